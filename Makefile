@@ -1,0 +1,34 @@
+# The two commands of the README. Both install what is missing first.
+BUILD_DIR ?= build
+TEST_BUILD_DIR ?= build-test
+BENCH_BUILD_DIR ?= build-bench
+JOBS ?= $(shell nproc)
+
+.PHONY: deps run build test bench clean
+
+deps:
+	@./scripts/install-deps.sh
+
+build: deps
+	@cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DLEDGERINE_BUILD_TESTS=OFF -DLEDGERINE_BUILD_BENCH=OFF >/dev/null
+	@cmake --build $(BUILD_DIR) --target ledgerine
+
+run: build
+	./$(BUILD_DIR)/ledgerine
+
+# Tests build with AddressSanitizer and UndefinedBehaviorSanitizer.
+test: deps
+	@cmake -S . -B $(TEST_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+	  -DLEDGERINE_SANITIZE=ON -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" >/dev/null
+	@cmake --build $(TEST_BUILD_DIR)
+	cd $(TEST_BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+bench: deps
+	@cmake -S . -B $(BENCH_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	  -DLEDGERINE_BUILD_TESTS=OFF >/dev/null
+	@cmake --build $(BENCH_BUILD_DIR) --target ledgerine_bench
+	QT_QPA_PLATFORM=offscreen ./$(BENCH_BUILD_DIR)/bench/ledgerine_bench $(BENCH_ARGS)
+
+clean:
+	rm -rf $(BUILD_DIR) $(TEST_BUILD_DIR) $(BENCH_BUILD_DIR)

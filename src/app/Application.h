@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QApplication>
+#include <QPointer>
+#include <QStringList>
+#include <memory>
+
+class AppState;
+class QTranslator;
+class QWidget;
+
+class Application : public QApplication
+{
+    Q_OBJECT
+
+public:
+    Application(int& argc, char** argv);
+    ~Application() override;
+
+    int run();
+
+    static QString resolveLanguage(bool resolveSystem);
+    static QStringList supportedLanguages();
+    static void setLanguage(const QString& code);
+
+    AppState* appState() const { return m_appState; }
+
+private:
+    void installTranslators();
+    void installIconAndFont();
+
+    AppState* m_appState = nullptr;
+    std::unique_ptr<QWidget> m_mainWindow;
+    QTranslator* m_qtTranslator = nullptr;
+    QTranslator* m_appTranslator = nullptr;
+};

@@ -1,0 +1,89 @@
+#include "Repository.h"
+
+#include "Clock.h"
+#include "DataLogging.h"
+#include "Database.h"
+
+#include <QSqlError>
+
+Repository::Repository(Database* db, const char* className, QObject* parent)
+    : QObject(parent)
+    , m_db(db)
+    , m_className(className)
+{
+}
+
+QSqlQuery Repository::prepared(const QString& sql, const QVariantList& values) const
+{
+    QSqlQuery query(m_db->database());
+    query.prepare(sql);
+    for (const QVariant& value : values)
+        query.addBindValue(value);
+    return query;
+}
+
+void Repository::logFailure(const char* operation, const QString& error) const
+{
+    qCWarning(lcDb).noquote() << QStringLiteral("%1::%2 failed:")
+                                     .arg(QLatin1String(m_className), QLatin1String(operation))
+                              << error;
+}
+
+bool Repository::exec(QSqlQuery& query, const char* operation) const
+{
+    if (query.exec())
+        return true;
+    logFailure(operation, query.lastError().text());
+    return false;
+}
+
+bool Repository::execWrite(const QString& sql, const QVariantList& values,
+                           const char* operation) const
+{
+    QSqlQuery query = prepared(sql, values);
+    return exec(query, operation);
+}
+
+int Repository::execCount(const QString& sql, const QVariantList& values,
+                          const char* operation) const
+{
+    QSqlQuery query = prepared(sql, values);
+    if (!exec(query, operation))
+        return 0;
+    return query.numRowsAffected();
+}
+
+bool Repository::markSyncedIn(const char* table, const QString& id, const QString& serverId) const
+{
+    QSqlQuery query = prepared(
+        QStringLiteral("UPDATE %1 SET sync_status='synced', server_id=? WHERE id=?")
+            .arg(QLatin1String(table)),
+        {serverId, id});
+    return query.exec();
+}
+
+int Repository::markAllPendingIn(const char* table) const
+{
+    return execCount(QStringLiteral("UPDATE %1 SET sync_status = 'pending' WHERE deleted_at IS "
+                                    "NULL AND sync_status != 'pending'")
+                         .arg(QLatin1String(table)),
+                     {}, "markAllPendingForResync");
+}
+
+int Repository::softDeleteByAccountIn(const char* table, const QString& accountId) const
+{
+    const QString now = Clock::nowIso();
+    return execCount(QStringLiteral("UPDATE %1 SET deleted_at = ?, updated_at = ?, sync_status = "
+                                    "'pending' WHERE account_id = ? AND deleted_at IS NULL")
+                         .arg(QLatin1String(table)),
+                     {now, now, accountId}, "softDeleteByAccount");
+}
+
+int Repository::restoreByAccountIn(const char* table, const QString& accountId,
+                                   const QString& since) const
+{
+    return execCount(QStringLiteral("UPDATE %1 SET deleted_at = NULL, updated_at = ?, sync_status "
+                                    "= 'pending' WHERE account_id = ? AND deleted_at >= ?")
+                         .arg(QLatin1String(table)),
+                     {Clock::nowIso(), accountId, since}, "restoreByAccount");
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QObject>
+#include <QSqlQuery>
+#include <QVariantList>
+#include <optional>
+
+class Database;
+
+// Plumbing shared by every repository: a fresh query on the shared connection
+// for each operation, positional binding, the warning line of a failed write,
+// and the sync bookkeeping statements that every synchronised table shares.
+class Repository : public QObject
+{
+    Q_OBJECT
+
+protected:
+    Repository(Database* db, const char* className, QObject* parent);
+
+    QSqlQuery prepared(const QString& sql, const QVariantList& values = {}) const;
+
+    // Runs a write; on failure logs "<Class>::<operation> failed: <driver error>".
+    bool exec(QSqlQuery& query, const char* operation) const;
+    bool execWrite(const QString& sql, const QVariantList& values, const char* operation) const;
+    // Rows changed by a write, 0 (logged) when it fails.
+    int execCount(const QString& sql, const QVariantList& values, const char* operation) const;
+    void logFailure(const char* operation, const QString& error) const;
+
+    template <typename T, typename Mapper>
+    QList<T> selectList(const QString& sql, const QVariantList& values, Mapper map) const
+    {
+        QList<T> rows;
+        QSqlQuery query = prepared(sql, values);
+        if (!query.exec())
+            return rows;
+        while (query.next())
+            rows.append(map(query));
+        return rows;
+    }
+
+    template <typename T, typename Mapper>
+    std::optional<T> selectOne(const QString& sql, const QVariantList& values, Mapper map) const
+    {
+        QSqlQuery query = prepared(sql, values);
+        if (!query.exec() || !query.next())
+            return std::nullopt;
+        return map(query);
+    }
+
+    // The statements every synchronised table shares; `table` is always one of
+    // our own table names, never text from a record.
+    bool markSyncedIn(const char* table, const QString& id, const QString& serverId) const;
+    int markAllPendingIn(const char* table) const;
+    int softDeleteByAccountIn(const char* table, const QString& accountId) const;
+    int restoreByAccountIn(const char* table, const QString& accountId, const QString& since) const;
+
+    Database* database() const { return m_db; }
+
+private:
+    Database* m_db;
+    const char* m_className;
+};

@@ -1,0 +1,91 @@
+#include "MessageBoxes.h"
+
+#include <QList>
+#include <cstdio>
+
+namespace {
+
+QList<QMessageBox::StandardButton>& pendingAnswers()
+{
+    static QList<QMessageBox::StandardButton> answers;
+    return answers;
+}
+
+std::optional<MessageBoxes::Shown>& lastShownStore()
+{
+    static std::optional<MessageBoxes::Shown> shown;
+    return shown;
+}
+
+QMessageBox::StandardButton firstButton(QMessageBox::StandardButtons buttons)
+{
+    for (int bit = 0; bit < 32; ++bit) {
+        const auto button = QMessageBox::StandardButton(1u << bit);
+        if (buttons.testFlag(button))
+            return button;
+    }
+    return QMessageBox::NoButton;
+}
+
+} // namespace
+
+QMessageBox::StandardButton MessageBoxes::ask(QMessageBox::Icon icon, QWidget* parent,
+                                              const QString& title, const QString& text,
+                                              QMessageBox::StandardButtons buttons,
+                                              QMessageBox::StandardButton defaultButton)
+{
+    lastShownStore() = Shown{icon, title, text};
+    if (!pendingAnswers().isEmpty())
+        return pendingAnswers().takeFirst();
+    if (!qgetenv("LEDGERINE_TEST_DISMISS_BOXES").isEmpty()) {
+        std::fprintf(stderr, "%s\n%s\n", title.toLocal8Bit().constData(),
+                     text.toLocal8Bit().constData());
+        return defaultButton != QMessageBox::NoButton ? defaultButton : firstButton(buttons);
+    }
+    QMessageBox box(icon, title, text, buttons, parent);
+    if (defaultButton != QMessageBox::NoButton)
+        box.setDefaultButton(defaultButton);
+    return QMessageBox::StandardButton(box.exec());
+}
+
+QMessageBox::StandardButton MessageBoxes::question(QWidget* parent, const QString& title,
+                                                   const QString& text,
+                                                   QMessageBox::StandardButtons buttons,
+                                                   QMessageBox::StandardButton defaultButton)
+{
+    return ask(QMessageBox::Question, parent, title, text, buttons, defaultButton);
+}
+
+QMessageBox::StandardButton MessageBoxes::warning(QWidget* parent, const QString& title,
+                                                  const QString& text,
+                                                  QMessageBox::StandardButtons buttons,
+                                                  QMessageBox::StandardButton defaultButton)
+{
+    return ask(QMessageBox::Warning, parent, title, text, buttons, defaultButton);
+}
+
+void MessageBoxes::information(QWidget* parent, const QString& title, const QString& text)
+{
+    ask(QMessageBox::Information, parent, title, text, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+void MessageBoxes::critical(QWidget* parent, const QString& title, const QString& text)
+{
+    ask(QMessageBox::Critical, parent, title, text, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+void MessageBoxes::setNextAnswer(QMessageBox::StandardButton answer)
+{
+    pendingAnswers().append(answer);
+}
+
+void MessageBoxes::clearAnswers()
+{
+    pendingAnswers().clear();
+    lastShownStore().reset();
+}
+
+std::optional<MessageBoxes::Shown> MessageBoxes::lastShown()
+{
+    return lastShownStore();
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+#include <optional>
+
+class QWidget;
+
+// Every question and notice of the program goes through here, so that a test
+// can answer the next box in advance instead of leaving it to block.
+//
+// Test-only switch: when the environment variable LEDGERINE_TEST_DISMISS_BOXES
+// is set, no box is shown at all; its title and text go to standard error and
+// the box is answered with its default button. The process tests of the
+// executable rely on it.
+class MessageBoxes
+{
+public:
+    struct Shown
+    {
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        QString title;
+        QString text;
+    };
+
+    static QMessageBox::StandardButton question(
+        QWidget* parent, const QString& title, const QString& text,
+        QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::No,
+        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
+    static QMessageBox::StandardButton warning(
+        QWidget* parent, const QString& title, const QString& text,
+        QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
+    static void information(QWidget* parent, const QString& title, const QString& text);
+    static void critical(QWidget* parent, const QString& title, const QString& text);
+
+    // Tests: the next box is answered with `answer` without being shown.
+    static void setNextAnswer(QMessageBox::StandardButton answer);
+    static void clearAnswers();
+    // Tests: the last box asked, shown or answered in advance.
+    static std::optional<Shown> lastShown();
+
+private:
+    static QMessageBox::StandardButton ask(QMessageBox::Icon icon, QWidget* parent,
+                                           const QString& title, const QString& text,
+                                           QMessageBox::StandardButtons buttons,
+                                           QMessageBox::StandardButton defaultButton);
+};
