@@ -2,10 +2,13 @@
 
 #include "AppLogging.h"
 #include "AppPaths.h"
+#include "DisplaySettings.h"
+#include "ThemeManager.h"
 #include "data/AccountRepository.h"
 #include "data/Database.h"
 #include "data/PreferencesRepository.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -35,11 +38,31 @@ bool AppState::initialize()
     m_accounts = new AccountRepository(m_database, this);
     m_preferences = new PreferencesRepository(m_database, this);
 
+    restoreDisplaySettings();
+
     if (const auto lastViewed = m_preferences->get(kLastViewedAccount))
         m_currentAccountId = *lastViewed;
 
     Q_EMIT databaseReady();
     return true;
+}
+
+void AppState::restoreDisplaySettings()
+{
+    DisplaySettings::setBaseFont(QApplication::font());
+
+    bool ok = false;
+    const int scale = m_preferences->value(QStringLiteral("fontScale"), QStringLiteral("100")).toInt(&ok);
+    DisplaySettings::setFontScale(ok ? scale : 100);
+
+    m_themeManager = new ThemeManager(m_preferences, this);
+    m_themeManager->setTheme(m_preferences->value(QStringLiteral("theme"), QStringLiteral("system")));
+
+    if (const auto weekStart = m_preferences->get(QStringLiteral("weekStartDay"))) {
+        const int day = weekStart->toInt(&ok);
+        if (ok && day >= 1 && day <= 7)
+            DisplaySettings::setWeekStartDay(Qt::DayOfWeek(day));
+    }
 }
 
 void AppState::setCurrentAccountId(const QString& id)
