@@ -1,0 +1,48 @@
+#pragma once
+
+#include "SyncStatus.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QString>
+#include <optional>
+
+struct Transaction
+{
+    QString id;
+    QString accountId;
+    QDate date;
+    QString payee;
+    QString memo;
+    qint64 amount = 0; // cents; negative = payment
+    QString categoryId;
+    QString checkNumber;
+    bool cleared = false;
+    bool reconciled = false;
+    QString transferLinkId;
+    QString transferDestAccountId;
+    bool isSplit = false;
+    QString recurringId;
+    int version = 1;
+    SyncStatus syncStatus = SyncStatus::Pending;
+    QString serverId;
+    QDateTime createdAt;
+    QDateTime updatedAt;
+    std::optional<QDateTime> deletedAt;
+};
+
+// One line of the register or of a search result.
+struct TransactionRow : Transaction
+{
+    qint64 runningBalance = 0;
+    QString categoryName; // display name; empty when uncategorised
+};
+
+struct SearchFilter
+{
+    QString accountId;  // empty = any
+    QString categoryId; // empty = any
+    QDate from;         // invalid = open
+    QDate to;           // invalid = open
+    std::optional<bool> cleared;
+};
