@@ -52,11 +52,13 @@ void AppState::restoreDisplaySettings()
     DisplaySettings::setBaseFont(QApplication::font());
 
     bool ok = false;
-    const int scale = m_preferences->value(QStringLiteral("fontScale"), QStringLiteral("100")).toInt(&ok);
+    const int scale
+        = m_preferences->value(QStringLiteral("fontScale"), QStringLiteral("100")).toInt(&ok);
     DisplaySettings::setFontScale(ok ? scale : 100);
 
     m_themeManager = new ThemeManager(m_preferences, this);
-    m_themeManager->setTheme(m_preferences->value(QStringLiteral("theme"), QStringLiteral("system")));
+    m_themeManager->setTheme(
+        m_preferences->value(QStringLiteral("theme"), QStringLiteral("system")));
 
     if (const auto weekStart = m_preferences->get(QStringLiteral("weekStartDay"))) {
         const int day = weekStart->toInt(&ok);

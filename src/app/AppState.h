@@ -10,8 +10,7 @@ class ThemeManager;
 
 // Owns the database, the repositories and the services for the whole process,
 // and knows which account the user is looking at.
-class AppState : public QObject
-{
+class AppState : public QObject {
     Q_OBJECT
 
 public:

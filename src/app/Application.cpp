@@ -23,15 +23,10 @@ void quietMessageHandler(QtMsgType type, const QMessageLogContext&, const QStrin
 {
     switch (type) {
     case QtDebugMsg:
-    case QtInfoMsg:
-        return;
-    case QtWarningMsg:
-        std::fprintf(stderr, "WARN: %s\n", message.toLocal8Bit().constData());
-        break;
+    case QtInfoMsg: return;
+    case QtWarningMsg: std::fprintf(stderr, "WARN: %s\n", message.toLocal8Bit().constData()); break;
     case QtCriticalMsg:
-    case QtFatalMsg:
-        std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
-        break;
+    case QtFatalMsg: std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData()); break;
     }
     std::fflush(stderr);
 }
@@ -61,8 +56,8 @@ Application::~Application()
 
 QStringList Application::supportedLanguages()
 {
-    return {QStringLiteral("en"), QStringLiteral("es"), QStringLiteral("de"), QStringLiteral("fr"),
-            QStringLiteral("ja")};
+    return { QStringLiteral("en"), QStringLiteral("es"), QStringLiteral("de"), QStringLiteral("fr"),
+        QStringLiteral("ja") };
 }
 
 QString Application::resolveLanguage(bool resolveSystem)
@@ -85,7 +80,7 @@ void Application::installTranslators()
     if (code != QLatin1String("en")) {
         auto* qtTranslator = new QTranslator(this);
         if (qtTranslator->load(QLocale(code), QStringLiteral("qtbase"), QStringLiteral("_"),
-                               QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+                QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
             installTranslator(qtTranslator);
             m_qtTranslator = qtTranslator;
         } else {
@@ -111,8 +106,7 @@ int Application::run()
 {
     m_appState = new AppState(this);
     if (!m_appState->initialize()) {
-        MessageBoxes::critical(
-            nullptr, tr("Database Error"),
+        MessageBoxes::critical(nullptr, tr("Database Error"),
             tr("Failed to initialize the database.\n\nData directory: %1\n\nPlease check file "
                "permissions and try again.")
                 .arg(AppPaths::dataDirectory()));

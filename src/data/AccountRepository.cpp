@@ -42,8 +42,8 @@ AccountRepository::AccountRepository(Database* db, QObject* parent)
 
 QList<Account> AccountRepository::select(const QString& tail, const QVariantList& values) const
 {
-    return selectList<Account>(QStringLiteral("SELECT %1 FROM accounts ").arg(kColumns) + tail,
-                               values, mapRow);
+    return selectList<Account>(
+        QStringLiteral("SELECT %1 FROM accounts ").arg(kColumns) + tail, values, mapRow);
 }
 
 QList<Account> AccountRepository::findAll() const
@@ -53,8 +53,8 @@ QList<Account> AccountRepository::findAll() const
 
 std::optional<Account> AccountRepository::findById(const QString& id) const
 {
-    return selectOne<Account>(QStringLiteral("SELECT %1 FROM accounts WHERE id = ?").arg(kColumns),
-                              {id}, mapRow);
+    return selectOne<Account>(
+        QStringLiteral("SELECT %1 FROM accounts WHERE id = ?").arg(kColumns), { id }, mapRow);
 }
 
 QList<Account> AccountRepository::findDeleted() const
@@ -75,10 +75,10 @@ bool AccountRepository::insert(const Account& a)
                        "account_number_last4, starting_balance, sort_order, is_shared, version, "
                        "sync_status, server_id, created_at, updated_at) VALUES (?, ?, ?, ?, ?, ?, "
                        "?, ?, ?, ?, ?, ?, ?, ?)"),
-        {text(a.id), text(a.name), accountTypeToText(a.type), currencyToText(a.currency),
-         text(a.institution), text(a.accountNumberLast4), a.startingBalance, a.sortOrder,
-         flag(a.isShared), a.version, syncStatusToText(a.syncStatus), text(a.serverId),
-         dateTime(a.createdAt), dateTime(a.updatedAt)},
+        { text(a.id), text(a.name), accountTypeToText(a.type), currencyToText(a.currency),
+            text(a.institution), text(a.accountNumberLast4), a.startingBalance, a.sortOrder,
+            flag(a.isShared), a.version, syncStatusToText(a.syncStatus), text(a.serverId),
+            dateTime(a.createdAt), dateTime(a.updatedAt) },
         "insert");
     if (ok)
         Q_EMIT accountsChanged();
@@ -92,9 +92,9 @@ bool AccountRepository::update(const Account& a)
         QStringLiteral("UPDATE accounts SET name=?, account_type=?, currency=?, institution=?, "
                        "account_number_last4=?, starting_balance=?, sort_order=?, is_shared=?, "
                        "version=?, sync_status=?, server_id=?, updated_at=? WHERE id=?"),
-        {text(a.name), accountTypeToText(a.type), currencyToText(a.currency), text(a.institution),
-         text(a.accountNumberLast4), a.startingBalance, a.sortOrder, flag(a.isShared), a.version,
-         syncStatusToText(a.syncStatus), text(a.serverId), dateTime(a.updatedAt), text(a.id)},
+        { text(a.name), accountTypeToText(a.type), currencyToText(a.currency), text(a.institution),
+            text(a.accountNumberLast4), a.startingBalance, a.sortOrder, flag(a.isShared), a.version,
+            syncStatusToText(a.syncStatus), text(a.serverId), dateTime(a.updatedAt), text(a.id) },
         "update");
     if (ok)
         Q_EMIT accountsChanged();
@@ -106,7 +106,7 @@ bool AccountRepository::softDelete(const QString& id)
     const QString now = Clock::nowIso();
     const bool ok = execWrite(QStringLiteral("UPDATE accounts SET deleted_at=?, "
                                              "sync_status='pending', updated_at=? WHERE id=?"),
-                              {now, now, id}, "softDelete");
+        { now, now, id }, "softDelete");
     if (ok)
         Q_EMIT accountsChanged();
     return ok;
@@ -116,7 +116,7 @@ bool AccountRepository::restore(const QString& id)
 {
     const bool ok = execWrite(QStringLiteral("UPDATE accounts SET deleted_at=NULL, "
                                              "sync_status='pending', updated_at=? WHERE id=?"),
-                              {Clock::nowIso(), id}, "restore");
+        { Clock::nowIso(), id }, "restore");
     if (ok)
         Q_EMIT accountsChanged();
     return ok;
@@ -126,9 +126,9 @@ bool AccountRepository::updateSortOrders(const QList<QPair<QString, int>>& order
 {
     TransactionScope scope(database());
     for (const auto& [id, sortOrder] : orders) {
-        QSqlQuery query = prepared(
-            QStringLiteral("UPDATE accounts SET sort_order=?, updated_at=? WHERE id=?"),
-            {sortOrder, Clock::nowIso(), id});
+        QSqlQuery query
+            = prepared(QStringLiteral("UPDATE accounts SET sort_order=?, updated_at=? WHERE id=?"),
+                { sortOrder, Clock::nowIso(), id });
         if (!query.exec())
             return false;
     }

@@ -37,15 +37,15 @@ bool Repository::exec(QSqlQuery& query, const char* operation) const
     return false;
 }
 
-bool Repository::execWrite(const QString& sql, const QVariantList& values,
-                           const char* operation) const
+bool Repository::execWrite(
+    const QString& sql, const QVariantList& values, const char* operation) const
 {
     QSqlQuery query = prepared(sql, values);
     return exec(query, operation);
 }
 
-int Repository::execCount(const QString& sql, const QVariantList& values,
-                          const char* operation) const
+int Repository::execCount(
+    const QString& sql, const QVariantList& values, const char* operation) const
 {
     QSqlQuery query = prepared(sql, values);
     if (!exec(query, operation))
@@ -55,10 +55,10 @@ int Repository::execCount(const QString& sql, const QVariantList& values,
 
 bool Repository::markSyncedIn(const char* table, const QString& id, const QString& serverId) const
 {
-    QSqlQuery query = prepared(
-        QStringLiteral("UPDATE %1 SET sync_status='synced', server_id=? WHERE id=?")
-            .arg(QLatin1String(table)),
-        {serverId, id});
+    QSqlQuery query
+        = prepared(QStringLiteral("UPDATE %1 SET sync_status='synced', server_id=? WHERE id=?")
+                       .arg(QLatin1String(table)),
+            { serverId, id });
     return query.exec();
 }
 
@@ -67,7 +67,7 @@ int Repository::markAllPendingIn(const char* table) const
     return execCount(QStringLiteral("UPDATE %1 SET sync_status = 'pending' WHERE deleted_at IS "
                                     "NULL AND sync_status != 'pending'")
                          .arg(QLatin1String(table)),
-                     {}, "markAllPendingForResync");
+        {}, "markAllPendingForResync");
 }
 
 int Repository::softDeleteByAccountIn(const char* table, const QString& accountId) const
@@ -76,14 +76,14 @@ int Repository::softDeleteByAccountIn(const char* table, const QString& accountI
     return execCount(QStringLiteral("UPDATE %1 SET deleted_at = ?, updated_at = ?, sync_status = "
                                     "'pending' WHERE account_id = ? AND deleted_at IS NULL")
                          .arg(QLatin1String(table)),
-                     {now, now, accountId}, "softDeleteByAccount");
+        { now, now, accountId }, "softDeleteByAccount");
 }
 
-int Repository::restoreByAccountIn(const char* table, const QString& accountId,
-                                   const QString& since) const
+int Repository::restoreByAccountIn(
+    const char* table, const QString& accountId, const QString& since) const
 {
     return execCount(QStringLiteral("UPDATE %1 SET deleted_at = NULL, updated_at = ?, sync_status "
                                     "= 'pending' WHERE account_id = ? AND deleted_at >= ?")
                          .arg(QLatin1String(table)),
-                     {Clock::nowIso(), accountId, since}, "restoreByAccount");
+        { Clock::nowIso(), accountId, since }, "restoreByAccount");
 }

@@ -10,8 +10,7 @@ class Database;
 // Plumbing shared by every repository: a fresh query on the shared connection
 // for each operation, positional binding, the warning line of a failed write,
 // and the sync bookkeeping statements that every synchronised table shares.
-class Repository : public QObject
-{
+class Repository : public QObject {
     Q_OBJECT
 
 protected:

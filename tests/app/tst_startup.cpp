@@ -13,8 +13,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-class TestStartup : public QObject
-{
+class TestStartup : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -53,7 +52,7 @@ void TestStartup::createsMissingDataDirectory()
     QStringList rows;
     while (q.next())
         rows << q.value(0).toString() + QLatin1Char(':') + q.value(1).toString();
-    QCOMPARE(rows, QStringList({QStringLiteral("1:initial"), QStringLiteral("2:recon_sync")}));
+    QCOMPARE(rows, QStringList({ QStringLiteral("1:initial"), QStringLiteral("2:recon_sync") }));
     QVERIFY(q.exec(QStringLiteral("PRAGMA journal_mode")) && q.next());
     QCOMPARE(q.value(0).toString(), QStringLiteral("wal"));
     qunsetenv("LEDGERINE_DATA_DIR");
@@ -98,8 +97,8 @@ void TestStartup::languageResolution()
     QCOMPARE(Application::resolveLanguage(true), QStringLiteral("ja"));
     QCOMPARE(Application::resolveLanguage(false), QStringLiteral("ja"));
     QCOMPARE(Application::supportedLanguages(),
-             QStringList({QStringLiteral("en"), QStringLiteral("es"), QStringLiteral("de"),
-                          QStringLiteral("fr"), QStringLiteral("ja")}));
+        QStringList({ QStringLiteral("en"), QStringLiteral("es"), QStringLiteral("de"),
+            QStringLiteral("fr"), QStringLiteral("ja") }));
     settings.remove(QStringLiteral("ui/language"));
 }
 
@@ -149,15 +148,16 @@ void TestStartup::unusableDataDirectoryEndsWithExitCodeOne()
     QVERIFY2(errors.contains(QStringLiteral("Failed to initialize the database.\n\nData directory: "
                                             "%1\n\nPlease check file permissions and try again.")
                                  .arg(dataDir)),
-             qPrintable(errors));
+        qPrintable(errors));
 
-    const QString file = kind == QLatin1String("not-sqlite") ? dataDir + QStringLiteral("/ledgerine.db")
-                                                          : blocker;
+    const QString file
+        = kind == QLatin1String("not-sqlite") ? dataDir + QStringLiteral("/ledgerine.db") : blocker;
     QFile check(file);
     QVERIFY(check.open(QIODevice::ReadOnly));
     QCOMPARE(check.readAll(), original);
     if (kind == QLatin1String("not-sqlite")) {
-        QCOMPARE(QDir(dataDir).entryList(QDir::Files), QStringList{QStringLiteral("ledgerine.db")});
+        QCOMPARE(
+            QDir(dataDir).entryList(QDir::Files), QStringList { QStringLiteral("ledgerine.db") });
     }
 }
 
