@@ -53,6 +53,7 @@ private Q_SLOTS:
     void howItWorksCard();
     void coloursChosenAtConstruction();
     void buttonsRequestActions();
+    void columnKeepsItsWidth();
 };
 
 void TestWelcomeScreen::presentationsRoundTrip()
@@ -156,6 +157,30 @@ void TestWelcomeScreen::buttonsRequestActions()
     QTest::mouseClick(signInButton, Qt::LeftButton);
     QCOMPARE(signIn.count(), 1);
     QCOMPARE(create.count(), 1);
+}
+
+void TestWelcomeScreen::columnKeepsItsWidth()
+{
+    WelcomeScreen screen;
+    screen.resize(900, 800);
+    screen.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&screen));
+    auto* create = screen.findChild<QPushButton*>(QStringLiteral("createButton"));
+    auto* subtitle = screen.findChild<QLabel*>(QStringLiteral("subtitleLabel"));
+    QTRY_COMPARE(create->width(), 560);
+    // Without the card the column stays as wide and the subtitle on one line.
+    screen.setReturningUser(true);
+    // Layouts settle through posted events; let them run before measuring.
+    for (int round = 0; round < 5; ++round)
+        QCoreApplication::processEvents();
+    QCOMPARE(create->width(), 560);
+    QCOMPARE(subtitle->width(), 560);
+    QCOMPARE(create->mapTo(&screen, QPoint(0, 0)).x(), (900 - 560) / 2);
+    QVERIFY(subtitle->height() < 2 * subtitle->fontMetrics().lineSpacing());
+
+    // A narrow window: the column narrows with it.
+    screen.resize(400, 800);
+    QTRY_COMPARE(create->width(), 400 - 80);
 }
 
 QTEST_MAIN(TestWelcomeScreen)

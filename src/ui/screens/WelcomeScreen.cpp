@@ -66,10 +66,12 @@ WelcomeScreen::WelcomeScreen(QWidget* parent)
     scroll->setWidget(page);
 
     auto* column = new QWidget;
+    // Takes the full 560 in both presentations; sized to its hint, the column
+    // of the returning user would wrap its short texts.
     column->setMaximumWidth(560);
+    column->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSizeConstraint(QLayout::SetMinAndMaxSize);
     pageLayout->addWidget(column);
 
     auto* icon = new QLabel;
