@@ -99,20 +99,23 @@ void TestAccountFormDialog::newAccountForm()
     QCOMPARE(asOf->displayFormat(), QLocale().dateFormat(QLocale::ShortFormat));
     QCOMPARE(asOf->calendarWidget()->firstDayOfWeek(), Qt::Thursday);
 
-    QStringList typeItems;
-    auto* types = field<QComboBox>(dialog, "typeCombo");
-    for (int i = 0; i < types->count(); ++i)
-        typeItems << types->itemText(i);
-    QCOMPARE(typeItems,
+    const auto items = [&dialog](const char* name, int role) {
+        auto* combo = field<QComboBox>(dialog, name);
+        QStringList values;
+        for (int i = 0; i < combo->count(); ++i)
+            values << combo->itemData(i, role).toString();
+        return values;
+    };
+    QCOMPARE(items("typeCombo", Qt::DisplayRole),
         QStringList({ "Checking", "Savings", "Credit Card", "Cash", "Investment", "Other" }));
-    QStringList currencyItems;
-    auto* currencies = field<QComboBox>(dialog, "currencyCombo");
-    for (int i = 0; i < currencies->count(); ++i)
-        currencyItems << currencies->itemText(i);
-    QCOMPARE(currencyItems,
+    QCOMPARE(items("typeCombo", Qt::UserRole),
+        QStringList({ "checking", "savings", "credit_card", "cash", "investment", "other" }));
+    QCOMPARE(items("currencyCombo", Qt::DisplayRole),
         QStringList(
             { QStringLiteral("USD ($)"), QStringLiteral("EUR (€)"), QStringLiteral("GBP (£)"),
                 QStringLiteral("CAD ($)"), QStringLiteral("AUD ($)"), QStringLiteral("JPY (¥)") }));
+    QCOMPARE(items("currencyCombo", Qt::UserRole),
+        QStringList({ "USD", "EUR", "GBP", "CAD", "AUD", "JPY" }));
 
     dialog.show();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));

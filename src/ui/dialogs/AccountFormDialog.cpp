@@ -14,9 +14,30 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace {
 
 constexpr double kBalanceLimit = 99999999.99;
+
+// The labels are translated where the combos are filled.
+const std::pair<const char*, AccountType> kTypeItems[] = {
+    { QT_TRANSLATE_NOOP("AccountFormDialog", "Checking"), AccountType::Checking },
+    { QT_TRANSLATE_NOOP("AccountFormDialog", "Savings"), AccountType::Savings },
+    { QT_TRANSLATE_NOOP("AccountFormDialog", "Credit Card"), AccountType::CreditCard },
+    { QT_TRANSLATE_NOOP("AccountFormDialog", "Cash"), AccountType::Cash },
+    { QT_TRANSLATE_NOOP("AccountFormDialog", "Investment"), AccountType::Investment },
+    { QT_TRANSLATE_NOOP("AccountFormDialog", "Other"), AccountType::Other },
+};
+
+const std::pair<const char*, Currency> kCurrencyItems[] = {
+    { QT_TRANSLATE_NOOP("AccountFormDialog", "USD ($)"), Currency::USD },
+    { QT_TRANSLATE_NOOP("AccountFormDialog", "EUR (€)"), Currency::EUR },
+    { QT_TRANSLATE_NOOP("AccountFormDialog", "GBP (£)"), Currency::GBP },
+    { QT_TRANSLATE_NOOP("AccountFormDialog", "CAD ($)"), Currency::CAD },
+    { QT_TRANSLATE_NOOP("AccountFormDialog", "AUD ($)"), Currency::AUD },
+    { QT_TRANSLATE_NOOP("AccountFormDialog", "JPY (¥)"), Currency::JPY },
+};
 
 void selectData(QComboBox* combo, const QString& data)
 {
@@ -53,21 +74,13 @@ void AccountFormDialog::buildForm()
 
     m_type = new QComboBox;
     m_type->setObjectName(QStringLiteral("typeCombo"));
-    m_type->addItem(tr("Checking"), QStringLiteral("checking"));
-    m_type->addItem(tr("Savings"), QStringLiteral("savings"));
-    m_type->addItem(tr("Credit Card"), QStringLiteral("credit_card"));
-    m_type->addItem(tr("Cash"), QStringLiteral("cash"));
-    m_type->addItem(tr("Investment"), QStringLiteral("investment"));
-    m_type->addItem(tr("Other"), QStringLiteral("other"));
+    for (const auto& [label, type] : kTypeItems)
+        m_type->addItem(tr(label), accountTypeToText(type));
 
     m_currency = new QComboBox;
     m_currency->setObjectName(QStringLiteral("currencyCombo"));
-    m_currency->addItem(tr("USD ($)"), QStringLiteral("USD"));
-    m_currency->addItem(tr("EUR (€)"), QStringLiteral("EUR"));
-    m_currency->addItem(tr("GBP (£)"), QStringLiteral("GBP"));
-    m_currency->addItem(tr("CAD ($)"), QStringLiteral("CAD"));
-    m_currency->addItem(tr("AUD ($)"), QStringLiteral("AUD"));
-    m_currency->addItem(tr("JPY (¥)"), QStringLiteral("JPY"));
+    for (const auto& [label, currency] : kCurrencyItems)
+        m_currency->addItem(tr(label), currencyToText(currency));
 
     m_startingBalance = new QDoubleSpinBox;
     m_startingBalance->setObjectName(QStringLiteral("startingBalanceSpin"));
