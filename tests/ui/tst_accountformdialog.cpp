@@ -74,48 +74,17 @@ private Q_SLOTS:
 
 void TestAccountFormDialog::newAccountForm()
 {
+    const Qt::DayOfWeek weekStart = DisplaySettings::weekStartDay();
     DisplaySettings::setWeekStartDay(Qt::Thursday);
     AccountFormDialog dialog;
+    DisplaySettings::setWeekStartDay(weekStart);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("New Account"));
-    QCOMPARE(dialog.minimumWidth(), 400);
-    QCOMPARE(
-        field<QLineEdit>(dialog, "nameEdit")->placeholderText(), QStringLiteral("Account name"));
-    QCOMPARE(field<QLineEdit>(dialog, "institutionEdit")->placeholderText(),
-        QStringLiteral("Bank name (optional)"));
-    QCOMPARE(field<QLineEdit>(dialog, "accountNumberEdit")->placeholderText(),
-        QStringLiteral("Last 4 digits (optional)"));
-
-    auto* balance = field<QDoubleSpinBox>(dialog, "startingBalanceSpin");
-    QCOMPARE(balance->minimum(), -99999999.99);
-    QCOMPARE(balance->maximum(), 99999999.99);
-    QCOMPARE(balance->decimals(), 2);
-    QCOMPARE(balance->prefix(), QStringLiteral("$ "));
-    QCOMPARE(balance->value(), 0.0);
-
     auto* asOf = field<QDateEdit>(dialog, "asOfEdit");
     QCOMPARE(asOf->date(), QDate(2026, 3, 11));
     QCOMPARE(dialog.asOfDate(), QDate(2026, 3, 11));
     QVERIFY(asOf->calendarPopup());
     QCOMPARE(asOf->displayFormat(), QLocale().dateFormat(QLocale::ShortFormat));
     QCOMPARE(asOf->calendarWidget()->firstDayOfWeek(), Qt::Thursday);
-
-    const auto items = [&dialog](const char* name, int role) {
-        auto* combo = field<QComboBox>(dialog, name);
-        QStringList values;
-        for (int i = 0; i < combo->count(); ++i)
-            values << combo->itemData(i, role).toString();
-        return values;
-    };
-    QCOMPARE(items("typeCombo", Qt::DisplayRole),
-        QStringList({ "Checking", "Savings", "Credit Card", "Cash", "Investment", "Other" }));
-    QCOMPARE(items("typeCombo", Qt::UserRole),
-        QStringList({ "checking", "savings", "credit_card", "cash", "investment", "other" }));
-    QCOMPARE(items("currencyCombo", Qt::DisplayRole),
-        QStringList(
-            { QStringLiteral("USD ($)"), QStringLiteral("EUR (€)"), QStringLiteral("GBP (£)"),
-                QStringLiteral("CAD ($)"), QStringLiteral("AUD ($)"), QStringLiteral("JPY (¥)") }));
-    QCOMPARE(items("currencyCombo", Qt::UserRole),
-        QStringList({ "USD", "EUR", "GBP", "CAD", "AUD", "JPY" }));
 
     dialog.show();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));

@@ -1,7 +1,6 @@
 #include "ui/widgets/ElidedLabel.h"
 #include "ui/widgets/SmartAmountField.h"
 
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QTest>
 
@@ -25,7 +24,6 @@ private Q_SLOTS:
     void decimalKeyWithoutPointIsTyped();
     void elidesAtTheEnd();
     void paintsTheElidedText();
-    void shrinksInALayout();
 };
 
 void TestEntryFields::amountFieldSetUp()
@@ -154,22 +152,6 @@ void TestEntryFields::paintsTheElidedText()
     QLabel unelided(full);
     unelided.resize(elided.size());
     QVERIFY(elided.grab().toImage() != unelided.grab().toImage());
-}
-
-void TestEntryFields::shrinksInALayout()
-{
-    QWidget row;
-    auto* layout = new QHBoxLayout(&row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    auto* label = new ElidedLabel(QStringLiteral("A long account name that does not fit"));
-    auto* balance = new QLabel(QStringLiteral("$1,234.56"));
-    layout->addWidget(label, 1);
-    layout->addWidget(balance);
-    row.resize(balance->sizeHint().width() + 30, 30);
-    row.show();
-    QTRY_VERIFY(label->width() <= 30);
-    QCOMPARE(balance->width(), balance->sizeHint().width());
-    QVERIFY(label->displayedText().endsWith(QChar(0x2026)) || label->displayedText().isEmpty());
 }
 
 QTEST_MAIN(TestEntryFields)
