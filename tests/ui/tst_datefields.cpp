@@ -275,6 +275,15 @@ void TestDateFields::focusOutConfirmsOrRestores()
     QTRY_COMPARE(w.field->text(), QStringLiteral("1/2/1925"));
     QCOMPARE(changed.count(), 1);
 
+    // A popup taking the focus (context menu, calendar) leaves the typing alone.
+    w.field->setFocus();
+    w.field->selectAll();
+    QTest::keyClicks(w.field, QStringLiteral("4/1/20"));
+    QFocusEvent popupOut(QEvent::FocusOut, Qt::PopupFocusReason);
+    QApplication::sendEvent(w.field, &popupOut);
+    QCOMPARE(w.field->text(), QStringLiteral("4/1/20"));
+    QCOMPARE(changed.count(), 1);
+
     // The same date in another format: shown the usual way, nothing emitted.
     w.field->setFocus();
     w.field->selectAll();

@@ -2,6 +2,8 @@
 
 #include "DateEntry.h"
 
+#include <QFocusEvent>
+
 DateField::DateField(QWidget* parent)
     : QLineEdit(parent)
     , m_entry(new DateEntry(this, tr("Open calendar (F4)")))
@@ -29,6 +31,11 @@ void DateField::openCalendarPopup()
 
 void DateField::focusOutEvent(QFocusEvent* event)
 {
+    // A context menu or the calendar taking the focus does not end the editing.
+    if (event->reason() == Qt::PopupFocusReason) {
+        QLineEdit::focusOutEvent(event);
+        return;
+    }
     const QDate typed = DateEntry::parse(text());
     if (typed.isValid() && typed != m_entry->held()) {
         m_entry->store(typed);
