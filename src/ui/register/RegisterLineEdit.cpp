@@ -1,0 +1,6 @@
+#include "RegisterLineEdit.h"
+
+RegisterLineEdit::RegisterLineEdit(QWidget* parent)
+    : QLineEdit(parent)
+{
+}
