@@ -24,8 +24,8 @@ bool TestDatabase::exec(const QString& sql) const
 {
     QSqlQuery query(m_db->database());
     if (!query.exec(sql)) {
-        qWarning("statement failed: %s (%s)", qPrintable(sql),
-                 qPrintable(query.lastError().text()));
+        qWarning(
+            "statement failed: %s (%s)", qPrintable(sql), qPrintable(query.lastError().text()));
         return false;
     }
     return true;

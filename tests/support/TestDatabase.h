@@ -6,8 +6,7 @@
 class Database;
 
 // A migrated database in a temporary directory, removed with the object.
-class TestDatabase
-{
+class TestDatabase {
 public:
     TestDatabase();
     ~TestDatabase();
