@@ -15,8 +15,8 @@ QString accountTypeToText(AccountType type)
 
 AccountType accountTypeFromText(const QString& text)
 {
-    for (AccountType t : {AccountType::Checking, AccountType::Savings, AccountType::CreditCard,
-                          AccountType::Cash, AccountType::Investment}) {
+    for (AccountType t : { AccountType::Checking, AccountType::Savings, AccountType::CreditCard,
+             AccountType::Cash, AccountType::Investment }) {
         if (accountTypeToText(t) == text)
             return t;
     }

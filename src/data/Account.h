@@ -12,8 +12,7 @@ enum class AccountType { Checking, Savings, CreditCard, Cash, Investment, Other 
 QString accountTypeToText(AccountType type);
 AccountType accountTypeFromText(const QString& text);
 
-struct Account
-{
+struct Account {
     QString id;
     QString name;
     AccountType type = AccountType::Checking;

@@ -6,8 +6,7 @@
 #include <QList>
 #include <QPair>
 
-class AccountRepository : public Repository
-{
+class AccountRepository : public Repository {
     Q_OBJECT
 
 public:

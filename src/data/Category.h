@@ -11,8 +11,7 @@ enum class CategoryType { Income, Expense, Transfer };
 QString categoryTypeToText(CategoryType type);
 CategoryType categoryTypeFromText(const QString& text);
 
-struct Category
-{
+struct Category {
     QString id;
     QString name;
     CategoryType type = CategoryType::Expense;

@@ -5,8 +5,7 @@
 
 // The one source of "now" and "today" for the whole program. Tests pin it to a
 // fixed instant so that nothing depends on the day the suite happens to run.
-class Clock
-{
+class Clock {
 public:
     // Current UTC time truncated to whole seconds (stored timestamps carry no milliseconds).
     static QDateTime nowUtc();

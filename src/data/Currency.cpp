@@ -15,8 +15,8 @@ QString currencyToText(Currency currency)
 
 Currency currencyFromText(const QString& text)
 {
-    for (Currency c : {Currency::USD, Currency::EUR, Currency::GBP, Currency::CAD, Currency::AUD,
-                       Currency::JPY}) {
+    for (Currency c : { Currency::USD, Currency::EUR, Currency::GBP, Currency::CAD, Currency::AUD,
+             Currency::JPY }) {
         if (currencyToText(c) == text)
             return c;
     }

@@ -10,16 +10,15 @@
 
 namespace {
 
-struct Migration
-{
+struct Migration {
     int version;
     const char* name;
     const char* resource;
 };
 
 constexpr Migration kMigrations[] = {
-    {1, "initial", ":/sql/sql/migrations/001_initial.sql"},
-    {2, "recon_sync", ":/sql/sql/migrations/002_recon_sync.sql"},
+    { 1, "initial", ":/sql/sql/migrations/001_initial.sql" },
+    { 2, "recon_sync", ":/sql/sql/migrations/002_recon_sync.sql" },
 };
 
 void finishStatement(QString& accumulated, QStringList& out)
@@ -55,8 +54,8 @@ Database::~Database()
 
 bool Database::open(const QString& path)
 {
-    m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"),
-                                     QLatin1String(QSqlDatabase::defaultConnection));
+    m_db = QSqlDatabase::addDatabase(
+        QStringLiteral("QSQLITE"), QLatin1String(QSqlDatabase::defaultConnection));
     m_db.setDatabaseName(path);
     if (!m_db.open()) {
         qCCritical(lcDb).noquote() << "Failed to open database:" << m_db.lastError().text();
@@ -90,11 +89,12 @@ QSqlDatabase Database::database() const
 bool Database::runMigrations()
 {
     QSqlQuery create(m_db);
-    if (!create.exec(QStringLiteral(
-            "CREATE TABLE IF NOT EXISTS schema_version (  version INTEGER PRIMARY KEY,  name    TEXT "
-            "NOT NULL,  applied_at TEXT NOT NULL DEFAULT (datetime('now')))"))) {
-        qCCritical(lcDb).noquote() << "Failed to create schema_version table:"
-                                   << create.lastError().text();
+    if (!create.exec(
+            QStringLiteral("CREATE TABLE IF NOT EXISTS schema_version (  version INTEGER PRIMARY "
+                           "KEY,  name    TEXT "
+                           "NOT NULL,  applied_at TEXT NOT NULL DEFAULT (datetime('now')))"))) {
+        qCCritical(lcDb).noquote()
+            << "Failed to create schema_version table:" << create.lastError().text();
         return false;
     }
 
@@ -108,8 +108,8 @@ bool Database::runMigrations()
             continue;
         QFile file(QString::fromLatin1(migration.resource));
         if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-            const QString message =
-                QStringLiteral("Cannot read migration file: %1").arg(file.fileName());
+            const QString message
+                = QStringLiteral("Cannot read migration file: %1").arg(file.fileName());
             qCCritical(lcDb).noquote() << message;
             Q_EMIT migrationError(migration.version, message);
             return false;

@@ -6,8 +6,7 @@
 
 // Owns the process's single SQLite connection and brings its schema up to
 // date from the migration scripts compiled into the resources.
-class Database : public QObject
-{
+class Database : public QObject {
     Q_OBJECT
 
 public:

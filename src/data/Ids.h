@@ -6,7 +6,7 @@
 namespace Ids {
 
 // The RFC 4122 DNS namespace, used for the ids of seeded rows.
-inline const QUuid kDnsNamespace{QStringLiteral("6ba7b810-9dad-11d1-80b4-00c04fd430c8")};
+inline const QUuid kDnsNamespace { QStringLiteral("6ba7b810-9dad-11d1-80b4-00c04fd430c8") };
 
 // A random row id: 36 lower-case characters, no braces.
 QString newId();

@@ -6,8 +6,7 @@
 #include <optional>
 
 // Text key/value settings that travel with the data (theme, font scale, ...).
-class PreferencesRepository : public Repository
-{
+class PreferencesRepository : public Repository {
     Q_OBJECT
 
 public:

@@ -7,8 +7,7 @@
 #include <QString>
 #include <optional>
 
-struct Reconciliation
-{
+struct Reconciliation {
     QString id;
     QString accountId;
     QDate statementDate;

@@ -16,8 +16,8 @@ QString frequencyToText(Frequency frequency)
 
 Frequency frequencyFromText(const QString& text)
 {
-    for (Frequency f : {Frequency::Daily, Frequency::Weekly, Frequency::Biweekly,
-                        Frequency::Quarterly, Frequency::SemiAnnual, Frequency::Annual}) {
+    for (Frequency f : { Frequency::Daily, Frequency::Weekly, Frequency::Biweekly,
+             Frequency::Quarterly, Frequency::SemiAnnual, Frequency::Annual }) {
         if (frequencyToText(f) == text)
             return f;
     }

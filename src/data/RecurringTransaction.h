@@ -12,8 +12,7 @@ enum class Frequency { Daily, Weekly, Biweekly, Monthly, Quarterly, SemiAnnual, 
 QString frequencyToText(Frequency frequency);
 Frequency frequencyFromText(const QString& text);
 
-struct RecurringTransaction
-{
+struct RecurringTransaction {
     QString id;
     QString accountId;
     QString payee;

@@ -4,8 +4,7 @@
 #include <QString>
 
 // One category line of a split transaction; same sign as its transaction.
-struct SplitLine
-{
+struct SplitLine {
     QString id;
     QString transactionId;
     QString categoryId;

@@ -7,8 +7,7 @@
 #include <QString>
 #include <optional>
 
-struct Transaction
-{
+struct Transaction {
     QString id;
     QString accountId;
     QDate date;
@@ -32,17 +31,15 @@ struct Transaction
 };
 
 // One line of the register or of a search result.
-struct TransactionRow : Transaction
-{
+struct TransactionRow : Transaction {
     qint64 runningBalance = 0;
     QString categoryName; // display name; empty when uncategorised
 };
 
-struct SearchFilter
-{
-    QString accountId;  // empty = any
+struct SearchFilter {
+    QString accountId; // empty = any
     QString categoryId; // empty = any
-    QDate from;         // invalid = open
-    QDate to;           // invalid = open
+    QDate from; // invalid = open
+    QDate to; // invalid = open
     std::optional<bool> cleared;
 };

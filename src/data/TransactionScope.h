@@ -7,8 +7,7 @@ class Database;
 // One unit of work on the shared connection: rolls back unless committed.
 // Inside an outer scope it joins the outer transaction instead of nesting, so
 // writers can be composed without knowing who started the transaction.
-class TransactionScope
-{
+class TransactionScope {
 public:
     explicit TransactionScope(Database* db);
     ~TransactionScope();

@@ -20,8 +20,7 @@ Account makeAccount(const QString& name, int sortOrder = 0)
 
 } // namespace
 
-class TestAccountRepository : public QObject
-{
+class TestAccountRepository : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -60,8 +59,9 @@ void TestAccountRepository::roundTripAndOrdering()
     QStringList names;
     for (const Account& a : repo.findAll())
         names << a.name;
-    QCOMPARE(names, QStringList({QStringLiteral("Wallet"), QStringLiteral("Checking"),
-                                 QStringLiteral("Savings")}));
+    QCOMPARE(names,
+        QStringList(
+            { QStringLiteral("Wallet"), QStringLiteral("Checking"), QStringLiteral("Savings") }));
 
     const auto stored = repo.findById(savings.id);
     QVERIFY(stored);
@@ -77,7 +77,7 @@ void TestAccountRepository::roundTripAndOrdering()
     QCOMPARE(stored->createdAt, Clock::nowUtc());
     QCOMPARE(test.scalar(QStringLiteral("SELECT created_at FROM accounts WHERE name = 'Savings'"))
                  .toString(),
-             QStringLiteral("2026-03-14T09:26:53Z"));
+        QStringLiteral("2026-03-14T09:26:53Z"));
     QVERIFY(!stored->deletedAt);
 
     Account renamed = *stored;
@@ -161,7 +161,8 @@ void TestAccountRepository::sortOrders()
     QVERIFY(repo.insert(a) && repo.insert(b));
 
     QSignalSpy changed(&repo, &AccountRepository::accountsChanged);
-    QVERIFY(repo.updateSortOrders({{b.id, 0}, {QStringLiteral("no-such-id"), 5}, {a.id, 1}}));
+    QVERIFY(
+        repo.updateSortOrders({ { b.id, 0 }, { QStringLiteral("no-such-id"), 5 }, { a.id, 1 } }));
     QCOMPARE(changed.count(), 1);
     QCOMPARE(repo.findAll().first().name, QStringLiteral("B"));
     QCOMPARE(repo.findById(a.id)->syncStatus, SyncStatus::Synced);
@@ -170,7 +171,7 @@ void TestAccountRepository::sortOrders()
     QVERIFY(test.exec(QStringLiteral(
         "CREATE TRIGGER refuse BEFORE UPDATE OF sort_order ON accounts WHEN new.sort_order = 99 "
         "BEGIN SELECT RAISE(ABORT, 'refused'); END")));
-    QVERIFY(!repo.updateSortOrders({{a.id, 0}, {b.id, 99}}));
+    QVERIFY(!repo.updateSortOrders({ { a.id, 0 }, { b.id, 99 } }));
     QCOMPARE(changed.count(), 1);
     QCOMPARE(repo.findById(a.id)->sortOrder, 1);
     QCOMPARE(repo.findById(b.id)->sortOrder, 0);
@@ -208,21 +209,20 @@ void TestAccountRepository::failedWritesLogAndEmitNothing()
     QVERIFY(repo.markSynced(a.id, QStringLiteral("s")));
     QSignalSpy changed(&repo, &AccountRepository::accountsChanged);
 
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(
-                                           QStringLiteral("^AccountRepository::insert failed: .*UNIQUE")));
+    QTest::ignoreMessage(QtWarningMsg,
+        QRegularExpression(QStringLiteral("^AccountRepository::insert failed: .*UNIQUE")));
     QVERIFY(!repo.insert(a));
 
     QVERIFY(test.exec(QStringLiteral("CREATE TRIGGER frozen BEFORE UPDATE ON accounts BEGIN "
                                      "SELECT RAISE(ABORT, 'frozen'); END")));
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(
-                                           QStringLiteral("^AccountRepository::update failed: .*frozen")));
+    QTest::ignoreMessage(QtWarningMsg,
+        QRegularExpression(QStringLiteral("^AccountRepository::update failed: .*frozen")));
     QVERIFY(!repo.update(a));
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(
-                                           QStringLiteral("^AccountRepository::softDelete failed:")));
+    QTest::ignoreMessage(
+        QtWarningMsg, QRegularExpression(QStringLiteral("^AccountRepository::softDelete failed:")));
     QVERIFY(!repo.softDelete(a.id));
     QTest::ignoreMessage(QtWarningMsg,
-                         QRegularExpression(QStringLiteral(
-                             "^AccountRepository::markAllPendingForResync failed:")));
+        QRegularExpression(QStringLiteral("^AccountRepository::markAllPendingForResync failed:")));
     QCOMPARE(repo.markAllPendingForResync(), 0);
     QVERIFY(!repo.markSynced(a.id, QStringLiteral("s2")));
     QCOMPARE(changed.count(), 0);

@@ -14,7 +14,7 @@ QStringList column(const QSqlDatabase& db, const QString& sql)
     QStringList values;
     QSqlQuery q(db);
     if (!q.exec(sql))
-        return {QStringLiteral("<error>")};
+        return { QStringLiteral("<error>") };
     while (q.next())
         values << q.value(0).toString();
     return values;
@@ -30,8 +30,7 @@ QString resourceText(const QString& path)
 
 } // namespace
 
-class TestDatabaseMigrations : public QObject
-{
+class TestDatabaseMigrations : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -53,24 +52,25 @@ void TestDatabaseMigrations::freshFileReachesVersionTwo()
     QVERIFY(db.runMigrations());
 
     QCOMPARE(applied.count(), 2);
-    QCOMPARE(column(db.database(), QStringLiteral("SELECT version || ':' || name FROM "
-                                                  "schema_version ORDER BY version")),
-             QStringList({QStringLiteral("1:initial"), QStringLiteral("2:recon_sync")}));
+    QCOMPARE(column(db.database(),
+                 QStringLiteral("SELECT version || ':' || name FROM "
+                                "schema_version ORDER BY version")),
+        QStringList({ QStringLiteral("1:initial"), QStringLiteral("2:recon_sync") }));
     QCOMPARE(column(db.database(), QStringLiteral("PRAGMA journal_mode")),
-             QStringList{QStringLiteral("wal")});
+        QStringList { QStringLiteral("wal") });
     QCOMPARE(column(db.database(), QStringLiteral("PRAGMA foreign_keys")),
-             QStringList{QStringLiteral("1")});
-    const QStringList reconColumns =
-        column(db.database(), QStringLiteral("SELECT name FROM pragma_table_info('reconciliations')"));
-    for (const char* name : {"version", "sync_status", "server_id", "created_at", "updated_at",
-                             "deleted_at"})
+        QStringList { QStringLiteral("1") });
+    const QStringList reconColumns = column(
+        db.database(), QStringLiteral("SELECT name FROM pragma_table_info('reconciliations')"));
+    for (const char* name :
+        { "version", "sync_status", "server_id", "created_at", "updated_at", "deleted_at" })
         QVERIFY2(reconColumns.contains(QLatin1String(name)), name);
-    const QStringList triggers = column(
-        db.database(), QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'trigger' "
-                                      "ORDER BY name"));
-    QCOMPARE(triggers, QStringList({QStringLiteral("transactions_ad"),
-                                    QStringLiteral("transactions_ai"),
-                                    QStringLiteral("transactions_au")}));
+    const QStringList triggers = column(db.database(),
+        QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'trigger' "
+                       "ORDER BY name"));
+    QCOMPARE(triggers,
+        QStringList({ QStringLiteral("transactions_ad"), QStringLiteral("transactions_ai"),
+            QStringLiteral("transactions_au") }));
 
     // The update trigger keeps the full-text index in step (both of its inserts ran).
     QSqlQuery q(db.database());
@@ -80,12 +80,14 @@ void TestDatabaseMigrations::freshFileReachesVersionTwo()
         "INSERT INTO transactions (id, account_id, date, payee, amount, created_at, updated_at) "
         "VALUES ('t', 'a', '2025-01-01', 'Grocer', -100, '', '')")));
     QVERIFY(q.exec(QStringLiteral("UPDATE transactions SET payee = 'Bakery' WHERE id = 't'")));
-    QCOMPARE(column(db.database(), QStringLiteral("SELECT COUNT(*) FROM transactions_fts WHERE "
-                                                  "transactions_fts MATCH 'Grocer'")),
-             QStringList{QStringLiteral("0")});
-    QCOMPARE(column(db.database(), QStringLiteral("SELECT COUNT(*) FROM transactions_fts WHERE "
-                                                  "transactions_fts MATCH 'Bakery'")),
-             QStringList{QStringLiteral("1")});
+    QCOMPARE(column(db.database(),
+                 QStringLiteral("SELECT COUNT(*) FROM transactions_fts WHERE "
+                                "transactions_fts MATCH 'Grocer'")),
+        QStringList { QStringLiteral("0") });
+    QCOMPARE(column(db.database(),
+                 QStringLiteral("SELECT COUNT(*) FROM transactions_fts WHERE "
+                                "transactions_fts MATCH 'Bakery'")),
+        QStringList { QStringLiteral("1") });
 }
 
 void TestDatabaseMigrations::versionOneFileGetsOnlyMigrationTwo()
@@ -99,8 +101,7 @@ void TestDatabaseMigrations::versionOneFileGetsOnlyMigrationTwo()
         QVERIFY(q.exec(QStringLiteral(
             "CREATE TABLE IF NOT EXISTS schema_version (  version INTEGER PRIMARY KEY,  name    "
             "TEXT NOT NULL,  applied_at TEXT NOT NULL DEFAULT (datetime('now')))")));
-        QVERIFY(old.applyMigration(
-            1, QStringLiteral("initial"),
+        QVERIFY(old.applyMigration(1, QStringLiteral("initial"),
             resourceText(QStringLiteral(":/sql/sql/migrations/001_initial.sql"))));
         QVERIFY(q.exec(QStringLiteral(
             "INSERT INTO accounts (id, name, created_at, updated_at) VALUES ('a', 'A', '', '')")));
@@ -117,10 +118,11 @@ void TestDatabaseMigrations::versionOneFileGetsOnlyMigrationTwo()
     QCOMPARE(applied.count(), 1);
     QCOMPARE(applied.first().at(0).toInt(), 2);
     QCOMPARE(applied.first().at(1).toString(), QStringLiteral("recon_sync"));
-    QCOMPARE(column(db.database(), QStringLiteral("SELECT created_at || '|' || updated_at || '|' || "
-                                                  "version || '|' || sync_status FROM "
-                                                  "reconciliations")),
-             QStringList{QStringLiteral("2024-06-02T10:00:00Z|2024-06-02T10:00:00Z|1|pending")});
+    QCOMPARE(column(db.database(),
+                 QStringLiteral("SELECT created_at || '|' || updated_at || '|' || "
+                                "version || '|' || sync_status FROM "
+                                "reconciliations")),
+        QStringList { QStringLiteral("2024-06-02T10:00:00Z|2024-06-02T10:00:00Z|1|pending") });
 }
 
 void TestDatabaseMigrations::upToDateFileRunsNothing()
@@ -149,15 +151,16 @@ void TestDatabaseMigrations::failingStatementLeavesNothing()
     QCOMPARE(errors.first().at(0).toInt(), 3);
     QCOMPARE(test.scalar(QStringLiteral("SELECT COUNT(*) FROM schema_version WHERE version = 3"))
                  .toInt(),
-             0);
+        0);
     QCOMPARE(test.scalar(QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE name = 'extra'"))
                  .toInt(),
-             0);
+        0);
     // Nothing is left half-open: the next migration can run and commit.
-    QVERIFY(db->applyMigration(3, QStringLiteral("fixed"), QStringLiteral("CREATE TABLE extra (id TEXT);")));
-    QCOMPARE(test.scalar(QStringLiteral("SELECT name FROM schema_version WHERE version = 3"))
-                 .toString(),
-             QStringLiteral("fixed"));
+    QVERIFY(db->applyMigration(
+        3, QStringLiteral("fixed"), QStringLiteral("CREATE TABLE extra (id TEXT);")));
+    QCOMPARE(
+        test.scalar(QStringLiteral("SELECT name FROM schema_version WHERE version = 3")).toString(),
+        QStringLiteral("fixed"));
 }
 
 void TestDatabaseMigrations::notADatabaseIsRefusedAndUntouched()
@@ -172,8 +175,8 @@ void TestDatabaseMigrations::notADatabaseIsRefusedAndUntouched()
     }
     {
         Database db;
-        QTest::ignoreMessage(QtCriticalMsg,
-                             QRegularExpression(QStringLiteral("^Failed to open database:")));
+        QTest::ignoreMessage(
+            QtCriticalMsg, QRegularExpression(QStringLiteral("^Failed to open database:")));
         QVERIFY(!db.open(path));
     }
     QFile file(path);
@@ -183,34 +186,35 @@ void TestDatabaseMigrations::notADatabaseIsRefusedAndUntouched()
 
 void TestDatabaseMigrations::splitStatements()
 {
-    const QString script = QStringLiteral(
-        "-- leading comment\n"
-        "CREATE TABLE a (\n"
-        "  -- a comment inside a statement\n"
-        "  id TEXT\n"
-        ");\n"
-        "\n"
-        ";\n"
-        "CREATE TRIGGER t AFTER INSERT ON a BEGIN\n"
-        "  INSERT INTO b VALUES (1);\n"
-        "  INSERT INTO b VALUES (2);\n"
-        "END;\n"
-        "UPDATE a SET id = 'x'\n"
-        "WHERE id = 'begin';\n"
-        "SELECT 1\n"
-        "end;\n"
-        "SELECT 2");
+    const QString script = QStringLiteral("-- leading comment\n"
+                                          "CREATE TABLE a (\n"
+                                          "  -- a comment inside a statement\n"
+                                          "  id TEXT\n"
+                                          ");\n"
+                                          "\n"
+                                          ";\n"
+                                          "CREATE TRIGGER t AFTER INSERT ON a BEGIN\n"
+                                          "  INSERT INTO b VALUES (1);\n"
+                                          "  INSERT INTO b VALUES (2);\n"
+                                          "END;\n"
+                                          "UPDATE a SET id = 'x'\n"
+                                          "WHERE id = 'begin';\n"
+                                          "SELECT 1\n"
+                                          "end;\n"
+                                          "SELECT 2");
     const QStringList statements = Database::splitStatements(script);
     QCOMPARE(statements.size(), 4);
     QCOMPARE(statements[0], QStringLiteral("CREATE TABLE a (\n  id TEXT\n)"));
-    QCOMPARE(statements[1], QStringLiteral("CREATE TRIGGER t AFTER INSERT ON a BEGIN\n"
-                                           "  INSERT INTO b VALUES (1);\n"
-                                           "  INSERT INTO b VALUES (2);\n"
-                                           "END"));
+    QCOMPARE(statements[1],
+        QStringLiteral("CREATE TRIGGER t AFTER INSERT ON a BEGIN\n"
+                       "  INSERT INTO b VALUES (1);\n"
+                       "  INSERT INTO b VALUES (2);\n"
+                       "END"));
     // A line merely containing "begin" opens a block, so the UPDATE runs on
     // until a line starting with END closes it.
-    QCOMPARE(statements[2], QStringLiteral("UPDATE a SET id = 'x'\nWHERE id = 'begin';\n"
-                                           "SELECT 1\nend"));
+    QCOMPARE(statements[2],
+        QStringLiteral("UPDATE a SET id = 'x'\nWHERE id = 'begin';\n"
+                       "SELECT 1\nend"));
     QCOMPARE(statements[3], QStringLiteral("SELECT 2"));
 }
 
@@ -224,14 +228,16 @@ void TestDatabaseMigrations::shippedScriptsSplitIntoWholeStatements()
     QCOMPARE(update.count(QStringLiteral("INSERT INTO transactions_fts")), 2);
     QVERIFY(update.endsWith(QLatin1String("END")));
     for (const QString& statement : first)
-        QVERIFY2(!statement.startsWith(QLatin1String("CREATE")) || statement.contains(
-                     QLatin1String("IF NOT EXISTS")), qPrintable(statement));
+        QVERIFY2(!statement.startsWith(QLatin1String("CREATE"))
+                || statement.contains(QLatin1String("IF NOT EXISTS")),
+            qPrintable(statement));
 
     const QStringList second = Database::splitStatements(
         resourceText(QStringLiteral(":/sql/sql/migrations/002_recon_sync.sql")));
     QCOMPARE(second.size(), 7);
-    QCOMPARE(second.last(), QStringLiteral("UPDATE reconciliations SET created_at = completed_at, "
-                                           "updated_at = completed_at\nWHERE created_at = ''"));
+    QCOMPARE(second.last(),
+        QStringLiteral("UPDATE reconciliations SET created_at = completed_at, "
+                       "updated_at = completed_at\nWHERE created_at = ''"));
 }
 
 QTEST_GUILESS_MAIN(TestDatabaseMigrations)
