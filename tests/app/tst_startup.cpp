@@ -1,8 +1,14 @@
 #include "app/AppState.h"
 #include "app/Application.h"
 #include "data/AccountRepository.h"
+#include "data/CategoryRepository.h"
 #include "data/Database.h"
 #include "data/PreferencesRepository.h"
+#include "data/ReconciliationRepository.h"
+#include "data/RecurringRepository.h"
+#include "data/SplitLineRepository.h"
+#include "data/TransactionRepository.h"
+#include "services/CategoryService.h"
 
 #include <QFile>
 #include <QProcess>
@@ -13,14 +19,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-class TestStartup : public QObject
-{
+class TestStartup : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
     void initTestCase();
     void createsMissingDataDirectory();
     void currentAccountIsRememberedQuietly();
+    void ownsTheStoreAndSeedsDefaultCategories();
     void languageResolution();
     void unusableDataDirectoryEndsWithExitCodeOne_data();
     void unusableDataDirectoryEndsWithExitCodeOne();
@@ -53,7 +59,7 @@ void TestStartup::createsMissingDataDirectory()
     QStringList rows;
     while (q.next())
         rows << q.value(0).toString() + QLatin1Char(':') + q.value(1).toString();
-    QCOMPARE(rows, QStringList({QStringLiteral("1:initial"), QStringLiteral("2:recon_sync")}));
+    QCOMPARE(rows, QStringList({ QStringLiteral("1:initial"), QStringLiteral("2:recon_sync") }));
     QVERIFY(q.exec(QStringLiteral("PRAGMA journal_mode")) && q.next());
     QCOMPARE(q.value(0).toString(), QStringLiteral("wal"));
     qunsetenv("LEDGERINE_DATA_DIR");
@@ -87,6 +93,42 @@ void TestStartup::currentAccountIsRememberedQuietly()
     qunsetenv("LEDGERINE_DATA_DIR");
 }
 
+void TestStartup::ownsTheStoreAndSeedsDefaultCategories()
+{
+    const QString dir = m_tmp.filePath(QStringLiteral("store"));
+    qputenv("LEDGERINE_DATA_DIR", dir.toUtf8());
+    QString housingName;
+    {
+        AppState state;
+        QVERIFY(!state.transactions() && !state.categoryService());
+        QVERIFY(state.initialize());
+        const QList<QObject*> owned = { state.accounts(), state.transactions(), state.categories(),
+            state.preferences(), state.splitLines(), state.recurring(), state.reconciliations(),
+            state.categoryService() };
+        qsizetype previous = -1;
+        for (QObject* object : owned) {
+            QVERIFY(object);
+            QCOMPARE(object->parent(), &state);
+            // Created in this order, after the database.
+            const qsizetype index = state.children().indexOf(object);
+            QVERIFY(index > state.children().indexOf(state.database()));
+            QVERIFY(index > previous);
+            previous = index;
+        }
+        QCOMPARE(state.categories()->count(), 56);
+        housingName = state.categories()
+                          ->findById(QStringLiteral("a3be4c14-fe7e-514c-b45e-22f112551974"))
+                          ->name;
+    }
+    AppState again;
+    QVERIFY(again.initialize());
+    QSqlQuery q(again.database()->database());
+    QVERIFY(q.exec(QStringLiteral("SELECT COUNT(*) FROM categories")) && q.next());
+    QCOMPARE(q.value(0).toInt(), 56);
+    QCOMPARE(housingName, QStringLiteral("Housing"));
+    qunsetenv("LEDGERINE_DATA_DIR");
+}
+
 void TestStartup::languageResolution()
 {
     QSettings settings;
@@ -98,8 +140,8 @@ void TestStartup::languageResolution()
     QCOMPARE(Application::resolveLanguage(true), QStringLiteral("ja"));
     QCOMPARE(Application::resolveLanguage(false), QStringLiteral("ja"));
     QCOMPARE(Application::supportedLanguages(),
-             QStringList({QStringLiteral("en"), QStringLiteral("es"), QStringLiteral("de"),
-                          QStringLiteral("fr"), QStringLiteral("ja")}));
+        QStringList({ QStringLiteral("en"), QStringLiteral("es"), QStringLiteral("de"),
+            QStringLiteral("fr"), QStringLiteral("ja") }));
     settings.remove(QStringLiteral("ui/language"));
 }
 
@@ -149,15 +191,16 @@ void TestStartup::unusableDataDirectoryEndsWithExitCodeOne()
     QVERIFY2(errors.contains(QStringLiteral("Failed to initialize the database.\n\nData directory: "
                                             "%1\n\nPlease check file permissions and try again.")
                                  .arg(dataDir)),
-             qPrintable(errors));
+        qPrintable(errors));
 
-    const QString file = kind == QLatin1String("not-sqlite") ? dataDir + QStringLiteral("/ledgerine.db")
-                                                          : blocker;
+    const QString file
+        = kind == QLatin1String("not-sqlite") ? dataDir + QStringLiteral("/ledgerine.db") : blocker;
     QFile check(file);
     QVERIFY(check.open(QIODevice::ReadOnly));
     QCOMPARE(check.readAll(), original);
     if (kind == QLatin1String("not-sqlite")) {
-        QCOMPARE(QDir(dataDir).entryList(QDir::Files), QStringList{QStringLiteral("ledgerine.db")});
+        QCOMPARE(
+            QDir(dataDir).entryList(QDir::Files), QStringList { QStringLiteral("ledgerine.db") });
     }
 }
 
