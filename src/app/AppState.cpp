@@ -5,8 +5,14 @@
 #include "DisplaySettings.h"
 #include "ThemeManager.h"
 #include "data/AccountRepository.h"
+#include "data/CategoryRepository.h"
 #include "data/Database.h"
 #include "data/PreferencesRepository.h"
+#include "data/ReconciliationRepository.h"
+#include "data/RecurringRepository.h"
+#include "data/SplitLineRepository.h"
+#include "data/TransactionRepository.h"
+#include "services/CategoryService.h"
 
 #include <QApplication>
 #include <QDir>
@@ -36,9 +42,17 @@ bool AppState::initialize()
         return false;
 
     m_accounts = new AccountRepository(m_database, this);
+    m_transactions = new TransactionRepository(m_database, this);
+    m_categories = new CategoryRepository(m_database, this);
     m_preferences = new PreferencesRepository(m_database, this);
+    m_splitLines = new SplitLineRepository(m_database, this);
+    m_recurring = new RecurringRepository(m_database, this);
+    m_reconciliations = new ReconciliationRepository(m_database, this);
+
+    m_categoryService = new CategoryService(m_categories, this);
 
     restoreDisplaySettings();
+    m_categoryService->ensureDefaults();
 
     if (const auto lastViewed = m_preferences->get(kLastViewedAccount))
         m_currentAccountId = *lastViewed;

@@ -5,7 +5,13 @@
 
 class Database;
 class AccountRepository;
+class TransactionRepository;
+class CategoryRepository;
 class PreferencesRepository;
+class SplitLineRepository;
+class RecurringRepository;
+class ReconciliationRepository;
+class CategoryService;
 class ThemeManager;
 
 // Owns the database, the repositories and the services for the whole process,
@@ -20,7 +26,13 @@ public:
 
     Database* database() const { return m_database; }
     AccountRepository* accounts() const { return m_accounts; }
+    TransactionRepository* transactions() const { return m_transactions; }
+    CategoryRepository* categories() const { return m_categories; }
     PreferencesRepository* preferences() const { return m_preferences; }
+    SplitLineRepository* splitLines() const { return m_splitLines; }
+    RecurringRepository* recurring() const { return m_recurring; }
+    ReconciliationRepository* reconciliations() const { return m_reconciliations; }
+    CategoryService* categoryService() const { return m_categoryService; }
     ThemeManager* themeManager() const { return m_themeManager; }
 
     QString currentAccountId() const { return m_currentAccountId; }
@@ -35,7 +47,13 @@ private:
 
     Database* m_database = nullptr;
     AccountRepository* m_accounts = nullptr;
+    TransactionRepository* m_transactions = nullptr;
+    CategoryRepository* m_categories = nullptr;
     PreferencesRepository* m_preferences = nullptr;
+    SplitLineRepository* m_splitLines = nullptr;
+    RecurringRepository* m_recurring = nullptr;
+    ReconciliationRepository* m_reconciliations = nullptr;
+    CategoryService* m_categoryService = nullptr;
     ThemeManager* m_themeManager = nullptr;
     QString m_currentAccountId;
 };

@@ -3,6 +3,7 @@
 #include "Clock.h"
 #include "Database.h"
 #include "SqlValue.h"
+#include "SyncColumns.h"
 #include "TransactionScope.h"
 
 namespace {
@@ -24,12 +25,7 @@ Account mapRow(const QSqlQuery& q)
     a.startingBalance = q.value(6).toLongLong();
     a.sortOrder = q.value(7).toInt();
     a.isShared = q.value(8).toInt() != 0;
-    a.version = q.value(9).toInt();
-    a.syncStatus = syncStatusFromText(readText(q.value(10)));
-    a.serverId = readText(q.value(11));
-    a.createdAt = readDateTime(q.value(12));
-    a.updatedAt = readDateTime(q.value(13));
-    a.deletedAt = readOptionalDateTime(q.value(14));
+    SyncColumns::read(q, 9, a);
     return a;
 }
 
@@ -70,56 +66,40 @@ QList<Account> AccountRepository::findPending() const
 bool AccountRepository::insert(const Account& a)
 {
     using namespace SqlValue;
-    const bool ok = execWrite(
+    return execWrite(
         QStringLiteral("INSERT INTO accounts (id, name, account_type, currency, institution, "
                        "account_number_last4, starting_balance, sort_order, is_shared, version, "
                        "sync_status, server_id, created_at, updated_at) VALUES (?, ?, ?, ?, ?, ?, "
                        "?, ?, ?, ?, ?, ?, ?, ?)"),
-        { text(a.id), text(a.name), accountTypeToText(a.type), currencyToText(a.currency),
-            text(a.institution), text(a.accountNumberLast4), a.startingBalance, a.sortOrder,
-            flag(a.isShared), a.version, syncStatusToText(a.syncStatus), text(a.serverId),
-            dateTime(a.createdAt), dateTime(a.updatedAt) },
-        "insert");
-    if (ok)
-        Q_EMIT accountsChanged();
-    return ok;
+        QVariantList { text(a.id), text(a.name), accountTypeToText(a.type),
+            currencyToText(a.currency), text(a.institution), text(a.accountNumberLast4),
+            a.startingBalance, a.sortOrder, flag(a.isShared) }
+            + SyncColumns::insertValues(a),
+        "insert", [this] { Q_EMIT accountsChanged(); });
 }
 
 bool AccountRepository::update(const Account& a)
 {
     using namespace SqlValue;
-    const bool ok = execWrite(
+    return execWrite(
         QStringLiteral("UPDATE accounts SET name=?, account_type=?, currency=?, institution=?, "
                        "account_number_last4=?, starting_balance=?, sort_order=?, is_shared=?, "
                        "version=?, sync_status=?, server_id=?, updated_at=? WHERE id=?"),
-        { text(a.name), accountTypeToText(a.type), currencyToText(a.currency), text(a.institution),
-            text(a.accountNumberLast4), a.startingBalance, a.sortOrder, flag(a.isShared), a.version,
-            syncStatusToText(a.syncStatus), text(a.serverId), dateTime(a.updatedAt), text(a.id) },
-        "update");
-    if (ok)
-        Q_EMIT accountsChanged();
-    return ok;
+        QVariantList { text(a.name), accountTypeToText(a.type), currencyToText(a.currency),
+            text(a.institution), text(a.accountNumberLast4), a.startingBalance, a.sortOrder,
+            flag(a.isShared) }
+            + SyncColumns::updateValues(a) + QVariantList { text(a.id) },
+        "update", [this] { Q_EMIT accountsChanged(); });
 }
 
 bool AccountRepository::softDelete(const QString& id)
 {
-    const QString now = Clock::nowIso();
-    const bool ok = execWrite(QStringLiteral("UPDATE accounts SET deleted_at=?, "
-                                             "sync_status='pending', updated_at=? WHERE id=?"),
-        { now, now, id }, "softDelete");
-    if (ok)
-        Q_EMIT accountsChanged();
-    return ok;
+    return softDeleteIn("accounts", id, [this] { Q_EMIT accountsChanged(); });
 }
 
 bool AccountRepository::restore(const QString& id)
 {
-    const bool ok = execWrite(QStringLiteral("UPDATE accounts SET deleted_at=NULL, "
-                                             "sync_status='pending', updated_at=? WHERE id=?"),
-        { Clock::nowIso(), id }, "restore");
-    if (ok)
-        Q_EMIT accountsChanged();
-    return ok;
+    return restoreIn("accounts", id, [this] { Q_EMIT accountsChanged(); });
 }
 
 bool AccountRepository::updateSortOrders(const QList<QPair<QString, int>>& orders)
@@ -145,8 +125,5 @@ bool AccountRepository::markSynced(const QString& id, const QString& serverId)
 
 int AccountRepository::markAllPendingForResync()
 {
-    const int changed = markAllPendingIn("accounts");
-    if (changed > 0)
-        Q_EMIT accountsChanged();
-    return changed;
+    return markAllPendingIn("accounts", [this] { Q_EMIT accountsChanged(); });
 }

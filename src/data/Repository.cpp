@@ -53,6 +53,24 @@ int Repository::execCount(
     return query.numRowsAffected();
 }
 
+bool Repository::execWrite(const QString& sql, const QVariantList& values, const char* operation,
+    const std::function<void()>& changed) const
+{
+    const bool ok = execWrite(sql, values, operation);
+    if (ok && changed)
+        changed();
+    return ok;
+}
+
+int Repository::execCount(const QString& sql, const QVariantList& values, const char* operation,
+    const std::function<void()>& changed) const
+{
+    const int count = execCount(sql, values, operation);
+    if (count > 0 && changed)
+        changed();
+    return count;
+}
+
 bool Repository::markSyncedIn(const char* table, const QString& id, const QString& serverId) const
 {
     QSqlQuery query
@@ -62,28 +80,55 @@ bool Repository::markSyncedIn(const char* table, const QString& id, const QStrin
     return query.exec();
 }
 
-int Repository::markAllPendingIn(const char* table) const
+int Repository::markAllPendingIn(const char* table, const std::function<void()>& changed) const
 {
     return execCount(QStringLiteral("UPDATE %1 SET sync_status = 'pending' WHERE deleted_at IS "
                                     "NULL AND sync_status != 'pending'")
                          .arg(QLatin1String(table)),
-        {}, "markAllPendingForResync");
+        {}, "markAllPendingForResync", changed);
 }
 
-int Repository::softDeleteByAccountIn(const char* table, const QString& accountId) const
+bool Repository::softDeleteIn(const char* table, const QString& id,
+    const std::function<void()>& changed, OnFailure onFailure) const
+{
+    const QString now = Clock::nowIso();
+    const QString sql = QStringLiteral("UPDATE %1 SET deleted_at=?, sync_status='pending', "
+                                       "updated_at=? WHERE id=?")
+                            .arg(QLatin1String(table));
+    if (onFailure == OnFailure::Log)
+        return execWrite(sql, { now, now, id }, "softDelete", changed);
+    QSqlQuery query = prepared(sql, { now, now, id });
+    if (!query.exec())
+        return false;
+    if (changed)
+        changed();
+    return true;
+}
+
+bool Repository::restoreIn(
+    const char* table, const QString& id, const std::function<void()>& changed) const
+{
+    return execWrite(QStringLiteral("UPDATE %1 SET deleted_at=NULL, sync_status='pending', "
+                                    "updated_at=? WHERE id=?")
+                         .arg(QLatin1String(table)),
+        { Clock::nowIso(), id }, "restore", changed);
+}
+
+int Repository::softDeleteByAccountIn(
+    const char* table, const QString& accountId, const std::function<void()>& changed) const
 {
     const QString now = Clock::nowIso();
     return execCount(QStringLiteral("UPDATE %1 SET deleted_at = ?, updated_at = ?, sync_status = "
                                     "'pending' WHERE account_id = ? AND deleted_at IS NULL")
                          .arg(QLatin1String(table)),
-        { now, now, accountId }, "softDeleteByAccount");
+        { now, now, accountId }, "softDeleteByAccount", changed);
 }
 
-int Repository::restoreByAccountIn(
-    const char* table, const QString& accountId, const QString& since) const
+int Repository::restoreByAccountIn(const char* table, const QString& accountId,
+    const QString& since, const std::function<void()>& changed) const
 {
     return execCount(QStringLiteral("UPDATE %1 SET deleted_at = NULL, updated_at = ?, sync_status "
                                     "= 'pending' WHERE account_id = ? AND deleted_at >= ?")
                          .arg(QLatin1String(table)),
-        { Clock::nowIso(), accountId, since }, "restoreByAccount");
+        { Clock::nowIso(), accountId, since }, "restoreByAccount", changed);
 }

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QSqlQuery>
 #include <QVariantList>
+#include <functional>
 #include <optional>
 
 class Database;
@@ -24,6 +25,13 @@ protected:
     // Rows changed by a write, 0 (logged) when it fails.
     int execCount(const QString& sql, const QVariantList& values, const char* operation) const;
     void logFailure(const char* operation, const QString& error) const;
+
+    // A write whose success others must hear about: `changed` runs only after
+    // the statement succeeded (for counts, only when it changed a row).
+    bool execWrite(const QString& sql, const QVariantList& values, const char* operation,
+        const std::function<void()>& changed) const;
+    int execCount(const QString& sql, const QVariantList& values, const char* operation,
+        const std::function<void()>& changed) const;
 
     template <typename T, typename Mapper>
     QList<T> selectList(const QString& sql, const QVariantList& values, Mapper map) const
@@ -49,9 +57,19 @@ protected:
     // The statements every synchronised table shares; `table` is always one of
     // our own table names, never text from a record.
     bool markSyncedIn(const char* table, const QString& id, const QString& serverId) const;
-    int markAllPendingIn(const char* table) const;
-    int softDeleteByAccountIn(const char* table, const QString& accountId) const;
-    int restoreByAccountIn(const char* table, const QString& accountId, const QString& since) const;
+    int markAllPendingIn(const char* table, const std::function<void()>& changed) const;
+    // Deleted and updated times are one reading of the clock, so they are equal.
+    // A silent soft delete reports failure by its result only.
+    enum class OnFailure { Log, Silent };
+    bool softDeleteIn(const char* table, const QString& id, const std::function<void()>& changed,
+        OnFailure onFailure = OnFailure::Log) const;
+    bool restoreIn(
+        const char* table, const QString& id, const std::function<void()>& changed) const;
+    int softDeleteByAccountIn(
+        const char* table, const QString& accountId, const std::function<void()>& changed) const;
+    // Restores the account's rows deleted at or after `since` (ISO text, compared as text).
+    int restoreByAccountIn(const char* table, const QString& accountId, const QString& since,
+        const std::function<void()>& changed) const;
 
     Database* database() const { return m_db; }
 

@@ -18,7 +18,8 @@ QVariant textOrNull(const QString& value)
 
 QVariant date(const QDate& value)
 {
-    return value.toString(kDateFormat);
+    // An invalid date is written as "" like any other empty text, not as NULL.
+    return text(value.toString(kDateFormat));
 }
 
 QVariant optionalDate(const std::optional<QDate>& value)

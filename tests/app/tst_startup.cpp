@@ -1,8 +1,14 @@
 #include "app/AppState.h"
 #include "app/Application.h"
 #include "data/AccountRepository.h"
+#include "data/CategoryRepository.h"
 #include "data/Database.h"
 #include "data/PreferencesRepository.h"
+#include "data/ReconciliationRepository.h"
+#include "data/RecurringRepository.h"
+#include "data/SplitLineRepository.h"
+#include "data/TransactionRepository.h"
+#include "services/CategoryService.h"
 
 #include <QFile>
 #include <QProcess>
@@ -20,6 +26,7 @@ private Q_SLOTS:
     void initTestCase();
     void createsMissingDataDirectory();
     void currentAccountIsRememberedQuietly();
+    void ownsTheStoreAndSeedsDefaultCategories();
     void languageResolution();
     void unusableDataDirectoryEndsWithExitCodeOne_data();
     void unusableDataDirectoryEndsWithExitCodeOne();
@@ -83,6 +90,42 @@ void TestStartup::currentAccountIsRememberedQuietly()
     QVERIFY(again.initialize());
     QCOMPARE(again.currentAccountId(), QStringLiteral("acct-1"));
     QCOMPARE(changed.count(), 0);
+    qunsetenv("LEDGERINE_DATA_DIR");
+}
+
+void TestStartup::ownsTheStoreAndSeedsDefaultCategories()
+{
+    const QString dir = m_tmp.filePath(QStringLiteral("store"));
+    qputenv("LEDGERINE_DATA_DIR", dir.toUtf8());
+    QString housingName;
+    {
+        AppState state;
+        QVERIFY(!state.transactions() && !state.categoryService());
+        QVERIFY(state.initialize());
+        const QList<QObject*> owned = { state.accounts(), state.transactions(), state.categories(),
+            state.preferences(), state.splitLines(), state.recurring(), state.reconciliations(),
+            state.categoryService() };
+        qsizetype previous = -1;
+        for (QObject* object : owned) {
+            QVERIFY(object);
+            QCOMPARE(object->parent(), &state);
+            // Created in this order, after the database.
+            const qsizetype index = state.children().indexOf(object);
+            QVERIFY(index > state.children().indexOf(state.database()));
+            QVERIFY(index > previous);
+            previous = index;
+        }
+        QCOMPARE(state.categories()->count(), 56);
+        housingName = state.categories()
+                          ->findById(QStringLiteral("a3be4c14-fe7e-514c-b45e-22f112551974"))
+                          ->name;
+    }
+    AppState again;
+    QVERIFY(again.initialize());
+    QSqlQuery q(again.database()->database());
+    QVERIFY(q.exec(QStringLiteral("SELECT COUNT(*) FROM categories")) && q.next());
+    QCOMPARE(q.value(0).toInt(), 56);
+    QCOMPARE(housingName, QStringLiteral("Housing"));
     qunsetenv("LEDGERINE_DATA_DIR");
 }
 

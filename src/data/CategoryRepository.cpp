@@ -1,0 +1,125 @@
+#include "CategoryRepository.h"
+
+#include "SqlValue.h"
+#include "SyncColumns.h"
+
+namespace {
+
+const QString kColumns
+    = QStringLiteral("id, name, category_type, parent_id, is_tax_relevant, tax_category, icon, "
+                     "color, is_default, account_id, version, sync_status, server_id, created_at, "
+                     "updated_at, deleted_at");
+
+Category mapRow(const QSqlQuery& q)
+{
+    using namespace SqlValue;
+    Category c;
+    c.id = readText(q.value(0));
+    c.name = readText(q.value(1));
+    c.type = categoryTypeFromText(readText(q.value(2)));
+    c.parentId = readText(q.value(3));
+    c.isTaxRelevant = q.value(4).toInt() != 0;
+    c.taxCategory = readText(q.value(5));
+    c.icon = readText(q.value(6));
+    c.color = readText(q.value(7));
+    c.isDefault = q.value(8).toInt() != 0;
+    c.accountId = readText(q.value(9));
+    SyncColumns::read(q, 10, c);
+    return c;
+}
+
+// The values of every column that insert and update both write, from name to account_id.
+QVariantList recordValues(const Category& c)
+{
+    using namespace SqlValue;
+    return { text(c.name), categoryTypeToText(c.type), textOrNull(c.parentId),
+        flag(c.isTaxRelevant), text(c.taxCategory), text(c.icon), text(c.color), flag(c.isDefault),
+        textOrNull(c.accountId) };
+}
+
+} // namespace
+
+CategoryRepository::CategoryRepository(Database* db, QObject* parent)
+    : Repository(db, "CategoryRepository", parent)
+{
+}
+
+QList<Category> CategoryRepository::select(const QString& tail, const QVariantList& values) const
+{
+    return selectList<Category>(
+        QStringLiteral("SELECT %1 FROM categories ").arg(kColumns) + tail, values, mapRow);
+}
+
+QList<Category> CategoryRepository::findAll() const
+{
+    return select(QStringLiteral("WHERE deleted_at IS NULL ORDER BY name"), {});
+}
+
+std::optional<Category> CategoryRepository::findById(const QString& id) const
+{
+    return selectOne<Category>(
+        QStringLiteral("SELECT %1 FROM categories WHERE id = ?").arg(kColumns), { id }, mapRow);
+}
+
+std::optional<Category> CategoryRepository::findByName(const QString& name) const
+{
+    return selectOne<Category>(
+        QStringLiteral("SELECT %1 FROM categories WHERE name = ? AND deleted_at IS NULL")
+            .arg(kColumns),
+        { name }, mapRow);
+}
+
+QList<Category> CategoryRepository::findPending() const
+{
+    return select(QStringLiteral("WHERE sync_status = 'pending'"), {});
+}
+
+int CategoryRepository::count() const
+{
+    return selectOne<int>(
+        QStringLiteral("SELECT COUNT(*) FROM categories WHERE deleted_at IS NULL"), {},
+        [](const QSqlQuery& q) { return q.value(0).toInt(); })
+        .value_or(0);
+}
+
+bool CategoryRepository::insert(const Category& c)
+{
+    return execWrite(
+        QStringLiteral("INSERT INTO categories (id, name, category_type, parent_id, "
+                       "is_tax_relevant, tax_category, icon, color, is_default, account_id, "
+                       "version, sync_status, server_id, created_at, updated_at) VALUES (?, ?, ?, "
+                       "?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+        QVariantList { SqlValue::text(c.id) } + recordValues(c) + SyncColumns::insertValues(c),
+        "insert", [this] { Q_EMIT categoriesChanged(); });
+}
+
+bool CategoryRepository::update(const Category& c)
+{
+    return execWrite(
+        QStringLiteral("UPDATE categories SET name=?, category_type=?, parent_id=?, "
+                       "is_tax_relevant=?, tax_category=?, icon=?, color=?, is_default=?, "
+                       "account_id=?, version=?, sync_status=?, server_id=?, updated_at=? WHERE "
+                       "id=?"),
+        recordValues(c) + SyncColumns::updateValues(c) + QVariantList { SqlValue::text(c.id) },
+        "update", [this] { Q_EMIT categoriesChanged(); });
+}
+
+bool CategoryRepository::softDelete(const QString& id)
+{
+    return softDeleteIn("categories", id, [this] { Q_EMIT categoriesChanged(); });
+}
+
+bool CategoryRepository::restore(const QString& id)
+{
+    return restoreIn("categories", id, [this] { Q_EMIT categoriesChanged(); });
+}
+
+bool CategoryRepository::markSynced(const QString& id, const QString& serverId)
+{
+    return markSyncedIn("categories", id, serverId);
+}
+
+int CategoryRepository::markAllPendingForResync()
+{
+    return markAllPendingIn("categories", [this] { Q_EMIT categoriesChanged(); });
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "Category.h"
+#include "Repository.h"
+
+#include <QList>
+
+// The categories table. Stores the parent link only; the tree rules belong to
+// the category service and the screens.
+class CategoryRepository : public Repository {
+    Q_OBJECT
+
+public:
+    CategoryRepository(Database* db, QObject* parent = nullptr);
+
+    QList<Category> findAll() const;
+    std::optional<Category> findById(const QString& id) const;
+    std::optional<Category> findByName(const QString& name) const;
+    QList<Category> findPending() const;
+    int count() const;
+
+    bool insert(const Category& category);
+    bool update(const Category& category);
+    bool softDelete(const QString& id);
+    bool restore(const QString& id);
+    bool markSynced(const QString& id, const QString& serverId);
+    int markAllPendingForResync();
+
+Q_SIGNALS:
+    void categoriesChanged();
+
+private:
+    QList<Category> select(const QString& tail, const QVariantList& values) const;
+};

@@ -1,0 +1,125 @@
+#include "ReconciliationRepository.h"
+
+#include "Clock.h"
+#include "SqlValue.h"
+#include "SyncColumns.h"
+
+namespace {
+
+const QString kColumns = QStringLiteral(
+    "id, account_id, statement_date, statement_balance, reconciled_balance, completed_at, "
+    "version, sync_status, server_id, created_at, updated_at, deleted_at");
+
+const QString kLatestFirst = QStringLiteral(" ORDER BY statement_date DESC");
+
+Reconciliation mapRow(const QSqlQuery& q)
+{
+    using namespace SqlValue;
+    Reconciliation r;
+    r.id = readText(q.value(0));
+    r.accountId = readText(q.value(1));
+    r.statementDate = readDate(q.value(2));
+    r.statementBalance = q.value(3).toLongLong();
+    r.reconciledBalance = q.value(4).toLongLong();
+    r.completedAt = readDateTime(q.value(5));
+    SyncColumns::read(q, 6, r);
+    return r;
+}
+
+// The values of account_id through completed_at.
+QVariantList recordValues(const Reconciliation& r)
+{
+    using namespace SqlValue;
+    return { text(r.accountId), date(r.statementDate), r.statementBalance, r.reconciledBalance,
+        dateTime(r.completedAt) };
+}
+
+} // namespace
+
+ReconciliationRepository::ReconciliationRepository(Database* db, QObject* parent)
+    : Repository(db, "ReconciliationRepository", parent)
+{
+}
+
+QList<Reconciliation> ReconciliationRepository::select(
+    const QString& tail, const QVariantList& values) const
+{
+    return selectList<Reconciliation>(
+        QStringLiteral("SELECT %1 FROM reconciliations ").arg(kColumns) + tail, values, mapRow);
+}
+
+QList<Reconciliation> ReconciliationRepository::findByAccount(const QString& accountId) const
+{
+    return select(QStringLiteral("WHERE account_id = ? AND deleted_at IS NULL") + kLatestFirst,
+        { accountId });
+}
+
+std::optional<Reconciliation> ReconciliationRepository::findLatest(const QString& accountId) const
+{
+    return selectOne<Reconciliation>(
+        QStringLiteral("SELECT %1 FROM reconciliations WHERE account_id = ? AND deleted_at IS NULL")
+                .arg(kColumns)
+            + kLatestFirst + QStringLiteral(" LIMIT 1"),
+        { accountId }, mapRow);
+}
+
+std::optional<Reconciliation> ReconciliationRepository::findById(const QString& id) const
+{
+    return selectOne<Reconciliation>(
+        QStringLiteral("SELECT %1 FROM reconciliations WHERE id = ?").arg(kColumns), { id },
+        mapRow);
+}
+
+QList<Reconciliation> ReconciliationRepository::findPending() const
+{
+    return select(QStringLiteral("WHERE sync_status = 'pending'"), {});
+}
+
+bool ReconciliationRepository::insert(const Reconciliation& reconciliation)
+{
+    Reconciliation r = reconciliation;
+    const QDateTime now = Clock::nowUtc();
+    if (!r.createdAt.isValid())
+        r.createdAt = now;
+    if (!r.updatedAt.isValid())
+        r.updatedAt = now;
+    return execWrite(
+        QStringLiteral("INSERT INTO reconciliations (id, account_id, statement_date, "
+                       "statement_balance, reconciled_balance, completed_at, version, "
+                       "sync_status, server_id, created_at, updated_at) VALUES (?, ?, ?, ?, ?, "
+                       "?, ?, ?, ?, ?, ?)"),
+        QVariantList { SqlValue::text(r.id) } + recordValues(r) + SyncColumns::insertValues(r),
+        "insert", [this] { Q_EMIT reconciliationsChanged(); });
+}
+
+bool ReconciliationRepository::update(const Reconciliation& r)
+{
+    return execWrite(
+        QStringLiteral("UPDATE reconciliations SET account_id=?, statement_date=?, "
+                       "statement_balance=?, reconciled_balance=?, completed_at=?, version=?, "
+                       "sync_status=?, server_id=?, updated_at=? WHERE id=?"),
+        recordValues(r) + SyncColumns::updateValues(r) + QVariantList { SqlValue::text(r.id) },
+        "update", [this] { Q_EMIT reconciliationsChanged(); });
+}
+
+int ReconciliationRepository::softDeleteByAccount(const QString& accountId)
+{
+    return softDeleteByAccountIn(
+        "reconciliations", accountId, [this] { Q_EMIT reconciliationsChanged(); });
+}
+
+int ReconciliationRepository::restoreByAccount(const QString& accountId, const QString& since)
+{
+    return restoreByAccountIn(
+        "reconciliations", accountId, since, [this] { Q_EMIT reconciliationsChanged(); });
+}
+
+bool ReconciliationRepository::markSynced(const QString& id, const QString& serverId)
+{
+    return markSyncedIn("reconciliations", id, serverId);
+}
+
+int ReconciliationRepository::markAllPendingForResync()
+{
+    return markAllPendingIn("reconciliations", [this] { Q_EMIT reconciliationsChanged(); });
+}

@@ -1,0 +1,155 @@
+#include "RecurringRepository.h"
+
+#include "DataLogging.h"
+#include "SqlValue.h"
+#include "SyncColumns.h"
+
+namespace {
+
+const QString kColumns = QStringLiteral(
+    "id, account_id, payee, memo, amount, category_id, frequency, start_date, end_date, "
+    "next_due_date, auto_post, is_active, transfer_dest_account_id, version, sync_status, "
+    "server_id, created_at, updated_at, deleted_at");
+
+RecurringTransaction mapRow(const QSqlQuery& q)
+{
+    using namespace SqlValue;
+    RecurringTransaction r;
+    r.id = readText(q.value(0));
+    r.accountId = readText(q.value(1));
+    r.payee = readText(q.value(2));
+    r.memo = readText(q.value(3));
+    r.amount = q.value(4).toLongLong();
+    r.categoryId = readText(q.value(5));
+    r.frequency = frequencyFromText(readText(q.value(6)));
+    r.startDate = readDate(q.value(7));
+    r.endDate = readOptionalDate(q.value(8));
+    r.nextDueDate = readDate(q.value(9));
+    r.autoPost = q.value(10).toInt() != 0;
+    r.isActive = q.value(11).toInt() != 0;
+    r.transferDestAccountId = readText(q.value(12));
+    SyncColumns::read(q, 13, r);
+    return r;
+}
+
+// The values of every column that insert and update both write, from payee to
+// transfer_dest_account_id.
+QVariantList recordValues(const RecurringTransaction& r)
+{
+    using namespace SqlValue;
+    return { text(r.payee), text(r.memo), r.amount, textOrNull(r.categoryId),
+        frequencyToText(r.frequency), date(r.startDate), optionalDate(r.endDate),
+        date(r.nextDueDate), flag(r.autoPost), flag(r.isActive), text(r.transferDestAccountId) };
+}
+
+} // namespace
+
+RecurringRepository::RecurringRepository(Database* db, QObject* parent)
+    : Repository(db, "RecurringRepository", parent)
+{
+}
+
+QList<RecurringTransaction> RecurringRepository::select(
+    const QString& tail, const QVariantList& values) const
+{
+    return selectList<RecurringTransaction>(
+        QStringLiteral("SELECT %1 FROM recurring_transactions ").arg(kColumns) + tail, values,
+        mapRow);
+}
+
+QList<RecurringTransaction> RecurringRepository::findAll() const
+{
+    return select(QStringLiteral("WHERE deleted_at IS NULL ORDER BY is_active DESC, next_due_date "
+                                 "ASC, payee COLLATE NOCASE ASC"),
+        {});
+}
+
+std::optional<RecurringTransaction> RecurringRepository::findById(const QString& id) const
+{
+    return selectOne<RecurringTransaction>(
+        QStringLiteral("SELECT %1 FROM recurring_transactions WHERE id = ?").arg(kColumns), { id },
+        mapRow);
+}
+
+QList<RecurringTransaction> RecurringRepository::findDue(const QDate& date) const
+{
+    return select(
+        QStringLiteral("WHERE deleted_at IS NULL AND is_active = 1 AND next_due_date <= ?"),
+        { SqlValue::date(date) });
+}
+
+QList<RecurringTransaction> RecurringRepository::findPending() const
+{
+    return select(QStringLiteral("WHERE sync_status = 'pending'"), {});
+}
+
+void RecurringRepository::warnIfBrokenNextDueDate(
+    const RecurringTransaction& r, const char* operation) const
+{
+    if (r.nextDueDate.isValid() && r.nextDueDate >= QDate(2000, 1, 1))
+        return;
+    // Saved all the same: the recurring service refuses such schedules when posting.
+    qCWarning(lcDb).noquote() << QStringLiteral("RecurringRepository::%1 saving recurring with "
+                                                "broken nextDueDate:")
+                                     .arg(QLatin1String(operation))
+                              << QStringLiteral("id=") + r.id << QStringLiteral("payee=") + r.payee
+                              << QStringLiteral("nextDueDate=")
+            + r.nextDueDate.toString(Qt::ISODate)
+                              << QStringLiteral("startDate=") + r.startDate.toString(Qt::ISODate)
+                              << QStringLiteral("frequency=%1").arg(int(r.frequency));
+}
+
+bool RecurringRepository::insert(const RecurringTransaction& r)
+{
+    using namespace SqlValue;
+    warnIfBrokenNextDueDate(r, "insert");
+    return execWrite(
+        QStringLiteral("INSERT INTO recurring_transactions (id, account_id, payee, memo, amount, "
+                       "category_id, frequency, start_date, end_date, next_due_date, auto_post, "
+                       "is_active, transfer_dest_account_id, version, sync_status, server_id, "
+                       "created_at, updated_at) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
+                       "?, ?, ?, ?)"),
+        QVariantList { text(r.id), text(r.accountId) } + recordValues(r)
+            + SyncColumns::insertValues(r),
+        "insert", [this] { Q_EMIT recurringChanged(); });
+}
+
+bool RecurringRepository::update(const RecurringTransaction& r)
+{
+    warnIfBrokenNextDueDate(r, "update");
+    return execWrite(
+        QStringLiteral("UPDATE recurring_transactions SET payee=?, memo=?, amount=?, "
+                       "category_id=?, frequency=?, start_date=?, end_date=?, next_due_date=?, "
+                       "auto_post=?, is_active=?, transfer_dest_account_id=?, version=?, "
+                       "sync_status=?, server_id=?, updated_at=? WHERE id=?"),
+        recordValues(r) + SyncColumns::updateValues(r) + QVariantList { SqlValue::text(r.id) },
+        "update", [this] { Q_EMIT recurringChanged(); });
+}
+
+bool RecurringRepository::softDelete(const QString& id)
+{
+    return softDeleteIn(
+        "recurring_transactions", id, [this] { Q_EMIT recurringChanged(); }, OnFailure::Silent);
+}
+
+int RecurringRepository::softDeleteByAccount(const QString& accountId)
+{
+    return softDeleteByAccountIn(
+        "recurring_transactions", accountId, [this] { Q_EMIT recurringChanged(); });
+}
+
+int RecurringRepository::restoreByAccount(const QString& accountId, const QString& since)
+{
+    return restoreByAccountIn(
+        "recurring_transactions", accountId, since, [this] { Q_EMIT recurringChanged(); });
+}
+
+bool RecurringRepository::markSynced(const QString& id, const QString& serverId)
+{
+    return markSyncedIn("recurring_transactions", id, serverId);
+}
+
+int RecurringRepository::markAllPendingForResync()
+{
+    return markAllPendingIn("recurring_transactions", [this] { Q_EMIT recurringChanged(); });
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "RecurringTransaction.h"
+#include "Repository.h"
+
+#include <QList>
+
+// Schedules of recurring transactions.
+class RecurringRepository : public Repository {
+    Q_OBJECT
+
+public:
+    RecurringRepository(Database* db, QObject* parent = nullptr);
+
+    // Active first, then by next due date, then by payee ignoring case.
+    QList<RecurringTransaction> findAll() const;
+    std::optional<RecurringTransaction> findById(const QString& id) const;
+    // Live, active schedules due on or before `date`, in no particular order.
+    QList<RecurringTransaction> findDue(const QDate& date) const;
+    QList<RecurringTransaction> findPending() const;
+
+    bool insert(const RecurringTransaction& recurring);
+    bool update(const RecurringTransaction& recurring);
+    bool softDelete(const QString& id);
+    int softDeleteByAccount(const QString& accountId);
+    int restoreByAccount(const QString& accountId, const QString& since);
+    bool markSynced(const QString& id, const QString& serverId);
+    int markAllPendingForResync();
+
+Q_SIGNALS:
+    void recurringChanged();
+
+private:
+    QList<RecurringTransaction> select(const QString& tail, const QVariantList& values) const;
+    void warnIfBrokenNextDueDate(
+        const RecurringTransaction& recurring, const char* operation) const;
+};

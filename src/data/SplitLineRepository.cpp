@@ -1,0 +1,52 @@
+#include "SplitLineRepository.h"
+
+#include "SqlValue.h"
+
+namespace {
+
+SplitLine mapRow(const QSqlQuery& q)
+{
+    using namespace SqlValue;
+    SplitLine line;
+    line.id = readText(q.value(0));
+    line.transactionId = readText(q.value(1));
+    line.categoryId = readText(q.value(2));
+    line.amount = q.value(3).toLongLong();
+    line.memo = readText(q.value(4));
+    line.createdAt = readDateTime(q.value(5));
+    line.updatedAt = readDateTime(q.value(6));
+    return line;
+}
+
+} // namespace
+
+SplitLineRepository::SplitLineRepository(Database* db, QObject* parent)
+    : Repository(db, "SplitLineRepository", parent)
+{
+}
+
+QList<SplitLine> SplitLineRepository::findByTransaction(const QString& transactionId) const
+{
+    return selectList<SplitLine>(
+        QStringLiteral("SELECT id, transaction_id, category_id, amount, memo, created_at, "
+                       "updated_at FROM split_lines WHERE transaction_id = ?"),
+        { transactionId }, mapRow);
+}
+
+bool SplitLineRepository::insert(const SplitLine& line)
+{
+    using namespace SqlValue;
+    return execWrite(QStringLiteral("INSERT INTO split_lines (id, transaction_id, category_id, "
+                                    "amount, memo, created_at, updated_at) VALUES (?, ?, ?, ?, ?, "
+                                    "?, ?)"),
+        { text(line.id), text(line.transactionId), text(line.categoryId), line.amount,
+            text(line.memo), dateTime(line.createdAt), dateTime(line.updatedAt) },
+        "insert");
+}
+
+bool SplitLineRepository::deleteByTransaction(const QString& transactionId)
+{
+    QSqlQuery query = prepared(
+        QStringLiteral("DELETE FROM split_lines WHERE transaction_id = ?"), { transactionId });
+    return query.exec();
+}

@@ -1,0 +1,284 @@
+#include "TransactionRepository.h"
+
+#include "Clock.h"
+#include "SqlValue.h"
+#include "SyncColumns.h"
+
+namespace {
+
+const QString kColumns = QStringLiteral(
+    "t.id, t.account_id, t.date, t.payee, t.memo, t.amount, t.category_id, t.check_number, "
+    "t.cleared, t.reconciled, t.transfer_link_id, t.transfer_dest_account_id, t.is_split, "
+    "t.recurring_id, t.version, t.sync_status, t.server_id, t.created_at, t.updated_at, "
+    "t.deleted_at");
+
+// A sub-category is qualified by its parent only while its name is ambiguous.
+const QString kCategoryName = QStringLiteral(
+    "CASE WHEN c.parent_id IS NOT NULL AND (SELECT COUNT(*) FROM categories cc WHERE cc.name = "
+    "c.name AND cc.deleted_at IS NULL) > 1 THEN COALESCE((SELECT p.name FROM categories p WHERE "
+    "p.id = c.parent_id), '') || ' > ' || c.name ELSE c.name END AS category_name");
+
+const QString kOrderNewestFirst = QStringLiteral(" ORDER BY t.date DESC, t.created_at DESC");
+
+Transaction mapTransaction(const QSqlQuery& q)
+{
+    using namespace SqlValue;
+    Transaction t;
+    t.id = readText(q.value(0));
+    t.accountId = readText(q.value(1));
+    t.date = readDate(q.value(2));
+    t.payee = readText(q.value(3));
+    t.memo = readText(q.value(4));
+    t.amount = q.value(5).toLongLong();
+    t.categoryId = readText(q.value(6));
+    t.checkNumber = readText(q.value(7));
+    t.cleared = q.value(8).toInt() != 0;
+    t.reconciled = q.value(9).toInt() != 0;
+    t.transferLinkId = readText(q.value(10));
+    t.transferDestAccountId = readText(q.value(11));
+    t.isSplit = q.value(12).toInt() != 0;
+    t.recurringId = readText(q.value(13));
+    SyncColumns::read(q, 14, t);
+    return t;
+}
+
+TransactionRow mapRow(const QSqlQuery& q)
+{
+    TransactionRow row;
+    static_cast<Transaction&>(row) = mapTransaction(q);
+    row.categoryName = SqlValue::readText(q.value(20));
+    return row;
+}
+
+// The values of every column that insert and update both write, from date to recurring_id.
+QVariantList recordValues(const Transaction& t)
+{
+    using namespace SqlValue;
+    return { date(t.date), text(t.payee), text(t.memo), t.amount, textOrNull(t.categoryId),
+        text(t.checkNumber), flag(t.cleared), flag(t.reconciled), text(t.transferLinkId),
+        text(t.transferDestAccountId), flag(t.isSplit), text(t.recurringId) };
+}
+
+} // namespace
+
+TransactionRepository::TransactionRepository(Database* db, QObject* parent)
+    : Repository(db, "TransactionRepository", parent)
+{
+}
+
+QList<Transaction> TransactionRepository::findByAccount(const QString& accountId) const
+{
+    return selectList<Transaction>(QStringLiteral("SELECT %1 FROM transactions t WHERE "
+                                                  "t.account_id = ? AND t.deleted_at IS NULL")
+                                       .arg(kColumns)
+            + kOrderNewestFirst,
+        { accountId }, mapTransaction);
+}
+
+QList<TransactionRow> TransactionRepository::findRegisterRows(const QString& accountId) const
+{
+    QList<TransactionRow> rows
+        = selectList<TransactionRow>(QStringLiteral("SELECT %1, %2 FROM transactions t LEFT JOIN "
+                                                    "categories c ON t.category_id = c.id WHERE "
+                                                    "t.account_id = ? AND t.deleted_at IS NULL "
+                                                    "ORDER BY t.date ASC, t.created_at ASC")
+                                         .arg(kColumns, kCategoryName),
+            { accountId }, mapRow);
+
+    const qint64 startingBalance
+        = selectOne<qint64>(QStringLiteral("SELECT starting_balance FROM accounts WHERE id = ?"),
+            { accountId }, [](const QSqlQuery& q) {
+                return q.value(0).toLongLong();
+            }).value_or(0);
+
+    qint64 balance = startingBalance;
+    for (TransactionRow& row : rows) {
+        balance += row.amount;
+        row.runningBalance = balance;
+    }
+    if (startingBalance != 0) {
+        TransactionRow opening;
+        opening.payee = QStringLiteral("Opening Balance");
+        opening.amount = startingBalance;
+        // The rows are oldest first, so the first one carries the earliest live date.
+        opening.date = rows.isEmpty() ? Clock::today() : rows.first().date;
+        opening.cleared = true;
+        opening.reconciled = true;
+        opening.runningBalance = startingBalance;
+        rows.prepend(opening);
+    }
+    return rows;
+}
+
+QList<Transaction> TransactionRepository::findUnreconciled(const QString& accountId) const
+{
+    return selectList<Transaction>(
+        QStringLiteral("SELECT %1 FROM transactions t WHERE t.account_id = ? AND t.deleted_at IS "
+                       "NULL AND t.reconciled = 0 ORDER BY t.date ASC, t.created_at ASC")
+            .arg(kColumns),
+        { accountId }, mapTransaction);
+}
+
+std::optional<Transaction> TransactionRepository::findById(const QString& id) const
+{
+    return selectOne<Transaction>(
+        QStringLiteral("SELECT %1 FROM transactions t WHERE t.id = ?").arg(kColumns), { id },
+        mapTransaction);
+}
+
+QList<Transaction> TransactionRepository::findPending() const
+{
+    return selectList<Transaction>(
+        QStringLiteral("SELECT %1 FROM transactions t WHERE t.sync_status = 'pending'")
+            .arg(kColumns),
+        {}, mapTransaction);
+}
+
+std::optional<Transaction> TransactionRepository::findLastForPayee(
+    const QString& payee, const QString& accountId) const
+{
+    return selectOne<Transaction>(QStringLiteral("SELECT %1 FROM transactions t WHERE t.payee = ? "
+                                                 "AND t.account_id = ? AND t.deleted_at IS NULL")
+                                      .arg(kColumns)
+            + kOrderNewestFirst + QStringLiteral(" LIMIT 1"),
+        { payee, accountId }, mapTransaction);
+}
+
+QStringList TransactionRepository::distinctPayees() const
+{
+    return selectList<QString>(
+        QStringLiteral("SELECT DISTINCT payee FROM transactions WHERE deleted_at IS NULL AND "
+                       "payee != '' ORDER BY payee"),
+        {}, [](const QSqlQuery& q) { return SqlValue::readText(q.value(0)); });
+}
+
+QString TransactionRepository::matchExpression(const QString& text)
+{
+    // Only letters and digits reach the index; quoting each word keeps words
+    // such as AND, OR, NOT or NEAR from being read as operators.
+    QStringList terms;
+    QString word;
+    const auto endWord = [&] {
+        if (!word.isEmpty())
+            terms << QLatin1Char('"') + word + QStringLiteral("\"*");
+        word.clear();
+    };
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char32_t codePoint = text.at(i).unicode();
+        qsizetype length = 1;
+        if (text.at(i).isHighSurrogate() && i + 1 < text.size()
+            && text.at(i + 1).isLowSurrogate()) {
+            codePoint = QChar::surrogateToUcs4(text.at(i), text.at(i + 1));
+            length = 2;
+        }
+        if (QChar::isLetterOrNumber(codePoint))
+            word += text.mid(i, length);
+        else
+            endWord();
+        i += length - 1;
+    }
+    endWord();
+    return terms.join(QLatin1Char(' '));
+}
+
+QList<TransactionRow> TransactionRepository::search(
+    const QString& text, const SearchFilter& filter) const
+{
+    using namespace SqlValue;
+    const QString expression = matchExpression(text);
+    QString sql;
+    QVariantList values;
+    if (expression.isEmpty()) {
+        sql = QStringLiteral("SELECT %1, %2 FROM transactions t LEFT JOIN categories c ON "
+                             "t.category_id = c.id WHERE t.deleted_at IS NULL")
+                  .arg(kColumns, kCategoryName);
+    } else {
+        sql = QStringLiteral("SELECT %1, %2 FROM transactions t JOIN transactions_fts fts ON "
+                             "fts.rowid = t.rowid LEFT JOIN categories c ON t.category_id = c.id "
+                             "WHERE t.deleted_at IS NULL AND transactions_fts MATCH ?")
+                  .arg(kColumns, kCategoryName);
+        values << expression;
+    }
+    if (!filter.accountId.isEmpty()) {
+        sql += QStringLiteral(" AND t.account_id = ?");
+        values << filter.accountId;
+    }
+    if (!filter.categoryId.isEmpty()) {
+        sql += QStringLiteral(" AND t.category_id = ?");
+        values << filter.categoryId;
+    }
+    if (filter.from.isValid()) {
+        sql += QStringLiteral(" AND t.date >= ?");
+        values << date(filter.from);
+    }
+    if (filter.to.isValid()) {
+        sql += QStringLiteral(" AND t.date <= ?");
+        values << date(filter.to);
+    }
+    if (filter.cleared) {
+        sql += QStringLiteral(" AND t.cleared = ?");
+        values << flag(*filter.cleared);
+    }
+    sql += kOrderNewestFirst + QStringLiteral(" LIMIT 200");
+    return selectList<TransactionRow>(sql, values, mapRow);
+}
+
+bool TransactionRepository::insert(const Transaction& t)
+{
+    using namespace SqlValue;
+    const QString accountId = t.accountId;
+    return execWrite(
+        QStringLiteral("INSERT INTO transactions (id, account_id, date, payee, memo, amount, "
+                       "category_id, check_number, cleared, reconciled, transfer_link_id, "
+                       "transfer_dest_account_id, is_split, recurring_id, version, sync_status, "
+                       "server_id, created_at, updated_at) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
+                       "?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+        QVariantList { text(t.id), text(t.accountId) } + recordValues(t)
+            + SyncColumns::insertValues(t),
+        "insert", [this, accountId] { Q_EMIT transactionsChanged(accountId); });
+}
+
+bool TransactionRepository::update(const Transaction& t)
+{
+    using namespace SqlValue;
+    const QString accountId = t.accountId;
+    return execWrite(
+        QStringLiteral("UPDATE transactions SET date=?, payee=?, memo=?, amount=?, category_id=?, "
+                       "check_number=?, cleared=?, reconciled=?, transfer_link_id=?, "
+                       "transfer_dest_account_id=?, is_split=?, recurring_id=?, version=?, "
+                       "sync_status=?, server_id=?, updated_at=? WHERE id=?"),
+        recordValues(t) + SyncColumns::updateValues(t) + QVariantList { text(t.id) }, "update",
+        [this, accountId] { Q_EMIT transactionsChanged(accountId); });
+}
+
+bool TransactionRepository::softDelete(const QString& id)
+{
+    const auto stored = findById(id);
+    if (!stored)
+        return false;
+    const QString accountId = stored->accountId;
+    return softDeleteIn(
+        "transactions", id, [this, accountId] { Q_EMIT transactionsChanged(accountId); });
+}
+
+int TransactionRepository::softDeleteByAccount(const QString& accountId)
+{
+    return softDeleteByAccountIn(
+        "transactions", accountId, [this, accountId] { Q_EMIT transactionsChanged(accountId); });
+}
+
+int TransactionRepository::restoreByAccount(const QString& accountId, const QString& since)
+{
+    return restoreByAccountIn("transactions", accountId, since,
+        [this, accountId] { Q_EMIT transactionsChanged(accountId); });
+}
+
+bool TransactionRepository::markSynced(const QString& id, const QString& serverId)
+{
+    return markSyncedIn("transactions", id, serverId);
+}
+
+int TransactionRepository::markAllPendingForResync()
+{
+    return markAllPendingIn("transactions", [this] { Q_EMIT transactionsChanged(QString()); });
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "Repository.h"
+#include "Transaction.h"
+
+#include <QList>
+#include <QStringList>
+
+// The transactions table and its full-text index: records, the register of an
+// account with running balances, payee completion and search.
+class TransactionRepository : public Repository {
+    Q_OBJECT
+
+public:
+    TransactionRepository(Database* db, QObject* parent = nullptr);
+
+    QList<Transaction> findByAccount(const QString& accountId) const;
+    // Oldest first, with running balances; led by an "Opening Balance" row when
+    // the account has a non-zero starting balance.
+    QList<TransactionRow> findRegisterRows(const QString& accountId) const;
+    QList<Transaction> findUnreconciled(const QString& accountId) const;
+    std::optional<Transaction> findById(const QString& id) const;
+    QList<Transaction> findPending() const;
+    std::optional<Transaction> findLastForPayee(
+        const QString& payee, const QString& accountId) const;
+    QStringList distinctPayees() const;
+    // Newest first, at most 200 rows.
+    QList<TransactionRow> search(const QString& text, const SearchFilter& filter) const;
+
+    bool insert(const Transaction& transaction);
+    bool update(const Transaction& transaction);
+    bool softDelete(const QString& id);
+    int softDeleteByAccount(const QString& accountId);
+    int restoreByAccount(const QString& accountId, const QString& since);
+    bool markSynced(const QString& id, const QString& serverId);
+    int markAllPendingForResync();
+
+    // The full-text expression for typed text: every run of letters and digits
+    // becomes a quoted prefix term; empty when the text has none.
+    static QString matchExpression(const QString& text);
+
+Q_SIGNALS:
+    void transactionsChanged(const QString& accountId);
+};

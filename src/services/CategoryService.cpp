@@ -1,0 +1,146 @@
+#include "CategoryService.h"
+
+#include "data/Category.h"
+#include "data/CategoryRepository.h"
+#include "data/Clock.h"
+#include "data/Ids.h"
+
+namespace {
+
+struct DefaultCategory {
+    const char* name;
+    const char* type;
+    const char* parent; // nullptr = top level
+    const char* taxCategory; // nullptr = not tax relevant
+};
+
+// In order of creation; a parent always comes before its children.
+constexpr DefaultCategory kDefaults[] = {
+    { QT_TRANSLATE_NOOP("CategoryService", "Charitable Donations"), "expense", nullptr,
+        "charitable_contributions" },
+    { QT_TRANSLATE_NOOP("CategoryService", "Medical Expenses"), "expense", nullptr,
+        "medical_dental" },
+    { QT_TRANSLATE_NOOP("CategoryService", "Business Expenses"), "expense", nullptr,
+        "business_expense" },
+    { QT_TRANSLATE_NOOP("CategoryService", "Home Office"), "expense", "Business Expenses",
+        "home_office" },
+    { QT_TRANSLATE_NOOP("CategoryService", "Education Expenses"), "expense", nullptr, "education" },
+    { QT_TRANSLATE_NOOP("CategoryService", "State & Local Taxes"), "expense", nullptr, "salt" },
+    { QT_TRANSLATE_NOOP("CategoryService", "Mortgage Interest"), "expense", nullptr,
+        "mortgage_interest" },
+    { QT_TRANSLATE_NOOP("CategoryService", "Property Tax"), "expense", nullptr,
+        "schedule_a_property_tax" },
+    { QT_TRANSLATE_NOOP("CategoryService", "Housing"), "expense", nullptr, nullptr },
+    { QT_TRANSLATE_NOOP("CategoryService", "Rent/Mortgage Payment"), "expense", "Housing",
+        nullptr },
+    { QT_TRANSLATE_NOOP("CategoryService", "Maintenance"), "expense", "Housing", nullptr },
+    { QT_TRANSLATE_NOOP("CategoryService", "HOA"), "expense", "Housing", nullptr },
+    { QT_TRANSLATE_NOOP("CategoryService", "Utilities"), "expense", nullptr, nullptr },
+    { QT_TRANSLATE_NOOP("CategoryService", "Electric"), "expense", "Utilities", nullptr },
+    { QT_TRANSLATE_NOOP("CategoryService", "Gas"), "expense", "Utilities", nullptr },
+    { QT_TRANSLATE_NOOP("CategoryService", "Water"), "expense", "Utilities", nullptr },
+    { QT_TRANSLATE_NOOP("CategoryService", "Internet"), "expense", "Utilities", nullptr },
+    { QT_TRANSLATE_NOOP("CategoryService", "Phone"), "expense", "Utilities", nullptr },
+    { QT_TRANSLATE_NOOP("CategoryService", "Transportation"), "expense", nullptr, nullptr },
+    { QT_TRANSLATE_NOOP("CategoryService", "Gas/Fuel"), "expense", "Transportation", nullptr },
+    { QT_TRANSLATE_NOOP("CategoryService", "Car Payment"), "expense", "Transportation", nullptr },
+    { QT_TRANSLATE_NOOP("CategoryService", "Auto Insurance"), "expense", "Transportation",
+        nullptr },
+    { QT_TRANSLATE_NOOP("CategoryService", "Maintenance"), "expense", "Transportation", nullptr },
+    { QT_TRANSLATE_NOOP("CategoryService", "Public Transit"), "expense", "Transportation",
+        nullptr },
+    { QT_TRANSLATE_NOOP("CategoryService", "Groceries"), "expense", nullptr, nullptr },
+    { QT_TRANSLATE_NOOP("CategoryService", "Dining & Restaurants"), "expense", nullptr, nullptr },
+    { QT_TRANSLATE_NOOP("CategoryService", "Personal Care"), "expense", nullptr, nullptr },
+    { QT_TRANSLATE_NOOP("CategoryService", "Pets"), "expense", nullptr, nullptr },
+    { QT_TRANSLATE_NOOP("CategoryService", "Subscriptions"), "expense", nullptr, nullptr },
+    { QT_TRANSLATE_NOOP("CategoryService", "Gifts"), "expense", nullptr, nullptr },
+    { QT_TRANSLATE_NOOP("CategoryService", "Miscellaneous"), "expense", nullptr, nullptr },
+    { QT_TRANSLATE_NOOP("CategoryService", "Entertainment"), "expense", nullptr, nullptr },
+    { QT_TRANSLATE_NOOP("CategoryService", "Streaming"), "expense", "Entertainment", nullptr },
+    { QT_TRANSLATE_NOOP("CategoryService", "Movies"), "expense", "Entertainment", nullptr },
+    { QT_TRANSLATE_NOOP("CategoryService", "Events"), "expense", "Entertainment", nullptr },
+    { QT_TRANSLATE_NOOP("CategoryService", "Shopping"), "expense", nullptr, nullptr },
+    { QT_TRANSLATE_NOOP("CategoryService", "Clothing"), "expense", "Shopping", nullptr },
+    { QT_TRANSLATE_NOOP("CategoryService", "Electronics"), "expense", "Shopping", nullptr },
+    { QT_TRANSLATE_NOOP("CategoryService", "Household"), "expense", "Shopping", nullptr },
+    { QT_TRANSLATE_NOOP("CategoryService", "Insurance"), "expense", nullptr, nullptr },
+    { QT_TRANSLATE_NOOP("CategoryService", "Health"), "expense", "Insurance", nullptr },
+    { QT_TRANSLATE_NOOP("CategoryService", "Life"), "expense", "Insurance", nullptr },
+    { QT_TRANSLATE_NOOP("CategoryService", "Home/Renters"), "expense", "Insurance", nullptr },
+    { QT_TRANSLATE_NOOP("CategoryService", "Auto"), "expense", "Insurance", nullptr },
+    { QT_TRANSLATE_NOOP("CategoryService", "Fees & Charges"), "expense", nullptr, nullptr },
+    { QT_TRANSLATE_NOOP("CategoryService", "Bank Fees"), "expense", "Fees & Charges", nullptr },
+    { QT_TRANSLATE_NOOP("CategoryService", "ATM Fees"), "expense", "Fees & Charges", nullptr },
+    { QT_TRANSLATE_NOOP("CategoryService", "Late Fees"), "expense", "Fees & Charges", nullptr },
+    { QT_TRANSLATE_NOOP("CategoryService", "Salary / Wages"), "income", nullptr, nullptr },
+    { QT_TRANSLATE_NOOP("CategoryService", "Interest Income"), "income", nullptr,
+        "interest_income" },
+    { QT_TRANSLATE_NOOP("CategoryService", "Dividend Income"), "income", nullptr,
+        "dividend_income" },
+    { QT_TRANSLATE_NOOP("CategoryService", "Rental Income"), "income", nullptr, "rental_income" },
+    { QT_TRANSLATE_NOOP("CategoryService", "Freelance / Consulting"), "income", nullptr,
+        "self_employment" },
+    { QT_TRANSLATE_NOOP("CategoryService", "Refunds"), "income", nullptr, nullptr },
+    { QT_TRANSLATE_NOOP("CategoryService", "Gifts Received"), "income", nullptr, nullptr },
+    { QT_TRANSLATE_NOOP("CategoryService", "Other Income"), "income", nullptr, nullptr },
+};
+
+} // namespace
+
+CategoryService::CategoryService(CategoryRepository* categories, QObject* parent)
+    : QObject(parent)
+    , m_categories(categories)
+{
+}
+
+void CategoryService::ensureDefaults()
+{
+    if (m_categories->count() != 0)
+        return;
+    seedDefaults();
+}
+
+void CategoryService::seedDefaults()
+{
+    m_idByName.clear();
+    m_nameById.clear();
+    for (const DefaultCategory& entry : kDefaults) {
+        const QString parentId = entry.parent ? m_idByName.value(tr(entry.parent)) : QString();
+        createDefault(tr(entry.name), QLatin1String(entry.type), parentId,
+            entry.taxCategory != nullptr, QLatin1String(entry.taxCategory));
+    }
+    m_idByName.clear();
+    m_nameById.clear();
+}
+
+void CategoryService::createDefault(const QString& name, const QString& typeText,
+    const QString& parentId, bool taxRelevant, const QString& taxCategory)
+{
+    const QString parentName = m_nameById.value(parentId);
+    const QString id = Ids::nameBased(
+        Ids::kDnsNamespace, QStringLiteral("%1:%2:%3").arg(typeText, parentName, name));
+
+    Category category;
+    category.id = id;
+    category.name = name;
+    category.type = categoryTypeFromText(typeText);
+    category.parentId = parentId;
+    category.isTaxRelevant = taxRelevant;
+    category.taxCategory = taxCategory;
+    category.isDefault = true;
+    category.version = 1;
+    category.createdAt = category.updatedAt = Clock::nowUtc();
+    // The ids are fixed, so after the user deleted every category the defaults
+    // are still there, only deleted: bring those back instead of failing to
+    // insert them again. A failed write is logged by the repository; its id
+    // stays in the maps so that its sub-categories still name it as their parent.
+    const auto existing = m_categories->findById(id);
+    if (existing && existing->deletedAt)
+        m_categories->restore(id);
+    else
+        m_categories->insert(category);
+
+    m_idByName.insert(name, id);
+    m_nameById.insert(id, name);
+}

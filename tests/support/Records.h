@@ -1,0 +1,19 @@
+#pragma once
+
+#include "data/Account.h"
+#include "data/Category.h"
+#include "data/RecurringTransaction.h"
+#include "data/Transaction.h"
+
+// Records with fresh ids and the pinned clock's timestamps, for tests.
+namespace Records {
+
+Account account(const QString& name, qint64 startingBalance = 0);
+Category category(const QString& name, const QString& parentId = QString(),
+    CategoryType type = CategoryType::Expense);
+Transaction transaction(
+    const QString& accountId, const QDate& date, const QString& payee, qint64 amount);
+RecurringTransaction recurring(
+    const QString& accountId, const QString& payee, const QDate& nextDueDate);
+
+} // namespace Records
