@@ -119,6 +119,12 @@ const TransactionRow* RegisterModel::transactionAt(int row) const
     return i < 0 ? nullptr : &m_rows[i];
 }
 
+bool RegisterModel::isOpeningRow(int row) const
+{
+    const TransactionRow* t = transactionAt(row);
+    return t && t->id.isEmpty();
+}
+
 int RegisterModel::rowOfTransaction(const QString& id) const
 {
     if (id.isEmpty())
@@ -145,7 +151,8 @@ Qt::ItemFlags RegisterModel::flags(const QModelIndex& index) const
         return Qt::NoItemFlags;
     const Qt::ItemFlags readOnly = Qt::ItemIsSelectable | Qt::ItemIsEnabled;
     const int row = index.row();
-    if (index.column() == BalanceColumn || (row != newEntryRow() && row != m_editingRow))
+    if (index.column() == BalanceColumn || (row != newEntryRow() && row != m_editingRow)
+        || isOpeningRow(row))
         return readOnly;
     const TransactionRow* t = transactionAt(row);
     const int column = index.column();

@@ -57,6 +57,9 @@ public:
     bool isNewEntryRow(int row) const { return row == newEntryRow(); }
     // The transaction shown at a view row; nothing for the new-entry row.
     const TransactionRow* transactionAt(int row) const;
+    // The "Opening Balance" line shown for a starting balance: not a stored
+    // transaction, so it cannot be edited, cleared or deleted.
+    bool isOpeningRow(int row) const;
     // View row of the transaction with this id, or -1.
     int rowOfTransaction(const QString& id) const;
 
@@ -64,6 +67,7 @@ public:
     void setEditingRow(int row);
 
     const EntryBuffer& buffer() const { return m_buffer; }
+    void setBuffer(const EntryBuffer& buffer) { m_buffer = buffer; }
     void setBufferCategoryId(const QString& id) { m_buffer.categoryId = id; }
     // Writes one buffer field without a change notification (two-line editor).
     void setBufferText(int column, const QString& text);
