@@ -11,6 +11,7 @@
 #include "data/CategoryRepository.h"
 #include "data/Money.h"
 #include "data/TransactionRepository.h"
+#include "ui/widgets/CategoryChoices.h"
 #include "ui/widgets/SmartDateEdit.h"
 
 #include <QApplication>
@@ -105,18 +106,8 @@ QStringList RegisterDelegate::payeeList() const
 QList<QPair<QString, QString>> RegisterDelegate::categoryItems() const
 {
     if (!m_categories) {
-        const QList<Category> categories = m_state->categories()->findAll();
-        QHash<QString, QString> names;
-        for (const Category& c : categories)
-            names.insert(c.id, c.name);
-        QList<QPair<QString, QString>> items { { QString(), QString() } };
-        for (const Category& c : categories) {
-            const auto parent = names.constFind(c.parentId);
-            const QString text = c.parentId.isEmpty() || parent == names.constEnd()
-                ? c.name
-                : QStringLiteral("%1 > %2").arg(*parent, c.name);
-            items.append({ text, c.id });
-        }
+        QList<QPair<QString, QString>> items{{QString(), QString()}};
+        items += CategoryChoices::entries(m_state->categories()->findAll());
         m_categories = items;
     }
     return *m_categories;

@@ -4,6 +4,7 @@
 #include "RegisterDelegate.h"
 #include "RegisterEntryWriter.h"
 #include "RegisterTableView.h"
+#include "TransactionDeletion.h"
 #include "app/AppState.h"
 #include "app/ThemeColors.h"
 #include "app/ThemeManager.h"
@@ -501,15 +502,8 @@ void RegisterScreen::deleteCurrentRow()
     if (!t || m_model->isOpeningRow(row))
         return;
     const Transaction target = *t;
-    const QString amount = Money::formatMoney(target.amount < 0 ? -target.amount : target.amount);
-    const QString text = target.transferLinkId.isEmpty()
-        ? tr("Delete \"%1\" for %2?").arg(target.payee, amount)
-        : tr("Delete transfer \"%1\" for %2?\n\nBoth sides of the transfer will be deleted.")
-              .arg(target.payee, amount);
-    if (MessageBoxes::question(this, tr("Delete Transaction"), text) != QMessageBox::Yes)
-        return;
-    RegisterEntryWriter(m_state).remove(target);
-    reload();
+    if (TransactionDeletion::confirmAndDelete(this, m_state, target))
+        reload();
 }
 
 void RegisterScreen::copyFromAbove()
