@@ -351,7 +351,7 @@ void TestTransactionDetailsDialog::editCloseAndSizing()
     close.show();
     QVERIFY(QTest::qWaitForWindowActive(&close));
     // Fitted to its contents once shown.
-    QCOMPARE(close.size(), close.sizeHint().expandedTo(close.minimumSizeHint()));
+    QCOMPARE(close.size(), close.sizeHint().expandedTo(close.minimumSize()));
     QTest::keyClick(&close, Qt::Key_Return);
     QCOMPARE(close.result(), QDialog::Rejected);
     QVERIFY(!close.isVisible());

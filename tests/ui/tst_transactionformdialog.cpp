@@ -628,6 +628,7 @@ void TestTransactionFormDialog::editingKeepsStoredFields()
     QVERIFY(field<QRadioButton>(d, "depositRadio")->isChecked());
     QCOMPARE(field<QLineEdit>(d, "payeeEdit")->text(), stored.payee);
     QCOMPARE(field<QLineEdit>(d, "memoEdit")->text(), stored.memo);
+    QCOMPARE(field<QLineEdit>(d, "memoEdit")->cursorPosition(), 0);
     QCOMPARE(field<QLineEdit>(d, "checkNumberEdit")->text(), stored.checkNumber);
     QVERIFY(field<QCheckBox>(d, "clearedCheck")->isChecked());
     QCOMPARE(field<SmartAmountField>(d, "amountField")->text(), QStringLiteral("$ 42.00"));

@@ -110,6 +110,7 @@ TransactionDetailsDialog::TransactionDetailsDialog(
         b->setAutoDefault(false);
     layout->addWidget(buttons);
 
+    setMinimumWidth(420);
     refreshStatus();
 }
 

@@ -175,6 +175,9 @@ void TransactionFormDialog::fill(const Transaction& t)
     m_memo->setText(t.memo);
     m_checkNumber->setText(t.checkNumber);
     m_cleared->setChecked(t.cleared);
+    // Long texts are read from their start.
+    for (QLineEdit* edit : { m_payee, m_memo, m_checkNumber })
+        edit->setCursorPosition(0);
     (t.amount < 0 ? m_payment : m_deposit)->setChecked(true);
     if (!t.categoryId.isEmpty())
         m_category->selectId(t.categoryId);
