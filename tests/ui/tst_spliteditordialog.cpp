@@ -98,6 +98,7 @@ private Q_SLOTS:
     void typedCategoryMustMatchExactly();
     void removingRows();
     void existingLinesOpenAsStored();
+    void deletedCategoryOfALineIsKept();
 
 private:
     AppState* state() const { return m_app->state(); }
@@ -402,6 +403,29 @@ void TestSplitEditorDialog::existingLinesOpenAsStored()
     QCOMPARE(d.lines()[0].amount, -4321);
     QCOMPARE(d.lines()[0].memo, QStringLiteral("food"));
     QCOMPARE(d.lines()[1].amount, -99999999);
+}
+
+void TestSplitEditorDialog::deletedCategoryOfALineIsKept()
+{
+    Category old = Records::category(QStringLiteral("Old Hobby"));
+    QVERIFY(state()->categories()->insert(old));
+    QVERIFY(state()->categories()->softDelete(old.id));
+    SplitLine line;
+    line.id = Ids::newId();
+    line.categoryId = old.id;
+    line.amount = 700;
+
+    SplitEditorDialog d(state(), 1000, { line });
+    QCOMPARE(comboAt(d, 0)->currentText(), QStringLiteral("Old Hobby"));
+    // Offered only on the line that has it.
+    d.addRow();
+    QCOMPARE(comboAt(d, 1)->findText(QStringLiteral("Old Hobby")), -1);
+    d.show();
+    clickOk(d);
+    QCOMPARE(d.result(), QDialog::Accepted);
+    QCOMPARE(d.lines().size(), 1);
+    QCOMPARE(d.lines()[0].categoryId, old.id);
+    QCOMPARE(d.lines()[0].amount, 700);
 }
 
 QTEST_MAIN(TestSplitEditorDialog)

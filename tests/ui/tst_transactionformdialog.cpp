@@ -125,6 +125,7 @@ private Q_SLOTS:
     void splittingAndClearingTheSplit();
     void linesFollowTheTypeChosenAfterSplitting();
     void existingSplitOpensWithItsLines();
+    void deletedCategoryIsKeptOnEdit();
     void editingKeepsStoredFields();
     void emptyPayeeIsRefused();
 
@@ -606,6 +607,28 @@ void TestTransactionFormDialog::existingSplitOpensWithItsLines()
         QStringLiteral("Utilities > Water"));
     QVERIFY(!plain.transaction().isSplit);
     QCOMPARE(plain.transaction().categoryId, water);
+}
+
+void TestTransactionFormDialog::deletedCategoryIsKeptOnEdit()
+{
+    Category old = Records::category(QStringLiteral("Old Hobby"));
+    QVERIFY(state()->categories()->insert(old));
+    const Transaction stored = m_app->addTransaction(
+        m_checking.id, QDate(2025, 1, 9), QStringLiteral("Craft Shop"), -1500, old.id);
+    QVERIFY(state()->categories()->softDelete(old.id));
+
+    TransactionFormDialog d(state(), stored);
+    auto* combo = field<CategoryComboBox>(d, "categoryCombo");
+    QCOMPARE(combo->currentText(), QStringLiteral("Old Hobby"));
+    d.show();
+    retype(field<QLineEdit>(d, "memoEdit"), QStringLiteral("glue"));
+    clickOk(d);
+    QCOMPARE(d.transaction().categoryId, old.id);
+
+    // A new form does not offer it.
+    TransactionFormDialog fresh(state(), m_checking.id);
+    QCOMPARE(
+        field<CategoryComboBox>(fresh, "categoryCombo")->findText(QStringLiteral("Old Hobby")), -1);
 }
 
 void TestTransactionFormDialog::editingKeepsStoredFields()

@@ -1,5 +1,7 @@
 #include "CategoryComboBox.h"
 
+#include "data/CategoryRepository.h"
+
 #include <QCompleter>
 
 CategoryComboBox::CategoryComboBox(const QList<QPair<QString, QString>>& choices, QWidget* parent)
@@ -24,11 +26,22 @@ CategoryComboBox::CategoryComboBox(const QList<QPair<QString, QString>>& choices
         });
 }
 
-void CategoryComboBox::selectId(const QString& id)
+bool CategoryComboBox::selectId(const QString& id)
 {
     const int index = findData(id);
     if (index >= 0)
         setCurrentIndex(index);
+    return index >= 0;
+}
+
+void CategoryComboBox::selectStoredId(const QString& id, const CategoryRepository& categories)
+{
+    if (id.isEmpty() || selectId(id))
+        return;
+    if (const auto category = categories.findById(id)) {
+        addItem(category->name, category->id);
+        setCurrentIndex(count() - 1);
+    }
 }
 
 QString CategoryComboBox::chosenId() const

@@ -93,8 +93,7 @@ SplitEditorDialog::SplitEditorDialog(
     for (const SplitLine& line : lines) {
         addRow();
         const int row = m_table->rowCount() - 1;
-        if (!line.categoryId.isEmpty())
-            comboAt(row)->selectId(line.categoryId);
+        comboAt(row)->selectStoredId(line.categoryId, *state->categories());
         spinAt(row)->setValue(double(magnitude(line.amount)) / 100.0);
         m_table->item(row, MemoColumn)->setText(line.memo);
     }

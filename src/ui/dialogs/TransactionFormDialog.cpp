@@ -179,8 +179,7 @@ void TransactionFormDialog::fill(const Transaction& t)
     for (QLineEdit* edit : { m_payee, m_memo, m_checkNumber })
         edit->setCursorPosition(0);
     (t.amount < 0 ? m_payment : m_deposit)->setChecked(true);
-    if (!t.categoryId.isEmpty())
-        m_category->selectId(t.categoryId);
+    m_category->selectStoredId(t.categoryId, *m_state->categories());
     if (t.isSplit) {
         m_splitLines = m_state->splitLines()->findByTransaction(t.id);
         m_linesForPayment = t.amount < 0;
