@@ -1,15 +1,14 @@
 #include "CategoryFormDialog.h"
 
+#include "DialogFrame.h"
 #include "data/Clock.h"
 #include "data/Ids.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QVBoxLayout>
 
 #include <utility>
 
@@ -88,14 +87,7 @@ void CategoryFormDialog::buildForm(const QString& parentName)
     form->addRow(m_taxRelevant);
     form->addRow(m_taxCodeLabel, m_taxCode);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(form);
-    layout->addWidget(buttons);
-    setMinimumWidth(420);
+    DialogFrame::frameForm(this, form, 420);
     m_name->setFocus();
 }
 

@@ -1,6 +1,7 @@
 #include "SplitEditorDialog.h"
 
 #include "CategoryComboBox.h"
+#include "DialogFrame.h"
 #include "app/AppState.h"
 #include "app/ThemeManager.h"
 #include "data/CategoryRepository.h"
@@ -80,15 +81,11 @@ SplitEditorDialog::SplitEditorDialog(
     rowButtons->addWidget(remove);
     rowButtons->addStretch();
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    connect(buttons, &QDialogButtonBox::accepted, this, &SplitEditorDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(header);
     layout->addWidget(m_table, 1);
     layout->addLayout(rowButtons);
-    layout->addWidget(buttons);
+    layout->addWidget(DialogFrame::okCancel(this));
 
     for (const SplitLine& line : lines) {
         addRow();

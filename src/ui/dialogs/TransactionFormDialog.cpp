@@ -1,6 +1,7 @@
 #include "TransactionFormDialog.h"
 
 #include "CategoryComboBox.h"
+#include "DialogFrame.h"
 #include "SplitEditorDialog.h"
 #include "app/AppState.h"
 #include "data/CategoryRepository.h"
@@ -17,14 +18,12 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCompleter>
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStringListModel>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -156,14 +155,7 @@ void TransactionFormDialog::buildForm()
     form->addRow(tr("Check #:"), m_checkNumber);
     form->addRow(m_cleared);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    connect(buttons, &QDialogButtonBox::accepted, this, &TransactionFormDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(form);
-    layout->addWidget(buttons);
-    setMinimumWidth(480);
+    DialogFrame::frameForm(this, form, 480);
     m_payee->setFocus();
 }
 

@@ -1,3 +1,4 @@
+#include "DialogTestHelpers.h"
 #include "data/Clock.h"
 #include "ui/dialogs/CategoryFormDialog.h"
 
@@ -14,27 +15,9 @@
 
 namespace {
 
+using namespace DialogTest;
+
 const QDateTime kNow(QDate(2026, 1, 15), QTime(9, 30), QTimeZone::utc());
-
-template <class T> T* field(QDialog& dialog, const char* name)
-{
-    T* found = dialog.findChild<T*>(QLatin1String(name));
-    if (!found)
-        qFatal("no widget %s", name);
-    return found;
-}
-
-void retype(QLineEdit* edit, const QString& text)
-{
-    edit->setFocus();
-    edit->selectAll();
-    QTest::keyClicks(edit, text);
-}
-
-void toggle(QCheckBox* box)
-{
-    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
-}
 
 Category storedCategory()
 {
@@ -151,7 +134,7 @@ void TestCategoryFormDialog::taxCodeFollowsTheCheckBox()
     QVERIFY(!code->isEnabled());
     QVERIFY(!codeLabel->isEnabled());
 
-    toggle(tax);
+    click(tax);
     QVERIFY(tax->isChecked());
     QVERIFY(code->isEnabled());
     QVERIFY(codeLabel->isEnabled());
@@ -160,13 +143,13 @@ void TestCategoryFormDialog::taxCodeFollowsTheCheckBox()
     QCOMPARE(d.category().taxCategory, QStringLiteral("medical_expenses"));
 
     // Unticking drops the code, and ticking again does not bring it back.
-    toggle(tax);
+    click(tax);
     QVERIFY(!code->isEnabled());
     QVERIFY(!codeLabel->isEnabled());
     QCOMPARE(code->text(), QString());
     QVERIFY(!d.category().isTaxRelevant);
     QCOMPARE(d.category().taxCategory, QString());
-    toggle(tax);
+    click(tax);
     QCOMPARE(code->text(), QString());
     QCOMPARE(d.category().taxCategory, QString());
 
@@ -234,7 +217,7 @@ void TestCategoryFormDialog::okAndCancel()
     for (const auto button : { QDialogButtonBox::Ok, QDialogButtonBox::Cancel }) {
         CategoryFormDialog dialog { QString(), QString() };
         dialog.show();
-        QTest::mouseClick(dialog.findChild<QDialogButtonBox*>()->button(button), Qt::LeftButton);
+        clickButton(dialog, button);
         QCOMPARE(dialog.result(),
             button == QDialogButtonBox::Ok ? QDialog::Accepted : QDialog::Rejected);
         QVERIFY(!dialog.isVisible());

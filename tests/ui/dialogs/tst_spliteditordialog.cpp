@@ -1,3 +1,4 @@
+#include "DialogTestHelpers.h"
 #include "Records.h"
 #include "TestAppState.h"
 #include "data/CategoryRepository.h"
@@ -20,6 +21,8 @@
 #include <QTimeZone>
 
 namespace {
+
+using namespace DialogTest;
 
 const QDateTime kNow(QDate(2025, 9, 4), QTime(10, 15), QTimeZone::utc());
 
@@ -71,12 +74,6 @@ void typeMemo(QDialog& d, int row, const QString& text)
     QWidget* editor = QApplication::focusWidget();
     QVERIFY(editor && editor != t);
     QTest::keyClicks(editor, text);
-}
-
-void clickOk(QDialog& d)
-{
-    auto* box = d.findChild<QDialogButtonBox*>();
-    QTest::mouseClick(box->button(QDialogButtonBox::Ok), Qt::LeftButton);
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "DialogTestHelpers.h"
 #include "TestAppState.h"
 #include "app/ThemeManager.h"
 #include "data/AccountRepository.h"
@@ -20,23 +21,19 @@
 
 namespace {
 
-const QDateTime kNow(QDate(2025, 10, 2), QTime(18, 20), QTimeZone::utc());
+using namespace DialogTest;
 
 QLabel* label(QWidget& d, const char* name)
 {
-    auto* found = d.findChild<QLabel*>(QLatin1String(name));
-    if (!found)
-        qFatal("no label %s", name);
-    return found;
+    return field<QLabel>(d, name);
 }
 
 QPushButton* button(QWidget& d, const char* name)
 {
-    auto* found = d.findChild<QPushButton*>(QLatin1String(name));
-    if (!found)
-        qFatal("no button %s", name);
-    return found;
+    return field<QPushButton>(d, name);
 }
+
+const QDateTime kNow(QDate(2025, 10, 2), QTime(18, 20), QTimeZone::utc());
 
 QStringList labelTexts(QWidget& d)
 {

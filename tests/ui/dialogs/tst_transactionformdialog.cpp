@@ -1,3 +1,4 @@
+#include "DialogTestHelpers.h"
 #include "Records.h"
 #include "TestAppState.h"
 #include "data/CategoryRepository.h"
@@ -30,44 +31,15 @@
 
 namespace {
 
+using namespace DialogTest;
+
 const QDateTime kNow(QDate(2025, 7, 9), QTime(8, 45), QTimeZone::utc());
-
-template <class T> T* field(QWidget& dialog, const char* name)
-{
-    T* found = dialog.findChild<T*>(QLatin1String(name));
-    if (!found)
-        qFatal("no widget %s", name);
-    return found;
-}
-
-void retype(QWidget* widget, const QString& text)
-{
-    widget->setFocus();
-    if (auto* spin = qobject_cast<QAbstractSpinBox*>(widget))
-        spin->selectAll();
-    else if (auto* edit = qobject_cast<QLineEdit*>(widget))
-        edit->selectAll();
-    QTest::keyClicks(widget, text);
-}
 
 void typeCategory(TransactionFormDialog& d, const QString& text)
 {
     auto* combo = field<CategoryComboBox>(d, "categoryCombo");
     retype(combo->lineEdit(), text);
     combo->completer()->popup()->hide();
-}
-
-void click(QWidget& d, const char* name)
-{
-    // Near the left edge: a check box only takes clicks on its box and text.
-    QAbstractButton* button = field<QAbstractButton>(d, name);
-    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
-}
-
-void clickOk(QDialog& d)
-{
-    QTest::mouseClick(
-        d.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
 }
 
 // Runs `steps` on the split editor once the form has opened it, then accepts
@@ -250,8 +222,9 @@ void TestTransactionFormDialog::amountSignFollowsType()
     d.show();
     retype(field<QLineEdit>(d, "payeeEdit"), QStringLiteral("Somebody"));
     // The other type first, so the click is what decides.
-    click(d, radio == QLatin1String("paymentRadio") ? "depositRadio" : "paymentRadio");
-    click(d, qPrintable(radio));
+    click(field<QAbstractButton>(
+        d, radio == QLatin1String("paymentRadio") ? "depositRadio" : "paymentRadio"));
+    click(field<QAbstractButton>(d, qPrintable(radio)));
     retype(field<SmartAmountField>(d, "amountField"), typed);
     clickOk(d);
     QCOMPARE(d.result(), QDialog::Accepted);
@@ -269,7 +242,7 @@ void TestTransactionFormDialog::newTransactionRecord()
     typeCategory(d, QStringLiteral("Utilities > Electric"));
     retype(field<QLineEdit>(d, "memoEdit"), QStringLiteral(" June bill "));
     retype(field<QLineEdit>(d, "checkNumberEdit"), QStringLiteral(" 1043 "));
-    click(d, "clearedCheck");
+    click(field<QAbstractButton>(d, "clearedCheck"));
     clickOk(d);
     QCOMPARE(d.result(), QDialog::Accepted);
 
@@ -345,7 +318,7 @@ void TestTransactionFormDialog::splitWithoutAmountOnlyFocusesTheAmount()
             editor->reject();
         }
     });
-    click(d, "splitButton");
+    click(field<QAbstractButton>(d, "splitButton"));
     QVERIFY(!opened);
     QVERIFY(!d.findChild<SplitEditorDialog*>());
     QVERIFY(amount->hasFocus());
@@ -375,8 +348,7 @@ void TestTransactionFormDialog::lastUsedDateCarriesToTheNextForm()
     // A cancelled form leaves the date as it was.
     second.show();
     retype(field<DateField>(second, "dateField"), QStringLiteral("1/2/2024"));
-    QTest::mouseClick(
-        second.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel), Qt::LeftButton);
+    clickButton(second, QDialogButtonBox::Cancel);
     QCOMPARE(second.result(), QDialog::Rejected);
     TransactionFormDialog third(state(), m_checking.id);
     QCOMPARE(field<DateField>(third, "dateField")->date(), QDate(2025, 3, 14));
@@ -407,7 +379,7 @@ void TestTransactionFormDialog::choosingAPayeeFillsTheForm()
     TransactionFormDialog d(state(), m_checking.id);
     d.show();
     QVERIFY(QTest::qWaitForWindowActive(&d));
-    click(d, "depositRadio");
+    click(field<QAbstractButton>(d, "depositRadio"));
     auto* payee = field<QLineEdit>(d, "payeeEdit");
     payee->setFocus();
     QTest::keyClicks(payee, QStringLiteral("BAKE"));
@@ -458,7 +430,7 @@ void TestTransactionFormDialog::splittingAndClearingTheSplit()
         setSplitRow(editor, 0, water, 60.0, QStringLiteral("water"));
         setSplitRow(editor, 1, gas, 40.0);
     });
-    click(d, "splitButton");
+    click(field<QAbstractButton>(d, "splitButton"));
     QVERIFY(opened);
 
     auto* combo = field<CategoryComboBox>(d, "categoryCombo");
@@ -495,11 +467,11 @@ void TestTransactionFormDialog::splittingAndClearingTheSplit()
     int rowsShown = 0;
     whenSplitEditorOpens(
         d, [&](SplitEditorDialog& editor) { rowsShown = splitTable(editor)->rowCount(); }, false);
-    click(d, "splitButton");
+    click(field<QAbstractButton>(d, "splitButton"));
     QCOMPARE(rowsShown, 2);
     QCOMPARE(d.splitLines().size(), 2);
 
-    click(d, "clearSplitButton");
+    click(field<QAbstractButton>(d, "clearSplitButton"));
     QVERIFY(combo->isEnabled());
     QCOMPARE(combo->currentText(), QStringLiteral("Utilities > Water"));
     QCOMPARE(field<QPushButton>(d, "splitButton")->text(), QStringLiteral("Split..."));
@@ -511,7 +483,7 @@ void TestTransactionFormDialog::splittingAndClearingTheSplit()
 
     // An editor accepted with every line at 0.00 leaves no split either.
     whenSplitEditorOpens(d, [](SplitEditorDialog&) {});
-    click(d, "splitButton");
+    click(field<QAbstractButton>(d, "splitButton"));
     QVERIFY(d.splitLines().isEmpty());
     QVERIFY(combo->isEnabled());
 }
@@ -525,15 +497,15 @@ void TestTransactionFormDialog::linesFollowTheTypeChosenAfterSplitting()
     retype(field<SmartAmountField>(d, "amountField"), QStringLiteral("30"));
     whenSplitEditorOpens(
         d, [&](SplitEditorDialog& editor) { setSplitRow(editor, 0, water, 30.0); });
-    click(d, "splitButton");
+    click(field<QAbstractButton>(d, "splitButton"));
     QCOMPARE(d.splitLines().size(), 1);
     QCOMPARE(d.splitLines()[0].amount, -3000);
 
     // Turned into a deposit afterwards: the line turns with it.
-    click(d, "depositRadio");
+    click(field<QAbstractButton>(d, "depositRadio"));
     QCOMPARE(d.transaction().amount, 3000);
     QCOMPARE(d.splitLines()[0].amount, 3000);
-    click(d, "paymentRadio");
+    click(field<QAbstractButton>(d, "paymentRadio"));
     QCOMPARE(d.splitLines()[0].amount, -3000);
 
     // With the amount set to 0.00 the editor still opens on the lines, and a
@@ -543,7 +515,7 @@ void TestTransactionFormDialog::linesFollowTheTypeChosenAfterSplitting()
         QCOMPARE(splitTable(editor)->rowCount(), 1);
         setSplitRow(editor, 0, water, 12.5);
     });
-    click(d, "splitButton");
+    click(field<QAbstractButton>(d, "splitButton"));
     QCOMPARE(d.splitLines().size(), 1);
     QCOMPARE(d.splitLines()[0].amount, -1250);
     QCOMPARE(d.transaction().amount, 0);
@@ -593,7 +565,7 @@ void TestTransactionFormDialog::existingSplitOpensWithItsLines()
                             table->item(0, 2)->text());
         },
         false);
-    click(d, "splitButton");
+    click(field<QAbstractButton>(d, "splitButton"));
     QCOMPARE(shown, QStringLiteral("2|$ 50.00|water"));
 
     // Split flag without lines on record: a plain transaction in the form.
