@@ -11,10 +11,8 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCompleter>
-#include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
@@ -86,16 +84,12 @@ private Q_SLOTS:
     void init();
     void cleanup();
 
-    void newSplitStartsWithTwoEmptyRows();
     void remainingFigureAndColour_data();
     void remainingFigureAndColour();
     void paymentSplitCarriesTheSign();
-    void zeroRowsDroppedAndUnbalancedAccepted();
-    void aLineWithAnAmountNeedsACategory();
-    void typedCategoryMustMatchExactly();
+    void unbalancedIsAcceptedButEveryLineNeedsACategory();
     void removingRows();
     void existingLinesOpenAsStored();
-    void deletedCategoryOfALineIsKept();
 
 private:
     AppState* state() const { return m_app->state(); }
@@ -128,32 +122,6 @@ void TestSplitEditorDialog::cleanup()
     Clock::clearFixed();
 }
 
-void TestSplitEditorDialog::newSplitStartsWithTwoEmptyRows()
-{
-    SplitEditorDialog d(state(), -12345, {});
-    QCOMPARE(d.windowTitle(), QStringLiteral("Split Transaction"));
-    QCOMPARE(table(d)->rowCount(), 2);
-    for (int row = 0; row < 2; ++row) {
-        QCOMPARE(comboAt(d, row)->currentText(), QStringLiteral("(none)"));
-        QCOMPARE(spinAt(d, row)->value(), 0.0);
-        QCOMPARE(spinAt(d, row)->text(), QStringLiteral("$ 0.00"));
-    }
-    // The choices: "(none)", then every live category by its plain name.
-    const QList<Category> all = state()->categories()->findAll();
-    QCOMPARE(comboAt(d, 0)->count(), all.size() + 1);
-    QCOMPARE(comboAt(d, 0)->itemData(0).toString(), QString());
-    for (int i = 0; i < all.size(); ++i) {
-        QCOMPARE(comboAt(d, 0)->itemText(i + 1), all[i].name);
-        QCOMPARE(comboAt(d, 0)->itemData(i + 1).toString(), all[i].id);
-    }
-    QCOMPARE(d.findChild<QLabel*>(QStringLiteral("totalLabel"))->text(),
-        QStringLiteral("Total: $123.45"));
-    QCOMPARE(remaining(d)->text(), QStringLiteral("Remaining: $123.45"));
-    QCOMPARE(remaining(d)->styleSheet(), QString());
-    QCOMPARE(remaining(d)->property("mellFontRole").toInt(), 0);
-    QCOMPARE(remaining(d)->font().weight(), QFont::Bold);
-}
-
 void TestSplitEditorDialog::remainingFigureAndColour_data()
 {
     QTest::addColumn<qint64>("total");
@@ -161,6 +129,8 @@ void TestSplitEditorDialog::remainingFigureAndColour_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("style");
 
+    QTest::newRow("new split") << qint64(-250000) << QStringList() << "Remaining: $2,500.00"
+                               << QString();
     QTest::newRow("exact") << qint64(-10000) << QStringList { "60", "40" } << "Remaining: $0.00"
                            << "color: green;";
     QTest::newRow("exact deposit")
@@ -169,13 +139,10 @@ void TestSplitEditorDialog::remainingFigureAndColour_data()
     QTest::newRow("one cent over")
         << qint64(-10000) << QStringList { "60", "40.01" } << "Remaining: -$0.01"
         << "color: #cc0000;";
-    QTest::newRow("far over") << qint64(500) << QStringList { "1234.5", "" }
-                              << "Remaining: -$1,229.50"
+    QTest::newRow("far over") << qint64(500) << QStringList { "1234.5" } << "Remaining: -$1,229.50"
                               << "color: #cc0000;";
     QTest::newRow("one cent short")
         << qint64(-10000) << QStringList { "60", "39.99" } << "Remaining: $0.01" << QString();
-    QTest::newRow("nothing assigned")
-        << qint64(250000) << QStringList { "", "" } << "Remaining: $2,500.00" << QString();
 }
 
 void TestSplitEditorDialog::remainingFigureAndColour()
@@ -187,13 +154,12 @@ void TestSplitEditorDialog::remainingFigureAndColour()
 
     SplitEditorDialog d(state(), total, {});
     d.show();
-    for (int row = 0; row < typed.size(); ++row) {
-        if (!typed[row].isEmpty())
-            typeAmount(d, row, typed[row]);
-    }
+    QCOMPARE(table(d)->rowCount(), 2);
+    QCOMPARE(comboAt(d, 1)->currentText(), QStringLiteral("(none)"));
+    for (int row = 0; row < typed.size(); ++row)
+        typeAmount(d, row, typed[row]);
     QCOMPARE(remaining(d)->text(), text);
     QCOMPARE(remaining(d)->styleSheet(), style);
-    // The weight survives the colour change.
     QCOMPARE(remaining(d)->font().weight(), QFont::Bold);
 }
 
@@ -208,6 +174,10 @@ void TestSplitEditorDialog::paymentSplitCarriesTheSign()
     typeCategory(d, 1, QStringLiteral("Pet Care"));
     typeAmount(d, 1, QStringLiteral("40"));
     typeMemo(d, 1, QStringLiteral("vet"));
+    // A row left at 0.00 gives no line, whatever else it holds.
+    QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("addLineButton")), Qt::LeftButton);
+    comboAt(d, 2)->selectId(m_pets.id);
+    table(d)->item(2, 2)->setText(QStringLiteral("nothing yet"));
     clickOk(d);
     QCOMPARE(d.result(), QDialog::Accepted);
 
@@ -219,18 +189,13 @@ void TestSplitEditorDialog::paymentSplitCarriesTheSign()
     QCOMPARE(lines[1].categoryId, m_pets.id);
     QCOMPARE(lines[0].memo, QStringLiteral("seeds"));
     QCOMPARE(lines[1].memo, QStringLiteral("vet"));
-    for (const SplitLine& line : lines) {
-        QCOMPARE(line.id.size(), 36);
-        QCOMPARE(line.id, line.id.toLower());
-        QVERIFY(line.transactionId.isEmpty());
-        QCOMPARE(line.createdAt, kNow);
-        QCOMPARE(line.updatedAt, kNow);
-    }
+    QVERIFY(lines[0].transactionId.isEmpty());
+    QCOMPARE(lines[0].createdAt, kNow);
+    QCOMPARE(lines[1].updatedAt, kNow);
     QVERIFY(lines[0].id != lines[1].id);
-    // Reading the result again gives the same lines, ids included.
+    // Read twice, the same lines: ids are made once.
     QCOMPARE(d.lines()[0].id, lines[0].id);
 
-    // A deposit keeps its lines positive.
     SplitEditorDialog deposit(state(), 2500, {});
     deposit.show();
     comboAt(deposit, 0)->selectId(m_pets.id);
@@ -240,63 +205,25 @@ void TestSplitEditorDialog::paymentSplitCarriesTheSign()
     QCOMPARE(deposit.lines()[0].amount, 2500);
 }
 
-void TestSplitEditorDialog::zeroRowsDroppedAndUnbalancedAccepted()
-{
-    SplitEditorDialog d(state(), -10000, {});
-    d.show();
-    QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("addLineButton")), Qt::LeftButton);
-    QCOMPARE(table(d)->rowCount(), 3);
-    QCOMPARE(comboAt(d, 2)->currentText(), QStringLiteral("(none)"));
-    QCOMPARE(spinAt(d, 2)->value(), 0.0);
-
-    comboAt(d, 0)->selectId(m_garden.id);
-    typeAmount(d, 0, QStringLiteral("12.34"));
-    // A category and a memo do not keep a 0.00 row.
-    comboAt(d, 1)->selectId(m_pets.id);
-    table(d)->item(1, 2)->setText(QStringLiteral("nothing yet"));
-    comboAt(d, 2)->selectId(m_pets.id);
-    typeAmount(d, 2, QStringLiteral("0.5"));
-    QCOMPARE(remaining(d)->text(), QStringLiteral("Remaining: $87.16"));
-
-    clickOk(d);
-    QCOMPARE(d.result(), QDialog::Accepted);
-    QVERIFY(!MessageBoxes::lastShown());
-    const QList<SplitLine> lines = d.lines();
-    QCOMPARE(lines.size(), 2);
-    QCOMPARE(lines[0].amount, -1234);
-    QCOMPARE(lines[0].categoryId, m_garden.id);
-    QCOMPARE(lines[1].amount, -50);
-    QCOMPARE(lines[1].categoryId, m_pets.id);
-
-    // Every row at 0.00: no lines at all.
-    SplitEditorDialog empty(state(), -10000, {});
-    empty.show();
-    clickOk(empty);
-    QCOMPARE(empty.result(), QDialog::Accepted);
-    QVERIFY(empty.lines().isEmpty());
-}
-
-void TestSplitEditorDialog::aLineWithAnAmountNeedsACategory()
+void TestSplitEditorDialog::unbalancedIsAcceptedButEveryLineNeedsACategory()
 {
     SplitEditorDialog d(state(), -10000, {});
     d.show();
     QVERIFY(QTest::qWaitForWindowActive(&d));
     comboAt(d, 0)->selectId(m_garden.id);
-    typeAmount(d, 0, QStringLiteral("60"));
-    typeAmount(d, 1, QStringLiteral("40"));
+    typeAmount(d, 0, QStringLiteral("12.34"));
+    typeAmount(d, 1, QStringLiteral("0.5"));
 
+    // The second line could not be stored without a category: the user is
+    // told which one and put on it, and nothing is handed back yet.
     MessageBoxes::setNextAnswer(QMessageBox::Ok);
     clickOk(d);
-    // Still open, nothing handed back, the user told which line and put on it.
     QVERIFY(d.isVisible());
-    QCOMPARE(d.result(), QDialog::Rejected);
     QVERIFY(d.lines().isEmpty());
-    QVERIFY(MessageBoxes::lastShown());
     QCOMPARE(MessageBoxes::lastShown()->title, QStringLiteral("Split Transaction"));
     QVERIFY(MessageBoxes::lastShown()->text.startsWith(QStringLiteral("Line 2 ")));
     QCOMPARE(table(d)->currentRow(), 1);
     QVERIFY(comboAt(d, 1)->hasFocus());
-    QCOMPARE(comboAt(d, 1)->lineEdit()->selectedText(), QStringLiteral("(none)"));
 
     QTest::keyClicks(comboAt(d, 1)->lineEdit(), QStringLiteral("Pet Care"));
     comboAt(d, 1)->completer()->popup()->hide();
@@ -305,37 +232,9 @@ void TestSplitEditorDialog::aLineWithAnAmountNeedsACategory()
     QCOMPARE(d.result(), QDialog::Accepted);
     QVERIFY(!MessageBoxes::lastShown());
     QCOMPARE(d.lines().size(), 2);
+    QCOMPARE(d.lines()[0].amount, -1234);
+    QCOMPARE(d.lines()[1].amount, -50);
     QCOMPARE(d.lines()[1].categoryId, m_pets.id);
-}
-
-void TestSplitEditorDialog::typedCategoryMustMatchExactly()
-{
-    SplitEditorDialog d(state(), -1000, {});
-    d.show();
-    QVERIFY(QTest::qWaitForWindowActive(&d));
-    auto* combo = comboAt(d, 0);
-    for (const QString& typed : { QStringLiteral("pet care"), QStringLiteral("Pet"),
-             QStringLiteral("Pet Care "), QStringLiteral("(none)") }) {
-        typeCategory(d, 0, typed);
-        QCOMPARE(combo->chosenId(), QString());
-    }
-    typeCategory(d, 0, QStringLiteral("Pet Care"));
-    QCOMPARE(combo->chosenId(), m_pets.id);
-
-    // Picking from the completion list selects that entry.
-    combo->setCurrentIndex(0);
-    QLineEdit* edit = combo->lineEdit();
-    edit->setFocus();
-    edit->selectAll();
-    QTest::keyClicks(edit, QStringLiteral("arden sup"));
-    QAbstractItemView* popup = combo->completer()->popup();
-    QTRY_VERIFY(popup->isVisible());
-    QCOMPARE(popup->model()->rowCount(), 1);
-    popup->setCurrentIndex(popup->model()->index(0, 0));
-    QTest::keyClick(popup, Qt::Key_Return);
-    QCOMPARE(combo->currentIndex(), combo->findData(m_garden.id));
-    QCOMPARE(combo->currentText(), QStringLiteral("Garden Supplies"));
-    QCOMPARE(combo->chosenId(), m_garden.id);
 }
 
 void TestSplitEditorDialog::removingRows()
@@ -346,11 +245,9 @@ void TestSplitEditorDialog::removingRows()
     auto* remove = d.findChild<QPushButton*>(QStringLiteral("removeLineButton"));
     typeAmount(d, 0, QStringLiteral("10"));
     typeAmount(d, 1, QStringLiteral("20"));
-    QCOMPARE(remaining(d)->text(), QStringLiteral("Remaining: $45.00"));
 
     // The row being typed in is the one removed.
     spinAt(d, 0)->setFocus();
-    QCOMPARE(table(d)->currentRow(), 0);
     QTest::mouseClick(remove, Qt::LeftButton);
     QCOMPARE(table(d)->rowCount(), 1);
     QCOMPARE(spinAt(d, 0)->value(), 20.0);
@@ -360,10 +257,7 @@ void TestSplitEditorDialog::removingRows()
     QTest::mouseClick(remove, Qt::LeftButton);
     QCOMPARE(table(d)->rowCount(), 0);
     QCOMPARE(remaining(d)->text(), QStringLiteral("Remaining: $75.00"));
-    QCOMPARE(remaining(d)->styleSheet(), QString());
-    // Nothing left to remove.
     QTest::mouseClick(remove, Qt::LeftButton);
-    QCOMPARE(table(d)->rowCount(), 0);
     clickOk(d);
     QCOMPARE(d.result(), QDialog::Accepted);
     QVERIFY(d.lines().isEmpty());
@@ -371,58 +265,32 @@ void TestSplitEditorDialog::removingRows()
 
 void TestSplitEditorDialog::existingLinesOpenAsStored()
 {
-    SplitLine first;
-    first.id = Ids::newId();
-    first.categoryId = m_pets.id;
-    first.amount = -4321;
-    first.memo = QStringLiteral("food");
-    SplitLine second = first;
-    second.id = Ids::newId();
-    second.categoryId = QStringLiteral("no-such-category");
-    second.amount = -99999999;
-    second.memo.clear();
+    Category old = Records::category(QStringLiteral("Old Hobby"));
+    QVERIFY(state()->categories()->insert(old));
+    QVERIFY(state()->categories()->softDelete(old.id));
+    const QList<SplitLine> stored {
+        { Ids::newId(), {}, m_pets.id, -4321, QStringLiteral("food"), {}, {} },
+        { Ids::newId(), {}, old.id, -99999999, {}, {}, {} },
+    };
 
-    SplitEditorDialog d(state(), -100004320, { first, second });
+    SplitEditorDialog d(state(), -100004320, stored);
     QCOMPARE(table(d)->rowCount(), 2);
     QCOMPARE(comboAt(d, 0)->currentText(), QStringLiteral("Pet Care"));
     QCOMPARE(spinAt(d, 0)->text(), QStringLiteral("$ 43.21"));
     QCOMPARE(table(d)->item(0, 2)->text(), QStringLiteral("food"));
-    QCOMPARE(comboAt(d, 1)->currentText(), QStringLiteral("(none)"));
+    // A category deleted since is shown and kept, on its own line only.
+    QCOMPARE(comboAt(d, 1)->currentText(), QStringLiteral("Old Hobby"));
+    QCOMPARE(comboAt(d, 0)->findText(QStringLiteral("Old Hobby")), -1);
     QCOMPARE(spinAt(d, 1)->text(), QStringLiteral("$ 999999.99"));
     QCOMPARE(remaining(d)->text(), QStringLiteral("Remaining: $0.00"));
-    QCOMPARE(remaining(d)->styleSheet(), QStringLiteral("color: green;"));
 
-    // Accepted unchanged apart from the unknown category, the amounts come back exactly.
     d.show();
-    comboAt(d, 1)->selectId(m_garden.id);
     clickOk(d);
     QCOMPARE(d.lines().size(), 2);
     QCOMPARE(d.lines()[0].amount, -4321);
     QCOMPARE(d.lines()[0].memo, QStringLiteral("food"));
     QCOMPARE(d.lines()[1].amount, -99999999);
-}
-
-void TestSplitEditorDialog::deletedCategoryOfALineIsKept()
-{
-    Category old = Records::category(QStringLiteral("Old Hobby"));
-    QVERIFY(state()->categories()->insert(old));
-    QVERIFY(state()->categories()->softDelete(old.id));
-    SplitLine line;
-    line.id = Ids::newId();
-    line.categoryId = old.id;
-    line.amount = 700;
-
-    SplitEditorDialog d(state(), 1000, { line });
-    QCOMPARE(comboAt(d, 0)->currentText(), QStringLiteral("Old Hobby"));
-    // Offered only on the line that has it.
-    d.addRow();
-    QCOMPARE(comboAt(d, 1)->findText(QStringLiteral("Old Hobby")), -1);
-    d.show();
-    clickOk(d);
-    QCOMPARE(d.result(), QDialog::Accepted);
-    QCOMPARE(d.lines().size(), 1);
-    QCOMPARE(d.lines()[0].categoryId, old.id);
-    QCOMPARE(d.lines()[0].amount, 700);
+    QCOMPARE(d.lines()[1].categoryId, old.id);
 }
 
 QTEST_MAIN(TestSplitEditorDialog)

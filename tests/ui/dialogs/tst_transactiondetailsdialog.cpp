@@ -12,7 +12,6 @@
 #include "ui/widgets/MessageBoxes.h"
 
 #include <QApplication>
-#include <QFormLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QSqlQuery>
@@ -43,14 +42,6 @@ QStringList labelTexts(QWidget& d)
     return texts;
 }
 
-QString labelFor(QWidget& d, const char* valueName)
-{
-    QWidget* value = label(d, valueName);
-    auto* form = d.findChild<QFormLayout*>();
-    auto* caption = qobject_cast<QLabel*>(form->labelForField(value));
-    return caption ? caption->text() : QString();
-}
-
 } // namespace
 
 class TestTransactionDetailsDialog : public QObject {
@@ -61,11 +52,8 @@ private Q_SLOTS:
     void init();
     void cleanup();
 
-    void plainTransactionValues();
-    void emptyValuesShowADash();
-    void amountColourFollowsThePalette();
+    void plainAndTransferValues();
     void splitLinesAndTheirTotal();
-    void transferShowsItsOtherAccount();
     void togglingCleared();
     void deletingATransferRemovesBothLegs();
     void editCloseAndSizing();
@@ -99,7 +87,7 @@ void TestTransactionDetailsDialog::cleanup()
     Clock::clearFixed();
 }
 
-void TestTransactionDetailsDialog::plainTransactionValues()
+void TestTransactionDetailsDialog::plainAndTransferValues()
 {
     const auto electric = state()->categories()->findByName(QStringLiteral("Electric"));
     QVERIFY(electric);
@@ -108,80 +96,52 @@ void TestTransactionDetailsDialog::plainTransactionValues()
     t.memo = QStringLiteral("September");
     t.checkNumber = QStringLiteral("2001");
     t.createdAt = QDateTime(QDate(2025, 9, 30), QTime(7, 5), QTimeZone::utc());
-    t.updatedAt = QDateTime(QDate(2025, 10, 1), QTime(22, 40), QTimeZone::utc());
 
     TransactionDetailsDialog d(state(), t);
     QCOMPARE(d.windowTitle(), QStringLiteral("Transaction Details"));
     QCOMPARE(label(d, "dateValue")->text(),
         QLocale::system().toString(QDate(2025, 9, 30), QLocale::LongFormat));
-    QVERIFY(label(d, "dateValue")->text().contains(QStringLiteral("2025")));
     // Payees are shown as typed, never as markup.
     QCOMPARE(label(d, "payeeValue")->text(), QStringLiteral("Power <b>Co</b>"));
     QCOMPARE(label(d, "payeeValue")->textFormat(), Qt::PlainText);
     QCOMPARE(label(d, "amountValue")->text(), QStringLiteral("- $12.50"));
+    QCOMPARE(
+        label(d, "amountValue")->styleSheet(), QStringLiteral("color: #C62828; font-weight: 600;"));
     QCOMPARE(label(d, "categoryValue")->text(), QStringLiteral("Electric"));
     QCOMPARE(label(d, "memoValue")->text(), QStringLiteral("September"));
-    QVERIFY(label(d, "memoValue")->wordWrap());
     QCOMPARE(label(d, "checkNumberValue")->text(), QStringLiteral("2001"));
     QCOMPARE(label(d, "statusValue")->text(), QStringLiteral("Uncleared"));
-    QCOMPARE(labelFor(d, "statusValue"), QStringLiteral("Status:"));
-    QVERIFY(label(d, "payeeValue")->textInteractionFlags() & Qt::TextSelectableByMouse);
     QVERIFY(!d.findChild<QLabel*>(QStringLiteral("transferValue")));
     QVERIFY(!labelTexts(d).contains(QStringLiteral("Split lines")));
     QCOMPARE(label(d, "enteredLabel")->text(),
         QStringLiteral("Entered: %1")
             .arg(QLocale::system().toString(t.createdAt.toLocalTime(), QLocale::LongFormat)));
-    QCOMPARE(label(d, "modifiedLabel")->text(),
-        QStringLiteral("Last modified: %1")
-            .arg(QLocale::system().toString(t.updatedAt.toLocalTime(), QLocale::LongFormat)));
     QCOMPARE(button(d, "clearedButton")->text(), QStringLiteral("Mark Cleared"));
 
-    // A deposit has no minus; a reconciled one says so.
+    // A deposit in the dark palette, reconciled, to another account.
+    QApplication::setPalette(ThemeManager::palette(true));
     t.amount = 123456;
     t.cleared = true;
     t.reconciled = true;
+    t.transferDestAccountId = m_savings.id;
     TransactionDetailsDialog deposit(state(), t);
     QCOMPARE(label(deposit, "amountValue")->text(), QStringLiteral("$1,234.56"));
+    QCOMPARE(label(deposit, "amountValue")->styleSheet(),
+        QStringLiteral("color: #66BB6A; font-weight: 600;"));
     QCOMPARE(label(deposit, "statusValue")->text(), QStringLiteral("Reconciled"));
     QCOMPARE(button(deposit, "clearedButton")->text(), QStringLiteral("Mark Uncleared"));
-    t.reconciled = false;
-    TransactionDetailsDialog cleared(state(), t);
-    QCOMPARE(label(cleared, "statusValue")->text(), QStringLiteral("Cleared"));
-}
+    QCOMPARE(label(deposit, "transferValue")->text(), QStringLiteral("Rainy Day"));
 
-void TestTransactionDetailsDialog::emptyValuesShowADash()
-{
-    Transaction t;
-    t.id = Ids::newId();
-    t.accountId = m_checking.id;
-    t.categoryId = QStringLiteral("gone-category");
-    TransactionDetailsDialog d(state(), t);
-    for (const char* name :
-        { "dateValue", "payeeValue", "categoryValue", "memoValue", "checkNumberValue" })
-        QCOMPARE(label(d, name)->text(), QStringLiteral("—"));
-    QCOMPARE(label(d, "amountValue")->text(), QStringLiteral("$0.00"));
-    QCOMPARE(label(d, "enteredLabel")->text(), QStringLiteral("Entered: —"));
-    QCOMPARE(label(d, "modifiedLabel")->text(), QStringLiteral("Last modified: —"));
-}
-
-void TestTransactionDetailsDialog::amountColourFollowsThePalette()
-{
-    const Transaction payment
-        = m_app->addTransaction(m_checking.id, QDate(2025, 9, 1), QStringLiteral("Shop"), -1);
-    const Transaction deposit
-        = m_app->addTransaction(m_checking.id, QDate(2025, 9, 1), QStringLiteral("Pay"), 0);
-    struct Case {
-        bool dark;
-        const Transaction* t;
-        const char* colour;
-    };
-    for (const Case& c : { Case { false, &payment, "#C62828" }, Case { false, &deposit, "#2E7D32" },
-             Case { true, &payment, "#FF8A80" }, Case { true, &deposit, "#66BB6A" } }) {
-        QApplication::setPalette(ThemeManager::palette(c.dark));
-        TransactionDetailsDialog d(state(), *c.t);
-        QCOMPARE(label(d, "amountValue")->styleSheet(),
-            QStringLiteral("color: %1; font-weight: 600;").arg(QLatin1String(c.colour)));
-    }
+    // Nothing known: a dash for every empty value.
+    Transaction blank;
+    blank.id = Ids::newId();
+    blank.categoryId = QStringLiteral("gone-category");
+    blank.transferDestAccountId = QStringLiteral("closed-account");
+    TransactionDetailsDialog empty(state(), blank);
+    for (const char* name : { "dateValue", "payeeValue", "categoryValue", "memoValue",
+             "checkNumberValue", "transferValue" })
+        QCOMPARE(label(empty, name)->text(), QStringLiteral("—"));
+    QCOMPARE(label(empty, "modifiedLabel")->text(), QStringLiteral("Last modified: —"));
 }
 
 void TestTransactionDetailsDialog::splitLinesAndTheirTotal()
@@ -212,7 +172,6 @@ void TestTransactionDetailsDialog::splitLinesAndTheirTotal()
     TransactionDetailsDialog d(state(), t);
     QCOMPARE(label(d, "categoryValue")->text(), QStringLiteral("—Split—"));
     const QStringList texts = labelTexts(d);
-    QVERIFY(texts.contains(QStringLiteral("Split lines")));
     QCOMPARE(texts.count(QStringLiteral("Water")), 1);
     QCOMPARE(texts.count(QStringLiteral("Phone")), 2);
     QVERIFY(texts.contains(QStringLiteral("$50.00")));
@@ -222,10 +181,7 @@ void TestTransactionDetailsDialog::splitLinesAndTheirTotal()
     QVERIFY(texts.contains(QStringLiteral("roaming")));
     QVERIFY(texts.contains(QStringLiteral("(uncategorized)")));
     QVERIFY(texts.contains(QStringLiteral("$0.00")));
-    QVERIFY(texts.contains(QStringLiteral("Total")));
     QCOMPARE(label(d, "splitTotalValue")->text(), QStringLiteral("$80.00"));
-    QCOMPARE(label(d, "splitTotalValue")->alignment() & Qt::AlignRight, Qt::AlignRight);
-    QVERIFY(!d.findChild<QLabel*>(QStringLiteral("noSplitLinesLabel")));
 
     // Split flag, nothing stored.
     Transaction bare = m_app->addTransaction(
@@ -235,21 +191,6 @@ void TestTransactionDetailsDialog::splitLinesAndTheirTotal()
     QCOMPARE(
         label(empty, "noSplitLinesLabel")->text(), QStringLiteral("(no split lines on record)"));
     QVERIFY(!empty.findChild<QLabel*>(QStringLiteral("splitTotalValue")));
-    QCOMPARE(label(empty, "categoryValue")->text(), QStringLiteral("—Split—"));
-}
-
-void TestTransactionDetailsDialog::transferShowsItsOtherAccount()
-{
-    Transaction t = m_app->addTransaction(
-        m_checking.id, QDate(2025, 9, 5), QStringLiteral("Transfer to Rainy Day"), -20000);
-    t.transferDestAccountId = m_savings.id;
-    TransactionDetailsDialog d(state(), t);
-    QCOMPARE(label(d, "transferValue")->text(), QStringLiteral("Rainy Day"));
-    QCOMPARE(labelFor(d, "transferValue"), QStringLiteral("Transfer to:"));
-
-    t.transferDestAccountId = QStringLiteral("closed-account");
-    TransactionDetailsDialog gone(state(), t);
-    QCOMPARE(label(gone, "transferValue")->text(), QStringLiteral("—"));
 }
 
 void TestTransactionDetailsDialog::togglingCleared()
@@ -267,7 +208,6 @@ void TestTransactionDetailsDialog::togglingCleared()
     QVERIFY(!stored->reconciled);
     QCOMPARE(stored->updatedAt, kNow);
     QCOMPARE(stored->syncStatus, SyncStatus::Pending);
-    QCOMPARE(stored->amount, -450);
     QCOMPARE(label(d, "statusValue")->text(), QStringLiteral("Cleared"));
     QCOMPARE(button(d, "clearedButton")->text(), QStringLiteral("Mark Uncleared"));
     QVERIFY(d.isVisible());
@@ -313,18 +253,6 @@ void TestTransactionDetailsDialog::deletingATransferRemovesBothLegs()
     QVERIFY(!d.isVisible());
     QVERIFY(state()->transactions()->findById(out.id)->deletedAt);
     QVERIFY(state()->transactions()->findById(in.id)->deletedAt);
-    QVERIFY(state()->transactions()->findByAccount(m_savings.id).isEmpty());
-
-    // A plain transaction is asked about with the plain text.
-    const Transaction plain
-        = m_app->addTransaction(m_checking.id, QDate(2025, 9, 6), QStringLiteral("Cafe"), -450);
-    TransactionDetailsDialog single(state(), plain);
-    single.show();
-    MessageBoxes::setNextAnswer(QMessageBox::Yes);
-    QTest::mouseClick(button(single, "deleteButton"), Qt::LeftButton);
-    QCOMPARE(MessageBoxes::lastShown()->text, QStringLiteral("Delete \"Cafe\" for $4.50?"));
-    QVERIFY(single.deleted());
-    QVERIFY(state()->transactions()->findById(plain.id)->deletedAt);
 }
 
 void TestTransactionDetailsDialog::editCloseAndSizing()

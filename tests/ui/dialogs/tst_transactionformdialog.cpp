@@ -15,16 +15,11 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
-#include <QCheckBox>
 #include <QCompleter>
-#include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
-#include <QTest>
 #include <QTimeZone>
 #include <QTimer>
 #include <functional>
@@ -35,18 +30,34 @@ using namespace DialogTest;
 
 const QDateTime kNow(QDate(2025, 7, 9), QTime(8, 45), QTimeZone::utc());
 
-void typeCategory(TransactionFormDialog& d, const QString& text)
+void press(QWidget& d, const char* button)
+{
+    click(field<QAbstractButton>(d, button));
+}
+
+void typeCategory(QWidget& d, const QString& text)
 {
     auto* combo = field<CategoryComboBox>(d, "categoryCombo");
     retype(combo->lineEdit(), text);
     combo->completer()->popup()->hide();
 }
 
-// Runs `steps` on the split editor once the form has opened it, then accepts
-// it (or rejects it when `accept` is false). The editor is always closed, so
-// a failed check inside cannot leave the form's exec() waiting.
+// Picks the only entry the completion popup of `edit` offers for `typed`.
+void complete(QLineEdit* edit, QCompleter* completer, const QString& typed)
+{
+    retype(edit, typed);
+    QAbstractItemView* popup = completer->popup();
+    QTRY_VERIFY(popup->isVisible());
+    QCOMPARE(popup->model()->rowCount(), 1);
+    popup->setCurrentIndex(popup->model()->index(0, 0));
+    QTest::keyClick(popup, Qt::Key_Return);
+}
+
+// Once the form has opened the split editor: runs `steps` on it, then accepts
+// it (or cancels it). The editor is always closed, so a failed check inside
+// cannot leave the form's exec() waiting.
 void whenSplitEditorOpens(
-    TransactionFormDialog& form, std::function<void(SplitEditorDialog&)> steps, bool accept = true)
+    QDialog& form, std::function<void(SplitEditorDialog&)> steps, bool accept = true)
 {
     QTimer::singleShot(0, &form, [&form, steps, accept] {
         auto* editor = form.findChild<SplitEditorDialog*>();
@@ -61,17 +72,17 @@ void whenSplitEditorOpens(
 
 QTableWidget* splitTable(SplitEditorDialog& editor)
 {
-    return editor.findChild<QTableWidget*>(QStringLiteral("splitTable"));
+    return field<QTableWidget>(editor, "splitTable");
 }
 
-void setSplitRow(SplitEditorDialog& editor, int row, const QString& categoryId, double amount,
-    const QString& memo = QString())
+void setSplitRow(SplitEditorDialog& editor, int row, const QString& categoryId,
+    const QString& amount, const QString& memo = QString())
 {
     QTableWidget* table = splitTable(editor);
     while (table->rowCount() <= row)
         editor.addRow();
     static_cast<CategoryComboBox*>(table->cellWidget(row, 0))->selectId(categoryId);
-    retype(table->cellWidget(row, 1), QString::number(amount, 'f', 2));
+    retype(table->cellWidget(row, 1), amount);
     table->item(row, 2)->setText(memo);
 }
 
@@ -85,34 +96,42 @@ private Q_SLOTS:
     void init();
     void cleanup();
 
-    void newFormStartsEmpty();
-    void categoryListShowsParents();
+    void newFormsStartOnTheLastUsedDate();
     void amountSignFollowsType_data();
     void amountSignFollowsType();
     void newTransactionRecord();
     void categoryNeedsTheExactText();
     void splitWithoutAmountOnlyFocusesTheAmount();
-    void lastUsedDateCarriesToTheNextForm();
     void choosingAPayeeFillsTheForm();
     void splittingAndClearingTheSplit();
     void linesFollowTheTypeChosenAfterSplitting();
     void existingSplitOpensWithItsLines();
-    void deletedCategoryIsKeptOnEdit();
     void editingKeepsStoredFields();
     void emptyPayeeIsRefused();
 
 private:
     AppState* state() const { return m_app->state(); }
-    QString categoryId(const QString& name, const QString& parentName = QString()) const;
+    Category addCategory(const QString& name, const QString& parentId = QString());
 
     std::unique_ptr<TestAppState> m_app;
     Account m_checking;
     Account m_savings;
+    Category m_gardenTools; // "Garden > Tools"
+    Category m_shopTools; // "Workshop > Tools"
+    Category m_water;
 };
 
 void TestTransactionFormDialog::initTestCase()
 {
     qputenv("LEDGERINE_TEST_DISMISS_BOXES", "1");
+}
+
+Category TestTransactionFormDialog::addCategory(const QString& name, const QString& parentId)
+{
+    const Category c = Records::category(name, parentId);
+    if (!state()->categories()->insert(c))
+        qFatal("category could not be stored");
+    return c;
 }
 
 void TestTransactionFormDialog::init()
@@ -122,6 +141,9 @@ void TestTransactionFormDialog::init()
     m_app = std::make_unique<TestAppState>();
     m_checking = m_app->addAccount(QStringLiteral("Checking"));
     m_savings = m_app->addAccount(QStringLiteral("Savings"));
+    m_gardenTools = addCategory(QStringLiteral("Tools"), addCategory(QStringLiteral("Garden")).id);
+    m_shopTools = addCategory(QStringLiteral("Tools"), addCategory(QStringLiteral("Workshop")).id);
+    m_water = addCategory(QStringLiteral("Water Bill"));
 }
 
 void TestTransactionFormDialog::cleanup()
@@ -131,65 +153,42 @@ void TestTransactionFormDialog::cleanup()
     Clock::clearFixed();
 }
 
-QString TestTransactionFormDialog::categoryId(const QString& name, const QString& parentName) const
+void TestTransactionFormDialog::newFormsStartOnTheLastUsedDate()
 {
-    const QList<Category> all = state()->categories()->findAll();
-    for (const Category& c : all) {
-        if (c.name != name)
-            continue;
-        const auto parent = std::find_if(
-            all.begin(), all.end(), [&](const Category& p) { return p.id == c.parentId; });
-        const QString actualParent = parent == all.end() ? QString() : parent->name;
-        if (actualParent == parentName)
-            return c.id;
+    {
+        TransactionFormDialog first(state(), m_checking.id);
+        QCOMPARE(first.windowTitle(), QStringLiteral("New Transaction"));
+        QVERIFY(field<QRadioButton>(first, "paymentRadio")->isChecked());
+        // Nothing accepted yet: today.
+        QCOMPARE(field<DateField>(first, "dateField")->date(), kNow.date());
+        first.show();
+        QVERIFY(QTest::qWaitForWindowActive(&first));
+        QCOMPARE(QApplication::focusWidget(), field<QLineEdit>(first, "payeeEdit"));
+        retype(field<DateField>(first, "dateField"), QStringLiteral("3/14/2025"));
+        retype(field<QLineEdit>(first, "payeeEdit"), QStringLiteral("Pie Shop"));
+        clickOk(first);
+        QCOMPARE(first.transaction().date, QDate(2025, 3, 14));
     }
-    qFatal("no category %s", qPrintable(name));
-    return {};
-}
+    TransactionFormDialog second(state(), m_savings.id);
+    QCOMPARE(field<DateField>(second, "dateField")->text(), QStringLiteral("3/14/2025"));
 
-void TestTransactionFormDialog::newFormStartsEmpty()
-{
-    TransactionFormDialog d(state(), m_checking.id);
-    QCOMPARE(d.windowTitle(), QStringLiteral("New Transaction"));
-    QVERIFY(field<QRadioButton>(d, "paymentRadio")->isChecked());
-    QVERIFY(!field<QRadioButton>(d, "depositRadio")->isChecked());
-    // No form accepted yet: today.
-    QCOMPARE(field<DateField>(d, "dateField")->date(), kNow.date());
-    QCOMPARE(field<DateField>(d, "dateField")->text(), QStringLiteral("7/9/2025"));
-    QCOMPARE(field<SmartAmountField>(d, "amountField")->text(), QStringLiteral("$ 0.00"));
-    auto* combo = field<CategoryComboBox>(d, "categoryCombo");
-    QVERIFY(combo->isEnabled());
-    QCOMPARE(combo->currentIndex(), 0);
-    QCOMPARE(combo->currentText(), QStringLiteral("(none)"));
-    QCOMPARE(field<QPushButton>(d, "splitButton")->text(), QStringLiteral("Split..."));
-    QVERIFY(field<QPushButton>(d, "clearSplitButton")->isHidden());
-    QVERIFY(!field<QCheckBox>(d, "clearedCheck")->isChecked());
+    // A cancelled form leaves the date as it was.
+    second.show();
+    retype(field<DateField>(second, "dateField"), QStringLiteral("1/2/2024"));
+    clickButton(second, QDialogButtonBox::Cancel);
+    TransactionFormDialog third(state(), m_checking.id);
+    QCOMPARE(field<DateField>(third, "dateField")->date(), QDate(2025, 3, 14));
 
-    d.show();
-    QVERIFY(QTest::qWaitForWindowActive(&d));
-    QCOMPARE(QApplication::focusWidget(), field<QLineEdit>(d, "payeeEdit"));
-    QVERIFY(d.splitLines().isEmpty());
-    QCOMPARE(d.transaction().amount, 0);
-    QCOMPARE(d.transaction().categoryId, QString());
-}
-
-void TestTransactionFormDialog::categoryListShowsParents()
-{
-    TransactionFormDialog d(state(), m_checking.id);
-    auto* combo = field<CategoryComboBox>(d, "categoryCombo");
-    const QList<Category> all = state()->categories()->findAll();
-    QCOMPARE(combo->count(), all.size() + 1);
-    QCOMPARE(combo->itemText(0), QStringLiteral("(none)"));
-    const QString housingRepairs
-        = categoryId(QStringLiteral("Maintenance"), QStringLiteral("Housing"));
-    const QString carRepairs
-        = categoryId(QStringLiteral("Maintenance"), QStringLiteral("Transportation"));
-    QCOMPARE(
-        combo->itemText(combo->findData(housingRepairs)), QStringLiteral("Housing > Maintenance"));
-    QCOMPARE(combo->itemText(combo->findData(carRepairs)),
-        QStringLiteral("Transportation > Maintenance"));
-    QCOMPARE(combo->itemText(combo->findData(categoryId(QStringLiteral("Housing")))),
-        QStringLiteral("Housing"));
+    // An edit opens on its own date, and accepting it counts too.
+    const Transaction stored = m_app->addTransaction(
+        m_checking.id, QDate(2024, 11, 5), QStringLiteral("Old Entry"), -100);
+    TransactionFormDialog edit(state(), stored);
+    QCOMPARE(edit.windowTitle(), QStringLiteral("Edit Transaction"));
+    QCOMPARE(field<DateField>(edit, "dateField")->date(), QDate(2024, 11, 5));
+    edit.show();
+    clickOk(edit);
+    TransactionFormDialog fourth(state(), m_checking.id);
+    QCOMPARE(field<DateField>(fourth, "dateField")->date(), QDate(2024, 11, 5));
 }
 
 void TestTransactionFormDialog::amountSignFollowsType_data()
@@ -202,14 +201,10 @@ void TestTransactionFormDialog::amountSignFollowsType_data()
                                    << "12.50" << qint64(1250);
     QTest::newRow("payment 12.50") << "paymentRadio"
                                    << "12.50" << qint64(-1250);
-    QTest::newRow("payment 7.05") << "paymentRadio"
-                                  << "7.05" << qint64(-705);
-    QTest::newRow("deposit largest") << "depositRadio"
-                                     << "99999999.99" << qint64(9999999999);
     QTest::newRow("payment 0.29") << "paymentRadio"
                                   << "0.29" << qint64(-29);
-    QTest::newRow("payment zero") << "paymentRadio"
-                                  << "0" << qint64(0);
+    QTest::newRow("deposit largest") << "depositRadio"
+                                     << "99999999.99" << qint64(9999999999);
 }
 
 void TestTransactionFormDialog::amountSignFollowsType()
@@ -222,9 +217,8 @@ void TestTransactionFormDialog::amountSignFollowsType()
     d.show();
     retype(field<QLineEdit>(d, "payeeEdit"), QStringLiteral("Somebody"));
     // The other type first, so the click is what decides.
-    click(field<QAbstractButton>(
-        d, radio == QLatin1String("paymentRadio") ? "depositRadio" : "paymentRadio"));
-    click(field<QAbstractButton>(d, qPrintable(radio)));
+    press(d, radio == QLatin1String("paymentRadio") ? "depositRadio" : "paymentRadio");
+    press(d, qPrintable(radio));
     retype(field<SmartAmountField>(d, "amountField"), typed);
     clickOk(d);
     QCOMPARE(d.result(), QDialog::Accepted);
@@ -233,74 +227,54 @@ void TestTransactionFormDialog::amountSignFollowsType()
 
 void TestTransactionFormDialog::newTransactionRecord()
 {
-    const QString electric = categoryId(QStringLiteral("Electric"), QStringLiteral("Utilities"));
     TransactionFormDialog d(state(), m_checking.id);
     d.show();
     retype(field<DateField>(d, "dateField"), QStringLiteral("6/30/2025"));
     retype(field<QLineEdit>(d, "payeeEdit"), QStringLiteral("  Power & Light  "));
     retype(field<SmartAmountField>(d, "amountField"), QStringLiteral("64.10"));
-    typeCategory(d, QStringLiteral("Utilities > Electric"));
+    typeCategory(d, QStringLiteral("Garden > Tools"));
     retype(field<QLineEdit>(d, "memoEdit"), QStringLiteral(" June bill "));
     retype(field<QLineEdit>(d, "checkNumberEdit"), QStringLiteral(" 1043 "));
-    click(field<QAbstractButton>(d, "clearedCheck"));
+    press(d, "clearedCheck");
     clickOk(d);
-    QCOMPARE(d.result(), QDialog::Accepted);
 
     const Transaction t = d.transaction();
     QCOMPARE(t.id.size(), 36);
-    QCOMPARE(t.id, t.id.toLower());
     QCOMPARE(d.transaction().id, t.id);
     QCOMPARE(t.accountId, m_checking.id);
     QCOMPARE(t.date, QDate(2025, 6, 30));
     QCOMPARE(t.payee, QStringLiteral("Power & Light"));
     QCOMPARE(t.amount, -6410);
-    QCOMPARE(t.categoryId, electric);
+    QCOMPARE(t.categoryId, m_gardenTools.id);
     QCOMPARE(t.memo, QStringLiteral("June bill"));
     QCOMPARE(t.checkNumber, QStringLiteral("1043"));
     QVERIFY(t.cleared);
-    QVERIFY(!t.reconciled);
     QVERIFY(!t.isSplit);
-    QVERIFY(t.transferLinkId.isEmpty());
-    QCOMPARE(t.version, 1);
     QCOMPARE(t.syncStatus, SyncStatus::Pending);
     QCOMPARE(t.createdAt, kNow);
     QCOMPARE(t.updatedAt, kNow);
-    // What the caller stores can be stored.
+    QVERIFY(d.splitLines().isEmpty());
     QVERIFY(state()->transactions()->insert(t));
 }
 
 void TestTransactionFormDialog::categoryNeedsTheExactText()
 {
-    const QString housingRepairs
-        = categoryId(QStringLiteral("Maintenance"), QStringLiteral("Housing"));
-    const QString carRepairs
-        = categoryId(QStringLiteral("Maintenance"), QStringLiteral("Transportation"));
     TransactionFormDialog d(state(), m_checking.id);
     d.show();
     QVERIFY(QTest::qWaitForWindowActive(&d));
-    retype(field<QLineEdit>(d, "payeeEdit"), QStringLiteral("Hardware Store"));
-
-    for (const QString& typed :
-        { QStringLiteral("Maintenance"), QStringLiteral("housing > maintenance"),
-            QStringLiteral("Housing>Maintenance"), QStringLiteral("Housing > Maint") }) {
+    for (const QString& typed : { QStringLiteral("Tools"), QStringLiteral("garden > tools"),
+             QStringLiteral("Garden>Tools"), QStringLiteral("Garden > To") }) {
         typeCategory(d, typed);
         QCOMPARE(d.transaction().categoryId, QString());
     }
-    typeCategory(d, QStringLiteral("Transportation > Maintenance"));
-    QCOMPARE(d.transaction().categoryId, carRepairs);
+    typeCategory(d, QStringLiteral("Workshop > Tools"));
+    QCOMPARE(d.transaction().categoryId, m_shopTools.id);
 
     // Choosing from the completion list selects exactly that entry.
     auto* combo = field<CategoryComboBox>(d, "categoryCombo");
-    retype(combo->lineEdit(), QStringLiteral("housing > main"));
-    QAbstractItemView* popup = combo->completer()->popup();
-    QTRY_VERIFY(popup->isVisible());
-    QCOMPARE(popup->model()->rowCount(), 1);
-    popup->setCurrentIndex(popup->model()->index(0, 0));
-    QTest::keyClick(popup, Qt::Key_Return);
-    QCOMPARE(combo->currentText(), QStringLiteral("Housing > Maintenance"));
-    clickOk(d);
-    QCOMPARE(d.result(), QDialog::Accepted);
-    QCOMPARE(d.transaction().categoryId, housingRepairs);
+    complete(combo->lineEdit(), combo->completer(), QStringLiteral("garden > to"));
+    QCOMPARE(combo->currentText(), QStringLiteral("Garden > Tools"));
+    QCOMPARE(d.transaction().categoryId, m_gardenTools.id);
 }
 
 void TestTransactionFormDialog::splitWithoutAmountOnlyFocusesTheAmount()
@@ -309,8 +283,7 @@ void TestTransactionFormDialog::splitWithoutAmountOnlyFocusesTheAmount()
     d.show();
     QVERIFY(QTest::qWaitForWindowActive(&d));
     auto* amount = field<SmartAmountField>(d, "amountField");
-    QCOMPARE(QApplication::focusWidget(), field<QLineEdit>(d, "payeeEdit"));
-    // Would open the editor, fail and close it if the button misbehaved.
+    // Should the editor open after all, it is closed again and noted.
     bool opened = false;
     QTimer::singleShot(0, &d, [&] {
         if (auto* editor = d.findChild<SplitEditorDialog*>()) {
@@ -318,58 +291,21 @@ void TestTransactionFormDialog::splitWithoutAmountOnlyFocusesTheAmount()
             editor->reject();
         }
     });
-    click(field<QAbstractButton>(d, "splitButton"));
+    press(d, "splitButton");
     QVERIFY(!opened);
     QVERIFY(!d.findChild<SplitEditorDialog*>());
     QVERIFY(amount->hasFocus());
     QCOMPARE(amount->findChild<QLineEdit*>()->selectedText(), QStringLiteral("0.00"));
-    QCOMPARE(field<QPushButton>(d, "splitButton")->text(), QStringLiteral("Split..."));
     QVERIFY(field<CategoryComboBox>(d, "categoryCombo")->isEnabled());
-    // Typing now replaces the zero.
     QTest::keyClicks(amount, QStringLiteral("42"));
     QCOMPARE(amount->value(), 42.0);
 }
 
-void TestTransactionFormDialog::lastUsedDateCarriesToTheNextForm()
-{
-    {
-        TransactionFormDialog first(state(), m_checking.id);
-        first.show();
-        retype(field<DateField>(first, "dateField"), QStringLiteral("3/14/2025"));
-        retype(field<QLineEdit>(first, "payeeEdit"), QStringLiteral("Pie Shop"));
-        clickOk(first);
-        QCOMPARE(first.result(), QDialog::Accepted);
-        QCOMPARE(first.transaction().date, QDate(2025, 3, 14));
-    }
-    TransactionFormDialog second(state(), m_savings.id);
-    QCOMPARE(field<DateField>(second, "dateField")->date(), QDate(2025, 3, 14));
-    QCOMPARE(field<DateField>(second, "dateField")->text(), QStringLiteral("3/14/2025"));
-
-    // A cancelled form leaves the date as it was.
-    second.show();
-    retype(field<DateField>(second, "dateField"), QStringLiteral("1/2/2024"));
-    clickButton(second, QDialogButtonBox::Cancel);
-    QCOMPARE(second.result(), QDialog::Rejected);
-    TransactionFormDialog third(state(), m_checking.id);
-    QCOMPARE(field<DateField>(third, "dateField")->date(), QDate(2025, 3, 14));
-
-    // Accepting an edit counts too, and an edit opens on its own date.
-    const Transaction stored = m_app->addTransaction(
-        m_checking.id, QDate(2024, 11, 5), QStringLiteral("Old Entry"), -100);
-    TransactionFormDialog edit(state(), stored);
-    QCOMPARE(field<DateField>(edit, "dateField")->date(), QDate(2024, 11, 5));
-    edit.show();
-    clickOk(edit);
-    TransactionFormDialog fourth(state(), m_checking.id);
-    QCOMPARE(field<DateField>(fourth, "dateField")->date(), QDate(2024, 11, 5));
-}
-
 void TestTransactionFormDialog::choosingAPayeeFillsTheForm()
 {
-    const QString phone = categoryId(QStringLiteral("Phone"), QStringLiteral("Utilities"));
     m_app->addTransaction(m_checking.id, QDate(2025, 5, 1), QStringLiteral("Corner Bakery"), 2500);
     Transaction latest = m_app->addTransaction(
-        m_checking.id, QDate(2025, 6, 1), QStringLiteral("Corner Bakery"), -1899, phone);
+        m_checking.id, QDate(2025, 6, 1), QStringLiteral("Corner Bakery"), -1899, m_shopTools.id);
     latest.memo = QStringLiteral("bread and rolls");
     QVERIFY(state()->transactions()->update(latest));
     // Another account's newer entry for the payee is not the one used.
@@ -379,59 +315,45 @@ void TestTransactionFormDialog::choosingAPayeeFillsTheForm()
     TransactionFormDialog d(state(), m_checking.id);
     d.show();
     QVERIFY(QTest::qWaitForWindowActive(&d));
-    click(field<QAbstractButton>(d, "depositRadio"));
+    press(d, "depositRadio");
     auto* payee = field<QLineEdit>(d, "payeeEdit");
-    payee->setFocus();
-    QTest::keyClicks(payee, QStringLiteral("BAKE"));
-    QAbstractItemView* popup = payee->completer()->popup();
-    QTRY_VERIFY(popup->isVisible());
-    QCOMPARE(popup->model()->rowCount(), 1);
-    popup->setCurrentIndex(popup->model()->index(0, 0));
-    QTest::keyClick(popup, Qt::Key_Return);
-
+    complete(payee, payee->completer(), QStringLiteral("BAKE"));
     QCOMPARE(payee->text(), QStringLiteral("Corner Bakery"));
     QCOMPARE(field<SmartAmountField>(d, "amountField")->text(), QStringLiteral("$ 18.99"));
     QVERIFY(field<QRadioButton>(d, "paymentRadio")->isChecked());
     QCOMPARE(field<QLineEdit>(d, "memoEdit")->text(), QStringLiteral("bread and rolls"));
     QCOMPARE(field<CategoryComboBox>(d, "categoryCombo")->currentText(),
-        QStringLiteral("Utilities > Phone"));
-    clickOk(d);
+        QStringLiteral("Workshop > Tools"));
     QCOMPARE(d.transaction().amount, -1899);
-    QCOMPARE(d.transaction().categoryId, phone);
+    QCOMPARE(d.transaction().categoryId, m_shopTools.id);
 
-    // A deposit flips the type back; a payee without an entry in this account fills nothing.
+    // A deposit sets Deposit; a payee without an entry in this account fills nothing.
     TransactionFormDialog other(state(), m_savings.id);
     other.onPayeeSelected(QStringLiteral("Savings Only"));
     QVERIFY(field<QRadioButton>(other, "depositRadio")->isChecked());
-    QCOMPARE(field<SmartAmountField>(other, "amountField")->value(), 50.0);
+    QCOMPARE(other.transaction().amount, 5000);
     TransactionFormDialog none(state(), m_checking.id);
     none.onPayeeSelected(QStringLiteral("Savings Only"));
-    QVERIFY(field<QRadioButton>(none, "paymentRadio")->isChecked());
-    QCOMPARE(field<SmartAmountField>(none, "amountField")->value(), 0.0);
+    QCOMPARE(none.transaction().amount, 0);
 }
 
 void TestTransactionFormDialog::splittingAndClearingTheSplit()
 {
-    const QString water = categoryId(QStringLiteral("Water"), QStringLiteral("Utilities"));
-    const QString gas = categoryId(QStringLiteral("Gas"), QStringLiteral("Utilities"));
     TransactionFormDialog d(state(), m_checking.id);
     d.show();
     QVERIFY(QTest::qWaitForWindowActive(&d));
     retype(field<QLineEdit>(d, "payeeEdit"), QStringLiteral("City Utilities"));
     retype(field<SmartAmountField>(d, "amountField"), QStringLiteral("100"));
-    typeCategory(d, QStringLiteral("Utilities > Water"));
+    typeCategory(d, QStringLiteral("Water Bill"));
 
-    bool opened = false;
+    QString total;
     whenSplitEditorOpens(d, [&](SplitEditorDialog& editor) {
-        opened = true;
-        QCOMPARE(editor.findChild<QLabel*>(QStringLiteral("totalLabel"))->text(),
-            QStringLiteral("Total: $100.00"));
-        QCOMPARE(splitTable(editor)->rowCount(), 2);
-        setSplitRow(editor, 0, water, 60.0, QStringLiteral("water"));
-        setSplitRow(editor, 1, gas, 40.0);
+        total = field<QLabel>(editor, "totalLabel")->text();
+        setSplitRow(editor, 0, m_water.id, QStringLiteral("60"), QStringLiteral("water"));
+        setSplitRow(editor, 1, m_gardenTools.id, QStringLiteral("40"));
     });
-    click(field<QAbstractButton>(d, "splitButton"));
-    QVERIFY(opened);
+    press(d, "splitButton");
+    QCOMPARE(total, QStringLiteral("Total: $100.00"));
 
     auto* combo = field<CategoryComboBox>(d, "categoryCombo");
     QVERIFY(!combo->isEnabled());
@@ -440,22 +362,19 @@ void TestTransactionFormDialog::splittingAndClearingTheSplit()
     QVERIFY(!field<QPushButton>(d, "clearSplitButton")->isHidden());
 
     clickOk(d);
-    QCOMPARE(d.result(), QDialog::Accepted);
-    Transaction t = d.transaction();
+    const Transaction t = d.transaction();
     QVERIFY(t.isSplit);
     QCOMPARE(t.amount, -10000);
     // The category hidden behind the split is not stored with it.
     QCOMPARE(t.categoryId, QString());
-    QList<SplitLine> lines = d.splitLines();
+    const QList<SplitLine> lines = d.splitLines();
     QCOMPARE(lines.size(), 2);
     QCOMPARE(lines[0].amount, -6000);
-    QCOMPARE(lines[0].categoryId, water);
+    QCOMPARE(lines[0].categoryId, m_water.id);
     QCOMPARE(lines[0].memo, QStringLiteral("water"));
     QCOMPARE(lines[1].amount, -4000);
-    QCOMPARE(lines[1].categoryId, gas);
     QVERIFY(lines[0].transactionId.isEmpty());
-
-    // The caller can store both, and they read back as handed over.
+    // What the caller stores is what was handed over.
     QVERIFY(state()->transactions()->insert(t));
     for (SplitLine line : lines) {
         line.transactionId = t.id;
@@ -463,95 +382,82 @@ void TestTransactionFormDialog::splittingAndClearingTheSplit()
     }
     QCOMPARE(state()->splitLines()->findByTransaction(t.id).size(), 2);
 
-    // Reopening shows the lines; cancelling keeps them.
-    int rowsShown = 0;
-    whenSplitEditorOpens(
-        d, [&](SplitEditorDialog& editor) { rowsShown = splitTable(editor)->rowCount(); }, false);
-    click(field<QAbstractButton>(d, "splitButton"));
-    QCOMPARE(rowsShown, 2);
-    QCOMPARE(d.splitLines().size(), 2);
-
-    click(field<QAbstractButton>(d, "clearSplitButton"));
+    press(d, "clearSplitButton");
     QVERIFY(combo->isEnabled());
-    QCOMPARE(combo->currentText(), QStringLiteral("Utilities > Water"));
+    QCOMPARE(combo->currentText(), QStringLiteral("Water Bill"));
     QCOMPARE(field<QPushButton>(d, "splitButton")->text(), QStringLiteral("Split..."));
     QVERIFY(field<QPushButton>(d, "clearSplitButton")->isHidden());
     QVERIFY(d.splitLines().isEmpty());
-    t = d.transaction();
-    QVERIFY(!t.isSplit);
-    QCOMPARE(t.categoryId, water);
+    QVERIFY(!d.transaction().isSplit);
+    QCOMPARE(d.transaction().categoryId, m_water.id);
 
     // An editor accepted with every line at 0.00 leaves no split either.
     whenSplitEditorOpens(d, [](SplitEditorDialog&) {});
-    click(field<QAbstractButton>(d, "splitButton"));
+    press(d, "splitButton");
     QVERIFY(d.splitLines().isEmpty());
     QVERIFY(combo->isEnabled());
 }
 
 void TestTransactionFormDialog::linesFollowTheTypeChosenAfterSplitting()
 {
-    const QString water = categoryId(QStringLiteral("Water"), QStringLiteral("Utilities"));
     TransactionFormDialog d(state(), m_checking.id);
     d.show();
-    retype(field<QLineEdit>(d, "payeeEdit"), QStringLiteral("Refund"));
     retype(field<SmartAmountField>(d, "amountField"), QStringLiteral("30"));
-    whenSplitEditorOpens(
-        d, [&](SplitEditorDialog& editor) { setSplitRow(editor, 0, water, 30.0); });
-    click(field<QAbstractButton>(d, "splitButton"));
+    whenSplitEditorOpens(d, [&](SplitEditorDialog& editor) {
+        setSplitRow(editor, 0, m_water.id, QStringLiteral("30"));
+    });
+    press(d, "splitButton");
     QCOMPARE(d.splitLines().size(), 1);
     QCOMPARE(d.splitLines()[0].amount, -3000);
 
     // Turned into a deposit afterwards: the line turns with it.
-    click(field<QAbstractButton>(d, "depositRadio"));
+    press(d, "depositRadio");
     QCOMPARE(d.transaction().amount, 3000);
     QCOMPARE(d.splitLines()[0].amount, 3000);
-    click(field<QAbstractButton>(d, "paymentRadio"));
+    press(d, "paymentRadio");
     QCOMPARE(d.splitLines()[0].amount, -3000);
 
-    // With the amount set to 0.00 the editor still opens on the lines, and a
-    // payment's lines stay negative although the total carries no sign.
+    // At 0.00 the editor still opens on the lines, and a payment's lines stay
+    // negative although a total of zero carries no sign.
     retype(field<SmartAmountField>(d, "amountField"), QStringLiteral("0"));
+    int rows = 0;
     whenSplitEditorOpens(d, [&](SplitEditorDialog& editor) {
-        QCOMPARE(splitTable(editor)->rowCount(), 1);
-        setSplitRow(editor, 0, water, 12.5);
+        rows = splitTable(editor)->rowCount();
+        setSplitRow(editor, 0, m_water.id, QStringLiteral("12.50"));
     });
-    click(field<QAbstractButton>(d, "splitButton"));
-    QCOMPARE(d.splitLines().size(), 1);
+    press(d, "splitButton");
+    QCOMPARE(rows, 1);
     QCOMPARE(d.splitLines()[0].amount, -1250);
     QCOMPARE(d.transaction().amount, 0);
 }
 
 void TestTransactionFormDialog::existingSplitOpensWithItsLines()
 {
-    const QString water = categoryId(QStringLiteral("Water"), QStringLiteral("Utilities"));
-    const QString phone = categoryId(QStringLiteral("Phone"), QStringLiteral("Utilities"));
     Transaction stored = m_app->addTransaction(
-        m_checking.id, QDate(2025, 4, 2), QStringLiteral("Utility Co"), -8000);
+        m_checking.id, QDate(2025, 4, 2), QStringLiteral("Utility Co"), -8000, m_water.id);
     stored.isSplit = true;
     QVERIFY(state()->transactions()->update(stored));
-    SplitLine a { Ids::newId(), stored.id, water, -5000, QStringLiteral("water"), kNow, kNow };
-    SplitLine b { Ids::newId(), stored.id, phone, -3000, QString(), kNow, kNow };
+    const SplitLine a { Ids::newId(), stored.id, m_water.id, -5000, QStringLiteral("water"), kNow,
+        kNow };
+    const SplitLine b { Ids::newId(), stored.id, m_shopTools.id, -3000, QString(), kNow, kNow };
     QVERIFY(state()->splitLines()->insert(a));
     QVERIFY(state()->splitLines()->insert(b));
 
     TransactionFormDialog d(state(), stored);
-    QCOMPARE(d.windowTitle(), QStringLiteral("Edit Transaction"));
     auto* combo = field<CategoryComboBox>(d, "categoryCombo");
     QVERIFY(!combo->isEnabled());
     QCOMPARE(combo->currentText(), QStringLiteral("—Split—"));
     QCOMPARE(field<QPushButton>(d, "splitButton")->text(), QStringLiteral("Edit splits..."));
-    QVERIFY(!field<QPushButton>(d, "clearSplitButton")->isHidden());
     QCOMPARE(field<SmartAmountField>(d, "amountField")->text(), QStringLiteral("$ 80.00"));
-
-    // Untouched, the lines go back as they came (ids too), without the transaction id.
-    QList<SplitLine> lines = d.splitLines();
+    // Untouched, the lines go back as they came, without the transaction id.
+    const QList<SplitLine> lines = d.splitLines();
     QCOMPARE(lines.size(), 2);
     QCOMPARE(lines[0].id, a.id);
     QCOMPARE(lines[0].amount, -5000);
-    QCOMPARE(lines[1].id, b.id);
-    QCOMPARE(lines[1].categoryId, phone);
+    QCOMPARE(lines[1].categoryId, m_shopTools.id);
     QVERIFY(lines[0].transactionId.isEmpty());
-    QVERIFY(d.transaction().isSplit);
+    // A category stored beside the lines (as an import may leave it) is not kept hidden.
+    QCOMPARE(d.transaction().categoryId, QString());
 
     d.show();
     QString shown;
@@ -565,86 +471,61 @@ void TestTransactionFormDialog::existingSplitOpensWithItsLines()
                             table->item(0, 2)->text());
         },
         false);
-    click(field<QAbstractButton>(d, "splitButton"));
+    press(d, "splitButton");
     QCOMPARE(shown, QStringLiteral("2|$ 50.00|water"));
+    QCOMPARE(d.splitLines().size(), 2);
 
     // Split flag without lines on record: a plain transaction in the form.
     Transaction bare = m_app->addTransaction(
-        m_checking.id, QDate(2025, 4, 3), QStringLiteral("Half Split"), -100, water);
+        m_checking.id, QDate(2025, 4, 3), QStringLiteral("Half Split"), -100, m_water.id);
     bare.isSplit = true;
-    QVERIFY(state()->transactions()->update(bare));
     TransactionFormDialog plain(state(), bare);
-    QVERIFY(field<CategoryComboBox>(plain, "categoryCombo")->isEnabled());
     QCOMPARE(field<CategoryComboBox>(plain, "categoryCombo")->currentText(),
-        QStringLiteral("Utilities > Water"));
+        QStringLiteral("Water Bill"));
     QVERIFY(!plain.transaction().isSplit);
-    QCOMPARE(plain.transaction().categoryId, water);
-}
-
-void TestTransactionFormDialog::deletedCategoryIsKeptOnEdit()
-{
-    Category old = Records::category(QStringLiteral("Old Hobby"));
-    QVERIFY(state()->categories()->insert(old));
-    const Transaction stored = m_app->addTransaction(
-        m_checking.id, QDate(2025, 1, 9), QStringLiteral("Craft Shop"), -1500, old.id);
-    QVERIFY(state()->categories()->softDelete(old.id));
-
-    TransactionFormDialog d(state(), stored);
-    auto* combo = field<CategoryComboBox>(d, "categoryCombo");
-    QCOMPARE(combo->currentText(), QStringLiteral("Old Hobby"));
-    d.show();
-    retype(field<QLineEdit>(d, "memoEdit"), QStringLiteral("glue"));
-    clickOk(d);
-    QCOMPARE(d.transaction().categoryId, old.id);
-
-    // A new form does not offer it.
-    TransactionFormDialog fresh(state(), m_checking.id);
-    QCOMPARE(
-        field<CategoryComboBox>(fresh, "categoryCombo")->findText(QStringLiteral("Old Hobby")), -1);
+    QCOMPARE(plain.transaction().categoryId, m_water.id);
 }
 
 void TestTransactionFormDialog::editingKeepsStoredFields()
 {
+    const Category old = addCategory(QStringLiteral("Old Hobby"));
     Transaction stored = m_app->addTransaction(
-        m_checking.id, QDate(2025, 2, 20), QStringLiteral("Transfer to Savings"), 4200);
-    stored.memo = QStringLiteral("monthly");
-    stored.checkNumber = QStringLiteral("77");
+        m_checking.id, QDate(2025, 2, 20), QStringLiteral("Transfer to Savings"), 4200, old.id);
+    QVERIFY(state()->categories()->softDelete(old.id));
+    stored.memo = QStringLiteral("a memo long enough to need scrolling in the field, so it shows");
     stored.cleared = true;
     stored.reconciled = true;
     stored.transferLinkId = Ids::newId();
     stored.transferDestAccountId = m_savings.id;
-    stored.recurringId = QStringLiteral("schedule-1");
     stored.version = 5;
-    stored.syncStatus = SyncStatus::Synced;
     stored.serverId = QStringLiteral("srv-1");
     stored.createdAt = QDateTime(QDate(2025, 2, 20), QTime(9, 0), QTimeZone::utc());
 
     TransactionFormDialog d(state(), stored);
     QVERIFY(field<QRadioButton>(d, "depositRadio")->isChecked());
-    QCOMPARE(field<QLineEdit>(d, "payeeEdit")->text(), stored.payee);
-    QCOMPARE(field<QLineEdit>(d, "memoEdit")->text(), stored.memo);
     QCOMPARE(field<QLineEdit>(d, "memoEdit")->cursorPosition(), 0);
-    QCOMPARE(field<QLineEdit>(d, "checkNumberEdit")->text(), stored.checkNumber);
-    QVERIFY(field<QCheckBox>(d, "clearedCheck")->isChecked());
-    QCOMPARE(field<SmartAmountField>(d, "amountField")->text(), QStringLiteral("$ 42.00"));
+    // A category deleted since is shown and kept, but offered nowhere else.
+    QCOMPARE(field<CategoryComboBox>(d, "categoryCombo")->currentText(), old.name);
+    TransactionFormDialog fresh(state(), m_checking.id);
+    QCOMPARE(field<CategoryComboBox>(fresh, "categoryCombo")->findText(old.name), -1);
 
     d.show();
-    retype(field<QLineEdit>(d, "memoEdit"), QStringLiteral("quarterly"));
+    retype(field<QLineEdit>(d, "checkNumberEdit"), QStringLiteral("77"));
     clickOk(d);
     const Transaction t = d.transaction();
     QCOMPARE(t.id, stored.id);
-    QCOMPARE(t.accountId, stored.accountId);
     QCOMPARE(t.amount, 4200);
-    QCOMPARE(t.memo, QStringLiteral("quarterly"));
+    QCOMPARE(t.categoryId, old.id);
+    QCOMPARE(t.memo, stored.memo);
+    QCOMPARE(t.checkNumber, QStringLiteral("77"));
+    QVERIFY(t.cleared);
     QVERIFY(t.reconciled);
     QCOMPARE(t.transferLinkId, stored.transferLinkId);
     QCOMPARE(t.transferDestAccountId, stored.transferDestAccountId);
-    QCOMPARE(t.recurringId, stored.recurringId);
     QCOMPARE(t.version, 5);
     QCOMPARE(t.serverId, QStringLiteral("srv-1"));
     QCOMPARE(t.createdAt, stored.createdAt);
     QCOMPARE(t.updatedAt, kNow);
-    QCOMPARE(t.syncStatus, SyncStatus::Pending);
 }
 
 void TestTransactionFormDialog::emptyPayeeIsRefused()
@@ -653,13 +534,10 @@ void TestTransactionFormDialog::emptyPayeeIsRefused()
     d.show();
     QVERIFY(QTest::qWaitForWindowActive(&d));
     retype(field<DateField>(d, "dateField"), QStringLiteral("8/1/2025"));
-    retype(field<SmartAmountField>(d, "amountField"), QStringLiteral("5"));
     retype(field<QLineEdit>(d, "payeeEdit"), QStringLiteral("   "));
     MessageBoxes::setNextAnswer(QMessageBox::Ok);
     clickOk(d);
     QVERIFY(d.isVisible());
-    QCOMPARE(d.result(), QDialog::Rejected);
-    QVERIFY(MessageBoxes::lastShown());
     QCOMPARE(MessageBoxes::lastShown()->text, QStringLiteral("Payee is required"));
     QCOMPARE(QApplication::focusWidget(), field<QLineEdit>(d, "payeeEdit"));
     QVERIFY(!TransactionFormDialog::lastUsedDate().isValid());
