@@ -318,6 +318,8 @@ void TestTransactionFormDialog::choosingAPayeeFillsTheForm()
     press(d, "depositRadio");
     auto* payee = field<QLineEdit>(d, "payeeEdit");
     complete(payee, payee->completer(), QStringLiteral("BAKE"));
+    // Return chose the payee; it did not also press OK.
+    QVERIFY(d.isVisible());
     QCOMPARE(payee->text(), QStringLiteral("Corner Bakery"));
     QCOMPARE(field<SmartAmountField>(d, "amountField")->text(), QStringLiteral("$ 18.99"));
     QVERIFY(field<QRadioButton>(d, "paymentRadio")->isChecked());
