@@ -12,8 +12,7 @@
 
 namespace {
 
-struct Entry
-{
+struct Entry {
     std::string name;
     Bench::Suite suite;
 };
@@ -36,7 +35,7 @@ namespace Bench {
 
 Registration::Registration(int order, const char* name, Suite suite)
 {
-    registry()[order].push_back({name, std::move(suite)});
+    registry()[order].push_back({ name, std::move(suite) });
 }
 
 double medianMs(int runs, const std::function<void()>& body)
@@ -60,13 +59,13 @@ void printHeader(const QString& suite)
     print(QStringLiteral("|---|---:|---:|---:|---|"));
 }
 
-void report(const QString& operation, double ms, std::optional<double> baselineMs,
-            const QString& target)
+void report(
+    const QString& operation, double ms, std::optional<double> baselineMs, const QString& target)
 {
     const QString base = baselineMs ? QString::number(*baselineMs, 'f', 2) : QStringLiteral("-");
     const QString ratio = baselineMs && *baselineMs > 0
-                              ? QString::number(ms / *baselineMs, 'f', 2) + QStringLiteral("x")
-                              : QStringLiteral("-");
+        ? QString::number(ms / *baselineMs, 'f', 2) + QStringLiteral("x")
+        : QStringLiteral("-");
     print(QStringLiteral("| %1 | %2 | %3 | %4 | %5 |")
               .arg(operation, QString::number(ms, 'f', 2), base, ratio, target));
 }
@@ -78,11 +77,11 @@ void note(const QString& text)
 
 } // namespace Bench
 
-// Usage: ledgerine_bench [--scale F] [--only NAME]
+// Usage: ledgerine_bench [--scale F] [--only NAME] [--keep]
 int main(int argc, char* argv[])
 {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen"
-                                                                   : qgetenv("QT_QPA_PLATFORM"));
+    qputenv("QT_QPA_PLATFORM",
+        qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
     app.setOrganizationName(QStringLiteral("Mellowind"));
     app.setApplicationName(QStringLiteral("LedgerineBench"));
@@ -95,10 +94,17 @@ int main(int argc, char* argv[])
             context.scale = args[++i].toDouble();
         else if (args[i] == QLatin1String("--only") && i + 1 < args.size())
             only = args[++i];
+        else if (args[i] == QLatin1String("--keep"))
+            context.keep = true;
     }
 
     QTemporaryDir dir;
     context.workDir = dir.path();
+    if (context.keep) {
+        // Leaves the generated databases behind for a look with other tools.
+        dir.setAutoRemove(false);
+        print(QStringLiteral("databases kept in %1").arg(dir.path()));
+    }
     for (auto& [order, entries] : registry()) {
         for (auto& entry : entries) {
             if (!only.isEmpty() && only != QString::fromStdString(entry.name))

@@ -8,24 +8,23 @@
 // the ratio against a plain baseline doing the same SQL work.
 namespace Bench {
 
-struct Context
-{
-    QString workDir;   // a fresh temporary directory for this run
-    double scale = 1;  // multiplies the data sizes (--scale)
+struct Context {
+    QString workDir; // a fresh temporary directory for this run
+    double scale = 1; // multiplies the data sizes (--scale)
+    bool keep = false; // leave the databases in workDir (--keep)
 };
 
 using Suite = std::function<void(Context&)>;
 
 // Suites run in order of `order`, then name.
-struct Registration
-{
+struct Registration {
     Registration(int order, const char* name, Suite suite);
 };
 
 double medianMs(int runs, const std::function<void()>& body);
 void printHeader(const QString& suite);
 void report(const QString& operation, double ms, std::optional<double> baselineMs = std::nullopt,
-            const QString& target = QString());
+    const QString& target = QString());
 void note(const QString& text);
 
 } // namespace Bench

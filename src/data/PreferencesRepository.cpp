@@ -10,8 +10,8 @@ PreferencesRepository::PreferencesRepository(Database* db, QObject* parent)
 std::optional<QString> PreferencesRepository::get(const QString& key) const
 {
     return selectOne<QString>(QStringLiteral("SELECT value FROM preferences WHERE key = ?"),
-        { key }, [](const QSqlQuery& q) {
-            const QString text = SqlValue::readText(q.value(0));
+        { key }, [](const SqlRow& row) {
+            const QString text = row.text(0);
             return text.isNull() ? QString(QLatin1String("")) : text;
         });
 }

@@ -16,6 +16,8 @@ Repository::Repository(Database* db, const char* className, QObject* parent)
 QSqlQuery Repository::prepared(const QString& sql, const QVariantList& values) const
 {
     QSqlQuery query(m_db->database());
+    // Rows are read once, in order; a scrollable query would copy every value aside.
+    query.setForwardOnly(true);
     query.prepare(sql);
     for (const QVariant& value : values)
         query.addBindValue(value);
