@@ -9,7 +9,7 @@ QString AppPaths::dataDirectory()
     if (Environment::isSet("LEDGERINE_DATA_DIR"))
         return Environment::value("LEDGERINE_DATA_DIR");
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
-           + QStringLiteral("/Mellowind/Ledgerine");
+        + QStringLiteral("/Mellowind/Ledgerine");
 }
 
 QString AppPaths::databasePath()

@@ -3,6 +3,8 @@
 #include "AppPaths.h"
 #include "AppState.h"
 #include "Environment.h"
+#include "data/AccountRepository.h"
+#include "ui/register/RegisterScreen.h"
 #include "ui/widgets/MessageBoxes.h"
 
 #include <QFontDatabase>
@@ -23,15 +25,10 @@ void quietMessageHandler(QtMsgType type, const QMessageLogContext&, const QStrin
 {
     switch (type) {
     case QtDebugMsg:
-    case QtInfoMsg:
-        return;
-    case QtWarningMsg:
-        std::fprintf(stderr, "WARN: %s\n", message.toLocal8Bit().constData());
-        break;
+    case QtInfoMsg: return;
+    case QtWarningMsg: std::fprintf(stderr, "WARN: %s\n", message.toLocal8Bit().constData()); break;
     case QtCriticalMsg:
-    case QtFatalMsg:
-        std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
-        break;
+    case QtFatalMsg: std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData()); break;
     }
     std::fflush(stderr);
 }
@@ -61,8 +58,8 @@ Application::~Application()
 
 QStringList Application::supportedLanguages()
 {
-    return {QStringLiteral("en"), QStringLiteral("es"), QStringLiteral("de"), QStringLiteral("fr"),
-            QStringLiteral("ja")};
+    return { QStringLiteral("en"), QStringLiteral("es"), QStringLiteral("de"), QStringLiteral("fr"),
+        QStringLiteral("ja") };
 }
 
 QString Application::resolveLanguage(bool resolveSystem)
@@ -85,7 +82,7 @@ void Application::installTranslators()
     if (code != QLatin1String("en")) {
         auto* qtTranslator = new QTranslator(this);
         if (qtTranslator->load(QLocale(code), QStringLiteral("qtbase"), QStringLiteral("_"),
-                               QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+                QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
             installTranslator(qtTranslator);
             m_qtTranslator = qtTranslator;
         } else {
@@ -111,17 +108,21 @@ int Application::run()
 {
     m_appState = new AppState(this);
     if (!m_appState->initialize()) {
-        MessageBoxes::critical(
-            nullptr, tr("Database Error"),
+        MessageBoxes::critical(nullptr, tr("Database Error"),
             tr("Failed to initialize the database.\n\nData directory: %1\n\nPlease check file "
                "permissions and try again.")
                 .arg(AppPaths::dataDirectory()));
         return 1;
     }
 
-    m_mainWindow = std::make_unique<QWidget>();
+    // Until the main window arrives, the register of the first account is shown.
+    auto* registerScreen = new RegisterScreen(m_appState);
+    m_mainWindow.reset(registerScreen);
     m_mainWindow->setWindowTitle(QStringLiteral("Mellowind Ledgerine"));
     m_mainWindow->resize(1280, 900);
+    const QList<Account> accounts = m_appState->accounts()->findAll();
+    if (!accounts.isEmpty())
+        registerScreen->setAccount(accounts.first().id);
     m_mainWindow->show();
 
     return exec();

@@ -9,8 +9,7 @@ class AppState;
 class QTranslator;
 class QWidget;
 
-class Application : public QApplication
-{
+class Application : public QApplication {
     Q_OBJECT
 
 public:

@@ -8,17 +8,16 @@
 // that picks between them: the palette's window colour is dark below 128.
 namespace ThemeColors {
 
-struct Pair
-{
+struct Pair {
     const char* dark;
     const char* light;
 };
 
-inline constexpr Pair kGreen{"#66BB6A", "#2E7D32"};
-inline constexpr Pair kRed{"#FF8A80", "#C62828"};
-inline constexpr Pair kOrange{"#FFA726", "#E65100"};
-inline constexpr Pair kTeal{"#4DB6AC", "#00897B"};
-inline constexpr Pair kSecondary{"#8FAF9F", "#6E8A7E"};
+inline constexpr Pair kGreen { "#66BB6A", "#2E7D32" };
+inline constexpr Pair kRed { "#FF8A80", "#C62828" };
+inline constexpr Pair kOrange { "#FFA726", "#E65100" };
+inline constexpr Pair kTeal { "#4DB6AC", "#00897B" };
+inline constexpr Pair kSecondary { "#8FAF9F", "#6E8A7E" };
 
 bool isDark(const QPalette& palette);
 // The application palette.

@@ -34,29 +34,28 @@ QFont sizedBaseFont(int pointSize, int weight = -1)
     return font;
 }
 
-struct PaletteRow
-{
+struct PaletteRow {
     QPalette::ColorRole role;
     const char* dark;
     const char* light;
 };
 
 constexpr PaletteRow kPalette[] = {
-    {QPalette::Window, "#0F1E19", "#FAFBFA"},
-    {QPalette::WindowText, "#D8E8DF", "#1B2D26"},
-    {QPalette::Base, "#152420", "#FFFFFF"},
-    {QPalette::AlternateBase, "#1A2E28", "#F2F7F4"},
-    {QPalette::Text, "#D8E8DF", "#1B2D26"},
-    {QPalette::Button, "#1E3530", "#E0EBE5"},
-    {QPalette::ButtonText, "#D8E8DF", "#1B2D26"},
-    {QPalette::Highlight, "#4DB6AC", "#00897B"},
-    {QPalette::HighlightedText, "#0F1E19", "#FFFFFF"},
-    {QPalette::ToolTipBase, "#1E3530", "#FFFFFF"},
-    {QPalette::ToolTipText, "#D8E8DF", "#1B2D26"},
-    {QPalette::PlaceholderText, "#8FAF9F", "#6E8A7E"},
-    {QPalette::Mid, "#2A4038", "#D8E0DB"},
-    {QPalette::Light, "#2A4038", "#FFFFFF"},
-    {QPalette::Dark, "#0A1510", "#9BB0A3"},
+    { QPalette::Window, "#0F1E19", "#FAFBFA" },
+    { QPalette::WindowText, "#D8E8DF", "#1B2D26" },
+    { QPalette::Base, "#152420", "#FFFFFF" },
+    { QPalette::AlternateBase, "#1A2E28", "#F2F7F4" },
+    { QPalette::Text, "#D8E8DF", "#1B2D26" },
+    { QPalette::Button, "#1E3530", "#E0EBE5" },
+    { QPalette::ButtonText, "#D8E8DF", "#1B2D26" },
+    { QPalette::Highlight, "#4DB6AC", "#00897B" },
+    { QPalette::HighlightedText, "#0F1E19", "#FFFFFF" },
+    { QPalette::ToolTipBase, "#1E3530", "#FFFFFF" },
+    { QPalette::ToolTipText, "#D8E8DF", "#1B2D26" },
+    { QPalette::PlaceholderText, "#8FAF9F", "#6E8A7E" },
+    { QPalette::Mid, "#2A4038", "#D8E0DB" },
+    { QPalette::Light, "#2A4038", "#FFFFFF" },
+    { QPalette::Dark, "#0A1510", "#9BB0A3" },
 };
 
 } // namespace
@@ -99,7 +98,7 @@ QPalette ThemeManager::palette(bool dark)
     for (const PaletteRow& row : kPalette)
         palette.setColor(row.role, QColor(QLatin1String(dark ? row.dark : row.light)));
     const QColor disabled(QLatin1String(dark ? "#3A5A4A" : "#A0B5A8"));
-    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+    for (QPalette::ColorRole role : { QPalette::WindowText, QPalette::Text, QPalette::ButtonText })
         palette.setColor(QPalette::Disabled, role, disabled);
     return palette;
 }

@@ -11,8 +11,7 @@ class QWidget;
 // system colour scheme for "system", and scales every font by one percentage.
 // Widgets opt into scaling by carrying a font role (property "mellFontRole",
 // optionally "mellFontItalic" and "mellFontWeight").
-class ThemeManager : public QObject
-{
+class ThemeManager : public QObject {
     Q_OBJECT
 
 public:

@@ -12,8 +12,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-class TestThemeManager : public QObject
-{
+class TestThemeManager : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -119,17 +118,17 @@ void TestThemeManager::scaleIsClampedStoredAndDoesNotCompound()
     QCOMPARE(QApplication::font().pointSize(), 7);
 
     theme.setFontScale(100);
-    const QList<int> before = {ThemeManager::fontForRole(ThemeManager::Small).pointSize(),
-                               ThemeManager::fontForRole(ThemeManager::Title).pointSize(),
-                               QApplication::font().pointSize()};
+    const QList<int> before = { ThemeManager::fontForRole(ThemeManager::Small).pointSize(),
+        ThemeManager::fontForRole(ThemeManager::Title).pointSize(),
+        QApplication::font().pointSize() };
     theme.setFontScale(130);
     QCOMPARE(QApplication::font().pointSize(), 13);
     theme.setFontScale(100);
-    const QList<int> after = {ThemeManager::fontForRole(ThemeManager::Small).pointSize(),
-                              ThemeManager::fontForRole(ThemeManager::Title).pointSize(),
-                              QApplication::font().pointSize()};
+    const QList<int> after = { ThemeManager::fontForRole(ThemeManager::Small).pointSize(),
+        ThemeManager::fontForRole(ThemeManager::Title).pointSize(),
+        QApplication::font().pointSize() };
     QCOMPARE(after, before);
-    QCOMPARE(after, QList<int>({8, 18, 10}));
+    QCOMPARE(after, QList<int>({ 8, 18, 10 }));
 }
 
 void TestThemeManager::roleWidgetsKeepItalicAndWeight()
@@ -172,7 +171,8 @@ void TestThemeManager::themeNamesAndPalettes()
     QPalette p = QApplication::palette();
     QCOMPARE(p.color(QPalette::Active, QPalette::Window), QColor(QStringLiteral("#0F1E19")));
     QCOMPARE(p.color(QPalette::Inactive, QPalette::Highlight), QColor(QStringLiteral("#4DB6AC")));
-    QCOMPARE(p.color(QPalette::Active, QPalette::PlaceholderText), QColor(QStringLiteral("#8FAF9F")));
+    QCOMPARE(
+        p.color(QPalette::Active, QPalette::PlaceholderText), QColor(QStringLiteral("#8FAF9F")));
     QCOMPARE(p.color(QPalette::Disabled, QPalette::Text), QColor(QStringLiteral("#3A5A4A")));
     QCOMPARE(p.color(QPalette::Active, QPalette::Text), QColor(QStringLiteral("#D8E8DF")));
     QVERIFY(ThemeColors::isDark());

@@ -30,16 +30,15 @@ QMessageBox::StandardButton firstButton(QMessageBox::StandardButtons buttons)
 } // namespace
 
 QMessageBox::StandardButton MessageBoxes::ask(QMessageBox::Icon icon, QWidget* parent,
-                                              const QString& title, const QString& text,
-                                              QMessageBox::StandardButtons buttons,
-                                              QMessageBox::StandardButton defaultButton)
+    const QString& title, const QString& text, QMessageBox::StandardButtons buttons,
+    QMessageBox::StandardButton defaultButton)
 {
-    lastShownStore() = Shown{icon, title, text};
+    lastShownStore() = Shown { icon, title, text };
     if (!pendingAnswers().isEmpty())
         return pendingAnswers().takeFirst();
     if (!qgetenv("LEDGERINE_TEST_DISMISS_BOXES").isEmpty()) {
-        std::fprintf(stderr, "%s\n%s\n", title.toLocal8Bit().constData(),
-                     text.toLocal8Bit().constData());
+        std::fprintf(
+            stderr, "%s\n%s\n", title.toLocal8Bit().constData(), text.toLocal8Bit().constData());
         return defaultButton != QMessageBox::NoButton ? defaultButton : firstButton(buttons);
     }
     QMessageBox box(icon, title, text, buttons, parent);
@@ -49,17 +48,15 @@ QMessageBox::StandardButton MessageBoxes::ask(QMessageBox::Icon icon, QWidget* p
 }
 
 QMessageBox::StandardButton MessageBoxes::question(QWidget* parent, const QString& title,
-                                                   const QString& text,
-                                                   QMessageBox::StandardButtons buttons,
-                                                   QMessageBox::StandardButton defaultButton)
+    const QString& text, QMessageBox::StandardButtons buttons,
+    QMessageBox::StandardButton defaultButton)
 {
     return ask(QMessageBox::Question, parent, title, text, buttons, defaultButton);
 }
 
 QMessageBox::StandardButton MessageBoxes::warning(QWidget* parent, const QString& title,
-                                                  const QString& text,
-                                                  QMessageBox::StandardButtons buttons,
-                                                  QMessageBox::StandardButton defaultButton)
+    const QString& text, QMessageBox::StandardButtons buttons,
+    QMessageBox::StandardButton defaultButton)
 {
     return ask(QMessageBox::Warning, parent, title, text, buttons, defaultButton);
 }

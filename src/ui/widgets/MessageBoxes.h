@@ -13,23 +13,20 @@ class QWidget;
 // is set, no box is shown at all; its title and text go to standard error and
 // the box is answered with its default button. The process tests of the
 // executable rely on it.
-class MessageBoxes
-{
+class MessageBoxes {
 public:
-    struct Shown
-    {
+    struct Shown {
         QMessageBox::Icon icon = QMessageBox::NoIcon;
         QString title;
         QString text;
     };
 
-    static QMessageBox::StandardButton question(
-        QWidget* parent, const QString& title, const QString& text,
+    static QMessageBox::StandardButton question(QWidget* parent, const QString& title,
+        const QString& text,
         QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::No,
         QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
-    static QMessageBox::StandardButton warning(
-        QWidget* parent, const QString& title, const QString& text,
-        QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+    static QMessageBox::StandardButton warning(QWidget* parent, const QString& title,
+        const QString& text, QMessageBox::StandardButtons buttons = QMessageBox::Ok,
         QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
     static void information(QWidget* parent, const QString& title, const QString& text);
     static void critical(QWidget* parent, const QString& title, const QString& text);
@@ -42,7 +39,6 @@ public:
 
 private:
     static QMessageBox::StandardButton ask(QMessageBox::Icon icon, QWidget* parent,
-                                           const QString& title, const QString& text,
-                                           QMessageBox::StandardButtons buttons,
-                                           QMessageBox::StandardButton defaultButton);
+        const QString& title, const QString& text, QMessageBox::StandardButtons buttons,
+        QMessageBox::StandardButton defaultButton);
 };

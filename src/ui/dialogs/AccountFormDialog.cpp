@@ -1,0 +1,157 @@
+#include "AccountFormDialog.h"
+
+#include "app/DisplaySettings.h"
+#include "data/Clock.h"
+#include "data/Ids.h"
+#include "data/Money.h"
+
+#include <QCalendarWidget>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include <utility>
+
+namespace {
+
+constexpr double kBalanceLimit = 99999999.99;
+
+// The labels are translated where the combos are filled.
+const std::pair<const char*, AccountType> kTypeItems[] = {
+    { QT_TRANSLATE_NOOP("AccountFormDialog", "Checking"), AccountType::Checking },
+    { QT_TRANSLATE_NOOP("AccountFormDialog", "Savings"), AccountType::Savings },
+    { QT_TRANSLATE_NOOP("AccountFormDialog", "Credit Card"), AccountType::CreditCard },
+    { QT_TRANSLATE_NOOP("AccountFormDialog", "Cash"), AccountType::Cash },
+    { QT_TRANSLATE_NOOP("AccountFormDialog", "Investment"), AccountType::Investment },
+    { QT_TRANSLATE_NOOP("AccountFormDialog", "Other"), AccountType::Other },
+};
+
+const std::pair<const char*, Currency> kCurrencyItems[] = {
+    { QT_TRANSLATE_NOOP("AccountFormDialog", "USD ($)"), Currency::USD },
+    { QT_TRANSLATE_NOOP("AccountFormDialog", "EUR (€)"), Currency::EUR },
+    { QT_TRANSLATE_NOOP("AccountFormDialog", "GBP (£)"), Currency::GBP },
+    { QT_TRANSLATE_NOOP("AccountFormDialog", "CAD ($)"), Currency::CAD },
+    { QT_TRANSLATE_NOOP("AccountFormDialog", "AUD ($)"), Currency::AUD },
+    { QT_TRANSLATE_NOOP("AccountFormDialog", "JPY (¥)"), Currency::JPY },
+};
+
+void selectData(QComboBox* combo, const QString& data)
+{
+    const int index = combo->findData(data);
+    if (index >= 0)
+        combo->setCurrentIndex(index);
+}
+
+} // namespace
+
+AccountFormDialog::AccountFormDialog(QWidget* parent)
+    : QDialog(parent)
+{
+    m_account.id = Ids::newId();
+    buildForm();
+    setWindowTitle(tr("New Account"));
+}
+
+AccountFormDialog::AccountFormDialog(const Account& account, QWidget* parent)
+    : QDialog(parent)
+    , m_account(account)
+    , m_editing(true)
+{
+    buildForm();
+    setWindowTitle(tr("Edit Account"));
+    fill(account);
+}
+
+void AccountFormDialog::buildForm()
+{
+    m_name = new QLineEdit;
+    m_name->setObjectName(QStringLiteral("nameEdit"));
+    m_name->setPlaceholderText(tr("Account name"));
+
+    m_type = new QComboBox;
+    m_type->setObjectName(QStringLiteral("typeCombo"));
+    for (const auto& [label, type] : kTypeItems)
+        m_type->addItem(tr(label), accountTypeToText(type));
+
+    m_currency = new QComboBox;
+    m_currency->setObjectName(QStringLiteral("currencyCombo"));
+    for (const auto& [label, currency] : kCurrencyItems)
+        m_currency->addItem(tr(label), currencyToText(currency));
+
+    m_startingBalance = new QDoubleSpinBox;
+    m_startingBalance->setObjectName(QStringLiteral("startingBalanceSpin"));
+    m_startingBalance->setRange(-kBalanceLimit, kBalanceLimit);
+    m_startingBalance->setDecimals(2);
+    m_startingBalance->setPrefix(tr("$ "));
+    m_startingBalance->setValue(0.0);
+
+    m_asOf = new QDateEdit(Clock::today());
+    m_asOf->setObjectName(QStringLiteral("asOfEdit"));
+    m_asOf->setCalendarPopup(true);
+    m_asOf->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat));
+    m_asOf->calendarWidget()->setFirstDayOfWeek(DisplaySettings::weekStartDay());
+
+    m_institution = new QLineEdit;
+    m_institution->setObjectName(QStringLiteral("institutionEdit"));
+    m_institution->setPlaceholderText(tr("Bank name (optional)"));
+
+    m_accountNumber = new QLineEdit;
+    m_accountNumber->setObjectName(QStringLiteral("accountNumberEdit"));
+    m_accountNumber->setMaxLength(4);
+    m_accountNumber->setPlaceholderText(tr("Last 4 digits (optional)"));
+
+    auto* form = new QFormLayout;
+    form->addRow(tr("&Name:"), m_name);
+    form->addRow(tr("&Type:"), m_type);
+    form->addRow(tr("&Currency:"), m_currency);
+    form->addRow(tr("Starting &Balance:"), m_startingBalance);
+    form->addRow(tr("&As of:"), m_asOf);
+    form->addRow(tr("&Institution:"), m_institution);
+    form->addRow(tr("Account &Number:"), m_accountNumber);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(buttons);
+    setMinimumWidth(400);
+    m_name->setFocus();
+}
+
+void AccountFormDialog::fill(const Account& account)
+{
+    m_name->setText(account.name);
+    selectData(m_type, accountTypeToText(account.type));
+    selectData(m_currency, currencyToText(account.currency));
+    m_startingBalance->setValue(double(account.startingBalance) / 100.0);
+    m_institution->setText(account.institution);
+    m_accountNumber->setText(account.accountNumberLast4);
+}
+
+Account AccountFormDialog::account() const
+{
+    Account result = m_account;
+    const QDateTime now = Clock::nowUtc();
+    if (!m_editing)
+        result.createdAt = now;
+    result.name = m_name->text().trimmed();
+    result.type = accountTypeFromText(m_type->currentData().toString());
+    result.currency = currencyFromText(m_currency->currentData().toString());
+    result.startingBalance = Money::centsFromValue(m_startingBalance->value());
+    result.institution = m_institution->text().trimmed();
+    result.accountNumberLast4 = m_accountNumber->text().trimmed();
+    result.updatedAt = now;
+    result.syncStatus = SyncStatus::Pending;
+    return result;
+}
+
+QDate AccountFormDialog::asOfDate() const
+{
+    return m_asOf->date();
+}

@@ -1,0 +1,99 @@
+#include "StatusBar.h"
+
+#include "app/ThemeColors.h"
+#include "app/ThemeManager.h"
+
+#include <QLabel>
+#include <QProgressBar>
+
+namespace {
+
+constexpr ThemeColors::Pair kLabelColor { "#8FAF9F", "#2A3D33" };
+
+QLabel* bodyLabel(const QString& text = {})
+{
+    auto* label = new QLabel(text);
+    ThemeManager::setFontRole(label, ThemeManager::Body);
+    return label;
+}
+
+} // namespace
+
+StatusBar::StatusBar(QWidget* parent)
+    : QStatusBar(parent)
+    , m_accountCount(bodyLabel())
+    , m_recurringDue(bodyLabel())
+    , m_busyText(bodyLabel())
+    , m_busyIndicator(new QProgressBar)
+    , m_syncLabel(bodyLabel(tr("Offline")))
+{
+    setStyleSheet(
+        QStringLiteral("QStatusBar {  padding: 2px 4px;}QStatusBar::item { border: none; }"));
+
+    m_accountCount->setObjectName(QStringLiteral("accountCountLabel"));
+    m_recurringDue->setObjectName(QStringLiteral("recurringDueLabel"));
+    m_busyText->setObjectName(QStringLiteral("busyTextLabel"));
+    m_busyIndicator->setObjectName(QStringLiteral("busyIndicator"));
+    m_syncLabel->setObjectName(QStringLiteral("syncLabel"));
+
+    m_busyIndicator->setRange(0, 0);
+    m_busyIndicator->setTextVisible(false);
+    m_busyIndicator->setMaximumSize(100, 14);
+
+    addWidget(m_accountCount);
+    addWidget(m_recurringDue);
+    addPermanentWidget(m_busyText);
+    addPermanentWidget(m_busyIndicator);
+    addPermanentWidget(m_syncLabel);
+    m_busyText->hide();
+    m_busyIndicator->hide();
+    applyStyle();
+}
+
+void StatusBar::setAccountCount(int count)
+{
+    m_accountCount->setText(tr("%n account(s)", nullptr, count));
+}
+
+void StatusBar::setRecurringDue(int count)
+{
+    if (count <= 0) {
+        m_recurringDue->hide();
+        return;
+    }
+    m_recurringDue->setText(tr("  •  %n recurring due", nullptr, count));
+    m_recurringDue->setStyleSheet(QStringLiteral("color: %1; font-weight: bold;")
+                                      .arg(ThemeColors::pickName(ThemeColors::kOrange)));
+    m_recurringDue->show();
+}
+
+void StatusBar::setSyncText(const QString& text)
+{
+    m_syncLabel->setText(text);
+}
+
+void StatusBar::startBusy(const QString& text)
+{
+    m_busyText->setText(text);
+    m_busyText->show();
+    m_busyIndicator->show();
+}
+
+void StatusBar::stopBusy()
+{
+    m_busyText->hide();
+    m_busyIndicator->hide();
+}
+
+void StatusBar::showTransientMessage(const QString& text, int timeoutMs)
+{
+    stopBusy();
+    showMessage(text, timeoutMs);
+}
+
+void StatusBar::applyStyle()
+{
+    const QString style = QStringLiteral("color: %1;").arg(ThemeColors::pickName(kLabelColor));
+    m_accountCount->setStyleSheet(style);
+    m_syncLabel->setStyleSheet(style);
+}

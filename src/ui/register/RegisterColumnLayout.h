@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QObject>
+
+class PreferencesRepository;
+class QPoint;
+class QTableView;
+class RegisterModel;
+
+// The user's column widths, hidden columns and sort, kept in QSettings under
+// "register/...", and the header's "Show columns" menu.
+class RegisterColumnLayout : public QObject {
+    Q_OBJECT
+
+public:
+    RegisterColumnLayout(QTableView* view, RegisterModel* model, PreferencesRepository* preferences,
+        QObject* parent = nullptr);
+
+    void restore();
+    void reset();
+    void showHeaderMenu(const QPoint& pos);
+    // Memo is hidden in two-line mode; otherwise as the user left it.
+    void applyMemoVisibility(bool twoLine);
+    bool isRestoring() const { return m_restoring; }
+
+    // Default width of a column, grown with font scales above 100 %.
+    static int defaultWidth(int column);
+
+private:
+    void onSectionResized(int index, int oldSize, int newSize);
+    void onSortChanged(int column, Qt::SortOrder order);
+    void setColumnHidden(int column, bool hidden);
+
+    QTableView* m_view;
+    RegisterModel* m_model;
+    PreferencesRepository* m_preferences;
+    bool m_restoring = false;
+};

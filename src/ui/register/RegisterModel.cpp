@@ -1,0 +1,401 @@
+#include "RegisterModel.h"
+
+#include "app/DisplaySettings.h"
+#include "app/ThemeColors.h"
+#include "app/ThemeManager.h"
+#include "data/Clock.h"
+#include "data/Money.h"
+
+#include <QCollator>
+#include <QColor>
+
+#include <algorithm>
+#include <numeric>
+#include <vector>
+
+namespace {
+
+const QColor kPlaceholderColor(QStringLiteral("#6E8A7E"));
+const QColor kMutedColor(QStringLiteral("#6E8A7E"));
+
+bool isAmountColumn(int column)
+{
+    return column == RegisterModel::PaymentColumn || column == RegisterModel::DepositColumn
+        || column == RegisterModel::BalanceColumn;
+}
+
+QString clearedMark(const Transaction& t)
+{
+    if (t.reconciled)
+        return QStringLiteral("R");
+    return t.cleared ? QStringLiteral("C") : QString();
+}
+
+QVariant alignment(int column)
+{
+    if (isAmountColumn(column))
+        return int(Qt::AlignRight | Qt::AlignVCenter);
+    if (column == RegisterModel::ClearedColumn)
+        return int(Qt::AlignCenter);
+    return int(Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+qint64 numericKey(const TransactionRow& t, int column)
+{
+    switch (column) {
+    case RegisterModel::DateColumn: return t.date.toJulianDay();
+    case RegisterModel::PaymentColumn: return t.amount < 0 ? -t.amount : -1;
+    case RegisterModel::DepositColumn: return t.amount >= 1 ? t.amount : -1;
+    case RegisterModel::ClearedColumn: return t.reconciled ? 2 : (t.cleared ? 1 : 0);
+    default: return t.runningBalance;
+    }
+}
+
+const QString& textKey(const TransactionRow& t, int column)
+{
+    switch (column) {
+    case RegisterModel::CheckNumberColumn: return t.checkNumber;
+    case RegisterModel::PayeeColumn: return t.payee;
+    case RegisterModel::CategoryColumn: return t.categoryName;
+    default: return t.memo;
+    }
+}
+
+} // namespace
+
+RegisterModel::RegisterModel(QObject* parent)
+    : QAbstractTableModel(parent)
+{
+    resetBuffer();
+}
+
+QString RegisterModel::dateText(const QDate& date)
+{
+    return date.toString(QStringLiteral("M/d/yyyy"));
+}
+
+QString RegisterModel::headerText(int column)
+{
+    switch (column) {
+    case DateColumn: return tr("Date");
+    case CheckNumberColumn: return tr("Chk #");
+    case PayeeColumn: return tr("Payee");
+    case CategoryColumn: return tr("Category");
+    case MemoColumn: return tr("Memo");
+    case PaymentColumn: return tr("Payment");
+    case DepositColumn: return tr("Deposit");
+    case ClearedColumn: return tr("Clr");
+    case BalanceColumn: return tr("Balance");
+    default: return QString();
+    }
+}
+
+int RegisterModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(m_rows.size()) + 1;
+}
+
+int RegisterModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+int RegisterModel::newEntryRow() const
+{
+    const bool newestFirst = m_sortColumn == DateColumn && m_sortOrder == Qt::DescendingOrder;
+    return newestFirst ? 0 : int(m_rows.size());
+}
+
+int RegisterModel::transactionIndex(int row) const
+{
+    if (row < 0 || row >= rowCount() || row == newEntryRow())
+        return -1;
+    return newEntryRow() == 0 ? row - 1 : row;
+}
+
+const TransactionRow* RegisterModel::transactionAt(int row) const
+{
+    const int i = transactionIndex(row);
+    return i < 0 ? nullptr : &m_rows[i];
+}
+
+bool RegisterModel::isOpeningRow(int row) const
+{
+    const TransactionRow* t = transactionAt(row);
+    return t && t->id.isEmpty();
+}
+
+int RegisterModel::rowOfTransaction(const QString& id) const
+{
+    if (id.isEmpty())
+        return -1;
+    for (int i = 0; i < m_rows.size(); ++i) {
+        if (m_rows[i].id == id)
+            return newEntryRow() == 0 ? i + 1 : i;
+    }
+    return -1;
+}
+
+QVariant RegisterModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    if (section == PayeeColumn && m_twoLine)
+        return tr("Payee / Memo");
+    return headerText(section);
+}
+
+Qt::ItemFlags RegisterModel::flags(const QModelIndex& index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    const Qt::ItemFlags readOnly = Qt::ItemIsSelectable | Qt::ItemIsEnabled;
+    const int row = index.row();
+    if (index.column() == BalanceColumn || (row != newEntryRow() && row != m_editingRow)
+        || isOpeningRow(row))
+        return readOnly;
+    const TransactionRow* t = transactionAt(row);
+    const int column = index.column();
+    if (t && t->isSplit
+        && (column == CategoryColumn || column == PaymentColumn || column == DepositColumn))
+        return readOnly;
+    return readOnly | Qt::ItemIsEditable;
+}
+
+QString RegisterModel::bufferText(int column) const
+{
+    switch (column) {
+    case DateColumn: return m_buffer.date;
+    case CheckNumberColumn: return m_buffer.checkNumber;
+    case PayeeColumn: return m_buffer.payee;
+    case CategoryColumn: return m_buffer.category;
+    case MemoColumn: return m_buffer.memo;
+    case PaymentColumn: return m_buffer.payment;
+    case DepositColumn: return m_buffer.deposit;
+    case ClearedColumn: return m_buffer.cleared;
+    default: return QString();
+    }
+}
+
+void RegisterModel::setBufferText(int column, const QString& text)
+{
+    switch (column) {
+    case DateColumn: m_buffer.date = text; break;
+    case CheckNumberColumn: m_buffer.checkNumber = text; break;
+    case PayeeColumn: m_buffer.payee = text; break;
+    case CategoryColumn: m_buffer.category = text; break;
+    case MemoColumn: m_buffer.memo = text; break;
+    case PaymentColumn: m_buffer.payment = text; break;
+    case DepositColumn: m_buffer.deposit = text; break;
+    case ClearedColumn: m_buffer.cleared = text; break;
+    default: break;
+    }
+}
+
+QVariant RegisterModel::editingBackground() const
+{
+    if (m_twoLine)
+        return {};
+    return QColor(ThemeColors::isDark() ? QStringLiteral("#1A2E28") : QStringLiteral("#E8F5E9"));
+}
+
+QFont RegisterModel::amountFont() const
+{
+    const int key = DisplaySettings::fontScale();
+    if (key != m_amountFontKey) {
+        m_amountFont = ThemeManager::monospaceFont();
+        m_amountFontKey = key;
+    }
+    return m_amountFont;
+}
+
+QVariant RegisterModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= rowCount() || index.column() >= ColumnCount)
+        return {};
+    const int row = index.row();
+    const int column = index.column();
+    if (row == newEntryRow()) {
+        // While an existing row is being edited the buffer belongs to it.
+        if (m_editingRow >= 0 && m_editingRow != row)
+            return role == Qt::BackgroundRole ? editingBackground() : QVariant();
+        return entryData(row, column, role);
+    }
+    const TransactionRow* t = transactionAt(row);
+    if (row == m_editingRow) {
+        switch (role) {
+        case Qt::DisplayRole:
+            if (column == CategoryColumn && t->isSplit)
+                return tr("—Split—");
+            [[fallthrough]];
+        case Qt::EditRole:
+            if (column == BalanceColumn)
+                return Money::formatAmount(t->runningBalance);
+            return bufferText(column);
+        case Qt::BackgroundRole: return editingBackground();
+        default: break;
+        }
+    }
+    return transactionData(*t, column, role);
+}
+
+QVariant RegisterModel::entryData(int, int column, int role) const
+{
+    const QString text = bufferText(column);
+    switch (role) {
+    case Qt::DisplayRole:
+        if (text.isEmpty() && column != BalanceColumn)
+            return headerText(column);
+        return text;
+    case Qt::EditRole: return text;
+    case Qt::ForegroundRole:
+        if (text.isEmpty())
+            return kPlaceholderColor;
+        return {};
+    case Qt::BackgroundRole: return editingBackground();
+    default: return {};
+    }
+}
+
+QVariant RegisterModel::transactionData(const TransactionRow& t, int column, int role) const
+{
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+        switch (column) {
+        case DateColumn: return dateText(t.date);
+        case CheckNumberColumn: return t.checkNumber;
+        case PayeeColumn: return t.payee;
+        case CategoryColumn:
+            return t.isSplit && role == Qt::DisplayRole ? tr("—Split—") : t.categoryName;
+        case MemoColumn: return t.memo;
+        case PaymentColumn: return t.amount < 0 ? Money::formatAmount(-t.amount) : QString();
+        case DepositColumn: return t.amount >= 0 ? Money::formatAmount(t.amount) : QString();
+        case ClearedColumn: return clearedMark(t);
+        case BalanceColumn: return Money::formatAmount(t.runningBalance);
+        default: return {};
+        }
+    case Qt::TextAlignmentRole: return alignment(column);
+    case Qt::FontRole:
+        if (isAmountColumn(column))
+            return amountFont();
+        return {};
+    case Qt::ForegroundRole:
+        switch (column) {
+        case MemoColumn:
+        case ClearedColumn: return kMutedColor;
+        case PaymentColumn: return ThemeColors::pick(ThemeColors::kRed);
+        case DepositColumn:
+            return t.amount >= 0 ? QVariant(ThemeColors::pick(ThemeColors::kGreen)) : QVariant();
+        case BalanceColumn:
+            return t.runningBalance < 0 ? QVariant(ThemeColors::pick(ThemeColors::kRed))
+                                        : QVariant();
+        default: return {};
+        }
+    default: return {};
+    }
+}
+
+bool RegisterModel::setData(const QModelIndex& index, const QVariant& value, int role)
+{
+    if (!index.isValid() || role != Qt::EditRole)
+        return false;
+    setBufferText(index.column(), value.toString());
+    Q_EMIT dataChanged(index, index);
+    return true;
+}
+
+void RegisterModel::setEditingRow(int row)
+{
+    const int previous = m_editingRow;
+    m_editingRow = row;
+    for (int r : { previous, row }) {
+        if (r >= 0 && r < rowCount())
+            Q_EMIT dataChanged(index(r, 0), index(r, ColumnCount - 1));
+    }
+}
+
+void RegisterModel::resetBuffer()
+{
+    m_buffer = EntryBuffer();
+    m_buffer.date = m_stickyDate.isEmpty() ? dateText(Clock::today()) : m_stickyDate;
+}
+
+void RegisterModel::loadBuffer(const TransactionRow& row, const QString& categoryText)
+{
+    m_buffer = EntryBuffer();
+    m_buffer.date = dateText(row.date);
+    m_buffer.checkNumber = row.checkNumber;
+    m_buffer.payee = row.payee;
+    m_buffer.memo = row.memo;
+    m_buffer.category = categoryText;
+    m_buffer.categoryId = row.categoryId;
+    if (row.amount < 0)
+        m_buffer.payment = Money::formatAmount(-row.amount);
+    else
+        m_buffer.deposit = Money::formatAmount(row.amount);
+    m_buffer.cleared = clearedMark(row);
+}
+
+void RegisterModel::setRows(const QList<TransactionRow>& rows)
+{
+    beginResetModel();
+    m_rows = rows;
+    sortRows();
+    m_editingRow = -1;
+    resetBuffer();
+    endResetModel();
+}
+
+void RegisterModel::sort(int column, Qt::SortOrder order)
+{
+    if (column < 0 || column >= ColumnCount)
+        return;
+    m_sortColumn = column;
+    m_sortOrder = order;
+    beginResetModel();
+    sortRows();
+    endResetModel();
+    Q_EMIT sortChanged(column, order);
+}
+
+void RegisterModel::sortRows()
+{
+    const int n = int(m_rows.size());
+    std::vector<int> order(n);
+    std::iota(order.begin(), order.end(), 0);
+    const bool ascending = m_sortOrder == Qt::AscendingOrder;
+    // Equal keys: the later date first, whatever the direction.
+    auto laterFirst = [this](int a, int b) { return m_rows[a].date > m_rows[b].date; };
+
+    const bool textColumn = m_sortColumn >= CheckNumberColumn && m_sortColumn <= MemoColumn;
+    if (textColumn) {
+        // Collation keys once per row instead of a locale comparison per pair.
+        const QCollator collator;
+        std::vector<QCollatorSortKey> keys;
+        keys.reserve(n);
+        for (const TransactionRow& t : m_rows)
+            keys.push_back(collator.sortKey(textKey(t, m_sortColumn)));
+        std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+            const int c = keys[a].compare(keys[b]);
+            if (c != 0)
+                return ascending ? c < 0 : c > 0;
+            return laterFirst(a, b);
+        });
+    } else {
+        std::vector<qint64> keys(n);
+        for (int i = 0; i < n; ++i)
+            keys[i] = numericKey(m_rows[i], m_sortColumn);
+        std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+            if (keys[a] != keys[b])
+                return ascending ? keys[a] < keys[b] : keys[a] > keys[b];
+            return laterFirst(a, b);
+        });
+    }
+
+    QList<TransactionRow> sorted;
+    sorted.reserve(n);
+    for (int i : order)
+        sorted.append(std::move(m_rows[i]));
+    m_rows = std::move(sorted);
+}

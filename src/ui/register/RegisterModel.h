@@ -1,0 +1,111 @@
+#pragma once
+
+#include "data/Transaction.h"
+
+#include <QAbstractTableModel>
+#include <QFont>
+#include <QList>
+#include <optional>
+
+// The register of one account: its transactions plus one new-entry row.
+// Every edit goes into a single entry buffer of texts; the register screen
+// turns the buffer into a stored transaction when the row is committed.
+class RegisterModel : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    enum Column {
+        DateColumn = 0,
+        CheckNumberColumn,
+        PayeeColumn,
+        CategoryColumn,
+        MemoColumn,
+        PaymentColumn,
+        DepositColumn,
+        ClearedColumn,
+        BalanceColumn,
+        ColumnCount
+    };
+
+    struct EntryBuffer {
+        QString date;
+        QString checkNumber;
+        QString payee;
+        QString category;
+        QString memo;
+        QString payment;
+        QString deposit;
+        QString cleared;
+        QString categoryId;
+    };
+
+    explicit RegisterModel(QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(
+        int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+    void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
+
+    void setRows(const QList<TransactionRow>& rows);
+    const QList<TransactionRow>& rows() const { return m_rows; }
+
+    int newEntryRow() const;
+    bool isNewEntryRow(int row) const { return row == newEntryRow(); }
+    // The transaction shown at a view row; nothing for the new-entry row.
+    const TransactionRow* transactionAt(int row) const;
+    // The "Opening Balance" line shown for a starting balance: not a stored
+    // transaction, so it cannot be edited, cleared or deleted.
+    bool isOpeningRow(int row) const;
+    // View row of the transaction with this id, or -1.
+    int rowOfTransaction(const QString& id) const;
+
+    int editingRow() const { return m_editingRow; }
+    void setEditingRow(int row);
+
+    const EntryBuffer& buffer() const { return m_buffer; }
+    void setBuffer(const EntryBuffer& buffer) { m_buffer = buffer; }
+    void setBufferCategoryId(const QString& id) { m_buffer.categoryId = id; }
+    // Writes one buffer field without a change notification (two-line editor).
+    void setBufferText(int column, const QString& text);
+    void resetBuffer();
+    void loadBuffer(const TransactionRow& row, const QString& categoryText);
+
+    QString stickyDate() const { return m_stickyDate; }
+    void setStickyDate(const QString& date) { m_stickyDate = date; }
+
+    bool twoLine() const { return m_twoLine; }
+    void setTwoLine(bool twoLine) { m_twoLine = twoLine; }
+
+    int sortColumn() const { return m_sortColumn; }
+    Qt::SortOrder sortOrder() const { return m_sortOrder; }
+
+    static QString dateText(const QDate& date);
+    static QString headerText(int column);
+
+Q_SIGNALS:
+    void sortChanged(int column, Qt::SortOrder order);
+
+private:
+    int transactionIndex(int row) const;
+    QString bufferText(int column) const;
+    QVariant entryData(int row, int column, int role) const;
+    QVariant transactionData(const TransactionRow& t, int column, int role) const;
+    QVariant editingBackground() const;
+    QFont amountFont() const;
+    void sortRows();
+
+    QList<TransactionRow> m_rows;
+    int m_sortColumn = DateColumn;
+    Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
+    bool m_twoLine = false;
+    int m_editingRow = -1;
+    EntryBuffer m_buffer;
+    QString m_stickyDate;
+
+    mutable QFont m_amountFont;
+    mutable int m_amountFontKey = -1;
+};

@@ -1,0 +1,614 @@
+#include "RegisterScreen.h"
+
+#include "RegisterColumnLayout.h"
+#include "RegisterDelegate.h"
+#include "RegisterEntryWriter.h"
+#include "RegisterTableView.h"
+#include "TransactionDeletion.h"
+#include "app/AppState.h"
+#include "app/ThemeColors.h"
+#include "app/ThemeManager.h"
+#include "data/AccountRepository.h"
+#include "data/Money.h"
+#include "data/PreferencesRepository.h"
+#include "data/TransactionRepository.h"
+#include "ui/widgets/MessageBoxes.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QScopedValueRollback>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kSingleLineRowHeight = 36;
+constexpr int kTwoLineRowHeight = 52;
+
+QWidget* payeeMemoEditor(QWidget* editor)
+{
+    return editor && editor->objectName() == QLatin1String("PayeeMemoEditor") ? editor : nullptr;
+}
+
+QWidget* payeeMemoEditorOfFocus()
+{
+    for (QWidget* w = QApplication::focusWidget(); w; w = w->parentWidget()) {
+        if (w->objectName() == QLatin1String("PayeeMemoEditor"))
+            return w;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+RegisterScreen::RegisterScreen(AppState* state, QWidget* parent)
+    : QWidget(parent)
+    , m_state(state)
+{
+    m_model = new RegisterModel(this);
+    m_delegate = new RegisterDelegate(state, this);
+    buildLayout();
+    setUpView();
+
+    m_messageTimer.setSingleShot(true);
+    connect(&m_messageTimer, &QTimer::timeout, m_message, &QLabel::clear);
+    connect(m_reconcile, &QPushButton::clicked, this,
+        [this] { Q_EMIT reconcileRequested(m_accountId); });
+    connect(
+        state->preferences(), &PreferencesRepository::changed, this, [this](const QString& key) {
+            if (key == QLatin1String("registerNewestFirst")) {
+                const bool newestFirst = m_state->preferences()->boolValue(
+                    QStringLiteral("registerNewestFirst"), false);
+                m_view->sortByColumn(0, newestFirst ? Qt::DescendingOrder : Qt::AscendingOrder);
+            }
+        });
+}
+
+void RegisterScreen::buildLayout()
+{
+    auto* layout = new QVBoxLayout(this);
+
+    auto* header = new QHBoxLayout;
+    header->setSpacing(16);
+    m_title = new QLabel(this);
+    ThemeManager::setFontRole(m_title, ThemeManager::Title);
+    m_balance = new QLabel(this);
+    ThemeManager::setFontRole(m_balance, ThemeManager::Heading);
+    m_balance->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_reconcile = new QPushButton(tr("Reconcile"), this);
+    m_reconcile->setFocusPolicy(Qt::ClickFocus);
+    header->addWidget(m_title);
+    header->addStretch();
+    header->addWidget(m_balance);
+    header->addWidget(m_reconcile);
+    layout->addLayout(header);
+
+    m_subtitle = new QLabel(this);
+    ThemeManager::setFontRole(m_subtitle, ThemeManager::Small);
+    m_subtitle->setStyleSheet(QStringLiteral("color: #6E8A7E;"));
+    m_subtitle->hide();
+    layout->addWidget(m_subtitle);
+    layout->addSpacing(8);
+
+    m_view = new RegisterTableView(this);
+    m_view->setScreen(this);
+    layout->addWidget(m_view, 1);
+
+    auto* footer = new QHBoxLayout;
+    m_message = new QLabel(this);
+    ThemeManager::setFontRole(m_message, ThemeManager::Body);
+    m_message->setStyleSheet(QStringLiteral("color: %1; padding: 2px 4px;").arg("#6E8A7E"));
+    auto* hint = new QLabel(
+        tr("%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  ': copy above")
+            .arg(QKeySequence(Qt::CTRL | Qt::Key_Return).toString(QKeySequence::NativeText),
+                QKeySequence(Qt::CTRL | Qt::Key_D).toString(QKeySequence::NativeText),
+                QKeySequence(Qt::CTRL | Qt::Key_M).toString(QKeySequence::NativeText)),
+        this);
+    ThemeManager::setFontRole(hint, ThemeManager::Body);
+    hint->setStyleSheet(QStringLiteral("color: %1; padding: 2px 4px;").arg("#5A7A6E"));
+    footer->addWidget(m_message);
+    footer->addStretch();
+    footer->addWidget(hint);
+    layout->addLayout(footer);
+}
+
+void RegisterScreen::setUpView()
+{
+    m_view->setModel(m_model);
+    m_view->setItemDelegate(m_delegate);
+    m_view->setAlternatingRowColors(true);
+    m_view->setSelectionBehavior(QAbstractItemView::SelectItems);
+    m_view->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_view->setTabKeyNavigation(false);
+    m_view->setFocusPolicy(Qt::StrongFocus);
+    m_view->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_view->setShowGrid(false);
+    m_view->verticalHeader()->setDefaultSectionSize(kSingleLineRowHeight);
+    m_view->verticalHeader()->hide();
+    m_view->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
+
+    QHeaderView* header = m_view->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::Interactive);
+    header->setStretchLastSection(false);
+    header->setMinimumSectionSize(24);
+    header->setSortIndicatorShown(true);
+    header->setContextMenuPolicy(Qt::CustomContextMenu);
+    // Sorting is enabled before the layout object listens, so the header's
+    // initial sort does not overwrite the stored one.
+    m_view->setSortingEnabled(true);
+    m_layout = new RegisterColumnLayout(m_view, m_model, m_state->preferences(), this);
+
+    connect(m_view, &QWidget::customContextMenuRequested, this, &RegisterScreen::onContextMenu);
+    connect(
+        header, &QWidget::customContextMenuRequested, this, &RegisterScreen::showHeaderContextMenu);
+    connect(m_view, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
+        startEditingRow(index.row());
+        if (index.column() != RegisterModel::BalanceColumn && !isSplitAmountCell(index))
+            m_view->edit(index);
+    });
+    connect(m_view->selectionModel(), &QItemSelectionModel::currentChanged, this,
+        [this](const QModelIndex& current, const QModelIndex& previous) {
+            if (current.isValid() && (!previous.isValid() || current.row() != previous.row()))
+                startEditingRow(current.row());
+        });
+    m_view->installEventFilter(this);
+    m_view->viewport()->installEventFilter(this);
+
+    restoreColumnLayout();
+}
+
+void RegisterScreen::restoreColumnLayout()
+{
+    m_layout->restore();
+}
+
+void RegisterScreen::resetColumnLayout()
+{
+    m_layout->reset();
+}
+
+void RegisterScreen::showHeaderContextMenu(const QPoint& pos)
+{
+    m_layout->showHeaderMenu(pos);
+}
+
+void RegisterScreen::setAccount(const QString& id)
+{
+    // Whatever was half-typed belongs to the account being left.
+    m_view->closeCurrentEditor();
+    m_newEntryDraft.reset();
+    m_model->setEditingRow(-1);
+    m_model->resetBuffer();
+    m_accountId = id;
+    m_delegate->setAccountId(id);
+    reload();
+    const int entry = m_model->newEntryRow();
+    setCurrentCell(entry, RegisterModel::DateColumn);
+    if (entry == 0)
+        m_view->scrollToTop();
+    else
+        m_view->scrollToBottom();
+}
+
+void RegisterScreen::applyTwoLine(bool twoLine)
+{
+    m_delegate->setTwoLine(twoLine);
+    m_layout->applyMemoVisibility(twoLine);
+    m_model->setTwoLine(twoLine);
+    Q_EMIT m_model->headerDataChanged(
+        Qt::Horizontal, RegisterModel::PayeeColumn, RegisterModel::PayeeColumn);
+    m_view->verticalHeader()->setDefaultSectionSize(
+        twoLine ? kTwoLineRowHeight : kSingleLineRowHeight);
+    m_view->viewport()->update();
+}
+
+void RegisterScreen::reload()
+{
+    if (m_accountId.isEmpty() || m_view->isEditing())
+        return;
+    const auto account = m_state->accounts()->findById(m_accountId);
+    m_title->setText(account ? account->name : QString());
+    QString subtitle = account ? account->institution : QString();
+    if (account && !account->accountNumberLast4.isEmpty())
+        subtitle += QStringLiteral("  ·  *%1").arg(account->accountNumberLast4);
+    m_subtitle->setText(subtitle);
+    m_subtitle->setVisible(!subtitle.isEmpty());
+
+    const QModelIndex current = m_view->currentIndex();
+    const TransactionRow* currentRow
+        = current.isValid() ? m_model->transactionAt(current.row()) : nullptr;
+    const QString currentId = currentRow ? currentRow->id : QString();
+    const int currentRowNumber = current.isValid() ? current.row() : -1;
+    const int currentColumn = current.isValid() ? current.column() : 0;
+    const int topRowNumber = m_view->rowAt(0);
+    const TransactionRow* topRow = m_model->transactionAt(topRowNumber);
+    const QString topId = topRow ? topRow->id : QString();
+    const bool keepDraft = m_model->editingRow() < 0;
+    const RegisterModel::EntryBuffer draft = m_model->buffer();
+
+    const QList<TransactionRow> rows = m_state->transactions()->findRegisterRows(m_accountId);
+    applyTwoLine(m_state->preferences()->boolValue(QStringLiteral("registerTwoLine"), false));
+    {
+        // Restoring the current cell below must not start editing on the way.
+        QSignalBlocker block(m_view->selectionModel());
+        m_model->setRows(rows);
+    }
+    if (keepDraft)
+        m_model->setBuffer(draft);
+
+    const qint64 balance
+        = rows.isEmpty() ? (account ? account->startingBalance : 0) : rows.last().runningBalance;
+    m_balance->setText(Money::formatMoney(balance, account ? account->currency : Currency::USD));
+    m_balance->setStyleSheet(
+        QStringLiteral("color: %1;")
+            .arg(ThemeColors::pickName(balance < 0 ? ThemeColors::kRed : ThemeColors::kGreen)));
+
+    const int lastRow = m_model->rowCount() - 1;
+    int row = m_model->rowOfTransaction(currentId);
+    if (row < 0)
+        row = currentRowNumber < 0 ? m_model->newEntryRow() : std::min(currentRowNumber, lastRow);
+    int top = m_model->rowOfTransaction(topId);
+    if (top < 0)
+        top = std::clamp(topRowNumber, 0, lastRow);
+    m_view->setCurrentIndex(QModelIndex());
+    setCurrentCell(row, currentColumn);
+    m_view->scrollTo(m_model->index(top, 0), QAbstractItemView::PositionAtTop);
+    m_view->scrollTo(m_model->index(row, currentColumn));
+}
+
+void RegisterScreen::setCurrentCell(int row, int column)
+{
+    m_view->setCurrentIndex(m_model->index(row, column));
+}
+
+bool RegisterScreen::isSplitAmountCell(const QModelIndex& index) const
+{
+    if (!index.isValid())
+        return false;
+    const TransactionRow* t = m_model->transactionAt(index.row());
+    const int c = index.column();
+    return t && t->isSplit
+        && (c == RegisterModel::CategoryColumn || c == RegisterModel::PaymentColumn
+            || c == RegisterModel::DepositColumn);
+}
+
+void RegisterScreen::startEditingRow(int row)
+{
+    const int editing = m_model->editingRow();
+    if (m_model->isNewEntryRow(row)) {
+        if (editing >= 0) {
+            m_model->setEditingRow(-1);
+            if (m_newEntryDraft)
+                m_model->setBuffer(*m_newEntryDraft);
+            else
+                m_model->resetBuffer();
+            m_newEntryDraft.reset();
+            const int entry = m_model->newEntryRow();
+            Q_EMIT m_model->dataChanged(
+                m_model->index(entry, 0), m_model->index(entry, RegisterModel::ColumnCount - 1));
+        }
+        return;
+    }
+    if (row == editing || m_model->isOpeningRow(row))
+        return;
+    const TransactionRow* t = m_model->transactionAt(row);
+    if (!t)
+        return;
+    if (editing < 0)
+        m_newEntryDraft = m_model->buffer();
+    m_model->loadBuffer(*t, t->categoryName);
+    m_model->setEditingRow(row);
+}
+
+void RegisterScreen::writeEditorToBuffer()
+{
+    const QModelIndex current = m_view->currentIndex();
+    QWidget* editor = m_view->currentEditor();
+    if (!current.isValid() || !editor)
+        return;
+    m_delegate->setModelData(editor, m_model, current);
+}
+
+int RegisterScreen::neighbourField(int column, bool forward) const
+{
+    for (int c = forward ? column + 1 : column - 1; c >= 0 && c <= RegisterModel::ClearedColumn;
+         c += forward ? 1 : -1) {
+        if (!m_view->isColumnHidden(c))
+            return c;
+    }
+    return -1;
+}
+
+void RegisterScreen::moveToField(int row, int column, bool quietly, bool backward)
+{
+    // Closing an editor delivers its pending events, which can ask to move
+    // again before this move is done.
+    if (m_moving)
+        return;
+    QScopedValueRollback<bool> moving(m_moving, true);
+    const QModelIndex target = m_model->index(row, column);
+    if (quietly) {
+        m_view->closeCurrentEditor();
+        QSignalBlocker block(m_view->selectionModel());
+        m_view->selectionModel()->setCurrentIndex(target, QItemSelectionModel::ClearAndSelect);
+        m_view->viewport()->update();
+    } else {
+        m_view->setCurrentIndex(target);
+    }
+    m_view->scrollTo(target);
+    if (!m_model->flags(target).testFlag(Qt::ItemIsEditable)) {
+        m_view->setFocus();
+        return;
+    }
+    m_view->edit(target);
+    // Going back onto a two-line payee lands in its memo line.
+    if (QWidget* container = payeeMemoEditor(m_view->indexWidget(target)); container && backward) {
+        if (auto* memo = container->findChild<QLineEdit*>(QStringLiteral("memoEdit")))
+            memo->setFocus(Qt::BacktabFocusReason);
+    }
+}
+
+void RegisterScreen::tabToNextField()
+{
+    const QModelIndex current = m_view->currentIndex();
+    if (!current.isValid())
+        return;
+    writeEditorToBuffer();
+    const int next = neighbourField(current.column(), true);
+    if (next < 0) {
+        m_view->closeCurrentEditor();
+        return;
+    }
+    moveToField(current.row(), next, true, false);
+}
+
+void RegisterScreen::tabToPreviousField()
+{
+    const QModelIndex current = m_view->currentIndex();
+    if (!current.isValid())
+        return;
+    writeEditorToBuffer();
+    const int previous = neighbourField(current.column(), false);
+    if (previous < 0) {
+        m_view->closeCurrentEditor();
+        return;
+    }
+    moveToField(current.row(), previous, true, true);
+}
+
+void RegisterScreen::advanceToNextField()
+{
+    const QModelIndex current = m_view->currentIndex();
+    if (current.isValid() && m_model->isOpeningRow(current.row()))
+        return;
+    writeEditorToBuffer();
+    const int editing = m_model->editingRow();
+    const int row
+        = current.isValid() ? current.row() : (editing >= 0 ? editing : m_model->newEntryRow());
+    const bool fromStart = !current.isValid() || current.column() == RegisterModel::BalanceColumn;
+    const int next = neighbourField(fromStart ? -1 : current.column(), true);
+    if (next < 0) {
+        commitCurrentRow();
+        return;
+    }
+    moveToField(row, next, false, false);
+}
+
+void RegisterScreen::advanceToPreviousField()
+{
+    const QModelIndex current = m_view->currentIndex();
+    if (!current.isValid())
+        return;
+    writeEditorToBuffer();
+    const int previous = neighbourField(current.column(), false);
+    if (previous >= 0)
+        moveToField(current.row(), previous, false, true);
+}
+
+bool RegisterScreen::focusNextPrevChild(bool next)
+{
+    QWidget* container = payeeMemoEditorOfFocus();
+    if (!container)
+        return QWidget::focusNextPrevChild(next);
+    auto* payee = container->findChild<QLineEdit*>(QStringLiteral("payeeEdit"));
+    auto* memo = container->findChild<QLineEdit*>(QStringLiteral("memoEdit"));
+    const bool inMemo = QApplication::focusWidget() == memo;
+    if (next && !inMemo)
+        memo->setFocus(Qt::TabFocusReason);
+    else if (!next && inMemo)
+        payee->setFocus(Qt::BacktabFocusReason);
+    else if (next)
+        tabToNextField();
+    else
+        tabToPreviousField();
+    return true;
+}
+
+void RegisterScreen::commitCurrentRow()
+{
+    const QModelIndex current = m_view->currentIndex();
+    writeEditorToBuffer();
+    const int editing = m_model->editingRow();
+    const TransactionRow* row = editing >= 0 ? m_model->transactionAt(editing) : nullptr;
+    const std::optional<Transaction> existing
+        = row ? std::optional<Transaction>(*row) : std::nullopt;
+    m_view->setCurrentIndex(QModelIndex());
+
+    const RegisterModel::EntryBuffer buffer = m_model->buffer();
+    RegisterEntryWriter writer(m_state);
+    const auto status = writer.commit(m_accountId, buffer, existing ? &*existing : nullptr);
+    if (status != RegisterEntryWriter::Status::Saved) {
+        switch (status) {
+        case RegisterEntryWriter::Status::PayeeRequired:
+            showTransientMessage(tr("Payee is required"), 3000);
+            break;
+        case RegisterEntryWriter::Status::AmountRequired:
+            showTransientMessage(tr("Enter a payment or deposit amount"), 3000);
+            break;
+        case RegisterEntryWriter::Status::TransferAccountNotFound:
+            showTransientMessage(tr("Transfer account not found"), 3000);
+            break;
+        case RegisterEntryWriter::Status::CurrencyMismatch:
+            Q_EMIT errorMessage(tr("Transfers require both accounts to use the same currency"));
+            break;
+        default: showTransientMessage(tr("The transaction could not be saved"), 5000); break;
+        }
+        // The entry stays as typed, on the cell the user was in.
+        QSignalBlocker block(m_view->selectionModel());
+        m_view->selectionModel()->setCurrentIndex(current, QItemSelectionModel::ClearAndSelect);
+        return;
+    }
+
+    if (existing) {
+        reload();
+        if (editing + 1 < m_model->rowCount())
+            setCurrentCell(editing + 1, RegisterModel::DateColumn);
+        return;
+    }
+    m_model->setStickyDate(buffer.date);
+    m_newEntryDraft.reset();
+    m_model->resetBuffer();
+    reload();
+    const QModelIndex entry = m_model->index(m_model->newEntryRow(), RegisterModel::DateColumn);
+    m_view->setCurrentIndex(entry);
+    m_view->scrollTo(entry);
+}
+
+void RegisterScreen::deleteCurrentRow()
+{
+    const QModelIndex current = m_view->currentIndex();
+    if (!current.isValid())
+        return;
+    m_view->closeCurrentEditor();
+    const int row = current.row();
+    if (m_model->isNewEntryRow(row)) {
+        m_model->resetBuffer();
+        m_newEntryDraft.reset();
+        Q_EMIT m_model->dataChanged(
+            m_model->index(row, 0), m_model->index(row, RegisterModel::ColumnCount - 1));
+        const QModelIndex date = m_model->index(row, RegisterModel::DateColumn);
+        m_view->setCurrentIndex(date);
+        m_view->edit(date);
+        showTransientMessage(tr("Fields cleared"), 3000);
+        return;
+    }
+    const TransactionRow* t = m_model->transactionAt(row);
+    if (!t || m_model->isOpeningRow(row))
+        return;
+    const Transaction target = *t;
+    if (TransactionDeletion::confirmAndDelete(this, m_state, target))
+        reload();
+}
+
+void RegisterScreen::copyFromAbove()
+{
+    const QModelIndex current = m_view->currentIndex();
+    if (!current.isValid() || current.row() == 0)
+        return;
+    const QModelIndex above = current.siblingAtRow(current.row() - 1);
+    // The new-entry row above shows placeholders, not values.
+    const QString text
+        = above.data(m_model->isNewEntryRow(above.row()) ? Qt::EditRole : Qt::DisplayRole)
+              .toString();
+    m_model->setData(current, text, Qt::EditRole);
+    if (auto* edit = qobject_cast<QLineEdit*>(m_view->currentEditor()))
+        edit->setText(text);
+}
+
+void RegisterScreen::goToNewEntry()
+{
+    m_view->closeCurrentEditor();
+    m_model->resetBuffer();
+    m_model->setEditingRow(-1);
+    m_newEntryDraft.reset();
+    const QModelIndex entry = m_model->index(m_model->newEntryRow(), RegisterModel::DateColumn);
+    m_view->scrollTo(entry);
+    m_view->setCurrentIndex(entry);
+    m_view->edit(entry);
+}
+
+void RegisterScreen::toggleCleared(int row)
+{
+    const TransactionRow* t = m_model->transactionAt(row);
+    if (!t)
+        return;
+    RegisterEntryWriter(m_state).toggleCleared(*t);
+    reload();
+}
+
+void RegisterScreen::onContextMenu(const QPoint& pos)
+{
+    const QModelIndex index = m_view->indexAt(pos);
+    QMenu menu(this);
+    QAction* insert = menu.addAction(tr("&Insert New"), this, &RegisterScreen::goToNewEntry);
+    insert->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
+    const TransactionRow* t = index.isValid() && !m_model->isOpeningRow(index.row())
+        ? m_model->transactionAt(index.row())
+        : nullptr;
+    if (t) {
+        const int row = index.row();
+        menu.addSeparator();
+        menu.addAction(t->cleared ? tr("Mark &Uncleared") : tr("Mark &Cleared"), this,
+            [this, row] { toggleCleared(row); });
+        QAction* remove = menu.addAction(tr("&Delete"), this, [this, index] {
+            m_view->setCurrentIndex(index);
+            deleteCurrentRow();
+        });
+        remove->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    }
+    menu.exec(m_view->viewport()->mapToGlobal(pos));
+}
+
+void RegisterScreen::showTransientMessage(const QString& text, int ms)
+{
+    m_message->setText(text);
+    m_messageTimer.start(ms);
+}
+
+bool RegisterScreen::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress && (watched == m_view || watched == m_view->viewport()))
+        return handleKey(static_cast<QKeyEvent*>(event));
+    return QWidget::eventFilter(watched, event);
+}
+
+bool RegisterScreen::handleKey(QKeyEvent* key)
+{
+    const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
+    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    if (enter && mods == Qt::ControlModifier) {
+        commitCurrentRow();
+        return true;
+    }
+    if (enter && mods == Qt::NoModifier) {
+        const QModelIndex current = m_view->currentIndex();
+        if (!m_view->currentEditor() && current.isValid()) {
+            startEditingRow(current.row());
+            if (m_model->flags(current).testFlag(Qt::ItemIsEditable)) {
+                m_view->edit(current);
+                return true;
+            }
+        }
+        advanceToNextField();
+        return true;
+    }
+    if (mods == Qt::ControlModifier && key->key() == Qt::Key_D) {
+        deleteCurrentRow();
+        return true;
+    }
+    if (mods == Qt::ControlModifier && key->key() == Qt::Key_I) {
+        goToNewEntry();
+        return true;
+    }
+    if (key->text() == QLatin1String("'") && !mods.testFlag(Qt::ControlModifier)) {
+        copyFromAbove();
+        return true;
+    }
+    return false;
+}

@@ -1,0 +1,87 @@
+#pragma once
+
+#include "RegisterModel.h"
+
+#include <QTimer>
+#include <QWidget>
+#include <optional>
+
+class AppState;
+class QLabel;
+class QPushButton;
+class RegisterColumnLayout;
+class RegisterDelegate;
+class RegisterTableView;
+
+// The register of the selected account: header with name and balance, the
+// keyboard-driven table, and a footer for short messages and key hints.
+class RegisterScreen : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit RegisterScreen(AppState* state, QWidget* parent = nullptr);
+
+    void setAccount(const QString& id);
+    QString accountId() const { return m_accountId; }
+    void reload();
+    void goToNewEntry();
+    void tabToNextField();
+    void tabToPreviousField();
+    void restoreColumnLayout();
+    void showTransientMessage(const QString& text, int ms);
+
+    // An existing split transaction's category or amount cell, which are
+    // edited in the transaction dialog instead of in place.
+    bool isSplitAmountCell(const QModelIndex& index) const;
+
+    RegisterTableView* view() const { return m_view; }
+    RegisterModel* model() const { return m_model; }
+
+    bool focusNextPrevChild(bool next) override;
+
+Q_SIGNALS:
+    void reconcileRequested(const QString& accountId);
+    void errorMessage(const QString& text);
+
+public Q_SLOTS:
+    void onContextMenu(const QPoint& pos);
+    void commitCurrentRow();
+    void deleteCurrentRow();
+    void copyFromAbove();
+    void advanceToNextField();
+    void advanceToPreviousField();
+    void startEditingRow(int row);
+    void showHeaderContextMenu(const QPoint& pos);
+    void resetColumnLayout();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildLayout();
+    void setUpView();
+    void applyTwoLine(bool twoLine);
+    bool handleKey(QKeyEvent* key);
+    void writeEditorToBuffer();
+    // Next (or previous) visible entry field after `column`, or -1.
+    int neighbourField(int column, bool forward) const;
+    void moveToField(int row, int column, bool quietly, bool backward);
+    void toggleCleared(int row);
+    void setCurrentCell(int row, int column);
+
+    AppState* m_state;
+    QString m_accountId;
+    QLabel* m_title = nullptr;
+    QLabel* m_balance = nullptr;
+    QLabel* m_subtitle = nullptr;
+    QLabel* m_message = nullptr;
+    QPushButton* m_reconcile = nullptr;
+    RegisterTableView* m_view = nullptr;
+    RegisterModel* m_model = nullptr;
+    RegisterDelegate* m_delegate = nullptr;
+    RegisterColumnLayout* m_layout = nullptr;
+    QTimer m_messageTimer;
+    // What was typed into the new-entry row while another row was visited.
+    std::optional<RegisterModel::EntryBuffer> m_newEntryDraft;
+    bool m_moving = false;
+};

@@ -1,0 +1,31 @@
+#include "TransactionDeletion.h"
+
+#include "RegisterEntryWriter.h"
+#include "data/Money.h"
+#include "data/Transaction.h"
+#include "ui/widgets/MessageBoxes.h"
+
+#include <QCoreApplication>
+
+namespace TransactionDeletion {
+
+bool confirm(QWidget* parent, const Transaction& t)
+{
+    const auto tr = [](const char* text) {
+        return QCoreApplication::translate("RegisterScreen", text);
+    };
+    const QString amount = Money::formatMoney(t.amount < 0 ? -t.amount : t.amount);
+    const QString text =
+        t.transferLinkId.isEmpty()
+            ? tr("Delete \"%1\" for %2?").arg(t.payee, amount)
+            : tr("Delete transfer \"%1\" for %2?\n\nBoth sides of the transfer will be deleted.")
+                  .arg(t.payee, amount);
+    return MessageBoxes::question(parent, tr("Delete Transaction"), text) == QMessageBox::Yes;
+}
+
+bool confirmAndDelete(QWidget* parent, AppState* state, const Transaction& t)
+{
+    return confirm(parent, t) && RegisterEntryWriter(state).remove(t);
+}
+
+} // namespace TransactionDeletion

@@ -1,0 +1,54 @@
+#include "TestAppState.h"
+
+#include "data/AccountRepository.h"
+#include "data/Clock.h"
+#include "data/Ids.h"
+#include "data/TransactionRepository.h"
+
+#include <QStandardPaths>
+
+TestAppState::TestAppState()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    qputenv("LEDGERINE_DATA_DIR", m_dir.path().toUtf8());
+    m_state = std::make_unique<AppState>();
+    if (!m_state->initialize())
+        qFatal("test application state could not be initialised in %s", qPrintable(m_dir.path()));
+}
+
+TestAppState::~TestAppState()
+{
+    m_state.reset();
+    qunsetenv("LEDGERINE_DATA_DIR");
+}
+
+Account TestAppState::addAccount(const QString& name, qint64 startingBalance)
+{
+    Account a;
+    a.id = Ids::newId();
+    a.name = name;
+    a.startingBalance = startingBalance;
+    a.sortOrder = m_sortOrder++;
+    a.createdAt = a.updatedAt = Clock::nowUtc();
+    if (!m_state->accounts()->insert(a))
+        qFatal("account could not be stored");
+    return a;
+}
+
+Transaction TestAppState::addTransaction(const QString& accountId, const QDate& date,
+    const QString& payee, qint64 amount, const QString& categoryId)
+{
+    Transaction t;
+    t.id = Ids::newId();
+    t.accountId = accountId;
+    t.date = date;
+    t.payee = payee;
+    t.amount = amount;
+    t.categoryId = categoryId;
+    // Distinct creation times keep same-day rows in the order they were added.
+    t.createdAt = Clock::nowUtc().addSecs(m_sequence++);
+    t.updatedAt = t.createdAt;
+    if (!m_state->transactions()->insert(t))
+        qFatal("transaction could not be stored");
+    return t;
+}

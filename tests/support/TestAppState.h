@@ -1,0 +1,30 @@
+#pragma once
+
+#include "app/AppState.h"
+
+#include <QTemporaryDir>
+#include <memory>
+
+struct Account;
+struct Transaction;
+
+// A fully initialised AppState over a fresh data directory, with helpers to
+// put accounts and transactions in it.
+class TestAppState {
+public:
+    TestAppState();
+    ~TestAppState();
+
+    AppState* state() const { return m_state.get(); }
+    AppState* operator->() const { return m_state.get(); }
+
+    Account addAccount(const QString& name, qint64 startingBalance = 0);
+    Transaction addTransaction(const QString& accountId, const QDate& date, const QString& payee,
+        qint64 amount, const QString& categoryId = QString());
+
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<AppState> m_state;
+    int m_sortOrder = 0;
+    int m_sequence = 0;
+};
