@@ -105,7 +105,7 @@ bool AccountRepository::updateSortOrders(const QList<QPair<QString, int>>& order
 {
     TransactionScope scope(database());
     for (const auto& [id, sortOrder] : orders) {
-        QSqlQuery query
+        QSqlQuery& query
             = prepared(QStringLiteral("UPDATE accounts SET sort_order=?, updated_at=? WHERE id=?"),
                 { sortOrder, Clock::nowIso(), id });
         if (!query.exec())

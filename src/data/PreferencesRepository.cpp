@@ -31,9 +31,9 @@ bool PreferencesRepository::boolValue(const QString& key, bool defaultValue) con
 
 bool PreferencesRepository::set(const QString& key, const QString& value)
 {
-    QSqlQuery query = prepared(QStringLiteral("INSERT INTO preferences (key, value) VALUES (?, ?) "
-                                              "ON CONFLICT(key) DO UPDATE SET value = "
-                                              "excluded.value"),
+    QSqlQuery& query = prepared(QStringLiteral("INSERT INTO preferences (key, value) VALUES (?, ?) "
+                                               "ON CONFLICT(key) DO UPDATE SET value = "
+                                               "excluded.value"),
         { key, SqlValue::text(value) });
     if (!query.exec())
         return false;
@@ -53,6 +53,6 @@ void PreferencesRepository::setInt(const QString& key, int value)
 
 bool PreferencesRepository::remove(const QString& key)
 {
-    QSqlQuery query = prepared(QStringLiteral("DELETE FROM preferences WHERE key = ?"), { key });
+    QSqlQuery& query = prepared(QStringLiteral("DELETE FROM preferences WHERE key = ?"), { key });
     return query.exec();
 }

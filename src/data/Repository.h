@@ -6,7 +6,9 @@
 #include <QSqlQuery>
 #include <QVariantList>
 #include <functional>
+#include <memory>
 #include <optional>
+#include <unordered_map>
 
 class Database;
 
@@ -19,7 +21,9 @@ class Repository : public QObject {
 protected:
     Repository(Database* db, const char* className, QObject* parent);
 
-    QSqlQuery prepared(const QString& sql, const QVariantList& values = {}) const;
+    // The statement for `sql`, compiled on first use and kept, with `values`
+    // bound; valid until the next call for the same text.
+    QSqlQuery& prepared(const QString& sql, const QVariantList& values = {}) const;
 
     // Runs a write; on failure logs "<Class>::<operation> failed: <driver error>".
     bool exec(QSqlQuery& query, const char* operation) const;
@@ -90,5 +94,7 @@ protected:
 
 private:
     Database* m_db;
+    mutable std::unordered_map<QString, std::unique_ptr<QSqlQuery>> m_statements;
+    mutable std::unique_ptr<QSqlQuery> m_unprepared;
     const char* m_className;
 };

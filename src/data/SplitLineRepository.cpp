@@ -45,7 +45,7 @@ bool SplitLineRepository::insert(const SplitLine& line)
 
 bool SplitLineRepository::deleteByTransaction(const QString& transactionId)
 {
-    QSqlQuery query = prepared(
+    QSqlQuery& query = prepared(
         QStringLiteral("DELETE FROM split_lines WHERE transaction_id = ?"), { transactionId });
     return query.exec();
 }
