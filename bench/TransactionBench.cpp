@@ -18,41 +18,31 @@
 
 namespace {
 
+const std::string kColumns
+    = "t.id, t.account_id, t.date, t.payee, t.memo, t.amount, t.category_id, t.check_number, "
+      "t.cleared, t.reconciled, t.transfer_link_id, t.transfer_dest_account_id, t.is_split, "
+      "t.recurring_id, t.version, t.sync_status, t.server_id, t.created_at, t.updated_at, "
+      "t.deleted_at";
+const std::string kDisplayName
+    = "CASE WHEN c.parent_id IS NOT NULL AND (SELECT COUNT(*) FROM categories cc WHERE cc.name = "
+      "c.name AND cc.deleted_at IS NULL) > 1 THEN COALESCE((SELECT p.name FROM categories p WHERE "
+      "p.id = c.parent_id), '') || ' > ' || c.name ELSE c.name END";
+
 // The register's query as the plain SQL would run it, display-name subquery included.
-const char* const kRegisterSql
-    = "SELECT t.id, t.account_id, t.date, t.payee, t.memo, t.amount, t.category_id, "
-      "t.check_number, t.cleared, t.reconciled, t.transfer_link_id, t.transfer_dest_account_id, "
-      "t.is_split, t.recurring_id, t.version, t.sync_status, t.server_id, t.created_at, "
-      "t.updated_at, t.deleted_at, CASE WHEN c.parent_id IS NOT NULL AND (SELECT COUNT(*) FROM "
-      "categories cc WHERE cc.name = c.name AND cc.deleted_at IS NULL) > 1 THEN COALESCE((SELECT "
-      "p.name FROM categories p WHERE p.id = c.parent_id), '') || ' > ' || c.name ELSE c.name END "
-      "AS category_name FROM transactions t LEFT JOIN categories c ON t.category_id = c.id WHERE "
-      "t.account_id = ? AND t.deleted_at IS NULL ORDER BY t.date ASC, t.created_at ASC";
+const std::string kRegisterSql = "SELECT " + kColumns + ", " + kDisplayName
+    + " AS category_name FROM transactions t LEFT JOIN categories c ON t.category_id = c.id "
+      "WHERE t.account_id = ? AND t.deleted_at IS NULL ORDER BY t.date ASC, t.created_at ASC";
 
 // What the repository runs instead: the names of all categories once, and the
 // account's rows unsorted (it sorts them itself).
-const char* const kRegisterPlainSql
-    = "SELECT t.id, t.account_id, t.date, t.payee, t.memo, t.amount, t.category_id, "
-      "t.check_number, t.cleared, t.reconciled, t.transfer_link_id, t.transfer_dest_account_id, "
-      "t.is_split, t.recurring_id, t.version, t.sync_status, t.server_id, t.created_at, "
-      "t.updated_at, t.deleted_at FROM transactions t WHERE t.account_id = ? AND t.deleted_at IS "
-      "NULL";
-const char* const kCategoryNamesSql
-    = "SELECT c.id, CASE WHEN c.parent_id IS NOT NULL AND (SELECT COUNT(*) FROM categories cc "
-      "WHERE cc.name = c.name AND cc.deleted_at IS NULL) > 1 THEN COALESCE((SELECT p.name FROM "
-      "categories p WHERE p.id = c.parent_id), '') || ' > ' || c.name ELSE c.name END FROM "
-      "categories c";
+const std::string kRegisterPlainSql
+    = "SELECT " + kColumns + " FROM transactions t WHERE t.account_id = ? AND t.deleted_at IS NULL";
+const std::string kCategoryNamesSql = "SELECT c.id, " + kDisplayName + " FROM categories c";
 
-const char* const kSearchSql
-    = "SELECT t.id, t.account_id, t.date, t.payee, t.memo, t.amount, t.category_id, "
-      "t.check_number, t.cleared, t.reconciled, t.transfer_link_id, t.transfer_dest_account_id, "
-      "t.is_split, t.recurring_id, t.version, t.sync_status, t.server_id, t.created_at, "
-      "t.updated_at, t.deleted_at, CASE WHEN c.parent_id IS NOT NULL AND (SELECT COUNT(*) FROM "
-      "categories cc WHERE cc.name = c.name AND cc.deleted_at IS NULL) > 1 THEN COALESCE((SELECT "
-      "p.name FROM categories p WHERE p.id = c.parent_id), '') || ' > ' || c.name ELSE c.name END "
-      "AS category_name FROM transactions t JOIN transactions_fts fts ON fts.rowid = t.rowid LEFT "
-      "JOIN categories c ON t.category_id = c.id WHERE t.deleted_at IS NULL AND transactions_fts "
-      "MATCH ?";
+const std::string kSearchSql = "SELECT " + kColumns + ", " + kDisplayName
+    + " AS category_name FROM transactions t JOIN transactions_fts fts ON fts.rowid = t.rowid "
+      "LEFT JOIN categories c ON t.category_id = c.id WHERE t.deleted_at IS NULL AND "
+      "transactions_fts MATCH ?";
 
 const char* const kPayeesSql = "SELECT DISTINCT payee FROM transactions WHERE deleted_at IS NULL "
                                "AND payee != '' ORDER BY payee";
@@ -125,7 +115,7 @@ void removeDatabase(const Bench::Context& context, const QString& path)
 
 std::string searchSql(bool withAccount)
 {
-    return std::string(kSearchSql) + (withAccount ? " AND t.account_id = ?" : "")
+    return kSearchSql + (withAccount ? " AND t.account_id = ?" : "")
         + " ORDER BY t.date DESC, t.created_at DESC LIMIT 200";
 }
 
@@ -145,8 +135,8 @@ void measureReads(Database& db, const SyntheticLedger::Summary& ledger)
     });
     const double registerRaw
         = Bench::medianMs(runs, [&] { rawRead(raw, kRegisterSql, { account.toStdString() }); });
-    const double registerQt
-        = Bench::medianMs(runs, [&] { qtRead(db, QLatin1String(kRegisterSql), { account }); });
+    const double registerQt = Bench::medianMs(
+        runs, [&] { qtRead(db, QString::fromStdString(kRegisterSql), { account }); });
     Bench::report(
         QStringLiteral("findRegisterRows, %1 rows (vs C API, same statements)").arg(registerRows),
         registerMs, sameRaw, QStringLiteral("< 300 ms, < 2x"));
