@@ -34,8 +34,8 @@ class TestDatabaseMigrations : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void freshFileReachesVersionTwo();
-    void versionOneFileGetsOnlyMigrationTwo();
+    void freshFileReachesLatestVersion();
+    void versionOneFileGetsTheLaterMigrations();
     void upToDateFileRunsNothing();
     void failingStatementLeavesNothing();
     void notADatabaseIsRefusedAndUntouched();
@@ -43,7 +43,7 @@ private Q_SLOTS:
     void shippedScriptsSplitIntoWholeStatements();
 };
 
-void TestDatabaseMigrations::freshFileReachesVersionTwo()
+void TestDatabaseMigrations::freshFileReachesLatestVersion()
 {
     QTemporaryDir dir;
     Database db;
@@ -51,11 +51,22 @@ void TestDatabaseMigrations::freshFileReachesVersionTwo()
     QVERIFY(db.open(dir.filePath(QStringLiteral("ledgerine.db"))));
     QVERIFY(db.runMigrations());
 
-    QCOMPARE(applied.count(), 2);
+    QCOMPARE(applied.count(), 3);
     QCOMPARE(column(db.database(),
                  QStringLiteral("SELECT version || ':' || name FROM "
                                 "schema_version ORDER BY version")),
-        QStringList({ QStringLiteral("1:initial"), QStringLiteral("2:recon_sync") }));
+        QStringList({ QStringLiteral("1:initial"), QStringLiteral("2:recon_sync"),
+            QStringLiteral("3:payee_index") }));
+    // Payee completion reads the live payees from their index, without sorting.
+    QSqlQuery plan(db.database());
+    QVERIFY(plan.exec(QStringLiteral("EXPLAIN QUERY PLAN SELECT DISTINCT payee FROM transactions "
+                                     "WHERE deleted_at IS NULL AND payee != '' ORDER BY payee")));
+    QStringList steps;
+    while (plan.next())
+        steps << plan.value(3).toString();
+    QCOMPARE(steps,
+        QStringList {
+            QStringLiteral("SCAN transactions USING INDEX idx_transactions_live_payee") });
     QCOMPARE(column(db.database(), QStringLiteral("PRAGMA journal_mode")),
         QStringList { QStringLiteral("wal") });
     QCOMPARE(column(db.database(), QStringLiteral("PRAGMA foreign_keys")),
@@ -90,7 +101,7 @@ void TestDatabaseMigrations::freshFileReachesVersionTwo()
         QStringList { QStringLiteral("1") });
 }
 
-void TestDatabaseMigrations::versionOneFileGetsOnlyMigrationTwo()
+void TestDatabaseMigrations::versionOneFileGetsTheLaterMigrations()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("old.db"));
@@ -115,9 +126,10 @@ void TestDatabaseMigrations::versionOneFileGetsOnlyMigrationTwo()
     QSignalSpy applied(&db, &Database::migrationApplied);
     QVERIFY(db.open(path));
     QVERIFY(db.runMigrations());
-    QCOMPARE(applied.count(), 1);
+    QCOMPARE(applied.count(), 2);
     QCOMPARE(applied.first().at(0).toInt(), 2);
     QCOMPARE(applied.first().at(1).toString(), QStringLiteral("recon_sync"));
+    QCOMPARE(applied.last().at(0).toInt(), 3);
     QCOMPARE(column(db.database(),
                  QStringLiteral("SELECT created_at || '|' || updated_at || '|' || "
                                 "version || '|' || sync_status FROM "
@@ -145,11 +157,11 @@ void TestDatabaseMigrations::failingStatementLeavesNothing()
     const QString script = QStringLiteral("CREATE TABLE extra (id TEXT);\n"
                                           "ALTER TABLE extra ADD COLUMN note TEXT;\n"
                                           "INSERT INTO no_such_table VALUES (1);\n");
-    QTest::ignoreMessage(QtCriticalMsg, QRegularExpression(QStringLiteral("^Migration 3 failed:")));
-    QVERIFY(!db->applyMigration(3, QStringLiteral("broken"), script));
+    QTest::ignoreMessage(QtCriticalMsg, QRegularExpression(QStringLiteral("^Migration 4 failed:")));
+    QVERIFY(!db->applyMigration(4, QStringLiteral("broken"), script));
     QCOMPARE(errors.count(), 1);
-    QCOMPARE(errors.first().at(0).toInt(), 3);
-    QCOMPARE(test.scalar(QStringLiteral("SELECT COUNT(*) FROM schema_version WHERE version = 3"))
+    QCOMPARE(errors.first().at(0).toInt(), 4);
+    QCOMPARE(test.scalar(QStringLiteral("SELECT COUNT(*) FROM schema_version WHERE version = 4"))
                  .toInt(),
         0);
     QCOMPARE(test.scalar(QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE name = 'extra'"))
@@ -157,9 +169,9 @@ void TestDatabaseMigrations::failingStatementLeavesNothing()
         0);
     // Nothing is left half-open: the next migration can run and commit.
     QVERIFY(db->applyMigration(
-        3, QStringLiteral("fixed"), QStringLiteral("CREATE TABLE extra (id TEXT);")));
+        4, QStringLiteral("fixed"), QStringLiteral("CREATE TABLE extra (id TEXT);")));
     QCOMPARE(
-        test.scalar(QStringLiteral("SELECT name FROM schema_version WHERE version = 3")).toString(),
+        test.scalar(QStringLiteral("SELECT name FROM schema_version WHERE version = 4")).toString(),
         QStringLiteral("fixed"));
 }
 
