@@ -1,12 +1,11 @@
 #pragma once
 
 #include "app/AppState.h"
+#include "data/Account.h"
+#include "data/Transaction.h"
 
 #include <QTemporaryDir>
 #include <memory>
-
-struct Account;
-struct Transaction;
 
 // A fully initialised AppState over a fresh data directory, with helpers to
 // put accounts and transactions in it.

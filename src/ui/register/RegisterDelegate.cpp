@@ -106,7 +106,7 @@ QStringList RegisterDelegate::payeeList() const
 QList<QPair<QString, QString>> RegisterDelegate::categoryItems() const
 {
     if (!m_categories) {
-        QList<QPair<QString, QString>> items{{QString(), QString()}};
+        QList<QPair<QString, QString>> items { { QString(), QString() } };
         items += CategoryChoices::entries(m_state->categories()->findAll());
         m_categories = items;
     }

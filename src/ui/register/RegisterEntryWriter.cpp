@@ -6,6 +6,7 @@
 #include "data/Clock.h"
 #include "data/Ids.h"
 #include "data/Money.h"
+#include "data/SplitLineRepository.h"
 #include "data/TransactionRepository.h"
 #include "data/TransactionScope.h"
 
@@ -148,21 +149,47 @@ RegisterEntryWriter::Status RegisterEntryWriter::commit(
         t.transferLinkId = leg.id;
         if (!transactions->insert(leg))
             return Status::StoreFailed;
-    } else if (existing && !t.transferLinkId.isEmpty()) {
-        // The other leg follows the amount and date, so both accounts agree.
-        if (auto leg = transactions->findById(t.transferLinkId); leg && !leg->deletedAt) {
-            leg->amount = -t.amount;
-            leg->date = t.date;
-            leg->updatedAt = now;
-            leg->syncStatus = SyncStatus::Pending;
-            if (!transactions->update(*leg))
-                return Status::StoreFailed;
-        }
+    } else if (existing && !followOtherLeg(t)) {
+        return Status::StoreFailed;
     }
     const bool stored = existing ? transactions->update(t) : transactions->insert(t);
     if (!stored || !scope.commit())
         return Status::StoreFailed;
     return Status::Saved;
+}
+
+bool RegisterEntryWriter::followOtherLeg(const Transaction& changed)
+{
+    if (changed.transferLinkId.isEmpty())
+        return true;
+    // The other leg follows the amount and date, so both accounts agree.
+    TransactionRepository* transactions = m_state->transactions();
+    auto leg = transactions->findById(changed.transferLinkId);
+    if (!leg || leg->deletedAt || (leg->amount == -changed.amount && leg->date == changed.date))
+        return true;
+    leg->amount = -changed.amount;
+    leg->date = changed.date;
+    leg->updatedAt = changed.updatedAt;
+    leg->syncStatus = SyncStatus::Pending;
+    return transactions->update(*leg);
+}
+
+bool RegisterEntryWriter::save(
+    const Transaction& transaction, const QList<SplitLine>& lines, bool isNew)
+{
+    TransactionRepository* transactions = m_state->transactions();
+    SplitLineRepository* splitLines = m_state->splitLines();
+    TransactionScope scope(m_state->database());
+    const bool stored = isNew ? transactions->insert(transaction)
+                              : transactions->update(transaction) && followOtherLeg(transaction);
+    if (!stored || !splitLines->deleteByTransaction(transaction.id))
+        return false;
+    for (SplitLine line : lines) {
+        line.transactionId = transaction.id;
+        if (!splitLines->insert(line))
+            return false;
+    }
+    return scope.commit();
 }
 
 bool RegisterEntryWriter::remove(const Transaction& transaction)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "RegisterModel.h"
+#include "data/SplitLine.h"
 #include "data/Transaction.h"
 
 #include <QString>
@@ -26,6 +27,9 @@ public:
     // `existing` is the stored transaction being edited, or null for a new one.
     Status commit(const QString& accountId, const RegisterModel::EntryBuffer& buffer,
         const Transaction* existing);
+    // Stores a transaction from the transaction form with its split lines
+    // (replacing the stored ones) as one unit; a transfer's other leg follows.
+    bool save(const Transaction& transaction, const QList<SplitLine>& lines, bool isNew);
     // Deletes the transaction and, for a transfer, its other leg first.
     bool remove(const Transaction& transaction);
     bool toggleCleared(const Transaction& transaction);
@@ -46,6 +50,7 @@ private:
         const QString& accountId, const RegisterModel::EntryBuffer& buffer, Parsed& out) const;
     QString resolveCategory(const RegisterModel::EntryBuffer& buffer) const;
     static Transaction otherLeg(const Transaction& first, const QString& accountName);
+    bool followOtherLeg(const Transaction& changed);
 
     AppState* m_state;
 };

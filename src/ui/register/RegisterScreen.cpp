@@ -12,6 +12,8 @@
 #include "data/Money.h"
 #include "data/PreferencesRepository.h"
 #include "data/TransactionRepository.h"
+#include "ui/dialogs/TransactionDetailsDialog.h"
+#include "ui/dialogs/TransactionFormDialog.h"
 #include "ui/widgets/MessageBoxes.h"
 
 #include <QApplication>
@@ -151,6 +153,11 @@ void RegisterScreen::setUpView()
         startEditingRow(index.row());
         if (index.column() != RegisterModel::BalanceColumn && !isSplitAmountCell(index))
             m_view->edit(index);
+    });
+    connect(m_view, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
+        const TransactionRow* t = m_model->transactionAt(index.row());
+        if (t && t->isSplit)
+            editTransactionInDialog(index.row());
     });
     connect(m_view->selectionModel(), &QItemSelectionModel::currentChanged, this,
         [this](const QModelIndex& current, const QModelIndex& previous) {
@@ -548,12 +555,18 @@ void RegisterScreen::onContextMenu(const QPoint& pos)
     QMenu menu(this);
     QAction* insert = menu.addAction(tr("&Insert New"), this, &RegisterScreen::goToNewEntry);
     insert->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
+    menu.addAction(tr("&New Transaction..."), this, &RegisterScreen::newTransactionDialog);
     const TransactionRow* t = index.isValid() && !m_model->isOpeningRow(index.row())
         ? m_model->transactionAt(index.row())
         : nullptr;
     if (t) {
         const int row = index.row();
         menu.addSeparator();
+        QAction* details
+            = menu.addAction(tr("Show &Details..."), this, [this, row] { showDetails(row); });
+        details->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Return));
+        menu.addAction(t->isSplit ? tr("Edit &Splits...") : tr("&Edit in Dialog..."), this,
+            [this, row] { editTransactionInDialog(row); });
         menu.addAction(t->cleared ? tr("Mark &Uncleared") : tr("Mark &Cleared"), this,
             [this, row] { toggleCleared(row); });
         QAction* remove = menu.addAction(tr("&Delete"), this, [this, index] {
@@ -563,6 +576,53 @@ void RegisterScreen::onContextMenu(const QPoint& pos)
         remove->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     }
     menu.exec(m_view->viewport()->mapToGlobal(pos));
+}
+
+void RegisterScreen::showDetails(int row)
+{
+    const TransactionRow* t = m_model->transactionAt(row);
+    if (!t || m_model->isOpeningRow(row))
+        return;
+    const Transaction transaction = *t;
+    m_view->closeCurrentEditor();
+    TransactionDetailsDialog dialog(m_state, transaction, this);
+    dialog.exec();
+    reload();
+    if (dialog.editRequested()) {
+        const int edited = m_model->rowOfTransaction(transaction.id);
+        if (edited >= 0)
+            editTransactionInDialog(edited);
+    }
+}
+
+void RegisterScreen::editTransactionInDialog(int row)
+{
+    const TransactionRow* t = m_model->transactionAt(row);
+    if (!t || m_model->isOpeningRow(row))
+        return;
+    m_view->closeCurrentEditor();
+    TransactionFormDialog dialog(m_state, *t, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (!RegisterEntryWriter(m_state).save(dialog.transaction(), dialog.splitLines(), false))
+        showTransientMessage(tr("The transaction could not be saved"), 5000);
+    reload();
+}
+
+void RegisterScreen::newTransactionDialog()
+{
+    if (m_accountId.isEmpty())
+        return;
+    m_view->closeCurrentEditor();
+    TransactionFormDialog dialog(m_state, m_accountId, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (!RegisterEntryWriter(m_state).save(dialog.transaction(), dialog.splitLines(), true))
+        showTransientMessage(tr("The transaction could not be saved"), 5000);
+    reload();
+    const QModelIndex entry = m_model->index(m_model->newEntryRow(), RegisterModel::DateColumn);
+    m_view->setCurrentIndex(entry);
+    m_view->scrollTo(entry);
 }
 
 void RegisterScreen::showTransientMessage(const QString& text, int ms)
@@ -586,8 +646,18 @@ bool RegisterScreen::handleKey(QKeyEvent* key)
         commitCurrentRow();
         return true;
     }
+    if (enter && mods == Qt::AltModifier) {
+        const QModelIndex current = m_view->currentIndex();
+        if (current.isValid())
+            showDetails(current.row());
+        return true;
+    }
     if (enter && mods == Qt::NoModifier) {
         const QModelIndex current = m_view->currentIndex();
+        if (!m_view->currentEditor() && isSplitAmountCell(current)) {
+            editTransactionInDialog(current.row());
+            return true;
+        }
         if (!m_view->currentEditor() && current.isValid()) {
             startEditingRow(current.row());
             if (m_model->flags(current).testFlag(Qt::ItemIsEditable)) {
@@ -604,6 +674,10 @@ bool RegisterScreen::handleKey(QKeyEvent* key)
     }
     if (mods == Qt::ControlModifier && key->key() == Qt::Key_I) {
         goToNewEntry();
+        return true;
+    }
+    if (mods == Qt::ControlModifier && key->key() == Qt::Key_N) {
+        newTransactionDialog();
         return true;
     }
     if (key->text() == QLatin1String("'") && !mods.testFlag(Qt::ControlModifier)) {

@@ -33,6 +33,8 @@ public:
     // An existing split transaction's category or amount cell, which are
     // edited in the transaction dialog instead of in place.
     bool isSplitAmountCell(const QModelIndex& index) const;
+    void editTransactionInDialog(int row);
+    void showDetails(int row);
 
     RegisterTableView* view() const { return m_view; }
     RegisterModel* model() const { return m_model; }
@@ -51,6 +53,7 @@ public Q_SLOTS:
     void advanceToNextField();
     void advanceToPreviousField();
     void startEditingRow(int row);
+    void newTransactionDialog();
     void showHeaderContextMenu(const QPoint& pos);
     void resetColumnLayout();
 

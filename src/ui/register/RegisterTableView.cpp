@@ -69,6 +69,12 @@ void RegisterTableView::keyPressEvent(QKeyEvent* event)
         m_screen->tabToPreviousField();
         return;
     }
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (m_screen && enter && plain && m_screen->isSplitAmountCell(currentIndex())) {
+        m_screen->editTransactionInDialog(currentIndex().row());
+        return;
+    }
     QTableView::keyPressEvent(event);
 }
 

@@ -11,15 +11,13 @@ namespace TransactionDeletion {
 
 bool confirm(QWidget* parent, const Transaction& t)
 {
-    const auto tr = [](const char* text) {
-        return QCoreApplication::translate("RegisterScreen", text);
-    };
+    const auto tr
+        = [](const char* text) { return QCoreApplication::translate("RegisterScreen", text); };
     const QString amount = Money::formatMoney(t.amount < 0 ? -t.amount : t.amount);
-    const QString text =
-        t.transferLinkId.isEmpty()
-            ? tr("Delete \"%1\" for %2?").arg(t.payee, amount)
-            : tr("Delete transfer \"%1\" for %2?\n\nBoth sides of the transfer will be deleted.")
-                  .arg(t.payee, amount);
+    const QString text = t.transferLinkId.isEmpty()
+        ? tr("Delete \"%1\" for %2?").arg(t.payee, amount)
+        : tr("Delete transfer \"%1\" for %2?\n\nBoth sides of the transfer will be deleted.")
+              .arg(t.payee, amount);
     return MessageBoxes::question(parent, tr("Delete Transaction"), text) == QMessageBox::Yes;
 }
 

@@ -14,7 +14,7 @@ QList<QPair<QString, QString>> entries(const QList<Category>& categories)
     for (const Category& c : categories) {
         const auto parent = names.constFind(c.parentId);
         const bool nested = !c.parentId.isEmpty() && parent != names.constEnd();
-        items.append({nested ? QStringLiteral("%1 > %2").arg(*parent, c.name) : c.name, c.id});
+        items.append({ nested ? QStringLiteral("%1 > %2").arg(*parent, c.name) : c.name, c.id });
     }
     return items;
 }
