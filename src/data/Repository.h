@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <type_traits>
 #include <unordered_map>
 
 class Database;
@@ -49,15 +50,21 @@ protected:
         return rows;
     }
 
-    // Appends the rows to `rows`; after a failure `rows` is as it was.
+    // Appends the rows to `rows`; after a failure `rows` is as it was. A
+    // mapper of `(const SqlRow&, T&)` fills each row in place, which spares
+    // moving large records of a long list.
     template <typename T, typename Mapper>
     bool selectInto(
         QList<T>& rows, const QString& sql, const QVariantList& values, Mapper map) const
     {
         const qsizetype before = rows.size();
         SqlStatement statement(m_db, sql, values);
-        while (statement.next())
-            rows.append(map(statement.row()));
+        while (statement.next()) {
+            if constexpr (std::is_invocable_v<Mapper, const SqlRow&, T&>)
+                map(statement.row(), rows.emplace_back());
+            else
+                rows.append(map(statement.row()));
+        }
         if (!statement.failed())
             return true;
         rows.resize(before);

@@ -1,6 +1,7 @@
 #include "SqlRow.h"
 
 #include "SqlValue.h"
+#include "TextPool.h"
 
 #include <sqlite3.h>
 
@@ -37,6 +38,13 @@ QString SqlRow::text(int column) const
     case SQLITE_NULL: return QString();
     default: return value(column).toString();
     }
+}
+
+QString SqlRow::text(int column, TextPool& pool) const
+{
+    if (sqlite3_column_type(m_statement, column) != SQLITE_TEXT)
+        return text(column);
+    return pool.intern(utf8(column));
 }
 
 qint64 SqlRow::int64(int column) const

@@ -8,6 +8,7 @@
 #include <optional>
 
 struct sqlite3_stmt;
+class TextPool;
 
 // The current row of a statement that repositories read straight from SQLite.
 // Values convert exactly as those handed out by Qt's SQLite driver would
@@ -26,6 +27,8 @@ public:
     // any other type.
     QByteArrayView utf8(int column) const;
     QString text(int column) const;
+    // The same text, shared through `pool` with equal texts read before.
+    QString text(int column, TextPool& pool) const;
     qint64 int64(int column) const;
     int integer(int column) const;
     bool flag(int column) const;

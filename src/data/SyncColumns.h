@@ -13,7 +13,7 @@ namespace SyncColumns {
 template <typename Record> void read(const SqlRow& row, int first, Record& record)
 {
     record.version = row.integer(first);
-    record.syncStatus = syncStatusFromText(row.text(first + 1));
+    record.syncStatus = syncStatusFromText(row.utf8(first + 1));
     record.serverId = row.text(first + 2);
     record.createdAt = row.dateTime(first + 3);
     record.updatedAt = row.dateTime(first + 4);

@@ -10,6 +10,15 @@ QString syncStatusToText(SyncStatus status)
     return QStringLiteral("pending");
 }
 
+SyncStatus syncStatusFromText(QByteArrayView utf8)
+{
+    if (utf8 == QByteArrayView("synced"))
+        return SyncStatus::Synced;
+    if (utf8 == QByteArrayView("conflict"))
+        return SyncStatus::Conflict;
+    return SyncStatus::Pending;
+}
+
 SyncStatus syncStatusFromText(const QString& text)
 {
     if (text == QLatin1String("synced"))

@@ -1,9 +1,13 @@
 #include "TransactionRepository.h"
 
 #include "Clock.h"
+#include "Permutation.h"
 #include "RowOrder.h"
 #include "SqlValue.h"
 #include "SyncColumns.h"
+#include "TextPool.h"
+
+#include <memory>
 
 namespace {
 
@@ -24,36 +28,45 @@ const QString kCategoryNames = QStringLiteral(
 
 const QString kOrderNewestFirst = QStringLiteral(" ORDER BY t.date DESC, t.created_at DESC");
 
-Transaction mapTransaction(const SqlRow& row)
+// Texts that repeat across rows (account, payee, memo, category, schedule)
+// are shared through `pool`.
+void readTransaction(const SqlRow& row, TextPool& pool, Transaction& t)
 {
-    Transaction t;
     t.id = row.text(0);
-    t.accountId = row.text(1);
+    t.accountId = row.text(1, pool);
     t.date = row.date(2);
-    t.payee = row.text(3);
-    t.memo = row.text(4);
+    t.payee = row.text(3, pool);
+    t.memo = row.text(4, pool);
     t.amount = row.int64(5);
-    t.categoryId = row.text(6);
+    t.categoryId = row.text(6, pool);
     t.checkNumber = row.text(7);
     t.cleared = row.flag(8);
     t.reconciled = row.flag(9);
     t.transferLinkId = row.text(10);
-    t.transferDestAccountId = row.text(11);
+    t.transferDestAccountId = row.text(11, pool);
     t.isSplit = row.flag(12);
-    t.recurringId = row.text(13);
+    t.recurringId = row.text(13, pool);
     SyncColumns::read(row, 14, t);
-    return t;
+}
+
+// A mapper with a pool of its own for one query.
+auto transactionMapper()
+{
+    return [pool = std::make_shared<TextPool>()](const SqlRow& row) {
+        Transaction t;
+        readTransaction(row, *pool, t);
+        return t;
+    };
 }
 
 // Reads rows with their category's display name; a category that does not
 // exist names nothing.
 auto rowMapper(const QHash<QString, QString>& categoryNames)
 {
-    return [&categoryNames](const SqlRow& row) {
-        TransactionRow transaction;
-        static_cast<Transaction&>(transaction) = mapTransaction(row);
+    return [&categoryNames, pool = std::make_shared<TextPool>()](
+               const SqlRow& row, TransactionRow& transaction) {
+        readTransaction(row, *pool, transaction);
         transaction.categoryName = categoryNames.value(transaction.categoryId);
-        return transaction;
     };
 }
 
@@ -79,7 +92,7 @@ QList<Transaction> TransactionRepository::findByAccount(const QString& accountId
                                                   "t.account_id = ? AND t.deleted_at IS NULL")
                                        .arg(kColumns)
             + kOrderNewestFirst,
-        { accountId }, mapTransaction);
+        { accountId }, transactionMapper());
 }
 
 QHash<QString, QString> TransactionRepository::categoryDisplayNames() const
@@ -101,7 +114,15 @@ QList<TransactionRow> TransactionRepository::findRegisterRows(const QString& acc
 
     // The opening row goes in first: putting it in front of a large list
     // afterwards would move every row.
+    // Room for every row up front (deleted ones included, an index-only
+    // count): growing a list of 100,000 rows step by step copies it repeatedly.
+    const qint64 capacity = selectOne<qint64>(
+        QStringLiteral("SELECT COUNT(*) FROM transactions WHERE account_id = ?"), { accountId },
+        [](const SqlRow& row) {
+            return row.int64(0);
+        }).value_or(0);
     QList<TransactionRow> rows;
+    rows.reserve(capacity + 1);
     if (startingBalance != 0) {
         TransactionRow opening;
         opening.payee = QStringLiteral("Opening Balance");
@@ -119,17 +140,12 @@ QList<TransactionRow> TransactionRepository::findRegisterRows(const QString& acc
               .arg(kColumns);
     // Oldest first by date, then created_at: sorted here rather than by SQLite.
     RowOrder order({ 2, 17 });
-    selectInto(rows, select, { accountId }, [&](const SqlRow& row) {
+    selectInto(rows, select, { accountId }, [&](const SqlRow& row, TransactionRow& out) {
         order.add(row);
-        return mapRow(row);
+        mapRow(row, out);
     });
     if (order.isUsable()) {
-        QList<TransactionRow> sorted;
-        sorted.reserve(rows.size());
-        sorted.append(rows.mid(0, first));
-        for (qsizetype position : order.permutation())
-            sorted.append(std::move(rows[first + position]));
-        rows = std::move(sorted);
+        applyPermutation(rows, order.permutation(), first);
     } else {
         rows.resize(first);
         selectInto(rows, select + QStringLiteral(" ORDER BY t.date ASC, t.created_at ASC"),
@@ -154,14 +170,14 @@ QList<Transaction> TransactionRepository::findUnreconciled(const QString& accoun
         QStringLiteral("SELECT %1 FROM transactions t WHERE t.account_id = ? AND t.deleted_at IS "
                        "NULL AND t.reconciled = 0 ORDER BY t.date ASC, t.created_at ASC")
             .arg(kColumns),
-        { accountId }, mapTransaction);
+        { accountId }, transactionMapper());
 }
 
 std::optional<Transaction> TransactionRepository::findById(const QString& id) const
 {
     return selectOne<Transaction>(
         QStringLiteral("SELECT %1 FROM transactions t WHERE t.id = ?").arg(kColumns), { id },
-        mapTransaction);
+        transactionMapper());
 }
 
 QList<Transaction> TransactionRepository::findPending() const
@@ -169,7 +185,7 @@ QList<Transaction> TransactionRepository::findPending() const
     return selectList<Transaction>(
         QStringLiteral("SELECT %1 FROM transactions t WHERE t.sync_status = 'pending'")
             .arg(kColumns),
-        {}, mapTransaction);
+        {}, transactionMapper());
 }
 
 std::optional<Transaction> TransactionRepository::findLastForPayee(
@@ -179,7 +195,7 @@ std::optional<Transaction> TransactionRepository::findLastForPayee(
                                                  "AND t.account_id = ? AND t.deleted_at IS NULL")
                                       .arg(kColumns)
             + kOrderNewestFirst + QStringLiteral(" LIMIT 1"),
-        { payee, accountId }, mapTransaction);
+        { payee, accountId }, transactionMapper());
 }
 
 QStringList TransactionRepository::distinctPayees() const

@@ -5,9 +5,11 @@
 #include "app/ThemeManager.h"
 #include "data/Clock.h"
 #include "data/Money.h"
+#include "data/Permutation.h"
 
 #include <QCollator>
 #include <QColor>
+#include <QHash>
 
 #include <algorithm>
 #include <numeric>
@@ -337,10 +339,10 @@ void RegisterModel::loadBuffer(const TransactionRow& row, const QString& categor
     m_buffer.cleared = clearedMark(row);
 }
 
-void RegisterModel::setRows(const QList<TransactionRow>& rows)
+void RegisterModel::setRows(QList<TransactionRow> rows)
 {
     beginResetModel();
-    m_rows = rows;
+    m_rows = std::move(rows);
     sortRows();
     m_editingRow = -1;
     resetBuffer();
@@ -365,37 +367,47 @@ void RegisterModel::sortRows()
     std::vector<int> order(n);
     std::iota(order.begin(), order.end(), 0);
     const bool ascending = m_sortOrder == Qt::AscendingOrder;
-    // Equal keys: the later date first, whatever the direction.
-    auto laterFirst = [this](int a, int b) { return m_rows[a].date > m_rows[b].date; };
-
+    std::vector<qint64> keys(n);
     const bool textColumn = m_sortColumn >= CheckNumberColumn && m_sortColumn <= MemoColumn;
     if (textColumn) {
-        // Collation keys once per row instead of a locale comparison per pair.
+        // Each distinct text is collated once and the rows compare by its
+        // rank: a register repeats the same payees and categories thousands
+        // of times, and comparing strings per pair is what makes sorting slow.
+        QHash<QString, int> distinct;
+        std::vector<int> ids(n);
+        for (int i = 0; i < n; ++i) {
+            const QString& text = textKey(m_rows[i], m_sortColumn);
+            auto found = distinct.constFind(text);
+            if (found == distinct.constEnd())
+                found = distinct.insert(text, int(distinct.size()));
+            ids[i] = found.value();
+        }
         const QCollator collator;
-        std::vector<QCollatorSortKey> keys;
-        keys.reserve(n);
-        for (const TransactionRow& t : m_rows)
-            keys.push_back(collator.sortKey(textKey(t, m_sortColumn)));
-        std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-            const int c = keys[a].compare(keys[b]);
-            if (c != 0)
-                return ascending ? c < 0 : c > 0;
-            return laterFirst(a, b);
-        });
+        std::vector<std::pair<QCollatorSortKey, int>> sortKeys;
+        sortKeys.reserve(distinct.size());
+        for (auto it = distinct.cbegin(); it != distinct.cend(); ++it)
+            sortKeys.emplace_back(collator.sortKey(it.key()), it.value());
+        std::sort(sortKeys.begin(), sortKeys.end(),
+            [](const auto& a, const auto& b) { return a.first.compare(b.first) < 0; });
+        std::vector<qint64> rank(sortKeys.size());
+        for (size_t r = 0; r < sortKeys.size(); ++r) {
+            const bool tied = r > 0 && sortKeys[r].first.compare(sortKeys[r - 1].first) == 0;
+            rank[size_t(sortKeys[r].second)]
+                = tied ? rank[size_t(sortKeys[r - 1].second)] : qint64(r);
+        }
+        for (int i = 0; i < n; ++i)
+            keys[i] = rank[size_t(ids[i])];
     } else {
-        std::vector<qint64> keys(n);
         for (int i = 0; i < n; ++i)
             keys[i] = numericKey(m_rows[i], m_sortColumn);
-        std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-            if (keys[a] != keys[b])
-                return ascending ? keys[a] < keys[b] : keys[a] > keys[b];
-            return laterFirst(a, b);
-        });
     }
+    // Equal keys: the later date first, whatever the direction.
+    const auto before = [&](int a, int b) {
+        if (keys[a] != keys[b])
+            return ascending ? keys[a] < keys[b] : keys[a] > keys[b];
+        return m_rows[a].date > m_rows[b].date;
+    };
+    std::stable_sort(order.begin(), order.end(), before);
 
-    QList<TransactionRow> sorted;
-    sorted.reserve(n);
-    for (int i : order)
-        sorted.append(std::move(m_rows[i]));
-    m_rows = std::move(sorted);
+    applyPermutation(m_rows, order);
 }

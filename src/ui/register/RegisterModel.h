@@ -50,7 +50,7 @@ public:
     bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
-    void setRows(const QList<TransactionRow>& rows);
+    void setRows(QList<TransactionRow> rows);
     const QList<TransactionRow>& rows() const { return m_rows; }
 
     int newEntryRow() const;

@@ -239,18 +239,18 @@ void RegisterScreen::reload()
     const bool keepDraft = m_model->editingRow() < 0;
     const RegisterModel::EntryBuffer draft = m_model->buffer();
 
-    const QList<TransactionRow> rows = m_state->transactions()->findRegisterRows(m_accountId);
+    QList<TransactionRow> rows = m_state->transactions()->findRegisterRows(m_accountId);
+    const qint64 balance
+        = rows.isEmpty() ? (account ? account->startingBalance : 0) : rows.last().runningBalance;
     applyTwoLine(m_state->preferences()->boolValue(QStringLiteral("registerTwoLine"), false));
     {
         // Restoring the current cell below must not start editing on the way.
         QSignalBlocker block(m_view->selectionModel());
-        m_model->setRows(rows);
+        m_model->setRows(std::move(rows));
     }
     if (keepDraft)
         m_model->setBuffer(draft);
 
-    const qint64 balance
-        = rows.isEmpty() ? (account ? account->startingBalance : 0) : rows.last().runningBalance;
     m_balance->setText(Money::formatMoney(balance, account ? account->currency : Currency::USD));
     m_balance->setStyleSheet(
         QStringLiteral("color: %1;")
