@@ -63,6 +63,20 @@ QList<Account> AccountRepository::findPending() const
     return select(QStringLiteral("WHERE sync_status = 'pending'"), {});
 }
 
+QHash<QString, qint64> AccountRepository::balances() const
+{
+    QHash<QString, qint64> result;
+    QSqlQuery query = prepared(
+        QStringLiteral("SELECT a.id, a.starting_balance + COALESCE((SELECT SUM(t.amount) FROM "
+                       "transactions t WHERE t.account_id = a.id AND t.deleted_at IS NULL), 0) "
+                       "FROM accounts a WHERE a.deleted_at IS NULL"));
+    if (!query.exec())
+        return result;
+    while (query.next())
+        result.insert(SqlValue::readText(query.value(0)), query.value(1).toLongLong());
+    return result;
+}
+
 bool AccountRepository::insert(const Account& a)
 {
     using namespace SqlValue;

@@ -3,6 +3,7 @@
 #include "Account.h"
 #include "Repository.h"
 
+#include <QHash>
 #include <QList>
 #include <QPair>
 
@@ -16,6 +17,9 @@ public:
     std::optional<Account> findById(const QString& id) const;
     QList<Account> findDeleted() const;
     QList<Account> findPending() const;
+    // Live account id -> starting balance plus the sum of its live transactions,
+    // the running balance its register ends on, in one query.
+    QHash<QString, qint64> balances() const;
 
     bool insert(const Account& account);
     bool update(const Account& account);
