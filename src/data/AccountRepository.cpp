@@ -63,13 +63,23 @@ QList<Account> AccountRepository::findPending() const
     return select(QStringLiteral("WHERE sync_status = 'pending'"), {});
 }
 
-QHash<QString, qint64> AccountRepository::balances() const
+QHash<QString, qint64> AccountRepository::balances(const QStringList& accountIds) const
 {
+    QString sql = QStringLiteral(
+        "SELECT a.id, a.starting_balance + COALESCE((SELECT SUM(t.amount) FROM transactions t "
+        "WHERE t.account_id = a.id AND t.deleted_at IS NULL), 0) FROM accounts a WHERE "
+        "a.deleted_at IS NULL");
+    QVariantList values;
+    if (!accountIds.isEmpty()) {
+        QStringList marks;
+        for (const QString& id : accountIds) {
+            marks << QStringLiteral("?");
+            values << id;
+        }
+        sql += QStringLiteral(" AND a.id IN (%1)").arg(marks.join(QStringLiteral(", ")));
+    }
     QHash<QString, qint64> result;
-    QSqlQuery query = prepared(
-        QStringLiteral("SELECT a.id, a.starting_balance + COALESCE((SELECT SUM(t.amount) FROM "
-                       "transactions t WHERE t.account_id = a.id AND t.deleted_at IS NULL), 0) "
-                       "FROM accounts a WHERE a.deleted_at IS NULL"));
+    QSqlQuery query = prepared(sql, values);
     if (!query.exec())
         return result;
     while (query.next())

@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QList>
 #include <QPair>
+#include <QStringList>
 
 class AccountRepository : public Repository {
     Q_OBJECT
@@ -18,8 +19,9 @@ public:
     QList<Account> findDeleted() const;
     QList<Account> findPending() const;
     // Live account id -> starting balance plus the sum of its live transactions,
-    // the running balance its register ends on, in one query.
-    QHash<QString, qint64> balances() const;
+    // the running balance its register ends on, in one query; only the
+    // accounts of `accountIds` when any are given.
+    QHash<QString, qint64> balances(const QStringList& accountIds = {}) const;
 
     bool insert(const Account& account);
     bool update(const Account& account);

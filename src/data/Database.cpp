@@ -19,6 +19,7 @@ struct Migration {
 constexpr Migration kMigrations[] = {
     { 1, "initial", ":/sql/sql/migrations/001_initial.sql" },
     { 2, "recon_sync", ":/sql/sql/migrations/002_recon_sync.sql" },
+    { 4, "balance_index", ":/sql/sql/migrations/004_balance_index.sql" },
 };
 
 void finishStatement(QString& accumulated, QStringList& out)

@@ -59,7 +59,9 @@ void TestStartup::createsMissingDataDirectory()
     QStringList rows;
     while (q.next())
         rows << q.value(0).toString() + QLatin1Char(':') + q.value(1).toString();
-    QCOMPARE(rows, QStringList({ QStringLiteral("1:initial"), QStringLiteral("2:recon_sync") }));
+    QCOMPARE(rows,
+        QStringList({ QStringLiteral("1:initial"), QStringLiteral("2:recon_sync"),
+            QStringLiteral("4:balance_index") }));
     QVERIFY(q.exec(QStringLiteral("PRAGMA journal_mode")) && q.next());
     QCOMPARE(q.value(0).toString(), QStringLiteral("wal"));
     qunsetenv("LEDGERINE_DATA_DIR");

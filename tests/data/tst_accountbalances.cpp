@@ -2,8 +2,10 @@
 #include "TestDatabase.h"
 #include "data/AccountRepository.h"
 #include "data/Clock.h"
+#include "data/Database.h"
 #include "data/TransactionRepository.h"
 
+#include <QSqlQuery>
 #include <QTest>
 
 namespace {
@@ -26,6 +28,8 @@ private Q_SLOTS:
 
     void balancesMatchTheEndOfEachRegister();
     void deletedRowsAndAccountsDoNotCount();
+    void onlyTheChosenAccounts();
+    void sumsComeFromTheLiveAmountIndex();
 };
 
 void TestAccountBalances::balancesMatchTheEndOfEachRegister()
@@ -97,6 +101,52 @@ void TestAccountBalances::deletedRowsAndAccountsDoNotCount()
     QVERIFY(transactions.softDelete(live.id));
     QCOMPARE(accounts.balances().value(kept.id), 1000);
     QCOMPARE(accounts.balances().value(kept.id), registerEnd(transactions, kept));
+}
+
+void TestAccountBalances::onlyTheChosenAccounts()
+{
+    TestDatabase test;
+    AccountRepository accounts(test.db());
+    TransactionRepository transactions(test.db());
+    const Account a = Records::account(QStringLiteral("A"), 100);
+    const Account b = Records::account(QStringLiteral("B"), 200);
+    const Account c = Records::account(QStringLiteral("C"), 300);
+    for (const Account& account : { a, b, c })
+        QVERIFY(accounts.insert(account));
+    QVERIFY(transactions.insert(
+        Records::transaction(c.id, QDate(2025, 2, 2), QStringLiteral("Shop"), -50)));
+    QVERIFY(accounts.softDelete(b.id));
+
+    const QHash<QString, qint64> chosen
+        = accounts.balances({ c.id, b.id, QStringLiteral("no-such-account") });
+    QCOMPARE(chosen.size(), 1);
+    QCOMPARE(chosen.value(c.id), 250);
+    QCOMPARE(accounts.balances({ a.id }), (QHash<QString, qint64> { { a.id, 100 } }));
+    QCOMPARE(accounts.balances().size(), 2);
+}
+
+void TestAccountBalances::sumsComeFromTheLiveAmountIndex()
+{
+    TestDatabase test;
+    // Partial on live rows and covering the amount, so a sum never reads the table.
+    const QString definition
+        = test.scalar(QStringLiteral("SELECT sql FROM sqlite_master WHERE name = "
+                                     "'idx_transactions_live_amount'"))
+              .toString();
+    QVERIFY2(definition.contains(
+                 QLatin1String("(account_id, amount, deleted_at) WHERE deleted_at IS NULL")),
+        qPrintable(definition));
+
+    QSqlQuery plan(test.db()->database());
+    QVERIFY(plan.exec(QStringLiteral(
+        "EXPLAIN QUERY PLAN SELECT SUM(t.amount) FROM transactions t WHERE t.account_id = 'x' "
+        "AND t.deleted_at IS NULL")));
+    QStringList steps;
+    while (plan.next())
+        steps << plan.value(3).toString();
+    QVERIFY2(steps.join(QLatin1Char('|'))
+                 .contains(QLatin1String("USING COVERING INDEX idx_transactions_live_amount")),
+        qPrintable(steps.join(QLatin1Char('|'))));
 }
 
 QTEST_GUILESS_MAIN(TestAccountBalances)

@@ -34,8 +34,8 @@ class TestDatabaseMigrations : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void freshFileReachesVersionTwo();
-    void versionOneFileGetsOnlyMigrationTwo();
+    void freshFileReachesTheLatestVersion();
+    void versionOneFileGetsTheLaterMigrations();
     void upToDateFileRunsNothing();
     void failingStatementLeavesNothing();
     void notADatabaseIsRefusedAndUntouched();
@@ -43,7 +43,7 @@ private Q_SLOTS:
     void shippedScriptsSplitIntoWholeStatements();
 };
 
-void TestDatabaseMigrations::freshFileReachesVersionTwo()
+void TestDatabaseMigrations::freshFileReachesTheLatestVersion()
 {
     QTemporaryDir dir;
     Database db;
@@ -51,11 +51,12 @@ void TestDatabaseMigrations::freshFileReachesVersionTwo()
     QVERIFY(db.open(dir.filePath(QStringLiteral("ledgerine.db"))));
     QVERIFY(db.runMigrations());
 
-    QCOMPARE(applied.count(), 2);
+    QCOMPARE(applied.count(), 3);
     QCOMPARE(column(db.database(),
                  QStringLiteral("SELECT version || ':' || name FROM "
                                 "schema_version ORDER BY version")),
-        QStringList({ QStringLiteral("1:initial"), QStringLiteral("2:recon_sync") }));
+        QStringList({ QStringLiteral("1:initial"), QStringLiteral("2:recon_sync"),
+            QStringLiteral("4:balance_index") }));
     QCOMPARE(column(db.database(), QStringLiteral("PRAGMA journal_mode")),
         QStringList { QStringLiteral("wal") });
     QCOMPARE(column(db.database(), QStringLiteral("PRAGMA foreign_keys")),
@@ -90,7 +91,7 @@ void TestDatabaseMigrations::freshFileReachesVersionTwo()
         QStringList { QStringLiteral("1") });
 }
 
-void TestDatabaseMigrations::versionOneFileGetsOnlyMigrationTwo()
+void TestDatabaseMigrations::versionOneFileGetsTheLaterMigrations()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("old.db"));
@@ -115,9 +116,10 @@ void TestDatabaseMigrations::versionOneFileGetsOnlyMigrationTwo()
     QSignalSpy applied(&db, &Database::migrationApplied);
     QVERIFY(db.open(path));
     QVERIFY(db.runMigrations());
-    QCOMPARE(applied.count(), 1);
+    QCOMPARE(applied.count(), 2);
     QCOMPARE(applied.first().at(0).toInt(), 2);
     QCOMPARE(applied.first().at(1).toString(), QStringLiteral("recon_sync"));
+    QCOMPARE(applied.last().at(0).toInt(), 4);
     QCOMPARE(column(db.database(),
                  QStringLiteral("SELECT created_at || '|' || updated_at || '|' || "
                                 "version || '|' || sync_status FROM "
