@@ -42,6 +42,7 @@ bool isLive(const std::optional<Account>& account)
 MainWindow::MainWindow(AppState* state, QWidget* parent)
     : QMainWindow(parent)
     , m_state(state)
+    , m_balances(state->accounts())
 {
     setWindowTitle(tr("Mellowind Ledgerine"));
     const QByteArray geometry = QSettings().value(kGeometryKey).toByteArray();
@@ -122,7 +123,10 @@ void MainWindow::connectStore()
                 m_register->reload();
         });
     connect(m_state->transactions(), &TransactionRepository::transactionsChanged, this,
-        &MainWindow::onAccountsChanged);
+        [this](const QString& accountId) {
+            m_balances.forget(accountId);
+            onAccountsChanged();
+        });
     connect(m_state->accounts(), &AccountRepository::accountsChanged, this,
         &MainWindow::onAccountsChanged);
     connect(m_state->themeManager(), &ThemeManager::fontScaleChanged, this,
@@ -171,7 +175,7 @@ void MainWindow::restoreInitialPage()
 void MainWindow::onAccountsChanged()
 {
     const QList<Account> accounts = m_state->accounts()->findAll();
-    m_sidebar->setAccounts(accounts, m_state->accounts()->balances());
+    m_sidebar->setAccounts(accounts, m_balances.of(accounts));
     m_statusBar->setAccountCount(int(accounts.size()));
 
     const QString current = m_state->currentAccountId();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "AccountBalances.h"
+
 #include <QMainWindow>
 
 class AccountSidebar;
@@ -62,6 +64,7 @@ private:
     void onFontScaleChanged();
 
     AppState* m_state;
+    AccountBalances m_balances;
     MainMenus* m_menus = nullptr;
     RegisterScreen* m_register = nullptr;
     WelcomeScreen* m_welcome = nullptr;
