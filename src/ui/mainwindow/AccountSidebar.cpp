@@ -16,7 +16,9 @@ namespace {
 constexpr int kSidebarMinWidth = 260;
 constexpr int kSidebarMaxWidth = 500;
 constexpr int kShortcutCount = 10;
-constexpr int kRowPadding = 10;
+// The item padding of the style sheet (7px above and below) comes off the
+// rectangle the row widget gets; the row keeps its full height within it.
+constexpr int kRowPadding = 14;
 
 } // namespace
 

@@ -231,9 +231,10 @@ void TestAccountSidebar::rowsFollowTheListWidth()
     sidebar.resize(420, 500);
     QTRY_VERIFY(sidebar.list()->viewport()->width() > before);
     QTRY_COMPARE(widths(), QList<int>(2, sidebar.list()->viewport()->width()));
-    // Rows are as tall as their contents plus the padding.
-    QCOMPARE(sidebar.list()->item(0)->sizeHint().height(),
-        rowWidget(sidebar, 0)->sizeHint().height() + 10);
+    // Each row widget gets at least the height it asks for, inside the item's padding.
+    QWidget* row = rowWidget(sidebar, 0);
+    QVERIFY2(row->height() >= row->sizeHint().height(),
+        qPrintable(QStringLiteral("%1 < %2").arg(row->height()).arg(row->sizeHint().height())));
 }
 
 void TestAccountSidebar::styleFollowsTheFontScale()
