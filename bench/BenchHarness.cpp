@@ -77,7 +77,7 @@ void note(const QString& text)
 
 } // namespace Bench
 
-// Usage: ledgerine_bench [--scale F] [--only NAME]
+// Usage: ledgerine_bench [--scale F] [--only NAME] [--keep]
 int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM",
@@ -94,10 +94,17 @@ int main(int argc, char* argv[])
             context.scale = args[++i].toDouble();
         else if (args[i] == QLatin1String("--only") && i + 1 < args.size())
             only = args[++i];
+        else if (args[i] == QLatin1String("--keep"))
+            context.keep = true;
     }
 
     QTemporaryDir dir;
     context.workDir = dir.path();
+    if (context.keep) {
+        // Leaves the generated databases behind for a look with other tools.
+        dir.setAutoRemove(false);
+        print(QStringLiteral("databases kept in %1").arg(dir.path()));
+    }
     for (auto& [order, entries] : registry()) {
         for (auto& entry : entries) {
             if (!only.isEmpty() && only != QString::fromStdString(entry.name))

@@ -11,6 +11,7 @@ namespace Bench {
 struct Context {
     QString workDir; // a fresh temporary directory for this run
     double scale = 1; // multiplies the data sizes (--scale)
+    bool keep = false; // leave the databases in workDir (--keep)
 };
 
 using Suite = std::function<void(Context&)>;

@@ -12,20 +12,19 @@ const QString kColumns = QStringLiteral(
     "id, name, account_type, currency, institution, account_number_last4, starting_balance, "
     "sort_order, is_shared, version, sync_status, server_id, created_at, updated_at, deleted_at");
 
-Account mapRow(const QSqlQuery& q)
+Account mapRow(const SqlRow& row)
 {
-    using namespace SqlValue;
     Account a;
-    a.id = readText(q.value(0));
-    a.name = readText(q.value(1));
-    a.type = accountTypeFromText(readText(q.value(2)));
-    a.currency = currencyFromText(readText(q.value(3)));
-    a.institution = readText(q.value(4));
-    a.accountNumberLast4 = readText(q.value(5));
-    a.startingBalance = q.value(6).toLongLong();
-    a.sortOrder = q.value(7).toInt();
-    a.isShared = q.value(8).toInt() != 0;
-    SyncColumns::read(q, 9, a);
+    a.id = row.text(0);
+    a.name = row.text(1);
+    a.type = accountTypeFromText(row.text(2));
+    a.currency = currencyFromText(row.text(3));
+    a.institution = row.text(4);
+    a.accountNumberLast4 = row.text(5);
+    a.startingBalance = row.int64(6);
+    a.sortOrder = row.integer(7);
+    a.isShared = row.flag(8);
+    SyncColumns::read(row, 9, a);
     return a;
 }
 
@@ -79,11 +78,10 @@ QHash<QString, qint64> AccountRepository::balances(const QStringList& accountIds
         sql += QStringLiteral(" AND a.id IN (%1)").arg(marks.join(QStringLiteral(", ")));
     }
     QHash<QString, qint64> result;
-    QSqlQuery query = prepared(sql, values);
-    if (!query.exec())
-        return result;
-    while (query.next())
-        result.insert(SqlValue::readText(query.value(0)), query.value(1).toLongLong());
+    const auto rows = selectList<QPair<QString, qint64>>(
+        sql, values, [](const SqlRow& row) { return qMakePair(row.text(0), row.int64(1)); });
+    for (const auto& [id, balance] : rows)
+        result.insert(id, balance);
     return result;
 }
 
@@ -130,7 +128,7 @@ bool AccountRepository::updateSortOrders(const QList<QPair<QString, int>>& order
 {
     TransactionScope scope(database());
     for (const auto& [id, sortOrder] : orders) {
-        QSqlQuery query
+        QSqlQuery& query
             = prepared(QStringLiteral("UPDATE accounts SET sort_order=?, updated_at=? WHERE id=?"),
                 { sortOrder, Clock::nowIso(), id });
         if (!query.exec())

@@ -10,21 +10,20 @@ const QString kColumns
                      "color, is_default, account_id, version, sync_status, server_id, created_at, "
                      "updated_at, deleted_at");
 
-Category mapRow(const QSqlQuery& q)
+Category mapRow(const SqlRow& row)
 {
-    using namespace SqlValue;
     Category c;
-    c.id = readText(q.value(0));
-    c.name = readText(q.value(1));
-    c.type = categoryTypeFromText(readText(q.value(2)));
-    c.parentId = readText(q.value(3));
-    c.isTaxRelevant = q.value(4).toInt() != 0;
-    c.taxCategory = readText(q.value(5));
-    c.icon = readText(q.value(6));
-    c.color = readText(q.value(7));
-    c.isDefault = q.value(8).toInt() != 0;
-    c.accountId = readText(q.value(9));
-    SyncColumns::read(q, 10, c);
+    c.id = row.text(0);
+    c.name = row.text(1);
+    c.type = categoryTypeFromText(row.text(2));
+    c.parentId = row.text(3);
+    c.isTaxRelevant = row.flag(4);
+    c.taxCategory = row.text(5);
+    c.icon = row.text(6);
+    c.color = row.text(7);
+    c.isDefault = row.flag(8);
+    c.accountId = row.text(9);
+    SyncColumns::read(row, 10, c);
     return c;
 }
 
@@ -78,7 +77,7 @@ int CategoryRepository::count() const
 {
     return selectOne<int>(
         QStringLiteral("SELECT COUNT(*) FROM categories WHERE deleted_at IS NULL"), {},
-        [](const QSqlQuery& q) { return q.value(0).toInt(); })
+        [](const SqlRow& row) { return row.integer(0); })
         .value_or(0);
 }
 

@@ -3,6 +3,7 @@
 #include "DataLogging.h"
 
 #include <QFile>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -19,6 +20,7 @@ struct Migration {
 constexpr Migration kMigrations[] = {
     { 1, "initial", ":/sql/sql/migrations/001_initial.sql" },
     { 2, "recon_sync", ":/sql/sql/migrations/002_recon_sync.sql" },
+    { 3, "payee_index", ":/sql/sql/migrations/003_payee_index.sql" },
     { 4, "balance_index", ":/sql/sql/migrations/004_balance_index.sql" },
 };
 
@@ -78,6 +80,9 @@ bool Database::open(const QString& path)
     QSqlQuery pragma(m_db);
     pragma.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
     pragma.exec(QStringLiteral("PRAGMA foreign_keys=ON"));
+    // Reading pages through a memory map instead of a read call each: the
+    // register and the search visit rows scattered over the whole table.
+    pragma.exec(QStringLiteral("PRAGMA mmap_size=1073741824"));
     m_open = true;
     return true;
 }
@@ -85,6 +90,16 @@ bool Database::open(const QString& path)
 QSqlDatabase Database::database() const
 {
     return m_db;
+}
+
+sqlite3* Database::handle() const
+{
+    if (!m_open || !m_db.driver())
+        return nullptr;
+    const QVariant handle = m_db.driver()->handle();
+    if (qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        return nullptr;
+    return *static_cast<sqlite3* const*>(handle.constData());
 }
 
 bool Database::runMigrations()

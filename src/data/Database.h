@@ -6,6 +6,8 @@
 
 // Owns the process's single SQLite connection and brings its schema up to
 // date from the migration scripts compiled into the resources.
+struct sqlite3;
+
 class Database : public QObject {
     Q_OBJECT
 
@@ -17,6 +19,9 @@ public:
     bool runMigrations();
     bool applyMigration(int version, const QString& name, const QString& sql);
     QSqlDatabase database() const;
+    // The connection's own SQLite handle (null while closed), for reads that
+    // skip the Qt driver's per-value work.
+    sqlite3* handle() const;
     bool isOpen() const { return m_open; }
 
     // Splits a script into statements the driver can run one by one,

@@ -10,8 +10,8 @@ PreferencesRepository::PreferencesRepository(Database* db, QObject* parent)
 std::optional<QString> PreferencesRepository::get(const QString& key) const
 {
     return selectOne<QString>(QStringLiteral("SELECT value FROM preferences WHERE key = ?"),
-        { key }, [](const QSqlQuery& q) {
-            const QString text = SqlValue::readText(q.value(0));
+        { key }, [](const SqlRow& row) {
+            const QString text = row.text(0);
             return text.isNull() ? QString(QLatin1String("")) : text;
         });
 }
@@ -31,9 +31,9 @@ bool PreferencesRepository::boolValue(const QString& key, bool defaultValue) con
 
 bool PreferencesRepository::set(const QString& key, const QString& value)
 {
-    QSqlQuery query = prepared(QStringLiteral("INSERT INTO preferences (key, value) VALUES (?, ?) "
-                                              "ON CONFLICT(key) DO UPDATE SET value = "
-                                              "excluded.value"),
+    QSqlQuery& query = prepared(QStringLiteral("INSERT INTO preferences (key, value) VALUES (?, ?) "
+                                               "ON CONFLICT(key) DO UPDATE SET value = "
+                                               "excluded.value"),
         { key, SqlValue::text(value) });
     if (!query.exec())
         return false;
@@ -53,6 +53,6 @@ void PreferencesRepository::setInt(const QString& key, int value)
 
 bool PreferencesRepository::remove(const QString& key)
 {
-    QSqlQuery query = prepared(QStringLiteral("DELETE FROM preferences WHERE key = ?"), { key });
+    QSqlQuery& query = prepared(QStringLiteral("DELETE FROM preferences WHERE key = ?"), { key });
     return query.exec();
 }

@@ -12,17 +12,16 @@ const QString kColumns = QStringLiteral(
 
 const QString kLatestFirst = QStringLiteral(" ORDER BY statement_date DESC");
 
-Reconciliation mapRow(const QSqlQuery& q)
+Reconciliation mapRow(const SqlRow& row)
 {
-    using namespace SqlValue;
     Reconciliation r;
-    r.id = readText(q.value(0));
-    r.accountId = readText(q.value(1));
-    r.statementDate = readDate(q.value(2));
-    r.statementBalance = q.value(3).toLongLong();
-    r.reconciledBalance = q.value(4).toLongLong();
-    r.completedAt = readDateTime(q.value(5));
-    SyncColumns::read(q, 6, r);
+    r.id = row.text(0);
+    r.accountId = row.text(1);
+    r.statementDate = row.date(2);
+    r.statementBalance = row.int64(3);
+    r.reconciledBalance = row.int64(4);
+    r.completedAt = row.dateTime(5);
+    SyncColumns::read(row, 6, r);
     return r;
 }
 

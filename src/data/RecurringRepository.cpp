@@ -11,24 +11,23 @@ const QString kColumns = QStringLiteral(
     "next_due_date, auto_post, is_active, transfer_dest_account_id, version, sync_status, "
     "server_id, created_at, updated_at, deleted_at");
 
-RecurringTransaction mapRow(const QSqlQuery& q)
+RecurringTransaction mapRow(const SqlRow& row)
 {
-    using namespace SqlValue;
     RecurringTransaction r;
-    r.id = readText(q.value(0));
-    r.accountId = readText(q.value(1));
-    r.payee = readText(q.value(2));
-    r.memo = readText(q.value(3));
-    r.amount = q.value(4).toLongLong();
-    r.categoryId = readText(q.value(5));
-    r.frequency = frequencyFromText(readText(q.value(6)));
-    r.startDate = readDate(q.value(7));
-    r.endDate = readOptionalDate(q.value(8));
-    r.nextDueDate = readDate(q.value(9));
-    r.autoPost = q.value(10).toInt() != 0;
-    r.isActive = q.value(11).toInt() != 0;
-    r.transferDestAccountId = readText(q.value(12));
-    SyncColumns::read(q, 13, r);
+    r.id = row.text(0);
+    r.accountId = row.text(1);
+    r.payee = row.text(2);
+    r.memo = row.text(3);
+    r.amount = row.int64(4);
+    r.categoryId = row.text(5);
+    r.frequency = frequencyFromText(row.text(6));
+    r.startDate = row.date(7);
+    r.endDate = row.optionalDate(8);
+    r.nextDueDate = row.date(9);
+    r.autoPost = row.flag(10);
+    r.isActive = row.flag(11);
+    r.transferDestAccountId = row.text(12);
+    SyncColumns::read(row, 13, r);
     return r;
 }
 

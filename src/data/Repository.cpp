@@ -13,12 +13,24 @@ Repository::Repository(Database* db, const char* className, QObject* parent)
 {
 }
 
-QSqlQuery Repository::prepared(const QString& sql, const QVariantList& values) const
+QSqlQuery& Repository::prepared(const QString& sql, const QVariantList& values) const
 {
-    QSqlQuery query(m_db->database());
-    query.prepare(sql);
-    for (const QVariant& value : values)
-        query.addBindValue(value);
+    // Each statement is compiled once and kept: an import or a sync writes
+    // thousands of rows with the same few statements.
+    auto cached = m_statements.find(sql);
+    if (cached == m_statements.end()) {
+        auto query = std::make_unique<QSqlQuery>(m_db->database());
+        query->setForwardOnly(true);
+        if (!query->prepare(sql)) {
+            // Not kept, so that a later call prepares it afresh; its exec reports the error.
+            m_unprepared = std::move(query);
+            return *m_unprepared;
+        }
+        cached = m_statements.emplace(sql, std::move(query)).first;
+    }
+    QSqlQuery& query = *cached->second;
+    for (int i = 0; i < values.size(); ++i)
+        query.bindValue(i, values.at(i));
     return query;
 }
 
@@ -40,14 +52,14 @@ bool Repository::exec(QSqlQuery& query, const char* operation) const
 bool Repository::execWrite(
     const QString& sql, const QVariantList& values, const char* operation) const
 {
-    QSqlQuery query = prepared(sql, values);
+    QSqlQuery& query = prepared(sql, values);
     return exec(query, operation);
 }
 
 int Repository::execCount(
     const QString& sql, const QVariantList& values, const char* operation) const
 {
-    QSqlQuery query = prepared(sql, values);
+    QSqlQuery& query = prepared(sql, values);
     if (!exec(query, operation))
         return 0;
     return query.numRowsAffected();
@@ -73,7 +85,7 @@ int Repository::execCount(const QString& sql, const QVariantList& values, const 
 
 bool Repository::markSyncedIn(const char* table, const QString& id, const QString& serverId) const
 {
-    QSqlQuery query
+    QSqlQuery& query
         = prepared(QStringLiteral("UPDATE %1 SET sync_status='synced', server_id=? WHERE id=?")
                        .arg(QLatin1String(table)),
             { serverId, id });
@@ -97,7 +109,7 @@ bool Repository::softDeleteIn(const char* table, const QString& id,
                             .arg(QLatin1String(table));
     if (onFailure == OnFailure::Log)
         return execWrite(sql, { now, now, id }, "softDelete", changed);
-    QSqlQuery query = prepared(sql, { now, now, id });
+    QSqlQuery& query = prepared(sql, { now, now, id });
     if (!query.exec())
         return false;
     if (changed)

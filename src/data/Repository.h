@@ -1,10 +1,14 @@
 #pragma once
 
+#include "SqlStatement.h"
+
 #include <QObject>
 #include <QSqlQuery>
 #include <QVariantList>
 #include <functional>
+#include <memory>
 #include <optional>
+#include <unordered_map>
 
 class Database;
 
@@ -17,7 +21,9 @@ class Repository : public QObject {
 protected:
     Repository(Database* db, const char* className, QObject* parent);
 
-    QSqlQuery prepared(const QString& sql, const QVariantList& values = {}) const;
+    // The statement for `sql`, compiled on first use and kept, with `values`
+    // bound; valid until the next call for the same text.
+    QSqlQuery& prepared(const QString& sql, const QVariantList& values = {}) const;
 
     // Runs a write; on failure logs "<Class>::<operation> failed: <driver error>".
     bool exec(QSqlQuery& query, const char* operation) const;
@@ -33,25 +39,38 @@ protected:
     int execCount(const QString& sql, const QVariantList& values, const char* operation,
         const std::function<void()>& changed) const;
 
+    // Reads map rows with a function of `const SqlRow&`; a failing read yields
+    // an empty list or no value and logs nothing.
     template <typename T, typename Mapper>
     QList<T> selectList(const QString& sql, const QVariantList& values, Mapper map) const
     {
         QList<T> rows;
-        QSqlQuery query = prepared(sql, values);
-        if (!query.exec())
-            return rows;
-        while (query.next())
-            rows.append(map(query));
+        selectInto(rows, sql, values, map);
         return rows;
+    }
+
+    // Appends the rows to `rows`; after a failure `rows` is as it was.
+    template <typename T, typename Mapper>
+    bool selectInto(
+        QList<T>& rows, const QString& sql, const QVariantList& values, Mapper map) const
+    {
+        const qsizetype before = rows.size();
+        SqlStatement statement(m_db, sql, values);
+        while (statement.next())
+            rows.append(map(statement.row()));
+        if (!statement.failed())
+            return true;
+        rows.resize(before);
+        return false;
     }
 
     template <typename T, typename Mapper>
     std::optional<T> selectOne(const QString& sql, const QVariantList& values, Mapper map) const
     {
-        QSqlQuery query = prepared(sql, values);
-        if (!query.exec() || !query.next())
+        SqlStatement statement(m_db, sql, values);
+        if (!statement.next())
             return std::nullopt;
-        return map(query);
+        return map(statement.row());
     }
 
     // The statements every synchronised table shares; `table` is always one of
@@ -75,5 +94,7 @@ protected:
 
 private:
     Database* m_db;
+    mutable std::unordered_map<QString, std::unique_ptr<QSqlQuery>> m_statements;
+    mutable std::unique_ptr<QSqlQuery> m_unprepared;
     const char* m_className;
 };

@@ -4,17 +4,16 @@
 
 namespace {
 
-SplitLine mapRow(const QSqlQuery& q)
+SplitLine mapRow(const SqlRow& row)
 {
-    using namespace SqlValue;
     SplitLine line;
-    line.id = readText(q.value(0));
-    line.transactionId = readText(q.value(1));
-    line.categoryId = readText(q.value(2));
-    line.amount = q.value(3).toLongLong();
-    line.memo = readText(q.value(4));
-    line.createdAt = readDateTime(q.value(5));
-    line.updatedAt = readDateTime(q.value(6));
+    line.id = row.text(0);
+    line.transactionId = row.text(1);
+    line.categoryId = row.text(2);
+    line.amount = row.int64(3);
+    line.memo = row.text(4);
+    line.createdAt = row.dateTime(5);
+    line.updatedAt = row.dateTime(6);
     return line;
 }
 
@@ -46,7 +45,7 @@ bool SplitLineRepository::insert(const SplitLine& line)
 
 bool SplitLineRepository::deleteByTransaction(const QString& transactionId)
 {
-    QSqlQuery query = prepared(
+    QSqlQuery& query = prepared(
         QStringLiteral("DELETE FROM split_lines WHERE transaction_id = ?"), { transactionId });
     return query.exec();
 }

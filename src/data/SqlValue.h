@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QDate>
 #include <QDateTime>
 #include <QString>
@@ -19,6 +20,14 @@ QVariant optionalDate(const std::optional<QDate>& value);
 QVariant dateTime(const QDateTime& value);
 QVariant flag(bool value);
 QVariant null();
+
+// Parsers of the stored shapes; text of another shape goes through Qt's parsers.
+QDate parseDate(const QString& text);
+QDateTime parseDateTime(const QString& text);
+// Only the exact stored shapes, straight from the bytes; invalid for anything
+// else, which the parsers above then read.
+QDate parseStoredDate(QByteArrayView utf8);
+QDateTime parseStoredDateTime(QByteArrayView utf8);
 
 QString readText(const QVariant& value);
 QDate readDate(const QVariant& value);

@@ -1,24 +1,23 @@
 #pragma once
 
+#include "SqlRow.h"
 #include "SqlValue.h"
 #include "SyncStatus.h"
 
-#include <QSqlQuery>
 #include <QVariantList>
 
 // The sync columns every synchronised record ends with, in this order:
 // version, sync_status, server_id, created_at, updated_at, deleted_at.
 namespace SyncColumns {
 
-template <typename Record> void read(const QSqlQuery& q, int first, Record& record)
+template <typename Record> void read(const SqlRow& row, int first, Record& record)
 {
-    using namespace SqlValue;
-    record.version = q.value(first).toInt();
-    record.syncStatus = syncStatusFromText(readText(q.value(first + 1)));
-    record.serverId = readText(q.value(first + 2));
-    record.createdAt = readDateTime(q.value(first + 3));
-    record.updatedAt = readDateTime(q.value(first + 4));
-    record.deletedAt = readOptionalDateTime(q.value(first + 5));
+    record.version = row.integer(first);
+    record.syncStatus = syncStatusFromText(row.text(first + 1));
+    record.serverId = row.text(first + 2);
+    record.createdAt = row.dateTime(first + 3);
+    record.updatedAt = row.dateTime(first + 4);
+    record.deletedAt = row.optionalDateTime(first + 5);
 }
 
 // Values of "version, sync_status, server_id, created_at, updated_at" for an insert.

@@ -36,6 +36,11 @@ struct TransactionRow : Transaction {
     QString categoryName; // display name; empty when uncategorised
 };
 
+// Registers of a hundred thousand rows grow by reallocation instead of moving
+// every row one by one; every member is relocatable.
+Q_DECLARE_TYPEINFO(Transaction, Q_RELOCATABLE_TYPE);
+Q_DECLARE_TYPEINFO(TransactionRow, Q_RELOCATABLE_TYPE);
+
 struct SearchFilter {
     QString accountId; // empty = any
     QString categoryId; // empty = any

@@ -1,6 +1,7 @@
 #include "TransactionRepository.h"
 
 #include "Clock.h"
+#include "RowOrder.h"
 #include "SqlValue.h"
 #include "SyncColumns.h"
 
@@ -13,41 +14,47 @@ const QString kColumns = QStringLiteral(
     "t.deleted_at");
 
 // A sub-category is qualified by its parent only while its name is ambiguous.
-const QString kCategoryName = QStringLiteral(
-    "CASE WHEN c.parent_id IS NOT NULL AND (SELECT COUNT(*) FROM categories cc WHERE cc.name = "
-    "c.name AND cc.deleted_at IS NULL) > 1 THEN COALESCE((SELECT p.name FROM categories p WHERE "
-    "p.id = c.parent_id), '') || ' > ' || c.name ELSE c.name END AS category_name");
+// Worked out once per query for every category instead of once per row: the
+// per-row subqueries cost more than the rest of a large register together.
+const QString kCategoryNames = QStringLiteral(
+    "SELECT c.id, CASE WHEN c.parent_id IS NOT NULL AND (SELECT COUNT(*) FROM categories cc WHERE "
+    "cc.name = c.name AND cc.deleted_at IS NULL) > 1 THEN COALESCE((SELECT p.name FROM categories "
+    "p WHERE p.id = c.parent_id), '') || ' > ' || c.name ELSE c.name END AS category_name FROM "
+    "categories c");
 
 const QString kOrderNewestFirst = QStringLiteral(" ORDER BY t.date DESC, t.created_at DESC");
 
-Transaction mapTransaction(const QSqlQuery& q)
+Transaction mapTransaction(const SqlRow& row)
 {
-    using namespace SqlValue;
     Transaction t;
-    t.id = readText(q.value(0));
-    t.accountId = readText(q.value(1));
-    t.date = readDate(q.value(2));
-    t.payee = readText(q.value(3));
-    t.memo = readText(q.value(4));
-    t.amount = q.value(5).toLongLong();
-    t.categoryId = readText(q.value(6));
-    t.checkNumber = readText(q.value(7));
-    t.cleared = q.value(8).toInt() != 0;
-    t.reconciled = q.value(9).toInt() != 0;
-    t.transferLinkId = readText(q.value(10));
-    t.transferDestAccountId = readText(q.value(11));
-    t.isSplit = q.value(12).toInt() != 0;
-    t.recurringId = readText(q.value(13));
-    SyncColumns::read(q, 14, t);
+    t.id = row.text(0);
+    t.accountId = row.text(1);
+    t.date = row.date(2);
+    t.payee = row.text(3);
+    t.memo = row.text(4);
+    t.amount = row.int64(5);
+    t.categoryId = row.text(6);
+    t.checkNumber = row.text(7);
+    t.cleared = row.flag(8);
+    t.reconciled = row.flag(9);
+    t.transferLinkId = row.text(10);
+    t.transferDestAccountId = row.text(11);
+    t.isSplit = row.flag(12);
+    t.recurringId = row.text(13);
+    SyncColumns::read(row, 14, t);
     return t;
 }
 
-TransactionRow mapRow(const QSqlQuery& q)
+// Reads rows with their category's display name; a category that does not
+// exist names nothing.
+auto rowMapper(const QHash<QString, QString>& categoryNames)
 {
-    TransactionRow row;
-    static_cast<Transaction&>(row) = mapTransaction(q);
-    row.categoryName = SqlValue::readText(q.value(20));
-    return row;
+    return [&categoryNames](const SqlRow& row) {
+        TransactionRow transaction;
+        static_cast<Transaction&>(transaction) = mapTransaction(row);
+        transaction.categoryName = categoryNames.value(transaction.categoryId);
+        return transaction;
+    };
 }
 
 // The values of every column that insert and update both write, from date to recurring_id.
@@ -75,37 +82,68 @@ QList<Transaction> TransactionRepository::findByAccount(const QString& accountId
         { accountId }, mapTransaction);
 }
 
+QHash<QString, QString> TransactionRepository::categoryDisplayNames() const
+{
+    QHash<QString, QString> names;
+    for (const auto& [id, name] : selectList<std::pair<QString, QString>>(kCategoryNames, {},
+             [](const SqlRow& row) { return std::pair(row.text(0), row.text(1)); }))
+        names.insert(id, name);
+    return names;
+}
+
 QList<TransactionRow> TransactionRepository::findRegisterRows(const QString& accountId) const
 {
-    QList<TransactionRow> rows
-        = selectList<TransactionRow>(QStringLiteral("SELECT %1, %2 FROM transactions t LEFT JOIN "
-                                                    "categories c ON t.category_id = c.id WHERE "
-                                                    "t.account_id = ? AND t.deleted_at IS NULL "
-                                                    "ORDER BY t.date ASC, t.created_at ASC")
-                                         .arg(kColumns, kCategoryName),
-            { accountId }, mapRow);
-
     const qint64 startingBalance
         = selectOne<qint64>(QStringLiteral("SELECT starting_balance FROM accounts WHERE id = ?"),
-            { accountId }, [](const QSqlQuery& q) {
-                return q.value(0).toLongLong();
+            { accountId }, [](const SqlRow& row) {
+                return row.int64(0);
             }).value_or(0);
 
-    qint64 balance = startingBalance;
-    for (TransactionRow& row : rows) {
-        balance += row.amount;
-        row.runningBalance = balance;
-    }
+    // The opening row goes in first: putting it in front of a large list
+    // afterwards would move every row.
+    QList<TransactionRow> rows;
     if (startingBalance != 0) {
         TransactionRow opening;
         opening.payee = QStringLiteral("Opening Balance");
         opening.amount = startingBalance;
-        // The rows are oldest first, so the first one carries the earliest live date.
-        opening.date = rows.isEmpty() ? Clock::today() : rows.first().date;
         opening.cleared = true;
         opening.reconciled = true;
-        opening.runningBalance = startingBalance;
-        rows.prepend(opening);
+        rows.append(opening);
+    }
+    const qsizetype first = rows.size();
+    const QHash<QString, QString> categoryNames = categoryDisplayNames();
+    const auto mapRow = rowMapper(categoryNames);
+    const QString select
+        = QStringLiteral("SELECT %1 FROM transactions t WHERE t.account_id = ? AND t.deleted_at "
+                         "IS NULL")
+              .arg(kColumns);
+    // Oldest first by date, then created_at: sorted here rather than by SQLite.
+    RowOrder order({ 2, 17 });
+    selectInto(rows, select, { accountId }, [&](const SqlRow& row) {
+        order.add(row);
+        return mapRow(row);
+    });
+    if (order.isUsable()) {
+        QList<TransactionRow> sorted;
+        sorted.reserve(rows.size());
+        sorted.append(rows.mid(0, first));
+        for (qsizetype position : order.permutation())
+            sorted.append(std::move(rows[first + position]));
+        rows = std::move(sorted);
+    } else {
+        rows.resize(first);
+        selectInto(rows, select + QStringLiteral(" ORDER BY t.date ASC, t.created_at ASC"),
+            { accountId }, mapRow);
+    }
+
+    qint64 balance = 0;
+    for (TransactionRow& row : rows) {
+        balance += row.amount;
+        row.runningBalance = balance;
+    }
+    if (first > 0) {
+        // The rows are oldest first, so the first one carries the earliest live date.
+        rows.first().date = rows.size() > first ? rows.at(first).date : Clock::today();
     }
     return rows;
 }
@@ -149,7 +187,7 @@ QStringList TransactionRepository::distinctPayees() const
     return selectList<QString>(
         QStringLiteral("SELECT DISTINCT payee FROM transactions WHERE deleted_at IS NULL AND "
                        "payee != '' ORDER BY payee"),
-        {}, [](const QSqlQuery& q) { return SqlValue::readText(q.value(0)); });
+        {}, [](const SqlRow& row) { return row.text(0); });
 }
 
 QString TransactionRepository::matchExpression(const QString& text)
@@ -189,14 +227,13 @@ QList<TransactionRow> TransactionRepository::search(
     QString sql;
     QVariantList values;
     if (expression.isEmpty()) {
-        sql = QStringLiteral("SELECT %1, %2 FROM transactions t LEFT JOIN categories c ON "
-                             "t.category_id = c.id WHERE t.deleted_at IS NULL")
-                  .arg(kColumns, kCategoryName);
+        sql = QStringLiteral("SELECT %1 FROM transactions t WHERE t.deleted_at IS NULL")
+                  .arg(kColumns);
     } else {
-        sql = QStringLiteral("SELECT %1, %2 FROM transactions t JOIN transactions_fts fts ON "
-                             "fts.rowid = t.rowid LEFT JOIN categories c ON t.category_id = c.id "
-                             "WHERE t.deleted_at IS NULL AND transactions_fts MATCH ?")
-                  .arg(kColumns, kCategoryName);
+        sql = QStringLiteral("SELECT %1 FROM transactions t JOIN transactions_fts fts ON "
+                             "fts.rowid = t.rowid WHERE t.deleted_at IS NULL AND transactions_fts "
+                             "MATCH ?")
+                  .arg(kColumns);
         values << expression;
     }
     if (!filter.accountId.isEmpty()) {
@@ -220,7 +257,8 @@ QList<TransactionRow> TransactionRepository::search(
         values << flag(*filter.cleared);
     }
     sql += kOrderNewestFirst + QStringLiteral(" LIMIT 200");
-    return selectList<TransactionRow>(sql, values, mapRow);
+    const QHash<QString, QString> categoryNames = categoryDisplayNames();
+    return selectList<TransactionRow>(sql, values, rowMapper(categoryNames));
 }
 
 bool TransactionRepository::insert(const Transaction& t)

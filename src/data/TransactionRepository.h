@@ -3,6 +3,7 @@
 #include "Repository.h"
 #include "Transaction.h"
 
+#include <QHash>
 #include <QList>
 #include <QStringList>
 
@@ -41,4 +42,8 @@ public:
 
 Q_SIGNALS:
     void transactionsChanged(const QString& accountId);
+
+private:
+    // Category id to the name the register shows for it, deleted categories included.
+    QHash<QString, QString> categoryDisplayNames() const;
 };

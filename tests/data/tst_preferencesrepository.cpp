@@ -108,6 +108,18 @@ void TestPreferencesRepository::failedSetEmitsNothing()
     QVERIFY(!prefs.set(QStringLiteral("theme"), QStringLiteral("light")));
     QCOMPARE(changed.count(), 0);
     QCOMPARE(prefs.value(QStringLiteral("theme")), QStringLiteral("dark"));
+
+    // A statement that could not be compiled is tried afresh next time.
+    QVERIFY(test.exec(QStringLiteral("ALTER TABLE preferences RENAME TO kept")));
+    QVERIFY(!prefs.set(QStringLiteral("theme"), QStringLiteral("light")));
+    QVERIFY(!prefs.remove(QStringLiteral("theme")));
+    QVERIFY(test.exec(QStringLiteral("ALTER TABLE kept RENAME TO preferences")));
+    QVERIFY(test.exec(QStringLiteral("DROP TRIGGER frozen")));
+    QVERIFY(prefs.set(QStringLiteral("theme"), QStringLiteral("light")));
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(prefs.value(QStringLiteral("theme")), QStringLiteral("light"));
+    QVERIFY(prefs.remove(QStringLiteral("theme")));
+    QVERIFY(!prefs.get(QStringLiteral("theme")));
 }
 
 QTEST_GUILESS_MAIN(TestPreferencesRepository)

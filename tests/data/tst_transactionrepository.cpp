@@ -5,7 +5,10 @@
 #include "data/Clock.h"
 #include "data/TransactionRepository.h"
 
+#include "data/Database.h"
+
 #include <QSignalSpy>
+#include <QSqlQuery>
 #include <QTest>
 
 namespace {
@@ -74,6 +77,7 @@ private Q_SLOTS:
     void listsOrderAndFilter();
     void registerWithoutStartingBalance();
     void registerWithStartingBalance();
+    void registerOrderMatchesSql();
     void categoryDisplayNames();
     void matchExpression_data();
     void matchExpression();
@@ -256,6 +260,61 @@ void TestTransactionRepository::registerWithStartingBalance()
     QCOMPARE(rows.size(), 2);
     QCOMPARE(rows[0].amount, -700);
     QCOMPARE(rows[1].runningBalance, -1000);
+}
+
+void TestTransactionRepository::registerOrderMatchesSql()
+{
+    Ledger l;
+    const Account a = l.addAccount(QStringLiteral("A"), 100);
+    const Account other = l.addAccount(QStringLiteral("B"));
+    // Many ties on the date, some on created_at too, inserted out of order.
+    for (int i = 0; i < 300; ++i) {
+        const QDate date = QDate(2026, 1, 1).addDays((i * 37) % 11);
+        const QDateTime created = kNow.addSecs((i * 53) % 17);
+        l.add(i % 7 ? a.id : other.id, date, QStringLiteral("p%1").arg(i), i, created);
+    }
+    const auto sqlOrder = [&] {
+        QSqlQuery q(l.test.db()->database());
+        q.exec(QStringLiteral("SELECT id FROM transactions WHERE account_id = '%1' AND deleted_at "
+                              "IS NULL ORDER BY date ASC, created_at ASC, rowid ASC")
+                   .arg(a.id));
+        QStringList ids { QString() }; // the opening row
+        while (q.next())
+            ids << q.value(0).toString();
+        return ids;
+    };
+    const auto registerOrder = [&] {
+        QStringList ids;
+        for (const TransactionRow& r : l.repo.findRegisterRows(a.id))
+            ids << r.id;
+        return ids;
+    };
+    QCOMPARE(registerOrder(), sqlOrder());
+
+    // A date stored as a blob (never by this program) sorts after every text
+    // date, as SQLite orders it; an early text date still comes first.
+    QVERIFY(l.test.exec(QStringLiteral("INSERT INTO transactions (id, account_id, date, payee, "
+                                       "amount, created_at, updated_at) VALUES ('blob', '%1', "
+                                       "CAST('2020-01-01' AS BLOB), 'B', 5, '', '')")
+                            .arg(a.id)));
+    QVERIFY(l.test.exec(QStringLiteral("INSERT INTO transactions (id, account_id, date, payee, "
+                                       "amount, created_at, updated_at) VALUES ('early', '%1', "
+                                       "'2019-06-01', 'E', 7, '', '')")
+                            .arg(a.id)));
+    const QStringList withBlob = sqlOrder();
+    QCOMPARE(withBlob.at(1), QStringLiteral("early"));
+    QCOMPARE(withBlob.last(), QStringLiteral("blob"));
+    QCOMPARE(registerOrder(), withBlob);
+    const QList<TransactionRow> rows = l.repo.findRegisterRows(a.id);
+    QCOMPARE(rows.first().date, QDate(2019, 6, 1));
+    QCOMPARE(rows.last().date, QDate(2020, 1, 1));
+    QCOMPARE(rows.last().runningBalance,
+        100
+            + l.test
+                  .scalar(QStringLiteral("SELECT SUM(amount) FROM transactions WHERE "
+                                         "account_id = '%1'")
+                              .arg(a.id))
+                  .toLongLong());
 }
 
 void TestTransactionRepository::categoryDisplayNames()

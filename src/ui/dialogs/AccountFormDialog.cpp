@@ -1,5 +1,6 @@
 #include "AccountFormDialog.h"
 
+#include "DialogFrame.h"
 #include "app/DisplaySettings.h"
 #include "data/Clock.h"
 #include "data/Ids.h"
@@ -8,11 +9,9 @@
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QDateEdit>
-#include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QLineEdit>
-#include <QVBoxLayout>
 
 #include <utility>
 
@@ -113,14 +112,7 @@ void AccountFormDialog::buildForm()
     form->addRow(tr("&Institution:"), m_institution);
     form->addRow(tr("Account &Number:"), m_accountNumber);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(form);
-    layout->addWidget(buttons);
-    setMinimumWidth(400);
+    DialogFrame::frameForm(this, form, 400);
     m_name->setFocus();
 }
 

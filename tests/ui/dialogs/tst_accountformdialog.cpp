@@ -1,3 +1,4 @@
+#include "DialogTestHelpers.h"
 #include "app/DisplaySettings.h"
 #include "data/Clock.h"
 #include "ui/dialogs/AccountFormDialog.h"
@@ -15,22 +16,9 @@
 
 namespace {
 
+using namespace DialogTest;
+
 const QDateTime kNow(QDate(2026, 3, 11), QTime(12, 30, 5), QTimeZone::utc());
-
-template <class T> T* field(QDialog& dialog, const char* name)
-{
-    return dialog.findChild<T*>(QLatin1String(name));
-}
-
-void retype(QWidget* widget, const QString& text)
-{
-    widget->setFocus();
-    if (auto* spin = qobject_cast<QAbstractSpinBox*>(widget))
-        spin->selectAll();
-    else if (auto* edit = qobject_cast<QLineEdit*>(widget))
-        edit->selectAll();
-    QTest::keyClicks(widget, text);
-}
 
 Account storedAccount()
 {

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class Database;
+
+// A realistic household ledger at scale: ten accounts, the default categories,
+// transactions with varied payees and memos, some check numbers, some split.
+namespace SyntheticLedger {
+
+struct Summary {
+    QStringList accountIds; // the first holds a tenth of the transactions
+    QStringList categoryIds; // live categories, defaults first
+    int transactions = 0;
+    int splitLines = 0;
+};
+
+// Opens and migrates `path`, adds accounts and the default categories.
+Summary prepare(Database& db, const QString& path);
+// Appends `count` transactions spread evenly over the accounts in one transaction.
+void addTransactions(Database& db, Summary& summary, int count);
+
+// Words the generator uses, for the searches.
+QString commonPayeeWord();
+QString rarePayeeWord();
+
+} // namespace SyntheticLedger

@@ -1,0 +1,339 @@
+#include "BenchHarness.h"
+#include "SyntheticLedger.h"
+
+#include "data/Clock.h"
+#include "data/Database.h"
+#include "data/Ids.h"
+#include "data/TransactionRepository.h"
+#include "data/TransactionScope.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+#include <sqlite3.h>
+#include <string>
+#include <vector>
+
+namespace {
+
+const std::string kColumns
+    = "t.id, t.account_id, t.date, t.payee, t.memo, t.amount, t.category_id, t.check_number, "
+      "t.cleared, t.reconciled, t.transfer_link_id, t.transfer_dest_account_id, t.is_split, "
+      "t.recurring_id, t.version, t.sync_status, t.server_id, t.created_at, t.updated_at, "
+      "t.deleted_at";
+const std::string kDisplayName
+    = "CASE WHEN c.parent_id IS NOT NULL AND (SELECT COUNT(*) FROM categories cc WHERE cc.name = "
+      "c.name AND cc.deleted_at IS NULL) > 1 THEN COALESCE((SELECT p.name FROM categories p WHERE "
+      "p.id = c.parent_id), '') || ' > ' || c.name ELSE c.name END";
+
+// The register's query as the plain SQL would run it, display-name subquery included.
+const std::string kRegisterSql = "SELECT " + kColumns + ", " + kDisplayName
+    + " AS category_name FROM transactions t LEFT JOIN categories c ON t.category_id = c.id "
+      "WHERE t.account_id = ? AND t.deleted_at IS NULL ORDER BY t.date ASC, t.created_at ASC";
+
+// What the repository runs instead: the names of all categories once, and the
+// account's rows unsorted (it sorts them itself).
+const std::string kRegisterPlainSql
+    = "SELECT " + kColumns + " FROM transactions t WHERE t.account_id = ? AND t.deleted_at IS NULL";
+const std::string kCategoryNamesSql = "SELECT c.id, " + kDisplayName + " FROM categories c";
+
+const std::string kSearchSql = "SELECT " + kColumns + ", " + kDisplayName
+    + " AS category_name FROM transactions t JOIN transactions_fts fts ON fts.rowid = t.rowid "
+      "LEFT JOIN categories c ON t.category_id = c.id WHERE t.deleted_at IS NULL AND "
+      "transactions_fts MATCH ?";
+
+const char* const kPayeesSql = "SELECT DISTINCT payee FROM transactions WHERE deleted_at IS NULL "
+                               "AND payee != '' ORDER BY payee";
+
+// What a caller would keep of one row when reading without the repository.
+struct RawRow {
+    std::vector<std::string> texts;
+    std::vector<sqlite3_int64> numbers;
+};
+
+std::string text(sqlite3_stmt* s, int column)
+{
+    const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(s, column));
+    return p ? std::string(p, size_t(sqlite3_column_bytes(s, column))) : std::string();
+}
+
+// Steps `sql` with text parameters and reads every column into memory.
+size_t rawRead(sqlite3* db, const std::string& sql, const std::vector<std::string>& params)
+{
+    sqlite3_stmt* s = nullptr;
+    if (sqlite3_prepare_v2(db, sql.c_str(), -1, &s, nullptr) != SQLITE_OK)
+        qFatal("baseline: %s", sqlite3_errmsg(db));
+    for (size_t i = 0; i < params.size(); ++i)
+        sqlite3_bind_text(s, int(i + 1), params[i].c_str(), -1, SQLITE_TRANSIENT);
+    std::vector<RawRow> rows;
+    const int columns = sqlite3_column_count(s);
+    while (sqlite3_step(s) == SQLITE_ROW) {
+        RawRow row;
+        for (int c = 0; c < columns; ++c) {
+            if (sqlite3_column_type(s, c) == SQLITE_INTEGER)
+                row.numbers.push_back(sqlite3_column_int64(s, c));
+            else
+                row.texts.push_back(text(s, c));
+        }
+        rows.push_back(std::move(row));
+    }
+    sqlite3_finalize(s);
+    return rows.size();
+}
+
+// The same with a bare QSqlQuery loop.
+qsizetype qtRead(Database& db, const QString& sql, const QVariantList& params)
+{
+    QSqlQuery q(db.database());
+    q.setForwardOnly(true);
+    q.prepare(sql);
+    for (const QVariant& v : params)
+        q.addBindValue(v);
+    q.exec();
+    QList<QVariantList> rows;
+    const int columns = q.record().count();
+    while (q.next()) {
+        QVariantList row;
+        row.reserve(columns);
+        for (int c = 0; c < columns; ++c)
+            row.append(q.value(c));
+        rows.append(row);
+    }
+    return rows.size();
+}
+
+// The databases are large: each goes as soon as its measurements are done.
+void removeDatabase(const Bench::Context& context, const QString& path)
+{
+    if (context.keep)
+        return;
+    for (const char* suffix : { "", "-wal", "-shm" })
+        QFile::remove(path + QLatin1String(suffix));
+}
+
+std::string searchSql(bool withAccount)
+{
+    return kSearchSql + (withAccount ? " AND t.account_id = ?" : "")
+        + " ORDER BY t.date DESC, t.created_at DESC LIMIT 200";
+}
+
+void measureReads(Database& db, const SyntheticLedger::Summary& ledger)
+{
+    sqlite3* raw = db.handle();
+    TransactionRepository repo(&db);
+    const QString account = ledger.accountIds.first();
+    const int runs = 5;
+
+    qsizetype registerRows = 0;
+    const double registerMs
+        = Bench::medianMs(runs, [&] { registerRows = repo.findRegisterRows(account).size(); });
+    const double sameRaw = Bench::medianMs(runs, [&] {
+        rawRead(raw, kCategoryNamesSql, {});
+        rawRead(raw, kRegisterPlainSql, { account.toStdString() });
+    });
+    const double registerRaw
+        = Bench::medianMs(runs, [&] { rawRead(raw, kRegisterSql, { account.toStdString() }); });
+    const double registerQt = Bench::medianMs(
+        runs, [&] { qtRead(db, QString::fromStdString(kRegisterSql), { account }); });
+    Bench::report(
+        QStringLiteral("findRegisterRows, %1 rows (vs C API, same statements)").arg(registerRows),
+        registerMs, sameRaw, QStringLiteral("< 300 ms, < 2x"));
+    Bench::report(QStringLiteral("findRegisterRows (vs C API, one sorted query, names per row)"),
+        registerMs, registerRaw);
+    Bench::report(QStringLiteral("findRegisterRows (vs QSqlQuery loop, the same one query)"),
+        registerMs, registerQt);
+
+    const auto words = [](std::initializer_list<QString> list) {
+        QString joined;
+        for (const QString& w : list)
+            joined += (joined.isEmpty() ? QString() : QStringLiteral(" ")) + w;
+        return joined;
+    };
+    const QString common = SyntheticLedger::commonPayeeWord();
+    const QString rare = SyntheticLedger::rarePayeeWord();
+    struct Case {
+        QString text;
+        bool withAccount;
+    };
+    const Case cases[] = { { common.left(4), false }, { common.left(4), true },
+        { words({ rare.left(3), common.left(3) }), false },
+        { words({ rare.left(3), common.left(3) }), true }, { QStringLiteral("refill"), false },
+        { QStringLiteral("12"), true } };
+    for (const Case& c : cases) {
+        SearchFilter filter;
+        if (c.withAccount)
+            filter.accountId = account;
+        qsizetype found = 0;
+        const double ms
+            = Bench::medianMs(runs * 2, [&] { found = repo.search(c.text, filter).size(); });
+        std::vector<std::string> params {
+            TransactionRepository::matchExpression(c.text).toStdString()
+        };
+        if (c.withAccount)
+            params.push_back(account.toStdString());
+        const double base
+            = Bench::medianMs(runs * 2, [&] { rawRead(raw, searchSql(c.withAccount), params); });
+        Bench::report(
+            QStringLiteral("search \"%1\"%2 (%3 rows)")
+                .arg(c.text, c.withAccount ? QStringLiteral(" in one account") : QString())
+                .arg(found),
+            ms, base, QStringLiteral("< 50 ms"));
+    }
+
+    qsizetype payees = 0;
+    const double payeesMs = Bench::medianMs(runs, [&] { payees = repo.distinctPayees().size(); });
+    const double payeesRaw = Bench::medianMs(runs, [&] { rawRead(raw, kPayeesSql, {}); });
+    Bench::report(QStringLiteral("distinctPayees over %1 transactions (%2 payees)")
+                      .arg(ledger.transactions)
+                      .arg(payees),
+        payeesMs, payeesRaw, QStringLiteral("< 300 ms"));
+}
+
+Transaction sampleTransaction(const SyntheticLedger::Summary& ledger, int i)
+{
+    Transaction t;
+    t.id = Ids::newId();
+    t.accountId = ledger.accountIds[i % ledger.accountIds.size()];
+    t.date = QDate(2026, 1, 1).addDays(i % 365);
+    t.payee = QStringLiteral("Payee %1").arg(i % 500);
+    t.memo = i % 2 ? QStringLiteral("memo %1").arg(i) : QString();
+    t.amount = -(i % 10'000);
+    t.categoryId = i % 7 ? ledger.categoryIds[i % ledger.categoryIds.size()] : QString();
+    t.checkNumber = i % 10 == 0 ? QString::number(1000 + i % 9000) : QString();
+    t.cleared = i % 3 == 0;
+    t.createdAt = t.updatedAt = Clock::nowUtc();
+    return t;
+}
+
+// The machine is shared: a busy one stretches every wall-clock figure.
+QString loadAverage()
+{
+    QFile file(QStringLiteral("/proc/loadavg"));
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral("unknown");
+    return QString::fromLatin1(file.readLine()).section(QLatin1Char(' '), 0, 2);
+}
+
+using LedgerBody = std::function<void(Database&, const SyntheticLedger::Summary&)>;
+
+// Times `body` on a new database holding only accounts and categories.
+double timeInFreshDatabase(
+    const Bench::Context& context, const QString& name, const LedgerBody& body)
+{
+    const QString path = context.workDir + QLatin1Char('/') + name;
+    double ms = 0;
+    {
+        Database db;
+        const SyntheticLedger::Summary ledger = SyntheticLedger::prepare(db, path);
+        QElapsedTimer timer;
+        timer.start();
+        body(db, ledger);
+        ms = timer.nsecsElapsed() / 1e6;
+    }
+    removeDatabase(context, path);
+    return ms;
+}
+
+// One prepared statement of the C API, fed the same records converted to the
+// same texts as the repository writes.
+void rawInsert(Database& db, const SyntheticLedger::Summary& ledger, int count)
+{
+    sqlite3* raw = db.handle();
+    sqlite3_exec(raw, "BEGIN", nullptr, nullptr, nullptr);
+    sqlite3_stmt* s = nullptr;
+    sqlite3_prepare_v2(raw,
+        "INSERT INTO transactions (id, account_id, date, payee, memo, amount, "
+        "category_id, check_number, cleared, reconciled, transfer_link_id, "
+        "transfer_dest_account_id, is_split, recurring_id, version, sync_status, "
+        "server_id, created_at, updated_at) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
+        "?, ?, ?, ?, ?, ?, ?, ?)",
+        -1, &s, nullptr);
+    for (int i = 0; i < count; ++i) {
+        const Transaction t = sampleTransaction(ledger, i);
+        const std::string id = t.id.toStdString();
+        const std::string account = t.accountId.toStdString();
+        const std::string date = t.date.toString(Qt::ISODate).toStdString();
+        const std::string payee = t.payee.toStdString();
+        const std::string memo = t.memo.toStdString();
+        const std::string category = t.categoryId.toStdString();
+        const std::string check = t.checkNumber.toStdString();
+        const std::string created = t.createdAt.toString(Qt::ISODate).toStdString();
+        const std::string updated = t.updatedAt.toString(Qt::ISODate).toStdString();
+        sqlite3_bind_text(s, 1, id.c_str(), -1, SQLITE_STATIC);
+        sqlite3_bind_text(s, 2, account.c_str(), -1, SQLITE_STATIC);
+        sqlite3_bind_text(s, 3, date.c_str(), -1, SQLITE_STATIC);
+        sqlite3_bind_text(s, 4, payee.c_str(), -1, SQLITE_STATIC);
+        sqlite3_bind_text(s, 5, memo.c_str(), -1, SQLITE_STATIC);
+        sqlite3_bind_int64(s, 6, t.amount);
+        if (category.empty())
+            sqlite3_bind_null(s, 7);
+        else
+            sqlite3_bind_text(s, 7, category.c_str(), -1, SQLITE_STATIC);
+        sqlite3_bind_text(s, 8, check.c_str(), -1, SQLITE_STATIC);
+        sqlite3_bind_int(s, 9, t.cleared);
+        sqlite3_bind_int(s, 10, t.reconciled);
+        sqlite3_bind_text(s, 11, "", -1, SQLITE_STATIC);
+        sqlite3_bind_text(s, 12, "", -1, SQLITE_STATIC);
+        sqlite3_bind_int(s, 13, t.isSplit);
+        sqlite3_bind_text(s, 14, "", -1, SQLITE_STATIC);
+        sqlite3_bind_int(s, 15, t.version);
+        sqlite3_bind_text(s, 16, "pending", -1, SQLITE_STATIC);
+        sqlite3_bind_text(s, 17, "", -1, SQLITE_STATIC);
+        sqlite3_bind_text(s, 18, created.c_str(), -1, SQLITE_STATIC);
+        sqlite3_bind_text(s, 19, updated.c_str(), -1, SQLITE_STATIC);
+        if (sqlite3_step(s) != SQLITE_DONE)
+            qFatal("baseline insert: %s", sqlite3_errmsg(raw));
+        sqlite3_reset(s);
+    }
+    sqlite3_finalize(s);
+    sqlite3_exec(raw, "COMMIT", nullptr, nullptr, nullptr);
+}
+
+void measureInsert(const Bench::Context& context, int count)
+{
+    const double repoMs = timeInFreshDatabase(context, QStringLiteral("insert-repo.db"),
+        [count](Database& db, const SyntheticLedger::Summary& ledger) {
+            TransactionRepository repo(&db);
+            TransactionScope scope(&db);
+            for (int i = 0; i < count; ++i)
+                repo.insert(sampleTransaction(ledger, i));
+            scope.commit();
+        });
+    const double rawMs = timeInFreshDatabase(context, QStringLiteral("insert-raw.db"),
+        [count](Database& db, const SyntheticLedger::Summary& ledger) {
+            rawInsert(db, ledger, count);
+        });
+    Bench::report(QStringLiteral("insert %1 transactions in one transaction").arg(count), repoMs,
+        rawMs, QStringLiteral("< 1.5x"));
+}
+
+void run(Bench::Context& context)
+{
+    Bench::printHeader(QStringLiteral("transactions"));
+    const int total = qMax(1000, int(1'000'000 * context.scale));
+    const QString path = context.workDir + QStringLiteral("/ledger.db");
+    {
+        Database db;
+        QElapsedTimer timer;
+        timer.start();
+        SyntheticLedger::Summary ledger = SyntheticLedger::prepare(db, path);
+        SyntheticLedger::addTransactions(db, ledger, total);
+        Bench::note(QStringLiteral("load average before measuring: %1").arg(loadAverage()));
+        Bench::note(QStringLiteral("generated %1 transactions in %2 accounts, %3 categories, %4 "
+                                   "split lines in %5 s")
+                        .arg(ledger.transactions)
+                        .arg(ledger.accountIds.size())
+                        .arg(ledger.categoryIds.size())
+                        .arg(ledger.splitLines)
+                        .arg(timer.elapsed() / 1000.0, 0, 'f', 1));
+        measureReads(db, ledger);
+    }
+    removeDatabase(context, path);
+    measureInsert(context, qMax(1000, int(100'000 * context.scale)));
+}
+
+const Bench::Registration registration(20, "transactions", run);
+
+} // namespace

@@ -1,0 +1,86 @@
+#include "SqlStatement.h"
+
+#include "Database.h"
+
+#include <sqlite3.h>
+
+namespace {
+
+// Which values Qt's driver binds as NULL.
+bool boundAsNull(const QVariant& value)
+{
+    if (value.isNull())
+        return true;
+    switch (value.typeId()) {
+    case QMetaType::QString: return static_cast<const QString*>(value.constData())->isNull();
+    case QMetaType::QByteArray: return static_cast<const QByteArray*>(value.constData())->isNull();
+    case QMetaType::QDate: return !value.toDate().isValid();
+    case QMetaType::QTime: return !value.toTime().isValid();
+    case QMetaType::QDateTime: return !value.toDateTime().isValid();
+    default: return false;
+    }
+}
+
+} // namespace
+
+SqlStatement::SqlStatement(const Database* db, const QString& sql, const QVariantList& values)
+{
+    sqlite3* handle = db->handle();
+    const QByteArray utf8 = sql.toUtf8();
+    if (!handle
+        || sqlite3_prepare_v2(handle, utf8.constData(), int(utf8.size()), &m_statement, nullptr)
+            != SQLITE_OK) {
+        sqlite3_finalize(m_statement);
+        m_statement = nullptr;
+        m_failed = true;
+        return;
+    }
+    int index = 1;
+    for (const QVariant& value : values) {
+        int rc = SQLITE_OK;
+        switch (value.typeId()) {
+        case QMetaType::Int:
+        case QMetaType::UInt:
+        case QMetaType::LongLong:
+        case QMetaType::Bool:
+            rc = sqlite3_bind_int64(m_statement, index, value.toLongLong());
+            break;
+        case QMetaType::Double:
+            rc = sqlite3_bind_double(m_statement, index, value.toDouble());
+            break;
+        default:
+            if (boundAsNull(value)) {
+                rc = sqlite3_bind_null(m_statement, index);
+            } else {
+                const QString text = value.toString();
+                rc = sqlite3_bind_text16(m_statement, index, text.utf16(),
+                    int(text.size() * sizeof(char16_t)), SQLITE_TRANSIENT);
+            }
+        }
+        if (rc != SQLITE_OK) {
+            sqlite3_finalize(m_statement);
+            m_statement = nullptr;
+            m_failed = true;
+            return;
+        }
+        ++index;
+    }
+}
+
+SqlStatement::~SqlStatement()
+{
+    sqlite3_finalize(m_statement);
+}
+
+bool SqlStatement::next()
+{
+    if (!m_statement || m_failed)
+        return false;
+    const int rc = sqlite3_step(m_statement);
+    if (rc == SQLITE_ROW)
+        return true;
+    m_failed = rc != SQLITE_DONE;
+    // Let go of the read snapshot at once rather than when the object dies.
+    sqlite3_reset(m_statement);
+    return false;
+}

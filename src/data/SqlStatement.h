@@ -1,0 +1,29 @@
+#pragma once
+
+#include "SqlRow.h"
+
+#include <QVariantList>
+
+class Database;
+
+// A query read straight from SQLite on the shared connection, its values bound
+// by position as Qt's driver binds them. Reads only; writes go through Qt.
+class SqlStatement {
+public:
+    SqlStatement(const Database* db, const QString& sql, const QVariantList& values);
+    ~SqlStatement();
+
+    SqlStatement(const SqlStatement&) = delete;
+    SqlStatement& operator=(const SqlStatement&) = delete;
+
+    bool isValid() const { return m_statement != nullptr; }
+    // Moves to the next row; false at the end and after an error.
+    bool next();
+    // An error (not the end of the rows) stopped the reading.
+    bool failed() const { return m_failed; }
+    SqlRow row() const { return SqlRow(m_statement); }
+
+private:
+    sqlite3_stmt* m_statement = nullptr;
+    bool m_failed = false;
+};

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "data/SplitLine.h"
+
+#include <QDialog>
+#include <QList>
+#include <QPair>
+
+class AppState;
+class CategoryComboBox;
+class QDoubleSpinBox;
+class QLabel;
+class QTableWidget;
+
+// Divides one transaction's amount over several categories. Shows how much is
+// still unassigned but lets the user accept an unbalanced split.
+class SplitEditorDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    // `total` is the transaction's signed amount in cents (negative for a payment).
+    SplitEditorDialog(
+        AppState* state, qint64 total, const QList<SplitLine>& lines, QWidget* parent = nullptr);
+
+    // The accepted lines, in table order, with the total's sign and without a
+    // transaction id. Rows left at 0.00 are not among them.
+    QList<SplitLine> lines() const { return m_result; }
+
+public Q_SLOTS:
+    void addRow();
+    void removeSelectedRow();
+    void updateRemaining();
+    void accept() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    CategoryComboBox* comboAt(int row) const;
+    QDoubleSpinBox* spinAt(int row) const;
+    qint64 centsAt(int row) const;
+    int rowOf(const QWidget* cellWidget) const;
+
+    qint64 m_total;
+    QList<QPair<QString, QString>> m_choices;
+    QTableWidget* m_table = nullptr;
+    QLabel* m_remaining = nullptr;
+    QList<SplitLine> m_result;
+};

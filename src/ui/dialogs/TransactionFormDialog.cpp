@@ -1,0 +1,284 @@
+#include "TransactionFormDialog.h"
+
+#include "CategoryComboBox.h"
+#include "DialogFrame.h"
+#include "SplitEditorDialog.h"
+#include "app/AppState.h"
+#include "data/CategoryRepository.h"
+#include "data/Clock.h"
+#include "data/Ids.h"
+#include "data/Money.h"
+#include "data/SplitLineRepository.h"
+#include "data/TransactionRepository.h"
+#include "ui/widgets/CategoryChoices.h"
+#include "ui/widgets/DateField.h"
+#include "ui/widgets/MessageBoxes.h"
+#include "ui/widgets/SmartAmountField.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCompleter>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStringListModel>
+
+namespace {
+
+constexpr double kAmountLimit = 99999999.99;
+
+QDate& lastDate()
+{
+    static QDate date;
+    return date;
+}
+
+qint64 magnitude(qint64 cents)
+{
+    return cents < 0 ? -cents : cents;
+}
+
+} // namespace
+
+QDate TransactionFormDialog::lastUsedDate()
+{
+    return lastDate();
+}
+
+void TransactionFormDialog::setLastUsedDate(const QDate& date)
+{
+    lastDate() = date;
+}
+
+TransactionFormDialog::TransactionFormDialog(
+    AppState* state, const QString& accountId, QWidget* parent)
+    : QDialog(parent)
+    , m_state(state)
+    , m_accountId(accountId)
+{
+    m_transaction.id = Ids::newId();
+    m_transaction.accountId = accountId;
+    buildForm();
+    setWindowTitle(tr("New Transaction"));
+    m_date->setDate(lastDate().isValid() ? lastDate() : Clock::today());
+    refreshSplitState();
+}
+
+TransactionFormDialog::TransactionFormDialog(
+    AppState* state, const Transaction& transaction, QWidget* parent)
+    : QDialog(parent)
+    , m_state(state)
+    , m_accountId(transaction.accountId)
+    , m_transaction(transaction)
+    , m_editing(true)
+{
+    buildForm();
+    setWindowTitle(tr("Edit Transaction"));
+    fill(transaction);
+    refreshSplitState();
+}
+
+void TransactionFormDialog::buildForm()
+{
+    m_payment = new QRadioButton(tr("Payment"));
+    m_payment->setObjectName(QStringLiteral("paymentRadio"));
+    m_deposit = new QRadioButton(tr("Deposit"));
+    m_deposit->setObjectName(QStringLiteral("depositRadio"));
+    m_payment->setChecked(true);
+    auto* typeGroup = new QButtonGroup(this);
+    typeGroup->addButton(m_payment);
+    typeGroup->addButton(m_deposit);
+    auto* typeRow = new QHBoxLayout;
+    typeRow->addWidget(m_payment);
+    typeRow->addWidget(m_deposit);
+    typeRow->addStretch();
+
+    m_date = new DateField;
+    m_date->setObjectName(QStringLiteral("dateField"));
+
+    m_payee = new QLineEdit;
+    m_payee->setObjectName(QStringLiteral("payeeEdit"));
+    m_payee->setPlaceholderText(tr("Start typing to search payees..."));
+    auto* payees = new QCompleter(
+        new QStringListModel(m_state->transactions()->distinctPayees(), this), this);
+    payees->setCaseSensitivity(Qt::CaseInsensitive);
+    payees->setFilterMode(Qt::MatchContains);
+    payees->setCompletionMode(QCompleter::PopupCompletion);
+    payees->setMaxVisibleItems(10);
+    m_payee->setCompleter(payees);
+    connect(payees, qOverload<const QString&>(&QCompleter::activated), this,
+        &TransactionFormDialog::onPayeeSelected);
+
+    m_amount = new SmartAmountField;
+    m_amount->setObjectName(QStringLiteral("amountField"));
+    m_amount->setRange(0.0, kAmountLimit);
+    m_amount->setPrefix(tr("$ "));
+
+    m_category = new CategoryComboBox(CategoryChoices::entries(m_state->categories()->findAll()));
+    m_category->setObjectName(QStringLiteral("categoryCombo"));
+    m_split = new QPushButton;
+    m_split->setObjectName(QStringLiteral("splitButton"));
+    m_split->setToolTip(
+        tr("Split this transaction across multiple categories with their own amounts and memos."));
+    connect(m_split, &QPushButton::clicked, this, &TransactionFormDialog::onOpenSplitEditor);
+    m_clearSplit = new QPushButton(tr("Clear split"));
+    m_clearSplit->setObjectName(QStringLiteral("clearSplitButton"));
+    m_clearSplit->setToolTip(tr("Drop the split and return to a single-category transaction."));
+    connect(m_clearSplit, &QPushButton::clicked, this, &TransactionFormDialog::onClearSplit);
+    // Neither button should take Return away from the dialog's OK.
+    m_split->setAutoDefault(false);
+    m_clearSplit->setAutoDefault(false);
+    auto* categoryRow = new QHBoxLayout;
+    categoryRow->addWidget(m_category, 1);
+    categoryRow->addWidget(m_split);
+    categoryRow->addWidget(m_clearSplit);
+
+    m_memo = new QLineEdit;
+    m_memo->setObjectName(QStringLiteral("memoEdit"));
+    m_memo->setPlaceholderText(tr("Optional"));
+    m_checkNumber = new QLineEdit;
+    m_checkNumber->setObjectName(QStringLiteral("checkNumberEdit"));
+    m_checkNumber->setPlaceholderText(tr("Optional"));
+    m_cleared = new QCheckBox(tr("Cleared"));
+    m_cleared->setObjectName(QStringLiteral("clearedCheck"));
+
+    auto* form = new QFormLayout;
+    form->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
+    form->addRow(tr("Type:"), typeRow);
+    form->addRow(tr("Date:"), m_date);
+    form->addRow(tr("Payee:"), m_payee);
+    form->addRow(tr("Amount:"), m_amount);
+    form->addRow(tr("Category:"), categoryRow);
+    form->addRow(tr("Memo:"), m_memo);
+    form->addRow(tr("Check #:"), m_checkNumber);
+    form->addRow(m_cleared);
+
+    DialogFrame::frameForm(this, form, 480);
+    m_payee->setFocus();
+}
+
+void TransactionFormDialog::fill(const Transaction& t)
+{
+    m_date->setDate(t.date);
+    m_payee->setText(t.payee);
+    m_amount->setValue(double(magnitude(t.amount)) / 100.0);
+    m_memo->setText(t.memo);
+    m_checkNumber->setText(t.checkNumber);
+    m_cleared->setChecked(t.cleared);
+    // Long texts are read from their start.
+    for (QLineEdit* edit : { m_payee, m_memo, m_checkNumber })
+        edit->setCursorPosition(0);
+    (t.amount < 0 ? m_payment : m_deposit)->setChecked(true);
+    m_category->selectStoredId(t.categoryId, *m_state->categories());
+    if (t.isSplit) {
+        m_splitLines = m_state->splitLines()->findByTransaction(t.id);
+        m_linesForPayment = t.amount < 0;
+    }
+}
+
+qint64 TransactionFormDialog::enteredCents() const
+{
+    return Money::centsFromValue(m_amount->value());
+}
+
+void TransactionFormDialog::refreshSplitState()
+{
+    const bool split = !m_splitLines.isEmpty();
+    m_category->setEnabled(!split);
+    m_category->setEditText(
+        split ? tr("—Split—") : m_category->itemText(m_category->currentIndex()));
+    m_split->setText(split ? tr("Edit splits...") : tr("Split..."));
+    m_clearSplit->setVisible(split);
+}
+
+void TransactionFormDialog::onPayeeSelected(const QString& payee)
+{
+    const auto last = m_state->transactions()->findLastForPayee(payee, m_accountId);
+    if (!last)
+        return;
+    m_amount->setValue(double(magnitude(last->amount)) / 100.0);
+    (last->amount < 0 ? m_payment : m_deposit)->setChecked(true);
+    m_memo->setText(last->memo);
+    if (!last->categoryId.isEmpty())
+        m_category->selectId(last->categoryId);
+    // Choosing the category item rewrites the combo's text; a split keeps showing as one.
+    refreshSplitState();
+}
+
+void TransactionFormDialog::onOpenSplitEditor()
+{
+    m_amount->interpretText();
+    const qint64 cents = enteredCents();
+    if (cents == 0 && m_splitLines.isEmpty()) {
+        m_amount->setFocus(Qt::OtherFocusReason);
+        m_amount->selectAll();
+        return;
+    }
+    const bool payment = m_payment->isChecked();
+    SplitEditorDialog editor(m_state, payment ? -cents : cents, splitLines(), this);
+    if (editor.exec() != QDialog::Accepted)
+        return;
+    m_splitLines = editor.lines();
+    // A total of 0.00 carries no sign; the lines take the type the form shows.
+    for (SplitLine& line : m_splitLines)
+        line.amount = payment ? -magnitude(line.amount) : magnitude(line.amount);
+    m_linesForPayment = payment;
+    refreshSplitState();
+}
+
+void TransactionFormDialog::onClearSplit()
+{
+    m_splitLines.clear();
+    refreshSplitState();
+}
+
+void TransactionFormDialog::accept()
+{
+    m_amount->interpretText();
+    // The register refuses a transaction without a payee; so does the form.
+    if (m_payee->text().trimmed().isEmpty()) {
+        MessageBoxes::warning(this, windowTitle(), tr("Payee is required"));
+        m_payee->setFocus();
+        return;
+    }
+    lastDate() = m_date->date();
+    QDialog::accept();
+}
+
+Transaction TransactionFormDialog::transaction() const
+{
+    Transaction t = m_transaction;
+    const QDateTime now = Clock::nowUtc();
+    if (!m_editing) {
+        t.accountId = m_accountId;
+        t.createdAt = now;
+    }
+    t.date = m_date->date();
+    t.payee = m_payee->text().trimmed();
+    const qint64 cents = enteredCents();
+    t.amount = m_payment->isChecked() ? -cents : cents;
+    t.isSplit = !m_splitLines.isEmpty();
+    // A split's categories are its lines; one hidden behind "—Split—" would
+    // put the whole amount under a category the user no longer sees.
+    t.categoryId = t.isSplit ? QString() : m_category->chosenId();
+    t.memo = m_memo->text().trimmed();
+    t.checkNumber = m_checkNumber->text().trimmed();
+    t.cleared = m_cleared->isChecked();
+    t.updatedAt = now;
+    t.syncStatus = SyncStatus::Pending;
+    return t;
+}
+
+QList<SplitLine> TransactionFormDialog::splitLines() const
+{
+    QList<SplitLine> lines = m_splitLines;
+    const bool flip = m_payment->isChecked() != m_linesForPayment;
+    for (SplitLine& line : lines) {
+        line.transactionId.clear();
+        if (flip)
+            line.amount = -line.amount;
+    }
+    return lines;
+}

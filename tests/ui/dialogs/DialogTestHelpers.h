@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QAbstractSpinBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+// Reaching into a dialog under test the way a user would: widgets by object
+// name, text typed over what a field holds, buttons clicked.
+namespace DialogTest {
+
+template <class T> T* field(QWidget& dialog, const char* name)
+{
+    T* found = dialog.findChild<T*>(QLatin1String(name));
+    if (!found)
+        qFatal("no widget %s", name);
+    return found;
+}
+
+// Focuses the field, selects what it holds and types over it.
+inline void retype(QWidget* widget, const QString& text)
+{
+    widget->setFocus();
+    if (auto* spin = qobject_cast<QAbstractSpinBox*>(widget))
+        spin->selectAll();
+    else if (auto* edit = qobject_cast<QLineEdit*>(widget))
+        edit->selectAll();
+    QTest::keyClicks(widget, text);
+}
+
+// Near the left edge: a check box or radio button only takes clicks on its
+// indicator and text, not on the rest of its row.
+inline void click(QAbstractButton* button)
+{
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
+}
+
+inline void clickButton(QDialog& dialog, QDialogButtonBox::StandardButton which)
+{
+    QTest::mouseClick(dialog.findChild<QDialogButtonBox*>()->button(which), Qt::LeftButton);
+}
+
+inline void clickOk(QDialog& dialog)
+{
+    clickButton(dialog, QDialogButtonBox::Ok);
+}
+
+} // namespace DialogTest
