@@ -3,8 +3,7 @@
 #include "AppPaths.h"
 #include "AppState.h"
 #include "Environment.h"
-#include "data/AccountRepository.h"
-#include "ui/register/RegisterScreen.h"
+#include "ui/mainwindow/MainWindow.h"
 #include "ui/widgets/MessageBoxes.h"
 
 #include <QFontDatabase>
@@ -115,14 +114,7 @@ int Application::run()
         return 1;
     }
 
-    // Until the main window arrives, the register of the first account is shown.
-    auto* registerScreen = new RegisterScreen(m_appState);
-    m_mainWindow.reset(registerScreen);
-    m_mainWindow->setWindowTitle(QStringLiteral("Mellowind Ledgerine"));
-    m_mainWindow->resize(1280, 900);
-    const QList<Account> accounts = m_appState->accounts()->findAll();
-    if (!accounts.isEmpty())
-        registerScreen->setAccount(accounts.first().id);
+    m_mainWindow = std::make_unique<MainWindow>(m_appState);
     m_mainWindow->show();
 
     return exec();

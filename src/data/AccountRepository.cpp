@@ -62,6 +62,29 @@ QList<Account> AccountRepository::findPending() const
     return select(QStringLiteral("WHERE sync_status = 'pending'"), {});
 }
 
+QHash<QString, qint64> AccountRepository::balances(const QStringList& accountIds) const
+{
+    QString sql = QStringLiteral(
+        "SELECT a.id, a.starting_balance + COALESCE((SELECT SUM(t.amount) FROM transactions t "
+        "WHERE t.account_id = a.id AND t.deleted_at IS NULL), 0) FROM accounts a WHERE "
+        "a.deleted_at IS NULL");
+    QVariantList values;
+    if (!accountIds.isEmpty()) {
+        QStringList marks;
+        for (const QString& id : accountIds) {
+            marks << QStringLiteral("?");
+            values << id;
+        }
+        sql += QStringLiteral(" AND a.id IN (%1)").arg(marks.join(QStringLiteral(", ")));
+    }
+    QHash<QString, qint64> result;
+    const auto rows = selectList<QPair<QString, qint64>>(
+        sql, values, [](const SqlRow& row) { return qMakePair(row.text(0), row.int64(1)); });
+    for (const auto& [id, balance] : rows)
+        result.insert(id, balance);
+    return result;
+}
+
 bool AccountRepository::insert(const Account& a)
 {
     using namespace SqlValue;

@@ -3,8 +3,10 @@
 #include "Account.h"
 #include "Repository.h"
 
+#include <QHash>
 #include <QList>
 #include <QPair>
+#include <QStringList>
 
 class AccountRepository : public Repository {
     Q_OBJECT
@@ -16,6 +18,10 @@ public:
     std::optional<Account> findById(const QString& id) const;
     QList<Account> findDeleted() const;
     QList<Account> findPending() const;
+    // Live account id -> starting balance plus the sum of its live transactions,
+    // the running balance its register ends on, in one query; only the
+    // accounts of `accountIds` when any are given.
+    QHash<QString, qint64> balances(const QStringList& accountIds = {}) const;
 
     bool insert(const Account& account);
     bool update(const Account& account);

@@ -21,6 +21,7 @@ constexpr Migration kMigrations[] = {
     { 1, "initial", ":/sql/sql/migrations/001_initial.sql" },
     { 2, "recon_sync", ":/sql/sql/migrations/002_recon_sync.sql" },
     { 3, "payee_index", ":/sql/sql/migrations/003_payee_index.sql" },
+    { 4, "balance_index", ":/sql/sql/migrations/004_balance_index.sql" },
 };
 
 void finishStatement(QString& accumulated, QStringList& out)

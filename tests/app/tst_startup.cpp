@@ -61,7 +61,7 @@ void TestStartup::createsMissingDataDirectory()
         rows << q.value(0).toString() + QLatin1Char(':') + q.value(1).toString();
     QCOMPARE(rows,
         QStringList({ QStringLiteral("1:initial"), QStringLiteral("2:recon_sync"),
-            QStringLiteral("3:payee_index") }));
+            QStringLiteral("3:payee_index"), QStringLiteral("4:balance_index") }));
     QVERIFY(q.exec(QStringLiteral("PRAGMA journal_mode")) && q.next());
     QCOMPARE(q.value(0).toString(), QStringLiteral("wal"));
     qunsetenv("LEDGERINE_DATA_DIR");

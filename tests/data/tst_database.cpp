@@ -51,12 +51,12 @@ void TestDatabaseMigrations::freshFileReachesLatestVersion()
     QVERIFY(db.open(dir.filePath(QStringLiteral("ledgerine.db"))));
     QVERIFY(db.runMigrations());
 
-    QCOMPARE(applied.count(), 3);
+    QCOMPARE(applied.count(), 4);
     QCOMPARE(column(db.database(),
                  QStringLiteral("SELECT version || ':' || name FROM "
                                 "schema_version ORDER BY version")),
         QStringList({ QStringLiteral("1:initial"), QStringLiteral("2:recon_sync"),
-            QStringLiteral("3:payee_index") }));
+            QStringLiteral("3:payee_index"), QStringLiteral("4:balance_index") }));
     // Payee completion reads the live payees from their index, without sorting.
     QSqlQuery plan(db.database());
     QVERIFY(plan.exec(QStringLiteral("EXPLAIN QUERY PLAN SELECT DISTINCT payee FROM transactions "
@@ -126,10 +126,10 @@ void TestDatabaseMigrations::versionOneFileGetsTheLaterMigrations()
     QSignalSpy applied(&db, &Database::migrationApplied);
     QVERIFY(db.open(path));
     QVERIFY(db.runMigrations());
-    QCOMPARE(applied.count(), 2);
+    QCOMPARE(applied.count(), 3);
     QCOMPARE(applied.first().at(0).toInt(), 2);
     QCOMPARE(applied.first().at(1).toString(), QStringLiteral("recon_sync"));
-    QCOMPARE(applied.last().at(0).toInt(), 3);
+    QCOMPARE(applied.last().at(0).toInt(), 4);
     QCOMPARE(column(db.database(),
                  QStringLiteral("SELECT created_at || '|' || updated_at || '|' || "
                                 "version || '|' || sync_status FROM "
@@ -157,11 +157,11 @@ void TestDatabaseMigrations::failingStatementLeavesNothing()
     const QString script = QStringLiteral("CREATE TABLE extra (id TEXT);\n"
                                           "ALTER TABLE extra ADD COLUMN note TEXT;\n"
                                           "INSERT INTO no_such_table VALUES (1);\n");
-    QTest::ignoreMessage(QtCriticalMsg, QRegularExpression(QStringLiteral("^Migration 4 failed:")));
-    QVERIFY(!db->applyMigration(4, QStringLiteral("broken"), script));
+    QTest::ignoreMessage(QtCriticalMsg, QRegularExpression(QStringLiteral("^Migration 5 failed:")));
+    QVERIFY(!db->applyMigration(5, QStringLiteral("broken"), script));
     QCOMPARE(errors.count(), 1);
-    QCOMPARE(errors.first().at(0).toInt(), 4);
-    QCOMPARE(test.scalar(QStringLiteral("SELECT COUNT(*) FROM schema_version WHERE version = 4"))
+    QCOMPARE(errors.first().at(0).toInt(), 5);
+    QCOMPARE(test.scalar(QStringLiteral("SELECT COUNT(*) FROM schema_version WHERE version = 5"))
                  .toInt(),
         0);
     QCOMPARE(test.scalar(QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE name = 'extra'"))
@@ -169,9 +169,9 @@ void TestDatabaseMigrations::failingStatementLeavesNothing()
         0);
     // Nothing is left half-open: the next migration can run and commit.
     QVERIFY(db->applyMigration(
-        4, QStringLiteral("fixed"), QStringLiteral("CREATE TABLE extra (id TEXT);")));
+        5, QStringLiteral("fixed"), QStringLiteral("CREATE TABLE extra (id TEXT);")));
     QCOMPARE(
-        test.scalar(QStringLiteral("SELECT name FROM schema_version WHERE version = 4")).toString(),
+        test.scalar(QStringLiteral("SELECT name FROM schema_version WHERE version = 5")).toString(),
         QStringLiteral("fixed"));
 }
 

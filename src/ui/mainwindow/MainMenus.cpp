@@ -1,0 +1,164 @@
+#include "MainMenus.h"
+
+#include "MainWindow.h"
+#include "ui/widgets/MessageBoxes.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QUrlQuery>
+
+namespace {
+
+const char* const kFeedbackRoot = "https://feedback.mellowind.app";
+const char* const kProductKey = "ledgerine";
+
+// Account names are free text; a "&" in a menu must not become a mnemonic.
+QString menuText(const QString& name)
+{
+    QString escaped = name;
+    return escaped.replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
+QString keyText(const QKeySequence& keys)
+{
+    return keys.toString(QKeySequence::NativeText).toHtmlEscaped();
+}
+
+QString section(const QString& title, const QList<QPair<QString, QString>>& rows)
+{
+    QString html = QStringLiteral("<h4>%1</h4><table cellspacing=\"6\">").arg(title);
+    for (const auto& [keys, meaning] : rows)
+        html += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>").arg(keys, meaning);
+    return html + QStringLiteral("</table>");
+}
+
+} // namespace
+
+MainMenus::MainMenus(MainWindow* window)
+    : QObject(window)
+    , m_window(window)
+{
+    buildFileMenu();
+    buildAccountMenu();
+    buildHelpMenu();
+}
+
+void MainMenus::buildFileMenu()
+{
+    QMenu* menu = m_window->menuBar()->addMenu(tr("&File"));
+    QAction* newTransaction
+        = menu->addAction(tr("&New Transaction"), m_window, &MainWindow::newTransaction);
+    newTransaction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    QAction* newAccount
+        = menu->addAction(tr("New &Account"), m_window, &MainWindow::showNewAccountDialog);
+    newAccount->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
+    menu->addSeparator();
+    QAction* quit = menu->addAction(tr("&Quit"), m_window, &QWidget::close);
+    quit->setShortcut(QKeySequence::Quit);
+    quit->setMenuRole(QAction::QuitRole);
+}
+
+void MainMenus::buildAccountMenu()
+{
+    QMenu* menu = m_window->menuBar()->addMenu(tr("&Account"));
+    menu->addAction(tr("&Edit..."), m_window, &MainWindow::showEditAccountDialog);
+    menu->addSeparator();
+    menu->addAction(tr("&Delete"), m_window, &MainWindow::deleteCurrentAccount);
+}
+
+void MainMenus::buildHelpMenu()
+{
+    QMenu* menu = m_window->menuBar()->addMenu(tr("&Help"));
+    QAction* about = menu->addAction(tr("&About Mellowind Ledgerine"), this, &MainMenus::showAbout);
+    about->setMenuRole(QAction::AboutRole);
+    menu->addAction(tr("Send &Feedback..."), this, &MainMenus::sendFeedback);
+    menu->addSeparator();
+    menu->addAction(tr("&Keyboard Shortcuts"), this, &MainMenus::showKeyboardShortcuts);
+}
+
+void MainMenus::fillAccountMenu(QMenu* menu, const std::optional<Account>& account) const
+{
+    menu->addAction(tr("New Account..."), m_window, &MainWindow::showNewAccountDialog);
+    if (!account)
+        return;
+    const QString id = account->id;
+    MainWindow* window = m_window;
+    menu->addSeparator();
+    menu->addAction(tr("Edit \"%1\"...").arg(menuText(account->name)), window, [window, id] {
+        window->selectAccount(id);
+        window->showEditAccountDialog();
+    });
+    menu->addSeparator();
+    menu->addAction(tr("Delete \"%1\"").arg(menuText(account->name)), window,
+        [window, id] { window->deleteAccount(id); });
+}
+
+QUrl MainMenus::feedbackUrl(const QUrl& root, const QString& productKey)
+{
+    QUrl url = root;
+    if (!url.path().endsWith(QLatin1Char('/')))
+        url.setPath(url.path() + QLatin1Char('/'));
+    QUrlQuery query;
+    query.addQueryItem(QStringLiteral("tags"), productKey);
+    url.setQuery(query);
+    return url;
+}
+
+QString MainMenus::shortcutsHelpText()
+{
+    const auto key = [](QKeyCombination combination) { return keyText(QKeySequence(combination)); };
+    QString html;
+    html += section(tr("Register"),
+        {
+            { key(Qt::CTRL | Qt::Key_Return), tr("Save transaction") },
+            { key(Qt::CTRL | Qt::Key_N), tr("Insert new transaction") },
+            { key(Qt::CTRL | Qt::Key_D), tr("Delete current transaction") },
+            { QStringLiteral("%1 / %2").arg(key(Qt::Key_Tab), key(Qt::SHIFT | Qt::Key_Tab)),
+                tr("Next / previous field") },
+            { tr("' (apostrophe)"), tr("Copy value from field above") },
+        });
+    html += section(tr("Date Field"),
+        {
+            { QStringLiteral("t"), tr("Today") },
+            { QStringLiteral("+ / -"), tr("Next / previous day") },
+            { QStringLiteral("m / h"), tr("First / last day of month") },
+            { QStringLiteral("y / r"), tr("First / last day of year") },
+            { QStringLiteral("w / k"), tr("First / last day of week") },
+        });
+    html += section(tr("General"),
+        {
+            { key(Qt::CTRL | Qt::Key_N), tr("New transaction") },
+            { key(Qt::CTRL | Qt::SHIFT | Qt::Key_N), tr("New account") },
+        });
+    html += section(tr("Accounts"),
+        {
+            { QStringLiteral("%1 &ndash; %2")
+                    .arg(key(Qt::ALT | Qt::Key_1), key(Qt::ALT | Qt::Key_9)),
+                tr("Switch to account 1&ndash;9") },
+            { key(Qt::ALT | Qt::Key_0), tr("Switch to account 10") },
+        });
+    return html;
+}
+
+void MainMenus::showAbout()
+{
+    QMessageBox::about(m_window, tr("About Mellowind Ledgerine"),
+        tr("<h3>Mellowind Ledgerine</h3><p>Version %1</p><p>A check register for household "
+           "finances that keeps its data on this computer.</p>")
+            .arg(QApplication::applicationVersion().toHtmlEscaped()));
+}
+
+void MainMenus::showKeyboardShortcuts()
+{
+    MessageBoxes::information(m_window, tr("Keyboard Shortcuts"), shortcutsHelpText());
+}
+
+void MainMenus::sendFeedback()
+{
+    QDesktopServices::openUrl(
+        feedbackUrl(QUrl(QLatin1String(kFeedbackRoot)), QLatin1String(kProductKey)));
+}

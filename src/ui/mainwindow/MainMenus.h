@@ -1,0 +1,40 @@
+#pragma once
+
+#include "data/Account.h"
+
+#include <QObject>
+#include <QUrl>
+#include <optional>
+
+class MainWindow;
+class QMenu;
+
+// The main window's menu bar and account context menu, and the small boxes
+// of the Help menu.
+class MainMenus : public QObject {
+    Q_OBJECT
+
+public:
+    // Builds the menu bar of `window`, whose slots its entries run.
+    explicit MainMenus(MainWindow* window);
+
+    // "New Account..." and, for an account, its own entries.
+    void fillAccountMenu(QMenu* menu, const std::optional<Account>& account) const;
+
+    // The feedback site's page for a product: `root` with its path ending in
+    // "/" and the query item tags=`productKey`.
+    static QUrl feedbackUrl(const QUrl& root, const QString& productKey);
+    static QString shortcutsHelpText();
+
+public Q_SLOTS:
+    void showAbout();
+    void showKeyboardShortcuts();
+    void sendFeedback();
+
+private:
+    void buildFileMenu();
+    void buildAccountMenu();
+    void buildHelpMenu();
+
+    MainWindow* m_window;
+};

@@ -1,0 +1,340 @@
+#include "MainWindow.h"
+
+#include "AccountSidebar.h"
+#include "AccountWriter.h"
+#include "MainMenus.h"
+#include "NoAccountsPage.h"
+#include "StatusBar.h"
+#include "app/AppState.h"
+#include "app/ThemeManager.h"
+#include "data/AccountRepository.h"
+#include "data/PreferencesRepository.h"
+#include "data/TransactionRepository.h"
+#include "ui/dialogs/AccountFormDialog.h"
+#include "ui/register/RegisterScreen.h"
+#include "ui/screens/WelcomeScreen.h"
+#include "ui/widgets/MessageBoxes.h"
+#include "ui/widgets/PlainText.h"
+
+#include <QCloseEvent>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QSettings>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <algorithm>
+
+namespace {
+
+const QString kGeometryKey = QStringLiteral("mainwindow/geometry");
+const QString kSplitterKey = QStringLiteral("mainwindow/splitter");
+constexpr int kShortMessageMs = 3000;
+constexpr int kLongMessageMs = 5000;
+
+bool isLive(const std::optional<Account>& account)
+{
+    return account && !account->deletedAt;
+}
+
+} // namespace
+
+MainWindow::MainWindow(AppState* state, QWidget* parent)
+    : QMainWindow(parent)
+    , m_state(state)
+    , m_balances(state->accounts())
+{
+    setWindowTitle(tr("Mellowind Ledgerine"));
+    const QByteArray geometry = QSettings().value(kGeometryKey).toByteArray();
+    if (geometry.isEmpty() || !restoreGeometry(geometry))
+        resize(1280, 900);
+
+    m_menus = new MainMenus(this);
+    buildPages();
+    setupAccountList();
+
+    m_statusBar = new StatusBar(this);
+    setStatusBar(m_statusBar);
+    m_statusBar->applyStyle();
+    connect(m_register, &RegisterScreen::errorMessage, m_statusBar,
+        [this](const QString& text) { m_statusBar->showTransientMessage(text, kLongMessageMs); });
+    connectStore();
+
+    updateAuthUI();
+    onAccountsChanged();
+    restoreInitialPage();
+}
+
+void MainWindow::buildPages()
+{
+    // The register's "Reconcile" button has no screen to open yet.
+    m_register = new RegisterScreen(m_state);
+
+    m_welcome = new WelcomeScreen;
+    connect(
+        m_welcome, &WelcomeScreen::createAccountRequested, this, &MainWindow::showNewAccountDialog);
+    // Nobody can sign in from this program yet, so the page offers no sign-in.
+    if (auto* signIn = m_welcome->findChild<QPushButton*>(QStringLiteral("signInButton")))
+        signIn->hide();
+
+    m_noAccounts = new NoAccountsPage;
+    connect(m_noAccounts, &NoAccountsPage::createAccountRequested, this,
+        &MainWindow::showNewAccountDialog);
+
+    m_pages = new QStackedWidget;
+    m_pages->addWidget(m_welcome);
+    m_pages->addWidget(m_register);
+    m_pages->addWidget(m_noAccounts);
+}
+
+void MainWindow::setupAccountList()
+{
+    m_sidebar = new AccountSidebar;
+    connect(m_sidebar, &AccountSidebar::accountActivated, this, &MainWindow::selectAccount);
+    connect(
+        m_sidebar, &AccountSidebar::contextMenuRequested, this, &MainWindow::onAccountContextMenu);
+    // Queued: the list is still inside its drop when it reports the move, and
+    // the write rebuilds the list.
+    connect(m_sidebar, &AccountSidebar::reordered, this, &MainWindow::writeSortOrders,
+        Qt::QueuedConnection);
+
+    m_splitter = new QSplitter(Qt::Horizontal);
+    m_splitter->addWidget(m_sidebar);
+    m_splitter->addWidget(m_pages);
+    m_splitter->setStretchFactor(0, 0);
+    m_splitter->setStretchFactor(1, 1);
+    m_splitter->setChildrenCollapsible(false);
+    const QSettings settings;
+    if (!settings.contains(kSplitterKey)
+        || !m_splitter->restoreState(settings.value(kSplitterKey).toByteArray()))
+        m_splitter->setSizes({ 280, 1000 });
+    connect(m_splitter, &QSplitter::splitterMoved, m_sidebar, &AccountSidebar::fitRowsToWidth);
+    setCentralWidget(m_splitter);
+}
+
+void MainWindow::connectStore()
+{
+    connect(
+        m_state->preferences(), &PreferencesRepository::changed, this, [this](const QString& key) {
+            static const QStringList registerKeys
+                = { QStringLiteral("registerTwoLine"), QStringLiteral("registerNewestFirst"),
+                      QStringLiteral("weekStartDay"), QStringLiteral("theme") };
+            if (registerKeys.contains(key))
+                m_register->reload();
+        });
+    connect(m_state->transactions(), &TransactionRepository::transactionsChanged, this,
+        [this](const QString& accountId) {
+            m_balances.forget(accountId);
+            onAccountsChanged();
+        });
+    connect(m_state->accounts(), &AccountRepository::accountsChanged, this,
+        &MainWindow::onAccountsChanged);
+    connect(m_state->themeManager(), &ThemeManager::fontScaleChanged, this,
+        &MainWindow::onFontScaleChanged);
+    connect(
+        m_state->themeManager(), &ThemeManager::themeChanged, m_statusBar, &StatusBar::applyStyle);
+}
+
+MainWindow::Page MainWindow::currentPage() const
+{
+    QWidget* page = m_pages->currentWidget();
+    if (page == m_register)
+        return Page::Register;
+    return page == m_noAccounts ? Page::NoAccounts : Page::Welcome;
+}
+
+void MainWindow::updateAuthUI()
+{
+    // This program has no sign-in yet: it is always the signed-out window.
+    m_statusBar->setSyncText(tr("Not signed in"));
+    m_welcome->setReturningUser(
+        QSettings().value(QStringLiteral("auth/hasSignedInBefore"), false).toBool());
+    m_pages->setCurrentWidget(m_welcome);
+}
+
+void MainWindow::showStartPage()
+{
+    // Signed out, the welcome page; the no-accounts page is for a signed-in user.
+    m_pages->setCurrentWidget(m_welcome);
+}
+
+void MainWindow::restoreInitialPage()
+{
+    const QString current = m_state->currentAccountId();
+    if (!current.isEmpty() && isLive(m_state->accounts()->findById(current))) {
+        selectAccount(current);
+        return;
+    }
+    const QList<Account> accounts = m_state->accounts()->findAll();
+    if (!accounts.isEmpty())
+        selectAccount(accounts.first().id);
+    else
+        showStartPage();
+}
+
+void MainWindow::onAccountsChanged()
+{
+    const QList<Account> accounts = m_state->accounts()->findAll();
+    m_sidebar->setAccounts(accounts, m_balances.of(accounts));
+    m_statusBar->setAccountCount(int(accounts.size()));
+
+    const QString current = m_state->currentAccountId();
+    const bool currentIsLive = std::any_of(
+        accounts.begin(), accounts.end(), [&current](const Account& a) { return a.id == current; });
+    if (!current.isEmpty() && !currentIsLive)
+        leaveCurrentAccount();
+    m_sidebar->setCurrentAccount(m_state->currentAccountId());
+}
+
+void MainWindow::onFontScaleChanged()
+{
+    m_statusBar->applyStyle();
+    m_sidebar->applyStyle();
+    // Row heights follow the new fonts.
+    onAccountsChanged();
+}
+
+void MainWindow::selectAccount(const QString& accountId)
+{
+    if (!isLive(m_state->accounts()->findById(accountId)))
+        return;
+    m_state->setCurrentAccountId(accountId);
+    // Choosing the account already shown keeps what is being typed into it.
+    if (m_register->accountId() != accountId || currentPage() != Page::Register)
+        m_register->setAccount(accountId);
+    m_pages->setCurrentWidget(m_register);
+    m_sidebar->setCurrentAccount(accountId);
+}
+
+void MainWindow::leaveCurrentAccount()
+{
+    m_state->setCurrentAccountId(QString());
+    m_register->setAccount(QString());
+    showStartPage();
+}
+
+bool MainWindow::requireCurrentAccount()
+{
+    if (!m_state->currentAccountId().isEmpty())
+        return true;
+    m_statusBar->showTransientMessage(tr("Select an account first"), kShortMessageMs);
+    return false;
+}
+
+void MainWindow::newTransaction()
+{
+    // Without a register on show, a new entry would go to an account out of sight.
+    if (currentPage() != Page::Register) {
+        m_statusBar->showTransientMessage(tr("Select an account first"), kShortMessageMs);
+        return;
+    }
+    m_register->goToNewEntry();
+}
+
+void MainWindow::showNewAccountDialog()
+{
+    AccountFormDialog dialog(this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const Account account = dialog.account();
+    if (account.name.isEmpty())
+        return;
+    if (!AccountWriter(m_state).create(account, dialog.asOfDate())) {
+        m_statusBar->showTransientMessage(tr("The account could not be saved"), kLongMessageMs);
+        return;
+    }
+    selectAccount(account.id);
+}
+
+void MainWindow::showEditAccountDialog()
+{
+    if (!requireCurrentAccount())
+        return;
+    const auto account = m_state->accounts()->findById(m_state->currentAccountId());
+    if (!isLive(account))
+        return;
+    AccountFormDialog dialog(*account, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const Account edited = dialog.account();
+    if (edited.name.isEmpty())
+        return;
+    if (m_state->accounts()->update(edited))
+        m_register->reload();
+}
+
+void MainWindow::onAccountContextMenu(const QPoint& pos)
+{
+    std::optional<Account> account;
+    if (const QString id = m_sidebar->accountIdAt(pos); !id.isEmpty()) {
+        account = m_state->accounts()->findById(id);
+        if (!isLive(account))
+            account.reset();
+    }
+    QMenu menu(this);
+    m_menus->fillAccountMenu(&menu, account);
+    menu.exec(m_sidebar->list()->viewport()->mapToGlobal(pos));
+}
+
+void MainWindow::deleteAccount(const QString& accountId)
+{
+    const auto account = m_state->accounts()->findById(accountId);
+    if (!isLive(account))
+        return;
+    const QString question
+        = tr("Delete \"%1\"?\n\nAll transactions, recurring entries, and reconciliation history "
+             "for this account will be removed. You can restore it from Preferences → Data & "
+             "Sync.")
+              .arg(account->name);
+    if (MessageBoxes::warning(this, tr("Delete Account"), PlainText::forAutoText(question),
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+        != QMessageBox::Yes)
+        return;
+    const bool wasCurrent = accountId == m_state->currentAccountId();
+    if (!AccountWriter(m_state).remove(accountId).removed) {
+        m_statusBar->showTransientMessage(tr("The account could not be deleted"), kLongMessageMs);
+        return;
+    }
+    // The list itself follows the store's change signals.
+    if (wasCurrent)
+        leaveCurrentAccount();
+}
+
+void MainWindow::deleteCurrentAccount()
+{
+    if (requireCurrentAccount())
+        deleteAccount(m_state->currentAccountId());
+}
+
+void MainWindow::writeSortOrders(const QStringList& accountIds)
+{
+    QList<QPair<QString, int>> orders;
+    for (int position = 0; position < accountIds.size(); ++position)
+        orders.append({ accountIds.at(position), position });
+    if (!m_state->accounts()->updateSortOrders(orders))
+        onAccountsChanged();
+}
+
+void MainWindow::showToolWindow(QWidget* window, const QString& title, const QSize& size)
+{
+    window->setWindowTitle(title);
+    if (!window->parentWidget()) {
+        window->setParent(this, Qt::Window);
+        window->resize(size);
+    }
+    if (window->isMinimized())
+        window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    if (window->isHidden())
+        window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    QSettings settings;
+    settings.setValue(kGeometryKey, saveGeometry());
+    if (m_splitter)
+        settings.setValue(kSplitterKey, m_splitter->saveState());
+    QMainWindow::closeEvent(event);
+}

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "AccountBalances.h"
+
+#include <QMainWindow>
+
+class AccountSidebar;
+class AppState;
+class MainMenus;
+class NoAccountsPage;
+class QSplitter;
+class QStackedWidget;
+class RegisterScreen;
+class StatusBar;
+class WelcomeScreen;
+
+// The application's one top-level window: the account sidebar beside a stack
+// of pages (welcome, the register of the selected account, no accounts), the
+// menus, the status bar, and the opening of secondary windows.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    enum class Page { Welcome, Register, NoAccounts };
+
+    explicit MainWindow(AppState* state, QWidget* parent = nullptr);
+
+    Page currentPage() const;
+    AccountSidebar* sidebar() const { return m_sidebar; }
+    RegisterScreen* registerScreen() const { return m_register; }
+    WelcomeScreen* welcomeScreen() const { return m_welcome; }
+    StatusBar* statusLine() const { return m_statusBar; }
+    QSplitter* splitter() const { return m_splitter; }
+
+    // Shows a secondary window: on first use it becomes a separate window of
+    // this one with the given size; later it keeps its own size and place.
+    void showToolWindow(QWidget* window, const QString& title, const QSize& size);
+
+public Q_SLOTS:
+    void onAccountsChanged();
+    void selectAccount(const QString& accountId);
+    void newTransaction();
+    void showNewAccountDialog();
+    void showEditAccountDialog();
+    void onAccountContextMenu(const QPoint& pos);
+    void deleteAccount(const QString& accountId);
+    void deleteCurrentAccount();
+    void updateAuthUI();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildPages();
+    void setupAccountList();
+    void connectStore();
+    void restoreInitialPage();
+    // No account is current any more: the register lets go of it and the
+    // start page takes its place.
+    void leaveCurrentAccount();
+    void showStartPage();
+    bool requireCurrentAccount();
+    void writeSortOrders(const QStringList& accountIds);
+    void onFontScaleChanged();
+
+    AppState* m_state;
+    AccountBalances m_balances;
+    MainMenus* m_menus = nullptr;
+    RegisterScreen* m_register = nullptr;
+    WelcomeScreen* m_welcome = nullptr;
+    NoAccountsPage* m_noAccounts = nullptr;
+    QStackedWidget* m_pages = nullptr;
+    AccountSidebar* m_sidebar = nullptr;
+    QSplitter* m_splitter = nullptr;
+    StatusBar* m_statusBar = nullptr;
+};

@@ -1,0 +1,622 @@
+#include "Records.h"
+#include "TestAppState.h"
+#include "data/AccountRepository.h"
+#include "data/Clock.h"
+#include "data/ReconciliationRepository.h"
+#include "data/RecurringRepository.h"
+#include "data/TransactionRepository.h"
+#include "ui/dialogs/AccountFormDialog.h"
+#include "ui/mainwindow/AccountSidebar.h"
+#include "ui/mainwindow/MainWindow.h"
+#include "ui/mainwindow/StatusBar.h"
+#include "ui/register/RegisterScreen.h"
+#include "ui/register/RegisterTableView.h"
+#include "ui/screens/WelcomeScreen.h"
+#include "ui/widgets/ElidedLabel.h"
+#include "ui/widgets/MessageBoxes.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QDateEdit>
+#include <QDesktopServices>
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSettings>
+#include <QSplitter>
+#include <QStandardPaths>
+#include <QTest>
+#include <QTextDocument>
+#include <QTimer>
+#include <QTranslator>
+
+namespace {
+
+struct Form {
+    QString name = {};
+    QString amount = {};
+    QDate asOf = {};
+    bool replaceName = false; // select the name first (an edit)
+    bool accept = true;
+};
+
+// Fills the account form about to open and presses OK or Cancel. The polling
+// timer belongs to `owner`, so a form that never came cannot reach a later test.
+std::shared_ptr<bool> answerAccountForm(QObject* owner, const Form& form)
+{
+    auto handled = std::make_shared<bool>(false);
+    auto* timer = new QTimer(owner);
+    QObject::connect(timer, &QTimer::timeout, [timer, handled, form] {
+        auto* dialog = qobject_cast<AccountFormDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        timer->stop();
+        *handled = true;
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("nameEdit"));
+        if (form.replaceName) {
+            name->selectAll();
+            QTest::keyClick(name, Qt::Key_Delete);
+        }
+        QTest::keyClicks(name, form.name);
+        if (!form.amount.isEmpty()) {
+            auto* spin = dialog->findChild<QDoubleSpinBox*>(QStringLiteral("startingBalanceSpin"));
+            spin->selectAll();
+            QTest::keyClicks(spin, form.amount);
+        }
+        if (form.asOf.isValid())
+            dialog->findChild<QDateEdit*>(QStringLiteral("asOfEdit"))->setDate(form.asOf);
+        QTest::mouseClick(dialog->findChild<QDialogButtonBox*>()->button(
+                              form.accept ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel),
+            Qt::LeftButton);
+    });
+    timer->start(10);
+    return handled;
+}
+
+QAction* menuAction(QMainWindow* window, const QString& menuTitle, const QString& text)
+{
+    for (QAction* top : window->menuBar()->actions()) {
+        for (QAction* action :
+            top->menu() && top->text() == menuTitle ? top->menu()->actions() : QList<QAction*>()) {
+            if (action->text() == text)
+                return action;
+        }
+    }
+    qWarning("no menu entry %s", qPrintable(text));
+    return nullptr;
+}
+
+QString labelText(QWidget* parent, const char* name)
+{
+    auto* label = parent->findChild<QLabel*>(QLatin1String(name));
+    return label ? label->text() : QString();
+}
+
+QWidget* sidebarRow(MainWindow* window, int row)
+{
+    QListWidget* list = window->sidebar()->list();
+    return list->itemWidget(list->item(row));
+}
+
+QStringList sidebarNames(MainWindow* window)
+{
+    QStringList names;
+    for (int row = 0; row < window->sidebar()->list()->count(); ++row)
+        names << sidebarRow(window, row)
+                     ->findChild<ElidedLabel*>(QStringLiteral("nameLabel"))
+                     ->fullText();
+    return names;
+}
+
+QStringList storedNames(AppState* state)
+{
+    QStringList names;
+    for (const Account& a : state->accounts()->findAll())
+        names << a.name;
+    return names;
+}
+
+// Stands in for the web browser.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+
+public:
+    QList<QUrl> opened;
+
+public Q_SLOTS:
+    void open(const QUrl& url) { opened << url; }
+};
+
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void sidebarShowsBalancesAndFollowsTheStore();
+    void elevenAccountsGiveTenShortcuts();
+    void newAccountWithAndWithoutOpeningAmount();
+    void emptyNameOrCancelStoresNothing();
+    void cascadeDeleteAndThePageThatFollows();
+    void dragReorderIsStored();
+    void geometryAndSplitterComeBack();
+    void welcomePresentationsFollowTheSetting();
+    void actionsOnTheCurrentAccountNeedOne();
+    void initialPageNeverShowsADeletedAccount();
+    void oddNamesStayAsTyped();
+    void helpMenu();
+    void toolWindowsOpenOnceAndKeepTheirSize();
+
+private:
+    MainWindow* openWindow();
+    void activate();
+    QStringList runContextMenu(int row, const QString& trigger);
+
+    QTranslator m_english;
+    std::unique_ptr<QObject> m_pending;
+    std::unique_ptr<TestAppState> m_app;
+    std::unique_ptr<MainWindow> m_window;
+};
+
+void TestMainWindow::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    Clock::setFixedUtc(QDateTime(QDate(2025, 6, 18), QTime(15, 0), Qt::UTC));
+    // The plural forms come from the English catalogue.
+    QVERIFY(m_english.load(QStringLiteral(":/i18n/ledgerine_en.qm")));
+    QVERIFY(QCoreApplication::installTranslator(&m_english));
+}
+
+void TestMainWindow::init()
+{
+    QSettings settings;
+    for (const char* group : { "mainwindow", "auth", "register" })
+        settings.remove(QLatin1String(group));
+    m_pending = std::make_unique<QObject>();
+    m_app = std::make_unique<TestAppState>();
+}
+
+void TestMainWindow::cleanup()
+{
+    m_pending.reset();
+    m_window.reset();
+    m_app.reset();
+    MessageBoxes::clearAnswers();
+}
+
+MainWindow* TestMainWindow::openWindow()
+{
+    m_window.reset();
+    m_window = std::make_unique<MainWindow>(m_app->state());
+    m_window->show();
+    activate();
+    return m_window.get();
+}
+
+// After a modal box the offscreen platform may leave no window active, where
+// a desktop hands activation back to the window underneath.
+void TestMainWindow::activate()
+{
+    QApplication::setActiveWindow(m_window.get());
+    if (!QTest::qWaitForWindowActive(m_window.get()))
+        qWarning("main window did not become active");
+}
+
+// Opens the account list's context menu on `row` (-1: below the rows) with a
+// real context-menu event, returns its entries and triggers `trigger`.
+QStringList TestMainWindow::runContextMenu(int row, const QString& trigger)
+{
+    QListWidget* list = m_window->sidebar()->list();
+    const QPoint pos = row >= 0 ? list->visualItemRect(list->item(row)).center()
+                                : QPoint(20, list->viewport()->height() - 5);
+    QStringList texts;
+    QTimer timer;
+    connect(&timer, &QTimer::timeout, this, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        timer.stop();
+        QAction* chosen = nullptr;
+        for (QAction* action : menu->actions()) {
+            texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
+            if (action->text() == trigger)
+                chosen = action;
+        }
+        menu->close();
+        if (chosen)
+            chosen->trigger();
+    });
+    timer.start(10);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, pos, list->viewport()->mapToGlobal(pos));
+    QApplication::sendEvent(list->viewport(), &event);
+    return texts;
+}
+
+void TestMainWindow::sidebarShowsBalancesAndFollowsTheStore()
+{
+    const Account positive = m_app->addAccount(QStringLiteral("Checking"), 50'000);
+    const Account zero = m_app->addAccount(QStringLiteral("Wallet"));
+    const Account negative = m_app->addAccount(QStringLiteral("Card"));
+    m_app->addTransaction(positive.id, QDate(2025, 6, 1), QStringLiteral("Rent"), -20'000);
+    m_app->addTransaction(negative.id, QDate(2025, 6, 2), QStringLiteral("Store"), -7'525);
+
+    MainWindow* window = openWindow();
+    const auto balance
+        = [window](int row) { return labelText(sidebarRow(window, row), "balanceLabel"); };
+    const auto colour = [window](int row) {
+        return sidebarRow(window, row)
+            ->findChild<QLabel*>(QStringLiteral("balanceLabel"))
+            ->styleSheet();
+    };
+    QCOMPARE(sidebarNames(window), QStringList({ "Checking", "Wallet", "Card" }));
+    QCOMPARE(balance(0), QStringLiteral("$300.00"));
+    QCOMPARE(balance(1), QStringLiteral("$0.00"));
+    QCOMPARE(balance(2), QStringLiteral("-$75.25"));
+    QCOMPARE(colour(1), QStringLiteral("color: #66BB6A;"));
+    QCOMPARE(colour(2), QStringLiteral("color: #FF8A80;"));
+    QCOMPARE(window->sidebar()->totalLabel()->text(), QStringLiteral("Total: $224.75"));
+    QCOMPARE(labelText(window->statusLine(), "accountCountLabel"), QStringLiteral("3 accounts"));
+    QCOMPARE(labelText(window->statusLine(), "syncLabel"), QStringLiteral("Not signed in"));
+
+    // A transaction stored in any account shows at once, and so does a new account.
+    m_app->addTransaction(zero.id, QDate(2025, 6, 3), QStringLiteral("Found"), 1'000);
+    QCOMPARE(balance(1), QStringLiteral("$10.00"));
+    QCOMPARE(window->sidebar()->totalLabel()->text(), QStringLiteral("Total: $234.75"));
+    m_app->addAccount(QStringLiteral("Savings"), 100);
+    QCOMPARE(sidebarNames(window).size(), 4);
+    QCOMPARE(labelText(window->statusLine(), "accountCountLabel"), QStringLiteral("4 accounts"));
+    // The shown account stays the current row through the rebuilds.
+    QCOMPARE(window->sidebar()->list()->currentRow(), 0);
+}
+
+void TestMainWindow::elevenAccountsGiveTenShortcuts()
+{
+    QList<Account> accounts;
+    for (int i = 1; i <= 11; ++i)
+        accounts << m_app->addAccount(QStringLiteral("Account %1").arg(i));
+    MainWindow* window = openWindow();
+    QCOMPARE(window->sidebar()->shortcuts().size(), 10);
+    for (int digit : { 3, 9, 0, 1 }) {
+        activate();
+        QTest::keyClick(window, Qt::Key(Qt::Key_0 + digit), Qt::AltModifier);
+        const QString expected = accounts.at(digit == 0 ? 9 : digit - 1).id;
+        QCOMPARE(window->currentPage(), MainWindow::Page::Register);
+        QCOMPARE(window->registerScreen()->accountId(), expected);
+        QCOMPARE(m_app->state()->currentAccountId(), expected);
+    }
+}
+
+void TestMainWindow::newAccountWithAndWithoutOpeningAmount()
+{
+    MainWindow* window = openWindow();
+    QCOMPARE(window->currentPage(), MainWindow::Page::Welcome);
+
+    // From the welcome page, with an opening amount.
+    auto handled = answerAccountForm(m_pending.get(), { "Everyday", "1234.56", QDate(2025, 5, 1) });
+    QTest::mouseClick(
+        window->welcomeScreen()->findChild<QPushButton*>(QStringLiteral("createButton")),
+        Qt::LeftButton);
+    QVERIFY(*handled);
+    const Account everyday = m_app->state()->accounts()->findAll().value(0);
+    QCOMPARE(everyday.name, QStringLiteral("Everyday"));
+    QCOMPARE(everyday.startingBalance, 0);
+    const QList<Transaction> opening = m_app->state()->transactions()->findByAccount(everyday.id);
+    QCOMPARE(opening.size(), 1);
+    QCOMPARE(opening.first().payee, QStringLiteral("Opening Balance"));
+    QCOMPARE(opening.first().amount, 123'456);
+    QCOMPARE(opening.first().date, QDate(2025, 5, 1));
+    QVERIFY(opening.first().cleared && opening.first().reconciled);
+    QCOMPARE(opening.first().createdAt, Clock::nowUtc());
+    QCOMPARE(window->currentPage(), MainWindow::Page::Register);
+    QCOMPARE(window->registerScreen()->accountId(), everyday.id);
+    QCOMPARE(labelText(sidebarRow(window, 0), "balanceLabel"), QStringLiteral("$1,234.56"));
+
+    // From the keyboard, without one: no transaction, and placed after the first.
+    handled = answerAccountForm(m_pending.get(), { "Cash Box" });
+    activate();
+    QTest::keyClick(window, Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(*handled);
+    const Account cash = m_app->state()->accounts()->findAll().value(1);
+    QCOMPARE(cash.name, QStringLiteral("Cash Box"));
+    QVERIFY(cash.sortOrder > everyday.sortOrder);
+    QVERIFY(m_app->state()->transactions()->findByAccount(cash.id).isEmpty());
+    QCOMPARE(window->registerScreen()->accountId(), cash.id);
+    QCOMPARE(window->sidebar()->list()->currentRow(), 1);
+}
+
+void TestMainWindow::emptyNameOrCancelStoresNothing()
+{
+    MainWindow* window = openWindow();
+    auto handled = answerAccountForm(m_pending.get(), { "   ", "50" });
+    window->showNewAccountDialog();
+    QVERIFY(*handled);
+    handled = answerAccountForm(m_pending.get(), { "Cancelled", "50", {}, false, false });
+    window->showNewAccountDialog();
+    QVERIFY(*handled);
+    QVERIFY(m_app->state()->accounts()->findAll().isEmpty());
+    QVERIFY(m_app->state()->transactions()->findPending().isEmpty());
+    QCOMPARE(window->currentPage(), MainWindow::Page::Welcome);
+
+    // Nor does an edit that empties the name; editing from the list's menu
+    // first selects the row's account.
+    m_app->addAccount(QStringLiteral("Kept"));
+    const Account other = m_app->addAccount(QStringLiteral("Other"));
+    QCOMPARE(m_window->registerScreen()->accountId(), QString());
+    handled = answerAccountForm(m_pending.get(), { "", "", {}, true });
+    runContextMenu(1, QStringLiteral("Edit \"Other\"..."));
+    QVERIFY(*handled);
+    QCOMPARE(m_window->registerScreen()->accountId(), other.id);
+    QCOMPARE(storedNames(m_app->state()), QStringList({ "Kept", "Other" }));
+}
+
+void TestMainWindow::cascadeDeleteAndThePageThatFollows()
+{
+    AppState* state = m_app->state();
+    const Account current = m_app->addAccount(QStringLiteral("Current"));
+    const Account other = m_app->addAccount(QStringLiteral("Other"));
+    const Account third = m_app->addAccount(QStringLiteral("Third"));
+    const Transaction earlier
+        = m_app->addTransaction(current.id, QDate(2025, 1, 1), QStringLiteral("Gone before"), -1);
+    QVERIFY(state->transactions()->softDelete(earlier.id));
+    for (int i = 0; i < 3; ++i)
+        m_app->addTransaction(current.id, QDate(2025, 2, 1 + i), QStringLiteral("P"), -100);
+    m_app->addTransaction(other.id, QDate(2025, 2, 1), QStringLiteral("Stays"), 500);
+    for (const char* payee : { "Rent", "Gym" })
+        QVERIFY(state->recurring()->insert(
+            Records::recurring(current.id, QLatin1String(payee), QDate(2025, 7, 1))));
+    Reconciliation reconciliation;
+    reconciliation.id = QStringLiteral("11111111-2222-3333-4444-555555555555");
+    reconciliation.accountId = current.id;
+    reconciliation.statementDate = QDate(2025, 5, 31);
+    reconciliation.completedAt = Clock::nowUtc();
+    QVERIFY(state->reconciliations()->insert(reconciliation));
+
+    MainWindow* window = openWindow();
+    QCOMPARE(window->registerScreen()->accountId(), current.id);
+    QAction* remove = menuAction(window, QStringLiteral("&Account"), QStringLiteral("&Delete"));
+
+    // "No" keeps everything.
+    MessageBoxes::setNextAnswer(QMessageBox::No);
+    remove->trigger();
+    QCOMPARE(MessageBoxes::lastShown()->title, QStringLiteral("Delete Account"));
+    QCOMPARE(MessageBoxes::lastShown()->text,
+        QStringLiteral("Delete \"Current\"?\n\nAll transactions, recurring entries, and "
+                       "reconciliation history for this account will be removed. You can restore "
+                       "it from Preferences → Data & Sync."));
+    QCOMPARE(state->accounts()->findAll().size(), 3);
+
+    MessageBoxes::setNextAnswer(QMessageBox::Yes);
+    QTest::ignoreMessage(QtInfoMsg,
+        qPrintable(QStringLiteral("Cascade delete account %1 → transactions: 3 recurrings: 2 "
+                                  "reconciliations: 1")
+                       .arg(current.id)));
+    remove->trigger();
+    QVERIFY(state->accounts()->findById(current.id)->deletedAt);
+    QVERIFY(state->transactions()->findByAccount(current.id).isEmpty());
+    QVERIFY(state->recurring()->findAll().isEmpty());
+    QVERIFY(state->reconciliations()->findByAccount(current.id).isEmpty());
+    QCOMPARE(state->transactions()->findByAccount(other.id).size(), 1);
+
+    // The register lets go of the deleted account; signed out, the welcome page follows.
+    QCOMPARE(window->currentPage(), MainWindow::Page::Welcome);
+    QVERIFY(state->currentAccountId().isEmpty());
+    QVERIFY(window->registerScreen()->accountId().isEmpty());
+    QCOMPARE(sidebarNames(window), QStringList({ "Other", "Third" }));
+    QCOMPARE(labelText(window->statusLine(), "accountCountLabel"), QStringLiteral("2 accounts"));
+
+    // Deleting an account that is not the current one leaves the page as it was.
+    window->selectAccount(third.id);
+    MessageBoxes::setNextAnswer(QMessageBox::Yes);
+    QTest::ignoreMessage(QtInfoMsg, QRegularExpression(QStringLiteral("^Cascade delete account")));
+    window->deleteAccount(other.id);
+    QCOMPARE(window->currentPage(), MainWindow::Page::Register);
+    QCOMPARE(window->registerScreen()->accountId(), third.id);
+    QCOMPARE(sidebarNames(window), QStringList({ "Third" }));
+
+    // The last one, from its context menu.
+    MessageBoxes::setNextAnswer(QMessageBox::Yes);
+    QTest::ignoreMessage(QtInfoMsg,
+        qPrintable(QStringLiteral("Cascade delete account %1 → transactions: 0 recurrings: 0 "
+                                  "reconciliations: 0")
+                       .arg(third.id)));
+    QCOMPARE(runContextMenu(0, QStringLiteral("Delete \"Third\"")),
+        QStringList({ "New Account...", "-", "Edit \"Third\"...", "-", "Delete \"Third\"" }));
+    QCOMPARE(window->currentPage(), MainWindow::Page::Welcome);
+    QVERIFY(window->registerScreen()->accountId().isEmpty());
+    QCOMPARE(window->sidebar()->totalLabel()->text(), QStringLiteral("No accounts"));
+    QCOMPARE(labelText(window->statusLine(), "accountCountLabel"), QStringLiteral("0 accounts"));
+    QCOMPARE(runContextMenu(-1, QString()), QStringList({ "New Account..." }));
+}
+
+void TestMainWindow::dragReorderIsStored()
+{
+    const Account a = m_app->addAccount(QStringLiteral("A"));
+    for (const char* name : { "B", "C", "D" })
+        m_app->addAccount(QLatin1String(name));
+    QVERIFY(m_app->state()->accounts()->markSynced(a.id, QStringLiteral("srv-a")));
+    MainWindow* window = openWindow();
+
+    QVERIFY(window->sidebar()->list()->model()->moveRow(QModelIndex(), 0, QModelIndex(), 3));
+    QTRY_COMPARE(storedNames(m_app->state()), QStringList({ "B", "C", "A", "D" }));
+    // Moving rows is not an edit to push.
+    QCOMPARE(m_app->state()->accounts()->findById(a.id)->syncStatus, SyncStatus::Synced);
+    QTRY_COMPARE(sidebarNames(window), QStringList({ "B", "C", "A", "D" }));
+    openWindow();
+    QCOMPARE(sidebarNames(m_window.get()), QStringList({ "B", "C", "A", "D" }));
+}
+
+void TestMainWindow::geometryAndSplitterComeBack()
+{
+    m_app->addAccount(QStringLiteral("A"));
+    MainWindow* window = openWindow();
+    QCOMPARE(window->size(), QSize(1280, 900));
+    QCOMPARE(window->splitter()->sizes().first(), 280);
+    window->resize(1100, 760);
+    QTRY_COMPARE(window->size(), QSize(1100, 760));
+    window->splitter()->setSizes({ 340, 760 });
+    const QList<int> sizes = window->splitter()->sizes();
+    window->close();
+
+    MainWindow* again = openWindow();
+    QCOMPARE(again->size(), QSize(1100, 760));
+    QCOMPARE(again->splitter()->sizes(), sizes);
+
+    // Damaged values fall back to the defaults.
+    again->close();
+    QSettings().setValue(QStringLiteral("mainwindow/geometry"), QByteArray("not a geometry"));
+    QSettings().setValue(QStringLiteral("mainwindow/splitter"), QByteArray("nor a splitter"));
+    MainWindow* fallback = openWindow();
+    QCOMPARE(fallback->size(), QSize(1280, 900));
+    QCOMPARE(fallback->splitter()->sizes().first(), 280);
+}
+
+void TestMainWindow::welcomePresentationsFollowTheSetting()
+{
+    const auto title = [this] { return labelText(m_window->welcomeScreen(), "titleLabel"); };
+    const auto button = [this](const char* name) {
+        return m_window->welcomeScreen()->findChild<QPushButton*>(QLatin1String(name));
+    };
+    openWindow();
+    QCOMPARE(title(), QStringLiteral("Welcome to\nMellowind Ledgerine"));
+    QCOMPARE(button("createButton")->text(), QStringLiteral("Create Your First Account"));
+    // There is no sign-in in this program to offer.
+    QVERIFY(!button("signInButton")->isVisibleTo(m_window.get()));
+
+    QSettings().setValue(QStringLiteral("auth/hasSignedInBefore"), true);
+    openWindow();
+    QCOMPARE(m_window->currentPage(), MainWindow::Page::Welcome);
+    QCOMPARE(title(), QStringLiteral("Welcome back"));
+    QCOMPARE(button("createButton")->text(), QStringLiteral("Create a different account"));
+    QVERIFY(!button("signInButton")->isVisibleTo(m_window.get()));
+
+    QSettings().setValue(QStringLiteral("auth/hasSignedInBefore"), false);
+    m_window->updateAuthUI();
+    QCOMPARE(title(), QStringLiteral("Welcome to\nMellowind Ledgerine"));
+    QCOMPARE(button("createButton")->text(), QStringLiteral("Create Your First Account"));
+}
+
+void TestMainWindow::actionsOnTheCurrentAccountNeedOne()
+{
+    const Account account = m_app->addAccount(QStringLiteral("Untouched"));
+    MainWindow* window = openWindow();
+    // Ctrl+N goes to the register's new entry.
+    RegisterTableView* view = window->registerScreen()->view();
+    view->setCurrentIndex(QModelIndex());
+    QTest::keyClick(window, Qt::Key_N, Qt::ControlModifier);
+    QVERIFY(view->currentIndex().isValid());
+
+    // Leave the register for the welcome page: nothing is current any more.
+    m_app->state()->setCurrentAccountId(QString());
+    window->updateAuthUI();
+    for (const auto& [menu, entry] : { std::pair { "&Account", "&Edit..." },
+             std::pair { "&Account", "&Delete" }, std::pair { "&File", "&New Transaction" } }) {
+        window->statusLine()->clearMessage();
+        menuAction(window, QLatin1String(menu), QLatin1String(entry))->trigger();
+        QCOMPARE(window->statusLine()->currentMessage(), QStringLiteral("Select an account first"));
+    }
+    QVERIFY(!MessageBoxes::lastShown());
+    QCOMPARE(storedNames(m_app->state()), QStringList({ account.name }));
+    QCOMPARE(window->currentPage(), MainWindow::Page::Welcome);
+}
+
+void TestMainWindow::initialPageNeverShowsADeletedAccount()
+{
+    const Account first = m_app->addAccount(QStringLiteral("First"));
+    const Account second = m_app->addAccount(QStringLiteral("Second"));
+    const Account gone = m_app->addAccount(QStringLiteral("Gone"));
+
+    // The account viewed last comes back.
+    m_app->state()->setCurrentAccountId(second.id);
+    openWindow();
+    QCOMPARE(m_window->registerScreen()->accountId(), second.id);
+    QCOMPARE(m_window->sidebar()->list()->currentRow(), 1);
+
+    // One deleted since (elsewhere) gives way to the first account.
+    m_window.reset();
+    m_app->state()->setCurrentAccountId(gone.id);
+    QVERIFY(m_app->state()->accounts()->softDelete(gone.id));
+    openWindow();
+    QCOMPARE(m_window->registerScreen()->accountId(), first.id);
+
+    // An account deleted behind the window's back is let go of at once, and
+    // cannot be chosen again.
+    QVERIFY(m_app->state()->accounts()->softDelete(first.id));
+    QCOMPARE(m_window->currentPage(), MainWindow::Page::Welcome);
+    QVERIFY(m_window->registerScreen()->accountId().isEmpty());
+    m_window->selectAccount(first.id);
+    QCOMPARE(m_window->currentPage(), MainWindow::Page::Welcome);
+}
+
+void TestMainWindow::oddNamesStayAsTyped()
+{
+    const QString odd = QStringLiteral("AT&T <b>Gold</b> \"Card\"");
+    MainWindow* window = openWindow();
+    const auto handled = answerAccountForm(m_pending.get(), { odd, "10", QDate(2025, 6, 1) });
+    window->showNewAccountDialog();
+    QVERIFY(*handled);
+    QCOMPARE(storedNames(m_app->state()), QStringList({ odd }));
+    QCOMPARE(sidebarNames(window), QStringList({ odd }));
+
+    // The menu shows the ampersand instead of taking it for a mnemonic.
+    QVERIFY(runContextMenu(0, QString())
+                .contains(QStringLiteral("Edit \"AT&&T <b>Gold</b> \"Card\"\"...")));
+
+    // The question reads the name as typed, not as markup.
+    MessageBoxes::setNextAnswer(QMessageBox::No);
+    window->deleteCurrentAccount();
+    QTextDocument shown;
+    shown.setHtml(MessageBoxes::lastShown()->text);
+    QVERIFY2(shown.toPlainText().startsWith(QStringLiteral("Delete \"%1\"?").arg(odd)),
+        qPrintable(shown.toPlainText()));
+}
+
+void TestMainWindow::helpMenu()
+{
+    MainWindow* window = openWindow();
+    MessageBoxes::setNextAnswer(QMessageBox::Ok);
+    menuAction(window, QStringLiteral("&Help"), QStringLiteral("&Keyboard Shortcuts"))->trigger();
+    QCOMPARE(MessageBoxes::lastShown()->title, QStringLiteral("Keyboard Shortcuts"));
+    QVERIFY(MessageBoxes::lastShown()->text.contains(
+        QLatin1String("<b>Alt+0</b></td><td>Switch to account 10")));
+
+    UrlCatcher browser;
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), &browser, "open");
+    menuAction(window, QStringLiteral("&Help"), QStringLiteral("Send &Feedback..."))->trigger();
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    QCOMPARE(browser.opened.size(), 1);
+    QCOMPARE(browser.opened.first().path(), QStringLiteral("/"));
+    QCOMPARE(browser.opened.first().query(), QStringLiteral("tags=ledgerine"));
+}
+
+void TestMainWindow::toolWindowsOpenOnceAndKeepTheirSize()
+{
+    MainWindow* window = openWindow();
+    auto* tool = new QWidget;
+    window->showToolWindow(tool, QStringLiteral("Reports"), QSize(800, 600));
+    QCOMPARE(tool->parentWidget(), window);
+    QVERIFY(tool->isWindow() && tool->isVisible());
+    QCOMPARE(tool->size(), QSize(800, 600));
+
+    tool->resize(500, 300);
+    tool->close();
+    window->showToolWindow(tool, QStringLiteral("Reports"), QSize(800, 600));
+    QVERIFY(tool->isVisible());
+    QCOMPARE(tool->size(), QSize(500, 300));
+    tool->showMinimized();
+    QTRY_VERIFY(tool->isMinimized());
+    window->showToolWindow(tool, QStringLiteral("Reports"), QSize(800, 600));
+    QVERIFY(!tool->isMinimized());
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
