@@ -67,7 +67,6 @@ MainWindow::MainWindow(AppState* state, QWidget* parent)
 
 void MainWindow::buildPages()
 {
-    // The register's "Reconcile" button has no screen to open yet.
     m_register = new RegisterScreen(m_state);
 
     m_welcome = new WelcomeScreen;

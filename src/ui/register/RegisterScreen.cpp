@@ -24,6 +24,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMetaMethod>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QVBoxLayout>
@@ -85,6 +86,8 @@ void RegisterScreen::buildLayout()
     m_balance->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_reconcile = new QPushButton(tr("Reconcile"), this);
     m_reconcile->setFocusPolicy(Qt::ClickFocus);
+    // Shown once something can reconcile (see connectNotify).
+    m_reconcile->hide();
     header->addWidget(m_title);
     header->addStretch();
     header->addWidget(m_balance);
@@ -629,6 +632,12 @@ void RegisterScreen::showTransientMessage(const QString& text, int ms)
 {
     m_message->setText(text);
     m_messageTimer.start(ms);
+}
+
+void RegisterScreen::connectNotify(const QMetaMethod& signal)
+{
+    if (signal == QMetaMethod::fromSignal(&RegisterScreen::reconcileRequested))
+        m_reconcile->show();
 }
 
 bool RegisterScreen::eventFilter(QObject* watched, QEvent* event)

@@ -59,6 +59,7 @@ public Q_SLOTS:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void connectNotify(const QMetaMethod& signal) override;
 
 private:
     void buildLayout();

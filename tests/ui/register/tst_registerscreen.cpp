@@ -16,6 +16,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -596,6 +597,16 @@ void TestRegisterScreen::columnLayoutSurvivesANewScreen()
     QTRY_VERIFY(editorAt(RegisterModel::DateColumn));
     press(Qt::Key_Tab);
     QTRY_COMPARE(currentColumn(), int(RegisterModel::PayeeColumn));
+
+    // "Reconcile" appears only once something answers it.
+    auto* reconcile = m_screen->findChild<QPushButton*>();
+    QVERIFY(reconcile && reconcile->text() == QStringLiteral("Reconcile"));
+    QVERIFY(!reconcile->isVisible());
+    QSignalSpy requested(m_screen.get(), &RegisterScreen::reconcileRequested);
+    QVERIFY(reconcile->isVisible());
+    QTest::mouseClick(reconcile, Qt::LeftButton);
+    QCOMPARE(requested.count(), 1);
+    QCOMPARE(requested.first().first().toString(), m_checking.id);
 
     m_screen->resetColumnLayout();
     QCOMPARE(m_screen->view()->columnWidth(RegisterModel::PayeeColumn), 250);
