@@ -1,17 +1,15 @@
 #pragma once
 
-#include "SyncStatus.h"
+#include "SyncFields.h"
 
-#include <QDateTime>
 #include <QString>
-#include <optional>
 
 enum class CategoryType { Income, Expense, Transfer };
 
 QString categoryTypeToText(CategoryType type);
 CategoryType categoryTypeFromText(const QString& text);
 
-struct Category {
+struct Category : SyncFields {
     QString id;
     QString name;
     CategoryType type = CategoryType::Expense;
@@ -22,10 +20,4 @@ struct Category {
     QString color;
     bool isDefault = false;
     QString accountId; // empty = every account
-    int version = 1;
-    SyncStatus syncStatus = SyncStatus::Pending;
-    QString serverId;
-    QDateTime createdAt;
-    QDateTime updatedAt;
-    std::optional<QDateTime> deletedAt;
 };

@@ -1,9 +1,8 @@
 #pragma once
 
-#include "SyncStatus.h"
+#include "SyncFields.h"
 
 #include <QDate>
-#include <QDateTime>
 #include <QString>
 #include <optional>
 
@@ -12,7 +11,7 @@ enum class Frequency { Daily, Weekly, Biweekly, Monthly, Quarterly, SemiAnnual, 
 QString frequencyToText(Frequency frequency);
 Frequency frequencyFromText(const QString& text);
 
-struct RecurringTransaction {
+struct RecurringTransaction : SyncFields {
     QString id;
     QString accountId;
     QString payee;
@@ -26,10 +25,4 @@ struct RecurringTransaction {
     bool autoPost = false;
     bool isActive = true;
     QString transferDestAccountId;
-    int version = 1;
-    SyncStatus syncStatus = SyncStatus::Pending;
-    QString serverId;
-    QDateTime createdAt;
-    QDateTime updatedAt;
-    std::optional<QDateTime> deletedAt;
 };

@@ -1,13 +1,12 @@
 #pragma once
 
-#include "SyncStatus.h"
+#include "SyncFields.h"
 
 #include <QDate>
-#include <QDateTime>
 #include <QString>
 #include <optional>
 
-struct Transaction {
+struct Transaction : SyncFields {
     QString id;
     QString accountId;
     QDate date;
@@ -22,12 +21,6 @@ struct Transaction {
     QString transferDestAccountId;
     bool isSplit = false;
     QString recurringId;
-    int version = 1;
-    SyncStatus syncStatus = SyncStatus::Pending;
-    QString serverId;
-    QDateTime createdAt;
-    QDateTime updatedAt;
-    std::optional<QDateTime> deletedAt;
 };
 
 // One line of the register or of a search result.
