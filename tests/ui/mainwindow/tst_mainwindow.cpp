@@ -199,13 +199,12 @@ void TestMainWindow::activate()
         qWarning("main window did not become active");
 }
 
-// Opens the account list's context menu on `row` (-1: below the rows) with a
-// real context-menu event, returns its entries and triggers `trigger`.
+// Opens the account list's context menu on `row` with a real context-menu event, returns its
+// entries and triggers `trigger`.
 QStringList TestMainWindow::runContextMenu(int row, const QString& trigger)
 {
     QListWidget* list = m_window->sidebar()->list();
-    const QPoint pos = row >= 0 ? list->visualItemRect(list->item(row)).center()
-                                : QPoint(20, list->viewport()->height() - 5);
+    const QPoint pos = list->visualItemRect(list->item(row)).center();
     QStringList texts;
     QTimer timer;
     connect(&timer, &QTimer::timeout, this, [&] {
