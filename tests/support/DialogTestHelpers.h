@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAbstractSpinBox>
+#include <QComboBox>
+#include <QCompleter>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QLineEdit>
@@ -29,6 +32,15 @@ inline void retype(QWidget* widget, const QString& text)
     else if (auto* edit = qobject_cast<QLineEdit*>(widget))
         edit->selectAll();
     QTest::keyClicks(widget, text);
+}
+
+// Types over an editable combo box's text, then closes the completion popup
+// as a click elsewhere would.
+inline void retypeCombo(QComboBox* combo, const QString& text)
+{
+    retype(combo->lineEdit(), text);
+    if (QCompleter* completer = combo->completer())
+        completer->popup()->hide();
 }
 
 // Near the left edge: a check box or radio button only takes clicks on its

@@ -1,7 +1,5 @@
 #include "DialogTestHelpers.h"
 #include "TestAppState.h"
-#include "app/ThemeManager.h"
-#include "data/AccountRepository.h"
 #include "data/CategoryRepository.h"
 #include "data/Clock.h"
 #include "data/Database.h"
@@ -11,28 +9,25 @@
 #include "ui/dialogs/TransactionDetailsDialog.h"
 #include "ui/widgets/MessageBoxes.h"
 
-#include <QApplication>
 #include <QLabel>
-#include <QPushButton>
 #include <QSqlQuery>
-#include <QTest>
 #include <QTimeZone>
 
 namespace {
 
 using namespace DialogTest;
 
-QLabel* label(QWidget& d, const char* name)
-{
-    return field<QLabel>(d, name);
-}
-
-QPushButton* button(QWidget& d, const char* name)
-{
-    return field<QPushButton>(d, name);
-}
-
 const QDateTime kNow(QDate(2025, 10, 2), QTime(18, 20), QTimeZone::utc());
+
+QString text(QWidget& d, const char* name)
+{
+    return field<QLabel>(d, name)->text();
+}
+
+void press(QWidget& d, const char* name)
+{
+    QTest::mouseClick(field<QPushButton>(d, name), Qt::LeftButton);
+}
 
 QStringList labelTexts(QWidget& d)
 {
@@ -48,7 +43,7 @@ class TestTransactionDetailsDialog : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
+    void initTestCase() { qputenv("LEDGERINE_TEST_DISMISS_BOXES", "1"); }
     void init();
     void cleanup();
 
@@ -56,7 +51,7 @@ private Q_SLOTS:
     void splitLinesAndTheirTotal();
     void togglingCleared();
     void deletingATransferRemovesBothLegs();
-    void editCloseAndSizing();
+    void editAndClose();
 
 private:
     AppState* state() const { return m_app->state(); }
@@ -66,15 +61,9 @@ private:
     Account m_savings;
 };
 
-void TestTransactionDetailsDialog::initTestCase()
-{
-    qputenv("LEDGERINE_TEST_DISMISS_BOXES", "1");
-}
-
 void TestTransactionDetailsDialog::init()
 {
     Clock::setFixedUtc(kNow);
-    QApplication::setPalette(ThemeManager::palette(false));
     m_app = std::make_unique<TestAppState>();
     m_checking = m_app->addAccount(QStringLiteral("Checking"));
     m_savings = m_app->addAccount(QStringLiteral("Rainy Day"));
@@ -93,55 +82,30 @@ void TestTransactionDetailsDialog::plainAndTransferValues()
     QVERIFY(electric);
     Transaction t = m_app->addTransaction(
         m_checking.id, QDate(2025, 9, 30), QStringLiteral("Power <b>Co</b>"), -1250, electric->id);
-    t.memo = QStringLiteral("September");
-    t.checkNumber = QStringLiteral("2001");
-    t.createdAt = QDateTime(QDate(2025, 9, 30), QTime(7, 5), QTimeZone::utc());
 
     TransactionDetailsDialog d(state(), t);
-    QCOMPARE(d.windowTitle(), QStringLiteral("Transaction Details"));
-    QCOMPARE(label(d, "dateValue")->text(),
-        QLocale::system().toString(QDate(2025, 9, 30), QLocale::LongFormat));
     // Payees are shown as typed, never as markup.
-    QCOMPARE(label(d, "payeeValue")->text(), QStringLiteral("Power <b>Co</b>"));
-    QCOMPARE(label(d, "payeeValue")->textFormat(), Qt::PlainText);
-    QCOMPARE(label(d, "amountValue")->text(), QStringLiteral("- $12.50"));
-    QCOMPARE(
-        label(d, "amountValue")->styleSheet(), QStringLiteral("color: #C62828; font-weight: 600;"));
-    QCOMPARE(label(d, "categoryValue")->text(), QStringLiteral("Electric"));
-    QCOMPARE(label(d, "memoValue")->text(), QStringLiteral("September"));
-    QCOMPARE(label(d, "checkNumberValue")->text(), QStringLiteral("2001"));
-    QCOMPARE(label(d, "statusValue")->text(), QStringLiteral("Uncleared"));
+    QCOMPARE(text(d, "payeeValue"), QStringLiteral("Power <b>Co</b>"));
+    QCOMPARE(field<QLabel>(d, "payeeValue")->textFormat(), Qt::PlainText);
+    QCOMPARE(text(d, "amountValue"), QStringLiteral("- $12.50"));
+    QCOMPARE(text(d, "categoryValue"), QStringLiteral("Electric"));
+    QCOMPARE(text(d, "statusValue"), QStringLiteral("Uncleared"));
     QVERIFY(!d.findChild<QLabel*>(QStringLiteral("transferValue")));
-    QVERIFY(!labelTexts(d).contains(QStringLiteral("Split lines")));
-    QCOMPARE(label(d, "enteredLabel")->text(),
-        QStringLiteral("Entered: %1")
-            .arg(QLocale::system().toString(t.createdAt.toLocalTime(), QLocale::LongFormat)));
-    QCOMPARE(button(d, "clearedButton")->text(), QStringLiteral("Mark Cleared"));
 
-    // A deposit in the dark palette, reconciled, to another account.
-    QApplication::setPalette(ThemeManager::palette(true));
     t.amount = 123456;
-    t.cleared = true;
-    t.reconciled = true;
+    t.cleared = t.reconciled = true;
     t.transferDestAccountId = m_savings.id;
     TransactionDetailsDialog deposit(state(), t);
-    QCOMPARE(label(deposit, "amountValue")->text(), QStringLiteral("$1,234.56"));
-    QCOMPARE(label(deposit, "amountValue")->styleSheet(),
-        QStringLiteral("color: #66BB6A; font-weight: 600;"));
-    QCOMPARE(label(deposit, "statusValue")->text(), QStringLiteral("Reconciled"));
-    QCOMPARE(button(deposit, "clearedButton")->text(), QStringLiteral("Mark Uncleared"));
-    QCOMPARE(label(deposit, "transferValue")->text(), QStringLiteral("Rainy Day"));
+    QCOMPARE(text(deposit, "amountValue"), QStringLiteral("$1,234.56"));
+    QCOMPARE(text(deposit, "statusValue"), QStringLiteral("Reconciled"));
+    QCOMPARE(text(deposit, "transferValue"), QStringLiteral("Rainy Day"));
 
-    // Nothing known: a dash for every empty value.
-    Transaction blank;
-    blank.id = Ids::newId();
-    blank.categoryId = QStringLiteral("gone-category");
-    blank.transferDestAccountId = QStringLiteral("closed-account");
-    TransactionDetailsDialog empty(state(), blank);
-    for (const char* name : { "dateValue", "payeeValue", "categoryValue", "memoValue",
-             "checkNumberValue", "transferValue" })
-        QCOMPARE(label(empty, name)->text(), QStringLiteral("—"));
-    QCOMPARE(label(empty, "modifiedLabel")->text(), QStringLiteral("Last modified: —"));
+    // What cannot be found shows as a dash.
+    t.categoryId = QStringLiteral("gone-category");
+    t.transferDestAccountId = QStringLiteral("closed-account");
+    TransactionDetailsDialog unknown(state(), t);
+    QCOMPARE(text(unknown, "categoryValue"), QStringLiteral("—"));
+    QCOMPARE(text(unknown, "transferValue"), QStringLiteral("—"));
 }
 
 void TestTransactionDetailsDialog::splitLinesAndTheirTotal()
@@ -150,19 +114,15 @@ void TestTransactionDetailsDialog::splitLinesAndTheirTotal()
     const auto phone = state()->categories()->findByName(QStringLiteral("Phone"));
     QVERIFY(water && phone);
     Transaction t = m_app->addTransaction(
-        m_checking.id, QDate(2025, 9, 12), QStringLiteral("Utility Co"), -8000);
+        m_checking.id, QDate(2025, 9, 12), QStringLiteral("Utility Co"), -8000, water->id);
     t.isSplit = true;
-    t.categoryId = water->id;
     QVERIFY(state()->transactions()->update(t));
-    const SplitLine lines[] = {
-        { Ids::newId(), t.id, water->id, -5000, QStringLiteral("water bill"), kNow, kNow },
-        { Ids::newId(), t.id, phone->id, -2500, QString(), kNow, kNow },
-        { Ids::newId(), t.id, phone->id, -500, QStringLiteral("roaming"), kNow, kNow },
-    };
-    for (const SplitLine& line : lines)
-        QVERIFY(state()->splitLines()->insert(line));
-    // A line whose category row is missing altogether (written around the
-    // foreign key, as an older or foreign file could hold it).
+    QVERIFY(state()->splitLines()->insert(
+        { Ids::newId(), t.id, water->id, -5000, QStringLiteral("water bill"), kNow, kNow }));
+    QVERIFY(
+        state()->splitLines()->insert({ Ids::newId(), t.id, phone->id, -3000, {}, kNow, kNow }));
+    // A line whose category row is missing altogether, as an older or foreign
+    // file could hold it.
     QSqlQuery pragma(state()->database()->database());
     QVERIFY(pragma.exec(QStringLiteral("PRAGMA foreign_keys = OFF")));
     QVERIFY(state()->splitLines()->insert(
@@ -170,26 +130,19 @@ void TestTransactionDetailsDialog::splitLinesAndTheirTotal()
     QVERIFY(pragma.exec(QStringLiteral("PRAGMA foreign_keys = ON")));
 
     TransactionDetailsDialog d(state(), t);
-    QCOMPARE(label(d, "categoryValue")->text(), QStringLiteral("—Split—"));
+    QCOMPARE(text(d, "categoryValue"), QStringLiteral("—Split—"));
     const QStringList texts = labelTexts(d);
-    QCOMPARE(texts.count(QStringLiteral("Water")), 1);
-    QCOMPARE(texts.count(QStringLiteral("Phone")), 2);
-    QVERIFY(texts.contains(QStringLiteral("$50.00")));
-    QVERIFY(texts.contains(QStringLiteral("$25.00")));
-    QVERIFY(texts.contains(QStringLiteral("$5.00")));
-    QVERIFY(texts.contains(QStringLiteral("water bill")));
-    QVERIFY(texts.contains(QStringLiteral("roaming")));
-    QVERIFY(texts.contains(QStringLiteral("(uncategorized)")));
-    QVERIFY(texts.contains(QStringLiteral("$0.00")));
-    QCOMPARE(label(d, "splitTotalValue")->text(), QStringLiteral("$80.00"));
+    for (const char* shown :
+        { "Water", "Phone", "$50.00", "$30.00", "water bill", "(uncategorized)" })
+        QVERIFY2(texts.contains(QLatin1String(shown)), shown);
+    QCOMPARE(text(d, "splitTotalValue"), QStringLiteral("$80.00"));
 
     // Split flag, nothing stored.
     Transaction bare = m_app->addTransaction(
         m_checking.id, QDate(2025, 9, 13), QStringLiteral("Half Split"), -100);
     bare.isSplit = true;
     TransactionDetailsDialog empty(state(), bare);
-    QCOMPARE(
-        label(empty, "noSplitLinesLabel")->text(), QStringLiteral("(no split lines on record)"));
+    QCOMPARE(text(empty, "noSplitLinesLabel"), QStringLiteral("(no split lines on record)"));
     QVERIFY(!empty.findChild<QLabel*>(QStringLiteral("splitTotalValue")));
 }
 
@@ -202,22 +155,17 @@ void TestTransactionDetailsDialog::togglingCleared()
 
     TransactionDetailsDialog d(state(), t);
     d.show();
-    QTest::mouseClick(button(d, "clearedButton"), Qt::LeftButton);
+    press(d, "clearedButton");
     auto stored = state()->transactions()->findById(t.id);
     QVERIFY(stored->cleared);
-    QVERIFY(!stored->reconciled);
     QCOMPARE(stored->updatedAt, kNow);
     QCOMPARE(stored->syncStatus, SyncStatus::Pending);
-    QCOMPARE(label(d, "statusValue")->text(), QStringLiteral("Cleared"));
-    QCOMPARE(button(d, "clearedButton")->text(), QStringLiteral("Mark Uncleared"));
+    QCOMPARE(text(d, "statusValue"), QStringLiteral("Cleared"));
     QVERIFY(d.isVisible());
 
-    QTest::mouseClick(button(d, "clearedButton"), Qt::LeftButton);
+    press(d, "clearedButton");
     QVERIFY(!state()->transactions()->findById(t.id)->cleared);
-    QCOMPARE(label(d, "statusValue")->text(), QStringLiteral("Uncleared"));
-    QCOMPARE(button(d, "clearedButton")->text(), QStringLiteral("Mark Cleared"));
-    QVERIFY(!d.editRequested());
-    QVERIFY(!d.deleted());
+    QCOMPARE(text(d, "statusValue"), QStringLiteral("Uncleared"));
 }
 
 void TestTransactionDetailsDialog::deletingATransferRemovesBothLegs()
@@ -232,58 +180,48 @@ void TestTransactionDetailsDialog::deletingATransferRemovesBothLegs()
     in.transferDestAccountId = m_checking.id;
     QVERIFY(state()->transactions()->update(out));
     QVERIFY(state()->transactions()->update(in));
+    const auto deleted = [this](const Transaction& t) {
+        return bool(state()->transactions()->findById(t.id)->deletedAt);
+    };
 
     TransactionDetailsDialog d(state(), out);
     d.show();
     MessageBoxes::setNextAnswer(QMessageBox::No);
-    QTest::mouseClick(button(d, "deleteButton"), Qt::LeftButton);
-    QCOMPARE(MessageBoxes::lastShown()->title, QStringLiteral("Delete Transaction"));
-    QCOMPARE(MessageBoxes::lastShown()->text,
-        QStringLiteral("Delete transfer \"Transfer to Rainy Day\" for $200.00?\n\n"
-                       "Both sides of the transfer will be deleted."));
+    press(d, "deleteButton");
+    QVERIFY(MessageBoxes::lastShown()->text.contains(QLatin1String("for $200.00?")));
     QVERIFY(d.isVisible());
     QVERIFY(!d.deleted());
-    QVERIFY(!state()->transactions()->findById(out.id)->deletedAt);
-    QVERIFY(!state()->transactions()->findById(in.id)->deletedAt);
+    QVERIFY(!deleted(out) && !deleted(in));
 
     MessageBoxes::setNextAnswer(QMessageBox::Yes);
-    QTest::mouseClick(button(d, "deleteButton"), Qt::LeftButton);
+    press(d, "deleteButton");
     QVERIFY(d.deleted());
     QVERIFY(!d.editRequested());
     QVERIFY(!d.isVisible());
-    QVERIFY(state()->transactions()->findById(out.id)->deletedAt);
-    QVERIFY(state()->transactions()->findById(in.id)->deletedAt);
+    QVERIFY(deleted(out) && deleted(in));
 }
 
-void TestTransactionDetailsDialog::editCloseAndSizing()
+void TestTransactionDetailsDialog::editAndClose()
 {
     const Transaction t = m_app->addTransaction(
         m_checking.id, QDate(2025, 9, 20), QStringLiteral("Hardware"), -3000);
 
     TransactionDetailsDialog edit(state(), t);
     edit.show();
-    QTest::mouseClick(button(edit, "editButton"), Qt::LeftButton);
+    press(edit, "editButton");
     QVERIFY(edit.editRequested());
-    QVERIFY(!edit.deleted());
     QCOMPARE(edit.result(), QDialog::Accepted);
-    QVERIFY(!edit.isVisible());
     QVERIFY(!state()->transactions()->findById(t.id)->deletedAt);
 
     // Close is the default: Return closes without asking for anything.
     TransactionDetailsDialog close(state(), t);
-    QVERIFY(button(close, "closeButton")->isDefault());
-    close.resize(900, 700);
     close.show();
     QVERIFY(QTest::qWaitForWindowActive(&close));
-    // Fitted to its contents once shown.
-    QCOMPARE(close.size(), close.sizeHint().expandedTo(close.minimumSize()));
     QTest::keyClick(&close, Qt::Key_Return);
     QCOMPARE(close.result(), QDialog::Rejected);
-    QVERIFY(!close.isVisible());
-    QVERIFY(!close.editRequested());
-    QVERIFY(!close.deleted());
+    QVERIFY(!close.editRequested() && !close.deleted());
 
-    // Only once: a size the user chose survives hiding and showing again.
+    // Fitted to its contents once only: a size the user chose survives hiding.
     close.resize(close.width() + 120, close.height() + 40);
     const QSize chosen = close.size();
     close.show();

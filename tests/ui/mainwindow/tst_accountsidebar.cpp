@@ -1,6 +1,5 @@
 #include "Records.h"
 #include "app/DisplaySettings.h"
-#include "ui/mainwindow/AccountRowWidget.h"
 #include "ui/mainwindow/AccountSidebar.h"
 #include "ui/widgets/ElidedLabel.h"
 
@@ -28,9 +27,7 @@ class TestAccountSidebar : public QObject {
 private Q_SLOTS:
     void balanceTextAndColour_data();
     void balanceTextAndColour();
-    void detailLineAndGlyph_data();
-    void detailLineAndGlyph();
-    void totalAddsEveryCurrencyAsDollars();
+    void detailLineAndTotal();
     void rowsFollowTheListWidth();
     void styleFollowsTheFontScale();
 };
@@ -46,7 +43,6 @@ void TestAccountSidebar::balanceTextAndColour_data()
     QTest::newRow("zero is green") << qint64(0) << int(Currency::USD) << "$0.00" << green;
     QTest::newRow("positive") << qint64(150'075) << int(Currency::USD) << "$1,500.75" << green;
     QTest::newRow("one cent overdrawn") << qint64(-1) << int(Currency::USD) << "-$0.01" << red;
-    QTest::newRow("pounds") << qint64(-99) << int(Currency::GBP) << "-£0.99" << red;
     QTest::newRow("yen") << qint64(-1500) << int(Currency::JPY) << "-¥1,500" << red;
 }
 
@@ -67,57 +63,27 @@ void TestAccountSidebar::balanceTextAndColour()
     QVERIFY(label->minimumWidth() >= label->fontMetrics().horizontalAdvance(text));
 }
 
-void TestAccountSidebar::detailLineAndGlyph_data()
-{
-    QTest::addColumn<int>("type");
-    QTest::addColumn<QString>("institution");
-    QTest::addColumn<QString>("digits");
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<int>("glyph");
-    QTest::newRow("type only") << int(AccountType::Savings) << ""
-                               << ""
-                               << "Savings" << 0xE2EB;
-    QTest::newRow("type and digits") << int(AccountType::Cash) << ""
-                                     << "7788" << QStringLiteral("Cash  ·  *7788") << 0xE57D;
-    QTest::newRow("institution and digits")
-        << int(AccountType::Checking) << "River Bank"
-        << "0042" << QStringLiteral("River Bank  ·  *0042") << 0xE84F;
-    QTest::newRow("card") << int(AccountType::CreditCard) << ""
-                          << ""
-                          << "Credit Card" << 0xE870;
-    QTest::newRow("other") << int(AccountType::Other) << ""
-                           << ""
-                           << "Other" << 0xE850;
-}
-
-void TestAccountSidebar::detailLineAndGlyph()
-{
-    QFETCH(int, type);
-    QFETCH(QString, institution);
-    QFETCH(QString, digits);
-    QFETCH(QString, line);
-    QFETCH(int, glyph);
-    Account account = Records::account(QStringLiteral("Name"));
-    account.type = AccountType(type);
-    account.institution = institution;
-    account.accountNumberLast4 = digits;
-    AccountSidebar sidebar;
-    sidebar.setAccounts({ account }, {});
-    QWidget* row = rowWidget(sidebar, 0);
-    QCOMPARE(row->findChild<ElidedLabel*>(QStringLiteral("detailLabel"))->fullText(), line);
-    QCOMPARE(row->findChild<QLabel*>(QStringLiteral("glyphLabel"))->text(), QString(QChar(glyph)));
-}
-
-void TestAccountSidebar::totalAddsEveryCurrencyAsDollars()
+void TestAccountSidebar::detailLineAndTotal()
 {
     Account dollars = Records::account(QStringLiteral("Dollars"), 700);
+    dollars.institution = QStringLiteral("River Bank");
+    dollars.accountNumberLast4 = QStringLiteral("0042");
     Account yen = Records::account(QStringLiteral("Yen"));
     yen.currency = Currency::JPY;
+    yen.type = AccountType::Cash;
     AccountSidebar sidebar;
     // Without a balance of its own an account counts its starting balance.
     sidebar.setAccounts({ dollars, yen }, { { yen.id, 123'456 } });
     QCOMPARE(balanceLabel(sidebar, 0)->text(), QStringLiteral("$7.00"));
     QCOMPARE(sidebar.totalLabel()->text(), QStringLiteral("Total: $1,241.56"));
+    const auto detail = [&sidebar](int row) {
+        return rowWidget(sidebar, row)
+            ->findChild<ElidedLabel*>(QStringLiteral("detailLabel"))
+            ->fullText();
+    };
+    QCOMPARE(detail(0), QStringLiteral("River Bank  ·  *0042"));
+    QCOMPARE(detail(1), QStringLiteral("Cash"));
+
     sidebar.setAccounts({}, {});
     QCOMPARE(sidebar.totalLabel()->text(), QStringLiteral("No accounts"));
     QVERIFY(sidebar.shortcuts().isEmpty());
@@ -137,7 +103,6 @@ void TestAccountSidebar::rowsFollowTheListWidth()
             result << sidebar.list()->item(row)->sizeHint().width();
         return result;
     };
-    QTRY_COMPARE(widths(), QList<int>(2, sidebar.list()->viewport()->width()));
     const int before = sidebar.list()->viewport()->width();
     sidebar.resize(420, 500);
     QTRY_VERIFY(sidebar.list()->viewport()->width() > before);

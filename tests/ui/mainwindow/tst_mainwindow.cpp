@@ -1,7 +1,9 @@
+#include "DialogTestHelpers.h"
 #include "Records.h"
 #include "TestAppState.h"
 #include "data/AccountRepository.h"
 #include "data/Clock.h"
+#include "data/Database.h"
 #include "data/ReconciliationRepository.h"
 #include "data/RecurringRepository.h"
 #include "data/TransactionRepository.h"
@@ -18,19 +20,16 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDateEdit>
-#include <QDesktopServices>
-#include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QSettings>
 #include <QSplitter>
+#include <QSqlError>
+#include <QSqlQuery>
 #include <QStandardPaths>
-#include <QTest>
 #include <QTextDocument>
 #include <QTimer>
 #include <QTranslator>
@@ -41,7 +40,6 @@ struct Form {
     QString name = {};
     QString amount = {};
     QDate asOf = {};
-    bool replaceName = false; // select the name first (an edit)
     bool accept = true;
 };
 
@@ -58,21 +56,17 @@ std::shared_ptr<bool> answerAccountForm(QObject* owner, const Form& form)
         timer->stop();
         *handled = true;
         auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("nameEdit"));
-        if (form.replaceName) {
-            name->selectAll();
-            QTest::keyClick(name, Qt::Key_Delete);
-        }
+        name->selectAll();
+        QTest::keyClick(name, Qt::Key_Delete);
         QTest::keyClicks(name, form.name);
-        if (!form.amount.isEmpty()) {
-            auto* spin = dialog->findChild<QDoubleSpinBox*>(QStringLiteral("startingBalanceSpin"));
-            spin->selectAll();
-            QTest::keyClicks(spin, form.amount);
-        }
+        if (!form.amount.isEmpty())
+            DialogTest::retype(
+                dialog->findChild<QDoubleSpinBox*>(QStringLiteral("startingBalanceSpin")),
+                form.amount);
         if (form.asOf.isValid())
             dialog->findChild<QDateEdit*>(QStringLiteral("asOfEdit"))->setDate(form.asOf);
-        QTest::mouseClick(dialog->findChild<QDialogButtonBox*>()->button(
-                              form.accept ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel),
-            Qt::LeftButton);
+        DialogTest::clickButton(
+            *dialog, form.accept ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel);
     });
     timer->start(10);
     return handled;
@@ -87,8 +81,7 @@ QAction* menuAction(QMainWindow* window, const QString& menuTitle, const QString
                 return action;
         }
     }
-    qWarning("no menu entry %s", qPrintable(text));
-    return nullptr;
+    qFatal("no menu entry %s", qPrintable(text));
 }
 
 QString labelText(QWidget* parent, const char* name)
@@ -97,17 +90,18 @@ QString labelText(QWidget* parent, const char* name)
     return label ? label->text() : QString();
 }
 
-QWidget* sidebarRow(MainWindow* window, int row)
+QString balanceText(MainWindow* window, int row)
 {
     QListWidget* list = window->sidebar()->list();
-    return list->itemWidget(list->item(row));
+    return labelText(list->itemWidget(list->item(row)), "balanceLabel");
 }
 
 QStringList sidebarNames(MainWindow* window)
 {
+    QListWidget* list = window->sidebar()->list();
     QStringList names;
-    for (int row = 0; row < window->sidebar()->list()->count(); ++row)
-        names << sidebarRow(window, row)
+    for (int row = 0; row < list->count(); ++row)
+        names << list->itemWidget(list->item(row))
                      ->findChild<ElidedLabel*>(QStringLiteral("nameLabel"))
                      ->fullText();
     return names;
@@ -121,16 +115,10 @@ QStringList storedNames(AppState* state)
     return names;
 }
 
-// Stands in for the web browser.
-class UrlCatcher : public QObject {
-    Q_OBJECT
-
-public:
-    QList<QUrl> opened;
-
-public Q_SLOTS:
-    void open(const QUrl& url) { opened << url; }
-};
+QString accountCount(MainWindow* window)
+{
+    return labelText(window->statusLine(), "accountCountLabel");
+}
 
 } // namespace
 
@@ -146,20 +134,19 @@ private Q_SLOTS:
     void elevenAccountsGiveTenShortcuts();
     void newAccountWithAndWithoutOpeningAmount();
     void emptyNameOrCancelStoresNothing();
+    void failedWritesAreReportedAndUndone();
     void cascadeDeleteAndThePageThatFollows();
     void dragReorderIsStored();
     void geometryAndSplitterComeBack();
-    void welcomePresentationsFollowTheSetting();
     void actionsOnTheCurrentAccountNeedOne();
     void initialPageNeverShowsADeletedAccount();
     void oddNamesStayAsTyped();
-    void helpMenu();
-    void toolWindowsOpenOnceAndKeepTheirSize();
 
 private:
     MainWindow* openWindow();
     void activate();
     QStringList runContextMenu(int row, const QString& trigger);
+    void execSql(const QString& sql);
 
     QTranslator m_english;
     std::unique_ptr<QObject> m_pending;
@@ -212,13 +199,12 @@ void TestMainWindow::activate()
         qWarning("main window did not become active");
 }
 
-// Opens the account list's context menu on `row` (-1: below the rows) with a
-// real context-menu event, returns its entries and triggers `trigger`.
+// Opens the account list's context menu on `row` with a real context-menu event, returns its
+// entries and triggers `trigger`.
 QStringList TestMainWindow::runContextMenu(int row, const QString& trigger)
 {
     QListWidget* list = m_window->sidebar()->list();
-    const QPoint pos = row >= 0 ? list->visualItemRect(list->item(row)).center()
-                                : QPoint(20, list->viewport()->height() - 5);
+    const QPoint pos = list->visualItemRect(list->item(row)).center();
     QStringList texts;
     QTimer timer;
     connect(&timer, &QTimer::timeout, this, [&] {
@@ -242,6 +228,12 @@ QStringList TestMainWindow::runContextMenu(int row, const QString& trigger)
     return texts;
 }
 
+void TestMainWindow::execSql(const QString& sql)
+{
+    QSqlQuery query(m_app->state()->database()->database());
+    QVERIFY2(query.exec(sql), qPrintable(query.lastError().text()));
+}
+
 void TestMainWindow::sidebarShowsBalancesAndFollowsTheStore()
 {
     const Account positive = m_app->addAccount(QStringLiteral("Checking"), 50'000);
@@ -251,30 +243,19 @@ void TestMainWindow::sidebarShowsBalancesAndFollowsTheStore()
     m_app->addTransaction(negative.id, QDate(2025, 6, 2), QStringLiteral("Store"), -7'525);
 
     MainWindow* window = openWindow();
-    const auto balance
-        = [window](int row) { return labelText(sidebarRow(window, row), "balanceLabel"); };
-    const auto colour = [window](int row) {
-        return sidebarRow(window, row)
-            ->findChild<QLabel*>(QStringLiteral("balanceLabel"))
-            ->styleSheet();
-    };
     QCOMPARE(sidebarNames(window), QStringList({ "Checking", "Wallet", "Card" }));
-    QCOMPARE(balance(0), QStringLiteral("$300.00"));
-    QCOMPARE(balance(1), QStringLiteral("$0.00"));
-    QCOMPARE(balance(2), QStringLiteral("-$75.25"));
-    QCOMPARE(colour(1), QStringLiteral("color: #66BB6A;"));
-    QCOMPARE(colour(2), QStringLiteral("color: #FF8A80;"));
+    QCOMPARE(balanceText(window, 0), QStringLiteral("$300.00"));
+    QCOMPARE(balanceText(window, 1), QStringLiteral("$0.00"));
+    QCOMPARE(balanceText(window, 2), QStringLiteral("-$75.25"));
     QCOMPARE(window->sidebar()->totalLabel()->text(), QStringLiteral("Total: $224.75"));
-    QCOMPARE(labelText(window->statusLine(), "accountCountLabel"), QStringLiteral("3 accounts"));
-    QCOMPARE(labelText(window->statusLine(), "syncLabel"), QStringLiteral("Not signed in"));
+    QCOMPARE(accountCount(window), QStringLiteral("3 accounts"));
 
     // A transaction stored in any account shows at once, and so does a new account.
     m_app->addTransaction(zero.id, QDate(2025, 6, 3), QStringLiteral("Found"), 1'000);
-    QCOMPARE(balance(1), QStringLiteral("$10.00"));
+    QCOMPARE(balanceText(window, 1), QStringLiteral("$10.00"));
     QCOMPARE(window->sidebar()->totalLabel()->text(), QStringLiteral("Total: $234.75"));
     m_app->addAccount(QStringLiteral("Savings"), 100);
-    QCOMPARE(sidebarNames(window).size(), 4);
-    QCOMPARE(labelText(window->statusLine(), "accountCountLabel"), QStringLiteral("4 accounts"));
+    QCOMPARE(accountCount(window), QStringLiteral("4 accounts"));
     // The shown account stays the current row through the rebuilds.
     QCOMPARE(window->sidebar()->list()->currentRow(), 0);
 }
@@ -286,11 +267,10 @@ void TestMainWindow::elevenAccountsGiveTenShortcuts()
         accounts << m_app->addAccount(QStringLiteral("Account %1").arg(i));
     MainWindow* window = openWindow();
     QCOMPARE(window->sidebar()->shortcuts().size(), 10);
-    for (int digit : { 3, 9, 0, 1 }) {
+    for (int digit : { 3, 0, 1 }) {
         activate();
         QTest::keyClick(window, Qt::Key(Qt::Key_0 + digit), Qt::AltModifier);
         const QString expected = accounts.at(digit == 0 ? 9 : digit - 1).id;
-        QCOMPARE(window->currentPage(), MainWindow::Page::Register);
         QCOMPARE(window->registerScreen()->accountId(), expected);
         QCOMPARE(m_app->state()->currentAccountId(), expected);
     }
@@ -316,10 +296,8 @@ void TestMainWindow::newAccountWithAndWithoutOpeningAmount()
     QCOMPARE(opening.first().amount, 123'456);
     QCOMPARE(opening.first().date, QDate(2025, 5, 1));
     QVERIFY(opening.first().cleared && opening.first().reconciled);
-    QCOMPARE(opening.first().createdAt, Clock::nowUtc());
-    QCOMPARE(window->currentPage(), MainWindow::Page::Register);
     QCOMPARE(window->registerScreen()->accountId(), everyday.id);
-    QCOMPARE(labelText(sidebarRow(window, 0), "balanceLabel"), QStringLiteral("$1,234.56"));
+    QCOMPARE(balanceText(window, 0), QStringLiteral("$1,234.56"));
 
     // From the keyboard, without one: no transaction, and placed after the first.
     handled = answerAccountForm(m_pending.get(), { "Cash Box" });
@@ -328,7 +306,6 @@ void TestMainWindow::newAccountWithAndWithoutOpeningAmount()
     QVERIFY(*handled);
     const Account cash = m_app->state()->accounts()->findAll().value(1);
     QCOMPARE(cash.name, QStringLiteral("Cash Box"));
-    QVERIFY(cash.sortOrder > everyday.sortOrder);
     QVERIFY(m_app->state()->transactions()->findByAccount(cash.id).isEmpty());
     QCOMPARE(window->registerScreen()->accountId(), cash.id);
     QCOMPARE(window->sidebar()->list()->currentRow(), 1);
@@ -340,23 +317,50 @@ void TestMainWindow::emptyNameOrCancelStoresNothing()
     auto handled = answerAccountForm(m_pending.get(), { "   ", "50" });
     window->showNewAccountDialog();
     QVERIFY(*handled);
-    handled = answerAccountForm(m_pending.get(), { "Cancelled", "50", {}, false, false });
+    handled = answerAccountForm(m_pending.get(), { "Cancelled", "50", {}, false });
     window->showNewAccountDialog();
     QVERIFY(*handled);
     QVERIFY(m_app->state()->accounts()->findAll().isEmpty());
     QVERIFY(m_app->state()->transactions()->findPending().isEmpty());
-    QCOMPARE(window->currentPage(), MainWindow::Page::Welcome);
 
     // Nor does an edit that empties the name; editing from the list's menu
     // first selects the row's account.
     m_app->addAccount(QStringLiteral("Kept"));
     const Account other = m_app->addAccount(QStringLiteral("Other"));
-    QCOMPARE(m_window->registerScreen()->accountId(), QString());
-    handled = answerAccountForm(m_pending.get(), { "", "", {}, true });
+    handled = answerAccountForm(m_pending.get(), {});
     runContextMenu(1, QStringLiteral("Edit \"Other\"..."));
     QVERIFY(*handled);
     QCOMPARE(m_window->registerScreen()->accountId(), other.id);
     QCOMPARE(storedNames(m_app->state()), QStringList({ "Kept", "Other" }));
+}
+
+void TestMainWindow::failedWritesAreReportedAndUndone()
+{
+    MainWindow* window = openWindow();
+    // The opening transaction cannot be written: the account goes with it.
+    execSql(QStringLiteral("CREATE TEMP TRIGGER refuse BEFORE INSERT ON transactions "
+                           "BEGIN SELECT RAISE(ABORT, 'disk full'); END"));
+    auto handled = answerAccountForm(m_pending.get(), { "Everyday", "10" });
+    window->showNewAccountDialog();
+    QVERIFY(*handled);
+    QCOMPARE(
+        window->statusLine()->currentMessage(), QStringLiteral("The account could not be saved"));
+    QVERIFY(m_app->state()->accounts()->findAll().isEmpty());
+    QCOMPARE(window->currentPage(), MainWindow::Page::Welcome);
+    execSql(QStringLiteral("DROP TRIGGER refuse"));
+
+    // The account row cannot be marked deleted: its transactions stay too.
+    const Account kept = m_app->addAccount(QStringLiteral("Kept"));
+    m_app->addTransaction(kept.id, QDate(2025, 6, 1), QStringLiteral("Stays"), -100);
+    execSql(QStringLiteral("CREATE TEMP TRIGGER refuse BEFORE UPDATE OF deleted_at ON accounts "
+                           "BEGIN SELECT RAISE(ABORT, 'locked'); END"));
+    MessageBoxes::setNextAnswer(QMessageBox::Yes);
+    window->deleteAccount(kept.id);
+    QCOMPARE(
+        window->statusLine()->currentMessage(), QStringLiteral("The account could not be deleted"));
+    QCOMPARE(m_app->state()->transactions()->findByAccount(kept.id).size(), 1);
+    QCOMPARE(sidebarNames(window), QStringList({ "Kept" }));
+    execSql(QStringLiteral("DROP TRIGGER refuse"));
 }
 
 void TestMainWindow::cascadeDeleteAndThePageThatFollows()
@@ -389,10 +393,6 @@ void TestMainWindow::cascadeDeleteAndThePageThatFollows()
     MessageBoxes::setNextAnswer(QMessageBox::No);
     remove->trigger();
     QCOMPARE(MessageBoxes::lastShown()->title, QStringLiteral("Delete Account"));
-    QCOMPARE(MessageBoxes::lastShown()->text,
-        QStringLiteral("Delete \"Current\"?\n\nAll transactions, recurring entries, and "
-                       "reconciliation history for this account will be removed. You can restore "
-                       "it from Preferences → Data & Sync."));
     QCOMPARE(state->accounts()->findAll().size(), 3);
 
     MessageBoxes::setNextAnswer(QMessageBox::Yes);
@@ -412,30 +412,14 @@ void TestMainWindow::cascadeDeleteAndThePageThatFollows()
     QVERIFY(state->currentAccountId().isEmpty());
     QVERIFY(window->registerScreen()->accountId().isEmpty());
     QCOMPARE(sidebarNames(window), QStringList({ "Other", "Third" }));
-    QCOMPARE(labelText(window->statusLine(), "accountCountLabel"), QStringLiteral("2 accounts"));
 
     // Deleting an account that is not the current one leaves the page as it was.
     window->selectAccount(third.id);
     MessageBoxes::setNextAnswer(QMessageBox::Yes);
     QTest::ignoreMessage(QtInfoMsg, QRegularExpression(QStringLiteral("^Cascade delete account")));
     window->deleteAccount(other.id);
-    QCOMPARE(window->currentPage(), MainWindow::Page::Register);
     QCOMPARE(window->registerScreen()->accountId(), third.id);
     QCOMPARE(sidebarNames(window), QStringList({ "Third" }));
-
-    // The last one, from its context menu.
-    MessageBoxes::setNextAnswer(QMessageBox::Yes);
-    QTest::ignoreMessage(QtInfoMsg,
-        qPrintable(QStringLiteral("Cascade delete account %1 → transactions: 0 recurrings: 0 "
-                                  "reconciliations: 0")
-                       .arg(third.id)));
-    QCOMPARE(runContextMenu(0, QStringLiteral("Delete \"Third\"")),
-        QStringList({ "New Account...", "-", "Edit \"Third\"...", "-", "Delete \"Third\"" }));
-    QCOMPARE(window->currentPage(), MainWindow::Page::Welcome);
-    QVERIFY(window->registerScreen()->accountId().isEmpty());
-    QCOMPARE(window->sidebar()->totalLabel()->text(), QStringLiteral("No accounts"));
-    QCOMPARE(labelText(window->statusLine(), "accountCountLabel"), QStringLiteral("0 accounts"));
-    QCOMPARE(runContextMenu(-1, QString()), QStringList({ "New Account..." }));
 }
 
 void TestMainWindow::dragReorderIsStored()
@@ -450,7 +434,6 @@ void TestMainWindow::dragReorderIsStored()
     QTRY_COMPARE(storedNames(m_app->state()), QStringList({ "B", "C", "A", "D" }));
     // Moving rows is not an edit to push.
     QCOMPARE(m_app->state()->accounts()->findById(a.id)->syncStatus, SyncStatus::Synced);
-    QTRY_COMPARE(sidebarNames(window), QStringList({ "B", "C", "A", "D" }));
     openWindow();
     QCOMPARE(sidebarNames(m_window.get()), QStringList({ "B", "C", "A", "D" }));
 }
@@ -459,8 +442,6 @@ void TestMainWindow::geometryAndSplitterComeBack()
 {
     m_app->addAccount(QStringLiteral("A"));
     MainWindow* window = openWindow();
-    QCOMPARE(window->size(), QSize(1280, 900));
-    QCOMPARE(window->splitter()->sizes().first(), 280);
     window->resize(1100, 760);
     QTRY_COMPARE(window->size(), QSize(1100, 760));
     window->splitter()->setSizes({ 340, 760 });
@@ -478,31 +459,6 @@ void TestMainWindow::geometryAndSplitterComeBack()
     MainWindow* fallback = openWindow();
     QCOMPARE(fallback->size(), QSize(1280, 900));
     QCOMPARE(fallback->splitter()->sizes().first(), 280);
-}
-
-void TestMainWindow::welcomePresentationsFollowTheSetting()
-{
-    const auto title = [this] { return labelText(m_window->welcomeScreen(), "titleLabel"); };
-    const auto button = [this](const char* name) {
-        return m_window->welcomeScreen()->findChild<QPushButton*>(QLatin1String(name));
-    };
-    openWindow();
-    QCOMPARE(title(), QStringLiteral("Welcome to\nMellowind Ledgerine"));
-    QCOMPARE(button("createButton")->text(), QStringLiteral("Create Your First Account"));
-    // There is no sign-in in this program to offer.
-    QVERIFY(!button("signInButton")->isVisibleTo(m_window.get()));
-
-    QSettings().setValue(QStringLiteral("auth/hasSignedInBefore"), true);
-    openWindow();
-    QCOMPARE(m_window->currentPage(), MainWindow::Page::Welcome);
-    QCOMPARE(title(), QStringLiteral("Welcome back"));
-    QCOMPARE(button("createButton")->text(), QStringLiteral("Create a different account"));
-    QVERIFY(!button("signInButton")->isVisibleTo(m_window.get()));
-
-    QSettings().setValue(QStringLiteral("auth/hasSignedInBefore"), false);
-    m_window->updateAuthUI();
-    QCOMPARE(title(), QStringLiteral("Welcome to\nMellowind Ledgerine"));
-    QCOMPARE(button("createButton")->text(), QStringLiteral("Create Your First Account"));
 }
 
 void TestMainWindow::actionsOnTheCurrentAccountNeedOne()
@@ -526,7 +482,6 @@ void TestMainWindow::actionsOnTheCurrentAccountNeedOne()
     }
     QVERIFY(!MessageBoxes::lastShown());
     QCOMPARE(storedNames(m_app->state()), QStringList({ account.name }));
-    QCOMPARE(window->currentPage(), MainWindow::Page::Welcome);
 }
 
 void TestMainWindow::initialPageNeverShowsADeletedAccount()
@@ -578,44 +533,6 @@ void TestMainWindow::oddNamesStayAsTyped()
     shown.setHtml(MessageBoxes::lastShown()->text);
     QVERIFY2(shown.toPlainText().startsWith(QStringLiteral("Delete \"%1\"?").arg(odd)),
         qPrintable(shown.toPlainText()));
-}
-
-void TestMainWindow::helpMenu()
-{
-    MainWindow* window = openWindow();
-    MessageBoxes::setNextAnswer(QMessageBox::Ok);
-    menuAction(window, QStringLiteral("&Help"), QStringLiteral("&Keyboard Shortcuts"))->trigger();
-    QCOMPARE(MessageBoxes::lastShown()->title, QStringLiteral("Keyboard Shortcuts"));
-    QVERIFY(MessageBoxes::lastShown()->text.contains(
-        QLatin1String("<b>Alt+0</b></td><td>Switch to account 10")));
-
-    UrlCatcher browser;
-    QDesktopServices::setUrlHandler(QStringLiteral("https"), &browser, "open");
-    menuAction(window, QStringLiteral("&Help"), QStringLiteral("Send &Feedback..."))->trigger();
-    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-    QCOMPARE(browser.opened.size(), 1);
-    QCOMPARE(browser.opened.first().path(), QStringLiteral("/"));
-    QCOMPARE(browser.opened.first().query(), QStringLiteral("tags=ledgerine"));
-}
-
-void TestMainWindow::toolWindowsOpenOnceAndKeepTheirSize()
-{
-    MainWindow* window = openWindow();
-    auto* tool = new QWidget;
-    window->showToolWindow(tool, QStringLiteral("Reports"), QSize(800, 600));
-    QCOMPARE(tool->parentWidget(), window);
-    QVERIFY(tool->isWindow() && tool->isVisible());
-    QCOMPARE(tool->size(), QSize(800, 600));
-
-    tool->resize(500, 300);
-    tool->close();
-    window->showToolWindow(tool, QStringLiteral("Reports"), QSize(800, 600));
-    QVERIFY(tool->isVisible());
-    QCOMPARE(tool->size(), QSize(500, 300));
-    tool->showMinimized();
-    QTRY_VERIFY(tool->isMinimized());
-    window->showToolWindow(tool, QStringLiteral("Reports"), QSize(800, 600));
-    QVERIFY(!tool->isMinimized());
 }
 
 QTEST_MAIN(TestMainWindow)
