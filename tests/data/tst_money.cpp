@@ -68,11 +68,9 @@ void TestMoney::parsing_data()
     row("¥1,500", Currency::JPY, 1500);
     row("-2.5", Currency::JPY, -3);
     row("$3.20", Currency::EUR, std::nullopt);
-    row("abc", Currency::USD, std::nullopt);
     row("12..5", Currency::USD, std::nullopt);
     row("--5", Currency::USD, std::nullopt);
     row("12a", Currency::USD, std::nullopt);
-    row(".", Currency::USD, std::nullopt);
     row("12345678901234567", Currency::USD, std::nullopt);
 }
 
