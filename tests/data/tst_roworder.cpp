@@ -4,7 +4,6 @@
 #include "data/RowOrder.h"
 #include "data/SqlStatement.h"
 
-#include <QSqlQuery>
 #include <QTest>
 
 // Rows sorted here must come out exactly as SQLite's ORDER BY puts them.
@@ -36,26 +35,20 @@ void TestRowOrder::matchesSqliteOrder()
 {
     QFETCH(QStringList, values);
     TestDatabase test;
-    QVERIFY(test.exec(QStringLiteral("CREATE TABLE pairs (n INTEGER, a TEXT, b TEXT)")));
-    QSqlQuery insert(test.db()->database());
-    insert.prepare(QStringLiteral("INSERT INTO pairs (n, a, b) VALUES (?, ?, ?)"));
+    QVERIFY(test.exec("CREATE TABLE pairs (n INTEGER, a TEXT, b TEXT)"));
     for (int i = 0; i < values.size(); ++i) {
-        const QStringList parts = values[i].split(QLatin1Char('|'));
-        insert.addBindValue(i);
-        insert.addBindValue(parts[0]);
-        insert.addBindValue(parts[1]);
-        QVERIFY(insert.exec());
+        const QStringList parts = values[i].split('|');
+        QVERIFY(test.exec(
+            QString("INSERT INTO pairs VALUES (%1, '%2', '%3')").arg(i).arg(parts[0], parts[1])));
     }
 
     QList<int> expected;
-    QSqlQuery sorted(test.db()->database());
-    QVERIFY(sorted.exec(QStringLiteral("SELECT n FROM pairs ORDER BY a ASC, b ASC, n ASC")));
-    while (sorted.next())
-        expected << sorted.value(0).toInt();
+    for (const QString& n : test.column("SELECT n FROM pairs ORDER BY a ASC, b ASC, n ASC"))
+        expected << n.toInt();
 
     RowOrder order({ 1, 2 });
     QList<int> read;
-    SqlStatement statement(test.db(), QStringLiteral("SELECT n, a, b FROM pairs ORDER BY n"), {});
+    SqlStatement statement(test.db(), "SELECT n, a, b FROM pairs ORDER BY n", {});
     while (statement.next()) {
         order.add(statement.row());
         read << statement.row().integer(0);
@@ -70,20 +63,16 @@ void TestRowOrder::matchesSqliteOrder()
 void TestRowOrder::nonTextKeysAreRefused()
 {
     TestDatabase test;
-    QVERIFY(test.exec(QStringLiteral("CREATE TABLE pairs (a, b)")));
-    QVERIFY(test.exec(QStringLiteral("INSERT INTO pairs VALUES ('2026-01-01', 'x'), (20260101, "
-                                     "'x')")));
-    RowOrder order({ 0, 1 });
-    SqlStatement statement(test.db(), QStringLiteral("SELECT a, b FROM pairs"), {});
-    while (statement.next())
-        order.add(statement.row());
-    QVERIFY(!order.isUsable());
-
-    RowOrder nulls({ 0 });
-    SqlStatement withNull(test.db(), QStringLiteral("SELECT NULL"), {});
-    while (withNull.next())
-        nulls.add(withNull.row());
-    QVERIFY(!nulls.isUsable());
+    const auto usable = [&](const char* sql) {
+        RowOrder order({ 0 });
+        SqlStatement statement(test.db(), QLatin1String(sql), {});
+        while (statement.next())
+            order.add(statement.row());
+        return order.isUsable();
+    };
+    QVERIFY(usable("SELECT '2026-01-01' UNION ALL SELECT '2026-01-02'"));
+    QVERIFY(!usable("SELECT '2026-01-01' UNION ALL SELECT 20260101"));
+    QVERIFY(!usable("SELECT NULL"));
 }
 
 QTEST_GUILESS_MAIN(TestRowOrder)

@@ -16,4 +16,13 @@ Transaction transaction(
 RecurringTransaction recurring(
     const QString& accountId, const QString& payee, const QDate& nextDueDate);
 
+// One text member of each record, in order: texts(rows, &Transaction::payee).
+template <class List, class Member> QStringList texts(const List& records, Member member)
+{
+    QStringList out;
+    for (const auto& record : records)
+        out << record.*member;
+    return out;
+}
+
 } // namespace Records

@@ -1,7 +1,10 @@
 #include "TestDatabase.h"
 
+#include "Records.h"
+#include "data/AccountRepository.h"
 #include "data/Database.h"
 
+#include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTest>
@@ -37,4 +40,45 @@ QVariant TestDatabase::scalar(const QString& sql) const
     if (!query.exec(sql) || !query.next())
         return {};
     return query.value(0);
+}
+
+QStringList TestDatabase::column(const QString& sql) const
+{
+    return queryColumn(m_db->database(), sql);
+}
+
+Account TestDatabase::addAccount(const QString& name, qint64 startingBalance) const
+{
+    const Account account = Records::account(name, startingBalance);
+    if (!AccountRepository(m_db.get()).insert(account))
+        qFatal("account insert failed");
+    return account;
+}
+
+bool TestDatabase::freeze(const QString& table) const
+{
+    return exec(QStringLiteral("CREATE TRIGGER frozen_%1 BEFORE UPDATE ON %1 BEGIN "
+                               "SELECT RAISE(ABORT, 'frozen'); END")
+                    .arg(table));
+}
+
+bool TestDatabase::thaw(const QString& table) const
+{
+    return exec(QStringLiteral("DROP TRIGGER frozen_%1").arg(table));
+}
+
+QStringList queryColumn(const QSqlDatabase& db, const QString& sql)
+{
+    QSqlQuery query(db);
+    if (!query.exec(sql))
+        return { QStringLiteral("<error: %1>").arg(query.lastError().text()) };
+    QStringList values;
+    while (query.next())
+        values << query.value(0).toString();
+    return values;
+}
+
+void expectWarning(const QString& pattern)
+{
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(pattern));
 }
