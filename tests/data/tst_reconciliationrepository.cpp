@@ -21,8 +21,14 @@ struct Reconciliations {
         const QDateTime& completedAt = kNow, const QDateTime& createdAt = kNow,
         const QDateTime& updatedAt = kNow)
     {
-        const Reconciliation r { Ids::newId(), account.id, statementDate, 123'45, 123'45,
-            completedAt, 1, SyncStatus::Pending, QString(), createdAt, updatedAt, std::nullopt };
+        Reconciliation r;
+        r.id = Ids::newId();
+        r.accountId = account.id;
+        r.statementDate = statementDate;
+        r.statementBalance = r.reconciledBalance = 123'45;
+        r.completedAt = completedAt;
+        r.createdAt = createdAt;
+        r.updatedAt = updatedAt;
         if (!repo.insert(r))
             qFatal("reconciliation insert failed");
         return r;
