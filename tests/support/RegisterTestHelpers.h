@@ -7,6 +7,9 @@
 #include "ui/register/RegisterTableView.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QSettings>
 #include <QTest>
 
@@ -33,17 +36,13 @@ inline QWidget* keyTarget()
 
 inline void press(int key, Qt::KeyboardModifiers mods = Qt::NoModifier)
 {
-    QWidget* target = keyTarget();
-    QVERIFY2(target, "nothing has the keyboard focus");
-    QTest::keyClick(target, Qt::Key(key), mods);
+    QTest::keyClick(keyTarget(), Qt::Key(key), mods);
     QCoreApplication::processEvents();
 }
 
 inline void type(const QString& text)
 {
-    QWidget* target = keyTarget();
-    QVERIFY2(target, "nothing has the keyboard focus");
-    QTest::keyClicks(target, text);
+    QTest::keyClicks(keyTarget(), text);
 }
 
 // A fresh ledger with a "Checking" account and, once shown, its register.
@@ -70,6 +69,21 @@ struct Fixture {
     RegisterTableView* view() const { return screen->view(); }
     QModelIndex cell(int row, int column) const { return model()->index(row, column); }
     void goTo(int row, int column) const { view()->setCurrentIndex(cell(row, column)); }
+    int column() const { return view()->currentIndex().column(); }
+    // The line edit of the editor open in `column` of the current row, if any.
+    QLineEdit* editorAt(int column) const
+    {
+        QWidget* editor = view()->indexWidget(view()->currentIndex().siblingAtColumn(column));
+        if (auto* combo = qobject_cast<QComboBox*>(editor))
+            return combo->lineEdit();
+        return qobject_cast<QLineEdit*>(editor);
+    }
+    bool footerShows(const QString& text) const
+    {
+        const QList<QLabel*> labels = screen->findChildren<QLabel*>();
+        return std::any_of(
+            labels.begin(), labels.end(), [&](auto* l) { return l->text() == text; });
+    }
     QList<Transaction> stored(const QString& accountId = {}) const
     {
         return app->transactions()->findByAccount(accountId.isEmpty() ? checking.id : accountId);

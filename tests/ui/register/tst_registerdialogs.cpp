@@ -17,6 +17,7 @@
 #include <functional>
 
 using namespace RegisterTest;
+using namespace Qt::StringLiterals;
 using Col = RegisterModel::Column;
 
 namespace {
@@ -39,7 +40,7 @@ template <class T> void whenOpen(std::function<void(T&)> act)
 
 void setLine(QDialog& editor, int row, const QString& category, const QString& amount)
 {
-    auto* table = editor.findChild<QTableWidget*>(QStringLiteral("splitTable"));
+    auto* table = editor.findChild<QTableWidget*>(u"splitTable"_s);
     auto* combo = qobject_cast<QComboBox*>(table->cellWidget(row, 0));
     combo->setCurrentIndex(combo->findText(category));
     DialogTest::retype(qobject_cast<QDoubleSpinBox*>(table->cellWidget(row, 1)), amount);
@@ -106,15 +107,13 @@ void TestRegisterDialogs::splitTransactionEditedEndToEnd()
     // Enter on the split's amount opens the form; its splits go over three categories.
     whenOpen<TransactionFormDialog>([](TransactionFormDialog& form) {
         whenOpen<SplitEditorDialog>([](SplitEditorDialog& editor) {
-            QTest::mouseClick(
-                editor.findChild<QPushButton*>(QStringLiteral("addLineButton")), Qt::LeftButton);
-            setLine(editor, 0, QStringLiteral("Groceries"), QStringLiteral("50.00"));
-            setLine(editor, 1, QStringLiteral("Household"), QStringLiteral("30.00"));
-            setLine(editor, 2, QStringLiteral("Pets"), QStringLiteral("20.00"));
+            QTest::mouseClick(editor.findChild<QPushButton*>(u"addLineButton"_s), Qt::LeftButton);
+            setLine(editor, 0, u"Groceries"_s, u"50.00"_s);
+            setLine(editor, 1, u"Household"_s, u"30.00"_s);
+            setLine(editor, 2, u"Pets"_s, u"20.00"_s);
             DialogTest::clickOk(editor);
         });
-        QTest::mouseClick(
-            form.findChild<QPushButton*>(QStringLiteral("splitButton")), Qt::LeftButton);
+        QTest::mouseClick(form.findChild<QPushButton*>(u"splitButton"_s), Qt::LeftButton);
         DialogTest::clickOk(form);
     });
     m_reg->goTo(0, Col::PaymentColumn);
@@ -122,9 +121,9 @@ void TestRegisterDialogs::splitTransactionEditedEndToEnd()
 
     const QList<SplitLine> lines = m_reg->app->splitLines()->findByTransaction(receipt.id);
     QCOMPARE(lines.size(), 3); // replaced, not added to the two before
-    QCOMPARE(lines[0].categoryId, categoryId(QStringLiteral("Groceries")));
+    QCOMPARE(lines[0].categoryId, categoryId(u"Groceries"_s));
     QCOMPARE(lines[0].amount, qint64(-5000));
-    QCOMPARE(lines[2].categoryId, categoryId(QStringLiteral("Pets")));
+    QCOMPARE(lines[2].categoryId, categoryId(u"Pets"_s));
     QCOMPARE(lines[2].amount, qint64(-2000));
     const auto stored = m_reg->app->transactions()->findById(receipt.id);
     QVERIFY(stored->isSplit);
@@ -134,9 +133,9 @@ void TestRegisterDialogs::splitTransactionEditedEndToEnd()
 
 void TestRegisterDialogs::detailsLeadToTheFormAndTransfersFollow()
 {
-    const Account savings = m_reg->app.addAccount(QStringLiteral("Savings"));
+    const Account savings = m_reg->app.addAccount(u"Savings"_s);
     m_reg->show();
-    m_reg->enter(QStringLiteral("[Transfer] Savings"), QStringLiteral("100"));
+    m_reg->enter(u"[Transfer] Savings"_s, u"100"_s);
     QCOMPARE(m_reg->stored(savings.id).size(), 1);
 
     // Alt+Return shows the details; "Edit..." leads to the form on the same transaction.
@@ -144,8 +143,7 @@ void TestRegisterDialogs::detailsLeadToTheFormAndTransfersFollow()
     whenOpen<TransactionDetailsDialog>([&](TransactionDetailsDialog& details) {
         sawDetails = true;
         whenOpen<TransactionFormDialog>([](TransactionFormDialog& form) {
-            DialogTest::retype(
-                DialogTest::field<QWidget>(form, "amountField"), QStringLiteral("125.00"));
+            DialogTest::retype(DialogTest::field<QWidget>(form, "amountField"), u"125.00"_s);
             DialogTest::clickOk(form);
         });
         QTest::mouseClick(DialogTest::field<QPushButton>(details, "editButton"), Qt::LeftButton);
@@ -155,25 +153,23 @@ void TestRegisterDialogs::detailsLeadToTheFormAndTransfersFollow()
     QVERIFY(sawDetails);
     QCOMPARE(m_reg->stored().first().amount, qint64(-12500));
     QCOMPARE(m_reg->stored(savings.id).first().amount, qint64(12500)); // the other leg follows
-    QCOMPARE(m_reg->cell(0, Col::PaymentColumn).data().toString(), QStringLiteral("125.00"));
+    QCOMPARE(m_reg->cell(0, Col::PaymentColumn).data().toString(), u"125.00"_s);
 }
 
 void TestRegisterDialogs::newTransactionDialogFromCtrlN()
 {
     m_reg->show();
     whenOpen<TransactionFormDialog>([](TransactionFormDialog& form) {
-        QCOMPARE(form.windowTitle(), QStringLiteral("New Transaction"));
-        DialogTest::retype(
-            DialogTest::field<QWidget>(form, "payeeEdit"), QStringLiteral("Florist"));
-        DialogTest::retype(
-            DialogTest::field<QWidget>(form, "amountField"), QStringLiteral("42.00"));
+        QCOMPARE(form.windowTitle(), u"New Transaction"_s);
+        DialogTest::retype(DialogTest::field<QWidget>(form, "payeeEdit"), u"Florist"_s);
+        DialogTest::retype(DialogTest::field<QWidget>(form, "amountField"), u"42.00"_s);
         DialogTest::clickOk(form);
     });
     QTest::keyClick(m_reg->view(), Qt::Key_N, Qt::ControlModifier);
 
     const QList<Transaction> stored = m_reg->stored();
     QCOMPARE(stored.size(), 1);
-    QCOMPARE(stored.first().payee, QStringLiteral("Florist"));
+    QCOMPARE(stored.first().payee, u"Florist"_s);
     QCOMPARE(stored.first().amount, qint64(-4200));
     QCOMPARE(
         m_reg->view()->currentIndex(), m_reg->cell(m_reg->model()->newEntryRow(), Col::DateColumn));

@@ -5,6 +5,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 TransactionRow row(
@@ -31,7 +33,7 @@ QStringList ids(const RegisterModel& model)
 {
     QStringList values;
     for (int r = 0; r < model.rowCount(); ++r)
-        values << (model.transactionAt(r) ? model.transactionAt(r)->id : QStringLiteral("<new>"));
+        values << (model.transactionAt(r) ? model.transactionAt(r)->id : u"<new>"_s);
     return values;
 }
 
@@ -61,7 +63,7 @@ void TestRegisterModel::cellTextsAndPlaceholders()
     // Empty fields of the new-entry row show their column names, but hold nothing.
     QCOMPARE(column(model, 2), QStringList({ "Payee" }));
     QCOMPARE(model.index(0, 2).data(Qt::EditRole).toString(), QString());
-    QCOMPARE(model.index(0, 0).data().toString(), QStringLiteral("2/10/2026"));
+    QCOMPARE(model.index(0, 0).data().toString(), u"2/10/2026"_s);
     QCOMPARE(model.index(0, 8).data().toString(), QString());
 
     TransactionRow pay = row("p", QDate(2025, 1, 5), "Grocer", -123456, -100);
@@ -76,8 +78,8 @@ void TestRegisterModel::cellTextsAndPlaceholders()
     QCOMPARE(column(model, 6).mid(0, 3), QStringList({ "", "0.00", "50.00" }));
     QCOMPARE(column(model, 7).mid(0, 3), QStringList({ "C", "R", "" }));
     QCOMPARE(column(model, 8).mid(0, 3), QStringList({ "-1.00", "-1.00", "49.00" }));
-    QCOMPARE(model.index(2, 3).data().toString(), QStringLiteral("—Split—"));
-    QCOMPARE(model.index(2, 3).data(Qt::EditRole).toString(), QStringLiteral("Household"));
+    QCOMPARE(model.index(2, 3).data().toString(), u"—Split—"_s);
+    QCOMPARE(model.index(2, 3).data(Qt::EditRole).toString(), u"Household"_s);
 }
 
 void TestRegisterModel::sortKeysAndTies()
@@ -121,37 +123,37 @@ void TestRegisterModel::bufferEditingAndFlags()
     model.setRows({ split, plain });
 
     // setData on a row that is not being edited changes the buffer, not the row.
-    QVERIFY(model.setData(model.index(1, 2), QStringLiteral("Typed")));
-    QCOMPARE(model.index(1, 2).data().toString(), QStringLiteral("Cafe"));
-    QCOMPARE(model.index(2, 2).data().toString(), QStringLiteral("Typed"));
+    QVERIFY(model.setData(model.index(1, 2), u"Typed"_s));
+    QCOMPARE(model.index(1, 2).data().toString(), u"Cafe"_s);
+    QCOMPARE(model.index(2, 2).data().toString(), u"Typed"_s);
     QVERIFY(!model.flags(model.index(1, 2)).testFlag(Qt::ItemIsEditable));
 
-    model.loadBuffer(plain, QStringLiteral("Dining"));
+    model.loadBuffer(plain, u"Dining"_s);
     model.setEditingRow(1);
-    QCOMPARE(model.index(1, 3).data().toString(), QStringLiteral("Dining"));
-    QCOMPARE(model.index(1, 6).data().toString(), QStringLiteral("7.50"));
-    QCOMPARE(model.index(1, 7).data().toString(), QStringLiteral("R"));
-    QCOMPARE(model.buffer().categoryId, QStringLiteral("cat-1"));
+    QCOMPARE(model.index(1, 3).data().toString(), u"Dining"_s);
+    QCOMPARE(model.index(1, 6).data().toString(), u"7.50"_s);
+    QCOMPARE(model.index(1, 7).data().toString(), u"R"_s);
+    QCOMPARE(model.buffer().categoryId, u"cat-1"_s);
     QVERIFY(model.flags(model.index(1, 5)).testFlag(Qt::ItemIsEditable));
     QVERIFY(!model.flags(model.index(1, 8)).testFlag(Qt::ItemIsEditable));
     // While an existing row is edited, the new-entry row is blank.
     QCOMPARE(column(model, 2).last(), QString());
 
     // A split's category and amounts are edited in its dialog only.
-    model.loadBuffer(split, QStringLiteral("Food"));
+    model.loadBuffer(split, u"Food"_s);
     model.setEditingRow(0);
-    QCOMPARE(model.index(0, 3).data().toString(), QStringLiteral("—Split—"));
-    QCOMPARE(model.index(0, 5).data().toString(), QStringLiteral("25.00"));
+    QCOMPARE(model.index(0, 3).data().toString(), u"—Split—"_s);
+    QCOMPARE(model.index(0, 5).data().toString(), u"25.00"_s);
     for (int c = 0; c < 8; ++c)
         QCOMPARE(model.flags(model.index(0, c)).testFlag(Qt::ItemIsEditable),
             c != 3 && c != 5 && c != 6);
 
     // The sticky date seeds the next buffer; setRows ends the row edit.
-    model.setStickyDate(QStringLiteral("3/15/2025"));
+    model.setStickyDate(u"3/15/2025"_s);
     model.setRows({ split, plain });
     QCOMPARE(model.editingRow(), -1);
     QVERIFY(model.buffer().payee.isEmpty());
-    QCOMPARE(model.index(2, 0).data().toString(), QStringLiteral("3/15/2025"));
+    QCOMPARE(model.index(2, 0).data().toString(), u"3/15/2025"_s);
 }
 
 QTEST_MAIN(TestRegisterModel)
