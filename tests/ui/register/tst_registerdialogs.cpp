@@ -1,26 +1,24 @@
 #include "DialogTestHelpers.h"
-#include "TestAppState.h"
+#include "RegisterTestHelpers.h"
 #include "data/CategoryRepository.h"
 #include "data/Clock.h"
 #include "data/Ids.h"
 #include "data/SplitLineRepository.h"
-#include "data/TransactionRepository.h"
-#include "ui/dialogs/CategoryComboBox.h"
 #include "ui/dialogs/SplitEditorDialog.h"
 #include "ui/dialogs/TransactionDetailsDialog.h"
 #include "ui/dialogs/TransactionFormDialog.h"
-#include "ui/register/RegisterModel.h"
-#include "ui/register/RegisterScreen.h"
-#include "ui/register/RegisterTableView.h"
 
-#include <QApplication>
+#include <QComboBox>
 #include <QDoubleSpinBox>
-#include <QSettings>
 #include <QStandardPaths>
 #include <QTableWidget>
 #include <QTimer>
 
 #include <functional>
+
+using namespace RegisterTest;
+using namespace Qt::StringLiterals;
+using Col = RegisterModel::Column;
 
 namespace {
 
@@ -42,7 +40,7 @@ template <class T> void whenOpen(std::function<void(T&)> act)
 
 void setLine(QDialog& editor, int row, const QString& category, const QString& amount)
 {
-    auto* table = editor.findChild<QTableWidget*>(QStringLiteral("splitTable"));
+    auto* table = editor.findChild<QTableWidget*>(u"splitTable"_s);
     auto* combo = qobject_cast<QComboBox*>(table->cellWidget(row, 0));
     combo->setCurrentIndex(combo->findText(category));
     DialogTest::retype(qobject_cast<QDoubleSpinBox*>(table->cellWidget(row, 1)), amount);
@@ -55,19 +53,19 @@ class TestRegisterDialogs : public QObject {
 
 private Q_SLOTS:
     void initTestCase();
-    void init();
-    void cleanup();
+    void init() { m_reg.emplace(); }
+    void cleanup() { m_reg.reset(); }
     void splitTransactionEditedEndToEnd();
     void detailsLeadToTheFormAndTransfersFollow();
     void newTransactionDialogFromCtrlN();
 
 private:
-    void showScreen();
-    QString categoryId(const QString& name) const;
+    QString categoryId(const QString& name) const
+    {
+        return m_reg->app->categories()->findByName(name)->id;
+    }
 
-    std::unique_ptr<TestAppState> m_app;
-    std::unique_ptr<RegisterScreen> m_screen;
-    Account m_checking;
+    std::optional<Fixture> m_reg;
 };
 
 void TestRegisterDialogs::initTestCase()
@@ -76,41 +74,12 @@ void TestRegisterDialogs::initTestCase()
     Clock::setFixedUtc(QDateTime(QDate(2025, 6, 18), QTime(15, 0), Qt::UTC));
 }
 
-void TestRegisterDialogs::init()
-{
-    QSettings().remove(QStringLiteral("register"));
-    m_app = std::make_unique<TestAppState>();
-    m_checking = m_app->addAccount(QStringLiteral("Checking"));
-}
-
-void TestRegisterDialogs::cleanup()
-{
-    m_screen.reset();
-    m_app.reset();
-}
-
-void TestRegisterDialogs::showScreen()
-{
-    m_screen = std::make_unique<RegisterScreen>(m_app->state());
-    m_screen->resize(1300, 600);
-    m_screen->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_screen.get()));
-    m_screen->setAccount(m_checking.id);
-    m_screen->view()->setFocus();
-}
-
-QString TestRegisterDialogs::categoryId(const QString& name) const
-{
-    return m_app->state()->categories()->findByName(name)->id;
-}
-
 void TestRegisterDialogs::splitTransactionEditedEndToEnd()
 {
-    // A grocery receipt stored as a split over two categories.
-    Transaction receipt = m_app->addTransaction(
-        m_checking.id, QDate(2025, 6, 10), QStringLiteral("Big Box"), -10000);
+    Transaction receipt
+        = m_reg->app.addTransaction(m_reg->checking.id, QDate(2025, 6, 10), "Big Box", -10000);
     receipt.isSplit = true;
-    QVERIFY(m_app->state()->transactions()->update(receipt));
+    QVERIFY(m_reg->app->transactions()->update(receipt));
     for (const auto& [name, cents] : { std::pair { "Groceries", -6000 }, { "Household", -4000 } }) {
         SplitLine line;
         line.id = Ids::newId();
@@ -118,100 +87,92 @@ void TestRegisterDialogs::splitTransactionEditedEndToEnd()
         line.categoryId = categoryId(QLatin1String(name));
         line.amount = cents;
         line.createdAt = line.updatedAt = Clock::nowUtc();
-        QVERIFY(m_app->state()->splitLines()->insert(line));
+        QVERIFY(m_reg->app->splitLines()->insert(line));
     }
-    showScreen();
-    RegisterModel* model = m_screen->model();
-    QCOMPARE(model->index(0, RegisterModel::CategoryColumn).data().toString(),
-        QStringLiteral("—Split—"));
+    m_reg->show();
+    RegisterTableView* view = m_reg->view();
+
+    // A double-click on the split's category opens the form too; cancelled, nothing changes.
+    bool opened = false;
+    whenOpen<TransactionFormDialog>([&](TransactionFormDialog& form) {
+        opened = true;
+        form.reject();
+    });
+    const QPoint category = view->visualRect(m_reg->cell(0, Col::CategoryColumn)).center();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, category); // a widget's double
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, category); // click starts as one
+    QVERIFY(opened);
+    QVERIFY(!view->currentEditor());
 
     // Enter on the split's amount opens the form; its splits go over three categories.
     whenOpen<TransactionFormDialog>([](TransactionFormDialog& form) {
         whenOpen<SplitEditorDialog>([](SplitEditorDialog& editor) {
-            QTest::mouseClick(
-                editor.findChild<QPushButton*>(QStringLiteral("addLineButton")), Qt::LeftButton);
-            setLine(editor, 0, QStringLiteral("Groceries"), QStringLiteral("50.00"));
-            setLine(editor, 1, QStringLiteral("Household"), QStringLiteral("30.00"));
-            setLine(editor, 2, QStringLiteral("Pets"), QStringLiteral("20.00"));
+            QTest::mouseClick(editor.findChild<QPushButton*>(u"addLineButton"_s), Qt::LeftButton);
+            setLine(editor, 0, u"Groceries"_s, u"50.00"_s);
+            setLine(editor, 1, u"Household"_s, u"30.00"_s);
+            setLine(editor, 2, u"Pets"_s, u"20.00"_s);
             DialogTest::clickOk(editor);
         });
-        QTest::mouseClick(
-            form.findChild<QPushButton*>(QStringLiteral("splitButton")), Qt::LeftButton);
+        QTest::mouseClick(form.findChild<QPushButton*>(u"splitButton"_s), Qt::LeftButton);
         DialogTest::clickOk(form);
     });
-    m_screen->view()->setCurrentIndex(model->index(0, RegisterModel::PaymentColumn));
-    QTest::keyClick(m_screen->view(), Qt::Key_Return);
+    m_reg->goTo(0, Col::PaymentColumn);
+    QTest::keyClick(view, Qt::Key_Return);
 
-    const QList<SplitLine> lines = m_app->state()->splitLines()->findByTransaction(receipt.id);
+    const QList<SplitLine> lines = m_reg->app->splitLines()->findByTransaction(receipt.id);
     QCOMPARE(lines.size(), 3); // replaced, not added to the two before
-    QCOMPARE(lines[0].categoryId, categoryId(QStringLiteral("Groceries")));
+    QCOMPARE(lines[0].categoryId, categoryId(u"Groceries"_s));
     QCOMPARE(lines[0].amount, qint64(-5000));
-    QCOMPARE(lines[2].categoryId, categoryId(QStringLiteral("Pets")));
+    QCOMPARE(lines[2].categoryId, categoryId(u"Pets"_s));
     QCOMPARE(lines[2].amount, qint64(-2000));
-    const auto stored = m_app->state()->transactions()->findById(receipt.id);
+    const auto stored = m_reg->app->transactions()->findById(receipt.id);
     QVERIFY(stored->isSplit);
     QCOMPARE(stored->amount, qint64(-10000));
-    QCOMPARE(model->index(0, RegisterModel::CategoryColumn).data().toString(),
-        QStringLiteral("—Split—"));
-    QVERIFY(!m_screen->view()->currentEditor());
+    QVERIFY(!view->currentEditor());
 }
 
 void TestRegisterDialogs::detailsLeadToTheFormAndTransfersFollow()
 {
-    const Account savings = m_app->addAccount(QStringLiteral("Savings"));
-    showScreen();
-    RegisterModel* model = m_screen->model();
-    const int entry = model->newEntryRow();
-    model->setData(
-        model->index(entry, RegisterModel::PayeeColumn), QStringLiteral("[Transfer] Savings"));
-    model->setData(model->index(entry, RegisterModel::PaymentColumn), QStringLiteral("100"));
-    m_screen->view()->setCurrentIndex(model->index(entry, RegisterModel::PaymentColumn));
-    QTest::keyClick(m_screen->view(), Qt::Key_Return, Qt::ControlModifier);
-    QCOMPARE(m_app->state()->transactions()->findByAccount(savings.id).size(), 1);
+    const Account savings = m_reg->app.addAccount(u"Savings"_s);
+    m_reg->show();
+    m_reg->enter(u"[Transfer] Savings"_s, u"100"_s);
+    QCOMPARE(m_reg->stored(savings.id).size(), 1);
 
     // Alt+Return shows the details; "Edit..." leads to the form on the same transaction.
     bool sawDetails = false;
     whenOpen<TransactionDetailsDialog>([&](TransactionDetailsDialog& details) {
         sawDetails = true;
         whenOpen<TransactionFormDialog>([](TransactionFormDialog& form) {
-            QCOMPARE(form.windowTitle(), QStringLiteral("Edit Transaction"));
-            DialogTest::retype(
-                DialogTest::field<QWidget>(form, "amountField"), QStringLiteral("125.00"));
+            DialogTest::retype(DialogTest::field<QWidget>(form, "amountField"), u"125.00"_s);
             DialogTest::clickOk(form);
         });
         QTest::mouseClick(DialogTest::field<QPushButton>(details, "editButton"), Qt::LeftButton);
     });
-    m_screen->view()->setCurrentIndex(model->index(0, RegisterModel::PayeeColumn));
-    QTest::keyClick(m_screen->view(), Qt::Key_Return, Qt::AltModifier);
+    m_reg->goTo(0, Col::PayeeColumn);
+    QTest::keyClick(m_reg->view(), Qt::Key_Return, Qt::AltModifier);
     QVERIFY(sawDetails);
-
-    const Transaction out = m_app->state()->transactions()->findByAccount(m_checking.id).first();
-    const Transaction in = m_app->state()->transactions()->findByAccount(savings.id).first();
-    QCOMPARE(out.amount, qint64(-12500));
-    QCOMPARE(in.amount, qint64(12500)); // the other leg follows
-    QCOMPARE(
-        model->index(0, RegisterModel::PaymentColumn).data().toString(), QStringLiteral("125.00"));
+    QCOMPARE(m_reg->stored().first().amount, qint64(-12500));
+    QCOMPARE(m_reg->stored(savings.id).first().amount, qint64(12500)); // the other leg follows
+    QCOMPARE(m_reg->cell(0, Col::PaymentColumn).data().toString(), u"125.00"_s);
 }
 
 void TestRegisterDialogs::newTransactionDialogFromCtrlN()
 {
-    showScreen();
+    m_reg->show();
     whenOpen<TransactionFormDialog>([](TransactionFormDialog& form) {
-        QCOMPARE(form.windowTitle(), QStringLiteral("New Transaction"));
-        DialogTest::retype(
-            DialogTest::field<QWidget>(form, "payeeEdit"), QStringLiteral("Florist"));
-        DialogTest::retype(
-            DialogTest::field<QWidget>(form, "amountField"), QStringLiteral("42.00"));
+        QCOMPARE(form.windowTitle(), u"New Transaction"_s);
+        DialogTest::retype(DialogTest::field<QWidget>(form, "payeeEdit"), u"Florist"_s);
+        DialogTest::retype(DialogTest::field<QWidget>(form, "amountField"), u"42.00"_s);
         DialogTest::clickOk(form);
     });
-    QTest::keyClick(m_screen->view(), Qt::Key_N, Qt::ControlModifier);
+    QTest::keyClick(m_reg->view(), Qt::Key_N, Qt::ControlModifier);
 
-    const QList<Transaction> stored = m_app->state()->transactions()->findByAccount(m_checking.id);
+    const QList<Transaction> stored = m_reg->stored();
     QCOMPARE(stored.size(), 1);
-    QCOMPARE(stored.first().payee, QStringLiteral("Florist"));
+    QCOMPARE(stored.first().payee, u"Florist"_s);
     QCOMPARE(stored.first().amount, qint64(-4200));
-    QCOMPARE(m_screen->view()->currentIndex(),
-        m_screen->model()->index(m_screen->model()->newEntryRow(), RegisterModel::DateColumn));
+    QCOMPARE(
+        m_reg->view()->currentIndex(), m_reg->cell(m_reg->model()->newEntryRow(), Col::DateColumn));
 }
 
 QTEST_MAIN(TestRegisterDialogs)

@@ -1,114 +1,64 @@
-#include "TestAppState.h"
+#include "RegisterTestHelpers.h"
 #include "data/AccountRepository.h"
 #include "data/CategoryRepository.h"
 #include "data/Clock.h"
+#include "data/Database.h"
 #include "data/PreferencesRepository.h"
-#include "data/TransactionRepository.h"
-#include "ui/register/RegisterModel.h"
-#include "ui/register/RegisterScreen.h"
-#include "ui/register/RegisterTableView.h"
 #include "ui/widgets/MessageBoxes.h"
 
 #include <QAbstractItemView>
-#include <QApplication>
-#include <QComboBox>
 #include <QCompleter>
 #include <QHeaderView>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QSettings>
 #include <QSignalSpy>
+#include <QSqlQuery>
 #include <QStandardPaths>
-#include <QTest>
 
-namespace {
-
-QWidget* focused()
-{
-    return QApplication::focusWidget();
-}
-
-// Keys go where a user's keys would: to an open popup, else the focused widget.
-// The offscreen platform can leave a closed popup, or nothing, as the active
-// window, where a desktop hands activation back to the window underneath.
-QWidget* keyTarget()
-{
-    if (QWidget* popup = QApplication::activePopupWidget())
-        return popup;
-    QWidget* active = QApplication::activeWindow();
-    if (!active || !active->isVisible()) {
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            if (w->isVisible() && w->windowType() == Qt::Window) {
-                QApplication::setActiveWindow(w);
-                break;
-            }
-        }
-    }
-    return focused();
-}
-
-void press(int key, Qt::KeyboardModifiers mods = Qt::NoModifier)
-{
-    QWidget* target = keyTarget();
-    QVERIFY2(target, "nothing has the keyboard focus");
-    QTest::keyClick(target, Qt::Key(key), mods);
-    QCoreApplication::processEvents();
-}
-
-void type(const QString& text)
-{
-    QWidget* target = keyTarget();
-    QVERIFY2(target, "nothing has the keyboard focus");
-    QTest::keyClicks(target, text);
-}
-
-bool footerShows(QWidget* screen, const QString& text)
-{
-    const QList<QLabel*> labels = screen->findChildren<QLabel*>();
-    return std::any_of(
-        labels.begin(), labels.end(), [&](const QLabel* label) { return label->text() == text; });
-}
-
-QList<Transaction> stored(AppState* state, const QString& accountId)
-{
-    return state->transactions()->findByAccount(accountId);
-}
-
-} // namespace
+using namespace RegisterTest;
+using namespace Qt::StringLiterals;
+using Col = RegisterModel::Column;
 
 class TestRegisterScreen : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
     void initTestCase();
-    void init();
-    void cleanup();
+    void init()
+    {
+        MessageBoxes::clearAnswers();
+        m_reg.emplace();
+    }
+    void cleanup() { m_reg.reset(); }
 
     void newTransactionFromTheKeyboard();
     void amountsAndClearedMarks_data();
     void amountsAndClearedMarks();
-    void payeeCompletionFillsTheNewEntry();
-    void enterInCompletionPopupOnlyAccepts();
-    void transfersCreateTwoLinkedLegs();
-    void editingAnExistingRowMovesOn();
-    void deletingRowsAndClearingTheEntry();
+    void failedWriteKeepsTheEntry();
+    void payeeCompletion();
+    void transfersAndDeleting();
+    void editingRowsKeepsTheHalfTypedEntry();
     void apostropheCopiesFromAbove();
-    void stickyDateAndNewEntryPosition();
     void splitRowsRefuseInPlaceAmounts();
     void columnLayoutSurvivesANewScreen();
     void twoLineModeRoutesPayeeMemoCategory();
-    void halfTypedEntrySurvivesVisitsAndReloads();
     void openingBalanceRowIsInert();
 
 private:
-    RegisterScreen* showScreen(const QString& accountId);
-    QLineEdit* editorAt(int column) const;
-    int currentColumn() const;
+    // Opens the editor of `column` on the current row with Enter.
+    QLineEdit* openEditor(int column)
+    {
+        m_reg->goTo(m_reg->view()->currentIndex().row(), column);
+        press(Qt::Key_Return);
+        QLineEdit* editor = nullptr;
+        QTest::qWaitFor([&] { return (editor = m_reg->editorAt(column)) != nullptr; });
+        return editor;
+    }
+    Transaction add(const QString& payee, qint64 amount, int day = 1)
+    {
+        return m_reg->app.addTransaction(m_reg->checking.id, QDate(2025, 6, day), payee, amount);
+    }
 
-    std::unique_ptr<TestAppState> m_app;
-    std::unique_ptr<RegisterScreen> m_screen;
-    Account m_checking;
+    std::optional<Fixture> m_reg;
 };
 
 void TestRegisterScreen::initTestCase()
@@ -118,106 +68,50 @@ void TestRegisterScreen::initTestCase()
     Clock::setFixedUtc(QDateTime(QDate(2025, 6, 18), QTime(15, 0), Qt::UTC));
 }
 
-void TestRegisterScreen::init()
-{
-    QSettings().remove(QStringLiteral("register"));
-    MessageBoxes::clearAnswers();
-    m_app = std::make_unique<TestAppState>();
-    m_checking = m_app->addAccount(QStringLiteral("Checking"));
-}
-
-void TestRegisterScreen::cleanup()
-{
-    m_screen.reset();
-    m_app.reset();
-}
-
-RegisterScreen* TestRegisterScreen::showScreen(const QString& accountId)
-{
-    m_screen = std::make_unique<RegisterScreen>(m_app->state());
-    m_screen->resize(1300, 600);
-    m_screen->show();
-    m_screen->activateWindow();
-    if (!QTest::qWaitForWindowActive(m_screen.get()))
-        qWarning("register window did not become active");
-    m_screen->setAccount(accountId);
-    m_screen->view()->setFocus();
-    return m_screen.get();
-}
-
-QLineEdit* TestRegisterScreen::editorAt(int column) const
-{
-    RegisterTableView* view = m_screen->view();
-    const QModelIndex index = view->currentIndex().siblingAtColumn(column);
-    QWidget* editor = view->indexWidget(index);
-    if (auto* combo = qobject_cast<QComboBox*>(editor))
-        return combo->lineEdit();
-    return qobject_cast<QLineEdit*>(editor);
-}
-
-int TestRegisterScreen::currentColumn() const
-{
-    return m_screen->view()->currentIndex().column();
-}
-
 void TestRegisterScreen::newTransactionFromTheKeyboard()
 {
-    const auto groceries = m_app->state()->categories()->findByName(QStringLiteral("Groceries"));
-    QVERIFY(groceries);
-    showScreen(m_checking.id);
-    RegisterModel* model = m_screen->model();
-    QCOMPARE(model->rowCount(), 1);
-
+    const auto groceries = m_reg->app->categories()->findByName(u"Groceries"_s);
+    RegisterModel* model = m_reg->show()->model();
     press(Qt::Key_Return); // opens the date editor
-    QTRY_VERIFY(editorAt(RegisterModel::DateColumn));
-    type(QStringLiteral("6/3/2025"));
-    press(Qt::Key_Tab);
-    QTRY_COMPARE(currentColumn(), int(RegisterModel::CheckNumberColumn));
-    QTRY_VERIFY(editorAt(RegisterModel::CheckNumberColumn));
-    type(QStringLiteral("1042"));
-    press(Qt::Key_Tab);
-    QTRY_VERIFY(editorAt(RegisterModel::PayeeColumn));
-    type(QStringLiteral("Corner Market"));
-    press(Qt::Key_Tab);
-    QTRY_VERIFY(editorAt(RegisterModel::CategoryColumn));
-    type(QStringLiteral("Groceries"));
-    press(Qt::Key_Tab);
-    QTRY_VERIFY(editorAt(RegisterModel::MemoColumn));
-    type(QStringLiteral("weekly shop"));
-    press(Qt::Key_Tab);
-    QTRY_VERIFY(editorAt(RegisterModel::PaymentColumn));
-    type(QStringLiteral("82.17"));
-    press(Qt::Key_Tab);
-    QTRY_VERIFY(editorAt(RegisterModel::DepositColumn));
-    press(Qt::Key_Tab);
-    QTRY_VERIFY(editorAt(RegisterModel::ClearedColumn));
-    type(QStringLiteral("c"));
-    // Tab in the last field closes its editor and moves nowhere.
-    press(Qt::Key_Tab);
-    QTRY_VERIFY(!m_screen->view()->currentEditor());
-    QCOMPARE(currentColumn(), int(RegisterModel::ClearedColumn));
-    press(Qt::Key_Return); // reopens Clr
-    QTRY_VERIFY(editorAt(RegisterModel::ClearedColumn));
-    press(Qt::Key_Return); // Enter in Clr commits the row
+    const std::pair<int, QString> fields[]
+        = { { Col::DateColumn, u"6/3/2025"_s }, { Col::CheckNumberColumn, u"1042"_s },
+              { Col::PayeeColumn, u"Corner Market"_s }, { Col::CategoryColumn, u"Groceries"_s },
+              { Col::MemoColumn, u"weekly shop"_s }, { Col::PaymentColumn, u"82.17"_s },
+              { Col::DepositColumn, {} }, { Col::ClearedColumn, u"c"_s } };
+    for (const auto& [column, text] : fields) {
+        QTRY_VERIFY2(m_reg->editorAt(column), qPrintable(text));
+        type(text);
+        press(Qt::Key_Tab);
+    }
+    // Tab in the last field closes its editor and moves nowhere; Enter in Clr commits.
+    QTRY_VERIFY(!m_reg->view()->currentEditor());
+    QVERIFY(openEditor(Col::ClearedColumn));
+    press(Qt::Key_Return);
 
-    QTRY_COMPARE(stored(m_app->state(), m_checking.id).size(), 1);
-    const Transaction t = stored(m_app->state(), m_checking.id).first();
+    QTRY_COMPARE(m_reg->stored().size(), 1);
+    const Transaction t = m_reg->stored().first();
     QCOMPARE(t.date, QDate(2025, 6, 3));
-    QCOMPARE(t.checkNumber, QStringLiteral("1042"));
-    QCOMPARE(t.payee, QStringLiteral("Corner Market"));
+    QCOMPARE(t.checkNumber, u"1042"_s);
+    QCOMPARE(t.payee, u"Corner Market"_s);
     QCOMPARE(t.categoryId, groceries->id);
-    QCOMPARE(t.memo, QStringLiteral("weekly shop"));
+    QCOMPARE(t.memo, u"weekly shop"_s);
     QCOMPARE(t.amount, qint64(-8217));
-    QVERIFY(t.cleared);
-    QVERIFY(!t.reconciled);
-    QCOMPARE(t.version, 1);
-    QCOMPARE(t.createdAt, Clock::nowUtc());
+    QVERIFY(t.cleared && !t.reconciled);
+    QCOMPARE(m_reg->cell(0, Col::BalanceColumn).data().toString(), u"-82.17"_s);
+    // The next entry is ready on the date just used, below the row by date.
+    QCOMPARE(m_reg->view()->currentIndex(), m_reg->cell(1, Col::DateColumn));
+    QCOMPARE(m_reg->cell(1, Col::DateColumn).data().toString(), u"6/3/2025"_s);
 
-    // The register shows it, with the new-entry row ready on its date.
-    QCOMPARE(model->rowCount(), 2);
-    QCOMPARE(
-        model->index(0, RegisterModel::BalanceColumn).data().toString(), QStringLiteral("-82.17"));
-    QCOMPARE(m_screen->view()->currentIndex(), model->index(1, RegisterModel::DateColumn));
+    // Its place follows the sort: first for the newest date first, last by payee.
+    m_reg->view()->sortByColumn(Col::DateColumn, Qt::DescendingOrder);
+    QCOMPARE(model->newEntryRow(), 0);
+    QCOMPARE(QSettings().value("register/sortOrder").toInt(), int(Qt::DescendingOrder));
+    m_reg->view()->sortByColumn(Col::PayeeColumn, Qt::DescendingOrder);
+    QCOMPARE(model->newEntryRow(), 1);
+    m_reg->app->preferences()->setBool(u"registerNewestFirst"_s, true);
+    QCOMPARE(model->sortColumn(), int(Col::DateColumn));
+    QCOMPARE(model->newEntryRow(), 0);
+    QCOMPARE(m_reg->view()->horizontalHeader()->sortIndicatorOrder(), Qt::DescendingOrder);
 }
 
 void TestRegisterScreen::amountsAndClearedMarks_data()
@@ -225,32 +119,16 @@ void TestRegisterScreen::amountsAndClearedMarks_data()
     QTest::addColumn<QString>("payment");
     QTest::addColumn<QString>("deposit");
     QTest::addColumn<QString>("mark");
-    QTest::addColumn<bool>("saved");
-    QTest::addColumn<qint64>("amount");
-    QTest::addColumn<bool>("cleared");
-    QTest::addColumn<bool>("reconciled");
+    QTest::addColumn<qint64>("amount"); // 0: refused
+    QTest::addColumn<QString>("stored"); // the mark the stored flags read as
 
-    QTest::newRow("grouped payment") << "1,234.5"
-                                     << ""
-                                     << "" << true << qint64(-123450) << false << false;
-    QTest::newRow("dollar payment") << "$12"
-                                    << ""
-                                    << "C" << true << qint64(-1200) << true << false;
-    QTest::newRow("negative payment is a deposit") << "-5"
-                                                   << ""
-                                                   << "R" << true << qint64(500) << true << true;
-    QTest::newRow("deposit") << ""
-                             << "250"
-                             << "x" << true << qint64(25000) << false << false;
-    QTest::newRow("letters stop the commit") << "abc"
-                                             << ""
-                                             << "" << false << qint64(0) << false << false;
-    QTest::newRow("two points stop the commit") << "12..5"
-                                                << ""
-                                                << "" << false << qint64(0) << false << false;
-    QTest::newRow("nothing typed") << ""
-                                   << ""
-                                   << "" << false << qint64(0) << false << false;
+    const QString none;
+    QTest::newRow("grouped") << u"1,234.5"_s << none << none << qint64(-123450) << none;
+    QTest::newRow("dollar, C") << u"$12"_s << none << u"C"_s << qint64(-1200) << u"C"_s;
+    QTest::newRow("negative, R") << u"-5"_s << none << u"R"_s << qint64(500) << u"R"_s;
+    QTest::newRow("deposit") << none << u"250"_s << u"x"_s << qint64(25000) << none;
+    QTest::newRow("letters") << u"abc"_s << none << none << qint64(0) << none;
+    QTest::newRow("two points") << u"12..5"_s << none << none << qint64(0) << none;
 }
 
 void TestRegisterScreen::amountsAndClearedMarks()
@@ -258,445 +136,311 @@ void TestRegisterScreen::amountsAndClearedMarks()
     QFETCH(QString, payment);
     QFETCH(QString, deposit);
     QFETCH(QString, mark);
-    QFETCH(bool, saved);
     QFETCH(qint64, amount);
-    QFETCH(bool, cleared);
-    QFETCH(bool, reconciled);
+    QFETCH(QString, stored);
 
-    showScreen(m_checking.id);
-    RegisterModel* model = m_screen->model();
-    const int entry = model->newEntryRow();
-    model->setData(model->index(entry, RegisterModel::PayeeColumn), QStringLiteral("Payee"));
-    model->setData(model->index(entry, RegisterModel::PaymentColumn), payment);
-    model->setData(model->index(entry, RegisterModel::DepositColumn), deposit);
-    model->setData(model->index(entry, RegisterModel::ClearedColumn), mark);
-    m_screen->view()->setCurrentIndex(model->index(entry, RegisterModel::ClearedColumn));
-    press(Qt::Key_Return, Qt::ControlModifier);
-
-    const QList<Transaction> rows = stored(m_app->state(), m_checking.id);
-    QCOMPARE(rows.size(), saved ? 1 : 0);
-    if (saved) {
+    m_reg->show();
+    m_reg->enter(u"Payee"_s, payment, deposit, mark);
+    const QList<Transaction> rows = m_reg->stored();
+    QCOMPARE(rows.size(), amount ? 1 : 0);
+    if (amount) {
         QCOMPARE(rows.first().amount, amount);
-        QCOMPARE(rows.first().cleared, cleared);
-        QCOMPARE(rows.first().reconciled, reconciled);
+        QCOMPARE(rows.first().cleared, !stored.isEmpty());
+        QCOMPARE(rows.first().reconciled, stored == u"R"_s);
         return;
     }
-    // The entry stays as typed, with the reason in the footer.
-    QCOMPARE(model->buffer().payment, payment);
-    QVERIFY(footerShows(m_screen.get(), QStringLiteral("Enter a payment or deposit amount")));
-    QCOMPARE(m_screen->view()->currentIndex().column(), int(RegisterModel::ClearedColumn));
+    // The entry stays as typed, on its cell, with the reason in the footer.
+    QCOMPARE(m_reg->model()->buffer().payment, payment);
+    QVERIFY(m_reg->footerShows(u"Enter a payment or deposit amount"_s));
+    QCOMPARE(m_reg->column(), int(Col::ClearedColumn));
 }
 
-void TestRegisterScreen::payeeCompletionFillsTheNewEntry()
+void TestRegisterScreen::failedWriteKeepsTheEntry()
 {
-    const auto dining
-        = m_app->state()->categories()->findByName(QStringLiteral("Dining & Restaurants"));
-    QVERIFY(dining);
-    Transaction last = m_app->addTransaction(
-        m_checking.id, QDate(2025, 5, 1), QStringLiteral("Blue Door Cafe"), -1850, dining->id);
-    last.memo = QStringLiteral("lunch");
-    QVERIFY(m_app->state()->transactions()->update(last));
-    showScreen(m_checking.id);
-    RegisterModel* model = m_screen->model();
-    const int entry = model->newEntryRow();
+    QSqlQuery sql(m_reg->app->database()->database());
+    QVERIFY(sql.exec(u"CREATE TRIGGER refuse BEFORE INSERT ON transactions "
+                     "BEGIN SELECT RAISE(ABORT, 'refused'); END"_s));
+    m_reg->show();
+    m_reg->enter(u"Dentist"_s, u"95"_s);
+    QVERIFY(m_reg->stored().isEmpty());
+    QVERIFY(m_reg->footerShows(u"The transaction could not be saved"_s));
+    QCOMPARE(m_reg->model()->buffer().payee, u"Dentist"_s);
+    QCOMPARE(m_reg->model()->buffer().payment, u"95"_s);
+}
 
-    m_screen->view()->setCurrentIndex(model->index(entry, RegisterModel::PayeeColumn));
-    press(Qt::Key_Return);
-    QTRY_VERIFY(editorAt(RegisterModel::PayeeColumn));
-    QLineEdit* payee = editorAt(RegisterModel::PayeeColumn);
-    type(QStringLiteral("door"));
-    QTRY_VERIFY(payee->completer()->popup()->isVisible());
+void TestRegisterScreen::payeeCompletion()
+{
+    const auto dining = m_reg->app->categories()->findByName(u"Dining & Restaurants"_s);
+    add(u"Hardware Barn"_s, -999);
+    Transaction last = add(u"Blue Door Cafe"_s, -1850, 2);
+    last.categoryId = dining->id;
+    last.memo = u"lunch"_s;
+    QVERIFY(m_reg->app->transactions()->update(last));
+    m_reg->show();
+    m_reg->goTo(m_reg->model()->newEntryRow(), Col::DateColumn);
+    QLineEdit* payee = openEditor(Col::PayeeColumn);
+    QVERIFY(payee);
     QAbstractItemView* popup = payee->completer()->popup();
-    popup->setCurrentIndex(popup->model()->index(0, 0));
+    const auto complete = [&](const QString& typed) {
+        payee->selectAll();
+        type(typed);
+        QTRY_VERIFY(popup->isVisible());
+        popup->setCurrentIndex(popup->model()->index(0, 0));
+    };
+
+    // Enter in the open popup only accepts the completion.
+    complete(u"barn"_s);
+    QTest::keyClick(payee, Qt::Key_Return);
+    QTRY_VERIFY(!popup->isVisible());
+    QCOMPARE(payee->text(), u"Hardware Barn"_s);
+    QCOMPARE(m_reg->column(), int(Col::PayeeColumn));
+    QCOMPARE(m_reg->stored().size(), 2);
+
+    // Tab takes it and fills the rest from the payee's last transaction, but the date.
+    complete(u"door"_s);
     press(Qt::Key_Tab);
-    QTRY_COMPARE(currentColumn(), int(RegisterModel::CategoryColumn));
-    QCOMPARE(model->buffer().payee, QStringLiteral("Blue Door Cafe"));
-    QCOMPARE(model->buffer().payment, QStringLiteral("18.50"));
-    QCOMPARE(model->buffer().category, QStringLiteral("Dining & Restaurants"));
-    QCOMPARE(model->buffer().categoryId, dining->id);
-    QCOMPARE(model->buffer().memo, QStringLiteral("lunch"));
-    QCOMPARE(model->buffer().date, QStringLiteral("6/18/2025")); // not filled
+    QTRY_COMPARE(m_reg->column(), int(Col::CategoryColumn));
+    const RegisterModel::EntryBuffer& filled = m_reg->model()->buffer();
+    QCOMPARE(filled.payee, u"Blue Door Cafe"_s);
+    QCOMPARE(filled.payment, u"18.50"_s);
+    QCOMPARE(filled.categoryId, dining->id);
+    QCOMPARE(filled.memo, u"lunch"_s);
+    QCOMPARE(filled.date, u"6/18/2025"_s);
 
     // On an existing row the payee's last transaction fills nothing.
     press(Qt::Key_Escape);
-    m_screen->view()->setCurrentIndex(model->index(0, RegisterModel::PayeeColumn));
-    QCOMPARE(model->editingRow(), 0);
-    press(Qt::Key_Return);
-    QTRY_VERIFY(editorAt(RegisterModel::PayeeColumn));
-    editorAt(RegisterModel::PayeeColumn)->clear();
-    type(QStringLiteral("Blue Door Cafe"));
-    model->setData(model->index(0, RegisterModel::PaymentColumn), QStringLiteral("1.00"));
+    m_reg->goTo(0, Col::PayeeColumn);
+    QVERIFY((payee = openEditor(Col::PayeeColumn)));
+    payee->selectAll();
+    type(u"Blue Door Cafe"_s);
     press(Qt::Key_Tab);
-    QTRY_COMPARE(currentColumn(), int(RegisterModel::CategoryColumn));
-    QCOMPARE(model->buffer().payment, QStringLiteral("1.00"));
+    QTRY_COMPARE(m_reg->column(), int(Col::CategoryColumn));
+    QCOMPARE(m_reg->model()->buffer().payment, u"9.99"_s);
 }
 
-void TestRegisterScreen::enterInCompletionPopupOnlyAccepts()
+void TestRegisterScreen::transfersAndDeleting()
 {
-    m_app->addTransaction(m_checking.id, QDate(2025, 5, 1), QStringLiteral("Hardware Barn"), -999);
-    showScreen(m_checking.id);
-    RegisterModel* model = m_screen->model();
-    m_screen->view()->setCurrentIndex(
-        model->index(model->newEntryRow(), RegisterModel::PayeeColumn));
-    press(Qt::Key_Return);
-    QTRY_VERIFY(editorAt(RegisterModel::PayeeColumn));
-    QLineEdit* payee = editorAt(RegisterModel::PayeeColumn);
-    type(QStringLiteral("barn"));
-    QAbstractItemView* popup = payee->completer()->popup();
-    QTRY_VERIFY(popup->isVisible());
-    popup->setCurrentIndex(popup->model()->index(0, 0));
-    QTest::keyClick(payee, Qt::Key_Return);
-    QTRY_VERIFY(!popup->isVisible());
-    QCOMPARE(payee->text(), QStringLiteral("Hardware Barn"));
-    QCOMPARE(currentColumn(), int(RegisterModel::PayeeColumn));
-    QCOMPARE(stored(m_app->state(), m_checking.id).size(), 1);
-}
-
-void TestRegisterScreen::transfersCreateTwoLinkedLegs()
-{
-    const Account savings = m_app->addAccount(QStringLiteral("Savings"));
-    Account euros = m_app->addAccount(QStringLiteral("Euro Cash"));
+    const Account savings = m_reg->app.addAccount(u"Savings"_s);
+    Account euros = m_reg->app.addAccount(u"Euro Cash"_s);
     euros.currency = Currency::EUR;
-    QVERIFY(m_app->state()->accounts()->update(euros));
-    showScreen(m_checking.id);
-    RegisterModel* model = m_screen->model();
-    QSignalSpy errors(m_screen.get(), &RegisterScreen::errorMessage);
+    QVERIFY(m_reg->app->accounts()->update(euros));
+    add(u"Coffee"_s, -450);
+    m_reg->show();
+    QSignalSpy errors(m_reg->screen.get(), &RegisterScreen::errorMessage);
 
-    auto enter = [&](const QString& payee, const QString& payment) {
-        const int entry = model->newEntryRow();
-        model->setData(model->index(entry, RegisterModel::PayeeColumn), payee);
-        model->setData(model->index(entry, RegisterModel::PaymentColumn), payment);
-        m_screen->view()->setCurrentIndex(model->index(entry, RegisterModel::PaymentColumn));
-        press(Qt::Key_Return, Qt::ControlModifier);
-    };
+    m_reg->enter(u"[Transfer] Euro Cash"_s, u"10"_s);
+    QCOMPARE(errors.value(0).value(0).toString(),
+        u"Transfers require both accounts to use the same currency"_s);
+    QVERIFY(m_reg->stored(euros.id).isEmpty());
+    m_reg->enter(u"[Transfer] Nowhere"_s, u"10"_s);
+    QVERIFY(m_reg->footerShows(u"Transfer account not found"_s));
+    m_reg->enter(u"[Transfer] Checking"_s, u"10"_s); // itself
+    QCOMPARE(m_reg->stored().size(), 1);
 
-    enter(QStringLiteral("[Transfer] Euro Cash"), QStringLiteral("10"));
-    QCOMPARE(errors.count(), 1);
-    QCOMPARE(errors.first().first().toString(),
-        QStringLiteral("Transfers require both accounts to use the same currency"));
-    QVERIFY(stored(m_app->state(), m_checking.id).isEmpty());
-    QVERIFY(stored(m_app->state(), euros.id).isEmpty());
-
-    enter(QStringLiteral("[Transfer] Nowhere"), QStringLiteral("10"));
-    QVERIFY(footerShows(m_screen.get(), QStringLiteral("Transfer account not found")));
-    enter(QStringLiteral("[Transfer] Checking"), QStringLiteral("10")); // itself
-    QVERIFY(stored(m_app->state(), m_checking.id).isEmpty());
-
-    model->resetBuffer();
-    enter(QStringLiteral("[Transfer] Savings"), QStringLiteral("300"));
-    const QList<Transaction> out = stored(m_app->state(), m_checking.id);
-    const QList<Transaction> in = stored(m_app->state(), savings.id);
-    QCOMPARE(out.size(), 1);
+    m_reg->enter(u"[Transfer] Savings"_s, u"300"_s);
+    const Transaction out = m_reg->stored().first(); // newest first
+    const QList<Transaction> in = m_reg->stored(savings.id);
     QCOMPARE(in.size(), 1);
-    QCOMPARE(out[0].payee, QStringLiteral("Transfer to Savings"));
-    QCOMPARE(in[0].payee, QStringLiteral("Transfer from Checking"));
-    QCOMPARE(out[0].amount, qint64(-30000));
+    QCOMPARE(out.payee, u"Transfer to Savings"_s);
+    QCOMPARE(in[0].payee, u"Transfer from Checking"_s);
+    QCOMPARE(out.amount, qint64(-30000));
     QCOMPARE(in[0].amount, qint64(30000));
-    QCOMPARE(out[0].transferLinkId, in[0].id);
-    QCOMPARE(in[0].transferLinkId, out[0].id);
-    QCOMPARE(out[0].transferDestAccountId, savings.id);
-    QCOMPARE(in[0].transferDestAccountId, m_checking.id);
-    QVERIFY(in[0].categoryId.isEmpty());
+    QCOMPARE(out.transferLinkId, in[0].id);
+    QCOMPARE(in[0].transferLinkId, out.id);
+    QCOMPARE(in[0].transferDestAccountId, m_reg->checking.id);
 
     // Changing one leg's amount keeps the other leg opposite.
-    m_screen->view()->setCurrentIndex(model->index(0, RegisterModel::PaymentColumn));
-    model->setData(model->index(0, RegisterModel::PaymentColumn), QStringLiteral("275"));
+    m_reg->goTo(1, Col::PaymentColumn);
+    m_reg->model()->setData(m_reg->cell(1, Col::PaymentColumn), u"275"_s);
     press(Qt::Key_Return, Qt::ControlModifier);
-    QCOMPARE(stored(m_app->state(), savings.id).first().amount, qint64(27500));
-    QCOMPARE(stored(m_app->state(), m_checking.id).first().amount, qint64(-27500));
-}
+    QCOMPARE(m_reg->stored(savings.id).first().amount, qint64(27500));
+    QCOMPARE(m_reg->stored().first().amount, qint64(-27500));
 
-void TestRegisterScreen::editingAnExistingRowMovesOn()
-{
-    m_app->addTransaction(m_checking.id, QDate(2025, 6, 1), QStringLiteral("Rent"), -150000);
-    m_app->addTransaction(m_checking.id, QDate(2025, 6, 2), QStringLiteral("Paycheck"), 250000);
-    showScreen(m_checking.id);
-    RegisterModel* model = m_screen->model();
-
-    m_screen->view()->setCurrentIndex(model->index(0, RegisterModel::PayeeColumn));
-    QCOMPARE(model->editingRow(), 0);
-    press(Qt::Key_Return);
-    QTRY_VERIFY(editorAt(RegisterModel::PayeeColumn));
-    QLineEdit* payee = editorAt(RegisterModel::PayeeColumn);
-    payee->selectAll();
-    type(QStringLiteral("Landlord"));
-    press(Qt::Key_Return); // on to Category
-    QTRY_COMPARE(currentColumn(), int(RegisterModel::CategoryColumn));
-    press(Qt::Key_Return, Qt::ControlModifier);
-
-    const QList<Transaction> rows = stored(m_app->state(), m_checking.id);
-    QCOMPARE(rows.size(), 2);
-    QCOMPARE(rows.last().payee, QStringLiteral("Landlord"));
-    QCOMPARE(rows.last().amount, qint64(-150000));
-    QCOMPARE(rows.last().syncStatus, SyncStatus::Pending);
-    // The next row becomes current and is the one being edited, without an editor.
-    QCOMPARE(m_screen->view()->currentIndex(), model->index(1, RegisterModel::DateColumn));
-    QCOMPARE(model->editingRow(), 1);
-    QVERIFY(!m_screen->view()->currentEditor());
-    QCOMPARE(model->index(1, RegisterModel::BalanceColumn).data().toString(),
-        QStringLiteral("1,000.00"));
-}
-
-void TestRegisterScreen::deletingRowsAndClearingTheEntry()
-{
-    const Account savings = m_app->addAccount(QStringLiteral("Savings"));
-    m_app->addTransaction(m_checking.id, QDate(2025, 6, 1), QStringLiteral("Coffee"), -450);
-    showScreen(m_checking.id);
-    RegisterModel* model = m_screen->model();
-
-    // A transfer, then Ctrl+D on its leg removes both legs after Yes.
-    const int entry = model->newEntryRow();
-    model->setData(
-        model->index(entry, RegisterModel::PayeeColumn), QStringLiteral("[Transfer] Savings"));
-    model->setData(model->index(entry, RegisterModel::DepositColumn), QStringLiteral("40"));
-    m_screen->view()->setCurrentIndex(model->index(entry, RegisterModel::DepositColumn));
-    press(Qt::Key_Return, Qt::ControlModifier);
-    QCOMPARE(stored(m_app->state(), savings.id).size(), 1);
-
-    m_screen->view()->setCurrentIndex(model->index(1, RegisterModel::PayeeColumn));
+    // Ctrl+D on a transfer leg: No keeps both legs, Yes deletes both.
+    m_reg->goTo(1, Col::PayeeColumn);
     MessageBoxes::setNextAnswer(QMessageBox::No);
     press(Qt::Key_D, Qt::ControlModifier);
-    QCOMPARE(MessageBoxes::lastShown()->title, QStringLiteral("Delete Transaction"));
     QCOMPARE(MessageBoxes::lastShown()->text,
-        QStringLiteral("Delete transfer \"Transfer to Savings\" for $40.00?\n\nBoth sides of "
-                       "the transfer will be deleted."));
-    QCOMPARE(stored(m_app->state(), m_checking.id).size(), 2);
-
+        u"Delete transfer \"Transfer to Savings\" for $275.00?\n\n"
+        "Both sides of the transfer will be deleted."_s);
+    QCOMPARE(m_reg->stored().size(), 2);
     MessageBoxes::setNextAnswer(QMessageBox::Yes);
     press(Qt::Key_D, Qt::ControlModifier);
-    QCOMPARE(stored(m_app->state(), m_checking.id).size(), 1);
-    QVERIFY(stored(m_app->state(), savings.id).isEmpty());
-
-    m_screen->view()->setCurrentIndex(model->index(0, RegisterModel::PayeeColumn));
-    MessageBoxes::setNextAnswer(QMessageBox::Yes);
-    press(Qt::Key_D, Qt::ControlModifier);
-    QCOMPARE(MessageBoxes::lastShown()->text, QStringLiteral("Delete \"Coffee\" for $4.50?"));
-    QVERIFY(stored(m_app->state(), m_checking.id).isEmpty());
+    QCOMPARE(m_reg->stored().size(), 1);
+    QVERIFY(m_reg->stored(savings.id).isEmpty());
 
     // Ctrl+D on the new-entry row clears it without asking.
     MessageBoxes::clearAnswers();
-    model->setData(model->index(model->newEntryRow(), RegisterModel::PayeeColumn),
-        QStringLiteral("Half typed"));
-    m_screen->view()->setCurrentIndex(
-        model->index(model->newEntryRow(), RegisterModel::MemoColumn));
+    const int entry = m_reg->model()->newEntryRow();
+    m_reg->goTo(entry, Col::MemoColumn);
+    m_reg->model()->setData(m_reg->cell(entry, Col::PayeeColumn), u"Half typed"_s);
     press(Qt::Key_D, Qt::ControlModifier);
     QVERIFY(!MessageBoxes::lastShown());
+    QVERIFY(m_reg->model()->buffer().payee.isEmpty());
+    QCOMPARE(m_reg->stored().size(), 1);
+}
+
+void TestRegisterScreen::editingRowsKeepsTheHalfTypedEntry()
+{
+    add(u"Rent"_s, -150000);
+    add(u"Paycheck"_s, 250000, 2);
+    RegisterModel* model = m_reg->show()->model();
+    const int entry = model->newEntryRow();
+    m_reg->goTo(entry, Col::PayeeColumn);
+    model->setData(m_reg->cell(entry, Col::PayeeColumn), u"Dentist"_s);
+    model->setData(m_reg->cell(entry, Col::PaymentColumn), u"95"_s);
+
+    // Looking at another row and coming back, or a reload, keeps what was typed.
+    m_reg->goTo(0, Col::PayeeColumn);
+    QCOMPARE(model->buffer().payee, u"Rent"_s);
+    m_reg->goTo(entry, Col::PayeeColumn);
+    QCOMPARE(model->buffer().payee, u"Dentist"_s);
+    QCOMPARE(model->buffer().payment, u"95"_s);
+    const Account other = m_reg->app.addAccount(u"Other"_s);
+    m_reg->screen->reload();
+    QCOMPARE(model->buffer().payee, u"Dentist"_s);
+    // Another account starts afresh.
+    m_reg->screen->setAccount(other.id);
     QVERIFY(model->buffer().payee.isEmpty());
-    QVERIFY(footerShows(m_screen.get(), QStringLiteral("Fields cleared")));
-    QTRY_VERIFY(editorAt(RegisterModel::DateColumn));
+
+    m_reg->screen->setAccount(m_reg->checking.id);
+    m_reg->goTo(0, Col::PayeeColumn);
+    QLineEdit* payee = openEditor(Col::PayeeColumn);
+    QVERIFY(payee);
+    payee->selectAll();
+    type(u"Landlord"_s);
+    press(Qt::Key_Return); // on to Category
+    QTRY_COMPARE(m_reg->column(), int(Col::CategoryColumn));
+    press(Qt::Key_Return, Qt::ControlModifier);
+    const QList<Transaction> rows = m_reg->stored();
+    QCOMPARE(rows.size(), 2);
+    QCOMPARE(rows.last().payee, u"Landlord"_s);
+    QCOMPARE(rows.last().amount, qint64(-150000));
+    QCOMPARE(rows.last().syncStatus, SyncStatus::Pending);
+    // The next row becomes current and is the one being edited, without an editor.
+    QCOMPARE(m_reg->view()->currentIndex(), m_reg->cell(1, Col::DateColumn));
+    QCOMPARE(model->editingRow(), 1);
+    QVERIFY(!m_reg->view()->currentEditor());
 }
 
 void TestRegisterScreen::apostropheCopiesFromAbove()
 {
-    Transaction first = m_app->addTransaction(
-        m_checking.id, QDate(2025, 6, 1), QStringLiteral("Pharmacy"), -1299);
-    first.memo = QStringLiteral("prescription");
-    QVERIFY(m_app->state()->transactions()->update(first));
-    showScreen(m_checking.id);
-    RegisterModel* model = m_screen->model();
+    Transaction first = add(u"Pharmacy"_s, -1299);
+    first.memo = u"prescription"_s;
+    QVERIFY(m_reg->app->transactions()->update(first));
+    RegisterModel* model = m_reg->show()->model();
     const int entry = model->newEntryRow();
-
-    m_screen->view()->setCurrentIndex(model->index(entry, RegisterModel::PayeeColumn));
-    press(Qt::Key_Apostrophe);
-    QCOMPARE(model->buffer().payee, QStringLiteral("Pharmacy"));
-    m_screen->view()->setCurrentIndex(model->index(entry, RegisterModel::MemoColumn));
-    press(Qt::Key_Apostrophe);
-    QCOMPARE(model->buffer().memo, QStringLiteral("prescription"));
-    m_screen->view()->setCurrentIndex(model->index(entry, RegisterModel::PaymentColumn));
-    press(Qt::Key_Apostrophe);
-    QCOMPARE(model->buffer().payment, QStringLiteral("12.99"));
-
+    for (const auto& [column, text] : { std::pair { Col::PayeeColumn, "Pharmacy" },
+             { Col::MemoColumn, "prescription" }, { Col::PaymentColumn, "12.99" } }) {
+        m_reg->goTo(entry, column);
+        press(Qt::Key_Apostrophe);
+        QCOMPARE(model->index(entry, column).data().toString(), QLatin1String(text));
+    }
     // In an editor an apostrophe is just text.
-    press(Qt::Key_Return);
-    QTRY_VERIFY(editorAt(RegisterModel::PaymentColumn));
-    m_screen->view()->setCurrentIndex(model->index(entry, RegisterModel::PayeeColumn));
-    press(Qt::Key_Return);
-    QTRY_VERIFY(editorAt(RegisterModel::PayeeColumn));
-    editorAt(RegisterModel::PayeeColumn)->clear();
-    type(QStringLiteral("Joe's"));
-    QCOMPARE(editorAt(RegisterModel::PayeeColumn)->text(), QStringLiteral("Joe's"));
-}
+    QLineEdit* payee = openEditor(Col::PayeeColumn);
+    QVERIFY(payee);
+    payee->clear();
+    type(u"Joe's"_s);
+    QCOMPARE(payee->text(), u"Joe's"_s);
+    press(Qt::Key_Escape);
 
-void TestRegisterScreen::stickyDateAndNewEntryPosition()
-{
-    m_app->addTransaction(m_checking.id, QDate(2025, 6, 1), QStringLiteral("Older"), -100);
-    showScreen(m_checking.id);
-    RegisterModel* model = m_screen->model();
-    QCOMPARE(model->newEntryRow(), 1);
-    QCOMPARE(model->buffer().date, QStringLiteral("6/18/2025"));
-
-    int entry = model->newEntryRow();
-    model->setData(model->index(entry, RegisterModel::DateColumn), QStringLiteral("6/10/2025"));
-    model->setData(model->index(entry, RegisterModel::PayeeColumn), QStringLiteral("First"));
-    model->setData(model->index(entry, RegisterModel::PaymentColumn), QStringLiteral("1"));
-    m_screen->view()->setCurrentIndex(model->index(entry, RegisterModel::PaymentColumn));
-    press(Qt::Key_Return, Qt::ControlModifier);
-    // The next entry starts on the date just used.
-    QCOMPARE(model->buffer().date, QStringLiteral("6/10/2025"));
-    QCOMPARE(model->index(model->newEntryRow(), RegisterModel::DateColumn).data().toString(),
-        QStringLiteral("6/10/2025"));
-
-    m_screen->view()->sortByColumn(RegisterModel::DateColumn, Qt::DescendingOrder);
-    QCOMPARE(model->newEntryRow(), 0);
-    QCOMPARE(
-        QSettings().value(QStringLiteral("register/sortOrder")).toInt(), int(Qt::DescendingOrder));
-    m_screen->view()->sortByColumn(RegisterModel::PayeeColumn, Qt::DescendingOrder);
-    QCOMPARE(model->newEntryRow(), 2);
-    m_app->state()->preferences()->setBool(QStringLiteral("registerNewestFirst"), true);
-    QCOMPARE(model->sortColumn(), 0);
-    QCOMPARE(model->newEntryRow(), 0);
-    QCOMPARE(m_screen->view()->horizontalHeader()->sortIndicatorOrder(), Qt::DescendingOrder);
+    // With the new-entry row on top, the row below copies no placeholder text.
+    m_reg->view()->sortByColumn(Col::DateColumn, Qt::DescendingOrder);
+    m_reg->goTo(1, Col::MemoColumn);
+    QCOMPARE(model->buffer().memo, u"prescription"_s);
+    press(Qt::Key_Apostrophe);
+    QCOMPARE(model->buffer().memo, QString());
 }
 
 void TestRegisterScreen::splitRowsRefuseInPlaceAmounts()
 {
-    Transaction split
-        = m_app->addTransaction(m_checking.id, QDate(2025, 6, 1), QStringLiteral("Big Box"), -9000);
+    Transaction split = add(u"Big Box"_s, -9000);
     split.isSplit = true;
-    QVERIFY(m_app->state()->transactions()->update(split));
-    showScreen(m_checking.id);
-    RegisterModel* model = m_screen->model();
-    QCOMPARE(model->index(0, RegisterModel::CategoryColumn).data().toString(),
-        QStringLiteral("—Split—"));
-
-    for (int column : { RegisterModel::CategoryColumn, RegisterModel::PaymentColumn,
-             RegisterModel::DepositColumn }) {
-        const QModelIndex cell = model->index(0, column);
-        m_screen->view()->setCurrentIndex(cell);
-        QTest::mouseClick(m_screen->view()->viewport(), Qt::LeftButton, {},
-            m_screen->view()->visualRect(cell).center());
-        QVERIFY(!m_screen->view()->currentEditor());
-        QVERIFY(!model->flags(cell).testFlag(Qt::ItemIsEditable));
+    QVERIFY(m_reg->app->transactions()->update(split));
+    RegisterTableView* view = m_reg->show()->view();
+    const auto click = [&](int column) {
+        m_reg->goTo(0, column);
+        const QPoint at = view->visualRect(m_reg->cell(0, column)).center();
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+    };
+    for (int column : { Col::CategoryColumn, Col::PaymentColumn, Col::DepositColumn }) {
+        click(column);
+        QVERIFY(!view->currentEditor());
     }
     // The other fields of the row still edit in place.
-    const QModelIndex memo = model->index(0, RegisterModel::MemoColumn);
-    QTest::mouseClick(m_screen->view()->viewport(), Qt::LeftButton, {},
-        m_screen->view()->visualRect(memo).center());
-    QTRY_VERIFY(editorAt(RegisterModel::MemoColumn));
+    click(Col::MemoColumn);
+    QTRY_VERIFY(m_reg->editorAt(Col::MemoColumn));
 }
 
 void TestRegisterScreen::columnLayoutSurvivesANewScreen()
 {
-    showScreen(m_checking.id);
-    QHeaderView* header = m_screen->view()->horizontalHeader();
-    QCOMPARE(header->sectionSize(RegisterModel::PayeeColumn), 250);
-    header->resizeSection(RegisterModel::PayeeColumn, 321);
-    m_screen->view()->setColumnHidden(RegisterModel::CheckNumberColumn, true);
-    QSettings().setValue(QStringLiteral("register/colHidden/1"), true);
-    QSettings().setValue(QStringLiteral("register/colHidden/0"), true);
-    QSettings().setValue(QStringLiteral("register/colHidden/8"), true);
+    m_reg->show()->view()->horizontalHeader()->resizeSection(Col::PayeeColumn, 321);
+    m_reg->view()->setColumnHidden(Col::CheckNumberColumn, true);
+    for (int column : { Col::CheckNumberColumn, Col::DateColumn, Col::BalanceColumn })
+        QSettings().setValue(u"register/colHidden/%1"_s.arg(column), true);
 
-    showScreen(m_checking.id);
-    QCOMPARE(m_screen->view()->columnWidth(RegisterModel::PayeeColumn), 321);
-    QVERIFY(m_screen->view()->isColumnHidden(RegisterModel::CheckNumberColumn));
-    QVERIFY(!m_screen->view()->isColumnHidden(RegisterModel::DateColumn));
-    QVERIFY(!m_screen->view()->isColumnHidden(RegisterModel::BalanceColumn));
-
+    RegisterTableView* view = m_reg->show()->view();
+    QCOMPARE(view->columnWidth(Col::PayeeColumn), 321);
+    QVERIFY(view->isColumnHidden(Col::CheckNumberColumn));
+    QVERIFY(!view->isColumnHidden(Col::DateColumn));
+    QVERIFY(!view->isColumnHidden(Col::BalanceColumn));
     // With Chk # hidden, Tab from Date goes straight to Payee.
-    press(Qt::Key_Return);
-    QTRY_VERIFY(editorAt(RegisterModel::DateColumn));
+    QVERIFY(openEditor(Col::DateColumn));
     press(Qt::Key_Tab);
-    QTRY_COMPARE(currentColumn(), int(RegisterModel::PayeeColumn));
+    QTRY_COMPARE(m_reg->column(), int(Col::PayeeColumn));
 
     // "Reconcile" appears only once something answers it.
-    auto* reconcile = m_screen->findChild<QPushButton*>();
-    QVERIFY(reconcile && reconcile->text() == QStringLiteral("Reconcile"));
+    auto* reconcile = m_reg->screen->findChild<QPushButton*>();
+    QCOMPARE(reconcile->text(), u"Reconcile"_s);
     QVERIFY(!reconcile->isVisible());
-    QSignalSpy requested(m_screen.get(), &RegisterScreen::reconcileRequested);
+    QSignalSpy requested(m_reg->screen.get(), &RegisterScreen::reconcileRequested);
     QVERIFY(reconcile->isVisible());
     QTest::mouseClick(reconcile, Qt::LeftButton);
-    QCOMPARE(requested.count(), 1);
-    QCOMPARE(requested.first().first().toString(), m_checking.id);
+    QCOMPARE(requested.value(0).value(0).toString(), m_reg->checking.id);
 
-    m_screen->resetColumnLayout();
-    QCOMPARE(m_screen->view()->columnWidth(RegisterModel::PayeeColumn), 250);
-    QVERIFY(!m_screen->view()->isColumnHidden(RegisterModel::CheckNumberColumn));
-    QVERIFY(!QSettings().contains(QStringLiteral("register/colWidth/2")));
+    m_reg->screen->resetColumnLayout();
+    QVERIFY(!view->isColumnHidden(Col::CheckNumberColumn));
 }
 
 void TestRegisterScreen::twoLineModeRoutesPayeeMemoCategory()
 {
-    m_app->state()->preferences()->setBool(QStringLiteral("registerTwoLine"), true);
-    showScreen(m_checking.id);
-    RegisterModel* model = m_screen->model();
-    QVERIFY(m_screen->view()->isColumnHidden(RegisterModel::MemoColumn));
-    QCOMPARE(model->headerData(RegisterModel::PayeeColumn, Qt::Horizontal).toString(),
-        QStringLiteral("Payee / Memo"));
-    QCOMPARE(m_screen->view()->rowHeight(0), 52);
-
-    m_screen->view()->setCurrentIndex(
-        model->index(model->newEntryRow(), RegisterModel::PayeeColumn));
+    m_reg->app->preferences()->setBool(u"registerTwoLine"_s, true);
+    RegisterTableView* view = m_reg->show()->view();
+    QVERIFY(view->isColumnHidden(Col::MemoColumn));
+    m_reg->goTo(m_reg->model()->newEntryRow(), Col::PayeeColumn);
     press(Qt::Key_Return);
     QWidget* container = nullptr;
-    QTRY_VERIFY((container = m_screen->view()->indexWidget(m_screen->view()->currentIndex())));
-    QCOMPARE(container->objectName(), QStringLiteral("PayeeMemoEditor"));
-    auto* payee = container->findChild<QLineEdit*>(QStringLiteral("payeeEdit"));
-    auto* memo = container->findChild<QLineEdit*>(QStringLiteral("memoEdit"));
-    QTRY_COMPARE(focused(), payee);
-    type(QStringLiteral("Book Shop"));
+    QTRY_VERIFY((container = view->indexWidget(view->currentIndex())));
+    auto* memo = container->findChild<QLineEdit*>(u"memoEdit"_s);
+    QTRY_COMPARE(QApplication::focusWidget(), container->findChild<QLineEdit*>(u"payeeEdit"_s));
+    type(u"Book Shop"_s);
     press(Qt::Key_Tab);
-    QCOMPARE(focused(), memo);
-    type(QStringLiteral("gift for Sam"));
-    press(Qt::Key_Backtab);
-    QCOMPARE(focused(), payee);
+    QCOMPARE(QApplication::focusWidget(), memo);
+    type(u"gift for Sam"_s);
     press(Qt::Key_Tab);
-    press(Qt::Key_Tab);
-    QTRY_COMPARE(currentColumn(), int(RegisterModel::CategoryColumn));
-    QCOMPARE(model->buffer().payee, QStringLiteral("Book Shop"));
-    QCOMPARE(model->buffer().memo, QStringLiteral("gift for Sam"));
+    QTRY_COMPARE(m_reg->column(), int(Col::CategoryColumn));
+    QCOMPARE(m_reg->model()->buffer().payee, u"Book Shop"_s);
+    QCOMPARE(m_reg->model()->buffer().memo, u"gift for Sam"_s);
 
     // Back onto the payee lands in the memo line.
     press(Qt::Key_Backtab);
-    QTRY_COMPARE(currentColumn(), int(RegisterModel::PayeeColumn));
-    QTRY_VERIFY(focused() && focused()->objectName() == QLatin1String("memoEdit"));
-}
-
-void TestRegisterScreen::halfTypedEntrySurvivesVisitsAndReloads()
-{
-    m_app->addTransaction(m_checking.id, QDate(2025, 6, 1), QStringLiteral("Bakery"), -600);
-    showScreen(m_checking.id);
-    RegisterModel* model = m_screen->model();
-    const int entry = model->newEntryRow();
-    model->setData(model->index(entry, RegisterModel::PayeeColumn), QStringLiteral("Dentist"));
-    model->setData(model->index(entry, RegisterModel::PaymentColumn), QStringLiteral("95"));
-
-    // Looking at another row and coming back keeps what was typed.
-    m_screen->view()->setCurrentIndex(model->index(0, RegisterModel::PayeeColumn));
-    QCOMPARE(model->buffer().payee, QStringLiteral("Bakery"));
-    m_screen->view()->setCurrentIndex(model->index(entry, RegisterModel::PayeeColumn));
-    QCOMPARE(model->buffer().payee, QStringLiteral("Dentist"));
-    QCOMPARE(model->buffer().payment, QStringLiteral("95"));
-
-    // So does a reload caused by a change elsewhere.
-    const Account other = m_app->addAccount(QStringLiteral("Other"));
-    m_app->addTransaction(other.id, QDate(2025, 6, 2), QStringLiteral("Elsewhere"), 100);
-    m_screen->reload();
-    QCOMPARE(model->buffer().payee, QStringLiteral("Dentist"));
-
-    // Switching accounts does not carry it over.
-    m_screen->setAccount(other.id);
-    QVERIFY(model->buffer().payee.isEmpty());
+    QTRY_COMPARE(m_reg->column(), int(Col::PayeeColumn));
+    QTRY_COMPARE(QApplication::focusWidget()->objectName(), u"memoEdit"_s);
 }
 
 void TestRegisterScreen::openingBalanceRowIsInert()
 {
-    const Account funded = m_app->addAccount(QStringLiteral("Funded"), 50000);
-    m_app->addTransaction(funded.id, QDate(2025, 6, 1), QStringLiteral("Shop"), -1000);
-    showScreen(funded.id);
-    RegisterModel* model = m_screen->model();
-    QVERIFY(model->isOpeningRow(0));
-    QCOMPARE(model->index(0, RegisterModel::PayeeColumn).data().toString(),
-        QStringLiteral("Opening Balance"));
-
-    m_screen->view()->setCurrentIndex(model->index(0, RegisterModel::PayeeColumn));
-    QCOMPARE(model->editingRow(), -1);
-    QVERIFY(
-        !model->flags(model->index(0, RegisterModel::PayeeColumn)).testFlag(Qt::ItemIsEditable));
+    const Account funded = m_reg->app.addAccount(u"Funded"_s, 50000);
+    m_reg->app.addTransaction(funded.id, QDate(2025, 6, 1), u"Shop"_s, -1000);
+    m_reg->show(funded.id);
+    QVERIFY(m_reg->model()->isOpeningRow(0));
+    m_reg->goTo(0, Col::PayeeColumn);
+    QCOMPARE(m_reg->model()->editingRow(), -1);
     press(Qt::Key_Return);
-    QVERIFY(!m_screen->view()->currentEditor());
+    QVERIFY(!m_reg->view()->currentEditor());
     press(Qt::Key_D, Qt::ControlModifier);
     QVERIFY(!MessageBoxes::lastShown());
-    QCOMPARE(m_app->state()->transactions()->findRegisterRows(funded.id).size(), 2);
+    QCOMPARE(m_reg->app->transactions()->findRegisterRows(funded.id).size(), 2);
 }
 
 QTEST_MAIN(TestRegisterScreen)

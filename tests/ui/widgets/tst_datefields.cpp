@@ -9,26 +9,24 @@
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QPointer>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
 #include <QTimeZone>
 #include <QVBoxLayout>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // A Wednesday, so that the week keys have somewhere to go.
 const QDate kToday(2026, 3, 11);
 
-QString rendered(const QDate& date)
-{
-    return date.toString(QStringLiteral("M/d/yyyy"));
-}
-
 // A window holding the field and a second editor to move the focus to.
-template <class Field> struct Window {
+struct Window {
     QWidget window;
-    Field* field = new Field;
+    DateField* field = new DateField;
     QLineEdit* other = new QLineEdit;
 
     Window()
@@ -36,7 +34,6 @@ template <class Field> struct Window {
         auto* layout = new QVBoxLayout(&window);
         layout->addWidget(field);
         layout->addWidget(other);
-        window.move(120, 80);
         window.show();
         window.activateWindow();
         field->setFocus();
@@ -56,9 +53,8 @@ QModelIndex dayCell(QTableView* view, int day)
     QAbstractItemModel* model = view->model();
     for (int row = 1; row < model->rowCount(); ++row) {
         for (int column = 1; column < model->columnCount(); ++column) {
-            const QModelIndex index = model->index(row, column);
-            if (index.data().toString() == QString::number(day))
-                return index;
+            if (model->index(row, column).data().toString() == QString::number(day))
+                return model->index(row, column);
         }
     }
     return {};
@@ -70,39 +66,18 @@ class TestDateFields : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init();
-    void cleanup();
+    void initTestCase() { Clock::setFixedUtc(QDateTime(kToday, QTime(12, 0), QTimeZone::utc())); }
+    void cleanupTestCase() { Clock::clearFixed(); }
     void parsesTypedFormats_data();
     void parsesTypedFormats();
     void dateKeys_data();
     void dateKeys();
-    void invalidHeldDateStartsFromToday();
-    void otherKeysAreTyped();
-    void focusOutConfirmsOrRestores();
-    void dateChangedOnlyOnChange();
+    void typedDateConfirmedOnFocusOut();
     void calendarOpens_data();
     void calendarOpens();
-    void calendarPreselectsTypedDate();
-    void clickingADayPicksItAndCloses();
-    void keyboardInCalendar();
-    void calendarActionIconFollowsPalette();
-
-private:
-    template <class Field> void checkKey(const QDate& start, char key, const QDate& expected);
-    Qt::DayOfWeek m_weekStart = Qt::Monday;
+    void calendarPicks();
+    void calendarIconFollowsPalette();
 };
-
-void TestDateFields::init()
-{
-    Clock::setFixedUtc(QDateTime(kToday, QTime(12, 0), QTimeZone::utc()));
-    m_weekStart = DisplaySettings::weekStartDay();
-}
-
-void TestDateFields::cleanup()
-{
-    Clock::clearFixed();
-    DisplaySettings::setWeekStartDay(m_weekStart);
-}
 
 void TestDateFields::parsesTypedFormats_data()
 {
@@ -112,18 +87,13 @@ void TestDateFields::parsesTypedFormats_data()
     QTest::newRow("M/d/yyyy") << "1/2/2025" << QDate(2025, 1, 2);
     QTest::newRow("MM/dd/yyyy") << "01/02/2025" << QDate(2025, 1, 2);
     QTest::newRow("M/d/yy in the 1900s") << "1/2/25" << QDate(1925, 1, 2);
-    QTest::newRow("MM/dd/yy in the 1900s") << "01/02/25" << QDate(1925, 1, 2);
-    QTest::newRow("two-digit 99") << "12/31/99" << QDate(1999, 12, 31);
-    QTest::newRow("leap day") << "2/29/2024" << QDate(2024, 2, 29);
+    QTest::newRow("MM/dd/yy in the 1900s") << "01/02/99" << QDate(1999, 1, 2);
     QTest::newRow("surrounding blanks") << "  7/4/2026 " << QDate(2026, 7, 4);
     QTest::newRow("no leap day in 2023") << "2/29/2023" << QDate();
     QTest::newRow("month 13") << "13/1/2025" << QDate();
-    QTest::newRow("day 32") << "1/32/2025" << QDate();
     QTest::newRow("iso order") << "2025-01-02" << QDate();
-    QTest::newRow("no year") << "1/2" << QDate();
     QTest::newRow("three-digit year") << "1/2/025" << QDate();
     QTest::newRow("words") << "Jan 2 2025" << QDate();
-    QTest::newRow("empty") << "" << QDate();
 }
 
 void TestDateFields::parsesTypedFormats()
@@ -134,15 +104,14 @@ void TestDateFields::parsesTypedFormats()
 
     // Through the fields: an unreadable text falls back to the held date.
     const QDate held(2020, 6, 15);
-    const QDate shown = expected.isValid() ? expected : held;
     DateField field;
     field.setDate(held);
     field.setText(text);
-    QCOMPARE(field.date(), shown);
+    QCOMPARE(field.date(), expected.isValid() ? expected : held);
     SmartDateEdit edit;
     edit.setDate(held);
     edit.setText(text);
-    QCOMPARE(edit.date(), shown);
+    QCOMPARE(edit.date(), expected.isValid() ? expected : held);
 }
 
 void TestDateFields::dateKeys_data()
@@ -171,19 +140,9 @@ void TestDateFields::dateKeys_data()
     QTest::newRow("k on a Saturday stays") << QDate(2026, 3, 14) << 'k' << QDate(2026, 3, 14);
     QTest::newRow("k on a Sunday, six days on") << QDate(2026, 3, 8) << 'k' << QDate(2026, 3, 14);
     QTest::newRow("k over the year end") << QDate(2026, 12, 29) << 'k' << QDate(2027, 1, 2);
-}
-
-template <class Field>
-void TestDateFields::checkKey(const QDate& start, char key, const QDate& expected)
-{
-    Window<Field> w;
-    w.field->setDate(start);
-    QCOMPARE(w.field->date(), start);
-    QTest::keyClick(w.field, key);
-    QCOMPARE(w.field->date(), expected);
-    // Nothing typed into the text: it is exactly the new date, all selected.
-    QCOMPARE(w.field->text(), rendered(expected));
-    QCOMPARE(w.field->selectedText(), w.field->text());
+    // Without a held date the keys start from today.
+    QTest::newRow("+ from no date") << QDate() << '+' << kToday.addDays(1);
+    QTest::newRow("w from no date") << QDate() << 'w' << QDate(2026, 3, 8);
 }
 
 void TestDateFields::dateKeys()
@@ -192,122 +151,62 @@ void TestDateFields::dateKeys()
     QFETCH(char, key);
     QFETCH(QDate, expected);
 
-    checkKey<SmartDateEdit>(start, key, expected);
-    checkKey<DateField>(start, key, expected);
-
-    DateField field;
-    field.setDate(start);
-    QSignalSpy changed(&field, &DateField::dateChanged);
-    QTest::keyClick(&field, key);
-    if (expected == start) {
-        QCOMPARE(changed.count(), 0);
-    } else {
-        QCOMPARE(changed.count(), 1);
-        QCOMPARE(changed.first().first().toDate(), expected);
+    SmartDateEdit edit;
+    edit.setDate(start);
+    DateField form;
+    form.setDate(start);
+    QSignalSpy changed(&form, &DateField::dateChanged);
+    for (QLineEdit* field : std::initializer_list<QLineEdit*> { &edit, &form }) {
+        QTest::keyClick(field, key);
+        // Nothing typed into the text: it is exactly the new date, all selected.
+        QCOMPARE(field->text(), expected.toString(u"M/d/yyyy"_s));
+        QCOMPARE(field->selectedText(), field->text());
     }
+    QCOMPARE(edit.date(), expected);
+    QCOMPARE(form.date(), expected);
+    QCOMPARE(changed.count(), expected == start ? 0 : 1);
 }
 
-void TestDateFields::invalidHeldDateStartsFromToday()
+void TestDateFields::typedDateConfirmedOnFocusOut()
 {
-    const struct {
-        char key;
-        QDate expected;
-    } cases[]
-        = { { '+', kToday.addDays(1) }, { 'w', QDate(2026, 3, 8) }, { 'r', QDate(2026, 12, 31) } };
-    for (const auto& c : cases) {
-        DateField field;
-        field.setDate(QDate());
-        QCOMPARE(field.text(), QString());
-        QSignalSpy changed(&field, &DateField::dateChanged);
-        QTest::keyClick(&field, c.key);
-        QCOMPARE(field.date(), c.expected);
-        QCOMPARE(field.text(), rendered(c.expected));
-        QCOMPARE(changed.count(), 1);
-
-        SmartDateEdit edit;
-        edit.setDate(QDate());
-        QTest::keyClick(&edit, c.key);
-        QCOMPARE(edit.date(), c.expected);
-    }
-}
-
-void TestDateFields::otherKeysAreTyped()
-{
-    Window<DateField> w;
-    QCOMPARE(w.field->date(), kToday);
-    QCOMPARE(w.field->text(), QStringLiteral("3/11/2026"));
-    QSignalSpy changed(w.field, &DateField::dateChanged);
-    w.field->selectAll();
-    QTest::keyClicks(w.field, QStringLiteral("7/4/2025"));
-    QCOMPARE(w.field->text(), QStringLiteral("7/4/2025"));
-    // Read by callers before it is confirmed, but not yet held.
-    QCOMPARE(w.field->date(), QDate(2025, 7, 4));
-    QCOMPARE(changed.count(), 0);
-
-    Window<SmartDateEdit> r;
-    QCOMPARE(r.field->selectedText(), QStringLiteral("3/11/2026"));
-    QTest::keyClicks(r.field, QStringLiteral("12/24/24"));
-    QCOMPARE(r.field->text(), QStringLiteral("12/24/24"));
-    QCOMPARE(r.field->date(), QDate(1924, 12, 24));
-}
-
-void TestDateFields::focusOutConfirmsOrRestores()
-{
-    Window<DateField> w;
+    Window w;
     QVERIFY(QTest::qWaitForWindowActive(&w.window));
-    w.field->setDate(QDate(2026, 3, 11));
+    QCOMPARE(w.field->date(), kToday);
     QSignalSpy changed(w.field, &DateField::dateChanged);
+    const auto retype = [&w](const QString& text) {
+        w.field->setFocus();
+        w.field->selectAll();
+        QTest::keyClicks(w.field, text);
+    };
 
-    w.field->setFocus();
-    w.field->selectAll();
-    QTest::keyClicks(w.field, QStringLiteral("1/2/25"));
+    // Read by callers as typed, but held and announced only on leaving the field.
+    retype(u"1/2/25"_s);
+    QCOMPARE(w.field->text(), u"1/2/25"_s);
+    QCOMPARE(w.field->date(), QDate(1925, 1, 2));
+    QCOMPARE(changed.count(), 0);
     w.other->setFocus();
     QTRY_COMPARE(changed.count(), 1);
     QCOMPARE(changed.first().first().toDate(), QDate(1925, 1, 2));
-    QCOMPARE(w.field->text(), QStringLiteral("1/2/1925"));
+    QCOMPARE(w.field->text(), u"1/2/1925"_s);
 
     // Unreadable text: the held date stays and is shown again.
-    w.field->setFocus();
-    w.field->selectAll();
-    QTest::keyClicks(w.field, QStringLiteral("soon"));
+    retype(u"soon"_s);
     QCOMPARE(w.field->date(), QDate(1925, 1, 2));
     w.other->setFocus();
-    QTRY_COMPARE(w.field->text(), QStringLiteral("1/2/1925"));
-    QCOMPARE(changed.count(), 1);
+    QTRY_COMPARE(w.field->text(), u"1/2/1925"_s);
 
     // A popup taking the focus (context menu, calendar) leaves the typing alone.
-    w.field->setFocus();
-    w.field->selectAll();
-    QTest::keyClicks(w.field, QStringLiteral("4/1/20"));
+    retype(u"4/1/20"_s);
     QFocusEvent popupOut(QEvent::FocusOut, Qt::PopupFocusReason);
     QApplication::sendEvent(w.field, &popupOut);
-    QCOMPARE(w.field->text(), QStringLiteral("4/1/20"));
-    QCOMPARE(changed.count(), 1);
+    QCOMPARE(w.field->text(), u"4/1/20"_s);
 
-    // The same date in another format: shown the usual way, nothing emitted.
-    w.field->setFocus();
-    w.field->selectAll();
-    QTest::keyClicks(w.field, QStringLiteral("01/02/1925"));
+    // The held date in another format, or set again: shown the usual way, nothing emitted.
+    retype(u"01/02/1925"_s);
     w.other->setFocus();
-    QTRY_COMPARE(w.field->text(), QStringLiteral("1/2/1925"));
+    QTRY_COMPARE(w.field->text(), u"1/2/1925"_s);
+    w.field->setDate(QDate(1925, 1, 2));
     QCOMPARE(changed.count(), 1);
-}
-
-void TestDateFields::dateChangedOnlyOnChange()
-{
-    DateField field;
-    QSignalSpy changed(&field, &DateField::dateChanged);
-    field.setDate(kToday);
-    QCOMPARE(changed.count(), 0);
-    field.setDate(QDate(2026, 1, 5));
-    QCOMPARE(changed.count(), 1);
-    QCOMPARE(changed.last().first().toDate(), QDate(2026, 1, 5));
-    QCOMPARE(field.text(), QStringLiteral("1/5/2026"));
-    field.setDate(QDate(2026, 1, 5));
-    QCOMPARE(changed.count(), 1);
-    field.setDate(QDate());
-    QCOMPARE(changed.count(), 2);
-    QCOMPARE(field.text(), QString());
 }
 
 void TestDateFields::calendarOpens_data()
@@ -321,122 +220,42 @@ void TestDateFields::calendarOpens_data()
 void TestDateFields::calendarOpens()
 {
     QFETCH(QString, how);
+    const auto restore = qScopeGuard(
+        [was = DisplaySettings::weekStartDay()] { DisplaySettings::setWeekStartDay(was); });
     DisplaySettings::setWeekStartDay(Qt::Wednesday);
-    Window<DateField> w;
+    Window w;
     QVERIFY(QTest::qWaitForWindowActive(&w.window));
     w.field->setDate(QDate(2026, 5, 20));
+    QTest::keyClick(w.field, Qt::Key_Down); // without Alt it is not enough
     QVERIFY(!openPopup(w.field));
 
-    // Down without Alt is not enough.
-    QTest::keyClick(w.field, Qt::Key_Down);
-    QVERIFY(!openPopup(w.field));
-
-    if (how == QLatin1String("F4")) {
+    if (how == QLatin1String("F4"))
         QTest::keyClick(w.field, Qt::Key_F4);
-    } else if (how == QLatin1String("Alt+Down")) {
+    else if (how == QLatin1String("Alt+Down"))
         QTest::keyClick(w.field, Qt::Key_Down, Qt::AltModifier);
-    } else {
-        QCOMPARE(w.field->actions().size(), 1);
-        QAction* action = w.field->actions().first();
-        QCOMPARE(action->toolTip(), QStringLiteral("Open calendar (F4)"));
-        action->trigger();
-    }
+    else
+        w.field->actions().first()->trigger();
     QPointer<QCalendarWidget> popup = openPopup(w.field);
     QVERIFY(popup);
-    QCOMPARE(popup->windowType(), Qt::Popup);
-    QVERIFY(popup->testAttribute(Qt::WA_DeleteOnClose));
     QCOMPARE(popup->firstDayOfWeek(), Qt::Wednesday);
     QCOMPARE(popup->selectedDate(), QDate(2026, 5, 20));
-    QVERIFY(popup->isGridVisible());
-    QCOMPARE(popup->locale(), QLocale::system());
-    // At the field's bottom-left corner; the offscreen platform shifts every
-    // window by its pretend frame of two pixels.
-    const QPoint corner = w.field->mapToGlobal(QPoint(0, w.field->height()));
-    QVERIFY2((popup->pos() - corner).manhattanLength() <= 4,
-        qPrintable(QStringLiteral("popup at %1,%2, corner at %3,%4")
-                       .arg(popup->x())
-                       .arg(popup->y())
-                       .arg(corner.x())
-                       .arg(corner.y())));
-    QCOMPARE(QApplication::activePopupWidget(), popup.data());
-    QTRY_VERIFY(
-        QApplication::focusWidget() == popup || popup->isAncestorOf(QApplication::focusWidget()));
-    // The key that opened it typed nothing.
-    QCOMPARE(w.field->text(), QStringLiteral("5/20/2026"));
+    QTRY_VERIFY(popup->isAncestorOf(QApplication::focusWidget()));
+    QCOMPARE(w.field->text(), u"5/20/2026"_s); // the opening key typed nothing
 
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     QTRY_VERIFY(!popup);
     QCOMPARE(w.field->date(), QDate(2026, 5, 20));
 }
 
-void TestDateFields::calendarPreselectsTypedDate()
+void TestDateFields::calendarPicks()
 {
-    const struct {
-        QString text;
-        QDate held;
-        QDate selected;
-    } cases[] = {
-        { QStringLiteral("5/6/2024"), QDate(2026, 1, 1), QDate(2024, 5, 6) },
-        { QStringLiteral("later"), QDate(2026, 1, 1), QDate(2026, 1, 1) },
-        { QStringLiteral("later"), QDate(), kToday },
-    };
-    for (const auto& c : cases) {
-        Window<SmartDateEdit> w;
-        w.field->setDate(c.held);
-        w.field->setText(c.text);
-        QTest::keyClick(w.field, Qt::Key_F4);
-        QPointer<QCalendarWidget> popup = openPopup(w.field);
-        QVERIFY(popup);
-        QCOMPARE(popup->selectedDate(), c.selected);
-        popup->close();
-        QTRY_VERIFY(!popup);
-    }
-}
-
-void TestDateFields::clickingADayPicksItAndCloses()
-{
-    DisplaySettings::setWeekStartDay(Qt::Saturday);
-    {
-        Window<DateField> w;
-        QVERIFY(QTest::qWaitForWindowActive(&w.window));
-        w.field->setDate(QDate(2026, 3, 2));
-        QSignalSpy changed(w.field, &DateField::dateChanged);
-        w.field->openCalendarPopup();
-        QPointer<QCalendarWidget> popup = openPopup(w.field);
-        QVERIFY(popup);
-        QCOMPARE(popup->firstDayOfWeek(), Qt::Saturday);
-        auto* view = popup->findChild<QTableView*>();
-        QVERIFY(view);
-        const QModelIndex cell = dayCell(view, 15);
-        QVERIFY(cell.isValid());
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(cell).center());
-        QTRY_VERIFY(!popup);
-        QCOMPARE(w.field->date(), QDate(2026, 3, 15));
-        QCOMPARE(w.field->text(), QStringLiteral("3/15/2026"));
-        QCOMPARE(changed.count(), 1);
-        QCOMPARE(changed.first().first().toDate(), QDate(2026, 3, 15));
-    }
-    Window<SmartDateEdit> w;
+    Window w;
     QVERIFY(QTest::qWaitForWindowActive(&w.window));
-    w.field->setDate(QDate(2026, 3, 2));
-    w.field->openCalendarPopup();
-    QPointer<QCalendarWidget> popup = openPopup(w.field);
-    QVERIFY(popup);
-    auto* view = popup->findChild<QTableView*>();
-    const QModelIndex cell = dayCell(view, 27);
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(cell).center());
-    QTRY_VERIFY(!popup);
-    QCOMPARE(w.field->date(), QDate(2026, 3, 27));
-    QCOMPARE(w.field->text(), QStringLiteral("3/27/2026"));
-    QCOMPARE(w.field->selectedText(), w.field->text());
-}
-
-void TestDateFields::keyboardInCalendar()
-{
-    Window<DateField> w;
-    QVERIFY(QTest::qWaitForWindowActive(&w.window));
-    w.field->setDate(QDate(2026, 3, 31));
+    w.field->setDate(QDate(2026, 1, 1));
     QSignalSpy changed(w.field, &DateField::dateChanged);
+
+    // It opens on the typed date, and Return picks the day the arrow keys moved to.
+    w.field->setText(u"3/31/2026"_s);
     QTest::keyClick(w.field, Qt::Key_F4);
     QPointer<QCalendarWidget> popup = openPopup(w.field);
     QVERIFY(popup);
@@ -446,30 +265,32 @@ void TestDateFields::keyboardInCalendar()
     QTRY_VERIFY(!popup);
     QCOMPARE(w.field->date(), QDate(2026, 4, 1));
     QCOMPARE(changed.count(), 1);
+
+    // So does a click on a day.
+    w.field->openCalendarPopup();
+    popup = openPopup(w.field);
+    QVERIFY(popup);
+    auto* view = popup->findChild<QTableView*>();
+    const QModelIndex day = dayCell(view, 15);
+    QVERIFY(day.isValid());
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(day).center());
+    QTRY_VERIFY(!popup);
+    QCOMPARE(w.field->text(), u"4/15/2026"_s);
+    QCOMPARE(changed.count(), 2);
 }
 
-void TestDateFields::calendarActionIconFollowsPalette()
+void TestDateFields::calendarIconFollowsPalette()
 {
     ThemeManager theme(nullptr);
-    theme.setTheme(QStringLiteral("light"));
+    theme.setTheme(u"light"_s);
     DateField field;
-    const auto opaqueColours = [&field] {
-        const QImage image = field.actions().first()->icon().pixmap(16, 16).toImage();
-        QSet<QRgb> colours;
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x) {
-                if (qAlpha(image.pixel(x, y)) == 255)
-                    colours.insert(image.pixel(x, y) & 0xFFFFFF);
-            }
-        }
-        return colours;
-    };
-    QCOMPARE(opaqueColours(), QSet<QRgb>({ QColor(QStringLiteral("#6E8A7E")).rgb() & 0xFFFFFF }));
+    const auto icon = [&field] { return field.actions().first()->icon().pixmap(16).toImage(); };
+    const QImage light = icon();
     // The palette reaches existing widgets through posted events.
-    theme.setTheme(QStringLiteral("dark"));
-    QTRY_COMPARE(
-        opaqueColours(), QSet<QRgb>({ QColor(QStringLiteral("#8FAF9F")).rgb() & 0xFFFFFF }));
-    theme.setTheme(QStringLiteral("light"));
+    theme.setTheme(u"dark"_s);
+    QTRY_VERIFY(!light.isNull() && icon() != light);
+    theme.setTheme(u"light"_s);
+    QTRY_COMPARE(icon(), light);
 }
 
 QTEST_MAIN(TestDateFields)
