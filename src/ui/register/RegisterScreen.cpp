@@ -239,8 +239,11 @@ void RegisterScreen::reload()
     const int topRowNumber = m_view->rowAt(0);
     const TransactionRow* topRow = m_model->transactionAt(topRowNumber);
     const QString topId = topRow ? topRow->id : QString();
-    const bool keepDraft = m_model->editingRow() < 0;
-    const RegisterModel::EntryBuffer draft = m_model->buffer();
+    // The reload drops the row being edited; the new entry typed before it
+    // was opened comes back.
+    const std::optional<RegisterModel::EntryBuffer> draft
+        = m_model->editingRow() < 0 ? std::optional(m_model->buffer()) : m_newEntryDraft;
+    m_newEntryDraft.reset();
 
     QList<TransactionRow> rows = m_state->transactions()->findRegisterRows(m_accountId);
     const qint64 balance
@@ -251,8 +254,8 @@ void RegisterScreen::reload()
         QSignalBlocker block(m_view->selectionModel());
         m_model->setRows(std::move(rows));
     }
-    if (keepDraft)
-        m_model->setBuffer(draft);
+    if (draft)
+        m_model->setBuffer(*draft);
 
     m_balance->setText(Money::formatMoney(balance, account ? account->currency : Currency::USD));
     m_balance->setStyleSheet(

@@ -304,6 +304,7 @@ void TestRegisterScreen::editingRowsKeepsTheHalfTypedEntry()
     QVERIFY(model->buffer().payee.isEmpty());
 
     m_reg->screen->setAccount(m_reg->checking.id);
+    model->setData(m_reg->cell(entry, Col::PayeeColumn), u"Dentist"_s);
     m_reg->goTo(0, Col::PayeeColumn);
     QLineEdit* payee = openEditor(Col::PayeeColumn);
     QVERIFY(payee);
@@ -321,6 +322,9 @@ void TestRegisterScreen::editingRowsKeepsTheHalfTypedEntry()
     QCOMPARE(m_reg->view()->currentIndex(), m_reg->cell(1, Col::DateColumn));
     QCOMPARE(model->editingRow(), 1);
     QVERIFY(!m_reg->view()->currentEditor());
+    // Committing another row leaves the half-typed entry as it was.
+    m_reg->goTo(model->newEntryRow(), Col::PayeeColumn);
+    QCOMPARE(model->buffer().payee, u"Dentist"_s);
 }
 
 void TestRegisterScreen::apostropheCopiesFromAbove()
