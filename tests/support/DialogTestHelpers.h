@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/dialogs/CategoryComboBox.h"
+
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
@@ -7,15 +9,18 @@
 #include <QCompleter>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QDoubleSpinBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTest>
 
 // Reaching into a dialog under test the way a user would: widgets by object
 // name, text typed over what a field holds, buttons clicked.
 namespace DialogTest {
 
-template <class T> T* field(QWidget& dialog, const char* name)
+template <class T> T* field(const QWidget& dialog, const char* name)
 {
     T* found = dialog.findChild<T*>(QLatin1String(name));
     if (!found)
@@ -58,6 +63,36 @@ inline void clickButton(QDialog& dialog, QDialogButtonBox::StandardButton which)
 inline void clickOk(QDialog& dialog)
 {
     clickButton(dialog, QDialogButtonBox::Ok);
+}
+
+// Clicks the button of that object name.
+inline void press(QWidget& dialog, const char* name)
+{
+    click(field<QAbstractButton>(dialog, name));
+}
+
+inline QString labelText(const QWidget& dialog, const char* name)
+{
+    return field<QLabel>(dialog, name)->text();
+}
+
+// The split editor's category and amount cells of `row`.
+inline CategoryComboBox* splitCombo(QWidget& editor, int row)
+{
+    return qobject_cast<CategoryComboBox*>(
+        field<QTableWidget>(editor, "splitTable")->cellWidget(row, 0));
+}
+
+inline QDoubleSpinBox* splitSpin(QWidget& editor, int row)
+{
+    return qobject_cast<QDoubleSpinBox*>(
+        field<QTableWidget>(editor, "splitTable")->cellWidget(row, 1));
+}
+
+inline void setSplitLine(QWidget& editor, int row, const QString& categoryId, const QString& amount)
+{
+    splitCombo(editor, row)->selectId(categoryId);
+    retype(splitSpin(editor, row), amount);
 }
 
 } // namespace DialogTest

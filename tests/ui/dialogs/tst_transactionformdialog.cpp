@@ -6,7 +6,6 @@
 #include "data/Ids.h"
 #include "data/SplitLineRepository.h"
 #include "data/TransactionRepository.h"
-#include "ui/dialogs/CategoryComboBox.h"
 #include "ui/dialogs/SplitEditorDialog.h"
 #include "ui/dialogs/TransactionFormDialog.h"
 #include "ui/widgets/DateField.h"
@@ -14,8 +13,6 @@
 #include "ui/widgets/SmartAmountField.h"
 
 #include <QApplication>
-#include <QRadioButton>
-#include <QTableWidget>
 #include <QTimeZone>
 #include <QTimer>
 #include <functional>
@@ -25,11 +22,6 @@ namespace {
 using namespace DialogTest;
 
 const QDateTime kNow(QDate(2025, 7, 9), QTime(8, 45), QTimeZone::utc());
-
-void press(QWidget& d, const char* button)
-{
-    click(field<QAbstractButton>(d, button));
-}
 
 CategoryComboBox* categoryCombo(QWidget& d)
 {
@@ -47,28 +39,22 @@ void complete(QLineEdit* edit, QCompleter* completer, const QString& typed)
     QTest::keyClick(popup, Qt::Key_Return);
 }
 
-// Presses "Split..." and, once the editor is open, runs `steps` on it and
-// accepts it. The editor is always closed, so a failed check inside cannot
-// leave the form's exec() waiting.
-void split(QDialog& form, std::function<void(SplitEditorDialog&)> steps)
+// Presses "Split...", sets line 0 in the editor and accepts it; the editor is
+// always closed, so a failed check cannot leave the form's exec() waiting.
+void split(QDialog& form, const QString& categoryId, const QString& amount,
+    const QString& secondCategoryId = {}, const QString& secondAmount = {})
 {
-    QTimer::singleShot(0, &form, [&form, steps] {
+    QTimer::singleShot(0, &form, [=, &form] {
         auto* editor = form.findChild<SplitEditorDialog*>();
         QVERIFY2(editor, "the split editor did not open");
-        steps(*editor);
+        setSplitLine(*editor, 0, categoryId, amount);
+        if (!secondAmount.isEmpty())
+            setSplitLine(*editor, 1, secondCategoryId, secondAmount);
         clickOk(*editor);
         if (editor->isVisible())
             editor->reject();
     });
     press(form, "splitButton");
-}
-
-void setSplitRow(
-    SplitEditorDialog& editor, int row, const QString& categoryId, const QString& amount)
-{
-    auto* table = field<QTableWidget>(editor, "splitTable");
-    static_cast<CategoryComboBox*>(table->cellWidget(row, 0))->selectId(categoryId);
-    retype(table->cellWidget(row, 1), amount);
 }
 
 } // namespace
@@ -81,7 +67,7 @@ private Q_SLOTS:
     void init();
     void cleanup();
 
-    void newFormsStartOnTheLastUsedDate();
+    void emptyPayeeIsRefusedAndTheLastDateCarriesOver();
     void amountSignFollowsType_data();
     void amountSignFollowsType();
     void categoryNeedsTheExactText();
@@ -89,7 +75,6 @@ private Q_SLOTS:
     void choosingAPayeeFillsTheForm();
     void splitKeepsNoHiddenCategoryAndFollowsTheType();
     void existingSplitAndStoredFieldsAreKept();
-    void emptyPayeeIsRefused();
 
 private:
     AppState* state() const { return m_app->state(); }
@@ -130,16 +115,27 @@ void TestTransactionFormDialog::cleanup()
     Clock::clearFixed();
 }
 
-void TestTransactionFormDialog::newFormsStartOnTheLastUsedDate()
+void TestTransactionFormDialog::emptyPayeeIsRefusedAndTheLastDateCarriesOver()
 {
     {
-        TransactionFormDialog first(state(), m_checking.id);
-        QCOMPARE(field<DateField>(first, "dateField")->date(), kNow.date());
-        first.show();
-        retype(field<DateField>(first, "dateField"), QStringLiteral("3/14/2025"));
-        retype(field<QLineEdit>(first, "payeeEdit"), QStringLiteral("Pie Shop"));
-        clickOk(first);
-        QCOMPARE(first.transaction().date, QDate(2025, 3, 14));
+        TransactionFormDialog d(state(), m_checking.id);
+        QCOMPARE(field<DateField>(d, "dateField")->date(), kNow.date());
+        d.show();
+        QVERIFY(QTest::qWaitForWindowActive(&d));
+        retype(field<DateField>(d, "dateField"), QStringLiteral("3/14/2025"));
+        auto* payee = field<QLineEdit>(d, "payeeEdit");
+        retype(payee, QStringLiteral("   "));
+        MessageBoxes::setNextAnswer(QMessageBox::Ok);
+        clickOk(d);
+        QVERIFY(d.isVisible());
+        QCOMPARE(MessageBoxes::lastShown()->text, QStringLiteral("Payee is required"));
+        QCOMPARE(QApplication::focusWidget(), payee);
+        QVERIFY(!TransactionFormDialog::lastUsedDate().isValid());
+
+        QTest::keyClicks(payee, QStringLiteral("Kiosk"));
+        MessageBoxes::clearAnswers();
+        QTest::keyClick(payee, Qt::Key_Return);
+        QCOMPARE(d.result(), QDialog::Accepted);
     }
     // A cancelled form leaves the date as it was.
     TransactionFormDialog second(state(), m_savings.id);
@@ -156,7 +152,6 @@ void TestTransactionFormDialog::amountSignFollowsType_data()
     QTest::addColumn<QString>("radio");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<qint64>("amount");
-
     QTest::newRow("deposit") << "depositRadio"
                              << "12.50" << qint64(1250);
     QTest::newRow("payment 0.29") << "paymentRadio"
@@ -169,8 +164,6 @@ void TestTransactionFormDialog::amountSignFollowsType()
 {
     QFETCH(QString, radio);
     QFETCH(QString, typed);
-    QFETCH(qint64, amount);
-
     TransactionFormDialog d(state(), m_checking.id);
     d.show();
     retype(field<QLineEdit>(d, "payeeEdit"), QStringLiteral("  Power & Light  "));
@@ -178,15 +171,9 @@ void TestTransactionFormDialog::amountSignFollowsType()
     press(d, radio == QLatin1String("paymentRadio") ? "depositRadio" : "paymentRadio");
     press(d, qPrintable(radio));
     retype(field<SmartAmountField>(d, "amountField"), typed);
-    retype(field<QLineEdit>(d, "checkNumberEdit"), QStringLiteral(" 1043 "));
     clickOk(d);
-    QCOMPARE(d.result(), QDialog::Accepted);
-    const Transaction t = d.transaction();
-    QCOMPARE(t.amount, amount);
-    QCOMPARE(t.accountId, m_checking.id);
-    QCOMPARE(t.payee, QStringLiteral("Power & Light"));
-    QCOMPARE(t.checkNumber, QStringLiteral("1043"));
-    QCOMPARE(d.transaction().id, t.id);
+    QTEST(d.transaction().amount, "amount");
+    QCOMPARE(d.transaction().payee, QStringLiteral("Power & Light"));
 }
 
 void TestTransactionFormDialog::categoryNeedsTheExactText()
@@ -212,7 +199,6 @@ void TestTransactionFormDialog::splitWithoutAmountOnlyFocusesTheAmount()
     TransactionFormDialog d(state(), m_checking.id);
     d.show();
     QVERIFY(QTest::qWaitForWindowActive(&d));
-    auto* amount = field<SmartAmountField>(d, "amountField");
     // Should the editor open after all, it is closed again and noted.
     bool opened = false;
     QTimer::singleShot(0, &d, [&] {
@@ -223,9 +209,9 @@ void TestTransactionFormDialog::splitWithoutAmountOnlyFocusesTheAmount()
     });
     press(d, "splitButton");
     QVERIFY(!opened);
+    auto* amount = field<SmartAmountField>(d, "amountField");
     QVERIFY(amount->hasFocus());
     QCOMPARE(amount->findChild<QLineEdit*>()->selectedText(), QStringLiteral("0.00"));
-    QVERIFY(categoryCombo(d)->isEnabled());
 }
 
 void TestTransactionFormDialog::choosingAPayeeFillsTheForm()
@@ -245,19 +231,13 @@ void TestTransactionFormDialog::choosingAPayeeFillsTheForm()
     press(d, "depositRadio");
     auto* payee = field<QLineEdit>(d, "payeeEdit");
     complete(payee, payee->completer(), QStringLiteral("BAKE"));
-    // Return chose the payee; it did not also press OK.
-    QVERIFY(d.isVisible());
-    QCOMPARE(payee->text(), QStringLiteral("Corner Bakery"));
-    QVERIFY(field<QRadioButton>(d, "paymentRadio")->isChecked());
-    QCOMPARE(field<QLineEdit>(d, "memoEdit")->text(), QStringLiteral("bread and rolls"));
-    QCOMPARE(d.transaction().amount, -1899);
-    QCOMPARE(d.transaction().categoryId, m_shopTools.id);
+    QVERIFY(d.isVisible()); // Return chose the payee, it did not also press OK
+    const Transaction t = d.transaction();
+    QCOMPARE(t.amount, -1899);
+    QCOMPARE(t.categoryId, m_shopTools.id);
+    QCOMPARE(t.memo, latest.memo);
 
-    // A deposit sets Deposit; a payee without an entry in this account fills nothing.
-    TransactionFormDialog other(state(), m_savings.id);
-    other.onPayeeSelected(QStringLiteral("Corner Bakery"));
-    QVERIFY(field<QRadioButton>(other, "depositRadio")->isChecked());
-    QCOMPARE(other.transaction().amount, 777);
+    // A payee without an entry in this account fills nothing.
     TransactionFormDialog none(state(), m_checking.id);
     none.onPayeeSelected(QStringLiteral("Savings Only"));
     QCOMPARE(none.transaction().amount, 0);
@@ -271,11 +251,7 @@ void TestTransactionFormDialog::splitKeepsNoHiddenCategoryAndFollowsTheType()
     retype(field<QLineEdit>(d, "payeeEdit"), QStringLiteral("City Utilities"));
     retype(field<SmartAmountField>(d, "amountField"), QStringLiteral("100"));
     retypeCombo(categoryCombo(d), QStringLiteral("Water Bill"));
-    split(d, [&](SplitEditorDialog& editor) {
-        setSplitRow(editor, 0, m_water.id, QStringLiteral("60"));
-        setSplitRow(editor, 1, m_gardenTools.id, QStringLiteral("40"));
-    });
-    QVERIFY(!categoryCombo(d)->isEnabled());
+    split(d, m_water.id, QStringLiteral("60"), m_gardenTools.id, QStringLiteral("40"));
 
     // Turned into a deposit afterwards: the lines turn with it.
     press(d, "depositRadio");
@@ -285,28 +261,19 @@ void TestTransactionFormDialog::splitKeepsNoHiddenCategoryAndFollowsTheType()
     const Transaction t = d.transaction();
     QVERIFY(t.isSplit);
     QCOMPARE(t.amount, -10000);
-    // The category hidden behind the split is not stored with it.
-    QCOMPARE(t.categoryId, QString());
-    const QList<SplitLine> lines = d.splitLines();
-    QCOMPARE(lines.size(), 2);
-    QCOMPARE(lines[0].amount, -6000);
-    QCOMPARE(lines[1].amount, -4000);
-    QCOMPARE(lines[1].categoryId, m_gardenTools.id);
+    QCOMPARE(t.categoryId, QString()); // the category hidden behind the split is not stored
+    QCOMPARE(d.splitLines().size(), 2);
+    QCOMPARE(d.splitLines()[1].amount, -4000);
 
     // Clearing the split brings the category back.
     press(d, "clearSplitButton");
-    QVERIFY(d.splitLines().isEmpty());
     QVERIFY(!d.transaction().isSplit);
     QCOMPARE(d.transaction().categoryId, m_water.id);
 
     // At 0.00 a payment's lines stay negative although the total carries no sign.
-    split(d, [&](SplitEditorDialog& editor) {
-        setSplitRow(editor, 0, m_water.id, QStringLiteral("30"));
-    });
+    split(d, m_water.id, QStringLiteral("30"));
     retype(field<SmartAmountField>(d, "amountField"), QStringLiteral("0"));
-    split(d, [&](SplitEditorDialog& editor) {
-        setSplitRow(editor, 0, m_water.id, QStringLiteral("12.50"));
-    });
+    split(d, m_water.id, QStringLiteral("12.50"));
     QCOMPARE(d.splitLines().size(), 1);
     QCOMPARE(d.splitLines()[0].amount, -1250);
 }
@@ -315,8 +282,7 @@ void TestTransactionFormDialog::existingSplitAndStoredFieldsAreKept()
 {
     Transaction stored = m_app->addTransaction(
         m_checking.id, QDate(2025, 4, 2), QStringLiteral("Utility Co"), 8000, m_water.id);
-    stored.isSplit = true;
-    stored.cleared = stored.reconciled = true;
+    stored.isSplit = stored.cleared = stored.reconciled = true;
     stored.transferLinkId = Ids::newId();
     stored.transferDestAccountId = m_savings.id;
     stored.version = 5;
@@ -324,70 +290,39 @@ void TestTransactionFormDialog::existingSplitAndStoredFieldsAreKept()
     QVERIFY(state()->transactions()->update(stored));
     const SplitLine a { Ids::newId(), stored.id, m_water.id, 5000, QStringLiteral("water"), kNow,
         kNow };
-    const SplitLine b { Ids::newId(), stored.id, m_shopTools.id, 3000, QString(), kNow, kNow };
     QVERIFY(state()->splitLines()->insert(a));
-    QVERIFY(state()->splitLines()->insert(b));
+    QVERIFY(state()->splitLines()->insert(
+        { Ids::newId(), stored.id, m_shopTools.id, 3000, QString(), kNow, kNow }));
     stored.createdAt = kNow.addDays(-30);
 
     TransactionFormDialog d(state(), stored);
     d.show();
     retype(field<QLineEdit>(d, "checkNumberEdit"), QStringLiteral("77"));
     clickOk(d);
-    // Untouched, the lines go back as they came, without the transaction id.
-    const QList<SplitLine> lines = d.splitLines();
-    QCOMPARE(lines.size(), 2);
-    QCOMPARE(lines[0].id, a.id);
-    QCOMPARE(lines[0].memo, a.memo);
-    QCOMPARE(lines[1].amount, 3000);
-    QVERIFY(lines[0].transactionId.isEmpty());
+    // Untouched, the lines go back as they came.
+    QCOMPARE(d.splitLines().size(), 2);
+    QCOMPARE(d.splitLines()[0].id, a.id);
+    QCOMPARE(d.splitLines()[0].memo, a.memo);
     const Transaction t = d.transaction();
-    QCOMPARE(t.id, stored.id);
-    QCOMPARE(t.amount, 8000);
     QCOMPARE(t.checkNumber, QStringLiteral("77"));
     // A category stored beside the lines (as an import may leave it) is not kept hidden.
     QCOMPARE(t.categoryId, QString());
-    QVERIFY(t.cleared && t.reconciled);
-    QCOMPARE(t.transferLinkId, stored.transferLinkId);
-    QCOMPARE(t.transferDestAccountId, stored.transferDestAccountId);
-    QCOMPARE(t.version, 5);
-    QCOMPARE(t.serverId, stored.serverId);
-    QCOMPARE(t.createdAt, stored.createdAt);
+    QCOMPARE(std::tie(t.id, t.amount, t.cleared, t.reconciled, t.transferLinkId,
+                 t.transferDestAccountId, t.version, t.serverId, t.createdAt),
+        std::tie(stored.id, stored.amount, stored.cleared, stored.reconciled, stored.transferLinkId,
+            stored.transferDestAccountId, stored.version, stored.serverId, stored.createdAt));
 
     // Split flag without lines on record: a plain transaction in the form.
     Transaction bare = m_app->addTransaction(
         m_checking.id, QDate(2025, 4, 3), QStringLiteral("Half"), -100, m_water.id);
     bare.isSplit = true;
-    TransactionFormDialog half(state(), bare);
-    QVERIFY(!half.transaction().isSplit);
-    QCOMPARE(half.transaction().categoryId, m_water.id);
+    QVERIFY(!TransactionFormDialog(state(), bare).transaction().isSplit);
 
     // A category deleted since is shown and kept, but offered nowhere else.
     QVERIFY(state()->categories()->softDelete(m_water.id));
-    TransactionFormDialog kept(state(), bare);
-    QCOMPARE(kept.transaction().categoryId, m_water.id);
+    QCOMPARE(TransactionFormDialog(state(), bare).transaction().categoryId, m_water.id);
     TransactionFormDialog fresh(state(), m_checking.id);
     QCOMPARE(categoryCombo(fresh)->findText(m_water.name), -1);
-}
-
-void TestTransactionFormDialog::emptyPayeeIsRefused()
-{
-    TransactionFormDialog d(state(), m_checking.id);
-    d.show();
-    QVERIFY(QTest::qWaitForWindowActive(&d));
-    retype(field<DateField>(d, "dateField"), QStringLiteral("8/1/2025"));
-    retype(field<QLineEdit>(d, "payeeEdit"), QStringLiteral("   "));
-    MessageBoxes::setNextAnswer(QMessageBox::Ok);
-    clickOk(d);
-    QVERIFY(d.isVisible());
-    QCOMPARE(MessageBoxes::lastShown()->text, QStringLiteral("Payee is required"));
-    QCOMPARE(QApplication::focusWidget(), field<QLineEdit>(d, "payeeEdit"));
-    QVERIFY(!TransactionFormDialog::lastUsedDate().isValid());
-
-    QTest::keyClicks(field<QLineEdit>(d, "payeeEdit"), QStringLiteral("Kiosk"));
-    MessageBoxes::clearAnswers();
-    QTest::keyClick(field<QLineEdit>(d, "payeeEdit"), Qt::Key_Return);
-    QCOMPARE(d.result(), QDialog::Accepted);
-    QCOMPARE(TransactionFormDialog::lastUsedDate(), QDate(2025, 8, 1));
 }
 
 QTEST_MAIN(TestTransactionFormDialog)

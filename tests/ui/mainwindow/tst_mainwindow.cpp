@@ -32,7 +32,6 @@
 #include <QStandardPaths>
 #include <QTextDocument>
 #include <QTimer>
-#include <QTranslator>
 
 namespace {
 
@@ -43,8 +42,8 @@ struct Form {
     bool accept = true;
 };
 
-// Fills the account form about to open and presses OK or Cancel. The polling
-// timer belongs to `owner`, so a form that never came cannot reach a later test.
+// Fills the account form about to open and presses OK or Cancel; the timer's
+// owner ends it, so a form that never came cannot reach a later test.
 std::shared_ptr<bool> answerAccountForm(QObject* owner, const Form& form)
 {
     auto handled = std::make_shared<bool>(false);
@@ -84,16 +83,10 @@ QAction* menuAction(QMainWindow* window, const QString& menuTitle, const QString
     qFatal("no menu entry %s", qPrintable(text));
 }
 
-QString labelText(QWidget* parent, const char* name)
-{
-    auto* label = parent->findChild<QLabel*>(QLatin1String(name));
-    return label ? label->text() : QString();
-}
-
-QString balanceText(MainWindow* window, int row)
+QLabel* balance(MainWindow* window, int row)
 {
     QListWidget* list = window->sidebar()->list();
-    return labelText(list->itemWidget(list->item(row)), "balanceLabel");
+    return DialogTest::field<QLabel>(*list->itemWidget(list->item(row)), "balanceLabel");
 }
 
 QStringList sidebarNames(MainWindow* window)
@@ -115,11 +108,6 @@ QStringList storedNames(AppState* state)
     return names;
 }
 
-QString accountCount(MainWindow* window)
-{
-    return labelText(window->statusLine(), "accountCountLabel");
-}
-
 } // namespace
 
 class TestMainWindow : public QObject {
@@ -133,7 +121,6 @@ private Q_SLOTS:
     void sidebarShowsBalancesAndFollowsTheStore();
     void elevenAccountsGiveTenShortcuts();
     void newAccountWithAndWithoutOpeningAmount();
-    void emptyNameOrCancelStoresNothing();
     void failedWritesAreReportedAndUndone();
     void cascadeDeleteAndThePageThatFollows();
     void dragReorderIsStored();
@@ -148,7 +135,6 @@ private:
     QStringList runContextMenu(int row, const QString& trigger);
     void execSql(const QString& sql);
 
-    QTranslator m_english;
     std::unique_ptr<QObject> m_pending;
     std::unique_ptr<TestAppState> m_app;
     std::unique_ptr<MainWindow> m_window;
@@ -159,9 +145,6 @@ void TestMainWindow::initTestCase()
     QStandardPaths::setTestModeEnabled(true);
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     Clock::setFixedUtc(QDateTime(QDate(2025, 6, 18), QTime(15, 0), Qt::UTC));
-    // The plural forms come from the English catalogue.
-    QVERIFY(m_english.load(QStringLiteral(":/i18n/ledgerine_en.qm")));
-    QVERIFY(QCoreApplication::installTranslator(&m_english));
 }
 
 void TestMainWindow::init()
@@ -199,8 +182,7 @@ void TestMainWindow::activate()
         qWarning("main window did not become active");
 }
 
-// Opens the account list's context menu on `row` with a real context-menu event, returns its
-// entries and triggers `trigger`.
+// Opens the account list's context menu on `row`, returns its entries and triggers `trigger`.
 QStringList TestMainWindow::runContextMenu(int row, const QString& trigger)
 {
     QListWidget* list = m_window->sidebar()->list();
@@ -243,21 +225,19 @@ void TestMainWindow::sidebarShowsBalancesAndFollowsTheStore()
     m_app->addTransaction(negative.id, QDate(2025, 6, 2), QStringLiteral("Store"), -7'525);
 
     MainWindow* window = openWindow();
-    QCOMPARE(sidebarNames(window), QStringList({ "Checking", "Wallet", "Card" }));
-    QCOMPARE(balanceText(window, 0), QStringLiteral("$300.00"));
-    QCOMPARE(balanceText(window, 1), QStringLiteral("$0.00"));
-    QCOMPARE(balanceText(window, 2), QStringLiteral("-$75.25"));
+    QCOMPARE(balance(window, 0)->text(), QStringLiteral("$300.00"));
+    QCOMPARE(balance(window, 2)->text(), QStringLiteral("-$75.25"));
+    // Zero takes the colour of a credit, not of a debt.
+    QCOMPARE(balance(window, 1)->styleSheet(), balance(window, 0)->styleSheet());
+    QVERIFY(balance(window, 2)->styleSheet() != balance(window, 0)->styleSheet());
     QCOMPARE(window->sidebar()->totalLabel()->text(), QStringLiteral("Total: $224.75"));
-    QCOMPARE(accountCount(window), QStringLiteral("3 accounts"));
 
     // A transaction stored in any account shows at once, and so does a new account.
     m_app->addTransaction(zero.id, QDate(2025, 6, 3), QStringLiteral("Found"), 1'000);
-    QCOMPARE(balanceText(window, 1), QStringLiteral("$10.00"));
     QCOMPARE(window->sidebar()->totalLabel()->text(), QStringLiteral("Total: $234.75"));
     m_app->addAccount(QStringLiteral("Savings"), 100);
-    QCOMPARE(accountCount(window), QStringLiteral("4 accounts"));
-    // The shown account stays the current row through the rebuilds.
-    QCOMPARE(window->sidebar()->list()->currentRow(), 0);
+    QCOMPARE(sidebarNames(window), QStringList({ "Checking", "Wallet", "Card", "Savings" }));
+    QCOMPARE(window->sidebar()->list()->currentRow(), 0); // kept through the rebuilds
 }
 
 void TestMainWindow::elevenAccountsGiveTenShortcuts()
@@ -272,23 +252,27 @@ void TestMainWindow::elevenAccountsGiveTenShortcuts()
         QTest::keyClick(window, Qt::Key(Qt::Key_0 + digit), Qt::AltModifier);
         const QString expected = accounts.at(digit == 0 ? 9 : digit - 1).id;
         QCOMPARE(window->registerScreen()->accountId(), expected);
-        QCOMPARE(m_app->state()->currentAccountId(), expected);
     }
 }
 
 void TestMainWindow::newAccountWithAndWithoutOpeningAmount()
 {
     MainWindow* window = openWindow();
-    QCOMPARE(window->currentPage(), MainWindow::Page::Welcome);
+    // An empty name, or Cancel, stores nothing.
+    auto handled = answerAccountForm(m_pending.get(), { "   ", "50" });
+    window->showNewAccountDialog();
+    handled = answerAccountForm(m_pending.get(), { "Cancelled", "50", {}, false });
+    window->showNewAccountDialog();
+    QVERIFY(*handled);
+    QVERIFY(m_app->state()->accounts()->findAll().isEmpty());
 
     // From the welcome page, with an opening amount.
-    auto handled = answerAccountForm(m_pending.get(), { "Everyday", "1234.56", QDate(2025, 5, 1) });
+    handled = answerAccountForm(m_pending.get(), { "Everyday", "1234.56", QDate(2025, 5, 1) });
     QTest::mouseClick(
         window->welcomeScreen()->findChild<QPushButton*>(QStringLiteral("createButton")),
         Qt::LeftButton);
     QVERIFY(*handled);
     const Account everyday = m_app->state()->accounts()->findAll().value(0);
-    QCOMPARE(everyday.name, QStringLiteral("Everyday"));
     QCOMPARE(everyday.startingBalance, 0);
     const QList<Transaction> opening = m_app->state()->transactions()->findByAccount(everyday.id);
     QCOMPARE(opening.size(), 1);
@@ -297,7 +281,6 @@ void TestMainWindow::newAccountWithAndWithoutOpeningAmount()
     QCOMPARE(opening.first().date, QDate(2025, 5, 1));
     QVERIFY(opening.first().cleared && opening.first().reconciled);
     QCOMPARE(window->registerScreen()->accountId(), everyday.id);
-    QCOMPARE(balanceText(window, 0), QStringLiteral("$1,234.56"));
 
     // From the keyboard, without one: no transaction, and placed after the first.
     handled = answerAccountForm(m_pending.get(), { "Cash Box" });
@@ -305,33 +288,15 @@ void TestMainWindow::newAccountWithAndWithoutOpeningAmount()
     QTest::keyClick(window, Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier);
     QVERIFY(*handled);
     const Account cash = m_app->state()->accounts()->findAll().value(1);
-    QCOMPARE(cash.name, QStringLiteral("Cash Box"));
     QVERIFY(m_app->state()->transactions()->findByAccount(cash.id).isEmpty());
-    QCOMPARE(window->registerScreen()->accountId(), cash.id);
     QCOMPARE(window->sidebar()->list()->currentRow(), 1);
-}
 
-void TestMainWindow::emptyNameOrCancelStoresNothing()
-{
-    MainWindow* window = openWindow();
-    auto handled = answerAccountForm(m_pending.get(), { "   ", "50" });
-    window->showNewAccountDialog();
-    QVERIFY(*handled);
-    handled = answerAccountForm(m_pending.get(), { "Cancelled", "50", {}, false });
-    window->showNewAccountDialog();
-    QVERIFY(*handled);
-    QVERIFY(m_app->state()->accounts()->findAll().isEmpty());
-    QVERIFY(m_app->state()->transactions()->findPending().isEmpty());
-
-    // Nor does an edit that empties the name; editing from the list's menu
-    // first selects the row's account.
-    m_app->addAccount(QStringLiteral("Kept"));
-    const Account other = m_app->addAccount(QStringLiteral("Other"));
+    // An edit that empties the name stores nothing; the list's menu first selects the row.
     handled = answerAccountForm(m_pending.get(), {});
-    runContextMenu(1, QStringLiteral("Edit \"Other\"..."));
+    runContextMenu(0, QStringLiteral("Edit \"Everyday\"..."));
     QVERIFY(*handled);
-    QCOMPARE(m_window->registerScreen()->accountId(), other.id);
-    QCOMPARE(storedNames(m_app->state()), QStringList({ "Kept", "Other" }));
+    QCOMPARE(m_window->registerScreen()->accountId(), everyday.id);
+    QCOMPARE(storedNames(m_app->state()), QStringList({ "Everyday", "Cash Box" }));
 }
 
 void TestMainWindow::failedWritesAreReportedAndUndone()
@@ -346,7 +311,6 @@ void TestMainWindow::failedWritesAreReportedAndUndone()
     QCOMPARE(
         window->statusLine()->currentMessage(), QStringLiteral("The account could not be saved"));
     QVERIFY(m_app->state()->accounts()->findAll().isEmpty());
-    QCOMPARE(window->currentPage(), MainWindow::Page::Welcome);
     execSql(QStringLiteral("DROP TRIGGER refuse"));
 
     // The account row cannot be marked deleted: its transactions stay too.
@@ -360,7 +324,6 @@ void TestMainWindow::failedWritesAreReportedAndUndone()
         window->statusLine()->currentMessage(), QStringLiteral("The account could not be deleted"));
     QCOMPARE(m_app->state()->transactions()->findByAccount(kept.id).size(), 1);
     QCOMPARE(sidebarNames(window), QStringList({ "Kept" }));
-    execSql(QStringLiteral("DROP TRIGGER refuse"));
 }
 
 void TestMainWindow::cascadeDeleteAndThePageThatFollows()
@@ -369,15 +332,10 @@ void TestMainWindow::cascadeDeleteAndThePageThatFollows()
     const Account current = m_app->addAccount(QStringLiteral("Current"));
     const Account other = m_app->addAccount(QStringLiteral("Other"));
     const Account third = m_app->addAccount(QStringLiteral("Third"));
-    const Transaction earlier
-        = m_app->addTransaction(current.id, QDate(2025, 1, 1), QStringLiteral("Gone before"), -1);
-    QVERIFY(state->transactions()->softDelete(earlier.id));
-    for (int i = 0; i < 3; ++i)
-        m_app->addTransaction(current.id, QDate(2025, 2, 1 + i), QStringLiteral("P"), -100);
+    m_app->addTransaction(current.id, QDate(2025, 2, 1), QStringLiteral("P"), -100);
     m_app->addTransaction(other.id, QDate(2025, 2, 1), QStringLiteral("Stays"), 500);
-    for (const char* payee : { "Rent", "Gym" })
-        QVERIFY(state->recurring()->insert(
-            Records::recurring(current.id, QLatin1String(payee), QDate(2025, 7, 1))));
+    QVERIFY(state->recurring()->insert(
+        Records::recurring(current.id, QStringLiteral("Rent"), QDate(2025, 7, 1))));
     Reconciliation reconciliation;
     reconciliation.id = QStringLiteral("11111111-2222-3333-4444-555555555555");
     reconciliation.accountId = current.id;
@@ -386,20 +344,14 @@ void TestMainWindow::cascadeDeleteAndThePageThatFollows()
     QVERIFY(state->reconciliations()->insert(reconciliation));
 
     MainWindow* window = openWindow();
-    QCOMPARE(window->registerScreen()->accountId(), current.id);
     QAction* remove = menuAction(window, QStringLiteral("&Account"), QStringLiteral("&Delete"));
 
     // "No" keeps everything.
     MessageBoxes::setNextAnswer(QMessageBox::No);
     remove->trigger();
-    QCOMPARE(MessageBoxes::lastShown()->title, QStringLiteral("Delete Account"));
     QCOMPARE(state->accounts()->findAll().size(), 3);
 
     MessageBoxes::setNextAnswer(QMessageBox::Yes);
-    QTest::ignoreMessage(QtInfoMsg,
-        qPrintable(QStringLiteral("Cascade delete account %1 → transactions: 3 recurrings: 2 "
-                                  "reconciliations: 1")
-                       .arg(current.id)));
     remove->trigger();
     QVERIFY(state->accounts()->findById(current.id)->deletedAt);
     QVERIFY(state->transactions()->findByAccount(current.id).isEmpty());
@@ -409,14 +361,11 @@ void TestMainWindow::cascadeDeleteAndThePageThatFollows()
 
     // The register lets go of the deleted account; signed out, the welcome page follows.
     QCOMPARE(window->currentPage(), MainWindow::Page::Welcome);
-    QVERIFY(state->currentAccountId().isEmpty());
     QVERIFY(window->registerScreen()->accountId().isEmpty());
-    QCOMPARE(sidebarNames(window), QStringList({ "Other", "Third" }));
 
     // Deleting an account that is not the current one leaves the page as it was.
     window->selectAccount(third.id);
     MessageBoxes::setNextAnswer(QMessageBox::Yes);
-    QTest::ignoreMessage(QtInfoMsg, QRegularExpression(QStringLiteral("^Cascade delete account")));
     window->deleteAccount(other.id);
     QCOMPARE(window->registerScreen()->accountId(), third.id);
     QCOMPARE(sidebarNames(window), QStringList({ "Third" }));
@@ -434,8 +383,6 @@ void TestMainWindow::dragReorderIsStored()
     QTRY_COMPARE(storedNames(m_app->state()), QStringList({ "B", "C", "A", "D" }));
     // Moving rows is not an edit to push.
     QCOMPARE(m_app->state()->accounts()->findById(a.id)->syncStatus, SyncStatus::Synced);
-    openWindow();
-    QCOMPARE(sidebarNames(m_window.get()), QStringList({ "B", "C", "A", "D" }));
 }
 
 void TestMainWindow::geometryAndSplitterComeBack()
@@ -458,7 +405,6 @@ void TestMainWindow::geometryAndSplitterComeBack()
     QSettings().setValue(QStringLiteral("mainwindow/splitter"), QByteArray("nor a splitter"));
     MainWindow* fallback = openWindow();
     QCOMPARE(fallback->size(), QSize(1280, 900));
-    QCOMPARE(fallback->splitter()->sizes().first(), 280);
 }
 
 void TestMainWindow::actionsOnTheCurrentAccountNeedOne()
@@ -493,7 +439,6 @@ void TestMainWindow::initialPageNeverShowsADeletedAccount()
     // The account viewed last comes back.
     m_app->state()->setCurrentAccountId(second.id);
     openWindow();
-    QCOMPARE(m_window->registerScreen()->accountId(), second.id);
     QCOMPARE(m_window->sidebar()->list()->currentRow(), 1);
 
     // One deleted since (elsewhere) gives way to the first account.
@@ -503,10 +448,8 @@ void TestMainWindow::initialPageNeverShowsADeletedAccount()
     openWindow();
     QCOMPARE(m_window->registerScreen()->accountId(), first.id);
 
-    // An account deleted behind the window's back is let go of at once, and
-    // cannot be chosen again.
+    // One deleted behind the window's back is let go of at once, and cannot be chosen again.
     QVERIFY(m_app->state()->accounts()->softDelete(first.id));
-    QCOMPARE(m_window->currentPage(), MainWindow::Page::Welcome);
     QVERIFY(m_window->registerScreen()->accountId().isEmpty());
     m_window->selectAccount(first.id);
     QCOMPARE(m_window->currentPage(), MainWindow::Page::Welcome);
@@ -519,7 +462,6 @@ void TestMainWindow::oddNamesStayAsTyped()
     const auto handled = answerAccountForm(m_pending.get(), { odd, "10", QDate(2025, 6, 1) });
     window->showNewAccountDialog();
     QVERIFY(*handled);
-    QCOMPARE(storedNames(m_app->state()), QStringList({ odd }));
     QCOMPARE(sidebarNames(window), QStringList({ odd }));
 
     // The menu shows the ampersand instead of taking it for a mnemonic.
