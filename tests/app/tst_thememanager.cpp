@@ -18,8 +18,7 @@ private Q_SLOTS:
     void init();
     void roleSizes_data();
     void roleSizes();
-    void scaleIsClampedStoredAndDoesNotCompound();
-    void themeNamesAndPalettes();
+    void scaleAndThemeAreStored();
     void startupRestoresStoredChoices();
 
 private:
@@ -70,7 +69,7 @@ void TestThemeManager::roleSizes()
     QCOMPARE(int(font.weight()), weight);
 }
 
-void TestThemeManager::scaleIsClampedStoredAndDoesNotCompound()
+void TestThemeManager::scaleAndThemeAreStored()
 {
     TestDatabase test;
     PreferencesRepository prefs(test.db());
@@ -93,13 +92,7 @@ void TestThemeManager::scaleIsClampedStoredAndDoesNotCompound()
     theme.setFontScale(100);
     QCOMPARE(QList<int>({ QApplication::font().pointSize(), memo.font().pointSize() }),
         QList<int>({ 10, 8 }));
-}
 
-void TestThemeManager::themeNamesAndPalettes()
-{
-    TestDatabase test;
-    PreferencesRepository prefs(test.db());
-    ThemeManager theme(&prefs);
     const auto window = [] {
         return QApplication::palette().color(QPalette::Window).name(QColor::HexRgb).toUpper();
     };
