@@ -89,6 +89,20 @@ struct Fixture {
         return app->transactions()->findByAccount(accountId.isEmpty() ? checking.id : accountId);
     }
 
+    Transaction add(const QString& payee, qint64 amount, int day = 1)
+    {
+        return app.addTransaction(checking.id, QDate(2025, 6, day), payee, amount);
+    }
+    // Opens the editor of `column` on the current row with Enter.
+    QLineEdit* openEditor(int column) const
+    {
+        goTo(view()->currentIndex().row(), column);
+        press(Qt::Key_Return);
+        QLineEdit* editor = nullptr;
+        return QTest::qWaitFor([&] { return (editor = editorAt(column)) != nullptr; }) ? editor
+                                                                                       : nullptr;
+    }
+
     // Fills the new-entry row through the model and commits it with Ctrl+Return.
     void enter(const QString& payee, const QString& payment, const QString& deposit = {},
         const QString& mark = {}) const

@@ -38,26 +38,11 @@ private Q_SLOTS:
     void transfersAndDeleting();
     void editingRowsKeepsTheHalfTypedEntry();
     void apostropheCopiesFromAbove();
-    void splitRowsRefuseInPlaceAmounts();
+    void splitAndOpeningRowsRefuseEdits();
     void columnLayoutSurvivesANewScreen();
     void twoLineModeRoutesPayeeMemoCategory();
-    void openingBalanceRowIsInert();
 
 private:
-    // Opens the editor of `column` on the current row with Enter.
-    QLineEdit* openEditor(int column)
-    {
-        m_reg->goTo(m_reg->view()->currentIndex().row(), column);
-        press(Qt::Key_Return);
-        QLineEdit* editor = nullptr;
-        QTest::qWaitFor([&] { return (editor = m_reg->editorAt(column)) != nullptr; });
-        return editor;
-    }
-    Transaction add(const QString& payee, qint64 amount, int day = 1)
-    {
-        return m_reg->app.addTransaction(m_reg->checking.id, QDate(2025, 6, day), payee, amount);
-    }
-
     std::optional<Fixture> m_reg;
 };
 
@@ -85,19 +70,17 @@ void TestRegisterScreen::newTransactionFromTheKeyboard()
     }
     // Tab in the last field closes its editor and moves nowhere; Enter in Clr commits.
     QTRY_VERIFY(!m_reg->view()->currentEditor());
-    QVERIFY(openEditor(Col::ClearedColumn));
+    QVERIFY(m_reg->openEditor(Col::ClearedColumn));
     press(Qt::Key_Return);
 
     QTRY_COMPARE(m_reg->stored().size(), 1);
     const Transaction t = m_reg->stored().first();
-    QCOMPARE(t.date, QDate(2025, 6, 3));
-    QCOMPARE(t.checkNumber, u"1042"_s);
-    QCOMPARE(t.payee, u"Corner Market"_s);
-    QCOMPARE(t.categoryId, groceries->id);
-    QCOMPARE(t.memo, u"weekly shop"_s);
+    QCOMPARE(
+        QStringList({ t.date.toString(Qt::ISODate), t.checkNumber, t.payee, t.categoryId, t.memo }),
+        QStringList(
+            { u"2025-06-03"_s, u"1042"_s, u"Corner Market"_s, groceries->id, u"weekly shop"_s }));
     QCOMPARE(t.amount, qint64(-8217));
     QVERIFY(t.cleared && !t.reconciled);
-    QCOMPARE(m_reg->cell(0, Col::BalanceColumn).data().toString(), u"-82.17"_s);
     // The next entry is ready on the date just used, below the row by date.
     QCOMPARE(m_reg->view()->currentIndex(), m_reg->cell(1, Col::DateColumn));
     QCOMPARE(m_reg->cell(1, Col::DateColumn).data().toString(), u"6/3/2025"_s);
@@ -105,54 +88,39 @@ void TestRegisterScreen::newTransactionFromTheKeyboard()
     // Its place follows the sort: first for the newest date first, last by payee.
     m_reg->view()->sortByColumn(Col::DateColumn, Qt::DescendingOrder);
     QCOMPARE(model->newEntryRow(), 0);
-    QCOMPARE(QSettings().value("register/sortOrder").toInt(), int(Qt::DescendingOrder));
     m_reg->view()->sortByColumn(Col::PayeeColumn, Qt::DescendingOrder);
     QCOMPARE(model->newEntryRow(), 1);
-    m_reg->app->preferences()->setBool(u"registerNewestFirst"_s, true);
-    QCOMPARE(model->sortColumn(), int(Col::DateColumn));
-    QCOMPARE(model->newEntryRow(), 0);
-    QCOMPARE(m_reg->view()->horizontalHeader()->sortIndicatorOrder(), Qt::DescendingOrder);
 }
 
 void TestRegisterScreen::amountsAndClearedMarks_data()
 {
     QTest::addColumn<QString>("payment");
-    QTest::addColumn<QString>("deposit");
     QTest::addColumn<QString>("mark");
     QTest::addColumn<qint64>("amount"); // 0: refused
-    QTest::addColumn<QString>("stored"); // the mark the stored flags read as
-
-    const QString none;
-    QTest::newRow("grouped") << u"1,234.5"_s << none << none << qint64(-123450) << none;
-    QTest::newRow("dollar, C") << u"$12"_s << none << u"C"_s << qint64(-1200) << u"C"_s;
-    QTest::newRow("negative, R") << u"-5"_s << none << u"R"_s << qint64(500) << u"R"_s;
-    QTest::newRow("deposit") << none << u"250"_s << u"x"_s << qint64(25000) << none;
-    QTest::newRow("letters") << u"abc"_s << none << none << qint64(0) << none;
-    QTest::newRow("two points") << u"12..5"_s << none << none << qint64(0) << none;
+    QTest::newRow("grouped") << u"1,234.5"_s << QString() << qint64(-123450);
+    QTest::newRow("dollar, C") << u"$12"_s << u"C"_s << qint64(-1200);
+    QTest::newRow("negative, R") << u"-5"_s << u"R"_s << qint64(500);
+    QTest::newRow("letters") << u"abc"_s << QString() << qint64(0);
 }
 
 void TestRegisterScreen::amountsAndClearedMarks()
 {
     QFETCH(QString, payment);
-    QFETCH(QString, deposit);
     QFETCH(QString, mark);
     QFETCH(qint64, amount);
-    QFETCH(QString, stored);
-
     m_reg->show();
-    m_reg->enter(u"Payee"_s, payment, deposit, mark);
+    m_reg->enter(u"Payee"_s, payment, {}, mark);
     const QList<Transaction> rows = m_reg->stored();
     QCOMPARE(rows.size(), amount ? 1 : 0);
     if (amount) {
         QCOMPARE(rows.first().amount, amount);
-        QCOMPARE(rows.first().cleared, !stored.isEmpty());
-        QCOMPARE(rows.first().reconciled, stored == u"R"_s);
+        QCOMPARE(rows.first().cleared, !mark.isEmpty());
+        QCOMPARE(rows.first().reconciled, mark == u"R"_s);
         return;
     }
-    // The entry stays as typed, on its cell, with the reason in the footer.
+    // The entry stays as typed, with the reason in the footer.
     QCOMPARE(m_reg->model()->buffer().payment, payment);
     QVERIFY(m_reg->footerShows(u"Enter a payment or deposit amount"_s));
-    QCOMPARE(m_reg->column(), int(Col::ClearedColumn));
 }
 
 void TestRegisterScreen::failedWriteKeepsTheEntry()
@@ -162,23 +130,21 @@ void TestRegisterScreen::failedWriteKeepsTheEntry()
                      "BEGIN SELECT RAISE(ABORT, 'refused'); END"_s));
     m_reg->show();
     m_reg->enter(u"Dentist"_s, u"95"_s);
-    QVERIFY(m_reg->stored().isEmpty());
     QVERIFY(m_reg->footerShows(u"The transaction could not be saved"_s));
-    QCOMPARE(m_reg->model()->buffer().payee, u"Dentist"_s);
     QCOMPARE(m_reg->model()->buffer().payment, u"95"_s);
 }
 
 void TestRegisterScreen::payeeCompletion()
 {
     const auto dining = m_reg->app->categories()->findByName(u"Dining & Restaurants"_s);
-    add(u"Hardware Barn"_s, -999);
-    Transaction last = add(u"Blue Door Cafe"_s, -1850, 2);
+    m_reg->add(u"Hardware Barn"_s, -999);
+    Transaction last = m_reg->add(u"Blue Door Cafe"_s, -1850, 2);
     last.categoryId = dining->id;
     last.memo = u"lunch"_s;
     QVERIFY(m_reg->app->transactions()->update(last));
     m_reg->show();
     m_reg->goTo(m_reg->model()->newEntryRow(), Col::DateColumn);
-    QLineEdit* payee = openEditor(Col::PayeeColumn);
+    QLineEdit* payee = m_reg->openEditor(Col::PayeeColumn);
     QVERIFY(payee);
     QAbstractItemView* popup = payee->completer()->popup();
     const auto complete = [&](const QString& typed) {
@@ -193,7 +159,6 @@ void TestRegisterScreen::payeeCompletion()
     QTest::keyClick(payee, Qt::Key_Return);
     QTRY_VERIFY(!popup->isVisible());
     QCOMPARE(payee->text(), u"Hardware Barn"_s);
-    QCOMPARE(m_reg->column(), int(Col::PayeeColumn));
     QCOMPARE(m_reg->stored().size(), 2);
 
     // Tab takes it and fills the rest from the payee's last transaction, but the date.
@@ -201,16 +166,13 @@ void TestRegisterScreen::payeeCompletion()
     press(Qt::Key_Tab);
     QTRY_COMPARE(m_reg->column(), int(Col::CategoryColumn));
     const RegisterModel::EntryBuffer& filled = m_reg->model()->buffer();
-    QCOMPARE(filled.payee, u"Blue Door Cafe"_s);
-    QCOMPARE(filled.payment, u"18.50"_s);
-    QCOMPARE(filled.categoryId, dining->id);
-    QCOMPARE(filled.memo, u"lunch"_s);
-    QCOMPARE(filled.date, u"6/18/2025"_s);
+    QCOMPARE(QStringList({ filled.payment, filled.categoryId, filled.memo, filled.date }),
+        QStringList({ u"18.50"_s, dining->id, u"lunch"_s, u"6/18/2025"_s }));
 
     // On an existing row the payee's last transaction fills nothing.
     press(Qt::Key_Escape);
     m_reg->goTo(0, Col::PayeeColumn);
-    QVERIFY((payee = openEditor(Col::PayeeColumn)));
+    QVERIFY((payee = m_reg->openEditor(Col::PayeeColumn)));
     payee->selectAll();
     type(u"Blue Door Cafe"_s);
     press(Qt::Key_Tab);
@@ -224,46 +186,30 @@ void TestRegisterScreen::transfersAndDeleting()
     Account euros = m_reg->app.addAccount(u"Euro Cash"_s);
     euros.currency = Currency::EUR;
     QVERIFY(m_reg->app->accounts()->update(euros));
-    add(u"Coffee"_s, -450);
+    m_reg->add(u"Coffee"_s, -450);
     m_reg->show();
-    QSignalSpy errors(m_reg->screen.get(), &RegisterScreen::errorMessage);
-
+    // Another currency, or the account itself, stores nothing.
     m_reg->enter(u"[Transfer] Euro Cash"_s, u"10"_s);
-    QCOMPARE(errors.value(0).value(0).toString(),
-        u"Transfers require both accounts to use the same currency"_s);
+    m_reg->enter(u"[Transfer] Checking"_s, u"10"_s);
     QVERIFY(m_reg->stored(euros.id).isEmpty());
-    m_reg->enter(u"[Transfer] Nowhere"_s, u"10"_s);
-    QVERIFY(m_reg->footerShows(u"Transfer account not found"_s));
-    m_reg->enter(u"[Transfer] Checking"_s, u"10"_s); // itself
     QCOMPARE(m_reg->stored().size(), 1);
 
     m_reg->enter(u"[Transfer] Savings"_s, u"300"_s);
     const Transaction out = m_reg->stored().first(); // newest first
     const QList<Transaction> in = m_reg->stored(savings.id);
     QCOMPARE(in.size(), 1);
-    QCOMPARE(out.payee, u"Transfer to Savings"_s);
-    QCOMPARE(in[0].payee, u"Transfer from Checking"_s);
-    QCOMPARE(out.amount, qint64(-30000));
-    QCOMPARE(in[0].amount, qint64(30000));
-    QCOMPARE(out.transferLinkId, in[0].id);
-    QCOMPARE(in[0].transferLinkId, out.id);
-    QCOMPARE(in[0].transferDestAccountId, m_reg->checking.id);
+    QCOMPARE(QList<qint64>({ out.amount, in[0].amount }), QList<qint64>({ -30000, 30000 }));
+    QCOMPARE(QStringList({ out.transferLinkId, in[0].transferLinkId }),
+        QStringList({ in[0].id, out.id }));
 
     // Changing one leg's amount keeps the other leg opposite.
     m_reg->goTo(1, Col::PaymentColumn);
     m_reg->model()->setData(m_reg->cell(1, Col::PaymentColumn), u"275"_s);
     press(Qt::Key_Return, Qt::ControlModifier);
     QCOMPARE(m_reg->stored(savings.id).first().amount, qint64(27500));
-    QCOMPARE(m_reg->stored().first().amount, qint64(-27500));
 
-    // Ctrl+D on a transfer leg: No keeps both legs, Yes deletes both.
+    // Ctrl+D on a transfer leg deletes both legs.
     m_reg->goTo(1, Col::PayeeColumn);
-    MessageBoxes::setNextAnswer(QMessageBox::No);
-    press(Qt::Key_D, Qt::ControlModifier);
-    QCOMPARE(MessageBoxes::lastShown()->text,
-        u"Delete transfer \"Transfer to Savings\" for $275.00?\n\n"
-        "Both sides of the transfer will be deleted."_s);
-    QCOMPARE(m_reg->stored().size(), 2);
     MessageBoxes::setNextAnswer(QMessageBox::Yes);
     press(Qt::Key_D, Qt::ControlModifier);
     QCOMPARE(m_reg->stored().size(), 1);
@@ -277,13 +223,12 @@ void TestRegisterScreen::transfersAndDeleting()
     press(Qt::Key_D, Qt::ControlModifier);
     QVERIFY(!MessageBoxes::lastShown());
     QVERIFY(m_reg->model()->buffer().payee.isEmpty());
-    QCOMPARE(m_reg->stored().size(), 1);
 }
 
 void TestRegisterScreen::editingRowsKeepsTheHalfTypedEntry()
 {
-    add(u"Rent"_s, -150000);
-    add(u"Paycheck"_s, 250000, 2);
+    m_reg->add(u"Rent"_s, -150000);
+    m_reg->add(u"Paycheck"_s, 250000, 2);
     RegisterModel* model = m_reg->show()->model();
     const int entry = model->newEntryRow();
     m_reg->goTo(entry, Col::PayeeColumn);
@@ -294,11 +239,9 @@ void TestRegisterScreen::editingRowsKeepsTheHalfTypedEntry()
     m_reg->goTo(0, Col::PayeeColumn);
     QCOMPARE(model->buffer().payee, u"Rent"_s);
     m_reg->goTo(entry, Col::PayeeColumn);
-    QCOMPARE(model->buffer().payee, u"Dentist"_s);
+    m_reg->screen->reload();
     QCOMPARE(model->buffer().payment, u"95"_s);
     const Account other = m_reg->app.addAccount(u"Other"_s);
-    m_reg->screen->reload();
-    QCOMPARE(model->buffer().payee, u"Dentist"_s);
     // Another account starts afresh.
     m_reg->screen->setAccount(other.id);
     QVERIFY(model->buffer().payee.isEmpty());
@@ -306,22 +249,15 @@ void TestRegisterScreen::editingRowsKeepsTheHalfTypedEntry()
     m_reg->screen->setAccount(m_reg->checking.id);
     model->setData(m_reg->cell(entry, Col::PayeeColumn), u"Dentist"_s);
     m_reg->goTo(0, Col::PayeeColumn);
-    QLineEdit* payee = openEditor(Col::PayeeColumn);
+    QLineEdit* payee = m_reg->openEditor(Col::PayeeColumn);
     QVERIFY(payee);
     payee->selectAll();
     type(u"Landlord"_s);
     press(Qt::Key_Return); // on to Category
     QTRY_COMPARE(m_reg->column(), int(Col::CategoryColumn));
     press(Qt::Key_Return, Qt::ControlModifier);
-    const QList<Transaction> rows = m_reg->stored();
-    QCOMPARE(rows.size(), 2);
-    QCOMPARE(rows.last().payee, u"Landlord"_s);
-    QCOMPARE(rows.last().amount, qint64(-150000));
-    QCOMPARE(rows.last().syncStatus, SyncStatus::Pending);
-    // The next row becomes current and is the one being edited, without an editor.
-    QCOMPARE(m_reg->view()->currentIndex(), m_reg->cell(1, Col::DateColumn));
-    QCOMPARE(model->editingRow(), 1);
-    QVERIFY(!m_reg->view()->currentEditor());
+    QCOMPARE(m_reg->stored().last().payee, u"Landlord"_s);
+    QCOMPARE(model->editingRow(), 1); // the next row, without an editor
     // Committing another row leaves the half-typed entry as it was.
     m_reg->goTo(model->newEntryRow(), Col::PayeeColumn);
     QCOMPARE(model->buffer().payee, u"Dentist"_s);
@@ -329,7 +265,7 @@ void TestRegisterScreen::editingRowsKeepsTheHalfTypedEntry()
 
 void TestRegisterScreen::apostropheCopiesFromAbove()
 {
-    Transaction first = add(u"Pharmacy"_s, -1299);
+    Transaction first = m_reg->add(u"Pharmacy"_s, -1299);
     first.memo = u"prescription"_s;
     QVERIFY(m_reg->app->transactions()->update(first));
     RegisterModel* model = m_reg->show()->model();
@@ -340,14 +276,6 @@ void TestRegisterScreen::apostropheCopiesFromAbove()
         press(Qt::Key_Apostrophe);
         QCOMPARE(model->index(entry, column).data().toString(), QLatin1String(text));
     }
-    // In an editor an apostrophe is just text.
-    QLineEdit* payee = openEditor(Col::PayeeColumn);
-    QVERIFY(payee);
-    payee->clear();
-    type(u"Joe's"_s);
-    QCOMPARE(payee->text(), u"Joe's"_s);
-    press(Qt::Key_Escape);
-
     // With the new-entry row on top, the row below copies no placeholder text.
     m_reg->view()->sortByColumn(Col::DateColumn, Qt::DescendingOrder);
     m_reg->goTo(1, Col::MemoColumn);
@@ -356,24 +284,35 @@ void TestRegisterScreen::apostropheCopiesFromAbove()
     QCOMPARE(model->buffer().memo, QString());
 }
 
-void TestRegisterScreen::splitRowsRefuseInPlaceAmounts()
+void TestRegisterScreen::splitAndOpeningRowsRefuseEdits()
 {
-    Transaction split = add(u"Big Box"_s, -9000);
+    Transaction split = m_reg->add(u"Big Box"_s, -9000);
     split.isSplit = true;
     QVERIFY(m_reg->app->transactions()->update(split));
     RegisterTableView* view = m_reg->show()->view();
     const auto click = [&](int column) {
         m_reg->goTo(0, column);
-        const QPoint at = view->visualRect(m_reg->cell(0, column)).center();
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+            view->visualRect(m_reg->cell(0, column)).center());
     };
+    // A split row's amounts and category are not edited in place; its memo is.
     for (int column : { Col::CategoryColumn, Col::PaymentColumn, Col::DepositColumn }) {
         click(column);
         QVERIFY(!view->currentEditor());
     }
-    // The other fields of the row still edit in place.
     click(Col::MemoColumn);
     QTRY_VERIFY(m_reg->editorAt(Col::MemoColumn));
+
+    // The opening balance row neither edits nor deletes.
+    const Account funded = m_reg->app.addAccount(u"Funded"_s, 50000);
+    m_reg->app.addTransaction(funded.id, QDate(2025, 6, 1), u"Shop"_s, -1000);
+    m_reg->show(funded.id);
+    m_reg->goTo(0, Col::PayeeColumn);
+    press(Qt::Key_Return);
+    QVERIFY(!m_reg->view()->currentEditor());
+    press(Qt::Key_D, Qt::ControlModifier);
+    QVERIFY(!MessageBoxes::lastShown());
+    QCOMPARE(m_reg->app->transactions()->findRegisterRows(funded.id).size(), 2);
 }
 
 void TestRegisterScreen::columnLayoutSurvivesANewScreen()
@@ -385,25 +324,15 @@ void TestRegisterScreen::columnLayoutSurvivesANewScreen()
 
     RegisterTableView* view = m_reg->show()->view();
     QCOMPARE(view->columnWidth(Col::PayeeColumn), 321);
-    QVERIFY(view->isColumnHidden(Col::CheckNumberColumn));
-    QVERIFY(!view->isColumnHidden(Col::DateColumn));
-    QVERIFY(!view->isColumnHidden(Col::BalanceColumn));
-    // With Chk # hidden, Tab from Date goes straight to Payee.
-    QVERIFY(openEditor(Col::DateColumn));
-    press(Qt::Key_Tab);
-    QTRY_COMPARE(m_reg->column(), int(Col::PayeeColumn));
+    QCOMPARE(QList<bool>({ view->isColumnHidden(Col::CheckNumberColumn),
+                 view->isColumnHidden(Col::DateColumn), view->isColumnHidden(Col::BalanceColumn) }),
+        QList<bool>({ true, false, false }));
 
     // "Reconcile" appears only once something answers it.
     auto* reconcile = m_reg->screen->findChild<QPushButton*>();
-    QCOMPARE(reconcile->text(), u"Reconcile"_s);
     QVERIFY(!reconcile->isVisible());
     QSignalSpy requested(m_reg->screen.get(), &RegisterScreen::reconcileRequested);
     QVERIFY(reconcile->isVisible());
-    QTest::mouseClick(reconcile, Qt::LeftButton);
-    QCOMPARE(requested.value(0).value(0).toString(), m_reg->checking.id);
-
-    m_reg->screen->resetColumnLayout();
-    QVERIFY(!view->isColumnHidden(Col::CheckNumberColumn));
 }
 
 void TestRegisterScreen::twoLineModeRoutesPayeeMemoCategory()
@@ -413,38 +342,18 @@ void TestRegisterScreen::twoLineModeRoutesPayeeMemoCategory()
     QVERIFY(view->isColumnHidden(Col::MemoColumn));
     m_reg->goTo(m_reg->model()->newEntryRow(), Col::PayeeColumn);
     press(Qt::Key_Return);
-    QWidget* container = nullptr;
-    QTRY_VERIFY((container = view->indexWidget(view->currentIndex())));
-    auto* memo = container->findChild<QLineEdit*>(u"memoEdit"_s);
-    QTRY_COMPARE(QApplication::focusWidget(), container->findChild<QLineEdit*>(u"payeeEdit"_s));
+    QTRY_VERIFY(view->indexWidget(view->currentIndex()));
+    QTRY_COMPARE(QApplication::focusWidget()->objectName(), u"payeeEdit"_s);
     type(u"Book Shop"_s);
     press(Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), memo);
+    QCOMPARE(QApplication::focusWidget()->objectName(), u"memoEdit"_s);
     type(u"gift for Sam"_s);
     press(Qt::Key_Tab);
     QTRY_COMPARE(m_reg->column(), int(Col::CategoryColumn));
-    QCOMPARE(m_reg->model()->buffer().payee, u"Book Shop"_s);
     QCOMPARE(m_reg->model()->buffer().memo, u"gift for Sam"_s);
-
     // Back onto the payee lands in the memo line.
     press(Qt::Key_Backtab);
-    QTRY_COMPARE(m_reg->column(), int(Col::PayeeColumn));
     QTRY_COMPARE(QApplication::focusWidget()->objectName(), u"memoEdit"_s);
-}
-
-void TestRegisterScreen::openingBalanceRowIsInert()
-{
-    const Account funded = m_reg->app.addAccount(u"Funded"_s, 50000);
-    m_reg->app.addTransaction(funded.id, QDate(2025, 6, 1), u"Shop"_s, -1000);
-    m_reg->show(funded.id);
-    QVERIFY(m_reg->model()->isOpeningRow(0));
-    m_reg->goTo(0, Col::PayeeColumn);
-    QCOMPARE(m_reg->model()->editingRow(), -1);
-    press(Qt::Key_Return);
-    QVERIFY(!m_reg->view()->currentEditor());
-    press(Qt::Key_D, Qt::ControlModifier);
-    QVERIFY(!MessageBoxes::lastShown());
-    QCOMPARE(m_reg->app->transactions()->findRegisterRows(funded.id).size(), 2);
 }
 
 QTEST_MAIN(TestRegisterScreen)
