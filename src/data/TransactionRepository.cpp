@@ -139,16 +139,20 @@ QList<TransactionRow> TransactionRepository::findRegisterRows(const QString& acc
                          "IS NULL")
               .arg(kColumns);
     // Oldest first by date, then created_at: sorted here rather than by SQLite.
+    // Read in insertion order (the account index walks it without sorting),
+    // so entries of the same second stay in the order they were made.
     RowOrder order({ 2, 17 });
-    selectInto(rows, select, { accountId }, [&](const SqlRow& row, TransactionRow& out) {
-        order.add(row);
-        mapRow(row, out);
-    });
+    selectInto(rows, select + QStringLiteral(" ORDER BY t.rowid"), { accountId },
+        [&](const SqlRow& row, TransactionRow& out) {
+            order.add(row);
+            mapRow(row, out);
+        });
     if (order.isUsable()) {
         applyPermutation(rows, order.permutation(), first);
     } else {
         rows.resize(first);
-        selectInto(rows, select + QStringLiteral(" ORDER BY t.date ASC, t.created_at ASC"),
+        selectInto(rows,
+            select + QStringLiteral(" ORDER BY t.date ASC, t.created_at ASC, t.rowid ASC"),
             { accountId }, mapRow);
     }
 
