@@ -1,8 +1,8 @@
 #include "TestAppState.h"
 
+#include "Records.h"
 #include "data/AccountRepository.h"
 #include "data/Clock.h"
-#include "data/Ids.h"
 #include "data/TransactionRepository.h"
 
 #include <QStandardPaths>
@@ -24,12 +24,8 @@ TestAppState::~TestAppState()
 
 Account TestAppState::addAccount(const QString& name, qint64 startingBalance)
 {
-    Account a;
-    a.id = Ids::newId();
-    a.name = name;
-    a.startingBalance = startingBalance;
+    Account a = Records::account(name, startingBalance);
     a.sortOrder = m_sortOrder++;
-    a.createdAt = a.updatedAt = Clock::nowUtc();
     if (!m_state->accounts()->insert(a))
         qFatal("account could not be stored");
     return a;
@@ -38,12 +34,7 @@ Account TestAppState::addAccount(const QString& name, qint64 startingBalance)
 Transaction TestAppState::addTransaction(const QString& accountId, const QDate& date,
     const QString& payee, qint64 amount, const QString& categoryId)
 {
-    Transaction t;
-    t.id = Ids::newId();
-    t.accountId = accountId;
-    t.date = date;
-    t.payee = payee;
-    t.amount = amount;
+    Transaction t = Records::transaction(accountId, date, payee, amount);
     t.categoryId = categoryId;
     // Distinct creation times keep same-day rows in the order they were added.
     t.createdAt = Clock::nowUtc().addSecs(m_sequence++);
