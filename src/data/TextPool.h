@@ -6,7 +6,7 @@
 #include <QString>
 
 // One shared QString per distinct text of a large result: the account id,
-// payees, category ids and sync states of 100,000 register rows then cost one
+// payees, memos and category ids of 100,000 register rows then cost one
 // allocation each instead of one per row.
 class TextPool {
 public:
