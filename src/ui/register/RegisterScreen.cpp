@@ -369,30 +369,26 @@ void RegisterScreen::moveToField(int row, int column, bool quietly, bool backwar
 
 void RegisterScreen::tabToNextField()
 {
-    const QModelIndex current = m_view->currentIndex();
-    if (!current.isValid())
-        return;
-    writeEditorToBuffer();
-    const int next = neighbourField(current.column(), true);
-    if (next < 0) {
-        m_view->closeCurrentEditor();
-        return;
-    }
-    moveToField(current.row(), next, true, false);
+    tabToField(true);
 }
 
 void RegisterScreen::tabToPreviousField()
+{
+    tabToField(false);
+}
+
+void RegisterScreen::tabToField(bool forward)
 {
     const QModelIndex current = m_view->currentIndex();
     if (!current.isValid())
         return;
     writeEditorToBuffer();
-    const int previous = neighbourField(current.column(), false);
-    if (previous < 0) {
+    const int column = neighbourField(current.column(), forward);
+    if (column < 0) {
         m_view->closeCurrentEditor();
         return;
     }
-    moveToField(current.row(), previous, true, true);
+    moveToField(current.row(), column, true, !forward);
 }
 
 void RegisterScreen::advanceToNextField()

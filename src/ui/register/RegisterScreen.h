@@ -69,6 +69,7 @@ private:
     void writeEditorToBuffer();
     // Next (or previous) visible entry field after `column`, or -1.
     int neighbourField(int column, bool forward) const;
+    void tabToField(bool forward);
     void moveToField(int row, int column, bool quietly, bool backward);
     void toggleCleared(int row);
     void setCurrentCell(int row, int column);
