@@ -13,6 +13,7 @@
 #include "data/SplitLineRepository.h"
 #include "data/TransactionRepository.h"
 #include "services/CategoryService.h"
+#include "services/TransactionService.h"
 
 #include <QApplication>
 #include <QDir>
@@ -50,6 +51,8 @@ bool AppState::initialize()
     m_reconciliations = new ReconciliationRepository(m_database, this);
 
     m_categoryService = new CategoryService(m_categories, this);
+    m_transactionService
+        = new TransactionService(m_database, m_accounts, m_transactions, m_splitLines, this);
 
     restoreDisplaySettings();
     m_categoryService->ensureDefaults();

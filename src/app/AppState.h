@@ -12,6 +12,7 @@ class SplitLineRepository;
 class RecurringRepository;
 class ReconciliationRepository;
 class CategoryService;
+class TransactionService;
 class ThemeManager;
 
 // Owns the database, the repositories and the services for the whole process,
@@ -33,6 +34,7 @@ public:
     RecurringRepository* recurring() const { return m_recurring; }
     ReconciliationRepository* reconciliations() const { return m_reconciliations; }
     CategoryService* categoryService() const { return m_categoryService; }
+    TransactionService* transactionService() const { return m_transactionService; }
     ThemeManager* themeManager() const { return m_themeManager; }
 
     QString currentAccountId() const { return m_currentAccountId; }
@@ -54,6 +56,7 @@ private:
     RecurringRepository* m_recurring = nullptr;
     ReconciliationRepository* m_reconciliations = nullptr;
     CategoryService* m_categoryService = nullptr;
+    TransactionService* m_transactionService = nullptr;
     ThemeManager* m_themeManager = nullptr;
     QString m_currentAccountId;
 };

@@ -97,7 +97,7 @@ bool AccountRepository::insert(const Account& a)
             currencyToText(a.currency), text(a.institution), text(a.accountNumberLast4),
             a.startingBalance, a.sortOrder, flag(a.isShared) }
             + SyncColumns::insertValues(a),
-        "insert", [this] { Q_EMIT accountsChanged(); });
+        "insert", deferred({}, [this] { Q_EMIT accountsChanged(); }));
 }
 
 bool AccountRepository::update(const Account& a)
@@ -111,17 +111,17 @@ bool AccountRepository::update(const Account& a)
             text(a.institution), text(a.accountNumberLast4), a.startingBalance, a.sortOrder,
             flag(a.isShared) }
             + SyncColumns::updateValues(a) + QVariantList { text(a.id) },
-        "update", [this] { Q_EMIT accountsChanged(); });
+        "update", deferred({}, [this] { Q_EMIT accountsChanged(); }));
 }
 
 bool AccountRepository::softDelete(const QString& id)
 {
-    return softDeleteIn("accounts", id, [this] { Q_EMIT accountsChanged(); });
+    return softDeleteIn("accounts", id, deferred({}, [this] { Q_EMIT accountsChanged(); }));
 }
 
 bool AccountRepository::restore(const QString& id)
 {
-    return restoreIn("accounts", id, [this] { Q_EMIT accountsChanged(); });
+    return restoreIn("accounts", id, deferred({}, [this] { Q_EMIT accountsChanged(); }));
 }
 
 bool AccountRepository::updateSortOrders(const QList<QPair<QString, int>>& orders)
@@ -134,10 +134,8 @@ bool AccountRepository::updateSortOrders(const QList<QPair<QString, int>>& order
         if (!query.exec())
             return false;
     }
-    if (!scope.commit())
-        return false;
-    Q_EMIT accountsChanged();
-    return true;
+    deferred({}, [this] { Q_EMIT accountsChanged(); })();
+    return scope.commit();
 }
 
 bool AccountRepository::markSynced(const QString& id, const QString& serverId)
@@ -147,5 +145,5 @@ bool AccountRepository::markSynced(const QString& id, const QString& serverId)
 
 int AccountRepository::markAllPendingForResync()
 {
-    return markAllPendingIn("accounts", [this] { Q_EMIT accountsChanged(); });
+    return markAllPendingIn("accounts", deferred({}, [this] { Q_EMIT accountsChanged(); }));
 }

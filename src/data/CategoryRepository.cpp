@@ -89,7 +89,7 @@ bool CategoryRepository::insert(const Category& c)
                        "version, sync_status, server_id, created_at, updated_at) VALUES (?, ?, ?, "
                        "?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
         QVariantList { SqlValue::text(c.id) } + recordValues(c) + SyncColumns::insertValues(c),
-        "insert", [this] { Q_EMIT categoriesChanged(); });
+        "insert", deferred({}, [this] { Q_EMIT categoriesChanged(); }));
 }
 
 bool CategoryRepository::update(const Category& c)
@@ -100,17 +100,17 @@ bool CategoryRepository::update(const Category& c)
                        "account_id=?, version=?, sync_status=?, server_id=?, updated_at=? WHERE "
                        "id=?"),
         recordValues(c) + SyncColumns::updateValues(c) + QVariantList { SqlValue::text(c.id) },
-        "update", [this] { Q_EMIT categoriesChanged(); });
+        "update", deferred({}, [this] { Q_EMIT categoriesChanged(); }));
 }
 
 bool CategoryRepository::softDelete(const QString& id)
 {
-    return softDeleteIn("categories", id, [this] { Q_EMIT categoriesChanged(); });
+    return softDeleteIn("categories", id, deferred({}, [this] { Q_EMIT categoriesChanged(); }));
 }
 
 bool CategoryRepository::restore(const QString& id)
 {
-    return restoreIn("categories", id, [this] { Q_EMIT categoriesChanged(); });
+    return restoreIn("categories", id, deferred({}, [this] { Q_EMIT categoriesChanged(); }));
 }
 
 bool CategoryRepository::markSynced(const QString& id, const QString& serverId)
@@ -120,5 +120,5 @@ bool CategoryRepository::markSynced(const QString& id, const QString& serverId)
 
 int CategoryRepository::markAllPendingForResync()
 {
-    return markAllPendingIn("categories", [this] { Q_EMIT categoriesChanged(); });
+    return markAllPendingIn("categories", deferred({}, [this] { Q_EMIT categoriesChanged(); }));
 }

@@ -8,6 +8,7 @@
 #include <QSqlQuery>
 
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -192,4 +193,27 @@ QStringList Database::splitStatements(const QString& sql)
     }
     finishStatement(accumulated, statements);
     return statements;
+}
+
+void Database::afterCommit(const QObject* owner, const QString& key, std::function<void()> announce)
+{
+    if (!m_inUnit) {
+        announce();
+        return;
+    }
+    for (const Announcement& a : std::as_const(m_pending)) {
+        if (a.owner == owner && a.key == key)
+            return;
+    }
+    m_pending.append({ owner, key, std::move(announce) });
+}
+
+void Database::endUnit(bool committed)
+{
+    m_inUnit = false;
+    const QList<Announcement> pending = std::exchange(m_pending, {});
+    if (!committed)
+        return;
+    for (const Announcement& a : pending)
+        a.announce();
 }

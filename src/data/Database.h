@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QSqlDatabase>
 #include <QStringList>
+#include <functional>
 
 // Owns the process's single SQLite connection and brings its schema up to
 // date from the migration scripts compiled into the resources.
@@ -28,11 +30,27 @@ public:
     // keeping trigger bodies (BEGIN ... END) whole.
     static QStringList splitStatements(const QString& sql);
 
+    // Runs `announce` once the unit of work in progress commits, or at once
+    // when none is; within one unit each (owner, key) is announced once, and a
+    // rollback drops them, so listeners never hear of rows that were not kept.
+    void afterCommit(const QObject* owner, const QString& key, std::function<void()> announce);
+
 Q_SIGNALS:
     void migrationApplied(int version, const QString& name);
     void migrationError(int version, const QString& error);
 
 private:
+    friend class TransactionScope;
+    void endUnit(bool committed);
+
+    struct Announcement {
+        const QObject* owner;
+        QString key;
+        std::function<void()> announce;
+    };
+
     QSqlDatabase m_db;
     bool m_open = false;
+    bool m_inUnit = false;
+    QList<Announcement> m_pending;
 };

@@ -1,19 +1,23 @@
 #include "Money.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QRegularExpression>
 
 namespace {
 
-bool hasMinorUnit(Currency currency)
-{
-    return currency != Currency::JPY;
-}
-
 QString groupedWholeUnits(qint64 units)
 {
     static const QLocale english(QLocale::English, QLocale::UnitedStates);
     return english.toString(units);
+}
+
+qint64 powerOfTen(int exponent)
+{
+    qint64 value = 1;
+    for (int i = 0; i < exponent; ++i)
+        value *= 10;
+    return value;
 }
 
 // Exact decimal reading: rounding happens on the digits, never on a double,
@@ -34,9 +38,7 @@ std::optional<qint64> decimalToMinorUnits(const QString& text, int decimals)
     const QChar roundingDigit = fraction.size() > decimals ? fraction.at(decimals) : QChar('0');
     fraction = fraction.left(decimals).leftJustified(decimals, QChar('0'));
 
-    qint64 value = whole.isEmpty() ? 0 : whole.toLongLong();
-    for (int i = 0; i < decimals; ++i)
-        value *= 10;
+    qint64 value = (whole.isEmpty() ? 0 : whole.toLongLong()) * powerOfTen(decimals);
     if (decimals > 0)
         value += fraction.toLongLong();
     if (roundingDigit >= QChar('5'))
@@ -44,9 +46,68 @@ std::optional<qint64> decimalToMinorUnits(const QString& text, int decimals)
     return value;
 }
 
+// Rewrites typed digits with either convention into "1234.56"; empty when the
+// separators make no sense ("1,2,3.4.5", "12..5").
+QString normalizedDecimal(const QString& text)
+{
+    const qsizetype lastComma = text.lastIndexOf(QChar(','));
+    const qsizetype lastDot = text.lastIndexOf(QChar('.'));
+    QChar decimal;
+    QChar group;
+    if (lastComma >= 0 && lastDot >= 0) {
+        decimal = lastComma > lastDot ? QChar(',') : QChar('.');
+        group = lastComma > lastDot ? QChar('.') : QChar(',');
+    } else if (lastComma >= 0) {
+        // One comma not followed by exactly three digits is a decimal comma.
+        const bool single = text.count(QChar(',')) == 1;
+        if (single && text.size() - lastComma - 1 != 3)
+            decimal = QChar(',');
+        else
+            group = QChar(',');
+    } else if (lastDot >= 0) {
+        if (text.count(QChar('.')) == 1)
+            decimal = QChar('.');
+        else
+            group = QChar('.');
+    }
+
+    QString whole = text;
+    QString fraction;
+    bool hasFraction = false;
+    if (!decimal.isNull()) {
+        const qsizetype at = text.lastIndexOf(decimal);
+        whole = text.left(at);
+        fraction = text.mid(at + 1);
+        hasFraction = true;
+        if (fraction.contains(QChar(',')) || fraction.contains(QChar('.')))
+            return {};
+    }
+    if (!group.isNull() && whole.contains(group)) {
+        const QRegularExpression grouped(QStringLiteral("^\\d{1,3}(?:%1\\d{3})+$")
+                                             .arg(QRegularExpression::escape(QString(group))));
+        if (!grouped.match(whole).hasMatch())
+            return {};
+        whole.remove(group);
+    }
+    if (whole.contains(QChar(',')) || whole.contains(QChar('.')))
+        return {};
+    return hasFraction ? whole + QChar('.') + fraction : whole;
+}
+
 } // namespace
 
 namespace Money {
+
+bool isWithinLimit(qint64 amount)
+{
+    return amount >= -kMaxAmount && amount <= kMaxAmount;
+}
+
+QString limitMessage(Currency currency)
+{
+    return QCoreApplication::translate("Money", "Amounts are limited to %1")
+        .arg(formatMoney(kMaxAmount, currency));
+}
 
 QString currencySymbol(Currency currency)
 {
@@ -58,12 +119,17 @@ QString currencySymbol(Currency currency)
     }
 }
 
+int decimals(Currency currency)
+{
+    return currency == Currency::JPY ? 0 : 2;
+}
+
 QString formatAmount(qint64 amount, Currency currency)
 {
     // Magnitude as unsigned so that the most negative value survives.
     const quint64 magnitude = amount < 0 ? 0 - quint64(amount) : quint64(amount);
     QString body;
-    if (hasMinorUnit(currency)) {
+    if (decimals(currency) > 0) {
         body = QStringLiteral("%1.%2")
                    .arg(groupedWholeUnits(qint64(magnitude / 100)))
                    .arg(int(magnitude % 100), 2, 10, QChar('0'));
@@ -76,17 +142,20 @@ QString formatAmount(qint64 amount, Currency currency)
 QString formatMoney(qint64 amount, Currency currency)
 {
     const QString symbol = currencySymbol(currency);
-    const qint64 magnitude = amount < 0 ? -amount : amount;
-    const QString number = formatAmount(magnitude, currency);
-    return amount < 0 ? QStringLiteral("-%1%2").arg(symbol, number)
-                      : QStringLiteral("%1%2").arg(symbol, number);
+    QString number = formatAmount(amount, currency);
+    if (amount < 0)
+        return QStringLiteral("-%1%2").arg(symbol, number.mid(1));
+    return symbol + number;
 }
 
 std::optional<qint64> tryParseAmount(const QString& text, Currency currency)
 {
     QString cleaned = text;
     cleaned.remove(currencySymbol(currency));
-    cleaned.remove(QChar(','));
+    // Spaces (also the no-break kinds) may group digits.
+    cleaned.remove(QChar(' '));
+    cleaned.remove(QChar(0x00A0));
+    cleaned.remove(QChar(0x202F));
     cleaned = cleaned.trimmed();
     if (cleaned.isEmpty())
         return 0;
@@ -94,9 +163,12 @@ std::optional<qint64> tryParseAmount(const QString& text, Currency currency)
     bool negative = false;
     if (cleaned.startsWith(QChar('-'))) {
         negative = true;
-        cleaned = cleaned.mid(1).trimmed();
+        cleaned = cleaned.mid(1);
     }
-    const auto value = decimalToMinorUnits(cleaned, hasMinorUnit(currency) ? 2 : 0);
+    const QString normalized = normalizedDecimal(cleaned);
+    if (normalized.isEmpty())
+        return std::nullopt;
+    const auto value = decimalToMinorUnits(normalized, decimals(currency));
     if (!value)
         return std::nullopt;
     return negative ? -*value : *value;
@@ -107,12 +179,23 @@ qint64 parseAmount(const QString& text, Currency currency)
     return tryParseAmount(text, currency).value_or(0);
 }
 
-qint64 centsFromValue(double value)
+qint64 fromValue(double value, Currency currency)
 {
     const bool negative = value < 0;
-    const auto cents = decimalToMinorUnits(QString::number(negative ? -value : value, 'f', 6), 2);
-    const qint64 magnitude = cents.value_or(0);
+    const auto units = decimalToMinorUnits(
+        QString::number(negative ? -value : value, 'f', 6), decimals(currency));
+    const qint64 magnitude = units.value_or(0);
     return negative ? -magnitude : magnitude;
+}
+
+double toValue(qint64 amount, Currency currency)
+{
+    return double(amount) / double(powerOfTen(decimals(currency)));
+}
+
+double maxValue(Currency currency)
+{
+    return toValue(kMaxAmount, currency);
 }
 
 } // namespace Money

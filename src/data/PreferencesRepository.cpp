@@ -37,7 +37,7 @@ bool PreferencesRepository::set(const QString& key, const QString& value)
         { key, SqlValue::text(value) });
     if (!query.exec())
         return false;
-    Q_EMIT changed(key);
+    deferred(key, [this, key] { Q_EMIT changed(key); })();
     return true;
 }
 

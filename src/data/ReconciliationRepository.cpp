@@ -88,7 +88,7 @@ bool ReconciliationRepository::insert(const Reconciliation& reconciliation)
                        "sync_status, server_id, created_at, updated_at) VALUES (?, ?, ?, ?, ?, "
                        "?, ?, ?, ?, ?, ?)"),
         QVariantList { SqlValue::text(r.id) } + recordValues(r) + SyncColumns::insertValues(r),
-        "insert", [this] { Q_EMIT reconciliationsChanged(); });
+        "insert", deferred({}, [this] { Q_EMIT reconciliationsChanged(); }));
 }
 
 bool ReconciliationRepository::update(const Reconciliation& r)
@@ -98,19 +98,19 @@ bool ReconciliationRepository::update(const Reconciliation& r)
                        "statement_balance=?, reconciled_balance=?, completed_at=?, version=?, "
                        "sync_status=?, server_id=?, updated_at=? WHERE id=?"),
         recordValues(r) + SyncColumns::updateValues(r) + QVariantList { SqlValue::text(r.id) },
-        "update", [this] { Q_EMIT reconciliationsChanged(); });
+        "update", deferred({}, [this] { Q_EMIT reconciliationsChanged(); }));
 }
 
 int ReconciliationRepository::softDeleteByAccount(const QString& accountId)
 {
     return softDeleteByAccountIn(
-        "reconciliations", accountId, [this] { Q_EMIT reconciliationsChanged(); });
+        "reconciliations", accountId, deferred({}, [this] { Q_EMIT reconciliationsChanged(); }));
 }
 
 int ReconciliationRepository::restoreByAccount(const QString& accountId, const QString& since)
 {
     return restoreByAccountIn(
-        "reconciliations", accountId, since, [this] { Q_EMIT reconciliationsChanged(); });
+        "reconciliations", accountId, since, deferred({}, [this] { Q_EMIT reconciliationsChanged(); }));
 }
 
 bool ReconciliationRepository::markSynced(const QString& id, const QString& serverId)
@@ -120,5 +120,5 @@ bool ReconciliationRepository::markSynced(const QString& id, const QString& serv
 
 int ReconciliationRepository::markAllPendingForResync()
 {
-    return markAllPendingIn("reconciliations", [this] { Q_EMIT reconciliationsChanged(); });
+    return markAllPendingIn("reconciliations", deferred({}, [this] { Q_EMIT reconciliationsChanged(); }));
 }

@@ -110,7 +110,7 @@ bool RecurringRepository::insert(const RecurringTransaction& r)
                        "?, ?, ?, ?)"),
         QVariantList { text(r.id), text(r.accountId) } + recordValues(r)
             + SyncColumns::insertValues(r),
-        "insert", [this] { Q_EMIT recurringChanged(); });
+        "insert", deferred({}, [this] { Q_EMIT recurringChanged(); }));
 }
 
 bool RecurringRepository::update(const RecurringTransaction& r)
@@ -122,25 +122,25 @@ bool RecurringRepository::update(const RecurringTransaction& r)
                        "auto_post=?, is_active=?, transfer_dest_account_id=?, version=?, "
                        "sync_status=?, server_id=?, updated_at=? WHERE id=?"),
         recordValues(r) + SyncColumns::updateValues(r) + QVariantList { SqlValue::text(r.id) },
-        "update", [this] { Q_EMIT recurringChanged(); });
+        "update", deferred({}, [this] { Q_EMIT recurringChanged(); }));
 }
 
 bool RecurringRepository::softDelete(const QString& id)
 {
     return softDeleteIn(
-        "recurring_transactions", id, [this] { Q_EMIT recurringChanged(); }, OnFailure::Silent);
+        "recurring_transactions", id, deferred({}, [this] { Q_EMIT recurringChanged(); }), OnFailure::Silent);
 }
 
 int RecurringRepository::softDeleteByAccount(const QString& accountId)
 {
     return softDeleteByAccountIn(
-        "recurring_transactions", accountId, [this] { Q_EMIT recurringChanged(); });
+        "recurring_transactions", accountId, deferred({}, [this] { Q_EMIT recurringChanged(); }));
 }
 
 int RecurringRepository::restoreByAccount(const QString& accountId, const QString& since)
 {
     return restoreByAccountIn(
-        "recurring_transactions", accountId, since, [this] { Q_EMIT recurringChanged(); });
+        "recurring_transactions", accountId, since, deferred({}, [this] { Q_EMIT recurringChanged(); }));
 }
 
 bool RecurringRepository::markSynced(const QString& id, const QString& serverId)
@@ -150,5 +150,5 @@ bool RecurringRepository::markSynced(const QString& id, const QString& serverId)
 
 int RecurringRepository::markAllPendingForResync()
 {
-    return markAllPendingIn("recurring_transactions", [this] { Q_EMIT recurringChanged(); });
+    return markAllPendingIn("recurring_transactions", deferred({}, [this] { Q_EMIT recurringChanged(); }));
 }

@@ -144,3 +144,8 @@ int Repository::restoreByAccountIn(const char* table, const QString& accountId,
                          .arg(QLatin1String(table)),
         { Clock::nowIso(), accountId, since }, "restoreByAccount", changed);
 }
+
+std::function<void()> Repository::deferred(const QString& key, std::function<void()> announce) const
+{
+    return [this, key, announce = std::move(announce)] { m_db->afterCommit(this, key, announce); };
+}

@@ -99,6 +99,10 @@ protected:
 
     Database* database() const { return m_db; }
 
+    // A change announcement that waits for the surrounding unit of work to
+    // commit; announcements with the same key in one unit go out once.
+    std::function<void()> deferred(const QString& key, std::function<void()> announce) const;
+
 private:
     Database* m_db;
     mutable std::unordered_map<QString, std::unique_ptr<QSqlQuery>> m_statements;

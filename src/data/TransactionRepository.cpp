@@ -293,7 +293,7 @@ bool TransactionRepository::insert(const Transaction& t)
                        "?, ?, ?, ?, ?, ?, ?, ?, ?)"),
         QVariantList { text(t.id), text(t.accountId) } + recordValues(t)
             + SyncColumns::insertValues(t),
-        "insert", [this, accountId] { Q_EMIT transactionsChanged(accountId); });
+        "insert", deferred(accountId, [this, accountId] { Q_EMIT transactionsChanged(accountId); }));
 }
 
 bool TransactionRepository::update(const Transaction& t)
@@ -306,7 +306,7 @@ bool TransactionRepository::update(const Transaction& t)
                        "transfer_dest_account_id=?, is_split=?, recurring_id=?, version=?, "
                        "sync_status=?, server_id=?, updated_at=? WHERE id=?"),
         recordValues(t) + SyncColumns::updateValues(t) + QVariantList { text(t.id) }, "update",
-        [this, accountId] { Q_EMIT transactionsChanged(accountId); });
+        deferred(accountId, [this, accountId] { Q_EMIT transactionsChanged(accountId); }));
 }
 
 bool TransactionRepository::softDelete(const QString& id)
@@ -316,19 +316,19 @@ bool TransactionRepository::softDelete(const QString& id)
         return false;
     const QString accountId = stored->accountId;
     return softDeleteIn(
-        "transactions", id, [this, accountId] { Q_EMIT transactionsChanged(accountId); });
+        "transactions", id, deferred(accountId, [this, accountId] { Q_EMIT transactionsChanged(accountId); }));
 }
 
 int TransactionRepository::softDeleteByAccount(const QString& accountId)
 {
     return softDeleteByAccountIn(
-        "transactions", accountId, [this, accountId] { Q_EMIT transactionsChanged(accountId); });
+        "transactions", accountId, deferred(accountId, [this, accountId] { Q_EMIT transactionsChanged(accountId); }));
 }
 
 int TransactionRepository::restoreByAccount(const QString& accountId, const QString& since)
 {
     return restoreByAccountIn("transactions", accountId, since,
-        [this, accountId] { Q_EMIT transactionsChanged(accountId); });
+        deferred(accountId, [this, accountId] { Q_EMIT transactionsChanged(accountId); }));
 }
 
 bool TransactionRepository::markSynced(const QString& id, const QString& serverId)
@@ -338,5 +338,5 @@ bool TransactionRepository::markSynced(const QString& id, const QString& serverI
 
 int TransactionRepository::markAllPendingForResync()
 {
-    return markAllPendingIn("transactions", [this] { Q_EMIT transactionsChanged(QString()); });
+    return markAllPendingIn("transactions", deferred({}, [this] { Q_EMIT transactionsChanged(QString()); }));
 }

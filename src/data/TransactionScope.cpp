@@ -3,15 +3,20 @@
 #include "Database.h"
 
 TransactionScope::TransactionScope(Database* db)
-    : m_db(db->database())
+    : m_database(db)
+    , m_db(db->database())
 {
-    m_owner = m_db.transaction();
+    m_owner = !db->m_inUnit && m_db.transaction();
+    if (m_owner)
+        db->m_inUnit = true;
 }
 
 TransactionScope::~TransactionScope()
 {
-    if (m_owner && !m_finished)
+    if (m_owner && !m_finished) {
         m_db.rollback();
+        m_database->endUnit(false);
+    }
 }
 
 bool TransactionScope::commit()
@@ -19,8 +24,9 @@ bool TransactionScope::commit()
     m_finished = true;
     if (!m_owner)
         return true;
-    if (m_db.commit())
-        return true;
-    m_db.rollback();
-    return false;
+    const bool committed = m_db.commit();
+    if (!committed)
+        m_db.rollback();
+    m_database->endUnit(committed);
+    return committed;
 }

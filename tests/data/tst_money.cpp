@@ -72,6 +72,25 @@ void TestMoney::parsing_data()
     row("--5", Currency::USD, std::nullopt);
     row("12a", Currency::USD, std::nullopt);
     row("12345678901234567", Currency::USD, std::nullopt);
+    // A decimal comma, unless it is followed by exactly three digits.
+    row("12,50", Currency::USD, 1250);
+    row("1,50", Currency::USD, 150);
+    row("1,5", Currency::USD, 150);
+    row("1.234,56", Currency::USD, 123456);
+    row("1,234", Currency::USD, 123400);
+    row("1,234,567.8", Currency::USD, 123456780);
+    row("1.234.567", Currency::USD, 123456700);
+    row("1 234,56", Currency::USD, 123456);
+    row("€12,50", Currency::EUR, 1250);
+    row("-£0,07", Currency::GBP, -7);
+    row("¥10000", Currency::JPY, 10000);
+    row("1,234,567", Currency::JPY, 1234567);
+    row("12,5", Currency::JPY, 13);
+    row("1,2,3.4.5", Currency::USD, std::nullopt);
+    row("1234,567", Currency::USD, std::nullopt);
+    row("12,34,56", Currency::USD, std::nullopt);
+    row("1.2,34", Currency::USD, std::nullopt);
+    row("12abc", Currency::USD, std::nullopt);
 }
 
 void TestMoney::parsing()
@@ -85,9 +104,16 @@ void TestMoney::parsing()
 
 void TestMoney::spinBoxValues()
 {
-    QCOMPARE(Money::centsFromValue(0.285), qint64(29));
-    QCOMPARE(Money::centsFromValue(-0.285), qint64(-29));
-    QCOMPARE(Money::centsFromValue(99999999.99), qint64(9999999999));
+    QCOMPARE(Money::fromValue(0.285), qint64(29));
+    QCOMPARE(Money::fromValue(-0.285), qint64(-29));
+    QCOMPARE(Money::fromValue(99999999.99), qint64(9999999999));
+    QCOMPARE(Money::fromValue(Money::maxValue(Currency::JPY), Currency::JPY), Money::kMaxAmount);
+    QCOMPARE(Money::fromValue(Money::maxValue(Currency::EUR), Currency::EUR), Money::kMaxAmount);
+    QCOMPARE(Money::fromValue(1500.4, Currency::JPY), qint64(1500));
+    QVERIFY(Money::isWithinLimit(-Money::kMaxAmount));
+    QVERIFY(!Money::isWithinLimit(Money::kMaxAmount + 1));
+    QCOMPARE(Money::limitMessage(Currency::USD), "Amounts are limited to $99,999,999.99");
+    QCOMPARE(Money::limitMessage(Currency::JPY), QString::fromUtf8("Amounts are limited to ¥9,999,999,999"));
 }
 
 void TestMoney::ids()

@@ -135,7 +135,7 @@ Account AccountFormDialog::account() const
     result.name = m_name->text().trimmed();
     result.type = accountTypeFromText(m_type->currentData().toString());
     result.currency = currencyFromText(m_currency->currentData().toString());
-    result.startingBalance = Money::centsFromValue(m_startingBalance->value());
+    result.startingBalance = Money::fromValue(m_startingBalance->value());
     result.institution = m_institution->text().trimmed();
     result.accountNumberLast4 = m_accountNumber->text().trimmed();
     result.updatedAt = now;

@@ -113,7 +113,7 @@ QDoubleSpinBox* SplitEditorDialog::spinAt(int row) const
 
 qint64 SplitEditorDialog::centsAt(int row) const
 {
-    return Money::centsFromValue(spinAt(row)->value());
+    return Money::fromValue(spinAt(row)->value());
 }
 
 int SplitEditorDialog::rowOf(const QWidget* cellWidget) const

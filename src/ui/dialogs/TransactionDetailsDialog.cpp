@@ -8,7 +8,7 @@
 #include "data/Money.h"
 #include "data/SplitLineRepository.h"
 #include "data/TransactionRepository.h"
-#include "ui/register/RegisterEntryWriter.h"
+#include "services/TransactionService.h"
 #include "ui/register/TransactionDeletion.h"
 
 #include <QDialogButtonBox>
@@ -218,7 +218,7 @@ void TransactionDetailsDialog::onEdit()
 
 void TransactionDetailsDialog::onToggleCleared()
 {
-    if (!RegisterEntryWriter(m_state).toggleCleared(m_transaction))
+    if (!m_state->transactionService()->toggleCleared(m_transaction))
         return;
     // Show what the store now holds rather than what was meant to be written.
     if (const auto stored = m_state->transactions()->findById(m_transaction.id))

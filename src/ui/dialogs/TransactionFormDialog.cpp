@@ -180,7 +180,7 @@ void TransactionFormDialog::fill(const Transaction& t)
 
 qint64 TransactionFormDialog::enteredCents() const
 {
-    return Money::centsFromValue(m_amount->value());
+    return Money::fromValue(m_amount->value());
 }
 
 void TransactionFormDialog::refreshSplitState()

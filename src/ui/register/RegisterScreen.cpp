@@ -14,6 +14,7 @@
 #include "data/TransactionRepository.h"
 #include "ui/dialogs/TransactionDetailsDialog.h"
 #include "ui/dialogs/TransactionFormDialog.h"
+#include "services/TransactionService.h"
 #include "ui/widgets/MessageBoxes.h"
 
 #include <QApplication>
@@ -466,6 +467,9 @@ void RegisterScreen::commitCurrentRow()
         case RegisterEntryWriter::Status::CurrencyMismatch:
             Q_EMIT errorMessage(tr("Transfers require both accounts to use the same currency"));
             break;
+        case RegisterEntryWriter::Status::AmountTooLarge:
+            showTransientMessage(Money::limitMessage(currency()), 3000);
+            break;
         default: showTransientMessage(tr("The transaction could not be saved"), 5000); break;
         }
         // The entry stays as typed, on the cell the user was in.
@@ -547,7 +551,7 @@ void RegisterScreen::toggleCleared(int row)
     const TransactionRow* t = m_model->transactionAt(row);
     if (!t)
         return;
-    RegisterEntryWriter(m_state).toggleCleared(*t);
+    m_state->transactionService()->toggleCleared(*t);
     reload();
 }
 
@@ -606,7 +610,8 @@ void RegisterScreen::editTransactionInDialog(int row)
     TransactionFormDialog dialog(m_state, *t, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    if (!RegisterEntryWriter(m_state).save(dialog.transaction(), dialog.splitLines(), false))
+    if (m_state->transactionService()->save(dialog.transaction(), dialog.splitLines(), false)
+        != TransactionService::Result::Saved)
         showTransientMessage(tr("The transaction could not be saved"), 5000);
     reload();
 }
@@ -619,12 +624,19 @@ void RegisterScreen::newTransactionDialog()
     TransactionFormDialog dialog(m_state, m_accountId, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    if (!RegisterEntryWriter(m_state).save(dialog.transaction(), dialog.splitLines(), true))
+    if (m_state->transactionService()->save(dialog.transaction(), dialog.splitLines(), true)
+        != TransactionService::Result::Saved)
         showTransientMessage(tr("The transaction could not be saved"), 5000);
     reload();
     const QModelIndex entry = m_model->index(m_model->newEntryRow(), RegisterModel::DateColumn);
     m_view->setCurrentIndex(entry);
     m_view->scrollTo(entry);
+}
+
+Currency RegisterScreen::currency() const
+{
+    const auto account = m_state->accounts()->findById(m_accountId);
+    return account ? account->currency : Currency::USD;
 }
 
 void RegisterScreen::showTransientMessage(const QString& text, int ms)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "RegisterModel.h"
+#include "data/Currency.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -29,6 +30,8 @@ public:
     void tabToPreviousField();
     void restoreColumnLayout();
     void showTransientMessage(const QString& text, int ms);
+    // The shown account's currency (USD when none is shown).
+    Currency currency() const;
 
     // An existing split transaction's category or amount cell, which are
     // edited in the transaction dialog instead of in place.

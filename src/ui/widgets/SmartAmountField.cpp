@@ -1,13 +1,34 @@
 #include "SmartAmountField.h"
 
+#include "data/Money.h"
+
 #include <QKeyEvent>
 #include <QLineEdit>
 
 SmartAmountField::SmartAmountField(QWidget* parent)
     : QDoubleSpinBox(parent)
 {
-    setDecimals(2);
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    setCurrency(Currency::USD);
+}
+
+void SmartAmountField::setCurrency(Currency currency, bool allowNegative)
+{
+    m_currency = currency;
+    setDecimals(Money::decimals(currency));
+    setPrefix(Money::currencySymbol(currency) + QLatin1Char(' '));
+    const double max = Money::maxValue(currency);
+    setRange(allowNegative ? -max : 0.0, max);
+}
+
+qint64 SmartAmountField::amount() const
+{
+    return Money::fromValue(value(), m_currency);
+}
+
+void SmartAmountField::setAmount(qint64 amount)
+{
+    setValue(Money::toValue(amount, m_currency));
 }
 
 QString SmartAmountField::decimalPoint() const

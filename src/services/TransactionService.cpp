@@ -1,0 +1,164 @@
+#include "TransactionService.h"
+
+#include "data/AccountRepository.h"
+#include "data/Clock.h"
+#include "data/Ids.h"
+#include "data/Money.h"
+#include "data/SplitLineRepository.h"
+#include "data/TransactionRepository.h"
+#include "data/TransactionScope.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+QString translated(const char* text)
+{
+    // The texts belong to the register, where users meet them first.
+    return QCoreApplication::translate("RegisterScreen", text);
+}
+
+} // namespace
+
+TransactionService::TransactionService(Database* db, AccountRepository* accounts,
+    TransactionRepository* transactions, SplitLineRepository* splitLines, QObject* parent)
+    : QObject(parent)
+    , m_db(db)
+    , m_accounts(accounts)
+    , m_transactions(transactions)
+    , m_splitLines(splitLines)
+{
+}
+
+QString TransactionService::transferPrefix()
+{
+    return QStringLiteral("[Transfer] ");
+}
+
+QString TransactionService::transferPayee(const QString& accountName)
+{
+    return transferPrefix() + accountName;
+}
+
+QStringList TransactionService::transferPayees(const QString& accountId) const
+{
+    QStringList payees;
+    for (const Account& a : m_accounts->findAll()) {
+        if (a.id != accountId)
+            payees.append(transferPayee(a.name));
+    }
+    return payees;
+}
+
+TransactionService::Result TransactionService::resolveTransferPayee(Transaction& t) const
+{
+    if (!t.payee.startsWith(transferPrefix()))
+        return Result::Saved;
+    const QString targetName = t.payee.mid(transferPrefix().size());
+    std::optional<Account> target;
+    for (const Account& a : m_accounts->findAll()) {
+        // A transfer to the account itself would only cancel itself out.
+        if (a.name == targetName && a.id != t.accountId) {
+            target = a;
+            break;
+        }
+    }
+    if (!target)
+        return Result::TransferAccountNotFound;
+    const auto self = m_accounts->findById(t.accountId);
+    if (self && self->currency != target->currency)
+        return Result::CurrencyMismatch;
+    t.transferDestAccountId = target->id;
+    t.payee = translated("Transfer to %1").arg(target->name);
+    return Result::Saved;
+}
+
+Transaction TransactionService::otherLeg(const Transaction& first) const
+{
+    const auto self = m_accounts->findById(first.accountId);
+    Transaction leg;
+    leg.id = Ids::newId();
+    leg.accountId = first.transferDestAccountId;
+    leg.date = first.date;
+    leg.payee = translated("Transfer from %1").arg(self ? self->name : QString());
+    leg.amount = -first.amount;
+    leg.cleared = first.cleared;
+    leg.reconciled = first.reconciled;
+    leg.transferLinkId = first.id;
+    leg.transferDestAccountId = first.accountId;
+    leg.createdAt = first.updatedAt;
+    leg.updatedAt = first.updatedAt;
+    return leg;
+}
+
+TransactionService::Result TransactionService::save(
+    const Transaction& transaction, const std::optional<QList<SplitLine>>& lines, bool isNew)
+{
+    if (!Money::isWithinLimit(transaction.amount))
+        return Result::AmountTooLarge;
+    if (lines) {
+        for (const SplitLine& line : *lines) {
+            if (!Money::isWithinLimit(line.amount))
+                return Result::AmountTooLarge;
+        }
+    }
+
+    Transaction t = transaction;
+    TransactionScope scope(m_db);
+    if (!t.transferDestAccountId.isEmpty() && t.transferLinkId.isEmpty()) {
+        // A transaction that names a transfer account gets its second leg, new or not.
+        const Transaction leg = otherLeg(t);
+        t.transferLinkId = leg.id;
+        if (!m_transactions->insert(leg))
+            return Result::StoreFailed;
+    } else if (!isNew && !followOtherLeg(t)) {
+        return Result::StoreFailed;
+    }
+    if (!(isNew ? m_transactions->insert(t) : m_transactions->update(t)))
+        return Result::StoreFailed;
+    if (lines) {
+        if (!m_splitLines->deleteByTransaction(t.id))
+            return Result::StoreFailed;
+        for (SplitLine line : *lines) {
+            line.transactionId = t.id;
+            if (!m_splitLines->insert(line))
+                return Result::StoreFailed;
+        }
+    }
+    return scope.commit() ? Result::Saved : Result::StoreFailed;
+}
+
+bool TransactionService::followOtherLeg(const Transaction& changed)
+{
+    if (changed.transferLinkId.isEmpty())
+        return true;
+    // The other leg follows the amount and date, so both accounts agree.
+    auto leg = m_transactions->findById(changed.transferLinkId);
+    if (!leg || leg->deletedAt || (leg->amount == -changed.amount && leg->date == changed.date))
+        return true;
+    leg->amount = -changed.amount;
+    leg->date = changed.date;
+    leg->updatedAt = changed.updatedAt;
+    leg->syncStatus = SyncStatus::Pending;
+    return m_transactions->update(*leg);
+}
+
+bool TransactionService::remove(const Transaction& t)
+{
+    TransactionScope scope(m_db);
+    if (!t.transferLinkId.isEmpty()) {
+        const auto leg = m_transactions->findById(t.transferLinkId);
+        if (leg && !leg->deletedAt && !m_transactions->softDelete(leg->id))
+            return false;
+    }
+    return m_transactions->softDelete(t.id) && scope.commit();
+}
+
+bool TransactionService::toggleCleared(const Transaction& transaction)
+{
+    Transaction t = transaction;
+    t.cleared = !t.cleared;
+    t.updatedAt = Clock::nowUtc();
+    t.syncStatus = SyncStatus::Pending;
+    return m_transactions->update(t);
+}

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "data/Account.h"
+#include "data/SplitLine.h"
+#include "data/Transaction.h"
+
+#include <QList>
+#include <QObject>
+#include <optional>
+
+class AccountRepository;
+class Database;
+class SplitLineRepository;
+class TransactionRepository;
+
+// The one write path for transactions: a transaction with its split lines and
+// the second leg of a transfer, deletions and cleared marks, each as one unit
+// of work, so a transfer is never left with one leg and no amount beyond the
+// limit reaches the store. The register, the dialogs, reconciliation,
+// recurring posting and import all write through it.
+class TransactionService : public QObject {
+    Q_OBJECT
+
+public:
+    enum class Result {
+        Saved,
+        TransferAccountNotFound,
+        CurrencyMismatch,
+        AmountTooLarge,
+        StoreFailed
+    };
+
+    TransactionService(Database* db, AccountRepository* accounts,
+        TransactionRepository* transactions, SplitLineRepository* splitLines,
+        QObject* parent = nullptr);
+
+    // "[Transfer] " — a payee starting with it names the account to transfer to.
+    static QString transferPrefix();
+    // The payee that offers a transfer to `accountName`.
+    static QString transferPayee(const QString& accountName);
+    // The payee texts offering a transfer from `accountId` to each other account.
+    QStringList transferPayees(const QString& accountId) const;
+
+    // For a payee "[Transfer] <name>": finds the other account of that name,
+    // checks the currencies, and makes `t` the first leg ("Transfer to <name>",
+    // transfer destination set). Other payees leave `t` unchanged.
+    Result resolveTransferPayee(Transaction& t) const;
+
+    // Stores a new or changed transaction. `lines` replace the stored split lines
+    // (nullopt leaves them alone). A transaction with a transfer destination but
+    // no link gets its second leg; the other leg of an existing transfer follows
+    // its amount and date.
+    Result save(const Transaction& t, const std::optional<QList<SplitLine>>& lines, bool isNew);
+    // Soft-deletes the transaction and, for a transfer, its other leg first.
+    bool remove(const Transaction& t);
+    bool toggleCleared(const Transaction& t);
+
+private:
+    Transaction otherLeg(const Transaction& first) const;
+    bool followOtherLeg(const Transaction& changed);
+
+    Database* m_db;
+    AccountRepository* m_accounts;
+    TransactionRepository* m_transactions;
+    SplitLineRepository* m_splitLines;
+};
