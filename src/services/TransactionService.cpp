@@ -4,6 +4,7 @@
 #include "data/Clock.h"
 #include "data/Ids.h"
 #include "data/Money.h"
+#include "data/SingleLine.h"
 #include "data/SplitLineRepository.h"
 #include "data/TransactionRepository.h"
 #include "data/TransactionScope.h"
@@ -104,6 +105,13 @@ TransactionService::Result TransactionService::save(
     }
 
     Transaction t = transaction;
+    t.payee = SingleLine::clean(t.payee);
+    t.memo = SingleLine::clean(t.memo);
+    t.checkNumber = SingleLine::clean(t.checkNumber);
+    QList<SplitLine> cleanLines = lines.value_or(QList<SplitLine>());
+    for (SplitLine& line : cleanLines)
+        line.memo = SingleLine::clean(line.memo);
+
     TransactionScope scope(m_db);
     if (!t.transferDestAccountId.isEmpty() && t.transferLinkId.isEmpty()) {
         // A transaction that names a transfer account gets its second leg, new or not.
@@ -119,7 +127,7 @@ TransactionService::Result TransactionService::save(
     if (lines) {
         if (!m_splitLines->deleteByTransaction(t.id))
             return Result::StoreFailed;
-        for (SplitLine line : *lines) {
+        for (SplitLine line : cleanLines) {
             line.transactionId = t.id;
             if (!m_splitLines->insert(line))
                 return Result::StoreFailed;

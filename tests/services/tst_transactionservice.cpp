@@ -43,6 +43,7 @@ void TestTransactionService::transferLegsSplitsAndSignals()
 
     Transaction t
         = Records::transaction(checking.id, QDate(2026, 3, 1), "[Transfer] Savings", -5000);
+    t.memo = "rent\x07 for\r\nmarch\x1b\x7f ";
     QCOMPARE(service->resolveTransferPayee(t), TransactionService::Result::Saved);
     QCOMPARE(t.payee, "Transfer to Savings");
     QCOMPARE(service->save(t, std::nullopt, true), TransactionService::Result::Saved);
@@ -57,6 +58,7 @@ void TestTransactionService::transferLegsSplitsAndSignals()
     QCOMPARE(leg->amount, 5000);
     QCOMPARE(leg->payee, "Transfer from Checking");
     QCOMPARE(leg->transferLinkId, t.id);
+    QCOMPARE(first->memo, "rent for march");
 
     // The other leg follows a changed amount and date; split lines are replaced.
     Transaction edited = *first;
