@@ -40,9 +40,12 @@ inline void press(int key, Qt::KeyboardModifiers mods = Qt::NoModifier)
     QCoreApplication::processEvents();
 }
 
+// Each key to wherever the focus is by then, as typing does: the first key on
+// a cell opens its editor, and the rest go into it.
 inline void type(const QString& text)
 {
-    QTest::keyClicks(keyTarget(), text);
+    for (const QChar c : text)
+        QTest::keyClick(keyTarget(), c.toLatin1());
 }
 
 // A fresh ledger with a "Checking" account and, once shown, its register.
@@ -78,11 +81,14 @@ struct Fixture {
             return combo->lineEdit();
         return qobject_cast<QLineEdit*>(editor);
     }
-    bool footerShows(const QString& text) const
+    bool footerShows(const QString& text) const { return labelShowing(screen.get(), text); }
+    static QLabel* labelShowing(QWidget* screen, const QString& text)
     {
-        const QList<QLabel*> labels = screen->findChildren<QLabel*>();
-        return std::any_of(
-            labels.begin(), labels.end(), [&](auto* l) { return l->text() == text; });
+        for (QLabel* label : screen->findChildren<QLabel*>()) {
+            if (label->text() == text)
+                return label;
+        }
+        return nullptr;
     }
     QList<Transaction> stored(const QString& accountId = {}) const
     {

@@ -331,6 +331,18 @@ void MainWindow::showToolWindow(QWidget* window, const QString& title, const QSi
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    if (m_register && m_register->hasUnsavedEntry()) {
+        const auto answer = MessageBoxes::question(this, tr("Unsaved Transaction"),
+            tr("Save the transaction you are entering?"),
+            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+        // A save that fails keeps the window open, with the reason in the register.
+        const bool close = answer == QMessageBox::Discard
+            || (answer == QMessageBox::Save && m_register->commitPendingEntry());
+        if (!close) {
+            event->ignore();
+            return;
+        }
+    }
     QSettings settings;
     settings.setValue(kGeometryKey, saveGeometry());
     if (m_splitter)

@@ -2,10 +2,13 @@
 
 #include "RegisterModel.h"
 #include "app/DisplaySettings.h"
+#include "app/ThemeManager.h"
+#include "data/Money.h"
 #include "data/PreferencesRepository.h"
 
 #include <QHeaderView>
 #include <QMenu>
+#include <QScopedValueRollback>
 #include <QSettings>
 #include <QTableView>
 
@@ -29,6 +32,20 @@ bool alwaysShown(int column)
     return column == RegisterModel::DateColumn || column == RegisterModel::BalanceColumn;
 }
 
+bool sharesTheWidth(int column)
+{
+    return column == RegisterModel::PayeeColumn || column == RegisterModel::CategoryColumn
+        || column == RegisterModel::MemoColumn;
+}
+
+// Text inset and frame of a cell and of its editor.
+constexpr int kCellPadding = 16;
+// The date editor's calendar button.
+constexpr int kCalendarRoom = 24;
+// Amount columns are never narrower than this amount needs, so they do not
+// jump with the first few entries.
+constexpr qint64 kSampleAmount = 9'999'999;
+
 } // namespace
 
 RegisterColumnLayout::RegisterColumnLayout(
@@ -41,6 +58,82 @@ RegisterColumnLayout::RegisterColumnLayout(
     connect(view->horizontalHeader(), &QHeaderView::sectionResized, this,
         &RegisterColumnLayout::onSectionResized);
     connect(model, &RegisterModel::sortChanged, this, &RegisterColumnLayout::onSortChanged);
+}
+
+QString RegisterColumnLayout::widestAmount(int column) const
+{
+    qint64 widest = kSampleAmount;
+    bool negative = false;
+    for (const TransactionRow& t : m_model->rows()) {
+        qint64 value = 0;
+        if (column == RegisterModel::BalanceColumn)
+            value = t.runningBalance;
+        else if ((column == RegisterModel::PaymentColumn) == (t.amount < 0))
+            value = t.amount;
+        negative = negative || (column == RegisterModel::BalanceColumn && value < 0);
+        widest = std::max(widest, value < 0 ? -value : value);
+    }
+    return Money::formatAmount(negative ? -widest : widest, m_model->currency());
+}
+
+int RegisterColumnLayout::contentWidth(int column) const
+{
+    const QFontMetrics text(m_view->font());
+    int content = 0;
+    switch (column) {
+    case RegisterModel::DateColumn:
+        content = text.horizontalAdvance(QStringLiteral("12/28/2028")) + kCalendarRoom;
+        break;
+    case RegisterModel::CheckNumberColumn:
+        content = text.horizontalAdvance(QStringLiteral("00000"));
+        break;
+    case RegisterModel::PaymentColumn:
+    case RegisterModel::DepositColumn:
+    case RegisterModel::BalanceColumn:
+        content
+            = QFontMetrics(ThemeManager::monospaceFont()).horizontalAdvance(widestAmount(column));
+        break;
+    default: break;
+    }
+    return std::max(content + kCellPadding, m_view->horizontalHeader()->sectionSizeHint(column));
+}
+
+void RegisterColumnLayout::fitToWidth()
+{
+    if (m_fitting)
+        return;
+    const QScopedValueRollback fitting(m_fitting, true);
+    const QScopedValueRollback restoring(m_restoring, true);
+    const QSettings settings;
+    int used = 0;
+    QList<int> shared;
+    for (int c = 0; c < RegisterModel::ColumnCount; ++c) {
+        if (m_view->isColumnHidden(c))
+            continue;
+        if (settings.contains(widthKey(c))) {
+            used += m_view->columnWidth(c);
+        } else if (sharesTheWidth(c)) {
+            shared.append(c);
+        } else {
+            m_view->setColumnWidth(c, contentWidth(c));
+            used += m_view->columnWidth(c);
+        }
+    }
+    // Text columns give way first: down to a third of their default width,
+    // and only then does the register scroll sideways.
+    int minimums = 0;
+    int weights = 0;
+    for (int c : shared) {
+        minimums += defaultWidth(c) / 3;
+        weights += defaultWidth(c);
+    }
+    const int extra = std::max(0, m_view->viewport()->width() - used - minimums);
+    int given = 0;
+    for (int c : shared) {
+        const int share = c == shared.last() ? extra - given : extra * defaultWidth(c) / weights;
+        given += share;
+        m_view->setColumnWidth(c, defaultWidth(c) / 3 + share);
+    }
 }
 
 int RegisterColumnLayout::defaultWidth(int column)
@@ -75,6 +168,7 @@ void RegisterColumnLayout::restore()
     for (int c = 0; c < RegisterModel::ColumnCount; ++c)
         m_view->setColumnHidden(c, !alwaysShown(c) && settings.value(hiddenKey(c), false).toBool());
     applyMemoVisibility(m_model->twoLine());
+    fitToWidth();
 
     int column = 0;
     Qt::SortOrder order = Qt::AscendingOrder;
@@ -116,6 +210,7 @@ void RegisterColumnLayout::setColumnHidden(int column, bool hidden)
         m_view->setColumnWidth(
             column, QSettings().value(widthKey(column), defaultWidth(column)).toInt());
     QSettings().setValue(hiddenKey(column), hidden);
+    fitToWidth();
 }
 
 void RegisterColumnLayout::showHeaderMenu(const QPoint& pos)

@@ -8,7 +8,9 @@ class QTableView;
 class RegisterModel;
 
 // The user's column widths, hidden columns and sort, kept in QSettings under
-// "register/...", and the header's "Show columns" menu.
+// "register/...", and the header's "Show columns" menu. Columns the user has
+// not sized fit the register's width: dates, numbers and amounts take what
+// their content needs and Payee, Category and Memo share the rest.
 class RegisterColumnLayout : public QObject {
     Q_OBJECT
 
@@ -22,11 +24,16 @@ public:
     // Memo is hidden in two-line mode; otherwise as the user left it.
     void applyMemoVisibility(bool twoLine);
     bool isRestoring() const { return m_restoring; }
+    // Sizes the columns without a stored width to the view's width.
+    void fitToWidth();
 
     // Default width of a column, grown with font scales above 100 %.
     static int defaultWidth(int column);
 
 private:
+    // What a date, number or amount column needs for its widest text.
+    int contentWidth(int column) const;
+    QString widestAmount(int column) const;
     void onSectionResized(int index, int oldSize, int newSize);
     void onSortChanged(int column, Qt::SortOrder order);
     void setColumnHidden(int column, bool hidden);
@@ -35,4 +42,5 @@ private:
     RegisterModel* m_model;
     PreferencesRepository* m_preferences;
     bool m_restoring = false;
+    bool m_fitting = false;
 };

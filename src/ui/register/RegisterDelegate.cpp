@@ -12,6 +12,7 @@
 #include "data/Money.h"
 #include "data/TransactionRepository.h"
 #include "ui/widgets/CategoryChoices.h"
+#include "ui/widgets/DateEntry.h"
 #include "ui/widgets/SmartDateEdit.h"
 
 #include <QApplication>
@@ -113,6 +114,17 @@ QList<QPair<QString, QString>> RegisterDelegate::categoryItems() const
     return *m_categories;
 }
 
+QString RegisterDelegate::categoryText(const QString& id, const QString& fallback) const
+{
+    if (id.isEmpty())
+        return fallback;
+    for (const auto& [shown, itemId] : categoryItems()) {
+        if (itemId == id)
+            return shown;
+    }
+    return fallback;
+}
+
 QString RegisterDelegate::categoryIdOf(const QComboBox* combo)
 {
     const int item = combo->findText(combo->currentText(), Qt::MatchExactly);
@@ -161,6 +173,7 @@ QWidget* RegisterDelegate::createCategoryEditor(QWidget* parent) const
     for (const auto& [text, id] : categoryItems())
         combo->addItem(text, id);
     auto* completer = makeCompleter(combo->model(), combo);
+    completer->setTakesFirstMatch(true);
     combo->setCompleter(completer);
     connect(completer, qOverload<const QString&>(&QCompleter::activated), combo,
         [combo](const QString& text) {
@@ -205,8 +218,13 @@ void RegisterDelegate::setEditorData(QWidget* editor, const QModelIndex& index) 
     const QString value = index.data(Qt::EditRole).toString();
     if (auto* date = qobject_cast<SmartDateEdit*>(editor)) {
         const QDate parsed = QDate::fromString(value, QStringLiteral("M/d/yyyy"));
-        if (parsed.isValid())
+        if (parsed.isValid()) {
             date->setDate(parsed);
+        } else {
+            // A date that was refused comes back as typed, to be corrected.
+            date->setText(value);
+            date->selectAll();
+        }
     } else if (isPayeeMemoEditor(editor)) {
         editor->findChild<QLineEdit*>(QStringLiteral("payeeEdit"))->setText(value);
         editor->findChild<QLineEdit*>(QStringLiteral("memoEdit"))
@@ -229,7 +247,11 @@ void RegisterDelegate::setModelData(
     auto* registerModel = qobject_cast<RegisterModel*>(model);
     const bool newEntry = registerModel && registerModel->isNewEntryRow(index.row());
     if (auto* date = qobject_cast<SmartDateEdit*>(editor)) {
-        model->setData(index, RegisterModel::dateText(date->date()), Qt::EditRole);
+        // Text that reads as no date stays as typed, so the commit can refuse
+        // it instead of quietly taking the date held before.
+        const QDate typed = DateEntry::parse(date->text());
+        model->setData(
+            index, typed.isValid() ? RegisterModel::dateText(typed) : date->text(), Qt::EditRole);
     } else if (isPayeeMemoEditor(editor)) {
         if (!registerModel)
             return;
@@ -259,19 +281,16 @@ void RegisterDelegate::autoFillFromPayee(
     if (!last)
         return;
     const bool payment = last->amount < 0;
-    const QString amount = Money::formatAmount(payment ? -last->amount : last->amount);
+    const QString amount
+        = Money::formatAmount(payment ? -last->amount : last->amount, model->currency());
     model->setBufferText(RegisterModel::PaymentColumn, payment ? amount : QString());
     model->setBufferText(RegisterModel::DepositColumn, payment ? QString() : amount);
     if (!last->categoryId.isEmpty()) {
         if (const auto category = m_state->categories()->findById(last->categoryId)) {
             // Use the text the category list shows, so the editor finds the very
             // same entry even when two categories share a name.
-            QString text = category->name;
-            for (const auto& [shown, id] : categoryItems()) {
-                if (id == category->id)
-                    text = shown;
-            }
-            model->setBufferText(RegisterModel::CategoryColumn, text);
+            model->setBufferText(
+                RegisterModel::CategoryColumn, categoryText(category->id, category->name));
             model->setBufferCategoryId(category->id);
         }
     }

@@ -41,6 +41,8 @@ public:
     QStringList payeeList() const;
     // (shown text, id) pairs of the category list, the empty entry first.
     QList<QPair<QString, QString>> categoryItems() const;
+    // The category list's text for a category id; `fallback` when it has none.
+    QString categoryText(const QString& id, const QString& fallback) const;
 
 private:
     void autoFillFromPayee(

@@ -7,28 +7,61 @@
 #include "data/Ids.h"
 #include "data/Money.h"
 #include "services/TransactionService.h"
+#include "ui/widgets/CategoryChoices.h"
+#include "ui/widgets/DateEntry.h"
+
+#include <QCoreApplication>
 
 RegisterEntryWriter::RegisterEntryWriter(AppState* state)
     : m_state(state)
 {
 }
 
-QString RegisterEntryWriter::resolveCategory(const RegisterModel::EntryBuffer& buffer) const
+std::optional<QString> RegisterEntryWriter::resolveCategory(
+    const RegisterModel::EntryBuffer& buffer) const
 {
     if (!buffer.categoryId.isEmpty())
         return buffer.categoryId;
     const QString text = buffer.category.trimmed();
     if (text.isEmpty())
-        return {};
-    CategoryRepository* categories = m_state->categories();
-    if (const auto byName = categories->findByName(text))
-        return byName->id;
+        return QString();
+    const QList<Category> categories = m_state->categories()->findAll();
+    QList<QPair<QString, QString>> names = CategoryChoices::entries(categories);
+    for (const Category& c : categories)
+        names.append({ c.name, c.id });
     const int arrow = text.indexOf(QLatin1String(" > "));
-    if (arrow >= 0) {
-        if (const auto child = categories->findByName(text.mid(arrow + 3).trimmed()))
-            return child->id;
+    const QString child = arrow >= 0 ? text.mid(arrow + 3).trimmed() : QString();
+    // The exact text first, then the same letters in any case.
+    for (const Qt::CaseSensitivity cs : { Qt::CaseSensitive, Qt::CaseInsensitive }) {
+        for (const QString& wanted : { text, child }) {
+            for (const auto& [name, id] : names) {
+                if (!wanted.isEmpty() && name.compare(wanted, cs) == 0)
+                    return id;
+            }
+        }
     }
-    return {};
+    return std::nullopt;
+}
+
+QString RegisterEntryWriter::failureMessage(Status status) const
+{
+    // The register's texts, where the user meets them.
+    const auto tr
+        = [](const char* text) { return QCoreApplication::translate("RegisterScreen", text); };
+    switch (status) {
+    case Status::Saved: return {};
+    case Status::PayeeRequired: return tr("Payee is required");
+    case Status::AmountRequired: return tr("Enter a payment or deposit amount");
+    case Status::NotAnAmount: return tr("%1 is not an amount").arg(m_rejected);
+    case Status::InvalidDate: return tr("Enter a valid date");
+    case Status::UnknownCategory: return tr("No category named \"%1\"").arg(m_rejected);
+    case Status::TransferAccountNotFound: return tr("Transfer account not found");
+    case Status::CurrencyMismatch:
+        return tr("Transfers require both accounts to use the same currency");
+    case Status::AmountTooLarge: return Money::limitMessage(m_currency);
+    case Status::StoreFailed: break;
+    }
+    return tr("The transaction could not be saved");
 }
 
 RegisterEntryWriter::Status RegisterEntryWriter::commit(
@@ -39,19 +72,27 @@ RegisterEntryWriter::Status RegisterEntryWriter::commit(
         return Status::PayeeRequired;
 
     const auto account = m_state->accounts()->findById(accountId);
-    const Currency currency = account ? account->currency : Currency::USD;
+    m_currency = account ? account->currency : Currency::USD;
+    const Currency currency = m_currency;
     // Text that is not a number stops the commit instead of being stored as 0.
     const QString payment = buffer.payment.trimmed();
     const QString deposit = buffer.deposit.trimmed();
-    std::optional<qint64> amount;
-    if (!payment.isEmpty()) {
-        if (const auto value = Money::tryParseAmount(payment, currency))
-            amount = -*value;
-    } else if (!deposit.isEmpty()) {
-        amount = Money::tryParseAmount(deposit, currency);
-    }
-    if (!amount)
+    if (payment.isEmpty() && deposit.isEmpty())
         return Status::AmountRequired;
+    const QString typedAmount = payment.isEmpty() ? deposit : payment;
+    const std::optional<qint64> amount = Money::tryParseAmount(typedAmount, currency);
+    if (!amount) {
+        m_rejected = typedAmount;
+        return Status::NotAnAmount;
+    }
+    const QDate date = DateEntry::parse(buffer.date);
+    if (!date.isValid())
+        return Status::InvalidDate;
+    const std::optional<QString> categoryId = resolveCategory(buffer);
+    if (!categoryId) {
+        m_rejected = buffer.category.trimmed();
+        return Status::UnknownCategory;
+    }
 
     const QDateTime now = Clock::nowUtc();
     Transaction t;
@@ -62,14 +103,12 @@ RegisterEntryWriter::Status RegisterEntryWriter::commit(
         t.accountId = accountId;
         t.createdAt = now;
     }
-    t.date = QDate::fromString(buffer.date, QStringLiteral("M/d/yyyy"));
-    if (!t.date.isValid())
-        t.date = Clock::today();
+    t.date = date;
     t.payee = payee;
     t.checkNumber = buffer.checkNumber.trimmed();
     t.memo = buffer.memo.trimmed();
-    t.amount = *amount;
-    t.categoryId = resolveCategory(buffer);
+    t.amount = payment.isEmpty() ? *amount : -*amount;
+    t.categoryId = *categoryId;
     const QString mark = buffer.cleared.trimmed().toUpper();
     t.reconciled = mark == QLatin1String("R");
     t.cleared = t.reconciled || mark == QLatin1String("C");

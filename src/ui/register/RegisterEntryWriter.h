@@ -1,6 +1,7 @@
 #pragma once
 
 #include "RegisterModel.h"
+#include "data/Currency.h"
 #include "data/Transaction.h"
 
 #include <QString>
@@ -15,6 +16,9 @@ public:
         Saved,
         PayeeRequired,
         AmountRequired,
+        NotAnAmount,
+        InvalidDate,
+        UnknownCategory,
         TransferAccountNotFound,
         CurrencyMismatch,
         AmountTooLarge,
@@ -26,9 +30,15 @@ public:
     // `existing` is the stored transaction being edited, or null for a new one.
     Status commit(const QString& accountId, const RegisterModel::EntryBuffer& buffer,
         const Transaction* existing);
+    // What the user is told when a commit stops with `status`.
+    QString failureMessage(Status status) const;
 
 private:
-    QString resolveCategory(const RegisterModel::EntryBuffer& buffer) const;
+    // The category id of the buffer; nothing when its text names no category.
+    std::optional<QString> resolveCategory(const RegisterModel::EntryBuffer& buffer) const;
 
     AppState* m_state;
+    Currency m_currency = Currency::USD;
+    // The typed text a refused amount or category was.
+    QString m_rejected;
 };

@@ -65,6 +65,16 @@ const QString& textKey(const TransactionRow& t, int column)
 
 } // namespace
 
+bool RegisterModel::EntryBuffer::isBlank() const
+{
+    for (const QString* field :
+        { &checkNumber, &payee, &category, &memo, &payment, &deposit, &cleared }) {
+        if (!field->trimmed().isEmpty())
+            return false;
+    }
+    return true;
+}
+
 RegisterModel::RegisterModel(QObject* parent)
     : QAbstractTableModel(parent)
 {
@@ -218,9 +228,10 @@ QVariant RegisterModel::data(const QModelIndex& index, int role) const
     const int row = index.row();
     const int column = index.column();
     if (row == newEntryRow()) {
-        // While an existing row is being edited the buffer belongs to it.
+        // While an existing row is being edited the buffer belongs to it, and
+        // the highlight too.
         if (m_editingRow >= 0 && m_editingRow != row)
-            return role == Qt::BackgroundRole ? editingBackground() : QVariant();
+            return {};
         return entryData(row, column, role);
     }
     const TransactionRow* t = transactionAt(row);
@@ -232,7 +243,7 @@ QVariant RegisterModel::data(const QModelIndex& index, int role) const
             [[fallthrough]];
         case Qt::EditRole:
             if (column == BalanceColumn)
-                return Money::formatAmount(t->runningBalance);
+                return Money::formatAmount(t->runningBalance, m_currency);
             return bufferText(column);
         case Qt::BackgroundRole: return editingBackground();
         default: break;
@@ -271,10 +282,12 @@ QVariant RegisterModel::transactionData(const TransactionRow& t, int column, int
         case CategoryColumn:
             return t.isSplit && role == Qt::DisplayRole ? tr("—Split—") : t.categoryName;
         case MemoColumn: return t.memo;
-        case PaymentColumn: return t.amount < 0 ? Money::formatAmount(-t.amount) : QString();
-        case DepositColumn: return t.amount >= 0 ? Money::formatAmount(t.amount) : QString();
+        case PaymentColumn:
+            return t.amount < 0 ? Money::formatAmount(-t.amount, m_currency) : QString();
+        case DepositColumn:
+            return t.amount >= 0 ? Money::formatAmount(t.amount, m_currency) : QString();
         case ClearedColumn: return clearedMark(t);
-        case BalanceColumn: return Money::formatAmount(t.runningBalance);
+        case BalanceColumn: return Money::formatAmount(t.runningBalance, m_currency);
         default: return {};
         }
     case Qt::TextAlignmentRole: return alignment(column);
@@ -303,6 +316,9 @@ bool RegisterModel::setData(const QModelIndex& index, const QVariant& value, int
     if (!index.isValid() || role != Qt::EditRole)
         return false;
     setBufferText(index.column(), value.toString());
+    // A category text from anywhere but the category editor names no list entry.
+    if (index.column() == CategoryColumn)
+        m_buffer.categoryId.clear();
     Q_EMIT dataChanged(index, index);
     return true;
 }
@@ -310,11 +326,23 @@ bool RegisterModel::setData(const QModelIndex& index, const QVariant& value, int
 void RegisterModel::setEditingRow(int row)
 {
     const int previous = m_editingRow;
-    m_editingRow = row;
-    for (int r : { previous, row }) {
+    const TransactionRow* t = transactionAt(row);
+    m_editingId = t ? t->id : QString();
+    m_editingRow = t ? row : -1;
+    // The new-entry row shows the buffer only while no other row is edited.
+    for (int r : { previous, m_editingRow, newEntryRow() }) {
         if (r >= 0 && r < rowCount())
             Q_EMIT dataChanged(index(r, 0), index(r, ColumnCount - 1));
     }
+}
+
+void RegisterModel::setCurrency(Currency currency)
+{
+    if (currency == m_currency)
+        return;
+    m_currency = currency;
+    if (!m_rows.isEmpty())
+        Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1));
 }
 
 void RegisterModel::resetBuffer()
@@ -323,20 +351,27 @@ void RegisterModel::resetBuffer()
     m_buffer.date = m_stickyDate.isEmpty() ? dateText(Clock::today()) : m_stickyDate;
 }
 
+RegisterModel::EntryBuffer RegisterModel::bufferFor(
+    const TransactionRow& row, const QString& categoryText) const
+{
+    EntryBuffer buffer;
+    buffer.date = dateText(row.date);
+    buffer.checkNumber = row.checkNumber;
+    buffer.payee = row.payee;
+    buffer.memo = row.memo;
+    buffer.category = categoryText;
+    buffer.categoryId = row.categoryId;
+    if (row.amount < 0)
+        buffer.payment = Money::formatAmount(-row.amount, m_currency);
+    else
+        buffer.deposit = Money::formatAmount(row.amount, m_currency);
+    buffer.cleared = clearedMark(row);
+    return buffer;
+}
+
 void RegisterModel::loadBuffer(const TransactionRow& row, const QString& categoryText)
 {
-    m_buffer = EntryBuffer();
-    m_buffer.date = dateText(row.date);
-    m_buffer.checkNumber = row.checkNumber;
-    m_buffer.payee = row.payee;
-    m_buffer.memo = row.memo;
-    m_buffer.category = categoryText;
-    m_buffer.categoryId = row.categoryId;
-    if (row.amount < 0)
-        m_buffer.payment = Money::formatAmount(-row.amount);
-    else
-        m_buffer.deposit = Money::formatAmount(row.amount);
-    m_buffer.cleared = clearedMark(row);
+    m_buffer = bufferFor(row, categoryText);
 }
 
 void RegisterModel::setRows(QList<TransactionRow> rows)
@@ -345,6 +380,7 @@ void RegisterModel::setRows(QList<TransactionRow> rows)
     m_rows = std::move(rows);
     sortRows();
     m_editingRow = -1;
+    m_editingId.clear();
     resetBuffer();
     endResetModel();
 }
@@ -353,10 +389,14 @@ void RegisterModel::sort(int column, Qt::SortOrder order)
 {
     if (column < 0 || column >= ColumnCount)
         return;
+    // Views see the rows as they were until the reset begins.
+    beginResetModel();
     m_sortColumn = column;
     m_sortOrder = order;
-    beginResetModel();
     sortRows();
+    // A row number from before the sort would point at another transaction.
+    if (m_editingRow >= 0)
+        m_editingRow = rowOfTransaction(m_editingId);
     endResetModel();
     Q_EMIT sortChanged(column, order);
 }

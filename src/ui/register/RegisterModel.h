@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/Currency.h"
 #include "data/Transaction.h"
 
 #include <QAbstractTableModel>
@@ -37,6 +38,10 @@ public:
         QString deposit;
         QString cleared;
         QString categoryId;
+
+        bool operator==(const EntryBuffer&) const = default;
+        // Nothing typed but (perhaps) the date.
+        bool isBlank() const;
     };
 
     explicit RegisterModel(QObject* parent = nullptr);
@@ -63,8 +68,14 @@ public:
     // View row of the transaction with this id, or -1.
     int rowOfTransaction(const QString& id) const;
 
+    // The row of the transaction being edited, or -1; it follows that
+    // transaction through every sort.
     int editingRow() const { return m_editingRow; }
     void setEditingRow(int row);
+
+    Currency currency() const { return m_currency; }
+    // Amounts are shown in the account's currency; rows already shown follow.
+    void setCurrency(Currency currency);
 
     const EntryBuffer& buffer() const { return m_buffer; }
     void setBuffer(const EntryBuffer& buffer) { m_buffer = buffer; }
@@ -73,6 +84,8 @@ public:
     void setBufferText(int column, const QString& text);
     void resetBuffer();
     void loadBuffer(const TransactionRow& row, const QString& categoryText);
+    // What loadBuffer makes of a transaction.
+    EntryBuffer bufferFor(const TransactionRow& row, const QString& categoryText) const;
 
     QString stickyDate() const { return m_stickyDate; }
     void setStickyDate(const QString& date) { m_stickyDate = date; }
@@ -103,6 +116,8 @@ private:
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
     bool m_twoLine = false;
     int m_editingRow = -1;
+    QString m_editingId;
+    Currency m_currency = Currency::USD;
     EntryBuffer m_buffer;
     QString m_stickyDate;
 

@@ -12,9 +12,9 @@
 #include "data/Money.h"
 #include "data/PreferencesRepository.h"
 #include "data/TransactionRepository.h"
+#include "services/TransactionService.h"
 #include "ui/dialogs/TransactionDetailsDialog.h"
 #include "ui/dialogs/TransactionFormDialog.h"
-#include "services/TransactionService.h"
 #include "ui/widgets/MessageBoxes.h"
 
 #include <QApplication>
@@ -34,6 +34,26 @@ namespace {
 
 constexpr int kSingleLineRowHeight = 36;
 constexpr int kTwoLineRowHeight = 52;
+constexpr int kMessageMs = 3000;
+// Ctrl+M is advertised once it memorizes something.
+constexpr bool kCanMemorize = false;
+
+QString keyText(QKeyCombination keys)
+{
+    return QKeySequence(keys).toString(QKeySequence::NativeText);
+}
+
+QString keyHint(bool withMemorize)
+{
+    const QString save = keyText(Qt::CTRL | Qt::Key_Return);
+    const QString remove = keyText(Qt::CTRL | Qt::Key_D);
+    if (!withMemorize)
+        return RegisterScreen::tr("%1: save  |  Enter: next  |  %2: delete  |  ': copy above")
+            .arg(save, remove);
+    return RegisterScreen::tr(
+        "%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  ': copy above")
+        .arg(save, remove, keyText(Qt::CTRL | Qt::Key_M));
+}
 
 QWidget* payeeMemoEditor(QWidget* editor)
 {
@@ -80,7 +100,9 @@ void RegisterScreen::buildLayout()
 
     auto* header = new QHBoxLayout;
     header->setSpacing(16);
+    // Names and messages hold what users typed, never markup.
     m_title = new QLabel(this);
+    m_title->setTextFormat(Qt::PlainText);
     ThemeManager::setFontRole(m_title, ThemeManager::Title);
     m_balance = new QLabel(this);
     ThemeManager::setFontRole(m_balance, ThemeManager::Heading);
@@ -96,6 +118,7 @@ void RegisterScreen::buildLayout()
     layout->addLayout(header);
 
     m_subtitle = new QLabel(this);
+    m_subtitle->setTextFormat(Qt::PlainText);
     ThemeManager::setFontRole(m_subtitle, ThemeManager::Small);
     m_subtitle->setStyleSheet(QStringLiteral("color: #6E8A7E;"));
     m_subtitle->hide();
@@ -108,14 +131,10 @@ void RegisterScreen::buildLayout()
 
     auto* footer = new QHBoxLayout;
     m_message = new QLabel(this);
+    m_message->setTextFormat(Qt::PlainText);
     ThemeManager::setFontRole(m_message, ThemeManager::Body);
     m_message->setStyleSheet(QStringLiteral("color: %1; padding: 2px 4px;").arg("#6E8A7E"));
-    auto* hint = new QLabel(
-        tr("%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  ': copy above")
-            .arg(QKeySequence(Qt::CTRL | Qt::Key_Return).toString(QKeySequence::NativeText),
-                QKeySequence(Qt::CTRL | Qt::Key_D).toString(QKeySequence::NativeText),
-                QKeySequence(Qt::CTRL | Qt::Key_M).toString(QKeySequence::NativeText)),
-        this);
+    auto* hint = new QLabel(keyHint(kCanMemorize), this);
     ThemeManager::setFontRole(hint, ThemeManager::Body);
     hint->setStyleSheet(QStringLiteral("color: %1; padding: 2px 4px;").arg("#5A7A6E"));
     footer->addWidget(m_message);
@@ -149,6 +168,8 @@ void RegisterScreen::setUpView()
     // initial sort does not overwrite the stored one.
     m_view->setSortingEnabled(true);
     m_layout = new RegisterColumnLayout(m_view, m_model, m_state->preferences(), this);
+    connect(m_view, &RegisterTableView::viewportWidthChanged, m_layout,
+        &RegisterColumnLayout::fitToWidth);
 
     connect(m_view, &QWidget::customContextMenuRequested, this, &RegisterScreen::onContextMenu);
     connect(
@@ -232,9 +253,15 @@ void RegisterScreen::reload()
     m_subtitle->setVisible(!subtitle.isEmpty());
 
     const QModelIndex current = m_view->currentIndex();
+    const TransactionRow* edited = m_model->transactionAt(m_model->editingRow());
     const TransactionRow* currentRow
-        = current.isValid() ? m_model->transactionAt(current.row()) : nullptr;
+        = edited ? edited : (current.isValid() ? m_model->transactionAt(current.row()) : nullptr);
     const QString currentId = currentRow ? currentRow->id : QString();
+    // Changes typed into the row being edited outlast the reload; an untouched
+    // row shows what was stored meanwhile.
+    const std::optional<RegisterModel::EntryBuffer> typedEdit
+        = editedRowChanged() ? std::optional(m_model->buffer()) : std::nullopt;
+    const QString editedId = edited ? edited->id : QString();
     const int currentRowNumber = current.isValid() ? current.row() : -1;
     const int currentColumn = current.isValid() ? current.column() : 0;
     const int topRowNumber = m_view->rowAt(0);
@@ -250,6 +277,7 @@ void RegisterScreen::reload()
     const qint64 balance
         = rows.isEmpty() ? (account ? account->startingBalance : 0) : rows.last().runningBalance;
     applyTwoLine(m_state->preferences()->boolValue(QStringLiteral("registerTwoLine"), false));
+    m_model->setCurrency(account ? account->currency : Currency::USD);
     {
         // Restoring the current cell below must not start editing on the way.
         QSignalBlocker block(m_view->selectionModel());
@@ -272,8 +300,15 @@ void RegisterScreen::reload()
         top = std::clamp(topRowNumber, 0, lastRow);
     m_view->setCurrentIndex(QModelIndex());
     setCurrentCell(row, currentColumn);
+    const TransactionRow* stillEdited = m_model->transactionAt(m_model->editingRow());
+    if (typedEdit && stillEdited && stillEdited->id == editedId) {
+        m_model->setBuffer(*typedEdit);
+        Q_EMIT m_model->dataChanged(
+            m_model->index(row, 0), m_model->index(row, RegisterModel::ColumnCount - 1));
+    }
     m_view->scrollTo(m_model->index(top, 0), QAbstractItemView::PositionAtTop);
     m_view->scrollTo(m_model->index(row, currentColumn));
+    m_layout->fitToWidth();
 }
 
 void RegisterScreen::setCurrentCell(int row, int column)
@@ -296,17 +331,8 @@ void RegisterScreen::startEditingRow(int row)
 {
     const int editing = m_model->editingRow();
     if (m_model->isNewEntryRow(row)) {
-        if (editing >= 0) {
-            m_model->setEditingRow(-1);
-            if (m_newEntryDraft)
-                m_model->setBuffer(*m_newEntryDraft);
-            else
-                m_model->resetBuffer();
-            m_newEntryDraft.reset();
-            const int entry = m_model->newEntryRow();
-            Q_EMIT m_model->dataChanged(
-                m_model->index(entry, 0), m_model->index(entry, RegisterModel::ColumnCount - 1));
-        }
+        if (editing >= 0)
+            endRowEdit();
         return;
     }
     if (row == editing || m_model->isOpeningRow(row))
@@ -316,8 +342,36 @@ void RegisterScreen::startEditingRow(int row)
         return;
     if (editing < 0)
         m_newEntryDraft = m_model->buffer();
-    m_model->loadBuffer(*t, t->categoryName);
+    loadBufferFrom(*t);
     m_model->setEditingRow(row);
+}
+
+void RegisterScreen::endRowEdit()
+{
+    // The new entry typed before the row edit began comes back.
+    m_model->setEditingRow(-1);
+    if (m_newEntryDraft)
+        m_model->setBuffer(*m_newEntryDraft);
+    else
+        m_model->resetBuffer();
+    m_newEntryDraft.reset();
+    const int entry = m_model->newEntryRow();
+    Q_EMIT m_model->dataChanged(
+        m_model->index(entry, 0), m_model->index(entry, RegisterModel::ColumnCount - 1));
+}
+
+void RegisterScreen::loadBufferFrom(const TransactionRow& t)
+{
+    // The category as the category list shows it, so its editor finds the entry.
+    m_model->loadBuffer(t, m_delegate->categoryText(t.categoryId, t.categoryName));
+}
+
+bool RegisterScreen::editedRowChanged() const
+{
+    const TransactionRow* t = m_model->transactionAt(m_model->editingRow());
+    return t
+        && m_model->buffer()
+        != m_model->bufferFor(*t, m_delegate->categoryText(t->categoryId, t->categoryName));
 }
 
 void RegisterScreen::writeEditorToBuffer()
@@ -442,10 +496,15 @@ bool RegisterScreen::focusNextPrevChild(bool next)
 
 void RegisterScreen::commitCurrentRow()
 {
+    commitEntry();
+}
+
+bool RegisterScreen::commitEntry()
+{
     const QModelIndex current = m_view->currentIndex();
     writeEditorToBuffer();
     const int editing = m_model->editingRow();
-    const TransactionRow* row = editing >= 0 ? m_model->transactionAt(editing) : nullptr;
+    const TransactionRow* row = m_model->transactionAt(editing);
     const std::optional<Transaction> existing
         = row ? std::optional<Transaction>(*row) : std::nullopt;
     m_view->setCurrentIndex(QModelIndex());
@@ -454,35 +513,28 @@ void RegisterScreen::commitCurrentRow()
     RegisterEntryWriter writer(m_state);
     const auto status = writer.commit(m_accountId, buffer, existing ? &*existing : nullptr);
     if (status != RegisterEntryWriter::Status::Saved) {
-        switch (status) {
-        case RegisterEntryWriter::Status::PayeeRequired:
-            showTransientMessage(tr("Payee is required"), 3000);
-            break;
-        case RegisterEntryWriter::Status::AmountRequired:
-            showTransientMessage(tr("Enter a payment or deposit amount"), 3000);
-            break;
-        case RegisterEntryWriter::Status::TransferAccountNotFound:
-            showTransientMessage(tr("Transfer account not found"), 3000);
-            break;
-        case RegisterEntryWriter::Status::CurrencyMismatch:
-            Q_EMIT errorMessage(tr("Transfers require both accounts to use the same currency"));
-            break;
-        case RegisterEntryWriter::Status::AmountTooLarge:
-            showTransientMessage(Money::limitMessage(currency()), 3000);
-            break;
-        default: showTransientMessage(tr("The transaction could not be saved"), 5000); break;
-        }
+        if (status == RegisterEntryWriter::Status::CurrencyMismatch)
+            Q_EMIT errorMessage(writer.failureMessage(status));
+        else
+            showTransientMessage(writer.failureMessage(status),
+                status == RegisterEntryWriter::Status::StoreFailed ? 5000 : kMessageMs);
         // The entry stays as typed, on the cell the user was in.
         QSignalBlocker block(m_view->selectionModel());
         m_view->selectionModel()->setCurrentIndex(current, QItemSelectionModel::ClearAndSelect);
-        return;
+        return false;
     }
+    m_messageTimer.stop();
+    m_message->clear();
 
     if (existing) {
+        endRowEdit();
         reload();
-        if (editing + 1 < m_model->rowCount())
-            setCurrentCell(editing + 1, RegisterModel::DateColumn);
-        return;
+        // On to the row after the edited transaction, wherever it now sorts.
+        const int edited = m_model->rowOfTransaction(existing->id);
+        const int next = (edited >= 0 ? edited : editing) + 1;
+        if (next < m_model->rowCount())
+            setCurrentCell(next, RegisterModel::DateColumn);
+        return true;
     }
     m_model->setStickyDate(buffer.date);
     m_newEntryDraft.reset();
@@ -491,6 +543,32 @@ void RegisterScreen::commitCurrentRow()
     const QModelIndex entry = m_model->index(m_model->newEntryRow(), RegisterModel::DateColumn);
     m_view->setCurrentIndex(entry);
     m_view->scrollTo(entry);
+    return true;
+}
+
+bool RegisterScreen::hasUnsavedEntry()
+{
+    if (m_accountId.isEmpty())
+        return false;
+    writeEditorToBuffer();
+    if (m_model->editingRow() < 0)
+        return !m_model->buffer().isBlank();
+    return editedRowChanged() || (m_newEntryDraft && !m_newEntryDraft->isBlank());
+}
+
+bool RegisterScreen::commitPendingEntry()
+{
+    writeEditorToBuffer();
+    m_view->closeCurrentEditor();
+    if (editedRowChanged() && !commitEntry())
+        return false;
+    if (m_model->editingRow() >= 0) {
+        if (!m_newEntryDraft || m_newEntryDraft->isBlank())
+            return true;
+        // Going to the new-entry row brings its draft back into the buffer.
+        setCurrentCell(m_model->newEntryRow(), RegisterModel::DateColumn);
+    }
+    return m_model->buffer().isBlank() || commitEntry();
 }
 
 void RegisterScreen::deleteCurrentRow()
@@ -566,19 +644,27 @@ void RegisterScreen::onContextMenu(const QPoint& pos)
         ? m_model->transactionAt(index.row())
         : nullptr;
     if (t) {
-        const int row = index.row();
+        // The rows may be reloaded while the menu is open: the actions find
+        // their transaction again rather than trust a row number.
+        const auto onRow = [this, id = t->id](auto action) {
+            return [this, id, action] {
+                if (const int row = m_model->rowOfTransaction(id); row >= 0)
+                    action(row);
+            };
+        };
         menu.addSeparator();
-        QAction* details
-            = menu.addAction(tr("Show &Details..."), this, [this, row] { showDetails(row); });
+        QAction* details = menu.addAction(
+            tr("Show &Details..."), this, onRow([this](int row) { showDetails(row); }));
         details->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Return));
         menu.addAction(t->isSplit ? tr("Edit &Splits...") : tr("&Edit in Dialog..."), this,
-            [this, row] { editTransactionInDialog(row); });
+            onRow([this](int row) { editTransactionInDialog(row); }));
         menu.addAction(t->cleared ? tr("Mark &Uncleared") : tr("Mark &Cleared"), this,
-            [this, row] { toggleCleared(row); });
-        QAction* remove = menu.addAction(tr("&Delete"), this, [this, index] {
-            m_view->setCurrentIndex(index);
+            onRow([this](int row) { toggleCleared(row); }));
+        const int column = index.column();
+        QAction* remove = menu.addAction(tr("&Delete"), this, onRow([this, column](int row) {
+            setCurrentCell(row, column);
             deleteCurrentRow();
-        });
+        }));
         remove->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     }
     menu.exec(m_view->viewport()->mapToGlobal(pos));

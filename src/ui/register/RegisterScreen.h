@@ -33,6 +33,13 @@ public:
     // The shown account's currency (USD when none is shown).
     Currency currency() const;
 
+    // Something typed and not yet saved: in the new-entry row, or changes to
+    // the row being edited.
+    bool hasUnsavedEntry();
+    // Saves what hasUnsavedEntry found; false, with the reason in the footer,
+    // when it could not be saved.
+    bool commitPendingEntry();
+
     // An existing split transaction's category or amount cell, which are
     // edited in the transaction dialog instead of in place.
     bool isSplitAmountCell(const QModelIndex& index) const;
@@ -70,6 +77,13 @@ private:
     void applyTwoLine(bool twoLine);
     bool handleKey(QKeyEvent* key);
     void writeEditorToBuffer();
+    // Commits the entry buffer; true when it was stored.
+    bool commitEntry();
+    // The row being edited holds values other than its transaction's.
+    bool editedRowChanged() const;
+    void loadBufferFrom(const TransactionRow& t);
+    void endRowEdit();
+
     // Next (or previous) visible entry field after `column`, or -1.
     int neighbourField(int column, bool forward) const;
     void tabToField(bool forward);

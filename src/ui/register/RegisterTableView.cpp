@@ -4,7 +4,10 @@
 #include "RegisterScreen.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QResizeEvent>
 #include <QTimer>
 
 namespace {
@@ -22,6 +25,46 @@ bool isBacktab(const QKeyEvent* key)
 
 } // namespace
 
+void RegisterTableView::setModel(QAbstractItemModel* model)
+{
+    QTableView::setModel(model);
+    // After the view's own handling of the reset, which drops the editors.
+    connect(model, &QAbstractItemModel::modelAboutToBeReset, this,
+        &RegisterTableView::rememberCurrentCell);
+    connect(model, &QAbstractItemModel::modelReset, this, &RegisterTableView::restoreCurrentCell);
+}
+
+void RegisterTableView::rememberCurrentCell()
+{
+    m_cellBeforeReset.reset();
+    const QModelIndex current = currentIndex();
+    auto* registerModel = qobject_cast<RegisterModel*>(model());
+    if (!current.isValid() || !registerModel)
+        return;
+    if (QWidget* editor = currentEditor())
+        commitData(editor);
+    const TransactionRow* t = registerModel->transactionAt(current.row());
+    if (t || registerModel->isNewEntryRow(current.row()))
+        m_cellBeforeReset = std::pair(t ? t->id : QString(), current.column());
+}
+
+void RegisterTableView::restoreCurrentCell()
+{
+    auto* registerModel = qobject_cast<RegisterModel*>(model());
+    if (!m_cellBeforeReset || !registerModel)
+        return;
+    const auto [id, column] = *m_cellBeforeReset;
+    m_cellBeforeReset.reset();
+    const int row
+        = id.isEmpty() ? registerModel->newEntryRow() : registerModel->rowOfTransaction(id);
+    if (row < 0)
+        return;
+    const QModelIndex cell = registerModel->index(row, column);
+    QSignalBlocker block(selectionModel());
+    selectionModel()->setCurrentIndex(cell, QItemSelectionModel::ClearAndSelect);
+    scrollTo(cell);
+}
+
 QWidget* RegisterTableView::currentEditor() const
 {
     return currentIndex().isValid() ? indexWidget(currentIndex()) : nullptr;
@@ -31,6 +74,13 @@ void RegisterTableView::closeCurrentEditor()
 {
     if (QWidget* editor = currentEditor())
         QAbstractItemView::closeEditor(editor, QAbstractItemDelegate::NoHint);
+}
+
+void RegisterTableView::resizeEvent(QResizeEvent* event)
+{
+    QTableView::resizeEvent(event);
+    if (event->size().width() != event->oldSize().width())
+        Q_EMIT viewportWidthChanged();
 }
 
 bool RegisterTableView::focusInsidePayeeMemoEditor() const
@@ -75,7 +125,37 @@ void RegisterTableView::keyPressEvent(QKeyEvent* event)
         m_screen->editTransactionInDialog(currentIndex().row());
         return;
     }
+    if (m_screen && typeIntoCell(event))
+        return;
     QTableView::keyPressEvent(event);
+}
+
+bool RegisterTableView::typeIntoCell(QKeyEvent* event)
+{
+    const QString text = event->text();
+    const Qt::KeyboardModifiers chords = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+    if (text.isEmpty() || !text.at(0).isPrint() || (event->modifiers() & chords))
+        return false;
+    // Printable keys never move the cursor, wherever they land.
+    const QModelIndex current = currentIndex();
+    if (!current.isValid())
+        return true;
+    QWidget* editor = currentEditor();
+    const bool opened = !editor;
+    if (opened) {
+        m_screen->startEditingRow(current.row());
+        if (!model()->flags(current).testFlag(Qt::ItemIsEditable)
+            || !edit(current, AllEditTriggers, nullptr) || !(editor = currentEditor()))
+            return true;
+    }
+    QWidget* target = editor->focusProxy() ? editor->focusProxy() : editor;
+    if (auto* combo = qobject_cast<QComboBox*>(editor))
+        target = combo->lineEdit();
+    if (auto* line = qobject_cast<QLineEdit*>(target); line && opened)
+        line->selectAll();
+    QKeyEvent typed(event->type(), event->key(), event->modifiers(), text);
+    QCoreApplication::sendEvent(target, &typed);
+    return true;
 }
 
 bool RegisterTableView::focusNextPrevChild(bool next)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QTableView>
+#include <optional>
 
 class RegisterScreen;
 
@@ -13,15 +14,25 @@ public:
     using QTableView::QTableView;
 
     void setScreen(RegisterScreen* screen) { m_screen = screen; }
+    // Over a reset of the model (a sort), the open editor's text goes to the
+    // model first and the current cell stays with its transaction.
+    void setModel(QAbstractItemModel* model) override;
 
     bool isEditing() const { return state() == QAbstractItemView::EditingState; }
     // The editor open on the current cell, if any.
     QWidget* currentEditor() const;
     // Closes the editor of the current cell without committing it again.
     void closeCurrentEditor();
+    // Typing finds nothing here: keys go into the cells.
+    void keyboardSearch(const QString&) override { }
+
+Q_SIGNALS:
+    // The room for the columns changed.
+    void viewportWidthChanged();
 
 protected:
     bool event(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool focusNextPrevChild(bool next) override;
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
@@ -29,6 +40,14 @@ protected:
 
 private:
     bool focusInsidePayeeMemoEditor() const;
+    // A printable key on a cell without an editor opens the editor and types
+    // the key into it, replacing what the cell held.
+    bool typeIntoCell(QKeyEvent* event);
+    void rememberCurrentCell();
+    void restoreCurrentCell();
 
     RegisterScreen* m_screen = nullptr;
+    // The current cell before a reset: its transaction (empty for the
+    // new-entry row) and column.
+    std::optional<std::pair<QString, int>> m_cellBeforeReset;
 };

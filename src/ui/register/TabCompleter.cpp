@@ -23,6 +23,13 @@ bool TabCompleter::eventFilter(QObject* watched, QEvent* event)
     if (event->type() != QEvent::KeyPress || !popup() || !popup()->isVisible())
         return QCompleter::eventFilter(watched, event);
     const auto* key = static_cast<QKeyEvent*>(event);
+    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    if (enter && m_takesFirstMatch) {
+        // Enter only completes; the next Enter moves on.
+        acceptCurrent();
+        popup()->hide();
+        return true;
+    }
     if (key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab)
         return QCompleter::eventFilter(watched, event);
 
@@ -32,9 +39,23 @@ bool TabCompleter::eventFilter(QObject* watched, QEvent* event)
     return true;
 }
 
+QModelIndex TabCompleter::firstMatch() const
+{
+    const QAbstractItemModel* shown = popup()->model();
+    const QString typed = completionPrefix().trimmed();
+    for (int row = 0; row < shown->rowCount(); ++row) {
+        const QModelIndex entry = shown->index(row, completionColumn());
+        if (entry.data(completionRole()).toString().compare(typed, Qt::CaseInsensitive) == 0)
+            return entry;
+    }
+    return shown->index(0, completionColumn());
+}
+
 void TabCompleter::acceptCurrent()
 {
-    const QModelIndex current = popup()->currentIndex();
+    QModelIndex current = popup()->currentIndex();
+    if (!current.isValid() && m_takesFirstMatch)
+        current = firstMatch();
     if (!current.isValid())
         return;
     const QString text = current.data(completionRole()).toString();

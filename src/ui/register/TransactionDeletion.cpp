@@ -3,9 +3,10 @@
 #include "app/AppState.h"
 #include "data/AccountRepository.h"
 #include "data/Money.h"
-#include "services/TransactionService.h"
 #include "data/Transaction.h"
+#include "services/TransactionService.h"
 #include "ui/widgets/MessageBoxes.h"
+#include "ui/widgets/PlainText.h"
 
 #include <QCoreApplication>
 
@@ -20,7 +21,8 @@ bool confirm(QWidget* parent, const Transaction& t, Currency currency)
         ? tr("Delete \"%1\" for %2?").arg(t.payee, amount)
         : tr("Delete transfer \"%1\" for %2?\n\nBoth sides of the transfer will be deleted.")
               .arg(t.payee, amount);
-    return MessageBoxes::question(parent, tr("Delete Transaction"), text) == QMessageBox::Yes;
+    return MessageBoxes::question(parent, tr("Delete Transaction"), PlainText::forAutoText(text))
+        == QMessageBox::Yes;
 }
 
 bool confirmAndDelete(QWidget* parent, AppState* state, const Transaction& t)

@@ -136,8 +136,16 @@ void TestRegisterModel::bufferEditingAndFlags()
     QCOMPARE(model.buffer().categoryId, u"cat-1"_s);
     QVERIFY(model.flags(model.index(1, 5)).testFlag(Qt::ItemIsEditable));
     QVERIFY(!model.flags(model.index(1, 8)).testFlag(Qt::ItemIsEditable));
-    // While an existing row is edited, the new-entry row is blank.
+    // While an existing row is edited, the new-entry row is blank, unhighlighted.
     QCOMPARE(column(model, 2).last(), QString());
+    QVERIFY(!model.index(2, 2).data(Qt::BackgroundRole).isValid());
+    // The edit stays with its transaction through sorts.
+    model.sort(2, Qt::AscendingOrder);
+    QCOMPARE(model.editingRow(), 0);
+    QCOMPARE(model.index(0, 2).data().toString(), u"Cafe"_s);
+    model.sort(0, Qt::DescendingOrder);
+    QCOMPARE(model.editingRow(), 1);
+    model.sort(0, Qt::AscendingOrder);
 
     // A split's category and amounts are edited in its dialog only.
     model.loadBuffer(split, u"Food"_s);

@@ -4,6 +4,7 @@
 #include "data/Clock.h"
 #include "data/Database.h"
 #include "data/PreferencesRepository.h"
+#include "ui/mainwindow/MainWindow.h"
 #include "ui/widgets/MessageBoxes.h"
 
 #include <QAbstractItemView>
@@ -31,8 +32,13 @@ private Q_SLOTS:
     void cleanup() { m_reg.reset(); }
 
     void newTransactionFromTheKeyboard();
+    void typingAfterACommitStartsANewEntry();
+    void sortingWhileEditingKeepsTheTransaction();
     void amountsAndClearedMarks_data();
     void amountsAndClearedMarks();
+    void amountsFollowTheAccountCurrency();
+    void invalidDatesStopTheCommit();
+    void categoryTakesTheFirstMatch();
     void failedWriteKeepsTheEntry();
     void payeeCompletion();
     void transfersAndDeleting();
@@ -41,8 +47,13 @@ private Q_SLOTS:
     void splitAndOpeningRowsRefuseEdits();
     void columnLayoutSurvivesANewScreen();
     void twoLineModeRoutesPayeeMemoCategory();
+    void namesShowAsTyped();
+    void defaultLayoutFitsTheWindow();
+    void closingTheWindowAsksAboutTheEntry();
 
 private:
+    std::unique_ptr<MainWindow> openWindow();
+
     std::optional<Fixture> m_reg;
 };
 
@@ -51,6 +62,17 @@ void TestRegisterScreen::initTestCase()
     QStandardPaths::setTestModeEnabled(true);
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     Clock::setFixedUtc(QDateTime(QDate(2025, 6, 18), QTime(15, 0), Qt::UTC));
+}
+
+std::unique_ptr<MainWindow> TestRegisterScreen::openWindow()
+{
+    QSettings().remove(u"mainwindow"_s);
+    auto window = std::make_unique<MainWindow>(m_reg->app.state());
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    if (!QTest::qWaitForWindowActive(window.get()))
+        qWarning("main window did not become active");
+    return window;
 }
 
 void TestRegisterScreen::newTransactionFromTheKeyboard()
@@ -92,15 +114,80 @@ void TestRegisterScreen::newTransactionFromTheKeyboard()
     QCOMPARE(model->newEntryRow(), 1);
 }
 
+void TestRegisterScreen::typingAfterACommitStartsANewEntry()
+{
+    const Transaction insurance
+        = m_reg->app.addTransaction(m_reg->checking.id, QDate(2025, 10, 5), u"Insurance"_s, -9000);
+    m_reg->show();
+    // The cursor waits on the new entry's date without an editor; typing
+    // there must not search for a row starting with "1".
+    m_reg->enter(u"Coffee"_s, u"4"_s);
+    type(u"12/6/2026"_s);
+    for (const QString& field : { QString(), u"Hardware Barn"_s, {}, {}, u"40"_s }) {
+        press(Qt::Key_Tab);
+        QTest::qWait(20);
+        type(field);
+    }
+    press(Qt::Key_Return, Qt::ControlModifier);
+
+    const QList<Transaction> rows = m_reg->stored(); // newest first
+    QCOMPARE(rows.size(), 3);
+    QCOMPARE(QList<QVariant>({ rows[0].date, rows[0].payee, rows[0].amount }),
+        QList<QVariant>({ QDate(2026, 12, 6), u"Hardware Barn"_s, qint64(-4000) }));
+    QCOMPARE(m_reg->app->transactions()->findById(insurance.id)->payee, u"Insurance"_s);
+}
+
+void TestRegisterScreen::sortingWhileEditingKeepsTheTransaction()
+{
+    const QList<Transaction> before = { m_reg->add(u"Rent"_s, -32560, 1),
+        m_reg->add(u"Paycheck"_s, 185000, 2), m_reg->add(u"Gym"_s, -4500, 3) };
+    RegisterTableView* view = m_reg->show()->view();
+    const auto click = [](QWidget* target, const QPoint& at) {
+        QTest::mouseClick(target, Qt::LeftButton, {}, at);
+        QCoreApplication::processEvents();
+    };
+    click(view->viewport(), view->visualRect(m_reg->cell(1, Col::PayeeColumn)).center());
+    QTRY_VERIFY(m_reg->editorAt(Col::PayeeColumn));
+    QHeaderView* header = view->horizontalHeader();
+    for (int column : { Col::PayeeColumn, Col::DateColumn, Col::DateColumn })
+        click(header->viewport(),
+            QPoint(header->sectionViewportPosition(column) + 10, header->height() / 2));
+    // Newest first now: the edit and the cursor stayed with the paycheck.
+    QCOMPARE(QList<int>({ m_reg->model()->editingRow(), view->currentIndex().row() }),
+        QList<int>({ 2, 2 }));
+    // So do its typed changes through a reload that moves it.
+    m_reg->model()->setData(m_reg->cell(2, Col::MemoColumn), u"December"_s);
+    m_reg->add(u"Bonus"_s, 50000, 5);
+    m_reg->screen->reload();
+    QCOMPARE(m_reg->model()->editingRow(), 3);
+    press(Qt::Key_Return, Qt::ControlModifier);
+
+    QCOMPARE(m_reg->stored().size(), 4);
+    for (const Transaction& t : before) {
+        const Transaction now = *m_reg->app->transactions()->findById(t.id);
+        QCOMPARE(QList<QVariant>({ now.payee, now.amount, now.memo }),
+            QList<QVariant>(
+                { t.payee, t.amount, t.payee == u"Paycheck"_s ? u"December"_s : QString() }));
+    }
+}
+
 void TestRegisterScreen::amountsAndClearedMarks_data()
 {
     QTest::addColumn<QString>("payment");
     QTest::addColumn<QString>("mark");
     QTest::addColumn<qint64>("amount"); // 0: refused
-    QTest::newRow("grouped") << u"1,234.5"_s << QString() << qint64(-123450);
-    QTest::newRow("dollar, C") << u"$12"_s << u"C"_s << qint64(-1200);
-    QTest::newRow("negative, R") << u"-5"_s << u"R"_s << qint64(500);
-    QTest::newRow("letters") << u"abc"_s << QString() << qint64(0);
+    QTest::addColumn<QString>("message");
+    QTest::newRow("grouped") << u"1,234.5"_s << QString() << qint64(-123450) << QString();
+    QTest::newRow("dollar, C") << u"$12"_s << u"C"_s << qint64(-1200) << QString();
+    QTest::newRow("negative, R") << u"-5"_s << u"R"_s << qint64(500) << QString();
+    QTest::newRow("decimal comma") << u"12,50"_s << QString() << qint64(-1250) << QString();
+    QTest::newRow("empty") << QString() << QString() << qint64(0)
+                           << u"Enter a payment or deposit amount"_s;
+    for (const char* typed : { "abc", "12abc", "--5", "1,2,3.4.5" })
+        QTest::newRow(typed) << QString::fromLatin1(typed) << QString() << qint64(0)
+                             << u"%1 is not an amount"_s.arg(QLatin1String(typed));
+    QTest::newRow("over the limit")
+        << u"100,000,000"_s << QString() << qint64(0) << u"Amounts are limited to $99,999,999.99"_s;
 }
 
 void TestRegisterScreen::amountsAndClearedMarks()
@@ -108,6 +195,7 @@ void TestRegisterScreen::amountsAndClearedMarks()
     QFETCH(QString, payment);
     QFETCH(QString, mark);
     QFETCH(qint64, amount);
+    QFETCH(QString, message);
     m_reg->show();
     m_reg->enter(u"Payee"_s, payment, {}, mark);
     const QList<Transaction> rows = m_reg->stored();
@@ -120,7 +208,97 @@ void TestRegisterScreen::amountsAndClearedMarks()
     }
     // The entry stays as typed, with the reason in the footer.
     QCOMPARE(m_reg->model()->buffer().payment, payment);
-    QVERIFY(m_reg->footerShows(u"Enter a payment or deposit amount"_s));
+    QVERIFY2(m_reg->footerShows(message), qPrintable(message));
+}
+
+void TestRegisterScreen::amountsFollowTheAccountCurrency()
+{
+    Account yen = m_reg->app.addAccount(u"Yen Wallet"_s);
+    yen.currency = Currency::JPY;
+    Account euro = m_reg->app.addAccount(u"Euro Cash"_s);
+    euro.currency = Currency::EUR;
+    QVERIFY(m_reg->app->accounts()->update(yen) && m_reg->app->accounts()->update(euro));
+    const Transaction ramen
+        = m_reg->app.addTransaction(yen.id, QDate(2025, 6, 1), u"Ramen"_s, -1200);
+
+    RegisterModel* model = m_reg->show(yen.id)->model();
+    m_reg->enter(u"Gift"_s, {}, u"10000"_s);
+    m_reg->enter(u"Sushi"_s, u"¥1,500"_s);
+    QCOMPARE(m_reg->stored(yen.id)[1].amount, qint64(10000));
+    QCOMPARE(m_reg->stored(yen.id)[0].amount, qint64(-1500));
+    QCOMPARE(QStringList({ model->index(1, Col::DepositColumn).data().toString(),
+                 model->index(2, Col::PaymentColumn).data().toString(),
+                 model->index(2, Col::BalanceColumn).data().toString() }),
+        QStringList({ u"10,000"_s, u"1,500"_s, u"7,300"_s }));
+    // Editing another field of a yen row leaves its amount alone.
+    m_reg->goTo(0, Col::MemoColumn);
+    QCOMPARE(model->buffer().payment, u"1,200"_s);
+    model->setData(m_reg->cell(0, Col::MemoColumn), u"lunch"_s);
+    press(Qt::Key_Return, Qt::ControlModifier);
+    QCOMPARE(m_reg->app->transactions()->findById(ramen.id)->amount, qint64(-1200));
+    m_reg->enter(u"Too much"_s, u"10000000000"_s);
+    QVERIFY(m_reg->footerShows(u"Amounts are limited to ¥9,999,999,999"_s));
+
+    m_reg->show(euro.id);
+    m_reg->enter(u"Bakery"_s, u"€12,50"_s);
+    QCOMPARE(m_reg->stored(euro.id)[0].amount, qint64(-1250));
+    QCOMPARE(m_reg->cell(0, Col::PaymentColumn).data().toString(), u"12.50"_s);
+}
+
+void TestRegisterScreen::invalidDatesStopTheCommit()
+{
+    m_reg->show();
+    const int entry = m_reg->model()->newEntryRow();
+    for (const QString& date : { u"2/30/2025"_s, u"13/45/2025"_s, u"0/0/0"_s }) {
+        m_reg->goTo(entry, Col::DateColumn);
+        QVERIFY(m_reg->openEditor(Col::DateColumn));
+        type(date);
+        press(Qt::Key_Tab);
+        QTRY_COMPARE(m_reg->column(), int(Col::CheckNumberColumn));
+        m_reg->enter(u"Florist"_s, u"30"_s);
+        QVERIFY(m_reg->stored().isEmpty());
+        QVERIFY(m_reg->footerShows(u"Enter a valid date"_s));
+        QCOMPARE(m_reg->cell(entry, Col::DateColumn).data().toString(), date);
+    }
+    // Corrected, it saves, and the reason leaves the footer.
+    m_reg->model()->setData(m_reg->cell(entry, Col::DateColumn), u"2/28/2025"_s);
+    m_reg->enter(u"Florist"_s, u"30"_s);
+    QCOMPARE(m_reg->stored().value(0).date, QDate(2025, 2, 28));
+    QVERIFY(!m_reg->footerShows(u"Enter a valid date"_s));
+}
+
+void TestRegisterScreen::categoryTakesTheFirstMatch()
+{
+    const auto groceries = m_reg->app->categories()->findByName(u"Groceries"_s);
+    RegisterModel* model = m_reg->show()->model();
+    const int entry = model->newEntryRow();
+    // Typing on the cell opens its editor with what was typed.
+    m_reg->goTo(entry, Col::CategoryColumn);
+    type(u"groc"_s);
+    QTRY_VERIFY(QApplication::activePopupWidget());
+    press(Qt::Key_Tab);
+    QTRY_COMPARE(m_reg->column(), int(Col::MemoColumn));
+    QCOMPARE(QStringList({ model->buffer().category, model->buffer().categoryId }),
+        QStringList({ u"Groceries"_s, groceries->id }));
+
+    // Enter takes it too, and stays in the field.
+    m_reg->goTo(entry, Col::CategoryColumn);
+    type(u"dining"_s);
+    QTRY_VERIFY(QApplication::activePopupWidget());
+    press(Qt::Key_Return);
+    QTRY_VERIFY(!QApplication::activePopupWidget());
+    QLineEdit* edit = m_reg->editorAt(Col::CategoryColumn);
+    QCOMPARE(edit->text(), u"Dining & Restaurants"_s);
+
+    // A name no category has stops the commit.
+    edit->selectAll();
+    type(u"Zzyzx"_s);
+    press(Qt::Key_Tab);
+    QTRY_COMPARE(m_reg->column(), int(Col::MemoColumn));
+    m_reg->enter(u"Corner Market"_s, u"12"_s);
+    QVERIFY(m_reg->footerShows(u"No category named \"Zzyzx\""_s));
+    QVERIFY(m_reg->stored().isEmpty());
+    QCOMPARE(model->buffer().category, u"Zzyzx"_s);
 }
 
 void TestRegisterScreen::failedWriteKeepsTheEntry()
@@ -331,6 +509,9 @@ void TestRegisterScreen::columnLayoutSurvivesANewScreen()
     // "Reconcile" appears only once something answers it.
     auto* reconcile = m_reg->screen->findChild<QPushButton*>();
     QVERIFY(!reconcile->isVisible());
+    // Nor does the key hint offer what nothing does yet.
+    for (QLabel* label : m_reg->screen->findChildren<QLabel*>())
+        QVERIFY2(!label->text().contains(u"memorize"_s), qPrintable(label->text()));
     QSignalSpy requested(m_reg->screen.get(), &RegisterScreen::reconcileRequested);
     QVERIFY(reconcile->isVisible());
 }
@@ -354,6 +535,86 @@ void TestRegisterScreen::twoLineModeRoutesPayeeMemoCategory()
     // Back onto the payee lands in the memo line.
     press(Qt::Key_Backtab);
     QTRY_COMPARE(QApplication::focusWidget()->objectName(), u"memoEdit"_s);
+}
+
+void TestRegisterScreen::namesShowAsTyped()
+{
+    const Account marked = m_reg->app.addAccount(u"<b>bold</b>"_s);
+    m_reg->app.addTransaction(marked.id, QDate(2025, 6, 1), u"<i>Shop</i>"_s, -100);
+    RegisterScreen* screen = m_reg->show(marked.id);
+    QLabel* title = Fixture::labelShowing(screen, u"<b>bold</b>"_s);
+    QVERIFY(title);
+    QCOMPARE(title->textFormat(), Qt::PlainText);
+    m_reg->goTo(0, Col::PayeeColumn);
+    MessageBoxes::setNextAnswer(QMessageBox::No);
+    press(Qt::Key_D, Qt::ControlModifier);
+    QVERIFY(MessageBoxes::lastShown()->text.contains(u"&lt;i&gt;Shop&lt;/i&gt;"_s));
+}
+
+void TestRegisterScreen::defaultLayoutFitsTheWindow()
+{
+    m_reg->add(u"Paycheck"_s, 312'500);
+    const auto window = openWindow();
+    RegisterTableView* view = window->registerScreen()->view();
+    const auto right = [view](int column) {
+        return view->columnViewportPosition(column) + view->columnWidth(column);
+    };
+    // Balance ends at the register's right edge, with no sideways scrolling.
+    QTRY_VERIFY(right(Col::BalanceColumn) <= view->viewport()->width());
+    QVERIFY(right(Col::BalanceColumn) > view->viewport()->width() - 4);
+
+    // A narrower window takes the room from the text columns.
+    QList<int> widths;
+    for (int c = 0; c < RegisterModel::ColumnCount; ++c)
+        widths << view->columnWidth(c);
+    window->resize(1100, 900);
+    QTRY_VERIFY(view->columnWidth(Col::PayeeColumn) < widths[Col::PayeeColumn]);
+    for (int c : { Col::DateColumn, Col::CheckNumberColumn, Col::PaymentColumn, Col::DepositColumn,
+             Col::ClearedColumn, Col::BalanceColumn })
+        QCOMPARE(view->columnWidth(c), widths[c]);
+    QVERIFY(right(Col::BalanceColumn) <= view->viewport()->width());
+}
+
+void TestRegisterScreen::closingTheWindowAsksAboutTheEntry()
+{
+    const Transaction rent = m_reg->add(u"Rent"_s, -150000);
+    auto window = openWindow();
+    RegisterModel* model = window->registerScreen()->model();
+    const auto entryCell = [&](int column) { return model->index(model->newEntryRow(), column); };
+    window->registerScreen()->view()->setCurrentIndex(entryCell(Col::PayeeColumn));
+    model->setData(entryCell(Col::PayeeColumn), u"Dentist"_s);
+    model->setData(entryCell(Col::PaymentColumn), u"12abc"_s);
+
+    MessageBoxes::setNextAnswer(QMessageBox::Cancel);
+    QVERIFY(!window->close());
+    QCOMPARE(MessageBoxes::lastShown()->text, u"Save the transaction you are entering?"_s);
+    // Saving what cannot be saved keeps the window open with the reason.
+    MessageBoxes::setNextAnswer(QMessageBox::Save);
+    QVERIFY(!window->close());
+    QVERIFY(Fixture::labelShowing(window.get(), u"12abc is not an amount"_s));
+    QCOMPARE(m_reg->stored().size(), 1);
+
+    // Corrected, while another row has changes too: Save keeps both.
+    model->setData(entryCell(Col::PaymentColumn), u"95"_s);
+    window->registerScreen()->view()->setCurrentIndex(model->index(0, Col::MemoColumn));
+    model->setData(model->index(0, Col::MemoColumn), u"June"_s);
+    MessageBoxes::setNextAnswer(QMessageBox::Save);
+    QVERIFY(window->close());
+    QCOMPARE(m_reg->stored().size(), 2);
+    QCOMPARE(m_reg->app->transactions()->findById(rent.id)->memo, u"June"_s);
+
+    // Discard closes without saving; nothing typed closes without asking.
+    window = openWindow();
+    model = window->registerScreen()->model();
+    window->registerScreen()->view()->setCurrentIndex(model->index(0, Col::MemoColumn));
+    model->setData(model->index(0, Col::MemoColumn), u"July"_s);
+    MessageBoxes::setNextAnswer(QMessageBox::Discard);
+    QVERIFY(window->close());
+    QCOMPARE(m_reg->app->transactions()->findById(rent.id)->memo, u"June"_s);
+    window = openWindow();
+    MessageBoxes::clearAnswers();
+    QVERIFY(window->close());
+    QVERIFY(!MessageBoxes::lastShown());
 }
 
 QTEST_MAIN(TestRegisterScreen)
