@@ -8,6 +8,7 @@
 
 #include <QLabel>
 #include <QListWidget>
+#include <QMap>
 #include <QShortcut>
 #include <QVBoxLayout>
 
@@ -73,10 +74,10 @@ void AccountSidebar::setAccounts(
 {
     m_list->clear();
     const int width = m_list->viewport()->width();
-    qint64 total = 0;
+    QMap<Currency, qint64> totals;
     for (const Account& account : accounts) {
         const qint64 balance = balances.value(account.id, account.startingBalance);
-        total += balance;
+        totals[account.currency] += balance;
         auto* row = new AccountRowWidget(account, balance);
         auto* item = new QListWidgetItem;
         item->setData(Qt::UserRole, account.id);
@@ -84,10 +85,19 @@ void AccountSidebar::setAccounts(
         m_list->addItem(item);
         m_list->setItemWidget(item, row);
     }
-    m_total->setText(accounts.isEmpty()
-            ? tr("No accounts")
-            : tr("Total: %1").arg(Money::formatMoney(total, Currency::USD)));
+    m_total->setText(
+        accounts.isEmpty() ? tr("No accounts") : tr("Total: %1").arg(totalText(totals)));
     rebuildShortcuts();
+}
+
+QString AccountSidebar::totalText(const QMap<Currency, qint64>& totals)
+{
+    // Amounts in different currencies never add up; each gets its own sum,
+    // in the order the currencies are offered.
+    QStringList parts;
+    for (auto it = totals.constBegin(); it != totals.constEnd(); ++it)
+        parts << Money::formatMoney(it.value(), it.key());
+    return parts.join(QStringLiteral(" · "));
 }
 
 void AccountSidebar::setCurrentAccount(const QString& accountId)

@@ -71,11 +71,15 @@ void TestAccountSidebar::detailLineAndTotal()
     Account yen = Records::account(QStringLiteral("Yen"));
     yen.currency = Currency::JPY;
     yen.type = AccountType::Cash;
+    Account euros = Records::account(QStringLiteral("Euros"), 200);
+    euros.currency = Currency::EUR;
     AccountSidebar sidebar;
     // Without a balance of its own an account counts its starting balance.
-    sidebar.setAccounts({ dollars, yen }, { { yen.id, 123'456 } });
+    sidebar.setAccounts({ dollars, yen, euros, Records::account(QStringLiteral("More"), 500) },
+        { { yen.id, 123'456 } });
     QCOMPARE(balanceLabel(sidebar, 0)->text(), QStringLiteral("$7.00"));
-    QCOMPARE(sidebar.totalLabel()->text(), QStringLiteral("Total: $1,241.56"));
+    // Currencies are never added together; each has its sum, in a fixed order.
+    QCOMPARE(sidebar.totalLabel()->text(), QStringLiteral("Total: $12.00 · €2.00 · ¥123,456"));
     const auto detail = [&sidebar](int row) {
         return rowWidget(sidebar, row)
             ->findChild<ElidedLabel*>(QStringLiteral("detailLabel"))
