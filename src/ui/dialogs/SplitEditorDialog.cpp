@@ -15,6 +15,7 @@
 
 #include <QDialogButtonBox>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -161,6 +162,12 @@ bool SplitEditorDialog::eventFilter(QObject* watched, QEvent* event)
         if (row >= 0 && row != m_table->currentRow())
             m_table->setCurrentCell(
                 row, m_table->currentColumn() < 0 ? 0 : m_table->currentColumn());
+        // The table hands focus on from cell to cell without saying it was
+        // Tab, so the amount would keep its text and the digits typed would
+        // land in front of it.
+        auto* spin = qobject_cast<SmartAmountField*>(watched);
+        if (spin && static_cast<QFocusEvent*>(event)->reason() != Qt::MouseFocusReason)
+            spin->selectAll();
     }
     return QDialog::eventFilter(watched, event);
 }

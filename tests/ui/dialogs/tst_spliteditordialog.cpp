@@ -9,6 +9,7 @@
 #include "ui/dialogs/SplitEditorDialog.h"
 #include "ui/widgets/MessageBoxes.h"
 
+#include <QApplication>
 #include <QTimeZone>
 
 using namespace DialogTest;
@@ -174,6 +175,11 @@ void TestSplitEditorDialog::yenLinesAndATotalBeyondTheLimit()
     setSplitLine(d, 0, m_garden.id, QStringLiteral("6000"));
     QCOMPARE(splitSpin(d, 0)->text(), QStringLiteral("¥ 6000"));
     QCOMPARE(labelText(d, "remainingLabel"), QStringLiteral("Remaining: ¥4,000"));
+    // Tab from a category into its amount replaces what the amount held.
+    splitCombo(d, 1)->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("3000"));
+    QCOMPARE(splitSpin(d, 1)->text(), QStringLiteral("¥ 3000"));
 
     // Each line may reach the limit, the lines together may not pass it.
     setSplitLine(d, 0, m_garden.id, QStringLiteral("9999999999"));
