@@ -42,7 +42,10 @@ AccountSidebar::AccountSidebar(QWidget* parent)
     m_total->setObjectName(QStringLiteral("totalLabel"));
     ThemeManager::setFontRole(m_total, ThemeManager::BodyMedium);
     m_total->setAlignment(Qt::AlignCenter);
-    m_total->setFixedHeight(32);
+    // One line, unless the sums of several currencies need more room.
+    m_total->setMinimumHeight(32);
+    m_total->setWordWrap(true);
+    m_total->setTextFormat(Qt::PlainText);
     m_total->setStyleSheet(
         QStringLiteral("background: %1; color: %2; border-top: 1px solid %3; padding: 4px;")
             .arg(QLatin1String("#152420"), QLatin1String("#8FAF9F"), QLatin1String("#1E3028")));
@@ -93,11 +96,20 @@ void AccountSidebar::setAccounts(
 QString AccountSidebar::totalText(const QMap<Currency, qint64>& totals)
 {
     // Amounts in different currencies never add up; each gets its own sum,
-    // in the order the currencies are offered.
-    QStringList parts;
+    // in the order the currencies are offered. Sums whose symbols read alike
+    // ("$" for three currencies) carry their currency's code.
+    QHash<QString, int> symbolUse;
     for (auto it = totals.constBegin(); it != totals.constEnd(); ++it)
-        parts << Money::formatMoney(it.value(), it.key());
-    return parts.join(QStringLiteral(" · "));
+        ++symbolUse[Money::currencySymbol(it.key())];
+    QStringList parts;
+    for (auto it = totals.constBegin(); it != totals.constEnd(); ++it) {
+        QString part = Money::formatMoney(it.value(), it.key());
+        if (symbolUse.value(Money::currencySymbol(it.key())) > 1)
+            part += QChar::Nbsp + currencyToText(it.key());
+        parts << part;
+    }
+    // A line may break after a dot, never before one.
+    return parts.join(QChar(QChar::Nbsp) + QStringLiteral("· "));
 }
 
 void AccountSidebar::setCurrentAccount(const QString& accountId)

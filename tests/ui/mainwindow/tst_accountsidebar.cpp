@@ -79,7 +79,8 @@ void TestAccountSidebar::detailLineAndTotal()
         { { yen.id, 123'456 } });
     QCOMPARE(balanceLabel(sidebar, 0)->text(), QStringLiteral("$7.00"));
     // Currencies are never added together; each has its sum, in a fixed order.
-    QCOMPARE(sidebar.totalLabel()->text(), QStringLiteral("Total: $12.00 · €2.00 · ¥123,456"));
+    QCOMPARE(
+        sidebar.totalLabel()->text(), QStringLiteral("Total: $12.00\u00A0· €2.00\u00A0· ¥123,456"));
     const auto detail = [&sidebar](int row) {
         return rowWidget(sidebar, row)
             ->findChild<ElidedLabel*>(QStringLiteral("detailLabel"))
@@ -87,6 +88,13 @@ void TestAccountSidebar::detailLineAndTotal()
     };
     QCOMPARE(detail(0), QStringLiteral("River Bank  ·  *0042"));
     QCOMPARE(detail(1), QStringLiteral("Cash"));
+
+    // Dollars of different currencies say which they are.
+    Account loonies = Records::account(QStringLiteral("Loonies"), 350);
+    loonies.currency = Currency::CAD;
+    sidebar.setAccounts({ loonies, euros, dollars }, {});
+    QCOMPARE(sidebar.totalLabel()->text(),
+        QStringLiteral("Total: $7.00\u00A0USD\u00A0· €2.00\u00A0· $3.50\u00A0CAD"));
 
     sidebar.setAccounts({}, {});
     QCOMPARE(sidebar.totalLabel()->text(), QStringLiteral("No accounts"));
