@@ -12,6 +12,7 @@
 #include "data/RecurringRepository.h"
 #include "data/SplitLineRepository.h"
 #include "data/TransactionRepository.h"
+#include "services/AccountService.h"
 #include "services/CategoryService.h"
 #include "services/TransactionService.h"
 
@@ -53,6 +54,8 @@ bool AppState::initialize()
     m_categoryService = new CategoryService(m_categories, this);
     m_transactionService
         = new TransactionService(m_database, m_accounts, m_transactions, m_splitLines, this);
+    m_accountService = new AccountService(m_database, m_accounts, m_transactions, m_recurring,
+        m_reconciliations, m_transactionService, this);
 
     restoreDisplaySettings();
     m_categoryService->ensureDefaults();

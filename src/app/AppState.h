@@ -11,6 +11,7 @@ class PreferencesRepository;
 class SplitLineRepository;
 class RecurringRepository;
 class ReconciliationRepository;
+class AccountService;
 class CategoryService;
 class TransactionService;
 class ThemeManager;
@@ -35,6 +36,7 @@ public:
     ReconciliationRepository* reconciliations() const { return m_reconciliations; }
     CategoryService* categoryService() const { return m_categoryService; }
     TransactionService* transactionService() const { return m_transactionService; }
+    AccountService* accountService() const { return m_accountService; }
     ThemeManager* themeManager() const { return m_themeManager; }
 
     QString currentAccountId() const { return m_currentAccountId; }
@@ -57,6 +59,7 @@ private:
     ReconciliationRepository* m_reconciliations = nullptr;
     CategoryService* m_categoryService = nullptr;
     TransactionService* m_transactionService = nullptr;
+    AccountService* m_accountService = nullptr;
     ThemeManager* m_themeManager = nullptr;
     QString m_currentAccountId;
 };

@@ -4,20 +4,20 @@
 #include "app/DisplaySettings.h"
 #include "data/Clock.h"
 #include "data/Ids.h"
-#include "data/Money.h"
+#include "data/SingleLine.h"
+#include "ui/widgets/SmartAmountField.h"
 
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QDateEdit>
-#include <QDoubleSpinBox>
+#include <QEvent>
 #include <QFormLayout>
+#include <QKeyEvent>
 #include <QLineEdit>
 
 #include <utility>
 
 namespace {
-
-constexpr double kBalanceLimit = 99999999.99;
 
 // The labels are translated where the combos are filled.
 const std::pair<const char*, AccountType> kTypeItems[] = {
@@ -81,18 +81,21 @@ void AccountFormDialog::buildForm()
     for (const auto& [label, currency] : kCurrencyItems)
         m_currency->addItem(tr(label), currencyToText(currency));
 
-    m_startingBalance = new QDoubleSpinBox;
+    m_startingBalance = new SmartAmountField;
     m_startingBalance->setObjectName(QStringLiteral("startingBalanceSpin"));
-    m_startingBalance->setRange(-kBalanceLimit, kBalanceLimit);
-    m_startingBalance->setDecimals(2);
-    m_startingBalance->setPrefix(tr("$ "));
-    m_startingBalance->setValue(0.0);
+    m_startingBalance->setCurrency(Currency::USD, true);
+    // The amount is typed in the currency chosen above it.
+    connect(m_currency, &QComboBox::currentIndexChanged, this,
+        [this] { m_startingBalance->setCurrency(selectedCurrency(), true); });
 
     m_asOf = new QDateEdit(Clock::today());
     m_asOf->setObjectName(QStringLiteral("asOfEdit"));
     m_asOf->setCalendarPopup(true);
     m_asOf->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat));
     m_asOf->calendarWidget()->setFirstDayOfWeek(DisplaySettings::weekStartDay());
+    // A date edit takes Tab for its day, month and year; here Tab goes on to
+    // the next field like everywhere else in the form.
+    m_asOf->installEventFilter(this);
 
     m_institution = new QLineEdit;
     m_institution->setObjectName(QStringLiteral("institutionEdit"));
@@ -103,16 +106,16 @@ void AccountFormDialog::buildForm()
     m_accountNumber->setMaxLength(4);
     m_accountNumber->setPlaceholderText(tr("Last 4 digits (optional)"));
 
-    auto* form = new QFormLayout;
-    form->addRow(tr("&Name:"), m_name);
-    form->addRow(tr("&Type:"), m_type);
-    form->addRow(tr("&Currency:"), m_currency);
-    form->addRow(tr("Starting &Balance:"), m_startingBalance);
-    form->addRow(tr("&As of:"), m_asOf);
-    form->addRow(tr("&Institution:"), m_institution);
-    form->addRow(tr("Account &Number:"), m_accountNumber);
+    m_form = new QFormLayout;
+    m_form->addRow(tr("&Name:"), m_name);
+    m_form->addRow(tr("&Type:"), m_type);
+    m_form->addRow(tr("&Currency:"), m_currency);
+    m_form->addRow(tr("Starting &Balance:"), m_startingBalance);
+    m_form->addRow(tr("&As of:"), m_asOf);
+    m_form->addRow(tr("&Institution:"), m_institution);
+    m_form->addRow(tr("Account &Number:"), m_accountNumber);
 
-    DialogFrame::frameForm(this, form, 400);
+    DialogFrame::frameForm(this, m_form, 400);
     m_name->setFocus();
 }
 
@@ -121,7 +124,13 @@ void AccountFormDialog::fill(const Account& account)
     m_name->setText(account.name);
     selectData(m_type, accountTypeToText(account.type));
     selectData(m_currency, currencyToText(account.currency));
-    m_startingBalance->setValue(double(account.startingBalance) / 100.0);
+    m_startingBalance->setCurrency(account.currency, true);
+    m_startingBalance->setAmount(account.startingBalance);
+    // The opening balance of an account is its "Opening Balance" transaction,
+    // changed in the register; only older or imported data keeps one on the
+    // account itself, and that one stays editable here.
+    m_form->setRowVisible(m_startingBalance, account.startingBalance != 0);
+    m_form->setRowVisible(m_asOf, false);
     m_institution->setText(account.institution);
     m_accountNumber->setText(account.accountNumberLast4);
 }
@@ -132,12 +141,12 @@ Account AccountFormDialog::account() const
     const QDateTime now = Clock::nowUtc();
     if (!m_editing)
         result.createdAt = now;
-    result.name = m_name->text().trimmed();
+    result.name = SingleLine::clean(m_name->text());
     result.type = accountTypeFromText(m_type->currentData().toString());
-    result.currency = currencyFromText(m_currency->currentData().toString());
-    result.startingBalance = Money::fromValue(m_startingBalance->value());
-    result.institution = m_institution->text().trimmed();
-    result.accountNumberLast4 = m_accountNumber->text().trimmed();
+    result.currency = selectedCurrency();
+    result.startingBalance = m_startingBalance->amount();
+    result.institution = SingleLine::clean(m_institution->text());
+    result.accountNumberLast4 = SingleLine::clean(m_accountNumber->text());
     result.updatedAt = now;
     result.syncStatus = SyncStatus::Pending;
     return result;
@@ -146,4 +155,21 @@ Account AccountFormDialog::account() const
 QDate AccountFormDialog::asOfDate() const
 {
     return m_asOf->date();
+}
+
+Currency AccountFormDialog::selectedCurrency() const
+{
+    return currencyFromText(m_currency->currentData().toString());
+}
+
+bool AccountFormDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_asOf && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
+            focusNextPrevChild(key == Qt::Key_Tab);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }

@@ -7,8 +7,9 @@
 
 class QComboBox;
 class QDateEdit;
-class QDoubleSpinBox;
+class QFormLayout;
 class QLineEdit;
+class SmartAmountField;
 
 // Asks for a new account or changes to an existing one and hands back the
 // complete record; the caller stores it (and nothing when the name is empty).
@@ -25,16 +26,21 @@ public:
     // Date of the opening balance of a new account.
     QDate asOfDate() const;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void buildForm();
     void fill(const Account& account);
+    Currency selectedCurrency() const;
 
     Account m_account;
     bool m_editing = false;
     QLineEdit* m_name = nullptr;
     QComboBox* m_type = nullptr;
     QComboBox* m_currency = nullptr;
-    QDoubleSpinBox* m_startingBalance = nullptr;
+    QFormLayout* m_form = nullptr;
+    SmartAmountField* m_startingBalance = nullptr;
     QDateEdit* m_asOf = nullptr;
     QLineEdit* m_institution = nullptr;
     QLineEdit* m_accountNumber = nullptr;

@@ -3,6 +3,7 @@
 #include "DialogFrame.h"
 #include "data/Clock.h"
 #include "data/Ids.h"
+#include "data/SingleLine.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -105,14 +106,14 @@ Category CategoryFormDialog::category() const
     const QDateTime now = Clock::nowUtc();
     if (!m_editing)
         result.createdAt = now;
-    result.name = m_name->text().trimmed();
+    result.name = SingleLine::clean(m_name->text());
     const QString type = m_type->currentData().toString();
     result.type = type == QLatin1String("income") ? CategoryType::Income
         : type == QLatin1String("transfer")       ? CategoryType::Transfer
                                                   : CategoryType::Expense;
     result.parentId = m_parentId;
     result.isTaxRelevant = m_taxRelevant->isChecked();
-    result.taxCategory = result.isTaxRelevant ? m_taxCode->text().trimmed() : QString();
+    result.taxCategory = result.isTaxRelevant ? SingleLine::clean(m_taxCode->text()) : QString();
     result.updatedAt = now;
     result.syncStatus = SyncStatus::Pending;
     return result;

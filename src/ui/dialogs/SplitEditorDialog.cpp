@@ -3,16 +3,19 @@
 #include "CategoryComboBox.h"
 #include "DialogFrame.h"
 #include "app/AppState.h"
+#include "app/ThemeColors.h"
 #include "app/ThemeManager.h"
 #include "data/CategoryRepository.h"
 #include "data/Clock.h"
 #include "data/Ids.h"
 #include "data/Money.h"
+#include "data/SingleLine.h"
 #include "ui/widgets/MessageBoxes.h"
+#include "ui/widgets/SmartAmountField.h"
 
 #include <QDialogButtonBox>
-#include <QDoubleSpinBox>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -25,8 +28,6 @@ namespace {
 
 enum Column { CategoryColumn = 0, AmountColumn = 1, MemoColumn = 2 };
 
-constexpr double kAmountLimit = 99999999.99;
-
 qint64 magnitude(qint64 cents)
 {
     return cents < 0 ? -cents : cents;
@@ -34,10 +35,11 @@ qint64 magnitude(qint64 cents)
 
 } // namespace
 
-SplitEditorDialog::SplitEditorDialog(
-    AppState* state, qint64 total, const QList<SplitLine>& lines, QWidget* parent)
+SplitEditorDialog::SplitEditorDialog(AppState* state, qint64 total, Currency currency,
+    const QList<SplitLine>& lines, QWidget* parent)
     : QDialog(parent)
     , m_total(total)
+    , m_currency(currency)
 {
     setWindowTitle(tr("Split Transaction"));
     setMinimumSize(550, 350);
@@ -45,7 +47,8 @@ SplitEditorDialog::SplitEditorDialog(
     for (const Category& c : state->categories()->findAll())
         m_choices.append({ c.name, c.id });
 
-    auto* totalLabel = new QLabel(tr("Total: %1").arg(Money::formatMoney(magnitude(total))));
+    auto* totalLabel
+        = new QLabel(tr("Total: %1").arg(Money::formatMoney(magnitude(total), currency)));
     totalLabel->setObjectName(QStringLiteral("totalLabel"));
     m_remaining = new QLabel;
     m_remaining->setObjectName(QStringLiteral("remainingLabel"));
@@ -91,7 +94,7 @@ SplitEditorDialog::SplitEditorDialog(
         addRow();
         const int row = m_table->rowCount() - 1;
         comboAt(row)->selectStoredId(line.categoryId, *state->categories());
-        spinAt(row)->setValue(double(magnitude(line.amount)) / 100.0);
+        spinAt(row)->setAmount(magnitude(line.amount));
         m_table->item(row, MemoColumn)->setText(line.memo);
     }
     if (lines.isEmpty()) {
@@ -106,14 +109,17 @@ CategoryComboBox* SplitEditorDialog::comboAt(int row) const
     return static_cast<CategoryComboBox*>(m_table->cellWidget(row, CategoryColumn));
 }
 
-QDoubleSpinBox* SplitEditorDialog::spinAt(int row) const
+SmartAmountField* SplitEditorDialog::spinAt(int row) const
 {
-    return static_cast<QDoubleSpinBox*>(m_table->cellWidget(row, AmountColumn));
+    return static_cast<SmartAmountField*>(m_table->cellWidget(row, AmountColumn));
 }
 
-qint64 SplitEditorDialog::centsAt(int row) const
+qint64 SplitEditorDialog::assigned() const
 {
-    return Money::fromValue(spinAt(row)->value());
+    qint64 sum = 0;
+    for (int row = 0; row < m_table->rowCount(); ++row)
+        sum += spinAt(row)->amount();
+    return sum;
 }
 
 int SplitEditorDialog::rowOf(const QWidget* cellWidget) const
@@ -134,10 +140,8 @@ void SplitEditorDialog::addRow()
     m_table->insertRow(row);
 
     auto* combo = new CategoryComboBox(m_choices);
-    auto* spin = new QDoubleSpinBox;
-    spin->setRange(0.0, kAmountLimit);
-    spin->setDecimals(2);
-    spin->setPrefix(tr("$ "));
+    auto* spin = new SmartAmountField;
+    spin->setCurrency(m_currency);
     connect(spin, &QDoubleSpinBox::valueChanged, this, &SplitEditorDialog::updateRemaining);
 
     // The row a user is typing in is the row "- Remove" takes away, even though
@@ -158,6 +162,12 @@ bool SplitEditorDialog::eventFilter(QObject* watched, QEvent* event)
         if (row >= 0 && row != m_table->currentRow())
             m_table->setCurrentCell(
                 row, m_table->currentColumn() < 0 ? 0 : m_table->currentColumn());
+        // The table hands focus on from cell to cell without saying it was
+        // Tab, so the amount would keep its text and the digits typed would
+        // land in front of it.
+        auto* spin = qobject_cast<SmartAmountField*>(watched);
+        if (spin && static_cast<QFocusEvent*>(event)->reason() != Qt::MouseFocusReason)
+            spin->selectAll();
     }
     return QDialog::eventFilter(watched, event);
 }
@@ -173,15 +183,14 @@ void SplitEditorDialog::removeSelectedRow()
 
 void SplitEditorDialog::updateRemaining()
 {
-    qint64 assigned = 0;
-    for (int row = 0; row < m_table->rowCount(); ++row)
-        assigned += centsAt(row);
-    const qint64 remaining = magnitude(m_total) - assigned;
-    m_remaining->setText(tr("Remaining: %1").arg(Money::formatMoney(remaining)));
+    const qint64 remaining = magnitude(m_total) - assigned();
+    m_remaining->setText(tr("Remaining: %1").arg(Money::formatMoney(remaining, m_currency)));
     if (remaining == 0)
-        m_remaining->setStyleSheet(QStringLiteral("color: green;"));
+        m_remaining->setStyleSheet(
+            QStringLiteral("color: %1;").arg(ThemeColors::pickName(ThemeColors::kGreen)));
     else if (remaining < 0)
-        m_remaining->setStyleSheet(QStringLiteral("color: #cc0000;"));
+        m_remaining->setStyleSheet(
+            QStringLiteral("color: %1;").arg(ThemeColors::pickName(ThemeColors::kRed)));
     else
         m_remaining->setStyleSheet(QString());
 }
@@ -194,7 +203,7 @@ void SplitEditorDialog::accept()
     // split_lines requires a category: a line without one could never be stored
     // and would vanish on saving, so the user picks one first.
     for (int row = 0; row < m_table->rowCount(); ++row) {
-        if (centsAt(row) != 0 && comboAt(row)->chosenId().isEmpty()) {
+        if (spinAt(row)->amount() != 0 && comboAt(row)->chosenId().isEmpty()) {
             MessageBoxes::warning(this, tr("Split Transaction"),
                 tr("Line %1 has an amount but no category.\n\n"
                    "Choose a category from the list for every line with an amount.")
@@ -206,17 +215,23 @@ void SplitEditorDialog::accept()
         }
     }
 
+    // Each line is within the limit, but together they could pass it.
+    if (!Money::isWithinLimit(assigned())) {
+        MessageBoxes::warning(this, tr("Split Transaction"), Money::limitMessage(m_currency));
+        return;
+    }
+
     const QDateTime now = Clock::nowUtc();
     m_result.clear();
     for (int row = 0; row < m_table->rowCount(); ++row) {
-        const qint64 cents = centsAt(row);
+        const qint64 cents = spinAt(row)->amount();
         if (cents == 0)
             continue;
         SplitLine line;
         line.id = Ids::newId();
         line.categoryId = comboAt(row)->chosenId();
         line.amount = m_total < 0 ? -cents : cents;
-        line.memo = m_table->item(row, MemoColumn)->text();
+        line.memo = SingleLine::clean(m_table->item(row, MemoColumn)->text());
         line.createdAt = now;
         line.updatedAt = now;
         m_result.append(line);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/Currency.h"
 #include "data/SplitLine.h"
 
 #include <QDialog>
@@ -8,9 +9,9 @@
 
 class AppState;
 class CategoryComboBox;
-class QDoubleSpinBox;
 class QLabel;
 class QTableWidget;
+class SmartAmountField;
 
 // Divides one transaction's amount over several categories. Shows how much is
 // still unassigned but lets the user accept an unbalanced split.
@@ -18,9 +19,10 @@ class SplitEditorDialog : public QDialog {
     Q_OBJECT
 
 public:
-    // `total` is the transaction's signed amount in cents (negative for a payment).
-    SplitEditorDialog(
-        AppState* state, qint64 total, const QList<SplitLine>& lines, QWidget* parent = nullptr);
+    // `total` is the transaction's signed amount in minor units of `currency`
+    // (negative for a payment).
+    SplitEditorDialog(AppState* state, qint64 total, Currency currency,
+        const QList<SplitLine>& lines, QWidget* parent = nullptr);
 
     // The accepted lines, in table order, with the total's sign and without a
     // transaction id. Rows left at 0.00 are not among them.
@@ -37,11 +39,13 @@ protected:
 
 private:
     CategoryComboBox* comboAt(int row) const;
-    QDoubleSpinBox* spinAt(int row) const;
-    qint64 centsAt(int row) const;
+    SmartAmountField* spinAt(int row) const;
+    // The sum of the amounts of all rows.
+    qint64 assigned() const;
     int rowOf(const QWidget* cellWidget) const;
 
     qint64 m_total;
+    Currency m_currency;
     QList<QPair<QString, QString>> m_choices;
     QTableWidget* m_table = nullptr;
     QLabel* m_remaining = nullptr;

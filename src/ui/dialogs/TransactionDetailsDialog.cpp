@@ -43,6 +43,8 @@ TransactionDetailsDialog::TransactionDetailsDialog(
 {
     setWindowTitle(tr("Transaction Details"));
     const Transaction& t = m_transaction;
+    if (const auto account = m_state->accounts()->findById(t.accountId))
+        m_currency = account->currency;
 
     auto* form = new QFormLayout;
     form->addRow(tr("Date:"),
@@ -51,7 +53,7 @@ TransactionDetailsDialog::TransactionDetailsDialog(
             "dateValue"));
     form->addRow(tr("Payee:"), value(t.payee, "payeeValue"));
 
-    const QString money = Money::formatMoney(magnitude(t.amount));
+    const QString money = Money::formatMoney(magnitude(t.amount), m_currency);
     QLabel* amount = value(t.amount < 0 ? tr("- %1").arg(money) : money, "amountValue");
     amount->setStyleSheet(
         QStringLiteral("color: %1; font-weight: 600;")
@@ -154,8 +156,8 @@ QLayout* TransactionDetailsDialog::buildSplitSection()
     grid->setHorizontalSpacing(16);
     grid->setVerticalSpacing(2);
     grid->setColumnStretch(0, 1);
-    const auto amountLabel = [](qint64 cents) {
-        auto* label = new QLabel(Money::formatMoney(magnitude(cents)));
+    const auto amountLabel = [this](qint64 amount) {
+        auto* label = new QLabel(Money::formatMoney(magnitude(amount), m_currency));
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         label->setFont(ThemeManager::monospaceFont());
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);

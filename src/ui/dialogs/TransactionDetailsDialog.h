@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/Currency.h"
 #include "data/Transaction.h"
 
 #include <QDialog>
@@ -38,6 +39,7 @@ private:
 
     AppState* m_state;
     Transaction m_transaction;
+    Currency m_currency = Currency::USD;
     bool m_editRequested = false;
     bool m_deleted = false;
     bool m_sized = false;

@@ -4,12 +4,14 @@
 #include "DialogFrame.h"
 #include "SplitEditorDialog.h"
 #include "app/AppState.h"
+#include "data/AccountRepository.h"
 #include "data/CategoryRepository.h"
 #include "data/Clock.h"
 #include "data/Ids.h"
-#include "data/Money.h"
+#include "data/SingleLine.h"
 #include "data/SplitLineRepository.h"
 #include "data/TransactionRepository.h"
+#include "services/TransactionService.h"
 #include "ui/widgets/CategoryChoices.h"
 #include "ui/widgets/DateField.h"
 #include "ui/widgets/MessageBoxes.h"
@@ -26,8 +28,6 @@
 #include <QStringListModel>
 
 namespace {
-
-constexpr double kAmountLimit = 99999999.99;
 
 QDate& lastDate()
 {
@@ -60,6 +60,7 @@ TransactionFormDialog::TransactionFormDialog(
 {
     m_transaction.id = Ids::newId();
     m_transaction.accountId = accountId;
+    m_currency = accountCurrency();
     buildForm();
     setWindowTitle(tr("New Transaction"));
     m_date->setDate(lastDate().isValid() ? lastDate() : Clock::today());
@@ -74,10 +75,17 @@ TransactionFormDialog::TransactionFormDialog(
     , m_transaction(transaction)
     , m_editing(true)
 {
+    m_currency = accountCurrency();
     buildForm();
     setWindowTitle(tr("Edit Transaction"));
     fill(transaction);
     refreshSplitState();
+}
+
+Currency TransactionFormDialog::accountCurrency() const
+{
+    const auto account = m_state->accounts()->findById(m_accountId);
+    return account ? account->currency : Currency::USD;
 }
 
 void TransactionFormDialog::buildForm()
@@ -101,8 +109,14 @@ void TransactionFormDialog::buildForm()
     m_payee = new QLineEdit;
     m_payee->setObjectName(QStringLiteral("payeeEdit"));
     m_payee->setPlaceholderText(tr("Start typing to search payees..."));
-    auto* payees = new QCompleter(
-        new QStringListModel(m_state->transactions()->distinctPayees(), this), this);
+    // Transfers to the other accounts are offered first, as in the register.
+    const QStringList transfers = m_state->transactionService()->transferPayees(m_accountId);
+    QStringList payeeList = transfers;
+    for (const QString& payee : m_state->transactions()->distinctPayees()) {
+        if (!transfers.contains(payee))
+            payeeList << payee;
+    }
+    auto* payees = new QCompleter(new QStringListModel(payeeList, this), this);
     payees->setCaseSensitivity(Qt::CaseInsensitive);
     payees->setFilterMode(Qt::MatchContains);
     payees->setCompletionMode(QCompleter::PopupCompletion);
@@ -113,8 +127,7 @@ void TransactionFormDialog::buildForm()
 
     m_amount = new SmartAmountField;
     m_amount->setObjectName(QStringLiteral("amountField"));
-    m_amount->setRange(0.0, kAmountLimit);
-    m_amount->setPrefix(tr("$ "));
+    m_amount->setCurrency(m_currency);
 
     m_category = new CategoryComboBox(CategoryChoices::entries(m_state->categories()->findAll()));
     m_category->setObjectName(QStringLiteral("categoryCombo"));
@@ -163,7 +176,7 @@ void TransactionFormDialog::fill(const Transaction& t)
 {
     m_date->setDate(t.date);
     m_payee->setText(t.payee);
-    m_amount->setValue(double(magnitude(t.amount)) / 100.0);
+    m_amount->setAmount(magnitude(t.amount));
     m_memo->setText(t.memo);
     m_checkNumber->setText(t.checkNumber);
     m_cleared->setChecked(t.cleared);
@@ -176,11 +189,6 @@ void TransactionFormDialog::fill(const Transaction& t)
         m_splitLines = m_state->splitLines()->findByTransaction(t.id);
         m_linesForPayment = t.amount < 0;
     }
-}
-
-qint64 TransactionFormDialog::enteredCents() const
-{
-    return Money::fromValue(m_amount->value());
 }
 
 void TransactionFormDialog::refreshSplitState()
@@ -198,7 +206,7 @@ void TransactionFormDialog::onPayeeSelected(const QString& payee)
     const auto last = m_state->transactions()->findLastForPayee(payee, m_accountId);
     if (!last)
         return;
-    m_amount->setValue(double(magnitude(last->amount)) / 100.0);
+    m_amount->setAmount(magnitude(last->amount));
     (last->amount < 0 ? m_payment : m_deposit)->setChecked(true);
     m_memo->setText(last->memo);
     if (!last->categoryId.isEmpty())
@@ -210,14 +218,14 @@ void TransactionFormDialog::onPayeeSelected(const QString& payee)
 void TransactionFormDialog::onOpenSplitEditor()
 {
     m_amount->interpretText();
-    const qint64 cents = enteredCents();
+    const qint64 cents = m_amount->amount();
     if (cents == 0 && m_splitLines.isEmpty()) {
         m_amount->setFocus(Qt::OtherFocusReason);
         m_amount->selectAll();
         return;
     }
     const bool payment = m_payment->isChecked();
-    SplitEditorDialog editor(m_state, payment ? -cents : cents, splitLines(), this);
+    SplitEditorDialog editor(m_state, payment ? -cents : cents, m_currency, splitLines(), this);
     if (editor.exec() != QDialog::Accepted)
         return;
     m_splitLines = editor.lines();
@@ -238,13 +246,40 @@ void TransactionFormDialog::accept()
 {
     m_amount->interpretText();
     // The register refuses a transaction without a payee; so does the form.
-    if (m_payee->text().trimmed().isEmpty()) {
-        MessageBoxes::warning(this, windowTitle(), tr("Payee is required"));
-        m_payee->setFocus();
+    if (SingleLine::clean(m_payee->text()).isEmpty()) {
+        refuse(tr("Payee is required"));
         return;
     }
+    if (!resolveTransfer())
+        return;
     lastDate() = m_date->date();
     QDialog::accept();
+}
+
+bool TransactionFormDialog::resolveTransfer()
+{
+    Transaction resolved = transaction();
+    switch (m_state->transactionService()->resolveTransferPayee(resolved)) {
+    case TransactionService::Result::TransferAccountNotFound:
+        refuse(tr("Transfer account not found"));
+        return false;
+    case TransactionService::Result::CurrencyMismatch:
+        refuse(tr("Transfers require both accounts to use the same currency"));
+        return false;
+    default: break;
+    }
+    // A new transfer gets its second leg when it is saved; one that is already
+    // a transfer keeps its legs and only takes the payee text.
+    if (m_transaction.transferLinkId.isEmpty())
+        m_transaction.transferDestAccountId = resolved.transferDestAccountId;
+    m_payee->setText(resolved.payee);
+    return true;
+}
+
+void TransactionFormDialog::refuse(const QString& reason)
+{
+    MessageBoxes::warning(this, windowTitle(), reason);
+    m_payee->setFocus();
 }
 
 Transaction TransactionFormDialog::transaction() const
@@ -256,15 +291,15 @@ Transaction TransactionFormDialog::transaction() const
         t.createdAt = now;
     }
     t.date = m_date->date();
-    t.payee = m_payee->text().trimmed();
-    const qint64 cents = enteredCents();
+    t.payee = SingleLine::clean(m_payee->text());
+    const qint64 cents = m_amount->amount();
     t.amount = m_payment->isChecked() ? -cents : cents;
     t.isSplit = !m_splitLines.isEmpty();
     // A split's categories are its lines; one hidden behind "—Split—" would
     // put the whole amount under a category the user no longer sees.
     t.categoryId = t.isSplit ? QString() : m_category->chosenId();
-    t.memo = m_memo->text().trimmed();
-    t.checkNumber = m_checkNumber->text().trimmed();
+    t.memo = SingleLine::clean(m_memo->text());
+    t.checkNumber = SingleLine::clean(m_checkNumber->text());
     t.cleared = m_cleared->isChecked();
     t.updatedAt = now;
     t.syncStatus = SyncStatus::Pending;

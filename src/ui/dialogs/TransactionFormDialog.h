@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/Currency.h"
 #include "data/SplitLine.h"
 #include "data/Transaction.h"
 
@@ -46,10 +47,15 @@ private:
     void buildForm();
     void fill(const Transaction& transaction);
     void refreshSplitState();
-    qint64 enteredCents() const;
+    Currency accountCurrency() const;
+    // Makes a "[Transfer] <account>" payee a transfer to that account; false,
+    // with the reason shown, when it cannot be one.
+    bool resolveTransfer();
+    void refuse(const QString& reason);
 
     AppState* m_state;
     QString m_accountId;
+    Currency m_currency = Currency::USD;
     Transaction m_transaction;
     bool m_editing = false;
     QList<SplitLine> m_splitLines;

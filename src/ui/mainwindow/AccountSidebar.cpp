@@ -8,6 +8,7 @@
 
 #include <QLabel>
 #include <QListWidget>
+#include <QMap>
 #include <QShortcut>
 #include <QVBoxLayout>
 
@@ -41,7 +42,10 @@ AccountSidebar::AccountSidebar(QWidget* parent)
     m_total->setObjectName(QStringLiteral("totalLabel"));
     ThemeManager::setFontRole(m_total, ThemeManager::BodyMedium);
     m_total->setAlignment(Qt::AlignCenter);
-    m_total->setFixedHeight(32);
+    // One line, unless the sums of several currencies need more room.
+    m_total->setMinimumHeight(32);
+    m_total->setWordWrap(true);
+    m_total->setTextFormat(Qt::PlainText);
     m_total->setStyleSheet(
         QStringLiteral("background: %1; color: %2; border-top: 1px solid %3; padding: 4px;")
             .arg(QLatin1String("#152420"), QLatin1String("#8FAF9F"), QLatin1String("#1E3028")));
@@ -73,10 +77,10 @@ void AccountSidebar::setAccounts(
 {
     m_list->clear();
     const int width = m_list->viewport()->width();
-    qint64 total = 0;
+    QMap<Currency, qint64> totals;
     for (const Account& account : accounts) {
         const qint64 balance = balances.value(account.id, account.startingBalance);
-        total += balance;
+        totals[account.currency] += balance;
         auto* row = new AccountRowWidget(account, balance);
         auto* item = new QListWidgetItem;
         item->setData(Qt::UserRole, account.id);
@@ -84,10 +88,28 @@ void AccountSidebar::setAccounts(
         m_list->addItem(item);
         m_list->setItemWidget(item, row);
     }
-    m_total->setText(accounts.isEmpty()
-            ? tr("No accounts")
-            : tr("Total: %1").arg(Money::formatMoney(total, Currency::USD)));
+    m_total->setText(
+        accounts.isEmpty() ? tr("No accounts") : tr("Total: %1").arg(totalText(totals)));
     rebuildShortcuts();
+}
+
+QString AccountSidebar::totalText(const QMap<Currency, qint64>& totals)
+{
+    // Amounts in different currencies never add up; each gets its own sum,
+    // in the order the currencies are offered. Sums whose symbols read alike
+    // ("$" for three currencies) carry their currency's code.
+    QHash<QString, int> symbolUse;
+    for (auto it = totals.constBegin(); it != totals.constEnd(); ++it)
+        ++symbolUse[Money::currencySymbol(it.key())];
+    QStringList parts;
+    for (auto it = totals.constBegin(); it != totals.constEnd(); ++it) {
+        QString part = Money::formatMoney(it.value(), it.key());
+        if (symbolUse.value(Money::currencySymbol(it.key())) > 1)
+            part += QChar::Nbsp + currencyToText(it.key());
+        parts << part;
+    }
+    // A line may break after a dot, never before one.
+    return parts.join(QChar(QChar::Nbsp) + QStringLiteral("· "));
 }
 
 void AccountSidebar::setCurrentAccount(const QString& accountId)

@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <QList>
+#include <QMap>
 #include <QWidget>
 
 class QLabel;
@@ -46,6 +47,8 @@ Q_SIGNALS:
     void reordered(const QStringList& accountIds);
 
 private:
+    // One sum per currency, joined by " · ".
+    static QString totalText(const QMap<Currency, qint64>& totals);
     void rebuildShortcuts();
     void onRowsMoved();
 

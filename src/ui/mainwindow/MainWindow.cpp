@@ -1,7 +1,6 @@
 #include "MainWindow.h"
 
 #include "AccountSidebar.h"
-#include "AccountWriter.h"
 #include "MainMenus.h"
 #include "NoAccountsPage.h"
 #include "StatusBar.h"
@@ -10,6 +9,7 @@
 #include "data/AccountRepository.h"
 #include "data/PreferencesRepository.h"
 #include "data/TransactionRepository.h"
+#include "services/AccountService.h"
 #include "ui/dialogs/AccountFormDialog.h"
 #include "ui/register/RegisterScreen.h"
 #include "ui/screens/WelcomeScreen.h"
@@ -238,7 +238,7 @@ void MainWindow::showNewAccountDialog()
     const Account account = dialog.account();
     if (account.name.isEmpty())
         return;
-    if (!AccountWriter(m_state).create(account, dialog.asOfDate())) {
+    if (!m_state->accountService()->create(account, dialog.asOfDate())) {
         m_statusBar->showTransientMessage(tr("The account could not be saved"), kLongMessageMs);
         return;
     }
@@ -258,8 +258,10 @@ void MainWindow::showEditAccountDialog()
     const Account edited = dialog.account();
     if (edited.name.isEmpty())
         return;
-    if (m_state->accounts()->update(edited))
+    if (m_state->accountService()->update(edited))
         m_register->reload();
+    else
+        m_statusBar->showTransientMessage(tr("The account could not be saved"), kLongMessageMs);
 }
 
 void MainWindow::onAccountContextMenu(const QPoint& pos)
@@ -290,13 +292,30 @@ void MainWindow::deleteAccount(const QString& accountId)
         != QMessageBox::Yes)
         return;
     const bool wasCurrent = accountId == m_state->currentAccountId();
-    if (!AccountWriter(m_state).remove(accountId).removed) {
+    const QString next = wasCurrent ? neighbourOf(accountId) : QString();
+    if (!m_state->accountService()->remove(accountId).removed) {
         m_statusBar->showTransientMessage(tr("The account could not be deleted"), kLongMessageMs);
         return;
     }
     // The list itself follows the store's change signals.
-    if (wasCurrent)
+    if (!wasCurrent)
+        return;
+    if (next.isEmpty())
         leaveCurrentAccount();
+    else
+        selectAccount(next);
+}
+
+QString MainWindow::neighbourOf(const QString& accountId) const
+{
+    const QList<Account> accounts = m_state->accounts()->findAll();
+    const auto it = std::find_if(accounts.begin(), accounts.end(),
+        [&accountId](const Account& a) { return a.id == accountId; });
+    if (it == accounts.end())
+        return {};
+    if (std::next(it) != accounts.end())
+        return std::next(it)->id;
+    return it == accounts.begin() ? QString() : std::prev(it)->id;
 }
 
 void MainWindow::deleteCurrentAccount()

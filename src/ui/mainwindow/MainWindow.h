@@ -59,6 +59,9 @@ private:
     // start page takes its place.
     void leaveCurrentAccount();
     void showStartPage();
+    // The account after `accountId` in the list, else the one before; empty
+    // when it is the only one.
+    QString neighbourOf(const QString& accountId) const;
     bool requireCurrentAccount();
     void writeSortOrders(const QStringList& accountIds);
     void onFontScaleChanged();

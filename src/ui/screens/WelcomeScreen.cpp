@@ -169,7 +169,7 @@ void WelcomeScreen::setReturningUser(bool returning)
         m_createButton->setText(tr("Create a different account"));
     } else {
         m_title->setText(tr("Welcome to\nMellowind Ledgerine"));
-        m_subtitle->setText(tr("A digital ledgerine register."));
+        m_subtitle->setText(tr("A digital check register."));
         m_signInButton->setText(tr("Already have an account? Sign In"));
         m_createButton->setText(tr("Create Your First Account"));
     }

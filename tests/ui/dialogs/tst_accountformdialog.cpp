@@ -2,9 +2,11 @@
 #include "data/Clock.h"
 #include "ui/dialogs/AccountFormDialog.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDoubleSpinBox>
+#include <QFormLayout>
 #include <QTimeZone>
 
 namespace {
@@ -43,6 +45,8 @@ private Q_SLOTS:
     void typedBalanceToCents();
     void storedBalancesSurviveAnEdit();
     void editKeepsSyncFields();
+    void editShowsAStartingBalanceOnlyWhereOneIsStored();
+    void tabFollowsTheFieldsOnScreen();
 };
 
 void TestAccountFormDialog::newAccountRecord()
@@ -50,10 +54,11 @@ void TestAccountFormDialog::newAccountRecord()
     AccountFormDialog dialog;
     QCOMPARE(dialog.asOfDate(), kNow.date());
     dialog.show();
-    retype(field<QLineEdit>(dialog, "nameEdit"), QStringLiteral("  House Checking  "));
+    // Pasted text keeps no control characters.
+    field<QLineEdit>(dialog, "nameEdit")->setText(QStringLiteral("  House\x07 Checking\n "));
     field<QComboBox>(dialog, "typeCombo")->setCurrentIndex(1);
     field<QComboBox>(dialog, "currencyCombo")->setCurrentIndex(5);
-    retype(field<QLineEdit>(dialog, "institutionEdit"), QStringLiteral(" First Local "));
+    field<QLineEdit>(dialog, "institutionEdit")->setText(QStringLiteral(" First\x1b Local\x7f "));
     field<QDateEdit>(dialog, "asOfEdit")->setDate(QDate(2026, 1, 31));
     // Four characters at most, whatever they are.
     auto* number = field<QLineEdit>(dialog, "accountNumberEdit");
@@ -78,40 +83,63 @@ void TestAccountFormDialog::newAccountRecord()
 
 void TestAccountFormDialog::typedBalanceToCents_data()
 {
+    QTest::addColumn<QString>("currency");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
-    QTest::addColumn<qint64>("cents");
+    QTest::addColumn<qint64>("amount");
 
     // Values whose product with 100 falls just below the whole cent.
-    QTest::newRow("0.29") << "0.29"
+    QTest::newRow("0.29") << "USD"
+                          << "0.29"
                           << "$ 0.29" << qint64(29);
-    QTest::newRow("4.35") << "4.35"
+    QTest::newRow("4.35") << "USD"
+                          << "4.35"
                           << "$ 4.35" << qint64(435);
-    QTest::newRow("-1.15") << "-1.15"
+    QTest::newRow("-1.15") << "USD"
+                           << "-1.15"
                            << "$ -1.15" << qint64(-115);
-    QTest::newRow("third decimal refused") << "0.285"
+    QTest::newRow("third decimal refused") << "USD"
+                                           << "0.285"
                                            << "$ 0.28" << qint64(28);
-    QTest::newRow("minus one cent") << "-0.01"
+    QTest::newRow("minus one cent") << "USD"
+                                    << "-0.01"
                                     << "$ -0.01" << qint64(-1);
-    QTest::newRow("largest") << "99999999.99"
+    QTest::newRow("largest") << "USD"
+                             << "99999999.99"
                              << "$ 99999999.99" << qint64(9999999999);
-    QTest::newRow("smallest") << "-99999999.99"
+    QTest::newRow("smallest") << "USD"
+                              << "-99999999.99"
                               << "$ -99999999.99" << qint64(-9999999999);
+    QTest::newRow("beyond the limit") << "USD"
+                                      << "100000000"
+                                      << "$ 10000000" << qint64(1000000000);
+    QTest::newRow("euro") << "EUR"
+                          << "12.35"
+                          << "€ 12.35" << qint64(1235);
+    QTest::newRow("yen") << "JPY"
+                         << "10000"
+                         << "¥ 10000" << qint64(10000);
+    QTest::newRow("yen largest") << "JPY"
+                                 << "99999999999"
+                                 << "¥ 9999999999" << qint64(9999999999);
 }
 
 void TestAccountFormDialog::typedBalanceToCents()
 {
+    QFETCH(QString, currency);
     QFETCH(QString, typed);
     QFETCH(QString, shown);
-    QFETCH(qint64, cents);
+    QFETCH(qint64, amount);
 
     AccountFormDialog dialog;
     dialog.show();
+    auto* currencies = field<QComboBox>(dialog, "currencyCombo");
+    currencies->setCurrentIndex(currencies->findData(currency));
     auto* balance = field<QDoubleSpinBox>(dialog, "startingBalanceSpin");
     retype(balance, typed);
-    // What is stored is what the field shows.
+    // What is stored is what the field shows, in the currency chosen.
     QCOMPARE(balance->text(), shown);
-    QCOMPARE(dialog.account().startingBalance, cents);
+    QCOMPARE(dialog.account().startingBalance, amount);
 }
 
 void TestAccountFormDialog::storedBalancesSurviveAnEdit()
@@ -123,6 +151,8 @@ void TestAccountFormDialog::storedBalancesSurviveAnEdit()
     for (qint64 cents : balances) {
         Account a = storedAccount();
         a.startingBalance = cents;
+        QCOMPARE(AccountFormDialog(a).account().startingBalance, cents);
+        a.currency = Currency::JPY;
         QCOMPARE(AccountFormDialog(a).account().startingBalance, cents);
     }
 }
@@ -146,6 +176,55 @@ void TestAccountFormDialog::editKeepsSyncFields()
     QCOMPARE(a.createdAt, stored.createdAt);
     QCOMPARE(a.updatedAt, kNow);
     QCOMPARE(a.syncStatus, SyncStatus::Pending);
+}
+
+void TestAccountFormDialog::editShowsAStartingBalanceOnlyWhereOneIsStored()
+{
+    const auto rowShown = [](AccountFormDialog& dialog, const char* name) {
+        return dialog.findChild<QFormLayout*>()->isRowVisible(field<QWidget>(dialog, name));
+    };
+    AccountFormDialog created;
+    QVERIFY(rowShown(created, "startingBalanceSpin") && rowShown(created, "asOfEdit"));
+
+    // Nothing stored on the account: its opening balance is a register row.
+    Account plain = storedAccount();
+    plain.startingBalance = 0;
+    AccountFormDialog none(plain);
+    QVERIFY(!rowShown(none, "startingBalanceSpin") && !rowShown(none, "asOfEdit"));
+    QCOMPARE(none.account().startingBalance, 0);
+
+    // A stored one is shown in the account's currency and can be changed.
+    AccountFormDialog stored(storedAccount());
+    stored.show();
+    QVERIFY(rowShown(stored, "startingBalanceSpin") && !rowShown(stored, "asOfEdit"));
+    auto* balance = field<QDoubleSpinBox>(stored, "startingBalanceSpin");
+    QCOMPARE(balance->text(), QStringLiteral("£ -1234.56"));
+    retype(balance, QStringLiteral("250.5"));
+    QCOMPARE(stored.account().startingBalance, 25050);
+    auto* currencies = field<QComboBox>(stored, "currencyCombo");
+    currencies->setCurrentIndex(currencies->findData(QStringLiteral("JPY")));
+    retype(balance, QStringLiteral("8000"));
+    QCOMPARE(balance->text(), QStringLiteral("¥ 8000"));
+    QCOMPARE(stored.account().startingBalance, 8000);
+}
+
+void TestAccountFormDialog::tabFollowsTheFieldsOnScreen()
+{
+    AccountFormDialog dialog;
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    // Name, type, currency, balance, as of, institution, number.
+    const QStringList typed { "Everyday", "", "", "25", "", "River Bank", "0042" };
+    for (const QString& text : typed) {
+        QTest::keyClicks(QApplication::focusWidget(), text);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    const Account a = dialog.account();
+    QCOMPARE(a.name, QStringLiteral("Everyday"));
+    QCOMPARE(a.startingBalance, 2500);
+    QCOMPARE(a.institution, QStringLiteral("River Bank"));
+    QCOMPARE(a.accountNumberLast4, QStringLiteral("0042"));
+    QCOMPARE(dialog.asOfDate(), kNow.date());
 }
 
 QTEST_MAIN(TestAccountFormDialog)

@@ -1,12 +1,15 @@
 #include "DialogTestHelpers.h"
 #include "Records.h"
 #include "TestAppState.h"
+#include "app/ThemeColors.h"
 #include "data/CategoryRepository.h"
 #include "data/Clock.h"
 #include "data/Ids.h"
+#include "data/Money.h"
 #include "ui/dialogs/SplitEditorDialog.h"
 #include "ui/widgets/MessageBoxes.h"
 
+#include <QApplication>
 #include <QTimeZone>
 
 using namespace DialogTest;
@@ -24,6 +27,7 @@ private Q_SLOTS:
     void linesCarryTheTotalsSign();
     void unbalancedIsAcceptedButEveryLineNeedsACategory();
     void existingLinesOpenAsStored();
+    void yenLinesAndATotalBeyondTheLimit();
 
 private:
     AppState* state() const { return m_app->state(); }
@@ -55,15 +59,20 @@ void TestSplitEditorDialog::remainingFigure_data()
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("second");
     QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("style");
+    // The register's colours, readable on the dark palette too.
+    const QString green
+        = QStringLiteral("color: %1;").arg(ThemeColors::pickName(ThemeColors::kGreen));
+    const QString red = QStringLiteral("color: %1;").arg(ThemeColors::pickName(ThemeColors::kRed));
     QTest::newRow("exact") << qint64(10000) << "99.99"
                            << "0.01"
-                           << "Remaining: $0.00";
+                           << "Remaining: $0.00" << green;
     QTest::newRow("one cent over") << qint64(-10000) << "60"
                                    << "40.01"
-                                   << "Remaining: -$0.01";
+                                   << "Remaining: -$0.01" << red;
     QTest::newRow("one cent short") << qint64(-10000) << "60"
                                     << "39.99"
-                                    << "Remaining: $0.01";
+                                    << "Remaining: $0.01" << QString();
 }
 
 void TestSplitEditorDialog::remainingFigure()
@@ -71,16 +80,17 @@ void TestSplitEditorDialog::remainingFigure()
     QFETCH(qint64, total);
     QFETCH(QString, first);
     QFETCH(QString, second);
-    SplitEditorDialog d(state(), total, {});
+    SplitEditorDialog d(state(), total, Currency::USD, {});
     d.show();
     retype(splitSpin(d, 0), first);
     retype(splitSpin(d, 1), second);
     QTEST(labelText(d, "remainingLabel"), "text");
+    QTEST(field<QLabel>(d, "remainingLabel")->styleSheet(), "style");
 }
 
 void TestSplitEditorDialog::linesCarryTheTotalsSign()
 {
-    SplitEditorDialog d(state(), -10000, {});
+    SplitEditorDialog d(state(), -10000, Currency::USD, {});
     d.show();
     QVERIFY(QTest::qWaitForWindowActive(&d));
     retypeCombo(splitCombo(d, 0), QStringLiteral("Garden Supplies"));
@@ -100,7 +110,7 @@ void TestSplitEditorDialog::linesCarryTheTotalsSign()
     QVERIFY(lines[0].id != lines[1].id);
     QCOMPARE(d.lines()[0].id, lines[0].id); // ids are made once
 
-    SplitEditorDialog deposit(state(), 2500, {});
+    SplitEditorDialog deposit(state(), 2500, Currency::USD, {});
     deposit.show();
     setSplitLine(deposit, 0, m_pets.id, QStringLiteral("25"));
     clickOk(deposit);
@@ -109,7 +119,7 @@ void TestSplitEditorDialog::linesCarryTheTotalsSign()
 
 void TestSplitEditorDialog::unbalancedIsAcceptedButEveryLineNeedsACategory()
 {
-    SplitEditorDialog d(state(), -10000, {});
+    SplitEditorDialog d(state(), -10000, Currency::USD, {});
     d.show();
     QVERIFY(QTest::qWaitForWindowActive(&d));
     setSplitLine(d, 0, m_garden.id, QStringLiteral("12.34"));
@@ -140,7 +150,7 @@ void TestSplitEditorDialog::existingLinesOpenAsStored()
         { Ids::newId(), {}, old.id, -99999999, {}, {}, {} },
     };
 
-    SplitEditorDialog d(state(), -100004320, stored);
+    SplitEditorDialog d(state(), -100004320, Currency::USD, stored);
     QCOMPARE(labelText(d, "remainingLabel"), QStringLiteral("Remaining: $0.00"));
     // A category deleted since is shown and kept, on its own line only.
     QCOMPARE(splitCombo(d, 1)->currentText(), QStringLiteral("Old Hobby"));
@@ -154,6 +164,35 @@ void TestSplitEditorDialog::existingLinesOpenAsStored()
     clickOk(d);
     QCOMPARE(d.lines().size(), 1);
     QCOMPARE(d.lines()[0].categoryId, old.id);
+}
+
+void TestSplitEditorDialog::yenLinesAndATotalBeyondTheLimit()
+{
+    SplitEditorDialog d(state(), -10000, Currency::JPY, {});
+    d.show();
+    QVERIFY(QTest::qWaitForWindowActive(&d));
+    QCOMPARE(labelText(d, "totalLabel"), QStringLiteral("Total: ¥10,000"));
+    setSplitLine(d, 0, m_garden.id, QStringLiteral("6000"));
+    QCOMPARE(splitSpin(d, 0)->text(), QStringLiteral("¥ 6000"));
+    QCOMPARE(labelText(d, "remainingLabel"), QStringLiteral("Remaining: ¥4,000"));
+    // Tab from a category into its amount replaces what the amount held.
+    splitCombo(d, 1)->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("3000"));
+    QCOMPARE(splitSpin(d, 1)->text(), QStringLiteral("¥ 3000"));
+
+    // Each line may reach the limit, the lines together may not pass it.
+    setSplitLine(d, 0, m_garden.id, QStringLiteral("9999999999"));
+    setSplitLine(d, 1, m_pets.id, QStringLiteral("1"));
+    MessageBoxes::setNextAnswer(QMessageBox::Ok);
+    clickOk(d);
+    QVERIFY(d.isVisible());
+    QCOMPARE(MessageBoxes::lastShown()->text, Money::limitMessage(Currency::JPY));
+
+    setSplitLine(d, 1, m_pets.id, QStringLiteral("0"));
+    clickOk(d);
+    QCOMPARE(d.result(), QDialog::Accepted);
+    QCOMPARE(d.lines().value(0).amount, -9999999999);
 }
 
 QTEST_MAIN(TestSplitEditorDialog)

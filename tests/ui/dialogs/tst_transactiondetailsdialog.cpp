@@ -1,5 +1,7 @@
 #include "DialogTestHelpers.h"
+#include "Records.h"
 #include "TestAppState.h"
+#include "data/AccountRepository.h"
 #include "data/CategoryRepository.h"
 #include "data/Clock.h"
 #include "data/Database.h"
@@ -98,6 +100,17 @@ void TestTransactionDetailsDialog::plainTransferAndSplitValues()
     for (const char* shown : { "Water", "$50.00", "water bill", "(uncategorized)" })
         QVERIFY2(texts.contains(QLatin1String(shown)), shown);
     QCOMPARE(labelText(d, "splitTotalValue"), QStringLiteral("$80.00"));
+
+    // Amounts read in the account's currency.
+    Account yen = Records::account(QStringLiteral("Tokyo"));
+    yen.currency = Currency::JPY;
+    QVERIFY(state()->accounts()->insert(yen));
+    t.accountId = yen.id;
+    QCOMPARE(labelText(TransactionDetailsDialog(state(), t), "splitTotalValue"),
+        QStringLiteral("¥8,000"));
+    t.isSplit = false;
+    QCOMPARE(
+        labelText(TransactionDetailsDialog(state(), t), "amountValue"), QStringLiteral("- ¥1,250"));
 }
 
 void TestTransactionDetailsDialog::togglingCleared()

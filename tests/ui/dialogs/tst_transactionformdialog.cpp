@@ -1,11 +1,13 @@
 #include "DialogTestHelpers.h"
 #include "Records.h"
 #include "TestAppState.h"
+#include "data/AccountRepository.h"
 #include "data/CategoryRepository.h"
 #include "data/Clock.h"
 #include "data/Ids.h"
 #include "data/SplitLineRepository.h"
 #include "data/TransactionRepository.h"
+#include "services/TransactionService.h"
 #include "ui/dialogs/SplitEditorDialog.h"
 #include "ui/dialogs/TransactionFormDialog.h"
 #include "ui/widgets/DateField.h"
@@ -13,6 +15,7 @@
 #include "ui/widgets/SmartAmountField.h"
 
 #include <QApplication>
+#include <QStringListModel>
 #include <QTimeZone>
 #include <QTimer>
 #include <functional>
@@ -75,10 +78,13 @@ private Q_SLOTS:
     void choosingAPayeeFillsTheForm();
     void splitKeepsNoHiddenCategoryAndFollowsTheType();
     void existingSplitAndStoredFieldsAreKept();
+    void amountsInTheAccountsCurrency();
+    void transferPayeeMakesBothLegs();
 
 private:
     AppState* state() const { return m_app->state(); }
     Category addCategory(const QString& name, const QString& parentId = QString());
+    Account addAccount(const QString& name, Currency currency);
 
     std::unique_ptr<TestAppState> m_app;
     Account m_checking;
@@ -94,6 +100,15 @@ Category TestTransactionFormDialog::addCategory(const QString& name, const QStri
     if (!state()->categories()->insert(c))
         qFatal("category could not be stored");
     return c;
+}
+
+Account TestTransactionFormDialog::addAccount(const QString& name, Currency currency)
+{
+    Account a = Records::account(name);
+    a.currency = currency;
+    if (!state()->accounts()->insert(a))
+        qFatal("account could not be stored");
+    return a;
 }
 
 void TestTransactionFormDialog::init()
@@ -323,6 +338,85 @@ void TestTransactionFormDialog::existingSplitAndStoredFieldsAreKept()
     QCOMPARE(TransactionFormDialog(state(), bare).transaction().categoryId, m_water.id);
     TransactionFormDialog fresh(state(), m_checking.id);
     QCOMPARE(categoryCombo(fresh)->findText(m_water.name), -1);
+}
+
+void TestTransactionFormDialog::amountsInTheAccountsCurrency()
+{
+    const Account yen = addAccount(QStringLiteral("Tokyo"), Currency::JPY);
+    TransactionFormDialog d(state(), yen.id);
+    d.show();
+    QVERIFY(QTest::qWaitForWindowActive(&d));
+    retype(field<QLineEdit>(d, "payeeEdit"), QStringLiteral("Sushi Bar"));
+    auto* amount = field<SmartAmountField>(d, "amountField");
+    retype(amount, QStringLiteral("10000"));
+    QCOMPARE(amount->text(), QStringLiteral("¥ 10000"));
+    // Pasted text keeps no control characters.
+    field<QLineEdit>(d, "memoEdit")->setText(QStringLiteral("lunch\x07 for two\n"));
+    // The split editor counts in yen too.
+    QTimer::singleShot(0, &d, [&d] {
+        auto* editor = d.findChild<SplitEditorDialog*>();
+        QVERIFY2(editor, "the split editor did not open");
+        QCOMPARE(labelText(*editor, "totalLabel"), QStringLiteral("Total: ¥10,000"));
+        editor->reject();
+    });
+    press(d, "splitButton");
+    clickOk(d);
+    const Transaction t = d.transaction();
+    QCOMPARE(t.amount, -10000);
+    QCOMPARE(t.memo, QStringLiteral("lunch for two"));
+
+    // A stored yen amount opens as it is and goes back unchanged.
+    Transaction stored = t;
+    stored.amount = 123456;
+    TransactionFormDialog edit(state(), stored);
+    QCOMPARE(field<SmartAmountField>(edit, "amountField")->text(), QStringLiteral("¥ 123456"));
+    QCOMPARE(edit.transaction().amount, 123456);
+
+    // Nothing beyond the limit can be typed.
+    TransactionFormDialog euro(state(), addAccount(QStringLiteral("Paris"), Currency::EUR).id);
+    euro.show();
+    retype(field<SmartAmountField>(euro, "amountField"), QStringLiteral("123456789"));
+    QCOMPARE(field<SmartAmountField>(euro, "amountField")->text(), QStringLiteral("€ 12345678"));
+}
+
+void TestTransactionFormDialog::transferPayeeMakesBothLegs()
+{
+    addAccount(QStringLiteral("Paris"), Currency::EUR);
+    TransactionFormDialog d(state(), m_checking.id);
+    d.show();
+    QVERIFY(QTest::qWaitForWindowActive(&d));
+    auto* payee = field<QLineEdit>(d, "payeeEdit");
+    const QStringList offered
+        = qobject_cast<QStringListModel*>(payee->completer()->model())->stringList();
+    QVERIFY(offered.contains(QStringLiteral("[Transfer] Savings")));
+    QVERIFY(!offered.contains(QStringLiteral("[Transfer] Checking")));
+    retype(field<SmartAmountField>(d, "amountField"), QStringLiteral("25"));
+
+    // What cannot be a transfer keeps the form open with the reason.
+    for (const auto& [typed, reason] :
+        { std::pair { "[Transfer] Nowhere", "Transfer account not found" },
+            std::pair { "[Transfer] Paris",
+                "Transfers require both accounts to use the same currency" } }) {
+        retype(payee, QLatin1String(typed));
+        MessageBoxes::setNextAnswer(QMessageBox::Ok);
+        clickOk(d);
+        QVERIFY(d.isVisible());
+        QCOMPARE(MessageBoxes::lastShown()->text, QLatin1String(reason));
+    }
+
+    MessageBoxes::clearAnswers();
+    complete(payee, payee->completer(), QStringLiteral("[Transfer] Sav"));
+    clickOk(d);
+    QCOMPARE(d.result(), QDialog::Accepted);
+    const Transaction t = d.transaction();
+    QCOMPARE(t.payee, QStringLiteral("Transfer to Savings"));
+    QCOMPARE(t.transferDestAccountId, m_savings.id);
+    QCOMPARE(state()->transactionService()->save(t, d.splitLines(), true),
+        TransactionService::Result::Saved);
+    const QList<Transaction> other = state()->transactions()->findByAccount(m_savings.id);
+    QCOMPARE(other.size(), 1);
+    QCOMPARE(other.first().amount, 2500);
+    QCOMPARE(other.first().transferLinkId, t.id);
 }
 
 QTEST_MAIN(TestTransactionFormDialog)

@@ -71,11 +71,16 @@ void TestAccountSidebar::detailLineAndTotal()
     Account yen = Records::account(QStringLiteral("Yen"));
     yen.currency = Currency::JPY;
     yen.type = AccountType::Cash;
+    Account euros = Records::account(QStringLiteral("Euros"), 200);
+    euros.currency = Currency::EUR;
     AccountSidebar sidebar;
     // Without a balance of its own an account counts its starting balance.
-    sidebar.setAccounts({ dollars, yen }, { { yen.id, 123'456 } });
+    sidebar.setAccounts({ dollars, yen, euros, Records::account(QStringLiteral("More"), 500) },
+        { { yen.id, 123'456 } });
     QCOMPARE(balanceLabel(sidebar, 0)->text(), QStringLiteral("$7.00"));
-    QCOMPARE(sidebar.totalLabel()->text(), QStringLiteral("Total: $1,241.56"));
+    // Currencies are never added together; each has its sum, in a fixed order.
+    QCOMPARE(
+        sidebar.totalLabel()->text(), QStringLiteral("Total: $12.00\u00A0· €2.00\u00A0· ¥123,456"));
     const auto detail = [&sidebar](int row) {
         return rowWidget(sidebar, row)
             ->findChild<ElidedLabel*>(QStringLiteral("detailLabel"))
@@ -83,6 +88,13 @@ void TestAccountSidebar::detailLineAndTotal()
     };
     QCOMPARE(detail(0), QStringLiteral("River Bank  ·  *0042"));
     QCOMPARE(detail(1), QStringLiteral("Cash"));
+
+    // Dollars of different currencies say which they are.
+    Account loonies = Records::account(QStringLiteral("Loonies"), 350);
+    loonies.currency = Currency::CAD;
+    sidebar.setAccounts({ loonies, euros, dollars }, {});
+    QCOMPARE(sidebar.totalLabel()->text(),
+        QStringLiteral("Total: $7.00\u00A0USD\u00A0· €2.00\u00A0· $3.50\u00A0CAD"));
 
     sidebar.setAccounts({}, {});
     QCOMPARE(sidebar.totalLabel()->text(), QStringLiteral("No accounts"));

@@ -18,6 +18,7 @@
 #include "ui/widgets/MessageBoxes.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDateEdit>
 #include <QDoubleSpinBox>
@@ -40,6 +41,7 @@ struct Form {
     QString amount = {};
     QDate asOf = {};
     bool accept = true;
+    QString currency = {};
 };
 
 // Fills the account form about to open and presses OK or Cancel; the timer's
@@ -58,6 +60,10 @@ std::shared_ptr<bool> answerAccountForm(QObject* owner, const Form& form)
         name->selectAll();
         QTest::keyClick(name, Qt::Key_Delete);
         QTest::keyClicks(name, form.name);
+        if (!form.currency.isEmpty()) {
+            auto* currencies = dialog->findChild<QComboBox*>(QStringLiteral("currencyCombo"));
+            currencies->setCurrentIndex(currencies->findData(form.currency));
+        }
         if (!form.amount.isEmpty())
             DialogTest::retype(
                 dialog->findChild<QDoubleSpinBox*>(QStringLiteral("startingBalanceSpin")),
@@ -291,12 +297,23 @@ void TestMainWindow::newAccountWithAndWithoutOpeningAmount()
     QVERIFY(m_app->state()->transactions()->findByAccount(cash.id).isEmpty());
     QCOMPARE(window->sidebar()->list()->currentRow(), 1);
 
+    // In yen the amount typed is the amount stored.
+    handled = answerAccountForm(m_pending.get(), { "Tokyo", "10000", {}, true, "JPY" });
+    window->showNewAccountDialog();
+    QVERIFY(*handled);
+    const Account yen = m_app->state()->accounts()->findAll().value(2);
+    QCOMPARE(m_app->state()->transactions()->findByAccount(yen.id).value(0).amount, 10'000);
+    QCOMPARE(balance(window, 2)->text(), QStringLiteral("¥10,000"));
+
     // An edit that empties the name stores nothing; the list's menu first selects the row.
     handled = answerAccountForm(m_pending.get(), {});
     runContextMenu(0, QStringLiteral("Edit \"Everyday\"..."));
     QVERIFY(*handled);
     QCOMPARE(m_window->registerScreen()->accountId(), everyday.id);
-    QCOMPARE(storedNames(m_app->state()), QStringList({ "Everyday", "Cash Box" }));
+    handled = answerAccountForm(m_pending.get(), { "Daily" });
+    menuAction(window, QStringLiteral("&Account"), QStringLiteral("&Edit..."))->trigger();
+    QVERIFY(*handled);
+    QCOMPARE(storedNames(m_app->state()), QStringList({ "Daily", "Cash Box", "Tokyo" }));
 }
 
 void TestMainWindow::failedWritesAreReportedAndUndone()
@@ -332,6 +349,7 @@ void TestMainWindow::cascadeDeleteAndThePageThatFollows()
     const Account current = m_app->addAccount(QStringLiteral("Current"));
     const Account other = m_app->addAccount(QStringLiteral("Other"));
     const Account third = m_app->addAccount(QStringLiteral("Third"));
+    const Account fourth = m_app->addAccount(QStringLiteral("Fourth"));
     m_app->addTransaction(current.id, QDate(2025, 2, 1), QStringLiteral("P"), -100);
     m_app->addTransaction(other.id, QDate(2025, 2, 1), QStringLiteral("Stays"), 500);
     QVERIFY(state->recurring()->insert(
@@ -349,7 +367,7 @@ void TestMainWindow::cascadeDeleteAndThePageThatFollows()
     // "No" keeps everything.
     MessageBoxes::setNextAnswer(QMessageBox::No);
     remove->trigger();
-    QCOMPARE(state->accounts()->findAll().size(), 3);
+    QCOMPARE(state->accounts()->findAll().size(), 4);
 
     MessageBoxes::setNextAnswer(QMessageBox::Yes);
     remove->trigger();
@@ -359,16 +377,29 @@ void TestMainWindow::cascadeDeleteAndThePageThatFollows()
     QVERIFY(state->reconciliations()->findByAccount(current.id).isEmpty());
     QCOMPARE(state->transactions()->findByAccount(other.id).size(), 1);
 
-    // The register lets go of the deleted account; signed out, the welcome page follows.
-    QCOMPARE(window->currentPage(), MainWindow::Page::Welcome);
-    QVERIFY(window->registerScreen()->accountId().isEmpty());
+    // The next account in the list takes the deleted one's place.
+    QCOMPARE(window->currentPage(), MainWindow::Page::Register);
+    QCOMPARE(window->registerScreen()->accountId(), other.id);
+    QCOMPARE(window->sidebar()->list()->currentRow(), 0);
 
     // Deleting an account that is not the current one leaves the page as it was.
-    window->selectAccount(third.id);
+    window->selectAccount(fourth.id);
     MessageBoxes::setNextAnswer(QMessageBox::Yes);
     window->deleteAccount(other.id);
+    QCOMPARE(window->registerScreen()->accountId(), fourth.id);
+    QCOMPARE(sidebarNames(window), QStringList({ "Third", "Fourth" }));
+
+    // The last in the list gives way to the one before it.
+    MessageBoxes::setNextAnswer(QMessageBox::Yes);
+    window->deleteCurrentAccount();
     QCOMPARE(window->registerScreen()->accountId(), third.id);
-    QCOMPARE(sidebarNames(window), QStringList({ "Third" }));
+
+    // With none left the register lets go; signed out, the welcome page follows.
+    MessageBoxes::setNextAnswer(QMessageBox::Yes);
+    window->deleteCurrentAccount();
+    QCOMPARE(window->currentPage(), MainWindow::Page::Welcome);
+    QVERIFY(window->registerScreen()->accountId().isEmpty());
+    QVERIFY(m_app->state()->currentAccountId().isEmpty());
 }
 
 void TestMainWindow::dragReorderIsStored()

@@ -21,7 +21,8 @@ QStringList presentation(WelcomeScreen& screen)
     const auto shown = [&screen](QWidget* w) {
         return w->isVisibleTo(&screen) ? QStringLiteral("shown") : QStringLiteral("hidden");
     };
-    return { label("titleLabel")->text(), shown(label("signedOutNotice")),
+    return { label("titleLabel")->text(), label("subtitleLabel")->text(),
+        shown(label("signedOutNotice")),
         shown(screen.findChild<QWidget*>(QStringLiteral("HowItWorksCard"))), button("createButton"),
         button("signInButton") };
 }
@@ -41,10 +42,12 @@ void TestWelcomeScreen::presentationsRoundTrip()
 {
     WelcomeScreen screen;
     screen.show();
-    const QStringList firstTime { "Welcome to\nMellowind Ledgerine", "hidden", "shown",
-        "Create Your First Account [primary]", "Already have an account? Sign In" };
-    const QStringList returning { "Welcome back", "shown", "hidden", "Create a different account",
-        "Sign In [primary]" };
+    const QStringList firstTime { "Welcome to\nMellowind Ledgerine", "A digital check register.",
+        "hidden", "shown", "Create Your First Account [primary]",
+        "Already have an account? Sign In" };
+    const QStringList returning { "Welcome back",
+        "Sign in to keep your data synced across devices.", "shown", "hidden",
+        "Create a different account", "Sign In [primary]" };
     QCOMPARE(presentation(screen), firstTime);
     screen.setReturningUser(true);
     QCOMPARE(presentation(screen), returning);
