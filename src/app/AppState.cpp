@@ -4,6 +4,7 @@
 #include "AppPaths.h"
 #include "DisplaySettings.h"
 #include "ThemeManager.h"
+#include "account/Client.h"
 #include "data/AccountRepository.h"
 #include "data/CategoryRepository.h"
 #include "data/Database.h"
@@ -50,9 +51,11 @@ bool AppState::initialize()
     m_reconciliations = new ReconciliationRepository(m_database, this);
 
     m_categoryService = new CategoryService(m_categories, this);
+    m_cloud = MellAccount::Client::fromEnvironment(this);
 
     restoreDisplaySettings();
     m_categoryService->ensureDefaults();
+    m_cloud->initialize();
 
     if (const auto lastViewed = m_preferences->get(kLastViewedAccount))
         m_currentAccountId = *lastViewed;

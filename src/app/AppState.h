@@ -13,6 +13,9 @@ class RecurringRepository;
 class ReconciliationRepository;
 class CategoryService;
 class ThemeManager;
+namespace MellAccount {
+class Client;
+}
 
 // Owns the database, the repositories and the services for the whole process,
 // and knows which account the user is looking at.
@@ -34,6 +37,7 @@ public:
     ReconciliationRepository* reconciliations() const { return m_reconciliations; }
     CategoryService* categoryService() const { return m_categoryService; }
     ThemeManager* themeManager() const { return m_themeManager; }
+    MellAccount::Client* cloudClient() const { return m_cloud; }
 
     QString currentAccountId() const { return m_currentAccountId; }
     void setCurrentAccountId(const QString& id);
@@ -55,5 +59,6 @@ private:
     ReconciliationRepository* m_reconciliations = nullptr;
     CategoryService* m_categoryService = nullptr;
     ThemeManager* m_themeManager = nullptr;
+    MellAccount::Client* m_cloud = nullptr;
     QString m_currentAccountId;
 };
