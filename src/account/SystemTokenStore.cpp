@@ -58,8 +58,8 @@ TokenStore& SystemTokenStore::chosen()
 #endif
     m_store = std::make_unique<FileTokenStore>(m_fallbackPath);
     m_kind = Kind::File;
-    qCInfo(lcAccount).noquote()
-        << "No Secret Service answers; tokens are kept in the owner-only file" << m_fallbackPath;
+    qCInfo(lcAccount).noquote() << QStringLiteral("No Secret Service answers (%1);").arg(why)
+                                << "tokens are kept in the owner-only file" << m_fallbackPath;
 #endif
     return *m_store;
 }
