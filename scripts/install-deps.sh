@@ -9,6 +9,9 @@ packages=(
   qt6-l10n-tools qt6-tools-dev qt6-tools-dev-tools qt6-translations-l10n
   fonts-material-design-icons-iconfont
   fonts-dejavu-core xvfb xauth imagemagick
+  pkg-config libsecret-1-dev
+  # A private Secret Service for the token store's tests.
+  dbus gnome-keyring libsecret-tools
 )
 
 missing=()

@@ -4,6 +4,7 @@
 #include "AppPaths.h"
 #include "DisplaySettings.h"
 #include "ThemeManager.h"
+#include "account/Client.h"
 #include "data/AccountRepository.h"
 #include "data/CategoryRepository.h"
 #include "data/Database.h"
@@ -56,9 +57,11 @@ bool AppState::initialize()
         = new TransactionService(m_database, m_accounts, m_transactions, m_splitLines, this);
     m_accountService = new AccountService(m_database, m_accounts, m_transactions, m_recurring,
         m_reconciliations, m_transactionService, this);
+    m_cloud = MellAccount::Client::fromEnvironment(this);
 
     restoreDisplaySettings();
     m_categoryService->ensureDefaults();
+    m_cloud->initialize();
 
     if (const auto lastViewed = m_preferences->get(kLastViewedAccount))
         m_currentAccountId = *lastViewed;

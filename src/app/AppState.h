@@ -15,6 +15,9 @@ class AccountService;
 class CategoryService;
 class TransactionService;
 class ThemeManager;
+namespace MellAccount {
+class Client;
+}
 
 // Owns the database, the repositories and the services for the whole process,
 // and knows which account the user is looking at.
@@ -38,6 +41,7 @@ public:
     TransactionService* transactionService() const { return m_transactionService; }
     AccountService* accountService() const { return m_accountService; }
     ThemeManager* themeManager() const { return m_themeManager; }
+    MellAccount::Client* cloudClient() const { return m_cloud; }
 
     QString currentAccountId() const { return m_currentAccountId; }
     void setCurrentAccountId(const QString& id);
@@ -61,5 +65,6 @@ private:
     TransactionService* m_transactionService = nullptr;
     AccountService* m_accountService = nullptr;
     ThemeManager* m_themeManager = nullptr;
+    MellAccount::Client* m_cloud = nullptr;
     QString m_currentAccountId;
 };

@@ -5,6 +5,7 @@
 #include "Environment.h"
 #include "ui/mainwindow/MainWindow.h"
 #include "ui/widgets/MessageBoxes.h"
+#include "update/StartupUpdates.h"
 
 #include <QFontDatabase>
 #include <QIcon>
@@ -116,6 +117,11 @@ int Application::run()
 
     m_mainWindow = std::make_unique<MainWindow>(m_appState);
     m_mainWindow->show();
+
+    auto* updates = new MellUpdate::StartupUpdates(MellUpdate::UpdateConfig::forThisBuild(),
+        QStringLiteral("Mellowind Ledgerine"), m_appState->preferences(), m_mainWindow.get());
+    updates->showWhatsNewIfNew();
+    updates->scheduleCheck(1500);
 
     return exec();
 }

@@ -1,7 +1,9 @@
 #include "MainMenus.h"
 
 #include "MainWindow.h"
+#include "StatusBar.h"
 #include "ui/widgets/MessageBoxes.h"
+#include "update/UpdateCommands.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -75,6 +77,8 @@ void MainMenus::buildHelpMenu()
     QMenu* menu = m_window->menuBar()->addMenu(tr("&Help"));
     QAction* about = menu->addAction(tr("&About Mellowind Ledgerine"), this, &MainMenus::showAbout);
     about->setMenuRole(QAction::AboutRole);
+    menu->addAction(tr("What's &New..."), this, &MainMenus::showWhatsNew);
+    menu->addAction(tr("Check for &Updates..."), this, &MainMenus::checkForUpdates);
     menu->addAction(tr("Send &Feedback..."), this, &MainMenus::sendFeedback);
     menu->addSeparator();
     menu->addAction(tr("&Keyboard Shortcuts"), this, &MainMenus::showKeyboardShortcuts);
@@ -161,4 +165,29 @@ void MainMenus::sendFeedback()
 {
     QDesktopServices::openUrl(
         feedbackUrl(QUrl(QLatin1String(kFeedbackRoot)), QLatin1String(kProductKey)));
+}
+
+namespace {
+
+MellUpdate::UpdateCommands* updateCommands(MainWindow* window)
+{
+    StatusBar* status = window->statusLine();
+    return new MellUpdate::UpdateCommands(MellUpdate::UpdateConfig::forThisBuild(),
+        QStringLiteral("Mellowind Ledgerine"),
+        { [status](const QString& text) { status->startBusy(text); },
+            [status] { status->stopBusy(); },
+            [status](const QString& text, int ms) { status->showTransientMessage(text, ms); } },
+        window);
+}
+
+} // namespace
+
+void MainMenus::showWhatsNew()
+{
+    updateCommands(m_window)->showWhatsNew();
+}
+
+void MainMenus::checkForUpdates()
+{
+    updateCommands(m_window)->checkForUpdates();
 }

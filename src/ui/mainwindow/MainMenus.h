@@ -30,6 +30,8 @@ public Q_SLOTS:
     void showAbout();
     void showKeyboardShortcuts();
     void sendFeedback();
+    void showWhatsNew();
+    void checkForUpdates();
 
 private:
     void buildFileMenu();

@@ -1,0 +1,3 @@
+#include "AccountLogging.h"
+
+Q_LOGGING_CATEGORY(lcAccount, "ledgerine.account")

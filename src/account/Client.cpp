@@ -1,0 +1,81 @@
+#include "Client.h"
+
+#include "AccountLogging.h"
+#include "ApiClient.h"
+#include "SystemTokenStore.h"
+#include "TokenManager.h"
+#include "TokenRefresh.h"
+#include "app/AppPaths.h"
+
+#include <QSysInfo>
+
+namespace MellAccount {
+
+Client::Client(const ClientConfig& config, QObject* parent)
+    : Client(config,
+        std::make_unique<SystemTokenStore>(
+            config.appId, AppPaths::dataDirectory() + QLatin1String("/secrets/tokens.json")),
+        parent)
+{
+}
+
+Client::Client(const ClientConfig& config, std::unique_ptr<TokenStore> store, QObject* parent)
+    : QObject(parent)
+    , m_config(config)
+    , m_tokens(new TokenManager(std::move(store), this))
+    , m_authApi(new ApiClient(m_tokens, this))
+    , m_accountApi(new ApiClient(m_tokens, this))
+    , m_syncApi(new ApiClient(m_tokens, this))
+{
+    if (!config.authBaseUrl.isEmpty())
+        m_authApi->setBaseUrl(
+            QUrl(QStringLiteral("%1/api/v1/realms/%2").arg(config.authBaseUrl, config.realmSlug)));
+    if (!config.accountApiUrl.isEmpty())
+        m_accountApi->setBaseUrl(QUrl(config.accountApiUrl));
+    const QString platform = derivePlatform(config.platform, QSysInfo::kernelType());
+    for (ApiClient* api : { m_authApi, m_accountApi, m_syncApi }) {
+        api->setClientInfo(config.appId, config.appVersion, platform);
+        connect(api, &ApiClient::authenticationRequired, this, &Client::authenticationRequired);
+    }
+    TokenRefresh::install(m_tokens, m_authApi);
+}
+
+Client* Client::fromEnvironment(QObject* parent)
+{
+    const ClientConfig config = ClientConfig::fromEnvironment();
+    const QString syncUrl = ClientConfig::syncApiUrlFromEnvironment();
+    qCInfo(lcAccount).noquote() << "Auth:" << config.authBaseUrl
+                                << "Account:" << config.accountApiUrl << "Sync:" << syncUrl;
+    auto* client = new Client(config, parent);
+    if (!syncUrl.isEmpty())
+        client->syncApi()->setBaseUrl(QUrl(syncUrl));
+    return client;
+}
+
+void Client::initialize()
+{
+    if (isConfigured())
+        m_tokens->load();
+}
+
+QString Client::notConfiguredMessage()
+{
+    return tr(
+        "No cloud service is configured for this copy of Mellowind Ledgerine. Set "
+        "AUTH_BASE_URL, ACCOUNT_API_URL and SYNC_API_URL in the environment, or build it "
+        "with LEDGERINE_AUTH_BASE_URL, LEDGERINE_ACCOUNT_API_URL and LEDGERINE_SYNC_API_URL.");
+}
+
+QString Client::derivePlatform(const QString& configured, const QString& kernelType)
+{
+    if (!configured.isEmpty())
+        return configured;
+    const QString kernel = kernelType.toLower();
+    if (kernel == QLatin1String("darwin"))
+        return QStringLiteral("macos");
+    if (kernel == QLatin1String("winnt"))
+        return QStringLiteral("windows");
+    return kernel;
+}
+
+} // namespace MellAccount

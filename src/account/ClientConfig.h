@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+namespace MellAccount {
+
+// Who this program is to the cloud services and where they are.
+struct ClientConfig {
+    QString authBaseUrl;
+    QString realmSlug;
+    QString accountApiUrl;
+    QString clientId;
+    QString appId;
+    QString appName;
+    QString appVersion;
+    QString platform;
+
+    // From the environment (AUTH_BASE_URL, AUTH_REALM_SLUG, ACCOUNT_API_URL,
+    // AUTH_CLIENT_ID), else the addresses this build was configured with.
+    static ClientConfig fromEnvironment();
+    // SYNC_API_URL, else the built-in sync API base.
+    static QString syncApiUrlFromEnvironment();
+
+    // Without an authentication server nobody can sign in, so nothing is sent.
+    bool isConfigured() const { return !authBaseUrl.isEmpty(); }
+};
+
+} // namespace MellAccount

@@ -1,0 +1,11 @@
+#include "TokenStore.h"
+
+namespace MellAccount {
+
+void TokenStore::clear()
+{
+    removeKey(kAccessTokenKey);
+    removeKey(kRefreshTokenKey);
+}
+
+} // namespace MellAccount

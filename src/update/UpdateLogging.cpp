@@ -1,0 +1,3 @@
+#include "UpdateLogging.h"
+
+Q_LOGGING_CATEGORY(lcUpdate, "mellupdate.client")

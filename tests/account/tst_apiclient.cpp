@@ -1,0 +1,432 @@
+#include "FakeCloud.h"
+#include "TestAppState.h"
+#include "account/ApiClient.h"
+#include "account/Client.h"
+#include "account/FileTokenStore.h"
+#include "account/TokenManager.h"
+#include "app/AppPaths.h"
+#include "data/Clock.h"
+
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QNetworkAccessManager>
+#include <QSignalSpy>
+#include <QSysInfo>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+using namespace MellAccount;
+
+namespace {
+
+struct Answer {
+    bool arrived = false;
+    bool ok = false;
+    int status = -1;
+    QJsonObject body;
+};
+
+const QString kEcho = QStringLiteral("/account/v1/echo");
+
+} // namespace
+
+class TestApiClient : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void headersPathsAndBodies();
+    void refreshesOnceBeforeAnExpiringToken();
+    void retriesOnceAfter401();
+    void refreshOutcomes_data();
+    void refreshOutcomes();
+    void judgesExpiryOnTheServersClock_data();
+    void judgesExpiryOnTheServersClock();
+    void lateRefreshAfterSignOutWritesNothing();
+    void redirectsTimeoutsAndCaps();
+    void authenticationRoutes();
+    void startUpResolvesTheServices();
+
+private:
+    // Starts a call; its answer lands in the returned record.
+    std::shared_ptr<Answer> start(const std::function<void(ApiCallback)>& call);
+    Answer wait(const std::shared_ptr<Answer>& answer);
+    Answer echo()
+    {
+        return wait(start([this](ApiCallback done) { accountApi()->get("/echo", done); }));
+    }
+    void signIn(int lifetime = 900);
+    QList<TestHttpRequest> echoes() const { return m_fake->server().requestsTo(kEcho); }
+    TokenManager* tokens() const { return m_client->tokenManager(); }
+    ApiClient* accountApi() const { return m_client->accountApi(); }
+    void advanceClock(int seconds) { Clock::setFixedUtc(Clock::nowUtc().addSecs(seconds)); }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<FakeCloud> m_fake;
+    std::unique_ptr<Client> m_client;
+    FakeCloud::Tokens m_signedIn;
+};
+
+void TestApiClient::init()
+{
+    Clock::setFixedUtc(QDateTime(QDate(2024, 5, 1), QTime(12, 0), Qt::UTC));
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_fake = std::make_unique<FakeCloud>();
+    m_client = std::make_unique<Client>(
+        m_fake->config(), std::make_unique<FileTokenStore>(m_dir->filePath("tokens.json")));
+    m_client->syncApi()->setBaseUrl(m_fake->syncApiUrl());
+    const auto echoHandler = [](const TestHttpRequest& request) {
+        return TestHttpResponse::json(
+            200, { { "method", QString::fromLatin1(request.method) }, { "body", request.json() } });
+    };
+    for (const QByteArray method : { "GET", "POST", "PATCH", "DELETE" })
+        m_fake->protectedRoute(method, kEcho, echoHandler);
+    m_fake->protectedRoute("GET", "/ledgerine/v1/echo", echoHandler);
+}
+
+void TestApiClient::cleanup()
+{
+    m_client.reset();
+    m_fake.reset();
+    m_dir.reset();
+    Clock::clearFixed();
+}
+
+std::shared_ptr<Answer> TestApiClient::start(const std::function<void(ApiCallback)>& call)
+{
+    auto answer = std::make_shared<Answer>();
+    call([answer](bool ok, int status, const QJsonObject& body) {
+        *answer = { true, ok, status, body };
+    });
+    return answer;
+}
+
+Answer TestApiClient::wait(const std::shared_ptr<Answer>& answer)
+{
+    if (!QTest::qWaitFor([&answer] { return answer->arrived; }, 10000))
+        qWarning("no answer within 10 s");
+    return *answer;
+}
+
+void TestApiClient::signIn(int lifetime)
+{
+    m_fake->setAccessLifetime(lifetime);
+    m_signedIn = m_fake->signIn();
+    tokens()->setTokens(m_signedIn.access, m_signedIn.refresh);
+    m_fake->setAccessLifetime(900);
+}
+
+void TestApiClient::headersPathsAndBodies()
+{
+    QCOMPARE(Client::derivePlatform("", "Linux"), "linux");
+    QCOMPARE(Client::derivePlatform("", "Darwin"), "macos");
+    QCOMPARE(Client::derivePlatform("", "WinNT"), "windows");
+    QCOMPARE(Client::derivePlatform("", "FreeBSD"), "freebsd");
+    QCOMPARE(Client::derivePlatform("kiosk", "Linux"), "kiosk");
+
+    signIn();
+    QVERIFY(
+        wait(start([this](ApiCallback done) { m_client->authApi()->get("/users/me", done); })).ok);
+    QVERIFY(wait(start([this](ApiCallback done) { m_client->syncApi()->get("/echo", done); })).ok);
+    QVERIFY(wait(start([this](ApiCallback done) {
+        accountApi()->get("/echo", done, QUrlQuery("since=2024-01-01"));
+    })).ok);
+    QVERIFY(wait(start([this](ApiCallback done) { accountApi()->post("/echo", {}, done); })).ok);
+    const Answer patched = wait(start([this](ApiCallback done) {
+        accountApi()->patch("/echo", { { "name", "Joint" } }, done);
+    }));
+    QCOMPARE(patched.body.value("method").toString(), "PATCH");
+    QVERIFY(wait(start([this](ApiCallback done) { accountApi()->remove("/echo", done); })).ok);
+
+    const QList<TestHttpRequest> requests = m_fake->server().requests();
+    QCOMPARE(requests.size(), 6);
+    QCOMPARE(requests.at(0).path, "/api/v1/realms/test/users/me");
+    QCOMPARE(requests.at(1).path, "/ledgerine/v1/echo");
+    QCOMPARE(requests.at(2).query.queryItemValue("since"), "2024-01-01");
+    QCOMPARE(requests.at(3).body, QByteArray()); // an empty object sends no body at all
+    QCOMPARE(requests.at(4).body, R"({"name":"Joint"})");
+    for (const TestHttpRequest& request : requests) {
+        QCOMPARE(request.header("content-type"), "application/json");
+        QCOMPARE(request.header("accept"), "application/json");
+        QCOMPARE(request.header("x-app-id"), "com.mellowindvantor.ledgerine");
+        QCOMPARE(request.header("x-app-version"), "1.1.0");
+        QCOMPARE(request.header("x-platform"),
+            Client::derivePlatform("", QSysInfo::kernelType()).toUtf8());
+        QCOMPARE(request.header("authorization"), "Bearer " + m_signedIn.access.toUtf8());
+    }
+
+    // A public call carries no token; a server's error object comes through.
+    m_fake->server().route("POST", "/account/v1/broken", [](const TestHttpRequest&) {
+        return TestHttpResponse::json(500, { { "error", "database unavailable" } });
+    });
+    const Answer broken = wait(start([this](ApiCallback done) {
+        accountApi()->postPublic("/broken", { { "x", 1 } }, done);
+    }));
+    QCOMPARE(broken.ok, false);
+    QCOMPARE(broken.status, 500);
+    QCOMPARE(broken.body.value("error").toString(), "database unavailable");
+    QVERIFY(m_fake->server().requests().last().header("authorization").isEmpty());
+}
+
+void TestApiClient::refreshesOnceBeforeAnExpiringToken()
+{
+    signIn(20);
+    QVERIFY(tokens()->accessToken().isEmpty());
+    QVERIFY(tokens()->needsRefresh());
+
+    QList<std::shared_ptr<Answer>> answers;
+    for (int i = 0; i < 10; ++i)
+        answers.append(start([this](ApiCallback done) { accountApi()->get("/echo", done); }));
+    for (const auto& answer : answers)
+        QVERIFY(wait(answer).ok);
+
+    QCOMPARE(m_fake->refreshRequests().size(), 1);
+    QCOMPARE(m_fake->refreshRequests().first().json().value("refresh_token").toString(),
+        m_signedIn.refresh);
+    QCOMPARE(echoes().size(), 10);
+    const QString fresh = tokens()->accessToken();
+    QVERIFY(!fresh.isEmpty() && fresh != m_signedIn.access);
+    for (const TestHttpRequest& request : echoes())
+        QCOMPARE(request.header("authorization"), "Bearer " + fresh.toUtf8());
+    // The rotated pair is what the store keeps.
+    QCOMPARE(tokens()->store()->read(TokenStore::kAccessTokenKey), fresh);
+    QVERIFY(tokens()->store()->read(TokenStore::kRefreshTokenKey) != m_signedIn.refresh);
+}
+
+void TestApiClient::retriesOnceAfter401()
+{
+    signIn();
+    m_fake->revokeAccessTokens();
+    QVERIFY(echo().ok);
+    QCOMPARE(echoes().size(), 2);
+    QCOMPARE(m_fake->refreshRequests().size(), 1);
+    QCOMPARE(m_fake->server().requests().at(1).path, FakeCloud::authPath("/auth/token/refresh"));
+
+    // A second 401 is the answer: no loop of refreshes.
+    m_fake->server().setFault(kEcho, { .status = 401 });
+    const Answer refused = echo();
+    QCOMPARE(refused.ok, false);
+    QCOMPARE(refused.status, 401);
+    QCOMPARE(echoes().size(), 4);
+    QCOMPARE(m_fake->refreshRequests().size(), 2);
+    m_fake->server().clearFaults();
+
+    // A server that keeps its refresh tokens leaves "refresh_token" out: the
+    // one we hold stays, it is not replaced by nothing.
+    m_fake->setRotateRefreshTokens(false);
+    const QString kept = tokens()->refreshToken();
+    m_fake->revokeAccessTokens();
+    QVERIFY(echo().ok);
+    QCOMPARE(tokens()->refreshToken(), kept);
+    QCOMPARE(tokens()->store()->read(TokenStore::kRefreshTokenKey), kept);
+    m_fake->revokeAccessTokens();
+    QVERIFY(echo().ok);
+}
+
+void TestApiClient::refreshOutcomes_data()
+{
+    QTest::addColumn<TestHttpFault>("fault");
+    QTest::addColumn<bool>("signsOut");
+    for (int status : { 400, 401, 403 })
+        QTest::addRow("%d", status) << TestHttpFault { .status = status } << true;
+    for (int status : { 408, 429, 500, 503 })
+        QTest::addRow("%d", status) << TestHttpFault { .status = status } << false;
+    QTest::newRow("dropped") << TestHttpFault { .drop = true } << false;
+}
+
+void TestApiClient::refreshOutcomes()
+{
+    QFETCH(TestHttpFault, fault);
+    QFETCH(bool, signsOut);
+    signIn(20);
+    m_fake->server().setFault(FakeCloud::authPath("/auth/token/refresh"), fault);
+    QSignalSpy signedOut(m_client.get(), &Client::authenticationRequired);
+
+    const Answer answer = echo();
+    QCOMPARE(answer.ok, false);
+    QCOMPARE(answer.status, signsOut ? 401 : 0);
+    QCOMPARE(signedOut.size(), signsOut ? 1 : 0);
+    QVERIFY(echoes().isEmpty());
+    QCOMPARE(tokens()->refreshToken().isEmpty(), signsOut);
+    QCOMPARE(bool(tokens()->store()->read(TokenStore::kRefreshTokenKey)), !signsOut);
+    QCOMPARE(bool(tokens()->store()->read(TokenStore::kAccessTokenKey)), !signsOut);
+}
+
+void TestApiClient::judgesExpiryOnTheServersClock_data()
+{
+    QTest::addColumn<int>("offset");
+    QTest::newRow("our clock an hour fast") << -3600;
+    QTest::newRow("our clock an hour slow") << 3600;
+}
+
+void TestApiClient::judgesExpiryOnTheServersClock()
+{
+    QFETCH(int, offset);
+    m_fake->setClockOffset(offset);
+    signIn(900);
+    QCOMPARE(tokens()->clockSkewSeconds(), offset);
+    QCOMPARE(tokens()->accessToken(), m_signedIn.access);
+    QVERIFY(echo().ok);
+    QCOMPARE(m_fake->refreshRequests().size(), 0);
+
+    // 880 s on, the token is within 30 s of its end on the server's clock.
+    advanceClock(880);
+    QVERIFY(echo().ok);
+    QCOMPARE(m_fake->refreshRequests().size(), 1);
+    QCOMPARE(echoes().size(), 2);
+}
+
+void TestApiClient::lateRefreshAfterSignOutWritesNothing()
+{
+    signIn(20);
+    m_fake->server().setFault(FakeCloud::authPath("/auth/token/refresh"), { .delayMs = 300 });
+    QSignalSpy refreshed(
+        m_client->authApi()->findChild<QNetworkAccessManager*>(), &QNetworkAccessManager::finished);
+    const auto pending = start([this](ApiCallback done) { accountApi()->get("/echo", done); });
+    QTRY_COMPARE(m_fake->refreshRequests().size(), 1);
+    tokens()->clear();
+    QVERIFY(pending->arrived);
+    QCOMPARE(pending->status, 401);
+
+    // The refresh answer lands after the sign-out and is dropped.
+    QTRY_COMPARE(refreshed.size(), 1);
+    QVERIFY(tokens()->refreshToken().isEmpty());
+    QVERIFY(!tokens()->store()->read(TokenStore::kAccessTokenKey));
+    QVERIFY(!tokens()->store()->read(TokenStore::kRefreshTokenKey));
+    QVERIFY(echoes().isEmpty());
+}
+
+void TestApiClient::redirectsTimeoutsAndCaps()
+{
+    signIn();
+    // A redirect is reported, never followed: the token stays with its server.
+    TestHttpServer elsewhere;
+    for (const QByteArray method : { "GET", "POST" })
+        m_fake->server().route(method, "/account/v1/moved", [&elsewhere](const TestHttpRequest&) {
+            return TestHttpResponse::redirect(307, elsewhere.url("/collect"));
+        });
+    QCOMPARE(
+        wait(start([this](ApiCallback done) { accountApi()->get("/moved", done); })).status, 307);
+    QCOMPARE(wait(start([this](ApiCallback done) {
+        accountApi()->post("/moved", { { "secret", "x" } }, done);
+    })).status,
+        307);
+    QCOMPARE(elsewhere.connectionCount(), 0);
+
+    QSignalSpy networkErrors(accountApi(), &ApiClient::networkError);
+    accountApi()->setLimits(300, 64 * 1024);
+    m_fake->server().setFault(kEcho, { .hang = true, .times = 1 });
+    const Answer hung = echo();
+    QCOMPARE(hung.ok, false);
+    QCOMPARE(hung.status, 0);
+    QCOMPARE(networkErrors.takeFirst().first().toString(), "timeout");
+
+    m_fake->server().setFault(kEcho, { .endlessBody = true, .times = 1 });
+    accountApi()->setLimits(10000, 64 * 1024);
+    QCOMPARE(echo().status, 0);
+    QCOMPARE(networkErrors.takeFirst().first().toString(), "reply larger than 65536 bytes");
+    m_fake->server().serve("/account/v1/large", { 200, QByteArray(70 * 1024, ' ') + "{}", {} });
+    QCOMPARE(
+        wait(start([this](ApiCallback done) { accountApi()->get("/large", done); })).status, 0);
+
+    m_fake->server().setFault(kEcho, { .drop = true });
+    QCOMPARE(echo().status, 0);
+    m_fake->server().clearFaults();
+    QVERIFY(echo().ok);
+
+    // Plain HTTP only to this machine; no address, no request at all.
+    const int asked = int(m_fake->server().requests().size());
+    accountApi()->setBaseUrl(QUrl("http://cloud.example.com/account/v1"));
+    QCOMPARE(echo().status, 0);
+    Client unconfigured(ClientConfig {}, std::make_unique<FileTokenStore>(m_dir->filePath("none")));
+    QVERIFY(!unconfigured.isConfigured());
+    const Answer nothing = wait(start(
+        [&unconfigured](ApiCallback done) { unconfigured.authApi()->get("/users/me", done); }));
+    QCOMPARE(nothing.status, 0);
+    QCOMPARE(m_fake->server().requests().size(), asked);
+}
+
+void TestApiClient::authenticationRoutes()
+{
+    signIn();
+    ApiClient* auth = m_client->authApi();
+    QCOMPARE(wait(start([auth](ApiCallback done) {
+        auth->patch("/users/me", { { "display_name", "Robin" } }, done);
+    })).body.value("display_name"),
+        "Robin");
+    QCOMPARE(
+        wait(start([auth](ApiCallback done) { auth->get("/users/me", done); })).body.value("email"),
+        "user-1@example.com");
+    QCOMPARE(wait(start([auth](ApiCallback done) {
+        auth->post("/users/me/password",
+            { { "current_password", "wrong" }, { "new_password", "x" } }, done);
+    })).status,
+        403);
+    QVERIFY(wait(start([auth](ApiCallback done) {
+        auth->post("/users/me/password",
+            { { "current_password", "correct horse" }, { "new_password", "battery" } }, done);
+    })).ok);
+
+    m_fake->signIn();
+    const QJsonArray sessions
+        = wait(start([auth](ApiCallback done) { auth->get("/users/me/sessions", done); }))
+              .body.value("sessions")
+              .toArray();
+    QCOMPARE(sessions.size(), 2);
+    QVERIFY(wait(start([auth](ApiCallback done) {
+        auth->remove("/users/me/sessions/session-1", done);
+    })).ok);
+    QCOMPARE(wait(start([auth](ApiCallback done) {
+        auth->remove("/users/me/sessions/session-1", done);
+    })).status,
+        404);
+
+    // Logging out revokes the refresh token: the next refresh signs out here too.
+    QVERIFY(wait(start([auth](ApiCallback done) { auth->post("/auth/logout", {}, done); })).ok);
+    m_fake->revokeAccessTokens();
+    QCOMPARE(echo().status, 401);
+    QVERIFY(tokens()->refreshToken().isEmpty());
+}
+
+void TestApiClient::startUpResolvesTheServices()
+{
+    QTemporaryDir noBus;
+    qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=" + QFile::encodeName(noBus.filePath("bus")));
+    {
+        TestAppState app;
+        Client* cloud = app->cloudClient();
+        QVERIFY(cloud && cloud->parent() == app.state());
+        QVERIFY(!cloud->isConfigured());
+        QVERIFY(cloud->authApi()->baseUrl().isEmpty() && cloud->syncApi()->baseUrl().isEmpty());
+        QVERIFY(!QFileInfo::exists(AppPaths::dataDirectory() + "/secrets"));
+    }
+
+    const ClientConfig fake = m_fake->config();
+    qputenv("AUTH_BASE_URL", fake.authBaseUrl.toUtf8());
+    qputenv("AUTH_REALM_SLUG", "test");
+    qputenv("ACCOUNT_API_URL", fake.accountApiUrl.toUtf8());
+    qputenv("SYNC_API_URL", m_fake->syncApiUrl().toEncoded());
+    TestAppState app;
+    Client* cloud = app->cloudClient();
+    QVERIFY(cloud->isConfigured());
+    QCOMPARE(cloud->config().clientId, "7d2e94b0c1f35a86e0b4d2c9f817a3e5");
+    QCOMPARE(cloud->authApi()->baseUrl(), QUrl(fake.authBaseUrl + "/api/v1/realms/test"));
+    QCOMPARE(cloud->accountApi()->baseUrl(), QUrl(fake.accountApiUrl));
+    QCOMPARE(cloud->syncApi()->baseUrl(), m_fake->syncApiUrl());
+    for (const char* variable :
+        { "AUTH_BASE_URL", "AUTH_REALM_SLUG", "ACCOUNT_API_URL", "SYNC_API_URL" })
+        qunsetenv(variable);
+
+    // Tokens of an earlier session are back, and the sync API is reached with them.
+    signIn();
+    FileTokenStore(AppPaths::dataDirectory() + "/secrets/tokens.json")
+        .write(TokenStore::kAccessTokenKey, m_signedIn.access);
+    cloud->initialize();
+    QCOMPARE(cloud->tokenManager()->accessToken(), m_signedIn.access);
+    QVERIFY(wait(start([cloud](ApiCallback done) { cloud->syncApi()->get("/echo", done); })).ok);
+}
+
+QTEST_MAIN(TestApiClient)
+#include "tst_apiclient.moc"

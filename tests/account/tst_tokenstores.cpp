@@ -1,0 +1,164 @@
+#include "FakeCloud.h"
+#include "account/FileTokenStore.h"
+#include "account/SystemTokenStore.h"
+#include "account/TokenManager.h"
+#include "data/Clock.h"
+
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace MellAccount;
+
+namespace {
+
+constexpr QFileDevice::Permissions kOwnerReadWrite
+    = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+
+QString token(qint64 expiresIn, const QString& user = QStringLiteral("user-7"))
+{
+    const qint64 now = Clock::nowUtc().toSecsSinceEpoch();
+    return FakeCloud::unsignedJwt({ { "sub", user }, { "iat", now }, { "exp", now + expiresIn } });
+}
+
+// Permission bits as the file system reports them, without Qt's user/owner doubling.
+QFileDevice::Permissions ownerAndOthers(const QString& path)
+{
+    return QFileInfo(path).permissions()
+        & ~(QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser);
+}
+
+} // namespace
+
+class TestTokenStores : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { Clock::setFixedUtc(QDateTime(QDate(2024, 5, 1), QTime(12, 0), Qt::UTC)); }
+    void cleanup() { Clock::clearFixed(); }
+    void fileStoreIsOwnerOnly();
+    void withoutSecretServiceTokensGoToTheFile();
+    void readsTokensAndJudgesExpiry();
+    void waitingCallersShareOneRefresh();
+};
+
+void TestTokenStores::fileStoreIsOwnerOnly()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("data/secrets/tokens.json");
+    FileTokenStore store(path);
+    QVERIFY(!store.read(TokenStore::kAccessTokenKey));
+    QVERIFY(store.write(TokenStore::kAccessTokenKey, "access-1"));
+    QVERIFY(store.write(TokenStore::kRefreshTokenKey, "refresh-1"));
+    QCOMPARE(ownerAndOthers(path), kOwnerReadWrite);
+    QCOMPARE(ownerAndOthers(dir.filePath("data/secrets")), kOwnerReadWrite | QFileDevice::ExeOwner);
+
+    // A file someone opened up is closed again by the next write.
+    QFile::setPermissions(path, kOwnerReadWrite | QFileDevice::ReadOther);
+    QVERIFY(store.write(TokenStore::kAccessTokenKey, "access-2"));
+    QCOMPARE(ownerAndOthers(path), kOwnerReadWrite);
+
+    FileTokenStore again(path);
+    QCOMPARE(again.read(TokenStore::kAccessTokenKey), "access-2");
+    QCOMPARE(again.read(TokenStore::kRefreshTokenKey), "refresh-1");
+    QVERIFY(again.removeKey(TokenStore::kAccessTokenKey));
+    QVERIFY(!store.read(TokenStore::kAccessTokenKey));
+    again.clear();
+    QVERIFY(!QFileInfo::exists(path));
+    QVERIFY(!QFileInfo::exists(path + ".new"));
+}
+
+void TestTokenStores::withoutSecretServiceTokensGoToTheFile()
+{
+    // A session bus nobody listens on: no Secret Service can answer.
+    QTemporaryDir dir;
+    qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=" + QFile::encodeName(dir.filePath("no-bus")));
+    const QString path = dir.filePath("secrets/tokens.json");
+    const QString access = token(900);
+    {
+        TokenManager tokens(std::make_unique<SystemTokenStore>("test.ledgerine", path));
+        QVERIFY(!QFileInfo::exists(path));
+        tokens.setTokens(access, "refresh-1");
+        QCOMPARE(
+            static_cast<SystemTokenStore*>(tokens.store())->kind(), SystemTokenStore::Kind::File);
+        QCOMPARE(ownerAndOthers(path), kOwnerReadWrite);
+    }
+    TokenManager restored(std::make_unique<SystemTokenStore>("test.ledgerine", path));
+    restored.load();
+    QCOMPARE(restored.accessToken(), access);
+    QCOMPARE(restored.refreshToken(), "refresh-1");
+    restored.clear();
+    QVERIFY(!restored.store()->read(TokenStore::kAccessTokenKey));
+    QVERIFY(!QFileInfo::exists(path));
+}
+
+void TestTokenStores::readsTokensAndJudgesExpiry()
+{
+    QCOMPARE(subject(token(900)), "user-7");
+    QCOMPARE(expiry(token(900)), Clock::nowUtc().toSecsSinceEpoch() + 900);
+    for (const QString& garbage : { QString(), QStringLiteral("abc"), QStringLiteral("a.!!!.c"),
+             FakeCloud::unsignedJwt({ { "sub", "x" } }) })
+        QCOMPARE(expiry(garbage), 0);
+
+    TokenManager tokens(std::make_unique<FileTokenStore>(QTemporaryDir().filePath("t.json")));
+    tokens.setTokens(token(20), "refresh-1");
+    QVERIFY(tokens.accessToken().isEmpty());
+    QVERIFY(tokens.needsRefresh());
+    tokens.setTokens(token(31), "refresh-1");
+    QVERIFY(!tokens.accessToken().isEmpty());
+    QVERIFY(!tokens.needsRefresh());
+    // Without a refresh token nothing can be refreshed.
+    tokens.setTokens("not-a-jwt", QString());
+    QVERIFY(tokens.accessToken().isEmpty());
+    QVERIFY(!tokens.needsRefresh());
+}
+
+void TestTokenStores::waitingCallersShareOneRefresh()
+{
+    TokenManager tokens(std::make_unique<FileTokenStore>(QTemporaryDir().filePath("t.json")));
+    QList<RefreshResult> results;
+    const auto record = [&results](int caller) {
+        return [&results, caller](RefreshResult result) {
+            QCOMPARE(results.size(), caller);
+            results.append(result);
+        };
+    };
+    // No refresh token: the answer is immediate.
+    tokens.refresh(record(0));
+    QCOMPARE(results, QList<RefreshResult> { RefreshResult::Rejected });
+
+    int asked = 0;
+    TokenManager::RefreshSucceeded succeed;
+    TokenManager::RefreshFailed fail;
+    tokens.setRefreshCallback([&](const QString& refresh, TokenManager::RefreshSucceeded ok,
+                                  TokenManager::RefreshFailed notOk) {
+        QCOMPARE(refresh, "refresh-1");
+        ++asked;
+        succeed = ok;
+        fail = notOk;
+    });
+    tokens.setTokens(token(10), "refresh-1");
+    results.clear();
+    for (int caller = 0; caller < 3; ++caller)
+        tokens.refresh(record(caller));
+    QCOMPARE(asked, 1);
+    QVERIFY(results.isEmpty());
+    succeed(token(900), QString());
+    QCOMPARE(results, QList<RefreshResult>(3, RefreshResult::Success));
+    QCOMPARE(tokens.refreshToken(), "refresh-1");
+
+    results.clear();
+    tokens.refresh(record(0));
+    fail(false);
+    QCOMPARE(results, QList<RefreshResult> { RefreshResult::TransientFailure });
+    QCOMPARE(tokens.refreshToken(), "refresh-1");
+    results.clear();
+    tokens.refresh(record(0));
+    fail(true);
+    QCOMPARE(results, QList<RefreshResult> { RefreshResult::Rejected });
+    QVERIFY(tokens.refreshToken().isEmpty());
+    QVERIFY(!tokens.store()->read(TokenStore::kRefreshTokenKey));
+}
+
+QTEST_MAIN(TestTokenStores)
+#include "tst_tokenstores.moc"

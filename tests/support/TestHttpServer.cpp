@@ -1,0 +1,234 @@
+#include "TestHttpServer.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QPointer>
+#include <QSslConfiguration>
+#include <QSslKey>
+#include <QSslSocket>
+#include <QTimer>
+
+namespace {
+
+QByteArray fixture(const char* name)
+{
+    QFile file(QStringLiteral(LEDGERINE_TEST_DATA "/%1").arg(QLatin1String(name)));
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("missing test fixture %s", name);
+    return file.readAll();
+}
+
+QSslCertificate certificate()
+{
+    return QSslCertificate(fixture("loopback-tls.crt"));
+}
+
+QByteArray reason(int status)
+{
+    switch (status) {
+    case 200: return "OK";
+    case 204: return "No Content";
+    case 301: return "Moved Permanently";
+    case 302: return "Found";
+    case 307: return "Temporary Redirect";
+    case 401: return "Unauthorized";
+    case 404: return "Not Found";
+    default: return "Status";
+    }
+}
+
+bool matches(const QString& pattern, const QString& path)
+{
+    if (pattern.endsWith(QLatin1String("/*")))
+        return path.startsWith(pattern.chopped(1));
+    return pattern == path;
+}
+
+} // namespace
+
+QJsonObject TestHttpRequest::json() const
+{
+    return QJsonDocument::fromJson(body).object();
+}
+
+TestHttpResponse TestHttpResponse::json(int status, const QJsonObject& body)
+{
+    return { status, QJsonDocument(body).toJson(QJsonDocument::Compact),
+        { { "Content-Type", "application/json" } } };
+}
+
+TestHttpResponse TestHttpResponse::redirect(int status, const QUrl& location)
+{
+    return { status, {}, { { "Location", location.toEncoded() } } };
+}
+
+TestHttpServer::TestHttpServer(Scheme scheme, QObject* parent)
+    : QTcpServer(parent)
+    , m_scheme(scheme)
+{
+    if (!listen(QHostAddress::LocalHost, 0))
+        qFatal("test HTTP server cannot listen: %s", qPrintable(errorString()));
+}
+
+TestHttpServer::~TestHttpServer() = default;
+
+void TestHttpServer::trustCertificate()
+{
+    QSslConfiguration config = QSslConfiguration::defaultConfiguration();
+    config.addCaCertificate(certificate());
+    QSslConfiguration::setDefaultConfiguration(config);
+}
+
+QUrl TestHttpServer::url(const QString& path) const
+{
+    QUrl url;
+    url.setScheme(m_scheme == Scheme::Https ? QStringLiteral("https") : QStringLiteral("http"));
+    url.setHost(QStringLiteral("127.0.0.1"));
+    url.setPort(serverPort());
+    url.setPath(path);
+    return url;
+}
+
+void TestHttpServer::route(const QByteArray& method, const QString& path, Handler handler)
+{
+    // Later routes win, so a test can replace one a fixture set up.
+    m_routes.prepend({ method, path, std::move(handler) });
+}
+
+void TestHttpServer::serve(const QString& path, const TestHttpResponse& response)
+{
+    route("GET", path, [response](const TestHttpRequest&) { return response; });
+}
+
+void TestHttpServer::setFault(const QString& path, const TestHttpFault& fault)
+{
+    m_faults.insert(path, fault);
+}
+
+QList<TestHttpRequest> TestHttpServer::requestsTo(const QString& path) const
+{
+    QList<TestHttpRequest> found;
+    for (const TestHttpRequest& request : m_requests) {
+        if (request.path == path)
+            found.append(request);
+    }
+    return found;
+}
+
+void TestHttpServer::incomingConnection(qintptr descriptor)
+{
+    ++m_connections;
+    QTcpSocket* socket = nullptr;
+    if (m_scheme == Scheme::Https) {
+        auto* tls = new QSslSocket(this);
+        if (!tls->setSocketDescriptor(descriptor)) {
+            delete tls;
+            return;
+        }
+        tls->setLocalCertificate(certificate());
+        tls->setPrivateKey(QSslKey(fixture("loopback-tls.key"), QSsl::Ec));
+        tls->startServerEncryption();
+        socket = tls;
+    } else {
+        socket = new QTcpSocket(this);
+        if (!socket->setSocketDescriptor(descriptor)) {
+            delete socket;
+            return;
+        }
+    }
+    m_incoming.insert(socket, {});
+    connect(socket, &QTcpSocket::readyRead, this, [this, socket] { readFrom(socket); });
+    connect(socket, &QTcpSocket::disconnected, this, [this, socket] {
+        m_incoming.remove(socket);
+        socket->deleteLater();
+    });
+}
+
+void TestHttpServer::readFrom(QTcpSocket* socket)
+{
+    const auto pending = m_incoming.find(socket);
+    if (pending == m_incoming.end())
+        return;
+    QByteArray& bytes = *pending;
+    bytes += socket->readAll();
+    const qsizetype headerEnd = bytes.indexOf("\r\n\r\n");
+    if (headerEnd < 0)
+        return;
+
+    TestHttpRequest request;
+    const QList<QByteArray> lines = bytes.left(headerEnd).split('\n');
+    const QList<QByteArray> requestLine = lines.value(0).trimmed().split(' ');
+    request.method = requestLine.value(0);
+    const QUrl target = QUrl::fromEncoded(requestLine.value(1));
+    request.path = target.path();
+    request.query = QUrlQuery(target);
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        const qsizetype colon = lines.at(i).indexOf(':');
+        if (colon > 0)
+            request.headers.insert(
+                lines.at(i).left(colon).trimmed().toLower(), lines.at(i).mid(colon + 1).trimmed());
+    }
+    const qsizetype length = request.header("content-length").toLongLong();
+    if (bytes.size() < headerEnd + 4 + length)
+        return;
+    request.body = bytes.mid(headerEnd + 4, length);
+    // One request per connection: every answer closes it.
+    m_incoming.erase(pending);
+    m_requests.append(request);
+    answer(socket, request);
+}
+
+std::optional<TestHttpFault> TestHttpServer::takeFault(const QString& path)
+{
+    auto it = m_faults.find(path);
+    if (it == m_faults.end())
+        return std::nullopt;
+    const TestHttpFault fault = *it;
+    if (it->times > 0 && --it->times == 0)
+        m_faults.erase(it);
+    return fault;
+}
+
+TestHttpResponse TestHttpServer::respond(const TestHttpRequest& request) const
+{
+    for (const Route& route : m_routes) {
+        if (route.method == request.method && matches(route.path, request.path))
+            return route.handler(request);
+    }
+    return TestHttpResponse::json(
+        404, { { QStringLiteral("error"), QStringLiteral("not_found") } });
+}
+
+void TestHttpServer::answer(QTcpSocket* socket, const TestHttpRequest& request)
+{
+    const TestHttpFault fault = takeFault(request.path).value_or(TestHttpFault {});
+    if (fault.hang)
+        return;
+    if (fault.drop) {
+        socket->abort();
+        return;
+    }
+    const TestHttpResponse response
+        = fault.status ? TestHttpResponse::json(fault.status) : respond(request);
+    QPointer<QTcpSocket> guarded(socket);
+    QTimer::singleShot(fault.delayMs, this, [guarded, response, endless = fault.endlessBody] {
+        if (!guarded)
+            return;
+        QByteArray head = "HTTP/1.1 " + QByteArray::number(response.status) + ' '
+            + reason(response.status) + "\r\nConnection: close\r\n";
+        for (const auto& [name, value] : response.headers)
+            head += name + ": " + value + "\r\n";
+        if (!endless)
+            head += "Content-Length: " + QByteArray::number(response.body.size()) + "\r\n";
+        guarded->write(head + "\r\n");
+        if (!endless) {
+            guarded->write(response.body);
+            guarded->disconnectFromHost();
+            return;
+        }
+        auto* feed = new QTimer(guarded);
+        QObject::connect(feed, &QTimer::timeout, guarded,
+            [socket = guarded.data()] { socket->write(QByteArray(16 * 1024, 'x')); });
+        feed->start(5);
+    });
+}

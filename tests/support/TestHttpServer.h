@@ -1,0 +1,98 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QJsonObject>
+#include <QList>
+#include <QTcpServer>
+#include <QUrl>
+#include <QUrlQuery>
+#include <functional>
+#include <optional>
+
+class QTcpSocket;
+
+// One request as the server received it.
+struct TestHttpRequest {
+    QByteArray method;
+    QString path;
+    QUrlQuery query;
+    // Names in lower case.
+    QHash<QByteArray, QByteArray> headers;
+    QByteArray body;
+
+    QByteArray header(const QByteArray& name) const { return headers.value(name.toLower()); }
+    QJsonObject json() const;
+};
+
+struct TestHttpResponse {
+    int status = 200;
+    QByteArray body;
+    QList<QPair<QByteArray, QByteArray>> headers;
+
+    static TestHttpResponse json(int status, const QJsonObject& body = {});
+    static TestHttpResponse redirect(int status, const QUrl& location);
+};
+
+// What goes wrong with the answers to one path.
+struct TestHttpFault {
+    int delayMs = 0; // answer this much later
+    int status = 0; // answer with this status and an empty JSON object instead
+    bool drop = false; // close the connection without an answer
+    bool hang = false; // keep the connection open and never answer
+    bool endlessBody = false; // send the status line, then body bytes until the client leaves
+    int times = -1; // how many requests it spoils; -1 for every one
+};
+
+// A small HTTP/1.1 server on 127.0.0.1 at a port the system chooses, answering
+// the routes a test gives it, logging every request, and misbehaving on request.
+// With TLS it presents a certificate for 127.0.0.1 that trustCertificate() makes
+// this process's clients accept.
+class TestHttpServer : public QTcpServer {
+    Q_OBJECT
+
+public:
+    using Handler = std::function<TestHttpResponse(const TestHttpRequest&)>;
+    enum class Scheme { Http, Https };
+
+    explicit TestHttpServer(Scheme scheme = Scheme::Http, QObject* parent = nullptr);
+    ~TestHttpServer() override;
+
+    QUrl url(const QString& path = QStringLiteral("/")) const;
+
+    // A path ending in "/*" matches every path below it. Unknown paths get 404.
+    void route(const QByteArray& method, const QString& path, Handler handler);
+    void serve(const QString& path, const TestHttpResponse& response);
+    void setFault(const QString& path, const TestHttpFault& fault);
+    void clearFaults() { m_faults.clear(); }
+
+    const QList<TestHttpRequest>& requests() const { return m_requests; }
+    QList<TestHttpRequest> requestsTo(const QString& path) const;
+    void clearRequests() { m_requests.clear(); }
+    int connectionCount() const { return m_connections; }
+
+    static void trustCertificate();
+
+protected:
+    void incomingConnection(qintptr descriptor) override;
+
+private:
+    void readFrom(QTcpSocket* socket);
+    void answer(QTcpSocket* socket, const TestHttpRequest& request);
+    TestHttpResponse respond(const TestHttpRequest& request) const;
+    std::optional<TestHttpFault> takeFault(const QString& path);
+
+    struct Route {
+        QByteArray method;
+        QString path;
+        Handler handler;
+    };
+
+    Scheme m_scheme;
+    QList<Route> m_routes;
+    QHash<QString, TestHttpFault> m_faults;
+    QList<TestHttpRequest> m_requests;
+    // What arrived on each connection before its request was complete.
+    QHash<QTcpSocket*, QByteArray> m_incoming;
+    int m_connections = 0;
+};

@@ -1,0 +1,279 @@
+#include "TestHttpServer.h"
+#include "update/Client.h"
+#include "update/Manifest.h"
+#include "update/ReleaseNotesFetcher.h"
+#include "update/Version.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace MellUpdate;
+
+namespace {
+
+const QString kSha = QString(64, QLatin1Char('a'));
+
+QJsonObject artifact(const QString& version)
+{
+    return { { "version", version }, { "released_at", "2024-05-01T10:00:00Z" },
+        { "url", "https://downloads.example.com/ledgerine-" + version + ".tar.gz" },
+        { "size", 1234 }, { "sha256", kSha } };
+}
+
+// A manifest of `artifacts` with members of `changes` replaced and those of `removed` left out.
+QByteArray manifest(
+    const QJsonObject& artifacts, const QJsonObject& changes = {}, const QStringList& removed = {})
+{
+    QJsonObject root { { "schema", 1 }, { "app", "ledgerine" }, { "channel", "stable" },
+        { "artifacts", artifacts } };
+    for (auto it = changes.begin(); it != changes.end(); ++it)
+        root.insert(it.key(), it.value());
+    for (const QString& key : removed)
+        root.remove(key);
+    return QJsonDocument(root).toJson();
+}
+
+QByteArray forThisPlatform(
+    const QJsonObject& one, const QJsonObject& changes = {}, const QStringList& removed = {})
+{
+    return manifest({ { Manifest::platformKey(), one } }, changes, removed);
+}
+
+UpdateConfig configFor(const TestHttpServer& server, const QString& version)
+{
+    UpdateConfig config;
+    config.manifestBaseUrl = server.url(QStringLiteral("/ledgerine/stable/"));
+    config.currentVersion = version;
+    return config;
+}
+
+// The one signal a check ended with: "up to date", "available <version>" or
+// "failed: <reason>".
+QString runCheck(Client& client)
+{
+    QSignalSpy available(&client, &Client::updateAvailable);
+    QSignalSpy upToDate(&client, &Client::upToDate);
+    QSignalSpy failed(&client, &Client::checkFailed);
+    client.check();
+    if (!QTest::qWaitFor(
+            [&] { return available.size() + upToDate.size() + failed.size() > 0; }, 10000))
+        return QStringLiteral("no answer");
+    if (!upToDate.isEmpty())
+        return QStringLiteral("up to date");
+    if (!available.isEmpty())
+        return "available " + available.first().first().value<Artifact>().version;
+    return "failed: " + failed.first().first().toString();
+}
+
+} // namespace
+
+class TestUpdateClient : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { TestHttpServer::trustCertificate(); }
+    void versionsAndPlatforms();
+    void manifestVerdicts_data();
+    void manifestVerdicts();
+    void transportFaults();
+    void releaseNotesFallBackToThePlainFile();
+};
+
+void TestUpdateClient::versionsAndPlatforms()
+{
+    const auto v = [](const QString& text) { return Version::parse(text); };
+    QCOMPARE(v("1.2"), v("1.2.0"));
+    QCOMPARE(v("7"), (Version { 7, 0, 0 }));
+    for (const char* garbage : { "1.2.3.4", "1.x", "", "-1.0", " 1.0", "1..2", "+1" })
+        QCOMPARE(v(QString::fromLatin1(garbage)), Version {});
+    QVERIFY(v("1.2.10") > v("1.2.9"));
+    QVERIFY(v("10.0") > v("9.9.9"));
+    QVERIFY(v("") < v("0.0.1"));
+
+    QCOMPARE(Manifest::platformKey("winnt", "x86_64"), "windows-x64");
+    QCOMPARE(Manifest::platformKey("linux", "x86_64"), "linux-x64");
+    QCOMPARE(Manifest::platformKey("darwin", "arm64"), "macos-arm64");
+    QCOMPARE(Manifest::platformKey("darwin", "x86_64"), "macos-x64");
+    QCOMPARE(Manifest::platformKey("freebsd", "x86_64"), QString());
+    QCOMPARE(Manifest::platformKey("linux", "riscv64"), QString());
+}
+
+void TestUpdateClient::manifestVerdicts_data()
+{
+    QTest::addColumn<QString>("current");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<QString>("verdict");
+
+    const QString key = Manifest::platformKey();
+    const QString invalid = QStringLiteral("failed: manifest invalid: ");
+    QJsonObject noSha = artifact("1.3.0");
+    noSha.remove("sha256");
+    QJsonObject shortSha = artifact("1.3.0");
+    shortSha["sha256"] = QString(63, QLatin1Char('a'));
+    QJsonObject badUrl = artifact("1.3.0");
+    badUrl["url"] = "not a url";
+    QJsonObject fileUrl = artifact("1.3.0");
+    fileUrl["url"] = "file:///usr/bin/xterm";
+    QJsonObject minimum = artifact("1.3.0");
+    minimum["min_upgradable_from"] = "1.2.5";
+
+    QTest::newRow("404 is up to date") << "1.2.0" << 404 << QByteArray() << "up to date";
+    QTest::newRow("server error") << "1.2.0" << 500 << QByteArray()
+                                  << "failed: network error: HTTP 500";
+    QTest::newRow("newer") << "1.2.0" << 200 << forThisPlatform(artifact("1.3.0"))
+                           << "available 1.3.0";
+    QTest::newRow("1.2 is 1.2.0") << "1.2" << 200 << forThisPlatform(artifact("1.2.0"))
+                                  << "up to date";
+    QTest::newRow("four parts are 0.0.0")
+        << "1.2.0" << 200 << forThisPlatform(artifact("1.2.3.4")) << "up to date";
+    QTest::newRow("only another platform")
+        << "1.2.0" << 200 << manifest({ { "windows-x64", artifact("9.0.0") } }) << "up to date";
+    QTest::newRow("can upgrade from here")
+        << "1.2.5" << 200 << forThisPlatform(minimum) << "available 1.3.0";
+    QTest::newRow("too old to upgrade") << "1.2.4" << 200 << forThisPlatform(minimum)
+                                        << "failed: current version 1.2.4 is older than "
+                                           "min_upgradable_from 1.2.5; please upgrade to an "
+                                           "intermediate release first";
+
+    QTest::newRow("not JSON") << "1.2.0" << 200 << QByteArray("{ nope")
+                              << invalid + "JSON parse error: unterminated object";
+    QTest::newRow("array root") << "1.2.0" << 200 << QByteArray("[]")
+                                << invalid + "manifest root is not a JSON object";
+    QTest::newRow("no schema") << "1.2.0" << 200
+                               << forThisPlatform(artifact("1.3.0"), {}, { "schema" })
+                               << invalid + "missing or non-integer field: schema";
+    QTest::newRow("fractional schema")
+        << "1.2.0" << 200 << forThisPlatform(artifact("1.3.0"), { { "schema", 1.5 } })
+        << invalid + "missing or non-integer field: schema";
+    QTest::newRow("schema 2") << "1.2.0" << 200
+                              << forThisPlatform(artifact("1.3.0"), { { "schema", 2 } })
+                              << invalid + "unsupported manifest schema: 2 (expected 1)";
+    QTest::newRow("no app") << "1.2.0" << 200 << forThisPlatform(artifact("1.3.0"), {}, { "app" })
+                            << invalid + "missing or non-string field: app";
+    QTest::newRow("numeric channel")
+        << "1.2.0" << 200 << forThisPlatform(artifact("1.3.0"), { { "channel", 3 } })
+        << invalid + "missing or non-string field: channel";
+    QTest::newRow("no artifacts") << "1.2.0" << 200 << manifest({}, { { "artifacts", "none" } })
+                                  << invalid + "missing or non-object field: artifacts";
+    QTest::newRow("artifact not an object") << "1.2.0" << 200 << manifest({ { key, 5 } })
+                                            << invalid + "artifact " + key + " is not an object";
+    QTest::newRow("no sha256") << "1.2.0" << 200 << forThisPlatform(noSha)
+                               << invalid + "missing or non-string field: sha256";
+    // One broken artifact spoils the whole manifest, whatever platform it is for.
+    QTest::newRow("63-character sha256")
+        << "1.2.0" << 200 << manifest({ { key, artifact("1.3.0") }, { "zz-other", shortSha } })
+        << invalid + "artifact zz-other failed validation";
+    QTest::newRow("bad URL") << "1.2.0" << 200 << forThisPlatform(badUrl)
+                             << invalid + "artifact " + key + " failed validation";
+    QTest::newRow("file URL") << "1.2.0" << 200 << forThisPlatform(fileUrl)
+                              << invalid + "artifact " + key + " failed validation";
+    QTest::newRow("empty channel")
+        << "1.2.0" << 200 << forThisPlatform(artifact("1.3.0"), { { "channel", "" } })
+        << invalid + "manifest failed validation";
+}
+
+void TestUpdateClient::manifestVerdicts()
+{
+    QFETCH(QString, current);
+    QFETCH(int, status);
+    QFETCH(QByteArray, body);
+    QFETCH(QString, verdict);
+    QVERIFY(!Manifest::platformKey().isEmpty());
+
+    TestHttpServer server;
+    server.serve("/ledgerine/stable/latest.json", { status, body, {} });
+    Client client(configFor(server, current));
+    QCOMPARE(runCheck(client), verdict);
+    QCOMPARE(server.requests().size(), 1);
+    QCOMPARE(server.requests().first().header("user-agent"), "MellUpdateQt/0.1 (ledgerine)");
+}
+
+void TestUpdateClient::transportFaults()
+{
+    TestHttpServer plain;
+    plain.serve("/ledgerine/stable/latest.json", { 200, forThisPlatform(artifact("1.3.0")), {} });
+
+    // A secure feed that points to a plain address is not followed.
+    TestHttpServer secure(TestHttpServer::Scheme::Https);
+    secure.serve("/ledgerine/stable/latest.json",
+        TestHttpResponse::redirect(302, plain.url("/ledgerine/stable/latest.json")));
+    Client downgraded(configFor(secure, "1.2.0"));
+    QVERIFY(runCheck(downgraded).startsWith("failed: network error: "));
+    QCOMPARE(secure.requests().size(), 1);
+    QCOMPARE(plain.connectionCount(), 0);
+    // The same redirect between secure addresses is followed.
+    secure.serve("/elsewhere/latest.json", { 200, forThisPlatform(artifact("1.4.0")), {} });
+    secure.serve("/ledgerine/stable/latest.json",
+        TestHttpResponse::redirect(302, secure.url("/elsewhere/latest.json")));
+    QCOMPARE(runCheck(downgraded), "available 1.4.0");
+
+    // A server that never answers ends at the timeout; the next check runs.
+    Client client(configFor(plain, "1.2.0"));
+    client.setTransferTimeout(300);
+    plain.setFault("/ledgerine/stable/latest.json", { .hang = true, .times = 1 });
+    QSignalSpy failed(&client, &Client::checkFailed);
+    client.check();
+    client.check();
+    QTRY_COMPARE(failed.size(), 1);
+    QCOMPARE(failed.first().first().toString(), "network error: timeout");
+    QCOMPARE(plain.requests().size(), 1);
+    QCOMPARE(runCheck(client), "available 1.3.0");
+
+    // A feed larger than any manifest is refused before it is all read.
+    plain.setFault("/ledgerine/stable/latest.json", { .endlessBody = true, .times = 1 });
+    client.setTransferTimeout(10000);
+    QCOMPARE(runCheck(client), "failed: network error: reply larger than 1048576 bytes");
+
+    // Nothing is asked of an address that is not a secure or local one.
+    UpdateConfig insecure = configFor(plain, "1.2.0");
+    insecure.manifestBaseUrl = QUrl("http://downloads.example.com/ledgerine/stable/");
+    Client refused(insecure);
+    QCOMPARE(runCheck(refused), "failed: manifestBaseUrl is not valid");
+}
+
+void TestUpdateClient::releaseNotesFallBackToThePlainFile()
+{
+    QCOMPARE(
+        ReleaseNotesFetcher::notesUrl(QUrl("https://dl.example.com/ledgerine/stable/"), "1.1.0"),
+        QUrl("https://dl.example.com/ledgerine/1.1.0/release-notes.md"));
+    const QUrl notes("https://dl.example.com/ledgerine/1.1.0/release-notes.md");
+    QCOMPARE(ReleaseNotesFetcher::localizedUrl(notes, "de"),
+        QUrl("https://dl.example.com/ledgerine/1.1.0/release-notes.de.md"));
+    QCOMPARE(ReleaseNotesFetcher::localizedUrl(notes, "en"), QUrl());
+    QCOMPARE(ReleaseNotesFetcher::localizedUrl(notes, "C"), QUrl());
+
+    TestHttpServer server;
+    server.serve("/ledgerine/1.2.0/release-notes.md", { 200, "# Plain notes\n", {} });
+    server.serve("/ledgerine/1.2.0/release-notes.fr.md", { 200, "# Notes en français\n", {} });
+    server.serve("/ledgerine/1.2.0/release-notes.es.md", { 200, "", {} });
+    const auto fetch = [&](const QString& language) {
+        ReleaseNotesFetcher fetcher(configFor(server, "1.2.0"));
+        fetcher.setLanguage(language);
+        QSignalSpy ready(&fetcher, &ReleaseNotesFetcher::notesReady);
+        QSignalSpy unavailable(&fetcher, &ReleaseNotesFetcher::notesUnavailable);
+        server.clearRequests();
+        fetcher.fetch();
+        if (!QTest::qWaitFor([&] { return ready.size() + unavailable.size() > 0; }, 10000))
+            return QStringLiteral("no answer");
+        return ready.isEmpty() ? QStringLiteral("unavailable") : ready.first().first().toString();
+    };
+    QCOMPARE(fetch("fr"), "# Notes en français\n");
+    QCOMPARE(fetch("de"), "# Plain notes\n");
+    QCOMPARE(server.requests().size(), 2);
+    QCOMPARE(server.requests().at(0).path, "/ledgerine/1.2.0/release-notes.de.md");
+    QCOMPARE(fetch("es"), "# Plain notes\n");
+    QCOMPARE(fetch("en"), "# Plain notes\n");
+    QCOMPARE(server.requests().size(), 1);
+
+    ReleaseNotesFetcher missing(configFor(server, "9.9.9"));
+    QSignalSpy unavailable(&missing, &ReleaseNotesFetcher::notesUnavailable);
+    missing.setLanguage("de");
+    missing.fetch();
+    QTRY_COMPARE(unavailable.size(), 1);
+}
+
+QTEST_MAIN(TestUpdateClient)
+#include "tst_updateclient.moc"
