@@ -177,6 +177,14 @@ QList<Transaction> TransactionRepository::findUnreconciled(const QString& accoun
         { accountId }, transactionMapper());
 }
 
+bool TransactionRepository::hasTransactions(const QString& accountId) const
+{
+    return selectOne<bool>(QStringLiteral("SELECT 1 FROM transactions WHERE account_id = ? AND "
+                                          "deleted_at IS NULL LIMIT 1"),
+        { accountId }, [](const SqlRow&) { return true; })
+        .has_value();
+}
+
 std::optional<Transaction> TransactionRepository::findById(const QString& id) const
 {
     return selectOne<Transaction>(
@@ -293,7 +301,8 @@ bool TransactionRepository::insert(const Transaction& t)
                        "?, ?, ?, ?, ?, ?, ?, ?, ?)"),
         QVariantList { text(t.id), text(t.accountId) } + recordValues(t)
             + SyncColumns::insertValues(t),
-        "insert", deferred(accountId, [this, accountId] { Q_EMIT transactionsChanged(accountId); }));
+        "insert",
+        deferred(accountId, [this, accountId] { Q_EMIT transactionsChanged(accountId); }));
 }
 
 bool TransactionRepository::update(const Transaction& t)
@@ -315,14 +324,14 @@ bool TransactionRepository::softDelete(const QString& id)
     if (!stored)
         return false;
     const QString accountId = stored->accountId;
-    return softDeleteIn(
-        "transactions", id, deferred(accountId, [this, accountId] { Q_EMIT transactionsChanged(accountId); }));
+    return softDeleteIn("transactions", id,
+        deferred(accountId, [this, accountId] { Q_EMIT transactionsChanged(accountId); }));
 }
 
 int TransactionRepository::softDeleteByAccount(const QString& accountId)
 {
-    return softDeleteByAccountIn(
-        "transactions", accountId, deferred(accountId, [this, accountId] { Q_EMIT transactionsChanged(accountId); }));
+    return softDeleteByAccountIn("transactions", accountId,
+        deferred(accountId, [this, accountId] { Q_EMIT transactionsChanged(accountId); }));
 }
 
 int TransactionRepository::restoreByAccount(const QString& accountId, const QString& since)
@@ -338,5 +347,6 @@ bool TransactionRepository::markSynced(const QString& id, const QString& serverI
 
 int TransactionRepository::markAllPendingForResync()
 {
-    return markAllPendingIn("transactions", deferred({}, [this] { Q_EMIT transactionsChanged(QString()); }));
+    return markAllPendingIn(
+        "transactions", deferred({}, [this] { Q_EMIT transactionsChanged(QString()); }));
 }

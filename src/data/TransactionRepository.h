@@ -21,6 +21,8 @@ public:
     QList<TransactionRow> findRegisterRows(const QString& accountId) const;
     QList<Transaction> findUnreconciled(const QString& accountId) const;
     std::optional<Transaction> findById(const QString& id) const;
+    // Whether the account holds any live transaction.
+    bool hasTransactions(const QString& accountId) const;
     QList<Transaction> findPending() const;
     std::optional<Transaction> findLastForPayee(
         const QString& payee, const QString& accountId) const;

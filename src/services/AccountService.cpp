@@ -80,7 +80,16 @@ bool AccountService::update(Account account)
     cleanTexts(account);
     if (!Money::isWithinLimit(account.startingBalance))
         return false;
+    const auto stored = m_accounts->findById(account.id);
+    if (stored && stored->currency != account.currency && !canChangeCurrency(account.id))
+        return false;
     return m_accounts->update(account);
+}
+
+bool AccountService::canChangeCurrency(const QString& accountId) const
+{
+    const auto stored = m_accounts->findById(accountId);
+    return !stored || (stored->startingBalance == 0 && !m_transactions->hasTransactions(accountId));
 }
 
 AccountService::Removal AccountService::remove(const QString& accountId)

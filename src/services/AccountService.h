@@ -34,8 +34,10 @@ public:
     // with none, after the other accounts, and a non-zero amount becomes a
     // cleared, reconciled "Opening Balance" transaction dated `asOf`.
     bool create(Account account, const QDate& asOf);
-    // Stores changes to an existing account.
+    // Stores changes to an existing account. The currency stays once amounts
+    // are stored in it: they count its minor units, so $12.34 would become ¥1,234.
     bool update(Account account);
+    bool canChangeCurrency(const QString& accountId) const;
     // Soft-deletes the account's transactions, recurring entries and
     // reconciliations, then the account. A missing account removes nothing.
     Removal remove(const QString& accountId);

@@ -12,6 +12,7 @@ class TestAccountService : public QObject {
 
 private Q_SLOTS:
     void amountsBeyondTheLimitAndPastedNames();
+    void currencyStaysOnceAmountsAreStored();
 };
 
 void TestAccountService::amountsBeyondTheLimitAndPastedNames()
@@ -41,6 +42,28 @@ void TestAccountService::amountsBeyondTheLimitAndPastedNames()
     stored.name = QStringLiteral("Rainy\tDay");
     QVERIFY(service->update(stored));
     QCOMPARE(app->accounts()->findById(a.id)->name, QStringLiteral("Rainy Day"));
+}
+
+void TestAccountService::currencyStaysOnceAmountsAreStored()
+{
+    TestAppState app;
+    AccountService* service = app->accountService();
+    Account empty = app.addAccount(QStringLiteral("Empty"));
+    empty.currency = Currency::JPY;
+    QVERIFY(service->canChangeCurrency(empty.id));
+    QVERIFY(service->update(empty));
+    QCOMPARE(app->accounts()->findById(empty.id)->currency, Currency::JPY);
+
+    // 1234 cents must not turn into 1,234 yen.
+    Account used = app.addAccount(QStringLiteral("Used"));
+    app.addTransaction(used.id, QDate(2025, 3, 1), QStringLiteral("Grocer"), -1234);
+    QVERIFY(!service->canChangeCurrency(used.id));
+    used.currency = Currency::JPY;
+    QVERIFY(!service->update(used));
+    QCOMPARE(app->accounts()->findById(used.id)->currency, Currency::USD);
+    used.currency = Currency::USD;
+    used.name = QStringLiteral("Renamed");
+    QVERIFY(service->update(used));
 }
 
 QTEST_MAIN(TestAccountService)

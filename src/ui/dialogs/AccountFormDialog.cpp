@@ -173,3 +173,9 @@ bool AccountFormDialog::eventFilter(QObject* watched, QEvent* event)
     }
     return QDialog::eventFilter(watched, event);
 }
+
+void AccountFormDialog::lockCurrency()
+{
+    m_currency->setEnabled(false);
+    m_currency->setToolTip(tr("The currency cannot change once the account holds amounts in it."));
+}

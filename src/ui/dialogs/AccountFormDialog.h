@@ -25,6 +25,8 @@ public:
     Account account() const;
     // Date of the opening balance of a new account.
     QDate asOfDate() const;
+    // For an account whose amounts are already stored in its currency.
+    void lockCurrency();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

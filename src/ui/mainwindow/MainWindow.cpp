@@ -253,6 +253,8 @@ void MainWindow::showEditAccountDialog()
     if (!isLive(account))
         return;
     AccountFormDialog dialog(*account, this);
+    if (!m_state->accountService()->canChangeCurrency(account->id))
+        dialog.lockCurrency();
     if (dialog.exec() != QDialog::Accepted)
         return;
     const Account edited = dialog.account();
