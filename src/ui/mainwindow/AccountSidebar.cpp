@@ -68,8 +68,8 @@ AccountSidebar::AccountSidebar(QWidget* parent)
     applyStyle();
 }
 
-void AccountSidebar::setAccounts(
-    const QList<Account>& accounts, const QHash<QString, qint64>& balances)
+void AccountSidebar::setAccounts(const QList<Account>& accounts,
+    const QHash<QString, qint64>& balances, const QSet<QString>& unavailable)
 {
     m_list->clear();
     const int width = m_list->viewport()->width();
@@ -77,7 +77,8 @@ void AccountSidebar::setAccounts(
     for (const Account& account : accounts) {
         const qint64 balance = balances.value(account.id, account.startingBalance);
         total += balance;
-        auto* row = new AccountRowWidget(account, balance);
+        auto* row = new AccountRowWidget(
+            account, unavailable.contains(account.id) ? std::nullopt : std::optional(balance));
         auto* item = new QListWidgetItem;
         item->setData(Qt::UserRole, account.id);
         item->setSizeHint(QSize(width, row->sizeHint().height() + kRowPadding));
