@@ -50,7 +50,7 @@ bool AppState::initialize()
     m_recurring = new RecurringRepository(m_database, this);
     m_reconciliations = new ReconciliationRepository(m_database, this);
 
-    m_categoryService = new CategoryService(m_categories, this);
+    m_categoryService = new CategoryService(m_database, m_categories, this);
     m_transactionService
         = new TransactionService(m_database, m_accounts, m_transactions, m_splitLines, this);
 
