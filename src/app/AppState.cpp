@@ -33,14 +33,17 @@ bool AppState::initialize()
     const QString dataDir = AppPaths::dataDirectory();
     if (!QDir().mkpath(dataDir) || !QFileInfo(dataDir).isDir()) {
         qCCritical(lcApp).noquote() << "Cannot create data directory:" << dataDir;
+        m_failure = { StoreFailure::Kind::Permissions, QString(), 0 };
         return false;
     }
 
     m_database = new Database(this);
     const QString path = AppPaths::databasePath();
     qCInfo(lcApp).noquote() << "Opening database at:" << path;
-    if (!m_database->open(path) || !m_database->runMigrations())
+    if (!m_database->open(path) || !m_database->runMigrations()) {
+        m_failure = m_database->failure();
         return false;
+    }
 
     m_accounts = new AccountRepository(m_database, this);
     m_transactions = new TransactionRepository(m_database, this);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/StoreFailure.h"
+
 #include <QObject>
 #include <QString>
 
@@ -24,6 +26,8 @@ public:
     explicit AppState(QObject* parent = nullptr);
 
     bool initialize();
+    // Why initialize() returned false.
+    const StoreFailure& failure() const { return m_failure; }
 
     Database* database() const { return m_database; }
     AccountRepository* accounts() const { return m_accounts; }
@@ -59,4 +63,5 @@ private:
     TransactionService* m_transactionService = nullptr;
     ThemeManager* m_themeManager = nullptr;
     QString m_currentAccountId;
+    StoreFailure m_failure;
 };
