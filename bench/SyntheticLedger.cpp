@@ -84,7 +84,7 @@ Summary prepare(Database& db, const QString& path)
         summary.accountIds << a.id;
     }
     CategoryRepository categories(&db);
-    CategoryService(&categories).ensureDefaults();
+    CategoryService(&db, &categories).ensureDefaults();
     for (const Category& c : categories.findAll())
         summary.categoryIds << c.id;
     return summary;

@@ -35,14 +35,17 @@ bool AppState::initialize()
     const QString dataDir = AppPaths::dataDirectory();
     if (!QDir().mkpath(dataDir) || !QFileInfo(dataDir).isDir()) {
         qCCritical(lcApp).noquote() << "Cannot create data directory:" << dataDir;
+        m_failure = { StoreFailure::Kind::Permissions, QString(), 0 };
         return false;
     }
 
     m_database = new Database(this);
     const QString path = AppPaths::databasePath();
     qCInfo(lcApp).noquote() << "Opening database at:" << path;
-    if (!m_database->open(path) || !m_database->runMigrations())
+    if (!m_database->open(path) || !m_database->runMigrations()) {
+        m_failure = m_database->failure();
         return false;
+    }
 
     m_accounts = new AccountRepository(m_database, this);
     m_transactions = new TransactionRepository(m_database, this);
@@ -52,7 +55,7 @@ bool AppState::initialize()
     m_recurring = new RecurringRepository(m_database, this);
     m_reconciliations = new ReconciliationRepository(m_database, this);
 
-    m_categoryService = new CategoryService(m_categories, this);
+    m_categoryService = new CategoryService(m_database, m_categories, this);
     m_transactionService
         = new TransactionService(m_database, m_accounts, m_transactions, m_splitLines, this);
     m_accountService = new AccountService(m_database, m_accounts, m_transactions, m_recurring,

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/StoreFailure.h"
+
 #include <QObject>
 #include <QString>
 
@@ -28,6 +30,8 @@ public:
     explicit AppState(QObject* parent = nullptr);
 
     bool initialize();
+    // Why initialize() returned false.
+    const StoreFailure& failure() const { return m_failure; }
 
     Database* database() const { return m_database; }
     AccountRepository* accounts() const { return m_accounts; }
@@ -67,4 +71,5 @@ private:
     ThemeManager* m_themeManager = nullptr;
     MellAccount::Client* m_cloud = nullptr;
     QString m_currentAccountId;
+    StoreFailure m_failure;
 };

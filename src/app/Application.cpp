@@ -1,12 +1,16 @@
 #include "Application.h"
 
+#include "AppLogging.h"
 #include "AppPaths.h"
 #include "AppState.h"
 #include "Environment.h"
+#include "SingleInstance.h"
+#include "data/Database.h"
 #include "ui/mainwindow/MainWindow.h"
 #include "ui/widgets/MessageBoxes.h"
 #include "update/StartupUpdates.h"
 
+#include <QDir>
 #include <QFontDatabase>
 #include <QIcon>
 #include <QLibraryInfo>
@@ -52,8 +56,11 @@ Application::Application(int& argc, char** argv)
 
 Application::~Application()
 {
-    // Windows go before the state they show.
+    // Windows go before the state they show, and the data is closed before
+    // the lock that keeps a second start away from it goes.
     m_mainWindow.reset();
+    delete m_appState;
+    m_appState = nullptr;
 }
 
 QStringList Application::supportedLanguages()
@@ -104,14 +111,71 @@ void Application::installIconAndFont()
     QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/fonts/MaterialIcons-Regular.otf"));
 }
 
+QString Application::databaseErrorText(const StoreFailure& failure, const QString& dataDirectory)
+{
+    QString reason;
+    switch (failure.kind) {
+    case StoreFailure::Kind::NewerSchema:
+        reason = tr("This data was made by a newer version of Mellowind Ledgerine (data version "
+                    "%1). This version understands data up to version %2.")
+                     .arg(failure.version)
+                     .arg(Database::latestVersion());
+        break;
+    case StoreFailure::Kind::MissingTables:
+        reason = tr("Required tables are missing: %1.").arg(failure.detail);
+        break;
+    case StoreFailure::Kind::LibraryMismatch:
+        reason = tr("The SQLite library of Qt's database driver differs from the one this "
+                    "program was built with (driver / program: %1).")
+                     .arg(failure.detail);
+        break;
+    case StoreFailure::Kind::Permissions:
+        reason = failure.detail.isEmpty() ? QString() : failure.detail + QStringLiteral("\n\n");
+        reason += tr("Please check file permissions and try again.");
+        break;
+    case StoreFailure::Kind::Sqlite:
+    case StoreFailure::Kind::None: reason = failure.detail; break;
+    }
+    QString text = tr("Failed to initialize the database.\n\nData directory: %1")
+                       .arg(QDir::toNativeSeparators(dataDirectory));
+    if (!reason.isEmpty())
+        text += QStringLiteral("\n\n") + reason;
+    return text;
+}
+
+void Application::bringToFront()
+{
+    if (!m_mainWindow)
+        return;
+    qCInfo(lcApp) << "Another start asked for the window";
+    m_mainWindow->setWindowState(m_mainWindow->windowState() & ~Qt::WindowMinimized);
+    m_mainWindow->show();
+    m_mainWindow->raise();
+    m_mainWindow->activateWindow();
+}
+
 int Application::run()
 {
+    const QString dataDirectory = AppPaths::dataDirectory();
+    // The lock lives in the directory; one that cannot be made is reported by
+    // the database start below.
+    QDir().mkpath(dataDirectory);
+    m_instance = new SingleInstance(dataDirectory, this);
+    switch (m_instance->claim()) {
+    case SingleInstance::Claim::HandedOver: return 0;
+    case SingleInstance::Claim::Unanswered:
+        MessageBoxes::critical(nullptr, tr("Mellowind Ledgerine"),
+            tr("Mellowind Ledgerine is already running with this data (%1).")
+                .arg(QDir::toNativeSeparators(dataDirectory)));
+        return 1;
+    case SingleInstance::Claim::Primary: break;
+    }
+    connect(m_instance, &SingleInstance::activationRequested, this, &Application::bringToFront);
+
     m_appState = new AppState(this);
     if (!m_appState->initialize()) {
-        MessageBoxes::critical(nullptr, tr("Database Error"),
-            tr("Failed to initialize the database.\n\nData directory: %1\n\nPlease check file "
-               "permissions and try again.")
-                .arg(AppPaths::dataDirectory()));
+        MessageBoxes::critical(
+            nullptr, tr("Database Error"), databaseErrorText(m_appState->failure(), dataDirectory));
         return 1;
     }
 

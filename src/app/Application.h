@@ -6,6 +6,8 @@
 #include <memory>
 
 class AppState;
+class SingleInstance;
+struct StoreFailure;
 class QTranslator;
 class QWidget;
 
@@ -24,10 +26,15 @@ public:
 
     AppState* appState() const { return m_appState; }
 
+    // The "Database Error" text: the general sentence, then the reason.
+    static QString databaseErrorText(const StoreFailure& failure, const QString& dataDirectory);
+
 private:
     void installTranslators();
     void installIconAndFont();
+    void bringToFront();
 
+    SingleInstance* m_instance = nullptr;
     AppState* m_appState = nullptr;
     std::unique_ptr<QWidget> m_mainWindow;
     QTranslator* m_qtTranslator = nullptr;

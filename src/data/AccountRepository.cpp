@@ -62,7 +62,8 @@ QList<Account> AccountRepository::findPending() const
     return select(QStringLiteral("WHERE sync_status = 'pending'"), {});
 }
 
-QHash<QString, qint64> AccountRepository::balances(const QStringList& accountIds) const
+bool AccountRepository::readBalances(
+    const QStringList& accountIds, QHash<QString, qint64>& result) const
 {
     QString sql = QStringLiteral(
         "SELECT a.id, a.starting_balance + COALESCE((SELECT SUM(t.amount) FROM transactions t "
@@ -77,17 +78,50 @@ QHash<QString, qint64> AccountRepository::balances(const QStringList& accountIds
         }
         sql += QStringLiteral(" AND a.id IN (%1)").arg(marks.join(QStringLiteral(", ")));
     }
+    // SQLite turns an integer sum that overflows into a floating-point one;
+    // that is no balance either.
+    QList<std::optional<QPair<QString, qint64>>> rows;
+    if (!selectInto(rows, sql, values, [](const SqlRow& row) {
+            return row.isInteger(1) ? std::optional(qMakePair(row.text(0), row.int64(1)))
+                                    : std::nullopt;
+        }))
+        return false;
+    bool complete = true;
+    for (const auto& row : std::as_const(rows)) {
+        if (row)
+            result.insert(row->first, row->second);
+        else
+            complete = false;
+    }
+    return complete;
+}
+
+QHash<QString, qint64> AccountRepository::balances(const QStringList& accountIds) const
+{
     QHash<QString, qint64> result;
-    const auto rows = selectList<QPair<QString, qint64>>(
-        sql, values, [](const SqlRow& row) { return qMakePair(row.text(0), row.int64(1)); });
-    for (const auto& [id, balance] : rows)
-        result.insert(id, balance);
+    if (readBalances(accountIds, result))
+        return result;
+    // One account's sum can fail alone ("integer overflow" from rows no path of
+    // ours writes): ask for each account by itself so that it hides no other.
+    QStringList ids = accountIds;
+    if (ids.isEmpty()) {
+        for (const Account& account : findAll())
+            ids << account.id;
+    }
+    for (const QString& id : std::as_const(ids)) {
+        if (result.contains(id))
+            continue;
+        if (!readBalances({ id }, result))
+            logFailure("balances", QStringLiteral("no balance for account %1").arg(id));
+    }
     return result;
 }
 
 bool AccountRepository::insert(const Account& a)
 {
     using namespace SqlValue;
+    if (!amountsWithinLimit("insert", { a.startingBalance }))
+        return false;
     return execWrite(
         QStringLiteral("INSERT INTO accounts (id, name, account_type, currency, institution, "
                        "account_number_last4, starting_balance, sort_order, is_shared, version, "
@@ -103,6 +137,8 @@ bool AccountRepository::insert(const Account& a)
 bool AccountRepository::update(const Account& a)
 {
     using namespace SqlValue;
+    if (!amountsWithinLimit("update", { a.startingBalance }))
+        return false;
     return execWrite(
         QStringLiteral("UPDATE accounts SET name=?, account_type=?, currency=?, institution=?, "
                        "account_number_last4=?, starting_balance=?, sort_order=?, is_shared=?, "

@@ -20,7 +20,8 @@ public:
     QList<Account> findPending() const;
     // Live account id -> starting balance plus the sum of its live transactions,
     // the running balance its register ends on, in one query; only the
-    // accounts of `accountIds` when any are given.
+    // accounts of `accountIds` when any are given. An account whose balance
+    // cannot be computed is left out (and logged); the others are still there.
     QHash<QString, qint64> balances(const QStringList& accountIds = {}) const;
 
     bool insert(const Account& account);
@@ -36,4 +37,6 @@ Q_SIGNALS:
 
 private:
     QList<Account> select(const QString& tail, const QVariantList& values) const;
+    // False when the read failed or left out an account it found.
+    bool readBalances(const QStringList& accountIds, QHash<QString, qint64>& result) const;
 };

@@ -3,11 +3,12 @@
 #include "DataLogging.h"
 
 #include <QFile>
+#include <QSet>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 
-#include <optional>
+#include <sqlite3.h>
 #include <utility>
 
 namespace {
@@ -24,6 +25,22 @@ constexpr Migration kMigrations[] = {
     { 3, "payee_index", ":/sql/sql/migrations/003_payee_index.sql" },
     { 4, "balance_index", ":/sql/sql/migrations/004_balance_index.sql" },
 };
+
+// Without any of these every save or every screen of some kind fails; the
+// full-text table is written by the triggers of every transaction write.
+const char* const kRequiredTables[] = { "accounts", "transactions", "categories", "preferences",
+    "split_lines", "recurring_transactions", "reconciliations", "transactions_fts" };
+
+bool isPermissionError(int code)
+{
+    switch (code & 0xff) {
+    case SQLITE_CANTOPEN:
+    case SQLITE_PERM:
+    case SQLITE_READONLY:
+    case SQLITE_AUTH: return true;
+    default: return false;
+    }
+}
 
 void finishStatement(QString& accumulated, QStringList& out)
 {
@@ -56,25 +73,40 @@ Database::~Database()
     QSqlDatabase::removeDatabase(name);
 }
 
+int Database::latestVersion()
+{
+    return std::end(kMigrations)[-1].version;
+}
+
+bool Database::refuse(StoreFailure::Kind kind, const QString& detail, int version)
+{
+    m_failure = { kind, detail, version };
+    return false;
+}
+
+bool Database::refuseSqlite(const QSqlError& error)
+{
+    return refuse(isPermissionError(error.nativeErrorCode().toInt())
+            ? StoreFailure::Kind::Permissions
+            : StoreFailure::Kind::Sqlite,
+        error.databaseText());
+}
+
 bool Database::open(const QString& path)
 {
+    m_failure = {};
     m_db = QSqlDatabase::addDatabase(
         QStringLiteral("QSQLITE"), QLatin1String(QSqlDatabase::defaultConnection));
     m_db.setDatabaseName(path);
     if (!m_db.open()) {
         qCCritical(lcDb).noquote() << "Failed to open database:" << m_db.lastError().text();
-        return false;
+        return refuseSqlite(m_db.lastError());
     }
-    // SQLite opens any file lazily; read the schema once so that a file that is
-    // not a database is refused here instead of failing later.
-    std::optional<QString> probeError;
-    {
-        QSqlQuery probe(m_db);
-        if (!probe.exec(QStringLiteral("SELECT COUNT(*) FROM sqlite_master")))
-            probeError = probe.lastError().text();
-    }
-    if (probeError) {
-        qCCritical(lcDb).noquote() << "Failed to open database:" << *probeError;
+    // SQLite opens any file lazily: reading the schema version refuses a file
+    // that is not a database here instead of failing later. Nothing may be
+    // written (not even the journal mode) before it is known that this build
+    // understands the data.
+    if (!checkSharedLibrary() || !checkSchemaVersion()) {
         m_db.close();
         return false;
     }
@@ -95,7 +127,12 @@ QSqlDatabase Database::database() const
 
 sqlite3* Database::handle() const
 {
-    if (!m_open || !m_db.driver())
+    return m_open ? driverHandle() : nullptr;
+}
+
+sqlite3* Database::driverHandle() const
+{
+    if (!m_db.driver())
         return nullptr;
     const QVariant handle = m_db.driver()->handle();
     if (qstrcmp(handle.typeName(), "sqlite3*") != 0)
@@ -103,8 +140,82 @@ sqlite3* Database::handle() const
     return *static_cast<sqlite3* const*>(handle.constData());
 }
 
+bool Database::checkSharedLibrary()
+{
+    // The repositories read through the driver's connection handle with the
+    // SQLite this program links. That is only sound while the driver uses the
+    // very same library; a Qt with its own SQLite would corrupt memory.
+    QSqlQuery query(m_db);
+    if (!query.exec(QStringLiteral("SELECT sqlite_version(), sqlite_source_id()"))
+        || !query.next()) {
+        qCCritical(lcDb).noquote() << "Failed to open database:" << query.lastError().text();
+        return refuseSqlite(query.lastError());
+    }
+    const QString driverVersion = query.value(0).toString();
+    const QString linkedVersion = QString::fromLatin1(sqlite3_libversion());
+    bool same = driverVersion == linkedVersion
+        && query.value(1).toString() == QLatin1String(sqlite3_sourceid());
+    if (same) {
+        // And the handle must answer our library's calls.
+        sqlite3_stmt* statement = nullptr;
+        sqlite3* handle = driverHandle();
+        same = handle
+            && sqlite3_prepare_v2(handle, "SELECT sqlite_source_id()", -1, &statement, nullptr)
+                == SQLITE_OK
+            && sqlite3_step(statement) == SQLITE_ROW
+            && qstrcmp(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0)),
+                   sqlite3_sourceid())
+                == 0;
+        sqlite3_finalize(statement);
+    }
+    if (same)
+        return true;
+    const QString detail = QStringLiteral("%1 / %2").arg(driverVersion, linkedVersion);
+    qCCritical(lcDb).noquote() << "Qt's SQLite driver and this program use different SQLite "
+                                  "libraries (driver / program):"
+                               << detail;
+    return refuse(StoreFailure::Kind::LibraryMismatch, detail);
+}
+
+bool Database::checkSchemaVersion()
+{
+    QSqlQuery query(m_db);
+    if (!query.exec(QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type = 'table' AND "
+                                   "name = 'schema_version'"))
+        || !query.next()
+        || (query.value(0).toInt() > 0
+            && (!query.exec(QStringLiteral("SELECT MAX(version) FROM schema_version"))
+                || !query.next()))) {
+        qCCritical(lcDb).noquote() << "Failed to open database:" << query.lastError().text();
+        return refuseSqlite(query.lastError());
+    }
+    // A table without schema_version is a new file: version 0.
+    const int version = query.value(0).toInt();
+    if (version <= latestVersion())
+        return true;
+    qCCritical(lcDb).noquote() << "Failed to open database: schema version" << version
+                               << "is newer than" << latestVersion();
+    return refuse(StoreFailure::Kind::NewerSchema, QString(), version);
+}
+
+QStringList Database::missingTables() const
+{
+    QSet<QString> present;
+    QSqlQuery query(m_db);
+    query.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'"));
+    while (query.next())
+        present.insert(query.value(0).toString());
+    QStringList missing;
+    for (const char* table : kRequiredTables) {
+        if (!present.contains(QLatin1String(table)))
+            missing << QLatin1String(table);
+    }
+    return missing;
+}
+
 bool Database::runMigrations()
 {
+    m_failure = {};
     QSqlQuery create(m_db);
     if (!create.exec(
             QStringLiteral("CREATE TABLE IF NOT EXISTS schema_version (  version INTEGER PRIMARY "
@@ -112,7 +223,7 @@ bool Database::runMigrations()
                            "NOT NULL,  applied_at TEXT NOT NULL DEFAULT (datetime('now')))"))) {
         qCCritical(lcDb).noquote()
             << "Failed to create schema_version table:" << create.lastError().text();
-        return false;
+        return refuseSqlite(create.lastError());
     }
 
     int current = 0;
@@ -129,11 +240,17 @@ bool Database::runMigrations()
                 = QStringLiteral("Cannot read migration file: %1").arg(file.fileName());
             qCCritical(lcDb).noquote() << message;
             Q_EMIT migrationError(migration.version, message);
-            return false;
+            return refuse(StoreFailure::Kind::Sqlite, message);
         }
         const QString sql = QString::fromUtf8(file.readAll());
         if (!applyMigration(migration.version, QString::fromLatin1(migration.name), sql))
             return false;
+    }
+    const QStringList missing = missingTables();
+    if (!missing.isEmpty()) {
+        qCCritical(lcDb).noquote()
+            << "Required tables are missing:" << missing.join(QStringLiteral(", "));
+        return refuse(StoreFailure::Kind::MissingTables, missing.join(QStringLiteral(", ")));
     }
     return true;
 }
@@ -147,6 +264,7 @@ bool Database::applyMigration(int version, const QString& name, const QString& s
             const QString error = query.lastError().text();
             qCCritical(lcDb).noquote() << "Migration" << version << "failed:" << error
                                        << "\nStatement:" << statement.left(200);
+            refuseSqlite(query.lastError());
             query = QSqlQuery();
             m_db.rollback();
             Q_EMIT migrationError(version, error);
@@ -160,6 +278,7 @@ bool Database::applyMigration(int version, const QString& name, const QString& s
     record.addBindValue(name);
     if (!record.exec()) {
         const QString error = record.lastError().text();
+        refuseSqlite(record.lastError());
         record = QSqlQuery();
         m_db.rollback();
         Q_EMIT migrationError(version, error);

@@ -1,10 +1,14 @@
 #pragma once
 
+#include "StoreFailure.h"
+
 #include <QList>
 #include <QObject>
 #include <QSqlDatabase>
 #include <QStringList>
 #include <functional>
+
+class QSqlError;
 
 // Owns the process's single SQLite connection and brings its schema up to
 // date from the migration scripts compiled into the resources.
@@ -17,7 +21,10 @@ public:
     explicit Database(QObject* parent = nullptr);
     ~Database() override;
 
+    // Refuses, before writing anything, a file SQLite cannot read, one a newer
+    // version of the program made, and a driver built on another SQLite.
     bool open(const QString& path);
+    // Refuses, after migrating, a database that lacks a table the program needs.
     bool runMigrations();
     bool applyMigration(int version, const QString& name, const QString& sql);
     QSqlDatabase database() const;
@@ -25,6 +32,10 @@ public:
     // skip the Qt driver's per-value work.
     sqlite3* handle() const;
     bool isOpen() const { return m_open; }
+    // Why the last open() or runMigrations() returned false.
+    const StoreFailure& failure() const { return m_failure; }
+    // The newest schema version this build can bring a database to.
+    static int latestVersion();
 
     // Splits a script into statements the driver can run one by one,
     // keeping trigger bodies (BEGIN ... END) whole.
@@ -42,6 +53,13 @@ Q_SIGNALS:
 private:
     friend class TransactionScope;
     void endUnit(bool committed);
+    sqlite3* driverHandle() const;
+    bool refuse(StoreFailure::Kind kind, const QString& detail, int version = 0);
+    bool refuseSqlite(const QSqlError& error);
+    bool checkSharedLibrary();
+    // Refuses data whose schema version is newer than this build's.
+    bool checkSchemaVersion();
+    QStringList missingTables() const;
 
     struct Announcement {
         const QObject* owner;
@@ -52,5 +70,6 @@ private:
     QSqlDatabase m_db;
     bool m_open = false;
     bool m_inUnit = false;
+    StoreFailure m_failure;
     QList<Announcement> m_pending;
 };

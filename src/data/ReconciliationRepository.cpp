@@ -76,6 +76,9 @@ QList<Reconciliation> ReconciliationRepository::findPending() const
 
 bool ReconciliationRepository::insert(const Reconciliation& reconciliation)
 {
+    if (!amountsWithinLimit(
+            "insert", { reconciliation.statementBalance, reconciliation.reconciledBalance }))
+        return false;
     Reconciliation r = reconciliation;
     const QDateTime now = Clock::nowUtc();
     if (!r.createdAt.isValid())
@@ -93,6 +96,8 @@ bool ReconciliationRepository::insert(const Reconciliation& reconciliation)
 
 bool ReconciliationRepository::update(const Reconciliation& r)
 {
+    if (!amountsWithinLimit("update", { r.statementBalance, r.reconciledBalance }))
+        return false;
     return execWrite(
         QStringLiteral("UPDATE reconciliations SET account_id=?, statement_date=?, "
                        "statement_balance=?, reconciled_balance=?, completed_at=?, version=?, "
@@ -109,8 +114,8 @@ int ReconciliationRepository::softDeleteByAccount(const QString& accountId)
 
 int ReconciliationRepository::restoreByAccount(const QString& accountId, const QString& since)
 {
-    return restoreByAccountIn(
-        "reconciliations", accountId, since, deferred({}, [this] { Q_EMIT reconciliationsChanged(); }));
+    return restoreByAccountIn("reconciliations", accountId, since,
+        deferred({}, [this] { Q_EMIT reconciliationsChanged(); }));
 }
 
 bool ReconciliationRepository::markSynced(const QString& id, const QString& serverId)
@@ -120,5 +125,6 @@ bool ReconciliationRepository::markSynced(const QString& id, const QString& serv
 
 int ReconciliationRepository::markAllPendingForResync()
 {
-    return markAllPendingIn("reconciliations", deferred({}, [this] { Q_EMIT reconciliationsChanged(); }));
+    return markAllPendingIn(
+        "reconciliations", deferred({}, [this] { Q_EMIT reconciliationsChanged(); }));
 }

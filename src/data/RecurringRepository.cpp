@@ -101,6 +101,8 @@ void RecurringRepository::warnIfBrokenNextDueDate(
 bool RecurringRepository::insert(const RecurringTransaction& r)
 {
     using namespace SqlValue;
+    if (!amountsWithinLimit("insert", { r.amount }))
+        return false;
     warnIfBrokenNextDueDate(r, "insert");
     return execWrite(
         QStringLiteral("INSERT INTO recurring_transactions (id, account_id, payee, memo, amount, "
@@ -115,6 +117,8 @@ bool RecurringRepository::insert(const RecurringTransaction& r)
 
 bool RecurringRepository::update(const RecurringTransaction& r)
 {
+    if (!amountsWithinLimit("update", { r.amount }))
+        return false;
     warnIfBrokenNextDueDate(r, "update");
     return execWrite(
         QStringLiteral("UPDATE recurring_transactions SET payee=?, memo=?, amount=?, "
@@ -127,8 +131,8 @@ bool RecurringRepository::update(const RecurringTransaction& r)
 
 bool RecurringRepository::softDelete(const QString& id)
 {
-    return softDeleteIn(
-        "recurring_transactions", id, deferred({}, [this] { Q_EMIT recurringChanged(); }), OnFailure::Silent);
+    return softDeleteIn("recurring_transactions", id,
+        deferred({}, [this] { Q_EMIT recurringChanged(); }), OnFailure::Silent);
 }
 
 int RecurringRepository::softDeleteByAccount(const QString& accountId)
@@ -139,8 +143,8 @@ int RecurringRepository::softDeleteByAccount(const QString& accountId)
 
 int RecurringRepository::restoreByAccount(const QString& accountId, const QString& since)
 {
-    return restoreByAccountIn(
-        "recurring_transactions", accountId, since, deferred({}, [this] { Q_EMIT recurringChanged(); }));
+    return restoreByAccountIn("recurring_transactions", accountId, since,
+        deferred({}, [this] { Q_EMIT recurringChanged(); }));
 }
 
 bool RecurringRepository::markSynced(const QString& id, const QString& serverId)
@@ -150,5 +154,6 @@ bool RecurringRepository::markSynced(const QString& id, const QString& serverId)
 
 int RecurringRepository::markAllPendingForResync()
 {
-    return markAllPendingIn("recurring_transactions", deferred({}, [this] { Q_EMIT recurringChanged(); }));
+    return markAllPendingIn(
+        "recurring_transactions", deferred({}, [this] { Q_EMIT recurringChanged(); }));
 }

@@ -3,6 +3,7 @@
 #include "Clock.h"
 #include "DataLogging.h"
 #include "Database.h"
+#include "Money.h"
 
 #include <QSqlError>
 
@@ -39,6 +40,27 @@ void Repository::logFailure(const char* operation, const QString& error) const
     qCWarning(lcDb).noquote() << QStringLiteral("%1::%2 failed:")
                                      .arg(QLatin1String(m_className), QLatin1String(operation))
                               << error;
+}
+
+void Repository::logReadFailure(const QString& error) const
+{
+    qCWarning(lcDb).noquote() << QStringLiteral("%1 read failed:").arg(QLatin1String(m_className))
+                              << error;
+}
+
+bool Repository::amountsWithinLimit(
+    const char* operation, std::initializer_list<qint64> amounts) const
+{
+    for (const qint64 amount : amounts) {
+        if (!Money::isWithinLimit(amount)) {
+            logFailure(operation,
+                QStringLiteral("amount %1 is beyond the limit of %2")
+                    .arg(amount)
+                    .arg(Money::kMaxAmount));
+            return false;
+        }
+    }
+    return true;
 }
 
 bool Repository::exec(QSqlQuery& query, const char* operation) const

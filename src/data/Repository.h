@@ -6,6 +6,7 @@
 #include <QSqlQuery>
 #include <QVariantList>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <type_traits>
@@ -32,6 +33,11 @@ protected:
     // Rows changed by a write, 0 (logged) when it fails.
     int execCount(const QString& sql, const QVariantList& values, const char* operation) const;
     void logFailure(const char* operation, const QString& error) const;
+    void logReadFailure(const QString& error) const;
+    // Refuses, with the warning line of `operation`, a record holding an amount
+    // beyond Money::kMaxAmount: whatever path it came by, it must not reach the
+    // store, where sums of such amounts overflow.
+    bool amountsWithinLimit(const char* operation, std::initializer_list<qint64> amounts) const;
 
     // A write whose success others must hear about: `changed` runs only after
     // the statement succeeded (for counts, only when it changed a row).
@@ -41,7 +47,7 @@ protected:
         const std::function<void()>& changed) const;
 
     // Reads map rows with a function of `const SqlRow&`; a failing read yields
-    // an empty list or no value and logs nothing.
+    // an empty list or no value and logs SQLite's reason.
     template <typename T, typename Mapper>
     QList<T> selectList(const QString& sql, const QVariantList& values, Mapper map) const
     {
@@ -68,16 +74,24 @@ protected:
         if (!statement.failed())
             return true;
         rows.resize(before);
+        logReadFailure(statement.errorText());
         return false;
     }
 
+    // `failed`, when given, tells a read that failed from one that found nothing.
     template <typename T, typename Mapper>
-    std::optional<T> selectOne(const QString& sql, const QVariantList& values, Mapper map) const
+    std::optional<T> selectOne(
+        const QString& sql, const QVariantList& values, Mapper map, bool* failed = nullptr) const
     {
         SqlStatement statement(m_db, sql, values);
-        if (!statement.next())
-            return std::nullopt;
-        return map(statement.row());
+        std::optional<T> found;
+        if (statement.next())
+            found = map(statement.row());
+        else if (statement.failed())
+            logReadFailure(statement.errorText());
+        if (failed)
+            *failed = statement.failed();
+        return found;
     }
 
     // The statements every synchronised table shares; `table` is always one of

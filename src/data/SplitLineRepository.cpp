@@ -35,6 +35,8 @@ QList<SplitLine> SplitLineRepository::findByTransaction(const QString& transacti
 bool SplitLineRepository::insert(const SplitLine& line)
 {
     using namespace SqlValue;
+    if (!amountsWithinLimit("insert", { line.amount }))
+        return false;
     return execWrite(QStringLiteral("INSERT INTO split_lines (id, transaction_id, category_id, "
                                     "amount, memo, created_at, updated_at) VALUES (?, ?, ?, ?, ?, "
                                     "?, ?)"),

@@ -15,6 +15,11 @@ bool SqlRow::isText(int column) const
     return sqlite3_column_type(m_statement, column) == SQLITE_TEXT;
 }
 
+bool SqlRow::isInteger(int column) const
+{
+    return sqlite3_column_type(m_statement, column) == SQLITE_INTEGER;
+}
+
 QVariant SqlRow::value(int column) const
 {
     switch (sqlite3_column_type(m_statement, column)) {

@@ -23,6 +23,7 @@ public:
 
     bool isNull(int column) const;
     bool isText(int column) const;
+    bool isInteger(int column) const;
     // The bytes of a text value, valid until the statement moves on; empty for
     // any other type.
     QByteArrayView utf8(int column) const;

@@ -27,9 +27,14 @@ SqlStatement::SqlStatement(const Database* db, const QString& sql, const QVarian
 {
     sqlite3* handle = db->handle();
     const QByteArray utf8 = sql.toUtf8();
-    if (!handle
-        || sqlite3_prepare_v2(handle, utf8.constData(), int(utf8.size()), &m_statement, nullptr)
-            != SQLITE_OK) {
+    if (!handle) {
+        m_failed = true;
+        m_error = QStringLiteral("database not open");
+        return;
+    }
+    if (sqlite3_prepare_v2(handle, utf8.constData(), int(utf8.size()), &m_statement, nullptr)
+        != SQLITE_OK) {
+        m_error = QString::fromUtf8(sqlite3_errmsg(handle));
         sqlite3_finalize(m_statement);
         m_statement = nullptr;
         m_failed = true;
@@ -58,6 +63,7 @@ SqlStatement::SqlStatement(const Database* db, const QString& sql, const QVarian
             }
         }
         if (rc != SQLITE_OK) {
+            m_error = QString::fromUtf8(sqlite3_errstr(rc));
             sqlite3_finalize(m_statement);
             m_statement = nullptr;
             m_failed = true;
@@ -80,6 +86,8 @@ bool SqlStatement::next()
     if (rc == SQLITE_ROW)
         return true;
     m_failed = rc != SQLITE_DONE;
+    if (m_failed)
+        m_error = QString::fromUtf8(sqlite3_errmsg(sqlite3_db_handle(m_statement)));
     // Let go of the read snapshot at once rather than when the object dies.
     sqlite3_reset(m_statement);
     return false;

@@ -21,9 +21,12 @@ public:
     bool next();
     // An error (not the end of the rows) stopped the reading.
     bool failed() const { return m_failed; }
+    // SQLite's reason for the failure.
+    QString errorText() const { return m_error; }
     SqlRow row() const { return SqlRow(m_statement); }
 
 private:
     sqlite3_stmt* m_statement = nullptr;
     bool m_failed = false;
+    QString m_error;
 };

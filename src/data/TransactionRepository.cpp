@@ -7,6 +7,7 @@
 #include "SyncColumns.h"
 #include "TextPool.h"
 
+#include <QtNumeric>
 #include <memory>
 
 namespace {
@@ -95,34 +96,42 @@ QList<Transaction> TransactionRepository::findByAccount(const QString& accountId
         { accountId }, transactionMapper());
 }
 
-QHash<QString, QString> TransactionRepository::categoryDisplayNames() const
+std::optional<QHash<QString, QString>> TransactionRepository::categoryDisplayNames() const
 {
     QHash<QString, QString> names;
-    for (const auto& [id, name] : selectList<std::pair<QString, QString>>(kCategoryNames, {},
-             [](const SqlRow& row) { return std::pair(row.text(0), row.text(1)); }))
+    QList<std::pair<QString, QString>> rows;
+    if (!selectInto(rows, kCategoryNames, {},
+            [](const SqlRow& row) { return std::pair(row.text(0), row.text(1)); }))
+        return std::nullopt;
+    for (const auto& [id, name] : std::as_const(rows))
         names.insert(id, name);
     return names;
 }
 
-QList<TransactionRow> TransactionRepository::findRegisterRows(const QString& accountId) const
+QList<TransactionRow> TransactionRepository::findRegisterRows(
+    const QString& accountId, bool* ok) const
 {
-    const qint64 startingBalance
+    if (ok)
+        *ok = false;
+    const auto firstNumber = [](const SqlRow& row) { return row.int64(0); };
+    bool failed = false;
+    const std::optional<qint64> account
         = selectOne<qint64>(QStringLiteral("SELECT starting_balance FROM accounts WHERE id = ?"),
-            { accountId }, [](const SqlRow& row) {
-                return row.int64(0);
-            }).value_or(0);
+            { accountId }, firstNumber, &failed);
+    const qint64 startingBalance = account.value_or(0);
+    const auto categoryNames = failed ? std::nullopt : categoryDisplayNames();
+    if (!categoryNames)
+        return {};
 
     // The opening row goes in first: putting it in front of a large list
     // afterwards would move every row.
     // Room for every row up front (deleted ones included, an index-only
     // count): growing a list of 100,000 rows step by step copies it repeatedly.
-    const qint64 capacity = selectOne<qint64>(
+    const std::optional<qint64> count = selectOne<qint64>(
         QStringLiteral("SELECT COUNT(*) FROM transactions WHERE account_id = ?"), { accountId },
-        [](const SqlRow& row) {
-            return row.int64(0);
-        }).value_or(0);
+        firstNumber);
     QList<TransactionRow> rows;
-    rows.reserve(capacity + 1);
+    rows.reserve(count.value_or(0) + 1);
     if (startingBalance != 0) {
         TransactionRow opening;
         opening.payee = QStringLiteral("Opening Balance");
@@ -132,8 +141,7 @@ QList<TransactionRow> TransactionRepository::findRegisterRows(const QString& acc
         rows.append(opening);
     }
     const qsizetype first = rows.size();
-    const QHash<QString, QString> categoryNames = categoryDisplayNames();
-    const auto mapRow = rowMapper(categoryNames);
+    const auto mapRow = rowMapper(*categoryNames);
     const QString select
         = QStringLiteral("SELECT %1 FROM transactions t WHERE t.account_id = ? AND t.deleted_at "
                          "IS NULL")
@@ -142,29 +150,38 @@ QList<TransactionRow> TransactionRepository::findRegisterRows(const QString& acc
     // Read in insertion order (the account index walks it without sorting),
     // so entries of the same second stay in the order they were made.
     RowOrder order({ 2, 17 });
-    selectInto(rows, select + QStringLiteral(" ORDER BY t.rowid"), { accountId },
+    bool read = selectInto(rows, select + QStringLiteral(" ORDER BY t.rowid"), { accountId },
         [&](const SqlRow& row, TransactionRow& out) {
             order.add(row);
             mapRow(row, out);
         });
-    if (order.isUsable()) {
+    // After a failure the order still holds the keys of the rows read before it.
+    if (read && order.isUsable()) {
         applyPermutation(rows, order.permutation(), first);
-    } else {
+    } else if (read) {
         rows.resize(first);
-        selectInto(rows,
+        read = selectInto(rows,
             select + QStringLiteral(" ORDER BY t.date ASC, t.created_at ASC, t.rowid ASC"),
             { accountId }, mapRow);
     }
+    if (!read)
+        return {};
 
     qint64 balance = 0;
     for (TransactionRow& row : rows) {
-        balance += row.amount;
+        // Only amounts no path of ours stores can get here.
+        if (qAddOverflow(balance, row.amount, &balance)) {
+            logReadFailure(QStringLiteral("running balance overflows"));
+            return {};
+        }
         row.runningBalance = balance;
     }
     if (first > 0) {
         // The rows are oldest first, so the first one carries the earliest live date.
         rows.first().date = rows.size() > first ? rows.at(first).date : Clock::today();
     }
+    if (ok)
+        *ok = true;
     return rows;
 }
 
@@ -285,13 +302,17 @@ QList<TransactionRow> TransactionRepository::search(
         values << flag(*filter.cleared);
     }
     sql += kOrderNewestFirst + QStringLiteral(" LIMIT 200");
-    const QHash<QString, QString> categoryNames = categoryDisplayNames();
-    return selectList<TransactionRow>(sql, values, rowMapper(categoryNames));
+    const auto categoryNames = categoryDisplayNames();
+    if (!categoryNames)
+        return {};
+    return selectList<TransactionRow>(sql, values, rowMapper(*categoryNames));
 }
 
 bool TransactionRepository::insert(const Transaction& t)
 {
     using namespace SqlValue;
+    if (!amountsWithinLimit("insert", { t.amount }))
+        return false;
     const QString accountId = t.accountId;
     return execWrite(
         QStringLiteral("INSERT INTO transactions (id, account_id, date, payee, memo, amount, "
@@ -308,6 +329,8 @@ bool TransactionRepository::insert(const Transaction& t)
 bool TransactionRepository::update(const Transaction& t)
 {
     using namespace SqlValue;
+    if (!amountsWithinLimit("update", { t.amount }))
+        return false;
     const QString accountId = t.accountId;
     return execWrite(
         QStringLiteral("UPDATE transactions SET date=?, payee=?, memo=?, amount=?, category_id=?, "

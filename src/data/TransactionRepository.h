@@ -17,8 +17,10 @@ public:
 
     QList<Transaction> findByAccount(const QString& accountId) const;
     // Oldest first, with running balances; led by an "Opening Balance" row when
-    // the account has a non-zero starting balance.
-    QList<TransactionRow> findRegisterRows(const QString& accountId) const;
+    // the account has a non-zero starting balance. A read that fails, even
+    // partway, gives no rows at all (and `ok` false): some rows would show
+    // wrong balances.
+    QList<TransactionRow> findRegisterRows(const QString& accountId, bool* ok = nullptr) const;
     QList<Transaction> findUnreconciled(const QString& accountId) const;
     std::optional<Transaction> findById(const QString& id) const;
     // Whether the account holds any live transaction.
@@ -46,6 +48,7 @@ Q_SIGNALS:
     void transactionsChanged(const QString& accountId);
 
 private:
-    // Category id to the name the register shows for it, deleted categories included.
-    QHash<QString, QString> categoryDisplayNames() const;
+    // Category id to the name the register shows for it, deleted categories
+    // included; nothing when the read fails.
+    std::optional<QHash<QString, QString>> categoryDisplayNames() const;
 };

@@ -4,6 +4,7 @@
 #include "data/CategoryRepository.h"
 #include "data/Clock.h"
 #include "data/Ids.h"
+#include "data/TransactionScope.h"
 
 namespace {
 
@@ -88,8 +89,9 @@ constexpr DefaultCategory kDefaults[] = {
 
 } // namespace
 
-CategoryService::CategoryService(CategoryRepository* categories, QObject* parent)
+CategoryService::CategoryService(Database* db, CategoryRepository* categories, QObject* parent)
     : QObject(parent)
+    , m_db(db)
     , m_categories(categories)
 {
 }
@@ -98,23 +100,29 @@ void CategoryService::ensureDefaults()
 {
     if (m_categories->count() != 0)
         return;
-    seedDefaults();
+    TransactionScope scope(m_db);
+    if (seedDefaults())
+        scope.commit();
 }
 
-void CategoryService::seedDefaults()
+bool CategoryService::seedDefaults()
 {
     m_idByName.clear();
     m_nameById.clear();
+    bool ok = true;
     for (const DefaultCategory& entry : kDefaults) {
         const QString parentId = entry.parent ? m_idByName.value(tr(entry.parent)) : QString();
-        createDefault(tr(entry.name), QLatin1String(entry.type), parentId,
+        ok = createDefault(tr(entry.name), QLatin1String(entry.type), parentId,
             entry.taxCategory != nullptr, QLatin1String(entry.taxCategory));
+        if (!ok)
+            break;
     }
     m_idByName.clear();
     m_nameById.clear();
+    return ok;
 }
 
-void CategoryService::createDefault(const QString& name, const QString& typeText,
+bool CategoryService::createDefault(const QString& name, const QString& typeText,
     const QString& parentId, bool taxRelevant, const QString& taxCategory)
 {
     const QString parentName = m_nameById.value(parentId);
@@ -133,14 +141,11 @@ void CategoryService::createDefault(const QString& name, const QString& typeText
     category.createdAt = category.updatedAt = Clock::nowUtc();
     // The ids are fixed, so after the user deleted every category the defaults
     // are still there, only deleted: bring those back instead of failing to
-    // insert them again. A failed write is logged by the repository; its id
-    // stays in the maps so that its sub-categories still name it as their parent.
+    // insert them again. A failed write is logged by the repository.
     const auto existing = m_categories->findById(id);
-    if (existing && existing->deletedAt)
-        m_categories->restore(id);
-    else
-        m_categories->insert(category);
-
+    const bool stored = existing && existing->deletedAt ? m_categories->restore(id)
+                                                        : m_categories->insert(category);
     m_idByName.insert(name, id);
     m_nameById.insert(id, name);
+    return stored;
 }

@@ -1,4 +1,5 @@
 #include "app/AppState.h"
+#include "app/SingleInstance.h"
 #include "data/AccountRepository.h"
 #include "data/CategoryRepository.h"
 #include "data/Database.h"
@@ -12,11 +13,46 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocalSocket>
+#include <QLockFile>
 #include <QProcess>
 #include <QSignalSpy>
+#include <QSqlQuery>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+
+namespace {
+
+// The program on `dataDir`, its settings under `scratch`, boxes answered on stderr.
+void startProgram(
+    QProcess& process, const QString& dataDir, const QTemporaryDir& scratch, bool verbose = false)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("LEDGERINE_DATA_DIR", dataDir);
+    env.insert("LEDGERINE_TEST_DISMISS_BOXES", "1");
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("XDG_CONFIG_HOME", scratch.filePath("config"));
+    if (verbose)
+        env.insert("LEDGERINE_VERBOSE", "1");
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(LEDGERINE_EXECUTABLE), {});
+}
+
+// True once a program answers on the socket of `dataDir`.
+bool listening(const QString& dataDir)
+{
+    for (int attempt = 0; attempt < 300; ++attempt) {
+        QLocalSocket socket;
+        socket.connectToServer(SingleInstance::serverName(dataDir));
+        if (socket.waitForConnected(100))
+            return true;
+        QTest::qWait(100);
+    }
+    return false;
+}
+
+} // namespace
 
 class TestStartup : public QObject {
     Q_OBJECT
@@ -28,6 +64,8 @@ private Q_SLOTS:
     void currentAccountIsRememberedQuietly();
     void unusableDataDirectoryEndsWithExitCodeOne_data();
     void unusableDataDirectoryEndsWithExitCodeOne();
+    void oneProgramPerDataDirectory();
+    void heldLockWithoutAnswerEndsWithExitCodeOne();
 
 private:
     QTemporaryDir m_tmp;
@@ -92,44 +130,67 @@ void TestStartup::unusableDataDirectoryEndsWithExitCodeOne_data()
 {
     QTest::addColumn<QString>("dataDir"); // under the temporary directory
     QTest::addColumn<QString>("blocker"); // a file there that must stay as it is
+    // Statements that make the blocker a database; none for a text file.
+    QTest::addColumn<QStringList>("statements");
+    QTest::addColumn<QString>("reason"); // under the general sentence
+    const QString permissions = "Please check file permissions and try again.";
     QTest::newRow("data directory is a file") << "blocker"
-                                              << "blocker";
+                                              << "blocker" << QStringList() << permissions;
     QTest::newRow("parent is a file") << "blocker/inside"
-                                      << "blocker";
-    QTest::newRow("database is not sqlite") << "data"
-                                            << "data/ledgerine.db";
+                                      << "blocker" << QStringList() << permissions;
+    QTest::newRow("database is not sqlite")
+        << "data"
+        << "data/ledgerine.db" << QStringList() << "file is not a database";
+    QTest::newRow("newer schema")
+        << "data"
+        << "data/ledgerine.db"
+        << QStringList { QString("INSERT INTO schema_version (version, name) VALUES (%1, 'next')")
+                             .arg(Database::latestVersion() + 1) }
+        << QString("This data was made by a newer version of Mellowind Ledgerine (data version "
+                   "%1). This version understands data up to version %2.")
+               .arg(Database::latestVersion() + 1)
+               .arg(Database::latestVersion());
+    QTest::newRow("missing table")
+        << "data"
+        << "data/ledgerine.db" << QStringList { "DROP TABLE reconciliations" }
+        << "Required tables are missing: reconciliations.";
 }
 
 void TestStartup::unusableDataDirectoryEndsWithExitCodeOne()
 {
     QFETCH(QString, dataDir);
     QFETCH(QString, blocker);
+    QFETCH(QStringList, statements);
+    QFETCH(QString, reason);
     QTemporaryDir tmp;
     dataDir = tmp.filePath(dataDir);
     blocker = tmp.filePath(blocker);
-    const QByteArray original = QByteArray("just some text, not a database\n").repeated(200);
     QVERIFY(QDir().mkpath(QFileInfo(blocker).path()));
     QFile file(blocker);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(original) == original.size());
+    if (statements.isEmpty()) {
+        const QByteArray text = QByteArray("just some text, not a database\n").repeated(200);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
+        file.close();
+    } else {
+        Database db;
+        QVERIFY(db.open(blocker) && db.runMigrations());
+        for (const QString& sql : statements)
+            QVERIFY(QSqlQuery(db.database()).exec(sql));
+    }
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray original = file.readAll();
     file.close();
 
     QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("LEDGERINE_DATA_DIR", dataDir);
-    env.insert("LEDGERINE_TEST_DISMISS_BOXES", "1");
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    env.insert("XDG_CONFIG_HOME", tmp.filePath("config"));
-    process.setProcessEnvironment(env);
-    process.start(QStringLiteral(LEDGERINE_EXECUTABLE), {});
+    startProgram(process, dataDir, tmp);
     QVERIFY(process.waitForFinished(60000));
     const QString errors = QString::fromLocal8Bit(process.readAllStandardError());
     QCOMPARE(process.exitStatus(), QProcess::NormalExit);
     QCOMPARE(process.exitCode(), 1);
     QVERIFY2(errors.contains(QLatin1String("Database Error"))
             && errors.contains(
-                QStringLiteral("Failed to initialize the database.\n\nData directory: %1\n\n"
-                               "Please check file permissions and try again.")
-                    .arg(dataDir)),
+                QStringLiteral("Failed to initialize the database.\n\nData directory: %1\n\n%2")
+                    .arg(dataDir, reason)),
         qPrintable(errors));
 
     QVERIFY(file.open(QIODevice::ReadOnly));
@@ -137,6 +198,64 @@ void TestStartup::unusableDataDirectoryEndsWithExitCodeOne()
     // Nothing is left beside a file that is not a database.
     QCOMPARE(QDir(QFileInfo(blocker).path()).entryList(QDir::Files),
         QStringList { QFileInfo(blocker).fileName() });
+}
+
+void TestStartup::oneProgramPerDataDirectory()
+{
+    QTemporaryDir tmp;
+    const QString dataDir = tmp.filePath("data");
+    QProcess first;
+    startProgram(first, dataDir, tmp, true);
+    QVERIFY(listening(dataDir));
+
+    // A second start hands over to the first and leaves.
+    QProcess second;
+    startProgram(second, dataDir, tmp);
+    QVERIFY(second.waitForFinished(30000));
+    QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(second.exitCode(), 0);
+    QString log;
+    QTRY_VERIFY_WITH_TIMEOUT((log += QString::fromLocal8Bit(first.readAllStandardError()))
+                                 .contains("Another start asked for the window"),
+        10000);
+    QCOMPARE(first.state(), QProcess::Running);
+
+    // Killed outright, the first leaves its lock behind; the next start takes it over.
+    first.kill();
+    QVERIFY(first.waitForFinished(10000));
+    QVERIFY(QFile::exists(SingleInstance::lockFilePath(dataDir)));
+    QProcess third;
+    startProgram(third, dataDir, tmp);
+    QVERIFY(listening(dataDir));
+    QCOMPARE(third.state(), QProcess::Running);
+    QProcess fourth;
+    startProgram(fourth, dataDir, tmp);
+    QVERIFY(fourth.waitForFinished(30000));
+    QCOMPARE(fourth.exitCode(), 0);
+    QCOMPARE(third.state(), QProcess::Running);
+    third.kill();
+    QVERIFY(third.waitForFinished(10000));
+}
+
+void TestStartup::heldLockWithoutAnswerEndsWithExitCodeOne()
+{
+    QTemporaryDir tmp;
+    const QString dataDir = tmp.filePath("data");
+    QVERIFY(QDir().mkpath(dataDir));
+    // Held by a live process that never answers: this test.
+    QLockFile lock(SingleInstance::lockFilePath(dataDir));
+    QVERIFY(lock.tryLock(0));
+
+    QProcess process;
+    startProgram(process, dataDir, tmp);
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitCode(), 1);
+    const QString errors = QString::fromLocal8Bit(process.readAllStandardError());
+    QVERIFY2(
+        errors.contains(
+            QString("Mellowind Ledgerine is already running with this data (%1).").arg(dataDir)),
+        qPrintable(errors));
+    QVERIFY(!QFile::exists(dataDir + "/ledgerine.db"));
 }
 
 QTEST_MAIN(TestStartup)

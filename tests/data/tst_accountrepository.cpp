@@ -45,7 +45,7 @@ private Q_SLOTS:
 void TestAccountRepository::roundTripAndOrdering()
 {
     Accounts s;
-    Account savings = Records::account("Savings", -9'000'000'000'123LL);
+    Account savings = Records::account("Savings", -9'999'999'999LL);
     savings.sortOrder = 1;
     savings.type = AccountType::Savings;
     savings.currency = Currency::JPY;
@@ -64,7 +64,7 @@ void TestAccountRepository::roundTripAndOrdering()
     QCOMPARE(stored->currency, Currency::JPY);
     QCOMPARE(QStringList({ stored->institution, stored->accountNumberLast4, stored->serverId }),
         QStringList({ "Credit Union", "0042", "srv-1" }));
-    QCOMPARE(stored->startingBalance, -9'000'000'000'123LL);
+    QCOMPARE(stored->startingBalance, -9'999'999'999LL);
     QCOMPARE(stored->syncStatus, SyncStatus::Conflict);
     QCOMPARE(s.test.scalar("SELECT created_at FROM accounts WHERE name = 'Savings'").toString(),
         "2026-03-14T09:26:53Z");

@@ -1,4 +1,6 @@
+#include "Records.h"
 #include "TestDatabase.h"
+#include "data/AccountRepository.h"
 #include "data/Database.h"
 
 #include <QFile>
@@ -14,6 +16,25 @@ QString resourceText(const QString& path)
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A migrated database at `path`, changed by `statements` and closed again.
+bool prepare(const QString& path, const QStringList& statements)
+{
+    Database db;
+    if (!db.open(path) || !db.runMigrations())
+        return false;
+    for (const QString& sql : statements) {
+        if (!QSqlQuery(db.database()).exec(sql))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 class TestDatabaseMigrations : public QObject {
@@ -24,6 +45,7 @@ private Q_SLOTS:
     void versionOneFileGetsTheLaterMigrations();
     void failingStatementLeavesNothing();
     void notADatabaseIsRefusedAndUntouched();
+    void schemaThisBuildDoesNotKnowIsRefused();
     void splitStatements();
 };
 
@@ -138,9 +160,56 @@ void TestDatabaseMigrations::notADatabaseIsRefusedAndUntouched()
         Database db;
         QTest::ignoreMessage(QtCriticalMsg, QRegularExpression("^Failed to open database:"));
         QVERIFY(!db.open(path));
+        QCOMPARE(db.failure().kind, StoreFailure::Kind::Sqlite);
+        QCOMPARE(db.failure().detail, "file is not a database");
     }
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), content);
+}
+
+void TestDatabaseMigrations::schemaThisBuildDoesNotKnowIsRefused()
+{
+    QTemporaryDir dir;
+    const int newer = Database::latestVersion() + 1;
+    const QString path = dir.filePath("newer.db");
+    // In rollback-journal mode, as another program might leave it: even the
+    // switch to WAL would be a write.
+    QVERIFY(prepare(path,
+        { "PRAGMA journal_mode=DELETE",
+            QString("INSERT INTO schema_version (version, name) VALUES (%1, 'future')")
+                .arg(newer) }));
+    const QByteArray before = fileBytes(path);
+    {
+        Database db;
+        QTest::ignoreMessage(QtCriticalMsg,
+            QRegularExpression(
+                QString("schema version %1 is newer than %2").arg(newer).arg(newer - 1)));
+        QVERIFY(!db.open(path));
+        QCOMPARE(db.failure().kind, StoreFailure::Kind::NewerSchema);
+        QCOMPARE(db.failure().version, newer);
+    }
+    QCOMPARE(fileBytes(path), before);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList { "newer.db" });
+
+    // Columns a later version added to a known table are left alone.
+    const QString extra = dir.filePath("extra.db");
+    QVERIFY(prepare(extra, { "ALTER TABLE accounts ADD COLUMN colour TEXT DEFAULT 'teal'" }));
+    {
+        Database db;
+        QVERIFY(db.open(extra) && db.runMigrations());
+        QVERIFY(AccountRepository(&db).insert(Records::account("A")));
+        QCOMPARE(queryColumn(db.database(), "SELECT colour FROM accounts"), QStringList { "teal" });
+    }
+
+    const QString dropped = dir.filePath("dropped.db");
+    QVERIFY(prepare(dropped, { "DROP TABLE split_lines" }));
+    Database db;
+    QTest::ignoreMessage(
+        QtCriticalMsg, QRegularExpression("^Required tables are missing: split_lines$"));
+    QVERIFY(db.open(dropped));
+    QVERIFY(!db.runMigrations());
+    QCOMPARE(db.failure().kind, StoreFailure::Kind::MissingTables);
+    QCOMPARE(db.failure().detail, "split_lines");
 }
 
 void TestDatabaseMigrations::splitStatements()

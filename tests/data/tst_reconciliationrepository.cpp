@@ -66,13 +66,13 @@ void TestReconciliationRepository::insertFillsInvalidTimesAndUpdateMayMove()
 
     // An update may move it to another account; created_at is never rewritten.
     stored->accountId = s.b.id;
-    stored->reconciledBalance = -9'000'000'000'000LL;
+    stored->reconciledBalance = -9'999'999'999LL;
     stored->createdAt = kNow.addYears(-1);
     stored->syncStatus = SyncStatus::Conflict;
     QVERIFY(s.repo.update(*stored));
     QCOMPARE(s.changed.count(), 3);
     stored = s.repo.findById(noCreated.id);
-    QCOMPARE(stored->reconciledBalance, -9'000'000'000'000LL);
+    QCOMPARE(stored->reconciledBalance, -9'999'999'999LL);
     QCOMPARE(stored->createdAt, kNow);
     QCOMPARE(stored->syncStatus, SyncStatus::Conflict);
     QVERIFY(s.repo.findByAccount(s.a.id).isEmpty());

@@ -2,6 +2,8 @@
 
 #include "data/AccountRepository.h"
 
+#include <QtNumeric>
+
 AccountBalances::AccountBalances(AccountRepository* accounts)
     : m_accounts(accounts)
 {
@@ -24,15 +26,15 @@ QHash<QString, qint64> AccountBalances::of(const QList<Account>& accounts)
 
     QHash<QString, qint64> balances;
     QHash<QString, qint64> kept;
+    m_unavailable.clear();
     for (const Account& account : accounts) {
-        // An account the store did not answer for shows its starting balance
-        // and is asked again next time.
         const auto sum = m_sums.constFind(account.id);
-        if (sum == m_sums.constEnd()) {
-            balances.insert(account.id, account.startingBalance);
+        qint64 balance = 0;
+        if (sum == m_sums.constEnd() || qAddOverflow(account.startingBalance, *sum, &balance)) {
+            m_unavailable.insert(account.id);
             continue;
         }
-        balances.insert(account.id, account.startingBalance + *sum);
+        balances.insert(account.id, balance);
         kept.insert(account.id, *sum);
     }
     // Accounts no longer listed are dropped, so one that comes back is read anew.

@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <QList>
+#include <QSet>
 
 class AccountRepository;
 
@@ -17,8 +18,12 @@ public:
     explicit AccountBalances(AccountRepository* accounts);
 
     // The balance of every account given, read from the store (in one query)
-    // only for the accounts whose sums are not known.
+    // only for the accounts whose sums are not known. An account whose balance
+    // the store cannot compute is left out, listed in unavailable(), and asked
+    // for again next time.
     QHash<QString, qint64> of(const QList<Account>& accounts);
+    // The accounts the last of() left out.
+    QSet<QString> unavailable() const { return m_unavailable; }
     // An empty id forgets every account.
     void forget(const QString& accountId);
 
@@ -26,4 +31,5 @@ private:
     AccountRepository* m_accounts;
     // Account id -> sum of its live transaction amounts.
     QHash<QString, qint64> m_sums;
+    QSet<QString> m_unavailable;
 };

@@ -17,6 +17,7 @@ const char* const kNameColor = "#FFFFFF";
 const char* const kPositiveColor = "#66BB6A";
 const char* const kNegativeColor = "#FF8A80";
 const char* const kDetailColor = "#8FAF9F";
+constexpr char32_t kErrorGlyph = 0xE000;
 
 void setColor(QWidget* widget, const char* color)
 {
@@ -25,7 +26,8 @@ void setColor(QWidget* widget, const char* color)
 
 } // namespace
 
-AccountRowWidget::AccountRowWidget(const Account& account, qint64 balance, QWidget* parent)
+AccountRowWidget::AccountRowWidget(
+    const Account& account, std::optional<qint64> balance, QWidget* parent)
     : QWidget(parent)
 {
     auto* layout = new QHBoxLayout(this);
@@ -53,14 +55,22 @@ AccountRowWidget::AccountRowWidget(const Account& account, qint64 balance, QWidg
     name->setToolTip(PlainText::forAutoText(account.name));
     upper->addWidget(name, 1);
 
-    auto* amount = new QLabel(Money::formatMoney(balance, account.currency));
+    auto* amount = new QLabel;
     amount->setObjectName(QStringLiteral("balanceLabel"));
     amount->setTextFormat(Qt::PlainText);
     ThemeManager::setFontRole(amount, ThemeManager::Mono);
     amount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    setColor(amount, balance < 0 ? kNegativeColor : kPositiveColor);
     amount->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
-    amount->setMinimumWidth(amount->fontMetrics().horizontalAdvance(amount->text()) + 4);
+    if (balance) {
+        amount->setText(Money::formatMoney(*balance, account.currency));
+        setColor(amount, *balance < 0 ? kNegativeColor : kPositiveColor);
+        amount->setMinimumWidth(amount->fontMetrics().horizontalAdvance(amount->text()) + 4);
+    } else {
+        // A wrong figure would pass for a real one; a marker cannot.
+        amount->setPixmap(IconFont::pixmap(kErrorGlyph, 18, QColor(QLatin1String(kNegativeColor))));
+        amount->setToolTip(tr("The balance cannot be computed from the stored transactions."));
+        amount->setAccessibleName(amount->toolTip());
+    }
     upper->addWidget(amount);
     text->addLayout(upper);
 

@@ -3,6 +3,7 @@
 #include "data/Account.h"
 
 #include <QWidget>
+#include <optional>
 
 // One account in the sidebar: the type glyph, the name with its balance in the
 // account's currency, and the institution (or type) with the last digits of
@@ -11,7 +12,9 @@ class AccountRowWidget : public QWidget {
     Q_OBJECT
 
 public:
-    AccountRowWidget(const Account& account, qint64 balance, QWidget* parent = nullptr);
+    // Without a balance (the store could not compute it) the row shows an error marker.
+    AccountRowWidget(
+        const Account& account, std::optional<qint64> balance, QWidget* parent = nullptr);
 
     static char32_t glyph(AccountType type);
     static QString typeName(AccountType type);

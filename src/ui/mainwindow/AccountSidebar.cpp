@@ -72,16 +72,19 @@ AccountSidebar::AccountSidebar(QWidget* parent)
     applyStyle();
 }
 
-void AccountSidebar::setAccounts(
-    const QList<Account>& accounts, const QHash<QString, qint64>& balances)
+void AccountSidebar::setAccounts(const QList<Account>& accounts,
+    const QHash<QString, qint64>& balances, const QSet<QString>& unavailable)
 {
     m_list->clear();
     const int width = m_list->viewport()->width();
     QMap<Currency, qint64> totals;
     for (const Account& account : accounts) {
         const qint64 balance = balances.value(account.id, account.startingBalance);
-        totals[account.currency] += balance;
-        auto* row = new AccountRowWidget(account, balance);
+        const bool known = !unavailable.contains(account.id);
+        // An account whose balance cannot be read adds nothing it does not have.
+        if (known)
+            totals[account.currency] += balance;
+        auto* row = new AccountRowWidget(account, known ? std::optional(balance) : std::nullopt);
         auto* item = new QListWidgetItem;
         item->setData(Qt::UserRole, account.id);
         item->setSizeHint(QSize(width, row->sizeHint().height() + kRowPadding));

@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QList>
 #include <QMap>
+#include <QSet>
 #include <QWidget>
 
 class QLabel;
@@ -22,8 +23,9 @@ public:
     explicit AccountSidebar(QWidget* parent = nullptr);
 
     // Rebuilds every row, the total and the shortcuts. An account missing from
-    // `balances` shows its starting balance.
-    void setAccounts(const QList<Account>& accounts, const QHash<QString, qint64>& balances);
+    // `balances` shows its starting balance; one in `unavailable` an error marker.
+    void setAccounts(const QList<Account>& accounts, const QHash<QString, qint64>& balances,
+        const QSet<QString>& unavailable = {});
     // The first row of `accountId` becomes current; none for an unknown id.
     void setCurrentAccount(const QString& accountId);
     // Empty when no row is at the point (viewport coordinates of the list).

@@ -174,7 +174,8 @@ void MainWindow::restoreInitialPage()
 void MainWindow::onAccountsChanged()
 {
     const QList<Account> accounts = m_state->accounts()->findAll();
-    m_sidebar->setAccounts(accounts, m_balances.of(accounts));
+    const QHash<QString, qint64> balances = m_balances.of(accounts);
+    m_sidebar->setAccounts(accounts, balances, m_balances.unavailable());
     m_statusBar->setAccountCount(int(accounts.size()));
 
     const QString current = m_state->currentAccountId();

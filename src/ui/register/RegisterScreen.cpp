@@ -273,7 +273,14 @@ void RegisterScreen::reload()
         = m_model->editingRow() < 0 ? std::optional(m_model->buffer()) : m_newEntryDraft;
     m_newEntryDraft.reset();
 
-    QList<TransactionRow> rows = m_state->transactions()->findRegisterRows(m_accountId);
+    bool readOk = false;
+    QList<TransactionRow> rows = m_state->transactions()->findRegisterRows(m_accountId, &readOk);
+    if (!readOk) {
+        // Kept in the footer too: the empty register needs its reason for longer.
+        const QString text = tr("The database could not be read; the register is left empty.");
+        showTransientMessage(text, 60'000);
+        Q_EMIT errorMessage(text);
+    }
     const qint64 balance
         = rows.isEmpty() ? (account ? account->startingBalance : 0) : rows.last().runningBalance;
     applyTwoLine(m_state->preferences()->boolValue(QStringLiteral("registerTwoLine"), false));

@@ -1,9 +1,13 @@
 #include "TestAppState.h"
+#include "TestDatabase.h"
 #include "data/AccountRepository.h"
 #include "data/Database.h"
 #include "data/TransactionRepository.h"
 #include "ui/mainwindow/AccountBalances.h"
+#include "ui/mainwindow/AccountSidebar.h"
 
+#include <QLabel>
+#include <QListWidget>
 #include <QSqlQuery>
 #include <QTest>
 
@@ -34,6 +38,7 @@ class TestSidebarBalances : public QObject {
 private Q_SLOTS:
     void onlyForgottenAccountsAreReadAgain();
     void startingBalancesAndReturningAccounts();
+    void uncomputableBalanceIsMarkedAlone();
 };
 
 void TestSidebarBalances::onlyForgottenAccountsAreReadAgain()
@@ -82,6 +87,41 @@ void TestSidebarBalances::startingBalancesAndReturningAccounts()
     addUnannounced(app.state(), b.id, 1);
     QVERIFY(app->accounts()->restore(b.id));
     QCOMPARE(balances.of(app->accounts()->findAll()).value(b.id), 501);
+}
+
+void TestSidebarBalances::uncomputableBalanceIsMarkedAlone()
+{
+    TestAppState app;
+    const Account broken = app.addAccount(QStringLiteral("Broken"));
+    const Account fine = app.addAccount(QStringLiteral("Fine"), 1000);
+    app.addTransaction(fine.id, QDate(2025, 1, 1), QStringLiteral("X"), -300);
+    // Two rows no path of ours writes: their sum overflows.
+    for (int i = 0; i < 2; ++i)
+        app.addTransaction(broken.id, QDate(2025, 1, 1), QStringLiteral("Y"), 1);
+    QVERIFY(QSqlQuery(app->database()->database())
+                .exec(QStringLiteral("UPDATE transactions SET amount = 9000000000000000000 WHERE "
+                                     "payee = 'Y'")));
+
+    AccountBalances balances(app->accounts());
+    const QList<Account> accounts = app->accounts()->findAll();
+    expectWarning(QStringLiteral("^AccountRepository read failed: integer overflow"));
+    expectWarning(QStringLiteral("^AccountRepository read failed: integer overflow"));
+    expectWarning(QStringLiteral("^AccountRepository::balances failed: no balance for account"));
+    const QHash<QString, qint64> values = balances.of(accounts);
+    QCOMPARE(values, (QHash<QString, qint64> { { fine.id, 700 } }));
+    QCOMPARE(balances.unavailable(), QSet<QString> { broken.id });
+
+    AccountSidebar sidebar;
+    sidebar.setAccounts(accounts, values, balances.unavailable());
+    const auto label = [&sidebar](int row) {
+        return sidebar.list()
+            ->itemWidget(sidebar.list()->item(row))
+            ->findChild<QLabel*>(QStringLiteral("balanceLabel"));
+    };
+    QVERIFY(label(0)->text().isEmpty());
+    QVERIFY(!label(0)->pixmap().isNull());
+    QVERIFY(!label(0)->toolTip().isEmpty());
+    QCOMPARE(label(1)->text(), QStringLiteral("$7.00"));
 }
 
 QTEST_MAIN(TestSidebarBalances)

@@ -1,0 +1,196 @@
+#include "Records.h"
+#include "TestDatabase.h"
+#include "data/AccountRepository.h"
+#include "data/CategoryRepository.h"
+#include "data/Clock.h"
+#include "data/Database.h"
+#include "data/Ids.h"
+#include "data/Money.h"
+#include "data/ReconciliationRepository.h"
+#include "data/RecurringRepository.h"
+#include "data/SplitLineRepository.h"
+#include "data/TransactionRepository.h"
+#include "data/TransactionScope.h"
+
+#include <QFile>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+
+// Stores that no path of the program writes: damaged pages, amounts whose sums
+// overflow, and amounts beyond the limit offered to the repositories.
+class TestHostileStore : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { Clock::setFixedUtc(QDateTime(QDate(2025, 9, 2), QTime(10, 0), Qt::UTC)); }
+    void cleanup() { Clock::clearFixed(); }
+
+    void damagedPageFailsTheWholeRead();
+    void overflowingBalanceHidesNoOther();
+    void repositoriesRefuseAmountsBeyondTheLimit();
+};
+
+void TestHostileStore::damagedPageFailsTheWholeRead()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("ledgerine.db");
+    QString accountId;
+    qint64 page = 0;
+    qint64 pageSize = 0;
+    {
+        Database db;
+        QVERIFY(db.open(path) && db.runMigrations());
+        const Account a = Records::account("Checking", 5000);
+        QVERIFY(AccountRepository(&db).insert(a));
+        accountId = a.id;
+        TransactionRepository transactions(&db);
+        TransactionScope scope(&db);
+        // Dates out of order, so that the rows read must be sorted.
+        for (int i = 0; i < 1500; ++i) {
+            const QDate date = QDate(2020, 1, 1).addDays((i * 7919) % 1500);
+            QVERIFY(transactions.insert(Records::transaction(
+                a.id, date, QString("Payee %1 ").arg(i).repeated(8), -100 - i)));
+        }
+        QVERIFY(scope.commit());
+        // A leaf a third of the way through the table, in rowid order.
+        const QStringList leaves = queryColumn(db.database(),
+            "SELECT pageno FROM dbstat WHERE name = 'transactions' AND pagetype = 'leaf' "
+            "ORDER BY path");
+        QVERIFY2(leaves.size() > 30, qPrintable(leaves.join(' ')));
+        page = leaves.at(leaves.size() / 3).toLongLong();
+        pageSize = queryColumn(db.database(), "PRAGMA page_size").value(0).toLongLong();
+    }
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadWrite) && file.seek((page - 1) * pageSize));
+    QCOMPARE(file.write(QByteArray(pageSize, '\xff')), pageSize);
+    file.close();
+
+    Database db;
+    QVERIFY(db.open(path) && db.runMigrations());
+    TransactionRepository transactions(&db);
+    bool ok = true;
+    expectWarning("^TransactionRepository read failed: database disk image is malformed");
+    QVERIFY(transactions.findRegisterRows(accountId, &ok).isEmpty());
+    QVERIFY(!ok);
+    expectWarning("^TransactionRepository read failed: database disk image is malformed");
+    QVERIFY(transactions.findByAccount(accountId).isEmpty());
+    expectWarning("^TransactionRepository read failed: database disk image is malformed");
+    QVERIFY(transactions.search("Payee", {}).isEmpty());
+}
+
+void TestHostileStore::overflowingBalanceHidesNoOther()
+{
+    TestDatabase test;
+    AccountRepository accounts(test.db());
+    const Account sums = test.addAccount("Sums overflow");
+    const Account plus = test.addAccount("Starting balance plus sum overflows");
+    const Account fine = test.addAccount("Fine", 1000);
+    const auto raw = [&](const Account& a, qint64 amount) {
+        return test.exec(QString("INSERT INTO transactions (id, account_id, date, payee, amount, "
+                                 "created_at, updated_at) VALUES ('%1', '%2', '2025-01-01', 'X', "
+                                 "%3, '', '')")
+                             .arg(Ids::newId(), a.id)
+                             .arg(amount));
+    };
+    QVERIFY(raw(sums, 9'000'000'000'000'000'000) && raw(sums, 9'000'000'000'000'000'000));
+    QVERIFY(test.exec(QString("UPDATE accounts SET starting_balance = 9000000000000000000 WHERE "
+                              "id = '%1'")
+                          .arg(plus.id)));
+    QVERIFY(raw(plus, 9'000'000'000'000'000'000));
+    QVERIFY(raw(fine, -250));
+
+    expectWarning("^AccountRepository read failed: integer overflow");
+    expectWarning("^AccountRepository read failed: integer overflow");
+    expectWarning(
+        QString("^AccountRepository::balances failed: no balance for account %1$").arg(sums.id));
+    expectWarning(
+        QString("^AccountRepository::balances failed: no balance for account %1$").arg(plus.id));
+    QCOMPARE(accounts.balances(), (QHash<QString, qint64> { { fine.id, 750 } }));
+
+    // Nor can their registers add up.
+    TransactionRepository transactions(test.db());
+    for (const Account& a : { sums, plus }) {
+        bool ok = true;
+        expectWarning("^TransactionRepository read failed: running balance overflows$");
+        QVERIFY(transactions.findRegisterRows(a.id, &ok).isEmpty());
+        QVERIFY(!ok);
+    }
+    QCOMPARE(transactions.findRegisterRows(fine.id).last().runningBalance, 750);
+}
+
+void TestHostileStore::repositoriesRefuseAmountsBeyondTheLimit()
+{
+    TestDatabase test;
+    AccountRepository accounts(test.db());
+    TransactionRepository transactions(test.db());
+    SplitLineRepository splitLines(test.db());
+    RecurringRepository recurring(test.db());
+    ReconciliationRepository reconciliations(test.db());
+    CategoryRepository categories(test.db());
+    const qint64 limit = Money::kMaxAmount;
+    const auto beyond = [](const char* operation) {
+        expectWarning(QString("^%1 failed: amount -?10000000000 is beyond the limit of 9999999999")
+                          .arg(operation));
+    };
+
+    Account account = Records::account("A", -limit);
+    QVERIFY(accounts.insert(account));
+    account.startingBalance = limit + 1;
+    beyond("AccountRepository::update");
+    QVERIFY(!accounts.update(account));
+    beyond("AccountRepository::insert");
+    QVERIFY(!accounts.insert(Records::account("B", -limit - 1)));
+
+    Transaction t = Records::transaction(account.id, QDate(2025, 1, 1), "P", limit);
+    QVERIFY(transactions.insert(t));
+    t.amount = -limit - 1;
+    beyond("TransactionRepository::update");
+    QVERIFY(!transactions.update(t));
+    beyond("TransactionRepository::insert");
+    QVERIFY(
+        !transactions.insert(Records::transaction(account.id, QDate(2025, 1, 1), "P", limit + 1)));
+
+    const Category category = Records::category("C");
+    QVERIFY(categories.insert(category));
+    SplitLine line { Ids::newId(), t.id, category.id, limit + 1, {}, Clock::nowUtc(),
+        Clock::nowUtc() };
+    beyond("SplitLineRepository::insert");
+    QVERIFY(!splitLines.insert(line));
+
+    RecurringTransaction r = Records::recurring(account.id, "R", QDate(2025, 2, 1));
+    r.amount = limit + 1;
+    beyond("RecurringRepository::insert");
+    QVERIFY(!recurring.insert(r));
+    r.amount = -limit;
+    QVERIFY(recurring.insert(r));
+    r.amount = -limit - 1;
+    beyond("RecurringRepository::update");
+    QVERIFY(!recurring.update(r));
+
+    Reconciliation rec;
+    rec.id = Ids::newId();
+    rec.accountId = account.id;
+    rec.statementDate = QDate(2025, 1, 31);
+    rec.statementBalance = limit;
+    rec.reconciledBalance = limit + 1;
+    rec.completedAt = Clock::nowUtc();
+    beyond("ReconciliationRepository::insert");
+    QVERIFY(!reconciliations.insert(rec));
+    rec.reconciledBalance = limit;
+    QVERIFY(reconciliations.insert(rec));
+    rec.statementBalance = -limit - 1;
+    beyond("ReconciliationRepository::update");
+    QVERIFY(!reconciliations.update(rec));
+
+    // Only the values within the limit are there.
+    QCOMPARE(test.column("SELECT (SELECT group_concat(starting_balance) FROM accounts) || ' ' || "
+                         "(SELECT group_concat(amount) FROM transactions) || ' ' || (SELECT "
+                         "COUNT(*) FROM split_lines) || ' ' || (SELECT group_concat(amount) "
+                         "FROM recurring_transactions) || ' ' || (SELECT statement_balance || "
+                         "'/' || reconciled_balance FROM reconciliations)"),
+        QStringList { "-9999999999 9999999999 0 -9999999999 9999999999/9999999999" });
+}
+
+QTEST_GUILESS_MAIN(TestHostileStore)
+#include "tst_hostilestore.moc"
