@@ -15,6 +15,7 @@
 #include "data/TransactionRepository.h"
 #include "services/AccountService.h"
 #include "services/CategoryService.h"
+#include "services/ReconciliationService.h"
 #include "services/TransactionService.h"
 
 #include <QApplication>
@@ -60,6 +61,8 @@ bool AppState::initialize()
         = new TransactionService(m_database, m_accounts, m_transactions, m_splitLines, this);
     m_accountService = new AccountService(m_database, m_accounts, m_transactions, m_recurring,
         m_reconciliations, m_transactionService, this);
+    m_reconciliationService = new ReconciliationService(
+        m_database, m_accounts, m_transactions, m_reconciliations, this);
     m_cloud = MellAccount::Client::fromEnvironment(this);
 
     restoreDisplaySettings();

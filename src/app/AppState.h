@@ -16,6 +16,7 @@ class ReconciliationRepository;
 class AccountService;
 class CategoryService;
 class TransactionService;
+class ReconciliationService;
 class ThemeManager;
 namespace MellAccount {
 class Client;
@@ -44,6 +45,7 @@ public:
     CategoryService* categoryService() const { return m_categoryService; }
     TransactionService* transactionService() const { return m_transactionService; }
     AccountService* accountService() const { return m_accountService; }
+    ReconciliationService* reconciliationService() const { return m_reconciliationService; }
     ThemeManager* themeManager() const { return m_themeManager; }
     MellAccount::Client* cloudClient() const { return m_cloud; }
 
@@ -68,6 +70,7 @@ private:
     CategoryService* m_categoryService = nullptr;
     TransactionService* m_transactionService = nullptr;
     AccountService* m_accountService = nullptr;
+    ReconciliationService* m_reconciliationService = nullptr;
     ThemeManager* m_themeManager = nullptr;
     MellAccount::Client* m_cloud = nullptr;
     QString m_currentAccountId;

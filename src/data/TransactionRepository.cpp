@@ -7,6 +7,8 @@
 #include "SyncColumns.h"
 #include "TextPool.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QtNumeric>
 #include <memory>
 
@@ -202,6 +204,19 @@ bool TransactionRepository::hasTransactions(const QString& accountId) const
         .has_value();
 }
 
+TransactionRepository::ReconciledTotals TransactionRepository::reconciledTotals(
+    const QString& accountId) const
+{
+    return selectOne<ReconciledTotals>(
+        QStringLiteral("SELECT COALESCE(SUM(amount), 0), MAX(date) FROM transactions WHERE "
+                       "account_id = ? AND deleted_at IS NULL AND reconciled = 1"),
+        { accountId },
+        [](const SqlRow& row) {
+            return ReconciledTotals { row.int64(0), row.date(1) };
+        })
+        .value_or(ReconciledTotals {});
+}
+
 std::optional<Transaction> TransactionRepository::findById(const QString& id) const
 {
     return selectOne<Transaction>(
@@ -372,4 +387,19 @@ int TransactionRepository::markAllPendingForResync()
 {
     return markAllPendingIn(
         "transactions", deferred({}, [this] { Q_EMIT transactionsChanged(QString()); }));
+}
+
+int TransactionRepository::markReconciled(
+    const QString& accountId, const QStringList& ids, const QDateTime& at)
+{
+    // One statement for the whole statement's worth of rows: the full-text
+    // index, refreshed by trigger for every changed row, is written once.
+    const QString idList = QString::fromUtf8(
+        QJsonDocument(QJsonArray::fromStringList(ids)).toJson(QJsonDocument::Compact));
+    return execCount(
+        QStringLiteral("UPDATE transactions SET cleared = 1, reconciled = 1, updated_at = ?, "
+                       "sync_status = 'pending' WHERE account_id = ? AND deleted_at IS NULL AND "
+                       "reconciled = 0 AND id IN (SELECT value FROM json_each(?))"),
+        { SqlValue::dateTime(at), accountId, idList }, "markReconciled",
+        deferred(accountId, [this, accountId] { Q_EMIT transactionsChanged(accountId); }));
 }

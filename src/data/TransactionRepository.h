@@ -22,6 +22,12 @@ public:
     // wrong balances.
     QList<TransactionRow> findRegisterRows(const QString& accountId, bool* ok = nullptr) const;
     QList<Transaction> findUnreconciled(const QString& accountId) const;
+    // The live reconciled transactions of an account: their sum and latest date.
+    struct ReconciledTotals {
+        qint64 sum = 0;
+        QDate latestDate; // invalid when there are none
+    };
+    ReconciledTotals reconciledTotals(const QString& accountId) const;
     std::optional<Transaction> findById(const QString& id) const;
     // Whether the account holds any live transaction.
     bool hasTransactions(const QString& accountId) const;
@@ -39,6 +45,9 @@ public:
     int restoreByAccount(const QString& accountId, const QString& since);
     bool markSynced(const QString& id, const QString& serverId);
     int markAllPendingForResync();
+    // Marks the account's live, unreconciled transactions among `ids` cleared
+    // and reconciled in one statement; the count marked.
+    int markReconciled(const QString& accountId, const QStringList& ids, const QDateTime& at);
 
     // The full-text expression for typed text: every run of letters and digits
     // becomes a quoted prefix term; empty when the text has none.

@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
+#include <QApplication>
 #include <QComboBox>
 #include <QCompleter>
 #include <QDialog>
@@ -15,6 +16,8 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 
 // Reaching into a dialog under test the way a user would: widgets by object
 // name, text typed over what a field holds, buttons clicked.
@@ -93,6 +96,22 @@ inline void setSplitLine(QWidget& editor, int row, const QString& categoryId, co
 {
     splitCombo(editor, row)->selectId(categoryId);
     retype(splitSpin(editor, row), amount);
+}
+
+// Runs `act` on the next modal dialog of type T once it is open (screens open
+// their dialogs with exec(), so the test acts from inside that loop).
+template <class T> void whenOpen(std::function<void(T&)> act)
+{
+    auto* timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, act] {
+        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
+            timer->stop();
+            timer->deleteLater();
+            act(*dialog);
+        }
+    });
+    timer->start();
 }
 
 } // namespace DialogTest

@@ -1,5 +1,6 @@
 #include "TransactionDetailsDialog.h"
 
+#include "DeleteTransactionPrompt.h"
 #include "app/AppState.h"
 #include "app/ThemeColors.h"
 #include "app/ThemeManager.h"
@@ -9,7 +10,6 @@
 #include "data/SplitLineRepository.h"
 #include "data/TransactionRepository.h"
 #include "services/TransactionService.h"
-#include "ui/register/TransactionDeletion.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -230,7 +230,7 @@ void TransactionDetailsDialog::onToggleCleared()
 
 void TransactionDetailsDialog::onDelete()
 {
-    if (!TransactionDeletion::confirmAndDelete(this, m_state, m_transaction))
+    if (!DeleteTransactionPrompt::askAndDelete(this, m_state, m_transaction))
         return;
     m_deleted = true;
     // Nothing is left to show or act on.

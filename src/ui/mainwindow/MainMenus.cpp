@@ -68,6 +68,11 @@ void MainMenus::buildAccountMenu()
 {
     QMenu* menu = m_window->menuBar()->addMenu(tr("&Account"));
     menu->addAction(tr("&Edit..."), m_window, &MainWindow::showEditAccountDialog);
+    QAction* reconcile
+        = menu->addAction(tr("&Reconcile..."), m_window, &MainWindow::showReconciliationWindow);
+    reconcile->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    menu->addAction(
+        tr("Reconciliation &History..."), m_window, &MainWindow::showReconciliationHistoryWindow);
     menu->addSeparator();
     menu->addAction(tr("&Delete"), m_window, &MainWindow::deleteCurrentAccount);
 }
@@ -95,6 +100,14 @@ void MainMenus::fillAccountMenu(QMenu* menu, const std::optional<Account>& accou
     menu->addAction(tr("Edit \"%1\"...").arg(menuText(account->name)), window, [window, id] {
         window->selectAccount(id);
         window->showEditAccountDialog();
+    });
+    menu->addAction(tr("Reconcile..."), window, [window, id] {
+        window->selectAccount(id);
+        window->showReconciliationWindow();
+    });
+    menu->addAction(tr("Reconciliation History..."), window, [window, id] {
+        window->selectAccount(id);
+        window->showReconciliationHistoryWindow();
     });
     menu->addSeparator();
     menu->addAction(tr("Delete \"%1\"").arg(menuText(account->name)), window,
@@ -137,6 +150,7 @@ QString MainMenus::shortcutsHelpText()
         {
             { key(Qt::CTRL | Qt::Key_N), tr("New transaction") },
             { key(Qt::CTRL | Qt::SHIFT | Qt::Key_N), tr("New account") },
+            { key(Qt::CTRL | Qt::Key_R), tr("Reconcile account") },
         });
     html += section(tr("Accounts"),
         {

@@ -12,6 +12,8 @@
 #include "services/AccountService.h"
 #include "ui/dialogs/AccountFormDialog.h"
 #include "ui/register/RegisterScreen.h"
+#include "ui/screens/ReconciliationHistoryScreen.h"
+#include "ui/screens/ReconciliationScreen.h"
 #include "ui/screens/WelcomeScreen.h"
 #include "ui/widgets/MessageBoxes.h"
 #include "ui/widgets/PlainText.h"
@@ -58,6 +60,8 @@ MainWindow::MainWindow(AppState* state, QWidget* parent)
     m_statusBar->applyStyle();
     connect(m_register, &RegisterScreen::errorMessage, m_statusBar,
         [this](const QString& text) { m_statusBar->showTransientMessage(text, kLongMessageMs); });
+    connect(m_register, &RegisterScreen::reconcileRequested, this,
+        &MainWindow::showReconciliationWindow);
     connectStore();
 
     updateAuthUI();
@@ -325,6 +329,47 @@ void MainWindow::deleteCurrentAccount()
 {
     if (requireCurrentAccount())
         deleteAccount(m_state->currentAccountId());
+}
+
+void MainWindow::showReconciliationWindow()
+{
+    if (!requireCurrentAccount())
+        return;
+    const QString accountId = m_state->currentAccountId();
+    const auto account = m_state->accounts()->findById(accountId);
+    if (!isLive(account))
+        return;
+    const QString title = tr("Reconcile — %1").arg(account->name);
+    const QSize size(1100, 720);
+    // Ctrl+R again brings back the statement being ticked instead of a blank one.
+    for (auto* open : findChildren<ReconciliationScreen*>(Qt::FindDirectChildrenOnly)) {
+        if (open->accountId() == accountId) {
+            showToolWindow(open, title, size);
+            return;
+        }
+    }
+    auto* screen = new ReconciliationScreen(m_state);
+    screen->setAttribute(Qt::WA_DeleteOnClose);
+    screen->setAccount(accountId);
+    connect(screen, &ReconciliationScreen::reconciliationCompleted, this, [this, screen] {
+        m_register->reload();
+        onAccountsChanged();
+        screen->close();
+    });
+    connect(screen, &ReconciliationScreen::cancelled, screen, &QWidget::close);
+    connect(
+        screen, &ReconciliationScreen::transactionsChanged, m_register, &RegisterScreen::reload);
+    showToolWindow(screen, title, size);
+}
+
+void MainWindow::showReconciliationHistoryWindow()
+{
+    if (!requireCurrentAccount())
+        return;
+    if (!m_reconciliationHistory)
+        m_reconciliationHistory = new ReconciliationHistoryScreen(m_state);
+    m_reconciliationHistory->setAccount(m_state->currentAccountId());
+    showToolWindow(m_reconciliationHistory, tr("Reconciliation History"), QSize(750, 500));
 }
 
 void MainWindow::writeSortOrders(const QStringList& accountIds)

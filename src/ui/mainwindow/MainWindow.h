@@ -9,6 +9,7 @@ class AppState;
 class MainMenus;
 class NoAccountsPage;
 class QSplitter;
+class ReconciliationHistoryScreen;
 class QStackedWidget;
 class RegisterScreen;
 class StatusBar;
@@ -45,6 +46,8 @@ public Q_SLOTS:
     void onAccountContextMenu(const QPoint& pos);
     void deleteAccount(const QString& accountId);
     void deleteCurrentAccount();
+    void showReconciliationWindow();
+    void showReconciliationHistoryWindow();
     void updateAuthUI();
 
 protected:
@@ -76,4 +79,5 @@ private:
     AccountSidebar* m_sidebar = nullptr;
     QSplitter* m_splitter = nullptr;
     StatusBar* m_statusBar = nullptr;
+    ReconciliationHistoryScreen* m_reconciliationHistory = nullptr;
 };

@@ -65,16 +65,6 @@ const QString& textKey(const TransactionRow& t, int column)
 
 } // namespace
 
-bool RegisterModel::EntryBuffer::isBlank() const
-{
-    for (const QString* field :
-        { &checkNumber, &payee, &category, &memo, &payment, &deposit, &cleared }) {
-        if (!field->trimmed().isEmpty())
-            return false;
-    }
-    return true;
-}
-
 RegisterModel::RegisterModel(QObject* parent)
     : QAbstractTableModel(parent)
 {

@@ -2,6 +2,7 @@
 
 #include "data/Currency.h"
 #include "data/Transaction.h"
+#include "services/TypedTransaction.h"
 
 #include <QAbstractTableModel>
 #include <QFont>
@@ -28,21 +29,7 @@ public:
         ColumnCount
     };
 
-    struct EntryBuffer {
-        QString date;
-        QString checkNumber;
-        QString payee;
-        QString category;
-        QString memo;
-        QString payment;
-        QString deposit;
-        QString cleared;
-        QString categoryId;
-
-        bool operator==(const EntryBuffer&) const = default;
-        // Nothing typed but (perhaps) the date.
-        bool isBlank() const;
-    };
+    using EntryBuffer = TypedTransaction;
 
     explicit RegisterModel(QObject* parent = nullptr);
 

@@ -2,9 +2,7 @@
 
 #include "RegisterColumnLayout.h"
 #include "RegisterDelegate.h"
-#include "RegisterEntryWriter.h"
 #include "RegisterTableView.h"
-#include "TransactionDeletion.h"
 #include "app/AppState.h"
 #include "app/ThemeColors.h"
 #include "app/ThemeManager.h"
@@ -13,8 +11,10 @@
 #include "data/PreferencesRepository.h"
 #include "data/TransactionRepository.h"
 #include "services/TransactionService.h"
+#include "services/TypedTransactionWriter.h"
+#include "ui/dialogs/DeleteTransactionPrompt.h"
 #include "ui/dialogs/TransactionDetailsDialog.h"
-#include "ui/dialogs/TransactionFormDialog.h"
+#include "ui/dialogs/TransactionFormFlow.h"
 #include "ui/widgets/MessageBoxes.h"
 
 #include <QApplication>
@@ -517,14 +517,15 @@ bool RegisterScreen::commitEntry()
     m_view->setCurrentIndex(QModelIndex());
 
     const RegisterModel::EntryBuffer buffer = m_model->buffer();
-    RegisterEntryWriter writer(m_state);
+    TypedTransactionWriter writer(
+        m_state->accounts(), m_state->categories(), m_state->transactionService());
     const auto status = writer.commit(m_accountId, buffer, existing ? &*existing : nullptr);
-    if (status != RegisterEntryWriter::Status::Saved) {
-        if (status == RegisterEntryWriter::Status::CurrencyMismatch)
+    if (status != TypedTransactionWriter::Status::Saved) {
+        if (status == TypedTransactionWriter::Status::CurrencyMismatch)
             Q_EMIT errorMessage(writer.failureMessage(status));
         else
             showTransientMessage(writer.failureMessage(status),
-                status == RegisterEntryWriter::Status::StoreFailed ? 5000 : kMessageMs);
+                status == TypedTransactionWriter::Status::StoreFailed ? 5000 : kMessageMs);
         // The entry stays as typed, on the cell the user was in.
         QSignalBlocker block(m_view->selectionModel());
         m_view->selectionModel()->setCurrentIndex(current, QItemSelectionModel::ClearAndSelect);
@@ -600,7 +601,7 @@ void RegisterScreen::deleteCurrentRow()
     if (!t || m_model->isOpeningRow(row))
         return;
     const Transaction target = *t;
-    if (TransactionDeletion::confirmAndDelete(this, m_state, target))
+    if (DeleteTransactionPrompt::askAndDelete(this, m_state, target))
         reload();
 }
 
@@ -700,12 +701,11 @@ void RegisterScreen::editTransactionInDialog(int row)
     if (!t || m_model->isOpeningRow(row))
         return;
     m_view->closeCurrentEditor();
-    TransactionFormDialog dialog(m_state, *t, this);
-    if (dialog.exec() != QDialog::Accepted)
+    const auto outcome = TransactionFormFlow::edit(this, m_state, *t);
+    if (outcome == TransactionFormFlow::Outcome::Cancelled)
         return;
-    if (m_state->transactionService()->save(dialog.transaction(), dialog.splitLines(), false)
-        != TransactionService::Result::Saved)
-        showTransientMessage(tr("The transaction could not be saved"), 5000);
+    if (outcome == TransactionFormFlow::Outcome::Failed)
+        showTransientMessage(TransactionFormFlow::failureText(), 5000);
     reload();
 }
 
@@ -714,12 +714,11 @@ void RegisterScreen::newTransactionDialog()
     if (m_accountId.isEmpty())
         return;
     m_view->closeCurrentEditor();
-    TransactionFormDialog dialog(m_state, m_accountId, this);
-    if (dialog.exec() != QDialog::Accepted)
+    const auto outcome = TransactionFormFlow::addNew(this, m_state, m_accountId);
+    if (outcome == TransactionFormFlow::Outcome::Cancelled)
         return;
-    if (m_state->transactionService()->save(dialog.transaction(), dialog.splitLines(), true)
-        != TransactionService::Result::Saved)
-        showTransientMessage(tr("The transaction could not be saved"), 5000);
+    if (outcome == TransactionFormFlow::Outcome::Failed)
+        showTransientMessage(TransactionFormFlow::failureText(), 5000);
     reload();
     const QModelIndex entry = m_model->index(m_model->newEntryRow(), RegisterModel::DateColumn);
     m_view->setCurrentIndex(entry);

@@ -3,6 +3,7 @@
 #include "IconFont.h"
 #include "app/DisplaySettings.h"
 #include "data/Clock.h"
+#include "data/DateText.h"
 
 #include <QAction>
 #include <QCalendarWidget>
@@ -38,20 +39,12 @@ DateEntry::DateEntry(QLineEdit* edit, const QString& calendarToolTip)
 
 QString DateEntry::format(const QDate& date)
 {
-    return date.toString(QStringLiteral("M/d/yyyy"));
+    return DateText::format(date);
 }
 
 QDate DateEntry::parse(const QString& text)
 {
-    static const QString formats[] = { QStringLiteral("M/d/yyyy"), QStringLiteral("MM/dd/yyyy"),
-        QStringLiteral("M/d/yy"), QStringLiteral("MM/dd/yy") };
-    const QString trimmed = text.trimmed();
-    for (const QString& format : formats) {
-        const QDate date = QDate::fromString(trimmed, format);
-        if (date.isValid())
-            return date;
-    }
-    return {};
+    return DateText::parse(text);
 }
 
 std::optional<QDate> DateEntry::shortcutDate(const QString& keyText, const QDate& current)

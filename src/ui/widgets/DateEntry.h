@@ -18,10 +18,8 @@ public:
     // Becomes a child of `edit` and watches its key and palette events.
     DateEntry(QLineEdit* edit, const QString& calendarToolTip);
 
-    // "M/d/yyyy".
+    // DateText's format and reading, for the editors.
     static QString format(const QDate& date);
-    // The first of "M/d/yyyy", "MM/dd/yyyy", "M/d/yy", "MM/dd/yy" that reads
-    // the trimmed text (two-digit years fall in 1900-1999); invalid otherwise.
     static QDate parse(const QString& text);
     // Where a shortcut key moves `current`; nothing for any other key.
     static std::optional<QDate> shortcutDate(const QString& keyText, const QDate& current);

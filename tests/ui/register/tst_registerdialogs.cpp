@@ -19,24 +19,9 @@
 using namespace RegisterTest;
 using namespace Qt::StringLiterals;
 using Col = RegisterModel::Column;
+using DialogTest::whenOpen;
 
 namespace {
-
-// Runs `act` on the next modal dialog of type T once it is open (the register
-// opens its dialogs with exec(), so the test acts from inside that loop).
-template <class T> void whenOpen(std::function<void(T&)> act)
-{
-    auto* timer = new QTimer;
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, act] {
-        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
-            timer->stop();
-            timer->deleteLater();
-            act(*dialog);
-        }
-    });
-    timer->start();
-}
 
 void setLine(QDialog& editor, int row, const QString& category, const QString& amount)
 {

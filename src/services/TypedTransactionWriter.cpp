@@ -1,31 +1,32 @@
-#include "RegisterEntryWriter.h"
+#include "TypedTransactionWriter.h"
 
-#include "app/AppState.h"
+#include "TransactionService.h"
 #include "data/AccountRepository.h"
+#include "data/CategoryChoices.h"
 #include "data/CategoryRepository.h"
 #include "data/Clock.h"
+#include "data/DateText.h"
 #include "data/Ids.h"
 #include "data/Money.h"
-#include "services/TransactionService.h"
-#include "ui/widgets/CategoryChoices.h"
-#include "ui/widgets/DateEntry.h"
 
 #include <QCoreApplication>
 
-RegisterEntryWriter::RegisterEntryWriter(AppState* state)
-    : m_state(state)
+TypedTransactionWriter::TypedTransactionWriter(
+    AccountRepository* accounts, CategoryRepository* categories, TransactionService* transactions)
+    : m_accounts(accounts)
+    , m_categories(categories)
+    , m_service(transactions)
 {
 }
 
-std::optional<QString> RegisterEntryWriter::resolveCategory(
-    const RegisterModel::EntryBuffer& buffer) const
+std::optional<QString> TypedTransactionWriter::resolveCategory(const TypedTransaction& typed) const
 {
-    if (!buffer.categoryId.isEmpty())
-        return buffer.categoryId;
-    const QString text = buffer.category.trimmed();
+    if (!typed.categoryId.isEmpty())
+        return typed.categoryId;
+    const QString text = typed.category.trimmed();
     if (text.isEmpty())
         return QString();
-    const QList<Category> categories = m_state->categories()->findAll();
+    const QList<Category> categories = m_categories->findAll();
     QList<QPair<QString, QString>> names = CategoryChoices::entries(categories);
     for (const Category& c : categories)
         names.append({ c.name, c.id });
@@ -43,7 +44,7 @@ std::optional<QString> RegisterEntryWriter::resolveCategory(
     return std::nullopt;
 }
 
-QString RegisterEntryWriter::failureMessage(Status status) const
+QString TypedTransactionWriter::failureMessage(Status status) const
 {
     // The register's texts, where the user meets them.
     const auto tr
@@ -64,19 +65,19 @@ QString RegisterEntryWriter::failureMessage(Status status) const
     return tr("The transaction could not be saved");
 }
 
-RegisterEntryWriter::Status RegisterEntryWriter::commit(
-    const QString& accountId, const RegisterModel::EntryBuffer& buffer, const Transaction* existing)
+TypedTransactionWriter::Status TypedTransactionWriter::commit(
+    const QString& accountId, const TypedTransaction& typed, const Transaction* existing)
 {
-    const QString payee = buffer.payee.trimmed();
+    const QString payee = typed.payee.trimmed();
     if (payee.isEmpty())
         return Status::PayeeRequired;
 
-    const auto account = m_state->accounts()->findById(accountId);
+    const auto account = m_accounts->findById(accountId);
     m_currency = account ? account->currency : Currency::USD;
     const Currency currency = m_currency;
     // Text that is not a number stops the commit instead of being stored as 0.
-    const QString payment = buffer.payment.trimmed();
-    const QString deposit = buffer.deposit.trimmed();
+    const QString payment = typed.payment.trimmed();
+    const QString deposit = typed.deposit.trimmed();
     if (payment.isEmpty() && deposit.isEmpty())
         return Status::AmountRequired;
     const QString typedAmount = payment.isEmpty() ? deposit : payment;
@@ -85,12 +86,12 @@ RegisterEntryWriter::Status RegisterEntryWriter::commit(
         m_rejected = typedAmount;
         return Status::NotAnAmount;
     }
-    const QDate date = DateEntry::parse(buffer.date);
+    const QDate date = DateText::parse(typed.date);
     if (!date.isValid())
         return Status::InvalidDate;
-    const std::optional<QString> categoryId = resolveCategory(buffer);
+    const std::optional<QString> categoryId = resolveCategory(typed);
     if (!categoryId) {
-        m_rejected = buffer.category.trimmed();
+        m_rejected = typed.category.trimmed();
         return Status::UnknownCategory;
     }
 
@@ -105,21 +106,20 @@ RegisterEntryWriter::Status RegisterEntryWriter::commit(
     }
     t.date = date;
     t.payee = payee;
-    t.checkNumber = buffer.checkNumber.trimmed();
-    t.memo = buffer.memo.trimmed();
+    t.checkNumber = typed.checkNumber.trimmed();
+    t.memo = typed.memo.trimmed();
     t.amount = payment.isEmpty() ? *amount : -*amount;
     t.categoryId = *categoryId;
-    const QString mark = buffer.cleared.trimmed().toUpper();
+    const QString mark = typed.cleared.trimmed().toUpper();
     t.reconciled = mark == QLatin1String("R");
     t.cleared = t.reconciled || mark == QLatin1String("C");
     t.updatedAt = now;
     t.syncStatus = SyncStatus::Pending;
 
-    TransactionService* service = m_state->transactionService();
     // A typed "[Transfer] <account>" makes a transfer; an existing transfer
     // keeps its legs and only takes the payee text.
     Transaction resolved = t;
-    switch (service->resolveTransferPayee(resolved)) {
+    switch (m_service->resolveTransferPayee(resolved)) {
     case TransactionService::Result::TransferAccountNotFound:
         return Status::TransferAccountNotFound;
     case TransactionService::Result::CurrencyMismatch: return Status::CurrencyMismatch;
@@ -129,7 +129,7 @@ RegisterEntryWriter::Status RegisterEntryWriter::commit(
         t = resolved;
     else
         t.payee = resolved.payee;
-    switch (service->save(t, std::nullopt, !existing)) {
+    switch (m_service->save(t, std::nullopt, !existing)) {
     case TransactionService::Result::Saved: return Status::Saved;
     case TransactionService::Result::AmountTooLarge: return Status::AmountTooLarge;
     default: return Status::StoreFailed;

@@ -1,0 +1,382 @@
+#include "DialogTestHelpers.h"
+#include "Records.h"
+#include "TestAppState.h"
+#include "data/AccountRepository.h"
+#include "data/Clock.h"
+#include "data/Database.h"
+#include "data/ReconciliationRepository.h"
+#include "data/TransactionRepository.h"
+#include "ui/dialogs/TransactionFormDialog.h"
+#include "ui/mainwindow/MainWindow.h"
+#include "ui/mainwindow/StatusBar.h"
+#include "ui/register/RegisterScreen.h"
+#include "ui/screens/ReconciliationHistoryScreen.h"
+#include "ui/screens/ReconciliationModel.h"
+#include "ui/screens/ReconciliationScreen.h"
+#include "ui/widgets/DateField.h"
+#include "ui/widgets/MessageBoxes.h"
+#include "ui/widgets/SmartAmountField.h"
+
+#include <QSignalSpy>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTableView>
+#include <QTableWidget>
+
+using namespace Qt::StringLiterals;
+using DialogTest::field;
+using DialogTest::labelText;
+
+namespace {
+
+struct Fixture {
+    TestAppState app;
+    Account checking = app.addAccount(u"Checking"_s);
+    std::unique_ptr<ReconciliationScreen> screen;
+
+    ReconciliationScreen* show(const QString& accountId = {})
+    {
+        screen = std::make_unique<ReconciliationScreen>(app.state());
+        screen->resize(1100, 720);
+        screen->show();
+        screen->activateWindow();
+        if (!QTest::qWaitForWindowActive(screen.get()))
+            qWarning("reconciliation window did not become active");
+        screen->setAccount(accountId.isEmpty() ? checking.id : accountId);
+        return screen.get();
+    }
+    Transaction add(const QString& payee, qint64 amount, bool cleared = false, int day = 1)
+    {
+        Transaction t = app.addTransaction(checking.id, QDate(2025, 6, day), payee, amount);
+        if (cleared) {
+            t.cleared = true;
+            app->transactions()->update(t);
+        }
+        return t;
+    }
+    QString value(const char* name) const { return labelText(*screen, name); }
+    QTableView* table() const { return screen->table(); }
+    ReconciliationModel* model() const { return screen->model(); }
+    QStringList payees() const
+    {
+        return Records::texts(model()->transactions(), &Transaction::payee);
+    }
+    // Space on the row, as the user ticks it.
+    void toggle(int row) const
+    {
+        table()->setCurrentIndex(model()->index(row, ReconciliationModel::PayeeColumn));
+        press(Qt::Key_Space);
+    }
+    // A key to the table, as typed there; a closed dialog can leave the
+    // offscreen platform with no active window for the screen's shortcuts.
+    void press(int key, Qt::KeyboardModifiers mods = Qt::NoModifier) const
+    {
+        QApplication::setActiveWindow(screen.get());
+        table()->setFocus();
+        QTest::keyClick(table(), Qt::Key(key), mods);
+    }
+    void typeStatement(const QString& text) const
+    {
+        DialogTest::retype(field<SmartAmountField>(*screen, "statementBalanceField"), text);
+    }
+    QPushButton* finishButton() const { return field<QPushButton>(*screen, "finishButton"); }
+    void execSql(const QString& sql) const
+    {
+        QSqlQuery query(app->database()->database());
+        QVERIFY2(query.exec(sql), qPrintable(query.lastError().text()));
+    }
+};
+
+// Fills the transaction form about to open and presses OK.
+void answerForm(const QString& payee, const QString& amount, bool deposit, bool cleared)
+{
+    DialogTest::whenOpen<TransactionFormDialog>([=](TransactionFormDialog& form) {
+        DialogTest::retype(field<QLineEdit>(form, "payeeEdit"), payee);
+        DialogTest::retype(field<SmartAmountField>(form, "amountField"), amount);
+        if (deposit)
+            DialogTest::press(form, "depositRadio");
+        if (cleared)
+            DialogTest::press(form, "clearedCheck");
+        DialogTest::clickOk(form);
+    });
+}
+
+} // namespace
+
+class TestReconciliationScreen : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init() { m_f.emplace(); }
+    void cleanup()
+    {
+        m_f.reset();
+        MessageBoxes::clearAnswers();
+    }
+    void defaultStatementDate_data();
+    void defaultStatementDate();
+    void statementBalanceRoundsHalfAwayFromZero_data();
+    void statementBalanceRoundsHalfAwayFromZero();
+    void ticksSurviveAddAndDelete();
+    void finishStoresExactlyTheTickedRows();
+    void failedFinishKeepsEverything();
+    void yenAccountEndToEnd();
+    void openedFromTheMainWindow();
+
+private:
+    std::optional<Fixture> m_f;
+};
+
+void TestReconciliationScreen::initTestCase()
+{
+    Clock::setFixedUtc(QDateTime(QDate(2025, 6, 18), QTime(15, 0), Qt::UTC));
+}
+
+void TestReconciliationScreen::defaultStatementDate_data()
+{
+    QTest::addColumn<QDate>("lastStatement");
+    QTest::addColumn<QDate>("reconciledOn");
+    QTest::addColumn<QDate>("expected");
+    QTest::newRow("first reconciliation") << QDate() << QDate() << QDate(2025, 6, 18);
+    QTest::newRow("31 January") << QDate(2025, 1, 31) << QDate() << QDate(2025, 2, 28);
+    QTest::newRow("31 January, leap year") << QDate(2024, 1, 31) << QDate() << QDate(2024, 2, 29);
+    QTest::newRow("reconciled after the statement")
+        << QDate(2025, 1, 31) << QDate(2025, 3, 10) << QDate(2025, 4, 10);
+    QTest::newRow("reconciled before the statement")
+        << QDate(2025, 3, 31) << QDate(2025, 3, 10) << QDate(2025, 4, 30);
+}
+
+void TestReconciliationScreen::defaultStatementDate()
+{
+    QFETCH(QDate, lastStatement);
+    QFETCH(QDate, reconciledOn);
+    QFETCH(QDate, expected);
+    Account savings = Records::account(u"Savings"_s, 12'345);
+    QVERIFY(m_f->app->accounts()->insert(savings));
+    if (lastStatement.isValid()) {
+        Reconciliation r;
+        r.id = u"r-1"_s;
+        r.accountId = savings.id;
+        r.statementDate = lastStatement;
+        r.completedAt = Clock::nowUtc();
+        QVERIFY(m_f->app->reconciliations()->insert(r));
+    }
+    if (reconciledOn.isValid()) {
+        Transaction t = m_f->app.addTransaction(savings.id, reconciledOn, u"Interest"_s, 5'000);
+        t.cleared = t.reconciled = true;
+        QVERIFY(m_f->app->transactions()->update(t));
+    }
+    m_f->show(savings.id);
+    QCOMPARE(field<DateField>(*m_f->screen, "statementDateField")->date(), expected);
+    QCOMPARE(
+        m_f->value("previousBalanceValue"), reconciledOn.isValid() ? u"$173.45"_s : u"$123.45"_s);
+    QCOMPARE(m_f->model()->rowCount(), 0);
+}
+
+void TestReconciliationScreen::statementBalanceRoundsHalfAwayFromZero_data()
+{
+    QTest::addColumn<double>("entered");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("0.125") << 0.125 << u"$0.13"_s;
+    QTest::newRow("-0.125") << -0.125 << u"-$0.13"_s;
+    QTest::newRow("1234.5") << 1234.5 << u"$1,234.50"_s;
+}
+
+void TestReconciliationScreen::statementBalanceRoundsHalfAwayFromZero()
+{
+    QFETCH(double, entered);
+    QFETCH(QString, shown);
+    m_f->show();
+    field<SmartAmountField>(*m_f->screen, "statementBalanceField")->setValue(entered);
+    QCOMPARE(m_f->value("statementBalanceValue"), shown);
+    QCOMPARE(m_f->value("differenceValue"), shown);
+}
+
+void TestReconciliationScreen::ticksSurviveAddAndDelete()
+{
+    m_f->add(u"Power"_s, -1'000, true, 2);
+    m_f->add(u"Water"_s, -2'000, false, 3);
+    m_f->add(u"Salary"_s, 5'000, false, 4);
+    m_f->show();
+    m_f->toggle(2);
+    QCOMPARE(m_f->value("clearedDepositsValue"), u"$50.00"_s);
+    QCOMPARE(m_f->value("clearedWithdrawalsValue"), u"-$10.00"_s);
+
+    // A new row starts ticked only when it was entered as cleared.
+    answerForm(u"Fee"_s, u"3"_s, false, false);
+    m_f->press(Qt::Key_Insert);
+    QCOMPARE(m_f->model()->rowCount(), 4);
+    answerForm(u"Refund"_s, u"7"_s, true, true);
+    m_f->press(Qt::Key_N, Qt::ControlModifier);
+    QCOMPARE(m_f->model()->rowCount(), 5);
+    QCOMPARE(m_f->model()->tickedIds().size(), 3);
+    for (int row = 0; row < 5; ++row) {
+        const QString payee = m_f->payees().at(row);
+        QCOMPARE(m_f->model()->isTicked(row),
+            payee == u"Power"_s || payee == u"Salary"_s || payee == u"Refund"_s);
+    }
+    QCOMPARE(m_f->value("clearedDepositsValue"), u"$57.00"_s);
+    QCOMPARE(m_f->value("clearedWithdrawalsValue"), u"-$10.00"_s);
+
+    // Deleting the ticked salary takes it out of the list and the sums.
+    m_f->table()->setCurrentIndex(
+        m_f->model()->index(m_f->payees().indexOf(u"Salary"_s), ReconciliationModel::DateColumn));
+    MessageBoxes::setNextAnswer(QMessageBox::Yes);
+    m_f->press(Qt::Key_Delete);
+    QCOMPARE(MessageBoxes::lastShown()->text, u"Delete the transaction for Salary?"_s);
+    QVERIFY(!m_f->payees().contains(u"Salary"_s));
+    QCOMPARE(m_f->value("clearedDepositsValue"), u"$7.00"_s);
+    QCOMPARE(m_f->model()->tickedIds().size(), 2);
+    QCOMPARE(m_f->app->transactions()->findByAccount(m_f->checking.id).size(), 4);
+}
+
+void TestReconciliationScreen::finishStoresExactlyTheTickedRows()
+{
+    const Transaction power = m_f->add(u"Power"_s, -1'000, true, 2);
+    const Transaction water = m_f->add(u"Water"_s, -2'000, false, 3);
+    const Transaction bonus = m_f->add(u"Bonus"_s, 4'000, true, 4);
+    const Transaction salary = m_f->add(u"Salary"_s, 5'000, false, 5);
+    m_f->show();
+    QSignalSpy completed(m_f->screen.get(), &ReconciliationScreen::reconciliationCompleted);
+
+    // With nothing ticked, a statement at the previous balance balances.
+    m_f->toggle(0);
+    m_f->toggle(2);
+    QVERIFY(m_f->model()->tickedIds().isEmpty());
+    QCOMPARE(m_f->value("differenceValue"), u"$0.00"_s);
+    QVERIFY(m_f->finishButton()->isEnabled());
+
+    m_f->toggle(0);
+    m_f->toggle(3);
+    m_f->typeStatement(u"39.99"_s);
+    QCOMPARE(m_f->value("differenceValue"), u"-$0.01"_s);
+    QVERIFY(!m_f->finishButton()->isEnabled());
+    m_f->typeStatement(u"40.00"_s);
+    QCOMPARE(m_f->value("clearedBalanceValue"), u"$40.00"_s);
+    QVERIFY(m_f->finishButton()->isEnabled());
+
+    // A second click, and Return on the button, land while the first is done.
+    MessageBoxes::setNextAnswer(QMessageBox::Ok);
+    QTest::mouseClick(m_f->finishButton(), Qt::LeftButton);
+    QTest::mouseClick(m_f->finishButton(), Qt::LeftButton);
+    QTest::keyClick(m_f->finishButton(), Qt::Key_Return);
+    m_f->screen->finish();
+    QCOMPARE(completed.size(), 1);
+    QCOMPARE(MessageBoxes::lastShown()->title, u"Reconciliation Complete"_s);
+
+    const auto stored
+        = [&](const Transaction& t) { return *m_f->app->transactions()->findById(t.id); };
+    QVERIFY(stored(power).cleared && stored(power).reconciled);
+    QVERIFY(stored(salary).cleared && stored(salary).reconciled);
+    QVERIFY(stored(bonus).cleared && !stored(bonus).reconciled);
+    QVERIFY(!stored(water).cleared && !stored(water).reconciled);
+    const auto history = m_f->app->reconciliations()->findByAccount(m_f->checking.id);
+    QCOMPARE(history.size(), 1);
+    QCOMPARE(history.first().statementDate, Clock::today());
+    QCOMPARE(history.first().statementBalance, 4'000);
+    QCOMPARE(history.first().reconciledBalance, 4'000);
+}
+
+void TestReconciliationScreen::failedFinishKeepsEverything()
+{
+    m_f->add(u"Rent"_s, -90'000, true);
+    m_f->show();
+    m_f->typeStatement(u"-900"_s);
+    QSignalSpy completed(m_f->screen.get(), &ReconciliationScreen::reconciliationCompleted);
+    m_f->execSql(u"CREATE TEMP TRIGGER refuse BEFORE INSERT ON reconciliations "
+                 "BEGIN SELECT RAISE(ABORT, 'disk full'); END"_s);
+    MessageBoxes::setNextAnswer(QMessageBox::Ok);
+    QTest::mouseClick(m_f->finishButton(), Qt::LeftButton);
+
+    QCOMPARE(MessageBoxes::lastShown()->text, u"The reconciliation could not be saved."_s);
+    QCOMPARE(completed.size(), 0);
+    QVERIFY(!m_f->app->transactions()->findByAccount(m_f->checking.id).first().reconciled);
+    QVERIFY(m_f->app->reconciliations()->findByAccount(m_f->checking.id).isEmpty());
+    QCOMPARE(m_f->model()->tickedIds().size(), 1);
+    QVERIFY(m_f->finishButton()->isEnabled());
+
+    // Once the store takes writes again, the same statement finishes.
+    m_f->execSql(u"DROP TRIGGER refuse"_s);
+    MessageBoxes::setNextAnswer(QMessageBox::Ok);
+    QTest::mouseClick(m_f->finishButton(), Qt::LeftButton);
+    QCOMPARE(completed.size(), 1);
+    QVERIFY(m_f->app->transactions()->findByAccount(m_f->checking.id).first().reconciled);
+}
+
+void TestReconciliationScreen::yenAccountEndToEnd()
+{
+    Account wallet = Records::account(u"Tokyo Wallet"_s, 10'000);
+    wallet.currency = Currency::JPY;
+    QVERIFY(m_f->app->accounts()->insert(wallet));
+    m_f->app.addTransaction(wallet.id, QDate(2025, 6, 2), u"Ramen"_s, -1'200);
+    m_f->app.addTransaction(wallet.id, QDate(2025, 6, 3), u"Konbini"_s, -450);
+    ReconciliationHistoryScreen history(m_f->app.state());
+    history.setAccount(wallet.id);
+    QVERIFY(!labelText(history, "historyEmpty").isEmpty());
+    QVERIFY(history.table()->isHidden());
+
+    m_f->show(wallet.id);
+    QCOMPARE(
+        m_f->model()->index(0, ReconciliationModel::AmountColumn).data().toString(), u"-¥1,200"_s);
+    auto* balance = field<SmartAmountField>(*m_f->screen, "statementBalanceField");
+    QCOMPARE(balance->decimals(), 0);
+    QCOMPARE(balance->prefix(), u"¥ "_s);
+    QCOMPARE(m_f->value("previousBalanceValue"), u"¥10,000"_s);
+    m_f->toggle(0);
+    m_f->typeStatement(u"8800"_s);
+    QCOMPARE(m_f->value("differenceValue"), u"¥0"_s);
+    MessageBoxes::setNextAnswer(QMessageBox::Ok);
+    QTest::mouseClick(m_f->finishButton(), Qt::LeftButton);
+
+    QCOMPARE(history.table()->rowCount(), 1);
+    QVERIFY(history.table()->isVisibleTo(&history));
+    QCOMPARE(history.table()->item(0, 1)->text(), u"¥8,800"_s);
+    QCOMPARE(history.table()->item(0, 2)->text(), u"¥8,800"_s);
+    QCOMPARE(labelText(history, "historyTitle"), u"Reconciliation History — Tokyo Wallet"_s);
+}
+
+void TestReconciliationScreen::openedFromTheMainWindow()
+{
+    MainWindow window(m_f->app.state());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    m_f->app->setCurrentAccountId(QString());
+    window.showReconciliationWindow();
+    QCOMPARE(window.statusLine()->currentMessage(), u"Select an account first"_s);
+    window.showReconciliationHistoryWindow();
+    QCOMPARE(window.statusLine()->currentMessage(), u"Select an account first"_s);
+
+    m_f->add(u"Power"_s, -1'000, true);
+    window.selectAccount(m_f->checking.id);
+    QPushButton* reconcile = nullptr;
+    for (auto* button : window.registerScreen()->findChildren<QPushButton*>()) {
+        if (button->text() == u"Reconcile"_s)
+            reconcile = button;
+    }
+    QVERIFY(reconcile && reconcile->isVisible());
+    QTest::keyClick(&window, Qt::Key_R, Qt::ControlModifier);
+    // Asking again brings back the window already open.
+    QTest::mouseClick(reconcile, Qt::LeftButton);
+    const auto open = window.findChildren<ReconciliationScreen*>();
+    QCOMPARE(open.size(), 1);
+    ReconciliationScreen* screen = open.first();
+    QTRY_VERIFY(screen->isVisible());
+    QCOMPARE(screen->windowTitle(), u"Reconcile — Checking"_s);
+
+    DialogTest::retype(field<SmartAmountField>(*screen, "statementBalanceField"), u"-10"_s);
+    MessageBoxes::setNextAnswer(QMessageBox::Ok);
+    QTest::mouseClick(field<QPushButton>(*screen, "finishButton"), Qt::LeftButton);
+    QTRY_VERIFY(window.findChildren<ReconciliationScreen*>().isEmpty());
+    QCOMPARE(
+        window.registerScreen()->model()->index(0, RegisterModel::ClearedColumn).data(), u"R"_s);
+
+    window.showReconciliationHistoryWindow();
+    auto* history = window.findChild<ReconciliationHistoryScreen*>();
+    QVERIFY(history && history->isVisible());
+    QCOMPARE(history->windowTitle(), u"Reconciliation History"_s);
+    QCOMPARE(history->table()->rowCount(), 1);
+}
+
+QTEST_MAIN(TestReconciliationScreen)
+#include "tst_reconciliationscreen.moc"
