@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AccountBalances.h"
+#include "ui/screens/AccountScreen.h"
 
 #include <QMainWindow>
 
@@ -11,6 +12,7 @@ class NoAccountsPage;
 class QSplitter;
 class QStackedWidget;
 class RegisterScreen;
+class SignInActions;
 class StatusBar;
 class WelcomeScreen;
 
@@ -30,6 +32,7 @@ public:
     RegisterScreen* registerScreen() const { return m_register; }
     WelcomeScreen* welcomeScreen() const { return m_welcome; }
     StatusBar* statusLine() const { return m_statusBar; }
+    SignInActions* signInActions() const { return m_signIn; }
     QSplitter* splitter() const { return m_splitter; }
 
     // Shows a secondary window: on first use it becomes a separate window of
@@ -46,6 +49,10 @@ public Q_SLOTS:
     void deleteAccount(const QString& accountId);
     void deleteCurrentAccount();
     void updateAuthUI();
+    void startSignIn();
+    void signOut();
+    void showMellowindAccountScreen(MellAccount::AccountScreen::Tab tab);
+    void showMellowindAccountScreen();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -76,4 +83,5 @@ private:
     AccountSidebar* m_sidebar = nullptr;
     QSplitter* m_splitter = nullptr;
     StatusBar* m_statusBar = nullptr;
+    SignInActions* m_signIn = nullptr;
 };
