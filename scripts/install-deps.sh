@@ -12,6 +12,8 @@ packages=(
   pkg-config libsecret-1-dev
   # A private Secret Service for the token store's tests.
   dbus gnome-keyring libsecret-tools
+  # A real browser for the sign-in test that follows the redirects headless.
+  chromium
 )
 
 missing=()

@@ -12,6 +12,16 @@
 
 namespace MellAccount {
 
+namespace {
+
+// An empty object sends no body at all.
+QByteArray jsonBytes(const QJsonObject& body)
+{
+    return body.isEmpty() ? QByteArray() : QJsonDocument(body).toJson(QJsonDocument::Compact);
+}
+
+} // namespace
+
 ApiClient::ApiClient(TokenManager* tokens, QObject* parent)
     : QObject(parent)
     , m_network(new QNetworkAccessManager(this))
@@ -69,25 +79,45 @@ void ApiClient::failLater(ApiCallback callback)
     QTimer::singleShot(0, this, [callback = std::move(callback)] { callback(false, 0, {}); });
 }
 
-void ApiClient::sendRequest(const QByteArray& method, const QString& path, const QJsonObject& body,
-    ApiCallback callback, const QUrlQuery& query, bool requireAuth)
+std::optional<QUrl> ApiClient::target(
+    const QByteArray& method, const QString& path, const QUrlQuery& query) const
 {
     QUrl url = m_baseUrl;
     url.setPath(m_baseUrl.path() + path);
     if (!query.isEmpty())
         url.setQuery(query);
-    if (!NetworkPolicy::isAllowedTarget(url)) {
-        if (m_baseUrl.isEmpty())
-            qCDebug(lcAccount) << "ApiClient: no service configured for" << method << path;
-        else
-            qCWarning(lcAccount).noquote()
-                << "ApiClient: refusing" << method << "to" << url.scheme() + "://" + url.host()
-                << "(HTTPS required off this machine)";
+    if (NetworkPolicy::isAllowedTarget(url))
+        return url;
+    if (m_baseUrl.isEmpty())
+        qCDebug(lcAccount) << "ApiClient: no service configured for" << method << path;
+    else
+        qCWarning(lcAccount).noquote()
+            << "ApiClient: refusing" << method << "to" << url.scheme() + "://" + url.host()
+            << "(HTTPS required off this machine)";
+    return std::nullopt;
+}
+
+void ApiClient::sendAs(const QByteArray& method, const QString& path, const QJsonObject& body,
+    const QString& token, ApiCallback callback)
+{
+    const std::optional<QUrl> url = target(method, path, {});
+    if (!url) {
         failLater(std::move(callback));
         return;
     }
-    const QByteArray bytes
-        = body.isEmpty() ? QByteArray() : QJsonDocument(body).toJson(QJsonDocument::Compact);
+    executeRequest(method, *url, jsonBytes(body), token, std::move(callback), false);
+}
+
+void ApiClient::sendRequest(const QByteArray& method, const QString& path, const QJsonObject& body,
+    ApiCallback callback, const QUrlQuery& query, bool requireAuth)
+{
+    const std::optional<QUrl> target = this->target(method, path, query);
+    if (!target) {
+        failLater(std::move(callback));
+        return;
+    }
+    const QUrl& url = *target;
+    const QByteArray bytes = jsonBytes(body);
 
     if (!requireAuth) {
         executeRequest(method, url, bytes, QString(), std::move(callback), false);

@@ -7,6 +7,7 @@
 #include <QUrl>
 #include <QUrlQuery>
 #include <functional>
+#include <optional>
 
 class QNetworkAccessManager;
 struct ReplyResult;
@@ -41,12 +42,20 @@ public:
     void postPublic(const QString& path, const QJsonObject& body, ApiCallback callback);
     void patch(const QString& path, const QJsonObject& body, ApiCallback callback);
     void remove(const QString& path, ApiCallback callback);
+    // Sent once with `token` as the bearer instead of the signed-in user's,
+    // without refresh or retry: for tokens not yet kept (a sign-in to confirm)
+    // or no longer kept (a sign-out).
+    void sendAs(const QByteArray& method, const QString& path, const QJsonObject& body,
+        const QString& token, ApiCallback callback);
 
 Q_SIGNALS:
     void authenticationRequired();
     void networkError(const QString& message);
 
 private:
+    // The address of `path`, or nothing when no request may go there.
+    std::optional<QUrl> target(
+        const QByteArray& method, const QString& path, const QUrlQuery& query) const;
     void sendRequest(const QByteArray& method, const QString& path, const QJsonObject& body,
         ApiCallback callback, const QUrlQuery& query, bool requireAuth);
     void executeRequest(const QByteArray& method, const QUrl& url, const QByteArray& bytes,

@@ -2,9 +2,9 @@
 
 #include "AccountLogging.h"
 #include "ApiClient.h"
+#include "AuthClient.h"
 #include "SystemTokenStore.h"
 #include "TokenManager.h"
-#include "TokenRefresh.h"
 #include "app/AppPaths.h"
 
 #include <QSysInfo>
@@ -26,6 +26,8 @@ Client::Client(const ClientConfig& config, std::unique_ptr<TokenStore> store, QO
     , m_authApi(new ApiClient(m_tokens, this))
     , m_accountApi(new ApiClient(m_tokens, this))
     , m_syncApi(new ApiClient(m_tokens, this))
+    , m_auth(new AuthClient(
+          config.authBaseUrl, config.realmSlug, config.clientId, m_authApi, m_tokens, this))
 {
     if (!config.authBaseUrl.isEmpty())
         m_authApi->setBaseUrl(
@@ -37,7 +39,8 @@ Client::Client(const ClientConfig& config, std::unique_ptr<TokenStore> store, QO
         api->setClientInfo(config.appId, config.appVersion, platform);
         connect(api, &ApiClient::authenticationRequired, this, &Client::authenticationRequired);
     }
-    TokenRefresh::install(m_tokens, m_authApi);
+    connect(m_auth, &AuthClient::stateChanged, this, &Client::authStateChanged);
+    connect(this, &Client::authenticationRequired, m_auth, &AuthClient::onAuthenticationLost);
 }
 
 Client* Client::fromEnvironment(QObject* parent)
@@ -54,8 +57,12 @@ Client* Client::fromEnvironment(QObject* parent)
 
 void Client::initialize()
 {
-    if (isConfigured())
-        m_tokens->load();
+    m_auth->initialize();
+}
+
+bool Client::isAuthenticated() const
+{
+    return m_auth->isAuthenticated();
 }
 
 QString Client::notConfiguredMessage()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AuthState.h"
 #include "ClientConfig.h"
 
 #include <QObject>
@@ -8,11 +9,12 @@
 namespace MellAccount {
 
 class ApiClient;
+class AuthClient;
 class TokenManager;
 class TokenStore;
 
-// The cloud account as the rest of the program sees it: the user's tokens and
-// one API client per service (authentication, account, sync).
+// The cloud account as the rest of the program sees it: the user's tokens, one
+// API client per service (authentication, account, sync) and the sign-in.
 class Client : public QObject {
     Q_OBJECT
 
@@ -26,8 +28,10 @@ public:
     // with the sync API's base set.
     static Client* fromEnvironment(QObject* parent);
 
-    // Reads the stored tokens; a client without services touches no store.
+    // Restores the sign-in from the stored tokens; a client without services
+    // touches no store.
     void initialize();
+    bool isAuthenticated() const;
 
     const ClientConfig& config() const { return m_config; }
     bool isConfigured() const { return m_config.isConfigured(); }
@@ -35,6 +39,7 @@ public:
     static QString notConfiguredMessage();
 
     TokenManager* tokenManager() const { return m_tokens; }
+    AuthClient* authClient() const { return m_auth; }
     ApiClient* authApi() const { return m_authApi; }
     ApiClient* accountApi() const { return m_accountApi; }
     ApiClient* syncApi() const { return m_syncApi; }
@@ -46,6 +51,7 @@ public:
 Q_SIGNALS:
     // A refresh token was refused on some call: the user must sign in again.
     void authenticationRequired();
+    void authStateChanged(MellAccount::AuthState state);
 
 private:
     ClientConfig m_config;
@@ -53,6 +59,7 @@ private:
     ApiClient* m_authApi;
     ApiClient* m_accountApi;
     ApiClient* m_syncApi;
+    AuthClient* m_auth;
 };
 
 } // namespace MellAccount

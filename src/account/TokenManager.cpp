@@ -139,25 +139,37 @@ void TokenManager::refresh(Continuation continuation)
             if (self)
                 self->onRefreshed(generation, access, refresh);
         },
-        [self, generation](bool rejected) {
+        [self, generation, token](bool rejected) {
             if (self)
-                self->onRefreshFailed(generation, rejected);
+                self->onRefreshFailed(generation, rejected, token);
         });
+}
+
+bool TokenManager::isRefreshing() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_refreshing;
 }
 
 void TokenManager::onRefreshed(quint64 generation, const QString& access, const QString& refresh)
 {
     // Signed out or in again meanwhile: this answer belongs to nobody.
-    if (generation != m_generation)
+    if (generation != m_generation) {
+        Q_EMIT tokensAbandoned(access, refresh);
         return;
+    }
     adopt(access, refresh);
     finishRefresh(RefreshResult::Success);
 }
 
-void TokenManager::onRefreshFailed(quint64 generation, bool rejected)
+void TokenManager::onRefreshFailed(quint64 generation, bool rejected, const QString& presented)
 {
-    if (generation != m_generation)
+    if (generation != m_generation) {
+        // Not spent after all: the server may still honour it.
+        if (!rejected)
+            Q_EMIT tokensAbandoned(QString(), presented);
         return;
+    }
     if (!rejected) {
         finishRefresh(RefreshResult::TransientFailure);
         return;

@@ -56,16 +56,23 @@ public:
     // one this call starts, has ended.
     void refresh(Continuation continuation);
 
+    bool isRefreshing() const;
+
     TokenStore* store() const { return m_store.get(); }
     // The server's clock minus this machine's, as measured from the last new token.
     qint64 clockSkewSeconds() const { return m_skewSeconds; }
+
+Q_SIGNALS:
+    // A refresh answered after a sign-out or a new sign-in: tokens that no one
+    // here will use, yet the server honours until they are signed out.
+    void tokensAbandoned(const QString& access, const QString& refresh);
 
 private:
     bool isFresh(const QString& token) const;
     void adopt(const QString& access, const QString& refresh);
     void finishRefresh(RefreshResult result);
     void onRefreshed(quint64 generation, const QString& access, const QString& refresh);
-    void onRefreshFailed(quint64 generation, bool rejected);
+    void onRefreshFailed(quint64 generation, bool rejected, const QString& presented);
 
     std::unique_ptr<TokenStore> m_store;
     QString m_access;
@@ -76,7 +83,7 @@ private:
     // generation must not bring tokens back.
     quint64 m_generation = 0;
 
-    QMutex m_mutex;
+    mutable QMutex m_mutex;
     bool m_refreshing = false;
     QList<Continuation> m_pending;
 };

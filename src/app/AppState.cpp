@@ -4,6 +4,7 @@
 #include "AppPaths.h"
 #include "DisplaySettings.h"
 #include "ThemeManager.h"
+#include "account/AuthClient.h"
 #include "account/Client.h"
 #include "data/AccountRepository.h"
 #include "data/CategoryRepository.h"
@@ -21,6 +22,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QSettings>
 
 namespace {
 const QString kLastViewedAccount = QStringLiteral("lastViewedAccountId");
@@ -67,13 +69,36 @@ bool AppState::initialize()
 
     restoreDisplaySettings();
     m_categoryService->ensureDefaults();
+    connectSignIn();
     m_cloud->initialize();
+    if (m_cloud->isAuthenticated()) {
+        m_cloud->authClient()->refreshToken([this](bool ok) {
+            qCInfo(lcApp) << "Startup token refresh:" << (ok ? "ok" : "failed")
+                          << "authenticated:" << m_cloud->isAuthenticated();
+        });
+    }
 
     if (const auto lastViewed = m_preferences->get(kLastViewedAccount))
         m_currentAccountId = *lastViewed;
 
     Q_EMIT databaseReady();
     return true;
+}
+
+void AppState::connectSignIn()
+{
+    MellAccount::AuthClient* auth = m_cloud->authClient();
+    connect(auth, &MellAccount::AuthClient::loginSucceeded, this, &AppState::onLoginSucceeded);
+    // Made before the stored tokens are read: a session found at start, or
+    // restored by a refresh that ends later, changes the state like a sign-in.
+    connect(auth, &MellAccount::AuthClient::signedInChanged, this,
+        [](bool signedIn) { qCInfo(lcApp) << (signedIn ? "Signed in" : "Signed out"); });
+}
+
+void AppState::onLoginSucceeded()
+{
+    QSettings().setValue(MellAccount::AuthClient::kHasSignedInBeforeKey, true);
+    qCInfo(lcApp) << "loginSucceeded";
 }
 
 void AppState::restoreDisplaySettings()

@@ -58,6 +58,8 @@ Q_SIGNALS:
 
 private:
     void restoreDisplaySettings();
+    void connectSignIn();
+    void onLoginSucceeded();
 
     Database* m_database = nullptr;
     AccountRepository* m_accounts = nullptr;

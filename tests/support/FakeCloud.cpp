@@ -8,6 +8,7 @@
 
 namespace {
 
+const QString kRealm = QStringLiteral("test");
 const QString kRealmPath = QStringLiteral("/api/v1/realms/test");
 
 TestHttpResponse error(int status, const char* code)
@@ -15,18 +16,39 @@ TestHttpResponse error(int status, const char* code)
     return TestHttpResponse::json(status, { { QStringLiteral("error"), QLatin1String(code) } });
 }
 
+TestHttpResponse noContent()
+{
+    return TestHttpResponse { 204, {}, {} };
+}
+
+QJsonObject claimsOf(const QString& token)
+{
+    const auto payload
+        = QByteArray::fromBase64Encoding(token.section(QLatin1Char('.'), 1, 1).toLatin1(),
+            QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals);
+    return payload ? QJsonDocument::fromJson(*payload).object() : QJsonObject();
+}
+
+QString bearerToken(const TestHttpRequest& request)
+{
+    const QByteArray header = request.header("authorization");
+    return header.startsWith("Bearer ") ? QString::fromLatin1(header.mid(7)) : QString();
+}
+
 } // namespace
 
-FakeCloud::FakeCloud()
+FakeCloud::FakeCloud(quint16 port)
+    : m_server(TestHttpServer::Scheme::Http, nullptr, port)
 {
     addAuthRoutes();
+    addLoginPage();
 }
 
 MellAccount::ClientConfig FakeCloud::config() const
 {
     MellAccount::ClientConfig config;
     config.authBaseUrl = m_server.url(QString()).toString();
-    config.realmSlug = QStringLiteral("test");
+    config.realmSlug = kRealm;
     config.accountApiUrl = m_server.url(QStringLiteral("/account/v1")).toString();
     config.clientId = QStringLiteral("0123456789abcdef0123456789abcdef");
     config.appId = QStringLiteral("com.mellowindvantor.ledgerine");
@@ -38,6 +60,11 @@ MellAccount::ClientConfig FakeCloud::config() const
 QString FakeCloud::authPath(const QString& path)
 {
     return kRealmPath + path;
+}
+
+QString FakeCloud::loginPath()
+{
+    return QStringLiteral("/%1/account/login").arg(kRealm);
 }
 
 QList<TestHttpRequest> FakeCloud::refreshRequests() const
@@ -59,38 +86,58 @@ QString FakeCloud::unsignedJwt(const QJsonObject& claims)
         + part(QJsonDocument(claims).toJson(QJsonDocument::Compact)) + '.');
 }
 
-FakeCloud::Tokens FakeCloud::issue(const QString& userId)
+FakeCloud::Tokens FakeCloud::issue(const QString& sessionId)
 {
     const qint64 now = serverNow();
     const int serial = ++m_serial;
-    Tokens tokens { unsignedJwt({ { "sub", userId }, { "iat", now }, { "exp", now + m_lifetime },
-                        { "jti", serial } }),
-        QStringLiteral("refresh-%1-%2").arg(userId).arg(serial) };
+    const QString userId = m_sessionUsers.value(sessionId);
+    Tokens tokens { unsignedJwt({ { "sub", userId }, { "sid", sessionId }, { "iat", now },
+                        { "exp", now + m_lifetime }, { "jti", serial } }),
+        QStringLiteral("refresh-%1-%2").arg(sessionId).arg(serial) };
     m_accessTokens.insert(tokens.access);
-    m_refreshOwners.insert(tokens.refresh, userId);
+    m_refreshSessions.insert(tokens.refresh, sessionId);
+    for (QJsonObject& session : m_sessions) {
+        if (session.value("id").toString() == sessionId)
+            session["last_active_at"] = Clock::nowIso();
+    }
     return tokens;
 }
 
-FakeCloud::Tokens FakeCloud::signIn(const QString& userId)
+FakeCloud::Tokens FakeCloud::signIn(const QString& userId, const QString& userAgent)
 {
     const QString stamp = Clock::nowIso();
-    for (QJsonObject& session : m_sessions)
-        session["is_current"] = false;
-    m_sessions.append({ { "id", QStringLiteral("session-%1").arg(m_sessions.size() + 1) },
-        { "user_agent", "Mellowind Ledgerine tests" }, { "ip_address", "127.0.0.1" },
-        { "created_at", stamp }, { "last_active_at", stamp }, { "is_current", true } });
-    return issue(userId);
+    const QString id = QStringLiteral("session-%1").arg(++m_sessionSerial);
+    m_sessionUsers.insert(id, userId);
+    m_sessions.append({ { "id", id }, { "user_agent", userAgent }, { "ip_address", "127.0.0.1" },
+        { "created_at", stamp }, { "last_active_at", stamp } });
+    return issue(id);
+}
+
+void FakeCloud::setDisplayName(const QString& userId, const QString& name)
+{
+    m_displayNames.insert(userId, name);
+}
+
+void FakeCloud::endSession(const QString& sessionId)
+{
+    m_refreshSessions.removeIf(
+        [&sessionId](const auto& entry) { return entry.value() == sessionId; });
+    m_sessions.removeIf([&sessionId](const QJsonObject& session) {
+        return session.value("id").toString() == sessionId;
+    });
 }
 
 std::optional<QString> FakeCloud::bearerUser(const TestHttpRequest& request) const
 {
-    const QByteArray header = request.header("authorization");
-    if (!header.startsWith("Bearer "))
-        return std::nullopt;
-    const QString token = QString::fromLatin1(header.mid(7));
+    const QString token = bearerToken(request);
     if (!m_accessTokens.contains(token) || MellAccount::expiry(token) <= serverNow())
         return std::nullopt;
     return MellAccount::subject(token);
+}
+
+QString FakeCloud::bearerSession(const TestHttpRequest& request) const
+{
+    return claimsOf(bearerToken(request)).value("sid").toString();
 }
 
 void FakeCloud::protectedRoute(
@@ -108,29 +155,59 @@ QJsonObject FakeCloud::user(const QString& userId) const
         { "username", userId }, { "avatar_url", "" }, { "created_at", "2024-01-01T00:00:00Z" } };
 }
 
+void FakeCloud::addLoginPage()
+{
+    m_server.route("GET", loginPath(), [this](const TestHttpRequest& request) {
+        const QUrl back(request.query.queryItemValue("redirect_uri", QUrl::FullyDecoded));
+        const bool loopback = back.host() == "localhost" || back.host() == "127.0.0.1";
+        if (request.query.queryItemValue("client_id").isEmpty() || back.scheme() != "http"
+            || !loopback || back.path() != "/callback")
+            return error(400, "invalid_request");
+        QUrlQuery result;
+        if (m_loginPage.refuse) {
+            result.addQueryItem("error", "access_denied");
+            result.addQueryItem("error_description", "The user cancelled the sign-in");
+        } else {
+            const Tokens tokens
+                = signIn(m_loginPage.userId, QString::fromUtf8(request.header("user-agent")));
+            result.addQueryItem("access_token", tokens.access);
+            result.addQueryItem("refresh_token", tokens.refresh);
+            result.addQueryItem("token_type", "Bearer");
+        }
+        const QString state = request.query.queryItemValue("state", QUrl::FullyDecoded);
+        if (m_loginPage.echoState && !state.isEmpty())
+            result.addQueryItem("state", state);
+        QUrl location = back;
+        if (m_loginPage.fragment)
+            location.setFragment(result.query(QUrl::FullyEncoded), QUrl::TolerantMode);
+        else
+            location.setQuery(result);
+        return TestHttpResponse::redirect(302, location);
+    });
+}
+
 void FakeCloud::addAuthRoutes()
 {
     m_server.route("POST", authPath("/auth/token/refresh"), [this](const TestHttpRequest& request) {
         const QString presented = request.json().value("refresh_token").toString();
-        const auto owner = m_refreshOwners.constFind(presented);
-        if (owner == m_refreshOwners.constEnd())
+        const auto session = m_refreshSessions.constFind(presented);
+        if (session == m_refreshSessions.constEnd())
             return error(401, "invalid_grant");
-        const QString userId = *owner;
-        const Tokens tokens = issue(userId);
+        const QString sessionId = *session;
+        const Tokens tokens = issue(sessionId);
         QJsonObject answer { { "access_token", tokens.access }, { "token_type", "Bearer" },
             { "expires_in", m_lifetime } };
         if (m_rotate) {
-            m_refreshOwners.remove(presented);
+            m_refreshSessions.remove(presented);
             answer.insert("refresh_token", tokens.refresh);
         } else {
-            m_refreshOwners.remove(tokens.refresh);
+            m_refreshSessions.remove(tokens.refresh);
         }
         return TestHttpResponse::json(200, answer);
     });
     protectedRoute("POST", authPath("/auth/logout"), [this](const TestHttpRequest& request) {
-        const QString userId = *bearerUser(request);
-        m_refreshOwners.removeIf([&userId](const auto& entry) { return entry.value() == userId; });
-        return TestHttpResponse { 204, {}, {} };
+        endSession(bearerSession(request));
+        return noContent();
     });
     protectedRoute("GET", authPath("/users/me"), [this](const TestHttpRequest& request) {
         return TestHttpResponse::json(200, user(*bearerUser(request)));
@@ -145,19 +222,29 @@ void FakeCloud::addAuthRoutes()
         if (body.value("current_password").toString() != m_password)
             return error(403, "invalid_password");
         m_password = body.value("new_password").toString();
-        return TestHttpResponse { 204, {}, {} };
+        return noContent();
     });
-    protectedRoute("GET", authPath("/users/me/sessions"), [this](const TestHttpRequest&) {
+    protectedRoute("GET", authPath("/users/me/sessions"), [this](const TestHttpRequest& request) {
+        const QString userId = *bearerUser(request);
+        const QString current = bearerSession(request);
         QJsonArray sessions;
-        for (const QJsonObject& session : m_sessions)
+        for (QJsonObject session : m_sessions) {
+            const QString id = session.value("id").toString();
+            if (m_sessionUsers.value(id) != userId)
+                continue;
+            session["is_current"] = id == current;
             sessions.append(session);
+        }
         return TestHttpResponse::json(200, { { "sessions", sessions } });
     });
     protectedRoute(
         "DELETE", authPath("/users/me/sessions/*"), [this](const TestHttpRequest& request) {
             const QString id = request.path.section(QLatin1Char('/'), -1);
-            const qsizetype removed = m_sessions.removeIf(
+            const bool known = std::any_of(m_sessions.cbegin(), m_sessions.cend(),
                 [&id](const QJsonObject& session) { return session.value("id").toString() == id; });
-            return removed ? TestHttpResponse { 204, {}, {} } : error(404, "not_found");
+            if (!known || m_sessionUsers.value(id) != *bearerUser(request))
+                return error(404, "not_found");
+            endSession(id);
+            return noContent();
         });
 }

@@ -8,12 +8,13 @@
 #include <optional>
 
 // The three cloud services on one local test server: the authentication
-// routes (refresh with rotating refresh tokens, logout, users/me, password,
-// sessions) under "/api/v1/realms/test", the account API under "/account/v1"
-// and the sync API under "/ledgerine/v1", for which tests add routes with
-// protectedRoute(). Access tokens are unsigned JWTs whose lifetime and the
-// server's clock offset a test sets; the server's clock is the program's
-// Clock plus that offset.
+// routes (the hosted sign-in page, refresh with rotating refresh tokens,
+// logout, users/me, password, sessions) under the realm "test", the account
+// API under "/account/v1" and the sync API under "/ledgerine/v1", for which
+// tests add routes with protectedRoute(). Every sign-in is a session; its
+// refresh tokens end with it (sign-out, revocation), while an access token,
+// an unsigned JWT, stays good until it expires or a test revokes it. The
+// server's clock is the program's Clock plus an offset a test sets.
 class FakeCloud {
 public:
     struct Tokens {
@@ -21,23 +22,39 @@ public:
         QString refresh;
     };
 
-    FakeCloud();
+    // How the sign-in page answers: with tokens or a refusal, in the query or
+    // in the fragment of the redirect, with or without the `state` echoed.
+    struct LoginPage {
+        bool fragment = false;
+        bool echoState = true;
+        bool refuse = false;
+        QString userId = QStringLiteral("user-1");
+    };
+
+    explicit FakeCloud(quint16 port = 0);
 
     TestHttpServer& server() { return m_server; }
     MellAccount::ClientConfig config() const;
     QUrl syncApiUrl() const { return m_server.url(QStringLiteral("/ledgerine/v1")); }
     static QString authPath(const QString& path);
+    // The hosted sign-in page's path.
+    static QString loginPath();
     QList<TestHttpRequest> refreshRequests() const;
 
     // A new session for `userId`, as the browser sign-in hands it over.
-    Tokens signIn(const QString& userId = QStringLiteral("user-1"));
+    Tokens signIn(const QString& userId = QStringLiteral("user-1"),
+        const QString& userAgent = QStringLiteral("Mellowind Ledgerine tests"));
+    void setLoginPage(const LoginPage& page) { m_loginPage = page; }
     void setAccessLifetime(int seconds) { m_lifetime = seconds; }
     // The server's clock minus the program's.
     void setClockOffset(int seconds) { m_offset = seconds; }
     // Refresh answers carry no "refresh_token"; the old one stays valid.
     void setRotateRefreshTokens(bool rotate) { m_rotate = rotate; }
+    void setDisplayName(const QString& userId, const QString& name);
     void revokeAccessTokens() { m_accessTokens.clear(); }
-    void revokeRefreshTokens() { m_refreshOwners.clear(); }
+    void revokeRefreshTokens() { m_refreshSessions.clear(); }
+    // How many refresh tokens would still be honoured.
+    int liveRefreshTokens() const { return int(m_refreshSessions.size()); }
 
     // Answers `handler` for a valid bearer token, 401 for anything else.
     void protectedRoute(
@@ -49,17 +66,26 @@ public:
 
 private:
     qint64 serverNow() const;
-    Tokens issue(const QString& userId);
+    Tokens issue(const QString& sessionId);
     void addAuthRoutes();
+    void addLoginPage();
     QJsonObject user(const QString& userId) const;
+    // The session of a request's bearer token.
+    QString bearerSession(const TestHttpRequest& request) const;
+    void endSession(const QString& sessionId);
 
     TestHttpServer m_server;
+    LoginPage m_loginPage;
     int m_lifetime = 900;
     int m_offset = 0;
     bool m_rotate = true;
     int m_serial = 0;
+    int m_sessionSerial = 0;
     QSet<QString> m_accessTokens;
-    QHash<QString, QString> m_refreshOwners;
+    // Refresh token -> session id.
+    QHash<QString, QString> m_refreshSessions;
+    // Session id -> user id.
+    QHash<QString, QString> m_sessionUsers;
     QHash<QString, QString> m_displayNames;
     QString m_password = QStringLiteral("correct horse");
     QList<QJsonObject> m_sessions;

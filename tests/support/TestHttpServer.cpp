@@ -31,7 +31,9 @@ QByteArray reason(int status)
     case 301: return "Moved Permanently";
     case 302: return "Found";
     case 307: return "Temporary Redirect";
+    case 400: return "Bad Request";
     case 401: return "Unauthorized";
+    case 403: return "Forbidden";
     case 404: return "Not Found";
     default: return "Status";
     }
@@ -62,11 +64,11 @@ TestHttpResponse TestHttpResponse::redirect(int status, const QUrl& location)
     return { status, {}, { { "Location", location.toEncoded() } } };
 }
 
-TestHttpServer::TestHttpServer(Scheme scheme, QObject* parent)
+TestHttpServer::TestHttpServer(Scheme scheme, QObject* parent, quint16 port)
     : QTcpServer(parent)
     , m_scheme(scheme)
 {
-    if (!listen(QHostAddress::LocalHost, 0))
+    if (!listen(QHostAddress::LocalHost, port))
         qFatal("test HTTP server cannot listen: %s", qPrintable(errorString()));
 }
 

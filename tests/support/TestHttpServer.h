@@ -44,7 +44,8 @@ struct TestHttpFault {
     int times = -1; // how many requests it spoils; -1 for every one
 };
 
-// A small HTTP/1.1 server on 127.0.0.1 at a port the system chooses, answering
+// A small HTTP/1.1 server on 127.0.0.1 at a port the system chooses (or the
+// one asked for), answering
 // the routes a test gives it, logging every request, and misbehaving on request.
 // With TLS it presents a certificate for 127.0.0.1 that trustCertificate() makes
 // this process's clients accept.
@@ -55,7 +56,8 @@ public:
     using Handler = std::function<TestHttpResponse(const TestHttpRequest&)>;
     enum class Scheme { Http, Https };
 
-    explicit TestHttpServer(Scheme scheme = Scheme::Http, QObject* parent = nullptr);
+    explicit TestHttpServer(
+        Scheme scheme = Scheme::Http, QObject* parent = nullptr, quint16 port = 0);
     ~TestHttpServer() override;
 
     QUrl url(const QString& path = QStringLiteral("/")) const;

@@ -59,6 +59,11 @@ void MainMenus::buildFileMenu()
         = menu->addAction(tr("New &Account"), m_window, &MainWindow::showNewAccountDialog);
     newAccount->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
     menu->addSeparator();
+    m_accountAction = menu->addAction(tr("Mellowind &Account..."), m_window,
+        qOverload<>(&MainWindow::showMellowindAccountScreen));
+    menu->addSeparator();
+    m_signOutAction = menu->addAction(tr("Sign &Out"), m_window, &MainWindow::signOut);
+    menu->addSeparator();
     QAction* quit = menu->addAction(tr("&Quit"), m_window, &QWidget::close);
     quit->setShortcut(QKeySequence::Quit);
     quit->setMenuRole(QAction::QuitRole);
@@ -87,6 +92,12 @@ void MainMenus::buildHelpMenu()
     menu->addAction(tr("Send &Feedback..."), this, &MainMenus::sendFeedback);
     menu->addSeparator();
     menu->addAction(tr("&Keyboard Shortcuts"), this, &MainMenus::showKeyboardShortcuts);
+}
+
+void MainMenus::setSignedIn(bool signedIn)
+{
+    m_signOutAction->setVisible(signedIn);
+    m_accountAction->setStatusTip(signedIn ? tr("Manage your account") : tr("Sign in or sign up"));
 }
 
 void MainMenus::fillAccountMenu(QMenu* menu, const std::optional<Account>& account) const

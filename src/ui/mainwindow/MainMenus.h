@@ -7,6 +7,7 @@
 #include <optional>
 
 class MainWindow;
+class QAction;
 class QMenu;
 
 // The main window's menu bar and account context menu, and the small boxes
@@ -17,6 +18,9 @@ class MainMenus : public QObject {
 public:
     // Builds the menu bar of `window`, whose slots its entries run.
     explicit MainMenus(MainWindow* window);
+
+    // The entries that differ for a signed-in user.
+    void setSignedIn(bool signedIn);
 
     // "New Account..." and, for an account, its own entries.
     void fillAccountMenu(QMenu* menu, const std::optional<Account>& account) const;
@@ -39,4 +43,6 @@ private:
     void buildHelpMenu();
 
     MainWindow* m_window;
+    QAction* m_accountAction = nullptr;
+    QAction* m_signOutAction = nullptr;
 };

@@ -3,7 +3,10 @@
 #include "AccountSidebar.h"
 #include "MainMenus.h"
 #include "NoAccountsPage.h"
+#include "SignInActions.h"
 #include "StatusBar.h"
+#include "account/AuthClient.h"
+#include "account/Client.h"
 #include "app/AppState.h"
 #include "app/ThemeManager.h"
 #include "data/AccountRepository.h"
@@ -21,7 +24,6 @@
 #include <QCloseEvent>
 #include <QListWidget>
 #include <QMenu>
-#include <QPushButton>
 #include <QSettings>
 #include <QSplitter>
 #include <QStackedWidget>
@@ -52,6 +54,7 @@ MainWindow::MainWindow(AppState* state, QWidget* parent)
         resize(1280, 900);
 
     m_menus = new MainMenus(this);
+    m_signIn = new SignInActions(this, state->cloudClient());
     buildPages();
     setupAccountList();
 
@@ -63,6 +66,8 @@ MainWindow::MainWindow(AppState* state, QWidget* parent)
     connect(m_register, &RegisterScreen::reconcileRequested, this,
         &MainWindow::showReconciliationWindow);
     connectStore();
+    connect(state->cloudClient(), &MellAccount::Client::authStateChanged, this,
+        &MainWindow::updateAuthUI);
 
     updateAuthUI();
     onAccountsChanged();
@@ -76,9 +81,7 @@ void MainWindow::buildPages()
     m_welcome = new WelcomeScreen;
     connect(
         m_welcome, &WelcomeScreen::createAccountRequested, this, &MainWindow::showNewAccountDialog);
-    // Nobody can sign in from this program yet, so the page offers no sign-in.
-    if (auto* signIn = m_welcome->findChild<QPushButton*>(QStringLiteral("signInButton")))
-        signIn->hide();
+    connect(m_welcome, &WelcomeScreen::signInRequested, m_signIn, &SignInActions::startSignIn);
 
     m_noAccounts = new NoAccountsPage;
     connect(m_noAccounts, &NoAccountsPage::createAccountRequested, this,
@@ -148,17 +151,49 @@ MainWindow::Page MainWindow::currentPage() const
 
 void MainWindow::updateAuthUI()
 {
-    // This program has no sign-in yet: it is always the signed-out window.
-    m_statusBar->setSyncText(tr("Not signed in"));
-    m_welcome->setReturningUser(
-        QSettings().value(QStringLiteral("auth/hasSignedInBefore"), false).toBool());
-    m_pages->setCurrentWidget(m_welcome);
+    const bool signedIn = m_state->cloudClient()->isAuthenticated();
+    m_menus->setSignedIn(signedIn);
+    if (!signedIn) {
+        m_statusBar->setSyncText(tr("Not signed in"));
+        m_welcome->setReturningUser(
+            QSettings().value(MellAccount::AuthClient::kHasSignedInBeforeKey, false).toBool());
+        m_pages->setCurrentWidget(m_welcome);
+        return;
+    }
+    m_statusBar->setSyncText(tr("Signed in"));
+    m_welcome->setReturningUser(false);
+    // Any account beats the welcome page, which is for those signed out.
+    if (currentPage() == Page::Welcome)
+        restoreInitialPage();
 }
 
 void MainWindow::showStartPage()
 {
     // Signed out, the welcome page; the no-accounts page is for a signed-in user.
-    m_pages->setCurrentWidget(m_welcome);
+    if (m_state->cloudClient()->isAuthenticated())
+        m_pages->setCurrentWidget(m_noAccounts);
+    else
+        m_pages->setCurrentWidget(m_welcome);
+}
+
+void MainWindow::startSignIn()
+{
+    m_signIn->startSignIn();
+}
+
+void MainWindow::signOut()
+{
+    m_signIn->signOut();
+}
+
+void MainWindow::showMellowindAccountScreen(MellAccount::AccountScreen::Tab tab)
+{
+    m_signIn->showAccountScreen(tab);
+}
+
+void MainWindow::showMellowindAccountScreen()
+{
+    showMellowindAccountScreen(MellAccount::AccountScreen::Tab::Profile);
 }
 
 void MainWindow::restoreInitialPage()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AccountBalances.h"
+#include "ui/screens/AccountScreen.h"
 
 #include <QMainWindow>
 
@@ -12,6 +13,7 @@ class QSplitter;
 class ReconciliationHistoryScreen;
 class QStackedWidget;
 class RegisterScreen;
+class SignInActions;
 class StatusBar;
 class WelcomeScreen;
 
@@ -31,6 +33,7 @@ public:
     RegisterScreen* registerScreen() const { return m_register; }
     WelcomeScreen* welcomeScreen() const { return m_welcome; }
     StatusBar* statusLine() const { return m_statusBar; }
+    SignInActions* signInActions() const { return m_signIn; }
     QSplitter* splitter() const { return m_splitter; }
 
     // Shows a secondary window: on first use it becomes a separate window of
@@ -49,6 +52,10 @@ public Q_SLOTS:
     void showReconciliationWindow();
     void showReconciliationHistoryWindow();
     void updateAuthUI();
+    void startSignIn();
+    void signOut();
+    void showMellowindAccountScreen(MellAccount::AccountScreen::Tab tab);
+    void showMellowindAccountScreen();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -80,4 +87,5 @@ private:
     QSplitter* m_splitter = nullptr;
     StatusBar* m_statusBar = nullptr;
     ReconciliationHistoryScreen* m_reconciliationHistory = nullptr;
+    SignInActions* m_signIn = nullptr;
 };

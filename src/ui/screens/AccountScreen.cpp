@@ -1,0 +1,113 @@
+#include "AccountScreen.h"
+
+#include "AccountProfilePage.h"
+#include "AccountSecurityPage.h"
+#include "account/Client.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QStackedWidget>
+
+namespace MellAccount {
+
+AccountScreen::AccountScreen(Client* client, QWidget* parent)
+    : QWidget(parent)
+    , m_client(client)
+    , m_navigation(new QListWidget)
+    , m_pages(new QStackedWidget)
+    , m_profile(new AccountProfilePage(client->authClient()))
+    , m_security(new AccountSecurityPage(client->authClient()))
+{
+    m_navigation->setObjectName(QStringLiteral("accountNavigation"));
+    m_navigation->setFixedWidth(180);
+    m_navigation->setSpacing(2);
+    m_navigation->setFrameShape(QFrame::NoFrame);
+    m_navigation->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_navigation);
+    layout->addWidget(m_pages, 1);
+
+    addPage(Tab::Profile, tr("Profile"), m_profile);
+    addPage(Tab::Security, tr("Security"), m_security);
+    connect(
+        m_navigation, &QListWidget::currentRowChanged, m_pages, &QStackedWidget::setCurrentIndex);
+    connect(m_profile, &AccountProfilePage::logoutRequested, this, &AccountScreen::logoutRequested);
+    m_navigation->setCurrentRow(0);
+    applyStyle();
+}
+
+void AccountScreen::addPage(Tab tab, const QString& title, QWidget* page)
+{
+    m_tabs.append(tab);
+    m_navigation->addItem(title);
+    m_pages->addWidget(page);
+}
+
+void AccountScreen::applyStyle()
+{
+    const QPalette palette = QApplication::palette();
+    m_navigation->setStyleSheet(
+        QStringLiteral("QListWidget {  background: %1; border: none; padding: 12px 8px;}"
+                       "QListWidget::item {  padding: 8px 12px; border-radius: 6px;}"
+                       "QListWidget::item:hover { background: %2; }"
+                       "QListWidget::item:selected { background: %3; color: %4; }")
+            .arg(palette.color(QPalette::AlternateBase).name(),
+                palette.color(QPalette::Button).name(), palette.color(QPalette::Highlight).name(),
+                palette.color(QPalette::HighlightedText).name()));
+}
+
+void AccountScreen::changeEvent(QEvent* event)
+{
+    // The navigation's colours follow the theme.
+    if (event->type() == QEvent::ApplicationPaletteChange)
+        applyStyle();
+    QWidget::changeEvent(event);
+}
+
+void AccountScreen::setTab(Tab tab)
+{
+    m_navigation->setCurrentRow(std::max<qsizetype>(m_tabs.indexOf(tab), 0));
+}
+
+AccountScreen::Tab AccountScreen::currentTab() const
+{
+    return m_tabs.value(m_navigation->currentRow(), Tab::Profile);
+}
+
+void AccountScreen::refresh()
+{
+    refreshProfile();
+    refreshSessions();
+}
+
+void AccountScreen::refreshProfile()
+{
+    m_profile->refresh();
+}
+
+void AccountScreen::refreshSessions()
+{
+    m_security->refreshSessions();
+}
+
+QString AccountScreen::relativeTime(const QDateTime& when, const QDateTime& now)
+{
+    if (!when.isValid())
+        return tr("Unknown");
+    const qint64 seconds = when.secsTo(now);
+    if (seconds < 60)
+        return tr("Active now");
+    if (seconds < 3600)
+        return tr("%1m ago").arg(seconds / 60);
+    if (seconds < 86400)
+        return tr("%1h ago").arg(seconds / 3600);
+    if (seconds < 604800)
+        return tr("%1d ago").arg(seconds / 86400);
+    return QLocale().toString(when.toLocalTime().date(), QStringLiteral("MMM d, yyyy"));
+}
+
+} // namespace MellAccount
