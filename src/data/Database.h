@@ -41,6 +41,7 @@ Q_SIGNALS:
 
 private:
     friend class TransactionScope;
+    friend class Savepoint;
     void endUnit(bool committed);
 
     struct Announcement {
