@@ -15,6 +15,7 @@
 #include "data/TransactionRepository.h"
 #include "services/AccountService.h"
 #include "services/CategoryService.h"
+#include "services/RecurringService.h"
 #include "services/TransactionService.h"
 
 #include <QApplication>
@@ -57,6 +58,8 @@ bool AppState::initialize()
         = new TransactionService(m_database, m_accounts, m_transactions, m_splitLines, this);
     m_accountService = new AccountService(m_database, m_accounts, m_transactions, m_recurring,
         m_reconciliations, m_transactionService, this);
+    m_recurringService
+        = new RecurringService(m_database, m_recurring, m_transactions, m_accounts, this);
     m_cloud = MellAccount::Client::fromEnvironment(this);
 
     restoreDisplaySettings();

@@ -14,6 +14,7 @@ class ReconciliationRepository;
 class AccountService;
 class CategoryService;
 class TransactionService;
+class RecurringService;
 class ThemeManager;
 namespace MellAccount {
 class Client;
@@ -40,6 +41,7 @@ public:
     CategoryService* categoryService() const { return m_categoryService; }
     TransactionService* transactionService() const { return m_transactionService; }
     AccountService* accountService() const { return m_accountService; }
+    RecurringService* recurringService() const { return m_recurringService; }
     ThemeManager* themeManager() const { return m_themeManager; }
     MellAccount::Client* cloudClient() const { return m_cloud; }
 
@@ -64,6 +66,7 @@ private:
     CategoryService* m_categoryService = nullptr;
     TransactionService* m_transactionService = nullptr;
     AccountService* m_accountService = nullptr;
+    RecurringService* m_recurringService = nullptr;
     ThemeManager* m_themeManager = nullptr;
     MellAccount::Client* m_cloud = nullptr;
     QString m_currentAccountId;
