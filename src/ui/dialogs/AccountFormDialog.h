@@ -6,7 +6,7 @@
 #include <QDialog>
 
 class QComboBox;
-class QDateEdit;
+class FormDateEdit;
 class QFormLayout;
 class QLineEdit;
 class SmartAmountField;
@@ -26,9 +26,6 @@ public:
     // Date of the opening balance of a new account.
     QDate asOfDate() const;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void buildForm();
     void fill(const Account& account);
@@ -41,7 +38,7 @@ private:
     QComboBox* m_currency = nullptr;
     QFormLayout* m_form = nullptr;
     SmartAmountField* m_startingBalance = nullptr;
-    QDateEdit* m_asOf = nullptr;
+    FormDateEdit* m_asOf = nullptr;
     QLineEdit* m_institution = nullptr;
     QLineEdit* m_accountNumber = nullptr;
 };

@@ -10,6 +10,8 @@ class MainMenus;
 class NoAccountsPage;
 class QSplitter;
 class QStackedWidget;
+class QTimer;
+class RecurringScreen;
 class RegisterScreen;
 class StatusBar;
 class WelcomeScreen;
@@ -46,6 +48,9 @@ public Q_SLOTS:
     void deleteAccount(const QString& accountId);
     void deleteCurrentAccount();
     void updateAuthUI();
+    void showRecurringWindow();
+    // Posts what the automatic schedules have due and says how many.
+    void autoPostDue();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -65,6 +70,10 @@ private:
     bool requireCurrentAccount();
     void writeSortOrders(const QStringList& accountIds);
     void onFontScaleChanged();
+    void startRecurringPosting();
+    // How many were posted; the account list and register show them.
+    int postDueRecurring();
+    void announceAutoPosted(int posted);
 
     AppState* m_state;
     AccountBalances m_balances;
@@ -76,4 +85,6 @@ private:
     AccountSidebar* m_sidebar = nullptr;
     QSplitter* m_splitter = nullptr;
     StatusBar* m_statusBar = nullptr;
+    RecurringScreen* m_recurringScreen = nullptr;
+    QTimer* m_autoPostTimer = nullptr;
 };
