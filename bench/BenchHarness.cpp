@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTextStream>
 
@@ -73,6 +74,22 @@ void report(
 void note(const QString& text)
 {
     print(QStringLiteral("  %1").arg(text));
+}
+
+QString loadAverage()
+{
+    QFile file(QStringLiteral("/proc/loadavg"));
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral("unknown");
+    return QString::fromLatin1(file.readLine()).section(QLatin1Char(' '), 0, 2);
+}
+
+void removeDatabase(const Context& context, const QString& path)
+{
+    if (context.keep)
+        return;
+    for (const char* suffix : { "", "-wal", "-shm" })
+        QFile::remove(path + QLatin1String(suffix));
 }
 
 } // namespace Bench

@@ -26,5 +26,10 @@ void printHeader(const QString& suite);
 void report(const QString& operation, double ms, std::optional<double> baselineMs = std::nullopt,
     const QString& target = QString());
 void note(const QString& text);
+// The machine is shared: a busy one stretches every wall-clock figure.
+QString loadAverage();
+// The databases can be large: each goes as soon as its measurements are done,
+// unless they are to be kept.
+void removeDatabase(const Context& context, const QString& path);
 
 } // namespace Bench

@@ -8,7 +8,6 @@
 #include "data/TransactionScope.h"
 
 #include <QElapsedTimer>
-#include <QFile>
 #include <QSqlQuery>
 #include <QSqlRecord>
 
@@ -102,15 +101,6 @@ qsizetype qtRead(Database& db, const QString& sql, const QVariantList& params)
         rows.append(row);
     }
     return rows.size();
-}
-
-// The databases are large: each goes as soon as its measurements are done.
-void removeDatabase(const Bench::Context& context, const QString& path)
-{
-    if (context.keep)
-        return;
-    for (const char* suffix : { "", "-wal", "-shm" })
-        QFile::remove(path + QLatin1String(suffix));
 }
 
 std::string searchSql(bool withAccount)
@@ -207,15 +197,6 @@ Transaction sampleTransaction(const SyntheticLedger::Summary& ledger, int i)
     return t;
 }
 
-// The machine is shared: a busy one stretches every wall-clock figure.
-QString loadAverage()
-{
-    QFile file(QStringLiteral("/proc/loadavg"));
-    if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("unknown");
-    return QString::fromLatin1(file.readLine()).section(QLatin1Char(' '), 0, 2);
-}
-
 using LedgerBody = std::function<void(Database&, const SyntheticLedger::Summary&)>;
 
 // Times `body` on a new database holding only accounts and categories.
@@ -232,7 +213,7 @@ double timeInFreshDatabase(
         body(db, ledger);
         ms = timer.nsecsElapsed() / 1e6;
     }
-    removeDatabase(context, path);
+    Bench::removeDatabase(context, path);
     return ms;
 }
 
@@ -320,7 +301,7 @@ void run(Bench::Context& context)
         timer.start();
         SyntheticLedger::Summary ledger = SyntheticLedger::prepare(db, path);
         SyntheticLedger::addTransactions(db, ledger, total);
-        Bench::note(QStringLiteral("load average before measuring: %1").arg(loadAverage()));
+        Bench::note(QStringLiteral("load average before measuring: %1").arg(Bench::loadAverage()));
         Bench::note(QStringLiteral("generated %1 transactions in %2 accounts, %3 categories, %4 "
                                    "split lines in %5 s")
                         .arg(ledger.transactions)
@@ -330,7 +311,7 @@ void run(Bench::Context& context)
                         .arg(timer.elapsed() / 1000.0, 0, 'f', 1));
         measureReads(db, ledger);
     }
-    removeDatabase(context, path);
+    Bench::removeDatabase(context, path);
     measureInsert(context, qMax(1000, int(100'000 * context.scale)));
 }
 

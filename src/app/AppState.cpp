@@ -17,6 +17,7 @@
 #include "services/AccountService.h"
 #include "services/CategoryService.h"
 #include "services/ReconciliationService.h"
+#include "services/RecurringService.h"
 #include "services/TransactionService.h"
 
 #include <QApplication>
@@ -65,6 +66,8 @@ bool AppState::initialize()
         m_reconciliations, m_transactionService, this);
     m_reconciliationService = new ReconciliationService(
         m_database, m_accounts, m_transactions, m_reconciliations, this);
+    m_recurringService
+        = new RecurringService(m_database, m_recurring, m_transactions, m_accounts, this);
     m_cloud = MellAccount::Client::fromEnvironment(this);
 
     restoreDisplaySettings();

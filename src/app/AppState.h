@@ -17,6 +17,7 @@ class AccountService;
 class CategoryService;
 class TransactionService;
 class ReconciliationService;
+class RecurringService;
 class ThemeManager;
 namespace MellAccount {
 class Client;
@@ -46,6 +47,7 @@ public:
     TransactionService* transactionService() const { return m_transactionService; }
     AccountService* accountService() const { return m_accountService; }
     ReconciliationService* reconciliationService() const { return m_reconciliationService; }
+    RecurringService* recurringService() const { return m_recurringService; }
     ThemeManager* themeManager() const { return m_themeManager; }
     MellAccount::Client* cloudClient() const { return m_cloud; }
 
@@ -73,6 +75,7 @@ private:
     TransactionService* m_transactionService = nullptr;
     AccountService* m_accountService = nullptr;
     ReconciliationService* m_reconciliationService = nullptr;
+    RecurringService* m_recurringService = nullptr;
     ThemeManager* m_themeManager = nullptr;
     MellAccount::Client* m_cloud = nullptr;
     QString m_currentAccountId;

@@ -52,6 +52,7 @@ Q_SIGNALS:
 
 private:
     friend class TransactionScope;
+    friend class Savepoint;
     void endUnit(bool committed);
     sqlite3* driverHandle() const;
     bool refuse(StoreFailure::Kind kind, const QString& detail, int version = 0);

@@ -77,6 +77,15 @@ QList<RecurringTransaction> RecurringRepository::findDue(const QDate& date) cons
         { SqlValue::date(date) });
 }
 
+int RecurringRepository::countDue(const QDate& date) const
+{
+    return selectOne<int>(QStringLiteral("SELECT COUNT(*) FROM recurring_transactions WHERE "
+                                         "deleted_at IS NULL AND is_active = 1 AND "
+                                         "next_due_date <= ?"),
+        { SqlValue::date(date) }, [](const SqlRow& row) { return row.integer(0); })
+        .value_or(0);
+}
+
 QList<RecurringTransaction> RecurringRepository::findPending() const
 {
     return select(QStringLiteral("WHERE sync_status = 'pending'"), {});

@@ -17,6 +17,8 @@ public:
     std::optional<RecurringTransaction> findById(const QString& id) const;
     // Live, active schedules due on or before `date`, in no particular order.
     QList<RecurringTransaction> findDue(const QDate& date) const;
+    // How many findDue would return, without reading them.
+    int countDue(const QDate& date) const;
     QList<RecurringTransaction> findPending() const;
 
     bool insert(const RecurringTransaction& recurring);

@@ -41,6 +41,16 @@ QString TransactionService::transferPayee(const QString& accountName)
     return transferPrefix() + accountName;
 }
 
+QString TransactionService::transferToPayee(const QString& accountName)
+{
+    return translated("Transfer to %1").arg(accountName);
+}
+
+QString TransactionService::transferFromPayee(const QString& accountName)
+{
+    return translated("Transfer from %1").arg(accountName);
+}
+
 QStringList TransactionService::transferPayees(const QString& accountId) const
 {
     QStringList payees;
@@ -70,18 +80,16 @@ TransactionService::Result TransactionService::resolveTransferPayee(Transaction&
     if (self && self->currency != target->currency)
         return Result::CurrencyMismatch;
     t.transferDestAccountId = target->id;
-    t.payee = translated("Transfer to %1").arg(target->name);
+    t.payee = transferToPayee(target->name);
     return Result::Saved;
 }
 
-Transaction TransactionService::otherLeg(const Transaction& first) const
+Transaction TransactionService::transferLeg(const Transaction& first, const QString& legId)
 {
-    const auto self = m_accounts->findById(first.accountId);
     Transaction leg;
-    leg.id = Ids::newId();
+    leg.id = legId;
     leg.accountId = first.transferDestAccountId;
     leg.date = first.date;
-    leg.payee = translated("Transfer from %1").arg(self ? self->name : QString());
     leg.amount = -first.amount;
     leg.cleared = first.cleared;
     leg.reconciled = first.reconciled;
@@ -89,6 +97,14 @@ Transaction TransactionService::otherLeg(const Transaction& first) const
     leg.transferDestAccountId = first.accountId;
     leg.createdAt = first.updatedAt;
     leg.updatedAt = first.updatedAt;
+    return leg;
+}
+
+Transaction TransactionService::otherLeg(const Transaction& first) const
+{
+    const auto self = m_accounts->findById(first.accountId);
+    Transaction leg = transferLeg(first, Ids::newId());
+    leg.payee = transferFromPayee(self ? self->name : QString());
     return leg;
 }
 

@@ -38,6 +38,10 @@ public:
     static QString transferPrefix();
     // The payee that offers a transfer to `accountName`.
     static QString transferPayee(const QString& accountName);
+    // What the two legs of a transfer are called: "Transfer to <name>" in the
+    // account the money leaves, "Transfer from <name>" in the other.
+    static QString transferToPayee(const QString& accountName);
+    static QString transferFromPayee(const QString& accountName);
     // The payee texts offering a transfer from `accountId` to each other account.
     QStringList transferPayees(const QString& accountId) const;
 
@@ -51,6 +55,11 @@ public:
     // no link gets its second leg; the other leg of an existing transfer follows
     // its amount and date.
     Result save(const Transaction& t, const std::optional<QList<SplitLine>>& lines, bool isNew);
+    // The second leg, under `legId`, of a transfer whose first leg is `first`:
+    // the destination account, the same date and marks, the opposite amount,
+    // linked back to `first`. Payee and texts are left to the caller.
+    static Transaction transferLeg(const Transaction& first, const QString& legId);
+
     // Soft-deletes the transaction and, for a transfer, its other leg first.
     bool remove(const Transaction& t);
     bool toggleCleared(const Transaction& t);

@@ -1,18 +1,14 @@
 #include "AccountFormDialog.h"
 
 #include "DialogFrame.h"
-#include "app/DisplaySettings.h"
 #include "data/Clock.h"
 #include "data/Ids.h"
 #include "data/SingleLine.h"
+#include "ui/widgets/FormDateEdit.h"
 #include "ui/widgets/SmartAmountField.h"
 
-#include <QCalendarWidget>
 #include <QComboBox>
-#include <QDateEdit>
-#include <QEvent>
 #include <QFormLayout>
-#include <QKeyEvent>
 #include <QLineEdit>
 
 #include <utility>
@@ -88,14 +84,8 @@ void AccountFormDialog::buildForm()
     connect(m_currency, &QComboBox::currentIndexChanged, this,
         [this] { m_startingBalance->setCurrency(selectedCurrency(), true); });
 
-    m_asOf = new QDateEdit(Clock::today());
+    m_asOf = new FormDateEdit(Clock::today());
     m_asOf->setObjectName(QStringLiteral("asOfEdit"));
-    m_asOf->setCalendarPopup(true);
-    m_asOf->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat));
-    m_asOf->calendarWidget()->setFirstDayOfWeek(DisplaySettings::weekStartDay());
-    // A date edit takes Tab for its day, month and year; here Tab goes on to
-    // the next field like everywhere else in the form.
-    m_asOf->installEventFilter(this);
 
     m_institution = new QLineEdit;
     m_institution->setObjectName(QStringLiteral("institutionEdit"));
@@ -160,18 +150,6 @@ QDate AccountFormDialog::asOfDate() const
 Currency AccountFormDialog::selectedCurrency() const
 {
     return currencyFromText(m_currency->currentData().toString());
-}
-
-bool AccountFormDialog::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == m_asOf && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
-            focusNextPrevChild(key == Qt::Key_Tab);
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 void AccountFormDialog::lockCurrency()

@@ -6,7 +6,7 @@
 #include <QDialog>
 
 class QComboBox;
-class QDateEdit;
+class FormDateEdit;
 class QFormLayout;
 class QLineEdit;
 class SmartAmountField;
@@ -28,9 +28,6 @@ public:
     // For an account whose amounts are already stored in its currency.
     void lockCurrency();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void buildForm();
     void fill(const Account& account);
@@ -43,7 +40,7 @@ private:
     QComboBox* m_currency = nullptr;
     QFormLayout* m_form = nullptr;
     SmartAmountField* m_startingBalance = nullptr;
-    QDateEdit* m_asOf = nullptr;
+    FormDateEdit* m_asOf = nullptr;
     QLineEdit* m_institution = nullptr;
     QLineEdit* m_accountNumber = nullptr;
 };

@@ -17,7 +17,6 @@
 #include "ui/widgets/MessageBoxes.h"
 #include "ui/widgets/SmartAmountField.h"
 
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QCompleter>
 #include <QFormLayout>
@@ -25,7 +24,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStringListModel>
 
 namespace {
 
@@ -90,18 +88,10 @@ Currency TransactionFormDialog::accountCurrency() const
 
 void TransactionFormDialog::buildForm()
 {
-    m_payment = new QRadioButton(tr("Payment"));
-    m_payment->setObjectName(QStringLiteral("paymentRadio"));
-    m_deposit = new QRadioButton(tr("Deposit"));
-    m_deposit->setObjectName(QStringLiteral("depositRadio"));
-    m_payment->setChecked(true);
-    auto* typeGroup = new QButtonGroup(this);
-    typeGroup->addButton(m_payment);
-    typeGroup->addButton(m_deposit);
-    auto* typeRow = new QHBoxLayout;
-    typeRow->addWidget(m_payment);
-    typeRow->addWidget(m_deposit);
-    typeRow->addStretch();
+    const DialogFrame::AmountType type
+        = DialogFrame::amountType(this, tr("Payment"), tr("Deposit"));
+    m_payment = type.payment;
+    m_deposit = type.deposit;
 
     m_date = new DateField;
     m_date->setObjectName(QStringLiteral("dateField"));
@@ -116,12 +106,7 @@ void TransactionFormDialog::buildForm()
         if (!transfers.contains(payee))
             payeeList << payee;
     }
-    auto* payees = new QCompleter(new QStringListModel(payeeList, this), this);
-    payees->setCaseSensitivity(Qt::CaseInsensitive);
-    payees->setFilterMode(Qt::MatchContains);
-    payees->setCompletionMode(QCompleter::PopupCompletion);
-    payees->setMaxVisibleItems(10);
-    m_payee->setCompleter(payees);
+    QCompleter* payees = DialogFrame::completePayees(m_payee, payeeList);
     connect(payees, qOverload<const QString&>(&QCompleter::activated), this,
         &TransactionFormDialog::onPayeeSelected);
 
@@ -159,7 +144,7 @@ void TransactionFormDialog::buildForm()
 
     auto* form = new QFormLayout;
     form->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
-    form->addRow(tr("Type:"), typeRow);
+    form->addRow(tr("Type:"), type.row);
     form->addRow(tr("Date:"), m_date);
     form->addRow(tr("Payee:"), m_payee);
     form->addRow(tr("Amount:"), m_amount);

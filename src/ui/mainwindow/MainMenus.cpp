@@ -46,6 +46,7 @@ MainMenus::MainMenus(MainWindow* window)
 {
     buildFileMenu();
     buildAccountMenu();
+    buildViewMenu();
     buildHelpMenu();
 }
 
@@ -80,6 +81,14 @@ void MainMenus::buildAccountMenu()
         tr("Reconciliation &History..."), m_window, &MainWindow::showReconciliationHistoryWindow);
     menu->addSeparator();
     menu->addAction(tr("&Delete"), m_window, &MainWindow::deleteCurrentAccount);
+}
+
+void MainMenus::buildViewMenu()
+{
+    QMenu* menu = m_window->menuBar()->addMenu(tr("&View"));
+    QAction* recurring = menu->addAction(
+        tr("Re&curring Transactions"), m_window, &MainWindow::showRecurringWindow);
+    recurring->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_3));
 }
 
 void MainMenus::buildHelpMenu()
@@ -162,6 +171,7 @@ QString MainMenus::shortcutsHelpText()
             { key(Qt::CTRL | Qt::Key_N), tr("New transaction") },
             { key(Qt::CTRL | Qt::SHIFT | Qt::Key_N), tr("New account") },
             { key(Qt::CTRL | Qt::Key_R), tr("Reconcile account") },
+            { key(Qt::CTRL | Qt::Key_3), tr("Recurring transactions") },
         });
     html += section(tr("Accounts"),
         {

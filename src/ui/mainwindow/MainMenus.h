@@ -40,6 +40,7 @@ public Q_SLOTS:
 private:
     void buildFileMenu();
     void buildAccountMenu();
+    void buildViewMenu();
     void buildHelpMenu();
 
     MainWindow* m_window;

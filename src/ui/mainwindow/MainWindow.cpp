@@ -11,12 +11,15 @@
 #include "app/ThemeManager.h"
 #include "data/AccountRepository.h"
 #include "data/PreferencesRepository.h"
+#include "data/RecurringRepository.h"
 #include "data/TransactionRepository.h"
 #include "services/AccountService.h"
+#include "services/RecurringService.h"
 #include "ui/dialogs/AccountFormDialog.h"
 #include "ui/register/RegisterScreen.h"
 #include "ui/screens/ReconciliationHistoryScreen.h"
 #include "ui/screens/ReconciliationScreen.h"
+#include "ui/screens/RecurringScreen.h"
 #include "ui/screens/WelcomeScreen.h"
 #include "ui/widgets/MessageBoxes.h"
 #include "ui/widgets/PlainText.h"
@@ -27,6 +30,7 @@
 #include <QSettings>
 #include <QSplitter>
 #include <QStackedWidget>
+#include <QTimer>
 #include <algorithm>
 
 namespace {
@@ -35,6 +39,7 @@ const QString kGeometryKey = QStringLiteral("mainwindow/geometry");
 const QString kSplitterKey = QStringLiteral("mainwindow/splitter");
 constexpr int kShortMessageMs = 3000;
 constexpr int kLongMessageMs = 5000;
+constexpr int kAutoPostIntervalMs = 3600000;
 
 bool isLive(const std::optional<Account>& account)
 {
@@ -71,6 +76,7 @@ MainWindow::MainWindow(AppState* state, QWidget* parent)
 
     updateAuthUI();
     onAccountsChanged();
+    startRecurringPosting();
     restoreInitialPage();
 }
 
@@ -414,6 +420,67 @@ void MainWindow::writeSortOrders(const QStringList& accountIds)
         orders.append({ accountIds.at(position), position });
     if (!m_state->accounts()->updateSortOrders(orders))
         onAccountsChanged();
+}
+
+void MainWindow::startRecurringPosting()
+{
+    RecurringService* recurring = m_state->recurringService();
+    m_statusBar->setRecurringDue(recurring->pendingCount());
+    connect(recurring, &RecurringService::pendingCountChanged, m_statusBar,
+        &StatusBar::setRecurringDue);
+    connect(m_state->recurring(), &RecurringRepository::recurringChanged, this,
+        [this] { m_statusBar->setRecurringDue(m_state->recurringService()->pendingCount()); });
+
+    // The message waits until the window is on screen: a status line that is
+    // not shown yet cannot make room for it beside its labels.
+    if (const int posted = postDueRecurring(); posted > 0)
+        QTimer::singleShot(0, this, [this, posted] { announceAutoPosted(posted); });
+    m_autoPostTimer = new QTimer(this);
+    m_autoPostTimer->setInterval(kAutoPostIntervalMs);
+    connect(m_autoPostTimer, &QTimer::timeout, this, &MainWindow::autoPostDue);
+    m_autoPostTimer->start();
+}
+
+void MainWindow::autoPostDue()
+{
+    announceAutoPosted(postDueRecurring());
+}
+
+int MainWindow::postDueRecurring()
+{
+    const int posted = m_state->recurringService()->autoPostDue();
+    // A new day can make schedules due without anything being posted.
+    m_statusBar->setRecurringDue(m_state->recurringService()->pendingCount());
+    if (posted > 0) {
+        onAccountsChanged();
+        m_register->reload();
+    }
+    return posted;
+}
+
+void MainWindow::announceAutoPosted(int posted)
+{
+    if (posted > 0)
+        m_statusBar->showTransientMessage(
+            tr("Auto-posted %n recurring transaction(s)", nullptr, posted), kLongMessageMs);
+}
+
+void MainWindow::showRecurringWindow()
+{
+    if (!m_recurringScreen) {
+        m_recurringScreen = new RecurringScreen(m_state);
+        connect(m_recurringScreen, &RecurringScreen::transactionsChanged, this, [this] {
+            m_register->reload();
+            onAccountsChanged();
+        });
+        connect(m_state->recurring(), &RecurringRepository::recurringChanged, m_recurringScreen,
+            [this] {
+                if (m_recurringScreen->isVisible())
+                    m_recurringScreen->refresh();
+            });
+    }
+    m_recurringScreen->refresh();
+    showToolWindow(m_recurringScreen, tr("Recurring Transactions"), QSize(700, 500));
 }
 
 void MainWindow::showToolWindow(QWidget* window, const QString& title, const QSize& size)

@@ -12,6 +12,8 @@ class NoAccountsPage;
 class QSplitter;
 class ReconciliationHistoryScreen;
 class QStackedWidget;
+class QTimer;
+class RecurringScreen;
 class RegisterScreen;
 class SignInActions;
 class StatusBar;
@@ -56,6 +58,9 @@ public Q_SLOTS:
     void signOut();
     void showMellowindAccountScreen(MellAccount::AccountScreen::Tab tab);
     void showMellowindAccountScreen();
+    void showRecurringWindow();
+    // Posts what the automatic schedules have due and says how many.
+    void autoPostDue();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -75,6 +80,10 @@ private:
     bool requireCurrentAccount();
     void writeSortOrders(const QStringList& accountIds);
     void onFontScaleChanged();
+    void startRecurringPosting();
+    // How many were posted; the account list and register show them.
+    int postDueRecurring();
+    void announceAutoPosted(int posted);
 
     AppState* m_state;
     AccountBalances m_balances;
@@ -88,4 +97,6 @@ private:
     StatusBar* m_statusBar = nullptr;
     ReconciliationHistoryScreen* m_reconciliationHistory = nullptr;
     SignInActions* m_signIn = nullptr;
+    RecurringScreen* m_recurringScreen = nullptr;
+    QTimer* m_autoPostTimer = nullptr;
 };

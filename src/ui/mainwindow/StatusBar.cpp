@@ -64,7 +64,12 @@ void StatusBar::setRecurringDue(int count)
     m_recurringDue->setText(tr("  •  %n recurring due", nullptr, count));
     m_recurringDue->setStyleSheet(QStringLiteral("color: %1; font-weight: bold;")
                                       .arg(ThemeColors::pickName(ThemeColors::kOrange)));
-    m_recurringDue->show();
+    // Over a message it would be drawn across it; the line shows it again
+    // once the message is gone.
+    if (currentMessage().isEmpty())
+        m_recurringDue->show();
+    else
+        m_recurringDue->setAttribute(Qt::WA_WState_ExplicitShowHide, false);
 }
 
 void StatusBar::setSyncText(const QString& text)

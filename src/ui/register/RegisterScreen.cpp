@@ -2,6 +2,7 @@
 
 #include "RegisterColumnLayout.h"
 #include "RegisterDelegate.h"
+#include "RegisterMemorize.h"
 #include "RegisterTableView.h"
 #include "app/AppState.h"
 #include "app/ThemeColors.h"
@@ -36,7 +37,7 @@ constexpr int kSingleLineRowHeight = 36;
 constexpr int kTwoLineRowHeight = 52;
 constexpr int kMessageMs = 3000;
 // Ctrl+M is advertised once it memorizes something.
-constexpr bool kCanMemorize = false;
+constexpr bool kCanMemorize = true;
 
 QString keyText(QKeyCombination keys)
 {
@@ -678,6 +679,14 @@ void RegisterScreen::onContextMenu(const QPoint& pos)
     menu.exec(m_view->viewport()->mapToGlobal(pos));
 }
 
+void RegisterScreen::memorizeAsRecurring()
+{
+    const int row = m_view->currentIndex().row();
+    if (const TransactionRow* t
+        = m_model->isOpeningRow(row) ? nullptr : m_model->transactionAt(row))
+        RegisterMemorize::run(this, m_state, Transaction(*t));
+}
+
 void RegisterScreen::showDetails(int row)
 {
     const TransactionRow* t = m_model->transactionAt(row);
@@ -790,6 +799,10 @@ bool RegisterScreen::handleKey(QKeyEvent* key)
     }
     if (mods == Qt::ControlModifier && key->key() == Qt::Key_N) {
         newTransactionDialog();
+        return true;
+    }
+    if (mods == Qt::ControlModifier && key->key() == Qt::Key_M) {
+        memorizeAsRecurring();
         return true;
     }
     if (key->text() == QLatin1String("'") && !mods.testFlag(Qt::ControlModifier)) {

@@ -66,6 +66,7 @@ public Q_SLOTS:
     void newTransactionDialog();
     void showHeaderContextMenu(const QPoint& pos);
     void resetColumnLayout();
+    void memorizeAsRecurring();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

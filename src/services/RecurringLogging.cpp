@@ -1,0 +1,3 @@
+#include "RecurringLogging.h"
+
+Q_LOGGING_CATEGORY(lcRecurring, "ledgerine.recurring")

@@ -1,0 +1,256 @@
+#include "Records.h"
+#include "TestAppState.h"
+#include "TestDatabase.h"
+#include "data/AccountRepository.h"
+#include "data/Clock.h"
+#include "data/Database.h"
+#include "data/RecurringRepository.h"
+#include "data/TransactionRepository.h"
+#include "services/RecurringService.h"
+
+#include <QSignalSpy>
+#include <QSqlQuery>
+#include <QTest>
+
+using Result = RecurringService::ConfirmResult;
+
+class TestRecurringService : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void cleanupTestCase() { Clock::clearFixed(); }
+
+    void monthEndsStepsAndCatchUp();
+    void catchUpCapOnBothSides();
+    void transferLegsAndCurrencyRefusal();
+    void failuresLeaveTheScheduleAsItWas();
+};
+
+namespace {
+
+const QDate kToday(2025, 3, 15);
+
+RecurringTransaction schedule(TestAppState& app, const QString& accountId, const QDate& due,
+    Frequency frequency = Frequency::Daily, bool autoPost = true)
+{
+    RecurringTransaction r = Records::recurring(accountId, QStringLiteral("Rent"), due);
+    r.frequency = frequency;
+    r.autoPost = autoPost;
+    if (!app->recurring()->insert(r))
+        qFatal("schedule could not be stored");
+    return r;
+}
+
+RecurringTransaction stored(TestAppState& app, const RecurringTransaction& r)
+{
+    return *app->recurring()->findById(r.id);
+}
+
+QStringList datesOf(const QList<Transaction>& transactions)
+{
+    QStringList dates;
+    for (const Transaction& t : transactions)
+        dates << t.date.toString(Qt::ISODate);
+    dates.sort();
+    return dates;
+}
+
+bool exec(TestAppState& app, const QString& sql)
+{
+    return QSqlQuery(app->database()->database()).exec(sql);
+}
+
+} // namespace
+
+void TestRecurringService::initTestCase()
+{
+    Clock::setFixedUtc(QDateTime(kToday, QTime(12, 0), Qt::UTC));
+}
+
+void TestRecurringService::monthEndsStepsAndCatchUp()
+{
+    TestAppState app;
+    const Account checking = app.addAccount("Checking");
+    RecurringService* service = app->recurringService();
+
+    const auto monthly = schedule(app, checking.id, QDate(2025, 1, 31), Frequency::Monthly, false);
+    QVERIFY(service->confirm(monthly));
+    QCOMPARE(stored(app, monthly).nextDueDate, QDate(2025, 2, 28));
+    QVERIFY(service->confirm(monthly));
+    QCOMPARE(stored(app, monthly).nextDueDate, QDate(2025, 3, 28));
+    const auto leap = schedule(app, checking.id, QDate(2024, 1, 31), Frequency::Monthly, false);
+    QVERIFY(service->skip(leap.id));
+    QCOMPARE(stored(app, leap).nextDueDate, QDate(2024, 2, 29));
+    QCOMPARE(RecurringService::nextDate(QDate(2024, 2, 29), Frequency::Annual), QDate(2025, 2, 28));
+    QCOMPARE(
+        RecurringService::nextDate(QDate(2025, 1, 1), Frequency::Biweekly), QDate(2025, 1, 15));
+
+    // Ten days behind: eleven posts, today's included, and due tomorrow.
+    const Account savings = app.addAccount("Savings");
+    const auto daily = schedule(app, savings.id, kToday.addDays(-10));
+    RecurringTransaction ending = Records::recurring(savings.id, QStringLiteral("Lease"), kToday);
+    ending.autoPost = true;
+    ending.endDate = kToday;
+    QVERIFY(app->recurring()->insert(ending));
+    QCOMPARE(service->pendingCount(), 3); // the leap schedule is still behind
+
+    QSignalSpy changed(app->transactions(), &TransactionRepository::transactionsChanged);
+    QSignalSpy pending(service, &RecurringService::pendingCountChanged);
+    QCOMPARE(service->autoPostDue(), 12);
+    // One announcement for the account and one count, not one per row.
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(changed.first().first().toString(), savings.id);
+    QCOMPARE(pending.count(), 1);
+    QCOMPARE(pending.first().first().toInt(), 1);
+
+    const QList<Transaction> posted = app->transactions()->findByAccount(savings.id);
+    QCOMPARE(posted.size(), 12);
+    QCOMPARE(datesOf(posted).first(), "2025-03-05");
+    QCOMPARE(stored(app, daily).nextDueDate, kToday.addDays(1));
+    QVERIFY(stored(app, daily).isActive);
+    QCOMPARE(stored(app, ending).nextDueDate, QDate(2025, 4, 15));
+    QVERIFY(!stored(app, ending).isActive);
+    const auto first = app->transactions()->findById(
+        RecurringService::occurrenceId(daily.id, QDate(2025, 3, 5)));
+    QVERIFY(first);
+    QCOMPARE(first->recurringId, daily.id);
+    QCOMPARE(first->amount, -1000);
+
+    // The same day again: nothing more.
+    QCOMPARE(service->autoPostDue(), 0);
+    QCOMPARE(app->transactions()->findByAccount(savings.id).size(), 12);
+}
+
+void TestRecurringService::catchUpCapOnBothSides()
+{
+    TestAppState app;
+    const Account a = app.addAccount("A");
+    const Account b = app.addAccount("B");
+    // 365 days behind: the first post and 365 more reach today.
+    const auto justCaughtUp = schedule(app, a.id, kToday.addDays(-365));
+    // One day more: the cap ends the run before today.
+    const auto tooFarBehind = schedule(app, b.id, kToday.addDays(-366));
+
+    expectWarning("Quarantining recurring .* Reason: hit catchup cap in single tick");
+    QCOMPARE(app->recurringService()->autoPostDue(), 366 + 366);
+    QCOMPARE(app->transactions()->findByAccount(a.id).size(), 366);
+    QCOMPARE(stored(app, justCaughtUp).nextDueDate, kToday.addDays(1));
+    QVERIFY(stored(app, justCaughtUp).isActive);
+    const QList<Transaction> behind = app->transactions()->findByAccount(b.id);
+    QCOMPARE(behind.size(), 366);
+    QCOMPARE(datesOf(behind).last(), kToday.addDays(-1).toString(Qt::ISODate));
+    QCOMPARE(stored(app, tooFarBehind).nextDueDate, kToday);
+    QVERIFY(!stored(app, tooFarBehind).isActive);
+}
+
+void TestRecurringService::transferLegsAndCurrencyRefusal()
+{
+    TestAppState app;
+    const Account checking = app.addAccount("Checking");
+    const Account savings = app.addAccount("Savings");
+    RecurringTransaction r = Records::recurring(checking.id, "To savings", kToday);
+    r.id = "3f6c2a9e-8b1d-4e7a-9c5f-2d4b6a8e0f13";
+    r.memo = "monthly";
+    r.amount = -25000;
+    r.transferDestAccountId = savings.id;
+    QVERIFY(app->recurring()->insert(r));
+
+    QCOMPARE(app->recurringService()->confirmWithResult(r), Result::Confirmed);
+    const auto main = app->transactions()->findById("8557f9ce-0630-526f-9ed9-f70b0a869973");
+    const auto leg = app->transactions()->findById("3fb4c078-1fa6-5798-8d37-4ea13a681763");
+    QVERIFY(main && leg);
+    QCOMPARE(main->accountId, checking.id);
+    QCOMPARE(main->amount, -25000);
+    QCOMPARE(main->transferLinkId, leg->id);
+    QCOMPARE(main->transferDestAccountId, savings.id);
+    QCOMPARE(leg->accountId, savings.id);
+    QCOMPARE(leg->amount, 25000);
+    QCOMPARE(leg->transferLinkId, main->id);
+    QCOMPARE(leg->transferDestAccountId, checking.id);
+    QCOMPARE(leg->payee, "To savings");
+    QCOMPARE(leg->memo, "monthly");
+    QCOMPARE(leg->recurringId, r.id);
+
+    // One memorized from the register names the other side as the register does.
+    RecurringTransaction memorized = Records::recurring(checking.id, "Transfer to Savings", kToday);
+    memorized.transferDestAccountId = savings.id;
+    QVERIFY(app->recurring()->insert(memorized));
+    QVERIFY(app->recurringService()->confirm(memorized));
+    QCOMPARE(app->transactions()
+                 ->findById(RecurringService::occurrenceId(memorized.id, kToday, true))
+                 ->payee,
+        "Transfer from Checking");
+
+    // Across currencies nothing is written and the schedule stays due.
+    Account euro = Records::account("Euro");
+    euro.currency = Currency::EUR;
+    QVERIFY(app->accounts()->insert(euro));
+    RecurringTransaction abroad = Records::recurring(checking.id, "Abroad", kToday);
+    abroad.transferDestAccountId = euro.id;
+    QVERIFY(app->recurring()->insert(abroad));
+    expectWarning("skipping transfer post for .* source and destination currencies differ");
+    QCOMPARE(app->recurringService()->confirmWithResult(abroad), Result::CurrencyMismatch);
+    QVERIFY(!app->transactions()->findById(RecurringService::occurrenceId(abroad.id, kToday)));
+    QCOMPARE(app->transactions()->findByAccount(euro.id).size(), 0);
+    QCOMPARE(stored(app, abroad).nextDueDate, kToday);
+}
+
+void TestRecurringService::failuresLeaveTheScheduleAsItWas()
+{
+    TestAppState app;
+    const Account checking = app.addAccount("Checking");
+    const Account savings = app.addAccount("Savings");
+    RecurringService* service = app->recurringService();
+
+    // Already stored, as after synchronisation from another computer.
+    const auto synced = schedule(app, checking.id, kToday, Frequency::Monthly, false);
+    Transaction t = Records::transaction(checking.id, kToday, "Rent", -1000);
+    t.id = RecurringService::occurrenceId(synced.id, kToday);
+    QVERIFY(app->transactions()->insert(t));
+    expectWarning("TransactionRepository::insert failed:.*UNIQUE");
+    QCOMPARE(service->confirmWithResult(synced), Result::AlreadyPosted);
+    QCOMPARE(stored(app, synced).nextDueDate, kToday);
+    QCOMPARE(stored(app, synced).updatedAt, synced.updatedAt);
+
+    // The advance fails after the insert: neither is kept.
+    QVERIFY(exec(app,
+        "CREATE TRIGGER frozen BEFORE UPDATE ON recurring_transactions BEGIN "
+        "SELECT RAISE(ABORT, 'frozen'); END"));
+    const auto rent = schedule(app, checking.id, kToday, Frequency::Monthly, false);
+    QSignalSpy changed(app->transactions(), &TransactionRepository::transactionsChanged);
+    expectWarning("RecurringRepository::update failed:.*frozen");
+    QVERIFY(!service->confirm(rent));
+    QVERIFY(!app->transactions()->findById(RecurringService::occurrenceId(rent.id, kToday)));
+    QCOMPARE(stored(app, rent).nextDueDate, kToday);
+    QCOMPARE(changed.count(), 0);
+    QVERIFY(exec(app, "DROP TRIGGER frozen"));
+    QVERIFY(service->removeSchedule(rent.id));
+
+    // Inside a run a failing step undoes only itself: the transfer's second
+    // leg is refused, so its first leg goes too, and the other schedule posts.
+    RecurringTransaction transfer = schedule(app, savings.id, kToday);
+    transfer.transferDestAccountId = checking.id;
+    QVERIFY(app->recurring()->update(transfer));
+    Transaction blocker = Records::transaction(checking.id, kToday, "Blocker", 1);
+    blocker.id = RecurringService::occurrenceId(transfer.id, kToday, true);
+    QVERIFY(app->transactions()->insert(blocker));
+    const auto daily = schedule(app, checking.id, kToday);
+    RecurringTransaction broken = schedule(app, checking.id, QDate(1999, 12, 31));
+
+    changed.clear();
+    expectWarning("TransactionRepository::insert failed:");
+    expectWarning("Quarantining recurring .* Reason: broken next_due_date nextDueDate=1999-12-31");
+    QCOMPARE(service->autoPostDue(), 1);
+    QVERIFY(app->transactions()->findById(RecurringService::occurrenceId(daily.id, kToday)));
+    QVERIFY(!app->transactions()->findById(RecurringService::occurrenceId(transfer.id, kToday)));
+    QCOMPARE(stored(app, transfer).nextDueDate, kToday);
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(changed.first().first().toString(), checking.id);
+    QVERIFY(!stored(app, broken).isActive);
+    QVERIFY(!app->transactions()->findById(
+        RecurringService::occurrenceId(broken.id, broken.nextDueDate)));
+}
+
+QTEST_MAIN(TestRecurringService)
+#include "tst_recurringservice.moc"
