@@ -90,6 +90,24 @@ void removeDatabase(const Context& context, const QString& path)
         return;
     for (const char* suffix : { "", "-wal", "-shm" })
         QFile::remove(path + QLatin1String(suffix));
+void resetPeakMemory()
+{
+    // Writing 5 resets the kernel's high-water mark of the resident set.
+    QFile file(QStringLiteral("/proc/self/clear_refs"));
+    if (file.open(QIODevice::WriteOnly))
+        file.write("5");
+}
+
+double peakMemoryMb()
+{
+    QFile file(QStringLiteral("/proc/self/status"));
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    for (QByteArray line = file.readLine(); !line.isEmpty(); line = file.readLine()) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
+    }
+    return -1;
 }
 
 } // namespace Bench

@@ -32,4 +32,10 @@ QString loadAverage();
 // unless they are to be kept.
 void removeDatabase(const Context& context, const QString& path);
 
+// The machine is shared: a busy one stretches every wall-clock figure.
+QString loadAverage();
+// The process's peak resident memory in MB since the last reset (Linux; -1 elsewhere).
+void resetPeakMemory();
+double peakMemoryMb();
+
 } // namespace Bench

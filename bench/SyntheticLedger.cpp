@@ -6,6 +6,7 @@
 #include "data/Clock.h"
 #include "data/Database.h"
 #include "data/Ids.h"
+#include "data/Transaction.h"
 #include "services/CategoryService.h"
 
 #include <QVariant>
@@ -195,6 +196,93 @@ void addTransactions(Database& database, Summary& summary, int count)
         "checkpoint");
     check(sqlite3_exec(db, "PRAGMA cache_size=-2000", nullptr, nullptr, nullptr), db, "cache");
     summary.transactions += count;
+}
+
+Transaction sample(const Summary& ledger, int i)
+{
+    Transaction t;
+    t.id = Ids::newId();
+    t.accountId = ledger.accountIds[i % ledger.accountIds.size()];
+    t.date = QDate(2026, 1, 1).addDays(i % 365);
+    t.payee = QStringLiteral("Payee %1").arg(i % 500);
+    t.memo = i % 2 ? QStringLiteral("memo %1").arg(i) : QString();
+    t.amount = -(i % 10'000);
+    t.categoryId = i % 7 ? ledger.categoryIds[i % ledger.categoryIds.size()] : QString();
+    t.checkNumber = i % 10 == 0 ? QString::number(1000 + i % 9000) : QString();
+    t.cleared = i % 3 == 0;
+    t.createdAt = t.updatedAt = Clock::nowUtc();
+    return t;
+}
+
+void insertRaw(Database& db, const Summary& ledger, int count, bool indexAfterwards)
+{
+    sqlite3* raw = db.handle();
+    sqlite3_exec(raw, "BEGIN", nullptr, nullptr, nullptr);
+    std::string insertTrigger;
+    if (indexAfterwards) {
+        sqlite3_stmt* read = nullptr;
+        sqlite3_prepare_v2(raw,
+            "SELECT sql FROM sqlite_master WHERE type = 'trigger' AND name = 'transactions_ai'", -1,
+            &read, nullptr);
+        if (sqlite3_step(read) == SQLITE_ROW)
+            insertTrigger = reinterpret_cast<const char*>(sqlite3_column_text(read, 0));
+        sqlite3_finalize(read);
+        sqlite3_exec(raw, "DROP TRIGGER transactions_ai", nullptr, nullptr, nullptr);
+    }
+    sqlite3_stmt* s = nullptr;
+    sqlite3_prepare_v2(raw,
+        "INSERT INTO transactions (id, account_id, date, payee, memo, amount, "
+        "category_id, check_number, cleared, reconciled, transfer_link_id, "
+        "transfer_dest_account_id, is_split, recurring_id, version, sync_status, "
+        "server_id, created_at, updated_at) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
+        "?, ?, ?, ?, ?, ?, ?, ?)",
+        -1, &s, nullptr);
+    for (int i = 0; i < count; ++i) {
+        const Transaction t = sample(ledger, i);
+        const std::string id = t.id.toStdString();
+        const std::string account = t.accountId.toStdString();
+        const std::string date = t.date.toString(Qt::ISODate).toStdString();
+        const std::string payee = t.payee.toStdString();
+        const std::string memo = t.memo.toStdString();
+        const std::string category = t.categoryId.toStdString();
+        const std::string check = t.checkNumber.toStdString();
+        const std::string created = t.createdAt.toString(Qt::ISODate).toStdString();
+        const std::string updated = t.updatedAt.toString(Qt::ISODate).toStdString();
+        sqlite3_bind_text(s, 1, id.c_str(), -1, SQLITE_STATIC);
+        sqlite3_bind_text(s, 2, account.c_str(), -1, SQLITE_STATIC);
+        sqlite3_bind_text(s, 3, date.c_str(), -1, SQLITE_STATIC);
+        sqlite3_bind_text(s, 4, payee.c_str(), -1, SQLITE_STATIC);
+        sqlite3_bind_text(s, 5, memo.c_str(), -1, SQLITE_STATIC);
+        sqlite3_bind_int64(s, 6, t.amount);
+        if (category.empty())
+            sqlite3_bind_null(s, 7);
+        else
+            sqlite3_bind_text(s, 7, category.c_str(), -1, SQLITE_STATIC);
+        sqlite3_bind_text(s, 8, check.c_str(), -1, SQLITE_STATIC);
+        sqlite3_bind_int(s, 9, t.cleared);
+        sqlite3_bind_int(s, 10, t.reconciled);
+        sqlite3_bind_text(s, 11, "", -1, SQLITE_STATIC);
+        sqlite3_bind_text(s, 12, "", -1, SQLITE_STATIC);
+        sqlite3_bind_int(s, 13, t.isSplit);
+        sqlite3_bind_text(s, 14, "", -1, SQLITE_STATIC);
+        sqlite3_bind_int(s, 15, t.version);
+        sqlite3_bind_text(s, 16, "pending", -1, SQLITE_STATIC);
+        sqlite3_bind_text(s, 17, "", -1, SQLITE_STATIC);
+        sqlite3_bind_text(s, 18, created.c_str(), -1, SQLITE_STATIC);
+        sqlite3_bind_text(s, 19, updated.c_str(), -1, SQLITE_STATIC);
+        if (sqlite3_step(s) != SQLITE_DONE)
+            qFatal("baseline insert: %s", sqlite3_errmsg(raw));
+        sqlite3_reset(s);
+    }
+    sqlite3_finalize(s);
+    if (indexAfterwards) {
+        sqlite3_exec(raw,
+            "INSERT INTO transactions_fts(rowid, payee, memo, check_number) SELECT rowid, payee, "
+            "memo, check_number FROM transactions",
+            nullptr, nullptr, nullptr);
+        sqlite3_exec(raw, insertTrigger.c_str(), nullptr, nullptr, nullptr);
+    }
+    sqlite3_exec(raw, "COMMIT", nullptr, nullptr, nullptr);
 }
 
 } // namespace SyntheticLedger

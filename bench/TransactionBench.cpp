@@ -181,22 +181,6 @@ void measureReads(Database& db, const SyntheticLedger::Summary& ledger)
         payeesMs, payeesRaw, QStringLiteral("< 300 ms"));
 }
 
-Transaction sampleTransaction(const SyntheticLedger::Summary& ledger, int i)
-{
-    Transaction t;
-    t.id = Ids::newId();
-    t.accountId = ledger.accountIds[i % ledger.accountIds.size()];
-    t.date = QDate(2026, 1, 1).addDays(i % 365);
-    t.payee = QStringLiteral("Payee %1").arg(i % 500);
-    t.memo = i % 2 ? QStringLiteral("memo %1").arg(i) : QString();
-    t.amount = -(i % 10'000);
-    t.categoryId = i % 7 ? ledger.categoryIds[i % ledger.categoryIds.size()] : QString();
-    t.checkNumber = i % 10 == 0 ? QString::number(1000 + i % 9000) : QString();
-    t.cleared = i % 3 == 0;
-    t.createdAt = t.updatedAt = Clock::nowUtc();
-    return t;
-}
-
 using LedgerBody = std::function<void(Database&, const SyntheticLedger::Summary&)>;
 
 // Times `body` on a new database holding only accounts and categories.
@@ -217,61 +201,6 @@ double timeInFreshDatabase(
     return ms;
 }
 
-// One prepared statement of the C API, fed the same records converted to the
-// same texts as the repository writes.
-void rawInsert(Database& db, const SyntheticLedger::Summary& ledger, int count)
-{
-    sqlite3* raw = db.handle();
-    sqlite3_exec(raw, "BEGIN", nullptr, nullptr, nullptr);
-    sqlite3_stmt* s = nullptr;
-    sqlite3_prepare_v2(raw,
-        "INSERT INTO transactions (id, account_id, date, payee, memo, amount, "
-        "category_id, check_number, cleared, reconciled, transfer_link_id, "
-        "transfer_dest_account_id, is_split, recurring_id, version, sync_status, "
-        "server_id, created_at, updated_at) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
-        "?, ?, ?, ?, ?, ?, ?, ?)",
-        -1, &s, nullptr);
-    for (int i = 0; i < count; ++i) {
-        const Transaction t = sampleTransaction(ledger, i);
-        const std::string id = t.id.toStdString();
-        const std::string account = t.accountId.toStdString();
-        const std::string date = t.date.toString(Qt::ISODate).toStdString();
-        const std::string payee = t.payee.toStdString();
-        const std::string memo = t.memo.toStdString();
-        const std::string category = t.categoryId.toStdString();
-        const std::string check = t.checkNumber.toStdString();
-        const std::string created = t.createdAt.toString(Qt::ISODate).toStdString();
-        const std::string updated = t.updatedAt.toString(Qt::ISODate).toStdString();
-        sqlite3_bind_text(s, 1, id.c_str(), -1, SQLITE_STATIC);
-        sqlite3_bind_text(s, 2, account.c_str(), -1, SQLITE_STATIC);
-        sqlite3_bind_text(s, 3, date.c_str(), -1, SQLITE_STATIC);
-        sqlite3_bind_text(s, 4, payee.c_str(), -1, SQLITE_STATIC);
-        sqlite3_bind_text(s, 5, memo.c_str(), -1, SQLITE_STATIC);
-        sqlite3_bind_int64(s, 6, t.amount);
-        if (category.empty())
-            sqlite3_bind_null(s, 7);
-        else
-            sqlite3_bind_text(s, 7, category.c_str(), -1, SQLITE_STATIC);
-        sqlite3_bind_text(s, 8, check.c_str(), -1, SQLITE_STATIC);
-        sqlite3_bind_int(s, 9, t.cleared);
-        sqlite3_bind_int(s, 10, t.reconciled);
-        sqlite3_bind_text(s, 11, "", -1, SQLITE_STATIC);
-        sqlite3_bind_text(s, 12, "", -1, SQLITE_STATIC);
-        sqlite3_bind_int(s, 13, t.isSplit);
-        sqlite3_bind_text(s, 14, "", -1, SQLITE_STATIC);
-        sqlite3_bind_int(s, 15, t.version);
-        sqlite3_bind_text(s, 16, "pending", -1, SQLITE_STATIC);
-        sqlite3_bind_text(s, 17, "", -1, SQLITE_STATIC);
-        sqlite3_bind_text(s, 18, created.c_str(), -1, SQLITE_STATIC);
-        sqlite3_bind_text(s, 19, updated.c_str(), -1, SQLITE_STATIC);
-        if (sqlite3_step(s) != SQLITE_DONE)
-            qFatal("baseline insert: %s", sqlite3_errmsg(raw));
-        sqlite3_reset(s);
-    }
-    sqlite3_finalize(s);
-    sqlite3_exec(raw, "COMMIT", nullptr, nullptr, nullptr);
-}
-
 void measureInsert(const Bench::Context& context, int count)
 {
     const double repoMs = timeInFreshDatabase(context, QStringLiteral("insert-repo.db"),
@@ -279,12 +208,12 @@ void measureInsert(const Bench::Context& context, int count)
             TransactionRepository repo(&db);
             TransactionScope scope(&db);
             for (int i = 0; i < count; ++i)
-                repo.insert(sampleTransaction(ledger, i));
+                repo.insert(SyntheticLedger::sample(ledger, i));
             scope.commit();
         });
     const double rawMs = timeInFreshDatabase(context, QStringLiteral("insert-raw.db"),
         [count](Database& db, const SyntheticLedger::Summary& ledger) {
-            rawInsert(db, ledger, count);
+            SyntheticLedger::insertRaw(db, ledger, count, false);
         });
     Bench::report(QStringLiteral("insert %1 transactions in one transaction").arg(count), repoMs,
         rawMs, QStringLiteral("< 1.5x"));

@@ -19,6 +19,7 @@
 #include "services/ReconciliationService.h"
 #include "services/RecurringService.h"
 #include "services/TransactionService.h"
+#include "services/import/ImportService.h"
 
 #include <QApplication>
 #include <QDir>
@@ -68,6 +69,8 @@ bool AppState::initialize()
         m_database, m_accounts, m_transactions, m_reconciliations, this);
     m_recurringService
         = new RecurringService(m_database, m_recurring, m_transactions, m_accounts, this);
+    m_importService = new ImportService(m_database, m_accounts, m_accountService, m_transactions,
+        m_categories, m_transactionService, this);
     m_cloud = MellAccount::Client::fromEnvironment(this);
 
     restoreDisplaySettings();

@@ -19,6 +19,7 @@ class TransactionService;
 class ReconciliationService;
 class RecurringService;
 class ThemeManager;
+class ImportService;
 namespace MellAccount {
 class Client;
 }
@@ -48,6 +49,7 @@ public:
     AccountService* accountService() const { return m_accountService; }
     ReconciliationService* reconciliationService() const { return m_reconciliationService; }
     RecurringService* recurringService() const { return m_recurringService; }
+    ImportService* importService() const { return m_importService; }
     ThemeManager* themeManager() const { return m_themeManager; }
     MellAccount::Client* cloudClient() const { return m_cloud; }
 
@@ -76,6 +78,7 @@ private:
     AccountService* m_accountService = nullptr;
     ReconciliationService* m_reconciliationService = nullptr;
     RecurringService* m_recurringService = nullptr;
+    ImportService* m_importService = nullptr;
     ThemeManager* m_themeManager = nullptr;
     MellAccount::Client* m_cloud = nullptr;
     QString m_currentAccountId;

@@ -4,6 +4,7 @@
 #include "AppPaths.h"
 #include "AppState.h"
 #include "Environment.h"
+#include "ImportCommand.h"
 #include "SingleInstance.h"
 #include "data/Database.h"
 #include "ui/mainwindow/MainWindow.h"
@@ -161,6 +162,19 @@ int Application::run()
     // the database start below.
     QDir().mkpath(dataDirectory);
     m_instance = new SingleInstance(dataDirectory, this);
+
+    // Arguments mean a scripted import, which opens no window.
+    if (ImportCommand::isRequested(arguments())) {
+        if (!m_instance->holdQuietly()) {
+            std::fprintf(stderr, "%s\n",
+                qPrintable(tr("Mellowind Ledgerine is running with this data (%1); close it "
+                              "before importing.")
+                        .arg(QDir::toNativeSeparators(dataDirectory))));
+            return 1;
+        }
+        return ImportCommand::run(arguments());
+    }
+
     switch (m_instance->claim()) {
     case SingleInstance::Claim::HandedOver: return 0;
     case SingleInstance::Claim::Unanswered:

@@ -56,6 +56,11 @@ SingleInstance::Claim SingleInstance::claim(int answerTimeoutMs)
     return askRunningInstance(answerTimeoutMs);
 }
 
+bool SingleInstance::holdQuietly()
+{
+    return m_lock.tryLock(0) || m_lock.error() != QLockFile::LockFailedError;
+}
+
 void SingleInstance::listen()
 {
     const QString name = serverName(m_dataDirectory);

@@ -24,6 +24,9 @@ public:
     explicit SingleInstance(const QString& dataDirectory, QObject* parent = nullptr);
 
     Claim claim(int answerTimeoutMs = 5000);
+    // Holds the data for a run without a window (a scripted import): false
+    // while a program has it open. Later starts wait for the lock to go.
+    bool holdQuietly();
 
     static QString lockFilePath(const QString& dataDirectory);
     static QString serverName(const QString& dataDirectory);

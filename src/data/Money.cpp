@@ -83,8 +83,10 @@ QString normalizedDecimal(const QString& text)
             return {};
     }
     if (!group.isNull() && whole.contains(group)) {
-        const QRegularExpression grouped(QStringLiteral("^\\d{1,3}(?:%1\\d{3})+$")
-                                             .arg(QRegularExpression::escape(QString(group))));
+        // Compiled once: imports read amounts by the hundred thousand.
+        static const QRegularExpression byComma(QStringLiteral("^\\d{1,3}(?:,\\d{3})+$"));
+        static const QRegularExpression byDot(QStringLiteral("^\\d{1,3}(?:\\.\\d{3})+$"));
+        const QRegularExpression& grouped = group == QChar(',') ? byComma : byDot;
         if (!grouped.match(whole).hasMatch())
             return {};
         whole.remove(group);

@@ -25,12 +25,26 @@ bool boundAsNull(const QVariant& value)
 
 SqlStatement::SqlStatement(const Database* db, const QString& sql, const QVariantList& values)
 {
+    if (prepare(db, sql) && !bind(values)) {
+        sqlite3_finalize(m_statement);
+        m_statement = nullptr;
+        m_failed = true;
+    }
+}
+
+SqlStatement::SqlStatement(const Database* db, const QString& sql)
+{
+    prepare(db, sql);
+}
+
+bool SqlStatement::prepare(const Database* db, const QString& sql)
+{
     sqlite3* handle = db->handle();
     const QByteArray utf8 = sql.toUtf8();
     if (!handle) {
         m_failed = true;
         m_error = QStringLiteral("database not open");
-        return;
+        return false;
     }
     if (sqlite3_prepare_v2(handle, utf8.constData(), int(utf8.size()), &m_statement, nullptr)
         != SQLITE_OK) {
@@ -38,8 +52,15 @@ SqlStatement::SqlStatement(const Database* db, const QString& sql, const QVarian
         sqlite3_finalize(m_statement);
         m_statement = nullptr;
         m_failed = true;
-        return;
+        return false;
     }
+    return true;
+}
+
+bool SqlStatement::bind(const QVariantList& values)
+{
+    if (!m_statement)
+        return false;
     int index = 1;
     for (const QVariant& value : values) {
         int rc = SQLITE_OK;
@@ -64,13 +85,23 @@ SqlStatement::SqlStatement(const Database* db, const QString& sql, const QVarian
         }
         if (rc != SQLITE_OK) {
             m_error = QString::fromUtf8(sqlite3_errstr(rc));
-            sqlite3_finalize(m_statement);
-            m_statement = nullptr;
-            m_failed = true;
-            return;
+            return false;
         }
         ++index;
     }
+    return true;
+}
+
+bool SqlStatement::execute()
+{
+    if (!m_statement)
+        return false;
+    const int rc = sqlite3_step(m_statement);
+    const bool ok = rc == SQLITE_DONE || rc == SQLITE_ROW;
+    if (!ok)
+        m_error = QString::fromUtf8(sqlite3_errmsg(sqlite3_db_handle(m_statement)));
+    sqlite3_reset(m_statement);
+    return ok;
 }
 
 SqlStatement::~SqlStatement()

@@ -7,10 +7,13 @@
 class Database;
 
 // A query read straight from SQLite on the shared connection, its values bound
-// by position as Qt's driver binds them. Reads only; writes go through Qt.
+// by position as Qt's driver binds them. Reads, and the bulk writes of
+// TransactionBulkInsert; other writes go through Qt.
 class SqlStatement {
 public:
     SqlStatement(const Database* db, const QString& sql, const QVariantList& values);
+    // Prepared only, for bind() and execute() again and again.
+    SqlStatement(const Database* db, const QString& sql);
     ~SqlStatement();
 
     SqlStatement(const SqlStatement&) = delete;
@@ -25,7 +28,14 @@ public:
     QString errorText() const { return m_error; }
     SqlRow row() const { return SqlRow(m_statement); }
 
+    // Replaces the bound values; false when one could not be bound.
+    bool bind(const QVariantList& values);
+    // Runs a write to its end and makes the statement ready for the next values.
+    bool execute();
+
 private:
+    bool prepare(const Database* db, const QString& sql);
+
     sqlite3_stmt* m_statement = nullptr;
     bool m_failed = false;
     QString m_error;

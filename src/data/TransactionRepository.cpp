@@ -403,3 +403,19 @@ int TransactionRepository::markReconciled(
         { SqlValue::dateTime(at), accountId, idList }, "markReconciled",
         deferred(accountId, [this, accountId] { Q_EMIT transactionsChanged(accountId); }));
 }
+
+QString TransactionRepository::insertStatement()
+{
+    return QStringLiteral("INSERT INTO transactions (id, account_id, date, payee, memo, amount, "
+                          "category_id, check_number, cleared, reconciled, transfer_link_id, "
+                          "transfer_dest_account_id, is_split, recurring_id, version, "
+                          "sync_status, server_id, created_at, updated_at) VALUES (?, ?, ?, ?, "
+                          "?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+}
+
+QVariantList TransactionRepository::insertValues(const Transaction& t)
+{
+    using namespace SqlValue;
+    return QVariantList { text(t.id), text(t.accountId) } + recordValues(t)
+        + SyncColumns::insertValues(t);
+}

@@ -53,6 +53,11 @@ public:
     // becomes a quoted prefix term; empty when the text has none.
     static QString matchExpression(const QString& text);
 
+    // The statement and values insert() writes, for TransactionBulkInsert,
+    // which binds them without Qt's per-value work.
+    static QString insertStatement();
+    static QVariantList insertValues(const Transaction& transaction);
+
 Q_SIGNALS:
     void transactionsChanged(const QString& accountId);
 

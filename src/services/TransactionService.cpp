@@ -6,6 +6,7 @@
 #include "data/Money.h"
 #include "data/SingleLine.h"
 #include "data/SplitLineRepository.h"
+#include "data/TransactionBulkInsert.h"
 #include "data/TransactionRepository.h"
 #include "data/TransactionScope.h"
 
@@ -108,25 +109,40 @@ Transaction TransactionService::otherLeg(const Transaction& first) const
     return leg;
 }
 
-TransactionService::Result TransactionService::save(
-    const Transaction& transaction, const std::optional<QList<SplitLine>>& lines, bool isNew)
+TransactionService::Result TransactionService::checkAndClean(
+    Transaction& t, QList<SplitLine>& lines)
 {
-    if (!Money::isWithinLimit(transaction.amount))
+    if (!Money::isWithinLimit(t.amount))
         return Result::AmountTooLarge;
-    if (lines) {
-        for (const SplitLine& line : *lines) {
-            if (!Money::isWithinLimit(line.amount))
-                return Result::AmountTooLarge;
-        }
+    for (const SplitLine& line : std::as_const(lines)) {
+        if (!Money::isWithinLimit(line.amount))
+            return Result::AmountTooLarge;
     }
-
-    Transaction t = transaction;
     t.payee = SingleLine::clean(t.payee);
     t.memo = SingleLine::clean(t.memo);
     t.checkNumber = SingleLine::clean(t.checkNumber);
-    QList<SplitLine> cleanLines = lines.value_or(QList<SplitLine>());
-    for (SplitLine& line : cleanLines)
+    for (SplitLine& line : lines)
         line.memo = SingleLine::clean(line.memo);
+    return Result::Saved;
+}
+
+bool TransactionService::storeLines(const QString& transactionId, const QList<SplitLine>& lines)
+{
+    for (SplitLine line : lines) {
+        line.transactionId = transactionId;
+        if (!m_splitLines->insert(line))
+            return false;
+    }
+    return true;
+}
+
+TransactionService::Result TransactionService::save(
+    const Transaction& transaction, const std::optional<QList<SplitLine>>& lines, bool isNew)
+{
+    Transaction t = transaction;
+    QList<SplitLine> cleanLines = lines.value_or(QList<SplitLine>());
+    if (const Result checked = checkAndClean(t, cleanLines); checked != Result::Saved)
+        return checked;
 
     TransactionScope scope(m_db);
     if (!t.transferDestAccountId.isEmpty() && t.transferLinkId.isEmpty()) {
@@ -140,15 +156,21 @@ TransactionService::Result TransactionService::save(
     }
     if (!(isNew ? m_transactions->insert(t) : m_transactions->update(t)))
         return Result::StoreFailed;
-    if (lines) {
-        if (!m_splitLines->deleteByTransaction(t.id))
-            return Result::StoreFailed;
-        for (SplitLine line : cleanLines) {
-            line.transactionId = t.id;
-            if (!m_splitLines->insert(line))
-                return Result::StoreFailed;
-        }
-    }
+    if (lines && !(m_splitLines->deleteByTransaction(t.id) && storeLines(t.id, cleanLines)))
+        return Result::StoreFailed;
+    return scope.commit() ? Result::Saved : Result::StoreFailed;
+}
+
+TransactionService::Result TransactionService::saveNew(
+    const Transaction& transaction, const QList<SplitLine>& lines, TransactionBulkInsert& bulk)
+{
+    Transaction t = transaction;
+    QList<SplitLine> cleanLines = lines;
+    if (const Result checked = checkAndClean(t, cleanLines); checked != Result::Saved)
+        return checked;
+    TransactionScope scope(m_db);
+    if (!bulk.insert(t) || !storeLines(t.id, cleanLines))
+        return Result::StoreFailed;
     return scope.commit() ? Result::Saved : Result::StoreFailed;
 }
 

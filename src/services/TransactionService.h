@@ -11,6 +11,7 @@
 class AccountRepository;
 class Database;
 class SplitLineRepository;
+class TransactionBulkInsert;
 class TransactionRepository;
 
 // The one write path for transactions: a transaction with its split lines and
@@ -60,11 +61,19 @@ public:
     // linked back to `first`. Payee and texts are left to the caller.
     static Transaction transferLeg(const Transaction& first, const QString& legId);
 
+    // Stores a new transaction with its split lines through `bulk`, for writers
+    // of thousands of rows (import). Both legs of a transfer are the caller's:
+    // no second leg is made.
+    Result saveNew(
+        const Transaction& t, const QList<SplitLine>& lines, TransactionBulkInsert& bulk);
     // Soft-deletes the transaction and, for a transfer, its other leg first.
     bool remove(const Transaction& t);
     bool toggleCleared(const Transaction& t);
 
 private:
+    // Amounts within the limit and texts on one line, as every stored row has them.
+    static Result checkAndClean(Transaction& t, QList<SplitLine>& lines);
+    bool storeLines(const QString& transactionId, const QList<SplitLine>& lines);
     Transaction otherLeg(const Transaction& first) const;
     bool followOtherLeg(const Transaction& changed);
 

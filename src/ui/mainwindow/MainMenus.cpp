@@ -60,6 +60,9 @@ void MainMenus::buildFileMenu()
         = menu->addAction(tr("New &Account"), m_window, &MainWindow::showNewAccountDialog);
     newAccount->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
     menu->addSeparator();
+    QAction* import = menu->addAction(tr("&Import..."), m_window, &MainWindow::showImportWindow);
+    import->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
+    menu->addSeparator();
     m_accountAction = menu->addAction(tr("Mellowind &Account..."), m_window,
         qOverload<>(&MainWindow::showMellowindAccountScreen));
     menu->addSeparator();
@@ -171,6 +174,7 @@ QString MainMenus::shortcutsHelpText()
             { key(Qt::CTRL | Qt::Key_N), tr("New transaction") },
             { key(Qt::CTRL | Qt::SHIFT | Qt::Key_N), tr("New account") },
             { key(Qt::CTRL | Qt::Key_R), tr("Reconcile account") },
+            { key(Qt::CTRL | Qt::Key_I), tr("Import") },
             { key(Qt::CTRL | Qt::Key_3), tr("Recurring transactions") },
         });
     html += section(tr("Accounts"),

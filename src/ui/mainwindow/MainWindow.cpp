@@ -20,6 +20,7 @@
 #include "ui/screens/ReconciliationHistoryScreen.h"
 #include "ui/screens/ReconciliationScreen.h"
 #include "ui/screens/RecurringScreen.h"
+#include "ui/screens/ImportScreen.h"
 #include "ui/screens/WelcomeScreen.h"
 #include "ui/widgets/MessageBoxes.h"
 #include "ui/widgets/PlainText.h"
@@ -489,6 +490,7 @@ void MainWindow::showToolWindow(QWidget* window, const QString& title, const QSi
     if (!window->parentWidget()) {
         window->setParent(this, Qt::Window);
         window->resize(size);
+        window->move(frameGeometry().center() - window->rect().center());
     }
     if (window->isMinimized())
         window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
@@ -496,6 +498,23 @@ void MainWindow::showToolWindow(QWidget* window, const QString& title, const QSi
         window->show();
     window->raise();
     window->activateWindow();
+}
+
+void MainWindow::showImportWindow()
+{
+    if (!m_importScreen) {
+        m_importScreen = new ImportScreen(m_state);
+        connect(m_importScreen, &ImportScreen::importCompleted, this, [this] {
+            m_register->reload();
+            onAccountsChanged();
+            // An import that made the first accounts shows what it brought.
+            const QList<Account> accounts = m_state->accounts()->findAll();
+            if (m_state->currentAccountId().isEmpty() && !accounts.isEmpty())
+                selectAccount(accounts.first().id);
+        });
+    }
+    m_importScreen->reload();
+    showToolWindow(m_importScreen, tr("Import Transactions"), QSize(650, 600));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -7,6 +7,7 @@
 
 class AccountSidebar;
 class AppState;
+class ImportScreen;
 class MainMenus;
 class NoAccountsPage;
 class QSplitter;
@@ -48,6 +49,7 @@ public Q_SLOTS:
     void newTransaction();
     void showNewAccountDialog();
     void showEditAccountDialog();
+    void showImportWindow();
     void onAccountContextMenu(const QPoint& pos);
     void deleteAccount(const QString& accountId);
     void deleteCurrentAccount();
@@ -99,4 +101,5 @@ private:
     SignInActions* m_signIn = nullptr;
     RecurringScreen* m_recurringScreen = nullptr;
     QTimer* m_autoPostTimer = nullptr;
+    ImportScreen* m_importScreen = nullptr;
 };

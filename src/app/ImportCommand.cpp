@@ -1,0 +1,262 @@
+#include "ImportCommand.h"
+
+#include "AppPaths.h"
+#include "AppState.h"
+#include "data/AccountRepository.h"
+#include "data/Clock.h"
+#include "data/Ids.h"
+#include "services/import/ImportService.h"
+#include "services/import/ImportText.h"
+
+#include <QCommandLineParser>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+// Options Qt's application object takes for itself, which also start the window.
+const char* const kQtOptions[] = { "platform", "platformpluginpath", "platformtheme", "plugin",
+    "qwindowgeometry", "qwindowicon", "qwindowtitle", "reverse", "session", "style", "stylesheet",
+    "widgetcount", "display", "geometry", "name", "title", "visual", "nograb", "dograb", "sync",
+    "qmljsdebugger" };
+
+void print(FILE* stream, const QString& text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fflush(stream);
+}
+
+QString summary(const ImportResult& r)
+{
+    return QStringLiteral("imported %1, duplicates %2, invalid %3, unsupported %4, without account "
+                          "%5, transfers linked %6, retroactive links %7, insert failures %8\n")
+        .arg(r.imported)
+        .arg(r.duplicates)
+        .arg(r.invalid)
+        .arg(r.unsupported)
+        .arg(r.withoutAccount)
+        .arg(r.transfersLinked)
+        .arg(r.retroactiveLinks)
+        .arg(r.insertFailures);
+}
+
+// The accounts the files go to, by name without case: existing ones, or with
+// --create-accounts new ones, which the next import run stores.
+class Targets {
+public:
+    Targets(const QList<Account>& existing, bool create)
+        : m_existing(existing)
+        , m_create(create)
+    {
+    }
+
+    QString idFor(const QString& name, AccountType type)
+    {
+        if (name.isEmpty())
+            return {};
+        for (const QList<Account>* list : { &m_existing, &m_new }) {
+            for (const Account& account : *list) {
+                if (account.name.compare(name, Qt::CaseInsensitive) == 0)
+                    return account.id;
+            }
+        }
+        if (!m_create)
+            return {};
+        Account account;
+        account.id = Ids::newId();
+        account.name = name;
+        account.type = type;
+        account.createdAt = account.updatedAt = Clock::nowUtc();
+        m_new.append(account);
+        m_pending.append(account);
+        return account.id;
+    }
+
+    // The new accounts the next run stores; once it went through they exist.
+    QList<Account> takePending() { return std::exchange(m_pending, {}); }
+
+private:
+    QList<Account> m_existing;
+    QList<Account> m_new;
+    QList<Account> m_pending;
+    bool m_create;
+};
+
+} // namespace
+
+bool ImportCommand::isRequested(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        QByteArray argument(argv[i]);
+        if (argument == "-h" || argument == "-?" || argument == "-v")
+            return true;
+        if (!argument.startsWith("--"))
+            continue;
+        argument = argument.mid(2);
+        argument.truncate(argument.contains('=') ? argument.indexOf('=') : argument.size());
+        const bool qtOwn = std::any_of(std::begin(kQtOptions), std::end(kQtOptions),
+            [&argument](const char* option) { return argument == option; });
+        if (!qtOwn)
+            return true;
+    }
+    return false;
+}
+
+bool ImportCommand::isRequested(const QStringList& arguments)
+{
+    return arguments.size() > 1;
+}
+
+void ImportCommand::useOffscreenPlatform()
+{
+#ifndef Q_OS_WIN
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
+}
+
+bool ImportCommand::parseColumns(const QString& list, CsvMapping& mapping)
+{
+    mapping.dateColumn = mapping.payeeColumn = mapping.amountColumn = -1;
+    mapping.memoColumn = mapping.categoryColumn = -1;
+    const QStringList names = list.split(QLatin1Char(','));
+    for (int column = 0; column < names.size(); ++column) {
+        const QString name = names.at(column).trimmed().toLower();
+        int* slot = nullptr;
+        if (name == QLatin1String("date"))
+            slot = &mapping.dateColumn;
+        else if (name == QLatin1String("payee"))
+            slot = &mapping.payeeColumn;
+        else if (name == QLatin1String("amount"))
+            slot = &mapping.amountColumn;
+        else if (name == QLatin1String("memo"))
+            slot = &mapping.memoColumn;
+        else if (name == QLatin1String("category"))
+            slot = &mapping.categoryColumn;
+        else if (name != QLatin1String("-"))
+            return false;
+        if (slot && *slot >= 0)
+            return false;
+        if (slot)
+            *slot = column;
+    }
+    return mapping.dateColumn >= 0 && mapping.payeeColumn >= 0 && mapping.amountColumn >= 0;
+}
+
+int ImportCommand::run(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        tr("Mellowind Ledgerine, a check register for household finances. With --import it "
+           "imports transactions from CSV and QIF files and ends without opening a window."));
+    const QCommandLineOption importFile(QStringLiteral("import"),
+        tr("Import FILE: a QIF file (.qif) or a comma-separated file. Repeat for several files; "
+           "QIF files are imported together, so transfers between them are linked."),
+        tr("FILE"));
+    const QCommandLineOption account(QStringLiteral("account"),
+        tr("The account for CSV files and for QIF files without account blocks. QIF accounts go "
+           "to the account of the same name (without case)."),
+        tr("NAME"));
+    const QCommandLineOption createAccounts(QStringLiteral("create-accounts"),
+        tr("Create missing accounts (in US dollars) instead of skipping their transactions."));
+    const QCommandLineOption columns(QStringLiteral("csv-columns"),
+        tr("The CSV columns in order: date, payee, amount, memo, category, or - to skip one "
+           "(default: date,payee,amount)."),
+        tr("LIST"));
+    const QCommandLineOption header(
+        QStringLiteral("csv-header"), tr("The CSV files start with a row of column names."));
+    const QCommandLineOption dateFormat(QStringLiteral("date-format"),
+        tr("The pattern of CSV dates, such as dd/MM/yyyy (default: recognised by itself)."),
+        tr("FORMAT"));
+    parser.addOptions({ importFile, account, createAccounts, columns, header, dateFormat });
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+
+    const auto usageError = [&parser](const QString& message) {
+        print(stderr, message + QStringLiteral("\n\n") + parser.helpText());
+        return 2;
+    };
+    if (!parser.parse(arguments))
+        return usageError(parser.errorText());
+    if (parser.isSet(help)) {
+        print(stdout, parser.helpText());
+        return 0;
+    }
+    if (parser.isSet(version)) {
+        print(stdout,
+            QStringLiteral("%1 %2\n").arg(
+                QCoreApplication::applicationName(), QCoreApplication::applicationVersion()));
+        return 0;
+    }
+    if (!parser.positionalArguments().isEmpty())
+        return usageError(tr("Unexpected argument: %1").arg(parser.positionalArguments().first()));
+    const QStringList files = parser.values(importFile);
+    if (files.isEmpty())
+        return usageError(tr("Nothing to import: give --import FILE."));
+    CsvMapping mapping;
+    mapping.hasHeaderRow = parser.isSet(header);
+    mapping.dateFormat = parser.value(dateFormat);
+    if (!parseColumns(
+            parser.isSet(columns) ? parser.value(columns) : QStringLiteral("date,payee,amount"),
+            mapping))
+        return usageError(tr("--csv-columns names date, payee, amount, memo, category or - in "
+                             "order, each once; date, payee and amount are needed."));
+    QStringList csvFiles;
+    QStringList qifFiles;
+    for (const QString& file : files) {
+        const bool qif
+            = QFileInfo(file).suffix().compare(QLatin1String("qif"), Qt::CaseInsensitive) == 0;
+        (qif ? qifFiles : csvFiles).append(file);
+    }
+    const QString accountName = parser.value(account);
+    if (!csvFiles.isEmpty() && accountName.isEmpty())
+        return usageError(tr("CSV files need --account NAME."));
+    // Every file is readable text before anything is stored.
+    for (const QString& file : files) {
+        const QString error = ImportText::readFile(file).error;
+        if (!error.isEmpty()) {
+            print(stderr, error + QLatin1Char('\n'));
+            return 1;
+        }
+    }
+
+    AppState state;
+    if (!state.initialize()) {
+        print(
+            stderr, tr("The database in %1 could not be opened.\n").arg(AppPaths::dataDirectory()));
+        return 1;
+    }
+    ImportService* service = state.importService();
+    Targets targets(state.accounts()->findAll(), parser.isSet(createAccounts));
+    ImportResult total;
+    const auto finished = [&total](const ImportResult& result) {
+        total += result;
+        if (!result.aborted)
+            return true;
+        print(stdout, summary(total));
+        print(stderr, tr("Import abandoned: %1\n").arg(result.abortReason));
+        return false;
+    };
+
+    const QString csvAccount
+        = csvFiles.isEmpty() ? QString() : targets.idFor(accountName, AccountType::Checking);
+    for (const QString& file : std::as_const(csvFiles)) {
+        if (!finished(service->importCsv(file, csvAccount, mapping, targets.takePending())))
+            return 1;
+    }
+    if (!qifFiles.isEmpty()) {
+        QHash<QString, QString> qifMapping;
+        for (const QifAccountEntry& entry : service->scanQifAccounts(qifFiles).accounts) {
+            const QString name = entry.withoutHeader ? accountName : entry.key;
+            const QString id = targets.idFor(name, entry.suggestedType);
+            if (!id.isEmpty())
+                qifMapping.insert(entry.key, id);
+        }
+        if (!finished(service->importQif(qifFiles, qifMapping, targets.takePending())))
+            return 1;
+    }
+    print(stdout, summary(total));
+    return 0;
+}

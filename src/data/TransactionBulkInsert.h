@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+
+class Database;
+class SqlStatement;
+class TransactionRepository;
+struct Transaction;
+
+// For writers of many transactions at once (import, restore, sample data):
+// while the guard is active, inserted rows skip the per-row full-text trigger,
+// and finish() indexes all of them with one statement. Every statement inside
+// a transaction makes the full-text index flush a segment, so the per-row
+// trigger costs three times the insert itself. insert() also binds its
+// values straight through SQLite, which halves the cost of a row again.
+//
+// The guard works inside the caller's unit of work (a TransactionScope): the
+// trigger changes are transactional, so a rollback takes them back with the
+// rows. Outside a transaction it stays inactive and rows are indexed as usual.
+// Rows inserted under the guard may be updated before finish(): the index
+// keeps the newest entry of a row.
+class TransactionBulkInsert {
+public:
+    TransactionBulkInsert(Database* db, TransactionRepository* transactions);
+    // Finishes an active guard, so a commit after it never keeps unindexed rows.
+    ~TransactionBulkInsert();
+
+    TransactionBulkInsert(const TransactionBulkInsert&) = delete;
+    TransactionBulkInsert& operator=(const TransactionBulkInsert&) = delete;
+
+    bool isActive() const { return m_active; }
+    // TransactionRepository::insert for many rows: the same columns, the same
+    // amount limit, the same change signal after the commit.
+    bool insert(const Transaction& transaction);
+    // Indexes the rows inserted since the guard began and puts the trigger
+    // back. False when that failed: the caller then rolls its unit back.
+    bool finish();
+
+private:
+    bool begin();
+    bool run(const QString& sql, const char* operation) const;
+
+    Database* m_db;
+    TransactionRepository* m_transactions;
+    std::unique_ptr<SqlStatement> m_insert;
+    qint64 m_lastRowidBefore = 0;
+    qint64 m_cacheSize = -2000; // SQLite's default, put back afterwards
+    QString m_insertTrigger; // its CREATE statement, as stored
+    bool m_active = false;
+};

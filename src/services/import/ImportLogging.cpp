@@ -1,0 +1,3 @@
+#include "ImportLogging.h"
+
+Q_LOGGING_CATEGORY(lcImport, "ledgerine.import")

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "data/Account.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// Which columns of a comma-separated file hold what (zero-based; -1 none).
+struct CsvMapping {
+    int dateColumn = 0;
+    int payeeColumn = 1;
+    int amountColumn = 2;
+    int memoColumn = -1;
+    int categoryColumn = -1;
+    bool hasHeaderRow = false;
+    QString dateFormat; // a Qt date pattern; empty for automatic
+};
+
+struct ImportResult {
+    int imported = 0;
+    int duplicates = 0;
+    int invalid = 0; // rows or records without a usable date or amount
+    int unsupported = 0; // QIF records of sections that are not imported
+    int withoutAccount = 0; // records whose account has no target
+    int transfersLinked = 0;
+    int retroactiveLinks = 0; // of those, linked to a transaction stored earlier
+    int insertFailures = 0;
+    // The run was abandoned and rolled back: nothing of it was stored.
+    bool aborted = false;
+    bool cancelled = false; // abandoned because the user asked
+    QString abortReason;
+    // Files that could not be read, one sentence each naming the file.
+    QStringList fileErrors;
+
+    ImportResult& operator+=(const ImportResult& other);
+};
+
+// One source account found in QIF files, for the mapping step.
+struct QifAccountEntry {
+    QString key; // the QIF account name, or the file path of a file without account blocks
+    QString displayName;
+    bool withoutHeader = false;
+    AccountType suggestedType = AccountType::Checking;
+};
+
+struct QifScan {
+    QList<QifAccountEntry> accounts;
+    int transactions = 0;
+    QStringList fileErrors;
+};

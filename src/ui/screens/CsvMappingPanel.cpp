@@ -1,0 +1,143 @@
+#include "CsvMappingPanel.h"
+
+#include "services/import/CsvReader.h"
+#include "services/import/ImportFields.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+
+namespace {
+
+// Rows the column choices are taken from.
+constexpr qsizetype kPreviewRows = 50;
+
+// The column whose header names one of `words`, or -1.
+int columnNamed(const QStringList& header, std::initializer_list<const char*> words)
+{
+    for (int i = 0; i < header.size(); ++i) {
+        for (const char* word : words) {
+            if (header.at(i).contains(QLatin1String(word), Qt::CaseInsensitive))
+                return i;
+        }
+    }
+    return -1;
+}
+
+void select(QComboBox* combo, int column)
+{
+    const int index = combo->findData(column);
+    combo->setCurrentIndex(index >= 0 ? index : 0);
+}
+
+} // namespace
+
+CsvMappingPanel::CsvMappingPanel(QWidget* parent)
+    : QGroupBox(tr("CSV Column Mapping:"), parent)
+{
+    setObjectName(QStringLiteral("csvMappingPanel"));
+    auto* form = new QFormLayout(this);
+    m_date = addColumnCombo(tr("Date column:"), "dateColumnCombo", false);
+    m_payee = addColumnCombo(tr("Payee column:"), "payeeColumnCombo", false);
+    m_amount = addColumnCombo(tr("Amount column:"), "amountColumnCombo", false);
+    m_memo = addColumnCombo(tr("Memo column:"), "memoColumnCombo", true);
+    m_category = addColumnCombo(tr("Category column:"), "categoryColumnCombo", true);
+
+    m_dateFormat = new QComboBox;
+    m_dateFormat->setObjectName(QStringLiteral("dateFormatCombo"));
+    m_dateFormat->addItem(tr("Auto-detect"), QString());
+    for (const char* format : { "MM/dd/yyyy", "M/d/yyyy", "M/dd/yyyy", "dd/MM/yyyy", "yyyy-MM-dd",
+             "yyyyMMdd", "MM/dd/yy" })
+        m_dateFormat->addItem(QLatin1String(format), QLatin1String(format));
+    m_dateFormat->addItem(tr("Month D, YYYY (May 14, 2026)"), QStringLiteral("MMMM d, yyyy"));
+    form->addRow(tr("Date format:"), m_dateFormat);
+
+    m_hasHeader = new QCheckBox(tr("First row is header"));
+    m_hasHeader->setObjectName(QStringLiteral("headerCheck"));
+    form->addRow(QString(), m_hasHeader);
+    connect(m_hasHeader, &QCheckBox::toggled, this, &CsvMappingPanel::fillColumns);
+    fillColumns();
+}
+
+QComboBox* CsvMappingPanel::addColumnCombo(const QString& label, const char* name, bool optional)
+{
+    auto* combo = new QComboBox;
+    combo->setObjectName(QLatin1String(name));
+    combo->setProperty("optionalColumn", optional);
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    combo->setMinimumContentsLength(24);
+    static_cast<QFormLayout*>(layout())->addRow(label, combo);
+    return combo;
+}
+
+void CsvMappingPanel::setPreview(const QList<QStringList>& rows)
+{
+    m_rows = rows.mid(0, kPreviewRows);
+    m_columnCount = 0;
+    for (const QStringList& row : std::as_const(m_rows))
+        m_columnCount = std::max(m_columnCount, row.size());
+    // The table starts at its first full row, after any lines about the account.
+    const qsizetype start = CsvReader::tableStart(m_rows, m_columnCount);
+    m_header = start < m_rows.size() ? m_rows.at(start) : QStringList();
+    const bool namesColumns = !m_header.isEmpty()
+        && std::none_of(m_header.cbegin(), m_header.cend(), [](const QString& cell) {
+               return ImportFields::csvDate(cell, {}, ImportFields::DateOrder::Unknown).isValid();
+           });
+    {
+        const QSignalBlocker blocker(m_hasHeader);
+        m_hasHeader->setChecked(namesColumns);
+    }
+    fillColumns();
+
+    const QStringList names = namesColumns ? m_header : QStringList();
+    const auto guess
+        = [&](QComboBox* combo, std::initializer_list<const char*> words, int fallback) {
+              const int named = columnNamed(names, words);
+              select(combo, named >= 0 ? named : (fallback < m_columnCount ? fallback : -1));
+          };
+    guess(m_date, { "date" }, 0);
+    guess(m_payee, { "payee", "description", "name", "merchant" }, 1);
+    guess(m_amount, { "amount" }, 2);
+    guess(m_memo, { "memo", "note" }, -1);
+    guess(m_category, { "category" }, -1);
+}
+
+void CsvMappingPanel::clear()
+{
+    setPreview({});
+}
+
+void CsvMappingPanel::fillColumns()
+{
+    const bool named = m_hasHeader->isChecked();
+    for (QComboBox* combo : { m_date, m_payee, m_amount, m_memo, m_category }) {
+        const QVariant chosen = combo->currentData();
+        combo->clear();
+        if (combo->property("optionalColumn").toBool())
+            combo->addItem(tr("(none)"), -1);
+        for (int i = 0; i < m_columnCount; ++i) {
+            const QString name = named ? m_header.value(i) : QString();
+            combo->addItem(
+                name.isEmpty() ? tr("Column %1").arg(i + 1) : tr("Col %1: %2").arg(i + 1).arg(name),
+                i);
+        }
+        if (chosen.isValid())
+            select(combo, chosen.toInt());
+    }
+}
+
+CsvMapping CsvMappingPanel::mapping() const
+{
+    const auto column = [](const QComboBox* combo) {
+        return combo->currentIndex() < 0 ? -1 : combo->currentData().toInt();
+    };
+    CsvMapping mapping;
+    mapping.dateColumn = column(m_date);
+    mapping.payeeColumn = column(m_payee);
+    mapping.amountColumn = column(m_amount);
+    mapping.memoColumn = column(m_memo);
+    mapping.categoryColumn = column(m_category);
+    mapping.hasHeaderRow = m_hasHeader->isChecked();
+    mapping.dateFormat = m_dateFormat->currentData().toString();
+    return mapping;
+}

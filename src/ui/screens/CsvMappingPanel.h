@@ -1,0 +1,40 @@
+#pragma once
+
+#include "services/import/ImportTypes.h"
+
+#include <QGroupBox>
+#include <QList>
+#include <QStringList>
+
+class QCheckBox;
+class QComboBox;
+
+// Which column of a comma-separated file holds what, chosen from the file's
+// first rows; fills the mapping of a CSV import.
+class CsvMappingPanel : public QGroupBox {
+    Q_OBJECT
+
+public:
+    explicit CsvMappingPanel(QWidget* parent = nullptr);
+
+    // Offers the columns of these rows (the start of the file) and guesses
+    // the header and the columns from it.
+    void setPreview(const QList<QStringList>& rows);
+    void clear();
+    CsvMapping mapping() const;
+
+private:
+    void fillColumns();
+    QComboBox* addColumnCombo(const QString& label, const char* name, bool optional);
+
+    QList<QStringList> m_rows;
+    QStringList m_header; // cells of the row that names the columns, if any
+    qsizetype m_columnCount = 0;
+    QComboBox* m_date = nullptr;
+    QComboBox* m_payee = nullptr;
+    QComboBox* m_amount = nullptr;
+    QComboBox* m_memo = nullptr;
+    QComboBox* m_category = nullptr;
+    QComboBox* m_dateFormat = nullptr;
+    QCheckBox* m_hasHeader = nullptr;
+};

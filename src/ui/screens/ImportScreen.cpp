@@ -1,0 +1,302 @@
+#include "ImportScreen.h"
+
+#include "CsvMappingPanel.h"
+#include "QifMappingPanel.h"
+#include "app/AppState.h"
+#include "app/ThemeManager.h"
+#include "data/AccountRepository.h"
+#include "services/AccountService.h"
+#include "services/import/CsvReader.h"
+#include "services/import/ImportService.h"
+#include "services/import/ImportText.h"
+#include "ui/dialogs/AccountFormDialog.h"
+#include "ui/widgets/MessageBoxes.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+namespace {
+
+// Enough of a large file to offer its columns.
+constexpr qsizetype kPreviewChars = 64 * 1024;
+
+} // namespace
+
+ImportScreen::ImportScreen(AppState* state, QWidget* parent)
+    : QWidget(parent)
+    , m_state(state)
+{
+    auto* layout = new QVBoxLayout(this);
+    auto* heading = new QLabel(tr("Import Transactions"));
+    ThemeManager::setFontRole(heading, ThemeManager::Heading);
+    layout->addWidget(heading);
+
+    m_form = new QFormLayout;
+    QFormLayout* form = m_form;
+    m_format = new QComboBox;
+    m_format->setObjectName(QStringLiteral("formatCombo"));
+    m_format->addItem(tr("CSV"));
+    m_format->addItem(tr("QIF"));
+    form->addRow(tr("&Format:"), m_format);
+    m_account = new QComboBox;
+    m_account->setObjectName(QStringLiteral("accountCombo"));
+    form->addRow(tr("&Account:"), m_account);
+    auto* fileRow = new QHBoxLayout;
+    m_fileLabel = new QLabel(tr("No file selected"));
+    m_fileLabel->setObjectName(QStringLiteral("fileLabel"));
+    m_browse = new QPushButton(tr("Browse..."));
+    fileRow->addWidget(m_fileLabel, 1);
+    fileRow->addWidget(m_browse);
+    form->addRow(tr("File:"), fileRow);
+    layout->addLayout(form);
+
+    m_csv = new CsvMappingPanel;
+    layout->addWidget(m_csv);
+    m_qif = new QifMappingPanel;
+    m_qifScroll = new QScrollArea;
+    m_qifScroll->setWidgetResizable(true);
+    m_qifScroll->setFrameShape(QFrame::NoFrame);
+    m_qifScroll->setWidget(m_qif);
+    layout->addWidget(m_qifScroll, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    m_import = new QPushButton(tr("Import"));
+    m_import->setObjectName(QStringLiteral("importButton"));
+    m_import->setDefault(true);
+    auto* done = new QPushButton(tr("Done"));
+    buttons->addWidget(m_import);
+    buttons->addWidget(done);
+    layout->addLayout(buttons);
+
+    m_result = new QPlainTextEdit;
+    m_result->setObjectName(QStringLiteral("resultText"));
+    m_result->setReadOnly(true);
+    m_result->setMaximumHeight(170);
+    layout->addWidget(m_result);
+
+    connect(m_format, &QComboBox::currentIndexChanged, this, &ImportScreen::onFormatChanged);
+    connect(m_browse, &QPushButton::clicked, this, &ImportScreen::selectFile);
+    connect(m_import, &QPushButton::clicked, this, &ImportScreen::runImport);
+    connect(done, &QPushButton::clicked, this, &QWidget::close);
+    reload();
+    onFormatChanged();
+}
+
+bool ImportScreen::isCsv() const
+{
+    return m_format->currentIndex() == 0;
+}
+
+void ImportScreen::reload()
+{
+    const QString chosen = m_account->currentIndex() >= 0 ? m_account->currentData().toString()
+                                                          : m_state->currentAccountId();
+    const QList<Account> accounts = m_state->accounts()->findAll();
+    m_account->clear();
+    for (const Account& account : accounts)
+        m_account->addItem(account.name, account.id);
+    const int index = m_account->findData(chosen);
+    m_account->setCurrentIndex(index >= 0 ? index : 0);
+    if (!m_qifEntries.isEmpty())
+        m_qif->setEntries(m_qifEntries, accounts);
+}
+
+void ImportScreen::onFormatChanged()
+{
+    m_form->setRowVisible(m_account, isCsv());
+    m_csv->setVisible(isCsv());
+    m_qifScroll->setVisible(!isCsv());
+    clearFiles();
+    m_result->clear();
+}
+
+void ImportScreen::clearFiles()
+{
+    m_files.clear();
+    m_qifEntries.clear();
+    m_fileLabel->setText(tr("No file selected"));
+    m_csv->clear();
+    m_qif->setEntries({}, {});
+    m_import->setEnabled(false);
+}
+
+void ImportScreen::selectFile()
+{
+    if (isCsv()) {
+        const QString path = QFileDialog::getOpenFileName(
+            this, tr("Select File"), QString(), tr("CSV Files (*.csv);;All Files (*)"));
+        if (!path.isEmpty())
+            setFiles({ path });
+        return;
+    }
+    const QStringList paths = QFileDialog::getOpenFileNames(
+        this, tr("Select QIF File(s)"), QString(), tr("QIF Files (*.qif);;All Files (*)"));
+    if (!paths.isEmpty())
+        setFiles(paths);
+}
+
+void ImportScreen::setFiles(const QStringList& paths)
+{
+    clearFiles();
+    m_result->clear();
+    m_files = paths;
+    if (isCsv())
+        showCsvPreview();
+    else
+        scanQifFiles();
+    m_import->setEnabled(!m_files.isEmpty());
+}
+
+void ImportScreen::showCsvPreview()
+{
+    const ImportText::FileText file = ImportText::readFile(m_files.first());
+    if (!file.error.isEmpty()) {
+        m_result->setPlainText(file.error);
+        m_files.clear();
+        return;
+    }
+    m_fileLabel->setText(QFileInfo(m_files.first()).fileName());
+    m_csv->setPreview(CsvReader::read(file.text.left(kPreviewChars)));
+}
+
+void ImportScreen::scanQifFiles()
+{
+    m_fileLabel->setText(tr("Analyzing QIF file(s)..."));
+    m_fileLabel->repaint();
+    const QifScan scan = m_state->importService()->scanQifAccounts(m_files);
+    m_fileLabel->setText(tr("%n file(s) selected", "", int(m_files.size())));
+    m_qifEntries = scan.accounts;
+    m_qif->setEntries(m_qifEntries, m_state->accounts()->findAll());
+    if (m_qifEntries.isEmpty()) {
+        m_result->setPlainText((scan.fileErrors
+            + QStringList { tr("The selected file(s) hold no transactions to import.") })
+                                   .join(QLatin1Char('\n')));
+        m_files.clear();
+    } else if (!scan.fileErrors.isEmpty()) {
+        m_result->setPlainText(scan.fileErrors.join(QLatin1Char('\n')));
+    }
+}
+
+QString ImportScreen::csvTarget()
+{
+    if (m_account->currentIndex() >= 0)
+        return m_account->currentData().toString();
+    if (MessageBoxes::question(this, tr("No target account"),
+            tr("Pick an account to import into, or create one now."),
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
+        != QMessageBox::Yes)
+        return {};
+    AccountFormDialog dialog(this);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    const Account account = dialog.account();
+    if (account.name.isEmpty())
+        return {};
+    if (!m_state->accountService()->create(account, dialog.asOfDate())) {
+        m_result->setPlainText(tr("The account could not be saved."));
+        return {};
+    }
+    reload();
+    m_account->setCurrentIndex(m_account->findData(account.id));
+    return account.id;
+}
+
+ImportResult ImportScreen::runWithProgress(const std::function<ImportResult()>& import)
+{
+    QProgressDialog progress(tr("Importing..."), tr("Cancel"), 0, 0, this);
+    progress.setWindowTitle(tr("Import Transactions"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(0);
+    progress.setAutoClose(false);
+    progress.setAutoReset(false);
+    progress.setMinimumWidth(360);
+    ImportService* service = m_state->importService();
+    const auto show = [&progress](int current, int total) {
+        progress.setMaximum(std::max(total, 1));
+        progress.setValue(std::min(current, std::max(total, 1)));
+    };
+    connect(
+        service, &ImportService::importStarted, &progress, [show](int total) { show(0, total); });
+    connect(service, &ImportService::importProgress, &progress, show);
+    connect(&progress, &QProgressDialog::canceled, service, &ImportService::cancel);
+    progress.show();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    return import();
+}
+
+void ImportScreen::runImport()
+{
+    if (m_files.isEmpty())
+        return;
+    ImportService* service = m_state->importService();
+    ImportResult result;
+    if (isCsv()) {
+        const QString target = csvTarget();
+        if (target.isEmpty())
+            return;
+        const CsvMapping mapping = m_csv->mapping();
+        const QString path = m_files.first();
+        result = runWithProgress([&] { return service->importCsv(path, target, mapping); });
+    } else {
+        const QifMappingPanel::Choice choice = m_qif->choice();
+        const QStringList paths = m_files;
+        result = runWithProgress(
+            [&] { return service->importQif(paths, choice.mapping, choice.newAccounts); });
+    }
+    m_result->setPlainText(summaryText(result));
+    // Accounts the import created are now there to map to by name.
+    reload();
+    Q_EMIT importCompleted();
+}
+
+QString ImportScreen::summaryText(const ImportResult& r)
+{
+    QStringList lines;
+    const int handled = r.imported + r.duplicates + r.invalid + r.unsupported + r.withoutAccount
+        + r.insertFailures;
+    if (r.cancelled) {
+        lines << tr("Import cancelled.") << QString()
+              << tr("Nothing was imported: every change of this import was rolled back.");
+    } else if (r.aborted) {
+        lines << tr("Import failed.") << QString()
+              << tr("A database error stopped the import and all changes were rolled back. No "
+                    "transactions were added.");
+    } else if (handled == 0 && !r.fileErrors.isEmpty()) {
+        lines << tr("Import failed.") << QString() << r.fileErrors;
+    } else {
+        lines << tr("Import complete!") << QString()
+              << tr("%n transaction(s) imported", "", r.imported);
+        if (r.transfersLinked > 0) {
+            QString linked = tr("%n transfer(s) linked across accounts", "", r.transfersLinked);
+            if (r.retroactiveLinks > 0)
+                linked += tr("  (including %n linked to previously imported row(s))", "",
+                    r.retroactiveLinks);
+            lines << linked;
+        }
+        const auto add = [&lines](int count, const QString& text) {
+            if (count > 0)
+                lines << text;
+        };
+        add(r.duplicates, tr("%n duplicate(s) skipped", "", r.duplicates));
+        add(r.invalid, tr("%n record(s) skipped (unparseable)", "", r.invalid));
+        add(r.unsupported, tr("%n metadata record(s) skipped", "", r.unsupported));
+        add(r.withoutAccount,
+            tr("%n record(s) skipped (unmapped source account)", "", r.withoutAccount));
+        add(r.insertFailures,
+            tr("%n record(s) skipped (database error — see log)", "", r.insertFailures));
+        if (!r.fileErrors.isEmpty())
+            lines << QString() << r.fileErrors;
+    }
+    return lines.join(QLatin1Char('\n'));
+}

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "services/import/ImportTypes.h"
+
+#include <QStringList>
+#include <QWidget>
+#include <functional>
+
+class AppState;
+class CsvMappingPanel;
+class QComboBox;
+class QFormLayout;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QScrollArea;
+class QifMappingPanel;
+
+// Brings transactions in from a CSV file or from QIF files: the file, the
+// mapping of columns or accounts, the import with a progress dialog, and what
+// it did.
+class ImportScreen : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit ImportScreen(AppState* state, QWidget* parent = nullptr);
+
+    // Refreshes the account choices; the main window calls it before showing.
+    void reload();
+    // What selectFile does with the files the user picked.
+    void setFiles(const QStringList& paths);
+
+    // The lines shown after an import.
+    static QString summaryText(const ImportResult& result);
+
+public Q_SLOTS:
+    void selectFile();
+    void runImport();
+
+Q_SIGNALS:
+    void importCompleted();
+
+private:
+    bool isCsv() const;
+    void onFormatChanged();
+    void clearFiles();
+    void showCsvPreview();
+    void scanQifFiles();
+    // The account a CSV file goes to; asks to create one when none is chosen.
+    // Empty when the user declines.
+    QString csvTarget();
+    ImportResult runWithProgress(const std::function<ImportResult()>& import);
+
+    AppState* m_state;
+    QStringList m_files;
+    QList<QifAccountEntry> m_qifEntries;
+    QFormLayout* m_form = nullptr;
+    QComboBox* m_format = nullptr;
+    QComboBox* m_account = nullptr;
+    QLabel* m_fileLabel = nullptr;
+    QPushButton* m_browse = nullptr;
+    CsvMappingPanel* m_csv = nullptr;
+    QifMappingPanel* m_qif = nullptr;
+    QScrollArea* m_qifScroll = nullptr;
+    QPushButton* m_import = nullptr;
+    QPlainTextEdit* m_result = nullptr;
+};

@@ -1,0 +1,181 @@
+#include "ImportFixtures.h"
+#include "app/ImportCommand.h"
+#include "app/SingleInstance.h"
+#include "services/import/ImportTypes.h"
+
+#include <QDir>
+#include <QLockFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestImportCommand : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void columnLists();
+    void badArgumentsShowTheUsage_data();
+    void badArgumentsShowTheUsage();
+    void importsWithoutADisplayAndCountsAgain();
+    void unreadableFileStoresNothing();
+    void refusedWhileTheProgramHasTheData();
+
+private:
+    struct Outcome {
+        int code = -1;
+        QString out;
+        QString err;
+    };
+    Outcome run(const QStringList& arguments);
+
+    QTemporaryDir m_dir;
+    QString m_data = QStringLiteral("data");
+};
+
+namespace {
+
+QString line(int imported, int duplicates, int invalid, int unsupported, int withoutAccount,
+    int linked, int retroactive)
+{
+    return QStringLiteral("imported %1, duplicates %2, invalid %3, unsupported %4, without account "
+                          "%5, transfers linked %6, retroactive links %7, insert failures 0\n")
+        .arg(imported)
+        .arg(duplicates)
+        .arg(invalid)
+        .arg(unsupported)
+        .arg(withoutAccount)
+        .arg(linked)
+        .arg(retroactive);
+}
+
+} // namespace
+
+TestImportCommand::Outcome TestImportCommand::run(const QStringList& arguments)
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("LEDGERINE_DATA_DIR", m_dir.filePath(m_data));
+    env.insert("XDG_CONFIG_HOME", m_dir.filePath("config"));
+    // No display and no platform chosen: the command must not need either.
+    env.remove("QT_QPA_PLATFORM");
+    env.remove("DISPLAY");
+    env.remove("WAYLAND_DISPLAY");
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(LEDGERINE_EXECUTABLE), arguments);
+    if (!process.waitForFinished(120000))
+        qFatal("the import command did not finish");
+    return { process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+        QString::fromLocal8Bit(process.readAllStandardOutput()),
+        QString::fromLocal8Bit(process.readAllStandardError()) };
+}
+
+void TestImportCommand::columnLists()
+{
+    CsvMapping mapping;
+    QVERIFY(ImportCommand::parseColumns("Payee, -, date,amount,category", mapping));
+    QCOMPARE(mapping.payeeColumn, 0);
+    QCOMPARE(mapping.dateColumn, 2);
+    QCOMPARE(mapping.amountColumn, 3);
+    QCOMPARE(mapping.memoColumn, -1);
+    QCOMPARE(mapping.categoryColumn, 4);
+    QVERIFY(!ImportCommand::parseColumns("date,payee", mapping));
+    QVERIFY(!ImportCommand::parseColumns("date,payee,amount,date", mapping));
+    QVERIFY(!ImportCommand::parseColumns("date,payee,amount,balance", mapping));
+
+    char program[] = "ledgerine";
+    char style[] = "-style";
+    char fusion[] = "fusion";
+    char longStyle[] = "--style=fusion";
+    char import[] = "--import=a.csv";
+    char* plain[] = { program, style, fusion, longStyle };
+    char* scripted[] = { program, style, fusion, import };
+    QVERIFY(!ImportCommand::isRequested(4, plain));
+    QVERIFY(ImportCommand::isRequested(4, scripted));
+}
+
+void TestImportCommand::badArgumentsShowTheUsage_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("nothing to import")
+        << QStringList { "--account", "Checking" } << "Nothing to import: give --import FILE.";
+    QTest::newRow("unknown option")
+        << QStringList { "--imprt", "a.qif" } << "Unknown option 'imprt'.";
+    QTest::newRow("csv without account")
+        << QStringList { "--import", importFixture("bank-export.csv") }
+        << "CSV files need --account NAME.";
+    QTest::newRow("bad columns") << QStringList { "--import", "a.csv", "--account", "A",
+        "--csv-columns", "date,amount" }
+                                 << "--csv-columns names date, payee, amount";
+}
+
+void TestImportCommand::badArgumentsShowTheUsage()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, reason);
+    const Outcome outcome = run(arguments);
+    QCOMPARE(outcome.code, 2);
+    QVERIFY2(outcome.err.contains(reason) && outcome.err.contains("--csv-columns <LIST>"),
+        qPrintable(outcome.err));
+    QVERIFY(outcome.out.isEmpty());
+}
+
+void TestImportCommand::importsWithoutADisplayAndCountsAgain()
+{
+    const Outcome help = run({ "--help" });
+    QCOMPARE(help.code, 0);
+    QVERIFY(help.out.contains("--import <FILE>") && help.out.contains("--create-accounts"));
+
+    const QStringList csv { "--import", importFixture("bank-export.csv"), "--account", "Everyday",
+        "--csv-header", "--csv-columns", "date,payee,amount,memo,category" };
+    // Without --create-accounts a missing account takes nothing.
+    Outcome outcome = run(csv);
+    QCOMPARE(outcome.code, 0);
+    QCOMPARE(outcome.out, line(0, 0, 0, 0, 8, 0, 0));
+    outcome = run(csv + QStringList { "--create-accounts" });
+    QCOMPARE(outcome.code, 0);
+    QCOMPARE(outcome.out, line(4, 1, 3, 0, 0, 0, 0));
+
+    // The file without account blocks goes to --account, the others by name.
+    const QStringList qif { "--import", importFixture("checking.qif"), "--import",
+        importFixture("savings.qif"), "--import", importFixture("no-header-day-first.qif"),
+        "--account", "everyday", "--create-accounts" };
+    outcome = run(qif);
+    QCOMPARE(outcome.code, 0);
+    QCOMPARE(outcome.out, line(9, 0, 2, 1, 0, 1, 0));
+    outcome = run(qif);
+    QCOMPARE(outcome.out, line(0, 9, 2, 1, 0, 0, 0));
+}
+
+void TestImportCommand::unreadableFileStoresNothing()
+{
+    m_data = QStringLiteral("unreadable");
+    QTemporaryDir dir;
+    const QString missing = dir.filePath("missing.qif");
+    const Outcome outcome = run(
+        { "--import", importFixture("checking.qif"), "--import", missing, "--create-accounts" });
+    QCOMPARE(outcome.code, 1);
+    QVERIFY2(outcome.err.contains("Could not open " + missing), qPrintable(outcome.err));
+    QVERIFY(outcome.out.isEmpty());
+    // Nothing was stored: the readable file alone imports in full.
+    QCOMPARE(run({ "--import", importFixture("checking.qif"), "--create-accounts" }).out,
+        line(5, 0, 2, 1, 0, 0, 0));
+}
+
+void TestImportCommand::refusedWhileTheProgramHasTheData()
+{
+    m_data = QStringLiteral("held");
+    QVERIFY(QDir().mkpath(m_dir.filePath(m_data)));
+    // This process stands in for a running window on the same data.
+    QLockFile lock(SingleInstance::lockFilePath(m_dir.filePath(m_data)));
+    QVERIFY(lock.tryLock(0));
+    const QStringList args { "--import", importFixture("checking.qif"), "--create-accounts" };
+    const Outcome refused = run(args);
+    QCOMPARE(refused.code, 1);
+    QVERIFY2(refused.err.contains("close it before importing"), qPrintable(refused.err));
+    lock.unlock();
+    QCOMPARE(run(args).out, line(5, 0, 2, 1, 0, 0, 0));
+}
+
+QTEST_GUILESS_MAIN(TestImportCommand)
+#include "tst_importcommand.moc"

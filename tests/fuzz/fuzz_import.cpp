@@ -1,0 +1,83 @@
+// libFuzzer driver: file bytes through the decoder, the CSV reader, the QIF
+// parser and the amount and date readers. Beyond crashes it checks what
+// the importer relies on: valid UTF-8 decodes losslessly, no amount beyond
+// the limit and no invalid date comes out.
+//
+//   build-fuzz/tests/fuzz/fuzz_import -max_total_time=600 corpus tests/data/fixtures/import
+
+#include "data/Money.h"
+#include "services/import/CsvReader.h"
+#include "services/import/ImportFields.h"
+#include "services/import/ImportText.h"
+#include "services/import/QifParser.h"
+
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+using ImportFields::DateOrder;
+
+void check(bool condition)
+{
+    if (!condition)
+        std::abort();
+}
+
+void readAmount(const QString& text)
+{
+    for (const Currency currency : { Currency::USD, Currency::JPY }) {
+        const auto amount = ImportFields::amount(text, currency);
+        check(!amount || Money::isWithinLimit(*amount));
+        check(!amount || ImportFields::isAmount(text));
+    }
+}
+
+void readDate(const QString& text)
+{
+    for (const DateOrder order : { DateOrder::Unknown, DateOrder::MonthFirst, DateOrder::DayFirst }) {
+        const QDate csv = ImportFields::csvDate(text, {}, order);
+        check(csv.isNull() || csv.isValid());
+        const QDate qif = ImportFields::qifDate(text, order);
+        check(qif.isNull() || qif.isValid());
+    }
+    ImportFields::csvDate(text, QStringLiteral("dd.MM.yy"), DateOrder::Unknown);
+    ImportFields::csvDateOrderHint(text);
+    ImportFields::qifDateOrderHint(text);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const QByteArray bytes
+        = QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
+    const QString text = ImportText::decode(bytes);
+    if (ImportText::isStrictUtf8(bytes) && !bytes.startsWith("\xEF\xBB\xBF")
+        && !bytes.startsWith("\xFF\xFE") && !bytes.startsWith("\xFE\xFF"))
+        check(text.toUtf8() == bytes);
+    ImportText::looksLikeText(text);
+
+    const QifFile qif = QifParser::parse(text);
+    for (const QifTransaction& t : qif.transactions) {
+        check(t.date.isValid());
+        check(ImportFields::isAmount(t.amount));
+        readAmount(t.amount);
+        for (const QifSplit& split : t.splits)
+            check(ImportFields::isAmount(split.amount));
+    }
+
+    const QList<QStringList> rows = CsvReader::read(text);
+    CsvReader::tableStart(rows, 3);
+    int cells = 0;
+    for (const QStringList& row : rows) {
+        for (const QString& cell : row) {
+            check(cell == cell.trimmed());
+            if (++cells > 400)
+                return 0;
+            readAmount(cell);
+            readDate(cell);
+        }
+    }
+    return 0;
+}

@@ -1,0 +1,329 @@
+#include "ImportFixtures.h"
+#include "Records.h"
+#include "TestAppState.h"
+#include "data/AccountRepository.h"
+#include "data/CategoryRepository.h"
+#include "data/SplitLineRepository.h"
+#include "data/TransactionRepository.h"
+#include "services/import/ImportService.h"
+
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestImportService : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void csvCountsSumsAndDuplicates();
+    void csvEncodingsOrdersAndCurrencies();
+    void cancellingLeavesNothing();
+    void qifFilesLinkTransfersAndStoreSplits();
+    void qifHintsLinkLaterImports();
+    void qifScanUnmappedAndHeaderlessFiles();
+};
+
+namespace {
+
+qint64 sum(const QList<Transaction>& list)
+{
+    qint64 total = 0;
+    for (const Transaction& t : list)
+        total += t.amount;
+    return total;
+}
+
+std::optional<Transaction> byPayee(const QList<Transaction>& list, const QString& payee)
+{
+    for (const Transaction& t : list) {
+        if (t.payee == payee)
+            return t;
+    }
+    return std::nullopt;
+}
+
+Account addAccount(TestAppState& app, const QString& name, Currency currency)
+{
+    Account a = Records::account(name);
+    a.currency = currency;
+    if (!app->accounts()->insert(a))
+        qFatal("account insert failed");
+    return a;
+}
+
+QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes)
+{
+    QFile file(dir.filePath(name));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(name));
+    return file.fileName();
+}
+
+const CsvMapping kFiveColumns { 0, 1, 2, 3, 4, true, {} };
+
+} // namespace
+
+void TestImportService::csvCountsSumsAndDuplicates()
+{
+    TestAppState app;
+    const Account checking = app.addAccount("Checking");
+    ImportService* service = app->importService();
+    const int categoriesBefore = app->categories()->count();
+    QSignalSpy changed(app->transactions(), &TransactionRepository::transactionsChanged);
+    QSignalSpy started(service, &ImportService::importStarted);
+    QSignalSpy progress(service, &ImportService::importProgress);
+
+    // Two lines about the account before the header; one row repeats another.
+    const ImportResult first
+        = service->importCsv(importFixture("bank-export.csv"), checking.id, kFiveColumns);
+    QCOMPARE(first.imported, 4);
+    QCOMPARE(first.invalid, 3); // "abc", an empty amount, "not a date"
+    QCOMPARE(first.duplicates, 1);
+    QVERIFY(!first.aborted && first.fileErrors.isEmpty());
+    QCOMPARE(started.count(), 1);
+    QCOMPARE(started.first().first().toInt(), 8);
+    QCOMPARE(progress.last(), (QVariantList { 8, 8 }));
+    QCOMPARE(changed.count(), 1);
+
+    const QList<Transaction> stored = app->transactions()->findByAccount(checking.id);
+    QCOMPARE(stored.size(), 4);
+    QCOMPARE(sum(stored), -350 + 12500 - 123456 - 2000);
+    const auto smith = byPayee(stored, "Smith, John");
+    QVERIFY(smith);
+    QCOMPARE(smith->date, QDate(2024, 1, 6));
+    QCOMPARE(smith->memo, "Rent share, January");
+    QVERIFY(smith->categoryId.isEmpty());
+    QCOMPARE(byPayee(stored, "Grocery Store")->categoryId,
+        app->categories()->findByName("Groceries")->id);
+    const auto hobbies = app->categories()->findByName("Hobbies");
+    QVERIFY(hobbies);
+    QCOMPARE(hobbies->type, CategoryType::Expense);
+    QCOMPARE(app->categories()->count(), categoriesBefore + 1);
+
+    const ImportResult again
+        = service->importCsv(importFixture("bank-export.csv"), checking.id, kFiveColumns);
+    QCOMPARE(again.imported, 0);
+    QCOMPARE(again.duplicates, 5);
+    QCOMPARE(again.invalid, 3);
+    QCOMPARE(app->transactions()->findByAccount(checking.id).size(), 4);
+}
+
+void TestImportService::csvEncodingsOrdersAndCurrencies()
+{
+    TestAppState app;
+    ImportService* service = app->importService();
+    const Account euro = addAccount(app, "Girokonto", Currency::EUR);
+    const Account yen = addAccount(app, "Yen", Currency::JPY);
+    const CsvMapping plain { 0, 1, 2, -1, -1, false, {} };
+
+    // Windows-1252 with old Mac line ends; 13/05 makes the whole file day first.
+    QCOMPARE(service->importCsv(importFixture("day-first-1252.csv"), euro.id, plain).imported, 2);
+    const QList<Transaction> euros = app->transactions()->findByAccount(euro.id);
+    QCOMPARE(byPayee(euros, "Café Crème")->date, QDate(2024, 5, 3));
+    QCOMPARE(byPayee(euros, "Café Crème")->amount, 1250);
+    QCOMPARE(byPayee(euros, "Bäckerei “Korn”")->amount, -123456);
+
+    // UTF-16 with a byte-order mark; yen have no minor unit.
+    QCOMPARE(service->importCsv(importFixture("utf16le-bom.csv"), yen.id, plain).imported, 2);
+    QCOMPARE(byPayee(app->transactions()->findByAccount(yen.id), "Tea ☕")->amount, -2);
+
+    QTemporaryDir dir;
+    const QString limits = writeFile(dir, "limits.csv",
+        "2024-01-01,Largest,\"99,999,999.99\"\n2024-01-02,Too large,100000000.00\n");
+    const ImportResult limited = service->importCsv(limits, euro.id, plain);
+    QCOMPARE(limited.imported, 1);
+    QCOMPARE(limited.invalid, 1);
+
+    const ImportResult nowhere
+        = service->importCsv(importFixture("bank-export.csv"), QString(), kFiveColumns);
+    QCOMPARE(nowhere.withoutAccount, 8);
+    QCOMPARE(nowhere.imported, 0);
+
+    const QString zip
+        = writeFile(dir, "statement.csv", QByteArray("PK\x03\x04\x14\x00\x00\x00", 8));
+    const ImportResult unreadable = service->importCsv(zip, euro.id, plain);
+    QCOMPARE(unreadable.fileErrors, QStringList { zip + " is not a text file." });
+    QCOMPARE(unreadable.imported + unreadable.invalid, 0);
+}
+
+void TestImportService::cancellingLeavesNothing()
+{
+    TestAppState app;
+    // The account the import goes to is made by the import itself.
+    const Account checking = Records::account("Checking");
+    ImportService* service = app->importService();
+    QTemporaryDir dir;
+    QByteArray rows;
+    for (int i = 0; i < 350; ++i)
+        rows += QStringLiteral("2024-02-%1,Payee %2,-%2.00,,New Category %2\n")
+                    .arg(1 + i % 28, 2, 10, QChar('0'))
+                    .arg(i)
+                    .toUtf8();
+    const QString path = writeFile(dir, "long.csv", rows);
+    const int categoriesBefore = app->categories()->count();
+    QSignalSpy changed(app->transactions(), &TransactionRepository::transactionsChanged);
+    const auto cancelling = connect(
+        service, &ImportService::importProgress, service, [service](int current, int total) {
+            if (current == 200 && total == 350)
+                service->cancel();
+        });
+
+    const CsvMapping mapping { 0, 1, 2, 3, 4, false, {} };
+    const ImportResult result = service->importCsv(path, checking.id, mapping, { checking });
+    QVERIFY(result.aborted && result.cancelled);
+    QCOMPARE(result.imported, 0);
+    QCOMPARE(app->transactions()->findByAccount(checking.id).size(), 0);
+    QVERIFY(!app->accounts()->findById(checking.id));
+    QCOMPARE(app->categories()->count(), categoriesBefore);
+    QCOMPARE(changed.count(), 0);
+    disconnect(cancelling);
+
+    // The next run starts afresh, and rows are searchable again as single edits are.
+    QCOMPARE(service->importCsv(path, checking.id, mapping, { checking }).imported, 350);
+    QCOMPARE(app->accounts()->findById(checking.id)->name, "Checking");
+    app.addTransaction(checking.id, QDate(2024, 3, 1), "Zebra Crossing Cafe", -100);
+    QCOMPARE(app->transactions()->search("Payee 349", {}).size(), 1);
+    QCOMPARE(app->transactions()->search("Zebra", {}).size(), 1);
+}
+
+void TestImportService::qifFilesLinkTransfersAndStoreSplits()
+{
+    TestAppState app;
+    const Account checking = app.addAccount("Checking");
+    const Account savings = app.addAccount("Savings");
+    ImportService* service = app->importService();
+    // Names match without case; savings.qif is UTF-16 big-endian.
+    const ImportResult result
+        = service->importQif({ importFixture("checking.qif"), importFixture("savings.qif") },
+            { { "CHECKING", checking.id }, { "savings", savings.id } });
+    QCOMPARE(result.imported, 7);
+    QCOMPARE(result.invalid, 2);
+    QCOMPARE(result.unsupported, 1);
+    QCOMPARE(result.transfersLinked, 1);
+    QCOMPARE(result.retroactiveLinks, 0);
+    QCOMPARE(result.withoutAccount, 0);
+
+    const QList<Transaction> inChecking = app->transactions()->findByAccount(checking.id);
+    const QList<Transaction> inSavings = app->transactions()->findByAccount(savings.id);
+    QCOMPARE(sum(inChecking), -4520 + 250000 - 50000 - 12000 - 1200);
+    QCOMPARE(sum(inSavings), 50000 + 125);
+    const auto out = byPayee(inChecking, "Transfer to savings");
+    const auto in = byPayee(inSavings, "From checking");
+    QVERIFY(out && in);
+    QCOMPARE(out->transferLinkId, in->id);
+    QCOMPARE(in->transferLinkId, out->id);
+    QCOMPARE(out->transferDestAccountId, savings.id);
+    QCOMPARE(in->transferDestAccountId, checking.id);
+    QCOMPARE(out->memo, "Monthly saving");
+
+    const auto pay = byPayee(inChecking, "Employer Inc");
+    QVERIFY(pay->cleared && pay->reconciled);
+    QCOMPARE(pay->checkNumber, "1001");
+    QCOMPARE(pay->date, QDate(2024, 1, 16));
+    const auto salary = app->categories()->findByName("Salary");
+    QCOMPARE(salary->type, CategoryType::Income);
+    QCOMPARE(pay->categoryId, salary->id);
+    // "Auto:Fuel" is one category of exactly that name, with no parent made for it.
+    const auto fuel = app->categories()->findByName("Auto:Fuel");
+    QVERIFY(fuel && fuel->parentId.isEmpty());
+    QCOMPARE(byPayee(inChecking, "Shell")->categoryId, fuel->id);
+    QVERIFY(byPayee(inChecking, "Shell")->cleared);
+
+    const auto market = byPayee(inChecking, "Mega Market");
+    QVERIFY(market->isSplit);
+    QVERIFY(market->categoryId.isEmpty());
+    const QList<SplitLine> lines = app->splitLines()->findByTransaction(market->id);
+    QCOMPARE(lines.size(), 2);
+    QCOMPARE(lines.at(0).amount + lines.at(1).amount, market->amount);
+    QCOMPARE(lines.at(1).memo, "Household things");
+    QCOMPARE(lines.at(1).categoryId, app->categories()->findByName("Household")->id);
+    QCOMPARE(app->transactions()->search("Employer", {}).size(), 1);
+}
+
+void TestImportService::qifHintsLinkLaterImports()
+{
+    TestAppState app;
+    const Account checking = app.addAccount("Checking");
+    const Account savings = app.addAccount("Savings");
+    ImportService* service = app->importService();
+    const QHash<QString, QString> both { { "Checking", checking.id }, { "Savings", savings.id } };
+
+    // The other side is missing: the stored side waits with a hint.
+    const ImportResult alone = service->importQif({ importFixture("checking.qif") }, both);
+    QCOMPARE(alone.imported, 5);
+    QCOMPARE(alone.transfersLinked, 0);
+    const auto waiting
+        = byPayee(app->transactions()->findByAccount(checking.id), "Transfer to savings");
+    QCOMPARE(waiting->memo, "[→ Savings] Monthly saving");
+    QVERIFY(waiting->transferLinkId.isEmpty());
+
+    // Both files again: the checking side repeats what is stored, so the
+    // savings side links to the stored one and takes its hint away.
+    const ImportResult later
+        = service->importQif({ importFixture("checking.qif"), importFixture("savings.qif") }, both);
+    QCOMPARE(later.imported, 2);
+    QCOMPARE(later.duplicates, 5);
+    QCOMPARE(later.transfersLinked, 1);
+    QCOMPARE(later.retroactiveLinks, 1);
+    const auto linked = app->transactions()->findById(waiting->id);
+    const auto in = byPayee(app->transactions()->findByAccount(savings.id), "From checking");
+    QCOMPARE(linked->memo, "Monthly saving");
+    QCOMPARE(linked->transferLinkId, in->id);
+    QCOMPARE(linked->version, waiting->version + 1);
+    QCOMPARE(in->transferLinkId, linked->id);
+    QCOMPARE(in->transferDestAccountId, checking.id);
+
+    const ImportResult third
+        = service->importQif({ importFixture("checking.qif"), importFixture("savings.qif") }, both);
+    QCOMPARE(third.imported, 0);
+    QCOMPARE(third.duplicates, 7);
+    QCOMPARE(third.transfersLinked, 0);
+}
+
+void TestImportService::qifScanUnmappedAndHeaderlessFiles()
+{
+    TestAppState app;
+    const Account cash = app.addAccount("Cash");
+    ImportService* service = app->importService();
+    const QString headerless = importFixture("no-header-day-first.qif");
+    const QStringList files { importFixture("checking.qif"), importFixture("investment.qif"),
+        headerless, importFixture("missing.qif") };
+
+    const QifScan scan = service->scanQifAccounts(files);
+    QCOMPARE(scan.transactions, 5 + 2 + 2);
+    QCOMPARE(scan.accounts.size(), 3);
+    QCOMPARE(scan.accounts.at(0).key, "Checking");
+    QCOMPARE(scan.accounts.at(0).suggestedType, AccountType::Checking);
+    QCOMPARE(scan.accounts.at(1).key, "Brokerage");
+    QCOMPARE(scan.accounts.at(1).suggestedType, AccountType::Investment);
+    QCOMPARE(scan.accounts.at(2).key, headerless);
+    QCOMPARE(scan.accounts.at(2).displayName, "no-header-day-first.qif (no account header)");
+    QVERIFY(scan.accounts.at(2).withoutHeader);
+    QCOMPARE(scan.fileErrors.size(), 1);
+
+    const ImportResult result = service->importQif(files, { { headerless, cash.id } });
+    QCOMPARE(result.imported, 2);
+    QCOMPARE(result.withoutAccount, 7);
+    QCOMPARE(result.unsupported, 2);
+    QCOMPARE(result.fileErrors.size(), 1);
+    const QList<Transaction> stored = app->transactions()->findByAccount(cash.id);
+    // Day-first dates, grouped decimal commas and Windows-1252 text.
+    QCOMPARE(byPayee(stored, "Café Müller")->date, QDate(2023, 12, 25));
+    QCOMPARE(byPayee(stored, "Café Müller")->amount, -123456);
+    QCOMPARE(byPayee(stored, "Gehalt")->date, QDate(2024, 1, 3));
+    QCOMPARE(byPayee(stored, "Gehalt")->amount, 100000);
+
+    Account brokerage = Records::account("Brokerage");
+    brokerage.type = AccountType::Investment;
+    QCOMPARE(service
+                 ->importQif({ importFixture("investment.qif") }, { { "brokerage", brokerage.id } },
+                     { brokerage })
+                 .imported,
+        2);
+    QCOMPARE(app->accounts()->findById(brokerage.id)->type, AccountType::Investment);
+    QVERIFY(byPayee(app->transactions()->findByAccount(brokerage.id), "Buy: Acme Corp"));
+}
+
+QTEST_MAIN(TestImportService)
+#include "tst_importservice.moc"

@@ -1,0 +1,199 @@
+#include "DialogTestHelpers.h"
+#include "ImportFixtures.h"
+#include "TestAppState.h"
+#include "data/AccountRepository.h"
+#include "data/TransactionRepository.h"
+#include "services/import/ImportService.h"
+#include "ui/mainwindow/MainWindow.h"
+#include "ui/register/RegisterScreen.h"
+#include "ui/screens/ImportScreen.h"
+#include "ui/widgets/MessageBoxes.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QFormLayout>
+#include <QPlainTextEdit>
+#include <QProgressDialog>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+using namespace DialogTest;
+
+class TestImportScreen : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cleanup() { MessageBoxes::clearAnswers(); }
+    void csvColumnsFromTheFileAndImport();
+    void noTargetAccountAnsweredNo();
+    void qifRowsPreselectCreateAndSkip();
+    void cancelStoresNothing();
+    void openedFromTheMainWindow();
+};
+
+namespace {
+
+QString resultText(const ImportScreen& screen)
+{
+    return field<QPlainTextEdit>(screen, "resultText")->toPlainText();
+}
+
+void setFormat(ImportScreen& screen, const QString& format)
+{
+    auto* combo = field<QComboBox>(screen, "formatCombo");
+    combo->setCurrentIndex(combo->findText(format));
+}
+
+QList<QComboBox*> qifRows(const ImportScreen& screen)
+{
+    return screen.findChildren<QComboBox*>(QStringLiteral("qifMapCombo"));
+}
+
+} // namespace
+
+void TestImportScreen::csvColumnsFromTheFileAndImport()
+{
+    TestAppState app;
+    const Account checking = app.addAccount("Checking");
+    ImportScreen screen(app.state());
+    screen.show();
+    QSignalSpy completed(&screen, &ImportScreen::importCompleted);
+    QVERIFY(!field<QPushButton>(screen, "importButton")->isEnabled());
+
+    // The header after two lines about the account names the columns.
+    screen.setFiles({ importFixture("bank-export.csv") });
+    QCOMPARE(labelText(screen, "fileLabel"), "bank-export.csv");
+    QVERIFY(field<QCheckBox>(screen, "headerCheck")->isChecked());
+    QCOMPARE(field<QComboBox>(screen, "payeeColumnCombo")->currentText(), "Col 2: Description");
+    QCOMPARE(field<QComboBox>(screen, "categoryColumnCombo")->currentText(), "Col 5: Category");
+    QCOMPARE(field<QComboBox>(screen, "accountCombo")->currentData().toString(), checking.id);
+
+    press(screen, "importButton");
+    QCOMPARE(resultText(screen),
+        "Import complete!\n\n4 transaction(s) imported\n1 duplicate(s) skipped\n"
+        "3 record(s) skipped (unparseable)");
+    QCOMPARE(completed.count(), 1);
+    QCOMPARE(app->transactions()->findByAccount(checking.id).size(), 4);
+
+    // Unticking the header offers plain column numbers and keeps the choice.
+    DialogTest::click(field<QCheckBox>(screen, "headerCheck"));
+    QCOMPARE(field<QComboBox>(screen, "payeeColumnCombo")->currentText(), "Column 2");
+
+    // A file that is not text says so and cannot be imported.
+    QTemporaryDir dir;
+    QFile zip(dir.filePath("statement.csv"));
+    QVERIFY(zip.open(QIODevice::WriteOnly));
+    zip.write(QByteArray("PK\x03\x04\x14\x00\x00\x00", 8));
+    zip.close();
+    screen.setFiles({ zip.fileName() });
+    QCOMPARE(resultText(screen), zip.fileName() + " is not a text file.");
+    QVERIFY(!field<QPushButton>(screen, "importButton")->isEnabled());
+}
+
+void TestImportScreen::noTargetAccountAnsweredNo()
+{
+    TestAppState app;
+    ImportScreen screen(app.state());
+    QSignalSpy completed(&screen, &ImportScreen::importCompleted);
+    screen.setFiles({ importFixture("bank-export.csv") });
+    MessageBoxes::setNextAnswer(QMessageBox::No);
+    press(screen, "importButton");
+    QCOMPARE(MessageBoxes::lastShown()->title, "No target account");
+    QCOMPARE(MessageBoxes::lastShown()->text, "Pick an account to import into, or create one now.");
+    QVERIFY(resultText(screen).isEmpty());
+    QCOMPARE(completed.count(), 0);
+    QVERIFY(app->accounts()->findAll().isEmpty());
+}
+
+void TestImportScreen::qifRowsPreselectCreateAndSkip()
+{
+    TestAppState app;
+    const Account checking = app.addAccount("CHECKING");
+    ImportScreen screen(app.state());
+    setFormat(screen, "QIF");
+    screen.setFiles({ importFixture("checking.qif"), importFixture("savings.qif") });
+    QCOMPARE(labelText(screen, "fileLabel"), "2 file(s) selected");
+    QCOMPARE(qifRows(screen).size(), 2);
+    QCOMPARE(qifRows(screen).at(0)->currentData().toString(), checking.id);
+    QCOMPARE(qifRows(screen).at(1)->currentText(), "— Create new account \"Savings\" —");
+    QVERIFY(screen.findChild<QFormLayout*>("qifMapRowsLayout"));
+
+    for (QComboBox* row : qifRows(screen))
+        row->setCurrentIndex(row->findData(QStringLiteral("__skip__")));
+    press(screen, "importButton");
+    QCOMPARE(resultText(screen),
+        "Import complete!\n\n0 transaction(s) imported\n2 record(s) skipped (unparseable)\n"
+        "1 metadata record(s) skipped\n7 record(s) skipped (unmapped source account)");
+    QCOMPARE(app->accounts()->findAll().size(), 1);
+
+    // After a run the rows start over from the accounts there are.
+    QCOMPARE(qifRows(screen).at(0)->currentData().toString(), checking.id);
+    QCOMPARE(qifRows(screen).at(1)->currentData().toString(), "__create__");
+    press(screen, "importButton");
+    QVERIFY(resultText(screen).startsWith(
+        "Import complete!\n\n7 transaction(s) imported\n1 transfer(s) linked across accounts\n"));
+    const QList<Account> accounts = app->accounts()->findAll();
+    QCOMPARE(accounts.size(), 2);
+    QCOMPARE(accounts.at(1).name, "Savings");
+    QCOMPARE(accounts.at(1).type, AccountType::Savings);
+    // The new account is now there to choose, so a second run does not make another.
+    QCOMPARE(qifRows(screen).at(1)->currentData().toString(), accounts.at(1).id);
+}
+
+void TestImportScreen::cancelStoresNothing()
+{
+    TestAppState app;
+    const Account checking = app.addAccount("Checking");
+    QTemporaryDir dir;
+    QFile file(dir.filePath("long.csv"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    for (int i = 0; i < 1000; ++i)
+        file.write(QStringLiteral("2024-01-%1,Shop %2,-1.%3\n")
+                       .arg(1 + i % 28)
+                       .arg(i)
+                       .arg(i % 100, 2, 10, QChar('0'))
+                       .toUtf8());
+    file.close();
+    ImportScreen screen(app.state());
+    screen.show();
+    screen.setFiles({ file.fileName() });
+    // The user presses Cancel while the progress dialog shows 300 of 1000.
+    connect(app->importService(), &ImportService::importProgress, &screen, [&screen](int current) {
+        auto* progress = screen.findChild<QProgressDialog*>();
+        if (current == 300 && progress && progress->isVisible()) {
+            QCOMPARE(progress->maximum(), 1000);
+            QTest::mouseClick(progress->findChild<QPushButton*>(), Qt::LeftButton);
+        }
+    });
+    press(screen, "importButton");
+    QCOMPARE(resultText(screen),
+        "Import cancelled.\n\nNothing was imported: every change of this import was rolled back.");
+    QVERIFY(app->transactions()->findByAccount(checking.id).isEmpty());
+}
+
+void TestImportScreen::openedFromTheMainWindow()
+{
+    TestAppState app;
+    MainWindow window(app.state());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTest::keyClick(&window, Qt::Key_I, Qt::ControlModifier);
+    auto* screen = window.findChild<ImportScreen*>();
+    QVERIFY(screen && screen->isVisible() && screen->isWindow());
+    QCOMPARE(screen->windowTitle(), "Import Transactions");
+    QCOMPARE(screen->size(), QSize(650, 600));
+
+    // Importing into a new account shows that account's register.
+    setFormat(*screen, "QIF");
+    screen->setFiles({ importFixture("savings.qif") });
+    press(*screen, "importButton");
+    const QList<Account> accounts = app->accounts()->findAll();
+    QCOMPARE(accounts.size(), 1);
+    QCOMPARE(window.currentPage(), MainWindow::Page::Register);
+    QCOMPARE(window.registerScreen()->accountId(), accounts.first().id);
+    QTest::keyClick(&window, Qt::Key_I, Qt::ControlModifier);
+    QCOMPARE(window.findChildren<ImportScreen*>().size(), 1);
+}
+
+QTEST_MAIN(TestImportScreen)
+#include "tst_importscreen.moc"
