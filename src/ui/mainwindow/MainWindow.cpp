@@ -26,8 +26,10 @@
 #include "ui/widgets/PlainText.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QListWidget>
 #include <QMenu>
+#include <QScreen>
 #include <QSettings>
 #include <QSplitter>
 #include <QStackedWidget>
@@ -57,7 +59,7 @@ MainWindow::MainWindow(AppState* state, QWidget* parent)
     setWindowTitle(tr("Mellowind Ledgerine"));
     const QByteArray geometry = QSettings().value(kGeometryKey).toByteArray();
     if (geometry.isEmpty() || !restoreGeometry(geometry))
-        resize(1280, 900);
+        fitFirstWindow();
 
     m_menus = new MainMenus(this);
     m_signIn = new SignInActions(this, state->cloudClient());
@@ -482,6 +484,22 @@ void MainWindow::showRecurringWindow()
     }
     m_recurringScreen->refresh();
     showToolWindow(m_recurringScreen, tr("Recurring Transactions"), QSize(700, 500));
+}
+
+// The first window is 1280 x 900 where the screen has room; on a smaller
+// screen (a 1366 x 768 laptop) it keeps its status bar and title bar visible.
+void MainWindow::fitFirstWindow()
+{
+    QSize size(1280, 900);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect room = screen->availableGeometry();
+        // Leave space for the window manager's title bar and borders.
+        size = size.boundedTo(room.size() - QSize(16, 48));
+        resize(size);
+        move(room.center() - QPoint(size.width() / 2, size.height() / 2 + 16));
+        return;
+    }
+    resize(size);
 }
 
 void MainWindow::showToolWindow(QWidget* window, const QString& title, const QSize& size)

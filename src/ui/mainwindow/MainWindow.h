@@ -68,6 +68,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void fitFirstWindow();
     void buildPages();
     void setupAccountList();
     void connectStore();
