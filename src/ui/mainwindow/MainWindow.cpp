@@ -20,6 +20,7 @@
 #include "ui/screens/ReconciliationHistoryScreen.h"
 #include "ui/screens/ReconciliationScreen.h"
 #include "ui/screens/RecurringScreen.h"
+#include "ui/screens/ReportsScreen.h"
 #include "ui/screens/ImportScreen.h"
 #include "ui/screens/WelcomeScreen.h"
 #include "ui/widgets/MessageBoxes.h"
@@ -482,6 +483,15 @@ void MainWindow::showRecurringWindow()
     }
     m_recurringScreen->refresh();
     showToolWindow(m_recurringScreen, tr("Recurring Transactions"), QSize(700, 500));
+}
+
+void MainWindow::showReportsWindow()
+{
+    if (!m_reportsScreen)
+        m_reportsScreen = new ReportsScreen(m_state);
+    else
+        m_reportsScreen->refresh();
+    showToolWindow(m_reportsScreen, tr("Reports"), QSize(800, 600));
 }
 
 void MainWindow::showToolWindow(QWidget* window, const QString& title, const QSize& size)
