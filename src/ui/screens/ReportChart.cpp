@@ -159,6 +159,9 @@ void ReportChart::showMonths(const QList<MonthTotals>& rows, Currency currency,
     m_chart->addSeries(net);
     auto* axisX = new QBarCategoryAxis;
     axisX->append(months);
+    // More than a year of months only fits on its side.
+    if (months.size() > 12)
+        axisX->setLabelsAngle(-90);
     auto* axisY = new QValueAxis;
     axisY->setLabelFormat(QStringLiteral("%.0f"));
     m_chart->addAxis(axisX, Qt::AlignBottom);

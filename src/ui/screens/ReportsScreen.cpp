@@ -113,8 +113,12 @@ void ReportsScreen::buildLayout()
 QWidget* ReportsScreen::buildFilterBar()
 {
     auto* bar = new QWidget;
-    auto* row = new QHBoxLayout(bar);
-    row->setContentsMargins(0, 0, 0, 0);
+    auto* rows = new QVBoxLayout(bar);
+    rows->setContentsMargins(0, 0, 0, 0);
+    auto* row = new QHBoxLayout;
+    auto* second = new QHBoxLayout;
+    rows->addLayout(row);
+    rows->addLayout(second);
     m_account = new QComboBox;
     m_account->setObjectName(QStringLiteral("accountFilter"));
     m_account->setSizeAdjustPolicy(QComboBox::AdjustToContents);
@@ -160,18 +164,23 @@ QWidget* ReportsScreen::buildFilterBar()
     row->addWidget(m_period);
     row->addWidget(m_start);
     row->addWidget(m_end);
-    row->addWidget(m_range);
     row->addStretch();
-    row->addWidget(m_showChart);
-    row->addWidget(m_export);
+    // The range, the chart switch and the export on a line of their own keep
+    // the window narrow enough for a laptop screen.
+    second->addWidget(m_range);
+    second->addStretch();
+    second->addWidget(m_showChart);
+    second->addWidget(m_export);
     return bar;
 }
 
 QWidget* ReportsScreen::buildComparePage()
 {
     auto* bar = new QWidget;
-    auto* row = new QHBoxLayout(bar);
-    row->setContentsMargins(0, 0, 0, 0);
+    auto* rows = new QVBoxLayout(bar);
+    rows->setContentsMargins(0, 0, 0, 0);
+    auto* row = new QHBoxLayout;
+    rows->addLayout(row);
     m_compare = new QComboBox;
     m_compare->setObjectName(QStringLiteral("comparePreset"));
     m_compare->addItems({ tr("This Year vs Last Year"), tr("Last Year vs Year Before"),
@@ -197,8 +206,8 @@ QWidget* ReportsScreen::buildComparePage()
     }
     m_compareRange = new QLabel;
     m_compareRange->setStyleSheet(QStringLiteral("color: %1;").arg(kMuted));
-    row->addWidget(m_compareRange);
     row->addStretch();
+    rows->addWidget(m_compareRange);
     return bar;
 }
 
