@@ -3,7 +3,6 @@
 #include "data/AccountRepository.h"
 #include "data/CategoryRepository.h"
 #include "data/Clock.h"
-#include "data/Ids.h"
 #include "data/TransactionRepository.h"
 #include "services/ReportService.h"
 #include "services/TransactionService.h"
@@ -60,7 +59,8 @@ struct Ledger {
         Transaction shop
             = Records::transaction(checking.id, QDate(2025, 2, 3), "Superstore", -15'000);
         shop.isSplit = true;
-        save(shop, { line(groceries.id, -11'000), line(charity.id, -4'000) });
+        save(shop,
+            { Records::splitLine(groceries.id, -11'000), Records::splitLine(charity.id, -4'000) });
         const Transaction gone
             = app.addTransaction(checking.id, QDate(2025, 2, 10), "Cafe", -3'000, groceries.id);
         QVERIFY(app->transactions()->softDelete(gone.id));
@@ -76,15 +76,6 @@ struct Ledger {
         if (!app->categories()->insert(c))
             qFatal("category could not be stored");
         return c;
-    }
-    static SplitLine line(const QString& categoryId, qint64 amount)
-    {
-        SplitLine l;
-        l.id = Ids::newId();
-        l.categoryId = categoryId;
-        l.amount = amount;
-        l.createdAt = l.updatedAt = Clock::nowUtc();
-        return l;
     }
     void save(const Transaction& t, const QList<SplitLine>& lines = {})
     {

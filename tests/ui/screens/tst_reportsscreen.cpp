@@ -14,6 +14,7 @@
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
+#include <QChartView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHorizontalBarSeries>
@@ -213,7 +214,7 @@ void TestReportsScreen::chartsDrawWhatTheTablesList()
 
     screen.tabs()->setCurrentIndex(ReportsScreen::IncomeVsExpensesTab);
     QChart* months = screen.chart(ReportsScreen::IncomeVsExpensesTab)->chart();
-    const auto* monthBars = qobject_cast<QBarSeries*>(months->series().value(0));
+    auto* monthBars = qobject_cast<QBarSeries*>(months->series().value(0));
     const auto* net = qobject_cast<QLineSeries*>(months->series().value(1));
     QVERIFY(monthBars && net);
     const int rows = screen.model(ReportsScreen::IncomeVsExpensesTab)->rowCount() - 1;
@@ -227,9 +228,16 @@ void TestReportsScreen::chartsDrawWhatTheTablesList()
         QCOMPARE(Money::fromValue(net->at(row).y()),
             Money::parseAmount(cell(screen, ReportsScreen::IncomeVsExpensesTab, row, 3)));
     }
-    // Hovering tells the exact amount.
-    Q_EMIT monthBars->barSets().at(1)->hovered(true, 1);
-    QCOMPARE(screen.chart(ReportsScreen::IncomeVsExpensesTab)->lastTip(),
+    // The pointer on March's expenses bar tells the exact amount.
+    screen.resize(900, 700);
+    screen.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&screen));
+    auto* view = screen.chart(ReportsScreen::IncomeVsExpensesTab)->findChild<QChartView*>();
+    // Two bars share each month: the second (expenses) stands right of its middle.
+    const QPointF onBar(1.12, monthBars->barSets().at(1)->at(1) / 2);
+    const QPoint at = view->mapFromScene(months->mapToPosition(onBar, monthBars));
+    QTest::mouseMove(view->viewport(), at);
+    QTRY_COMPARE(screen.chart(ReportsScreen::IncomeVsExpensesTab)->lastTip(),
         QStringLiteral("2025-03 Expenses: -$450.09"));
 
     // Hiding the chart is remembered for the next window.
