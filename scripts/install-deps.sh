@@ -7,6 +7,7 @@ packages=(
   cmake ninja-build g++ make
   qt6-base-dev qt6-base-private-dev qt6-base-dev-tools libqt6sql6-sqlite libgl-dev
   qt6-l10n-tools qt6-tools-dev qt6-tools-dev-tools qt6-translations-l10n
+  qt6-charts-dev libqt6opengl6-dev
   fonts-material-design-icons-iconfont
   fonts-dejavu-core xvfb xauth imagemagick
   pkg-config libsecret-1-dev

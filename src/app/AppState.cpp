@@ -18,6 +18,7 @@
 #include "services/CategoryService.h"
 #include "services/ReconciliationService.h"
 #include "services/RecurringService.h"
+#include "services/ReportService.h"
 #include "services/TransactionService.h"
 #include "services/import/ImportService.h"
 
@@ -71,6 +72,7 @@ bool AppState::initialize()
         = new RecurringService(m_database, m_recurring, m_transactions, m_accounts, this);
     m_importService = new ImportService(m_database, m_accounts, m_accountService, m_transactions,
         m_categories, m_transactionService, this);
+    m_reportService = new ReportService(m_database, this);
     m_cloud = MellAccount::Client::fromEnvironment(this);
 
     restoreDisplaySettings();

@@ -20,19 +20,6 @@ private Q_SLOTS:
     void transferPayees();
 };
 
-namespace {
-
-SplitLine line(const QString& categoryId, qint64 amount)
-{
-    SplitLine l;
-    l.id = Ids::newId();
-    l.categoryId = categoryId;
-    l.amount = amount;
-    return l;
-}
-
-} // namespace
-
 void TestTransactionService::transferLegsSplitsAndSignals()
 {
     TestAppState app;
@@ -66,12 +53,15 @@ void TestTransactionService::transferLegsSplitsAndSignals()
     edited.date = QDate(2026, 3, 2);
     edited.isSplit = true;
     const QString groceries = app->categories()->findByName("Groceries")->id;
-    QCOMPARE(service->save(edited, QList { line(groceries, -3000), line(groceries, -4000) }, false),
+    QCOMPARE(
+        service->save(edited,
+            QList { Records::splitLine(groceries, -3000), Records::splitLine(groceries, -4000) },
+            false),
         TransactionService::Result::Saved);
     QCOMPARE(app->transactions()->findById(leg->id)->amount, 7000);
     QCOMPARE(app->transactions()->findById(leg->id)->date, QDate(2026, 3, 2));
     QCOMPARE(app->splitLines()->findByTransaction(t.id).size(), 2);
-    QCOMPARE(service->save(edited, QList { line(groceries, -7000) }, false),
+    QCOMPARE(service->save(edited, QList { Records::splitLine(groceries, -7000) }, false),
         TransactionService::Result::Saved);
     QCOMPARE(app->splitLines()->findByTransaction(t.id).size(), 1);
 
@@ -92,7 +82,8 @@ void TestTransactionService::failedWritesLeaveNothing()
     huge.amount = Money::kMaxAmount + 1;
     QCOMPARE(service->save(huge, std::nullopt, true), TransactionService::Result::AmountTooLarge);
     huge.amount = 100;
-    QCOMPARE(service->save(huge, QList { line(QString(), -(Money::kMaxAmount + 1)) }, true),
+    QCOMPARE(service->save(
+                 huge, QList { Records::splitLine(QString(), -(Money::kMaxAmount + 1)) }, true),
         TransactionService::Result::AmountTooLarge);
 
     // A split line the store refuses (unknown category) undoes both legs.
@@ -100,7 +91,7 @@ void TestTransactionService::failedWritesLeaveNothing()
         = Records::transaction(checking.id, QDate(2026, 3, 1), "[Transfer] Savings", -100);
     QCOMPARE(service->resolveTransferPayee(t), TransactionService::Result::Saved);
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("SplitLineRepository::insert failed:.*"));
-    QCOMPARE(service->save(t, QList { line("no-such-category", -100) }, true),
+    QCOMPARE(service->save(t, QList { Records::splitLine("no-such-category", -100) }, true),
         TransactionService::Result::StoreFailed);
     QCOMPARE(app->transactions()->findPending().size(), 0);
     QCOMPARE(changed.count(), 0);

@@ -39,6 +39,16 @@ Transaction transaction(
     return t;
 }
 
+SplitLine splitLine(const QString& categoryId, qint64 amount)
+{
+    SplitLine l;
+    l.id = Ids::newId();
+    l.categoryId = categoryId;
+    l.amount = amount;
+    l.createdAt = l.updatedAt = Clock::nowUtc();
+    return l;
+}
+
 RecurringTransaction recurring(
     const QString& accountId, const QString& payee, const QDate& nextDueDate)
 {

@@ -3,6 +3,7 @@
 #include "data/Account.h"
 #include "data/Category.h"
 #include "data/RecurringTransaction.h"
+#include "data/SplitLine.h"
 #include "data/Transaction.h"
 
 // Records with fresh ids and the pinned clock's timestamps, for tests.
@@ -13,6 +14,8 @@ Category category(const QString& name, const QString& parentId = QString(),
     CategoryType type = CategoryType::Expense);
 Transaction transaction(
     const QString& accountId, const QDate& date, const QString& payee, qint64 amount);
+// A line for TransactionService::save, which fills in the transaction.
+SplitLine splitLine(const QString& categoryId, qint64 amount);
 RecurringTransaction recurring(
     const QString& accountId, const QString& payee, const QDate& nextDueDate);
 

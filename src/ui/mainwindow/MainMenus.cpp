@@ -89,6 +89,8 @@ void MainMenus::buildAccountMenu()
 void MainMenus::buildViewMenu()
 {
     QMenu* menu = m_window->menuBar()->addMenu(tr("&View"));
+    QAction* reports = menu->addAction(tr("&Reports"), m_window, &MainWindow::showReportsWindow);
+    reports->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_2));
     QAction* recurring = menu->addAction(
         tr("Re&curring Transactions"), m_window, &MainWindow::showRecurringWindow);
     recurring->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_3));
@@ -175,6 +177,7 @@ QString MainMenus::shortcutsHelpText()
             { key(Qt::CTRL | Qt::SHIFT | Qt::Key_N), tr("New account") },
             { key(Qt::CTRL | Qt::Key_R), tr("Reconcile account") },
             { key(Qt::CTRL | Qt::Key_I), tr("Import") },
+            { key(Qt::CTRL | Qt::Key_2), tr("Reports") },
             { key(Qt::CTRL | Qt::Key_3), tr("Recurring transactions") },
         });
     html += section(tr("Accounts"),

@@ -20,6 +20,7 @@
 #include "ui/screens/ReconciliationHistoryScreen.h"
 #include "ui/screens/ReconciliationScreen.h"
 #include "ui/screens/RecurringScreen.h"
+#include "ui/screens/ReportsScreen.h"
 #include "ui/screens/ImportScreen.h"
 #include "ui/screens/WelcomeScreen.h"
 #include "ui/widgets/MessageBoxes.h"
@@ -500,6 +501,15 @@ void MainWindow::fitFirstWindow()
         return;
     }
     resize(size);
+}
+
+void MainWindow::showReportsWindow()
+{
+    if (!m_reportsScreen)
+        m_reportsScreen = new ReportsScreen(m_state);
+    else
+        m_reportsScreen->refresh();
+    showToolWindow(m_reportsScreen, tr("Reports"), QSize(800, 600));
 }
 
 void MainWindow::showToolWindow(QWidget* window, const QString& title, const QSize& size)

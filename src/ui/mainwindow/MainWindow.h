@@ -15,6 +15,7 @@ class ReconciliationHistoryScreen;
 class QStackedWidget;
 class QTimer;
 class RecurringScreen;
+class ReportsScreen;
 class RegisterScreen;
 class SignInActions;
 class StatusBar;
@@ -61,6 +62,7 @@ public Q_SLOTS:
     void showMellowindAccountScreen(MellAccount::AccountScreen::Tab tab);
     void showMellowindAccountScreen();
     void showRecurringWindow();
+    void showReportsWindow();
     // Posts what the automatic schedules have due and says how many.
     void autoPostDue();
 
@@ -101,6 +103,7 @@ private:
     ReconciliationHistoryScreen* m_reconciliationHistory = nullptr;
     SignInActions* m_signIn = nullptr;
     RecurringScreen* m_recurringScreen = nullptr;
+    ReportsScreen* m_reportsScreen = nullptr;
     QTimer* m_autoPostTimer = nullptr;
     ImportScreen* m_importScreen = nullptr;
 };

@@ -1,0 +1,3 @@
+#include "ReportLogging.h"
+
+Q_LOGGING_CATEGORY(lcReports, "ledgerine.reports")

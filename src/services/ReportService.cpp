@@ -1,0 +1,290 @@
+#include "ReportService.h"
+
+#include "ReportLogging.h"
+#include "data/Database.h"
+#include "data/SqlStatement.h"
+#include "data/TextPool.h"
+
+#include <QMap>
+#include <QVariantList>
+
+namespace {
+
+// The conditions every period report puts on `t`, with their values.
+struct Filter {
+    QString sql;
+    QVariantList values;
+};
+
+Filter periodFilter(const ReportPeriod& period, const ReportScope& scope, bool withTransfers)
+{
+    Filter f;
+    f.sql = QStringLiteral("t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?");
+    f.values << period.start.toString(Qt::ISODate) << period.end.toString(Qt::ISODate);
+    if (!withTransfers)
+        f.sql += QStringLiteral(" AND (t.transfer_link_id IS NULL OR t.transfer_link_id = '')");
+    if (!scope.accountId.isEmpty()) {
+        f.sql += QStringLiteral(" AND t.account_id = ?");
+        f.values << scope.accountId;
+    } else if (scope.currency) {
+        f.sql
+            += QStringLiteral(" AND t.account_id IN (SELECT id FROM accounts WHERE currency = ?)");
+        f.values << currencyToText(*scope.currency);
+    }
+    return f;
+}
+
+// (category_id, amount) of every categorised piece of money: a plain
+// transaction is one piece, a split one is its lines plus whatever part of its
+// amount the lines leave uncovered (without a category).
+Filter categorisedPieces(const Filter& where)
+{
+    Filter f;
+    f.sql = QStringLiteral(
+        "SELECT CASE WHEN t.is_split = 1 THEN NULL ELSE t.category_id END AS category_id,"
+        " CASE WHEN t.is_split = 1 THEN t.amount - COALESCE((SELECT SUM(s.amount)"
+        " FROM split_lines s WHERE s.transaction_id = t.id), 0) ELSE t.amount END AS amount"
+        " FROM transactions t WHERE %1"
+        " UNION ALL"
+        " SELECT s.category_id, s.amount FROM split_lines s"
+        " JOIN transactions t ON t.id = s.transaction_id WHERE t.is_split = 1 AND %1")
+                .arg(where.sql);
+    f.values = where.values + where.values;
+    return f;
+}
+
+template <class Row, class Read>
+QList<Row> query(const Database* db, const char* operation, const QString& sql,
+    const QVariantList& values, Read read)
+{
+    QList<Row> rows;
+    SqlStatement statement(db, sql, values);
+    while (statement.next())
+        rows.append(read(statement.row()));
+    if (statement.failed()) {
+        qCWarning(lcReports).noquote()
+            << QStringLiteral("ReportService::%1 failed:").arg(QLatin1String(operation))
+            << statement.errorText();
+        return {};
+    }
+    return rows;
+}
+
+QList<CategoryTotal> categoryTotals(
+    const Database* db, const char* operation, const Filter& where, bool spendingOnly)
+{
+    const Filter pieces = categorisedPieces(where);
+    const QString sql
+        = QStringLiteral(
+            "SELECT COALESCE(c.name, 'Uncategorized') AS name, SUM(p.amount) FROM (%1) p"
+            " LEFT JOIN categories c ON c.id = p.category_id%2"
+            " GROUP BY name ORDER BY %3")
+              .arg(pieces.sql, spendingOnly ? QStringLiteral(" WHERE p.amount < 0") : QString(),
+                  spendingOnly ? QStringLiteral("SUM(p.amount) ASC, name")
+                               : QStringLiteral("name"));
+    return query<CategoryTotal>(db, operation, sql, pieces.values, [](const SqlRow& r) {
+        return CategoryTotal { r.text(0), r.int64(1) };
+    });
+}
+
+QList<MonthTotals> monthTotals(const Database* db, const char* operation, const Filter& where)
+{
+    // Stored dates are always "yyyy-MM-dd": the month is their first seven characters.
+    const QString sql
+        = QStringLiteral("SELECT substr(t.date, 1, 7) AS month,"
+                         " SUM(CASE WHEN t.amount > 0 THEN t.amount ELSE 0 END),"
+                         " SUM(CASE WHEN t.amount < 0 THEN t.amount ELSE 0 END)"
+                         " FROM transactions t WHERE %1 GROUP BY month ORDER BY month")
+              .arg(where.sql);
+    return query<MonthTotals>(db, operation, sql, where.values, [](const SqlRow& r) {
+        const qint64 in = r.int64(1);
+        const qint64 out = r.int64(2);
+        return MonthTotals { r.text(0), in, out, in + out };
+    });
+}
+
+// A cell a spreadsheet would take for a formula or a control sequence.
+bool looksLikeFormula(const QString& cell)
+{
+    if (cell.isEmpty())
+        return false;
+    switch (cell.front().unicode()) {
+    case '=':
+    case '+':
+    case '-':
+    case '@':
+    case '\t':
+    case '\r': return true;
+    default: return false;
+    }
+}
+
+QString quoted(const QString& cell)
+{
+    QString out = cell;
+    out.replace(QLatin1Char('"'), QLatin1String("\"\""));
+    return QLatin1Char('"') + out + QLatin1Char('"');
+}
+
+} // namespace
+
+ReportService::ReportService(Database* db, QObject* parent)
+    : QObject(parent)
+    , m_db(db)
+{
+}
+
+QList<CategoryTotal> ReportService::categorySpending(
+    const ReportPeriod& period, const ReportScope& scope) const
+{
+    return categoryTotals(m_db, "categorySpending", periodFilter(period, scope, false), true);
+}
+
+QList<MonthTotals> ReportService::incomeVsExpenses(
+    const ReportPeriod& period, const ReportScope& scope) const
+{
+    return monthTotals(m_db, "incomeVsExpenses", periodFilter(period, scope, false));
+}
+
+QList<MonthTotals> ReportService::cashFlow(
+    const ReportPeriod& period, const ReportScope& scope) const
+{
+    return monthTotals(m_db, "cashFlow", periodFilter(period, scope, true));
+}
+
+QList<PayeeTotal> ReportService::payeeSummary(
+    const ReportPeriod& period, const ReportScope& scope) const
+{
+    const Filter where = periodFilter(period, scope, true);
+    const QString sql
+        = QStringLiteral("SELECT t.payee, SUM(t.amount), COUNT(*) FROM transactions t"
+                         " WHERE %1 GROUP BY t.payee ORDER BY SUM(t.amount) ASC, t.payee")
+              .arg(where.sql);
+    return query<PayeeTotal>(m_db, "payeeSummary", sql, where.values, [](const SqlRow& r) {
+        return PayeeTotal { r.text(0), r.int64(1), r.integer(2) };
+    });
+}
+
+QList<TaxLine> ReportService::taxReport(const ReportPeriod& period, const ReportScope& scope) const
+{
+    const Filter pieces = categorisedPieces(periodFilter(period, scope, true));
+    const QString sql
+        = QStringLiteral("SELECT c.name, COALESCE(c.tax_category, ''), SUM(p.amount) FROM (%1) p"
+                         " JOIN categories c ON c.id = p.category_id WHERE c.is_tax_relevant = 1"
+                         " GROUP BY c.name, c.tax_category ORDER BY c.tax_category, c.name")
+              .arg(pieces.sql);
+    return query<TaxLine>(m_db, "taxReport", sql, pieces.values, [](const SqlRow& r) {
+        return TaxLine { r.text(0), r.text(1), r.int64(2) };
+    });
+}
+
+QList<AccountLine> ReportService::accountSummary(const ReportScope& scope) const
+{
+    QString where = QStringLiteral("a.deleted_at IS NULL");
+    QVariantList values;
+    if (!scope.accountId.isEmpty()) {
+        where += QStringLiteral(" AND a.id = ?");
+        values << scope.accountId;
+    } else if (scope.currency) {
+        where += QStringLiteral(" AND a.currency = ?");
+        values << currencyToText(*scope.currency);
+    }
+    const QString sql = QStringLiteral(
+        "SELECT a.name, a.account_type, a.currency, a.starting_balance,"
+        " COALESCE(SUM(CASE WHEN t.cleared = 1 THEN t.amount ELSE 0 END), 0),"
+        " COALESCE(SUM(CASE WHEN t.cleared = 0 THEN t.amount ELSE 0 END), 0),"
+        " COALESCE(SUM(t.amount), 0)"
+        " FROM accounts a LEFT JOIN transactions t ON t.account_id = a.id AND t.deleted_at IS NULL"
+        " WHERE %1 GROUP BY a.id ORDER BY a.sort_order, a.name")
+                            .arg(where);
+    return query<AccountLine>(m_db, "accountSummary", sql, values, [](const SqlRow& r) {
+        const qint64 start = r.int64(3);
+        return AccountLine { r.text(0), r.text(1), currencyFromText(r.text(2)), start + r.int64(4),
+            r.int64(5), start + r.int64(6) };
+    });
+}
+
+QList<ListedTransaction> ReportService::transactionList(
+    const ReportPeriod& period, const ReportScope& scope, const QString& categoryId) const
+{
+    const Filter where = periodFilter(period, scope, true);
+    const QString columns = QStringLiteral("t.date, a.name, t.payee, COALESCE(c.name, '')");
+    QString sql;
+    QVariantList values = where.values;
+    if (categoryId.isEmpty()) {
+        sql = QStringLiteral("SELECT %1, COALESCE(t.memo, ''), t.amount, t.is_split"
+                             " FROM transactions t LEFT JOIN accounts a ON t.account_id = a.id"
+                             " LEFT JOIN categories c ON t.category_id = c.id"
+                             " WHERE %2 ORDER BY t.date, t.payee")
+                  .arg(columns, where.sql);
+    } else {
+        sql = QStringLiteral("SELECT %1, COALESCE(t.memo, ''), t.amount, 0"
+                             " FROM transactions t LEFT JOIN accounts a ON t.account_id = a.id"
+                             " LEFT JOIN categories c ON t.category_id = c.id"
+                             " WHERE %2 AND t.is_split = 0 AND t.category_id = ?"
+                             " UNION ALL"
+                             " SELECT %1, COALESCE(NULLIF(s.memo, ''), t.memo, ''), s.amount, 0"
+                             " FROM split_lines s JOIN transactions t ON t.id = s.transaction_id"
+                             " LEFT JOIN accounts a ON t.account_id = a.id"
+                             " LEFT JOIN categories c ON s.category_id = c.id"
+                             " WHERE %2 AND t.is_split = 1 AND s.category_id = ?"
+                             " ORDER BY 1, 3")
+                  .arg(columns, where.sql);
+        values << categoryId;
+        values += where.values;
+        values << categoryId;
+    }
+    // Hundreds of thousands of rows repeat a few accounts, payees and categories.
+    TextPool pool;
+    return query<ListedTransaction>(m_db, "transactionList", sql, values, [&pool](const SqlRow& r) {
+        return ListedTransaction { r.date(0), r.text(1, pool), r.text(2, pool), r.text(3, pool),
+            r.text(4, pool), r.int64(5), r.flag(6) };
+    });
+}
+
+QList<CategoryChange> ReportService::categoryComparison(
+    const ReportPeriod& first, const ReportPeriod& second, const ReportScope& scope) const
+{
+    const auto totals = [this, &scope](const ReportPeriod& period) {
+        QMap<QString, qint64> byName;
+        for (const CategoryTotal& t :
+            categoryTotals(m_db, "categoryComparison", periodFilter(period, scope, false), false))
+            byName.insert(t.category, t.total);
+        return byName;
+    };
+    const QMap<QString, qint64> one = totals(first);
+    const QMap<QString, qint64> two = totals(second);
+    QMap<QString, CategoryChange> rows;
+    for (auto it = one.cbegin(); it != one.cend(); ++it)
+        rows[it.key()].first = it.value();
+    for (auto it = two.cbegin(); it != two.cend(); ++it)
+        rows[it.key()].second = it.value();
+    QList<CategoryChange> out;
+    out.reserve(rows.size());
+    for (auto it = rows.begin(); it != rows.end(); ++it) {
+        it->category = it.key();
+        it->change = it->second - it->first;
+        out.append(*it);
+    }
+    return out;
+}
+
+QString ReportService::csvText(
+    const QStringList& headers, const QList<QStringList>& rows, const QList<int>& asShownColumns)
+{
+    const auto line = [&asShownColumns](const QStringList& cells, bool guard) {
+        QStringList out;
+        out.reserve(cells.size());
+        for (int column = 0; column < cells.size(); ++column) {
+            const QString& cell = cells.at(column);
+            const bool guarded
+                = guard && !asShownColumns.contains(column) && looksLikeFormula(cell);
+            out << quoted(guarded ? QLatin1Char('\'') + cell : cell);
+        }
+        return out.join(QLatin1Char(',')) + QLatin1Char('\n');
+    };
+    QString text = line(headers, false);
+    for (const QStringList& row : rows)
+        text += line(row, true);
+    return text;
+}

@@ -1,0 +1,624 @@
+#include "ReportsScreen.h"
+
+#include "ReportChart.h"
+#include "ReportPeriods.h"
+#include "ReportTableModel.h"
+#include "app/AppState.h"
+#include "app/ThemeManager.h"
+#include "data/AccountRepository.h"
+#include "data/CategoryRepository.h"
+#include "data/Clock.h"
+#include "data/DateText.h"
+#include "data/Money.h"
+#include "services/ReportService.h"
+#include "ui/widgets/CategoryChoices.h"
+#include "ui/widgets/FormDateEdit.h"
+#include "ui/widgets/MessageBoxes.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QSettings>
+#include <QSignalBlocker>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace {
+
+const char* const kMuted = "#6E8A7E";
+const char* const kShowChartKey = "reports/showChart";
+constexpr int kCurrencyRole = Qt::UserRole + 1;
+
+QString shortDate(const QDate& date)
+{
+    return QLocale().toString(date, QLocale::ShortFormat);
+}
+
+QString rangeText(const ReportPeriod& period)
+{
+    return QStringLiteral("%1 – %2").arg(shortDate(period.start), shortDate(period.end));
+}
+
+} // namespace
+
+ReportsScreen::ReportsScreen(AppState* state, QWidget* parent)
+    : QWidget(parent)
+    , m_state(state)
+{
+    m_filling = true;
+    buildLayout();
+    fillAccounts();
+    fillCategories();
+    onComparePresetChanged(0);
+    onDatePresetChanged(0);
+    m_filling = false;
+    runReport();
+}
+
+void ReportsScreen::buildLayout()
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 16, 16, 16);
+    auto* title = new QLabel(tr("Reports"));
+    title->setProperty("mellFontWeight", 700);
+    ThemeManager::setFontRole(title, ThemeManager::Heading);
+    layout->addWidget(title);
+    layout->addWidget(buildFilterBar());
+
+    struct Columns {
+        QStringList headers;
+        QList<int> amounts;
+    };
+    const std::array<Columns, TabCount> columns { {
+        { { tr("Category"), tr("Total") }, { 1 } },
+        { { tr("Payee"), tr("Total"), tr("Count") }, { 1, 2 } },
+        { { tr("Category"), tr("Tax Code"), tr("Total") }, { 2 } },
+        { { tr("Month"), tr("Income"), tr("Expenses"), tr("Net") }, { 1, 2, 3 } },
+        { { tr("Month"), tr("Inflows"), tr("Outflows"), tr("Net") }, { 1, 2, 3 } },
+        { { tr("Category"), tr("Period 1"), tr("Period 2"), tr("Difference") }, { 1, 2, 3 } },
+        { { tr("Account"), tr("Type"), tr("Cleared"), tr("Uncleared"), tr("Total") }, { 2, 3, 4 } },
+        { { tr("Date"), tr("Account"), tr("Payee"), tr("Category"), tr("Memo"), tr("Amount") },
+            { 5 } },
+    } };
+    for (int tab = 0; tab < TabCount; ++tab)
+        m_models[tab] = new ReportTableModel(columns[tab].headers, columns[tab].amounts, this);
+
+    m_tabs = new QTabWidget;
+    const std::array<QString, TabCount> names { tr("Category Spending"), tr("Payee Summary"),
+        tr("Tax Report"), tr("Income vs Expenses"), tr("Cash Flow"), tr("Year-over-Year"),
+        tr("Account Summary"), tr("Transactions") };
+    for (const int tab : { CategorySpendingTab, IncomeVsExpensesTab, CashFlowTab })
+        m_charts[tab] = new ReportChart;
+    for (int tab = 0; tab < TabCount; ++tab) {
+        QWidget* above = m_charts[tab];
+        if (tab == YearOverYearTab)
+            above = buildComparePage();
+        else if (tab == TransactionsTab)
+            above = buildTransactionsPage();
+        m_tabs->addTab(tablePage(tab, above), names[tab]);
+    }
+    connect(m_tabs, &QTabWidget::currentChanged, this, &ReportsScreen::onTabShown);
+    layout->addWidget(m_tabs, 1);
+    showCharts(m_showChart->isChecked());
+}
+
+QWidget* ReportsScreen::buildFilterBar()
+{
+    auto* bar = new QWidget;
+    auto* rows = new QVBoxLayout(bar);
+    rows->setContentsMargins(0, 0, 0, 0);
+    auto* row = new QHBoxLayout;
+    auto* second = new QHBoxLayout;
+    rows->addLayout(row);
+    rows->addLayout(second);
+    m_account = new QComboBox;
+    m_account->setObjectName(QStringLiteral("accountFilter"));
+    m_account->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    connect(m_account, &QComboBox::currentIndexChanged, this, &ReportsScreen::onFilterChanged);
+
+    m_period = new QComboBox;
+    m_period->setObjectName(QStringLiteral("periodPreset"));
+    m_period->addItems({ tr("This Month"), tr("Last Month"), tr("This Quarter"), tr("Last Quarter"),
+        tr("This Year"), tr("Last Year"), tr("Last 30 Days"), tr("Last 90 Days"),
+        tr("Last 12 Months"), tr("All Time"), tr("Custom") });
+    connect(m_period, &QComboBox::currentIndexChanged, this, &ReportsScreen::onDatePresetChanged);
+
+    m_start = new FormDateEdit(Clock::today());
+    m_end = new FormDateEdit(Clock::today());
+    for (FormDateEdit* edit : { m_start, m_end }) {
+        connect(edit, &QDateEdit::dateChanged, this, [this] {
+            // A date typed over a preset's makes the period the user's own.
+            if (!m_filling && m_period->currentIndex() != int(ReportPeriods::Preset::Custom)) {
+                const QSignalBlocker quiet(m_period);
+                m_period->setCurrentIndex(int(ReportPeriods::Preset::Custom));
+            }
+            updateRangeLabels();
+            onFilterChanged();
+        });
+    }
+    m_range = new QLabel;
+    m_range->setStyleSheet(QStringLiteral("color: %1;").arg(kMuted));
+
+    m_showChart = new QCheckBox(tr("Show Chart"));
+    m_showChart->setChecked(QSettings().value(kShowChartKey, true).toBool());
+    connect(m_showChart, &QCheckBox::toggled, this, [this](bool shown) {
+        QSettings().setValue(kShowChartKey, shown);
+        showCharts(shown);
+    });
+    m_export = new QPushButton(tr("Export CSV"));
+    m_export->setObjectName(QStringLiteral("exportButton"));
+    connect(m_export, &QPushButton::clicked, this, &ReportsScreen::exportCurrentTab);
+
+    row->addWidget(new QLabel(tr("Account:")));
+    row->addWidget(m_account);
+    row->addSpacing(12);
+    row->addWidget(new QLabel(tr("Period:")));
+    row->addWidget(m_period);
+    row->addWidget(m_start);
+    row->addWidget(m_end);
+    row->addStretch();
+    // The range, the chart switch and the export on a line of their own keep
+    // the window narrow enough for a laptop screen.
+    second->addWidget(m_range);
+    second->addStretch();
+    second->addWidget(m_showChart);
+    second->addWidget(m_export);
+    return bar;
+}
+
+QWidget* ReportsScreen::buildComparePage()
+{
+    auto* bar = new QWidget;
+    auto* rows = new QVBoxLayout(bar);
+    rows->setContentsMargins(0, 0, 0, 0);
+    auto* row = new QHBoxLayout;
+    rows->addLayout(row);
+    m_compare = new QComboBox;
+    m_compare->setObjectName(QStringLiteral("comparePreset"));
+    m_compare->addItems({ tr("This Year vs Last Year"), tr("Last Year vs Year Before"),
+        tr("This Quarter vs Last Quarter"), tr("Custom") });
+    connect(
+        m_compare, &QComboBox::currentIndexChanged, this, &ReportsScreen::onComparePresetChanged);
+    row->addWidget(new QLabel(tr("Compare:")));
+    row->addWidget(m_compare);
+    for (int i = 0; i < 4; ++i) {
+        if (i % 2 == 0)
+            row->addWidget(new QLabel(i == 0 ? tr("P1:") : tr("P2:")));
+        m_compareDates[i] = new FormDateEdit(Clock::today());
+        connect(m_compareDates[i], &QDateEdit::dateChanged, this, [this] {
+            if (!m_filling && m_compare->currentIndex() != int(ReportPeriods::Comparison::Custom)) {
+                const QSignalBlocker quiet(m_compare);
+                m_compare->setCurrentIndex(int(ReportPeriods::Comparison::Custom));
+            }
+            updateRangeLabels();
+            if (!m_filling)
+                runReport();
+        });
+        row->addWidget(m_compareDates[i]);
+    }
+    m_compareRange = new QLabel;
+    m_compareRange->setStyleSheet(QStringLiteral("color: %1;").arg(kMuted));
+    row->addStretch();
+    rows->addWidget(m_compareRange);
+    return bar;
+}
+
+QWidget* ReportsScreen::buildTransactionsPage()
+{
+    auto* bar = new QWidget;
+    auto* row = new QHBoxLayout(bar);
+    row->setContentsMargins(0, 0, 0, 0);
+    m_category = new QComboBox;
+    m_category->setObjectName(QStringLiteral("categoryFilter"));
+    m_category->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    connect(m_category, &QComboBox::currentIndexChanged, this, [this] {
+        if (!m_filling)
+            runReport();
+    });
+    row->addWidget(new QLabel(tr("Category:")));
+    row->addWidget(m_category);
+    row->addStretch();
+    return bar;
+}
+
+QWidget* ReportsScreen::tablePage(int tab, QWidget* above)
+{
+    auto* table = new QTableView;
+    table->setModel(m_models[tab]);
+    table->setAlternatingRowColors(true);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->verticalHeader()->hide();
+    table->horizontalHeader()->setStretchLastSection(false);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    // Rows of one height let the view skip measuring a million of them.
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_tables[tab] = table;
+
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(8, 8, 8, 8);
+    if (m_charts[tab]) {
+        auto* split = new QSplitter(Qt::Vertical);
+        split->addWidget(m_charts[tab]);
+        split->addWidget(table);
+        split->setStretchFactor(0, 3);
+        split->setStretchFactor(1, 2);
+        layout->addWidget(split);
+        return page;
+    }
+    if (above)
+        layout->addWidget(above);
+    layout->addWidget(table, 1);
+    return page;
+}
+
+void ReportsScreen::fillAccounts()
+{
+    const QString chosenId = m_account->currentData().toString();
+    const QString chosenCurrency = m_account->currentData(kCurrencyRole).toString();
+    QList<Account> accounts = m_state->accounts()->findAll();
+    std::sort(accounts.begin(), accounts.end(), [](const Account& a, const Account& b) {
+        return QString::localeAwareCompare(a.name, b.name) < 0;
+    });
+    QList<Currency> inUse;
+    for (const Account& a : std::as_const(accounts)) {
+        if (!inUse.contains(a.currency))
+            inUse.append(a.currency);
+    }
+    std::sort(inUse.begin(), inUse.end());
+
+    const bool wasFilling = std::exchange(m_filling, true);
+    m_account->clear();
+    m_oneCurrency = inUse.size() <= 1;
+    if (m_oneCurrency) {
+        m_account->addItem(tr("All Accounts"), QString());
+        m_account->setItemData(0, currencyToText(inUse.value(0, Currency::USD)), kCurrencyRole);
+    } else {
+        for (const Currency c : std::as_const(inUse)) {
+            m_account->addItem(tr("All %1 accounts").arg(currencyToText(c)), QString());
+            m_account->setItemData(m_account->count() - 1, currencyToText(c), kCurrencyRole);
+        }
+    }
+    for (const Account& a : std::as_const(accounts)) {
+        m_account->addItem(a.name, a.id);
+        m_account->setItemData(m_account->count() - 1, currencyToText(a.currency), kCurrencyRole);
+    }
+    int index = chosenId.isEmpty() ? -1 : m_account->findData(chosenId);
+    for (int i = 0; index < 0 && i < m_account->count(); ++i) {
+        if (m_account->itemData(i).toString().isEmpty()
+            && m_account->itemData(i, kCurrencyRole).toString() == chosenCurrency)
+            index = i;
+    }
+    m_account->setCurrentIndex(std::max(index, 0));
+    m_filling = wasFilling;
+}
+
+void ReportsScreen::fillCategories()
+{
+    const QString chosen = m_category->currentData().toString();
+    QList<Category> categories = m_state->categories()->findAll();
+    const bool wasFilling = std::exchange(m_filling, true);
+    m_category->clear();
+    m_category->addItem(tr("All Categories"), QString());
+    auto entries = CategoryChoices::entries(categories);
+    std::sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) {
+        return QString::localeAwareCompare(a.first, b.first) < 0;
+    });
+    for (const auto& [text, id] : std::as_const(entries))
+        m_category->addItem(text, id);
+    m_category->setCurrentIndex(std::max(m_category->findData(chosen), 0));
+    m_filling = wasFilling;
+}
+
+void ReportsScreen::refresh()
+{
+    m_filling = true;
+    fillAccounts();
+    fillCategories();
+    // "Today" may have moved on since the window was last open.
+    if (m_period->currentIndex() != int(ReportPeriods::Preset::Custom))
+        onDatePresetChanged(m_period->currentIndex());
+    if (m_compare->currentIndex() != int(ReportPeriods::Comparison::Custom))
+        onComparePresetChanged(m_compare->currentIndex());
+    m_filling = false;
+    runReport();
+}
+
+void ReportsScreen::onDatePresetChanged(int index)
+{
+    const auto preset = ReportPeriods::Preset(index);
+    if (preset != ReportPeriods::Preset::Custom) {
+        const ReportPeriod period = ReportPeriods::range(preset, Clock::today());
+        const bool wasFilling = std::exchange(m_filling, true);
+        m_start->setDate(period.start);
+        m_end->setDate(period.end);
+        m_filling = wasFilling;
+    }
+    updateRangeLabels();
+    onFilterChanged();
+}
+
+void ReportsScreen::onComparePresetChanged(int index)
+{
+    const auto preset = ReportPeriods::Comparison(index);
+    if (preset != ReportPeriods::Comparison::Custom) {
+        const auto [first, second] = ReportPeriods::comparison(preset, Clock::today());
+        const bool wasFilling = std::exchange(m_filling, true);
+        m_compareDates[0]->setDate(first.start);
+        m_compareDates[1]->setDate(first.end);
+        m_compareDates[2]->setDate(second.start);
+        m_compareDates[3]->setDate(second.end);
+        m_filling = wasFilling;
+    }
+    updateRangeLabels();
+    if (!m_filling)
+        runReport();
+}
+
+void ReportsScreen::updateRangeLabels()
+{
+    m_range->setText(rangeText(period()));
+    m_compareRange->setText(
+        tr("P1: %1 – %2    P2: %3 – %4")
+            .arg(shortDate(m_compareDates[0]->date()), shortDate(m_compareDates[1]->date()),
+                shortDate(m_compareDates[2]->date()), shortDate(m_compareDates[3]->date())));
+}
+
+void ReportsScreen::onFilterChanged()
+{
+    if (!m_filling)
+        runReport();
+}
+
+void ReportsScreen::runReport()
+{
+    m_stale.fill(true);
+    runTab(m_tabs->currentIndex());
+}
+
+void ReportsScreen::onTabShown(int tab)
+{
+    if (tab >= 0 && m_stale.at(tab))
+        runTab(tab);
+}
+
+void ReportsScreen::showCharts(bool shown)
+{
+    for (ReportChart* chart : m_charts) {
+        if (chart)
+            chart->setVisible(shown);
+    }
+}
+
+ReportPeriod ReportsScreen::period() const
+{
+    return { m_start->date(), m_end->date() };
+}
+
+ReportScope ReportsScreen::scope() const
+{
+    const QString accountId = m_account->currentData().toString();
+    if (!accountId.isEmpty())
+        return { accountId, std::nullopt };
+    return currencyScope();
+}
+
+ReportScope ReportsScreen::currencyScope() const
+{
+    if (m_oneCurrency)
+        return {};
+    return { QString(), currency() };
+}
+
+Currency ReportsScreen::currency() const
+{
+    return currencyFromText(m_account->currentData(kCurrencyRole).toString());
+}
+
+QString ReportsScreen::money(qint64 amount) const
+{
+    return Money::formatMoney(amount, currency());
+}
+
+void ReportsScreen::runTab(int tab)
+{
+    if (tab < 0 || tab >= TabCount)
+        return;
+    m_stale[tab] = false;
+    ++m_runs[tab];
+    const ReportPeriod p = period();
+    switch (Tab(tab)) {
+    case CategorySpendingTab: fillCategorySpending(p); break;
+    case PayeeSummaryTab: fillPayees(p); break;
+    case TaxReportTab: fillTax(p); break;
+    case IncomeVsExpensesTab:
+        fillMonths(tab, m_state->reportService()->incomeVsExpenses(p, scope()));
+        break;
+    case CashFlowTab: fillMonths(tab, m_state->reportService()->cashFlow(p, scope())); break;
+    case YearOverYearTab: fillComparison(); break;
+    case AccountSummaryTab: fillAccountSummary(); break;
+    case TransactionsTab: fillTransactions(p); break;
+    case TabCount: break;
+    }
+}
+
+void ReportsScreen::fillCategorySpending(const ReportPeriod& period)
+{
+    const QList<CategoryTotal> rows = m_state->reportService()->categorySpending(period, scope());
+    const Currency c = currency();
+    m_models[CategorySpendingTab]->setRows(int(rows.size()), [rows, c](int row, int column) {
+        const CategoryTotal& r = rows.at(row);
+        return column == 0 ? r.category : Money::formatMoney(r.total, c);
+    });
+    m_charts[CategorySpendingTab]->showCategories(rows, c);
+}
+
+void ReportsScreen::fillPayees(const ReportPeriod& period)
+{
+    const QList<PayeeTotal> rows = m_state->reportService()->payeeSummary(period, scope());
+    const Currency c = currency();
+    m_models[PayeeSummaryTab]->setRows(int(rows.size()), [rows, c](int row, int column) {
+        const PayeeTotal& r = rows.at(row);
+        switch (column) {
+        case 0: return r.payee;
+        case 1: return Money::formatMoney(r.total, c);
+        default: return QString::number(r.count);
+        }
+    });
+}
+
+void ReportsScreen::fillTax(const ReportPeriod& period)
+{
+    // Taxes cover every account; only the currency narrows them, since
+    // amounts in different currencies cannot be added up.
+    const QList<TaxLine> rows = m_state->reportService()->taxReport(period, currencyScope());
+    const Currency c = currency();
+    m_models[TaxReportTab]->setRows(int(rows.size()), [rows, c](int row, int column) {
+        const TaxLine& r = rows.at(row);
+        switch (column) {
+        case 0: return r.category;
+        case 1: return r.taxCategory;
+        default: return Money::formatMoney(r.total, c);
+        }
+    });
+}
+
+void ReportsScreen::fillMonths(int tab, const QList<MonthTotals>& rows)
+{
+    const Currency c = currency();
+    QStringList total;
+    if (!rows.isEmpty()) {
+        qint64 in = 0;
+        qint64 out = 0;
+        for (const MonthTotals& m : rows) {
+            in += m.incoming;
+            out += m.outgoing;
+        }
+        total = QStringList { tr("Total"), Money::formatMoney(in, c), Money::formatMoney(out, c),
+            Money::formatMoney(in + out, c) };
+    }
+    m_models[tab]->setRows(
+        int(rows.size()),
+        [rows, c](int row, int column) {
+            const MonthTotals& m = rows.at(row);
+            switch (column) {
+            case 0: return m.month;
+            case 1: return Money::formatMoney(m.incoming, c);
+            case 2: return Money::formatMoney(m.outgoing, c);
+            default: return Money::formatMoney(m.net, c);
+            }
+        },
+        total);
+    const bool income = tab == IncomeVsExpensesTab;
+    m_charts[tab]->showMonths(
+        rows, c, income ? tr("Income") : tr("Inflows"), income ? tr("Expenses") : tr("Outflows"));
+}
+
+void ReportsScreen::fillComparison()
+{
+    const ReportPeriod first { m_compareDates[0]->date(), m_compareDates[1]->date() };
+    const ReportPeriod second { m_compareDates[2]->date(), m_compareDates[3]->date() };
+    const QList<CategoryChange> rows
+        = m_state->reportService()->categoryComparison(first, second, scope());
+    const Currency c = currency();
+    m_models[YearOverYearTab]->setRows(int(rows.size()), [rows, c](int row, int column) {
+        const CategoryChange& r = rows.at(row);
+        switch (column) {
+        case 0: return r.category;
+        case 1: return Money::formatMoney(r.first, c);
+        case 2: return Money::formatMoney(r.second, c);
+        default: return Money::formatMoney(r.change, c);
+        }
+    });
+}
+
+void ReportsScreen::fillAccountSummary()
+{
+    const QList<AccountLine> rows = m_state->reportService()->accountSummary(currencyScope());
+    m_models[AccountSummaryTab]->setRows(int(rows.size()), [rows](int row, int column) {
+        const AccountLine& r = rows.at(row);
+        switch (column) {
+        case 0: return r.name;
+        case 1: {
+            switch (accountTypeFromText(r.type)) {
+            case AccountType::Checking: return tr("Checking");
+            case AccountType::Savings: return tr("Savings");
+            case AccountType::CreditCard: return tr("Credit Card");
+            case AccountType::Cash: return tr("Cash");
+            case AccountType::Investment: return tr("Investment");
+            case AccountType::Other: return tr("Other");
+            }
+            return tr("Other");
+        }
+        case 2: return Money::formatMoney(r.cleared, r.currency);
+        case 3: return Money::formatMoney(r.uncleared, r.currency);
+        default: return Money::formatMoney(r.balance, r.currency);
+        }
+    });
+}
+
+void ReportsScreen::fillTransactions(const ReportPeriod& period)
+{
+    const QList<ListedTransaction> rows = m_state->reportService()->transactionList(
+        period, scope(), m_category->currentData().toString());
+    const Currency c = currency();
+    m_models[TransactionsTab]->setRows(int(rows.size()), [rows, c](int row, int column) {
+        const ListedTransaction& t = rows.at(row);
+        switch (column) {
+        case 0: return DateText::format(t.date);
+        case 1: return t.account;
+        case 2: return t.payee;
+        case 3: return t.split ? tr("—Split—") : t.category;
+        case 4: return t.memo;
+        default: return Money::formatMoney(t.amount, c);
+        }
+    });
+}
+
+QString ReportsScreen::csvFileName(int tab)
+{
+    static const std::array<const char*, TabCount> names { "category_spending.csv",
+        "payee_summary.csv", "tax_report.csv", "income_vs_expenses.csv", "cash_flow.csv",
+        "year_over_year.csv", "account_summary.csv", "transactions.csv" };
+    return QString::fromLatin1(names.at(tab));
+}
+
+bool ReportsScreen::writeCsv(int tab, const QString& path) const
+{
+    const ReportTableModel* model = m_models.at(tab);
+    const QString text
+        = ReportService::csvText(model->headers(), model->texts(), model->amountColumns());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    const QByteArray bytes = text.toUtf8();
+    return file.write(bytes) == bytes.size() && file.flush();
+}
+
+void ReportsScreen::exportCurrentTab()
+{
+    const int tab = m_tabs->currentIndex();
+    if (m_stale.at(tab))
+        runTab(tab);
+    if (m_models.at(tab)->rowCount() == 0)
+        return;
+    const QString path = QFileDialog::getSaveFileName(
+        this, tr("Export CSV"), csvFileName(tab), tr("CSV Files (*.csv)"));
+    if (!path.isEmpty())
+        exportTo(path);
+}
+
+void ReportsScreen::exportTo(const QString& path)
+{
+    if (!writeCsv(m_tabs->currentIndex(), path))
+        MessageBoxes::warning(this, tr("Export Failed"), tr("Could not write to:\n%1").arg(path));
+}

@@ -1,0 +1,252 @@
+#include "Records.h"
+#include "TestAppState.h"
+#include "data/AccountRepository.h"
+#include "data/CategoryRepository.h"
+#include "data/Clock.h"
+#include "data/Money.h"
+#include "ui/screens/ReportChart.h"
+#include "ui/screens/ReportTableModel.h"
+#include "ui/screens/ReportsScreen.h"
+#include "ui/widgets/FormDateEdit.h"
+#include "ui/widgets/MessageBoxes.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHorizontalBarSeries>
+#include <QLabel>
+#include <QLineSeries>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTabWidget>
+#include <QTest>
+
+namespace {
+
+const QDate kToday(2025, 3, 31);
+
+Account addEuroAccount(TestAppState& app)
+{
+    Account a = Records::account(QStringLiteral("Girokonto"));
+    a.currency = Currency::EUR;
+    a.sortOrder = 9;
+    if (!app->accounts()->insert(a))
+        qFatal("account could not be stored");
+    return a;
+}
+
+QString cell(const ReportsScreen& screen, int tab, int row, int column)
+{
+    return screen.model(tab)->index(row, column).data().toString();
+}
+
+QComboBox* combo(QComboBox* box, const QString& text)
+{
+    box->setCurrentIndex(box->findText(text));
+    return box;
+}
+
+} // namespace
+
+class TestReportsScreen : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void filtersRunOnlyTheTabOnScreen();
+    void periodsFollowPresetsAndTypedDates();
+    void exportWritesWhatIsShownOrSaysWhy();
+    void chartsDrawWhatTheTablesList();
+};
+
+void TestReportsScreen::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings().clear();
+    Clock::setFixedUtc(QDateTime(kToday, QTime(10, 0), Qt::UTC));
+}
+
+void TestReportsScreen::filtersRunOnlyTheTabOnScreen()
+{
+    TestAppState app;
+    const Account checking = app.addAccount(QStringLiteral("Checking"));
+    const Account euro = addEuroAccount(app);
+    app.addTransaction(checking.id, QDate(2025, 3, 2), "Market", -123'456);
+    app.addTransaction(euro.id, QDate(2025, 3, 3), "Bäckerei", -5'000);
+    app.addTransaction(euro.id, QDate(2025, 3, 28), "Gehalt", 250'000);
+
+    ReportsScreen screen(app.state());
+    QStringList choices;
+    for (int i = 0; i < screen.accountBox()->count(); ++i)
+        choices << screen.accountBox()->itemText(i);
+    QCOMPARE(
+        choices, QStringList({ "All USD accounts", "All EUR accounts", "Checking", "Girokonto" }));
+    QCOMPARE(screen.tabs()->currentIndex(), int(ReportsScreen::CategorySpendingTab));
+    QCOMPARE(cell(screen, ReportsScreen::CategorySpendingTab, 0, 1), QStringLiteral("-$1,234.56"));
+    QCOMPARE(screen.model(ReportsScreen::CategorySpendingTab)->rowCount(), 1);
+    QCOMPARE(screen.runCount(ReportsScreen::CashFlowTab), 0);
+
+    // A change of account recomputes the tab on screen; the others wait to be shown.
+    combo(screen.accountBox(), QStringLiteral("All EUR accounts"));
+    QCOMPARE(cell(screen, ReportsScreen::CategorySpendingTab, 0, 1), QStringLiteral("-€50.00"));
+    QCOMPARE(screen.runCount(ReportsScreen::CashFlowTab), 0);
+    screen.tabs()->setCurrentIndex(ReportsScreen::CashFlowTab);
+    QCOMPARE(screen.runCount(ReportsScreen::CashFlowTab), 1);
+    ReportTableModel* flow = screen.model(ReportsScreen::CashFlowTab);
+    QCOMPARE(flow->rowCount(), 2);
+    QCOMPARE(cell(screen, ReportsScreen::CashFlowTab, 1, 0), QStringLiteral("Total"));
+    QCOMPARE(cell(screen, ReportsScreen::CashFlowTab, 1, 3), QStringLiteral("€2,450.00"));
+    QVERIFY(flow->index(1, 0).data(Qt::FontRole).value<QFont>().bold());
+    screen.tabs()->setCurrentIndex(ReportsScreen::CategorySpendingTab);
+    screen.tabs()->setCurrentIndex(ReportsScreen::CashFlowTab);
+    QCOMPARE(screen.runCount(ReportsScreen::CashFlowTab), 1);
+
+    // The account summary keeps to the chosen currency.
+    screen.tabs()->setCurrentIndex(ReportsScreen::AccountSummaryTab);
+    QCOMPARE(screen.model(ReportsScreen::AccountSummaryTab)->rowCount(), 1);
+    QCOMPARE(cell(screen, ReportsScreen::AccountSummaryTab, 0, 1), QStringLiteral("Checking"));
+    QCOMPARE(cell(screen, ReportsScreen::AccountSummaryTab, 0, 4), QStringLiteral("€2,450.00"));
+
+    // A period with nothing in it: empty tables, no "Total" rows.
+    combo(screen.periodBox(), QStringLiteral("Last Month"));
+    screen.tabs()->setCurrentIndex(ReportsScreen::IncomeVsExpensesTab);
+    QCOMPARE(screen.model(ReportsScreen::IncomeVsExpensesTab)->rowCount(), 0);
+    screen.tabs()->setCurrentIndex(ReportsScreen::CashFlowTab);
+    QCOMPARE(flow->rowCount(), 0);
+}
+
+void TestReportsScreen::periodsFollowPresetsAndTypedDates()
+{
+    TestAppState app;
+    app.addAccount(QStringLiteral("Checking"));
+    ReportsScreen screen(app.state());
+    QCOMPARE(screen.accountBox()->itemText(0), QStringLiteral("All Accounts"));
+    QCOMPARE(screen.periodBox()->currentText(), QStringLiteral("This Month"));
+    QCOMPARE(screen.startEdit()->date(), QDate(2025, 3, 1));
+
+    combo(screen.periodBox(), QStringLiteral("Last Month"));
+    QCOMPARE(screen.startEdit()->date(), QDate(2025, 2, 1));
+    QCOMPARE(screen.endEdit()->date(), QDate(2025, 2, 28));
+    QCOMPARE(screen.rangeLabel()->text(),
+        QStringLiteral("%1 – %2").arg(QLocale().toString(QDate(2025, 2, 1), QLocale::ShortFormat),
+            QLocale().toString(QDate(2025, 2, 28), QLocale::ShortFormat)));
+
+    // A date of the user's own makes the period custom and is kept.
+    const int before = screen.runCount(ReportsScreen::CategorySpendingTab);
+    screen.startEdit()->setDate(QDate(2025, 1, 10));
+    QCOMPARE(screen.periodBox()->currentText(), QStringLiteral("Custom"));
+    QCOMPARE(screen.startEdit()->date(), QDate(2025, 1, 10));
+    QCOMPARE(screen.endEdit()->date(), QDate(2025, 2, 28));
+    QCOMPARE(screen.runCount(ReportsScreen::CategorySpendingTab), before + 1);
+}
+
+void TestReportsScreen::exportWritesWhatIsShownOrSaysWhy()
+{
+    TestAppState app;
+    const Account checking = app.addAccount(QStringLiteral("Checking"));
+    app.addTransaction(checking.id, QDate(2025, 3, 5), "=cmd|' /C calc'!A0", -2'500);
+    app.addTransaction(checking.id, QDate(2025, 3, 6), "Smith, \"Jo\"", 1'000'000);
+    ReportsScreen screen(app.state());
+    screen.tabs()->setCurrentIndex(ReportsScreen::PayeeSummaryTab);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(ReportsScreen::csvFileName(ReportsScreen::PayeeSummaryTab));
+    QFile old(path);
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("a much longer file that was here before and must not show through");
+    old.close();
+    MessageBoxes::clearAnswers();
+    screen.exportTo(path);
+    QVERIFY(!MessageBoxes::lastShown());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(file.readAll()),
+        QStringLiteral("\"Payee\",\"Total\",\"Count\"\n"
+                       "\"'=cmd|' /C calc'!A0\",\"-$25.00\",\"1\"\n"
+                       "\"Smith, \"\"Jo\"\"\",\"$10,000.00\",\"1\"\n"));
+
+    const QString nowhere = dir.filePath(QStringLiteral("missing/folder/payees.csv"));
+    MessageBoxes::setNextAnswer(QMessageBox::Ok);
+    screen.exportTo(nowhere);
+    const auto shown = MessageBoxes::lastShown();
+    QVERIFY(shown);
+    QCOMPARE(shown->title, QStringLiteral("Export Failed"));
+    QCOMPARE(shown->text, QStringLiteral("Could not write to:\n%1").arg(nowhere));
+}
+
+void TestReportsScreen::chartsDrawWhatTheTablesList()
+{
+    TestAppState app;
+    const Account checking = app.addAccount(QStringLiteral("Checking"));
+    // Nine categories: seven get bars, the two smallest make "Other".
+    for (int i = 1; i <= 9; ++i) {
+        Category c = Records::category(QStringLiteral("Cat %1").arg(i));
+        QVERIFY(app->categories()->insert(c));
+        app.addTransaction(checking.id, QDate(2025, 3, i), "Shop", -1'000 * i - 1, c.id);
+    }
+    app.addTransaction(checking.id, QDate(2025, 2, 1), "Pay", 700'000);
+    ReportsScreen screen(app.state());
+    combo(screen.periodBox(), QStringLiteral("This Year"));
+
+    auto* spending = qobject_cast<QHorizontalBarSeries*>(
+        screen.chart(ReportsScreen::CategorySpendingTab)->chart()->series().value(0));
+    QVERIFY(spending);
+    const QBarSet* bars = spending->barSets().value(0);
+    const auto* names = qobject_cast<QBarCategoryAxis*>(
+        spending->attachedAxes().value(0)->type() == QAbstractAxis::AxisTypeBarCategory
+            ? spending->attachedAxes().value(0)
+            : spending->attachedAxes().value(1));
+    QCOMPARE(bars->count(), ReportChart::kLargestCategories + 1);
+    QCOMPARE(names->at(bars->count() - 1), QStringLiteral("Cat 9"));
+    QCOMPARE(names->at(0), QStringLiteral("Other"));
+    // Each bar is the table's amount; "Other" is the sum of the rows it stands for.
+    for (int row = 0; row < ReportChart::kLargestCategories; ++row) {
+        const int bar = bars->count() - 1 - row;
+        QCOMPARE(names->at(bar), cell(screen, ReportsScreen::CategorySpendingTab, row, 0));
+        QCOMPARE(Money::fromValue(-bars->at(bar)),
+            Money::parseAmount(cell(screen, ReportsScreen::CategorySpendingTab, row, 1)));
+    }
+    QCOMPARE(Money::fromValue(bars->at(0)), 2'001 + 1'001);
+
+    screen.tabs()->setCurrentIndex(ReportsScreen::IncomeVsExpensesTab);
+    QChart* months = screen.chart(ReportsScreen::IncomeVsExpensesTab)->chart();
+    auto* monthBars = qobject_cast<QBarSeries*>(months->series().value(0));
+    const auto* net = qobject_cast<QLineSeries*>(months->series().value(1));
+    QVERIFY(monthBars && net);
+    const int rows = screen.model(ReportsScreen::IncomeVsExpensesTab)->rowCount() - 1;
+    QCOMPARE(rows, 2);
+    QCOMPARE(net->count(), rows);
+    for (int row = 0; row < rows; ++row) {
+        QCOMPARE(Money::fromValue(monthBars->barSets().at(0)->at(row)),
+            Money::parseAmount(cell(screen, ReportsScreen::IncomeVsExpensesTab, row, 1)));
+        QCOMPARE(Money::fromValue(monthBars->barSets().at(1)->at(row)),
+            Money::parseAmount(cell(screen, ReportsScreen::IncomeVsExpensesTab, row, 2)));
+        QCOMPARE(Money::fromValue(net->at(row).y()),
+            Money::parseAmount(cell(screen, ReportsScreen::IncomeVsExpensesTab, row, 3)));
+    }
+    // The pointer on March's expenses bar tells the exact amount.
+    screen.resize(900, 700);
+    screen.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&screen));
+    auto* view = screen.chart(ReportsScreen::IncomeVsExpensesTab)->findChild<QChartView*>();
+    // Two bars share each month: the second (expenses) stands right of its middle.
+    const QPointF onBar(1.12, monthBars->barSets().at(1)->at(1) / 2);
+    const QPoint at = view->mapFromScene(months->mapToPosition(onBar, monthBars));
+    QTest::mouseMove(view->viewport(), at);
+    QTRY_COMPARE(screen.chart(ReportsScreen::IncomeVsExpensesTab)->lastTip(),
+        QStringLiteral("2025-03 Expenses: -$450.09"));
+
+    // Hiding the chart is remembered for the next window.
+    screen.chartToggle()->setChecked(false);
+    QVERIFY(screen.chart(ReportsScreen::IncomeVsExpensesTab)->isHidden());
+    ReportsScreen again(app.state());
+    QVERIFY(!again.chartToggle()->isChecked());
+    QVERIFY(again.chart(ReportsScreen::CategorySpendingTab)->isHidden());
+}
+
+QTEST_MAIN(TestReportsScreen)
+#include "tst_reportsscreen.moc"
