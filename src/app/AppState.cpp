@@ -19,6 +19,7 @@
 #include "services/ReconciliationService.h"
 #include "services/RecurringService.h"
 #include "services/TransactionService.h"
+#include "services/backup/BackupService.h"
 #include "services/import/ImportService.h"
 
 #include <QApplication>
@@ -71,6 +72,8 @@ bool AppState::initialize()
         = new RecurringService(m_database, m_recurring, m_transactions, m_accounts, this);
     m_importService = new ImportService(m_database, m_accounts, m_accountService, m_transactions,
         m_categories, m_transactionService, this);
+    m_backupService = new BackupService(m_database, m_transactions, this);
+    m_backupService->setSafetyDirectory(dataDir);
     m_cloud = MellAccount::Client::fromEnvironment(this);
 
     restoreDisplaySettings();

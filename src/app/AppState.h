@@ -20,6 +20,7 @@ class ReconciliationService;
 class RecurringService;
 class ThemeManager;
 class ImportService;
+class BackupService;
 namespace MellAccount {
 class Client;
 }
@@ -50,6 +51,7 @@ public:
     ReconciliationService* reconciliationService() const { return m_reconciliationService; }
     RecurringService* recurringService() const { return m_recurringService; }
     ImportService* importService() const { return m_importService; }
+    BackupService* backupService() const { return m_backupService; }
     ThemeManager* themeManager() const { return m_themeManager; }
     MellAccount::Client* cloudClient() const { return m_cloud; }
 
@@ -79,6 +81,7 @@ private:
     ReconciliationService* m_reconciliationService = nullptr;
     RecurringService* m_recurringService = nullptr;
     ImportService* m_importService = nullptr;
+    BackupService* m_backupService = nullptr;
     ThemeManager* m_themeManager = nullptr;
     MellAccount::Client* m_cloud = nullptr;
     QString m_currentAccountId;
