@@ -20,6 +20,7 @@
 #include "ui/screens/ReconciliationHistoryScreen.h"
 #include "ui/screens/ReconciliationScreen.h"
 #include "ui/screens/RecurringScreen.h"
+#include "ui/screens/SettingsScreen.h"
 #include "ui/screens/ImportScreen.h"
 #include "ui/screens/WelcomeScreen.h"
 #include "ui/widgets/MessageBoxes.h"
@@ -482,6 +483,19 @@ void MainWindow::showRecurringWindow()
     }
     m_recurringScreen->refresh();
     showToolWindow(m_recurringScreen, tr("Recurring Transactions"), QSize(700, 500));
+}
+
+void MainWindow::showSettingsWindow()
+{
+    if (!m_settingsScreen) {
+        m_settingsScreen = new SettingsScreen(m_state);
+        connect(m_settingsScreen, &SettingsScreen::deletedAccountRestored, this, [this] {
+            m_register->reload();
+            onAccountsChanged();
+        });
+    }
+    m_settingsScreen->refresh();
+    showToolWindow(m_settingsScreen, tr("Preferences"), QSize(500, 550));
 }
 
 void MainWindow::showToolWindow(QWidget* window, const QString& title, const QSize& size)

@@ -16,6 +16,7 @@ class QStackedWidget;
 class QTimer;
 class RecurringScreen;
 class RegisterScreen;
+class SettingsScreen;
 class SignInActions;
 class StatusBar;
 class WelcomeScreen;
@@ -61,6 +62,7 @@ public Q_SLOTS:
     void showMellowindAccountScreen(MellAccount::AccountScreen::Tab tab);
     void showMellowindAccountScreen();
     void showRecurringWindow();
+    void showSettingsWindow();
     // Posts what the automatic schedules have due and says how many.
     void autoPostDue();
 
@@ -102,4 +104,5 @@ private:
     RecurringScreen* m_recurringScreen = nullptr;
     QTimer* m_autoPostTimer = nullptr;
     ImportScreen* m_importScreen = nullptr;
+    SettingsScreen* m_settingsScreen = nullptr;
 };
