@@ -11,6 +11,7 @@ packages=(
   fonts-material-design-icons-iconfont
   fonts-dejavu-core xvfb xauth imagemagick
   pkg-config libsecret-1-dev
+  zlib1g-dev
   # A private Secret Service for the token store's tests.
   dbus gnome-keyring libsecret-tools
   # A real browser for the sign-in test that follows the redirects headless.

@@ -20,6 +20,7 @@
 #include "services/RecurringService.h"
 #include "services/ReportService.h"
 #include "services/TransactionService.h"
+#include "services/backup/BackupService.h"
 #include "services/import/ImportService.h"
 
 #include <QApplication>
@@ -73,6 +74,8 @@ bool AppState::initialize()
     m_importService = new ImportService(m_database, m_accounts, m_accountService, m_transactions,
         m_categories, m_transactionService, this);
     m_reportService = new ReportService(m_database, this);
+    m_backupService = new BackupService(m_database, m_transactions, this);
+    m_backupService->setSafetyDirectory(dataDir);
     m_cloud = MellAccount::Client::fromEnvironment(this);
 
     restoreDisplaySettings();

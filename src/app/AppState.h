@@ -21,6 +21,7 @@ class RecurringService;
 class ThemeManager;
 class ImportService;
 class ReportService;
+class BackupService;
 namespace MellAccount {
 class Client;
 }
@@ -52,6 +53,7 @@ public:
     RecurringService* recurringService() const { return m_recurringService; }
     ImportService* importService() const { return m_importService; }
     ReportService* reportService() const { return m_reportService; }
+    BackupService* backupService() const { return m_backupService; }
     ThemeManager* themeManager() const { return m_themeManager; }
     MellAccount::Client* cloudClient() const { return m_cloud; }
 
@@ -82,6 +84,7 @@ private:
     RecurringService* m_recurringService = nullptr;
     ImportService* m_importService = nullptr;
     ReportService* m_reportService = nullptr;
+    BackupService* m_backupService = nullptr;
     ThemeManager* m_themeManager = nullptr;
     MellAccount::Client* m_cloud = nullptr;
     QString m_currentAccountId;

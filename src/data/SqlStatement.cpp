@@ -98,10 +98,19 @@ bool SqlStatement::execute()
         return false;
     const int rc = sqlite3_step(m_statement);
     const bool ok = rc == SQLITE_DONE || rc == SQLITE_ROW;
-    if (!ok)
+    if (!ok) {
         m_error = QString::fromUtf8(sqlite3_errmsg(sqlite3_db_handle(m_statement)));
+        m_code = rc & 0xff;
+    }
     sqlite3_reset(m_statement);
     return ok;
+}
+
+void SqlStatement::reset()
+{
+    if (m_statement)
+        sqlite3_reset(m_statement);
+    m_failed = false;
 }
 
 SqlStatement::~SqlStatement()
@@ -117,8 +126,10 @@ bool SqlStatement::next()
     if (rc == SQLITE_ROW)
         return true;
     m_failed = rc != SQLITE_DONE;
-    if (m_failed)
+    if (m_failed) {
         m_error = QString::fromUtf8(sqlite3_errmsg(sqlite3_db_handle(m_statement)));
+        m_code = rc & 0xff;
+    }
     // Let go of the read snapshot at once rather than when the object dies.
     sqlite3_reset(m_statement);
     return false;

@@ -26,17 +26,22 @@ public:
     bool failed() const { return m_failed; }
     // SQLite's reason for the failure.
     QString errorText() const { return m_error; }
+    // SQLite's primary result code of the failure (SQLITE_CONSTRAINT, SQLITE_FULL...).
+    int errorCode() const { return m_code; }
     SqlRow row() const { return SqlRow(m_statement); }
 
     // Replaces the bound values; false when one could not be bound.
     bool bind(const QVariantList& values);
     // Runs a write to its end and makes the statement ready for the next values.
     bool execute();
+    // Ends a read early so that new values can be bound.
+    void reset();
 
 private:
     bool prepare(const Database* db, const QString& sql);
 
     sqlite3_stmt* m_statement = nullptr;
     bool m_failed = false;
+    int m_code = 0;
     QString m_error;
 };

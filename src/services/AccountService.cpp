@@ -112,3 +112,20 @@ AccountService::Removal AccountService::remove(const QString& accountId)
                                  << "reconciliations:" << result.reconciliations;
     return result;
 }
+
+bool AccountService::restore(const QString& accountId)
+{
+    const auto account = m_accounts->findById(accountId);
+    if (!account || !account->deletedAt || !account->deletedAt->isValid())
+        return false;
+    // A cascade stamps its rows one by one; ten seconds covers a slow one.
+    const QString since = account->deletedAt->toUTC().addSecs(-10).toString(Qt::ISODate);
+    TransactionScope scope(m_db);
+    m_transactions->restoreByAccount(accountId, since);
+    m_recurring->restoreByAccount(accountId, since);
+    m_reconciliations->restoreByAccount(accountId, since);
+    if (!m_accounts->restore(accountId) || !scope.commit())
+        return false;
+    qCInfo(lcAccounts).noquote() << "Restored account" << accountId;
+    return true;
+}

@@ -41,6 +41,10 @@ public:
     // Soft-deletes the account's transactions, recurring entries and
     // reconciliations, then the account. A missing account removes nothing.
     Removal remove(const QString& accountId);
+    // Brings a deleted account back with what was deleted along with it: the
+    // rows deleted from ten seconds before the account on. Rows the user had
+    // deleted earlier stay deleted.
+    bool restore(const QString& accountId);
 
 private:
     Database* m_db;

@@ -45,6 +45,7 @@ MainMenus::MainMenus(MainWindow* window)
     , m_window(window)
 {
     buildFileMenu();
+    buildEditMenu();
     buildAccountMenu();
     buildViewMenu();
     buildHelpMenu();
@@ -71,6 +72,14 @@ void MainMenus::buildFileMenu()
     QAction* quit = menu->addAction(tr("&Quit"), m_window, &QWidget::close);
     quit->setShortcut(QKeySequence::Quit);
     quit->setMenuRole(QAction::QuitRole);
+}
+
+void MainMenus::buildEditMenu()
+{
+    QMenu* menu = m_window->menuBar()->addMenu(tr("&Edit"));
+    QAction* preferences
+        = menu->addAction(tr("&Preferences..."), m_window, &MainWindow::showSettingsWindow);
+    preferences->setMenuRole(QAction::PreferencesRole);
 }
 
 void MainMenus::buildAccountMenu()

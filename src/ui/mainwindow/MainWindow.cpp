@@ -21,6 +21,7 @@
 #include "ui/screens/ReconciliationScreen.h"
 #include "ui/screens/RecurringScreen.h"
 #include "ui/screens/ReportsScreen.h"
+#include "ui/screens/SettingsScreen.h"
 #include "ui/screens/ImportScreen.h"
 #include "ui/screens/WelcomeScreen.h"
 #include "ui/widgets/MessageBoxes.h"
@@ -510,6 +511,19 @@ void MainWindow::showReportsWindow()
     else
         m_reportsScreen->refresh();
     showToolWindow(m_reportsScreen, tr("Reports"), QSize(800, 600));
+}
+
+void MainWindow::showSettingsWindow()
+{
+    if (!m_settingsScreen) {
+        m_settingsScreen = new SettingsScreen(m_state);
+        connect(m_settingsScreen, &SettingsScreen::deletedAccountRestored, this, [this] {
+            m_register->reload();
+            onAccountsChanged();
+        });
+    }
+    m_settingsScreen->refresh();
+    showToolWindow(m_settingsScreen, tr("Preferences"), QSize(500, 550));
 }
 
 void MainWindow::showToolWindow(QWidget* window, const QString& title, const QSize& size)

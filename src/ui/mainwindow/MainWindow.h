@@ -17,6 +17,7 @@ class QTimer;
 class RecurringScreen;
 class ReportsScreen;
 class RegisterScreen;
+class SettingsScreen;
 class SignInActions;
 class StatusBar;
 class WelcomeScreen;
@@ -63,6 +64,7 @@ public Q_SLOTS:
     void showMellowindAccountScreen();
     void showRecurringWindow();
     void showReportsWindow();
+    void showSettingsWindow();
     // Posts what the automatic schedules have due and says how many.
     void autoPostDue();
 
@@ -106,4 +108,5 @@ private:
     ReportsScreen* m_reportsScreen = nullptr;
     QTimer* m_autoPostTimer = nullptr;
     ImportScreen* m_importScreen = nullptr;
+    SettingsScreen* m_settingsScreen = nullptr;
 };

@@ -1,0 +1,103 @@
+#include "BenchHarness.h"
+#include "SyntheticLedger.h"
+
+#include "data/Database.h"
+#include "data/TransactionRepository.h"
+#include "services/backup/BackupService.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+void removeFiles(const QString& path)
+{
+    for (const char* suffix : { "", "-wal", "-shm" })
+        QFile::remove(path + QLatin1String(suffix));
+}
+
+QString restoreCounts(const BackupService::RestoreResult& r)
+{
+    return QStringLiteral("applied %1, skipped %2, errors %3, %4")
+        .arg(r.applied())
+        .arg(r.skipped())
+        .arg(r.errors.size())
+        .arg(r.completed ? QStringLiteral("committed") : QStringLiteral("FAILED"));
+}
+
+// Export of a ledger of `count` transactions, then its restore (replace) into
+// an empty database and into the database it came from.
+void measure(
+    Bench::Context& context, int count, const QString& exportTarget, const QString& restoreTarget)
+{
+    const QString dbPath = context.workDir + QStringLiteral("/backup-%1.db").arg(count);
+    const QString zipPath = context.workDir + QStringLiteral("/backup-%1.zip").arg(count);
+    removeFiles(dbPath);
+    {
+        Database db;
+        SyntheticLedger::Summary ledger = SyntheticLedger::prepare(db, dbPath);
+        SyntheticLedger::addTransactions(db, ledger, count);
+        TransactionRepository transactions(&db);
+        BackupService service(&db, &transactions);
+
+        Bench::resetPeakMemory();
+        QElapsedTimer timer;
+        timer.start();
+        QString error;
+        if (!service.exportToFile(zipPath, &error))
+            qFatal("backup bench: export failed: %s", qPrintable(error));
+        Bench::report(QStringLiteral("export %1 transactions (%2 split lines) to a file")
+                          .arg(count)
+                          .arg(ledger.splitLines),
+            timer.nsecsElapsed() / 1e6, std::nullopt, exportTarget);
+        Bench::note(QStringLiteral("archive %1 MB; peak memory %2 MB")
+                        .arg(QFileInfo(zipPath).size() / 1e6, 0, 'f', 1)
+                        .arg(Bench::peakMemoryMb(), 0, 'f', 0));
+
+        timer.start();
+        const auto same = service.importFile(zipPath, BackupService::RestorePolicy::Replace);
+        Bench::report(QStringLiteral("restore (replace) into the same database"),
+            timer.nsecsElapsed() / 1e6, std::nullopt, restoreTarget);
+        Bench::note(restoreCounts(same));
+    }
+    removeFiles(dbPath);
+    {
+        Database db;
+        if (!db.open(dbPath) || !db.runMigrations())
+            qFatal("backup bench: cannot open %s", qPrintable(dbPath));
+        TransactionRepository transactions(&db);
+        BackupService service(&db, &transactions);
+        Bench::resetPeakMemory();
+        QElapsedTimer timer;
+        timer.start();
+        const auto empty = service.importFile(zipPath, BackupService::RestorePolicy::Replace);
+        Bench::report(QStringLiteral("restore (replace) into an empty database"),
+            timer.nsecsElapsed() / 1e6, std::nullopt, restoreTarget);
+        Bench::note(QStringLiteral("%1; peak memory %2 MB")
+                        .arg(restoreCounts(empty))
+                        .arg(Bench::peakMemoryMb(), 0, 'f', 0));
+    }
+    if (!context.keep) {
+        removeFiles(dbPath);
+        QFile::remove(zipPath);
+    }
+}
+
+void run(Bench::Context& context)
+{
+    Bench::printHeader(QStringLiteral("backup"));
+    Bench::note(QStringLiteral("load average before measuring: %1").arg(Bench::loadAverage()));
+    measure(context, qMax(1000, int(100'000 * context.scale)), QString(), QStringLiteral("< 10 s"));
+    measure(
+        context, qMax(1000, int(1'000'000 * context.scale)), QStringLiteral("< 20 s"), QString());
+    Bench::note(QStringLiteral("peak memory is the process's resident size, the database pages "
+                               "SQLite maps included; a restore first writes a safety copy when "
+                               "the service has a safety directory (none here: that copy is an "
+                               "export of the database as it stands)"));
+    Bench::note(QStringLiteral("load average after: %1").arg(Bench::loadAverage()));
+}
+
+const Bench::Registration registration(60, "backup", run);
+
+} // namespace

@@ -1,0 +1,3 @@
+#include "BackupLogging.h"
+
+Q_LOGGING_CATEGORY(lcBackup, "ledgerine.backup")

@@ -1,0 +1,428 @@
+#include "BackupRestore.h"
+
+#include "BackupLogging.h"
+#include "BackupTables.h"
+#include "ZipReader.h"
+#include "data/Database.h"
+#include "data/Money.h"
+#include "data/SqlStatement.h"
+#include "data/TransactionBulkInsert.h"
+#include "data/TransactionScope.h"
+
+#include <QHash>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSet>
+#include <memory>
+#include <unordered_map>
+#include <utility>
+
+#include <sqlite3.h>
+
+namespace {
+
+// A crafted archive could make every row a new column combination.
+constexpr size_t kMaxCachedStatements = 64;
+constexpr int kMaxUnknownListed = 10;
+constexpr int kMaxErrorsListed = 1000;
+
+QString tr(const char* text)
+{
+    return BackupService::tr(text);
+}
+
+QString quoted(const QString& name)
+{
+    return QLatin1Char('"') + QString(name).replace(QLatin1Char('"'), QStringLiteral("\"\""))
+        + QLatin1Char('"');
+}
+
+bool isAmountColumn(const QString& name)
+{
+    return name == QLatin1String("amount") || name == QLatin1String("starting_balance")
+        || name == QLatin1String("statement_balance")
+        || name == QLatin1String("reconciled_balance");
+}
+
+// A failed write of one row: the row is skipped and the run goes on. Anything
+// else (a full disk, a locked or damaged database) ends the run.
+bool isRowFailure(int code)
+{
+    return code == SQLITE_CONSTRAINT || code == SQLITE_MISMATCH || code == SQLITE_TOOBIG
+        || code == SQLITE_RANGE;
+}
+
+bool toColumnValue(const QJsonValue& value, bool integerColumn, QVariant* out)
+{
+    switch (value.type()) {
+    case QJsonValue::Null: *out = QVariant(); return true;
+    case QJsonValue::Bool: *out = qint64(value.toBool() ? 1 : 0); return true;
+    case QJsonValue::Double: {
+        const qint64 integer = value.toInteger();
+        if (double(integer) == value.toDouble()) {
+            *out = integer;
+            return true;
+        }
+        if (integerColumn)
+            return false;
+        *out = value.toDouble();
+        return true;
+    }
+    case QJsonValue::String:
+        if (integerColumn)
+            return false;
+        *out = value.toString();
+        return true;
+    default: return false;
+    }
+}
+
+// For the length of a run, the search index hears of an updated row only when
+// one of its indexed texts changed: a restore over the data it was taken from
+// rewrites every row, and a full-text update per row costs more than the rest
+// of the restore. The trigger as stored comes back before the commit; a
+// rollback takes both changes back with the rows.
+class NarrowedUpdateTrigger {
+public:
+    explicit NarrowedUpdateTrigger(Database* db)
+        : m_db(db)
+    {
+        SqlStatement stored(db,
+            QStringLiteral("SELECT sql FROM sqlite_master WHERE type = 'trigger' AND name = "
+                           "'transactions_au'"),
+            {});
+        if (!stored.next())
+            return;
+        const QString original = stored.row().text(0);
+        const QString head = QStringLiteral("AFTER UPDATE ON transactions BEGIN");
+        if (!original.contains(head))
+            return;
+        QString narrowed = original;
+        narrowed.replace(head,
+            QStringLiteral("AFTER UPDATE OF payee, memo, check_number ON transactions WHEN "
+                           "old.payee IS NOT new.payee OR old.memo IS NOT new.memo OR "
+                           "old.check_number IS NOT new.check_number BEGIN"));
+        stored.reset();
+        if (run(QStringLiteral("DROP TRIGGER transactions_au")) && run(narrowed))
+            m_original = original;
+    }
+
+    // False when the stored trigger could not be put back.
+    bool restore()
+    {
+        if (m_original.isEmpty())
+            return true;
+        const QString original = std::exchange(m_original, QString());
+        return run(QStringLiteral("DROP TRIGGER transactions_au")) && run(original);
+    }
+
+private:
+    bool run(const QString& sql) const
+    {
+        SqlStatement statement(m_db, sql);
+        return statement.execute();
+    }
+
+    Database* m_db;
+    QString m_original;
+};
+
+} // namespace
+
+struct BackupRestore::Table {
+    int index = 0;
+    const BackupTables::Table* spec = nullptr;
+    QHash<QString, bool> integerColumns; // every column, by name
+    QSet<QString> unknown;
+    bool moreUnknown = false;
+    std::unique_ptr<SqlStatement> lookup;
+    std::unordered_map<QString, std::unique_ptr<SqlStatement>> statements;
+
+    SqlStatement* statement(Database* db, const QString& sql)
+    {
+        auto found = statements.find(sql);
+        if (found != statements.end())
+            return found->second.get();
+        if (statements.size() >= kMaxCachedStatements)
+            statements.clear();
+        return statements.emplace(sql, std::make_unique<SqlStatement>(db, sql)).first->second.get();
+    }
+};
+
+BackupRestore::BackupRestore(
+    Database* db, TransactionRepository* transactions, const BackupService::Limits& limits)
+    : m_db(db)
+    , m_transactions(transactions)
+    , m_limits(limits)
+{
+}
+
+bool BackupRestore::checkArchive(const ZipReader& zip, Result& result) const
+{
+    if (zip.entryCount() > m_limits.maxEntries) {
+        result.errors << tr("The backup holds more than %1 entries.").arg(m_limits.maxEntries);
+        return false;
+    }
+    quint64 declared = 0;
+    std::optional<ZipReader::Entry> manifest;
+    const bool readable = zip.forEach([&](const ZipReader::Entry& entry) {
+        declared += entry.size;
+        if (entry.name == BackupTables::kManifestName)
+            manifest = entry;
+        return declared <= quint64(m_limits.maxTotalBytes);
+    });
+    if (!readable) {
+        result.errors << tr("Failed to open ZIP archive");
+        return false;
+    }
+    if (declared > quint64(m_limits.maxTotalBytes)) {
+        result.errors
+            << tr("The backup unpacks to more than %1 bytes.").arg(m_limits.maxTotalBytes);
+        return false;
+    }
+    if (!manifest) {
+        result.errors << tr("Invalid backup: missing manifest.json");
+        return false;
+    }
+    QByteArray bytes;
+    const ZipReader::Read read = zip.read(*manifest, m_limits.maxEntryBytes, &bytes);
+    QJsonParseError parseError;
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &parseError);
+    if (read == ZipReader::Read::TooLarge) {
+        result.errors << tr("The backup entry %1 is larger than the limit of %2 bytes.")
+                             .arg(QString::fromUtf8(manifest->name))
+                             .arg(m_limits.maxEntryBytes);
+        return false;
+    }
+    if (read != ZipReader::Read::Ok || parseError.error != QJsonParseError::NoError
+        || !document.isObject()) {
+        result.errors << tr("Invalid backup: damaged manifest.json");
+        return false;
+    }
+    const QJsonValue version = document.object().value(QStringLiteral("version"));
+    if (!version.isDouble() || version.toDouble() != BackupTables::kManifestVersion) {
+        result.errors << tr("Unsupported backup version: %1").arg(version.toVariant().toString());
+        return false;
+    }
+    return true;
+}
+
+BackupRestore::Result BackupRestore::run(
+    const ZipReader& zip, Policy policy, const BeforeChange& beforeChange)
+{
+    Result result;
+    if (!checkArchive(zip, result))
+        return result;
+    QString failure;
+    if (beforeChange && !beforeChange(&failure)) {
+        result.errors << failure;
+        return result;
+    }
+
+    bool ok = true;
+    {
+        TransactionScope scope(m_db);
+        // Rows come in by the thousand: index them for search in one go.
+        TransactionBulkInsert searchIndex(m_db, m_transactions);
+        NarrowedUpdateTrigger updateTrigger(m_db);
+        for (int i = 0; ok && i < int(BackupTables::kTables.size()); ++i) {
+            Table table;
+            table.index = i;
+            table.spec = &BackupTables::kTables[i];
+            SqlStatement columns(m_db,
+                QStringLiteral("PRAGMA table_info(%1)")
+                    .arg(quoted(QLatin1String(table.spec->name))),
+                {});
+            while (columns.next()) {
+                table.integerColumns.insert(columns.row().text(1),
+                    columns.row().text(2).contains(QLatin1String("INT"), Qt::CaseInsensitive));
+            }
+            if (columns.failed() || !table.integerColumns.contains(QStringLiteral("id"))) {
+                failure = columns.failed() ? columns.errorText() : tr("unknown table");
+                ok = false;
+                break;
+            }
+            table.lookup = std::make_unique<SqlStatement>(m_db,
+                QStringLiteral("SELECT updated_at FROM %1 WHERE id = ?")
+                    .arg(quoted(QLatin1String(table.spec->name))));
+            ok = restoreTable(zip, table, policy, result, &failure);
+        }
+        if (ok && (!updateTrigger.restore() || !searchIndex.finish())) {
+            failure = tr("the search index could not be updated");
+            ok = false;
+        }
+        if (ok && !scope.commit()) {
+            failure = QString::fromUtf8(sqlite3_errmsg(m_db->handle()));
+            ok = false;
+        }
+    }
+    if (!ok) {
+        qCWarning(lcBackup).noquote() << "BackupService restore failed:" << failure;
+        result.tables = {};
+        result.errors << tr("The restore failed and nothing was changed: %1").arg(failure);
+        return result;
+    }
+    result.completed = true;
+    qCInfo(lcBackup).noquote() << "Backup restored: applied" << result.applied() << "skipped"
+                               << result.skipped() << "errors" << result.errors.size();
+    return result;
+}
+
+bool BackupRestore::restoreTable(
+    const ZipReader& zip, Table& table, Policy policy, Result& result, QString* failure) const
+{
+    const QByteArray prefix = QByteArray(table.spec->folder) + '/';
+    const QString tableName = quoted(QLatin1String(table.spec->name));
+    BackupService::TableCounts& counts = result.tables[table.index];
+    auto error = [&result](const QString& text) {
+        if (result.errors.size() < kMaxErrorsListed)
+            result.errors << text;
+    };
+    bool runOk = true;
+
+    auto applyRow = [&](const QString& entryName, const QJsonObject& object) {
+        QStringList names;
+        QVariantList values;
+        for (auto it = object.begin(); it != object.end(); ++it) {
+            const auto column = table.integerColumns.constFind(it.key());
+            if (column == table.integerColumns.cend()) {
+                if (table.unknown.size() < kMaxUnknownListed)
+                    table.unknown.insert(it.key().left(40));
+                else
+                    table.moreUnknown = true;
+                continue;
+            }
+            QVariant value;
+            if (!toColumnValue(it.value(), column.value(), &value)) {
+                error(tr("%1: invalid value for %2").arg(entryName, it.key()));
+                ++counts.skipped;
+                return;
+            }
+            if (isAmountColumn(it.key()) && !Money::isWithinLimit(value.toLongLong())) {
+                error(tr("%1: amount beyond the limit").arg(entryName));
+                ++counts.skipped;
+                return;
+            }
+            names << it.key();
+            values << value;
+        }
+        // Restored rows are sent again at the next synchronisation.
+        auto force = [&](const QString& name, const QVariant& value) {
+            if (!table.integerColumns.contains(name))
+                return;
+            const qsizetype at = names.indexOf(name);
+            if (at >= 0) {
+                values[at] = value;
+            } else {
+                names << name;
+                values << value;
+            }
+        };
+        force(QStringLiteral("sync_status"), QStringLiteral("pending"));
+        force(QStringLiteral("server_id"), QVariant());
+        force(QStringLiteral("version"), qint64(1));
+
+        const qsizetype idAt = names.indexOf(QStringLiteral("id"));
+        const QString id = idAt >= 0 && values[idAt].typeId() == QMetaType::QString
+            ? values[idAt].toString()
+            : QString();
+        if (id.isEmpty()) {
+            ++counts.skipped;
+            return;
+        }
+
+        table.lookup->bind({ id });
+        const bool found = table.lookup->next();
+        const QString storedUpdated = found ? table.lookup->row().text(0) : QString();
+        if (table.lookup->failed()) {
+            *failure = table.lookup->errorText();
+            runOk = false;
+            return;
+        }
+        table.lookup->reset();
+
+        QString sql;
+        if (!found) {
+            QStringList columns;
+            for (const QString& name : names)
+                columns << quoted(name);
+            sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                      .arg(tableName, columns.join(QStringLiteral(", ")),
+                          QStringList(names.size(), QStringLiteral("?"))
+                              .join(QStringLiteral(", ")));
+        } else {
+            if (policy == Policy::SkipExisting) {
+                ++counts.skipped;
+                return;
+            }
+            if (policy == Policy::KeepNewer) {
+                const qsizetype at = names.indexOf(QStringLiteral("updated_at"));
+                const QString backupUpdated = at >= 0 ? values[at].toString() : QString();
+                if (backupUpdated.isEmpty() || !(backupUpdated > storedUpdated)) {
+                    ++counts.skipped;
+                    return;
+                }
+            }
+            QStringList assignments;
+            QVariantList updateValues;
+            for (qsizetype i = 0; i < names.size(); ++i) {
+                if (i == idAt)
+                    continue;
+                assignments << quoted(names[i]) + QStringLiteral(" = ?");
+                updateValues << values[i];
+            }
+            updateValues << id;
+            values = updateValues;
+            sql = QStringLiteral("UPDATE %1 SET %2 WHERE id = ?")
+                      .arg(tableName, assignments.join(QStringLiteral(", ")));
+        }
+        SqlStatement* statement = table.statement(m_db, sql);
+        if (statement->bind(values) && statement->execute()) {
+            ++counts.applied;
+            return;
+        }
+        if (statement->isValid() && !isRowFailure(statement->errorCode())) {
+            *failure = statement->errorText();
+            runOk = false;
+            return;
+        }
+        ++counts.skipped;
+        error(tr("%1: not restored: %2").arg(entryName, statement->errorText()));
+    };
+
+    const bool readable = zip.forEach([&](const ZipReader::Entry& entry) {
+        if (!entry.name.startsWith(prefix) || !entry.name.endsWith(".json"))
+            return true;
+        const QString entryName = QString::fromUtf8(entry.name);
+        QByteArray bytes;
+        const ZipReader::Read read = zip.read(entry, m_limits.maxEntryBytes, &bytes);
+        if (read == ZipReader::Read::TooLarge) {
+            *failure = tr("the backup entry %1 is larger than the limit of %2 bytes")
+                           .arg(entryName)
+                           .arg(m_limits.maxEntryBytes);
+            runOk = false;
+            return false;
+        }
+        QJsonParseError parseError;
+        const QJsonDocument document = QJsonDocument::fromJson(bytes, &parseError);
+        if (read != ZipReader::Read::Ok || parseError.error != QJsonParseError::NoError
+            || !document.isObject() || document.object().isEmpty()) {
+            error(tr("%1: invalid JSON").arg(entryName));
+            return true;
+        }
+        applyRow(entryName, document.object());
+        return runOk;
+    });
+    if (!readable) {
+        *failure = tr("Failed to open ZIP archive");
+        return false;
+    }
+    if (!table.unknown.isEmpty()) {
+        QStringList names = table.unknown.values();
+        names.sort();
+        error(tr("%1: members that are not columns were ignored: %2%3")
+                  .arg(QLatin1String(table.spec->folder), names.join(QStringLiteral(", ")),
+                      table.moreUnknown ? QStringLiteral(", ...") : QString()));
+    }
+    return runOk;
+}

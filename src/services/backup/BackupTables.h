@@ -1,0 +1,27 @@
+#pragma once
+
+#include <array>
+
+// The tables a backup holds, in the order they are written and restored
+// (parents before the rows that point at them), with their archive folders.
+namespace BackupTables {
+
+struct Table {
+    const char* name;
+    const char* folder;
+    const char* manifestCount;
+};
+
+inline constexpr std::array<Table, 6> kTables { {
+    { "accounts", "accounts", "accountCount" },
+    { "categories", "categories", "categoryCount" },
+    { "transactions", "transactions", "transactionCount" },
+    { "split_lines", "split_lines", "splitLineCount" },
+    { "recurring_transactions", "recurring", "recurringCount" },
+    { "reconciliations", "reconciliations", "reconciliationCount" },
+} };
+
+inline constexpr int kManifestVersion = 1;
+inline constexpr const char* kManifestName = "manifest.json";
+
+} // namespace BackupTables

@@ -1,0 +1,165 @@
+#include "DataSettingsPage.h"
+
+#include "SettingsSections.h"
+#include "app/AppState.h"
+#include "data/AccountRepository.h"
+#include "data/Clock.h"
+#include "services/AccountService.h"
+#include "ui/widgets/MessageBoxes.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QInputDialog>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+DataSettingsPage::DataSettingsPage(AppState* state, QWidget* parent)
+    : QWidget(parent)
+    , m_state(state)
+{
+    auto* layout = new QVBoxLayout(this);
+    m_syncSlot = new QVBoxLayout;
+    m_syncSlot->setContentsMargins(0, 0, 0, 0);
+    layout->addLayout(m_syncSlot);
+
+    SettingsSections::addHeader(
+        layout, tr("Backup & Restore"), tr("Save or restore your data to a portable backup file."));
+    auto* buttons = new QHBoxLayout;
+    m_export = new QPushButton(tr("Export Backup"));
+    m_import = new QPushButton(tr("Import Backup"));
+    buttons->addWidget(m_export);
+    buttons->addWidget(m_import);
+    buttons->addStretch(1);
+    layout->addLayout(buttons);
+    SettingsSections::addSeparator(layout);
+
+    m_deletedGroup = new QWidget;
+    auto* deleted = new QVBoxLayout(m_deletedGroup);
+    deleted->setContentsMargins(0, 0, 0, 0);
+    SettingsSections::addHeader(
+        deleted, tr("Deleted Accounts"), tr("Accounts you've deleted can be restored here."));
+    m_deletedList = new QListWidget;
+    m_deletedList->setMaximumHeight(120);
+    m_restore = new QPushButton(tr("Restore Selected"));
+    m_restore->setEnabled(false);
+    deleted->addWidget(m_deletedList);
+    auto* restoreRow = new QHBoxLayout;
+    restoreRow->addWidget(m_restore);
+    restoreRow->addStretch(1);
+    deleted->addLayout(restoreRow);
+    layout->addWidget(m_deletedGroup);
+    layout->addStretch(1);
+
+    connect(m_export, &QPushButton::clicked, this, &DataSettingsPage::exportBackup);
+    connect(m_import, &QPushButton::clicked, this, &DataSettingsPage::importBackup);
+    connect(m_restore, &QPushButton::clicked, this, &DataSettingsPage::restoreSelectedAccount);
+    connect(m_deletedList, &QListWidget::itemSelectionChanged, this,
+        [this] { m_restore->setEnabled(!m_deletedList->selectedItems().isEmpty()); });
+}
+
+void DataSettingsPage::refresh()
+{
+    m_deletedList->clear();
+    m_restore->setEnabled(false);
+    const QList<Account> deleted = m_state->accounts()->findDeleted();
+    m_deletedGroup->setVisible(!deleted.isEmpty());
+    for (const Account& account : deleted) {
+        auto* item = new QListWidgetItem(account.name, m_deletedList);
+        item->setData(Qt::UserRole, account.id);
+    }
+}
+
+void DataSettingsPage::exportBackup()
+{
+    const QString proposed = QDir::home().filePath(
+        QStringLiteral("ledgerine-backup-%1.zip").arg(Clock::today().toString(Qt::ISODate)));
+    const QString path = QFileDialog::getSaveFileName(
+        this, tr("Export Backup"), proposed, tr("ZIP Files (*.zip)"));
+    if (!path.isEmpty())
+        exportBackupTo(path);
+}
+
+void DataSettingsPage::exportBackupTo(const QString& path)
+{
+    m_export->setEnabled(false);
+    m_export->setText(tr("Exporting..."));
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool saved = m_state->backupService()->exportToFile(path);
+    QGuiApplication::restoreOverrideCursor();
+    if (saved)
+        MessageBoxes::information(
+            this, tr("Backup Complete"), tr("Backup saved to:\n%1").arg(path));
+    else
+        MessageBoxes::warning(this, tr("Backup Failed"), tr("Could not write to:\n%1").arg(path));
+    m_export->setText(tr("Export Backup"));
+    m_export->setEnabled(true);
+}
+
+void DataSettingsPage::importBackup()
+{
+    const QString path = QFileDialog::getOpenFileName(
+        this, tr("Import Backup"), QDir::homePath(), tr("ZIP Files (*.zip)"));
+    if (path.isEmpty())
+        return;
+    const QStringList modes { tr("Replace all with backup data"),
+        tr("Keep newer (compare timestamps)"), tr("Skip existing items") };
+    bool chosen = false;
+    const QString mode = QInputDialog::getItem(this, tr("Import Mode"),
+        tr("How should existing data be handled?"), modes, 0, false, &chosen);
+    if (!chosen)
+        return;
+    const BackupService::RestorePolicy policies[] = { BackupService::RestorePolicy::Replace,
+        BackupService::RestorePolicy::KeepNewer, BackupService::RestorePolicy::SkipExisting };
+    importBackupFrom(path, policies[qMax(0, int(modes.indexOf(mode)))]);
+}
+
+void DataSettingsPage::importBackupFrom(const QString& path, BackupService::RestorePolicy policy)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        MessageBoxes::warning(this, tr("Import Failed"), tr("Could not read file."));
+        return;
+    }
+    m_import->setEnabled(false);
+    m_import->setText(tr("Importing..."));
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const BackupService::RestoreResult result
+        = m_state->backupService()->importDevice(&file, policy);
+    QGuiApplication::restoreOverrideCursor();
+
+    QString text;
+    if (result.completed) {
+        text = tr("Imported %1 items, skipped %2.").arg(result.applied()).arg(result.skipped());
+        if (!result.errors.isEmpty())
+            text += tr("\n\n%n error(s) occurred.", nullptr, int(result.errors.size()));
+    } else {
+        // The run never got to the rows: say why rather than "0 items".
+        text = result.errors.join(QLatin1Char('\n'));
+    }
+    if (!result.safetyBackupPath.isEmpty())
+        text += tr("\n\nYour data as it was before the import is saved in:\n%1")
+                    .arg(QDir::toNativeSeparators(result.safetyBackupPath));
+    if (result.completed)
+        MessageBoxes::information(this, tr("Import Complete"), text);
+    else
+        MessageBoxes::warning(this, tr("Import Failed"), text);
+    m_import->setText(tr("Import Backup"));
+    m_import->setEnabled(true);
+    refresh();
+    Q_EMIT deletedAccountRestored();
+}
+
+void DataSettingsPage::restoreSelectedAccount()
+{
+    const QListWidgetItem* item = m_deletedList->currentItem();
+    const QString accountId = item ? item->data(Qt::UserRole).toString() : QString();
+    if (accountId.isEmpty())
+        return;
+    m_state->accountService()->restore(accountId);
+    refresh();
+    Q_EMIT deletedAccountRestored();
+}

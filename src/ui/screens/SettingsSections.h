@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+class QBoxLayout;
+class QFormLayout;
+
+// The pieces every preferences page is built from: a section opens with a
+// title and a subtitle and closes with a thin separator.
+namespace SettingsSections {
+
+void addHeader(QBoxLayout* page, const QString& title, const QString& subtitle);
+void addSeparator(QBoxLayout* page);
+// A form layout with the spacing the pages share, added to `page`.
+QFormLayout* addForm(QBoxLayout* page);
+// A hint line under a control, in the secondary text colour.
+void addHint(QBoxLayout* page, const QString& text);
+
+} // namespace SettingsSections

@@ -1,0 +1,433 @@
+#include "TestDatabase.h"
+#include "data/Clock.h"
+#include "data/Database.h"
+#include "data/TransactionRepository.h"
+#include "services/backup/BackupService.h"
+#include "services/backup/ZipReader.h"
+#include "services/backup/ZipWriter.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QTest>
+
+using Policy = BackupService::RestorePolicy;
+
+namespace {
+
+const QStringList kTables { QStringLiteral("accounts"), QStringLiteral("categories"),
+    QStringLiteral("transactions"), QStringLiteral("split_lines"),
+    QStringLiteral("recurring_transactions"), QStringLiteral("reconciliations") };
+
+// Every column of every row, typed, in id order; sync columns as given.
+QStringList snapshot(const TestDatabase& db)
+{
+    QStringList rows;
+    for (const QString& table : kTables) {
+        QSqlQuery query(db.db()->database());
+        query.exec(QStringLiteral("SELECT * FROM %1 ORDER BY id").arg(table));
+        while (query.next()) {
+            QStringList cells { table };
+            for (int c = 0; c < query.record().count(); ++c) {
+                const QVariant v = query.value(c);
+                cells << query.record().fieldName(c) + QLatin1Char('=')
+                        + (v.isNull() ? QStringLiteral("NULL")
+                                      : QString::fromLatin1(v.typeName()) + QLatin1Char(':')
+                                    + v.toString());
+            }
+            rows << cells.join(QLatin1Char('|'));
+        }
+    }
+    return rows;
+}
+
+// One row in every table, the sync columns set as a synchronised store has them.
+void fill(const TestDatabase& db)
+{
+    const QString t = QStringLiteral("'2025-01-02T03:04:05Z'");
+    QVERIFY(db.exec(QStringLiteral(
+        "INSERT INTO accounts (id, name, account_type, currency, institution, starting_balance, "
+        "sort_order, version, sync_status, server_id, created_at, updated_at) VALUES "
+        "('a1', 'Checking \"main\"', 'checking', 'EUR', NULL, 1250, 2, 4, 'synced', 's-a1', %1, "
+        "%1)")
+                        .arg(t)));
+    QVERIFY(db.exec(QStringLiteral(
+        "INSERT INTO categories (id, name, category_type, parent_id, is_tax_relevant, created_at, "
+        "updated_at) VALUES ('c0', 'Food', 'expense', NULL, 1, %1, %1), "
+        "('c1', 'Café\\n', 'expense', 'c0', 0, %1, %1)")
+                        .arg(t)));
+    QVERIFY(db.exec(QStringLiteral(
+        "INSERT INTO transactions (id, account_id, date, payee, memo, amount, category_id, "
+        "check_number, cleared, is_split, version, sync_status, server_id, created_at, updated_at, "
+        "deleted_at) VALUES ('t1', 'a1', '2025-01-02', 'Grocer', 'tab\there', -4599, 'c1', '101', "
+        "1, 1, 3, 'synced', 's-t1', %1, %1, NULL), ('t2', 'a1', '2025-01-03', 'Gone', NULL, 700, "
+        "NULL, NULL, 0, 0, 2, 'synced', 's-t2', %1, %1, %1)")
+                        .arg(t)));
+    QVERIFY(db.exec(QStringLiteral(
+        "INSERT INTO split_lines (id, transaction_id, category_id, amount, memo, created_at, "
+        "updated_at) VALUES ('l1', 't1', 'c0', -4599, NULL, %1, %1)")
+                        .arg(t)));
+    QVERIFY(db.exec(QStringLiteral(
+        "INSERT INTO recurring_transactions (id, account_id, payee, amount, frequency, start_date, "
+        "next_due_date, created_at, updated_at) VALUES ('r1', 'a1', 'Rent', -90000, 'monthly', "
+        "'2025-01-01', '2025-02-01', %1, %1)")
+                        .arg(t)));
+    QVERIFY(db.exec(QStringLiteral(
+        "INSERT INTO reconciliations (id, account_id, statement_date, statement_balance, "
+        "reconciled_balance, completed_at, created_at, updated_at) VALUES ('k1', 'a1', "
+        "'2025-01-31', 1000, 1000, %1, %1, %1)")
+                        .arg(t)));
+}
+
+void wipe(const TestDatabase& db)
+{
+    for (auto it = kTables.crbegin(); it != kTables.crend(); ++it)
+        QVERIFY(db.exec(QStringLiteral("DELETE FROM %1").arg(*it)));
+}
+
+QByteArray archive(const QList<QPair<QByteArray, QByteArray>>& entries)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    ZipWriter zip(&buffer);
+    for (const auto& [name, data] : entries)
+        zip.addFile(name, data);
+    zip.close();
+    return buffer.data();
+}
+
+QByteArray manifest(int version = 1)
+{
+    return QJsonDocument(QJsonObject { { QStringLiteral("version"), version } }).toJson();
+}
+
+QByteArray accountDocument(const QString& id, const QString& name, const QString& updated)
+{
+    return QJsonDocument(
+        QJsonObject { { QStringLiteral("id"), id }, { QStringLiteral("name"), name },
+            { QStringLiteral("created_at"), updated }, { QStringLiteral("updated_at"), updated } })
+        .toJson();
+}
+
+} // namespace
+
+class TestBackupService : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { Clock::setFixedUtc(QDateTime(QDate(2025, 6, 1), QTime(9, 0), Qt::UTC)); }
+    void cleanup() { Clock::clearFixed(); }
+    void roundTripKeepsEveryColumn();
+    void policiesOnOverlappingData();
+    void refusedArchivesChangeNothing();
+    void craftedArchivesCannotRunSql();
+    void failedRunLeavesDataAsItWas();
+    void safetyBackupsAndFailedExport();
+    void largeArchivesUseZip64();
+};
+
+void TestBackupService::roundTripKeepsEveryColumn()
+{
+    TestDatabase db;
+    TransactionRepository transactions(db.db());
+    BackupService service(db.db(), &transactions);
+    const QByteArray empty = service.exportBackup();
+    fill(db);
+    QStringList before = snapshot(db);
+
+    QBuffer emptyBuffer;
+    emptyBuffer.setData(empty);
+    emptyBuffer.open(QIODevice::ReadOnly);
+    ZipReader emptyZip(&emptyBuffer);
+    QVERIFY(emptyZip.open());
+    QCOMPARE(emptyZip.entryCount(), quint64(1));
+
+    const QByteArray bytes = service.exportBackup();
+    wipe(db);
+    const BackupService::RestoreResult result = service.importBackup(bytes, Policy::SkipExisting);
+    QVERIFY2(result.completed, qPrintable(result.errors.join('\n')));
+    QVERIFY2(result.errors.isEmpty(), qPrintable(result.errors.join('\n')));
+    QCOMPARE(result.applied(), 8);
+    QCOMPARE(result.tables[2].applied, 2);
+
+    // Restored rows go out again at the next synchronisation; all else is as it was.
+    before.replaceInStrings(QRegularExpression(QStringLiteral("version=qlonglong:\\d")),
+        QStringLiteral("version=qlonglong:1"));
+    before.replaceInStrings(QStringLiteral("sync_status=QString:synced"),
+        QStringLiteral("sync_status=QString:pending"));
+    before.replaceInStrings(QRegularExpression(QStringLiteral("server_id=QString:s-..")),
+        QStringLiteral("server_id=NULL"));
+    QCOMPARE(snapshot(db), before);
+    QCOMPARE(
+        db.scalar(QStringLiteral("SELECT deleted_at FROM transactions WHERE id = 't2'")).toString(),
+        QStringLiteral("2025-01-02T03:04:05Z"));
+    // The restored rows are found by search, also after a replace over changed text.
+    const QString trigger
+        = db.scalar("SELECT sql FROM sqlite_master WHERE name = 'transactions_au'").toString();
+    auto found = [&](const QString& word) {
+        return db
+            .column(
+                "SELECT rowid FROM transactions_fts WHERE transactions_fts MATCH '" + word + "'")
+            .size();
+    };
+    QCOMPARE(found("grocer"), 1);
+    QVERIFY(db.exec("UPDATE transactions SET payee = 'Baker' WHERE id = 't1'"));
+    QVERIFY(service.importBackup(bytes, Policy::Replace).completed);
+    QCOMPARE(found("grocer"), 1);
+    QCOMPARE(found("baker"), 0);
+    QVERIFY(db.exec("INSERT INTO transactions_fts(transactions_fts) VALUES('integrity-check')"));
+    QCOMPARE(db.scalar("SELECT sql FROM sqlite_master WHERE name = 'transactions_au'").toString(),
+        trigger);
+}
+
+void TestBackupService::policiesOnOverlappingData()
+{
+    // a1 is newer in the backup, a2 newer in the store, a3 equal, a4 only in the backup.
+    const QString older = QStringLiteral("2025-01-01T00:00:00Z");
+    const QString newer = QStringLiteral("2025-03-01T00:00:00Z");
+    const QByteArray bytes = archive({ { "manifest.json", manifest() },
+        { "accounts/a1.json", accountDocument("a1", "Backup 1", newer) },
+        { "accounts/a2.json", accountDocument("a2", "Backup 2", older) },
+        { "accounts/a3.json", accountDocument("a3", "Backup 3", older) },
+        { "accounts/a4.json", accountDocument("a4", "Backup 4", older) } });
+
+    struct Case {
+        Policy policy;
+        QStringList names;
+        int applied;
+    };
+    const QList<Case> cases {
+        { Policy::Replace, { "Backup 1", "Backup 2", "Backup 3", "Backup 4" }, 4 },
+        { Policy::KeepNewer, { "Backup 1", "Store 2", "Store 3", "Backup 4" }, 2 },
+        { Policy::SkipExisting, { "Store 1", "Store 2", "Store 3", "Backup 4" }, 1 },
+    };
+    for (const Case& c : cases) {
+        TestDatabase db;
+        TransactionRepository transactions(db.db());
+        BackupService service(db.db(), &transactions);
+        QVERIFY(db.exec(QStringLiteral(
+            "INSERT INTO accounts (id, name, created_at, updated_at) VALUES ('a1', 'Store 1', "
+            "'%1', '%1'), ('a2', 'Store 2', '%2', '%2'), ('a3', 'Store 3', '%1', '%1')")
+                            .arg(older, newer)));
+        const auto result = service.importBackup(bytes, c.policy);
+        QVERIFY(result.completed);
+        QCOMPARE(db.column(QStringLiteral("SELECT name FROM accounts ORDER BY id")), c.names);
+        QCOMPARE(result.tables[0].applied, c.applied);
+        QCOMPARE(result.tables[0].skipped, 4 - c.applied);
+
+        // Into the store it was taken from, keep newer finds nothing newer.
+        const auto again = service.importBackup(service.exportBackup(), Policy::KeepNewer);
+        QCOMPARE(again.applied(), 0);
+        QCOMPARE(again.skipped(), 4);
+    }
+}
+
+void TestBackupService::refusedArchivesChangeNothing()
+{
+    TestDatabase db;
+    TransactionRepository transactions(db.db());
+    BackupService service(db.db(), &transactions);
+    fill(db);
+    const QStringList before = snapshot(db);
+
+    auto errorsOf = [&](const QByteArray& bytes) {
+        return service.importBackup(bytes, Policy::Replace).errors;
+    };
+    QCOMPARE(errorsOf("not a zip at all"), QStringList { "Failed to open ZIP archive" });
+    QCOMPARE(errorsOf(archive({ { "accounts/x.json", accountDocument("x", "X", "t") } })),
+        QStringList { "Invalid backup: missing manifest.json" });
+    QCOMPARE(errorsOf(archive({ { "manifest.json", manifest(2) },
+                 { "accounts/x.json", accountDocument("x", "X", "t") } })),
+        QStringList { "Unsupported backup version: 2" });
+    QCOMPARE(snapshot(db), before);
+
+    // A damaged entry is reported by name; the rows around it are restored.
+    QByteArray bytes = archive({ { "manifest.json", manifest() },
+        { "accounts/b1.json", accountDocument("b1", "First", "t") },
+        { "accounts/b2.json", accountDocument("b2", "Second", "t") },
+        { "accounts/b3.json", accountDocument("b3", "Third", "t") } });
+    // The first copy of the name is the entry's own header; its packed bytes follow.
+    const qsizetype packed = bytes.indexOf("accounts/b2.json") + 16;
+    for (qsizetype i = packed + 4; i < packed + 12; ++i)
+        bytes[i] = char(bytes[i] ^ 0x5a);
+    const auto result = service.importBackup(bytes, Policy::Replace);
+    QVERIFY(result.completed);
+    QCOMPARE(result.errors, QStringList { "accounts/b2.json: invalid JSON" });
+    QCOMPARE(db.column(QStringLiteral("SELECT name FROM accounts WHERE id LIKE 'b%' ORDER BY id")),
+        (QStringList { "First", "Third" }));
+}
+
+void TestBackupService::craftedArchivesCannotRunSql()
+{
+    TestDatabase db;
+    TransactionRepository transactions(db.db());
+    BackupService service(db.db(), &transactions);
+    fill(db);
+
+    const QString hostile = QStringLiteral("id\") VALUES ('x'); DROP TABLE accounts; --");
+    QJsonObject row = QJsonDocument::fromJson(accountDocument("h1", "Hostile", "t")).object();
+    row.insert(hostile, QStringLiteral("x"));
+    QJsonObject split { { "id", "l2" }, { "transaction_id", "t1" }, { "category_id", "c0" },
+        { "amount", 5 }, { "created_at", "t" }, { "updated_at", "t" }, { "deleted_at", "t" } };
+    const QByteArray deep = QByteArray(100000, '[') + QByteArray(100000, ']');
+    auto result = service.importBackup(
+        archive({ { "manifest.json", manifest() },
+            { "accounts/h1.json", QJsonDocument(row).toJson() }, { "accounts/h2.json", deep },
+            { "split_lines/l2.json", QJsonDocument(split).toJson() },
+            { "../../evil.json", "{}" } }),
+        Policy::Replace);
+    QVERIFY(result.completed);
+    QCOMPARE(db.column(QStringLiteral("SELECT name FROM accounts ORDER BY id")),
+        (QStringList { "Checking \"main\"", "Hostile" }));
+    // Split lines get their own columns only; each unknown member is named once per table.
+    QCOMPARE(
+        db.scalar(QStringLiteral("SELECT amount FROM split_lines WHERE id = 'l2'")).toInt(), 5);
+    QCOMPARE(result.errors,
+        (QStringList { "accounts/h2.json: invalid JSON",
+            "accounts: members that are not columns were ignored: " + hostile.left(40),
+            "split_lines: members that are not columns were ignored: deleted_at" }));
+
+    // Unpacked sizes and entry counts beyond the limits end the run before any change.
+    BackupService::Limits limits;
+    limits.maxEntryBytes = 200;
+    service.setLimits(limits);
+    const QByteArray big = archive({ { "manifest.json", manifest() },
+        { "accounts/z.json", accountDocument("z", QString(5000, 'z'), "t") } });
+    result = service.importBackup(big, Policy::Replace);
+    QVERIFY(!result.completed);
+    QVERIFY2(result.errors.value(0).contains("larger than the limit of 200 bytes"),
+        qPrintable(result.errors.join('\n')));
+    limits = {};
+    limits.maxTotalBytes = 1000;
+    service.setLimits(limits);
+    QVERIFY(service.importBackup(big, Policy::Replace)
+                .errors.value(0)
+                .contains("unpacks to more than 1000 bytes"));
+    limits = {};
+    limits.maxEntries = 1;
+    service.setLimits(limits);
+    QCOMPARE(service.importBackup(big, Policy::Replace).errors,
+        QStringList { "The backup holds more than 1 entries." });
+    QCOMPARE(db.scalar(QStringLiteral("SELECT COUNT(*) FROM accounts WHERE id = 'z'")).toInt(), 0);
+}
+
+void TestBackupService::failedRunLeavesDataAsItWas()
+{
+    QByteArray bytes;
+    {
+        TestDatabase source;
+        fill(source);
+        for (int i = 0; i < 3000; ++i) {
+            QVERIFY(source.exec(QStringLiteral(
+                "INSERT INTO transactions (id, account_id, date, payee, memo, amount, created_at, "
+                "updated_at) VALUES ('n%1', 'a1', '2025-02-01', 'Payee %1', '%2', %1, 't', 't')")
+                                    .arg(i)
+                                    .arg(QString(200, 'm'))));
+        }
+        TransactionRepository sourceTransactions(source.db());
+        bytes = BackupService(source.db(), &sourceTransactions).exportBackup();
+    }
+
+    TestDatabase db;
+    TransactionRepository transactions(db.db());
+    BackupService service(db.db(), &transactions);
+    fill(db);
+    QVERIFY(db.exec("UPDATE accounts SET name = 'Mine'"));
+    const QStringList before = snapshot(db);
+    // The disk fills up halfway through the transactions.
+    const int pages = db.scalar("PRAGMA page_count").toInt();
+    QVERIFY(db.exec(QStringLiteral("PRAGMA max_page_count = %1").arg(pages + 40)));
+    const auto result = service.importBackup(bytes, Policy::Replace);
+    QVERIFY(!result.completed);
+    QCOMPARE(result.applied(), 0);
+    QVERIFY2(result.errors.last().startsWith("The restore failed and nothing was changed"),
+        qPrintable(result.errors.join('\n')));
+    QVERIFY(db.exec(QStringLiteral("PRAGMA max_page_count = 1000000")));
+    QCOMPARE(snapshot(db), before);
+    QCOMPARE(
+        db.scalar("SELECT COUNT(*) FROM sqlite_master WHERE name = 'transactions_ai'").toInt(), 1);
+}
+
+void TestBackupService::safetyBackupsAndFailedExport()
+{
+    TestDatabase db;
+    TransactionRepository transactions(db.db());
+    BackupService service(db.db(), &transactions);
+    fill(db);
+    const QString dir = db.dir() + "/safety";
+    service.setSafetyDirectory(dir);
+
+    const QByteArray incoming = archive({ { "manifest.json", manifest() },
+        { "accounts/a1.json", accountDocument("a1", "Overwritten", "2030-01-01T00:00:00Z") } });
+    for (int i = 0; i < 7; ++i) {
+        const auto result = service.importBackup(incoming, Policy::Replace);
+        QVERIFY(result.completed);
+        QVERIFY(result.safetyBackupPath.contains("before-restore-20250601-090000"));
+        if (i == 0) {
+            // The copy holds the data as it was before the restore.
+            service.setSafetyDirectory(QString());
+            QVERIFY(service.importFile(result.safetyBackupPath, Policy::Replace).completed);
+            QCOMPARE(db.column("SELECT name FROM accounts"), QStringList { "Checking \"main\"" });
+            service.setSafetyDirectory(dir);
+        }
+        QTest::qWait(5);
+    }
+    QCOMPARE(QDir(dir).entryList({ "before-restore-*.zip" }).size(), 5);
+    QVERIFY(!QFile::exists(dir + "/before-restore-20250601-090000-2.zip"));
+    QVERIFY(QFile::exists(dir + "/before-restore-20250601-090000-3.zip"));
+
+    const QString target = db.dir() + "/backup.zip";
+    QVERIFY(service.exportToFile(target));
+    const QByteArray good = [&] {
+        QFile f(target);
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    }();
+
+    // A table that cannot be read fails the export and leaves the earlier file whole.
+    QVERIFY(db.exec("ALTER TABLE reconciliations RENAME TO reconciliations_gone"));
+    QString error;
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("BackupService export query failed:"));
+    QVERIFY(!service.exportToFile(target, &error));
+    QVERIFY(error.contains("no such table"));
+    QFile f(target);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), good);
+    QCOMPARE(QDir(db.dir()).entryList({ "backup.zip*" }), QStringList { "backup.zip" });
+}
+
+void TestBackupService::largeArchivesUseZip64()
+{
+    // More entries than the 16-bit count of a plain ZIP directory holds.
+    QBuffer buffer;
+    buffer.open(QIODevice::ReadWrite);
+    ZipWriter writer(&buffer);
+    const int count = 70000;
+    for (int i = 0; i < count; ++i)
+        QVERIFY(writer.addFile("e/" + QByteArray::number(i), QByteArray::number(i * 7)));
+    QVERIFY(writer.close());
+
+    ZipReader reader(&buffer);
+    QVERIFY(reader.open());
+    QCOMPARE(reader.entryCount(), quint64(count));
+    int seen = 0;
+    bool contentOk = true;
+    QVERIFY(reader.forEach([&](const ZipReader::Entry& entry) {
+        QByteArray data;
+        contentOk = contentOk && reader.read(entry, 100, &data) == ZipReader::Read::Ok
+            && entry.name == "e/" + QByteArray::number(seen)
+            && data == QByteArray::number(seen * 7);
+        ++seen;
+        return true;
+    }));
+    QCOMPARE(seen, count);
+    QVERIFY(contentOk);
+}
+
+QTEST_GUILESS_MAIN(TestBackupService)
+#include "tst_backupservice.moc"

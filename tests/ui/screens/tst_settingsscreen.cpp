@@ -1,0 +1,192 @@
+#include "TestAppState.h"
+#include "app/Application.h"
+#include "app/DisplaySettings.h"
+#include "app/ThemeColors.h"
+#include "app/ThemeManager.h"
+#include "data/AccountRepository.h"
+#include "data/Clock.h"
+#include "data/PreferencesRepository.h"
+#include "data/TransactionRepository.h"
+#include "services/AccountService.h"
+#include "ui/mainwindow/MainWindow.h"
+#include "ui/register/RegisterModel.h"
+#include "ui/register/RegisterScreen.h"
+#include "ui/screens/DataSettingsPage.h"
+#include "ui/screens/SettingsScreen.h"
+#include "ui/widgets/MessageBoxes.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+QDateTime at(int hour, int minute, int second)
+{
+    return QDateTime(QDate(2025, 4, 2), QTime(hour, minute, second), Qt::UTC);
+}
+
+QString lastText()
+{
+    const auto shown = MessageBoxes::lastShown();
+    return shown ? shown->title + QLatin1Char('|') + shown->text : QString();
+}
+
+} // namespace
+
+class TestSettingsScreen : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cleanup()
+    {
+        Clock::clearFixed();
+        MessageBoxes::clearAnswers();
+        QSettings().remove(QStringLiteral("ui/language"));
+    }
+    void choicesTakeEffectWithoutRestart();
+    void deletedAccountsComeBackWithTheirTransactions();
+    void backupExportAndImportFlows();
+};
+
+void TestSettingsScreen::choicesTakeEffectWithoutRestart()
+{
+    TestAppState app;
+    app->preferences()->set(QStringLiteral("fontScale"), QStringLiteral("120"));
+    app->themeManager()->setFontScale(120);
+    MainWindow window(app.state());
+    const Account account = app.addAccount(QStringLiteral("Checking"));
+    window.selectAccount(account.id);
+    SettingsScreen screen(app.state());
+    screen.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&screen));
+    // A scale no item offers shows as the default size.
+    QCOMPARE(screen.fontSizeCombo()->currentData().toInt(), 100);
+
+    screen.themeCombo()->setCurrentIndex(screen.themeCombo()->findData("dark"));
+    QVERIFY(ThemeColors::isDark());
+    screen.themeCombo()->setCurrentIndex(screen.themeCombo()->findData("light"));
+    QVERIFY(!ThemeColors::isDark());
+    QCOMPARE(app->preferences()->value("theme"), QStringLiteral("light"));
+
+    QLabel* roleLabel = nullptr;
+    for (QLabel* label : screen.findChildren<QLabel*>()) {
+        if (label->property("mellFontRole").isValid())
+            roleLabel = label;
+    }
+    QVERIFY(roleLabel);
+    const qreal before = roleLabel->font().pointSizeF();
+    screen.fontSizeCombo()->setCurrentIndex(screen.fontSizeCombo()->findData(150));
+    QCOMPARE(DisplaySettings::fontScale(), 150);
+    QVERIFY(roleLabel->font().pointSizeF() > before);
+    QCOMPARE(app->preferences()->value("fontScale"), QStringLiteral("150"));
+
+    QVERIFY(!window.registerScreen()->model()->twoLine());
+    screen.categoryList()->setCurrentRow(1);
+    QTest::mouseClick(screen.twoLineCheck(), Qt::LeftButton, {}, QPoint(6, 6));
+    QVERIFY(app->preferences()->boolValue("registerTwoLine", false));
+    QVERIFY(window.registerScreen()->model()->twoLine());
+    QTest::mouseClick(screen.newestFirstCheck(), Qt::LeftButton, {}, QPoint(6, 6));
+    QVERIFY(app->preferences()->boolValue("registerNewestFirst", false));
+
+    screen.weekStartCombo()->setCurrentIndex(screen.weekStartCombo()->findData(6));
+    QCOMPARE(DisplaySettings::weekStartDay(), Qt::Saturday);
+    QCOMPARE(app->preferences()->value("weekStartDay"), QStringLiteral("6"));
+
+    // Another language is kept for the next start; the one in force asks nothing.
+    MessageBoxes::setNextAnswer(QMessageBox::Ok);
+    screen.languageCombo()->setCurrentIndex(screen.languageCombo()->findData("de"));
+    QVERIFY(lastText().startsWith("Language Changed|The new language will take effect"));
+    QCOMPARE(Application::resolveLanguage(false), QStringLiteral("de"));
+    MessageBoxes::clearAnswers();
+    Application::setLanguage(QStringLiteral("es"));
+    screen.languageCombo()->setCurrentIndex(screen.languageCombo()->findData("es"));
+    QVERIFY(!MessageBoxes::lastShown());
+}
+
+void TestSettingsScreen::deletedAccountsComeBackWithTheirTransactions()
+{
+    TestAppState app;
+    const Account kept = app.addAccount(QStringLiteral("Savings"));
+    const Account account = app.addAccount(QStringLiteral("Checking"));
+    const QDate day(2025, 4, 1);
+    const Transaction early = app.addTransaction(account.id, day, "Early", -100);
+    const Transaction late = app.addTransaction(account.id, day, "Late", -200);
+    const Transaction cascaded = app.addTransaction(account.id, day, "Cascaded", -300);
+    Clock::setFixedUtc(at(12, 0, 19));
+    QVERIFY(app->transactions()->softDelete(early.id));
+    Clock::setFixedUtc(at(12, 0, 21));
+    QVERIFY(app->transactions()->softDelete(late.id));
+    Clock::setFixedUtc(at(12, 0, 30));
+    QVERIFY(app->accountService()->remove(account.id).removed);
+    Clock::setFixedUtc(at(12, 5, 0));
+
+    SettingsScreen screen(app.state());
+    screen.show();
+    screen.refresh();
+    screen.categoryList()->setCurrentRow(2);
+    DataSettingsPage* page = screen.dataPage();
+    QVERIFY(page->deletedGroup()->isVisible());
+    QCOMPARE(page->deletedList()->count(), 1);
+    QVERIFY(!page->restoreButton()->isEnabled());
+    page->deletedList()->setCurrentRow(0);
+    QVERIFY(page->restoreButton()->isEnabled());
+
+    QSignalSpy restored(&screen, &SettingsScreen::deletedAccountRestored);
+    QTest::mouseClick(page->restoreButton(), Qt::LeftButton);
+    QCOMPARE(restored.count(), 1);
+    QVERIFY(!app->accounts()->findById(account.id)->deletedAt);
+    QStringList payees;
+    for (const Transaction& t : app->transactions()->findByAccount(account.id))
+        payees << t.payee;
+    payees.sort();
+    QCOMPARE(payees, (QStringList { "Cascaded", "Late" }));
+    QVERIFY(!page->deletedGroup()->isVisible());
+    QVERIFY(!app->accountService()->restore(kept.id));
+}
+
+void TestSettingsScreen::backupExportAndImportFlows()
+{
+    TestAppState app;
+    Clock::setFixedUtc(at(9, 0, 0));
+    const Account account = app.addAccount(QStringLiteral("Checking"));
+    app.addTransaction(account.id, QDate(2025, 4, 1), "Grocer", -4599);
+    SettingsScreen screen(app.state());
+    DataSettingsPage* page = screen.dataPage();
+    const QString path = QDir(app->backupService()->safetyDirectory()).filePath("mine.zip");
+
+    MessageBoxes::setNextAnswer(QMessageBox::Ok);
+    page->exportBackupTo(path);
+    QCOMPARE(lastText(), "Backup Complete|Backup saved to:\n" + path);
+    QCOMPARE(page->exportButton()->text(), QStringLiteral("Export Backup"));
+    MessageBoxes::setNextAnswer(QMessageBox::Ok);
+    page->exportBackupTo("/nonexistent/dir/x.zip");
+    QCOMPARE(
+        lastText(), QStringLiteral("Backup Failed|Could not write to:\n/nonexistent/dir/x.zip"));
+
+    QVERIFY(app->accountService()->remove(account.id).removed);
+    QSignalSpy reloaded(&screen, &SettingsScreen::deletedAccountRestored);
+    MessageBoxes::setNextAnswer(QMessageBox::Ok);
+    page->importBackupFrom(path, BackupService::RestorePolicy::Replace);
+    // Replace writes every row of the backup, the default categories included.
+    QVERIFY2(lastText().startsWith("Import Complete|Imported 58 items, skipped 0.\n\nYour data as "
+                                   "it was before the import is saved in:\n"),
+        qPrintable(lastText()));
+    QVERIFY(lastText().contains("before-restore-20250402-090000.zip"));
+    QCOMPARE(reloaded.count(), 1);
+    QVERIFY(!app->accounts()->findById(account.id)->deletedAt);
+    QCOMPARE(app->transactions()->findByAccount(account.id).size(), 1);
+
+    MessageBoxes::setNextAnswer(QMessageBox::Ok);
+    page->importBackupFrom(path + ".missing", BackupService::RestorePolicy::Replace);
+    QCOMPARE(lastText(), QStringLiteral("Import Failed|Could not read file."));
+}
+
+QTEST_MAIN(TestSettingsScreen)
+#include "tst_settingsscreen.moc"
