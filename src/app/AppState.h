@@ -20,6 +20,8 @@ class ReconciliationService;
 class RecurringService;
 class ThemeManager;
 class ImportService;
+class PayeeService;
+class SampleDataService;
 namespace MellAccount {
 class Client;
 }
@@ -50,6 +52,8 @@ public:
     ReconciliationService* reconciliationService() const { return m_reconciliationService; }
     RecurringService* recurringService() const { return m_recurringService; }
     ImportService* importService() const { return m_importService; }
+    PayeeService* payeeService() const { return m_payeeService; }
+    SampleDataService* sampleDataService() const { return m_sampleDataService; }
     ThemeManager* themeManager() const { return m_themeManager; }
     MellAccount::Client* cloudClient() const { return m_cloud; }
 
@@ -79,6 +83,8 @@ private:
     ReconciliationService* m_reconciliationService = nullptr;
     RecurringService* m_recurringService = nullptr;
     ImportService* m_importService = nullptr;
+    PayeeService* m_payeeService = nullptr;
+    SampleDataService* m_sampleDataService = nullptr;
     ThemeManager* m_themeManager = nullptr;
     MellAccount::Client* m_cloud = nullptr;
     QString m_currentAccountId;

@@ -45,6 +45,7 @@ MainMenus::MainMenus(MainWindow* window)
     , m_window(window)
 {
     buildFileMenu();
+    buildEditMenu();
     buildAccountMenu();
     buildViewMenu();
     buildHelpMenu();
@@ -73,6 +74,13 @@ void MainMenus::buildFileMenu()
     quit->setMenuRole(QAction::QuitRole);
 }
 
+void MainMenus::buildEditMenu()
+{
+    QMenu* menu = m_window->menuBar()->addMenu(tr("&Edit"));
+    QAction* find = menu->addAction(tr("&Find..."), m_window, &MainWindow::showSearchWindow);
+    find->setShortcut(QKeySequence::Find);
+}
+
 void MainMenus::buildAccountMenu()
 {
     QMenu* menu = m_window->menuBar()->addMenu(tr("&Account"));
@@ -82,6 +90,7 @@ void MainMenus::buildAccountMenu()
     reconcile->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     menu->addAction(
         tr("Reconciliation &History..."), m_window, &MainWindow::showReconciliationHistoryWindow);
+    menu->addAction(tr("Rename &Payees..."), m_window, &MainWindow::showPayeesWindow);
     menu->addSeparator();
     menu->addAction(tr("&Delete"), m_window, &MainWindow::deleteCurrentAccount);
 }
@@ -92,6 +101,9 @@ void MainMenus::buildViewMenu()
     QAction* recurring = menu->addAction(
         tr("Re&curring Transactions"), m_window, &MainWindow::showRecurringWindow);
     recurring->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_3));
+    QAction* categories
+        = menu->addAction(tr("C&ategories"), m_window, &MainWindow::showCategoriesWindow);
+    categories->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_4));
 }
 
 void MainMenus::buildHelpMenu()
@@ -104,6 +116,11 @@ void MainMenus::buildHelpMenu()
     menu->addAction(tr("Send &Feedback..."), this, &MainMenus::sendFeedback);
     menu->addSeparator();
     menu->addAction(tr("&Keyboard Shortcuts"), this, &MainMenus::showKeyboardShortcuts);
+    if (!qEnvironmentVariableIsEmpty("LEDGERINE_DEV")) {
+        menu->addSeparator();
+        menu->addAction(tr("Load &Sample Data"), m_window, &MainWindow::loadSampleData);
+        menu->addAction(tr("&Clear Sample Data"), m_window, &MainWindow::clearSampleData);
+    }
 }
 
 void MainMenus::setSignedIn(bool signedIn)
@@ -131,6 +148,10 @@ void MainMenus::fillAccountMenu(QMenu* menu, const std::optional<Account>& accou
     menu->addAction(tr("Reconciliation History..."), window, [window, id] {
         window->selectAccount(id);
         window->showReconciliationHistoryWindow();
+    });
+    menu->addAction(tr("Rename Payees..."), window, [window, id] {
+        window->selectAccount(id);
+        window->showPayeesWindow();
     });
     menu->addSeparator();
     menu->addAction(tr("Delete \"%1\"").arg(menuText(account->name)), window,
@@ -174,8 +195,10 @@ QString MainMenus::shortcutsHelpText()
             { key(Qt::CTRL | Qt::Key_N), tr("New transaction") },
             { key(Qt::CTRL | Qt::SHIFT | Qt::Key_N), tr("New account") },
             { key(Qt::CTRL | Qt::Key_R), tr("Reconcile account") },
+            { key(Qt::CTRL | Qt::Key_F), tr("Search transactions") },
             { key(Qt::CTRL | Qt::Key_I), tr("Import") },
             { key(Qt::CTRL | Qt::Key_3), tr("Recurring transactions") },
+            { key(Qt::CTRL | Qt::Key_4), tr("Categories") },
         });
     html += section(tr("Accounts"),
         {

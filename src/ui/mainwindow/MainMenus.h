@@ -39,6 +39,7 @@ public Q_SLOTS:
 
 private:
     void buildFileMenu();
+    void buildEditMenu();
     void buildAccountMenu();
     void buildViewMenu();
     void buildHelpMenu();

@@ -7,6 +7,8 @@
 
 class AccountSidebar;
 class AppState;
+class CategoriesScreen;
+class PayeeScreen;
 class ImportScreen;
 class MainMenus;
 class NoAccountsPage;
@@ -16,6 +18,7 @@ class QStackedWidget;
 class QTimer;
 class RecurringScreen;
 class RegisterScreen;
+class SearchScreen;
 class SignInActions;
 class StatusBar;
 class WelcomeScreen;
@@ -61,6 +64,13 @@ public Q_SLOTS:
     void showMellowindAccountScreen(MellAccount::AccountScreen::Tab tab);
     void showMellowindAccountScreen();
     void showRecurringWindow();
+    void showSearchWindow();
+    void showCategoriesWindow();
+    void showPayeesWindow();
+    void loadSampleData();
+    void clearSampleData();
+    // Brings the transaction up in its account's register, selected.
+    void showTransaction(const QString& transactionId);
     // Posts what the automatic schedules have due and says how many.
     void autoPostDue();
 
@@ -86,6 +96,7 @@ private:
     // How many were posted; the account list and register show them.
     int postDueRecurring();
     void announceAutoPosted(int posted);
+    void afterSampleDataChange();
 
     AppState* m_state;
     AccountBalances m_balances;
@@ -102,4 +113,7 @@ private:
     RecurringScreen* m_recurringScreen = nullptr;
     QTimer* m_autoPostTimer = nullptr;
     ImportScreen* m_importScreen = nullptr;
+    SearchScreen* m_searchScreen = nullptr;
+    CategoriesScreen* m_categoriesScreen = nullptr;
+    PayeeScreen* m_payeeScreen = nullptr;
 };
