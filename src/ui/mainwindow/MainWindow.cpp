@@ -10,6 +10,7 @@
 #include "app/AppState.h"
 #include "app/ThemeManager.h"
 #include "data/AccountRepository.h"
+#include "data/CategoryRepository.h"
 #include "data/PreferencesRepository.h"
 #include "data/RecurringRepository.h"
 #include "data/TransactionRepository.h"
@@ -555,8 +556,12 @@ void MainWindow::showTransaction(const QString& transactionId)
 
 void MainWindow::showCategoriesWindow()
 {
-    if (!m_categoriesScreen)
+    if (!m_categoriesScreen) {
         m_categoriesScreen = new CategoriesScreen(m_state);
+        // Renamed or deleted categories change what the register shows.
+        connect(m_state->categories(), &CategoryRepository::categoriesChanged, m_register,
+            &RegisterScreen::reload);
+    }
     m_categoriesScreen->reload();
     showToolWindow(m_categoriesScreen, tr("Categories"), QSize(600, 500));
 }

@@ -113,6 +113,7 @@ void SearchScreen::buildLayout()
     m_view->setSelectionMode(QAbstractItemView::SingleSelection);
     m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_view->verticalHeader()->hide();
+    m_view->setWordWrap(false);
     // Found rows come from many accounts: a running balance means nothing here.
     m_view->setColumnHidden(RegisterModel::BalanceColumn, true);
     QHeaderView* header = m_view->horizontalHeader();
