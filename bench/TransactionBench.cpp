@@ -1,4 +1,5 @@
 #include "BenchHarness.h"
+#include "BenchSql.h"
 #include "SyntheticLedger.h"
 
 #include "data/Clock.h"
@@ -17,15 +18,10 @@
 
 namespace {
 
-const std::string kColumns
-    = "t.id, t.account_id, t.date, t.payee, t.memo, t.amount, t.category_id, t.check_number, "
-      "t.cleared, t.reconciled, t.transfer_link_id, t.transfer_dest_account_id, t.is_split, "
-      "t.recurring_id, t.version, t.sync_status, t.server_id, t.created_at, t.updated_at, "
-      "t.deleted_at";
-const std::string kDisplayName
-    = "CASE WHEN c.parent_id IS NOT NULL AND (SELECT COUNT(*) FROM categories cc WHERE cc.name = "
-      "c.name AND cc.deleted_at IS NULL) > 1 THEN COALESCE((SELECT p.name FROM categories p WHERE "
-      "p.id = c.parent_id), '') || ' > ' || c.name ELSE c.name END";
+using BenchSql::kColumns;
+using BenchSql::kDisplayName;
+using BenchSql::rawRead;
+using BenchSql::searchSql;
 
 // The register's query as the plain SQL would run it, display-name subquery included.
 const std::string kRegisterSql = "SELECT " + kColumns + ", " + kDisplayName
@@ -38,49 +34,8 @@ const std::string kRegisterPlainSql
     = "SELECT " + kColumns + " FROM transactions t WHERE t.account_id = ? AND t.deleted_at IS NULL";
 const std::string kCategoryNamesSql = "SELECT c.id, " + kDisplayName + " FROM categories c";
 
-const std::string kSearchSql = "SELECT " + kColumns + ", " + kDisplayName
-    + " AS category_name FROM transactions t JOIN transactions_fts fts ON fts.rowid = t.rowid "
-      "LEFT JOIN categories c ON t.category_id = c.id WHERE t.deleted_at IS NULL AND "
-      "transactions_fts MATCH ?";
-
 const char* const kPayeesSql = "SELECT DISTINCT payee FROM transactions WHERE deleted_at IS NULL "
                                "AND payee != '' ORDER BY payee";
-
-// What a caller would keep of one row when reading without the repository.
-struct RawRow {
-    std::vector<std::string> texts;
-    std::vector<sqlite3_int64> numbers;
-};
-
-std::string text(sqlite3_stmt* s, int column)
-{
-    const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(s, column));
-    return p ? std::string(p, size_t(sqlite3_column_bytes(s, column))) : std::string();
-}
-
-// Steps `sql` with text parameters and reads every column into memory.
-size_t rawRead(sqlite3* db, const std::string& sql, const std::vector<std::string>& params)
-{
-    sqlite3_stmt* s = nullptr;
-    if (sqlite3_prepare_v2(db, sql.c_str(), -1, &s, nullptr) != SQLITE_OK)
-        qFatal("baseline: %s", sqlite3_errmsg(db));
-    for (size_t i = 0; i < params.size(); ++i)
-        sqlite3_bind_text(s, int(i + 1), params[i].c_str(), -1, SQLITE_TRANSIENT);
-    std::vector<RawRow> rows;
-    const int columns = sqlite3_column_count(s);
-    while (sqlite3_step(s) == SQLITE_ROW) {
-        RawRow row;
-        for (int c = 0; c < columns; ++c) {
-            if (sqlite3_column_type(s, c) == SQLITE_INTEGER)
-                row.numbers.push_back(sqlite3_column_int64(s, c));
-            else
-                row.texts.push_back(text(s, c));
-        }
-        rows.push_back(std::move(row));
-    }
-    sqlite3_finalize(s);
-    return rows.size();
-}
 
 // The same with a bare QSqlQuery loop.
 qsizetype qtRead(Database& db, const QString& sql, const QVariantList& params)
@@ -101,12 +56,6 @@ qsizetype qtRead(Database& db, const QString& sql, const QVariantList& params)
         rows.append(row);
     }
     return rows.size();
-}
-
-std::string searchSql(bool withAccount)
-{
-    return kSearchSql + (withAccount ? " AND t.account_id = ?" : "")
-        + " ORDER BY t.date DESC, t.created_at DESC LIMIT 200";
 }
 
 void measureReads(Database& db, const SyntheticLedger::Summary& ledger)

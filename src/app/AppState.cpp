@@ -16,9 +16,11 @@
 #include "data/TransactionRepository.h"
 #include "services/AccountService.h"
 #include "services/CategoryService.h"
+#include "services/PayeeService.h"
 #include "services/ReconciliationService.h"
 #include "services/RecurringService.h"
 #include "services/ReportService.h"
+#include "services/SampleDataService.h"
 #include "services/TransactionService.h"
 #include "services/backup/BackupService.h"
 #include "services/import/ImportService.h"
@@ -62,7 +64,7 @@ bool AppState::initialize()
     m_recurring = new RecurringRepository(m_database, this);
     m_reconciliations = new ReconciliationRepository(m_database, this);
 
-    m_categoryService = new CategoryService(m_database, m_categories, this);
+    m_categoryService = new CategoryService(m_database, m_categories, m_transactions, this);
     m_transactionService
         = new TransactionService(m_database, m_accounts, m_transactions, m_splitLines, this);
     m_accountService = new AccountService(m_database, m_accounts, m_transactions, m_recurring,
@@ -76,6 +78,8 @@ bool AppState::initialize()
     m_reportService = new ReportService(m_database, this);
     m_backupService = new BackupService(m_database, m_transactions, this);
     m_backupService->setSafetyDirectory(dataDir);
+    m_payeeService = new PayeeService(m_database, m_transactions, this);
+    m_sampleDataService = new SampleDataService(m_database, this);
     m_cloud = MellAccount::Client::fromEnvironment(this);
 
     restoreDisplaySettings();

@@ -22,6 +22,8 @@ class ThemeManager;
 class ImportService;
 class ReportService;
 class BackupService;
+class PayeeService;
+class SampleDataService;
 namespace MellAccount {
 class Client;
 }
@@ -54,6 +56,8 @@ public:
     ImportService* importService() const { return m_importService; }
     ReportService* reportService() const { return m_reportService; }
     BackupService* backupService() const { return m_backupService; }
+    PayeeService* payeeService() const { return m_payeeService; }
+    SampleDataService* sampleDataService() const { return m_sampleDataService; }
     ThemeManager* themeManager() const { return m_themeManager; }
     MellAccount::Client* cloudClient() const { return m_cloud; }
 
@@ -85,6 +89,8 @@ private:
     ImportService* m_importService = nullptr;
     ReportService* m_reportService = nullptr;
     BackupService* m_backupService = nullptr;
+    PayeeService* m_payeeService = nullptr;
+    SampleDataService* m_sampleDataService = nullptr;
     ThemeManager* m_themeManager = nullptr;
     MellAccount::Client* m_cloud = nullptr;
     QString m_currentAccountId;

@@ -105,6 +105,18 @@ int Repository::execCount(const QString& sql, const QVariantList& values, const 
     return count;
 }
 
+std::optional<int> Repository::tryCount(const QString& sql, const QVariantList& values,
+    const char* operation, const std::function<void()>& changed) const
+{
+    QSqlQuery& query = prepared(sql, values);
+    if (!exec(query, operation))
+        return std::nullopt;
+    const int count = query.numRowsAffected();
+    if (count > 0 && changed)
+        changed();
+    return count;
+}
+
 bool Repository::markSyncedIn(const char* table, const QString& id, const QString& serverId) const
 {
     QSqlQuery& query

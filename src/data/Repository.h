@@ -45,6 +45,10 @@ protected:
         const std::function<void()>& changed) const;
     int execCount(const QString& sql, const QVariantList& values, const char* operation,
         const std::function<void()>& changed) const;
+    // As execCount, but a failure (logged) gives nothing, so a unit of work
+    // can tell it from a write that found no row.
+    std::optional<int> tryCount(const QString& sql, const QVariantList& values,
+        const char* operation, const std::function<void()>& changed) const;
 
     // Reads map rows with a function of `const SqlRow&`; a failing read yields
     // an empty list or no value and logs SQLite's reason.

@@ -29,6 +29,13 @@ const QString kCategoryNames = QStringLiteral(
     "p WHERE p.id = c.parent_id), '') || ' > ' || c.name ELSE c.name END AS category_name FROM "
     "categories c");
 
+// A list of texts as one bound value, for "IN (SELECT value FROM json_each(?))".
+QString jsonList(const QStringList& texts)
+{
+    return QString::fromUtf8(
+        QJsonDocument(QJsonArray::fromStringList(texts)).toJson(QJsonDocument::Compact));
+}
+
 const QString kOrderNewestFirst = QStringLiteral(" ORDER BY t.date DESC, t.created_at DESC");
 
 // Texts that repeat across rows (account, payee, memo, category, schedule)
@@ -394,14 +401,43 @@ int TransactionRepository::markReconciled(
 {
     // One statement for the whole statement's worth of rows: the full-text
     // index, refreshed by trigger for every changed row, is written once.
-    const QString idList = QString::fromUtf8(
-        QJsonDocument(QJsonArray::fromStringList(ids)).toJson(QJsonDocument::Compact));
+    const QString idList = jsonList(ids);
     return execCount(
         QStringLiteral("UPDATE transactions SET cleared = 1, reconciled = 1, updated_at = ?, "
                        "sync_status = 'pending' WHERE account_id = ? AND deleted_at IS NULL AND "
                        "reconciled = 0 AND id IN (SELECT value FROM json_each(?))"),
         { SqlValue::dateTime(at), accountId, idList }, "markReconciled",
         deferred(accountId, [this, accountId] { Q_EMIT transactionsChanged(accountId); }));
+}
+
+QList<TransactionRepository::PayeeCount> TransactionRepository::payeeCounts() const
+{
+    return selectList<PayeeCount>(
+        QStringLiteral("SELECT payee, COUNT(*) FROM transactions WHERE deleted_at IS NULL AND "
+                       "payee != '' GROUP BY payee ORDER BY payee"),
+        {}, [](const SqlRow& row) {
+            return PayeeCount { row.text(0), row.integer(1) };
+        });
+}
+
+std::optional<int> TransactionRepository::renamePayees(const QStringList& payees, const QString& to)
+{
+    return tryCount(
+        QStringLiteral("UPDATE transactions SET payee = ?, updated_at = ?, sync_status = "
+                       "'pending' WHERE payee IN (SELECT value FROM json_each(?)) AND deleted_at "
+                       "IS NULL"),
+        { SqlValue::text(to), Clock::nowIso(), jsonList(payees) }, "renamePayees",
+        deferred({}, [this] { Q_EMIT transactionsChanged(QString()); }));
+}
+
+std::optional<int> TransactionRepository::clearCategories(const QStringList& categoryIds)
+{
+    return tryCount(
+        QStringLiteral("UPDATE transactions SET category_id = NULL, updated_at = ?, sync_status "
+                       "= 'pending' WHERE category_id IN (SELECT value FROM json_each(?)) AND "
+                       "deleted_at IS NULL"),
+        { Clock::nowIso(), jsonList(categoryIds) }, "clearCategories",
+        deferred({}, [this] { Q_EMIT transactionsChanged(QString()); }));
 }
 
 QString TransactionRepository::insertStatement()

@@ -35,6 +35,12 @@ public:
     std::optional<Transaction> findLastForPayee(
         const QString& payee, const QString& accountId) const;
     QStringList distinctPayees() const;
+    struct PayeeCount {
+        QString payee;
+        int count = 0;
+    };
+    // Every payee of live transactions with how many use it, in payee order.
+    QList<PayeeCount> payeeCounts() const;
     // Newest first, at most 200 rows.
     QList<TransactionRow> search(const QString& text, const SearchFilter& filter) const;
 
@@ -48,6 +54,12 @@ public:
     // Marks the account's live, unreconciled transactions among `ids` cleared
     // and reconciled in one statement; the count marked.
     int markReconciled(const QString& accountId, const QStringList& ids, const QDateTime& at);
+    // Gives the live transactions paid to any of `payees` (exact text) the
+    // payee `to`, in one statement; the count changed, nothing on failure.
+    std::optional<int> renamePayees(const QStringList& payees, const QString& to);
+    // Leaves the live transactions of these categories uncategorised; split
+    // lines keep theirs. The count changed, nothing on failure.
+    std::optional<int> clearCategories(const QStringList& categoryIds);
 
     // The full-text expression for typed text: every run of letters and digits
     // becomes a quoted prefix term; empty when the text has none.

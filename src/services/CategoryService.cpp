@@ -4,9 +4,14 @@
 #include "data/CategoryRepository.h"
 #include "data/Clock.h"
 #include "data/Ids.h"
+#include "data/TransactionRepository.h"
 #include "data/TransactionScope.h"
 
+#include <QLoggingCategory>
+
 namespace {
+
+Q_LOGGING_CATEGORY(lcCategories, "ledgerine.categories")
 
 struct DefaultCategory {
     const char* name;
@@ -89,10 +94,12 @@ constexpr DefaultCategory kDefaults[] = {
 
 } // namespace
 
-CategoryService::CategoryService(Database* db, CategoryRepository* categories, QObject* parent)
+CategoryService::CategoryService(Database* db, CategoryRepository* categories,
+    TransactionRepository* transactions, QObject* parent)
     : QObject(parent)
     , m_db(db)
     , m_categories(categories)
+    , m_transactions(transactions)
 {
 }
 
@@ -148,4 +155,43 @@ bool CategoryService::createDefault(const QString& name, const QString& typeText
     m_idByName.insert(name, id);
     m_nameById.insert(id, name);
     return stored;
+}
+
+bool CategoryService::save(const Category& category, bool isNew)
+{
+    if (category.name.trimmed().isEmpty())
+        return false;
+    return isNew ? m_categories->insert(category) : m_categories->update(category);
+}
+
+QList<Category> CategoryService::subcategories(const QString& id) const
+{
+    QList<Category> children;
+    for (const Category& c : m_categories->findAll()) {
+        if (c.parentId == id && c.id != id)
+            children << c;
+    }
+    return children;
+}
+
+CategoryService::Removal CategoryService::remove(const QString& id)
+{
+    const auto category = m_categories->findById(id);
+    if (!category || category->deletedAt || !m_transactions)
+        return {};
+    QStringList ids { id };
+    for (const Category& child : subcategories(id))
+        ids << child.id;
+
+    TransactionScope scope(m_db);
+    for (const QString& each : std::as_const(ids)) {
+        if (!m_categories->softDelete(each))
+            return {};
+    }
+    const std::optional<int> cleared = m_transactions->clearCategories(ids);
+    if (!cleared || !scope.commit())
+        return {};
+    qCInfo(lcCategories).noquote() << "Deleted category" << id << "with" << ids.size() - 1
+                                   << "sub-categories; uncategorised transactions:" << *cleared;
+    return { true, int(ids.size() - 1), *cleared };
 }

@@ -1,23 +1,44 @@
 #pragma once
 
+#include "data/Category.h"
+
 #include <QHash>
+#include <QList>
 #include <QObject>
 #include <QString>
 
 class CategoryRepository;
 class Database;
+class TransactionRepository;
 
-// Gives a database without live categories the default set.
+// Gives a database without live categories the default set, and deletes
+// categories together with what points at them.
 class CategoryService : public QObject {
     Q_OBJECT
 
 public:
-    CategoryService(Database* db, CategoryRepository* categories, QObject* parent = nullptr);
+    struct Removal {
+        bool removed = false;
+        int subcategories = 0;
+        int transactions = 0; // left uncategorised
+    };
+
+    CategoryService(Database* db, CategoryRepository* categories,
+        TransactionRepository* transactions = nullptr, QObject* parent = nullptr);
 
     // Seeds the defaults when no live category exists; otherwise does nothing.
     // The set is made in one unit of work: all of it or, when a write fails,
     // none, so that the next start makes it whole.
     void ensureDefaults();
+
+    // Stores a category the user made or changed; one without a name is refused.
+    bool save(const Category& category, bool isNew);
+    // The live sub-categories of a category.
+    QList<Category> subcategories(const QString& id) const;
+    // Soft-deletes the category and its sub-categories and leaves the live
+    // transactions that used any of them uncategorised, all in one unit of
+    // work. A missing or already deleted category removes nothing.
+    Removal remove(const QString& id);
 
 private:
     bool seedDefaults();
@@ -26,6 +47,7 @@ private:
 
     Database* m_db;
     CategoryRepository* m_categories;
+    TransactionRepository* m_transactions;
     // Only during one seeding run: names and ids created so far.
     QHash<QString, QString> m_idByName;
     QHash<QString, QString> m_nameById;

@@ -77,6 +77,9 @@ void MainMenus::buildFileMenu()
 void MainMenus::buildEditMenu()
 {
     QMenu* menu = m_window->menuBar()->addMenu(tr("&Edit"));
+    QAction* find = menu->addAction(tr("&Find..."), m_window, &MainWindow::showSearchWindow);
+    find->setShortcut(QKeySequence::Find);
+    menu->addSeparator();
     QAction* preferences
         = menu->addAction(tr("&Preferences..."), m_window, &MainWindow::showSettingsWindow);
     preferences->setMenuRole(QAction::PreferencesRole);
@@ -91,6 +94,7 @@ void MainMenus::buildAccountMenu()
     reconcile->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     menu->addAction(
         tr("Reconciliation &History..."), m_window, &MainWindow::showReconciliationHistoryWindow);
+    menu->addAction(tr("Rename &Payees..."), m_window, &MainWindow::showPayeesWindow);
     menu->addSeparator();
     menu->addAction(tr("&Delete"), m_window, &MainWindow::deleteCurrentAccount);
 }
@@ -103,6 +107,9 @@ void MainMenus::buildViewMenu()
     QAction* recurring = menu->addAction(
         tr("Re&curring Transactions"), m_window, &MainWindow::showRecurringWindow);
     recurring->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_3));
+    QAction* categories
+        = menu->addAction(tr("C&ategories"), m_window, &MainWindow::showCategoriesWindow);
+    categories->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_4));
 }
 
 void MainMenus::buildHelpMenu()
@@ -115,6 +122,11 @@ void MainMenus::buildHelpMenu()
     menu->addAction(tr("Send &Feedback..."), this, &MainMenus::sendFeedback);
     menu->addSeparator();
     menu->addAction(tr("&Keyboard Shortcuts"), this, &MainMenus::showKeyboardShortcuts);
+    if (!qEnvironmentVariableIsEmpty("LEDGERINE_DEV")) {
+        menu->addSeparator();
+        menu->addAction(tr("Load &Sample Data"), m_window, &MainWindow::loadSampleData);
+        menu->addAction(tr("&Clear Sample Data"), m_window, &MainWindow::clearSampleData);
+    }
 }
 
 void MainMenus::setSignedIn(bool signedIn)
@@ -142,6 +154,10 @@ void MainMenus::fillAccountMenu(QMenu* menu, const std::optional<Account>& accou
     menu->addAction(tr("Reconciliation History..."), window, [window, id] {
         window->selectAccount(id);
         window->showReconciliationHistoryWindow();
+    });
+    menu->addAction(tr("Rename Payees..."), window, [window, id] {
+        window->selectAccount(id);
+        window->showPayeesWindow();
     });
     menu->addSeparator();
     menu->addAction(tr("Delete \"%1\"").arg(menuText(account->name)), window,
@@ -185,9 +201,11 @@ QString MainMenus::shortcutsHelpText()
             { key(Qt::CTRL | Qt::Key_N), tr("New transaction") },
             { key(Qt::CTRL | Qt::SHIFT | Qt::Key_N), tr("New account") },
             { key(Qt::CTRL | Qt::Key_R), tr("Reconcile account") },
+            { key(Qt::CTRL | Qt::Key_F), tr("Search transactions") },
             { key(Qt::CTRL | Qt::Key_I), tr("Import") },
             { key(Qt::CTRL | Qt::Key_2), tr("Reports") },
             { key(Qt::CTRL | Qt::Key_3), tr("Recurring transactions") },
+            { key(Qt::CTRL | Qt::Key_4), tr("Categories") },
         });
     html += section(tr("Accounts"),
         {

@@ -10,19 +10,25 @@
 #include "app/AppState.h"
 #include "app/ThemeManager.h"
 #include "data/AccountRepository.h"
+#include "data/CategoryRepository.h"
 #include "data/PreferencesRepository.h"
 #include "data/RecurringRepository.h"
 #include "data/TransactionRepository.h"
 #include "services/AccountService.h"
 #include "services/RecurringService.h"
+#include "services/SampleDataService.h"
 #include "ui/dialogs/AccountFormDialog.h"
 #include "ui/register/RegisterScreen.h"
+#include "ui/register/RegisterTableView.h"
+#include "ui/screens/CategoriesScreen.h"
+#include "ui/screens/ImportScreen.h"
+#include "ui/screens/PayeeScreen.h"
 #include "ui/screens/ReconciliationHistoryScreen.h"
 #include "ui/screens/ReconciliationScreen.h"
 #include "ui/screens/RecurringScreen.h"
 #include "ui/screens/ReportsScreen.h"
 #include "ui/screens/SettingsScreen.h"
-#include "ui/screens/ImportScreen.h"
+#include "ui/screens/SearchScreen.h"
 #include "ui/screens/WelcomeScreen.h"
 #include "ui/widgets/MessageBoxes.h"
 #include "ui/widgets/PlainText.h"
@@ -557,6 +563,105 @@ void MainWindow::showImportWindow()
     }
     m_importScreen->reload();
     showToolWindow(m_importScreen, tr("Import Transactions"), QSize(650, 600));
+}
+
+void MainWindow::showSearchWindow()
+{
+    if (!m_searchScreen) {
+        m_searchScreen = new SearchScreen(m_state);
+        connect(m_searchScreen, &SearchScreen::editTransactionRequested, this,
+            &MainWindow::showTransaction);
+    }
+    m_searchScreen->refreshFilters();
+    showToolWindow(m_searchScreen, tr("Search Transactions"), QSize(800, 550));
+    m_searchScreen->focusSearch();
+}
+
+void MainWindow::showTransaction(const QString& transactionId)
+{
+    const auto t = m_state->transactions()->findById(transactionId);
+    if (!t || t->deletedAt)
+        return;
+    selectAccount(t->accountId);
+    if (m_register->accountId() != t->accountId)
+        return;
+    const int row = m_register->model()->rowOfTransaction(transactionId);
+    if (row < 0)
+        return;
+    const QModelIndex cell = m_register->model()->index(row, RegisterModel::PayeeColumn);
+    m_register->view()->setCurrentIndex(cell);
+    m_register->view()->scrollTo(cell, QAbstractItemView::PositionAtCenter);
+    raise();
+    activateWindow();
+    m_register->view()->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::showCategoriesWindow()
+{
+    if (!m_categoriesScreen) {
+        m_categoriesScreen = new CategoriesScreen(m_state);
+        // Renamed or deleted categories change what the register shows.
+        connect(m_state->categories(), &CategoryRepository::categoriesChanged, m_register,
+            &RegisterScreen::reload);
+    }
+    m_categoriesScreen->reload();
+    showToolWindow(m_categoriesScreen, tr("Categories"), QSize(600, 500));
+}
+
+void MainWindow::showPayeesWindow()
+{
+    if (!m_payeeScreen) {
+        m_payeeScreen = new PayeeScreen(m_state);
+        connect(m_payeeScreen, &PayeeScreen::payeesChanged, m_register, &RegisterScreen::reload);
+    }
+    m_payeeScreen->reload();
+    showToolWindow(m_payeeScreen, tr("Payee Management"), QSize(550, 500));
+}
+
+void MainWindow::loadSampleData()
+{
+    SampleDataService* samples = m_state->sampleDataService();
+    if (samples->hasSampleData()) {
+        MessageBoxes::information(this, tr("Sample Data"), tr("Sample data is already loaded."));
+        return;
+    }
+    if (!samples->loadSampleData()) {
+        MessageBoxes::warning(this, tr("Sample Data"), tr("The sample data could not be loaded."));
+        return;
+    }
+    afterSampleDataChange();
+    m_statusBar->showTransientMessage(tr("Sample data loaded"), kShortMessageMs);
+}
+
+void MainWindow::clearSampleData()
+{
+    SampleDataService* samples = m_state->sampleDataService();
+    if (!samples->hasSampleData()) {
+        MessageBoxes::information(this, tr("Sample Data"), tr("No sample data to clear."));
+        return;
+    }
+    if (!samples->clearSampleData()) {
+        MessageBoxes::warning(this, tr("Sample Data"), tr("The sample data could not be cleared."));
+        return;
+    }
+    afterSampleDataChange();
+    if (m_state->currentAccountId().isEmpty())
+        showStartPage();
+    m_statusBar->showTransientMessage(tr("Sample data cleared"), kShortMessageMs);
+}
+
+void MainWindow::afterSampleDataChange()
+{
+    // The sample rows are written past the repositories, which announce nothing.
+    m_balances.forget(QString());
+    onAccountsChanged();
+    m_register->reload();
+    m_statusBar->setRecurringDue(m_state->recurringService()->pendingCount());
+    if (m_state->currentAccountId().isEmpty()) {
+        const QList<Account> accounts = m_state->accounts()->findAll();
+        if (!accounts.isEmpty())
+            selectAccount(accounts.first().id);
+    }
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -7,6 +7,8 @@
 
 class AccountSidebar;
 class AppState;
+class CategoriesScreen;
+class PayeeScreen;
 class ImportScreen;
 class MainMenus;
 class NoAccountsPage;
@@ -18,6 +20,7 @@ class RecurringScreen;
 class ReportsScreen;
 class RegisterScreen;
 class SettingsScreen;
+class SearchScreen;
 class SignInActions;
 class StatusBar;
 class WelcomeScreen;
@@ -65,6 +68,13 @@ public Q_SLOTS:
     void showRecurringWindow();
     void showReportsWindow();
     void showSettingsWindow();
+    void showSearchWindow();
+    void showCategoriesWindow();
+    void showPayeesWindow();
+    void loadSampleData();
+    void clearSampleData();
+    // Brings the transaction up in its account's register, selected.
+    void showTransaction(const QString& transactionId);
     // Posts what the automatic schedules have due and says how many.
     void autoPostDue();
 
@@ -91,6 +101,7 @@ private:
     // How many were posted; the account list and register show them.
     int postDueRecurring();
     void announceAutoPosted(int posted);
+    void afterSampleDataChange();
 
     AppState* m_state;
     AccountBalances m_balances;
@@ -109,4 +120,7 @@ private:
     QTimer* m_autoPostTimer = nullptr;
     ImportScreen* m_importScreen = nullptr;
     SettingsScreen* m_settingsScreen = nullptr;
+    SearchScreen* m_searchScreen = nullptr;
+    CategoriesScreen* m_categoriesScreen = nullptr;
+    PayeeScreen* m_payeeScreen = nullptr;
 };

@@ -94,7 +94,7 @@ QString RegisterModel::headerText(int column)
 
 int RegisterModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : int(m_rows.size()) + 1;
+    return parent.isValid() ? 0 : int(m_rows.size()) + (m_entryRowShown ? 1 : 0);
 }
 
 int RegisterModel::columnCount(const QModelIndex& parent) const
@@ -104,6 +104,8 @@ int RegisterModel::columnCount(const QModelIndex& parent) const
 
 int RegisterModel::newEntryRow() const
 {
+    if (!m_entryRowShown)
+        return -1;
     const bool newestFirst = m_sortColumn == DateColumn && m_sortOrder == Qt::DescendingOrder;
     return newestFirst ? 0 : int(m_rows.size());
 }
@@ -362,6 +364,13 @@ RegisterModel::EntryBuffer RegisterModel::bufferFor(
 void RegisterModel::loadBuffer(const TransactionRow& row, const QString& categoryText)
 {
     m_buffer = bufferFor(row, categoryText);
+}
+
+void RegisterModel::setEntryRowShown(bool shown)
+{
+    beginResetModel();
+    m_entryRowShown = shown;
+    endResetModel();
 }
 
 void RegisterModel::setRows(QList<TransactionRow> rows)

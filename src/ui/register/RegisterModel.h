@@ -45,6 +45,9 @@ public:
     void setRows(QList<TransactionRow> rows);
     const QList<TransactionRow>& rows() const { return m_rows; }
 
+    // A list of found transactions has no row to type a new one into; the
+    // new-entry row is then -1.
+    void setEntryRowShown(bool shown);
     int newEntryRow() const;
     bool isNewEntryRow(int row) const { return row == newEntryRow(); }
     // The transaction shown at a view row; nothing for the new-entry row.
@@ -102,6 +105,7 @@ private:
     int m_sortColumn = DateColumn;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
     bool m_twoLine = false;
+    bool m_entryRowShown = true;
     int m_editingRow = -1;
     QString m_editingId;
     Currency m_currency = Currency::USD;
