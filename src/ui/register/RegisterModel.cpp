@@ -275,11 +275,11 @@ QVariant RegisterModel::transactionData(const TransactionRow& t, int column, int
             return t.isSplit && role == Qt::DisplayRole ? tr("—Split—") : t.categoryName;
         case MemoColumn: return t.memo;
         case PaymentColumn:
-            return t.amount < 0 ? Money::formatAmount(-t.amount, m_currency) : QString();
+            return t.amount < 0 ? Money::formatAmount(-t.amount, currencyOf(t)) : QString();
         case DepositColumn:
-            return t.amount >= 0 ? Money::formatAmount(t.amount, m_currency) : QString();
+            return t.amount >= 0 ? Money::formatAmount(t.amount, currencyOf(t)) : QString();
         case ClearedColumn: return clearedMark(t);
-        case BalanceColumn: return Money::formatAmount(t.runningBalance, m_currency);
+        case BalanceColumn: return Money::formatAmount(t.runningBalance, currencyOf(t));
         default: return {};
         }
     case Qt::TextAlignmentRole: return alignment(column);
@@ -335,6 +335,18 @@ void RegisterModel::setCurrency(Currency currency)
     m_currency = currency;
     if (!m_rows.isEmpty())
         Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1));
+}
+
+void RegisterModel::setAccountCurrencies(QHash<QString, Currency> currencies)
+{
+    m_accountCurrencies = std::move(currencies);
+    if (!m_rows.isEmpty())
+        Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1));
+}
+
+Currency RegisterModel::currencyOf(const TransactionRow& row) const
+{
+    return m_accountCurrencies.value(row.accountId, m_currency);
 }
 
 void RegisterModel::resetBuffer()

@@ -6,6 +6,7 @@
 
 #include <QAbstractTableModel>
 #include <QFont>
+#include <QHash>
 #include <QList>
 #include <optional>
 
@@ -66,6 +67,9 @@ public:
     Currency currency() const { return m_currency; }
     // Amounts are shown in the account's currency; rows already shown follow.
     void setCurrency(Currency currency);
+    // Rows of several accounts (search results) each follow their own
+    // account's currency; accounts not listed use currency().
+    void setAccountCurrencies(QHash<QString, Currency> currencies);
 
     const EntryBuffer& buffer() const { return m_buffer; }
     void setBuffer(const EntryBuffer& buffer) { m_buffer = buffer; }
@@ -93,6 +97,7 @@ Q_SIGNALS:
     void sortChanged(int column, Qt::SortOrder order);
 
 private:
+    Currency currencyOf(const TransactionRow& row) const;
     int transactionIndex(int row) const;
     QString bufferText(int column) const;
     QVariant entryData(int row, int column, int role) const;
@@ -109,6 +114,7 @@ private:
     int m_editingRow = -1;
     QString m_editingId;
     Currency m_currency = Currency::USD;
+    QHash<QString, Currency> m_accountCurrencies;
     EntryBuffer m_buffer;
     QString m_stickyDate;
 

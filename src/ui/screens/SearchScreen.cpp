@@ -150,14 +150,18 @@ void SearchScreen::refreshFilters()
     {
         const QSignalBlocker accountsQuiet(m_accounts);
         const QSignalBlocker categoriesQuiet(m_categories);
+        QHash<QString, Currency> currencies;
         m_accounts->clear();
         m_accounts->addItem(tr("All Accounts"), QString());
-        for (const Account& account : m_state->accounts()->findAll())
-            m_accounts->addItem(account.name, account.id);
+        for (const Account& a : m_state->accounts()->findAll()) {
+            m_accounts->addItem(a.name, a.id);
+            currencies.insert(a.id, a.currency);
+        }
         m_categories->clear();
         m_categories->addItem(tr("All Categories"), QString());
-        for (const Category& category : m_state->categories()->findAll())
-            m_categories->addItem(category.name, category.id);
+        for (const Category& c : m_state->categories()->findAll())
+            m_categories->addItem(c.name, c.id);
+        m_model->setAccountCurrencies(std::move(currencies));
     }
     m_debounce.stop();
     performSearch();

@@ -121,6 +121,21 @@ void TestSearchScreen::typingFiltersAndPunctuation()
     QCOMPARE(accounts->count(), 3);
     QVERIFY(screen.currentFilter().accountId.isEmpty());
     QVERIFY(screen.currentFilter().cleared.value_or(false));
+
+    // Rows of a yen account keep yen figures beside dollar ones.
+    Account yen = app.addAccount(u"Yen"_s);
+    yen.currency = Currency::JPY;
+    QVERIFY(app->accounts()->update(yen));
+    addWithMemo(app, yen.id, 2, u"Ramen Stand"_s, u"Groceries in Osaka"_s, true);
+    screen.refreshFilters();
+    QTRY_VERIFY(payees(screen).contains(u"Ramen Stand"_s));
+    const int ramen = int(payees(screen).indexOf(u"Ramen Stand"_s));
+    const int corner = int(payees(screen).indexOf(u"Corner Shop"_s));
+    const auto payment = [&](int row) {
+        return screen.model()->index(row, RegisterModel::PaymentColumn).data().toString();
+    };
+    QCOMPARE(payment(ramen), u"1,000"_s);
+    QCOMPARE(payment(corner), u"10.00"_s);
 }
 
 void TestSearchScreen::enterOnAResultLandsOnItInTheRegister()
