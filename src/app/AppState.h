@@ -20,6 +20,7 @@ class ReconciliationService;
 class RecurringService;
 class ThemeManager;
 class ImportService;
+class SyncEngine;
 namespace MellAccount {
 class Client;
 }
@@ -52,6 +53,7 @@ public:
     ImportService* importService() const { return m_importService; }
     ThemeManager* themeManager() const { return m_themeManager; }
     MellAccount::Client* cloudClient() const { return m_cloud; }
+    SyncEngine* syncEngine() const { return m_syncEngine; }
 
     QString currentAccountId() const { return m_currentAccountId; }
     void setCurrentAccountId(const QString& id);
@@ -64,6 +66,7 @@ private:
     void restoreDisplaySettings();
     void connectSignIn();
     void onLoginSucceeded();
+    void createSyncEngine();
 
     Database* m_database = nullptr;
     AccountRepository* m_accounts = nullptr;
@@ -81,6 +84,7 @@ private:
     ImportService* m_importService = nullptr;
     ThemeManager* m_themeManager = nullptr;
     MellAccount::Client* m_cloud = nullptr;
+    SyncEngine* m_syncEngine = nullptr;
     QString m_currentAccountId;
     StoreFailure m_failure;
 };
