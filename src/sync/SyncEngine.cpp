@@ -13,6 +13,7 @@
 #include "data/RecurringRepository.h"
 #include "data/SplitLineRepository.h"
 #include "data/TransactionRepository.h"
+#include "data/TransactionScope.h"
 
 #include <QUrlQuery>
 
@@ -264,6 +265,9 @@ void SyncEngine::onPushReply(bool ok, int status, const QJsonObject& body)
     int accepted = 0;
     int errors = 0;
     const QJsonArray results = body.value("results").toArray();
+    // One unit of work for the whole batch: a write per row on its own would
+    // wait for the disk 500 times.
+    TransactionScope scope(m_db);
     for (const QJsonValue& value : results) {
         const QJsonObject result = value.toObject();
         const QString resultStatus = result.value("status").toString();
@@ -288,6 +292,7 @@ void SyncEngine::onPushReply(bool ok, int status, const QJsonObject& body)
                                         << entityId << SyncLedger::kRefusalsBeforeConflict
                                         << "times; it waits for the user";
     }
+    scope.commit();
     if (errors > 0)
         qCWarning(lcSync).noquote() << "Push batch:" << accepted << "ok," << errors
                                     << "errors — failed records remain pending for next sync";
