@@ -26,8 +26,10 @@ SyncFeedback::SyncFeedback(SyncEngine* engine, StatusBar* statusBar, QWidget* wi
     connect(engine, &SyncEngine::syncFailed, this, [this](const QString& error) {
         m_statusBar->showTransientMessage(tr("Sync failed: %1").arg(error), kFailureMessageMs);
     });
-    connect(engine, &SyncEngine::dataChanged, this, std::move(reload));
+    connect(engine, &SyncEngine::dataChanged, this, reload);
     connect(engine, &SyncEngine::conflictCountChanged, statusBar, &StatusBar::setConflictCount);
+    // The register marks rows in conflict: it must show them as they are now.
+    connect(engine, &SyncEngine::conflictCountChanged, this, reload);
     connect(engine, &SyncEngine::accountChangeDetected, this,
         &SyncFeedback::askAboutAccountChange, Qt::QueuedConnection);
     statusBar->setConflictCount(engine->conflictCount());
