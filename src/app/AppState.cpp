@@ -24,6 +24,7 @@
 #include "services/TransactionService.h"
 #include "services/backup/BackupService.h"
 #include "services/import/ImportService.h"
+#include "sync/SyncEngine.h"
 
 #include <QApplication>
 #include <QDir>
@@ -81,6 +82,7 @@ bool AppState::initialize()
     m_payeeService = new PayeeService(m_database, m_transactions, this);
     m_sampleDataService = new SampleDataService(m_database, this);
     m_cloud = MellAccount::Client::fromEnvironment(this);
+    createSyncEngine();
 
     restoreDisplaySettings();
     m_categoryService->ensureDefaults();
@@ -108,6 +110,30 @@ void AppState::connectSignIn()
     // restored by a refresh that ends later, changes the state like a sign-in.
     connect(auth, &MellAccount::AuthClient::signedInChanged, this,
         [](bool signedIn) { qCInfo(lcApp) << (signedIn ? "Signed in" : "Signed out"); });
+}
+
+void AppState::createSyncEngine()
+{
+    m_syncEngine = new SyncEngine(m_cloud->syncApi(), m_database, m_accounts, m_transactions,
+        m_categories, m_recurring, m_reconciliations, m_splitLines, m_preferences, this);
+    m_syncEngine->setCanSync([this] { return m_cloud->isAuthenticated(); });
+    m_syncEngine->setUserId([this] { return m_cloud->authClient()->currentUserId(); });
+    connect(m_accounts, &AccountRepository::accountsChanged, m_syncEngine,
+        &SyncEngine::requestSync);
+    connect(m_transactions, &TransactionRepository::transactionsChanged, m_syncEngine,
+        &SyncEngine::requestSync);
+    connect(m_categories, &CategoryRepository::categoriesChanged, m_syncEngine,
+        &SyncEngine::requestSync);
+    connect(m_cloud->authClient(), &MellAccount::AuthClient::signedInChanged, m_syncEngine,
+        [this](bool signedIn) {
+            if (!signedIn) {
+                m_syncEngine->stopAutoSync();
+                return;
+            }
+            qCInfo(lcApp) << "Signed in: starting auto-sync + immediate sync";
+            m_syncEngine->startAutoSync(SyncEngine::kAutoSyncMs);
+            m_syncEngine->requestSync();
+        });
 }
 
 void AppState::onLoginSucceeded()

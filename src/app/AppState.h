@@ -24,6 +24,7 @@ class ReportService;
 class BackupService;
 class PayeeService;
 class SampleDataService;
+class SyncEngine;
 namespace MellAccount {
 class Client;
 }
@@ -60,6 +61,7 @@ public:
     SampleDataService* sampleDataService() const { return m_sampleDataService; }
     ThemeManager* themeManager() const { return m_themeManager; }
     MellAccount::Client* cloudClient() const { return m_cloud; }
+    SyncEngine* syncEngine() const { return m_syncEngine; }
 
     QString currentAccountId() const { return m_currentAccountId; }
     void setCurrentAccountId(const QString& id);
@@ -72,6 +74,7 @@ private:
     void restoreDisplaySettings();
     void connectSignIn();
     void onLoginSucceeded();
+    void createSyncEngine();
 
     Database* m_database = nullptr;
     AccountRepository* m_accounts = nullptr;
@@ -93,6 +96,7 @@ private:
     SampleDataService* m_sampleDataService = nullptr;
     ThemeManager* m_themeManager = nullptr;
     MellAccount::Client* m_cloud = nullptr;
+    SyncEngine* m_syncEngine = nullptr;
     QString m_currentAccountId;
     StoreFailure m_failure;
 };

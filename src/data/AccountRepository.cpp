@@ -174,6 +174,16 @@ bool AccountRepository::updateSortOrders(const QList<QPair<QString, int>>& order
     return scope.commit();
 }
 
+bool AccountRepository::storeReceived(const Account& a)
+{
+    using namespace SqlValue;
+    if (!amountsWithinLimit("storeReceived", { a.startingBalance }))
+        return false;
+    return upsertIn("accounts",
+        QStringLiteral("id, name, account_type, currency, institution, account_number_last4, starting_balance, sort_order, is_shared, ") + SyncColumns::kUpsertNames,
+        QVariantList { text(a.id), text(a.name), accountTypeToText(a.type), currencyToText(a.currency), text(a.institution), text(a.accountNumberLast4), a.startingBalance, a.sortOrder, flag(a.isShared) } + SyncColumns::upsertValues(a));
+}
+
 bool AccountRepository::markSynced(const QString& id, const QString& serverId)
 {
     return markSyncedIn("accounts", id, serverId);

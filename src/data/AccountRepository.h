@@ -29,6 +29,8 @@ public:
     bool softDelete(const QString& id);
     bool restore(const QString& id);
     bool updateSortOrders(const QList<QPair<QString, int>>& orders);
+    // A row as the sync server sent it, deleted_at included; no signal.
+    bool storeReceived(const Account& record);
     bool markSynced(const QString& id, const QString& serverId);
     int markAllPendingForResync();
 

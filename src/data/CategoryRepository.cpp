@@ -113,6 +113,14 @@ bool CategoryRepository::restore(const QString& id)
     return restoreIn("categories", id, deferred({}, [this] { Q_EMIT categoriesChanged(); }));
 }
 
+bool CategoryRepository::storeReceived(const Category& c)
+{
+    using namespace SqlValue;
+    return upsertIn("categories",
+        QStringLiteral("id, name, category_type, parent_id, is_tax_relevant, tax_category, icon, color, is_default, account_id, ") + SyncColumns::kUpsertNames,
+        QVariantList { text(c.id) } + recordValues(c) + SyncColumns::upsertValues(c));
+}
+
 bool CategoryRepository::markSynced(const QString& id, const QString& serverId)
 {
     return markSyncedIn("categories", id, serverId);

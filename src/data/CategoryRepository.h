@@ -23,6 +23,8 @@ public:
     bool update(const Category& category);
     bool softDelete(const QString& id);
     bool restore(const QString& id);
+    // A row as the sync server sent it, deleted_at included; no signal.
+    bool storeReceived(const Category& record);
     bool markSynced(const QString& id, const QString& serverId);
     int markAllPendingForResync();
 

@@ -24,6 +24,7 @@ constexpr Migration kMigrations[] = {
     { 2, "recon_sync", ":/sql/sql/migrations/002_recon_sync.sql" },
     { 3, "payee_index", ":/sql/sql/migrations/003_payee_index.sql" },
     { 4, "balance_index", ":/sql/sql/migrations/004_balance_index.sql" },
+    { 6, "sync_state", ":/sql/sql/migrations/006_sync_state.sql" },
 };
 
 // Without any of these every save or every screen of some kind fails; the
@@ -95,8 +96,14 @@ bool Database::refuseSqlite(const QSqlError& error)
 bool Database::open(const QString& path)
 {
     m_failure = {};
-    m_db = QSqlDatabase::addDatabase(
-        QStringLiteral("QSQLITE"), QLatin1String(QSqlDatabase::defaultConnection));
+    // A second store open in the same process (two data directories side by
+    // side in a test or a tool) gets a connection of its own.
+    static int opened = 0;
+    const QString name = m_db.isValid() ? m_db.connectionName()
+        : QSqlDatabase::contains(QLatin1String(QSqlDatabase::defaultConnection))
+        ? QStringLiteral("ledgerine-%1").arg(++opened)
+        : QLatin1String(QSqlDatabase::defaultConnection);
+    m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
     m_db.setDatabaseName(path);
     if (!m_db.open()) {
         qCCritical(lcDb).noquote() << "Failed to open database:" << m_db.lastError().text();

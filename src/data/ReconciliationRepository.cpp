@@ -118,6 +118,16 @@ int ReconciliationRepository::restoreByAccount(const QString& accountId, const Q
         deferred({}, [this] { Q_EMIT reconciliationsChanged(); }));
 }
 
+bool ReconciliationRepository::storeReceived(const Reconciliation& r)
+{
+    using namespace SqlValue;
+    if (!amountsWithinLimit("storeReceived", { r.statementBalance, r.reconciledBalance }))
+        return false;
+    return upsertIn("reconciliations",
+        QStringLiteral("id, account_id, statement_date, statement_balance, reconciled_balance, completed_at, ") + SyncColumns::kUpsertNames,
+        QVariantList { text(r.id) } + recordValues(r) + SyncColumns::upsertValues(r));
+}
+
 bool ReconciliationRepository::markSynced(const QString& id, const QString& serverId)
 {
     return markSyncedIn("reconciliations", id, serverId);

@@ -24,6 +24,8 @@ public:
     bool update(const Reconciliation& reconciliation);
     int softDeleteByAccount(const QString& accountId);
     int restoreByAccount(const QString& accountId, const QString& since);
+    // A row as the sync server sent it, deleted_at included; no signal.
+    bool storeReceived(const Reconciliation& record);
     bool markSynced(const QString& id, const QString& serverId);
     int markAllPendingForResync();
 

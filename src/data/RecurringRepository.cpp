@@ -156,6 +156,16 @@ int RecurringRepository::restoreByAccount(const QString& accountId, const QStrin
         deferred({}, [this] { Q_EMIT recurringChanged(); }));
 }
 
+bool RecurringRepository::storeReceived(const RecurringTransaction& r)
+{
+    using namespace SqlValue;
+    if (!amountsWithinLimit("storeReceived", { r.amount }))
+        return false;
+    return upsertIn("recurring_transactions",
+        QStringLiteral("id, account_id, payee, memo, amount, category_id, frequency, start_date, end_date, next_due_date, auto_post, is_active, transfer_dest_account_id, ") + SyncColumns::kUpsertNames,
+        QVariantList { text(r.id), text(r.accountId) } + recordValues(r) + SyncColumns::upsertValues(r));
+}
+
 bool RecurringRepository::markSynced(const QString& id, const QString& serverId)
 {
     return markSyncedIn("recurring_transactions", id, serverId);

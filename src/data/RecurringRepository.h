@@ -26,6 +26,8 @@ public:
     bool softDelete(const QString& id);
     int softDeleteByAccount(const QString& accountId);
     int restoreByAccount(const QString& accountId, const QString& since);
+    // A row as the sync server sent it, deleted_at included; no signal.
+    bool storeReceived(const RecurringTransaction& record);
     bool markSynced(const QString& id, const QString& serverId);
     int markAllPendingForResync();
 

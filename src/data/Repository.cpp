@@ -179,6 +179,25 @@ int Repository::restoreByAccountIn(const char* table, const QString& accountId,
         { Clock::nowIso(), accountId, since }, "restoreByAccount", changed);
 }
 
+bool Repository::upsertIn(
+    const char* table, const QString& columns, const QVariantList& values) const
+{
+    QStringList names = columns.split(QLatin1Char(','));
+    QStringList marks;
+    QStringList assignments;
+    for (QString& name : names) {
+        name = name.trimmed();
+        marks << QStringLiteral("?");
+        if (name != QLatin1String("id"))
+            assignments << QStringLiteral("%1=excluded.%1").arg(name);
+    }
+    return execWrite(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3) ON CONFLICT(id) DO UPDATE SET %4")
+                         .arg(QLatin1String(table), names.join(QStringLiteral(", ")),
+                             marks.join(QStringLiteral(", ")),
+                             assignments.join(QStringLiteral(", "))),
+        values, "storeReceived");
+}
+
 std::function<void()> Repository::deferred(const QString& key, std::function<void()> announce) const
 {
     return [this, key, announce = std::move(announce)] { m_db->afterCommit(this, key, announce); };

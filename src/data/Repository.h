@@ -115,6 +115,11 @@ protected:
     int restoreByAccountIn(const char* table, const QString& accountId, const QString& since,
         const std::function<void()>& changed) const;
 
+    // Writes a row as the sync server sent it, every column named in
+    // `columns` (the first being id), over the stored row of that id or as a
+    // new one. No change signal: the sync announces what it merged at its end.
+    bool upsertIn(const char* table, const QString& columns, const QVariantList& values) const;
+
     Database* database() const { return m_db; }
 
     // A change announcement that waits for the surrounding unit of work to

@@ -28,6 +28,16 @@ template <typename Record> QVariantList insertValues(const Record& record)
         dateTime(record.createdAt), dateTime(record.updatedAt) };
 }
 
+// Names and values of every sync column, deleted_at included, for a row
+// written as the server sent it.
+inline const QString kUpsertNames
+    = QStringLiteral("version, sync_status, server_id, created_at, updated_at, deleted_at");
+template <typename Record> QVariantList upsertValues(const Record& record)
+{
+    return insertValues(record)
+        << (record.deletedAt ? SqlValue::dateTime(*record.deletedAt) : SqlValue::null());
+}
+
 // Values of "version=?, sync_status=?, server_id=?, updated_at=?" for an update.
 template <typename Record> QVariantList updateValues(const Record& record)
 {

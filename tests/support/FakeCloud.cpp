@@ -39,6 +39,7 @@ QString bearerToken(const TestHttpRequest& request)
 
 FakeCloud::FakeCloud(quint16 port)
     : m_server(TestHttpServer::Scheme::Http, nullptr, port)
+    , m_sync(m_server, [this](const TestHttpRequest& request) { return bearerUser(request); })
 {
     addAuthRoutes();
     addLoginPage();

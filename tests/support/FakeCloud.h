@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FakeSyncService.h"
 #include "TestHttpServer.h"
 #include "account/ClientConfig.h"
 
@@ -10,8 +11,8 @@
 // The three cloud services on one local test server: the authentication
 // routes (the hosted sign-in page, refresh with rotating refresh tokens,
 // logout, users/me, password, sessions) under the realm "test", the account
-// API under "/account/v1" and the sync API under "/ledgerine/v1", for which
-// tests add routes with protectedRoute(). Every sign-in is a session; its
+// API under "/account/v1" and the sync API under "/ledgerine/v1" (push and
+// pull in sync(); tests add other routes with protectedRoute()). Every sign-in is a session; its
 // refresh tokens end with it (sign-out, revocation), while an access token,
 // an unsigned JWT, stays good until it expires or a test revokes it. The
 // server's clock is the program's Clock plus an offset a test sets.
@@ -34,6 +35,7 @@ public:
     explicit FakeCloud(quint16 port = 0);
 
     TestHttpServer& server() { return m_server; }
+    FakeSyncService& sync() { return m_sync; }
     MellAccount::ClientConfig config() const;
     QUrl syncApiUrl() const { return m_server.url(QStringLiteral("/ledgerine/v1")); }
     static QString authPath(const QString& path);
@@ -75,6 +77,7 @@ private:
     void endSession(const QString& sessionId);
 
     TestHttpServer m_server;
+    FakeSyncService m_sync;
     LoginPage m_loginPage;
     int m_lifetime = 900;
     int m_offset = 0;

@@ -212,6 +212,10 @@ void TestHttpServer::answer(QTcpSocket* socket, const TestHttpRequest& request)
     }
     const TestHttpResponse response
         = fault.status ? TestHttpResponse::json(fault.status) : respond(request);
+    if (fault.dropAfterAnswer) {
+        socket->abort();
+        return;
+    }
     QPointer<QTcpSocket> guarded(socket);
     QTimer::singleShot(fault.delayMs, this, [guarded, response, endless = fault.endlessBody] {
         if (!guarded)

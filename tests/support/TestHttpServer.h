@@ -39,6 +39,7 @@ struct TestHttpFault {
     int delayMs = 0; // answer this much later
     int status = 0; // answer with this status and an empty JSON object instead
     bool drop = false; // close the connection without an answer
+    bool dropAfterAnswer = false; // let the route do its work, then close without an answer
     bool hang = false; // keep the connection open and never answer
     bool endlessBody = false; // send the status line, then body bytes until the client leaves
     int times = -1; // how many requests it spoils; -1 for every one

@@ -5,6 +5,7 @@
 #include "NoAccountsPage.h"
 #include "SignInActions.h"
 #include "StatusBar.h"
+#include "SyncFeedback.h"
 #include "account/AuthClient.h"
 #include "account/Client.h"
 #include "app/AppState.h"
@@ -82,6 +83,16 @@ MainWindow::MainWindow(AppState* state, QWidget* parent)
     connect(m_register, &RegisterScreen::reconcileRequested, this,
         &MainWindow::showReconciliationWindow);
     connectStore();
+    m_syncFeedback = new SyncFeedback(
+        state->syncEngine(), m_statusBar, this,
+        [this] { return m_state->cloudClient()->isAuthenticated(); },
+        [this] {
+            onAccountsChanged();
+            m_register->reload();
+            // A first sync may have brought the first accounts.
+            if (m_state->currentAccountId().isEmpty())
+                restoreInitialPage();
+        });
     connect(state->cloudClient(), &MellAccount::Client::authStateChanged, this,
         &MainWindow::updateAuthUI);
 
@@ -177,7 +188,7 @@ void MainWindow::updateAuthUI()
         m_pages->setCurrentWidget(m_welcome);
         return;
     }
-    m_statusBar->setSyncText(tr("Signed in"));
+    m_syncFeedback->showState();
     m_welcome->setReturningUser(false);
     // Any account beats the welcome page, which is for those signed out.
     if (currentPage() == Page::Welcome)

@@ -23,6 +23,7 @@ class SettingsScreen;
 class SearchScreen;
 class SignInActions;
 class StatusBar;
+class SyncFeedback;
 class WelcomeScreen;
 
 // The application's one top-level window: the account sidebar beside a stack
@@ -113,6 +114,7 @@ private:
     AccountSidebar* m_sidebar = nullptr;
     QSplitter* m_splitter = nullptr;
     StatusBar* m_statusBar = nullptr;
+    SyncFeedback* m_syncFeedback = nullptr;
     ReconciliationHistoryScreen* m_reconciliationHistory = nullptr;
     SignInActions* m_signIn = nullptr;
     RecurringScreen* m_recurringScreen = nullptr;

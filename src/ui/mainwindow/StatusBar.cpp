@@ -26,6 +26,7 @@ StatusBar::StatusBar(QWidget* parent)
     , m_busyText(bodyLabel())
     , m_busyIndicator(new QProgressBar)
     , m_syncLabel(bodyLabel(tr("Offline")))
+    , m_conflicts(bodyLabel())
 {
     setStyleSheet(
         QStringLiteral("QStatusBar {  padding: 2px 4px;}QStatusBar::item { border: none; }"));
@@ -35,6 +36,9 @@ StatusBar::StatusBar(QWidget* parent)
     m_busyText->setObjectName(QStringLiteral("busyTextLabel"));
     m_busyIndicator->setObjectName(QStringLiteral("busyIndicator"));
     m_syncLabel->setObjectName(QStringLiteral("syncLabel"));
+    m_conflicts->setObjectName(QStringLiteral("syncConflictLabel"));
+    m_conflicts->setToolTip(tr("Entries changed on this computer and on another one. Edit an "
+                               "entry marked with a conflict to keep this computer's version."));
 
     m_busyIndicator->setRange(0, 0);
     m_busyIndicator->setTextVisible(false);
@@ -44,7 +48,9 @@ StatusBar::StatusBar(QWidget* parent)
     addWidget(m_recurringDue);
     addPermanentWidget(m_busyText);
     addPermanentWidget(m_busyIndicator);
+    addPermanentWidget(m_conflicts);
     addPermanentWidget(m_syncLabel);
+    m_conflicts->hide();
     m_busyText->hide();
     m_busyIndicator->hide();
     applyStyle();
@@ -75,6 +81,14 @@ void StatusBar::setRecurringDue(int count)
 void StatusBar::setSyncText(const QString& text)
 {
     m_syncLabel->setText(text);
+}
+
+void StatusBar::setConflictCount(int count)
+{
+    m_conflicts->setText(tr("%n sync conflict(s)", nullptr, count));
+    m_conflicts->setStyleSheet(QStringLiteral("color: %1; font-weight: bold;")
+                                   .arg(ThemeColors::pickName(ThemeColors::kOrange)));
+    m_conflicts->setVisible(count > 0);
 }
 
 void StatusBar::startBusy(const QString& text)

@@ -17,6 +17,8 @@ public:
     // Hidden for zero or less.
     void setRecurringDue(int count);
     void setSyncText(const QString& text);
+    // Rows waiting for the user after a sync conflict; hidden for zero.
+    void setConflictCount(int count);
     void startBusy(const QString& text);
     void stopBusy();
     // Ends any busy display first; a message and a spinning bar never share the line.
@@ -30,4 +32,5 @@ private:
     QLabel* m_busyText;
     QProgressBar* m_busyIndicator;
     QLabel* m_syncLabel;
+    QLabel* m_conflicts;
 };

@@ -262,6 +262,16 @@ QVariant RegisterModel::entryData(int, int column, int role) const
     }
 }
 
+bool RegisterModel::isConflict(const TransactionRow& t)
+{
+    return t.syncStatus == SyncStatus::Conflict;
+}
+
+QString RegisterModel::conflictMark()
+{
+    return QStringLiteral("\u26A0 ");
+}
+
 QVariant RegisterModel::transactionData(const TransactionRow& t, int column, int role) const
 {
     switch (role) {
@@ -270,7 +280,8 @@ QVariant RegisterModel::transactionData(const TransactionRow& t, int column, int
         switch (column) {
         case DateColumn: return dateText(t.date);
         case CheckNumberColumn: return t.checkNumber;
-        case PayeeColumn: return t.payee;
+        case PayeeColumn:
+            return isConflict(t) && role == Qt::DisplayRole ? conflictMark() + t.payee : t.payee;
         case CategoryColumn:
             return t.isSplit && role == Qt::DisplayRole ? tr("—Split—") : t.categoryName;
         case MemoColumn: return t.memo;
@@ -287,8 +298,15 @@ QVariant RegisterModel::transactionData(const TransactionRow& t, int column, int
         if (isAmountColumn(column))
             return amountFont();
         return {};
+    case Qt::ToolTipRole:
+        if (isConflict(t) && column == PayeeColumn)
+            return tr("Changed on this computer and on another one. Edit this entry to keep "
+                      "this computer's version.");
+        return {};
     case Qt::ForegroundRole:
         switch (column) {
+        case PayeeColumn:
+            return isConflict(t) ? QVariant(ThemeColors::pick(ThemeColors::kOrange)) : QVariant();
         case MemoColumn:
         case ClearedColumn: return kMutedColor;
         case PaymentColumn: return ThemeColors::pick(ThemeColors::kRed);

@@ -98,6 +98,9 @@ Q_SIGNALS:
 
 private:
     Currency currencyOf(const TransactionRow& row) const;
+    // A row the server refused after it changed elsewhere too, waiting for the user.
+    static bool isConflict(const TransactionRow& t);
+    static QString conflictMark();
     int transactionIndex(int row) const;
     QString bufferText(int column) const;
     QVariant entryData(int row, int column, int role) const;

@@ -1,0 +1,259 @@
+#include "SyncApplier.h"
+
+#include "SyncLedger.h"
+#include "SyncLogging.h"
+#include "SyncWire.h"
+#include "data/AccountRepository.h"
+#include "data/CategoryRepository.h"
+#include "data/Database.h"
+#include "data/Ids.h"
+#include "data/ReconciliationRepository.h"
+#include "data/RecurringRepository.h"
+#include "data/Savepoint.h"
+#include "data/SplitLineRepository.h"
+#include "data/TransactionRepository.h"
+#include "data/TransactionScope.h"
+
+#include <QJsonArray>
+#include <QSqlQuery>
+
+namespace {
+
+// The array of a pull page that holds each entity's records.
+QJsonArray recordsOf(const QJsonObject& page, SyncEntity entity)
+{
+    switch (entity) {
+    case SyncEntity::Account: return page.value("accounts").toArray();
+    case SyncEntity::Category: return page.value("categories").toArray();
+    case SyncEntity::Recurring:
+        return page.contains("recurring_transactions")
+            ? page.value("recurring_transactions").toArray()
+            : page.value("recurring").toArray();
+    case SyncEntity::Transaction: return page.value("transactions").toArray();
+    case SyncEntity::Reconciliation: return page.value("reconciliations").toArray();
+    }
+    return {};
+}
+
+QString parkKey(SyncEntity entity, const QString& serverId)
+{
+    return SyncEntities::wireType(entity) + QLatin1Char('/') + serverId;
+}
+
+// A record whose date is unusable is left out with a warning naming it.
+bool skipsBrokenDate(const QDate& date, const char* warning, const QJsonObject& record,
+    const QString& name, const char* member)
+{
+    if (date.isValid() && date.year() >= 2000)
+        return false;
+    qCWarning(lcSync).noquote() << warning << record.value("id").toString() << name
+                                << record.value(QLatin1String(member)).toString();
+    return true;
+}
+
+} // namespace
+
+SyncApplier::SyncApplier(Database* db, const Repositories& repositories, SyncLedger* ledger)
+    : m_db(db)
+    , m_repos(repositories)
+    , m_ledger(ledger)
+{
+}
+
+bool SyncApplier::applyPage(const QJsonObject& page, const std::function<bool()>& finish)
+{
+    TransactionScope scope(m_db);
+    // Rows of one page may name each other in any order; SQLite checks the
+    // references when the page commits.
+    QSqlQuery(m_db->database()).exec(QStringLiteral("PRAGMA defer_foreign_keys = ON"));
+    m_parked.clear();
+    for (const SyncLedger::Parked& parked : m_ledger->parked())
+        m_parked.insert(parkKey(parked.entity, parked.record.value("id").toString()));
+
+    const int before = m_applied;
+    for (const SyncEntity entity : SyncEntities::kAll) {
+        const QJsonArray records = recordsOf(page, entity);
+        for (const QJsonValue& record : records)
+            apply(entity, record.toObject());
+    }
+    retryParked();
+    qCInfo(lcSync).noquote() << "Pull page:" << m_applied - before << "records applied,"
+                             << m_parked.size() << "parked";
+    return finish() && scope.commit();
+}
+
+void SyncApplier::retryParked()
+{
+    bool progress = !m_parked.isEmpty();
+    while (progress) {
+        progress = false;
+        for (const SyncLedger::Parked& parked : m_ledger->parked()) {
+            if (apply(parked.entity, parked.record) == Outcome::Applied)
+                progress = true;
+        }
+    }
+}
+
+SyncApplier::Outcome SyncApplier::apply(SyncEntity entity, const QJsonObject& record)
+{
+    const QString serverId = record.value("id").toString();
+    QString localId = record.value("client_id").toString();
+    if ((localId.isEmpty() || !m_ledger->exists(entity, localId)) && !serverId.isEmpty()) {
+        const QString known = m_ledger->idForServerId(entity, serverId);
+        if (!known.isEmpty())
+            localId = known;
+    }
+    if (localId.isEmpty())
+        localId = Ids::newId();
+
+    Outcome outcome = Outcome::Parked;
+    {
+        // One record stands or falls alone: its row and its split lines.
+        Savepoint step(m_db);
+        m_reason.clear();
+        if (step.isOpen()) {
+            switch (entity) {
+            case SyncEntity::Account: outcome = applyAccount(record, localId); break;
+            case SyncEntity::Category: outcome = applyCategory(record, localId); break;
+            case SyncEntity::Recurring: outcome = applyRecurring(record, localId); break;
+            case SyncEntity::Transaction: outcome = applyTransactionChange(record, localId); break;
+            case SyncEntity::Reconciliation: outcome = applyReconciliation(record, localId); break;
+            }
+        } else {
+            m_reason = QStringLiteral("the store refused to begin");
+        }
+        if (outcome == Outcome::Applied && !step.release()) {
+            outcome = Outcome::Parked;
+            m_reason = QStringLiteral("the store refused the record");
+        }
+    }
+
+    const QString key = parkKey(entity, serverId);
+    if (outcome == Outcome::Parked) {
+        m_ledger->park(entity, record, m_reason);
+        m_parked.insert(key);
+        return outcome;
+    }
+    if (outcome == Outcome::Applied)
+        ++m_applied;
+    if (m_parked.remove(key))
+        m_ledger->unpark(entity, serverId);
+    return outcome;
+}
+
+template <typename Record>
+std::optional<SyncApplier::Outcome> SyncApplier::blocker(
+    const std::optional<Record>& local, int version, References parents)
+{
+    // A local change waits for the server's verdict on its push; a conflict
+    // waits for the user; an older version changes nothing.
+    if (local && (local->syncStatus != SyncStatus::Synced || version < local->version))
+        return Outcome::Skipped;
+    if (const QString missing = missingParent(parents); !missing.isEmpty())
+        return parkFor(missing);
+    return std::nullopt;
+}
+
+QString SyncApplier::missingParent(References references) const
+{
+    for (const auto& [entity, id] : references) {
+        if (!id.isEmpty() && !m_ledger->exists(entity, id))
+            return SyncEntities::wireType(entity) + QLatin1Char(' ') + id;
+    }
+    return {};
+}
+
+SyncApplier::Outcome SyncApplier::parkFor(const QString& missing)
+{
+    m_reason = QStringLiteral("missing %1").arg(missing);
+    return Outcome::Parked;
+}
+
+SyncApplier::Outcome SyncApplier::stored(bool ok)
+{
+    if (ok)
+        return Outcome::Applied;
+    m_reason = QStringLiteral("the store refused the record");
+    return Outcome::Parked;
+}
+
+SyncApplier::Outcome SyncApplier::applyAccount(const QJsonObject& record, const QString& localId)
+{
+    const Account account = SyncWire::account(record, localId);
+    if (const auto blocked = blocker(m_repos.accounts->findById(localId), account.version, {}))
+        return *blocked;
+    return stored(m_repos.accounts->storeReceived(account));
+}
+
+SyncApplier::Outcome SyncApplier::applyCategory(const QJsonObject& record, const QString& localId)
+{
+    const Category category = SyncWire::category(record, localId);
+    if (const auto blocked = blocker(m_repos.categories->findById(localId), category.version,
+            { { SyncEntity::Category, category.parentId } }))
+        return *blocked;
+    return stored(m_repos.categories->storeReceived(category));
+}
+
+SyncApplier::Outcome SyncApplier::applyRecurring(const QJsonObject& record, const QString& localId)
+{
+    const RecurringTransaction recurring = SyncWire::recurring(record, localId);
+    if (skipsBrokenDate(recurring.nextDueDate,
+            "applyRecurring: skipping server record with broken nextDueDate:", record,
+            recurring.payee, "next_due_date"))
+        return Outcome::Skipped;
+    if (const auto blocked = blocker(m_repos.recurring->findById(localId), recurring.version,
+            { { SyncEntity::Account, recurring.accountId },
+                { SyncEntity::Category, recurring.categoryId } }))
+        return *blocked;
+    return stored(m_repos.recurring->storeReceived(recurring));
+}
+
+SyncApplier::Outcome SyncApplier::applyTransactionChange(
+    const QJsonObject& record, const QString& localId)
+{
+    const Transaction transaction = SyncWire::transaction(record, localId);
+    if (skipsBrokenDate(transaction.date,
+            "applyTransactionChange: skipping server record with broken date:", record,
+            transaction.payee, "date"))
+        return Outcome::Skipped;
+    if (const auto blocked = blocker(m_repos.transactions->findById(localId), transaction.version,
+            { { SyncEntity::Account, transaction.accountId },
+                { SyncEntity::Category, transaction.categoryId } }))
+        return *blocked;
+
+    // Lines are replaced only when the record brings them.
+    const QJsonValue linesValue = record.value("split_lines");
+    const QList<SplitLine> lines = linesValue.isArray()
+        ? SyncWire::splitLines(linesValue.toArray(), transaction)
+        : QList<SplitLine>();
+    for (const SplitLine& line : lines) {
+        if (const QString missing = missingParent({ { SyncEntity::Category, line.categoryId } });
+            !missing.isEmpty())
+            return parkFor(missing);
+    }
+    if (!m_repos.transactions->storeReceived(transaction))
+        return stored(false);
+    if (!linesValue.isArray())
+        return Outcome::Applied;
+    if (!m_repos.splitLines->deleteByTransaction(localId))
+        return stored(false);
+    for (const SplitLine& line : lines) {
+        if (!m_repos.splitLines->insert(line))
+            return stored(false);
+    }
+    return Outcome::Applied;
+}
+
+SyncApplier::Outcome SyncApplier::applyReconciliation(
+    const QJsonObject& record, const QString& localId)
+{
+    const Reconciliation reconciliation = SyncWire::reconciliation(record, localId);
+    if (skipsBrokenDate(reconciliation.statementDate,
+            "applyReconciliation: skipping server record with broken statementDate:", record,
+            reconciliation.accountId, "statement_date"))
+        return Outcome::Skipped;
+    if (const auto blocked = blocker(m_repos.reconciliations->findById(localId),
+            reconciliation.version, { { SyncEntity::Account, reconciliation.accountId } }))
+        return *blocked;
+    return stored(m_repos.reconciliations->storeReceived(reconciliation));
+}

@@ -1,0 +1,136 @@
+#pragma once
+
+#include "SyncEntity.h"
+
+#include <QDateTime>
+#include <QHash>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QObject>
+#include <QTimer>
+#include <functional>
+
+class Database;
+class AccountRepository;
+class TransactionRepository;
+class CategoryRepository;
+class RecurringRepository;
+class ReconciliationRepository;
+class SplitLineRepository;
+class PreferencesRepository;
+class SyncLedger;
+class SyncApplier;
+namespace MellAccount {
+class ApiClient;
+}
+
+// Keeps the local store and the cloud copy in step. One cycle pushes every
+// pending row in batches, then pulls the server's changes after the saved
+// cursor page by page, each page merged in one unit of work. One cycle runs at
+// a time; a request during a cycle runs one more after it.
+class SyncEngine : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(SyncState state READ state NOTIFY stateChanged)
+
+public:
+    enum SyncState { Idle = 0, Syncing = 1, Error = 2, Offline = 3 };
+    Q_ENUM(SyncState)
+
+    static constexpr int kPushBatch = 500;
+    static constexpr int kPullPage = 200;
+    static constexpr int kMaxPagesPerCycle = 50;
+    static constexpr int kDebounceMs = 2000;
+    static constexpr int kAutoSyncMs = 300000;
+    static inline const QString kCursorKey = QStringLiteral("syncCursor");
+    static inline const QString kLastSyncKey = QStringLiteral("lastSyncTimestamp");
+    // The cloud account and address the cursor and server ids belong to.
+    static inline const QString kAccountKey = QStringLiteral("syncAccount");
+
+    SyncEngine(MellAccount::ApiClient* syncApi, Database* db, AccountRepository* accounts,
+        TransactionRepository* transactions, CategoryRepository* categories,
+        RecurringRepository* recurring, ReconciliationRepository* reconciliations,
+        SplitLineRepository* splitLines, PreferencesRepository* preferences,
+        QObject* parent = nullptr);
+    ~SyncEngine() override;
+
+    void setCanSync(std::function<bool()> canSync) { m_canSync = std::move(canSync); }
+    // Who is signed in; with the sync address it names the place synced with.
+    void setUserId(std::function<QString()> userId) { m_userId = std::move(userId); }
+
+    void syncNow();
+    void requestSync();
+    // How long after the last requestSync the cycle starts (kDebounceMs).
+    void setRequestDelay(int ms) { m_debounce.setInterval(ms); }
+    void startAutoSync(int intervalMs = kAutoSyncMs);
+    void stopAutoSync();
+    bool isAutoSyncActive() const { return m_autoTimer.isActive(); }
+    // Every live row goes up again and the whole stream comes down again,
+    // starting with the next cycle (at once when none runs).
+    void forceFullSync();
+
+    // After accountChangeDetected: upload this computer's data to the place
+    // signed in to now, or leave it alone for this session.
+    void adoptAccount();
+    void declineAccount();
+
+    SyncState state() const { return m_state; }
+    static QString stateText(SyncState state);
+    QString lastError() const { return m_lastError; }
+    // When a cycle last completed; invalid when none has.
+    QDateTime lastSyncTime() const;
+    bool isRunning() const { return m_running; }
+    int conflictCount() const;
+
+Q_SIGNALS:
+    void stateChanged(SyncEngine::SyncState state);
+    void syncCompleted();
+    void syncFailed(const QString& error);
+    void dataChanged();
+    void conflictCountChanged(int count);
+    // The data here was synced with another cloud account or address.
+    void accountChangeDetected();
+
+private:
+    void setState(SyncState state);
+    QString currentAccount() const;
+    void startCycle();
+    void runFullResync();
+    void gatherChanges();
+    void pushNextBatch();
+    void onPushReply(bool ok, int status, const QJsonObject& body);
+    void startPull();
+    void pullChanges(const QString& cursor);
+    void onPullReply(const QString& cursor, bool ok, int status, const QJsonObject& body);
+    void checkIntegrity(const QJsonObject& integrity);
+    void fail(const QString& error);
+    void finishCycle(bool completed);
+
+    MellAccount::ApiClient* m_api;
+    Database* m_db;
+    AccountRepository* m_accounts;
+    TransactionRepository* m_transactions;
+    CategoryRepository* m_categories;
+    RecurringRepository* m_recurring;
+    ReconciliationRepository* m_reconciliations;
+    SplitLineRepository* m_splitLines;
+    PreferencesRepository* m_preferences;
+    SyncLedger* m_ledger;
+    SyncApplier* m_applier;
+
+    std::function<bool()> m_canSync;
+    std::function<QString()> m_userId;
+    QTimer m_autoTimer;
+    QTimer m_debounce;
+    SyncState m_state = Idle;
+    QString m_lastError;
+    bool m_running = false;
+    bool m_resync = false;
+    bool m_fullSyncRequested = false;
+    QString m_declinedAccount;
+    int m_pages = 0;
+    int m_appliedAtStart = 0;
+    int m_conflicts = -1;
+    QJsonArray m_queue;
+    // Local id -> change count of each pending row, as read for this cycle's push.
+    std::array<QHash<QString, qint64>, SyncEntities::kAll.size()> m_changeCounts;
+};

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <array>
+#include <optional>
+
+// The five kinds of synchronised rows, in the order they are pushed and applied
+// (parents before children).
+enum class SyncEntity { Account, Category, Recurring, Transaction, Reconciliation };
+
+namespace SyncEntities {
+
+inline constexpr std::array<SyncEntity, 5> kAll = { SyncEntity::Account, SyncEntity::Category,
+    SyncEntity::Recurring, SyncEntity::Transaction, SyncEntity::Reconciliation };
+
+// The local table; always one of our own names, safe to put into SQL.
+const char* table(SyncEntity entity);
+// "account", "category", ... as "entity_type" on the wire.
+QString wireType(SyncEntity entity);
+std::optional<SyncEntity> fromWireType(const QString& type);
+
+} // namespace SyncEntities

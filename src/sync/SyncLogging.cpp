@@ -1,0 +1,3 @@
+#include "SyncLogging.h"
+
+Q_LOGGING_CATEGORY(lcSync, "ledgerine.sync")

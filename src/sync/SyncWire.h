@@ -1,0 +1,40 @@
+#pragma once
+
+#include "data/Account.h"
+#include "data/Category.h"
+#include "data/Reconciliation.h"
+#include "data/RecurringTransaction.h"
+#include "data/SplitLine.h"
+#include "data/Transaction.h"
+
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QList>
+
+// Records as the sync API carries them: money in cents, flags as booleans,
+// dates "yyyy-MM-dd", date-times ISO 8601 ("" when unset).
+namespace SyncWire {
+
+QJsonObject payload(const Account& account);
+QJsonObject payload(const Category& category);
+QJsonObject payload(const RecurringTransaction& recurring);
+// "split_lines" is added only for a split transaction.
+QJsonObject payload(const Transaction& transaction, const QList<SplitLine>& lines);
+QJsonObject payload(const Reconciliation& reconciliation);
+
+// Received records with the given local id, the server's id and status synced.
+// Unknown enumeration texts fall back to the repositories' defaults.
+Account account(const QJsonObject& record, const QString& localId);
+Category category(const QJsonObject& record, const QString& localId);
+RecurringTransaction recurring(const QJsonObject& record, const QString& localId);
+Transaction transaction(const QJsonObject& record, const QString& localId);
+Reconciliation reconciliation(const QJsonObject& record, const QString& localId);
+// The received split lines of a transaction, each with a new id.
+QList<SplitLine> splitLines(const QJsonArray& lines, const Transaction& transaction);
+
+// A JSON boolean, or a number (non-zero is true).
+bool readBool(const QJsonValue& value);
+// "yyyy-MM-dd", else the date of an ISO 8601 date-time; invalid otherwise.
+QDate readDate(const QJsonValue& value);
+
+} // namespace SyncWire

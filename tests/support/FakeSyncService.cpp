@@ -1,0 +1,266 @@
+#include "FakeSyncService.h"
+
+#include <QJsonDocument>
+#include <algorithm>
+
+namespace {
+
+const QString kBase = QStringLiteral("/ledgerine/v1");
+
+// Entity types in the order parents come before children; the pull's arrays.
+const QList<QPair<QString, QString>> kEntities = {
+    { QStringLiteral("account"), QStringLiteral("accounts") },
+    { QStringLiteral("category"), QStringLiteral("categories") },
+    { QStringLiteral("recurring"), QStringLiteral("recurring_transactions") },
+    { QStringLiteral("transaction"), QStringLiteral("transactions") },
+    { QStringLiteral("reconciliation"), QStringLiteral("reconciliations") },
+};
+
+int rankOf(const QString& entityType)
+{
+    for (int i = 0; i < kEntities.size(); ++i) {
+        if (kEntities.at(i).first == entityType)
+            return i;
+    }
+    return -1;
+}
+
+TestHttpResponse error(int status, const char* code)
+{
+    return TestHttpResponse::json(status, { { QStringLiteral("error"), QLatin1String(code) } });
+}
+
+// What a record says, leaving out the bookkeeping that differs between two
+// copies of the same content (a retried push, a row seeded on two computers).
+QJsonObject content(QJsonObject payload)
+{
+    for (const char* member : { "version", "server_id", "created_at", "updated_at" })
+        payload.remove(QLatin1String(member));
+    return payload;
+}
+
+} // namespace
+
+QString FakeSyncService::pushPath()
+{
+    return kBase + QStringLiteral("/sync/push");
+}
+
+QString FakeSyncService::pullPath()
+{
+    return kBase + QStringLiteral("/sync/pull");
+}
+
+FakeSyncService::FakeSyncService(TestHttpServer& server, UserOf userOf)
+    : m_server(server)
+    , m_userOf(std::move(userOf))
+{
+    m_server.route("POST", pushPath(), [this](const TestHttpRequest& r) { return push(r); });
+    m_server.route("GET", pullPath(), [this](const TestHttpRequest& r) { return pull(r); });
+}
+
+void FakeSyncService::dropAfterCommit(int times)
+{
+    TestHttpFault fault;
+    fault.dropAfterAnswer = true;
+    fault.times = times;
+    m_server.setFault(pushPath(), fault);
+}
+
+QJsonObject FakeSyncService::apply(UserData& data, const QJsonObject& change)
+{
+    const QString type = change.value("entity_type").toString();
+    const QString entityId = change.value("entity_id").toString();
+    QJsonObject payload = change.value("payload").toObject();
+    QJsonObject result { { "entity_type", type }, { "entity_id", entityId } };
+    const QString clientId = payload.value("client_id").toString(entityId);
+    const QString sentServerId = payload.value("server_id").toString();
+    if (rankOf(type) < 0 || (clientId.isEmpty() && sentServerId.isEmpty())) {
+        result.insert("status", "error");
+        result.insert("message", "unknown entity type or no id");
+        return result;
+    }
+
+    QString key = type + QLatin1Char('/') + (clientId.isEmpty() ? sentServerId : clientId);
+    if (!data.records.contains(key) && !sentServerId.isEmpty()) {
+        const QString known = data.keyOfServerId.value(sentServerId);
+        if (known.startsWith(type + QLatin1Char('/')))
+            key = known;
+    }
+
+    if (change.value("action").toString() == QLatin1String("delete")) {
+        if (payload.value("deleted_at").toString().isEmpty())
+            payload.insert("deleted_at", payload.value("updated_at"));
+    } else {
+        payload.remove("deleted_at");
+    }
+    if (type == QLatin1String("transaction") && !payload.value("is_split").toBool())
+        payload.insert("split_lines", QJsonArray());
+    const int version = change.value("version").toInt(payload.value("version").toInt(1));
+    payload.remove("version");
+    payload.remove("server_id");
+
+    auto existing = data.records.find(key);
+    if (existing != data.records.end()) {
+        result.insert("server_id", existing->serverId);
+        if (content(existing->payload) == content(payload)) {
+            result.insert("status", "ok");
+            result.insert("version", existing->version);
+            return result;
+        }
+        if (version < existing->version) {
+            result.insert("status", "conflict");
+            result.insert("version", existing->version);
+            result.insert("message", "the record changed on the server");
+            return result;
+        }
+        existing->payload = payload;
+        existing->version = std::max(version, existing->version) + 1;
+        existing->sequence = ++m_sequence;
+        result.insert("status", "ok");
+        result.insert("version", existing->version);
+        return result;
+    }
+
+    Record record { type, QStringLiteral("srv-%1").arg(++m_serverIds), version + 1, ++m_sequence,
+        payload };
+    data.records.insert(key, record);
+    data.keyOfServerId.insert(record.serverId, key);
+    result.insert("status", "ok");
+    result.insert("server_id", record.serverId);
+    result.insert("version", record.version);
+    return result;
+}
+
+TestHttpResponse FakeSyncService::push(const TestHttpRequest& request)
+{
+    const auto user = m_userOf(request);
+    if (!user)
+        return error(401, "invalid_token");
+    const QJsonValue changesValue = request.json().value("changes");
+    if (!changesValue.isArray())
+        return error(400, "invalid_request");
+    QJsonArray changes = changesValue.toArray();
+    QList<QJsonObject> ordered;
+    for (const QJsonValue& change : std::as_const(changes))
+        ordered.append(change.toObject());
+    if (m_childFirst) {
+        std::stable_sort(ordered.begin(), ordered.end(), [](const auto& a, const auto& b) {
+            return rankOf(a.value("entity_type").toString())
+                > rankOf(b.value("entity_type").toString());
+        });
+    }
+    UserData& data = m_users[*user];
+    QJsonArray results;
+    for (const QJsonObject& change : std::as_const(ordered))
+        results.append(apply(data, change));
+    return TestHttpResponse::json(200, { { "results", results } });
+}
+
+QJsonObject FakeSyncService::wireRecord(const Record& record) const
+{
+    QJsonObject wire = record.payload;
+    wire.insert("id", record.serverId);
+    wire.insert("version", record.version);
+    return wire;
+}
+
+QString FakeSyncService::cursorFor(const QString& userId, qint64 sequence) const
+{
+    const QByteArray plain = "c1:" + userId.toUtf8() + ':' + QByteArray::number(sequence);
+    return QString::fromLatin1(plain.toBase64(QByteArray::Base64UrlEncoding));
+}
+
+std::optional<qint64> FakeSyncService::sequenceOf(
+    const QString& cursor, const QString& userId) const
+{
+    if (cursor.isEmpty())
+        return 0;
+    const QByteArray plain
+        = QByteArray::fromBase64(cursor.toLatin1(), QByteArray::Base64UrlEncoding);
+    const QByteArray prefix = "c1:" + userId.toUtf8() + ':';
+    if (!plain.startsWith(prefix))
+        return std::nullopt;
+    bool ok = false;
+    const qint64 sequence = plain.mid(prefix.size()).toLongLong(&ok);
+    if (!ok || sequence < 0)
+        return std::nullopt;
+    return sequence;
+}
+
+TestHttpResponse FakeSyncService::pull(const TestHttpRequest& request)
+{
+    const auto user = m_userOf(request);
+    if (!user)
+        return error(401, "invalid_token");
+    const QString cursor = request.query.queryItemValue("cursor", QUrl::FullyDecoded);
+    const auto from = sequenceOf(cursor, *user);
+    if (!from)
+        return error(400, "invalid_cursor");
+    int limit = request.query.queryItemValue("limit").toInt();
+    if (limit <= 0 || limit > 1000)
+        limit = 200;
+    if (m_pageCap > 0)
+        limit = std::min(limit, m_pageCap);
+
+    const UserData data = m_users.value(*user);
+    QList<const Record*> changed;
+    int liveCategories = 0;
+    for (const Record& record : data.records) {
+        if (record.sequence > *from)
+            changed.append(&record);
+        if (record.entityType == QLatin1String("category")
+            && record.payload.value("deleted_at").toString().isEmpty())
+            ++liveCategories;
+    }
+    std::sort(changed.begin(), changed.end(),
+        [](const Record* a, const Record* b) { return a->sequence < b->sequence; });
+    const bool hasMore = changed.size() > limit;
+    changed = changed.mid(0, limit);
+
+    QHash<QString, QJsonArray> arrays;
+    for (const Record* record : std::as_const(changed))
+        arrays[record->entityType].append(wireRecord(*record));
+    QJsonObject body;
+    for (const auto& [type, array] : kEntities)
+        body.insert(array, arrays.value(type));
+    body.insert("integrity", QJsonObject { { "category_count", liveCategories } });
+    if (m_stalled) {
+        if (!cursor.isEmpty())
+            body.insert("cursor", cursor);
+        body.insert("has_more", true);
+        return TestHttpResponse::json(200, body);
+    }
+    body.insert("cursor", cursorFor(*user, changed.isEmpty() ? *from : changed.last()->sequence));
+    body.insert("has_more", hasMore);
+    return TestHttpResponse::json(200, body);
+}
+
+std::optional<QJsonObject> FakeSyncService::record(
+    const QString& userId, const QString& entityType, const QString& clientId) const
+{
+    const auto data = m_users.constFind(userId);
+    if (data == m_users.constEnd())
+        return std::nullopt;
+    const auto found = data->records.constFind(entityType + QLatin1Char('/') + clientId);
+    if (found == data->records.constEnd())
+        return std::nullopt;
+    return wireRecord(*found);
+}
+
+int FakeSyncService::recordCount(const QString& userId) const
+{
+    return int(m_users.value(userId).records.size());
+}
+
+QJsonObject FakeSyncService::store(
+    const QString& userId, const QString& entityType, const QJsonObject& payload)
+{
+    const auto existing = record(userId, entityType, payload.value("client_id").toString());
+    const bool deleted = !payload.value("deleted_at").toString().isEmpty();
+    return apply(m_users[userId],
+        { { "entity_type", entityType }, { "entity_id", payload.value("client_id") },
+            { "action", deleted ? "delete" : "upsert" },
+            { "version", existing ? existing->value("version").toInt() : 1 },
+            { "payload", payload } });
+}

@@ -1,0 +1,122 @@
+#include "SyncSide.h"
+
+#include "account/Client.h"
+#include "account/FileTokenStore.h"
+#include "account/TokenManager.h"
+#include "data/Database.h"
+#include "sync/SyncEngine.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QStandardPaths>
+#include <QTimer>
+
+namespace {
+
+// Runs the event loop until `done` holds or the time is up; shared with the
+// benchmark, which has no test library.
+bool waitFor(const std::function<bool()>& done, int timeoutMs)
+{
+    QDeadlineTimer deadline(timeoutMs);
+    // Wakes the wait below now and then to look at the clock.
+    QTimer wake;
+    wake.start(20);
+    while (!done()) {
+        if (deadline.hasExpired())
+            return false;
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    return true;
+}
+
+} // namespace
+
+SyncSide::SyncSide(FakeCloud& cloud, const QString& userId)
+    : m_cloud(cloud)
+{
+    QStandardPaths::setTestModeEnabled(true);
+    // Tokens go to the owner-only file in the data directory, not a keyring.
+    qunsetenv("DBUS_SESSION_BUS_ADDRESS");
+    const MellAccount::ClientConfig config = cloud.config();
+    qputenv("LEDGERINE_DATA_DIR", m_dir.path().toUtf8());
+    qputenv("AUTH_BASE_URL", config.authBaseUrl.toUtf8());
+    qputenv("AUTH_REALM_SLUG", config.realmSlug.toUtf8());
+    qputenv("AUTH_CLIENT_ID", config.clientId.toUtf8());
+    qputenv("ACCOUNT_API_URL", config.accountApiUrl.toUtf8());
+    qputenv("SYNC_API_URL", cloud.syncApiUrl().toString().toUtf8());
+    const FakeCloud::Tokens tokens = cloud.signIn(userId);
+    MellAccount::FileTokenStore store(m_dir.filePath(QStringLiteral("secrets/tokens.json")));
+    store.write(MellAccount::TokenStore::kAccessTokenKey, tokens.access);
+    store.write(MellAccount::TokenStore::kRefreshTokenKey, tokens.refresh);
+
+    m_state = std::make_unique<AppState>();
+    if (!m_state->initialize())
+        qFatal("sync side could not be initialised in %s", qPrintable(m_dir.path()));
+    qunsetenv("LEDGERINE_DATA_DIR");
+}
+
+SyncSide::~SyncSide()
+{
+    settle(10000);
+    m_state.reset();
+}
+
+SyncEngine* SyncSide::engine() const
+{
+    return m_state->syncEngine();
+}
+
+void SyncSide::signInAs(const QString& userId)
+{
+    const FakeCloud::Tokens tokens = m_cloud.signIn(userId);
+    m_state->cloudClient()->tokenManager()->setTokens(tokens.access, tokens.refresh);
+}
+
+bool SyncSide::settle(int timeoutMs)
+{
+    return waitFor([this] { return !engine()->isRunning(); }, timeoutMs);
+}
+
+bool SyncSide::sync(int timeoutMs)
+{
+    if (!settle(timeoutMs))
+        return false;
+    int completed = 0;
+    int failed = 0;
+    QObject guard;
+    QObject::connect(engine(), &SyncEngine::syncCompleted, &guard, [&] { ++completed; });
+    QObject::connect(engine(), &SyncEngine::syncFailed, &guard, [&] { ++failed; });
+    engine()->syncNow();
+    waitFor([&] { return completed + failed > 0 && !engine()->isRunning(); }, timeoutMs);
+    return completed > 0 && failed == 0;
+}
+
+QStringList SyncSide::dump() const
+{
+    QStringList rows;
+    const QSqlDatabase db = m_state->database()->database();
+    for (const char* table :
+        { "accounts", "categories", "recurring_transactions", "transactions", "reconciliations" }) {
+        QSqlQuery query(db);
+        query.exec(QStringLiteral("SELECT * FROM %1 ORDER BY id").arg(QLatin1String(table)));
+        while (query.next()) {
+            QStringList values { QLatin1String(table) };
+            const QSqlRecord record = query.record();
+            for (int i = 0; i < record.count(); ++i) {
+                if (record.fieldName(i) != QLatin1String("change_count"))
+                    values << record.fieldName(i) + QLatin1Char('=') + query.value(i).toString();
+            }
+            rows << values.join(QLatin1Char('|'));
+        }
+    }
+    QSqlQuery lines(db);
+    lines.exec(QStringLiteral("SELECT transaction_id, category_id, amount, memo FROM split_lines "
+                              "ORDER BY transaction_id, category_id, amount, memo"));
+    while (lines.next())
+        rows << QStringLiteral("split|%1|%2|%3|%4")
+                    .arg(lines.value(0).toString(), lines.value(1).toString(),
+                        lines.value(2).toString(), lines.value(3).toString());
+    return rows;
+}

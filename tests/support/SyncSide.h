@@ -1,0 +1,38 @@
+#pragma once
+
+#include "FakeCloud.h"
+#include "app/AppState.h"
+
+#include <QStringList>
+#include <QTemporaryDir>
+#include <memory>
+
+class SyncEngine;
+
+// One computer of a sync scenario: a whole application state over a data
+// directory of its own, signed in to the fake cloud.
+class SyncSide {
+public:
+    explicit SyncSide(FakeCloud& cloud, const QString& userId = QStringLiteral("user-1"));
+    ~SyncSide();
+
+    AppState* state() const { return m_state.get(); }
+    AppState* operator->() const { return m_state.get(); }
+    SyncEngine* engine() const;
+
+    // Hands the client a new session of `userId`, as a sign-in would.
+    void signInAs(const QString& userId);
+    // Waits for the cycle in flight, runs one more and waits for it; true
+    // when it completed rather than failed.
+    bool sync(int timeoutMs = 60000);
+    // Waits until no cycle runs.
+    bool settle(int timeoutMs = 60000);
+    // Every synchronised row, one text per row in id order, and the split
+    // lines by content: what two computers in step hold alike.
+    QStringList dump() const;
+
+private:
+    FakeCloud& m_cloud;
+    QTemporaryDir m_dir;
+    std::unique_ptr<AppState> m_state;
+};
