@@ -190,8 +190,9 @@ void RegisterScreen::setUpView()
             if (current.isValid() && (!previous.isValid() || current.row() != previous.row()))
                 startEditingRow(current.row());
         });
-    m_view->installEventFilter(this);
-    m_view->viewport()->installEventFilter(this);
+    auto* keys = new RegisterKeys(this);
+    m_view->installEventFilter(keys);
+    m_view->viewport()->installEventFilter(keys);
 
     restoreColumnLayout();
 }
@@ -750,64 +751,4 @@ void RegisterScreen::connectNotify(const QMetaMethod& signal)
 {
     if (signal == QMetaMethod::fromSignal(&RegisterScreen::reconcileRequested))
         m_reconcile->show();
-}
-
-bool RegisterScreen::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::KeyPress && (watched == m_view || watched == m_view->viewport()))
-        return handleKey(static_cast<QKeyEvent*>(event));
-    return QWidget::eventFilter(watched, event);
-}
-
-bool RegisterScreen::handleKey(QKeyEvent* key)
-{
-    const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
-    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-    if (enter && mods == Qt::ControlModifier) {
-        commitCurrentRow();
-        return true;
-    }
-    if (enter && mods == Qt::AltModifier) {
-        const QModelIndex current = m_view->currentIndex();
-        if (current.isValid())
-            showDetails(current.row());
-        return true;
-    }
-    if (enter && mods == Qt::NoModifier) {
-        const QModelIndex current = m_view->currentIndex();
-        if (!m_view->currentEditor() && isSplitAmountCell(current)) {
-            editTransactionInDialog(current.row());
-            return true;
-        }
-        if (!m_view->currentEditor() && current.isValid()) {
-            startEditingRow(current.row());
-            if (m_model->flags(current).testFlag(Qt::ItemIsEditable)) {
-                m_view->edit(current);
-                return true;
-            }
-        }
-        advanceToNextField();
-        return true;
-    }
-    if (mods == Qt::ControlModifier && key->key() == Qt::Key_D) {
-        deleteCurrentRow();
-        return true;
-    }
-    if (mods == Qt::ControlModifier && key->key() == Qt::Key_I) {
-        goToNewEntry();
-        return true;
-    }
-    if (mods == Qt::ControlModifier && key->key() == Qt::Key_N) {
-        newTransactionDialog();
-        return true;
-    }
-    if (mods == Qt::ControlModifier && key->key() == Qt::Key_M) {
-        memorizeAsRecurring();
-        return true;
-    }
-    if (key->text() == QLatin1String("'") && !mods.testFlag(Qt::ControlModifier)) {
-        copyFromAbove();
-        return true;
-    }
-    return false;
 }

@@ -69,14 +69,12 @@ public Q_SLOTS:
     void memorizeAsRecurring();
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void connectNotify(const QMetaMethod& signal) override;
 
 private:
     void buildLayout();
     void setUpView();
     void applyTwoLine(bool twoLine);
-    bool handleKey(QKeyEvent* key);
     void writeEditorToBuffer();
     // Commits the entry buffer; true when it was stored.
     bool commitEntry();

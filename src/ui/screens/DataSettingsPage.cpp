@@ -4,7 +4,12 @@
 #include "app/AppState.h"
 #include "data/AccountRepository.h"
 #include "data/Clock.h"
+#include "account/AuthClient.h"
+#include "account/Client.h"
+#include "app/ThemeColors.h"
 #include "services/AccountService.h"
+#include "sync/SyncEngine.h"
+#include "ui/widgets/SyncControlsWidget.h"
 #include "ui/widgets/MessageBoxes.h"
 
 #include <QDir>
@@ -13,18 +18,38 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QInputDialog>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+namespace {
+
+MellAccount::AuthClient* authClient(AppState* state)
+{
+    return state->cloudClient() ? state->cloudClient()->authClient() : nullptr;
+}
+
+} // namespace
 
 DataSettingsPage::DataSettingsPage(AppState* state, QWidget* parent)
     : QWidget(parent)
     , m_state(state)
 {
     auto* layout = new QVBoxLayout(this);
-    m_syncSlot = new QVBoxLayout;
-    m_syncSlot->setContentsMargins(0, 0, 0, 0);
-    layout->addLayout(m_syncSlot);
+    SettingsSections::addHeader(
+        layout, tr("Sync"), tr("Keep your ledgerine in sync across all your devices."));
+    m_syncStatus = new QLabel;
+    m_syncStatus->setWordWrap(true);
+    layout->addWidget(m_syncStatus);
+    if (SyncEngine* engine = m_state->syncEngine()) {
+        m_syncControls = new SyncControlsWidget(engine);
+        layout->addWidget(m_syncControls);
+        connect(engine, &SyncEngine::stateChanged, this, &DataSettingsPage::refreshSync);
+    }
+    if (MellAccount::AuthClient* auth = authClient(m_state))
+        connect(auth, &MellAccount::AuthClient::signedInChanged, this, &DataSettingsPage::refreshSync);
+    SettingsSections::addSeparator(layout);
 
     SettingsSections::addHeader(
         layout, tr("Backup & Restore"), tr("Save or restore your data to a portable backup file."));
@@ -63,6 +88,7 @@ DataSettingsPage::DataSettingsPage(AppState* state, QWidget* parent)
 
 void DataSettingsPage::refresh()
 {
+    refreshSync();
     m_deletedList->clear();
     m_restore->setEnabled(false);
     const QList<Account> deleted = m_state->accounts()->findDeleted();
@@ -71,6 +97,38 @@ void DataSettingsPage::refresh()
         auto* item = new QListWidgetItem(account.name, m_deletedList);
         item->setData(Qt::UserRole, account.id);
     }
+}
+
+void DataSettingsPage::refreshSync()
+{
+    MellAccount::AuthClient* auth = authClient(m_state);
+    const bool signedIn = auth && auth->isAuthenticated() && m_syncControls;
+    if (m_syncControls)
+        m_syncControls->setVisible(signedIn);
+    if (!signedIn) {
+        m_syncStatus->setTextFormat(Qt::PlainText);
+        m_syncStatus->setText(
+            tr("Not signed in.\nSign in via File › Mellowind Account to enable sync."));
+        return;
+    }
+    const MellAccount::User user = auth->currentUser();
+    QString name = !user.displayName.isEmpty() ? user.displayName : user.email;
+    if (name.isEmpty())
+        name = auth->currentUserId();
+    const SyncEngine::SyncState state = m_state->syncEngine()->state();
+    ThemeColors::Pair colour = ThemeColors::kOrange;
+    if (state == SyncEngine::Syncing)
+        colour = { "#00897B", "#00897B" };
+    else if (state == SyncEngine::Idle)
+        colour = ThemeColors::kGreen;
+    else if (state == SyncEngine::Error)
+        colour = ThemeColors::kRed;
+    m_syncStatus->setTextFormat(Qt::RichText);
+    m_syncStatus->setText(
+        tr("<b>Signed in as:</b> %1<br><b>Status:</b> <span style=\"color:%2\">%3</span>")
+            .arg(name.toHtmlEscaped(), ThemeColors::pickName(colour),
+                SyncEngine::stateText(state).toHtmlEscaped()));
+    m_syncControls->refresh();
 }
 
 void DataSettingsPage::exportBackup()

@@ -5,20 +5,22 @@
 #include <QWidget>
 
 class AppState;
+class QLabel;
 class QListWidget;
 class QPushButton;
-class QVBoxLayout;
+class SyncControlsWidget;
 
-// The Data & Sync page of the preferences: backup export and restore, and the
-// list of deleted accounts with their restore.
+// The Data & Sync page of the preferences: who is signed in and the sync
+// controls, backup export and restore, and the deleted accounts with their restore.
 class DataSettingsPage : public QWidget {
     Q_OBJECT
 
 public:
     explicit DataSettingsPage(AppState* state, QWidget* parent = nullptr);
 
-    // Where the synchronisation controls go, first on the page: one addWidget.
-    QVBoxLayout* syncSlot() const { return m_syncSlot; }
+    QLabel* syncStatusLabel() const { return m_syncStatus; }
+    // Null when this build has no synchronisation.
+    SyncControlsWidget* syncControls() const { return m_syncControls; }
     QPushButton* exportButton() const { return m_export; }
     QPushButton* importButton() const { return m_import; }
     QWidget* deletedGroup() const { return m_deletedGroup; }
@@ -40,7 +42,10 @@ Q_SIGNALS:
 
 private:
     AppState* m_state;
-    QVBoxLayout* m_syncSlot = nullptr;
+    void refreshSync();
+
+    QLabel* m_syncStatus = nullptr;
+    SyncControlsWidget* m_syncControls = nullptr;
     QPushButton* m_export = nullptr;
     QPushButton* m_import = nullptr;
     QWidget* m_deletedGroup = nullptr;

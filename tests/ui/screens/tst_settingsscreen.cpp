@@ -12,6 +12,7 @@
 #include "ui/register/RegisterModel.h"
 #include "ui/register/RegisterScreen.h"
 #include "ui/screens/DataSettingsPage.h"
+#include "ui/widgets/SyncControlsWidget.h"
 #include "ui/screens/SettingsScreen.h"
 #include "ui/widgets/MessageBoxes.h"
 
@@ -133,6 +134,9 @@ void TestSettingsScreen::deletedAccountsComeBackWithTheirTransactions()
     screen.categoryList()->setCurrentRow(2);
     DataSettingsPage* page = screen.dataPage();
     QVERIFY(page->deletedGroup()->isVisible());
+    // Signed out: the page says how to sign in and offers no sync buttons.
+    QVERIFY(page->syncStatusLabel()->text().startsWith(QStringLiteral("Not signed in.")));
+    QVERIFY(!page->syncControls() || !page->syncControls()->isVisible());
     QCOMPARE(page->deletedList()->count(), 1);
     QVERIFY(!page->restoreButton()->isEnabled());
     page->deletedList()->setCurrentRow(0);
