@@ -16,6 +16,7 @@ function(ledgerine_add_resources target)
     ${LEDGERINE_RESOURCE_DIR}/sql/migrations/002_recon_sync.sql
     ${LEDGERINE_RESOURCE_DIR}/sql/migrations/003_payee_index.sql
     ${LEDGERINE_RESOURCE_DIR}/sql/migrations/004_balance_index.sql
+    ${LEDGERINE_RESOURCE_DIR}/sql/migrations/005_report_index.sql
     ${LEDGERINE_RESOURCE_DIR}/icons/app_icon.png
     ${gen}/MaterialIcons-Regular.otf)
   set(aliases
@@ -23,6 +24,7 @@ function(ledgerine_add_resources target)
     sql/sql/migrations/002_recon_sync.sql
     sql/sql/migrations/003_payee_index.sql
     sql/sql/migrations/004_balance_index.sql
+    sql/sql/migrations/005_report_index.sql
     icons/icons/app_icon.png
     fonts/fonts/MaterialIcons-Regular.otf)
   foreach(file alias IN ZIP_LISTS files aliases)
