@@ -16,6 +16,7 @@ function(ledgerine_add_resources target)
     ${LEDGERINE_RESOURCE_DIR}/sql/migrations/002_recon_sync.sql
     ${LEDGERINE_RESOURCE_DIR}/sql/migrations/003_payee_index.sql
     ${LEDGERINE_RESOURCE_DIR}/sql/migrations/004_balance_index.sql
+    ${LEDGERINE_RESOURCE_DIR}/sql/migrations/005_report_index.sql
     ${LEDGERINE_RESOURCE_DIR}/sql/migrations/006_sync_state.sql
     ${LEDGERINE_RESOURCE_DIR}/icons/app_icon.png
     ${gen}/MaterialIcons-Regular.otf)
@@ -24,6 +25,7 @@ function(ledgerine_add_resources target)
     sql/sql/migrations/002_recon_sync.sql
     sql/sql/migrations/003_payee_index.sql
     sql/sql/migrations/004_balance_index.sql
+    sql/sql/migrations/005_report_index.sql
     sql/sql/migrations/006_sync_state.sql
     icons/icons/app_icon.png
     fonts/fonts/MaterialIcons-Regular.otf)

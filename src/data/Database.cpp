@@ -24,6 +24,7 @@ constexpr Migration kMigrations[] = {
     { 2, "recon_sync", ":/sql/sql/migrations/002_recon_sync.sql" },
     { 3, "payee_index", ":/sql/sql/migrations/003_payee_index.sql" },
     { 4, "balance_index", ":/sql/sql/migrations/004_balance_index.sql" },
+    { 5, "report_index", ":/sql/sql/migrations/005_report_index.sql" },
     { 6, "sync_state", ":/sql/sql/migrations/006_sync_state.sql" },
 };
 
