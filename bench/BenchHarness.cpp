@@ -90,6 +90,8 @@ void removeDatabase(const Context& context, const QString& path)
         return;
     for (const char* suffix : { "", "-wal", "-shm" })
         QFile::remove(path + QLatin1String(suffix));
+}
+
 void resetPeakMemory()
 {
     // Writing 5 resets the kernel's high-water mark of the resident set.

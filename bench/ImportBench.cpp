@@ -142,7 +142,7 @@ struct Store {
         QFile::remove(path);
         if (!db.open(path) || !db.runMigrations())
             qFatal("import bench: cannot open %s", qPrintable(path));
-        CategoryService(&categories).ensureDefaults();
+        CategoryService(&db, &categories).ensureDefaults();
         for (int i = 0; i < kAccounts.size(); ++i) {
             Account a;
             a.id = Ids::newId();
