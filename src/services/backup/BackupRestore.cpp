@@ -130,22 +130,32 @@ private:
 } // namespace
 
 struct BackupRestore::Table {
+    struct Column {
+        int index = 0;
+        bool integer = false;
+    };
+    // The statements are cached by the set of columns a row brings, one bit
+    // per column, so the SQL text is built once per shape rather than per row.
+    using Statements = std::unordered_map<quint64, std::unique_ptr<SqlStatement>>;
+
     int index = 0;
     const BackupTables::Table* spec = nullptr;
-    QHash<QString, bool> integerColumns; // every column, by name
+    QHash<QString, Column> columns; // every column, by name
     QSet<QString> unknown;
     bool moreUnknown = false;
     std::unique_ptr<SqlStatement> lookup;
-    std::unordered_map<QString, std::unique_ptr<SqlStatement>> statements;
+    Statements inserts;
+    Statements updates;
 
-    SqlStatement* statement(Database* db, const QString& sql)
+    SqlStatement* statement(
+        Database* db, Statements& cache, quint64 shape, const std::function<QString()>& sql)
     {
-        auto found = statements.find(sql);
-        if (found != statements.end())
+        auto found = cache.find(shape);
+        if (found != cache.end())
             return found->second.get();
-        if (statements.size() >= kMaxCachedStatements)
-            statements.clear();
-        return statements.emplace(sql, std::make_unique<SqlStatement>(db, sql)).first->second.get();
+        if (cache.size() >= kMaxCachedStatements)
+            cache.clear();
+        return cache.emplace(shape, std::make_unique<SqlStatement>(db, sql())).first->second.get();
     }
 };
 
@@ -234,10 +244,14 @@ BackupRestore::Result BackupRestore::run(
                     .arg(quoted(QLatin1String(table.spec->name))),
                 {});
             while (columns.next()) {
-                table.integerColumns.insert(columns.row().text(1),
-                    columns.row().text(2).contains(QLatin1String("INT"), Qt::CaseInsensitive));
+                const int index = int(table.columns.size());
+                table.columns.insert(columns.row().text(1),
+                    { index,
+                        columns.row().text(2).contains(
+                            QLatin1String("INT"), Qt::CaseInsensitive) });
             }
-            if (columns.failed() || !table.integerColumns.contains(QStringLiteral("id"))) {
+            if (columns.failed() || !table.columns.contains(QStringLiteral("id"))
+                || table.columns.size() > 64) {
                 failure = columns.failed() ? columns.errorText() : tr("unknown table");
                 ok = false;
                 break;
@@ -283,9 +297,10 @@ bool BackupRestore::restoreTable(
     auto applyRow = [&](const QString& entryName, const QJsonObject& object) {
         QStringList names;
         QVariantList values;
+        quint64 shape = 0;
         for (auto it = object.begin(); it != object.end(); ++it) {
-            const auto column = table.integerColumns.constFind(it.key());
-            if (column == table.integerColumns.cend()) {
+            const auto column = table.columns.constFind(it.key());
+            if (column == table.columns.cend()) {
                 if (table.unknown.size() < kMaxUnknownListed)
                     table.unknown.insert(it.key().left(40));
                 else
@@ -293,7 +308,7 @@ bool BackupRestore::restoreTable(
                 continue;
             }
             QVariant value;
-            if (!toColumnValue(it.value(), column.value(), &value)) {
+            if (!toColumnValue(it.value(), column->integer, &value)) {
                 error(tr("%1: invalid value for %2").arg(entryName, it.key()));
                 ++counts.skipped;
                 return;
@@ -305,10 +320,12 @@ bool BackupRestore::restoreTable(
             }
             names << it.key();
             values << value;
+            shape |= quint64(1) << column->index;
         }
         // Restored rows are sent again at the next synchronisation.
         auto force = [&](const QString& name, const QVariant& value) {
-            if (!table.integerColumns.contains(name))
+            const auto column = table.columns.constFind(name);
+            if (column == table.columns.cend())
                 return;
             const qsizetype at = names.indexOf(name);
             if (at >= 0) {
@@ -316,6 +333,7 @@ bool BackupRestore::restoreTable(
             } else {
                 names << name;
                 values << value;
+                shape |= quint64(1) << column->index;
             }
         };
         force(QStringLiteral("sync_status"), QStringLiteral("pending"));
@@ -341,15 +359,18 @@ bool BackupRestore::restoreTable(
         }
         table.lookup->reset();
 
-        QString sql;
+        // Rows of one shape list their members in the same order (the
+        // document's sorted keys, then the sync columns it lacked).
+        SqlStatement* statement = nullptr;
         if (!found) {
-            QStringList columns;
-            for (const QString& name : names)
-                columns << quoted(name);
-            sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                      .arg(tableName, columns.join(QStringLiteral(", ")),
-                          QStringList(names.size(), QStringLiteral("?"))
-                              .join(QStringLiteral(", ")));
+            statement = table.statement(m_db, table.inserts, shape, [&] {
+                QStringList columns;
+                for (const QString& name : names)
+                    columns << quoted(name);
+                return QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                    .arg(tableName, columns.join(QStringLiteral(", ")),
+                        QStringList(names.size(), QStringLiteral("?")).join(QStringLiteral(", ")));
+            });
         } else {
             if (policy == Policy::SkipExisting) {
                 ++counts.skipped;
@@ -363,20 +384,18 @@ bool BackupRestore::restoreTable(
                     return;
                 }
             }
-            QStringList assignments;
-            QVariantList updateValues;
-            for (qsizetype i = 0; i < names.size(); ++i) {
-                if (i == idAt)
-                    continue;
-                assignments << quoted(names[i]) + QStringLiteral(" = ?");
-                updateValues << values[i];
-            }
-            updateValues << id;
-            values = updateValues;
-            sql = QStringLiteral("UPDATE %1 SET %2 WHERE id = ?")
-                      .arg(tableName, assignments.join(QStringLiteral(", ")));
+            values.removeAt(idAt);
+            values << id;
+            statement = table.statement(m_db, table.updates, shape, [&] {
+                QStringList assignments;
+                for (qsizetype i = 0; i < names.size(); ++i) {
+                    if (i != idAt)
+                        assignments << quoted(names[i]) + QStringLiteral(" = ?");
+                }
+                return QStringLiteral("UPDATE %1 SET %2 WHERE id = ?")
+                    .arg(tableName, assignments.join(QStringLiteral(", ")));
+            });
         }
-        SqlStatement* statement = table.statement(m_db, sql);
         if (statement->bind(values) && statement->execute()) {
             ++counts.applied;
             return;
