@@ -2,6 +2,7 @@
 
 #include "RegisterColumnLayout.h"
 #include "RegisterDelegate.h"
+#include "RegisterKeys.h"
 #include "RegisterMemorize.h"
 #include "RegisterTableView.h"
 #include "app/AppState.h"

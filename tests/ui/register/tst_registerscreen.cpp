@@ -554,6 +554,8 @@ void TestRegisterScreen::defaultLayoutFitsTheWindow()
 {
     m_reg->add(u"Paycheck"_s, 312'500);
     const auto window = openWindow();
+    // The size a first start takes on a screen with room for it.
+    window->resize(1280, 900);
     RegisterTableView* view = window->registerScreen()->view();
     const auto right = [view](int column) {
         return view->columnViewportPosition(column) + view->columnWidth(column);
