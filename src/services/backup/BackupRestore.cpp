@@ -139,7 +139,7 @@ struct BackupRestore::Table {
     using Statements = std::unordered_map<quint64, std::unique_ptr<SqlStatement>>;
 
     int index = 0;
-    const BackupTables::Table* spec = nullptr;
+    const BackupTables::Table* definition = nullptr;
     QHash<QString, Column> columns; // every column, by name
     QSet<QString> unknown;
     bool moreUnknown = false;
@@ -238,10 +238,10 @@ BackupRestore::Result BackupRestore::run(
         for (int i = 0; ok && i < int(BackupTables::kTables.size()); ++i) {
             Table table;
             table.index = i;
-            table.spec = &BackupTables::kTables[i];
+            table.definition = &BackupTables::kTables[i];
             SqlStatement columns(m_db,
                 QStringLiteral("PRAGMA table_info(%1)")
-                    .arg(quoted(QLatin1String(table.spec->name))),
+                    .arg(quoted(QLatin1String(table.definition->name))),
                 {});
             while (columns.next()) {
                 const int index = int(table.columns.size());
@@ -258,7 +258,7 @@ BackupRestore::Result BackupRestore::run(
             }
             table.lookup = std::make_unique<SqlStatement>(m_db,
                 QStringLiteral("SELECT updated_at FROM %1 WHERE id = ?")
-                    .arg(quoted(QLatin1String(table.spec->name))));
+                    .arg(quoted(QLatin1String(table.definition->name))));
             ok = restoreTable(zip, table, policy, result, &failure);
         }
         if (ok && (!updateTrigger.restore() || !searchIndex.finish())) {
@@ -285,8 +285,8 @@ BackupRestore::Result BackupRestore::run(
 bool BackupRestore::restoreTable(
     const ZipReader& zip, Table& table, Policy policy, Result& result, QString* failure) const
 {
-    const QByteArray prefix = QByteArray(table.spec->folder) + '/';
-    const QString tableName = quoted(QLatin1String(table.spec->name));
+    const QByteArray prefix = QByteArray(table.definition->folder) + '/';
+    const QString tableName = quoted(QLatin1String(table.definition->name));
     BackupService::TableCounts& counts = result.tables[table.index];
     auto error = [&result](const QString& text) {
         if (result.errors.size() < kMaxErrorsListed)
@@ -440,7 +440,7 @@ bool BackupRestore::restoreTable(
         QStringList names = table.unknown.values();
         names.sort();
         error(tr("%1: members that are not columns were ignored: %2%3")
-                  .arg(QLatin1String(table.spec->folder), names.join(QStringLiteral(", ")),
+                  .arg(QLatin1String(table.definition->folder), names.join(QStringLiteral(", ")),
                       table.moreUnknown ? QStringLiteral(", ...") : QString()));
     }
     return runOk;
