@@ -64,7 +64,7 @@ void MainMenus::buildFileMenu()
     QAction* import = menu->addAction(tr("&Import..."), m_window, &MainWindow::showImportWindow);
     import->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
     menu->addSeparator();
-    m_accountAction = menu->addAction(tr("Mellowind &Account..."), m_window,
+    m_accountAction = menu->addAction(tr("&Mellowind Account..."), m_window,
         qOverload<>(&MainWindow::showMellowindAccountScreen));
     menu->addSeparator();
     m_signOutAction = menu->addAction(tr("Sign &Out"), m_window, &MainWindow::signOut);

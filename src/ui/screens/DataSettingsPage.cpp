@@ -13,6 +13,7 @@
 #include "ui/widgets/MessageBoxes.h"
 
 #include <QDir>
+#include <QPointer>
 #include <QFile>
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -113,8 +114,15 @@ void DataSettingsPage::refreshSync()
     }
     const MellAccount::User user = auth->currentUser();
     QString name = !user.displayName.isEmpty() ? user.displayName : user.email;
-    if (name.isEmpty())
+    if (name.isEmpty()) {
         name = auth->currentUserId();
+        // After a restart only the token's subject is known; show a name once the server gives one.
+        QPointer<DataSettingsPage> self(this);
+        auth->fetchCurrentUser([self](const MellAccount::User& fetched) {
+            if (self && (!fetched.displayName.isEmpty() || !fetched.email.isEmpty()))
+                self->refreshSync();
+        });
+    }
     const SyncEngine::SyncState state = m_state->syncEngine()->state();
     ThemeColors::Pair colour = ThemeColors::kOrange;
     if (state == SyncEngine::Syncing)

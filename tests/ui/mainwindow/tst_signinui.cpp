@@ -130,7 +130,7 @@ void TestSignInUi::withoutAServiceNothingIsSent()
     QCOMPARE(MessageBoxes::lastShown()->text, MellAccount::Client::notConfiguredMessage());
     MessageBoxes::clearAnswers();
     MessageBoxes::setNextAnswer(QMessageBox::Ok);
-    fileEntry(m_window.get(), "Mellowind &Account...")->trigger();
+    fileEntry(m_window.get(), "&Mellowind Account...")->trigger();
     QCOMPARE(MessageBoxes::lastShown()->text, MellAccount::Client::notConfiguredMessage());
     QVERIFY(!m_opened.isValid());
     QVERIFY(!auth()->isSignInPending());
@@ -142,7 +142,7 @@ void TestSignInUi::signInAndOutThroughTheWindow()
     m_fake->setLoginPage({ .echoState = false });
     openWindow(true);
     QAction* signOut = fileEntry(m_window.get(), "Sign &Out");
-    QAction* account = fileEntry(m_window.get(), "Mellowind &Account...");
+    QAction* account = fileEntry(m_window.get(), "&Mellowind Account...");
     QCOMPARE(welcomeTitle(), "Welcome to\nMellowind Ledgerine");
     QCOMPARE(account->statusTip(), "Sign in or sign up");
 
