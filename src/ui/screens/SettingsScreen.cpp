@@ -152,6 +152,7 @@ QWidget* SettingsScreen::buildGeneralPage()
     m_language->addItem(QStringLiteral("Français"), QStringLiteral("fr"));
     m_language->addItem(QStringLiteral("日本語"), QStringLiteral("ja"));
     regional->addRow(tr("Language:"), m_language);
+    SettingsSections::alignFormLabels(layout);
     layout->addStretch(1);
     return page;
 }

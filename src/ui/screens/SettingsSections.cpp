@@ -50,4 +50,21 @@ void addHint(QBoxLayout* page, const QString& text)
     page->addWidget(hint);
 }
 
+void alignFormLabels(QBoxLayout* page)
+{
+    QList<QWidget*> labels;
+    for (int i = 0; i < page->count(); ++i) {
+        auto* form = qobject_cast<QFormLayout*>(page->itemAt(i)->layout());
+        for (int row = 0; form && row < form->rowCount(); ++row) {
+            if (QLayoutItem* item = form->itemAt(row, QFormLayout::LabelRole); item && item->widget())
+                labels.append(item->widget());
+        }
+    }
+    int width = 0;
+    for (QWidget* label : labels)
+        width = qMax(width, label->sizeHint().width());
+    for (QWidget* label : labels)
+        label->setMinimumWidth(width);
+}
+
 } // namespace SettingsSections

@@ -15,5 +15,8 @@ void addSeparator(QBoxLayout* page);
 QFormLayout* addForm(QBoxLayout* page);
 // A hint line under a control, in the secondary text colour.
 void addHint(QBoxLayout* page, const QString& text);
+// Gives the labels of every form on `page` one width, so the fields of several
+// sections line up (label lengths differ by language).
+void alignFormLabels(QBoxLayout* page);
 
 } // namespace SettingsSections

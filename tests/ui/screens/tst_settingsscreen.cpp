@@ -67,6 +67,9 @@ void TestSettingsScreen::choicesTakeEffectWithoutRestart()
     SettingsScreen screen(app.state());
     screen.show();
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
+    // The two sections' fields line up however long their labels are.
+    QCOMPARE(screen.themeCombo()->mapTo(&screen, QPoint()).x(),
+        screen.weekStartCombo()->mapTo(&screen, QPoint()).x());
     // A scale no item offers shows as the default size.
     QCOMPARE(screen.fontSizeCombo()->currentData().toInt(), 100);
 
