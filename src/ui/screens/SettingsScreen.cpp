@@ -111,8 +111,12 @@ void SettingsScreen::styleCategoryList()
                 QStringLiteral("#FFFFFF")));
     const QColor glyph(QLatin1String(dark ? "#8FAF9F" : "#4A6358"));
     const char32_t icons[] = { 0xE8B8, 0xE8EF, 0xE627, 0xE88E };
-    for (int row = 0; row < m_categories->count(); ++row)
-        m_categories->item(row)->setIcon(QIcon(IconFont::pixmap(icons[row], 20, glyph)));
+    for (int row = 0; row < m_categories->count(); ++row) {
+        QIcon icon(IconFont::pixmap(icons[row], 20, glyph));
+        // The selected row's background is as dark as the glyph; it takes the row's text colour.
+        icon.addPixmap(IconFont::pixmap(icons[row], 20, Qt::white), QIcon::Selected);
+        m_categories->item(row)->setIcon(icon);
+    }
 }
 
 QWidget* SettingsScreen::buildGeneralPage()
