@@ -20,7 +20,6 @@ bool inMemory(const QString& path)
 
 ReportRunner::ReportRunner(Database* db, QObject* parent)
     : QObject(parent)
-    , m_db(db)
     , m_path(db->database().databaseName())
 {
     if (inMemory(m_path)) {
@@ -62,14 +61,14 @@ void ReportRunner::post(int key, Job job)
     m_wake.wakeAll();
 }
 
-void ReportRunner::cancelAll()
+void ReportRunner::cancel(int key)
 {
-    m_pending.clear();
+    m_pending.remove(key);
     if (m_inline)
         return;
     const QMutexLocker lock(&m_mutex);
-    m_queue.clear();
-    if (m_runningKey >= 0 && m_handle)
+    m_queue.remove(key);
+    if (m_runningKey == key && m_handle)
         sqlite3_interrupt(m_handle);
 }
 

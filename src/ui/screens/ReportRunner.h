@@ -30,8 +30,8 @@ public:
     ~ReportRunner() override;
 
     void post(int key, Job job);
-    // Forgets every request not yet delivered, interrupting the one running.
-    void cancelAll();
+    // Forgets the request of `key` not yet delivered, interrupting it if it runs.
+    void cancel(int key);
     // A request of `key` is waiting or running.
     bool isPending(int key) const { return m_pending.contains(key); }
 
@@ -48,7 +48,6 @@ private:
     void work();
     void deliver(int key, quint64 serial, const Apply& apply);
 
-    Database* m_db;
     QString m_path;
     ReportService* m_inline = nullptr;
     QThread* m_thread = nullptr;

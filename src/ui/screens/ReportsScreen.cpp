@@ -417,7 +417,8 @@ void ReportsScreen::runReport()
 {
     m_typing->stop();
     // Whatever was asked under the old filters would only be thrown away.
-    m_runner->cancelAll();
+    for (int tab = 0; tab < TabCount; ++tab)
+        m_runner->cancel(tab);
     m_stale.fill(true);
     runTab(m_tabs->currentIndex());
 }
@@ -709,31 +710,43 @@ QString ReportsScreen::csvFileName(int tab)
     return QString::fromLatin1(names.at(tab));
 }
 
-bool ReportsScreen::writeCsv(int tab, const QString& path) const
+namespace {
+
+bool writeUtf8(const QString& path, const QString& text)
 {
-    const ReportTableModel* model = m_models.at(tab);
-    QList<QStringList> rows;
-    if (tab == TransactionsTab) {
-        // The table shows pages; the file gets the whole list it stands for.
-        const ListQuery& q = m_listQuery;
-        const QList<ListedTransaction> listed
-            = m_state->reportService()->transactionList(q.period, q.scope, q.categoryId);
-        rows.reserve(listed.size());
-        for (const ListedTransaction& t : listed) {
-            QStringList cells;
-            for (int column = 0; column < model->columnCount(); ++column)
-                cells << listedCell(t, column, q.currency);
-            rows << cells;
-        }
-    } else {
-        rows = model->texts();
-    }
-    const QString text = ReportService::csvText(model->headers(), rows, model->amountColumns());
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
     const QByteArray bytes = text.toUtf8();
     return file.write(bytes) == bytes.size() && file.flush();
+}
+
+} // namespace
+
+QList<QStringList> ReportsScreen::listedTexts(
+    const ReportService& reports, const ListQuery& q, int columns)
+{
+    const QList<ListedTransaction> listed
+        = reports.transactionList(q.period, q.scope, q.categoryId);
+    QList<QStringList> rows;
+    rows.reserve(listed.size());
+    for (const ListedTransaction& t : listed) {
+        QStringList cells;
+        for (int column = 0; column < columns; ++column)
+            cells << listedCell(t, column, q.currency);
+        rows << cells;
+    }
+    return rows;
+}
+
+bool ReportsScreen::writeCsv(int tab, const QString& path) const
+{
+    const ReportTableModel* model = m_models.at(tab);
+    // The table shows pages; the file gets the whole list it stands for.
+    const QList<QStringList> rows = tab == TransactionsTab
+        ? listedTexts(*m_state->reportService(), m_listQuery, model->columnCount())
+        : model->texts();
+    return writeUtf8(path, ReportService::csvText(model->headers(), rows, model->amountColumns()));
 }
 
 void ReportsScreen::exportCurrentTab()
@@ -752,6 +765,25 @@ void ReportsScreen::exportCurrentTab()
 
 void ReportsScreen::exportTo(const QString& path)
 {
-    if (!writeCsv(m_tabs->currentIndex(), path))
-        MessageBoxes::warning(this, tr("Export Failed"), tr("Could not write to:\n%1").arg(path));
+    const int tab = m_tabs->currentIndex();
+    const auto done = [this, path](bool written) {
+        if (!written)
+            MessageBoxes::warning(
+                this, tr("Export Failed"), tr("Could not write to:\n%1").arg(path));
+        Q_EMIT exported(path, written);
+    };
+    if (tab != TransactionsTab) {
+        done(writeCsv(tab, path));
+        return;
+    }
+    // A million rows take seconds to read and write: not on the window's thread.
+    const ReportTableModel* model = m_models.at(tab);
+    m_runner->post(TabCount,
+        [q = m_listQuery, headers = model->headers(), amounts = model->amountColumns(), path, done](
+            const ReportService& reports) -> ReportRunner::Apply {
+            const bool written = writeUtf8(path,
+                ReportService::csvText(
+                    headers, listedTexts(reports, q, int(headers.size())), amounts));
+            return [done, written] { done(written); };
+        });
 }

@@ -54,7 +54,8 @@ public:
     // however little of it is shown; false when the file cannot be written.
     bool writeCsv(int tab, const QString& path) const;
     static QString csvFileName(int tab);
-    // Writes the tab on screen to `path`, saying so when it cannot.
+    // Writes the tab on screen to `path`, saying so when it cannot. The whole
+    // transaction list is read and written off the window's thread.
     void exportTo(const QString& path);
 
     QTabWidget* tabs() const { return m_tabs; }
@@ -81,6 +82,8 @@ public:
 Q_SIGNALS:
     // A tab's table and chart show a new result.
     void tabUpdated(int tab);
+    // An export of exportTo() is on disk (or could not be written).
+    void exported(const QString& path, bool written);
 
 public Q_SLOTS:
     void onDatePresetChanged(int index);
@@ -92,6 +95,14 @@ public Q_SLOTS:
     void showMore();
 
 private:
+    // What the transaction list shows, to read further pages and the export.
+    struct ListQuery {
+        ReportPeriod period;
+        ReportScope scope;
+        QString categoryId;
+        Currency currency = Currency::USD;
+    };
+
     void buildLayout();
     QWidget* buildFilterBar();
     QWidget* buildComparePage();
@@ -113,6 +124,8 @@ private:
     void fillAccountSummary(const QList<AccountLine>& rows);
     void fillTransactions(const ListedSize& size, const QList<ListedTransaction>& page);
     void updateListSize();
+    static QList<QStringList> listedTexts(
+        const ReportService& reports, const ListQuery& query, int columns);
     void updateExport();
     ReportPeriod period() const;
     ReportScope scope() const;
@@ -141,13 +154,6 @@ private:
     QLabel* m_listSize = nullptr;
     QPushButton* m_showMore = nullptr;
     QTimer* m_typing = nullptr;
-    // What the transaction list shows, to read further pages and the export.
-    struct ListQuery {
-        ReportPeriod period;
-        ReportScope scope;
-        QString categoryId;
-        Currency currency = Currency::USD;
-    };
     ListQuery m_listQuery;
     ListedSize m_listedSize;
     QList<ListedTransaction> m_listed;
