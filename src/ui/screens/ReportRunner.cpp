@@ -38,8 +38,7 @@ ReportRunner::~ReportRunner()
     {
         const QMutexLocker lock(&m_mutex);
         m_stop = true;
-        if (m_handle && m_runningKey >= 0)
-            sqlite3_interrupt(m_handle);
+        interruptRunning();
         m_wake.wakeAll();
     }
     m_thread->wait();
@@ -56,9 +55,24 @@ void ReportRunner::post(int key, Job job)
     }
     const QMutexLocker lock(&m_mutex);
     m_queue.insert(key, { serial, std::move(job) });
-    if (m_runningKey == key && m_handle)
-        sqlite3_interrupt(m_handle);
+    if (m_runningKey == key)
+        interruptRunning();
     m_wake.wakeAll();
+}
+
+bool ReportRunner::interrupted() const
+{
+    const QMutexLocker lock(&m_mutex);
+    return m_interrupted;
+}
+
+void ReportRunner::interruptRunning()
+{
+    if (m_runningKey < 0)
+        return;
+    m_interrupted = true;
+    if (m_handle)
+        sqlite3_interrupt(m_handle);
 }
 
 void ReportRunner::cancel(int key)
@@ -68,8 +82,8 @@ void ReportRunner::cancel(int key)
         return;
     const QMutexLocker lock(&m_mutex);
     m_queue.remove(key);
-    if (m_runningKey == key && m_handle)
-        sqlite3_interrupt(m_handle);
+    if (m_runningKey == key)
+        interruptRunning();
 }
 
 void ReportRunner::work()
@@ -101,6 +115,7 @@ void ReportRunner::work()
         const Request request = *next;
         m_queue.erase(next);
         m_runningKey = key;
+        m_interrupted = false;
         lock.unlock();
         // Without a connection the report shows empty rather than waiting forever.
         const Apply apply = opened ? request.job(service) : Apply();

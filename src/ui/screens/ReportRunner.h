@@ -32,6 +32,9 @@ public:
     void post(int key, Job job);
     // Forgets the request of `key` not yet delivered, interrupting it if it runs.
     void cancel(int key);
+    // Worker thread: the running job was superseded, cancelled or the runner is
+    // going away. Its statements were interrupted, so what it read may be cut short.
+    bool interrupted() const;
     // A request of `key` is waiting or running.
     bool isPending(int key) const { return m_pending.contains(key); }
 
@@ -47,6 +50,8 @@ private:
 
     void work();
     void deliver(int key, quint64 serial, const Apply& apply);
+    // With the lock held.
+    void interruptRunning();
 
     QString m_path;
     ReportService* m_inline = nullptr;
@@ -55,10 +60,11 @@ private:
     QMap<int, quint64> m_pending;
     quint64 m_serial = 0;
 
-    QMutex m_mutex;
+    mutable QMutex m_mutex;
     QWaitCondition m_wake;
     QMap<int, Request> m_queue;
     int m_runningKey = -1;
     sqlite3* m_handle = nullptr;
     bool m_stop = false;
+    bool m_interrupted = false;
 };

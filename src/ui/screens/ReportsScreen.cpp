@@ -18,13 +18,13 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFile>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QSettings>
 #include <QSignalBlocker>
 #include <QSplitter>
@@ -712,13 +712,14 @@ QString ReportsScreen::csvFileName(int tab)
 
 namespace {
 
+// All or nothing: a failed write leaves whatever file was there before.
 bool writeUtf8(const QString& path, const QString& text)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
         return false;
     const QByteArray bytes = text.toUtf8();
-    return file.write(bytes) == bytes.size() && file.flush();
+    return file.write(bytes) == bytes.size() && file.commit();
 }
 
 } // namespace
@@ -779,11 +780,15 @@ void ReportsScreen::exportTo(const QString& path)
     // A million rows take seconds to read and write: not on the window's thread.
     const ReportTableModel* model = m_models.at(tab);
     m_runner->post(TabCount,
-        [q = m_listQuery, headers = model->headers(), amounts = model->amountColumns(), path, done](
-            const ReportService& reports) -> ReportRunner::Apply {
-            const bool written = writeUtf8(path,
-                ReportService::csvText(
-                    headers, listedTexts(reports, q, int(headers.size())), amounts));
+        [runner = m_runner.get(), q = m_listQuery, headers = model->headers(),
+            amounts = model->amountColumns(), path,
+            done](const ReportService& reports) -> ReportRunner::Apply {
+            const QList<QStringList> rows = listedTexts(reports, q, int(headers.size()));
+            // A newer export or closing the window interrupts the reading:
+            // never write a list cut short.
+            if (runner->interrupted())
+                return {};
+            const bool written = writeUtf8(path, ReportService::csvText(headers, rows, amounts));
             return [done, written] { done(written); };
         });
 }

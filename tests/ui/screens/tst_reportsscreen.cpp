@@ -25,6 +25,7 @@
 #include <QLabel>
 #include <QLineSeries>
 #include <QPushButton>
+#include <QSemaphore>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -342,6 +343,25 @@ void TestReportsScreen::runnerDeliversOnlyTheNewestRequest()
     QTRY_COMPARE(delivered.count(), 3);
     QCOMPARE(shown.last(), QStringLiteral("kept:1"));
     QCOMPARE(delivered.last().first().toInt(), 4);
+
+    // A job that a newer request overtook while it ran learns so, and the newer one does not.
+    QSemaphore started;
+    QSemaphore resume;
+    QList<bool> interrupted;
+    runner.post(5, [&](const ReportService&) -> ReportRunner::Apply {
+        started.release();
+        resume.acquire();
+        interrupted << runner.interrupted();
+        return {};
+    });
+    started.acquire();
+    runner.post(5, [&](const ReportService&) -> ReportRunner::Apply {
+        interrupted << runner.interrupted();
+        return {};
+    });
+    resume.release();
+    QTRY_COMPARE(delivered.count(), 4);
+    QCOMPARE(interrupted, QList<bool>({ true, false }));
 }
 
 QTEST_MAIN(TestReportsScreen)
