@@ -85,6 +85,12 @@ void TestDatabaseMigrations::freshFileReachesLatestVersion()
                   "AND t.is_split <> 1 GROUP BY t.date"),
         QStringList { "SEARCH t USING COVERING INDEX idx_transactions_live_account_date "
                       "(account_id=? AND date>? AND date<?)" });
+    QCOMPARE(plan("SELECT a.id, SUM(CASE WHEN t.cleared = 1 THEN t.amount ELSE 0 END) FROM "
+                  "accounts a LEFT JOIN transactions t ON t.account_id = a.id AND t.deleted_at "
+                  "IS NULL GROUP BY a.id")
+                 .value(1),
+        "SEARCH t USING COVERING INDEX idx_transactions_live_account_date (account_id=?) "
+        "LEFT-JOIN");
     QCOMPARE(plan("SELECT c.id, SUM(t.amount) FROM categories c CROSS JOIN transactions t ON "
                   "t.category_id = c.id WHERE t.deleted_at IS NULL AND t.date >= '2000-01-01' AND "
                   "t.date <= '2025-12-31' AND COALESCE(t.transfer_link_id, '') = '' GROUP BY "

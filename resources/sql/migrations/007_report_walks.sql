@@ -4,7 +4,8 @@
 -- index below holds only live rows, in the order one report groups them, with
 -- every column its sums read (deleted_at included, or SQLite would not take
 -- the partial index as covering): categories over all accounts and within one
--- account, the months of one account (005 serves all accounts), and payees.
+-- account, the months of one account (005 serves all accounts) and the
+-- cleared and uncleared balances of each account, and payees.
 -- The last one is small: the split transactions, whose lines the category
 -- reports read one by one.
 
@@ -17,7 +18,7 @@ ON transactions(account_id, category_id, date, amount, is_split, transfer_link_i
 WHERE deleted_at IS NULL;
 
 CREATE INDEX IF NOT EXISTS idx_transactions_live_account_date
-ON transactions(account_id, date, amount, is_split, transfer_link_id, deleted_at)
+ON transactions(account_id, date, amount, cleared, is_split, transfer_link_id, deleted_at)
 WHERE deleted_at IS NULL;
 
 CREATE INDEX IF NOT EXISTS idx_transactions_live_payee_date
