@@ -45,9 +45,10 @@ Filter periodFilter(const ReportPeriod& period, const ReportScope& scope, bool w
 // the pieces: a plain transaction is one piece, a split one is its lines plus
 // whatever part of its amount they leave uncovered (without a category).
 // Grouping a million plain rows by category would sort them all; instead each
-// category walks its own range of the category index, and what no category
-// claims (none, or one that no longer exists) is the period's total less the
-// categories' totals.
+// category walks its own range of the category index, as do the rows without
+// one. A category id that no longer names a category (a store written without
+// its foreign keys) is found by skipping through the index from one id to the
+// next, and counts as none.
 enum class Pieces {
     Spending, // negative amounts only
     All,
@@ -62,27 +63,31 @@ Filter categorisedPieces(const Filter& where, Pieces which)
     };
     const QString plain
         = QStringLiteral("t.is_split <> 1 AND %1%2").arg(where.sql, negative("t.amount"));
+    const bool taxOnly = which == Pieces::TaxRelevant;
     Filter f;
     f.sql = QStringLiteral(
-        "WITH known AS MATERIALIZED (SELECT c.id AS category_id, SUM(t.amount) AS total,"
-        " COUNT(*) AS n FROM categories c CROSS JOIN transactions t ON t.category_id = c.id"
-        " WHERE %1%6 GROUP BY c.rowid),"
-        " everything AS MATERIALIZED (SELECT COALESCE(SUM(t.amount), 0) AS total,"
-        " COUNT(*) AS n FROM transactions t WHERE %5 AND %1),"
+        "WITH RECURSIVE ids(id) AS (SELECT (SELECT MIN(category_id) FROM transactions"
+        " WHERE deleted_at IS NULL AND category_id IS NOT NULL) UNION ALL"
+        " SELECT (SELECT MIN(category_id) FROM transactions WHERE deleted_at IS NULL"
+        " AND category_id > ids.id) FROM ids WHERE ids.id IS NOT NULL AND %5),"
+        " lost AS (SELECT id FROM ids WHERE id IS NOT NULL"
+        " AND NOT EXISTS (SELECT 1 FROM categories c WHERE c.id = ids.id)),"
         " leftovers AS (SELECT t.amount - COALESCE((SELECT SUM(s.amount) FROM split_lines s"
         " WHERE s.transaction_id = t.id), 0) AS amount FROM transactions t"
         " WHERE t.is_split = 1 AND %2)"
-        " SELECT category_id, total, n FROM known"
-        " UNION ALL SELECT NULL, e.total - (SELECT COALESCE(SUM(total), 0) FROM known),"
-        " e.n - (SELECT COALESCE(SUM(n), 0) FROM known) FROM everything e WHERE %5"
+        " SELECT c.id AS category_id, SUM(t.amount) AS total, COUNT(*) AS n FROM categories c"
+        " CROSS JOIN transactions t ON t.category_id = c.id WHERE %1%6 GROUP BY c.rowid"
+        " UNION ALL SELECT NULL, COALESCE(SUM(t.amount), 0), COUNT(*) FROM transactions t"
+        " WHERE %5 AND t.category_id IS NULL AND %1"
+        " UNION ALL SELECT NULL, COALESCE(SUM(t.amount), 0), COUNT(*) FROM lost"
+        " CROSS JOIN transactions t ON t.category_id = lost.id WHERE %5 AND %1"
         " UNION ALL SELECT NULL, l.amount, 1 FROM leftovers l WHERE %5%3"
         " UNION ALL SELECT s.category_id, s.amount, 1 FROM split_lines s"
         " JOIN transactions t ON t.id = s.transaction_id WHERE t.is_split = 1 AND %2%4")
                 .arg(plain, where.sql, negative("l.amount"), negative("s.amount"),
-                    which == Pieces::TaxRelevant ? QStringLiteral("0") : QStringLiteral("1"),
-                    which == Pieces::TaxRelevant ? QStringLiteral(" AND c.is_tax_relevant = 1")
-                                                 : QString());
-    f.values = where.values + where.values + where.values + where.values;
+                    taxOnly ? QStringLiteral("0") : QStringLiteral("1"),
+                    taxOnly ? QStringLiteral(" AND c.is_tax_relevant = 1") : QString());
+    f.values = where.values + where.values + where.values + where.values + where.values;
     return f;
 }
 

@@ -3,10 +3,12 @@
 #include "data/AccountRepository.h"
 #include "data/CategoryRepository.h"
 #include "data/Clock.h"
+#include "data/Database.h"
 #include "data/TransactionRepository.h"
 #include "services/ReportService.h"
 #include "services/TransactionService.h"
 
+#include <QSqlQuery>
 #include <QTest>
 
 namespace {
@@ -155,6 +157,15 @@ void TestReportService::categoryReportsFollowSplitsAndLeaveTransfersOut()
     QCOMPARE(withLoans.at(2).first, 0);
     QCOMPARE(names(l.reports()->categorySpending(kJanuary, kDollars)),
         QStringList({ "Groceries", "Loans" }));
+
+    // Money filed under a category the file no longer holds is uncategorised, not lost.
+    QSqlQuery pragma(l.app->database()->database());
+    QVERIFY(pragma.exec(QStringLiteral("PRAGMA foreign_keys = OFF")));
+    l.app.addTransaction(l.checking.id, QDate(2025, 1, 9), "Old", -700, QStringLiteral("zz-gone"));
+    QVERIFY(pragma.exec(QStringLiteral("PRAGMA foreign_keys = ON")));
+    const QList<CategoryTotal> january = l.reports()->categorySpending(kJanuary, kDollars);
+    QCOMPARE(names(january), QStringList({ "Groceries", "Loans", "Uncategorized" }));
+    QCOMPARE(january.at(2).total, -700);
 }
 
 void TestReportService::monthlyReportsTellTransfersApart()
