@@ -199,12 +199,21 @@ QList<MonthTotals> ReportService::cashFlow(
 QList<PayeeTotal> ReportService::payeeSummary(
     const ReportPeriod& period, const ReportScope& scope) const
 {
-    // The payee index walks the payees in order with the date, account and
+    // The payee index walks the payees in order with the account, date and
     // amount beside them: cheaper than sorting the period's rows by payee.
-    const Filter where = periodFilter(period, scope, true, true);
-    const QString sql
-        = QStringLiteral("SELECT t.payee, SUM(t.amount), COUNT(*) FROM transactions t"
-                         " WHERE %1 GROUP BY t.payee ORDER BY SUM(t.amount) ASC, t.payee")
+    // One account skips from payee to payee and reads only its own range of each.
+    const bool oneAccount = !scope.accountId.isEmpty();
+    const Filter where = periodFilter(period, scope, true, !oneAccount);
+    const QString payees = oneAccount
+        ? QStringLiteral("WITH RECURSIVE names(payee) AS (SELECT (SELECT MIN(payee)"
+                         " FROM transactions WHERE deleted_at IS NULL) UNION ALL"
+                         " SELECT (SELECT MIN(payee) FROM transactions WHERE deleted_at IS NULL"
+                         " AND payee > names.payee) FROM names WHERE names.payee IS NOT NULL)"
+                         " SELECT t.payee, SUM(t.amount), COUNT(*) FROM names"
+                         " CROSS JOIN transactions t ON t.payee = names.payee")
+        : QStringLiteral("SELECT t.payee, SUM(t.amount), COUNT(*) FROM transactions t");
+    const QString sql = payees
+        + QStringLiteral(" WHERE %1 GROUP BY t.payee ORDER BY SUM(t.amount) ASC, t.payee")
               .arg(where.sql);
     return query<PayeeTotal>(m_db, "payeeSummary", sql, where.values, [](const SqlRow& r) {
         return PayeeTotal { r.text(0), r.int64(1), r.integer(2) };

@@ -22,7 +22,7 @@ ON transactions(account_id, date, amount, cleared, is_split, transfer_link_id, d
 WHERE deleted_at IS NULL;
 
 CREATE INDEX IF NOT EXISTS idx_transactions_live_payee_date
-ON transactions(payee, date, amount, account_id, deleted_at)
+ON transactions(payee, account_id, date, amount, deleted_at)
 WHERE deleted_at IS NULL;
 
 -- Payee completion now reads the payees from the index above alone, which
