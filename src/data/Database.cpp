@@ -8,6 +8,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
+#include <atomic>
 #include <sqlite3.h>
 #include <utility>
 
@@ -26,6 +27,7 @@ constexpr Migration kMigrations[] = {
     { 4, "balance_index", ":/sql/sql/migrations/004_balance_index.sql" },
     { 5, "report_index", ":/sql/sql/migrations/005_report_index.sql" },
     { 6, "sync_state", ":/sql/sql/migrations/006_sync_state.sql" },
+    { 7, "report_walks", ":/sql/sql/migrations/007_report_walks.sql" },
 };
 
 // Without any of these every save or every screen of some kind fails; the
@@ -99,7 +101,8 @@ bool Database::open(const QString& path)
     m_failure = {};
     // A second store open in the same process (two data directories side by
     // side in a test or a tool) gets a connection of its own.
-    static int opened = 0;
+    // The reports open theirs from a thread of their own.
+    static std::atomic<int> opened = 0;
     const QString name = m_db.isValid() ? m_db.connectionName()
         : QSqlDatabase::contains(QLatin1String(QSqlDatabase::defaultConnection))
         ? QStringLiteral("ledgerine-%1").arg(++opened)
@@ -238,6 +241,8 @@ bool Database::runMigrations()
     QSqlQuery max(m_db);
     if (max.exec(QStringLiteral("SELECT MAX(version) FROM schema_version")) && max.next())
         current = max.value(0).toInt();
+    // A statement left open keeps SQLite from dropping anything in the migrations.
+    max.finish();
 
     for (const Migration& migration : kMigrations) {
         if (migration.version <= current)

@@ -65,6 +65,12 @@ struct ListedTransaction {
     bool split = false;
 };
 
+// How long the whole transaction list is, and what it adds up to.
+struct ListedSize {
+    int count = 0;
+    qint64 total = 0;
+};
+
 struct CategoryChange {
     QString category;
     qint64 first = 0;

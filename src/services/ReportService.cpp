@@ -8,6 +8,8 @@
 #include <QMap>
 #include <QVariantList>
 
+#include <sqlite3.h>
+
 namespace {
 
 // The conditions every period report puts on `t`, with their values.
@@ -16,16 +18,20 @@ struct Filter {
     QVariantList values;
 };
 
-Filter periodFilter(const ReportPeriod& period, const ReportScope& scope, bool withTransfers)
+// `unindexed` keeps the date and the account from steering SQLite to a range
+// scan, for a report whose walk in group order costs less than a sort.
+Filter periodFilter(const ReportPeriod& period, const ReportScope& scope, bool withTransfers,
+    bool unindexed = false)
 {
+    const QString plus = unindexed ? QStringLiteral("+") : QString();
     Filter f;
-    f.sql = QStringLiteral("t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?");
+    f.sql = QStringLiteral("t.deleted_at IS NULL AND %1t.date >= ? AND %1t.date <= ?").arg(plus);
     f.values << period.start.toString(Qt::ISODate) << period.end.toString(Qt::ISODate);
     if (!withTransfers)
         // One expression, not an OR the planner would answer row by row from the link index.
         f.sql += QStringLiteral(" AND COALESCE(t.transfer_link_id, '') = ''");
     if (!scope.accountId.isEmpty()) {
-        f.sql += QStringLiteral(" AND t.account_id = ?");
+        f.sql += QStringLiteral(" AND %1t.account_id = ?").arg(plus);
         f.values << scope.accountId;
     } else if (scope.currency) {
         f.sql
@@ -35,22 +41,53 @@ Filter periodFilter(const ReportPeriod& period, const ReportScope& scope, bool w
     return f;
 }
 
-// (category_id, amount) of every categorised piece of money: a plain
-// transaction is one piece, a split one is its lines plus whatever part of its
-// amount the lines leave uncovered (without a category).
-Filter categorisedPieces(const Filter& where)
+// Rows (category_id, total, n) of every categorised piece of money, n counting
+// the pieces: a plain transaction is one piece, a split one is its lines plus
+// whatever part of its amount they leave uncovered (without a category).
+// Grouping a million plain rows by category would sort them all; instead each
+// category walks its own range of the category index, as do the rows without
+// one. A category id that no longer names a category (a store written without
+// its foreign keys) is found by skipping through the index from one id to the
+// next, and counts as none.
+enum class Pieces {
+    Spending, // negative amounts only
+    All,
+    TaxRelevant, // all amounts of the categories marked tax relevant
+};
+
+Filter categorisedPieces(const Filter& where, Pieces which)
 {
+    const bool spendingOnly = which == Pieces::Spending;
+    const auto negative = [spendingOnly](const char* amount) {
+        return spendingOnly ? QStringLiteral(" AND %1 < 0").arg(QLatin1String(amount)) : QString();
+    };
+    const QString plain
+        = QStringLiteral("t.is_split <> 1 AND %1%2").arg(where.sql, negative("t.amount"));
+    const bool taxOnly = which == Pieces::TaxRelevant;
     Filter f;
     f.sql = QStringLiteral(
-        "SELECT CASE WHEN t.is_split = 1 THEN NULL ELSE t.category_id END AS category_id,"
-        " CASE WHEN t.is_split = 1 THEN t.amount - COALESCE((SELECT SUM(s.amount)"
-        " FROM split_lines s WHERE s.transaction_id = t.id), 0) ELSE t.amount END AS amount"
-        " FROM transactions t WHERE %1"
-        " UNION ALL"
-        " SELECT s.category_id, s.amount FROM split_lines s"
-        " JOIN transactions t ON t.id = s.transaction_id WHERE t.is_split = 1 AND %1")
-                .arg(where.sql);
-    f.values = where.values + where.values;
+        "WITH RECURSIVE ids(id) AS (SELECT (SELECT MIN(category_id) FROM transactions"
+        " WHERE deleted_at IS NULL AND category_id IS NOT NULL) UNION ALL"
+        " SELECT (SELECT MIN(category_id) FROM transactions WHERE deleted_at IS NULL"
+        " AND category_id > ids.id) FROM ids WHERE ids.id IS NOT NULL AND %5),"
+        " lost AS (SELECT id FROM ids WHERE id IS NOT NULL"
+        " AND NOT EXISTS (SELECT 1 FROM categories c WHERE c.id = ids.id)),"
+        " leftovers AS (SELECT t.amount - COALESCE((SELECT SUM(s.amount) FROM split_lines s"
+        " WHERE s.transaction_id = t.id), 0) AS amount FROM transactions t"
+        " WHERE t.is_split = 1 AND %2)"
+        " SELECT c.id AS category_id, SUM(t.amount) AS total, COUNT(*) AS n FROM categories c"
+        " CROSS JOIN transactions t ON t.category_id = c.id WHERE %1%6 GROUP BY c.rowid"
+        " UNION ALL SELECT NULL, COALESCE(SUM(t.amount), 0), COUNT(*) FROM transactions t"
+        " WHERE %5 AND t.category_id IS NULL AND %1"
+        " UNION ALL SELECT NULL, COALESCE(SUM(t.amount), 0), COUNT(*) FROM lost"
+        " CROSS JOIN transactions t ON t.category_id = lost.id WHERE %5 AND %1"
+        " UNION ALL SELECT NULL, l.amount, 1 FROM leftovers l WHERE %5%3"
+        " UNION ALL SELECT s.category_id, s.amount, 1 FROM split_lines s"
+        " JOIN transactions t ON t.id = s.transaction_id WHERE t.is_split = 1 AND %2%4")
+                .arg(plain, where.sql, negative("l.amount"), negative("s.amount"),
+                    taxOnly ? QStringLiteral("0") : QStringLiteral("1"),
+                    taxOnly ? QStringLiteral(" AND c.is_tax_relevant = 1") : QString());
+    f.values = where.values + where.values + where.values + where.values + where.values;
     return f;
 }
 
@@ -62,6 +99,9 @@ QList<Row> query(const Database* db, const char* operation, const QString& sql,
     SqlStatement statement(db, sql, values);
     while (statement.next())
         rows.append(read(statement.row()));
+    // A newer request interrupted this one; nobody waits for its rows.
+    if (statement.failed() && statement.errorCode() == SQLITE_INTERRUPT)
+        return {};
     if (statement.failed()) {
         qCWarning(lcReports).noquote()
             << QStringLiteral("ReportService::%1 failed:").arg(QLatin1String(operation))
@@ -74,15 +114,14 @@ QList<Row> query(const Database* db, const char* operation, const QString& sql,
 QList<CategoryTotal> categoryTotals(
     const Database* db, const char* operation, const Filter& where, bool spendingOnly)
 {
-    const Filter pieces = categorisedPieces(where);
+    const Filter pieces = categorisedPieces(where, spendingOnly ? Pieces::Spending : Pieces::All);
     const QString sql
         = QStringLiteral(
-            "SELECT COALESCE(c.name, 'Uncategorized') AS name, SUM(p.amount) FROM (%1) p"
-            " LEFT JOIN categories c ON c.id = p.category_id%2"
-            " GROUP BY name ORDER BY %3")
-              .arg(pieces.sql, spendingOnly ? QStringLiteral(" WHERE p.amount < 0") : QString(),
-                  spendingOnly ? QStringLiteral("SUM(p.amount) ASC, name")
-                               : QStringLiteral("name"));
+            "SELECT COALESCE(c.name, 'Uncategorized') AS name, SUM(p.total) FROM (%1) p"
+            " LEFT JOIN categories c ON c.id = p.category_id"
+            " GROUP BY name HAVING SUM(p.n) > 0 ORDER BY %2")
+              .arg(pieces.sql,
+                  spendingOnly ? QStringLiteral("SUM(p.total) ASC, name") : QStringLiteral("name"));
     return query<CategoryTotal>(db, operation, sql, pieces.values, [](const SqlRow& r) {
         return CategoryTotal { r.text(0), r.int64(1) };
     });
@@ -90,12 +129,16 @@ QList<CategoryTotal> categoryTotals(
 
 QList<MonthTotals> monthTotals(const Database* db, const char* operation, const Filter& where)
 {
-    // Stored dates are always "yyyy-MM-dd": the month is their first seven characters.
+    // Stored dates are always "yyyy-MM-dd": the month is their first seven
+    // characters. Days come in index order, so summing by day first leaves a
+    // few thousand rows to sort into months instead of every transaction.
     const QString sql
-        = QStringLiteral("SELECT substr(t.date, 1, 7) AS month,"
-                         " SUM(CASE WHEN t.amount > 0 THEN t.amount ELSE 0 END),"
-                         " SUM(CASE WHEN t.amount < 0 THEN t.amount ELSE 0 END)"
-                         " FROM transactions t WHERE %1 GROUP BY month ORDER BY month")
+        = QStringLiteral("SELECT substr(d.date, 1, 7) AS month, SUM(d.incoming), SUM(d.outgoing)"
+                         " FROM (SELECT t.date AS date,"
+                         " SUM(CASE WHEN t.amount > 0 THEN t.amount ELSE 0 END) AS incoming,"
+                         " SUM(CASE WHEN t.amount < 0 THEN t.amount ELSE 0 END) AS outgoing"
+                         " FROM transactions t WHERE %1 GROUP BY t.date) d"
+                         " GROUP BY month ORDER BY month")
               .arg(where.sql);
     return query<MonthTotals>(db, operation, sql, where.values, [](const SqlRow& r) {
         const qint64 in = r.int64(1);
@@ -156,10 +199,21 @@ QList<MonthTotals> ReportService::cashFlow(
 QList<PayeeTotal> ReportService::payeeSummary(
     const ReportPeriod& period, const ReportScope& scope) const
 {
-    const Filter where = periodFilter(period, scope, true);
-    const QString sql
-        = QStringLiteral("SELECT t.payee, SUM(t.amount), COUNT(*) FROM transactions t"
-                         " WHERE %1 GROUP BY t.payee ORDER BY SUM(t.amount) ASC, t.payee")
+    // The payee index walks the payees in order with the account, date and
+    // amount beside them: cheaper than sorting the period's rows by payee.
+    // One account skips from payee to payee and reads only its own range of each.
+    const bool oneAccount = !scope.accountId.isEmpty();
+    const Filter where = periodFilter(period, scope, true, !oneAccount);
+    const QString payees = oneAccount
+        ? QStringLiteral("WITH RECURSIVE names(payee) AS (SELECT (SELECT MIN(payee)"
+                         " FROM transactions WHERE deleted_at IS NULL) UNION ALL"
+                         " SELECT (SELECT MIN(payee) FROM transactions WHERE deleted_at IS NULL"
+                         " AND payee > names.payee) FROM names WHERE names.payee IS NOT NULL)"
+                         " SELECT t.payee, SUM(t.amount), COUNT(*) FROM names"
+                         " CROSS JOIN transactions t ON t.payee = names.payee")
+        : QStringLiteral("SELECT t.payee, SUM(t.amount), COUNT(*) FROM transactions t");
+    const QString sql = payees
+        + QStringLiteral(" WHERE %1 GROUP BY t.payee ORDER BY SUM(t.amount) ASC, t.payee")
               .arg(where.sql);
     return query<PayeeTotal>(m_db, "payeeSummary", sql, where.values, [](const SqlRow& r) {
         return PayeeTotal { r.text(0), r.int64(1), r.integer(2) };
@@ -168,9 +222,9 @@ QList<PayeeTotal> ReportService::payeeSummary(
 
 QList<TaxLine> ReportService::taxReport(const ReportPeriod& period, const ReportScope& scope) const
 {
-    const Filter pieces = categorisedPieces(periodFilter(period, scope, true));
+    const Filter pieces = categorisedPieces(periodFilter(period, scope, true), Pieces::TaxRelevant);
     const QString sql
-        = QStringLiteral("SELECT c.name, COALESCE(c.tax_category, ''), SUM(p.amount) FROM (%1) p"
+        = QStringLiteral("SELECT c.name, COALESCE(c.tax_category, ''), SUM(p.total) FROM (%1) p"
                          " JOIN categories c ON c.id = p.category_id WHERE c.is_tax_relevant = 1"
                          " GROUP BY c.name, c.tax_category ORDER BY c.tax_category, c.name")
               .arg(pieces.sql);
@@ -205,35 +259,52 @@ QList<AccountLine> ReportService::accountSummary(const ReportScope& scope) const
     });
 }
 
-QList<ListedTransaction> ReportService::transactionList(
-    const ReportPeriod& period, const ReportScope& scope, const QString& categoryId) const
+namespace {
+
+// The rows of the transaction list without their order: the date, account
+// name, payee, category name, memo, amount, split flag and a key that makes
+// the order total, so that pages never overlap.
+Filter listedRows(const Filter& where, const QString& categoryId)
 {
-    const Filter where = periodFilter(period, scope, true);
     const QString columns = QStringLiteral("t.date, a.name, t.payee, COALESCE(c.name, '')");
-    QString sql;
-    QVariantList values = where.values;
+    Filter f;
+    f.values = where.values;
     if (categoryId.isEmpty()) {
-        sql = QStringLiteral("SELECT %1, COALESCE(t.memo, ''), t.amount, t.is_split"
-                             " FROM transactions t LEFT JOIN accounts a ON t.account_id = a.id"
-                             " LEFT JOIN categories c ON t.category_id = c.id"
-                             " WHERE %2 ORDER BY t.date, t.payee")
-                  .arg(columns, where.sql);
-    } else {
-        sql = QStringLiteral("SELECT %1, COALESCE(t.memo, ''), t.amount, 0"
-                             " FROM transactions t LEFT JOIN accounts a ON t.account_id = a.id"
-                             " LEFT JOIN categories c ON t.category_id = c.id"
-                             " WHERE %2 AND t.is_split = 0 AND t.category_id = ?"
-                             " UNION ALL"
-                             " SELECT %1, COALESCE(NULLIF(s.memo, ''), t.memo, ''), s.amount, 0"
-                             " FROM split_lines s JOIN transactions t ON t.id = s.transaction_id"
-                             " LEFT JOIN accounts a ON t.account_id = a.id"
-                             " LEFT JOIN categories c ON s.category_id = c.id"
-                             " WHERE %2 AND t.is_split = 1 AND s.category_id = ?"
-                             " ORDER BY 1, 3")
-                  .arg(columns, where.sql);
-        values << categoryId;
-        values += where.values;
-        values << categoryId;
+        f.sql = QStringLiteral("SELECT %1, COALESCE(t.memo, ''), t.amount, t.is_split, t.id"
+                               " FROM transactions t LEFT JOIN accounts a ON t.account_id = a.id"
+                               " LEFT JOIN categories c ON t.category_id = c.id WHERE %2")
+                    .arg(columns, where.sql);
+        return f;
+    }
+    f.sql = QStringLiteral("SELECT %1, COALESCE(t.memo, ''), t.amount, 0, t.id"
+                           " FROM transactions t LEFT JOIN accounts a ON t.account_id = a.id"
+                           " LEFT JOIN categories c ON t.category_id = c.id"
+                           " WHERE %2 AND t.is_split = 0 AND t.category_id = ?"
+                           " UNION ALL"
+                           " SELECT %1, COALESCE(NULLIF(s.memo, ''), t.memo, ''), s.amount, 0, s.id"
+                           " FROM split_lines s JOIN transactions t ON t.id = s.transaction_id"
+                           " LEFT JOIN accounts a ON t.account_id = a.id"
+                           " LEFT JOIN categories c ON s.category_id = c.id"
+                           " WHERE %2 AND t.is_split = 1 AND s.category_id = ?")
+                .arg(columns, where.sql);
+    f.values << categoryId;
+    f.values += where.values;
+    f.values << categoryId;
+    return f;
+}
+
+} // namespace
+
+QList<ListedTransaction> ReportService::transactionList(const ReportPeriod& period,
+    const ReportScope& scope, const QString& categoryId, int limit, int offset) const
+{
+    const Filter rows = listedRows(periodFilter(period, scope, true), categoryId);
+    // Ordered by position: the split lines' union has no table to name.
+    QString sql = rows.sql + QStringLiteral(" ORDER BY 1, 3, 8");
+    QVariantList values = rows.values;
+    if (limit >= 0) {
+        sql += QStringLiteral(" LIMIT ? OFFSET ?");
+        values << limit << std::max(offset, 0);
     }
     // Hundreds of thousands of rows repeat a few accounts, payees and categories.
     TextPool pool;
@@ -241,6 +312,28 @@ QList<ListedTransaction> ReportService::transactionList(
         return ListedTransaction { r.date(0), r.text(1, pool), r.text(2, pool), r.text(3, pool),
             r.text(4, pool), r.int64(5), r.flag(6) };
     });
+}
+
+ListedSize ReportService::transactionListSize(
+    const ReportPeriod& period, const ReportScope& scope, const QString& categoryId) const
+{
+    const Filter where = periodFilter(period, scope, true);
+    Filter size { QStringLiteral("SELECT COUNT(*), COALESCE(SUM(t.amount), 0) FROM transactions t"
+                                 " WHERE %1")
+                      .arg(where.sql),
+        where.values };
+    if (!categoryId.isEmpty()) {
+        const Filter rows = listedRows(where, categoryId);
+        size = {
+            QStringLiteral("SELECT COUNT(*), COALESCE(SUM(r.amount), 0) FROM (%1) r").arg(rows.sql),
+            rows.values
+        };
+    }
+    return query<ListedSize>(m_db, "transactionListSize", size.sql, size.values,
+        [](const SqlRow& r) {
+            return ListedSize { r.integer(0), r.int64(1) };
+        })
+        .value(0);
 }
 
 QList<CategoryChange> ReportService::categoryComparison(

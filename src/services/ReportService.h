@@ -31,8 +31,11 @@ public:
     // Live accounts with their balances; takes no period.
     QList<AccountLine> accountSummary(const ReportScope& scope) const;
     // With a category, the lines of split transactions filed under it are
-    // listed with their own amounts.
-    QList<ListedTransaction> transactionList(
+    // listed with their own amounts. A `limit` of 0 or more reads one page of
+    // the list from `offset` on.
+    QList<ListedTransaction> transactionList(const ReportPeriod& period, const ReportScope& scope,
+        const QString& categoryId, int limit = -1, int offset = 0) const;
+    ListedSize transactionListSize(
         const ReportPeriod& period, const ReportScope& scope, const QString& categoryId) const;
     // Category totals, income and expenses alike, of two periods; transfers left out.
     QList<CategoryChange> categoryComparison(

@@ -54,7 +54,7 @@ void TestDatabaseMigrations::freshFileReachesLatestVersion()
     TestDatabase test;
     QCOMPARE(test.column("SELECT version || ':' || name FROM schema_version"),
         QStringList({ "1:initial", "2:recon_sync", "3:payee_index", "4:balance_index",
-            "5:report_index", "6:sync_state" }));
+            "5:report_index", "6:sync_state", "7:report_walks" }));
     QCOMPARE(test.column("PRAGMA journal_mode") + test.column("PRAGMA foreign_keys"),
         QStringList({ "wal", "1" }));
     // Payee completion and account balances read their indexes, never the table.
@@ -68,7 +68,7 @@ void TestDatabaseMigrations::freshFileReachesLatestVersion()
     };
     QCOMPARE(plan("SELECT DISTINCT payee FROM transactions WHERE deleted_at IS NULL AND payee "
                   "!= '' ORDER BY payee"),
-        QStringList { "SCAN transactions USING INDEX idx_transactions_live_payee" });
+        QStringList { "SCAN transactions USING COVERING INDEX idx_transactions_live_payee_date" });
     QCOMPARE(plan("SELECT SUM(t.amount) FROM transactions t WHERE t.account_id = 'x' AND "
                   "t.deleted_at IS NULL"),
         QStringList {
@@ -79,6 +79,25 @@ void TestDatabaseMigrations::freshFileReachesLatestVersion()
                   "'2000-01-01' AND t.date <= '2025-12-31' GROUP BY month")
                  .value(0),
         "SEARCH t USING COVERING INDEX idx_transactions_live_report (date>? AND date<?)");
+    // Within one account, and by category, they walk an index in group order.
+    QCOMPARE(plan("SELECT t.date, SUM(t.amount) FROM transactions t WHERE t.deleted_at IS NULL "
+                  "AND t.account_id = 'x' AND t.date >= '2000-01-01' AND t.date <= '2025-12-31' "
+                  "AND t.is_split <> 1 GROUP BY t.date"),
+        QStringList { "SEARCH t USING COVERING INDEX idx_transactions_live_account_date "
+                      "(account_id=? AND date>? AND date<?)" });
+    QCOMPARE(plan("SELECT a.id, SUM(CASE WHEN t.cleared = 1 THEN t.amount ELSE 0 END) FROM "
+                  "accounts a LEFT JOIN transactions t ON t.account_id = a.id AND t.deleted_at "
+                  "IS NULL GROUP BY a.id")
+                 .value(1),
+        "SEARCH t USING COVERING INDEX idx_transactions_live_account_date (account_id=?) "
+        "LEFT-JOIN");
+    QCOMPARE(plan("SELECT c.id, SUM(t.amount) FROM categories c CROSS JOIN transactions t ON "
+                  "t.category_id = c.id WHERE t.deleted_at IS NULL AND t.date >= '2000-01-01' AND "
+                  "t.date <= '2025-12-31' AND COALESCE(t.transfer_link_id, '') = '' GROUP BY "
+                  "c.rowid")
+                 .value(1),
+        "SEARCH t USING COVERING INDEX idx_transactions_live_category "
+        "(category_id=? AND date>? AND date<?)");
 
     // The update trigger keeps the full-text index in step (both of its inserts ran).
     QVERIFY(test.exec(

@@ -3,10 +3,12 @@
 #include "data/AccountRepository.h"
 #include "data/CategoryRepository.h"
 #include "data/Clock.h"
+#include "data/Database.h"
 #include "data/TransactionRepository.h"
 #include "services/ReportService.h"
 #include "services/TransactionService.h"
 
+#include <QSqlQuery>
 #include <QTest>
 
 namespace {
@@ -143,6 +145,27 @@ void TestReportService::categoryReportsFollowSplitsAndLeaveTransfersOut()
     QCOMPARE(change.at(1).change, -3'000);
     QCOMPARE(change.at(2).second, 0);
     QCOMPARE(change.at(2).change, -300'000);
+
+    // A category whose amounts cancel out still had money through it.
+    const Category loans = l.addCategory("Loans", QString());
+    l.app.addTransaction(l.checking.id, QDate(2025, 1, 7), "Bank", -9'000, loans.id);
+    l.app.addTransaction(l.checking.id, QDate(2025, 1, 8), "Bank", 9'000, loans.id);
+    const QList<CategoryChange> withLoans
+        = l.reports()->categoryComparison(kJanuary, kFebruary, kDollars);
+    QCOMPARE(Records::texts(withLoans, &CategoryChange::category),
+        QStringList({ "Charity", "Groceries", "Loans", "Salary", "Uncategorized" }));
+    QCOMPARE(withLoans.at(2).first, 0);
+    QCOMPARE(names(l.reports()->categorySpending(kJanuary, kDollars)),
+        QStringList({ "Groceries", "Loans" }));
+
+    // Money filed under a category the file no longer holds is uncategorised, not lost.
+    QSqlQuery pragma(l.app->database()->database());
+    QVERIFY(pragma.exec(QStringLiteral("PRAGMA foreign_keys = OFF")));
+    l.app.addTransaction(l.checking.id, QDate(2025, 1, 9), "Old", -700, QStringLiteral("zz-gone"));
+    QVERIFY(pragma.exec(QStringLiteral("PRAGMA foreign_keys = ON")));
+    const QList<CategoryTotal> january = l.reports()->categorySpending(kJanuary, kDollars);
+    QCOMPARE(names(january), QStringList({ "Groceries", "Loans", "Uncategorized" }));
+    QCOMPARE(january.at(2).total, -700);
 }
 
 void TestReportService::monthlyReportsTellTransfersApart()
@@ -206,6 +229,19 @@ void TestReportService::payeesAccountsAndTransactionList()
     QCOMPARE(groceries.last().amount, -11'000);
     QCOMPARE(groceries.last().category, QStringLiteral("Groceries"));
     QCOMPARE(groceries.last().account, QStringLiteral("Checking"));
+
+    // Pages of the list put together are the list; its size counts and sums all of it.
+    QList<ListedTransaction> paged;
+    for (int offset = 0; offset < all.size(); offset += 3)
+        paged += l.reports()->transactionList(kQuarter, kDollars, {}, 3, offset);
+    QCOMPARE(Records::texts(paged, &ListedTransaction::payee),
+        Records::texts(all, &ListedTransaction::payee));
+    const ListedSize size = l.reports()->transactionListSize(kQuarter, kDollars, {});
+    QCOMPARE(size.count, 7);
+    QCOMPARE(size.total, 2'000 + 300'000 - 50'000 + 50'000 - 10'000 - 15'000 - 1'250);
+    const ListedSize filed = l.reports()->transactionListSize(kQuarter, kDollars, l.groceries.id);
+    QCOMPARE(filed.count, 3);
+    QCOMPARE(filed.total, -10'000 + 2'000 - 11'000);
 }
 
 void TestReportService::anEmptyPeriodGivesEmptyReports()

@@ -24,6 +24,15 @@ void ReportTableModel::clear()
     setRows(0, {});
 }
 
+void ReportTableModel::appendRows(int count)
+{
+    if (count <= 0 || !m_total.isEmpty())
+        return;
+    beginInsertRows({}, m_rows, m_rows + count - 1);
+    m_rows += count;
+    endInsertRows();
+}
+
 QList<QStringList> ReportTableModel::texts() const
 {
     QList<QStringList> out;

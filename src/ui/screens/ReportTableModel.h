@@ -19,6 +19,8 @@ public:
     // `rows` rows whose texts `cell` gives; a non-empty `total` adds a bold last row.
     void setRows(int rows, CellText cell, const QStringList& total = {});
     void clear();
+    // `count` more rows at the end, their texts from the same `cell` (no "Total" row).
+    void appendRows(int count);
 
     const QStringList& headers() const { return m_headers; }
     const QList<int>& amountColumns() const { return m_amountColumns; }

@@ -2,6 +2,7 @@
 
 #include "ReportChart.h"
 #include "ReportPeriods.h"
+#include "ReportRunner.h"
 #include "ReportTableModel.h"
 #include "app/AppState.h"
 #include "app/ThemeManager.h"
@@ -17,18 +18,19 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFile>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QSettings>
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -47,12 +49,33 @@ QString rangeText(const ReportPeriod& period)
     return QStringLiteral("%1 – %2").arg(shortDate(period.start), shortDate(period.end));
 }
 
+QString listedCell(const ListedTransaction& t, int column, Currency c)
+{
+    switch (column) {
+    case 0: return DateText::format(t.date);
+    case 1: return t.account;
+    case 2: return t.payee;
+    case 3: return t.split ? ReportsScreen::tr("—Split—") : t.category;
+    case 4: return t.memo;
+    default: return Money::formatMoney(t.amount, c);
+    }
+}
+
 } // namespace
 
 ReportsScreen::ReportsScreen(AppState* state, QWidget* parent)
     : QWidget(parent)
     , m_state(state)
+    , m_runner(std::make_unique<ReportRunner>(state->database()))
 {
+    connect(m_runner.get(), &ReportRunner::delivered, this, [this](int tab) {
+        updateExport();
+        Q_EMIT tabUpdated(tab);
+    });
+    m_typing = new QTimer(this);
+    m_typing->setSingleShot(true);
+    m_typing->setInterval(kTypingDelayMs);
+    connect(m_typing, &QTimer::timeout, this, &ReportsScreen::runReport);
     m_filling = true;
     buildLayout();
     fillAccounts();
@@ -62,6 +85,8 @@ ReportsScreen::ReportsScreen(AppState* state, QWidget* parent)
     m_filling = false;
     runReport();
 }
+
+ReportsScreen::~ReportsScreen() = default;
 
 void ReportsScreen::buildLayout()
 {
@@ -141,7 +166,8 @@ QWidget* ReportsScreen::buildFilterBar()
                 m_period->setCurrentIndex(int(ReportPeriods::Preset::Custom));
             }
             updateRangeLabels();
-            onFilterChanged();
+            if (!m_filling)
+                m_typing->start();
         });
     }
     m_range = new QLabel;
@@ -200,7 +226,7 @@ QWidget* ReportsScreen::buildComparePage()
             }
             updateRangeLabels();
             if (!m_filling)
-                runReport();
+                m_typing->start();
         });
         row->addWidget(m_compareDates[i]);
     }
@@ -223,9 +249,17 @@ QWidget* ReportsScreen::buildTransactionsPage()
         if (!m_filling)
             runReport();
     });
+    m_listSize = new QLabel;
+    m_listSize->setStyleSheet(QStringLiteral("color: %1;").arg(kMuted));
+    m_showMore = new QPushButton(tr("Show More"));
+    m_showMore->setObjectName(QStringLiteral("showMoreButton"));
+    m_showMore->hide();
+    connect(m_showMore, &QPushButton::clicked, this, &ReportsScreen::showMore);
     row->addWidget(new QLabel(tr("Category:")));
     row->addWidget(m_category);
     row->addStretch();
+    row->addWidget(m_listSize);
+    row->addWidget(m_showMore);
     return bar;
 }
 
@@ -381,14 +415,30 @@ void ReportsScreen::onFilterChanged()
 
 void ReportsScreen::runReport()
 {
+    m_typing->stop();
+    // Whatever was asked under the old filters would only be thrown away.
+    for (int tab = 0; tab < TabCount; ++tab)
+        m_runner->cancel(tab);
     m_stale.fill(true);
     runTab(m_tabs->currentIndex());
+}
+
+bool ReportsScreen::isComputing(int tab) const
+{
+    return m_runner->isPending(tab);
+}
+
+void ReportsScreen::updateExport()
+{
+    m_export->setEnabled(!isComputing(m_tabs->currentIndex()));
+    m_showMore->setEnabled(!isComputing(TransactionsTab));
 }
 
 void ReportsScreen::onTabShown(int tab)
 {
     if (tab >= 0 && m_stale.at(tab))
         runTab(tab);
+    updateExport();
 }
 
 void ReportsScreen::showCharts(bool shown)
@@ -429,6 +479,15 @@ QString ReportsScreen::money(qint64 amount) const
     return Money::formatMoney(amount, currency());
 }
 
+template <class Compute, class Show>
+void ReportsScreen::request(int tab, Compute compute, Show show)
+{
+    m_runner->post(tab, [compute, show](const ReportService& service) -> ReportRunner::Apply {
+        return [show, rows = compute(service)] { show(rows); };
+    });
+    updateExport();
+}
+
 void ReportsScreen::runTab(int tab)
 {
     if (tab < 0 || tab >= TabCount)
@@ -436,24 +495,71 @@ void ReportsScreen::runTab(int tab)
     m_stale[tab] = false;
     ++m_runs[tab];
     const ReportPeriod p = period();
+    const ReportScope s = scope();
+    // Taxes and the account summary cover every account; only the currency
+    // narrows them, since amounts in different currencies cannot be added up.
+    const ReportScope all = currencyScope();
     switch (Tab(tab)) {
-    case CategorySpendingTab: fillCategorySpending(p); break;
-    case PayeeSummaryTab: fillPayees(p); break;
-    case TaxReportTab: fillTax(p); break;
-    case IncomeVsExpensesTab:
-        fillMonths(tab, m_state->reportService()->incomeVsExpenses(p, scope()));
+    case CategorySpendingTab:
+        request(
+            tab, [p, s](const ReportService& r) { return r.categorySpending(p, s); },
+            [this](const QList<CategoryTotal>& rows) { fillCategorySpending(rows); });
         break;
-    case CashFlowTab: fillMonths(tab, m_state->reportService()->cashFlow(p, scope())); break;
-    case YearOverYearTab: fillComparison(); break;
-    case AccountSummaryTab: fillAccountSummary(); break;
-    case TransactionsTab: fillTransactions(p); break;
+    case PayeeSummaryTab:
+        request(
+            tab, [p, s](const ReportService& r) { return r.payeeSummary(p, s); },
+            [this](const QList<PayeeTotal>& rows) { fillPayees(rows); });
+        break;
+    case TaxReportTab:
+        request(
+            tab, [p, all](const ReportService& r) { return r.taxReport(p, all); },
+            [this](const QList<TaxLine>& rows) { fillTax(rows); });
+        break;
+    case IncomeVsExpensesTab:
+        request(
+            tab, [p, s](const ReportService& r) { return r.incomeVsExpenses(p, s); },
+            [this](const QList<MonthTotals>& rows) { fillMonths(IncomeVsExpensesTab, rows); });
+        break;
+    case CashFlowTab:
+        request(
+            tab, [p, s](const ReportService& r) { return r.cashFlow(p, s); },
+            [this](const QList<MonthTotals>& rows) { fillMonths(CashFlowTab, rows); });
+        break;
+    case YearOverYearTab: {
+        const ReportPeriod first { m_compareDates[0]->date(), m_compareDates[1]->date() };
+        const ReportPeriod second { m_compareDates[2]->date(), m_compareDates[3]->date() };
+        request(
+            tab,
+            [first, second, s](
+                const ReportService& r) { return r.categoryComparison(first, second, s); },
+            [this](const QList<CategoryChange>& rows) { fillComparison(rows); });
+        break;
+    }
+    case AccountSummaryTab:
+        request(
+            tab, [all](const ReportService& r) { return r.accountSummary(all); },
+            [this](const QList<AccountLine>& rows) { fillAccountSummary(rows); });
+        break;
+    case TransactionsTab: {
+        const ListQuery q { p, s, m_category->currentData().toString(), currency() };
+        request(
+            tab,
+            [q](const ReportService& r) {
+                return std::make_pair(r.transactionListSize(q.period, q.scope, q.categoryId),
+                    r.transactionList(q.period, q.scope, q.categoryId, kPageSize));
+            },
+            [this, q](const std::pair<ListedSize, QList<ListedTransaction>>& page) {
+                m_listQuery = q;
+                fillTransactions(page.first, page.second);
+            });
+        break;
+    }
     case TabCount: break;
     }
 }
 
-void ReportsScreen::fillCategorySpending(const ReportPeriod& period)
+void ReportsScreen::fillCategorySpending(const QList<CategoryTotal>& rows)
 {
-    const QList<CategoryTotal> rows = m_state->reportService()->categorySpending(period, scope());
     const Currency c = currency();
     m_models[CategorySpendingTab]->setRows(int(rows.size()), [rows, c](int row, int column) {
         const CategoryTotal& r = rows.at(row);
@@ -462,9 +568,8 @@ void ReportsScreen::fillCategorySpending(const ReportPeriod& period)
     m_charts[CategorySpendingTab]->showCategories(rows, c);
 }
 
-void ReportsScreen::fillPayees(const ReportPeriod& period)
+void ReportsScreen::fillPayees(const QList<PayeeTotal>& rows)
 {
-    const QList<PayeeTotal> rows = m_state->reportService()->payeeSummary(period, scope());
     const Currency c = currency();
     m_models[PayeeSummaryTab]->setRows(int(rows.size()), [rows, c](int row, int column) {
         const PayeeTotal& r = rows.at(row);
@@ -476,11 +581,8 @@ void ReportsScreen::fillPayees(const ReportPeriod& period)
     });
 }
 
-void ReportsScreen::fillTax(const ReportPeriod& period)
+void ReportsScreen::fillTax(const QList<TaxLine>& rows)
 {
-    // Taxes cover every account; only the currency narrows them, since
-    // amounts in different currencies cannot be added up.
-    const QList<TaxLine> rows = m_state->reportService()->taxReport(period, currencyScope());
     const Currency c = currency();
     m_models[TaxReportTab]->setRows(int(rows.size()), [rows, c](int row, int column) {
         const TaxLine& r = rows.at(row);
@@ -523,12 +625,8 @@ void ReportsScreen::fillMonths(int tab, const QList<MonthTotals>& rows)
         rows, c, income ? tr("Income") : tr("Inflows"), income ? tr("Expenses") : tr("Outflows"));
 }
 
-void ReportsScreen::fillComparison()
+void ReportsScreen::fillComparison(const QList<CategoryChange>& rows)
 {
-    const ReportPeriod first { m_compareDates[0]->date(), m_compareDates[1]->date() };
-    const ReportPeriod second { m_compareDates[2]->date(), m_compareDates[3]->date() };
-    const QList<CategoryChange> rows
-        = m_state->reportService()->categoryComparison(first, second, scope());
     const Currency c = currency();
     m_models[YearOverYearTab]->setRows(int(rows.size()), [rows, c](int row, int column) {
         const CategoryChange& r = rows.at(row);
@@ -541,9 +639,8 @@ void ReportsScreen::fillComparison()
     });
 }
 
-void ReportsScreen::fillAccountSummary()
+void ReportsScreen::fillAccountSummary(const QList<AccountLine>& rows)
 {
-    const QList<AccountLine> rows = m_state->reportService()->accountSummary(currencyScope());
     m_models[AccountSummaryTab]->setRows(int(rows.size()), [rows](int row, int column) {
         const AccountLine& r = rows.at(row);
         switch (column) {
@@ -566,22 +663,43 @@ void ReportsScreen::fillAccountSummary()
     });
 }
 
-void ReportsScreen::fillTransactions(const ReportPeriod& period)
+void ReportsScreen::fillTransactions(const ListedSize& size, const QList<ListedTransaction>& page)
 {
-    const QList<ListedTransaction> rows = m_state->reportService()->transactionList(
-        period, scope(), m_category->currentData().toString());
-    const Currency c = currency();
-    m_models[TransactionsTab]->setRows(int(rows.size()), [rows, c](int row, int column) {
-        const ListedTransaction& t = rows.at(row);
-        switch (column) {
-        case 0: return DateText::format(t.date);
-        case 1: return t.account;
-        case 2: return t.payee;
-        case 3: return t.split ? tr("—Split—") : t.category;
-        case 4: return t.memo;
-        default: return Money::formatMoney(t.amount, c);
-        }
-    });
+    m_listedSize = size;
+    m_listed = page;
+    const Currency c = m_listQuery.currency;
+    m_models[TransactionsTab]->setRows(int(m_listed.size()),
+        [this, c](int row, int column) { return listedCell(m_listed.at(row), column, c); });
+    updateListSize();
+}
+
+void ReportsScreen::showMore()
+{
+    if (isComputing(TransactionsTab) || m_listed.size() >= m_listedSize.count)
+        return;
+    const ListQuery q = m_listQuery;
+    const int offset = int(m_listed.size());
+    request(
+        TransactionsTab,
+        [q, offset](const ReportService& r) {
+            return r.transactionList(q.period, q.scope, q.categoryId, kPageSize, offset);
+        },
+        [this](const QList<ListedTransaction>& page) {
+            m_listed += page;
+            m_models[TransactionsTab]->appendRows(int(page.size()));
+            updateListSize();
+        });
+}
+
+void ReportsScreen::updateListSize()
+{
+    const int shown = int(m_listed.size());
+    const QString total = Money::formatMoney(m_listedSize.total, m_listQuery.currency);
+    m_listSize->setText(shown < m_listedSize.count
+            ? tr("Rows: %1 of %2 · Total: %3")
+                  .arg(QLocale().toString(shown), QLocale().toString(m_listedSize.count), total)
+            : tr("Rows: %1 · Total: %2").arg(QLocale().toString(shown), total));
+    m_showMore->setVisible(shown < m_listedSize.count);
 }
 
 QString ReportsScreen::csvFileName(int tab)
@@ -592,16 +710,44 @@ QString ReportsScreen::csvFileName(int tab)
     return QString::fromLatin1(names.at(tab));
 }
 
+namespace {
+
+// All or nothing: a failed write leaves whatever file was there before.
+bool writeUtf8(const QString& path, const QString& text)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    const QByteArray bytes = text.toUtf8();
+    return file.write(bytes) == bytes.size() && file.commit();
+}
+
+} // namespace
+
+QList<QStringList> ReportsScreen::listedTexts(
+    const ReportService& reports, const ListQuery& q, int columns)
+{
+    const QList<ListedTransaction> listed
+        = reports.transactionList(q.period, q.scope, q.categoryId);
+    QList<QStringList> rows;
+    rows.reserve(listed.size());
+    for (const ListedTransaction& t : listed) {
+        QStringList cells;
+        for (int column = 0; column < columns; ++column)
+            cells << listedCell(t, column, q.currency);
+        rows << cells;
+    }
+    return rows;
+}
+
 bool ReportsScreen::writeCsv(int tab, const QString& path) const
 {
     const ReportTableModel* model = m_models.at(tab);
-    const QString text
-        = ReportService::csvText(model->headers(), model->texts(), model->amountColumns());
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    const QByteArray bytes = text.toUtf8();
-    return file.write(bytes) == bytes.size() && file.flush();
+    // The table shows pages; the file gets the whole list it stands for.
+    const QList<QStringList> rows = tab == TransactionsTab
+        ? listedTexts(*m_state->reportService(), m_listQuery, model->columnCount())
+        : model->texts();
+    return writeUtf8(path, ReportService::csvText(model->headers(), rows, model->amountColumns()));
 }
 
 void ReportsScreen::exportCurrentTab()
@@ -609,7 +755,8 @@ void ReportsScreen::exportCurrentTab()
     const int tab = m_tabs->currentIndex();
     if (m_stale.at(tab))
         runTab(tab);
-    if (m_models.at(tab)->rowCount() == 0)
+    // The button stays disabled until the result is in.
+    if (isComputing(tab) || m_models.at(tab)->rowCount() == 0)
         return;
     const QString path = QFileDialog::getSaveFileName(
         this, tr("Export CSV"), csvFileName(tab), tr("CSV Files (*.csv)"));
@@ -619,6 +766,29 @@ void ReportsScreen::exportCurrentTab()
 
 void ReportsScreen::exportTo(const QString& path)
 {
-    if (!writeCsv(m_tabs->currentIndex(), path))
-        MessageBoxes::warning(this, tr("Export Failed"), tr("Could not write to:\n%1").arg(path));
+    const int tab = m_tabs->currentIndex();
+    const auto done = [this, path](bool written) {
+        if (!written)
+            MessageBoxes::warning(
+                this, tr("Export Failed"), tr("Could not write to:\n%1").arg(path));
+        Q_EMIT exported(path, written);
+    };
+    if (tab != TransactionsTab) {
+        done(writeCsv(tab, path));
+        return;
+    }
+    // A million rows take seconds to read and write: not on the window's thread.
+    const ReportTableModel* model = m_models.at(tab);
+    m_runner->post(TabCount,
+        [runner = m_runner.get(), q = m_listQuery, headers = model->headers(),
+            amounts = model->amountColumns(), path,
+            done](const ReportService& reports) -> ReportRunner::Apply {
+            const QList<QStringList> rows = listedTexts(reports, q, int(headers.size()));
+            // A newer export or closing the window interrupts the reading:
+            // never write a list cut short.
+            if (runner->interrupted())
+                return {};
+            const bool written = writeUtf8(path, ReportService::csvText(headers, rows, amounts));
+            return [done, written] { done(written); };
+        });
 }

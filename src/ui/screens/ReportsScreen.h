@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <memory>
 
 class AppState;
 class FormDateEdit;
@@ -15,12 +16,15 @@ class QLabel;
 class QPushButton;
 class QTabWidget;
 class QTableView;
+class QTimer;
 class ReportChart;
+class ReportRunner;
+class ReportService;
 class ReportTableModel;
 
 // The reports in eight tabs over one account filter and one period. Only the
-// tab on screen is computed; the others wait until they are shown, so a large
-// ledger never holds the window up for reports nobody looks at.
+// tab on screen is computed, off the window's thread; the others wait until
+// they are shown. The transaction list comes a page at a time.
 class ReportsScreen : public QWidget {
     Q_OBJECT
 
@@ -37,14 +41,21 @@ public:
         TabCount
     };
 
+    static constexpr int kPageSize = 1000;
+    // How long typed dates settle before the reports run again.
+    static constexpr int kTypingDelayMs = 300;
+
     explicit ReportsScreen(AppState* state, QWidget* parent = nullptr);
+    ~ReportsScreen() override;
 
     // Reads the accounts and categories again, keeping the choices, and runs the reports.
     void refresh();
-    // Writes the tab's table as CSV text in UTF-8; false when the file cannot be written.
+    // Writes the tab's table as CSV text in UTF-8, the whole transaction list
+    // however little of it is shown; false when the file cannot be written.
     bool writeCsv(int tab, const QString& path) const;
     static QString csvFileName(int tab);
-    // Writes the tab on screen to `path`, saying so when it cannot.
+    // Writes the tab on screen to `path`, saying so when it cannot. The whole
+    // transaction list is read and written off the window's thread.
     void exportTo(const QString& path);
 
     QTabWidget* tabs() const { return m_tabs; }
@@ -60,8 +71,19 @@ public:
     FormDateEdit* endEdit() const { return m_end; }
     QCheckBox* chartToggle() const { return m_showChart; }
     QLabel* rangeLabel() const { return m_range; }
-    // How many times a tab's report was computed, for the lazy running.
+    QLabel* listSizeLabel() const { return m_listSize; }
+    QPushButton* showMoreButton() const { return m_showMore; }
+    QPushButton* exportButton() const { return m_export; }
+    // How many times a tab's report was asked for, for the lazy running.
     int runCount(int tab) const { return m_runs.at(tab); }
+    // The tab's report is being computed; its table still shows the last one.
+    bool isComputing(int tab) const;
+
+Q_SIGNALS:
+    // A tab's table and chart show a new result.
+    void tabUpdated(int tab);
+    // An export of exportTo() is on disk (or could not be written).
+    void exported(const QString& path, bool written);
 
 public Q_SLOTS:
     void onDatePresetChanged(int index);
@@ -69,8 +91,18 @@ public Q_SLOTS:
     // Marks every tab out of date and computes the one on screen.
     void runReport();
     void exportCurrentTab();
+    // The next page of the transaction list.
+    void showMore();
 
 private:
+    // What the transaction list shows, to read further pages and the export.
+    struct ListQuery {
+        ReportPeriod period;
+        ReportScope scope;
+        QString categoryId;
+        Currency currency = Currency::USD;
+    };
+
     void buildLayout();
     QWidget* buildFilterBar();
     QWidget* buildComparePage();
@@ -82,13 +114,19 @@ private:
     void onTabShown(int tab);
     void showCharts(bool shown);
     void runTab(int tab);
-    void fillCategorySpending(const ReportPeriod& period);
-    void fillPayees(const ReportPeriod& period);
-    void fillTax(const ReportPeriod& period);
+    // Computes `compute` off the window's thread and hands its rows to `show`.
+    template <class Compute, class Show> void request(int tab, Compute compute, Show show);
+    void fillCategorySpending(const QList<CategoryTotal>& rows);
+    void fillPayees(const QList<PayeeTotal>& rows);
+    void fillTax(const QList<TaxLine>& rows);
     void fillMonths(int tab, const QList<MonthTotals>& rows);
-    void fillComparison();
-    void fillAccountSummary();
-    void fillTransactions(const ReportPeriod& period);
+    void fillComparison(const QList<CategoryChange>& rows);
+    void fillAccountSummary(const QList<AccountLine>& rows);
+    void fillTransactions(const ListedSize& size, const QList<ListedTransaction>& page);
+    void updateListSize();
+    static QList<QStringList> listedTexts(
+        const ReportService& reports, const ListQuery& query, int columns);
+    void updateExport();
     ReportPeriod period() const;
     ReportScope scope() const;
     // Every account in the chosen currency: the reports that take no account.
@@ -113,9 +151,17 @@ private:
     std::array<FormDateEdit*, 4> m_compareDates {};
     QLabel* m_compareRange = nullptr;
     QComboBox* m_category = nullptr;
+    QLabel* m_listSize = nullptr;
+    QPushButton* m_showMore = nullptr;
+    QTimer* m_typing = nullptr;
+    ListQuery m_listQuery;
+    ListedSize m_listedSize;
+    QList<ListedTransaction> m_listed;
     std::array<ReportTableModel*, TabCount> m_models {};
     std::array<QTableView*, TabCount> m_tables {};
     std::array<ReportChart*, TabCount> m_charts {};
     std::array<bool, TabCount> m_stale {};
     std::array<int, TabCount> m_runs {};
+    // Last, so that it stops (and drops what it would deliver) before the tables go.
+    std::unique_ptr<ReportRunner> m_runner;
 };

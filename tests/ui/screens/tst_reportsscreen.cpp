@@ -4,7 +4,11 @@
 #include "data/CategoryRepository.h"
 #include "data/Clock.h"
 #include "data/Money.h"
+#include "data/TransactionRepository.h"
+#include "data/TransactionScope.h"
+#include "services/ReportService.h"
 #include "ui/screens/ReportChart.h"
+#include "ui/screens/ReportRunner.h"
 #include "ui/screens/ReportTableModel.h"
 #include "ui/screens/ReportsScreen.h"
 #include "ui/widgets/FormDateEdit.h"
@@ -20,7 +24,10 @@
 #include <QHorizontalBarSeries>
 #include <QLabel>
 #include <QLineSeries>
+#include <QPushButton>
+#include <QSemaphore>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTest>
@@ -61,6 +68,8 @@ private Q_SLOTS:
     void periodsFollowPresetsAndTypedDates();
     void exportWritesWhatIsShownOrSaysWhy();
     void chartsDrawWhatTheTablesList();
+    void transactionListComesInPagesAndExportsWhole();
+    void runnerDeliversOnlyTheNewestRequest();
 };
 
 void TestReportsScreen::initTestCase()
@@ -86,18 +95,19 @@ void TestReportsScreen::filtersRunOnlyTheTabOnScreen()
     QCOMPARE(
         choices, QStringList({ "All USD accounts", "All EUR accounts", "Checking", "Girokonto" }));
     QCOMPARE(screen.tabs()->currentIndex(), int(ReportsScreen::CategorySpendingTab));
-    QCOMPARE(cell(screen, ReportsScreen::CategorySpendingTab, 0, 1), QStringLiteral("-$1,234.56"));
+    QTRY_COMPARE(
+        cell(screen, ReportsScreen::CategorySpendingTab, 0, 1), QStringLiteral("-$1,234.56"));
     QCOMPARE(screen.model(ReportsScreen::CategorySpendingTab)->rowCount(), 1);
     QCOMPARE(screen.runCount(ReportsScreen::CashFlowTab), 0);
 
     // A change of account recomputes the tab on screen; the others wait to be shown.
     combo(screen.accountBox(), QStringLiteral("All EUR accounts"));
-    QCOMPARE(cell(screen, ReportsScreen::CategorySpendingTab, 0, 1), QStringLiteral("-€50.00"));
+    QTRY_COMPARE(cell(screen, ReportsScreen::CategorySpendingTab, 0, 1), QStringLiteral("-€50.00"));
     QCOMPARE(screen.runCount(ReportsScreen::CashFlowTab), 0);
     screen.tabs()->setCurrentIndex(ReportsScreen::CashFlowTab);
     QCOMPARE(screen.runCount(ReportsScreen::CashFlowTab), 1);
     ReportTableModel* flow = screen.model(ReportsScreen::CashFlowTab);
-    QCOMPARE(flow->rowCount(), 2);
+    QTRY_COMPARE(flow->rowCount(), 2);
     QCOMPARE(cell(screen, ReportsScreen::CashFlowTab, 1, 0), QStringLiteral("Total"));
     QCOMPARE(cell(screen, ReportsScreen::CashFlowTab, 1, 3), QStringLiteral("€2,450.00"));
     QVERIFY(flow->index(1, 0).data(Qt::FontRole).value<QFont>().bold());
@@ -107,16 +117,17 @@ void TestReportsScreen::filtersRunOnlyTheTabOnScreen()
 
     // The account summary keeps to the chosen currency.
     screen.tabs()->setCurrentIndex(ReportsScreen::AccountSummaryTab);
-    QCOMPARE(screen.model(ReportsScreen::AccountSummaryTab)->rowCount(), 1);
+    QTRY_COMPARE(screen.model(ReportsScreen::AccountSummaryTab)->rowCount(), 1);
     QCOMPARE(cell(screen, ReportsScreen::AccountSummaryTab, 0, 1), QStringLiteral("Checking"));
     QCOMPARE(cell(screen, ReportsScreen::AccountSummaryTab, 0, 4), QStringLiteral("€2,450.00"));
 
     // A period with nothing in it: empty tables, no "Total" rows.
     combo(screen.periodBox(), QStringLiteral("Last Month"));
     screen.tabs()->setCurrentIndex(ReportsScreen::IncomeVsExpensesTab);
+    QTRY_VERIFY(!screen.isComputing(ReportsScreen::IncomeVsExpensesTab));
     QCOMPARE(screen.model(ReportsScreen::IncomeVsExpensesTab)->rowCount(), 0);
     screen.tabs()->setCurrentIndex(ReportsScreen::CashFlowTab);
-    QCOMPARE(flow->rowCount(), 0);
+    QTRY_COMPARE(flow->rowCount(), 0);
 }
 
 void TestReportsScreen::periodsFollowPresetsAndTypedDates()
@@ -135,13 +146,16 @@ void TestReportsScreen::periodsFollowPresetsAndTypedDates()
         QStringLiteral("%1 – %2").arg(QLocale().toString(QDate(2025, 2, 1), QLocale::ShortFormat),
             QLocale().toString(QDate(2025, 2, 28), QLocale::ShortFormat)));
 
-    // A date of the user's own makes the period custom and is kept.
+    // A date of the user's own makes the period custom and is kept; the
+    // report waits for the typing to settle and then runs once.
     const int before = screen.runCount(ReportsScreen::CategorySpendingTab);
+    screen.startEdit()->setDate(QDate(2025, 1, 9));
     screen.startEdit()->setDate(QDate(2025, 1, 10));
     QCOMPARE(screen.periodBox()->currentText(), QStringLiteral("Custom"));
+    QCOMPARE(screen.runCount(ReportsScreen::CategorySpendingTab), before);
     QCOMPARE(screen.startEdit()->date(), QDate(2025, 1, 10));
     QCOMPARE(screen.endEdit()->date(), QDate(2025, 2, 28));
-    QCOMPARE(screen.runCount(ReportsScreen::CategorySpendingTab), before + 1);
+    QTRY_COMPARE(screen.runCount(ReportsScreen::CategorySpendingTab), before + 1);
 }
 
 void TestReportsScreen::exportWritesWhatIsShownOrSaysWhy()
@@ -152,6 +166,7 @@ void TestReportsScreen::exportWritesWhatIsShownOrSaysWhy()
     app.addTransaction(checking.id, QDate(2025, 3, 6), "Smith, \"Jo\"", 1'000'000);
     ReportsScreen screen(app.state());
     screen.tabs()->setCurrentIndex(ReportsScreen::PayeeSummaryTab);
+    QTRY_COMPARE(screen.model(ReportsScreen::PayeeSummaryTab)->rowCount(), 2);
 
     QTemporaryDir dir;
     const QString path = dir.filePath(ReportsScreen::csvFileName(ReportsScreen::PayeeSummaryTab));
@@ -191,6 +206,7 @@ void TestReportsScreen::chartsDrawWhatTheTablesList()
     app.addTransaction(checking.id, QDate(2025, 2, 1), "Pay", 700'000);
     ReportsScreen screen(app.state());
     combo(screen.periodBox(), QStringLiteral("This Year"));
+    QTRY_COMPARE(screen.model(ReportsScreen::CategorySpendingTab)->rowCount(), 9);
 
     auto* spending = qobject_cast<QHorizontalBarSeries*>(
         screen.chart(ReportsScreen::CategorySpendingTab)->chart()->series().value(0));
@@ -213,6 +229,7 @@ void TestReportsScreen::chartsDrawWhatTheTablesList()
     QCOMPARE(Money::fromValue(bars->at(0)), 2'001 + 1'001);
 
     screen.tabs()->setCurrentIndex(ReportsScreen::IncomeVsExpensesTab);
+    QTRY_VERIFY(!screen.isComputing(ReportsScreen::IncomeVsExpensesTab));
     QChart* months = screen.chart(ReportsScreen::IncomeVsExpensesTab)->chart();
     auto* monthBars = qobject_cast<QBarSeries*>(months->series().value(0));
     const auto* net = qobject_cast<QLineSeries*>(months->series().value(1));
@@ -246,6 +263,105 @@ void TestReportsScreen::chartsDrawWhatTheTablesList()
     ReportsScreen again(app.state());
     QVERIFY(!again.chartToggle()->isChecked());
     QVERIFY(again.chart(ReportsScreen::CategorySpendingTab)->isHidden());
+}
+
+void TestReportsScreen::transactionListComesInPagesAndExportsWhole()
+{
+    TestAppState app;
+    const Account checking = app.addAccount(QStringLiteral("Checking"));
+    const int count = ReportsScreen::kPageSize + 5;
+    {
+        TransactionScope unit(app->database());
+        // Few dates and payees: the pages must still neither repeat nor skip a row.
+        for (int i = 0; i < count; ++i) {
+            QVERIFY(app->transactions()->insert(Records::transaction(checking.id,
+                QDate(2025, 3, 1 + i % 3), QStringLiteral("Shop %1").arg(i % 2), -100 - i)));
+        }
+        QVERIFY(unit.commit());
+    }
+    ReportsScreen screen(app.state());
+    screen.resize(900, 700);
+    screen.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&screen));
+    screen.tabs()->setCurrentIndex(ReportsScreen::TransactionsTab);
+    ReportTableModel* list = screen.model(ReportsScreen::TransactionsTab);
+    QTRY_COMPARE(list->rowCount(), ReportsScreen::kPageSize);
+    const QString total = Money::formatMoney(-100LL * count - count * (count - 1LL) / 2);
+    QCOMPARE(screen.listSizeLabel()->text(),
+        QStringLiteral("Rows: %1 of %2 · Total: %3")
+            .arg(QLocale().toString(ReportsScreen::kPageSize), QLocale().toString(count), total));
+
+    // The file holds the whole list, not the page on screen.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(ReportsScreen::csvFileName(ReportsScreen::TransactionsTab));
+    QTRY_VERIFY(screen.exportButton()->isEnabled());
+    QSignalSpy exported(&screen, &ReportsScreen::exported);
+    screen.exportTo(path);
+    QTRY_COMPARE(exported.count(), 1);
+    QCOMPARE(exported.first(), QVariantList({ path, true }));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString written = QString::fromUtf8(file.readAll());
+
+    QVERIFY(screen.showMoreButton()->isVisible());
+    QTest::mouseClick(screen.showMoreButton(), Qt::LeftButton);
+    QTRY_COMPARE(list->rowCount(), count);
+    QVERIFY(!screen.showMoreButton()->isVisible());
+    QCOMPARE(screen.listSizeLabel()->text(),
+        QStringLiteral("Rows: %1 · Total: %2").arg(QLocale().toString(count), total));
+    QCOMPARE(
+        written, ReportService::csvText(list->headers(), list->texts(), list->amountColumns()));
+}
+
+void TestReportsScreen::runnerDeliversOnlyTheNewestRequest()
+{
+    TestAppState app;
+    const Account checking = app.addAccount(QStringLiteral("Checking"));
+    app.addTransaction(checking.id, QDate(2025, 3, 2), "Market", -700);
+    ReportRunner runner(app->database());
+    QStringList shown;
+    const auto job = [&shown](const char* name) {
+        return [&shown, name](const ReportService& r) -> ReportRunner::Apply {
+            // Computed on the runner's thread, over its own connection.
+            const int rows
+                = int(r.payeeSummary({ QDate(2025, 1, 1), QDate(2025, 12, 31) }, {}).size());
+            return [&shown, name, rows] { shown << QStringLiteral("%1:%2").arg(name).arg(rows); };
+        };
+    };
+    QSignalSpy delivered(&runner, &ReportRunner::delivered);
+    runner.post(1, job("old"));
+    runner.post(1, job("new"));
+    runner.post(2, job("other"));
+    QVERIFY(runner.isPending(1));
+    QTRY_COMPARE(delivered.count(), 2);
+    QCOMPARE(shown, QStringList({ "new:1", "other:1" }));
+    QVERIFY(!runner.isPending(1));
+
+    runner.post(3, job("dropped"));
+    runner.post(4, job("kept"));
+    runner.cancel(3);
+    QTRY_COMPARE(delivered.count(), 3);
+    QCOMPARE(shown.last(), QStringLiteral("kept:1"));
+    QCOMPARE(delivered.last().first().toInt(), 4);
+
+    // A job that a newer request overtook while it ran learns so, and the newer one does not.
+    QSemaphore started;
+    QSemaphore resume;
+    QList<bool> interrupted;
+    runner.post(5, [&](const ReportService&) -> ReportRunner::Apply {
+        started.release();
+        resume.acquire();
+        interrupted << runner.interrupted();
+        return {};
+    });
+    started.acquire();
+    runner.post(5, [&](const ReportService&) -> ReportRunner::Apply {
+        interrupted << runner.interrupted();
+        return {};
+    });
+    resume.release();
+    QTRY_COMPARE(delivered.count(), 4);
+    QCOMPARE(interrupted, QList<bool>({ true, false }));
 }
 
 QTEST_MAIN(TestReportsScreen)
