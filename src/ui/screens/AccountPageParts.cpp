@@ -2,7 +2,10 @@
 
 #include "app/ThemeColors.h"
 #include "app/ThemeManager.h"
+#include "ui/widgets/ElidedLabel.h"
 
+#include <QFrame>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QScrollArea>
 #include <QVBoxLayout>
@@ -65,6 +68,56 @@ void showStatus(QLabel* line, const QString& text, bool success)
                                 : QStringLiteral("color: #C62828; padding: 4px;"));
     line->setText(text);
     line->show();
+}
+
+QLabel* badge(const QString& text, const char* colour)
+{
+    auto* label = new QLabel(text);
+    label->setStyleSheet(QStringLiteral("color: white; background: %1; border-radius: 4px; "
+                                        "padding: 2px 8px; font-weight: 600;")
+                             .arg(QLatin1String(colour)));
+    return label;
+}
+
+QWidget* separator()
+{
+    auto* line = new QFrame;
+    line->setFrameShape(QFrame::HLine);
+    line->setStyleSheet(QStringLiteral("color: rgba(128,128,128,0.25);"));
+    return line;
+}
+
+void clearRows(QVBoxLayout* rows)
+{
+    while (QLayoutItem* item = rows->takeAt(0)) {
+        delete item->widget();
+        delete item;
+    }
+}
+
+QHBoxLayout* listRow(QWidget* row, const QString& title, const QString& detail,
+    const char* objectName, bool boldTitle)
+{
+    row->setObjectName(QLatin1String(objectName));
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* texts = new QVBoxLayout;
+    texts->setSpacing(2);
+    // What the service holds is shown as it is, never read as markup.
+    auto* heading = new ElidedLabel(title);
+    heading->setTextFormat(Qt::PlainText);
+    heading->setToolTip(title.toHtmlEscaped());
+    ThemeManager::setFontRole(heading, ThemeManager::BodyMedium);
+    if (boldTitle)
+        heading->setStyleSheet(QStringLiteral("font-weight: bold;"));
+    texts->addWidget(heading);
+    if (!detail.isEmpty()) {
+        QLabel* line = note(detail);
+        line->setTextFormat(Qt::PlainText);
+        texts->addWidget(line);
+    }
+    layout->addLayout(texts, 1);
+    return layout;
 }
 
 } // namespace AccountPageParts

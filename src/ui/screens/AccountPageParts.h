@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class QHBoxLayout;
 class QLabel;
 class QVBoxLayout;
 class QWidget;
@@ -17,5 +18,14 @@ QLabel* note(const QString& text);
 // The line under an action that says how it went; hidden until then.
 QLabel* statusLine();
 void showStatus(QLabel* line, const QString& text, bool success);
+// A small white-on-colour label ("Current", "Owner").
+QLabel* badge(const QString& text, const char* colour);
+QWidget* separator();
+// Deletes every row of a list that is about to be filled again.
+void clearRows(QVBoxLayout* rows);
+// A row of a list: its texts on the left, then whatever the caller adds
+// (badge, button) to the returned layout.
+QHBoxLayout* listRow(QWidget* row, const QString& title, const QString& detail,
+    const char* objectName, bool boldTitle = false);
 
 } // namespace AccountPageParts

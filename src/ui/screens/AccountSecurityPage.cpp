@@ -3,11 +3,10 @@
 #include "AccountPageParts.h"
 #include "AccountScreen.h"
 #include "account/AuthClient.h"
-#include "app/ThemeManager.h"
 #include "data/Clock.h"
-#include "ui/widgets/ElidedLabel.h"
 #include "ui/widgets/InputPrompts.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -91,10 +90,7 @@ void AccountSecurityPage::refreshSessions()
 
 void AccountSecurityPage::showSessions(const QList<Session>& sessions)
 {
-    while (QLayoutItem* item = m_sessionRows->takeAt(0)) {
-        delete item->widget();
-        delete item;
-    }
+    AccountPageParts::clearRows(m_sessionRows);
     if (sessions.isEmpty()) {
         m_sessionRows->addWidget(AccountPageParts::note(tr("No active sessions.")));
         return;
@@ -106,28 +102,13 @@ void AccountSecurityPage::showSessions(const QList<Session>& sessions)
 QWidget* AccountSecurityPage::sessionRow(const Session& session)
 {
     auto* row = new QWidget;
-    row->setObjectName(QStringLiteral("sessionRow"));
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-
-    auto* text = new QVBoxLayout;
-    text->setSpacing(2);
-    auto* client
-        = new ElidedLabel(session.userAgent.isEmpty() ? tr("Unknown client") : session.userAgent);
-    client->setToolTip(session.userAgent.toHtmlEscaped());
-    ThemeManager::setFontRole(client, ThemeManager::BodyMedium);
-    text->addWidget(client);
-    text->addWidget(AccountPageParts::note(session.isCurrent
-            ? tr("This session")
-            : AccountScreen::relativeTime(session.lastActiveAt, Clock::nowUtc())));
-    layout->addLayout(text, 1);
-
+    QHBoxLayout* layout = AccountPageParts::listRow(row,
+        session.userAgent.isEmpty() ? tr("Unknown client") : session.userAgent,
+        session.isCurrent ? tr("This session")
+                          : AccountScreen::relativeTime(session.lastActiveAt, Clock::nowUtc()),
+        "sessionRow");
     if (session.isCurrent) {
-        auto* badge = new QLabel(tr("Current"));
-        badge->setStyleSheet(
-            QStringLiteral("color: white; background: #2E7D32; border-radius: 4px; "
-                           "padding: 2px 8px; font-weight: 600;"));
-        layout->addWidget(badge);
+        layout->addWidget(AccountPageParts::badge(tr("Current"), "#2E7D32"));
     } else {
         auto* revokeButton = new QPushButton(tr("Revoke"));
         revokeButton->setObjectName(QStringLiteral("revokeButton"));
