@@ -64,8 +64,10 @@ QLabel* statusLine()
 
 void showStatus(QLabel* line, const QString& text, bool success)
 {
-    line->setStyleSheet(success ? QStringLiteral("color: #2E7D32; padding: 4px;")
-                                : QStringLiteral("color: #C62828; padding: 4px;"));
+    // The light colours are the usual ones; on a dark window they would be too dim.
+    line->setStyleSheet(
+        QStringLiteral("color: %1; padding: 4px;")
+            .arg(ThemeColors::pickName(success ? ThemeColors::kGreen : ThemeColors::kRed)));
     line->setText(text);
     line->show();
 }
@@ -76,6 +78,8 @@ QLabel* badge(const QString& text, const char* colour)
     label->setStyleSheet(QStringLiteral("color: white; background: %1; border-radius: 4px; "
                                         "padding: 2px 8px; font-weight: 600;")
                              .arg(QLatin1String(colour)));
+    // As tall as its text, not as the row.
+    label->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     return label;
 }
 

@@ -7,8 +7,9 @@
 #include "AccountSecurityPage.h"
 #include "account/AccountClient.h"
 #include "account/Client.h"
+#include "app/ThemeColors.h"
+#include "ui/widgets/Styles.h"
 
-#include <QApplication>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QListWidget>
@@ -63,15 +64,14 @@ void AccountScreen::addPage(Tab tab, const QString& title, QWidget* page)
 
 void AccountScreen::applyStyle()
 {
-    const QPalette palette = QApplication::palette();
+    const Styles::NavigationColors colors = Styles::navigationColors(ThemeColors::isDark());
     m_navigation->setStyleSheet(
         QStringLiteral("QListWidget {  background: %1; border: none; padding: 12px 8px;}"
                        "QListWidget::item {  padding: 8px 12px; border-radius: 6px;}"
                        "QListWidget::item:hover { background: %2; }"
                        "QListWidget::item:selected { background: %3; color: %4; }")
-            .arg(palette.color(QPalette::AlternateBase).name(),
-                palette.color(QPalette::Button).name(), palette.color(QPalette::Highlight).name(),
-                palette.color(QPalette::HighlightedText).name()));
+            .arg(QLatin1String(colors.panel), QLatin1String(colors.hover),
+                QLatin1String(colors.selection), QLatin1String(colors.selectedText)));
 }
 
 void AccountScreen::changeEvent(QEvent* event)
