@@ -53,18 +53,6 @@ void AccountClient::failLater(ApiCallback callback)
     QTimer::singleShot(0, this, [callback = std::move(callback)] { callback(false, 0, {}); });
 }
 
-std::optional<QString> AccountClient::pathWith(
-    const QString& path, const QString& id, ApiCallback& callback)
-{
-    const std::optional<QString> segment = pathSegment(id);
-    if (!segment) {
-        qCWarning(lcAccount).noquote() << "AccountClient: refusing the id" << id << "for" << path;
-        failLater(std::move(callback));
-        return std::nullopt;
-    }
-    return path.arg(*segment);
-}
-
 void AccountClient::getProfile(std::function<void(const Profile&)> callback)
 {
     m_api->get(QStringLiteral("/profile"),
@@ -100,12 +88,22 @@ void AccountClient::inviteByEmail(
         invitationReply(std::move(callback)));
 }
 
-void AccountClient::revokeInvitation(const QString& invitationId, ApiCallback callback)
+void AccountClient::removeAt(const QString& path, const QString& id, ApiCallback callback)
 {
     if (!callback)
         callback = ignoreReply;
-    if (const auto path = pathWith(QStringLiteral("/group/invitations/%1"), invitationId, callback))
-        m_api->remove(*path, std::move(callback));
+    const std::optional<QString> segment = pathSegment(id);
+    if (!segment) {
+        qCWarning(lcAccount).noquote() << "AccountClient: refusing the id" << id << "for" << path;
+        failLater(std::move(callback));
+        return;
+    }
+    m_api->remove(path.arg(*segment), std::move(callback));
+}
+
+void AccountClient::revokeInvitation(const QString& invitationId, ApiCallback callback)
+{
+    removeAt(QStringLiteral("/group/invitations/%1"), invitationId, std::move(callback));
 }
 
 ApiCallback AccountClient::membershipReply(ResultCallback callback)
@@ -133,8 +131,8 @@ void AccountClient::joinGroup(const QString& code, ResultCallback callback)
         failLater(std::move(reply));
         return;
     }
-    if (const auto path = pathWith(QStringLiteral("/group/join/%1"), code, reply))
-        m_api->post(*path, {}, std::move(reply));
+    // A valid code is its own path segment.
+    m_api->post(QStringLiteral("/group/join/%1").arg(code), {}, std::move(reply));
 }
 
 void AccountClient::leaveGroup(ResultCallback callback)
@@ -151,8 +149,7 @@ void AccountClient::removeMember(const QString& userId, ResultCallback callback)
         if (callback)
             callback(ok);
     };
-    if (const auto path = pathWith(QStringLiteral("/group/members/%1"), userId, reply))
-        m_api->remove(*path, std::move(reply));
+    removeAt(QStringLiteral("/group/members/%1"), userId, std::move(reply));
 }
 
 void AccountClient::getDevices(std::function<void(const QList<Device>&)> callback)
@@ -180,10 +177,7 @@ void AccountClient::registerDevice(ResultCallback callback)
 
 void AccountClient::removeDevice(const QString& deviceId, ApiCallback callback)
 {
-    if (!callback)
-        callback = ignoreReply;
-    if (const auto path = pathWith(QStringLiteral("/devices/%1"), deviceId, callback))
-        m_api->remove(*path, std::move(callback));
+    removeAt(QStringLiteral("/devices/%1"), deviceId, std::move(callback));
 }
 
 void AccountClient::deleteAccount(ResultCallback callback)

@@ -50,9 +50,9 @@ Q_SIGNALS:
     void groupChanged();
 
 private:
-    // `path` with "%1" filled by `id` as one path segment, or nothing when
-    // `id` cannot be one; `callback` then fails after this call has returned.
-    std::optional<QString> pathWith(const QString& path, const QString& id, ApiCallback& callback);
+    // DELETE of `path` with "%1" filled by `id` as one path segment; an id that
+    // cannot be one fails `callback` after this call has returned.
+    void removeAt(const QString& path, const QString& id, ApiCallback callback);
     void failLater(ApiCallback callback);
     // On success the token is refreshed (its claims carry the group) before
     // the group counts as changed.

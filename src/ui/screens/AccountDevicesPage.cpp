@@ -21,12 +21,8 @@ AccountDevicesPage::AccountDevicesPage(AccountClient* account, QWidget* parent)
     QVBoxLayout* column = AccountPageParts::scrollingColumn(this);
     column->addWidget(AccountPageParts::heading(tr("Registered Devices")));
     column->addWidget(AccountPageParts::note(tr("Devices that have synced with your account.")));
-    auto* list = new QWidget;
-    list->setObjectName(QStringLiteral("deviceList"));
-    m_rows = new QVBoxLayout(list);
-    m_rows->setContentsMargins(0, 8, 0, 4);
-    m_rows->setSpacing(6);
-    column->addWidget(list);
+    column->addSpacing(4);
+    m_rows = AccountPageParts::rowList(column, "deviceList");
     m_status = AccountPageParts::statusLine();
     m_status->setObjectName(QStringLiteral("deviceStatus"));
     column->addWidget(m_status);
@@ -43,13 +39,10 @@ void AccountDevicesPage::refresh()
 
 void AccountDevicesPage::showDevices(const QList<Device>& devices)
 {
-    AccountPageParts::clearRows(m_rows);
-    if (devices.isEmpty()) {
-        m_rows->addWidget(AccountPageParts::note(tr("No devices registered.")));
-        return;
-    }
+    QList<QWidget*> rows;
     for (const Device& device : devices)
-        m_rows->addWidget(deviceRow(device));
+        rows.append(deviceRow(device));
+    AccountPageParts::showRows(m_rows, rows, tr("No devices registered."));
 }
 
 QWidget* AccountDevicesPage::deviceRow(const Device& device)

@@ -91,6 +91,26 @@ QWidget* separator()
     return line;
 }
 
+QVBoxLayout* rowList(QVBoxLayout* column, const char* objectName)
+{
+    auto* list = new QWidget;
+    list->setObjectName(QLatin1String(objectName));
+    auto* rows = new QVBoxLayout(list);
+    rows->setContentsMargins(0, 4, 0, 4);
+    rows->setSpacing(6);
+    column->addWidget(list);
+    return rows;
+}
+
+void showRows(QVBoxLayout* rows, const QList<QWidget*>& widgets, const QString& emptyText)
+{
+    clearRows(rows);
+    if (widgets.isEmpty())
+        rows->addWidget(note(emptyText));
+    for (QWidget* widget : widgets)
+        rows->addWidget(widget);
+}
+
 void clearRows(QVBoxLayout* rows)
 {
     while (QLayoutItem* item = rows->takeAt(0)) {

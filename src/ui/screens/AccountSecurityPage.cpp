@@ -35,12 +35,7 @@ AccountSecurityPage::AccountSecurityPage(AuthClient* auth, QWidget* parent)
     column->addSpacing(20);
     column->addWidget(AccountPageParts::sectionTitle(tr("Active Sessions")));
     column->addWidget(AccountPageParts::note(tr("Sessions currently signed in to your account.")));
-    m_sessionList = new QWidget;
-    m_sessionList->setObjectName(QStringLiteral("sessionList"));
-    m_sessionRows = new QVBoxLayout(m_sessionList);
-    m_sessionRows->setContentsMargins(0, 4, 0, 4);
-    m_sessionRows->setSpacing(6);
-    column->addWidget(m_sessionList);
+    m_sessionRows = AccountPageParts::rowList(column, "sessionList");
     m_sessionStatus = AccountPageParts::statusLine();
     m_sessionStatus->setObjectName(QStringLiteral("sessionStatus"));
     column->addWidget(m_sessionStatus);
@@ -90,13 +85,10 @@ void AccountSecurityPage::refreshSessions()
 
 void AccountSecurityPage::showSessions(const QList<Session>& sessions)
 {
-    AccountPageParts::clearRows(m_sessionRows);
-    if (sessions.isEmpty()) {
-        m_sessionRows->addWidget(AccountPageParts::note(tr("No active sessions.")));
-        return;
-    }
+    QList<QWidget*> rows;
     for (const Session& session : sessions)
-        m_sessionRows->addWidget(sessionRow(session));
+        rows.append(sessionRow(session));
+    AccountPageParts::showRows(m_sessionRows, rows, tr("No active sessions."));
 }
 
 QWidget* AccountSecurityPage::sessionRow(const Session& session)
