@@ -12,6 +12,29 @@
 
 namespace AccountPageParts {
 
+namespace {
+
+// Marks the labels whose colour depends on the palette, so that a change of
+// theme can colour them again.
+const char* const kNoteProperty = "accountPageNote";
+const char* const kStatusProperty = "accountPageStatusSuccess";
+
+void colourNote(QLabel* label)
+{
+    label->setStyleSheet(
+        QStringLiteral("color: %1;").arg(ThemeColors::pickName(ThemeColors::kSecondary)));
+}
+
+void colourStatus(QLabel* line, bool success)
+{
+    // The light colours are the usual ones; on a dark window they would be too dim.
+    line->setStyleSheet(
+        QStringLiteral("color: %1; padding: 4px;")
+            .arg(ThemeColors::pickName(success ? ThemeColors::kGreen : ThemeColors::kRed)));
+}
+
+} // namespace
+
 QVBoxLayout* scrollingColumn(QWidget* page)
 {
     auto* scroll = new QScrollArea(page);
@@ -48,8 +71,8 @@ QLabel* note(const QString& text)
 {
     auto* label = new QLabel(text);
     label->setWordWrap(true);
-    label->setStyleSheet(
-        QStringLiteral("color: %1;").arg(ThemeColors::pickName(ThemeColors::kSecondary)));
+    label->setProperty(kNoteProperty, true);
+    colourNote(label);
     return label;
 }
 
@@ -64,12 +87,22 @@ QLabel* statusLine()
 
 void showStatus(QLabel* line, const QString& text, bool success)
 {
-    // The light colours are the usual ones; on a dark window they would be too dim.
-    line->setStyleSheet(
-        QStringLiteral("color: %1; padding: 4px;")
-            .arg(ThemeColors::pickName(success ? ThemeColors::kGreen : ThemeColors::kRed)));
+    line->setProperty(kStatusProperty, success);
+    colourStatus(line, success);
     line->setText(text);
     line->show();
+}
+
+void followTheme(QWidget* root)
+{
+    const QList<QLabel*> labels = root->findChildren<QLabel*>();
+    for (QLabel* label : labels) {
+        if (label->property(kNoteProperty).toBool())
+            colourNote(label);
+        const QVariant success = label->property(kStatusProperty);
+        if (success.isValid())
+            colourStatus(label, success.toBool());
+    }
 }
 
 QLabel* badge(const QString& text, const char* colour)

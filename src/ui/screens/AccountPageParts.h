@@ -19,6 +19,8 @@ QLabel* note(const QString& text);
 // The line under an action that says how it went; hidden until then.
 QLabel* statusLine();
 void showStatus(QLabel* line, const QString& text, bool success);
+// Notes and status lines under `root` take the colours of the current palette.
+void followTheme(QWidget* root);
 // A small white-on-colour label ("Current", "Owner").
 QLabel* badge(const QString& text, const char* colour);
 QWidget* separator();

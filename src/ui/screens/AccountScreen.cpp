@@ -3,6 +3,7 @@
 #include "AccountDataPage.h"
 #include "AccountDevicesPage.h"
 #include "AccountGroupPage.h"
+#include "AccountPageParts.h"
 #include "AccountProfilePage.h"
 #include "AccountSecurityPage.h"
 #include "account/AccountClient.h"
@@ -32,6 +33,8 @@ AccountScreen::AccountScreen(Client* client, QWidget* parent)
     m_navigation->setFixedWidth(180);
     m_navigation->setSpacing(2);
     m_navigation->setFrameShape(QFrame::NoFrame);
+    // As in the preferences: a focus frame inside the highlighted row looks like a fault.
+    m_navigation->setFocusPolicy(Qt::NoFocus);
     m_navigation->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -72,12 +75,14 @@ void AccountScreen::applyStyle()
                        "QListWidget::item:selected { background: %3; color: %4; }")
             .arg(QLatin1String(colors.panel), QLatin1String(colors.hover),
                 QLatin1String(colors.selection), QLatin1String(colors.selectedText)));
+    AccountPageParts::followTheme(this);
 }
 
 void AccountScreen::changeEvent(QEvent* event)
 {
-    // The navigation's colours follow the theme.
-    if (event->type() == QEvent::ApplicationPaletteChange)
+    // The colours follow the theme. A window of its own hears of a new
+    // application palette as a change of its own palette.
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange)
         applyStyle();
     QWidget::changeEvent(event);
 }
