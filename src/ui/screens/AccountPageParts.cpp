@@ -144,9 +144,12 @@ void showRows(QVBoxLayout* rows, const QList<QWidget*>& widgets, const QString& 
         rows->addWidget(widget);
 }
 
-void clearRows(QVBoxLayout* rows)
+void clearRows(QLayout* rows)
 {
     while (QLayoutItem* item = rows->takeAt(0)) {
+        // The widgets of a nested row belong to the page, not to its layout.
+        if (QLayout* inner = item->layout())
+            clearRows(inner);
         delete item->widget();
         delete item;
     }

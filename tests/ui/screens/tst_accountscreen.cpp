@@ -318,6 +318,9 @@ void TestAccountScreen::ownerManagesMembersAndInvitations()
     QTRY_COMPARE(titles("groupContent", "memberRow"), QStringList({ "Test User" }));
     QCOMPARE(m_fake->account().members(groupId), QStringList({ "user-1" }));
     QCOMPARE(m_fake->server().requestsTo("/account/v1/group/members/user-2").size(), 1);
+    // Rebuilt many times over, the page holds one set of its buttons.
+    QCOMPARE(m_screen->findChildren<QPushButton*>("generateCodeButton").size(), 1);
+    QCOMPARE(m_screen->findChildren<QPushButton*>("inviteByEmailButton").size(), 1);
 }
 
 void TestAccountScreen::devicesListMarksThisComputer()
