@@ -2,12 +2,38 @@
 
 #include "app/ThemeColors.h"
 #include "app/ThemeManager.h"
+#include "ui/widgets/ElidedLabel.h"
 
+#include <QFrame>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace AccountPageParts {
+
+namespace {
+
+// Marks the labels whose colour depends on the palette, so that a change of
+// theme can colour them again.
+const char* const kNoteProperty = "accountPageNote";
+const char* const kStatusProperty = "accountPageStatusSuccess";
+
+void colourNote(QLabel* label)
+{
+    label->setStyleSheet(
+        QStringLiteral("color: %1;").arg(ThemeColors::pickName(ThemeColors::kSecondary)));
+}
+
+void colourStatus(QLabel* line, bool success)
+{
+    // The light colours are the usual ones; on a dark window they would be too dim.
+    line->setStyleSheet(
+        QStringLiteral("color: %1; padding: 4px;")
+            .arg(ThemeColors::pickName(success ? ThemeColors::kGreen : ThemeColors::kRed)));
+}
+
+} // namespace
 
 QVBoxLayout* scrollingColumn(QWidget* page)
 {
@@ -45,8 +71,8 @@ QLabel* note(const QString& text)
 {
     auto* label = new QLabel(text);
     label->setWordWrap(true);
-    label->setStyleSheet(
-        QStringLiteral("color: %1;").arg(ThemeColors::pickName(ThemeColors::kSecondary)));
+    label->setProperty(kNoteProperty, true);
+    colourNote(label);
     return label;
 }
 
@@ -61,10 +87,97 @@ QLabel* statusLine()
 
 void showStatus(QLabel* line, const QString& text, bool success)
 {
-    line->setStyleSheet(success ? QStringLiteral("color: #2E7D32; padding: 4px;")
-                                : QStringLiteral("color: #C62828; padding: 4px;"));
+    line->setProperty(kStatusProperty, success);
+    colourStatus(line, success);
     line->setText(text);
     line->show();
+}
+
+void followTheme(QWidget* root)
+{
+    const QList<QLabel*> labels = root->findChildren<QLabel*>();
+    for (QLabel* label : labels) {
+        if (label->property(kNoteProperty).toBool())
+            colourNote(label);
+        const QVariant success = label->property(kStatusProperty);
+        if (success.isValid())
+            colourStatus(label, success.toBool());
+    }
+}
+
+QLabel* badge(const QString& text, const char* colour)
+{
+    auto* label = new QLabel(text);
+    label->setStyleSheet(QStringLiteral("color: white; background: %1; border-radius: 4px; "
+                                        "padding: 2px 8px; font-weight: 600;")
+                             .arg(QLatin1String(colour)));
+    // As tall as its text, not as the row.
+    label->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    return label;
+}
+
+QWidget* separator()
+{
+    auto* line = new QFrame;
+    line->setFrameShape(QFrame::HLine);
+    line->setStyleSheet(QStringLiteral("color: rgba(128,128,128,0.25);"));
+    return line;
+}
+
+QVBoxLayout* rowList(QVBoxLayout* column, const char* objectName)
+{
+    auto* list = new QWidget;
+    list->setObjectName(QLatin1String(objectName));
+    auto* rows = new QVBoxLayout(list);
+    rows->setContentsMargins(0, 4, 0, 4);
+    rows->setSpacing(6);
+    column->addWidget(list);
+    return rows;
+}
+
+void showRows(QVBoxLayout* rows, const QList<QWidget*>& widgets, const QString& emptyText)
+{
+    clearRows(rows);
+    if (widgets.isEmpty())
+        rows->addWidget(note(emptyText));
+    for (QWidget* widget : widgets)
+        rows->addWidget(widget);
+}
+
+void clearRows(QLayout* rows)
+{
+    while (QLayoutItem* item = rows->takeAt(0)) {
+        // The widgets of a nested row belong to the page, not to its layout.
+        if (QLayout* inner = item->layout())
+            clearRows(inner);
+        delete item->widget();
+        delete item;
+    }
+}
+
+QHBoxLayout* listRow(QWidget* row, const QString& title, const QString& detail,
+    const char* objectName, bool boldTitle)
+{
+    row->setObjectName(QLatin1String(objectName));
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* texts = new QVBoxLayout;
+    texts->setSpacing(2);
+    // What the service holds is shown as it is, never read as markup.
+    auto* heading = new ElidedLabel(title);
+    heading->setTextFormat(Qt::PlainText);
+    heading->setToolTip(title.toHtmlEscaped());
+    ThemeManager::setFontRole(heading, ThemeManager::BodyMedium);
+    if (boldTitle)
+        heading->setStyleSheet(QStringLiteral("font-weight: bold;"));
+    texts->addWidget(heading);
+    if (!detail.isEmpty()) {
+        QLabel* line = note(detail);
+        line->setTextFormat(Qt::PlainText);
+        texts->addWidget(line);
+    }
+    layout->addLayout(texts, 1);
+    return layout;
 }
 
 } // namespace AccountPageParts

@@ -1,10 +1,16 @@
 #include "AccountScreen.h"
 
+#include "AccountDataPage.h"
+#include "AccountDevicesPage.h"
+#include "AccountGroupPage.h"
+#include "AccountPageParts.h"
 #include "AccountProfilePage.h"
 #include "AccountSecurityPage.h"
+#include "account/AccountClient.h"
 #include "account/Client.h"
+#include "app/ThemeColors.h"
+#include "ui/widgets/Styles.h"
 
-#include <QApplication>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QListWidget>
@@ -18,12 +24,17 @@ AccountScreen::AccountScreen(Client* client, QWidget* parent)
     , m_navigation(new QListWidget)
     , m_pages(new QStackedWidget)
     , m_profile(new AccountProfilePage(client->authClient()))
+    , m_group(new AccountGroupPage(client->accountClient(), client->authClient()))
+    , m_devices(new AccountDevicesPage(client->accountClient()))
     , m_security(new AccountSecurityPage(client->authClient()))
+    , m_data(new AccountDataPage(client->accountClient()))
 {
     m_navigation->setObjectName(QStringLiteral("accountNavigation"));
     m_navigation->setFixedWidth(180);
     m_navigation->setSpacing(2);
     m_navigation->setFrameShape(QFrame::NoFrame);
+    // As in the preferences: a focus frame inside the highlighted row looks like a fault.
+    m_navigation->setFocusPolicy(Qt::NoFocus);
     m_navigation->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -32,10 +43,17 @@ AccountScreen::AccountScreen(Client* client, QWidget* parent)
     layout->addWidget(m_pages, 1);
 
     addPage(Tab::Profile, tr("Profile"), m_profile);
+    addPage(Tab::Group, tr("Group"), m_group);
+    addPage(Tab::Devices, tr("Devices"), m_devices);
     addPage(Tab::Security, tr("Security"), m_security);
+    addPage(Tab::DataPrivacy, tr("Data & Privacy"), m_data);
     connect(
         m_navigation, &QListWidget::currentRowChanged, m_pages, &QStackedWidget::setCurrentIndex);
     connect(m_profile, &AccountProfilePage::logoutRequested, this, &AccountScreen::logoutRequested);
+    connect(m_data, &AccountDataPage::logoutRequested, this, &AccountScreen::logoutRequested);
+    // Joining, leaving or removing someone can change the user's role.
+    connect(
+        client->accountClient(), &AccountClient::groupChanged, m_data, &AccountDataPage::refresh);
     m_navigation->setCurrentRow(0);
     applyStyle();
 }
@@ -49,21 +67,22 @@ void AccountScreen::addPage(Tab tab, const QString& title, QWidget* page)
 
 void AccountScreen::applyStyle()
 {
-    const QPalette palette = QApplication::palette();
+    const Styles::NavigationColors colors = Styles::navigationColors(ThemeColors::isDark());
     m_navigation->setStyleSheet(
         QStringLiteral("QListWidget {  background: %1; border: none; padding: 12px 8px;}"
                        "QListWidget::item {  padding: 8px 12px; border-radius: 6px;}"
                        "QListWidget::item:hover { background: %2; }"
                        "QListWidget::item:selected { background: %3; color: %4; }")
-            .arg(palette.color(QPalette::AlternateBase).name(),
-                palette.color(QPalette::Button).name(), palette.color(QPalette::Highlight).name(),
-                palette.color(QPalette::HighlightedText).name()));
+            .arg(QLatin1String(colors.panel), QLatin1String(colors.hover),
+                QLatin1String(colors.selection), QLatin1String(colors.selectedText)));
+    AccountPageParts::followTheme(this);
 }
 
 void AccountScreen::changeEvent(QEvent* event)
 {
-    // The navigation's colours follow the theme.
-    if (event->type() == QEvent::ApplicationPaletteChange)
+    // The colours follow the theme. A window of its own hears of a new
+    // application palette as a change of its own palette.
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange)
         applyStyle();
     QWidget::changeEvent(event);
 }
@@ -81,7 +100,20 @@ AccountScreen::Tab AccountScreen::currentTab() const
 void AccountScreen::refresh()
 {
     refreshProfile();
+    refreshGroup();
+    refreshDevices();
     refreshSessions();
+    m_data->refresh();
+}
+
+void AccountScreen::refreshGroup()
+{
+    m_group->refresh();
+}
+
+void AccountScreen::refreshDevices()
+{
+    m_devices->refresh();
 }
 
 void AccountScreen::refreshProfile()
