@@ -2,12 +2,14 @@
 
 #include "AccountLogging.h"
 #include "Client.h"
+#include "PathSegment.h"
 #include "SystemBrowser.h"
 #include "TokenManager.h"
 #include "TokenRefresh.h"
 
 #include <QRandomGenerator>
 #include <QSettings>
+#include <QTimer>
 #include <QUrlQuery>
 
 namespace MellAccount {
@@ -337,9 +339,13 @@ void AuthClient::listSessions(std::function<void(const QList<Session>&)> callbac
 
 void AuthClient::revokeSession(const QString& sessionId, ApiCallback callback)
 {
-    // An id is one path segment, whatever characters it holds.
-    m_authApi->remove(QStringLiteral("/users/me/sessions/%1").arg(encoded(sessionId)),
-        callback ? std::move(callback) : ApiCallback(ignoreReply));
+    ApiCallback reply = callback ? std::move(callback) : ApiCallback(ignoreReply);
+    const std::optional<QString> segment = pathSegment(sessionId);
+    if (!segment) {
+        QTimer::singleShot(0, this, [reply] { reply(false, 0, {}); });
+        return;
+    }
+    m_authApi->remove(QStringLiteral("/users/me/sessions/%1").arg(*segment), std::move(reply));
 }
 
 } // namespace MellAccount

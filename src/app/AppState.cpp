@@ -4,6 +4,7 @@
 #include "AppPaths.h"
 #include "DisplaySettings.h"
 #include "ThemeManager.h"
+#include "account/AccountSharingService.h"
 #include "account/AuthClient.h"
 #include "account/Client.h"
 #include "data/AccountRepository.h"
@@ -83,6 +84,7 @@ bool AppState::initialize()
     m_sampleDataService = new SampleDataService(m_database, this);
     m_cloud = MellAccount::Client::fromEnvironment(this);
     createSyncEngine();
+    m_sharing = new MellAccount::AccountSharingService(m_cloud->syncApi(), this);
 
     restoreDisplaySettings();
     m_categoryService->ensureDefaults();
