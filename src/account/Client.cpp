@@ -1,5 +1,6 @@
 #include "Client.h"
 
+#include "AccountClient.h"
 #include "AccountLogging.h"
 #include "ApiClient.h"
 #include "AuthClient.h"
@@ -28,6 +29,7 @@ Client::Client(const ClientConfig& config, std::unique_ptr<TokenStore> store, QO
     , m_syncApi(new ApiClient(m_tokens, this))
     , m_auth(new AuthClient(
           config.authBaseUrl, config.realmSlug, config.clientId, m_authApi, m_tokens, this))
+    , m_account(new AccountClient(m_accountApi, m_auth, config, this))
 {
     if (!config.authBaseUrl.isEmpty())
         m_authApi->setBaseUrl(

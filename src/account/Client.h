@@ -8,6 +8,7 @@
 
 namespace MellAccount {
 
+class AccountClient;
 class ApiClient;
 class AuthClient;
 class TokenManager;
@@ -40,6 +41,7 @@ public:
 
     TokenManager* tokenManager() const { return m_tokens; }
     AuthClient* authClient() const { return m_auth; }
+    AccountClient* accountClient() const { return m_account; }
     ApiClient* authApi() const { return m_authApi; }
     ApiClient* accountApi() const { return m_accountApi; }
     ApiClient* syncApi() const { return m_syncApi; }
@@ -60,6 +62,7 @@ private:
     ApiClient* m_accountApi;
     ApiClient* m_syncApi;
     AuthClient* m_auth;
+    AccountClient* m_account;
 };
 
 } // namespace MellAccount

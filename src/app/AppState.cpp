@@ -4,6 +4,7 @@
 #include "AppPaths.h"
 #include "DisplaySettings.h"
 #include "ThemeManager.h"
+#include "account/AccountClient.h"
 #include "account/AccountSharingService.h"
 #include "account/AuthClient.h"
 #include "account/Client.h"
@@ -142,6 +143,7 @@ void AppState::onLoginSucceeded()
 {
     QSettings().setValue(MellAccount::AuthClient::kHasSignedInBeforeKey, true);
     qCInfo(lcApp) << "loginSucceeded";
+    m_cloud->accountClient()->registerDevice();
 }
 
 void AppState::restoreDisplaySettings()

@@ -2,7 +2,11 @@
 // sign-in (and everything behind it) with a real browser:
 //
 //   build-test/tests/ledgerine_fake_cloud [--port 8790] [--fragment] [--no-state]
-//       [--refuse] [--user ID] [--access-lifetime SECONDS]
+//       [--refuse] [--user ID]... [--access-lifetime SECONDS]
+//
+// With several --user options the sign-ins are these users in turn, so two
+// copies of the program can be two people: the first user owns a household
+// group with five seats.
 //
 // It prints the environment that points the program at it.
 #include "FakeCloud.h"
@@ -28,8 +32,8 @@ int main(int argc, char** argv)
     const QCommandLineOption refuse(
         QStringLiteral("refuse"), QStringLiteral("The sign-in page answers with an error."));
     const QCommandLineOption user(QStringLiteral("user"),
-        QStringLiteral("Who signs in (default user-1)."), QStringLiteral("id"),
-        QStringLiteral("user-1"));
+        QStringLiteral("Who signs in (default user-1); repeated, the users sign in in turn."),
+        QStringLiteral("id"), QStringLiteral("user-1"));
     const QCommandLineOption lifetime(QStringLiteral("access-lifetime"),
         QStringLiteral("Seconds an access token lasts (default 900)."), QStringLiteral("seconds"),
         QStringLiteral("900"));
@@ -42,11 +46,24 @@ int main(int argc, char** argv)
     page.fragment = options.isSet(fragment);
     page.echoState = !options.isSet(noState);
     page.refuse = options.isSet(refuse);
-    page.userId = options.value(user);
+    QStringList users = options.values(user);
+    if (users.isEmpty())
+        users.append(QStringLiteral("user-1"));
+    page.userId = users.first();
+    if (users.size() > 1)
+        page.users = users;
     cloud.setLoginPage(page);
     // Two other sessions of the same user, for the sessions list to show and revoke.
     cloud.signIn(page.userId, QStringLiteral("Mellowind Ledgerine on a laptop"));
     cloud.signIn(page.userId, QStringLiteral("Mellowind Ledgerine on the office computer"));
+    // Something for the group and devices pages to show before anyone joins.
+    for (int i = 0; i < users.size(); ++i)
+        cloud.setDisplayName(users.at(i), QStringLiteral("Test User %1").arg(i + 1));
+    cloud.account().createGroup(page.userId, QStringLiteral("Household"), 5);
+    cloud.account().registerDevice(page.userId,
+        { { "device_name", "OFFICE-PC" }, { "platform", "Windows" },
+            { "app_id", cloud.config().appId }, { "app_version", "1.0.0" },
+            { "device_fingerprint", "0f1e2d3c4b5a69788796a5b4c3d2e1f0" } });
 
     const MellAccount::ClientConfig config = cloud.config();
     std::printf("Fake cloud services listening. Start the program with:\n\n"
@@ -56,7 +73,7 @@ int main(int argc, char** argv)
                 "The sign-in page signs in as %s at once. Ctrl+C ends it.\n",
         qPrintable(config.authBaseUrl), qPrintable(config.realmSlug),
         qPrintable(config.accountApiUrl), qPrintable(cloud.syncApiUrl().toString()),
-        qPrintable(page.userId));
+        qPrintable(users.join(QStringLiteral(", then "))));
     std::fflush(stdout);
     return app.exec();
 }

@@ -40,6 +40,9 @@ QString bearerToken(const TestHttpRequest& request)
 FakeCloud::FakeCloud(quint16 port)
     : m_server(TestHttpServer::Scheme::Http, nullptr, port)
     , m_sync(m_server, [this](const TestHttpRequest& request) { return bearerUser(request); })
+    , m_account(
+          m_server, [this](const TestHttpRequest& request) { return bearerUser(request); },
+          [this](const QString& userId) { return user(userId); })
 {
     addAuthRoutes();
     addLoginPage();
@@ -179,8 +182,10 @@ void FakeCloud::addLoginPage()
             result.addQueryItem("error", "access_denied");
             result.addQueryItem("error_description", "The user cancelled the sign-in");
         } else {
-            const Tokens tokens
-                = signIn(m_loginPage.userId, QString::fromUtf8(request.header("user-agent")));
+            const QString userId = m_loginPage.users.isEmpty()
+                ? m_loginPage.userId
+                : m_loginPage.users.at(m_loginTurn++ % m_loginPage.users.size());
+            const Tokens tokens = signIn(userId, QString::fromUtf8(request.header("user-agent")));
             result.addQueryItem("access_token", tokens.access);
             result.addQueryItem("refresh_token", tokens.refresh);
             result.addQueryItem("token_type", "Bearer");

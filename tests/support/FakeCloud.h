@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FakeAccountService.h"
 #include "FakeSyncService.h"
 #include "TestHttpServer.h"
 #include "account/ClientConfig.h"
@@ -30,12 +31,15 @@ public:
         bool echoState = true;
         bool refuse = false;
         QString userId = QStringLiteral("user-1");
+        // When set, sign-ins are these users in turn instead of userId.
+        QStringList users = {};
     };
 
     explicit FakeCloud(quint16 port = 0);
 
     TestHttpServer& server() { return m_server; }
     FakeSyncService& sync() { return m_sync; }
+    FakeAccountService& account() { return m_account; }
     MellAccount::ClientConfig config() const;
     QUrl syncApiUrl() const { return m_server.url(QStringLiteral("/ledgerine/v1")); }
     static QString authPath(const QString& path);
@@ -78,12 +82,14 @@ private:
 
     TestHttpServer m_server;
     FakeSyncService m_sync;
+    FakeAccountService m_account;
     LoginPage m_loginPage;
     int m_lifetime = 900;
     int m_offset = 0;
     bool m_rotate = true;
     int m_serial = 0;
     int m_sessionSerial = 0;
+    qsizetype m_loginTurn = 0;
     QSet<QString> m_accessTokens;
     // Refresh token -> session id.
     QHash<QString, QString> m_refreshSessions;

@@ -2,7 +2,10 @@
 
 #include "app/ThemeColors.h"
 #include "app/ThemeManager.h"
+#include "ui/widgets/ElidedLabel.h"
 
+#include <QFrame>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QScrollArea>
 #include <QVBoxLayout>
@@ -61,10 +64,84 @@ QLabel* statusLine()
 
 void showStatus(QLabel* line, const QString& text, bool success)
 {
-    line->setStyleSheet(success ? QStringLiteral("color: #2E7D32; padding: 4px;")
-                                : QStringLiteral("color: #C62828; padding: 4px;"));
+    // The light colours are the usual ones; on a dark window they would be too dim.
+    line->setStyleSheet(
+        QStringLiteral("color: %1; padding: 4px;")
+            .arg(ThemeColors::pickName(success ? ThemeColors::kGreen : ThemeColors::kRed)));
     line->setText(text);
     line->show();
+}
+
+QLabel* badge(const QString& text, const char* colour)
+{
+    auto* label = new QLabel(text);
+    label->setStyleSheet(QStringLiteral("color: white; background: %1; border-radius: 4px; "
+                                        "padding: 2px 8px; font-weight: 600;")
+                             .arg(QLatin1String(colour)));
+    // As tall as its text, not as the row.
+    label->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    return label;
+}
+
+QWidget* separator()
+{
+    auto* line = new QFrame;
+    line->setFrameShape(QFrame::HLine);
+    line->setStyleSheet(QStringLiteral("color: rgba(128,128,128,0.25);"));
+    return line;
+}
+
+QVBoxLayout* rowList(QVBoxLayout* column, const char* objectName)
+{
+    auto* list = new QWidget;
+    list->setObjectName(QLatin1String(objectName));
+    auto* rows = new QVBoxLayout(list);
+    rows->setContentsMargins(0, 4, 0, 4);
+    rows->setSpacing(6);
+    column->addWidget(list);
+    return rows;
+}
+
+void showRows(QVBoxLayout* rows, const QList<QWidget*>& widgets, const QString& emptyText)
+{
+    clearRows(rows);
+    if (widgets.isEmpty())
+        rows->addWidget(note(emptyText));
+    for (QWidget* widget : widgets)
+        rows->addWidget(widget);
+}
+
+void clearRows(QVBoxLayout* rows)
+{
+    while (QLayoutItem* item = rows->takeAt(0)) {
+        delete item->widget();
+        delete item;
+    }
+}
+
+QHBoxLayout* listRow(QWidget* row, const QString& title, const QString& detail,
+    const char* objectName, bool boldTitle)
+{
+    row->setObjectName(QLatin1String(objectName));
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* texts = new QVBoxLayout;
+    texts->setSpacing(2);
+    // What the service holds is shown as it is, never read as markup.
+    auto* heading = new ElidedLabel(title);
+    heading->setTextFormat(Qt::PlainText);
+    heading->setToolTip(title.toHtmlEscaped());
+    ThemeManager::setFontRole(heading, ThemeManager::BodyMedium);
+    if (boldTitle)
+        heading->setStyleSheet(QStringLiteral("font-weight: bold;"));
+    texts->addWidget(heading);
+    if (!detail.isEmpty()) {
+        QLabel* line = note(detail);
+        line->setTextFormat(Qt::PlainText);
+        texts->addWidget(line);
+    }
+    layout->addLayout(texts, 1);
+    return layout;
 }
 
 } // namespace AccountPageParts

@@ -1,10 +1,15 @@
 #include "AccountScreen.h"
 
+#include "AccountDataPage.h"
+#include "AccountDevicesPage.h"
+#include "AccountGroupPage.h"
 #include "AccountProfilePage.h"
 #include "AccountSecurityPage.h"
+#include "account/AccountClient.h"
 #include "account/Client.h"
+#include "app/ThemeColors.h"
+#include "ui/widgets/Styles.h"
 
-#include <QApplication>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QListWidget>
@@ -18,7 +23,10 @@ AccountScreen::AccountScreen(Client* client, QWidget* parent)
     , m_navigation(new QListWidget)
     , m_pages(new QStackedWidget)
     , m_profile(new AccountProfilePage(client->authClient()))
+    , m_group(new AccountGroupPage(client->accountClient(), client->authClient()))
+    , m_devices(new AccountDevicesPage(client->accountClient()))
     , m_security(new AccountSecurityPage(client->authClient()))
+    , m_data(new AccountDataPage(client->accountClient()))
 {
     m_navigation->setObjectName(QStringLiteral("accountNavigation"));
     m_navigation->setFixedWidth(180);
@@ -32,10 +40,17 @@ AccountScreen::AccountScreen(Client* client, QWidget* parent)
     layout->addWidget(m_pages, 1);
 
     addPage(Tab::Profile, tr("Profile"), m_profile);
+    addPage(Tab::Group, tr("Group"), m_group);
+    addPage(Tab::Devices, tr("Devices"), m_devices);
     addPage(Tab::Security, tr("Security"), m_security);
+    addPage(Tab::DataPrivacy, tr("Data & Privacy"), m_data);
     connect(
         m_navigation, &QListWidget::currentRowChanged, m_pages, &QStackedWidget::setCurrentIndex);
     connect(m_profile, &AccountProfilePage::logoutRequested, this, &AccountScreen::logoutRequested);
+    connect(m_data, &AccountDataPage::logoutRequested, this, &AccountScreen::logoutRequested);
+    // Joining, leaving or removing someone can change the user's role.
+    connect(
+        client->accountClient(), &AccountClient::groupChanged, m_data, &AccountDataPage::refresh);
     m_navigation->setCurrentRow(0);
     applyStyle();
 }
@@ -49,15 +64,14 @@ void AccountScreen::addPage(Tab tab, const QString& title, QWidget* page)
 
 void AccountScreen::applyStyle()
 {
-    const QPalette palette = QApplication::palette();
+    const Styles::NavigationColors colors = Styles::navigationColors(ThemeColors::isDark());
     m_navigation->setStyleSheet(
         QStringLiteral("QListWidget {  background: %1; border: none; padding: 12px 8px;}"
                        "QListWidget::item {  padding: 8px 12px; border-radius: 6px;}"
                        "QListWidget::item:hover { background: %2; }"
                        "QListWidget::item:selected { background: %3; color: %4; }")
-            .arg(palette.color(QPalette::AlternateBase).name(),
-                palette.color(QPalette::Button).name(), palette.color(QPalette::Highlight).name(),
-                palette.color(QPalette::HighlightedText).name()));
+            .arg(QLatin1String(colors.panel), QLatin1String(colors.hover),
+                QLatin1String(colors.selection), QLatin1String(colors.selectedText)));
 }
 
 void AccountScreen::changeEvent(QEvent* event)
@@ -81,7 +95,20 @@ AccountScreen::Tab AccountScreen::currentTab() const
 void AccountScreen::refresh()
 {
     refreshProfile();
+    refreshGroup();
+    refreshDevices();
     refreshSessions();
+    m_data->refresh();
+}
+
+void AccountScreen::refreshGroup()
+{
+    m_group->refresh();
+}
+
+void AccountScreen::refreshDevices()
+{
+    m_devices->refresh();
 }
 
 void AccountScreen::refreshProfile()

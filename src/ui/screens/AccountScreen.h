@@ -9,6 +9,9 @@ class QStackedWidget;
 
 namespace MellAccount {
 
+class AccountDataPage;
+class AccountDevicesPage;
+class AccountGroupPage;
 class AccountProfilePage;
 class AccountSecurityPage;
 class Client;
@@ -23,7 +26,6 @@ public:
 
     explicit AccountScreen(Client* client, QWidget* parent = nullptr);
 
-    // A tab without a page here shows the first page.
     void setTab(Tab tab);
     Tab currentTab() const;
     // Reloads what every page shows.
@@ -34,6 +36,8 @@ public:
 
 public Q_SLOTS:
     void refreshProfile();
+    void refreshGroup();
+    void refreshDevices();
     void refreshSessions();
 
 Q_SIGNALS:
@@ -51,7 +55,10 @@ private:
     QStackedWidget* m_pages;
     QList<Tab> m_tabs;
     AccountProfilePage* m_profile;
+    AccountGroupPage* m_group;
+    AccountDevicesPage* m_devices;
     AccountSecurityPage* m_security;
+    AccountDataPage* m_data;
 };
 
 } // namespace MellAccount

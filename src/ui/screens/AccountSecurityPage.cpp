@@ -3,11 +3,10 @@
 #include "AccountPageParts.h"
 #include "AccountScreen.h"
 #include "account/AuthClient.h"
-#include "app/ThemeManager.h"
 #include "data/Clock.h"
-#include "ui/widgets/ElidedLabel.h"
 #include "ui/widgets/InputPrompts.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -36,12 +35,7 @@ AccountSecurityPage::AccountSecurityPage(AuthClient* auth, QWidget* parent)
     column->addSpacing(20);
     column->addWidget(AccountPageParts::sectionTitle(tr("Active Sessions")));
     column->addWidget(AccountPageParts::note(tr("Sessions currently signed in to your account.")));
-    m_sessionList = new QWidget;
-    m_sessionList->setObjectName(QStringLiteral("sessionList"));
-    m_sessionRows = new QVBoxLayout(m_sessionList);
-    m_sessionRows->setContentsMargins(0, 4, 0, 4);
-    m_sessionRows->setSpacing(6);
-    column->addWidget(m_sessionList);
+    m_sessionRows = AccountPageParts::rowList(column, "sessionList");
     m_sessionStatus = AccountPageParts::statusLine();
     m_sessionStatus->setObjectName(QStringLiteral("sessionStatus"));
     column->addWidget(m_sessionStatus);
@@ -91,43 +85,22 @@ void AccountSecurityPage::refreshSessions()
 
 void AccountSecurityPage::showSessions(const QList<Session>& sessions)
 {
-    while (QLayoutItem* item = m_sessionRows->takeAt(0)) {
-        delete item->widget();
-        delete item;
-    }
-    if (sessions.isEmpty()) {
-        m_sessionRows->addWidget(AccountPageParts::note(tr("No active sessions.")));
-        return;
-    }
+    QList<QWidget*> rows;
     for (const Session& session : sessions)
-        m_sessionRows->addWidget(sessionRow(session));
+        rows.append(sessionRow(session));
+    AccountPageParts::showRows(m_sessionRows, rows, tr("No active sessions."));
 }
 
 QWidget* AccountSecurityPage::sessionRow(const Session& session)
 {
     auto* row = new QWidget;
-    row->setObjectName(QStringLiteral("sessionRow"));
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-
-    auto* text = new QVBoxLayout;
-    text->setSpacing(2);
-    auto* client
-        = new ElidedLabel(session.userAgent.isEmpty() ? tr("Unknown client") : session.userAgent);
-    client->setToolTip(session.userAgent.toHtmlEscaped());
-    ThemeManager::setFontRole(client, ThemeManager::BodyMedium);
-    text->addWidget(client);
-    text->addWidget(AccountPageParts::note(session.isCurrent
-            ? tr("This session")
-            : AccountScreen::relativeTime(session.lastActiveAt, Clock::nowUtc())));
-    layout->addLayout(text, 1);
-
+    QHBoxLayout* layout = AccountPageParts::listRow(row,
+        session.userAgent.isEmpty() ? tr("Unknown client") : session.userAgent,
+        session.isCurrent ? tr("This session")
+                          : AccountScreen::relativeTime(session.lastActiveAt, Clock::nowUtc()),
+        "sessionRow");
     if (session.isCurrent) {
-        auto* badge = new QLabel(tr("Current"));
-        badge->setStyleSheet(
-            QStringLiteral("color: white; background: #2E7D32; border-radius: 4px; "
-                           "padding: 2px 8px; font-weight: 600;"));
-        layout->addWidget(badge);
+        layout->addWidget(AccountPageParts::badge(tr("Current"), "#2E7D32"));
     } else {
         auto* revokeButton = new QPushButton(tr("Revoke"));
         revokeButton->setObjectName(QStringLiteral("revokeButton"));

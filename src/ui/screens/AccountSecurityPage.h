@@ -33,7 +33,6 @@ private:
 
     AuthClient* m_auth;
     QLabel* m_passwordStatus;
-    QWidget* m_sessionList;
     QVBoxLayout* m_sessionRows;
     QLabel* m_sessionStatus;
 };

@@ -10,6 +10,7 @@
 #include "data/PreferencesRepository.h"
 #include "ui/widgets/IconFont.h"
 #include "ui/widgets/MessageBoxes.h"
+#include "ui/widgets/Styles.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -101,14 +102,15 @@ void SettingsScreen::buildCategoryList()
 void SettingsScreen::styleCategoryList()
 {
     const bool dark = ThemeColors::isDark();
+    const Styles::NavigationColors colors = Styles::navigationColors(dark);
     m_categories->setStyleSheet(
         QStringLiteral("QListWidget {  background: %1;  border: none;  padding: 12px 8px;}"
                        "QListWidget::item {  color: %2;  padding: 8px 12px;  border-radius: 6px;}"
                        "QListWidget::item:hover {  background: %3;}"
                        "QListWidget::item:selected {  background: %4;  color: %5;}")
-            .arg(dark ? "#152420" : "#F0F4F2", dark ? "#D8E8DF" : "#1B2D26",
-                dark ? "#1E3530" : "#E0EBE5", dark ? "#26574A" : "#00897B",
-                QStringLiteral("#FFFFFF")));
+            .arg(QLatin1String(colors.panel), QLatin1String(colors.text),
+                QLatin1String(colors.hover), QLatin1String(colors.selection),
+                QLatin1String(colors.selectedText)));
     const QColor glyph(QLatin1String(dark ? "#8FAF9F" : "#4A6358"));
     const char32_t icons[] = { 0xE8B8, 0xE8EF, 0xE627, 0xE88E };
     for (int row = 0; row < m_categories->count(); ++row)

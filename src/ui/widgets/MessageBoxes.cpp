@@ -42,6 +42,8 @@ QMessageBox::StandardButton MessageBoxes::ask(QMessageBox::Icon icon, QWidget* p
         return defaultButton != QMessageBox::NoButton ? defaultButton : firstButton(buttons);
     }
     QMessageBox box(icon, title, text, buttons, parent);
+    // What a box says can be copied (an invite code, an error to report).
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
     if (defaultButton != QMessageBox::NoButton)
         box.setDefaultButton(defaultButton);
     return QMessageBox::StandardButton(box.exec());

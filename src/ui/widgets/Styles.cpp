@@ -11,6 +11,13 @@ QString primaryButton(const QString& color)
         .arg(color);
 }
 
+NavigationColors navigationColors(bool dark)
+{
+    if (dark)
+        return { "#152420", "#D8E8DF", "#1E3530", "#26574A", "#FFFFFF" };
+    return { "#F0F4F2", "#1B2D26", "#E0EBE5", "#00897B", "#FFFFFF" };
+}
+
 QString linkButton(const QString& color)
 {
     return QStringLiteral("color: %1;").arg(color);

@@ -1,6 +1,7 @@
 #include "FakeCloud.h"
 #include "TestAppState.h"
 #include "TestBrowser.h"
+#include "account/AccountClient.h"
 #include "account/AuthClient.h"
 #include "account/Client.h"
 #include "account/SystemBrowser.h"
@@ -156,6 +157,10 @@ void TestSignInUi::signInAndOutThroughTheWindow()
     QCOMPARE(MessageBoxes::lastShown()->title, "Confirm Account");
     QVERIFY(MessageBoxes::lastShown()->text.contains("Test User (user-1@example.com)"));
     QCOMPARE(m_window->statusLine()->currentMessage(), "Signed in successfully");
+    // The sign-in registers this computer, once.
+    QTRY_COMPARE(m_fake->account().devices("user-1").size(), 1);
+    QCOMPARE(m_fake->account().devices("user-1").at(0).value("device_fingerprint").toString(),
+        m_app->state()->cloudClient()->accountClient()->deviceFingerprint());
     // Signed in, the line follows the sync engine, which starts at once.
     QTRY_COMPARE(syncText(), "Synced");
     QVERIFY(signOut->isVisible());

@@ -1,4 +1,5 @@
 #include "FakeCloud.h"
+#include "account/AccountClient.h"
 #include "account/AuthClient.h"
 #include "account/Client.h"
 #include "account/FileTokenStore.h"
@@ -6,6 +7,7 @@
 #include "ui/screens/AccountScreen.h"
 #include "ui/widgets/ElidedLabel.h"
 #include "ui/widgets/InputPrompts.h"
+#include "ui/widgets/MessageBoxes.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -26,6 +28,10 @@ private Q_SLOTS:
     void passwordRules();
     void sessionsListAndRevoke();
     void relativeTimes();
+    void joinAndLeaveAsMember();
+    void ownerManagesMembersAndInvitations();
+    void devicesListMarksThisComputer();
+    void deletionNeedsTypedConfirmation();
 
 private:
     template <typename T> T* child(const char* name) const
@@ -37,9 +43,29 @@ private:
         return child<QWidget>("sessionList")->findChildren<QWidget*>(QStringLiteral("sessionRow"));
     }
 
+    QList<QWidget*> rows(const char* list, const char* name) const
+    {
+        return child<QWidget>(list)->findChildren<QWidget*>(QLatin1String(name));
+    }
+    QStringList titles(const char* list, const char* name) const
+    {
+        QStringList texts;
+        for (QWidget* row : rows(list, name))
+            texts << row->findChild<ElidedLabel*>()->fullText();
+        return texts;
+    }
+    void click(const char* name, QWidget* within = nullptr)
+    {
+        QWidget* scope = within ? within : m_screen.get();
+        QTest::mouseClick(scope->findChild<QPushButton*>(QLatin1String(name)), Qt::LeftButton);
+    }
+    // Another user signed in to the fake, for the other end of an invitation.
+    Client* other(const QString& userId);
+
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<FakeCloud> m_fake;
     std::unique_ptr<Client> m_client;
+    std::unique_ptr<Client> m_other;
     std::unique_ptr<AccountScreen> m_screen;
 };
 
@@ -63,11 +89,22 @@ void TestAccountScreen::init()
 void TestAccountScreen::cleanup()
 {
     m_screen.reset();
+    m_other.reset();
     m_client.reset();
     m_fake.reset();
     m_dir.reset();
     InputPrompts::clearAnswers();
+    MessageBoxes::clearAnswers();
     Clock::clearFixed();
+}
+
+Client* TestAccountScreen::other(const QString& userId)
+{
+    m_other = std::make_unique<Client>(
+        m_fake->config(), std::make_unique<FileTokenStore>(m_dir->filePath(userId + ".json")));
+    const FakeCloud::Tokens tokens = m_fake->signIn(userId);
+    m_other->tokenManager()->setTokens(tokens.access, tokens.refresh);
+    return m_other.get();
 }
 
 void TestAccountScreen::profileShowsAndRenames()
@@ -170,6 +207,176 @@ void TestAccountScreen::relativeTimes()
     QCOMPARE(AccountScreen::relativeTime(now.addSecs(-86399), now), "23h ago");
     QCOMPARE(AccountScreen::relativeTime(now.addSecs(-604799), now), "6d ago");
     QCOMPARE(AccountScreen::relativeTime(now.addDays(-7), now), "Mar 3, 2025");
+}
+
+void TestAccountScreen::joinAndLeaveAsMember()
+{
+    QStringList pages;
+    auto* navigation = child<QListWidget>("accountNavigation");
+    for (int row = 0; row < navigation->count(); ++row)
+        pages << navigation->item(row)->text();
+    QCOMPARE(pages, QStringList({ "Profile", "Group", "Devices", "Security", "Data & Privacy" }));
+
+    m_fake->setDisplayName("user-2", "Robin");
+    m_fake->account().createGroup("user-2", "Robin's Home", 3);
+    std::optional<GroupInvitation> invitation;
+    other("user-2")->accountClient()->generateInviteCode(
+        [&](const GroupInvitation& made) { invitation = made; });
+    m_screen->setTab(AccountScreen::Tab::Group);
+    m_screen->refreshGroup();
+    QTRY_VERIFY(child<QPushButton>("joinGroupButton"));
+    QTRY_VERIFY(invitation);
+
+    // A typed path never becomes a request.
+    const QString joinPath = "/account/v1/group/join/";
+    InputPrompts::setNextAnswer(QStringLiteral("../../profile"));
+    click("joinGroupButton");
+    QTRY_COMPARE(child<QLabel>("groupStatus")->text(), "Invalid or expired invite code.");
+    const auto joins = [&] {
+        return std::count_if(m_fake->server().requests().cbegin(),
+            m_fake->server().requests().cend(),
+            [&](const TestHttpRequest& request) { return request.path.startsWith(joinPath); });
+    };
+    QCOMPARE(joins(), 0);
+
+    InputPrompts::setNextAnswer(" " + invitation->inviteCode + " ");
+    click("joinGroupButton");
+    QTRY_COMPARE(child<QLabel>("groupStatus")->text(), "Joined group.");
+    QTRY_VERIFY(child<QLabel>("groupName"));
+    QCOMPARE(child<QLabel>("groupName")->text(), "Robin's Home");
+    QCOMPARE(child<QLabel>("groupSeats")->text(), "2 of 3 seats used");
+    QCOMPARE(titles("groupContent", "memberRow"), QStringList({ "Robin", "Test User" }));
+    // Not the owner: nobody to remove, no invitations to manage.
+    QVERIFY(!child<QPushButton>("removeMemberButton"));
+    QVERIFY(!child<QPushButton>("generateCodeButton"));
+    const QList<QLabel*> ownerRow
+        = rows("groupContent", "memberRow").at(0)->findChildren<QLabel*>();
+    QVERIFY(std::any_of(ownerRow.cbegin(), ownerRow.cend(),
+        [](QLabel* label) { return label->text() == "Owner"; }));
+
+    MessageBoxes::setNextAnswer(QMessageBox::No);
+    click("leaveGroupButton");
+    QCOMPARE(
+        MessageBoxes::lastShown()->text, "Leave this group? You will lose access to shared data.");
+    MessageBoxes::setNextAnswer(QMessageBox::Yes);
+    click("leaveGroupButton");
+    QTRY_COMPARE(child<QLabel>("groupStatus")->text(), "Left group.");
+    QTRY_VERIFY(child<QPushButton>("joinGroupButton"));
+    QCOMPARE(m_fake->server().requestsTo("/account/v1/group/leave").size(), 1);
+}
+
+void TestAccountScreen::ownerManagesMembersAndInvitations()
+{
+    const QString groupId = m_fake->account().createGroup("user-1", "Home", 5);
+    m_fake->setDisplayName("user-2", "Robin");
+    std::optional<GroupInvitation> invitation;
+    AccountClient* robin = other("user-2")->accountClient();
+    m_client->accountClient()->generateInviteCode(
+        [&](const GroupInvitation& made) { invitation = made; });
+    QTRY_VERIFY(invitation);
+    std::optional<bool> joined;
+    robin->joinGroup(invitation->inviteCode, [&](bool ok) { joined = ok; });
+    QTRY_VERIFY(joined && *joined);
+
+    m_screen->refresh();
+    QTRY_COMPARE(titles("groupContent", "memberRow"), QStringList({ "Test User", "Robin" }));
+    // Only the other member can be removed.
+    QCOMPARE(m_screen->findChildren<QPushButton*>("removeMemberButton").size(), 1);
+    QVERIFY(rows("groupContent", "memberRow").at(1)->findChild<QPushButton*>());
+
+    InputPrompts::setNextAnswer(QStringLiteral("sam@example.com"));
+    click("inviteByEmailButton");
+    QTRY_COMPARE(child<QLabel>("groupStatus")->text(), "Invitation sent.");
+    QTRY_COMPARE(titles("groupContent", "invitationRow"), QStringList({ "sam@example.com" }));
+    MessageBoxes::setNextAnswer(QMessageBox::Ok);
+    click("generateCodeButton");
+    QTRY_VERIFY(MessageBoxes::lastShown() && MessageBoxes::lastShown()->title == "Invite Code");
+    const QString code = MessageBoxes::lastShown()->text.section('\n', -1);
+    QVERIFY(AccountClient::isValidInviteCode(code));
+    QTRY_COMPARE(titles("groupContent", "invitationRow"),
+        QStringList({ "sam@example.com", "Invite code: " + code }));
+
+    click("revokeInvitationButton", rows("groupContent", "invitationRow").at(0));
+    QTRY_COMPARE(child<QLabel>("groupStatus")->text(), "Invitation revoked.");
+    QTRY_COMPARE(titles("groupContent", "invitationRow"), QStringList({ "Invite code: " + code }));
+
+    // The owner cannot delete the account while owning the group.
+    QVERIFY(!child<QPushButton>("deleteAccountButton")->isEnabled());
+    QVERIFY(!child<QLabel>("ownerNote")->isHidden());
+
+    MessageBoxes::setNextAnswer(QMessageBox::No);
+    click("removeMemberButton");
+    QCOMPARE(MessageBoxes::lastShown()->text, "Remove Robin from the group?");
+    MessageBoxes::setNextAnswer(QMessageBox::Yes);
+    click("removeMemberButton");
+    QTRY_COMPARE(child<QLabel>("groupStatus")->text(), "Robin removed.");
+    QTRY_COMPARE(titles("groupContent", "memberRow"), QStringList({ "Test User" }));
+    QCOMPARE(m_fake->account().members(groupId), QStringList({ "user-1" }));
+    QCOMPARE(m_fake->server().requestsTo("/account/v1/group/members/user-2").size(), 1);
+}
+
+void TestAccountScreen::devicesListMarksThisComputer()
+{
+    m_fake->account().registerDevice("user-1",
+        { { "device_name", "Desk" }, { "platform", "Linux" }, { "app_version", "1.1.0" },
+            { "device_fingerprint", m_client->accountClient()->deviceFingerprint() } });
+    Clock::setFixedUtc(Clock::nowUtc().addSecs(3 * 86400));
+    m_fake->account().registerDevice("user-1",
+        { { "platform", "Windows" }, { "app_version", "1.0.2" }, { "device_fingerprint", "f2" } });
+    m_screen->setTab(AccountScreen::Tab::Devices);
+    m_screen->refreshDevices();
+    QTRY_COMPARE(titles("deviceList", "deviceRow"), QStringList({ "Desk", "Unknown Device" }));
+    const QList<QWidget*> devices = rows("deviceList", "deviceRow");
+    QVERIFY(devices.at(0)->findChild<QLabel*>("thisDeviceBadge"));
+    QVERIFY(!devices.at(1)->findChild<QLabel*>("thisDeviceBadge"));
+    QStringList details;
+    for (QLabel* label : devices.at(0)->findChildren<QLabel*>())
+        details << label->text();
+    QVERIFY2(details.contains(QString::fromUtf8("Linux · v1.1.0 · 3d ago")),
+        qPrintable(details.join('|')));
+
+    MessageBoxes::setNextAnswer(QMessageBox::Yes);
+    click("removeDeviceButton", devices.at(1));
+    QCOMPARE(MessageBoxes::lastShown()->text, "Remove Unknown Device?");
+    QTRY_COMPARE(child<QLabel>("deviceStatus")->text(), "Device removed.");
+    QTRY_COMPARE(titles("deviceList", "deviceRow"), QStringList({ "Desk" }));
+}
+
+void TestAccountScreen::deletionNeedsTypedConfirmation()
+{
+    m_screen->setTab(AccountScreen::Tab::DataPrivacy);
+    m_screen->refresh();
+    auto* remove = child<QPushButton>("deleteAccountButton");
+    QTRY_VERIFY(remove->isEnabled());
+    QVERIFY(child<QLabel>("ownerNote")->isHidden());
+    QSignalSpy logout(m_screen.get(), &AccountScreen::logoutRequested);
+    const auto deletions = [&] {
+        return std::count_if(m_fake->server().requests().cbegin(),
+            m_fake->server().requests().cend(), [](const TestHttpRequest& request) {
+                return request.method == "DELETE" && request.path == "/account/v1/profile";
+            });
+    };
+    for (const std::optional<QString>& typed : { std::optional<QString>("delete"),
+             std::optional<QString>(" DELETE"), std::optional<QString>() }) {
+        InputPrompts::setNextAnswer(typed);
+        QTest::mouseClick(remove, Qt::LeftButton);
+    }
+    QCOMPARE(InputPrompts::asked().size(), 3);
+    QCOMPARE(deletions(), 0);
+
+    m_fake->server().setFault("/account/v1/profile", { .status = 500, .times = 1 });
+    InputPrompts::setNextAnswer(QStringLiteral("DELETE"));
+    QTest::mouseClick(remove, Qt::LeftButton);
+    QTRY_COMPARE(child<QLabel>("deleteStatus")->text(), "Failed to delete account.");
+    QVERIFY(!m_fake->account().isScheduledForDeletion("user-1"));
+
+    MessageBoxes::setNextAnswer(QMessageBox::Ok);
+    InputPrompts::setNextAnswer(QStringLiteral("DELETE"));
+    QTest::mouseClick(remove, Qt::LeftButton);
+    QTRY_COMPARE(logout.size(), 1);
+    QCOMPARE(MessageBoxes::lastShown()->title, "Account Scheduled for Deletion");
+    QVERIFY(m_fake->account().isScheduledForDeletion("user-1"));
+    QCOMPARE(deletions(), 2);
 }
 
 QTEST_MAIN(TestAccountScreen)

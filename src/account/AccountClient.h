@@ -1,0 +1,70 @@
+#pragma once
+
+#include "ApiClient.h"
+#include "ClientConfig.h"
+#include "Device.h"
+#include "Group.h"
+#include "Profile.h"
+
+#include <QObject>
+#include <functional>
+
+namespace MellAccount {
+
+class AuthClient;
+
+// The account service: the user's profile, household group, invitations and
+// devices, and the deletion of the account.
+class AccountClient : public QObject {
+    Q_OBJECT
+
+public:
+    using ResultCallback = std::function<void(bool ok)>;
+    static constexpr int kMaxInviteCodeLength = 64;
+
+    AccountClient(ApiClient* accountApi, AuthClient* auth, const ClientConfig& config,
+        QObject* parent = nullptr);
+
+    void getProfile(std::function<void(const Profile&)> callback);
+    void getGroup(std::function<void(const Group&)> callback);
+    void generateInviteCode(std::function<void(const GroupInvitation&)> callback);
+    void inviteByEmail(const QString& email, std::function<void(const GroupInvitation&)> callback);
+    void revokeInvitation(const QString& invitationId, ApiCallback callback);
+    // A code holding anything but what codes are made of is refused without a request.
+    void joinGroup(const QString& code, ResultCallback callback);
+    void leaveGroup(ResultCallback callback = {});
+    void removeMember(const QString& userId, ResultCallback callback = {});
+    void getDevices(std::function<void(const QList<Device>&)> callback);
+    void registerDevice(ResultCallback callback = {});
+    void removeDevice(const QString& deviceId, ApiCallback callback);
+    void deleteAccount(ResultCallback callback);
+
+    // What registerDevice sends as this computer's fingerprint.
+    QString deviceFingerprint() const { return m_fingerprint; }
+    void setDeviceFingerprint(const QString& fingerprint) { m_fingerprint = fingerprint; }
+
+    // Letters, digits, '-' and '_', at most kMaxInviteCodeLength of them.
+    static bool isValidInviteCode(const QString& code);
+
+Q_SIGNALS:
+    void groupChanged();
+
+private:
+    // DELETE of `path` with "%1" filled by `id` as one path segment; an id that
+    // cannot be one fails `callback` after this call has returned.
+    void removeAt(const QString& path, const QString& id, ApiCallback callback);
+    void failLater(ApiCallback callback);
+    // On success the token is refreshed (its claims carry the group) before
+    // the group counts as changed.
+    ApiCallback membershipReply(ResultCallback callback);
+    static ApiCallback invitationReply(std::function<void(const GroupInvitation&)> callback);
+
+    ApiClient* m_api;
+    AuthClient* m_auth;
+    QString m_appId;
+    QString m_appName;
+    QString m_appVersion;
+    QString m_fingerprint;
+};
+
+} // namespace MellAccount
