@@ -151,6 +151,7 @@ void TestSharing::requestsAndRefusals()
     m_cloud->signIn("kim?x=1/y");
     QVERIFY(shareWith(owner, account, "kim?x=1/y").ok);
     QCOMPARE(removeShare(owner, account, "kim?x=1/y"), std::optional<bool>(true));
+    QVERIFY(server.requests().last().rawPath.endsWith("/share/kim%3Fx%3D1%2Fy"));
     QCOMPARE(members(owner, account).size(), 1);
     server.clearRequests();
     QCOMPARE(removeShare(owner, account, ".."), std::optional<bool>(false));
