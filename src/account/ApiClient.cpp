@@ -83,7 +83,9 @@ std::optional<QUrl> ApiClient::target(
     const QByteArray& method, const QString& path, const QUrlQuery& query) const
 {
     QUrl url = m_baseUrl;
-    url.setPath(m_baseUrl.path() + path);
+    // Callers percent-encode the ids they put in a path; those must reach the
+    // server as sent, not encoded a second time.
+    url.setPath(m_baseUrl.path() + path, QUrl::TolerantMode);
     if (!query.isEmpty())
         url.setQuery(query);
     if (NetworkPolicy::isAllowedTarget(url))

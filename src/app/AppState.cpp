@@ -5,6 +5,7 @@
 #include "DisplaySettings.h"
 #include "ThemeManager.h"
 #include "account/AccountClient.h"
+#include "account/AccountSharingService.h"
 #include "account/AuthClient.h"
 #include "account/Client.h"
 #include "data/AccountRepository.h"
@@ -84,6 +85,7 @@ bool AppState::initialize()
     m_sampleDataService = new SampleDataService(m_database, this);
     m_cloud = MellAccount::Client::fromEnvironment(this);
     createSyncEngine();
+    m_sharing = new MellAccount::AccountSharingService(m_cloud->syncApi(), this);
 
     restoreDisplaySettings();
     m_categoryService->ensureDefaults();

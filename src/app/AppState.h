@@ -27,6 +27,7 @@ class SampleDataService;
 class SyncEngine;
 namespace MellAccount {
 class Client;
+class SharingBackend;
 }
 
 // Owns the database, the repositories and the services for the whole process,
@@ -62,6 +63,7 @@ public:
     ThemeManager* themeManager() const { return m_themeManager; }
     MellAccount::Client* cloudClient() const { return m_cloud; }
     SyncEngine* syncEngine() const { return m_syncEngine; }
+    MellAccount::SharingBackend* sharing() const { return m_sharing; }
 
     QString currentAccountId() const { return m_currentAccountId; }
     void setCurrentAccountId(const QString& id);
@@ -97,6 +99,7 @@ private:
     ThemeManager* m_themeManager = nullptr;
     MellAccount::Client* m_cloud = nullptr;
     SyncEngine* m_syncEngine = nullptr;
+    MellAccount::SharingBackend* m_sharing = nullptr;
     QString m_currentAccountId;
     StoreFailure m_failure;
 };

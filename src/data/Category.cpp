@@ -1,5 +1,7 @@
 #include "Category.h"
 
+#include <QCoreApplication>
+
 QString categoryTypeToText(CategoryType type)
 {
     switch (type) {
@@ -17,4 +19,14 @@ CategoryType categoryTypeFromText(const QString& text)
     if (text == QLatin1String("transfer"))
         return CategoryType::Transfer;
     return CategoryType::Expense;
+}
+
+QString Category::shownName() const
+{
+    return isStandIn() ? standInName() : name;
+}
+
+QString Category::standInName()
+{
+    return QCoreApplication::translate("Category", "Shared category");
 }

@@ -1,5 +1,6 @@
 #include "CategoryRepository.h"
 
+#include "Clock.h"
 #include "SqlValue.h"
 #include "SyncColumns.h"
 
@@ -129,4 +130,15 @@ bool CategoryRepository::markSynced(const QString& id, const QString& serverId)
 int CategoryRepository::markAllPendingForResync()
 {
     return markAllPendingIn("categories", deferred({}, [this] { Q_EMIT categoriesChanged(); }));
+}
+
+bool CategoryRepository::storeStandIn(const QString& id)
+{
+    // Version 0 and synced: any received category of this id replaces it, and
+    // being deleted it is never pushed, counted or offered.
+    const QString now = Clock::nowIso();
+    return execWrite(QStringLiteral("INSERT OR IGNORE INTO categories (id, name, category_type, "
+                                    "version, sync_status, created_at, updated_at, deleted_at) "
+                                    "VALUES (?, '', 'expense', 0, 'synced', ?, ?, ?)"),
+        { id, now, now, now }, "storeStandIn");
 }

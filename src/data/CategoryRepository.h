@@ -26,6 +26,8 @@ public:
     // A row as the sync server sent it, deleted_at included; no signal.
     bool storeReceived(const Category& record);
     bool markSynced(const QString& id, const QString& serverId);
+    // Makes a stand-in row for `id` unless a row of that id exists; no signal.
+    bool storeStandIn(const QString& id);
     int markAllPendingForResync();
 
 Q_SIGNALS:

@@ -1,5 +1,6 @@
 #include "TransactionRepository.h"
 
+#include "Category.h"
 #include "Clock.h"
 #include "Permutation.h"
 #include "RowOrder.h"
@@ -113,7 +114,7 @@ std::optional<QHash<QString, QString>> TransactionRepository::categoryDisplayNam
             [](const SqlRow& row) { return std::pair(row.text(0), row.text(1)); }))
         return std::nullopt;
     for (const auto& [id, name] : std::as_const(rows))
-        names.insert(id, name);
+        names.insert(id, name.isEmpty() ? Category::standInName() : name);
     return names;
 }
 

@@ -85,6 +85,14 @@ TransactionService::Result TransactionService::resolveTransferPayee(Transaction&
     return Result::Saved;
 }
 
+bool TransactionService::hasVisibleOtherLeg(const Transaction& t) const
+{
+    if (t.transferLinkId.isEmpty())
+        return false;
+    const auto leg = m_transactions->findById(t.transferLinkId);
+    return leg && !leg->deletedAt;
+}
+
 Transaction TransactionService::transferLeg(const Transaction& first, const QString& legId)
 {
     Transaction leg;

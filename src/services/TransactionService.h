@@ -50,6 +50,10 @@ public:
     // checks the currencies, and makes `t` the first leg ("Transfer to <name>",
     // transfer destination set). Other payees leave `t` unchanged.
     Result resolveTransferPayee(Transaction& t) const;
+    // Whether `t` is a leg of a transfer whose other leg is here. A shared
+    // account's transfer to an account of the owner's own has only one: here
+    // it is a plain transaction.
+    bool hasVisibleOtherLeg(const Transaction& t) const;
 
     // Stores a new or changed transaction. `lines` replace the stored split lines
     // (nullopt leaves them alone). A transaction with a transfer destination but

@@ -217,8 +217,7 @@ SyncApplier::Outcome SyncApplier::applyTransactionChange(
             transaction.payee, "date"))
         return Outcome::Skipped;
     if (const auto blocked = blocker(m_repos.transactions->findById(localId), transaction.version,
-            { { SyncEntity::Account, transaction.accountId },
-                { SyncEntity::Category, transaction.categoryId } }))
+            { { SyncEntity::Account, transaction.accountId } }))
         return *blocked;
 
     // Lines are replaced only when the record brings them.
@@ -226,10 +225,16 @@ SyncApplier::Outcome SyncApplier::applyTransactionChange(
     const QList<SplitLine> lines = linesValue.isArray()
         ? SyncWire::splitLines(linesValue.toArray(), transaction)
         : QList<SplitLine>();
-    for (const SplitLine& line : lines) {
-        if (const QString missing = missingParent({ { SyncEntity::Category, line.categoryId } });
-            !missing.isEmpty())
-            return parkFor(missing);
+    // Categories belong to one person: a shared account's rows may name the
+    // owner's, which never come here. Those rows are kept whole, the category
+    // held by a stand-in until (if ever) a category of that id arrives.
+    QStringList categories { transaction.categoryId };
+    for (const SplitLine& line : lines)
+        categories << line.categoryId;
+    for (const QString& id : std::as_const(categories)) {
+        if (!id.isEmpty() && !m_ledger->exists(SyncEntity::Category, id)
+            && !m_repos.categories->storeStandIn(id))
+            return stored(false);
     }
     if (!m_repos.transactions->storeReceived(transaction))
         return stored(false);

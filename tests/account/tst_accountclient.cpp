@@ -186,7 +186,7 @@ void TestAccountClient::codesAndIdsNeverLeaveTheirSegment()
     QTRY_VERIFY(status);
     QCOMPARE(*status, 404);
     QCOMPARE(m_fake->server().requests().size(), 1);
-    QCOMPARE(m_fake->server().requests().at(0).path, "/account/v1/devices/a%2F..%2Fb");
+    QCOMPARE(m_fake->server().requests().at(0).rawPath, "/account/v1/devices/a%2F..%2Fb");
 }
 
 void TestAccountClient::deviceRegistersOnceByFingerprint()

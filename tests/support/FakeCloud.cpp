@@ -46,6 +46,16 @@ FakeCloud::FakeCloud(quint16 port)
 {
     addAuthRoutes();
     addLoginPage();
+    // Anyone who ever signed in can be named in a share, by id or e-mail.
+    m_sync.setDirectory([this](const QString& who) -> std::optional<QJsonObject> {
+        for (const QString& userId : std::as_const(m_sessionUsers)) {
+            const QJsonObject known = user(userId);
+            if (userId == who
+                || known.value("email").toString().compare(who, Qt::CaseInsensitive) == 0)
+                return known;
+        }
+        return std::nullopt;
+    });
 }
 
 MellAccount::ClientConfig FakeCloud::config() const

@@ -1,7 +1,10 @@
 #include "FakeSyncService.h"
 
+#include "data/Clock.h"
+
 #include <QJsonDocument>
 #include <algorithm>
+#include <list>
 
 namespace {
 
@@ -57,6 +60,9 @@ FakeSyncService::FakeSyncService(TestHttpServer& server, UserOf userOf)
 {
     m_server.route("POST", pushPath(), [this](const TestHttpRequest& r) { return push(r); });
     m_server.route("GET", pullPath(), [this](const TestHttpRequest& r) { return pull(r); });
+    for (const char* method : { "GET", "POST", "DELETE" })
+        m_server.route(method, kBase + QStringLiteral("/accounts/*"),
+            [this](const TestHttpRequest& r) { return shares(r); });
 }
 
 void FakeSyncService::dropAfterCommit(int times)
@@ -150,10 +156,17 @@ TestHttpResponse FakeSyncService::push(const TestHttpRequest& request)
                 > rankOf(b.value("entity_type").toString());
         });
     }
-    UserData& data = m_users[*user];
     QJsonArray results;
-    for (const QJsonObject& change : std::as_const(ordered))
-        results.append(apply(data, change));
+    for (const QJsonObject& change : std::as_const(ordered)) {
+        const auto owner = ownerFor(*user, change);
+        if (owner) {
+            results.append(apply(m_users[*owner], change));
+            continue;
+        }
+        results.append(QJsonObject { { "entity_type", change.value("entity_type") },
+            { "entity_id", change.value("entity_id") }, { "status", "forbidden" },
+            { "message", "no access to this account" } });
+    }
     return TestHttpResponse::json(200, { { "results", results } });
 }
 
@@ -203,7 +216,11 @@ TestHttpResponse FakeSyncService::pull(const TestHttpRequest& request)
     if (m_pageCap > 0)
         limit = std::min(limit, m_pageCap);
 
+    // Copies share their records with the stored ones, so the pointers below
+    // stay good while nothing is stored.
     const UserData data = m_users.value(*user);
+    std::list<UserData> owners;
+    const QHash<QString, Record> tombstones = m_tombstones.value(*user);
     QList<const Record*> changed;
     int liveCategories = 0;
     for (const Record& record : data.records) {
@@ -212,6 +229,19 @@ TestHttpResponse FakeSyncService::pull(const TestHttpRequest& request)
         if (record.entityType == QLatin1String("category")
             && record.payload.value("deleted_at").toString().isEmpty())
             ++liveCategories;
+    }
+    for (const Share& share : std::as_const(m_shares)) {
+        if (!share.members.contains(*user))
+            continue;
+        for (const Record& record :
+            std::as_const(owners.emplace_back(m_users.value(share.owner)).records)) {
+            if (record.sequence > *from && inShare(share, record))
+                changed.append(&record);
+        }
+    }
+    for (const Record& record : tombstones) {
+        if (record.sequence > *from)
+            changed.append(&record);
     }
     std::sort(changed.begin(), changed.end(),
         [](const Record* a, const Record* b) { return a->sequence < b->sequence; });
@@ -263,4 +293,145 @@ QJsonObject FakeSyncService::store(
             { "action", deleted ? "delete" : "upsert" },
             { "version", existing ? existing->value("version").toInt() : 1 },
             { "payload", payload } });
+}
+
+std::optional<QString> FakeSyncService::ownerFor(
+    const QString& user, const QJsonObject& change) const
+{
+    const QString type = change.value("entity_type").toString();
+    const QJsonObject payload = change.value("payload").toObject();
+    const QString clientId
+        = payload.value("client_id").toString(change.value("entity_id").toString());
+    if (type == QLatin1String("category")
+        || m_users.value(user).records.contains(type + '/' + clientId))
+        return user;
+    const bool isAccount = type == QLatin1String("account");
+    const QString accountId = isAccount ? clientId : payload.value("account_id").toString();
+    for (const Share& share : m_shares) {
+        if (share.accountClientId != accountId || share.owner == user)
+            continue;
+        // A member works in the owner's account but cannot delete it.
+        if (share.members.contains(user)
+            && !(isAccount && change.value("action").toString() == QLatin1String("delete")))
+            return share.owner;
+        if (share.members.contains(user) || share.formerMembers.contains(user))
+            return std::nullopt;
+    }
+    return user;
+}
+
+bool FakeSyncService::inShare(const Share& share, const Record& record) const
+{
+    if (record.entityType == QLatin1String("account"))
+        return record.payload.value("client_id").toString() == share.accountClientId;
+    return (record.entityType == QLatin1String("transaction")
+               || record.entityType == QLatin1String("reconciliation"))
+        && record.payload.value("account_id").toString() == share.accountClientId;
+}
+
+QJsonObject FakeSyncService::person(const QString& idOrEmail) const
+{
+    if (m_directory)
+        return m_directory(idOrEmail).value_or(QJsonObject());
+    return { { "id", idOrEmail }, { "email", idOrEmail + "@example.com" },
+        { "display_name", idOrEmail } };
+}
+
+void FakeSyncService::endShare(Share& share, const QString& member)
+{
+    share.members.remove(member);
+    share.formerMembers.insert(member);
+    QHash<QString, Record>& tombstones = m_tombstones[member];
+    const QString now = Clock::nowIso();
+    for (const Record& record : m_users[share.owner].records) {
+        if (!inShare(share, record))
+            continue;
+        Record tombstone = record;
+        if (tombstone.payload.value("deleted_at").toString().isEmpty())
+            tombstone.payload.insert("deleted_at", now);
+        tombstone.sequence = ++m_sequence;
+        tombstones.insert(
+            record.entityType + '/' + record.payload.value("client_id").toString(), tombstone);
+    }
+}
+
+void FakeSyncService::endSharesOf(const QString& userId)
+{
+    for (Share& share : m_shares) {
+        const QStringList members = share.owner == userId ? share.members.keys()
+            : share.members.contains(userId)              ? QStringList { userId }
+                                                          : QStringList();
+        for (const QString& member : members)
+            endShare(share, member);
+    }
+}
+
+TestHttpResponse FakeSyncService::shares(const TestHttpRequest& request)
+{
+    const auto user = m_userOf(request);
+    if (!user)
+        return error(401, "invalid_token");
+    // The path arrives decoded: the user id is whatever follows "share/".
+    const QString rest = request.path.mid(kBase.size() + int(qstrlen("/accounts/")));
+    const QString accountId = rest.section('/', 0, 0);
+    const QString tail = rest.section('/', 1);
+
+    QString owner;
+    QString accountKey;
+    for (auto data = m_users.cbegin(); data != m_users.cend(); ++data) {
+        const QString key = data->keyOfServerId.value(accountId);
+        if (key.startsWith(QLatin1String("account/"))
+            && data->records.value(key).payload.value("deleted_at").toString().isEmpty()) {
+            owner = data.key();
+            accountKey = key;
+        }
+    }
+    if (owner.isEmpty())
+        return error(404, "Account not found");
+    Share& share = m_shares[accountId];
+    share.owner = owner;
+    share.accountClientId = accountKey.mid(int(qstrlen("account/")));
+
+    if (request.method == "GET" && tail == QLatin1String("members")) {
+        if (*user != owner && !share.members.contains(*user))
+            return error(403, "You do not have access to this account");
+        QJsonArray members;
+        for (auto member = share.members.cbegin(); member != share.members.cend(); ++member) {
+            const QJsonObject known = person(member.key());
+            members.append(QJsonObject { { "user_id", member.key() },
+                { "email", known.value("email") }, { "display_name", known.value("display_name") },
+                { "role", "member" }, { "created_at", member.value() } });
+        }
+        return TestHttpResponse::json(200, { { "members", members } });
+    }
+    if (*user != owner)
+        return error(403, "Only the owner of this account can change who sees it");
+
+    if (request.method == "POST" && tail == QLatin1String("share")) {
+        const QJsonObject body = request.json();
+        const QString target = body.value("email").toString(body.value("user_id").toString());
+        const QString member = person(target).value("id").toString();
+        if (member.isEmpty())
+            return error(404, "No such user");
+        if (member == owner)
+            return error(400, "You cannot share an account with yourself");
+        if (!share.members.contains(member)) {
+            share.members.insert(member, Clock::nowIso());
+            share.formerMembers.remove(member);
+            // Everything of the account is news to the member.
+            for (Record& record : m_users[owner].records) {
+                if (inShare(share, record))
+                    record.sequence = ++m_sequence;
+            }
+        }
+        return TestHttpResponse::json(201, { { "user_id", member }, { "role", "member" } });
+    }
+    if (request.method == "DELETE" && tail.startsWith(QLatin1String("share/"))) {
+        const QString member = tail.mid(int(qstrlen("share/")));
+        if (!share.members.contains(member))
+            return error(404, "This account is not shared with that user");
+        endShare(share, member);
+        return TestHttpResponse { 204, {}, {} };
+    }
+    return error(404, "not_found");
 }

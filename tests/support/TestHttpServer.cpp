@@ -163,6 +163,7 @@ void TestHttpServer::readFrom(QTcpSocket* socket)
     request.method = requestLine.value(0);
     const QUrl target = QUrl::fromEncoded(requestLine.value(1));
     request.path = target.path();
+    request.rawPath = target.path(QUrl::FullyEncoded).toUtf8();
     request.query = QUrlQuery(target);
     for (qsizetype i = 1; i < lines.size(); ++i) {
         const qsizetype colon = lines.at(i).indexOf(':');

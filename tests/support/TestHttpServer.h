@@ -16,6 +16,8 @@ class QTcpSocket;
 struct TestHttpRequest {
     QByteArray method;
     QString path;
+    // The path as it came, still percent-encoded.
+    QByteArray rawPath;
     QUrlQuery query;
     // Names in lower case.
     QHash<QByteArray, QByteArray> headers;

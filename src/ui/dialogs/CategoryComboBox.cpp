@@ -39,7 +39,7 @@ void CategoryComboBox::selectStoredId(const QString& id, const CategoryRepositor
     if (id.isEmpty() || selectId(id))
         return;
     if (const auto category = categories.findById(id)) {
-        addItem(category->name, category->id);
+        addItem(category->shownName(), category->id);
         setCurrentIndex(count() - 1);
     }
 }

@@ -22,10 +22,10 @@ QString tr(const char* text)
 
 namespace DeleteTransactionPrompt {
 
-QString question(const Transaction& t, Currency currency)
+QString question(const Transaction& t, Currency currency, bool transfer)
 {
     const QString amount = Money::formatMoney(t.amount < 0 ? -t.amount : t.amount, currency);
-    return t.transferLinkId.isEmpty()
+    return !transfer
         ? tr("Delete \"%1\" for %2?").arg(t.payee, amount)
         : tr("Delete transfer \"%1\" for %2?\n\nBoth sides of the transfer will be deleted.")
               .arg(t.payee, amount);
@@ -42,7 +42,9 @@ bool ask(QWidget* parent, const QString& question)
 bool askAndDelete(QWidget* parent, AppState* state, const Transaction& t)
 {
     const auto account = state->accounts()->findById(t.accountId);
-    return ask(parent, question(t, account ? account->currency : Currency::USD))
+    return ask(parent,
+               question(t, account ? account->currency : Currency::USD,
+                   state->transactionService()->hasVisibleOtherLeg(t)))
         && state->transactionService()->remove(t);
 }
 

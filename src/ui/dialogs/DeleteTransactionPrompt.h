@@ -13,8 +13,9 @@ struct Transaction;
 // service's.
 namespace DeleteTransactionPrompt {
 
-// "Delete "<payee>" for <amount>?", or for a transfer that both sides go.
-QString question(const Transaction& transaction, Currency currency);
+// "Delete "<payee>" for <amount>?", or for a `transfer` (one whose other leg
+// is here) that both sides go.
+QString question(const Transaction& transaction, Currency currency, bool transfer);
 bool ask(QWidget* parent, const QString& question);
 // Asks the question above, then deletes. True when it was deleted.
 bool askAndDelete(QWidget* parent, AppState* state, const Transaction& transaction);

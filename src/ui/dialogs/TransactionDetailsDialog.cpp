@@ -65,16 +65,18 @@ TransactionDetailsDialog::TransactionDetailsDialog(
         category = tr("—Split—");
     else if (const auto c
         = t.categoryId.isEmpty() ? std::nullopt : m_state->categories()->findById(t.categoryId))
-        category = c->name;
+        category = c->shownName();
     form->addRow(tr("Category:"), value(category, "categoryValue"));
     QLabel* memo = value(t.memo, "memoValue");
     memo->setWordWrap(true);
     form->addRow(tr("Memo:"), memo);
     form->addRow(tr("Check #:"), value(t.checkNumber, "checkNumberValue"));
-    if (!t.transferDestAccountId.isEmpty()) {
-        const auto dest = m_state->accounts()->findById(t.transferDestAccountId);
-        form->addRow(tr("Transfer to:"), value(dest ? dest->name : QString(), "transferValue"));
-    }
+    // The other account of a shared account's transfer may not be here.
+    const auto dest = t.transferDestAccountId.isEmpty()
+        ? std::nullopt
+        : m_state->accounts()->findById(t.transferDestAccountId);
+    if (dest && !dest->deletedAt)
+        form->addRow(tr("Transfer to:"), value(dest->name, "transferValue"));
     m_status = value(QString(), "statusValue");
     form->addRow(tr("Status:"), m_status);
 
@@ -167,7 +169,7 @@ QLayout* TransactionDetailsDialog::buildSplitSection()
     qint64 sum = 0;
     for (const SplitLine& line : lines) {
         const auto c = m_state->categories()->findById(line.categoryId);
-        auto* name = new QLabel(c ? c->name : tr("(uncategorized)"));
+        auto* name = new QLabel(c ? c->shownName() : tr("(uncategorized)"));
         name->setTextFormat(Qt::PlainText);
         name->setTextInteractionFlags(Qt::TextSelectableByMouse);
         grid->addWidget(name, row, 0);

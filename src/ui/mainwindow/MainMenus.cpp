@@ -96,6 +96,8 @@ void MainMenus::buildAccountMenu()
         tr("Reconciliation &History..."), m_window, &MainWindow::showReconciliationHistoryWindow);
     menu->addAction(tr("Rename &Payees..."), m_window, &MainWindow::showPayeesWindow);
     menu->addSeparator();
+    menu->addAction(tr("&Share..."), m_window, &MainWindow::showShareAccountDialog);
+    menu->addSeparator();
     menu->addAction(tr("&Delete"), m_window, &MainWindow::deleteCurrentAccount);
 }
 
@@ -158,6 +160,11 @@ void MainMenus::fillAccountMenu(QMenu* menu, const std::optional<Account>& accou
     menu->addAction(tr("Rename Payees..."), window, [window, id] {
         window->selectAccount(id);
         window->showPayeesWindow();
+    });
+    menu->addSeparator();
+    menu->addAction(tr("Share..."), window, [window, id] {
+        window->selectAccount(id);
+        window->showShareAccountDialog();
     });
     menu->addSeparator();
     menu->addAction(tr("Delete \"%1\"").arg(menuText(account->name)), window,

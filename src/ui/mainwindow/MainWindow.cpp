@@ -19,6 +19,7 @@
 #include "services/RecurringService.h"
 #include "services/SampleDataService.h"
 #include "ui/dialogs/AccountFormDialog.h"
+#include "ui/dialogs/ShareMembersDialog.h"
 #include "ui/register/RegisterScreen.h"
 #include "ui/register/RegisterTableView.h"
 #include "ui/screens/CategoriesScreen.h"
@@ -433,6 +434,29 @@ void MainWindow::showReconciliationHistoryWindow()
         m_reconciliationHistory = new ReconciliationHistoryScreen(m_state);
     m_reconciliationHistory->setAccount(m_state->currentAccountId());
     showToolWindow(m_reconciliationHistory, tr("Reconciliation History"), QSize(750, 500));
+}
+
+void MainWindow::showShareAccountDialog()
+{
+    if (!requireCurrentAccount())
+        return;
+    const auto account = m_state->accounts()->findById(m_state->currentAccountId());
+    if (!isLive(account))
+        return;
+    if (!m_state->cloudClient()->isAuthenticated()) {
+        if (MessageBoxes::offer(this, tr("Sign In Required"),
+                tr("Sharing requires a Mellowind account."), tr("Learn More"))
+            == QMessageBox::Ok)
+            showMellowindAccountScreen();
+        return;
+    }
+    auto* dialog = new MellAccount::ShareMembersDialog(
+        m_state->cloudClient(), m_state->sharing(), *account, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &MellAccount::ShareMembersDialog::sharingChanged, this,
+        &MainWindow::onAccountsChanged);
+    dialog->loadShares();
+    dialog->open();
 }
 
 void MainWindow::writeSortOrders(const QStringList& accountIds)

@@ -61,6 +61,7 @@ public Q_SLOTS:
     void deleteCurrentAccount();
     void showReconciliationWindow();
     void showReconciliationHistoryWindow();
+    void showShareAccountDialog();
     void updateAuthUI();
     void startSignIn();
     void signOut();

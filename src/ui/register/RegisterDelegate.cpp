@@ -262,9 +262,15 @@ void RegisterDelegate::setModelData(
         if (newEntry)
             autoFillFromPayee(registerModel, index.row(), payee, editor);
     } else if (auto* combo = qobject_cast<QComboBox*>(editor)) {
+        // A category the list does not offer (deleted, or another person's in
+        // a shared account) keeps its id for as long as its text stands.
+        const bool unchanged = combo->currentText() == index.data(Qt::EditRole).toString();
+        const QString keptId = registerModel ? registerModel->buffer().categoryId : QString();
         model->setData(index, combo->currentText(), Qt::EditRole);
-        if (registerModel)
-            registerModel->setBufferCategoryId(categoryIdOf(combo));
+        if (registerModel) {
+            const QString chosen = categoryIdOf(combo);
+            registerModel->setBufferCategoryId(chosen.isEmpty() && unchanged ? keptId : chosen);
+        }
     } else if (auto* edit = qobject_cast<QLineEdit*>(editor)) {
         model->setData(index, edit->text(), Qt::EditRole);
         if (newEntry && index.column() == RegisterModel::PayeeColumn)
@@ -290,7 +296,7 @@ void RegisterDelegate::autoFillFromPayee(
             // Use the text the category list shows, so the editor finds the very
             // same entry even when two categories share a name.
             model->setBufferText(
-                RegisterModel::CategoryColumn, categoryText(category->id, category->name));
+                RegisterModel::CategoryColumn, categoryText(category->id, category->shownName()));
             model->setBufferCategoryId(category->id);
         }
     }

@@ -398,9 +398,10 @@ void ReconciliationScreen::deleteSelectedTransaction()
         return;
     const Transaction transaction = *current;
     // A transfer takes its other leg with it: the question says so.
-    const QString question = transaction.transferLinkId.isEmpty()
+    const bool transfer = m_state->transactionService()->hasVisibleOtherLeg(transaction);
+    const QString question = !transfer
         ? tr("Delete the transaction for %1?").arg(transaction.payee)
-        : DeleteTransactionPrompt::question(transaction, m_currency);
+        : DeleteTransactionPrompt::question(transaction, m_currency, transfer);
     if (!DeleteTransactionPrompt::ask(this, question))
         return;
     if (m_state->transactionService()->remove(transaction))

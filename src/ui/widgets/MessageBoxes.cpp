@@ -1,6 +1,7 @@
 #include "MessageBoxes.h"
 
 #include <QList>
+#include <QPushButton>
 #include <cstdio>
 
 namespace {
@@ -31,7 +32,7 @@ QMessageBox::StandardButton firstButton(QMessageBox::StandardButtons buttons)
 
 QMessageBox::StandardButton MessageBoxes::ask(QMessageBox::Icon icon, QWidget* parent,
     const QString& title, const QString& text, QMessageBox::StandardButtons buttons,
-    QMessageBox::StandardButton defaultButton)
+    QMessageBox::StandardButton defaultButton, const QString& okText)
 {
     lastShownStore() = Shown { icon, title, text };
     if (!pendingAnswers().isEmpty())
@@ -46,6 +47,8 @@ QMessageBox::StandardButton MessageBoxes::ask(QMessageBox::Icon icon, QWidget* p
     box.setTextInteractionFlags(Qt::TextSelectableByMouse);
     if (defaultButton != QMessageBox::NoButton)
         box.setDefaultButton(defaultButton);
+    if (!okText.isEmpty() && box.button(QMessageBox::Ok))
+        box.button(QMessageBox::Ok)->setText(okText);
     return QMessageBox::StandardButton(box.exec());
 }
 
@@ -71,6 +74,13 @@ void MessageBoxes::information(QWidget* parent, const QString& title, const QStr
 void MessageBoxes::critical(QWidget* parent, const QString& title, const QString& text)
 {
     ask(QMessageBox::Critical, parent, title, text, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+QMessageBox::StandardButton MessageBoxes::offer(
+    QWidget* parent, const QString& title, const QString& text, const QString& action)
+{
+    return ask(QMessageBox::Information, parent, title, text, QMessageBox::Ok | QMessageBox::Cancel,
+        QMessageBox::Ok, action);
 }
 
 void MessageBoxes::setNextAnswer(QMessageBox::StandardButton answer)

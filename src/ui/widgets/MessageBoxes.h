@@ -30,6 +30,10 @@ public:
         QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
     static void information(QWidget* parent, const QString& title, const QString& text);
     static void critical(QWidget* parent, const QString& title, const QString& text);
+    // An information box offering one action: `action` labels the Ok button,
+    // the default, beside Cancel. Ok when the action was chosen.
+    static QMessageBox::StandardButton offer(
+        QWidget* parent, const QString& title, const QString& text, const QString& action);
 
     // Tests: the next box is answered with `answer` without being shown.
     static void setNextAnswer(QMessageBox::StandardButton answer);
@@ -40,5 +44,5 @@ public:
 private:
     static QMessageBox::StandardButton ask(QMessageBox::Icon icon, QWidget* parent,
         const QString& title, const QString& text, QMessageBox::StandardButtons buttons,
-        QMessageBox::StandardButton defaultButton);
+        QMessageBox::StandardButton defaultButton, const QString& okText = QString());
 };

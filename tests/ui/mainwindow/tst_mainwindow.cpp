@@ -315,6 +315,14 @@ void TestMainWindow::newAccountWithAndWithoutOpeningAmount()
     menuAction(window, QStringLiteral("&Account"), QStringLiteral("&Edit..."))->trigger();
     QVERIFY(*handled);
     QCOMPARE(storedNames(m_app->state()), QStringList({ "Daily", "Cash Box", "Tokyo" }));
+
+    // Sharing needs a cloud account: signed out, the program offers one instead.
+    MessageBoxes::setNextAnswer(QMessageBox::Cancel);
+    const QStringList entries = runContextMenu(1, QStringLiteral("Share..."));
+    QCOMPARE(entries.mid(entries.indexOf(QStringLiteral("Share...")) - 1, 3),
+        QStringList({ "-", "Share...", "-" }));
+    QCOMPARE(MessageBoxes::lastShown()->title, QStringLiteral("Sign In Required"));
+    QCOMPARE(m_window->registerScreen()->accountId(), cash.id);
 }
 
 void TestMainWindow::failedWritesAreReportedAndUndone()

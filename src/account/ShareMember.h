@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QJsonObject>
+#include <QList>
+#include <QString>
+
+namespace MellAccount {
+
+// One person with access to one account.
+struct ShareMember {
+    QString id;
+    QString userId;
+    QString email;
+    QString displayName;
+    QString role;
+    QString createdAt;
+
+    // Missing members give empty texts.
+    static ShareMember fromJson(const QJsonObject& json);
+    // The array "members" of a reply.
+    static QList<ShareMember> listFromJson(const QJsonObject& body);
+};
+
+} // namespace MellAccount

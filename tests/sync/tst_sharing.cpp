@@ -1,0 +1,249 @@
+#include "FakeCloud.h"
+#include "Records.h"
+#include "SyncSide.h"
+#include "account/SharingBackend.h"
+#include "data/AccountRepository.h"
+#include "data/CategoryRepository.h"
+#include "data/Clock.h"
+#include "data/Database.h"
+#include "data/Ids.h"
+#include "data/SplitLineRepository.h"
+#include "data/TransactionRepository.h"
+#include "services/TransactionService.h"
+#include "sync/SyncEngine.h"
+
+#include <QSqlQuery>
+#include <QTest>
+
+using MellAccount::ShareMember;
+
+namespace {
+
+const QDate kDay(2025, 3, 14);
+const QString kSharePrefix = QStringLiteral("/ledgerine/v1/accounts/");
+
+int scalar(const SyncSide& side, const QString& sql)
+{
+    QSqlQuery query(side->database()->database());
+    query.exec(sql);
+    return query.next() ? query.value(0).toInt() : -1;
+}
+
+struct ShareResult {
+    bool done = false;
+    bool ok = false;
+    QString error;
+};
+
+ShareResult shareWith(
+    SyncSide& side, const QString& account, const QString& target, const QString& role = QString())
+{
+    ShareResult result;
+    side->sharing()->shareWith(account, target, role, [&](bool ok, const QString& error) {
+        result = { true, ok, error };
+    });
+    if (!QTest::qWaitFor([&] { return result.done; }))
+        qWarning("shareWith never answered");
+    return result;
+}
+
+std::optional<bool> removeShare(SyncSide& side, const QString& account, const QString& user)
+{
+    std::optional<bool> result;
+    side->sharing()->removeShare(account, user, [&](bool ok) { result = ok; });
+    if (!QTest::qWaitFor([&] { return result.has_value(); }))
+        qWarning("removeShare never answered");
+    return result;
+}
+
+QList<ShareMember> members(SyncSide& side, const QString& account)
+{
+    std::optional<QList<ShareMember>> result;
+    side->sharing()->listMembers(account, [&](const QList<ShareMember>& found) { result = found; });
+    if (!QTest::qWaitFor([&] { return result.has_value(); }))
+        qWarning("listMembers never answered");
+    return result.value_or(QList<ShareMember> {});
+}
+
+} // namespace
+
+class TestSharing : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void requestsAndRefusals();
+    void sharedAccountReachesTheMemberAndLeavesAgain();
+
+private:
+    // The account, stored and synced on the owner's side: its server id.
+    QString syncedAccount(const Account& account);
+
+    std::unique_ptr<FakeCloud> m_cloud;
+    std::unique_ptr<SyncSide> m_owner;
+    std::unique_ptr<SyncSide> m_member;
+};
+
+void TestSharing::init()
+{
+    m_cloud = std::make_unique<FakeCloud>();
+    m_owner = std::make_unique<SyncSide>(*m_cloud, "user-1");
+    m_member = std::make_unique<SyncSide>(*m_cloud, "user-2");
+    for (SyncSide* side : { m_owner.get(), m_member.get() }) {
+        side->engine()->stopAutoSync();
+        side->engine()->setRequestDelay(3600000);
+        QVERIFY(side->settle());
+    }
+}
+
+void TestSharing::cleanup()
+{
+    m_owner.reset();
+    m_member.reset();
+    m_cloud.reset();
+}
+
+QString TestSharing::syncedAccount(const Account& account)
+{
+    if (!(*m_owner)->accounts()->insert(account) || !m_owner->sync())
+        return {};
+    return (*m_owner)->accounts()->findById(account.id)->serverId;
+}
+
+void TestSharing::requestsAndRefusals()
+{
+    SyncSide& owner = *m_owner;
+    const QString account = syncedAccount(Records::account("Joint"));
+    QVERIFY(!account.isEmpty());
+    TestHttpServer& server = m_cloud->server();
+
+    // An address goes as both e-mail and user id; the role defaults to member.
+    QVERIFY(shareWith(owner, account, "user-2@example.com").ok);
+    const QJsonObject byMail = server.requests().last().json();
+    QCOMPARE(byMail.value("email").toString(), QString("user-2@example.com"));
+    QCOMPARE(byMail.value("user_id").toString(), QString("user-2@example.com"));
+    QCOMPARE(byMail.value("role").toString(), QString("member"));
+    QVERIFY(shareWith(owner, account, "user-2", "viewer").ok);
+    const QJsonObject byId = server.requests().last().json();
+    QVERIFY(!byId.contains("email"));
+    QCOMPARE(byId.value("role").toString(), QString("viewer"));
+    const QList<ShareMember> shared = members(owner, account);
+    QCOMPARE(shared.size(), 1);
+    QCOMPARE(shared.first().userId, QString("user-2"));
+    QCOMPARE(shared.first().id, QString("user-2"));
+    QCOMPARE(shared.first().email, QString("user-2@example.com"));
+
+    // Only the owner shares; the server's own words reach the caller, else
+    // the status does.
+    const ShareResult refused = shareWith(*m_member, account, "user-3");
+    QVERIFY(!refused.ok);
+    QCOMPARE(refused.error, QString("Only the owner of this account can change who sees it"));
+    TestHttpFault bare;
+    bare.status = 403;
+    bare.times = 1;
+    server.setFault(kSharePrefix + account + "/share", bare);
+    QCOMPARE(
+        shareWith(owner, account, "user-2").error, QString("Failed to share account (HTTP 403)"));
+
+    // A user id is one path segment whatever it holds; one that cannot be a
+    // segment never leaves this computer.
+    m_cloud->signIn("kim?x=1/y");
+    QVERIFY(shareWith(owner, account, "kim?x=1/y").ok);
+    QCOMPARE(removeShare(owner, account, "kim?x=1/y"), std::optional<bool>(true));
+    QVERIFY(server.requests().last().rawPath.endsWith("/share/kim%3Fx%3D1%2Fy"));
+    QCOMPARE(members(owner, account).size(), 1);
+    server.clearRequests();
+    QCOMPARE(removeShare(owner, account, ".."), std::optional<bool>(false));
+    QCOMPARE(shareWith(owner, "", "user-2").ok, false);
+    QVERIFY(server.requests().isEmpty());
+}
+
+void TestSharing::sharedAccountReachesTheMemberAndLeavesAgain()
+{
+    SyncSide& owner = *m_owner;
+    SyncSide& member = *m_member;
+    const Account joint = Records::account("Joint", 10000);
+    const Account savings = Records::account("Savings");
+    const Account wallet = Records::account("Wallet");
+    QVERIFY(member->accounts()->insert(wallet));
+    const Category hobby = Records::category("Hobby");
+    const auto groceries = owner->categories()->findByName("Groceries");
+    QVERIFY(groceries);
+    QVERIFY(owner->accounts()->insert(joint) && owner->accounts()->insert(savings));
+    QVERIFY(owner->categories()->insert(hobby));
+    Transaction split = Records::transaction(joint.id, kDay, "Market", -5000);
+    split.isSplit = true;
+    QCOMPARE(owner->transactionService()->save(split,
+                 QList<SplitLine> { Records::splitLine(hobby.id, -3000),
+                     Records::splitLine(groceries->id, -2000) },
+                 true),
+        TransactionService::Result::Saved);
+    Transaction transfer = Records::transaction(joint.id, kDay, "Transfer to Savings", -700);
+    transfer.transferDestAccountId = savings.id;
+    QCOMPARE(owner->transactionService()->save(transfer, std::nullopt, true),
+        TransactionService::Result::Saved);
+    QVERIFY(owner.sync() && member.sync());
+    QVERIFY(!member->accounts()->findById(joint.id));
+
+    const QString serverId = owner->accounts()->findById(joint.id)->serverId;
+    QVERIFY(shareWith(owner, serverId, "user-2").ok);
+    QVERIFY(member.sync());
+    QCOMPARE(member->accounts()->findById(joint.id)->name, QString("Joint"));
+    QVERIFY(!member->accounts()->findById(savings.id));
+    // Every row arrives whole, the owner's category held by a stand-in that
+    // reads "Shared category" and is offered nowhere.
+    QCOMPARE(scalar(member, "SELECT COUNT(*) FROM sync_parked"), 0);
+    QList<SplitLine> lines = member->splitLines()->findByTransaction(split.id);
+    QCOMPARE(lines.size(), 2);
+    QVERIFY(std::any_of(lines.cbegin(), lines.cend(),
+        [&](const SplitLine& line) { return line.categoryId == hobby.id; }));
+    QVERIFY(member->categories()->findById(hobby.id)->isStandIn());
+    QVERIFY(!member->categories()->findByName("Hobby"));
+    QCOMPARE(member->transactions()->findByAccount(joint.id).size(), 2);
+    const Transaction leg = *member->transactions()->findById(transfer.id);
+    QVERIFY(!member->transactionService()->hasVisibleOtherLeg(leg));
+
+    // The member works in the shared register; the owner sees it, the
+    // owner's category untouched and never copied to the member's own.
+    for (SplitLine& line : lines)
+        line.amount = line.categoryId == hobby.id ? -3500 : -1500;
+    Transaction edited = *member->transactions()->findById(split.id);
+    edited.syncStatus = SyncStatus::Pending;
+    edited.updatedAt = Clock::nowUtc();
+    QCOMPARE(member->transactionService()->save(edited, lines, false),
+        TransactionService::Result::Saved);
+    const Transaction bakery = Records::transaction(joint.id, kDay, "Bakery", -2500);
+    QVERIFY(member->transactions()->insert(bakery));
+    QVERIFY(member.sync() && owner.sync());
+    QCOMPARE(owner->transactions()->findById(bakery.id)->amount, qint64(-2500));
+    const QList<SplitLine> ownerLines = owner->splitLines()->findByTransaction(split.id);
+    QCOMPARE(ownerLines.size(), 2);
+    for (const SplitLine& line : ownerLines)
+        QCOMPARE(line.amount, line.categoryId == hobby.id ? qint64(-3500) : qint64(-1500));
+    QCOMPARE(owner->categories()->findById(hobby.id)->name, QString("Hobby"));
+    QVERIFY(!m_cloud->sync().record("user-2", "category", hobby.id));
+    QCOMPARE(scalar(member, "SELECT COUNT(*) FROM transactions WHERE sync_status != 'synced'"), 0);
+    QVERIFY(!owner->accounts()->findById(wallet.id));
+
+    QCOMPARE(removeShare(owner, serverId, "user-2"), std::optional<bool>(true));
+    QVERIFY(member.sync());
+    QVERIFY(member->accounts()->findById(joint.id)->deletedAt.has_value());
+    QVERIFY(member->transactions()->findByAccount(joint.id).isEmpty());
+    QVERIFY(!member->accounts()->findById(wallet.id)->deletedAt.has_value());
+    // Nothing of it goes back up, and the owner keeps everything.
+    QCOMPARE(scalar(member, "SELECT COUNT(*) FROM accounts WHERE sync_status != 'synced'"), 0);
+    QCOMPARE(scalar(member, "SELECT COUNT(*) FROM transactions WHERE sync_status != 'synced'"), 0);
+    QVERIFY(member.sync() && owner.sync());
+    QVERIFY(!owner->accounts()->findById(joint.id)->deletedAt.has_value());
+    QCOMPARE(owner->transactions()->findByAccount(joint.id).size(), 3);
+
+    // Shared again, it comes back whole.
+    QVERIFY(shareWith(owner, serverId, "user-2").ok);
+    QVERIFY(member.sync());
+    QVERIFY(!member->accounts()->findById(joint.id)->deletedAt.has_value());
+    QCOMPARE(member->transactions()->findByAccount(joint.id).size(), 3);
+}
+
+QTEST_MAIN(TestSharing)
+#include "tst_sharing.moc"

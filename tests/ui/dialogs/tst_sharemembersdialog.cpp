@@ -1,0 +1,184 @@
+#include "FakeCloud.h"
+#include "Records.h"
+#include "SyncSide.h"
+#include "account/AccountClient.h"
+#include "account/Client.h"
+#include "account/SharingBackend.h"
+#include "data/AccountRepository.h"
+#include "sync/SyncEngine.h"
+#include "ui/dialogs/ShareMembersDialog.h"
+#include "ui/widgets/ElidedLabel.h"
+#include "ui/widgets/MessageBoxes.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace MellAccount;
+
+namespace {
+
+QStringList names(const QDialog& dialog, const char* rowName)
+{
+    QStringList texts;
+    for (const QWidget* row : dialog.findChildren<QWidget*>(QLatin1String(rowName)))
+        texts << row->findChild<ElidedLabel*>()->fullText();
+    return texts;
+}
+
+QPushButton* actionOf(const QDialog& dialog, const char* rowName, const QString& name)
+{
+    for (const QWidget* row : dialog.findChildren<QWidget*>(QLatin1String(rowName))) {
+        if (row->findChild<ElidedLabel*>()->fullText() == name)
+            return row->findChild<QPushButton*>(QStringLiteral("personAction"));
+    }
+    return nullptr;
+}
+
+QString noteText(const QDialog& dialog, const char* name)
+{
+    const auto* note = dialog.findChild<QLabel*>(QLatin1String(name));
+    return note ? note->text() : QString();
+}
+
+} // namespace
+
+class TestShareMembersDialog : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void sharesWithGroupMembersAndRemovesAccess();
+    void unsyncedAccountAndNoGroup();
+
+private:
+    // `side` joins the owner's group through the account API, as the program does.
+    bool join(SyncSide& side);
+
+    std::unique_ptr<FakeCloud> m_cloud;
+    std::unique_ptr<SyncSide> m_owner;
+};
+
+void TestShareMembersDialog::init()
+{
+    m_cloud = std::make_unique<FakeCloud>();
+    m_cloud->setDisplayName("user-1", "Alex Owner");
+    m_cloud->setDisplayName("user-2", "robin fox");
+    m_cloud->setDisplayName("user-3", "");
+    m_owner = std::make_unique<SyncSide>(*m_cloud, "user-1");
+    (*m_owner)->syncEngine()->stopAutoSync();
+    QVERIFY(m_owner->settle());
+}
+
+void TestShareMembersDialog::cleanup()
+{
+    MessageBoxes::clearAnswers();
+    m_owner.reset();
+    m_cloud.reset();
+}
+
+bool TestShareMembersDialog::join(SyncSide& side)
+{
+    QString code;
+    (*m_owner)->cloudClient()->accountClient()->generateInviteCode(
+        [&](const GroupInvitation& invitation) { code = invitation.inviteCode; });
+    if (!QTest::qWaitFor([&] { return !code.isEmpty(); }))
+        return false;
+    std::optional<bool> joined;
+    side->cloudClient()->accountClient()->joinGroup(code, [&](bool ok) { joined = ok; });
+    return QTest::qWaitFor([&] { return joined.has_value(); }) && *joined;
+}
+
+void TestShareMembersDialog::sharesWithGroupMembersAndRemovesAccess()
+{
+    m_cloud->account().createGroup("user-1");
+    SyncSide robin(*m_cloud, "user-2");
+    SyncSide nameless(*m_cloud, "user-3");
+    for (SyncSide* side : { &robin, &nameless }) {
+        (*side)->syncEngine()->stopAutoSync();
+        QVERIFY(side->settle());
+        QVERIFY(join(*side));
+    }
+    const Account joint = Records::account("Joint");
+    QVERIFY((*m_owner)->accounts()->insert(joint) && m_owner->sync());
+
+    ShareMembersDialog dialog((*m_owner)->cloudClient(), (*m_owner)->sharing(),
+        *(*m_owner)->accounts()->findById(joint.id));
+    QSignalSpy changed(&dialog, &ShareMembersDialog::sharingChanged);
+    dialog.show();
+    dialog.loadShares();
+    // Never the user themselves; someone without a name goes by their address.
+    QTRY_COMPARE(names(dialog, "candidateRow"), QStringList({ "robin fox", "user-3@example.com" }));
+    QCOMPARE(noteText(dialog, "noSharesNote"), QString("Not shared with anyone yet."));
+    QStringList badges;
+    for (const QLabel* badge : dialog.findChildren<QLabel*>(QStringLiteral("initialsBadge")))
+        badges << badge->text();
+    QCOMPARE(badges, QStringList({ "RF", "U" }));
+
+    // A refusal names the person and says why; nothing else changes.
+    TestHttpFault refused;
+    refused.status = 403;
+    refused.times = 1;
+    const QString serverId = (*m_owner)->accounts()->findById(joint.id)->serverId;
+    m_cloud->server().setFault("/ledgerine/v1/accounts/" + serverId + "/share", refused);
+    QTest::mouseClick(actionOf(dialog, "candidateRow", "robin fox"), Qt::LeftButton);
+    const auto* error = dialog.findChild<QLabel*>(QStringLiteral("shareError"));
+    QTRY_VERIFY(error->isVisible());
+    QCOMPARE(error->text(),
+        QString("Could not share with robin fox. Failed to share account (HTTP 403)"));
+    QCOMPARE(changed.count(), 0);
+
+    QTest::mouseClick(actionOf(dialog, "candidateRow", "robin fox"), Qt::LeftButton);
+    QTRY_COMPARE(names(dialog, "sharedRow"), QStringList({ "robin fox" }));
+    QTRY_COMPARE(names(dialog, "candidateRow"), QStringList({ "user-3@example.com" }));
+    QVERIFY(!error->isVisible());
+    QCOMPARE(changed.count(), 1);
+    QTest::mouseClick(actionOf(dialog, "candidateRow", "user-3@example.com"), Qt::LeftButton);
+    QTRY_COMPARE(
+        noteText(dialog, "everyoneNote"), QString("All group members already have access"));
+    QCOMPARE(names(dialog, "sharedRow").size(), 2);
+
+    // Removing asks first; "No" leaves the share alone.
+    MessageBoxes::setNextAnswer(QMessageBox::No);
+    QTest::mouseClick(actionOf(dialog, "sharedRow", "robin fox"), Qt::LeftButton);
+    QCOMPARE(MessageBoxes::lastShown()->text,
+        QString("robin fox will no longer have access. Continue?"));
+    QCOMPARE(names(dialog, "sharedRow").size(), 2);
+    MessageBoxes::setNextAnswer(QMessageBox::Yes);
+    QTest::mouseClick(actionOf(dialog, "sharedRow", "robin fox"), Qt::LeftButton);
+    QTRY_COMPARE(names(dialog, "sharedRow"), QStringList({ "user-3@example.com" }));
+    QTRY_COMPARE(names(dialog, "candidateRow"), QStringList({ "robin fox" }));
+    QCOMPARE(changed.count(), 3);
+}
+
+void TestShareMembersDialog::unsyncedAccountAndNoGroup()
+{
+    // Never synchronised: no server id, so nothing is asked of the service.
+    const Account local = Records::account("Cash");
+    QVERIFY((*m_owner)->accounts()->insert(local));
+    m_cloud->server().clearRequests();
+    {
+        ShareMembersDialog dialog((*m_owner)->cloudClient(), (*m_owner)->sharing(), local);
+        dialog.loadShares();
+        dialog.loadGroupMembers();
+        QTest::qWait(50);
+        QVERIFY(dialog.findChild<QLabel*>(QStringLiteral("shareError"))
+                    ->text()
+                    .contains("not been synchronised"));
+        QVERIFY(dialog.findChildren<QWidget*>(QStringLiteral("candidateRow")).isEmpty());
+    }
+    QVERIFY(m_cloud->server().requests().isEmpty());
+
+    // Synchronised, but the user has no group yet.
+    QVERIFY(m_owner->sync());
+    ShareMembersDialog dialog((*m_owner)->cloudClient(), (*m_owner)->sharing(),
+        *(*m_owner)->accounts()->findById(local.id));
+    dialog.loadShares();
+    QTRY_VERIFY(noteText(dialog, "noGroupNote").contains("not in a group"));
+    QVERIFY(dialog.findChild<QLabel*>(QStringLiteral("shareError"))->isHidden());
+}
+
+QTEST_MAIN(TestShareMembersDialog)
+#include "tst_sharemembersdialog.moc"
