@@ -16,6 +16,8 @@ packages=(
   dbus gnome-keyring libsecret-tools
   # A real browser for the sign-in test that follows the redirects headless.
   chromium
+  # Checks of the installed menu entry and AppStream record.
+  desktop-file-utils appstream
 )
 
 missing=()

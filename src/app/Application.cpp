@@ -49,6 +49,8 @@ Application::Application(int& argc, char** argv)
     setOrganizationDomain(QStringLiteral("mellowind.app"));
     setApplicationName(QStringLiteral("Ledgerine"));
     setApplicationVersion(QStringLiteral(LEDGERINE_VERSION));
+    // Lets the desktop match the windows to the installed menu entry and icon.
+    setDesktopFileName(QStringLiteral("com.mellowindvantor.ledgerine"));
 
     installTranslators();
     installIconAndFont();
