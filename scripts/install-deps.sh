@@ -18,6 +18,9 @@ packages=(
   chromium
   # Checks of the installed menu entry and AppStream record.
   desktop-file-utils appstream
+  # The Debian package: dpkg-shlibdeps finds its dependencies, CPack picks
+  # the programs to hand it with file.
+  dpkg-dev file
 )
 
 missing=()
