@@ -4,7 +4,7 @@ TEST_BUILD_DIR ?= build-test
 BENCH_BUILD_DIR ?= build-bench
 JOBS ?= $(shell nproc)
 
-.PHONY: deps run build test bench clean
+.PHONY: deps run build test bench deb clean
 
 deps:
 	@./scripts/install-deps.sh
@@ -29,6 +29,10 @@ bench: deps
 	  -DLEDGERINE_BUILD_TESTS=OFF >/dev/null
 	@cmake --build $(BENCH_BUILD_DIR) --target ledgerine_bench
 	QT_QPA_PLATFORM=offscreen ./$(BENCH_BUILD_DIR)/bench/ledgerine_bench $(BENCH_ARGS)
+
+# The Debian package of the release build, as $(BUILD_DIR)/ledgerine_<version>_<arch>.deb.
+deb: build
+	cd $(BUILD_DIR) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD_DIR) $(TEST_BUILD_DIR) $(BENCH_BUILD_DIR)

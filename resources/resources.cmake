@@ -36,9 +36,21 @@ function(ledgerine_add_resources target)
   endforeach()
   qt_add_resources(${target} ledgerine_assets PREFIX "/" FILES ${files})
 
-  file(GLOB ts_files ${LEDGERINE_RESOURCE_DIR}/i18n/ledgerine_*.ts)
-  qt_add_translations(${target}
-    TS_FILES ${ts_files}
-    RESOURCE_PREFIX /i18n
-    LUPDATE_OPTIONS -no-obsolete)
+  # The catalogues carry no line numbers, so they change only when texts do.
+  # English is the source language: its catalogue holds the plural forms only.
+  set(i18n ${LEDGERINE_RESOURCE_DIR}/i18n)
+  set(ts_translated ${i18n}/ledgerine_de.ts ${i18n}/ledgerine_es.ts ${i18n}/ledgerine_fr.ts
+    ${i18n}/ledgerine_ja.ts)
+  set(ts_english ${i18n}/ledgerine_en.ts)
+  set(lupdate_options -locations none -no-obsolete)
+  get_target_property(sources ${target} SOURCES)
+  get_target_property(includes ${target} INCLUDE_DIRECTORIES)
+  qt_add_lupdate(${target} TS_FILES ${ts_translated}
+    SOURCES ${sources} INCLUDE_DIRECTORIES ${includes} OPTIONS ${lupdate_options})
+  qt_add_lupdate(${target}_plurals TS_FILES ${ts_english}
+    SOURCES ${sources} INCLUDE_DIRECTORIES ${includes} OPTIONS ${lupdate_options} -pluralonly)
+  qt_add_lrelease(${target} TS_FILES ${ts_english} ${ts_translated}
+    QM_FILES_OUTPUT_VARIABLE qm_files)
+  qt_add_resources(${target} ledgerine_translations PREFIX /i18n
+    BASE ${CMAKE_CURRENT_BINARY_DIR} FILES ${qm_files})
 endfunction()

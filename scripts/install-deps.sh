@@ -16,6 +16,11 @@ packages=(
   dbus gnome-keyring libsecret-tools
   # A real browser for the sign-in test that follows the redirects headless.
   chromium
+  # Checks of the installed menu entry and AppStream record.
+  desktop-file-utils appstream
+  # The Debian package: dpkg-shlibdeps finds its dependencies, CPack picks
+  # the programs to hand it with file.
+  dpkg-dev file
 )
 
 missing=()

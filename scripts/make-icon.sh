@@ -1,13 +1,12 @@
 #!/usr/bin/env bash
-# Draws the application icon: a teal tile with a ledger page and a check mark.
-# Run once by hand; the PNG is committed under resources/icons.
+# Renders the application icon (a teal tile with a ledger page and a check
+# mark, drawn in resources/desktop/ledgerine.svg) as the window icon and in the
+# sizes the desktop's icon themes look for. Run by hand after changing the
+# drawing (needs rsvg-convert, Debian librsvg2-bin); the PNGs are committed.
 set -euo pipefail
-out=${1:-resources/icons/app_icon.png}
-convert -size 256x256 xc:none \
-  -fill '#00897B' -draw 'roundrectangle 8,8 248,248 44,44' \
-  -fill '#FAFBFA' -draw 'roundrectangle 58,40 198,216 12,12' \
-  -stroke '#4DB6AC' -strokewidth 8 \
-  -draw 'line 82,84 174,84' -draw 'line 82,116 174,116' -draw 'line 82,148 134,148' \
-  -stroke '#1B2D26' -strokewidth 14 -fill none \
-  -draw 'stroke-linejoin round stroke-linecap round polyline 118,172 140,194 182,146' \
-  "$out"
+cd "$(dirname "$0")/.."
+svg=resources/desktop/ledgerine.svg
+rsvg-convert -w 256 -h 256 "$svg" -o resources/icons/app_icon.png
+for size in 16 22 24 32 48 64 128 256 512; do
+  rsvg-convert -w "$size" -h "$size" "$svg" -o "resources/desktop/icons/ledgerine-$size.png"
+done

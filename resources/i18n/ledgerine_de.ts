@@ -1,4 +1,3432 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
+<context>
+    <name>AccountFormDialog</name>
+    <message>
+        <source>Checking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Savings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Credit Card</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Investment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>USD ($)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EUR (€)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GBP (£)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CAD ($)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AUD ($)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>JPY (¥)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bank name (optional)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last 4 digits (optional)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Type:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Currency:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Starting &amp;Balance:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;As of:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Institution:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account &amp;Number:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The currency cannot change once the account holds amounts in it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AccountRowWidget</name>
+    <message>
+        <source>The balance cannot be computed from the stored transactions.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Savings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Credit Card</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Investment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AccountSidebar</name>
+    <message>
+        <source>No accounts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Application</name>
+    <message>
+        <source>This data was made by a newer version of Mellowind Ledgerine (data version %1). This version understands data up to version %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Required tables are missing: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The SQLite library of Qt&apos;s database driver differs from the one this program was built with (driver / program: %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please check file permissions and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to initialize the database.
+
+Data directory: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mellowind Ledgerine is running with this data (%1); close it before importing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mellowind Ledgerine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mellowind Ledgerine is already running with this data (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Database Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BackupService</name>
+    <message>
+        <source>Failed to open ZIP archive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The current data could not be saved to %1 before the restore, so nothing was changed: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The backup holds more than %1 entries.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The backup unpacks to more than %1 bytes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid backup: missing manifest.json</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The backup entry %1 is larger than the limit of %2 bytes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid backup: damaged manifest.json</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unsupported backup version: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the search index could not be updated</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The restore failed and nothing was changed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: invalid value for %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: amount beyond the limit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: not restored: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the backup entry %1 is larger than the limit of %2 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: invalid JSON</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: members that are not columns were ignored: %2%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CategoriesScreen</name>
+    <message>
+        <source>Categories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search categories...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>+ New Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The category could not be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete &quot;%1&quot; and its %n sub-categories? Transactions using them will become uncategorized.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;? Transactions using this category will become uncategorized.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The category could not be deleted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;New Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add &amp;Subcategory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CategoryComboBox</name>
+    <message>
+        <source>(none)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CategoryFormDialog</name>
+    <message>
+        <source>Expense</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Income</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Subcategory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tax-relevant</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark this category for inclusion in tax-time reports.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>e.g. charitable_contributions, mortgage_interest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tax &amp;Code:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Parent:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Type:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CategoryService</name>
+    <message>
+        <source>Charitable Donations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Medical Expenses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Business Expenses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Home Office</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Education Expenses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>State &amp; Local Taxes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mortgage Interest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Property Tax</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Housing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rent/Mortgage Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maintenance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HOA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Utilities</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Electric</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Internet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transportation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gas/Fuel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Car Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto Insurance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Public Transit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Groceries</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dining &amp; Restaurants</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Personal Care</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subscriptions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gifts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Miscellaneous</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entertainment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Streaming</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Movies</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shopping</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clothing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Electronics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Household</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insurance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Health</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Life</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Home/Renters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fees &amp; Charges</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bank Fees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ATM Fees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Late Fees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Salary / Wages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Interest Income</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dividend Income</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rental Income</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Freelance / Consulting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refunds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gifts Received</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other Income</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CategoryTreeModel</name>
+    <message>
+        <source>Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tax Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CsvMappingPanel</name>
+    <message>
+        <source>CSV Column Mapping:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date column:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee column:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount column:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Memo column:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category column:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto-detect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Month D, YYYY (May 14, 2026)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date format:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First row is header</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Col %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DataSettingsPage</name>
+    <message>
+        <source>Sync</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep your ledgerine in sync across all your devices.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backup &amp; Restore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save or restore your data to a portable backup file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Backup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Backup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deleted Accounts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Accounts you&apos;ve deleted can be restored here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore Selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not signed in.
+Sign in via File › Mellowind Account to enable sync.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Signed in as:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ZIP Files (*.zip)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exporting...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backup Complete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backup saved to:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backup Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not write to:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replace all with backup data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep newer (compare timestamps)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skip existing items</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How should existing data be handled?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not read file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Importing...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Imported %1 items, skipped %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>
+
+%n error(s) occurred.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>
+
+Your data as it was before the import is saved in:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Complete</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DateField</name>
+    <message>
+        <source>Open calendar (F4)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ImportCommand</name>
+    <message>
+        <source>Mellowind Ledgerine, a check register for household finances. With --import it imports transactions from CSV and QIF files and ends without opening a window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import FILE: a QIF file (.qif) or a comma-separated file. Repeat for several files; QIF files are imported together, so transfers between them are linked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The account for CSV files and for QIF files without account blocks. QIF accounts go to the account of the same name (without case).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create missing accounts (in US dollars) instead of skipping their transactions.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The CSV columns in order: date, payee, amount, memo, category, or - to skip one (default: date,payee,amount).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LIST</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The CSV files start with a row of column names.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The pattern of CSV dates, such as dd/MM/yyyy (default: recognised by itself).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FORMAT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unexpected argument: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing to import: give --import FILE.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--csv-columns names date, payee, amount, memo, category or - in order, each once; date, payee and amount are needed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV files need --account NAME.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The database in %1 could not be opened.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import abandoned: %1
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ImportScreen</name>
+    <message>
+        <source>Import Transactions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QIF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Format:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Account:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No file selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv);;All Files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select QIF File(s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QIF Files (*.qif);;All Files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Analyzing QIF file(s)...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) selected</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The selected file(s) hold no transactions to import.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No target account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pick an account to import into, or create one now.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The account could not be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Importing...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import cancelled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was imported: every change of this import was rolled back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import failed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A database error stopped the import and all changes were rolled back. No transactions were added.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import complete!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transaction(s) imported</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transfer(s) linked across accounts</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>  (including %n linked to previously imported row(s))</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n duplicate(s) skipped</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) skipped (unparseable)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n metadata record(s) skipped</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) skipped (unmapped source account)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) skipped (database error — see log)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ImportService</name>
+    <message>
+        <source>%1 (no account header)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Imported transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uncategorized</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MainMenus</name>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;New Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New &amp;Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mellowind &amp;Account...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sign &amp;Out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Find...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Preferences...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Reconcile...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reconciliation &amp;History...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename &amp;Payees...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Reports</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Re&amp;curring Transactions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;ategories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About Mellowind Ledgerine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What&apos;s &amp;New...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check for &amp;Updates...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send &amp;Feedback...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load &amp;Sample Data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Clear Sample Data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Manage your account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sign in or sign up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Account...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit &quot;%1&quot;...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reconcile...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reconciliation History...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename Payees...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert new transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete current transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next / previous field</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos; (apostrophe)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy value from field above</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date Field</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next / previous day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First / last day of month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First / last day of year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First / last day of week</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reconcile account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search transactions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reports</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recurring transactions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Accounts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switch to account 1&amp;ndash;9</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switch to account 10</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About Mellowind Ledgerine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Mellowind Ledgerine&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;A check register for household finances that keeps its data on this computer.&lt;/p&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Mellowind Ledgerine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not signed in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select an account first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The account could not be saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;?
+
+All transactions, recurring entries, and reconciliation history for this account will be removed. You can restore it from Preferences → Data &amp; Sync.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The account could not be deleted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reconcile — %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reconciliation History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Auto-posted %n recurring transaction(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Recurring Transactions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reports</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Transactions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search Transactions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee Management</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sample Data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sample data is already loaded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sample data could not be loaded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sample data loaded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No sample data to clear.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sample data could not be cleared.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sample data cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unsaved Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the transaction you are entering?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MellAccount::AccountProfilePage</name>
+    <message>
+        <source>Personal Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Email:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit Display Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sign Out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(not set)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display name updated.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to update profile.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MellAccount::AccountScreen</name>
+    <message>
+        <source>Profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Active now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1m ago</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1h ago</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1d ago</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MellAccount::AccountSecurityPage</name>
+    <message>
+        <source>Security</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change your account password.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Active Sessions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sessions currently signed in to your account.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current password:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New password (min 8 characters):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password must be at least 8 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirm new password:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Passwords do not match.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to change password.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No active sessions.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown client</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This session</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Revoke</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Session revoked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to revoke session.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MellAccount::AuthClient</name>
+    <message>
+        <source>Failed to start local auth server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sign-in timed out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The web browser could not be opened</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>state mismatch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No tokens received</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the account could not be verified</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the account was not confirmed</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MellAccount::Client</name>
+    <message>
+        <source>No cloud service is configured for this copy of Mellowind Ledgerine. Set AUTH_BASE_URL, ACCOUNT_API_URL and SYNC_API_URL in the environment, or build it with LEDGERINE_AUTH_BASE_URL, LEDGERINE_ACCOUNT_API_URL and LEDGERINE_SYNC_API_URL.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MellAccount::WebAuthHandler</name>
+    <message>
+        <source>Request too long</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bad request</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not allowed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finishing sign-in...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turn on JavaScript for this page to finish signing in.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You&apos;re signed in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You can close this tab and return to Mellowind Ledgerine.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sign-in failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Return to Mellowind Ledgerine to try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Almost done</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Return to Mellowind Ledgerine and confirm the account to finish signing in.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mellowind Ledgerine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You can close this tab.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MellUpdate::UpdateCommands</name>
+    <message>
+        <source>This build has no update server configured</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking for updates…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is up to date (version %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update check failed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loading release notes…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No release notes available for %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MellUpdate::UpdateDialog</name>
+    <message>
+        <source>Update available</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A new version of %1 is available.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You have version %1. The latest version is %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loading release notes…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>*Release notes are not available for this version.*</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MellUpdate::WhatsNewDialog</name>
+    <message>
+        <source>What&apos;s New in %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What&apos;s new in %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You are running version %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Money</name>
+    <message>
+        <source>Amounts are limited to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NoAccountsPage</name>
+    <message>
+        <source>Welcome to Mellowind Ledgerine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create your first account to get started.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PayeeScreen</name>
+    <message>
+        <source>Payee Management</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transactions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename Selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Merge Selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename to:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Similar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Differs only in case or spaces from: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Merge Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The payees could not be merged; nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The payees could not be renamed; nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Merge Complete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Merged %n transaction(s).</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Rename Complete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Renamed %n transaction(s).</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select 2 or more payees to merge.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Merge %1 payees into &quot;%2&quot;?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Merge Payees</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QifMappingPanel</name>
+    <message>
+        <source>QIF source accounts:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose where each Quicken account should be imported. Accounts mapped across the selected files will have their transfers linked automatically.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>— Create new account &quot;%1&quot; —</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>— Skip these transactions —</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationHistoryScreen</name>
+    <message>
+        <source>Reconciliation History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Past reconciliations for this account.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Statement Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Statement Balance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reconciled Balance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No reconciliations yet. Reconcile your account from the register to see the history here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reconciliation History — %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationModel</name>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clr</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationScreen</name>
+    <message>
+        <source>Reconcile Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Statement Date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Statement Balance:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Previous Balance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cleared Deposits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cleared Withdrawals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cleared Balance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Statement Balance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finish Reconciliation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add a transaction (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit selected transaction (F2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete selected transaction (Del)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reconciliation Complete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account reconciled successfully.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The reconciliation could not be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete the transaction for %1?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The transaction could not be deleted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RecurringFormDialog</name>
+    <message>
+        <source>Daily</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bi-weekly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quarterly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Semi-annual</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Annual</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Recurring Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit Recurring Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Memorize Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deposit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start typing to search payees...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Optional</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Has end date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto-post when due</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Memo:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frequency:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start Date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End Date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RecurringModel</name>
+    <message>
+        <source>Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inactive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next Due</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RecurringScreen</name>
+    <message>
+        <source>Recurring Transactions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirm All Due</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Recurring</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(%1 due)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The recurring transaction could not be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its next due date is not a valid date, so it has been made inactive. Edit its start date to use it again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The transaction for this date is already in the register. Skip it to move on to the next date.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfers require both accounts to use the same currency.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The account it transfers to no longer exists.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The transaction could not be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not Posted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not posted.
+
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete recurring &quot;%1&quot;?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Confirm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Skip</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RegisterColumnLayout</name>
+    <message>
+        <source>Show columns</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset register layout</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RegisterDelegate</name>
+    <message>
+        <source>Memo</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RegisterModel</name>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chk #</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deposit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clr</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee / Memo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>—Split—</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changed on this computer and on another one. Edit this entry to keep this computer&apos;s version.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RegisterScreen</name>
+    <message>
+        <source>The transaction could not be saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: save  |  Enter: next  |  %2: delete  |  &apos;: copy above</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  &apos;: copy above</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reconcile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The database could not be read; the register is left empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fields cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Insert New</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;New Transaction...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show &amp;Details...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit &amp;Splits...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit in Dialog...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark &amp;Uncleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark &amp;Cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee is required</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter a payment or deposit amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not an amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter a valid date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No category named &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfer account not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfers require both accounts to use the same currency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot; for %2?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete transfer &quot;%1&quot; for %2?
+
+Both sides of the transfer will be deleted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot memorize: source transaction has an invalid date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transaction memorized as recurring</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The recurring transaction could not be saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReportChart</name>
+    <message>
+        <source>Other</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spending</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Net</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReportsScreen</name>
+    <message>
+        <source>Reports</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tax Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Income</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Expenses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Net</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inflows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outflows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Period 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Period 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uncleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category Spending</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee Summary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tax Report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Income vs Expenses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cash Flow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Year-over-Year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account Summary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transactions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This Month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last Month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This Quarter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last Quarter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This Year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last Year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last 30 Days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last 90 Days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last 12 Months</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show Chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Period:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This Year vs Last Year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last Year vs Year Before</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This Quarter vs Last Quarter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P1:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P2:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Accounts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All %1 accounts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Categories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P1: %1 – %2    P2: %3 – %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Savings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Credit Card</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Investment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>—Split—</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not write to:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SampleDataService</name>
+    <message>
+        <source>Main Checking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Riverbend Credit Union</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Savings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Visa Rewards</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Summit Bank</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SearchScreen</name>
+    <message>
+        <source>Search payee, memo, check number...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date range:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cleared only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Accounts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Categories</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SettingsScreen</name>
+    <message>
+        <source>General</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data &amp; Sync</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Control how Mellowind Ledgerine looks.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System Default</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Theme:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Extra Large</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Font size:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Regional</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date and calendar preferences.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Week starts on:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How transactions appear in the register.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Two-line rows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show memo on a second line below the payee.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sorting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Control the order of transactions in the register.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show newest transactions first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When enabled, the most recent transactions appear at the top.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mellowind Ledgerine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A check register for household finances: accounts, categories, reconciliation, recurring transactions and reports, kept in one file on your computer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Website</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help and support</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Privacy policy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>© Mellowind. All rights reserved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language Changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The new language will take effect the next time you start Mellowind Ledgerine.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SignInActions</name>
+    <message>
+        <source>Signed in successfully</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sign-in failed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sign In</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Waiting for you to sign in with your web browser...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirm Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sign in on this computer as %1?
+
+Continue only if this is your own account: your data will be synchronised with it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Signed out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mellowind Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SmartDateEdit</name>
+    <message>
+        <source>Open calendar (F4)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SplitEditorDialog</name>
+    <message>
+        <source>Split Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>+ Add Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>- Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remaining: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1 has an amount but no category.
+
+Choose a category from the list for every line with an amount.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StatusBar</name>
+    <message>
+        <source>Offline</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entries changed on this computer and on another one. Edit an entry marked with a conflict to keep this computer&apos;s version.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n account(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>  •  %n recurring due</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sync conflict(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SyncControlsWidget</name>
+    <message>
+        <source>Sync Now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Force Full Sync</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last synced: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Never synced</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Error: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This will re-upload every local row to the server and re-download all server data. Use this if data appears out of sync between devices.
+
+Continue?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Syncing...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SyncEngine</name>
+    <message>
+        <source>Synced</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Syncing...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sync error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Offline</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not prepare the data for the new account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Push failed (HTTP %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pull failed (HTTP %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not store the pulled changes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server did not move on from its position in the change stream</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SyncFeedback</name>
+    <message>
+        <source>Sync complete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sync failed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sync</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The data on this computer was last synchronised with another Mellowind account or sync server.
+
+Upload this computer&apos;s data to the account you are signed in to now?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TransactionDetailsDialog</name>
+    <message>
+        <source>Transaction Details</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>- %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>—Split—</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Memo:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check #:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfer to:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entered: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>—</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last modified: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Split lines</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(no split lines on record)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(uncategorized)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reconciled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uncleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark Uncleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark Cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TransactionFormDialog</name>
+    <message>
+        <source>New Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deposit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start typing to search payees...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Split this transaction across multiple categories with their own amounts and memos.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear split</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drop the split and return to a single-category transaction.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Optional</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Memo:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check #:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>—Split—</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit splits...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Split...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee is required</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfer account not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfers require both accounts to use the same currency</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WelcomeScreen</name>
+    <message>
+        <source>Your session has ended. Sign back in to keep syncing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Works fully offline. Your data stays on this device.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How it works</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add an account (checking, savings, credit card, or any account you&apos;d like to track).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record transactions as you spend.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reconcile when your statement arrives.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Welcome back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sign in to keep your data synced across devices.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sign In</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create a different account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Welcome to
+Mellowind Ledgerine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A digital check register.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Already have an account? Sign In</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create Your First Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
 </TS>

@@ -5,6 +5,7 @@
 #include "AppState.h"
 #include "Environment.h"
 #include "ImportCommand.h"
+#include "LanguageSetup.h"
 #include "SingleInstance.h"
 #include "data/Database.h"
 #include "ui/mainwindow/MainWindow.h"
@@ -14,10 +15,8 @@
 #include <QDir>
 #include <QFontDatabase>
 #include <QIcon>
-#include <QLibraryInfo>
 #include <QLocale>
 #include <QSettings>
-#include <QTranslator>
 #include <QWidget>
 
 #include <cstdio>
@@ -50,6 +49,8 @@ Application::Application(int& argc, char** argv)
     setOrganizationDomain(QStringLiteral("mellowind.app"));
     setApplicationName(QStringLiteral("Ledgerine"));
     setApplicationVersion(QStringLiteral(LEDGERINE_VERSION));
+    // Lets the desktop match the windows to the installed menu entry and icon.
+    setDesktopFileName(QStringLiteral("com.mellowindvantor.ledgerine"));
 
     installTranslators();
     installIconAndFont();
@@ -86,24 +87,10 @@ void Application::setLanguage(const QString& code)
 
 void Application::installTranslators()
 {
-    const QString code = resolveLanguage(true);
-    if (code != QLatin1String("en")) {
-        auto* qtTranslator = new QTranslator(this);
-        if (qtTranslator->load(QLocale(code), QStringLiteral("qtbase"), QStringLiteral("_"),
-                QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-            installTranslator(qtTranslator);
-            m_qtTranslator = qtTranslator;
-        } else {
-            delete qtTranslator;
-        }
-    }
-    auto* appTranslator = new QTranslator(this);
-    if (appTranslator->load(QStringLiteral(":/i18n/ledgerine_%1.qm").arg(code))) {
-        installTranslator(appTranslator);
-        m_appTranslator = appTranslator;
-    } else {
-        delete appTranslator;
-    }
+    const LanguageSetup::Translators installed
+        = LanguageSetup::install(resolveLanguage(true), this);
+    m_qtTranslator = installed.qtBase;
+    m_appTranslator = installed.app;
 }
 
 void Application::installIconAndFont()
@@ -169,7 +156,7 @@ int Application::run()
             std::fprintf(stderr, "%s\n",
                 qPrintable(tr("Mellowind Ledgerine is running with this data (%1); close it "
                               "before importing.")
-                        .arg(QDir::toNativeSeparators(dataDirectory))));
+                               .arg(QDir::toNativeSeparators(dataDirectory))));
             return 1;
         }
         return ImportCommand::run(arguments());

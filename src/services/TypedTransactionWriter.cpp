@@ -46,23 +46,28 @@ std::optional<QString> TypedTransactionWriter::resolveCategory(const TypedTransa
 
 QString TypedTransactionWriter::failureMessage(Status status) const
 {
-    // The register's texts, where the user meets them.
-    const auto tr
-        = [](const char* text) { return QCoreApplication::translate("RegisterScreen", text); };
     switch (status) {
     case Status::Saved: return {};
-    case Status::PayeeRequired: return tr("Payee is required");
-    case Status::AmountRequired: return tr("Enter a payment or deposit amount");
-    case Status::NotAnAmount: return tr("%1 is not an amount").arg(m_rejected);
-    case Status::InvalidDate: return tr("Enter a valid date");
-    case Status::UnknownCategory: return tr("No category named \"%1\"").arg(m_rejected);
-    case Status::TransferAccountNotFound: return tr("Transfer account not found");
+    case Status::PayeeRequired:
+        return QCoreApplication::translate("RegisterScreen", "Payee is required");
+    case Status::AmountRequired:
+        return QCoreApplication::translate("RegisterScreen", "Enter a payment or deposit amount");
+    case Status::NotAnAmount:
+        return QCoreApplication::translate("RegisterScreen", "%1 is not an amount").arg(m_rejected);
+    case Status::InvalidDate:
+        return QCoreApplication::translate("RegisterScreen", "Enter a valid date");
+    case Status::UnknownCategory:
+        return QCoreApplication::translate("RegisterScreen", "No category named \"%1\"")
+            .arg(m_rejected);
+    case Status::TransferAccountNotFound:
+        return QCoreApplication::translate("RegisterScreen", "Transfer account not found");
     case Status::CurrencyMismatch:
-        return tr("Transfers require both accounts to use the same currency");
+        return QCoreApplication::translate(
+            "RegisterScreen", "Transfers require both accounts to use the same currency");
     case Status::AmountTooLarge: return Money::limitMessage(m_currency);
     case Status::StoreFailed: break;
     }
-    return tr("The transaction could not be saved");
+    return QCoreApplication::translate("RegisterScreen", "The transaction could not be saved");
 }
 
 TypedTransactionWriter::Status TypedTransactionWriter::commit(

@@ -26,11 +26,6 @@ constexpr size_t kMaxCachedStatements = 64;
 constexpr int kMaxUnknownListed = 10;
 constexpr int kMaxErrorsListed = 1000;
 
-QString tr(const char* text)
-{
-    return BackupService::tr(text);
-}
-
 QString quoted(const QString& name)
 {
     return QLatin1Char('"') + QString(name).replace(QLatin1Char('"'), QStringLiteral("\"\""))
@@ -170,7 +165,8 @@ BackupRestore::BackupRestore(
 bool BackupRestore::checkArchive(const ZipReader& zip, Result& result) const
 {
     if (zip.entryCount() > m_limits.maxEntries) {
-        result.errors << tr("The backup holds more than %1 entries.").arg(m_limits.maxEntries);
+        result.errors
+            << BackupService::tr("The backup holds more than %1 entries.").arg(m_limits.maxEntries);
         return false;
     }
     quint64 declared = 0;
@@ -182,16 +178,16 @@ bool BackupRestore::checkArchive(const ZipReader& zip, Result& result) const
         return declared <= quint64(m_limits.maxTotalBytes);
     });
     if (!readable) {
-        result.errors << tr("Failed to open ZIP archive");
+        result.errors << BackupService::tr("Failed to open ZIP archive");
         return false;
     }
     if (declared > quint64(m_limits.maxTotalBytes)) {
-        result.errors
-            << tr("The backup unpacks to more than %1 bytes.").arg(m_limits.maxTotalBytes);
+        result.errors << BackupService::tr("The backup unpacks to more than %1 bytes.")
+                             .arg(m_limits.maxTotalBytes);
         return false;
     }
     if (!manifest) {
-        result.errors << tr("Invalid backup: missing manifest.json");
+        result.errors << BackupService::tr("Invalid backup: missing manifest.json");
         return false;
     }
     QByteArray bytes;
@@ -199,19 +195,21 @@ bool BackupRestore::checkArchive(const ZipReader& zip, Result& result) const
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &parseError);
     if (read == ZipReader::Read::TooLarge) {
-        result.errors << tr("The backup entry %1 is larger than the limit of %2 bytes.")
+        result.errors << BackupService::tr(
+            "The backup entry %1 is larger than the limit of %2 bytes.")
                              .arg(QString::fromUtf8(manifest->name))
                              .arg(m_limits.maxEntryBytes);
         return false;
     }
     if (read != ZipReader::Read::Ok || parseError.error != QJsonParseError::NoError
         || !document.isObject()) {
-        result.errors << tr("Invalid backup: damaged manifest.json");
+        result.errors << BackupService::tr("Invalid backup: damaged manifest.json");
         return false;
     }
     const QJsonValue version = document.object().value(QStringLiteral("version"));
     if (!version.isDouble() || version.toDouble() != BackupTables::kManifestVersion) {
-        result.errors << tr("Unsupported backup version: %1").arg(version.toVariant().toString());
+        result.errors << BackupService::tr("Unsupported backup version: %1")
+                             .arg(version.toVariant().toString());
         return false;
     }
     return true;
@@ -252,7 +250,8 @@ BackupRestore::Result BackupRestore::run(
             }
             if (columns.failed() || !table.columns.contains(QStringLiteral("id"))
                 || table.columns.size() > 64) {
-                failure = columns.failed() ? columns.errorText() : tr("unknown table");
+                failure
+                    = columns.failed() ? columns.errorText() : BackupService::tr("unknown table");
                 ok = false;
                 break;
             }
@@ -262,7 +261,7 @@ BackupRestore::Result BackupRestore::run(
             ok = restoreTable(zip, table, policy, result, &failure);
         }
         if (ok && (!updateTrigger.restore() || !searchIndex.finish())) {
-            failure = tr("the search index could not be updated");
+            failure = BackupService::tr("the search index could not be updated");
             ok = false;
         }
         if (ok && !scope.commit()) {
@@ -273,7 +272,8 @@ BackupRestore::Result BackupRestore::run(
     if (!ok) {
         qCWarning(lcBackup).noquote() << "BackupService restore failed:" << failure;
         result.tables = {};
-        result.errors << tr("The restore failed and nothing was changed: %1").arg(failure);
+        result.errors
+            << BackupService::tr("The restore failed and nothing was changed: %1").arg(failure);
         return result;
     }
     result.completed = true;
@@ -309,12 +309,12 @@ bool BackupRestore::restoreTable(
             }
             QVariant value;
             if (!toColumnValue(it.value(), column->integer, &value)) {
-                error(tr("%1: invalid value for %2").arg(entryName, it.key()));
+                error(BackupService::tr("%1: invalid value for %2").arg(entryName, it.key()));
                 ++counts.skipped;
                 return;
             }
             if (isAmountColumn(it.key()) && !Money::isWithinLimit(value.toLongLong())) {
-                error(tr("%1: amount beyond the limit").arg(entryName));
+                error(BackupService::tr("%1: amount beyond the limit").arg(entryName));
                 ++counts.skipped;
                 return;
             }
@@ -406,7 +406,7 @@ bool BackupRestore::restoreTable(
             return;
         }
         ++counts.skipped;
-        error(tr("%1: not restored: %2").arg(entryName, statement->errorText()));
+        error(BackupService::tr("%1: not restored: %2").arg(entryName, statement->errorText()));
     };
 
     const bool readable = zip.forEach([&](const ZipReader::Entry& entry) {
@@ -416,7 +416,7 @@ bool BackupRestore::restoreTable(
         QByteArray bytes;
         const ZipReader::Read read = zip.read(entry, m_limits.maxEntryBytes, &bytes);
         if (read == ZipReader::Read::TooLarge) {
-            *failure = tr("the backup entry %1 is larger than the limit of %2 bytes")
+            *failure = BackupService::tr("the backup entry %1 is larger than the limit of %2 bytes")
                            .arg(entryName)
                            .arg(m_limits.maxEntryBytes);
             runOk = false;
@@ -426,20 +426,20 @@ bool BackupRestore::restoreTable(
         const QJsonDocument document = QJsonDocument::fromJson(bytes, &parseError);
         if (read != ZipReader::Read::Ok || parseError.error != QJsonParseError::NoError
             || !document.isObject() || document.object().isEmpty()) {
-            error(tr("%1: invalid JSON").arg(entryName));
+            error(BackupService::tr("%1: invalid JSON").arg(entryName));
             return true;
         }
         applyRow(entryName, document.object());
         return runOk;
     });
     if (!readable) {
-        *failure = tr("Failed to open ZIP archive");
+        *failure = BackupService::tr("Failed to open ZIP archive");
         return false;
     }
     if (!table.unknown.isEmpty()) {
         QStringList names = table.unknown.values();
         names.sort();
-        error(tr("%1: members that are not columns were ignored: %2%3")
+        error(BackupService::tr("%1: members that are not columns were ignored: %2%3")
                   .arg(QLatin1String(table.definition->folder), names.join(QStringLiteral(", ")),
                       table.moreUnknown ? QStringLiteral(", ...") : QString()));
     }

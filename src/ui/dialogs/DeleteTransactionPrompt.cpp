@@ -10,30 +10,23 @@
 
 #include <QCoreApplication>
 
-namespace {
-
-// The register's texts, where users meet them first.
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("RegisterScreen", text);
-}
-
-} // namespace
-
 namespace DeleteTransactionPrompt {
 
 QString question(const Transaction& t, Currency currency, bool transfer)
 {
     const QString amount = Money::formatMoney(t.amount < 0 ? -t.amount : t.amount, currency);
     return !transfer
-        ? tr("Delete \"%1\" for %2?").arg(t.payee, amount)
-        : tr("Delete transfer \"%1\" for %2?\n\nBoth sides of the transfer will be deleted.")
+        ? QCoreApplication::translate("RegisterScreen", "Delete \"%1\" for %2?")
+              .arg(t.payee, amount)
+        : QCoreApplication::translate("RegisterScreen",
+            "Delete transfer \"%1\" for %2?\n\nBoth sides of the transfer will be deleted.")
               .arg(t.payee, amount);
 }
 
 bool ask(QWidget* parent, const QString& question)
 {
-    return MessageBoxes::question(parent, tr("Delete Transaction"),
+    return MessageBoxes::question(parent,
+               QCoreApplication::translate("RegisterScreen", "Delete Transaction"),
                PlainText::forAutoText(question), QMessageBox::Yes | QMessageBox::No,
                QMessageBox::No)
         == QMessageBox::Yes;

@@ -29,7 +29,7 @@ qint64 magnitude(qint64 cents)
 
 QString longDateTime(const QDateTime& utc)
 {
-    return utc.isValid() ? QLocale::system().toString(utc.toLocalTime(), QLocale::LongFormat)
+    return utc.isValid() ? QLocale().toString(utc.toLocalTime(), QLocale::LongFormat)
                          : QString();
 }
 
@@ -49,7 +49,7 @@ TransactionDetailsDialog::TransactionDetailsDialog(
     auto* form = new QFormLayout;
     form->addRow(tr("Date:"),
         value(
-            t.date.isValid() ? QLocale::system().toString(t.date, QLocale::LongFormat) : QString(),
+            t.date.isValid() ? QLocale().toString(t.date, QLocale::LongFormat) : QString(),
             "dateValue"));
     form->addRow(tr("Payee:"), value(t.payee, "payeeValue"));
 

@@ -29,11 +29,9 @@ RecurringTransaction seedFrom(const Transaction& t)
 
 void run(RegisterScreen* screen, AppState* state, const Transaction& t)
 {
-    const auto tr
-        = [](const char* text) { return QCoreApplication::translate("RegisterScreen", text); };
     if (!t.date.isValid() || t.date.year() < 2000) {
         screen->showTransientMessage(
-            tr("Cannot memorize: source transaction has an invalid date"), 5000);
+            RegisterScreen::tr("Cannot memorize: source transaction has an invalid date"), 5000);
         return;
     }
     RecurringFormDialog dialog(state, seedFrom(t), RecurringFormDialog::Mode::Memorize, screen);
@@ -42,9 +40,11 @@ void run(RegisterScreen* screen, AppState* state, const Transaction& t)
     RecurringTransaction r = dialog.recurring();
     r.updatedAt = r.createdAt;
     if (state->recurringService()->addSchedule(r))
-        screen->showTransientMessage(tr("Transaction memorized as recurring"), 3000);
+        screen->showTransientMessage(
+            RegisterScreen::tr("Transaction memorized as recurring"), 3000);
     else
-        screen->showTransientMessage(tr("The recurring transaction could not be saved"), 5000);
+        screen->showTransientMessage(
+            RegisterScreen::tr("The recurring transaction could not be saved"), 5000);
 }
 
 } // namespace RegisterMemorize

@@ -175,7 +175,7 @@ void ImportScreen::scanQifFiles()
     m_fileLabel->setText(tr("Analyzing QIF file(s)..."));
     m_fileLabel->repaint();
     const QifScan scan = m_state->importService()->scanQifAccounts(m_files);
-    m_fileLabel->setText(tr("%n file(s) selected", "", int(m_files.size())));
+    m_fileLabel->setText(tr("%n file(s) selected", nullptr, int(m_files.size())));
     m_qifEntries = scan.accounts;
     m_qif->setEntries(m_qifEntries, m_state->accounts()->findAll());
     if (m_qifEntries.isEmpty()) {
@@ -276,11 +276,12 @@ QString ImportScreen::summaryText(const ImportResult& r)
         lines << tr("Import failed.") << QString() << r.fileErrors;
     } else {
         lines << tr("Import complete!") << QString()
-              << tr("%n transaction(s) imported", "", r.imported);
+              << tr("%n transaction(s) imported", nullptr, r.imported);
         if (r.transfersLinked > 0) {
-            QString linked = tr("%n transfer(s) linked across accounts", "", r.transfersLinked);
+            QString linked
+                = tr("%n transfer(s) linked across accounts", nullptr, r.transfersLinked);
             if (r.retroactiveLinks > 0)
-                linked += tr("  (including %n linked to previously imported row(s))", "",
+                linked += tr("  (including %n linked to previously imported row(s))", nullptr,
                     r.retroactiveLinks);
             lines << linked;
         }
@@ -288,13 +289,13 @@ QString ImportScreen::summaryText(const ImportResult& r)
             if (count > 0)
                 lines << text;
         };
-        add(r.duplicates, tr("%n duplicate(s) skipped", "", r.duplicates));
-        add(r.invalid, tr("%n record(s) skipped (unparseable)", "", r.invalid));
-        add(r.unsupported, tr("%n metadata record(s) skipped", "", r.unsupported));
+        add(r.duplicates, tr("%n duplicate(s) skipped", nullptr, r.duplicates));
+        add(r.invalid, tr("%n record(s) skipped (unparseable)", nullptr, r.invalid));
+        add(r.unsupported, tr("%n metadata record(s) skipped", nullptr, r.unsupported));
         add(r.withoutAccount,
-            tr("%n record(s) skipped (unmapped source account)", "", r.withoutAccount));
+            tr("%n record(s) skipped (unmapped source account)", nullptr, r.withoutAccount));
         add(r.insertFailures,
-            tr("%n record(s) skipped (database error — see log)", "", r.insertFailures));
+            tr("%n record(s) skipped (database error — see log)", nullptr, r.insertFailures));
         if (!r.fileErrors.isEmpty())
             lines << QString() << r.fileErrors;
     }

@@ -95,7 +95,7 @@ void DateEntry::openCalendarPopup()
     calendar->setWindowFlags(Qt::Popup);
     calendar->setAttribute(Qt::WA_DeleteOnClose);
     calendar->setGridVisible(true);
-    calendar->setLocale(QLocale::system());
+    calendar->setLocale(QLocale());
     calendar->setFirstDayOfWeek(DisplaySettings::weekStartDay());
     calendar->setSelectedDate(current.isValid() ? current : Clock::today());
     const auto pick = [this, calendar](const QDate& day) {

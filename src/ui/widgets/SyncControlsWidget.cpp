@@ -39,7 +39,7 @@ void SyncControlsWidget::refresh()
     const QDateTime last = m_engine->lastSyncTime();
     QString text = last.isValid()
         ? tr("Last synced: %1")
-              .arg(QLocale::c().toString(last.toLocalTime(), QStringLiteral("MMM d, h:mm ap")))
+              .arg(QLocale().toString(last.toLocalTime(), QStringLiteral("MMM d, h:mm ap")))
         : tr("Never synced");
     if (!m_engine->lastError().isEmpty())
         text += tr("\nError: %1").arg(m_engine->lastError());

@@ -1,0 +1,163 @@
+#include "Catalogue.h"
+
+#include <QDirIterator>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QStringList listFile(const QString& name)
+{
+    QFile file(Catalogue::sourceDir() + "/resources/i18n/" + name);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return {};
+    QStringList lines;
+    for (const QString& line : QString::fromUtf8(file.readAll()).split('\n'))
+        if (!line.isEmpty() && !line.startsWith('#'))
+            lines << line;
+    return lines;
+}
+
+QSet<QString> keys(const Catalogue& catalogue, bool current)
+{
+    QSet<QString> result;
+    for (const Catalogue::Entry& entry : catalogue.entries())
+        if (current == (entry.type != "vanished" && entry.type != "obsolete"))
+            result.insert(entry.key());
+    return result;
+}
+
+QString shown(const QSet<QString>& keys)
+{
+    QStringList texts;
+    for (const QString& key : keys)
+        texts << key.split(u'\x1f').mid(0, 2).join(": ");
+    texts.sort();
+    return texts.mid(0, 10).join('\n');
+}
+
+// Visible texts handed to the interface as bare literals. Texts already given
+// to tr() or translate() are blanked first.
+QStringList unmarkedTexts(const QString& code)
+{
+    static const QRegularExpression marked(
+        R"re(\b(?:tr|translate|QT_TR_NOOP|QT_TRANSLATE_NOOP)\s*\((?:\s*"(?:[^"\\]|\\.)*"\s*,)?\s*"(?:[^"\\]|\\.)*")re");
+    const QString literal
+        = R"re((?:(?:QStringLiteral|QLatin1String|QString|QString::fromUtf8)\s*\(\s*|u8?)?"((?:[^"\\]|\\.)*[A-Za-z](?:[^"\\]|\\.)*)")re";
+    const QString setters = "setText|setWindowTitle|setToolTip|setStatusTip|setWhatsThis|"
+                            "setPlaceholderText|setTitle|addAction|addMenu|addTab|insertTab|"
+                            "addItem|addItems|setHeaderLabels|setHorizontalHeaderLabels|"
+                            "showMessage|showTransientMessage|setLabelText|setSpecialValueText|"
+                            "setPrefix|setSuffix|setTabText|setAccessibleName|setButtonText|"
+                            "setInformativeText|setDetailedText|addButton|addRow";
+    const QString widgets = "QLabel|QPushButton|QCheckBox|QRadioButton|QGroupBox|QAction|"
+                            "QToolButton|QMenu|QListWidgetItem|QTableWidgetItem|QTreeWidgetItem";
+    const QString boxes
+        = R"re((?:QMessageBox|MessageBoxes)::(?:critical|warning|information|question|about))re";
+    static const QList<QRegularExpression> patterns {
+        QRegularExpression(QStringLiteral(R"re(\b(?:%1)\s*\(\s*%2)re").arg(setters, literal)),
+        QRegularExpression(QStringLiteral(R"re(\bnew\s+(?:%1)\s*\(\s*%2)re").arg(widgets, literal)),
+        QRegularExpression(
+            QStringLiteral(R"re(\b%1\s*\([^,;]*,(?:[^;]*?,)?\s*%2)re").arg(boxes, literal)),
+    };
+    QString text = code;
+    text.replace(marked, QStringLiteral("MARKED"));
+    QStringList found;
+    for (const QRegularExpression& pattern : patterns)
+        for (auto it = pattern.globalMatch(text); it.hasNext();)
+            found << it.next().captured(1);
+    return found;
+}
+
+} // namespace
+
+class TestCatalogues : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void catalogueMatchesTheSources_data();
+    void catalogueMatchesTheSources();
+    void visibleTextsAreMarkedForTranslation();
+};
+
+void TestCatalogues::catalogueMatchesTheSources_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const char* language : { "en", "de", "es", "fr", "ja" })
+        QTest::newRow(language) << QString::fromLatin1(language);
+}
+
+void TestCatalogues::catalogueMatchesTheSources()
+{
+    QFETCH(QString, language);
+    const Catalogue committed = Catalogue::read(Catalogue::path(language));
+    QVERIFY2(committed.isValid(), qPrintable(Catalogue::path(language)));
+    QVERIFY2(keys(committed, false).isEmpty(),
+        qPrintable("entries no longer in the code:\n" + shown(keys(committed, false))));
+
+    // lupdate over a copy tells what the sources hold today.
+    QTemporaryDir dir;
+    const QString copy = dir.filePath("ledgerine_" + language + ".ts");
+    QVERIFY(QFile::copy(Catalogue::path(language), copy));
+    QStringList arguments { "-locations", "none", "-extensions", "cpp,h" };
+    if (language == "en")
+        arguments << "-pluralonly";
+    arguments << Catalogue::sourceDir() + "/src"
+              << "-ts" << copy;
+    QProcess lupdate;
+    lupdate.start(Catalogue::lupdate(), arguments);
+    QVERIFY(lupdate.waitForFinished(120000));
+    QVERIFY2(lupdate.exitCode() == 0, lupdate.readAllStandardError().constData());
+    const Catalogue updated = Catalogue::read(copy);
+    QVERIFY(updated.isValid());
+
+    const QSet<QString> inCode = keys(updated, true);
+    const QSet<QString> inCatalogue = keys(committed, true);
+    QVERIFY2((inCode - inCatalogue).isEmpty(),
+        qPrintable("texts missing from the catalogue (build update_translations):\n"
+            + shown(inCode - inCatalogue)));
+    QVERIFY2((inCatalogue - inCode).isEmpty(),
+        qPrintable(
+            "obsolete entries (build update_translations):\n" + shown(inCatalogue - inCode)));
+
+    if (!listFile("complete-languages.txt").contains(language))
+        return;
+    QSet<QString> unfinished;
+    for (const Catalogue::Entry& entry : committed.entries())
+        if (entry.type == "unfinished" || entry.forms.contains(QString()))
+            unfinished.insert(entry.key());
+    QVERIFY2(unfinished.isEmpty(), qPrintable("unfinished entries:\n" + shown(unfinished)));
+}
+
+void TestCatalogues::visibleTextsAreMarkedForTranslation()
+{
+    // The finder itself: bare texts are caught, marked ones are not.
+    QCOMPARE(unmarkedTexts(R"(label->setText("Total"); box->setTitle(tr("Split"));)"),
+        QStringList { "Total" });
+    QCOMPARE(
+        unmarkedTexts(R"(new QPushButton(QStringLiteral("Save"), this);)"), QStringList { "Save" });
+    QCOMPARE(unmarkedTexts(R"(QMessageBox::warning(this, tr("T"), QStringLiteral("Body"));)"),
+        QStringList { "Body" });
+    QVERIFY(unmarkedTexts(R"(setText(QCoreApplication::translate("Ctx", "Fine"));)").isEmpty());
+
+    const QStringList allowed = listFile("not-translated.txt");
+    QStringList offenders;
+    QDirIterator files(Catalogue::sourceDir() + "/src", { "*.cpp", "*.h" }, QDir::Files,
+        QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        QFile file(files.next());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        for (const QString& text : unmarkedTexts(QString::fromUtf8(file.readAll())))
+            if (!allowed.contains(text))
+                offenders << file.fileName().mid(Catalogue::sourceDir().size() + 1) + ": " + text;
+    }
+    QVERIFY2(offenders.isEmpty(),
+        qPrintable("texts not marked for translation:\n" + offenders.join('\n')));
+}
+
+QTEST_MAIN(TestCatalogues)
+#include "tst_catalogues.moc"
