@@ -21,6 +21,8 @@ packages=(
   # The Debian package: dpkg-shlibdeps finds its dependencies, CPack picks
   # the programs to hand it with file.
   dpkg-dev file
+  # Japanese texts in screen checks.
+  fonts-ipafont-gothic
 )
 
 missing=()
