@@ -5,784 +5,793 @@
     <name>AccountFormDialog</name>
     <message>
         <source>Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>Girokonto</translation>
     </message>
     <message>
         <source>Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Sparkonto</translation>
     </message>
     <message>
         <source>Credit Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreditkarte</translation>
     </message>
     <message>
         <source>Cash</source>
-        <translation type="unfinished"></translation>
+        <translation>Bargeld</translation>
     </message>
     <message>
         <source>Investment</source>
-        <translation type="unfinished"></translation>
+        <translation>Depot</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonstiges</translation>
     </message>
     <message>
         <source>USD ($)</source>
-        <translation type="unfinished"></translation>
+        <translation>USD ($)</translation>
     </message>
     <message>
         <source>EUR (€)</source>
-        <translation type="unfinished"></translation>
+        <translation>EUR (€)</translation>
     </message>
     <message>
         <source>GBP (£)</source>
-        <translation type="unfinished"></translation>
+        <translation>GBP (£)</translation>
     </message>
     <message>
         <source>CAD ($)</source>
-        <translation type="unfinished"></translation>
+        <translation>CAD ($)</translation>
     </message>
     <message>
         <source>AUD ($)</source>
-        <translation type="unfinished"></translation>
+        <translation>AUD ($)</translation>
     </message>
     <message>
         <source>JPY (¥)</source>
-        <translation type="unfinished"></translation>
+        <translation>JPY (¥)</translation>
     </message>
     <message>
         <source>New Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Konto</translation>
     </message>
     <message>
         <source>Edit Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto bearbeiten</translation>
     </message>
     <message>
         <source>Account name</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontoname</translation>
     </message>
     <message>
         <source>Bank name (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>Name der Bank (optional)</translation>
     </message>
     <message>
         <source>Last 4 digits (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte 4 Ziffern (optional)</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Name:</translation>
     </message>
     <message>
         <source>&amp;Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Typ:</translation>
     </message>
     <message>
         <source>&amp;Currency:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Währung:</translation>
     </message>
     <message>
         <source>Starting &amp;Balance:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anfangssaldo:</translation>
     </message>
     <message>
         <source>&amp;As of:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Stand am:</translation>
     </message>
     <message>
         <source>&amp;Institution:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kreditinstitut:</translation>
     </message>
     <message>
         <source>Account &amp;Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontonu&amp;mmer:</translation>
     </message>
     <message>
         <source>The currency cannot change once the account holds amounts in it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Währung kann nicht mehr geändert werden, sobald das Konto Beträge in dieser Währung enthält.</translation>
     </message>
 </context>
 <context>
     <name>AccountRowWidget</name>
     <message>
         <source>The balance cannot be computed from the stored transactions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Saldo kann aus den gespeicherten Buchungen nicht berechnet werden.</translation>
     </message>
     <message>
         <source>Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>Girokonto</translation>
     </message>
     <message>
         <source>Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Sparkonto</translation>
     </message>
     <message>
         <source>Credit Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreditkarte</translation>
     </message>
     <message>
         <source>Cash</source>
-        <translation type="unfinished"></translation>
+        <translation>Bargeld</translation>
     </message>
     <message>
         <source>Investment</source>
-        <translation type="unfinished"></translation>
+        <translation>Depot</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonstiges</translation>
     </message>
 </context>
 <context>
     <name>AccountSidebar</name>
     <message>
         <source>No accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Konten</translation>
     </message>
     <message>
         <source>Total: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamt: %1</translation>
     </message>
 </context>
 <context>
     <name>Application</name>
     <message>
         <source>This data was made by a newer version of Mellowind Ledgerine (data version %1). This version understands data up to version %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Daten wurden von einer neueren Version von Mellowind Ledgerine erstellt (Datenversion %1). Diese Version kann Daten bis Version %2 verarbeiten.</translation>
     </message>
     <message>
         <source>Required tables are missing: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erforderliche Tabellen fehlen: %1.</translation>
     </message>
     <message>
         <source>The SQLite library of Qt&apos;s database driver differs from the one this program was built with (driver / program: %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die SQLite-Bibliothek des Qt-Datenbanktreibers unterscheidet sich von der, mit der dieses Programm erstellt wurde (Treiber / Programm: %1).</translation>
     </message>
     <message>
         <source>Please check file permissions and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte prüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>Failed to initialize the database.
 
 Data directory: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbank konnte nicht initialisiert werden.
+
+Datenverzeichnis: %1</translation>
     </message>
     <message>
         <source>Mellowind Ledgerine is running with this data (%1); close it before importing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mellowind Ledgerine läuft bereits mit diesen Daten (%1); schließen Sie das Programm vor dem Import.</translation>
     </message>
     <message>
         <source>Mellowind Ledgerine</source>
-        <translation type="unfinished"></translation>
+        <translation>Mellowind Ledgerine</translation>
     </message>
     <message>
         <source>Mellowind Ledgerine is already running with this data (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Mellowind Ledgerine läuft bereits mit diesen Daten (%1).</translation>
     </message>
     <message>
         <source>Database Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenbankfehler</translation>
     </message>
 </context>
 <context>
     <name>BackupService</name>
     <message>
         <source>Failed to open ZIP archive</source>
-        <translation type="unfinished"></translation>
+        <translation>ZIP-Archiv konnte nicht geöffnet werden</translation>
     </message>
     <message>
         <source>The current data could not be saved to %1 before the restore, so nothing was changed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die aktuellen Daten konnten vor der Wiederherstellung nicht in %1 gesichert werden, daher wurde nichts geändert: %2</translation>
     </message>
     <message>
         <source>The backup holds more than %1 entries.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sicherung enthält mehr als %1 Einträge.</translation>
     </message>
     <message>
         <source>The backup unpacks to more than %1 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sicherung ist entpackt größer als %1 Bytes.</translation>
     </message>
     <message>
         <source>Invalid backup: missing manifest.json</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Sicherung: manifest.json fehlt</translation>
     </message>
     <message>
         <source>The backup entry %1 is larger than the limit of %2 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Sicherungseintrag %1 überschreitet die Grenze von %2 Bytes.</translation>
     </message>
     <message>
         <source>Invalid backup: damaged manifest.json</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Sicherung: manifest.json ist beschädigt</translation>
     </message>
     <message>
         <source>Unsupported backup version: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht unterstützte Sicherungsversion: %1</translation>
     </message>
     <message>
         <source>unknown table</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Tabelle</translation>
     </message>
     <message>
         <source>the search index could not be updated</source>
-        <translation type="unfinished"></translation>
+        <translation>der Suchindex konnte nicht aktualisiert werden</translation>
     </message>
     <message>
         <source>The restore failed and nothing was changed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Wiederherstellung ist fehlgeschlagen, es wurde nichts geändert: %1</translation>
     </message>
     <message>
         <source>%1: invalid value for %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ungültiger Wert für %2</translation>
     </message>
     <message>
         <source>%1: amount beyond the limit</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Betrag über dem Höchstbetrag</translation>
     </message>
     <message>
         <source>%1: not restored: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nicht wiederhergestellt: %2</translation>
     </message>
     <message>
         <source>the backup entry %1 is larger than the limit of %2 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>der Sicherungseintrag %1 überschreitet die Grenze von %2 Bytes</translation>
     </message>
     <message>
         <source>%1: invalid JSON</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ungültiges JSON</translation>
     </message>
     <message>
         <source>%1: members that are not columns were ignored: %2%3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Felder, die keine Spalten sind, wurden ignoriert: %2%3</translation>
     </message>
 </context>
 <context>
     <name>CategoriesScreen</name>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorien</translation>
     </message>
     <message>
         <source>Search categories...</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorien suchen...</translation>
     </message>
     <message>
         <source>+ New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>+ Neue Kategorie</translation>
     </message>
     <message>
         <source>The category could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kategorie konnte nicht gespeichert werden.</translation>
     </message>
     <message numerus="yes">
         <source>Delete &quot;%1&quot; and its %n sub-categories? Transactions using them will become uncategorized.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>„%1“ und %n Unterkategorie löschen? Buchungen in diesen Kategorien sind danach nicht mehr kategorisiert.</numerusform>
+            <numerusform>„%1“ und %n Unterkategorien löschen? Buchungen in diesen Kategorien sind danach nicht mehr kategorisiert.</numerusform>
         </translation>
     </message>
     <message>
         <source>Delete &quot;%1&quot;? Transactions using this category will become uncategorized.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ löschen? Buchungen in dieser Kategorie sind danach nicht mehr kategorisiert.</translation>
     </message>
     <message>
         <source>Delete Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie löschen</translation>
     </message>
     <message>
         <source>The category could not be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kategorie konnte nicht gelöscht werden.</translation>
     </message>
     <message>
         <source>&amp;New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neue Kategorie</translation>
     </message>
     <message>
         <source>Add &amp;Subcategory</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Unterkategorie hinzufügen</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Löschen</translation>
     </message>
 </context>
 <context>
     <name>CategoryComboBox</name>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(keine)</translation>
     </message>
 </context>
 <context>
     <name>CategoryFormDialog</name>
     <message>
         <source>Expense</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabe</translation>
     </message>
     <message>
         <source>Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Einnahme</translation>
     </message>
     <message>
         <source>New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Kategorie</translation>
     </message>
     <message>
         <source>New Subcategory</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Unterkategorie</translation>
     </message>
     <message>
         <source>Edit Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie bearbeiten</translation>
     </message>
     <message>
         <source>Category name</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategoriename</translation>
     </message>
     <message>
         <source>Tax-relevant</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuerrelevant</translation>
     </message>
     <message>
         <source>Mark this category for inclusion in tax-time reports.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Kategorie in die Steuerberichte aufnehmen.</translation>
     </message>
     <message>
         <source>e.g. charitable_contributions, mortgage_interest</source>
-        <translation type="unfinished"></translation>
+        <translation>z. B. spenden, handwerkerleistungen</translation>
     </message>
     <message>
         <source>Tax &amp;Code:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Steuercode:</translation>
     </message>
     <message>
         <source>&amp;Parent:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Oberkategorie:</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Name:</translation>
     </message>
     <message>
         <source>&amp;Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Typ:</translation>
     </message>
 </context>
 <context>
     <name>CategoryService</name>
     <message>
         <source>Charitable Donations</source>
-        <translation type="unfinished"></translation>
+        <translation>Spenden</translation>
     </message>
     <message>
         <source>Medical Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Krankheitskosten</translation>
     </message>
     <message>
         <source>Business Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschäftsausgaben</translation>
     </message>
     <message>
         <source>Home Office</source>
-        <translation type="unfinished"></translation>
+        <translation>Homeoffice</translation>
     </message>
     <message>
         <source>Education Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildungskosten</translation>
     </message>
     <message>
         <source>State &amp; Local Taxes</source>
-        <translation type="unfinished"></translation>
+        <translation>Landes- &amp; Kommunalsteuern</translation>
     </message>
     <message>
         <source>Mortgage Interest</source>
-        <translation type="unfinished"></translation>
+        <translation>Hypothekenzinsen</translation>
     </message>
     <message>
         <source>Property Tax</source>
-        <translation type="unfinished"></translation>
+        <translation>Grundsteuer</translation>
     </message>
     <message>
         <source>Housing</source>
-        <translation type="unfinished"></translation>
+        <translation>Wohnen</translation>
     </message>
     <message>
         <source>Rent/Mortgage Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Miete/Kreditrate</translation>
     </message>
     <message>
         <source>Maintenance</source>
-        <translation type="unfinished"></translation>
+        <translation>Instandhaltung</translation>
     </message>
     <message>
         <source>HOA</source>
-        <translation type="unfinished"></translation>
+        <translation>Hausgeld</translation>
     </message>
     <message>
         <source>Utilities</source>
-        <translation type="unfinished"></translation>
+        <translation>Nebenkosten</translation>
     </message>
     <message>
         <source>Electric</source>
-        <translation type="unfinished"></translation>
+        <translation>Strom</translation>
     </message>
     <message>
         <source>Gas</source>
-        <translation type="unfinished"></translation>
+        <translation>Gas</translation>
     </message>
     <message>
         <source>Water</source>
-        <translation type="unfinished"></translation>
+        <translation>Wasser</translation>
     </message>
     <message>
         <source>Internet</source>
-        <translation type="unfinished"></translation>
+        <translation>Internet</translation>
     </message>
     <message>
         <source>Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefon</translation>
     </message>
     <message>
         <source>Transportation</source>
-        <translation type="unfinished"></translation>
+        <translation>Mobilität</translation>
     </message>
     <message>
         <source>Gas/Fuel</source>
-        <translation type="unfinished"></translation>
+        <translation>Kraftstoff</translation>
     </message>
     <message>
         <source>Car Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Autokredit</translation>
     </message>
     <message>
         <source>Auto Insurance</source>
-        <translation type="unfinished"></translation>
+        <translation>Kfz-Versicherung</translation>
     </message>
     <message>
         <source>Public Transit</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffentliche Verkehrsmittel</translation>
     </message>
     <message>
         <source>Groceries</source>
-        <translation type="unfinished"></translation>
+        <translation>Lebensmittel</translation>
     </message>
     <message>
         <source>Dining &amp; Restaurants</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurants &amp; Cafés</translation>
     </message>
     <message>
         <source>Personal Care</source>
-        <translation type="unfinished"></translation>
+        <translation>Körperpflege</translation>
     </message>
     <message>
         <source>Pets</source>
-        <translation type="unfinished"></translation>
+        <translation>Haustiere</translation>
     </message>
     <message>
         <source>Subscriptions</source>
-        <translation type="unfinished"></translation>
+        <translation>Abonnements</translation>
     </message>
     <message>
         <source>Gifts</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschenke</translation>
     </message>
     <message>
         <source>Miscellaneous</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschiedenes</translation>
     </message>
     <message>
         <source>Entertainment</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterhaltung</translation>
     </message>
     <message>
         <source>Streaming</source>
-        <translation type="unfinished"></translation>
+        <translation>Streaming</translation>
     </message>
     <message>
         <source>Movies</source>
-        <translation type="unfinished"></translation>
+        <translation>Kino</translation>
     </message>
     <message>
         <source>Events</source>
-        <translation type="unfinished"></translation>
+        <translation>Veranstaltungen</translation>
     </message>
     <message>
         <source>Shopping</source>
-        <translation type="unfinished"></translation>
+        <translation>Einkäufe</translation>
     </message>
     <message>
         <source>Clothing</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleidung</translation>
     </message>
     <message>
         <source>Electronics</source>
-        <translation type="unfinished"></translation>
+        <translation>Elektronik</translation>
     </message>
     <message>
         <source>Household</source>
-        <translation type="unfinished"></translation>
+        <translation>Haushalt</translation>
     </message>
     <message>
         <source>Insurance</source>
-        <translation type="unfinished"></translation>
+        <translation>Versicherungen</translation>
     </message>
     <message>
         <source>Health</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesundheit</translation>
     </message>
     <message>
         <source>Life</source>
-        <translation type="unfinished"></translation>
+        <translation>Leben</translation>
     </message>
     <message>
         <source>Home/Renters</source>
-        <translation type="unfinished"></translation>
+        <translation>Hausrat/Gebäude</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Kfz</translation>
     </message>
     <message>
         <source>Fees &amp; Charges</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebühren &amp; Entgelte</translation>
     </message>
     <message>
         <source>Bank Fees</source>
-        <translation type="unfinished"></translation>
+        <translation>Bankgebühren</translation>
     </message>
     <message>
         <source>ATM Fees</source>
-        <translation type="unfinished"></translation>
+        <translation>Geldautomatengebühren</translation>
     </message>
     <message>
         <source>Late Fees</source>
-        <translation type="unfinished"></translation>
+        <translation>Mahngebühren</translation>
     </message>
     <message>
         <source>Salary / Wages</source>
-        <translation type="unfinished"></translation>
+        <translation>Gehalt / Lohn</translation>
     </message>
     <message>
         <source>Interest Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Zinserträge</translation>
     </message>
     <message>
         <source>Dividend Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Dividenden</translation>
     </message>
     <message>
         <source>Rental Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Mieteinnahmen</translation>
     </message>
     <message>
         <source>Freelance / Consulting</source>
-        <translation type="unfinished"></translation>
+        <translation>Freiberuflich / Beratung</translation>
     </message>
     <message>
         <source>Refunds</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstattungen</translation>
     </message>
     <message>
         <source>Gifts Received</source>
-        <translation type="unfinished"></translation>
+        <translation>Erhaltene Geschenke</translation>
     </message>
     <message>
         <source>Other Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonstige Einnahmen</translation>
     </message>
 </context>
 <context>
     <name>CategoryTreeModel</name>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ</translation>
     </message>
     <message>
         <source>Tax Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuercode</translation>
     </message>
 </context>
 <context>
     <name>CsvMappingPanel</name>
     <message>
         <source>CSV Column Mapping:</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Spaltenzuordnung:</translation>
     </message>
     <message>
         <source>Date column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Datumsspalte:</translation>
     </message>
     <message>
         <source>Payee column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlungsempfänger-Spalte:</translation>
     </message>
     <message>
         <source>Amount column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Betragsspalte:</translation>
     </message>
     <message>
         <source>Memo column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notizspalte:</translation>
     </message>
     <message>
         <source>Category column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategoriespalte:</translation>
     </message>
     <message>
         <source>Auto-detect</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisch erkennen</translation>
     </message>
     <message>
         <source>Month D, YYYY (May 14, 2026)</source>
-        <translation type="unfinished"></translation>
+        <translation>Monat T, JJJJ (May 14, 2026)</translation>
     </message>
     <message>
         <source>Date format:</source>
-        <translation type="unfinished"></translation>
+        <translation>Datumsformat:</translation>
     </message>
     <message>
         <source>First row is header</source>
-        <translation type="unfinished"></translation>
+        <translation>Erste Zeile ist Kopfzeile</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(keine)</translation>
     </message>
     <message>
         <source>Column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte %1</translation>
     </message>
     <message>
         <source>Col %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Sp. %1: %2</translation>
     </message>
 </context>
 <context>
     <name>DataSettingsPage</name>
     <message>
         <source>Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisierung</translation>
     </message>
     <message>
         <source>Keep your ledgerine in sync across all your devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Halten Sie Ihre Ledgerine-Daten auf allen Ihren Geräten synchron.</translation>
     </message>
     <message>
         <source>Backup &amp; Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherung &amp; Wiederherstellung</translation>
     </message>
     <message>
         <source>Save or restore your data to a portable backup file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sichern Sie Ihre Daten in einer portablen Sicherungsdatei oder stellen Sie sie daraus wieder her.</translation>
     </message>
     <message>
         <source>Export Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherung exportieren</translation>
     </message>
     <message>
         <source>Import Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherung importieren</translation>
     </message>
     <message>
         <source>Deleted Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelöschte Konten</translation>
     </message>
     <message>
         <source>Accounts you&apos;ve deleted can be restored here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelöschte Konten können hier wiederhergestellt werden.</translation>
     </message>
     <message>
         <source>Restore Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl wiederherstellen</translation>
     </message>
     <message>
         <source>Not signed in.
 Sign in via File › Mellowind Account to enable sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht angemeldet.
+Melden Sie sich über Datei › Mellowind-Konto an, um die Synchronisierung zu aktivieren.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Signed in as:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Angemeldet als:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</translation>
     </message>
     <message>
         <source>ZIP Files (*.zip)</source>
-        <translation type="unfinished"></translation>
+        <translation>ZIP-Dateien (*.zip)</translation>
     </message>
     <message>
         <source>Exporting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportieren...</translation>
     </message>
     <message>
         <source>Backup Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherung abgeschlossen</translation>
     </message>
     <message>
         <source>Backup saved to:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherung gespeichert unter:
+%1</translation>
     </message>
     <message>
         <source>Backup Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherung fehlgeschlagen</translation>
     </message>
     <message>
         <source>Could not write to:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreiben nicht möglich:
+%1</translation>
     </message>
     <message>
         <source>Replace all with backup data</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles durch die Daten der Sicherung ersetzen</translation>
     </message>
     <message>
         <source>Keep newer (compare timestamps)</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuere behalten (Zeitstempel vergleichen)</translation>
     </message>
     <message>
         <source>Skip existing items</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorhandene Einträge überspringen</translation>
     </message>
     <message>
         <source>Import Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Importmodus</translation>
     </message>
     <message>
         <source>How should existing data be handled?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie sollen vorhandene Daten behandelt werden?</translation>
     </message>
     <message>
         <source>Import Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Import fehlgeschlagen</translation>
     </message>
     <message>
         <source>Could not read file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei konnte nicht gelesen werden.</translation>
     </message>
     <message>
         <source>Importing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importieren...</translation>
     </message>
     <message>
         <source>Imported %1 items, skipped %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Einträge importiert, %2 übersprungen.</translation>
     </message>
     <message numerus="yes">
         <source>
 
 %n error(s) occurred.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>
+
+%n Fehler ist aufgetreten.</numerusform>
+            <numerusform>
+
+%n Fehler sind aufgetreten.</numerusform>
         </translation>
     </message>
     <message>
@@ -790,91 +799,96 @@ Sign in via File › Mellowind Account to enable sync.</source>
 
 Your data as it was before the import is saved in:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Ihre Daten vom Stand vor dem Import sind gespeichert in:
+%1</translation>
     </message>
     <message>
         <source>Import Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Import abgeschlossen</translation>
     </message>
 </context>
 <context>
     <name>DateField</name>
     <message>
         <source>Open calendar (F4)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalender öffnen (F4)</translation>
     </message>
 </context>
 <context>
     <name>ImportCommand</name>
     <message>
         <source>Mellowind Ledgerine, a check register for household finances. With --import it imports transactions from CSV and QIF files and ends without opening a window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mellowind Ledgerine, ein Kontobuch für die Haushaltsfinanzen. Mit --import werden Buchungen aus CSV- und QIF-Dateien importiert, ohne dass ein Fenster geöffnet wird.</translation>
     </message>
     <message>
         <source>Import FILE: a QIF file (.qif) or a comma-separated file. Repeat for several files; QIF files are imported together, so transfers between them are linked.</source>
-        <translation type="unfinished"></translation>
+        <translation>DATEI importieren: eine QIF-Datei (.qif) oder eine Datei mit kommagetrennten Werten. Für mehrere Dateien wiederholen; QIF-Dateien werden gemeinsam importiert, sodass Umbuchungen zwischen ihnen verknüpft werden.</translation>
     </message>
     <message>
         <source>FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>DATEI</translation>
     </message>
     <message>
         <source>The account for CSV files and for QIF files without account blocks. QIF accounts go to the account of the same name (without case).</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Konto für CSV-Dateien und für QIF-Dateien ohne Kontoblöcke. QIF-Konten gehen in das gleichnamige Konto (ohne Unterscheidung von Groß- und Kleinschreibung).</translation>
     </message>
     <message>
         <source>NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>NAME</translation>
     </message>
     <message>
         <source>Create missing accounts (in US dollars) instead of skipping their transactions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlende Konten anlegen (in US-Dollar), statt ihre Buchungen zu überspringen.</translation>
     </message>
     <message>
         <source>The CSV columns in order: date, payee, amount, memo, category, or - to skip one (default: date,payee,amount).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die CSV-Spalten der Reihe nach: date, payee, amount, memo, category oder -, um eine Spalte zu überspringen (Standard: date,payee,amount).</translation>
     </message>
     <message>
         <source>LIST</source>
-        <translation type="unfinished"></translation>
+        <translation>LISTE</translation>
     </message>
     <message>
         <source>The CSV files start with a row of column names.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die CSV-Dateien beginnen mit einer Zeile mit Spaltennamen.</translation>
     </message>
     <message>
         <source>The pattern of CSV dates, such as dd/MM/yyyy (default: recognised by itself).</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Muster der Datumsangaben in CSV-Dateien, etwa dd/MM/yyyy (Standard: automatisch erkannt).</translation>
     </message>
     <message>
         <source>FORMAT</source>
-        <translation type="unfinished"></translation>
+        <translation>FORMAT</translation>
     </message>
     <message>
         <source>Unexpected argument: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Unerwartetes Argument: %1</translation>
     </message>
     <message>
         <source>Nothing to import: give --import FILE.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts zu importieren: Geben Sie --import DATEI an.</translation>
     </message>
     <message>
         <source>--csv-columns names date, payee, amount, memo, category or - in order, each once; date, payee and amount are needed.</source>
-        <translation type="unfinished"></translation>
+        <translation>--csv-columns nennt date, payee, amount, memo, category oder - der Reihe nach, jeden Namen nur einmal; date, payee und amount sind erforderlich.</translation>
     </message>
     <message>
         <source>CSV files need --account NAME.</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien benötigen --account NAME.</translation>
     </message>
     <message>
         <source>The database in %1 could not be opened.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbank in %1 konnte nicht geöffnet werden.
+</translation>
     </message>
     <message>
         <source>Import abandoned: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Import abgebrochen: %1
+</translation>
     </message>
 </context>
 <context>
