@@ -895,169 +895,169 @@ Ihre Daten vom Stand vor dem Import sind gespeichert in:
     <name>ImportScreen</name>
     <message>
         <source>Import Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungen importieren</translation>
     </message>
     <message>
         <source>CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV</translation>
     </message>
     <message>
         <source>QIF</source>
-        <translation type="unfinished"></translation>
+        <translation>QIF</translation>
     </message>
     <message>
         <source>&amp;Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Format:</translation>
     </message>
     <message>
         <source>&amp;Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Konto:</translation>
     </message>
     <message>
         <source>No file selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Datei ausgewählt</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchsuchen...</translation>
     </message>
     <message>
         <source>File:</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei:</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importieren</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Fertig</translation>
     </message>
     <message>
         <source>Select File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei auswählen</translation>
     </message>
     <message>
         <source>CSV Files (*.csv);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Select QIF File(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>QIF-Datei(en) auswählen</translation>
     </message>
     <message>
         <source>QIF Files (*.qif);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>QIF-Dateien (*.qif);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Analyzing QIF file(s)...</source>
-        <translation type="unfinished"></translation>
+        <translation>QIF-Datei(en) werden analysiert...</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) selected</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Datei ausgewählt</numerusform>
+            <numerusform>%n Dateien ausgewählt</numerusform>
         </translation>
     </message>
     <message>
         <source>The selected file(s) hold no transactions to import.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ausgewählten Dateien enthalten keine Buchungen zum Importieren.</translation>
     </message>
     <message>
         <source>No target account</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Zielkonto</translation>
     </message>
     <message>
         <source>Pick an account to import into, or create one now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie ein Konto für den Import aus oder legen Sie jetzt eines an.</translation>
     </message>
     <message>
         <source>The account could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Konto konnte nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>Importing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importieren...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Import cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Import abgebrochen.</translation>
     </message>
     <message>
         <source>Nothing was imported: every change of this import was rolled back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts importiert: Alle Änderungen dieses Imports wurden zurückgenommen.</translation>
     </message>
     <message>
         <source>Import failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Import fehlgeschlagen.</translation>
     </message>
     <message>
         <source>A database error stopped the import and all changes were rolled back. No transactions were added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Datenbankfehler hat den Import gestoppt, alle Änderungen wurden zurückgenommen. Es wurden keine Buchungen hinzugefügt.</translation>
     </message>
     <message>
         <source>Import complete!</source>
-        <translation type="unfinished"></translation>
+        <translation>Import abgeschlossen!</translation>
     </message>
     <message numerus="yes">
         <source>%n transaction(s) imported</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Buchung importiert</numerusform>
+            <numerusform>%n Buchungen importiert</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n transfer(s) linked across accounts</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Umbuchung zwischen Konten verknüpft</numerusform>
+            <numerusform>%n Umbuchungen zwischen Konten verknüpft</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>  (including %n linked to previously imported row(s))</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>  (davon %n mit einer früher importierten Zeile verknüpft)</numerusform>
+            <numerusform>  (davon %n mit früher importierten Zeilen verknüpft)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n duplicate(s) skipped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Duplikat übersprungen</numerusform>
+            <numerusform>%n Duplikate übersprungen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n record(s) skipped (unparseable)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Datensatz übersprungen (nicht lesbar)</numerusform>
+            <numerusform>%n Datensätze übersprungen (nicht lesbar)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n metadata record(s) skipped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Metadatensatz übersprungen</numerusform>
+            <numerusform>%n Metadatensätze übersprungen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n record(s) skipped (unmapped source account)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Datensatz übersprungen (Quellkonto nicht zugeordnet)</numerusform>
+            <numerusform>%n Datensätze übersprungen (Quellkonto nicht zugeordnet)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n record(s) skipped (database error — see log)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Datensatz übersprungen (Datenbankfehler — siehe Protokoll)</numerusform>
+            <numerusform>%n Datensätze übersprungen (Datenbankfehler — siehe Protokoll)</numerusform>
         </translation>
     </message>
 </context>
@@ -1065,731 +1065,733 @@ Ihre Daten vom Stand vor dem Import sind gespeichert in:
     <name>ImportService</name>
     <message>
         <source>%1 (no account header)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (ohne Kontokopf)</translation>
     </message>
     <message>
         <source>Imported transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Importierte Buchung</translation>
     </message>
     <message>
         <source>Uncategorized</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht kategorisiert</translation>
     </message>
 </context>
 <context>
     <name>MainMenus</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;New Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neue Buchung</translation>
     </message>
     <message>
         <source>New &amp;Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues &amp;Konto</translation>
     </message>
     <message>
         <source>&amp;Import...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importieren...</translation>
     </message>
     <message>
         <source>Mellowind &amp;Account...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mellowind-Konto...</translation>
     </message>
     <message>
         <source>Sign &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abmelden</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Find...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suchen...</translation>
     </message>
     <message>
         <source>&amp;Preferences...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einstellungen...</translation>
     </message>
     <message>
         <source>&amp;Account</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Konto</translation>
     </message>
     <message>
         <source>&amp;Edit...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten...</translation>
     </message>
     <message>
         <source>&amp;Reconcile...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abgleichen...</translation>
     </message>
     <message>
         <source>Reconciliation &amp;History...</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleich&amp;verlauf...</translation>
     </message>
     <message>
         <source>Rename &amp;Payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zahlungsempfänger umbenennen...</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Löschen</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message>
         <source>&amp;Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Berichte</translation>
     </message>
     <message>
         <source>Re&amp;curring Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederkehrende Buchungen</translation>
     </message>
     <message>
         <source>C&amp;ategories</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kategorien</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;About Mellowind Ledgerine</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Über Mellowind Ledgerine</translation>
     </message>
     <message>
         <source>What&apos;s &amp;New...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neuigkeiten...</translation>
     </message>
     <message>
         <source>Check for &amp;Updates...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Up&amp;dates suchen...</translation>
     </message>
     <message>
         <source>Send &amp;Feedback...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Feedback senden...</translation>
     </message>
     <message>
         <source>&amp;Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tastenkürzel</translation>
     </message>
     <message>
         <source>Load &amp;Sample Data</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beispieldaten laden</translation>
     </message>
     <message>
         <source>&amp;Clear Sample Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Beispieldaten &amp;entfernen</translation>
     </message>
     <message>
         <source>Manage your account</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Konto verwalten</translation>
     </message>
     <message>
         <source>Sign in or sign up</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmelden oder registrieren</translation>
     </message>
     <message>
         <source>New Account...</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Konto...</translation>
     </message>
     <message>
         <source>Edit &quot;%1&quot;...</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ bearbeiten...</translation>
     </message>
     <message>
         <source>Reconcile...</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleichen...</translation>
     </message>
     <message>
         <source>Reconciliation History...</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleichverlauf...</translation>
     </message>
     <message>
         <source>Rename Payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlungsempfänger umbenennen...</translation>
     </message>
     <message>
         <source>Delete &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ löschen</translation>
     </message>
     <message>
         <source>Register</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontobuch</translation>
     </message>
     <message>
         <source>Save transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung speichern</translation>
     </message>
     <message>
         <source>Insert new transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Buchung einfügen</translation>
     </message>
     <message>
         <source>Delete current transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelle Buchung löschen</translation>
     </message>
     <message>
         <source>Next / previous field</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächstes / vorheriges Feld</translation>
     </message>
     <message>
         <source>&apos; (apostrophe)</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos; (Apostroph)</translation>
     </message>
     <message>
         <source>Copy value from field above</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert aus dem Feld darüber übernehmen</translation>
     </message>
     <message>
         <source>Date Field</source>
-        <translation type="unfinished"></translation>
+        <translation>Datumsfeld</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Heute</translation>
     </message>
     <message>
         <source>Next / previous day</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächster / vorheriger Tag</translation>
     </message>
     <message>
         <source>First / last day of month</source>
-        <translation type="unfinished"></translation>
+        <translation>Erster / letzter Tag des Monats</translation>
     </message>
     <message>
         <source>First / last day of year</source>
-        <translation type="unfinished"></translation>
+        <translation>Erster / letzter Tag des Jahres</translation>
     </message>
     <message>
         <source>First / last day of week</source>
-        <translation type="unfinished"></translation>
+        <translation>Erster / letzter Tag der Woche</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemein</translation>
     </message>
     <message>
         <source>New transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Buchung</translation>
     </message>
     <message>
         <source>New account</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Konto</translation>
     </message>
     <message>
         <source>Reconcile account</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto abgleichen</translation>
     </message>
     <message>
         <source>Search transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungen suchen</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importieren</translation>
     </message>
     <message>
         <source>Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Berichte</translation>
     </message>
     <message>
         <source>Recurring transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederkehrende Buchungen</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorien</translation>
     </message>
     <message>
         <source>Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Konten</translation>
     </message>
     <message>
         <source>Switch to account 1&amp;ndash;9</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu Konto 1&amp;ndash;9 wechseln</translation>
     </message>
     <message>
         <source>Switch to account 10</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu Konto 10 wechseln</translation>
     </message>
     <message>
         <source>About Mellowind Ledgerine</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Mellowind Ledgerine</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Mellowind Ledgerine&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;A check register for household finances that keeps its data on this computer.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Mellowind Ledgerine&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;Ein Kontobuch für die Haushaltsfinanzen, das seine Daten auf diesem Computer speichert.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenkürzel</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Mellowind Ledgerine</source>
-        <translation type="unfinished"></translation>
+        <translation>Mellowind Ledgerine</translation>
     </message>
     <message>
         <source>Not signed in</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht angemeldet</translation>
     </message>
     <message>
         <source>Select an account first</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie zuerst ein Konto aus</translation>
     </message>
     <message>
         <source>The account could not be saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Konto konnte nicht gespeichert werden</translation>
     </message>
     <message>
         <source>Delete &quot;%1&quot;?
 
 All transactions, recurring entries, and reconciliation history for this account will be removed. You can restore it from Preferences → Data &amp; Sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ löschen?
+
+Alle Buchungen, wiederkehrenden Buchungen und der Abgleichverlauf dieses Kontos werden entfernt. Sie können das Konto unter Einstellungen → Daten &amp; Sync wiederherstellen.</translation>
     </message>
     <message>
         <source>Delete Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto löschen</translation>
     </message>
     <message>
         <source>The account could not be deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Konto konnte nicht gelöscht werden</translation>
     </message>
     <message>
         <source>Reconcile — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontoabgleich — %1</translation>
     </message>
     <message>
         <source>Reconciliation History</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleichverlauf</translation>
     </message>
     <message numerus="yes">
         <source>Auto-posted %n recurring transaction(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n wiederkehrende Buchung automatisch gebucht</numerusform>
+            <numerusform>%n wiederkehrende Buchungen automatisch gebucht</numerusform>
         </translation>
     </message>
     <message>
         <source>Recurring Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederkehrende Buchungen</translation>
     </message>
     <message>
         <source>Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Berichte</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Import Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungen importieren</translation>
     </message>
     <message>
         <source>Search Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungen suchen</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorien</translation>
     </message>
     <message>
         <source>Payee Management</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlungsempfänger verwalten</translation>
     </message>
     <message>
         <source>Sample Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Beispieldaten</translation>
     </message>
     <message>
         <source>Sample data is already loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Beispieldaten sind bereits geladen.</translation>
     </message>
     <message>
         <source>The sample data could not be loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Beispieldaten konnten nicht geladen werden.</translation>
     </message>
     <message>
         <source>Sample data loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Beispieldaten geladen</translation>
     </message>
     <message>
         <source>No sample data to clear.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Beispieldaten zum Entfernen vorhanden.</translation>
     </message>
     <message>
         <source>The sample data could not be cleared.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Beispieldaten konnten nicht entfernt werden.</translation>
     </message>
     <message>
         <source>Sample data cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Beispieldaten entfernt</translation>
     </message>
     <message>
         <source>Unsaved Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gespeicherte Buchung</translation>
     </message>
     <message>
         <source>Save the transaction you are entering?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung, die Sie gerade eingeben, speichern?</translation>
     </message>
 </context>
 <context>
     <name>MellAccount::AccountProfilePage</name>
     <message>
         <source>Personal Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Persönliche Daten</translation>
     </message>
     <message>
         <source>Display name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeigename:</translation>
     </message>
     <message>
         <source>Email:</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail:</translation>
     </message>
     <message>
         <source>Edit Display Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeigenamen ändern</translation>
     </message>
     <message>
         <source>Sign Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Abmelden</translation>
     </message>
     <message>
         <source>(not set)</source>
-        <translation type="unfinished"></translation>
+        <translation>(nicht festgelegt)</translation>
     </message>
     <message>
         <source>Display name updated.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeigename aktualisiert.</translation>
     </message>
     <message>
         <source>Failed to update profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Profil konnte nicht aktualisiert werden.</translation>
     </message>
 </context>
 <context>
     <name>MellAccount::AccountScreen</name>
     <message>
         <source>Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil</translation>
     </message>
     <message>
         <source>Security</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherheit</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannt</translation>
     </message>
     <message>
         <source>Active now</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt aktiv</translation>
     </message>
     <message>
         <source>%1m ago</source>
-        <translation type="unfinished"></translation>
+        <translation>vor %1 Min.</translation>
     </message>
     <message>
         <source>%1h ago</source>
-        <translation type="unfinished"></translation>
+        <translation>vor %1 Std.</translation>
     </message>
     <message>
         <source>%1d ago</source>
-        <translation type="unfinished"></translation>
+        <translation>vor %1 Tg.</translation>
     </message>
 </context>
 <context>
     <name>MellAccount::AccountSecurityPage</name>
     <message>
         <source>Security</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherheit</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort</translation>
     </message>
     <message>
         <source>Change your account password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ändern Sie das Passwort Ihres Kontos.</translation>
     </message>
     <message>
         <source>Change Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort ändern</translation>
     </message>
     <message>
         <source>Active Sessions</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktive Sitzungen</translation>
     </message>
     <message>
         <source>Sessions currently signed in to your account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sitzungen, die derzeit bei Ihrem Konto angemeldet sind.</translation>
     </message>
     <message>
         <source>Current password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelles Passwort:</translation>
     </message>
     <message>
         <source>New password (min 8 characters):</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Passwort (mind. 8 Zeichen):</translation>
     </message>
     <message>
         <source>Password must be at least 8 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Passwort muss mindestens 8 Zeichen lang sein.</translation>
     </message>
     <message>
         <source>Confirm new password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Passwort bestätigen:</translation>
     </message>
     <message>
         <source>Passwords do not match.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Passwörter stimmen nicht überein.</translation>
     </message>
     <message>
         <source>Password changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort geändert.</translation>
     </message>
     <message>
         <source>Failed to change password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Passwort konnte nicht geändert werden.</translation>
     </message>
     <message>
         <source>No active sessions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine aktiven Sitzungen.</translation>
     </message>
     <message>
         <source>Unknown client</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannter Client</translation>
     </message>
     <message>
         <source>This session</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Sitzung</translation>
     </message>
     <message>
         <source>Current</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuell</translation>
     </message>
     <message>
         <source>Revoke</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>Session revoked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sitzung beendet.</translation>
     </message>
     <message>
         <source>Failed to revoke session.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sitzung konnte nicht beendet werden.</translation>
     </message>
 </context>
 <context>
     <name>MellAccount::AuthClient</name>
     <message>
         <source>Failed to start local auth server</source>
-        <translation type="unfinished"></translation>
+        <translation>Der lokale Anmeldeserver konnte nicht gestartet werden</translation>
     </message>
     <message>
         <source>Sign-in timed out</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitüberschreitung bei der Anmeldung</translation>
     </message>
     <message>
         <source>The web browser could not be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Webbrowser konnte nicht geöffnet werden</translation>
     </message>
     <message>
         <source>state mismatch</source>
-        <translation type="unfinished"></translation>
+        <translation>state-Parameter stimmt nicht überein</translation>
     </message>
     <message>
         <source>No tokens received</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Tokens erhalten</translation>
     </message>
     <message>
         <source>the account could not be verified</source>
-        <translation type="unfinished"></translation>
+        <translation>das Konto konnte nicht überprüft werden</translation>
     </message>
     <message>
         <source>the account was not confirmed</source>
-        <translation type="unfinished"></translation>
+        <translation>das Konto wurde nicht bestätigt</translation>
     </message>
 </context>
 <context>
     <name>MellAccount::Client</name>
     <message>
         <source>No cloud service is configured for this copy of Mellowind Ledgerine. Set AUTH_BASE_URL, ACCOUNT_API_URL and SYNC_API_URL in the environment, or build it with LEDGERINE_AUTH_BASE_URL, LEDGERINE_ACCOUNT_API_URL and LEDGERINE_SYNC_API_URL.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für diese Kopie von Mellowind Ledgerine ist kein Cloud-Dienst eingerichtet. Setzen Sie AUTH_BASE_URL, ACCOUNT_API_URL und SYNC_API_URL in der Umgebung oder erstellen Sie das Programm mit LEDGERINE_AUTH_BASE_URL, LEDGERINE_ACCOUNT_API_URL und LEDGERINE_SYNC_API_URL.</translation>
     </message>
 </context>
 <context>
     <name>MellAccount::WebAuthHandler</name>
     <message>
         <source>Request too long</source>
-        <translation type="unfinished"></translation>
+        <translation>Anfrage zu lang</translation>
     </message>
     <message>
         <source>Bad request</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Anfrage</translation>
     </message>
     <message>
         <source>Not allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht erlaubt</translation>
     </message>
     <message>
         <source>Not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gefunden</translation>
     </message>
     <message>
         <source>Finishing sign-in...</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmeldung wird abgeschlossen...</translation>
     </message>
     <message>
         <source>Turn on JavaScript for this page to finish signing in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktivieren Sie JavaScript für diese Seite, um die Anmeldung abzuschließen.</translation>
     </message>
     <message>
         <source>You&apos;re signed in</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie sind angemeldet</translation>
     </message>
     <message>
         <source>You can close this tab and return to Mellowind Ledgerine.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie können diesen Tab schließen und zu Mellowind Ledgerine zurückkehren.</translation>
     </message>
     <message>
         <source>Sign-in failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmeldung fehlgeschlagen</translation>
     </message>
     <message>
         <source>Return to Mellowind Ledgerine to try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kehren Sie zu Mellowind Ledgerine zurück, um es erneut zu versuchen.</translation>
     </message>
     <message>
         <source>Almost done</source>
-        <translation type="unfinished"></translation>
+        <translation>Fast geschafft</translation>
     </message>
     <message>
         <source>Return to Mellowind Ledgerine and confirm the account to finish signing in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kehren Sie zu Mellowind Ledgerine zurück und bestätigen Sie das Konto, um die Anmeldung abzuschließen.</translation>
     </message>
     <message>
         <source>Mellowind Ledgerine</source>
-        <translation type="unfinished"></translation>
+        <translation>Mellowind Ledgerine</translation>
     </message>
     <message>
         <source>You can close this tab.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie können diesen Tab schließen.</translation>
     </message>
 </context>
 <context>
     <name>MellUpdate::UpdateCommands</name>
     <message>
         <source>This build has no update server configured</source>
-        <translation type="unfinished"></translation>
+        <translation>Für diese Version ist kein Update-Server eingerichtet</translation>
     </message>
     <message>
         <source>Checking for updates…</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche nach Updates…</translation>
     </message>
     <message>
         <source>%1 is up to date (version %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist auf dem neuesten Stand (Version %2)</translation>
     </message>
     <message>
         <source>Update check failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche nach Updates fehlgeschlagen: %1</translation>
     </message>
     <message>
         <source>Loading release notes…</source>
-        <translation type="unfinished"></translation>
+        <translation>Versionshinweise werden geladen…</translation>
     </message>
     <message>
         <source>No release notes available for %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Versionshinweise für %1 %2 verfügbar</translation>
     </message>
 </context>
 <context>
     <name>MellUpdate::UpdateDialog</name>
     <message>
         <source>Update available</source>
-        <translation type="unfinished"></translation>
+        <translation>Update verfügbar</translation>
     </message>
     <message>
         <source>A new version of %1 is available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine neue Version von %1 ist verfügbar.</translation>
     </message>
     <message>
         <source>You have version %1. The latest version is %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben Version %1. Die neueste Version ist %2.</translation>
     </message>
     <message>
         <source>Loading release notes…</source>
-        <translation type="unfinished"></translation>
+        <translation>Versionshinweise werden geladen…</translation>
     </message>
     <message>
         <source>*Release notes are not available for this version.*</source>
-        <translation type="unfinished"></translation>
+        <translation>*Für diese Version sind keine Versionshinweise verfügbar.*</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Herunterladen</translation>
     </message>
     <message>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Später</translation>
     </message>
 </context>
 <context>
     <name>MellUpdate::WhatsNewDialog</name>
     <message>
         <source>What&apos;s New in %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu in %1 %2</translation>
     </message>
     <message>
         <source>What&apos;s new in %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu in %1 %2</translation>
     </message>
     <message>
         <source>You are running version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie verwenden Version %1</translation>
     </message>
     <message>
         <source>Download %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 herunterladen</translation>
     </message>
 </context>
 <context>
     <name>Money</name>
     <message>
         <source>Amounts are limited to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Beträge sind auf %1 begrenzt</translation>
     </message>
 </context>
 <context>
     <name>NoAccountsPage</name>
     <message>
         <source>Welcome to Mellowind Ledgerine</source>
-        <translation type="unfinished"></translation>
+        <translation>Willkommen bei Mellowind Ledgerine</translation>
     </message>
     <message>
         <source>Create your first account to get started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Legen Sie Ihr erstes Konto an, um loszulegen.</translation>
     </message>
     <message>
         <source>Create Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto anlegen</translation>
     </message>
 </context>
 <context>
