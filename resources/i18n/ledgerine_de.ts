@@ -723,7 +723,7 @@ Melden Sie sich über Datei › Mellowind-Konto an, um die Synchronisierung zu a
     </message>
     <message>
         <source>Exporting...</source>
-        <translation>Exportieren...</translation>
+        <translation>Wird exportiert...</translation>
     </message>
     <message>
         <source>Backup Complete</source>
@@ -775,7 +775,7 @@ Melden Sie sich über Datei › Mellowind-Konto an, um die Synchronisierung zu a
     </message>
     <message>
         <source>Importing...</source>
-        <translation>Importieren...</translation>
+        <translation>Wird importiert...</translation>
     </message>
     <message>
         <source>Imported %1 items, skipped %2.</source>
@@ -978,7 +978,7 @@ Ihre Daten vom Stand vor dem Import sind gespeichert in:
     </message>
     <message>
         <source>Importing...</source>
-        <translation>Importieren...</translation>
+        <translation>Wird importiert...</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1699,7 +1699,7 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichverlauf dieses Kontos 
     <name>MellUpdate::UpdateCommands</name>
     <message>
         <source>This build has no update server configured</source>
-        <translation>Für diese Version ist kein Update-Server eingerichtet</translation>
+        <translation>Für diesen Build ist kein Update-Server eingerichtet</translation>
     </message>
     <message>
         <source>Checking for updates…</source>
@@ -3237,7 +3237,7 @@ Die Daten dieses Computers in das Konto hochladen, bei dem Sie jetzt angemeldet 
     </message>
     <message>
         <source>Transfer to:</source>
-        <translation>Umbuchung an:</translation>
+        <translation>Gegenkonto:</translation>
     </message>
     <message>
         <source>Status:</source>
