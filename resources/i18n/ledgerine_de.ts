@@ -2357,11 +2357,11 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichverlauf dieses Kontos 
     </message>
     <message>
         <source>%1: save  |  Enter: next  |  %2: delete  |  &apos;: copy above</source>
-        <translation>%1: speichern  |  Eingabe: weiter  |  %2: löschen  |  &apos;: von oben kopieren</translation>
+        <translation>%1: speichern  |  Enter: weiter  |  %2: löschen  |  &apos;: von oben kopieren</translation>
     </message>
     <message>
         <source>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  &apos;: copy above</source>
-        <translation>%1: speichern  |  Eingabe: weiter  |  %2: löschen  |  %3: merken  |  &apos;: von oben kopieren</translation>
+        <translation>%1: speichern  |  Enter: weiter  |  %2: löschen  |  %3: merken  |  &apos;: von oben kopieren</translation>
     </message>
     <message>
         <source>Reconcile</source>
