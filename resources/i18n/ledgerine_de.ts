@@ -5,784 +5,793 @@
     <name>AccountFormDialog</name>
     <message>
         <source>Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>Girokonto</translation>
     </message>
     <message>
         <source>Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Sparkonto</translation>
     </message>
     <message>
         <source>Credit Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreditkarte</translation>
     </message>
     <message>
         <source>Cash</source>
-        <translation type="unfinished"></translation>
+        <translation>Bargeld</translation>
     </message>
     <message>
         <source>Investment</source>
-        <translation type="unfinished"></translation>
+        <translation>Depot</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonstiges</translation>
     </message>
     <message>
         <source>USD ($)</source>
-        <translation type="unfinished"></translation>
+        <translation>USD ($)</translation>
     </message>
     <message>
         <source>EUR (€)</source>
-        <translation type="unfinished"></translation>
+        <translation>EUR (€)</translation>
     </message>
     <message>
         <source>GBP (£)</source>
-        <translation type="unfinished"></translation>
+        <translation>GBP (£)</translation>
     </message>
     <message>
         <source>CAD ($)</source>
-        <translation type="unfinished"></translation>
+        <translation>CAD ($)</translation>
     </message>
     <message>
         <source>AUD ($)</source>
-        <translation type="unfinished"></translation>
+        <translation>AUD ($)</translation>
     </message>
     <message>
         <source>JPY (¥)</source>
-        <translation type="unfinished"></translation>
+        <translation>JPY (¥)</translation>
     </message>
     <message>
         <source>New Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Konto</translation>
     </message>
     <message>
         <source>Edit Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto bearbeiten</translation>
     </message>
     <message>
         <source>Account name</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontoname</translation>
     </message>
     <message>
         <source>Bank name (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>Name der Bank (optional)</translation>
     </message>
     <message>
         <source>Last 4 digits (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte 4 Ziffern (optional)</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Name:</translation>
     </message>
     <message>
         <source>&amp;Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Typ:</translation>
     </message>
     <message>
         <source>&amp;Currency:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Währung:</translation>
     </message>
     <message>
         <source>Starting &amp;Balance:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anfangssaldo:</translation>
     </message>
     <message>
         <source>&amp;As of:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Stand am:</translation>
     </message>
     <message>
         <source>&amp;Institution:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kreditinstitut:</translation>
     </message>
     <message>
         <source>Account &amp;Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontonu&amp;mmer:</translation>
     </message>
     <message>
         <source>The currency cannot change once the account holds amounts in it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Währung kann nicht mehr geändert werden, sobald das Konto Beträge in dieser Währung enthält.</translation>
     </message>
 </context>
 <context>
     <name>AccountRowWidget</name>
     <message>
         <source>The balance cannot be computed from the stored transactions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Saldo kann aus den gespeicherten Buchungen nicht berechnet werden.</translation>
     </message>
     <message>
         <source>Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>Girokonto</translation>
     </message>
     <message>
         <source>Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Sparkonto</translation>
     </message>
     <message>
         <source>Credit Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreditkarte</translation>
     </message>
     <message>
         <source>Cash</source>
-        <translation type="unfinished"></translation>
+        <translation>Bargeld</translation>
     </message>
     <message>
         <source>Investment</source>
-        <translation type="unfinished"></translation>
+        <translation>Depot</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonstiges</translation>
     </message>
 </context>
 <context>
     <name>AccountSidebar</name>
     <message>
         <source>No accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Konten</translation>
     </message>
     <message>
         <source>Total: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamt: %1</translation>
     </message>
 </context>
 <context>
     <name>Application</name>
     <message>
         <source>This data was made by a newer version of Mellowind Ledgerine (data version %1). This version understands data up to version %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Daten wurden von einer neueren Version von Mellowind Ledgerine erstellt (Datenversion %1). Diese Version kann Daten bis Version %2 verarbeiten.</translation>
     </message>
     <message>
         <source>Required tables are missing: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erforderliche Tabellen fehlen: %1.</translation>
     </message>
     <message>
         <source>The SQLite library of Qt&apos;s database driver differs from the one this program was built with (driver / program: %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die SQLite-Bibliothek des Qt-Datenbanktreibers unterscheidet sich von der, mit der dieses Programm erstellt wurde (Treiber / Programm: %1).</translation>
     </message>
     <message>
         <source>Please check file permissions and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte prüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>Failed to initialize the database.
 
 Data directory: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbank konnte nicht initialisiert werden.
+
+Datenverzeichnis: %1</translation>
     </message>
     <message>
         <source>Mellowind Ledgerine is running with this data (%1); close it before importing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mellowind Ledgerine läuft bereits mit diesen Daten (%1); schließen Sie das Programm vor dem Import.</translation>
     </message>
     <message>
         <source>Mellowind Ledgerine</source>
-        <translation type="unfinished"></translation>
+        <translation>Mellowind Ledgerine</translation>
     </message>
     <message>
         <source>Mellowind Ledgerine is already running with this data (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Mellowind Ledgerine läuft bereits mit diesen Daten (%1).</translation>
     </message>
     <message>
         <source>Database Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenbankfehler</translation>
     </message>
 </context>
 <context>
     <name>BackupService</name>
     <message>
         <source>Failed to open ZIP archive</source>
-        <translation type="unfinished"></translation>
+        <translation>ZIP-Archiv konnte nicht geöffnet werden</translation>
     </message>
     <message>
         <source>The current data could not be saved to %1 before the restore, so nothing was changed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die aktuellen Daten konnten vor der Wiederherstellung nicht in %1 gesichert werden, daher wurde nichts geändert: %2</translation>
     </message>
     <message>
         <source>The backup holds more than %1 entries.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sicherung enthält mehr als %1 Einträge.</translation>
     </message>
     <message>
         <source>The backup unpacks to more than %1 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sicherung ist entpackt größer als %1 Bytes.</translation>
     </message>
     <message>
         <source>Invalid backup: missing manifest.json</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Sicherung: manifest.json fehlt</translation>
     </message>
     <message>
         <source>The backup entry %1 is larger than the limit of %2 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Sicherungseintrag %1 überschreitet die Grenze von %2 Bytes.</translation>
     </message>
     <message>
         <source>Invalid backup: damaged manifest.json</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Sicherung: manifest.json ist beschädigt</translation>
     </message>
     <message>
         <source>Unsupported backup version: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht unterstützte Sicherungsversion: %1</translation>
     </message>
     <message>
         <source>unknown table</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Tabelle</translation>
     </message>
     <message>
         <source>the search index could not be updated</source>
-        <translation type="unfinished"></translation>
+        <translation>der Suchindex konnte nicht aktualisiert werden</translation>
     </message>
     <message>
         <source>The restore failed and nothing was changed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Wiederherstellung ist fehlgeschlagen, es wurde nichts geändert: %1</translation>
     </message>
     <message>
         <source>%1: invalid value for %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ungültiger Wert für %2</translation>
     </message>
     <message>
         <source>%1: amount beyond the limit</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Betrag über dem Höchstbetrag</translation>
     </message>
     <message>
         <source>%1: not restored: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nicht wiederhergestellt: %2</translation>
     </message>
     <message>
         <source>the backup entry %1 is larger than the limit of %2 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>der Sicherungseintrag %1 überschreitet die Grenze von %2 Bytes</translation>
     </message>
     <message>
         <source>%1: invalid JSON</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ungültiges JSON</translation>
     </message>
     <message>
         <source>%1: members that are not columns were ignored: %2%3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Felder, die keine Spalten sind, wurden ignoriert: %2%3</translation>
     </message>
 </context>
 <context>
     <name>CategoriesScreen</name>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorien</translation>
     </message>
     <message>
         <source>Search categories...</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorien suchen...</translation>
     </message>
     <message>
         <source>+ New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>+ Neue Kategorie</translation>
     </message>
     <message>
         <source>The category could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kategorie konnte nicht gespeichert werden.</translation>
     </message>
     <message numerus="yes">
         <source>Delete &quot;%1&quot; and its %n sub-categories? Transactions using them will become uncategorized.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>„%1“ und %n Unterkategorie löschen? Buchungen in diesen Kategorien sind danach nicht mehr kategorisiert.</numerusform>
+            <numerusform>„%1“ und %n Unterkategorien löschen? Buchungen in diesen Kategorien sind danach nicht mehr kategorisiert.</numerusform>
         </translation>
     </message>
     <message>
         <source>Delete &quot;%1&quot;? Transactions using this category will become uncategorized.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ löschen? Buchungen in dieser Kategorie sind danach nicht mehr kategorisiert.</translation>
     </message>
     <message>
         <source>Delete Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie löschen</translation>
     </message>
     <message>
         <source>The category could not be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kategorie konnte nicht gelöscht werden.</translation>
     </message>
     <message>
         <source>&amp;New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neue Kategorie</translation>
     </message>
     <message>
         <source>Add &amp;Subcategory</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Unterkategorie hinzufügen</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Löschen</translation>
     </message>
 </context>
 <context>
     <name>CategoryComboBox</name>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(keine)</translation>
     </message>
 </context>
 <context>
     <name>CategoryFormDialog</name>
     <message>
         <source>Expense</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabe</translation>
     </message>
     <message>
         <source>Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Einnahme</translation>
     </message>
     <message>
         <source>New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Kategorie</translation>
     </message>
     <message>
         <source>New Subcategory</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Unterkategorie</translation>
     </message>
     <message>
         <source>Edit Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie bearbeiten</translation>
     </message>
     <message>
         <source>Category name</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategoriename</translation>
     </message>
     <message>
         <source>Tax-relevant</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuerrelevant</translation>
     </message>
     <message>
         <source>Mark this category for inclusion in tax-time reports.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Kategorie in die Steuerberichte aufnehmen.</translation>
     </message>
     <message>
         <source>e.g. charitable_contributions, mortgage_interest</source>
-        <translation type="unfinished"></translation>
+        <translation>z. B. spenden, handwerkerleistungen</translation>
     </message>
     <message>
         <source>Tax &amp;Code:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Steuercode:</translation>
     </message>
     <message>
         <source>&amp;Parent:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Oberkategorie:</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Name:</translation>
     </message>
     <message>
         <source>&amp;Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Typ:</translation>
     </message>
 </context>
 <context>
     <name>CategoryService</name>
     <message>
         <source>Charitable Donations</source>
-        <translation type="unfinished"></translation>
+        <translation>Spenden</translation>
     </message>
     <message>
         <source>Medical Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Krankheitskosten</translation>
     </message>
     <message>
         <source>Business Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschäftsausgaben</translation>
     </message>
     <message>
         <source>Home Office</source>
-        <translation type="unfinished"></translation>
+        <translation>Homeoffice</translation>
     </message>
     <message>
         <source>Education Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildungskosten</translation>
     </message>
     <message>
         <source>State &amp; Local Taxes</source>
-        <translation type="unfinished"></translation>
+        <translation>Landes- &amp; Kommunalsteuern</translation>
     </message>
     <message>
         <source>Mortgage Interest</source>
-        <translation type="unfinished"></translation>
+        <translation>Hypothekenzinsen</translation>
     </message>
     <message>
         <source>Property Tax</source>
-        <translation type="unfinished"></translation>
+        <translation>Grundsteuer</translation>
     </message>
     <message>
         <source>Housing</source>
-        <translation type="unfinished"></translation>
+        <translation>Wohnen</translation>
     </message>
     <message>
         <source>Rent/Mortgage Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Miete/Kreditrate</translation>
     </message>
     <message>
         <source>Maintenance</source>
-        <translation type="unfinished"></translation>
+        <translation>Instandhaltung</translation>
     </message>
     <message>
         <source>HOA</source>
-        <translation type="unfinished"></translation>
+        <translation>Hausgeld</translation>
     </message>
     <message>
         <source>Utilities</source>
-        <translation type="unfinished"></translation>
+        <translation>Nebenkosten</translation>
     </message>
     <message>
         <source>Electric</source>
-        <translation type="unfinished"></translation>
+        <translation>Strom</translation>
     </message>
     <message>
         <source>Gas</source>
-        <translation type="unfinished"></translation>
+        <translation>Gas</translation>
     </message>
     <message>
         <source>Water</source>
-        <translation type="unfinished"></translation>
+        <translation>Wasser</translation>
     </message>
     <message>
         <source>Internet</source>
-        <translation type="unfinished"></translation>
+        <translation>Internet</translation>
     </message>
     <message>
         <source>Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefon</translation>
     </message>
     <message>
         <source>Transportation</source>
-        <translation type="unfinished"></translation>
+        <translation>Mobilität</translation>
     </message>
     <message>
         <source>Gas/Fuel</source>
-        <translation type="unfinished"></translation>
+        <translation>Kraftstoff</translation>
     </message>
     <message>
         <source>Car Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Autokredit</translation>
     </message>
     <message>
         <source>Auto Insurance</source>
-        <translation type="unfinished"></translation>
+        <translation>Kfz-Versicherung</translation>
     </message>
     <message>
         <source>Public Transit</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffentliche Verkehrsmittel</translation>
     </message>
     <message>
         <source>Groceries</source>
-        <translation type="unfinished"></translation>
+        <translation>Lebensmittel</translation>
     </message>
     <message>
         <source>Dining &amp; Restaurants</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurants &amp; Cafés</translation>
     </message>
     <message>
         <source>Personal Care</source>
-        <translation type="unfinished"></translation>
+        <translation>Körperpflege</translation>
     </message>
     <message>
         <source>Pets</source>
-        <translation type="unfinished"></translation>
+        <translation>Haustiere</translation>
     </message>
     <message>
         <source>Subscriptions</source>
-        <translation type="unfinished"></translation>
+        <translation>Abonnements</translation>
     </message>
     <message>
         <source>Gifts</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschenke</translation>
     </message>
     <message>
         <source>Miscellaneous</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschiedenes</translation>
     </message>
     <message>
         <source>Entertainment</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterhaltung</translation>
     </message>
     <message>
         <source>Streaming</source>
-        <translation type="unfinished"></translation>
+        <translation>Streaming</translation>
     </message>
     <message>
         <source>Movies</source>
-        <translation type="unfinished"></translation>
+        <translation>Kino</translation>
     </message>
     <message>
         <source>Events</source>
-        <translation type="unfinished"></translation>
+        <translation>Veranstaltungen</translation>
     </message>
     <message>
         <source>Shopping</source>
-        <translation type="unfinished"></translation>
+        <translation>Einkäufe</translation>
     </message>
     <message>
         <source>Clothing</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleidung</translation>
     </message>
     <message>
         <source>Electronics</source>
-        <translation type="unfinished"></translation>
+        <translation>Elektronik</translation>
     </message>
     <message>
         <source>Household</source>
-        <translation type="unfinished"></translation>
+        <translation>Haushalt</translation>
     </message>
     <message>
         <source>Insurance</source>
-        <translation type="unfinished"></translation>
+        <translation>Versicherungen</translation>
     </message>
     <message>
         <source>Health</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesundheit</translation>
     </message>
     <message>
         <source>Life</source>
-        <translation type="unfinished"></translation>
+        <translation>Leben</translation>
     </message>
     <message>
         <source>Home/Renters</source>
-        <translation type="unfinished"></translation>
+        <translation>Hausrat/Gebäude</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Kfz</translation>
     </message>
     <message>
         <source>Fees &amp; Charges</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebühren &amp; Entgelte</translation>
     </message>
     <message>
         <source>Bank Fees</source>
-        <translation type="unfinished"></translation>
+        <translation>Bankgebühren</translation>
     </message>
     <message>
         <source>ATM Fees</source>
-        <translation type="unfinished"></translation>
+        <translation>Geldautomatengebühren</translation>
     </message>
     <message>
         <source>Late Fees</source>
-        <translation type="unfinished"></translation>
+        <translation>Mahngebühren</translation>
     </message>
     <message>
         <source>Salary / Wages</source>
-        <translation type="unfinished"></translation>
+        <translation>Gehalt / Lohn</translation>
     </message>
     <message>
         <source>Interest Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Zinserträge</translation>
     </message>
     <message>
         <source>Dividend Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Dividenden</translation>
     </message>
     <message>
         <source>Rental Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Mieteinnahmen</translation>
     </message>
     <message>
         <source>Freelance / Consulting</source>
-        <translation type="unfinished"></translation>
+        <translation>Freiberuflich / Beratung</translation>
     </message>
     <message>
         <source>Refunds</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstattungen</translation>
     </message>
     <message>
         <source>Gifts Received</source>
-        <translation type="unfinished"></translation>
+        <translation>Erhaltene Geschenke</translation>
     </message>
     <message>
         <source>Other Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonstige Einnahmen</translation>
     </message>
 </context>
 <context>
     <name>CategoryTreeModel</name>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ</translation>
     </message>
     <message>
         <source>Tax Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuercode</translation>
     </message>
 </context>
 <context>
     <name>CsvMappingPanel</name>
     <message>
         <source>CSV Column Mapping:</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Spaltenzuordnung:</translation>
     </message>
     <message>
         <source>Date column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Datumsspalte:</translation>
     </message>
     <message>
         <source>Payee column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlungsempfänger-Spalte:</translation>
     </message>
     <message>
         <source>Amount column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Betragsspalte:</translation>
     </message>
     <message>
         <source>Memo column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notizspalte:</translation>
     </message>
     <message>
         <source>Category column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategoriespalte:</translation>
     </message>
     <message>
         <source>Auto-detect</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisch erkennen</translation>
     </message>
     <message>
         <source>Month D, YYYY (May 14, 2026)</source>
-        <translation type="unfinished"></translation>
+        <translation>Monat T, JJJJ (May 14, 2026)</translation>
     </message>
     <message>
         <source>Date format:</source>
-        <translation type="unfinished"></translation>
+        <translation>Datumsformat:</translation>
     </message>
     <message>
         <source>First row is header</source>
-        <translation type="unfinished"></translation>
+        <translation>Erste Zeile ist Kopfzeile</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(keine)</translation>
     </message>
     <message>
         <source>Column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte %1</translation>
     </message>
     <message>
         <source>Col %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Sp. %1: %2</translation>
     </message>
 </context>
 <context>
     <name>DataSettingsPage</name>
     <message>
         <source>Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisierung</translation>
     </message>
     <message>
         <source>Keep your ledgerine in sync across all your devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Halten Sie Ihre Ledgerine-Daten auf allen Ihren Geräten synchron.</translation>
     </message>
     <message>
         <source>Backup &amp; Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherung &amp; Wiederherstellung</translation>
     </message>
     <message>
         <source>Save or restore your data to a portable backup file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sichern Sie Ihre Daten in einer portablen Sicherungsdatei oder stellen Sie sie daraus wieder her.</translation>
     </message>
     <message>
         <source>Export Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherung exportieren</translation>
     </message>
     <message>
         <source>Import Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherung importieren</translation>
     </message>
     <message>
         <source>Deleted Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelöschte Konten</translation>
     </message>
     <message>
         <source>Accounts you&apos;ve deleted can be restored here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelöschte Konten können hier wiederhergestellt werden.</translation>
     </message>
     <message>
         <source>Restore Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl wiederherstellen</translation>
     </message>
     <message>
         <source>Not signed in.
 Sign in via File › Mellowind Account to enable sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht angemeldet.
+Melden Sie sich über Datei › Mellowind-Konto an, um die Synchronisierung zu aktivieren.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Signed in as:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Angemeldet als:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</translation>
     </message>
     <message>
         <source>ZIP Files (*.zip)</source>
-        <translation type="unfinished"></translation>
+        <translation>ZIP-Dateien (*.zip)</translation>
     </message>
     <message>
         <source>Exporting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird exportiert...</translation>
     </message>
     <message>
         <source>Backup Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherung abgeschlossen</translation>
     </message>
     <message>
         <source>Backup saved to:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherung gespeichert unter:
+%1</translation>
     </message>
     <message>
         <source>Backup Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherung fehlgeschlagen</translation>
     </message>
     <message>
         <source>Could not write to:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreiben nicht möglich:
+%1</translation>
     </message>
     <message>
         <source>Replace all with backup data</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles durch die Daten der Sicherung ersetzen</translation>
     </message>
     <message>
         <source>Keep newer (compare timestamps)</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuere behalten (Zeitstempel vergleichen)</translation>
     </message>
     <message>
         <source>Skip existing items</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorhandene Einträge überspringen</translation>
     </message>
     <message>
         <source>Import Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Importmodus</translation>
     </message>
     <message>
         <source>How should existing data be handled?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie sollen vorhandene Daten behandelt werden?</translation>
     </message>
     <message>
         <source>Import Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Import fehlgeschlagen</translation>
     </message>
     <message>
         <source>Could not read file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei konnte nicht gelesen werden.</translation>
     </message>
     <message>
         <source>Importing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird importiert...</translation>
     </message>
     <message>
         <source>Imported %1 items, skipped %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Einträge importiert, %2 übersprungen.</translation>
     </message>
     <message numerus="yes">
         <source>
 
 %n error(s) occurred.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>
+
+%n Fehler ist aufgetreten.</numerusform>
+            <numerusform>
+
+%n Fehler sind aufgetreten.</numerusform>
         </translation>
     </message>
     <message>
@@ -790,260 +799,265 @@ Sign in via File › Mellowind Account to enable sync.</source>
 
 Your data as it was before the import is saved in:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Ihre Daten vom Stand vor dem Import sind gespeichert in:
+%1</translation>
     </message>
     <message>
         <source>Import Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Import abgeschlossen</translation>
     </message>
 </context>
 <context>
     <name>DateField</name>
     <message>
         <source>Open calendar (F4)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalender öffnen (F4)</translation>
     </message>
 </context>
 <context>
     <name>ImportCommand</name>
     <message>
         <source>Mellowind Ledgerine, a check register for household finances. With --import it imports transactions from CSV and QIF files and ends without opening a window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mellowind Ledgerine, ein Kontobuch für die Haushaltsfinanzen. Mit --import werden Buchungen aus CSV- und QIF-Dateien importiert, ohne dass ein Fenster geöffnet wird.</translation>
     </message>
     <message>
         <source>Import FILE: a QIF file (.qif) or a comma-separated file. Repeat for several files; QIF files are imported together, so transfers between them are linked.</source>
-        <translation type="unfinished"></translation>
+        <translation>DATEI importieren: eine QIF-Datei (.qif) oder eine Datei mit kommagetrennten Werten. Für mehrere Dateien wiederholen; QIF-Dateien werden gemeinsam importiert, sodass Umbuchungen zwischen ihnen verknüpft werden.</translation>
     </message>
     <message>
         <source>FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>DATEI</translation>
     </message>
     <message>
         <source>The account for CSV files and for QIF files without account blocks. QIF accounts go to the account of the same name (without case).</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Konto für CSV-Dateien und für QIF-Dateien ohne Kontoblöcke. QIF-Konten gehen in das gleichnamige Konto (ohne Unterscheidung von Groß- und Kleinschreibung).</translation>
     </message>
     <message>
         <source>NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>NAME</translation>
     </message>
     <message>
         <source>Create missing accounts (in US dollars) instead of skipping their transactions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlende Konten anlegen (in US-Dollar), statt ihre Buchungen zu überspringen.</translation>
     </message>
     <message>
         <source>The CSV columns in order: date, payee, amount, memo, category, or - to skip one (default: date,payee,amount).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die CSV-Spalten der Reihe nach: date, payee, amount, memo, category oder -, um eine Spalte zu überspringen (Standard: date,payee,amount).</translation>
     </message>
     <message>
         <source>LIST</source>
-        <translation type="unfinished"></translation>
+        <translation>LISTE</translation>
     </message>
     <message>
         <source>The CSV files start with a row of column names.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die CSV-Dateien beginnen mit einer Zeile mit Spaltennamen.</translation>
     </message>
     <message>
         <source>The pattern of CSV dates, such as dd/MM/yyyy (default: recognised by itself).</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Muster der Datumsangaben in CSV-Dateien, etwa dd/MM/yyyy (Standard: automatisch erkannt).</translation>
     </message>
     <message>
         <source>FORMAT</source>
-        <translation type="unfinished"></translation>
+        <translation>FORMAT</translation>
     </message>
     <message>
         <source>Unexpected argument: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Unerwartetes Argument: %1</translation>
     </message>
     <message>
         <source>Nothing to import: give --import FILE.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts zu importieren: Geben Sie --import DATEI an.</translation>
     </message>
     <message>
         <source>--csv-columns names date, payee, amount, memo, category or - in order, each once; date, payee and amount are needed.</source>
-        <translation type="unfinished"></translation>
+        <translation>--csv-columns nennt date, payee, amount, memo, category oder - der Reihe nach, jeden Namen nur einmal; date, payee und amount sind erforderlich.</translation>
     </message>
     <message>
         <source>CSV files need --account NAME.</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien benötigen --account NAME.</translation>
     </message>
     <message>
         <source>The database in %1 could not be opened.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbank in %1 konnte nicht geöffnet werden.
+</translation>
     </message>
     <message>
         <source>Import abandoned: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Import abgebrochen: %1
+</translation>
     </message>
 </context>
 <context>
     <name>ImportScreen</name>
     <message>
         <source>Import Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungen importieren</translation>
     </message>
     <message>
         <source>CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV</translation>
     </message>
     <message>
         <source>QIF</source>
-        <translation type="unfinished"></translation>
+        <translation>QIF</translation>
     </message>
     <message>
         <source>&amp;Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Format:</translation>
     </message>
     <message>
         <source>&amp;Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Konto:</translation>
     </message>
     <message>
         <source>No file selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Datei ausgewählt</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchsuchen...</translation>
     </message>
     <message>
         <source>File:</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei:</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importieren</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Fertig</translation>
     </message>
     <message>
         <source>Select File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei auswählen</translation>
     </message>
     <message>
         <source>CSV Files (*.csv);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Select QIF File(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>QIF-Datei(en) auswählen</translation>
     </message>
     <message>
         <source>QIF Files (*.qif);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>QIF-Dateien (*.qif);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Analyzing QIF file(s)...</source>
-        <translation type="unfinished"></translation>
+        <translation>QIF-Datei(en) werden analysiert...</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) selected</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Datei ausgewählt</numerusform>
+            <numerusform>%n Dateien ausgewählt</numerusform>
         </translation>
     </message>
     <message>
         <source>The selected file(s) hold no transactions to import.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ausgewählten Dateien enthalten keine Buchungen zum Importieren.</translation>
     </message>
     <message>
         <source>No target account</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Zielkonto</translation>
     </message>
     <message>
         <source>Pick an account to import into, or create one now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie ein Konto für den Import aus oder legen Sie jetzt eines an.</translation>
     </message>
     <message>
         <source>The account could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Konto konnte nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>Importing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird importiert...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Import cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Import abgebrochen.</translation>
     </message>
     <message>
         <source>Nothing was imported: every change of this import was rolled back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts importiert: Alle Änderungen dieses Imports wurden zurückgenommen.</translation>
     </message>
     <message>
         <source>Import failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Import fehlgeschlagen.</translation>
     </message>
     <message>
         <source>A database error stopped the import and all changes were rolled back. No transactions were added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Datenbankfehler hat den Import gestoppt, alle Änderungen wurden zurückgenommen. Es wurden keine Buchungen hinzugefügt.</translation>
     </message>
     <message>
         <source>Import complete!</source>
-        <translation type="unfinished"></translation>
+        <translation>Import abgeschlossen!</translation>
     </message>
     <message numerus="yes">
         <source>%n transaction(s) imported</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Buchung importiert</numerusform>
+            <numerusform>%n Buchungen importiert</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n transfer(s) linked across accounts</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Umbuchung zwischen Konten verknüpft</numerusform>
+            <numerusform>%n Umbuchungen zwischen Konten verknüpft</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>  (including %n linked to previously imported row(s))</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>  (davon %n mit einer früher importierten Zeile verknüpft)</numerusform>
+            <numerusform>  (davon %n mit früher importierten Zeilen verknüpft)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n duplicate(s) skipped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Duplikat übersprungen</numerusform>
+            <numerusform>%n Duplikate übersprungen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n record(s) skipped (unparseable)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Datensatz übersprungen (nicht lesbar)</numerusform>
+            <numerusform>%n Datensätze übersprungen (nicht lesbar)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n metadata record(s) skipped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Metadatensatz übersprungen</numerusform>
+            <numerusform>%n Metadatensätze übersprungen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n record(s) skipped (unmapped source account)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Datensatz übersprungen (Quellkonto nicht zugeordnet)</numerusform>
+            <numerusform>%n Datensätze übersprungen (Quellkonto nicht zugeordnet)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n record(s) skipped (database error — see log)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Datensatz übersprungen (Datenbankfehler — siehe Protokoll)</numerusform>
+            <numerusform>%n Datensätze übersprungen (Datenbankfehler — siehe Protokoll)</numerusform>
         </translation>
     </message>
 </context>
@@ -1051,2021 +1065,2032 @@ Your data as it was before the import is saved in:
     <name>ImportService</name>
     <message>
         <source>%1 (no account header)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (ohne Kontokopf)</translation>
     </message>
     <message>
         <source>Imported transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Importierte Buchung</translation>
     </message>
     <message>
         <source>Uncategorized</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht kategorisiert</translation>
     </message>
 </context>
 <context>
     <name>MainMenus</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;New Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neue Buchung</translation>
     </message>
     <message>
         <source>New &amp;Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues &amp;Konto</translation>
     </message>
     <message>
         <source>&amp;Import...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importieren...</translation>
     </message>
     <message>
         <source>Mellowind &amp;Account...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mellowind-Konto...</translation>
     </message>
     <message>
         <source>Sign &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abmelden</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Find...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suchen...</translation>
     </message>
     <message>
         <source>&amp;Preferences...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einstellungen...</translation>
     </message>
     <message>
         <source>&amp;Account</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Konto</translation>
     </message>
     <message>
         <source>&amp;Edit...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten...</translation>
     </message>
     <message>
         <source>&amp;Reconcile...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abgleichen...</translation>
     </message>
     <message>
         <source>Reconciliation &amp;History...</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleich&amp;verlauf...</translation>
     </message>
     <message>
         <source>Rename &amp;Payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zahlungsempfänger umbenennen...</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Löschen</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message>
         <source>&amp;Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Berichte</translation>
     </message>
     <message>
         <source>Re&amp;curring Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederkehrende Buchungen</translation>
     </message>
     <message>
         <source>C&amp;ategories</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kategorien</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;About Mellowind Ledgerine</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Über Mellowind Ledgerine</translation>
     </message>
     <message>
         <source>What&apos;s &amp;New...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neuigkeiten...</translation>
     </message>
     <message>
         <source>Check for &amp;Updates...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Up&amp;dates suchen...</translation>
     </message>
     <message>
         <source>Send &amp;Feedback...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Feedback senden...</translation>
     </message>
     <message>
         <source>&amp;Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tastenkürzel</translation>
     </message>
     <message>
         <source>Load &amp;Sample Data</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beispieldaten laden</translation>
     </message>
     <message>
         <source>&amp;Clear Sample Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Beispieldaten &amp;entfernen</translation>
     </message>
     <message>
         <source>Manage your account</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Konto verwalten</translation>
     </message>
     <message>
         <source>Sign in or sign up</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmelden oder registrieren</translation>
     </message>
     <message>
         <source>New Account...</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Konto...</translation>
     </message>
     <message>
         <source>Edit &quot;%1&quot;...</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ bearbeiten...</translation>
     </message>
     <message>
         <source>Reconcile...</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleichen...</translation>
     </message>
     <message>
         <source>Reconciliation History...</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleichverlauf...</translation>
     </message>
     <message>
         <source>Rename Payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlungsempfänger umbenennen...</translation>
     </message>
     <message>
         <source>Delete &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ löschen</translation>
     </message>
     <message>
         <source>Register</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontobuch</translation>
     </message>
     <message>
         <source>Save transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung speichern</translation>
     </message>
     <message>
         <source>Insert new transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Buchung einfügen</translation>
     </message>
     <message>
         <source>Delete current transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelle Buchung löschen</translation>
     </message>
     <message>
         <source>Next / previous field</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächstes / vorheriges Feld</translation>
     </message>
     <message>
         <source>&apos; (apostrophe)</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos; (Apostroph)</translation>
     </message>
     <message>
         <source>Copy value from field above</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert aus dem Feld darüber übernehmen</translation>
     </message>
     <message>
         <source>Date Field</source>
-        <translation type="unfinished"></translation>
+        <translation>Datumsfeld</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Heute</translation>
     </message>
     <message>
         <source>Next / previous day</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächster / vorheriger Tag</translation>
     </message>
     <message>
         <source>First / last day of month</source>
-        <translation type="unfinished"></translation>
+        <translation>Erster / letzter Tag des Monats</translation>
     </message>
     <message>
         <source>First / last day of year</source>
-        <translation type="unfinished"></translation>
+        <translation>Erster / letzter Tag des Jahres</translation>
     </message>
     <message>
         <source>First / last day of week</source>
-        <translation type="unfinished"></translation>
+        <translation>Erster / letzter Tag der Woche</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemein</translation>
     </message>
     <message>
         <source>New transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Buchung</translation>
     </message>
     <message>
         <source>New account</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Konto</translation>
     </message>
     <message>
         <source>Reconcile account</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto abgleichen</translation>
     </message>
     <message>
         <source>Search transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungen suchen</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importieren</translation>
     </message>
     <message>
         <source>Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Berichte</translation>
     </message>
     <message>
         <source>Recurring transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederkehrende Buchungen</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorien</translation>
     </message>
     <message>
         <source>Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Konten</translation>
     </message>
     <message>
         <source>Switch to account 1&amp;ndash;9</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu Konto 1&amp;ndash;9 wechseln</translation>
     </message>
     <message>
         <source>Switch to account 10</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu Konto 10 wechseln</translation>
     </message>
     <message>
         <source>About Mellowind Ledgerine</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Mellowind Ledgerine</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Mellowind Ledgerine&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;A check register for household finances that keeps its data on this computer.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Mellowind Ledgerine&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;Ein Kontobuch für die Haushaltsfinanzen, das seine Daten auf diesem Computer speichert.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenkürzel</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Mellowind Ledgerine</source>
-        <translation type="unfinished"></translation>
+        <translation>Mellowind Ledgerine</translation>
     </message>
     <message>
         <source>Not signed in</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht angemeldet</translation>
     </message>
     <message>
         <source>Select an account first</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie zuerst ein Konto aus</translation>
     </message>
     <message>
         <source>The account could not be saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Konto konnte nicht gespeichert werden</translation>
     </message>
     <message>
         <source>Delete &quot;%1&quot;?
 
 All transactions, recurring entries, and reconciliation history for this account will be removed. You can restore it from Preferences → Data &amp; Sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ löschen?
+
+Alle Buchungen, wiederkehrenden Buchungen und der Abgleichverlauf dieses Kontos werden entfernt. Sie können das Konto unter Einstellungen → Daten &amp; Sync wiederherstellen.</translation>
     </message>
     <message>
         <source>Delete Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto löschen</translation>
     </message>
     <message>
         <source>The account could not be deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Konto konnte nicht gelöscht werden</translation>
     </message>
     <message>
         <source>Reconcile — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontoabgleich — %1</translation>
     </message>
     <message>
         <source>Reconciliation History</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleichverlauf</translation>
     </message>
     <message numerus="yes">
         <source>Auto-posted %n recurring transaction(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n wiederkehrende Buchung automatisch gebucht</numerusform>
+            <numerusform>%n wiederkehrende Buchungen automatisch gebucht</numerusform>
         </translation>
     </message>
     <message>
         <source>Recurring Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederkehrende Buchungen</translation>
     </message>
     <message>
         <source>Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Berichte</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Import Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungen importieren</translation>
     </message>
     <message>
         <source>Search Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungen suchen</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorien</translation>
     </message>
     <message>
         <source>Payee Management</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlungsempfänger verwalten</translation>
     </message>
     <message>
         <source>Sample Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Beispieldaten</translation>
     </message>
     <message>
         <source>Sample data is already loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Beispieldaten sind bereits geladen.</translation>
     </message>
     <message>
         <source>The sample data could not be loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Beispieldaten konnten nicht geladen werden.</translation>
     </message>
     <message>
         <source>Sample data loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Beispieldaten geladen</translation>
     </message>
     <message>
         <source>No sample data to clear.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Beispieldaten zum Entfernen vorhanden.</translation>
     </message>
     <message>
         <source>The sample data could not be cleared.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Beispieldaten konnten nicht entfernt werden.</translation>
     </message>
     <message>
         <source>Sample data cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Beispieldaten entfernt</translation>
     </message>
     <message>
         <source>Unsaved Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gespeicherte Buchung</translation>
     </message>
     <message>
         <source>Save the transaction you are entering?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung, die Sie gerade eingeben, speichern?</translation>
     </message>
 </context>
 <context>
     <name>MellAccount::AccountProfilePage</name>
     <message>
         <source>Personal Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Persönliche Daten</translation>
     </message>
     <message>
         <source>Display name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeigename:</translation>
     </message>
     <message>
         <source>Email:</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail:</translation>
     </message>
     <message>
         <source>Edit Display Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeigenamen ändern</translation>
     </message>
     <message>
         <source>Sign Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Abmelden</translation>
     </message>
     <message>
         <source>(not set)</source>
-        <translation type="unfinished"></translation>
+        <translation>(nicht festgelegt)</translation>
     </message>
     <message>
         <source>Display name updated.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeigename aktualisiert.</translation>
     </message>
     <message>
         <source>Failed to update profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Profil konnte nicht aktualisiert werden.</translation>
     </message>
 </context>
 <context>
     <name>MellAccount::AccountScreen</name>
     <message>
         <source>Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil</translation>
     </message>
     <message>
         <source>Security</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherheit</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannt</translation>
     </message>
     <message>
         <source>Active now</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt aktiv</translation>
     </message>
     <message>
         <source>%1m ago</source>
-        <translation type="unfinished"></translation>
+        <translation>vor %1 Min.</translation>
     </message>
     <message>
         <source>%1h ago</source>
-        <translation type="unfinished"></translation>
+        <translation>vor %1 Std.</translation>
     </message>
     <message>
         <source>%1d ago</source>
-        <translation type="unfinished"></translation>
+        <translation>vor %1 Tg.</translation>
     </message>
 </context>
 <context>
     <name>MellAccount::AccountSecurityPage</name>
     <message>
         <source>Security</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherheit</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort</translation>
     </message>
     <message>
         <source>Change your account password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ändern Sie das Passwort Ihres Kontos.</translation>
     </message>
     <message>
         <source>Change Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort ändern</translation>
     </message>
     <message>
         <source>Active Sessions</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktive Sitzungen</translation>
     </message>
     <message>
         <source>Sessions currently signed in to your account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sitzungen, die derzeit bei Ihrem Konto angemeldet sind.</translation>
     </message>
     <message>
         <source>Current password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelles Passwort:</translation>
     </message>
     <message>
         <source>New password (min 8 characters):</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Passwort (mind. 8 Zeichen):</translation>
     </message>
     <message>
         <source>Password must be at least 8 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Passwort muss mindestens 8 Zeichen lang sein.</translation>
     </message>
     <message>
         <source>Confirm new password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Passwort bestätigen:</translation>
     </message>
     <message>
         <source>Passwords do not match.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Passwörter stimmen nicht überein.</translation>
     </message>
     <message>
         <source>Password changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort geändert.</translation>
     </message>
     <message>
         <source>Failed to change password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Passwort konnte nicht geändert werden.</translation>
     </message>
     <message>
         <source>No active sessions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine aktiven Sitzungen.</translation>
     </message>
     <message>
         <source>Unknown client</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannter Client</translation>
     </message>
     <message>
         <source>This session</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Sitzung</translation>
     </message>
     <message>
         <source>Current</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuell</translation>
     </message>
     <message>
         <source>Revoke</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>Session revoked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sitzung beendet.</translation>
     </message>
     <message>
         <source>Failed to revoke session.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sitzung konnte nicht beendet werden.</translation>
     </message>
 </context>
 <context>
     <name>MellAccount::AuthClient</name>
     <message>
         <source>Failed to start local auth server</source>
-        <translation type="unfinished"></translation>
+        <translation>Der lokale Anmeldeserver konnte nicht gestartet werden</translation>
     </message>
     <message>
         <source>Sign-in timed out</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitüberschreitung bei der Anmeldung</translation>
     </message>
     <message>
         <source>The web browser could not be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Webbrowser konnte nicht geöffnet werden</translation>
     </message>
     <message>
         <source>state mismatch</source>
-        <translation type="unfinished"></translation>
+        <translation>state-Parameter stimmt nicht überein</translation>
     </message>
     <message>
         <source>No tokens received</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Tokens erhalten</translation>
     </message>
     <message>
         <source>the account could not be verified</source>
-        <translation type="unfinished"></translation>
+        <translation>das Konto konnte nicht überprüft werden</translation>
     </message>
     <message>
         <source>the account was not confirmed</source>
-        <translation type="unfinished"></translation>
+        <translation>das Konto wurde nicht bestätigt</translation>
     </message>
 </context>
 <context>
     <name>MellAccount::Client</name>
     <message>
         <source>No cloud service is configured for this copy of Mellowind Ledgerine. Set AUTH_BASE_URL, ACCOUNT_API_URL and SYNC_API_URL in the environment, or build it with LEDGERINE_AUTH_BASE_URL, LEDGERINE_ACCOUNT_API_URL and LEDGERINE_SYNC_API_URL.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für diese Kopie von Mellowind Ledgerine ist kein Cloud-Dienst eingerichtet. Setzen Sie AUTH_BASE_URL, ACCOUNT_API_URL und SYNC_API_URL in der Umgebung oder erstellen Sie das Programm mit LEDGERINE_AUTH_BASE_URL, LEDGERINE_ACCOUNT_API_URL und LEDGERINE_SYNC_API_URL.</translation>
     </message>
 </context>
 <context>
     <name>MellAccount::WebAuthHandler</name>
     <message>
         <source>Request too long</source>
-        <translation type="unfinished"></translation>
+        <translation>Anfrage zu lang</translation>
     </message>
     <message>
         <source>Bad request</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Anfrage</translation>
     </message>
     <message>
         <source>Not allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht erlaubt</translation>
     </message>
     <message>
         <source>Not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gefunden</translation>
     </message>
     <message>
         <source>Finishing sign-in...</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmeldung wird abgeschlossen...</translation>
     </message>
     <message>
         <source>Turn on JavaScript for this page to finish signing in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktivieren Sie JavaScript für diese Seite, um die Anmeldung abzuschließen.</translation>
     </message>
     <message>
         <source>You&apos;re signed in</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie sind angemeldet</translation>
     </message>
     <message>
         <source>You can close this tab and return to Mellowind Ledgerine.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie können diesen Tab schließen und zu Mellowind Ledgerine zurückkehren.</translation>
     </message>
     <message>
         <source>Sign-in failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmeldung fehlgeschlagen</translation>
     </message>
     <message>
         <source>Return to Mellowind Ledgerine to try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kehren Sie zu Mellowind Ledgerine zurück, um es erneut zu versuchen.</translation>
     </message>
     <message>
         <source>Almost done</source>
-        <translation type="unfinished"></translation>
+        <translation>Fast geschafft</translation>
     </message>
     <message>
         <source>Return to Mellowind Ledgerine and confirm the account to finish signing in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kehren Sie zu Mellowind Ledgerine zurück und bestätigen Sie das Konto, um die Anmeldung abzuschließen.</translation>
     </message>
     <message>
         <source>Mellowind Ledgerine</source>
-        <translation type="unfinished"></translation>
+        <translation>Mellowind Ledgerine</translation>
     </message>
     <message>
         <source>You can close this tab.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie können diesen Tab schließen.</translation>
     </message>
 </context>
 <context>
     <name>MellUpdate::UpdateCommands</name>
     <message>
         <source>This build has no update server configured</source>
-        <translation type="unfinished"></translation>
+        <translation>Für diesen Build ist kein Update-Server eingerichtet</translation>
     </message>
     <message>
         <source>Checking for updates…</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche nach Updates…</translation>
     </message>
     <message>
         <source>%1 is up to date (version %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist auf dem neuesten Stand (Version %2)</translation>
     </message>
     <message>
         <source>Update check failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche nach Updates fehlgeschlagen: %1</translation>
     </message>
     <message>
         <source>Loading release notes…</source>
-        <translation type="unfinished"></translation>
+        <translation>Versionshinweise werden geladen…</translation>
     </message>
     <message>
         <source>No release notes available for %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Versionshinweise für %1 %2 verfügbar</translation>
     </message>
 </context>
 <context>
     <name>MellUpdate::UpdateDialog</name>
     <message>
         <source>Update available</source>
-        <translation type="unfinished"></translation>
+        <translation>Update verfügbar</translation>
     </message>
     <message>
         <source>A new version of %1 is available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine neue Version von %1 ist verfügbar.</translation>
     </message>
     <message>
         <source>You have version %1. The latest version is %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben Version %1. Die neueste Version ist %2.</translation>
     </message>
     <message>
         <source>Loading release notes…</source>
-        <translation type="unfinished"></translation>
+        <translation>Versionshinweise werden geladen…</translation>
     </message>
     <message>
         <source>*Release notes are not available for this version.*</source>
-        <translation type="unfinished"></translation>
+        <translation>*Für diese Version sind keine Versionshinweise verfügbar.*</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Herunterladen</translation>
     </message>
     <message>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Später</translation>
     </message>
 </context>
 <context>
     <name>MellUpdate::WhatsNewDialog</name>
     <message>
         <source>What&apos;s New in %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu in %1 %2</translation>
     </message>
     <message>
         <source>What&apos;s new in %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu in %1 %2</translation>
     </message>
     <message>
         <source>You are running version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie verwenden Version %1</translation>
     </message>
     <message>
         <source>Download %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 herunterladen</translation>
     </message>
 </context>
 <context>
     <name>Money</name>
     <message>
         <source>Amounts are limited to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Beträge sind auf %1 begrenzt</translation>
     </message>
 </context>
 <context>
     <name>NoAccountsPage</name>
     <message>
         <source>Welcome to Mellowind Ledgerine</source>
-        <translation type="unfinished"></translation>
+        <translation>Willkommen bei Mellowind Ledgerine</translation>
     </message>
     <message>
         <source>Create your first account to get started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Legen Sie Ihr erstes Konto an, um loszulegen.</translation>
     </message>
     <message>
         <source>Create Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto anlegen</translation>
     </message>
 </context>
 <context>
     <name>PayeeScreen</name>
     <message>
         <source>Payee Management</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlungsempfänger verwalten</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlungsempfänger</translation>
     </message>
     <message>
         <source>Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungen</translation>
     </message>
     <message>
         <source>Rename Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl umbenennen</translation>
     </message>
     <message>
         <source>Merge Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl zusammenführen</translation>
     </message>
     <message>
         <source>Rename to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbenennen in:</translation>
     </message>
     <message>
         <source>Similar</source>
-        <translation type="unfinished"></translation>
+        <translation>Ähnlich</translation>
     </message>
     <message>
         <source>Differs only in case or spaces from: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterscheidet sich nur in Groß-/Kleinschreibung oder Leerzeichen von: %1</translation>
     </message>
     <message>
         <source>Merge Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusammenführen fehlgeschlagen</translation>
     </message>
     <message>
         <source>The payees could not be merged; nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zahlungsempfänger konnten nicht zusammengeführt werden; es wurde nichts geändert.</translation>
     </message>
     <message>
         <source>Rename Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbenennen fehlgeschlagen</translation>
     </message>
     <message>
         <source>The payees could not be renamed; nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zahlungsempfänger konnten nicht umbenannt werden; es wurde nichts geändert.</translation>
     </message>
     <message>
         <source>Merge Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusammenführen abgeschlossen</translation>
     </message>
     <message numerus="yes">
         <source>Merged %n transaction(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Buchung zusammengeführt.</numerusform>
+            <numerusform>%n Buchungen zusammengeführt.</numerusform>
         </translation>
     </message>
     <message>
         <source>Rename Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbenennen abgeschlossen</translation>
     </message>
     <message numerus="yes">
         <source>Renamed %n transaction(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Buchung umbenannt.</numerusform>
+            <numerusform>%n Buchungen umbenannt.</numerusform>
         </translation>
     </message>
     <message>
         <source>Merge</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusammenführen</translation>
     </message>
     <message>
         <source>Select 2 or more payees to merge.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie 2 oder mehr Zahlungsempfänger zum Zusammenführen aus.</translation>
     </message>
     <message>
         <source>Merge %1 payees into &quot;%2&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Zahlungsempfänger zu „%2“ zusammenführen?</translation>
     </message>
     <message>
         <source>Merge Payees</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlungsempfänger zusammenführen</translation>
     </message>
 </context>
 <context>
     <name>QifMappingPanel</name>
     <message>
         <source>QIF source accounts:</source>
-        <translation type="unfinished"></translation>
+        <translation>QIF-Quellkonten:</translation>
     </message>
     <message>
         <source>Choose where each Quicken account should be imported. Accounts mapped across the selected files will have their transfers linked automatically.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie, in welches Konto jedes QIF-Konto importiert werden soll. Bei Konten, die in den ausgewählten Dateien zugeordnet sind, werden Umbuchungen automatisch verknüpft.</translation>
     </message>
     <message>
         <source>— Create new account &quot;%1&quot; —</source>
-        <translation type="unfinished"></translation>
+        <translation>— Neues Konto „%1“ anlegen —</translation>
     </message>
     <message>
         <source>— Skip these transactions —</source>
-        <translation type="unfinished"></translation>
+        <translation>— Diese Buchungen überspringen —</translation>
     </message>
 </context>
 <context>
     <name>ReconciliationHistoryScreen</name>
     <message>
         <source>Reconciliation History</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleichverlauf</translation>
     </message>
     <message>
         <source>Past reconciliations for this account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Frühere Kontoabgleiche dieses Kontos.</translation>
     </message>
     <message>
         <source>Statement Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Auszugsdatum</translation>
     </message>
     <message>
         <source>Statement Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Auszugssaldo</translation>
     </message>
     <message>
         <source>Reconciled Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgeglichener Saldo</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgeschlossen</translation>
     </message>
     <message>
         <source>No reconciliations yet. Reconcile your account from the register to see the history here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine Kontoabgleiche. Gleichen Sie Ihr Konto im Kontobuch ab, um den Verlauf hier zu sehen.</translation>
     </message>
     <message>
         <source>Reconciliation History — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleichverlauf — %1</translation>
     </message>
 </context>
 <context>
     <name>ReconciliationModel</name>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlungsempfänger</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag</translation>
     </message>
     <message>
         <source>Clr</source>
-        <translation type="unfinished"></translation>
+        <translation>St.</translation>
     </message>
 </context>
 <context>
     <name>ReconciliationScreen</name>
     <message>
         <source>Reconcile Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto abgleichen</translation>
     </message>
     <message>
         <source>Statement Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Auszugsdatum:</translation>
     </message>
     <message>
         <source>Statement Balance:</source>
-        <translation type="unfinished"></translation>
+        <translation>Auszugssaldo:</translation>
     </message>
     <message>
         <source>Previous Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorheriger Saldo</translation>
     </message>
     <message>
         <source>Cleared Deposits</source>
-        <translation type="unfinished"></translation>
+        <translation>Geprüfte Einzahlungen</translation>
     </message>
     <message>
         <source>Cleared Withdrawals</source>
-        <translation type="unfinished"></translation>
+        <translation>Geprüfte Auszahlungen</translation>
     </message>
     <message>
         <source>Cleared Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Geprüfter Saldo</translation>
     </message>
     <message>
         <source>Statement Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Auszugssaldo</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Differenz</translation>
     </message>
     <message>
         <source>Finish Reconciliation</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleich abschließen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Add Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung hinzufügen</translation>
     </message>
     <message>
         <source>Add a transaction (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung hinzufügen (%1)</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeiten</translation>
     </message>
     <message>
         <source>Edit selected transaction (F2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählte Buchung bearbeiten (F2)</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Delete selected transaction (Del)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählte Buchung löschen (Entf)</translation>
     </message>
     <message>
         <source>Reconciliation Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontoabgleich abgeschlossen</translation>
     </message>
     <message>
         <source>Account reconciled successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Konto wurde erfolgreich abgeglichen.</translation>
     </message>
     <message>
         <source>The reconciliation could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kontoabgleich konnte nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>Delete the transaction for %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung für „%1“ löschen?</translation>
     </message>
     <message>
         <source>The transaction could not be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung konnte nicht gelöscht werden.</translation>
     </message>
 </context>
 <context>
     <name>RecurringFormDialog</name>
     <message>
         <source>Daily</source>
-        <translation type="unfinished"></translation>
+        <translation>Täglich</translation>
     </message>
     <message>
         <source>Weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>Wöchentlich</translation>
     </message>
     <message>
         <source>Bi-weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle zwei Wochen</translation>
     </message>
     <message>
         <source>Monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>Monatlich</translation>
     </message>
     <message>
         <source>Quarterly</source>
-        <translation type="unfinished"></translation>
+        <translation>Vierteljährlich</translation>
     </message>
     <message>
         <source>Semi-annual</source>
-        <translation type="unfinished"></translation>
+        <translation>Halbjährlich</translation>
     </message>
     <message>
         <source>Annual</source>
-        <translation type="unfinished"></translation>
+        <translation>Jährlich</translation>
     </message>
     <message>
         <source>New Recurring Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue wiederkehrende Buchung</translation>
     </message>
     <message>
         <source>Edit Recurring Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederkehrende Buchung bearbeiten</translation>
     </message>
     <message>
         <source>Memorize Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung merken</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Auszahlung</translation>
     </message>
     <message>
         <source>Deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>Einzahlung</translation>
     </message>
     <message>
         <source>Start typing to search payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tippen Sie, um Zahlungsempfänger zu suchen...</translation>
     </message>
     <message>
         <source>Optional</source>
-        <translation type="unfinished"></translation>
+        <translation>Optional</translation>
     </message>
     <message>
         <source>Has end date</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Enddatum</translation>
     </message>
     <message>
         <source>Auto-post when due</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei Fälligkeit automatisch buchen</translation>
     </message>
     <message>
         <source>Active</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktiv</translation>
     </message>
     <message>
         <source>Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto:</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ:</translation>
     </message>
     <message>
         <source>Payee:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlungsempfänger:</translation>
     </message>
     <message>
         <source>Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag:</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie:</translation>
     </message>
     <message>
         <source>Memo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notiz:</translation>
     </message>
     <message>
         <source>Frequency:</source>
-        <translation type="unfinished"></translation>
+        <translation>Häufigkeit:</translation>
     </message>
     <message>
         <source>Start Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Startdatum:</translation>
     </message>
     <message>
         <source>End Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Enddatum:</translation>
     </message>
 </context>
 <context>
     <name>RecurringModel</name>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
     <message>
         <source>Active</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktiv</translation>
     </message>
     <message>
         <source>Inactive</source>
-        <translation type="unfinished"></translation>
+        <translation>Inaktiv</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlungsempfänger</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Häufigkeit</translation>
     </message>
     <message>
         <source>Next Due</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächste Fälligkeit</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
 </context>
 <context>
     <name>RecurringScreen</name>
     <message>
         <source>Recurring Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederkehrende Buchungen</translation>
     </message>
     <message>
         <source>Confirm All Due</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle fälligen bestätigen</translation>
     </message>
     <message>
         <source>New Recurring</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue wiederkehrende Buchung</translation>
     </message>
     <message>
         <source>(%1 due)</source>
-        <translation type="unfinished"></translation>
+        <translation>(%1 fällig)</translation>
     </message>
     <message>
         <source>The recurring transaction could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die wiederkehrende Buchung konnte nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>Its next due date is not a valid date, so it has been made inactive. Edit its start date to use it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr nächstes Fälligkeitsdatum ist kein gültiges Datum, daher wurde sie deaktiviert. Bearbeiten Sie ihr Startdatum, um sie wieder zu verwenden.</translation>
     </message>
     <message>
         <source>The transaction for this date is already in the register. Skip it to move on to the next date.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung für dieses Datum steht bereits im Kontobuch. Überspringen Sie sie, um zum nächsten Datum zu gelangen.</translation>
     </message>
     <message>
         <source>Transfers require both accounts to use the same currency.</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbuchungen setzen voraus, dass beide Konten dieselbe Währung verwenden.</translation>
     </message>
     <message>
         <source>The account it transfers to no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Zielkonto der Umbuchung existiert nicht mehr.</translation>
     </message>
     <message>
         <source>The transaction could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung konnte nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>Not Posted</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gebucht</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was not posted.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ wurde nicht gebucht.
+
+%2</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Delete recurring &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederkehrende Buchung „%1“ löschen?</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Bes&amp;tätigen</translation>
     </message>
     <message>
         <source>&amp;Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>Über&amp;springen</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Löschen</translation>
     </message>
 </context>
 <context>
     <name>RegisterColumnLayout</name>
     <message>
         <source>Show columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalten anzeigen</translation>
     </message>
     <message>
         <source>Reset register layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontobuch-Layout zurücksetzen</translation>
     </message>
 </context>
 <context>
     <name>RegisterDelegate</name>
     <message>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>Notiz</translation>
     </message>
 </context>
 <context>
     <name>RegisterModel</name>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Chk #</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr.</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlungsempfänger</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie</translation>
     </message>
     <message>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>Notiz</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Auszahlung</translation>
     </message>
     <message>
         <source>Deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>Einzahlung</translation>
     </message>
     <message>
         <source>Clr</source>
-        <translation type="unfinished"></translation>
+        <translation>St.</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo</translation>
     </message>
     <message>
         <source>Payee / Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlungsempfänger / Notiz</translation>
     </message>
     <message>
         <source>—Split—</source>
-        <translation type="unfinished"></translation>
+        <translation>—Splitbuchung—</translation>
     </message>
     <message>
         <source>Changed on this computer and on another one. Edit this entry to keep this computer&apos;s version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf diesem und auf einem anderen Computer geändert. Bearbeiten Sie diesen Eintrag, um die Version dieses Computers zu behalten.</translation>
     </message>
 </context>
 <context>
     <name>RegisterScreen</name>
     <message>
         <source>The transaction could not be saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung konnte nicht gespeichert werden</translation>
     </message>
     <message>
         <source>%1: save  |  Enter: next  |  %2: delete  |  &apos;: copy above</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: speichern  |  Enter: weiter  |  %2: löschen  |  &apos;: von oben kopieren</translation>
     </message>
     <message>
         <source>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  &apos;: copy above</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: speichern  |  Enter: weiter  |  %2: löschen  |  %3: merken  |  &apos;: von oben kopieren</translation>
     </message>
     <message>
         <source>Reconcile</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleichen</translation>
     </message>
     <message>
         <source>The database could not be read; the register is left empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbank konnte nicht gelesen werden; das Kontobuch bleibt leer.</translation>
     </message>
     <message>
         <source>Fields cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Felder geleert</translation>
     </message>
     <message>
         <source>&amp;Insert New</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu &amp;einfügen</translation>
     </message>
     <message>
         <source>&amp;New Transaction...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neue Buchung...</translation>
     </message>
     <message>
         <source>Show &amp;Details...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Details anzeigen...</translation>
     </message>
     <message>
         <source>Edit &amp;Splits...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Splitbuchung bearbeiten...</translation>
     </message>
     <message>
         <source>&amp;Edit in Dialog...</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Dialog &amp;bearbeiten...</translation>
     </message>
     <message>
         <source>Mark &amp;Uncleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Als un&amp;geprüft markieren</translation>
     </message>
     <message>
         <source>Mark &amp;Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Als &amp;geprüft markieren</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Löschen</translation>
     </message>
     <message>
         <source>Payee is required</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlungsempfänger ist erforderlich</translation>
     </message>
     <message>
         <source>Enter a payment or deposit amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie einen Auszahlungs- oder Einzahlungsbetrag ein</translation>
     </message>
     <message>
         <source>%1 is not an amount</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein Betrag</translation>
     </message>
     <message>
         <source>Enter a valid date</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie ein gültiges Datum ein</translation>
     </message>
     <message>
         <source>No category named &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Kategorie namens „%1“</translation>
     </message>
     <message>
         <source>Transfer account not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbuchungskonto nicht gefunden</translation>
     </message>
     <message>
         <source>Transfers require both accounts to use the same currency</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbuchungen setzen voraus, dass beide Konten dieselbe Währung verwenden</translation>
     </message>
     <message>
         <source>Delete &quot;%1&quot; for %2?</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ über %2 löschen?</translation>
     </message>
     <message>
         <source>Delete transfer &quot;%1&quot; for %2?
 
 Both sides of the transfer will be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbuchung „%1“ über %2 löschen?
+
+Beide Seiten der Umbuchung werden gelöscht.</translation>
     </message>
     <message>
         <source>Delete Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung löschen</translation>
     </message>
     <message>
         <source>Cannot memorize: source transaction has an invalid date</source>
-        <translation type="unfinished"></translation>
+        <translation>Merken nicht möglich: Die Ausgangsbuchung hat ein ungültiges Datum</translation>
     </message>
     <message>
         <source>Transaction memorized as recurring</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung als wiederkehrende Buchung gemerkt</translation>
     </message>
     <message>
         <source>The recurring transaction could not be saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Die wiederkehrende Buchung konnte nicht gespeichert werden</translation>
     </message>
 </context>
 <context>
     <name>ReportChart</name>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonstige</translation>
     </message>
     <message>
         <source>Spending</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgaben</translation>
     </message>
     <message>
         <source>Net</source>
-        <translation type="unfinished"></translation>
+        <translation>Netto</translation>
     </message>
 </context>
 <context>
     <name>ReportsScreen</name>
     <message>
         <source>Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Berichte</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Summe</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlungsempfänger</translation>
     </message>
     <message>
         <source>Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl</translation>
     </message>
     <message>
         <source>Tax Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuercode</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Monat</translation>
     </message>
     <message>
         <source>Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Einnahmen</translation>
     </message>
     <message>
         <source>Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgaben</translation>
     </message>
     <message>
         <source>Net</source>
-        <translation type="unfinished"></translation>
+        <translation>Netto</translation>
     </message>
     <message>
         <source>Inflows</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuflüsse</translation>
     </message>
     <message>
         <source>Outflows</source>
-        <translation type="unfinished"></translation>
+        <translation>Abflüsse</translation>
     </message>
     <message>
         <source>Period 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitraum 1</translation>
     </message>
     <message>
         <source>Period 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitraum 2</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Differenz</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ</translation>
     </message>
     <message>
         <source>Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Geprüft</translation>
     </message>
     <message>
         <source>Uncleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungeprüft</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>Notiz</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag</translation>
     </message>
     <message>
         <source>Category Spending</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgaben nach Kategorie</translation>
     </message>
     <message>
         <source>Payee Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Übersicht Zahlungsempfänger</translation>
     </message>
     <message>
         <source>Tax Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuerbericht</translation>
     </message>
     <message>
         <source>Income vs Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Einnahmen und Ausgaben</translation>
     </message>
     <message>
         <source>Cash Flow</source>
-        <translation type="unfinished"></translation>
+        <translation>Cashflow</translation>
     </message>
     <message>
         <source>Year-over-Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahresvergleich</translation>
     </message>
     <message>
         <source>Account Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontenübersicht</translation>
     </message>
     <message>
         <source>Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungen</translation>
     </message>
     <message>
         <source>This Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Monat</translation>
     </message>
     <message>
         <source>Last Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzter Monat</translation>
     </message>
     <message>
         <source>This Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Quartal</translation>
     </message>
     <message>
         <source>Last Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Letztes Quartal</translation>
     </message>
     <message>
         <source>This Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Jahr</translation>
     </message>
     <message>
         <source>Last Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Letztes Jahr</translation>
     </message>
     <message>
         <source>Last 30 Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte 30 Tage</translation>
     </message>
     <message>
         <source>Last 90 Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte 90 Tage</translation>
     </message>
     <message>
         <source>Last 12 Months</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte 12 Monate</translation>
     </message>
     <message>
         <source>All Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamter Zeitraum</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzerdefiniert</translation>
     </message>
     <message>
         <source>Show Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramm anzeigen</translation>
     </message>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV exportieren</translation>
     </message>
     <message>
         <source>Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto:</translation>
     </message>
     <message>
         <source>Period:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitraum:</translation>
     </message>
     <message>
         <source>This Year vs Last Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Jahr vs. letztes Jahr</translation>
     </message>
     <message>
         <source>Last Year vs Year Before</source>
-        <translation type="unfinished"></translation>
+        <translation>Letztes Jahr vs. Vorjahr</translation>
     </message>
     <message>
         <source>This Quarter vs Last Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Quartal vs. letztes Quartal</translation>
     </message>
     <message>
         <source>Compare:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergleichen:</translation>
     </message>
     <message>
         <source>P1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Z1:</translation>
     </message>
     <message>
         <source>P2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Z2:</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie:</translation>
     </message>
     <message>
         <source>All Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Konten</translation>
     </message>
     <message>
         <source>All %1 accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle %1-Konten</translation>
     </message>
     <message>
         <source>All Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Kategorien</translation>
     </message>
     <message>
         <source>P1: %1 – %2    P2: %3 – %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Z1: %1 – %2    Z2: %3 – %4</translation>
     </message>
     <message>
         <source>Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>Girokonto</translation>
     </message>
     <message>
         <source>Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Sparkonto</translation>
     </message>
     <message>
         <source>Credit Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreditkarte</translation>
     </message>
     <message>
         <source>Cash</source>
-        <translation type="unfinished"></translation>
+        <translation>Bargeld</translation>
     </message>
     <message>
         <source>Investment</source>
-        <translation type="unfinished"></translation>
+        <translation>Depot</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonstiges</translation>
     </message>
     <message>
         <source>—Split—</source>
-        <translation type="unfinished"></translation>
+        <translation>—Splitbuchung—</translation>
     </message>
     <message>
         <source>CSV Files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien (*.csv)</translation>
     </message>
     <message>
         <source>Export Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Export fehlgeschlagen</translation>
     </message>
     <message>
         <source>Could not write to:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreiben nicht möglich:
+%1</translation>
     </message>
 </context>
 <context>
     <name>SampleDataService</name>
     <message>
         <source>Main Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>Girokonto</translation>
     </message>
     <message>
         <source>Riverbend Credit Union</source>
-        <translation type="unfinished"></translation>
+        <translation>Riverbend Credit Union</translation>
     </message>
     <message>
         <source>Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Sparkonto</translation>
     </message>
     <message>
         <source>Visa Rewards</source>
-        <translation type="unfinished"></translation>
+        <translation>Visa Rewards</translation>
     </message>
     <message>
         <source>Summit Bank</source>
-        <translation type="unfinished"></translation>
+        <translation>Summit Bank</translation>
     </message>
 </context>
 <context>
     <name>SearchScreen</name>
     <message>
         <source>Search payee, memo, check number...</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlungsempfänger, Notiz, Schecknummer suchen...</translation>
     </message>
     <message>
         <source>Date range:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitraum:</translation>
     </message>
     <message>
         <source>Cleared only</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur geprüfte</translation>
     </message>
     <message>
         <source>Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto:</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie:</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>bis</translation>
     </message>
     <message>
         <source>All Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Konten</translation>
     </message>
     <message>
         <source>All Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Kategorien</translation>
     </message>
 </context>
 <context>
     <name>SettingsScreen</name>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemein</translation>
     </message>
     <message>
         <source>Register</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontobuch</translation>
     </message>
     <message>
         <source>Data &amp; Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten &amp; Sync</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Über</translation>
     </message>
     <message>
         <source>Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Darstellung</translation>
     </message>
     <message>
         <source>Control how Mellowind Ledgerine looks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Legen Sie fest, wie Mellowind Ledgerine aussieht.</translation>
     </message>
     <message>
         <source>System Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Systemstandard</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Hell</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunkel</translation>
     </message>
     <message>
         <source>Theme:</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbschema:</translation>
     </message>
     <message>
         <source>Small</source>
-        <translation type="unfinished"></translation>
+        <translation>Klein</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittel</translation>
     </message>
     <message>
         <source>Large</source>
-        <translation type="unfinished"></translation>
+        <translation>Groß</translation>
     </message>
     <message>
         <source>Extra Large</source>
-        <translation type="unfinished"></translation>
+        <translation>Sehr groß</translation>
     </message>
     <message>
         <source>Font size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Schriftgröße:</translation>
     </message>
     <message>
         <source>Regional</source>
-        <translation type="unfinished"></translation>
+        <translation>Regionale Einstellungen</translation>
     </message>
     <message>
         <source>Date and calendar preferences.</source>
-        <translation type="unfinished"></translation>
+        <translation>Datums- und Kalendereinstellungen.</translation>
     </message>
     <message>
         <source>Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonntag</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Montag</translation>
     </message>
     <message>
         <source>Saturday</source>
-        <translation type="unfinished"></translation>
+        <translation>Samstag</translation>
     </message>
     <message>
         <source>Week starts on:</source>
-        <translation type="unfinished"></translation>
+        <translation>Woche beginnt am:</translation>
     </message>
     <message>
         <source>Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache:</translation>
     </message>
     <message>
         <source>Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeige</translation>
     </message>
     <message>
         <source>How transactions appear in the register.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie Buchungen im Kontobuch angezeigt werden.</translation>
     </message>
     <message>
         <source>Two-line rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweizeilige Darstellung</translation>
     </message>
     <message>
         <source>Show memo on a second line below the payee.</source>
-        <translation type="unfinished"></translation>
+        <translation>Notiz in einer zweiten Zeile unter dem Zahlungsempfänger anzeigen.</translation>
     </message>
     <message>
         <source>Sorting</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortierung</translation>
     </message>
     <message>
         <source>Control the order of transactions in the register.</source>
-        <translation type="unfinished"></translation>
+        <translation>Legen Sie die Reihenfolge der Buchungen im Kontobuch fest.</translation>
     </message>
     <message>
         <source>Show newest transactions first</source>
-        <translation type="unfinished"></translation>
+        <translation>Neueste Buchungen zuerst anzeigen</translation>
     </message>
     <message>
         <source>When enabled, the most recent transactions appear at the top.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn aktiviert, erscheinen die jüngsten Buchungen oben.</translation>
     </message>
     <message>
         <source>Mellowind Ledgerine</source>
-        <translation type="unfinished"></translation>
+        <translation>Mellowind Ledgerine</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>A check register for household finances: accounts, categories, reconciliation, recurring transactions and reports, kept in one file on your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Kontobuch für die Haushaltsfinanzen: Konten, Kategorien, Kontoabgleich, wiederkehrende Buchungen und Berichte, gespeichert in einer Datei auf Ihrem Computer.</translation>
     </message>
     <message>
         <source>Links</source>
-        <translation type="unfinished"></translation>
+        <translation>Links</translation>
     </message>
     <message>
         <source>Website</source>
-        <translation type="unfinished"></translation>
+        <translation>Website</translation>
     </message>
     <message>
         <source>Help and support</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe und Support</translation>
     </message>
     <message>
         <source>Privacy policy</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenschutzerklärung</translation>
     </message>
     <message>
         <source>© Mellowind. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>© Mellowind. Alle Rechte vorbehalten.</translation>
     </message>
     <message>
         <source>Language Changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache geändert</translation>
     </message>
     <message>
         <source>The new language will take effect the next time you start Mellowind Ledgerine.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die neue Sprache wird beim nächsten Start von Mellowind Ledgerine wirksam.</translation>
     </message>
 </context>
 <context>
     <name>SignInActions</name>
     <message>
         <source>Signed in successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Erfolgreich angemeldet</translation>
     </message>
     <message>
         <source>Sign-in failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmeldung fehlgeschlagen: %1</translation>
     </message>
     <message>
         <source>Sign In</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmelden</translation>
     </message>
     <message>
         <source>Waiting for you to sign in with your web browser...</source>
-        <translation type="unfinished"></translation>
+        <translation>Warten auf Ihre Anmeldung im Webbrowser...</translation>
     </message>
     <message>
         <source>Confirm Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto bestätigen</translation>
     </message>
     <message>
         <source>Sign in on this computer as %1?
 
 Continue only if this is your own account: your data will be synchronised with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf diesem Computer als %1 anmelden?
+
+Fahren Sie nur fort, wenn dies Ihr eigenes Konto ist: Ihre Daten werden damit synchronisiert.</translation>
     </message>
     <message>
         <source>Signed out</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgemeldet</translation>
     </message>
     <message>
         <source>Mellowind Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Mellowind-Konto</translation>
     </message>
 </context>
 <context>
     <name>SmartDateEdit</name>
     <message>
         <source>Open calendar (F4)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalender öffnen (F4)</translation>
     </message>
 </context>
 <context>
     <name>SplitEditorDialog</name>
     <message>
         <source>Split Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Splitbuchung</translation>
     </message>
     <message>
         <source>Total: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Summe: %1</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag</translation>
     </message>
     <message>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>Notiz</translation>
     </message>
     <message>
         <source>+ Add Line</source>
-        <translation type="unfinished"></translation>
+        <translation>+ Zeile hinzufügen</translation>
     </message>
     <message>
         <source>- Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>- Entfernen</translation>
     </message>
     <message>
         <source>Remaining: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbleibend: %1</translation>
     </message>
     <message>
         <source>Line %1 has an amount but no category.
 
 Choose a category from the list for every line with an amount.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 hat einen Betrag, aber keine Kategorie.
+
+Wählen Sie für jede Zeile mit einem Betrag eine Kategorie aus der Liste.</translation>
     </message>
 </context>
 <context>
     <name>StatusBar</name>
     <message>
         <source>Offline</source>
-        <translation type="unfinished"></translation>
+        <translation>Offline</translation>
     </message>
     <message>
         <source>Entries changed on this computer and on another one. Edit an entry marked with a conflict to keep this computer&apos;s version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einträge wurden auf diesem und auf einem anderen Computer geändert. Bearbeiten Sie einen als Konflikt markierten Eintrag, um die Version dieses Computers zu behalten.</translation>
     </message>
     <message numerus="yes">
         <source>%n account(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Konto</numerusform>
+            <numerusform>%n Konten</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>  •  %n recurring due</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>  •  %n wiederkehrende Buchung fällig</numerusform>
+            <numerusform>  •  %n wiederkehrende Buchungen fällig</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n sync conflict(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Sync-Konflikt</numerusform>
+            <numerusform>%n Sync-Konflikte</numerusform>
         </translation>
     </message>
 </context>
@@ -3073,360 +3098,366 @@ Choose a category from the list for every line with an amount.</source>
     <name>SyncControlsWidget</name>
     <message>
         <source>Sync Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt synchronisieren</translation>
     </message>
     <message>
         <source>Force Full Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Vollständige Synchronisierung erzwingen</translation>
     </message>
     <message>
         <source>Last synced: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt synchronisiert: %1</translation>
     </message>
     <message>
         <source>Never synced</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie synchronisiert</translation>
     </message>
     <message>
         <source>
 Error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Fehler: %1</translation>
     </message>
     <message>
         <source>This will re-upload every local row to the server and re-download all server data. Use this if data appears out of sync between devices.
 
 Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Dadurch werden alle lokalen Zeilen erneut auf den Server hochgeladen und alle Serverdaten erneut heruntergeladen. Verwenden Sie dies, wenn die Daten zwischen Ihren Geräten nicht synchron zu sein scheinen.
+
+Fortfahren?</translation>
     </message>
     <message>
         <source>Syncing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird synchronisiert...</translation>
     </message>
 </context>
 <context>
     <name>SyncEngine</name>
     <message>
         <source>Synced</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisiert</translation>
     </message>
     <message>
         <source>Syncing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird synchronisiert...</translation>
     </message>
     <message>
         <source>Sync error</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisierungsfehler</translation>
     </message>
     <message>
         <source>Offline</source>
-        <translation type="unfinished"></translation>
+        <translation>Offline</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannt</translation>
     </message>
     <message>
         <source>Could not prepare the data for the new account</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Daten konnten nicht für das neue Konto vorbereitet werden</translation>
     </message>
     <message>
         <source>Push failed (HTTP %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hochladen fehlgeschlagen (HTTP %1)</translation>
     </message>
     <message>
         <source>Pull failed (HTTP %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrufen fehlgeschlagen (HTTP %1)</translation>
     </message>
     <message>
         <source>Could not store the pulled changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Die abgerufenen Änderungen konnten nicht gespeichert werden</translation>
     </message>
     <message>
         <source>The server did not move on from its position in the change stream</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server ist in der Änderungsfolge nicht über seine Position hinausgekommen</translation>
     </message>
 </context>
 <context>
     <name>SyncFeedback</name>
     <message>
         <source>Sync complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisierung abgeschlossen</translation>
     </message>
     <message>
         <source>Sync failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisierung fehlgeschlagen: %1</translation>
     </message>
     <message>
         <source>Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisierung</translation>
     </message>
     <message>
         <source>The data on this computer was last synchronised with another Mellowind account or sync server.
 
 Upload this computer&apos;s data to the account you are signed in to now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Daten auf diesem Computer wurden zuletzt mit einem anderen Mellowind-Konto oder Synchronisierungsserver synchronisiert.
+
+Die Daten dieses Computers in das Konto hochladen, bei dem Sie jetzt angemeldet sind?</translation>
     </message>
 </context>
 <context>
     <name>TransactionDetailsDialog</name>
     <message>
         <source>Transaction Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungsdetails</translation>
     </message>
     <message>
         <source>Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum:</translation>
     </message>
     <message>
         <source>Payee:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlungsempfänger:</translation>
     </message>
     <message>
         <source>- %1</source>
-        <translation type="unfinished"></translation>
+        <translation>- %1</translation>
     </message>
     <message>
         <source>Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag:</translation>
     </message>
     <message>
         <source>—Split—</source>
-        <translation type="unfinished"></translation>
+        <translation>—Splitbuchung—</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie:</translation>
     </message>
     <message>
         <source>Memo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notiz:</translation>
     </message>
     <message>
         <source>Check #:</source>
-        <translation type="unfinished"></translation>
+        <translation>Schecknr.:</translation>
     </message>
     <message>
         <source>Transfer to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gegenkonto:</translation>
     </message>
     <message>
         <source>Status:</source>
-        <translation type="unfinished"></translation>
+        <translation>Status:</translation>
     </message>
     <message>
         <source>Entered: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Erfasst: %1</translation>
     </message>
     <message>
         <source>—</source>
-        <translation type="unfinished"></translation>
+        <translation>—</translation>
     </message>
     <message>
         <source>Last modified: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt geändert: %1</translation>
     </message>
     <message>
         <source>Edit...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeiten...</translation>
     </message>
     <message>
         <source>Delete...</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Split lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Splitzeilen</translation>
     </message>
     <message>
         <source>(no split lines on record)</source>
-        <translation type="unfinished"></translation>
+        <translation>(keine Splitzeilen gespeichert)</translation>
     </message>
     <message>
         <source>(uncategorized)</source>
-        <translation type="unfinished"></translation>
+        <translation>(nicht kategorisiert)</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Summe</translation>
     </message>
     <message>
         <source>Reconciled</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgeglichen</translation>
     </message>
     <message>
         <source>Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Geprüft</translation>
     </message>
     <message>
         <source>Uncleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungeprüft</translation>
     </message>
     <message>
         <source>Mark Uncleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Als ungeprüft markieren</translation>
     </message>
     <message>
         <source>Mark Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Als geprüft markieren</translation>
     </message>
 </context>
 <context>
     <name>TransactionFormDialog</name>
     <message>
         <source>New Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Buchung</translation>
     </message>
     <message>
         <source>Edit Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung bearbeiten</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Auszahlung</translation>
     </message>
     <message>
         <source>Deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>Einzahlung</translation>
     </message>
     <message>
         <source>Start typing to search payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tippen Sie, um Zahlungsempfänger zu suchen...</translation>
     </message>
     <message>
         <source>Split this transaction across multiple categories with their own amounts and memos.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Buchung auf mehrere Kategorien mit eigenen Beträgen und Notizen aufteilen.</translation>
     </message>
     <message>
         <source>Clear split</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufteilung aufheben</translation>
     </message>
     <message>
         <source>Drop the split and return to a single-category transaction.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Aufteilung verwerfen und zu einer Buchung mit nur einer Kategorie zurückkehren.</translation>
     </message>
     <message>
         <source>Optional</source>
-        <translation type="unfinished"></translation>
+        <translation>Optional</translation>
     </message>
     <message>
         <source>Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Geprüft</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ:</translation>
     </message>
     <message>
         <source>Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum:</translation>
     </message>
     <message>
         <source>Payee:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlungsempfänger:</translation>
     </message>
     <message>
         <source>Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag:</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie:</translation>
     </message>
     <message>
         <source>Memo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notiz:</translation>
     </message>
     <message>
         <source>Check #:</source>
-        <translation type="unfinished"></translation>
+        <translation>Schecknr.:</translation>
     </message>
     <message>
         <source>—Split—</source>
-        <translation type="unfinished"></translation>
+        <translation>—Splitbuchung—</translation>
     </message>
     <message>
         <source>Edit splits...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufteilung bearbeiten...</translation>
     </message>
     <message>
         <source>Split...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufteilen...</translation>
     </message>
     <message>
         <source>Payee is required</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlungsempfänger ist erforderlich</translation>
     </message>
     <message>
         <source>Transfer account not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbuchungskonto nicht gefunden</translation>
     </message>
     <message>
         <source>Transfers require both accounts to use the same currency</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbuchungen setzen voraus, dass beide Konten dieselbe Währung verwenden</translation>
     </message>
 </context>
 <context>
     <name>WelcomeScreen</name>
     <message>
         <source>Your session has ended. Sign back in to keep syncing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Sitzung ist abgelaufen. Melden Sie sich erneut an, um weiter zu synchronisieren.</translation>
     </message>
     <message>
         <source>Works fully offline. Your data stays on this device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Funktioniert vollständig offline. Ihre Daten bleiben auf diesem Gerät.</translation>
     </message>
     <message>
         <source>How it works</source>
-        <translation type="unfinished"></translation>
+        <translation>So funktioniert es</translation>
     </message>
     <message>
         <source>Add an account (checking, savings, credit card, or any account you&apos;d like to track).</source>
-        <translation type="unfinished"></translation>
+        <translation>Legen Sie ein Konto an (Girokonto, Sparkonto, Kreditkarte oder jedes andere Konto, das Sie verfolgen möchten).</translation>
     </message>
     <message>
         <source>Record transactions as you spend.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erfassen Sie Buchungen, sobald Sie Geld ausgeben.</translation>
     </message>
     <message>
         <source>Reconcile when your statement arrives.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gleichen Sie Ihr Konto ab, wenn der Kontoauszug kommt.</translation>
     </message>
     <message>
         <source>Welcome back</source>
-        <translation type="unfinished"></translation>
+        <translation>Willkommen zurück</translation>
     </message>
     <message>
         <source>Sign in to keep your data synced across devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Melden Sie sich an, um Ihre Daten geräteübergreifend zu synchronisieren.</translation>
     </message>
     <message>
         <source>Sign In</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmelden</translation>
     </message>
     <message>
         <source>Create a different account</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderes Konto anlegen</translation>
     </message>
     <message>
         <source>Welcome to
 Mellowind Ledgerine</source>
-        <translation type="unfinished"></translation>
+        <translation>Willkommen bei
+Mellowind Ledgerine</translation>
     </message>
     <message>
         <source>A digital check register.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein digitales Kontobuch.</translation>
     </message>
     <message>
         <source>Already have an account? Sign In</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben bereits ein Konto? Anmelden</translation>
     </message>
     <message>
         <source>Create Your First Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstes Konto anlegen</translation>
     </message>
 </context>
 </TS>
