@@ -5,784 +5,793 @@
     <name>AccountFormDialog</name>
     <message>
         <source>Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>Corriente</translation>
     </message>
     <message>
         <source>Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahorro</translation>
     </message>
     <message>
         <source>Credit Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarjeta de crédito</translation>
     </message>
     <message>
         <source>Cash</source>
-        <translation type="unfinished"></translation>
+        <translation>Efectivo</translation>
     </message>
     <message>
         <source>Investment</source>
-        <translation type="unfinished"></translation>
+        <translation>Inversión</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Otra</translation>
     </message>
     <message>
         <source>USD ($)</source>
-        <translation type="unfinished"></translation>
+        <translation>USD ($)</translation>
     </message>
     <message>
         <source>EUR (€)</source>
-        <translation type="unfinished"></translation>
+        <translation>EUR (€)</translation>
     </message>
     <message>
         <source>GBP (£)</source>
-        <translation type="unfinished"></translation>
+        <translation>GBP (£)</translation>
     </message>
     <message>
         <source>CAD ($)</source>
-        <translation type="unfinished"></translation>
+        <translation>CAD ($)</translation>
     </message>
     <message>
         <source>AUD ($)</source>
-        <translation type="unfinished"></translation>
+        <translation>AUD ($)</translation>
     </message>
     <message>
         <source>JPY (¥)</source>
-        <translation type="unfinished"></translation>
+        <translation>JPY (¥)</translation>
     </message>
     <message>
         <source>New Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva cuenta</translation>
     </message>
     <message>
         <source>Edit Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar cuenta</translation>
     </message>
     <message>
         <source>Account name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de la cuenta</translation>
     </message>
     <message>
         <source>Bank name (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del banco (opcional)</translation>
     </message>
     <message>
         <source>Last 4 digits (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>Últimos 4 dígitos (opcional)</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nombre:</translation>
     </message>
     <message>
         <source>&amp;Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tipo:</translation>
     </message>
     <message>
         <source>&amp;Currency:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Moneda:</translation>
     </message>
     <message>
         <source>Starting &amp;Balance:</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo &amp;inicial:</translation>
     </message>
     <message>
         <source>&amp;As of:</source>
-        <translation type="unfinished"></translation>
+        <translation>A &amp;fecha de:</translation>
     </message>
     <message>
         <source>&amp;Institution:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Entidad:</translation>
     </message>
     <message>
         <source>Account &amp;Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de &amp;cuenta:</translation>
     </message>
     <message>
         <source>The currency cannot change once the account holds amounts in it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La moneda no puede cambiarse una vez que la cuenta contiene importes en ella.</translation>
     </message>
 </context>
 <context>
     <name>AccountRowWidget</name>
     <message>
         <source>The balance cannot be computed from the stored transactions.</source>
-        <translation type="unfinished"></translation>
+        <translation>El saldo no puede calcularse a partir de las transacciones guardadas.</translation>
     </message>
     <message>
         <source>Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>Corriente</translation>
     </message>
     <message>
         <source>Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahorro</translation>
     </message>
     <message>
         <source>Credit Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarjeta de crédito</translation>
     </message>
     <message>
         <source>Cash</source>
-        <translation type="unfinished"></translation>
+        <translation>Efectivo</translation>
     </message>
     <message>
         <source>Investment</source>
-        <translation type="unfinished"></translation>
+        <translation>Inversión</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Otra</translation>
     </message>
 </context>
 <context>
     <name>AccountSidebar</name>
     <message>
         <source>No accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay cuentas</translation>
     </message>
     <message>
         <source>Total: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Total: %1</translation>
     </message>
 </context>
 <context>
     <name>Application</name>
     <message>
         <source>This data was made by a newer version of Mellowind Ledgerine (data version %1). This version understands data up to version %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Estos datos los creó una versión más reciente de Mellowind Ledgerine (versión de datos %1). Esta versión admite datos hasta la versión %2.</translation>
     </message>
     <message>
         <source>Required tables are missing: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Faltan tablas necesarias: %1.</translation>
     </message>
     <message>
         <source>The SQLite library of Qt&apos;s database driver differs from the one this program was built with (driver / program: %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>La biblioteca SQLite del controlador de base de datos de Qt no es la misma con la que se compiló este programa (controlador / programa: %1).</translation>
     </message>
     <message>
         <source>Please check file permissions and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>Failed to initialize the database.
 
 Data directory: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo inicializar la base de datos.
+
+Directorio de datos: %1</translation>
     </message>
     <message>
         <source>Mellowind Ledgerine is running with this data (%1); close it before importing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mellowind Ledgerine se está ejecutando con estos datos (%1); ciérrelo antes de importar.</translation>
     </message>
     <message>
         <source>Mellowind Ledgerine</source>
-        <translation type="unfinished"></translation>
+        <translation>Mellowind Ledgerine</translation>
     </message>
     <message>
         <source>Mellowind Ledgerine is already running with this data (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Mellowind Ledgerine ya se está ejecutando con estos datos (%1).</translation>
     </message>
     <message>
         <source>Database Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de base de datos</translation>
     </message>
 </context>
 <context>
     <name>BackupService</name>
     <message>
         <source>Failed to open ZIP archive</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo abrir el archivo ZIP</translation>
     </message>
     <message>
         <source>The current data could not be saved to %1 before the restore, so nothing was changed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Los datos actuales no se pudieron guardar en %1 antes de la restauración, así que no se ha cambiado nada: %2</translation>
     </message>
     <message>
         <source>The backup holds more than %1 entries.</source>
-        <translation type="unfinished"></translation>
+        <translation>La copia de seguridad contiene más de %1 entradas.</translation>
     </message>
     <message>
         <source>The backup unpacks to more than %1 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>La copia de seguridad ocupa más de %1 bytes al descomprimirla.</translation>
     </message>
     <message>
         <source>Invalid backup: missing manifest.json</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia de seguridad no válida: falta manifest.json</translation>
     </message>
     <message>
         <source>The backup entry %1 is larger than the limit of %2 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>La entrada %1 de la copia de seguridad supera el límite de %2 bytes.</translation>
     </message>
     <message>
         <source>Invalid backup: damaged manifest.json</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia de seguridad no válida: manifest.json está dañado</translation>
     </message>
     <message>
         <source>Unsupported backup version: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión de copia de seguridad no admitida: %1</translation>
     </message>
     <message>
         <source>unknown table</source>
-        <translation type="unfinished"></translation>
+        <translation>tabla desconocida</translation>
     </message>
     <message>
         <source>the search index could not be updated</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo actualizar el índice de búsqueda</translation>
     </message>
     <message>
         <source>The restore failed and nothing was changed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La restauración falló y no se ha cambiado nada: %1</translation>
     </message>
     <message>
         <source>%1: invalid value for %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: valor no válido para %2</translation>
     </message>
     <message>
         <source>%1: amount beyond the limit</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: importe por encima del límite</translation>
     </message>
     <message>
         <source>%1: not restored: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no restaurado: %2</translation>
     </message>
     <message>
         <source>the backup entry %1 is larger than the limit of %2 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>la entrada %1 de la copia de seguridad supera el límite de %2 bytes</translation>
     </message>
     <message>
         <source>%1: invalid JSON</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: JSON no válido</translation>
     </message>
     <message>
         <source>%1: members that are not columns were ignored: %2%3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: se han ignorado miembros que no son columnas: %2%3</translation>
     </message>
 </context>
 <context>
     <name>CategoriesScreen</name>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Categorías</translation>
     </message>
     <message>
         <source>Search categories...</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar categorías...</translation>
     </message>
     <message>
         <source>+ New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>+ Nueva categoría</translation>
     </message>
     <message>
         <source>The category could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la categoría.</translation>
     </message>
     <message numerus="yes">
         <source>Delete &quot;%1&quot; and its %n sub-categories? Transactions using them will become uncategorized.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>¿Eliminar «%1» y su %n subcategoría? Las transacciones que las usan quedarán sin categoría.</numerusform>
+            <numerusform>¿Eliminar «%1» y sus %n subcategorías? Las transacciones que las usan quedarán sin categoría.</numerusform>
         </translation>
     </message>
     <message>
         <source>Delete &quot;%1&quot;? Transactions using this category will become uncategorized.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar «%1»? Las transacciones que usan esta categoría quedarán sin categoría.</translation>
     </message>
     <message>
         <source>Delete Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar categoría</translation>
     </message>
     <message>
         <source>The category could not be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo eliminar la categoría.</translation>
     </message>
     <message>
         <source>&amp;New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nueva categoría</translation>
     </message>
     <message>
         <source>Add &amp;Subcategory</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir &amp;subcategoría</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;liminar</translation>
     </message>
 </context>
 <context>
     <name>CategoryComboBox</name>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(ninguna)</translation>
     </message>
 </context>
 <context>
     <name>CategoryFormDialog</name>
     <message>
         <source>Expense</source>
-        <translation type="unfinished"></translation>
+        <translation>Gasto</translation>
     </message>
     <message>
         <source>Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingreso</translation>
     </message>
     <message>
         <source>New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva categoría</translation>
     </message>
     <message>
         <source>New Subcategory</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva subcategoría</translation>
     </message>
     <message>
         <source>Edit Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar categoría</translation>
     </message>
     <message>
         <source>Category name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de la categoría</translation>
     </message>
     <message>
         <source>Tax-relevant</source>
-        <translation type="unfinished"></translation>
+        <translation>Relevante para impuestos</translation>
     </message>
     <message>
         <source>Mark this category for inclusion in tax-time reports.</source>
-        <translation type="unfinished"></translation>
+        <translation>Incluir esta categoría en los informes para la declaración de impuestos.</translation>
     </message>
     <message>
         <source>e.g. charitable_contributions, mortgage_interest</source>
-        <translation type="unfinished"></translation>
+        <translation>p. ej., charitable_contributions, mortgage_interest</translation>
     </message>
     <message>
         <source>Tax &amp;Code:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Código fiscal:</translation>
     </message>
     <message>
         <source>&amp;Parent:</source>
-        <translation type="unfinished"></translation>
+        <translation>Categoría &amp;superior:</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nombre:</translation>
     </message>
     <message>
         <source>&amp;Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tipo:</translation>
     </message>
 </context>
 <context>
     <name>CategoryService</name>
     <message>
         <source>Charitable Donations</source>
-        <translation type="unfinished"></translation>
+        <translation>Donativos benéficos</translation>
     </message>
     <message>
         <source>Medical Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Gastos médicos</translation>
     </message>
     <message>
         <source>Business Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Gastos profesionales</translation>
     </message>
     <message>
         <source>Home Office</source>
-        <translation type="unfinished"></translation>
+        <translation>Oficina en casa</translation>
     </message>
     <message>
         <source>Education Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Gastos de educación</translation>
     </message>
     <message>
         <source>State &amp; Local Taxes</source>
-        <translation type="unfinished"></translation>
+        <translation>Impuestos estatales y locales</translation>
     </message>
     <message>
         <source>Mortgage Interest</source>
-        <translation type="unfinished"></translation>
+        <translation>Intereses hipotecarios</translation>
     </message>
     <message>
         <source>Property Tax</source>
-        <translation type="unfinished"></translation>
+        <translation>Impuesto sobre bienes inmuebles</translation>
     </message>
     <message>
         <source>Housing</source>
-        <translation type="unfinished"></translation>
+        <translation>Vivienda</translation>
     </message>
     <message>
         <source>Rent/Mortgage Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Alquiler/hipoteca</translation>
     </message>
     <message>
         <source>Maintenance</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantenimiento</translation>
     </message>
     <message>
         <source>HOA</source>
-        <translation type="unfinished"></translation>
+        <translation>Comunidad de propietarios</translation>
     </message>
     <message>
         <source>Utilities</source>
-        <translation type="unfinished"></translation>
+        <translation>Suministros</translation>
     </message>
     <message>
         <source>Electric</source>
-        <translation type="unfinished"></translation>
+        <translation>Electricidad</translation>
     </message>
     <message>
         <source>Gas</source>
-        <translation type="unfinished"></translation>
+        <translation>Gas</translation>
     </message>
     <message>
         <source>Water</source>
-        <translation type="unfinished"></translation>
+        <translation>Agua</translation>
     </message>
     <message>
         <source>Internet</source>
-        <translation type="unfinished"></translation>
+        <translation>Internet</translation>
     </message>
     <message>
         <source>Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Teléfono</translation>
     </message>
     <message>
         <source>Transportation</source>
-        <translation type="unfinished"></translation>
+        <translation>Transporte</translation>
     </message>
     <message>
         <source>Gas/Fuel</source>
-        <translation type="unfinished"></translation>
+        <translation>Gasolina/combustible</translation>
     </message>
     <message>
         <source>Car Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuota del coche</translation>
     </message>
     <message>
         <source>Auto Insurance</source>
-        <translation type="unfinished"></translation>
+        <translation>Seguro del coche</translation>
     </message>
     <message>
         <source>Public Transit</source>
-        <translation type="unfinished"></translation>
+        <translation>Transporte público</translation>
     </message>
     <message>
         <source>Groceries</source>
-        <translation type="unfinished"></translation>
+        <translation>Supermercado</translation>
     </message>
     <message>
         <source>Dining &amp; Restaurants</source>
-        <translation type="unfinished"></translation>
+        <translation>Comidas y restaurantes</translation>
     </message>
     <message>
         <source>Personal Care</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuidado personal</translation>
     </message>
     <message>
         <source>Pets</source>
-        <translation type="unfinished"></translation>
+        <translation>Mascotas</translation>
     </message>
     <message>
         <source>Subscriptions</source>
-        <translation type="unfinished"></translation>
+        <translation>Suscripciones</translation>
     </message>
     <message>
         <source>Gifts</source>
-        <translation type="unfinished"></translation>
+        <translation>Regalos</translation>
     </message>
     <message>
         <source>Miscellaneous</source>
-        <translation type="unfinished"></translation>
+        <translation>Varios</translation>
     </message>
     <message>
         <source>Entertainment</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocio</translation>
     </message>
     <message>
         <source>Streaming</source>
-        <translation type="unfinished"></translation>
+        <translation>Streaming</translation>
     </message>
     <message>
         <source>Movies</source>
-        <translation type="unfinished"></translation>
+        <translation>Cine</translation>
     </message>
     <message>
         <source>Events</source>
-        <translation type="unfinished"></translation>
+        <translation>Eventos</translation>
     </message>
     <message>
         <source>Shopping</source>
-        <translation type="unfinished"></translation>
+        <translation>Compras</translation>
     </message>
     <message>
         <source>Clothing</source>
-        <translation type="unfinished"></translation>
+        <translation>Ropa</translation>
     </message>
     <message>
         <source>Electronics</source>
-        <translation type="unfinished"></translation>
+        <translation>Electrónica</translation>
     </message>
     <message>
         <source>Household</source>
-        <translation type="unfinished"></translation>
+        <translation>Hogar</translation>
     </message>
     <message>
         <source>Insurance</source>
-        <translation type="unfinished"></translation>
+        <translation>Seguros</translation>
     </message>
     <message>
         <source>Health</source>
-        <translation type="unfinished"></translation>
+        <translation>Salud</translation>
     </message>
     <message>
         <source>Life</source>
-        <translation type="unfinished"></translation>
+        <translation>Vida</translation>
     </message>
     <message>
         <source>Home/Renters</source>
-        <translation type="unfinished"></translation>
+        <translation>Hogar/alquiler</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Automóvil</translation>
     </message>
     <message>
         <source>Fees &amp; Charges</source>
-        <translation type="unfinished"></translation>
+        <translation>Comisiones y cargos</translation>
     </message>
     <message>
         <source>Bank Fees</source>
-        <translation type="unfinished"></translation>
+        <translation>Comisiones bancarias</translation>
     </message>
     <message>
         <source>ATM Fees</source>
-        <translation type="unfinished"></translation>
+        <translation>Comisiones de cajero</translation>
     </message>
     <message>
         <source>Late Fees</source>
-        <translation type="unfinished"></translation>
+        <translation>Recargos por demora</translation>
     </message>
     <message>
         <source>Salary / Wages</source>
-        <translation type="unfinished"></translation>
+        <translation>Salario / nómina</translation>
     </message>
     <message>
         <source>Interest Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Intereses</translation>
     </message>
     <message>
         <source>Dividend Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Dividendos</translation>
     </message>
     <message>
         <source>Rental Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingresos por alquiler</translation>
     </message>
     <message>
         <source>Freelance / Consulting</source>
-        <translation type="unfinished"></translation>
+        <translation>Autónomo / consultoría</translation>
     </message>
     <message>
         <source>Refunds</source>
-        <translation type="unfinished"></translation>
+        <translation>Reembolsos</translation>
     </message>
     <message>
         <source>Gifts Received</source>
-        <translation type="unfinished"></translation>
+        <translation>Regalos recibidos</translation>
     </message>
     <message>
         <source>Other Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Otros ingresos</translation>
     </message>
 </context>
 <context>
     <name>CategoryTreeModel</name>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Categoría</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Tax Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Código fiscal</translation>
     </message>
 </context>
 <context>
     <name>CsvMappingPanel</name>
     <message>
         <source>CSV Column Mapping:</source>
-        <translation type="unfinished"></translation>
+        <translation>Asignación de columnas CSV:</translation>
     </message>
     <message>
         <source>Date column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna de fecha:</translation>
     </message>
     <message>
         <source>Payee column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna de beneficiario:</translation>
     </message>
     <message>
         <source>Amount column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna de importe:</translation>
     </message>
     <message>
         <source>Memo column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna de nota:</translation>
     </message>
     <message>
         <source>Category column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna de categoría:</translation>
     </message>
     <message>
         <source>Auto-detect</source>
-        <translation type="unfinished"></translation>
+        <translation>Detección automática</translation>
     </message>
     <message>
         <source>Month D, YYYY (May 14, 2026)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mes D, AAAA (May 14, 2026)</translation>
     </message>
     <message>
         <source>Date format:</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato de fecha:</translation>
     </message>
     <message>
         <source>First row is header</source>
-        <translation type="unfinished"></translation>
+        <translation>La primera fila es el encabezado</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(ninguna)</translation>
     </message>
     <message>
         <source>Column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna %1</translation>
     </message>
     <message>
         <source>Col %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Col. %1: %2</translation>
     </message>
 </context>
 <context>
     <name>DataSettingsPage</name>
     <message>
         <source>Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronización</translation>
     </message>
     <message>
         <source>Keep your ledgerine in sync across all your devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantenga su ledgerine sincronizado en todos sus dispositivos.</translation>
     </message>
     <message>
         <source>Backup &amp; Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia de seguridad y restauración</translation>
     </message>
     <message>
         <source>Save or restore your data to a portable backup file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarde o restaure sus datos en un archivo de copia de seguridad portátil.</translation>
     </message>
     <message>
         <source>Export Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar copia de seguridad</translation>
     </message>
     <message>
         <source>Import Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar copia de seguridad</translation>
     </message>
     <message>
         <source>Deleted Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuentas eliminadas</translation>
     </message>
     <message>
         <source>Accounts you&apos;ve deleted can be restored here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aquí puede restaurar las cuentas que ha eliminado.</translation>
     </message>
     <message>
         <source>Restore Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar seleccionadas</translation>
     </message>
     <message>
         <source>Not signed in.
 Sign in via File › Mellowind Account to enable sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sesión no iniciada.
+Inicie sesión en Archivo › Cuenta Mellowind para activar la sincronización.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Signed in as:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Sesión iniciada como:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Estado:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</translation>
     </message>
     <message>
         <source>ZIP Files (*.zip)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos ZIP (*.zip)</translation>
     </message>
     <message>
         <source>Exporting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportando...</translation>
     </message>
     <message>
         <source>Backup Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia de seguridad completada</translation>
     </message>
     <message>
         <source>Backup saved to:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia de seguridad guardada en:
+%1</translation>
     </message>
     <message>
         <source>Backup Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Error en la copia de seguridad</translation>
     </message>
     <message>
         <source>Could not write to:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir en:
+%1</translation>
     </message>
     <message>
         <source>Replace all with backup data</source>
-        <translation type="unfinished"></translation>
+        <translation>Reemplazar todo con los datos de la copia</translation>
     </message>
     <message>
         <source>Keep newer (compare timestamps)</source>
-        <translation type="unfinished"></translation>
+        <translation>Conservar lo más reciente (comparar marcas de tiempo)</translation>
     </message>
     <message>
         <source>Skip existing items</source>
-        <translation type="unfinished"></translation>
+        <translation>Omitir los elementos existentes</translation>
     </message>
     <message>
         <source>Import Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de importación</translation>
     </message>
     <message>
         <source>How should existing data be handled?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Qué hacer con los datos existentes?</translation>
     </message>
     <message>
         <source>Import Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al importar</translation>
     </message>
     <message>
         <source>Could not read file.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer el archivo.</translation>
     </message>
     <message>
         <source>Importing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importando...</translation>
     </message>
     <message>
         <source>Imported %1 items, skipped %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se importaron %1 elementos y se omitieron %2.</translation>
     </message>
     <message numerus="yes">
         <source>
 
 %n error(s) occurred.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>
+
+Se produjo %n error.</numerusform>
+            <numerusform>
+
+Se produjeron %n errores.</numerusform>
         </translation>
     </message>
     <message>
@@ -790,91 +799,96 @@ Sign in via File › Mellowind Account to enable sync.</source>
 
 Your data as it was before the import is saved in:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Sus datos, tal como estaban antes de la importación, se han guardado en:
+%1</translation>
     </message>
     <message>
         <source>Import Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Importación completada</translation>
     </message>
 </context>
 <context>
     <name>DateField</name>
     <message>
         <source>Open calendar (F4)</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir calendario (F4)</translation>
     </message>
 </context>
 <context>
     <name>ImportCommand</name>
     <message>
         <source>Mellowind Ledgerine, a check register for household finances. With --import it imports transactions from CSV and QIF files and ends without opening a window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mellowind Ledgerine, un registro de cheques para las finanzas domésticas. Con --import importa transacciones de archivos CSV y QIF y termina sin abrir ninguna ventana.</translation>
     </message>
     <message>
         <source>Import FILE: a QIF file (.qif) or a comma-separated file. Repeat for several files; QIF files are imported together, so transfers between them are linked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar ARCHIVO: un archivo QIF (.qif) o un archivo separado por comas. Repítalo para varios archivos; los archivos QIF se importan juntos, de modo que las transferencias entre ellos quedan enlazadas.</translation>
     </message>
     <message>
         <source>FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>ARCHIVO</translation>
     </message>
     <message>
         <source>The account for CSV files and for QIF files without account blocks. QIF accounts go to the account of the same name (without case).</source>
-        <translation type="unfinished"></translation>
+        <translation>La cuenta para los archivos CSV y para los archivos QIF sin bloques de cuenta. Las cuentas QIF van a la cuenta del mismo nombre (sin distinguir mayúsculas y minúsculas).</translation>
     </message>
     <message>
         <source>NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>NOMBRE</translation>
     </message>
     <message>
         <source>Create missing accounts (in US dollars) instead of skipping their transactions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear las cuentas que falten (en dólares estadounidenses) en lugar de omitir sus transacciones.</translation>
     </message>
     <message>
         <source>The CSV columns in order: date, payee, amount, memo, category, or - to skip one (default: date,payee,amount).</source>
-        <translation type="unfinished"></translation>
+        <translation>Las columnas CSV en orden: date, payee, amount, memo, category, o - para omitir una (predeterminado: date,payee,amount).</translation>
     </message>
     <message>
         <source>LIST</source>
-        <translation type="unfinished"></translation>
+        <translation>LISTA</translation>
     </message>
     <message>
         <source>The CSV files start with a row of column names.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los archivos CSV empiezan con una fila de nombres de columna.</translation>
     </message>
     <message>
         <source>The pattern of CSV dates, such as dd/MM/yyyy (default: recognised by itself).</source>
-        <translation type="unfinished"></translation>
+        <translation>El patrón de las fechas CSV, como dd/MM/yyyy (predeterminado: se reconoce automáticamente).</translation>
     </message>
     <message>
         <source>FORMAT</source>
-        <translation type="unfinished"></translation>
+        <translation>FORMATO</translation>
     </message>
     <message>
         <source>Unexpected argument: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Argumento inesperado: %1</translation>
     </message>
     <message>
         <source>Nothing to import: give --import FILE.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada que importar: indique --import ARCHIVO.</translation>
     </message>
     <message>
         <source>--csv-columns names date, payee, amount, memo, category or - in order, each once; date, payee and amount are needed.</source>
-        <translation type="unfinished"></translation>
+        <translation>--csv-columns nombra date, payee, amount, memo, category o - en orden, cada uno una vez; date, payee y amount son obligatorios.</translation>
     </message>
     <message>
         <source>CSV files need --account NAME.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los archivos CSV necesitan --account NOMBRE.</translation>
     </message>
     <message>
         <source>The database in %1 could not be opened.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo abrir la base de datos en %1.
+</translation>
     </message>
     <message>
         <source>Import abandoned: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Importación abandonada: %1
+</translation>
     </message>
 </context>
 <context>
