@@ -895,169 +895,169 @@ Sus datos, tal como estaban antes de la importación, se han guardado en:
     <name>ImportScreen</name>
     <message>
         <source>Import Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar transacciones</translation>
     </message>
     <message>
         <source>CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV</translation>
     </message>
     <message>
         <source>QIF</source>
-        <translation type="unfinished"></translation>
+        <translation>QIF</translation>
     </message>
     <message>
         <source>&amp;Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Formato:</translation>
     </message>
     <message>
         <source>&amp;Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cuenta:</translation>
     </message>
     <message>
         <source>No file selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún archivo seleccionado</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Examinar...</translation>
     </message>
     <message>
         <source>File:</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo:</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Listo</translation>
     </message>
     <message>
         <source>Select File</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar archivo</translation>
     </message>
     <message>
         <source>CSV Files (*.csv);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos CSV (*.csv);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>Select QIF File(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar archivo(s) QIF</translation>
     </message>
     <message>
         <source>QIF Files (*.qif);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos QIF (*.qif);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>Analyzing QIF file(s)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Analizando archivo(s) QIF...</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) selected</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n archivo seleccionado</numerusform>
+            <numerusform>%n archivos seleccionados</numerusform>
         </translation>
     </message>
     <message>
         <source>The selected file(s) hold no transactions to import.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los archivos seleccionados no contienen transacciones que importar.</translation>
     </message>
     <message>
         <source>No target account</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay cuenta de destino</translation>
     </message>
     <message>
         <source>Pick an account to import into, or create one now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija una cuenta en la que importar o cree una ahora.</translation>
     </message>
     <message>
         <source>The account could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la cuenta.</translation>
     </message>
     <message>
         <source>Importing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importando...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Import cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Importación cancelada.</translation>
     </message>
     <message>
         <source>Nothing was imported: every change of this import was rolled back.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se importó nada: se revirtieron todos los cambios de esta importación.</translation>
     </message>
     <message>
         <source>Import failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error en la importación.</translation>
     </message>
     <message>
         <source>A database error stopped the import and all changes were rolled back. No transactions were added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un error de la base de datos detuvo la importación y se revirtieron todos los cambios. No se añadió ninguna transacción.</translation>
     </message>
     <message>
         <source>Import complete!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Importación completada!</translation>
     </message>
     <message numerus="yes">
         <source>%n transaction(s) imported</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n transacción importada</numerusform>
+            <numerusform>%n transacciones importadas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n transfer(s) linked across accounts</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n transferencia enlazada entre cuentas</numerusform>
+            <numerusform>%n transferencias enlazadas entre cuentas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>  (including %n linked to previously imported row(s))</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>  (incluida %n enlazada con filas importadas anteriormente)</numerusform>
+            <numerusform>  (incluidas %n enlazadas con filas importadas anteriormente)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n duplicate(s) skipped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n duplicado omitido</numerusform>
+            <numerusform>%n duplicados omitidos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n record(s) skipped (unparseable)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n registro omitido (no se pudo interpretar)</numerusform>
+            <numerusform>%n registros omitidos (no se pudieron interpretar)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n metadata record(s) skipped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n registro de metadatos omitido</numerusform>
+            <numerusform>%n registros de metadatos omitidos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n record(s) skipped (unmapped source account)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n registro omitido (cuenta de origen sin asignar)</numerusform>
+            <numerusform>%n registros omitidos (cuenta de origen sin asignar)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n record(s) skipped (database error — see log)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n registro omitido (error de base de datos — consulte el registro de eventos)</numerusform>
+            <numerusform>%n registros omitidos (error de base de datos — consulte el registro de eventos)</numerusform>
         </translation>
     </message>
 </context>
@@ -1065,731 +1065,733 @@ Sus datos, tal como estaban antes de la importación, se han guardado en:
     <name>ImportService</name>
     <message>
         <source>%1 (no account header)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (sin encabezado de cuenta)</translation>
     </message>
     <message>
         <source>Imported transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Transacción importada</translation>
     </message>
     <message>
         <source>Uncategorized</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin categoría</translation>
     </message>
 </context>
 <context>
     <name>MainMenus</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;New Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nueva transacción</translation>
     </message>
     <message>
         <source>New &amp;Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva &amp;cuenta</translation>
     </message>
     <message>
         <source>&amp;Import...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importar...</translation>
     </message>
     <message>
         <source>Mellowind &amp;Account...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuenta &amp;Mellowind...</translation>
     </message>
     <message>
         <source>Sign &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar &amp;sesión</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sa&amp;lir</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar</translation>
     </message>
     <message>
         <source>&amp;Find...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buscar...</translation>
     </message>
     <message>
         <source>&amp;Preferences...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Preferencias...</translation>
     </message>
     <message>
         <source>&amp;Account</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cuenta</translation>
     </message>
     <message>
         <source>&amp;Edit...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar...</translation>
     </message>
     <message>
         <source>&amp;Reconcile...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Conciliar...</translation>
     </message>
     <message>
         <source>Reconciliation &amp;History...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Historial de conciliaciones...</translation>
     </message>
     <message>
         <source>Rename &amp;Payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>Renombrar &amp;beneficiarios...</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;liminar</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ver</translation>
     </message>
     <message>
         <source>&amp;Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Informes</translation>
     </message>
     <message>
         <source>Re&amp;curring Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Transacciones &amp;periódicas</translation>
     </message>
     <message>
         <source>C&amp;ategories</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Categorías</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <source>&amp;About Mellowind Ledgerine</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de Mellowind Ledgerine</translation>
     </message>
     <message>
         <source>What&apos;s &amp;New...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Novedades...</translation>
     </message>
     <message>
         <source>Check for &amp;Updates...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buscar actualizaciones...</translation>
     </message>
     <message>
         <source>Send &amp;Feedback...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar &amp;comentarios...</translation>
     </message>
     <message>
         <source>&amp;Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Atajos de &amp;teclado</translation>
     </message>
     <message>
         <source>Load &amp;Sample Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar datos de &amp;ejemplo</translation>
     </message>
     <message>
         <source>&amp;Clear Sample Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Bo&amp;rrar datos de ejemplo</translation>
     </message>
     <message>
         <source>Manage your account</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestionar su cuenta</translation>
     </message>
     <message>
         <source>Sign in or sign up</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar sesión o registrarse</translation>
     </message>
     <message>
         <source>New Account...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva cuenta...</translation>
     </message>
     <message>
         <source>Edit &quot;%1&quot;...</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar «%1»...</translation>
     </message>
     <message>
         <source>Reconcile...</source>
-        <translation type="unfinished"></translation>
+        <translation>Conciliar...</translation>
     </message>
     <message>
         <source>Reconciliation History...</source>
-        <translation type="unfinished"></translation>
+        <translation>Historial de conciliaciones...</translation>
     </message>
     <message>
         <source>Rename Payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>Renombrar beneficiarios...</translation>
     </message>
     <message>
         <source>Delete &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar «%1»</translation>
     </message>
     <message>
         <source>Register</source>
-        <translation type="unfinished"></translation>
+        <translation>Registro</translation>
     </message>
     <message>
         <source>Save transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar la transacción</translation>
     </message>
     <message>
         <source>Insert new transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar una transacción nueva</translation>
     </message>
     <message>
         <source>Delete current transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar la transacción actual</translation>
     </message>
     <message>
         <source>Next / previous field</source>
-        <translation type="unfinished"></translation>
+        <translation>Campo siguiente / anterior</translation>
     </message>
     <message>
         <source>&apos; (apostrophe)</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos; (apóstrofo)</translation>
     </message>
     <message>
         <source>Copy value from field above</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar el valor del campo de arriba</translation>
     </message>
     <message>
         <source>Date Field</source>
-        <translation type="unfinished"></translation>
+        <translation>Campo de fecha</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoy</translation>
     </message>
     <message>
         <source>Next / previous day</source>
-        <translation type="unfinished"></translation>
+        <translation>Día siguiente / anterior</translation>
     </message>
     <message>
         <source>First / last day of month</source>
-        <translation type="unfinished"></translation>
+        <translation>Primer / último día del mes</translation>
     </message>
     <message>
         <source>First / last day of year</source>
-        <translation type="unfinished"></translation>
+        <translation>Primer / último día del año</translation>
     </message>
     <message>
         <source>First / last day of week</source>
-        <translation type="unfinished"></translation>
+        <translation>Primer / último día de la semana</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>General</translation>
     </message>
     <message>
         <source>New transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva transacción</translation>
     </message>
     <message>
         <source>New account</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva cuenta</translation>
     </message>
     <message>
         <source>Reconcile account</source>
-        <translation type="unfinished"></translation>
+        <translation>Conciliar la cuenta</translation>
     </message>
     <message>
         <source>Search transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar transacciones</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar</translation>
     </message>
     <message>
         <source>Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Informes</translation>
     </message>
     <message>
         <source>Recurring transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Transacciones periódicas</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Categorías</translation>
     </message>
     <message>
         <source>Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuentas</translation>
     </message>
     <message>
         <source>Switch to account 1&amp;ndash;9</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar a la cuenta 1&amp;ndash;9</translation>
     </message>
     <message>
         <source>Switch to account 10</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar a la cuenta 10</translation>
     </message>
     <message>
         <source>About Mellowind Ledgerine</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Mellowind Ledgerine</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Mellowind Ledgerine&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;A check register for household finances that keeps its data on this computer.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Mellowind Ledgerine&lt;/h3&gt;&lt;p&gt;Versión %1&lt;/p&gt;&lt;p&gt;Un registro de cheques para las finanzas domésticas que guarda sus datos en este equipo.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Atajos de teclado</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Mellowind Ledgerine</source>
-        <translation type="unfinished"></translation>
+        <translation>Mellowind Ledgerine</translation>
     </message>
     <message>
         <source>Not signed in</source>
-        <translation type="unfinished"></translation>
+        <translation>Sesión no iniciada</translation>
     </message>
     <message>
         <source>Select an account first</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione primero una cuenta</translation>
     </message>
     <message>
         <source>The account could not be saved</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la cuenta</translation>
     </message>
     <message>
         <source>Delete &quot;%1&quot;?
 
 All transactions, recurring entries, and reconciliation history for this account will be removed. You can restore it from Preferences → Data &amp; Sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar «%1»?
+
+Se eliminarán todas las transacciones, las transacciones periódicas y el historial de conciliaciones de esta cuenta. Puede restaurarla desde Preferencias → Datos y sincronización.</translation>
     </message>
     <message>
         <source>Delete Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar cuenta</translation>
     </message>
     <message>
         <source>The account could not be deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo eliminar la cuenta</translation>
     </message>
     <message>
         <source>Reconcile — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Conciliar — %1</translation>
     </message>
     <message>
         <source>Reconciliation History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historial de conciliaciones</translation>
     </message>
     <message numerus="yes">
         <source>Auto-posted %n recurring transaction(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se registró automáticamente %n transacción periódica</numerusform>
+            <numerusform>Se registraron automáticamente %n transacciones periódicas</numerusform>
         </translation>
     </message>
     <message>
         <source>Recurring Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Transacciones periódicas</translation>
     </message>
     <message>
         <source>Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Informes</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferencias</translation>
     </message>
     <message>
         <source>Import Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar transacciones</translation>
     </message>
     <message>
         <source>Search Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar transacciones</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Categorías</translation>
     </message>
     <message>
         <source>Payee Management</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestión de beneficiarios</translation>
     </message>
     <message>
         <source>Sample Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos de ejemplo</translation>
     </message>
     <message>
         <source>Sample data is already loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los datos de ejemplo ya están cargados.</translation>
     </message>
     <message>
         <source>The sample data could not be loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron cargar los datos de ejemplo.</translation>
     </message>
     <message>
         <source>Sample data loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos de ejemplo cargados</translation>
     </message>
     <message>
         <source>No sample data to clear.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay datos de ejemplo que borrar.</translation>
     </message>
     <message>
         <source>The sample data could not be cleared.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron borrar los datos de ejemplo.</translation>
     </message>
     <message>
         <source>Sample data cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos de ejemplo borrados</translation>
     </message>
     <message>
         <source>Unsaved Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Transacción sin guardar</translation>
     </message>
     <message>
         <source>Save the transaction you are entering?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Guardar la transacción que está introduciendo?</translation>
     </message>
 </context>
 <context>
     <name>MellAccount::AccountProfilePage</name>
     <message>
         <source>Personal Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Información personal</translation>
     </message>
     <message>
         <source>Display name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre visible:</translation>
     </message>
     <message>
         <source>Email:</source>
-        <translation type="unfinished"></translation>
+        <translation>Correo electrónico:</translation>
     </message>
     <message>
         <source>Edit Display Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar nombre visible</translation>
     </message>
     <message>
         <source>Sign Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar sesión</translation>
     </message>
     <message>
         <source>(not set)</source>
-        <translation type="unfinished"></translation>
+        <translation>(sin definir)</translation>
     </message>
     <message>
         <source>Display name updated.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre visible actualizado.</translation>
     </message>
     <message>
         <source>Failed to update profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo actualizar el perfil.</translation>
     </message>
 </context>
 <context>
     <name>MellAccount::AccountScreen</name>
     <message>
         <source>Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil</translation>
     </message>
     <message>
         <source>Security</source>
-        <translation type="unfinished"></translation>
+        <translation>Seguridad</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Desconocido</translation>
     </message>
     <message>
         <source>Active now</source>
-        <translation type="unfinished"></translation>
+        <translation>Activa ahora</translation>
     </message>
     <message>
         <source>%1m ago</source>
-        <translation type="unfinished"></translation>
+        <translation>hace %1 min</translation>
     </message>
     <message>
         <source>%1h ago</source>
-        <translation type="unfinished"></translation>
+        <translation>hace %1 h</translation>
     </message>
     <message>
         <source>%1d ago</source>
-        <translation type="unfinished"></translation>
+        <translation>hace %1 d</translation>
     </message>
 </context>
 <context>
     <name>MellAccount::AccountSecurityPage</name>
     <message>
         <source>Security</source>
-        <translation type="unfinished"></translation>
+        <translation>Seguridad</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña</translation>
     </message>
     <message>
         <source>Change your account password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambie la contraseña de su cuenta.</translation>
     </message>
     <message>
         <source>Change Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar contraseña</translation>
     </message>
     <message>
         <source>Active Sessions</source>
-        <translation type="unfinished"></translation>
+        <translation>Sesiones activas</translation>
     </message>
     <message>
         <source>Sessions currently signed in to your account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sesiones iniciadas actualmente en su cuenta.</translation>
     </message>
     <message>
         <source>Current password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña actual:</translation>
     </message>
     <message>
         <source>New password (min 8 characters):</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva contraseña (mín. 8 caracteres):</translation>
     </message>
     <message>
         <source>Password must be at least 8 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>La contraseña debe tener al menos 8 caracteres.</translation>
     </message>
     <message>
         <source>Confirm new password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmar la nueva contraseña:</translation>
     </message>
     <message>
         <source>Passwords do not match.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las contraseñas no coinciden.</translation>
     </message>
     <message>
         <source>Password changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña cambiada.</translation>
     </message>
     <message>
         <source>Failed to change password.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo cambiar la contraseña.</translation>
     </message>
     <message>
         <source>No active sessions.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay sesiones activas.</translation>
     </message>
     <message>
         <source>Unknown client</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliente desconocido</translation>
     </message>
     <message>
         <source>This session</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta sesión</translation>
     </message>
     <message>
         <source>Current</source>
-        <translation type="unfinished"></translation>
+        <translation>Actual</translation>
     </message>
     <message>
         <source>Revoke</source>
-        <translation type="unfinished"></translation>
+        <translation>Revocar</translation>
     </message>
     <message>
         <source>Session revoked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sesión revocada.</translation>
     </message>
     <message>
         <source>Failed to revoke session.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo revocar la sesión.</translation>
     </message>
 </context>
 <context>
     <name>MellAccount::AuthClient</name>
     <message>
         <source>Failed to start local auth server</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo iniciar el servidor de autenticación local</translation>
     </message>
     <message>
         <source>Sign-in timed out</source>
-        <translation type="unfinished"></translation>
+        <translation>Se agotó el tiempo de espera del inicio de sesión</translation>
     </message>
     <message>
         <source>The web browser could not be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo abrir el navegador web</translation>
     </message>
     <message>
         <source>state mismatch</source>
-        <translation type="unfinished"></translation>
+        <translation>el estado no coincide</translation>
     </message>
     <message>
         <source>No tokens received</source>
-        <translation type="unfinished"></translation>
+        <translation>No se recibió ningún token</translation>
     </message>
     <message>
         <source>the account could not be verified</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo verificar la cuenta</translation>
     </message>
     <message>
         <source>the account was not confirmed</source>
-        <translation type="unfinished"></translation>
+        <translation>la cuenta no se confirmó</translation>
     </message>
 </context>
 <context>
     <name>MellAccount::Client</name>
     <message>
         <source>No cloud service is configured for this copy of Mellowind Ledgerine. Set AUTH_BASE_URL, ACCOUNT_API_URL and SYNC_API_URL in the environment, or build it with LEDGERINE_AUTH_BASE_URL, LEDGERINE_ACCOUNT_API_URL and LEDGERINE_SYNC_API_URL.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún servicio en la nube configurado para esta copia de Mellowind Ledgerine. Defina AUTH_BASE_URL, ACCOUNT_API_URL y SYNC_API_URL en el entorno, o compílela con LEDGERINE_AUTH_BASE_URL, LEDGERINE_ACCOUNT_API_URL y LEDGERINE_SYNC_API_URL.</translation>
     </message>
 </context>
 <context>
     <name>MellAccount::WebAuthHandler</name>
     <message>
         <source>Request too long</source>
-        <translation type="unfinished"></translation>
+        <translation>Solicitud demasiado larga</translation>
     </message>
     <message>
         <source>Bad request</source>
-        <translation type="unfinished"></translation>
+        <translation>Solicitud incorrecta</translation>
     </message>
     <message>
         <source>Not allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>No permitido</translation>
     </message>
     <message>
         <source>Not found</source>
-        <translation type="unfinished"></translation>
+        <translation>No encontrado</translation>
     </message>
     <message>
         <source>Finishing sign-in...</source>
-        <translation type="unfinished"></translation>
+        <translation>Finalizando el inicio de sesión...</translation>
     </message>
     <message>
         <source>Turn on JavaScript for this page to finish signing in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Active JavaScript en esta página para finalizar el inicio de sesión.</translation>
     </message>
     <message>
         <source>You&apos;re signed in</source>
-        <translation type="unfinished"></translation>
+        <translation>Ha iniciado sesión</translation>
     </message>
     <message>
         <source>You can close this tab and return to Mellowind Ledgerine.</source>
-        <translation type="unfinished"></translation>
+        <translation>Puede cerrar esta pestaña y volver a Mellowind Ledgerine.</translation>
     </message>
     <message>
         <source>Sign-in failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al iniciar sesión</translation>
     </message>
     <message>
         <source>Return to Mellowind Ledgerine to try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vuelva a Mellowind Ledgerine para intentarlo de nuevo.</translation>
     </message>
     <message>
         <source>Almost done</source>
-        <translation type="unfinished"></translation>
+        <translation>Casi listo</translation>
     </message>
     <message>
         <source>Return to Mellowind Ledgerine and confirm the account to finish signing in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vuelva a Mellowind Ledgerine y confirme la cuenta para finalizar el inicio de sesión.</translation>
     </message>
     <message>
         <source>Mellowind Ledgerine</source>
-        <translation type="unfinished"></translation>
+        <translation>Mellowind Ledgerine</translation>
     </message>
     <message>
         <source>You can close this tab.</source>
-        <translation type="unfinished"></translation>
+        <translation>Puede cerrar esta pestaña.</translation>
     </message>
 </context>
 <context>
     <name>MellUpdate::UpdateCommands</name>
     <message>
         <source>This build has no update server configured</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta compilación no tiene ningún servidor de actualizaciones configurado</translation>
     </message>
     <message>
         <source>Checking for updates…</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscando actualizaciones…</translation>
     </message>
     <message>
         <source>%1 is up to date (version %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está actualizado (versión %2)</translation>
     </message>
     <message>
         <source>Update check failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al buscar actualizaciones: %1</translation>
     </message>
     <message>
         <source>Loading release notes…</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargando las notas de la versión…</translation>
     </message>
     <message>
         <source>No release notes available for %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay notas de la versión disponibles para %1 %2</translation>
     </message>
 </context>
 <context>
     <name>MellUpdate::UpdateDialog</name>
     <message>
         <source>Update available</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualización disponible</translation>
     </message>
     <message>
         <source>A new version of %1 is available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay una nueva versión de %1 disponible.</translation>
     </message>
     <message>
         <source>You have version %1. The latest version is %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiene la versión %1. La versión más reciente es la %2.</translation>
     </message>
     <message>
         <source>Loading release notes…</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargando las notas de la versión…</translation>
     </message>
     <message>
         <source>*Release notes are not available for this version.*</source>
-        <translation type="unfinished"></translation>
+        <translation>*Las notas de la versión no están disponibles para esta versión.*</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Descargar</translation>
     </message>
     <message>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Más tarde</translation>
     </message>
 </context>
 <context>
     <name>MellUpdate::WhatsNewDialog</name>
     <message>
         <source>What&apos;s New in %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Novedades de %1 %2</translation>
     </message>
     <message>
         <source>What&apos;s new in %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Novedades de %1 %2</translation>
     </message>
     <message>
         <source>You are running version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Está usando la versión %1</translation>
     </message>
     <message>
         <source>Download %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Descargar %1</translation>
     </message>
 </context>
 <context>
     <name>Money</name>
     <message>
         <source>Amounts are limited to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Los importes están limitados a %1</translation>
     </message>
 </context>
 <context>
     <name>NoAccountsPage</name>
     <message>
         <source>Welcome to Mellowind Ledgerine</source>
-        <translation type="unfinished"></translation>
+        <translation>Bienvenido a Mellowind Ledgerine</translation>
     </message>
     <message>
         <source>Create your first account to get started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cree su primera cuenta para empezar.</translation>
     </message>
     <message>
         <source>Create Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear cuenta</translation>
     </message>
 </context>
 <context>
