@@ -2752,7 +2752,7 @@ Se eliminarán los dos lados de la transferencia.</translation>
     <name>SampleDataService</name>
     <message>
         <source>Main Checking</source>
-        <translation>Cuenta corriente principal</translation>
+        <translation>Cuenta principal</translation>
     </message>
     <message>
         <source>Riverbend Credit Union</source>
