@@ -872,190 +872,192 @@ Vos données telles qu&apos;elles étaient avant l&apos;importation sont enregis
     </message>
     <message>
         <source>--csv-columns names date, payee, amount, memo, category or - in order, each once; date, payee and amount are needed.</source>
-        <translation type="unfinished"></translation>
+        <translation>--csv-columns nomme date, payee, amount, memo, category ou -, dans l&apos;ordre et une fois chacun ; date, payee et amount sont obligatoires.</translation>
     </message>
     <message>
         <source>CSV files need --account NAME.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les fichiers CSV nécessitent --account NOM.</translation>
     </message>
     <message>
         <source>The database in %1 could not be opened.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir la base de données dans %1.
+</translation>
     </message>
     <message>
         <source>Import abandoned: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Importation abandonnée : %1
+</translation>
     </message>
 </context>
 <context>
     <name>ImportScreen</name>
     <message>
         <source>Import Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer des opérations</translation>
     </message>
     <message>
         <source>CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV</translation>
     </message>
     <message>
         <source>QIF</source>
-        <translation type="unfinished"></translation>
+        <translation>QIF</translation>
     </message>
     <message>
         <source>&amp;Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Format :</translation>
     </message>
     <message>
         <source>&amp;Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Compte :</translation>
     </message>
     <message>
         <source>No file selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun fichier sélectionné</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Parcourir...</translation>
     </message>
     <message>
         <source>File:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier :</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé</translation>
     </message>
     <message>
         <source>Select File</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionner un fichier</translation>
     </message>
     <message>
         <source>CSV Files (*.csv);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers CSV (*.csv);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>Select QIF File(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionner un ou plusieurs fichiers QIF</translation>
     </message>
     <message>
         <source>QIF Files (*.qif);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers QIF (*.qif);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>Analyzing QIF file(s)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Analyse du ou des fichiers QIF...</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) selected</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n fichier sélectionné</numerusform>
+            <numerusform>%n fichiers sélectionnés</numerusform>
         </translation>
     </message>
     <message>
         <source>The selected file(s) hold no transactions to import.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le ou les fichiers sélectionnés ne contiennent aucune opération à importer.</translation>
     </message>
     <message>
         <source>No target account</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun compte de destination</translation>
     </message>
     <message>
         <source>Pick an account to import into, or create one now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez le compte dans lequel importer, ou créez-en un maintenant.</translation>
     </message>
     <message>
         <source>The account could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le compte n&apos;a pas pu être enregistré.</translation>
     </message>
     <message>
         <source>Importing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importation...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Import cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Importation annulée.</translation>
     </message>
     <message>
         <source>Nothing was imported: every change of this import was rolled back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n&apos;a été importé : toutes les modifications de cette importation ont été annulées.</translation>
     </message>
     <message>
         <source>Import failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l&apos;importation.</translation>
     </message>
     <message>
         <source>A database error stopped the import and all changes were rolled back. No transactions were added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une erreur de base de données a interrompu l&apos;importation et toutes les modifications ont été annulées. Aucune opération n&apos;a été ajoutée.</translation>
     </message>
     <message>
         <source>Import complete!</source>
-        <translation type="unfinished"></translation>
+        <translation>Importation terminée !</translation>
     </message>
     <message numerus="yes">
         <source>%n transaction(s) imported</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n opération importée</numerusform>
+            <numerusform>%n opérations importées</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n transfer(s) linked across accounts</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n virement lié entre comptes</numerusform>
+            <numerusform>%n virements liés entre comptes</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>  (including %n linked to previously imported row(s))</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>  (dont %n lié à une ligne importée précédemment)</numerusform>
+            <numerusform>  (dont %n liés à des lignes importées précédemment)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n duplicate(s) skipped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n doublon ignoré</numerusform>
+            <numerusform>%n doublons ignorés</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n record(s) skipped (unparseable)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n enregistrement ignoré (illisible)</numerusform>
+            <numerusform>%n enregistrements ignorés (illisibles)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n metadata record(s) skipped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n enregistrement de métadonnées ignoré</numerusform>
+            <numerusform>%n enregistrements de métadonnées ignorés</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n record(s) skipped (unmapped source account)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n enregistrement ignoré (compte source sans correspondance)</numerusform>
+            <numerusform>%n enregistrements ignorés (compte source sans correspondance)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n record(s) skipped (database error — see log)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n enregistrement ignoré (erreur de base de données — voir le journal)</numerusform>
+            <numerusform>%n enregistrements ignorés (erreur de base de données — voir le journal)</numerusform>
         </translation>
     </message>
 </context>
@@ -1063,774 +1065,776 @@ Vos données telles qu&apos;elles étaient avant l&apos;importation sont enregis
     <name>ImportService</name>
     <message>
         <source>%1 (no account header)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (sans en-tête de compte)</translation>
     </message>
     <message>
         <source>Imported transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Opération importée</translation>
     </message>
     <message>
         <source>Uncategorized</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans catégorie</translation>
     </message>
 </context>
 <context>
     <name>MainMenus</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;New Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouvelle opération</translation>
     </message>
     <message>
         <source>New &amp;Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau &amp;compte</translation>
     </message>
     <message>
         <source>&amp;Import...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importer...</translation>
     </message>
     <message>
         <source>Mellowind &amp;Account...</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte &amp;Mellowind...</translation>
     </message>
     <message>
         <source>Sign &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Se &amp;déconnecter</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;dition</translation>
     </message>
     <message>
         <source>&amp;Find...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rechercher...</translation>
     </message>
     <message>
         <source>&amp;Preferences...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Préférences...</translation>
     </message>
     <message>
         <source>&amp;Account</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Compte</translation>
     </message>
     <message>
         <source>&amp;Edit...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifier...</translation>
     </message>
     <message>
         <source>&amp;Reconcile...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rapprocher...</translation>
     </message>
     <message>
         <source>Reconciliation &amp;History...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Historique des rapprochements...</translation>
     </message>
     <message>
         <source>Rename &amp;Payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer les &amp;bénéficiaires...</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Affichage</translation>
     </message>
     <message>
         <source>&amp;Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rapports</translation>
     </message>
     <message>
         <source>Re&amp;curring Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opérations récurrentes</translation>
     </message>
     <message>
         <source>C&amp;ategories</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Catégories</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ide</translation>
     </message>
     <message>
         <source>&amp;About Mellowind Ledgerine</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos de Mellowind Ledgerine</translation>
     </message>
     <message>
         <source>What&apos;s &amp;New...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouveautés...</translation>
     </message>
     <message>
         <source>Check for &amp;Updates...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher des &amp;mises à jour...</translation>
     </message>
     <message>
         <source>Send &amp;Feedback...</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer des &amp;commentaires...</translation>
     </message>
     <message>
         <source>&amp;Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Raccourcis clavier</translation>
     </message>
     <message>
         <source>Load &amp;Sample Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger les &amp;données d&apos;exemple</translation>
     </message>
     <message>
         <source>&amp;Clear Sample Data</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Effacer les données d&apos;exemple</translation>
     </message>
     <message>
         <source>Manage your account</source>
-        <translation type="unfinished"></translation>
+        <translation>Gérer votre compte</translation>
     </message>
     <message>
         <source>Sign in or sign up</source>
-        <translation type="unfinished"></translation>
+        <translation>Se connecter ou créer un compte</translation>
     </message>
     <message>
         <source>New Account...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau compte...</translation>
     </message>
     <message>
         <source>Edit &quot;%1&quot;...</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier « %1 »...</translation>
     </message>
     <message>
         <source>Reconcile...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapprocher...</translation>
     </message>
     <message>
         <source>Reconciliation History...</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique des rapprochements...</translation>
     </message>
     <message>
         <source>Rename Payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer les bénéficiaires...</translation>
     </message>
     <message>
         <source>Delete &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer « %1 »</translation>
     </message>
     <message>
         <source>Register</source>
-        <translation type="unfinished"></translation>
+        <translation>Registre</translation>
     </message>
     <message>
         <source>Save transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer l&apos;opération</translation>
     </message>
     <message>
         <source>Insert new transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer une nouvelle opération</translation>
     </message>
     <message>
         <source>Delete current transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer l&apos;opération en cours</translation>
     </message>
     <message>
         <source>Next / previous field</source>
-        <translation type="unfinished"></translation>
+        <translation>Champ suivant / précédent</translation>
     </message>
     <message>
         <source>&apos; (apostrophe)</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos; (apostrophe)</translation>
     </message>
     <message>
         <source>Copy value from field above</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier la valeur du champ au-dessus</translation>
     </message>
     <message>
         <source>Date Field</source>
-        <translation type="unfinished"></translation>
+        <translation>Champ de date</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Aujourd&apos;hui</translation>
     </message>
     <message>
         <source>Next / previous day</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour suivant / précédent</translation>
     </message>
     <message>
         <source>First / last day of month</source>
-        <translation type="unfinished"></translation>
+        <translation>Premier / dernier jour du mois</translation>
     </message>
     <message>
         <source>First / last day of year</source>
-        <translation type="unfinished"></translation>
+        <translation>Premier / dernier jour de l&apos;année</translation>
     </message>
     <message>
         <source>First / last day of week</source>
-        <translation type="unfinished"></translation>
+        <translation>Premier / dernier jour de la semaine</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Général</translation>
     </message>
     <message>
         <source>New transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle opération</translation>
     </message>
     <message>
         <source>New account</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau compte</translation>
     </message>
     <message>
         <source>Reconcile account</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapprocher le compte</translation>
     </message>
     <message>
         <source>Search transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher des opérations</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer</translation>
     </message>
     <message>
         <source>Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapports</translation>
     </message>
     <message>
         <source>Recurring transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Opérations récurrentes</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégories</translation>
     </message>
     <message>
         <source>Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Comptes</translation>
     </message>
     <message>
         <source>Switch to account 1&amp;ndash;9</source>
-        <translation type="unfinished"></translation>
+        <translation>Passer au compte 1&amp;ndash;9</translation>
     </message>
     <message>
         <source>Switch to account 10</source>
-        <translation type="unfinished"></translation>
+        <translation>Passer au compte 10</translation>
     </message>
     <message>
         <source>About Mellowind Ledgerine</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Mellowind Ledgerine</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Mellowind Ledgerine&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;A check register for household finances that keeps its data on this computer.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Mellowind Ledgerine&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;Un carnet de comptes pour les finances du foyer, qui conserve ses données sur cet ordinateur.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Raccourcis clavier</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Mellowind Ledgerine</source>
-        <translation type="unfinished"></translation>
+        <translation>Mellowind Ledgerine</translation>
     </message>
     <message>
         <source>Not signed in</source>
-        <translation type="unfinished"></translation>
+        <translation>Non connecté</translation>
     </message>
     <message>
         <source>Select an account first</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez d&apos;abord un compte</translation>
     </message>
     <message>
         <source>The account could not be saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Le compte n&apos;a pas pu être enregistré</translation>
     </message>
     <message>
         <source>Delete &quot;%1&quot;?
 
 All transactions, recurring entries, and reconciliation history for this account will be removed. You can restore it from Preferences → Data &amp; Sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer « %1 » ?
+
+Toutes les opérations, opérations récurrentes et l&apos;historique des rapprochements de ce compte seront supprimés. Vous pourrez le restaurer depuis Préférences → Données et synchronisation.</translation>
     </message>
     <message>
         <source>Delete Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le compte</translation>
     </message>
     <message>
         <source>The account could not be deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Le compte n&apos;a pas pu être supprimé</translation>
     </message>
     <message>
         <source>Reconcile — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapprochement — %1</translation>
     </message>
     <message>
         <source>Reconciliation History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique des rapprochements</translation>
     </message>
     <message numerus="yes">
         <source>Auto-posted %n recurring transaction(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n opération récurrente passée automatiquement</numerusform>
+            <numerusform>%n opérations récurrentes passées automatiquement</numerusform>
         </translation>
     </message>
     <message>
         <source>Recurring Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Opérations récurrentes</translation>
     </message>
     <message>
         <source>Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapports</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Préférences</translation>
     </message>
     <message>
         <source>Import Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer des opérations</translation>
     </message>
     <message>
         <source>Search Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher des opérations</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégories</translation>
     </message>
     <message>
         <source>Payee Management</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestion des bénéficiaires</translation>
     </message>
     <message>
         <source>Sample Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Données d&apos;exemple</translation>
     </message>
     <message>
         <source>Sample data is already loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les données d&apos;exemple sont déjà chargées.</translation>
     </message>
     <message>
         <source>The sample data could not be loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les données d&apos;exemple n&apos;ont pas pu être chargées.</translation>
     </message>
     <message>
         <source>Sample data loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Données d&apos;exemple chargées</translation>
     </message>
     <message>
         <source>No sample data to clear.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune donnée d&apos;exemple à effacer.</translation>
     </message>
     <message>
         <source>The sample data could not be cleared.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les données d&apos;exemple n&apos;ont pas pu être effacées.</translation>
     </message>
     <message>
         <source>Sample data cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Données d&apos;exemple effacées</translation>
     </message>
     <message>
         <source>Unsaved Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Opération non enregistrée</translation>
     </message>
     <message>
         <source>Save the transaction you are entering?</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer l&apos;opération en cours de saisie ?</translation>
     </message>
 </context>
 <context>
     <name>MellAccount::AccountProfilePage</name>
     <message>
         <source>Personal Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations personnelles</translation>
     </message>
     <message>
         <source>Display name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom affiché :</translation>
     </message>
     <message>
         <source>Email:</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail :</translation>
     </message>
     <message>
         <source>Edit Display Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le nom affiché</translation>
     </message>
     <message>
         <source>Sign Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Se déconnecter</translation>
     </message>
     <message>
         <source>(not set)</source>
-        <translation type="unfinished"></translation>
+        <translation>(non défini)</translation>
     </message>
     <message>
         <source>Display name updated.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom affiché mis à jour.</translation>
     </message>
     <message>
         <source>Failed to update profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de mettre à jour le profil.</translation>
     </message>
 </context>
 <context>
     <name>MellAccount::AccountScreen</name>
     <message>
         <source>Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil</translation>
     </message>
     <message>
         <source>Security</source>
-        <translation type="unfinished"></translation>
+        <translation>Sécurité</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Inconnu</translation>
     </message>
     <message>
         <source>Active now</source>
-        <translation type="unfinished"></translation>
+        <translation>Actif maintenant</translation>
     </message>
     <message>
         <source>%1m ago</source>
-        <translation type="unfinished"></translation>
+        <translation>il y a %1 min</translation>
     </message>
     <message>
         <source>%1h ago</source>
-        <translation type="unfinished"></translation>
+        <translation>il y a %1 h</translation>
     </message>
     <message>
         <source>%1d ago</source>
-        <translation type="unfinished"></translation>
+        <translation>il y a %1 j</translation>
     </message>
 </context>
 <context>
     <name>MellAccount::AccountSecurityPage</name>
     <message>
         <source>Security</source>
-        <translation type="unfinished"></translation>
+        <translation>Sécurité</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe</translation>
     </message>
     <message>
         <source>Change your account password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifiez le mot de passe de votre compte.</translation>
     </message>
     <message>
         <source>Change Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer le mot de passe</translation>
     </message>
     <message>
         <source>Active Sessions</source>
-        <translation type="unfinished"></translation>
+        <translation>Sessions actives</translation>
     </message>
     <message>
         <source>Sessions currently signed in to your account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sessions actuellement connectées à votre compte.</translation>
     </message>
     <message>
         <source>Current password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe actuel :</translation>
     </message>
     <message>
         <source>New password (min 8 characters):</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau mot de passe (8 caractères min.) :</translation>
     </message>
     <message>
         <source>Password must be at least 8 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le mot de passe doit contenir au moins 8 caractères.</translation>
     </message>
     <message>
         <source>Confirm new password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmer le nouveau mot de passe :</translation>
     </message>
     <message>
         <source>Passwords do not match.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les mots de passe ne correspondent pas.</translation>
     </message>
     <message>
         <source>Password changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe modifié.</translation>
     </message>
     <message>
         <source>Failed to change password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de modifier le mot de passe.</translation>
     </message>
     <message>
         <source>No active sessions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune session active.</translation>
     </message>
     <message>
         <source>Unknown client</source>
-        <translation type="unfinished"></translation>
+        <translation>Client inconnu</translation>
     </message>
     <message>
         <source>This session</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette session</translation>
     </message>
     <message>
         <source>Current</source>
-        <translation type="unfinished"></translation>
+        <translation>Actuelle</translation>
     </message>
     <message>
         <source>Revoke</source>
-        <translation type="unfinished"></translation>
+        <translation>Révoquer</translation>
     </message>
     <message>
         <source>Session revoked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Session révoquée.</translation>
     </message>
     <message>
         <source>Failed to revoke session.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de révoquer la session.</translation>
     </message>
 </context>
 <context>
     <name>MellAccount::AuthClient</name>
     <message>
         <source>Failed to start local auth server</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de démarrer le serveur d&apos;authentification local</translation>
     </message>
     <message>
         <source>Sign-in timed out</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai de connexion dépassé</translation>
     </message>
     <message>
         <source>The web browser could not be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Le navigateur web n&apos;a pas pu être ouvert</translation>
     </message>
     <message>
         <source>state mismatch</source>
-        <translation type="unfinished"></translation>
+        <translation>paramètre state non concordant</translation>
     </message>
     <message>
         <source>No tokens received</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun jeton reçu</translation>
     </message>
     <message>
         <source>the account could not be verified</source>
-        <translation type="unfinished"></translation>
+        <translation>le compte n&apos;a pas pu être vérifié</translation>
     </message>
     <message>
         <source>the account was not confirmed</source>
-        <translation type="unfinished"></translation>
+        <translation>le compte n&apos;a pas été confirmé</translation>
     </message>
 </context>
 <context>
     <name>MellAccount::Client</name>
     <message>
         <source>No cloud service is configured for this copy of Mellowind Ledgerine. Set AUTH_BASE_URL, ACCOUNT_API_URL and SYNC_API_URL in the environment, or build it with LEDGERINE_AUTH_BASE_URL, LEDGERINE_ACCOUNT_API_URL and LEDGERINE_SYNC_API_URL.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun service cloud n&apos;est configuré pour cette copie de Mellowind Ledgerine. Définissez AUTH_BASE_URL, ACCOUNT_API_URL et SYNC_API_URL dans l&apos;environnement, ou compilez-la avec LEDGERINE_AUTH_BASE_URL, LEDGERINE_ACCOUNT_API_URL et LEDGERINE_SYNC_API_URL.</translation>
     </message>
 </context>
 <context>
     <name>MellAccount::WebAuthHandler</name>
     <message>
         <source>Request too long</source>
-        <translation type="unfinished"></translation>
+        <translation>Requête trop longue</translation>
     </message>
     <message>
         <source>Bad request</source>
-        <translation type="unfinished"></translation>
+        <translation>Requête incorrecte</translation>
     </message>
     <message>
         <source>Not allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>Non autorisé</translation>
     </message>
     <message>
         <source>Not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Introuvable</translation>
     </message>
     <message>
         <source>Finishing sign-in...</source>
-        <translation type="unfinished"></translation>
+        <translation>Finalisation de la connexion...</translation>
     </message>
     <message>
         <source>Turn on JavaScript for this page to finish signing in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Activez JavaScript pour cette page afin de terminer la connexion.</translation>
     </message>
     <message>
         <source>You&apos;re signed in</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous êtes connecté</translation>
     </message>
     <message>
         <source>You can close this tab and return to Mellowind Ledgerine.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous pouvez fermer cet onglet et revenir à Mellowind Ledgerine.</translation>
     </message>
     <message>
         <source>Sign-in failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la connexion</translation>
     </message>
     <message>
         <source>Return to Mellowind Ledgerine to try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Revenez à Mellowind Ledgerine pour réessayer.</translation>
     </message>
     <message>
         <source>Almost done</source>
-        <translation type="unfinished"></translation>
+        <translation>Presque terminé</translation>
     </message>
     <message>
         <source>Return to Mellowind Ledgerine and confirm the account to finish signing in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Revenez à Mellowind Ledgerine et confirmez le compte pour terminer la connexion.</translation>
     </message>
     <message>
         <source>Mellowind Ledgerine</source>
-        <translation type="unfinished"></translation>
+        <translation>Mellowind Ledgerine</translation>
     </message>
     <message>
         <source>You can close this tab.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous pouvez fermer cet onglet.</translation>
     </message>
 </context>
 <context>
     <name>MellUpdate::UpdateCommands</name>
     <message>
         <source>This build has no update server configured</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun serveur de mises à jour n&apos;est configuré pour cette version</translation>
     </message>
     <message>
         <source>Checking for updates…</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche de mises à jour…</translation>
     </message>
     <message>
         <source>%1 is up to date (version %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est à jour (version %2)</translation>
     </message>
     <message>
         <source>Update check failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la recherche de mises à jour : %1</translation>
     </message>
     <message>
         <source>Loading release notes…</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargement des notes de version…</translation>
     </message>
     <message>
         <source>No release notes available for %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune note de version disponible pour %1 %2</translation>
     </message>
 </context>
 <context>
     <name>MellUpdate::UpdateDialog</name>
     <message>
         <source>Update available</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise à jour disponible</translation>
     </message>
     <message>
         <source>A new version of %1 is available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une nouvelle version de %1 est disponible.</translation>
     </message>
     <message>
         <source>You have version %1. The latest version is %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez la version %1. La dernière version est la %2.</translation>
     </message>
     <message>
         <source>Loading release notes…</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargement des notes de version…</translation>
     </message>
     <message>
         <source>*Release notes are not available for this version.*</source>
-        <translation type="unfinished"></translation>
+        <translation>*Les notes de version ne sont pas disponibles pour cette version.*</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Télécharger</translation>
     </message>
     <message>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus tard</translation>
     </message>
 </context>
 <context>
     <name>MellUpdate::WhatsNewDialog</name>
     <message>
         <source>What&apos;s New in %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveautés de %1 %2</translation>
     </message>
     <message>
         <source>What&apos;s new in %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveautés de %1 %2</translation>
     </message>
     <message>
         <source>You are running version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous utilisez la version %1</translation>
     </message>
     <message>
         <source>Download %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Télécharger %1</translation>
     </message>
 </context>
 <context>
     <name>Money</name>
     <message>
         <source>Amounts are limited to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Les montants sont limités à %1</translation>
     </message>
 </context>
 <context>
     <name>NoAccountsPage</name>
     <message>
         <source>Welcome to Mellowind Ledgerine</source>
-        <translation type="unfinished"></translation>
+        <translation>Bienvenue dans Mellowind Ledgerine</translation>
     </message>
     <message>
         <source>Create your first account to get started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Créez votre premier compte pour commencer.</translation>
     </message>
     <message>
         <source>Create Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer un compte</translation>
     </message>
 </context>
 <context>
     <name>PayeeScreen</name>
     <message>
         <source>Payee Management</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestion des bénéficiaires</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Bénéficiaire</translation>
     </message>
     <message>
         <source>Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Opérations</translation>
     </message>
     <message>
         <source>Rename Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer la sélection</translation>
     </message>
     <message>
         <source>Merge Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Fusionner la sélection</translation>
     </message>
     <message>
         <source>Rename to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer en :</translation>
     </message>
     <message>
         <source>Similar</source>
-        <translation type="unfinished"></translation>
+        <translation>Semblable</translation>
     </message>
     <message>
         <source>Differs only in case or spaces from: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne diffère que par la casse ou les espaces de : %1</translation>
     </message>
     <message>
         <source>Merge Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la fusion</translation>
     </message>
     <message>
         <source>The payees could not be merged; nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les bénéficiaires n&apos;ont pas pu être fusionnés ; rien n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>Rename Failed</source>
