@@ -689,11 +689,11 @@ Dossier de données : %1</translation>
     </message>
     <message>
         <source>Export Backup</source>
-        <translation>Exporter une sauvegarde</translation>
+        <translation>Sauvegarder</translation>
     </message>
     <message>
         <source>Import Backup</source>
-        <translation>Importer une sauvegarde</translation>
+        <translation>Restaurer</translation>
     </message>
     <message>
         <source>Deleted Accounts</source>
@@ -1359,7 +1359,7 @@ Vos données telles qu&apos;elles étaient avant l&apos;importation sont enregis
 All transactions, recurring entries, and reconciliation history for this account will be removed. You can restore it from Preferences → Data &amp; Sync.</source>
         <translation>Supprimer « %1 » ?
 
-Toutes les opérations, opérations récurrentes et l&apos;historique des rapprochements de ce compte seront supprimés. Vous pourrez le restaurer depuis Préférences → Données et synchronisation.</translation>
+Toutes les opérations, opérations récurrentes et l&apos;historique des rapprochements de ce compte seront supprimés. Vous pourrez le restaurer depuis Préférences → Données.</translation>
     </message>
     <message>
         <source>Delete Account</source>
@@ -2818,7 +2818,7 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Data &amp; Sync</source>
-        <translation>Données et synchronisation</translation>
+        <translation>Données</translation>
     </message>
     <message>
         <source>About</source>
@@ -2894,7 +2894,7 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Week starts on:</source>
-        <translation>La semaine commence le :</translation>
+        <translation>Début de semaine :</translation>
     </message>
     <message>
         <source>Language:</source>
@@ -2926,7 +2926,7 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Show newest transactions first</source>
-        <translation>Afficher les opérations les plus récentes en premier</translation>
+        <translation>Opérations récentes en premier</translation>
     </message>
     <message>
         <source>When enabled, the most recent transactions appear at the top.</source>
