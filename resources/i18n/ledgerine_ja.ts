@@ -840,7 +840,7 @@ Your data as it was before the import is saved in:
     </message>
     <message>
         <source>The CSV columns in order: date, payee, amount, memo, category, or - to skip one (default: date,payee,amount).</source>
-        <translation>CSV の列を順に指定します: date, payee, amount, memo, category、または 1 列をスキップする - (既定: date,payee,amount)。</translation>
+        <translation>CSV の列を順に指定します: date, payee, amount, memo, category。- はその列をスキップします (既定: date,payee,amount)。</translation>
     </message>
     <message>
         <source>LIST</source>
