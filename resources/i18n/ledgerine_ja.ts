@@ -688,11 +688,11 @@ Data directory: %1</source>
     </message>
     <message>
         <source>Export Backup</source>
-        <translation>バックアップをエクスポート</translation>
+        <translation>エクスポート</translation>
     </message>
     <message>
         <source>Import Backup</source>
-        <translation>バックアップをインポート</translation>
+        <translation>インポート</translation>
     </message>
     <message>
         <source>Deleted Accounts</source>
