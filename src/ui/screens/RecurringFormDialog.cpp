@@ -1,5 +1,7 @@
 #include "RecurringFormDialog.h"
 
+#include "RecurringModel.h"
+
 #include "app/AppState.h"
 #include "data/AccountRepository.h"
 #include "data/CategoryRepository.h"
@@ -22,17 +24,6 @@
 #include <QRadioButton>
 
 namespace {
-
-// The labels are translated where the combo is filled.
-const std::pair<const char*, Frequency> kFrequencyItems[] = {
-    { QT_TRANSLATE_NOOP("RecurringFormDialog", "Daily"), Frequency::Daily },
-    { QT_TRANSLATE_NOOP("RecurringFormDialog", "Weekly"), Frequency::Weekly },
-    { QT_TRANSLATE_NOOP("RecurringFormDialog", "Bi-weekly"), Frequency::Biweekly },
-    { QT_TRANSLATE_NOOP("RecurringFormDialog", "Monthly"), Frequency::Monthly },
-    { QT_TRANSLATE_NOOP("RecurringFormDialog", "Quarterly"), Frequency::Quarterly },
-    { QT_TRANSLATE_NOOP("RecurringFormDialog", "Semi-annual"), Frequency::SemiAnnual },
-    { QT_TRANSLATE_NOOP("RecurringFormDialog", "Annual"), Frequency::Annual },
-};
 
 const QDate kEarliestDate(2000, 1, 1);
 
@@ -95,8 +86,8 @@ void RecurringFormDialog::buildForm()
 
     m_frequency = new QComboBox;
     m_frequency->setObjectName(QStringLiteral("frequencyCombo"));
-    for (const auto& [label, frequency] : kFrequencyItems)
-        m_frequency->addItem(tr(label), frequencyToText(frequency));
+    for (const Frequency frequency : RecurringModel::kFrequencies)
+        m_frequency->addItem(RecurringModel::frequencyLabel(frequency), frequencyToText(frequency));
     m_frequency->setCurrentIndex(m_frequency->findData(frequencyToText(Frequency::Monthly)));
 
     m_startDate = new FormDateEdit(Clock::today());

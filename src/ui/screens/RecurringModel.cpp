@@ -6,6 +6,7 @@
 #include "data/Money.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QLocale>
 
 RecurringModel::RecurringModel(AccountRepository* accounts, QObject* parent)
@@ -67,10 +68,28 @@ QString RecurringModel::displayText(const RecurringTransaction& s, int column) c
     case AmountColumn:
         return Money::formatMoney(
             s.amount, account(s.accountId) ? account(s.accountId)->currency : Currency::USD);
-    case FrequencyColumn: return frequencyToText(s.frequency);
+    case FrequencyColumn: return frequencyLabel(s.frequency);
     case NextDueColumn: return QLocale().toString(s.nextDueDate, QLocale::ShortFormat);
     case AutoColumn: return s.autoPost ? tr("Yes") : tr("No");
     case StatusColumn: return s.isActive ? tr("Active") : tr("Inactive");
+    }
+    return {};
+}
+
+QString RecurringModel::frequencyLabel(Frequency frequency)
+{
+    // The schedule form's labels, so the list and the form read alike.
+    switch (frequency) {
+    case Frequency::Daily: return QCoreApplication::translate("RecurringFormDialog", "Daily");
+    case Frequency::Weekly: return QCoreApplication::translate("RecurringFormDialog", "Weekly");
+    case Frequency::Biweekly:
+        return QCoreApplication::translate("RecurringFormDialog", "Bi-weekly");
+    case Frequency::Monthly: return QCoreApplication::translate("RecurringFormDialog", "Monthly");
+    case Frequency::Quarterly:
+        return QCoreApplication::translate("RecurringFormDialog", "Quarterly");
+    case Frequency::SemiAnnual:
+        return QCoreApplication::translate("RecurringFormDialog", "Semi-annual");
+    case Frequency::Annual: return QCoreApplication::translate("RecurringFormDialog", "Annual");
     }
     return {};
 }

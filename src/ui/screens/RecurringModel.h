@@ -33,6 +33,11 @@ public:
     int rowOf(const QString& scheduleId) const;
     // Active and due today or earlier.
     static bool isDue(const RecurringTransaction& schedule);
+    // In the order the schedule form offers them.
+    static constexpr Frequency kFrequencies[] = { Frequency::Daily, Frequency::Weekly,
+        Frequency::Biweekly, Frequency::Monthly, Frequency::Quarterly, Frequency::SemiAnnual,
+        Frequency::Annual };
+    static QString frequencyLabel(Frequency frequency);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;

@@ -185,6 +185,8 @@ void TestRecurringScreen::screenConfirmsSkipsAndExplains()
     const int paper = model->rowOf(due.id);
     QCOMPARE(model->index(model->rowOf(abroad.id), RecurringModel::AmountColumn).data().toString(),
         u"-$1,500.00"_s);
+    // The list names the frequency as the form offers it, not as it is stored.
+    QCOMPARE(model->index(paper, RecurringModel::FrequencyColumn).data().toString(), u"Daily"_s);
     QCOMPARE(contextMenu(screen, paper),
         (QStringList { u"&Edit"_s, u"&Confirm"_s, u"&Skip"_s, u"&Delete"_s }));
     QCOMPARE(contextMenu(screen, model->rowOf(asleep.id)),
