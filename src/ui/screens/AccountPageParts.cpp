@@ -95,13 +95,17 @@ void showStatus(QLabel* line, const QString& text, bool success)
 
 void followTheme(QWidget* root)
 {
-    const QList<QLabel*> labels = root->findChildren<QLabel*>();
-    for (QLabel* label : labels) {
-        if (label->property(kNoteProperty).toBool())
+    const QList<QWidget*> widgets = root->findChildren<QWidget*>();
+    for (QWidget* widget : widgets) {
+        auto* label = qobject_cast<QLabel*>(widget);
+        const QVariant success = widget->property(kStatusProperty);
+        if (label && widget->property(kNoteProperty).toBool())
             colourNote(label);
-        const QVariant success = label->property(kStatusProperty);
-        if (success.isValid())
+        else if (label && success.isValid())
             colourStatus(label, success.toBool());
+        else if (!widget->styleSheet().isEmpty())
+            // Styled again, it takes the font it now inherits.
+            widget->setStyleSheet(widget->styleSheet());
     }
 }
 

@@ -20,7 +20,8 @@ QLabel* note(const QString& text);
 // The line under an action that says how it went; hidden until then.
 QLabel* statusLine();
 void showStatus(QLabel* line, const QString& text, bool success);
-// Notes and status lines under `root` take the colours of the current palette.
+// Styled widgets under `root` take the colours of the current palette and
+// the font they inherit now.
 void followTheme(QWidget* root);
 // A small white-on-colour label ("Current", "Owner").
 QLabel* badge(const QString& text, const char* colour);

@@ -80,10 +80,18 @@ void AccountScreen::applyStyle()
 
 void AccountScreen::changeEvent(QEvent* event)
 {
-    // The colours follow the theme. A window of its own hears of a new
-    // application palette as a change of its own palette.
-    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange)
+    // Colours and font size follow the preferences. A window of its own hears of
+    // a new application palette as a change of its own palette; a styled widget
+    // keeps the font it had when styled, so it is styled again for a new one.
+    switch (event->type()) {
+    case QEvent::PaletteChange:
+    case QEvent::ApplicationPaletteChange:
+    case QEvent::FontChange:
         applyStyle();
+        break;
+    default:
+        break;
+    }
     QWidget::changeEvent(event);
 }
 

@@ -36,7 +36,7 @@ private Q_SLOTS:
     void ownerManagesMembersAndInvitations();
     void devicesListMarksThisComputer();
     void deletionNeedsTypedConfirmation();
-    void coloursFollowTheTheme();
+    void coloursAndSizeFollowTheTheme();
 
 private:
     template <typename T> T* child(const char* name) const
@@ -387,7 +387,7 @@ void TestAccountScreen::deletionNeedsTypedConfirmation()
     QCOMPARE(deletions(), 2);
 }
 
-void TestAccountScreen::coloursFollowTheTheme()
+void TestAccountScreen::coloursAndSizeFollowTheTheme()
 {
     QApplication::setPalette(ThemeManager::palette(false));
     m_screen->setTab(AccountScreen::Tab::Security);
@@ -409,6 +409,18 @@ void TestAccountScreen::coloursFollowTheTheme()
     QVERIFY(note != labels.cend());
     QVERIFY((*note)->styleSheet().contains(QLatin1String(ThemeColors::kSecondary.dark)));
     QApplication::setPalette(ThemeManager::palette(false));
+
+    // A larger font size reaches the styled navigation too; the theme is set
+    // again with it, as the preferences do.
+    const QFont before = QApplication::font();
+    QFont larger = before;
+    larger.setPointSize(before.pointSize() + 6);
+    QApplication::setPalette(ThemeManager::palette(true));
+    QApplication::setFont(larger);
+    QTRY_COMPARE(child<QListWidget>("accountNavigation")->font().pointSize(), larger.pointSize());
+    QCOMPARE((*note)->font().pointSize(), larger.pointSize());
+    QCOMPARE(child<QPushButton>("deleteAccountButton")->font().pointSize(), larger.pointSize());
+    QApplication::setFont(before);
 }
 
 QTEST_MAIN(TestAccountScreen)
