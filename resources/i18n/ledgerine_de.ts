@@ -315,6 +315,13 @@ Datenverzeichnis: %1</translation>
     </message>
 </context>
 <context>
+    <name>Category</name>
+    <message>
+        <source>Shared category</source>
+        <translation>Freigegebene Kategorie</translation>
+    </message>
+</context>
+<context>
     <name>CategoryComboBox</name>
     <message>
         <source>(none)</source>
@@ -1095,10 +1102,6 @@ Ihre Daten vom Stand vor dem Import sind gespeichert in:
         <translation>&amp;Importieren...</translation>
     </message>
     <message>
-        <source>Mellowind &amp;Account...</source>
-        <translation>&amp;Mellowind-Konto...</translation>
-    </message>
-    <message>
         <source>Sign &amp;Out</source>
         <translation>&amp;Abmelden</translation>
     </message>
@@ -1334,6 +1337,18 @@ Ihre Daten vom Stand vor dem Import sind gespeichert in:
         <source>Keyboard Shortcuts</source>
         <translation>Tastenkürzel</translation>
     </message>
+    <message>
+        <source>&amp;Mellowind Account...</source>
+        <translation>&amp;Mellowind-Konto...</translation>
+    </message>
+    <message>
+        <source>&amp;Share...</source>
+        <translation>&amp;Freigeben...</translation>
+    </message>
+    <message>
+        <source>Share...</source>
+        <translation>Freigeben...</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1448,6 +1463,251 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichverlauf dieses Kontos 
         <source>Save the transaction you are entering?</source>
         <translation>Die Buchung, die Sie gerade eingeben, speichern?</translation>
     </message>
+    <message>
+        <source>Sign In Required</source>
+        <translation>Anmeldung erforderlich</translation>
+    </message>
+    <message>
+        <source>Sharing requires a Mellowind account.</source>
+        <translation>Für die Freigabe ist ein Mellowind-Konto erforderlich.</translation>
+    </message>
+    <message>
+        <source>Learn More</source>
+        <translation>Mehr erfahren</translation>
+    </message>
+</context>
+<context>
+    <name>MellAccount::AccountDataPage</name>
+    <message>
+        <source>Data &amp; Privacy</source>
+        <translation>Daten &amp; Datenschutz</translation>
+    </message>
+    <message>
+        <source>Danger Zone</source>
+        <translation>Gefahrenbereich</translation>
+    </message>
+    <message>
+        <source>Permanently delete your account. This cannot be undone after 30 days.</source>
+        <translation>Löschen Sie Ihr Konto endgültig. Nach 30 Tagen lässt sich dies nicht mehr rückgängig machen.</translation>
+    </message>
+    <message>
+        <source>Delete Account</source>
+        <translation>Konto löschen</translation>
+    </message>
+    <message>
+        <source>You are the group owner. Transfer ownership or remove all members before deleting your account.</source>
+        <translation>Sie sind Inhaber der Gruppe. Übertragen Sie die Inhaberschaft oder entfernen Sie alle Mitglieder, bevor Sie Ihr Konto löschen.</translation>
+    </message>
+    <message>
+        <source>This will schedule your account for permanent deletion after 30 days.
+
+Type DELETE to confirm:</source>
+        <translation>Ihr Konto wird damit zur endgültigen Löschung nach 30 Tagen vorgemerkt.
+
+Geben Sie zur Bestätigung DELETE ein:</translation>
+    </message>
+    <message>
+        <source>Failed to delete account.</source>
+        <translation>Das Konto konnte nicht gelöscht werden.</translation>
+    </message>
+    <message>
+        <source>Account Scheduled for Deletion</source>
+        <translation>Konto zur Löschung vorgemerkt</translation>
+    </message>
+    <message>
+        <source>Your account will be permanently deleted in 30 days. You can recover it by signing in before then.</source>
+        <translation>Ihr Konto wird in 30 Tagen endgültig gelöscht. Bis dahin können Sie es wiederherstellen, indem Sie sich anmelden.</translation>
+    </message>
+</context>
+<context>
+    <name>MellAccount::AccountDevicesPage</name>
+    <message>
+        <source>Registered Devices</source>
+        <translation>Registrierte Geräte</translation>
+    </message>
+    <message>
+        <source>Devices that have synced with your account.</source>
+        <translation>Geräte, die mit Ihrem Konto synchronisiert wurden.</translation>
+    </message>
+    <message>
+        <source>No devices registered.</source>
+        <translation>Keine Geräte registriert.</translation>
+    </message>
+    <message>
+        <source>v%1</source>
+        <translation>v%1</translation>
+    </message>
+    <message>
+        <source>Unknown Device</source>
+        <translation>Unbekanntes Gerät</translation>
+    </message>
+    <message>
+        <source>This device</source>
+        <translation>Dieses Gerät</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Remove Device</source>
+        <translation>Gerät entfernen</translation>
+    </message>
+    <message>
+        <source>Remove %1?</source>
+        <translation>%1 entfernen?</translation>
+    </message>
+    <message>
+        <source>Device removed.</source>
+        <translation>Gerät entfernt.</translation>
+    </message>
+    <message>
+        <source>Failed to remove device.</source>
+        <translation>Das Gerät konnte nicht entfernt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>MellAccount::AccountGroupPage</name>
+    <message>
+        <source>No Group</source>
+        <translation>Keine Gruppe</translation>
+    </message>
+    <message>
+        <source>You&apos;re not part of a group. The group owner can invite you, or you can join with an invite code.</source>
+        <translation>Sie gehören keiner Gruppe an. Der Inhaber einer Gruppe kann Sie einladen, oder Sie treten mit einem Einladungscode bei.</translation>
+    </message>
+    <message>
+        <source>Join with Invite Code</source>
+        <translation>Mit Einladungscode beitreten</translation>
+    </message>
+    <message>
+        <source>%1 of %2 seats used</source>
+        <translation>%1 von %2 Plätzen belegt</translation>
+    </message>
+    <message>
+        <source>Members</source>
+        <translation>Mitglieder</translation>
+    </message>
+    <message>
+        <source>Pending Invitations</source>
+        <translation>Ausstehende Einladungen</translation>
+    </message>
+    <message>
+        <source>No pending invitations.</source>
+        <translation>Keine ausstehenden Einladungen.</translation>
+    </message>
+    <message>
+        <source>Invite Members</source>
+        <translation>Mitglieder einladen</translation>
+    </message>
+    <message>
+        <source>Invite by Email</source>
+        <translation>Per E-Mail einladen</translation>
+    </message>
+    <message>
+        <source>Generate Invite Code</source>
+        <translation>Einladungscode erstellen</translation>
+    </message>
+    <message>
+        <source>Leave Group</source>
+        <translation>Gruppe verlassen</translation>
+    </message>
+    <message>
+        <source>Owner</source>
+        <translation>Inhaber</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Invite code: %1</source>
+        <translation>Einladungscode: %1</translation>
+    </message>
+    <message>
+        <source>Revoke</source>
+        <translation>Widerrufen</translation>
+    </message>
+    <message>
+        <source>Join Group</source>
+        <translation>Gruppe beitreten</translation>
+    </message>
+    <message>
+        <source>Enter invite code:</source>
+        <translation>Einladungscode eingeben:</translation>
+    </message>
+    <message>
+        <source>Joined group.</source>
+        <translation>Sie sind der Gruppe beigetreten.</translation>
+    </message>
+    <message>
+        <source>Invalid or expired invite code.</source>
+        <translation>Ungültiger oder abgelaufener Einladungscode.</translation>
+    </message>
+    <message>
+        <source>Remove Member</source>
+        <translation>Mitglied entfernen</translation>
+    </message>
+    <message>
+        <source>Remove %1 from the group?</source>
+        <translation>%1 aus der Gruppe entfernen?</translation>
+    </message>
+    <message>
+        <source>%1 removed.</source>
+        <translation>%1 entfernt.</translation>
+    </message>
+    <message>
+        <source>Failed to remove %1.</source>
+        <translation>%1 konnte nicht entfernt werden.</translation>
+    </message>
+    <message>
+        <source>Invitation revoked.</source>
+        <translation>Einladung widerrufen.</translation>
+    </message>
+    <message>
+        <source>Failed to revoke invitation.</source>
+        <translation>Die Einladung konnte nicht widerrufen werden.</translation>
+    </message>
+    <message>
+        <source>Email address:</source>
+        <translation>E-Mail-Adresse:</translation>
+    </message>
+    <message>
+        <source>Invitation sent.</source>
+        <translation>Einladung gesendet.</translation>
+    </message>
+    <message>
+        <source>Failed to send invitation.</source>
+        <translation>Die Einladung konnte nicht gesendet werden.</translation>
+    </message>
+    <message>
+        <source>Failed to generate code.</source>
+        <translation>Der Code konnte nicht erstellt werden.</translation>
+    </message>
+    <message>
+        <source>Invite Code</source>
+        <translation>Einladungscode</translation>
+    </message>
+    <message>
+        <source>Share this code with the person you want to invite:
+
+%1</source>
+        <translation>Geben Sie diesen Code an die Person weiter, die Sie einladen möchten:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Leave this group? You will lose access to shared data.</source>
+        <translation>Diese Gruppe verlassen? Sie verlieren den Zugriff auf freigegebene Daten.</translation>
+    </message>
+    <message>
+        <source>Left group.</source>
+        <translation>Sie haben die Gruppe verlassen.</translation>
+    </message>
+    <message>
+        <source>Failed to leave group.</source>
+        <translation>Die Gruppe konnte nicht verlassen werden.</translation>
+    </message>
 </context>
 <context>
     <name>MellAccount::AccountProfilePage</name>
@@ -1513,6 +1773,18 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichverlauf dieses Kontos 
     <message>
         <source>%1d ago</source>
         <translation>vor %1 Tg.</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Gruppe</translation>
+    </message>
+    <message>
+        <source>Devices</source>
+        <translation>Geräte</translation>
+    </message>
+    <message>
+        <source>Data &amp; Privacy</source>
+        <translation>Daten &amp; Datenschutz</translation>
     </message>
 </context>
 <context>
@@ -1599,6 +1871,13 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichverlauf dieses Kontos 
     </message>
 </context>
 <context>
+    <name>MellAccount::AccountSharingService</name>
+    <message>
+        <source>Failed to share account (HTTP %1)</source>
+        <translation>Freigabe des Kontos fehlgeschlagen (HTTP %1)</translation>
+    </message>
+</context>
+<context>
     <name>MellAccount::AuthClient</name>
     <message>
         <source>Failed to start local auth server</source>
@@ -1634,6 +1913,73 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichverlauf dieses Kontos 
     <message>
         <source>No cloud service is configured for this copy of Mellowind Ledgerine. Set AUTH_BASE_URL, ACCOUNT_API_URL and SYNC_API_URL in the environment, or build it with LEDGERINE_AUTH_BASE_URL, LEDGERINE_ACCOUNT_API_URL and LEDGERINE_SYNC_API_URL.</source>
         <translation>Für diese Kopie von Mellowind Ledgerine ist kein Cloud-Dienst eingerichtet. Setzen Sie AUTH_BASE_URL, ACCOUNT_API_URL und SYNC_API_URL in der Umgebung oder erstellen Sie das Programm mit LEDGERINE_AUTH_BASE_URL, LEDGERINE_ACCOUNT_API_URL und LEDGERINE_SYNC_API_URL.</translation>
+    </message>
+</context>
+<context>
+    <name>MellAccount::ShareMembersDialog</name>
+    <message>
+        <source>Share Account</source>
+        <translation>Konto freigeben</translation>
+    </message>
+    <message>
+        <source>Sharing: %1</source>
+        <translation>Freigabe: %1</translation>
+    </message>
+    <message>
+        <source>Share this account with members of your Mellowind family group. They&apos;ll see the same register, balances, and reconciliation history on their devices.</source>
+        <translation>Geben Sie dieses Konto für Mitglieder Ihrer Mellowind-Familiengruppe frei. Sie sehen auf ihren Geräten dasselbe Kontobuch, dieselben Salden und denselben Abgleichverlauf.</translation>
+    </message>
+    <message>
+        <source>People with access</source>
+        <translation>Personen mit Zugriff</translation>
+    </message>
+    <message>
+        <source>Add people</source>
+        <translation>Personen hinzufügen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>This account has not been synchronised yet. Sync it once, then share it.</source>
+        <translation>Dieses Konto wurde noch nicht synchronisiert. Synchronisieren Sie es einmal und geben Sie es dann frei.</translation>
+    </message>
+    <message>
+        <source>Not shared with anyone yet.</source>
+        <translation>Noch für niemanden freigegeben.</translation>
+    </message>
+    <message>
+        <source>Remove access</source>
+        <translation>Zugriff entfernen</translation>
+    </message>
+    <message>
+        <source>You&apos;re not in a group yet. Invite people from the Group page of your Mellowind account.</source>
+        <translation>Sie sind noch in keiner Gruppe. Laden Sie Personen auf der Seite „Gruppe“ Ihres Mellowind-Kontos ein.</translation>
+    </message>
+    <message>
+        <source>All group members already have access</source>
+        <translation>Alle Gruppenmitglieder haben bereits Zugriff</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Freigeben</translation>
+    </message>
+    <message>
+        <source>Could not share with %1.</source>
+        <translation>Das Konto konnte nicht für %1 freigegeben werden.</translation>
+    </message>
+    <message>
+        <source>Remove access?</source>
+        <translation>Zugriff entfernen?</translation>
+    </message>
+    <message>
+        <source>%1 will no longer have access. Continue?</source>
+        <translation>%1 hat dann keinen Zugriff mehr. Fortfahren?</translation>
+    </message>
+    <message>
+        <source>Could not remove %1.</source>
+        <translation>%1 konnte nicht entfernt werden.</translation>
     </message>
 </context>
 <context>
@@ -2746,6 +3092,18 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
 %1</source>
         <translation>Schreiben nicht möglich:
 %1</translation>
+    </message>
+    <message>
+        <source>Show More</source>
+        <translation>Mehr anzeigen</translation>
+    </message>
+    <message>
+        <source>Rows: %1 of %2 · Total: %3</source>
+        <translation>Zeilen: %1 von %2 · Summe: %3</translation>
+    </message>
+    <message>
+        <source>Rows: %1 · Total: %2</source>
+        <translation>Zeilen: %1 · Summe: %2</translation>
     </message>
 </context>
 <context>

@@ -73,31 +73,31 @@
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation>&amp;Nom :</translation>
+        <translation>&amp;Nom&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Type:</source>
-        <translation>&amp;Type :</translation>
+        <translation>&amp;Type&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Currency:</source>
-        <translation>&amp;Devise :</translation>
+        <translation>&amp;Devise&#xa0;:</translation>
     </message>
     <message>
         <source>Starting &amp;Balance:</source>
-        <translation>&amp;Solde initial :</translation>
+        <translation>&amp;Solde initial&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;As of:</source>
-        <translation>&amp;En date du :</translation>
+        <translation>&amp;En date du&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Institution:</source>
-        <translation>Éta&amp;blissement :</translation>
+        <translation>Éta&amp;blissement&#xa0;:</translation>
     </message>
     <message>
         <source>Account &amp;Number:</source>
-        <translation>Numéro de &amp;compte :</translation>
+        <translation>Numéro de &amp;compte&#xa0;:</translation>
     </message>
     <message>
         <source>The currency cannot change once the account holds amounts in it.</source>
@@ -143,7 +143,7 @@
     </message>
     <message>
         <source>Total: %1</source>
-        <translation>Total : %1</translation>
+        <translation>Total&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -154,11 +154,11 @@
     </message>
     <message>
         <source>Required tables are missing: %1.</source>
-        <translation>Des tables obligatoires sont manquantes : %1.</translation>
+        <translation>Des tables obligatoires sont manquantes&#xa0;: %1.</translation>
     </message>
     <message>
         <source>The SQLite library of Qt&apos;s database driver differs from the one this program was built with (driver / program: %1).</source>
-        <translation>La bibliothèque SQLite du pilote de base de données de Qt diffère de celle avec laquelle ce programme a été compilé (pilote / programme : %1).</translation>
+        <translation>La bibliothèque SQLite du pilote de base de données de Qt diffère de celle avec laquelle ce programme a été compilé (pilote / programme&#xa0;: %1).</translation>
     </message>
     <message>
         <source>Please check file permissions and try again.</source>
@@ -170,11 +170,11 @@
 Data directory: %1</source>
         <translation>Impossible d&apos;initialiser la base de données.
 
-Dossier de données : %1</translation>
+Dossier de données&#xa0;: %1</translation>
     </message>
     <message>
         <source>Mellowind Ledgerine is running with this data (%1); close it before importing.</source>
-        <translation>Mellowind Ledgerine est en cours d&apos;exécution avec ces données (%1) ; fermez-le avant d&apos;importer.</translation>
+        <translation>Mellowind Ledgerine est en cours d&apos;exécution avec ces données (%1)&#xa0;; fermez-le avant d&apos;importer.</translation>
     </message>
     <message>
         <source>Mellowind Ledgerine</source>
@@ -197,7 +197,7 @@ Dossier de données : %1</translation>
     </message>
     <message>
         <source>The current data could not be saved to %1 before the restore, so nothing was changed: %2</source>
-        <translation>Les données actuelles n&apos;ont pas pu être enregistrées dans %1 avant la restauration ; rien n&apos;a donc été modifié : %2</translation>
+        <translation>Les données actuelles n&apos;ont pas pu être enregistrées dans %1 avant la restauration&#xa0;; rien n&apos;a donc été modifié&#xa0;: %2</translation>
     </message>
     <message>
         <source>The backup holds more than %1 entries.</source>
@@ -209,7 +209,7 @@ Dossier de données : %1</translation>
     </message>
     <message>
         <source>Invalid backup: missing manifest.json</source>
-        <translation>Sauvegarde non valide : manifest.json manquant</translation>
+        <translation>Sauvegarde non valide&#xa0;: manifest.json manquant</translation>
     </message>
     <message>
         <source>The backup entry %1 is larger than the limit of %2 bytes.</source>
@@ -217,11 +217,11 @@ Dossier de données : %1</translation>
     </message>
     <message>
         <source>Invalid backup: damaged manifest.json</source>
-        <translation>Sauvegarde non valide : manifest.json endommagé</translation>
+        <translation>Sauvegarde non valide&#xa0;: manifest.json endommagé</translation>
     </message>
     <message>
         <source>Unsupported backup version: %1</source>
-        <translation>Version de sauvegarde non prise en charge : %1</translation>
+        <translation>Version de sauvegarde non prise en charge&#xa0;: %1</translation>
     </message>
     <message>
         <source>unknown table</source>
@@ -233,19 +233,19 @@ Dossier de données : %1</translation>
     </message>
     <message>
         <source>The restore failed and nothing was changed: %1</source>
-        <translation>La restauration a échoué et rien n&apos;a été modifié : %1</translation>
+        <translation>La restauration a échoué et rien n&apos;a été modifié&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1: invalid value for %2</source>
-        <translation>%1 : valeur non valide pour %2</translation>
+        <translation>%1&#xa0;: valeur non valide pour %2</translation>
     </message>
     <message>
         <source>%1: amount beyond the limit</source>
-        <translation>%1 : montant au-delà de la limite</translation>
+        <translation>%1&#xa0;: montant au-delà de la limite</translation>
     </message>
     <message>
         <source>%1: not restored: %2</source>
-        <translation>%1 : non restauré : %2</translation>
+        <translation>%1&#xa0;: non restauré&#xa0;: %2</translation>
     </message>
     <message>
         <source>the backup entry %1 is larger than the limit of %2 bytes</source>
@@ -253,11 +253,11 @@ Dossier de données : %1</translation>
     </message>
     <message>
         <source>%1: invalid JSON</source>
-        <translation>%1 : JSON non valide</translation>
+        <translation>%1&#xa0;: JSON non valide</translation>
     </message>
     <message>
         <source>%1: members that are not columns were ignored: %2%3</source>
-        <translation>%1 : les membres qui ne sont pas des colonnes ont été ignorés : %2%3</translation>
+        <translation>%1&#xa0;: les membres qui ne sont pas des colonnes ont été ignorés&#xa0;: %2%3</translation>
     </message>
 </context>
 <context>
@@ -281,13 +281,13 @@ Dossier de données : %1</translation>
     <message numerus="yes">
         <source>Delete &quot;%1&quot; and its %n sub-categories? Transactions using them will become uncategorized.</source>
         <translation>
-            <numerusform>Supprimer « %1 » et sa sous-catégorie (%n) ? Les opérations qui les utilisent n&apos;auront plus de catégorie.</numerusform>
-            <numerusform>Supprimer « %1 » et ses %n sous-catégories ? Les opérations qui les utilisent n&apos;auront plus de catégorie.</numerusform>
+            <numerusform>Supprimer «&#xa0;%1&#xa0;» et sa sous-catégorie (%n)&#xa0;? Les opérations qui les utilisent n&apos;auront plus de catégorie.</numerusform>
+            <numerusform>Supprimer «&#xa0;%1&#xa0;» et ses %n sous-catégories&#xa0;? Les opérations qui les utilisent n&apos;auront plus de catégorie.</numerusform>
         </translation>
     </message>
     <message>
         <source>Delete &quot;%1&quot;? Transactions using this category will become uncategorized.</source>
-        <translation>Supprimer « %1 » ? Les opérations qui utilisent cette catégorie n&apos;auront plus de catégorie.</translation>
+        <translation>Supprimer «&#xa0;%1&#xa0;»&#xa0;? Les opérations qui utilisent cette catégorie n&apos;auront plus de catégorie.</translation>
     </message>
     <message>
         <source>Delete Category</source>
@@ -312,6 +312,13 @@ Dossier de données : %1</translation>
     <message>
         <source>&amp;Delete</source>
         <translation>&amp;Supprimer</translation>
+    </message>
+</context>
+<context>
+    <name>Category</name>
+    <message>
+        <source>Shared category</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -361,19 +368,19 @@ Dossier de données : %1</translation>
     </message>
     <message>
         <source>Tax &amp;Code:</source>
-        <translation>&amp;Code fiscal :</translation>
+        <translation>&amp;Code fiscal&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Parent:</source>
-        <translation>Catégorie &amp;parente :</translation>
+        <translation>Catégorie &amp;parente&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation>&amp;Nom :</translation>
+        <translation>&amp;Nom&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Type:</source>
-        <translation>&amp;Type :</translation>
+        <translation>&amp;Type&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -618,27 +625,27 @@ Dossier de données : %1</translation>
     <name>CsvMappingPanel</name>
     <message>
         <source>CSV Column Mapping:</source>
-        <translation>Correspondance des colonnes CSV :</translation>
+        <translation>Correspondance des colonnes CSV&#xa0;:</translation>
     </message>
     <message>
         <source>Date column:</source>
-        <translation>Colonne de la date :</translation>
+        <translation>Colonne de la date&#xa0;:</translation>
     </message>
     <message>
         <source>Payee column:</source>
-        <translation>Colonne du bénéficiaire :</translation>
+        <translation>Colonne du bénéficiaire&#xa0;:</translation>
     </message>
     <message>
         <source>Amount column:</source>
-        <translation>Colonne du montant :</translation>
+        <translation>Colonne du montant&#xa0;:</translation>
     </message>
     <message>
         <source>Memo column:</source>
-        <translation>Colonne du mémo :</translation>
+        <translation>Colonne du mémo&#xa0;:</translation>
     </message>
     <message>
         <source>Category column:</source>
-        <translation>Colonne de la catégorie :</translation>
+        <translation>Colonne de la catégorie&#xa0;:</translation>
     </message>
     <message>
         <source>Auto-detect</source>
@@ -650,7 +657,7 @@ Dossier de données : %1</translation>
     </message>
     <message>
         <source>Date format:</source>
-        <translation>Format de date :</translation>
+        <translation>Format de date&#xa0;:</translation>
     </message>
     <message>
         <source>First row is header</source>
@@ -666,7 +673,7 @@ Dossier de données : %1</translation>
     </message>
     <message>
         <source>Col %1: %2</source>
-        <translation>Col. %1 : %2</translation>
+        <translation>Col. %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -715,7 +722,7 @@ Connectez-vous via Fichier › Compte Mellowind pour activer la synchronisation.
     </message>
     <message>
         <source>&lt;b&gt;Signed in as:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</source>
-        <translation>&lt;b&gt;Connecté en tant que :&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;État :&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</translation>
+        <translation>&lt;b&gt;Connecté en tant que&#xa0;:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;État&#xa0;:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</translation>
     </message>
     <message>
         <source>ZIP Files (*.zip)</source>
@@ -732,7 +739,7 @@ Connectez-vous via Fichier › Compte Mellowind pour activer la synchronisation.
     <message>
         <source>Backup saved to:
 %1</source>
-        <translation>Sauvegarde enregistrée dans :
+        <translation>Sauvegarde enregistrée dans&#xa0;:
 %1</translation>
     </message>
     <message>
@@ -742,7 +749,7 @@ Connectez-vous via Fichier › Compte Mellowind pour activer la synchronisation.
     <message>
         <source>Could not write to:
 %1</source>
-        <translation>Impossible d&apos;écrire dans :
+        <translation>Impossible d&apos;écrire dans&#xa0;:
 %1</translation>
     </message>
     <message>
@@ -763,7 +770,7 @@ Connectez-vous via Fichier › Compte Mellowind pour activer la synchronisation.
     </message>
     <message>
         <source>How should existing data be handled?</source>
-        <translation>Que faire des données existantes ?</translation>
+        <translation>Que faire des données existantes&#xa0;?</translation>
     </message>
     <message>
         <source>Import Failed</source>
@@ -779,7 +786,7 @@ Connectez-vous via Fichier › Compte Mellowind pour activer la synchronisation.
     </message>
     <message>
         <source>Imported %1 items, skipped %2.</source>
-        <translation>Éléments importés : %1, ignorés : %2.</translation>
+        <translation>Éléments importés&#xa0;: %1, ignorés&#xa0;: %2.</translation>
     </message>
     <message numerus="yes">
         <source>
@@ -801,7 +808,7 @@ Your data as it was before the import is saved in:
 %1</source>
         <translation>
 
-Vos données telles qu&apos;elles étaient avant l&apos;importation sont enregistrées dans :
+Vos données telles qu&apos;elles étaient avant l&apos;importation sont enregistrées dans&#xa0;:
 %1</translation>
     </message>
     <message>
@@ -824,7 +831,7 @@ Vos données telles qu&apos;elles étaient avant l&apos;importation sont enregis
     </message>
     <message>
         <source>Import FILE: a QIF file (.qif) or a comma-separated file. Repeat for several files; QIF files are imported together, so transfers between them are linked.</source>
-        <translation>Importer FICHIER : un fichier QIF (.qif) ou un fichier à valeurs séparées par des virgules. Répétez l&apos;option pour plusieurs fichiers ; les fichiers QIF sont importés ensemble, de sorte que les virements entre eux sont liés.</translation>
+        <translation>Importer FICHIER&#xa0;: un fichier QIF (.qif) ou un fichier à valeurs séparées par des virgules. Répétez l&apos;option pour plusieurs fichiers&#xa0;; les fichiers QIF sont importés ensemble, de sorte que les virements entre eux sont liés.</translation>
     </message>
     <message>
         <source>FILE</source>
@@ -844,7 +851,7 @@ Vos données telles qu&apos;elles étaient avant l&apos;importation sont enregis
     </message>
     <message>
         <source>The CSV columns in order: date, payee, amount, memo, category, or - to skip one (default: date,payee,amount).</source>
-        <translation>Les colonnes CSV dans l&apos;ordre : date, payee, amount, memo, category, ou - pour en ignorer une (par défaut : date,payee,amount).</translation>
+        <translation>Les colonnes CSV dans l&apos;ordre&#xa0;: date, payee, amount, memo, category, ou - pour en ignorer une (par défaut&#xa0;: date,payee,amount).</translation>
     </message>
     <message>
         <source>LIST</source>
@@ -856,7 +863,7 @@ Vos données telles qu&apos;elles étaient avant l&apos;importation sont enregis
     </message>
     <message>
         <source>The pattern of CSV dates, such as dd/MM/yyyy (default: recognised by itself).</source>
-        <translation>Le modèle des dates CSV, par exemple dd/MM/yyyy (par défaut : reconnu automatiquement).</translation>
+        <translation>Le modèle des dates CSV, par exemple dd/MM/yyyy (par défaut&#xa0;: reconnu automatiquement).</translation>
     </message>
     <message>
         <source>FORMAT</source>
@@ -864,15 +871,15 @@ Vos données telles qu&apos;elles étaient avant l&apos;importation sont enregis
     </message>
     <message>
         <source>Unexpected argument: %1</source>
-        <translation>Argument inattendu : %1</translation>
+        <translation>Argument inattendu&#xa0;: %1</translation>
     </message>
     <message>
         <source>Nothing to import: give --import FILE.</source>
-        <translation>Rien à importer : indiquez --import FICHIER.</translation>
+        <translation>Rien à importer&#xa0;: indiquez --import FICHIER.</translation>
     </message>
     <message>
         <source>--csv-columns names date, payee, amount, memo, category or - in order, each once; date, payee and amount are needed.</source>
-        <translation>--csv-columns nomme date, payee, amount, memo, category ou -, dans l&apos;ordre et une fois chacun ; date, payee et amount sont obligatoires.</translation>
+        <translation>--csv-columns nomme date, payee, amount, memo, category ou -, dans l&apos;ordre et une fois chacun&#xa0;; date, payee et amount sont obligatoires.</translation>
     </message>
     <message>
         <source>CSV files need --account NAME.</source>
@@ -887,7 +894,7 @@ Vos données telles qu&apos;elles étaient avant l&apos;importation sont enregis
     <message>
         <source>Import abandoned: %1
 </source>
-        <translation>Importation abandonnée : %1
+        <translation>Importation abandonnée&#xa0;: %1
 </translation>
     </message>
 </context>
@@ -907,11 +914,11 @@ Vos données telles qu&apos;elles étaient avant l&apos;importation sont enregis
     </message>
     <message>
         <source>&amp;Format:</source>
-        <translation>&amp;Format :</translation>
+        <translation>&amp;Format&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Account:</source>
-        <translation>&amp;Compte :</translation>
+        <translation>&amp;Compte&#xa0;:</translation>
     </message>
     <message>
         <source>No file selected</source>
@@ -923,7 +930,7 @@ Vos données telles qu&apos;elles étaient avant l&apos;importation sont enregis
     </message>
     <message>
         <source>File:</source>
-        <translation>Fichier :</translation>
+        <translation>Fichier&#xa0;:</translation>
     </message>
     <message>
         <source>Import</source>
@@ -990,7 +997,7 @@ Vos données telles qu&apos;elles étaient avant l&apos;importation sont enregis
     </message>
     <message>
         <source>Nothing was imported: every change of this import was rolled back.</source>
-        <translation>Rien n&apos;a été importé : toutes les modifications de cette importation ont été annulées.</translation>
+        <translation>Rien n&apos;a été importé&#xa0;: toutes les modifications de cette importation ont été annulées.</translation>
     </message>
     <message>
         <source>Import failed.</source>
@@ -1002,7 +1009,7 @@ Vos données telles qu&apos;elles étaient avant l&apos;importation sont enregis
     </message>
     <message>
         <source>Import complete!</source>
-        <translation>Importation terminée !</translation>
+        <translation>Importation terminée&#xa0;!</translation>
     </message>
     <message numerus="yes">
         <source>%n transaction(s) imported</source>
@@ -1093,10 +1100,6 @@ Vos données telles qu&apos;elles étaient avant l&apos;importation sont enregis
     <message>
         <source>&amp;Import...</source>
         <translation>&amp;Importer...</translation>
-    </message>
-    <message>
-        <source>Mellowind &amp;Account...</source>
-        <translation>Compte &amp;Mellowind...</translation>
     </message>
     <message>
         <source>Sign &amp;Out</source>
@@ -1204,7 +1207,7 @@ Vos données telles qu&apos;elles étaient avant l&apos;importation sont enregis
     </message>
     <message>
         <source>Edit &quot;%1&quot;...</source>
-        <translation>Modifier « %1 »...</translation>
+        <translation>Modifier «&#xa0;%1&#xa0;»...</translation>
     </message>
     <message>
         <source>Reconcile...</source>
@@ -1220,7 +1223,7 @@ Vos données telles qu&apos;elles étaient avant l&apos;importation sont enregis
     </message>
     <message>
         <source>Delete &quot;%1&quot;</source>
-        <translation>Supprimer « %1 »</translation>
+        <translation>Supprimer «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>Register</source>
@@ -1334,6 +1337,18 @@ Vos données telles qu&apos;elles étaient avant l&apos;importation sont enregis
         <source>Keyboard Shortcuts</source>
         <translation>Raccourcis clavier</translation>
     </message>
+    <message>
+        <source>&amp;Mellowind Account...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Share...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Share...</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1357,7 +1372,7 @@ Vos données telles qu&apos;elles étaient avant l&apos;importation sont enregis
         <source>Delete &quot;%1&quot;?
 
 All transactions, recurring entries, and reconciliation history for this account will be removed. You can restore it from Preferences → Data &amp; Sync.</source>
-        <translation>Supprimer « %1 » ?
+        <translation>Supprimer «&#xa0;%1&#xa0;»&#xa0;?
 
 Toutes les opérations, opérations récurrentes et l&apos;historique des rapprochements de ce compte seront supprimés. Vous pourrez le restaurer depuis Préférences → Données.</translation>
     </message>
@@ -1446,7 +1461,248 @@ Toutes les opérations, opérations récurrentes et l&apos;historique des rappro
     </message>
     <message>
         <source>Save the transaction you are entering?</source>
-        <translation>Enregistrer l&apos;opération en cours de saisie ?</translation>
+        <translation>Enregistrer l&apos;opération en cours de saisie&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Sign In Required</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sharing requires a Mellowind account.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Learn More</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MellAccount::AccountDataPage</name>
+    <message>
+        <source>Data &amp; Privacy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Danger Zone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Permanently delete your account. This cannot be undone after 30 days.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Account</source>
+        <translation type="unfinished">Supprimer le compte</translation>
+    </message>
+    <message>
+        <source>You are the group owner. Transfer ownership or remove all members before deleting your account.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This will schedule your account for permanent deletion after 30 days.
+
+Type DELETE to confirm:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to delete account.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account Scheduled for Deletion</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your account will be permanently deleted in 30 days. You can recover it by signing in before then.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MellAccount::AccountDevicesPage</name>
+    <message>
+        <source>Registered Devices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Devices that have synced with your account.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No devices registered.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>v%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown Device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove Device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove %1?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Device removed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to remove device.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MellAccount::AccountGroupPage</name>
+    <message>
+        <source>No Group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You&apos;re not part of a group. The group owner can invite you, or you can join with an invite code.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Join with Invite Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 seats used</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Members</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pending Invitations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No pending invitations.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invite Members</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invite by Email</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Generate Invite Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leave Group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Owner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invite code: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Revoke</source>
+        <translation type="unfinished">Révoquer</translation>
+    </message>
+    <message>
+        <source>Join Group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter invite code:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Joined group.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid or expired invite code.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove Member</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove %1 from the group?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 removed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to remove %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invitation revoked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to revoke invitation.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Email address:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invitation sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to send invitation.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to generate code.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invite Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Share this code with the person you want to invite:
+
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leave this group? You will lose access to shared data.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left group.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to leave group.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1457,11 +1713,11 @@ Toutes les opérations, opérations récurrentes et l&apos;historique des rappro
     </message>
     <message>
         <source>Display name:</source>
-        <translation>Nom affiché :</translation>
+        <translation>Nom affiché&#xa0;:</translation>
     </message>
     <message>
         <source>Email:</source>
-        <translation>E-mail :</translation>
+        <translation>E-mail&#xa0;:</translation>
     </message>
     <message>
         <source>Edit Display Name</source>
@@ -1514,6 +1770,18 @@ Toutes les opérations, opérations récurrentes et l&apos;historique des rappro
         <source>%1d ago</source>
         <translation>il y a %1 j</translation>
     </message>
+    <message>
+        <source>Group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Devices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data &amp; Privacy</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MellAccount::AccountSecurityPage</name>
@@ -1543,11 +1811,11 @@ Toutes les opérations, opérations récurrentes et l&apos;historique des rappro
     </message>
     <message>
         <source>Current password:</source>
-        <translation>Mot de passe actuel :</translation>
+        <translation>Mot de passe actuel&#xa0;:</translation>
     </message>
     <message>
         <source>New password (min 8 characters):</source>
-        <translation>Nouveau mot de passe (8 caractères min.) :</translation>
+        <translation>Nouveau mot de passe (8 caractères min.)&#xa0;:</translation>
     </message>
     <message>
         <source>Password must be at least 8 characters.</source>
@@ -1555,7 +1823,7 @@ Toutes les opérations, opérations récurrentes et l&apos;historique des rappro
     </message>
     <message>
         <source>Confirm new password:</source>
-        <translation>Confirmer le nouveau mot de passe :</translation>
+        <translation>Confirmer le nouveau mot de passe&#xa0;:</translation>
     </message>
     <message>
         <source>Passwords do not match.</source>
@@ -1599,6 +1867,13 @@ Toutes les opérations, opérations récurrentes et l&apos;historique des rappro
     </message>
 </context>
 <context>
+    <name>MellAccount::AccountSharingService</name>
+    <message>
+        <source>Failed to share account (HTTP %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MellAccount::AuthClient</name>
     <message>
         <source>Failed to start local auth server</source>
@@ -1634,6 +1909,73 @@ Toutes les opérations, opérations récurrentes et l&apos;historique des rappro
     <message>
         <source>No cloud service is configured for this copy of Mellowind Ledgerine. Set AUTH_BASE_URL, ACCOUNT_API_URL and SYNC_API_URL in the environment, or build it with LEDGERINE_AUTH_BASE_URL, LEDGERINE_ACCOUNT_API_URL and LEDGERINE_SYNC_API_URL.</source>
         <translation>Aucun service cloud n&apos;est configuré pour cette copie de Mellowind Ledgerine. Définissez AUTH_BASE_URL, ACCOUNT_API_URL et SYNC_API_URL dans l&apos;environnement, ou compilez-la avec LEDGERINE_AUTH_BASE_URL, LEDGERINE_ACCOUNT_API_URL et LEDGERINE_SYNC_API_URL.</translation>
+    </message>
+</context>
+<context>
+    <name>MellAccount::ShareMembersDialog</name>
+    <message>
+        <source>Share Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sharing: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Share this account with members of your Mellowind family group. They&apos;ll see the same register, balances, and reconciliation history on their devices.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>People with access</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add people</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Fermer</translation>
+    </message>
+    <message>
+        <source>This account has not been synchronised yet. Sync it once, then share it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not shared with anyone yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove access</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You&apos;re not in a group yet. Invite people from the Group page of your Mellowind account.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All group members already have access</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not share with %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove access?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 will no longer have access. Continue?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not remove %1.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1711,7 +2053,7 @@ Toutes les opérations, opérations récurrentes et l&apos;historique des rappro
     </message>
     <message>
         <source>Update check failed: %1</source>
-        <translation>Échec de la recherche de mises à jour : %1</translation>
+        <translation>Échec de la recherche de mises à jour&#xa0;: %1</translation>
     </message>
     <message>
         <source>Loading release notes…</source>
@@ -1818,7 +2160,7 @@ Toutes les opérations, opérations récurrentes et l&apos;historique des rappro
     </message>
     <message>
         <source>Rename to:</source>
-        <translation>Renommer en :</translation>
+        <translation>Renommer en&#xa0;:</translation>
     </message>
     <message>
         <source>Similar</source>
@@ -1826,7 +2168,7 @@ Toutes les opérations, opérations récurrentes et l&apos;historique des rappro
     </message>
     <message>
         <source>Differs only in case or spaces from: %1</source>
-        <translation>Ne diffère que par la casse ou les espaces de : %1</translation>
+        <translation>Ne diffère que par la casse ou les espaces de&#xa0;: %1</translation>
     </message>
     <message>
         <source>Merge Failed</source>
@@ -1834,7 +2176,7 @@ Toutes les opérations, opérations récurrentes et l&apos;historique des rappro
     </message>
     <message>
         <source>The payees could not be merged; nothing was changed.</source>
-        <translation>Les bénéficiaires n&apos;ont pas pu être fusionnés ; rien n&apos;a été modifié.</translation>
+        <translation>Les bénéficiaires n&apos;ont pas pu être fusionnés&#xa0;; rien n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>Rename Failed</source>
@@ -1842,7 +2184,7 @@ Toutes les opérations, opérations récurrentes et l&apos;historique des rappro
     </message>
     <message>
         <source>The payees could not be renamed; nothing was changed.</source>
-        <translation>Les bénéficiaires n&apos;ont pas pu être renommés ; rien n&apos;a été modifié.</translation>
+        <translation>Les bénéficiaires n&apos;ont pas pu être renommés&#xa0;; rien n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>Merge Complete</source>
@@ -1876,7 +2218,7 @@ Toutes les opérations, opérations récurrentes et l&apos;historique des rappro
     </message>
     <message>
         <source>Merge %1 payees into &quot;%2&quot;?</source>
-        <translation>Fusionner %1 bénéficiaires en « %2 » ?</translation>
+        <translation>Fusionner %1 bénéficiaires en «&#xa0;%2&#xa0;»&#xa0;?</translation>
     </message>
     <message>
         <source>Merge Payees</source>
@@ -1887,7 +2229,7 @@ Toutes les opérations, opérations récurrentes et l&apos;historique des rappro
     <name>QifMappingPanel</name>
     <message>
         <source>QIF source accounts:</source>
-        <translation>Comptes sources QIF :</translation>
+        <translation>Comptes sources QIF&#xa0;:</translation>
     </message>
     <message>
         <source>Choose where each Quicken account should be imported. Accounts mapped across the selected files will have their transfers linked automatically.</source>
@@ -1895,7 +2237,7 @@ Toutes les opérations, opérations récurrentes et l&apos;historique des rappro
     </message>
     <message>
         <source>— Create new account &quot;%1&quot; —</source>
-        <translation>— Créer le compte « %1 » —</translation>
+        <translation>— Créer le compte «&#xa0;%1&#xa0;» —</translation>
     </message>
     <message>
         <source>— Skip these transactions —</source>
@@ -1964,11 +2306,11 @@ Toutes les opérations, opérations récurrentes et l&apos;historique des rappro
     </message>
     <message>
         <source>Statement Date:</source>
-        <translation>Date du relevé :</translation>
+        <translation>Date du relevé&#xa0;:</translation>
     </message>
     <message>
         <source>Statement Balance:</source>
-        <translation>Solde du relevé :</translation>
+        <translation>Solde du relevé&#xa0;:</translation>
     </message>
     <message>
         <source>Previous Balance</source>
@@ -2040,7 +2382,7 @@ Toutes les opérations, opérations récurrentes et l&apos;historique des rappro
     </message>
     <message>
         <source>Delete the transaction for %1?</source>
-        <translation>Supprimer l&apos;opération « %1 » ?</translation>
+        <translation>Supprimer l&apos;opération «&#xa0;%1&#xa0;»&#xa0;?</translation>
     </message>
     <message>
         <source>The transaction could not be deleted.</source>
@@ -2119,39 +2461,39 @@ Toutes les opérations, opérations récurrentes et l&apos;historique des rappro
     </message>
     <message>
         <source>Account:</source>
-        <translation>Compte :</translation>
+        <translation>Compte&#xa0;:</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation>Type :</translation>
+        <translation>Type&#xa0;:</translation>
     </message>
     <message>
         <source>Payee:</source>
-        <translation>Bénéficiaire :</translation>
+        <translation>Bénéficiaire&#xa0;:</translation>
     </message>
     <message>
         <source>Amount:</source>
-        <translation>Montant :</translation>
+        <translation>Montant&#xa0;:</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation>Catégorie :</translation>
+        <translation>Catégorie&#xa0;:</translation>
     </message>
     <message>
         <source>Memo:</source>
-        <translation>Mémo :</translation>
+        <translation>Mémo&#xa0;:</translation>
     </message>
     <message>
         <source>Frequency:</source>
-        <translation>Fréquence :</translation>
+        <translation>Fréquence&#xa0;:</translation>
     </message>
     <message>
         <source>Start Date:</source>
-        <translation>Date de début :</translation>
+        <translation>Date de début&#xa0;:</translation>
     </message>
     <message>
         <source>End Date:</source>
-        <translation>Date de fin :</translation>
+        <translation>Date de fin&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -2225,7 +2567,7 @@ Toutes les opérations, opérations récurrentes et l&apos;historique des rappro
     </message>
     <message>
         <source>Its next due date is not a valid date, so it has been made inactive. Edit its start date to use it again.</source>
-        <translation>Sa prochaine échéance n&apos;est pas une date valide ; elle a donc été désactivée. Modifiez sa date de début pour l&apos;utiliser à nouveau.</translation>
+        <translation>Sa prochaine échéance n&apos;est pas une date valide&#xa0;; elle a donc été désactivée. Modifiez sa date de début pour l&apos;utiliser à nouveau.</translation>
     </message>
     <message>
         <source>The transaction for this date is already in the register. Skip it to move on to the next date.</source>
@@ -2251,7 +2593,7 @@ Toutes les opérations, opérations récurrentes et l&apos;historique des rappro
         <source>&quot;%1&quot; was not posted.
 
 %2</source>
-        <translation>« %1 » n&apos;a pas été passée.
+        <translation>«&#xa0;%1&#xa0;» n&apos;a pas été passée.
 
 %2</translation>
     </message>
@@ -2261,7 +2603,7 @@ Toutes les opérations, opérations récurrentes et l&apos;historique des rappro
     </message>
     <message>
         <source>Delete recurring &quot;%1&quot;?</source>
-        <translation>Supprimer l&apos;opération récurrente « %1 » ?</translation>
+        <translation>Supprimer l&apos;opération récurrente «&#xa0;%1&#xa0;»&#xa0;?</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
@@ -2357,11 +2699,11 @@ Toutes les opérations, opérations récurrentes et l&apos;historique des rappro
     </message>
     <message>
         <source>%1: save  |  Enter: next  |  %2: delete  |  &apos;: copy above</source>
-        <translation>%1 : enregistrer  |  Entrée : suivant  |  %2 : supprimer  |  &apos; : copier au-dessus</translation>
+        <translation>%1&#xa0;: enregistrer  |  Entrée&#xa0;: suivant  |  %2&#xa0;: supprimer  |  &apos;&#xa0;: copier au-dessus</translation>
     </message>
     <message>
         <source>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  &apos;: copy above</source>
-        <translation>%1 : enregistrer  |  Entrée : suivant  |  %2 : supprimer  |  %3 : mémoriser  |  &apos; : copier au-dessus</translation>
+        <translation>%1&#xa0;: enregistrer  |  Entrée&#xa0;: suivant  |  %2&#xa0;: supprimer  |  %3&#xa0;: mémoriser  |  &apos;&#xa0;: copier au-dessus</translation>
     </message>
     <message>
         <source>Reconcile</source>
@@ -2369,7 +2711,7 @@ Toutes les opérations, opérations récurrentes et l&apos;historique des rappro
     </message>
     <message>
         <source>The database could not be read; the register is left empty.</source>
-        <translation>La base de données n&apos;a pas pu être lue ; le registre reste vide.</translation>
+        <translation>La base de données n&apos;a pas pu être lue&#xa0;; le registre reste vide.</translation>
     </message>
     <message>
         <source>Fields cleared</source>
@@ -2425,7 +2767,7 @@ Toutes les opérations, opérations récurrentes et l&apos;historique des rappro
     </message>
     <message>
         <source>No category named &quot;%1&quot;</source>
-        <translation>Aucune catégorie nommée « %1 »</translation>
+        <translation>Aucune catégorie nommée «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>Transfer account not found</source>
@@ -2437,13 +2779,13 @@ Toutes les opérations, opérations récurrentes et l&apos;historique des rappro
     </message>
     <message>
         <source>Delete &quot;%1&quot; for %2?</source>
-        <translation>Supprimer « %1 » (%2) ?</translation>
+        <translation>Supprimer «&#xa0;%1&#xa0;» (%2)&#xa0;?</translation>
     </message>
     <message>
         <source>Delete transfer &quot;%1&quot; for %2?
 
 Both sides of the transfer will be deleted.</source>
-        <translation>Supprimer le virement « %1 » (%2) ?
+        <translation>Supprimer le virement «&#xa0;%1&#xa0;» (%2)&#xa0;?
 
 Les deux côtés du virement seront supprimés.</translation>
     </message>
@@ -2453,7 +2795,7 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Cannot memorize: source transaction has an invalid date</source>
-        <translation>Impossible de mémoriser : l&apos;opération source a une date non valide</translation>
+        <translation>Impossible de mémoriser&#xa0;: l&apos;opération source a une date non valide</translation>
     </message>
     <message>
         <source>Transaction memorized as recurring</source>
@@ -2655,11 +2997,11 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Account:</source>
-        <translation>Compte :</translation>
+        <translation>Compte&#xa0;:</translation>
     </message>
     <message>
         <source>Period:</source>
-        <translation>Période :</translation>
+        <translation>Période&#xa0;:</translation>
     </message>
     <message>
         <source>This Year vs Last Year</source>
@@ -2675,19 +3017,19 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Compare:</source>
-        <translation>Comparer :</translation>
+        <translation>Comparer&#xa0;:</translation>
     </message>
     <message>
         <source>P1:</source>
-        <translation>P1 :</translation>
+        <translation>P1&#xa0;:</translation>
     </message>
     <message>
         <source>P2:</source>
-        <translation>P2 :</translation>
+        <translation>P2&#xa0;:</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation>Catégorie :</translation>
+        <translation>Catégorie&#xa0;:</translation>
     </message>
     <message>
         <source>All Accounts</source>
@@ -2703,7 +3045,7 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>P1: %1 – %2    P2: %3 – %4</source>
-        <translation>P1 : %1 – %2    P2 : %3 – %4</translation>
+        <translation>P1&#xa0;: %1 – %2    P2&#xa0;: %3 – %4</translation>
     </message>
     <message>
         <source>Checking</source>
@@ -2744,8 +3086,20 @@ Les deux côtés du virement seront supprimés.</translation>
     <message>
         <source>Could not write to:
 %1</source>
-        <translation>Impossible d&apos;écrire dans :
+        <translation>Impossible d&apos;écrire dans&#xa0;:
 %1</translation>
+    </message>
+    <message>
+        <source>Show More</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rows: %1 of %2 · Total: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rows: %1 · Total: %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2779,7 +3133,7 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Date range:</source>
-        <translation>Période :</translation>
+        <translation>Période&#xa0;:</translation>
     </message>
     <message>
         <source>Cleared only</source>
@@ -2787,11 +3141,11 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Account:</source>
-        <translation>Compte :</translation>
+        <translation>Compte&#xa0;:</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation>Catégorie :</translation>
+        <translation>Catégorie&#xa0;:</translation>
     </message>
     <message>
         <source>to</source>
@@ -2846,7 +3200,7 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Theme:</source>
-        <translation>Thème :</translation>
+        <translation>Thème&#xa0;:</translation>
     </message>
     <message>
         <source>Small</source>
@@ -2870,7 +3224,7 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Font size:</source>
-        <translation>Taille de police :</translation>
+        <translation>Taille de police&#xa0;:</translation>
     </message>
     <message>
         <source>Regional</source>
@@ -2894,11 +3248,11 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Week starts on:</source>
-        <translation>Début de semaine :</translation>
+        <translation>Début de semaine&#xa0;:</translation>
     </message>
     <message>
         <source>Language:</source>
-        <translation>Langue :</translation>
+        <translation>Langue&#xa0;:</translation>
     </message>
     <message>
         <source>Display</source>
@@ -2942,7 +3296,7 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>A check register for household finances: accounts, categories, reconciliation, recurring transactions and reports, kept in one file on your computer.</source>
-        <translation>Un carnet de comptes pour les finances du foyer : comptes, catégories, rapprochement, opérations récurrentes et rapports, conservés dans un seul fichier sur votre ordinateur.</translation>
+        <translation>Un carnet de comptes pour les finances du foyer&#xa0;: comptes, catégories, rapprochement, opérations récurrentes et rapports, conservés dans un seul fichier sur votre ordinateur.</translation>
     </message>
     <message>
         <source>Links</source>
@@ -2981,7 +3335,7 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Sign-in failed: %1</source>
-        <translation>Échec de la connexion : %1</translation>
+        <translation>Échec de la connexion&#xa0;: %1</translation>
     </message>
     <message>
         <source>Sign In</source>
@@ -2999,9 +3353,9 @@ Les deux côtés du virement seront supprimés.</translation>
         <source>Sign in on this computer as %1?
 
 Continue only if this is your own account: your data will be synchronised with it.</source>
-        <translation>Se connecter sur cet ordinateur en tant que %1 ?
+        <translation>Se connecter sur cet ordinateur en tant que %1&#xa0;?
 
-Ne continuez que s&apos;il s&apos;agit de votre propre compte : vos données seront synchronisées avec lui.</translation>
+Ne continuez que s&apos;il s&apos;agit de votre propre compte&#xa0;: vos données seront synchronisées avec lui.</translation>
     </message>
     <message>
         <source>Signed out</source>
@@ -3027,7 +3381,7 @@ Ne continuez que s&apos;il s&apos;agit de votre propre compte : vos données se
     </message>
     <message>
         <source>Total: %1</source>
-        <translation>Total : %1</translation>
+        <translation>Total&#xa0;: %1</translation>
     </message>
     <message>
         <source>Category</source>
@@ -3051,7 +3405,7 @@ Ne continuez que s&apos;il s&apos;agit de votre propre compte : vos données se
     </message>
     <message>
         <source>Remaining: %1</source>
-        <translation>Restant : %1</translation>
+        <translation>Restant&#xa0;: %1</translation>
     </message>
     <message>
         <source>Line %1 has an amount but no category.
@@ -3106,7 +3460,7 @@ Choisissez une catégorie dans la liste pour chaque ligne ayant un montant.</tra
     </message>
     <message>
         <source>Last synced: %1</source>
-        <translation>Dernière synchronisation : %1</translation>
+        <translation>Dernière synchronisation&#xa0;: %1</translation>
     </message>
     <message>
         <source>Never synced</source>
@@ -3116,7 +3470,7 @@ Choisissez une catégorie dans la liste pour chaque ligne ayant un montant.</tra
         <source>
 Error: %1</source>
         <translation>
-Erreur : %1</translation>
+Erreur&#xa0;: %1</translation>
     </message>
     <message>
         <source>This will re-upload every local row to the server and re-download all server data. Use this if data appears out of sync between devices.
@@ -3124,7 +3478,7 @@ Erreur : %1</translation>
 Continue?</source>
         <translation>Toutes les lignes locales seront renvoyées au serveur et toutes les données du serveur seront téléchargées à nouveau. Utilisez cette option si les données semblent désynchronisées entre vos appareils.
 
-Continuer ?</translation>
+Continuer&#xa0;?</translation>
     </message>
     <message>
         <source>Syncing...</source>
@@ -3182,7 +3536,7 @@ Continuer ?</translation>
     </message>
     <message>
         <source>Sync failed: %1</source>
-        <translation>Échec de la synchronisation : %1</translation>
+        <translation>Échec de la synchronisation&#xa0;: %1</translation>
     </message>
     <message>
         <source>Sync</source>
@@ -3194,7 +3548,7 @@ Continuer ?</translation>
 Upload this computer&apos;s data to the account you are signed in to now?</source>
         <translation>Les données de cet ordinateur ont été synchronisées en dernier avec un autre compte Mellowind ou un autre serveur de synchronisation.
 
-Envoyer les données de cet ordinateur vers le compte auquel vous êtes connecté maintenant ?</translation>
+Envoyer les données de cet ordinateur vers le compte auquel vous êtes connecté maintenant&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -3205,11 +3559,11 @@ Envoyer les données de cet ordinateur vers le compte auquel vous êtes connect�
     </message>
     <message>
         <source>Date:</source>
-        <translation>Date :</translation>
+        <translation>Date&#xa0;:</translation>
     </message>
     <message>
         <source>Payee:</source>
-        <translation>Bénéficiaire :</translation>
+        <translation>Bénéficiaire&#xa0;:</translation>
     </message>
     <message>
         <source>- %1</source>
@@ -3217,7 +3571,7 @@ Envoyer les données de cet ordinateur vers le compte auquel vous êtes connect�
     </message>
     <message>
         <source>Amount:</source>
-        <translation>Montant :</translation>
+        <translation>Montant&#xa0;:</translation>
     </message>
     <message>
         <source>—Split—</source>
@@ -3225,27 +3579,27 @@ Envoyer les données de cet ordinateur vers le compte auquel vous êtes connect�
     </message>
     <message>
         <source>Category:</source>
-        <translation>Catégorie :</translation>
+        <translation>Catégorie&#xa0;:</translation>
     </message>
     <message>
         <source>Memo:</source>
-        <translation>Mémo :</translation>
+        <translation>Mémo&#xa0;:</translation>
     </message>
     <message>
         <source>Check #:</source>
-        <translation>N° de chèque :</translation>
+        <translation>N° de chèque&#xa0;:</translation>
     </message>
     <message>
         <source>Transfer to:</source>
-        <translation>Virement vers :</translation>
+        <translation>Virement vers&#xa0;:</translation>
     </message>
     <message>
         <source>Status:</source>
-        <translation>État :</translation>
+        <translation>État&#xa0;:</translation>
     </message>
     <message>
         <source>Entered: %1</source>
-        <translation>Saisie : %1</translation>
+        <translation>Saisie&#xa0;: %1</translation>
     </message>
     <message>
         <source>—</source>
@@ -3253,7 +3607,7 @@ Envoyer les données de cet ordinateur vers le compte auquel vous êtes connect�
     </message>
     <message>
         <source>Last modified: %1</source>
-        <translation>Dernière modification : %1</translation>
+        <translation>Dernière modification&#xa0;: %1</translation>
     </message>
     <message>
         <source>Edit...</source>
@@ -3348,31 +3702,31 @@ Envoyer les données de cet ordinateur vers le compte auquel vous êtes connect�
     </message>
     <message>
         <source>Type:</source>
-        <translation>Type :</translation>
+        <translation>Type&#xa0;:</translation>
     </message>
     <message>
         <source>Date:</source>
-        <translation>Date :</translation>
+        <translation>Date&#xa0;:</translation>
     </message>
     <message>
         <source>Payee:</source>
-        <translation>Bénéficiaire :</translation>
+        <translation>Bénéficiaire&#xa0;:</translation>
     </message>
     <message>
         <source>Amount:</source>
-        <translation>Montant :</translation>
+        <translation>Montant&#xa0;:</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation>Catégorie :</translation>
+        <translation>Catégorie&#xa0;:</translation>
     </message>
     <message>
         <source>Memo:</source>
-        <translation>Mémo :</translation>
+        <translation>Mémo&#xa0;:</translation>
     </message>
     <message>
         <source>Check #:</source>
-        <translation>N° de chèque :</translation>
+        <translation>N° de chèque&#xa0;:</translation>
     </message>
     <message>
         <source>—Split—</source>
@@ -3453,7 +3807,7 @@ Mellowind Ledgerine</translation>
     </message>
     <message>
         <source>Already have an account? Sign In</source>
-        <translation>Vous avez déjà un compte ? Connectez-vous</translation>
+        <translation>Vous avez déjà un compte&#xa0;? Connectez-vous</translation>
     </message>
     <message>
         <source>Create Your First Account</source>

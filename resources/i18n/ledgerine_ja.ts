@@ -314,6 +314,13 @@ Data directory: %1</source>
     </message>
 </context>
 <context>
+    <name>Category</name>
+    <message>
+        <source>Shared category</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CategoryComboBox</name>
     <message>
         <source>(none)</source>
@@ -1082,10 +1089,6 @@ Your data as it was before the import is saved in:
         <translation>インポート(&amp;I)...</translation>
     </message>
     <message>
-        <source>Mellowind &amp;Account...</source>
-        <translation>Mellowind アカウント(&amp;M)...</translation>
-    </message>
-    <message>
         <source>Sign &amp;Out</source>
         <translation>サインアウト(&amp;O)</translation>
     </message>
@@ -1321,6 +1324,18 @@ Your data as it was before the import is saved in:
         <source>Keyboard Shortcuts</source>
         <translation>キーボードショートカット</translation>
     </message>
+    <message>
+        <source>&amp;Mellowind Account...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Share...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Share...</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1434,6 +1449,247 @@ All transactions, recurring entries, and reconciliation history for this account
         <source>Save the transaction you are entering?</source>
         <translation>入力中の取引を保存しますか?</translation>
     </message>
+    <message>
+        <source>Sign In Required</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sharing requires a Mellowind account.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Learn More</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MellAccount::AccountDataPage</name>
+    <message>
+        <source>Data &amp; Privacy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Danger Zone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Permanently delete your account. This cannot be undone after 30 days.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Account</source>
+        <translation type="unfinished">口座の削除</translation>
+    </message>
+    <message>
+        <source>You are the group owner. Transfer ownership or remove all members before deleting your account.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This will schedule your account for permanent deletion after 30 days.
+
+Type DELETE to confirm:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to delete account.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account Scheduled for Deletion</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your account will be permanently deleted in 30 days. You can recover it by signing in before then.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MellAccount::AccountDevicesPage</name>
+    <message>
+        <source>Registered Devices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Devices that have synced with your account.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No devices registered.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>v%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown Device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove Device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove %1?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Device removed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to remove device.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MellAccount::AccountGroupPage</name>
+    <message>
+        <source>No Group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You&apos;re not part of a group. The group owner can invite you, or you can join with an invite code.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Join with Invite Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 seats used</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Members</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pending Invitations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No pending invitations.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invite Members</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invite by Email</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Generate Invite Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leave Group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Owner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invite code: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Revoke</source>
+        <translation type="unfinished">取り消す</translation>
+    </message>
+    <message>
+        <source>Join Group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter invite code:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Joined group.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid or expired invite code.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove Member</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove %1 from the group?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 removed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to remove %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invitation revoked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to revoke invitation.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Email address:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invitation sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to send invitation.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to generate code.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invite Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Share this code with the person you want to invite:
+
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leave this group? You will lose access to shared data.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left group.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to leave group.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MellAccount::AccountProfilePage</name>
@@ -1499,6 +1755,18 @@ All transactions, recurring entries, and reconciliation history for this account
     <message>
         <source>%1d ago</source>
         <translation>%1 日前</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Devices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data &amp; Privacy</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1585,6 +1853,13 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
 </context>
 <context>
+    <name>MellAccount::AccountSharingService</name>
+    <message>
+        <source>Failed to share account (HTTP %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MellAccount::AuthClient</name>
     <message>
         <source>Failed to start local auth server</source>
@@ -1620,6 +1895,73 @@ All transactions, recurring entries, and reconciliation history for this account
     <message>
         <source>No cloud service is configured for this copy of Mellowind Ledgerine. Set AUTH_BASE_URL, ACCOUNT_API_URL and SYNC_API_URL in the environment, or build it with LEDGERINE_AUTH_BASE_URL, LEDGERINE_ACCOUNT_API_URL and LEDGERINE_SYNC_API_URL.</source>
         <translation>この Mellowind Ledgerine にはクラウドサービスが設定されていません。環境変数 AUTH_BASE_URL、ACCOUNT_API_URL、SYNC_API_URL を設定するか、LEDGERINE_AUTH_BASE_URL、LEDGERINE_ACCOUNT_API_URL、LEDGERINE_SYNC_API_URL を指定してビルドしてください。</translation>
+    </message>
+</context>
+<context>
+    <name>MellAccount::ShareMembersDialog</name>
+    <message>
+        <source>Share Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sharing: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Share this account with members of your Mellowind family group. They&apos;ll see the same register, balances, and reconciliation history on their devices.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>People with access</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add people</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">閉じる</translation>
+    </message>
+    <message>
+        <source>This account has not been synchronised yet. Sync it once, then share it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not shared with anyone yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove access</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You&apos;re not in a group yet. Invite people from the Group page of your Mellowind account.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All group members already have access</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not share with %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove access?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 will no longer have access. Continue?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not remove %1.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2730,6 +3072,18 @@ Both sides of the transfer will be deleted.</source>
 %1</source>
         <translation>書き込めませんでした:
 %1</translation>
+    </message>
+    <message>
+        <source>Show More</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rows: %1 of %2 · Total: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rows: %1 · Total: %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
