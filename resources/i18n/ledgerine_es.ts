@@ -318,7 +318,7 @@ Directorio de datos: %1</translation>
     <name>Category</name>
     <message>
         <source>Shared category</source>
-        <translation type="unfinished"></translation>
+        <translation>Categoría compartida</translation>
     </message>
 </context>
 <context>
@@ -1339,15 +1339,15 @@ Sus datos, tal como estaban antes de la importación, se han guardado en:
     </message>
     <message>
         <source>&amp;Mellowind Account...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuenta &amp;Mellowind...</translation>
     </message>
     <message>
         <source>&amp;Share...</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;ompartir...</translation>
     </message>
     <message>
         <source>Share...</source>
-        <translation type="unfinished"></translation>
+        <translation>Compartir...</translation>
     </message>
 </context>
 <context>
@@ -1465,244 +1465,248 @@ Se eliminarán todas las transacciones, las transacciones periódicas y el histo
     </message>
     <message>
         <source>Sign In Required</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio de sesión necesario</translation>
     </message>
     <message>
         <source>Sharing requires a Mellowind account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para compartir se necesita una cuenta Mellowind.</translation>
     </message>
     <message>
         <source>Learn More</source>
-        <translation type="unfinished"></translation>
+        <translation>Más información</translation>
     </message>
 </context>
 <context>
     <name>MellAccount::AccountDataPage</name>
     <message>
         <source>Data &amp; Privacy</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos y privacidad</translation>
     </message>
     <message>
         <source>Danger Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Zona de peligro</translation>
     </message>
     <message>
         <source>Permanently delete your account. This cannot be undone after 30 days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimine su cuenta de forma permanente. Pasados 30 días, no se podrá deshacer.</translation>
     </message>
     <message>
         <source>Delete Account</source>
-        <translation type="unfinished">Eliminar cuenta</translation>
+        <translation>Eliminar cuenta</translation>
     </message>
     <message>
         <source>You are the group owner. Transfer ownership or remove all members before deleting your account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es el propietario del grupo. Transfiera la propiedad o quite a todos los miembros antes de eliminar su cuenta.</translation>
     </message>
     <message>
         <source>This will schedule your account for permanent deletion after 30 days.
 
 Type DELETE to confirm:</source>
-        <translation type="unfinished"></translation>
+        <translation>Esto programará la eliminación permanente de su cuenta pasados 30 días.
+
+Escriba DELETE para confirmar:</translation>
     </message>
     <message>
         <source>Failed to delete account.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo eliminar la cuenta.</translation>
     </message>
     <message>
         <source>Account Scheduled for Deletion</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminación de la cuenta programada</translation>
     </message>
     <message>
         <source>Your account will be permanently deleted in 30 days. You can recover it by signing in before then.</source>
-        <translation type="unfinished"></translation>
+        <translation>Su cuenta se eliminará de forma permanente dentro de 30 días. Puede recuperarla si inicia sesión antes de esa fecha.</translation>
     </message>
 </context>
 <context>
     <name>MellAccount::AccountDevicesPage</name>
     <message>
         <source>Registered Devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivos registrados</translation>
     </message>
     <message>
         <source>Devices that have synced with your account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivos que se han sincronizado con su cuenta.</translation>
     </message>
     <message>
         <source>No devices registered.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay dispositivos registrados.</translation>
     </message>
     <message>
         <source>v%1</source>
-        <translation type="unfinished"></translation>
+        <translation>v%1</translation>
     </message>
     <message>
         <source>Unknown Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivo desconocido</translation>
     </message>
     <message>
         <source>This device</source>
-        <translation type="unfinished"></translation>
+        <translation>Este dispositivo</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar</translation>
     </message>
     <message>
         <source>Remove Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar dispositivo</translation>
     </message>
     <message>
         <source>Remove %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Quitar %1?</translation>
     </message>
     <message>
         <source>Device removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha quitado el dispositivo.</translation>
     </message>
     <message>
         <source>Failed to remove device.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo quitar el dispositivo.</translation>
     </message>
 </context>
 <context>
     <name>MellAccount::AccountGroupPage</name>
     <message>
         <source>No Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin grupo</translation>
     </message>
     <message>
         <source>You&apos;re not part of a group. The group owner can invite you, or you can join with an invite code.</source>
-        <translation type="unfinished"></translation>
+        <translation>No forma parte de ningún grupo. El propietario de un grupo puede invitarle, o puede unirse con un código de invitación.</translation>
     </message>
     <message>
         <source>Join with Invite Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Unirse con un código de invitación</translation>
     </message>
     <message>
         <source>%1 of %2 seats used</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2 plazas ocupadas</translation>
     </message>
     <message>
         <source>Members</source>
-        <translation type="unfinished"></translation>
+        <translation>Miembros</translation>
     </message>
     <message>
         <source>Pending Invitations</source>
-        <translation type="unfinished"></translation>
+        <translation>Invitaciones pendientes</translation>
     </message>
     <message>
         <source>No pending invitations.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay invitaciones pendientes.</translation>
     </message>
     <message>
         <source>Invite Members</source>
-        <translation type="unfinished"></translation>
+        <translation>Invitar a miembros</translation>
     </message>
     <message>
         <source>Invite by Email</source>
-        <translation type="unfinished"></translation>
+        <translation>Invitar por correo electrónico</translation>
     </message>
     <message>
         <source>Generate Invite Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Generar código de invitación</translation>
     </message>
     <message>
         <source>Leave Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir del grupo</translation>
     </message>
     <message>
         <source>Owner</source>
-        <translation type="unfinished"></translation>
+        <translation>Propietario</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar</translation>
     </message>
     <message>
         <source>Invite code: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Código de invitación: %1</translation>
     </message>
     <message>
         <source>Revoke</source>
-        <translation type="unfinished">Revocar</translation>
+        <translation>Revocar</translation>
     </message>
     <message>
         <source>Join Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Unirse a un grupo</translation>
     </message>
     <message>
         <source>Enter invite code:</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca el código de invitación:</translation>
     </message>
     <message>
         <source>Joined group.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha unido al grupo.</translation>
     </message>
     <message>
         <source>Invalid or expired invite code.</source>
-        <translation type="unfinished"></translation>
+        <translation>Código de invitación no válido o caducado.</translation>
     </message>
     <message>
         <source>Remove Member</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar miembro</translation>
     </message>
     <message>
         <source>Remove %1 from the group?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Quitar a %1 del grupo?</translation>
     </message>
     <message>
         <source>%1 removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha quitado a %1.</translation>
     </message>
     <message>
         <source>Failed to remove %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo quitar a %1.</translation>
     </message>
     <message>
         <source>Invitation revoked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Invitación revocada.</translation>
     </message>
     <message>
         <source>Failed to revoke invitation.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo revocar la invitación.</translation>
     </message>
     <message>
         <source>Email address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección de correo electrónico:</translation>
     </message>
     <message>
         <source>Invitation sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Invitación enviada.</translation>
     </message>
     <message>
         <source>Failed to send invitation.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo enviar la invitación.</translation>
     </message>
     <message>
         <source>Failed to generate code.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo generar el código.</translation>
     </message>
     <message>
         <source>Invite Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Código de invitación</translation>
     </message>
     <message>
         <source>Share this code with the person you want to invite:
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparta este código con la persona a la que quiere invitar:
+
+%1</translation>
     </message>
     <message>
         <source>Leave this group? You will lose access to shared data.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Salir de este grupo? Perderá el acceso a los datos compartidos.</translation>
     </message>
     <message>
         <source>Left group.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ha salido del grupo.</translation>
     </message>
     <message>
         <source>Failed to leave group.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo salir del grupo.</translation>
     </message>
 </context>
 <context>
@@ -1772,15 +1776,15 @@ Type DELETE to confirm:</source>
     </message>
     <message>
         <source>Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupo</translation>
     </message>
     <message>
         <source>Devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivos</translation>
     </message>
     <message>
         <source>Data &amp; Privacy</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos y privacidad</translation>
     </message>
 </context>
 <context>
@@ -1870,7 +1874,7 @@ Type DELETE to confirm:</source>
     <name>MellAccount::AccountSharingService</name>
     <message>
         <source>Failed to share account (HTTP %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo compartir la cuenta (HTTP %1)</translation>
     </message>
 </context>
 <context>
@@ -1915,67 +1919,67 @@ Type DELETE to confirm:</source>
     <name>MellAccount::ShareMembersDialog</name>
     <message>
         <source>Share Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Compartir cuenta</translation>
     </message>
     <message>
         <source>Sharing: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Compartir: %1</translation>
     </message>
     <message>
         <source>Share this account with members of your Mellowind family group. They&apos;ll see the same register, balances, and reconciliation history on their devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparta esta cuenta con los miembros de su grupo familiar de Mellowind. Verán el mismo registro, los mismos saldos y el mismo historial de conciliaciones en sus dispositivos.</translation>
     </message>
     <message>
         <source>People with access</source>
-        <translation type="unfinished"></translation>
+        <translation>Personas con acceso</translation>
     </message>
     <message>
         <source>Add people</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir personas</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Cerrar</translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>This account has not been synchronised yet. Sync it once, then share it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta cuenta aún no se ha sincronizado. Sincronícela una vez y luego compártala.</translation>
     </message>
     <message>
         <source>Not shared with anyone yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no se ha compartido con nadie.</translation>
     </message>
     <message>
         <source>Remove access</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar acceso</translation>
     </message>
     <message>
         <source>You&apos;re not in a group yet. Invite people from the Group page of your Mellowind account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no está en ningún grupo. Invite a personas desde la página Grupo de su cuenta Mellowind.</translation>
     </message>
     <message>
         <source>All group members already have access</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los miembros del grupo ya tienen acceso</translation>
     </message>
     <message>
         <source>Share</source>
-        <translation type="unfinished"></translation>
+        <translation>Compartir</translation>
     </message>
     <message>
         <source>Could not share with %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo compartir con %1.</translation>
     </message>
     <message>
         <source>Remove access?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Quitar el acceso?</translation>
     </message>
     <message>
         <source>%1 will no longer have access. Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dejará de tener acceso. ¿Continuar?</translation>
     </message>
     <message>
         <source>Could not remove %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo quitar a %1.</translation>
     </message>
 </context>
 <context>
@@ -3091,15 +3095,15 @@ Se eliminarán los dos lados de la transferencia.</translation>
     </message>
     <message>
         <source>Show More</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar más</translation>
     </message>
     <message>
         <source>Rows: %1 of %2 · Total: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Filas: %1 de %2 · Total: %3</translation>
     </message>
     <message>
         <source>Rows: %1 · Total: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Filas: %1 · Total: %2</translation>
     </message>
 </context>
 <context>
