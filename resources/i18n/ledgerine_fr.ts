@@ -318,7 +318,7 @@ Dossier de données&#xa0;: %1</translation>
     <name>Category</name>
     <message>
         <source>Shared category</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie partagée</translation>
     </message>
 </context>
 <context>
@@ -1339,15 +1339,15 @@ Vos données telles qu&apos;elles étaient avant l&apos;importation sont enregis
     </message>
     <message>
         <source>&amp;Mellowind Account...</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte &amp;Mellowind...</translation>
     </message>
     <message>
         <source>&amp;Share...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Partager...</translation>
     </message>
     <message>
         <source>Share...</source>
-        <translation type="unfinished"></translation>
+        <translation>Partager...</translation>
     </message>
 </context>
 <context>
@@ -1465,244 +1465,248 @@ Toutes les opérations, opérations récurrentes et l&apos;historique des rappro
     </message>
     <message>
         <source>Sign In Required</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion requise</translation>
     </message>
     <message>
         <source>Sharing requires a Mellowind account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le partage nécessite un compte Mellowind.</translation>
     </message>
     <message>
         <source>Learn More</source>
-        <translation type="unfinished"></translation>
+        <translation>En savoir plus</translation>
     </message>
 </context>
 <context>
     <name>MellAccount::AccountDataPage</name>
     <message>
         <source>Data &amp; Privacy</source>
-        <translation type="unfinished"></translation>
+        <translation>Données et confidentialité</translation>
     </message>
     <message>
         <source>Danger Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Zone de danger</translation>
     </message>
     <message>
         <source>Permanently delete your account. This cannot be undone after 30 days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimez définitivement votre compte. Passé 30 jours, cette action est irréversible.</translation>
     </message>
     <message>
         <source>Delete Account</source>
-        <translation type="unfinished">Supprimer le compte</translation>
+        <translation>Supprimer le compte</translation>
     </message>
     <message>
         <source>You are the group owner. Transfer ownership or remove all members before deleting your account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous êtes le propriétaire du groupe. Transférez la propriété ou retirez tous les membres avant de supprimer votre compte.</translation>
     </message>
     <message>
         <source>This will schedule your account for permanent deletion after 30 days.
 
 Type DELETE to confirm:</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre compte sera supprimé définitivement au bout de 30 jours.
+
+Saisissez DELETE pour confirmer&#xa0;:</translation>
     </message>
     <message>
         <source>Failed to delete account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de supprimer le compte.</translation>
     </message>
     <message>
         <source>Account Scheduled for Deletion</source>
-        <translation type="unfinished"></translation>
+        <translation>Suppression du compte programmée</translation>
     </message>
     <message>
         <source>Your account will be permanently deleted in 30 days. You can recover it by signing in before then.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre compte sera définitivement supprimé dans 30 jours. Vous pouvez le récupérer en vous connectant d&apos;ici là.</translation>
     </message>
 </context>
 <context>
     <name>MellAccount::AccountDevicesPage</name>
     <message>
         <source>Registered Devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Appareils enregistrés</translation>
     </message>
     <message>
         <source>Devices that have synced with your account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Appareils qui se sont synchronisés avec votre compte.</translation>
     </message>
     <message>
         <source>No devices registered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun appareil enregistré.</translation>
     </message>
     <message>
         <source>v%1</source>
-        <translation type="unfinished"></translation>
+        <translation>v%1</translation>
     </message>
     <message>
         <source>Unknown Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Appareil inconnu</translation>
     </message>
     <message>
         <source>This device</source>
-        <translation type="unfinished"></translation>
+        <translation>Cet appareil</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer</translation>
     </message>
     <message>
         <source>Remove Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer l&apos;appareil</translation>
     </message>
     <message>
         <source>Remove %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer %1&#xa0;?</translation>
     </message>
     <message>
         <source>Device removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Appareil retiré.</translation>
     </message>
     <message>
         <source>Failed to remove device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de retirer l&apos;appareil.</translation>
     </message>
 </context>
 <context>
     <name>MellAccount::AccountGroupPage</name>
     <message>
         <source>No Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun groupe</translation>
     </message>
     <message>
         <source>You&apos;re not part of a group. The group owner can invite you, or you can join with an invite code.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous ne faites partie d&apos;aucun groupe. Le propriétaire d&apos;un groupe peut vous inviter, ou vous pouvez en rejoindre un avec un code d&apos;invitation.</translation>
     </message>
     <message>
         <source>Join with Invite Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Rejoindre avec un code d&apos;invitation</translation>
     </message>
     <message>
         <source>%1 of %2 seats used</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 places utilisées sur %2</translation>
     </message>
     <message>
         <source>Members</source>
-        <translation type="unfinished"></translation>
+        <translation>Membres</translation>
     </message>
     <message>
         <source>Pending Invitations</source>
-        <translation type="unfinished"></translation>
+        <translation>Invitations en attente</translation>
     </message>
     <message>
         <source>No pending invitations.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune invitation en attente.</translation>
     </message>
     <message>
         <source>Invite Members</source>
-        <translation type="unfinished"></translation>
+        <translation>Inviter des membres</translation>
     </message>
     <message>
         <source>Invite by Email</source>
-        <translation type="unfinished"></translation>
+        <translation>Inviter par e-mail</translation>
     </message>
     <message>
         <source>Generate Invite Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Générer un code d&apos;invitation</translation>
     </message>
     <message>
         <source>Leave Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter le groupe</translation>
     </message>
     <message>
         <source>Owner</source>
-        <translation type="unfinished"></translation>
+        <translation>Propriétaire</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer</translation>
     </message>
     <message>
         <source>Invite code: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Code d&apos;invitation&#xa0;: %1</translation>
     </message>
     <message>
         <source>Revoke</source>
-        <translation type="unfinished">Révoquer</translation>
+        <translation>Révoquer</translation>
     </message>
     <message>
         <source>Join Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Rejoindre un groupe</translation>
     </message>
     <message>
         <source>Enter invite code:</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez le code d&apos;invitation&#xa0;:</translation>
     </message>
     <message>
         <source>Joined group.</source>
-        <translation type="unfinished"></translation>
+        <translation>Groupe rejoint.</translation>
     </message>
     <message>
         <source>Invalid or expired invite code.</source>
-        <translation type="unfinished"></translation>
+        <translation>Code d&apos;invitation non valide ou expiré.</translation>
     </message>
     <message>
         <source>Remove Member</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer le membre</translation>
     </message>
     <message>
         <source>Remove %1 from the group?</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer %1 du groupe&#xa0;?</translation>
     </message>
     <message>
         <source>%1 removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne fait plus partie du groupe.</translation>
     </message>
     <message>
         <source>Failed to remove %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de retirer %1.</translation>
     </message>
     <message>
         <source>Invitation revoked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Invitation révoquée.</translation>
     </message>
     <message>
         <source>Failed to revoke invitation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de révoquer l&apos;invitation.</translation>
     </message>
     <message>
         <source>Email address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse e-mail&#xa0;:</translation>
     </message>
     <message>
         <source>Invitation sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Invitation envoyée.</translation>
     </message>
     <message>
         <source>Failed to send invitation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;envoyer l&apos;invitation.</translation>
     </message>
     <message>
         <source>Failed to generate code.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de générer le code.</translation>
     </message>
     <message>
         <source>Invite Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Code d&apos;invitation</translation>
     </message>
     <message>
         <source>Share this code with the person you want to invite:
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Communiquez ce code à la personne que vous souhaitez inviter&#xa0;:
+
+%1</translation>
     </message>
     <message>
         <source>Leave this group? You will lose access to shared data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter ce groupe&#xa0;? Vous perdrez l&apos;accès aux données partagées.</translation>
     </message>
     <message>
         <source>Left group.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez quitté le groupe.</translation>
     </message>
     <message>
         <source>Failed to leave group.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de quitter le groupe.</translation>
     </message>
 </context>
 <context>
@@ -1772,15 +1776,15 @@ Type DELETE to confirm:</source>
     </message>
     <message>
         <source>Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Groupe</translation>
     </message>
     <message>
         <source>Devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Appareils</translation>
     </message>
     <message>
         <source>Data &amp; Privacy</source>
-        <translation type="unfinished"></translation>
+        <translation>Données et confidentialité</translation>
     </message>
 </context>
 <context>
@@ -1870,7 +1874,7 @@ Type DELETE to confirm:</source>
     <name>MellAccount::AccountSharingService</name>
     <message>
         <source>Failed to share account (HTTP %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de partager le compte (HTTP %1)</translation>
     </message>
 </context>
 <context>
@@ -1915,67 +1919,67 @@ Type DELETE to confirm:</source>
     <name>MellAccount::ShareMembersDialog</name>
     <message>
         <source>Share Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Partager le compte</translation>
     </message>
     <message>
         <source>Sharing: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Partage&#xa0;: %1</translation>
     </message>
     <message>
         <source>Share this account with members of your Mellowind family group. They&apos;ll see the same register, balances, and reconciliation history on their devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Partagez ce compte avec les membres de votre groupe familial Mellowind. Ils verront le même registre, les mêmes soldes et le même historique des rapprochements sur leurs appareils.</translation>
     </message>
     <message>
         <source>People with access</source>
-        <translation type="unfinished"></translation>
+        <translation>Personnes ayant accès</translation>
     </message>
     <message>
         <source>Add people</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter des personnes</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Fermer</translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>This account has not been synchronised yet. Sync it once, then share it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce compte n&apos;a pas encore été synchronisé. Synchronisez-le une première fois, puis partagez-le.</translation>
     </message>
     <message>
         <source>Not shared with anyone yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce compte n&apos;est encore partagé avec personne.</translation>
     </message>
     <message>
         <source>Remove access</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer l&apos;accès</translation>
     </message>
     <message>
         <source>You&apos;re not in a group yet. Invite people from the Group page of your Mellowind account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous ne faites encore partie d&apos;aucun groupe. Invitez des personnes depuis la page Groupe de votre compte Mellowind.</translation>
     </message>
     <message>
         <source>All group members already have access</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les membres du groupe ont déjà accès</translation>
     </message>
     <message>
         <source>Share</source>
-        <translation type="unfinished"></translation>
+        <translation>Partager</translation>
     </message>
     <message>
         <source>Could not share with %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de partager avec %1.</translation>
     </message>
     <message>
         <source>Remove access?</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer l&apos;accès&#xa0;?</translation>
     </message>
     <message>
         <source>%1 will no longer have access. Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;aura plus accès. Continuer&#xa0;?</translation>
     </message>
     <message>
         <source>Could not remove %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de retirer %1.</translation>
     </message>
 </context>
 <context>
@@ -3091,15 +3095,15 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Show More</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher plus</translation>
     </message>
     <message>
         <source>Rows: %1 of %2 · Total: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Lignes&#xa0;: %1 sur %2 · Total&#xa0;: %3</translation>
     </message>
     <message>
         <source>Rows: %1 · Total: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Lignes&#xa0;: %1 · Total&#xa0;: %2</translation>
     </message>
 </context>
 <context>
