@@ -317,7 +317,7 @@ Data directory: %1</source>
     <name>Category</name>
     <message>
         <source>Shared category</source>
-        <translation type="unfinished"></translation>
+        <translation>共有カテゴリ</translation>
     </message>
 </context>
 <context>
@@ -1326,15 +1326,15 @@ Your data as it was before the import is saved in:
     </message>
     <message>
         <source>&amp;Mellowind Account...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mellowind アカウント(&amp;M)...</translation>
     </message>
     <message>
         <source>&amp;Share...</source>
-        <translation type="unfinished"></translation>
+        <translation>共有(&amp;S)...</translation>
     </message>
     <message>
         <source>Share...</source>
-        <translation type="unfinished"></translation>
+        <translation>共有...</translation>
     </message>
 </context>
 <context>
@@ -1451,244 +1451,248 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
     <message>
         <source>Sign In Required</source>
-        <translation type="unfinished"></translation>
+        <translation>サインインが必要です</translation>
     </message>
     <message>
         <source>Sharing requires a Mellowind account.</source>
-        <translation type="unfinished"></translation>
+        <translation>共有するには Mellowind アカウントが必要です。</translation>
     </message>
     <message>
         <source>Learn More</source>
-        <translation type="unfinished"></translation>
+        <translation>詳細を見る</translation>
     </message>
 </context>
 <context>
     <name>MellAccount::AccountDataPage</name>
     <message>
         <source>Data &amp; Privacy</source>
-        <translation type="unfinished"></translation>
+        <translation>データとプライバシー</translation>
     </message>
     <message>
         <source>Danger Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>危険な操作</translation>
     </message>
     <message>
         <source>Permanently delete your account. This cannot be undone after 30 days.</source>
-        <translation type="unfinished"></translation>
+        <translation>アカウントを完全に削除します。30 日を過ぎると元に戻せません。</translation>
     </message>
     <message>
         <source>Delete Account</source>
-        <translation type="unfinished">口座の削除</translation>
+        <translation>アカウントの削除</translation>
     </message>
     <message>
         <source>You are the group owner. Transfer ownership or remove all members before deleting your account.</source>
-        <translation type="unfinished"></translation>
+        <translation>あなたはグループのオーナーです。アカウントを削除する前に、オーナー権限を譲渡するか、すべてのメンバーを削除してください。</translation>
     </message>
     <message>
         <source>This will schedule your account for permanent deletion after 30 days.
 
 Type DELETE to confirm:</source>
-        <translation type="unfinished"></translation>
+        <translation>アカウントを 30 日後に完全に削除するよう予約します。
+
+確認のため DELETE と入力してください:</translation>
     </message>
     <message>
         <source>Failed to delete account.</source>
-        <translation type="unfinished"></translation>
+        <translation>アカウントを削除できませんでした。</translation>
     </message>
     <message>
         <source>Account Scheduled for Deletion</source>
-        <translation type="unfinished"></translation>
+        <translation>アカウントの削除を予約しました</translation>
     </message>
     <message>
         <source>Your account will be permanently deleted in 30 days. You can recover it by signing in before then.</source>
-        <translation type="unfinished"></translation>
+        <translation>アカウントは 30 日後に完全に削除されます。それまでにサインインすれば、アカウントを復元できます。</translation>
     </message>
 </context>
 <context>
     <name>MellAccount::AccountDevicesPage</name>
     <message>
         <source>Registered Devices</source>
-        <translation type="unfinished"></translation>
+        <translation>登録済みのデバイス</translation>
     </message>
     <message>
         <source>Devices that have synced with your account.</source>
-        <translation type="unfinished"></translation>
+        <translation>アカウントと同期したデバイスです。</translation>
     </message>
     <message>
         <source>No devices registered.</source>
-        <translation type="unfinished"></translation>
+        <translation>登録済みのデバイスはありません。</translation>
     </message>
     <message>
         <source>v%1</source>
-        <translation type="unfinished"></translation>
+        <translation>v%1</translation>
     </message>
     <message>
         <source>Unknown Device</source>
-        <translation type="unfinished"></translation>
+        <translation>不明なデバイス</translation>
     </message>
     <message>
         <source>This device</source>
-        <translation type="unfinished"></translation>
+        <translation>このデバイス</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>削除</translation>
     </message>
     <message>
         <source>Remove Device</source>
-        <translation type="unfinished"></translation>
+        <translation>デバイスの削除</translation>
     </message>
     <message>
         <source>Remove %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を削除しますか?</translation>
     </message>
     <message>
         <source>Device removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>デバイスを削除しました。</translation>
     </message>
     <message>
         <source>Failed to remove device.</source>
-        <translation type="unfinished"></translation>
+        <translation>デバイスを削除できませんでした。</translation>
     </message>
 </context>
 <context>
     <name>MellAccount::AccountGroupPage</name>
     <message>
         <source>No Group</source>
-        <translation type="unfinished"></translation>
+        <translation>グループなし</translation>
     </message>
     <message>
         <source>You&apos;re not part of a group. The group owner can invite you, or you can join with an invite code.</source>
-        <translation type="unfinished"></translation>
+        <translation>グループに参加していません。グループのオーナーからの招待を受けるか、招待コードで参加できます。</translation>
     </message>
     <message>
         <source>Join with Invite Code</source>
-        <translation type="unfinished"></translation>
+        <translation>招待コードで参加</translation>
     </message>
     <message>
         <source>%1 of %2 seats used</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 席中 %1 席を使用中</translation>
     </message>
     <message>
         <source>Members</source>
-        <translation type="unfinished"></translation>
+        <translation>メンバー</translation>
     </message>
     <message>
         <source>Pending Invitations</source>
-        <translation type="unfinished"></translation>
+        <translation>保留中の招待</translation>
     </message>
     <message>
         <source>No pending invitations.</source>
-        <translation type="unfinished"></translation>
+        <translation>保留中の招待はありません。</translation>
     </message>
     <message>
         <source>Invite Members</source>
-        <translation type="unfinished"></translation>
+        <translation>メンバーの招待</translation>
     </message>
     <message>
         <source>Invite by Email</source>
-        <translation type="unfinished"></translation>
+        <translation>メールで招待</translation>
     </message>
     <message>
         <source>Generate Invite Code</source>
-        <translation type="unfinished"></translation>
+        <translation>招待コードを生成</translation>
     </message>
     <message>
         <source>Leave Group</source>
-        <translation type="unfinished"></translation>
+        <translation>グループから退出</translation>
     </message>
     <message>
         <source>Owner</source>
-        <translation type="unfinished"></translation>
+        <translation>オーナー</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>削除</translation>
     </message>
     <message>
         <source>Invite code: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>招待コード: %1</translation>
     </message>
     <message>
         <source>Revoke</source>
-        <translation type="unfinished">取り消す</translation>
+        <translation>取り消す</translation>
     </message>
     <message>
         <source>Join Group</source>
-        <translation type="unfinished"></translation>
+        <translation>グループに参加</translation>
     </message>
     <message>
         <source>Enter invite code:</source>
-        <translation type="unfinished"></translation>
+        <translation>招待コードを入力してください:</translation>
     </message>
     <message>
         <source>Joined group.</source>
-        <translation type="unfinished"></translation>
+        <translation>グループに参加しました。</translation>
     </message>
     <message>
         <source>Invalid or expired invite code.</source>
-        <translation type="unfinished"></translation>
+        <translation>招待コードが無効か、有効期限が切れています。</translation>
     </message>
     <message>
         <source>Remove Member</source>
-        <translation type="unfinished"></translation>
+        <translation>メンバーの削除</translation>
     </message>
     <message>
         <source>Remove %1 from the group?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 をグループから削除しますか?</translation>
     </message>
     <message>
         <source>%1 removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を削除しました。</translation>
     </message>
     <message>
         <source>Failed to remove %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を削除できませんでした。</translation>
     </message>
     <message>
         <source>Invitation revoked.</source>
-        <translation type="unfinished"></translation>
+        <translation>招待を取り消しました。</translation>
     </message>
     <message>
         <source>Failed to revoke invitation.</source>
-        <translation type="unfinished"></translation>
+        <translation>招待を取り消せませんでした。</translation>
     </message>
     <message>
         <source>Email address:</source>
-        <translation type="unfinished"></translation>
+        <translation>メールアドレス:</translation>
     </message>
     <message>
         <source>Invitation sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>招待を送信しました。</translation>
     </message>
     <message>
         <source>Failed to send invitation.</source>
-        <translation type="unfinished"></translation>
+        <translation>招待を送信できませんでした。</translation>
     </message>
     <message>
         <source>Failed to generate code.</source>
-        <translation type="unfinished"></translation>
+        <translation>コードを生成できませんでした。</translation>
     </message>
     <message>
         <source>Invite Code</source>
-        <translation type="unfinished"></translation>
+        <translation>招待コード</translation>
     </message>
     <message>
         <source>Share this code with the person you want to invite:
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>招待したい相手にこのコードを伝えてください:
+
+%1</translation>
     </message>
     <message>
         <source>Leave this group? You will lose access to shared data.</source>
-        <translation type="unfinished"></translation>
+        <translation>このグループから退出しますか? 共有データにアクセスできなくなります。</translation>
     </message>
     <message>
         <source>Left group.</source>
-        <translation type="unfinished"></translation>
+        <translation>グループから退出しました。</translation>
     </message>
     <message>
         <source>Failed to leave group.</source>
-        <translation type="unfinished"></translation>
+        <translation>グループから退出できませんでした。</translation>
     </message>
 </context>
 <context>
@@ -1758,15 +1762,15 @@ Type DELETE to confirm:</source>
     </message>
     <message>
         <source>Group</source>
-        <translation type="unfinished"></translation>
+        <translation>グループ</translation>
     </message>
     <message>
         <source>Devices</source>
-        <translation type="unfinished"></translation>
+        <translation>デバイス</translation>
     </message>
     <message>
         <source>Data &amp; Privacy</source>
-        <translation type="unfinished"></translation>
+        <translation>データとプライバシー</translation>
     </message>
 </context>
 <context>
@@ -1856,7 +1860,7 @@ Type DELETE to confirm:</source>
     <name>MellAccount::AccountSharingService</name>
     <message>
         <source>Failed to share account (HTTP %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>口座の共有に失敗しました (HTTP %1)</translation>
     </message>
 </context>
 <context>
@@ -1901,67 +1905,67 @@ Type DELETE to confirm:</source>
     <name>MellAccount::ShareMembersDialog</name>
     <message>
         <source>Share Account</source>
-        <translation type="unfinished"></translation>
+        <translation>口座の共有</translation>
     </message>
     <message>
         <source>Sharing: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>共有: %1</translation>
     </message>
     <message>
         <source>Share this account with members of your Mellowind family group. They&apos;ll see the same register, balances, and reconciliation history on their devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>この口座を Mellowind のファミリーグループのメンバーと共有します。メンバーのデバイスにも、同じ出納帳、残高、照合の履歴が表示されます。</translation>
     </message>
     <message>
         <source>People with access</source>
-        <translation type="unfinished"></translation>
+        <translation>アクセスできるユーザー</translation>
     </message>
     <message>
         <source>Add people</source>
-        <translation type="unfinished"></translation>
+        <translation>ユーザーを追加</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">閉じる</translation>
+        <translation>閉じる</translation>
     </message>
     <message>
         <source>This account has not been synchronised yet. Sync it once, then share it.</source>
-        <translation type="unfinished"></translation>
+        <translation>この口座はまだ同期されていません。一度同期してから共有してください。</translation>
     </message>
     <message>
         <source>Not shared with anyone yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>まだ誰とも共有していません。</translation>
     </message>
     <message>
         <source>Remove access</source>
-        <translation type="unfinished"></translation>
+        <translation>アクセス権を削除</translation>
     </message>
     <message>
         <source>You&apos;re not in a group yet. Invite people from the Group page of your Mellowind account.</source>
-        <translation type="unfinished"></translation>
+        <translation>まだグループに参加していません。Mellowind アカウントの「グループ」ページからユーザーを招待してください。</translation>
     </message>
     <message>
         <source>All group members already have access</source>
-        <translation type="unfinished"></translation>
+        <translation>グループのメンバー全員がすでにアクセスできます</translation>
     </message>
     <message>
         <source>Share</source>
-        <translation type="unfinished"></translation>
+        <translation>共有</translation>
     </message>
     <message>
         <source>Could not share with %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 と共有できませんでした。</translation>
     </message>
     <message>
         <source>Remove access?</source>
-        <translation type="unfinished"></translation>
+        <translation>アクセス権を削除しますか?</translation>
     </message>
     <message>
         <source>%1 will no longer have access. Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 はアクセスできなくなります。続行しますか?</translation>
     </message>
     <message>
         <source>Could not remove %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 のアクセス権を削除できませんでした。</translation>
     </message>
 </context>
 <context>
@@ -3075,15 +3079,15 @@ Both sides of the transfer will be deleted.</source>
     </message>
     <message>
         <source>Show More</source>
-        <translation type="unfinished"></translation>
+        <translation>さらに表示</translation>
     </message>
     <message>
         <source>Rows: %1 of %2 · Total: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>行数: %1 / %2 · 合計: %3</translation>
     </message>
     <message>
         <source>Rows: %1 · Total: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>行数: %1 · 合計: %2</translation>
     </message>
 </context>
 <context>
