@@ -37,7 +37,7 @@ QString jsonList(const QStringList& texts)
         QJsonDocument(QJsonArray::fromStringList(texts)).toJson(QJsonDocument::Compact));
 }
 
-const QString kOrderNewestFirst = QStringLiteral(" ORDER BY t.date DESC, t.created_at DESC");
+const QString kOrderNewestFirst = QStringLiteral(" ORDER BY t.date DESC, t.created_at DESC, t.rowid DESC");
 
 // Texts that repeat across rows (account, payee, memo, category, schedule)
 // are shared through `pool`.
