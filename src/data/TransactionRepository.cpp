@@ -36,10 +36,7 @@ QString jsonList(const QStringList& texts)
         QJsonDocument(QJsonArray::fromStringList(texts)).toJson(QJsonDocument::Compact));
 }
 
-// Rows entered within the same second keep the order they were entered in,
-// whatever index the plan walks.
-const QString kOrderNewestFirst
-    = QStringLiteral(" ORDER BY t.date DESC, t.created_at DESC, t.rowid DESC");
+const QString kOrderNewestFirst = QStringLiteral(" ORDER BY t.date DESC, t.created_at DESC, t.rowid DESC");
 
 // Texts that repeat across rows (account, payee, memo, category, schedule)
 // are shared through `pool`.
