@@ -33,13 +33,16 @@ const ThemeColors::Pair* colorRole(const QObject* item)
         item->property(kColorProperty).value<const void*>());
 }
 
-// An empty chart keeps a plain 0 to 1 scale: rounding an empty range gives nonsense.
+// An empty chart keeps a plain 0 to 1 scale: rounding an empty range gives
+// nonsense, and whole-number labels between its ends would read "0 0 1 1 1".
 void niceRange(QValueAxis* axis, bool hasValues)
 {
-    if (hasValues)
+    if (hasValues) {
         axis->applyNiceNumbers();
-    else
-        axis->setRange(0, 1);
+        return;
+    }
+    axis->setRange(0, 1);
+    axis->setTickCount(2);
 }
 
 } // namespace

@@ -779,8 +779,10 @@ void ReportsScreen::exportTo(const QString& path)
     }
     // A million rows take seconds to read and write: not on the window's thread.
     const ReportTableModel* model = m_models.at(tab);
-    m_runner->post(TabCount,
-        [runner = m_runner.get(), q = m_listQuery, headers = model->headers(),
+    if (!m_exports)
+        m_exports = std::make_unique<ReportRunner>(m_state->database());
+    m_exports->post(0,
+        [runner = m_exports.get(), q = m_listQuery, headers = model->headers(),
             amounts = model->amountColumns(), path,
             done](const ReportService& reports) -> ReportRunner::Apply {
             const QList<QStringList> rows = listedTexts(reports, q, int(headers.size()));

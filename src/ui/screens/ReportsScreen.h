@@ -164,4 +164,7 @@ private:
     std::array<int, TabCount> m_runs {};
     // Last, so that it stops (and drops what it would deliver) before the tables go.
     std::unique_ptr<ReportRunner> m_runner;
+    // Exports of the whole transaction list, on a thread of their own so that
+    // the reports never wait behind one.
+    std::unique_ptr<ReportRunner> m_exports;
 };
