@@ -564,7 +564,9 @@ void MainWindow::showSettingsWindow()
         });
     }
     m_settingsScreen->refresh();
-    showToolWindow(m_settingsScreen, tr("Preferences"), QSize(500, 550));
+    // Wider than 500 where a language's texts or a larger font need it.
+    showToolWindow(m_settingsScreen, tr("Preferences"),
+        QSize(500, 550).expandedTo(m_settingsScreen->sizeHint()));
 }
 
 void MainWindow::showToolWindow(QWidget* window, const QString& title, const QSize& size)

@@ -15,6 +15,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QEvent>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -88,7 +89,6 @@ SettingsScreen::SettingsScreen(AppState* state, QWidget* parent)
 
 void SettingsScreen::buildCategoryList()
 {
-    m_categories->setFixedWidth(180);
     m_categories->setFrameShape(QFrame::NoFrame);
     m_categories->setFocusPolicy(Qt::NoFocus);
     m_categories->setSpacing(2);
@@ -119,6 +119,23 @@ void SettingsScreen::styleCategoryList()
         icon.addPixmap(IconFont::pixmap(icons[row], 20, Qt::white), QIcon::Selected);
         m_categories->item(row)->setIcon(icon);
     }
+    fitCategoryList();
+}
+
+void SettingsScreen::fitCategoryList()
+{
+    // 180 pixels, or wider where a language's page names or a larger font need it,
+    // so that no name is cut off behind a scroll bar.
+    constexpr int kListPadding = 2 * 8;
+    m_categories->setFixedWidth(
+        qMax(180, m_categories->sizeHintForColumn(0) + kListPadding + m_categories->spacing() * 2));
+}
+
+void SettingsScreen::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        fitCategoryList();
 }
 
 QWidget* SettingsScreen::buildGeneralPage()

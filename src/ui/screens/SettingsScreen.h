@@ -42,7 +42,11 @@ Q_SIGNALS:
     // An account came back, or a backup was restored: account lists reload.
     void deletedAccountRestored();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void fitCategoryList();
     QWidget* buildGeneralPage();
     QWidget* buildRegisterPage();
     QWidget* buildAboutPage();

@@ -17,6 +17,7 @@
 #include "ui/widgets/MessageBoxes.h"
 
 #include <QCheckBox>
+#include <QScrollBar>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
@@ -112,6 +113,15 @@ void TestSettingsScreen::choicesTakeEffectWithoutRestart()
     Application::setLanguage(QStringLiteral("es"));
     screen.languageCombo()->setCurrentIndex(screen.languageCombo()->findData("es"));
     QVERIFY(!MessageBoxes::lastShown());
+
+    // At the largest font the page names and fields fit without sideways scrolling.
+    window.showSettingsWindow();
+    auto* opened = window.findChild<SettingsScreen*>();
+    QVERIFY(opened && QTest::qWaitForWindowExposed(opened));
+    for (QAbstractScrollArea* area : opened->findChildren<QAbstractScrollArea*>()) {
+        if (area->isVisible())
+            QVERIFY2(!area->horizontalScrollBar()->isVisible(), area->metaObject()->className());
+    }
 }
 
 void TestSettingsScreen::deletedAccountsComeBackWithTheirTransactions()
