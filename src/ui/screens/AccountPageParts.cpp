@@ -12,6 +12,29 @@
 
 namespace AccountPageParts {
 
+namespace {
+
+// Marks the labels whose colour depends on the palette, so that a change of
+// theme can colour them again.
+const char* const kNoteProperty = "accountPageNote";
+const char* const kStatusProperty = "accountPageStatusSuccess";
+
+void colourNote(QLabel* label)
+{
+    label->setStyleSheet(
+        QStringLiteral("color: %1;").arg(ThemeColors::pickName(ThemeColors::kSecondary)));
+}
+
+void colourStatus(QLabel* line, bool success)
+{
+    // The light colours are the usual ones; on a dark window they would be too dim.
+    line->setStyleSheet(
+        QStringLiteral("color: %1; padding: 4px;")
+            .arg(ThemeColors::pickName(success ? ThemeColors::kGreen : ThemeColors::kRed)));
+}
+
+} // namespace
+
 QVBoxLayout* scrollingColumn(QWidget* page)
 {
     auto* scroll = new QScrollArea(page);
@@ -48,8 +71,8 @@ QLabel* note(const QString& text)
 {
     auto* label = new QLabel(text);
     label->setWordWrap(true);
-    label->setStyleSheet(
-        QStringLiteral("color: %1;").arg(ThemeColors::pickName(ThemeColors::kSecondary)));
+    label->setProperty(kNoteProperty, true);
+    colourNote(label);
     return label;
 }
 
@@ -64,12 +87,26 @@ QLabel* statusLine()
 
 void showStatus(QLabel* line, const QString& text, bool success)
 {
-    // The light colours are the usual ones; on a dark window they would be too dim.
-    line->setStyleSheet(
-        QStringLiteral("color: %1; padding: 4px;")
-            .arg(ThemeColors::pickName(success ? ThemeColors::kGreen : ThemeColors::kRed)));
+    line->setProperty(kStatusProperty, success);
+    colourStatus(line, success);
     line->setText(text);
     line->show();
+}
+
+void followTheme(QWidget* root)
+{
+    const QList<QWidget*> widgets = root->findChildren<QWidget*>();
+    for (QWidget* widget : widgets) {
+        auto* label = qobject_cast<QLabel*>(widget);
+        const QVariant success = widget->property(kStatusProperty);
+        if (label && widget->property(kNoteProperty).toBool())
+            colourNote(label);
+        else if (label && success.isValid())
+            colourStatus(label, success.toBool());
+        else if (!widget->styleSheet().isEmpty())
+            // Styled again, it takes the font it now inherits.
+            widget->setStyleSheet(widget->styleSheet());
+    }
 }
 
 QLabel* badge(const QString& text, const char* colour)
@@ -111,9 +148,12 @@ void showRows(QVBoxLayout* rows, const QList<QWidget*>& widgets, const QString& 
         rows->addWidget(widget);
 }
 
-void clearRows(QVBoxLayout* rows)
+void clearRows(QLayout* rows)
 {
     while (QLayoutItem* item = rows->takeAt(0)) {
+        // The widgets of a nested row belong to the page, not to its layout.
+        if (QLayout* inner = item->layout())
+            clearRows(inner);
         delete item->widget();
         delete item;
     }

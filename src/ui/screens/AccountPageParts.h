@@ -5,6 +5,7 @@
 
 class QHBoxLayout;
 class QLabel;
+class QLayout;
 class QVBoxLayout;
 class QWidget;
 
@@ -19,13 +20,16 @@ QLabel* note(const QString& text);
 // The line under an action that says how it went; hidden until then.
 QLabel* statusLine();
 void showStatus(QLabel* line, const QString& text, bool success);
+// Styled widgets under `root` take the colours of the current palette and
+// the font they inherit now.
+void followTheme(QWidget* root);
 // A small white-on-colour label ("Current", "Owner").
 QLabel* badge(const QString& text, const char* colour);
 QWidget* separator();
 // A list of rows named `objectName` at the end of `column`; rows go into the returned layout.
 QVBoxLayout* rowList(QVBoxLayout* column, const char* objectName);
 // Deletes every row of a list that is about to be filled again.
-void clearRows(QVBoxLayout* rows);
+void clearRows(QLayout* rows);
 // The list holds `widgets` instead of what it held, or `emptyText` when there are none.
 void showRows(QVBoxLayout* rows, const QList<QWidget*>& widgets, const QString& emptyText);
 // A row of a list: its texts on the left, then whatever the caller adds

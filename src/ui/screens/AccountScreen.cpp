@@ -3,6 +3,7 @@
 #include "AccountDataPage.h"
 #include "AccountDevicesPage.h"
 #include "AccountGroupPage.h"
+#include "AccountPageParts.h"
 #include "AccountProfilePage.h"
 #include "AccountSecurityPage.h"
 #include "account/AccountClient.h"
@@ -32,6 +33,8 @@ AccountScreen::AccountScreen(Client* client, QWidget* parent)
     m_navigation->setFixedWidth(180);
     m_navigation->setSpacing(2);
     m_navigation->setFrameShape(QFrame::NoFrame);
+    // As in the preferences: a focus frame inside the highlighted row looks like a fault.
+    m_navigation->setFocusPolicy(Qt::NoFocus);
     m_navigation->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -72,13 +75,23 @@ void AccountScreen::applyStyle()
                        "QListWidget::item:selected { background: %3; color: %4; }")
             .arg(QLatin1String(colors.panel), QLatin1String(colors.hover),
                 QLatin1String(colors.selection), QLatin1String(colors.selectedText)));
+    AccountPageParts::followTheme(this);
 }
 
 void AccountScreen::changeEvent(QEvent* event)
 {
-    // The navigation's colours follow the theme.
-    if (event->type() == QEvent::ApplicationPaletteChange)
+    // Colours and font size follow the preferences. A window of its own hears of
+    // a new application palette as a change of its own palette; a styled widget
+    // keeps the font it had when styled, so it is styled again for a new one.
+    switch (event->type()) {
+    case QEvent::PaletteChange:
+    case QEvent::ApplicationPaletteChange:
+    case QEvent::FontChange:
         applyStyle();
+        break;
+    default:
+        break;
+    }
     QWidget::changeEvent(event);
 }
 

@@ -3,12 +3,16 @@
 #include "account/AuthClient.h"
 #include "account/Client.h"
 #include "account/FileTokenStore.h"
+#include "app/ThemeColors.h"
+#include "app/ThemeManager.h"
 #include "data/Clock.h"
 #include "ui/screens/AccountScreen.h"
 #include "ui/widgets/ElidedLabel.h"
 #include "ui/widgets/InputPrompts.h"
 #include "ui/widgets/MessageBoxes.h"
+#include "ui/widgets/Styles.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -32,6 +36,7 @@ private Q_SLOTS:
     void ownerManagesMembersAndInvitations();
     void devicesListMarksThisComputer();
     void deletionNeedsTypedConfirmation();
+    void coloursAndSizeFollowTheTheme();
 
 private:
     template <typename T> T* child(const char* name) const
@@ -313,6 +318,9 @@ void TestAccountScreen::ownerManagesMembersAndInvitations()
     QTRY_COMPARE(titles("groupContent", "memberRow"), QStringList({ "Test User" }));
     QCOMPARE(m_fake->account().members(groupId), QStringList({ "user-1" }));
     QCOMPARE(m_fake->server().requestsTo("/account/v1/group/members/user-2").size(), 1);
+    // Rebuilt many times over, the page holds one set of its buttons.
+    QCOMPARE(m_screen->findChildren<QPushButton*>("generateCodeButton").size(), 1);
+    QCOMPARE(m_screen->findChildren<QPushButton*>("inviteByEmailButton").size(), 1);
 }
 
 void TestAccountScreen::devicesListMarksThisComputer()
@@ -377,6 +385,42 @@ void TestAccountScreen::deletionNeedsTypedConfirmation()
     QCOMPARE(MessageBoxes::lastShown()->title, "Account Scheduled for Deletion");
     QVERIFY(m_fake->account().isScheduledForDeletion("user-1"));
     QCOMPARE(deletions(), 2);
+}
+
+void TestAccountScreen::coloursAndSizeFollowTheTheme()
+{
+    QApplication::setPalette(ThemeManager::palette(false));
+    m_screen->setTab(AccountScreen::Tab::Security);
+    InputPrompts::setNextAnswer(QStringLiteral("old secret"));
+    InputPrompts::setNextAnswer(QStringLiteral("short"));
+    click("changePasswordButton");
+    auto* status = child<QLabel>("passwordStatus");
+    QVERIFY(status->styleSheet().contains(QLatin1String(ThemeColors::kRed.light)));
+
+    // Switched while the window is open, as the preferences do.
+    QApplication::setPalette(ThemeManager::palette(true));
+    QTRY_VERIFY(child<QListWidget>("accountNavigation")
+                    ->styleSheet()
+                    .contains(QLatin1String(Styles::navigationColors(true).panel)));
+    QVERIFY(status->styleSheet().contains(QLatin1String(ThemeColors::kRed.dark)));
+    const QList<QLabel*> labels = m_screen->findChildren<QLabel*>();
+    const auto note = std::find_if(labels.cbegin(), labels.cend(),
+        [](QLabel* label) { return label->text() == "Change your account password."; });
+    QVERIFY(note != labels.cend());
+    QVERIFY((*note)->styleSheet().contains(QLatin1String(ThemeColors::kSecondary.dark)));
+    QApplication::setPalette(ThemeManager::palette(false));
+
+    // A larger font size reaches the styled navigation too; the theme is set
+    // again with it, as the preferences do.
+    const QFont before = QApplication::font();
+    QFont larger = before;
+    larger.setPointSize(before.pointSize() + 6);
+    QApplication::setPalette(ThemeManager::palette(true));
+    QApplication::setFont(larger);
+    QTRY_COMPARE(child<QListWidget>("accountNavigation")->font().pointSize(), larger.pointSize());
+    QCOMPARE((*note)->font().pointSize(), larger.pointSize());
+    QCOMPARE(child<QPushButton>("deleteAccountButton")->font().pointSize(), larger.pointSize());
+    QApplication::setFont(before);
 }
 
 QTEST_MAIN(TestAccountScreen)
