@@ -15,6 +15,8 @@ struct ShareMember {
     QString role;
     QString createdAt;
 
+    bool isOwner() const { return role == QLatin1String("owner"); }
+
     // Missing members give empty texts.
     static ShareMember fromJson(const QJsonObject& json);
     // The array "members" of a reply.

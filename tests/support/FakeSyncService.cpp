@@ -355,17 +355,6 @@ void FakeSyncService::endShare(Share& share, const QString& member)
     }
 }
 
-void FakeSyncService::endSharesOf(const QString& userId)
-{
-    for (Share& share : m_shares) {
-        const QStringList members = share.owner == userId ? share.members.keys()
-            : share.members.contains(userId)              ? QStringList { userId }
-                                                          : QStringList();
-        for (const QString& member : members)
-            endShare(share, member);
-    }
-}
-
 TestHttpResponse FakeSyncService::shares(const TestHttpRequest& request)
 {
     const auto user = m_userOf(request);
@@ -395,12 +384,19 @@ TestHttpResponse FakeSyncService::shares(const TestHttpRequest& request)
     if (request.method == "GET" && tail == QLatin1String("members")) {
         if (*user != owner && !share.members.contains(*user))
             return error(403, "You do not have access to this account");
+        // The owner first, then the others in the order they were given access.
+        QList<std::pair<QString, QString>> people { { owner, QString() } };
+        for (auto member = share.members.cbegin(); member != share.members.cend(); ++member)
+            people.append({ member.key(), member.value() });
+        std::sort(people.begin() + 1, people.end(), [](const auto& a, const auto& b) {
+            return a.second != b.second ? a.second < b.second : a.first < b.first;
+        });
         QJsonArray members;
-        for (auto member = share.members.cbegin(); member != share.members.cend(); ++member) {
-            const QJsonObject known = person(member.key());
-            members.append(QJsonObject { { "user_id", member.key() },
-                { "email", known.value("email") }, { "display_name", known.value("display_name") },
-                { "role", "member" }, { "created_at", member.value() } });
+        for (const auto& [userId, since] : std::as_const(people)) {
+            const QJsonObject known = person(userId);
+            members.append(QJsonObject { { "user_id", userId }, { "email", known.value("email") },
+                { "display_name", known.value("display_name") },
+                { "role", userId == owner ? "owner" : "member" }, { "created_at", since } });
         }
         return TestHttpResponse::json(200, { { "members", members } });
     }

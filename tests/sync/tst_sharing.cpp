@@ -129,10 +129,12 @@ void TestSharing::requestsAndRefusals()
     QVERIFY(!byId.contains("email"));
     QCOMPARE(byId.value("role").toString(), QString("viewer"));
     const QList<ShareMember> shared = members(owner, account);
-    QCOMPARE(shared.size(), 1);
-    QCOMPARE(shared.first().userId, QString("user-2"));
-    QCOMPARE(shared.first().id, QString("user-2"));
-    QCOMPARE(shared.first().email, QString("user-2@example.com"));
+    QCOMPARE(shared.size(), 2);
+    QCOMPARE(shared.first().role, QString("owner"));
+    QCOMPARE(shared.last().userId, QString("user-2"));
+    QCOMPARE(shared.last().id, QString("user-2"));
+    QCOMPARE(shared.last().email, QString("user-2@example.com"));
+    QCOMPARE(shared.last().role, QString("member"));
 
     // Only the owner shares; the server's own words reach the caller, else
     // the status does.
@@ -152,7 +154,7 @@ void TestSharing::requestsAndRefusals()
     QVERIFY(shareWith(owner, account, "kim?x=1/y").ok);
     QCOMPARE(removeShare(owner, account, "kim?x=1/y"), std::optional<bool>(true));
     QVERIFY(server.requests().last().rawPath.endsWith("/share/kim%3Fx%3D1%2Fy"));
-    QCOMPARE(members(owner, account).size(), 1);
+    QCOMPARE(members(owner, account).size(), 2);
     server.clearRequests();
     QCOMPARE(removeShare(owner, account, ".."), std::optional<bool>(false));
     QCOMPARE(shareWith(owner, "", "user-2").ok, false);

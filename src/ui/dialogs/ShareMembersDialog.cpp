@@ -67,6 +67,8 @@ ShareMembersDialog::ShareMembersDialog(
 {
     setWindowTitle(tr("Share Account"));
     setMinimumWidth(460);
+    // Room for a few people either side before anything has loaded.
+    resize(540, 480);
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(20, 16, 20, 12);
     column->setSpacing(8);
@@ -150,10 +152,22 @@ QWidget* ShareMembersDialog::personRow(const QString& id, const QString& name, c
         = AccountPageParts::listRow(row, title, email == title ? QString() : email, objectName);
     layout->insertWidget(0, initialsBadge(id, name, email));
     layout->setSpacing(10);
+    if (action.isEmpty()) {
+        layout->addWidget(AccountPageParts::badge(tr("Owner"), "#00897B"));
+        return row;
+    }
     auto* button = new QPushButton(action);
     button->setObjectName(QStringLiteral("personAction"));
     layout->addWidget(button);
     return row;
+}
+
+bool ShareMembersDialog::isOwnerHere() const
+{
+    // A list without an owner leaves it to the service to refuse.
+    const QString me = m_client->authClient()->currentUserId();
+    return std::none_of(m_shares.cbegin(), m_shares.cend(),
+        [&](const ShareMember& share) { return share.isOwner() && share.userId != me; });
 }
 
 void ShareMembersDialog::loadShares()
@@ -174,17 +188,22 @@ void ShareMembersDialog::loadShares()
 
 void ShareMembersDialog::showShares()
 {
-    if (m_shares.isEmpty()) {
-        showSectionNote(m_sharedRows, tr("Not shared with anyone yet."), "noSharesNote");
-        return;
-    }
     AccountPageParts::clearRows(m_sharedRows);
+    const bool owner = isOwnerHere();
     for (const ShareMember& member : std::as_const(m_shares)) {
-        QWidget* row = personRow(
-            member.userId, member.displayName, member.email, tr("Remove access"), "sharedRow");
-        connect(row->findChild<QPushButton*>(QStringLiteral("personAction")), &QPushButton::clicked,
-            this, [this, member] { removeShare(member); });
+        QWidget* row = personRow(member.userId, member.displayName, member.email,
+            member.isOwner() ? QString() : tr("Remove access"), "sharedRow");
+        if (auto* remove = row->findChild<QPushButton*>(QStringLiteral("personAction"))) {
+            remove->setVisible(owner);
+            connect(remove, &QPushButton::clicked, this, [this, member] { removeShare(member); });
+        }
         m_sharedRows->addWidget(row);
+    }
+    if (std::all_of(m_shares.cbegin(), m_shares.cend(),
+            [](const ShareMember& member) { return member.isOwner(); })) {
+        QLabel* note = AccountPageParts::note(tr("Not shared with anyone yet."));
+        note->setObjectName(QStringLiteral("noSharesNote"));
+        m_sharedRows->addWidget(note);
     }
 }
 
@@ -192,6 +211,11 @@ void ShareMembersDialog::loadGroupMembers()
 {
     if (!canShare())
         return;
+    if (!isOwnerHere()) {
+        showSectionNote(m_candidateRows,
+            tr("Only the owner of this account can give others access."), "notOwnerNote");
+        return;
+    }
     const quint64 load = m_load;
     QPointer<ShareMembersDialog> self(this);
     AccountClient* accounts = m_client->accountClient();

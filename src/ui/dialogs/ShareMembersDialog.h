@@ -46,6 +46,9 @@ private:
     void showSectionNote(QVBoxLayout* rows, const QString& text, const char* objectName);
     void showError(const QString& text);
     bool canShare() const { return !m_account.serverId.isEmpty(); }
+    // Whether the user signed in here may change who has access, as far as
+    // the share list tells.
+    bool isOwnerHere() const;
 
     Client* m_client;
     SharingBackend* m_sharing;

@@ -111,11 +111,12 @@ void TestShareMembersDialog::sharesWithGroupMembersAndRemovesAccess()
     dialog.loadShares();
     // Never the user themselves; someone without a name goes by their address.
     QTRY_COMPARE(names(dialog, "candidateRow"), QStringList({ "robin fox", "user-3@example.com" }));
+    QCOMPARE(names(dialog, "sharedRow"), QStringList({ "Alex Owner" }));
     QCOMPARE(noteText(dialog, "noSharesNote"), QString("Not shared with anyone yet."));
     QStringList badges;
     for (const QLabel* badge : dialog.findChildren<QLabel*>(QStringLiteral("initialsBadge")))
         badges << badge->text();
-    QCOMPARE(badges, QStringList({ "RF", "U" }));
+    QCOMPARE(badges, QStringList({ "AO", "RF", "U" }));
 
     // A refusal names the person and says why; nothing else changes.
     TestHttpFault refused;
@@ -131,24 +132,37 @@ void TestShareMembersDialog::sharesWithGroupMembersAndRemovesAccess()
     QCOMPARE(changed.count(), 0);
 
     QTest::mouseClick(actionOf(dialog, "candidateRow", "robin fox"), Qt::LeftButton);
-    QTRY_COMPARE(names(dialog, "sharedRow"), QStringList({ "robin fox" }));
+    QTRY_COMPARE(names(dialog, "sharedRow"), QStringList({ "Alex Owner", "robin fox" }));
     QTRY_COMPARE(names(dialog, "candidateRow"), QStringList({ "user-3@example.com" }));
     QVERIFY(!error->isVisible());
     QCOMPARE(changed.count(), 1);
     QTest::mouseClick(actionOf(dialog, "candidateRow", "user-3@example.com"), Qt::LeftButton);
     QTRY_COMPARE(
         noteText(dialog, "everyoneNote"), QString("All group members already have access"));
-    QCOMPARE(names(dialog, "sharedRow").size(), 2);
+    QCOMPARE(names(dialog, "sharedRow").size(), 3);
+
+    // Someone given access sees who has it, but changes nothing.
+    QVERIFY(robin.sync());
+    {
+        ShareMembersDialog theirs(
+            robin->cloudClient(), robin->sharing(), *robin->accounts()->findById(joint.id));
+        theirs.loadShares();
+        QTRY_VERIFY(!noteText(theirs, "notOwnerNote").isEmpty());
+        QCOMPARE(names(theirs, "sharedRow").size(), 3);
+        for (const QPushButton* button :
+            theirs.findChildren<QPushButton*>(QStringLiteral("personAction")))
+            QVERIFY(button->isHidden());
+    }
 
     // Removing asks first; "No" leaves the share alone.
     MessageBoxes::setNextAnswer(QMessageBox::No);
     QTest::mouseClick(actionOf(dialog, "sharedRow", "robin fox"), Qt::LeftButton);
     QCOMPARE(MessageBoxes::lastShown()->text,
         QString("robin fox will no longer have access. Continue?"));
-    QCOMPARE(names(dialog, "sharedRow").size(), 2);
+    QCOMPARE(names(dialog, "sharedRow").size(), 3);
     MessageBoxes::setNextAnswer(QMessageBox::Yes);
     QTest::mouseClick(actionOf(dialog, "sharedRow", "robin fox"), Qt::LeftButton);
-    QTRY_COMPARE(names(dialog, "sharedRow"), QStringList({ "user-3@example.com" }));
+    QTRY_COMPARE(names(dialog, "sharedRow"), QStringList({ "Alex Owner", "user-3@example.com" }));
     QTRY_COMPARE(names(dialog, "candidateRow"), QStringList({ "robin fox" }));
     QCOMPARE(changed.count(), 3);
 }
