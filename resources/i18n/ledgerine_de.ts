@@ -1981,6 +1981,14 @@ Geben Sie zur Bestätigung DELETE ein:</translation>
         <source>Could not remove %1.</source>
         <translation>%1 konnte nicht entfernt werden.</translation>
     </message>
+    <message>
+        <source>Owner</source>
+        <translation>Inhaber</translation>
+    </message>
+    <message>
+        <source>Only the owner of this account can give others access.</source>
+        <translation>Nur der Inhaber dieses Kontos kann anderen Zugriff geben.</translation>
+    </message>
 </context>
 <context>
     <name>MellAccount::WebAuthHandler</name>

@@ -1981,6 +1981,14 @@ Escriba DELETE para confirmar:</translation>
         <source>Could not remove %1.</source>
         <translation>No se pudo quitar a %1.</translation>
     </message>
+    <message>
+        <source>Owner</source>
+        <translation>Propietario</translation>
+    </message>
+    <message>
+        <source>Only the owner of this account can give others access.</source>
+        <translation>Solo el propietario de esta cuenta puede dar acceso a otras personas.</translation>
+    </message>
 </context>
 <context>
     <name>MellAccount::WebAuthHandler</name>

@@ -1981,6 +1981,14 @@ Saisissez DELETE pour confirmer&#xa0;:</translation>
         <source>Could not remove %1.</source>
         <translation>Impossible de retirer %1.</translation>
     </message>
+    <message>
+        <source>Owner</source>
+        <translation>Propriétaire</translation>
+    </message>
+    <message>
+        <source>Only the owner of this account can give others access.</source>
+        <translation>Seul le propriétaire de ce compte peut donner accès à d&apos;autres personnes.</translation>
+    </message>
 </context>
 <context>
     <name>MellAccount::WebAuthHandler</name>

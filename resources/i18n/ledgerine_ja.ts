@@ -1967,6 +1967,14 @@ Type DELETE to confirm:</source>
         <source>Could not remove %1.</source>
         <translation>%1 のアクセス権を削除できませんでした。</translation>
     </message>
+    <message>
+        <source>Owner</source>
+        <translation>オーナー</translation>
+    </message>
+    <message>
+        <source>Only the owner of this account can give others access.</source>
+        <translation>この口座の所有者だけが他の人にアクセス権を付与できます。</translation>
+    </message>
 </context>
 <context>
     <name>MellAccount::WebAuthHandler</name>
