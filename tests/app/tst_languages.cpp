@@ -94,6 +94,9 @@ void TestLanguages::everyLanguageShowsItsCatalogue()
     QVERIFY(menus.size() >= 2);
     QCOMPARE(menus.at(0)->text(), catalogue.shown("MainMenus", "&File"));
     QCOMPARE(menus.at(1)->text(), catalogue.shown("MainMenus", "&Edit"));
+    // The catalogues are complete, so no language falls back to the English text here.
+    if (code != "en")
+        QVERIFY(menus.at(1)->text() != "&Edit");
 
     AccountFormDialog dialog;
     QCOMPARE(dialog.windowTitle(), catalogue.shown("AccountFormDialog", "New Account"));
