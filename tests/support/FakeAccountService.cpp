@@ -216,6 +216,7 @@ TestHttpResponse FakeAccountService::leave(const QString& userId)
         return error(403, QStringLiteral("The owner cannot leave while the group has members"));
     group->members.removeIf([&](const Member& member) { return member.userId == userId; });
     dissolveIfEmpty(group->id);
+    memberLeft(userId);
     return noContent();
 }
 
@@ -231,6 +232,7 @@ TestHttpResponse FakeAccountService::removeMember(const QString& userId, const Q
     if (!memberOf(*group, memberId))
         return error(404, QStringLiteral("No such member"));
     group->members.removeIf([&](const Member& member) { return member.userId == memberId; });
+    memberLeft(memberId);
     return noContent();
 }
 

@@ -34,8 +34,16 @@ public:
     // Stored like a registration of `userId`'s; the device as stored.
     QJsonObject registerDevice(const QString& userId, const QJsonObject& body);
     bool isScheduledForDeletion(const QString& userId) const { return m_deleted.contains(userId); }
+    // Told of everyone who leaves a group or is removed from one.
+    void setMemberLeft(std::function<void(const QString& userId)> left) { m_memberLeft = std::move(left); }
 
 private:
+    void memberLeft(const QString& userId) const
+    {
+        if (m_memberLeft)
+            m_memberLeft(userId);
+    }
+
     struct Member {
         QString userId;
         QString role;
@@ -79,4 +87,5 @@ private:
     QHash<QString, QList<QJsonObject>> m_devices;
     QSet<QString> m_deleted;
     int m_serial = 0;
+    std::function<void(const QString& userId)> m_memberLeft;
 };

@@ -46,6 +46,8 @@ FakeCloud::FakeCloud(quint16 port)
 {
     addAuthRoutes();
     addLoginPage();
+    // Leaving the household ends the shares to and from the one who left.
+    m_account.setMemberLeft([this](const QString& userId) { m_sync.endSharesOf(userId); });
     // Anyone who ever signed in can be named in a share, by id or e-mail.
     m_sync.setDirectory([this](const QString& who) -> std::optional<QJsonObject> {
         for (const QString& userId : std::as_const(m_sessionUsers)) {

@@ -355,6 +355,17 @@ void FakeSyncService::endShare(Share& share, const QString& member)
     }
 }
 
+void FakeSyncService::endSharesOf(const QString& userId)
+{
+    for (Share& share : m_shares) {
+        const QStringList members = share.owner == userId ? share.members.keys()
+            : share.members.contains(userId)              ? QStringList { userId }
+                                                          : QStringList();
+        for (const QString& member : members)
+            endShare(share, member);
+    }
+}
+
 TestHttpResponse FakeSyncService::shares(const TestHttpRequest& request)
 {
     const auto user = m_userOf(request);

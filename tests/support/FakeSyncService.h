@@ -34,6 +34,8 @@ public:
 
     // Without one, any id names a person.
     void setDirectory(Directory directory) { m_directory = std::move(directory); }
+    // Ends every share of `userId`'s accounts and to `userId` (leaving a group).
+    void endSharesOf(const QString& userId);
 
     // Pulls answer "has_more" with the cursor they were given.
     void setStalledCursor(bool stalled) { m_stalled = stalled; }

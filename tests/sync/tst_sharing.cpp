@@ -1,6 +1,9 @@
 #include "FakeCloud.h"
 #include "Records.h"
 #include "SyncSide.h"
+#include "account/AccountClient.h"
+#include "account/Client.h"
+#include "account/FileTokenStore.h"
 #include "account/SharingBackend.h"
 #include "data/AccountRepository.h"
 #include "data/CategoryRepository.h"
@@ -13,6 +16,7 @@
 #include "sync/SyncEngine.h"
 
 #include <QSqlQuery>
+#include <QTemporaryDir>
 #include <QTest>
 
 using MellAccount::ShareMember;
@@ -245,6 +249,32 @@ void TestSharing::sharedAccountReachesTheMemberAndLeavesAgain()
     QVERIFY(member.sync());
     QVERIFY(!member->accounts()->findById(joint.id)->deletedAt.has_value());
     QCOMPARE(member->transactions()->findByAccount(joint.id).size(), 3);
+
+    // Leaving the household ends the shares to and from the one who left.
+    QTemporaryDir tokens;
+    const auto signedIn = [&](const QString& userId) {
+        auto client = std::make_unique<MellAccount::Client>(m_cloud->config(),
+            std::make_unique<MellAccount::FileTokenStore>(tokens.filePath(userId + ".json")));
+        const FakeCloud::Tokens issued = m_cloud->signIn(userId);
+        client->tokenManager()->setTokens(issued.access, issued.refresh);
+        return client;
+    };
+    const auto ownerClient = signedIn("user-1");
+    const auto memberClient = signedIn("user-2");
+    m_cloud->account().createGroup("user-1");
+    std::optional<QString> code;
+    ownerClient->accountClient()->generateInviteCode(
+        [&](const MellAccount::GroupInvitation& invitation) { code = invitation.inviteCode; });
+    QTRY_VERIFY(code.has_value());
+    std::optional<bool> joined;
+    std::optional<bool> left;
+    memberClient->accountClient()->joinGroup(*code, [&](bool ok) { joined = ok; });
+    QTRY_VERIFY(joined.value_or(false));
+    memberClient->accountClient()->leaveGroup([&](bool ok) { left = ok; });
+    QTRY_VERIFY(left.value_or(false));
+    QVERIFY(member.sync());
+    QVERIFY(member->accounts()->findById(joint.id)->deletedAt.has_value());
+    QVERIFY(member->transactions()->findByAccount(joint.id).isEmpty());
 }
 
 QTEST_MAIN(TestSharing)
