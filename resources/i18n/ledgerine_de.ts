@@ -2834,6 +2834,13 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     </message>
 </context>
 <context>
+    <name>ReportService</name>
+    <message>
+        <source>Uncategorized</source>
+        <translation>Nicht kategorisiert</translation>
+    </message>
+</context>
+<context>
     <name>ReportsScreen</name>
     <message>
         <source>Reports</source>

@@ -2834,6 +2834,13 @@ Se eliminarán los dos lados de la transferencia.</translation>
     </message>
 </context>
 <context>
+    <name>ReportService</name>
+    <message>
+        <source>Uncategorized</source>
+        <translation>Sin categoría</translation>
+    </message>
+</context>
+<context>
     <name>ReportsScreen</name>
     <message>
         <source>Reports</source>

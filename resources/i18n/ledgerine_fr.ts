@@ -2834,6 +2834,13 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
 </context>
 <context>
+    <name>ReportService</name>
+    <message>
+        <source>Uncategorized</source>
+        <translation>Sans catégorie</translation>
+    </message>
+</context>
+<context>
     <name>ReportsScreen</name>
     <message>
         <source>Reports</source>

@@ -2818,6 +2818,13 @@ Both sides of the transfer will be deleted.</source>
     </message>
 </context>
 <context>
+    <name>ReportService</name>
+    <message>
+        <source>Uncategorized</source>
+        <translation>未分類</translation>
+    </message>
+</context>
+<context>
     <name>ReportsScreen</name>
     <message>
         <source>Reports</source>

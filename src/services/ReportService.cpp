@@ -5,6 +5,7 @@
 #include "data/SqlStatement.h"
 #include "data/TextPool.h"
 
+#include <QCoreApplication>
 #include <QMap>
 #include <QVariantList>
 
@@ -117,12 +118,16 @@ QList<CategoryTotal> categoryTotals(
     const Filter pieces = categorisedPieces(where, spendingOnly ? Pieces::Spending : Pieces::All);
     const QString sql
         = QStringLiteral(
-            "SELECT COALESCE(c.name, 'Uncategorized') AS name, SUM(p.total) FROM (%1) p"
+            "SELECT COALESCE(c.name, ?) AS name, SUM(p.total) FROM (%1) p"
             " LEFT JOIN categories c ON c.id = p.category_id"
             " GROUP BY name HAVING SUM(p.n) > 0 ORDER BY %2")
               .arg(pieces.sql,
                   spendingOnly ? QStringLiteral("SUM(p.total) ASC, name") : QStringLiteral("name"));
-    return query<CategoryTotal>(db, operation, sql, pieces.values, [](const SqlRow& r) {
+    // Money without a category is named in the interface's language, as an
+    // imported "Uncategorized" category is, so the two still add up together.
+    QVariantList values { QCoreApplication::translate("ReportService", "Uncategorized") };
+    values += pieces.values;
+    return query<CategoryTotal>(db, operation, sql, values, [](const SqlRow& r) {
         return CategoryTotal { r.text(0), r.int64(1) };
     });
 }
