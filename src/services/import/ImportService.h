@@ -51,6 +51,7 @@ Q_SIGNALS:
     void importProgress(int currentRecord, int totalRecords);
 
 private:
+    friend class CsvImport;
     friend class QifImport;
 
     ImportRun::Services runServices() const;
