@@ -228,14 +228,6 @@ Datenverzeichnis: %1</translation>
         <translation>unbekannte Tabelle</translation>
     </message>
     <message>
-        <source>the search index could not be updated</source>
-        <translation>der Suchindex konnte nicht aktualisiert werden</translation>
-    </message>
-    <message>
-        <source>The restore failed and nothing was changed: %1</source>
-        <translation>Die Wiederherstellung ist fehlgeschlagen, es wurde nichts geändert: %1</translation>
-    </message>
-    <message>
         <source>%1: invalid value for %2</source>
         <translation>%1: ungültiger Wert für %2</translation>
     </message>
@@ -258,6 +250,34 @@ Datenverzeichnis: %1</translation>
     <message>
         <source>%1: members that are not columns were ignored: %2%3</source>
         <translation>%1: Felder, die keine Spalten sind, wurden ignoriert: %2%3</translation>
+    </message>
+    <message>
+        <source>Nothing was restored: %1.</source>
+        <translation>Es wurde nichts wiederhergestellt: %1.</translation>
+    </message>
+    <message>
+        <source>%1: refused: %2</source>
+        <translation>%1: abgelehnt: %2</translation>
+    </message>
+    <message>
+        <source>The transaction is linked to itself as a transfer.</source>
+        <translation>Die Buchung ist als Umbuchung mit sich selbst verknüpft.</translation>
+    </message>
+    <message>
+        <source>The transaction is split but has no split lines.</source>
+        <translation>Die Buchung ist aufgeteilt, hat aber keine Splitzeilen.</translation>
+    </message>
+    <message>
+        <source>The member %1 holds control characters.</source>
+        <translation>Das Feld %1 enthält Steuerzeichen.</translation>
+    </message>
+    <message>
+        <source>The category is its own parent.</source>
+        <translation>Die Kategorie ist ihre eigene Oberkategorie.</translation>
+    </message>
+    <message>
+        <source>Its transaction was not restored.</source>
+        <translation>Die zugehörige Buchung wurde nicht wiederhergestellt.</translation>
     </message>
 </context>
 <context>
@@ -675,6 +695,10 @@ Datenverzeichnis: %1</translation>
         <source>Col %1: %2</source>
         <translation>Sp. %1: %2</translation>
     </message>
+    <message>
+        <source>Choose a date format or type one, such as dd.MM.yyyy</source>
+        <translation>Wählen Sie ein Datumsformat oder geben Sie eines ein, etwa dd.MM.yyyy</translation>
+    </message>
 </context>
 <context>
     <name>DataSettingsPage</name>
@@ -891,11 +915,20 @@ Ihre Daten vom Stand vor dem Import sind gespeichert in:
         <translation>Die Datenbank in %1 konnte nicht geöffnet werden.
 </translation>
     </message>
+    <message numerus="yes">
+        <source>%n transaction(s) not imported: they belong to no account here.</source>
+        <translation>
+            <numerusform>%n Buchung nicht importiert: Sie gehört zu keinem Konto hier.</numerusform>
+            <numerusform>%n Buchungen nicht importiert: Sie gehören zu keinem Konto hier.</numerusform>
+        </translation>
+    </message>
     <message>
-        <source>Import abandoned: %1
-</source>
-        <translation>Import abgebrochen: %1
-</translation>
+        <source>No account is named &quot;%1&quot;; --create-accounts creates it.</source>
+        <translation>Kein Konto heißt „%1“; --create-accounts legt es an.</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: no row could be read.</source>
+        <translation>Es wurde nichts importiert: Keine Zeile war lesbar.</translation>
     </message>
 </context>
 <context>
@@ -1004,10 +1037,6 @@ Ihre Daten vom Stand vor dem Import sind gespeichert in:
         <translation>Import fehlgeschlagen.</translation>
     </message>
     <message>
-        <source>A database error stopped the import and all changes were rolled back. No transactions were added.</source>
-        <translation>Ein Datenbankfehler hat den Import gestoppt, alle Änderungen wurden zurückgenommen. Es wurden keine Buchungen hinzugefügt.</translation>
-    </message>
-    <message>
         <source>Import complete!</source>
         <translation>Import abgeschlossen!</translation>
     </message>
@@ -1067,6 +1096,13 @@ Ihre Daten vom Stand vor dem Import sind gespeichert in:
             <numerusform>%n Datensätze übersprungen (Datenbankfehler — siehe Protokoll)</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n split(s) adjusted: their lines did not add up to the amount, so an &quot;Uncategorized&quot; line holds the difference</source>
+        <translation>
+            <numerusform>%n Splitbuchung angepasst: Ihre Zeilen ergaben nicht den Betrag, daher enthält eine Zeile „Nicht kategorisiert“ die Differenz</numerusform>
+            <numerusform>%n Splitbuchungen angepasst: Ihre Zeilen ergaben nicht den Betrag, daher enthält eine Zeile „Nicht kategorisiert“ die Differenz</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ImportService</name>
@@ -1081,6 +1117,37 @@ Ihre Daten vom Stand vor dem Import sind gespeichert in:
     <message>
         <source>Uncategorized</source>
         <translation>Nicht kategorisiert</translation>
+    </message>
+    <message numerus="yes">
+        <source>No row has the %n columns the mapping needs; is the delimiter right?</source>
+        <translation>
+            <numerusform>Keine Zeile hat die %n Spalte, die die Zuordnung braucht. Stimmt das Trennzeichen?</numerusform>
+            <numerusform>Keine Zeile hat die %n Spalten, die die Zuordnung braucht. Stimmt das Trennzeichen?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Zeile %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: %1.</source>
+        <translation>Es wurde nichts importiert: %1.</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: the import could not be completed (%1).</source>
+        <translation>Es wurde nichts importiert: Der Import konnte nicht abgeschlossen werden (%1).</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: the import was cancelled.</source>
+        <translation>Es wurde nichts importiert: Der Import wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>%1, line %2</source>
+        <translation>%1, Zeile %2</translation>
     </message>
 </context>
 <context>
@@ -2402,6 +2469,37 @@ Geben Sie zur Bestätigung DELETE ein:</translation>
     </message>
 </context>
 <context>
+    <name>RecordRules</name>
+    <message>
+        <source>The date is not a valid date.</source>
+        <translation>Das Datum ist kein gültiges Datum.</translation>
+    </message>
+    <message>
+        <source>The date %1 is not between the years 1900 and 2100.</source>
+        <translation>Das Datum %1 liegt nicht zwischen den Jahren 1900 und 2100.</translation>
+    </message>
+    <message>
+        <source>The payee is longer than %1 characters.</source>
+        <translation>Der Zahlungsempfänger ist länger als %1 Zeichen.</translation>
+    </message>
+    <message>
+        <source>The memo is longer than %1 characters.</source>
+        <translation>Die Notiz ist länger als %1 Zeichen.</translation>
+    </message>
+    <message>
+        <source>The category name is longer than %1 characters.</source>
+        <translation>Der Kategoriename ist länger als %1 Zeichen.</translation>
+    </message>
+    <message>
+        <source>The check number is longer than %1 characters.</source>
+        <translation>Die Schecknummer ist länger als %1 Zeichen.</translation>
+    </message>
+    <message>
+        <source>The split has %1 lines; a transaction has at most %2.</source>
+        <translation>Die Splitbuchung hat %1 Zeilen; eine Buchung hat höchstens %2.</translation>
+    </message>
+</context>
+<context>
     <name>RecurringFormDialog</name>
     <message>
         <source>Daily</source>
@@ -2632,6 +2730,13 @@ Geben Sie zur Bestätigung DELETE ein:</translation>
     <message>
         <source>&amp;Delete</source>
         <translation>&amp;Löschen</translation>
+    </message>
+</context>
+<context>
+    <name>RecurringService</name>
+    <message>
+        <source>No recurring transactions were posted: %1.</source>
+        <translation>Es wurden keine wiederkehrenden Buchungen gebucht: %1.</translation>
     </message>
 </context>
 <context>
@@ -3468,6 +3573,41 @@ Wählen Sie für jede Zeile mit einem Betrag eine Kategorie aus der Liste.</tran
     </message>
 </context>
 <context>
+    <name>StoreError</name>
+    <message>
+        <source>the disk is full</source>
+        <translation>der Datenträger ist voll</translation>
+    </message>
+    <message>
+        <source>another program is writing to the ledger file</source>
+        <translation>ein anderes Programm schreibt in die Kontobuchdatei</translation>
+    </message>
+    <message>
+        <source>the ledger file cannot be written</source>
+        <translation>die Kontobuchdatei kann nicht beschrieben werden</translation>
+    </message>
+    <message>
+        <source>the ledger file is damaged</source>
+        <translation>die Kontobuchdatei ist beschädigt</translation>
+    </message>
+    <message>
+        <source>the disk could not be written</source>
+        <translation>auf den Datenträger konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>there is not enough memory</source>
+        <translation>der Arbeitsspeicher reicht nicht aus</translation>
+    </message>
+    <message>
+        <source>the database refused a change</source>
+        <translation>die Datenbank hat eine Änderung abgelehnt</translation>
+    </message>
+    <message>
+        <source>the database refused a change (%1)</source>
+        <translation>die Datenbank hat eine Änderung abgelehnt (%1)</translation>
+    </message>
+</context>
+<context>
     <name>SyncControlsWidget</name>
     <message>
         <source>Sync Now</source>
@@ -3675,6 +3815,13 @@ Die Daten dieses Computers in das Konto hochladen, bei dem Sie jetzt angemeldet 
     <message>
         <source>Mark Cleared</source>
         <translation>Als geprüft markieren</translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more line(s)</source>
+        <translation>
+            <numerusform>… und %n weitere Zeile</numerusform>
+            <numerusform>… und %n weitere Zeilen</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -28,6 +28,16 @@
     </message>
 </context>
 <context>
+    <name>ImportCommand</name>
+    <message numerus="yes">
+        <source>%n transaction(s) not imported: they belong to no account here.</source>
+        <translation>
+            <numerusform>%n transaction not imported: it belongs to no account here.</numerusform>
+            <numerusform>%n transactions not imported: they belong to no account here.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ImportScreen</name>
     <message numerus="yes">
         <source>%n file(s) selected</source>
@@ -92,6 +102,23 @@
             <numerusform>%n records skipped (database error — see log)</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n split(s) adjusted: their lines did not add up to the amount, so an &quot;Uncategorized&quot; line holds the difference</source>
+        <translation>
+            <numerusform>%n split adjusted: its lines did not add up to the amount, so an &quot;Uncategorized&quot; line holds the difference</numerusform>
+            <numerusform>%n splits adjusted: their lines did not add up to the amount, so an &quot;Uncategorized&quot; line holds the difference</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ImportService</name>
+    <message numerus="yes">
+        <source>No row has the %n columns the mapping needs; is the delimiter right?</source>
+        <translation>
+            <numerusform>No row has the %n column the mapping needs; is the delimiter right?</numerusform>
+            <numerusform>No row has the %n columns the mapping needs; is the delimiter right?</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -141,6 +168,16 @@
         <translation>
             <numerusform>%n sync conflict</numerusform>
             <numerusform>%n sync conflicts</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TransactionDetailsDialog</name>
+    <message numerus="yes">
+        <source>… and %n more line(s)</source>
+        <translation>
+            <numerusform>… and %n more line</numerusform>
+            <numerusform>… and %n more lines</numerusform>
         </translation>
     </message>
 </context>

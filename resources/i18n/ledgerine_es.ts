@@ -228,14 +228,6 @@ Directorio de datos: %1</translation>
         <translation>tabla desconocida</translation>
     </message>
     <message>
-        <source>the search index could not be updated</source>
-        <translation>no se pudo actualizar el índice de búsqueda</translation>
-    </message>
-    <message>
-        <source>The restore failed and nothing was changed: %1</source>
-        <translation>La restauración falló y no se ha cambiado nada: %1</translation>
-    </message>
-    <message>
         <source>%1: invalid value for %2</source>
         <translation>%1: valor no válido para %2</translation>
     </message>
@@ -258,6 +250,34 @@ Directorio de datos: %1</translation>
     <message>
         <source>%1: members that are not columns were ignored: %2%3</source>
         <translation>%1: se han ignorado miembros que no son columnas: %2%3</translation>
+    </message>
+    <message>
+        <source>Nothing was restored: %1.</source>
+        <translation>No se restauró nada: %1.</translation>
+    </message>
+    <message>
+        <source>%1: refused: %2</source>
+        <translation>%1: rechazado: %2</translation>
+    </message>
+    <message>
+        <source>The transaction is linked to itself as a transfer.</source>
+        <translation>La transacción está vinculada consigo misma como transferencia.</translation>
+    </message>
+    <message>
+        <source>The transaction is split but has no split lines.</source>
+        <translation>La transacción está dividida pero no tiene líneas de división.</translation>
+    </message>
+    <message>
+        <source>The member %1 holds control characters.</source>
+        <translation>El campo %1 contiene caracteres de control.</translation>
+    </message>
+    <message>
+        <source>The category is its own parent.</source>
+        <translation>La categoría es su propia categoría superior.</translation>
+    </message>
+    <message>
+        <source>Its transaction was not restored.</source>
+        <translation>Su transacción no se restauró.</translation>
     </message>
 </context>
 <context>
@@ -675,6 +695,10 @@ Directorio de datos: %1</translation>
         <source>Col %1: %2</source>
         <translation>Col. %1: %2</translation>
     </message>
+    <message>
+        <source>Choose a date format or type one, such as dd.MM.yyyy</source>
+        <translation>Elija un formato de fecha o escriba uno, como dd.MM.yyyy</translation>
+    </message>
 </context>
 <context>
     <name>DataSettingsPage</name>
@@ -891,11 +915,20 @@ Sus datos, tal como estaban antes de la importación, se han guardado en:
         <translation>No se pudo abrir la base de datos en %1.
 </translation>
     </message>
+    <message numerus="yes">
+        <source>%n transaction(s) not imported: they belong to no account here.</source>
+        <translation>
+            <numerusform>%n transacción no importada: no pertenece a ninguna cuenta de aquí.</numerusform>
+            <numerusform>%n transacciones no importadas: no pertenecen a ninguna cuenta de aquí.</numerusform>
+        </translation>
+    </message>
     <message>
-        <source>Import abandoned: %1
-</source>
-        <translation>Importación abandonada: %1
-</translation>
+        <source>No account is named &quot;%1&quot;; --create-accounts creates it.</source>
+        <translation>Ninguna cuenta se llama «%1»; --create-accounts la crea.</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: no row could be read.</source>
+        <translation>No se importó nada: no se pudo leer ninguna fila.</translation>
     </message>
 </context>
 <context>
@@ -1004,10 +1037,6 @@ Sus datos, tal como estaban antes de la importación, se han guardado en:
         <translation>Error en la importación.</translation>
     </message>
     <message>
-        <source>A database error stopped the import and all changes were rolled back. No transactions were added.</source>
-        <translation>Un error de la base de datos detuvo la importación y se revirtieron todos los cambios. No se añadió ninguna transacción.</translation>
-    </message>
-    <message>
         <source>Import complete!</source>
         <translation>¡Importación completada!</translation>
     </message>
@@ -1067,6 +1096,13 @@ Sus datos, tal como estaban antes de la importación, se han guardado en:
             <numerusform>%n registros omitidos (error de base de datos — consulte el registro de eventos)</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n split(s) adjusted: their lines did not add up to the amount, so an &quot;Uncategorized&quot; line holds the difference</source>
+        <translation>
+            <numerusform>%n división ajustada: sus líneas no sumaban el importe, así que una línea «Sin categoría» recoge la diferencia</numerusform>
+            <numerusform>%n divisiones ajustadas: sus líneas no sumaban el importe, así que una línea «Sin categoría» recoge la diferencia</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ImportService</name>
@@ -1081,6 +1117,37 @@ Sus datos, tal como estaban antes de la importación, se han guardado en:
     <message>
         <source>Uncategorized</source>
         <translation>Sin categoría</translation>
+    </message>
+    <message numerus="yes">
+        <source>No row has the %n columns the mapping needs; is the delimiter right?</source>
+        <translation>
+            <numerusform>Ninguna fila tiene la %n columna que necesita la asignación; ¿es correcto el separador?</numerusform>
+            <numerusform>Ninguna fila tiene las %n columnas que necesita la asignación; ¿es correcto el separador?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Fila %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: %1.</source>
+        <translation>No se importó nada: %1.</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: the import could not be completed (%1).</source>
+        <translation>No se importó nada: la importación no pudo completarse (%1).</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: the import was cancelled.</source>
+        <translation>No se importó nada: la importación se canceló.</translation>
+    </message>
+    <message>
+        <source>%1, line %2</source>
+        <translation>%1, línea %2</translation>
     </message>
 </context>
 <context>
@@ -2402,6 +2469,37 @@ Escriba DELETE para confirmar:</translation>
     </message>
 </context>
 <context>
+    <name>RecordRules</name>
+    <message>
+        <source>The date is not a valid date.</source>
+        <translation>La fecha no es una fecha válida.</translation>
+    </message>
+    <message>
+        <source>The date %1 is not between the years 1900 and 2100.</source>
+        <translation>La fecha %1 no está entre los años 1900 y 2100.</translation>
+    </message>
+    <message>
+        <source>The payee is longer than %1 characters.</source>
+        <translation>El beneficiario tiene más de %1 caracteres.</translation>
+    </message>
+    <message>
+        <source>The memo is longer than %1 characters.</source>
+        <translation>La nota tiene más de %1 caracteres.</translation>
+    </message>
+    <message>
+        <source>The category name is longer than %1 characters.</source>
+        <translation>El nombre de la categoría tiene más de %1 caracteres.</translation>
+    </message>
+    <message>
+        <source>The check number is longer than %1 characters.</source>
+        <translation>El número de cheque tiene más de %1 caracteres.</translation>
+    </message>
+    <message>
+        <source>The split has %1 lines; a transaction has at most %2.</source>
+        <translation>La división tiene %1 líneas; una transacción tiene como máximo %2.</translation>
+    </message>
+</context>
+<context>
     <name>RecurringFormDialog</name>
     <message>
         <source>Daily</source>
@@ -2632,6 +2730,13 @@ Escriba DELETE para confirmar:</translation>
     <message>
         <source>&amp;Delete</source>
         <translation>E&amp;liminar</translation>
+    </message>
+</context>
+<context>
+    <name>RecurringService</name>
+    <message>
+        <source>No recurring transactions were posted: %1.</source>
+        <translation>No se registró ninguna transacción periódica: %1.</translation>
     </message>
 </context>
 <context>
@@ -3468,6 +3573,41 @@ Elija una categoría de la lista para cada línea con importe.</translation>
     </message>
 </context>
 <context>
+    <name>StoreError</name>
+    <message>
+        <source>the disk is full</source>
+        <translation>el disco está lleno</translation>
+    </message>
+    <message>
+        <source>another program is writing to the ledger file</source>
+        <translation>otro programa está escribiendo en el archivo del libro</translation>
+    </message>
+    <message>
+        <source>the ledger file cannot be written</source>
+        <translation>no se puede escribir en el archivo del libro</translation>
+    </message>
+    <message>
+        <source>the ledger file is damaged</source>
+        <translation>el archivo del libro está dañado</translation>
+    </message>
+    <message>
+        <source>the disk could not be written</source>
+        <translation>no se pudo escribir en el disco</translation>
+    </message>
+    <message>
+        <source>there is not enough memory</source>
+        <translation>no hay memoria suficiente</translation>
+    </message>
+    <message>
+        <source>the database refused a change</source>
+        <translation>la base de datos rechazó un cambio</translation>
+    </message>
+    <message>
+        <source>the database refused a change (%1)</source>
+        <translation>la base de datos rechazó un cambio (%1)</translation>
+    </message>
+</context>
+<context>
     <name>SyncControlsWidget</name>
     <message>
         <source>Sync Now</source>
@@ -3675,6 +3815,13 @@ Upload this computer&apos;s data to the account you are signed in to now?</sourc
     <message>
         <source>Mark Cleared</source>
         <translation>Marcar como compensada</translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more line(s)</source>
+        <translation>
+            <numerusform>… y %n línea más</numerusform>
+            <numerusform>… y %n líneas más</numerusform>
+        </translation>
     </message>
 </context>
 <context>

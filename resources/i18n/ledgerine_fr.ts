@@ -228,14 +228,6 @@ Dossier de données&#xa0;: %1</translation>
         <translation>table inconnue</translation>
     </message>
     <message>
-        <source>the search index could not be updated</source>
-        <translation>l&apos;index de recherche n&apos;a pas pu être mis à jour</translation>
-    </message>
-    <message>
-        <source>The restore failed and nothing was changed: %1</source>
-        <translation>La restauration a échoué et rien n&apos;a été modifié&#xa0;: %1</translation>
-    </message>
-    <message>
         <source>%1: invalid value for %2</source>
         <translation>%1&#xa0;: valeur non valide pour %2</translation>
     </message>
@@ -258,6 +250,34 @@ Dossier de données&#xa0;: %1</translation>
     <message>
         <source>%1: members that are not columns were ignored: %2%3</source>
         <translation>%1&#xa0;: les membres qui ne sont pas des colonnes ont été ignorés&#xa0;: %2%3</translation>
+    </message>
+    <message>
+        <source>Nothing was restored: %1.</source>
+        <translation>Rien n’a été restauré : %1.</translation>
+    </message>
+    <message>
+        <source>%1: refused: %2</source>
+        <translation>%1 : refusé : %2</translation>
+    </message>
+    <message>
+        <source>The transaction is linked to itself as a transfer.</source>
+        <translation>L’opération est liée à elle-même comme virement.</translation>
+    </message>
+    <message>
+        <source>The transaction is split but has no split lines.</source>
+        <translation>L’opération est ventilée mais n’a aucune ligne de ventilation.</translation>
+    </message>
+    <message>
+        <source>The member %1 holds control characters.</source>
+        <translation>Le champ %1 contient des caractères de contrôle.</translation>
+    </message>
+    <message>
+        <source>The category is its own parent.</source>
+        <translation>La catégorie est sa propre catégorie parente.</translation>
+    </message>
+    <message>
+        <source>Its transaction was not restored.</source>
+        <translation>Son opération n’a pas été restaurée.</translation>
     </message>
 </context>
 <context>
@@ -675,6 +695,10 @@ Dossier de données&#xa0;: %1</translation>
         <source>Col %1: %2</source>
         <translation>Col. %1&#xa0;: %2</translation>
     </message>
+    <message>
+        <source>Choose a date format or type one, such as dd.MM.yyyy</source>
+        <translation>Choisissez un format de date ou saisissez-en un, par exemple dd.MM.yyyy</translation>
+    </message>
 </context>
 <context>
     <name>DataSettingsPage</name>
@@ -891,11 +915,20 @@ Vos données telles qu&apos;elles étaient avant l&apos;importation sont enregis
         <translation>Impossible d&apos;ouvrir la base de données dans %1.
 </translation>
     </message>
+    <message numerus="yes">
+        <source>%n transaction(s) not imported: they belong to no account here.</source>
+        <translation>
+            <numerusform>%n opération non importée : elle n’appartient à aucun compte ici.</numerusform>
+            <numerusform>%n opérations non importées : elles n’appartiennent à aucun compte ici.</numerusform>
+        </translation>
+    </message>
     <message>
-        <source>Import abandoned: %1
-</source>
-        <translation>Importation abandonnée&#xa0;: %1
-</translation>
+        <source>No account is named &quot;%1&quot;; --create-accounts creates it.</source>
+        <translation>Aucun compte ne s’appelle « %1 » ; --create-accounts le crée.</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: no row could be read.</source>
+        <translation>Rien n’a été importé : aucune ligne n’a pu être lue.</translation>
     </message>
 </context>
 <context>
@@ -1004,10 +1037,6 @@ Vos données telles qu&apos;elles étaient avant l&apos;importation sont enregis
         <translation>Échec de l&apos;importation.</translation>
     </message>
     <message>
-        <source>A database error stopped the import and all changes were rolled back. No transactions were added.</source>
-        <translation>Une erreur de base de données a interrompu l&apos;importation et toutes les modifications ont été annulées. Aucune opération n&apos;a été ajoutée.</translation>
-    </message>
-    <message>
         <source>Import complete!</source>
         <translation>Importation terminée&#xa0;!</translation>
     </message>
@@ -1067,6 +1096,13 @@ Vos données telles qu&apos;elles étaient avant l&apos;importation sont enregis
             <numerusform>%n enregistrements ignorés (erreur de base de données — voir le journal)</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n split(s) adjusted: their lines did not add up to the amount, so an &quot;Uncategorized&quot; line holds the difference</source>
+        <translation>
+            <numerusform>%n ventilation ajustée : ses lignes n’atteignaient pas le montant, une ligne « Sans catégorie » porte donc la différence</numerusform>
+            <numerusform>%n ventilations ajustées : leurs lignes n’atteignaient pas le montant, une ligne « Sans catégorie » porte donc la différence</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ImportService</name>
@@ -1081,6 +1117,37 @@ Vos données telles qu&apos;elles étaient avant l&apos;importation sont enregis
     <message>
         <source>Uncategorized</source>
         <translation>Sans catégorie</translation>
+    </message>
+    <message numerus="yes">
+        <source>No row has the %n columns the mapping needs; is the delimiter right?</source>
+        <translation>
+            <numerusform>Aucune ligne n’a la %n colonne dont la correspondance a besoin ; le séparateur est-il le bon ?</numerusform>
+            <numerusform>Aucune ligne n’a les %n colonnes dont la correspondance a besoin ; le séparateur est-il le bon ?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Ligne %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: %1.</source>
+        <translation>Rien n’a été importé : %1.</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: the import could not be completed (%1).</source>
+        <translation>Rien n’a été importé : l’importation n’a pas pu aboutir (%1).</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: the import was cancelled.</source>
+        <translation>Rien n’a été importé : l’importation a été annulée.</translation>
+    </message>
+    <message>
+        <source>%1, line %2</source>
+        <translation>%1, ligne %2</translation>
     </message>
 </context>
 <context>
@@ -2402,6 +2469,37 @@ Saisissez DELETE pour confirmer&#xa0;:</translation>
     </message>
 </context>
 <context>
+    <name>RecordRules</name>
+    <message>
+        <source>The date is not a valid date.</source>
+        <translation>La date n’est pas une date valide.</translation>
+    </message>
+    <message>
+        <source>The date %1 is not between the years 1900 and 2100.</source>
+        <translation>La date %1 n’est pas comprise entre les années 1900 et 2100.</translation>
+    </message>
+    <message>
+        <source>The payee is longer than %1 characters.</source>
+        <translation>Le bénéficiaire dépasse %1 caractères.</translation>
+    </message>
+    <message>
+        <source>The memo is longer than %1 characters.</source>
+        <translation>Le mémo dépasse %1 caractères.</translation>
+    </message>
+    <message>
+        <source>The category name is longer than %1 characters.</source>
+        <translation>Le nom de la catégorie dépasse %1 caractères.</translation>
+    </message>
+    <message>
+        <source>The check number is longer than %1 characters.</source>
+        <translation>Le numéro de chèque dépasse %1 caractères.</translation>
+    </message>
+    <message>
+        <source>The split has %1 lines; a transaction has at most %2.</source>
+        <translation>La ventilation a %1 lignes ; une opération en a au plus %2.</translation>
+    </message>
+</context>
+<context>
     <name>RecurringFormDialog</name>
     <message>
         <source>Daily</source>
@@ -2632,6 +2730,13 @@ Saisissez DELETE pour confirmer&#xa0;:</translation>
     <message>
         <source>&amp;Delete</source>
         <translation>&amp;Supprimer</translation>
+    </message>
+</context>
+<context>
+    <name>RecurringService</name>
+    <message>
+        <source>No recurring transactions were posted: %1.</source>
+        <translation>Aucune opération récurrente n’a été passée : %1.</translation>
     </message>
 </context>
 <context>
@@ -3468,6 +3573,41 @@ Choisissez une catégorie dans la liste pour chaque ligne ayant un montant.</tra
     </message>
 </context>
 <context>
+    <name>StoreError</name>
+    <message>
+        <source>the disk is full</source>
+        <translation>le disque est plein</translation>
+    </message>
+    <message>
+        <source>another program is writing to the ledger file</source>
+        <translation>un autre programme écrit dans le fichier du registre</translation>
+    </message>
+    <message>
+        <source>the ledger file cannot be written</source>
+        <translation>le fichier du registre ne peut pas être écrit</translation>
+    </message>
+    <message>
+        <source>the ledger file is damaged</source>
+        <translation>le fichier du registre est endommagé</translation>
+    </message>
+    <message>
+        <source>the disk could not be written</source>
+        <translation>le disque n’a pas pu être écrit</translation>
+    </message>
+    <message>
+        <source>there is not enough memory</source>
+        <translation>la mémoire est insuffisante</translation>
+    </message>
+    <message>
+        <source>the database refused a change</source>
+        <translation>la base de données a refusé une modification</translation>
+    </message>
+    <message>
+        <source>the database refused a change (%1)</source>
+        <translation>la base de données a refusé une modification (%1)</translation>
+    </message>
+</context>
+<context>
     <name>SyncControlsWidget</name>
     <message>
         <source>Sync Now</source>
@@ -3675,6 +3815,13 @@ Envoyer les données de cet ordinateur vers le compte auquel vous êtes connect�
     <message>
         <source>Mark Cleared</source>
         <translation>Marquer comme pointée</translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more line(s)</source>
+        <translation>
+            <numerusform>… et %n ligne de plus</numerusform>
+            <numerusform>… et %n lignes de plus</numerusform>
+        </translation>
     </message>
 </context>
 <context>

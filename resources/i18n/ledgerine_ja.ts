@@ -228,14 +228,6 @@ Data directory: %1</source>
         <translation>不明なテーブル</translation>
     </message>
     <message>
-        <source>the search index could not be updated</source>
-        <translation>検索インデックスを更新できませんでした</translation>
-    </message>
-    <message>
-        <source>The restore failed and nothing was changed: %1</source>
-        <translation>復元に失敗したため、何も変更していません: %1</translation>
-    </message>
-    <message>
         <source>%1: invalid value for %2</source>
         <translation>%1: %2 の値が無効です</translation>
     </message>
@@ -258,6 +250,34 @@ Data directory: %1</source>
     <message>
         <source>%1: members that are not columns were ignored: %2%3</source>
         <translation>%1: 列ではないメンバーを無視しました: %2%3</translation>
+    </message>
+    <message>
+        <source>Nothing was restored: %1.</source>
+        <translation>何も復元されませんでした: %1。</translation>
+    </message>
+    <message>
+        <source>%1: refused: %2</source>
+        <translation>%1: 拒否されました: %2</translation>
+    </message>
+    <message>
+        <source>The transaction is linked to itself as a transfer.</source>
+        <translation>この取引は振替として自分自身にリンクされています。</translation>
+    </message>
+    <message>
+        <source>The transaction is split but has no split lines.</source>
+        <translation>この取引は分割されていますが、分割明細がありません。</translation>
+    </message>
+    <message>
+        <source>The member %1 holds control characters.</source>
+        <translation>項目 %1 に制御文字が含まれています。</translation>
+    </message>
+    <message>
+        <source>The category is its own parent.</source>
+        <translation>このカテゴリは自分自身を親カテゴリにしています。</translation>
+    </message>
+    <message>
+        <source>Its transaction was not restored.</source>
+        <translation>この明細の取引は復元されませんでした。</translation>
     </message>
 </context>
 <context>
@@ -674,6 +694,10 @@ Data directory: %1</source>
         <source>Col %1: %2</source>
         <translation>列 %1: %2</translation>
     </message>
+    <message>
+        <source>Choose a date format or type one, such as dd.MM.yyyy</source>
+        <translation>日付形式を選ぶか、dd.MM.yyyy のように入力してください</translation>
+    </message>
 </context>
 <context>
     <name>DataSettingsPage</name>
@@ -887,11 +911,19 @@ Your data as it was before the import is saved in:
         <translation>%1 のデータベースを開けませんでした。
 </translation>
     </message>
+    <message numerus="yes">
+        <source>%n transaction(s) not imported: they belong to no account here.</source>
+        <translation>
+            <numerusform>%n 件の取引はインポートされませんでした: ここにあるどの口座にも属していません。</numerusform>
+        </translation>
+    </message>
     <message>
-        <source>Import abandoned: %1
-</source>
-        <translation>インポートを中止しました: %1
-</translation>
+        <source>No account is named &quot;%1&quot;; --create-accounts creates it.</source>
+        <translation>「%1」という口座はありません。--create-accounts で作成されます。</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: no row could be read.</source>
+        <translation>何もインポートされませんでした: 読み取れる行がありません。</translation>
     </message>
 </context>
 <context>
@@ -999,10 +1031,6 @@ Your data as it was before the import is saved in:
         <translation>インポートに失敗しました。</translation>
     </message>
     <message>
-        <source>A database error stopped the import and all changes were rolled back. No transactions were added.</source>
-        <translation>データベースエラーのためインポートが中断され、すべての変更が取り消されました。取引は追加されていません。</translation>
-    </message>
-    <message>
         <source>Import complete!</source>
         <translation>インポートが完了しました!</translation>
     </message>
@@ -1054,6 +1082,12 @@ Your data as it was before the import is saved in:
             <numerusform>%n 件のレコードをスキップしました (データベースエラー — ログを参照)</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n split(s) adjusted: their lines did not add up to the amount, so an &quot;Uncategorized&quot; line holds the difference</source>
+        <translation>
+            <numerusform>%n 件の分割を調整しました: 明細の合計が金額と合わないため、差額を「未分類」の明細にしました</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ImportService</name>
@@ -1068,6 +1102,36 @@ Your data as it was before the import is saved in:
     <message>
         <source>Uncategorized</source>
         <translation>未分類</translation>
+    </message>
+    <message numerus="yes">
+        <source>No row has the %n columns the mapping needs; is the delimiter right?</source>
+        <translation>
+            <numerusform>割り当てに必要な %n 列を持つ行がありません。区切り文字は正しいですか?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>%1 行目</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: %1.</source>
+        <translation>何もインポートされませんでした: %1。</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: the import could not be completed (%1).</source>
+        <translation>何もインポートされませんでした: インポートを完了できませんでした (%1)。</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: the import was cancelled.</source>
+        <translation>何もインポートされませんでした: インポートは取り消されました。</translation>
+    </message>
+    <message>
+        <source>%1, line %2</source>
+        <translation>%1、%2 行目</translation>
     </message>
 </context>
 <context>
@@ -2386,6 +2450,37 @@ Type DELETE to confirm:</source>
     </message>
 </context>
 <context>
+    <name>RecordRules</name>
+    <message>
+        <source>The date is not a valid date.</source>
+        <translation>日付が正しい日付ではありません。</translation>
+    </message>
+    <message>
+        <source>The date %1 is not between the years 1900 and 2100.</source>
+        <translation>日付 %1 は 1900 年から 2100 年の間にありません。</translation>
+    </message>
+    <message>
+        <source>The payee is longer than %1 characters.</source>
+        <translation>支払先が %1 文字を超えています。</translation>
+    </message>
+    <message>
+        <source>The memo is longer than %1 characters.</source>
+        <translation>メモが %1 文字を超えています。</translation>
+    </message>
+    <message>
+        <source>The category name is longer than %1 characters.</source>
+        <translation>カテゴリ名が %1 文字を超えています。</translation>
+    </message>
+    <message>
+        <source>The check number is longer than %1 characters.</source>
+        <translation>小切手番号が %1 文字を超えています。</translation>
+    </message>
+    <message>
+        <source>The split has %1 lines; a transaction has at most %2.</source>
+        <translation>分割の明細が %1 行あります。1 件の取引の明細は最大 %2 行です。</translation>
+    </message>
+</context>
+<context>
     <name>RecurringFormDialog</name>
     <message>
         <source>Daily</source>
@@ -2616,6 +2711,13 @@ Type DELETE to confirm:</source>
     <message>
         <source>&amp;Delete</source>
         <translation>削除(&amp;D)</translation>
+    </message>
+</context>
+<context>
+    <name>RecurringService</name>
+    <message>
+        <source>No recurring transactions were posted: %1.</source>
+        <translation>定期取引は記帳されませんでした: %1。</translation>
     </message>
 </context>
 <context>
@@ -3449,6 +3551,41 @@ Choose a category from the list for every line with an amount.</source>
     </message>
 </context>
 <context>
+    <name>StoreError</name>
+    <message>
+        <source>the disk is full</source>
+        <translation>ディスクがいっぱいです</translation>
+    </message>
+    <message>
+        <source>another program is writing to the ledger file</source>
+        <translation>別のプログラムが台帳ファイルに書き込んでいます</translation>
+    </message>
+    <message>
+        <source>the ledger file cannot be written</source>
+        <translation>台帳ファイルに書き込めません</translation>
+    </message>
+    <message>
+        <source>the ledger file is damaged</source>
+        <translation>台帳ファイルが破損しています</translation>
+    </message>
+    <message>
+        <source>the disk could not be written</source>
+        <translation>ディスクに書き込めませんでした</translation>
+    </message>
+    <message>
+        <source>there is not enough memory</source>
+        <translation>メモリが足りません</translation>
+    </message>
+    <message>
+        <source>the database refused a change</source>
+        <translation>データベースが変更を拒否しました</translation>
+    </message>
+    <message>
+        <source>the database refused a change (%1)</source>
+        <translation>データベースが変更を拒否しました (%1)</translation>
+    </message>
+</context>
+<context>
     <name>SyncControlsWidget</name>
     <message>
         <source>Sync Now</source>
@@ -3656,6 +3793,12 @@ Upload this computer&apos;s data to the account you are signed in to now?</sourc
     <message>
         <source>Mark Cleared</source>
         <translation>消込済みにする</translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more line(s)</source>
+        <translation>
+            <numerusform>… ほか %n 行</numerusform>
+        </translation>
     </message>
 </context>
 <context>

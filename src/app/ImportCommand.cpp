@@ -31,7 +31,8 @@ void print(FILE* stream, const QString& text)
 QString summary(const ImportResult& r)
 {
     return QStringLiteral("imported %1, duplicates %2, invalid %3, unsupported %4, without account "
-                          "%5, transfers linked %6, retroactive links %7, insert failures %8\n")
+                          "%5, transfers linked %6, retroactive links %7, insert failures %8, "
+                          "adjusted %9\n")
         .arg(r.imported)
         .arg(r.duplicates)
         .arg(r.invalid)
@@ -39,7 +40,8 @@ QString summary(const ImportResult& r)
         .arg(r.withoutAccount)
         .arg(r.transfersLinked)
         .arg(r.retroactiveLinks)
-        .arg(r.insertFailures);
+        .arg(r.insertFailures)
+        .arg(r.adjusted);
 }
 
 // The accounts the files go to, by name without case: existing ones, or with
@@ -62,29 +64,57 @@ public:
                     return account.id;
             }
         }
-        if (!m_create)
+        if (!m_create) {
+            if (!m_missing.contains(name, Qt::CaseInsensitive))
+                m_missing << name;
             return {};
+        }
         Account account;
         account.id = Ids::newId();
         account.name = name;
         account.type = type;
         account.createdAt = account.updatedAt = Clock::nowUtc();
         m_new.append(account);
-        m_pending.append(account);
         return account.id;
     }
 
-    // The new accounts the next run stores; once it went through they exist.
-    QList<Account> takePending() { return std::exchange(m_pending, {}); }
+    // The accounts a run may create, each with the first row it stores there.
+    const QList<Account>& newAccounts() const { return m_new; }
+    // Names that were asked for and are not there.
+    const QStringList& missing() const { return m_missing; }
 
 private:
     QList<Account> m_existing;
     QList<Account> m_new;
-    QList<Account> m_pending;
+    QStringList m_missing;
     bool m_create;
 };
 
 } // namespace
+
+int ImportCommand::reportUnstored(const ImportResult& total, const QStringList& missingAccounts)
+{
+    for (const QString& problem : total.problems)
+        print(stderr, problem + QLatin1Char('\n'));
+    // A script must hear of rows that were meant to be stored and were not.
+    bool unstored = total.insertFailures > 0;
+    if (total.withoutAccount > 0) {
+        unstored = true;
+        print(stderr,
+            tr("%n transaction(s) not imported: they belong to no account here.", nullptr,
+                total.withoutAccount)
+                + QLatin1Char('\n'));
+        for (const QString& name : missingAccounts)
+            print(stderr,
+                tr("No account is named \"%1\"; --create-accounts creates it.").arg(name)
+                    + QLatin1Char('\n'));
+    }
+    if (total.imported + total.duplicates == 0 && total.invalid > 0) {
+        unstored = true;
+        print(stderr, tr("Nothing was imported: no row could be read.") + QLatin1Char('\n'));
+    }
+    return unstored ? 1 : 0;
+}
 
 bool ImportCommand::isRequested(int argc, char** argv)
 {
@@ -236,14 +266,14 @@ int ImportCommand::run(const QStringList& arguments)
         if (!result.aborted)
             return true;
         print(stdout, summary(total));
-        print(stderr, tr("Import abandoned: %1\n").arg(result.abortReason));
+        print(stderr, result.failure + QLatin1Char('\n'));
         return false;
     };
 
     const QString csvAccount
         = csvFiles.isEmpty() ? QString() : targets.idFor(accountName, AccountType::Checking);
     for (const QString& file : std::as_const(csvFiles)) {
-        if (!finished(service->importCsv(file, csvAccount, mapping, targets.takePending())))
+        if (!finished(service->importCsv(file, csvAccount, mapping, targets.newAccounts())))
             return 1;
     }
     if (!qifFiles.isEmpty()) {
@@ -254,9 +284,9 @@ int ImportCommand::run(const QStringList& arguments)
             if (!id.isEmpty())
                 qifMapping.insert(entry.key, id);
         }
-        if (!finished(service->importQif(qifFiles, qifMapping, targets.takePending())))
+        if (!finished(service->importQif(qifFiles, qifMapping, targets.newAccounts())))
             return 1;
     }
     print(stdout, summary(total));
-    return 0;
+    return reportUnstored(total, targets.missing());
 }

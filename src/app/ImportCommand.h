@@ -5,10 +5,12 @@
 
 class AppState;
 struct CsvMapping;
+struct ImportResult;
 
 // `ledgerine --import FILE ...`: the import service run from a script,
 // without a window. Prints one summary line; exits 0 when the import ran, 1
-// when it was abandoned or a file could not be read, 2 for bad arguments.
+// when it was abandoned, a file could not be read, or rows it was given were
+// not stored (no such account, nothing readable), 2 for bad arguments.
 class ImportCommand {
     Q_DECLARE_TR_FUNCTIONS(ImportCommand)
 
@@ -28,4 +30,8 @@ public:
     // "date,payee,amount" style column names into a mapping; false when the
     // list names an unknown column, one twice, or lacks date, payee or amount.
     static bool parseColumns(const QString& list, CsvMapping& mapping);
+
+private:
+    // Says on standard error what was not stored and why; the exit code.
+    static int reportUnstored(const ImportResult& total, const QStringList& missingAccounts);
 };

@@ -340,6 +340,12 @@ void Database::afterCommit(const QObject* owner, const QString& key, std::functi
     m_pending.append({ owner, key, std::move(announce) });
 }
 
+bool Database::unitLost() const
+{
+    sqlite3* connection = handle();
+    return m_inUnit && connection && sqlite3_get_autocommit(connection);
+}
+
 void Database::endUnit(bool committed)
 {
     m_inUnit = false;

@@ -46,6 +46,15 @@ public:
     // rollback drops them, so listeners never hear of rows that were not kept.
     void afterCommit(const QObject* owner, const QString& key, std::function<void()> announce);
 
+    // A unit of work in progress whose transaction SQLite has already ended
+    // (a full disk or an I/O error rolls it back): nothing more may be
+    // written in it, or each row would be kept on its own.
+    bool unitLost() const;
+    // SQLite's result code of the last write that failed, so a run of many
+    // writes can say why it stopped; 0 before any.
+    int lastFailure() const { return m_lastFailure; }
+    void noteFailure(int code) const { m_lastFailure = code; }
+
 Q_SIGNALS:
     void migrationApplied(int version, const QString& name);
     void migrationError(int version, const QString& error);
@@ -71,6 +80,7 @@ private:
     QSqlDatabase m_db;
     bool m_open = false;
     bool m_inUnit = false;
+    mutable int m_lastFailure = 0;
     StoreFailure m_failure;
     QList<Announcement> m_pending;
 };

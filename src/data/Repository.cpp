@@ -65,8 +65,13 @@ bool Repository::amountsWithinLimit(
 
 bool Repository::exec(QSqlQuery& query, const char* operation) const
 {
+    if (m_db->unitLost()) {
+        logFailure(operation, QStringLiteral("the unit of work was already rolled back"));
+        return false;
+    }
     if (query.exec())
         return true;
+    m_db->noteFailure(query.lastError().nativeErrorCode().toInt());
     logFailure(operation, query.lastError().text());
     return false;
 }

@@ -31,7 +31,8 @@ Savepoint::Savepoint(Database* db)
     // SQLite matches a name with the innermost savepoint of that name, so
     // nested steps can share it.
     m_announcementMark = db->m_pending.size();
-    m_open = run(db, "SAVEPOINT step");
+    // Outside the lost transaction a savepoint would be a transaction of its own.
+    m_open = !db->unitLost() && run(db, "SAVEPOINT step");
 }
 
 Savepoint::~Savepoint()
@@ -45,8 +46,11 @@ void Savepoint::rollback()
     m_finished = true;
     if (m_scope || !m_open)
         return; // the scope rolls back by itself
-    run(m_database, "ROLLBACK TO step");
-    run(m_database, "RELEASE step");
+    // A transaction SQLite already rolled back has no savepoint left.
+    if (!m_database->unitLost()) {
+        run(m_database, "ROLLBACK TO step");
+        run(m_database, "RELEASE step");
+    }
     // Rows that were not kept are not announced; what was pending before stays.
     m_database->m_pending.resize(m_announcementMark);
 }

@@ -24,12 +24,23 @@ SplitLineRepository::SplitLineRepository(Database* db, QObject* parent)
 {
 }
 
-QList<SplitLine> SplitLineRepository::findByTransaction(const QString& transactionId) const
+QList<SplitLine> SplitLineRepository::findByTransaction(
+    const QString& transactionId, int limit) const
 {
     return selectList<SplitLine>(
         QStringLiteral("SELECT id, transaction_id, category_id, amount, memo, created_at, "
-                       "updated_at FROM split_lines WHERE transaction_id = ?"),
-        { transactionId }, mapRow);
+                       "updated_at FROM split_lines WHERE transaction_id = ? LIMIT ?"),
+        { transactionId, limit }, mapRow);
+}
+
+std::pair<int, qint64> SplitLineRepository::countAndSum(const QString& transactionId) const
+{
+    return selectOne<std::pair<int, qint64>>(
+        QStringLiteral("SELECT COUNT(*), COALESCE(SUM(amount), 0) FROM split_lines WHERE "
+                       "transaction_id = ?"),
+        { transactionId },
+        [](const SqlRow& row) { return std::pair(int(row.int64(0)), row.int64(1)); })
+        .value_or(std::pair(0, qint64(0)));
 }
 
 bool SplitLineRepository::insert(const SplitLine& line)

@@ -13,8 +13,11 @@ class SplitLineRepository : public Repository {
 public:
     SplitLineRepository(Database* db, QObject* parent = nullptr);
 
-    // In insertion order.
-    QList<SplitLine> findByTransaction(const QString& transactionId) const;
+    // In insertion order; the first `limit` only when one is given, for views
+    // that show no more.
+    QList<SplitLine> findByTransaction(const QString& transactionId, int limit = -1) const;
+    // How many lines the transaction has and what they add up to.
+    std::pair<int, qint64> countAndSum(const QString& transactionId) const;
     bool insert(const SplitLine& line);
     bool deleteByTransaction(const QString& transactionId);
 };

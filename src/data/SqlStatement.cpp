@@ -39,6 +39,7 @@ SqlStatement::SqlStatement(const Database* db, const QString& sql)
 
 bool SqlStatement::prepare(const Database* db, const QString& sql)
 {
+    m_db = db;
     sqlite3* handle = db->handle();
     const QByteArray utf8 = sql.toUtf8();
     if (!handle) {
@@ -96,11 +97,17 @@ bool SqlStatement::execute()
 {
     if (!m_statement)
         return false;
+    if (m_db->unitLost()) {
+        m_error = QStringLiteral("the unit of work was already rolled back");
+        m_code = SQLITE_ABORT;
+        return false;
+    }
     const int rc = sqlite3_step(m_statement);
     const bool ok = rc == SQLITE_DONE || rc == SQLITE_ROW;
     if (!ok) {
         m_error = QString::fromUtf8(sqlite3_errmsg(sqlite3_db_handle(m_statement)));
         m_code = rc & 0xff;
+        m_db->noteFailure(m_code);
     }
     sqlite3_reset(m_statement);
     return ok;

@@ -33,6 +33,7 @@ public:
     // Replaces the bound values; false when one could not be bound.
     bool bind(const QVariantList& values);
     // Runs a write to its end and makes the statement ready for the next values.
+    // Refused inside a unit of work that SQLite has already rolled back.
     bool execute();
     // Ends a read early so that new values can be bound.
     void reset();
@@ -40,6 +41,7 @@ public:
 private:
     bool prepare(const Database* db, const QString& sql);
 
+    const Database* m_db = nullptr;
     sqlite3_stmt* m_statement = nullptr;
     bool m_failed = false;
     int m_code = 0;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+#include <QPair>
 #include <QString>
 #include <memory>
 
@@ -15,11 +17,14 @@ struct Transaction;
 // trigger costs three times the insert itself. insert() also binds its
 // values straight through SQLite, which halves the cost of a row again.
 //
+// Updates and deletes of rows that were indexed before the guard keep the
+// index as they always do (an update only when an indexed text changed);
+// those of rows inserted under the guard leave it alone, since the index
+// never had them and finish() takes their last state.
+//
 // The guard works inside the caller's unit of work (a TransactionScope): the
 // trigger changes are transactional, so a rollback takes them back with the
 // rows. Outside a transaction it stays inactive and rows are indexed as usual.
-// Rows inserted under the guard may be updated before finish(): the index
-// keeps the newest entry of a row.
 class TransactionBulkInsert {
 public:
     TransactionBulkInsert(Database* db, TransactionRepository* transactions);
@@ -33,9 +38,13 @@ public:
     // TransactionRepository::insert for many rows: the same columns, the same
     // amount limit, the same change signal after the commit.
     bool insert(const Transaction& transaction);
-    // Indexes the rows inserted since the guard began and puts the trigger
-    // back. False when that failed: the caller then rolls its unit back.
+    // Indexes the rows inserted since the guard began and puts the triggers
+    // back. False when that failed, or when SQLite had already rolled the
+    // unit back: the caller then rolls its unit back.
     bool finish();
+    // For a unit that is about to be rolled back: the rollback puts the
+    // triggers back, so there is nothing to index or restore.
+    void abandon();
 
 private:
     bool begin();
@@ -46,6 +55,7 @@ private:
     std::unique_ptr<SqlStatement> m_insert;
     qint64 m_lastRowidBefore = 0;
     qint64 m_cacheSize = -2000; // SQLite's default, put back afterwards
-    QString m_insertTrigger; // its CREATE statement, as stored
+    // The full-text triggers as stored (name, CREATE statement).
+    QList<QPair<QString, QString>> m_triggers;
     bool m_active = false;
 };

@@ -2,6 +2,8 @@
 
 #include "Database.h"
 
+#include <sqlite3.h>
+
 TransactionScope::TransactionScope(Database* db)
     : m_database(db)
     , m_db(db->database())
@@ -14,7 +16,8 @@ TransactionScope::TransactionScope(Database* db)
 TransactionScope::~TransactionScope()
 {
     if (m_owner && !m_finished) {
-        m_db.rollback();
+        if (!m_database->unitLost())
+            m_db.rollback();
         m_database->endUnit(false);
     }
 }
@@ -24,9 +27,15 @@ bool TransactionScope::commit()
     m_finished = true;
     if (!m_owner)
         return true;
-    const bool committed = m_db.commit();
-    if (!committed)
+    // A transaction SQLite already rolled back keeps the failure that ended it.
+    const bool lost = m_database->unitLost();
+    const bool committed = !lost && m_db.commit();
+    if (!committed && !lost) {
+        // Qt's message leaves SQLite's code out; the connection still has it.
+        sqlite3* handle = m_database->handle();
+        m_database->noteFailure(handle ? sqlite3_errcode(handle) : SQLITE_ERROR);
         m_db.rollback();
+    }
     m_database->endUnit(committed);
     return committed;
 }

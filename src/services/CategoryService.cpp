@@ -4,6 +4,7 @@
 #include "data/CategoryRepository.h"
 #include "data/Clock.h"
 #include "data/Ids.h"
+#include "data/RecordRules.h"
 #include "data/TransactionRepository.h"
 #include "data/TransactionScope.h"
 
@@ -159,7 +160,9 @@ bool CategoryService::createDefault(const QString& name, const QString& typeText
 
 bool CategoryService::save(const Category& category, bool isNew)
 {
-    if (category.name.trimmed().isEmpty())
+    if (category.name.trimmed().isEmpty()
+        || !RecordRules::categoryNameProblem(category.name).isEmpty()
+        || (!category.parentId.isEmpty() && category.parentId == category.id))
         return false;
     return isNew ? m_categories->insert(category) : m_categories->update(category);
 }

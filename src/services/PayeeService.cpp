@@ -1,5 +1,6 @@
 #include "PayeeService.h"
 
+#include "data/RecordRules.h"
 #include "data/SingleLine.h"
 #include "data/TransactionRepository.h"
 #include "data/TransactionScope.h"
@@ -23,6 +24,8 @@ std::optional<int> PayeeService::rename(const QStringList& payees, const QString
     const QString name = SingleLine::clean(newName);
     if (name.isEmpty())
         return 0;
+    if (!RecordRules::payeeProblem(name).isEmpty())
+        return std::nullopt;
     QStringList from;
     for (const QString& payee : payees) {
         if (payee != name && !from.contains(payee))

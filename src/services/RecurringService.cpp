@@ -4,13 +4,18 @@
 #include "TransactionService.h"
 #include "data/AccountRepository.h"
 #include "data/Clock.h"
+#include "data/Database.h"
 #include "data/Ids.h"
 #include "data/Money.h"
+#include "data/RecordRules.h"
 #include "data/RecurringRepository.h"
 #include "data/Savepoint.h"
 #include "data/SingleLine.h"
+#include "data/StoreError.h"
 #include "data/TransactionRepository.h"
 #include "data/TransactionScope.h"
+
+#include <sqlite3.h>
 
 namespace {
 
@@ -148,12 +153,13 @@ RecurringService::ConfirmResult RecurringService::post(RecurringTransaction& s)
 
     Savepoint step(m_db);
     if (!step.isOpen())
-        return ConfirmResult::StoreFailed;
+        return storeFailed();
     // The id is the occurrence's: an insert refused because it exists means
     // this date was posted before, here or on another computer.
     if (!m_transactions->insert(main))
-        return m_transactions->findById(main.id) ? ConfirmResult::AlreadyPosted
-                                                 : ConfirmResult::StoreFailed;
+        return StoreError::isRowFailure(m_db->lastFailure()) && m_transactions->findById(main.id)
+            ? ConfirmResult::AlreadyPosted
+            : storeFailed();
     if (transfer) {
         Transaction leg = TransactionService::transferLeg(main, main.transferLinkId);
         leg.payee = legPayee;
@@ -161,10 +167,10 @@ RecurringService::ConfirmResult RecurringService::post(RecurringTransaction& s)
         leg.categoryId = main.categoryId;
         leg.recurringId = main.recurringId;
         if (!m_transactions->insert(leg))
-            return ConfirmResult::StoreFailed;
+            return storeFailed();
     }
     if (!m_recurring->update(advanced) || !step.release())
-        return ConfirmResult::StoreFailed;
+        return storeFailed();
     s = advanced;
     return ConfirmResult::Confirmed;
 }
@@ -207,18 +213,42 @@ bool RecurringService::skip(const QString& scheduleId)
     return true;
 }
 
+RecurringService::ConfirmResult RecurringService::storeFailed()
+{
+    const int code = m_db->lastFailure();
+    if (!StoreError::isRowFailure(code) || m_db->unitLost())
+        m_runFailure = code ? code : SQLITE_ERROR;
+    return ConfirmResult::StoreFailed;
+}
+
+int RecurringService::finishRun(TransactionScope& run, int posted)
+{
+    if (!m_runFailure && run.commit()) {
+        m_runProblem.clear();
+        return posted;
+    }
+    const int code = m_runFailure ? m_runFailure : m_db->lastFailure();
+    m_runProblem = tr("No recurring transactions were posted: %1.").arg(StoreError::reason(code));
+    qCWarning(lcRecurring).noquote()
+        << "RecurringService: the run could not be stored and was rolled back:"
+        << StoreError::reason(code);
+    return 0;
+}
+
 int RecurringService::confirmAll()
 {
     // One database transaction for the lot; each confirm is a step of it that
-    // stands or falls on its own.
+    // stands or falls on its own, unless the store itself fails.
+    m_runFailure = 0;
     TransactionScope run(m_db);
     int confirmed = 0;
     for (RecurringTransaction s : m_recurring->findDue(Clock::today())) {
         if (post(s) == ConfirmResult::Confirmed)
             ++confirmed;
+        if (m_runFailure)
+            break;
     }
-    if (!run.commit())
-        return 0;
+    confirmed = finishRun(run, confirmed);
     if (confirmed > 0)
         announcePendingCount();
     return confirmed;
@@ -227,6 +257,7 @@ int RecurringService::confirmAll()
 int RecurringService::autoPostDue()
 {
     const QDate today = Clock::today();
+    m_runFailure = 0;
     TransactionScope run(m_db);
     int posted = 0;
     for (RecurringTransaction s : m_recurring->findDue(today)) {
@@ -236,14 +267,12 @@ int RecurringService::autoPostDue()
             quarantine(s, QStringLiteral("broken next_due_date"));
             continue;
         }
-        if (post(s) != ConfirmResult::Confirmed)
-            continue;
-        posted += 1 + catchUp(s, today);
+        if (post(s) == ConfirmResult::Confirmed)
+            posted += 1 + catchUp(s, today);
+        if (m_runFailure)
+            break;
     }
-    if (!run.commit()) {
-        qCWarning(lcRecurring).noquote() << "RecurringService: auto-post run could not be stored";
-        return 0;
-    }
+    posted = finishRun(run, posted);
     if (posted > 0) {
         qCInfo(lcRecurring).noquote() << "RecurringService: auto-posted" << posted;
         announcePendingCount();
@@ -293,7 +322,7 @@ bool fitForStore(RecurringTransaction& s)
 {
     s.payee = SingleLine::clean(s.payee);
     s.memo = SingleLine::clean(s.memo);
-    return Money::isWithinLimit(s.amount);
+    return Money::isWithinLimit(s.amount) && RecordRules::scheduleProblem(s).isEmpty();
 }
 
 } // namespace

@@ -10,6 +10,7 @@ class AccountRepository;
 class Database;
 class RecurringRepository;
 class TransactionRepository;
+class TransactionScope;
 
 // Turns schedules into transactions: posts an occurrence when the user
 // confirms it, moves a schedule past one when it is skipped, and posts every
@@ -56,6 +57,10 @@ public:
     // Every due occurrence of the automatic schedules up to today; how many
     // transactions were posted (a transfer's two legs count once).
     int autoPostDue();
+    // Why the last run of confirmAll or autoPostDue stored nothing, as the user
+    // is told ("No recurring transactions were posted: the disk is full.");
+    // empty when it went through.
+    QString lastRunProblem() const { return m_runProblem; }
     int pendingCount() const;
     QList<RecurringTransaction> allSchedules() const;
 
@@ -80,9 +85,17 @@ private:
     bool deactivate(RecurringTransaction schedule);
     void quarantine(const RecurringTransaction& schedule, const QString& reason);
     void announcePendingCount();
+    // A failed write of an occurrence: its own when the store refused that
+    // row, else the end of the whole run.
+    ConfirmResult storeFailed();
+    // Commits a run of posts, or says why it stored nothing; the posts kept.
+    int finishRun(TransactionScope& run, int posted);
 
     Database* m_db;
     RecurringRepository* m_recurring;
     TransactionRepository* m_transactions;
     AccountRepository* m_accounts;
+    // SQLite's code of the failure that ends the run in progress; 0 while none did.
+    int m_runFailure = 0;
+    QString m_runProblem;
 };

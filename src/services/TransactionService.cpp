@@ -4,6 +4,7 @@
 #include "data/Clock.h"
 #include "data/Ids.h"
 #include "data/Money.h"
+#include "data/RecordRules.h"
 #include "data/SingleLine.h"
 #include "data/SplitLineRepository.h"
 #include "data/TransactionBulkInsert.h"
@@ -117,20 +118,39 @@ Transaction TransactionService::otherLeg(const Transaction& first) const
     return leg;
 }
 
-TransactionService::Result TransactionService::checkAndClean(
-    Transaction& t, QList<SplitLine>& lines)
+void TransactionService::clean(Transaction& t, QList<SplitLine>& lines)
 {
-    if (!Money::isWithinLimit(t.amount))
-        return Result::AmountTooLarge;
-    for (const SplitLine& line : std::as_const(lines)) {
-        if (!Money::isWithinLimit(line.amount))
-            return Result::AmountTooLarge;
-    }
     t.payee = SingleLine::clean(t.payee);
     t.memo = SingleLine::clean(t.memo);
     t.checkNumber = SingleLine::clean(t.checkNumber);
     for (SplitLine& line : lines)
         line.memo = SingleLine::clean(line.memo);
+}
+
+QString TransactionService::refusal(const Transaction& transaction, const QList<SplitLine>& lines)
+{
+    Transaction t = transaction;
+    QList<SplitLine> cleanLines = lines;
+    clean(t, cleanLines);
+    const QString problem = RecordRules::transactionProblem(t);
+    return problem.isEmpty() ? RecordRules::splitLinesProblem(cleanLines) : problem;
+}
+
+TransactionService::Result TransactionService::checkAndClean(
+    Transaction& t, QList<SplitLine>* lines)
+{
+    QList<SplitLine> none;
+    QList<SplitLine>& checked = lines ? *lines : none;
+    if (!Money::isWithinLimit(t.amount))
+        return Result::AmountTooLarge;
+    for (const SplitLine& line : std::as_const(checked)) {
+        if (!Money::isWithinLimit(line.amount))
+            return Result::AmountTooLarge;
+    }
+    clean(t, checked);
+    if (!RecordRules::transactionProblem(t).isEmpty()
+        || !RecordRules::splitLinesProblem(checked).isEmpty())
+        return Result::Refused;
     return Result::Saved;
 }
 
@@ -149,7 +169,8 @@ TransactionService::Result TransactionService::save(
 {
     Transaction t = transaction;
     QList<SplitLine> cleanLines = lines.value_or(QList<SplitLine>());
-    if (const Result checked = checkAndClean(t, cleanLines); checked != Result::Saved)
+    if (const Result checked = checkAndClean(t, lines ? &cleanLines : nullptr);
+        checked != Result::Saved)
         return checked;
 
     TransactionScope scope(m_db);
@@ -174,7 +195,7 @@ TransactionService::Result TransactionService::saveNew(
 {
     Transaction t = transaction;
     QList<SplitLine> cleanLines = lines;
-    if (const Result checked = checkAndClean(t, cleanLines); checked != Result::Saved)
+    if (const Result checked = checkAndClean(t, &cleanLines); checked != Result::Saved)
         return checked;
     TransactionScope scope(m_db);
     if (!bulk.insert(t) || !storeLines(t.id, cleanLines))

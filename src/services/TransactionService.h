@@ -28,6 +28,7 @@ public:
         TransferAccountNotFound,
         CurrencyMismatch,
         AmountTooLarge,
+        Refused, // refusal() says why
         StoreFailed
     };
 
@@ -70,13 +71,20 @@ public:
     // no second leg is made.
     Result saveNew(
         const Transaction& t, const QList<SplitLine>& lines, TransactionBulkInsert& bulk);
+    // Why the transaction with these split lines cannot be stored as it would
+    // be (texts put on one line first): a text too long, a date out of range,
+    // too many lines. Empty when it can.
+    static QString refusal(const Transaction& t, const QList<SplitLine>& lines = {});
+
     // Soft-deletes the transaction and, for a transfer, its other leg first.
     bool remove(const Transaction& t);
     bool toggleCleared(const Transaction& t);
 
 private:
-    // Amounts within the limit and texts on one line, as every stored row has them.
-    static Result checkAndClean(Transaction& t, QList<SplitLine>& lines);
+    // Amounts within the limit, texts on one line and the record rules, as
+    // every stored row has them. `lines` is null when they stay as stored.
+    static Result checkAndClean(Transaction& t, QList<SplitLine>* lines);
+    static void clean(Transaction& t, QList<SplitLine>& lines);
     bool storeLines(const QString& transactionId, const QList<SplitLine>& lines);
     Transaction otherLeg(const Transaction& first) const;
     bool followOtherLeg(const Transaction& changed);

@@ -65,6 +65,7 @@ QString TypedTransactionWriter::failureMessage(Status status) const
         return QCoreApplication::translate(
             "RegisterScreen", "Transfers require both accounts to use the same currency");
     case Status::AmountTooLarge: return Money::limitMessage(m_currency);
+    case Status::Refused: return m_rejected;
     case Status::StoreFailed: break;
     }
     return QCoreApplication::translate("RegisterScreen", "The transaction could not be saved");
@@ -137,6 +138,9 @@ TypedTransactionWriter::Status TypedTransactionWriter::commit(
     switch (m_service->save(t, std::nullopt, !existing)) {
     case TransactionService::Result::Saved: return Status::Saved;
     case TransactionService::Result::AmountTooLarge: return Status::AmountTooLarge;
+    case TransactionService::Result::Refused:
+        m_rejected = TransactionService::refusal(t);
+        return Status::Refused;
     default: return Status::StoreFailed;
     }
 }

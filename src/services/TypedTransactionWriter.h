@@ -25,6 +25,7 @@ public:
         TransferAccountNotFound,
         CurrencyMismatch,
         AmountTooLarge,
+        Refused, // a text too long, a date out of range: the message says which
         StoreFailed
     };
 
@@ -45,6 +46,7 @@ private:
     CategoryRepository* m_categories;
     TransactionService* m_service;
     Currency m_currency = Currency::USD;
-    // The typed text a refused amount or category was.
+    // The typed text a refused amount or category was, or why the
+    // transaction was refused.
     QString m_rejected;
 };

@@ -8,6 +8,7 @@
 #include "data/Database.h"
 #include "data/Ids.h"
 #include "data/ReconciliationRepository.h"
+#include "data/RecordRules.h"
 #include "data/RecurringRepository.h"
 #include "data/Savepoint.h"
 #include "data/SplitLineRepository.h"
@@ -44,10 +45,21 @@ QString parkKey(SyncEntity entity, const QString& serverId)
 bool skipsBrokenDate(const QDate& date, const char* warning, const QJsonObject& record,
     const QString& name, const char* member)
 {
-    if (date.isValid() && date.year() >= 2000)
+    if (date.isValid() && date.year() >= 2000 && RecordRules::isDateInRange(date))
         return false;
     qCWarning(lcSync).noquote() << warning << record.value("id").toString() << name
                                 << record.value(QLatin1String(member)).toString();
+    return true;
+}
+
+// A record no path of this program would store (a text too long, too many
+// split lines) is left out with a warning naming it and the reason.
+bool skipsRefused(const QString& problem, const char* what, const QJsonObject& record)
+{
+    if (problem.isEmpty())
+        return false;
+    qCWarning(lcSync).noquote() << "Skipping server" << what << record.value("id").toString() << "—"
+                                << problem;
     return true;
 }
 
@@ -188,6 +200,8 @@ SyncApplier::Outcome SyncApplier::applyAccount(const QJsonObject& record, const 
 SyncApplier::Outcome SyncApplier::applyCategory(const QJsonObject& record, const QString& localId)
 {
     const Category category = SyncWire::category(record, localId);
+    if (skipsRefused(RecordRules::categoryNameProblem(category.name), "category", record))
+        return Outcome::Skipped;
     if (const auto blocked = blocker(m_repos.categories->findById(localId), category.version,
             { { SyncEntity::Category, category.parentId } }))
         return *blocked;
@@ -200,6 +214,8 @@ SyncApplier::Outcome SyncApplier::applyRecurring(const QJsonObject& record, cons
     if (skipsBrokenDate(recurring.nextDueDate,
             "applyRecurring: skipping server record with broken nextDueDate:", record,
             recurring.payee, "next_due_date"))
+        return Outcome::Skipped;
+    if (skipsRefused(RecordRules::scheduleProblem(recurring), "recurring transaction", record))
         return Outcome::Skipped;
     if (const auto blocked = blocker(m_repos.recurring->findById(localId), recurring.version,
             { { SyncEntity::Account, recurring.accountId },
@@ -225,6 +241,11 @@ SyncApplier::Outcome SyncApplier::applyTransactionChange(
     const QList<SplitLine> lines = linesValue.isArray()
         ? SyncWire::splitLines(linesValue.toArray(), transaction)
         : QList<SplitLine>();
+    if (skipsRefused(RecordRules::transactionProblem(transaction).isEmpty()
+                ? RecordRules::splitLinesProblem(lines)
+                : RecordRules::transactionProblem(transaction),
+            "transaction", record))
+        return Outcome::Skipped;
     // Categories belong to one person: a shared account's rows may name the
     // owner's, which never come here. Those rows are kept whole, the category
     // held by a stand-in until (if ever) a category of that id arrives.

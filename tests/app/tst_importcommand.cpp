@@ -4,8 +4,11 @@
 #include "services/import/ImportTypes.h"
 
 #include <QDir>
+#include <QFile>
 #include <QLockFile>
 #include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -38,7 +41,8 @@ QString line(int imported, int duplicates, int invalid, int unsupported, int wit
     int linked, int retroactive)
 {
     return QStringLiteral("imported %1, duplicates %2, invalid %3, unsupported %4, without account "
-                          "%5, transfers linked %6, retroactive links %7, insert failures 0\n")
+                          "%5, transfers linked %6, retroactive links %7, insert failures 0, "
+                          "adjusted 0\n")
         .arg(imported)
         .arg(duplicates)
         .arg(invalid)
@@ -128,10 +132,11 @@ void TestImportCommand::importsWithoutADisplayAndCountsAgain()
 
     const QStringList csv { "--import", importFixture("bank-export.csv"), "--account", "Everyday",
         "--csv-header", "--csv-columns", "date,payee,amount,memo,category" };
-    // Without --create-accounts a missing account takes nothing.
+    // Without --create-accounts a missing account takes nothing, and a script hears why.
     Outcome outcome = run(csv);
-    QCOMPARE(outcome.code, 0);
+    QCOMPARE(outcome.code, 1);
     QCOMPARE(outcome.out, line(0, 0, 0, 0, 8, 0, 0));
+    QVERIFY2(outcome.err.contains("No account is named \"Everyday\""), qPrintable(outcome.err));
     outcome = run(csv + QStringList { "--create-accounts" });
     QCOMPARE(outcome.code, 0);
     QCOMPARE(outcome.out, line(4, 1, 3, 0, 0, 0, 0));
@@ -175,6 +180,29 @@ void TestImportCommand::refusedWhileTheProgramHasTheData()
     QVERIFY2(refused.err.contains("close it before importing"), qPrintable(refused.err));
     lock.unlock();
     QCOMPARE(run(args).out, line(5, 0, 2, 1, 0, 0, 0));
+
+    // Another program writing to the file: nothing stored, and the reason.
+    QTemporaryDir dir;
+    QFile csv(dir.filePath("more.csv"));
+    QVERIFY(csv.open(QIODevice::WriteOnly));
+    csv.write("2024-05-01,Locked out,-1.00\n2024-05-02,Still locked,-2.00\n");
+    csv.close();
+    const QStringList more { "--import", csv.fileName(), "--account", "Checking" };
+    {
+        QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "other-writer");
+        other.setDatabaseName(m_dir.filePath(m_data + "/ledgerine.db"));
+        QVERIFY(other.open());
+        QVERIFY(QSqlQuery(other).exec("BEGIN IMMEDIATE"));
+        const Outcome locked = run(more);
+        QVERIFY(QSqlQuery(other).exec("ROLLBACK"));
+        other.close();
+        QCOMPARE(locked.code, 1);
+        QVERIFY2(locked.err.contains(
+                     "Nothing was imported: another program is writing to the ledger file."),
+            qPrintable(locked.err));
+    }
+    QSqlDatabase::removeDatabase("other-writer");
+    QCOMPARE(run(more).out, line(2, 0, 0, 0, 0, 0, 0));
 }
 
 QTEST_GUILESS_MAIN(TestImportCommand)

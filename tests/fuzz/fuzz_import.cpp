@@ -1,11 +1,13 @@
 // libFuzzer driver: file bytes through the decoder, the CSV reader, the QIF
-// parser and the amount and date readers. Beyond crashes it checks what
-// the importer relies on: valid UTF-8 decodes losslessly, no amount beyond
-// the limit and no invalid date comes out.
+// parser, the amount and date readers and the record rules. Beyond crashes it
+// checks what the importer relies on: valid UTF-8 decodes losslessly, no
+// amount beyond the limit and no invalid date comes out, every record knows
+// its line, and what the rules let through is within their limits.
 //
 //   build-fuzz/tests/fuzz/fuzz_import -max_total_time=600 corpus tests/data/fixtures/import
 
 #include "data/Money.h"
+#include "data/RecordRules.h"
 #include "services/import/CsvReader.h"
 #include "services/import/ImportFields.h"
 #include "services/import/ImportText.h"
@@ -46,6 +48,27 @@ void readDate(const QString& text)
     ImportFields::qifDateOrderHint(text);
 }
 
+// A record the rules let in keeps to every limit they name.
+void checkRules(const QifTransaction& source)
+{
+    Transaction t;
+    t.date = source.date;
+    t.payee = source.payee;
+    t.memo = source.memo;
+    t.checkNumber = source.number;
+    QList<SplitLine> lines(source.splits.size());
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        lines[i].memo = source.splits.at(i).memo;
+    if (!RecordRules::transactionProblem(t).isEmpty()
+        || !RecordRules::splitLinesProblem(lines).isEmpty())
+        return;
+    check(RecordRules::isDateInRange(t.date));
+    check(RecordRules::characters(t.payee) <= RecordRules::kMaxNameLength);
+    check(RecordRules::characters(t.memo) <= RecordRules::kMaxMemoLength);
+    check(RecordRules::characters(t.checkNumber) <= RecordRules::kMaxCheckNumberLength);
+    check(lines.size() <= RecordRules::kMaxSplitLines);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -61,10 +84,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QifFile qif = QifParser::parse(text);
     for (const QifTransaction& t : qif.transactions) {
         check(t.date.isValid());
+        check(t.line >= 1);
         check(ImportFields::isAmount(t.amount));
         readAmount(t.amount);
         for (const QifSplit& split : t.splits)
             check(ImportFields::isAmount(split.amount));
+        checkRules(t);
     }
 
     const QList<QStringList> rows = CsvReader::read(text);

@@ -1,4 +1,5 @@
 #include "Records.h"
+#include "SmallDisk.h"
 #include "TestAppState.h"
 #include "TestDatabase.h"
 #include "data/AccountRepository.h"
@@ -25,6 +26,7 @@ private Q_SLOTS:
     void catchUpCapOnBothSides();
     void transferLegsAndCurrencyRefusal();
     void failuresLeaveTheScheduleAsItWas();
+    void fullDiskMidCatchUpPostsNothing();
 };
 
 namespace {
@@ -250,6 +252,33 @@ void TestRecurringService::failuresLeaveTheScheduleAsItWas()
     QVERIFY(!stored(app, broken).isActive);
     QVERIFY(!app->transactions()->findById(
         RecurringService::occurrenceId(broken.id, broken.nextDueDate)));
+}
+
+void TestRecurringService::fullDiskMidCatchUpPostsNothing()
+{
+    SmallDisk disk(8 << 20);
+    QVERIFY2(disk.isMounted(), "mounting a small tmpfs needs root, as the test command has");
+    TestAppState app(disk.path());
+    const Account a = app.addAccount("A");
+    const Account b = app.addAccount("B");
+    const auto first = schedule(app, a.id, kToday.addDays(-300));
+    const auto second = schedule(app, b.id, kToday.addDays(-300));
+    RecurringService* service = app->recurringService();
+
+    // The disk fills during the catch-up of one schedule and has room again
+    // right after the store says so: the run keeps nothing all the same.
+    QVERIFY(disk.fillAtInsert(app->database(), "transactions", 100));
+    disk.releaseWhenFull();
+    QCOMPARE(service->autoPostDue(), 0);
+    QCOMPARE(service->lastRunProblem(), "No recurring transactions were posted: the disk is full.");
+    QCOMPARE(app->transactions()->findByAccount(a.id).size(), 0);
+    QCOMPARE(app->transactions()->findByAccount(b.id).size(), 0);
+    QCOMPARE(stored(app, first).nextDueDate, first.nextDueDate);
+    QCOMPARE(stored(app, second).nextDueDate, second.nextDueDate);
+    QVERIFY(exec(app, "INSERT INTO transactions_fts(transactions_fts) VALUES('integrity-check')"));
+
+    QCOMPARE(service->autoPostDue(), 2 * 301);
+    QVERIFY(service->lastRunProblem().isEmpty());
 }
 
 QTEST_MAIN(TestRecurringService)

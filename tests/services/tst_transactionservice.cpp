@@ -7,6 +7,7 @@
 #include "data/SplitLineRepository.h"
 #include "data/TransactionRepository.h"
 #include "services/TransactionService.h"
+#include "services/TypedTransactionWriter.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -17,6 +18,8 @@ class TestTransactionService : public QObject {
 private Q_SLOTS:
     void transferLegsSplitsAndSignals();
     void failedWritesLeaveNothing();
+    void recordRulesRefuseWithAReason_data();
+    void recordRulesRefuseWithAReason();
     void transferPayees();
 };
 
@@ -95,6 +98,101 @@ void TestTransactionService::failedWritesLeaveNothing()
         TransactionService::Result::StoreFailed);
     QCOMPARE(app->transactions()->findPending().size(), 0);
     QCOMPARE(changed.count(), 0);
+}
+
+void TestTransactionService::recordRulesRefuseWithAReason_data()
+{
+    QTest::addColumn<QString>("payee");
+    QTest::addColumn<QString>("memo");
+    QTest::addColumn<QString>("checkNumber");
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<QString>("lineMemo");
+    QTest::addColumn<QString>("reason"); // empty: stored
+
+    const QDate day(2026, 3, 1);
+    const QString payee = QStringLiteral("Grocer");
+    QTest::newRow("longest payee") << QString(200, 'p') << ""
+                                   << "" << day << 0 << ""
+                                   << "";
+    QTest::newRow("payee too long") << QString(201, 'p') << ""
+                                    << "" << day << 0 << ""
+                                    << "The payee is longer than 200 characters.";
+    // Characters as users count them, not UTF-16 units.
+    QTest::newRow("longest payee of emoji")
+        << QString::fromUtf8("\xF0\x9F\x92\xB0").repeated(200) << ""
+        << "" << day << 0 << ""
+        << "";
+    QTest::newRow("memo too long") << payee << QString(10001, 'm') << "" << day << 0 << ""
+                                   << "The memo is longer than 10000 characters.";
+    QTest::newRow("check number too long") << payee << "" << QString(21, '1') << day << 0 << ""
+                                           << "The check number is longer than 20 characters.";
+    QTest::newRow("before 1900") << payee << ""
+                                 << "" << QDate(1899, 12, 31) << 0 << ""
+                                 << "The date 1899-12-31 is not between the years 1900 and 2100.";
+    QTest::newRow("first day") << payee << ""
+                               << "" << QDate(1900, 1, 1) << 0 << ""
+                               << "";
+    QTest::newRow("after 2100") << payee << ""
+                                << "" << QDate(2101, 1, 1) << 0 << ""
+                                << "The date 2101-01-01 is not between the years 1900 and 2100.";
+    QTest::newRow("most split lines") << payee << ""
+                                      << "" << day << 250 << ""
+                                      << "";
+    QTest::newRow("too many split lines")
+        << payee << ""
+        << "" << day << 251 << ""
+        << "The split has 251 lines; a transaction has at most 250.";
+    QTest::newRow("split memo too long")
+        << payee << ""
+        << "" << day << 2 << QString(10001, 'm') << "The memo is longer than 10000 characters.";
+}
+
+void TestTransactionService::recordRulesRefuseWithAReason()
+{
+    QFETCH(QString, payee);
+    QFETCH(QString, memo);
+    QFETCH(QString, checkNumber);
+    QFETCH(QDate, date);
+    QFETCH(int, lines);
+    QFETCH(QString, lineMemo);
+    QFETCH(QString, reason);
+
+    TestAppState app;
+    const Account checking = app.addAccount("Checking");
+    TransactionService* service = app->transactionService();
+    Transaction t = Records::transaction(checking.id, date, payee, -lines * 100 - 100);
+    t.memo = memo;
+    t.checkNumber = checkNumber;
+    QList<SplitLine> split;
+    const QString groceries = app->categories()->findByName("Groceries")->id;
+    for (int i = 0; i < lines; ++i) {
+        split << Records::splitLine(groceries, -100);
+        split.last().memo = lineMemo;
+    }
+    if (lines > 0)
+        split.last().amount -= 100;
+    t.isSplit = lines > 0;
+    QCOMPARE(TransactionService::refusal(t, split), reason);
+    QCOMPARE(service->save(t, split, true),
+        reason.isEmpty() ? TransactionService::Result::Saved : TransactionService::Result::Refused);
+    QCOMPARE(app->transactions()->findById(t.id).has_value(), reason.isEmpty());
+    if (lines > 0)
+        return;
+
+    // Typed into the register, the same row is refused with the same reason.
+    TypedTransactionWriter writer(app->accounts(), app->categories(), service);
+    TypedTransaction typed;
+    typed.date = date.toString("M/d/yyyy");
+    typed.payee = payee;
+    typed.memo = memo;
+    typed.checkNumber = checkNumber;
+    typed.payment = "1.00";
+    const auto status = writer.commit(checking.id, typed, nullptr);
+    QCOMPARE(status,
+        reason.isEmpty() ? TypedTransactionWriter::Status::Saved
+                         : TypedTransactionWriter::Status::Refused);
+    QCOMPARE(writer.failureMessage(status), reason);
 }
 
 void TestTransactionService::transferPayees()

@@ -47,7 +47,7 @@ inline void retype(QWidget* widget, const QString& text)
 inline void retypeCombo(QComboBox* combo, const QString& text)
 {
     retype(combo->lineEdit(), text);
-    if (QCompleter* completer = combo->completer())
+    if (QCompleter* completer = combo->completer(); completer && completer->popup())
         completer->popup()->hide();
 }
 

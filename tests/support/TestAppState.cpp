@@ -7,13 +7,14 @@
 
 #include <QStandardPaths>
 
-TestAppState::TestAppState()
+TestAppState::TestAppState(const QString& dataDir)
 {
+    const QString dir = dataDir.isEmpty() ? m_dir.path() : dataDir;
     QStandardPaths::setTestModeEnabled(true);
-    qputenv("LEDGERINE_DATA_DIR", m_dir.path().toUtf8());
+    qputenv("LEDGERINE_DATA_DIR", dir.toUtf8());
     m_state = std::make_unique<AppState>();
     if (!m_state->initialize())
-        qFatal("test application state could not be initialised in %s", qPrintable(m_dir.path()));
+        qFatal("test application state could not be initialised in %s", qPrintable(dir));
 }
 
 TestAppState::~TestAppState()

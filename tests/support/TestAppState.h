@@ -11,7 +11,8 @@
 // put accounts and transactions in it.
 class TestAppState {
 public:
-    TestAppState();
+    // The data directory is a fresh temporary one unless `dataDir` names one.
+    explicit TestAppState(const QString& dataDir = {});
     ~TestAppState();
 
     AppState* state() const { return m_state.get(); }

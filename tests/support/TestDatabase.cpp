@@ -9,8 +9,9 @@
 #include <QSqlQuery>
 #include <QTest>
 
-TestDatabase::TestDatabase()
-    : m_db(std::make_unique<Database>())
+TestDatabase::TestDatabase(const QString& dir)
+    : m_path(dir.isEmpty() ? m_dir.path() : dir)
+    , m_db(std::make_unique<Database>())
 {
     if (!m_db->open(path()) || !m_db->runMigrations())
         qFatal("test database could not be created at %s", qPrintable(path()));
@@ -20,7 +21,7 @@ TestDatabase::~TestDatabase() = default;
 
 QString TestDatabase::path() const
 {
-    return m_dir.filePath(QStringLiteral("ledgerine.db"));
+    return m_path + QStringLiteral("/ledgerine.db");
 }
 
 bool TestDatabase::exec(const QString& sql) const

@@ -11,12 +11,13 @@ class QSqlDatabase;
 // A migrated database in a temporary directory, removed with the object.
 class TestDatabase {
 public:
-    TestDatabase();
+    // In a fresh temporary directory, or in `dir` when given.
+    explicit TestDatabase(const QString& dir = {});
     ~TestDatabase();
 
     Database* db() const { return m_db.get(); }
     QString path() const;
-    QString dir() const { return m_dir.path(); }
+    QString dir() const { return m_path; }
     // Runs one statement on the connection; fails the test on error.
     bool exec(const QString& sql) const;
     QVariant scalar(const QString& sql) const;
@@ -30,6 +31,7 @@ public:
 
 private:
     QTemporaryDir m_dir;
+    QString m_path;
     std::unique_ptr<Database> m_db;
 };
 

@@ -16,6 +16,7 @@
 #include "services/TransactionService.h"
 #include "sync/SyncEngine.h"
 
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QSqlQuery>
 #include <QTest>
@@ -299,6 +300,20 @@ void TestSyncEngine::recordBeforeItsParentIsParkedThenApplied()
     QCOMPARE(stored(b, t.id).payee, QString("Paint"));
     QCOMPARE(scalar(b, "SELECT COUNT(*) FROM sync_parked"), 0);
     QCOMPARE(a.dump(), b.dump());
+
+    // Rows no write path here would store, as an older program may send them,
+    // are left out with the reason.
+    const Transaction longPayee = Records::transaction(checking.id, kDay, QString(201, 'p'), -1);
+    const Transaction later = Records::transaction(checking.id, QDate(2101, 1, 1), "Later", -1);
+    QVERIFY(a->transactions()->insert(longPayee) && a->transactions()->insert(later));
+    QVERIFY(a.sync());
+    QTest::ignoreMessage(QtWarningMsg,
+        QRegularExpression("Skipping server transaction .* The payee is longer than 200"));
+    QTest::ignoreMessage(QtWarningMsg,
+        QRegularExpression("applyTransactionChange: skipping server record with broken date:"));
+    QVERIFY(b.sync());
+    QVERIFY(!b->transactions()->findById(longPayee.id));
+    QVERIFY(!b->transactions()->findById(later.id));
 }
 
 void TestSyncEngine::forceFullSyncMidCycleAndAnotherUser()

@@ -1,11 +1,13 @@
 #include "BackupRestore.h"
 
 #include "BackupLogging.h"
+#include "BackupRowRules.h"
 #include "BackupTables.h"
 #include "ZipReader.h"
 #include "data/Database.h"
 #include "data/Money.h"
 #include "data/SqlStatement.h"
+#include "data/StoreError.h"
 #include "data/TransactionBulkInsert.h"
 #include "data/TransactionScope.h"
 
@@ -16,8 +18,6 @@
 #include <memory>
 #include <unordered_map>
 #include <utility>
-
-#include <sqlite3.h>
 
 namespace {
 
@@ -37,14 +37,6 @@ bool isAmountColumn(const QString& name)
     return name == QLatin1String("amount") || name == QLatin1String("starting_balance")
         || name == QLatin1String("statement_balance")
         || name == QLatin1String("reconciled_balance");
-}
-
-// A failed write of one row: the row is skipped and the run goes on. Anything
-// else (a full disk, a locked or damaged database) ends the run.
-bool isRowFailure(int code)
-{
-    return code == SQLITE_CONSTRAINT || code == SQLITE_MISMATCH || code == SQLITE_TOOBIG
-        || code == SQLITE_RANGE;
 }
 
 bool toColumnValue(const QJsonValue& value, bool integerColumn, QVariant* out)
@@ -71,56 +63,6 @@ bool toColumnValue(const QJsonValue& value, bool integerColumn, QVariant* out)
     default: return false;
     }
 }
-
-// For the length of a run, the search index hears of an updated row only when
-// one of its indexed texts changed: a restore over the data it was taken from
-// rewrites every row, and a full-text update per row costs more than the rest
-// of the restore. The trigger as stored comes back before the commit; a
-// rollback takes both changes back with the rows.
-class NarrowedUpdateTrigger {
-public:
-    explicit NarrowedUpdateTrigger(Database* db)
-        : m_db(db)
-    {
-        SqlStatement stored(db,
-            QStringLiteral("SELECT sql FROM sqlite_master WHERE type = 'trigger' AND name = "
-                           "'transactions_au'"),
-            {});
-        if (!stored.next())
-            return;
-        const QString original = stored.row().text(0);
-        const QString head = QStringLiteral("AFTER UPDATE ON transactions BEGIN");
-        if (!original.contains(head))
-            return;
-        QString narrowed = original;
-        narrowed.replace(head,
-            QStringLiteral("AFTER UPDATE OF payee, memo, check_number ON transactions WHEN "
-                           "old.payee IS NOT new.payee OR old.memo IS NOT new.memo OR "
-                           "old.check_number IS NOT new.check_number BEGIN"));
-        stored.reset();
-        if (run(QStringLiteral("DROP TRIGGER transactions_au")) && run(narrowed))
-            m_original = original;
-    }
-
-    // False when the stored trigger could not be put back.
-    bool restore()
-    {
-        if (m_original.isEmpty())
-            return true;
-        const QString original = std::exchange(m_original, QString());
-        return run(QStringLiteral("DROP TRIGGER transactions_au")) && run(original);
-    }
-
-private:
-    bool run(const QString& sql) const
-    {
-        SqlStatement statement(m_db, sql);
-        return statement.execute();
-    }
-
-    Database* m_db;
-    QString m_original;
-};
 
 } // namespace
 
@@ -232,7 +174,13 @@ BackupRestore::Result BackupRestore::run(
         TransactionScope scope(m_db);
         // Rows come in by the thousand: index them for search in one go.
         TransactionBulkInsert searchIndex(m_db, m_transactions);
-        NarrowedUpdateTrigger updateTrigger(m_db);
+        BackupRowRules rules(m_db);
+        m_rules = &rules;
+        m_db->noteFailure(0);
+        if (!rules.countSplitLines(zip, m_limits.maxEntryBytes)) {
+            failure = BackupService::tr("Failed to open ZIP archive");
+            ok = false;
+        }
         for (int i = 0; ok && i < int(BackupTables::kTables.size()); ++i) {
             Table table;
             table.index = i;
@@ -260,20 +208,23 @@ BackupRestore::Result BackupRestore::run(
                     .arg(quoted(QLatin1String(table.definition->name))));
             ok = restoreTable(zip, table, policy, result, &failure);
         }
-        if (ok && (!updateTrigger.restore() || !searchIndex.finish())) {
-            failure = BackupService::tr("the search index could not be updated");
+        m_rules = nullptr;
+        if (ok && !searchIndex.finish()) {
+            failure = StoreError::reason(m_db->lastFailure());
             ok = false;
         }
         if (ok && !scope.commit()) {
-            failure = QString::fromUtf8(sqlite3_errmsg(m_db->handle()));
+            failure = StoreError::reason(m_db->lastFailure());
             ok = false;
         }
+        // The rollback puts the search triggers back with everything else.
+        if (!ok)
+            searchIndex.abandon();
     }
     if (!ok) {
         qCWarning(lcBackup).noquote() << "BackupService restore failed:" << failure;
         result.tables = {};
-        result.errors
-            << BackupService::tr("The restore failed and nothing was changed: %1").arg(failure);
+        result.errors << BackupService::tr("Nothing was restored: %1.").arg(failure);
         return result;
     }
     result.completed = true;
@@ -295,6 +246,12 @@ bool BackupRestore::restoreTable(
     bool runOk = true;
 
     auto applyRow = [&](const QString& entryName, const QJsonObject& object) {
+        if (const QString problem = m_rules->problem(table.index, object); !problem.isEmpty()) {
+            ++counts.skipped;
+            ++counts.refused;
+            error(BackupService::tr("%1: refused: %2").arg(entryName, problem));
+            return;
+        }
         QStringList names;
         QVariantList values;
         quint64 shape = 0;
@@ -353,7 +310,7 @@ bool BackupRestore::restoreTable(
         const bool found = table.lookup->next();
         const QString storedUpdated = found ? table.lookup->row().text(0) : QString();
         if (table.lookup->failed()) {
-            *failure = table.lookup->errorText();
+            *failure = StoreError::reason(table.lookup->errorCode());
             runOk = false;
             return;
         }
@@ -400,8 +357,8 @@ bool BackupRestore::restoreTable(
             ++counts.applied;
             return;
         }
-        if (statement->isValid() && !isRowFailure(statement->errorCode())) {
-            *failure = statement->errorText();
+        if (statement->isValid() && !StoreError::isRowFailure(statement->errorCode())) {
+            *failure = StoreError::reason(statement->errorCode());
             runOk = false;
             return;
         }

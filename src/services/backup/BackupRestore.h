@@ -4,6 +4,7 @@
 
 #include <functional>
 
+class BackupRowRules;
 class ZipReader;
 
 // One restore run: checks the archive, then merges its rows table by table
@@ -32,4 +33,5 @@ private:
     Database* m_db;
     TransactionRepository* m_transactions;
     BackupService::Limits m_limits;
+    BackupRowRules* m_rules = nullptr; // while run() runs
 };

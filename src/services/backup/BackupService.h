@@ -27,6 +27,7 @@ public:
     struct TableCounts {
         int applied = 0;
         int skipped = 0;
+        int refused = 0; // of the skipped, rows no write path would store
     };
 
     struct RestoreResult {

@@ -3,6 +3,7 @@
 #include "data/Money.h"
 
 #include <QLocale>
+#include <QRegularExpression>
 #include <QVarLengthArray>
 
 namespace {
@@ -160,6 +161,13 @@ QDate csvDate(const QString& text, const QString& format, DateOrder order)
         if (date.isValid())
             return date;
     }
+    // yyyyMMdd, also as the start of a timestamp: "20091224120000[0:GMT]",
+    // "20091224120000.000[-5:EST]".
+    static const QRegularExpression compact(QStringLiteral(
+        "^(\\d{4})(\\d{2})(\\d{2})(?:\\d{4}(?:\\d{2}(?:\\.\\d{1,6})?)?)?(?:\\[[^\\]]*\\])?$"));
+    if (const QRegularExpressionMatch match = compact.match(trimmed); match.hasMatch())
+        return QDate(
+            match.captured(1).toInt(), match.captured(2).toInt(), match.captured(3).toInt());
     const auto parts = numberParts(trimmed, u"/-.");
     if (parts.size() == 1 && parts[0].size() == 8) {
         return QDate(

@@ -29,7 +29,8 @@ QDate qifDate(const QString& text, DateOrder order);
 DateOrder qifDateOrderHint(const QString& text);
 
 // A date cell of a comma-separated file. With a `format` (Qt's date
-// pattern) that is tried first. Then "yyyy-MM-dd", "yyyyMMdd", "yyyy/MM/dd",
+// pattern) that is tried first. Then "yyyy-MM-dd", "yyyyMMdd" (also leading a
+// timestamp such as "20091224120000[0:GMT]"), "yyyy/MM/dd",
 // month and day with a four- or two-digit year ("/", "-" or "." between),
 // "May 14, 2026" and "May 14 2026"; month and day are read in `order`, or
 // without one month first when that is a valid date. Two-digit years follow

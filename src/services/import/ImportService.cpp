@@ -1,40 +1,17 @@
 #include "ImportService.h"
 
-#include "CsvReader.h"
-#include "ImportFields.h"
+#include "CsvImport.h"
 #include "ImportLogging.h"
 #include "ImportText.h"
 #include "QifImport.h"
 #include "QifParser.h"
 #include "data/AccountRepository.h"
-#include "data/Ids.h"
-#include "data/SingleLine.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QSet>
 
 namespace {
-
-using ImportFields::DateOrder;
-
-// A file whose dates put a number above 12 first, and never second, is day
-// first throughout; reading each row on its own would mix the two orders.
-DateOrder csvDateOrder(const QList<QStringList>& rows, qsizetype first, int column)
-{
-    bool dayFirst = false;
-    bool monthFirst = false;
-    for (qsizetype i = first; i < rows.size(); ++i) {
-        if (column >= rows.at(i).size())
-            continue;
-        const DateOrder hint = ImportFields::csvDateOrderHint(rows.at(i).at(column));
-        dayFirst = dayFirst || hint == DateOrder::DayFirst;
-        monthFirst = monthFirst || hint == DateOrder::MonthFirst;
-    }
-    if (dayFirst != monthFirst)
-        return dayFirst ? DateOrder::DayFirst : DateOrder::MonthFirst;
-    return DateOrder::Unknown;
-}
 
 AccountType suggestedType(const QifAccount& account)
 {
@@ -63,11 +40,15 @@ ImportResult& ImportResult::operator+=(const ImportResult& other)
     transfersLinked += other.transfersLinked;
     retroactiveLinks += other.retroactiveLinks;
     insertFailures += other.insertFailures;
+    adjusted += other.adjusted;
     aborted = aborted || other.aborted;
     cancelled = cancelled || other.cancelled;
     if (abortReason.isEmpty())
         abortReason = other.abortReason;
+    if (failure.isEmpty())
+        failure = other.failure;
     fileErrors += other.fileErrors;
+    problems += other.problems;
     return *this;
 }
 
@@ -96,7 +77,7 @@ void ImportService::cancel()
 
 ImportRun::Services ImportService::runServices() const
 {
-    return { m_db, m_accountService, m_transactions, m_categories, m_writer };
+    return { m_db, m_accounts, m_accountService, m_transactions, m_categories, m_writer };
 }
 
 ImportRun::Progress ImportService::progressReporter()
@@ -108,79 +89,7 @@ ImportResult ImportService::importCsv(const QString& path, const QString& accoun
     const CsvMapping& mapping, const QList<Account>& newAccounts)
 {
     m_cancelRequested = false;
-    ImportResult result;
-    const ImportText::FileText file = ImportText::readFile(path);
-    if (!file.error.isEmpty()) {
-        qCWarning(lcImport).noquote() << file.error;
-        result.fileErrors << file.error;
-        return result;
-    }
-    const QList<QStringList> rows = CsvReader::read(file.text);
-    const int needed
-        = std::max({ mapping.dateColumn, mapping.payeeColumn, mapping.amountColumn }) + 1;
-    const qsizetype first = std::min(
-        CsvReader::tableStart(rows, needed) + (mapping.hasHeaderRow ? 1 : 0), rows.size());
-    const int total = int(rows.size() - first);
-
-    ImportRun run(runServices(), "CSV", progressReporter(), m_cancelRequested);
-    run.setTotal(total);
-    Q_EMIT importStarted(total);
-    if (!run.createAccounts(newAccounts)) {
-        run.abandon(result, QStringLiteral("the new account could not be stored"));
-        run.finish(result);
-        return result;
-    }
-    const auto account = accountId.isEmpty() ? std::nullopt : m_accounts->findById(accountId);
-    const bool columnsValid
-        = mapping.dateColumn >= 0 && mapping.payeeColumn >= 0 && mapping.amountColumn >= 0;
-    if (!account || account->deletedAt || !columnsValid) {
-        (columnsValid ? result.withoutAccount : result.invalid) = total;
-        run.finish(result);
-        return result;
-    }
-
-    const DateOrder order = mapping.dateFormat.isEmpty()
-        ? csvDateOrder(rows, first, mapping.dateColumn)
-        : DateOrder::Unknown;
-    const auto cell = [](const QStringList& row, int column) {
-        return column >= 0 && column < row.size() ? row.at(column) : QString();
-    };
-    for (qsizetype i = first; i < rows.size() && run.step(); ++i) {
-        const QStringList& row = rows.at(i);
-        if (row.size() < needed) {
-            ++result.invalid;
-            continue;
-        }
-        const QDate date
-            = ImportFields::csvDate(row.at(mapping.dateColumn), mapping.dateFormat, order);
-        const auto amount = ImportFields::amount(row.at(mapping.amountColumn), account->currency);
-        if (!date.isValid() || !amount) {
-            ++result.invalid;
-            continue;
-        }
-        Transaction t;
-        t.id = Ids::newId();
-        t.accountId = accountId;
-        t.date = date;
-        t.payee = SingleLine::clean(row.at(mapping.payeeColumn));
-        t.amount = *amount;
-        t.memo = SingleLine::clean(cell(row, mapping.memoColumn));
-        t.createdAt = t.updatedAt = run.now();
-        const QString key = ImportRun::duplicateKey(t.date, t.amount, t.payee);
-        if (run.isDuplicate(accountId, key)) {
-            ++result.duplicates;
-            continue;
-        }
-        t.categoryId = run.categoryId(cell(row, mapping.categoryColumn));
-        if (!run.store(t, {})) {
-            ++result.insertFailures;
-            continue;
-        }
-        ++result.imported;
-        run.remember(accountId, key);
-    }
-    run.finish(result);
-    return result;
+    return CsvImport(*this, accountId, mapping).run(path, newAccounts);
 }
 
 ImportResult ImportService::importQif(const QStringList& paths,

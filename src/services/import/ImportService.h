@@ -18,7 +18,7 @@ class TransactionService;
 // and parses them, skips what is already stored, creates missing categories,
 // stores split lines and links both sides of transfers, also with sides
 // imported earlier. Each import is one unit of work: all of it is stored or,
-// when abandoned or cancelled, none of it.
+// when the store fails or the user cancels, none of it.
 class ImportService : public QObject {
     Q_OBJECT
 
@@ -28,8 +28,8 @@ public:
         TransactionService* writer, QObject* parent = nullptr);
 
     // Rows go to `accountId` in its currency; without such an account every
-    // data row counts as without account. `newAccounts` are stored as part of
-    // the run (and gone again when it is abandoned); the mapping may name them.
+    // data row counts as without account. Each of `newAccounts` is stored with
+    // the first row that goes to it, inside the run; the mapping may name them.
     ImportResult importCsv(const QString& path, const QString& accountId, const CsvMapping& mapping,
         const QList<Account>& newAccounts = {});
     // `mapping`: QIF account name, or file path for a file without account
@@ -51,6 +51,7 @@ Q_SIGNALS:
     void importProgress(int currentRecord, int totalRecords);
 
 private:
+    friend class CsvImport;
     friend class QifImport;
 
     ImportRun::Services runServices() const;

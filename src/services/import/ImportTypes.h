@@ -26,12 +26,22 @@ struct ImportResult {
     int transfersLinked = 0;
     int retroactiveLinks = 0; // of those, linked to a transaction stored earlier
     int insertFailures = 0;
+    // QIF splits whose lines did not add up to the amount, stored with an
+    // "Uncategorized" line for the difference.
+    int adjusted = 0;
     // The run was abandoned and rolled back: nothing of it was stored.
     bool aborted = false;
     bool cancelled = false; // abandoned because the user asked
-    QString abortReason;
+    QString abortReason; // for the log
+    // Why an abandoned run stored nothing, as the user is told: "Nothing was
+    // imported: the disk is full."
+    QString failure;
     // Files that could not be read, one sentence each naming the file.
     QStringList fileErrors;
+    // Rows counted invalid for a reason worth telling ("Row 12: the memo is
+    // longer than 10000 characters."), the first few of them; and what kept a
+    // whole file from fitting the mapping.
+    QStringList problems;
 
     ImportResult& operator+=(const ImportResult& other);
 };

@@ -5,10 +5,12 @@
 #include "ImportText.h"
 #include "data/AccountRepository.h"
 #include "data/Ids.h"
+#include "data/RecordRules.h"
 #include "data/SingleLine.h"
 #include "data/TransactionRepository.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QSet>
 
 namespace {
@@ -72,10 +74,9 @@ std::optional<std::pair<QString, Currency>> QifImport::target(const QString& key
         return std::nullopt;
     auto found = m_targets.find(accountId);
     if (found == m_targets.end()) {
-        const auto account = m_service.m_accounts->findById(accountId);
+        const auto account = m_run->account(accountId);
         found = m_targets.insert(accountId,
-            account && !account->deletedAt ? std::optional(std::pair(accountId, account->currency))
-                                           : std::nullopt);
+            account ? std::optional(std::pair(accountId, account->currency)) : std::nullopt);
     }
     return *found;
 }
@@ -107,6 +108,9 @@ bool QifImport::makeRecord(QifTransaction&& source, const QString& path)
 {
     Record r;
     r.source = std::move(source);
+    r.where = QCoreApplication::translate("ImportService", "%1, line %2")
+                  .arg(QFileInfo(path).fileName())
+                  .arg(r.source.line);
     r.payee = SingleLine::clean(payeeOf(r.source));
     r.id = Ids::newId();
     const auto account = target(r.source.account.isEmpty() ? path : r.source.account);
@@ -124,13 +128,15 @@ bool QifImport::makeRecord(QifTransaction&& source, const QString& path)
             r.splitAmounts.append(*part);
         }
     }
+    if (!r.accountId.isEmpty())
+        check(r);
     m_records.append(std::move(r));
     return true;
 }
 
 bool QifImport::canPair(const Record& r)
 {
-    return !r.source.transferAccount.isEmpty() && !r.source.account.isEmpty()
+    return !r.refused && !r.source.transferAccount.isEmpty() && !r.source.account.isEmpty()
         && !r.accountId.isEmpty() && !sameName(r.source.transferAccount, r.source.account);
 }
 
@@ -189,8 +195,9 @@ QList<QifImport::HintCandidate>& QifImport::candidates(const QString& accountId)
 }
 
 bool QifImport::findEarlierSide(
-    ImportRun& run, const Record& r, Transaction& t, std::optional<Transaction>& earlier)
+    const Record& r, Transaction& t, std::optional<Transaction>& earlier)
 {
+    ImportRun& run = *m_run;
     const QString transfer = r.source.transferAccount;
     const auto other = target(transfer);
     if (other && other->first != r.accountId) {
@@ -203,7 +210,7 @@ bool QifImport::findEarlierSide(
             earlier = m_service.m_transactions->findById(match->id);
             const auto hint = earlier ? splitHint(earlier->memo) : std::nullopt;
             if (!hint) {
-                run.abandon(m_result, QStringLiteral("retroactive candidate lost its hint"));
+                run.abandon(QStringLiteral("retroactive candidate lost its hint"));
                 return false;
             }
             list.erase(match);
@@ -222,45 +229,54 @@ bool QifImport::findEarlierSide(
     return true;
 }
 
-QList<SplitLine> QifImport::splitLines(ImportRun& run, const Record& r) const
+QStringList QifImport::splitCategories(const Record& r) const
+{
+    QStringList names;
+    qint64 rest = r.amount;
+    for (qsizetype i = 0; i < r.source.splits.size(); ++i) {
+        const QifSplit& split = r.source.splits.at(i);
+        // Every line needs a category; a transfer line says where it went in its memo.
+        names << (split.category.isEmpty()
+                ? QCoreApplication::translate("ImportService", "Uncategorized")
+                : split.category);
+        rest -= r.splitAmounts.at(i);
+    }
+    // Lines that do not add up to the amount are made to: a split whose
+    // categories disagree with its total would show one figure and count another.
+    if (!r.source.splits.isEmpty() && rest != 0)
+        names << QCoreApplication::translate("ImportService", "Uncategorized");
+    return names;
+}
+
+QList<SplitLine> QifImport::splitLines(const Record& r, const QStringList& categoryIds) const
 {
     QList<SplitLine> lines;
+    qint64 rest = r.amount;
     for (qsizetype i = 0; i < r.source.splits.size(); ++i) {
         const QifSplit& split = r.source.splits.at(i);
         SplitLine line;
         line.id = Ids::newId();
         line.amount = r.splitAmounts.at(i);
-        // Every line needs a category; a transfer line says where it went in its memo.
-        line.categoryId = run.categoryId(split.category.isEmpty()
-                ? QCoreApplication::translate("ImportService", "Uncategorized")
-                : split.category);
+        line.categoryId = categoryIds.value(i);
         line.memo = split.transferAccount.isEmpty() ? split.memo
                                                     : withHint(split.transferAccount, split.memo);
-        line.createdAt = line.updatedAt = run.now();
+        line.createdAt = line.updatedAt = m_run->now();
+        lines.append(line);
+        rest -= line.amount;
+    }
+    if (!lines.isEmpty() && rest != 0) {
+        SplitLine line = lines.constLast();
+        line.id = Ids::newId();
+        line.amount = rest;
+        line.categoryId = categoryIds.value(lines.size());
+        line.memo.clear();
         lines.append(line);
     }
     return lines;
 }
 
-bool QifImport::importRecord(ImportRun& run, Record& r)
+Transaction QifImport::transactionOf(const Record& r) const
 {
-    if (r.accountId.isEmpty()) {
-        ++m_result.withoutAccount;
-        return true;
-    }
-    if (run.isDuplicate(r.accountId, key(r))) {
-        ++m_result.duplicates;
-        unpair(r);
-        return true;
-    }
-    // A pair whose other side repeats a stored transaction is no pair: this
-    // side may still find that stored one through its hint.
-    if (r.partner >= 0) {
-        const Record& other = m_records.at(r.partner);
-        if (!other.stored && run.isDuplicate(other.accountId, key(other)))
-            unpair(r);
-    }
-
     const QifTransaction& s = r.source;
     Transaction t;
     t.id = r.id;
@@ -273,51 +289,113 @@ bool QifImport::importRecord(ImportRun& run, Record& r)
     t.cleared = s.cleared;
     t.reconciled = s.reconciled;
     t.isSplit = !s.splits.isEmpty();
+    t.createdAt = t.updatedAt = m_run->now();
+    return t;
+}
+
+void QifImport::check(Record& r)
+{
+    const Transaction t = transactionOf(r);
+    const QString problem = m_run->problem(
+        t, splitLines(r, {}), t.isSplit ? splitCategories(r) : QStringList { r.source.category });
+    if (problem.isEmpty())
+        return;
+    m_run->refuse(r.where, problem);
+    r.refused = true;
+}
+
+void QifImport::importRecord(Record& r)
+{
+    if (r.accountId.isEmpty()) {
+        ++m_result.withoutAccount;
+        return;
+    }
+    ImportRun& run = *m_run;
+    if (r.refused)
+        return;
+    if (run.isDuplicate(r.accountId, key(r))) {
+        ++m_result.duplicates;
+        unpair(r);
+        return;
+    }
+    // A pair whose other side repeats a stored transaction is no pair: this
+    // side may still find that stored one through its hint.
+    if (r.partner >= 0) {
+        const Record& other = m_records.at(r.partner);
+        if (!other.stored && run.isDuplicate(other.accountId, key(other)))
+            unpair(r);
+    }
+
+    const QifTransaction& s = r.source;
+    Transaction t = transactionOf(r);
     // A split transaction's categories are those of its lines.
-    if (!t.isSplit)
-        t.categoryId = run.categoryId(s.category);
-    t.createdAt = t.updatedAt = run.now();
+    const QStringList categories = t.isSplit ? splitCategories(r) : QStringList { s.category };
+    const bool adjusted = t.isSplit && categories.size() > s.splits.size();
 
     std::optional<Transaction> earlier;
     if (r.partner >= 0) {
         const Record& other = m_records.at(r.partner);
         t.transferLinkId = other.id;
         t.transferDestAccountId = other.accountId;
-    } else if (!s.transferAccount.isEmpty() && !sameName(s.transferAccount, s.account)
-        && !findEarlierSide(run, r, t, earlier)) {
-        return false;
+    } else if (!s.transferAccount.isEmpty() && !sameName(s.transferAccount, s.account)) {
+        if (!findEarlierSide(r, t, earlier))
+            return;
+        // The hint may make the memo too long.
+        if (const QString problem = run.problem(t, {}, {}); !problem.isEmpty()) {
+            run.refuse(r.where, problem);
+            return;
+        }
     }
 
-    if (!run.store(t, splitLines(run, r))) {
-        ++m_result.insertFailures;
+    QStringList categoryIds;
+    for (const QString& name : categories) {
+        const auto id = run.categoryId(name);
+        if (!id)
+            return;
+        categoryIds << *id;
+    }
+    if (!t.isSplit)
+        t.categoryId = categoryIds.value(0);
+    if (!run.store(r.where, t, splitLines(r, categoryIds))) {
         unpair(r);
-        return true;
+        return;
     }
     r.stored = true;
     if (earlier) {
-        if (!run.update(*earlier)) {
-            run.abandon(m_result, QStringLiteral("failed to update retroactive partner"));
-            return false;
-        }
+        if (!run.update(*earlier))
+            return;
         ++m_result.transfersLinked;
         ++m_result.retroactiveLinks;
     }
     if (r.partner >= 0 && m_records.at(r.partner).stored)
         ++m_result.transfersLinked;
+    if (adjusted)
+        ++m_result.adjusted;
     ++m_result.imported;
     run.remember(r.accountId, key(r));
-    return true;
+}
+
+void QifImport::createListedCategories()
+{
+    for (const QifCategory& category : std::as_const(m_listedCategories)) {
+        const QString problem = RecordRules::categoryNameProblem(SingleLine::clean(category.name));
+        if (!problem.isEmpty()) {
+            m_result.problems << QCoreApplication::translate("ImportService", "%1: %2")
+                                     .arg(category.name.left(40), problem);
+            continue;
+        }
+        if (!m_run->categoryId(
+                category.name, category.income ? CategoryType::Income : CategoryType::Expense))
+            return;
+    }
 }
 
 ImportResult QifImport::run(const QStringList& paths, const QList<Account>& newAccounts)
 {
-    ImportRun run(
-        m_service.runServices(), "QIF", m_service.progressReporter(), m_service.m_cancelRequested);
-    if (!run.createAccounts(newAccounts)) {
-        run.abandon(m_result, QStringLiteral("a new account could not be stored"));
-        run.finish(m_result);
-        return m_result;
-    }
+    ImportRun run(m_service.runServices(), "QIF", m_service.progressReporter(),
+        m_service.m_cancelRequested, m_result);
+    m_run = &run;
+    run.planAccounts(newAccounts);
     for (const QString& path : paths)
         readFile(path);
     pairTransfers();
@@ -325,13 +403,13 @@ ImportResult QifImport::run(const QStringList& paths, const QList<Account>& newA
     const int total = int(m_records.size());
     run.setTotal(total);
     Q_EMIT m_service.importStarted(total);
-    for (const QifCategory& category : std::as_const(m_listedCategories))
-        run.categoryId(
-            category.name, category.income ? CategoryType::Income : CategoryType::Expense);
+    createListedCategories();
     for (Record& r : m_records) {
-        if (!run.step() || !importRecord(run, r))
+        if (!run.step())
             break;
+        importRecord(r);
     }
-    run.finish(m_result);
+    run.finish();
+    m_run = nullptr;
     return m_result;
 }

@@ -20,12 +20,14 @@ public:
 private:
     struct Record {
         QifTransaction source;
+        QString where; // "checking.qif, line 57"
         QString accountId; // target; empty when unmapped
         QString id;
         QString payee;
         qint64 amount = 0;
         QList<qint64> splitAmounts;
         qsizetype partner = -1;
+        bool refused = false; // by the record rules, counted as invalid
         bool stored = false;
     };
     // A stored transaction whose memo still waits for its transfer's other side.
@@ -40,21 +42,30 @@ private:
     // The live target account of a QIF account name or file path, and its currency.
     std::optional<std::pair<QString, Currency>> target(const QString& key);
     bool makeRecord(QifTransaction&& source, const QString& path);
+    void createListedCategories();
     void pairTransfers();
     static bool canPair(const Record& r);
     void unpair(Record& r);
 
-    // False when the run has to be abandoned.
-    bool importRecord(ImportRun& run, Record& r);
+    // The transaction a record makes, before its category and transfer link.
+    Transaction transactionOf(const Record& r) const;
+    // Refuses, with its reason, a record the record rules do not let in.
+    void check(Record& r);
+    void importRecord(Record& r);
     // Links `t` to a stored transaction whose hint waits for it, filling
     // `earlier` with that one's update, or else puts a hint in `t`'s memo.
-    bool findEarlierSide(
-        ImportRun& run, const Record& r, Transaction& t, std::optional<Transaction>& earlier);
+    // False when the run had to be abandoned.
+    bool findEarlierSide(const Record& r, Transaction& t, std::optional<Transaction>& earlier);
     QList<HintCandidate>& candidates(const QString& accountId);
-    QList<SplitLine> splitLines(ImportRun& run, const Record& r) const;
+    // The record's lines, with one for what they leave of the amount;
+    // categories by name, given by `categoryIds` (empty: not looked up yet).
+    QList<SplitLine> splitLines(const Record& r, const QStringList& categoryIds) const;
+    // The category names the record's lines name, "Uncategorized" for none.
+    QStringList splitCategories(const Record& r) const;
     QString key(const Record& r) const;
 
     ImportService& m_service;
+    ImportRun* m_run = nullptr; // while run() runs
     QHash<QString, QString> m_mapping; // lower-case keys
     QHash<QString, std::optional<std::pair<QString, Currency>>> m_targets;
     QList<Record> m_records;

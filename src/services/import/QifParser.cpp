@@ -70,6 +70,7 @@ public:
 
     void line(QStringView raw)
     {
+        ++m_lineNumber;
         const QStringView line = cleanLine(raw);
         if (line.isEmpty())
             return;
@@ -94,6 +95,12 @@ public:
 
     QifFile finish()
     {
+        // A record the file ends in before its "^" was cut off: its last line
+        // may be too ("T-57." of "T-57.25").
+        if (m_touched && m_section == Section::Transactions) {
+            ++m_file.invalid;
+            m_touched = false;
+        }
         endRecord();
         return std::move(m_file);
     }
@@ -148,8 +155,14 @@ private:
     void transactionLine(QChar code, const QString& value)
     {
         QifTransaction& t = m_transaction;
+        if (!m_touched)
+            t.line = m_lineNumber;
         switch (code.unicode()) {
-        case 'D': t.date = ImportFields::qifDate(value, m_file.dateOrder); break;
+        case 'D':
+            // Only the transaction's own date counts, not one inside a split.
+            if (t.splits.isEmpty())
+                t.date = ImportFields::qifDate(value, m_file.dateOrder);
+            break;
         case 'T':
         case 'U': setAmount(value); break;
         case 'P': t.payee = value; break;
@@ -242,6 +255,8 @@ private:
     QifAccountKind m_kind = QifAccountKind::Bank;
     QString m_currentAccount;
     QSet<QString> m_accountKeys;
+
+    int m_lineNumber = 0;
 
     // The record being read.
     bool m_touched = false;

@@ -27,6 +27,7 @@ struct QifTransaction {
     bool reconciled = false;
     QList<QifSplit> splits;
     QString account; // the "!Account" block in force, empty before any
+    int line = 0; // where the record starts in its file, from 1
 };
 
 // The "!Type:" of the section an account's transactions came from.
@@ -47,7 +48,9 @@ struct QifFile {
     // Accounts that have transactions, each once (names compared without case).
     QList<QifAccount> accounts;
     QList<QifCategory> categories;
-    int invalid = 0; // transaction records without a date or an amount
+    // Transaction records without a date or an amount, or cut off by the end
+    // of the file before their closing "^".
+    int invalid = 0;
     int unsupported = 0; // records of sections that are not imported
     ImportFields::DateOrder dateOrder = ImportFields::DateOrder::MonthFirst;
 };

@@ -9,6 +9,7 @@
 #include "data/Clock.h"
 #include "data/Ids.h"
 #include "data/Money.h"
+#include "data/RecordRules.h"
 #include "data/SingleLine.h"
 #include "ui/widgets/MessageBoxes.h"
 #include "ui/widgets/SmartAmountField.h"
@@ -74,6 +75,7 @@ SplitEditorDialog::SplitEditorDialog(AppState* state, qint64 total, Currency cur
     columns->setSectionResizeMode(MemoColumn, QHeaderView::Stretch);
 
     auto* add = new QPushButton(tr("+ Add Line"));
+    m_add = add;
     add->setObjectName(QStringLiteral("addLineButton"));
     connect(add, &QPushButton::clicked, this, &SplitEditorDialog::addRow);
     auto* remove = new QPushButton(tr("- Remove"));
@@ -90,7 +92,9 @@ SplitEditorDialog::SplitEditorDialog(AppState* state, qint64 total, Currency cur
     layout->addLayout(rowButtons);
     layout->addWidget(DialogFrame::okCancel(this));
 
-    for (const SplitLine& line : lines) {
+    // The form opens no split of more lines than a transaction may hold.
+    for (const SplitLine& line :
+        lines.first(std::min(lines.size(), qsizetype(RecordRules::kMaxSplitLines)))) {
         addRow();
         const int row = m_table->rowCount() - 1;
         comboAt(row)->selectStoredId(line.categoryId, *state->categories());
@@ -137,6 +141,10 @@ int SplitEditorDialog::rowOf(const QWidget* cellWidget) const
 void SplitEditorDialog::addRow()
 {
     const int row = m_table->rowCount();
+    // A transaction holds at most this many lines, and each row is three widgets.
+    if (row >= RecordRules::kMaxSplitLines)
+        return;
+    m_add->setEnabled(row + 1 < RecordRules::kMaxSplitLines);
     m_table->insertRow(row);
 
     auto* combo = new CategoryComboBox(m_choices);
@@ -178,6 +186,7 @@ void SplitEditorDialog::removeSelectedRow()
     if (row < 0)
         return;
     m_table->removeRow(row);
+    m_add->setEnabled(true);
     updateRemaining();
 }
 

@@ -10,6 +10,7 @@
 class AppState;
 class CategoryComboBox;
 class QLabel;
+class QPushButton;
 class QTableWidget;
 class SmartAmountField;
 
@@ -49,5 +50,6 @@ private:
     QList<QPair<QString, QString>> m_choices;
     QTableWidget* m_table = nullptr;
     QLabel* m_remaining = nullptr;
+    QPushButton* m_add = nullptr;
     QList<SplitLine> m_result;
 };

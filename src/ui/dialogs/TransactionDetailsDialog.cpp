@@ -7,6 +7,7 @@
 #include "data/AccountRepository.h"
 #include "data/CategoryRepository.h"
 #include "data/Money.h"
+#include "data/RecordRules.h"
 #include "data/SplitLineRepository.h"
 #include "data/TransactionRepository.h"
 #include "services/TransactionService.h"
@@ -21,6 +22,8 @@
 #include <QVBoxLayout>
 
 namespace {
+
+constexpr int kShownLines = RecordRules::kMaxSplitLines;
 
 qint64 magnitude(qint64 cents)
 {
@@ -145,7 +148,12 @@ QLayout* TransactionDetailsDialog::buildSplitSection()
     ThemeManager::setFontRole(heading, ThemeManager::Subheading);
     section->addWidget(heading);
 
-    const QList<SplitLine> lines = m_state->splitLines()->findByTransaction(m_transaction.id);
+    // An old split may hold more lines than any write path stores now: those
+    // are counted and summed, not read and drawn (a widget per line of a
+    // 100,000-line split takes gigabytes).
+    const auto [count, sum] = m_state->splitLines()->countAndSum(m_transaction.id);
+    const QList<SplitLine> lines
+        = m_state->splitLines()->findByTransaction(m_transaction.id, kShownLines);
     if (lines.isEmpty()) {
         auto* none = new QLabel(tr("(no split lines on record)"));
         none->setObjectName(QStringLiteral("noSplitLinesLabel"));
@@ -166,7 +174,6 @@ QLayout* TransactionDetailsDialog::buildSplitSection()
         return label;
     };
     int row = 0;
-    qint64 sum = 0;
     for (const SplitLine& line : lines) {
         const auto c = m_state->categories()->findById(line.categoryId);
         auto* name = new QLabel(c ? c->shownName() : tr("(uncategorized)"));
@@ -182,7 +189,12 @@ QLayout* TransactionDetailsDialog::buildSplitSection()
             grid->addWidget(memo, row, 0, 1, 2);
             ++row;
         }
-        sum += line.amount;
+    }
+    if (count > lines.size()) {
+        QLabel* more
+            = secondaryLabel(tr("… and %n more line(s)", nullptr, count - int(lines.size())));
+        more->setObjectName(QStringLiteral("moreSplitLinesLabel"));
+        grid->addWidget(more, row++, 0, 1, 2);
     }
     auto* separator = new QFrame;
     separator->setFrameShape(QFrame::HLine);

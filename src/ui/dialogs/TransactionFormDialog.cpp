@@ -8,6 +8,7 @@
 #include "data/CategoryRepository.h"
 #include "data/Clock.h"
 #include "data/Ids.h"
+#include "data/RecordRules.h"
 #include "data/SingleLine.h"
 #include "data/SplitLineRepository.h"
 #include "data/TransactionRepository.h"
@@ -209,6 +210,13 @@ void TransactionFormDialog::onOpenSplitEditor()
         m_amount->selectAll();
         return;
     }
+    // An old split of more lines than a transaction may now hold cannot be
+    // edited line by line without losing the rest.
+    if (QString problem = RecordRules::splitLineCountProblem(m_splitLines.size());
+        !problem.isEmpty()) {
+        MessageBoxes::warning(this, windowTitle(), problem);
+        return;
+    }
     const bool payment = m_payment->isChecked();
     SplitEditorDialog editor(m_state, payment ? -cents : cents, m_currency, splitLines(), this);
     if (editor.exec() != QDialog::Accepted)
@@ -237,6 +245,11 @@ void TransactionFormDialog::accept()
     }
     if (!resolveTransfer())
         return;
+    if (const QString problem = TransactionService::refusal(transaction(), m_splitLines);
+        !problem.isEmpty()) {
+        refuse(problem);
+        return;
+    }
     lastDate() = m_date->date();
     QDialog::accept();
 }

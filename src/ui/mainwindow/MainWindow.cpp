@@ -479,7 +479,8 @@ void MainWindow::startRecurringPosting()
 
     // The message waits until the window is on screen: a status line that is
     // not shown yet cannot make room for it beside its labels.
-    if (const int posted = postDueRecurring(); posted > 0)
+    if (const int posted = postDueRecurring();
+        posted > 0 || !m_state->recurringService()->lastRunProblem().isEmpty())
         QTimer::singleShot(0, this, [this, posted] { announceAutoPosted(posted); });
     m_autoPostTimer = new QTimer(this);
     m_autoPostTimer->setInterval(kAutoPostIntervalMs);
@@ -506,7 +507,9 @@ int MainWindow::postDueRecurring()
 
 void MainWindow::announceAutoPosted(int posted)
 {
-    if (posted > 0)
+    if (const QString problem = m_state->recurringService()->lastRunProblem(); !problem.isEmpty())
+        m_statusBar->showTransientMessage(problem, kLongMessageMs);
+    else if (posted > 0)
         m_statusBar->showTransientMessage(
             tr("Auto-posted %n recurring transaction(s)", nullptr, posted), kLongMessageMs);
 }

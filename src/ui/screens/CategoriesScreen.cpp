@@ -4,6 +4,7 @@
 #include "app/AppState.h"
 #include "app/ThemeManager.h"
 #include "data/CategoryRepository.h"
+#include "data/RecordRules.h"
 #include "services/CategoryService.h"
 #include "ui/dialogs/CategoryFormDialog.h"
 #include "ui/widgets/MessageBoxes.h"
@@ -160,8 +161,11 @@ bool CategoriesScreen::runForm(CategoryFormDialog& dialog, bool isNew)
     const Category category = dialog.category();
     if (category.name.isEmpty())
         return false;
-    if (!m_state->categoryService()->save(category, isNew))
-        MessageBoxes::warning(this, dialog.windowTitle(), tr("The category could not be saved."));
+    if (!m_state->categoryService()->save(category, isNew)) {
+        const QString problem = RecordRules::categoryNameProblem(category.name);
+        MessageBoxes::warning(this, dialog.windowTitle(),
+            problem.isEmpty() ? tr("The category could not be saved.") : problem);
+    }
     reload();
     return true;
 }

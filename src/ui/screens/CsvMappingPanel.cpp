@@ -24,6 +24,41 @@ int columnNamed(const QStringList& header, std::initializer_list<const char*> wo
     return -1;
 }
 
+// The column headed exactly `name`, or -1.
+int columnHeaded(const QStringList& header, const QString& name)
+{
+    for (int i = 0; i < header.size(); ++i) {
+        if (header.at(i).trimmed().compare(name, Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    return -1;
+}
+
+// The first column but `skip` whose cells in `rows` are all amounts (and
+// not dates written as digits), or -1.
+int amountColumn(const QList<QStringList>& rows, int columns, int skip)
+{
+    for (int column = 0; column < columns; ++column) {
+        if (column == skip)
+            continue;
+        bool any = false;
+        bool all = true;
+        for (const QStringList& row : rows) {
+            const QString cell = row.value(column).trimmed();
+            if (cell.isEmpty())
+                continue;
+            any = true;
+            all = ImportFields::isAmount(cell)
+                && !ImportFields::csvDate(cell, {}, ImportFields::DateOrder::Unknown).isValid();
+            if (!all)
+                break;
+        }
+        if (any && all)
+            return column;
+    }
+    return -1;
+}
+
 void select(QComboBox* combo, int column)
 {
     const int index = combo->findData(column);
@@ -45,6 +80,10 @@ CsvMappingPanel::CsvMappingPanel(QWidget* parent)
 
     m_dateFormat = new QComboBox;
     m_dateFormat->setObjectName(QStringLiteral("dateFormatCombo"));
+    // Any pattern can be typed, as the command line takes one.
+    m_dateFormat->setEditable(true);
+    m_dateFormat->setInsertPolicy(QComboBox::NoInsert);
+    m_dateFormat->setToolTip(tr("Choose a date format or type one, such as dd.MM.yyyy"));
     m_dateFormat->addItem(tr("Auto-detect"), QString());
     for (const char* format : { "MM/dd/yyyy", "M/d/yyyy", "M/dd/yyyy", "dd/MM/yyyy", "yyyy-MM-dd",
              "yyyyMMdd", "MM/dd/yy" })
@@ -97,7 +136,13 @@ void CsvMappingPanel::setPreview(const QList<QStringList>& rows)
           };
     guess(m_date, { "date" }, 0);
     guess(m_payee, { "payee", "description", "name", "merchant" }, 1);
-    guess(m_amount, { "amount" }, 2);
+    // "Amount" itself, else the column that holds nothing but amounts:
+    // "Shipping and Handling Amount" is rarely the one wanted.
+    const QList<QStringList> data = m_rows.mid(start + (namesColumns ? 1 : 0));
+    int amount = columnHeaded(names, QStringLiteral("Amount"));
+    if (amount < 0)
+        amount = amountColumn(data, int(m_columnCount), m_date->currentData().toInt());
+    select(m_amount, amount >= 0 ? amount : (2 < m_columnCount ? 2 : -1));
     guess(m_memo, { "memo", "note" }, -1);
     guess(m_category, { "category" }, -1);
 }
@@ -138,6 +183,9 @@ CsvMapping CsvMappingPanel::mapping() const
     mapping.memoColumn = column(m_memo);
     mapping.categoryColumn = column(m_category);
     mapping.hasHeaderRow = m_hasHeader->isChecked();
-    mapping.dateFormat = m_dateFormat->currentData().toString();
+    // A chosen entry stands for its pattern; any other text is a pattern itself.
+    const int chosen = m_dateFormat->findText(m_dateFormat->currentText());
+    mapping.dateFormat = chosen >= 0 ? m_dateFormat->itemData(chosen).toString()
+                                     : m_dateFormat->currentText().trimmed();
     return mapping;
 }

@@ -269,9 +269,7 @@ QString ImportScreen::summaryText(const ImportResult& r)
         lines << tr("Import cancelled.") << QString()
               << tr("Nothing was imported: every change of this import was rolled back.");
     } else if (r.aborted) {
-        lines << tr("Import failed.") << QString()
-              << tr("A database error stopped the import and all changes were rolled back. No "
-                    "transactions were added.");
+        lines << tr("Import failed.") << QString() << r.failure;
     } else if (handled == 0 && !r.fileErrors.isEmpty()) {
         lines << tr("Import failed.") << QString() << r.fileErrors;
     } else {
@@ -296,8 +294,12 @@ QString ImportScreen::summaryText(const ImportResult& r)
             tr("%n record(s) skipped (unmapped source account)", nullptr, r.withoutAccount));
         add(r.insertFailures,
             tr("%n record(s) skipped (database error — see log)", nullptr, r.insertFailures));
-        if (!r.fileErrors.isEmpty())
-            lines << QString() << r.fileErrors;
+        add(r.adjusted,
+            tr("%n split(s) adjusted: their lines did not add up to the amount, so an "
+               "\"Uncategorized\" line holds the difference",
+                nullptr, r.adjusted));
+        if (!r.fileErrors.isEmpty() || !r.problems.isEmpty())
+            lines << QString() << r.fileErrors << r.problems;
     }
     return lines.join(QLatin1Char('\n'));
 }

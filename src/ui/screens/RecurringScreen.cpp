@@ -6,6 +6,7 @@
 #include "app/ThemeManager.h"
 #include "data/AccountRepository.h"
 #include "data/Money.h"
+#include "data/RecordRules.h"
 #include "ui/widgets/MessageBoxes.h"
 #include "ui/widgets/PlainText.h"
 
@@ -111,9 +112,11 @@ void RecurringScreen::runForm(RecurringFormDialog& dialog, bool isNew)
         return;
     RecurringService* service = m_state->recurringService();
     const RecurringTransaction r = dialog.recurring();
-    if (!(isNew ? service->addSchedule(r) : service->updateSchedule(r)))
-        MessageBoxes::warning(
-            this, dialog.windowTitle(), tr("The recurring transaction could not be saved."));
+    if (!(isNew ? service->addSchedule(r) : service->updateSchedule(r))) {
+        const QString problem = RecordRules::scheduleProblem(r);
+        MessageBoxes::warning(this, dialog.windowTitle(),
+            problem.isEmpty() ? tr("The recurring transaction could not be saved.") : problem);
+    }
     refresh();
 }
 

@@ -1,3 +1,4 @@
+#include "SmallDisk.h"
 #include "TestDatabase.h"
 #include "data/Clock.h"
 #include "data/Database.h"
@@ -59,12 +60,13 @@ void fill(const TestDatabase& db)
     QVERIFY(db.exec(QStringLiteral(
         "INSERT INTO categories (id, name, category_type, parent_id, is_tax_relevant, created_at, "
         "updated_at) VALUES ('c0', 'Food', 'expense', NULL, 1, %1, %1), "
-        "('c1', 'Café\\n', 'expense', 'c0', 0, %1, %1)")
+        "('c1', 'Café «\"x\"»', 'expense', 'c0', 0, %1, %1)")
                         .arg(t)));
     QVERIFY(db.exec(QStringLiteral(
         "INSERT INTO transactions (id, account_id, date, payee, memo, amount, category_id, "
         "check_number, cleared, is_split, version, sync_status, server_id, created_at, updated_at, "
-        "deleted_at) VALUES ('t1', 'a1', '2025-01-02', 'Grocer', 'tab\there', -4599, 'c1', '101', "
+        "deleted_at) VALUES ('t1', 'a1', '2025-01-02', 'Grocer', 'two  spaces', -4599, 'c1', "
+        "'101', "
         "1, 1, 3, 'synced', 's-t1', %1, %1, NULL), ('t2', 'a1', '2025-01-03', 'Gone', NULL, 700, "
         "NULL, NULL, 0, 0, 2, 'synced', 's-t2', %1, %1, %1)")
                         .arg(t)));
@@ -127,6 +129,8 @@ private Q_SLOTS:
     void refusedArchivesChangeNothing();
     void craftedArchivesCannotRunSql();
     void failedRunLeavesDataAsItWas();
+    void rowsNoWritePathStoresAreRefused_data();
+    void rowsNoWritePathStoresAreRefused();
     void safetyBackupsAndFailedExport();
     void largeArchivesUseZip64();
 };
@@ -322,35 +326,126 @@ void TestBackupService::failedRunLeavesDataAsItWas()
     {
         TestDatabase source;
         fill(source);
-        for (int i = 0; i < 3000; ++i) {
-            QVERIFY(source.exec(QStringLiteral(
-                "INSERT INTO transactions (id, account_id, date, payee, memo, amount, created_at, "
-                "updated_at) VALUES ('n%1', 'a1', '2025-02-01', 'Payee %1', '%2', %1, 't', 't')")
-                                    .arg(i)
-                                    .arg(QString(200, 'm'))));
-        }
+        QVERIFY(source.exec(
+            "WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n WHERE i < 2999) "
+            "INSERT INTO transactions (id, account_id, date, payee, memo, amount, created_at, "
+            "updated_at) SELECT 'n' || i, 'a1', '2025-02-01', 'Payee ' || i, printf('%.200c', "
+            "'m'), i, 't', 't' FROM n"));
         TransactionRepository sourceTransactions(source.db());
         bytes = BackupService(source.db(), &sourceTransactions).exportBackup();
     }
 
-    TestDatabase db;
+    // On a real small disk that fills halfway through the transactions and
+    // has room again right after the store says so.
+    SmallDisk disk(8 << 20);
+    QVERIFY2(disk.isMounted(), "mounting a small tmpfs needs root, as the test command has");
+    TestDatabase db(disk.path());
     TransactionRepository transactions(db.db());
     BackupService service(db.db(), &transactions);
     fill(db);
     QVERIFY(db.exec("UPDATE accounts SET name = 'Mine'"));
     const QStringList before = snapshot(db);
-    // The disk fills up halfway through the transactions.
-    const int pages = db.scalar("PRAGMA page_count").toInt();
-    QVERIFY(db.exec(QStringLiteral("PRAGMA max_page_count = %1").arg(pages + 40)));
+    const QStringList triggers = db.column("SELECT name || sql FROM sqlite_master WHERE type = "
+                                           "'trigger'");
+    QVERIFY(disk.fillAtInsert(db.db(), "transactions", 1500));
+    disk.releaseWhenFull();
+    expectWarning("BackupService restore failed: the disk is full");
     const auto result = service.importBackup(bytes, Policy::Replace);
     QVERIFY(!result.completed);
     QCOMPARE(result.applied(), 0);
-    QVERIFY2(result.errors.last().startsWith("The restore failed and nothing was changed"),
-        qPrintable(result.errors.join('\n')));
-    QVERIFY(db.exec(QStringLiteral("PRAGMA max_page_count = 1000000")));
+    QCOMPARE(result.errors, QStringList { "Nothing was restored: the disk is full." });
     QCOMPARE(snapshot(db), before);
-    QCOMPARE(
-        db.scalar("SELECT COUNT(*) FROM sqlite_master WHERE name = 'transactions_ai'").toInt(), 1);
+    QCOMPARE(db.column("SELECT name || sql FROM sqlite_master WHERE type = 'trigger'"), triggers);
+    QVERIFY(db.exec("INSERT INTO transactions_fts(transactions_fts) VALUES('integrity-check')"));
+}
+
+void TestBackupService::rowsNoWritePathStoresAreRefused_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QJsonObject>("row");
+    QTest::addColumn<QString>("reason");
+
+    const QJsonObject transaction { { "id", "t9" }, { "account_id", "a1" },
+        { "date", "2025-01-02" }, { "payee", "Grocer" }, { "amount", -100 }, { "created_at", "t" },
+        { "updated_at", "t" } };
+    const auto with = [](QJsonObject row, const QString& key, const QJsonValue& value) {
+        row.insert(key, value);
+        return row;
+    };
+    const QString range = QStringLiteral("The date %1 is not between the years 1900 and 2100.");
+    QTest::newRow("not a date") << "transactions" << with(transaction, "date", "not-a-date")
+                                << "The date is not a valid date.";
+    QTest::newRow("a number for a date")
+        << "transactions" << with(transaction, "date", 20240101) << "The date is not a valid date.";
+    QTest::newRow("before 1900") << "transactions" << with(transaction, "date", "1899-12-31")
+                                 << range.arg("1899-12-31");
+    QTest::newRow("after 2100") << "transactions" << with(transaction, "date", "2101-01-01")
+                                << range.arg("2101-01-01");
+    QTest::newRow("control character") << "transactions"
+                                       << with(transaction, "payee",
+                                              "Gro\x07"
+                                              "cer")
+                                       << "The member payee holds control characters.";
+    QTest::newRow("payee too long")
+        << "transactions" << with(transaction, "payee", QString(201, 'p'))
+        << "The payee is longer than 200 characters.";
+    QTest::newRow("memo too long")
+        << "transactions" << with(transaction, "memo", QString(10001, 'm'))
+        << "The memo is longer than 10000 characters.";
+    QTest::newRow("check number too long")
+        << "transactions" << with(transaction, "check_number", QString(21, '1'))
+        << "The check number is longer than 20 characters.";
+    QTest::newRow("its own transfer")
+        << "transactions" << with(transaction, "transfer_link_id", "t9")
+        << "The transaction is linked to itself as a transfer.";
+    QTest::newRow("split without lines") << "transactions" << with(transaction, "is_split", true)
+                                         << "The transaction is split but has no split lines.";
+    QTest::newRow("its own parent")
+        << "categories"
+        << QJsonObject { { "id", "c9" }, { "name", "Loop" }, { "parent_id", "c9" },
+               { "created_at", "t" }, { "updated_at", "t" } }
+        << "The category is its own parent.";
+    QTest::newRow("category name too long")
+        << "categories"
+        << QJsonObject { { "id", "c9" }, { "name", QString(201, 'c') }, { "created_at", "t" },
+               { "updated_at", "t" } }
+        << "The category name is longer than 200 characters.";
+    QTest::newRow("schedule without a due date")
+        << "recurring"
+        << QJsonObject { { "id", "r9" }, { "account_id", "a1" }, { "payee", "Rent" },
+               { "amount", -100 }, { "start_date", "2025-01-01" }, { "next_due_date", "soon" },
+               { "created_at", "t" }, { "updated_at", "t" } }
+        << "The date is not a valid date.";
+    QTest::newRow("statement in 2101")
+        << "reconciliations"
+        << QJsonObject { { "id", "k9" }, { "account_id", "a1" }, { "statement_date", "2101-01-31" },
+               { "statement_balance", 0 }, { "reconciled_balance", 0 }, { "completed_at", "t" } }
+        << range.arg("2101-01-31");
+}
+
+void TestBackupService::rowsNoWritePathStoresAreRefused()
+{
+    QFETCH(QString, folder);
+    QFETCH(QJsonObject, row);
+    QFETCH(QString, reason);
+
+    TestDatabase db;
+    TransactionRepository transactions(db.db());
+    BackupService service(db.db(), &transactions);
+    const QString entry = folder + "/" + row.value("id").toString() + ".json";
+    const auto result
+        = service.importBackup(archive({ { "manifest.json", manifest() },
+                                   { "accounts/a1.json", accountDocument("a1", "Checking", "t") },
+                                   { entry.toUtf8(), QJsonDocument(row).toJson() } }),
+            Policy::Replace);
+    QVERIFY(result.completed);
+    QCOMPARE(result.errors, QStringList { entry + ": refused: " + reason });
+    QCOMPARE(result.applied(), 1);
+    QCOMPARE(result.skipped(), 1);
+    const int table
+        = int(kTables.indexOf(folder == "recurring" ? "recurring_transactions" : folder));
+    QCOMPARE(result.tables[table].refused, 1);
+    QCOMPARE(db.scalar("SELECT COUNT(*) FROM " + kTables.at(table)).toInt(), 0);
 }
 
 void TestBackupService::safetyBackupsAndFailedExport()

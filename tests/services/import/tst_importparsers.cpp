@@ -175,12 +175,16 @@ void TestImportParsers::csvDates()
     QCOMPARE(csvDate("3/5/24", {}, unknown), QDate(2024, 3, 5));
     QCOMPARE(csvDate("3/5/85", {}, unknown), QDate(1985, 3, 5));
     QCOMPARE(csvDate("May 14, 2026", {}, unknown), QDate(2026, 5, 14));
+    // Timestamps of bank exports, read by their leading yyyyMMdd.
+    QCOMPARE(csvDate("20091224120000[0:GMT]", {}, unknown), QDate(2009, 12, 24));
+    QCOMPARE(csvDate("20091224120000.000[-5:EST]", {}, unknown), QDate(2009, 12, 24));
+    QCOMPARE(csvDate("200912241200", {}, unknown), QDate(2009, 12, 24));
     QCOMPARE(csvDate("sep. 3 2025", {}, unknown), QDate(2025, 9, 3));
     QCOMPARE(csvDate("05.03.24", "dd.MM.yy", unknown), QDate(2024, 3, 5));
     // A format that does not fit falls back to the usual shapes.
     QCOMPARE(csvDate("2024-03-05", "MM/dd/yyyy", unknown), QDate(2024, 3, 5));
-    for (const char* bad :
-        { "", "not a date", "2024-13-01", "1/2", "123/4/2024", "Smarch 1, 2024" })
+    for (const char* bad : { "", "not a date", "2024-13-01", "1/2", "123/4/2024", "Smarch 1, 2024",
+             "20091224120000[0:GMT", "2009122412" })
         QVERIFY2(!csvDate(bad, {}, unknown).isValid(), bad);
 
     QCOMPARE(ImportFields::csvDateOrderHint("13/05/2024"), DateOrder::DayFirst);
@@ -207,6 +211,7 @@ void TestImportParsers::qifSectionsRecordsAndSplits()
     QCOMPARE(qif.transactions.size(), 5);
     const QifTransaction& fuel = qif.transactions.at(0);
     QCOMPARE(fuel.date, QDate(2024, 1, 15));
+    QCOMPARE(fuel.line, 23);
     QCOMPARE(fuel.category, "Auto:Fuel");
     QCOMPARE(fuel.account, "Checking");
     QVERIFY(fuel.cleared && !fuel.reconciled);
@@ -236,6 +241,14 @@ void TestImportParsers::qifSectionsRecordsAndSplits()
     QVERIFY(loose.accounts.isEmpty());
     QCOMPARE(loose.invalid, 1);
     QCOMPARE(loose.unsupported, 2);
+
+    // A "D" inside a split is no date of the transaction; a record the file
+    // ends in before its "^" was cut off, its amount perhaps with it.
+    const QifFile cut = QifParser::parse("!Type:Bank\nD1/5'24\nT-20.00\nSFood\nD1/9'24\n"
+                                         "$-20.00\n^\nD1/6'24\nPCut short\nT-57.");
+    QCOMPARE(cut.transactions.size(), 1);
+    QCOMPARE(cut.transactions.at(0).date, QDate(2024, 1, 5));
+    QCOMPARE(cut.invalid, 1);
 }
 
 QTEST_GUILESS_MAIN(TestImportParsers)

@@ -1,14 +1,19 @@
 #include "ImportFixtures.h"
 #include "Records.h"
+#include "SmallDisk.h"
 #include "TestAppState.h"
+#include "TestDatabase.h"
 #include "data/AccountRepository.h"
 #include "data/CategoryRepository.h"
+#include "data/Database.h"
 #include "data/SplitLineRepository.h"
 #include "data/TransactionRepository.h"
 #include "services/import/ImportService.h"
 
 #include <QFile>
 #include <QSignalSpy>
+#include <QSqlError>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -17,8 +22,9 @@ class TestImportService : public QObject {
 
 private Q_SLOTS:
     void csvCountsSumsAndDuplicates();
-    void csvEncodingsOrdersAndCurrencies();
-    void cancellingLeavesNothing();
+    void csvEncodingsOrdersAndLimits();
+    void cancelledOrEmptyRunsLeaveNothing();
+    void fullDiskMidRunStoresNothing();
     void qifFilesLinkTransfersAndStoreSplits();
     void qifHintsLinkLaterImports();
     void qifScanUnmappedAndHeaderlessFiles();
@@ -61,6 +67,23 @@ QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArra
 }
 
 const CsvMapping kFiveColumns { 0, 1, 2, 3, 4, true, {} };
+
+QStringList column(TestAppState& app, const QString& sql)
+{
+    QSqlQuery query(app->database()->database());
+    QStringList values;
+    if (!query.exec(sql))
+        return { "<error: " + query.lastError().text() + ">" };
+    while (query.next())
+        values << query.value(0).toString();
+    return values;
+}
+
+bool searchIndexIsSound(TestAppState& app)
+{
+    return QSqlQuery(app->database()->database())
+        .exec("INSERT INTO transactions_fts(transactions_fts) VALUES('integrity-check')");
+}
 
 } // namespace
 
@@ -109,7 +132,7 @@ void TestImportService::csvCountsSumsAndDuplicates()
     QCOMPARE(app->transactions()->findByAccount(checking.id).size(), 4);
 }
 
-void TestImportService::csvEncodingsOrdersAndCurrencies()
+void TestImportService::csvEncodingsOrdersAndLimits()
 {
     TestAppState app;
     ImportService* service = app->importService();
@@ -135,6 +158,33 @@ void TestImportService::csvEncodingsOrdersAndCurrencies()
     QCOMPARE(limited.imported, 1);
     QCOMPARE(limited.invalid, 1);
 
+    // Texts and dates beyond what any write path stores are refused by row, with the reason.
+    const QString refused = writeFile(dir, "refused.csv",
+        "2024-01-03," + QByteArray(200, 'p') + ",-1\n2024-01-04," + QByteArray(201, 'p')
+            + ",-1\n2024-01-05,Memo,-1," + QByteArray(10001, 'm') + "\n2024-01-06,Category,-1,,"
+            + QByteArray(201, 'c')
+            + "\n1899-12-31,Too early,-1\n2101-01-01,Too late,-1\n1900-01-01,Earliest,-1\n");
+    const ImportResult capped = service->importCsv(refused, euro.id, { 0, 1, 2, 3, 4, false, {} });
+    QCOMPARE(capped.imported, 2);
+    QCOMPARE(capped.invalid, 5);
+    QCOMPARE(capped.problems,
+        (QStringList { "Row 2: The payee is longer than 200 characters.",
+            "Row 3: The memo is longer than 10000 characters.",
+            "Row 4: The category name is longer than 200 characters.",
+            "Row 5: The date 1899-12-31 is not between the years 1900 and 2100.",
+            "Row 6: The date 2101-01-01 is not between the years 1900 and 2100." }));
+    QVERIFY(!app->categories()->findByName(QString(201, 'c')));
+
+    // Read with the wrong delimiter no row fits the mapping: each counts, and the file says why.
+    const QString semicolons
+        = writeFile(dir, "semicolons.csv", "Date;Payee;Amount\n2024-01-01;A;1\n2024-01-02;B;2\n");
+    const ImportResult unfit
+        = service->importCsv(semicolons, euro.id, { 0, 1, 2, -1, -1, true, {} });
+    QCOMPARE(unfit.imported, 0);
+    QCOMPARE(unfit.invalid, 2);
+    QCOMPARE(unfit.problems,
+        QStringList { "No row has the 3 columns the mapping needs; is the delimiter right?" });
+
     const ImportResult nowhere
         = service->importCsv(importFixture("bank-export.csv"), QString(), kFiveColumns);
     QCOMPARE(nowhere.withoutAccount, 8);
@@ -147,7 +197,7 @@ void TestImportService::csvEncodingsOrdersAndCurrencies()
     QCOMPARE(unreadable.imported + unreadable.invalid, 0);
 }
 
-void TestImportService::cancellingLeavesNothing()
+void TestImportService::cancelledOrEmptyRunsLeaveNothing()
 {
     TestAppState app;
     // The account the import goes to is made by the import itself.
@@ -179,12 +229,58 @@ void TestImportService::cancellingLeavesNothing()
     QCOMPARE(changed.count(), 0);
     disconnect(cancelling);
 
+    // An account the import may create comes with the first row stored in it.
+    const QString unreadable = writeFile(dir, "unreadable.csv", "not a date,Payee,1\n");
+    QCOMPARE(service->importCsv(unreadable, checking.id, mapping, { checking }).invalid, 1);
+    QVERIFY(!app->accounts()->findById(checking.id));
+
     // The next run starts afresh, and rows are searchable again as single edits are.
     QCOMPARE(service->importCsv(path, checking.id, mapping, { checking }).imported, 350);
     QCOMPARE(app->accounts()->findById(checking.id)->name, "Checking");
     app.addTransaction(checking.id, QDate(2024, 3, 1), "Zebra Crossing Cafe", -100);
     QCOMPARE(app->transactions()->search("Payee 349", {}).size(), 1);
     QCOMPARE(app->transactions()->search("Zebra", {}).size(), 1);
+}
+
+void TestImportService::fullDiskMidRunStoresNothing()
+{
+    SmallDisk disk(8 << 20);
+    QVERIFY2(disk.isMounted(), "mounting a small tmpfs needs root, as the test command has");
+    TestAppState app(disk.path());
+    const Account checking = app.addAccount("Checking");
+    app.addTransaction(checking.id, QDate(2024, 1, 1), "Kept Bakery", -100);
+    const QString triggers = "SELECT name || sql FROM sqlite_master WHERE type = 'trigger'";
+    const QStringList triggersBefore = column(app, triggers);
+    QTemporaryDir dir;
+    QByteArray rows;
+    for (int i = 0; i < 3000; ++i)
+        rows += QStringLiteral("2024-02-%1,Payee %2,-%2.00,Memo of row %2 %3\n")
+                    .arg(1 + i % 28, 2, 10, QChar('0'))
+                    .arg(i)
+                    .arg(QString(60, 'm'))
+                    .toUtf8();
+    const QString path = writeFile(dir, "large.csv", rows);
+    const CsvMapping mapping { 0, 1, 2, 3, -1, false, {} };
+
+    // The disk fills at the 500th row, and has room again right after the
+    // store says so: nothing of the run may be kept all the same.
+    QVERIFY(disk.fillAtInsert(app->database(), "transactions", 500));
+    disk.releaseWhenFull();
+    expectWarning("TransactionBulkInsert::insert failed: database or disk is full");
+    expectWarning("CSV import: insert failed for");
+    expectWarning("CSV import aborted: insert failed: the disk is full");
+    const ImportResult full = app->importService()->importCsv(path, checking.id, mapping);
+    QVERIFY(full.aborted);
+    QCOMPARE(full.imported, 0);
+    QCOMPARE(full.failure, "Nothing was imported: the disk is full.");
+    QCOMPARE(column(app, "SELECT payee FROM transactions"), QStringList { "Kept Bakery" });
+    QCOMPARE(column(app, triggers), triggersBefore);
+    QVERIFY(searchIndexIsSound(app));
+
+    QCOMPARE(app->importService()->importCsv(path, checking.id, mapping).imported, 3000);
+    QCOMPARE(app->transactions()->search("Payee 2999", {}).size(), 1);
+    QCOMPARE(app->transactions()->search("Bakery", {}).size(), 1);
+    QVERIFY(searchIndexIsSound(app));
 }
 
 void TestImportService::qifFilesLinkTransfersAndStoreSplits()
@@ -239,6 +335,28 @@ void TestImportService::qifFilesLinkTransfersAndStoreSplits()
     QCOMPARE(lines.at(1).memo, "Household things");
     QCOMPARE(lines.at(1).categoryId, app->categories()->findByName("Household")->id);
     QCOMPARE(app->transactions()->search("Employer", {}).size(), 1);
+
+    // Lines that leave part of the amount get an "Uncategorized" line for it;
+    // more lines than a transaction holds refuse the record, with where it is.
+    QTemporaryDir dir;
+    QByteArray text = "!Type:Bank\nD2/1'24\nT-251.00\nPMany Lines\n";
+    for (int i = 0; i < 251; ++i)
+        text += "SGroceries\n$-1.00\n";
+    text += "^\nD2/2'24\nT-100.00\nPShort Split\nSGroceries\n$-60.00\n^\n";
+    const QString extra = writeFile(dir, "extra.qif", text);
+    const ImportResult more = service->importQif({ extra }, { { extra, checking.id } });
+    QCOMPARE(more.imported, 1);
+    QCOMPARE(more.adjusted, 1);
+    QCOMPARE(more.invalid, 1);
+    QCOMPARE(more.problems,
+        QStringList {
+            "extra.qif, line 2: The split has 251 lines; a transaction has at most 250." });
+    const auto adjusted = byPayee(app->transactions()->findByAccount(checking.id), "Short Split");
+    QVERIFY(adjusted);
+    const QList<SplitLine> adjustedLines = app->splitLines()->findByTransaction(adjusted->id);
+    QCOMPARE(adjustedLines.size(), 2);
+    QCOMPARE(adjustedLines.at(1).amount, -4000);
+    QCOMPARE(adjustedLines.at(1).categoryId, app->categories()->findByName("Uncategorized")->id);
 }
 
 void TestImportService::qifHintsLinkLaterImports()
@@ -279,6 +397,29 @@ void TestImportService::qifHintsLinkLaterImports()
     QCOMPARE(third.imported, 0);
     QCOMPARE(third.duplicates, 7);
     QCOMPARE(third.transfersLinked, 0);
+
+    // A side stored earlier in the same run takes the link, and its memo
+    // changes while the run's rows are not yet in the search index: the
+    // in-file pair of "Card payment" repeats a stored row, so the second
+    // savings side finds the card payment by its hint.
+    QTemporaryDir dir;
+    app.addTransaction(savings.id, QDate(2024, 3, 1), "Card in", 7000);
+    const QString out = writeFile(dir, "out.qif",
+        "!Account\nNChecking\n^\n!Type:Bank\nD3/1'24\nT-70.00\nPCard payment\nMRent "
+        "share\nL[Savings]\n^\n");
+    const QString incoming = writeFile(dir, "in.qif",
+        "!Account\nNSavings\n^\n!Type:Bank\nD3/1'24\nT70.00\nPCard in\nL[Checking]\n^\n"
+        "D3/1'24\nT70.00\nPSecond side\nL[Checking]\n^\n");
+    const ImportResult sameRun = service->importQif({ out, incoming }, both);
+    QVERIFY2(!sameRun.aborted, qPrintable(sameRun.abortReason));
+    QCOMPARE(sameRun.imported, 2);
+    QCOMPARE(sameRun.duplicates, 1);
+    QCOMPARE(sameRun.retroactiveLinks, 1);
+    const auto card = byPayee(app->transactions()->findByAccount(checking.id), "Card payment");
+    QCOMPARE(card->memo, "Rent share");
+    QCOMPARE(app->transactions()->findById(card->transferLinkId)->payee, "Second side");
+    QCOMPARE(app->transactions()->search("Rent share", {}).size(), 1);
+    QVERIFY(searchIndexIsSound(app));
 }
 
 void TestImportService::qifScanUnmappedAndHeaderlessFiles()

@@ -10,6 +10,7 @@
 #include "ui/widgets/MessageBoxes.h"
 
 #include <QApplication>
+#include <QTableWidget>
 #include <QTimeZone>
 
 using namespace DialogTest;
@@ -164,6 +165,15 @@ void TestSplitEditorDialog::existingLinesOpenAsStored()
     clickOk(d);
     QCOMPARE(d.lines().size(), 1);
     QCOMPARE(d.lines()[0].categoryId, old.id);
+
+    // No more lines than a transaction may hold.
+    const QList<SplitLine> most(249, stored.first());
+    SplitEditorDialog full(state(), -249 * 4321, Currency::USD, most);
+    auto* add = field<QPushButton>(full, "addLineButton");
+    press(full, "addLineButton");
+    QVERIFY(!add->isEnabled());
+    add->click();
+    QCOMPARE(full.findChild<QTableWidget*>("splitTable")->rowCount(), 250);
 }
 
 void TestSplitEditorDialog::yenLinesAndATotalBeyondTheLimit()

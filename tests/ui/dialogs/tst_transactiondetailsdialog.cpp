@@ -11,6 +11,7 @@
 #include "ui/dialogs/TransactionDetailsDialog.h"
 #include "ui/widgets/MessageBoxes.h"
 
+#include <QGridLayout>
 #include <QSqlQuery>
 #include <QTimeZone>
 
@@ -115,6 +116,20 @@ void TestTransactionDetailsDialog::plainTransferAndSplitValues()
     t.isSplit = false;
     QCOMPARE(
         labelText(TransactionDetailsDialog(state(), t), "amountValue"), QStringLiteral("- ¥1,250"));
+
+    // An old split of more lines than a transaction may now hold shows the
+    // first of them, says how many more there are, and adds up all.
+    Transaction many = m_app->addTransaction(
+        m_checking.id, QDate(2025, 9, 30), QStringLiteral("Many"), -30000, QString());
+    many.isSplit = true;
+    QVERIFY(state()->transactions()->update(many));
+    for (int i = 0; i < 300; ++i)
+        QVERIFY(state()->splitLines()->insert(
+            { Ids::newId(), many.id, water->id, -100, QString(), kNow, kNow }));
+    TransactionDetailsDialog shown(state(), many);
+    QCOMPARE(labelText(shown, "moreSplitLinesLabel"), QStringLiteral("… and 50 more line(s)"));
+    QCOMPARE(labelText(shown, "splitTotalValue"), QStringLiteral("$300.00"));
+    QCOMPARE(shown.findChild<QGridLayout*>(u"splitGrid"_s)->count(), 250 * 2 + 4);
 }
 
 void TestTransactionDetailsDialog::togglingCleared()

@@ -25,6 +25,7 @@ class TestImportScreen : public QObject {
 private Q_SLOTS:
     void cleanup() { MessageBoxes::clearAnswers(); }
     void csvColumnsFromTheFileAndImport();
+    void csvAmountColumnAndTypedDateFormat();
     void noTargetAccountAnsweredNo();
     void qifRowsPreselectCreateAndSkip();
     void cancelStoresNothing();
@@ -88,6 +89,41 @@ void TestImportScreen::csvColumnsFromTheFileAndImport()
     screen.setFiles({ zip.fileName() });
     QCOMPARE(resultText(screen), zip.fileName() + " is not a text file.");
     QVERIFY(!field<QPushButton>(screen, "importButton")->isEnabled());
+}
+
+void TestImportScreen::csvAmountColumnAndTypedDateFormat()
+{
+    TestAppState app;
+    const Account checking = app.addAccount("Checking");
+    ImportScreen screen(app.state());
+    QTemporaryDir dir;
+    const auto file = [&dir](const QString& name, const QByteArray& text) {
+        QFile f(dir.filePath(name));
+        if (!f.open(QIODevice::WriteOnly) || f.write(text) != text.size())
+            qFatal("cannot write %s", qPrintable(name));
+        return f.fileName();
+    };
+    auto* amount = field<QComboBox>(screen, "amountColumnCombo");
+
+    // "Amount" itself rather than the first header that holds the word.
+    screen.setFiles({ file("order.csv",
+        "Date,Shipping and Handling Amount,Title,Amount\n2024-03-05,0.00,Cable,12.99\n") });
+    QCOMPARE(amount->currentText(), "Col 4: Amount");
+    // Without one, the column that holds nothing but amounts.
+    screen.setFiles({ file("totals.csv",
+        "Date,Shipping Amount,Title,Total\n2024-03-05,free,Cable,12.99\n"
+        "2024-03-06,1.50,Lamp,-20.00\n") });
+    QCOMPARE(amount->currentText(), "Col 4: Total");
+
+    // A date pattern typed as on the command line reads the file's dates.
+    screen.setFiles({ file("dots.csv", "Date,Payee,Amount\n05.03.2024,Cafe,-3.50\n") });
+    auto* dateFormat = field<QComboBox>(screen, "dateFormatCombo");
+    QVERIFY(dateFormat->isEditable());
+    retypeCombo(dateFormat, "dd.MM.yyyy");
+    press(screen, "importButton");
+    const QList<Transaction> stored = app->transactions()->findByAccount(checking.id);
+    QCOMPARE(stored.size(), 1);
+    QCOMPARE(stored.first().date, QDate(2024, 3, 5));
 }
 
 void TestImportScreen::noTargetAccountAnsweredNo()

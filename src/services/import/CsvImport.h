@@ -1,0 +1,29 @@
+#pragma once
+
+#include "ImportFields.h"
+#include "ImportRun.h"
+#include "ImportTypes.h"
+
+#include <QCoreApplication>
+
+class ImportService;
+
+// One import of a comma-separated file into one account, by a column mapping.
+class CsvImport {
+    Q_DECLARE_TR_FUNCTIONS(ImportService)
+
+public:
+    CsvImport(ImportService& service, const QString& accountId, const CsvMapping& mapping);
+
+    ImportResult run(const QString& path, const QList<Account>& newAccounts);
+
+private:
+    void importRow(ImportRun& run, const QStringList& row, const QString& where);
+
+    ImportService& m_service;
+    QString m_accountId;
+    CsvMapping m_mapping;
+    Currency m_currency = Currency::USD;
+    ImportFields::DateOrder m_order = ImportFields::DateOrder::Unknown;
+    ImportResult m_result;
+};
