@@ -1,6 +1,9 @@
 #include "TransactionScope.h"
 
 #include "Database.h"
+#include "StoreHealth.h"
+
+#include <QSqlError>
 
 TransactionScope::TransactionScope(Database* db)
     : m_database(db)
@@ -24,9 +27,13 @@ bool TransactionScope::commit()
     m_finished = true;
     if (!m_owner)
         return true;
-    const bool committed = m_db.commit();
-    if (!committed)
+    // Rows written before the damage showed are not kept either.
+    const bool committed = !m_database->isDamaged() && m_db.commit();
+    if (!committed) {
+        StoreHealth::note(m_database->handle(), m_db.lastError().nativeErrorCode().toInt(),
+            m_db.lastError().databaseText());
         m_db.rollback();
+    }
     m_database->endUnit(committed);
     return committed;
 }

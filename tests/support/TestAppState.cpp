@@ -10,10 +10,20 @@
 TestAppState::TestAppState()
 {
     QStandardPaths::setTestModeEnabled(true);
+    if (!open())
+        qFatal("test application state could not be initialised in %s", qPrintable(m_dir.path()));
+}
+
+void TestAppState::close()
+{
+    m_state.reset();
+}
+
+bool TestAppState::open()
+{
     qputenv("LEDGERINE_DATA_DIR", m_dir.path().toUtf8());
     m_state = std::make_unique<AppState>();
-    if (!m_state->initialize())
-        qFatal("test application state could not be initialised in %s", qPrintable(m_dir.path()));
+    return m_state->initialize();
 }
 
 TestAppState::~TestAppState()

@@ -15,6 +15,10 @@ public:
     ~TestAppState();
 
     AppState* state() const { return m_state.get(); }
+    QString dataDirectory() const { return m_dir.path(); }
+    // Closes the state (its files can then be changed) and opens it again.
+    void close();
+    bool open();
     AppState* operator->() const { return m_state.get(); }
 
     Account addAccount(const QString& name, qint64 startingBalance = 0);
