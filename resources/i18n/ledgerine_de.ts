@@ -3218,6 +3218,10 @@ The damaged file was kept as:
 Die beschädigte Datei wurde aufbewahrt als:
 %2</translation>
     </message>
+    <message>
+        <source>Finishing the restore...</source>
+        <translation>Die Wiederherstellung wird abgeschlossen...</translation>
+    </message>
 </context>
 <context>
     <name>RestoreModeDialog</name>

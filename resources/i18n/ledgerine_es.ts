@@ -3218,6 +3218,10 @@ The damaged file was kept as:
 El archivo dañado se conservó como:
 %2</translation>
     </message>
+    <message>
+        <source>Finishing the restore...</source>
+        <translation>Terminando la restauración...</translation>
+    </message>
 </context>
 <context>
     <name>RestoreModeDialog</name>

@@ -3218,6 +3218,10 @@ The damaged file was kept as:
 Le fichier endommagé a été conservé sous&#xa0;:
 %2</translation>
     </message>
+    <message>
+        <source>Finishing the restore...</source>
+        <translation>Fin de la restauration...</translation>
+    </message>
 </context>
 <context>
     <name>RestoreModeDialog</name>

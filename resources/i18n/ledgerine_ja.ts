@@ -3202,6 +3202,10 @@ The damaged file was kept as:
 破損したファイルは次の名前で残してあります:
 %2</translation>
     </message>
+    <message>
+        <source>Finishing the restore...</source>
+        <translation>復元を仕上げています...</translation>
+    </message>
 </context>
 <context>
     <name>RestoreModeDialog</name>

@@ -101,6 +101,16 @@ Database::~Database()
     QSqlDatabase::removeDatabase(name);
 }
 
+QString Database::asItStandsUri(const QString& path)
+{
+    const QFileInfo info(path);
+    if (QFileInfo(info.absolutePath()).isWritable()
+        || QFileInfo::exists(path + QLatin1String("-shm")))
+        return {};
+    return QUrl::fromLocalFile(info.absoluteFilePath()).toString(QUrl::FullyEncoded)
+        + QLatin1String("?immutable=1");
+}
+
 bool Database::isInMemory(const QString& path)
 {
     return path.isEmpty() || path == QLatin1String(":memory:")
@@ -197,12 +207,9 @@ bool Database::openConnection(const QString& path)
     QString databaseName = path;
     if (m_readOnly) {
         options = QStringLiteral("QSQLITE_OPEN_READONLY");
-        // In a folder nobody may write, SQLite cannot make the shared-memory
-        // file a reader of a WAL database needs: the file is read as it stands.
-        if (!folderWritable && !QFileInfo::exists(path + QLatin1String("-shm"))) {
+        if (const QString uri = asItStandsUri(path); !uri.isEmpty()) {
             options += QLatin1String(";QSQLITE_OPEN_URI");
-            databaseName = QUrl::fromLocalFile(info.absoluteFilePath()).toString(QUrl::FullyEncoded)
-                + QLatin1String("?immutable=1");
+            databaseName = uri;
         }
     }
     m_db.setConnectOptions(options);

@@ -42,6 +42,10 @@ public:
     bool isWritable() const { return m_open && !m_readOnly && !m_damage; }
     // Why the last open() or runMigrations() returned false.
     const StoreFailure& failure() const { return m_failure; }
+    // In a folder nobody may write, SQLite cannot make the shared-memory file
+    // a reader of a WAL database needs: such a file is read as it stands,
+    // through this URI. Empty for a file that needs none.
+    static QString asItStandsUri(const QString& path);
     // A database SQLite keeps in memory, which a second connection cannot open.
     static bool isInMemory(const QString& path);
     // The newest schema version this build can bring a database to.

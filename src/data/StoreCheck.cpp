@@ -1,6 +1,7 @@
 #include "StoreCheck.h"
 
 #include "DataLogging.h"
+#include "Database.h"
 #include "StoreHealth.h"
 
 #include <QElapsedTimer>
@@ -60,7 +61,9 @@ StoreCheck::Outcome StoreCheck::check(
     timer.start();
     Outcome outcome;
     sqlite3* handle = nullptr;
-    int rc = sqlite3_open_v2(path.toUtf8().constData(), &handle, SQLITE_OPEN_READONLY, nullptr);
+    const QString uri = Database::asItStandsUri(path);
+    int rc = sqlite3_open_v2((uri.isEmpty() ? path : uri).toUtf8().constData(), &handle,
+        SQLITE_OPEN_READONLY | (uri.isEmpty() ? 0 : SQLITE_OPEN_URI), nullptr);
     sqlite3_stmt* statement = nullptr;
     if (rc == SQLITE_OK) {
         if (opened)
@@ -86,7 +89,7 @@ StoreCheck::Outcome StoreCheck::check(
         outcome.ran = true;
         outcome.problem = QString::fromUtf8(sqlite3_errmsg(handle));
     }
-    const QString file = StoreHealth::fileOf(handle);
+    const QString checked = StoreHealth::fileOf(handle);
     // Interrupted means the program is closing.
     if (!outcome.ran && rc != SQLITE_INTERRUPT) {
         qCWarning(lcDb).noquote() << "The integrity check could not run:"
@@ -99,6 +102,6 @@ StoreCheck::Outcome StoreCheck::check(
     qCInfo(lcDb).noquote() << "Integrity check of" << path << "took" << timer.elapsed() << "ms:"
                            << (outcome.problem.isEmpty() ? QStringLiteral("ok") : outcome.problem);
     if (!outcome.problem.isEmpty())
-        StoreHealth::reportDamaged(file, outcome.problem);
+        StoreHealth::reportDamaged(checked, outcome.problem);
     return outcome;
 }

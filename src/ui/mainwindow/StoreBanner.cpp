@@ -2,8 +2,8 @@
 
 #include "app/ThemeColors.h"
 
+#include <QBoxLayout>
 #include <QDir>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 
@@ -16,10 +16,11 @@ StoreBanner::StoreBanner(QWidget* parent)
     m_label->setWordWrap(true);
     m_label->setTextFormat(Qt::PlainText);
     m_label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(16, 10, 16, 10);
-    layout->addWidget(m_label, 1);
-    layout->addWidget(m_restore);
+    m_layout = new QBoxLayout(QBoxLayout::LeftToRight, this);
+    m_layout->setContentsMargins(16, 10, 16, 10);
+    m_layout->setSpacing(16);
+    m_layout->addWidget(m_label, 1);
+    m_layout->addWidget(m_restore);
     connect(m_restore, &QPushButton::clicked, this, &StoreBanner::restoreRequested);
     hide();
 }
@@ -49,5 +50,17 @@ void StoreBanner::showText(const QString& text, bool damaged)
                           QLatin1String(dark ? "#F5E9E6" : "#3E2723")));
     m_label->setText(text);
     m_restore->setVisible(damaged);
+    // Read-only, a strip above the ledger; damaged, the whole window, with
+    // the way out under the message.
+    m_layout->setDirection(damaged ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight);
+    m_layout->setAlignment(damaged ? Qt::AlignCenter : Qt::Alignment());
+    m_layout->setAlignment(m_restore, damaged ? Qt::AlignHCenter : Qt::Alignment());
+    m_layout->setStretchFactor(m_label, damaged ? 0 : 1);
+    m_label->setAlignment(damaged ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
+    if (damaged)
+        m_label->setFixedWidth(560);
+    else
+        m_label->setMinimumWidth(0), m_label->setMaximumWidth(QWIDGETSIZE_MAX);
+    setSizePolicy(QSizePolicy::Preferred, damaged ? QSizePolicy::Expanding : QSizePolicy::Maximum);
     show();
 }

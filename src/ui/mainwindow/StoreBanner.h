@@ -2,6 +2,7 @@
 
 #include <QFrame>
 
+class QBoxLayout;
 class QLabel;
 class QPushButton;
 
@@ -25,6 +26,7 @@ Q_SIGNALS:
 private:
     void showText(const QString& text, bool damaged);
 
+    QBoxLayout* m_layout = nullptr;
     QLabel* m_label;
     QPushButton* m_restore;
 };

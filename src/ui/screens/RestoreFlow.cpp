@@ -65,6 +65,9 @@ BackupService::RestoreResult RestoreFlow::restore(
         &runner, &RestoreRunner::progress, progress, [progress](quint64 done, quint64 total) {
             progress->setMaximum(int(std::min<quint64>(total, INT_MAX)));
             progress->setValue(int(std::min(done, total)));
+            // The search index and the commit come after the last row.
+            if (done >= total)
+                progress->setLabelText(tr("Finishing the restore..."));
         });
     QObject::connect(progress, &QProgressDialog::canceled, &runner, &RestoreRunner::cancel);
     QEventLoop loop;
