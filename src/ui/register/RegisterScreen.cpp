@@ -137,6 +137,7 @@ void RegisterScreen::buildLayout()
     ThemeManager::setFontRole(m_message, ThemeManager::Body);
     m_message->setStyleSheet(QStringLiteral("color: %1; padding: 2px 4px;").arg("#6E8A7E"));
     auto* hint = new QLabel(keyHint(kCanMemorize), this);
+    hint->setObjectName(QStringLiteral("keyHint"));
     ThemeManager::setFontRole(hint, ThemeManager::Body);
     hint->setStyleSheet(QStringLiteral("color: %1; padding: 2px 4px;").arg("#5A7A6E"));
     footer->addWidget(m_message);
@@ -242,6 +243,8 @@ void RegisterScreen::setReadOnly(bool readOnly)
     m_readOnly = readOnly;
     m_model->setEntryRowShown(!readOnly);
     m_reconcile->setEnabled(!readOnly);
+    // Its keys all edit.
+    findChild<QLabel*>(QStringLiteral("keyHint"))->setVisible(!readOnly);
     reload();
 }
 

@@ -13,6 +13,7 @@
 #include "ui/register/RegisterModel.h"
 #include "ui/register/RegisterScreen.h"
 #include "ui/screens/DataSettingsPage.h"
+#include "ui/dialogs/RestoreModeDialog.h"
 #include "ui/screens/SettingsScreen.h"
 #include "ui/widgets/MessageBoxes.h"
 #include "ui/widgets/SyncControlsWidget.h"
@@ -23,6 +24,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QSettings>
 #include <QSignalSpy>
@@ -218,6 +220,21 @@ void TestSettingsScreen::backupExportAndImportFlows()
     MessageBoxes::setNextAnswer(QMessageBox::Ok);
     page->importBackupFrom(path + ".missing", BackupService::RestorePolicy::Replace);
     QCOMPARE(lastText(), QStringLiteral("Import Failed|Could not read file."));
+
+    // The chooser says under each mode what it does to rows the backup lacks
+    // and to rows deleted since.
+    RestoreModeDialog chooser;
+    chooser.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&chooser));
+    const QList<QRadioButton*> modes = chooser.findChildren<QRadioButton*>();
+    QCOMPARE(modes.size(), 3);
+    QStringList effects;
+    for (const QLabel* label : chooser.findChildren<QLabel*>())
+        effects << label->text();
+    QVERIFY(effects.join('|').contains("Items that are not in the backup are kept."));
+    QCOMPARE(effects.filter("Items deleted here stay deleted.", Qt::CaseInsensitive).size(), 2);
+    QTest::mouseClick(modes.last(), Qt::LeftButton, {}, QPoint(8, modes.last()->height() / 2));
+    QCOMPARE(chooser.policy(), BackupService::RestorePolicy::SkipExisting);
 }
 
 QTEST_MAIN(TestSettingsScreen)
