@@ -188,16 +188,24 @@ Datenverzeichnis: %1</translation>
         <source>Database Error</source>
         <translation>Datenbankfehler</translation>
     </message>
+    <message>
+        <source>The ledger file is read-only, and this version of Mellowind Ledgerine has to update it before it can open it. Allow writing to it and try again.</source>
+        <translation>Die Kassenbuchdatei ist schreibgeschützt, und diese Version von Mellowind Ledgerine muss sie aktualisieren, bevor sie sie öffnen kann. Erlauben Sie das Schreiben und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>The ledger file is damaged (%1). Restore a backup from File › Import Backup, or open it with an SQLite tool.</source>
+        <translation>Die Kassenbuchdatei ist beschädigt (%1). Stellen Sie eine Sicherung über Datei › Sicherung importieren wieder her, oder öffnen Sie die Datei mit einem SQLite-Werkzeug.</translation>
+    </message>
+    <message>
+        <source>Import Backup...</source>
+        <translation>Sicherung importieren...</translation>
+    </message>
 </context>
 <context>
     <name>BackupService</name>
     <message>
         <source>Failed to open ZIP archive</source>
         <translation>ZIP-Archiv konnte nicht geöffnet werden</translation>
-    </message>
-    <message>
-        <source>The current data could not be saved to %1 before the restore, so nothing was changed: %2</source>
-        <translation>Die aktuellen Daten konnten vor der Wiederherstellung nicht in %1 gesichert werden, daher wurde nichts geändert: %2</translation>
     </message>
     <message>
         <source>The backup holds more than %1 entries.</source>
@@ -278,6 +286,38 @@ Datenverzeichnis: %1</translation>
     <message>
         <source>Its transaction was not restored.</source>
         <translation>Die zugehörige Buchung wurde nicht wiederhergestellt.</translation>
+    </message>
+    <message>
+        <source>The backup unpacks to %1 bytes, more than %2 times the %3 bytes of the file: it is not a backup this program made.</source>
+        <translation>Die Sicherung entpackt sich zu %1 Bytes, mehr als dem %2-Fachen der %3 Bytes der Datei: Sie stammt nicht von diesem Programm.</translation>
+    </message>
+    <message>
+        <source>The backup unpacks to %1 bytes, more than the %2 bytes free on the disk that holds the ledger.</source>
+        <translation>Die Sicherung entpackt sich zu %1 Bytes, mehr als die %2 Bytes, die auf dem Datenträger des Kassenbuchs frei sind.</translation>
+    </message>
+    <message>
+        <source>the restore was cancelled</source>
+        <translation>die Wiederherstellung wurde abgebrochen</translation>
+    </message>
+    <message>
+        <source>%1: refused: the path leaves its folder</source>
+        <translation>%1: abgelehnt: Der Pfad verlässt seinen Ordner</translation>
+    </message>
+    <message>
+        <source>the data as it stands could not be saved to %1 first: %2</source>
+        <translation>die Daten in ihrem jetzigen Stand konnten nicht zuerst in %1 gesichert werden: %2</translation>
+    </message>
+    <message>
+        <source>The damaged file could not be moved aside.</source>
+        <translation>Die beschädigte Datei konnte nicht beiseitegelegt werden.</translation>
+    </message>
+    <message>
+        <source>The new ledger could not be put in place.</source>
+        <translation>Das neue Kassenbuch konnte nicht an seinen Platz gelegt werden.</translation>
+    </message>
+    <message>
+        <source>The ledger could not be opened for the restore: %1</source>
+        <translation>Das Kassenbuch konnte für die Wiederherstellung nicht geöffnet werden: %1</translation>
     </message>
 </context>
 <context>
@@ -776,68 +816,12 @@ Melden Sie sich über Datei › Mellowind-Konto an, um die Synchronisierung zu a
         <translation>Schreiben nicht möglich:
 %1</translation>
     </message>
+</context>
+<context>
+    <name>Database</name>
     <message>
-        <source>Replace all with backup data</source>
-        <translation>Alles durch die Daten der Sicherung ersetzen</translation>
-    </message>
-    <message>
-        <source>Keep newer (compare timestamps)</source>
-        <translation>Neuere behalten (Zeitstempel vergleichen)</translation>
-    </message>
-    <message>
-        <source>Skip existing items</source>
-        <translation>Vorhandene Einträge überspringen</translation>
-    </message>
-    <message>
-        <source>Import Mode</source>
-        <translation>Importmodus</translation>
-    </message>
-    <message>
-        <source>How should existing data be handled?</source>
-        <translation>Wie sollen vorhandene Daten behandelt werden?</translation>
-    </message>
-    <message>
-        <source>Import Failed</source>
-        <translation>Import fehlgeschlagen</translation>
-    </message>
-    <message>
-        <source>Could not read file.</source>
-        <translation>Die Datei konnte nicht gelesen werden.</translation>
-    </message>
-    <message>
-        <source>Importing...</source>
-        <translation>Wird importiert...</translation>
-    </message>
-    <message>
-        <source>Imported %1 items, skipped %2.</source>
-        <translation>%1 Einträge importiert, %2 übersprungen.</translation>
-    </message>
-    <message numerus="yes">
-        <source>
-
-%n error(s) occurred.</source>
-        <translation>
-            <numerusform>
-
-%n Fehler ist aufgetreten.</numerusform>
-            <numerusform>
-
-%n Fehler sind aufgetreten.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>
-
-Your data as it was before the import is saved in:
-%1</source>
-        <translation>
-
-Ihre Daten vom Stand vor dem Import sind gespeichert in:
-%1</translation>
-    </message>
-    <message>
-        <source>Import Complete</source>
-        <translation>Import abgeschlossen</translation>
+        <source>the file is empty</source>
+        <translation>die Datei ist leer</translation>
     </message>
 </context>
 <context>
@@ -929,6 +913,12 @@ Ihre Daten vom Stand vor dem Import sind gespeichert in:
     <message>
         <source>Nothing was imported: no row could be read.</source>
         <translation>Es wurde nichts importiert: Keine Zeile war lesbar.</translation>
+    </message>
+    <message>
+        <source>The ledger in %1 is read-only: nothing was imported.
+</source>
+        <translation>Das Kassenbuch in %1 ist schreibgeschützt: Es wurde nichts importiert.
+</translation>
     </message>
 </context>
 <context>
@@ -1416,6 +1406,10 @@ Ihre Daten vom Stand vor dem Import sind gespeichert in:
         <source>Share...</source>
         <translation>Freigeben...</translation>
     </message>
+    <message>
+        <source>Import &amp;Backup...</source>
+        <translation>Sicherung im&amp;portieren...</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1541,6 +1535,22 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichverlauf dieses Kontos 
     <message>
         <source>Learn More</source>
         <translation>Mehr erfahren</translation>
+    </message>
+    <message>
+        <source>Mellowind Ledgerine (damaged ledger)</source>
+        <translation>Mellowind Ledgerine (Kassenbuch beschädigt)</translation>
+    </message>
+    <message>
+        <source>Mellowind Ledgerine (read-only)</source>
+        <translation>Mellowind Ledgerine (schreibgeschützt)</translation>
+    </message>
+    <message>
+        <source>Database Error</source>
+        <translation>Datenbankfehler</translation>
+    </message>
+    <message>
+        <source>Import Backup...</source>
+        <translation>Sicherung importieren...</translation>
     </message>
 </context>
 <context>
@@ -3227,6 +3237,133 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     </message>
 </context>
 <context>
+    <name>RestoreFlow</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Import Backup</source>
+        <translation>Sicherung importieren</translation>
+    </message>
+    <message>
+        <source>ZIP Files (*.zip)</source>
+        <translation>ZIP-Dateien (*.zip)</translation>
+    </message>
+    <message>
+        <source>Import Failed</source>
+        <translation>Import fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Could not read file.</source>
+        <translation>Die Datei konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Restoring the backup...</source>
+        <translation>Die Sicherung wird wiederhergestellt...</translation>
+    </message>
+    <message>
+        <source>Finishing the restore...</source>
+        <translation>Die Wiederherstellung wird abgeschlossen...</translation>
+    </message>
+    <message>
+        <source>Import Complete</source>
+        <translation>Import abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Import Cancelled</source>
+        <translation>Import abgebrochen</translation>
+    </message>
+    <message>
+        <source>Imported %1 items, skipped %2.</source>
+        <translation>%1 Einträge importiert, %2 übersprungen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>
+
+%n error(s) occurred.</source>
+        <translation>
+            <numerusform>
+
+%n Fehler ist aufgetreten.</numerusform>
+            <numerusform>
+
+%n Fehler sind aufgetreten.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The restore was cancelled; nothing was changed.</source>
+        <translation>Die Wiederherstellung wurde abgebrochen; es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>
+
+Your data as it was before the import is saved in:
+%1</source>
+        <translation>
+
+Ihre Daten vom Stand vor dem Import sind gespeichert in:
+%1</translation>
+    </message>
+    <message>
+        <source>Making a new ledger from the backup...</source>
+        <translation>Ein neues Kassenbuch wird aus der Sicherung erstellt...</translation>
+    </message>
+    <message>
+        <source>No new ledger was made, and the damaged file is as it was.
+
+%1</source>
+        <translation>Es wurde kein neues Kassenbuch erstellt, und die beschädigte Datei ist unverändert.
+
+%1</translation>
+    </message>
+    <message>
+        <source>A new ledger was made from the backup: %1 items.
+
+The damaged file was kept as:
+%2</source>
+        <translation>Aus der Sicherung wurde ein neues Kassenbuch erstellt: %1 Einträge.
+
+Die beschädigte Datei wurde aufbewahrt als:
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>RestoreModeDialog</name>
+    <message>
+        <source>Import Mode</source>
+        <translation>Importmodus</translation>
+    </message>
+    <message>
+        <source>How should existing data be handled?</source>
+        <translation>Wie sollen vorhandene Daten behandelt werden?</translation>
+    </message>
+    <message>
+        <source>Replace all with backup data</source>
+        <translation>Alles durch die Daten der Sicherung ersetzen</translation>
+    </message>
+    <message>
+        <source>Every item in the backup overwrites the same item here, and items deleted since the backup come back. Items that are not in the backup are kept.</source>
+        <translation>Jeder Eintrag der Sicherung überschreibt denselben Eintrag hier, und seit der Sicherung gelöschte Einträge kommen zurück. Einträge, die nicht in der Sicherung sind, bleiben erhalten.</translation>
+    </message>
+    <message>
+        <source>Keep newer (compare timestamps)</source>
+        <translation>Neuere behalten (Zeitstempel vergleichen)</translation>
+    </message>
+    <message>
+        <source>An item in the backup overwrites the same item here only when it was changed later. Items deleted here stay deleted.</source>
+        <translation>Ein Eintrag der Sicherung überschreibt denselben Eintrag hier nur, wenn er später geändert wurde. Hier gelöschte Einträge bleiben gelöscht.</translation>
+    </message>
+    <message>
+        <source>Skip existing items</source>
+        <translation>Vorhandene Einträge überspringen</translation>
+    </message>
+    <message>
+        <source>Only items that are not here at all are added; nothing here changes, and items deleted here stay deleted.</source>
+        <translation>Nur Einträge, die hier gar nicht vorhanden sind, werden hinzugefügt; hier ändert sich nichts, und hier gelöschte Einträge bleiben gelöscht.</translation>
+    </message>
+</context>
+<context>
     <name>SampleDataService</name>
     <message>
         <source>Main Checking</source>
@@ -3570,6 +3707,17 @@ Wählen Sie für jede Zeile mit einem Betrag eine Kategorie aus der Liste.</tran
             <numerusform>%n Sync-Konflikt</numerusform>
             <numerusform>%n Sync-Konflikte</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>StoreBanner</name>
+    <message>
+        <source>Import Backup...</source>
+        <translation>Sicherung importieren...</translation>
+    </message>
+    <message>
+        <source>This ledger file is read-only: you can look at it, but not change it. To make changes, allow writing to %1 and start Mellowind Ledgerine again.</source>
+        <translation>Diese Kassenbuchdatei ist schreibgeschützt: Sie können sie ansehen, aber nicht ändern. Um etwas zu ändern, erlauben Sie das Schreiben in %1 und starten Sie Mellowind Ledgerine erneut.</translation>
     </message>
 </context>
 <context>

@@ -12,22 +12,6 @@
     </message>
 </context>
 <context>
-    <name>DataSettingsPage</name>
-    <message numerus="yes">
-        <source>
-
-%n error(s) occurred.</source>
-        <translation>
-            <numerusform>
-
-%n error occurred.</numerusform>
-            <numerusform>
-
-%n errors occurred.</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
     <name>ImportCommand</name>
     <message numerus="yes">
         <source>%n transaction(s) not imported: they belong to no account here.</source>
@@ -144,6 +128,22 @@
         <translation>
             <numerusform>Renamed %n transaction.</numerusform>
             <numerusform>Renamed %n transactions.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RestoreFlow</name>
+    <message numerus="yes">
+        <source>
+
+%n error(s) occurred.</source>
+        <translation>
+            <numerusform>
+
+%n error occurred.</numerusform>
+            <numerusform>
+
+%n errors occurred.</numerusform>
         </translation>
     </message>
 </context>

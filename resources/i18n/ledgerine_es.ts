@@ -188,16 +188,24 @@ Directorio de datos: %1</translation>
         <source>Database Error</source>
         <translation>Error de base de datos</translation>
     </message>
+    <message>
+        <source>The ledger file is read-only, and this version of Mellowind Ledgerine has to update it before it can open it. Allow writing to it and try again.</source>
+        <translation>El archivo del libro contable es de solo lectura y esta versión de Mellowind Ledgerine debe actualizarlo antes de poder abrirlo. Permita la escritura en él e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>The ledger file is damaged (%1). Restore a backup from File › Import Backup, or open it with an SQLite tool.</source>
+        <translation>El archivo del libro contable está dañado (%1). Restaure una copia de seguridad desde Archivo › Importar copia de seguridad, o ábralo con una herramienta de SQLite.</translation>
+    </message>
+    <message>
+        <source>Import Backup...</source>
+        <translation>Importar copia de seguridad...</translation>
+    </message>
 </context>
 <context>
     <name>BackupService</name>
     <message>
         <source>Failed to open ZIP archive</source>
         <translation>No se pudo abrir el archivo ZIP</translation>
-    </message>
-    <message>
-        <source>The current data could not be saved to %1 before the restore, so nothing was changed: %2</source>
-        <translation>Los datos actuales no se pudieron guardar en %1 antes de la restauración, así que no se ha cambiado nada: %2</translation>
     </message>
     <message>
         <source>The backup holds more than %1 entries.</source>
@@ -278,6 +286,38 @@ Directorio de datos: %1</translation>
     <message>
         <source>Its transaction was not restored.</source>
         <translation>Su transacción no se restauró.</translation>
+    </message>
+    <message>
+        <source>The backup unpacks to %1 bytes, more than %2 times the %3 bytes of the file: it is not a backup this program made.</source>
+        <translation>La copia de seguridad se descomprime en %1 bytes, más de %2 veces los %3 bytes del archivo: no la creó este programa.</translation>
+    </message>
+    <message>
+        <source>The backup unpacks to %1 bytes, more than the %2 bytes free on the disk that holds the ledger.</source>
+        <translation>La copia de seguridad se descomprime en %1 bytes, más que los %2 bytes libres en el disco del libro contable.</translation>
+    </message>
+    <message>
+        <source>the restore was cancelled</source>
+        <translation>se canceló la restauración</translation>
+    </message>
+    <message>
+        <source>%1: refused: the path leaves its folder</source>
+        <translation>%1: rechazado: la ruta sale de su carpeta</translation>
+    </message>
+    <message>
+        <source>the data as it stands could not be saved to %1 first: %2</source>
+        <translation>no se pudieron guardar antes los datos actuales en %1: %2</translation>
+    </message>
+    <message>
+        <source>The damaged file could not be moved aside.</source>
+        <translation>No se pudo apartar el archivo dañado.</translation>
+    </message>
+    <message>
+        <source>The new ledger could not be put in place.</source>
+        <translation>No se pudo poner el nuevo libro contable en su lugar.</translation>
+    </message>
+    <message>
+        <source>The ledger could not be opened for the restore: %1</source>
+        <translation>No se pudo abrir el libro contable para la restauración: %1</translation>
     </message>
 </context>
 <context>
@@ -776,68 +816,12 @@ Inicie sesión en Archivo › Cuenta Mellowind para activar la sincronización.<
         <translation>No se pudo escribir en:
 %1</translation>
     </message>
+</context>
+<context>
+    <name>Database</name>
     <message>
-        <source>Replace all with backup data</source>
-        <translation>Reemplazar todo con los datos de la copia</translation>
-    </message>
-    <message>
-        <source>Keep newer (compare timestamps)</source>
-        <translation>Conservar lo más reciente (comparar marcas de tiempo)</translation>
-    </message>
-    <message>
-        <source>Skip existing items</source>
-        <translation>Omitir los elementos existentes</translation>
-    </message>
-    <message>
-        <source>Import Mode</source>
-        <translation>Modo de importación</translation>
-    </message>
-    <message>
-        <source>How should existing data be handled?</source>
-        <translation>¿Qué hacer con los datos existentes?</translation>
-    </message>
-    <message>
-        <source>Import Failed</source>
-        <translation>Error al importar</translation>
-    </message>
-    <message>
-        <source>Could not read file.</source>
-        <translation>No se pudo leer el archivo.</translation>
-    </message>
-    <message>
-        <source>Importing...</source>
-        <translation>Importando...</translation>
-    </message>
-    <message>
-        <source>Imported %1 items, skipped %2.</source>
-        <translation>Se importaron %1 elementos y se omitieron %2.</translation>
-    </message>
-    <message numerus="yes">
-        <source>
-
-%n error(s) occurred.</source>
-        <translation>
-            <numerusform>
-
-Se produjo %n error.</numerusform>
-            <numerusform>
-
-Se produjeron %n errores.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>
-
-Your data as it was before the import is saved in:
-%1</source>
-        <translation>
-
-Sus datos, tal como estaban antes de la importación, se han guardado en:
-%1</translation>
-    </message>
-    <message>
-        <source>Import Complete</source>
-        <translation>Importación completada</translation>
+        <source>the file is empty</source>
+        <translation>el archivo está vacío</translation>
     </message>
 </context>
 <context>
@@ -929,6 +913,12 @@ Sus datos, tal como estaban antes de la importación, se han guardado en:
     <message>
         <source>Nothing was imported: no row could be read.</source>
         <translation>No se importó nada: no se pudo leer ninguna fila.</translation>
+    </message>
+    <message>
+        <source>The ledger in %1 is read-only: nothing was imported.
+</source>
+        <translation>El libro contable de %1 es de solo lectura: no se importó nada.
+</translation>
     </message>
 </context>
 <context>
@@ -1416,6 +1406,10 @@ Sus datos, tal como estaban antes de la importación, se han guardado en:
         <source>Share...</source>
         <translation>Compartir...</translation>
     </message>
+    <message>
+        <source>Import &amp;Backup...</source>
+        <translation>Importar &amp;copia de seguridad...</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1541,6 +1535,22 @@ Se eliminarán todas las transacciones, las transacciones periódicas y el histo
     <message>
         <source>Learn More</source>
         <translation>Más información</translation>
+    </message>
+    <message>
+        <source>Mellowind Ledgerine (damaged ledger)</source>
+        <translation>Mellowind Ledgerine (libro contable dañado)</translation>
+    </message>
+    <message>
+        <source>Mellowind Ledgerine (read-only)</source>
+        <translation>Mellowind Ledgerine (solo lectura)</translation>
+    </message>
+    <message>
+        <source>Database Error</source>
+        <translation>Error de base de datos</translation>
+    </message>
+    <message>
+        <source>Import Backup...</source>
+        <translation>Importar copia de seguridad...</translation>
     </message>
 </context>
 <context>
@@ -3227,6 +3237,133 @@ Se eliminarán los dos lados de la transferencia.</translation>
     </message>
 </context>
 <context>
+    <name>RestoreFlow</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Import Backup</source>
+        <translation>Importar copia de seguridad</translation>
+    </message>
+    <message>
+        <source>ZIP Files (*.zip)</source>
+        <translation>Archivos ZIP (*.zip)</translation>
+    </message>
+    <message>
+        <source>Import Failed</source>
+        <translation>Error al importar</translation>
+    </message>
+    <message>
+        <source>Could not read file.</source>
+        <translation>No se pudo leer el archivo.</translation>
+    </message>
+    <message>
+        <source>Restoring the backup...</source>
+        <translation>Restaurando la copia de seguridad...</translation>
+    </message>
+    <message>
+        <source>Finishing the restore...</source>
+        <translation>Terminando la restauración...</translation>
+    </message>
+    <message>
+        <source>Import Complete</source>
+        <translation>Importación completada</translation>
+    </message>
+    <message>
+        <source>Import Cancelled</source>
+        <translation>Importación cancelada</translation>
+    </message>
+    <message>
+        <source>Imported %1 items, skipped %2.</source>
+        <translation>Se importaron %1 elementos y se omitieron %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>
+
+%n error(s) occurred.</source>
+        <translation>
+            <numerusform>
+
+Se produjo %n error.</numerusform>
+            <numerusform>
+
+Se produjeron %n errores.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The restore was cancelled; nothing was changed.</source>
+        <translation>Se canceló la restauración; no se cambió nada.</translation>
+    </message>
+    <message>
+        <source>
+
+Your data as it was before the import is saved in:
+%1</source>
+        <translation>
+
+Sus datos tal como estaban antes de la importación se guardaron en:
+%1</translation>
+    </message>
+    <message>
+        <source>Making a new ledger from the backup...</source>
+        <translation>Creando un libro contable nuevo a partir de la copia de seguridad...</translation>
+    </message>
+    <message>
+        <source>No new ledger was made, and the damaged file is as it was.
+
+%1</source>
+        <translation>No se creó ningún libro contable nuevo y el archivo dañado sigue como estaba.
+
+%1</translation>
+    </message>
+    <message>
+        <source>A new ledger was made from the backup: %1 items.
+
+The damaged file was kept as:
+%2</source>
+        <translation>Se creó un libro contable nuevo a partir de la copia de seguridad: %1 elementos.
+
+El archivo dañado se conservó como:
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>RestoreModeDialog</name>
+    <message>
+        <source>Import Mode</source>
+        <translation>Modo de importación</translation>
+    </message>
+    <message>
+        <source>How should existing data be handled?</source>
+        <translation>¿Qué hacer con los datos existentes?</translation>
+    </message>
+    <message>
+        <source>Replace all with backup data</source>
+        <translation>Reemplazar todo con los datos de la copia</translation>
+    </message>
+    <message>
+        <source>Every item in the backup overwrites the same item here, and items deleted since the backup come back. Items that are not in the backup are kept.</source>
+        <translation>Cada elemento de la copia sobrescribe el mismo elemento de aquí, y los elementos eliminados desde la copia vuelven. Los elementos que no están en la copia se conservan.</translation>
+    </message>
+    <message>
+        <source>Keep newer (compare timestamps)</source>
+        <translation>Conservar lo más reciente (comparar marcas de tiempo)</translation>
+    </message>
+    <message>
+        <source>An item in the backup overwrites the same item here only when it was changed later. Items deleted here stay deleted.</source>
+        <translation>Un elemento de la copia sobrescribe el mismo elemento de aquí solo si se modificó después. Los elementos eliminados aquí siguen eliminados.</translation>
+    </message>
+    <message>
+        <source>Skip existing items</source>
+        <translation>Omitir los elementos existentes</translation>
+    </message>
+    <message>
+        <source>Only items that are not here at all are added; nothing here changes, and items deleted here stay deleted.</source>
+        <translation>Solo se añaden los elementos que no existen aquí; nada de lo que hay aquí cambia y los elementos eliminados aquí siguen eliminados.</translation>
+    </message>
+</context>
+<context>
     <name>SampleDataService</name>
     <message>
         <source>Main Checking</source>
@@ -3570,6 +3707,17 @@ Elija una categoría de la lista para cada línea con importe.</translation>
             <numerusform>%n conflicto de sincronización</numerusform>
             <numerusform>%n conflictos de sincronización</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>StoreBanner</name>
+    <message>
+        <source>Import Backup...</source>
+        <translation>Importar copia de seguridad...</translation>
+    </message>
+    <message>
+        <source>This ledger file is read-only: you can look at it, but not change it. To make changes, allow writing to %1 and start Mellowind Ledgerine again.</source>
+        <translation>Este archivo del libro contable es de solo lectura: puede consultarlo, pero no modificarlo. Para hacer cambios, permita la escritura en %1 y vuelva a iniciar Mellowind Ledgerine.</translation>
     </message>
 </context>
 <context>

@@ -188,16 +188,24 @@ Dossier de données&#xa0;: %1</translation>
         <source>Database Error</source>
         <translation>Erreur de base de données</translation>
     </message>
+    <message>
+        <source>The ledger file is read-only, and this version of Mellowind Ledgerine has to update it before it can open it. Allow writing to it and try again.</source>
+        <translation>Le fichier du registre est en lecture seule, et cette version de Mellowind Ledgerine doit le mettre à jour avant de pouvoir l&apos;ouvrir. Autorisez l&apos;écriture, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>The ledger file is damaged (%1). Restore a backup from File › Import Backup, or open it with an SQLite tool.</source>
+        <translation>Le fichier du registre est endommagé (%1). Restaurez une sauvegarde avec Fichier › Restaurer une sauvegarde, ou ouvrez-le avec un outil SQLite.</translation>
+    </message>
+    <message>
+        <source>Import Backup...</source>
+        <translation>Restaurer une sauvegarde...</translation>
+    </message>
 </context>
 <context>
     <name>BackupService</name>
     <message>
         <source>Failed to open ZIP archive</source>
         <translation>Impossible d&apos;ouvrir l&apos;archive ZIP</translation>
-    </message>
-    <message>
-        <source>The current data could not be saved to %1 before the restore, so nothing was changed: %2</source>
-        <translation>Les données actuelles n&apos;ont pas pu être enregistrées dans %1 avant la restauration&#xa0;; rien n&apos;a donc été modifié&#xa0;: %2</translation>
     </message>
     <message>
         <source>The backup holds more than %1 entries.</source>
@@ -278,6 +286,38 @@ Dossier de données&#xa0;: %1</translation>
     <message>
         <source>Its transaction was not restored.</source>
         <translation>Son opération n’a pas été restaurée.</translation>
+    </message>
+    <message>
+        <source>The backup unpacks to %1 bytes, more than %2 times the %3 bytes of the file: it is not a backup this program made.</source>
+        <translation>La sauvegarde se décompresse en %1 octets, plus de %2 fois les %3 octets du fichier&#xa0;: elle ne vient pas de ce programme.</translation>
+    </message>
+    <message>
+        <source>The backup unpacks to %1 bytes, more than the %2 bytes free on the disk that holds the ledger.</source>
+        <translation>La sauvegarde se décompresse en %1 octets, plus que les %2 octets libres sur le disque du registre.</translation>
+    </message>
+    <message>
+        <source>the restore was cancelled</source>
+        <translation>la restauration a été annulée</translation>
+    </message>
+    <message>
+        <source>%1: refused: the path leaves its folder</source>
+        <translation>%1&#xa0;: refusé&#xa0;: le chemin sort de son dossier</translation>
+    </message>
+    <message>
+        <source>the data as it stands could not be saved to %1 first: %2</source>
+        <translation>les données actuelles n&apos;ont pas pu être enregistrées d&apos;abord dans %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The damaged file could not be moved aside.</source>
+        <translation>Le fichier endommagé n&apos;a pas pu être mis de côté.</translation>
+    </message>
+    <message>
+        <source>The new ledger could not be put in place.</source>
+        <translation>Le nouveau registre n&apos;a pas pu être mis en place.</translation>
+    </message>
+    <message>
+        <source>The ledger could not be opened for the restore: %1</source>
+        <translation>Le registre n&apos;a pas pu être ouvert pour la restauration&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -776,68 +816,12 @@ Connectez-vous via Fichier › Compte Mellowind pour activer la synchronisation.
         <translation>Impossible d&apos;écrire dans&#xa0;:
 %1</translation>
     </message>
+</context>
+<context>
+    <name>Database</name>
     <message>
-        <source>Replace all with backup data</source>
-        <translation>Tout remplacer par les données de la sauvegarde</translation>
-    </message>
-    <message>
-        <source>Keep newer (compare timestamps)</source>
-        <translation>Garder la plus récente (comparer les horodatages)</translation>
-    </message>
-    <message>
-        <source>Skip existing items</source>
-        <translation>Ignorer les éléments existants</translation>
-    </message>
-    <message>
-        <source>Import Mode</source>
-        <translation>Mode d&apos;importation</translation>
-    </message>
-    <message>
-        <source>How should existing data be handled?</source>
-        <translation>Que faire des données existantes&#xa0;?</translation>
-    </message>
-    <message>
-        <source>Import Failed</source>
-        <translation>Échec de l&apos;importation</translation>
-    </message>
-    <message>
-        <source>Could not read file.</source>
-        <translation>Impossible de lire le fichier.</translation>
-    </message>
-    <message>
-        <source>Importing...</source>
-        <translation>Importation...</translation>
-    </message>
-    <message>
-        <source>Imported %1 items, skipped %2.</source>
-        <translation>Éléments importés&#xa0;: %1, ignorés&#xa0;: %2.</translation>
-    </message>
-    <message numerus="yes">
-        <source>
-
-%n error(s) occurred.</source>
-        <translation>
-            <numerusform>
-
-%n erreur s&apos;est produite.</numerusform>
-            <numerusform>
-
-%n erreurs se sont produites.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>
-
-Your data as it was before the import is saved in:
-%1</source>
-        <translation>
-
-Vos données telles qu&apos;elles étaient avant l&apos;importation sont enregistrées dans&#xa0;:
-%1</translation>
-    </message>
-    <message>
-        <source>Import Complete</source>
-        <translation>Importation terminée</translation>
+        <source>the file is empty</source>
+        <translation>le fichier est vide</translation>
     </message>
 </context>
 <context>
@@ -929,6 +913,12 @@ Vos données telles qu&apos;elles étaient avant l&apos;importation sont enregis
     <message>
         <source>Nothing was imported: no row could be read.</source>
         <translation>Rien n’a été importé : aucune ligne n’a pu être lue.</translation>
+    </message>
+    <message>
+        <source>The ledger in %1 is read-only: nothing was imported.
+</source>
+        <translation>Le registre de %1 est en lecture seule&#xa0;: rien n&apos;a été importé.
+</translation>
     </message>
 </context>
 <context>
@@ -1416,6 +1406,10 @@ Vos données telles qu&apos;elles étaient avant l&apos;importation sont enregis
         <source>Share...</source>
         <translation>Partager...</translation>
     </message>
+    <message>
+        <source>Import &amp;Backup...</source>
+        <translation>Restaurer une &amp;sauvegarde...</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1541,6 +1535,22 @@ Toutes les opérations, opérations récurrentes et l&apos;historique des rappro
     <message>
         <source>Learn More</source>
         <translation>En savoir plus</translation>
+    </message>
+    <message>
+        <source>Mellowind Ledgerine (damaged ledger)</source>
+        <translation>Mellowind Ledgerine (registre endommagé)</translation>
+    </message>
+    <message>
+        <source>Mellowind Ledgerine (read-only)</source>
+        <translation>Mellowind Ledgerine (lecture seule)</translation>
+    </message>
+    <message>
+        <source>Database Error</source>
+        <translation>Erreur de base de données</translation>
+    </message>
+    <message>
+        <source>Import Backup...</source>
+        <translation>Restaurer une sauvegarde...</translation>
     </message>
 </context>
 <context>
@@ -3227,6 +3237,133 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
 </context>
 <context>
+    <name>RestoreFlow</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Import Backup</source>
+        <translation>Restaurer une sauvegarde</translation>
+    </message>
+    <message>
+        <source>ZIP Files (*.zip)</source>
+        <translation>Fichiers ZIP (*.zip)</translation>
+    </message>
+    <message>
+        <source>Import Failed</source>
+        <translation>Échec de l&apos;importation</translation>
+    </message>
+    <message>
+        <source>Could not read file.</source>
+        <translation>Impossible de lire le fichier.</translation>
+    </message>
+    <message>
+        <source>Restoring the backup...</source>
+        <translation>Restauration de la sauvegarde...</translation>
+    </message>
+    <message>
+        <source>Finishing the restore...</source>
+        <translation>Fin de la restauration...</translation>
+    </message>
+    <message>
+        <source>Import Complete</source>
+        <translation>Importation terminée</translation>
+    </message>
+    <message>
+        <source>Import Cancelled</source>
+        <translation>Importation annulée</translation>
+    </message>
+    <message>
+        <source>Imported %1 items, skipped %2.</source>
+        <translation>Éléments importés&#xa0;: %1, ignorés&#xa0;: %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>
+
+%n error(s) occurred.</source>
+        <translation>
+            <numerusform>
+
+%n erreur s&apos;est produite.</numerusform>
+            <numerusform>
+
+%n erreurs se sont produites.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The restore was cancelled; nothing was changed.</source>
+        <translation>La restauration a été annulée&#xa0;; rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>
+
+Your data as it was before the import is saved in:
+%1</source>
+        <translation>
+
+Vos données telles qu&apos;elles étaient avant l&apos;importation sont enregistrées dans&#xa0;:
+%1</translation>
+    </message>
+    <message>
+        <source>Making a new ledger from the backup...</source>
+        <translation>Création d&apos;un nouveau registre à partir de la sauvegarde...</translation>
+    </message>
+    <message>
+        <source>No new ledger was made, and the damaged file is as it was.
+
+%1</source>
+        <translation>Aucun nouveau registre n&apos;a été créé, et le fichier endommagé est resté tel quel.
+
+%1</translation>
+    </message>
+    <message>
+        <source>A new ledger was made from the backup: %1 items.
+
+The damaged file was kept as:
+%2</source>
+        <translation>Un nouveau registre a été créé à partir de la sauvegarde&#xa0;: %1 éléments.
+
+Le fichier endommagé a été conservé sous&#xa0;:
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>RestoreModeDialog</name>
+    <message>
+        <source>Import Mode</source>
+        <translation>Mode d&apos;importation</translation>
+    </message>
+    <message>
+        <source>How should existing data be handled?</source>
+        <translation>Que faire des données existantes&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Replace all with backup data</source>
+        <translation>Tout remplacer par les données de la sauvegarde</translation>
+    </message>
+    <message>
+        <source>Every item in the backup overwrites the same item here, and items deleted since the backup come back. Items that are not in the backup are kept.</source>
+        <translation>Chaque élément de la sauvegarde remplace le même élément ici, et les éléments supprimés depuis la sauvegarde reviennent. Les éléments absents de la sauvegarde sont conservés.</translation>
+    </message>
+    <message>
+        <source>Keep newer (compare timestamps)</source>
+        <translation>Garder la plus récente (comparer les horodatages)</translation>
+    </message>
+    <message>
+        <source>An item in the backup overwrites the same item here only when it was changed later. Items deleted here stay deleted.</source>
+        <translation>Un élément de la sauvegarde remplace le même élément ici seulement s&apos;il a été modifié plus tard. Les éléments supprimés ici restent supprimés.</translation>
+    </message>
+    <message>
+        <source>Skip existing items</source>
+        <translation>Ignorer les éléments existants</translation>
+    </message>
+    <message>
+        <source>Only items that are not here at all are added; nothing here changes, and items deleted here stay deleted.</source>
+        <translation>Seuls les éléments absents d&apos;ici sont ajoutés&#xa0;; rien ne change ici, et les éléments supprimés ici restent supprimés.</translation>
+    </message>
+</context>
+<context>
     <name>SampleDataService</name>
     <message>
         <source>Main Checking</source>
@@ -3570,6 +3707,17 @@ Choisissez une catégorie dans la liste pour chaque ligne ayant un montant.</tra
             <numerusform>%n conflit de synchronisation</numerusform>
             <numerusform>%n conflits de synchronisation</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>StoreBanner</name>
+    <message>
+        <source>Import Backup...</source>
+        <translation>Restaurer une sauvegarde...</translation>
+    </message>
+    <message>
+        <source>This ledger file is read-only: you can look at it, but not change it. To make changes, allow writing to %1 and start Mellowind Ledgerine again.</source>
+        <translation>Ce fichier de registre est en lecture seule&#xa0;: vous pouvez le consulter, mais pas le modifier. Pour faire des modifications, autorisez l&apos;écriture dans %1 et relancez Mellowind Ledgerine.</translation>
     </message>
 </context>
 <context>

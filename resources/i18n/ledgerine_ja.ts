@@ -188,16 +188,24 @@ Data directory: %1</source>
         <source>Database Error</source>
         <translation>データベースエラー</translation>
     </message>
+    <message>
+        <source>The ledger file is read-only, and this version of Mellowind Ledgerine has to update it before it can open it. Allow writing to it and try again.</source>
+        <translation>台帳ファイルは読み取り専用ですが、このバージョンの Mellowind Ledgerine で開くには更新が必要です。書き込みを許可してから、もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>The ledger file is damaged (%1). Restore a backup from File › Import Backup, or open it with an SQLite tool.</source>
+        <translation>台帳ファイルが破損しています (%1)。[ファイル] › [バックアップをインポート] でバックアップから復元するか、SQLite のツールで開いてください。</translation>
+    </message>
+    <message>
+        <source>Import Backup...</source>
+        <translation>バックアップをインポート...</translation>
+    </message>
 </context>
 <context>
     <name>BackupService</name>
     <message>
         <source>Failed to open ZIP archive</source>
         <translation>ZIP アーカイブを開けませんでした</translation>
-    </message>
-    <message>
-        <source>The current data could not be saved to %1 before the restore, so nothing was changed: %2</source>
-        <translation>復元の前に現在のデータを %1 に保存できなかったため、何も変更していません: %2</translation>
     </message>
     <message>
         <source>The backup holds more than %1 entries.</source>
@@ -278,6 +286,38 @@ Data directory: %1</source>
     <message>
         <source>Its transaction was not restored.</source>
         <translation>この明細の取引は復元されませんでした。</translation>
+    </message>
+    <message>
+        <source>The backup unpacks to %1 bytes, more than %2 times the %3 bytes of the file: it is not a backup this program made.</source>
+        <translation>このバックアップは展開すると %1 バイトになり、ファイルの %3 バイトの %2 倍を超えます。このプログラムで作成したバックアップではありません。</translation>
+    </message>
+    <message>
+        <source>The backup unpacks to %1 bytes, more than the %2 bytes free on the disk that holds the ledger.</source>
+        <translation>このバックアップは展開すると %1 バイトになり、台帳のあるディスクの空き容量 %2 バイトを超えます。</translation>
+    </message>
+    <message>
+        <source>the restore was cancelled</source>
+        <translation>復元はキャンセルされました</translation>
+    </message>
+    <message>
+        <source>%1: refused: the path leaves its folder</source>
+        <translation>%1: 拒否しました: パスがフォルダーの外を指しています</translation>
+    </message>
+    <message>
+        <source>the data as it stands could not be saved to %1 first: %2</source>
+        <translation>現在のデータを先に %1 へ保存できませんでした: %2</translation>
+    </message>
+    <message>
+        <source>The damaged file could not be moved aside.</source>
+        <translation>破損したファイルを別名で退避できませんでした。</translation>
+    </message>
+    <message>
+        <source>The new ledger could not be put in place.</source>
+        <translation>新しい台帳を所定の場所に置けませんでした。</translation>
+    </message>
+    <message>
+        <source>The ledger could not be opened for the restore: %1</source>
+        <translation>復元のために台帳を開けませんでした: %1</translation>
     </message>
 </context>
 <context>
@@ -775,65 +815,12 @@ Sign in via File › Mellowind Account to enable sync.</source>
         <translation>書き込めませんでした:
 %1</translation>
     </message>
+</context>
+<context>
+    <name>Database</name>
     <message>
-        <source>Replace all with backup data</source>
-        <translation>すべてをバックアップのデータで置き換える</translation>
-    </message>
-    <message>
-        <source>Keep newer (compare timestamps)</source>
-        <translation>新しい方を残す (タイムスタンプを比較)</translation>
-    </message>
-    <message>
-        <source>Skip existing items</source>
-        <translation>既存の項目はスキップする</translation>
-    </message>
-    <message>
-        <source>Import Mode</source>
-        <translation>インポート方法</translation>
-    </message>
-    <message>
-        <source>How should existing data be handled?</source>
-        <translation>既存のデータをどのように扱いますか?</translation>
-    </message>
-    <message>
-        <source>Import Failed</source>
-        <translation>インポート失敗</translation>
-    </message>
-    <message>
-        <source>Could not read file.</source>
-        <translation>ファイルを読み込めませんでした。</translation>
-    </message>
-    <message>
-        <source>Importing...</source>
-        <translation>インポートしています...</translation>
-    </message>
-    <message>
-        <source>Imported %1 items, skipped %2.</source>
-        <translation>%1 件をインポートし、%2 件をスキップしました。</translation>
-    </message>
-    <message numerus="yes">
-        <source>
-
-%n error(s) occurred.</source>
-        <translation>
-            <numerusform>
-
-%n 件のエラーが発生しました。</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>
-
-Your data as it was before the import is saved in:
-%1</source>
-        <translation>
-
-インポート前のデータは次の場所に保存されています:
-%1</translation>
-    </message>
-    <message>
-        <source>Import Complete</source>
-        <translation>インポート完了</translation>
+        <source>the file is empty</source>
+        <translation>ファイルが空です</translation>
     </message>
 </context>
 <context>
@@ -924,6 +911,12 @@ Your data as it was before the import is saved in:
     <message>
         <source>Nothing was imported: no row could be read.</source>
         <translation>何もインポートされませんでした: 読み取れる行がありません。</translation>
+    </message>
+    <message>
+        <source>The ledger in %1 is read-only: nothing was imported.
+</source>
+        <translation>%1 の台帳は読み取り専用のため、何もインポートしませんでした。
+</translation>
     </message>
 </context>
 <context>
@@ -1400,6 +1393,10 @@ Your data as it was before the import is saved in:
         <source>Share...</source>
         <translation>共有...</translation>
     </message>
+    <message>
+        <source>Import &amp;Backup...</source>
+        <translation>バックアップをインポート(&amp;B)...</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1524,6 +1521,22 @@ All transactions, recurring entries, and reconciliation history for this account
     <message>
         <source>Learn More</source>
         <translation>詳細を見る</translation>
+    </message>
+    <message>
+        <source>Mellowind Ledgerine (damaged ledger)</source>
+        <translation>Mellowind Ledgerine (台帳が破損)</translation>
+    </message>
+    <message>
+        <source>Mellowind Ledgerine (read-only)</source>
+        <translation>Mellowind Ledgerine (読み取り専用)</translation>
+    </message>
+    <message>
+        <source>Database Error</source>
+        <translation>データベースエラー</translation>
+    </message>
+    <message>
+        <source>Import Backup...</source>
+        <translation>バックアップをインポート...</translation>
     </message>
 </context>
 <context>
@@ -3208,6 +3221,130 @@ Both sides of the transfer will be deleted.</source>
     </message>
 </context>
 <context>
+    <name>RestoreFlow</name>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Import Backup</source>
+        <translation>バックアップをインポート</translation>
+    </message>
+    <message>
+        <source>ZIP Files (*.zip)</source>
+        <translation>ZIP ファイル (*.zip)</translation>
+    </message>
+    <message>
+        <source>Import Failed</source>
+        <translation>インポート失敗</translation>
+    </message>
+    <message>
+        <source>Could not read file.</source>
+        <translation>ファイルを読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>Restoring the backup...</source>
+        <translation>バックアップを復元しています...</translation>
+    </message>
+    <message>
+        <source>Finishing the restore...</source>
+        <translation>復元を仕上げています...</translation>
+    </message>
+    <message>
+        <source>Import Complete</source>
+        <translation>インポート完了</translation>
+    </message>
+    <message>
+        <source>Import Cancelled</source>
+        <translation>インポートをキャンセルしました</translation>
+    </message>
+    <message>
+        <source>Imported %1 items, skipped %2.</source>
+        <translation>%1 件をインポートし、%2 件をスキップしました。</translation>
+    </message>
+    <message numerus="yes">
+        <source>
+
+%n error(s) occurred.</source>
+        <translation>
+            <numerusform>
+
+%n 件のエラーが発生しました。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The restore was cancelled; nothing was changed.</source>
+        <translation>復元をキャンセルしました。何も変更されていません。</translation>
+    </message>
+    <message>
+        <source>
+
+Your data as it was before the import is saved in:
+%1</source>
+        <translation>
+
+インポート前のデータは次の場所に保存されています:
+%1</translation>
+    </message>
+    <message>
+        <source>Making a new ledger from the backup...</source>
+        <translation>バックアップから新しい台帳を作成しています...</translation>
+    </message>
+    <message>
+        <source>No new ledger was made, and the damaged file is as it was.
+
+%1</source>
+        <translation>新しい台帳は作成されませんでした。破損したファイルはそのままです。
+
+%1</translation>
+    </message>
+    <message>
+        <source>A new ledger was made from the backup: %1 items.
+
+The damaged file was kept as:
+%2</source>
+        <translation>バックアップから新しい台帳を作成しました: %1 件。
+
+破損したファイルは次の名前で残してあります:
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>RestoreModeDialog</name>
+    <message>
+        <source>Import Mode</source>
+        <translation>インポート方法</translation>
+    </message>
+    <message>
+        <source>How should existing data be handled?</source>
+        <translation>既存のデータをどのように扱いますか?</translation>
+    </message>
+    <message>
+        <source>Replace all with backup data</source>
+        <translation>すべてをバックアップのデータで置き換える</translation>
+    </message>
+    <message>
+        <source>Every item in the backup overwrites the same item here, and items deleted since the backup come back. Items that are not in the backup are kept.</source>
+        <translation>バックアップの各項目がこちらの同じ項目を上書きし、バックアップ以降に削除した項目も戻ります。バックアップにない項目はそのまま残ります。</translation>
+    </message>
+    <message>
+        <source>Keep newer (compare timestamps)</source>
+        <translation>新しい方を残す (タイムスタンプを比較)</translation>
+    </message>
+    <message>
+        <source>An item in the backup overwrites the same item here only when it was changed later. Items deleted here stay deleted.</source>
+        <translation>バックアップの項目は、こちらより後に変更された場合にだけ同じ項目を上書きします。こちらで削除した項目は削除されたままです。</translation>
+    </message>
+    <message>
+        <source>Skip existing items</source>
+        <translation>既存の項目はスキップする</translation>
+    </message>
+    <message>
+        <source>Only items that are not here at all are added; nothing here changes, and items deleted here stay deleted.</source>
+        <translation>ここにまったくない項目だけを追加します。ここにあるものは変更されず、こちらで削除した項目は削除されたままです。</translation>
+    </message>
+</context>
+<context>
     <name>SampleDataService</name>
     <message>
         <source>Main Checking</source>
@@ -3548,6 +3685,17 @@ Choose a category from the list for every line with an amount.</source>
         <translation>
             <numerusform>同期の競合 %n 件</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>StoreBanner</name>
+    <message>
+        <source>Import Backup...</source>
+        <translation>バックアップをインポート...</translation>
+    </message>
+    <message>
+        <source>This ledger file is read-only: you can look at it, but not change it. To make changes, allow writing to %1 and start Mellowind Ledgerine again.</source>
+        <translation>この台帳ファイルは読み取り専用です。表示はできますが、変更はできません。変更するには %1 への書き込みを許可し、Mellowind Ledgerine を起動し直してください。</translation>
     </message>
 </context>
 <context>

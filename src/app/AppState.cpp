@@ -11,10 +11,12 @@
 #include "data/AccountRepository.h"
 #include "data/CategoryRepository.h"
 #include "data/Database.h"
+#include "data/FilePrivacy.h"
 #include "data/PreferencesRepository.h"
 #include "data/ReconciliationRepository.h"
 #include "data/RecurringRepository.h"
 #include "data/SplitLineRepository.h"
+#include "data/StoreCheck.h"
 #include "data/TransactionRepository.h"
 #include "services/AccountService.h"
 #include "services/CategoryService.h"
@@ -29,8 +31,6 @@
 #include "sync/SyncEngine.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QSettings>
 
 namespace {
@@ -45,7 +45,7 @@ AppState::AppState(QObject* parent)
 bool AppState::initialize()
 {
     const QString dataDir = AppPaths::dataDirectory();
-    if (!QDir().mkpath(dataDir) || !QFileInfo(dataDir).isDir()) {
+    if (!FilePrivacy::makePrivateDirectory(dataDir)) {
         qCCritical(lcApp).noquote() << "Cannot create data directory:" << dataDir;
         m_failure = { StoreFailure::Kind::Permissions, QString(), 0 };
         return false;
@@ -81,6 +81,8 @@ bool AppState::initialize()
     m_reportService = new ReportService(m_database, this);
     m_backupService = new BackupService(m_database, m_transactions, this);
     m_backupService->setSafetyDirectory(dataDir);
+    // A restore writes its rows past the repositories: one announcement for all.
+    connect(m_backupService, &BackupService::dataRestored, this, &AppState::dataChanged);
     m_payeeService = new PayeeService(m_database, m_transactions, this);
     m_sampleDataService = new SampleDataService(m_database, this);
     m_cloud = MellAccount::Client::fromEnvironment(this);
@@ -88,7 +90,8 @@ bool AppState::initialize()
     m_sharing = new MellAccount::AccountSharingService(m_cloud->syncApi(), this);
 
     restoreDisplaySettings();
-    m_categoryService->ensureDefaults();
+    if (m_database->isWritable())
+        m_categoryService->ensureDefaults();
     connectSignIn();
     m_cloud->initialize();
     if (m_cloud->isAuthenticated()) {
@@ -119,10 +122,12 @@ void AppState::createSyncEngine()
 {
     m_syncEngine = new SyncEngine(m_cloud->syncApi(), m_database, m_accounts, m_transactions,
         m_categories, m_recurring, m_reconciliations, m_splitLines, m_preferences, this);
-    m_syncEngine->setCanSync([this] { return m_cloud->isAuthenticated(); });
+    // A store that cannot be written cannot take in what the server sends.
+    m_syncEngine->setCanSync(
+        [this] { return m_cloud->isAuthenticated() && m_database->isWritable(); });
     m_syncEngine->setUserId([this] { return m_cloud->authClient()->currentUserId(); });
-    connect(m_accounts, &AccountRepository::accountsChanged, m_syncEngine,
-        &SyncEngine::requestSync);
+    connect(
+        m_accounts, &AccountRepository::accountsChanged, m_syncEngine, &SyncEngine::requestSync);
     connect(m_transactions, &TransactionRepository::transactionsChanged, m_syncEngine,
         &SyncEngine::requestSync);
     connect(m_categories, &CategoryRepository::categoriesChanged, m_syncEngine,
@@ -171,7 +176,15 @@ void AppState::setCurrentAccountId(const QString& id)
     if (id == m_currentAccountId)
         return;
     m_currentAccountId = id;
-    if (m_preferences)
+    if (m_preferences && m_database->isWritable())
         m_preferences->set(kLastViewedAccount, id);
     Q_EMIT currentAccountChanged(id);
+}
+
+void AppState::startIntegrityCheck()
+{
+    if (m_integrityCheck || !m_database || !m_database->isOpen())
+        return;
+    m_integrityCheck = new StoreCheck(this);
+    m_integrityCheck->start(AppPaths::databasePath());
 }

@@ -24,11 +24,12 @@ class ReportService;
 class BackupService;
 class PayeeService;
 class SampleDataService;
+class StoreCheck;
 class SyncEngine;
 namespace MellAccount {
 class Client;
 class SharingBackend;
-}
+} // namespace MellAccount
 
 // Owns the database, the repositories and the services for the whole process,
 // and knows which account the user is looking at.
@@ -65,12 +66,20 @@ public:
     SyncEngine* syncEngine() const { return m_syncEngine; }
     MellAccount::SharingBackend* sharing() const { return m_sharing; }
 
+    // Checks the ledger file for damage on a thread of its own; damage found
+    // stops all writing (Database::damaged).
+    void startIntegrityCheck();
+    StoreCheck* integrityCheck() const { return m_integrityCheck; }
+
     QString currentAccountId() const { return m_currentAccountId; }
     void setCurrentAccountId(const QString& id);
 
 Q_SIGNALS:
     void currentAccountChanged(const QString& accountId);
     void databaseReady();
+    // Rows were written in bulk past the repositories' own announcements (a
+    // backup restore): everything shown from the store is to be read again.
+    void dataChanged();
 
 private:
     void restoreDisplaySettings();
@@ -100,6 +109,7 @@ private:
     MellAccount::Client* m_cloud = nullptr;
     SyncEngine* m_syncEngine = nullptr;
     MellAccount::SharingBackend* m_sharing = nullptr;
+    StoreCheck* m_integrityCheck = nullptr;
     QString m_currentAccountId;
     StoreFailure m_failure;
 };

@@ -8,7 +8,9 @@
 #include "LanguageSetup.h"
 #include "SingleInstance.h"
 #include "data/Database.h"
+#include "data/FilePrivacy.h"
 #include "ui/mainwindow/MainWindow.h"
+#include "ui/screens/RestoreFlow.h"
 #include "ui/widgets/MessageBoxes.h"
 #include "update/StartupUpdates.h"
 
@@ -121,6 +123,11 @@ QString Application::databaseErrorText(const StoreFailure& failure, const QStrin
         reason = failure.detail.isEmpty() ? QString() : failure.detail + QStringLiteral("\n\n");
         reason += tr("Please check file permissions and try again.");
         break;
+    case StoreFailure::Kind::Damaged: reason = damagedLedgerText(failure.detail); break;
+    case StoreFailure::Kind::ReadOnlyOutdated:
+        reason = tr("The ledger file is read-only, and this version of Mellowind Ledgerine has to "
+                    "update it before it can open it. Allow writing to it and try again.");
+        break;
     case StoreFailure::Kind::Sqlite:
     case StoreFailure::Kind::None: reason = failure.detail; break;
     }
@@ -129,6 +136,14 @@ QString Application::databaseErrorText(const StoreFailure& failure, const QStrin
     if (!reason.isEmpty())
         text += QStringLiteral("\n\n") + reason;
     return text;
+}
+
+QString Application::damagedLedgerText(const QString& reason)
+{
+    return tr(
+        "The ledger file is damaged (%1). Restore a backup from File › Import Backup, or open "
+        "it with an SQLite tool.")
+        .arg(reason);
 }
 
 void Application::bringToFront()
@@ -147,7 +162,7 @@ int Application::run()
     const QString dataDirectory = AppPaths::dataDirectory();
     // The lock lives in the directory; one that cannot be made is reported by
     // the database start below.
-    QDir().mkpath(dataDirectory);
+    FilePrivacy::makePrivateDirectory(dataDirectory);
     m_instance = new SingleInstance(dataDirectory, this);
 
     // Arguments mean a scripted import, which opens no window.
@@ -172,21 +187,61 @@ int Application::run()
     case SingleInstance::Claim::Primary: break;
     }
     connect(m_instance, &SingleInstance::activationRequested, this, &Application::bringToFront);
-
-    m_appState = new AppState(this);
-    if (!m_appState->initialize()) {
-        MessageBoxes::critical(
-            nullptr, tr("Database Error"), databaseErrorText(m_appState->failure(), dataDirectory));
+    if (!startSession())
         return 1;
+    return exec();
+}
+
+bool Application::startSession()
+{
+    const QString dataDirectory = AppPaths::dataDirectory();
+    for (;;) {
+        m_appState = new AppState(this);
+        if (m_appState->initialize())
+            break;
+        const StoreFailure failure = m_appState->failure();
+        delete m_appState;
+        m_appState = nullptr;
+        const QString text = databaseErrorText(failure, dataDirectory);
+        if (failure.kind != StoreFailure::Kind::Damaged) {
+            MessageBoxes::critical(nullptr, tr("Database Error"), text);
+            return false;
+        }
+        // The way out the message names: a new ledger from a backup.
+        if (MessageBoxes::criticalOffer(nullptr, tr("Database Error"), text, tr("Import Backup..."))
+            != QMessageBox::Ok)
+            return false;
+        const QString archive = RestoreFlow::askArchive(nullptr);
+        if (!archive.isEmpty())
+            RestoreFlow::replaceDamagedLedger(nullptr, AppPaths::databasePath(), archive);
     }
 
-    m_mainWindow = std::make_unique<MainWindow>(m_appState);
+    auto window = std::make_unique<MainWindow>(m_appState);
+    connect(window.get(), &MainWindow::ledgerReplacementRequested, this,
+        &Application::replaceLedger, Qt::QueuedConnection);
+    m_mainWindow = std::move(window);
     m_mainWindow->show();
 
     auto* updates = new MellUpdate::StartupUpdates(MellUpdate::UpdateConfig::forThisBuild(),
         QStringLiteral("Mellowind Ledgerine"), m_appState->preferences(), m_mainWindow.get());
     updates->showWhatsNewIfNew();
     updates->scheduleCheck(1500);
+    // Damage on pages the start did not read shows up here, off the window's thread.
+    m_appState->startIntegrityCheck();
+    return true;
+}
 
-    return exec();
+void Application::replaceLedger(const QString& archivePath)
+{
+    // The boxes on the way are for a while the only windows: closing them is no quit.
+    setQuitOnLastWindowClosed(false);
+    // The damaged file is closed (without being written) before it is moved aside.
+    m_mainWindow.reset();
+    delete m_appState;
+    m_appState = nullptr;
+    RestoreFlow::replaceDamagedLedger(nullptr, AppPaths::databasePath(), archivePath);
+    const bool started = startSession();
+    setQuitOnLastWindowClosed(true);
+    if (!started)
+        exit(1);
 }

@@ -28,11 +28,17 @@ public:
 
     // The "Database Error" text: the general sentence, then the reason.
     static QString databaseErrorText(const StoreFailure& failure, const QString& dataDirectory);
+    // What the user is told, wherever it shows, once the ledger file is found damaged.
+    static QString damagedLedgerText(const QString& reason);
 
 private:
     void installTranslators();
     void installIconAndFont();
     void bringToFront();
+    // Opens the store and shows the window; a damaged store may be replaced
+    // from a backup first. False when the program is to end.
+    bool startSession();
+    void replaceLedger(const QString& archivePath);
 
     SingleInstance* m_instance = nullptr;
     AppState* m_appState = nullptr;

@@ -2,9 +2,12 @@
 
 #include "AppPaths.h"
 #include "AppState.h"
+#include "Application.h"
 #include "data/AccountRepository.h"
 #include "data/Clock.h"
+#include "data/Database.h"
 #include "data/Ids.h"
+#include "data/StoreCheck.h"
 #include "services/import/ImportService.h"
 #include "services/import/ImportText.h"
 
@@ -254,8 +257,24 @@ int ImportCommand::run(const QStringList& arguments)
 
     AppState state;
     if (!state.initialize()) {
-        print(
-            stderr, tr("The database in %1 could not be opened.\n").arg(AppPaths::dataDirectory()));
+        if (state.failure().kind == StoreFailure::Kind::Damaged)
+            print(
+                stderr, Application::damagedLedgerText(state.failure().detail) + QLatin1Char('\n'));
+        else
+            print(stderr,
+                tr("The database in %1 could not be opened.\n").arg(AppPaths::dataDirectory()));
+        return 1;
+    }
+    if (!state.database()->isWritable()) {
+        print(stderr,
+            tr("The ledger in %1 is read-only: nothing was imported.\n")
+                .arg(AppPaths::dataDirectory()));
+        return 1;
+    }
+    // Damage on a page the start did not read would take the import's rows.
+    if (const QString problem = StoreCheck::run(AppPaths::databasePath()).problem;
+        !problem.isEmpty()) {
+        print(stderr, Application::damagedLedgerText(problem) + QLatin1Char('\n'));
         return 1;
     }
     ImportService* service = state.importService();
@@ -288,5 +307,10 @@ int ImportCommand::run(const QStringList& arguments)
             return 1;
     }
     print(stdout, summary(total));
+    if (state.database()->isDamaged()) {
+        print(stderr,
+            Application::damagedLedgerText(state.database()->damageReason()) + QLatin1Char('\n'));
+        return 1;
+    }
     return reportUnstored(total, targets.missing());
 }

@@ -2,9 +2,11 @@
 
 #include "AppLogging.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QThread>
@@ -13,6 +15,15 @@ namespace {
 
 const QByteArray kActivate = QByteArrayLiteral("activate\n");
 const QByteArray kDone = QByteArrayLiteral("ok\n");
+// Lines after QLockFile's own, which it does not read.
+const QByteArray kDirectoryKey = QByteArrayLiteral("ledgerine-data-directory=");
+const QByteArray kStartedKey = QByteArrayLiteral("ledgerine-process-started=");
+
+QByteArray directoryKey(const QString& dataDirectory)
+{
+    const QDir dir(dataDirectory);
+    return (dir.exists() ? dir.canonicalPath() : dir.absolutePath()).toUtf8().toPercentEncoding();
+}
 
 } // namespace
 
@@ -40,9 +51,69 @@ QString SingleInstance::serverName(const QString& dataDirectory)
             QCryptographicHash::hash(path.toUtf8(), QCryptographicHash::Sha256).toHex().left(24));
 }
 
+QByteArray SingleInstance::processStartTime(qint64 pid)
+{
+#ifdef Q_OS_LINUX
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return {};
+    // The name in parentheses may hold spaces; the start time is the 20th
+    // field after it (22nd of the line), in clock ticks since boot.
+    const QByteArray line = stat.readAll();
+    const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+    return fields.value(19);
+#else
+    Q_UNUSED(pid)
+    return {};
+#endif
+}
+
+bool SingleInstance::isStale(const QString& dataDirectory)
+{
+    QFile file(lockFilePath(dataDirectory));
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    bool ok = false;
+    const qint64 pid = lines.value(0).toLongLong(&ok);
+    QByteArray directory;
+    QByteArray started;
+    for (const QByteArray& line : lines) {
+        if (line.startsWith(kDirectoryKey))
+            directory = line.mid(kDirectoryKey.size());
+        else if (line.startsWith(kStartedKey))
+            started = line.mid(kStartedKey.size());
+    }
+    if (!ok || directory.isEmpty() || started.isEmpty())
+        return false;
+    if (directory != directoryKey(dataDirectory))
+        return true;
+    const QByteArray live = processStartTime(pid);
+    return !live.isEmpty() && live != started;
+}
+
+bool SingleInstance::lock()
+{
+    if (!m_lock.tryLock(0)) {
+        if (m_lock.error() != QLockFile::LockFailedError || !isStale(m_dataDirectory))
+            return false;
+        qCInfo(lcApp).noquote() << "Taking over the lock of a process that is gone:"
+                                << lockFilePath(m_dataDirectory);
+        // Refused while the owner still holds its lock on the file.
+        if (!m_lock.removeStaleLockFile() || !m_lock.tryLock(0))
+            return false;
+    }
+    QFile file(lockFilePath(m_dataDirectory));
+    if (file.open(QIODevice::Append)) {
+        file.write(kDirectoryKey + directoryKey(m_dataDirectory) + '\n' + kStartedKey
+            + processStartTime(QCoreApplication::applicationPid()) + '\n');
+    }
+    return true;
+}
+
 SingleInstance::Claim SingleInstance::claim(int answerTimeoutMs)
 {
-    if (m_lock.tryLock(0)) {
+    if (lock()) {
         listen();
         return Claim::Primary;
     }
@@ -58,7 +129,7 @@ SingleInstance::Claim SingleInstance::claim(int answerTimeoutMs)
 
 bool SingleInstance::holdQuietly()
 {
-    return m_lock.tryLock(0) || m_lock.error() != QLockFile::LockFailedError;
+    return lock() || m_lock.error() != QLockFile::LockFailedError;
 }
 
 void SingleInstance::listen()

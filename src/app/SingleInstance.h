@@ -10,7 +10,9 @@ class QLocalServer;
 // they loaded and undo each other's changes. The first start holds a lock file
 // in the directory and listens on a local socket; a later start asks it to
 // come to the front instead of opening the data a second time. A lock left by
-// a process that died is taken over.
+// a process that died is taken over, also when its process number now
+// belongs to another process: the lock records the data directory and when
+// its process started, and one that matches the live process in either is stale.
 class SingleInstance : public QObject {
     Q_OBJECT
 
@@ -30,11 +32,19 @@ public:
 
     static QString lockFilePath(const QString& dataDirectory);
     static QString serverName(const QString& dataDirectory);
+    // The lock of `dataDirectory` records another directory, or a start time
+    // its process number's live process does not have. A lock without the
+    // record is left to QLockFile's own check.
+    static bool isStale(const QString& dataDirectory);
+    // When the process started, as the system counts it; empty where unknown.
+    static QByteArray processStartTime(qint64 pid);
 
 Q_SIGNALS:
     void activationRequested();
 
 private:
+    // Takes the lock, over a stale one too, and records who holds it.
+    bool lock();
     void listen();
     Claim askRunningInstance(int timeoutMs);
     void onNewConnection();

@@ -1,12 +1,16 @@
 #include "Database.h"
 
 #include "DataLogging.h"
+#include "FilePrivacy.h"
+#include "StoreHealth.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSet>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QUrl>
 
 #include <atomic>
 #include <sqlite3.h>
@@ -64,6 +68,26 @@ void finishStatement(QString& accumulated, QStringList& out)
 Database::Database(QObject* parent)
     : QObject(parent)
 {
+    // Whichever connection meets damage in this file, this one stops writing too.
+    connect(StoreHealth::instance(), &StoreHealth::damageFound, this,
+        [this](const QString& file, const QString& reason) {
+            if (m_open && file == m_file)
+                stopWriting(reason);
+        });
+}
+
+void Database::stopWriting(const QString& reason)
+{
+    if (m_damage)
+        return;
+    m_damage = reason;
+    if (sqlite3* handle = driverHandle()) {
+        sqlite3_exec(handle, "PRAGMA query_only=ON", nullptr, nullptr, nullptr);
+        // Closing would otherwise copy the log into the damaged file.
+        int unused = 0;
+        sqlite3_db_config(handle, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, &unused);
+    }
+    Q_EMIT damaged(reason);
 }
 
 Database::~Database()
@@ -75,6 +99,22 @@ Database::~Database()
         m_db.close();
     m_db = QSqlDatabase();
     QSqlDatabase::removeDatabase(name);
+}
+
+QString Database::asItStandsUri(const QString& path)
+{
+    const QFileInfo info(path);
+    if (QFileInfo(info.absolutePath()).isWritable()
+        || QFileInfo::exists(path + QLatin1String("-shm")))
+        return {};
+    return QUrl::fromLocalFile(info.absoluteFilePath()).toString(QUrl::FullyEncoded)
+        + QLatin1String("?immutable=1");
+}
+
+bool Database::isInMemory(const QString& path)
+{
+    return path.isEmpty() || path == QLatin1String(":memory:")
+        || path.startsWith(QLatin1String("file::memory:"));
 }
 
 int Database::latestVersion()
@@ -90,15 +130,66 @@ bool Database::refuse(StoreFailure::Kind kind, const QString& detail, int versio
 
 bool Database::refuseSqlite(const QSqlError& error)
 {
-    return refuse(isPermissionError(error.nativeErrorCode().toInt())
-            ? StoreFailure::Kind::Permissions
-            : StoreFailure::Kind::Sqlite,
+    const int code = error.nativeErrorCode().toInt();
+    if (StoreHealth::isDamageCode(code))
+        return refuse(StoreFailure::Kind::Damaged, error.databaseText());
+    return refuse(
+        isPermissionError(code) ? StoreFailure::Kind::Permissions : StoreFailure::Kind::Sqlite,
         error.databaseText());
 }
 
 bool Database::open(const QString& path)
 {
     m_failure = {};
+    m_damage.reset();
+    const QFileInfo info(path);
+    // SQLite takes an empty file for a new database: a fresh ledger would be
+    // written over what may have been the user's data.
+    if (info.isFile() && info.size() == 0) {
+        qCCritical(lcDb).noquote() << "Failed to open database: the file is empty:" << path;
+        return refuse(StoreFailure::Kind::Damaged, tr("the file is empty"));
+    }
+    const bool created = !info.exists() && !isInMemory(path);
+    if (!openConnection(path))
+        return false;
+    if (created)
+        FilePrivacy::restrictToOwner(path);
+    // SQLite opens any file lazily: reading the schema version refuses a file
+    // that is not a database here instead of failing later. Nothing may be
+    // written (not even the journal mode) before it is known that this build
+    // understands the data.
+    bool ok = checkSharedLibrary() && checkSchemaVersion();
+    if (ok) {
+        m_file = StoreHealth::fileOf(driverHandle());
+        m_readOnly = m_readOnly || sqlite3_db_readonly(driverHandle(), "main") == 1;
+        if (const auto damage = StoreHealth::damageOf(m_file)) {
+            qCCritical(lcDb).noquote()
+                << "Failed to open database: it was found damaged:" << *damage;
+            ok = refuse(StoreFailure::Kind::Damaged, *damage);
+        }
+    }
+    if (!ok) {
+        m_db.close();
+        // What this open made is no ledger; left behind it would read as damaged.
+        if (created && QFileInfo(path).size() == 0)
+            QFile::remove(path);
+        return false;
+    }
+    QSqlQuery pragma(m_db);
+    if (!m_readOnly)
+        pragma.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
+    pragma.exec(QStringLiteral("PRAGMA foreign_keys=ON"));
+    // Reading pages through a memory map instead of a read call each: the
+    // register and the search visit rows scattered over the whole table.
+    pragma.exec(QStringLiteral("PRAGMA mmap_size=1073741824"));
+    m_open = true;
+    if (m_readOnly)
+        qCInfo(lcDb).noquote() << "Opened read-only:" << path;
+    return true;
+}
+
+bool Database::openConnection(const QString& path)
+{
     // A second store open in the same process (two data directories side by
     // side in a test or a tool) gets a connection of its own.
     // The reports open theirs from a thread of their own.
@@ -108,27 +199,25 @@ bool Database::open(const QString& path)
         ? QStringLiteral("ledgerine-%1").arg(++opened)
         : QLatin1String(QSqlDatabase::defaultConnection);
     m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-    m_db.setDatabaseName(path);
-    if (!m_db.open()) {
-        qCCritical(lcDb).noquote() << "Failed to open database:" << m_db.lastError().text();
-        return refuseSqlite(m_db.lastError());
+
+    const QFileInfo info(path);
+    const bool folderWritable = QFileInfo(info.absolutePath()).isWritable();
+    m_readOnly = info.exists() && (!info.isWritable() || !folderWritable);
+    QString options;
+    QString databaseName = path;
+    if (m_readOnly) {
+        options = QStringLiteral("QSQLITE_OPEN_READONLY");
+        if (const QString uri = asItStandsUri(path); !uri.isEmpty()) {
+            options += QLatin1String(";QSQLITE_OPEN_URI");
+            databaseName = uri;
+        }
     }
-    // SQLite opens any file lazily: reading the schema version refuses a file
-    // that is not a database here instead of failing later. Nothing may be
-    // written (not even the journal mode) before it is known that this build
-    // understands the data.
-    if (!checkSharedLibrary() || !checkSchemaVersion()) {
-        m_db.close();
-        return false;
-    }
-    QSqlQuery pragma(m_db);
-    pragma.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
-    pragma.exec(QStringLiteral("PRAGMA foreign_keys=ON"));
-    // Reading pages through a memory map instead of a read call each: the
-    // register and the search visit rows scattered over the whole table.
-    pragma.exec(QStringLiteral("PRAGMA mmap_size=1073741824"));
-    m_open = true;
-    return true;
+    m_db.setConnectOptions(options);
+    m_db.setDatabaseName(databaseName);
+    if (m_db.open())
+        return true;
+    qCCritical(lcDb).noquote() << "Failed to open database:" << m_db.lastError().text();
+    return refuseSqlite(m_db.lastError());
 }
 
 QSqlDatabase Database::database() const
@@ -191,16 +280,27 @@ bool Database::checkSharedLibrary()
 bool Database::checkSchemaVersion()
 {
     QSqlQuery query(m_db);
-    if (!query.exec(QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type = 'table' AND "
-                                   "name = 'schema_version'"))
-        || !query.next()
-        || (query.value(0).toInt() > 0
-            && (!query.exec(QStringLiteral("SELECT MAX(version) FROM schema_version"))
-                || !query.next()))) {
+    if (!query.exec(QStringLiteral("SELECT COUNT(*), COUNT(*) FILTER (WHERE name = "
+                                   "'schema_version') FROM sqlite_master WHERE type = 'table'"))
+        || !query.next()) {
         qCCritical(lcDb).noquote() << "Failed to open database:" << query.lastError().text();
         return refuseSqlite(query.lastError());
     }
-    // A table without schema_version is a new file: version 0.
+    const int tables = query.value(0).toInt();
+    if (query.value(1).toInt() == 0) {
+        // No table at all is a new file: version 0. Tables without the record
+        // of their version would be migrated over what is already there.
+        if (tables == 0)
+            return true;
+        const QString missing = (QStringList { QStringLiteral("schema_version") } + missingTables())
+                                    .join(QStringLiteral(", "));
+        qCCritical(lcDb).noquote() << "Required tables are missing:" << missing;
+        return refuse(StoreFailure::Kind::MissingTables, missing);
+    }
+    if (!query.exec(QStringLiteral("SELECT MAX(version) FROM schema_version")) || !query.next()) {
+        qCCritical(lcDb).noquote() << "Failed to open database:" << query.lastError().text();
+        return refuseSqlite(query.lastError());
+    }
     const int version = query.value(0).toInt();
     if (version <= latestVersion())
         return true;
@@ -227,6 +327,19 @@ QStringList Database::missingTables() const
 bool Database::runMigrations()
 {
     m_failure = {};
+    int current = 0;
+    QSqlQuery max(m_db);
+    if (m_readOnly) {
+        // Nothing can be written, so a file this build would migrate cannot be used.
+        if (!max.exec(QStringLiteral("SELECT MAX(version) FROM schema_version")) || !max.next())
+            return refuseSqlite(max.lastError());
+        if (max.value(0).toInt() < latestVersion()) {
+            qCCritical(lcDb) << "Read-only database at schema version" << max.value(0).toInt()
+                             << "needs migrating";
+            return refuse(StoreFailure::Kind::ReadOnlyOutdated, QString(), max.value(0).toInt());
+        }
+        return checkTables();
+    }
     QSqlQuery create(m_db);
     if (!create.exec(
             QStringLiteral("CREATE TABLE IF NOT EXISTS schema_version (  version INTEGER PRIMARY "
@@ -237,10 +350,10 @@ bool Database::runMigrations()
         return refuseSqlite(create.lastError());
     }
 
-    int current = 0;
-    QSqlQuery max(m_db);
     if (max.exec(QStringLiteral("SELECT MAX(version) FROM schema_version")) && max.next())
         current = max.value(0).toInt();
+    else if (StoreHealth::isDamageCode(max.lastError().nativeErrorCode().toInt()))
+        return refuseSqlite(max.lastError());
     // A statement left open keeps SQLite from dropping anything in the migrations.
     max.finish();
 
@@ -259,13 +372,17 @@ bool Database::runMigrations()
         if (!applyMigration(migration.version, QString::fromLatin1(migration.name), sql))
             return false;
     }
+    return checkTables();
+}
+
+bool Database::checkTables()
+{
     const QStringList missing = missingTables();
-    if (!missing.isEmpty()) {
-        qCCritical(lcDb).noquote()
-            << "Required tables are missing:" << missing.join(QStringLiteral(", "));
-        return refuse(StoreFailure::Kind::MissingTables, missing.join(QStringLiteral(", ")));
-    }
-    return true;
+    if (missing.isEmpty())
+        return true;
+    qCCritical(lcDb).noquote() << "Required tables are missing:"
+                               << missing.join(QStringLiteral(", "));
+    return refuse(StoreFailure::Kind::MissingTables, missing.join(QStringLiteral(", ")));
 }
 
 bool Database::applyMigration(int version, const QString& name, const QString& sql)

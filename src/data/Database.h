@@ -7,6 +7,7 @@
 #include <QSqlDatabase>
 #include <QStringList>
 #include <functional>
+#include <optional>
 
 class QSqlError;
 
@@ -21,8 +22,10 @@ public:
     explicit Database(QObject* parent = nullptr);
     ~Database() override;
 
-    // Refuses, before writing anything, a file SQLite cannot read, one a newer
-    // version of the program made, and a driver built on another SQLite.
+    // Refuses, before writing anything, a file SQLite cannot read (an empty
+    // one included), one a newer version of the program made, one without its
+    // schema_version table, and a driver built on another SQLite. A file this
+    // user cannot write is opened read-only.
     bool open(const QString& path);
     // Refuses, after migrating, a database that lacks a table the program needs.
     bool runMigrations();
@@ -32,8 +35,19 @@ public:
     // skip the Qt driver's per-value work.
     sqlite3* handle() const;
     bool isOpen() const { return m_open; }
+    bool isReadOnly() const { return m_readOnly; }
+    bool isDamaged() const { return m_damage.has_value(); }
+    QString damageReason() const { return m_damage.value_or(QString()); }
+    // Open, and neither read-only nor damaged.
+    bool isWritable() const { return m_open && !m_readOnly && !m_damage; }
     // Why the last open() or runMigrations() returned false.
     const StoreFailure& failure() const { return m_failure; }
+    // In a folder nobody may write, SQLite cannot make the shared-memory file
+    // a reader of a WAL database needs: such a file is read as it stands,
+    // through this URI. Empty for a file that needs none.
+    static QString asItStandsUri(const QString& path);
+    // A database SQLite keeps in memory, which a second connection cannot open.
+    static bool isInMemory(const QString& path);
     // The newest schema version this build can bring a database to.
     static int latestVersion();
 
@@ -58,6 +72,8 @@ public:
 Q_SIGNALS:
     void migrationApplied(int version, const QString& name);
     void migrationError(int version, const QString& error);
+    // Once, when a statement on this file met damage; from then on nothing is written.
+    void damaged(const QString& reason);
 
 private:
     friend class TransactionScope;
@@ -70,6 +86,11 @@ private:
     // Refuses data whose schema version is newer than this build's.
     bool checkSchemaVersion();
     QStringList missingTables() const;
+    bool checkTables();
+    // Opens the connection for `path`, read-only where this user cannot write.
+    bool openConnection(const QString& path);
+    void watchForDamage();
+    void stopWriting(const QString& reason);
 
     struct Announcement {
         const QObject* owner;
@@ -79,6 +100,9 @@ private:
 
     QSqlDatabase m_db;
     bool m_open = false;
+    bool m_readOnly = false;
+    std::optional<QString> m_damage;
+    QString m_file;
     bool m_inUnit = false;
     mutable int m_lastFailure = 0;
     StoreFailure m_failure;

@@ -4,6 +4,7 @@
 #include "DataLogging.h"
 #include "Database.h"
 #include "Money.h"
+#include "StoreHealth.h"
 
 #include <QSqlError>
 
@@ -71,8 +72,10 @@ bool Repository::exec(QSqlQuery& query, const char* operation) const
     }
     if (query.exec())
         return true;
-    m_db->noteFailure(query.lastError().nativeErrorCode().toInt());
-    logFailure(operation, query.lastError().text());
+    const QSqlError error = query.lastError();
+    m_db->noteFailure(error.nativeErrorCode().toInt());
+    StoreHealth::note(m_db->handle(), error.nativeErrorCode().toInt(), error.databaseText());
+    logFailure(operation, error.text());
     return false;
 }
 
@@ -196,10 +199,10 @@ bool Repository::upsertIn(
         if (name != QLatin1String("id"))
             assignments << QStringLiteral("%1=excluded.%1").arg(name);
     }
-    return execWrite(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3) ON CONFLICT(id) DO UPDATE SET %4")
-                         .arg(QLatin1String(table), names.join(QStringLiteral(", ")),
-                             marks.join(QStringLiteral(", ")),
-                             assignments.join(QStringLiteral(", "))),
+    return execWrite(
+        QStringLiteral("INSERT INTO %1 (%2) VALUES (%3) ON CONFLICT(id) DO UPDATE SET %4")
+            .arg(QLatin1String(table), names.join(QStringLiteral(", ")),
+                marks.join(QStringLiteral(", ")), assignments.join(QStringLiteral(", "))),
         values, "storeReceived");
 }
 

@@ -2,6 +2,7 @@
 
 #include "DataLogging.h"
 #include "Database.h"
+#include "StoreHealth.h"
 
 #include <sqlite3.h>
 
@@ -11,8 +12,11 @@ namespace {
 bool run(Database* db, const char* sql)
 {
     sqlite3* handle = db->handle();
-    if (handle && sqlite3_exec(handle, sql, nullptr, nullptr, nullptr) == SQLITE_OK)
+    const int rc = handle ? sqlite3_exec(handle, sql, nullptr, nullptr, nullptr) : SQLITE_MISUSE;
+    if (rc == SQLITE_OK)
         return true;
+    if (handle)
+        StoreHealth::note(handle, rc, QString::fromUtf8(sqlite3_errmsg(handle)));
     qCWarning(lcDb).noquote() << QStringLiteral("Savepoint: \"%1\" failed:").arg(QLatin1String(sql))
                               << (handle ? QString::fromUtf8(sqlite3_errmsg(handle)) : QString());
     return false;

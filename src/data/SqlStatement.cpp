@@ -1,6 +1,7 @@
 #include "SqlStatement.h"
 
 #include "Database.h"
+#include "StoreHealth.h"
 
 #include <sqlite3.h>
 
@@ -47,9 +48,12 @@ bool SqlStatement::prepare(const Database* db, const QString& sql)
         m_error = QStringLiteral("database not open");
         return false;
     }
-    if (sqlite3_prepare_v2(handle, utf8.constData(), int(utf8.size()), &m_statement, nullptr)
-        != SQLITE_OK) {
+    const int rc
+        = sqlite3_prepare_v2(handle, utf8.constData(), int(utf8.size()), &m_statement, nullptr);
+    if (rc != SQLITE_OK) {
         m_error = QString::fromUtf8(sqlite3_errmsg(handle));
+        m_code = rc & 0xff;
+        StoreHealth::note(handle, rc, m_error);
         sqlite3_finalize(m_statement);
         m_statement = nullptr;
         m_failed = true;
@@ -108,6 +112,7 @@ bool SqlStatement::execute()
         m_error = QString::fromUtf8(sqlite3_errmsg(sqlite3_db_handle(m_statement)));
         m_code = rc & 0xff;
         m_db->noteFailure(m_code);
+        StoreHealth::note(sqlite3_db_handle(m_statement), rc, m_error);
     }
     sqlite3_reset(m_statement);
     return ok;
@@ -136,6 +141,7 @@ bool SqlStatement::next()
     if (m_failed) {
         m_error = QString::fromUtf8(sqlite3_errmsg(sqlite3_db_handle(m_statement)));
         m_code = rc & 0xff;
+        StoreHealth::note(sqlite3_db_handle(m_statement), rc, m_error);
     }
     // Let go of the read snapshot at once rather than when the object dies.
     sqlite3_reset(m_statement);

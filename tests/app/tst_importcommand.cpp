@@ -1,3 +1,4 @@
+#include "DamagedFiles.h"
 #include "ImportFixtures.h"
 #include "app/ImportCommand.h"
 #include "app/SingleInstance.h"
@@ -22,6 +23,7 @@ private Q_SLOTS:
     void importsWithoutADisplayAndCountsAgain();
     void unreadableFileStoresNothing();
     void refusedWhileTheProgramHasTheData();
+    void damagedLedgerTakesNothing();
 
 private:
     struct Outcome {
@@ -203,6 +205,24 @@ void TestImportCommand::refusedWhileTheProgramHasTheData()
     }
     QSqlDatabase::removeDatabase("other-writer");
     QCOMPARE(run(more).out, line(2, 0, 0, 0, 0, 0, 0));
+}
+
+void TestImportCommand::damagedLedgerTakesNothing()
+{
+    m_data = QStringLiteral("damaged");
+    const QStringList args { "--import", importFixture("checking.qif"), "--create-accounts" };
+    QCOMPARE(run(args).code, 0);
+    // An index page no start reads: only the check finds it.
+    const QString path = m_dir.filePath(m_data) + "/ledgerine.db";
+    QVERIFY(DamagedFiles::overwriteLeafPage(path, "idx_transactions_sync_status"));
+    const QByteArray before = DamagedFiles::bytes(path);
+    const Outcome outcome = run({ "--import", importFixture("savings.qif"), "--create-accounts" });
+    QCOMPARE(outcome.code, 1);
+    QVERIFY2(outcome.err.contains("The ledger file is damaged (")
+            && outcome.err.contains("Restore a backup from File › Import Backup"),
+        qPrintable(outcome.err));
+    QVERIFY(outcome.out.isEmpty());
+    QCOMPARE(DamagedFiles::bytes(path), before);
 }
 
 QTEST_GUILESS_MAIN(TestImportCommand)

@@ -89,6 +89,12 @@ void TestStartup::createsMissingDataDirectoryAndOwnsTheStore()
         QVERIFY(state.initialize());
         QCOMPARE(ready.count(), 1);
         QVERIFY(QFile::exists(dir + "/ledgerine.db"));
+        // Household finances are the owner's alone (Qt's permission bits in hex).
+        QCOMPARE(QString::number(QFileInfo(dir).permissions() & 0x0777, 16), "700");
+        for (const char* suffix : { "", "-wal", "-shm" })
+            QCOMPARE(QString::number(
+                         QFileInfo(dir + "/ledgerine.db" + suffix).permissions() & 0x0777, 16),
+                "600");
         // Everything is created after the database and owned by the state.
         const qsizetype database = state.children().indexOf(state.database());
         for (QObject* object : QList<QObject*> { state.accounts(), state.transactions(),
@@ -130,29 +136,45 @@ void TestStartup::unusableDataDirectoryEndsWithExitCodeOne_data()
 {
     QTest::addColumn<QString>("dataDir"); // under the temporary directory
     QTest::addColumn<QString>("blocker"); // a file there that must stay as it is
-    // Statements that make the blocker a database; none for a text file.
+    // Statements that make the blocker a database; none for a file of `text`.
     QTest::addColumn<QStringList>("statements");
+    QTest::addColumn<QByteArray>("text");
     QTest::addColumn<QString>("reason"); // under the general sentence
     const QString permissions = "Please check file permissions and try again.";
+    const QByteArray text = QByteArray("just some text, not a database\n").repeated(200);
+    const auto damaged = [](const char* why) {
+        return QString("The ledger file is damaged (%1). Restore a backup from File › Import "
+                       "Backup, or open it with an SQLite tool.")
+            .arg(why);
+    };
     QTest::newRow("data directory is a file") << "blocker"
-                                              << "blocker" << QStringList() << permissions;
+                                              << "blocker" << QStringList() << text << permissions;
     QTest::newRow("parent is a file") << "blocker/inside"
-                                      << "blocker" << QStringList() << permissions;
+                                      << "blocker" << QStringList() << text << permissions;
     QTest::newRow("database is not sqlite")
         << "data"
-        << "data/ledgerine.db" << QStringList() << "file is not a database";
+        << "data/ledgerine.db" << QStringList() << text << damaged("file is not a database");
+    QTest::newRow("database of zero bytes")
+        << "data"
+        << "data/ledgerine.db" << QStringList() << QByteArray() << damaged("the file is empty");
+    QTest::newRow("no schema_version")
+        << "data"
+        << "data/ledgerine.db"
+        << QStringList { "PRAGMA journal_mode=DELETE", "DROP TABLE schema_version" } << QByteArray()
+        << "Required tables are missing: schema_version.";
     QTest::newRow("newer schema")
         << "data"
         << "data/ledgerine.db"
         << QStringList { QString("INSERT INTO schema_version (version, name) VALUES (%1, 'next')")
                              .arg(Database::latestVersion() + 1) }
+        << QByteArray()
         << QString("This data was made by a newer version of Mellowind Ledgerine (data version "
                    "%1). This version understands data up to version %2.")
                .arg(Database::latestVersion() + 1)
                .arg(Database::latestVersion());
     QTest::newRow("missing table")
         << "data"
-        << "data/ledgerine.db" << QStringList { "DROP TABLE reconciliations" }
+        << "data/ledgerine.db" << QStringList { "DROP TABLE reconciliations" } << QByteArray()
         << "Required tables are missing: reconciliations.";
 }
 
@@ -161,6 +183,7 @@ void TestStartup::unusableDataDirectoryEndsWithExitCodeOne()
     QFETCH(QString, dataDir);
     QFETCH(QString, blocker);
     QFETCH(QStringList, statements);
+    QFETCH(QByteArray, text);
     QFETCH(QString, reason);
     QTemporaryDir tmp;
     dataDir = tmp.filePath(dataDir);
@@ -168,7 +191,6 @@ void TestStartup::unusableDataDirectoryEndsWithExitCodeOne()
     QVERIFY(QDir().mkpath(QFileInfo(blocker).path()));
     QFile file(blocker);
     if (statements.isEmpty()) {
-        const QByteArray text = QByteArray("just some text, not a database\n").repeated(200);
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
         file.close();
     } else {
@@ -220,10 +242,25 @@ void TestStartup::oneProgramPerDataDirectory()
         10000);
     QCOMPARE(first.state(), QProcess::Running);
 
-    // Killed outright, the first leaves its lock behind; the next start takes it over.
+    // Killed outright, the first leaves its lock behind; the next start takes
+    // it over, also when its process number now belongs to a program running
+    // on other data.
     first.kill();
     QVERIFY(first.waitForFinished(10000));
-    QVERIFY(QFile::exists(SingleInstance::lockFilePath(dataDir)));
+    const QString lockPath = SingleInstance::lockFilePath(dataDir);
+    QVERIFY(QFile::exists(lockPath));
+    QProcess other;
+    const QString otherDir = tmp.filePath("other");
+    startProgram(other, otherDir, tmp);
+    QVERIFY(listening(otherDir));
+    QFile lock(lockPath);
+    QVERIFY(lock.open(QIODevice::ReadOnly));
+    QByteArray held = lock.readAll();
+    lock.close();
+    held.replace(0, held.indexOf('\n'), QByteArray::number(other.processId()));
+    QVERIFY(
+        lock.open(QIODevice::WriteOnly | QIODevice::Truncate) && lock.write(held) == held.size());
+    lock.close();
     QProcess third;
     startProgram(third, dataDir, tmp);
     QVERIFY(listening(dataDir));
@@ -235,6 +272,8 @@ void TestStartup::oneProgramPerDataDirectory()
     QCOMPARE(third.state(), QProcess::Running);
     third.kill();
     QVERIFY(third.waitForFinished(10000));
+    other.kill();
+    QVERIFY(other.waitForFinished(10000));
 }
 
 void TestStartup::heldLockWithoutAnswerEndsWithExitCodeOne()

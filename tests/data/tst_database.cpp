@@ -1,12 +1,17 @@
+#include "ReadOnlyFolder.h"
 #include "Records.h"
 #include "TestDatabase.h"
 #include "data/AccountRepository.h"
 #include "data/Database.h"
+#include "data/FilePrivacy.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSignalSpy>
 #include <QSqlQuery>
 #include <QTest>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -44,7 +49,10 @@ private Q_SLOTS:
     void freshFileReachesLatestVersion();
     void versionOneFileGetsTheLaterMigrations();
     void failingStatementLeavesNothing();
-    void notADatabaseIsRefusedAndUntouched();
+    void damagedFilesAreRefusedAndUntouched_data();
+    void damagedFilesAreRefusedAndUntouched();
+    void newFilesAreTheOwnersOnly();
+    void readOnlyFileIsOpenedForReading();
     void schemaThisBuildDoesNotKnowIsRefused();
     void splitStatements();
 };
@@ -177,23 +185,104 @@ void TestDatabaseMigrations::failingStatementLeavesNothing()
         QStringList { "fixed" });
 }
 
-void TestDatabaseMigrations::notADatabaseIsRefusedAndUntouched()
+void TestDatabaseMigrations::damagedFilesAreRefusedAndUntouched_data()
 {
+    QTest::addColumn<QByteArray>("content"); // empty: a migrated ledger changed by `statements`
+    QTest::addColumn<QStringList>("statements");
+    QTest::addColumn<StoreFailure::Kind>("kind");
+    QTest::addColumn<QString>("detail");
+    QTest::newRow("not a database") << QByteArray(4096, 'x') << QStringList()
+                                    << StoreFailure::Kind::Damaged << "file is not a database";
+    // Not a new ledger to be written over what may have been the user's data.
+    QTest::newRow("zero bytes") << QByteArray() << QStringList() << StoreFailure::Kind::Damaged
+                                << "the file is empty";
+    QTest::newRow("no schema_version")
+        << QByteArray() << QStringList { "PRAGMA journal_mode=DELETE", "DROP TABLE schema_version" }
+        << StoreFailure::Kind::MissingTables << "schema_version";
+}
+
+void TestDatabaseMigrations::damagedFilesAreRefusedAndUntouched()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QStringList, statements);
+    QFETCH(StoreFailure::Kind, kind);
+    QFETCH(QString, detail);
     QTemporaryDir dir;
     const QString path = dir.filePath("ledgerine.db");
-    const QByteArray content(4096, 'x');
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
-    file.close();
+    if (statements.isEmpty()) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+    } else {
+        QVERIFY(prepare(path, statements));
+    }
+    const QByteArray before = fileBytes(path);
     {
         Database db;
-        QTest::ignoreMessage(QtCriticalMsg, QRegularExpression("^Failed to open database:"));
-        QVERIFY(!db.open(path));
-        QCOMPARE(db.failure().kind, StoreFailure::Kind::Sqlite);
-        QCOMPARE(db.failure().detail, "file is not a database");
+        QTest::ignoreMessage(QtCriticalMsg,
+            QRegularExpression("^(Failed to open database|Required tables are missing)"));
+        QVERIFY(!db.open(path) || !db.runMigrations());
+        QCOMPARE(db.failure().kind, kind);
+        QCOMPARE(db.failure().detail, detail);
     }
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), content);
+    QCOMPARE(fileBytes(path), before);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList { "ledgerine.db" });
+}
+
+void TestDatabaseMigrations::newFilesAreTheOwnersOnly()
+{
+    QTemporaryDir dir;
+    const auto mode = [](const QString& path) {
+        return QString::number(QFileInfo(path).permissions() & 0x0777, 16);
+    };
+    for (const mode_t mask : { 022, 077 }) {
+        const mode_t previous = umask(mask);
+        const QString folder = dir.filePath(QString("data-%1/inner").arg(mask, 0, 8));
+        QVERIFY(FilePrivacy::makePrivateDirectory(folder));
+        const QString path = folder + "/ledgerine.db";
+        Database db;
+        QVERIFY(db.open(path) && db.runMigrations());
+        umask(previous);
+        // Qt's permission bits in hex: 0x600 is rw for the owner alone.
+        QCOMPARE(mode(folder), "700");
+        QCOMPARE(mode(path), "600");
+        QCOMPARE(mode(path + "-wal"), "600");
+        QCOMPARE(mode(path + "-shm"), "600");
+        // A folder that is there already is left as the user made it.
+        QVERIFY(FilePrivacy::makePrivateDirectory(QFileInfo(folder).path()));
+    }
+}
+
+void TestDatabaseMigrations::readOnlyFileIsOpenedForReading()
+{
+    QTemporaryDir dir;
+    const QString folder = dir.filePath("data");
+    QVERIFY(QDir().mkpath(folder));
+    const QString path = folder + "/ledgerine.db";
+    const QString outdated = folder + "/old.db";
+    QVERIFY(prepare(path,
+        { "INSERT INTO accounts (id, name, created_at, updated_at) VALUES "
+          "('a', 'Kept', '', '')" }));
+    QVERIFY(prepare(outdated,
+        { QString("DELETE FROM schema_version WHERE version = %1")
+                .arg(Database::latestVersion()) }));
+    const QByteArray before = fileBytes(path);
+    {
+        ReadOnlyFolder readOnly(folder);
+        QVERIFY(readOnly.isReadOnly());
+        Database db;
+        QVERIFY(db.open(path) && db.runMigrations());
+        QVERIFY(db.isReadOnly() && !db.isWritable());
+        QCOMPARE(queryColumn(db.database(), "SELECT name FROM accounts"), QStringList { "Kept" });
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^AccountRepository::insert failed"));
+        QVERIFY(!AccountRepository(&db).insert(Records::account("New")));
+
+        // A file this build would have to migrate cannot be read as it is.
+        Database old;
+        QTest::ignoreMessage(QtCriticalMsg, QRegularExpression("needs migrating"));
+        QVERIFY(old.open(outdated) && !old.runMigrations());
+        QCOMPARE(old.failure().kind, StoreFailure::Kind::ReadOnlyOutdated);
+    }
+    QCOMPARE(fileBytes(path), before);
 }
 
 void TestDatabaseMigrations::schemaThisBuildDoesNotKnowIsRefused()

@@ -1,3 +1,4 @@
+#include "DamagedFiles.h"
 #include "Records.h"
 #include "TestDatabase.h"
 #include "data/AccountRepository.h"
@@ -9,10 +10,13 @@
 #include "data/ReconciliationRepository.h"
 #include "data/RecurringRepository.h"
 #include "data/SplitLineRepository.h"
+#include "data/StoreCheck.h"
 #include "data/TransactionRepository.h"
 #include "data/TransactionScope.h"
 
 #include <QFile>
+#include <QRegularExpression>
+#include <QSignalSpy>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
@@ -26,18 +30,26 @@ private Q_SLOTS:
     void init() { Clock::setFixedUtc(QDateTime(QDate(2025, 9, 2), QTime(10, 0), Qt::UTC)); }
     void cleanup() { Clock::clearFixed(); }
 
-    void damagedPageFailsTheWholeRead();
+    void damagedPageStopsAllWriting_data();
+    void damagedPageStopsAllWriting();
     void overflowingBalanceHidesNoOther();
     void repositoriesRefuseAmountsBeyondTheLimit();
 };
 
-void TestHostileStore::damagedPageFailsTheWholeRead()
+void TestHostileStore::damagedPageStopsAllWriting_data()
 {
+    QTest::addColumn<QString>("page"); // the table or index whose leaf is overwritten
+    QTest::newRow("table page") << "transactions";
+    // Read through the table, a damaged index shows only to the check.
+    QTest::newRow("index page") << "idx_transactions_sync_status";
+}
+
+void TestHostileStore::damagedPageStopsAllWriting()
+{
+    QFETCH(QString, page);
     QTemporaryDir dir;
     const QString path = dir.filePath("ledgerine.db");
     QString accountId;
-    qint64 page = 0;
-    qint64 pageSize = 0;
     {
         Database db;
         QVERIFY(db.open(path) && db.runMigrations());
@@ -53,30 +65,43 @@ void TestHostileStore::damagedPageFailsTheWholeRead()
                 a.id, date, QString("Payee %1 ").arg(i).repeated(8), -100 - i)));
         }
         QVERIFY(scope.commit());
-        // A leaf a third of the way through the table, in rowid order.
-        const QStringList leaves = queryColumn(db.database(),
-            "SELECT pageno FROM dbstat WHERE name = 'transactions' AND pagetype = 'leaf' "
-            "ORDER BY path");
-        QVERIFY2(leaves.size() > 30, qPrintable(leaves.join(' ')));
-        page = leaves.at(leaves.size() / 3).toLongLong();
-        pageSize = queryColumn(db.database(), "PRAGMA page_size").value(0).toLongLong();
     }
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadWrite) && file.seek((page - 1) * pageSize));
-    QCOMPARE(file.write(QByteArray(pageSize, '\xff')), pageSize);
-    file.close();
+    QVERIFY(DamagedFiles::overwriteLeafPage(path, page));
+    const QByteArray damaged = DamagedFiles::bytes(path);
 
-    Database db;
-    QVERIFY(db.open(path) && db.runMigrations());
-    TransactionRepository transactions(&db);
-    bool ok = true;
-    expectWarning("^TransactionRepository read failed: database disk image is malformed");
-    QVERIFY(transactions.findRegisterRows(accountId, &ok).isEmpty());
-    QVERIFY(!ok);
-    expectWarning("^TransactionRepository read failed: database disk image is malformed");
-    QVERIFY(transactions.findByAccount(accountId).isEmpty());
-    expectWarning("^TransactionRepository read failed: database disk image is malformed");
-    QVERIFY(transactions.search("Payee", {}).isEmpty());
+    {
+        Database db;
+        QVERIFY(db.open(path) && db.runMigrations());
+        QSignalSpy stopped(&db, &Database::damaged);
+        TransactionRepository transactions(&db);
+        QTest::ignoreMessage(QtCriticalMsg, QRegularExpression("^The ledger file is damaged:"));
+        if (page == "transactions") {
+            bool ok = true;
+            expectWarning("^TransactionRepository read failed: database disk image is malformed");
+            QVERIFY(transactions.findRegisterRows(accountId, &ok).isEmpty());
+            QVERIFY(!ok);
+            expectWarning("^TransactionRepository read failed: database disk image is malformed");
+            QVERIFY(transactions.search("Payee", {}).isEmpty());
+        } else {
+            QCOMPARE(
+                transactions.findRegisterRows(accountId).size(), 1501); // and the opening balance
+            QVERIFY(!StoreCheck::run(path).problem.isEmpty());
+        }
+        QCOMPARE(stopped.count(), 1);
+        QVERIFY(db.isDamaged() && !db.isWritable());
+
+        // Nothing is written any more, whether on its own or in a unit of work.
+        expectWarning("^AccountRepository::insert failed: attempt to write a readonly database");
+        QVERIFY(!AccountRepository(&db).insert(Records::account("Later")));
+        TransactionScope scope(&db);
+        QVERIFY(!scope.commit());
+        // Nor opened again for writing by this process.
+        Database again;
+        QTest::ignoreMessage(QtCriticalMsg, QRegularExpression("it was found damaged"));
+        QVERIFY(!again.open(path));
+        QCOMPARE(again.failure().kind, StoreFailure::Kind::Damaged);
+    }
+    QCOMPARE(DamagedFiles::bytes(path), damaged);
 }
 
 void TestHostileStore::overflowingBalanceHidesNoOther()

@@ -9,12 +9,22 @@
 
 TestAppState::TestAppState(const QString& dataDir)
 {
-    const QString dir = dataDir.isEmpty() ? m_dir.path() : dataDir;
     QStandardPaths::setTestModeEnabled(true);
-    qputenv("LEDGERINE_DATA_DIR", dir.toUtf8());
+    m_path = dataDir.isEmpty() ? m_dir.path() : dataDir;
+    if (!open())
+        qFatal("test application state could not be initialised in %s", qPrintable(m_path));
+}
+
+void TestAppState::close()
+{
+    m_state.reset();
+}
+
+bool TestAppState::open()
+{
+    qputenv("LEDGERINE_DATA_DIR", m_path.toUtf8());
     m_state = std::make_unique<AppState>();
-    if (!m_state->initialize())
-        qFatal("test application state could not be initialised in %s", qPrintable(dir));
+    return m_state->initialize();
 }
 
 TestAppState::~TestAppState()

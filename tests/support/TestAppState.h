@@ -16,6 +16,10 @@ public:
     ~TestAppState();
 
     AppState* state() const { return m_state.get(); }
+    QString dataDirectory() const { return m_path; }
+    // Closes the state (its files can then be changed) and opens it again.
+    void close();
+    bool open();
     AppState* operator->() const { return m_state.get(); }
 
     Account addAccount(const QString& name, qint64 startingBalance = 0);
@@ -24,6 +28,7 @@ public:
 
 private:
     QTemporaryDir m_dir;
+    QString m_path;
     std::unique_ptr<AppState> m_state;
     int m_sortOrder = 0;
     int m_sequence = 0;

@@ -1,5 +1,6 @@
 #include "BackupRestore.h"
 
+#include "ArchiveChecks.h"
 #include "BackupLogging.h"
 #include "BackupRowRules.h"
 #include "BackupTables.h"
@@ -8,13 +9,16 @@
 #include "data/Money.h"
 #include "data/SqlStatement.h"
 #include "data/StoreError.h"
+#include "data/StoreHealth.h"
 #include "data/TransactionBulkInsert.h"
 #include "data/TransactionScope.h"
 
+#include <QFileInfo>
 #include <QHash>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSet>
+#include <QStorageInfo>
 #include <memory>
 #include <unordered_map>
 #include <utility>
@@ -96,11 +100,12 @@ struct BackupRestore::Table {
     }
 };
 
-BackupRestore::BackupRestore(
-    Database* db, TransactionRepository* transactions, const BackupService::Limits& limits)
+BackupRestore::BackupRestore(Database* db, TransactionRepository* transactions,
+    const BackupService::Limits& limits, const BackupService::Observer& observer)
     : m_db(db)
     , m_transactions(transactions)
     , m_limits(limits)
+    , m_observer(observer)
 {
 }
 
@@ -128,6 +133,8 @@ bool BackupRestore::checkArchive(const ZipReader& zip, Result& result) const
                              .arg(m_limits.maxTotalBytes);
         return false;
     }
+    if (!checkExpansion(zip, declared, result))
+        return false;
     if (!manifest) {
         result.errors << BackupService::tr("Invalid backup: missing manifest.json");
         return false;
@@ -164,10 +171,9 @@ BackupRestore::Result BackupRestore::run(
     if (!checkArchive(zip, result))
         return result;
     QString failure;
-    if (beforeChange && !beforeChange(&failure)) {
-        result.errors << failure;
-        return result;
-    }
+    m_beforeChange = beforeChange;
+    // Every entry but the manifest is a row.
+    m_rowsTotal = zip.entryCount() > 0 ? zip.entryCount() - 1 : 0;
 
     bool ok = true;
     {
@@ -221,6 +227,11 @@ BackupRestore::Result BackupRestore::run(
         if (!ok)
             searchIndex.abandon();
     }
+    if (!ok && result.cancelled) {
+        qCInfo(lcBackup) << "Backup restore cancelled";
+        result.tables = {};
+        return result;
+    }
     if (!ok) {
         qCWarning(lcBackup).noquote() << "BackupService restore failed:" << failure;
         result.tables = {};
@@ -233,8 +244,37 @@ BackupRestore::Result BackupRestore::run(
     return result;
 }
 
+bool BackupRestore::checkExpansion(const ZipReader& zip, quint64 unpacked, Result& result) const
+{
+    const QStorageInfo disk(QFileInfo(StoreHealth::fileOf(m_db->handle())).absolutePath());
+    const QString problem = ArchiveChecks::expansionProblem(unpacked, zip.archiveSize(),
+        disk.isValid() ? disk.bytesAvailable() : -1, m_limits.maxExpansion);
+    if (problem.isEmpty())
+        return true;
+    result.errors << problem;
+    return false;
+}
+
+bool BackupRestore::beforeWrite(QString* failure)
+{
+    const BeforeChange once = std::exchange(m_beforeChange, {});
+    return !once || once(failure);
+}
+
+bool BackupRestore::step(Result& result, QString* failure)
+{
+    if (m_observer.cancelRequested && m_observer.cancelRequested->load()) {
+        result.cancelled = true;
+        *failure = BackupService::tr("the restore was cancelled");
+        return false;
+    }
+    if (m_observer.progress)
+        m_observer.progress(++m_rowsDone, m_rowsTotal);
+    return true;
+}
+
 bool BackupRestore::restoreTable(
-    const ZipReader& zip, Table& table, Policy policy, Result& result, QString* failure) const
+    const ZipReader& zip, Table& table, Policy policy, Result& result, QString* failure)
 {
     const QByteArray prefix = QByteArray(table.definition->folder) + '/';
     const QString tableName = quoted(QLatin1String(table.definition->name));
@@ -353,6 +393,10 @@ bool BackupRestore::restoreTable(
                     .arg(tableName, assignments.join(QStringLiteral(", ")));
             });
         }
+        if (!beforeWrite(failure)) {
+            runOk = false;
+            return;
+        }
         if (statement->bind(values) && statement->execute()) {
             ++counts.applied;
             return;
@@ -370,6 +414,14 @@ bool BackupRestore::restoreTable(
         if (!entry.name.startsWith(prefix) || !entry.name.endsWith(".json"))
             return true;
         const QString entryName = QString::fromUtf8(entry.name);
+        if (!step(result, failure)) {
+            runOk = false;
+            return false;
+        }
+        if (ArchiveChecks::leavesFolder(entry.name)) {
+            error(BackupService::tr("%1: refused: the path leaves its folder").arg(entryName));
+            return true;
+        }
         QByteArray bytes;
         const ZipReader::Read read = zip.read(entry, m_limits.maxEntryBytes, &bytes);
         if (read == ZipReader::Read::TooLarge) {

@@ -5,13 +5,13 @@
 #include "BackupRestore.h"
 #include "ZipReader.h"
 #include "data/Clock.h"
+#include "data/FilePrivacy.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <algorithm>
 
 int BackupService::RestoreResult::applied() const
 {
@@ -58,6 +58,7 @@ bool BackupService::exportToFile(const QString& path, QString* error)
             *error = file.errorString();
         return false;
     }
+    FilePrivacy::restrictToOwner(file);
     if (!exportToDevice(&file, error)) {
         file.cancelWriting();
         return false;
@@ -100,11 +101,13 @@ BackupService::RestoreResult BackupService::importDevice(QIODevice* device, Rest
         return result;
     }
     QString safetyPath;
-    RestoreResult result = BackupRestore(m_db, m_transactions, m_limits)
+    RestoreResult result = BackupRestore(m_db, m_transactions, m_limits, m_observer)
                                .run(zip, policy, [this, &safetyPath](QString* reason) {
                                    return writeSafetyBackup(&safetyPath, reason);
                                });
     result.safetyBackupPath = safetyPath;
+    if (result.completed && result.applied() > 0)
+        Q_EMIT dataRestored();
     return result;
 }
 
@@ -119,10 +122,10 @@ bool BackupService::writeSafetyBackup(QString* path, QString* error)
     for (int n = 2; QFileInfo::exists(candidate); ++n)
         candidate = dir.filePath(QStringLiteral("before-restore-%1-%2.zip").arg(stamp).arg(n));
     QString reason;
-    if (!dir.mkpath(QStringLiteral(".")) || !exportToFile(candidate, &reason)) {
-        *error = tr("The current data could not be saved to %1 before the restore, so nothing was "
-                    "changed: %2")
-                     .arg(candidate, reason);
+    if (!FilePrivacy::makePrivateDirectory(m_safetyDirectory)
+        || !exportToFile(candidate, &reason)) {
+        *error
+            = tr("the data as it stands could not be saved to %1 first: %2").arg(candidate, reason);
         return false;
     }
     *path = candidate;
@@ -132,14 +135,12 @@ bool BackupService::writeSafetyBackup(QString* path, QString* error)
 
 void BackupService::pruneSafetyBackups() const
 {
-    QFileInfoList backups
+    const QDateTime oldest = Clock::nowUtc().addDays(-kSafetyBackupDays);
+    const QFileInfoList backups
         = QDir(m_safetyDirectory)
               .entryInfoList({ QStringLiteral("before-restore-*.zip") }, QDir::Files, QDir::NoSort);
-    std::sort(backups.begin(), backups.end(), [](const QFileInfo& a, const QFileInfo& b) {
-        const QDateTime ta = a.lastModified();
-        const QDateTime tb = b.lastModified();
-        return ta != tb ? ta > tb : a.fileName() > b.fileName();
-    });
-    for (qsizetype i = kSafetyBackupsKept; i < backups.size(); ++i)
-        QFile::remove(backups[i].filePath());
+    for (const QFileInfo& backup : backups) {
+        if (backup.lastModified().toUTC() < oldest)
+            QFile::remove(backup.filePath());
+    }
 }

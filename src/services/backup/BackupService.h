@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <atomic>
+#include <functional>
 
 class Database;
 class QIODevice;
@@ -22,6 +24,16 @@ public:
         qint64 maxEntryBytes = 1 << 20;
         qint64 maxTotalBytes = qint64(4) << 30;
         quint64 maxEntries = 5'000'000;
+        // Unpacked bytes per byte of the archive; the JSON of a real backup
+        // packs a few dozen times smaller at best.
+        double maxExpansion = 200;
+    };
+
+    // Hears how far a restore got and may stop it; both are optional.
+    struct Observer {
+        // Rows handled so far, of the rows the archive holds.
+        std::function<void(quint64 done, quint64 total)> progress;
+        const std::atomic_bool* cancelRequested = nullptr;
     };
 
     struct TableCounts {
@@ -37,6 +49,8 @@ public:
         QStringList errors;
         // False when the run as a whole failed and nothing was changed.
         bool completed = false;
+        // Stopped on request; nothing was changed.
+        bool cancelled = false;
         // The copy of the data taken before anything changed, when one was taken.
         QString safetyBackupPath;
 
@@ -44,7 +58,9 @@ public:
         int skipped() const;
     };
 
-    static constexpr int kSafetyBackupsKept = 5;
+    // Safety copies are kept this long, so that a run of failed or idle
+    // attempts never pushes out the copy that matters.
+    static constexpr int kSafetyBackupDays = 30;
 
     BackupService(Database* db, TransactionRepository* transactions, QObject* parent = nullptr);
 
@@ -60,12 +76,18 @@ public:
     // `device` must be open and seekable.
     RestoreResult importDevice(QIODevice* device, RestorePolicy policy);
 
-    // Where the copy taken before each restore goes ("before-restore-<time>.zip",
-    // newest five kept); empty for none.
+    // Where the copy taken before a restore first writes goes
+    // ("before-restore-<time>.zip", kept for kSafetyBackupDays); empty for none.
     void setSafetyDirectory(const QString& directory) { m_safetyDirectory = directory; }
     QString safetyDirectory() const { return m_safetyDirectory; }
     void setLimits(const Limits& limits) { m_limits = limits; }
     const Limits& limits() const { return m_limits; }
+    void setObserver(const Observer& observer) { m_observer = observer; }
+
+Q_SIGNALS:
+    // After a restore that changed rows committed: they were written past the
+    // repositories, which announced none of them.
+    void dataRestored();
 
 private:
     // Empty path and no error when there is no safety directory.
@@ -76,4 +98,5 @@ private:
     TransactionRepository* m_transactions;
     QString m_safetyDirectory;
     Limits m_limits;
+    Observer m_observer;
 };

@@ -164,6 +164,11 @@ bool ZipReader::forEach(const std::function<bool(const Entry&)>& visit) const
     return true;
 }
 
+qint64 ZipReader::archiveSize() const
+{
+    return m_device->size();
+}
+
 ZipReader::Read ZipReader::read(const Entry& entry, qint64 maxSize, QByteArray* out) const
 {
     out->clear();

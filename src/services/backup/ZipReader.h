@@ -32,6 +32,8 @@ public:
 
     // Finds the central directory; false when the device holds no ZIP archive.
     bool open();
+    // The size of the archive itself.
+    qint64 archiveSize() const;
     // The number of entries the archive declares.
     quint64 entryCount() const { return m_entryCount; }
     // Calls `visit` for every entry in directory order until it returns false.

@@ -55,14 +55,16 @@ void MainMenus::buildFileMenu()
 {
     QMenu* menu = m_window->menuBar()->addMenu(tr("&File"));
     QAction* newTransaction
-        = menu->addAction(tr("&New Transaction"), m_window, &MainWindow::newTransaction);
+        = writes(menu->addAction(tr("&New Transaction"), m_window, &MainWindow::newTransaction));
     newTransaction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     QAction* newAccount
-        = menu->addAction(tr("New &Account"), m_window, &MainWindow::showNewAccountDialog);
+        = writes(menu->addAction(tr("New &Account"), m_window, &MainWindow::showNewAccountDialog));
     newAccount->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
     menu->addSeparator();
-    QAction* import = menu->addAction(tr("&Import..."), m_window, &MainWindow::showImportWindow);
+    QAction* import
+        = writes(menu->addAction(tr("&Import..."), m_window, &MainWindow::showImportWindow));
     import->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
+    m_importBackup = menu->addAction(tr("Import &Backup..."), m_window, &MainWindow::importBackup);
     menu->addSeparator();
     m_accountAction = menu->addAction(tr("&Mellowind Account..."), m_window,
         qOverload<>(&MainWindow::showMellowindAccountScreen));
@@ -77,40 +79,42 @@ void MainMenus::buildFileMenu()
 void MainMenus::buildEditMenu()
 {
     QMenu* menu = m_window->menuBar()->addMenu(tr("&Edit"));
-    QAction* find = menu->addAction(tr("&Find..."), m_window, &MainWindow::showSearchWindow);
+    QAction* find = reads(menu->addAction(tr("&Find..."), m_window, &MainWindow::showSearchWindow));
     find->setShortcut(QKeySequence::Find);
     menu->addSeparator();
     QAction* preferences
-        = menu->addAction(tr("&Preferences..."), m_window, &MainWindow::showSettingsWindow);
+        = reads(menu->addAction(tr("&Preferences..."), m_window, &MainWindow::showSettingsWindow));
     preferences->setMenuRole(QAction::PreferencesRole);
 }
 
 void MainMenus::buildAccountMenu()
 {
     QMenu* menu = m_window->menuBar()->addMenu(tr("&Account"));
-    menu->addAction(tr("&Edit..."), m_window, &MainWindow::showEditAccountDialog);
-    QAction* reconcile
-        = menu->addAction(tr("&Reconcile..."), m_window, &MainWindow::showReconciliationWindow);
+    writes(menu->addAction(tr("&Edit..."), m_window, &MainWindow::showEditAccountDialog));
+    QAction* reconcile = writes(
+        menu->addAction(tr("&Reconcile..."), m_window, &MainWindow::showReconciliationWindow));
     reconcile->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
-    menu->addAction(
-        tr("Reconciliation &History..."), m_window, &MainWindow::showReconciliationHistoryWindow);
-    menu->addAction(tr("Rename &Payees..."), m_window, &MainWindow::showPayeesWindow);
+    reads(menu->addAction(
+        tr("Reconciliation &History..."), m_window, &MainWindow::showReconciliationHistoryWindow));
+    writes(menu->addAction(tr("Rename &Payees..."), m_window, &MainWindow::showPayeesWindow));
     menu->addSeparator();
-    menu->addAction(tr("&Share..."), m_window, &MainWindow::showShareAccountDialog);
+    writes(menu->addAction(tr("&Share..."), m_window, &MainWindow::showShareAccountDialog));
     menu->addSeparator();
-    menu->addAction(tr("&Delete"), m_window, &MainWindow::deleteCurrentAccount);
+    writes(menu->addAction(tr("&Delete"), m_window, &MainWindow::deleteCurrentAccount));
 }
 
 void MainMenus::buildViewMenu()
 {
     QMenu* menu = m_window->menuBar()->addMenu(tr("&View"));
-    QAction* reports = menu->addAction(tr("&Reports"), m_window, &MainWindow::showReportsWindow);
+    QAction* reports
+        = reads(menu->addAction(tr("&Reports"), m_window, &MainWindow::showReportsWindow));
     reports->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_2));
-    QAction* recurring = menu->addAction(
-        tr("Re&curring Transactions"), m_window, &MainWindow::showRecurringWindow);
+    // Both windows are for changing what they list.
+    QAction* recurring = writes(
+        menu->addAction(tr("Re&curring Transactions"), m_window, &MainWindow::showRecurringWindow));
     recurring->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_3));
     QAction* categories
-        = menu->addAction(tr("C&ategories"), m_window, &MainWindow::showCategoriesWindow);
+        = writes(menu->addAction(tr("C&ategories"), m_window, &MainWindow::showCategoriesWindow));
     categories->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_4));
 }
 
@@ -126,8 +130,8 @@ void MainMenus::buildHelpMenu()
     menu->addAction(tr("&Keyboard Shortcuts"), this, &MainMenus::showKeyboardShortcuts);
     if (!qEnvironmentVariableIsEmpty("LEDGERINE_DEV")) {
         menu->addSeparator();
-        menu->addAction(tr("Load &Sample Data"), m_window, &MainWindow::loadSampleData);
-        menu->addAction(tr("&Clear Sample Data"), m_window, &MainWindow::clearSampleData);
+        writes(menu->addAction(tr("Load &Sample Data"), m_window, &MainWindow::loadSampleData));
+        writes(menu->addAction(tr("&Clear Sample Data"), m_window, &MainWindow::clearSampleData));
     }
 }
 
@@ -137,8 +141,33 @@ void MainMenus::setSignedIn(bool signedIn)
     m_accountAction->setStatusTip(signedIn ? tr("Manage your account") : tr("Sign in or sign up"));
 }
 
+QAction* MainMenus::writes(QAction* action)
+{
+    m_writeActions.append(action);
+    return action;
+}
+
+QAction* MainMenus::reads(QAction* action)
+{
+    m_readActions.append(action);
+    return action;
+}
+
+void MainMenus::setStoreAccess(bool readable, bool writable)
+{
+    m_writable = writable;
+    for (QAction* action : std::as_const(m_writeActions))
+        action->setEnabled(writable);
+    for (QAction* action : std::as_const(m_readActions))
+        action->setEnabled(readable);
+    m_importBackup->setEnabled(writable || !readable);
+}
+
 void MainMenus::fillAccountMenu(QMenu* menu, const std::optional<Account>& account) const
 {
+    // Nothing in it but changes and the reconciliation history.
+    if (!m_writable)
+        return;
     menu->addAction(tr("New Account..."), m_window, &MainWindow::showNewAccountDialog);
     if (!account)
         return;

@@ -2,6 +2,7 @@
 
 #include "data/Account.h"
 
+#include <QList>
 #include <QObject>
 #include <QUrl>
 #include <optional>
@@ -21,6 +22,10 @@ public:
 
     // The entries that differ for a signed-in user.
     void setSignedIn(bool signedIn);
+    // Entries that change the ledger are off while it cannot be written, and
+    // those that show its data too while it cannot be read soundly. Import
+    // Backup stays for a damaged ledger, which a backup replaces.
+    void setStoreAccess(bool readable, bool writable);
 
     // "New Account..." and, for an account, its own entries.
     void fillAccountMenu(QMenu* menu, const std::optional<Account>& account) const;
@@ -44,7 +49,15 @@ private:
     void buildViewMenu();
     void buildHelpMenu();
 
+    // Registers an entry that changes the ledger or shows its data.
+    QAction* writes(QAction* action);
+    QAction* reads(QAction* action);
+
     MainWindow* m_window;
     QAction* m_accountAction = nullptr;
     QAction* m_signOutAction = nullptr;
+    QAction* m_importBackup = nullptr;
+    QList<QAction*> m_writeActions;
+    QList<QAction*> m_readActions;
+    bool m_writable = true;
 };

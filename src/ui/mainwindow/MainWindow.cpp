@@ -5,13 +5,17 @@
 #include "NoAccountsPage.h"
 #include "SignInActions.h"
 #include "StatusBar.h"
+#include "StoreBanner.h"
 #include "SyncFeedback.h"
 #include "account/AuthClient.h"
 #include "account/Client.h"
+#include "app/AppPaths.h"
 #include "app/AppState.h"
+#include "app/Application.h"
 #include "app/ThemeManager.h"
 #include "data/AccountRepository.h"
 #include "data/CategoryRepository.h"
+#include "data/Database.h"
 #include "data/PreferencesRepository.h"
 #include "data/RecurringRepository.h"
 #include "data/TransactionRepository.h"
@@ -29,13 +33,15 @@
 #include "ui/screens/ReconciliationScreen.h"
 #include "ui/screens/RecurringScreen.h"
 #include "ui/screens/ReportsScreen.h"
-#include "ui/screens/SettingsScreen.h"
+#include "ui/screens/RestoreFlow.h"
 #include "ui/screens/SearchScreen.h"
+#include "ui/screens/SettingsScreen.h"
 #include "ui/screens/WelcomeScreen.h"
 #include "ui/widgets/MessageBoxes.h"
 #include "ui/widgets/PlainText.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QGuiApplication>
 #include <QListWidget>
 #include <QMenu>
@@ -44,6 +50,7 @@
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QTimer>
+#include <QVBoxLayout>
 #include <algorithm>
 
 namespace {
@@ -101,6 +108,59 @@ MainWindow::MainWindow(AppState* state, QWidget* parent)
     onAccountsChanged();
     startRecurringPosting();
     restoreInitialPage();
+    applyStoreAccess();
+    // Damage met while the window was being built: said once it is on screen.
+    if (state->database()->isDamaged())
+        QTimer::singleShot(0, this, &MainWindow::onStoreDamaged);
+}
+
+void MainWindow::applyStoreAccess()
+{
+    const Database* db = m_state->database();
+    const bool writable = db->isWritable();
+    m_menus->setStoreAccess(!db->isDamaged(), writable);
+    m_register->setReadOnly(!writable);
+    if (db->isDamaged()) {
+        setWindowTitle(tr("Mellowind Ledgerine (damaged ledger)"));
+        m_banner->showDamaged(Application::damagedLedgerText(db->damageReason()));
+        // What a damaged file yields may be wrong: nothing of it stays on show.
+        m_splitter->hide();
+        if (m_autoPostTimer)
+            m_autoPostTimer->stop();
+        for (QWidget* window : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (window->isWindow())
+                window->hide();
+        }
+    } else if (db->isReadOnly()) {
+        setWindowTitle(tr("Mellowind Ledgerine (read-only)"));
+        m_banner->showReadOnly(QDir::toNativeSeparators(AppPaths::databasePath()));
+    }
+}
+
+void MainWindow::onStoreDamaged()
+{
+    if (m_damageShown)
+        return;
+    m_damageShown = true;
+    applyStoreAccess();
+    if (MessageBoxes::criticalOffer(this, tr("Database Error"),
+            Application::damagedLedgerText(m_state->database()->damageReason()),
+            tr("Import Backup..."))
+        == QMessageBox::Ok)
+        importBackup();
+}
+
+void MainWindow::importBackup()
+{
+    if (!m_state->database()->isDamaged()) {
+        RestoreFlow::run(this, m_state);
+        if (m_settingsScreen && m_settingsScreen->isVisible())
+            m_settingsScreen->refresh();
+        return;
+    }
+    const QString archive = RestoreFlow::askArchive(this);
+    if (!archive.isEmpty())
+        Q_EMIT ledgerReplacementRequested(archive);
 }
 
 void MainWindow::buildPages()
@@ -144,7 +204,15 @@ void MainWindow::setupAccountList()
         || !m_splitter->restoreState(settings.value(kSplitterKey).toByteArray()))
         m_splitter->setSizes({ 280, 1000 });
     connect(m_splitter, &QSplitter::splitterMoved, m_sidebar, &AccountSidebar::fitRowsToWidth);
-    setCentralWidget(m_splitter);
+    m_banner = new StoreBanner;
+    connect(m_banner, &StoreBanner::restoreRequested, this, &MainWindow::importBackup);
+    auto* central = new QWidget;
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(m_banner);
+    column->addWidget(m_splitter, 1);
+    setCentralWidget(central);
 }
 
 void MainWindow::connectStore()
@@ -166,6 +234,10 @@ void MainWindow::connectStore()
         &MainWindow::onAccountsChanged);
     connect(m_state->themeManager(), &ThemeManager::fontScaleChanged, this,
         &MainWindow::onFontScaleChanged);
+    connect(m_state, &AppState::dataChanged, this, &MainWindow::afterBulkChange);
+    // Queued: the statement that met the damage may be deep inside a reload.
+    connect(m_state->database(), &Database::damaged, this, &MainWindow::onStoreDamaged,
+        Qt::QueuedConnection);
     connect(
         m_state->themeManager(), &ThemeManager::themeChanged, m_statusBar, &StatusBar::applyStyle);
 }
@@ -301,6 +373,9 @@ void MainWindow::newTransaction()
 
 void MainWindow::showNewAccountDialog()
 {
+    // Also offered by the start pages, which know nothing of the store.
+    if (!m_state->database()->isWritable())
+        return;
     AccountFormDialog dialog(this);
     if (dialog.exec() != QDialog::Accepted)
         return;
@@ -345,7 +420,8 @@ void MainWindow::onAccountContextMenu(const QPoint& pos)
     }
     QMenu menu(this);
     m_menus->fillAccountMenu(&menu, account);
-    menu.exec(m_sidebar->list()->viewport()->mapToGlobal(pos));
+    if (!menu.isEmpty())
+        menu.exec(m_sidebar->list()->viewport()->mapToGlobal(pos));
 }
 
 void MainWindow::deleteAccount(const QString& accountId)
@@ -397,7 +473,8 @@ void MainWindow::deleteCurrentAccount()
 
 void MainWindow::showReconciliationWindow()
 {
-    if (!requireCurrentAccount())
+    // The register's Reconcile button asks too.
+    if (!m_state->database()->isWritable() || !requireCurrentAccount())
         return;
     const QString accountId = m_state->currentAccountId();
     const auto account = m_state->accounts()->findById(accountId);
@@ -461,6 +538,10 @@ void MainWindow::showShareAccountDialog()
 
 void MainWindow::writeSortOrders(const QStringList& accountIds)
 {
+    if (!m_state->database()->isWritable()) {
+        onAccountsChanged();
+        return;
+    }
     QList<QPair<QString, int>> orders;
     for (int position = 0; position < accountIds.size(); ++position)
         orders.append({ accountIds.at(position), position });
@@ -495,6 +576,8 @@ void MainWindow::autoPostDue()
 
 int MainWindow::postDueRecurring()
 {
+    if (!m_state->database()->isWritable())
+        return 0;
     const int posted = m_state->recurringService()->autoPostDue();
     // A new day can make schedules due without anything being posted.
     m_statusBar->setRecurringDue(m_state->recurringService()->pendingCount());
@@ -669,7 +752,7 @@ void MainWindow::loadSampleData()
         MessageBoxes::warning(this, tr("Sample Data"), tr("The sample data could not be loaded."));
         return;
     }
-    afterSampleDataChange();
+    afterBulkChange();
     m_statusBar->showTransientMessage(tr("Sample data loaded"), kShortMessageMs);
 }
 
@@ -684,15 +767,16 @@ void MainWindow::clearSampleData()
         MessageBoxes::warning(this, tr("Sample Data"), tr("The sample data could not be cleared."));
         return;
     }
-    afterSampleDataChange();
+    afterBulkChange();
     if (m_state->currentAccountId().isEmpty())
         showStartPage();
     m_statusBar->showTransientMessage(tr("Sample data cleared"), kShortMessageMs);
 }
 
-void MainWindow::afterSampleDataChange()
+void MainWindow::afterBulkChange()
 {
-    // The sample rows are written past the repositories, which announce nothing.
+    // Sample data and restored backups are written past the repositories,
+    // which announce nothing.
     m_balances.forget(QString());
     onAccountsChanged();
     m_register->reload();

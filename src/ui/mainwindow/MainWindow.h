@@ -22,6 +22,7 @@ class RegisterScreen;
 class SettingsScreen;
 class SearchScreen;
 class SignInActions;
+class StoreBanner;
 class StatusBar;
 class SyncFeedback;
 class WelcomeScreen;
@@ -44,6 +45,7 @@ public:
     StatusBar* statusLine() const { return m_statusBar; }
     SignInActions* signInActions() const { return m_signIn; }
     QSplitter* splitter() const { return m_splitter; }
+    StoreBanner* banner() const { return m_banner; }
 
     // Shows a secondary window: on first use it becomes a separate window of
     // this one with the given size; later it keeps its own size and place.
@@ -79,6 +81,14 @@ public Q_SLOTS:
     void showTransaction(const QString& transactionId);
     // Posts what the automatic schedules have due and says how many.
     void autoPostDue();
+    // Restores a backup into this ledger; a damaged ledger is replaced by one
+    // made from the backup instead (ledgerReplacementRequested).
+    void importBackup();
+
+Q_SIGNALS:
+    // The ledger is damaged and the user chose a backup to make a new one
+    // from; the window and the store behind it have to close first.
+    void ledgerReplacementRequested(const QString& archivePath);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -103,7 +113,10 @@ private:
     // How many were posted; the account list and register show them.
     int postDueRecurring();
     void announceAutoPosted(int posted);
-    void afterSampleDataChange();
+    void afterBulkChange();
+    // Read-only and damaged ledgers: the title, the banner, what can be done.
+    void applyStoreAccess();
+    void onStoreDamaged();
 
     AppState* m_state;
     AccountBalances m_balances;
@@ -115,6 +128,8 @@ private:
     AccountSidebar* m_sidebar = nullptr;
     QSplitter* m_splitter = nullptr;
     StatusBar* m_statusBar = nullptr;
+    StoreBanner* m_banner = nullptr;
+    bool m_damageShown = false;
     SyncFeedback* m_syncFeedback = nullptr;
     ReconciliationHistoryScreen* m_reconciliationHistory = nullptr;
     SignInActions* m_signIn = nullptr;

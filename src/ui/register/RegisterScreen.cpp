@@ -137,6 +137,7 @@ void RegisterScreen::buildLayout()
     ThemeManager::setFontRole(m_message, ThemeManager::Body);
     m_message->setStyleSheet(QStringLiteral("color: %1; padding: 2px 4px;").arg("#6E8A7E"));
     auto* hint = new QLabel(keyHint(kCanMemorize), this);
+    hint->setObjectName(QStringLiteral("keyHint"));
     ThemeManager::setFontRole(hint, ThemeManager::Body);
     hint->setStyleSheet(QStringLiteral("color: %1; padding: 2px 4px;").arg("#5A7A6E"));
     footer->addWidget(m_message);
@@ -177,6 +178,8 @@ void RegisterScreen::setUpView()
     connect(
         header, &QWidget::customContextMenuRequested, this, &RegisterScreen::showHeaderContextMenu);
     connect(m_view, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
+        if (m_readOnly)
+            return;
         startEditingRow(index.row());
         if (index.column() != RegisterModel::BalanceColumn && !isSplitAmountCell(index))
             m_view->edit(index);
@@ -229,6 +232,20 @@ void RegisterScreen::setAccount(const QString& id)
         m_view->scrollToTop();
     else
         m_view->scrollToBottom();
+}
+
+void RegisterScreen::setReadOnly(bool readOnly)
+{
+    if (readOnly == m_readOnly)
+        return;
+    m_view->closeCurrentEditor();
+    m_model->setEditingRow(-1);
+    m_readOnly = readOnly;
+    m_model->setEntryRowShown(!readOnly);
+    m_reconcile->setEnabled(!readOnly);
+    // Its keys all edit.
+    findChild<QLabel*>(QStringLiteral("keyHint"))->setVisible(!readOnly);
+    reload();
 }
 
 void RegisterScreen::applyTwoLine(bool twoLine)
@@ -339,6 +356,8 @@ bool RegisterScreen::isSplitAmountCell(const QModelIndex& index) const
 
 void RegisterScreen::startEditingRow(int row)
 {
+    if (m_readOnly)
+        return;
     const int editing = m_model->editingRow();
     if (m_model->isNewEntryRow(row)) {
         if (editing >= 0)
@@ -584,6 +603,8 @@ bool RegisterScreen::commitPendingEntry()
 
 void RegisterScreen::deleteCurrentRow()
 {
+    if (m_readOnly)
+        return;
     const QModelIndex current = m_view->currentIndex();
     if (!current.isValid())
         return;
@@ -610,6 +631,8 @@ void RegisterScreen::deleteCurrentRow()
 
 void RegisterScreen::copyFromAbove()
 {
+    if (m_readOnly)
+        return;
     const QModelIndex current = m_view->currentIndex();
     if (!current.isValid() || current.row() == 0)
         return;
@@ -625,6 +648,8 @@ void RegisterScreen::copyFromAbove()
 
 void RegisterScreen::goToNewEntry()
 {
+    if (m_readOnly)
+        return;
     m_view->closeCurrentEditor();
     m_model->resetBuffer();
     m_model->setEditingRow(-1);
@@ -637,6 +662,8 @@ void RegisterScreen::goToNewEntry()
 
 void RegisterScreen::toggleCleared(int row)
 {
+    if (m_readOnly)
+        return;
     const TransactionRow* t = m_model->transactionAt(row);
     if (!t)
         return;
@@ -646,6 +673,8 @@ void RegisterScreen::toggleCleared(int row)
 
 void RegisterScreen::onContextMenu(const QPoint& pos)
 {
+    if (m_readOnly)
+        return;
     const QModelIndex index = m_view->indexAt(pos);
     QMenu menu(this);
     QAction* insert = menu.addAction(tr("&Insert New"), this, &RegisterScreen::goToNewEntry);
@@ -683,6 +712,8 @@ void RegisterScreen::onContextMenu(const QPoint& pos)
 
 void RegisterScreen::memorizeAsRecurring()
 {
+    if (m_readOnly)
+        return;
     const int row = m_view->currentIndex().row();
     if (const TransactionRow* t
         = m_model->isOpeningRow(row) ? nullptr : m_model->transactionAt(row))
@@ -708,6 +739,8 @@ void RegisterScreen::showDetails(int row)
 
 void RegisterScreen::editTransactionInDialog(int row)
 {
+    if (m_readOnly)
+        return;
     const TransactionRow* t = m_model->transactionAt(row);
     if (!t || m_model->isOpeningRow(row))
         return;
@@ -722,6 +755,8 @@ void RegisterScreen::editTransactionInDialog(int row)
 
 void RegisterScreen::newTransactionDialog()
 {
+    if (m_readOnly)
+        return;
     if (m_accountId.isEmpty())
         return;
     m_view->closeCurrentEditor();

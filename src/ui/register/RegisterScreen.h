@@ -23,6 +23,9 @@ public:
     explicit RegisterScreen(AppState* state, QWidget* parent = nullptr);
 
     void setAccount(const QString& id);
+    // A ledger that cannot be written: rows are shown, never opened for
+    // editing, and there is no new-entry row.
+    void setReadOnly(bool readOnly);
     QString accountId() const { return m_accountId; }
     void reload();
     void goToNewEntry();
@@ -105,4 +108,5 @@ private:
     // What was typed into the new-entry row while another row was visited.
     std::optional<RegisterModel::EntryBuffer> m_newEntryDraft;
     bool m_moving = false;
+    bool m_readOnly = false;
 };

@@ -1,26 +1,26 @@
 #include "DataSettingsPage.h"
 
+#include "RestoreFlow.h"
 #include "SettingsSections.h"
-#include "app/AppState.h"
-#include "data/AccountRepository.h"
-#include "data/Clock.h"
 #include "account/AuthClient.h"
 #include "account/Client.h"
+#include "app/AppState.h"
 #include "app/ThemeColors.h"
+#include "data/AccountRepository.h"
+#include "data/Clock.h"
+#include "data/Database.h"
 #include "services/AccountService.h"
 #include "sync/SyncEngine.h"
-#include "ui/widgets/SyncControlsWidget.h"
 #include "ui/widgets/MessageBoxes.h"
+#include "ui/widgets/SyncControlsWidget.h"
 
 #include <QDir>
-#include <QPointer>
-#include <QFile>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QInputDialog>
 #include <QLabel>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -49,7 +49,8 @@ DataSettingsPage::DataSettingsPage(AppState* state, QWidget* parent)
         connect(engine, &SyncEngine::stateChanged, this, &DataSettingsPage::refreshSync);
     }
     if (MellAccount::AuthClient* auth = authClient(m_state))
-        connect(auth, &MellAccount::AuthClient::signedInChanged, this, &DataSettingsPage::refreshSync);
+        connect(
+            auth, &MellAccount::AuthClient::signedInChanged, this, &DataSettingsPage::refreshSync);
     SettingsSections::addSeparator(layout);
 
     SettingsSections::addHeader(
@@ -90,6 +91,9 @@ DataSettingsPage::DataSettingsPage(AppState* state, QWidget* parent)
 void DataSettingsPage::refresh()
 {
     refreshSync();
+    // A ledger that cannot be written takes in nothing.
+    m_import->setEnabled(m_state->database()->isWritable());
+    m_deletedList->setEnabled(m_state->database()->isWritable());
     m_deletedList->clear();
     m_restore->setEnabled(false);
     const QList<Account> deleted = m_state->accounts()->findDeleted();
@@ -167,54 +171,15 @@ void DataSettingsPage::exportBackupTo(const QString& path)
 
 void DataSettingsPage::importBackup()
 {
-    const QString path = QFileDialog::getOpenFileName(
-        this, tr("Import Backup"), QDir::homePath(), tr("ZIP Files (*.zip)"));
-    if (path.isEmpty())
-        return;
-    const QStringList modes { tr("Replace all with backup data"),
-        tr("Keep newer (compare timestamps)"), tr("Skip existing items") };
-    bool chosen = false;
-    const QString mode = QInputDialog::getItem(this, tr("Import Mode"),
-        tr("How should existing data be handled?"), modes, 0, false, &chosen);
-    if (!chosen)
-        return;
-    const BackupService::RestorePolicy policies[] = { BackupService::RestorePolicy::Replace,
-        BackupService::RestorePolicy::KeepNewer, BackupService::RestorePolicy::SkipExisting };
-    importBackupFrom(path, policies[qMax(0, int(modes.indexOf(mode)))]);
+    RestoreFlow::run(this, m_state);
+    refresh();
+    Q_EMIT deletedAccountRestored();
 }
 
 void DataSettingsPage::importBackupFrom(const QString& path, BackupService::RestorePolicy policy)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        MessageBoxes::warning(this, tr("Import Failed"), tr("Could not read file."));
-        return;
-    }
     m_import->setEnabled(false);
-    m_import->setText(tr("Importing..."));
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const BackupService::RestoreResult result
-        = m_state->backupService()->importDevice(&file, policy);
-    QGuiApplication::restoreOverrideCursor();
-
-    QString text;
-    if (result.completed) {
-        text = tr("Imported %1 items, skipped %2.").arg(result.applied()).arg(result.skipped());
-        if (!result.errors.isEmpty())
-            text += tr("\n\n%n error(s) occurred.", nullptr, int(result.errors.size()));
-    } else {
-        // The run never got to the rows: say why rather than "0 items".
-        text = result.errors.join(QLatin1Char('\n'));
-    }
-    if (!result.safetyBackupPath.isEmpty())
-        text += tr("\n\nYour data as it was before the import is saved in:\n%1")
-                    .arg(QDir::toNativeSeparators(result.safetyBackupPath));
-    if (result.completed)
-        MessageBoxes::information(this, tr("Import Complete"), text);
-    else
-        MessageBoxes::warning(this, tr("Import Failed"), text);
-    m_import->setText(tr("Import Backup"));
-    m_import->setEnabled(true);
+    RestoreFlow::restore(this, m_state, path, policy);
     refresh();
     Q_EMIT deletedAccountRestored();
 }

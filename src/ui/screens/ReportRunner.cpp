@@ -8,21 +8,11 @@
 
 #include <sqlite3.h>
 
-namespace {
-
-bool inMemory(const QString& path)
-{
-    return path.isEmpty() || path == QLatin1String(":memory:")
-        || path.startsWith(QLatin1String("file::memory:"));
-}
-
-} // namespace
-
 ReportRunner::ReportRunner(Database* db, QObject* parent)
     : QObject(parent)
     , m_path(db->database().databaseName())
 {
-    if (inMemory(m_path)) {
+    if (Database::isInMemory(m_path)) {
         m_inline = new ReportService(db, this);
         return;
     }

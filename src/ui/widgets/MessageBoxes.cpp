@@ -83,6 +83,13 @@ QMessageBox::StandardButton MessageBoxes::offer(
         QMessageBox::Ok, action);
 }
 
+QMessageBox::StandardButton MessageBoxes::criticalOffer(
+    QWidget* parent, const QString& title, const QString& text, const QString& action)
+{
+    return ask(QMessageBox::Critical, parent, title, text, QMessageBox::Ok | QMessageBox::Close,
+        QMessageBox::Close, action);
+}
+
 void MessageBoxes::setNextAnswer(QMessageBox::StandardButton answer)
 {
     pendingAnswers().append(answer);

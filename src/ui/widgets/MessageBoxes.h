@@ -35,6 +35,11 @@ public:
     static QMessageBox::StandardButton offer(
         QWidget* parent, const QString& title, const QString& text, const QString& action);
 
+    // A critical box offering one way out: `action` labels the Ok button,
+    // beside Close, the default. Ok when the action was chosen.
+    static QMessageBox::StandardButton criticalOffer(
+        QWidget* parent, const QString& title, const QString& text, const QString& action);
+
     // Tests: the next box is answered with `answer` without being shown.
     static void setNextAnswer(QMessageBox::StandardButton answer);
     static void clearAnswers();

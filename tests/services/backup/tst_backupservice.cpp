@@ -1,20 +1,26 @@
+#include "DamagedFiles.h"
 #include "SmallDisk.h"
 #include "TestDatabase.h"
 #include "data/Clock.h"
 #include "data/Database.h"
 #include "data/TransactionRepository.h"
+#include "services/backup/ArchiveChecks.h"
 #include "services/backup/BackupService.h"
+#include "services/backup/LedgerReplacement.h"
 #include "services/backup/ZipReader.h"
 #include "services/backup/ZipWriter.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QTemporaryDir>
 #include <QTest>
 
 using Policy = BackupService::RestorePolicy;
@@ -133,6 +139,7 @@ private Q_SLOTS:
     void rowsNoWritePathStoresAreRefused();
     void safetyBackupsAndFailedExport();
     void largeArchivesUseZip64();
+    void damagedLedgerIsReplacedFromABackup();
 };
 
 void TestBackupService::roundTripKeepsEveryColumn()
@@ -218,6 +225,7 @@ void TestBackupService::policiesOnOverlappingData()
             "INSERT INTO accounts (id, name, created_at, updated_at) VALUES ('a1', 'Store 1', "
             "'%1', '%1'), ('a2', 'Store 2', '%2', '%2'), ('a3', 'Store 3', '%1', '%1')")
                             .arg(older, newer)));
+        QSignalSpy restored(&service, &BackupService::dataRestored);
         const auto result = service.importBackup(bytes, c.policy);
         QVERIFY(result.completed);
         QCOMPARE(db.column(QStringLiteral("SELECT name FROM accounts ORDER BY id")), c.names);
@@ -228,6 +236,8 @@ void TestBackupService::policiesOnOverlappingData()
         const auto again = service.importBackup(service.exportBackup(), Policy::KeepNewer);
         QCOMPARE(again.applied(), 0);
         QCOMPARE(again.skipped(), 4);
+        // One announcement for the restore that changed rows, none for the other.
+        QCOMPARE(restored.count(), 1);
     }
 }
 
@@ -282,6 +292,7 @@ void TestBackupService::craftedArchivesCannotRunSql()
     auto result = service.importBackup(
         archive({ { "manifest.json", manifest() },
             { "accounts/h1.json", QJsonDocument(row).toJson() }, { "accounts/h2.json", deep },
+            { "accounts/../../x.json", accountDocument("x", "Climber", "t") },
             { "split_lines/l2.json", QJsonDocument(split).toJson() },
             { "../../evil.json", "{}" } }),
         Policy::Replace);
@@ -293,6 +304,7 @@ void TestBackupService::craftedArchivesCannotRunSql()
         db.scalar(QStringLiteral("SELECT amount FROM split_lines WHERE id = 'l2'")).toInt(), 5);
     QCOMPARE(result.errors,
         (QStringList { "accounts/h2.json: invalid JSON",
+            "accounts/../../x.json: refused: the path leaves its folder",
             "accounts: members that are not columns were ignored: " + hostile.left(40),
             "split_lines: members that are not columns were ignored: deleted_at" }));
 
@@ -317,7 +329,20 @@ void TestBackupService::craftedArchivesCannotRunSql()
     service.setLimits(limits);
     QCOMPARE(service.importBackup(big, Policy::Replace).errors,
         QStringList { "The backup holds more than 1 entries." });
+    // Unpacked to far more than its size, it is no backup of this program.
+    limits = {};
+    limits.maxExpansion = 100;
+    service.setLimits(limits);
+    const QByteArray bomb = archive({ { "manifest.json", manifest() },
+        { "accounts/z.json", accountDocument("z", QString(500000, 'z'), "t") } });
+    QVERIFY(service.importBackup(bomb, Policy::Replace)
+                .errors.value(0)
+                .contains(QString("more than 100 times the %1 bytes").arg(bomb.size())));
     QCOMPARE(db.scalar(QStringLiteral("SELECT COUNT(*) FROM accounts WHERE id = 'z'")).toInt(), 0);
+    // Nor is one that unpacks to more than the disk has free.
+    QVERIFY(ArchiveChecks::expansionProblem(5000, 1000, 4999, 200).contains("4999 bytes free"));
+    QVERIFY(ArchiveChecks::expansionProblem(5000, 1000, 5000, 200).isEmpty());
+    QVERIFY(ArchiveChecks::expansionProblem(5000, 1000, -1, 200).isEmpty());
 }
 
 void TestBackupService::failedRunLeavesDataAsItWas()
@@ -347,10 +372,30 @@ void TestBackupService::failedRunLeavesDataAsItWas()
     const QStringList before = snapshot(db);
     const QStringList triggers = db.column("SELECT name || sql FROM sqlite_master WHERE type = "
                                            "'trigger'");
+
+    // Stopped on request halfway, the restore takes back what it wrote.
+    std::atomic_bool cancel = false;
+    quint64 seen = 0;
+    quint64 total = 0;
+    service.setObserver({ [&](quint64 done, quint64 all) {
+                             seen = done;
+                             total = all;
+                             cancel = done == 1500;
+                         },
+        &cancel });
+    auto result = service.importBackup(bytes, Policy::Replace);
+    QVERIFY(result.cancelled && !result.completed);
+    QCOMPARE(result.applied(), 0);
+    QCOMPARE(seen, quint64(1500));
+    QCOMPARE(total, quint64(3008)); // the rows of fill() and the 3000 transactions
+    QCOMPARE(snapshot(db), before);
+    service.setObserver({});
+
+    // The disk fills up halfway through the transactions.
     QVERIFY(disk.fillAtInsert(db.db(), "transactions", 1500));
     disk.releaseWhenFull();
     expectWarning("BackupService restore failed: the disk is full");
-    const auto result = service.importBackup(bytes, Policy::Replace);
+    result = service.importBackup(bytes, Policy::Replace);
     QVERIFY(!result.completed);
     QCOMPARE(result.applied(), 0);
     QCOMPARE(result.errors, QStringList { "Nothing was restored: the disk is full." });
@@ -459,22 +504,38 @@ void TestBackupService::safetyBackupsAndFailedExport()
 
     const QByteArray incoming = archive({ { "manifest.json", manifest() },
         { "accounts/a1.json", accountDocument("a1", "Overwritten", "2030-01-01T00:00:00Z") } });
-    for (int i = 0; i < 7; ++i) {
-        const auto result = service.importBackup(incoming, Policy::Replace);
-        QVERIFY(result.completed);
-        QVERIFY(result.safetyBackupPath.contains("before-restore-20250601-090000"));
-        if (i == 0) {
-            // The copy holds the data as it was before the restore.
-            service.setSafetyDirectory(QString());
-            QVERIFY(service.importFile(result.safetyBackupPath, Policy::Replace).completed);
-            QCOMPARE(db.column("SELECT name FROM accounts"), QStringList { "Checking \"main\"" });
-            service.setSafetyDirectory(dir);
-        }
-        QTest::qWait(5);
-    }
-    QCOMPARE(QDir(dir).entryList({ "before-restore-*.zip" }).size(), 5);
-    QVERIFY(!QFile::exists(dir + "/before-restore-20250601-090000-2.zip"));
-    QVERIFY(QFile::exists(dir + "/before-restore-20250601-090000-3.zip"));
+    // Attempts that write nothing take no copy: a refused archive, every row skipped.
+    QVERIFY(!service.importBackup(archive({ { "manifest.json", manifest(2) } }), Policy::Replace)
+                 .completed);
+    auto result = service.importBackup(incoming, Policy::SkipExisting);
+    QVERIFY(result.completed && result.applied() == 0 && result.safetyBackupPath.isEmpty());
+    QVERIFY(!QDir(dir).exists());
+
+    // Copies are kept for thirty days, however many there are.
+    QVERIFY(QDir().mkpath(dir));
+    const auto aged = [&](const QString& name, int days) {
+        QFile file(dir + "/" + name);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(
+            file.setFileTime(Clock::nowUtc().addDays(-days), QFileDevice::FileModificationTime));
+    };
+    aged("before-restore-20250430-090000.zip", 31);
+    aged("before-restore-20250503-090000.zip", 29);
+    for (int i = 0; i < 6; ++i)
+        aged(QString("before-restore-2025052%1-090000.zip").arg(i), 1);
+    result = service.importBackup(incoming, Policy::Replace);
+    QVERIFY(result.completed);
+    QCOMPARE(result.safetyBackupPath, dir + "/before-restore-20250601-090000.zip");
+    QCOMPARE(QDir(dir).entryList({ "before-restore-*.zip" }).size(), 8);
+    QVERIFY(!QFile::exists(dir + "/before-restore-20250430-090000.zip"));
+    // Backups hold household finances: the owner's alone.
+    QCOMPARE(QFileInfo(result.safetyBackupPath).permissions() & 0x0777,
+        QFile::ReadUser | QFile::WriteUser);
+    // The copy holds the data as it was before the restore.
+    service.setSafetyDirectory(QString());
+    QVERIFY(service.importFile(result.safetyBackupPath, Policy::Replace).completed);
+    QCOMPARE(db.column("SELECT name FROM accounts"), QStringList { "Checking \"main\"" });
+    service.setSafetyDirectory(dir);
 
     const QString target = db.dir() + "/backup.zip";
     QVERIFY(service.exportToFile(target));
@@ -522,6 +583,43 @@ void TestBackupService::largeArchivesUseZip64()
     }));
     QCOMPARE(seen, count);
     QVERIFY(contentOk);
+}
+
+void TestBackupService::damagedLedgerIsReplacedFromABackup()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("ledgerine.db");
+    const QString zip = dir.filePath("backup.zip");
+    {
+        TestDatabase source;
+        fill(source);
+        TransactionRepository transactions(source.db());
+        QVERIFY(BackupService(source.db(), &transactions).exportToFile(zip));
+    }
+    QFile damaged(path);
+    QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write(QByteArray(8192, 'x')) == 8192);
+    damaged.close();
+
+    // A backup that cannot be restored leaves the damaged file where it was.
+    QFile refused(dir.filePath("refused.zip"));
+    QVERIFY(refused.open(QIODevice::WriteOnly)
+        && refused.write(archive({ { "manifest.json", manifest(2) } })) > 0);
+    refused.close();
+    auto result = LedgerReplacement::fromBackup(path, refused.fileName());
+    QVERIFY(!result.replaced);
+    QCOMPARE(result.error, "Unsupported backup version: 2");
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
+        (QStringList { "backup.zip", "ledgerine.db", "refused.zip" }));
+
+    result = LedgerReplacement::fromBackup(path, zip);
+    QVERIFY2(result.replaced, qPrintable(result.error));
+    QCOMPARE(result.damagedCopy, dir.filePath("ledgerine-damaged-20250601-090000.db"));
+    QCOMPARE(DamagedFiles::bytes(result.damagedCopy), QByteArray(8192, 'x'));
+    Database db;
+    QVERIFY(db.open(path) && db.runMigrations());
+    QCOMPARE(queryColumn(db.database(), "SELECT name FROM accounts"),
+        QStringList { "Checking \"main\"" });
+    QCOMPARE(queryColumn(db.database(), "SELECT COUNT(*) FROM transactions"), QStringList { "2" });
 }
 
 QTEST_GUILESS_MAIN(TestBackupService)

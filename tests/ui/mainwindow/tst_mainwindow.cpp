@@ -1,4 +1,6 @@
+#include "DamagedFiles.h"
 #include "DialogTestHelpers.h"
+#include "ReadOnlyFolder.h"
 #include "Records.h"
 #include "TestAppState.h"
 #include "data/AccountRepository.h"
@@ -11,6 +13,8 @@
 #include "ui/mainwindow/AccountSidebar.h"
 #include "ui/mainwindow/MainWindow.h"
 #include "ui/mainwindow/StatusBar.h"
+#include "ui/mainwindow/StoreBanner.h"
+#include "ui/register/RegisterModel.h"
 #include "ui/register/RegisterScreen.h"
 #include "ui/register/RegisterTableView.h"
 #include "ui/screens/WelcomeScreen.h"
@@ -26,12 +30,14 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSettings>
 #include <QSplitter>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
+#include <QTest>
 #include <QTextDocument>
 #include <QTimer>
 
@@ -135,6 +141,7 @@ private Q_SLOTS:
     void actionsOnTheCurrentAccountNeedOne();
     void initialPageNeverShowsADeletedAccount();
     void oddNamesStayAsTyped();
+    void ledgerThatCannotBeWrittenSaysWhy();
 
 private:
     MainWindow* openWindow();
@@ -523,3 +530,61 @@ void TestMainWindow::oddNamesStayAsTyped()
 
 QTEST_MAIN(TestMainWindow)
 #include "tst_mainwindow.moc"
+
+void TestMainWindow::ledgerThatCannotBeWrittenSaysWhy()
+{
+    const Account account = m_app->addAccount(QStringLiteral("Checking"));
+    for (int i = 0; i < 400; ++i)
+        m_app->addTransaction(account.id, QDate(2025, 6, 1), QStringLiteral("Grocer"), -25);
+    const QString folder = m_app->dataDirectory();
+    const auto enabled = [this](const QString& menu, const QString& text) {
+        return menuAction(m_window.get(), menu, text)->isEnabled();
+    };
+
+    // Read-only: shown, said, and nothing offered that would write.
+    m_app->close();
+    {
+        ReadOnlyFolder readOnly(folder);
+        QVERIFY(readOnly.isReadOnly());
+        QVERIFY(m_app->open());
+        MainWindow* window = openWindow();
+        QCOMPARE(window->windowTitle(), QStringLiteral("Mellowind Ledgerine (read-only)"));
+        QVERIFY(window->banner()->isVisible());
+        QVERIFY(window->banner()->label()->text().contains("read-only"));
+        QCOMPARE(window->sidebar()->totalLabel()->text(), QStringLiteral("Total: -$100.00"));
+        RegisterScreen* reg = window->registerScreen();
+        QCOMPARE(reg->model()->rowCount(), 400); // no new-entry row
+        const QModelIndex payee = reg->model()->index(3, RegisterModel::PayeeColumn);
+        QTest::mouseClick(
+            reg->view()->viewport(), Qt::LeftButton, {}, reg->view()->visualRect(payee).center());
+        QVERIFY(!reg->view()->isEditing());
+        QVERIFY(!(reg->model()->flags(payee) & Qt::ItemIsEditable));
+        QVERIFY(!enabled("&File", "New &Account") && !enabled("&File", "Import &Backup..."));
+        QVERIFY(!enabled("&Account", "&Delete") && enabled("&Edit", "&Find..."));
+        QVERIFY(!MessageBoxes::lastShown());
+        m_window.reset();
+        m_app->close();
+    }
+
+    // Damaged on a page only the check reads: said as soon as it is found, and
+    // nothing of the file stays on show.
+    QVERIFY(DamagedFiles::overwriteLeafPage(
+        folder + "/ledgerine.db", QStringLiteral("idx_transactions_live_report")));
+    QVERIFY(m_app->open());
+    MainWindow* window = openWindow();
+    QVERIFY(window->splitter()->isVisible());
+    MessageBoxes::setNextAnswer(QMessageBox::Close);
+    QTest::ignoreMessage(QtCriticalMsg, QRegularExpression("^The ledger file is damaged:"));
+    m_app->state()->startIntegrityCheck();
+    QTRY_VERIFY_WITH_TIMEOUT(window->banner()->isVisible(), 20000);
+    const auto shown = MessageBoxes::lastShown();
+    QVERIFY(shown && shown->title == "Database Error"
+        && shown->text.startsWith("The ledger file is damaged (")
+        && shown->text.endsWith(
+            "). Restore a backup from File › Import Backup, or open it with an SQLite tool."));
+    QCOMPARE(window->banner()->label()->text(), shown->text);
+    QCOMPARE(window->windowTitle(), QStringLiteral("Mellowind Ledgerine (damaged ledger)"));
+    QVERIFY(!window->splitter()->isVisible());
+    QVERIFY(!enabled("&File", "New &Account") && !enabled("&Edit", "&Find..."));
+    QVERIFY(enabled("&File", "Import &Backup..."));
+}

@@ -8,24 +8,28 @@
 #include "data/PreferencesRepository.h"
 #include "data/TransactionRepository.h"
 #include "services/AccountService.h"
+#include "ui/mainwindow/AccountSidebar.h"
 #include "ui/mainwindow/MainWindow.h"
 #include "ui/register/RegisterModel.h"
 #include "ui/register/RegisterScreen.h"
 #include "ui/screens/DataSettingsPage.h"
-#include "ui/widgets/SyncControlsWidget.h"
+#include "ui/dialogs/RestoreModeDialog.h"
 #include "ui/screens/SettingsScreen.h"
 #include "ui/widgets/MessageBoxes.h"
+#include "ui/widgets/SyncControlsWidget.h"
 
 #include <QCheckBox>
-#include <QScrollBar>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -188,9 +192,19 @@ void TestSettingsScreen::backupExportAndImportFlows()
         lastText(), QStringLiteral("Backup Failed|Could not write to:\n/nonexistent/dir/x.zip"));
 
     QVERIFY(app->accountService()->remove(account.id).removed);
+    MainWindow window(app.state());
+    QCOMPARE(window.sidebar()->totalLabel()->text(), QStringLiteral("No accounts"));
     QSignalSpy reloaded(&screen, &SettingsScreen::deletedAccountRestored);
+    QSignalSpy changed(app.state(), &AppState::dataChanged);
+    // The restore runs off the window's thread: its events go on meanwhile.
+    int ticks = 0;
+    QTimer ticker;
+    connect(&ticker, &QTimer::timeout, [&ticks] { ++ticks; });
+    ticker.start(0);
     MessageBoxes::setNextAnswer(QMessageBox::Ok);
     page->importBackupFrom(path, BackupService::RestorePolicy::Replace);
+    ticker.stop();
+    QVERIFY(ticks > 0);
     // Replace writes every row of the backup, the default categories included.
     QVERIFY2(lastText().startsWith("Import Complete|Imported 58 items, skipped 0.\n\nYour data as "
                                    "it was before the import is saved in:\n"),
@@ -199,10 +213,28 @@ void TestSettingsScreen::backupExportAndImportFlows()
     QCOMPARE(reloaded.count(), 1);
     QVERIFY(!app->accounts()->findById(account.id)->deletedAt);
     QCOMPARE(app->transactions()->findByAccount(account.id).size(), 1);
+    // One announcement, and the window shows what came back without a restart.
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(window.sidebar()->totalLabel()->text(), QStringLiteral("Total: -$45.99"));
 
     MessageBoxes::setNextAnswer(QMessageBox::Ok);
     page->importBackupFrom(path + ".missing", BackupService::RestorePolicy::Replace);
     QCOMPARE(lastText(), QStringLiteral("Import Failed|Could not read file."));
+
+    // The chooser says under each mode what it does to rows the backup lacks
+    // and to rows deleted since.
+    RestoreModeDialog chooser;
+    chooser.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&chooser));
+    const QList<QRadioButton*> modes = chooser.findChildren<QRadioButton*>();
+    QCOMPARE(modes.size(), 3);
+    QStringList effects;
+    for (const QLabel* label : chooser.findChildren<QLabel*>())
+        effects << label->text();
+    QVERIFY(effects.join('|').contains("Items that are not in the backup are kept."));
+    QCOMPARE(effects.filter("Items deleted here stay deleted.", Qt::CaseInsensitive).size(), 2);
+    QTest::mouseClick(modes.last(), Qt::LeftButton, {}, QPoint(8, modes.last()->height() / 2));
+    QCOMPARE(chooser.policy(), BackupService::RestorePolicy::SkipExisting);
 }
 
 QTEST_MAIN(TestSettingsScreen)
