@@ -231,6 +231,8 @@ void TransactionFormDialog::accept()
 {
     m_amount->interpretText();
     // The register refuses a transaction without a payee; so does the form.
+    if (!SmartAmountField::confirmAll(this))
+        return;
     if (SingleLine::clean(m_payee->text()).isEmpty()) {
         refuse(tr("Payee is required"));
         return;
