@@ -67,7 +67,8 @@ bool AppState::initialize()
     m_recurring = new RecurringRepository(m_database, this);
     m_reconciliations = new ReconciliationRepository(m_database, this);
 
-    m_categoryService = new CategoryService(m_database, m_categories, m_transactions, this);
+    m_categoryService = new CategoryService(
+        m_database, m_categories, m_transactions, m_splitLines, m_recurring, this);
     m_transactionService
         = new TransactionService(m_database, m_accounts, m_transactions, m_splitLines, this);
     m_accountService = new AccountService(m_database, m_accounts, m_transactions, m_recurring,

@@ -17,4 +17,7 @@ public:
     QList<SplitLine> findByTransaction(const QString& transactionId) const;
     bool insert(const SplitLine& line);
     bool deleteByTransaction(const QString& transactionId);
+    // Puts the lines of live transactions in the categories `from` under
+    // `to`; the count moved, nothing on failure.
+    std::optional<int> moveCategories(const QStringList& from, const QString& to);
 };
