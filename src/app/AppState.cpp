@@ -11,6 +11,7 @@
 #include "data/AccountRepository.h"
 #include "data/CategoryRepository.h"
 #include "data/Database.h"
+#include "data/DateText.h"
 #include "data/PreferencesRepository.h"
 #include "data/ReconciliationRepository.h"
 #include "data/RecurringRepository.h"
@@ -160,6 +161,7 @@ void AppState::restoreDisplaySettings()
     m_themeManager->setTheme(
         m_preferences->value(QStringLiteral("theme"), QStringLiteral("system")));
 
+    DateText::setDisplayFormat(m_preferences->value(QStringLiteral("dateFormat")));
     if (const auto weekStart = m_preferences->get(QStringLiteral("weekStartDay"))) {
         const int day = weekStart->toInt(&ok);
         if (ok && day >= 1 && day <= 7)

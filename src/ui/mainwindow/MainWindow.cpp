@@ -151,9 +151,9 @@ void MainWindow::connectStore()
 {
     connect(
         m_state->preferences(), &PreferencesRepository::changed, this, [this](const QString& key) {
-            static const QStringList registerKeys
-                = { QStringLiteral("registerTwoLine"), QStringLiteral("registerNewestFirst"),
-                      QStringLiteral("weekStartDay"), QStringLiteral("theme") };
+            static const QStringList registerKeys = { QStringLiteral("registerTwoLine"),
+                QStringLiteral("registerNewestFirst"), QStringLiteral("weekStartDay"),
+                QStringLiteral("theme"), QStringLiteral("dateFormat") };
             if (registerKeys.contains(key))
                 m_register->reload();
         });
