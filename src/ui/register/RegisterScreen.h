@@ -39,6 +39,10 @@ public:
     // Saves what hasUnsavedEntry found; false, with the reason in the footer,
     // when it could not be saved.
     bool commitPendingEntry();
+    // Before what was typed is left behind (another account, a new entry,
+    // quitting), asks whether to save it: true when nothing stands in the
+    // way any more (nothing typed, saved, or thrown away).
+    bool settleUnsavedEntry();
 
     // An existing split transaction's category or amount cell, which are
     // edited in the transaction dialog instead of in place.
@@ -82,6 +86,9 @@ private:
     bool editedRowChanged() const;
     void loadBufferFrom(const TransactionRow& t);
     void endRowEdit();
+    void discardPendingEntry();
+    // Writes typed dates anew after the date format changed.
+    void followDateFormat();
 
     // Next (or previous) visible entry field after `column`, or -1.
     int neighbourField(int column, bool forward) const;
@@ -105,4 +112,6 @@ private:
     // What was typed into the new-entry row while another row was visited.
     std::optional<RegisterModel::EntryBuffer> m_newEntryDraft;
     bool m_moving = false;
+    // The format the typed dates in the buffers are written in.
+    QString m_dateFormat;
 };
