@@ -1,6 +1,5 @@
 #include "RecurringRepository.h"
 
-#include "Clock.h"
 #include "DataLogging.h"
 #include "SqlValue.h"
 #include "SyncColumns.h"
@@ -153,12 +152,8 @@ int RecurringRepository::softDeleteByAccount(const QString& accountId)
 
 std::optional<int> RecurringRepository::clearCategories(const QStringList& categoryIds)
 {
-    return tryCount(
-        QStringLiteral("UPDATE recurring_transactions SET category_id = NULL, updated_at = ?, "
-                       "sync_status = 'pending' WHERE category_id IN (SELECT value FROM "
-                       "json_each(?)) AND deleted_at IS NULL"),
-        { Clock::nowIso(), SqlValue::textList(categoryIds) }, "clearCategories",
-        deferred({}, [this] { Q_EMIT recurringChanged(); }));
+    return clearCategoriesIn(
+        "recurring_transactions", categoryIds, deferred({}, [this] { Q_EMIT recurringChanged(); }));
 }
 
 int RecurringRepository::restoreByAccount(const QString& accountId, const QString& since)

@@ -434,11 +434,7 @@ std::optional<int> TransactionRepository::renamePayees(const QStringList& payees
 
 std::optional<int> TransactionRepository::clearCategories(const QStringList& categoryIds)
 {
-    return tryCount(
-        QStringLiteral("UPDATE transactions SET category_id = NULL, updated_at = ?, sync_status "
-                       "= 'pending' WHERE category_id IN (SELECT value FROM json_each(?)) AND "
-                       "deleted_at IS NULL"),
-        { Clock::nowIso(), SqlValue::textList(categoryIds) }, "clearCategories",
+    return clearCategoriesIn("transactions", categoryIds,
         deferred({}, [this] { Q_EMIT transactionsChanged(QString()); }));
 }
 
