@@ -50,6 +50,13 @@ void FormDateEdit::keyPressEvent(QKeyEvent* event)
     m_movedOn = digit && currentSectionIndex() != before;
 }
 
+void FormDateEdit::showEvent(QShowEvent* event)
+{
+    if (displayFormat() != DateText::displayFormat())
+        setDisplayFormat(DateText::displayFormat());
+    QDateEdit::showEvent(event);
+}
+
 bool FormDateEdit::focusNextPrevChild(bool next)
 {
     return QWidget::focusNextPrevChild(next);

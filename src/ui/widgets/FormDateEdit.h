@@ -16,6 +16,8 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     bool focusNextPrevChild(bool next) override;
+    // A window kept open follows a date format chosen since.
+    void showEvent(QShowEvent* event) override;
 
 private:
     // The digits just typed filled their part and moved on by themselves.
