@@ -9,6 +9,7 @@
 #include "ui/dialogs/SplitEditorDialog.h"
 #include "ui/widgets/MessageBoxes.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QTimeZone>
 
@@ -97,9 +98,17 @@ void TestSplitEditorDialog::linesCarryTheTotalsSign()
     // the text names best, not the first one containing it ("Home/Renters",
     // "Rental Income").
     CategoryComboBox* first = splitCombo(d, 0);
+    first->setFixedWidth(80);
     first->setFocus(Qt::OtherFocusReason);
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("rent"));
     QTRY_VERIFY(first->completer()->popup()->isVisible());
+    // The list is read whole, however narrow the column.
+    QAbstractItemView* popup = first->completer()->popup();
+    int widest = 0;
+    for (int i = 0; i < first->count(); ++i)
+        widest = std::max(widest, popup->fontMetrics().horizontalAdvance(first->itemText(i)));
+    QVERIFY(first->width() < widest);
+    QVERIFY(popup->width() >= widest);
     QTest::keyClick(first->completer()->popup(), Qt::Key_Tab);
     QCOMPARE(first->currentText(), QStringLiteral("Rent/Mortgage Payment"));
     QVERIFY(!first->lineEdit()->hasFocus());
