@@ -238,16 +238,17 @@ void TestDateFields::datesInThePreferredFormat()
     QFETCH(QDate, expected);
     QFETCH(QString, shown);
     const auto restore = qScopeGuard([] { DateText::setDisplayFormat(QString()); });
-    DateText::setDisplayFormat(pattern);
 
     // A form's date box: each separator moves on to the next part of the date,
-    // never to the next field.
+    // never to the next field. A window made before the format was chosen
+    // follows it when shown again.
     QWidget window;
     auto* form = new FormDateEdit(QDate(2025, 6, 18));
     auto* next = new QLineEdit;
     auto* layout = new QVBoxLayout(&window);
     layout->addWidget(form);
     layout->addWidget(next);
+    DateText::setDisplayFormat(pattern);
     window.show();
     QApplication::setActiveWindow(&window);
     // Typed over the whole date, as after a click and Ctrl+A.
