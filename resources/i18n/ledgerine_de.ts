@@ -1517,14 +1517,6 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichverlauf dieses Kontos 
         <translation>Beispieldaten entfernt</translation>
     </message>
     <message>
-        <source>Unsaved Transaction</source>
-        <translation>Nicht gespeicherte Buchung</translation>
-    </message>
-    <message>
-        <source>Save the transaction you are entering?</source>
-        <translation>Die Buchung, die Sie gerade eingeben, speichern?</translation>
-    </message>
-    <message>
         <source>Sign In Required</source>
         <translation>Anmeldung erforderlich</translation>
     </message>
@@ -2209,6 +2201,10 @@ Geben Sie zur Bestätigung DELETE ein:</translation>
         <source>Amounts are limited to %1</source>
         <translation>Beträge sind auf %1 begrenzt</translation>
     </message>
+    <message>
+        <source>Yen amounts have no decimals</source>
+        <translation>Yen-Beträge haben keine Nachkommastellen</translation>
+    </message>
 </context>
 <context>
     <name>NoAccountsPage</name>
@@ -2817,6 +2813,16 @@ Geben Sie zur Bestätigung DELETE ein:</translation>
         <source>Changed on this computer and on another one. Edit this entry to keep this computer&apos;s version.</source>
         <translation>Auf diesem und auf einem anderen Computer geändert. Bearbeiten Sie diesen Eintrag, um die Version dieses Computers zu behalten.</translation>
     </message>
+    <message>
+        <source>C</source>
+        <comment>Clr mark of a cleared transaction</comment>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <comment>Clr mark of a reconciled transaction</comment>
+        <translation>A</translation>
+    </message>
 </context>
 <context>
     <name>RegisterScreen</name>
@@ -2931,6 +2937,22 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     <message>
         <source>The recurring transaction could not be saved</source>
         <translation>Die wiederkehrende Buchung konnte nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>Reconciled Transaction</source>
+        <translation>Abgeglichene Buchung</translation>
+    </message>
+    <message>
+        <source>This transaction is reconciled. Change it anyway?</source>
+        <translation>Diese Buchung ist abgeglichen. Trotzdem ändern?</translation>
+    </message>
+    <message>
+        <source>Unsaved Transaction</source>
+        <translation>Nicht gespeicherte Buchung</translation>
+    </message>
+    <message>
+        <source>Save the transaction you are entering?</source>
+        <translation>Die Buchung, die Sie gerade eingeben, speichern?</translation>
     </message>
 </context>
 <context>
@@ -3587,6 +3609,14 @@ Die beschädigte Datei wurde aufbewahrt als:
         <source>The new language will take effect the next time you start Mellowind Ledgerine.</source>
         <translation>Die neue Sprache wird beim nächsten Start von Mellowind Ledgerine wirksam.</translation>
     </message>
+    <message>
+        <source>Language default (%1)</source>
+        <translation>Wie die Sprache (%1)</translation>
+    </message>
+    <message>
+        <source>Date format:</source>
+        <translation>Datumsformat:</translation>
+    </message>
 </context>
 <context>
     <name>SignInActions</name>
@@ -4065,6 +4095,14 @@ Die Daten dieses Computers in das Konto hochladen, bei dem Sie jetzt angemeldet 
     <message>
         <source>Transfers require both accounts to use the same currency</source>
         <translation>Umbuchungen setzen voraus, dass beide Konten dieselbe Währung verwenden</translation>
+    </message>
+    <message>
+        <source>The split lines add up to %1, not to the amount of %2: a difference of %3.</source>
+        <translation>Die Aufteilungszeilen ergeben %1, nicht den Betrag von %2: eine Differenz von %3.</translation>
+    </message>
+    <message>
+        <source>Put the difference on an &quot;Uncategorized&quot; line?</source>
+        <translation>Die Differenz auf eine Zeile „Nicht kategorisiert“ buchen?</translation>
     </message>
 </context>
 <context>

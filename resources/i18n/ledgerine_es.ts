@@ -1517,14 +1517,6 @@ Se eliminarán todas las transacciones, las transacciones periódicas y el histo
         <translation>Datos de ejemplo borrados</translation>
     </message>
     <message>
-        <source>Unsaved Transaction</source>
-        <translation>Transacción sin guardar</translation>
-    </message>
-    <message>
-        <source>Save the transaction you are entering?</source>
-        <translation>¿Guardar la transacción que está introduciendo?</translation>
-    </message>
-    <message>
         <source>Sign In Required</source>
         <translation>Inicio de sesión necesario</translation>
     </message>
@@ -2209,6 +2201,10 @@ Escriba DELETE para confirmar:</translation>
         <source>Amounts are limited to %1</source>
         <translation>Los importes están limitados a %1</translation>
     </message>
+    <message>
+        <source>Yen amounts have no decimals</source>
+        <translation>Los importes en yenes no tienen decimales</translation>
+    </message>
 </context>
 <context>
     <name>NoAccountsPage</name>
@@ -2817,6 +2813,16 @@ Escriba DELETE para confirmar:</translation>
         <source>Changed on this computer and on another one. Edit this entry to keep this computer&apos;s version.</source>
         <translation>Modificada en este equipo y en otro. Edite esta entrada para conservar la versión de este equipo.</translation>
     </message>
+    <message>
+        <source>C</source>
+        <comment>Clr mark of a cleared transaction</comment>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <comment>Clr mark of a reconciled transaction</comment>
+        <translation>R</translation>
+    </message>
 </context>
 <context>
     <name>RegisterScreen</name>
@@ -2931,6 +2937,22 @@ Se eliminarán los dos lados de la transferencia.</translation>
     <message>
         <source>The recurring transaction could not be saved</source>
         <translation>No se pudo guardar la transacción periódica</translation>
+    </message>
+    <message>
+        <source>Reconciled Transaction</source>
+        <translation>Transacción conciliada</translation>
+    </message>
+    <message>
+        <source>This transaction is reconciled. Change it anyway?</source>
+        <translation>Esta transacción está conciliada. ¿Cambiarla de todos modos?</translation>
+    </message>
+    <message>
+        <source>Unsaved Transaction</source>
+        <translation>Transacción sin guardar</translation>
+    </message>
+    <message>
+        <source>Save the transaction you are entering?</source>
+        <translation>¿Guardar la transacción que está introduciendo?</translation>
     </message>
 </context>
 <context>
@@ -3587,6 +3609,14 @@ El archivo dañado se conservó como:
         <source>The new language will take effect the next time you start Mellowind Ledgerine.</source>
         <translation>El nuevo idioma se aplicará la próxima vez que inicie Mellowind Ledgerine.</translation>
     </message>
+    <message>
+        <source>Language default (%1)</source>
+        <translation>El del idioma (%1)</translation>
+    </message>
+    <message>
+        <source>Date format:</source>
+        <translation>Formato de fecha:</translation>
+    </message>
 </context>
 <context>
     <name>SignInActions</name>
@@ -4065,6 +4095,14 @@ Upload this computer&apos;s data to the account you are signed in to now?</sourc
     <message>
         <source>Transfers require both accounts to use the same currency</source>
         <translation>Las transferencias requieren que ambas cuentas usen la misma moneda</translation>
+    </message>
+    <message>
+        <source>The split lines add up to %1, not to the amount of %2: a difference of %3.</source>
+        <translation>Las líneas de la división suman %1, no el importe de %2: una diferencia de %3.</translation>
+    </message>
+    <message>
+        <source>Put the difference on an &quot;Uncategorized&quot; line?</source>
+        <translation>¿Poner la diferencia en una línea «Sin categoría»?</translation>
     </message>
 </context>
 <context>

@@ -1517,14 +1517,6 @@ Toutes les opérations, opérations récurrentes et l&apos;historique des rappro
         <translation>Données d&apos;exemple effacées</translation>
     </message>
     <message>
-        <source>Unsaved Transaction</source>
-        <translation>Opération non enregistrée</translation>
-    </message>
-    <message>
-        <source>Save the transaction you are entering?</source>
-        <translation>Enregistrer l&apos;opération en cours de saisie&#xa0;?</translation>
-    </message>
-    <message>
         <source>Sign In Required</source>
         <translation>Connexion requise</translation>
     </message>
@@ -2209,6 +2201,10 @@ Saisissez DELETE pour confirmer&#xa0;:</translation>
         <source>Amounts are limited to %1</source>
         <translation>Les montants sont limités à %1</translation>
     </message>
+    <message>
+        <source>Yen amounts have no decimals</source>
+        <translation>Les montants en yens n&apos;ont pas de décimales</translation>
+    </message>
 </context>
 <context>
     <name>NoAccountsPage</name>
@@ -2817,6 +2813,16 @@ Saisissez DELETE pour confirmer&#xa0;:</translation>
         <source>Changed on this computer and on another one. Edit this entry to keep this computer&apos;s version.</source>
         <translation>Modifiée sur cet ordinateur et sur un autre. Modifiez cette opération pour conserver la version de cet ordinateur.</translation>
     </message>
+    <message>
+        <source>C</source>
+        <comment>Clr mark of a cleared transaction</comment>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <comment>Clr mark of a reconciled transaction</comment>
+        <translation>R</translation>
+    </message>
 </context>
 <context>
     <name>RegisterScreen</name>
@@ -2931,6 +2937,22 @@ Les deux côtés du virement seront supprimés.</translation>
     <message>
         <source>The recurring transaction could not be saved</source>
         <translation>L&apos;opération récurrente n&apos;a pas pu être enregistrée</translation>
+    </message>
+    <message>
+        <source>Reconciled Transaction</source>
+        <translation>Opération rapprochée</translation>
+    </message>
+    <message>
+        <source>This transaction is reconciled. Change it anyway?</source>
+        <translation>Cette opération est rapprochée. La modifier quand même&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Unsaved Transaction</source>
+        <translation>Opération non enregistrée</translation>
+    </message>
+    <message>
+        <source>Save the transaction you are entering?</source>
+        <translation>Enregistrer l&apos;opération en cours de saisie&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -3587,6 +3609,14 @@ Le fichier endommagé a été conservé sous&#xa0;:
         <source>The new language will take effect the next time you start Mellowind Ledgerine.</source>
         <translation>La nouvelle langue sera appliquée au prochain démarrage de Mellowind Ledgerine.</translation>
     </message>
+    <message>
+        <source>Language default (%1)</source>
+        <translation>Celui de la langue (%1)</translation>
+    </message>
+    <message>
+        <source>Date format:</source>
+        <translation>Format de date&#xa0;:</translation>
+    </message>
 </context>
 <context>
     <name>SignInActions</name>
@@ -4065,6 +4095,14 @@ Envoyer les données de cet ordinateur vers le compte auquel vous êtes connect�
     <message>
         <source>Transfers require both accounts to use the same currency</source>
         <translation>Les virements exigent que les deux comptes utilisent la même devise</translation>
+    </message>
+    <message>
+        <source>The split lines add up to %1, not to the amount of %2: a difference of %3.</source>
+        <translation>Les lignes de ventilation totalisent %1 et non le montant de %2&#xa0;: une différence de %3.</translation>
+    </message>
+    <message>
+        <source>Put the difference on an &quot;Uncategorized&quot; line?</source>
+        <translation>Placer la différence sur une ligne «&#xa0;Sans catégorie&#xa0;»&#xa0;?</translation>
     </message>
 </context>
 <context>

@@ -1503,14 +1503,6 @@ All transactions, recurring entries, and reconciliation history for this account
         <translation>サンプルデータを消去しました</translation>
     </message>
     <message>
-        <source>Unsaved Transaction</source>
-        <translation>未保存の取引</translation>
-    </message>
-    <message>
-        <source>Save the transaction you are entering?</source>
-        <translation>入力中の取引を保存しますか?</translation>
-    </message>
-    <message>
         <source>Sign In Required</source>
         <translation>サインインが必要です</translation>
     </message>
@@ -2195,6 +2187,10 @@ Type DELETE to confirm:</source>
         <source>Amounts are limited to %1</source>
         <translation>金額の上限は %1 です</translation>
     </message>
+    <message>
+        <source>Yen amounts have no decimals</source>
+        <translation>円の金額に小数はありません</translation>
+    </message>
 </context>
 <context>
     <name>NoAccountsPage</name>
@@ -2801,6 +2797,16 @@ Type DELETE to confirm:</source>
         <source>Changed on this computer and on another one. Edit this entry to keep this computer&apos;s version.</source>
         <translation>このコンピューターと別のコンピューターの両方で変更されました。このコンピューターの内容を残すには、この項目を編集してください。</translation>
     </message>
+    <message>
+        <source>C</source>
+        <comment>Clr mark of a cleared transaction</comment>
+        <translation>消</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <comment>Clr mark of a reconciled transaction</comment>
+        <translation>照</translation>
+    </message>
 </context>
 <context>
     <name>RegisterScreen</name>
@@ -2915,6 +2921,22 @@ Both sides of the transfer will be deleted.</source>
     <message>
         <source>The recurring transaction could not be saved</source>
         <translation>定期取引を保存できませんでした</translation>
+    </message>
+    <message>
+        <source>Reconciled Transaction</source>
+        <translation>照合済みの取引</translation>
+    </message>
+    <message>
+        <source>This transaction is reconciled. Change it anyway?</source>
+        <translation>この取引は照合済みです。それでも変更しますか?</translation>
+    </message>
+    <message>
+        <source>Unsaved Transaction</source>
+        <translation>未保存の取引</translation>
+    </message>
+    <message>
+        <source>Save the transaction you are entering?</source>
+        <translation>入力中の取引を保存しますか?</translation>
     </message>
 </context>
 <context>
@@ -3568,6 +3590,14 @@ The damaged file was kept as:
         <source>The new language will take effect the next time you start Mellowind Ledgerine.</source>
         <translation>新しい言語は、次に Mellowind Ledgerine を起動したときに有効になります。</translation>
     </message>
+    <message>
+        <source>Language default (%1)</source>
+        <translation>言語の既定 (%1)</translation>
+    </message>
+    <message>
+        <source>Date format:</source>
+        <translation>日付の形式:</translation>
+    </message>
 </context>
 <context>
     <name>SignInActions</name>
@@ -4042,6 +4072,14 @@ Upload this computer&apos;s data to the account you are signed in to now?</sourc
     <message>
         <source>Transfers require both accounts to use the same currency</source>
         <translation>振替には、両方の口座が同じ通貨を使っている必要があります</translation>
+    </message>
+    <message>
+        <source>The split lines add up to %1, not to the amount of %2: a difference of %3.</source>
+        <translation>分割行の合計は %1 で、金額 %2 と一致しません (差額 %3)。</translation>
+    </message>
+    <message>
+        <source>Put the difference on an &quot;Uncategorized&quot; line?</source>
+        <translation>差額を「未分類」の行にしますか?</translation>
     </message>
 </context>
 <context>

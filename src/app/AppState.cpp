@@ -11,6 +11,7 @@
 #include "data/AccountRepository.h"
 #include "data/CategoryRepository.h"
 #include "data/Database.h"
+#include "data/DateText.h"
 #include "data/FilePrivacy.h"
 #include "data/PreferencesRepository.h"
 #include "data/ReconciliationRepository.h"
@@ -67,7 +68,8 @@ bool AppState::initialize()
     m_recurring = new RecurringRepository(m_database, this);
     m_reconciliations = new ReconciliationRepository(m_database, this);
 
-    m_categoryService = new CategoryService(m_database, m_categories, m_transactions, this);
+    m_categoryService = new CategoryService(
+        m_database, m_categories, m_transactions, m_splitLines, m_recurring, this);
     m_transactionService
         = new TransactionService(m_database, m_accounts, m_transactions, m_splitLines, this);
     m_accountService = new AccountService(m_database, m_accounts, m_transactions, m_recurring,
@@ -164,6 +166,7 @@ void AppState::restoreDisplaySettings()
     m_themeManager->setTheme(
         m_preferences->value(QStringLiteral("theme"), QStringLiteral("system")));
 
+    DateText::setDisplayFormat(m_preferences->value(QStringLiteral("dateFormat")));
     if (const auto weekStart = m_preferences->get(QStringLiteral("weekStartDay"))) {
         const int day = weekStart->toInt(&ok);
         if (ok && day >= 1 && day <= 7)

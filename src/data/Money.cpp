@@ -46,9 +46,25 @@ std::optional<qint64> decimalToMinorUnits(const QString& text, int decimals)
     return value;
 }
 
+// Where a full stop is written between thousands rather than before the
+// cents: "2.000" is two thousand euros, and yen have no cents at all.
+bool dotGroupsThousands(Currency currency)
+{
+    return currency == Currency::EUR || currency == Currency::JPY;
+}
+
+// One separator followed by exactly three digits, after a whole part that
+// can start a group ("2.000", not "0.125").
+bool groupsThreeDigits(const QString& text, QChar separator)
+{
+    const qsizetype at = text.indexOf(separator);
+    return text.count(separator) == 1 && text.size() - at - 1 == 3 && at >= 1 && at <= 3
+        && text.at(0) != QChar('0');
+}
+
 // Rewrites typed digits with either convention into "1234.56"; empty when the
 // separators make no sense ("1,2,3.4.5", "12..5").
-QString normalizedDecimal(const QString& text)
+QString normalizedDecimal(const QString& text, Currency currency)
 {
     const qsizetype lastComma = text.lastIndexOf(QChar(','));
     const qsizetype lastDot = text.lastIndexOf(QChar('.'));
@@ -65,7 +81,8 @@ QString normalizedDecimal(const QString& text)
         else
             group = QChar(',');
     } else if (lastDot >= 0) {
-        if (text.count(QChar('.')) == 1)
+        if (text.count(QChar('.')) == 1
+            && !(dotGroupsThousands(currency) && groupsThreeDigits(text, QChar('.'))))
             decimal = QChar('.');
         else
             group = QChar('.');
@@ -94,6 +111,25 @@ QString normalizedDecimal(const QString& text)
     if (whole.contains(QChar(',')) || whole.contains(QChar('.')))
         return {};
     return hasFraction ? whole + QChar('.') + fraction : whole;
+}
+
+// The typed text as plain digits with a full stop before the decimals
+// ("1234.56"), without symbol, spaces and sign; empty when it is no number.
+QString normalizedNumber(const QString& text, Currency currency, bool* negative)
+{
+    QString cleaned = text;
+    cleaned.remove(Money::currencySymbol(currency));
+    // Spaces (also the no-break kinds) may group digits.
+    cleaned.remove(QChar(' '));
+    cleaned.remove(QChar(0x00A0));
+    cleaned.remove(QChar(0x202F));
+    cleaned = cleaned.trimmed();
+    if (cleaned.isEmpty())
+        return QStringLiteral("0");
+    const bool minus = cleaned.startsWith(QChar('-'));
+    if (negative)
+        *negative = minus;
+    return normalizedDecimal(minus ? cleaned.mid(1) : cleaned, currency);
 }
 
 } // namespace
@@ -150,26 +186,33 @@ QString formatMoney(qint64 amount, Currency currency)
     return symbol + number;
 }
 
-std::optional<qint64> tryParseAmount(const QString& text, Currency currency)
+int typedDecimals(const QString& text, Currency currency)
 {
-    QString cleaned = text;
-    cleaned.remove(currencySymbol(currency));
-    // Spaces (also the no-break kinds) may group digits.
-    cleaned.remove(QChar(' '));
-    cleaned.remove(QChar(0x00A0));
-    cleaned.remove(QChar(0x202F));
-    cleaned = cleaned.trimmed();
-    if (cleaned.isEmpty())
-        return 0;
+    const QString normalized = normalizedNumber(text, currency, nullptr);
+    if (normalized.isEmpty())
+        return -1;
+    const qsizetype point = normalized.indexOf(QChar('.'));
+    return point < 0 ? 0 : int(normalized.size() - point - 1);
+}
 
+QString noDecimalsMessage()
+{
+    return QCoreApplication::translate("Money", "Yen amounts have no decimals");
+}
+
+std::optional<qint64> tryParseAmount(const QString& text, Currency currency, QString* refusal)
+{
     bool negative = false;
-    if (cleaned.startsWith(QChar('-'))) {
-        negative = true;
-        cleaned = cleaned.mid(1);
-    }
-    const QString normalized = normalizedDecimal(cleaned);
+    const QString normalized = normalizedNumber(text, currency, &negative);
     if (normalized.isEmpty())
         return std::nullopt;
+    // Rounding "1.5" to whole yen would store an amount nobody typed.
+    const qsizetype point = normalized.indexOf(QChar('.'));
+    if (decimals(currency) == 0 && point >= 0 && point + 1 < normalized.size()) {
+        if (refusal)
+            *refusal = noDecimalsMessage();
+        return std::nullopt;
+    }
     const auto value = decimalToMinorUnits(normalized, decimals(currency));
     if (!value)
         return std::nullopt;

@@ -29,9 +29,18 @@ QString formatMoney(qint64 amount, Currency currency = Currency::USD);
 // Reads typed text as an amount in the currency: its symbol and spaces are
 // ignored, one leading "-" negates, and a decimal comma is understood ("12,50",
 // "1.234,56") while a comma followed by exactly three digits groups thousands
-// ("1,234"). Empty text is 0; text that is not a number gives no value.
-// Values beyond kMaxAmount are returned as read: callers check the limit.
-std::optional<qint64> tryParseAmount(const QString& text, Currency currency = Currency::USD);
+// ("1,234"); so does a full stop in euros and yen ("2.000"), where it is how
+// thousands are written. Empty text is 0; text that is not a number gives no
+// value, and so do decimals in a currency without minor units, with
+// noDecimalsMessage() in `refusal`. Values beyond kMaxAmount are returned as
+// read: callers check the limit.
+std::optional<qint64> tryParseAmount(
+    const QString& text, Currency currency = Currency::USD, QString* refusal = nullptr);
+// How many decimals the typed text has as read ("2.000" euros has none);
+// -1 when it is no number.
+int typedDecimals(const QString& text, Currency currency);
+// "Yen amounts have no decimals".
+QString noDecimalsMessage();
 
 // As tryParseAmount, with text that is not a number read as 0.
 qint64 parseAmount(const QString& text, Currency currency = Currency::USD);

@@ -150,6 +150,12 @@ int RecurringRepository::softDeleteByAccount(const QString& accountId)
         "recurring_transactions", accountId, deferred({}, [this] { Q_EMIT recurringChanged(); }));
 }
 
+std::optional<int> RecurringRepository::clearCategories(const QStringList& categoryIds)
+{
+    return clearCategoriesIn(
+        "recurring_transactions", categoryIds, deferred({}, [this] { Q_EMIT recurringChanged(); }));
+}
+
 int RecurringRepository::restoreByAccount(const QString& accountId, const QString& since)
 {
     return restoreByAccountIn("recurring_transactions", accountId, since,

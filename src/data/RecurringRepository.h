@@ -30,6 +30,8 @@ public:
     bool storeReceived(const RecurringTransaction& record);
     bool markSynced(const QString& id, const QString& serverId);
     int markAllPendingForResync();
+    // Live schedules in one of the categories lose it; nothing on failure.
+    std::optional<int> clearCategories(const QStringList& categoryIds);
 
 Q_SIGNALS:
     void recurringChanged();

@@ -4,6 +4,7 @@
 #include "DataLogging.h"
 #include "Database.h"
 #include "Money.h"
+#include "SqlValue.h"
 #include "StoreHealth.h"
 
 #include <QSqlError>
@@ -176,6 +177,17 @@ int Repository::softDeleteByAccountIn(
                                     "'pending' WHERE account_id = ? AND deleted_at IS NULL")
                          .arg(QLatin1String(table)),
         { now, now, accountId }, "softDeleteByAccount", changed);
+}
+
+std::optional<int> Repository::clearCategoriesIn(
+    const char* table, const QStringList& categoryIds, const std::function<void()>& changed) const
+{
+    return tryCount(
+        QStringLiteral("UPDATE %1 SET category_id = NULL, updated_at = ?, sync_status = "
+                       "'pending' WHERE category_id IN (SELECT value FROM json_each(?)) "
+                       "AND deleted_at IS NULL")
+            .arg(QLatin1String(table)),
+        { Clock::nowIso(), SqlValue::textList(categoryIds) }, "clearCategories", changed);
 }
 
 int Repository::restoreByAccountIn(const char* table, const QString& accountId,

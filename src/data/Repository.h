@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QSqlQuery>
+#include <QStringList>
 #include <QVariantList>
 #include <functional>
 #include <initializer_list>
@@ -111,6 +112,10 @@ protected:
         const char* table, const QString& id, const std::function<void()>& changed) const;
     int softDeleteByAccountIn(
         const char* table, const QString& accountId, const std::function<void()>& changed) const;
+    // Live rows in one of the categories lose it and are marked for sync; the
+    // count changed, nothing on failure.
+    std::optional<int> clearCategoriesIn(const char* table, const QStringList& categoryIds,
+        const std::function<void()>& changed) const;
     // Restores the account's rows deleted at or after `since` (ISO text, compared as text).
     int restoreByAccountIn(const char* table, const QString& accountId, const QString& since,
         const std::function<void()>& changed) const;

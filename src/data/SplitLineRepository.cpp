@@ -1,5 +1,6 @@
 #include "SplitLineRepository.h"
 
+#include "Clock.h"
 #include "SqlValue.h"
 
 namespace {
@@ -54,6 +55,15 @@ bool SplitLineRepository::insert(const SplitLine& line)
         { text(line.id), text(line.transactionId), text(line.categoryId), line.amount,
             text(line.memo), dateTime(line.createdAt), dateTime(line.updatedAt) },
         "insert");
+}
+
+std::optional<int> SplitLineRepository::moveCategories(const QStringList& from, const QString& to)
+{
+    return tryCount(
+        QStringLiteral("UPDATE split_lines SET category_id = ?, updated_at = ? WHERE category_id "
+                       "IN (SELECT value FROM json_each(?)) AND transaction_id IN (SELECT id FROM "
+                       "transactions WHERE deleted_at IS NULL)"),
+        { to, Clock::nowIso(), SqlValue::textList(from) }, "moveCategories", {});
 }
 
 bool SplitLineRepository::deleteByTransaction(const QString& transactionId)

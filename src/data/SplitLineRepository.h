@@ -20,4 +20,7 @@ public:
     std::pair<int, qint64> countAndSum(const QString& transactionId) const;
     bool insert(const SplitLine& line);
     bool deleteByTransaction(const QString& transactionId);
+    // Puts the lines of live transactions in the categories `from` under
+    // `to`; the count moved, nothing on failure.
+    std::optional<int> moveCategories(const QStringList& from, const QString& to);
 };

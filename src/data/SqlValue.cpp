@@ -1,5 +1,8 @@
 #include "SqlValue.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+
 namespace {
 
 const QString kDateFormat = QStringLiteral("yyyy-MM-dd");
@@ -96,6 +99,12 @@ QVariant flag(bool value)
 QVariant null()
 {
     return QVariant(QMetaType::fromType<QString>());
+}
+
+QVariant textList(const QStringList& values)
+{
+    return QString::fromUtf8(
+        QJsonDocument(QJsonArray::fromStringList(values)).toJson(QJsonDocument::Compact));
 }
 
 QString readText(const QVariant& value)

@@ -4,6 +4,7 @@
 #include <QDate>
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <optional>
 
@@ -20,6 +21,8 @@ QVariant optionalDate(const std::optional<QDate>& value);
 QVariant dateTime(const QDateTime& value);
 QVariant flag(bool value);
 QVariant null();
+// A list of texts as one bound value, for "IN (SELECT value FROM json_each(?))".
+QVariant textList(const QStringList& values);
 
 // Parsers of the stored shapes; text of another shape goes through Qt's parsers.
 QDate parseDate(const QString& text);

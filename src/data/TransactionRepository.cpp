@@ -8,8 +8,6 @@
 #include "SyncColumns.h"
 #include "TextPool.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QtNumeric>
 #include <memory>
 
@@ -29,13 +27,6 @@ const QString kCategoryNames = QStringLiteral(
     "cc.name = c.name AND cc.deleted_at IS NULL) > 1 THEN COALESCE((SELECT p.name FROM categories "
     "p WHERE p.id = c.parent_id), '') || ' > ' || c.name ELSE c.name END AS category_name FROM "
     "categories c");
-
-// A list of texts as one bound value, for "IN (SELECT value FROM json_each(?))".
-QString jsonList(const QStringList& texts)
-{
-    return QString::fromUtf8(
-        QJsonDocument(QJsonArray::fromStringList(texts)).toJson(QJsonDocument::Compact));
-}
 
 const QString kOrderNewestFirst = QStringLiteral(" ORDER BY t.date DESC, t.created_at DESC, t.rowid DESC");
 
@@ -412,7 +403,7 @@ int TransactionRepository::markReconciled(
 {
     // One statement for the whole statement's worth of rows: the full-text
     // index, refreshed by trigger for every changed row, is written once.
-    const QString idList = jsonList(ids);
+    const QVariant idList = SqlValue::textList(ids);
     return execCount(
         QStringLiteral("UPDATE transactions SET cleared = 1, reconciled = 1, updated_at = ?, "
                        "sync_status = 'pending' WHERE account_id = ? AND deleted_at IS NULL AND "
@@ -437,17 +428,23 @@ std::optional<int> TransactionRepository::renamePayees(const QStringList& payees
         QStringLiteral("UPDATE transactions SET payee = ?, updated_at = ?, sync_status = "
                        "'pending' WHERE payee IN (SELECT value FROM json_each(?)) AND deleted_at "
                        "IS NULL"),
-        { SqlValue::text(to), Clock::nowIso(), jsonList(payees) }, "renamePayees",
+        { SqlValue::text(to), Clock::nowIso(), SqlValue::textList(payees) }, "renamePayees",
         deferred({}, [this] { Q_EMIT transactionsChanged(QString()); }));
 }
 
 std::optional<int> TransactionRepository::clearCategories(const QStringList& categoryIds)
 {
+    return clearCategoriesIn("transactions", categoryIds,
+        deferred({}, [this] { Q_EMIT transactionsChanged(QString()); }));
+}
+
+std::optional<int> TransactionRepository::touchSplitsIn(const QStringList& categoryIds)
+{
     return tryCount(
-        QStringLiteral("UPDATE transactions SET category_id = NULL, updated_at = ?, sync_status "
-                       "= 'pending' WHERE category_id IN (SELECT value FROM json_each(?)) AND "
-                       "deleted_at IS NULL"),
-        { Clock::nowIso(), jsonList(categoryIds) }, "clearCategories",
+        QStringLiteral("UPDATE transactions SET updated_at = ?, sync_status = 'pending' WHERE id "
+                       "IN (SELECT transaction_id FROM split_lines WHERE category_id IN (SELECT "
+                       "value FROM json_each(?))) AND deleted_at IS NULL"),
+        { Clock::nowIso(), SqlValue::textList(categoryIds) }, "touchSplitsIn",
         deferred({}, [this] { Q_EMIT transactionsChanged(QString()); }));
 }
 

@@ -59,9 +59,13 @@ public:
     // Gives the live transactions paid to any of `payees` (exact text) the
     // payee `to`, in one statement; the count changed, nothing on failure.
     std::optional<int> renamePayees(const QStringList& payees, const QString& to);
-    // Leaves the live transactions of these categories uncategorised; split
-    // lines keep theirs. The count changed, nothing on failure.
+    // Leaves the live transactions of these categories uncategorised (their
+    // split lines are the split-line repository's). The count changed,
+    // nothing on failure.
     std::optional<int> clearCategories(const QStringList& categoryIds);
+    // Marks for sync the live split transactions with a line in one of the
+    // categories, before their lines change; nothing on failure.
+    std::optional<int> touchSplitsIn(const QStringList& categoryIds);
 
     // The full-text expression for typed text: every run of letters and digits
     // becomes a quoted prefix term; empty when the text has none.

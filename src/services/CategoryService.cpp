@@ -5,9 +5,12 @@
 #include "data/Clock.h"
 #include "data/Ids.h"
 #include "data/RecordRules.h"
+#include "data/RecurringRepository.h"
+#include "data/SplitLineRepository.h"
 #include "data/TransactionRepository.h"
 #include "data/TransactionScope.h"
 
+#include <QCoreApplication>
 #include <QLoggingCategory>
 
 namespace {
@@ -96,11 +99,14 @@ constexpr DefaultCategory kDefaults[] = {
 } // namespace
 
 CategoryService::CategoryService(Database* db, CategoryRepository* categories,
-    TransactionRepository* transactions, QObject* parent)
+    TransactionRepository* transactions, SplitLineRepository* splitLines,
+    RecurringRepository* recurring, QObject* parent)
     : QObject(parent)
     , m_db(db)
     , m_categories(categories)
     , m_transactions(transactions)
+    , m_splitLines(splitLines)
+    , m_recurring(recurring)
 {
 }
 
@@ -177,10 +183,24 @@ QList<Category> CategoryService::subcategories(const QString& id) const
     return children;
 }
 
+QString CategoryService::uncategorizedId()
+{
+    const QString name = QCoreApplication::translate("ImportService", "Uncategorized");
+    if (const auto found = m_categories->findByName(name))
+        return found->id;
+    Category category;
+    category.id = Ids::newId();
+    category.name = name;
+    category.type = CategoryType::Expense;
+    category.version = 1;
+    category.createdAt = category.updatedAt = Clock::nowUtc();
+    return m_categories->insert(category) ? category.id : QString();
+}
+
 CategoryService::Removal CategoryService::remove(const QString& id)
 {
     const auto category = m_categories->findById(id);
-    if (!category || category->deletedAt || !m_transactions)
+    if (!category || category->deletedAt || !m_transactions || !m_splitLines || !m_recurring)
         return {};
     QStringList ids { id };
     for (const Category& child : subcategories(id))
@@ -192,9 +212,25 @@ CategoryService::Removal CategoryService::remove(const QString& id)
             return {};
     }
     const std::optional<int> cleared = m_transactions->clearCategories(ids);
-    if (!cleared || !scope.commit())
+    if (!cleared)
+        return {};
+    const std::optional<int> schedules = m_recurring->clearCategories(ids);
+    if (!schedules)
+        return {};
+    const std::optional<int> splits = m_transactions->touchSplitsIn(ids);
+    if (!splits)
+        return {};
+    std::optional<int> lines = 0;
+    // "Uncategorized" is made only when some line needs it.
+    if (*splits > 0) {
+        const QString uncategorized = uncategorizedId();
+        lines = uncategorized.isEmpty() ? std::nullopt
+                                        : m_splitLines->moveCategories(ids, uncategorized);
+    }
+    if (!lines || !scope.commit())
         return {};
     qCInfo(lcCategories).noquote() << "Deleted category" << id << "with" << ids.size() - 1
-                                   << "sub-categories; uncategorised transactions:" << *cleared;
-    return { true, int(ids.size() - 1), *cleared };
+                                   << "sub-categories; uncategorised transactions:" << *cleared
+                                   << "schedules:" << *schedules << "split lines:" << *lines;
+    return { true, int(ids.size() - 1), *cleared, *lines, *schedules };
 }

@@ -106,9 +106,11 @@ RecurringService::ConfirmResult RecurringService::checkTransfer(
         return ConfirmResult::CurrencyMismatch;
     }
     // A transfer memorized from the register keeps the register's names, so
-    // the other account does not read "Transfer to" itself.
-    if (source && s.payee == TransactionService::transferToPayee(destination->name))
-        legPayee = TransactionService::transferFromPayee(source->name);
+    // the other account reads its own direction of the money.
+    if (source
+        && (s.payee == TransactionService::transferToPayee(destination->name)
+            || s.payee == TransactionService::transferFromPayee(destination->name)))
+        legPayee = TransactionService::transferPayeeFor(-s.amount, source->name);
     return ConfirmResult::Confirmed;
 }
 

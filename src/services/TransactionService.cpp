@@ -53,6 +53,21 @@ QString TransactionService::transferFromPayee(const QString& accountName)
     return translated("Transfer from %1").arg(accountName);
 }
 
+QString TransactionService::transferPayeeFor(qint64 amount, const QString& otherAccountName)
+{
+    return amount < 0 ? transferToPayee(otherAccountName) : transferFromPayee(otherAccountName);
+}
+
+void TransactionService::retitleTransfer(Transaction& t) const
+{
+    if (t.transferDestAccountId.isEmpty())
+        return;
+    const auto other = m_accounts->findById(t.transferDestAccountId);
+    if (other
+        && (t.payee == transferToPayee(other->name) || t.payee == transferFromPayee(other->name)))
+        t.payee = transferPayeeFor(t.amount, other->name);
+}
+
 QStringList TransactionService::transferPayees(const QString& accountId) const
 {
     QStringList payees;
@@ -82,7 +97,7 @@ TransactionService::Result TransactionService::resolveTransferPayee(Transaction&
     if (self && self->currency != target->currency)
         return Result::CurrencyMismatch;
     t.transferDestAccountId = target->id;
-    t.payee = transferToPayee(target->name);
+    t.payee = transferPayeeFor(t.amount, target->name);
     return Result::Saved;
 }
 
@@ -114,7 +129,7 @@ Transaction TransactionService::otherLeg(const Transaction& first) const
 {
     const auto self = m_accounts->findById(first.accountId);
     Transaction leg = transferLeg(first, Ids::newId());
-    leg.payee = transferFromPayee(self ? self->name : QString());
+    leg.payee = transferPayeeFor(leg.amount, self ? self->name : QString());
     return leg;
 }
 
@@ -173,6 +188,10 @@ TransactionService::Result TransactionService::save(
         checked != Result::Saved)
         return checked;
 
+    if (!isNew) {
+        unreconcileIfMoved(t);
+        retitleTransfer(t);
+    }
     TransactionScope scope(m_db);
     if (!t.transferDestAccountId.isEmpty() && t.transferLinkId.isEmpty()) {
         // A transaction that names a transfer account gets its second leg, new or not.
@@ -203,6 +222,17 @@ TransactionService::Result TransactionService::saveNew(
     return scope.commit() ? Result::Saved : Result::StoreFailed;
 }
 
+void TransactionService::unreconcileIfMoved(Transaction& t) const
+{
+    // A reconciliation adds up only with the amounts and dates it ticked.
+    const auto stored = m_transactions->findById(t.id);
+    if (stored && stored->reconciled && t.reconciled
+        && (stored->amount != t.amount || stored->date != t.date)) {
+        t.reconciled = false;
+        t.cleared = true;
+    }
+}
+
 bool TransactionService::followOtherLeg(const Transaction& changed)
 {
     if (changed.transferLinkId.isEmpty())
@@ -213,6 +243,8 @@ bool TransactionService::followOtherLeg(const Transaction& changed)
         return true;
     leg->amount = -changed.amount;
     leg->date = changed.date;
+    unreconcileIfMoved(*leg);
+    retitleTransfer(*leg);
     leg->updatedAt = changed.updatedAt;
     leg->syncStatus = SyncStatus::Pending;
     return m_transactions->update(*leg);

@@ -44,12 +44,15 @@ public:
     // account the money leaves, "Transfer from <name>" in the other.
     static QString transferToPayee(const QString& accountName);
     static QString transferFromPayee(const QString& accountName);
+    // The name of a leg of `amount` whose other account is `otherAccountName`.
+    static QString transferPayeeFor(qint64 amount, const QString& otherAccountName);
     // The payee texts offering a transfer from `accountId` to each other account.
     QStringList transferPayees(const QString& accountId) const;
 
     // For a payee "[Transfer] <name>": finds the other account of that name,
-    // checks the currencies, and makes `t` the first leg ("Transfer to <name>",
-    // transfer destination set). Other payees leave `t` unchanged.
+    // checks the currencies, and makes `t` the first leg ("Transfer to <name>"
+    // for a payment, "Transfer from <name>" for a deposit, transfer destination
+    // set). Other payees leave `t` unchanged.
     Result resolveTransferPayee(Transaction& t) const;
     // Whether `t` is a leg of a transfer whose other leg is here. A shared
     // account's transfer to an account of the owner's own has only one: here
@@ -87,6 +90,10 @@ private:
     static void clean(Transaction& t, QList<SplitLine>& lines);
     bool storeLines(const QString& transactionId, const QList<SplitLine>& lines);
     Transaction otherLeg(const Transaction& first) const;
+    // A reconciled transaction whose amount or date changed is only cleared.
+    void unreconcileIfMoved(Transaction& t) const;
+    // A leg named after its direction follows a change of sign.
+    void retitleTransfer(Transaction& t) const;
     bool followOtherLeg(const Transaction& changed);
 
     Database* m_db;

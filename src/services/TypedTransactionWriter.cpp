@@ -44,6 +44,28 @@ std::optional<QString> TypedTransactionWriter::resolveCategory(const TypedTransa
     return std::nullopt;
 }
 
+namespace {
+
+QString clearedLetter()
+{
+    return QCoreApplication::translate("RegisterModel", "C", "Clr mark of a cleared transaction");
+}
+
+QString reconciledLetter()
+{
+    return QCoreApplication::translate(
+        "RegisterModel", "R", "Clr mark of a reconciled transaction");
+}
+
+} // namespace
+
+QString TypedTransactionWriter::markOf(bool cleared, bool reconciled)
+{
+    if (reconciled)
+        return reconciledLetter();
+    return cleared ? clearedLetter() : QString();
+}
+
 QString TypedTransactionWriter::failureMessage(Status status) const
 {
     switch (status) {
@@ -54,6 +76,7 @@ QString TypedTransactionWriter::failureMessage(Status status) const
         return QCoreApplication::translate("RegisterScreen", "Enter a payment or deposit amount");
     case Status::NotAnAmount:
         return QCoreApplication::translate("RegisterScreen", "%1 is not an amount").arg(m_rejected);
+    case Status::DecimalsRefused: return Money::noDecimalsMessage();
     case Status::InvalidDate:
         return QCoreApplication::translate("RegisterScreen", "Enter a valid date");
     case Status::UnknownCategory:
@@ -87,10 +110,11 @@ TypedTransactionWriter::Status TypedTransactionWriter::commit(
     if (payment.isEmpty() && deposit.isEmpty())
         return Status::AmountRequired;
     const QString typedAmount = payment.isEmpty() ? deposit : payment;
-    const std::optional<qint64> amount = Money::tryParseAmount(typedAmount, currency);
+    QString refusal;
+    const std::optional<qint64> amount = Money::tryParseAmount(typedAmount, currency, &refusal);
     if (!amount) {
         m_rejected = typedAmount;
-        return Status::NotAnAmount;
+        return refusal.isEmpty() ? Status::NotAnAmount : Status::DecimalsRefused;
     }
     const QDate date = DateText::parse(typed.date);
     if (!date.isValid())
@@ -116,9 +140,13 @@ TypedTransactionWriter::Status TypedTransactionWriter::commit(
     t.memo = typed.memo.trimmed();
     t.amount = payment.isEmpty() ? *amount : -*amount;
     t.categoryId = *categoryId;
+    // The language's letters first, then the English ones, which the
+    // register's key hints and older habits use.
     const QString mark = typed.cleared.trimmed().toUpper();
-    t.reconciled = mark == QLatin1String("R");
-    t.cleared = t.reconciled || mark == QLatin1String("C");
+    const bool clearedMark = mark == clearedLetter().toUpper();
+    t.reconciled
+        = !clearedMark && (mark == reconciledLetter().toUpper() || mark == QLatin1String("R"));
+    t.cleared = t.reconciled || clearedMark || mark == QLatin1String("C");
     t.updatedAt = now;
     t.syncStatus = SyncStatus::Pending;
 

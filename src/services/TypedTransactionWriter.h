@@ -20,6 +20,7 @@ public:
         PayeeRequired,
         AmountRequired,
         NotAnAmount,
+        DecimalsRefused,
         InvalidDate,
         UnknownCategory,
         TransferAccountNotFound,
@@ -37,6 +38,10 @@ public:
         const QString& accountId, const TypedTransaction& typed, const Transaction* existing);
     // What the user is told when a commit stops with `status`.
     QString failureMessage(Status status) const;
+
+    // The Clr field's letter for a transaction, in the interface's language
+    // ("C" cleared, "R" reconciled in English); the stored flags stay the same.
+    static QString markOf(bool cleared, bool reconciled);
 
 private:
     // The category id of the typed entry; nothing when its text names no category.

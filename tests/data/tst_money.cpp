@@ -51,7 +51,8 @@ void TestMoney::parsing_data()
     QTest::addColumn<Currency>("currency");
     QTest::addColumn<std::optional<qint64>>("amount");
     const auto row = [](const char* text, Currency currency, std::optional<qint64> amount) {
-        QTest::newRow(*text ? text : "empty") << QString::fromUtf8(text) << currency << amount;
+        QTest::addRow("%s %s", *text ? text : "empty", qPrintable(currencyToText(currency)))
+            << QString::fromUtf8(text) << currency << amount;
     };
     row("1,234.5", Currency::USD, 123450);
     row("-$1,000.01", Currency::USD, -100001);
@@ -66,7 +67,15 @@ void TestMoney::parsing_data()
     row("1.005", Currency::USD, 101);
     row("€3.20", Currency::EUR, 320);
     row("¥1,500", Currency::JPY, 1500);
-    row("-2.5", Currency::JPY, -3);
+    // Yen have no decimals to round away; a full stop before three digits
+    // groups thousands in yen and euros.
+    row("-2.5", Currency::JPY, std::nullopt);
+    row("1.500", Currency::JPY, 1500);
+    row("2.000", Currency::EUR, 200000);
+    row("2.000", Currency::USD, 200);
+    row("0.125", Currency::EUR, 13);
+    row("1.5", Currency::EUR, 150);
+    row("800,50", Currency::EUR, 80050);
     row("$3.20", Currency::EUR, std::nullopt);
     row("12..5", Currency::USD, std::nullopt);
     row("--5", Currency::USD, std::nullopt);
@@ -85,7 +94,7 @@ void TestMoney::parsing_data()
     row("-£0,07", Currency::GBP, -7);
     row("¥10000", Currency::JPY, 10000);
     row("1,234,567", Currency::JPY, 1234567);
-    row("12,5", Currency::JPY, 13);
+    row("12,5", Currency::JPY, std::nullopt);
     row("1,2,3.4.5", Currency::USD, std::nullopt);
     row("1234,567", Currency::USD, std::nullopt);
     row("12,34,56", Currency::USD, std::nullopt);
@@ -98,8 +107,11 @@ void TestMoney::parsing()
     QFETCH(QString, text);
     QFETCH(Currency, currency);
     QFETCH(std::optional<qint64>, amount);
-    QCOMPARE(Money::tryParseAmount(text, currency), amount);
+    QString refusal;
+    QCOMPARE(Money::tryParseAmount(text, currency, &refusal), amount);
     QCOMPARE(Money::parseAmount(text, currency), amount.value_or(0));
+    // Only decimals in yen are refused with their own reason.
+    QCOMPARE(refusal.isEmpty(), amount || currency != Currency::JPY);
 }
 
 void TestMoney::spinBoxValues()

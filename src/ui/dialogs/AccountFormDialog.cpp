@@ -142,6 +142,12 @@ Account AccountFormDialog::account() const
     return result;
 }
 
+void AccountFormDialog::accept()
+{
+    if (SmartAmountField::confirmAll(this))
+        QDialog::accept();
+}
+
 QDate AccountFormDialog::asOfDate() const
 {
     return m_asOf->date();

@@ -28,6 +28,9 @@ public:
     // For an account whose amounts are already stored in its currency.
     void lockCurrency();
 
+public Q_SLOTS:
+    void accept() override;
+
 private:
     void buildForm();
     void fill(const Account& account);

@@ -1,8 +1,10 @@
 #include "CategoryComboBox.h"
 
 #include "data/CategoryRepository.h"
+#include "ui/register/TabCompleter.h"
 
-#include <QCompleter>
+#include <QFocusEvent>
+#include <QLineEdit>
 
 CategoryComboBox::CategoryComboBox(const QList<QPair<QString, QString>>& choices, QWidget* parent)
     : QComboBox(parent)
@@ -14,7 +16,11 @@ CategoryComboBox::CategoryComboBox(const QList<QPair<QString, QString>>& choices
         addItem(text, id);
     setCurrentIndex(0);
 
-    QCompleter* completer = this->completer();
+    // As in the register: Tab takes the highlighted entry, else the best match.
+    auto* completer = new TabCompleter(model(), this);
+    completer->setTakesBestMatch(true);
+    completer->setEndsCellEditor(false);
+    setCompleter(completer);
     completer->setCaseSensitivity(Qt::CaseInsensitive);
     completer->setFilterMode(Qt::MatchContains);
     completer->setCompletionMode(QCompleter::PopupCompletion);
@@ -42,6 +48,14 @@ void CategoryComboBox::selectStoredId(const QString& id, const CategoryRepositor
         addItem(category->shownName(), category->id);
         setCurrentIndex(count() - 1);
     }
+}
+
+void CategoryComboBox::focusInEvent(QFocusEvent* event)
+{
+    QComboBox::focusInEvent(event);
+    if (event->reason() != Qt::MouseFocusReason && event->reason() != Qt::PopupFocusReason
+        && lineEdit())
+        lineEdit()->selectAll();
 }
 
 QString CategoryComboBox::chosenId() const

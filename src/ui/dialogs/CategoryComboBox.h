@@ -26,4 +26,9 @@ public:
     // The id of the entry whose text is the shown text; empty for "(none)" and
     // for typed text that is no entry's text.
     QString chosenId() const;
+
+protected:
+    // Entered from the keyboard, its text is selected, so typing replaces
+    // "(none)" instead of adding to it.
+    void focusInEvent(QFocusEvent* event) override;
 };

@@ -206,6 +206,8 @@ void SplitEditorDialog::updateRemaining()
 
 void SplitEditorDialog::accept()
 {
+    if (!SmartAmountField::confirmAll(this))
+        return;
     for (int row = 0; row < m_table->rowCount(); ++row)
         spinAt(row)->interpretText();
 

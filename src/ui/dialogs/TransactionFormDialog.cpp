@@ -8,10 +8,12 @@
 #include "data/CategoryRepository.h"
 #include "data/Clock.h"
 #include "data/Ids.h"
+#include "data/Money.h"
 #include "data/RecordRules.h"
 #include "data/SingleLine.h"
 #include "data/SplitLineRepository.h"
 #include "data/TransactionRepository.h"
+#include "services/CategoryService.h"
 #include "services/TransactionService.h"
 #include "ui/widgets/CategoryChoices.h"
 #include "ui/widgets/DateField.h"
@@ -237,13 +239,15 @@ void TransactionFormDialog::onClearSplit()
 
 void TransactionFormDialog::accept()
 {
+    if (!SmartAmountField::confirmAll(this))
+        return;
     m_amount->interpretText();
     // The register refuses a transaction without a payee; so does the form.
     if (SingleLine::clean(m_payee->text()).isEmpty()) {
         refuse(tr("Payee is required"));
         return;
     }
-    if (!resolveTransfer())
+    if (!balanceSplit() || !resolveTransfer())
         return;
     if (const QString problem = TransactionService::refusal(transaction(), m_splitLines);
         !problem.isEmpty()) {
@@ -252,6 +256,53 @@ void TransactionFormDialog::accept()
     }
     lastDate() = m_date->date();
     QDialog::accept();
+}
+
+bool TransactionFormDialog::balanceSplit()
+{
+    if (m_splitLines.isEmpty())
+        return true;
+    qint64 assigned = 0;
+    for (const SplitLine& line : splitLines())
+        assigned += line.amount;
+    const qint64 cents = m_amount->amount();
+    const qint64 total = m_payment->isChecked() ? -cents : cents;
+    const qint64 difference = total - assigned;
+    if (difference == 0)
+        return true;
+    const auto money
+        = [this](qint64 amount) { return Money::formatMoney(magnitude(amount), m_currency); };
+    const QString summary
+        = tr("The split lines add up to %1, not to the amount of %2: a difference of %3.")
+              .arg(money(assigned), money(total), money(difference));
+    // Only a shortfall can go on a line of its own: the lines carry the
+    // amount's sign.
+    const bool shortfall = total != 0 && (difference < 0) == (total < 0);
+    if (!shortfall) {
+        refuse(summary);
+        return false;
+    }
+    if (MessageBoxes::question(this, windowTitle(),
+            summary + QStringLiteral("\n\n")
+                + tr("Put the difference on an \"Uncategorized\" line?"),
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
+        != QMessageBox::Yes) {
+        m_amount->setFocus(Qt::OtherFocusReason);
+        return false;
+    }
+    SplitLine line;
+    line.id = Ids::newId();
+    line.categoryId = m_state->categoryService()->uncategorizedId();
+    if (line.categoryId.isEmpty()) {
+        refuse(summary);
+        return false;
+    }
+    // Kept in the sign the other lines are held in.
+    line.amount = m_payment->isChecked() == m_linesForPayment ? difference : -difference;
+    line.createdAt = line.updatedAt = Clock::nowUtc();
+    m_splitLines.append(line);
+    refreshSplitState();
+    return true;
 }
 
 bool TransactionFormDialog::resolveTransfer()

@@ -51,6 +51,9 @@ private:
     // Makes a "[Transfer] <account>" payee a transfer to that account; false,
     // with the reason shown, when it cannot be one.
     bool resolveTransfer();
+    // Split lines that do not add up to the amount are never accepted: a
+    // shortfall may go on an "Uncategorized" line; false when it stays.
+    bool balanceSplit();
     void refuse(const QString& reason);
 
     AppState* m_state;

@@ -3,6 +3,7 @@
 #include "TransactionFormDialog.h"
 #include "app/AppState.h"
 #include "services/TransactionService.h"
+#include "ui/widgets/MessageBoxes.h"
 
 #include <QCoreApplication>
 
@@ -30,8 +31,23 @@ Outcome addNew(QWidget* parent, AppState* state, const QString& accountId)
 
 Outcome edit(QWidget* parent, AppState* state, const Transaction& transaction)
 {
+    if (!confirmReconciledChange(parent, transaction))
+        return Outcome::Cancelled;
     TransactionFormDialog dialog(state, transaction, parent);
     return run(dialog, state, false);
+}
+
+bool confirmReconciledChange(QWidget* parent, const Transaction& transaction)
+{
+    // A changed amount or date takes it out of its reconciliation (the
+    // transaction service leaves it cleared), which the statement then lacks.
+    return !transaction.reconciled
+        || MessageBoxes::question(parent,
+               QCoreApplication::translate("RegisterScreen", "Reconciled Transaction"),
+               QCoreApplication::translate(
+                   "RegisterScreen", "This transaction is reconciled. Change it anyway?"),
+               QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+        == QMessageBox::Yes;
 }
 
 QString failureText()

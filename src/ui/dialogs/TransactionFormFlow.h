@@ -17,5 +17,8 @@ Outcome addNew(QWidget* parent, AppState* state, const QString& accountId);
 Outcome edit(QWidget* parent, AppState* state, const Transaction& transaction);
 // "The transaction could not be saved".
 QString failureText();
+// Before a reconciled transaction changes, the user confirms it: true when
+// it is not reconciled or the answer was Yes.
+bool confirmReconciledChange(QWidget* parent, const Transaction& transaction);
 
 } // namespace TransactionFormFlow

@@ -219,9 +219,9 @@ void MainWindow::connectStore()
 {
     connect(
         m_state->preferences(), &PreferencesRepository::changed, this, [this](const QString& key) {
-            static const QStringList registerKeys
-                = { QStringLiteral("registerTwoLine"), QStringLiteral("registerNewestFirst"),
-                      QStringLiteral("weekStartDay"), QStringLiteral("theme") };
+            static const QStringList registerKeys = { QStringLiteral("registerTwoLine"),
+                QStringLiteral("registerNewestFirst"), QStringLiteral("weekStartDay"),
+                QStringLiteral("theme"), QStringLiteral("dateFormat") };
             if (registerKeys.contains(key))
                 m_register->reload();
         });
@@ -338,9 +338,15 @@ void MainWindow::selectAccount(const QString& accountId)
 {
     if (!isLive(m_state->accounts()->findById(accountId)))
         return;
+    // Choosing the account already shown keeps what is being typed into it;
+    // leaving it asks about that first, as quitting does.
+    const bool leaving = m_register->accountId() != accountId;
+    if (leaving && currentPage() == Page::Register && !m_register->settleUnsavedEntry()) {
+        m_sidebar->setCurrentAccount(m_register->accountId());
+        return;
+    }
     m_state->setCurrentAccountId(accountId);
-    // Choosing the account already shown keeps what is being typed into it.
-    if (m_register->accountId() != accountId || currentPage() != Page::Register)
+    if (leaving || currentPage() != Page::Register)
         m_register->setAccount(accountId);
     m_pages->setCurrentWidget(m_register);
     m_sidebar->setCurrentAccount(accountId);
@@ -790,17 +796,10 @@ void MainWindow::afterBulkChange()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (m_register && m_register->hasUnsavedEntry()) {
-        const auto answer = MessageBoxes::question(this, tr("Unsaved Transaction"),
-            tr("Save the transaction you are entering?"),
-            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
-        // A save that fails keeps the window open, with the reason in the register.
-        const bool close = answer == QMessageBox::Discard
-            || (answer == QMessageBox::Save && m_register->commitPendingEntry());
-        if (!close) {
-            event->ignore();
-            return;
-        }
+    // A save that fails keeps the window open, with the reason in the register.
+    if (m_register && !m_register->settleUnsavedEntry()) {
+        event->ignore();
+        return;
     }
     QSettings settings;
     settings.setValue(kGeometryKey, saveGeometry());

@@ -23,6 +23,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <functional>
+
 namespace {
 
 constexpr int kTopLineHeight = 36;
@@ -45,6 +47,35 @@ Qt::Alignment cellAlignment(int column)
     default: return Qt::AlignLeft | Qt::AlignVCenter;
     }
 }
+
+// The apostrophe copies the field above where typing it would leave nothing
+// else of the field: in an empty one, or over all of its text, which is how a
+// field opens after Enter or Tab.
+class CopyKey : public QObject {
+public:
+    CopyKey(QLineEdit* edit, std::function<void()> copy)
+        : QObject(edit)
+        , m_copy(std::move(copy))
+    {
+        edit->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const auto* edit = static_cast<QLineEdit*>(watched);
+        if (key->text() != QLatin1String("'") || key->modifiers().testFlag(Qt::ControlModifier)
+            || (!edit->text().isEmpty() && edit->selectedText() != edit->text()))
+            return false;
+        m_copy();
+        return true;
+    }
+
+private:
+    std::function<void()> m_copy;
+};
 
 TabCompleter* makeCompleter(QAbstractItemModel* model, QObject* parent)
 {
@@ -173,7 +204,7 @@ QWidget* RegisterDelegate::createCategoryEditor(QWidget* parent) const
     for (const auto& [text, id] : categoryItems())
         combo->addItem(text, id);
     auto* completer = makeCompleter(combo->model(), combo);
-    completer->setTakesFirstMatch(true);
+    completer->setTakesBestMatch(true);
     combo->setCompleter(completer);
     connect(completer, qOverload<const QString&>(&QCompleter::activated), combo,
         [combo](const QString& text) {
@@ -210,6 +241,11 @@ QWidget* RegisterDelegate::createEditor(
     }
     if (!isPayeeMemoEditor(editor))
         editor->setFocusPolicy(Qt::ClickFocus);
+    QList<QLineEdit*> fields = editor->findChildren<QLineEdit*>();
+    if (auto* field = qobject_cast<QLineEdit*>(editor))
+        fields << field;
+    for (QLineEdit* field : fields)
+        new CopyKey(field, [this] { Q_EMIT copyFromAboveRequested(); });
     return editor;
 }
 
@@ -217,7 +253,7 @@ void RegisterDelegate::setEditorData(QWidget* editor, const QModelIndex& index) 
 {
     const QString value = index.data(Qt::EditRole).toString();
     if (auto* date = qobject_cast<SmartDateEdit*>(editor)) {
-        const QDate parsed = QDate::fromString(value, QStringLiteral("M/d/yyyy"));
+        const QDate parsed = DateEntry::parse(value);
         if (parsed.isValid()) {
             date->setDate(parsed);
         } else {
@@ -236,6 +272,10 @@ void RegisterDelegate::setEditorData(QWidget* editor, const QModelIndex& index) 
             combo->setCurrentIndex(item);
         else
             combo->setEditText(value);
+        // Typing into a category the payee filled in replaces it, as in the
+        // other fields.
+        if (QLineEdit* line = combo->lineEdit())
+            line->selectAll();
     } else if (auto* edit = qobject_cast<QLineEdit*>(editor)) {
         edit->setText(value);
     }

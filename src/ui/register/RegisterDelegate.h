@@ -44,6 +44,10 @@ public:
     // The category list's text for a category id; `fallback` when it has none.
     QString categoryText(const QString& id, const QString& fallback) const;
 
+Q_SIGNALS:
+    // The apostrophe was typed into an open field that holds nothing else.
+    void copyFromAboveRequested() const;
+
 private:
     void autoFillFromPayee(
         RegisterModel* model, int row, const QString& payee, QWidget* twoLineEditor) const;

@@ -4,8 +4,10 @@
 #include "app/ThemeColors.h"
 #include "app/ThemeManager.h"
 #include "data/Clock.h"
+#include "data/DateText.h"
 #include "data/Money.h"
 #include "data/Permutation.h"
+#include "services/TypedTransactionWriter.h"
 
 #include <QCollator>
 #include <QColor>
@@ -28,9 +30,7 @@ bool isAmountColumn(int column)
 
 QString clearedMark(const Transaction& t)
 {
-    if (t.reconciled)
-        return QStringLiteral("R");
-    return t.cleared ? QStringLiteral("C") : QString();
+    return TypedTransactionWriter::markOf(t.cleared, t.reconciled);
 }
 
 QVariant alignment(int column)
@@ -73,7 +73,7 @@ RegisterModel::RegisterModel(QObject* parent)
 
 QString RegisterModel::dateText(const QDate& date)
 {
-    return date.toString(QStringLiteral("M/d/yyyy"));
+    return DateText::format(date);
 }
 
 QString RegisterModel::headerText(int column)
@@ -370,7 +370,7 @@ Currency RegisterModel::currencyOf(const TransactionRow& row) const
 void RegisterModel::resetBuffer()
 {
     m_buffer = EntryBuffer();
-    m_buffer.date = m_stickyDate.isEmpty() ? dateText(Clock::today()) : m_stickyDate;
+    m_buffer.date = dateText(m_stickyDate.isValid() ? m_stickyDate : Clock::today());
 }
 
 RegisterModel::EntryBuffer RegisterModel::bufferFor(
@@ -403,10 +403,17 @@ void RegisterModel::setEntryRowShown(bool shown)
     endResetModel();
 }
 
+void RegisterModel::setStickyDate(const QString& date)
+{
+    m_stickyDate = DateText::parse(date);
+}
+
 void RegisterModel::setRows(QList<TransactionRow> rows)
 {
     beginResetModel();
     m_rows = std::move(rows);
+    m_sequence.resize(m_rows.size());
+    std::iota(m_sequence.begin(), m_sequence.end(), 0);
     sortRows();
     m_editingRow = -1;
     m_editingId.clear();
@@ -470,13 +477,19 @@ void RegisterModel::sortRows()
         for (int i = 0; i < n; ++i)
             keys[i] = numericKey(m_rows[i], m_sortColumn);
     }
-    // Equal keys: the later date first, whatever the direction.
+    // Equal keys: the later date first, whatever the direction. Rows of one
+    // day keep the order they were entered in, reversed for newest first, so
+    // the top row's balance is the account's balance either way.
+    const bool byDate = m_sortColumn == DateColumn;
     const auto before = [&](int a, int b) {
         if (keys[a] != keys[b])
             return ascending ? keys[a] < keys[b] : keys[a] > keys[b];
+        if (byDate)
+            return ascending ? m_sequence[a] < m_sequence[b] : m_sequence[a] > m_sequence[b];
         return m_rows[a].date > m_rows[b].date;
     };
     std::stable_sort(order.begin(), order.end(), before);
 
     applyPermutation(m_rows, order);
+    applyPermutation(m_sequence, order);
 }

@@ -81,8 +81,8 @@ public:
     // What loadBuffer makes of a transaction.
     EntryBuffer bufferFor(const TransactionRow& row, const QString& categoryText) const;
 
-    QString stickyDate() const { return m_stickyDate; }
-    void setStickyDate(const QString& date) { m_stickyDate = date; }
+    // The date typed for the previous entry, which the next one starts on.
+    void setStickyDate(const QString& date);
 
     bool twoLine() const { return m_twoLine; }
     void setTwoLine(bool twoLine) { m_twoLine = twoLine; }
@@ -119,7 +119,10 @@ private:
     Currency m_currency = Currency::USD;
     QHash<QString, Currency> m_accountCurrencies;
     EntryBuffer m_buffer;
-    QString m_stickyDate;
+    QDate m_stickyDate;
+    // Each row's place in the list as the store gave it: by date, then in
+    // the order entered.
+    QList<int> m_sequence;
 
     mutable QFont m_amountFont;
     mutable int m_amountFontKey = -1;

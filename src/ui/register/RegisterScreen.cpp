@@ -9,6 +9,7 @@
 #include "app/ThemeColors.h"
 #include "app/ThemeManager.h"
 #include "data/AccountRepository.h"
+#include "data/DateText.h"
 #include "data/Money.h"
 #include "data/PreferencesRepository.h"
 #include "data/TransactionRepository.h"
@@ -76,6 +77,7 @@ QWidget* payeeMemoEditorOfFocus()
 RegisterScreen::RegisterScreen(AppState* state, QWidget* parent)
     : QWidget(parent)
     , m_state(state)
+    , m_dateFormat(DateText::displayFormat())
 {
     m_model = new RegisterModel(this);
     m_delegate = new RegisterDelegate(state, this);
@@ -194,6 +196,8 @@ void RegisterScreen::setUpView()
             if (current.isValid() && (!previous.isValid() || current.row() != previous.row()))
                 startEditingRow(current.row());
         });
+    connect(m_delegate, &RegisterDelegate::copyFromAboveRequested, this,
+        &RegisterScreen::copyFromAbove);
     auto* keys = new RegisterKeys(this);
     m_view->installEventFilter(keys);
     m_view->viewport()->installEventFilter(keys);
@@ -218,11 +222,9 @@ void RegisterScreen::showHeaderContextMenu(const QPoint& pos)
 
 void RegisterScreen::setAccount(const QString& id)
 {
-    // Whatever was half-typed belongs to the account being left.
-    m_view->closeCurrentEditor();
-    m_newEntryDraft.reset();
-    m_model->setEditingRow(-1);
-    m_model->resetBuffer();
+    // What was typed belongs to the account being left; the window asks
+    // about it first (settleUnsavedEntry).
+    discardPendingEntry();
     m_accountId = id;
     m_delegate->setAccountId(id);
     reload();
@@ -272,6 +274,7 @@ void RegisterScreen::reload()
     m_subtitle->setText(subtitle);
     m_subtitle->setVisible(!subtitle.isEmpty());
 
+    followDateFormat();
     const QModelIndex current = m_view->currentIndex();
     const TransactionRow* edited = m_model->transactionAt(m_model->editingRow());
     const TransactionRow* currentRow
@@ -336,6 +339,25 @@ void RegisterScreen::reload()
     m_view->scrollTo(m_model->index(top, 0), QAbstractItemView::PositionAtTop);
     m_view->scrollTo(m_model->index(row, currentColumn));
     m_layout->fitToWidth();
+}
+
+void RegisterScreen::followDateFormat()
+{
+    const QString format = DateText::displayFormat();
+    if (format == m_dateFormat)
+        return;
+    // Dates typed before the format changed are written the new way.
+    const auto rewrite = [this](RegisterModel::EntryBuffer& buffer) {
+        const QDate date = DateText::parse(buffer.date, m_dateFormat);
+        if (date.isValid())
+            buffer.date = DateText::format(date);
+    };
+    RegisterModel::EntryBuffer buffer = m_model->buffer();
+    rewrite(buffer);
+    m_model->setBuffer(buffer);
+    if (m_newEntryDraft)
+        rewrite(*m_newEntryDraft);
+    m_dateFormat = format;
 }
 
 void RegisterScreen::setCurrentCell(int row, int column)
@@ -536,6 +558,15 @@ bool RegisterScreen::commitEntry()
     const TransactionRow* row = m_model->transactionAt(editing);
     const std::optional<Transaction> existing
         = row ? std::optional<Transaction>(*row) : std::nullopt;
+    if (existing && editedRowChanged()
+        && !TransactionFormFlow::confirmReconciledChange(this, *existing)) {
+        // Left as it was stored.
+        m_view->closeCurrentEditor();
+        loadBufferFrom(*row);
+        Q_EMIT m_model->dataChanged(
+            m_model->index(editing, 0), m_model->index(editing, RegisterModel::ColumnCount - 1));
+        return false;
+    }
     m_view->setCurrentIndex(QModelIndex());
 
     const RegisterModel::EntryBuffer buffer = m_model->buffer();
@@ -601,6 +632,32 @@ bool RegisterScreen::commitPendingEntry()
     return m_model->buffer().isBlank() || commitEntry();
 }
 
+bool RegisterScreen::settleUnsavedEntry()
+{
+    if (!hasUnsavedEntry())
+        return true;
+    const auto answer = MessageBoxes::question(this, tr("Unsaved Transaction"),
+        tr("Save the transaction you are entering?"),
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+    if (answer == QMessageBox::Discard) {
+        discardPendingEntry();
+        return true;
+    }
+    // A save that fails keeps the entry, with the reason in the footer.
+    return answer == QMessageBox::Save && commitPendingEntry();
+}
+
+void RegisterScreen::discardPendingEntry()
+{
+    m_view->closeCurrentEditor();
+    m_newEntryDraft.reset();
+    m_model->setEditingRow(-1);
+    m_model->resetBuffer();
+    if (const int entry = m_model->newEntryRow(); entry >= 0)
+        Q_EMIT m_model->dataChanged(
+            m_model->index(entry, 0), m_model->index(entry, RegisterModel::ColumnCount - 1));
+}
+
 void RegisterScreen::deleteCurrentRow()
 {
     if (m_readOnly)
@@ -642,18 +699,15 @@ void RegisterScreen::copyFromAbove()
         = above.data(m_model->isNewEntryRow(above.row()) ? Qt::EditRole : Qt::DisplayRole)
               .toString();
     m_model->setData(current, text, Qt::EditRole);
-    if (auto* edit = qobject_cast<QLineEdit*>(m_view->currentEditor()))
-        edit->setText(text);
+    if (QWidget* editor = m_view->currentEditor())
+        m_delegate->setEditorData(editor, current);
 }
 
 void RegisterScreen::goToNewEntry()
 {
-    if (m_readOnly)
+    if (m_readOnly || !settleUnsavedEntry())
         return;
-    m_view->closeCurrentEditor();
-    m_model->resetBuffer();
-    m_model->setEditingRow(-1);
-    m_newEntryDraft.reset();
+    discardPendingEntry();
     const QModelIndex entry = m_model->index(m_model->newEntryRow(), RegisterModel::DateColumn);
     m_view->scrollTo(entry);
     m_view->setCurrentIndex(entry);

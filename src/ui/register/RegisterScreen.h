@@ -42,6 +42,10 @@ public:
     // Saves what hasUnsavedEntry found; false, with the reason in the footer,
     // when it could not be saved.
     bool commitPendingEntry();
+    // Before what was typed is left behind (another account, a new entry,
+    // quitting), asks whether to save it: true when nothing stands in the
+    // way any more (nothing typed, saved, or thrown away).
+    bool settleUnsavedEntry();
 
     // An existing split transaction's category or amount cell, which are
     // edited in the transaction dialog instead of in place.
@@ -85,6 +89,9 @@ private:
     bool editedRowChanged() const;
     void loadBufferFrom(const TransactionRow& t);
     void endRowEdit();
+    void discardPendingEntry();
+    // Writes typed dates anew after the date format changed.
+    void followDateFormat();
 
     // Next (or previous) visible entry field after `column`, or -1.
     int neighbourField(int column, bool forward) const;
@@ -109,4 +116,6 @@ private:
     std::optional<RegisterModel::EntryBuffer> m_newEntryDraft;
     bool m_moving = false;
     bool m_readOnly = false;
+    // The format the typed dates in the buffers are written in.
+    QString m_dateFormat;
 };

@@ -1,7 +1,9 @@
 #include "ReconciliationModel.h"
 
 #include "app/ThemeColors.h"
+#include "data/DateText.h"
 #include "data/Money.h"
+#include "services/TypedTransactionWriter.h"
 
 #include <QHash>
 
@@ -30,10 +32,10 @@ QVariant ReconciliationModel::data(const QModelIndex& index, int role) const
         return isTicked(index.row()) ? Qt::Checked : Qt::Unchecked;
     if (role == Qt::DisplayRole) {
         switch (column) {
-        case DateColumn: return t.date.toString(QStringLiteral("MM/dd/yyyy"));
+        case DateColumn: return DateText::format(t.date);
         case PayeeColumn: return t.payee;
         case AmountColumn: return Money::formatMoney(t.amount, m_currency);
-        case ClearedColumn: return t.cleared ? QStringLiteral("C") : QString();
+        case ClearedColumn: return TypedTransactionWriter::markOf(t.cleared, false);
         default: return {};
         }
     }

@@ -334,6 +334,8 @@ void ReconciliationScreen::finish()
     // storing or showing its box: only the first one counts.
     if (!m_finish->isEnabled() || m_finishing || m_finished)
         return;
+    if (!SmartAmountField::confirmAll(this))
+        return;
     m_finishing = true;
     m_finish->setEnabled(false);
 

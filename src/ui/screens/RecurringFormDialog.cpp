@@ -152,6 +152,12 @@ void RecurringFormDialog::fill(const RecurringTransaction& s)
     m_active->setChecked(s.isActive);
 }
 
+void RecurringFormDialog::accept()
+{
+    if (SmartAmountField::confirmAll(this))
+        QDialog::accept();
+}
+
 Currency RecurringFormDialog::selectedCurrency() const
 {
     const auto account = m_state->accounts()->findById(m_account->currentData().toString());

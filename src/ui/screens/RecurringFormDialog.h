@@ -30,6 +30,9 @@ public:
     // The schedule as the form now describes it; new and memorized ones get an id of their own.
     RecurringTransaction recurring() const;
 
+public Q_SLOTS:
+    void accept() override;
+
 private:
     void buildForm();
     void fill(const RecurringTransaction& schedule);

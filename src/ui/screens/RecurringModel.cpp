@@ -3,11 +3,11 @@
 #include "app/ThemeColors.h"
 #include "data/AccountRepository.h"
 #include "data/Clock.h"
+#include "data/DateText.h"
 #include "data/Money.h"
 
 #include <QColor>
 #include <QCoreApplication>
-#include <QLocale>
 
 RecurringModel::RecurringModel(AccountRepository* accounts, QObject* parent)
     : QAbstractTableModel(parent)
@@ -69,7 +69,7 @@ QString RecurringModel::displayText(const RecurringTransaction& s, int column) c
         return Money::formatMoney(
             s.amount, account(s.accountId) ? account(s.accountId)->currency : Currency::USD);
     case FrequencyColumn: return frequencyLabel(s.frequency);
-    case NextDueColumn: return QLocale().toString(s.nextDueDate, QLocale::ShortFormat);
+    case NextDueColumn: return DateText::format(s.nextDueDate);
     case AutoColumn: return s.autoPost ? tr("Yes") : tr("No");
     case StatusColumn: return s.isActive ? tr("Active") : tr("Inactive");
     }

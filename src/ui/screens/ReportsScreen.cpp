@@ -41,7 +41,7 @@ constexpr int kCurrencyRole = Qt::UserRole + 1;
 
 QString shortDate(const QDate& date)
 {
-    return QLocale().toString(date, QLocale::ShortFormat);
+    return DateText::format(date);
 }
 
 QString rangeText(const ReportPeriod& period)

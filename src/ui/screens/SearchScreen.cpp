@@ -6,6 +6,7 @@
 #include "data/Clock.h"
 #include "data/TransactionRepository.h"
 #include "ui/register/RegisterModel.h"
+#include "ui/widgets/FormDateEdit.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -25,9 +26,7 @@ constexpr int kDebounceMs = 300;
 
 QDateEdit* dateEdit(const QDate& date)
 {
-    auto* edit = new QDateEdit(date);
-    edit->setCalendarPopup(true);
-    edit->setDisplayFormat(QStringLiteral("MM/dd/yyyy"));
+    auto* edit = new FormDateEdit(date);
     edit->setEnabled(false);
     return edit;
 }

@@ -7,6 +7,7 @@
 #include "app/DisplaySettings.h"
 #include "app/ThemeColors.h"
 #include "app/ThemeManager.h"
+#include "data/DateText.h"
 #include "data/PreferencesRepository.h"
 #include "ui/widgets/IconFont.h"
 #include "ui/widgets/MessageBoxes.h"
@@ -29,6 +30,10 @@ namespace {
 const QString kTwoLine = QStringLiteral("registerTwoLine");
 const QString kNewestFirst = QStringLiteral("registerNewestFirst");
 const QString kWeekStart = QStringLiteral("weekStartDay");
+const QString kDateFormat = QStringLiteral("dateFormat");
+// Offered besides the language's own; each shown as a date written in it.
+const char* const kDatePatterns[]
+    = { "M/d/yyyy", "d/M/yyyy", "dd/MM/yyyy", "dd.MM.yyyy", "yyyy-MM-dd", "yyyy/MM/dd" };
 
 // Selects the item whose data equals `value`; false (selection unchanged) when none does.
 bool selectData(QComboBox* combo, const QVariant& value)
@@ -78,6 +83,8 @@ SettingsScreen::SettingsScreen(AppState* state, QWidget* parent)
     connect(
         m_weekStart, &QComboBox::currentIndexChanged, this, &SettingsScreen::onWeekStartChanged);
     connect(m_language, &QComboBox::currentIndexChanged, this, &SettingsScreen::onLanguageChanged);
+    connect(
+        m_dateFormat, &QComboBox::currentIndexChanged, this, &SettingsScreen::onDateFormatChanged);
     connect(m_twoLine, &QCheckBox::toggled, this, &SettingsScreen::onTwoLineModeChanged);
     connect(m_newestFirst, &QCheckBox::toggled, this, &SettingsScreen::onRegisterOrderChanged);
     connect(m_dataPage, &DataSettingsPage::deletedAccountRestored, this,
@@ -166,6 +173,14 @@ QWidget* SettingsScreen::buildGeneralPage()
     m_weekStart->addItem(tr("Monday"), 1);
     m_weekStart->addItem(tr("Saturday"), 6);
     regional->addRow(tr("Week starts on:"), m_weekStart);
+    m_dateFormat = new QComboBox;
+    const QDate sample(2025, 1, 31);
+    m_dateFormat->addItem(
+        tr("Language default (%1)").arg(sample.toString(DateText::defaultFormat(QLocale()))),
+        QString());
+    for (const char* pattern : kDatePatterns)
+        m_dateFormat->addItem(sample.toString(QLatin1String(pattern)), QLatin1String(pattern));
+    regional->addRow(tr("Date format:"), m_dateFormat);
     m_language = new QComboBox;
     m_language->addItem(tr("System Default"), QStringLiteral("system"));
     // Each language by its own name, so a user can find theirs in any interface.
@@ -243,6 +258,8 @@ void SettingsScreen::selectInitialValues()
     const int weekStart = preferences->value(kWeekStart).toInt(&ok);
     selectData(m_weekStart, ok ? weekStart : int(QLocale::system().firstDayOfWeek()));
     selectData(m_language, Application::resolveLanguage(false));
+    if (!selectData(m_dateFormat, preferences->value(kDateFormat)))
+        m_dateFormat->setCurrentIndex(0);
     m_twoLine->setChecked(preferences->boolValue(kTwoLine, false));
     m_newestFirst->setChecked(preferences->boolValue(kNewestFirst, false));
 }
@@ -272,6 +289,15 @@ void SettingsScreen::onWeekStartChanged(int index)
     const int day = m_weekStart->itemData(index).toInt();
     m_state->preferences()->setInt(kWeekStart, day);
     DisplaySettings::setWeekStartDay(Qt::DayOfWeek(day));
+}
+
+void SettingsScreen::onDateFormatChanged(int index)
+{
+    const QString pattern = m_dateFormat->itemData(index).toString();
+    // Set before the preference announces itself, so the screens that reload
+    // on it write dates the new way.
+    DateText::setDisplayFormat(pattern);
+    m_state->preferences()->set(kDateFormat, pattern);
 }
 
 void SettingsScreen::onLanguageChanged(int index)

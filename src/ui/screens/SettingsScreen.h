@@ -24,6 +24,7 @@ public:
     QComboBox* fontSizeCombo() const { return m_fontSize; }
     QComboBox* weekStartCombo() const { return m_weekStart; }
     QComboBox* languageCombo() const { return m_language; }
+    QComboBox* dateFormatCombo() const { return m_dateFormat; }
     QCheckBox* twoLineCheck() const { return m_twoLine; }
     QCheckBox* newestFirstCheck() const { return m_newestFirst; }
     DataSettingsPage* dataPage() const { return m_dataPage; }
@@ -35,6 +36,7 @@ public Q_SLOTS:
     void onFontScaleChanged(int index);
     void onWeekStartChanged(int index);
     void onLanguageChanged(int index);
+    void onDateFormatChanged(int index);
     void onRegisterOrderChanged(bool checked);
     void onTwoLineModeChanged(bool checked);
 
@@ -61,6 +63,7 @@ private:
     QComboBox* m_fontSize = nullptr;
     QComboBox* m_weekStart = nullptr;
     QComboBox* m_language = nullptr;
+    QComboBox* m_dateFormat = nullptr;
     QCheckBox* m_twoLine = nullptr;
     QCheckBox* m_newestFirst = nullptr;
     DataSettingsPage* m_dataPage = nullptr;

@@ -52,8 +52,8 @@ std::optional<QDate> DateEntry::shortcutDate(const QString& keyText, const QDate
     const QString key = keyText.toLower();
     if (key.size() != 1)
         return std::nullopt;
-    // Weeks run Sunday to Saturday here, whatever the calendar's first day.
-    const int daysSinceSunday = current.dayOfWeek() % 7;
+    // Weeks start on the day chosen in Preferences, as the calendars do.
+    const int daysIntoWeek = (current.dayOfWeek() - DisplaySettings::weekStartDay() + 7) % 7;
     switch (key.at(0).unicode()) {
     case 't': return Clock::today();
     case '+':
@@ -63,8 +63,8 @@ std::optional<QDate> DateEntry::shortcutDate(const QString& keyText, const QDate
     case 'h': return QDate(current.year(), current.month(), current.daysInMonth());
     case 'y': return QDate(current.year(), 1, 1);
     case 'r': return QDate(current.year(), 12, 31);
-    case 'w': return current.addDays(-daysSinceSunday);
-    case 'k': return current.addDays(6 - daysSinceSunday);
+    case 'w': return current.addDays(-daysIntoWeek);
+    case 'k': return current.addDays(6 - daysIntoWeek);
     default: return std::nullopt;
     }
 }

@@ -1,9 +1,12 @@
 #include "SmartAmountField.h"
 
+#include "MessageBoxes.h"
 #include "data/Money.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QRegularExpression>
 
 SmartAmountField::SmartAmountField(QWidget* parent)
     : QDoubleSpinBox(parent)
@@ -29,6 +32,81 @@ qint64 SmartAmountField::amount() const
 void SmartAmountField::setAmount(qint64 amount)
 {
     setValue(Money::toValue(amount, m_currency));
+}
+
+QString SmartAmountField::typedNumber(const QString& text) const
+{
+    QString number = text;
+    if (!prefix().isEmpty() && number.startsWith(prefix()))
+        number = number.mid(prefix().size());
+    if (!suffix().isEmpty() && number.endsWith(suffix()))
+        number.chop(suffix().size());
+    return number.trimmed();
+}
+
+QValidator::State SmartAmountField::validate(QString& text, int&) const
+{
+    const QString number = typedNumber(text);
+    if (number.isEmpty() || number == QLatin1String("-"))
+        return minimum() < 0 || number.isEmpty() ? QValidator::Intermediate : QValidator::Invalid;
+    if (number.startsWith(QChar('-')) && minimum() >= 0)
+        return QValidator::Invalid;
+    // A third decimal is refused as it is typed, not rounded away later; yen
+    // decimals wait for the form's OK to say why they are refused.
+    const int places = Money::decimals(m_currency);
+    if (places > 0 && Money::typedDecimals(number, m_currency) > places)
+        return QValidator::Invalid;
+    if (const auto amount = Money::tryParseAmount(number, m_currency)) {
+        const double value = Money::toValue(*amount, m_currency);
+        return value >= minimum() && value <= maximum() ? QValidator::Acceptable
+                                                        : QValidator::Invalid;
+    }
+    // Separators on the way to an amount ("1,", "1.5" on the way to "1.500").
+    static const QRegularExpression typing(QStringLiteral("^-?[\\d.,\\s]*$"));
+    return typing.match(number).hasMatch() ? QValidator::Intermediate : QValidator::Invalid;
+}
+
+double SmartAmountField::valueFromText(const QString& text) const
+{
+    return Money::toValue(Money::parseAmount(typedNumber(text), m_currency), m_currency);
+}
+
+QString SmartAmountField::refusal() const
+{
+    const QString number = typedNumber(lineEdit()->text());
+    QString reason;
+    const auto amount = Money::tryParseAmount(number, m_currency, &reason);
+    if (amount)
+        return Money::isWithinLimit(*amount) ? QString() : Money::limitMessage(m_currency);
+    if (!reason.isEmpty())
+        return reason;
+    // The register's words for the same mistake.
+    return QCoreApplication::translate("RegisterScreen", "%1 is not an amount").arg(number);
+}
+
+bool SmartAmountField::confirmAll(QWidget* form)
+{
+    for (SmartAmountField* field : form->findChildren<SmartAmountField*>()) {
+        const QString reason = field->isVisibleTo(form) ? field->refusal() : QString();
+        if (reason.isEmpty())
+            continue;
+        MessageBoxes::warning(form, form->windowTitle(), reason);
+        field->setFocus(Qt::OtherFocusReason);
+        field->selectAll();
+        return false;
+    }
+    return true;
+}
+
+void SmartAmountField::focusOutEvent(QFocusEvent* event)
+{
+    const QString typed = lineEdit()->text();
+    const bool refused = !refusal().isEmpty();
+    QDoubleSpinBox::focusOutEvent(event);
+    // Turning it back into the previous amount without a word would store
+    // something the user never typed; it waits for the form's OK to explain.
+    if (refused)
+        lineEdit()->setText(typed);
 }
 
 QString SmartAmountField::decimalPoint() const

@@ -111,7 +111,7 @@ void TestImportParsers::amounts_data()
     QTest::newRow("other currency symbol") << "€12,50" << usd << qint64(1250);
     QTest::newRow("negative in parentheses") << "(-5)" << usd << qint64(500);
     QTest::newRow("yen are whole") << "1,234" << int(Currency::JPY) << qint64(1234);
-    QTest::newRow("yen rounding") << "12.5" << int(Currency::JPY) << qint64(13);
+    QTest::newRow("yen have no decimals") << "12.5" << int(Currency::JPY) << qint64(-1);
     QTest::newRow("at the limit") << "99,999,999.99" << usd << qint64(9'999'999'999);
     QTest::newRow("beyond the limit") << "100,000,000.00" << usd << qint64(-1);
     QTest::newRow("beyond the yen limit") << "10000000000" << int(Currency::JPY) << qint64(-1);

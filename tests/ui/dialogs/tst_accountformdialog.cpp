@@ -116,6 +116,14 @@ void TestAccountFormDialog::typedBalanceToCents_data()
     QTest::newRow("euro") << "EUR"
                           << "12.35"
                           << "€ 12.35" << qint64(1235);
+    // The register's reading: a decimal comma, and a full stop before three
+    // digits groups thousands.
+    QTest::newRow("euro decimal comma") << "EUR"
+                                        << "800,50"
+                                        << "€ 800,50" << qint64(80050);
+    QTest::newRow("euro thousands") << "EUR"
+                                    << "2.000"
+                                    << "€ 2.000" << qint64(200000);
     QTest::newRow("yen") << "JPY"
                          << "10000"
                          << "¥ 10000" << qint64(10000);
@@ -213,18 +221,20 @@ void TestAccountFormDialog::tabFollowsTheFieldsOnScreen()
     AccountFormDialog dialog;
     dialog.show();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
-    // Name, type, currency, balance, as of, institution, number.
-    const QStringList typed { "Everyday", "", "", "25", "", "River Bank", "0042" };
+    // Name, type, currency, balance, as of, institution, number; the date's
+    // separators move through the date, not on to the next field.
+    const QStringList typed { "Everyday", "", "E", "800,50", "5/1/2026", "River Bank", "0042" };
     for (const QString& text : typed) {
         QTest::keyClicks(QApplication::focusWidget(), text);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
     const Account a = dialog.account();
     QCOMPARE(a.name, QStringLiteral("Everyday"));
-    QCOMPARE(a.startingBalance, 2500);
+    QCOMPARE(a.currency, Currency::EUR);
+    QCOMPARE(a.startingBalance, 80050);
     QCOMPARE(a.institution, QStringLiteral("River Bank"));
     QCOMPARE(a.accountNumberLast4, QStringLiteral("0042"));
-    QCOMPARE(dialog.asOfDate(), kNow.date());
+    QCOMPARE(dialog.asOfDate(), QDate(2026, 5, 1));
 }
 
 QTEST_MAIN(TestAccountFormDialog)

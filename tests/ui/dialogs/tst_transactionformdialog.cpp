@@ -327,6 +327,33 @@ void TestTransactionFormDialog::existingSplitAndStoredFieldsAreKept()
         std::tie(stored.id, stored.amount, stored.cleared, stored.reconciled, stored.transferLinkId,
             stored.transferDestAccountId, stored.version, stored.serverId, stored.createdAt));
 
+    // A new amount the lines no longer add up to is never taken as it is: the
+    // difference goes on an "Uncategorized" line, or the form stays open.
+    TransactionFormDialog changed(state(), stored);
+    changed.show();
+    retype(field<SmartAmountField>(changed, "amountField"), QStringLiteral("90"));
+    MessageBoxes::setNextAnswer(QMessageBox::No);
+    clickOk(changed);
+    QVERIFY(changed.isVisible());
+    QVERIFY(MessageBoxes::lastShown()->text.startsWith(QStringLiteral(
+        "The split lines add up to $80.00, not to the amount of $90.00: a difference of $10.00.")));
+    MessageBoxes::setNextAnswer(QMessageBox::Yes);
+    clickOk(changed);
+    QCOMPARE(changed.result(), QDialog::Accepted);
+    QCOMPARE(changed.splitLines().size(), 3);
+    QCOMPARE(changed.splitLines()[2].amount, 1000);
+    QCOMPARE(state()->categories()->findById(changed.splitLines()[2].categoryId)->name,
+        QStringLiteral("Uncategorized"));
+    // More than the amount can only be corrected.
+    TransactionFormDialog less(state(), stored);
+    less.show();
+    retype(field<SmartAmountField>(less, "amountField"), QStringLiteral("70"));
+    MessageBoxes::setNextAnswer(QMessageBox::Ok);
+    clickOk(less);
+    QVERIFY(less.isVisible());
+    QVERIFY(MessageBoxes::lastShown()->text.endsWith(QStringLiteral("a difference of $10.00.")));
+    less.reject();
+
     // Split flag without lines on record: a plain transaction in the form.
     Transaction bare = m_app->addTransaction(
         m_checking.id, QDate(2025, 4, 3), QStringLiteral("Half"), -100, m_water.id);

@@ -109,6 +109,18 @@ void TestRegisterModel::sortKeysAndTies()
     QCOMPARE(ids(model).mid(0, 5),
         QStringList({ "apple", "new-coffee", "banana", "zero", "old-coffee" }));
     QCOMPARE(model.rowOfTransaction("zero"), 3);
+
+    // Rows of one day keep the order they were entered in, reversed newest
+    // first, where the top row's balance is then the account's.
+    model.setRows({ row("first", QDate(2025, 2, 1), "Rent", -100, -100),
+        row("second", QDate(2025, 2, 1), "Gas", -200, -300),
+        row("third", QDate(2025, 2, 1), "Food", -300, -600) });
+    model.sort(2, Qt::AscendingOrder);
+    model.sort(0, Qt::DescendingOrder);
+    QCOMPARE(ids(model), QStringList({ "<new>", "third", "second", "first" }));
+    QCOMPARE(model.index(1, 8).data().toString(), u"-6.00"_s);
+    model.sort(0, Qt::AscendingOrder);
+    QCOMPARE(ids(model), QStringList({ "first", "second", "third", "<new>" }));
 }
 
 void TestRegisterModel::bufferEditingAndFlags()

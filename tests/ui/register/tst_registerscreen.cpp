@@ -1,16 +1,21 @@
 #include "RegisterTestHelpers.h"
+#include "app/LanguageSetup.h"
 #include "data/AccountRepository.h"
 #include "data/CategoryRepository.h"
 #include "data/Clock.h"
 #include "data/Database.h"
+#include "data/DateText.h"
 #include "data/PreferencesRepository.h"
+#include "ui/mainwindow/AccountSidebar.h"
 #include "ui/mainwindow/MainWindow.h"
 #include "ui/widgets/MessageBoxes.h"
 
 #include <QAbstractItemView>
 #include <QCompleter>
 #include <QHeaderView>
+#include <QListWidget>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QSqlQuery>
 #include <QStandardPaths>
@@ -38,18 +43,19 @@ private Q_SLOTS:
     void amountsAndClearedMarks();
     void amountsFollowTheAccountCurrency();
     void invalidDatesStopTheCommit();
-    void categoryTakesTheFirstMatch();
+    void categoryTakesTheBestMatch();
     void failedWriteKeepsTheEntry();
     void payeeCompletion();
     void transfersAndDeleting();
     void editingRowsKeepsTheHalfTypedEntry();
     void apostropheCopiesFromAbove();
-    void splitAndOpeningRowsRefuseEdits();
+    void splitOpeningAndReconciledRowsGuardEdits();
     void columnLayoutSurvivesANewScreen();
     void twoLineModeRoutesPayeeMemoCategory();
     void namesShowAsTyped();
     void defaultLayoutFitsTheWindow();
-    void closingTheWindowAsksAboutTheEntry();
+    void leavingAnEntryAsksFirst();
+    void datesAndMarksInTheLanguage();
 
 private:
     std::unique_ptr<MainWindow> openWindow();
@@ -238,11 +244,18 @@ void TestRegisterScreen::amountsFollowTheAccountCurrency()
     QCOMPARE(m_reg->app->transactions()->findById(ramen.id)->amount, qint64(-1200));
     m_reg->enter(u"Too much"_s, u"10000000000"_s);
     QVERIFY(m_reg->footerShows(u"Amounts are limited to ¥9,999,999,999"_s));
+    // Yen have no decimals to round away; a full stop groups their thousands.
+    m_reg->enter(u"Noodles"_s, u"1.5"_s);
+    QVERIFY(m_reg->footerShows(u"Yen amounts have no decimals"_s));
+    m_reg->enter(u"Noodles"_s, u"1.500"_s);
+    QCOMPARE(m_reg->stored(yen.id)[0].amount, qint64(-1500));
 
     m_reg->show(euro.id);
     m_reg->enter(u"Bakery"_s, u"€12,50"_s);
     QCOMPARE(m_reg->stored(euro.id)[0].amount, qint64(-1250));
     QCOMPARE(m_reg->cell(0, Col::PaymentColumn).data().toString(), u"12.50"_s);
+    m_reg->enter(u"Rent"_s, u"2.000"_s);
+    QCOMPARE(m_reg->stored(euro.id)[0].amount, qint64(-200000));
 }
 
 void TestRegisterScreen::invalidDatesStopTheCommit()
@@ -267,19 +280,26 @@ void TestRegisterScreen::invalidDatesStopTheCommit()
     QVERIFY(!m_reg->footerShows(u"Enter a valid date"_s));
 }
 
-void TestRegisterScreen::categoryTakesTheFirstMatch()
+void TestRegisterScreen::categoryTakesTheBestMatch()
 {
-    const auto groceries = m_reg->app->categories()->findByName(u"Groceries"_s);
+    const auto rent = m_reg->app->categories()->findByName(u"Rent/Mortgage Payment"_s);
     RegisterModel* model = m_reg->show()->model();
     const int entry = model->newEntryRow();
-    // Typing on the cell opens its editor with what was typed.
+    // Typing on the cell opens its editor with what was typed. With nothing
+    // highlighted, Tab takes the entry whose name the text is, not the first
+    // one containing it ("Insurance > Home/Renters", "Rental Income").
     m_reg->goTo(entry, Col::CategoryColumn);
-    type(u"groc"_s);
+    type(u"rent"_s);
     QTRY_VERIFY(QApplication::activePopupWidget());
+    // The list is as wide as its longest entry, however narrow the cell.
+    QWidget* popup = QApplication::activePopupWidget();
+    QVERIFY(popup->width()
+        >= popup->fontMetrics().horizontalAdvance(u"Housing > Rent/Mortgage Payment"_s));
+    QVERIFY(popup->width() > m_reg->view()->columnWidth(Col::CategoryColumn));
     press(Qt::Key_Tab);
     QTRY_COMPARE(m_reg->column(), int(Col::MemoColumn));
     QCOMPARE(QStringList({ model->buffer().category, model->buffer().categoryId }),
-        QStringList({ u"Groceries"_s, groceries->id }));
+        QStringList({ u"Housing > Rent/Mortgage Payment"_s, rent->id }));
 
     // Enter takes it too, and stays in the field.
     m_reg->goTo(entry, Col::CategoryColumn);
@@ -346,6 +366,11 @@ void TestRegisterScreen::payeeCompletion()
     const RegisterModel::EntryBuffer& filled = m_reg->model()->buffer();
     QCOMPARE(QStringList({ filled.payment, filled.categoryId, filled.memo, filled.date }),
         QStringList({ u"18.50"_s, dining->id, u"lunch"_s, u"6/18/2025"_s }));
+    // The category it filled in is selected: typing replaces it.
+    QTRY_VERIFY(m_reg->editorAt(Col::CategoryColumn));
+    QCOMPARE(m_reg->editorAt(Col::CategoryColumn)->selectedText(), u"Dining & Restaurants"_s);
+    type(u"groc"_s);
+    QCOMPARE(m_reg->editorAt(Col::CategoryColumn)->text(), u"groc"_s);
 
     // On an existing row the payee's last transaction fills nothing.
     press(Qt::Key_Escape);
@@ -401,6 +426,11 @@ void TestRegisterScreen::transfersAndDeleting()
     press(Qt::Key_D, Qt::ControlModifier);
     QVERIFY(!MessageBoxes::lastShown());
     QVERIFY(m_reg->model()->buffer().payee.isEmpty());
+
+    // A deposit from Savings reads as money from it, and in Savings as money to here.
+    m_reg->enter(u"[Transfer] Savings"_s, {}, u"50"_s);
+    QCOMPARE(m_reg->stored().first().payee, u"Transfer from Savings"_s);
+    QCOMPARE(m_reg->stored(savings.id).first().payee, u"Transfer to Checking"_s);
 }
 
 void TestRegisterScreen::editingRowsKeepsTheHalfTypedEntry()
@@ -419,13 +449,7 @@ void TestRegisterScreen::editingRowsKeepsTheHalfTypedEntry()
     m_reg->goTo(entry, Col::PayeeColumn);
     m_reg->screen->reload();
     QCOMPARE(model->buffer().payment, u"95"_s);
-    const Account other = m_reg->app.addAccount(u"Other"_s);
-    // Another account starts afresh.
-    m_reg->screen->setAccount(other.id);
-    QVERIFY(model->buffer().payee.isEmpty());
 
-    m_reg->screen->setAccount(m_reg->checking.id);
-    model->setData(m_reg->cell(entry, Col::PayeeColumn), u"Dentist"_s);
     m_reg->goTo(0, Col::PayeeColumn);
     QLineEdit* payee = m_reg->openEditor(Col::PayeeColumn);
     QVERIFY(payee);
@@ -448,12 +472,22 @@ void TestRegisterScreen::apostropheCopiesFromAbove()
     QVERIFY(m_reg->app->transactions()->update(first));
     RegisterModel* model = m_reg->show()->model();
     const int entry = model->newEntryRow();
-    for (const auto& [column, text] : { std::pair { Col::PayeeColumn, "Pharmacy" },
-             { Col::MemoColumn, "prescription" }, { Col::PaymentColumn, "12.99" } }) {
+    // Where users press it: in the field Enter just opened, empty or all selected.
+    for (const auto& [column, text] :
+        { std::pair { Col::DateColumn, "6/1/2025" }, { Col::PayeeColumn, "Pharmacy" },
+            { Col::MemoColumn, "prescription" }, { Col::PaymentColumn, "12.99" } }) {
         m_reg->goTo(entry, column);
+        QVERIFY(m_reg->openEditor(column));
         press(Qt::Key_Apostrophe);
         QCOMPARE(model->index(entry, column).data().toString(), QLatin1String(text));
+        QCOMPARE(m_reg->editorAt(column)->text(), QLatin1String(text));
     }
+    // Inside a word it is the letter it is.
+    QLineEdit* memo = m_reg->openEditor(Col::MemoColumn);
+    memo->setText(u"Sam"_s);
+    press(Qt::Key_Apostrophe);
+    QCOMPARE(memo->text(), u"Sam'"_s);
+    press(Qt::Key_Escape);
     // With the new-entry row on top, the row below copies no placeholder text.
     m_reg->view()->sortByColumn(Col::DateColumn, Qt::DescendingOrder);
     m_reg->goTo(1, Col::MemoColumn);
@@ -462,7 +496,7 @@ void TestRegisterScreen::apostropheCopiesFromAbove()
     QCOMPARE(model->buffer().memo, QString());
 }
 
-void TestRegisterScreen::splitAndOpeningRowsRefuseEdits()
+void TestRegisterScreen::splitOpeningAndReconciledRowsGuardEdits()
 {
     Transaction split = m_reg->add(u"Big Box"_s, -9000);
     split.isSplit = true;
@@ -491,6 +525,36 @@ void TestRegisterScreen::splitAndOpeningRowsRefuseEdits()
     press(Qt::Key_D, Qt::ControlModifier);
     QVERIFY(!MessageBoxes::lastShown());
     QCOMPARE(m_reg->app->transactions()->findRegisterRows(funded.id).size(), 2);
+
+    // A reconciled row asks before it changes; a new amount leaves it only cleared.
+    Transaction reconciled = m_reg->add(u"Insurance"_s, -9000, 2);
+    reconciled.cleared = reconciled.reconciled = true;
+    QVERIFY(m_reg->app->transactions()->update(reconciled));
+    m_reg->show();
+    const auto change
+        = [&](int column, const QString& text, QMessageBox::StandardButton answer) -> Transaction {
+        MessageBoxes::clearAnswers();
+        const int row = m_reg->model()->rowOfTransaction(reconciled.id);
+        m_reg->goTo(row, column);
+        m_reg->model()->setData(m_reg->cell(row, column), text);
+        MessageBoxes::setNextAnswer(answer);
+        press(Qt::Key_Return, Qt::ControlModifier);
+        return *m_reg->app->transactions()->findById(reconciled.id);
+    };
+    const auto asked = [] {
+        const auto shown = MessageBoxes::lastShown();
+        return shown && shown->text == u"This transaction is reconciled. Change it anyway?"_s;
+    };
+    QCOMPARE(change(Col::MemoColumn, u"Q3"_s, QMessageBox::No).memo, QString());
+    QVERIFY(asked());
+    QCOMPARE(m_reg->model()->buffer().memo, QString());
+    const Transaction renamed = change(Col::MemoColumn, u"Q3"_s, QMessageBox::Yes);
+    QVERIFY(asked());
+    QVERIFY(renamed.memo == u"Q3"_s && renamed.reconciled);
+    const Transaction moved = change(Col::PaymentColumn, u"95"_s, QMessageBox::Yes);
+    QVERIFY(asked());
+    QCOMPARE(QList<QVariant>({ moved.amount, moved.cleared, moved.reconciled }),
+        QList<QVariant>({ qint64(-9500), true, false }));
 }
 
 void TestRegisterScreen::columnLayoutSurvivesANewScreen()
@@ -576,32 +640,86 @@ void TestRegisterScreen::defaultLayoutFitsTheWindow()
     QVERIFY(right(Col::BalanceColumn) <= view->viewport()->width());
 }
 
-void TestRegisterScreen::closingTheWindowAsksAboutTheEntry()
+void TestRegisterScreen::leavingAnEntryAsksFirst()
 {
     const Transaction rent = m_reg->add(u"Rent"_s, -150000);
+    const Account savings = m_reg->app.addAccount(u"Savings"_s);
     auto window = openWindow();
-    RegisterModel* model = window->registerScreen()->model();
+    RegisterScreen* screen = window->registerScreen();
+    RegisterModel* model = screen->model();
     const auto entryCell = [&](int column) { return model->index(model->newEntryRow(), column); };
-    window->registerScreen()->view()->setCurrentIndex(entryCell(Col::PayeeColumn));
-    model->setData(entryCell(Col::PayeeColumn), u"Dentist"_s);
-    model->setData(entryCell(Col::PaymentColumn), u"12abc"_s);
+    const auto typeEntry = [&](const QString& payment) {
+        screen->view()->setFocus();
+        screen->view()->setCurrentIndex(entryCell(Col::PayeeColumn));
+        model->setData(entryCell(Col::PayeeColumn), u"Dentist"_s);
+        model->setData(entryCell(Col::PaymentColumn), payment);
+    };
+    const auto asked = [] {
+        const auto shown = MessageBoxes::lastShown();
+        return shown && shown->text == u"Save the transaction you are entering?"_s;
+    };
+    QListWidget* accounts = window->sidebar()->list();
+    const auto clickAccount = [&](int row) {
+        QTest::mouseClick(accounts->viewport(), Qt::LeftButton, {},
+            accounts->visualItemRect(accounts->item(row)).center());
+    };
 
+    // Another account, by a click in the list or by Alt+2, asks as quitting
+    // does: Cancel stays with the entry, Save stores it first.
+    typeEntry(u"95"_s);
+    MessageBoxes::setNextAnswer(QMessageBox::Cancel);
+    clickAccount(1);
+    QVERIFY(asked());
+    QCOMPARE(screen->accountId(), m_reg->checking.id);
+    QCOMPARE(accounts->currentRow(), 0);
+    QCOMPARE(model->buffer().payment, u"95"_s);
+    MessageBoxes::setNextAnswer(QMessageBox::Save);
+    QTest::keyClick(window.get(), Qt::Key_2, Qt::AltModifier);
+    QCOMPARE(screen->accountId(), savings.id);
+    QCOMPARE(m_reg->stored().size(), 2);
+    // With nothing typed nothing is asked.
+    MessageBoxes::clearAnswers();
+    clickAccount(0);
+    QCOMPARE(screen->accountId(), m_reg->checking.id);
+    QVERIFY(!MessageBoxes::lastShown());
+
+    // Ctrl+N after a save that failed, or after clicking another row, keeps
+    // the entry unless the user lets it go.
+    typeEntry(u"12abc"_s);
+    press(Qt::Key_Return, Qt::ControlModifier);
+    QVERIFY(Fixture::labelShowing(window.get(), u"12abc is not an amount"_s));
+    MessageBoxes::setNextAnswer(QMessageBox::Cancel);
+    QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier);
+    QVERIFY(asked());
+    QCOMPARE(model->buffer().payment, u"12abc"_s);
+    screen->view()->setCurrentIndex(model->index(0, Col::MemoColumn));
+    MessageBoxes::setNextAnswer(QMessageBox::Save);
+    QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier);
+    QCOMPARE(m_reg->stored().size(), 2);
+    QCOMPARE(model->buffer().payment, u"12abc"_s);
+    MessageBoxes::setNextAnswer(QMessageBox::Discard);
+    QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier);
+    QVERIFY(model->buffer().isBlank());
+    QCOMPARE(screen->view()->currentIndex(), entryCell(Col::DateColumn));
+
+    // Quitting: Cancel keeps the window; saving what cannot be saved keeps it
+    // open with the reason.
+    typeEntry(u"12abc"_s);
     MessageBoxes::setNextAnswer(QMessageBox::Cancel);
     QVERIFY(!window->close());
-    QCOMPARE(MessageBoxes::lastShown()->text, u"Save the transaction you are entering?"_s);
-    // Saving what cannot be saved keeps the window open with the reason.
+    QVERIFY(asked());
     MessageBoxes::setNextAnswer(QMessageBox::Save);
     QVERIFY(!window->close());
     QVERIFY(Fixture::labelShowing(window.get(), u"12abc is not an amount"_s));
-    QCOMPARE(m_reg->stored().size(), 1);
+    QCOMPARE(m_reg->stored().size(), 2);
 
     // Corrected, while another row has changes too: Save keeps both.
     model->setData(entryCell(Col::PaymentColumn), u"95"_s);
-    window->registerScreen()->view()->setCurrentIndex(model->index(0, Col::MemoColumn));
+    screen->view()->setCurrentIndex(model->index(0, Col::MemoColumn));
     model->setData(model->index(0, Col::MemoColumn), u"June"_s);
     MessageBoxes::setNextAnswer(QMessageBox::Save);
     QVERIFY(window->close());
-    QCOMPARE(m_reg->stored().size(), 2);
+    QCOMPARE(m_reg->stored().size(), 3);
     QCOMPARE(m_reg->app->transactions()->findById(rent.id)->memo, u"June"_s);
 
     // Discard closes without saving; nothing typed closes without asking.
@@ -616,6 +734,42 @@ void TestRegisterScreen::closingTheWindowAsksAboutTheEntry()
     MessageBoxes::clearAnswers();
     QVERIFY(window->close());
     QVERIFY(!MessageBoxes::lastShown());
+}
+
+void TestRegisterScreen::datesAndMarksInTheLanguage()
+{
+    // German, with the date format the language writes.
+    LanguageSetup::Translators german = LanguageSetup::install(u"de"_s, nullptr);
+    DateText::setDisplayFormat(QString());
+    const auto restore = qScopeGuard([&german] {
+        for (QTranslator* translator : { german.qtBase, german.app }) {
+            QCoreApplication::removeTranslator(translator);
+            delete translator;
+        }
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        DateText::setDisplayFormat(QString());
+    });
+    Transaction bakery = m_reg->add(u"Bakery"_s, -350, 3);
+    bakery.cleared = true;
+    QVERIFY(m_reg->app->transactions()->update(bakery));
+    m_reg->show();
+    QCOMPARE(m_reg->cell(0, Col::DateColumn).data().toString(), u"03.06.2025"_s);
+    const QString cleared = m_reg->cell(0, Col::ClearedColumn).data().toString();
+    QCOMPARE(cleared,
+        QCoreApplication::translate("RegisterModel", "C", "Clr mark of a cleared transaction"));
+    QVERIFY(cleared != u"C"_s);
+
+    // Typed the same way, the date with its own separators and the mark in
+    // the language's letter; the store keeps its values.
+    const int entry = m_reg->model()->newEntryRow();
+    m_reg->goTo(entry, Col::DateColumn);
+    QVERIFY(m_reg->openEditor(Col::DateColumn));
+    type(u"5.1.2026"_s);
+    press(Qt::Key_Tab);
+    m_reg->enter(u"Florist"_s, u"30"_s, {}, cleared.toLower());
+    const Transaction florist = m_reg->stored().first();
+    QCOMPARE(florist.date, QDate(2026, 1, 5));
+    QVERIFY(florist.cleared && !florist.reconciled);
 }
 
 QTEST_MAIN(TestRegisterScreen)

@@ -4,6 +4,7 @@
 #include "data/CategoryRepository.h"
 #include "data/Clock.h"
 #include "data/Database.h"
+#include "data/RecurringRepository.h"
 #include "data/SplitLineRepository.h"
 #include "data/TransactionRepository.h"
 #include "services/CategoryService.h"
@@ -134,6 +135,11 @@ void TestCategoriesScreen::deletingClearsTransactionsInOneUnit()
     line.amount = -300;
     line.createdAt = line.updatedAt = Clock::nowUtc();
     QVERIFY(app->splitLines()->insert(line));
+    QVERIFY(app->transactions()->markSynced(onOther.id, u"srv-1"_s));
+    RecurringTransaction monthly
+        = Records::recurring(checking.id, u"Fuel card"_s, QDate(2025, 7, 1));
+    monthly.categoryId = fuel.id;
+    QVERIFY(app->recurring()->insert(monthly) && app->recurring()->markSynced(monthly.id, u"s"_s));
     Clock::setFixedUtc(QDateTime(QDate(2025, 6, 19), QTime(8, 0), Qt::UTC));
 
     // A write that fails partway leaves categories and transactions as they were.
@@ -169,7 +175,16 @@ void TestCategoriesScreen::deletingClearsTransactionsInOneUnit()
     }
     QCOMPARE(app->transactions()->findById(onOther.id)->categoryId, other.id);
     QCOMPARE(app->transactions()->findById(deleted.id)->categoryId, fuel.id);
-    QCOMPARE(app->splitLines()->findByTransaction(onOther.id).first().categoryId, fuel.id);
+    // A split line needs a category: it goes to "Uncategorized", and its
+    // transaction is sent again; a schedule is left uncategorised.
+    const auto uncategorized = app->categories()->findByName(u"Uncategorized"_s);
+    QVERIFY(uncategorized);
+    QCOMPARE(
+        app->splitLines()->findByTransaction(onOther.id).first().categoryId, uncategorized->id);
+    QCOMPARE(app->transactions()->findById(onOther.id)->syncStatus, SyncStatus::Pending);
+    const auto schedule = app->recurring()->findById(monthly.id);
+    QVERIFY(schedule->categoryId.isEmpty());
+    QCOMPARE(schedule->syncStatus, SyncStatus::Pending);
 
     // A category without sub-categories is asked about alone.
     screen.view()->setCurrentIndex(shown(screen, other.id));

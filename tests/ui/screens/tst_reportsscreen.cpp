@@ -3,6 +3,7 @@
 #include "data/AccountRepository.h"
 #include "data/CategoryRepository.h"
 #include "data/Clock.h"
+#include "data/DateText.h"
 #include "data/Money.h"
 #include "data/TransactionRepository.h"
 #include "data/TransactionScope.h"
@@ -143,8 +144,8 @@ void TestReportsScreen::periodsFollowPresetsAndTypedDates()
     QCOMPARE(screen.startEdit()->date(), QDate(2025, 2, 1));
     QCOMPARE(screen.endEdit()->date(), QDate(2025, 2, 28));
     QCOMPARE(screen.rangeLabel()->text(),
-        QStringLiteral("%1 – %2").arg(QLocale().toString(QDate(2025, 2, 1), QLocale::ShortFormat),
-            QLocale().toString(QDate(2025, 2, 28), QLocale::ShortFormat)));
+        QStringLiteral("%1 – %2").arg(
+            DateText::format(QDate(2025, 2, 1)), DateText::format(QDate(2025, 2, 28))));
 
     // A date of the user's own makes the period custom and is kept; the
     // report waits for the typing to settle and then runs once.

@@ -5,6 +5,7 @@
 #include "app/ThemeManager.h"
 #include "data/AccountRepository.h"
 #include "data/Clock.h"
+#include "data/DateText.h"
 #include "data/PreferencesRepository.h"
 #include "data/TransactionRepository.h"
 #include "services/AccountService.h"
@@ -107,6 +108,17 @@ void TestSettingsScreen::choicesTakeEffectWithoutRestart()
     screen.weekStartCombo()->setCurrentIndex(screen.weekStartCombo()->findData(6));
     QCOMPARE(DisplaySettings::weekStartDay(), Qt::Saturday);
     QCOMPARE(app->preferences()->value("weekStartDay"), QStringLiteral("6"));
+
+    // The date format shows at once wherever dates are written.
+    QCOMPARE(
+        screen.dateFormatCombo()->currentText(), QStringLiteral("Language default (1/31/2025)"));
+    screen.dateFormatCombo()->setCurrentIndex(screen.dateFormatCombo()->findData("dd.MM.yyyy"));
+    QCOMPARE(app->preferences()->value("dateFormat"), QStringLiteral("dd.MM.yyyy"));
+    QCOMPARE(window.registerScreen()->model()->index(0, RegisterModel::DateColumn).data(),
+        DateText::format(Clock::today()));
+    QVERIFY(DateText::format(QDate(2025, 1, 31)) == QStringLiteral("31.01.2025"));
+    screen.dateFormatCombo()->setCurrentIndex(0);
+    QCOMPARE(DateText::format(QDate(2025, 1, 31)), QStringLiteral("1/31/2025"));
 
     // Another language is kept for the next start; the one in force asks nothing.
     MessageBoxes::setNextAnswer(QMessageBox::Ok);

@@ -1,6 +1,8 @@
 #include "app/DisplaySettings.h"
 #include "data/Clock.h"
+#include "data/DateText.h"
 #include "ui/widgets/DateField.h"
+#include "ui/widgets/FormDateEdit.h"
 #include "ui/widgets/SmartDateEdit.h"
 
 #include <QApplication>
@@ -59,6 +61,8 @@ private Q_SLOTS:
     void typedDateConfirmedOnFocusOut();
     void calendarOpensAndPicks_data();
     void calendarOpensAndPicks();
+    void datesInThePreferredFormat_data();
+    void datesInThePreferredFormat();
 };
 
 void TestDateFields::parsesTypedFormats_data()
@@ -95,20 +99,29 @@ void TestDateFields::dateKeys_data()
     QTest::addColumn<QDate>("start");
     QTest::addColumn<char>("key");
     QTest::addColumn<QDate>("expected");
-    QTest::newRow("T with shift") << QDate(2024, 2, 10) << 'T' << kToday;
-    QTest::newRow("+ into leap day") << QDate(2024, 2, 28) << '+' << QDate(2024, 2, 29);
-    QTest::newRow("- back over a month") << QDate(2026, 3, 1) << '-' << QDate(2026, 2, 28);
-    QTest::newRow("m") << QDate(2026, 3, 11) << 'm' << QDate(2026, 3, 1);
-    QTest::newRow("h in a leap February") << QDate(2024, 2, 10) << 'h' << QDate(2024, 2, 29);
-    QTest::newRow("h in April") << QDate(2026, 4, 15) << 'h' << QDate(2026, 4, 30);
-    QTest::newRow("y") << QDate(2026, 7, 19) << 'y' << QDate(2026, 1, 1);
-    QTest::newRow("r") << QDate(2026, 7, 19) << 'r' << QDate(2026, 12, 31);
-    QTest::newRow("w on a Sunday stays") << QDate(2026, 3, 8) << 'w' << QDate(2026, 3, 8);
-    QTest::newRow("w on a Saturday") << QDate(2026, 3, 14) << 'w' << QDate(2026, 3, 8);
-    QTest::newRow("k on a Saturday stays") << QDate(2026, 3, 14) << 'k' << QDate(2026, 3, 14);
-    QTest::newRow("k on a Sunday, six days on") << QDate(2026, 3, 8) << 'k' << QDate(2026, 3, 14);
-    QTest::newRow("k over the year end") << QDate(2026, 12, 29) << 'k' << QDate(2027, 1, 2);
-    QTest::newRow("+ from no date") << QDate() << '+' << kToday.addDays(1);
+    QTest::addColumn<int>("weekStart");
+    QTest::newRow("T with shift") << QDate(2024, 2, 10) << 'T' << kToday << 7;
+    QTest::newRow("+ into leap day") << QDate(2024, 2, 28) << '+' << QDate(2024, 2, 29) << 7;
+    QTest::newRow("- back over a month") << QDate(2026, 3, 1) << '-' << QDate(2026, 2, 28) << 7;
+    QTest::newRow("m") << QDate(2026, 3, 11) << 'm' << QDate(2026, 3, 1) << 7;
+    QTest::newRow("h in a leap February") << QDate(2024, 2, 10) << 'h' << QDate(2024, 2, 29) << 7;
+    QTest::newRow("h in April") << QDate(2026, 4, 15) << 'h' << QDate(2026, 4, 30) << 7;
+    QTest::newRow("y") << QDate(2026, 7, 19) << 'y' << QDate(2026, 1, 1) << 7;
+    QTest::newRow("r") << QDate(2026, 7, 19) << 'r' << QDate(2026, 12, 31) << 7;
+    QTest::newRow("w on a Sunday stays") << QDate(2026, 3, 8) << 'w' << QDate(2026, 3, 8) << 7;
+    QTest::newRow("w on a Saturday") << QDate(2026, 3, 14) << 'w' << QDate(2026, 3, 8) << 7;
+    QTest::newRow("k on a Saturday stays") << QDate(2026, 3, 14) << 'k' << QDate(2026, 3, 14) << 7;
+    QTest::newRow("k on a Sunday, six days on")
+        << QDate(2026, 3, 8) << 'k' << QDate(2026, 3, 14) << 7;
+    QTest::newRow("k over the year end") << QDate(2026, 12, 29) << 'k' << QDate(2027, 1, 2) << 7;
+    QTest::newRow("+ from no date") << QDate() << '+' << kToday.addDays(1) << 7;
+    // Weeks start on the day chosen in Preferences.
+    QTest::newRow("w on a Sunday, weeks from Monday")
+        << QDate(2026, 3, 8) << 'w' << QDate(2026, 3, 2) << 1;
+    QTest::newRow("k on a Monday, weeks from Monday")
+        << QDate(2026, 3, 9) << 'k' << QDate(2026, 3, 15) << 1;
+    QTest::newRow("k on a Friday, weeks from Saturday")
+        << QDate(2026, 3, 13) << 'k' << QDate(2026, 3, 13) << 6;
 }
 
 void TestDateFields::dateKeys()
@@ -116,6 +129,10 @@ void TestDateFields::dateKeys()
     QFETCH(QDate, start);
     QFETCH(char, key);
     QFETCH(QDate, expected);
+    QFETCH(int, weekStart);
+    const auto restore = qScopeGuard(
+        [was = DisplaySettings::weekStartDay()] { DisplaySettings::setWeekStartDay(was); });
+    DisplaySettings::setWeekStartDay(Qt::DayOfWeek(weekStart));
     SmartDateEdit edit;
     edit.setDate(start);
     DateField form;
@@ -195,6 +212,61 @@ void TestDateFields::calendarOpensAndPicks()
     QTRY_VERIFY(!popup);
     QCOMPARE(w.field->date(), QDate(2026, 4, 1));
     QCOMPARE(changed.count(), 1);
+}
+
+void TestDateFields::datesInThePreferredFormat_data()
+{
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QDate>("expected");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("English") << u"M/d/yyyy"_s << u"5/1/2026"_s << QDate(2026, 5, 1)
+                             << u"5/1/2026"_s;
+    // "12" fills the month and moves on; the "/" after it must not skip the day.
+    QTest::newRow("two-digit month")
+        << u"M/d/yyyy"_s << u"12/3/2026"_s << QDate(2026, 12, 3) << u"12/3/2026"_s;
+    QTest::newRow("German") << u"dd.MM.yyyy"_s << u"5.1.2026"_s << QDate(2026, 1, 5)
+                            << u"05.01.2026"_s;
+    QTest::newRow("Japanese") << u"yyyy/MM/dd"_s << u"2026/5/1"_s << QDate(2026, 5, 1)
+                              << u"2026/05/01"_s;
+}
+
+void TestDateFields::datesInThePreferredFormat()
+{
+    QFETCH(QString, pattern);
+    QFETCH(QString, typed);
+    QFETCH(QDate, expected);
+    QFETCH(QString, shown);
+    const auto restore = qScopeGuard([] { DateText::setDisplayFormat(QString()); });
+
+    // A form's date box: each separator moves on to the next part of the date,
+    // never to the next field. A window made before the format was chosen
+    // follows it when shown again.
+    QWidget window;
+    auto* form = new FormDateEdit(QDate(2025, 6, 18));
+    auto* next = new QLineEdit;
+    auto* layout = new QVBoxLayout(&window);
+    layout->addWidget(form);
+    layout->addWidget(next);
+    DateText::setDisplayFormat(pattern);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    // Typed over the whole date, as after a click and Ctrl+A.
+    form->setFocus(Qt::MouseFocusReason);
+    form->selectAll();
+    QTest::keyClicks(form, typed);
+    QCOMPARE(QApplication::focusWidget(), form);
+    QCOMPARE(next->text(), QString());
+    next->setFocus();
+    QCOMPARE(form->date(), expected);
+    QCOMPARE(form->text(), shown);
+
+    // The line-edit fields read and write the same pattern.
+    DateField field;
+    field.setText(typed);
+    QCOMPARE(field.date(), expected);
+    field.setDate(expected);
+    QCOMPARE(field.text(), shown);
 }
 
 QTEST_MAIN(TestDateFields)

@@ -1,8 +1,11 @@
 #include "ui/widgets/ElidedLabel.h"
+#include "ui/widgets/MessageBoxes.h"
 #include "ui/widgets/SmartAmountField.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QTest>
+#include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
 
@@ -13,6 +16,8 @@ private Q_SLOTS:
     void decimalKeyJumpsToCents_data();
     void decimalKeyJumpsToCents();
     void decimalKeyWithoutPointIsTyped();
+    void typedAmountsInTheCurrency_data();
+    void typedAmountsInTheCurrency();
     void elides();
 };
 
@@ -68,6 +73,59 @@ void TestEntryFields::decimalKeyWithoutPointIsTyped()
     field.selectAll();
     QTest::keyClicks(&field, u"7.5"_s);
     QCOMPARE(field.value(), 7.5);
+}
+
+void TestEntryFields::typedAmountsInTheCurrency_data()
+{
+    QTest::addColumn<Currency>("currency");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<qint64>("amount"); // when not refused
+    QTest::addColumn<QString>("refusal");
+    QTest::newRow("decimal comma") << Currency::EUR << u"800,50"_s << qint64(80050) << QString();
+    QTest::newRow("euro thousands") << Currency::EUR << u"2.000"_s << qint64(200000) << QString();
+    QTest::newRow("dollar thousands")
+        << Currency::USD << u"1,234.5"_s << qint64(123450) << QString();
+    QTest::newRow("yen thousands") << Currency::JPY << u"1.500"_s << qint64(1500) << QString();
+    QTest::newRow("yen decimals") << Currency::JPY << u"1.5"_s << qint64(0)
+                                  << u"Yen amounts have no decimals"_s;
+    QTest::newRow("stray commas") << Currency::USD << u"1,2,3"_s << qint64(0)
+                                  << u"1,2,3 is not an amount"_s;
+}
+
+void TestEntryFields::typedAmountsInTheCurrency()
+{
+    QFETCH(Currency, currency);
+    QFETCH(QString, typed);
+    QFETCH(qint64, amount);
+    QFETCH(QString, refusal);
+    QWidget form;
+    form.setWindowTitle(u"Form"_s);
+    auto* field = new SmartAmountField;
+    field->setCurrency(currency);
+    auto* other = new QLineEdit;
+    auto* layout = new QVBoxLayout(&form);
+    layout->addWidget(field);
+    layout->addWidget(other);
+    form.show();
+    QApplication::setActiveWindow(&form);
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClicks(field, typed);
+    other->setFocus();
+
+    // Read by the one amount reader; a refused text stays to be corrected
+    // and the form's OK says why.
+    QCOMPARE(field->refusal(), refusal);
+    if (refusal.isEmpty())
+        QCOMPARE(field->amount(), amount);
+    MessageBoxes::clearAnswers();
+    MessageBoxes::setNextAnswer(QMessageBox::Ok);
+    QCOMPARE(SmartAmountField::confirmAll(&form), refusal.isEmpty());
+    if (!refusal.isEmpty()) {
+        QCOMPARE(field->findChild<QLineEdit*>()->text(), field->prefix() + typed);
+        QCOMPARE(MessageBoxes::lastShown()->text, refusal);
+        QCOMPARE(QApplication::focusWidget(), field);
+    }
 }
 
 void TestEntryFields::elides()
