@@ -68,9 +68,16 @@ public:
     QString currentAccountId() const { return m_currentAccountId; }
     void setCurrentAccountId(const QString& id);
 
+    // For writers of many rows at once (a sync cycle, a restore), which do
+    // not announce each row: tells everyone once that anything may have
+    // changed.
+    void announceDataChanged();
+
 Q_SIGNALS:
     void currentAccountChanged(const QString& accountId);
     void databaseReady();
+    // Anything in the store may have changed: read it all again.
+    void dataChanged();
 
 private:
     void restoreDisplaySettings();
