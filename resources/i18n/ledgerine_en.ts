@@ -144,4 +144,14 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>SyncEngine</name>
+    <message numerus="yes">
+        <source>%n record(s) not accepted</source>
+        <translation>
+            <numerusform>%n record not accepted</numerusform>
+            <numerusform>%n records not accepted</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>
