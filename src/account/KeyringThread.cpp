@@ -128,7 +128,9 @@ void KeyringThread::open(int timeoutMs, std::function<void(const Opened&)> done)
                 qCWarning(lcAccount) << "The keyring answered after all; sign in again to use it";
             finish({ { access, refresh, false }, keyring, why });
         });
-    QTimer::singleShot(timeoutMs, this, [finish, timeoutMs] {
+    QTimer::singleShot(timeoutMs, this, [finish, answered, timeoutMs] {
+        if (*answered)
+            return;
         qCWarning(lcAccount) << "The keyring did not answer within" << timeoutMs
                              << "ms; continuing signed out";
         finish({ { QString(), QString(), true }, true, QString() });

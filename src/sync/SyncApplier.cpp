@@ -166,7 +166,11 @@ std::optional<SyncApplier::Outcome> SyncApplier::blocker(SyncEntity entity,
     const std::function<QJsonObject(const Record&)>& payloadOf)
 {
     const int version = record.value("version").toInt(1);
-    if (local && SyncWire::accessEnded(record)) {
+    if (SyncWire::accessEnded(record)) {
+        // Only what came from the share goes with it: a row this place never
+        // sent here (another account's data on this computer) stays.
+        if (!local || local->serverId.isEmpty())
+            return Outcome::Skipped;
         // Gone with the share, whatever waited here.
         if (local->syncStatus != SyncStatus::Synced)
             m_droppedAccounts.insert(

@@ -298,6 +298,15 @@ void TestSharing::sharedAccountReachesTheMemberAndLeavesAgain()
     QVERIFY(member.sync());
     QVERIFY(member->accounts()->findById(joint.id)->deletedAt.has_value());
     QVERIFY(member->transactions()->findByAccount(joint.id).isEmpty());
+
+    // The owner's computer signed in as the one who left keeps the owner's
+    // account: only what came through the share goes with it.
+    owner.signInAs("user-2");
+    owner.engine()->syncNow();
+    owner.engine()->adoptAccount();
+    QVERIFY(owner.settle() && owner.sync());
+    QVERIFY(!owner->accounts()->findById(joint.id)->deletedAt.has_value());
+    QCOMPARE(owner->transactions()->findByAccount(joint.id).size(), 3);
 }
 
 QTEST_MAIN(TestSharing)
