@@ -72,7 +72,9 @@ bool TokenManager::isFresh(const QString& token) const
 {
     const QJsonObject claimed = claims(token);
     const qint64 expires = claimed.value(QLatin1String("exp")).toInteger(0);
-    const qint64 issued = claimed.value(QLatin1String("iat")).toInteger(0);
+    qint64 issued = claimed.value(QLatin1String("iat")).toInteger(0);
+    if (issued <= 0 && token == m_access)
+        issued = m_receivedAt;
     // A token that lives no longer than the margin would never be fresh:
     // such a one is used for its first three quarters.
     const qint64 margin = issued > 0 && expires > issued
@@ -97,6 +99,7 @@ void TokenManager::adopt(const QString& access, const QString& refresh)
     // ours says how to read every expiry until the next one.
     const qint64 issuedAt = claims(access).value(QLatin1String("iat")).toInteger(0);
     m_skewSeconds = issuedAt > 0 ? issuedAt - now() : 0;
+    m_receivedAt = now();
     m_access = access;
     // A server that does not rotate refresh tokens may leave it out.
     if (!refresh.isEmpty())

@@ -84,6 +84,9 @@ private:
     QString m_access;
     QString m_refresh;
     qint64 m_skewSeconds = 0;
+    // When the access token in hand arrived, for one that says nothing of
+    // when it was issued.
+    qint64 m_receivedAt = 0;
     RefreshCallback m_refreshCallback;
     // Changes at every sign-in and sign-out: a refresh answer for an earlier
     // generation must not bring tokens back.

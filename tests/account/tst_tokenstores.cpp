@@ -5,6 +5,7 @@
 #include "data/Clock.h"
 
 #include <QFileInfo>
+#include <QJsonObject>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -15,11 +16,13 @@ namespace {
 constexpr QFileDevice::Permissions kOwnerReadWrite
     = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
 
-QString token(qint64 expiresIn)
+QString token(qint64 expiresIn, bool stamped = true)
 {
     const qint64 now = Clock::nowUtc().toSecsSinceEpoch();
-    return FakeCloud::unsignedJwt(
-        { { "sub", "user-7" }, { "iat", now }, { "exp", now + expiresIn } });
+    QJsonObject claims { { "sub", "user-7" }, { "exp", now + expiresIn } };
+    if (stamped)
+        claims.insert("iat", now);
+    return FakeCloud::unsignedJwt(claims);
 }
 
 // Permission bits as the file system reports them, without Qt's user/owner doubling.
@@ -114,13 +117,18 @@ void TestTokenStores::readsTokensAndJudgesExpiry()
     after(880);
     QVERIFY(tokens.accessToken().isEmpty());
     QVERIFY(tokens.needsRefresh());
-    // One that lives 20 s in all is good for its first three quarters.
-    after(0);
-    tokens.setTokens(token(20), "refresh-1");
-    QVERIFY(!tokens.accessToken().isEmpty());
-    after(16);
-    QVERIFY(tokens.accessToken().isEmpty());
-    QVERIFY(tokens.needsRefresh());
+    // One that lives 20 s in all is good for its first three quarters, also
+    // when it does not say when it was issued.
+    for (const bool stamped : { true, false }) {
+        after(0);
+        tokens.setTokens(token(20, stamped), "refresh-1");
+        QVERIFY(!tokens.accessToken().isEmpty());
+        after(14);
+        QVERIFY(!tokens.accessToken().isEmpty());
+        after(16);
+        QVERIFY(tokens.accessToken().isEmpty());
+        QVERIFY(tokens.needsRefresh());
+    }
     // Without a refresh token nothing can be refreshed.
     tokens.setTokens("not-a-jwt", QString());
     QVERIFY(tokens.accessToken().isEmpty());
