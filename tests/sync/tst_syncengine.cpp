@@ -178,9 +178,8 @@ void TestSyncEngine::twoComputersKeepOneLedger()
     const int pushes = m_cloud->server().requestsTo(FakeSyncService::pushPath()).size();
     m_cloud->server().setFault(FakeSyncService::pushPath(), late(400));
     a.engine()->syncNow();
-    QVERIFY(QTest::qWaitFor([&] {
-        return m_cloud->server().requestsTo(FakeSyncService::pushPath()).size() > pushes;
-    }));
+    QVERIFY(QTest::qWaitFor(
+        [&] { return m_cloud->server().requestsTo(FakeSyncService::pushPath()).size() > pushes; }));
     editPayee(a, coffee.id, "Double espresso");
     QVERIFY(a.settle());
     QCOMPARE(stored(a, coffee.id).syncStatus, SyncStatus::Pending);
@@ -397,8 +396,9 @@ void TestSyncEngine::pushesInBatchesAndSurvivesAFaultyServer()
     QVERIFY(sizes.size() >= 4);
     QCOMPARE(sizes.mid(sizes.size() - 4), (QList<int> { 500, 500, 500, 201 }));
     QCOMPARE(m_cloud->sync().recordCount("user-1"),
-        scalar(a, "SELECT (SELECT COUNT(*) FROM accounts) + (SELECT COUNT(*) FROM categories) "
-                  "+ (SELECT COUNT(*) FROM transactions)"));
+        scalar(a,
+            "SELECT (SELECT COUNT(*) FROM accounts) + (SELECT COUNT(*) FROM categories) "
+            "+ (SELECT COUNT(*) FROM transactions)"));
 
     // A server stuck at one position ends the cycle instead of asking 50 times.
     m_cloud->server().clearRequests();
@@ -483,8 +483,9 @@ void TestSyncEngine::forceFullSyncMidCycleAndAnotherUser()
     QVERIFY(a.settle());
     QVERIFY(a.sync());
     QCOMPARE(m_cloud->sync().recordCount("user-2"),
-        scalar(a, "SELECT (SELECT COUNT(*) FROM accounts) + (SELECT COUNT(*) FROM categories) "
-                  "+ (SELECT COUNT(*) FROM transactions)"));
+        scalar(a,
+            "SELECT (SELECT COUNT(*) FROM accounts) + (SELECT COUNT(*) FROM categories) "
+            "+ (SELECT COUNT(*) FROM transactions)"));
     QCOMPARE(scalar(a, "SELECT COUNT(*) FROM transactions WHERE sync_status != 'synced'"), 0);
 
     // Back to the first account, which moved on meanwhile: what went on
