@@ -19,6 +19,7 @@ function(ledgerine_add_resources target)
     ${LEDGERINE_RESOURCE_DIR}/sql/migrations/005_report_index.sql
     ${LEDGERINE_RESOURCE_DIR}/sql/migrations/006_sync_state.sql
     ${LEDGERINE_RESOURCE_DIR}/sql/migrations/007_report_walks.sql
+    ${LEDGERINE_RESOURCE_DIR}/sql/migrations/008_sync_conflicts.sql
     ${LEDGERINE_RESOURCE_DIR}/icons/app_icon.png
     ${gen}/MaterialIcons-Regular.otf)
   set(aliases
@@ -29,6 +30,7 @@ function(ledgerine_add_resources target)
     sql/sql/migrations/005_report_index.sql
     sql/sql/migrations/006_sync_state.sql
     sql/sql/migrations/007_report_walks.sql
+    sql/sql/migrations/008_sync_conflicts.sql
     icons/icons/app_icon.png
     fonts/fonts/MaterialIcons-Regular.otf)
   foreach(file alias IN ZIP_LISTS files aliases)

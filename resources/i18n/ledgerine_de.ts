@@ -105,6 +105,13 @@
     </message>
 </context>
 <context>
+    <name>AccountPageParts</name>
+    <message>
+        <source>Retry</source>
+        <translation>Erneut versuchen</translation>
+    </message>
+</context>
+<context>
     <name>AccountRowWidget</name>
     <message>
         <source>The balance cannot be computed from the stored transactions.</source>
@@ -1587,6 +1594,10 @@ Geben Sie zur Bestätigung DELETE ein:</translation>
         <source>Your account will be permanently deleted in 30 days. You can recover it by signing in before then.</source>
         <translation>Ihr Konto wird in 30 Tagen endgültig gelöscht. Bis dahin können Sie es wiederherstellen, indem Sie sich anmelden.</translation>
     </message>
+    <message>
+        <source>Your account details could not be loaded.</source>
+        <translation>Ihre Kontodaten konnten nicht geladen werden.</translation>
+    </message>
 </context>
 <context>
     <name>MellAccount::AccountDevicesPage</name>
@@ -1633,6 +1644,10 @@ Geben Sie zur Bestätigung DELETE ein:</translation>
     <message>
         <source>Failed to remove device.</source>
         <translation>Das Gerät konnte nicht entfernt werden.</translation>
+    </message>
+    <message>
+        <source>Your devices could not be loaded.</source>
+        <translation>Ihre Geräte konnten nicht geladen werden.</translation>
     </message>
 </context>
 <context>
@@ -1777,6 +1792,10 @@ Geben Sie zur Bestätigung DELETE ein:</translation>
         <source>Failed to leave group.</source>
         <translation>Die Gruppe konnte nicht verlassen werden.</translation>
     </message>
+    <message>
+        <source>Your group could not be loaded.</source>
+        <translation>Ihre Gruppe konnte nicht geladen werden.</translation>
+    </message>
 </context>
 <context>
     <name>MellAccount::AccountProfilePage</name>
@@ -1811,6 +1830,10 @@ Geben Sie zur Bestätigung DELETE ein:</translation>
     <message>
         <source>Failed to update profile.</source>
         <translation>Das Profil konnte nicht aktualisiert werden.</translation>
+    </message>
+    <message>
+        <source>Your profile could not be loaded.</source>
+        <translation>Ihr Profil konnte nicht geladen werden.</translation>
     </message>
 </context>
 <context>
@@ -1938,6 +1961,10 @@ Geben Sie zur Bestätigung DELETE ein:</translation>
         <source>Failed to revoke session.</source>
         <translation>Die Sitzung konnte nicht beendet werden.</translation>
     </message>
+    <message>
+        <source>Your sessions could not be loaded.</source>
+        <translation>Ihre Sitzungen konnten nicht geladen werden.</translation>
+    </message>
 </context>
 <context>
     <name>MellAccount::AccountSharingService</name>
@@ -1961,20 +1988,12 @@ Geben Sie zur Bestätigung DELETE ein:</translation>
         <translation>Der Webbrowser konnte nicht geöffnet werden</translation>
     </message>
     <message>
-        <source>state mismatch</source>
-        <translation>state-Parameter stimmt nicht überein</translation>
-    </message>
-    <message>
         <source>No tokens received</source>
         <translation>Keine Tokens erhalten</translation>
     </message>
     <message>
-        <source>the account could not be verified</source>
-        <translation>das Konto konnte nicht überprüft werden</translation>
-    </message>
-    <message>
-        <source>the account was not confirmed</source>
-        <translation>das Konto wurde nicht bestätigt</translation>
+        <source>the answer did not come from this sign-in.</source>
+        <translation>die Antwort stammt nicht von dieser Anmeldung.</translation>
     </message>
 </context>
 <context>
@@ -2100,14 +2119,6 @@ Geben Sie zur Bestätigung DELETE ein:</translation>
     <message>
         <source>Return to Mellowind Ledgerine to try again.</source>
         <translation>Kehren Sie zu Mellowind Ledgerine zurück, um es erneut zu versuchen.</translation>
-    </message>
-    <message>
-        <source>Almost done</source>
-        <translation>Fast geschafft</translation>
-    </message>
-    <message>
-        <source>Return to Mellowind Ledgerine and confirm the account to finish signing in.</source>
-        <translation>Kehren Sie zu Mellowind Ledgerine zurück und bestätigen Sie das Konto, um die Anmeldung abzuschließen.</translation>
     </message>
     <message>
         <source>Mellowind Ledgerine</source>
@@ -2810,10 +2821,6 @@ Geben Sie zur Bestätigung DELETE ein:</translation>
         <translation>—Splitbuchung—</translation>
     </message>
     <message>
-        <source>Changed on this computer and on another one. Edit this entry to keep this computer&apos;s version.</source>
-        <translation>Auf diesem und auf einem anderen Computer geändert. Bearbeiten Sie diesen Eintrag, um die Version dieses Computers zu behalten.</translation>
-    </message>
-    <message>
         <source>C</source>
         <comment>Clr mark of a cleared transaction</comment>
         <translation>G</translation>
@@ -2822,6 +2829,10 @@ Geben Sie zur Bestätigung DELETE ein:</translation>
         <source>R</source>
         <comment>Clr mark of a reconciled transaction</comment>
         <translation>A</translation>
+    </message>
+    <message>
+        <source>Changed on this computer and on another one. Right-click to choose which version to keep.</source>
+        <translation>Auf diesem und auf einem anderen Computer geändert. Klicken Sie mit der rechten Maustaste, um zu wählen, welche Version bleibt.</translation>
     </message>
 </context>
 <context>
@@ -2953,6 +2964,10 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     <message>
         <source>Save the transaction you are entering?</source>
         <translation>Die Buchung, die Sie gerade eingeben, speichern?</translation>
+    </message>
+    <message>
+        <source>Resolve Sync &amp;Conflict...</source>
+        <translation>Sync-&amp;Konflikt lösen...</translation>
     </message>
 </context>
 <context>
@@ -3637,24 +3652,16 @@ Die beschädigte Datei wurde aufbewahrt als:
         <translation>Warten auf Ihre Anmeldung im Webbrowser...</translation>
     </message>
     <message>
-        <source>Confirm Account</source>
-        <translation>Konto bestätigen</translation>
-    </message>
-    <message>
-        <source>Sign in on this computer as %1?
-
-Continue only if this is your own account: your data will be synchronised with it.</source>
-        <translation>Auf diesem Computer als %1 anmelden?
-
-Fahren Sie nur fort, wenn dies Ihr eigenes Konto ist: Ihre Daten werden damit synchronisiert.</translation>
-    </message>
-    <message>
         <source>Signed out</source>
         <translation>Abgemeldet</translation>
     </message>
     <message>
         <source>Mellowind Account</source>
         <translation>Mellowind-Konto</translation>
+    </message>
+    <message>
+        <source>The system keyring did not answer in time: you are signed out for now.</source>
+        <translation>Der Schlüsselbund des Systems hat nicht rechtzeitig geantwortet: Sie sind vorerst abgemeldet.</translation>
     </message>
 </context>
 <context>
@@ -3713,10 +3720,6 @@ Wählen Sie für jede Zeile mit einem Betrag eine Kategorie aus der Liste.</tran
         <source>Offline</source>
         <translation>Offline</translation>
     </message>
-    <message>
-        <source>Entries changed on this computer and on another one. Edit an entry marked with a conflict to keep this computer&apos;s version.</source>
-        <translation>Einträge wurden auf diesem und auf einem anderen Computer geändert. Bearbeiten Sie einen als Konflikt markierten Eintrag, um die Version dieses Computers zu behalten.</translation>
-    </message>
     <message numerus="yes">
         <source>%n account(s)</source>
         <translation>
@@ -3737,6 +3740,10 @@ Wählen Sie für jede Zeile mit einem Betrag eine Kategorie aus der Liste.</tran
             <numerusform>%n Sync-Konflikt</numerusform>
             <numerusform>%n Sync-Konflikte</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Entries changed on this computer and on another one. Click to choose which version to keep.</source>
+        <translation>Einträge, die auf diesem und auf einem anderen Computer geändert wurden. Klicken Sie, um zu wählen, welche Version bleibt.</translation>
     </message>
 </context>
 <context>
@@ -3783,6 +3790,201 @@ Wählen Sie für jede Zeile mit einem Betrag eine Kategorie aus der Liste.</tran
     <message>
         <source>the database refused a change (%1)</source>
         <translation>die Datenbank hat eine Änderung abgelehnt (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>SyncConflictsDialog</name>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Account type</source>
+        <translation>Kontotyp</translation>
+    </message>
+    <message>
+        <source>Currency</source>
+        <translation>Währung</translation>
+    </message>
+    <message>
+        <source>Institution</source>
+        <translation>Institut</translation>
+    </message>
+    <message>
+        <source>Account number</source>
+        <translation>Kontonummer</translation>
+    </message>
+    <message>
+        <source>Starting balance</source>
+        <translation>Anfangssaldo</translation>
+    </message>
+    <message>
+        <source>Category type</source>
+        <translation>Kategorietyp</translation>
+    </message>
+    <message>
+        <source>Parent category</source>
+        <translation>Übergeordnete Kategorie</translation>
+    </message>
+    <message>
+        <source>Tax relevant</source>
+        <translation>Steuerrelevant</translation>
+    </message>
+    <message>
+        <source>Tax category</source>
+        <translation>Steuerkategorie</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Zahlungsempfänger</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>Splits</source>
+        <translation>Aufteilungen</translation>
+    </message>
+    <message>
+        <source>Check number</source>
+        <translation>Schecknummer</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>Cleared</source>
+        <translation>Geprüft</translation>
+    </message>
+    <message>
+        <source>Reconciled</source>
+        <translation>Abgeglichen</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Häufigkeit</translation>
+    </message>
+    <message>
+        <source>Start date</source>
+        <translation>Startdatum</translation>
+    </message>
+    <message>
+        <source>End date</source>
+        <translation>Enddatum</translation>
+    </message>
+    <message>
+        <source>Next due date</source>
+        <translation>Nächste Fälligkeit</translation>
+    </message>
+    <message>
+        <source>Post automatically</source>
+        <translation>Automatisch buchen</translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation>Aktiv</translation>
+    </message>
+    <message>
+        <source>Statement date</source>
+        <translation>Auszugsdatum</translation>
+    </message>
+    <message>
+        <source>Statement balance</source>
+        <translation>Auszugssaldo</translation>
+    </message>
+    <message>
+        <source>Reconciled balance</source>
+        <translation>Abgeglichener Saldo</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Konto</translation>
+    </message>
+    <message>
+        <source>Transfer account</source>
+        <translation>Umbuchungskonto</translation>
+    </message>
+    <message>
+        <source>Deleted</source>
+        <translation>Gelöscht</translation>
+    </message>
+    <message>
+        <source>Keep mine</source>
+        <translation>Meine behalten</translation>
+    </message>
+    <message>
+        <source>Use the other computer&apos;s</source>
+        <translation>Die des anderen Computers verwenden</translation>
+    </message>
+    <message>
+        <source>Sync Conflicts</source>
+        <translation>Sync-Konflikte</translation>
+    </message>
+    <message>
+        <source>These entries were changed on this computer and on another one before either saw the other&apos;s change. Choose which version to keep; the other computers then follow.</source>
+        <translation>Diese Einträge wurden auf diesem und auf einem anderen Computer geändert, bevor einer die Änderung des anderen sah. Wählen Sie, welche Version bleibt; die anderen Computer übernehmen sie dann.</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Feld</translation>
+    </message>
+    <message>
+        <source>This computer</source>
+        <translation>Dieser Computer</translation>
+    </message>
+    <message>
+        <source>Other computer</source>
+        <translation>Anderer Computer</translation>
+    </message>
+    <message>
+        <source>Account: %1</source>
+        <translation>Konto: %1</translation>
+    </message>
+    <message>
+        <source>Category: %1</source>
+        <translation>Kategorie: %1</translation>
+    </message>
+    <message>
+        <source>Recurring transaction: %1</source>
+        <translation>Wiederkehrende Buchung: %1</translation>
+    </message>
+    <message>
+        <source>Transaction: %1, %2</source>
+        <translation>Buchung: %1, %2</translation>
+    </message>
+    <message>
+        <source>Reconciliation of %1</source>
+        <translation>Abgleich vom %1</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No conflicts left.</source>
+        <translation>Keine Konflikte mehr.</translation>
+    </message>
+    <message>
+        <source>The other computer&apos;s version has not arrived yet. Using it fetches it from the server.</source>
+        <translation>Die Version des anderen Computers ist noch nicht angekommen. Wenn Sie sie verwenden, wird sie vom Server geholt.</translation>
+    </message>
+    <message>
+        <source>(not received yet)</source>
+        <translation>(noch nicht empfangen)</translation>
     </message>
 </context>
 <context>
@@ -3864,6 +4066,17 @@ Fortfahren?</translation>
         <source>The server did not move on from its position in the change stream</source>
         <translation>Der Server ist in der Änderungsfolge nicht über seine Position hinausgekommen</translation>
     </message>
+    <message>
+        <source>Sync paused</source>
+        <translation>Synchronisierung angehalten</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) not accepted</source>
+        <translation>
+            <numerusform>%n Datensatz nicht angenommen</numerusform>
+            <numerusform>%n Datensätze nicht angenommen</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>SyncFeedback</name>
@@ -3886,6 +4099,10 @@ Upload this computer&apos;s data to the account you are signed in to now?</sourc
         <translation>Die Daten auf diesem Computer wurden zuletzt mit einem anderen Mellowind-Konto oder Synchronisierungsserver synchronisiert.
 
 Die Daten dieses Computers in das Konto hochladen, bei dem Sie jetzt angemeldet sind?</translation>
+    </message>
+    <message>
+        <source>Your access to %1 ended; your last change there was not sent.</source>
+        <translation>Ihr Zugriff auf %1 wurde beendet; Ihre letzte Änderung dort wurde nicht gesendet.</translation>
     </message>
 </context>
 <context>

@@ -172,6 +172,16 @@
     </message>
 </context>
 <context>
+    <name>SyncEngine</name>
+    <message numerus="yes">
+        <source>%n record(s) not accepted</source>
+        <translation>
+            <numerusform>%n record not accepted</numerusform>
+            <numerusform>%n records not accepted</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>TransactionDetailsDialog</name>
     <message numerus="yes">
         <source>… and %n more line(s)</source>

@@ -105,6 +105,13 @@
     </message>
 </context>
 <context>
+    <name>AccountPageParts</name>
+    <message>
+        <source>Retry</source>
+        <translation>Reintentar</translation>
+    </message>
+</context>
+<context>
     <name>AccountRowWidget</name>
     <message>
         <source>The balance cannot be computed from the stored transactions.</source>
@@ -1587,6 +1594,10 @@ Escriba DELETE para confirmar:</translation>
         <source>Your account will be permanently deleted in 30 days. You can recover it by signing in before then.</source>
         <translation>Su cuenta se eliminará de forma permanente dentro de 30 días. Puede recuperarla si inicia sesión antes de esa fecha.</translation>
     </message>
+    <message>
+        <source>Your account details could not be loaded.</source>
+        <translation>No se pudieron cargar los datos de su cuenta.</translation>
+    </message>
 </context>
 <context>
     <name>MellAccount::AccountDevicesPage</name>
@@ -1633,6 +1644,10 @@ Escriba DELETE para confirmar:</translation>
     <message>
         <source>Failed to remove device.</source>
         <translation>No se pudo quitar el dispositivo.</translation>
+    </message>
+    <message>
+        <source>Your devices could not be loaded.</source>
+        <translation>No se pudieron cargar sus dispositivos.</translation>
     </message>
 </context>
 <context>
@@ -1777,6 +1792,10 @@ Escriba DELETE para confirmar:</translation>
         <source>Failed to leave group.</source>
         <translation>No se pudo salir del grupo.</translation>
     </message>
+    <message>
+        <source>Your group could not be loaded.</source>
+        <translation>No se pudo cargar su grupo.</translation>
+    </message>
 </context>
 <context>
     <name>MellAccount::AccountProfilePage</name>
@@ -1811,6 +1830,10 @@ Escriba DELETE para confirmar:</translation>
     <message>
         <source>Failed to update profile.</source>
         <translation>No se pudo actualizar el perfil.</translation>
+    </message>
+    <message>
+        <source>Your profile could not be loaded.</source>
+        <translation>No se pudo cargar su perfil.</translation>
     </message>
 </context>
 <context>
@@ -1938,6 +1961,10 @@ Escriba DELETE para confirmar:</translation>
         <source>Failed to revoke session.</source>
         <translation>No se pudo revocar la sesión.</translation>
     </message>
+    <message>
+        <source>Your sessions could not be loaded.</source>
+        <translation>No se pudieron cargar sus sesiones.</translation>
+    </message>
 </context>
 <context>
     <name>MellAccount::AccountSharingService</name>
@@ -1961,20 +1988,12 @@ Escriba DELETE para confirmar:</translation>
         <translation>No se pudo abrir el navegador web</translation>
     </message>
     <message>
-        <source>state mismatch</source>
-        <translation>el estado no coincide</translation>
-    </message>
-    <message>
         <source>No tokens received</source>
         <translation>No se recibió ningún token</translation>
     </message>
     <message>
-        <source>the account could not be verified</source>
-        <translation>no se pudo verificar la cuenta</translation>
-    </message>
-    <message>
-        <source>the account was not confirmed</source>
-        <translation>la cuenta no se confirmó</translation>
+        <source>the answer did not come from this sign-in.</source>
+        <translation>la respuesta no procede de este inicio de sesión.</translation>
     </message>
 </context>
 <context>
@@ -2100,14 +2119,6 @@ Escriba DELETE para confirmar:</translation>
     <message>
         <source>Return to Mellowind Ledgerine to try again.</source>
         <translation>Vuelva a Mellowind Ledgerine para intentarlo de nuevo.</translation>
-    </message>
-    <message>
-        <source>Almost done</source>
-        <translation>Casi listo</translation>
-    </message>
-    <message>
-        <source>Return to Mellowind Ledgerine and confirm the account to finish signing in.</source>
-        <translation>Vuelva a Mellowind Ledgerine y confirme la cuenta para finalizar el inicio de sesión.</translation>
     </message>
     <message>
         <source>Mellowind Ledgerine</source>
@@ -2810,10 +2821,6 @@ Escriba DELETE para confirmar:</translation>
         <translation>—Desglose—</translation>
     </message>
     <message>
-        <source>Changed on this computer and on another one. Edit this entry to keep this computer&apos;s version.</source>
-        <translation>Modificada en este equipo y en otro. Edite esta entrada para conservar la versión de este equipo.</translation>
-    </message>
-    <message>
         <source>C</source>
         <comment>Clr mark of a cleared transaction</comment>
         <translation>C</translation>
@@ -2822,6 +2829,10 @@ Escriba DELETE para confirmar:</translation>
         <source>R</source>
         <comment>Clr mark of a reconciled transaction</comment>
         <translation>R</translation>
+    </message>
+    <message>
+        <source>Changed on this computer and on another one. Right-click to choose which version to keep.</source>
+        <translation>Cambiado en este equipo y en otro. Haga clic con el botón derecho para elegir qué versión conservar.</translation>
     </message>
 </context>
 <context>
@@ -2953,6 +2964,10 @@ Se eliminarán los dos lados de la transferencia.</translation>
     <message>
         <source>Save the transaction you are entering?</source>
         <translation>¿Guardar la transacción que está introduciendo?</translation>
+    </message>
+    <message>
+        <source>Resolve Sync &amp;Conflict...</source>
+        <translation>Resolver &amp;conflicto de sincronización...</translation>
     </message>
 </context>
 <context>
@@ -3637,24 +3652,16 @@ El archivo dañado se conservó como:
         <translation>Esperando a que inicie sesión con su navegador web...</translation>
     </message>
     <message>
-        <source>Confirm Account</source>
-        <translation>Confirmar cuenta</translation>
-    </message>
-    <message>
-        <source>Sign in on this computer as %1?
-
-Continue only if this is your own account: your data will be synchronised with it.</source>
-        <translation>¿Iniciar sesión en este equipo como %1?
-
-Continúe solo si es su propia cuenta: sus datos se sincronizarán con ella.</translation>
-    </message>
-    <message>
         <source>Signed out</source>
         <translation>Sesión cerrada</translation>
     </message>
     <message>
         <source>Mellowind Account</source>
         <translation>Cuenta Mellowind</translation>
+    </message>
+    <message>
+        <source>The system keyring did not answer in time: you are signed out for now.</source>
+        <translation>El llavero del sistema no respondió a tiempo: por ahora no ha iniciado sesión.</translation>
     </message>
 </context>
 <context>
@@ -3713,10 +3720,6 @@ Elija una categoría de la lista para cada línea con importe.</translation>
         <source>Offline</source>
         <translation>Sin conexión</translation>
     </message>
-    <message>
-        <source>Entries changed on this computer and on another one. Edit an entry marked with a conflict to keep this computer&apos;s version.</source>
-        <translation>Hay entradas modificadas en este equipo y en otro. Edite una entrada marcada con un conflicto para conservar la versión de este equipo.</translation>
-    </message>
     <message numerus="yes">
         <source>%n account(s)</source>
         <translation>
@@ -3737,6 +3740,10 @@ Elija una categoría de la lista para cada línea con importe.</translation>
             <numerusform>%n conflicto de sincronización</numerusform>
             <numerusform>%n conflictos de sincronización</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Entries changed on this computer and on another one. Click to choose which version to keep.</source>
+        <translation>Entradas cambiadas en este equipo y en otro. Haga clic para elegir qué versión conservar.</translation>
     </message>
 </context>
 <context>
@@ -3783,6 +3790,201 @@ Elija una categoría de la lista para cada línea con importe.</translation>
     <message>
         <source>the database refused a change (%1)</source>
         <translation>la base de datos rechazó un cambio (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>SyncConflictsDialog</name>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Account type</source>
+        <translation>Tipo de cuenta</translation>
+    </message>
+    <message>
+        <source>Currency</source>
+        <translation>Moneda</translation>
+    </message>
+    <message>
+        <source>Institution</source>
+        <translation>Institución</translation>
+    </message>
+    <message>
+        <source>Account number</source>
+        <translation>Número de cuenta</translation>
+    </message>
+    <message>
+        <source>Starting balance</source>
+        <translation>Saldo inicial</translation>
+    </message>
+    <message>
+        <source>Category type</source>
+        <translation>Tipo de categoría</translation>
+    </message>
+    <message>
+        <source>Parent category</source>
+        <translation>Categoría principal</translation>
+    </message>
+    <message>
+        <source>Tax relevant</source>
+        <translation>Relevante para impuestos</translation>
+    </message>
+    <message>
+        <source>Tax category</source>
+        <translation>Categoría fiscal</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Beneficiario</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Importe</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Categoría</translation>
+    </message>
+    <message>
+        <source>Splits</source>
+        <translation>Divisiones</translation>
+    </message>
+    <message>
+        <source>Check number</source>
+        <translation>Número de cheque</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Cleared</source>
+        <translation>Compensado</translation>
+    </message>
+    <message>
+        <source>Reconciled</source>
+        <translation>Conciliada</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frecuencia</translation>
+    </message>
+    <message>
+        <source>Start date</source>
+        <translation>Fecha de inicio</translation>
+    </message>
+    <message>
+        <source>End date</source>
+        <translation>Fecha de fin</translation>
+    </message>
+    <message>
+        <source>Next due date</source>
+        <translation>Próximo vencimiento</translation>
+    </message>
+    <message>
+        <source>Post automatically</source>
+        <translation>Registrar automáticamente</translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation>Activa</translation>
+    </message>
+    <message>
+        <source>Statement date</source>
+        <translation>Fecha del extracto</translation>
+    </message>
+    <message>
+        <source>Statement balance</source>
+        <translation>Saldo del extracto</translation>
+    </message>
+    <message>
+        <source>Reconciled balance</source>
+        <translation>Saldo conciliado</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Cuenta</translation>
+    </message>
+    <message>
+        <source>Transfer account</source>
+        <translation>Cuenta de transferencia</translation>
+    </message>
+    <message>
+        <source>Deleted</source>
+        <translation>Eliminado</translation>
+    </message>
+    <message>
+        <source>Keep mine</source>
+        <translation>Conservar la mía</translation>
+    </message>
+    <message>
+        <source>Use the other computer&apos;s</source>
+        <translation>Usar la del otro equipo</translation>
+    </message>
+    <message>
+        <source>Sync Conflicts</source>
+        <translation>Conflictos de sincronización</translation>
+    </message>
+    <message>
+        <source>These entries were changed on this computer and on another one before either saw the other&apos;s change. Choose which version to keep; the other computers then follow.</source>
+        <translation>Estas entradas se cambiaron en este equipo y en otro antes de que uno viera el cambio del otro. Elija qué versión conservar; los demás equipos la adoptarán.</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Campo</translation>
+    </message>
+    <message>
+        <source>This computer</source>
+        <translation>Este equipo</translation>
+    </message>
+    <message>
+        <source>Other computer</source>
+        <translation>Otro equipo</translation>
+    </message>
+    <message>
+        <source>Account: %1</source>
+        <translation>Cuenta: %1</translation>
+    </message>
+    <message>
+        <source>Category: %1</source>
+        <translation>Categoría: %1</translation>
+    </message>
+    <message>
+        <source>Recurring transaction: %1</source>
+        <translation>Transacción periódica: %1</translation>
+    </message>
+    <message>
+        <source>Transaction: %1, %2</source>
+        <translation>Transacción: %1, %2</translation>
+    </message>
+    <message>
+        <source>Reconciliation of %1</source>
+        <translation>Conciliación del %1</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No conflicts left.</source>
+        <translation>No quedan conflictos.</translation>
+    </message>
+    <message>
+        <source>The other computer&apos;s version has not arrived yet. Using it fetches it from the server.</source>
+        <translation>La versión del otro equipo aún no ha llegado. Al usarla, se obtiene del servidor.</translation>
+    </message>
+    <message>
+        <source>(not received yet)</source>
+        <translation>(aún no recibida)</translation>
     </message>
 </context>
 <context>
@@ -3864,6 +4066,17 @@ Continue?</source>
         <source>The server did not move on from its position in the change stream</source>
         <translation>El servidor no avanzó desde su posición en el flujo de cambios</translation>
     </message>
+    <message>
+        <source>Sync paused</source>
+        <translation>Sincronización en pausa</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) not accepted</source>
+        <translation>
+            <numerusform>%n registro no aceptado</numerusform>
+            <numerusform>%n registros no aceptados</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>SyncFeedback</name>
@@ -3886,6 +4099,10 @@ Upload this computer&apos;s data to the account you are signed in to now?</sourc
         <translation>Los datos de este equipo se sincronizaron por última vez con otra cuenta Mellowind u otro servidor de sincronización.
 
 ¿Subir los datos de este equipo a la cuenta con la que ha iniciado sesión ahora?</translation>
+    </message>
+    <message>
+        <source>Your access to %1 ended; your last change there was not sent.</source>
+        <translation>Su acceso a %1 ha terminado; su último cambio allí no se envió.</translation>
     </message>
 </context>
 <context>

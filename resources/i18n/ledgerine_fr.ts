@@ -105,6 +105,13 @@
     </message>
 </context>
 <context>
+    <name>AccountPageParts</name>
+    <message>
+        <source>Retry</source>
+        <translation>Réessayer</translation>
+    </message>
+</context>
+<context>
     <name>AccountRowWidget</name>
     <message>
         <source>The balance cannot be computed from the stored transactions.</source>
@@ -1587,6 +1594,10 @@ Saisissez DELETE pour confirmer&#xa0;:</translation>
         <source>Your account will be permanently deleted in 30 days. You can recover it by signing in before then.</source>
         <translation>Votre compte sera définitivement supprimé dans 30 jours. Vous pouvez le récupérer en vous connectant d&apos;ici là.</translation>
     </message>
+    <message>
+        <source>Your account details could not be loaded.</source>
+        <translation>Les détails de votre compte n&apos;ont pas pu être chargés.</translation>
+    </message>
 </context>
 <context>
     <name>MellAccount::AccountDevicesPage</name>
@@ -1633,6 +1644,10 @@ Saisissez DELETE pour confirmer&#xa0;:</translation>
     <message>
         <source>Failed to remove device.</source>
         <translation>Impossible de retirer l&apos;appareil.</translation>
+    </message>
+    <message>
+        <source>Your devices could not be loaded.</source>
+        <translation>Vos appareils n&apos;ont pas pu être chargés.</translation>
     </message>
 </context>
 <context>
@@ -1777,6 +1792,10 @@ Saisissez DELETE pour confirmer&#xa0;:</translation>
         <source>Failed to leave group.</source>
         <translation>Impossible de quitter le groupe.</translation>
     </message>
+    <message>
+        <source>Your group could not be loaded.</source>
+        <translation>Votre groupe n&apos;a pas pu être chargé.</translation>
+    </message>
 </context>
 <context>
     <name>MellAccount::AccountProfilePage</name>
@@ -1811,6 +1830,10 @@ Saisissez DELETE pour confirmer&#xa0;:</translation>
     <message>
         <source>Failed to update profile.</source>
         <translation>Impossible de mettre à jour le profil.</translation>
+    </message>
+    <message>
+        <source>Your profile could not be loaded.</source>
+        <translation>Votre profil n&apos;a pas pu être chargé.</translation>
     </message>
 </context>
 <context>
@@ -1938,6 +1961,10 @@ Saisissez DELETE pour confirmer&#xa0;:</translation>
         <source>Failed to revoke session.</source>
         <translation>Impossible de révoquer la session.</translation>
     </message>
+    <message>
+        <source>Your sessions could not be loaded.</source>
+        <translation>Vos sessions n&apos;ont pas pu être chargées.</translation>
+    </message>
 </context>
 <context>
     <name>MellAccount::AccountSharingService</name>
@@ -1961,20 +1988,12 @@ Saisissez DELETE pour confirmer&#xa0;:</translation>
         <translation>Le navigateur web n&apos;a pas pu être ouvert</translation>
     </message>
     <message>
-        <source>state mismatch</source>
-        <translation>paramètre state non concordant</translation>
-    </message>
-    <message>
         <source>No tokens received</source>
         <translation>Aucun jeton reçu</translation>
     </message>
     <message>
-        <source>the account could not be verified</source>
-        <translation>le compte n&apos;a pas pu être vérifié</translation>
-    </message>
-    <message>
-        <source>the account was not confirmed</source>
-        <translation>le compte n&apos;a pas été confirmé</translation>
+        <source>the answer did not come from this sign-in.</source>
+        <translation>la réponse ne provient pas de cette connexion.</translation>
     </message>
 </context>
 <context>
@@ -2100,14 +2119,6 @@ Saisissez DELETE pour confirmer&#xa0;:</translation>
     <message>
         <source>Return to Mellowind Ledgerine to try again.</source>
         <translation>Revenez à Mellowind Ledgerine pour réessayer.</translation>
-    </message>
-    <message>
-        <source>Almost done</source>
-        <translation>Presque terminé</translation>
-    </message>
-    <message>
-        <source>Return to Mellowind Ledgerine and confirm the account to finish signing in.</source>
-        <translation>Revenez à Mellowind Ledgerine et confirmez le compte pour terminer la connexion.</translation>
     </message>
     <message>
         <source>Mellowind Ledgerine</source>
@@ -2810,10 +2821,6 @@ Saisissez DELETE pour confirmer&#xa0;:</translation>
         <translation>—Ventilée—</translation>
     </message>
     <message>
-        <source>Changed on this computer and on another one. Edit this entry to keep this computer&apos;s version.</source>
-        <translation>Modifiée sur cet ordinateur et sur un autre. Modifiez cette opération pour conserver la version de cet ordinateur.</translation>
-    </message>
-    <message>
         <source>C</source>
         <comment>Clr mark of a cleared transaction</comment>
         <translation>P</translation>
@@ -2822,6 +2829,10 @@ Saisissez DELETE pour confirmer&#xa0;:</translation>
         <source>R</source>
         <comment>Clr mark of a reconciled transaction</comment>
         <translation>R</translation>
+    </message>
+    <message>
+        <source>Changed on this computer and on another one. Right-click to choose which version to keep.</source>
+        <translation>Modifié sur cet ordinateur et sur un autre. Cliquez avec le bouton droit pour choisir la version à garder.</translation>
     </message>
 </context>
 <context>
@@ -2953,6 +2964,10 @@ Les deux côtés du virement seront supprimés.</translation>
     <message>
         <source>Save the transaction you are entering?</source>
         <translation>Enregistrer l&apos;opération en cours de saisie&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Resolve Sync &amp;Conflict...</source>
+        <translation>Résoudre le &amp;conflit de synchronisation...</translation>
     </message>
 </context>
 <context>
@@ -3637,24 +3652,16 @@ Le fichier endommagé a été conservé sous&#xa0;:
         <translation>En attente de votre connexion dans le navigateur web...</translation>
     </message>
     <message>
-        <source>Confirm Account</source>
-        <translation>Confirmer le compte</translation>
-    </message>
-    <message>
-        <source>Sign in on this computer as %1?
-
-Continue only if this is your own account: your data will be synchronised with it.</source>
-        <translation>Se connecter sur cet ordinateur en tant que %1&#xa0;?
-
-Ne continuez que s&apos;il s&apos;agit de votre propre compte&#xa0;: vos données seront synchronisées avec lui.</translation>
-    </message>
-    <message>
         <source>Signed out</source>
         <translation>Déconnecté</translation>
     </message>
     <message>
         <source>Mellowind Account</source>
         <translation>Compte Mellowind</translation>
+    </message>
+    <message>
+        <source>The system keyring did not answer in time: you are signed out for now.</source>
+        <translation>Le trousseau du système n&apos;a pas répondu à temps : vous êtes déconnecté pour le moment.</translation>
     </message>
 </context>
 <context>
@@ -3713,10 +3720,6 @@ Choisissez une catégorie dans la liste pour chaque ligne ayant un montant.</tra
         <source>Offline</source>
         <translation>Hors ligne</translation>
     </message>
-    <message>
-        <source>Entries changed on this computer and on another one. Edit an entry marked with a conflict to keep this computer&apos;s version.</source>
-        <translation>Des opérations ont été modifiées sur cet ordinateur et sur un autre. Modifiez une opération marquée d&apos;un conflit pour conserver la version de cet ordinateur.</translation>
-    </message>
     <message numerus="yes">
         <source>%n account(s)</source>
         <translation>
@@ -3737,6 +3740,10 @@ Choisissez une catégorie dans la liste pour chaque ligne ayant un montant.</tra
             <numerusform>%n conflit de synchronisation</numerusform>
             <numerusform>%n conflits de synchronisation</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Entries changed on this computer and on another one. Click to choose which version to keep.</source>
+        <translation>Entrées modifiées sur cet ordinateur et sur un autre. Cliquez pour choisir la version à garder.</translation>
     </message>
 </context>
 <context>
@@ -3783,6 +3790,201 @@ Choisissez une catégorie dans la liste pour chaque ligne ayant un montant.</tra
     <message>
         <source>the database refused a change (%1)</source>
         <translation>la base de données a refusé une modification (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>SyncConflictsDialog</name>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Account type</source>
+        <translation>Type de compte</translation>
+    </message>
+    <message>
+        <source>Currency</source>
+        <translation>Devise</translation>
+    </message>
+    <message>
+        <source>Institution</source>
+        <translation>Établissement</translation>
+    </message>
+    <message>
+        <source>Account number</source>
+        <translation>Numéro de compte</translation>
+    </message>
+    <message>
+        <source>Starting balance</source>
+        <translation>Solde initial</translation>
+    </message>
+    <message>
+        <source>Category type</source>
+        <translation>Type de catégorie</translation>
+    </message>
+    <message>
+        <source>Parent category</source>
+        <translation>Catégorie parente</translation>
+    </message>
+    <message>
+        <source>Tax relevant</source>
+        <translation>Pertinent pour les impôts</translation>
+    </message>
+    <message>
+        <source>Tax category</source>
+        <translation>Catégorie fiscale</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Bénéficiaire</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Montant</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Catégorie</translation>
+    </message>
+    <message>
+        <source>Splits</source>
+        <translation>Ventilations</translation>
+    </message>
+    <message>
+        <source>Check number</source>
+        <translation>Numéro de chèque</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>Mémo</translation>
+    </message>
+    <message>
+        <source>Cleared</source>
+        <translation>Pointé</translation>
+    </message>
+    <message>
+        <source>Reconciled</source>
+        <translation>Rapprochée</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Fréquence</translation>
+    </message>
+    <message>
+        <source>Start date</source>
+        <translation>Date de début</translation>
+    </message>
+    <message>
+        <source>End date</source>
+        <translation>Date de fin</translation>
+    </message>
+    <message>
+        <source>Next due date</source>
+        <translation>Prochaine échéance</translation>
+    </message>
+    <message>
+        <source>Post automatically</source>
+        <translation>Enregistrer automatiquement</translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation>Active</translation>
+    </message>
+    <message>
+        <source>Statement date</source>
+        <translation>Date du relevé</translation>
+    </message>
+    <message>
+        <source>Statement balance</source>
+        <translation>Solde du relevé</translation>
+    </message>
+    <message>
+        <source>Reconciled balance</source>
+        <translation>Solde rapproché</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Compte</translation>
+    </message>
+    <message>
+        <source>Transfer account</source>
+        <translation>Compte de virement</translation>
+    </message>
+    <message>
+        <source>Deleted</source>
+        <translation>Supprimé</translation>
+    </message>
+    <message>
+        <source>Keep mine</source>
+        <translation>Garder la mienne</translation>
+    </message>
+    <message>
+        <source>Use the other computer&apos;s</source>
+        <translation>Utiliser celle de l&apos;autre ordinateur</translation>
+    </message>
+    <message>
+        <source>Sync Conflicts</source>
+        <translation>Conflits de synchronisation</translation>
+    </message>
+    <message>
+        <source>These entries were changed on this computer and on another one before either saw the other&apos;s change. Choose which version to keep; the other computers then follow.</source>
+        <translation>Ces entrées ont été modifiées sur cet ordinateur et sur un autre avant que l&apos;un voie la modification de l&apos;autre. Choisissez la version à garder ; les autres ordinateurs suivront.</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Champ</translation>
+    </message>
+    <message>
+        <source>This computer</source>
+        <translation>Cet ordinateur</translation>
+    </message>
+    <message>
+        <source>Other computer</source>
+        <translation>Autre ordinateur</translation>
+    </message>
+    <message>
+        <source>Account: %1</source>
+        <translation>Compte : %1</translation>
+    </message>
+    <message>
+        <source>Category: %1</source>
+        <translation>Catégorie : %1</translation>
+    </message>
+    <message>
+        <source>Recurring transaction: %1</source>
+        <translation>Opération récurrente : %1</translation>
+    </message>
+    <message>
+        <source>Transaction: %1, %2</source>
+        <translation>Opération : %1, %2</translation>
+    </message>
+    <message>
+        <source>Reconciliation of %1</source>
+        <translation>Rapprochement du %1</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No conflicts left.</source>
+        <translation>Plus aucun conflit.</translation>
+    </message>
+    <message>
+        <source>The other computer&apos;s version has not arrived yet. Using it fetches it from the server.</source>
+        <translation>La version de l&apos;autre ordinateur n&apos;est pas encore arrivée. L&apos;utiliser la récupère sur le serveur.</translation>
+    </message>
+    <message>
+        <source>(not received yet)</source>
+        <translation>(pas encore reçue)</translation>
     </message>
 </context>
 <context>
@@ -3864,6 +4066,17 @@ Continuer&#xa0;?</translation>
         <source>The server did not move on from its position in the change stream</source>
         <translation>Le serveur n&apos;a pas avancé depuis sa position dans le flux des modifications</translation>
     </message>
+    <message>
+        <source>Sync paused</source>
+        <translation>Synchronisation en pause</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) not accepted</source>
+        <translation>
+            <numerusform>%n enregistrement non accepté</numerusform>
+            <numerusform>%n enregistrements non acceptés</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>SyncFeedback</name>
@@ -3886,6 +4099,10 @@ Upload this computer&apos;s data to the account you are signed in to now?</sourc
         <translation>Les données de cet ordinateur ont été synchronisées en dernier avec un autre compte Mellowind ou un autre serveur de synchronisation.
 
 Envoyer les données de cet ordinateur vers le compte auquel vous êtes connecté maintenant&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Your access to %1 ended; your last change there was not sent.</source>
+        <translation>Votre accès à %1 a pris fin ; votre dernière modification n&apos;y a pas été envoyée.</translation>
     </message>
 </context>
 <context>

@@ -105,6 +105,13 @@
     </message>
 </context>
 <context>
+    <name>AccountPageParts</name>
+    <message>
+        <source>Retry</source>
+        <translation>再試行</translation>
+    </message>
+</context>
+<context>
     <name>AccountRowWidget</name>
     <message>
         <source>The balance cannot be computed from the stored transactions.</source>
@@ -1573,6 +1580,10 @@ Type DELETE to confirm:</source>
         <source>Your account will be permanently deleted in 30 days. You can recover it by signing in before then.</source>
         <translation>アカウントは 30 日後に完全に削除されます。それまでにサインインすれば、アカウントを復元できます。</translation>
     </message>
+    <message>
+        <source>Your account details could not be loaded.</source>
+        <translation>アカウントの詳細を読み込めませんでした。</translation>
+    </message>
 </context>
 <context>
     <name>MellAccount::AccountDevicesPage</name>
@@ -1619,6 +1630,10 @@ Type DELETE to confirm:</source>
     <message>
         <source>Failed to remove device.</source>
         <translation>デバイスを削除できませんでした。</translation>
+    </message>
+    <message>
+        <source>Your devices could not be loaded.</source>
+        <translation>デバイスを読み込めませんでした。</translation>
     </message>
 </context>
 <context>
@@ -1763,6 +1778,10 @@ Type DELETE to confirm:</source>
         <source>Failed to leave group.</source>
         <translation>グループから退出できませんでした。</translation>
     </message>
+    <message>
+        <source>Your group could not be loaded.</source>
+        <translation>グループを読み込めませんでした。</translation>
+    </message>
 </context>
 <context>
     <name>MellAccount::AccountProfilePage</name>
@@ -1797,6 +1816,10 @@ Type DELETE to confirm:</source>
     <message>
         <source>Failed to update profile.</source>
         <translation>プロフィールを更新できませんでした。</translation>
+    </message>
+    <message>
+        <source>Your profile could not be loaded.</source>
+        <translation>プロフィールを読み込めませんでした。</translation>
     </message>
 </context>
 <context>
@@ -1924,6 +1947,10 @@ Type DELETE to confirm:</source>
         <source>Failed to revoke session.</source>
         <translation>セッションを取り消せませんでした。</translation>
     </message>
+    <message>
+        <source>Your sessions could not be loaded.</source>
+        <translation>セッションを読み込めませんでした。</translation>
+    </message>
 </context>
 <context>
     <name>MellAccount::AccountSharingService</name>
@@ -1947,20 +1974,12 @@ Type DELETE to confirm:</source>
         <translation>Web ブラウザーを開けませんでした</translation>
     </message>
     <message>
-        <source>state mismatch</source>
-        <translation>state パラメーターが一致しません</translation>
-    </message>
-    <message>
         <source>No tokens received</source>
         <translation>トークンを受け取れませんでした</translation>
     </message>
     <message>
-        <source>the account could not be verified</source>
-        <translation>アカウントを検証できませんでした</translation>
-    </message>
-    <message>
-        <source>the account was not confirmed</source>
-        <translation>アカウントが確認されませんでした</translation>
+        <source>the answer did not come from this sign-in.</source>
+        <translation>この応答はこのサインインからのものではありません。</translation>
     </message>
 </context>
 <context>
@@ -2086,14 +2105,6 @@ Type DELETE to confirm:</source>
     <message>
         <source>Return to Mellowind Ledgerine to try again.</source>
         <translation>Mellowind Ledgerine に戻って、もう一度お試しください。</translation>
-    </message>
-    <message>
-        <source>Almost done</source>
-        <translation>もう少しで完了です</translation>
-    </message>
-    <message>
-        <source>Return to Mellowind Ledgerine and confirm the account to finish signing in.</source>
-        <translation>Mellowind Ledgerine に戻り、アカウントを確認してサインインを完了してください。</translation>
     </message>
     <message>
         <source>Mellowind Ledgerine</source>
@@ -2794,10 +2805,6 @@ Type DELETE to confirm:</source>
         <translation>—分割—</translation>
     </message>
     <message>
-        <source>Changed on this computer and on another one. Edit this entry to keep this computer&apos;s version.</source>
-        <translation>このコンピューターと別のコンピューターの両方で変更されました。このコンピューターの内容を残すには、この項目を編集してください。</translation>
-    </message>
-    <message>
         <source>C</source>
         <comment>Clr mark of a cleared transaction</comment>
         <translation>消</translation>
@@ -2806,6 +2813,10 @@ Type DELETE to confirm:</source>
         <source>R</source>
         <comment>Clr mark of a reconciled transaction</comment>
         <translation>照</translation>
+    </message>
+    <message>
+        <source>Changed on this computer and on another one. Right-click to choose which version to keep.</source>
+        <translation>このコンピューターと別のコンピューターで変更されました。右クリックして残すバージョンを選んでください。</translation>
     </message>
 </context>
 <context>
@@ -2937,6 +2948,10 @@ Both sides of the transfer will be deleted.</source>
     <message>
         <source>Save the transaction you are entering?</source>
         <translation>入力中の取引を保存しますか?</translation>
+    </message>
+    <message>
+        <source>Resolve Sync &amp;Conflict...</source>
+        <translation>同期の競合を解決(&amp;C)...</translation>
     </message>
 </context>
 <context>
@@ -3618,24 +3633,16 @@ The damaged file was kept as:
         <translation>Web ブラウザーでのサインインを待っています...</translation>
     </message>
     <message>
-        <source>Confirm Account</source>
-        <translation>アカウントの確認</translation>
-    </message>
-    <message>
-        <source>Sign in on this computer as %1?
-
-Continue only if this is your own account: your data will be synchronised with it.</source>
-        <translation>このコンピューターで %1 としてサインインしますか?
-
-ご自身のアカウントの場合にのみ続行してください: データはこのアカウントと同期されます。</translation>
-    </message>
-    <message>
         <source>Signed out</source>
         <translation>サインアウトしました</translation>
     </message>
     <message>
         <source>Mellowind Account</source>
         <translation>Mellowind アカウント</translation>
+    </message>
+    <message>
+        <source>The system keyring did not answer in time: you are signed out for now.</source>
+        <translation>システムのキーリングが時間内に応答しませんでした。現在はサインアウトしています。</translation>
     </message>
 </context>
 <context>
@@ -3694,10 +3701,6 @@ Choose a category from the list for every line with an amount.</source>
         <source>Offline</source>
         <translation>オフライン</translation>
     </message>
-    <message>
-        <source>Entries changed on this computer and on another one. Edit an entry marked with a conflict to keep this computer&apos;s version.</source>
-        <translation>このコンピューターと別のコンピューターの両方で変更された項目があります。このコンピューターの内容を残すには、競合の印が付いた項目を編集してください。</translation>
-    </message>
     <message numerus="yes">
         <source>%n account(s)</source>
         <translation>
@@ -3715,6 +3718,10 @@ Choose a category from the list for every line with an amount.</source>
         <translation>
             <numerusform>同期の競合 %n 件</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Entries changed on this computer and on another one. Click to choose which version to keep.</source>
+        <translation>このコンピューターと別のコンピューターで変更された項目です。クリックして残すバージョンを選んでください。</translation>
     </message>
 </context>
 <context>
@@ -3761,6 +3768,201 @@ Choose a category from the list for every line with an amount.</source>
     <message>
         <source>the database refused a change (%1)</source>
         <translation>データベースが変更を拒否しました (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>SyncConflictsDialog</name>
+    <message>
+        <source>Name</source>
+        <translation>名前</translation>
+    </message>
+    <message>
+        <source>Account type</source>
+        <translation>口座の種類</translation>
+    </message>
+    <message>
+        <source>Currency</source>
+        <translation>通貨</translation>
+    </message>
+    <message>
+        <source>Institution</source>
+        <translation>金融機関</translation>
+    </message>
+    <message>
+        <source>Account number</source>
+        <translation>口座番号</translation>
+    </message>
+    <message>
+        <source>Starting balance</source>
+        <translation>開始残高</translation>
+    </message>
+    <message>
+        <source>Category type</source>
+        <translation>カテゴリの種類</translation>
+    </message>
+    <message>
+        <source>Parent category</source>
+        <translation>親カテゴリ</translation>
+    </message>
+    <message>
+        <source>Tax relevant</source>
+        <translation>税務関連</translation>
+    </message>
+    <message>
+        <source>Tax category</source>
+        <translation>税区分</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日付</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>支払先</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>金額</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>カテゴリ</translation>
+    </message>
+    <message>
+        <source>Splits</source>
+        <translation>分割</translation>
+    </message>
+    <message>
+        <source>Check number</source>
+        <translation>小切手番号</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>メモ</translation>
+    </message>
+    <message>
+        <source>Cleared</source>
+        <translation>消込済み</translation>
+    </message>
+    <message>
+        <source>Reconciled</source>
+        <translation>照合済み</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>頻度</translation>
+    </message>
+    <message>
+        <source>Start date</source>
+        <translation>開始日</translation>
+    </message>
+    <message>
+        <source>End date</source>
+        <translation>終了日</translation>
+    </message>
+    <message>
+        <source>Next due date</source>
+        <translation>次回の期日</translation>
+    </message>
+    <message>
+        <source>Post automatically</source>
+        <translation>自動で記帳</translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation>有効</translation>
+    </message>
+    <message>
+        <source>Statement date</source>
+        <translation>明細書の日付</translation>
+    </message>
+    <message>
+        <source>Statement balance</source>
+        <translation>明細書の残高</translation>
+    </message>
+    <message>
+        <source>Reconciled balance</source>
+        <translation>照合済み残高</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>口座</translation>
+    </message>
+    <message>
+        <source>Transfer account</source>
+        <translation>振替先口座</translation>
+    </message>
+    <message>
+        <source>Deleted</source>
+        <translation>削除済み</translation>
+    </message>
+    <message>
+        <source>Keep mine</source>
+        <translation>自分のものを残す</translation>
+    </message>
+    <message>
+        <source>Use the other computer&apos;s</source>
+        <translation>別のコンピューターのものを使う</translation>
+    </message>
+    <message>
+        <source>Sync Conflicts</source>
+        <translation>同期の競合</translation>
+    </message>
+    <message>
+        <source>These entries were changed on this computer and on another one before either saw the other&apos;s change. Choose which version to keep; the other computers then follow.</source>
+        <translation>これらの項目は、互いの変更を受け取る前にこのコンピューターと別のコンピューターの両方で変更されました。残すバージョンを選んでください。他のコンピューターもそれに従います。</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>項目</translation>
+    </message>
+    <message>
+        <source>This computer</source>
+        <translation>このコンピューター</translation>
+    </message>
+    <message>
+        <source>Other computer</source>
+        <translation>別のコンピューター</translation>
+    </message>
+    <message>
+        <source>Account: %1</source>
+        <translation>口座: %1</translation>
+    </message>
+    <message>
+        <source>Category: %1</source>
+        <translation>カテゴリ: %1</translation>
+    </message>
+    <message>
+        <source>Recurring transaction: %1</source>
+        <translation>定期取引: %1</translation>
+    </message>
+    <message>
+        <source>Transaction: %1, %2</source>
+        <translation>取引: %1、%2</translation>
+    </message>
+    <message>
+        <source>Reconciliation of %1</source>
+        <translation>%1 の照合</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>いいえ</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>はい</translation>
+    </message>
+    <message>
+        <source>No conflicts left.</source>
+        <translation>競合は残っていません。</translation>
+    </message>
+    <message>
+        <source>The other computer&apos;s version has not arrived yet. Using it fetches it from the server.</source>
+        <translation>別のコンピューターのバージョンはまだ届いていません。使用するとサーバーから取得します。</translation>
+    </message>
+    <message>
+        <source>(not received yet)</source>
+        <translation>(未受信)</translation>
     </message>
 </context>
 <context>
@@ -3842,6 +4044,16 @@ Continue?</source>
         <source>The server did not move on from its position in the change stream</source>
         <translation>サーバーが変更ストリーム内の位置から先に進みませんでした</translation>
     </message>
+    <message>
+        <source>Sync paused</source>
+        <translation>同期を一時停止中</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) not accepted</source>
+        <translation>
+            <numerusform>%n 件のレコードが受け付けられませんでした</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>SyncFeedback</name>
@@ -3864,6 +4076,10 @@ Upload this computer&apos;s data to the account you are signed in to now?</sourc
         <translation>このコンピューターのデータは、前回は別の Mellowind アカウントまたは同期サーバーと同期されていました。
 
 現在サインインしているアカウントに、このコンピューターのデータをアップロードしますか?</translation>
+    </message>
+    <message>
+        <source>Your access to %1 ended; your last change there was not sent.</source>
+        <translation>%1 へのアクセスが終了しました。そこでの最後の変更は送信されませんでした。</translation>
     </message>
 </context>
 <context>

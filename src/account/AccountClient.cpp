@@ -53,19 +53,19 @@ void AccountClient::failLater(ApiCallback callback)
     QTimer::singleShot(0, this, [callback = std::move(callback)] { callback(false, 0, {}); });
 }
 
-void AccountClient::getProfile(std::function<void(const Profile&)> callback)
+void AccountClient::getProfile(std::function<void(bool ok, const Profile&)> callback)
 {
     m_api->get(QStringLiteral("/profile"),
         [callback = std::move(callback)](bool ok, int, const QJsonObject& body) {
-            callback(ok ? Profile::fromJson(body) : Profile());
+            callback(ok, ok ? Profile::fromJson(body) : Profile());
         });
 }
 
-void AccountClient::getGroup(std::function<void(const Group&)> callback)
+void AccountClient::getGroup(std::function<void(bool ok, const Group&)> callback)
 {
     m_api->get(QStringLiteral("/group"),
         [callback = std::move(callback)](bool ok, int, const QJsonObject& body) {
-            callback(ok ? Group::fromJson(body) : Group());
+            callback(ok, ok ? Group::fromJson(body) : Group());
         });
 }
 
@@ -152,11 +152,11 @@ void AccountClient::removeMember(const QString& userId, ResultCallback callback)
     removeAt(QStringLiteral("/group/members/%1"), userId, std::move(reply));
 }
 
-void AccountClient::getDevices(std::function<void(const QList<Device>&)> callback)
+void AccountClient::getDevices(std::function<void(bool ok, const QList<Device>&)> callback)
 {
     m_api->get(QStringLiteral("/devices"),
         [callback = std::move(callback)](bool ok, int, const QJsonObject& body) {
-            callback(ok ? Device::listFromJson(body) : QList<Device>());
+            callback(ok, ok ? Device::listFromJson(body) : QList<Device>());
         });
 }
 

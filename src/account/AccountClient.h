@@ -25,8 +25,9 @@ public:
     AccountClient(ApiClient* accountApi, AuthClient* auth, const ClientConfig& config,
         QObject* parent = nullptr);
 
-    void getProfile(std::function<void(const Profile&)> callback);
-    void getGroup(std::function<void(const Group&)> callback);
+    // Each read says whether it succeeded: a failed one is not an empty answer.
+    void getProfile(std::function<void(bool ok, const Profile&)> callback);
+    void getGroup(std::function<void(bool ok, const Group&)> callback);
     void generateInviteCode(std::function<void(const GroupInvitation&)> callback);
     void inviteByEmail(const QString& email, std::function<void(const GroupInvitation&)> callback);
     void revokeInvitation(const QString& invitationId, ApiCallback callback);
@@ -34,7 +35,7 @@ public:
     void joinGroup(const QString& code, ResultCallback callback);
     void leaveGroup(ResultCallback callback = {});
     void removeMember(const QString& userId, ResultCallback callback = {});
-    void getDevices(std::function<void(const QList<Device>&)> callback);
+    void getDevices(std::function<void(bool ok, const QList<Device>&)> callback);
     void registerDevice(ResultCallback callback = {});
     void removeDevice(const QString& deviceId, ApiCallback callback);
     void deleteAccount(ResultCallback callback);

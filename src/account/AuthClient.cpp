@@ -8,7 +8,6 @@
 #include "TokenRefresh.h"
 
 #include <QRandomGenerator>
-#include <QSettings>
 #include <QTimer>
 #include <QUrlQuery>
 
@@ -70,7 +69,15 @@ void AuthClient::initialize()
         setState(AuthState::SignedOut);
         return;
     }
-    m_tokens->load();
+    QPointer<AuthClient> self(this);
+    m_tokens->load([self] {
+        if (self)
+            self->restoreSession();
+    });
+}
+
+void AuthClient::restoreSession()
+{
     if (!m_tokens->accessToken().isEmpty()) {
         setState(AuthState::SignedIn);
     } else if (!m_tokens->refreshToken().isEmpty()) {
@@ -101,13 +108,11 @@ QUrl AuthClient::signInPageUrl(const QString& redirectUri, const QString& state)
 
 bool AuthClient::isSignInPending() const
 {
-    return m_listener || m_pending;
+    return m_listener;
 }
 
 void AuthClient::cancelSignIn()
 {
-    ++m_attempt;
-    m_pending.reset();
     for (WebAuthHandler* listener : { m_listener.data(), m_closing.data() }) {
         if (listener)
             listener->deleteLater();
@@ -166,11 +171,11 @@ AuthClient::CallbackResult AuthClient::handleCallback(const QUrl& url)
     const auto value = [&result](const char* key) {
         return result.queryItemValue(QLatin1String(key), QUrl::FullyDecoded);
     };
-    // A result we did not ask for may be a web page's attempt to sign this
-    // computer in to someone else's account.
-    const bool stateEchoed = result.hasQueryItem(QStringLiteral("state"));
-    if (stateEchoed && value("state") != m_expectedState)
-        return fail(tr("state mismatch"));
+    // A result that does not carry this sign-in's state may be a web page's
+    // attempt to sign this computer in to someone else's account, which
+    // would then receive the whole ledger.
+    if (!result.hasQueryItem(QStringLiteral("state")) || value("state") != m_expectedState)
+        return fail(tr("the answer did not come from this sign-in."));
     if (const QString error = value("error"); !error.isEmpty()) {
         const QString description = value("error_description").replace(QLatin1Char('+'), ' ');
         return fail(description.isEmpty() ? error : description);
@@ -179,54 +184,17 @@ AuthClient::CallbackResult AuthClient::handleCallback(const QUrl& url)
     const QString refresh = value("refresh_token");
     if (access.isEmpty() || refresh.isEmpty())
         return fail(tr("No tokens received"));
-    if (!stateEchoed && !QSettings().value(kHasSignedInBeforeKey, false).toBool()) {
-        askForConfirmation(access, refresh);
-        return { WebAuthHandler::Outcome::ConfirmInApp, QString() };
-    }
-    accept(access, refresh, User());
+    accept(access, refresh);
     return { WebAuthHandler::Outcome::SignedIn, QString() };
 }
 
-void AuthClient::accept(const QString& access, const QString& refresh, const User& user)
+void AuthClient::accept(const QString& access, const QString& refresh)
 {
     m_tokens->setTokens(access, refresh);
-    m_user = user;
+    m_user = User();
     setState(AuthState::SignedIn);
     qCInfo(lcAccount) << "Signed in";
     Q_EMIT loginSucceeded();
-}
-
-void AuthClient::askForConfirmation(const QString& access, const QString& refresh)
-{
-    m_pending = PendingSignIn { access, refresh, std::nullopt };
-    QPointer<AuthClient> self(this);
-    const quint64 attempt = m_attempt;
-    m_authApi->sendAs(
-        "GET", kUserPath, {}, access, [self, attempt](bool ok, int, const QJsonObject& body) {
-            if (!self || attempt != self->m_attempt || !self->m_pending)
-                return;
-            if (!ok) {
-                const PendingSignIn pending = *std::exchange(self->m_pending, std::nullopt);
-                self->revoke(pending.access, pending.refresh);
-                self->fail(tr("the account could not be verified"));
-                return;
-            }
-            self->m_pending->user = User::fromJson(body);
-            Q_EMIT self->signInConfirmationRequired(*self->m_pending->user);
-        });
-}
-
-void AuthClient::confirmSignIn(bool confirmed)
-{
-    if (!m_pending || !m_pending->user)
-        return;
-    const PendingSignIn pending = *std::exchange(m_pending, std::nullopt);
-    if (!confirmed) {
-        revoke(pending.access, pending.refresh);
-        fail(tr("the account was not confirmed"));
-        return;
-    }
-    accept(pending.access, pending.refresh, *pending.user);
 }
 
 void AuthClient::forgetSession()
@@ -290,7 +258,7 @@ QString AuthClient::currentUserId() const
     return subject(m_tokens->accessToken());
 }
 
-ApiCallback AuthClient::userReply(std::function<void(const User&)> callback)
+ApiCallback AuthClient::userReply(std::function<void(bool ok, const User&)> callback)
 {
     QPointer<AuthClient> self(this);
     return [self, callback = std::move(callback)](bool ok, int, const QJsonObject& body) {
@@ -300,17 +268,17 @@ ApiCallback AuthClient::userReply(std::function<void(const User&)> callback)
         if (ok && self->isAuthenticated())
             self->m_user = User::fromJson(body);
         if (callback)
-            callback(self->m_user);
+            callback(ok, self->m_user);
     };
 }
 
-void AuthClient::fetchCurrentUser(std::function<void(const User&)> callback)
+void AuthClient::fetchCurrentUser(std::function<void(bool ok, const User&)> callback)
 {
     m_authApi->get(kUserPath, userReply(std::move(callback)));
 }
 
 void AuthClient::updateProfile(
-    const QString& displayName, std::function<void(const User&)> callback)
+    const QString& displayName, std::function<void(bool ok, const User&)> callback)
 {
     m_authApi->patch(kUserPath, { { QStringLiteral("display_name"), displayName } },
         userReply(std::move(callback)));
@@ -328,12 +296,12 @@ void AuthClient::changePassword(const QString& currentPassword, const QString& n
         });
 }
 
-void AuthClient::listSessions(std::function<void(const QList<Session>&)> callback)
+void AuthClient::listSessions(std::function<void(bool ok, const QList<Session>&)> callback)
 {
     m_authApi->get(QStringLiteral("/users/me/sessions"),
         [callback = std::move(callback)](bool ok, int, const QJsonObject& body) {
             if (callback)
-                callback(ok ? Session::listFromJson(body) : QList<Session>());
+                callback(ok, ok ? Session::listFromJson(body) : QList<Session>());
         });
 }
 

@@ -33,11 +33,13 @@ public:
     void login();
     void logout();
     void refreshToken(std::function<void(bool ok)> callback);
-    void fetchCurrentUser(std::function<void(const User&)> callback);
-    void updateProfile(const QString& displayName, std::function<void(const User&)> callback);
+    // The stored user, refreshed when `ok`.
+    void fetchCurrentUser(std::function<void(bool ok, const User&)> callback);
+    void updateProfile(
+        const QString& displayName, std::function<void(bool ok, const User&)> callback);
     void changePassword(const QString& currentPassword, const QString& newPassword,
         std::function<void(bool ok)> callback);
-    void listSessions(std::function<void(const QList<Session>&)> callback);
+    void listSessions(std::function<void(bool ok, const QList<Session>&)> callback);
     void revokeSession(const QString& sessionId, ApiCallback callback);
 
     QString currentUserId() const;
@@ -48,10 +50,8 @@ public:
     // The hosted sign-in page, which sends the browser back to `redirectUri`
     // with `state` echoed.
     QUrl signInPageUrl(const QString& redirectUri, const QString& state) const;
-    // From login() to its result, the user's confirmation included.
+    // From login() to its result.
     bool isSignInPending() const;
-    // The user's answer to signInConfirmationRequired.
-    void confirmSignIn(bool confirmed);
     // How long the listener waits for the browser.
     void setSignInTimeout(int ms) { m_signInTimeoutMs = ms; }
     // The listener of the sign-in waiting for the browser, if any.
@@ -66,10 +66,6 @@ Q_SIGNALS:
     // the tokens found at start (also once a refresh at start succeeds), a
     // refresh token refused. Automatic synchronisation follows it.
     void signedInChanged(bool signedIn);
-    // The service did not echo the sign-in's state and nobody has signed in on
-    // this computer before: nothing of the account is kept until the user
-    // recognises it (confirmSignIn).
-    void signInConfirmationRequired(const MellAccount::User& user);
 
 public Q_SLOTS:
     // Some call had its refresh token refused: the session has ended.
@@ -80,23 +76,19 @@ private:
         WebAuthHandler::Outcome outcome;
         QString detail;
     };
-    struct PendingSignIn {
-        QString access;
-        QString refresh;
-        std::optional<User> user;
-    };
 
     void setState(AuthState state);
+    // The stored tokens read: signed in with them, after a refresh if need be.
+    void restoreSession();
     CallbackResult handleCallback(const QUrl& url);
     CallbackResult fail(const QString& error);
-    void accept(const QString& access, const QString& refresh, const User& user);
-    void askForConfirmation(const QString& access, const QString& refresh);
+    void accept(const QString& access, const QString& refresh);
     void cancelSignIn();
     void forgetSession();
     // Ends on the server the session these tokens belong to.
     void revoke(const QString& access, const QString& refresh);
     // Stores the user a reply describes, then hands on the stored user.
-    ApiCallback userReply(std::function<void(const User&)> callback);
+    ApiCallback userReply(std::function<void(bool ok, const User&)> callback);
 
     QString m_authBaseUrl;
     QString m_realmSlug;
@@ -111,9 +103,6 @@ private:
     // A listener past its result, still showing the browser its closing page.
     QPointer<WebAuthHandler> m_closing;
     QString m_expectedState;
-    std::optional<PendingSignIn> m_pending;
-    // Counts sign-ins started and abandoned: an answer for an earlier one is dropped.
-    quint64 m_attempt = 0;
 };
 
 } // namespace MellAccount

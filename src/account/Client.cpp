@@ -13,10 +13,8 @@
 namespace MellAccount {
 
 Client::Client(const ClientConfig& config, QObject* parent)
-    : Client(config,
-        std::make_unique<SystemTokenStore>(
-            config.appId, AppPaths::dataDirectory() + QLatin1String("/secrets/tokens.json")),
-        parent)
+    : Client(
+        config, std::make_unique<SystemTokenStore>(config.appId, AppPaths::dataDirectory()), parent)
 {
 }
 

@@ -7,26 +7,42 @@
 
 namespace MellAccount {
 
-CredentialManagerTokenStore::CredentialManagerTokenStore(const QString& serviceName)
+CredentialManagerTokenStore::CredentialManagerTokenStore(
+    const QString& serviceName, const QString& directoryKey)
     : m_serviceName(serviceName)
+    , m_directoryKey(directoryKey)
 {
 }
 
 QString CredentialManagerTokenStore::targetName(const QString& key) const
 {
-    return QStringLiteral("Mellowind/%1/%2").arg(m_serviceName, key);
+    return QStringLiteral("Mellowind/%1/%2/%3").arg(m_serviceName, key, m_directoryKey);
 }
 
-std::optional<QString> CredentialManagerTokenStore::read(const QString& key)
+std::optional<QString> CredentialManagerTokenStore::readTarget(const QString& target)
 {
-    const std::wstring target = targetName(key).toStdWString();
+    const std::wstring name = target.toStdWString();
     PCREDENTIALW credential = nullptr;
-    if (!CredReadW(target.c_str(), CRED_TYPE_GENERIC, 0, &credential))
+    if (!CredReadW(name.c_str(), CRED_TYPE_GENERIC, 0, &credential))
         return std::nullopt;
     const QString value
         = QString::fromUtf8(reinterpret_cast<const char*>(credential->CredentialBlob),
             qsizetype(credential->CredentialBlobSize));
     CredFree(credential);
+    return value;
+}
+
+std::optional<QString> CredentialManagerTokenStore::read(const QString& key)
+{
+    if (const auto own = readTarget(targetName(key)))
+        return own;
+    // Kept before each directory had its own: this directory takes it.
+    const QString unkeyed = QStringLiteral("Mellowind/%1/%2").arg(m_serviceName, key);
+    const auto value = readTarget(unkeyed);
+    if (value && write(key, *value)) {
+        const std::wstring name = unkeyed.toStdWString();
+        CredDeleteW(name.c_str(), CRED_TYPE_GENERIC, 0);
+    }
     return value;
 }
 

@@ -3,86 +3,79 @@
 #include "AccountLogging.h"
 #include "CredentialManagerTokenStore.h"
 #include "FileTokenStore.h"
-#include "SecretServiceTokenStore.h"
+#include "KeyringThread.h"
+
+#include <QCoreApplication>
 
 namespace MellAccount {
 
-#ifdef LEDGERINE_HAVE_LIBSECRET
-namespace {
-
-// Tokens left in the file while no Secret Service answered move into it, so
-// that they neither linger on disk nor sign the user out.
-void moveIntoKeyring(FileTokenStore& file, TokenStore& keyring)
+SystemTokenStore::SystemTokenStore(const QString& serviceName, const QString& dataDirectory)
 {
-    if (!file.exists())
-        return;
-    bool moved = true;
-    for (const QString& key : { TokenStore::kAccessTokenKey, TokenStore::kRefreshTokenKey }) {
-        if (const auto value = file.read(key))
-            moved = keyring.write(key, *value) && moved;
-    }
-    if (moved)
-        file.clear();
-}
-
-} // namespace
+    const QString directoryKey = TokenStore::directoryKey(dataDirectory);
+#if defined(Q_OS_WIN)
+    m_direct = std::make_unique<CredentialManagerTokenStore>(serviceName, directoryKey);
+    m_kind = Kind::CredentialManager;
+#else
+    // Choosing on the keyring's thread keeps a program that never signs in
+    // from waking the keyring, and one that does from waiting for it.
+    m_keyring = std::make_unique<KeyringThread>(
+        serviceName, directoryKey, dataDirectory + QLatin1String("/secrets/tokens.json"));
 #endif
-
-SystemTokenStore::SystemTokenStore(const QString& serviceName, const QString& fallbackPath)
-    : m_serviceName(serviceName)
-    , m_fallbackPath(fallbackPath)
-{
 }
 
 SystemTokenStore::~SystemTokenStore() = default;
 
-TokenStore& SystemTokenStore::chosen()
+void SystemTokenStore::open(Opened opened)
 {
-    if (m_store)
-        return *m_store;
-#if defined(Q_OS_WIN)
-    m_store = std::make_unique<CredentialManagerTokenStore>(m_serviceName);
-    m_kind = Kind::CredentialManager;
-    qCInfo(lcAccount) << "Tokens are kept in the Windows Credential Manager";
-#else
-    QString why = QStringLiteral("not built with libsecret");
-#ifdef LEDGERINE_HAVE_LIBSECRET
-    if (SecretServiceTokenStore::isAvailable(&why)) {
-        m_store = std::make_unique<SecretServiceTokenStore>(m_serviceName);
-        m_kind = Kind::SecretService;
-        qCInfo(lcAccount) << "Tokens are kept in the Secret Service keyring";
-        FileTokenStore leftover(m_fallbackPath);
-        moveIntoKeyring(leftover, *m_store);
-        return *m_store;
+    if (!m_keyring) {
+        TokenStore::open(std::move(opened));
+        return;
     }
-#endif
-    m_store = std::make_unique<FileTokenStore>(m_fallbackPath);
-    m_kind = Kind::File;
-    qCInfo(lcAccount).noquote() << QStringLiteral("No Secret Service answers (%1);").arg(why)
-                                << "tokens are kept in the owner-only file" << m_fallbackPath;
-#endif
-    return *m_store;
-}
-
-SystemTokenStore::Kind SystemTokenStore::kind()
-{
-    chosen();
-    return m_kind;
+    m_keyring->open(m_timeoutMs, [this, opened](const KeyringThread::Opened& result) {
+        if (!result.tokens.stalled) {
+            m_kind = result.keyring ? Kind::SecretService : Kind::File;
+            if (result.keyring)
+                qCInfo(lcAccount) << "Tokens are kept in the Secret Service keyring";
+            else
+                qCInfo(lcAccount).noquote()
+                    << QStringLiteral("No Secret Service answers (%1);").arg(result.why)
+                    << "tokens are kept in the owner-only file of the data directory";
+        }
+        opened(result.tokens);
+    });
 }
 
 std::optional<QString> SystemTokenStore::read(const QString& key)
 {
-    return chosen().read(key);
+    return m_keyring ? m_keyring->readNow(key, m_timeoutMs) : m_direct->read(key);
 }
 
 bool SystemTokenStore::write(const QString& key, const QString& value)
 {
-    return chosen().write(key, value);
+    if (!m_keyring)
+        return m_direct->write(key, value);
+    m_keyring->write(key, value);
+    return true;
 }
 
 bool SystemTokenStore::removeKey(const QString& key)
 {
-    return chosen().removeKey(key);
+    if (!m_keyring)
+        return m_direct->removeKey(key);
+    m_keyring->remove(key);
+    return true;
+}
+
+SystemTokenStore::Kind SystemTokenStore::kind()
+{
+    if (!m_kind && m_keyring) {
+        bool done = false;
+        open([&done](const Stored&) { done = true; });
+        // The answer comes through the event loop; so does the time-out.
+        while (!done)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    return m_kind.value_or(Kind::SecretService);
 }
 
 } // namespace MellAccount

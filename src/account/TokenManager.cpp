@@ -49,17 +49,38 @@ TokenManager::TokenManager(std::unique_ptr<TokenStore> store, QObject* parent)
 
 TokenManager::~TokenManager() = default;
 
-void TokenManager::load()
+void TokenManager::load(std::function<void()> done)
 {
-    m_access = m_store->read(TokenStore::kAccessTokenKey).value_or(QString());
-    m_refresh = m_store->read(TokenStore::kRefreshTokenKey).value_or(QString());
+    QPointer<TokenManager> self(this);
+    const quint64 generation = m_generation;
+    m_store->open([self, generation, done](const TokenStore::Stored& stored) {
+        if (!self)
+            return;
+        // A sign-in or sign-out meanwhile is newer than what the store held.
+        if (generation == self->m_generation) {
+            self->m_access = stored.access;
+            self->m_refresh = stored.refresh;
+        }
+        if (stored.stalled)
+            Q_EMIT self->storeStalled();
+        if (done)
+            done();
+    });
 }
 
 bool TokenManager::isFresh(const QString& token) const
 {
-    const qint64 expires = expiry(token);
-    return !token.isEmpty() && expires != 0
-        && now() + m_skewSeconds < expires - kExpiryMarginSeconds;
+    const QJsonObject claimed = claims(token);
+    const qint64 expires = claimed.value(QLatin1String("exp")).toInteger(0);
+    qint64 issued = claimed.value(QLatin1String("iat")).toInteger(0);
+    if (issued <= 0 && token == m_access)
+        issued = m_receivedAt;
+    // A token that lives no longer than the margin would never be fresh:
+    // such a one is used for its first three quarters.
+    const qint64 margin = issued > 0 && expires > issued
+        ? std::min(kExpiryMarginSeconds, (expires - issued) / 4)
+        : kExpiryMarginSeconds;
+    return !token.isEmpty() && expires != 0 && now() + m_skewSeconds < expires - margin;
 }
 
 QString TokenManager::accessToken() const
@@ -78,6 +99,7 @@ void TokenManager::adopt(const QString& access, const QString& refresh)
     // ours says how to read every expiry until the next one.
     const qint64 issuedAt = claims(access).value(QLatin1String("iat")).toInteger(0);
     m_skewSeconds = issuedAt > 0 ? issuedAt - now() : 0;
+    m_receivedAt = now();
     m_access = access;
     // A server that does not rotate refresh tokens may leave it out.
     if (!refresh.isEmpty())

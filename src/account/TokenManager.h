@@ -32,13 +32,16 @@ public:
     using RefreshCallback = std::function<void(
         const QString& refreshToken, RefreshSucceeded succeeded, RefreshFailed failed)>;
 
-    // An access token this close to its expiry counts as expired.
+    // An access token this close to its expiry counts as expired; one that
+    // lives two minutes or less, when its last quarter begins.
     static constexpr qint64 kExpiryMarginSeconds = 30;
 
     explicit TokenManager(std::unique_ptr<TokenStore> store, QObject* parent = nullptr);
     ~TokenManager() override;
 
-    void load();
+    // Reads the stored tokens; `done` (may be empty) runs once they are here,
+    // at once for most stores, later for a keyring that takes its time.
+    void load(std::function<void()> done = {});
     // Tokens fresh from the server (sign-in); a refresh still in flight is
     // forgotten and its waiting callers go on with these.
     void setTokens(const QString& access, const QString& refresh);
@@ -66,6 +69,9 @@ Q_SIGNALS:
     // A refresh answered after a sign-out or a new sign-in: tokens that no one
     // here will use, yet the server honours until they are signed out.
     void tokensAbandoned(const QString& access, const QString& refresh);
+    // The store did not answer in time when the tokens were read: the user
+    // counts as signed out here, whatever it holds.
+    void storeStalled();
 
 private:
     bool isFresh(const QString& token) const;
@@ -78,6 +84,9 @@ private:
     QString m_access;
     QString m_refresh;
     qint64 m_skewSeconds = 0;
+    // When the access token in hand arrived, for one that says nothing of
+    // when it was issued.
+    qint64 m_receivedAt = 0;
     RefreshCallback m_refreshCallback;
     // Changes at every sign-in and sign-out: a refresh answer for an earlier
     // generation must not bring tokens back.

@@ -229,9 +229,6 @@ QByteArray WebAuthHandler::closingPage() const
     case Outcome::Failed:
         return page(
             tr("Sign-in failed"), { m_detail, tr("Return to Mellowind Ledgerine to try again.") });
-    case Outcome::ConfirmInApp:
-        return page(tr("Almost done"),
-            { tr("Return to Mellowind Ledgerine and confirm the account to finish signing in.") });
     case Outcome::Unknown: break;
     }
     return page(tr("Mellowind Ledgerine"), { tr("You can close this tab.") });

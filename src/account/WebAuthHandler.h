@@ -28,7 +28,7 @@ public:
     static constexpr int kClosingPageMs = 60 * 1000;
 
     // What the closing page tells the user.
-    enum class Outcome { Unknown, SignedIn, Failed, ConfirmInApp };
+    enum class Outcome { Unknown, SignedIn, Failed };
 
     explicit WebAuthHandler(QObject* parent = nullptr);
     ~WebAuthHandler() override;

@@ -134,6 +134,7 @@ void AppState::createSyncEngine()
         &SyncEngine::requestSync);
     connect(m_categories, &CategoryRepository::categoriesChanged, m_syncEngine,
         &SyncEngine::requestSync);
+    connect(m_syncEngine, &SyncEngine::dataChanged, this, &AppState::announceDataChanged);
     connect(m_cloud->authClient(), &MellAccount::AuthClient::signedInChanged, m_syncEngine,
         [this](bool signedIn) {
             if (!signedIn) {
@@ -172,6 +173,11 @@ void AppState::restoreDisplaySettings()
         if (ok && day >= 1 && day <= 7)
             DisplaySettings::setWeekStartDay(Qt::DayOfWeek(day));
     }
+}
+
+void AppState::announceDataChanged()
+{
+    Q_EMIT dataChanged();
 }
 
 void AppState::setCurrentAccountId(const QString& id)

@@ -74,11 +74,16 @@ public:
     QString currentAccountId() const { return m_currentAccountId; }
     void setCurrentAccountId(const QString& id);
 
+    // For writers of many rows at once (a sync cycle, a restore), which do
+    // not announce each row: tells everyone once that anything may have
+    // changed.
+    void announceDataChanged();
+
 Q_SIGNALS:
     void currentAccountChanged(const QString& accountId);
     void databaseReady();
-    // Rows were written in bulk past the repositories' own announcements (a
-    // backup restore): everything shown from the store is to be read again.
+    // Anything in the store may have changed (a sync cycle, a backup
+    // restore): everything shown from it is to be read again.
     void dataChanged();
 
 private:

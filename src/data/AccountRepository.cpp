@@ -54,7 +54,11 @@ std::optional<Account> AccountRepository::findById(const QString& id) const
 
 QList<Account> AccountRepository::findDeleted() const
 {
-    return select(QStringLiteral("WHERE deleted_at IS NOT NULL ORDER BY name"), {});
+    // An account someone stopped sharing with this user is gone, but it was
+    // never this user's to delete or bring back.
+    return select(QStringLiteral("WHERE deleted_at IS NOT NULL AND id NOT IN (SELECT account_id "
+                                 "FROM sync_access_ended) ORDER BY name"),
+        {});
 }
 
 QList<Account> AccountRepository::findPending() const
@@ -141,8 +145,8 @@ bool AccountRepository::update(const Account& a)
         return false;
     return execWrite(
         QStringLiteral("UPDATE accounts SET name=?, account_type=?, currency=?, institution=?, "
-                       "account_number_last4=?, starting_balance=?, sort_order=?, is_shared=?, "
-                       "version=?, sync_status=?, server_id=?, updated_at=? WHERE id=?"),
+                       "account_number_last4=?, starting_balance=?, sort_order=?, is_shared=?, ")
+            + SyncColumns::kUpdateAssignments + QStringLiteral(" WHERE id=?"),
         QVariantList { text(a.name), accountTypeToText(a.type), currencyToText(a.currency),
             text(a.institution), text(a.accountNumberLast4), a.startingBalance, a.sortOrder,
             flag(a.isShared) }

@@ -98,8 +98,8 @@ bool CategoryRepository::update(const Category& c)
     return execWrite(
         QStringLiteral("UPDATE categories SET name=?, category_type=?, parent_id=?, "
                        "is_tax_relevant=?, tax_category=?, icon=?, color=?, is_default=?, "
-                       "account_id=?, version=?, sync_status=?, server_id=?, updated_at=? WHERE "
-                       "id=?"),
+                       "account_id=?, ")
+            + SyncColumns::kUpdateAssignments + QStringLiteral(" WHERE id=?"),
         recordValues(c) + SyncColumns::updateValues(c) + QVariantList { SqlValue::text(c.id) },
         "update", deferred({}, [this] { Q_EMIT categoriesChanged(); }));
 }

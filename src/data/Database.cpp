@@ -32,6 +32,7 @@ constexpr Migration kMigrations[] = {
     { 5, "report_index", ":/sql/sql/migrations/005_report_index.sql" },
     { 6, "sync_state", ":/sql/sql/migrations/006_sync_state.sql" },
     { 7, "report_walks", ":/sql/sql/migrations/007_report_walks.sql" },
+    { 8, "sync_conflicts", ":/sql/sql/migrations/008_sync_conflicts.sql" },
 };
 
 // Without any of these every save or every screen of some kind fails; the

@@ -98,10 +98,9 @@ bool ReconciliationRepository::update(const Reconciliation& r)
 {
     if (!amountsWithinLimit("update", { r.statementBalance, r.reconciledBalance }))
         return false;
-    return execWrite(
-        QStringLiteral("UPDATE reconciliations SET account_id=?, statement_date=?, "
-                       "statement_balance=?, reconciled_balance=?, completed_at=?, version=?, "
-                       "sync_status=?, server_id=?, updated_at=? WHERE id=?"),
+    return execWrite(QStringLiteral("UPDATE reconciliations SET account_id=?, statement_date=?, "
+                                    "statement_balance=?, reconciled_balance=?, completed_at=?, ")
+            + SyncColumns::kUpdateAssignments + QStringLiteral(" WHERE id=?"),
         recordValues(r) + SyncColumns::updateValues(r) + QVariantList { SqlValue::text(r.id) },
         "update", deferred({}, [this] { Q_EMIT reconciliationsChanged(); }));
 }

@@ -132,8 +132,8 @@ bool RecurringRepository::update(const RecurringTransaction& r)
     return execWrite(
         QStringLiteral("UPDATE recurring_transactions SET payee=?, memo=?, amount=?, "
                        "category_id=?, frequency=?, start_date=?, end_date=?, next_due_date=?, "
-                       "auto_post=?, is_active=?, transfer_dest_account_id=?, version=?, "
-                       "sync_status=?, server_id=?, updated_at=? WHERE id=?"),
+                       "auto_post=?, is_active=?, transfer_dest_account_id=?, ")
+            + SyncColumns::kUpdateAssignments + QStringLiteral(" WHERE id=?"),
         recordValues(r) + SyncColumns::updateValues(r) + QVariantList { SqlValue::text(r.id) },
         "update", deferred({}, [this] { Q_EMIT recurringChanged(); }));
 }

@@ -38,12 +38,17 @@ template <typename Record> QVariantList upsertValues(const Record& record)
         << (record.deletedAt ? SqlValue::dateTime(*record.deletedAt) : SqlValue::null());
 }
 
-// Values of "version=?, sync_status=?, server_id=?, updated_at=?" for an update.
+// The sync columns of an edit. Versions and server ids belong to the sync
+// engine: an editor's record may be older than the row (a sync moved it on
+// while a form was open), so an edit never writes them back. An edit makes
+// the row pending, except that a row in conflict stays one until the user
+// settles it.
+inline const QString kUpdateAssignments = QStringLiteral(
+    "sync_status = CASE sync_status WHEN 'conflict' THEN 'conflict' ELSE 'pending' END, "
+    "updated_at=?");
 template <typename Record> QVariantList updateValues(const Record& record)
 {
-    using namespace SqlValue;
-    return { record.version, syncStatusToText(record.syncStatus), text(record.serverId),
-        dateTime(record.updatedAt) };
+    return { SqlValue::dateTime(record.updatedAt) };
 }
 
 } // namespace SyncColumns

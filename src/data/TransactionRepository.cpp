@@ -349,8 +349,8 @@ bool TransactionRepository::update(const Transaction& t)
     return execWrite(
         QStringLiteral("UPDATE transactions SET date=?, payee=?, memo=?, amount=?, category_id=?, "
                        "check_number=?, cleared=?, reconciled=?, transfer_link_id=?, "
-                       "transfer_dest_account_id=?, is_split=?, recurring_id=?, version=?, "
-                       "sync_status=?, server_id=?, updated_at=? WHERE id=?"),
+                       "transfer_dest_account_id=?, is_split=?, recurring_id=?, ")
+            + SyncColumns::kUpdateAssignments + QStringLiteral(" WHERE id=?"),
         recordValues(t) + SyncColumns::updateValues(t) + QVariantList { text(t.id) }, "update",
         deferred(accountId, [this, accountId] { Q_EMIT transactionsChanged(accountId); }));
 }

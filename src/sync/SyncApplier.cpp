@@ -72,16 +72,20 @@ SyncApplier::SyncApplier(Database* db, const Repositories& repositories, SyncLed
 {
 }
 
-bool SyncApplier::applyPage(const QJsonObject& page, const std::function<bool()>& finish)
+void SyncApplier::beginUnit()
 {
-    TransactionScope scope(m_db);
     // Rows of one page may name each other in any order; SQLite checks the
     // references when the page commits.
     QSqlQuery(m_db->database()).exec(QStringLiteral("PRAGMA defer_foreign_keys = ON"));
     m_parked.clear();
     for (const SyncLedger::Parked& parked : m_ledger->parked())
         m_parked.insert(parkKey(parked.entity, parked.record.value("id").toString()));
+}
 
+bool SyncApplier::applyPage(const QJsonObject& page, const std::function<bool()>& finish)
+{
+    TransactionScope scope(m_db);
+    beginUnit();
     const int before = m_applied;
     for (const SyncEntity entity : SyncEntities::kAll) {
         const QJsonArray records = recordsOf(page, entity);
@@ -92,6 +96,20 @@ bool SyncApplier::applyPage(const QJsonObject& page, const std::function<bool()>
     qCInfo(lcSync).noquote() << "Pull page:" << m_applied - before << "records applied,"
                              << m_parked.size() << "parked";
     return finish() && scope.commit();
+}
+
+bool SyncApplier::applyChosen(SyncEntity entity, const QJsonObject& record)
+{
+    TransactionScope scope(m_db);
+    beginUnit();
+    return apply(entity, record) == Outcome::Applied && scope.commit();
+}
+
+QStringList SyncApplier::takeDroppedAccounts()
+{
+    const QStringList accounts(m_droppedAccounts.cbegin(), m_droppedAccounts.cend());
+    m_droppedAccounts.clear();
+    return accounts;
 }
 
 void SyncApplier::retryParked()
@@ -134,7 +152,8 @@ SyncApplier::Outcome SyncApplier::apply(SyncEntity entity, const QJsonObject& re
         } else {
             m_reason = QStringLiteral("the store refused to begin");
         }
-        if (outcome == Outcome::Applied && !step.release()) {
+        // A skipped record may have kept the server's side of a conflict.
+        if (outcome != Outcome::Parked && !step.release()) {
             outcome = Outcome::Parked;
             m_reason = QStringLiteral("the store refused the record");
         }
@@ -154,16 +173,51 @@ SyncApplier::Outcome SyncApplier::apply(SyncEntity entity, const QJsonObject& re
 }
 
 template <typename Record>
-std::optional<SyncApplier::Outcome> SyncApplier::blocker(
-    const std::optional<Record>& local, int version, References parents)
+std::optional<SyncApplier::Outcome> SyncApplier::blocker(SyncEntity entity,
+    const std::optional<Record>& local, const QJsonObject& record, References parents,
+    const std::function<QJsonObject(const Record&)>& payloadOf)
 {
-    // A local change waits for the server's verdict on its push; a conflict
-    // waits for the user; an older version changes nothing.
-    if (local && (local->syncStatus != SyncStatus::Synced || version < local->version))
+    const int version = record.value("version").toInt(1);
+    if (SyncWire::accessEnded(record)) {
+        // Only what came from the share goes with it: a row this place never
+        // sent here (another account's data on this computer) stays.
+        if (!local || local->serverId.isEmpty())
+            return Outcome::Skipped;
+        // Gone with the share, whatever waited here.
+        if (local->syncStatus != SyncStatus::Synced)
+            m_droppedAccounts.insert(
+                entity == SyncEntity::Account ? local->id : record.value("account_id").toString());
+    } else if (local && local->syncStatus != SyncStatus::Synced) {
+        if (!yields(entity, local->id, *local, payloadOf(*local), record))
+            return Outcome::Skipped;
+    } else if (local && version < local->version) {
         return Outcome::Skipped;
+    }
     if (const QString missing = missingParent(parents); !missing.isEmpty())
         return parkFor(missing);
     return std::nullopt;
+}
+
+bool SyncApplier::yields(SyncEntity entity, const QString& id, const SyncFields& local,
+    const QJsonObject& localPayload, const QJsonObject& record)
+{
+    // Both sides made the same change, or this row is one every computer
+    // makes alike and nobody touched here: the server's copy is as good.
+    const bool neverPushed = local.serverId.isEmpty();
+    if (SyncWire::sameContent(localPayload, record)
+        || (neverPushed && m_ledger->isUntouched(entity, id)))
+        return true;
+    const int version = record.value("version").toInt(1);
+    // A change made on an older version than the server's, or without any
+    // (never pushed to this place), would be refused: it waits for the user,
+    // who sees both sides.
+    if (neverPushed || version > local.version || local.syncStatus == SyncStatus::Conflict) {
+        m_ledger->keepServerCopy(entity, id, record);
+        if (m_ledger->markConflict(entity, id, version))
+            qCWarning(lcSync).noquote() << "Sync conflict:" << SyncEntities::wireType(entity) << id
+                                        << "changed here and on the server; it waits for the user";
+    }
+    return false;
 }
 
 QString SyncApplier::missingParent(References references) const
@@ -192,9 +246,18 @@ SyncApplier::Outcome SyncApplier::stored(bool ok)
 SyncApplier::Outcome SyncApplier::applyAccount(const QJsonObject& record, const QString& localId)
 {
     const Account account = SyncWire::account(record, localId);
-    if (const auto blocked = blocker(m_repos.accounts->findById(localId), account.version, {}))
+    if (const auto blocked = blocker<Account>(SyncEntity::Account,
+            m_repos.accounts->findById(localId), record, {}, SyncWire::payloadOf<Account>))
         return *blocked;
-    return stored(m_repos.accounts->storeReceived(account));
+    if (!m_repos.accounts->storeReceived(account))
+        return stored(false);
+    if (!SyncWire::accessEnded(record))
+        return stored(m_ledger->restoreAccess(localId));
+    if (!m_ledger->endAccess(localId))
+        return stored(false);
+    for (const QString& dropped : m_ledger->dropChangesWithoutAccess())
+        m_droppedAccounts.insert(dropped);
+    return Outcome::Applied;
 }
 
 SyncApplier::Outcome SyncApplier::applyCategory(const QJsonObject& record, const QString& localId)
@@ -202,8 +265,9 @@ SyncApplier::Outcome SyncApplier::applyCategory(const QJsonObject& record, const
     const Category category = SyncWire::category(record, localId);
     if (skipsRefused(RecordRules::categoryNameProblem(category.name), "category", record))
         return Outcome::Skipped;
-    if (const auto blocked = blocker(m_repos.categories->findById(localId), category.version,
-            { { SyncEntity::Category, category.parentId } }))
+    if (const auto blocked
+        = blocker<Category>(SyncEntity::Category, m_repos.categories->findById(localId), record,
+            { { SyncEntity::Category, category.parentId } }, SyncWire::payloadOf<Category>))
         return *blocked;
     return stored(m_repos.categories->storeReceived(category));
 }
@@ -217,9 +281,11 @@ SyncApplier::Outcome SyncApplier::applyRecurring(const QJsonObject& record, cons
         return Outcome::Skipped;
     if (skipsRefused(RecordRules::scheduleProblem(recurring), "recurring transaction", record))
         return Outcome::Skipped;
-    if (const auto blocked = blocker(m_repos.recurring->findById(localId), recurring.version,
+    if (const auto blocked = blocker<RecurringTransaction>(SyncEntity::Recurring,
+            m_repos.recurring->findById(localId), record,
             { { SyncEntity::Account, recurring.accountId },
-                { SyncEntity::Category, recurring.categoryId } }))
+                { SyncEntity::Category, recurring.categoryId } },
+            SyncWire::payloadOf<RecurringTransaction>))
         return *blocked;
     return stored(m_repos.recurring->storeReceived(recurring));
 }
@@ -232,8 +298,13 @@ SyncApplier::Outcome SyncApplier::applyTransactionChange(
             "applyTransactionChange: skipping server record with broken date:", record,
             transaction.payee, "date"))
         return Outcome::Skipped;
-    if (const auto blocked = blocker(m_repos.transactions->findById(localId), transaction.version,
-            { { SyncEntity::Account, transaction.accountId } }))
+    const auto payloadOf = [this](const Transaction& t) {
+        return SyncWire::payload(
+            t, t.isSplit ? m_repos.splitLines->findByTransaction(t.id) : QList<SplitLine>());
+    };
+    if (const auto blocked
+        = blocker<Transaction>(SyncEntity::Transaction, m_repos.transactions->findById(localId),
+            record, { { SyncEntity::Account, transaction.accountId } }, payloadOf))
         return *blocked;
 
     // Lines are replaced only when the record brings them.
@@ -278,8 +349,10 @@ SyncApplier::Outcome SyncApplier::applyReconciliation(
             "applyReconciliation: skipping server record with broken statementDate:", record,
             reconciliation.accountId, "statement_date"))
         return Outcome::Skipped;
-    if (const auto blocked = blocker(m_repos.reconciliations->findById(localId),
-            reconciliation.version, { { SyncEntity::Account, reconciliation.accountId } }))
+    if (const auto blocked = blocker<Reconciliation>(SyncEntity::Reconciliation,
+            m_repos.reconciliations->findById(localId), record,
+            { { SyncEntity::Account, reconciliation.accountId } },
+            SyncWire::payloadOf<Reconciliation>))
         return *blocked;
     return stored(m_repos.reconciliations->storeReceived(reconciliation));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "SyncEntity.h"
+#include "data/SyncFields.h"
 
 #include <QJsonObject>
 #include <QSet>
@@ -20,10 +21,15 @@ class SplitLineRepository;
 class SyncLedger;
 
 // Merges pulled records into the store. A row with a local change not yet
-// accepted by the server is never overwritten; any other row takes the
-// received record whole (deletion and restoration included) unless the
-// received version is older. A record whose parent is not here yet is parked
-// and tried again with every later page.
+// accepted by the server is never overwritten by a different record: the
+// server's side is kept for the user, and a change made on an older version
+// than the server's becomes a conflict at once. Only a row never pushed and
+// never changed (a default made here as on every computer) takes the
+// server's. Any other row takes the received record whole (deletion and
+// restoration included) unless the received version is older. A record whose
+// parent is not here yet is parked and tried again with every later page.
+// Records handed out because the owner stopped sharing their account replace
+// whatever is here: they were never this user's to keep.
 class SyncApplier {
 public:
     struct Repositories {
@@ -41,8 +47,13 @@ public:
     // stores the cursor), all in one unit of work. False when it could not be
     // committed: then nothing of the page was kept.
     bool applyPage(const QJsonObject& page, const std::function<bool()>& finish);
+    // The server's side of a conflict, which the user chose, in one unit of work.
+    bool applyChosen(SyncEntity entity, const QJsonObject& record);
     // Records written since construction.
     int appliedCount() const { return m_applied; }
+    // Accounts whose sharing ended while a local change to them waited,
+    // since the last call.
+    QStringList takeDroppedAccounts();
 
 private:
     enum class Outcome { Applied, Skipped, Parked };
@@ -57,8 +68,14 @@ private:
     // Why the local row may not take a received record of `version` yet, if
     // it may not: skipped, or parked for a parent that is not here.
     template <typename Record>
-    std::optional<Outcome> blocker(
-        const std::optional<Record>& local, int version, References parents);
+    std::optional<Outcome> blocker(SyncEntity entity, const std::optional<Record>& local,
+        const QJsonObject& record, References parents,
+        const std::function<QJsonObject(const Record&)>& payloadOf);
+    // Whether a row with a change of its own may take `record`; if not, the
+    // server's side is kept for the user.
+    bool yields(SyncEntity entity, const QString& id, const SyncFields& local,
+        const QJsonObject& localPayload, const QJsonObject& record);
+    void beginUnit();
     // The first referenced row that is not here, empty when all are.
     QString missingParent(References references) const;
     Outcome parkFor(const QString& missing);
@@ -72,4 +89,5 @@ private:
     // Parked records by entity type and server id, and why the last one parked.
     QSet<QString> m_parked;
     QString m_reason;
+    QSet<QString> m_droppedAccounts;
 };

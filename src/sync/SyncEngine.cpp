@@ -19,27 +19,26 @@
 
 namespace {
 
-QJsonObject change(SyncEntity entity, const QString& id, const SyncFields& fields,
-    const QJsonObject& payload)
+QJsonObject change(
+    SyncEntity entity, const QString& id, const SyncFields& fields, const QJsonObject& payload)
 {
     return { { "entity_type", SyncEntities::wireType(entity) }, { "entity_id", id },
         { "action", fields.deletedAt ? "delete" : "upsert" }, { "version", fields.version },
         { "payload", payload } };
 }
 
-std::optional<int> versionOf(const QJsonObject& result)
+std::optional<int> intOf(const QJsonObject& result, const char* member)
 {
-    const QJsonValue version = result.value("version");
-    return version.isDouble() ? std::optional(version.toInt()) : std::nullopt;
+    const QJsonValue value = result.value(QLatin1String(member));
+    return value.isDouble() ? std::optional(value.toInt()) : std::nullopt;
 }
 
 } // namespace
 
-SyncEngine::SyncEngine(MellAccount::ApiClient* syncApi, Database* db,
-    AccountRepository* accounts, TransactionRepository* transactions,
-    CategoryRepository* categories, RecurringRepository* recurring,
-    ReconciliationRepository* reconciliations, SplitLineRepository* splitLines,
-    PreferencesRepository* preferences, QObject* parent)
+SyncEngine::SyncEngine(MellAccount::ApiClient* syncApi, Database* db, AccountRepository* accounts,
+    TransactionRepository* transactions, CategoryRepository* categories,
+    RecurringRepository* recurring, ReconciliationRepository* reconciliations,
+    SplitLineRepository* splitLines, PreferencesRepository* preferences, QObject* parent)
     : QObject(parent)
     , m_api(syncApi)
     , m_db(db)
@@ -52,20 +51,23 @@ SyncEngine::SyncEngine(MellAccount::ApiClient* syncApi, Database* db,
     , m_preferences(preferences)
     , m_ledger(new SyncLedger(db, this))
     , m_applier(new SyncApplier(db,
-          { accounts, categories, recurring, transactions, reconciliations, splitLines },
-          m_ledger))
+          { accounts, categories, recurring, transactions, reconciliations, splitLines }, m_ledger))
+    , m_conflictList(new SyncConflicts(db,
+          { accounts, categories, recurring, transactions, reconciliations, splitLines }, m_ledger,
+          m_applier))
 {
     m_autoTimer.setSingleShot(false);
     m_debounce.setSingleShot(true);
     m_debounce.setInterval(kDebounceMs);
     connect(&m_autoTimer, &QTimer::timeout, this, &SyncEngine::syncNow);
     connect(&m_debounce, &QTimer::timeout, this, &SyncEngine::syncNow);
-    connect(m_api, &MellAccount::ApiClient::authenticationRequired, this,
-        [this] { setState(Error); });
+    connect(
+        m_api, &MellAccount::ApiClient::authenticationRequired, this, [this] { setState(Error); });
 }
 
 SyncEngine::~SyncEngine()
 {
+    delete m_conflictList;
     delete m_applier;
 }
 
@@ -76,8 +78,16 @@ QString SyncEngine::stateText(SyncState state)
     case Syncing: return tr("Syncing...");
     case Error: return tr("Sync error");
     case Offline: return tr("Offline");
+    case Paused: return tr("Sync paused");
     }
     return tr("Unknown");
+}
+
+QString SyncEngine::statusText() const
+{
+    if (m_state == Idle && m_rejected > 0)
+        return tr("%n record(s) not accepted", nullptr, m_rejected);
+    return stateText(m_state);
 }
 
 void SyncEngine::setState(SyncState state)
@@ -91,6 +101,39 @@ void SyncEngine::setState(SyncState state)
 int SyncEngine::conflictCount() const
 {
     return m_ledger->conflictCount();
+}
+
+QList<SyncConflict> SyncEngine::conflicts() const
+{
+    return m_conflictList->list();
+}
+
+void SyncEngine::publishConflicts()
+{
+    const int conflicts = conflictCount();
+    if (conflicts != m_conflicts)
+        Q_EMIT conflictCountChanged(m_conflicts = conflicts);
+}
+
+void SyncEngine::keepMine(SyncEntity entity, const QString& id)
+{
+    if (!m_conflictList->keepMine(entity, id))
+        return;
+    publishConflicts();
+    syncNow();
+}
+
+void SyncEngine::useTheirs(SyncEntity entity, const QString& id)
+{
+    const SyncConflicts::Outcome outcome = m_conflictList->useTheirs(entity, id);
+    if (outcome == SyncConflicts::Outcome::Failed)
+        return;
+    publishConflicts();
+    if (outcome == SyncConflicts::Outcome::Settled)
+        Q_EMIT dataChanged();
+    else
+        m_rewindRequested = true;
+    syncNow();
 }
 
 QDateTime SyncEngine::lastSyncTime() const
@@ -138,6 +181,8 @@ void SyncEngine::syncNow()
 
 void SyncEngine::startCycle()
 {
+    if (m_adoptRequested && !switchToCurrentAccount())
+        return;
     // Without a fresh token the user is unknown until the request refreshes
     // it; the place is checked again at the next cycle.
     const QString user = m_userId ? m_userId() : QString();
@@ -145,21 +190,32 @@ void SyncEngine::startCycle()
     const QString known = user.isEmpty() ? account : m_preferences->value(kAccountKey);
     if (!known.isEmpty() && known != account) {
         m_resync = false;
-        setState(Idle);
-        if (account != m_declinedAccount)
+        setState(Paused);
+        if (account != m_declinedAccount && !m_asking) {
+            m_asking = true;
             Q_EMIT accountChangeDetected();
+        }
         return;
     }
-    if (known.isEmpty() && !user.isEmpty())
+    if (known.isEmpty() && !user.isEmpty()) {
         m_preferences->set(kAccountKey, account);
+        m_preferences->set(kPullFirstKey, account);
+    }
 
     m_running = true;
     m_resync = false;
     m_lastError.clear();
+    m_notAccepted.clear();
     m_appliedAtStart = m_applier->appliedCount();
     setState(Syncing);
     if (m_fullSyncRequested)
         runFullResync();
+    m_pullingFirst = m_preferences->value(kPullFirstKey) == account;
+    if (m_pullingFirst) {
+        qCInfo(lcSync) << "First sync with this account: pulling its records before pushing";
+        startPull();
+        return;
+    }
     gatherChanges();
 }
 
@@ -185,31 +241,50 @@ void SyncEngine::runFullResync()
     m_preferences->remove(kLastSyncKey);
 }
 
-void SyncEngine::adoptAccount()
+bool SyncEngine::switchToCurrentAccount()
 {
-    if (m_running) {
-        // Decided again once the cycle in flight is over.
-        m_resync = true;
-        return;
-    }
+    m_adoptRequested = false;
+    const QString account = currentAccount();
+    if (m_preferences->value(kAccountKey) == account)
+        return true;
     if (!m_ledger->resetForNewAccount()) {
         fail(tr("Could not prepare the data for the new account"));
-        return;
+        return false;
     }
     m_preferences->remove(kCursorKey);
     m_preferences->remove(kLastSyncKey);
-    m_preferences->set(kAccountKey, currentAccount());
+    m_preferences->set(kAccountKey, account);
+    m_preferences->set(kPullFirstKey, account);
+    return true;
+}
+
+void SyncEngine::adoptAccount()
+{
+    m_asking = false;
     m_declinedAccount.clear();
-    syncNow();
+    if (m_running) {
+        // Decided once the cycle in flight is over.
+        m_adoptRequested = true;
+        m_resync = true;
+        return;
+    }
+    if (switchToCurrentAccount())
+        syncNow();
 }
 
 void SyncEngine::declineAccount()
 {
+    m_asking = false;
     m_declinedAccount = currentAccount();
+    if (!m_running)
+        setState(Paused);
 }
 
 void SyncEngine::gatherChanges()
 {
+    // Rows of an account no longer shared with this user never go up.
+    for (const QString& account : m_ledger->dropChangesWithoutAccess())
+        m_droppedAccounts.insert(account);
     m_queue = QJsonArray();
     for (const SyncEntity entity : SyncEntities::kAll)
         m_changeCounts[int(entity)] = m_ledger->pendingChangeCounts(entity);
@@ -278,19 +353,29 @@ void SyncEngine::onPushReply(bool ok, int status, const QJsonObject& body)
             ++accepted;
             if (entity)
                 m_ledger->accept(*entity, entityId, result.value("server_id").toString(),
-                    versionOf(result), m_changeCounts[int(*entity)].value(entityId, -1));
+                    intOf(result, "version"), m_changeCounts[int(*entity)].value(entityId, -1));
             continue;
         }
         ++errors;
         qCWarning(lcSync).noquote()
             << "Push result not ok — leaving record pending:" << entityType << entityId
             << "status=" << resultStatus << "message=" << result.value("message").toString();
-        if (entity && resultStatus == QLatin1String("conflict")
-            && m_ledger->refuse(*entity, entityId, versionOf(result),
-                m_changeCounts[int(*entity)].value(entityId, -1)))
-            qCWarning(lcSync).noquote() << "Sync conflict: the server refused" << entityType
-                                        << entityId << SyncLedger::kRefusalsBeforeConflict
-                                        << "times; it waits for the user";
+        if (resultStatus != QLatin1String("conflict")) {
+            if (entity)
+                m_notAccepted.append({ *entity, entityId });
+            continue;
+        }
+        // Made alike on another computer that pushed it first: the server's
+        // copy comes with the pull.
+        if (entity && m_ledger->yieldUntouched(*entity, entityId))
+            continue;
+        // The server's version says what a change must be made on to win.
+        const auto serverVersion = intOf(result, "server_version");
+        if (entity
+            && m_ledger->markConflict(
+                *entity, entityId, serverVersion ? serverVersion : intOf(result, "version")))
+            qCWarning(lcSync).noquote() << "Sync conflict:" << entityType << entityId
+                                        << "changed here and on the server; it waits for the user";
     }
     scope.commit();
     if (errors > 0)
@@ -304,6 +389,11 @@ void SyncEngine::startPull()
     if (m_fullSyncRequested) {
         finishCycle(false);
         return;
+    }
+    if (m_rewindRequested) {
+        // A row waits for the server's record, which the cursor has passed.
+        m_rewindRequested = false;
+        m_preferences->remove(kCursorKey);
     }
     m_pages = 0;
     pullChanges(m_preferences->value(kCursorKey));
@@ -323,8 +413,7 @@ void SyncEngine::pullChanges(const QString& cursor)
         query);
 }
 
-void SyncEngine::onPullReply(
-    const QString& cursor, bool ok, int status, const QJsonObject& body)
+void SyncEngine::onPullReply(const QString& cursor, bool ok, int status, const QJsonObject& body)
 {
     if (!ok) {
         fail(tr("Pull failed (HTTP %1)").arg(status));
@@ -338,9 +427,8 @@ void SyncEngine::onPullReply(
     const QString next = body.value("cursor").toString();
     const bool hasMore = body.value("has_more").toBool();
     const bool stalled = hasMore && (next.isEmpty() || next == cursor);
-    const bool applied = m_applier->applyPage(body, [&] {
-        return next.isEmpty() || stalled || m_preferences->set(kCursorKey, next);
-    });
+    const bool applied = m_applier->applyPage(
+        body, [&] { return next.isEmpty() || stalled || m_preferences->set(kCursorKey, next); });
     if (!applied) {
         fail(tr("Could not store the pulled changes"));
         return;
@@ -359,6 +447,13 @@ void SyncEngine::onPullReply(
     // The rest follows at once in another cycle, from the saved cursor.
     if (hasMore)
         m_resync = true;
+    if (std::exchange(m_pullingFirst, false) && !hasMore) {
+        // The account's records are all here and compared: this computer's
+        // own changes may go up now.
+        m_preferences->remove(kPullFirstKey);
+        gatherChanges();
+        return;
+    }
     finishCycle(true);
 }
 
@@ -377,11 +472,10 @@ void SyncEngine::fail(const QString& error)
     m_lastError = error;
     qCWarning(lcSync).noquote() << "Sync failed:" << error;
     m_running = false;
+    m_pullingFirst = false;
     setState(Error);
     Q_EMIT syncFailed(error);
-    const int conflicts = conflictCount();
-    if (conflicts != m_conflicts)
-        Q_EMIT conflictCountChanged(m_conflicts = conflicts);
+    announceEnd();
     if (m_resync)
         QTimer::singleShot(0, this, &SyncEngine::syncNow);
 }
@@ -390,17 +484,29 @@ void SyncEngine::finishCycle(bool completed)
 {
     m_running = false;
     if (completed) {
+        m_rejected = m_ledger->pendingAmong(m_notAccepted);
         m_preferences->set(kLastSyncKey, Clock::nowIso());
         setState(Idle);
         Q_EMIT syncCompleted();
-        if (m_applier->appliedCount() != m_appliedAtStart)
-            Q_EMIT dataChanged();
     } else {
         m_resync = true;
     }
-    const int conflicts = conflictCount();
-    if (conflicts != m_conflicts)
-        Q_EMIT conflictCountChanged(m_conflicts = conflicts);
+    announceEnd();
     if (m_resync)
         QTimer::singleShot(0, this, &SyncEngine::syncNow);
+}
+
+void SyncEngine::announceEnd()
+{
+    for (const QString& account : m_applier->takeDroppedAccounts())
+        m_droppedAccounts.insert(account);
+    // Once per cycle, however many rows it wrote: listeners read everything again.
+    if (m_applier->appliedCount() != m_appliedAtStart || !m_droppedAccounts.isEmpty())
+        Q_EMIT dataChanged();
+    m_appliedAtStart = m_applier->appliedCount();
+    publishConflicts();
+    for (const QString& id : std::exchange(m_droppedAccounts, {})) {
+        const auto account = m_accounts->findById(id);
+        Q_EMIT accessEnded(account ? account->name : id);
+    }
 }

@@ -1,12 +1,15 @@
 #pragma once
 
+#include "SyncConflicts.h"
 #include "SyncEntity.h"
+#include "SyncLedger.h"
 
 #include <QDateTime>
 #include <QHash>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QObject>
+#include <QSet>
 #include <QTimer>
 #include <functional>
 
@@ -18,7 +21,6 @@ class RecurringRepository;
 class ReconciliationRepository;
 class SplitLineRepository;
 class PreferencesRepository;
-class SyncLedger;
 class SyncApplier;
 namespace MellAccount {
 class ApiClient;
@@ -26,14 +28,16 @@ class ApiClient;
 
 // Keeps the local store and the cloud copy in step. One cycle pushes every
 // pending row in batches, then pulls the server's changes after the saved
-// cursor page by page, each page merged in one unit of work. One cycle runs at
-// a time; a request during a cycle runs one more after it.
+// cursor page by page, each page merged in one unit of work. The first cycle
+// with a cloud account pulls the whole stream before it pushes anything, so
+// that what the account already holds is compared, not overwritten. One cycle
+// runs at a time; a request during a cycle runs one more after it.
 class SyncEngine : public QObject {
     Q_OBJECT
     Q_PROPERTY(SyncState state READ state NOTIFY stateChanged)
 
 public:
-    enum SyncState { Idle = 0, Syncing = 1, Error = 2, Offline = 3 };
+    enum SyncState { Idle = 0, Syncing = 1, Error = 2, Offline = 3, Paused = 4 };
     Q_ENUM(SyncState)
 
     static constexpr int kPushBatch = 500;
@@ -45,6 +49,8 @@ public:
     static inline const QString kLastSyncKey = QStringLiteral("lastSyncTimestamp");
     // The cloud account and address the cursor and server ids belong to.
     static inline const QString kAccountKey = QStringLiteral("syncAccount");
+    // Set while the account named there has not been pulled from whole yet.
+    static inline const QString kPullFirstKey = QStringLiteral("syncPullFirst");
 
     SyncEngine(MellAccount::ApiClient* syncApi, Database* db, AccountRepository* accounts,
         TransactionRepository* transactions, CategoryRepository* categories,
@@ -69,17 +75,27 @@ public:
     void forceFullSync();
 
     // After accountChangeDetected: upload this computer's data to the place
-    // signed in to now, or leave it alone for this session.
+    // signed in to now (once its own records were pulled and compared), or
+    // leave it alone for this session.
     void adoptAccount();
     void declineAccount();
 
     SyncState state() const { return m_state; }
     static QString stateText(SyncState state);
+    // What the status line says: the state, or how many records the server
+    // refused in the last cycle.
+    QString statusText() const;
+    int rejectedCount() const { return m_rejected; }
     QString lastError() const { return m_lastError; }
     // When a cycle last completed; invalid when none has.
     QDateTime lastSyncTime() const;
     bool isRunning() const { return m_running; }
     int conflictCount() const;
+    QList<SyncConflict> conflicts() const;
+    // Settle a conflict: this computer's side goes up over the server's, or
+    // the server's replaces it. Either way a cycle follows at once.
+    void keepMine(SyncEntity entity, const QString& id);
+    void useTheirs(SyncEntity entity, const QString& id);
 
 Q_SIGNALS:
     void stateChanged(SyncEngine::SyncState state);
@@ -87,12 +103,17 @@ Q_SIGNALS:
     void syncFailed(const QString& error);
     void dataChanged();
     void conflictCountChanged(int count);
-    // The data here was synced with another cloud account or address.
+    // The data here was synced with another cloud account or address; asked
+    // once until adoptAccount or declineAccount answers.
     void accountChangeDetected();
+    // The owner of `accountName` stopped sharing it while a change of this
+    // user's to it waited: the change was dropped.
+    void accessEnded(const QString& accountName);
 
 private:
     void setState(SyncState state);
     QString currentAccount() const;
+    bool switchToCurrentAccount();
     void startCycle();
     void runFullResync();
     void gatherChanges();
@@ -104,6 +125,9 @@ private:
     void checkIntegrity(const QJsonObject& integrity);
     void fail(const QString& error);
     void finishCycle(bool completed);
+    // What every ending cycle tells: merged data, conflicts, dropped changes.
+    void announceEnd();
+    void publishConflicts();
 
     MellAccount::ApiClient* m_api;
     Database* m_db;
@@ -116,6 +140,7 @@ private:
     PreferencesRepository* m_preferences;
     SyncLedger* m_ledger;
     SyncApplier* m_applier;
+    SyncConflicts* m_conflictList;
 
     std::function<bool()> m_canSync;
     std::function<QString()> m_userId;
@@ -126,7 +151,17 @@ private:
     bool m_running = false;
     bool m_resync = false;
     bool m_fullSyncRequested = false;
+    bool m_rewindRequested = false;
+    bool m_pullingFirst = false;
+    // Between accountChangeDetected and its answer.
+    bool m_asking = false;
+    bool m_adoptRequested = false;
     QString m_declinedAccount;
+    // Records the server refused (other than conflicts) in this cycle, and
+    // how many of them still waited at the end of the last one that completed.
+    QList<SyncLedger::Row> m_notAccepted;
+    int m_rejected = 0;
+    QSet<QString> m_droppedAccounts;
     int m_pages = 0;
     int m_appliedAtStart = 0;
     int m_conflicts = -1;

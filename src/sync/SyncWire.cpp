@@ -2,6 +2,9 @@
 
 #include "data/Ids.h"
 
+#include <QJsonDocument>
+#include <QSet>
+
 namespace SyncWire {
 
 namespace {
@@ -64,7 +67,62 @@ QString text(const QJsonObject& record, const char* member)
     return record.value(QLatin1String(member)).toString();
 }
 
+// One text per value such that a missing member, an empty text and an empty
+// list read alike, and a list's order does not count.
+QString canonical(const QJsonValue& value)
+{
+    switch (value.type()) {
+    case QJsonValue::Bool: return value.toBool() ? QStringLiteral("1") : QStringLiteral("0");
+    case QJsonValue::Double: return QString::number(value.toInteger());
+    case QJsonValue::String: return value.toString();
+    case QJsonValue::Array: {
+        QStringList items;
+        for (const QJsonValue& item : value.toArray())
+            items << QString::fromUtf8(
+                QJsonDocument(item.toObject()).toJson(QJsonDocument::Compact));
+        items.sort();
+        return items.join(QLatin1Char('\n'));
+    }
+    case QJsonValue::Object:
+        return QString::fromUtf8(QJsonDocument(value.toObject()).toJson(QJsonDocument::Compact));
+    default: return {};
+    }
+}
+
 } // namespace
+
+bool sameContent(const QJsonObject& local, const QJsonObject& received)
+{
+    static const QSet<QString> bookkeeping { QStringLiteral("id"), QStringLiteral("client_id"),
+        QStringLiteral("server_id"), QStringLiteral("version"), QStringLiteral("created_at"),
+        QStringLiteral("updated_at"), QStringLiteral("deleted_at"),
+        QStringLiteral("access_ended") };
+    const bool localDeleted = !local.value("deleted_at").toString().isEmpty();
+    if (localDeleted != !received.value("deleted_at").toString().isEmpty())
+        return false;
+    if (localDeleted)
+        return true;
+    const QStringList localMembers = local.keys();
+    QSet<QString> members(localMembers.cbegin(), localMembers.cend());
+    for (const QString& member : received.keys())
+        members.insert(member);
+    for (const QString& member : std::as_const(members)) {
+        if (bookkeeping.contains(member))
+            continue;
+        const QJsonValue mine = local.value(member);
+        const QJsonValue theirs = received.value(member);
+        const bool same = mine.isBool() || theirs.isBool() ? readBool(mine) == readBool(theirs)
+                                                           : canonical(mine) == canonical(theirs);
+        if (!same)
+            return false;
+    }
+    return true;
+}
+
+bool accessEnded(const QJsonObject& record)
+{
+    return readBool(record.value("access_ended"));
+}
 
 bool readBool(const QJsonValue& value)
 {

@@ -22,6 +22,12 @@ QJsonObject payload(const RecurringTransaction& recurring);
 QJsonObject payload(const Transaction& transaction, const QList<SplitLine>& lines);
 QJsonObject payload(const Reconciliation& reconciliation);
 
+// The payload of a record that has no rows of its own beside it.
+template <typename Record> QJsonObject payloadOf(const Record& record)
+{
+    return payload(record);
+}
+
 // Received records with the given local id, the server's id and status synced.
 // Unknown enumeration texts fall back to the repositories' defaults.
 Account account(const QJsonObject& record, const QString& localId);
@@ -31,6 +37,14 @@ Transaction transaction(const QJsonObject& record, const QString& localId);
 Reconciliation reconciliation(const QJsonObject& record, const QString& localId);
 // The received split lines of a transaction, each with a new id.
 QList<SplitLine> splitLines(const QJsonArray& lines, const Transaction& transaction);
+
+// Whether a local row (its payload) and a received record say the same, the
+// bookkeeping of either side (ids, versions, timestamps) left aside; two
+// deletions are the same whatever they held.
+bool sameContent(const QJsonObject& local, const QJsonObject& received);
+// A record the server hands out because the user's access to its account
+// ended, not because anyone deleted it.
+bool accessEnded(const QJsonObject& record);
 
 // A JSON boolean, or a number (non-zero is true).
 bool readBool(const QJsonValue& value);

@@ -65,7 +65,7 @@ Client* TestAccountClient::client(const QString& userId)
 Group TestAccountClient::group(const QString& userId)
 {
     std::optional<Group> result;
-    client(userId)->accountClient()->getGroup([&](const Group& group) { result = group; });
+    client(userId)->accountClient()->getGroup([&](bool, const Group& group) { result = group; });
     [&] { QTRY_VERIFY(result); }();
     return result.value_or(Group());
 }
@@ -113,7 +113,7 @@ void TestAccountClient::ownerInvitesMemberJoinsUntilSeatsRunOut()
     QVERIFY(joined.pendingInvitations.isEmpty());
 
     std::optional<Profile> profile;
-    client("user-2")->accountClient()->getProfile([&](const Profile& p) { profile = p; });
+    client("user-2")->accountClient()->getProfile([&](bool, const Profile& p) { profile = p; });
     QTRY_VERIFY(profile);
     QCOMPARE(profile->group.role, "member");
     QCOMPARE(profile->group.memberCount, 2);
@@ -194,7 +194,7 @@ void TestAccountClient::deviceRegistersOnceByFingerprint()
     AccountClient* account = client("user-1")->accountClient();
     const auto devices = [&] {
         std::optional<QList<Device>> result;
-        account->getDevices([&](const QList<Device>& list) { result = list; });
+        account->getDevices([&](bool, const QList<Device>& list) { result = list; });
         [&] { QTRY_VERIFY(result); }();
         return result.value_or(QList<Device>());
     };

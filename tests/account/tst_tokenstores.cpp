@@ -5,6 +5,7 @@
 #include "data/Clock.h"
 
 #include <QFileInfo>
+#include <QJsonObject>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -15,10 +16,13 @@ namespace {
 constexpr QFileDevice::Permissions kOwnerReadWrite
     = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
 
-QString token(qint64 expiresIn, const QString& user = QStringLiteral("user-7"))
+QString token(qint64 expiresIn, bool stamped = true)
 {
     const qint64 now = Clock::nowUtc().toSecsSinceEpoch();
-    return FakeCloud::unsignedJwt({ { "sub", user }, { "iat", now }, { "exp", now + expiresIn } });
+    QJsonObject claims { { "sub", "user-7" }, { "exp", now + expiresIn } };
+    if (stamped)
+        claims.insert("iat", now);
+    return FakeCloud::unsignedJwt(claims);
 }
 
 // Permission bits as the file system reports them, without Qt's user/owner doubling.
@@ -76,15 +80,17 @@ void TestTokenStores::withoutSecretServiceTokensGoToTheFile()
     const QString path = dir.filePath("secrets/tokens.json");
     const QString access = token(900);
     {
-        TokenManager tokens(std::make_unique<SystemTokenStore>("test.ledgerine", path));
+        TokenManager tokens(std::make_unique<SystemTokenStore>("test.ledgerine", dir.path()));
         QVERIFY(!QFileInfo::exists(path));
         tokens.setTokens(access, "refresh-1");
         QCOMPARE(
             static_cast<SystemTokenStore*>(tokens.store())->kind(), SystemTokenStore::Kind::File);
         QCOMPARE(ownerAndOthers(path), kOwnerReadWrite);
     }
-    TokenManager restored(std::make_unique<SystemTokenStore>("test.ledgerine", path));
-    restored.load();
+    TokenManager restored(std::make_unique<SystemTokenStore>("test.ledgerine", dir.path()));
+    bool loaded = false;
+    restored.load([&loaded] { loaded = true; });
+    QTRY_VERIFY(loaded);
     QCOMPARE(restored.accessToken(), access);
     QCOMPARE(restored.refreshToken(), "refresh-1");
     restored.clear();
@@ -101,12 +107,28 @@ void TestTokenStores::readsTokensAndJudgesExpiry()
         QCOMPARE(expiry(garbage), 0);
 
     TokenManager tokens(std::make_unique<FileTokenStore>(QTemporaryDir().filePath("t.json")));
-    tokens.setTokens(token(20), "refresh-1");
-    QVERIFY(tokens.accessToken().isEmpty());
-    QVERIFY(tokens.needsRefresh());
-    tokens.setTokens(token(31), "refresh-1");
+    const QDateTime start = Clock::nowUtc();
+    const auto after = [&start](int seconds) { Clock::setFixedUtc(start.addSecs(seconds)); };
+    // A quarter of an hour's token counts as expired for its last 30 s.
+    tokens.setTokens(token(900), "refresh-1");
+    after(869);
     QVERIFY(!tokens.accessToken().isEmpty());
     QVERIFY(!tokens.needsRefresh());
+    after(880);
+    QVERIFY(tokens.accessToken().isEmpty());
+    QVERIFY(tokens.needsRefresh());
+    // One that lives 20 s in all is good for its first three quarters, also
+    // when it does not say when it was issued.
+    for (const bool stamped : { true, false }) {
+        after(0);
+        tokens.setTokens(token(20, stamped), "refresh-1");
+        QVERIFY(!tokens.accessToken().isEmpty());
+        after(14);
+        QVERIFY(!tokens.accessToken().isEmpty());
+        after(16);
+        QVERIFY(tokens.accessToken().isEmpty());
+        QVERIFY(tokens.needsRefresh());
+    }
     // Without a refresh token nothing can be refreshed.
     tokens.setTokens("not-a-jwt", QString());
     QVERIFY(tokens.accessToken().isEmpty());

@@ -27,8 +27,8 @@ int main(int argc, char** argv)
         QStringLiteral("8790"));
     const QCommandLineOption fragment(QStringLiteral("fragment"),
         QStringLiteral("The sign-in page puts the tokens in the URL fragment."));
-    const QCommandLineOption noState(
-        QStringLiteral("no-state"), QStringLiteral("The sign-in page does not echo the state."));
+    const QCommandLineOption noState(QStringLiteral("no-state"),
+        QStringLiteral("The sign-in page does not echo the state (the program refuses it)."));
     const QCommandLineOption refuse(
         QStringLiteral("refuse"), QStringLiteral("The sign-in page answers with an error."));
     const QCommandLineOption user(QStringLiteral("user"),

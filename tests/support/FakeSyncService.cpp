@@ -33,12 +33,11 @@ TestHttpResponse error(int status, const char* code)
     return TestHttpResponse::json(status, { { QStringLiteral("error"), QLatin1String(code) } });
 }
 
-// What a record says, leaving out the bookkeeping that differs between two
-// copies of the same content (a retried push, a row seeded on two computers).
+// What a record says: every member but those the server assigns.
 QJsonObject content(QJsonObject payload)
 {
-    for (const char* member : { "version", "server_id", "created_at", "updated_at" })
-        payload.remove(QLatin1String(member));
+    payload.remove(QLatin1String("version"));
+    payload.remove(QLatin1String("server_id"));
     return payload;
 }
 
@@ -94,7 +93,8 @@ QJsonObject FakeSyncService::apply(UserData& data, const QJsonObject& change)
             key = known;
     }
 
-    if (change.value("action").toString() == QLatin1String("delete")) {
+    const bool deletion = change.value("action").toString() == QLatin1String("delete");
+    if (deletion) {
         if (payload.value("deleted_at").toString().isEmpty())
             payload.insert("deleted_at", payload.value("updated_at"));
     } else {
@@ -103,20 +103,19 @@ QJsonObject FakeSyncService::apply(UserData& data, const QJsonObject& change)
     if (type == QLatin1String("transaction") && !payload.value("is_split").toBool())
         payload.insert("split_lines", QJsonArray());
     const int version = change.value("version").toInt(payload.value("version").toInt(1));
-    payload.remove("version");
-    payload.remove("server_id");
+    payload = content(payload);
 
     auto existing = data.records.find(key);
     if (existing != data.records.end()) {
         result.insert("server_id", existing->serverId);
-        if (content(existing->payload) == content(payload)) {
+        if (existing->payload == payload) {
             result.insert("status", "ok");
             result.insert("version", existing->version);
             return result;
         }
         if (version < existing->version) {
             result.insert("status", "conflict");
-            result.insert("version", existing->version);
+            result.insert("server_version", existing->version);
             result.insert("message", "the record changed on the server");
             return result;
         }
@@ -125,6 +124,11 @@ QJsonObject FakeSyncService::apply(UserData& data, const QJsonObject& change)
         existing->sequence = ++m_sequence;
         result.insert("status", "ok");
         result.insert("version", existing->version);
+        return result;
+    }
+    if (deletion) {
+        result.insert("status", "ok");
+        result.insert("server_id", QString());
         return result;
     }
 
@@ -349,6 +353,7 @@ void FakeSyncService::endShare(Share& share, const QString& member)
         Record tombstone = record;
         if (tombstone.payload.value("deleted_at").toString().isEmpty())
             tombstone.payload.insert("deleted_at", now);
+        tombstone.payload.insert("access_ended", true);
         tombstone.sequence = ++m_sequence;
         tombstones.insert(
             record.entityType + '/' + record.payload.value("client_id").toString(), tombstone);

@@ -10,17 +10,34 @@
 #include <optional>
 
 // The sync API of the fake cloud: "/sync/push" and "/sync/pull" under
-// "/ledgerine/v1". Records are kept per user, entity type and client id (else
-// server id); every accepted change raises the record's version and takes the
-// next number of one change sequence, and a pull hands out each record changed
-// after the cursor once, in its current state, deletions as tombstones. A push
-// that repeats what is stored answers "ok" again; one made on an older version
-// than the stored one answers "conflict".
+// "/ledgerine/v1". It holds the rules strictly, the way a real server must:
+//
+// - Records are kept per user, entity type and client id (else server id).
+//   Every stored change takes the next number of one change sequence; a pull
+//   hands out each record changed after the cursor once, in its current
+//   state, deletions as records carrying "deleted_at".
+// - A change carries the version it was made on. An upsert or delete of a
+//   stored record made on a version lower than the stored one answers
+//   {"status": "conflict", "server_id": <id>, "server_version": <stored
+//   version>} and has no "version" member; nothing is stored. Made on the
+//   stored version or a higher one, it is stored with the higher of the two
+//   plus one, and the answer "ok" carries that in "version".
+// - A push that repeats what is stored (a retry after a lost answer) answers
+//   "ok" with the stored version and changes nothing, but only when every
+//   payload member is identical, timestamps included; only "version" and
+//   "server_id", which the server assigns, are left out of the comparison.
+//   Two computers that made the same row apart never repeat each other.
+// - A new record is stored with the pushed version plus one and a new server
+//   id. A delete of a record the server does not know answers "ok" with an
+//   empty "server_id" and stores nothing.
 //
 // The owner of an account may share it ("/accounts/{server id}/share"): the
 // account and its transactions and reconciliations then appear in the
 // member's pulls, and the member's changes to them are stored with the
-// owner's. Removing the share hands the member tombstones for all of them.
+// owner's. When a share ends, the former member's next pull hands out every
+// record of the account once more with "deleted_at" set and "access_ended":
+// true: the member's copy goes, but it was not the member's deletion. Pushes
+// of a former member to that account answer "forbidden".
 class FakeSyncService {
 public:
     using UserOf = std::function<std::optional<QString>(const TestHttpRequest&)>;

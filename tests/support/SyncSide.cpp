@@ -55,6 +55,10 @@ SyncSide::SyncSide(FakeCloud& cloud, const QString& userId)
     if (!m_state->initialize())
         qFatal("sync side could not be initialised in %s", qPrintable(m_dir.path()));
     qunsetenv("LEDGERINE_DATA_DIR");
+    // The stored tokens are read away from the event loop's thread; the
+    // side is signed in, and its first cycle under way, once they are here.
+    if (!waitFor([this] { return m_state->cloudClient()->isAuthenticated(); }, 10000))
+        qFatal("sync side never signed in");
 }
 
 SyncSide::~SyncSide()

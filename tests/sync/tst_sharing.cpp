@@ -15,6 +15,7 @@
 #include "services/TransactionService.h"
 #include "sync/SyncEngine.h"
 
+#include <QSignalSpy>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
@@ -231,16 +232,38 @@ void TestSharing::sharedAccountReachesTheMemberAndLeavesAgain()
     QVERIFY(!m_cloud->sync().record("user-2", "category", hobby.id));
     QCOMPARE(scalar(member, "SELECT COUNT(*) FROM transactions WHERE sync_status != 'synced'"), 0);
     QVERIFY(!owner->accounts()->findById(wallet.id));
-
-    QCOMPARE(removeShare(owner, serverId, "user-2"), std::optional<bool>(true));
+    QCOMPARE(member.engine()->statusText(), QString("Synced"));
+    // The owner's account is not the member's to delete: the refusal shows.
+    QVERIFY(member->accounts()->softDelete(joint.id));
     QVERIFY(member.sync());
+    QCOMPARE(member.engine()->statusText(), QString("1 record(s) not accepted"));
+
+    // The share ends while the member has an edit on its way: the edit is
+    // dropped, and what is gone is not the member's deletion to undo.
+    Transaction late = *member->transactions()->findById(bakery.id);
+    late.payee = "Bakery (late)";
+    late.syncStatus = SyncStatus::Pending;
+    QVERIFY(member->transactions()->update(late));
+    QCOMPARE(removeShare(owner, serverId, "user-2"), std::optional<bool>(true));
+    QSignalSpy ended(member.engine(), &SyncEngine::accessEnded);
+    QVERIFY(member.sync());
+    QCOMPARE(ended.count(), 1);
+    QCOMPARE(ended.first().at(0).toString(), QString("Joint"));
+    QCOMPARE(member.engine()->statusText(), QString("Synced"));
     QVERIFY(member->accounts()->findById(joint.id)->deletedAt.has_value());
     QVERIFY(member->transactions()->findByAccount(joint.id).isEmpty());
     QVERIFY(!member->accounts()->findById(wallet.id)->deletedAt.has_value());
-    // Nothing of it goes back up, and the owner keeps everything.
+    QVERIFY(member->accounts()->findDeleted().isEmpty());
+    // Nothing of it goes back up, not even brought back by hand, and the
+    // owner keeps everything.
     QCOMPARE(scalar(member, "SELECT COUNT(*) FROM accounts WHERE sync_status != 'synced'"), 0);
     QCOMPARE(scalar(member, "SELECT COUNT(*) FROM transactions WHERE sync_status != 'synced'"), 0);
+    QVERIFY(member->accounts()->restore(joint.id));
+    m_cloud->server().clearRequests();
     QVERIFY(member.sync() && owner.sync());
+    for (const TestHttpRequest& push : m_cloud->server().requestsTo(FakeSyncService::pushPath()))
+        QVERIFY(!push.body.contains(joint.id.toUtf8()));
+    QCOMPARE(owner->transactions()->findById(bakery.id)->payee, QString("Bakery"));
     QVERIFY(!owner->accounts()->findById(joint.id)->deletedAt.has_value());
     QCOMPARE(owner->transactions()->findByAccount(joint.id).size(), 3);
 
@@ -275,6 +298,15 @@ void TestSharing::sharedAccountReachesTheMemberAndLeavesAgain()
     QVERIFY(member.sync());
     QVERIFY(member->accounts()->findById(joint.id)->deletedAt.has_value());
     QVERIFY(member->transactions()->findByAccount(joint.id).isEmpty());
+
+    // The owner's computer signed in as the one who left keeps the owner's
+    // account: only what came through the share goes with it.
+    owner.signInAs("user-2");
+    owner.engine()->syncNow();
+    owner.engine()->adoptAccount();
+    QVERIFY(owner.settle() && owner.sync());
+    QVERIFY(!owner->accounts()->findById(joint.id)->deletedAt.has_value());
+    QCOMPARE(owner->transactions()->findByAccount(joint.id).size(), 3);
 }
 
 QTEST_MAIN(TestSharing)

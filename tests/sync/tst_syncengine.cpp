@@ -1,6 +1,7 @@
 #include "FakeCloud.h"
 #include "Records.h"
 #include "SyncSide.h"
+#include "app/AppState.h"
 #include "data/AccountRepository.h"
 #include "data/CategoryRepository.h"
 #include "data/Clock.h"
@@ -15,11 +16,24 @@
 #include "services/AccountService.h"
 #include "services/TransactionService.h"
 #include "sync/SyncEngine.h"
+#include "ui/dialogs/SyncConflictsDialog.h"
+#include "ui/mainwindow/AccountSidebar.h"
+#include "ui/mainwindow/MainWindow.h"
+#include "ui/mainwindow/StatusBar.h"
+#include "ui/register/RegisterModel.h"
+#include "ui/register/RegisterScreen.h"
+#include "ui/register/RegisterTableView.h"
 
+#include <QApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QSqlQuery>
+#include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -76,7 +90,8 @@ private Q_SLOTS:
     void init();
     void cleanup();
     void twoComputersKeepOneLedger();
-    void sameRowEditedOnBothSidesBecomesAVisibleConflict();
+    void secondComputerTakesTheDefaultsAndAFormsLateEdit();
+    void conflictIsSettledEitherWay();
     void deletionsAndRestorationsTravelBothWays();
     void pushesInBatchesAndSurvivesAFaultyServer();
     void recordBeforeItsParentIsParkedThenApplied();
@@ -145,9 +160,12 @@ void TestSyncEngine::twoComputersKeepOneLedger()
     const Transaction coffee = Records::transaction(wallet.id, kDay, "Coffee", -350);
     QVERIFY(b->transactions()->insert(coffee));
 
-    QSignalSpy merged(b.engine(), &SyncEngine::dataChanged);
+    // The sidebar follows what a sync brings, without a restart.
+    MainWindow window(b.state());
+    QSignalSpy merged(b.state(), &AppState::dataChanged);
     QVERIFY(exchange());
-    QVERIFY(merged.count() > 0);
+    QCOMPARE(merged.count(), 1);
+    QCOMPARE(window.sidebar()->totalLabel()->text(), QStringLiteral("Total: $46.50"));
     QCOMPARE(a.dump(), b.dump());
     QCOMPARE(b->splitLines()->findByTransaction(split.id).size(), 2);
     QCOMPARE(scalar(b, "SELECT COUNT(*) FROM transactions WHERE transfer_link_id != ''"), 2);
@@ -161,19 +179,69 @@ void TestSyncEngine::twoComputersKeepOneLedger()
     const int pushes = m_cloud->server().requestsTo(FakeSyncService::pushPath()).size();
     m_cloud->server().setFault(FakeSyncService::pushPath(), late(400));
     a.engine()->syncNow();
-    QVERIFY(QTest::qWaitFor([&] {
-        return m_cloud->server().requestsTo(FakeSyncService::pushPath()).size() > pushes;
-    }));
+    QVERIFY(QTest::qWaitFor(
+        [&] { return m_cloud->server().requestsTo(FakeSyncService::pushPath()).size() > pushes; }));
     editPayee(a, coffee.id, "Double espresso");
     QVERIFY(a.settle());
     QCOMPARE(stored(a, coffee.id).syncStatus, SyncStatus::Pending);
+    Transaction dearer = stored(a, coffee.id);
+    dearer.amount = -450;
+    dearer.syncStatus = SyncStatus::Pending;
+    QVERIFY(a->transactions()->update(dearer));
+    merged.clear();
     QVERIFY(exchange());
+    // One announcement per cycle that brought anything, not one per row.
+    QCOMPARE(merged.count(), 1);
+    QCOMPARE(window.sidebar()->totalLabel()->text(), QStringLiteral("Total: $45.50"));
     QCOMPARE(stored(b, coffee.id).payee, QString("Double espresso"));
     QCOMPARE(stored(a, split.id).payee, QString("Farmers market"));
     QCOMPARE(a.dump(), b.dump());
 }
 
-void TestSyncEngine::sameRowEditedOnBothSidesBecomesAVisibleConflict()
+void TestSyncEngine::secondComputerTakesTheDefaultsAndAFormsLateEdit()
+{
+    // A computer new to the account made the same default categories on its
+    // own: its first sync takes the account's, renames included.
+    SyncSide& a = *m_a;
+    SyncSide& b = *m_b;
+    Category groceries = *a->categories()->findByName("Groceries");
+    groceries.name = "Food";
+    groceries.updatedAt = Clock::nowUtc();
+    groceries.syncStatus = SyncStatus::Pending;
+    QVERIFY(a->categories()->update(groceries));
+    QVERIFY(exchange());
+    SyncSide c(*m_cloud);
+    c.engine()->stopAutoSync();
+    QVERIFY(c.settle() && c.sync());
+    QCOMPARE(c.engine()->conflictCount(), 0);
+    QCOMPARE(scalar(c, "SELECT COUNT(*) FROM categories WHERE sync_status != 'synced'"), 0);
+    QCOMPARE(c->categories()->findById(groceries.id)->name, QString("Food"));
+    QCOMPARE(b->categories()->findById(groceries.id)->name, QString("Food"));
+    QCOMPARE(a.dump(), c.dump());
+
+    // A form opened before a sync moved its row on saves the user's fields
+    // only: the edit arrives instead of conflicting with itself.
+    const Account checking = Records::account("Checking");
+    QVERIFY(a->accounts()->insert(checking));
+    const Transaction rent = Records::transaction(checking.id, kDay, "Rent", -90000);
+    QVERIFY(a->transactions()->insert(rent));
+    QVERIFY(exchange());
+    Transaction form = stored(b, rent.id);
+    editPayee(a, rent.id, "Rent (March)");
+    QVERIFY(a.sync() && b.sync());
+    form.payee = "Rent (March)";
+    form.memo = "paid by card";
+    form.updatedAt = Clock::nowUtc();
+    form.syncStatus = SyncStatus::Pending;
+    QCOMPARE(b->transactionService()->save(form, std::nullopt, false),
+        TransactionService::Result::Saved);
+    QVERIFY(b.sync() && a.sync());
+    QCOMPARE(stored(a, rent.id).memo, QString("paid by card"));
+    QCOMPARE(b.engine()->conflictCount(), 0);
+    QCOMPARE(a.dump(), b.dump());
+}
+
+void TestSyncEngine::conflictIsSettledEitherWay()
 {
     SyncSide& a = *m_a;
     SyncSide& b = *m_b;
@@ -187,22 +255,86 @@ void TestSyncEngine::sameRowEditedOnBothSidesBecomesAVisibleConflict()
     editPayee(b, rent.id, "Landlord");
     QVERIFY(a.sync());
     QSignalSpy conflicts(b.engine(), &SyncEngine::conflictCountChanged);
-    // Refused three times, the edit is neither pushed again nor overwritten:
-    // it waits for the user.
-    for (int i = 0; i < 3; ++i)
-        QVERIFY(b.sync());
-    QCOMPARE(stored(b, rent.id).syncStatus, SyncStatus::Conflict);
-    QCOMPARE(stored(b, rent.id).payee, QString("Landlord"));
-    QCOMPARE(b.engine()->conflictCount(), 1);
-    QCOMPARE(conflicts.last().at(0).toInt(), 1);
+    // Refused, the edit is neither pushed again nor overwritten: it waits for
+    // the user, and an edit of it stays this computer's side.
     QVERIFY(b.sync());
-    QCOMPARE(stored(b, rent.id).payee, QString("Landlord"));
-
-    // The user keeps their version by editing it again: it goes through.
+    QCOMPARE(stored(b, rent.id).syncStatus, SyncStatus::Conflict);
+    QCOMPARE(conflicts.last().at(0).toInt(), 1);
     editPayee(b, rent.id, "Landlord (March)");
-    QVERIFY(b.sync() && a.sync());
+    QVERIFY(b.sync());
+    QCOMPARE(stored(b, rent.id).syncStatus, SyncStatus::Conflict);
+    const QList<SyncConflict> listed = b.engine()->conflicts();
+    QCOMPARE(listed.size(), 1);
+    QCOMPARE(listed.first().mine.value("payee").toString(), QString("Landlord (March)"));
+    QCOMPARE(listed.first().theirs->value("payee").toString(), QString("Rent (March)"));
+
+    // Keep mine: it goes up over the server's version and wins everywhere.
+    b.engine()->keepMine(SyncEntity::Transaction, rent.id);
+    QVERIFY(b.settle() && b.sync() && a.sync());
     QCOMPARE(stored(a, rent.id).payee, QString("Landlord (March)"));
     QCOMPARE(b.engine()->conflictCount(), 0);
+    QCOMPARE(a.dump(), b.dump());
+
+    // The other computer's, chosen in the conflicts window that the row's
+    // menu in the register opens (as does the count in the status line),
+    // with both sides' values next to each other.
+    editPayee(a, rent.id, "Rent (April)");
+    editPayee(b, rent.id, "Landlord (April)");
+    QVERIFY(a.sync() && b.sync());
+    MainWindow window(b.state());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(window.statusLine()
+                ->findChild<QLabel*>("syncConflictLabel")
+                ->text()
+                .contains("1 sync conflict(s)</a>"));
+    QStringList shown;
+    QTimer menuAnswer;
+    QTimer dialogAnswer;
+    connect(&menuAnswer, &QTimer::timeout, [&menuAnswer] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        for (QAction* action : menu ? menu->actions() : QList<QAction*>()) {
+            if (action->text() == "Resolve Sync &Conflict...") {
+                menuAnswer.stop();
+                menu->close();
+                action->trigger();
+            }
+        }
+    });
+    connect(&dialogAnswer, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<SyncConflictsDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        dialogAnswer.stop();
+        const auto* values = dialog->findChild<QTableWidget*>("conflictValues");
+        for (int row = 0; row < values->rowCount(); ++row) {
+            for (int column = 0; column < 3; ++column)
+                shown << values->item(row, column)->text();
+        }
+        QTest::mouseClick(dialog->findChild<QPushButton*>("useTheirsButton"), Qt::LeftButton);
+        dialog->reject();
+    });
+    menuAnswer.start(10);
+    dialogAnswer.start(10);
+    RegisterScreen* register_ = window.registerScreen();
+    const int row = register_->model()->rowOfTransaction(rent.id);
+    register_->onContextMenu(
+        register_->view()->visualRect(register_->model()->index(row, 2)).center());
+    QCOMPARE(shown, QStringList({ "Payee", "Landlord (April)", "Rent (April)" }));
+    QCOMPARE(stored(b, rent.id).payee, QString("Rent (April)"));
+    QVERIFY(b.settle() && b.sync() && a.sync());
+    QCOMPARE(b.engine()->conflictCount(), 0);
+    QCOMPARE(a.dump(), b.dump());
+
+    // A conflict whose other side never arrived here (a store from before
+    // they were kept) fetches it from the server.
+    editPayee(a, rent.id, "Rent (May)");
+    editPayee(b, rent.id, "Landlord (May)");
+    QVERIFY(a.sync() && b.sync());
+    QSqlQuery(b->database()->database()).exec("DELETE FROM sync_server_copies");
+    b.engine()->useTheirs(SyncEntity::Transaction, rent.id);
+    QVERIFY(b.settle() && b.sync());
+    QCOMPARE(stored(b, rent.id).payee, QString("Rent (May)"));
     QCOMPARE(a.dump(), b.dump());
 }
 
@@ -265,8 +397,9 @@ void TestSyncEngine::pushesInBatchesAndSurvivesAFaultyServer()
     QVERIFY(sizes.size() >= 4);
     QCOMPARE(sizes.mid(sizes.size() - 4), (QList<int> { 500, 500, 500, 201 }));
     QCOMPARE(m_cloud->sync().recordCount("user-1"),
-        scalar(a, "SELECT (SELECT COUNT(*) FROM accounts) + (SELECT COUNT(*) FROM categories) "
-                  "+ (SELECT COUNT(*) FROM transactions)"));
+        scalar(a,
+            "SELECT (SELECT COUNT(*) FROM accounts) + (SELECT COUNT(*) FROM categories) "
+            "+ (SELECT COUNT(*) FROM transactions)"));
 
     // A server stuck at one position ends the cycle instead of asking 50 times.
     m_cloud->server().clearRequests();
@@ -343,20 +476,52 @@ void TestSyncEngine::forceFullSyncMidCycleAndAnotherUser()
     QVERIFY(a.sync());
     QCOMPARE(a.dump(), b.dump());
 
-    // Another user: nothing goes anywhere until the user agrees to upload.
+    // Another user: nothing goes anywhere until the user agrees to upload,
+    // and the user is asked once however many cycles want to start.
+    const Transaction pay = Records::transaction(checking.id, kDay, "Pay", 250000);
+    QVERIFY(a->transactions()->insert(pay));
+    QVERIFY(a.sync() && b.sync());
     QSignalSpy asked(a.engine(), &SyncEngine::accountChangeDetected);
     a.signInAs("user-2");
     m_cloud->server().clearRequests();
     a.engine()->syncNow();
+    a.engine()->syncNow();
+    QCOMPARE(asked.count(), 1);
+    QVERIFY(syncRequests(*m_cloud).isEmpty());
+    // "No" pauses the sync and says so, without asking again.
+    a.engine()->declineAccount();
+    a.engine()->syncNow();
+    QCOMPARE(a.engine()->statusText(), QString("Sync paused"));
     QCOMPARE(asked.count(), 1);
     QVERIFY(syncRequests(*m_cloud).isEmpty());
     a.engine()->adoptAccount();
     QVERIFY(a.settle());
     QVERIFY(a.sync());
     QCOMPARE(m_cloud->sync().recordCount("user-2"),
-        scalar(a, "SELECT (SELECT COUNT(*) FROM accounts) + (SELECT COUNT(*) FROM categories) "
-                  "+ (SELECT COUNT(*) FROM transactions)"));
+        scalar(a,
+            "SELECT (SELECT COUNT(*) FROM accounts) + (SELECT COUNT(*) FROM categories) "
+            "+ (SELECT COUNT(*) FROM transactions)"));
     QCOMPARE(scalar(a, "SELECT COUNT(*) FROM transactions WHERE sync_status != 'synced'"), 0);
+
+    // Back to the first account, which moved on meanwhile: what went on
+    // there is pulled before anything goes up, and a row changed on both
+    // sides waits for the user instead of overwriting the other's change.
+    editPayee(b, pay.id, "Salary");
+    editPayee(a, pay.id, "Wages");
+    QVERIFY(a.sync() && b.sync());
+    asked.clear();
+    a.signInAs("user-1");
+    a.engine()->syncNow();
+    QCOMPARE(asked.count(), 1);
+    a.engine()->adoptAccount();
+    QVERIFY(a.settle());
+    QVERIFY(a.sync() && b.sync());
+    QCOMPARE(m_cloud->sync().record("user-1", "transaction", pay.id)->value("payee").toString(),
+        QString("Salary"));
+    QCOMPARE(stored(b, pay.id).payee, QString("Salary"));
+    QCOMPARE(stored(a, pay.id).syncStatus, SyncStatus::Conflict);
+    QCOMPARE(stored(a, pay.id).payee, QString("Wages"));
+    QCOMPARE(scalar(a, "SELECT COUNT(*) FROM categories WHERE sync_status != 'synced'"), 0);
 }
 
 QTEST_MAIN(TestSyncEngine)

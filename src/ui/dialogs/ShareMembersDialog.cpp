@@ -219,7 +219,7 @@ void ShareMembersDialog::loadGroupMembers()
     const quint64 load = m_load;
     QPointer<ShareMembersDialog> self(this);
     AccountClient* accounts = m_client->accountClient();
-    accounts->getProfile([self, load, accounts](const Profile& profile) {
+    accounts->getProfile([self, load, accounts](bool, const Profile& profile) {
         if (!self || load != self->m_load)
             return;
         if (profile.group.id.isEmpty()) {
@@ -229,7 +229,7 @@ void ShareMembersDialog::loadGroupMembers()
                 "noGroupNote");
             return;
         }
-        accounts->getGroup([self, load](const Group& group) {
+        accounts->getGroup([self, load](bool, const Group& group) {
             if (!self || load != self->m_load)
                 return;
             // The token's subject is who is signed in here; the profile id may be

@@ -24,6 +24,7 @@
 #include "services/SampleDataService.h"
 #include "ui/dialogs/AccountFormDialog.h"
 #include "ui/dialogs/ShareMembersDialog.h"
+#include "ui/dialogs/SyncConflictsDialog.h"
 #include "ui/register/RegisterScreen.h"
 #include "ui/register/RegisterTableView.h"
 #include "ui/screens/CategoriesScreen.h"
@@ -90,17 +91,25 @@ MainWindow::MainWindow(AppState* state, QWidget* parent)
         [this](const QString& text) { m_statusBar->showTransientMessage(text, kLongMessageMs); });
     connect(m_register, &RegisterScreen::reconcileRequested, this,
         &MainWindow::showReconciliationWindow);
+    connect(
+        m_register, &RegisterScreen::syncConflictRequested, this, &MainWindow::showSyncConflicts);
+    connect(m_statusBar, &StatusBar::conflictsRequested, this, [this] { showSyncConflicts(); });
     connectStore();
+    const auto reload = [this] {
+        onAccountsChanged();
+        m_register->reload();
+        // A first sync may have brought the first accounts.
+        if (m_state->currentAccountId().isEmpty())
+            restoreInitialPage();
+    };
     m_syncFeedback = new SyncFeedback(
         state->syncEngine(), m_statusBar, this,
-        [this] { return m_state->cloudClient()->isAuthenticated(); },
-        [this] {
-            onAccountsChanged();
-            m_register->reload();
-            // A first sync may have brought the first accounts.
-            if (m_state->currentAccountId().isEmpty())
-                restoreInitialPage();
-        });
+        [this] { return m_state->cloudClient()->isAuthenticated(); }, reload);
+    // Rows written in bulk were announced once, not per account.
+    connect(state, &AppState::dataChanged, this, [this, reload] {
+        m_balances.forget(QString());
+        reload();
+    });
     connect(state->cloudClient(), &MellAccount::Client::authStateChanged, this,
         &MainWindow::updateAuthUI);
 
@@ -161,6 +170,13 @@ void MainWindow::importBackup()
     const QString archive = RestoreFlow::askArchive(this);
     if (!archive.isEmpty())
         Q_EMIT ledgerReplacementRequested(archive);
+}
+
+void MainWindow::showSyncConflicts(const QString& id)
+{
+    SyncConflictsDialog dialog(m_state, this);
+    dialog.select(id);
+    dialog.exec();
 }
 
 void MainWindow::buildPages()

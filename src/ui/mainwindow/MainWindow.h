@@ -64,6 +64,8 @@ public Q_SLOTS:
     void showReconciliationWindow();
     void showReconciliationHistoryWindow();
     void showShareAccountDialog();
+    // The list of sync conflicts, that row's selected.
+    void showSyncConflicts(const QString& id = QString());
     void updateAuthUI();
     void startSignIn();
     void signOut();

@@ -4,8 +4,8 @@
 #include "StatusBar.h"
 #include "account/AuthClient.h"
 #include "account/Client.h"
+#include "account/TokenManager.h"
 #include "ui/widgets/MessageBoxes.h"
-#include "ui/widgets/PlainText.h"
 
 namespace {
 
@@ -29,9 +29,12 @@ SignInActions::SignInActions(MainWindow* window, MellAccount::Client* cloud)
     connect(auth, &MellAccount::AuthClient::loginFailed, this, [this](const QString& error) {
         statusBar()->showTransientMessage(tr("Sign-in failed: %1").arg(error), kLongMessageMs);
     });
-    // Queued: the question waits until the reply that brought the account is done with.
-    connect(auth, &MellAccount::AuthClient::signInConfirmationRequired, this,
-        &SignInActions::confirmAccount, Qt::QueuedConnection);
+    // Stays until another message replaces it: the user must know why they
+    // are signed out.
+    connect(cloud->tokenManager(), &MellAccount::TokenManager::storeStalled, this, [this] {
+        statusBar()->showTransientMessage(
+            tr("The system keyring did not answer in time: you are signed out for now."), 0);
+    });
     // The account window describes a signed-in user only.
     connect(auth, &MellAccount::AuthClient::signedInChanged, this, [this](bool signedIn) {
         if (!signedIn && m_accountScreen)
@@ -53,20 +56,6 @@ void SignInActions::startSignIn()
     }
     statusBar()->startBusy(tr("Waiting for you to sign in with your web browser..."));
     m_cloud->authClient()->login();
-}
-
-void SignInActions::confirmAccount(const MellAccount::User& user)
-{
-    const QString who = user.displayName.isEmpty()
-        ? user.email
-        : QStringLiteral("%1 (%2)").arg(user.displayName, user.email);
-    const auto answer = MessageBoxes::question(m_window, tr("Confirm Account"),
-        PlainText::forAutoText(
-            tr("Sign in on this computer as %1?\n\nContinue only if this is your own account: "
-               "your data will be synchronised with it.")
-                .arg(who)),
-        QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
-    m_cloud->authClient()->confirmSignIn(answer == QMessageBox::Yes);
 }
 
 void SignInActions::signOut()

@@ -33,7 +33,6 @@ public Q_SLOTS:
 
 private:
     StatusBar* statusBar() const;
-    void confirmAccount(const MellAccount::User& user);
 
     MainWindow* m_window;
     MellAccount::Client* m_cloud;

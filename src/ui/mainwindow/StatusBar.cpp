@@ -37,8 +37,10 @@ StatusBar::StatusBar(QWidget* parent)
     m_busyIndicator->setObjectName(QStringLiteral("busyIndicator"));
     m_syncLabel->setObjectName(QStringLiteral("syncLabel"));
     m_conflicts->setObjectName(QStringLiteral("syncConflictLabel"));
-    m_conflicts->setToolTip(tr("Entries changed on this computer and on another one. Edit an "
-                               "entry marked with a conflict to keep this computer's version."));
+    m_conflicts->setToolTip(tr("Entries changed on this computer and on another one. Click to "
+                               "choose which version to keep."));
+    m_conflicts->setTextFormat(Qt::RichText);
+    connect(m_conflicts, &QLabel::linkActivated, this, &StatusBar::conflictsRequested);
 
     m_busyIndicator->setRange(0, 0);
     m_busyIndicator->setTextVisible(false);
@@ -85,9 +87,10 @@ void StatusBar::setSyncText(const QString& text)
 
 void StatusBar::setConflictCount(int count)
 {
-    m_conflicts->setText(tr("%n sync conflict(s)", nullptr, count));
-    m_conflicts->setStyleSheet(QStringLiteral("color: %1; font-weight: bold;")
-                                   .arg(ThemeColors::pickName(ThemeColors::kOrange)));
+    m_conflicts->setText(
+        QStringLiteral("<a href=\"#conflicts\" style=\"color: %1; font-weight: bold;\">%2</a>")
+            .arg(ThemeColors::pickName(ThemeColors::kOrange),
+                tr("%n sync conflict(s)", nullptr, count).toHtmlEscaped()));
     m_conflicts->setVisible(count > 0);
 }
 

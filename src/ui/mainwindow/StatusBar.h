@@ -17,7 +17,8 @@ public:
     // Hidden for zero or less.
     void setRecurringDue(int count);
     void setSyncText(const QString& text);
-    // Rows waiting for the user after a sync conflict; hidden for zero.
+    // Rows waiting for the user after a sync conflict, a link to the list of
+    // them; hidden for zero.
     void setConflictCount(int count);
     void startBusy(const QString& text);
     void stopBusy();
@@ -25,6 +26,9 @@ public:
     void showTransientMessage(const QString& text, int timeoutMs);
     // Colours of the labels for the current palette.
     void applyStyle();
+
+Q_SIGNALS:
+    void conflictsRequested();
 
 private:
     QLabel* m_accountCount;

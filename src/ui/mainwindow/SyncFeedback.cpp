@@ -26,18 +26,24 @@ SyncFeedback::SyncFeedback(SyncEngine* engine, StatusBar* statusBar, QWidget* wi
     connect(engine, &SyncEngine::syncFailed, this, [this](const QString& error) {
         m_statusBar->showTransientMessage(tr("Sync failed: %1").arg(error), kFailureMessageMs);
     });
-    connect(engine, &SyncEngine::dataChanged, this, reload);
     connect(engine, &SyncEngine::conflictCountChanged, statusBar, &StatusBar::setConflictCount);
     // The register marks rows in conflict: it must show them as they are now.
     connect(engine, &SyncEngine::conflictCountChanged, this, reload);
-    connect(engine, &SyncEngine::accountChangeDetected, this,
-        &SyncFeedback::askAboutAccountChange, Qt::QueuedConnection);
+    connect(engine, &SyncEngine::accountChangeDetected, this, &SyncFeedback::askAboutAccountChange,
+        Qt::QueuedConnection);
+    connect(
+        engine, &SyncEngine::accessEnded, this,
+        [this](const QString& account) {
+            MessageBoxes::information(m_window, tr("Sync"),
+                tr("Your access to %1 ended; your last change there was not sent.").arg(account));
+        },
+        Qt::QueuedConnection);
     statusBar->setConflictCount(engine->conflictCount());
 }
 
 void SyncFeedback::showState()
 {
-    m_statusBar->setSyncText(SyncEngine::stateText(m_engine->state()));
+    m_statusBar->setSyncText(m_engine->statusText());
 }
 
 void SyncFeedback::askAboutAccountChange()

@@ -8,8 +8,9 @@ class StatusBar;
 class SyncEngine;
 
 // The sync engine as the main window shows it: its state and messages in the
-// status bar, the count of conflicts, a reload after merged changes, and the
-// question when the data here was synced with another cloud account.
+// status bar, the count of conflicts (the register reloads for their marks),
+// the question when the data here was synced with another cloud account, and
+// changes dropped because an account stopped being shared.
 class SyncFeedback : public QObject {
     Q_OBJECT
 

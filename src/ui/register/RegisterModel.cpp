@@ -300,8 +300,8 @@ QVariant RegisterModel::transactionData(const TransactionRow& t, int column, int
         return {};
     case Qt::ToolTipRole:
         if (isConflict(t) && column == PayeeColumn)
-            return tr("Changed on this computer and on another one. Edit this entry to keep "
-                      "this computer's version.");
+            return tr("Changed on this computer and on another one. Right-click to choose "
+                      "which version to keep.");
         return {};
     case Qt::ForegroundRole:
         switch (column) {

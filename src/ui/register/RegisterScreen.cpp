@@ -747,6 +747,9 @@ void RegisterScreen::onContextMenu(const QPoint& pos)
             };
         };
         menu.addSeparator();
+        if (t->syncStatus == SyncStatus::Conflict)
+            menu.addAction(tr("Resolve Sync &Conflict..."), this,
+                [this, id = t->id] { Q_EMIT syncConflictRequested(id); });
         QAction* details = menu.addAction(
             tr("Show &Details..."), this, onRow([this](int row) { showDetails(row); }));
         details->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Return));

@@ -61,6 +61,8 @@ public:
 Q_SIGNALS:
     void reconcileRequested(const QString& accountId);
     void errorMessage(const QString& text);
+    // The user wants to settle the sync conflict of that transaction.
+    void syncConflictRequested(const QString& transactionId);
 
 public Q_SLOTS:
     void onContextMenu(const QPoint& pos);

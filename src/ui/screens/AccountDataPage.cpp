@@ -40,14 +40,26 @@ AccountDataPage::AccountDataPage(AccountClient* account, QWidget* parent)
     m_status = AccountPageParts::statusLine();
     m_status->setObjectName(QStringLiteral("deleteStatus"));
     column->addWidget(m_status);
+    m_failure = AccountPageParts::rowList(column, "dataFailure");
 }
 
 void AccountDataPage::refresh()
 {
     QPointer<AccountDataPage> self(this);
-    m_account->getProfile([self](const Profile& profile) {
-        if (!self || profile.id.isEmpty())
+    m_account->getProfile([self](bool ok, const Profile& profile) {
+        if (!self)
             return;
+        AccountPageParts::clearRows(self->m_failure);
+        if (!ok) {
+            // Whether the user owns a group is unknown: no deletion until it is.
+            self->m_delete->setEnabled(false);
+            AccountPageParts::showFailure(
+                self->m_failure, tr("Your account details could not be loaded."), [self] {
+                    if (self)
+                        self->refresh();
+                });
+            return;
+        }
         const bool owner = profile.group.role == QLatin1String("owner");
         self->m_delete->setEnabled(!owner);
         self->m_ownerNote->setVisible(owner);

@@ -4,6 +4,7 @@
 
 class QLabel;
 class QPushButton;
+class QVBoxLayout;
 
 namespace MellAccount {
 
@@ -32,6 +33,7 @@ private:
     QPushButton* m_delete;
     QLabel* m_ownerNote;
     QLabel* m_status;
+    QVBoxLayout* m_failure;
 };
 
 } // namespace MellAccount

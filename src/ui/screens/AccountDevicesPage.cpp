@@ -31,9 +31,17 @@ AccountDevicesPage::AccountDevicesPage(AccountClient* account, QWidget* parent)
 void AccountDevicesPage::refresh()
 {
     QPointer<AccountDevicesPage> self(this);
-    m_account->getDevices([self](const QList<Device>& devices) {
-        if (self)
+    m_account->getDevices([self](bool ok, const QList<Device>& devices) {
+        if (!self)
+            return;
+        if (ok)
             self->showDevices(devices);
+        else
+            AccountPageParts::showFailure(
+                self->m_rows, tr("Your devices could not be loaded."), [self] {
+                    if (self)
+                        self->refresh();
+                });
     });
 }
 

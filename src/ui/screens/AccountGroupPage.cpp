@@ -48,18 +48,32 @@ void AccountGroupPage::refresh()
 {
     const quint64 load = ++m_load;
     QPointer<AccountGroupPage> self(this);
-    // The profile says whether there is a group and the user's role in it; a
-    // failed read keeps what the page shows.
-    m_account->getProfile([self, load](const Profile& profile) {
-        if (!self || load != self->m_load || profile.id.isEmpty())
+    const auto failed = [self] {
+        AccountPageParts::showFailure(
+            self->m_content, tr("Your group could not be loaded."), [self] {
+                if (self)
+                    self->refresh();
+            });
+    };
+    // The profile says whether there is a group and the user's role in it.
+    m_account->getProfile([self, load, failed](bool ok, const Profile& profile) {
+        if (!self || load != self->m_load)
             return;
+        if (!ok) {
+            failed();
+            return;
+        }
         if (profile.group.id.isEmpty()) {
             self->showNoGroup();
             return;
         }
-        self->m_account->getGroup([self, load, profile](const Group& group) {
-            if (self && load == self->m_load && !group.id.isEmpty())
+        self->m_account->getGroup([self, load, profile, failed](bool ok, const Group& group) {
+            if (!self || load != self->m_load)
+                return;
+            if (ok)
                 self->showGroup(group, profile);
+            else
+                failed();
         });
     });
 }

@@ -4,9 +4,11 @@
 #include "app/ThemeManager.h"
 #include "ui/widgets/ElidedLabel.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
@@ -146,6 +148,29 @@ void showRows(QVBoxLayout* rows, const QList<QWidget*>& widgets, const QString& 
         rows->addWidget(note(emptyText));
     for (QWidget* widget : widgets)
         rows->addWidget(widget);
+}
+
+QWidget* loadFailure(const QString& text, const std::function<void()>& retry)
+{
+    auto* failure = new QWidget;
+    failure->setObjectName(QStringLiteral("loadFailure"));
+    auto* layout = new QHBoxLayout(failure);
+    layout->setContentsMargins(0, 0, 0, 0);
+    QLabel* why = statusLine();
+    why->setObjectName(QStringLiteral("loadFailureText"));
+    showStatus(why, text, false);
+    layout->addWidget(why, 1);
+    auto* again = new QPushButton(QCoreApplication::translate("AccountPageParts", "Retry"));
+    again->setObjectName(QStringLiteral("retryButton"));
+    QObject::connect(again, &QPushButton::clicked, failure, [retry] { retry(); });
+    layout->addWidget(again);
+    return failure;
+}
+
+void showFailure(QVBoxLayout* rows, const QString& text, const std::function<void()>& retry)
+{
+    clearRows(rows);
+    rows->addWidget(loadFailure(text, retry));
 }
 
 void clearRows(QLayout* rows)

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <functional>
 
 class QHBoxLayout;
 class QLabel;
@@ -32,6 +33,11 @@ QVBoxLayout* rowList(QVBoxLayout* column, const char* objectName);
 void clearRows(QLayout* rows);
 // The list holds `widgets` instead of what it held, or `emptyText` when there are none.
 void showRows(QVBoxLayout* rows, const QList<QWidget*>& widgets, const QString& emptyText);
+// In place of what a page could not load: why, and a Retry button that runs
+// `retry`. A failed read must not look like an empty answer.
+QWidget* loadFailure(const QString& text, const std::function<void()>& retry);
+// `rows` holds only that failure.
+void showFailure(QVBoxLayout* rows, const QString& text, const std::function<void()>& retry);
 // A row of a list: its texts on the left, then whatever the caller adds
 // (badge, button) to the returned layout.
 QHBoxLayout* listRow(QWidget* row, const QString& title, const QString& detail,

@@ -19,6 +19,7 @@ AccountProfilePage::AccountProfilePage(AuthClient* auth, QWidget* parent)
     QVBoxLayout* column = AccountPageParts::scrollingColumn(this);
     column->addWidget(AccountPageParts::heading(tr("Personal Information")));
     column->addSpacing(8);
+    m_failure = AccountPageParts::rowList(column, "profileFailure");
 
     auto* fields = new QFormLayout;
     m_name = new QLabel;
@@ -61,9 +62,23 @@ void AccountProfilePage::showUser(const User& user)
 void AccountProfilePage::refresh()
 {
     QPointer<AccountProfilePage> self(this);
-    m_auth->fetchCurrentUser([self](const User& user) {
-        if (self)
+    m_auth->fetchCurrentUser([self](bool ok, const User& user) {
+        if (!self)
+            return;
+        AccountPageParts::clearRows(self->m_failure);
+        if (ok || !user.id.isEmpty()) {
             self->showUser(user);
+        } else {
+            // Nothing known: empty fields, not a name that is "(not set)".
+            self->m_name->clear();
+            self->m_email->clear();
+        }
+        if (!ok)
+            AccountPageParts::showFailure(
+                self->m_failure, tr("Your profile could not be loaded."), [self] {
+                    if (self)
+                        self->refresh();
+                });
     });
 }
 
@@ -75,7 +90,7 @@ void AccountProfilePage::editDisplayName()
     if (name.isEmpty() || name == m_displayName)
         return;
     QPointer<AccountProfilePage> self(this);
-    m_auth->updateProfile(name, [self, name](const User& user) {
+    m_auth->updateProfile(name, [self, name](bool, const User& user) {
         if (!self)
             return;
         self->showUser(user);

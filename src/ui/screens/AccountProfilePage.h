@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class QLabel;
+class QVBoxLayout;
 
 namespace MellAccount {
 
@@ -32,6 +33,7 @@ private:
     QLabel* m_name;
     QLabel* m_email;
     QLabel* m_status;
+    QVBoxLayout* m_failure;
     QString m_displayName;
 };
 

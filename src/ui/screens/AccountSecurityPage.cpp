@@ -77,9 +77,17 @@ void AccountSecurityPage::changePassword()
 void AccountSecurityPage::refreshSessions()
 {
     QPointer<AccountSecurityPage> self(this);
-    m_auth->listSessions([self](const QList<Session>& sessions) {
-        if (self)
+    m_auth->listSessions([self](bool ok, const QList<Session>& sessions) {
+        if (!self)
+            return;
+        if (ok)
             self->showSessions(sessions);
+        else
+            AccountPageParts::showFailure(
+                self->m_sessionRows, tr("Your sessions could not be loaded."), [self] {
+                    if (self)
+                        self->refreshSessions();
+                });
     });
 }
 

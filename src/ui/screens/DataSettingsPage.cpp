@@ -122,16 +122,17 @@ void DataSettingsPage::refreshSync()
         name = auth->currentUserId();
         // After a restart only the token's subject is known; show a name once the server gives one.
         QPointer<DataSettingsPage> self(this);
-        auth->fetchCurrentUser([self](const MellAccount::User& fetched) {
+        auth->fetchCurrentUser([self](bool, const MellAccount::User& fetched) {
             if (self && (!fetched.displayName.isEmpty() || !fetched.email.isEmpty()))
                 self->refreshSync();
         });
     }
-    const SyncEngine::SyncState state = m_state->syncEngine()->state();
+    const SyncEngine* engine = m_state->syncEngine();
+    const SyncEngine::SyncState state = engine->state();
     ThemeColors::Pair colour = ThemeColors::kOrange;
     if (state == SyncEngine::Syncing)
         colour = { "#00897B", "#00897B" };
-    else if (state == SyncEngine::Idle)
+    else if (state == SyncEngine::Idle && engine->rejectedCount() == 0)
         colour = ThemeColors::kGreen;
     else if (state == SyncEngine::Error)
         colour = ThemeColors::kRed;
@@ -139,7 +140,7 @@ void DataSettingsPage::refreshSync()
     m_syncStatus->setText(
         tr("<b>Signed in as:</b> %1<br><b>Status:</b> <span style=\"color:%2\">%3</span>")
             .arg(name.toHtmlEscaped(), ThemeColors::pickName(colour),
-                SyncEngine::stateText(state).toHtmlEscaped()));
+                engine->statusText().toHtmlEscaped()));
     m_syncControls->refresh();
 }
 

@@ -36,6 +36,7 @@ private Q_SLOTS:
     void ownerManagesMembersAndInvitations();
     void devicesListMarksThisComputer();
     void deletionNeedsTypedConfirmation();
+    void failedLoadsOfferRetry();
     void coloursAndSizeFollowTheTheme();
 
 private:
@@ -385,6 +386,42 @@ void TestAccountScreen::deletionNeedsTypedConfirmation()
     QCOMPARE(MessageBoxes::lastShown()->title, "Account Scheduled for Deletion");
     QVERIFY(m_fake->account().isScheduledForDeletion("user-1"));
     QCOMPARE(deletions(), 2);
+}
+
+void TestAccountScreen::failedLoadsOfferRetry()
+{
+    for (const QString& path :
+        { FakeCloud::authPath("/users/me"), FakeCloud::authPath("/users/me/sessions"),
+            QStringLiteral("/account/v1/profile"), QStringLiteral("/account/v1/devices") })
+        m_fake->server().setFault(path, { .status = 503 });
+    m_screen->refresh();
+    // Every page says it could not load, and shows nothing that looks like an answer.
+    const auto failures = [this] {
+        QStringList texts;
+        for (QLabel* label : m_screen->findChildren<QLabel*>("loadFailureText"))
+            texts << label->text();
+        texts.sort();
+        return texts;
+    };
+    QTRY_COMPARE(failures(),
+        QStringList({ "Your account details could not be loaded.",
+            "Your devices could not be loaded.", "Your group could not be loaded.",
+            "Your profile could not be loaded.", "Your sessions could not be loaded." }));
+    QCOMPARE(child<QLabel>("displayNameLabel")->text(), QString());
+    QVERIFY(!child<QPushButton>("deleteAccountButton")->isEnabled());
+    for (const QLabel* label : m_screen->findChildren<QLabel*>()) {
+        for (const char* answer : { "No devices registered.", "No active sessions.", "(not set)" })
+            QVERIFY(label->text() != QLatin1String(answer));
+    }
+
+    m_fake->server().clearFaults();
+    for (QPushButton* retry : m_screen->findChildren<QPushButton*>("retryButton"))
+        retry->click();
+    QTRY_VERIFY(failures().isEmpty());
+    QCOMPARE(child<QLabel>("emailLabel")->text(), "user-1@example.com");
+    QTRY_VERIFY(child<QPushButton>("deleteAccountButton")->isEnabled());
+    QTRY_COMPARE(sessionRows().size(), 1);
+    QTRY_COMPARE(rows("deviceList", "deviceRow").size(), 0);
 }
 
 void TestAccountScreen::coloursAndSizeFollowTheTheme()
