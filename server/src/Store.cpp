@@ -142,7 +142,7 @@ QSqlDatabase Store::db()
 bool Store::configure(QSqlDatabase& db, QString* error)
 {
     if (m_location.dialect == Dialect::Postgres)
-        return execute(db, QStringLiteral("SET TIME ZONE 'UTC'"));
+        return execute(db, QStringLiteral("SET client_min_messages TO warning"));
     // Every push a client was told is stored must survive a power cut, so
     // commits wait for the disk (FULL); WAL lets pulls read while a push writes.
     for (const char* pragma : { "PRAGMA journal_mode = WAL", "PRAGMA synchronous = FULL",
