@@ -98,16 +98,6 @@ bool ServerOptions::parse(
         if (!location)
             return false;
         options->location = *location;
-    } else {
-        const QString folder = parser.isSet(dataDir)
-            ? parser.value(dataDir)
-            : QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
-                + QStringLiteral("/ledgerine-server");
-        if (!QDir().mkpath(folder)) {
-            *message = QStringLiteral("cannot create the data folder %1").arg(folder);
-            return false;
-        }
-        options->location = Store::sqliteLocation(folder);
     }
     if (parser.isSet(listen) && !parseListen(parser.value(listen), options)) {
         *message = QStringLiteral("--listen takes HOST:PORT with an IP address, e.g. 127.0.0.1:8765");
@@ -155,6 +145,17 @@ bool ServerOptions::parse(
             return false;
         }
         options->config.publicUrl = url.toString(QUrl::StripTrailingSlash);
+    }
+    if (!parser.isSet(database)) {
+        const QString folder = parser.isSet(dataDir)
+            ? parser.value(dataDir)
+            : QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+                + QStringLiteral("/ledgerine-server");
+        if (!QDir().mkpath(folder)) {
+            *message = QStringLiteral("cannot create the data folder %1").arg(folder);
+            return false;
+        }
+        options->location = Store::sqliteLocation(folder);
     }
     return true;
 }

@@ -130,24 +130,38 @@ void TestServer::useTls(const QString& certificate, const QString& key)
     m_key = key;
 }
 
+bool TestServer::prepareStore()
+{
+    m_location = Store::sqliteLocation(m_dir.path());
+    if (m_backend == Backend::Sqlite)
+        return true;
+    const QString admin = postgresAdminUrl();
+    if (admin.isEmpty()) {
+        qWarning("No PostgreSQL test cluster: run the tests through ctest, whose fixture starts one");
+        return false;
+    }
+    m_database = QStringLiteral("t_") + Crypto::randomBytes(6).toHex();
+    if (!onAdminDatabase(QStringLiteral("CREATE DATABASE %1").arg(m_database)))
+        return false;
+    QUrl url(admin);
+    url.setPath(QLatin1Char('/') + m_database);
+    m_url = url.toString();
+    QString error;
+    m_location = *Store::postgresLocation(m_url, &error);
+    return true;
+}
+
+QStringList TestServer::storeArguments() const
+{
+    return m_backend == Backend::Sqlite ? QStringList { QStringLiteral("--data-dir"), m_dir.path() }
+                                        : QStringList { QStringLiteral("--database"), m_url };
+}
+
 bool TestServer::start()
 {
-    Store::Location location = Store::sqliteLocation(m_dir.path());
-    if (m_backend == Backend::Postgres) {
-        const QString admin = postgresAdminUrl();
-        if (admin.isEmpty()) {
-            qWarning("No PostgreSQL test cluster: run the tests through ctest, whose fixture starts one");
-            return false;
-        }
-        m_database = QStringLiteral("t_") + Crypto::randomBytes(6).toHex();
-        if (!onAdminDatabase(QStringLiteral("CREATE DATABASE %1").arg(m_database)))
-            return false;
-        QUrl url(admin);
-        url.setPath(QLatin1Char('/') + m_database);
-        QString error;
-        location = *Store::postgresLocation(url.toString(), &error);
-    }
-    m_server = std::make_unique<Server>(location, m_config);
+    if (!prepareStore())
+        return false;
+    m_server = std::make_unique<Server>(m_location, m_config);
     QString error;
     if (!m_server->open(&error) || !m_server->listen(QStringLiteral("127.0.0.1"), 0, m_certificate, m_key, &error)) {
         qWarning("The server did not start: %s", qPrintable(error));

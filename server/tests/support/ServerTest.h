@@ -44,6 +44,10 @@ public:
     void useTls(const QString& certificate, const QString& key);
     // False (with a warning saying why) when the server or its database cannot start.
     bool start();
+    // Only the fresh database, for the program started as a process.
+    bool prepareStore();
+    // The command-line options naming that database.
+    QStringList storeArguments() const;
     quint16 port() const { return m_server->port(); }
     QString origin() const;
     ServerContext& context() { return m_server->context(); }
@@ -63,6 +67,8 @@ private:
     ServerConfig m_config;
     QTemporaryDir m_dir;
     QString m_database;
+    Store::Location m_location;
+    QString m_url;
     QString m_certificate;
     QString m_key;
     std::unique_ptr<Server> m_server;
