@@ -26,7 +26,8 @@ QJsonObject profileOf(const UserRecord& user)
 
 QJsonObject deviceOf(const QSqlQuery& query)
 {
-    return { { "id", query.value(0).toString() }, { "device_fingerprint", query.value(1).toString() },
+    return { { "id", query.value(0).toString() },
+        { "device_fingerprint", query.value(1).toString() },
         { "device_name", query.value(2).toString() }, { "platform", query.value(3).toString() },
         { "app_id", query.value(4).toString() }, { "app_version", query.value(5).toString() },
         { "created_at", ServerClock::iso(query.value(6).toLongLong()) },
@@ -79,8 +80,9 @@ HttpResponse registerDevice(
                                "VALUES (?, ?, ?, ?) ON CONFLICT (user_id, fingerprint) DO NOTHING"),
                 { Crypto::newId(), bearer.userId, fingerprint, now })
             || !Sql::exec(query,
-                QStringLiteral("UPDATE devices SET device_name = ?, platform = ?, app_id = ?, "
-                               "app_version = ?, last_sync_at = ? WHERE user_id = ? AND fingerprint = ?"),
+                QStringLiteral(
+                    "UPDATE devices SET device_name = ?, platform = ?, app_id = ?, "
+                    "app_version = ?, last_sync_at = ? WHERE user_id = ? AND fingerprint = ?"),
                 { text("device_name"), text("platform"), text("app_id"), text("app_version"), now,
                     bearer.userId, fingerprint })
             || !Sql::exec(query,
@@ -111,7 +113,8 @@ HttpResponse removeDevice(ServerContext& context, const QString& userId, const Q
     });
     if (!ok)
         return unavailable();
-    return found ? HttpResponse::noContent() : HttpResponse::error(404, QStringLiteral("not_found"));
+    return found ? HttpResponse::noContent()
+                 : HttpResponse::error(404, QStringLiteral("not_found"));
 }
 
 HttpResponse deleteAccount(ServerContext& context, const SessionStore::Bearer& bearer)
@@ -136,25 +139,23 @@ void AccountApi::addRoutes(Router& router, ServerContext& context)
                 return user ? HttpResponse::json(200, profileOf(*user)) : unavailable();
             }));
     router.add("DELETE", kBase + "/profile",
-        context.authenticated(
-            [&context](const HttpRequest&, const SessionStore::Bearer& bearer, const QStringList&) {
-                return deleteAccount(context, bearer);
-            }));
+        context.authenticated([&context](const HttpRequest&, const SessionStore::Bearer& bearer,
+                                  const QStringList&) { return deleteAccount(context, bearer); }));
     router.add("GET", kBase + "/group",
-        context.authenticated([](const HttpRequest&, const SessionStore::Bearer&, const QStringList&) {
-            return HttpResponse::error(404, QStringLiteral("not_in_group"),
-                QStringLiteral("You are not in a group"));
-        }));
+        context.authenticated(
+            [](const HttpRequest&, const SessionStore::Bearer&, const QStringList&) {
+                return HttpResponse::error(
+                    404, QStringLiteral("not_in_group"), QStringLiteral("You are not in a group"));
+            }));
     router.add("GET", kBase + "/devices",
         context.authenticated(
             [&context](const HttpRequest&, const SessionStore::Bearer& bearer, const QStringList&) {
                 return listDevices(context, bearer.userId);
             }));
     router.add("POST", kBase + "/devices/register",
-        context.authenticated([&context](const HttpRequest& request,
-                                  const SessionStore::Bearer& bearer, const QStringList&) {
-            return registerDevice(context, request, bearer);
-        }));
+        context.authenticated(
+            [&context](const HttpRequest& request, const SessionStore::Bearer& bearer,
+                const QStringList&) { return registerDevice(context, request, bearer); }));
     router.add("DELETE", kBase + "/devices/*",
         context.authenticated([&context](const HttpRequest&, const SessionStore::Bearer& bearer,
                                   const QStringList& captured) {

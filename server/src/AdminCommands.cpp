@@ -57,7 +57,8 @@ std::optional<QString> newPassword()
         password = readLine(false);
     }
     if (password.size() < Passwords::kMinimumLength) {
-        err() << "A password needs at least " << Passwords::kMinimumLength << " characters." << Qt::endl;
+        err() << "A password needs at least " << Passwords::kMinimumLength << " characters."
+              << Qt::endl;
         return std::nullopt;
     }
     return password;
@@ -84,8 +85,7 @@ int add(const QString& email, const QString& name, UserStore& users)
     case UserStore::AddResult::Exists:
         err() << "There is already a user " << UserStore::normalEmail(email) << Qt::endl;
         return 1;
-    case UserStore::AddResult::Failed:
-        break;
+    case UserStore::AddResult::Failed: break;
     }
     err() << "Could not add the user; see the messages above." << Qt::endl;
     return 1;
@@ -127,7 +127,8 @@ int change(const QString& action, const QString& email, UserStore& users)
     if (action == QLatin1String("reset-password"))
         out() << "New password set for " << user->email << "; their sessions ended" << Qt::endl;
     else
-        out() << (action == QLatin1String("disable") ? "Disabled " : "Enabled ") << user->email << Qt::endl;
+        out() << (action == QLatin1String("disable") ? "Disabled " : "Enabled ") << user->email
+              << Qt::endl;
     return 0;
 }
 

@@ -12,8 +12,8 @@ constexpr int kMaxDisplayName = 100;
 
 HttpResponse badJson()
 {
-    return HttpResponse::error(400, QStringLiteral("invalid_json"),
-        QStringLiteral("the body must be a JSON object"));
+    return HttpResponse::error(
+        400, QStringLiteral("invalid_json"), QStringLiteral("the body must be a JSON object"));
 }
 
 HttpResponse refresh(ServerContext& context, const HttpRequest& request)
@@ -34,8 +34,7 @@ HttpResponse refresh(ServerContext& context, const HttpRequest& request)
     case SessionStore::Refresh::Rejected:
         return HttpResponse::error(401, QStringLiteral("invalid_grant"),
             QStringLiteral("the refresh token is not valid; sign in again"));
-    case SessionStore::Refresh::Failed:
-        break;
+    case SessionStore::Refresh::Failed: break;
     }
     return HttpResponse::error(503, QStringLiteral("unavailable"));
 }
@@ -56,7 +55,8 @@ HttpResponse updateUser(
     const QJsonValue name = body->value("display_name");
     if (!name.isString() || name.toString().trimmed().size() > kMaxDisplayName)
         return HttpResponse::error(400, QStringLiteral("invalid_display_name"),
-            QStringLiteral("display_name must be text of at most %1 characters").arg(kMaxDisplayName));
+            QStringLiteral("display_name must be text of at most %1 characters")
+                .arg(kMaxDisplayName));
     if (!context.users.setDisplayName(bearer.userId, name.toString().trimmed()))
         return HttpResponse::error(503, QStringLiteral("unavailable"));
     return currentUser(context, bearer);
@@ -72,7 +72,8 @@ HttpResponse changePassword(
     const QString wanted = body->value("new_password").toString();
     if (wanted.size() < Passwords::kMinimumLength)
         return HttpResponse::error(400, QStringLiteral("weak_password"),
-            QStringLiteral("the new password needs at least %1 characters").arg(Passwords::kMinimumLength));
+            QStringLiteral("the new password needs at least %1 characters")
+                .arg(Passwords::kMinimumLength));
     const auto user = context.users.byId(bearer.userId);
     if (!user)
         return HttpResponse::error(401, QStringLiteral("invalid_token"));
@@ -96,28 +97,25 @@ void AuthApi::addRoutes(Router& router, ServerContext& context)
 {
     const QString base = QStringLiteral("/api/v1/realms/%1").arg(context.config.realm);
     router.add("POST", base + "/auth/token/refresh",
-        [&context](const HttpRequest& request, const QStringList&) { return refresh(context, request); });
+        [&context](
+            const HttpRequest& request, const QStringList&) { return refresh(context, request); });
     router.add("POST", base + "/auth/logout",
-        context.authenticated([&context](const HttpRequest&, const SessionStore::Bearer& bearer,
-                                  const QStringList&) {
-            context.sessions.end(bearer.userId, bearer.sessionId);
-            return HttpResponse::noContent();
-        }));
-    router.add("GET", base + "/users/me",
         context.authenticated(
             [&context](const HttpRequest&, const SessionStore::Bearer& bearer, const QStringList&) {
-                return currentUser(context, bearer);
+                context.sessions.end(bearer.userId, bearer.sessionId);
+                return HttpResponse::noContent();
             }));
+    router.add("GET", base + "/users/me",
+        context.authenticated([&context](const HttpRequest&, const SessionStore::Bearer& bearer,
+                                  const QStringList&) { return currentUser(context, bearer); }));
     router.add("PATCH", base + "/users/me",
-        context.authenticated([&context](const HttpRequest& request,
-                                  const SessionStore::Bearer& bearer, const QStringList&) {
-            return updateUser(context, request, bearer);
-        }));
+        context.authenticated(
+            [&context](const HttpRequest& request, const SessionStore::Bearer& bearer,
+                const QStringList&) { return updateUser(context, request, bearer); }));
     router.add("POST", base + "/users/me/password",
-        context.authenticated([&context](const HttpRequest& request,
-                                  const SessionStore::Bearer& bearer, const QStringList&) {
-            return changePassword(context, request, bearer);
-        }));
+        context.authenticated(
+            [&context](const HttpRequest& request, const SessionStore::Bearer& bearer,
+                const QStringList&) { return changePassword(context, request, bearer); }));
     router.add("GET", base + "/users/me/sessions",
         context.authenticated(
             [&context](const HttpRequest&, const SessionStore::Bearer& bearer, const QStringList&) {

@@ -48,7 +48,8 @@ QByteArray Crypto::hmacSha256(const QByteArray& key, const QByteArray& message)
 
 bool Crypto::sameBytes(const QByteArray& a, const QByteArray& b)
 {
-    return a.size() == b.size() && sodium_memcmp(a.constData(), b.constData(), size_t(a.size())) == 0;
+    return a.size() == b.size()
+        && sodium_memcmp(a.constData(), b.constData(), size_t(a.size())) == 0;
 }
 
 QString Crypto::newId()

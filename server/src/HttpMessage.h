@@ -24,7 +24,10 @@ struct HttpRequest {
     QString peer;
     bool secure = false;
 
-    QByteArray header(const QByteArray& lowerCaseName) const { return headers.value(lowerCaseName); }
+    QByteArray header(const QByteArray& lowerCaseName) const
+    {
+        return headers.value(lowerCaseName);
+    }
     // Splits and decodes `target` into segments and query; false when the
     // target is not an absolute path or does not decode to UTF-8 text.
     bool parseTarget();

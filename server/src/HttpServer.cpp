@@ -30,13 +30,16 @@ HttpRequest toRequest(
     const http::request<http::string_body>& message, const QString& peer, bool secure)
 {
     HttpRequest request;
-    request.method = QByteArray(message.method_string().data(), qsizetype(message.method_string().size()));
+    request.method
+        = QByteArray(message.method_string().data(), qsizetype(message.method_string().size()));
     request.target = QByteArray(message.target().data(), qsizetype(message.target().size()));
     for (const auto& field : message) {
-        const QByteArray name = QByteArray(field.name_string().data(),
-            qsizetype(field.name_string().size())).toLower();
+        const QByteArray name
+            = QByteArray(field.name_string().data(), qsizetype(field.name_string().size()))
+                  .toLower();
         if (!request.headers.contains(name))
-            request.headers.insert(name, QByteArray(field.value().data(), qsizetype(field.value().size())));
+            request.headers.insert(
+                name, QByteArray(field.value().data(), qsizetype(field.value().size())));
     }
     request.body = QByteArray(message.body().data(), qsizetype(message.body().size()));
     request.peer = peer;
@@ -79,7 +82,8 @@ private:
             auto interim = std::make_shared<http::response<http::empty_body>>(
                 http::status::continue_, m_parser->get().version());
             http::async_write(derived().stream(), *interim,
-                [self = derived().shared_from_this(), interim](beast::error_code error, std::size_t) {
+                [self = derived().shared_from_this(), interim](
+                    beast::error_code error, std::size_t) {
                     if (error)
                         return self->derived().close();
                     self->readBody();
@@ -199,8 +203,8 @@ class TlsSession : public Session<TlsSession>, public std::enable_shared_from_th
 public:
     static constexpr bool kSecure = true;
 
-    TlsSession(tcp::socket&& socket, ssl::context& context, std::shared_ptr<Shared> shared,
-        QString peer)
+    TlsSession(
+        tcp::socket&& socket, ssl::context& context, std::shared_ptr<Shared> shared, QString peer)
         : Session(std::move(shared), std::move(peer))
         , m_stream(std::move(socket), context)
     {
@@ -243,28 +247,29 @@ struct HttpServer::Private {
 
     void accept()
     {
-        acceptor.async_accept(net::make_strand(io), [this](beast::error_code error, tcp::socket socket) {
-            if (error == net::error::operation_aborted)
-                return;
-            if (error) {
-                // Out of file descriptors, most likely: let some connections end first.
-                qCWarning(lcHttp) << "Cannot accept a connection:" << error.message().c_str();
-                retry.expires_after(std::chrono::milliseconds(100));
-                retry.async_wait([this](beast::error_code waited) {
-                    if (!waited)
-                        accept();
-                });
-                return;
-            }
-            beast::error_code ignored;
-            const QString peer
-                = QString::fromStdString(socket.remote_endpoint(ignored).address().to_string());
-            if (tls)
-                std::make_shared<TlsSession>(std::move(socket), *tls, shared, peer)->run();
-            else
-                std::make_shared<PlainSession>(std::move(socket), shared, peer)->run();
-            accept();
-        });
+        acceptor.async_accept(
+            net::make_strand(io), [this](beast::error_code error, tcp::socket socket) {
+                if (error == net::error::operation_aborted)
+                    return;
+                if (error) {
+                    // Out of file descriptors, most likely: let some connections end first.
+                    qCWarning(lcHttp) << "Cannot accept a connection:" << error.message().c_str();
+                    retry.expires_after(std::chrono::milliseconds(100));
+                    retry.async_wait([this](beast::error_code waited) {
+                        if (!waited)
+                            accept();
+                    });
+                    return;
+                }
+                beast::error_code ignored;
+                const QString peer
+                    = QString::fromStdString(socket.remote_endpoint(ignored).address().to_string());
+                if (tls)
+                    std::make_shared<TlsSession>(std::move(socket), *tls, shared, peer)->run();
+                else
+                    std::make_shared<PlainSession>(std::move(socket), shared, peer)->run();
+                accept();
+            });
     }
 };
 

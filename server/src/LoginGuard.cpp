@@ -30,8 +30,9 @@ bool LoginGuard::isBlocked(const QString& email, const QString& address)
     QSqlQuery query(db);
     const qint64 since = ServerClock::now() - kWindowSeconds;
     if (!Sql::exec(query,
-            QStringLiteral("SELECT (SELECT COUNT(*) FROM login_failures WHERE subject = ? AND failed_at > ?), "
-                           "(SELECT COUNT(*) FROM login_failures WHERE subject = ? AND failed_at > ?)"),
+            QStringLiteral(
+                "SELECT (SELECT COUNT(*) FROM login_failures WHERE subject = ? AND failed_at > ?), "
+                "(SELECT COUNT(*) FROM login_failures WHERE subject = ? AND failed_at > ?)"),
             { accountKey(email), since, addressKey(address), since })
         || !query.next())
         return true;
@@ -44,8 +45,8 @@ void LoginGuard::recordFailure(const QString& email, const QString& address)
     m_store.write([&](QSqlDatabase& db) {
         QSqlQuery query(db);
         return Sql::exec(query,
-                   QStringLiteral("INSERT INTO login_failures (subject, failed_at) VALUES (?, ?), (?, ?)"),
-                   { accountKey(email), now, addressKey(address), now });
+            QStringLiteral("INSERT INTO login_failures (subject, failed_at) VALUES (?, ?), (?, ?)"),
+            { accountKey(email), now, addressKey(address), now });
     });
 }
 

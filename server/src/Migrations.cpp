@@ -33,7 +33,8 @@ bool Migrations::apply(Store& store, QString* error)
     const bool postgres = store.dialect() == Store::Dialect::Postgres;
     const QDir folder(QStringLiteral(":/server/migrations/%1")
                           .arg(postgres ? QLatin1String("postgresql") : QLatin1String("sqlite")));
-    const QStringList scripts = folder.entryList({ QStringLiteral("*.sql") }, QDir::Files, QDir::Name);
+    const QStringList scripts
+        = folder.entryList({ QStringLiteral("*.sql") }, QDir::Files, QDir::Name);
     int applied = 0;
     const bool ok = store.write([&](QSqlDatabase& db) {
         QSqlQuery query(db);

@@ -39,7 +39,8 @@ const Row kTexts[] = {
         "Este enlace de inicio de sesión no es válido. Vuelva a iniciar sesión desde Mellowind "
         "Ledgerine.",
         "Ce lien de connexion n'est pas valide. Relancez la connexion depuis Mellowind Ledgerine.",
-        "このサインインのリンクは無効です。Mellowind Ledgerine からもう一度サインインしてください。" },
+        "このサインインのリンクは無効です。Mellowind Ledgerine "
+        "からもう一度サインインしてください。" },
     { "The form has expired. Please enter your details again.",
         "Das Formular ist abgelaufen. Bitte geben Sie Ihre Angaben erneut ein.",
         "El formulario ha caducado. Vuelva a introducir sus datos.",
@@ -87,8 +88,9 @@ QString PageTexts::languageFor(const QByteArray& acceptLanguage)
             if (piece.trimmed().startsWith("q="))
                 weight = piece.trimmed().mid(2).toDouble();
         }
-        const QString primary
-            = QString::fromLatin1(pieces.value(0).trimmed()).section(QLatin1Char('-'), 0, 0).toLower();
+        const QString primary = QString::fromLatin1(pieces.value(0).trimmed())
+                                    .section(QLatin1Char('-'), 0, 0)
+                                    .toLower();
         if (weight > 0 && kLanguages.contains(primary))
             wanted.append({ weight, primary });
     }

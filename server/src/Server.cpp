@@ -56,7 +56,9 @@ bool Server::open(QString* error)
     m_context = std::make_unique<ServerContext>(m_store, *keys, m_config);
     m_router = Router();
     m_router.add("GET", QStringLiteral("/.well-known/ledgerine.json"),
-        [this](const HttpRequest& request, const QStringList&) { return discovery(*m_context, request); });
+        [this](const HttpRequest& request, const QStringList&) {
+            return discovery(*m_context, request);
+        });
     AuthApi::addRoutes(m_router, *m_context);
     SignInPages::addRoutes(m_router, *m_context);
     AccountApi::addRoutes(m_router, *m_context);

@@ -46,10 +46,12 @@ bool ServerOptions::parse(
         QStringLiteral("Keep the data in PostgreSQL: postgresql://user@host/database."),
         QStringLiteral("url"));
     const QCommandLineOption listen(QStringLiteral("listen"),
-        QStringLiteral("Address and port to serve on (default 127.0.0.1:8765; port 0: any free one)."),
+        QStringLiteral(
+            "Address and port to serve on (default 127.0.0.1:8765; port 0: any free one)."),
         QStringLiteral("host:port"));
     const QCommandLineOption certificate(QStringLiteral("tls-cert"),
-        QStringLiteral("Serve HTTPS with this certificate (PEM, chain included)."), QStringLiteral("file"));
+        QStringLiteral("Serve HTTPS with this certificate (PEM, chain included)."),
+        QStringLiteral("file"));
     const QCommandLineOption key(QStringLiteral("tls-key"),
         QStringLiteral("The certificate's private key (PEM)."), QStringLiteral("file"));
     const QCommandLineOption insecure(QStringLiteral("insecure-http"),
@@ -57,22 +59,26 @@ bool ServerOptions::parse(
     const QCommandLineOption registration(QStringLiteral("open-registration"),
         QStringLiteral("Anyone who reaches the sign-in page may create an account."));
     const QCommandLineOption publicUrl(QStringLiteral("public-url"),
-        QStringLiteral("The address clients use, e.g. https://ledger.example.org."), QStringLiteral("url"));
+        QStringLiteral("The address clients use, e.g. https://ledger.example.org."),
+        QStringLiteral("url"));
     const QCommandLineOption realm(QStringLiteral("realm"),
-        QStringLiteral("Realm of the sign-in addresses (default mellowind)."), QStringLiteral("name"));
+        QStringLiteral("Realm of the sign-in addresses (default mellowind)."),
+        QStringLiteral("name"));
     const QCommandLineOption clientId(QStringLiteral("client-id"),
         QStringLiteral("A client id the sign-in page accepts (repeatable; default the desktop's)."),
         QStringLiteral("id"));
     const QCommandLineOption forwarded(QStringLiteral("trust-forwarded-for"),
-        QStringLiteral("Take the client's address from X-Forwarded-For of a proxy on this machine."));
+        QStringLiteral(
+            "Take the client's address from X-Forwarded-For of a proxy on this machine."));
     const QCommandLineOption threads(QStringLiteral("threads"),
         QStringLiteral("Threads serving requests (default 8)."), QStringLiteral("n"));
     const QCommandLineOption name(QStringLiteral("name"),
         QStringLiteral("Display name of the user made by \"user add\"."), QStringLiteral("name"));
-    parser.addOptions({ dataDir, database, listen, certificate, key, insecure, registration, publicUrl,
-        realm, clientId, forwarded, threads, name });
+    parser.addOptions({ dataDir, database, listen, certificate, key, insecure, registration,
+        publicUrl, realm, clientId, forwarded, threads, name });
     parser.addPositionalArgument(QStringLiteral("command"),
-        QStringLiteral("Nothing to serve, or an administration command."), QStringLiteral("[user ...]"));
+        QStringLiteral("Nothing to serve, or an administration command."),
+        QStringLiteral("[user ...]"));
 
     *help = false;
     if (!parser.parse(arguments)) {
@@ -100,7 +106,8 @@ bool ServerOptions::parse(
         options->location = *location;
     }
     if (parser.isSet(listen) && !parseListen(parser.value(listen), options)) {
-        *message = QStringLiteral("--listen takes HOST:PORT with an IP address, e.g. 127.0.0.1:8765");
+        *message
+            = QStringLiteral("--listen takes HOST:PORT with an IP address, e.g. 127.0.0.1:8765");
         return false;
     }
     options->certificate = parser.value(certificate);
@@ -139,7 +146,8 @@ bool ServerOptions::parse(
         options->config.clientIds = parser.values(clientId);
     if (parser.isSet(publicUrl)) {
         const QUrl url(parser.value(publicUrl), QUrl::StrictMode);
-        if (!url.isValid() || (url.scheme() != QLatin1String("https") && url.scheme() != QLatin1String("http"))
+        if (!url.isValid()
+            || (url.scheme() != QLatin1String("https") && url.scheme() != QLatin1String("http"))
             || url.host().isEmpty()) {
             *message = QStringLiteral("--public-url takes an http:// or https:// address");
             return false;

@@ -22,6 +22,6 @@ struct ServerOptions {
     QString displayName;
 
     // False with a message for the user; `help` set when they asked for help.
-    static bool parse(const QStringList& arguments, ServerOptions* options, QString* message,
-        bool* help);
+    static bool parse(
+        const QStringList& arguments, ServerOptions* options, QString* message, bool* help);
 };

@@ -72,10 +72,11 @@ SessionStore::Refresh SessionStore::refresh(const QString& refreshToken, Tokens*
         // Locked, so two refreshes with one token take turns and the second
         // finds the first one's successor.
         if (!Sql::exec(query,
-                QStringLiteral("SELECT t.session_id, t.rotated_at, t.successor_access, s.user_id, "
-                               "s.last_active_at, u.disabled FROM refresh_tokens t "
-                               "JOIN sessions s ON s.id = t.session_id JOIN users u ON u.id = s.user_id "
-                               "WHERE t.token_hash = ?")
+                QStringLiteral(
+                    "SELECT t.session_id, t.rotated_at, t.successor_access, s.user_id, "
+                    "s.last_active_at, u.disabled FROM refresh_tokens t "
+                    "JOIN sessions s ON s.id = t.session_id JOIN users u ON u.id = s.user_id "
+                    "WHERE t.token_hash = ?")
                     + m_store.lockRow(QStringLiteral("t")),
                 { hashOf(refreshToken) }))
             return false;
@@ -96,7 +97,8 @@ SessionStore::Refresh SessionStore::refresh(const QString& refreshToken, Tokens*
                 return true;
             }
             reused = sessionId;
-            return Sql::exec(query, QStringLiteral("DELETE FROM sessions WHERE id = ?"), { sessionId });
+            return Sql::exec(
+                query, QStringLiteral("DELETE FROM sessions WHERE id = ?"), { sessionId });
         }
         *tokens = { accessToken(userId, sessionId, now), successorOf(refreshToken) };
         outcome = Refresh::Issued;
@@ -108,7 +110,8 @@ SessionStore::Refresh SessionStore::refresh(const QString& refreshToken, Tokens*
                 QStringLiteral("INSERT INTO refresh_tokens (token_hash, session_id, created_at) "
                                "VALUES (?, ?, ?)"),
                 { hashOf(tokens->refresh), sessionId, now })
-            && Sql::exec(query, QStringLiteral("UPDATE sessions SET last_active_at = ? WHERE id = ?"),
+            && Sql::exec(query,
+                QStringLiteral("UPDATE sessions SET last_active_at = ? WHERE id = ?"),
                 { now, sessionId });
     });
     if (!ok)
@@ -131,8 +134,9 @@ std::optional<SessionStore::Bearer> SessionStore::authenticate(const QString& ac
     QSqlDatabase db = m_store.db();
     QSqlQuery query(db);
     if (!Sql::exec(query,
-            QStringLiteral("SELECT s.last_active_at FROM sessions s JOIN users u ON u.id = s.user_id "
-                           "WHERE s.id = ? AND s.user_id = ? AND u.disabled = 0"),
+            QStringLiteral(
+                "SELECT s.last_active_at FROM sessions s JOIN users u ON u.id = s.user_id "
+                "WHERE s.id = ? AND s.user_id = ? AND u.disabled = 0"),
             { bearer.sessionId, bearer.userId })
         || !query.next())
         return std::nullopt;
@@ -143,7 +147,8 @@ std::optional<SessionStore::Bearer> SessionStore::authenticate(const QString& ac
         m_store.write([&](QSqlDatabase& db) {
             QSqlQuery update(db);
             return Sql::exec(update,
-                QStringLiteral("UPDATE sessions SET last_active_at = ? WHERE id = ? AND last_active_at < ?"),
+                QStringLiteral(
+                    "UPDATE sessions SET last_active_at = ? WHERE id = ? AND last_active_at < ?"),
                 { now, bearer.sessionId, now });
         });
     }
@@ -170,8 +175,9 @@ QJsonArray SessionStore::list(const QString& userId, const QString& current)
     QSqlDatabase db = m_store.db();
     QSqlQuery query(db);
     if (!Sql::exec(query,
-            QStringLiteral("SELECT id, user_agent, ip_address, created_at, last_active_at FROM sessions "
-                           "WHERE user_id = ? ORDER BY last_active_at DESC, id"),
+            QStringLiteral(
+                "SELECT id, user_agent, ip_address, created_at, last_active_at FROM sessions "
+                "WHERE user_id = ? ORDER BY last_active_at DESC, id"),
             { userId }))
         return sessions;
     while (query.next()) {
@@ -193,7 +199,8 @@ void SessionStore::purgeExpired()
         return Sql::exec(query, QStringLiteral("DELETE FROM sessions WHERE last_active_at < ?"),
                    { now - kIdleLimit })
             && Sql::exec(query,
-                QStringLiteral("DELETE FROM refresh_tokens WHERE rotated_at IS NOT NULL AND rotated_at < ?"),
+                QStringLiteral(
+                    "DELETE FROM refresh_tokens WHERE rotated_at IS NOT NULL AND rotated_at < ?"),
                 { now - kRotatedMemory });
     });
 }

@@ -33,7 +33,8 @@ public:
 
     SessionStore(Store& store, const ServerKeys& keys);
 
-    std::optional<Tokens> open(const QString& userId, const QString& userAgent, const QString& address);
+    std::optional<Tokens> open(
+        const QString& userId, const QString& userAgent, const QString& address);
     Refresh refresh(const QString& refreshToken, Tokens* tokens);
     // Who a bearer access token stands for, when its session is still open
     // and the user may still sign in.

@@ -85,14 +85,16 @@ public:
         if (!isAcceptable(flow))
             return badLink(language);
         return form(flow, language,
-            { registration ? Text::RegisterTitle : Text::SignInTitle, registration, {}, {}, {} }, 200);
+            { registration ? Text::RegisterTitle : Text::SignInTitle, registration, {}, {}, {} },
+            200);
     }
 
     HttpResponse signIn(const HttpRequest& request)
     {
         const QString language = PageTexts::languageFor(request.header("accept-language"));
         const QHash<QString, QString> fields = parseForm(request.body);
-        const Flow flow { fields.value("client_id"), fields.value("redirect_uri"), fields.value("state") };
+        const Flow flow { fields.value("client_id"), fields.value("redirect_uri"),
+            fields.value("state") };
         if (!isAcceptable(flow))
             return badLink(language);
         const QString email = fields.value("email").trimmed();
@@ -125,11 +127,13 @@ public:
     {
         const QString language = PageTexts::languageFor(request.header("accept-language"));
         const QHash<QString, QString> fields = parseForm(request.body);
-        const Flow flow { fields.value("client_id"), fields.value("redirect_uri"), fields.value("state") };
+        const Flow flow { fields.value("client_id"), fields.value("redirect_uri"),
+            fields.value("state") };
         if (!isAcceptable(flow))
             return badLink(language);
         const QString email = fields.value("email").trimmed();
-        Page page { Text::RegisterTitle, true, email, fields.value("display_name").trimmed().left(100), {} };
+        Page page { Text::RegisterTitle, true, email,
+            fields.value("display_name").trimmed().left(100), {} };
         const QString password = fields.value("password");
         if (!formTokenHolds(request, flow, fields.value("form_token"), true))
             return formWith(flow, language, page, Text::FormExpired, 400);
@@ -160,8 +164,8 @@ public:
 private:
     bool isAcceptable(const Flow& flow) const
     {
-        return m_context.config.clientIds.contains(flow.clientId) && isLoopbackRedirect(flow.redirectUri)
-            && flow.state.size() <= 1000;
+        return m_context.config.clientIds.contains(flow.clientId)
+            && isLoopbackRedirect(flow.redirectUri) && flow.state.size() <= 1000;
     }
 
     HttpResponse finish(const HttpRequest& request, const Flow& flow, const QString& language,
@@ -188,12 +192,13 @@ private:
     QByteArray formMac(const QByteArray& nonceAndExpiry, const Flow& flow, bool registration) const
     {
         return Crypto::hmacSha256(m_context.keys.forms(),
-            (registration ? "register\n" : "login\n") + nonceAndExpiry + '\n' + flow.clientId.toUtf8()
-                + '\n' + flow.redirectUri.toUtf8() + '\n' + flow.state.toUtf8());
+            (registration ? "register\n" : "login\n") + nonceAndExpiry + '\n'
+                + flow.clientId.toUtf8() + '\n' + flow.redirectUri.toUtf8() + '\n'
+                + flow.state.toUtf8());
     }
 
-    bool formTokenHolds(const HttpRequest& request, const Flow& flow, const QString& token,
-        bool registration) const
+    bool formTokenHolds(
+        const HttpRequest& request, const Flow& flow, const QString& token, bool registration) const
     {
         const QByteArray raw = Crypto::fromBase64Url(token.toLatin1());
         if (raw.size() != 16 + 8 + 32)
@@ -214,13 +219,14 @@ private:
     HttpResponse badLink(const QString& language) const
     {
         const QString title = PageTexts::text(Text::SignInTitle, language);
-        return HttpResponse::html(400, document(language, title,
-            QStringLiteral("<p class=\"error\">%1</p>")
-                .arg(PageTexts::text(Text::BadLink, language).toHtmlEscaped())));
+        return HttpResponse::html(400,
+            document(language, title,
+                QStringLiteral("<p class=\"error\">%1</p>")
+                    .arg(PageTexts::text(Text::BadLink, language).toHtmlEscaped())));
     }
 
-    HttpResponse formWith(const Flow& flow, const QString& language,
-        Page page, Text error, int status)
+    HttpResponse formWith(
+        const Flow& flow, const QString& language, Page page, Text error, int status)
     {
         page.error = PageTexts::text(error, language);
         return form(flow, language, page, status);
@@ -232,7 +238,8 @@ private:
         qToBigEndian(ServerClock::now() + kFormLifetime, nonceAndExpiry.data() + 16);
         const QString token
             = Crypto::base64Url(nonceAndExpiry + formMac(nonceAndExpiry, flow, page.registration));
-        const auto t = [&language](Text text) { return PageTexts::text(text, language).toHtmlEscaped(); };
+        const auto t
+            = [&language](Text text) { return PageTexts::text(text, language).toHtmlEscaped(); };
         const auto hidden = [](const char* name, const QString& value) {
             return QStringLiteral("<input type=\"hidden\" name=\"%1\" value=\"%2\">")
                 .arg(QLatin1String(name), value.toHtmlEscaped());
@@ -248,7 +255,8 @@ private:
         if (!page.error.isEmpty())
             body += QStringLiteral("<p class=\"error\">%1</p>").arg(page.error.toHtmlEscaped());
         body += QStringLiteral("<form method=\"post\" action=\"%1/%2\">")
-                    .arg(m_accountPath, page.registration ? QStringLiteral("register") : QStringLiteral("login"));
+                    .arg(m_accountPath,
+                        page.registration ? QStringLiteral("register") : QStringLiteral("login"));
         body += hidden("client_id", flow.clientId) + hidden("redirect_uri", flow.redirectUri)
             + hidden("state", flow.state) + hidden("form_token", token);
         body += field(t(Text::Email), "email", "email", page.email, "username");
@@ -257,28 +265,33 @@ private:
         body += field(t(Text::Password), "password", "password", QString(),
             page.registration ? "new-password" : "current-password");
         if (page.registration)
-            body += field(t(Text::ConfirmPassword), "password_again", "password", QString(), "new-password");
+            body += field(
+                t(Text::ConfirmPassword), "password_again", "password", QString(), "new-password");
         body += QStringLiteral("<button type=\"submit\">%1</button></form>")
                     .arg(t(page.registration ? Text::CreateAccount : Text::SignIn));
         // Links keep the sign-in's parameters, so either page finishes it.
         if (page.registration || m_context.config.openRegistration) {
-            const QString other = QStringLiteral("%1/%2?%3").arg(m_accountPath,
-                page.registration ? QStringLiteral("login") : QStringLiteral("register"),
-                QString::fromLatin1(flowQuery(flow)));
+            const QString other
+                = QStringLiteral("%1/%2?%3")
+                      .arg(m_accountPath,
+                          page.registration ? QStringLiteral("login") : QStringLiteral("register"),
+                          QString::fromLatin1(flowQuery(flow)));
             body += QStringLiteral("<p><a href=\"%1\">%2</a></p>")
                         .arg(other.toHtmlEscaped(),
                             t(page.registration ? Text::HaveAccount : Text::CreateAccount));
         }
         HttpResponse response = HttpResponse::html(
             status, document(language, PageTexts::text(page.title, language), body));
-        response.headers.append({ QByteArray("Set-Cookie"), cookie(Crypto::base64Url(nonceAndExpiry.left(16)).toLatin1(), kFormLifetime) });
+        response.headers.append({ QByteArray("Set-Cookie"),
+            cookie(Crypto::base64Url(nonceAndExpiry.left(16)).toLatin1(), kFormLifetime) });
         return response;
     }
 
     static QByteArray flowQuery(const Flow& flow)
     {
-        return "client_id=" + QUrl::toPercentEncoding(flow.clientId) + "&redirect_uri="
-            + QUrl::toPercentEncoding(flow.redirectUri) + "&state=" + QUrl::toPercentEncoding(flow.state);
+        return "client_id=" + QUrl::toPercentEncoding(flow.clientId)
+            + "&redirect_uri=" + QUrl::toPercentEncoding(flow.redirectUri)
+            + "&state=" + QUrl::toPercentEncoding(flow.state);
     }
 
     static QByteArray document(const QString& language, const QString& title, const QString& body)
@@ -307,14 +320,16 @@ void SignInPages::addRoutes(Router& router, ServerContext& context)
 {
     auto pages = std::make_shared<Pages>(context);
     const QString base = QStringLiteral("/%1/account").arg(context.config.realm);
-    router.add("GET", base + "/login",
-        [pages](const HttpRequest& request, const QStringList&) { return pages->show(request, false); });
+    router.add("GET", base + "/login", [pages](const HttpRequest& request, const QStringList&) {
+        return pages->show(request, false);
+    });
     router.add("POST", base + "/login",
         [pages](const HttpRequest& request, const QStringList&) { return pages->signIn(request); });
     if (!context.config.openRegistration)
         return;
-    router.add("GET", base + "/register",
-        [pages](const HttpRequest& request, const QStringList&) { return pages->show(request, true); });
+    router.add("GET", base + "/register", [pages](const HttpRequest& request, const QStringList&) {
+        return pages->show(request, true);
+    });
     router.add("POST", base + "/register", [pages](const HttpRequest& request, const QStringList&) {
         return pages->registerAccount(request);
     });

@@ -31,8 +31,8 @@ bool Sql::exec(QSqlQuery& query, const QString& statement, const QVariantList& v
         ok = ok && query.exec();
     }
     if (!ok)
-        qCWarning(lcStore).noquote() << "Statement failed:" << statement.simplified() << ":"
-                                     << query.lastError().text();
+        qCWarning(lcStore).noquote()
+            << "Statement failed:" << statement.simplified() << ":" << query.lastError().text();
     return ok;
 }
 

@@ -39,7 +39,8 @@ std::optional<Store::Location> Store::postgresLocation(const QString& text, QStr
 {
     const QUrl url(text, QUrl::StrictMode);
     if (!url.isValid()
-        || (url.scheme() != QLatin1String("postgresql") && url.scheme() != QLatin1String("postgres"))) {
+        || (url.scheme() != QLatin1String("postgresql")
+            && url.scheme() != QLatin1String("postgres"))) {
         *error = QStringLiteral("not a postgresql:// address: %1").arg(text);
         return std::nullopt;
     }
@@ -51,7 +52,8 @@ std::optional<Store::Location> Store::postgresLocation(const QString& text, QStr
     location.password = url.password();
     location.database = url.path().mid(1);
     if (location.database.isEmpty() || location.database.contains(QLatin1Char('/'))) {
-        *error = QStringLiteral("the address names no database: %1").arg(url.toDisplayString(QUrl::RemovePassword));
+        *error = QStringLiteral("the address names no database: %1")
+                     .arg(url.toDisplayString(QUrl::RemovePassword));
         return std::nullopt;
     }
     QStringList options;
@@ -117,8 +119,8 @@ QSqlDatabase Store::db()
         return existing;
     }
     const bool sqlite = m_location.dialect == Dialect::Sqlite;
-    QSqlDatabase db
-        = QSqlDatabase::addDatabase(sqlite ? QStringLiteral("QSQLITE") : QStringLiteral("QPSQL"), name);
+    QSqlDatabase db = QSqlDatabase::addDatabase(
+        sqlite ? QStringLiteral("QSQLITE") : QStringLiteral("QPSQL"), name);
     if (sqlite) {
         db.setDatabaseName(m_location.sqliteFile);
         // Another server process on the same file waits instead of failing.
@@ -145,8 +147,8 @@ bool Store::configure(QSqlDatabase& db, QString* error)
         return execute(db, QStringLiteral("SET client_min_messages TO warning"));
     // Every push a client was told is stored must survive a power cut, so
     // commits wait for the disk (FULL); WAL lets pulls read while a push writes.
-    for (const char* pragma : { "PRAGMA journal_mode = WAL", "PRAGMA synchronous = FULL",
-             "PRAGMA foreign_keys = ON" }) {
+    for (const char* pragma :
+        { "PRAGMA journal_mode = WAL", "PRAGMA synchronous = FULL", "PRAGMA foreign_keys = ON" }) {
         if (!execute(db, QLatin1String(pragma))) {
             *error = QStringLiteral("cannot set %1").arg(QLatin1String(pragma));
             return false;
@@ -168,7 +170,8 @@ QString Store::lockRow(const QString& alias) const
 {
     if (m_location.dialect != Dialect::Postgres)
         return QString();
-    return alias.isEmpty() ? QStringLiteral(" FOR UPDATE") : QStringLiteral(" FOR UPDATE OF ") + alias;
+    return alias.isEmpty() ? QStringLiteral(" FOR UPDATE")
+                           : QStringLiteral(" FOR UPDATE OF ") + alias;
 }
 
 bool Store::write(const std::function<bool(QSqlDatabase&)>& work)

@@ -18,12 +18,12 @@ HttpResponse push(ServerContext& context, const HttpRequest& request, const QStr
 {
     const auto body = request.jsonBody();
     if (!body)
-        return HttpResponse::error(400, QStringLiteral("invalid_json"),
-            QStringLiteral("the body must be a JSON object"));
+        return HttpResponse::error(
+            400, QStringLiteral("invalid_json"), QStringLiteral("the body must be a JSON object"));
     const QJsonValue changes = body->value("changes");
     if (!changes.isArray())
-        return HttpResponse::error(400, QStringLiteral("invalid_request"),
-            QStringLiteral("changes must be an array"));
+        return HttpResponse::error(
+            400, QStringLiteral("invalid_request"), QStringLiteral("changes must be an array"));
     if (changes.toArray().size() > SyncStore::kMaxChanges)
         return HttpResponse::error(413, QStringLiteral("too_many_changes"),
             QStringLiteral("at most %1 changes a push").arg(SyncStore::kMaxChanges));
@@ -33,8 +33,8 @@ HttpResponse push(ServerContext& context, const HttpRequest& request, const QStr
     return HttpResponse::json(200, { { "results", *results } });
 }
 
-HttpResponse pull(ServerContext& context, const HttpRequest& request,
-    const SessionStore::Bearer& bearer)
+HttpResponse pull(
+    ServerContext& context, const HttpRequest& request, const SessionStore::Bearer& bearer)
 {
     int limit = SyncStore::kDefaultLimit;
     if (request.query.hasQueryItem(QStringLiteral("limit"))) {
@@ -64,13 +64,11 @@ HttpResponse pull(ServerContext& context, const HttpRequest& request,
 void SyncApi::addRoutes(Router& router, ServerContext& context)
 {
     router.add("POST", kBase + "/sync/push",
-        context.authenticated([&context](const HttpRequest& request,
-                                  const SessionStore::Bearer& bearer, const QStringList&) {
-            return push(context, request, bearer.userId);
-        }));
+        context.authenticated(
+            [&context](const HttpRequest& request, const SessionStore::Bearer& bearer,
+                const QStringList&) { return push(context, request, bearer.userId); }));
     router.add("GET", kBase + "/sync/pull",
-        context.authenticated([&context](const HttpRequest& request,
-                                  const SessionStore::Bearer& bearer, const QStringList&) {
-            return pull(context, request, bearer);
-        }));
+        context.authenticated(
+            [&context](const HttpRequest& request, const SessionStore::Bearer& bearer,
+                const QStringList&) { return pull(context, request, bearer); }));
 }

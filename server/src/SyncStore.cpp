@@ -135,7 +135,8 @@ std::optional<QJsonArray> SyncStore::push(const QString& userId, const QJsonArra
     const bool ok = m_store.write([&](QSqlDatabase& db) {
         results = QJsonArray();
         QSqlQuery user(db);
-        if (!Sql::exec(user, QStringLiteral("SELECT change_seq FROM users WHERE id = ?") + m_store.lockRow(),
+        if (!Sql::exec(user,
+                QStringLiteral("SELECT change_seq FROM users WHERE id = ?") + m_store.lockRow(),
                 { userId })
             || !user.next())
             return false;
@@ -197,7 +198,8 @@ std::optional<QJsonArray> SyncStore::push(const QString& userId, const QJsonArra
             result.insert("server_id", serverId);
             // The same change again (its answer was lost): the same answer.
             // A stale delete of a record already deleted asks for nothing new.
-            if (storedHash == change.hash || (change.version < stored && change.remove && deleted)) {
+            if (storedHash == change.hash
+                || (change.version < stored && change.remove && deleted)) {
                 result.insert("version", stored);
                 results.append(result);
                 continue;
@@ -241,7 +243,8 @@ std::optional<SyncStore::Page> SyncStore::pull(
     QJsonObject integrity;
     const bool ok = m_store.read([&](QSqlDatabase& db) {
         QSqlQuery query(db);
-        if (!Sql::exec(query, QStringLiteral("SELECT change_seq FROM users WHERE id = ?"), { userId })
+        if (!Sql::exec(
+                query, QStringLiteral("SELECT change_seq FROM users WHERE id = ?"), { userId })
             || !query.next())
             return false;
         // A cursor beyond the sequence comes from before the database was

@@ -47,15 +47,16 @@ bool UserStore::isPlausibleEmail(const QString& email)
         && !email.contains(QRegularExpression(QStringLiteral("[\\x00-\\x1f\\x7f]")));
 }
 
-UserStore::AddResult UserStore::add(
-    const QString& email, const QString& displayName, const QString& passwordHash, UserRecord* added)
+UserStore::AddResult UserStore::add(const QString& email, const QString& displayName,
+    const QString& passwordHash, UserRecord* added)
 {
-    const UserRecord user { Crypto::newId(), normalEmail(email), displayName.trimmed(), passwordHash,
-        false, ServerClock::now(), 0 };
+    const UserRecord user { Crypto::newId(), normalEmail(email), displayName.trimmed(),
+        passwordHash, false, ServerClock::now(), 0 };
     bool exists = false;
     const bool ok = m_store.write([&](QSqlDatabase& db) {
         QSqlQuery query(db);
-        if (!Sql::exec(query, QStringLiteral("SELECT 1 FROM users WHERE email = ?"), { user.email }))
+        if (!Sql::exec(
+                query, QStringLiteral("SELECT 1 FROM users WHERE email = ?"), { user.email }))
             return false;
         if (query.next()) {
             exists = true;
@@ -127,7 +128,8 @@ bool UserStore::setDisabled(const QString& id, bool disabled)
                    { disabled ? 1 : 0, id })
             && query.numRowsAffected() == 1
             && (!disabled
-                || Sql::exec(query, QStringLiteral("DELETE FROM sessions WHERE user_id = ?"), { id }));
+                || Sql::exec(
+                    query, QStringLiteral("DELETE FROM sessions WHERE user_id = ?"), { id }));
     });
 }
 
@@ -149,7 +151,8 @@ bool UserStore::requestDeletion(const QString& id, qint64 at)
     return m_store.write([&](QSqlDatabase& db) {
         QSqlQuery query(db);
         return Sql::exec(query,
-                   QStringLiteral("UPDATE users SET deletion_requested_at = ? WHERE id = ?"), { at, id })
+                   QStringLiteral("UPDATE users SET deletion_requested_at = ? WHERE id = ?"),
+                   { at, id })
             && Sql::exec(query, QStringLiteral("DELETE FROM sessions WHERE user_id = ?"), { id });
     });
 }

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # A throw-away PostgreSQL cluster for the server's tests and benchmark.
-#   postgres-cluster.sh start STATE   initdb + start; writes STATE (the folder)
-#                                     and STATE.url (the admin database's URL)
+#   postgres-cluster.sh start STATE [durable]
+#                                     initdb + start; writes STATE (the folder)
+#                                     and STATE.url (the admin database's URL);
+#                                     "durable" keeps fsync on (the benchmark)
 #   postgres-cluster.sh stop STATE    stops it and removes everything
 # PostgreSQL refuses to run as root, so as root (CI) the cluster belongs to
 # nobody. It listens on a socket in its folder only, never on TCP.
@@ -33,9 +35,10 @@ start)
   if ! as_owner "$bin/initdb" -D "$dir/data" -A trust -U ledgerine -E UTF8 >"$dir/initdb.log" 2>&1; then
     cat "$dir/initdb.log" >&2; stop; exit 1
   fi
-  # Durability is not wanted from a cluster that is deleted after the run.
-  if ! as_owner "$bin/pg_ctl" -D "$dir/data" -l "$dir/server.log" -w -t 60 start \
-      -o "-k $dir -p 5432 -c listen_addresses='' -c fsync=off -c synchronous_commit=off -c max_connections=300" >/dev/null; then
+  # Durability is not wanted from a cluster that is deleted after the tests.
+  settings="-k $dir -p 5432 -c listen_addresses='' -c max_connections=300"
+  [[ "${3:-}" == durable ]] || settings+=" -c fsync=off -c synchronous_commit=off"
+  if ! as_owner "$bin/pg_ctl" -D "$dir/data" -l "$dir/server.log" -w -t 60 start -o "$settings" >/dev/null; then
     cat "$dir/server.log" >&2; stop; exit 1
   fi
   echo "postgresql://ledgerine@/postgres?host=$dir&port=5432" > "$state.url"

@@ -57,9 +57,9 @@ private:
     Form openForm(TestServer& server, const QString& state = QStringLiteral("s1"),
         const QByteArray& page = "login");
     // From `address`, as the proxy in front of the server reports it.
-    HttpReply submit(TestServer& server, const Form& form, const QList<QPair<QString, QString>>& fields,
-        const QString& state = QStringLiteral("s1"), const QByteArray& page = "login",
-        const QByteArray& address = "203.0.113.1");
+    HttpReply submit(TestServer& server, const Form& form,
+        const QList<QPair<QString, QString>>& fields, const QString& state = QStringLiteral("s1"),
+        const QByteArray& page = "login", const QByteArray& address = "203.0.113.1");
     std::optional<Tokens> signIn(const QString& email, const QString& password);
     HttpReply refresh(const QString& token);
 
@@ -94,7 +94,8 @@ void TestAuth::cleanupTestCase()
 Form TestAuth::openForm(TestServer& server, const QString& state, const QByteArray& page)
 {
     const QByteArray target = "/mellowind/account/" + page + "?client_id=" + kClient
-        + "&redirect_uri=" + QUrl::toPercentEncoding(kRedirect) + "&state=" + QUrl::toPercentEncoding(state);
+        + "&redirect_uri=" + QUrl::toPercentEncoding(kRedirect)
+        + "&state=" + QUrl::toPercentEncoding(state);
     const HttpReply reply = request(server.port(), "GET", target);
     static const QRegularExpression token(QStringLiteral("name=\"form_token\" value=\"([^\"]+)\""));
     return { reply.status, reply.body, token.match(QString::fromUtf8(reply.body)).captured(1),
@@ -122,10 +123,12 @@ std::optional<Tokens> TestAuth::signIn(const QString& email, const QString& pass
 {
     const HttpReply reply
         = submit(*m_server, openForm(*m_server), { { "email", email }, { "password", password } });
-    const QUrlQuery fragment(QUrl::fromEncoded(reply.header("Location")).fragment(QUrl::FullyEncoded));
+    const QUrlQuery fragment(
+        QUrl::fromEncoded(reply.header("Location")).fragment(QUrl::FullyEncoded));
     if (reply.status != 303)
         return std::nullopt;
-    return Tokens { fragment.queryItemValue("access_token"), fragment.queryItemValue("refresh_token") };
+    return Tokens { fragment.queryItemValue("access_token"),
+        fragment.queryItemValue("refresh_token") };
 }
 
 HttpReply TestAuth::refresh(const QString& token)
@@ -144,19 +147,28 @@ void TestAuth::pageServesOnlyTheDesktopsSignIn_data()
     const QString title = QStringLiteral("Sign in to Mellowind Ledgerine");
     const QString bad = QStringLiteral("This sign-in link is not valid.");
     QTest::newRow("desktop") << kClient << kRedirect << QByteArray() << 200 << title;
-    QTest::newRow("127.0.0.1, any port") << kClient << "http://127.0.0.1:5/cb" << QByteArray() << 200 << title;
-    QTest::newRow("[::1]") << kClient << "http://[::1]:4242/callback" << QByteArray() << 200 << title;
+    QTest::newRow("127.0.0.1, any port")
+        << kClient << "http://127.0.0.1:5/cb" << QByteArray() << 200 << title;
+    QTest::newRow("[::1]") << kClient << "http://[::1]:4242/callback" << QByteArray() << 200
+                           << title;
     QTest::newRow("German") << kClient << kRedirect << QByteArray("de-CH, en;q=0.5") << 200
                             << "Bei Mellowind Ledgerine anmelden";
     QTest::newRow("Japanese by weight") << kClient << kRedirect << QByteArray("en;q=0.2, ja") << 200
                                         << QString::fromUtf8("Mellowind Ledgerine にサインイン");
-    QTest::newRow("unknown client") << QByteArray("someone-else") << kRedirect << QByteArray() << 400 << bad;
-    QTest::newRow("https redirect") << kClient << "https://localhost/callback" << QByteArray() << 400 << bad;
-    QTest::newRow("another host") << kClient << "http://example.org/callback" << QByteArray() << 400 << bad;
-    QTest::newRow("lookalike host") << kClient << "http://localhost.example.org/" << QByteArray() << 400 << bad;
-    QTest::newRow("other loopback address") << kClient << "http://127.0.0.2/" << QByteArray() << 400 << bad;
-    QTest::newRow("user info") << kClient << "http://x@localhost:1/callback" << QByteArray() << 400 << bad;
-    QTest::newRow("fragment") << kClient << "http://localhost:1/callback#x" << QByteArray() << 400 << bad;
+    QTest::newRow("unknown client")
+        << QByteArray("someone-else") << kRedirect << QByteArray() << 400 << bad;
+    QTest::newRow("https redirect")
+        << kClient << "https://localhost/callback" << QByteArray() << 400 << bad;
+    QTest::newRow("another host") << kClient << "http://example.org/callback" << QByteArray() << 400
+                                  << bad;
+    QTest::newRow("lookalike host")
+        << kClient << "http://localhost.example.org/" << QByteArray() << 400 << bad;
+    QTest::newRow("other loopback address")
+        << kClient << "http://127.0.0.2/" << QByteArray() << 400 << bad;
+    QTest::newRow("user info") << kClient << "http://x@localhost:1/callback" << QByteArray() << 400
+                               << bad;
+    QTest::newRow("fragment") << kClient << "http://localhost:1/callback#x" << QByteArray() << 400
+                              << bad;
     QTest::newRow("no redirect") << kClient << QString() << QByteArray() << 400 << bad;
 }
 
@@ -171,8 +183,8 @@ void TestAuth::pageServesOnlyTheDesktopsSignIn()
     if (!language.isEmpty())
         headers.append({ "Accept-Language", language });
     const HttpReply reply = request(m_server->port(), "GET",
-        "/mellowind/account/login?client_id=" + clientId + "&redirect_uri=" + QUrl::toPercentEncoding(redirect)
-            + "&state=x",
+        "/mellowind/account/login?client_id=" + clientId
+            + "&redirect_uri=" + QUrl::toPercentEncoding(redirect) + "&state=x",
         {}, headers);
     QCOMPARE(reply.status, status);
     QVERIFY2(QString::fromUtf8(reply.body).contains(text), reply.body.constData());
@@ -213,8 +225,9 @@ void TestAuth::refusalsReadAlikeAndAreLimited()
     const QString bob = m_server->addUser(QStringLiteral("bob@example.org"));
     const auto attempt = [this](const QString& email, const QString& password,
                              const QByteArray& address = "203.0.113.1") {
-        return submit(*m_server, openForm(*m_server), { { "email", email }, { "password", password } },
-            QStringLiteral("s1"), "login", address);
+        return submit(*m_server, openForm(*m_server),
+            { { "email", email }, { "password", password } }, QStringLiteral("s1"), "login",
+            address);
     };
     const auto message = [](const HttpReply& reply) {
         static const QRegularExpression error(QStringLiteral("<p class=\"error\">([^<]*)</p>"));
@@ -231,12 +244,14 @@ void TestAuth::refusalsReadAlikeAndAreLimited()
     }
     // A form without its cookie, or posted for another sign-in, was not ours.
     Form forged = openForm(*m_server);
-    QCOMPARE(submit(*m_server, forged, { { "email", "bob@example.org" }, { "password", "correct horse" } },
+    QCOMPARE(submit(*m_server, forged,
+                 { { "email", "bob@example.org" }, { "password", "correct horse" } },
                  QStringLiteral("another state"))
                  .status,
         400);
     forged.cookie = "ledgerine_form=AAAAAAAAAAAAAAAAAAAAAA";
-    QCOMPARE(message(submit(*m_server, forged, { { "email", "bob@example.org" }, { "password", "correct horse" } })),
+    QCOMPARE(message(submit(*m_server, forged,
+                 { { "email", "bob@example.org" }, { "password", "correct horse" } })),
         "The form has expired. Please enter your details again.");
 
     // Five failures for one account in a minute, from anywhere: the right
@@ -246,14 +261,17 @@ void TestAuth::refusalsReadAlikeAndAreLimited()
     };
     nextMinute();
     for (int i = 0; i < 5; ++i)
-        QCOMPARE(attempt("bob@example.org", "guess", "203.0.113.1" + QByteArray::number(i)).status, 401);
+        QCOMPARE(
+            attempt("bob@example.org", "guess", "203.0.113.1" + QByteArray::number(i)).status, 401);
     QCOMPARE(attempt("bob@example.org", "correct horse", "203.0.113.20").status, 429);
     nextMinute();
     QCOMPARE(attempt("bob@example.org", "correct horse", "203.0.113.20").status, 303);
 
     // Five from one address, whatever the accounts.
     for (int i = 0; i < 5; ++i)
-        QCOMPARE(attempt(QStringLiteral("guess%1@example.org").arg(i), "guess", "203.0.113.30").status, 401);
+        QCOMPARE(
+            attempt(QStringLiteral("guess%1@example.org").arg(i), "guess", "203.0.113.30").status,
+            401);
     QCOMPARE(attempt("ann@example.org", "correct horse", "203.0.113.30").status, 429);
     QCOMPARE(attempt("ann@example.org", "correct horse", "203.0.113.31").status, 303);
 }
@@ -271,7 +289,10 @@ void TestAuth::refreshRotatesWithAGracePeriod()
     QCOMPARE(refresh(first->refresh).json(), rotated.json());
     const HttpReply third = refresh(second.refresh);
     QCOMPARE(third.status, 200);
-    QCOMPARE(m_server->get(kRealm + "/users/me", "Bearer " + third.json().value("access_token").toString().toLatin1()).status,
+    QCOMPARE(m_server
+                 ->get(kRealm + "/users/me",
+                     "Bearer " + third.json().value("access_token").toString().toLatin1())
+                 .status,
         200);
 
     // After the grace period the old token is someone's copy: the session ends.
@@ -279,24 +300,31 @@ void TestAuth::refreshRotatesWithAGracePeriod()
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("came back after the grace period"));
     QCOMPARE(refresh(first->refresh).status, 401);
     QCOMPARE(refresh(third.json().value("refresh_token").toString()).status, 401);
-    QCOMPARE(m_server->get(kRealm + "/users/me", "Bearer " + third.json().value("access_token").toString().toLatin1()).status,
+    QCOMPARE(m_server
+                 ->get(kRealm + "/users/me",
+                     "Bearer " + third.json().value("access_token").toString().toLatin1())
+                 .status,
         401);
     QCOMPARE(refresh(QStringLiteral("made-up")).json().value("error").toString(), "invalid_grant");
 }
 
 void TestAuth::userSessionsAndPassword()
 {
-    const QString carl = m_server->addUser(QStringLiteral("carl@example.org"), QStringLiteral("first password"));
+    const QString carl
+        = m_server->addUser(QStringLiteral("carl@example.org"), QStringLiteral("first password"));
     const QByteArray here = m_server->bearer(carl);
     const QByteArray other = m_server->bearer(carl);
     const QByteArray third = m_server->bearer(carl);
     const QByteArray stranger = m_server->bearer(m_ann);
 
-    const HttpReply renamed = m_server->send("PATCH", kRealm + "/users/me", { { "display_name", " Carl " } }, here);
+    const HttpReply renamed
+        = m_server->send("PATCH", kRealm + "/users/me", { { "display_name", " Carl " } }, here);
     QCOMPARE(renamed.json().value("display_name").toString(), "Carl");
-    QCOMPARE(m_server->get(kRealm + "/users/me", here).json().value("display_name").toString(), "Carl");
+    QCOMPARE(
+        m_server->get(kRealm + "/users/me", here).json().value("display_name").toString(), "Carl");
 
-    const QJsonArray sessions = m_server->get(kRealm + "/users/me/sessions", here).json().value("sessions").toArray();
+    const QJsonArray sessions
+        = m_server->get(kRealm + "/users/me/sessions", here).json().value("sessions").toArray();
     QCOMPARE(sessions.size(), 3);
     QString otherId;
     int current = 0;
@@ -307,25 +335,36 @@ void TestAuth::userSessionsAndPassword()
     }
     QCOMPARE(current, 1);
     // Nobody ends another user's session.
-    QCOMPARE(request(m_server->port(), "DELETE", kRealm + "/users/me/sessions/" + otherId.toLatin1(), {},
-                 { { "Authorization", stranger } })
-                 .status,
+    QCOMPARE(
+        request(m_server->port(), "DELETE", kRealm + "/users/me/sessions/" + otherId.toLatin1(), {},
+            { { "Authorization", stranger } })
+            .status,
         404);
-    QCOMPARE(request(m_server->port(), "DELETE", kRealm + "/users/me/sessions/" + otherId.toLatin1(), {},
-                 { { "Authorization", here } })
-                 .status,
+    QCOMPARE(
+        request(m_server->port(), "DELETE", kRealm + "/users/me/sessions/" + otherId.toLatin1(), {},
+            { { "Authorization", here } })
+            .status,
         204);
-    QCOMPARE(m_server->get(kRealm + "/users/me/sessions", here).json().value("sessions").toArray().size(), 2);
+    QCOMPARE(m_server->get(kRealm + "/users/me/sessions", here)
+                 .json()
+                 .value("sessions")
+                 .toArray()
+                 .size(),
+        2);
 
     const auto change = [&](const QString& current, const QString& wanted) {
-        return m_server->send("POST", kRealm + "/users/me/password",
-            { { "current_password", current }, { "new_password", wanted } }, here).status;
+        return m_server
+            ->send("POST", kRealm + "/users/me/password",
+                { { "current_password", current }, { "new_password", wanted } }, here)
+            .status;
     };
     QCOMPARE(change("wrong", "second password"), 403);
     QCOMPARE(change("first password", "short"), 400);
     QCOMPARE(change("first password", "second password"), 204);
     // The other sessions end with the old password; this one goes on.
-    QCOMPARE(m_server->get(kRealm + "/users/me", third).status + m_server->get(kRealm + "/users/me", other).status, 802);
+    QCOMPARE(m_server->get(kRealm + "/users/me", third).status
+            + m_server->get(kRealm + "/users/me", other).status,
+        802);
     QCOMPARE(m_server->get(kRealm + "/users/me", here).status, 200);
     QVERIFY(signIn("carl@example.org", "second password"));
 
@@ -343,34 +382,48 @@ void TestAuth::profileDevicesAndDeletion()
     QCOMPARE(m_server->get("/account/v1/group", bearer).status, 404);
 
     const auto registerAs = [&](const QString& name) {
-        return m_server->send("POST", "/account/v1/devices/register",
-            { { "device_fingerprint", "f1" }, { "device_name", name }, { "platform", "linux" },
-                { "app_version", "1.1.0" } },
-            bearer).json();
+        return m_server
+            ->send("POST", "/account/v1/devices/register",
+                { { "device_fingerprint", "f1" }, { "device_name", name }, { "platform", "linux" },
+                    { "app_version", "1.1.0" } },
+                bearer)
+            .json();
     };
     const QJsonObject first = registerAs("PC");
     const QJsonObject again = registerAs("Office PC");
     QCOMPARE(again.value("id"), first.value("id"));
-    const QJsonArray devices = m_server->get("/account/v1/devices", bearer).json().value("devices").toArray();
+    const QJsonArray devices
+        = m_server->get("/account/v1/devices", bearer).json().value("devices").toArray();
     QCOMPARE(devices.size(), 1);
     QCOMPARE(devices.at(0).toObject().value("device_name").toString(), "Office PC");
     const QByteArray path = "/account/v1/devices/" + first.value("id").toString().toLatin1();
-    QCOMPARE(request(m_server->port(), "DELETE", path, {}, { { "Authorization", m_server->bearer(m_ann) } }).status, 404);
-    QCOMPARE(request(m_server->port(), "DELETE", path, {}, { { "Authorization", bearer } }).status, 204);
+    QCOMPARE(request(m_server->port(), "DELETE", path, {},
+                 { { "Authorization", m_server->bearer(m_ann) } })
+                 .status,
+        404);
+    QCOMPARE(
+        request(m_server->port(), "DELETE", path, {}, { { "Authorization", bearer } }).status, 204);
 
     // Deleting signs out everywhere; signing in within 30 days keeps the account.
-    const HttpReply deleted = request(m_server->port(), "DELETE", "/account/v1/profile", {}, { { "Authorization", bearer } });
+    const HttpReply deleted = request(
+        m_server->port(), "DELETE", "/account/v1/profile", {}, { { "Authorization", bearer } });
     QCOMPARE(deleted.json().value("status").toString(), "pending_deletion");
     QCOMPARE(m_server->get("/account/v1/profile", bearer).status, 401);
     const auto back = signIn("dora@example.org", "correct horse");
     QVERIFY(back);
-    QCOMPARE(m_server->get("/account/v1/profile", "Bearer " + back->access.toLatin1()).json().value("status").toString(),
+    QCOMPARE(m_server->get("/account/v1/profile", "Bearer " + back->access.toLatin1())
+                 .json()
+                 .value("status")
+                 .toString(),
         "active");
     // Otherwise the account and its records go once the 30 days are over.
     const QString ed = m_server->addUser(QStringLiteral("ed@example.org"));
-    QCOMPARE(request(m_server->port(), "DELETE", "/account/v1/profile", {}, { { "Authorization", m_server->bearer(ed) } }).status,
+    QCOMPARE(request(m_server->port(), "DELETE", "/account/v1/profile", {},
+                 { { "Authorization", m_server->bearer(ed) } })
+                 .status,
         200);
-    ServerClock::setOffset(ServerClock::now() - QDateTime::currentSecsSinceEpoch() + 31 * 24 * 3600);
+    ServerClock::setOffset(
+        ServerClock::now() - QDateTime::currentSecsSinceEpoch() + 31 * 24 * 3600);
     m_server->get("/.well-known/ledgerine.json");
     QVERIFY(!m_server->context().users.byEmail("ed@example.org"));
     QVERIFY(m_server->context().users.byEmail("dora@example.org"));
@@ -378,7 +431,9 @@ void TestAuth::profileDevicesAndDeletion()
 
 void TestAuth::registrationWhenOpen()
 {
-    QCOMPARE(request(m_server->port(), "GET", "/mellowind/account/register?client_id=" + kClient).status, 404);
+    QCOMPARE(
+        request(m_server->port(), "GET", "/mellowind/account/register?client_id=" + kClient).status,
+        404);
     QVERIFY(!openForm(*m_server).page.contains("/account/register"));
 
     ServerConfig config;
@@ -403,7 +458,8 @@ void TestAuth::registrationWhenOpen()
 
 int main(int argc, char** argv)
 {
-    return runOnBothBackends(argc, argv, [](TestServer::Backend backend) { return new TestAuth(backend); });
+    return runOnBothBackends(
+        argc, argv, [](TestServer::Backend backend) { return new TestAuth(backend); });
 }
 
 #include "tst_auth.moc"

@@ -67,11 +67,15 @@ void TestCli::servesFromAFreshStoreAndStopsOnSignal()
         ? QStringList { "--data-dir", empty.filePath("not/there/yet") }
         : m_storeArguments;
     QProcess server;
-    server.start(QStringLiteral(LEDGERINE_SERVER_EXECUTABLE), arguments << "--listen" << "127.0.0.1:0");
+    server.start(QStringLiteral(LEDGERINE_SERVER_EXECUTABLE),
+        arguments << "--listen"
+                  << "127.0.0.1:0");
     QVERIFY(server.waitForStarted());
     QTRY_VERIFY_WITH_TIMEOUT(server.canReadLine() || server.state() != QProcess::Running, 30000);
     const QString first = QString::fromUtf8(server.readLine()).trimmed();
-    const auto match = QRegularExpression(QStringLiteral("^listening on http://127\\.0\\.0\\.1:(\\d+)$")).match(first);
+    const auto match
+        = QRegularExpression(QStringLiteral("^listening on http://127\\.0\\.0\\.1:(\\d+)$"))
+              .match(first);
     QVERIFY2(match.hasMatch(), qPrintable(first + server.readAllStandardError()));
     const quint16 port = quint16(match.captured(1).toUInt());
     QVERIFY(port > 0);
@@ -95,11 +99,13 @@ void TestCli::userCommands()
     QCOMPARE(run({ "user", "add", "gus@example.org" }, "long enough\n").exitCode, 1);
     QCOMPARE(run({ "user", "add", "hal@example.org" }, "short\n").exitCode, 1);
     QCOMPARE(run({ "user", "add", "no-address" }, "long enough\n").exitCode, 1);
-    QVERIFY(run({ "user", "list" }).out.contains(QRegularExpression("^gus@example.org\tGus\tactive\t20\\d\\d-")));
+    QVERIFY(run({ "user", "list" })
+                .out.contains(QRegularExpression("^gus@example.org\tGus\tactive\t20\\d\\d-")));
     QCOMPARE(run({ "user", "disable", "gus@example.org" }).exitCode, 0);
     QVERIFY(run({ "user", "list" }).out.contains("\tdisabled\t"));
     QCOMPARE(run({ "user", "enable", "gus@example.org" }).exitCode, 0);
-    QCOMPARE(run({ "user", "reset-password", "gus@example.org" }, "another long one\n").exitCode, 0);
+    QCOMPARE(
+        run({ "user", "reset-password", "gus@example.org" }, "another long one\n").exitCode, 0);
     QCOMPARE(run({ "user", "disable", "nobody@example.org" }).exitCode, 1);
     QCOMPARE(run({ "user", "remove", "gus@example.org" }).exitCode, 2);
     QVERIFY(!run({ "user", "list" }).out.contains("hal@example.org"));
@@ -109,15 +115,18 @@ void TestCli::refusedOptions_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("message");
-    QTest::newRow("plain HTTP off loopback") << QStringList { "--listen", "0.0.0.0:0" }
-                                             << "refusing plain HTTP on 0.0.0.0";
-    QTest::newRow("certificate without key") << QStringList { "--tls-cert", "cert.pem" }
-                                             << "--tls-cert and --tls-key go together";
-    QTest::newRow("listen without port") << QStringList { "--listen", "127.0.0.1" } << "--listen takes HOST:PORT";
-    QTest::newRow("listen on a name") << QStringList { "--listen", "example.org:80" } << "--listen takes HOST:PORT";
-    QTest::newRow("two stores") << QStringList { "--data-dir", "x", "--database", "postgresql://a@/b" }
-                                << "not both";
-    QTest::newRow("other database") << QStringList { "--database", "mysql://a@b/c" } << "not a postgresql://";
+    QTest::newRow("plain HTTP off loopback")
+        << QStringList { "--listen", "0.0.0.0:0" } << "refusing plain HTTP on 0.0.0.0";
+    QTest::newRow("certificate without key")
+        << QStringList { "--tls-cert", "cert.pem" } << "--tls-cert and --tls-key go together";
+    QTest::newRow("listen without port")
+        << QStringList { "--listen", "127.0.0.1" } << "--listen takes HOST:PORT";
+    QTest::newRow("listen on a name")
+        << QStringList { "--listen", "example.org:80" } << "--listen takes HOST:PORT";
+    QTest::newRow("two stores") << QStringList { "--data-dir", "x", "--database",
+        "postgresql://a@/b" } << "not both";
+    QTest::newRow("other database")
+        << QStringList { "--database", "mysql://a@b/c" } << "not a postgresql://";
     QTest::newRow("realm with a slash") << QStringList { "--realm", "a/b" } << "--realm takes";
 }
 
@@ -133,7 +142,8 @@ void TestCli::refusedOptions()
 
 int main(int argc, char** argv)
 {
-    return runOnBothBackends(argc, argv, [](TestServer::Backend backend) { return new TestCli(backend); });
+    return runOnBothBackends(
+        argc, argv, [](TestServer::Backend backend) { return new TestCli(backend); });
 }
 
 #include "tst_cli.moc"

@@ -70,15 +70,16 @@ void TestHttp::badRequestsAreRefused_data()
         + Crypto::base64Url(R"({"sub":"x","sid":"y","exp":9999999999})").toLatin1() + '.';
     QJsonArray tooMany;
     for (int i = 0; i < 501; ++i)
-        tooMany.append(QJsonObject { { "entity_type", "account" }, { "entity_id", QString::number(i) },
-            { "action", "upsert" }, { "version", 1 }, { "payload", QJsonObject() } });
+        tooMany.append(
+            QJsonObject { { "entity_type", "account" }, { "entity_id", QString::number(i) },
+                { "action", "upsert" }, { "version", 1 }, { "payload", QJsonObject() } });
     const QByteArray tooManyBody
         = QJsonDocument(QJsonObject { { "changes", tooMany } }).toJson(QJsonDocument::Compact);
 
-    QTest::newRow("unknown route") << QByteArray("GET") << QByteArray("/nothing/here") << QByteArray()
-                                   << QByteArray("none") << 404 << "not_found";
-    QTest::newRow("trailing slash") << QByteArray("GET") << pull + '/' << QByteArray() << userRow << 404
-                                    << "not_found";
+    QTest::newRow("unknown route") << QByteArray("GET") << QByteArray("/nothing/here")
+                                   << QByteArray() << QByteArray("none") << 404 << "not_found";
+    QTest::newRow("trailing slash")
+        << QByteArray("GET") << pull + '/' << QByteArray() << userRow << 404 << "not_found";
     QTest::newRow("wrong method") << QByteArray("DELETE") << push << QByteArray() << userRow << 405
                                   << "method_not_allowed";
     QTest::newRow("encoded slash stays in its segment")
@@ -88,53 +89,53 @@ void TestHttp::badRequestsAreRefused_data()
         << QByteArray("DELETE") << QByteArray("/account/v1/devices/%252e%252e%252fprofile")
         << QByteArray() << userRow << 404 << "not_found";
     QTest::newRow("encoded letters are letters")
-        << QByteArray("GET") << QByteArray("/account/v1/%70rofile") << QByteArray() << userRow << 200
-        << QString();
+        << QByteArray("GET") << QByteArray("/account/v1/%70rofile") << QByteArray() << userRow
+        << 200 << QString();
     QTest::newRow("not UTF-8") << QByteArray("GET") << QByteArray("/account/v1/%FF") << QByteArray()
                                << userRow << 400 << "bad_target";
-    QTest::newRow("not a path") << QByteArray("OPTIONS") << QByteArray("*") << QByteArray() << userRow
-                                << 400 << "bad_target";
-    QTest::newRow("no bearer") << QByteArray("GET") << pull << QByteArray() << QByteArray("none") << 401
-                               << "invalid_token";
+    QTest::newRow("not a path") << QByteArray("OPTIONS") << QByteArray("*") << QByteArray()
+                                << userRow << 400 << "bad_target";
+    QTest::newRow("no bearer") << QByteArray("GET") << pull << QByteArray() << QByteArray("none")
+                               << 401 << "invalid_token";
     QTest::newRow("not a token") << QByteArray("GET") << pull << QByteArray()
                                  << QByteArray("Bearer abc.def.ghi") << 401 << "invalid_token";
     QTest::newRow("another key's token")
         << QByteArray("GET") << pull << QByteArray() << foreignKey << 401 << "invalid_token";
-    QTest::newRow("unsigned token") << QByteArray("GET") << me << QByteArray() << unsignedToken << 401
-                                    << "invalid_token";
+    QTest::newRow("unsigned token")
+        << QByteArray("GET") << me << QByteArray() << unsignedToken << 401 << "invalid_token";
     QTest::newRow("basic credentials") << QByteArray("GET") << me << QByteArray()
                                        << QByteArray("Basic YW5uOnB3") << 401 << "invalid_token";
     QTest::newRow("broken JSON") << QByteArray("POST") << push << QByteArray("{\"changes\": [")
                                  << userRow << 400 << "invalid_json";
-    QTest::newRow("JSON array body") << QByteArray("POST") << push << QByteArray("[]") << userRow << 400
-                                     << "invalid_json";
-    QTest::newRow("changes not a list") << QByteArray("POST") << push
-                                        << QByteArray(R"({"changes": {}})") << userRow << 400
-                                        << "invalid_request";
+    QTest::newRow("JSON array body")
+        << QByteArray("POST") << push << QByteArray("[]") << userRow << 400 << "invalid_json";
+    QTest::newRow("changes not a list")
+        << QByteArray("POST") << push << QByteArray(R"({"changes": {}})") << userRow << 400
+        << "invalid_request";
     QTest::newRow("501 changes") << QByteArray("POST") << push << tooManyBody << userRow << 413
                                  << "too_many_changes";
-    QTest::newRow("limit 0") << QByteArray("GET") << pull + "?limit=0" << QByteArray() << userRow << 400
-                             << "invalid_limit";
-    QTest::newRow("limit 1001") << QByteArray("GET") << pull + "?limit=1001" << QByteArray() << userRow
-                                << 400 << "invalid_limit";
+    QTest::newRow("limit 0") << QByteArray("GET") << pull + "?limit=0" << QByteArray() << userRow
+                             << 400 << "invalid_limit";
+    QTest::newRow("limit 1001") << QByteArray("GET") << pull + "?limit=1001" << QByteArray()
+                                << userRow << 400 << "invalid_limit";
     QTest::newRow("limit not a number") << QByteArray("GET") << pull + "?limit=ten" << QByteArray()
                                         << userRow << 400 << "invalid_limit";
-    QTest::newRow("made-up cursor") << QByteArray("GET") << pull + "?cursor=AAAAAAAAAAA" << QByteArray()
-                                    << userRow << 400 << "invalid_cursor";
+    QTest::newRow("made-up cursor") << QByteArray("GET") << pull + "?cursor=AAAAAAAAAAA"
+                                    << QByteArray() << userRow << 400 << "invalid_cursor";
     QTest::newRow("refresh without JSON")
         << QByteArray("POST") << QByteArray("/api/v1/realms/mellowind/auth/token/refresh")
         << QByteArray("refresh_token=x") << QByteArray("none") << 400 << "invalid_json";
     QTest::newRow("other realm") << QByteArray("GET") << QByteArray("/api/v1/realms/other/users/me")
                                  << QByteArray() << userRow << 404 << "not_found";
-    QTest::newRow("display name not text") << QByteArray("PATCH") << me
-                                           << QByteArray(R"({"display_name": 5})") << userRow << 400
-                                           << "invalid_display_name";
+    QTest::newRow("display name not text")
+        << QByteArray("PATCH") << me << QByteArray(R"({"display_name": 5})") << userRow << 400
+        << "invalid_display_name";
     QTest::newRow("device without fingerprint")
         << QByteArray("POST") << QByteArray("/account/v1/devices/register")
         << QByteArray(R"({"device_name": "PC"})") << userRow << 400 << "invalid_request";
     QTest::newRow("someone else's session")
-        << QByteArray("DELETE") << me + "/sessions/00000000-0000-0000-0000-000000000000" << QByteArray()
-        << userRow << 404 << "not_found";
+        << QByteArray("DELETE") << me + "/sessions/00000000-0000-0000-0000-000000000000"
+        << QByteArray() << userRow << 404 << "not_found";
 }
 
 void TestHttp::badRequestsAreRefused()
@@ -226,7 +227,8 @@ void TestHttp::servesTlsWithACertificate()
 
 int main(int argc, char** argv)
 {
-    return runOnBothBackends(argc, argv, [](TestServer::Backend backend) { return new TestHttp(backend); });
+    return runOnBothBackends(
+        argc, argv, [](TestServer::Backend backend) { return new TestHttp(backend); });
 }
 
 #include "tst_http.moc"

@@ -13,18 +13,19 @@ namespace {
 
 const QByteArray kPush = "/ledgerine/v1/sync/push";
 const QByteArray kPull = "/ledgerine/v1/sync/pull";
-const QStringList kArrays = { "accounts", "categories", "recurring_transactions", "transactions",
-    "reconciliations" };
+const QStringList kArrays
+    = { "accounts", "categories", "recurring_transactions", "transactions", "reconciliations" };
 
 QJsonObject change(const QString& type, const QString& id, const QString& action,
     const QJsonValue& version, QJsonObject payload = {})
 {
     payload.insert("client_id", id);
-    return { { "entity_type", type }, { "entity_id", id }, { "action", action }, { "version", version },
-        { "payload", payload } };
+    return { { "entity_type", type }, { "entity_id", id }, { "action", action },
+        { "version", version }, { "payload", payload } };
 }
 
-QJsonObject account(const QString& id, qint64 version, const QString& name, const QString& action = "upsert")
+QJsonObject account(
+    const QString& id, qint64 version, const QString& name, const QString& action = "upsert")
 {
     return change("account", id, action, version, { { "name", name } });
 }
@@ -75,8 +76,9 @@ QJsonArray TestSync::push(const QByteArray& bearer, const QJsonArray& changes)
 
 QJsonObject TestSync::pull(const QByteArray& bearer, const QString& cursor, int limit)
 {
-    const HttpReply reply = m_server->get(
-        kPull + "?limit=" + QByteArray::number(limit) + "&cursor=" + QUrl::toPercentEncoding(cursor), bearer);
+    const HttpReply reply = m_server->get(kPull + "?limit=" + QByteArray::number(limit)
+            + "&cursor=" + QUrl::toPercentEncoding(cursor),
+        bearer);
     if (reply.status != 200)
         qWarning("pull answered %d: %s", reply.status, reply.body.constData());
     return reply.json();
@@ -132,7 +134,8 @@ void TestSync::pushFollowsTheVersionRules()
         const QJsonObject stored = records(pull(bearer, {})).value("a1");
         QVERIFY2(stored.value("name").toString() == step.storedName, qPrintable(context));
         QVERIFY2(stored.value("version").toInteger() == step.version, qPrintable(context));
-        QVERIFY2(stored.value("deleted_at").toString().isEmpty() != step.deleted, qPrintable(context));
+        QVERIFY2(
+            stored.value("deleted_at").toString().isEmpty() != step.deleted, qPrintable(context));
         QVERIFY2(stored.value("id").toString() == serverId, qPrintable(context));
     }
 
@@ -161,8 +164,10 @@ void TestSync::pushFollowsTheVersionRules()
     // What was pushed comes back as it was, under the server's id and version.
     const QJsonObject transaction = records(pull(bearer, {})).value("t1");
     QCOMPARE(transaction.value("memo").toString(), QString::fromUtf8("Café ☕"));
-    QCOMPARE(transaction.value("split_lines").toArray().at(0).toObject().value("amount").toInt(), -1250);
-    QCOMPARE(transaction.value("id").toString(), results.at(7).toObject().value("server_id").toString());
+    QCOMPARE(
+        transaction.value("split_lines").toArray().at(0).toObject().value("amount").toInt(), -1250);
+    QCOMPARE(
+        transaction.value("id").toString(), results.at(7).toObject().value("server_id").toString());
     QVERIFY(!transaction.contains("server_id"));
 }
 
@@ -172,12 +177,14 @@ void TestSync::pullPagesInChangeOrder()
     for (int batch = 0; batch < 3; ++batch) {
         QJsonArray changes;
         for (int i = batch * 10; i < std::min(25, batch * 10 + 10); ++i)
-            changes.append(change("transaction", QStringLiteral("t%1").arg(i, 2, 10, QLatin1Char('0')), "upsert", 1));
+            changes.append(change(
+                "transaction", QStringLiteral("t%1").arg(i, 2, 10, QLatin1Char('0')), "upsert", 1));
         QCOMPARE(push(bearer, changes).size(), changes.size());
     }
-    push(bearer, { change("transaction", "t03", "upsert", 2, { { "memo", "changed" } }),
-                     change("category", "c1", "upsert", 1), change("category", "c2", "delete", 1),
-                     change("category", "c3", "upsert", 1) });
+    push(bearer,
+        { change("transaction", "t03", "upsert", 2, { { "memo", "changed" } }),
+            change("category", "c1", "upsert", 1), change("category", "c2", "delete", 1),
+            change("category", "c3", "upsert", 1) });
     push(bearer, { change("category", "c3", "delete", 2) });
 
     QStringList order;
@@ -218,13 +225,18 @@ void TestSync::usersSeeOnlyTheirOwn()
 {
     const QByteArray ann = m_server->bearer(m_server->addUser("own-ann@example.org"));
     const QByteArray ben = m_server->bearer(m_server->addUser("own-ben@example.org"));
-    const QString annId = push(ann, { account("shared-id", 1, "Ann's") }).at(0).toObject().value("server_id").toString();
+    const QString annId = push(ann, { account("shared-id", 1, "Ann's") })
+                              .at(0)
+                              .toObject()
+                              .value("server_id")
+                              .toString();
     const QJsonObject bens = push(ben, { account("shared-id", 1, "Ben's") }).at(0).toObject();
     QCOMPARE(bens.value("status").toString(), "ok");
     QVERIFY(bens.value("server_id").toString() != annId);
     // Naming another user's server id changes nothing of theirs.
     QJsonObject forged = account("shared-id", 5, "Taken");
-    forged.insert("payload", QJsonObject { { "client_id", "shared-id" }, { "server_id", annId }, { "name", "Taken" } });
+    forged.insert("payload",
+        QJsonObject { { "client_id", "shared-id" }, { "server_id", annId }, { "name", "Taken" } });
     push(ben, { forged });
 
     const QJsonObject annPage = pull(ann, {});
@@ -247,7 +259,8 @@ void TestSync::concurrentPushesNeverHideFromAPull()
     std::atomic<int> failures { 0 };
     const quint16 port = m_server->port();
     const auto post = [port, bearer](const QJsonArray& changes) {
-        return request(port, "POST", kPush, QJsonDocument(QJsonObject { { "changes", changes } }).toJson(),
+        return request(port, "POST", kPush,
+            QJsonDocument(QJsonObject { { "changes", changes } }).toJson(),
             { { "Authorization", bearer } });
     };
 
@@ -257,8 +270,8 @@ void TestSync::concurrentPushesNeverHideFromAPull()
             for (int push = 0; push < kPushes; ++push) {
                 QJsonArray changes;
                 for (int i = 0; i < kPerPush; ++i)
-                    changes.append(change("transaction", QStringLiteral("w%1-%2-%3").arg(writer).arg(push).arg(i),
-                        "upsert", 1));
+                    changes.append(change("transaction",
+                        QStringLiteral("w%1-%2-%3").arg(writer).arg(push).arg(i), "upsert", 1));
                 if (post(changes).status != 200)
                     ++failures;
             }
@@ -273,8 +286,9 @@ void TestSync::concurrentPushesNeverHideFromAPull()
     bool lastRound = false;
     for (int round = 0; round < 100000; ++round) {
         const bool writersDone = writing.load() == 0;
-        const HttpReply reply = request(port, "GET",
-            kPull + "?limit=50&cursor=" + QUrl::toPercentEncoding(cursor), {}, { { "Authorization", bearer } });
+        const HttpReply reply
+            = request(port, "GET", kPull + "?limit=50&cursor=" + QUrl::toPercentEncoding(cursor),
+                {}, { { "Authorization", bearer } });
         QCOMPARE(reply.status, 200);
         const QJsonObject page = reply.json();
         for (const QJsonValue& record : page.value("transactions").toArray()) {
@@ -297,7 +311,8 @@ void TestSync::concurrentPushesNeverHideFromAPull()
 
 int main(int argc, char** argv)
 {
-    return runOnBothBackends(argc, argv, [](TestServer::Backend backend) { return new TestSync(backend); });
+    return runOnBothBackends(
+        argc, argv, [](TestServer::Backend backend) { return new TestSync(backend); });
 }
 
 #include "tst_sync.moc"

@@ -62,8 +62,8 @@ HttpReply exchange(quint16 port, const QByteArray& rawRequest, int timeoutMs)
 HttpReply request(quint16 port, const QByteArray& method, const QByteArray& target,
     const QByteArray& body, const QList<QPair<QByteArray, QByteArray>>& headers)
 {
-    QByteArray raw = method + ' ' + target + " HTTP/1.1\r\nHost: 127.0.0.1:"
-        + QByteArray::number(port) + "\r\nConnection: close\r\n";
+    QByteArray raw = method + ' ' + target
+        + " HTTP/1.1\r\nHost: 127.0.0.1:" + QByteArray::number(port) + "\r\nConnection: close\r\n";
     for (const auto& [name, value] : headers)
         raw += name + ": " + value + "\r\n";
     if (!body.isEmpty() || method == "POST" || method == "PATCH")
@@ -88,7 +88,8 @@ bool onAdminDatabase(const QString& statement)
         return false;
     bool ok = false;
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QStringLiteral("admin"));
+        QSqlDatabase db
+            = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QStringLiteral("admin"));
         db.setHostName(location->host);
         db.setPort(location->port);
         db.setUserName(location->user);
@@ -137,7 +138,8 @@ bool TestServer::prepareStore()
         return true;
     const QString admin = postgresAdminUrl();
     if (admin.isEmpty()) {
-        qWarning("No PostgreSQL test cluster: run the tests through ctest, whose fixture starts one");
+        qWarning(
+            "No PostgreSQL test cluster: run the tests through ctest, whose fixture starts one");
         return false;
     }
     m_database = QStringLiteral("t_") + Crypto::randomBytes(6).toHex();
@@ -163,7 +165,8 @@ bool TestServer::start()
         return false;
     m_server = std::make_unique<Server>(m_location, m_config);
     QString error;
-    if (!m_server->open(&error) || !m_server->listen(QStringLiteral("127.0.0.1"), 0, m_certificate, m_key, &error)) {
+    if (!m_server->open(&error)
+        || !m_server->listen(QStringLiteral("127.0.0.1"), 0, m_certificate, m_key, &error)) {
         qWarning("The server did not start: %s", qPrintable(error));
         return false;
     }
@@ -187,7 +190,8 @@ QString TestServer::addUser(const QString& email, const QString& password)
 
 QByteArray TestServer::bearer(const QString& userId)
 {
-    const auto tokens = context().sessions.open(userId, QStringLiteral("tests"), QStringLiteral("127.0.0.1"));
+    const auto tokens
+        = context().sessions.open(userId, QStringLiteral("tests"), QStringLiteral("127.0.0.1"));
     return tokens ? "Bearer " + tokens->access.toLatin1() : QByteArray();
 }
 
@@ -199,16 +203,18 @@ HttpReply TestServer::get(const QByteArray& target, const QByteArray& bearer)
     return request(port(), "GET", target, {}, headers);
 }
 
-HttpReply TestServer::send(
-    const QByteArray& method, const QByteArray& target, const QJsonObject& body, const QByteArray& bearer)
+HttpReply TestServer::send(const QByteArray& method, const QByteArray& target,
+    const QJsonObject& body, const QByteArray& bearer)
 {
     QList<QPair<QByteArray, QByteArray>> headers { { "Content-Type", "application/json" } };
     if (!bearer.isEmpty())
         headers.append({ "Authorization", bearer });
-    return request(port(), method, target, QJsonDocument(body).toJson(QJsonDocument::Compact), headers);
+    return request(
+        port(), method, target, QJsonDocument(body).toJson(QJsonDocument::Compact), headers);
 }
 
-int runOnBothBackends(int argc, char** argv, const std::function<QObject*(TestServer::Backend)>& make)
+int runOnBothBackends(
+    int argc, char** argv, const std::function<QObject*(TestServer::Backend)>& make)
 {
     QCoreApplication app(argc, argv);
     Crypto::initialize();

@@ -53,7 +53,8 @@ public:
     ServerContext& context() { return m_server->context(); }
 
     // A user with this password; the user's id.
-    QString addUser(const QString& email, const QString& password = QStringLiteral("correct horse"));
+    QString addUser(
+        const QString& email, const QString& password = QStringLiteral("correct horse"));
     // A session's bearer header value for a user, as a sign-in would open.
     QByteArray bearer(const QString& userId);
     HttpReply get(const QByteArray& target, const QByteArray& bearer = {});

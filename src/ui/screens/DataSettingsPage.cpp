@@ -1,6 +1,7 @@
 #include "DataSettingsPage.h"
 
 #include "SettingsSections.h"
+#include "SyncServerSection.h"
 #include "app/AppState.h"
 #include "data/AccountRepository.h"
 #include "data/Clock.h"
@@ -38,6 +39,9 @@ DataSettingsPage::DataSettingsPage(AppState* state, QWidget* parent)
     , m_state(state)
 {
     auto* layout = new QVBoxLayout(this);
+    m_serverSection = new SyncServerSection(state);
+    layout->addWidget(m_serverSection);
+    SettingsSections::addSeparator(layout);
     SettingsSections::addHeader(
         layout, tr("Sync"), tr("Keep your ledgerine in sync across all your devices."));
     m_syncStatus = new QLabel;
@@ -89,6 +93,7 @@ DataSettingsPage::DataSettingsPage(AppState* state, QWidget* parent)
 
 void DataSettingsPage::refresh()
 {
+    m_serverSection->refresh();
     refreshSync();
     m_deletedList->clear();
     m_restore->setEnabled(false);
