@@ -91,19 +91,15 @@ public:
 
     HttpResponse signIn(const HttpRequest& request)
     {
-        const QString language = PageTexts::languageFor(request.header("accept-language"));
-        const QHash<QString, QString> fields = parseForm(request.body);
-        const Flow flow { fields.value("client_id"), fields.value("redirect_uri"),
-            fields.value("state") };
-        if (!isAcceptable(flow))
-            return badLink(language);
-        const QString email = fields.value("email").trimmed();
-        Page page { Text::SignInTitle, false, email, {}, {} };
-        if (!formTokenHolds(request, flow, fields.value("form_token"), false))
-            return formWith(flow, language, page, Text::FormExpired, 400);
-        if (m_context.guard.isBlocked(email, request.peer))
-            return formWith(flow, language, page, Text::TooManyAttempts, 429);
-        const QString password = fields.value("password");
+        const Posted posted = postedForm(request);
+        const Page page { Text::SignInTitle, false, posted.fields.value("email").trimmed(), {},
+            {} };
+        if (auto refused = refusal(request, posted, page))
+            return *refused;
+        const QString& language = posted.language;
+        const Flow& flow = posted.flow;
+        const QString& email = page.email;
+        const QString password = posted.fields.value("password");
         const auto user = m_context.users.byEmail(email);
         // The same answer, after the same work, for an unknown address, a
         // wrong password and a disabled account.
@@ -125,25 +121,20 @@ public:
 
     HttpResponse registerAccount(const HttpRequest& request)
     {
-        const QString language = PageTexts::languageFor(request.header("accept-language"));
-        const QHash<QString, QString> fields = parseForm(request.body);
-        const Flow flow { fields.value("client_id"), fields.value("redirect_uri"),
-            fields.value("state") };
-        if (!isAcceptable(flow))
-            return badLink(language);
-        const QString email = fields.value("email").trimmed();
-        Page page { Text::RegisterTitle, true, email,
-            fields.value("display_name").trimmed().left(100), {} };
-        const QString password = fields.value("password");
-        if (!formTokenHolds(request, flow, fields.value("form_token"), true))
-            return formWith(flow, language, page, Text::FormExpired, 400);
-        if (m_context.guard.isBlocked(email, request.peer))
-            return formWith(flow, language, page, Text::TooManyAttempts, 429);
+        const Posted posted = postedForm(request);
+        Page page { Text::RegisterTitle, true, posted.fields.value("email").trimmed(),
+            posted.fields.value("display_name").trimmed().left(100), {} };
+        if (auto refused = refusal(request, posted, page))
+            return *refused;
+        const QString& language = posted.language;
+        const Flow& flow = posted.flow;
+        const QString& email = page.email;
+        const QString password = posted.fields.value("password");
         if (!UserStore::isPlausibleEmail(UserStore::normalEmail(email)))
             return formWith(flow, language, page, Text::EmailInvalid, 400);
         if (password.size() < Passwords::kMinimumLength)
             return formWith(flow, language, page, Text::PasswordTooShort, 400);
-        if (password != fields.value("password_again"))
+        if (password != posted.fields.value("password_again"))
             return formWith(flow, language, page, Text::PasswordsDiffer, 400);
         const QString hash = Passwords::hash(password);
         UserRecord user;
@@ -162,6 +153,37 @@ public:
     }
 
 private:
+    // A posted form: its fields, the sign-in they belong to, the reader's language.
+    struct Posted {
+        QString language;
+        QHash<QString, QString> fields;
+        Flow flow;
+    };
+
+    static Posted postedForm(const HttpRequest& request)
+    {
+        Posted posted { PageTexts::languageFor(request.header("accept-language")),
+            parseForm(request.body), {} };
+        posted.flow = { posted.fields.value("client_id"), posted.fields.value("redirect_uri"),
+            posted.fields.value("state") };
+        return posted;
+    }
+
+    // The answer when the form cannot be taken at all: a sign-in this server
+    // does not serve, a form it did not make, or too many failures.
+    std::optional<HttpResponse> refusal(
+        const HttpRequest& request, const Posted& posted, const Page& page)
+    {
+        if (!isAcceptable(posted.flow))
+            return badLink(posted.language);
+        if (!formTokenHolds(
+                request, posted.flow, posted.fields.value("form_token"), page.registration))
+            return formWith(posted.flow, posted.language, page, Text::FormExpired, 400);
+        if (m_context.guard.isBlocked(page.email, request.peer))
+            return formWith(posted.flow, posted.language, page, Text::TooManyAttempts, 429);
+        return std::nullopt;
+    }
+
     bool isAcceptable(const Flow& flow) const
     {
         return m_context.config.clientIds.contains(flow.clientId)
