@@ -5,122 +5,13 @@
 #include "ServerLogging.h"
 #include "Sql.h"
 #include "Store.h"
+#include "SyncEntityTypes.h"
+#include "SyncPush.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QtEndian>
 #include <array>
-#include <cmath>
-#include <variant>
-
-namespace {
-
-struct EntityType {
-    QLatin1String type;
-    QLatin1String array;
-    QLatin1String count;
-};
-
-// Parents before children, as the desktop applies them.
-const std::array<EntityType, 5> kEntities { {
-    { QLatin1String("account"), QLatin1String("accounts"), QLatin1String("account_count") },
-    { QLatin1String("category"), QLatin1String("categories"), QLatin1String("category_count") },
-    { QLatin1String("recurring"), QLatin1String("recurring_transactions"),
-        QLatin1String("recurring_count") },
-    { QLatin1String("transaction"), QLatin1String("transactions"),
-        QLatin1String("transaction_count") },
-    { QLatin1String("reconciliation"), QLatin1String("reconciliations"),
-        QLatin1String("reconciliation_count") },
-} };
-
-constexpr int kMaxIdLength = 200;
-
-int entityIndex(const QString& type)
-{
-    for (std::size_t i = 0; i < kEntities.size(); ++i) {
-        if (kEntities[i].type == type)
-            return int(i);
-    }
-    return -1;
-}
-
-struct Change {
-    QString type;
-    QString entityId;
-    QString clientId;
-    bool remove = false;
-    qint64 version = 0;
-    QJsonObject payload;
-    QString hash;
-};
-
-std::optional<qint64> wholeNumber(const QJsonValue& value)
-{
-    if (!value.isDouble())
-        return std::nullopt;
-    const double number = value.toDouble();
-    if (number < 0 || number > 9007199254740991.0 || std::floor(number) != number)
-        return std::nullopt;
-    return qint64(number);
-}
-
-// The change, or why it cannot be stored.
-std::variant<Change, QString> parseChange(const QJsonValue& value)
-{
-    if (!value.isObject())
-        return QStringLiteral("a change must be an object");
-    const QJsonObject object = value.toObject();
-    Change change;
-    change.type = object.value("entity_type").toString();
-    change.entityId = object.value("entity_id").toString();
-    if (entityIndex(change.type) < 0)
-        return QStringLiteral("unknown entity_type");
-    const QString action = object.value("action").toString();
-    if (action != QLatin1String("upsert") && action != QLatin1String("delete"))
-        return QStringLiteral("action must be upsert or delete");
-    change.remove = action == QLatin1String("delete");
-    const auto version = wholeNumber(object.value("version"));
-    if (!version)
-        return QStringLiteral("version must be a whole number of at least 0");
-    change.version = *version;
-    if (!object.value("payload").isObject())
-        return QStringLiteral("payload must be an object");
-    change.payload = object.value("payload").toObject();
-    const QJsonValue clientId = change.payload.value("client_id");
-    if (!clientId.isUndefined() && !clientId.isString())
-        return QStringLiteral("client_id must be a string");
-    change.clientId = clientId.toString(change.entityId);
-    if (!change.entityId.isEmpty() && change.clientId != change.entityId)
-        return QStringLiteral("entity_id and client_id differ");
-    if (change.clientId.isEmpty() || change.clientId.size() > kMaxIdLength)
-        return QStringLiteral("the record has no usable id");
-    // Key order is fixed in Qt's JSON objects, so equal changes hash alike.
-    change.hash = Crypto::sha256Hex(QJsonDocument(object).toJson(QJsonDocument::Compact));
-    return change;
-}
-
-QJsonObject resultFor(const QJsonValue& value, const QString& status)
-{
-    const QJsonObject change = value.toObject();
-    return { { "entity_type", change.value("entity_type") },
-        { "entity_id", change.value("entity_id") }, { "status", status } };
-}
-
-QByteArray storedBody(const Change& change, const QString& serverId, qint64 version, qint64 now)
-{
-    QJsonObject body = change.payload;
-    body.remove("server_id");
-    body.insert("id", serverId);
-    body.insert("client_id", change.clientId);
-    body.insert("version", version);
-    if (!change.remove)
-        body.remove("deleted_at");
-    else if (body.value("deleted_at").toString().isEmpty())
-        body.insert("deleted_at", ServerClock::iso(now));
-    return QJsonDocument(body).toJson(QJsonDocument::Compact);
-}
-
-} // namespace
 
 SyncStore::SyncStore(Store& store, const ServerKeys& keys)
     : m_store(store)
@@ -143,83 +34,9 @@ std::optional<QJsonArray> SyncStore::push(const QString& userId, const QJsonArra
         const qint64 first = user.value(0).toLongLong();
         user.finish();
         qint64 sequence = first;
-        QSqlQuery find(db);
-        QSqlQuery insert(db);
-        QSqlQuery update(db);
-        if (!Sql::prepare(find,
-                QStringLiteral("SELECT server_id, version, deleted, change_hash FROM records "
-                               "WHERE owner_id = ? AND entity_type = ? AND client_id = ?"))
-            || !Sql::prepare(insert,
-                QStringLiteral("INSERT INTO records (server_id, owner_id, entity_type, client_id, "
-                               "version, seq, deleted, body, change_hash, updated_at) "
-                               "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"))
-            || !Sql::prepare(update,
-                QStringLiteral("UPDATE records SET version = ?, seq = ?, deleted = ?, body = ?, "
-                               "change_hash = ?, updated_at = ? WHERE server_id = ?")))
+        SyncPush push(db, userId, now);
+        if (!push.run(changes, &sequence, &results))
             return false;
-
-        for (const QJsonValue& value : changes) {
-            const auto parsed = parseChange(value);
-            if (const QString* problem = std::get_if<QString>(&parsed)) {
-                QJsonObject result = resultFor(value, QStringLiteral("error"));
-                result.insert("message", *problem);
-                results.append(result);
-                continue;
-            }
-            const Change& change = std::get<Change>(parsed);
-            QJsonObject result = resultFor(value, QStringLiteral("ok"));
-            if (!Sql::run(find, { userId, change.type, change.clientId }))
-                return false;
-            if (!find.next()) {
-                find.finish();
-                // Nothing to delete: nothing to keep either.
-                if (change.remove) {
-                    result.insert("server_id", QString());
-                    results.append(result);
-                    continue;
-                }
-                const QString serverId = Crypto::newId();
-                const qint64 version = change.version + 1;
-                if (!Sql::run(insert,
-                        { serverId, userId, change.type, change.clientId, version, ++sequence, 0,
-                            QString::fromUtf8(storedBody(change, serverId, version, now)),
-                            change.hash, now }))
-                    return false;
-                result.insert("server_id", serverId);
-                result.insert("version", version);
-                results.append(result);
-                continue;
-            }
-            const QString serverId = find.value(0).toString();
-            const qint64 stored = find.value(1).toLongLong();
-            const bool deleted = find.value(2).toInt() != 0;
-            const QString storedHash = find.value(3).toString();
-            find.finish();
-            result.insert("server_id", serverId);
-            // The same change again (its answer was lost): the same answer.
-            // A stale delete of a record already deleted asks for nothing new.
-            if (storedHash == change.hash
-                || (change.version < stored && change.remove && deleted)) {
-                result.insert("version", stored);
-                results.append(result);
-                continue;
-            }
-            if (change.version < stored) {
-                result.insert("status", "conflict");
-                result.insert("server_version", stored);
-                result.insert("message", "the record changed on the server since this version");
-                results.append(result);
-                continue;
-            }
-            const qint64 version = std::max(change.version, stored) + 1;
-            if (!Sql::run(update,
-                    { version, ++sequence, change.remove ? 1 : 0,
-                        QString::fromUtf8(storedBody(change, serverId, version, now)), change.hash,
-                        now, serverId }))
-                return false;
-            result.insert("version", version);
-            results.append(result);
-        }
         return sequence == first
             || Sql::exec(user, QStringLiteral("UPDATE users SET change_seq = ? WHERE id = ?"),
                 { sequence, userId });
@@ -237,7 +54,7 @@ std::optional<SyncStore::Page> SyncStore::pull(
         *error = PullError::BadCursor;
         return std::nullopt;
     }
-    std::array<QByteArrayList, kEntities.size()> arrays;
+    std::array<QByteArrayList, kSyncEntityTypes.size()> arrays;
     qint64 last = 0;
     bool more = false;
     QJsonObject integrity;
@@ -262,14 +79,14 @@ std::optional<SyncStore::Page> SyncStore::pull(
                 break;
             }
             last = query.value(0).toLongLong();
-            const int index = entityIndex(query.value(1).toString());
+            const int index = syncEntityIndex(query.value(1).toString());
             if (index >= 0)
                 arrays[std::size_t(index)].append(query.value(2).toString().toUtf8());
         }
         query.finish();
         if (more)
             return true;
-        for (const EntityType& entity : kEntities)
+        for (const SyncEntityType& entity : kSyncEntityTypes)
             integrity.insert(entity.count, 0);
         if (!Sql::exec(query,
                 QStringLiteral("SELECT entity_type, COUNT(*) FROM records WHERE owner_id = ? "
@@ -277,9 +94,10 @@ std::optional<SyncStore::Page> SyncStore::pull(
                 { userId }))
             return false;
         while (query.next()) {
-            const int index = entityIndex(query.value(0).toString());
+            const int index = syncEntityIndex(query.value(0).toString());
             if (index >= 0)
-                integrity.insert(kEntities[std::size_t(index)].count, query.value(1).toLongLong());
+                integrity.insert(
+                    kSyncEntityTypes[std::size_t(index)].count, query.value(1).toLongLong());
         }
         return true;
     });
@@ -288,8 +106,9 @@ std::optional<SyncStore::Page> SyncStore::pull(
         return std::nullopt;
     }
     QByteArray page = "{";
-    for (std::size_t i = 0; i < kEntities.size(); ++i)
-        page += '"' + QByteArray(kEntities[i].array.data()) + "\":[" + arrays[i].join(',') + "],";
+    for (std::size_t i = 0; i < kSyncEntityTypes.size(); ++i)
+        page += '"' + QByteArray(kSyncEntityTypes[i].array.data()) + "\":[" + arrays[i].join(',')
+            + "],";
     page += "\"cursor\":\"" + cursorFor(userId, last).toLatin1() + "\",\"has_more\":";
     page += more ? "true" : "false";
     if (!more)

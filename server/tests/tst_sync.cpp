@@ -145,6 +145,19 @@ void TestSync::pushFollowsTheVersionRules()
     QCOMPARE(unknown.value("server_id"), QJsonValue(QString()));
     QVERIFY(!records(pull(bearer, {})).contains("a9"));
 
+    // Changes to one record within a push are decided against each other, in order.
+    const QJsonArray chained = push(bearer,
+        { account("a2", 1, "A"), account("a2", 2, "B"), account("a2", 1, "C"),
+            account("a3", 1, "A"), account("a3", 2, "A", "delete") });
+    QCOMPARE(chained.at(1).toObject().value("version").toInteger(), 3);
+    QCOMPARE(chained.at(2).toObject().value("status").toString(), "conflict");
+    QCOMPARE(chained.at(2).toObject().value("server_version").toInteger(), 3);
+    QCOMPARE(
+        chained.at(4).toObject().value("server_id"), chained.at(3).toObject().value("server_id"));
+    const auto afterChain = records(pull(bearer, {}));
+    QCOMPARE(afterChain.value("a2").value("name").toString(), "B");
+    QVERIFY(!afterChain.value("a3").value("deleted_at").toString().isEmpty());
+
     // Broken changes are refused one by one; the rest of the push is kept.
     QJsonObject mismatch = change("account", "m1", "upsert", 1);
     mismatch.insert("payload", QJsonObject { { "client_id", "other" } });
