@@ -28,8 +28,12 @@ ServerDiscovery::ServerDiscovery(QObject* parent)
 QUrl ServerDiscovery::addressFrom(const QString& typed, QString* error)
 {
     QString text = typed.trimmed();
-    if (!text.contains(QLatin1String("://")))
-        text.prepend(QLatin1String("https://"));
+    // Without a scheme: plain http for a server on this computer (how
+    // ledgerine-server starts), https anywhere else.
+    if (!text.contains(QLatin1String("://"))) {
+        const bool here = NetworkPolicy::isLoopback(QUrl(QLatin1String("http://") + text));
+        text.prepend(here ? QLatin1String("http://") : QLatin1String("https://"));
+    }
     const QUrl url(text, QUrl::StrictMode);
     if (!url.isValid() || url.host().isEmpty()
         || (url.scheme() != QLatin1String("https") && url.scheme() != QLatin1String("http"))) {

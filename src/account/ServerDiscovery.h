@@ -20,8 +20,9 @@ public:
 
     explicit ServerDiscovery(QObject* parent = nullptr);
 
-    // "ledger.example.org" means https://ledger.example.org; plain http is
-    // for this computer only. An invalid URL with the reason otherwise.
+    // "ledger.example.org" means https://ledger.example.org, "localhost:8765"
+    // http://localhost:8765; plain http is for this computer only. An invalid
+    // URL with the reason otherwise.
     static QUrl addressFrom(const QString& typed, QString* error);
     // Calls `done` once, with the server or a translated reason.
     void check(const QString& typed, Done done);
