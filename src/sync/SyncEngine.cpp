@@ -27,10 +27,18 @@ QJsonObject change(SyncEntity entity, const QString& id, const SyncFields& field
         { "payload", payload } };
 }
 
-std::optional<int> versionOf(const QJsonObject& result)
+std::optional<int> versionOf(const QJsonObject& result, const char* key = "version")
 {
-    const QJsonValue version = result.value("version");
+    const QJsonValue version = result.value(QLatin1String(key));
     return version.isDouble() ? std::optional(version.toInt()) : std::nullopt;
+}
+
+// The version the server holds, which a refused row must reach to be taken:
+// "server_version" from ledgerine-server, "version" from other services.
+std::optional<int> refusedAtVersion(const QJsonObject& result)
+{
+    const auto held = versionOf(result, "server_version");
+    return held ? held : versionOf(result);
 }
 
 } // namespace
@@ -286,7 +294,7 @@ void SyncEngine::onPushReply(bool ok, int status, const QJsonObject& body)
             << "Push result not ok — leaving record pending:" << entityType << entityId
             << "status=" << resultStatus << "message=" << result.value("message").toString();
         if (entity && resultStatus == QLatin1String("conflict")
-            && m_ledger->refuse(*entity, entityId, versionOf(result),
+            && m_ledger->refuse(*entity, entityId, refusedAtVersion(result),
                 m_changeCounts[int(*entity)].value(entityId, -1)))
             qCWarning(lcSync).noquote() << "Sync conflict: the server refused" << entityType
                                         << entityId << SyncLedger::kRefusalsBeforeConflict

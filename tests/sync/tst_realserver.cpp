@@ -84,7 +84,7 @@ private Q_SLOTS:
     void init();
     void cleanup();
     void twoComputersKeepOneLedger();
-    void sameRowEditedOnBothSidesIsRefusedToTheLaterOne();
+    void sameRowEditedOnBothSidesWaitsForTheUser();
 
 private:
     bool exchange() { return m_a->sync() && m_b->sync() && m_a->sync(); }
@@ -155,7 +155,7 @@ void TestRealServer::twoComputersKeepOneLedger()
     QCOMPARE(ledger(a), ledger(b));
 }
 
-void TestRealServer::sameRowEditedOnBothSidesIsRefusedToTheLaterOne()
+void TestRealServer::sameRowEditedOnBothSidesWaitsForTheUser()
 {
     SyncSide& a = *m_a;
     SyncSide& b = *m_b;
@@ -175,6 +175,15 @@ void TestRealServer::sameRowEditedOnBothSidesIsRefusedToTheLaterOne()
     QCOMPARE(transaction(a, rent.id).payee, QString("Rent (March)"));
     QCOMPARE(transaction(b, rent.id).payee, QString("Landlord"));
     QVERIFY(transaction(b, rent.id).syncStatus != SyncStatus::Synced);
+
+    // Refused again and again, the row waits for the user; an edit there
+    // settles it in that computer's favour on both.
+    QVERIFY(b.sync() && b.sync());
+    QCOMPARE(transaction(b, rent.id).syncStatus, SyncStatus::Conflict);
+    editPayee(b, rent.id, "Landlord");
+    QVERIFY(b.sync() && a.sync());
+    QCOMPARE(transaction(a, rent.id).payee, QString("Landlord"));
+    QCOMPARE(ledger(a), ledger(b));
 }
 
 QTEST_MAIN(TestRealServer)
