@@ -3,7 +3,9 @@
 #include "account/Client.h"
 #include "account/FileTokenStore.h"
 #include "account/TokenManager.h"
+#include "data/Clock.h"
 #include "data/Database.h"
+#include "data/TransactionRepository.h"
 #include "sync/SyncEngine.h"
 
 #include <QCoreApplication>
@@ -82,6 +84,20 @@ void SyncSide::signInAs(const QString& userId)
     Q_ASSERT(m_cloud);
     const FakeCloud::Tokens tokens = m_cloud->signIn(userId);
     m_state->cloudClient()->tokenManager()->setTokens(tokens.access, tokens.refresh);
+}
+
+Transaction SyncSide::transaction(const QString& id) const
+{
+    return m_state->transactions()->findById(id).value_or(Transaction {});
+}
+
+bool SyncSide::editPayee(const QString& id, const QString& payee)
+{
+    Transaction t = transaction(id);
+    t.payee = payee;
+    t.updatedAt = Clock::nowUtc();
+    t.syncStatus = SyncStatus::Pending;
+    return m_state->transactions()->update(t);
 }
 
 bool SyncSide::settle(int timeoutMs)

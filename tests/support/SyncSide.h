@@ -2,6 +2,7 @@
 
 #include "FakeCloud.h"
 #include "app/AppState.h"
+#include "data/Transaction.h"
 
 #include <QStringList>
 #include <QTemporaryDir>
@@ -27,6 +28,10 @@ public:
     // Waits for the cycle in flight, runs one more and waits for it; true
     // when it completed rather than failed.
     bool sync(int timeoutMs = 60000);
+    // The stored transaction, or an empty one.
+    Transaction transaction(const QString& id) const;
+    // A local edit as the register makes it; false when it was not stored.
+    bool editPayee(const QString& id, const QString& payee);
     // Waits until no cycle runs.
     bool settle(int timeoutMs = 60000);
     // Every synchronised row, one text per row in id order, and the split

@@ -4,7 +4,6 @@
 #include "app/AppState.h"
 #include "data/AccountRepository.h"
 #include "data/CategoryRepository.h"
-#include "data/Clock.h"
 #include "data/Database.h"
 #include "data/Ids.h"
 #include "data/SplitLineRepository.h"
@@ -33,11 +32,6 @@ std::unique_ptr<SyncSide> signedIn(RealServer& server, const RealServer::Tokens&
     return side;
 }
 
-Transaction transaction(const SyncSide& side, const QString& id)
-{
-    return side->transactions()->findById(id).value_or(Transaction {});
-}
-
 // Accounts, transactions and split lines: what two computers in step hold alike.
 QStringList ledger(const SyncSide& side)
 {
@@ -60,15 +54,6 @@ QStringList ledger(const SyncSide& side)
     }
     rows.sort();
     return rows;
-}
-
-void editPayee(SyncSide& side, const QString& id, const QString& payee)
-{
-    Transaction t = transaction(side, id);
-    t.payee = payee;
-    t.updatedAt = Clock::nowUtc();
-    t.syncStatus = SyncStatus::Pending;
-    QVERIFY(side->transactions()->update(t));
 }
 
 } // namespace
@@ -141,10 +126,10 @@ void TestRealServer::twoComputersKeepOneLedger()
     QCOMPARE(b->splitLines()->findByTransaction(split.id).size(), 2);
 
     // Edits and deletions travel back the other way.
-    editPayee(b, split.id, "Farmers market");
+    QVERIFY(b.editPayee(split.id, "Farmers market"));
     QVERIFY(a->accountService()->remove(wallet.id).removed);
     QVERIFY(exchange());
-    QCOMPARE(transaction(a, split.id).payee, QString("Farmers market"));
+    QCOMPARE(a.transaction(split.id).payee, QString("Farmers market"));
     QVERIFY(b->accounts()->findById(wallet.id)->deletedAt.has_value());
     QCOMPARE(ledger(a), ledger(b));
 
@@ -165,24 +150,24 @@ void TestRealServer::sameRowEditedOnBothSidesWaitsForTheUser()
     QVERIFY(a->transactions()->insert(rent));
     QVERIFY(exchange());
 
-    editPayee(a, rent.id, "Rent (March)");
-    editPayee(b, rent.id, "Landlord");
+    QVERIFY(a.editPayee(rent.id, "Rent (March)"));
+    QVERIFY(b.editPayee(rent.id, "Landlord"));
     QVERIFY(a.sync());
     // The server keeps the first version and refuses the second computer's
     // edit made on the older one: neither overwrites the other.
     QVERIFY(b.sync());
     QVERIFY(a.sync());
-    QCOMPARE(transaction(a, rent.id).payee, QString("Rent (March)"));
-    QCOMPARE(transaction(b, rent.id).payee, QString("Landlord"));
-    QVERIFY(transaction(b, rent.id).syncStatus != SyncStatus::Synced);
+    QCOMPARE(a.transaction(rent.id).payee, QString("Rent (March)"));
+    QCOMPARE(b.transaction(rent.id).payee, QString("Landlord"));
+    QVERIFY(b.transaction(rent.id).syncStatus != SyncStatus::Synced);
 
     // Refused again and again, the row waits for the user; an edit there
     // settles it in that computer's favour on both.
     QVERIFY(b.sync() && b.sync());
-    QCOMPARE(transaction(b, rent.id).syncStatus, SyncStatus::Conflict);
-    editPayee(b, rent.id, "Landlord");
+    QCOMPARE(b.transaction(rent.id).syncStatus, SyncStatus::Conflict);
+    QVERIFY(b.editPayee(rent.id, "Landlord"));
     QVERIFY(b.sync() && a.sync());
-    QCOMPARE(transaction(a, rent.id).payee, QString("Landlord"));
+    QCOMPARE(a.transaction(rent.id).payee, QString("Landlord"));
     QCOMPARE(ledger(a), ledger(b));
 }
 

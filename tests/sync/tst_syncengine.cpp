@@ -42,11 +42,6 @@ QList<TestHttpRequest> syncRequests(FakeCloud& cloud)
     return found;
 }
 
-Transaction stored(const SyncSide& side, const QString& id)
-{
-    return side->transactions()->findById(id).value_or(Transaction {});
-}
-
 // The next answer comes `ms` later than the server's work.
 TestHttpFault late(int ms)
 {
@@ -54,16 +49,6 @@ TestHttpFault late(int ms)
     fault.delayMs = ms;
     fault.times = 1;
     return fault;
-}
-
-// A local edit as the register makes it.
-void editPayee(SyncSide& side, const QString& id, const QString& payee)
-{
-    Transaction t = stored(side, id);
-    t.payee = payee;
-    t.updatedAt = Clock::nowUtc();
-    t.syncStatus = SyncStatus::Pending;
-    QVERIFY(side->transactions()->update(t));
 }
 
 } // namespace
@@ -155,20 +140,19 @@ void TestSyncEngine::twoComputersKeepOneLedger()
 
     // Different rows edited on each side, one of them while its push is in
     // flight: the later edit must not be taken for synced.
-    editPayee(b, split.id, "Farmers market");
-    editPayee(a, coffee.id, "Espresso");
+    QVERIFY(b.editPayee(split.id, "Farmers market"));
+    QVERIFY(a.editPayee(coffee.id, "Espresso"));
     const int pushes = m_cloud->server().requestsTo(FakeSyncService::pushPath()).size();
     m_cloud->server().setFault(FakeSyncService::pushPath(), late(400));
     a.engine()->syncNow();
-    QVERIFY(QTest::qWaitFor([&] {
-        return m_cloud->server().requestsTo(FakeSyncService::pushPath()).size() > pushes;
-    }));
-    editPayee(a, coffee.id, "Double espresso");
+    QVERIFY(QTest::qWaitFor(
+        [&] { return m_cloud->server().requestsTo(FakeSyncService::pushPath()).size() > pushes; }));
+    QVERIFY(a.editPayee(coffee.id, "Double espresso"));
     QVERIFY(a.settle());
-    QCOMPARE(stored(a, coffee.id).syncStatus, SyncStatus::Pending);
+    QCOMPARE(a.transaction(coffee.id).syncStatus, SyncStatus::Pending);
     QVERIFY(exchange());
-    QCOMPARE(stored(b, coffee.id).payee, QString("Double espresso"));
-    QCOMPARE(stored(a, split.id).payee, QString("Farmers market"));
+    QCOMPARE(b.transaction(coffee.id).payee, QString("Double espresso"));
+    QCOMPARE(a.transaction(split.id).payee, QString("Farmers market"));
     QCOMPARE(a.dump(), b.dump());
 }
 
@@ -182,25 +166,25 @@ void TestSyncEngine::sameRowEditedOnBothSidesBecomesAVisibleConflict()
     QVERIFY(a->transactions()->insert(rent));
     QVERIFY(exchange());
 
-    editPayee(a, rent.id, "Rent (March)");
-    editPayee(b, rent.id, "Landlord");
+    QVERIFY(a.editPayee(rent.id, "Rent (March)"));
+    QVERIFY(b.editPayee(rent.id, "Landlord"));
     QVERIFY(a.sync());
     QSignalSpy conflicts(b.engine(), &SyncEngine::conflictCountChanged);
     // Refused three times, the edit is neither pushed again nor overwritten:
     // it waits for the user.
     for (int i = 0; i < 3; ++i)
         QVERIFY(b.sync());
-    QCOMPARE(stored(b, rent.id).syncStatus, SyncStatus::Conflict);
-    QCOMPARE(stored(b, rent.id).payee, QString("Landlord"));
+    QCOMPARE(b.transaction(rent.id).syncStatus, SyncStatus::Conflict);
+    QCOMPARE(b.transaction(rent.id).payee, QString("Landlord"));
     QCOMPARE(b.engine()->conflictCount(), 1);
     QCOMPARE(conflicts.last().at(0).toInt(), 1);
     QVERIFY(b.sync());
-    QCOMPARE(stored(b, rent.id).payee, QString("Landlord"));
+    QCOMPARE(b.transaction(rent.id).payee, QString("Landlord"));
 
     // The user keeps their version by editing it again: it goes through.
-    editPayee(b, rent.id, "Landlord (March)");
+    QVERIFY(b.editPayee(rent.id, "Landlord (March)"));
     QVERIFY(b.sync() && a.sync());
-    QCOMPARE(stored(a, rent.id).payee, QString("Landlord (March)"));
+    QCOMPARE(a.transaction(rent.id).payee, QString("Landlord (March)"));
     QCOMPARE(b.engine()->conflictCount(), 0);
     QCOMPARE(a.dump(), b.dump());
 }
@@ -264,8 +248,9 @@ void TestSyncEngine::pushesInBatchesAndSurvivesAFaultyServer()
     QVERIFY(sizes.size() >= 4);
     QCOMPARE(sizes.mid(sizes.size() - 4), (QList<int> { 500, 500, 500, 201 }));
     QCOMPARE(m_cloud->sync().recordCount("user-1"),
-        scalar(a, "SELECT (SELECT COUNT(*) FROM accounts) + (SELECT COUNT(*) FROM categories) "
-                  "+ (SELECT COUNT(*) FROM transactions)"));
+        scalar(a,
+            "SELECT (SELECT COUNT(*) FROM accounts) + (SELECT COUNT(*) FROM categories) "
+            "+ (SELECT COUNT(*) FROM transactions)"));
 
     // A server stuck at one position ends the cycle instead of asking 50 times.
     m_cloud->server().clearRequests();
@@ -296,7 +281,7 @@ void TestSyncEngine::recordBeforeItsParentIsParkedThenApplied()
     m_cloud->server().clearRequests();
     QVERIFY(b.sync());
     QVERIFY(m_cloud->server().requestsTo(FakeSyncService::pullPath()).size() >= 3);
-    QCOMPARE(stored(b, t.id).payee, QString("Paint"));
+    QCOMPARE(b.transaction(t.id).payee, QString("Paint"));
     QCOMPARE(scalar(b, "SELECT COUNT(*) FROM sync_parked"), 0);
     QCOMPARE(a.dump(), b.dump());
 }
@@ -339,8 +324,9 @@ void TestSyncEngine::forceFullSyncMidCycleAndAnotherUser()
     QVERIFY(a.settle());
     QVERIFY(a.sync());
     QCOMPARE(m_cloud->sync().recordCount("user-2"),
-        scalar(a, "SELECT (SELECT COUNT(*) FROM accounts) + (SELECT COUNT(*) FROM categories) "
-                  "+ (SELECT COUNT(*) FROM transactions)"));
+        scalar(a,
+            "SELECT (SELECT COUNT(*) FROM accounts) + (SELECT COUNT(*) FROM categories) "
+            "+ (SELECT COUNT(*) FROM transactions)"));
     QCOMPARE(scalar(a, "SELECT COUNT(*) FROM transactions WHERE sync_status != 'synced'"), 0);
 }
 
