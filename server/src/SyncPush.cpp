@@ -85,9 +85,21 @@ struct SyncPush::Change {
             return refuse("entity_id and client_id differ");
         if (change.clientId.isEmpty() || change.clientId.size() > kMaxIdLength)
             return refuse("the record has no usable id");
-        // Key order is fixed in Qt's JSON objects, so equal changes hash alike.
-        change.hash = Crypto::sha256Hex(QJsonDocument(object).toJson(QJsonDocument::Compact));
+        change.hash = contentHash(object, change.payload);
         return change;
+    }
+
+    // Equal for changes that say the same thing. Bookkeeping stays out: two
+    // computers that create the same default records at other times (or
+    // stamp a record without changing it) send no conflicting content.
+    // Key order is fixed in Qt's JSON objects, so equal content hashes alike.
+    static QString contentHash(QJsonObject object, QJsonObject payload)
+    {
+        for (const char* member : { "version", "server_id", "created_at", "updated_at" })
+            payload.remove(QLatin1String(member));
+        object.remove("version");
+        object.insert("payload", payload);
+        return Crypto::sha256Hex(QJsonDocument(object).toJson(QJsonDocument::Compact));
     }
 
     // The record as pulls hand it out.

@@ -154,6 +154,18 @@ void TestSync::pushFollowsTheVersionRules()
     QCOMPARE(chained.at(2).toObject().value("server_version").toInteger(), 3);
     QCOMPARE(
         chained.at(4).toObject().value("server_id"), chained.at(3).toObject().value("server_id"));
+    // Two computers that start with the same default record, made at other
+    // times: the second is told it is already there, not that it conflicts.
+    const auto category = [](const char* at) {
+        return change("category", "c1", "upsert", 1,
+            { { "name", "Groceries" }, { "created_at", at }, { "updated_at", at } });
+    };
+    const QJsonObject firstDefault
+        = push(bearer, { category("2026-01-01T08:00:00Z") }).at(0).toObject();
+    const QJsonObject secondDefault
+        = push(bearer, { category("2026-02-02T09:00:00Z") }).at(0).toObject();
+    QCOMPARE(secondDefault.value("status").toString(), "ok");
+    QCOMPARE(secondDefault.value("version"), firstDefault.value("version"));
     const auto afterChain = records(pull(bearer, {}));
     QCOMPARE(afterChain.value("a2").value("name").toString(), "B");
     QVERIFY(!afterChain.value("a3").value("deleted_at").toString().isEmpty());
