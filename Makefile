@@ -4,7 +4,7 @@ TEST_BUILD_DIR ?= build-test
 BENCH_BUILD_DIR ?= build-bench
 JOBS ?= $(shell nproc)
 
-.PHONY: deps run build test bench deb clean
+.PHONY: deps run build server test bench deb clean
 
 deps:
 	@./scripts/install-deps.sh
@@ -16,6 +16,12 @@ build: deps
 
 run: build
 	./$(BUILD_DIR)/ledgerine
+
+# The sync server, as $(BUILD_DIR)/ledgerine-server (README: "Run your own sync server").
+server: deps
+	@cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DLEDGERINE_BUILD_TESTS=OFF -DLEDGERINE_BUILD_BENCH=OFF >/dev/null
+	@cmake --build $(BUILD_DIR) --target ledgerine-server
 
 # Tests build with AddressSanitizer and UndefinedBehaviorSanitizer.
 test: deps

@@ -23,6 +23,9 @@ packages=(
   dpkg-dev file
   # Japanese texts in screen checks.
   fonts-ipafont-gothic
+  # ledgerine-server: HTTP and TLS (Boost.Beast, OpenSSL), Argon2id (libsodium),
+  # PostgreSQL through Qt Sql; its tests and benchmark start a PostgreSQL cluster.
+  libboost-dev libssl-dev libsodium-dev libqt6sql6-psql postgresql
 )
 
 missing=()

@@ -1999,8 +1999,31 @@ Geben Sie zur Bestätigung DELETE ein:</translation>
 <context>
     <name>MellAccount::Client</name>
     <message>
-        <source>No cloud service is configured for this copy of Mellowind Ledgerine. Set AUTH_BASE_URL, ACCOUNT_API_URL and SYNC_API_URL in the environment, or build it with LEDGERINE_AUTH_BASE_URL, LEDGERINE_ACCOUNT_API_URL and LEDGERINE_SYNC_API_URL.</source>
-        <translation>Für diese Kopie von Mellowind Ledgerine ist kein Cloud-Dienst eingerichtet. Setzen Sie AUTH_BASE_URL, ACCOUNT_API_URL und SYNC_API_URL in der Umgebung oder erstellen Sie das Programm mit LEDGERINE_AUTH_BASE_URL, LEDGERINE_ACCOUNT_API_URL und LEDGERINE_SYNC_API_URL.</translation>
+        <source>No sync server is set. Enter its address in Edit › Preferences › Data &amp; Sync › Sync server, or set AUTH_BASE_URL, ACCOUNT_API_URL and SYNC_API_URL in the environment.</source>
+        <translation>Kein Synchronisierungsserver festgelegt. Geben Sie seine Adresse unter Bearbeiten › Einstellungen › Daten &amp; Sync › Synchronisierungsserver ein, oder setzen Sie AUTH_BASE_URL, ACCOUNT_API_URL und SYNC_API_URL in der Umgebung.</translation>
+    </message>
+</context>
+<context>
+    <name>MellAccount::ServerDiscovery</name>
+    <message>
+        <source>This is not a web address.</source>
+        <translation>Das ist keine Webadresse.</translation>
+    </message>
+    <message>
+        <source>Plain http is only for a server on this computer; use https.</source>
+        <translation>Unverschlüsseltes http gibt es nur für einen Server auf diesem Computer; verwenden Sie https.</translation>
+    </message>
+    <message>
+        <source>The server answered with HTTP status %1.</source>
+        <translation>Der Server antwortete mit HTTP-Status %1.</translation>
+    </message>
+    <message>
+        <source>Nothing answered at this address.</source>
+        <translation>Unter dieser Adresse hat nichts geantwortet.</translation>
+    </message>
+    <message>
+        <source>The answer does not come from a Mellowind Ledgerine sync server.</source>
+        <translation>Die Antwort stammt nicht von einem Mellowind-Ledgerine-Synchronisierungsserver.</translation>
     </message>
 </context>
 <context>
@@ -4103,6 +4126,57 @@ Die Daten dieses Computers in das Konto hochladen, bei dem Sie jetzt angemeldet 
     <message>
         <source>Your access to %1 ended; your last change there was not sent.</source>
         <translation>Ihr Zugriff auf %1 wurde beendet; Ihre letzte Änderung dort wurde nicht gesendet.</translation>
+    </message>
+</context>
+<context>
+    <name>SyncServerSection</name>
+    <message>
+        <source>Check</source>
+        <translation>Prüfen</translation>
+    </message>
+    <message>
+        <source>Sync server</source>
+        <translation>Synchronisierungsserver</translation>
+    </message>
+    <message>
+        <source>The server this computer signs in to and syncs with.</source>
+        <translation>Der Server, bei dem sich dieser Computer anmeldet und mit dem er synchronisiert.</translation>
+    </message>
+    <message>
+        <source>https://ledger.example.org</source>
+        <translation>https://ledger.example.org</translation>
+    </message>
+    <message>
+        <source>Sync server at %1, version %2.
+Sign-in: %3
+Sync: %4</source>
+        <translation>Synchronisierungsserver unter %1, Version %2.
+Anmeldung: %3
+Synchronisierung: %4</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>unbekannt</translation>
+    </message>
+    <message>
+        <source>The environment names the cloud services (AUTH_BASE_URL, ACCOUNT_API_URL, SYNC_API_URL); they are used instead of this address.</source>
+        <translation>Die Umgebung nennt die Cloud-Dienste (AUTH_BASE_URL, ACCOUNT_API_URL, SYNC_API_URL); sie werden statt dieser Adresse verwendet.</translation>
+    </message>
+    <message>
+        <source>No sync server is set.</source>
+        <translation>Kein Synchronisierungsserver festgelegt.</translation>
+    </message>
+    <message>
+        <source>Sign out to change the sync server.</source>
+        <translation>Melden Sie sich ab, um den Synchronisierungsserver zu ändern.</translation>
+    </message>
+    <message>
+        <source>Asking %1...</source>
+        <translation>Frage %1 an...</translation>
+    </message>
+    <message>
+        <source>No sync server found at %1: %2</source>
+        <translation>Kein Synchronisierungsserver unter %1 gefunden: %2</translation>
     </message>
 </context>
 <context>

@@ -1999,8 +1999,31 @@ Escriba DELETE para confirmar:</translation>
 <context>
     <name>MellAccount::Client</name>
     <message>
-        <source>No cloud service is configured for this copy of Mellowind Ledgerine. Set AUTH_BASE_URL, ACCOUNT_API_URL and SYNC_API_URL in the environment, or build it with LEDGERINE_AUTH_BASE_URL, LEDGERINE_ACCOUNT_API_URL and LEDGERINE_SYNC_API_URL.</source>
-        <translation>No hay ningún servicio en la nube configurado para esta copia de Mellowind Ledgerine. Defina AUTH_BASE_URL, ACCOUNT_API_URL y SYNC_API_URL en el entorno, o compílela con LEDGERINE_AUTH_BASE_URL, LEDGERINE_ACCOUNT_API_URL y LEDGERINE_SYNC_API_URL.</translation>
+        <source>No sync server is set. Enter its address in Edit › Preferences › Data &amp; Sync › Sync server, or set AUTH_BASE_URL, ACCOUNT_API_URL and SYNC_API_URL in the environment.</source>
+        <translation>No hay ningún servidor de sincronización configurado. Escriba su dirección en Editar › Preferencias › Datos y sincronización › Servidor de sincronización, o defina AUTH_BASE_URL, ACCOUNT_API_URL y SYNC_API_URL en el entorno.</translation>
+    </message>
+</context>
+<context>
+    <name>MellAccount::ServerDiscovery</name>
+    <message>
+        <source>This is not a web address.</source>
+        <translation>Esto no es una dirección web.</translation>
+    </message>
+    <message>
+        <source>Plain http is only for a server on this computer; use https.</source>
+        <translation>http sin cifrar solo sirve para un servidor en este equipo; use https.</translation>
+    </message>
+    <message>
+        <source>The server answered with HTTP status %1.</source>
+        <translation>El servidor respondió con el estado HTTP %1.</translation>
+    </message>
+    <message>
+        <source>Nothing answered at this address.</source>
+        <translation>Nada respondió en esta dirección.</translation>
+    </message>
+    <message>
+        <source>The answer does not come from a Mellowind Ledgerine sync server.</source>
+        <translation>La respuesta no procede de un servidor de sincronización de Mellowind Ledgerine.</translation>
     </message>
 </context>
 <context>
@@ -4103,6 +4126,57 @@ Upload this computer&apos;s data to the account you are signed in to now?</sourc
     <message>
         <source>Your access to %1 ended; your last change there was not sent.</source>
         <translation>Su acceso a %1 ha terminado; su último cambio allí no se envió.</translation>
+    </message>
+</context>
+<context>
+    <name>SyncServerSection</name>
+    <message>
+        <source>Check</source>
+        <translation>Comprobar</translation>
+    </message>
+    <message>
+        <source>Sync server</source>
+        <translation>Servidor de sincronización</translation>
+    </message>
+    <message>
+        <source>The server this computer signs in to and syncs with.</source>
+        <translation>El servidor en el que este equipo inicia sesión y con el que se sincroniza.</translation>
+    </message>
+    <message>
+        <source>https://ledger.example.org</source>
+        <translation>https://ledger.example.org</translation>
+    </message>
+    <message>
+        <source>Sync server at %1, version %2.
+Sign-in: %3
+Sync: %4</source>
+        <translation>Servidor de sincronización en %1, versión %2.
+Inicio de sesión: %3
+Sincronización: %4</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>desconocida</translation>
+    </message>
+    <message>
+        <source>The environment names the cloud services (AUTH_BASE_URL, ACCOUNT_API_URL, SYNC_API_URL); they are used instead of this address.</source>
+        <translation>El entorno indica los servicios en la nube (AUTH_BASE_URL, ACCOUNT_API_URL, SYNC_API_URL); se usan en lugar de esta dirección.</translation>
+    </message>
+    <message>
+        <source>No sync server is set.</source>
+        <translation>No hay ningún servidor de sincronización configurado.</translation>
+    </message>
+    <message>
+        <source>Sign out to change the sync server.</source>
+        <translation>Cierre la sesión para cambiar el servidor de sincronización.</translation>
+    </message>
+    <message>
+        <source>Asking %1...</source>
+        <translation>Consultando %1...</translation>
+    </message>
+    <message>
+        <source>No sync server found at %1: %2</source>
+        <translation>No se encontró ningún servidor de sincronización en %1: %2</translation>
     </message>
 </context>
 <context>

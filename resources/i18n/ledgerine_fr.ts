@@ -1999,8 +1999,31 @@ Saisissez DELETE pour confirmer&#xa0;:</translation>
 <context>
     <name>MellAccount::Client</name>
     <message>
-        <source>No cloud service is configured for this copy of Mellowind Ledgerine. Set AUTH_BASE_URL, ACCOUNT_API_URL and SYNC_API_URL in the environment, or build it with LEDGERINE_AUTH_BASE_URL, LEDGERINE_ACCOUNT_API_URL and LEDGERINE_SYNC_API_URL.</source>
-        <translation>Aucun service cloud n&apos;est configuré pour cette copie de Mellowind Ledgerine. Définissez AUTH_BASE_URL, ACCOUNT_API_URL et SYNC_API_URL dans l&apos;environnement, ou compilez-la avec LEDGERINE_AUTH_BASE_URL, LEDGERINE_ACCOUNT_API_URL et LEDGERINE_SYNC_API_URL.</translation>
+        <source>No sync server is set. Enter its address in Edit › Preferences › Data &amp; Sync › Sync server, or set AUTH_BASE_URL, ACCOUNT_API_URL and SYNC_API_URL in the environment.</source>
+        <translation>Aucun serveur de synchronisation n&apos;est défini. Saisissez son adresse dans Modifier › Préférences › Données › Serveur de synchronisation, ou définissez AUTH_BASE_URL, ACCOUNT_API_URL et SYNC_API_URL dans l&apos;environnement.</translation>
+    </message>
+</context>
+<context>
+    <name>MellAccount::ServerDiscovery</name>
+    <message>
+        <source>This is not a web address.</source>
+        <translation>Ce n&apos;est pas une adresse web.</translation>
+    </message>
+    <message>
+        <source>Plain http is only for a server on this computer; use https.</source>
+        <translation>Le http non chiffré est réservé à un serveur sur cet ordinateur&#xa0;; utilisez https.</translation>
+    </message>
+    <message>
+        <source>The server answered with HTTP status %1.</source>
+        <translation>Le serveur a répondu avec le statut HTTP %1.</translation>
+    </message>
+    <message>
+        <source>Nothing answered at this address.</source>
+        <translation>Rien n&apos;a répondu à cette adresse.</translation>
+    </message>
+    <message>
+        <source>The answer does not come from a Mellowind Ledgerine sync server.</source>
+        <translation>La réponse ne vient pas d&apos;un serveur de synchronisation Mellowind Ledgerine.</translation>
     </message>
 </context>
 <context>
@@ -4103,6 +4126,57 @@ Envoyer les données de cet ordinateur vers le compte auquel vous êtes connect�
     <message>
         <source>Your access to %1 ended; your last change there was not sent.</source>
         <translation>Votre accès à %1 a pris fin ; votre dernière modification n&apos;y a pas été envoyée.</translation>
+    </message>
+</context>
+<context>
+    <name>SyncServerSection</name>
+    <message>
+        <source>Check</source>
+        <translation>Vérifier</translation>
+    </message>
+    <message>
+        <source>Sync server</source>
+        <translation>Serveur de synchronisation</translation>
+    </message>
+    <message>
+        <source>The server this computer signs in to and syncs with.</source>
+        <translation>Le serveur auquel cet ordinateur se connecte et avec lequel il se synchronise.</translation>
+    </message>
+    <message>
+        <source>https://ledger.example.org</source>
+        <translation>https://ledger.example.org</translation>
+    </message>
+    <message>
+        <source>Sync server at %1, version %2.
+Sign-in: %3
+Sync: %4</source>
+        <translation>Serveur de synchronisation à %1, version %2.
+Connexion&#xa0;: %3
+Synchronisation&#xa0;: %4</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>inconnue</translation>
+    </message>
+    <message>
+        <source>The environment names the cloud services (AUTH_BASE_URL, ACCOUNT_API_URL, SYNC_API_URL); they are used instead of this address.</source>
+        <translation>L&apos;environnement désigne les services cloud (AUTH_BASE_URL, ACCOUNT_API_URL, SYNC_API_URL)&#xa0;; ils sont utilisés à la place de cette adresse.</translation>
+    </message>
+    <message>
+        <source>No sync server is set.</source>
+        <translation>Aucun serveur de synchronisation n&apos;est défini.</translation>
+    </message>
+    <message>
+        <source>Sign out to change the sync server.</source>
+        <translation>Déconnectez-vous pour changer de serveur de synchronisation.</translation>
+    </message>
+    <message>
+        <source>Asking %1...</source>
+        <translation>Interrogation de %1...</translation>
+    </message>
+    <message>
+        <source>No sync server found at %1: %2</source>
+        <translation>Aucun serveur de synchronisation trouvé à %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>

@@ -1985,8 +1985,31 @@ Type DELETE to confirm:</source>
 <context>
     <name>MellAccount::Client</name>
     <message>
-        <source>No cloud service is configured for this copy of Mellowind Ledgerine. Set AUTH_BASE_URL, ACCOUNT_API_URL and SYNC_API_URL in the environment, or build it with LEDGERINE_AUTH_BASE_URL, LEDGERINE_ACCOUNT_API_URL and LEDGERINE_SYNC_API_URL.</source>
-        <translation>この Mellowind Ledgerine にはクラウドサービスが設定されていません。環境変数 AUTH_BASE_URL、ACCOUNT_API_URL、SYNC_API_URL を設定するか、LEDGERINE_AUTH_BASE_URL、LEDGERINE_ACCOUNT_API_URL、LEDGERINE_SYNC_API_URL を指定してビルドしてください。</translation>
+        <source>No sync server is set. Enter its address in Edit › Preferences › Data &amp; Sync › Sync server, or set AUTH_BASE_URL, ACCOUNT_API_URL and SYNC_API_URL in the environment.</source>
+        <translation>同期サーバーが設定されていません。編集 › 環境設定 › データと同期 › 同期サーバーでアドレスを入力するか、環境変数 AUTH_BASE_URL、ACCOUNT_API_URL、SYNC_API_URL を設定してください。</translation>
+    </message>
+</context>
+<context>
+    <name>MellAccount::ServerDiscovery</name>
+    <message>
+        <source>This is not a web address.</source>
+        <translation>これは Web アドレスではありません。</translation>
+    </message>
+    <message>
+        <source>Plain http is only for a server on this computer; use https.</source>
+        <translation>暗号化されていない http はこのコンピューター上のサーバーにだけ使えます。https を使ってください。</translation>
+    </message>
+    <message>
+        <source>The server answered with HTTP status %1.</source>
+        <translation>サーバーは HTTP ステータス %1 で応答しました。</translation>
+    </message>
+    <message>
+        <source>Nothing answered at this address.</source>
+        <translation>このアドレスからは応答がありません。</translation>
+    </message>
+    <message>
+        <source>The answer does not come from a Mellowind Ledgerine sync server.</source>
+        <translation>この応答は Mellowind Ledgerine の同期サーバーからのものではありません。</translation>
     </message>
 </context>
 <context>
@@ -4080,6 +4103,57 @@ Upload this computer&apos;s data to the account you are signed in to now?</sourc
     <message>
         <source>Your access to %1 ended; your last change there was not sent.</source>
         <translation>%1 へのアクセスが終了しました。そこでの最後の変更は送信されませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>SyncServerSection</name>
+    <message>
+        <source>Check</source>
+        <translation>確認</translation>
+    </message>
+    <message>
+        <source>Sync server</source>
+        <translation>同期サーバー</translation>
+    </message>
+    <message>
+        <source>The server this computer signs in to and syncs with.</source>
+        <translation>このコンピューターがサインインして同期するサーバーです。</translation>
+    </message>
+    <message>
+        <source>https://ledger.example.org</source>
+        <translation>https://ledger.example.org</translation>
+    </message>
+    <message>
+        <source>Sync server at %1, version %2.
+Sign-in: %3
+Sync: %4</source>
+        <translation>同期サーバー %1、バージョン %2。
+サインイン: %3
+同期: %4</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>不明</translation>
+    </message>
+    <message>
+        <source>The environment names the cloud services (AUTH_BASE_URL, ACCOUNT_API_URL, SYNC_API_URL); they are used instead of this address.</source>
+        <translation>環境変数でクラウドサービスが指定されています (AUTH_BASE_URL、ACCOUNT_API_URL、SYNC_API_URL)。このアドレスの代わりにそれらが使われます。</translation>
+    </message>
+    <message>
+        <source>No sync server is set.</source>
+        <translation>同期サーバーが設定されていません。</translation>
+    </message>
+    <message>
+        <source>Sign out to change the sync server.</source>
+        <translation>同期サーバーを変更するにはサインアウトしてください。</translation>
+    </message>
+    <message>
+        <source>Asking %1...</source>
+        <translation>%1 に問い合わせています...</translation>
+    </message>
+    <message>
+        <source>No sync server found at %1: %2</source>
+        <translation>%1 に同期サーバーが見つかりません: %2</translation>
     </message>
 </context>
 <context>

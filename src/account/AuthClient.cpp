@@ -97,6 +97,16 @@ void AuthClient::restoreSession()
     }
 }
 
+void AuthClient::setService(
+    const QString& authBaseUrl, const QString& realmSlug, const QString& clientId)
+{
+    m_authBaseUrl = authBaseUrl;
+    while (m_authBaseUrl.endsWith(QLatin1Char('/')))
+        m_authBaseUrl.chop(1);
+    m_realmSlug = realmSlug;
+    m_clientId = clientId;
+}
+
 QUrl AuthClient::signInPageUrl(const QString& redirectUri, const QString& state) const
 {
     return QUrl::fromEncoded(

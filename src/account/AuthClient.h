@@ -56,6 +56,8 @@ public:
     void setSignInTimeout(int ms) { m_signInTimeoutMs = ms; }
     // The listener of the sign-in waiting for the browser, if any.
     WebAuthHandler* listener() const { return m_listener; }
+    // Another authentication service, for the next sign-in (signed out only).
+    void setService(const QString& authBaseUrl, const QString& realmSlug, const QString& clientId);
 
 Q_SIGNALS:
     void stateChanged(MellAccount::AuthState state);

@@ -43,6 +43,20 @@ Client::Client(const ClientConfig& config, std::unique_ptr<TokenStore> store, QO
     connect(this, &Client::authenticationRequired, m_auth, &AuthClient::onAuthenticationLost);
 }
 
+void Client::setServices(const ClientConfig& config, const QString& syncApiUrl)
+{
+    m_config.authBaseUrl = config.authBaseUrl;
+    m_config.realmSlug = config.realmSlug;
+    m_config.accountApiUrl = config.accountApiUrl;
+    m_config.clientId = config.clientId;
+    m_auth->setService(config.authBaseUrl, config.realmSlug, config.clientId);
+    m_authApi->setBaseUrl(config.authBaseUrl.isEmpty()
+            ? QUrl()
+            : QUrl(QStringLiteral("%1/api/v1/realms/%2").arg(config.authBaseUrl, config.realmSlug)));
+    m_accountApi->setBaseUrl(QUrl(config.accountApiUrl));
+    m_syncApi->setBaseUrl(QUrl(syncApiUrl));
+}
+
 Client* Client::fromEnvironment(QObject* parent)
 {
     const ClientConfig config = ClientConfig::fromEnvironment();
@@ -68,9 +82,8 @@ bool Client::isAuthenticated() const
 QString Client::notConfiguredMessage()
 {
     return tr(
-        "No cloud service is configured for this copy of Mellowind Ledgerine. Set "
-        "AUTH_BASE_URL, ACCOUNT_API_URL and SYNC_API_URL in the environment, or build it "
-        "with LEDGERINE_AUTH_BASE_URL, LEDGERINE_ACCOUNT_API_URL and LEDGERINE_SYNC_API_URL.");
+        "No sync server is set. Enter its address in Edit › Preferences › Data & Sync › Sync "
+        "server, or set AUTH_BASE_URL, ACCOUNT_API_URL and SYNC_API_URL in the environment.");
 }
 
 QString Client::derivePlatform(const QString& configured, const QString& kernelType)

@@ -35,6 +35,10 @@ public:
     bool isAuthenticated() const;
 
     const ClientConfig& config() const { return m_config; }
+    // Points every service at the addresses of `config` and `syncApiUrl`
+    // (another sync server chosen in the preferences). Only while signed
+    // out: tokens belong to the server that issued them.
+    void setServices(const ClientConfig& config, const QString& syncApiUrl);
     bool isConfigured() const { return m_config.isConfigured(); }
     // What the cloud entries say while no service is configured.
     static QString notConfiguredMessage();

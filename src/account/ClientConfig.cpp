@@ -1,5 +1,6 @@
 #include "ClientConfig.h"
 
+#include "SyncServer.h"
 #include "app/Environment.h"
 
 // Deployment addresses, set when the program is built (empty: no cloud service).
@@ -27,12 +28,20 @@ QString valueOr(const char* variable, const QString& fallback)
 
 ClientConfig ClientConfig::fromEnvironment()
 {
+    // The sync server chosen in the preferences stands in for the built-in addresses.
+    const auto server = SyncServer::stored();
+    const auto chosenOr = [&server](QString SyncServer::*member, const QString& builtIn) {
+        return server ? (*server).*member : builtIn;
+    };
     ClientConfig config;
-    config.authBaseUrl = valueOr("AUTH_BASE_URL", QStringLiteral(LEDGERINE_DEFAULT_AUTH_BASE_URL));
-    config.realmSlug = valueOr("AUTH_REALM_SLUG", QStringLiteral("mellowind"));
-    config.accountApiUrl
-        = valueOr("ACCOUNT_API_URL", QStringLiteral(LEDGERINE_DEFAULT_ACCOUNT_API_URL));
-    config.clientId = valueOr("AUTH_CLIENT_ID", QStringLiteral("7d2e94b0c1f35a86e0b4d2c9f817a3e5"));
+    config.authBaseUrl = valueOr("AUTH_BASE_URL",
+        chosenOr(&SyncServer::authBaseUrl, QStringLiteral(LEDGERINE_DEFAULT_AUTH_BASE_URL)));
+    config.realmSlug
+        = valueOr("AUTH_REALM_SLUG", chosenOr(&SyncServer::realm, QStringLiteral("mellowind")));
+    config.accountApiUrl = valueOr("ACCOUNT_API_URL",
+        chosenOr(&SyncServer::accountApiUrl, QStringLiteral(LEDGERINE_DEFAULT_ACCOUNT_API_URL)));
+    config.clientId = valueOr("AUTH_CLIENT_ID",
+        chosenOr(&SyncServer::clientId, QStringLiteral("7d2e94b0c1f35a86e0b4d2c9f817a3e5")));
     config.appId = QStringLiteral("com.mellowindvantor.ledgerine");
     config.appName = QStringLiteral("Mellowind Ledgerine");
     config.appVersion = QStringLiteral(LEDGERINE_VERSION);
@@ -41,7 +50,18 @@ ClientConfig ClientConfig::fromEnvironment()
 
 QString ClientConfig::syncApiUrlFromEnvironment()
 {
-    return valueOr("SYNC_API_URL", QStringLiteral(LEDGERINE_DEFAULT_SYNC_API_URL));
+    const auto server = SyncServer::stored();
+    return valueOr("SYNC_API_URL",
+        server ? server->syncApiUrl : QStringLiteral(LEDGERINE_DEFAULT_SYNC_API_URL));
+}
+
+bool ClientConfig::isSetByEnvironment()
+{
+    for (const char* variable : { "AUTH_BASE_URL", "ACCOUNT_API_URL", "SYNC_API_URL" }) {
+        if (Environment::isSet(variable))
+            return true;
+    }
+    return false;
 }
 
 } // namespace MellAccount

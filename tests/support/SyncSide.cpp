@@ -3,7 +3,9 @@
 #include "account/Client.h"
 #include "account/FileTokenStore.h"
 #include "account/TokenManager.h"
+#include "data/Clock.h"
 #include "data/Database.h"
+#include "data/TransactionRepository.h"
 #include "sync/SyncEngine.h"
 
 #include <QCoreApplication>
@@ -34,22 +36,31 @@ bool waitFor(const std::function<bool()>& done, int timeoutMs)
 } // namespace
 
 SyncSide::SyncSide(FakeCloud& cloud, const QString& userId)
-    : m_cloud(cloud)
+    : SyncSide(cloud, cloud.signIn(userId))
+{
+}
+
+SyncSide::SyncSide(FakeCloud& cloud, const FakeCloud::Tokens& tokens)
+    : SyncSide(cloud.config(), cloud.syncApiUrl().toString(), tokens.access, tokens.refresh)
+{
+    m_cloud = &cloud;
+}
+
+SyncSide::SyncSide(const MellAccount::ClientConfig& config, const QString& syncApiUrl,
+    const QString& accessToken, const QString& refreshToken)
 {
     QStandardPaths::setTestModeEnabled(true);
     // Tokens go to the owner-only file in the data directory, not a keyring.
     qunsetenv("DBUS_SESSION_BUS_ADDRESS");
-    const MellAccount::ClientConfig config = cloud.config();
     qputenv("LEDGERINE_DATA_DIR", m_dir.path().toUtf8());
     qputenv("AUTH_BASE_URL", config.authBaseUrl.toUtf8());
     qputenv("AUTH_REALM_SLUG", config.realmSlug.toUtf8());
     qputenv("AUTH_CLIENT_ID", config.clientId.toUtf8());
     qputenv("ACCOUNT_API_URL", config.accountApiUrl.toUtf8());
-    qputenv("SYNC_API_URL", cloud.syncApiUrl().toString().toUtf8());
-    const FakeCloud::Tokens tokens = cloud.signIn(userId);
+    qputenv("SYNC_API_URL", syncApiUrl.toUtf8());
     MellAccount::FileTokenStore store(m_dir.filePath(QStringLiteral("secrets/tokens.json")));
-    store.write(MellAccount::TokenStore::kAccessTokenKey, tokens.access);
-    store.write(MellAccount::TokenStore::kRefreshTokenKey, tokens.refresh);
+    store.write(MellAccount::TokenStore::kAccessTokenKey, accessToken);
+    store.write(MellAccount::TokenStore::kRefreshTokenKey, refreshToken);
 
     m_state = std::make_unique<AppState>();
     if (!m_state->initialize())
@@ -74,8 +85,23 @@ SyncEngine* SyncSide::engine() const
 
 void SyncSide::signInAs(const QString& userId)
 {
-    const FakeCloud::Tokens tokens = m_cloud.signIn(userId);
+    Q_ASSERT(m_cloud);
+    const FakeCloud::Tokens tokens = m_cloud->signIn(userId);
     m_state->cloudClient()->tokenManager()->setTokens(tokens.access, tokens.refresh);
+}
+
+Transaction SyncSide::transaction(const QString& id) const
+{
+    return m_state->transactions()->findById(id).value_or(Transaction {});
+}
+
+bool SyncSide::editPayee(const QString& id, const QString& payee)
+{
+    Transaction t = transaction(id);
+    t.payee = payee;
+    t.updatedAt = Clock::nowUtc();
+    t.syncStatus = SyncStatus::Pending;
+    return m_state->transactions()->update(t);
 }
 
 bool SyncSide::settle(int timeoutMs)

@@ -2,6 +2,7 @@
 
 #include "FakeCloud.h"
 #include "app/AppState.h"
+#include "data/Transaction.h"
 
 #include <QStringList>
 #include <QTemporaryDir>
@@ -10,21 +11,27 @@
 class SyncEngine;
 
 // One computer of a sync scenario: a whole application state over a data
-// directory of its own, signed in to the fake cloud.
+// directory of its own, signed in to the fake cloud or to any other server.
 class SyncSide {
 public:
     explicit SyncSide(FakeCloud& cloud, const QString& userId = QStringLiteral("user-1"));
+    SyncSide(const MellAccount::ClientConfig& config, const QString& syncApiUrl,
+        const QString& accessToken, const QString& refreshToken);
     ~SyncSide();
 
     AppState* state() const { return m_state.get(); }
     AppState* operator->() const { return m_state.get(); }
     SyncEngine* engine() const;
 
-    // Hands the client a new session of `userId`, as a sign-in would.
+    // Hands the client a new session of `userId` on the fake cloud, as a sign-in would.
     void signInAs(const QString& userId);
     // Waits for the cycle in flight, runs one more and waits for it; true
     // when it completed rather than failed.
     bool sync(int timeoutMs = 60000);
+    // The stored transaction, or an empty one.
+    Transaction transaction(const QString& id) const;
+    // A local edit as the register makes it; false when it was not stored.
+    bool editPayee(const QString& id, const QString& payee);
     // Waits until no cycle runs.
     bool settle(int timeoutMs = 60000);
     // Every synchronised row, one text per row in id order, and the split
@@ -32,7 +39,9 @@ public:
     QStringList dump() const;
 
 private:
-    FakeCloud& m_cloud;
+    SyncSide(FakeCloud& cloud, const FakeCloud::Tokens& tokens);
+
+    FakeCloud* m_cloud = nullptr;
     QTemporaryDir m_dir;
     std::unique_ptr<AppState> m_state;
 };

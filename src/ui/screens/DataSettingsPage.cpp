@@ -2,6 +2,7 @@
 
 #include "RestoreFlow.h"
 #include "SettingsSections.h"
+#include "SyncServerSection.h"
 #include "account/AuthClient.h"
 #include "account/Client.h"
 #include "app/AppState.h"
@@ -38,6 +39,9 @@ DataSettingsPage::DataSettingsPage(AppState* state, QWidget* parent)
     , m_state(state)
 {
     auto* layout = new QVBoxLayout(this);
+    m_serverSection = new SyncServerSection(state);
+    layout->addWidget(m_serverSection);
+    SettingsSections::addSeparator(layout);
     SettingsSections::addHeader(
         layout, tr("Sync"), tr("Keep your ledgerine in sync across all your devices."));
     m_syncStatus = new QLabel;
@@ -90,6 +94,7 @@ DataSettingsPage::DataSettingsPage(AppState* state, QWidget* parent)
 
 void DataSettingsPage::refresh()
 {
+    m_serverSection->refresh();
     refreshSync();
     // A ledger that cannot be written takes in nothing.
     m_import->setEnabled(m_state->database()->isWritable());

@@ -9,6 +9,7 @@ class QLabel;
 class QListWidget;
 class QPushButton;
 class SyncControlsWidget;
+class SyncServerSection;
 
 // The Data & Sync page of the preferences: who is signed in and the sync
 // controls, backup export and restore, and the deleted accounts with their restore.
@@ -18,6 +19,7 @@ class DataSettingsPage : public QWidget {
 public:
     explicit DataSettingsPage(AppState* state, QWidget* parent = nullptr);
 
+    SyncServerSection* serverSection() const { return m_serverSection; }
     QLabel* syncStatusLabel() const { return m_syncStatus; }
     // Null when this build has no synchronisation.
     SyncControlsWidget* syncControls() const { return m_syncControls; }
@@ -44,6 +46,7 @@ private:
     AppState* m_state;
     void refreshSync();
 
+    SyncServerSection* m_serverSection = nullptr;
     QLabel* m_syncStatus = nullptr;
     SyncControlsWidget* m_syncControls = nullptr;
     QPushButton* m_export = nullptr;

@@ -1,0 +1,164 @@
+#include "AccountApi.h"
+
+#include "Crypto.h"
+#include "ServerClock.h"
+#include "ServerContext.h"
+#include "ServerLogging.h"
+#include "Sql.h"
+#include "Store.h"
+
+#include <QJsonArray>
+#include <QSqlQuery>
+
+namespace {
+
+constexpr int kMaxDeviceText = 200;
+
+const QString kBase = QStringLiteral("/account/v1");
+
+QJsonObject profileOf(const UserRecord& user)
+{
+    return { { "id", user.id }, { "email", user.email }, { "display_name", user.displayName },
+        { "avatar_url", "" }, { "language", "" }, { "timezone", "" },
+        { "status", user.deletionRequestedAt > 0 ? "pending_deletion" : "active" },
+        { "created_at", ServerClock::iso(user.createdAt) } };
+}
+
+QJsonObject deviceOf(const QSqlQuery& query)
+{
+    return { { "id", query.value(0).toString() },
+        { "device_fingerprint", query.value(1).toString() },
+        { "device_name", query.value(2).toString() }, { "platform", query.value(3).toString() },
+        { "app_id", query.value(4).toString() }, { "app_version", query.value(5).toString() },
+        { "created_at", ServerClock::iso(query.value(6).toLongLong()) },
+        { "last_sync_at", ServerClock::iso(query.value(7).toLongLong()) } };
+}
+
+const QString kDeviceColumns = QStringLiteral(
+    "id, fingerprint, device_name, platform, app_id, app_version, created_at, last_sync_at");
+
+HttpResponse unavailable()
+{
+    return HttpResponse::error(503, QStringLiteral("unavailable"));
+}
+
+HttpResponse listDevices(ServerContext& context, const QString& userId)
+{
+    QJsonArray devices;
+    QSqlDatabase db = context.store.db();
+    QSqlQuery query(db);
+    if (!Sql::exec(query,
+            QStringLiteral("SELECT %1 FROM devices WHERE user_id = ? ORDER BY created_at, id")
+                .arg(kDeviceColumns),
+            { userId }))
+        return unavailable();
+    while (query.next())
+        devices.append(deviceOf(query));
+    return HttpResponse::json(200, { { "devices", devices } });
+}
+
+// Stored by fingerprint, so signing in again on one computer updates its entry.
+HttpResponse registerDevice(
+    ServerContext& context, const HttpRequest& request, const SessionStore::Bearer& bearer)
+{
+    const auto body = request.jsonBody();
+    if (!body)
+        return HttpResponse::error(400, QStringLiteral("invalid_json"));
+    const auto text = [&body](const char* member) {
+        return body->value(QLatin1String(member)).toString().left(kMaxDeviceText);
+    };
+    const QString fingerprint = text("device_fingerprint");
+    if (fingerprint.isEmpty())
+        return HttpResponse::error(400, QStringLiteral("invalid_request"),
+            QStringLiteral("device_fingerprint is required"));
+    const qint64 now = ServerClock::now();
+    QJsonObject device;
+    const bool ok = context.store.write([&](QSqlDatabase& db) {
+        QSqlQuery query(db);
+        if (!Sql::exec(query,
+                QStringLiteral("INSERT INTO devices (id, user_id, fingerprint, created_at) "
+                               "VALUES (?, ?, ?, ?) ON CONFLICT (user_id, fingerprint) DO NOTHING"),
+                { Crypto::newId(), bearer.userId, fingerprint, now })
+            || !Sql::exec(query,
+                QStringLiteral(
+                    "UPDATE devices SET device_name = ?, platform = ?, app_id = ?, "
+                    "app_version = ?, last_sync_at = ? WHERE user_id = ? AND fingerprint = ?"),
+                { text("device_name"), text("platform"), text("app_id"), text("app_version"), now,
+                    bearer.userId, fingerprint })
+            || !Sql::exec(query,
+                QStringLiteral("SELECT %1 FROM devices WHERE user_id = ? AND fingerprint = ?")
+                    .arg(kDeviceColumns),
+                { bearer.userId, fingerprint })
+            || !query.next())
+            return false;
+        device = deviceOf(query);
+        query.finish();
+        // The session now knows its computer, whose last sync its pulls note.
+        return Sql::exec(query, QStringLiteral("UPDATE sessions SET device_id = ? WHERE id = ?"),
+            { device.value("id").toString(), bearer.sessionId });
+    });
+    return ok ? HttpResponse::json(200, device) : unavailable();
+}
+
+HttpResponse removeDevice(ServerContext& context, const QString& userId, const QString& id)
+{
+    bool found = false;
+    const bool ok = context.store.write([&](QSqlDatabase& db) {
+        QSqlQuery query(db);
+        if (!Sql::exec(query, QStringLiteral("DELETE FROM devices WHERE id = ? AND user_id = ?"),
+                { id, userId }))
+            return false;
+        found = query.numRowsAffected() > 0;
+        return true;
+    });
+    if (!ok)
+        return unavailable();
+    return found ? HttpResponse::noContent()
+                 : HttpResponse::error(404, QStringLiteral("not_found"));
+}
+
+HttpResponse deleteAccount(ServerContext& context, const SessionStore::Bearer& bearer)
+{
+    const auto user = context.users.byId(bearer.userId);
+    if (!user || !context.users.requestDeletion(user->id, ServerClock::now()))
+        return unavailable();
+    qCInfo(lcAuth).noquote() << "User" << user->id << "asked for the account to be deleted";
+    UserRecord scheduled = *user;
+    scheduled.deletionRequestedAt = ServerClock::now();
+    return HttpResponse::json(200, profileOf(scheduled));
+}
+
+} // namespace
+
+void AccountApi::addRoutes(Router& router, ServerContext& context)
+{
+    router.add("GET", kBase + "/profile",
+        context.authenticated(
+            [&context](const HttpRequest&, const SessionStore::Bearer& bearer, const QStringList&) {
+                const auto user = context.users.byId(bearer.userId);
+                return user ? HttpResponse::json(200, profileOf(*user)) : unavailable();
+            }));
+    router.add("DELETE", kBase + "/profile",
+        context.authenticated([&context](const HttpRequest&, const SessionStore::Bearer& bearer,
+                                  const QStringList&) { return deleteAccount(context, bearer); }));
+    router.add("GET", kBase + "/group",
+        context.authenticated(
+            [](const HttpRequest&, const SessionStore::Bearer&, const QStringList&) {
+                return HttpResponse::error(
+                    404, QStringLiteral("not_in_group"), QStringLiteral("You are not in a group"));
+            }));
+    router.add("GET", kBase + "/devices",
+        context.authenticated(
+            [&context](const HttpRequest&, const SessionStore::Bearer& bearer, const QStringList&) {
+                return listDevices(context, bearer.userId);
+            }));
+    router.add("POST", kBase + "/devices/register",
+        context.authenticated(
+            [&context](const HttpRequest& request, const SessionStore::Bearer& bearer,
+                const QStringList&) { return registerDevice(context, request, bearer); }));
+    router.add("DELETE", kBase + "/devices/*",
+        context.authenticated([&context](const HttpRequest&, const SessionStore::Bearer& bearer,
+                                  const QStringList& captured) {
+            return removeDevice(context, bearer.userId, captured.at(0));
+        }));
+}

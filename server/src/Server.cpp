@@ -1,0 +1,137 @@
+#include "Server.h"
+
+#include "AccountApi.h"
+#include "AuthApi.h"
+#include "ServerClock.h"
+#include "ServerContext.h"
+#include "ServerLogging.h"
+#include "ServerWire.h"
+#include "SignInPages.h"
+#include "SyncApi.h"
+
+#include <QHostAddress>
+
+namespace {
+
+constexpr qint64 kMaintenanceInterval = 3600;
+
+HttpResponse discovery(const ServerContext& context, const HttpRequest& request)
+{
+    using namespace ServerWire;
+    const QString origin = context.publicOrigin(request);
+    return HttpResponse::json(200,
+        { { kService, kServiceName }, { kVersion, QStringLiteral(LEDGERINE_VERSION) },
+            { kAuthBaseUrl, origin }, { kRealm, context.config.realm },
+            { kClientId, context.config.clientIds.value(0) },
+            { kAccountApiUrl, origin + QLatin1String(kAccountApiPath) },
+            { kSyncApiUrl, origin + QLatin1String(kSyncApiPath) },
+            { kRegistrationOpen, context.config.openRegistration } });
+}
+
+} // namespace
+
+Server::Server(const Store::Location& location, const ServerConfig& config)
+    : m_store(location)
+    , m_config(config)
+{
+    while (m_config.publicUrl.endsWith(QLatin1Char('/')))
+        m_config.publicUrl.chop(1);
+}
+
+Server::~Server()
+{
+    if (m_http) {
+        m_http->stop();
+        m_http->wait();
+    }
+}
+
+bool Server::open(QString* error)
+{
+    if (!m_store.open(error))
+        return false;
+    const auto keys = ServerKeys::load(m_store, error);
+    if (!keys)
+        return false;
+    m_context = std::make_unique<ServerContext>(m_store, *keys, m_config);
+    m_router = Router();
+    m_router.add("GET", QStringLiteral("/.well-known/ledgerine.json"),
+        [this](const HttpRequest& request, const QStringList&) {
+            return discovery(*m_context, request);
+        });
+    AuthApi::addRoutes(m_router, *m_context);
+    SignInPages::addRoutes(m_router, *m_context);
+    AccountApi::addRoutes(m_router, *m_context);
+    SyncApi::addRoutes(m_router, *m_context);
+    return true;
+}
+
+bool Server::listen(const QString& host, quint16 port, const QString& certificate,
+    const QString& key, QString* error)
+{
+    m_http = std::make_unique<HttpServer>([this](HttpRequest& request) { return handle(request); });
+    if (!certificate.isEmpty() && !m_http->useTls(certificate, key, error))
+        return false;
+    return m_http->listen(host, port, error);
+}
+
+quint16 Server::port() const
+{
+    return m_http ? m_http->port() : 0;
+}
+
+bool Server::isTls() const
+{
+    return m_http && m_http->isTls();
+}
+
+void Server::start(int threads)
+{
+    m_http->start(threads, [this] { m_store.releaseThreadConnection(); });
+}
+
+void Server::stopOnSignals()
+{
+    m_http->stopOnSignals();
+}
+
+void Server::stop()
+{
+    m_http->stop();
+}
+
+void Server::wait()
+{
+    m_http->wait();
+}
+
+HttpResponse Server::handle(HttpRequest& request)
+{
+    if (!request.parseTarget())
+        return HttpResponse::error(400, QStringLiteral("bad_target"));
+    if (m_config.trustForwardedFor && QHostAddress(request.peer).isLoopback()) {
+        const QByteArray forwarded = request.header("x-forwarded-for");
+        if (!forwarded.isEmpty())
+            request.peer = QString::fromLatin1(forwarded.split(',').constLast().trimmed());
+    }
+    maintainIfDue();
+    HttpResponse response = m_router.dispatch(request);
+    const QString path = QLatin1Char('/') + request.segments.join(QLatin1Char('/'));
+    if (response.status >= 500)
+        qCWarning(lcHttp).noquote() << request.method << path << response.status;
+    else
+        qCDebug(lcHttp).noquote() << request.peer << request.method << path << response.status;
+    return response;
+}
+
+void Server::maintainIfDue()
+{
+    const qint64 now = ServerClock::now();
+    qint64 last = m_lastMaintenance.load();
+    // One request an hour does the housekeeping; the others go on.
+    if (now - last < kMaintenanceInterval || !m_lastMaintenance.compare_exchange_strong(last, now))
+        return;
+    m_context->sessions.purgeExpired();
+    m_context->guard.purgeOld();
+    m_context->users.purgeDeletedBefore(now - UserStore::kDeletionDelay);
+}

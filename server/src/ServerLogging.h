@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QLoggingCategory>
+
+Q_DECLARE_LOGGING_CATEGORY(lcHttp)
+Q_DECLARE_LOGGING_CATEGORY(lcAuth)
+Q_DECLARE_LOGGING_CATEGORY(lcSync)
+Q_DECLARE_LOGGING_CATEGORY(lcStore)

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QHash>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QSqlDatabase>
+#include <QString>
+
+// One push inside its transaction: the user's stored records it touches are
+// read in one statement, each change is decided in order against them (and
+// against the changes before it in the same push), and what changed is
+// written back in a few multi-row statements. Round trips, not rows, cost
+// most on PostgreSQL.
+class SyncPush {
+public:
+    SyncPush(QSqlDatabase& db, const QString& userId, qint64 now);
+
+    // One result per change; `sequence` is the user's last change number
+    // and comes back advanced. False when a statement failed.
+    bool run(const QJsonArray& changes, qint64* sequence, QJsonArray* results);
+
+private:
+    struct Change;
+    struct Known {
+        QString serverId;
+        qint64 version = 0;
+        bool deleted = false;
+        QString hash;
+    };
+    struct Row {
+        QString serverId;
+        QString type;
+        QString clientId;
+        qint64 version = 0;
+        qint64 sequence = 0;
+        bool deleted = false;
+        QByteArray body;
+        QString hash;
+    };
+
+    bool load(const QList<Change>& changes);
+    QJsonObject decide(const QJsonValue& sent, const Change& change, qint64* sequence);
+    bool write();
+
+    QSqlDatabase& m_db;
+    QString m_userId;
+    qint64 m_now;
+    // By entity type and client id.
+    QHash<QString, Known> m_known;
+    // The final state of every record this push changes, by server id.
+    QHash<QString, Row> m_rows;
+    QStringList m_order;
+};

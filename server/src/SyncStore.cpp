@@ -1,0 +1,156 @@
+#include "SyncStore.h"
+
+#include "Crypto.h"
+#include "ServerClock.h"
+#include "ServerLogging.h"
+#include "Sql.h"
+#include "Store.h"
+#include "SyncEntityTypes.h"
+#include "SyncPush.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QtEndian>
+#include <array>
+
+SyncStore::SyncStore(Store& store, const ServerKeys& keys)
+    : m_store(store)
+    , m_keys(keys)
+{
+}
+
+std::optional<QJsonArray> SyncStore::push(const QString& userId, const QJsonArray& changes)
+{
+    QJsonArray results;
+    const qint64 now = ServerClock::now();
+    const bool ok = m_store.write([&](QSqlDatabase& db) {
+        results = QJsonArray();
+        QSqlQuery user(db);
+        if (!Sql::exec(user,
+                QStringLiteral("SELECT change_seq FROM users WHERE id = ?") + m_store.lockRow(),
+                { userId })
+            || !user.next())
+            return false;
+        const qint64 first = user.value(0).toLongLong();
+        user.finish();
+        qint64 sequence = first;
+        SyncPush push(db, userId, now);
+        if (!push.run(changes, &sequence, &results))
+            return false;
+        return sequence == first
+            || Sql::exec(user, QStringLiteral("UPDATE users SET change_seq = ? WHERE id = ?"),
+                { sequence, userId });
+    });
+    if (!ok)
+        return std::nullopt;
+    return results;
+}
+
+std::optional<SyncStore::Page> SyncStore::pull(
+    const QString& userId, const QString& cursor, int limit, PullError* error)
+{
+    const auto from = sequenceOf(cursor, userId);
+    if (!from) {
+        *error = PullError::BadCursor;
+        return std::nullopt;
+    }
+    std::array<QByteArrayList, kSyncEntityTypes.size()> arrays;
+    qint64 last = 0;
+    bool more = false;
+    QJsonObject integrity;
+    const bool ok = m_store.read([&](QSqlDatabase& db) {
+        QSqlQuery query(db);
+        if (!Sql::exec(
+                query, QStringLiteral("SELECT change_seq FROM users WHERE id = ?"), { userId })
+            || !query.next())
+            return false;
+        // A cursor beyond the sequence comes from before the database was
+        // restored from a backup: start over rather than wait for the numbers.
+        last = *from > query.value(0).toLongLong() ? 0 : *from;
+        if (!Sql::exec(query,
+                QStringLiteral("SELECT seq, entity_type, body FROM records WHERE owner_id = ? "
+                               "AND seq > ? ORDER BY seq LIMIT ?"),
+                { userId, last, limit + 1 }))
+            return false;
+        int rows = 0;
+        while (query.next()) {
+            if (++rows > limit) {
+                more = true;
+                break;
+            }
+            last = query.value(0).toLongLong();
+            const int index = syncEntityIndex(query.value(1).toString());
+            if (index >= 0)
+                arrays[std::size_t(index)].append(query.value(2).toString().toUtf8());
+        }
+        query.finish();
+        if (more)
+            return true;
+        for (const SyncEntityType& entity : kSyncEntityTypes)
+            integrity.insert(entity.count, 0);
+        if (!Sql::exec(query,
+                QStringLiteral("SELECT entity_type, COUNT(*) FROM records WHERE owner_id = ? "
+                               "AND deleted = 0 GROUP BY entity_type"),
+                { userId }))
+            return false;
+        while (query.next()) {
+            const int index = syncEntityIndex(query.value(0).toString());
+            if (index >= 0)
+                integrity.insert(
+                    kSyncEntityTypes[std::size_t(index)].count, query.value(1).toLongLong());
+        }
+        return true;
+    });
+    if (!ok) {
+        *error = PullError::Failed;
+        return std::nullopt;
+    }
+    QByteArray page = "{";
+    for (std::size_t i = 0; i < kSyncEntityTypes.size(); ++i)
+        page += '"' + QByteArray(kSyncEntityTypes[i].array.data()) + "\":[" + arrays[i].join(',')
+            + "],";
+    page += "\"cursor\":\"" + cursorFor(userId, last).toLatin1() + "\",\"has_more\":";
+    page += more ? "true" : "false";
+    if (!more)
+        page += ",\"integrity\":" + QJsonDocument(integrity).toJson(QJsonDocument::Compact);
+    page += '}';
+    *error = PullError::None;
+    return Page { page, more };
+}
+
+void SyncStore::touchDevice(const QString& sessionId)
+{
+    const qint64 now = ServerClock::now();
+    m_store.write([&](QSqlDatabase& db) {
+        QSqlQuery query(db);
+        return Sql::exec(query,
+            QStringLiteral("UPDATE devices SET last_sync_at = ? WHERE id = "
+                           "(SELECT device_id FROM sessions WHERE id = ?)"),
+            { now, sessionId });
+    });
+}
+
+QString SyncStore::cursorFor(const QString& userId, qint64 sequence) const
+{
+    QByteArray position(8, Qt::Uninitialized);
+    qToBigEndian(sequence, position.data());
+    const QByteArray mac = Crypto::hmacSha256(m_keys.cursors(), userId.toUtf8() + '\n' + position);
+    return Crypto::base64Url(position + mac.left(16));
+}
+
+std::optional<qint64> SyncStore::sequenceOf(const QString& cursor, const QString& userId) const
+{
+    if (cursor.isEmpty())
+        return 0;
+    const QByteArray raw = Crypto::fromBase64Url(cursor.toLatin1());
+    if (raw.size() != 24)
+        return std::nullopt;
+    const QByteArray position = raw.left(8);
+    const QByteArray mac = Crypto::hmacSha256(m_keys.cursors(), userId.toUtf8() + '\n' + position);
+    if (!Crypto::sameBytes(raw.mid(8), mac.left(16)))
+        return std::nullopt;
+    const qint64 sequence = qFromBigEndian<qint64>(position.constData());
+    if (sequence < 0)
+        return std::nullopt;
+    return sequence;
+}

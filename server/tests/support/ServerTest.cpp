@@ -1,0 +1,229 @@
+#include "ServerTest.h"
+
+#include "Crypto.h"
+#include "Passwords.h"
+#include "ServerContext.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QJsonDocument>
+#include <QLoggingCategory>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTcpSocket>
+#include <QTest>
+#include <QUrl>
+
+QByteArray HttpReply::header(const QByteArray& name) const
+{
+    for (const auto& [key, value] : headers) {
+        if (key.compare(name, Qt::CaseInsensitive) == 0)
+            return value;
+    }
+    return {};
+}
+
+QJsonObject HttpReply::json() const
+{
+    return QJsonDocument::fromJson(body).object();
+}
+
+HttpReply exchange(quint16 port, const QByteArray& rawRequest, int timeoutMs)
+{
+    QTcpSocket socket;
+    socket.connectToHost(QStringLiteral("127.0.0.1"), port);
+    HttpReply reply;
+    if (!socket.waitForConnected(timeoutMs))
+        return reply;
+    socket.write(rawRequest);
+    QByteArray received;
+    QDeadlineTimer deadline(timeoutMs);
+    // The server closes the connection after its answer (Connection: close).
+    while (!deadline.hasExpired() && socket.state() == QAbstractSocket::ConnectedState) {
+        if (socket.waitForReadyRead(int(std::max<qint64>(1, deadline.remainingTime()))))
+            received += socket.readAll();
+    }
+    received += socket.readAll();
+    const qsizetype headEnd = received.indexOf("\r\n\r\n");
+    if (headEnd < 0)
+        return reply;
+    const QList<QByteArray> lines = received.left(headEnd).split('\n');
+    reply.status = lines.value(0).split(' ').value(1).toInt();
+    for (const QByteArray& line : lines.mid(1)) {
+        const qsizetype colon = line.indexOf(':');
+        if (colon > 0)
+            reply.headers.append({ line.left(colon).trimmed(), line.mid(colon + 1).trimmed() });
+    }
+    reply.body = received.mid(headEnd + 4);
+    return reply;
+}
+
+HttpReply request(quint16 port, const QByteArray& method, const QByteArray& target,
+    const QByteArray& body, const QList<QPair<QByteArray, QByteArray>>& headers)
+{
+    QByteArray raw = method + ' ' + target
+        + " HTTP/1.1\r\nHost: 127.0.0.1:" + QByteArray::number(port) + "\r\nConnection: close\r\n";
+    for (const auto& [name, value] : headers)
+        raw += name + ": " + value + "\r\n";
+    if (!body.isEmpty() || method == "POST" || method == "PATCH")
+        raw += "Content-Length: " + QByteArray::number(body.size()) + "\r\n";
+    return exchange(port, raw + "\r\n" + body);
+}
+
+QString postgresAdminUrl()
+{
+    QFile file(QStringLiteral(LEDGERINE_TEST_POSTGRES_STATE) + QStringLiteral(".url"));
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).trimmed() : QString();
+}
+
+namespace {
+
+// Runs one statement on the cluster's admin database.
+bool onAdminDatabase(const QString& statement)
+{
+    QString error;
+    const auto location = Store::postgresLocation(postgresAdminUrl(), &error);
+    if (!location)
+        return false;
+    bool ok = false;
+    {
+        QSqlDatabase db
+            = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QStringLiteral("admin"));
+        db.setHostName(location->host);
+        db.setPort(location->port);
+        db.setUserName(location->user);
+        db.setDatabaseName(location->database);
+        ok = db.open();
+        QSqlQuery query(db);
+        ok = ok && query.exec(statement);
+        if (!ok)
+            qWarning("%s: %s", qPrintable(statement),
+                qPrintable(query.lastError().text() + db.lastError().text()));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("admin"));
+    return ok;
+}
+
+} // namespace
+
+TestServer::TestServer(Backend backend, const ServerConfig& config)
+    : m_backend(backend)
+    , m_config(config)
+{
+}
+
+TestServer::~TestServer()
+{
+    m_server.reset();
+    if (!m_database.isEmpty())
+        onAdminDatabase(QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)").arg(m_database));
+}
+
+QString TestServer::backendName(Backend backend)
+{
+    return backend == Backend::Sqlite ? QStringLiteral("SQLite") : QStringLiteral("PostgreSQL");
+}
+
+void TestServer::useTls(const QString& certificate, const QString& key)
+{
+    m_certificate = certificate;
+    m_key = key;
+}
+
+bool TestServer::prepareStore()
+{
+    m_location = Store::sqliteLocation(m_dir.path());
+    if (m_backend == Backend::Sqlite)
+        return true;
+    const QString admin = postgresAdminUrl();
+    if (admin.isEmpty()) {
+        qWarning(
+            "No PostgreSQL test cluster: run the tests through ctest, whose fixture starts one");
+        return false;
+    }
+    m_database = QStringLiteral("t_") + Crypto::randomBytes(6).toHex();
+    if (!onAdminDatabase(QStringLiteral("CREATE DATABASE %1").arg(m_database)))
+        return false;
+    QUrl url(admin);
+    url.setPath(QLatin1Char('/') + m_database);
+    m_url = url.toString();
+    QString error;
+    m_location = *Store::postgresLocation(m_url, &error);
+    return true;
+}
+
+QStringList TestServer::storeArguments() const
+{
+    return m_backend == Backend::Sqlite ? QStringList { QStringLiteral("--data-dir"), m_dir.path() }
+                                        : QStringList { QStringLiteral("--database"), m_url };
+}
+
+bool TestServer::start()
+{
+    if (!prepareStore())
+        return false;
+    m_server = std::make_unique<Server>(m_location, m_config);
+    QString error;
+    if (!m_server->open(&error)
+        || !m_server->listen(QStringLiteral("127.0.0.1"), 0, m_certificate, m_key, &error)) {
+        qWarning("The server did not start: %s", qPrintable(error));
+        return false;
+    }
+    m_server->start(4);
+    return true;
+}
+
+QString TestServer::origin() const
+{
+    return QStringLiteral("%1://127.0.0.1:%2")
+        .arg(m_certificate.isEmpty() ? QStringLiteral("http") : QStringLiteral("https"))
+        .arg(port());
+}
+
+QString TestServer::addUser(const QString& email, const QString& password)
+{
+    UserRecord user;
+    context().users.add(email, QString(), Passwords::hash(password), &user);
+    return user.id;
+}
+
+QByteArray TestServer::bearer(const QString& userId)
+{
+    const auto tokens
+        = context().sessions.open(userId, QStringLiteral("tests"), QStringLiteral("127.0.0.1"));
+    return tokens ? "Bearer " + tokens->access.toLatin1() : QByteArray();
+}
+
+HttpReply TestServer::get(const QByteArray& target, const QByteArray& bearer)
+{
+    QList<QPair<QByteArray, QByteArray>> headers;
+    if (!bearer.isEmpty())
+        headers.append({ "Authorization", bearer });
+    return request(port(), "GET", target, {}, headers);
+}
+
+HttpReply TestServer::send(const QByteArray& method, const QByteArray& target,
+    const QJsonObject& body, const QByteArray& bearer)
+{
+    QList<QPair<QByteArray, QByteArray>> headers { { "Content-Type", "application/json" } };
+    if (!bearer.isEmpty())
+        headers.append({ "Authorization", bearer });
+    return request(
+        port(), method, target, QJsonDocument(body).toJson(QJsonDocument::Compact), headers);
+}
+
+int runOnBothBackends(
+    int argc, char** argv, const std::function<QObject*(TestServer::Backend)>& make)
+{
+    QCoreApplication app(argc, argv);
+    Crypto::initialize();
+    // The server's progress lines would bury the test's own output.
+    QLoggingCategory::setFilterRules(QStringLiteral("ledgerine.server.*.info=false"));
+    int failures = 0;
+    for (const auto backend : { TestServer::Backend::Sqlite, TestServer::Backend::Postgres }) {
+        const std::unique_ptr<QObject> test(make(backend));
+        failures += QTest::qExec(test.get(), argc, argv);
+    }
+    return failures;
+}

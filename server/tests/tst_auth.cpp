@@ -1,0 +1,465 @@
+#include "Jwt.h"
+#include "ServerClock.h"
+#include "ServerContext.h"
+#include "ServerTest.h"
+
+#include <QJsonArray>
+#include <QRegularExpression>
+#include <QTest>
+#include <QUrl>
+#include <QUrlQuery>
+
+namespace {
+
+const QByteArray kClient = "7d2e94b0c1f35a86e0b4d2c9f817a3e5";
+const QByteArray kRealm = "/api/v1/realms/mellowind";
+const QString kRedirect = QStringLiteral("http://localhost:19876/callback");
+
+// A sign-in page as the browser holds it: its form token and cookie.
+struct Form {
+    int status = 0;
+    QByteArray page;
+    QString token;
+    QByteArray cookie;
+};
+
+struct Tokens {
+    QString access;
+    QString refresh;
+};
+
+} // namespace
+
+// Signing in through the page, tokens, sessions, the user's own account.
+class TestAuth : public QObject {
+    Q_OBJECT
+
+public:
+    explicit TestAuth(TestServer::Backend backend)
+        : m_backend(backend)
+    {
+    }
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanupTestCase();
+    void pageServesOnlyTheDesktopsSignIn_data();
+    void pageServesOnlyTheDesktopsSignIn();
+    void signInRedirectsWithTokensInTheFragment();
+    void refusalsReadAlikeAndAreLimited();
+    void refreshRotatesWithAGracePeriod();
+    void userSessionsAndPassword();
+    void profileDevicesAndDeletion();
+    void registrationWhenOpen();
+
+private:
+    Form openForm(TestServer& server, const QString& state = QStringLiteral("s1"),
+        const QByteArray& page = "login");
+    // From `address`, as the proxy in front of the server reports it.
+    HttpReply submit(TestServer& server, const Form& form,
+        const QList<QPair<QString, QString>>& fields, const QString& state = QStringLiteral("s1"),
+        const QByteArray& page = "login", const QByteArray& address = "203.0.113.1");
+    std::optional<Tokens> signIn(const QString& email, const QString& password);
+    HttpReply refresh(const QString& token);
+
+    TestServer::Backend m_backend;
+    std::unique_ptr<TestServer> m_server;
+    QString m_ann;
+};
+
+void TestAuth::initTestCase()
+{
+    qInfo("Backend: %s", qPrintable(TestServer::backendName(m_backend)));
+    ServerConfig config;
+    config.trustForwardedFor = true;
+    m_server = std::make_unique<TestServer>(m_backend, config);
+    QVERIFY(m_server->start());
+    m_ann = m_server->addUser(QStringLiteral("ann@example.org"));
+}
+
+void TestAuth::init()
+{
+    // Each test starts after the previous one's failed attempts have aged out.
+    static qint64 offset = 0;
+    ServerClock::setOffset(offset += 120);
+}
+
+void TestAuth::cleanupTestCase()
+{
+    m_server.reset();
+    ServerClock::setOffset(0);
+}
+
+Form TestAuth::openForm(TestServer& server, const QString& state, const QByteArray& page)
+{
+    const QByteArray target = "/mellowind/account/" + page + "?client_id=" + kClient
+        + "&redirect_uri=" + QUrl::toPercentEncoding(kRedirect)
+        + "&state=" + QUrl::toPercentEncoding(state);
+    const HttpReply reply = request(server.port(), "GET", target);
+    static const QRegularExpression token(QStringLiteral("name=\"form_token\" value=\"([^\"]+)\""));
+    return { reply.status, reply.body, token.match(QString::fromUtf8(reply.body)).captured(1),
+        reply.header("Set-Cookie").split(';').value(0) };
+}
+
+HttpReply TestAuth::submit(TestServer& server, const Form& form,
+    const QList<QPair<QString, QString>>& fields, const QString& state, const QByteArray& page,
+    const QByteArray& address)
+{
+    QUrlQuery body;
+    body.addQueryItem(QStringLiteral("client_id"), QString::fromLatin1(kClient));
+    body.addQueryItem(QStringLiteral("redirect_uri"), kRedirect);
+    body.addQueryItem(QStringLiteral("state"), state);
+    body.addQueryItem(QStringLiteral("form_token"), form.token);
+    for (const auto& [name, value] : fields)
+        body.addQueryItem(name, QString::fromLatin1(QUrl::toPercentEncoding(value)));
+    return request(server.port(), "POST", "/mellowind/account/" + page,
+        body.toString(QUrl::FullyEncoded).toLatin1(),
+        { { "Content-Type", "application/x-www-form-urlencoded" }, { "Cookie", form.cookie },
+            { "X-Forwarded-For", "198.51.100.7, " + address } });
+}
+
+std::optional<Tokens> TestAuth::signIn(const QString& email, const QString& password)
+{
+    const HttpReply reply
+        = submit(*m_server, openForm(*m_server), { { "email", email }, { "password", password } });
+    const QUrlQuery fragment(
+        QUrl::fromEncoded(reply.header("Location")).fragment(QUrl::FullyEncoded));
+    if (reply.status != 303)
+        return std::nullopt;
+    return Tokens { fragment.queryItemValue("access_token"),
+        fragment.queryItemValue("refresh_token") };
+}
+
+HttpReply TestAuth::refresh(const QString& token)
+{
+    return m_server->send("POST", kRealm + "/auth/token/refresh", { { "refresh_token", token } });
+}
+
+void TestAuth::pageServesOnlyTheDesktopsSignIn_data()
+{
+    QTest::addColumn<QByteArray>("clientId");
+    QTest::addColumn<QString>("redirect");
+    QTest::addColumn<QByteArray>("language");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("text");
+
+    const QString title = QStringLiteral("Sign in to Mellowind Ledgerine");
+    const QString bad = QStringLiteral("This sign-in link is not valid.");
+    QTest::newRow("desktop") << kClient << kRedirect << QByteArray() << 200 << title;
+    QTest::newRow("127.0.0.1, any port")
+        << kClient << "http://127.0.0.1:5/cb" << QByteArray() << 200 << title;
+    QTest::newRow("[::1]") << kClient << "http://[::1]:4242/callback" << QByteArray() << 200
+                           << title;
+    QTest::newRow("German") << kClient << kRedirect << QByteArray("de-CH, en;q=0.5") << 200
+                            << "Bei Mellowind Ledgerine anmelden";
+    QTest::newRow("Japanese by weight") << kClient << kRedirect << QByteArray("en;q=0.2, ja") << 200
+                                        << QString::fromUtf8("Mellowind Ledgerine にサインイン");
+    QTest::newRow("unknown client")
+        << QByteArray("someone-else") << kRedirect << QByteArray() << 400 << bad;
+    QTest::newRow("https redirect")
+        << kClient << "https://localhost/callback" << QByteArray() << 400 << bad;
+    QTest::newRow("another host") << kClient << "http://example.org/callback" << QByteArray() << 400
+                                  << bad;
+    QTest::newRow("lookalike host")
+        << kClient << "http://localhost.example.org/" << QByteArray() << 400 << bad;
+    QTest::newRow("other loopback address")
+        << kClient << "http://127.0.0.2/" << QByteArray() << 400 << bad;
+    QTest::newRow("user info") << kClient << "http://x@localhost:1/callback" << QByteArray() << 400
+                               << bad;
+    QTest::newRow("fragment") << kClient << "http://localhost:1/callback#x" << QByteArray() << 400
+                              << bad;
+    QTest::newRow("no redirect") << kClient << QString() << QByteArray() << 400 << bad;
+}
+
+void TestAuth::pageServesOnlyTheDesktopsSignIn()
+{
+    QFETCH(QByteArray, clientId);
+    QFETCH(QString, redirect);
+    QFETCH(QByteArray, language);
+    QFETCH(int, status);
+    QFETCH(QString, text);
+    QList<QPair<QByteArray, QByteArray>> headers;
+    if (!language.isEmpty())
+        headers.append({ "Accept-Language", language });
+    const HttpReply reply = request(m_server->port(), "GET",
+        "/mellowind/account/login?client_id=" + clientId
+            + "&redirect_uri=" + QUrl::toPercentEncoding(redirect) + "&state=x",
+        {}, headers);
+    QCOMPARE(reply.status, status);
+    QVERIFY2(QString::fromUtf8(reply.body).contains(text), reply.body.constData());
+    QCOMPARE(reply.body.contains("form_token"), status == 200);
+    QCOMPARE(reply.header("X-Frame-Options"), QByteArray("DENY"));
+}
+
+void TestAuth::signInRedirectsWithTokensInTheFragment()
+{
+    const QString state = QStringLiteral("a b&c=ä/?");
+    const Form form = openForm(*m_server, state);
+    QVERIFY(form.cookie.startsWith("ledgerine_form="));
+    const HttpReply reply = submit(*m_server, form,
+        { { "email", "  Ann@Example.org " }, { "password", "correct horse" } }, state);
+    QCOMPARE(reply.status, 303);
+    const QUrl location = QUrl::fromEncoded(reply.header("Location"));
+    QCOMPARE(location.adjusted(QUrl::RemoveFragment).toString(), kRedirect);
+    const QUrlQuery fragment(location.fragment(QUrl::FullyEncoded));
+    QCOMPARE(fragment.queryItemValue("state", QUrl::FullyDecoded), state);
+    QCOMPARE(fragment.queryItemValue("token_type"), "Bearer");
+    const QString access = fragment.queryItemValue("access_token", QUrl::FullyDecoded);
+    QVERIFY(!fragment.queryItemValue("refresh_token").isEmpty());
+
+    // The claims the desktop reads, signed with the server's key.
+    const auto claims = Jwt::verify(access, m_server->context().keys.accessTokens());
+    QVERIFY(claims);
+    QCOMPARE(claims->value("sub").toString(), m_ann);
+    QCOMPARE(claims->value("exp").toInteger() - claims->value("iat").toInteger(), 900);
+    const HttpReply me = m_server->get(kRealm + "/users/me", "Bearer " + access.toLatin1());
+    QCOMPARE(me.json().value("email").toString(), "ann@example.org");
+    // The token ends when it expires.
+    ServerClock::setOffset(claims->value("exp").toInteger() - QDateTime::currentSecsSinceEpoch());
+    QCOMPARE(m_server->get(kRealm + "/users/me", "Bearer " + access.toLatin1()).status, 401);
+}
+
+void TestAuth::refusalsReadAlikeAndAreLimited()
+{
+    const QString bob = m_server->addUser(QStringLiteral("bob@example.org"));
+    const auto attempt = [this](const QString& email, const QString& password,
+                             const QByteArray& address = "203.0.113.1") {
+        return submit(*m_server, openForm(*m_server),
+            { { "email", email }, { "password", password } }, QStringLiteral("s1"), "login",
+            address);
+    };
+    const auto message = [](const HttpReply& reply) {
+        static const QRegularExpression error(QStringLiteral("<p class=\"error\">([^<]*)</p>"));
+        return error.match(QString::fromUtf8(reply.body)).captured(1);
+    };
+    const HttpReply wrongPassword = attempt("bob@example.org", "not the one");
+    const HttpReply unknown = attempt("nobody@example.org", "not the one");
+    m_server->context().users.setDisabled(bob, true);
+    const HttpReply disabled = attempt("bob@example.org", "correct horse");
+    m_server->context().users.setDisabled(bob, false);
+    for (const HttpReply& reply : { wrongPassword, unknown, disabled }) {
+        QCOMPARE(reply.status, 401);
+        QCOMPARE(message(reply), "The e-mail address or the password is not right.");
+    }
+    // A form without its cookie, or posted for another sign-in, was not ours.
+    Form forged = openForm(*m_server);
+    QCOMPARE(submit(*m_server, forged,
+                 { { "email", "bob@example.org" }, { "password", "correct horse" } },
+                 QStringLiteral("another state"))
+                 .status,
+        400);
+    forged.cookie = "ledgerine_form=AAAAAAAAAAAAAAAAAAAAAA";
+    QCOMPARE(message(submit(*m_server, forged,
+                 { { "email", "bob@example.org" }, { "password", "correct horse" } })),
+        "The form has expired. Please enter your details again.");
+
+    // Five failures for one account in a minute, from anywhere: the right
+    // password waits too, until the minute is over.
+    const auto nextMinute = [] {
+        ServerClock::setOffset(ServerClock::now() - QDateTime::currentSecsSinceEpoch() + 61);
+    };
+    nextMinute();
+    for (int i = 0; i < 5; ++i)
+        QCOMPARE(
+            attempt("bob@example.org", "guess", "203.0.113.1" + QByteArray::number(i)).status, 401);
+    QCOMPARE(attempt("bob@example.org", "correct horse", "203.0.113.20").status, 429);
+    nextMinute();
+    QCOMPARE(attempt("bob@example.org", "correct horse", "203.0.113.20").status, 303);
+
+    // Five from one address, whatever the accounts.
+    for (int i = 0; i < 5; ++i)
+        QCOMPARE(
+            attempt(QStringLiteral("guess%1@example.org").arg(i), "guess", "203.0.113.30").status,
+            401);
+    QCOMPARE(attempt("ann@example.org", "correct horse", "203.0.113.30").status, 429);
+    QCOMPARE(attempt("ann@example.org", "correct horse", "203.0.113.31").status, 303);
+}
+
+void TestAuth::refreshRotatesWithAGracePeriod()
+{
+    const auto first = signIn("ann@example.org", "correct horse");
+    QVERIFY(first);
+    const HttpReply rotated = refresh(first->refresh);
+    QCOMPARE(rotated.status, 200);
+    const Tokens second { rotated.json().value("access_token").toString(),
+        rotated.json().value("refresh_token").toString() };
+    QVERIFY(second.refresh != first->refresh && second.access != first->access);
+    // The answer was lost and the old token comes again: the same pair.
+    QCOMPARE(refresh(first->refresh).json(), rotated.json());
+    const HttpReply third = refresh(second.refresh);
+    QCOMPARE(third.status, 200);
+    QCOMPARE(m_server
+                 ->get(kRealm + "/users/me",
+                     "Bearer " + third.json().value("access_token").toString().toLatin1())
+                 .status,
+        200);
+
+    // After the grace period the old token is someone's copy: the session ends.
+    ServerClock::setOffset(ServerClock::now() - QDateTime::currentSecsSinceEpoch() + 61);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("came back after the grace period"));
+    QCOMPARE(refresh(first->refresh).status, 401);
+    QCOMPARE(refresh(third.json().value("refresh_token").toString()).status, 401);
+    QCOMPARE(m_server
+                 ->get(kRealm + "/users/me",
+                     "Bearer " + third.json().value("access_token").toString().toLatin1())
+                 .status,
+        401);
+    QCOMPARE(refresh(QStringLiteral("made-up")).json().value("error").toString(), "invalid_grant");
+}
+
+void TestAuth::userSessionsAndPassword()
+{
+    const QString carl
+        = m_server->addUser(QStringLiteral("carl@example.org"), QStringLiteral("first password"));
+    const QByteArray here = m_server->bearer(carl);
+    const QByteArray other = m_server->bearer(carl);
+    const QByteArray third = m_server->bearer(carl);
+    const QByteArray stranger = m_server->bearer(m_ann);
+
+    const HttpReply renamed
+        = m_server->send("PATCH", kRealm + "/users/me", { { "display_name", " Carl " } }, here);
+    QCOMPARE(renamed.json().value("display_name").toString(), "Carl");
+    QCOMPARE(
+        m_server->get(kRealm + "/users/me", here).json().value("display_name").toString(), "Carl");
+
+    const QJsonArray sessions
+        = m_server->get(kRealm + "/users/me/sessions", here).json().value("sessions").toArray();
+    QCOMPARE(sessions.size(), 3);
+    QString otherId;
+    int current = 0;
+    for (const QJsonValue& session : sessions) {
+        current += session.toObject().value("is_current").toBool() ? 1 : 0;
+        if (!session.toObject().value("is_current").toBool())
+            otherId = session.toObject().value("id").toString();
+    }
+    QCOMPARE(current, 1);
+    // Nobody ends another user's session.
+    QCOMPARE(
+        request(m_server->port(), "DELETE", kRealm + "/users/me/sessions/" + otherId.toLatin1(), {},
+            { { "Authorization", stranger } })
+            .status,
+        404);
+    QCOMPARE(
+        request(m_server->port(), "DELETE", kRealm + "/users/me/sessions/" + otherId.toLatin1(), {},
+            { { "Authorization", here } })
+            .status,
+        204);
+    QCOMPARE(m_server->get(kRealm + "/users/me/sessions", here)
+                 .json()
+                 .value("sessions")
+                 .toArray()
+                 .size(),
+        2);
+
+    const auto change = [&](const QString& current, const QString& wanted) {
+        return m_server
+            ->send("POST", kRealm + "/users/me/password",
+                { { "current_password", current }, { "new_password", wanted } }, here)
+            .status;
+    };
+    QCOMPARE(change("wrong", "second password"), 403);
+    QCOMPARE(change("first password", "short"), 400);
+    QCOMPARE(change("first password", "second password"), 204);
+    // The other sessions end with the old password; this one goes on.
+    QCOMPARE(m_server->get(kRealm + "/users/me", third).status
+            + m_server->get(kRealm + "/users/me", other).status,
+        802);
+    QCOMPARE(m_server->get(kRealm + "/users/me", here).status, 200);
+    QVERIFY(signIn("carl@example.org", "second password"));
+
+    QCOMPARE(m_server->send("POST", kRealm + "/auth/logout", {}, here).status, 204);
+    QCOMPARE(m_server->get(kRealm + "/users/me", here).status, 401);
+}
+
+void TestAuth::profileDevicesAndDeletion()
+{
+    const QString dora = m_server->addUser(QStringLiteral("dora@example.org"));
+    const QByteArray bearer = m_server->bearer(dora);
+    const QJsonObject profile = m_server->get("/account/v1/profile", bearer).json();
+    QCOMPARE(profile.value("email").toString(), "dora@example.org");
+    QCOMPARE(profile.value("status").toString(), "active");
+    QCOMPARE(m_server->get("/account/v1/group", bearer).status, 404);
+
+    const auto registerAs = [&](const QString& name) {
+        return m_server
+            ->send("POST", "/account/v1/devices/register",
+                { { "device_fingerprint", "f1" }, { "device_name", name }, { "platform", "linux" },
+                    { "app_version", "1.1.0" } },
+                bearer)
+            .json();
+    };
+    const QJsonObject first = registerAs("PC");
+    const QJsonObject again = registerAs("Office PC");
+    QCOMPARE(again.value("id"), first.value("id"));
+    const QJsonArray devices
+        = m_server->get("/account/v1/devices", bearer).json().value("devices").toArray();
+    QCOMPARE(devices.size(), 1);
+    QCOMPARE(devices.at(0).toObject().value("device_name").toString(), "Office PC");
+    const QByteArray path = "/account/v1/devices/" + first.value("id").toString().toLatin1();
+    QCOMPARE(request(m_server->port(), "DELETE", path, {},
+                 { { "Authorization", m_server->bearer(m_ann) } })
+                 .status,
+        404);
+    QCOMPARE(
+        request(m_server->port(), "DELETE", path, {}, { { "Authorization", bearer } }).status, 204);
+
+    // Deleting signs out everywhere; signing in within 30 days keeps the account.
+    const HttpReply deleted = request(
+        m_server->port(), "DELETE", "/account/v1/profile", {}, { { "Authorization", bearer } });
+    QCOMPARE(deleted.json().value("status").toString(), "pending_deletion");
+    QCOMPARE(m_server->get("/account/v1/profile", bearer).status, 401);
+    const auto back = signIn("dora@example.org", "correct horse");
+    QVERIFY(back);
+    QCOMPARE(m_server->get("/account/v1/profile", "Bearer " + back->access.toLatin1())
+                 .json()
+                 .value("status")
+                 .toString(),
+        "active");
+    // Otherwise the account and its records go once the 30 days are over.
+    const QString ed = m_server->addUser(QStringLiteral("ed@example.org"));
+    QCOMPARE(request(m_server->port(), "DELETE", "/account/v1/profile", {},
+                 { { "Authorization", m_server->bearer(ed) } })
+                 .status,
+        200);
+    ServerClock::setOffset(
+        ServerClock::now() - QDateTime::currentSecsSinceEpoch() + 31 * 24 * 3600);
+    m_server->get("/.well-known/ledgerine.json");
+    QVERIFY(!m_server->context().users.byEmail("ed@example.org"));
+    QVERIFY(m_server->context().users.byEmail("dora@example.org"));
+}
+
+void TestAuth::registrationWhenOpen()
+{
+    QCOMPARE(
+        request(m_server->port(), "GET", "/mellowind/account/register?client_id=" + kClient).status,
+        404);
+    QVERIFY(!openForm(*m_server).page.contains("/account/register"));
+
+    ServerConfig config;
+    config.openRegistration = true;
+    TestServer open(m_backend, config);
+    QVERIFY(open.start());
+    QVERIFY(openForm(open).page.contains("/mellowind/account/register?client_id="));
+    const auto attempt = [&](const QString& email, const QString& password, const QString& again) {
+        return submit(open, openForm(open, QStringLiteral("s1"), "register"),
+            { { "email", email }, { "display_name", "Fay" }, { "password", password },
+                { "password_again", again } },
+            QStringLiteral("s1"), "register")
+            .status;
+    };
+    QCOMPARE(attempt("fay@example.org", "long enough", "different"), 400);
+    QCOMPARE(attempt("fay@example.org", "short", "short"), 400);
+    QCOMPARE(attempt("not an address", "long enough", "long enough"), 400);
+    QCOMPARE(attempt("fay@example.org", "long enough", "long enough"), 303);
+    QCOMPARE(open.context().users.byEmail("fay@example.org")->displayName, "Fay");
+    QCOMPARE(attempt("FAY@example.org", "long enough", "long enough"), 409);
+}
+
+int main(int argc, char** argv)
+{
+    return runOnBothBackends(
+        argc, argv, [](TestServer::Backend backend) { return new TestAuth(backend); });
+}
+
+#include "tst_auth.moc"

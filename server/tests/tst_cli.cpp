@@ -1,0 +1,149 @@
+#include "ServerTest.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+Run runServer(const QStringList& arguments, const QByteArray& input = {})
+{
+    QProcess process;
+    process.start(QStringLiteral(LEDGERINE_SERVER_EXECUTABLE), arguments);
+    process.write(input);
+    process.closeWriteChannel();
+    if (!process.waitForFinished(60000))
+        process.kill();
+    return { process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+        QString::fromUtf8(process.readAllStandardOutput()),
+        QString::fromUtf8(process.readAllStandardError()) };
+}
+
+} // namespace
+
+// The program itself: starting, its first line, stopping, the
+// administration commands and the options it refuses.
+class TestCli : public QObject {
+    Q_OBJECT
+
+public:
+    explicit TestCli(TestServer::Backend backend)
+        : m_backend(backend)
+    {
+    }
+
+private Q_SLOTS:
+    void initTestCase();
+    void servesFromAFreshStoreAndStopsOnSignal();
+    void userCommands();
+    void refusedOptions_data();
+    void refusedOptions();
+
+private:
+    TestServer::Backend m_backend;
+    std::unique_ptr<TestServer> m_store;
+    QStringList m_storeArguments;
+};
+
+void TestCli::initTestCase()
+{
+    qInfo("Backend: %s", qPrintable(TestServer::backendName(m_backend)));
+    m_store = std::make_unique<TestServer>(m_backend);
+    QVERIFY(m_store->prepareStore());
+    m_storeArguments = m_store->storeArguments();
+}
+
+void TestCli::servesFromAFreshStoreAndStopsOnSignal()
+{
+    QTemporaryDir empty;
+    QStringList arguments = m_backend == TestServer::Backend::Sqlite
+        ? QStringList { "--data-dir", empty.filePath("not/there/yet") }
+        : m_storeArguments;
+    QProcess server;
+    server.start(QStringLiteral(LEDGERINE_SERVER_EXECUTABLE),
+        arguments << "--listen"
+                  << "127.0.0.1:0");
+    QVERIFY(server.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(server.canReadLine() || server.state() != QProcess::Running, 30000);
+    const QString first = QString::fromUtf8(server.readLine()).trimmed();
+    const auto match
+        = QRegularExpression(QStringLiteral("^listening on http://127\\.0\\.0\\.1:(\\d+)$"))
+              .match(first);
+    QVERIFY2(match.hasMatch(), qPrintable(first + server.readAllStandardError()));
+    const quint16 port = quint16(match.captured(1).toUInt());
+    QVERIFY(port > 0);
+    QCOMPARE(request(port, "GET", "/.well-known/ledgerine.json").status, 200);
+    server.terminate();
+    QVERIFY(server.waitForFinished(20000));
+    QCOMPARE(server.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(server.exitCode(), 0);
+    if (m_backend == TestServer::Backend::Sqlite)
+        QVERIFY(QFile::exists(empty.filePath("not/there/yet/ledgerine-server.db")));
+}
+
+void TestCli::userCommands()
+{
+    const auto run = [this](const QStringList& words, const QByteArray& input = {}) {
+        return runServer(m_storeArguments + words, input);
+    };
+    Run added = run({ "user", "add", "Gus@Example.org", "--name", "Gus" }, "long enough\n");
+    QVERIFY2(added.exitCode == 0, qPrintable(added.err));
+    QCOMPARE(added.out, "Added gus@example.org\n");
+    QCOMPARE(run({ "user", "add", "gus@example.org" }, "long enough\n").exitCode, 1);
+    QCOMPARE(run({ "user", "add", "hal@example.org" }, "short\n").exitCode, 1);
+    QCOMPARE(run({ "user", "add", "no-address" }, "long enough\n").exitCode, 1);
+    QVERIFY(run({ "user", "list" })
+                .out.contains(QRegularExpression("^gus@example.org\tGus\tactive\t20\\d\\d-")));
+    QCOMPARE(run({ "user", "disable", "gus@example.org" }).exitCode, 0);
+    QVERIFY(run({ "user", "list" }).out.contains("\tdisabled\t"));
+    QCOMPARE(run({ "user", "enable", "gus@example.org" }).exitCode, 0);
+    QCOMPARE(
+        run({ "user", "reset-password", "gus@example.org" }, "another long one\n").exitCode, 0);
+    QCOMPARE(run({ "user", "disable", "nobody@example.org" }).exitCode, 1);
+    QCOMPARE(run({ "user", "remove", "gus@example.org" }).exitCode, 2);
+    QVERIFY(!run({ "user", "list" }).out.contains("hal@example.org"));
+}
+
+void TestCli::refusedOptions_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("plain HTTP off loopback")
+        << QStringList { "--listen", "0.0.0.0:0" } << "refusing plain HTTP on 0.0.0.0";
+    QTest::newRow("certificate without key")
+        << QStringList { "--tls-cert", "cert.pem" } << "--tls-cert and --tls-key go together";
+    QTest::newRow("listen without port")
+        << QStringList { "--listen", "127.0.0.1" } << "--listen takes HOST:PORT";
+    QTest::newRow("listen on a name")
+        << QStringList { "--listen", "example.org:80" } << "--listen takes HOST:PORT";
+    QTest::newRow("two stores") << QStringList { "--data-dir", "x", "--database",
+        "postgresql://a@/b" } << "not both";
+    QTest::newRow("other database")
+        << QStringList { "--database", "mysql://a@b/c" } << "not a postgresql://";
+    QTest::newRow("realm with a slash") << QStringList { "--realm", "a/b" } << "--realm takes";
+}
+
+void TestCli::refusedOptions()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, message);
+    const Run run = runServer(arguments);
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY2(run.err.contains(message), qPrintable(run.err));
+    QVERIFY(run.out.isEmpty());
+}
+
+int main(int argc, char** argv)
+{
+    return runOnBothBackends(
+        argc, argv, [](TestServer::Backend backend) { return new TestCli(backend); });
+}
+
+#include "tst_cli.moc"

@@ -1,0 +1,343 @@
+#include "ServerTest.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QMutex>
+#include <QSet>
+#include <QTest>
+#include <QUrl>
+#include <atomic>
+#include <thread>
+
+namespace {
+
+const QByteArray kPush = "/ledgerine/v1/sync/push";
+const QByteArray kPull = "/ledgerine/v1/sync/pull";
+const QStringList kArrays
+    = { "accounts", "categories", "recurring_transactions", "transactions", "reconciliations" };
+
+QJsonObject change(const QString& type, const QString& id, const QString& action,
+    const QJsonValue& version, QJsonObject payload = {})
+{
+    payload.insert("client_id", id);
+    return { { "entity_type", type }, { "entity_id", id }, { "action", action },
+        { "version", version }, { "payload", payload } };
+}
+
+QJsonObject account(
+    const QString& id, qint64 version, const QString& name, const QString& action = "upsert")
+{
+    return change("account", id, action, version, { { "name", name } });
+}
+
+} // namespace
+
+// What the sync API keeps and hands back.
+class TestSync : public QObject {
+    Q_OBJECT
+
+public:
+    explicit TestSync(TestServer::Backend backend)
+        : m_backend(backend)
+    {
+    }
+
+private Q_SLOTS:
+    void initTestCase();
+    void pushFollowsTheVersionRules();
+    void pullPagesInChangeOrder();
+    void usersSeeOnlyTheirOwn();
+    void concurrentPushesNeverHideFromAPull();
+
+private:
+    QJsonArray push(const QByteArray& bearer, const QJsonArray& changes);
+    QJsonObject pull(const QByteArray& bearer, const QString& cursor, int limit = 200);
+    // Every record of a pull page, by client id.
+    static QHash<QString, QJsonObject> records(const QJsonObject& page);
+
+    TestServer::Backend m_backend;
+    std::unique_ptr<TestServer> m_server;
+};
+
+void TestSync::initTestCase()
+{
+    qInfo("Backend: %s", qPrintable(TestServer::backendName(m_backend)));
+    m_server = std::make_unique<TestServer>(m_backend);
+    QVERIFY(m_server->start());
+}
+
+QJsonArray TestSync::push(const QByteArray& bearer, const QJsonArray& changes)
+{
+    const HttpReply reply = m_server->send("POST", kPush, { { "changes", changes } }, bearer);
+    if (reply.status != 200)
+        qWarning("push answered %d: %s", reply.status, reply.body.constData());
+    return reply.json().value("results").toArray();
+}
+
+QJsonObject TestSync::pull(const QByteArray& bearer, const QString& cursor, int limit)
+{
+    const HttpReply reply = m_server->get(kPull + "?limit=" + QByteArray::number(limit)
+            + "&cursor=" + QUrl::toPercentEncoding(cursor),
+        bearer);
+    if (reply.status != 200)
+        qWarning("pull answered %d: %s", reply.status, reply.body.constData());
+    return reply.json();
+}
+
+QHash<QString, QJsonObject> TestSync::records(const QJsonObject& page)
+{
+    QHash<QString, QJsonObject> found;
+    for (const QString& array : kArrays) {
+        for (const QJsonValue& record : page.value(array).toArray())
+            found.insert(record.toObject().value("client_id").toString(), record.toObject());
+    }
+    return found;
+}
+
+void TestSync::pushFollowsTheVersionRules()
+{
+    const QByteArray bearer = m_server->bearer(m_server->addUser("rules@example.org"));
+    struct Step {
+        const char* what;
+        QJsonObject change;
+        QString status;
+        // The stored version the answer names ("version", or "server_version" for a conflict).
+        qint64 version;
+        QString storedName;
+        bool deleted;
+    };
+    const QList<Step> steps {
+        { "new record", account("a1", 1, "A"), "ok", 2, "A", false },
+        { "the same push again", account("a1", 1, "A"), "ok", 2, "A", false },
+        { "older version, other content", account("a1", 1, "B"), "conflict", 2, "A", false },
+        { "current version", account("a1", 2, "B"), "ok", 3, "B", false },
+        { "newer version than stored", account("a1", 7, "C"), "ok", 8, "C", false },
+        { "delete", account("a1", 8, "C", "delete"), "ok", 9, "C", true },
+        { "stale delete of a deleted record", account("a1", 3, "C", "delete"), "ok", 9, "C", true },
+        { "stale upsert of a deleted record", account("a1", 3, "D"), "conflict", 9, "C", true },
+        { "upsert restores", account("a1", 9, "E"), "ok", 10, "E", false },
+    };
+    QString serverId;
+    for (const Step& step : steps) {
+        const QJsonObject result = push(bearer, { step.change }).at(0).toObject();
+        const QString context = QString::fromLatin1(step.what) + ": "
+            + QJsonDocument(result).toJson(QJsonDocument::Compact);
+        QVERIFY2(result.value("status").toString() == step.status, qPrintable(context));
+        const bool conflict = step.status == QLatin1String("conflict");
+        QVERIFY2(result.value(conflict ? "server_version" : "version").toInteger() == step.version,
+            qPrintable(context));
+        QVERIFY2(!conflict || !result.contains("version"), qPrintable(context));
+        QVERIFY2(result.value("entity_id").toString() == "a1", qPrintable(context));
+        if (serverId.isEmpty())
+            serverId = result.value("server_id").toString();
+        QVERIFY2(result.value("server_id").toString() == serverId, qPrintable(context));
+        const QJsonObject stored = records(pull(bearer, {})).value("a1");
+        QVERIFY2(stored.value("name").toString() == step.storedName, qPrintable(context));
+        QVERIFY2(stored.value("version").toInteger() == step.version, qPrintable(context));
+        QVERIFY2(
+            stored.value("deleted_at").toString().isEmpty() != step.deleted, qPrintable(context));
+        QVERIFY2(stored.value("id").toString() == serverId, qPrintable(context));
+    }
+
+    // A delete of something the server never had: nothing to keep.
+    QJsonObject unknown = push(bearer, { account("a9", 1, "X", "delete") }).at(0).toObject();
+    QCOMPARE(unknown.value("status").toString(), "ok");
+    QCOMPARE(unknown.value("server_id"), QJsonValue(QString()));
+    QVERIFY(!records(pull(bearer, {})).contains("a9"));
+
+    // Changes to one record within a push are decided against each other, in order.
+    const QJsonArray chained = push(bearer,
+        { account("a2", 1, "A"), account("a2", 2, "B"), account("a2", 1, "C"),
+            account("a3", 1, "A"), account("a3", 2, "A", "delete") });
+    QCOMPARE(chained.at(1).toObject().value("version").toInteger(), 3);
+    QCOMPARE(chained.at(2).toObject().value("status").toString(), "conflict");
+    QCOMPARE(chained.at(2).toObject().value("server_version").toInteger(), 3);
+    QCOMPARE(
+        chained.at(4).toObject().value("server_id"), chained.at(3).toObject().value("server_id"));
+    // Two computers that start with the same default record, made at other
+    // times: the second is told it is already there, not that it conflicts.
+    const auto category = [](const char* at) {
+        return change("category", "c1", "upsert", 1,
+            { { "name", "Groceries" }, { "created_at", at }, { "updated_at", at } });
+    };
+    const QJsonObject firstDefault
+        = push(bearer, { category("2026-01-01T08:00:00Z") }).at(0).toObject();
+    const QJsonObject secondDefault
+        = push(bearer, { category("2026-02-02T09:00:00Z") }).at(0).toObject();
+    QCOMPARE(secondDefault.value("status").toString(), "ok");
+    QCOMPARE(secondDefault.value("version"), firstDefault.value("version"));
+    const auto afterChain = records(pull(bearer, {}));
+    QCOMPARE(afterChain.value("a2").value("name").toString(), "B");
+    QVERIFY(!afterChain.value("a3").value("deleted_at").toString().isEmpty());
+
+    // Broken changes are refused one by one; the rest of the push is kept.
+    QJsonObject mismatch = change("account", "m1", "upsert", 1);
+    mismatch.insert("payload", QJsonObject { { "client_id", "other" } });
+    const QJsonArray results = push(bearer,
+        { change("budget", "x1", "upsert", 1), change("account", "x2", "upsert", -1),
+            change("account", "x3", "upsert", 1.5), change("account", "", "upsert", 1),
+            change("account", "x5", "merge", 1), mismatch, QJsonValue(7),
+            change("transaction", "t1", "upsert", 1,
+                { { "amount", -1250 }, { "memo", "Café ☕" }, { "is_split", true },
+                    { "split_lines", QJsonArray { QJsonObject { { "amount", -1250 } } } },
+                    { "server_id", "forged" } }) });
+    QCOMPARE(results.size(), 8);
+    for (int i = 0; i < 7; ++i)
+        QVERIFY2(results.at(i).toObject().value("status").toString() == "error",
+            qPrintable(QJsonDocument(results.at(i).toObject()).toJson()));
+    QCOMPARE(results.at(7).toObject().value("status").toString(), "ok");
+    // What was pushed comes back as it was, under the server's id and version.
+    const QJsonObject transaction = records(pull(bearer, {})).value("t1");
+    QCOMPARE(transaction.value("memo").toString(), QString::fromUtf8("Café ☕"));
+    QCOMPARE(
+        transaction.value("split_lines").toArray().at(0).toObject().value("amount").toInt(), -1250);
+    QCOMPARE(
+        transaction.value("id").toString(), results.at(7).toObject().value("server_id").toString());
+    QVERIFY(!transaction.contains("server_id"));
+}
+
+void TestSync::pullPagesInChangeOrder()
+{
+    const QByteArray bearer = m_server->bearer(m_server->addUser("pages@example.org"));
+    for (int batch = 0; batch < 3; ++batch) {
+        QJsonArray changes;
+        for (int i = batch * 10; i < std::min(25, batch * 10 + 10); ++i)
+            changes.append(change(
+                "transaction", QStringLiteral("t%1").arg(i, 2, 10, QLatin1Char('0')), "upsert", 1));
+        QCOMPARE(push(bearer, changes).size(), changes.size());
+    }
+    push(bearer,
+        { change("transaction", "t03", "upsert", 2, { { "memo", "changed" } }),
+            change("category", "c1", "upsert", 1), change("category", "c2", "delete", 1),
+            change("category", "c3", "upsert", 1) });
+    push(bearer, { change("category", "c3", "delete", 2) });
+
+    QStringList order;
+    QString cursor;
+    QList<bool> more;
+    for (int page = 0; page < 10; ++page) {
+        const QJsonObject body = pull(bearer, cursor, 10);
+        for (const QString& array : kArrays)
+            QVERIFY2(body.value(array).isArray(), qPrintable(array));
+        for (const QJsonValue& record : body.value("transactions").toArray())
+            order << record.toObject().value("client_id").toString();
+        for (const QJsonValue& record : body.value("categories").toArray())
+            order << record.toObject().value("client_id").toString();
+        more << body.value("has_more").toBool();
+        // The counts come with the last page only: live records only.
+        QCOMPARE(body.contains("integrity"), !more.last());
+        if (!more.last()) {
+            QCOMPARE(body.value("integrity").toObject().value("transaction_count").toInt(), 25);
+            QCOMPARE(body.value("integrity").toObject().value("category_count").toInt(), 1);
+        }
+        cursor = body.value("cursor").toString();
+        if (!more.last())
+            break;
+    }
+    QCOMPARE(more, QList<bool>({ true, true, false }));
+    // Each record once, in the order of its last change.
+    QCOMPARE(order.size(), 27);
+    QCOMPARE(order.mid(24), QStringList({ "t03", "c1", "c3" }));
+    QCOMPARE(QSet<QString>(order.begin(), order.end()).size(), 27);
+    // Nothing new: an empty page that keeps the cursor.
+    const QJsonObject after = pull(bearer, cursor, 10);
+    QVERIFY(records(after).isEmpty());
+    QCOMPARE(after.value("cursor").toString(), cursor);
+    QCOMPARE(after.value("has_more").toBool(), false);
+}
+
+void TestSync::usersSeeOnlyTheirOwn()
+{
+    const QByteArray ann = m_server->bearer(m_server->addUser("own-ann@example.org"));
+    const QByteArray ben = m_server->bearer(m_server->addUser("own-ben@example.org"));
+    const QString annId = push(ann, { account("shared-id", 1, "Ann's") })
+                              .at(0)
+                              .toObject()
+                              .value("server_id")
+                              .toString();
+    const QJsonObject bens = push(ben, { account("shared-id", 1, "Ben's") }).at(0).toObject();
+    QCOMPARE(bens.value("status").toString(), "ok");
+    QVERIFY(bens.value("server_id").toString() != annId);
+    // Naming another user's server id changes nothing of theirs.
+    QJsonObject forged = account("shared-id", 5, "Taken");
+    forged.insert("payload",
+        QJsonObject { { "client_id", "shared-id" }, { "server_id", annId }, { "name", "Taken" } });
+    push(ben, { forged });
+
+    const QJsonObject annPage = pull(ann, {});
+    QCOMPARE(records(annPage).size(), 1);
+    QCOMPARE(records(annPage).value("shared-id").value("name").toString(), "Ann's");
+    QCOMPARE(records(pull(ben, {})).value("shared-id").value("name").toString(), "Taken");
+    // A cursor is good only for the user it was given to.
+    const HttpReply stolen = m_server->get(
+        kPull + "?cursor=" + QUrl::toPercentEncoding(annPage.value("cursor").toString()), ben);
+    QCOMPARE(stolen.status, 400);
+}
+
+void TestSync::concurrentPushesNeverHideFromAPull()
+{
+    const QByteArray bearer = m_server->bearer(m_server->addUser("busy@example.org"));
+    constexpr int kWriters = 4;
+    constexpr int kPushes = 10;
+    constexpr int kPerPush = 25;
+    std::atomic<int> writing { kWriters };
+    std::atomic<int> failures { 0 };
+    const quint16 port = m_server->port();
+    const auto post = [port, bearer](const QJsonArray& changes) {
+        return request(port, "POST", kPush,
+            QJsonDocument(QJsonObject { { "changes", changes } }).toJson(),
+            { { "Authorization", bearer } });
+    };
+
+    std::vector<std::thread> writers;
+    for (int writer = 0; writer < kWriters; ++writer) {
+        writers.emplace_back([&, writer] {
+            for (int push = 0; push < kPushes; ++push) {
+                QJsonArray changes;
+                for (int i = 0; i < kPerPush; ++i)
+                    changes.append(change("transaction",
+                        QStringLiteral("w%1-%2-%3").arg(writer).arg(push).arg(i), "upsert", 1));
+                if (post(changes).status != 200)
+                    ++failures;
+            }
+            --writing;
+        });
+    }
+    // The reader follows the stream while it grows, the way a computer pulls
+    // while another pushes; a change it steps past is never seen again.
+    QSet<QString> seen;
+    int duplicates = 0;
+    QString cursor;
+    bool lastRound = false;
+    for (int round = 0; round < 100000; ++round) {
+        const bool writersDone = writing.load() == 0;
+        const HttpReply reply
+            = request(port, "GET", kPull + "?limit=50&cursor=" + QUrl::toPercentEncoding(cursor),
+                {}, { { "Authorization", bearer } });
+        QCOMPARE(reply.status, 200);
+        const QJsonObject page = reply.json();
+        for (const QJsonValue& record : page.value("transactions").toArray()) {
+            const QString id = record.toObject().value("client_id").toString();
+            duplicates += seen.contains(id) ? 1 : 0;
+            seen.insert(id);
+        }
+        cursor = page.value("cursor").toString();
+        if (lastRound && !page.value("has_more").toBool())
+            break;
+        // One more full pass after the writers ended finds whatever is left.
+        lastRound = writersDone;
+    }
+    for (std::thread& writer : writers)
+        writer.join();
+    QCOMPARE(failures.load(), 0);
+    QCOMPARE(duplicates, 0);
+    QCOMPARE(seen.size(), kWriters * kPushes * kPerPush);
+}
+
+int main(int argc, char** argv)
+{
+    return runOnBothBackends(
+        argc, argv, [](TestServer::Backend backend) { return new TestSync(backend); });
+}
+
+#include "tst_sync.moc"
