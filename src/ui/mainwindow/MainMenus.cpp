@@ -251,8 +251,7 @@ MellUpdate::UpdateCommands* updateCommands(MainWindow* window)
     return new MellUpdate::UpdateCommands(MellUpdate::UpdateConfig::forThisBuild(),
         QStringLiteral("Mellowind Ledgerine"),
         { [status](const QString& text) { status->startBusy(text); },
-            [status] { status->stopBusy(); },
-            [status](const QString& text, int ms) { status->showTransientMessage(text, ms); } },
+            [status] { status->stopBusy(); } },
         window);
 }
 
