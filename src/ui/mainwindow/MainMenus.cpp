@@ -191,6 +191,9 @@ QString MainMenus::shortcutsHelpText()
             { key(Qt::CTRL | Qt::Key_Return), tr("Save transaction") },
             { key(Qt::CTRL | Qt::Key_N), tr("Insert new transaction") },
             { key(Qt::CTRL | Qt::Key_D), tr("Delete current transaction") },
+            { key(Qt::ALT | Qt::Key_Return), tr("Transaction details") },
+            { key(Qt::CTRL | Qt::Key_M), tr("Memorize as a recurring transaction") },
+            { key(Qt::Key_F2), tr("Edit the current field") },
             { QStringLiteral("%1 / %2").arg(key(Qt::Key_Tab), key(Qt::SHIFT | Qt::Key_Tab)),
                 tr("Next / previous field") },
             { tr("' (apostrophe)"), tr("Copy value from field above") },
@@ -202,6 +205,8 @@ QString MainMenus::shortcutsHelpText()
             { QStringLiteral("m / h"), tr("First / last day of month") },
             { QStringLiteral("y / r"), tr("First / last day of year") },
             { QStringLiteral("w / k"), tr("First / last day of week") },
+            { QStringLiteral("%1 / %2").arg(key(Qt::Key_F4), key(Qt::ALT | Qt::Key_Down)),
+                tr("Open the calendar") },
         });
     html += section(tr("General"),
         {

@@ -649,7 +649,8 @@ void RegisterScreen::onContextMenu(const QPoint& pos)
     const QModelIndex index = m_view->indexAt(pos);
     QMenu menu(this);
     QAction* insert = menu.addAction(tr("&Insert New"), this, &RegisterScreen::goToNewEntry);
-    insert->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
+    // The window's File menu holds Ctrl+N for this; Ctrl+I there is Import.
+    insert->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     menu.addAction(tr("&New Transaction..."), this, &RegisterScreen::newTransactionDialog);
     const TransactionRow* t = index.isValid() && !m_model->isOpeningRow(index.row())
         ? m_model->transactionAt(index.row())
