@@ -17,6 +17,7 @@
 #include "ui/dialogs/DeleteTransactionPrompt.h"
 #include "ui/dialogs/TransactionDetailsDialog.h"
 #include "ui/dialogs/TransactionFormFlow.h"
+#include "ui/widgets/ElidedLabel.h"
 #include "ui/widgets/MessageBoxes.h"
 
 #include <QApplication>
@@ -34,8 +35,6 @@
 
 namespace {
 
-constexpr int kSingleLineRowHeight = 36;
-constexpr int kTwoLineRowHeight = 52;
 constexpr int kMessageMs = 3000;
 // Ctrl+M is advertised once it memorizes something.
 constexpr bool kCanMemorize = true;
@@ -136,12 +135,13 @@ void RegisterScreen::buildLayout()
     m_message->setTextFormat(Qt::PlainText);
     ThemeManager::setFontRole(m_message, ThemeManager::Body);
     m_message->setStyleSheet(QStringLiteral("color: %1; padding: 2px 4px;").arg("#6E8A7E"));
-    auto* hint = new QLabel(keyHint(kCanMemorize), this);
+    // The keys give way before the register does in a narrow window.
+    auto* hint = new ElidedLabel(keyHint(kCanMemorize), this);
+    hint->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     ThemeManager::setFontRole(hint, ThemeManager::Body);
     hint->setStyleSheet(QStringLiteral("color: %1; padding: 2px 4px;").arg("#5A7A6E"));
     footer->addWidget(m_message);
-    footer->addStretch();
-    footer->addWidget(hint);
+    footer->addWidget(hint, 1);
     layout->addLayout(footer);
 }
 
@@ -156,7 +156,7 @@ void RegisterScreen::setUpView()
     m_view->setFocusPolicy(Qt::StrongFocus);
     m_view->setContextMenuPolicy(Qt::CustomContextMenu);
     m_view->setShowGrid(false);
-    m_view->verticalHeader()->setDefaultSectionSize(kSingleLineRowHeight);
+    m_view->setTwoLineRows(false);
     m_view->verticalHeader()->hide();
     m_view->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
 
@@ -238,8 +238,7 @@ void RegisterScreen::applyTwoLine(bool twoLine)
     m_model->setTwoLine(twoLine);
     Q_EMIT m_model->headerDataChanged(
         Qt::Horizontal, RegisterModel::PayeeColumn, RegisterModel::PayeeColumn);
-    m_view->verticalHeader()->setDefaultSectionSize(
-        twoLine ? kTwoLineRowHeight : kSingleLineRowHeight);
+    m_view->setTwoLineRows(twoLine);
     m_view->viewport()->update();
 }
 
