@@ -11,6 +11,7 @@
 #include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QSettings>
+#include <QStyle>
 #include <QTableView>
 
 namespace {
@@ -109,18 +110,24 @@ int RegisterColumnLayout::narrowest(int column, int stage) const
     const auto showing = [&text](const char* sample) {
         return text.horizontalAdvance(QLatin1String(sample)) + kCellPadding;
     };
-    if (column == RegisterModel::BalanceColumn)
-        // The balance is what the register is for: always there in full.
-        return contentWidth(column, false);
-    if (stage >= kStages)
-        return least;
+    // The balance is what the register is for, and a cut date or amount
+    // misleads: these stay whole at every stage.
     switch (column) {
+    case RegisterModel::BalanceColumn: return contentWidth(column, false);
     case RegisterModel::PaymentColumn:
     case RegisterModel::DepositColumn:
         return stage < 4 ? std::max(contentWidth(column, false), title)
                          : contentWidth(column, false);
     case RegisterModel::DateColumn:
-        return stage < 2 ? contentWidth(column, true) : std::max(showing("12/28/20"), title);
+        // Down to the margins the style draws a cell's text within.
+        return stage < 2 ? contentWidth(column, true)
+                         : text.horizontalAdvance(QLatin1String("12/28/2028"))
+                + 2 * (m_view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+    default: break;
+    }
+    if (stage >= kStages)
+        return least;
+    switch (column) {
     case RegisterModel::CheckNumberColumn:
         return stage < 2 ? contentWidth(column, true) : std::max(showing("000"), title);
     case RegisterModel::ClearedColumn: return stage < 4 ? contentWidth(column, true) : showing("R");

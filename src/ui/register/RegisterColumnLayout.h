@@ -34,9 +34,10 @@ public:
 
 private:
     // The stages of giving way when the register is too narrow: amounts lose
-    // their spare room, then Date and Chk # shrink to their headers, then the
-    // texts below theirs, then the amount and mark headers may be cut, and last
-    // all but Balance go to the header's minimum.
+    // their spare room, then Date loses its calendar room and Chk # shrinks to
+    // its header, then the texts below theirs, then the amount and mark headers
+    // may be cut, and last the texts, Chk # and Clr go to the header's minimum.
+    // Dates and amounts stay whole throughout.
     static constexpr int kStages = 5;
 
     // What a date, number or amount column needs for its widest text; `roomy`

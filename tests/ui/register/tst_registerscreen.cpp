@@ -584,12 +584,21 @@ void TestRegisterScreen::defaultLayoutFitsTheWindow()
     const auto right = [view](int column) {
         return view->columnViewportPosition(column) + view->columnWidth(column);
     };
-    // Balance ends within the register, in full, with no sideways scrolling;
-    // rows are tall enough for the font and for the editors typed into them.
+    // Balance ends within the register with no sideways scrolling; dates and
+    // amounts read in full; rows are tall enough for the font and for the
+    // editors typed into them.
     QTRY_VERIFY(right(Col::BalanceColumn) <= view->viewport()->width());
-    const QString balance = view->model()->index(1, Col::BalanceColumn).data().toString();
-    QVERIFY(view->columnWidth(Col::BalanceColumn)
-        > QFontMetrics(ThemeManager::monospaceFont()).horizontalAdvance(balance));
+    const int textMargins = 2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+    for (int row = 0; row < 2; ++row) {
+        for (int c : { Col::DateColumn, Col::PaymentColumn, Col::DepositColumn,
+                 Col::BalanceColumn }) {
+            const QString shown = view->model()->index(row, c).data().toString();
+            const QFontMetrics metrics(
+                c == Col::DateColumn ? view->font() : ThemeManager::monospaceFont());
+            QVERIFY2(view->columnWidth(c) >= metrics.horizontalAdvance(shown) + textMargins,
+                qPrintable(shown));
+        }
+    }
     QLineEdit field;
     field.setFont(view->font());
     QVERIFY(view->rowHeight(0) >= field.sizeHint().height() + 4);
