@@ -1417,6 +1417,22 @@ Melden Sie sich über Datei › Mellowind-Konto an, um die Synchronisierung zu a
         <source>Import &amp;Backup...</source>
         <translation>Sicherung im&amp;portieren...</translation>
     </message>
+    <message>
+        <source>Transaction details</source>
+        <translation>Buchungsdetails</translation>
+    </message>
+    <message>
+        <source>Memorize as a recurring transaction</source>
+        <translation>Als wiederkehrende Buchung merken</translation>
+    </message>
+    <message>
+        <source>Edit the current field</source>
+        <translation>Aktuelles Feld bearbeiten</translation>
+    </message>
+    <message>
+        <source>Open the calendar</source>
+        <translation>Kalender öffnen</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -2167,16 +2183,32 @@ Geben Sie zur Bestätigung DELETE ein:</translation>
         <translation>%1 ist auf dem neuesten Stand (Version %2)</translation>
     </message>
     <message>
-        <source>Update check failed: %1</source>
-        <translation>Suche nach Updates fehlgeschlagen: %1</translation>
-    </message>
-    <message>
         <source>Loading release notes…</source>
         <translation>Versionshinweise werden geladen…</translation>
     </message>
     <message>
         <source>No release notes available for %1 %2</source>
         <translation>Keine Versionshinweise für %1 %2 verfügbar</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>Nach Updates suchen</translation>
+    </message>
+    <message>
+        <source>The update server could not be reached. Check the connection to the internet and try again.</source>
+        <translation>Der Update-Server ist nicht erreichbar. Prüfen Sie die Internetverbindung und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>The update server&apos;s answer could not be read. Try again later.</source>
+        <translation>Die Antwort des Update-Servers konnte nicht gelesen werden. Versuchen Sie es später erneut.</translation>
+    </message>
+    <message>
+        <source>The latest version cannot be installed over version %1. Install version %2 first.</source>
+        <translation>Die neueste Version kann nicht über Version %1 installiert werden. Installieren Sie zuerst Version %2.</translation>
+    </message>
+    <message>
+        <source>This build&apos;s update server address is not valid.</source>
+        <translation>Die Adresse des Update-Servers dieses Builds ist ungültig.</translation>
     </message>
 </context>
 <context>
@@ -3447,6 +3479,13 @@ Die beschädigte Datei wurde aufbewahrt als:
     </message>
 </context>
 <context>
+    <name>SearchResultsModel</name>
+    <message>
+        <source>Account</source>
+        <translation>Konto</translation>
+    </message>
+</context>
+<context>
     <name>SearchScreen</name>
     <message>
         <source>Search payee, memo, check number...</source>
@@ -3479,6 +3518,10 @@ Die beschädigte Datei wurde aufbewahrt als:
     <message>
         <source>All Categories</source>
         <translation>Alle Kategorien</translation>
+    </message>
+    <message>
+        <source>No matches</source>
+        <translation>Keine Treffer</translation>
     </message>
 </context>
 <context>

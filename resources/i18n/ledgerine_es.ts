@@ -1417,6 +1417,22 @@ Inicie sesión en Archivo › Cuenta Mellowind para activar la sincronización.<
         <source>Import &amp;Backup...</source>
         <translation>Importar &amp;copia de seguridad...</translation>
     </message>
+    <message>
+        <source>Transaction details</source>
+        <translation>Detalles de la transacción</translation>
+    </message>
+    <message>
+        <source>Memorize as a recurring transaction</source>
+        <translation>Memorizar como transacción periódica</translation>
+    </message>
+    <message>
+        <source>Edit the current field</source>
+        <translation>Editar el campo actual</translation>
+    </message>
+    <message>
+        <source>Open the calendar</source>
+        <translation>Abrir el calendario</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -2167,16 +2183,32 @@ Escriba DELETE para confirmar:</translation>
         <translation>%1 está actualizado (versión %2)</translation>
     </message>
     <message>
-        <source>Update check failed: %1</source>
-        <translation>Error al buscar actualizaciones: %1</translation>
-    </message>
-    <message>
         <source>Loading release notes…</source>
         <translation>Cargando las notas de la versión…</translation>
     </message>
     <message>
         <source>No release notes available for %1 %2</source>
         <translation>No hay notas de la versión disponibles para %1 %2</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>Buscar actualizaciones</translation>
+    </message>
+    <message>
+        <source>The update server could not be reached. Check the connection to the internet and try again.</source>
+        <translation>No se pudo contactar con el servidor de actualizaciones. Compruebe la conexión a internet e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>The update server&apos;s answer could not be read. Try again later.</source>
+        <translation>No se pudo leer la respuesta del servidor de actualizaciones. Inténtelo más tarde.</translation>
+    </message>
+    <message>
+        <source>The latest version cannot be installed over version %1. Install version %2 first.</source>
+        <translation>La versión más reciente no se puede instalar sobre la versión %1. Instale primero la versión %2.</translation>
+    </message>
+    <message>
+        <source>This build&apos;s update server address is not valid.</source>
+        <translation>La dirección del servidor de actualizaciones de esta compilación no es válida.</translation>
     </message>
 </context>
 <context>
@@ -3447,6 +3479,13 @@ El archivo dañado se conservó como:
     </message>
 </context>
 <context>
+    <name>SearchResultsModel</name>
+    <message>
+        <source>Account</source>
+        <translation>Cuenta</translation>
+    </message>
+</context>
+<context>
     <name>SearchScreen</name>
     <message>
         <source>Search payee, memo, check number...</source>
@@ -3479,6 +3518,10 @@ El archivo dañado se conservó como:
     <message>
         <source>All Categories</source>
         <translation>Todas las categorías</translation>
+    </message>
+    <message>
+        <source>No matches</source>
+        <translation>Sin coincidencias</translation>
     </message>
 </context>
 <context>

@@ -1417,6 +1417,22 @@ Connectez-vous via Fichier › Compte Mellowind pour activer la synchronisation.
         <source>Import &amp;Backup...</source>
         <translation>Restaurer une &amp;sauvegarde...</translation>
     </message>
+    <message>
+        <source>Transaction details</source>
+        <translation>Détails de l&apos;opération</translation>
+    </message>
+    <message>
+        <source>Memorize as a recurring transaction</source>
+        <translation>Mémoriser comme opération récurrente</translation>
+    </message>
+    <message>
+        <source>Edit the current field</source>
+        <translation>Modifier le champ actuel</translation>
+    </message>
+    <message>
+        <source>Open the calendar</source>
+        <translation>Ouvrir le calendrier</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -2167,16 +2183,32 @@ Saisissez DELETE pour confirmer&#xa0;:</translation>
         <translation>%1 est à jour (version %2)</translation>
     </message>
     <message>
-        <source>Update check failed: %1</source>
-        <translation>Échec de la recherche de mises à jour&#xa0;: %1</translation>
-    </message>
-    <message>
         <source>Loading release notes…</source>
         <translation>Chargement des notes de version…</translation>
     </message>
     <message>
         <source>No release notes available for %1 %2</source>
         <translation>Aucune note de version disponible pour %1 %2</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>Rechercher des mises à jour</translation>
+    </message>
+    <message>
+        <source>The update server could not be reached. Check the connection to the internet and try again.</source>
+        <translation>Impossible de joindre le serveur de mises à jour. Vérifiez la connexion à Internet et réessayez.</translation>
+    </message>
+    <message>
+        <source>The update server&apos;s answer could not be read. Try again later.</source>
+        <translation>La réponse du serveur de mises à jour est illisible. Réessayez plus tard.</translation>
+    </message>
+    <message>
+        <source>The latest version cannot be installed over version %1. Install version %2 first.</source>
+        <translation>La dernière version ne peut pas être installée par-dessus la version %1. Installez d&apos;abord la version %2.</translation>
+    </message>
+    <message>
+        <source>This build&apos;s update server address is not valid.</source>
+        <translation>L&apos;adresse du serveur de mises à jour de cette version n&apos;est pas valide.</translation>
     </message>
 </context>
 <context>
@@ -3447,6 +3479,13 @@ Le fichier endommagé a été conservé sous&#xa0;:
     </message>
 </context>
 <context>
+    <name>SearchResultsModel</name>
+    <message>
+        <source>Account</source>
+        <translation>Compte</translation>
+    </message>
+</context>
+<context>
     <name>SearchScreen</name>
     <message>
         <source>Search payee, memo, check number...</source>
@@ -3479,6 +3518,10 @@ Le fichier endommagé a été conservé sous&#xa0;:
     <message>
         <source>All Categories</source>
         <translation>Toutes les catégories</translation>
+    </message>
+    <message>
+        <source>No matches</source>
+        <translation>Aucun résultat</translation>
     </message>
 </context>
 <context>

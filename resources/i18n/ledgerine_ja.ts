@@ -1404,6 +1404,22 @@ Sign in via File › Mellowind Account to enable sync.</source>
         <source>Import &amp;Backup...</source>
         <translation>バックアップをインポート(&amp;B)...</translation>
     </message>
+    <message>
+        <source>Transaction details</source>
+        <translation>取引の詳細</translation>
+    </message>
+    <message>
+        <source>Memorize as a recurring transaction</source>
+        <translation>定期取引として登録</translation>
+    </message>
+    <message>
+        <source>Edit the current field</source>
+        <translation>現在の項目を編集</translation>
+    </message>
+    <message>
+        <source>Open the calendar</source>
+        <translation>カレンダーを開く</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -2153,16 +2169,32 @@ Type DELETE to confirm:</source>
         <translation>%1 は最新です (バージョン %2)</translation>
     </message>
     <message>
-        <source>Update check failed: %1</source>
-        <translation>アップデートの確認に失敗しました: %1</translation>
-    </message>
-    <message>
         <source>Loading release notes…</source>
         <translation>リリースノートを読み込んでいます…</translation>
     </message>
     <message>
         <source>No release notes available for %1 %2</source>
         <translation>%1 %2 のリリースノートはありません</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>アップデートの確認</translation>
+    </message>
+    <message>
+        <source>The update server could not be reached. Check the connection to the internet and try again.</source>
+        <translation>アップデートサーバーに接続できませんでした。インターネット接続を確認して、もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>The update server&apos;s answer could not be read. Try again later.</source>
+        <translation>アップデートサーバーの応答を読み取れませんでした。しばらくしてからもう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>The latest version cannot be installed over version %1. Install version %2 first.</source>
+        <translation>最新バージョンはバージョン %1 に上書きインストールできません。先にバージョン %2 をインストールしてください。</translation>
+    </message>
+    <message>
+        <source>This build&apos;s update server address is not valid.</source>
+        <translation>このビルドのアップデートサーバーのアドレスが無効です。</translation>
     </message>
 </context>
 <context>
@@ -3428,6 +3460,13 @@ The damaged file was kept as:
     </message>
 </context>
 <context>
+    <name>SearchResultsModel</name>
+    <message>
+        <source>Account</source>
+        <translation>口座</translation>
+    </message>
+</context>
+<context>
     <name>SearchScreen</name>
     <message>
         <source>Search payee, memo, check number...</source>
@@ -3460,6 +3499,10 @@ The damaged file was kept as:
     <message>
         <source>All Categories</source>
         <translation>すべてのカテゴリ</translation>
+    </message>
+    <message>
+        <source>No matches</source>
+        <translation>一致するものはありません</translation>
     </message>
 </context>
 <context>

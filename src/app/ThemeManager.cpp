@@ -1,9 +1,11 @@
 #include "ThemeManager.h"
 
 #include "DisplaySettings.h"
+#include "IndicatorStyle.h"
 #include "data/PreferencesRepository.h"
 
 #include <QApplication>
+#include <QStyle>
 #include <QWidget>
 #include <private/qguiapplication_p.h>
 #include <qpa/qplatformtheme.h>
@@ -56,6 +58,10 @@ constexpr PaletteRow kPalette[] = {
     { QPalette::Mid, "#2A4038", "#D8E0DB" },
     { QPalette::Light, "#2A4038", "#FFFFFF" },
     { QPalette::Dark, "#0A1510", "#9BB0A3" },
+    // Qt's default blues read poorly on the dark palette; these keep links
+    // apart from text at the contrast text needs on either.
+    { QPalette::Link, "#80CBC4", "#00695C" },
+    { QPalette::LinkVisited, "#B39DDB", "#6A1B9A" },
 };
 
 } // namespace
@@ -103,10 +109,27 @@ QPalette ThemeManager::palette(bool dark)
     return palette;
 }
 
+QColor ThemeManager::controlEdge(const QPalette& palette)
+{
+    return palette.color(QPalette::PlaceholderText);
+}
+
+void ThemeManager::useIndicatorStyle()
+{
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
+        return;
+    QStyle* current = QApplication::style();
+    if (qobject_cast<IndicatorStyle*>(current)
+        || current->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) != 0)
+        return;
+    QApplication::setStyle(new IndicatorStyle(QStringLiteral("Fusion")));
+}
+
 void ThemeManager::applyTheme(Theme theme)
 {
     m_theme = theme;
     if (theme == System || theme == Light || theme == Dark) {
+        useIndicatorStyle();
         const bool dark = theme == Dark || (theme == System && systemPrefersDark());
         QApplication::setPalette(palette(dark));
         QApplication::setFont(sizedBaseFont(scaledPointSize()));

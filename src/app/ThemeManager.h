@@ -31,6 +31,9 @@ public:
 
     static QString themeName(Theme theme);
     static QPalette palette(bool dark);
+    // The edge of an unticked check box or radio button: the secondary text
+    // colour, which stands out from both the window and the fields.
+    static QColor controlEdge(const QPalette& palette);
     // Whether "system" currently means dark, as the platform reports it.
     static bool systemPrefersDark();
 
@@ -47,6 +50,9 @@ Q_SIGNALS:
     void fontScaleChanged(int percent);
 
 private:
+    // Fusion (the style on Linux) with indicator edges in controlEdge().
+    static void useIndicatorStyle();
+
     PreferencesRepository* m_preferences;
     Theme m_theme = System;
 };

@@ -2,6 +2,7 @@
 
 #include "Category.h"
 #include "Clock.h"
+#include "Money.h"
 #include "Permutation.h"
 #include "RowOrder.h"
 #include "SqlValue.h"
@@ -278,14 +279,53 @@ QString TransactionRepository::matchExpression(const QString& text)
     return terms.join(QLatin1Char(' '));
 }
 
+std::optional<qint64> TransactionRepository::searchedAmount(const QString& text)
+{
+    const bool hasDigit
+        = std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.isDigit(); });
+    if (!hasDigit)
+        return std::nullopt;
+    // Any currency's symbol: the search spans accounts of every currency.
+    QString number = text;
+    for (const Currency c : { Currency::USD, Currency::EUR, Currency::GBP, Currency::JPY,
+             Currency::CAD, Currency::AUD })
+        number.remove(Money::currencySymbol(c));
+    const auto cents = Money::tryParseAmount(number, Currency::USD);
+    if (!cents || *cents == 0 || !Money::isWithinLimit(*cents))
+        return std::nullopt;
+    return *cents < 0 ? -*cents : *cents;
+}
+
 QList<TransactionRow> TransactionRepository::search(
     const QString& text, const SearchFilter& filter) const
 {
     using namespace SqlValue;
     const QString expression = matchExpression(text);
+    const std::optional<qint64> amount = searchedAmount(text);
     QString sql;
     QVariantList values;
-    if (expression.isEmpty()) {
+    if (amount) {
+        // The words, or the amount paid or received: hundredths of the typed
+        // number in most currencies, whole units in yen accounts.
+        QStringList found;
+        if (!expression.isEmpty()) {
+            found << QStringLiteral(
+                "SELECT rowid FROM transactions_fts WHERE transactions_fts MATCH ?");
+            values << expression;
+        }
+        const QString ofAmount = QStringLiteral(
+            "SELECT rowid FROM transactions WHERE deleted_at IS NULL AND amount IN (?, ?)"
+            " AND account_id IN (SELECT id FROM accounts WHERE currency %1 'JPY')");
+        found << ofAmount.arg(QStringLiteral("<>"));
+        values << *amount << -*amount;
+        if (*amount % 100 == 0) {
+            found << ofAmount.arg(QStringLiteral("="));
+            values << *amount / 100 << -*amount / 100;
+        }
+        sql = QStringLiteral("SELECT %1 FROM transactions t WHERE t.deleted_at IS NULL"
+                             " AND t.rowid IN (%2)")
+                  .arg(kColumns, found.join(QStringLiteral(" UNION ")));
+    } else if (expression.isEmpty()) {
         sql = QStringLiteral("SELECT %1 FROM transactions t WHERE t.deleted_at IS NULL")
                   .arg(kColumns);
     } else {

@@ -41,8 +41,12 @@ public:
     };
     // Every payee of live transactions with how many use it, in payee order.
     QList<PayeeCount> payeeCounts() const;
-    // Newest first, at most 200 rows.
+    // Newest first, at most 200 rows: every word in the payee, memo or check
+    // number, or, for text that reads as an amount, that amount paid or received.
     QList<TransactionRow> search(const QString& text, const SearchFilter& filter) const;
+    // The magnitude, in hundredths, of an amount typed into the search; nothing
+    // for text without a digit, zero or a number beyond the stored limit.
+    static std::optional<qint64> searchedAmount(const QString& text);
 
     bool insert(const Transaction& transaction);
     bool update(const Transaction& transaction);

@@ -56,6 +56,15 @@ enum class Pieces {
     TaxRelevant, // all amounts of the categories marked tax relevant
 };
 
+// A starting balance is stored as an uncategorised "Opening Balance"
+// transaction: money the account had, not money earned or spent. Reports of
+// income, spending and categories take such rows back out of their sums. The
+// payee index finds the few of them at once; the "+" keeps SQLite from
+// walking every uncategorised row of the category index instead.
+const char* const kOpeningBalance
+    = "t.payee = 'Opening Balance' AND +t.category_id IS NULL AND t.is_split = 0"
+      " AND COALESCE(t.transfer_link_id, '') = ''";
+
 Filter categorisedPieces(const Filter& where, Pieces which)
 {
     const bool spendingOnly = which == Pieces::Spending;
@@ -80,6 +89,7 @@ Filter categorisedPieces(const Filter& where, Pieces which)
         " CROSS JOIN transactions t ON t.category_id = c.id WHERE %1%6 GROUP BY c.rowid"
         " UNION ALL SELECT NULL, COALESCE(SUM(t.amount), 0), COUNT(*) FROM transactions t"
         " WHERE %5 AND t.category_id IS NULL AND %1"
+        " UNION ALL SELECT NULL, -t.amount, -1 FROM transactions t WHERE %5 AND %7 AND %1"
         " UNION ALL SELECT NULL, COALESCE(SUM(t.amount), 0), COUNT(*) FROM lost"
         " CROSS JOIN transactions t ON t.category_id = lost.id WHERE %5 AND %1"
         " UNION ALL SELECT NULL, l.amount, 1 FROM leftovers l WHERE %5%3"
@@ -87,8 +97,10 @@ Filter categorisedPieces(const Filter& where, Pieces which)
         " JOIN transactions t ON t.id = s.transaction_id WHERE t.is_split = 1 AND %2%4")
                 .arg(plain, where.sql, negative("l.amount"), negative("s.amount"),
                     taxOnly ? QStringLiteral("0") : QStringLiteral("1"),
-                    taxOnly ? QStringLiteral(" AND c.is_tax_relevant = 1") : QString());
-    f.values = where.values + where.values + where.values + where.values + where.values;
+                    taxOnly ? QStringLiteral(" AND c.is_tax_relevant = 1") : QString(),
+                    QLatin1String(kOpeningBalance));
+    for (int copy = 0; copy < 6; ++copy)
+        f.values += where.values;
     return f;
 }
 
@@ -137,15 +149,18 @@ QList<MonthTotals> monthTotals(const Database* db, const char* operation, const 
     // Stored dates are always "yyyy-MM-dd": the month is their first seven
     // characters. Days come in index order, so summing by day first leaves a
     // few thousand rows to sort into months instead of every transaction.
-    const QString sql
-        = QStringLiteral("SELECT substr(d.date, 1, 7) AS month, SUM(d.incoming), SUM(d.outgoing)"
-                         " FROM (SELECT t.date AS date,"
-                         " SUM(CASE WHEN t.amount > 0 THEN t.amount ELSE 0 END) AS incoming,"
-                         " SUM(CASE WHEN t.amount < 0 THEN t.amount ELSE 0 END) AS outgoing"
-                         " FROM transactions t WHERE %1 GROUP BY t.date) d"
-                         " GROUP BY month ORDER BY month")
-              .arg(where.sql);
-    return query<MonthTotals>(db, operation, sql, where.values, [](const SqlRow& r) {
+    const QString sql = QStringLiteral(
+        "SELECT substr(d.date, 1, 7) AS month, SUM(d.incoming), SUM(d.outgoing)"
+        " FROM (SELECT t.date AS date,"
+        " SUM(CASE WHEN t.amount > 0 THEN t.amount ELSE 0 END) AS incoming,"
+        " SUM(CASE WHEN t.amount < 0 THEN t.amount ELSE 0 END) AS outgoing, COUNT(*) AS n"
+        " FROM transactions t WHERE %1 GROUP BY t.date"
+        " UNION ALL SELECT t.date, CASE WHEN t.amount > 0 THEN -t.amount ELSE 0 END,"
+        " CASE WHEN t.amount < 0 THEN -t.amount ELSE 0 END, -1"
+        " FROM transactions t WHERE %1 AND %2) d"
+        " GROUP BY month HAVING SUM(d.n) > 0 ORDER BY month")
+                            .arg(where.sql, QLatin1String(kOpeningBalance));
+    return query<MonthTotals>(db, operation, sql, where.values + where.values, [](const SqlRow& r) {
         const qint64 in = r.int64(1);
         const qint64 out = r.int64(2);
         return MonthTotals { r.text(0), in, out, in + out };
@@ -209,20 +224,27 @@ QList<PayeeTotal> ReportService::payeeSummary(
     // One account skips from payee to payee and reads only its own range of each.
     const bool oneAccount = !scope.accountId.isEmpty();
     const Filter where = periodFilter(period, scope, true, !oneAccount);
-    const QString payees = oneAccount
+    const QString names = oneAccount
         ? QStringLiteral("WITH RECURSIVE names(payee) AS (SELECT (SELECT MIN(payee)"
                          " FROM transactions WHERE deleted_at IS NULL) UNION ALL"
                          " SELECT (SELECT MIN(payee) FROM transactions WHERE deleted_at IS NULL"
-                         " AND payee > names.payee) FROM names WHERE names.payee IS NOT NULL)"
-                         " SELECT t.payee, SUM(t.amount), COUNT(*) FROM names"
-                         " CROSS JOIN transactions t ON t.payee = names.payee")
-        : QStringLiteral("SELECT t.payee, SUM(t.amount), COUNT(*) FROM transactions t");
-    const QString sql = payees
-        + QStringLiteral(" WHERE %1 GROUP BY t.payee ORDER BY SUM(t.amount) ASC, t.payee")
-              .arg(where.sql);
-    return query<PayeeTotal>(m_db, "payeeSummary", sql, where.values, [](const SqlRow& r) {
-        return PayeeTotal { r.text(0), r.int64(1), r.integer(2) };
-    });
+                         " AND payee > names.payee) FROM names WHERE names.payee IS NOT NULL) ")
+        : QString();
+    const QString rows = oneAccount
+        ? QStringLiteral("FROM names CROSS JOIN transactions t ON t.payee = names.payee")
+        : QStringLiteral("FROM transactions t");
+    const QString sql = names
+        + QStringLiteral("SELECT p.payee, SUM(p.total), SUM(p.n) FROM"
+                         " (SELECT t.payee AS payee, SUM(t.amount) AS total, COUNT(*) AS n"
+                         " %1 WHERE %2 GROUP BY t.payee"
+                         " UNION ALL SELECT t.payee, -t.amount, -1 FROM transactions t"
+                         " WHERE %2 AND %3) p"
+                         " GROUP BY p.payee HAVING SUM(p.n) > 0 ORDER BY SUM(p.total) ASC, p.payee")
+              .arg(rows, where.sql, QLatin1String(kOpeningBalance));
+    return query<PayeeTotal>(
+        m_db, "payeeSummary", sql, where.values + where.values, [](const SqlRow& r) {
+            return PayeeTotal { r.text(0), r.int64(1), r.integer(2) };
+        });
 }
 
 QList<TaxLine> ReportService::taxReport(const ReportPeriod& period, const ReportScope& scope) const
@@ -366,6 +388,23 @@ QList<CategoryChange> ReportService::categoryComparison(
         out.append(*it);
     }
     return out;
+}
+
+std::optional<ReportPeriod> ReportService::recordedSpan() const
+{
+    // Each bound alone, so that SQLite reads it off one end of the date index.
+    const QString live
+        = QStringLiteral("FROM transactions WHERE deleted_at IS NULL"
+                         " AND date GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]'");
+    const QString sql
+        = QStringLiteral("SELECT (SELECT MIN(date) %1), (SELECT MAX(date) %1)").arg(live);
+    const QList<ReportPeriod> span
+        = query<ReportPeriod>(m_db, "recordedSpan", sql, {}, [](const SqlRow& r) {
+              return ReportPeriod { r.date(0), r.date(1) };
+          });
+    if (span.isEmpty() || !span.first().start.isValid() || !span.first().end.isValid())
+        return std::nullopt;
+    return span.first();
 }
 
 QString ReportService::csvText(

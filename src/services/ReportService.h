@@ -4,13 +4,15 @@
 
 #include <QObject>
 #include <QStringList>
+#include <optional>
 
 class Database;
 
 // The figures of the reports, each summed by SQLite in one statement (two for
 // the comparison). A split transaction counts under its lines' categories, any
 // part its lines leave uncovered as "Uncategorized". A statement that fails
-// gives an empty report.
+// gives an empty report. An account's opening balance counts in its balances
+// only, never as income, spending or under a category.
 class ReportService : public QObject {
     Q_OBJECT
 
@@ -40,6 +42,9 @@ public:
     // Category totals, income and expenses alike, of two periods; transfers left out.
     QList<CategoryChange> categoryComparison(
         const ReportPeriod& first, const ReportPeriod& second, const ReportScope& scope) const;
+
+    // The dates of the first and the last live transaction; nothing without any.
+    std::optional<ReportPeriod> recordedSpan() const;
 
     // Every cell quoted, quotes doubled, one line per row ending in a line
     // feed. A text cell a spreadsheet would run as a formula gets a leading

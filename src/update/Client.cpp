@@ -34,11 +34,11 @@ void Client::check()
         return;
     }
     if (!NetworkPolicy::isAllowedTarget(m_config.manifestBaseUrl)) {
-        Q_EMIT checkFailed(QStringLiteral("manifestBaseUrl is not valid"));
+        fail(Failure::Configuration, QStringLiteral("manifestBaseUrl is not valid"));
         return;
     }
     if (m_config.currentVersion.isEmpty()) {
-        Q_EMIT checkFailed(QStringLiteral("currentVersion is empty"));
+        fail(Failure::Configuration, QStringLiteral("currentVersion is empty"));
         return;
     }
     QUrl url = m_config.manifestBaseUrl;
@@ -52,6 +52,12 @@ void Client::check()
         [this](const ReplyResult& reply) { onManifestReply(reply); });
 }
 
+void Client::fail(Failure failure, const QString& reason)
+{
+    m_failure = failure;
+    Q_EMIT checkFailed(reason);
+}
+
 void Client::onManifestReply(const ReplyResult& reply)
 {
     m_inFlight = false;
@@ -63,14 +69,14 @@ void Client::onManifestReply(const ReplyResult& reply)
     if (reply.failed() || reply.status < 200 || reply.status > 299) {
         const QString why
             = reply.failed() ? reply.errorText : QStringLiteral("HTTP %1").arg(reply.status);
-        Q_EMIT checkFailed(QStringLiteral("network error: %1").arg(why));
+        fail(Failure::Network, QStringLiteral("network error: %1").arg(why));
         return;
     }
 
     QString error;
     const auto manifest = Manifest::parse(reply.body, &error);
     if (!manifest) {
-        Q_EMIT checkFailed(QStringLiteral("manifest invalid: %1").arg(error));
+        fail(Failure::Manifest, QStringLiteral("manifest invalid: %1").arg(error));
         return;
     }
     const QString key = Manifest::platformKey();
@@ -93,7 +99,8 @@ void Client::onManifestReply(const ReplyResult& reply)
     }
     if (!artifact.minUpgradableFrom.isEmpty()
         && current < Version::parse(artifact.minUpgradableFrom)) {
-        Q_EMIT checkFailed(
+        m_minimumVersion = artifact.minUpgradableFrom;
+        fail(Failure::TooOld,
             QStringLiteral("current version %1 is older than min_upgradable_from %2; "
                            "please upgrade to an intermediate release first")
                 .arg(m_config.currentVersion, artifact.minUpgradableFrom));

@@ -24,6 +24,12 @@ public:
     // The whole request must end within this time.
     void setTransferTimeout(int ms) { m_timeoutMs = ms; }
 
+    // What kind of trouble the last checkFailed() reported, for telling the user.
+    enum class Failure { None, Configuration, Network, Manifest, TooOld };
+    Failure lastFailure() const { return m_failure; }
+    // For TooOld: the version the offered release must be installed over.
+    QString minimumVersion() const { return m_minimumVersion; }
+
 Q_SIGNALS:
     void updateAvailable(const MellUpdate::Artifact& artifact);
     void upToDate();
@@ -31,11 +37,14 @@ Q_SIGNALS:
 
 private:
     void onManifestReply(const ReplyResult& reply);
+    void fail(Failure failure, const QString& reason);
 
     UpdateConfig m_config;
     QNetworkAccessManager* m_network;
     int m_timeoutMs;
     bool m_inFlight = false;
+    Failure m_failure = Failure::None;
+    QString m_minimumVersion;
 };
 
 } // namespace MellUpdate

@@ -48,10 +48,7 @@ void StartupUpdates::showWhatsNewIfNew()
 
     auto* fetcher = new ReleaseNotesFetcher(m_config, this);
     connect(fetcher, &ReleaseNotesFetcher::notesReady, this, [this, fetcher](const QString& notes) {
-        auto* dialog
-            = new WhatsNewDialog(notes, m_appName, m_config.currentVersion, QUrl(), m_window);
-        dialog->setAttribute(Qt::WA_DeleteOnClose);
-        dialog->show();
+        present(new WhatsNewDialog(notes, m_appName, m_config.currentVersion, QUrl(), m_window));
         fetcher->deleteLater();
     });
     connect(fetcher, &ReleaseNotesFetcher::notesUnavailable, fetcher, &QObject::deleteLater);
@@ -80,13 +77,35 @@ void StartupUpdates::onUpdateAvailable(const Artifact& artifact)
     if (!dismissed.isEmpty() && Version::parse(artifact.version) <= Version::parse(dismissed))
         return;
     auto* dialog = new UpdateDialog(artifact, m_appName, m_config.currentVersion, m_window);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
     // However the offer is closed, this version is not offered again by itself.
     PreferencesRepository* preferences = m_preferences;
     const QString version = artifact.version;
     connect(dialog, &QDialog::finished, preferences,
         [preferences, version] { preferences->set(kDismissedKey, version); });
-    dialog->show();
+    present(dialog);
+}
+
+void StartupUpdates::present(QDialog* dialog)
+{
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    // Closed in any way, or gone with the window: the next one may come.
+    connect(dialog, &QDialog::finished, this, &StartupUpdates::showNext, Qt::QueuedConnection);
+    connect(dialog, &QObject::destroyed, this, &StartupUpdates::showNext, Qt::QueuedConnection);
+    m_waiting.append(dialog);
+    showNext();
+}
+
+void StartupUpdates::showNext()
+{
+    if (m_shown && m_shown->isVisible())
+        return;
+    while (!m_waiting.isEmpty()) {
+        m_shown = m_waiting.takeFirst();
+        if (m_shown) {
+            m_shown->show();
+            return;
+        }
+    }
 }
 
 } // namespace MellUpdate

@@ -3,15 +3,19 @@
 #include "Artifact.h"
 #include "UpdateConfig.h"
 
+#include <QList>
 #include <QObject>
+#include <QPointer>
 
 class PreferencesRepository;
+class QDialog;
 class QWidget;
 
 namespace MellUpdate {
 
 // What the program does about releases on its own at start: What's New once
-// per version, and a quiet look for a newer release shortly after.
+// per version, and a quiet look for a newer release shortly after. Their
+// windows open one after the other, never on top of each other.
 class StartupUpdates : public QObject {
     Q_OBJECT
 
@@ -31,11 +35,16 @@ public:
 
 private:
     void runCheck();
+    // Shows `dialog` now, or once the one on screen has closed.
+    void present(QDialog* dialog);
+    void showNext();
 
     UpdateConfig m_config;
     QString m_appName;
     PreferencesRepository* m_preferences;
     QWidget* m_window;
+    QPointer<QDialog> m_shown;
+    QList<QPointer<QDialog>> m_waiting;
 };
 
 } // namespace MellUpdate

@@ -3,15 +3,13 @@
 #include "Client.h"
 #include "ReleaseNotesFetcher.h"
 #include "UpdateDialog.h"
+#include "UpdateLogging.h"
 #include "WhatsNewDialog.h"
+#include "ui/widgets/MessageBoxes.h"
 
 #include <QWidget>
 
 namespace MellUpdate {
-
-namespace {
-constexpr int kMessageMs = 5000;
-}
 
 UpdateCommands::UpdateCommands(
     const UpdateConfig& config, const QString& appName, Status status, QWidget* window)
@@ -23,25 +21,52 @@ UpdateCommands::UpdateCommands(
 {
 }
 
-void UpdateCommands::report(const QString& text)
+void UpdateCommands::report(QMessageBox::Icon icon, const QString& text)
 {
-    m_status.showMessage(text, kMessageMs);
     deleteLater();
+    const QString title = tr("Check for Updates");
+    if (icon == QMessageBox::Warning)
+        MessageBoxes::warning(m_window, title, text);
+    else
+        MessageBoxes::information(m_window, title, text);
+}
+
+QString UpdateCommands::failureText(const Client& client, const QString& currentVersion)
+{
+    switch (client.lastFailure()) {
+    case Client::Failure::Network:
+        return tr("The update server could not be reached. Check the connection to the "
+                  "internet and try again.");
+    case Client::Failure::Manifest:
+        return tr("The update server's answer could not be read. Try again later.");
+    case Client::Failure::TooOld:
+        return tr("The latest version cannot be installed over version %1. Install version %2 "
+                  "first.")
+            .arg(currentVersion, client.minimumVersion());
+    case Client::Failure::Configuration:
+    case Client::Failure::None: break;
+    }
+    return tr("This build's update server address is not valid.");
 }
 
 void UpdateCommands::checkForUpdates()
 {
     if (!m_config.hasServer()) {
-        report(tr("This build has no update server configured"));
+        report(QMessageBox::Information, tr("This build has no update server configured"));
         return;
     }
     m_status.startBusy(tr("Checking for updates…"));
     Client* client = Client::createOneShot(m_config, this);
     connect(client, &Client::upToDate, this, [this] {
-        report(tr("%1 is up to date (version %2)").arg(m_appName, m_config.currentVersion));
+        m_status.stopBusy();
+        report(QMessageBox::Information,
+            tr("%1 is up to date (version %2)").arg(m_appName, m_config.currentVersion));
     });
-    connect(client, &Client::checkFailed, this,
-        [this](const QString& reason) { report(tr("Update check failed: %1").arg(reason)); });
+    connect(client, &Client::checkFailed, this, [this, client](const QString& reason) {
+        m_status.stopBusy();
+        qCWarning(lcUpdate).noquote() << "update check failed:" << reason;
+        report(QMessageBox::Warning, failureText(*client, m_config.currentVersion));
+    });
     connect(client, &Client::updateAvailable, this, [this](const Artifact& artifact) {
         m_status.stopBusy();
         auto* dialog = new UpdateDialog(artifact, m_appName, m_config.currentVersion, m_window);

@@ -2,6 +2,7 @@
 
 #include "UpdateConfig.h"
 
+#include <QMessageBox>
 #include <QObject>
 #include <functional>
 
@@ -9,8 +10,11 @@ class QWidget;
 
 namespace MellUpdate {
 
+class Client;
+
 // The Help menu's "What's New" and "Check for Updates": one object per use,
-// reporting through the caller's status line, gone once it has reported.
+// busy in the caller's status line while it asks, then reporting in a box;
+// gone once it has reported.
 class UpdateCommands : public QObject {
     Q_OBJECT
 
@@ -18,7 +22,6 @@ public:
     struct Status {
         std::function<void(const QString& text)> startBusy;
         std::function<void()> stopBusy;
-        std::function<void(const QString& text, int timeoutMs)> showMessage;
     };
 
     UpdateCommands(
@@ -29,9 +32,11 @@ public:
     void checkForUpdates();
     // The running version's release notes, in a window that opens at once.
     void showWhatsNew();
+    // What a failed check means to the user, in the interface's language.
+    static QString failureText(const Client& client, const QString& currentVersion);
 
 private:
-    void report(const QString& text);
+    void report(QMessageBox::Icon icon, const QString& text);
 
     UpdateConfig m_config;
     QString m_appName;

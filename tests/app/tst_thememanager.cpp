@@ -6,9 +6,31 @@
 #include "data/PreferencesRepository.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
+#include <QRadioButton>
 #include <QStandardPaths>
+#include <QStyleOption>
 #include <QTest>
+
+namespace {
+
+// The contrast ratio of two colours as the web's accessibility guidelines define it.
+double contrast(const QColor& a, const QColor& b)
+{
+    const auto luminance = [](const QColor& c) {
+        const auto channel = [](double v) {
+            return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF())
+            + 0.0722 * channel(c.blueF());
+    };
+    const double x = luminance(a);
+    const double y = luminance(b);
+    return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
+}
+
+} // namespace
 
 class TestThemeManager : public QObject {
     Q_OBJECT
@@ -20,6 +42,10 @@ private Q_SLOTS:
     void roleSizes();
     void scaleAndThemeAreStored();
     void startupRestoresStoredChoices();
+    void paletteContrast_data();
+    void paletteContrast();
+    void uncheckedIndicatorsStandOut_data();
+    void uncheckedIndicatorsStandOut();
 
 private:
     QFont m_startFont = QApplication::font();
@@ -134,6 +160,87 @@ void TestThemeManager::startupRestoresStoredChoices()
     QCOMPARE(DisplaySettings::fontScale(), 100);
     QCOMPARE(DisplaySettings::weekStartDay(), Qt::Wednesday);
     qunsetenv("LEDGERINE_DATA_DIR");
+}
+
+void TestThemeManager::paletteContrast_data()
+{
+    QTest::addColumn<QColor>("foreground");
+    QTest::addColumn<QColor>("background");
+    QTest::addColumn<double>("minimum");
+    using R = QPalette::ColorRole;
+    // Text needs 4.5:1 against what it is drawn on, the edge of a control 3:1.
+    const QList<std::tuple<const char*, R, R>> texts {
+        { "window text", R::WindowText, R::Window },
+        { "text", R::Text, R::Base },
+        { "text, alternate rows", R::Text, R::AlternateBase },
+        { "button text", R::ButtonText, R::Button },
+        { "tool tip", R::ToolTipText, R::ToolTipBase },
+        { "link in a field", R::Link, R::Base },
+        { "link on the window", R::Link, R::Window },
+        { "visited link", R::LinkVisited, R::Base },
+    };
+    for (const bool dark : { false, true }) {
+        const QPalette palette = ThemeManager::palette(dark);
+        const char* name = dark ? "dark" : "light";
+        for (const auto& [what, text, ground] : texts)
+            QTest::addRow("%s %s", name, what)
+                << palette.color(text) << palette.color(ground) << 4.5;
+        for (const auto& [where, ground] :
+            QList<std::pair<const char*, R>> { { "window", R::Window }, { "field", R::Base },
+                { "alternate row", R::AlternateBase } })
+            QTest::addRow("%s control edge on the %s", name, where)
+                << ThemeManager::controlEdge(palette) << palette.color(ground) << 3.0;
+    }
+}
+
+void TestThemeManager::paletteContrast()
+{
+    QFETCH(QColor, foreground);
+    QFETCH(QColor, background);
+    QFETCH(double, minimum);
+    QVERIFY2(contrast(foreground, background) >= minimum,
+        qPrintable(QStringLiteral("%1 on %2: %3")
+                       .arg(foreground.name(), background.name())
+                       .arg(contrast(foreground, background), 0, 'f', 2)));
+}
+
+void TestThemeManager::uncheckedIndicatorsStandOut_data()
+{
+    QTest::addColumn<QString>("theme");
+    QTest::addColumn<bool>("radio");
+    for (const char* theme : { "light", "dark" }) {
+        QTest::addRow("%s check box", theme) << QString::fromLatin1(theme) << false;
+        QTest::addRow("%s radio button", theme) << QString::fromLatin1(theme) << true;
+    }
+}
+
+void TestThemeManager::uncheckedIndicatorsStandOut()
+{
+    QFETCH(QString, theme);
+    QFETCH(bool, radio);
+    ThemeManager manager(nullptr);
+    manager.setTheme(theme);
+    std::unique_ptr<QAbstractButton> button;
+    if (radio)
+        button = std::make_unique<QRadioButton>(QStringLiteral("Cleared only"));
+    else
+        button = std::make_unique<QCheckBox>(QStringLiteral("Cleared only"));
+    button->resize(button->sizeHint());
+    const QImage image = button->grab().toImage();
+    QStyleOptionButton option;
+    option.initFrom(button.get());
+    const QRect indicator = button->style()->subElementRect(
+        radio ? QStyle::SE_RadioButtonIndicator : QStyle::SE_CheckBoxIndicator, &option,
+        button.get());
+    QVERIFY(!indicator.isEmpty());
+    // The strongest pixel of the box against the window around it.
+    const QColor window = QApplication::palette().color(QPalette::Window);
+    double strongest = 0;
+    for (int y = indicator.top(); y <= indicator.bottom(); ++y) {
+        for (int x = indicator.left(); x <= indicator.right(); ++x)
+            strongest = std::max(strongest, contrast(image.pixelColor(x, y), window));
+    }
+    QVERIFY2(strongest >= 3.0, qPrintable(QString::number(strongest, 'f', 2)));
 }
 
 QTEST_MAIN(TestThemeManager)

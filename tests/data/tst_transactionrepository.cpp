@@ -1,5 +1,6 @@
 #include "Records.h"
 #include "TestDatabase.h"
+#include "data/AccountRepository.h"
 #include "data/CategoryRepository.h"
 #include "data/Clock.h"
 #include "data/TransactionRepository.h"
@@ -245,6 +246,23 @@ void TestTransactionRepository::searchColumnsAndFilters()
     SearchFilter range = l.filter(&SearchFilter::from, QDate(2026, 1, 3));
     range.to = QDate(2026, 1, 5);
     QCOMPARE(l.found("!!", range), QStringList({ "Coffee Co", "Coffeehouse" }));
+
+    // Text that reads as an amount finds it paid or received: hundredths of
+    // the number in most currencies, whole yen in a yen account.
+    Account yen = Records::account("Yen");
+    yen.currency = Currency::JPY;
+    QVERIFY(AccountRepository(l.test.db()).insert(yen));
+    l.add(QDate(2026, 2, 1), "Grocer", -9'475);
+    l.add(b.id, QDate(2026, 2, 2), "Refund", 9'475);
+    l.add(yen.id, QDate(2026, 2, 3), "Ramen", -9'475);
+    l.add(yen.id, QDate(2026, 2, 4), "Sushi", -94);
+    QCOMPARE(l.found("94.75"), QStringList({ "Refund", "Grocer" }));
+    QCOMPARE(l.found("$94.75"), l.found("-94.75"));
+    QCOMPARE(l.found("9,475"), QStringList({ "Ramen" }));
+    QCOMPARE(l.found("94"), QStringList({ "Sushi" }));
+    QCOMPARE(l.found("94.75", l.filter(&SearchFilter::accountId, b.id)), QStringList({ "Refund" }));
+    // A number is still a word of the check number.
+    QCOMPARE(l.found("1234"), QStringList({ "Coffee Co" }));
 
     // At most 200 rows, newest first.
     for (int i = 0; i < 205; ++i)

@@ -21,6 +21,8 @@ const ReportScope kDollars { QString(), Currency::USD };
 // Two dollar accounts and a euro one over two months: a refund, a transfer
 // between the dollar accounts, a purchase split over two categories, a
 // deleted purchase and a euro purchase in a category the dollars use too.
+// Savings and the euro account start with opening balances, as a new
+// account's form stores them.
 struct Ledger {
     TestAppState app;
     Account checking;
@@ -67,6 +69,8 @@ struct Ledger {
             = app.addTransaction(checking.id, QDate(2025, 2, 10), "Cafe", -3'000, groceries.id);
         QVERIFY(app->transactions()->softDelete(gone.id));
         app.addTransaction(euro.id, QDate(2025, 2, 12), "Boulangerie", -5'000, groceries.id);
+        saveOpening(savings.id, QDate(2025, 1, 2), 80'000);
+        saveOpening(euro.id, QDate(2025, 2, 1), -20'000);
         app.addTransaction(checking.id, QDate(2025, 2, 14), "Cafe", -1'250);
     }
 
@@ -83,6 +87,12 @@ struct Ledger {
     {
         if (app->transactionService()->save(t, lines, true) != TransactionService::Result::Saved)
             qFatal("transaction could not be saved");
+    }
+    void saveOpening(const QString& accountId, const QDate& date, qint64 amount)
+    {
+        Transaction t = Records::transaction(accountId, date, "Opening Balance", amount);
+        t.cleared = t.reconciled = true;
+        save(t);
     }
     ReportService* reports() const { return app->reportService(); }
 };
@@ -145,6 +155,9 @@ void TestReportService::categoryReportsFollowSplitsAndLeaveTransfersOut()
     QCOMPARE(change.at(1).change, -3'000);
     QCOMPARE(change.at(2).second, 0);
     QCOMPARE(change.at(2).change, -300'000);
+    // Opening balances are neither income nor spending.
+    QCOMPARE(change.at(3).first, 0);
+    QCOMPARE(change.at(3).second, -1'250);
 
     // A category whose amounts cancel out still had money through it.
     const Category loans = l.addCategory("Loans", QString());
@@ -180,7 +193,8 @@ void TestReportService::monthlyReportsTellTransfersApart()
     QCOMPARE(income.at(1).month, QStringLiteral("2025-02"));
     QCOMPARE(income.at(1).outgoing, -16'250);
 
-    // Cash flow sees the transfer leave one account and reach the other.
+    // Cash flow sees the transfer leave one account and reach the other, and
+    // no opening balance.
     const QList<MonthTotals> flow = l.reports()->cashFlow(kQuarter, kDollars);
     QCOMPARE(flow.at(0).incoming, 352'000);
     QCOMPARE(flow.at(0).outgoing, -60'000);
@@ -189,6 +203,9 @@ void TestReportService::monthlyReportsTellTransfersApart()
     QCOMPARE(savings.size(), 1);
     QCOMPARE(savings.first().incoming, 50'000);
     QVERIFY(l.reports()->incomeVsExpenses(kQuarter, { l.savings.id, {} }).isEmpty());
+    const QList<MonthTotals> euros = l.reports()->cashFlow(kQuarter, { l.euro.id, {} });
+    QCOMPARE(euros.size(), 1);
+    QCOMPARE(euros.first().outgoing, -5'000);
 }
 
 void TestReportService::payeesAccountsAndTransactionList()
@@ -200,6 +217,12 @@ void TestReportService::payeesAccountsAndTransactionList()
     QCOMPARE(payees.at(2).total, -8'000);
     QCOMPARE(payees.at(2).count, 2);
     QCOMPARE(payees.at(3).count, 1);
+    // An opening balance is no payment to or from anyone, over one account or several.
+    QCOMPARE(Records::texts(
+                 l.reports()->payeeSummary(kQuarter, { l.savings.id, {} }), &PayeeTotal::payee),
+        QStringList({ "Transfer from Checking" }));
+    QVERIFY(!Records::texts(l.reports()->payeeSummary(kQuarter, kDollars), &PayeeTotal::payee)
+                 .contains("Opening Balance"));
 
     // An account without transactions shows its starting balance; the euro
     // account stays out of the dollar summary.
@@ -209,14 +232,15 @@ void TestReportService::payeesAccountsAndTransactionList()
     QCOMPARE(accounts.at(0).cleared, 400'000);
     QCOMPARE(accounts.at(0).uncleared, -74'250);
     QCOMPARE(accounts.at(0).balance, 325'750);
+    QCOMPARE(accounts.at(1).balance, 80'000 + 50'000);
     QCOMPARE(accounts.at(2).cleared, 7'000);
     QCOMPARE(accounts.at(2).uncleared, 0);
     QCOMPARE(accounts.at(2).balance, 7'000);
     QCOMPARE(l.reports()->accountSummary({}).size(), 4);
 
     const QList<ListedTransaction> all = l.reports()->transactionList(kQuarter, kDollars, {});
-    QCOMPARE(all.size(), 7);
-    QCOMPARE(all.first().date, QDate(2025, 1, 5));
+    QCOMPARE(all.size(), 8);
+    QCOMPARE(all.first().payee, QStringLiteral("Opening Balance"));
     const auto split = std::find_if(
         all.cbegin(), all.cend(), [](const ListedTransaction& t) { return t.split; });
     QCOMPARE(split->payee, QStringLiteral("Superstore"));
@@ -237,8 +261,8 @@ void TestReportService::payeesAccountsAndTransactionList()
     QCOMPARE(Records::texts(paged, &ListedTransaction::payee),
         Records::texts(all, &ListedTransaction::payee));
     const ListedSize size = l.reports()->transactionListSize(kQuarter, kDollars, {});
-    QCOMPARE(size.count, 7);
-    QCOMPARE(size.total, 2'000 + 300'000 - 50'000 + 50'000 - 10'000 - 15'000 - 1'250);
+    QCOMPARE(size.count, 8);
+    QCOMPARE(size.total, 80'000 + 2'000 + 300'000 - 50'000 + 50'000 - 10'000 - 15'000 - 1'250);
     const ListedSize filed = l.reports()->transactionListSize(kQuarter, kDollars, l.groceries.id);
     QCOMPARE(filed.count, 3);
     QCOMPARE(filed.total, -10'000 + 2'000 - 11'000);
@@ -257,6 +281,13 @@ void TestReportService::anEmptyPeriodGivesEmptyReports()
     QVERIFY(r->transactionList(backwards, {}, {}).isEmpty());
     QVERIFY(r->categoryComparison(backwards, backwards, {}).isEmpty());
     QVERIFY(r->categorySpending({ QDate(2024, 1, 1), QDate(2024, 12, 31) }, {}).isEmpty());
+
+    // The span "All Time" covers: from the first live transaction to the last.
+    QVERIFY(!TestAppState()->reportService()->recordedSpan());
+    const auto span = r->recordedSpan();
+    QVERIFY(span);
+    QCOMPARE(span->start, QDate(2025, 1, 2));
+    QCOMPARE(span->end, QDate(2025, 2, 14));
 }
 
 void TestReportService::csvQuotesAndDisarmsFormulas()

@@ -1,6 +1,7 @@
 #include "TestAppState.h"
 #include "TestHttpServer.h"
 #include "data/PreferencesRepository.h"
+#include "ui/widgets/MessageBoxes.h"
 #include "update/Client.h"
 #include "update/Manifest.h"
 #include "update/ReleaseNotesFetcher.h"
@@ -151,6 +152,30 @@ void TestUpdateFlows::whatsNewOncePerVersion()
     QTRY_VERIFY(openDialog<WhatsNewDialog>());
     QCOMPARE(QSettings().value(kShownKey).toString(), "1.2.0");
     QCOMPARE(m_server->requestsTo("/ledgerine/1.2.0/release-notes.md").size(), 2);
+    openDialog<WhatsNewDialog>()->close();
+
+    // With a newer release out as well, What's New and the offer come one after the other.
+    QSettings().clear();
+    serveRelease("1.3.0");
+    StartupUpdates* both = startUp();
+    both->scheduleCheck(0);
+    const auto shown = [] {
+        QList<QDialog*> dialogs;
+        if (QDialog* notes = openDialog<WhatsNewDialog>())
+            dialogs << notes;
+        if (QDialog* offer = openDialog<UpdateDialog>())
+            dialogs << offer;
+        return dialogs;
+    };
+    QTRY_VERIFY(both->findChildren<Client*>().isEmpty()
+        && both->findChildren<ReleaseNotesFetcher*>().isEmpty());
+    QCOMPARE(shown().size(), 1);
+    const bool notesFirst = qobject_cast<WhatsNewDialog*>(shown().first());
+    shown().first()->close();
+    QTRY_COMPARE(shown().size(), 1);
+    QCOMPARE(bool(qobject_cast<WhatsNewDialog*>(shown().first())), !notesFirst);
+    shown().first()->close();
+    QTRY_VERIFY(shown().isEmpty());
 }
 
 void TestUpdateFlows::offersAtStartupAndFromTheMenu()
@@ -158,7 +183,7 @@ void TestUpdateFlows::offersAtStartupAndFromTheMenu()
     QStringList status;
     const UpdateCommands::Status callbacks { [&status](
                                                  const QString& text) { status << "busy " + text; },
-        [&status] { status << "idle"; }, [&status](const QString& text, int) { status << text; } };
+        [&status] { status << "idle"; } };
     const auto startupCheck = [this](const QString& current) {
         auto* startup = new StartupUpdates(config(current), kApp, preferences(), m_window.get());
         const int before = int(m_server->requestsTo("/ledgerine/stable/latest.json").size());
@@ -193,14 +218,26 @@ void TestUpdateFlows::offersAtStartupAndFromTheMenu()
     startupCheck("1.2.0");
     QVERIFY(!openDialog<UpdateDialog>());
 
+    // What a check finds, it says in a box, in words rather than the feed's error.
+    const auto checked = [&](const UpdateConfig& config) {
+        MessageBoxes::clearAnswers();
+        MessageBoxes::setNextAnswer(QMessageBox::Ok);
+        (new UpdateCommands(config, kApp, callbacks, m_window.get()))->checkForUpdates();
+        if (!QTest::qWaitFor([] { return MessageBoxes::lastShown().has_value(); }))
+            return QStringLiteral("(no box)");
+        return MessageBoxes::lastShown()->title + QStringLiteral(": ")
+            + MessageBoxes::lastShown()->text;
+    };
     status.clear();
-    (new UpdateCommands(config("1.4.0"), kApp, callbacks, m_window.get()))->checkForUpdates();
-    QTRY_COMPARE(status.size(), 2);
-    QCOMPARE(status.last(), "Mellowind Ledgerine is up to date (version 1.4.0)");
+    QCOMPARE(checked(config("1.4.0")),
+        "Check for Updates: Mellowind Ledgerine is up to date (version 1.4.0)");
+    QCOMPARE(status, QStringList({ "busy Checking for updates…", "idle" }));
+    QCOMPARE(MessageBoxes::lastShown()->icon, QMessageBox::Information);
     m_server->setFault("/ledgerine/stable/latest.json", { .status = 503 });
-    (new UpdateCommands(config("1.4.0"), kApp, callbacks, m_window.get()))->checkForUpdates();
-    QTRY_COMPARE(status.size(), 4);
-    QCOMPARE(status.last(), "Update check failed: network error: HTTP 503");
+    QCOMPARE(checked(config("1.4.0")),
+        "Check for Updates: The update server could not be reached. Check the connection to the "
+        "internet and try again.");
+    QCOMPARE(MessageBoxes::lastShown()->icon, QMessageBox::Warning);
 
     // Without an update server nothing is asked, and the menu says why.
     const int requests = int(m_server->requests().size());
@@ -208,8 +245,7 @@ void TestUpdateFlows::offersAtStartupAndFromTheMenu()
     none.manifestBaseUrl.clear();
     auto* quiet = new StartupUpdates(none, kApp, preferences(), m_window.get());
     quiet->scheduleCheck(0);
-    (new UpdateCommands(none, kApp, callbacks, m_window.get()))->checkForUpdates();
-    QCOMPARE(status.last(), "This build has no update server configured");
+    QCOMPARE(checked(none), "Check for Updates: This build has no update server configured");
     QTest::qWait(50);
     QVERIFY(quiet->findChildren<Client*>().isEmpty());
     QCOMPARE(m_server->requests().size(), requests);

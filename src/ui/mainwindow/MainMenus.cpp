@@ -220,6 +220,9 @@ QString MainMenus::shortcutsHelpText()
             { key(Qt::CTRL | Qt::Key_Return), tr("Save transaction") },
             { key(Qt::CTRL | Qt::Key_N), tr("Insert new transaction") },
             { key(Qt::CTRL | Qt::Key_D), tr("Delete current transaction") },
+            { key(Qt::ALT | Qt::Key_Return), tr("Transaction details") },
+            { key(Qt::CTRL | Qt::Key_M), tr("Memorize as a recurring transaction") },
+            { key(Qt::Key_F2), tr("Edit the current field") },
             { QStringLiteral("%1 / %2").arg(key(Qt::Key_Tab), key(Qt::SHIFT | Qt::Key_Tab)),
                 tr("Next / previous field") },
             { tr("' (apostrophe)"), tr("Copy value from field above") },
@@ -231,6 +234,8 @@ QString MainMenus::shortcutsHelpText()
             { QStringLiteral("m / h"), tr("First / last day of month") },
             { QStringLiteral("y / r"), tr("First / last day of year") },
             { QStringLiteral("w / k"), tr("First / last day of week") },
+            { QStringLiteral("%1 / %2").arg(key(Qt::Key_F4), key(Qt::ALT | Qt::Key_Down)),
+                tr("Open the calendar") },
         });
     html += section(tr("General"),
         {
@@ -280,8 +285,7 @@ MellUpdate::UpdateCommands* updateCommands(MainWindow* window)
     return new MellUpdate::UpdateCommands(MellUpdate::UpdateConfig::forThisBuild(),
         QStringLiteral("Mellowind Ledgerine"),
         { [status](const QString& text) { status->startBusy(text); },
-            [status] { status->stopBusy(); },
-            [status](const QString& text, int ms) { status->showTransientMessage(text, ms); } },
+            [status] { status->stopBusy(); } },
         window);
 }
 

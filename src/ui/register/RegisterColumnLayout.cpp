@@ -3,13 +3,16 @@
 #include "RegisterModel.h"
 #include "app/DisplaySettings.h"
 #include "app/ThemeManager.h"
+#include "data/DateText.h"
 #include "data/Money.h"
 #include "data/PreferencesRepository.h"
 
 #include <QHeaderView>
 #include <QMenu>
 #include <QScopedValueRollback>
+#include <QScrollBar>
 #include <QSettings>
+#include <QStyle>
 #include <QTableView>
 
 namespace {
@@ -46,6 +49,12 @@ constexpr int kCalendarRoom = 24;
 // jump with the first few entries.
 constexpr qint64 kSampleAmount = 9'999'999;
 
+// Two-digit days and months in the date format in force.
+QString widestDate()
+{
+    return DateText::format(QDate(2028, 12, 28));
+}
+
 } // namespace
 
 RegisterColumnLayout::RegisterColumnLayout(
@@ -60,9 +69,9 @@ RegisterColumnLayout::RegisterColumnLayout(
     connect(model, &RegisterModel::sortChanged, this, &RegisterColumnLayout::onSortChanged);
 }
 
-QString RegisterColumnLayout::widestAmount(int column) const
+QString RegisterColumnLayout::widestAmount(int column, bool roomy) const
 {
-    qint64 widest = kSampleAmount;
+    qint64 widest = roomy ? kSampleAmount : 0;
     bool negative = false;
     for (const TransactionRow& t : m_model->rows()) {
         qint64 value = 0;
@@ -76,13 +85,13 @@ QString RegisterColumnLayout::widestAmount(int column) const
     return Money::formatAmount(negative ? -widest : widest, m_model->currency());
 }
 
-int RegisterColumnLayout::contentWidth(int column) const
+int RegisterColumnLayout::contentWidth(int column, bool roomy) const
 {
     const QFontMetrics text(m_view->font());
     int content = 0;
     switch (column) {
     case RegisterModel::DateColumn:
-        content = text.horizontalAdvance(QStringLiteral("12/28/2028")) + kCalendarRoom;
+        content = text.horizontalAdvance(widestDate()) + kCalendarRoom;
         break;
     case RegisterModel::CheckNumberColumn:
         content = text.horizontalAdvance(QStringLiteral("00000"));
@@ -90,12 +99,47 @@ int RegisterColumnLayout::contentWidth(int column) const
     case RegisterModel::PaymentColumn:
     case RegisterModel::DepositColumn:
     case RegisterModel::BalanceColumn:
-        content
-            = QFontMetrics(ThemeManager::monospaceFont()).horizontalAdvance(widestAmount(column));
+        content = QFontMetrics(ThemeManager::monospaceFont())
+                      .horizontalAdvance(widestAmount(column, roomy));
         break;
     default: break;
     }
-    return std::max(content + kCellPadding, m_view->horizontalHeader()->sectionSizeHint(column));
+    const int header = m_view->horizontalHeader()->sectionSizeHint(column);
+    return std::max(content + kCellPadding, roomy ? header : 0);
+}
+
+int RegisterColumnLayout::narrowest(int column, int stage) const
+{
+    const QHeaderView* header = m_view->horizontalHeader();
+    const int least = header->minimumSectionSize();
+    const int title = header->sectionSizeHint(column);
+    const QFontMetrics text(m_view->font());
+    const auto showing = [&text](const char* sample) {
+        return text.horizontalAdvance(QLatin1String(sample)) + kCellPadding;
+    };
+    // The balance is what the register is for, and a cut date or amount
+    // misleads: these stay whole at every stage.
+    switch (column) {
+    case RegisterModel::BalanceColumn: return contentWidth(column, false);
+    case RegisterModel::PaymentColumn:
+    case RegisterModel::DepositColumn:
+        return stage < 4 ? std::max(contentWidth(column, false), title)
+                         : contentWidth(column, false);
+    case RegisterModel::DateColumn:
+        // Down to the margins the style draws a cell's text within.
+        return stage < 2 ? contentWidth(column, true)
+                         : text.horizontalAdvance(widestDate())
+                + 2 * (m_view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+    default: break;
+    }
+    if (stage >= kStages)
+        return least;
+    switch (column) {
+    case RegisterModel::CheckNumberColumn:
+        return stage < 2 ? contentWidth(column, true) : std::max(showing("000"), title);
+    case RegisterModel::ClearedColumn: return stage < 4 ? contentWidth(column, true) : showing("R");
+    default: return stage < 3 ? std::max(defaultWidth(column) / 3, title) : showing("Abcd");
+    }
 }
 
 void RegisterColumnLayout::fitToWidth()
@@ -105,35 +149,78 @@ void RegisterColumnLayout::fitToWidth()
     const QScopedValueRollback fitting(m_fitting, true);
     const QScopedValueRollback restoring(m_restoring, true);
     const QSettings settings;
-    int used = 0;
-    QList<int> shared;
+    QList<int> automatic;
+    QList<int> widths(RegisterModel::ColumnCount, 0);
+    int total = 0;
+    int least = 0;
     for (int c = 0; c < RegisterModel::ColumnCount; ++c) {
         if (m_view->isColumnHidden(c))
             continue;
         if (settings.contains(widthKey(c))) {
-            used += m_view->columnWidth(c);
-        } else if (sharesTheWidth(c)) {
-            shared.append(c);
+            widths[c] = m_view->columnWidth(c);
         } else {
-            m_view->setColumnWidth(c, contentWidth(c));
-            used += m_view->columnWidth(c);
+            automatic.append(c);
+            widths[c] = c == RegisterModel::PaymentColumn || c == RegisterModel::DepositColumn
+                    || c == RegisterModel::BalanceColumn
+                ? contentWidth(c, true)
+                : narrowest(c, 0);
+        }
+        total += widths[c];
+        least += settings.contains(widthKey(c)) ? 0 : narrowest(c, kStages);
+    }
+    // The register can be no narrower than its columns at their narrowest.
+    m_view->setMinimumWidth(
+        least + m_view->verticalScrollBar()->sizeHint().width() + 2 * m_view->frameWidth());
+
+    const int room = m_view->viewport()->width();
+    if (total > room) {
+        // Too narrow: the columns give way stage by stage, each stage sharing
+        // what it gives in proportion to what each column can.
+        for (int stage = 1; stage <= kStages && total > room; ++stage) {
+            int spare = 0;
+            for (int c : std::as_const(automatic))
+                spare += std::max(0, widths[c] - narrowest(c, stage));
+            if (spare == 0)
+                continue;
+            const int take = std::min(spare, total - room);
+            int taken = 0;
+            for (int c : std::as_const(automatic)) {
+                const int give = std::max(0, widths[c] - narrowest(c, stage));
+                const int share = int(qint64(take) * give / spare);
+                widths[c] -= share;
+                taken += share;
+            }
+            // Rounding leaves a few pixels; the first column with room gives them.
+            for (int c : std::as_const(automatic)) {
+                const int give = std::min(take - taken, widths[c] - narrowest(c, stage));
+                if (give > 0) {
+                    widths[c] -= give;
+                    taken += give;
+                }
+            }
+            total -= taken;
+        }
+    } else {
+        // Room to spare goes to Payee, Category and Memo by their default widths.
+        QList<int> shared;
+        int weights = 0;
+        for (int c : std::as_const(automatic)) {
+            if (sharesTheWidth(c)) {
+                shared.append(c);
+                weights += defaultWidth(c);
+            }
+        }
+        const int extra = room - total;
+        int given = 0;
+        for (int c : std::as_const(shared)) {
+            const int share
+                = c == shared.last() ? extra - given : extra * defaultWidth(c) / weights;
+            given += share;
+            widths[c] += share;
         }
     }
-    // Text columns give way first: down to a third of their default width,
-    // and only then does the register scroll sideways.
-    int minimums = 0;
-    int weights = 0;
-    for (int c : shared) {
-        minimums += defaultWidth(c) / 3;
-        weights += defaultWidth(c);
-    }
-    const int extra = std::max(0, m_view->viewport()->width() - used - minimums);
-    int given = 0;
-    for (int c : shared) {
-        const int share = c == shared.last() ? extra - given : extra * defaultWidth(c) / weights;
-        given += share;
-        m_view->setColumnWidth(c, defaultWidth(c) / 3 + share);
-    }
+    for (int c : std::as_const(automatic))
+        m_view->setColumnWidth(c, widths[c]);
 }
 
 int RegisterColumnLayout::defaultWidth(int column)

@@ -3,6 +3,7 @@
 #include "RegisterComboBox.h"
 #include "RegisterLineEdit.h"
 #include "RegisterModel.h"
+#include "RegisterTableView.h"
 #include "TabCompleter.h"
 #include "app/AppState.h"
 #include "app/ThemeColors.h"
@@ -17,6 +18,7 @@
 
 #include <QApplication>
 #include <QHash>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QStringListModel>
@@ -27,8 +29,12 @@
 
 namespace {
 
-constexpr int kTopLineHeight = 36;
-constexpr int kTwoLineRowHeight = 52;
+// The first line of a two-line row, as the register's table sizes it.
+int topLineHeight(const QWidget* widget)
+{
+    const auto* view = qobject_cast<const RegisterTableView*>(widget);
+    return view ? view->lineHeight() : 36;
+}
 constexpr int kTextInset = 4;
 const char* const kPayeeMemoEditor = "PayeeMemoEditor";
 
@@ -369,8 +375,8 @@ bool RegisterDelegate::eventFilter(QObject* watched, QEvent* event)
 QSize RegisterDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
     QSize size = QStyledItemDelegate::sizeHint(option, index);
-    if (m_twoLine)
-        size.setHeight(kTwoLineRowHeight);
+    if (const auto* view = qobject_cast<const QTableView*>(option.widget); view && m_twoLine)
+        size.setHeight(view->verticalHeader()->defaultSectionSize());
     return size;
 }
 
@@ -383,7 +389,7 @@ void RegisterDelegate::updateEditorGeometry(
     }
     QRect rect = option.rect;
     if (index.column() != RegisterModel::PayeeColumn)
-        rect.setHeight(std::min(kTopLineHeight, rect.height()));
+        rect.setHeight(std::min(topLineHeight(option.widget), rect.height()));
     editor->setGeometry(rect);
 }
 
@@ -409,7 +415,8 @@ void RegisterDelegate::paintTwoLine(
         = opt.palette.color(index.row() % 2 == 0 ? QPalette::Base : QPalette::AlternateBase);
 
     const QRect cell = option.rect;
-    const QRect top(cell.left(), cell.top(), cell.width(), std::min(kTopLineHeight, cell.height()));
+    const int topLine = topLineHeight(widget);
+    const QRect top(cell.left(), cell.top(), cell.width(), std::min(topLine, cell.height()));
     painter->save();
     painter->fillRect(cell, rowBackground);
     QStyleOptionViewItem panel = opt;
@@ -439,8 +446,8 @@ void RegisterDelegate::paintTwoLine(
     const QString memo = index.siblingAtColumn(RegisterModel::MemoColumn).data().toString();
     if (memoHere && !memo.isEmpty() && table) {
         const int left = table->columnViewportPosition(RegisterModel::PayeeColumn) + kTextInset;
-        const QRect memoRect(left, cell.top() + kTopLineHeight, cell.right() - kTextInset - left,
-            cell.height() - kTopLineHeight);
+        const QRect memoRect(
+            left, cell.top() + topLine, cell.right() - kTextInset - left, cell.height() - topLine);
         QFont memoFont = opt.font;
         memoFont.setItalic(true);
         memoFont.setPointSize(std::max(memoFont.pointSize() - 1, 7));

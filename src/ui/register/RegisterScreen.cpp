@@ -18,6 +18,7 @@
 #include "ui/dialogs/DeleteTransactionPrompt.h"
 #include "ui/dialogs/TransactionDetailsDialog.h"
 #include "ui/dialogs/TransactionFormFlow.h"
+#include "ui/widgets/ElidedLabel.h"
 #include "ui/widgets/MessageBoxes.h"
 
 #include <QApplication>
@@ -35,8 +36,6 @@
 
 namespace {
 
-constexpr int kSingleLineRowHeight = 36;
-constexpr int kTwoLineRowHeight = 52;
 constexpr int kMessageMs = 3000;
 // Ctrl+M is advertised once it memorizes something.
 constexpr bool kCanMemorize = true;
@@ -138,13 +137,14 @@ void RegisterScreen::buildLayout()
     m_message->setTextFormat(Qt::PlainText);
     ThemeManager::setFontRole(m_message, ThemeManager::Body);
     m_message->setStyleSheet(QStringLiteral("color: %1; padding: 2px 4px;").arg("#6E8A7E"));
-    auto* hint = new QLabel(keyHint(kCanMemorize), this);
+    // The keys give way before the register does in a narrow window.
+    auto* hint = new ElidedLabel(keyHint(kCanMemorize), this);
+    hint->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     hint->setObjectName(QStringLiteral("keyHint"));
     ThemeManager::setFontRole(hint, ThemeManager::Body);
     hint->setStyleSheet(QStringLiteral("color: %1; padding: 2px 4px;").arg("#5A7A6E"));
     footer->addWidget(m_message);
-    footer->addStretch();
-    footer->addWidget(hint);
+    footer->addWidget(hint, 1);
     layout->addLayout(footer);
 }
 
@@ -159,7 +159,7 @@ void RegisterScreen::setUpView()
     m_view->setFocusPolicy(Qt::StrongFocus);
     m_view->setContextMenuPolicy(Qt::CustomContextMenu);
     m_view->setShowGrid(false);
-    m_view->verticalHeader()->setDefaultSectionSize(kSingleLineRowHeight);
+    m_view->setTwoLineRows(false);
     m_view->verticalHeader()->hide();
     m_view->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
 
@@ -257,8 +257,7 @@ void RegisterScreen::applyTwoLine(bool twoLine)
     m_model->setTwoLine(twoLine);
     Q_EMIT m_model->headerDataChanged(
         Qt::Horizontal, RegisterModel::PayeeColumn, RegisterModel::PayeeColumn);
-    m_view->verticalHeader()->setDefaultSectionSize(
-        twoLine ? kTwoLineRowHeight : kSingleLineRowHeight);
+    m_view->setTwoLineRows(twoLine);
     m_view->viewport()->update();
 }
 
@@ -732,7 +731,8 @@ void RegisterScreen::onContextMenu(const QPoint& pos)
     const QModelIndex index = m_view->indexAt(pos);
     QMenu menu(this);
     QAction* insert = menu.addAction(tr("&Insert New"), this, &RegisterScreen::goToNewEntry);
-    insert->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
+    // The window's File menu holds Ctrl+N for this; Ctrl+I there is Import.
+    insert->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     menu.addAction(tr("&New Transaction..."), this, &RegisterScreen::newTransactionDialog);
     const TransactionRow* t = index.isValid() && !m_model->isOpeningRow(index.row())
         ? m_model->transactionAt(index.row())

@@ -5,12 +5,17 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QResizeEvent>
 #include <QTimer>
 
 namespace {
+
+// What a row needed at the standard font sizes; larger fonts need more.
+constexpr int kLeastLineHeight = 36;
+constexpr int kLeastMemoHeight = 16;
 
 bool isTab(const QKeyEvent* key)
 {
@@ -24,6 +29,14 @@ bool isBacktab(const QKeyEvent* key)
 }
 
 } // namespace
+
+RegisterTableView::RegisterTableView(QWidget* parent)
+    : QTableView(parent)
+{
+    // One line of text per row: a long payee is cut short, not wrapped into
+    // the room a large font gives the row.
+    setWordWrap(false);
+}
 
 void RegisterTableView::setModel(QAbstractItemModel* model)
 {
@@ -63,6 +76,32 @@ void RegisterTableView::restoreCurrentCell()
     QSignalBlocker block(selectionModel());
     selectionModel()->setCurrentIndex(cell, QItemSelectionModel::ClearAndSelect);
     scrollTo(cell);
+}
+
+void RegisterTableView::setTwoLineRows(bool twoLine)
+{
+    m_twoLine = twoLine;
+    updateRowHeight();
+}
+
+int RegisterTableView::lineHeight() const
+{
+    // A cell's editor (a framed field, or a combo box) with a little air;
+    // amounts use the monospace font of the same point size.
+    return std::max(kLeastLineHeight, 2 * fontMetrics().height() + 4);
+}
+
+void RegisterTableView::updateRowHeight()
+{
+    const int memo = std::max(kLeastMemoHeight, fontMetrics().height());
+    verticalHeader()->setDefaultSectionSize(lineHeight() + (m_twoLine ? memo : 0));
+}
+
+void RegisterTableView::changeEvent(QEvent* event)
+{
+    QTableView::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        updateRowHeight();
 }
 
 QWidget* RegisterTableView::currentEditor() const

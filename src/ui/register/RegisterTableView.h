@@ -11,7 +11,7 @@ class RegisterTableView : public QTableView {
     Q_OBJECT
 
 public:
-    using QTableView::QTableView;
+    explicit RegisterTableView(QWidget* parent = nullptr);
 
     void setScreen(RegisterScreen* screen) { m_screen = screen; }
     // Over a reset of the model (a sort), the open editor's text goes to the
@@ -26,12 +26,18 @@ public:
     // Typing finds nothing here: keys go into the cells.
     void keyboardSearch(const QString&) override { }
 
+    // Rows as tall as the font needs, with a second line for the memo in two-line mode.
+    void setTwoLineRows(bool twoLine);
+    // The height of a row's first line: a whole row in one-line mode.
+    int lineHeight() const;
+
 Q_SIGNALS:
     // The room for the columns changed.
     void viewportWidthChanged();
 
 protected:
     bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool focusNextPrevChild(bool next) override;
@@ -45,8 +51,10 @@ private:
     bool typeIntoCell(QKeyEvent* event);
     void rememberCurrentCell();
     void restoreCurrentCell();
+    void updateRowHeight();
 
     RegisterScreen* m_screen = nullptr;
+    bool m_twoLine = false;
     // The current cell before a reset: its transaction (empty for the
     // new-entry row) and column.
     std::optional<std::pair<QString, int>> m_cellBeforeReset;

@@ -17,6 +17,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QSet>
+#include <QShowEvent>
 #include <QSortFilterProxyModel>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -95,6 +96,14 @@ void CategoriesScreen::reload()
     m_model->setCategories(m_state->categories()->findAll());
     for (const QString& id : std::as_const(expanded))
         expandCategory(id);
+}
+
+void CategoriesScreen::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // Opened again, the window starts with the whole tree, not the last search.
+    if (!event->spontaneous())
+        m_search->clear();
 }
 
 void CategoriesScreen::expandCategory(const QString& id)

@@ -33,6 +33,9 @@ public Q_SLOTS:
     void onDeleteCategory();
     void onContextMenu(const QPoint& pos);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void buildLayout();
     void onSearchChanged(const QString& text);

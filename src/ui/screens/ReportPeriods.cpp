@@ -7,7 +7,7 @@ QDate quarterStart(const QDate& day)
     return QDate(day.year(), 3 * ((day.month() - 1) / 3) + 1, 1);
 }
 
-ReportPeriod range(Preset preset, const QDate& today)
+ReportPeriod range(Preset preset, const QDate& today, const std::optional<ReportPeriod>& recorded)
 {
     const QDate monthStart(today.year(), today.month(), 1);
     const QDate yearStart(today.year(), 1, 1);
@@ -22,7 +22,10 @@ ReportPeriod range(Preset preset, const QDate& today)
     case Preset::Last30Days: return { today.addDays(-30), today };
     case Preset::Last90Days: return { today.addDays(-90), today };
     case Preset::Last12Months: return { today.addYears(-1), today };
-    case Preset::AllTime: return { QDate(2000, 1, 1), today };
+    case Preset::AllTime:
+        if (!recorded)
+            return { today, today };
+        return { std::min(recorded->start, today), std::max(recorded->end, today) };
     case Preset::Custom: break;
     }
     return {};

@@ -3,6 +3,7 @@
 #include "services/ReportRows.h"
 
 #include <QDate>
+#include <optional>
 #include <utility>
 
 // The periods the reports offer, worked out from "today".
@@ -33,8 +34,10 @@ enum class Comparison {
 
 // The first day of the quarter `day` falls in.
 QDate quarterStart(const QDate& day);
-// Custom has no range of its own: invalid dates.
-ReportPeriod range(Preset preset, const QDate& today);
+// Custom has no range of its own: invalid dates. All Time runs from the first
+// to the last recorded transaction (`recorded`), and through today at least.
+ReportPeriod range(
+    Preset preset, const QDate& today, const std::optional<ReportPeriod>& recorded = std::nullopt);
 // The earlier period first; Custom gives invalid dates.
 std::pair<ReportPeriod, ReportPeriod> comparison(Comparison preset, const QDate& today);
 

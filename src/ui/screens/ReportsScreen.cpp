@@ -4,6 +4,8 @@
 #include "ReportPeriods.h"
 #include "ReportRunner.h"
 #include "ReportTableModel.h"
+#include "ReportTables.h"
+#include "ReportTabs.h"
 #include "app/AppState.h"
 #include "app/ThemeManager.h"
 #include "data/AccountRepository.h"
@@ -116,7 +118,7 @@ void ReportsScreen::buildLayout()
     for (int tab = 0; tab < TabCount; ++tab)
         m_models[tab] = new ReportTableModel(columns[tab].headers, columns[tab].amounts, this);
 
-    m_tabs = new QTabWidget;
+    m_tabs = new ReportTabs;
     const std::array<QString, TabCount> names { tr("Category Spending"), tr("Payee Summary"),
         tr("Tax Report"), tr("Income vs Expenses"), tr("Cash Flow"), tr("Year-over-Year"),
         tr("Account Summary"), tr("Transactions") };
@@ -129,6 +131,7 @@ void ReportsScreen::buildLayout()
         else if (tab == TransactionsTab)
             above = buildTransactionsPage();
         m_tabs->addTab(tablePage(tab, above), names[tab]);
+        m_tabs->setTabToolTip(tab, names[tab]);
     }
     connect(m_tabs, &QTabWidget::currentChanged, this, &ReportsScreen::onTabShown);
     layout->addWidget(m_tabs, 1);
@@ -371,7 +374,9 @@ void ReportsScreen::onDatePresetChanged(int index)
 {
     const auto preset = ReportPeriods::Preset(index);
     if (preset != ReportPeriods::Preset::Custom) {
-        const ReportPeriod period = ReportPeriods::range(preset, Clock::today());
+        const ReportPeriod period = ReportPeriods::range(preset, Clock::today(),
+            preset == ReportPeriods::Preset::AllTime ? m_state->reportService()->recordedSpan()
+                                                     : std::nullopt);
         const bool wasFilling = std::exchange(m_filling, true);
         m_start->setDate(period.start);
         m_end->setDate(period.end);
@@ -474,11 +479,6 @@ Currency ReportsScreen::currency() const
     return currencyFromText(m_account->currentData(kCurrencyRole).toString());
 }
 
-QString ReportsScreen::money(qint64 amount) const
-{
-    return Money::formatMoney(amount, currency());
-}
-
 template <class Compute, class Show>
 void ReportsScreen::request(int tab, Compute compute, Show show)
 {
@@ -503,27 +503,34 @@ void ReportsScreen::runTab(int tab)
     case CategorySpendingTab:
         request(
             tab, [p, s](const ReportService& r) { return r.categorySpending(p, s); },
-            [this](const QList<CategoryTotal>& rows) { fillCategorySpending(rows); });
+            [this](const QList<CategoryTotal>& rows) {
+                ReportTables::showCategorySpending(
+                    m_models[CategorySpendingTab], m_charts[CategorySpendingTab], rows, currency());
+            });
         break;
     case PayeeSummaryTab:
         request(
             tab, [p, s](const ReportService& r) { return r.payeeSummary(p, s); },
-            [this](const QList<PayeeTotal>& rows) { fillPayees(rows); });
+            [this](const QList<PayeeTotal>& rows) {
+                ReportTables::showPayees(m_models[PayeeSummaryTab], rows, currency());
+            });
         break;
     case TaxReportTab:
         request(
             tab, [p, all](const ReportService& r) { return r.taxReport(p, all); },
-            [this](const QList<TaxLine>& rows) { fillTax(rows); });
+            [this](const QList<TaxLine>& rows) {
+                ReportTables::showTax(m_models[TaxReportTab], rows, currency());
+            });
         break;
     case IncomeVsExpensesTab:
         request(
             tab, [p, s](const ReportService& r) { return r.incomeVsExpenses(p, s); },
-            [this](const QList<MonthTotals>& rows) { fillMonths(IncomeVsExpensesTab, rows); });
+            [this](const QList<MonthTotals>& rows) { showMonths(IncomeVsExpensesTab, rows); });
         break;
     case CashFlowTab:
         request(
             tab, [p, s](const ReportService& r) { return r.cashFlow(p, s); },
-            [this](const QList<MonthTotals>& rows) { fillMonths(CashFlowTab, rows); });
+            [this](const QList<MonthTotals>& rows) { showMonths(CashFlowTab, rows); });
         break;
     case YearOverYearTab: {
         const ReportPeriod first { m_compareDates[0]->date(), m_compareDates[1]->date() };
@@ -532,13 +539,17 @@ void ReportsScreen::runTab(int tab)
             tab,
             [first, second, s](
                 const ReportService& r) { return r.categoryComparison(first, second, s); },
-            [this](const QList<CategoryChange>& rows) { fillComparison(rows); });
+            [this](const QList<CategoryChange>& rows) {
+                ReportTables::showComparison(m_models[YearOverYearTab], rows, currency());
+            });
         break;
     }
     case AccountSummaryTab:
         request(
             tab, [all](const ReportService& r) { return r.accountSummary(all); },
-            [this](const QList<AccountLine>& rows) { fillAccountSummary(rows); });
+            [this](const QList<AccountLine>& rows) {
+                ReportTables::showAccountSummary(m_models[AccountSummaryTab], rows);
+            });
         break;
     case TransactionsTab: {
         const ListQuery q { p, s, m_category->currentData().toString(), currency() };
@@ -558,109 +569,10 @@ void ReportsScreen::runTab(int tab)
     }
 }
 
-void ReportsScreen::fillCategorySpending(const QList<CategoryTotal>& rows)
+void ReportsScreen::showMonths(int tab, const QList<MonthTotals>& rows)
 {
-    const Currency c = currency();
-    m_models[CategorySpendingTab]->setRows(int(rows.size()), [rows, c](int row, int column) {
-        const CategoryTotal& r = rows.at(row);
-        return column == 0 ? r.category : Money::formatMoney(r.total, c);
-    });
-    m_charts[CategorySpendingTab]->showCategories(rows, c);
-}
-
-void ReportsScreen::fillPayees(const QList<PayeeTotal>& rows)
-{
-    const Currency c = currency();
-    m_models[PayeeSummaryTab]->setRows(int(rows.size()), [rows, c](int row, int column) {
-        const PayeeTotal& r = rows.at(row);
-        switch (column) {
-        case 0: return r.payee;
-        case 1: return Money::formatMoney(r.total, c);
-        default: return QString::number(r.count);
-        }
-    });
-}
-
-void ReportsScreen::fillTax(const QList<TaxLine>& rows)
-{
-    const Currency c = currency();
-    m_models[TaxReportTab]->setRows(int(rows.size()), [rows, c](int row, int column) {
-        const TaxLine& r = rows.at(row);
-        switch (column) {
-        case 0: return r.category;
-        case 1: return r.taxCategory;
-        default: return Money::formatMoney(r.total, c);
-        }
-    });
-}
-
-void ReportsScreen::fillMonths(int tab, const QList<MonthTotals>& rows)
-{
-    const Currency c = currency();
-    QStringList total;
-    if (!rows.isEmpty()) {
-        qint64 in = 0;
-        qint64 out = 0;
-        for (const MonthTotals& m : rows) {
-            in += m.incoming;
-            out += m.outgoing;
-        }
-        total = QStringList { tr("Total"), Money::formatMoney(in, c), Money::formatMoney(out, c),
-            Money::formatMoney(in + out, c) };
-    }
-    m_models[tab]->setRows(
-        int(rows.size()),
-        [rows, c](int row, int column) {
-            const MonthTotals& m = rows.at(row);
-            switch (column) {
-            case 0: return m.month;
-            case 1: return Money::formatMoney(m.incoming, c);
-            case 2: return Money::formatMoney(m.outgoing, c);
-            default: return Money::formatMoney(m.net, c);
-            }
-        },
-        total);
-    const bool income = tab == IncomeVsExpensesTab;
-    m_charts[tab]->showMonths(
-        rows, c, income ? tr("Income") : tr("Inflows"), income ? tr("Expenses") : tr("Outflows"));
-}
-
-void ReportsScreen::fillComparison(const QList<CategoryChange>& rows)
-{
-    const Currency c = currency();
-    m_models[YearOverYearTab]->setRows(int(rows.size()), [rows, c](int row, int column) {
-        const CategoryChange& r = rows.at(row);
-        switch (column) {
-        case 0: return r.category;
-        case 1: return Money::formatMoney(r.first, c);
-        case 2: return Money::formatMoney(r.second, c);
-        default: return Money::formatMoney(r.change, c);
-        }
-    });
-}
-
-void ReportsScreen::fillAccountSummary(const QList<AccountLine>& rows)
-{
-    m_models[AccountSummaryTab]->setRows(int(rows.size()), [rows](int row, int column) {
-        const AccountLine& r = rows.at(row);
-        switch (column) {
-        case 0: return r.name;
-        case 1: {
-            switch (accountTypeFromText(r.type)) {
-            case AccountType::Checking: return tr("Checking");
-            case AccountType::Savings: return tr("Savings");
-            case AccountType::CreditCard: return tr("Credit Card");
-            case AccountType::Cash: return tr("Cash");
-            case AccountType::Investment: return tr("Investment");
-            case AccountType::Other: return tr("Other");
-            }
-            return tr("Other");
-        }
-        case 2: return Money::formatMoney(r.cleared, r.currency);
-        case 3: return Money::formatMoney(r.uncleared, r.currency);
-        default: return Money::formatMoney(r.balance, r.currency);
-        }
-    });
+    ReportTables::showMonths(
+        m_models[tab], m_charts[tab], rows, currency(), tab == IncomeVsExpensesTab);
 }
 
 void ReportsScreen::fillTransactions(const ListedSize& size, const QList<ListedTransaction>& page)

@@ -116,12 +116,7 @@ private:
     void runTab(int tab);
     // Computes `compute` off the window's thread and hands its rows to `show`.
     template <class Compute, class Show> void request(int tab, Compute compute, Show show);
-    void fillCategorySpending(const QList<CategoryTotal>& rows);
-    void fillPayees(const QList<PayeeTotal>& rows);
-    void fillTax(const QList<TaxLine>& rows);
-    void fillMonths(int tab, const QList<MonthTotals>& rows);
-    void fillComparison(const QList<CategoryChange>& rows);
-    void fillAccountSummary(const QList<AccountLine>& rows);
+    void showMonths(int tab, const QList<MonthTotals>& rows);
     void fillTransactions(const ListedSize& size, const QList<ListedTransaction>& page);
     void updateListSize();
     static QList<QStringList> listedTexts(
@@ -133,7 +128,6 @@ private:
     ReportScope currencyScope() const;
     // The currency the figures are in: the chosen account's or the chosen one.
     Currency currency() const;
-    QString money(qint64 amount) const;
     void updateRangeLabels();
 
     AppState* m_state;

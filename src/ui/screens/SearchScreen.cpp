@@ -1,5 +1,6 @@
 #include "SearchScreen.h"
 
+#include "SearchResultsModel.h"
 #include "app/AppState.h"
 #include "data/AccountRepository.h"
 #include "data/CategoryRepository.h"
@@ -41,6 +42,7 @@ SearchScreen::SearchScreen(AppState* state, QWidget* parent)
     m_model->setEntryRowShown(false);
     // Found transactions read newest first, as the search finds them.
     m_model->sort(RegisterModel::DateColumn, Qt::DescendingOrder);
+    m_results = new SearchResultsModel(m_model, this);
     m_debounce.setSingleShot(true);
     m_debounce.setInterval(kDebounceMs);
     connect(&m_debounce, &QTimer::timeout, this, &SearchScreen::performSearch);
@@ -106,7 +108,7 @@ void SearchScreen::buildLayout()
 
     m_view = new QTableView;
     m_view->setObjectName(QStringLiteral("resultsView"));
-    m_view->setModel(m_model);
+    m_view->setModel(m_results);
     m_view->setAlternatingRowColors(true);
     m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_view->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -119,9 +121,18 @@ void SearchScreen::buildLayout()
     for (int column :
         { RegisterModel::PayeeColumn, RegisterModel::CategoryColumn, RegisterModel::MemoColumn })
         header->setSectionResizeMode(column, QHeaderView::Stretch);
+    header->moveSection(m_results->accountColumn(), RegisterModel::DateColumn + 1);
+    header->setSectionResizeMode(m_results->accountColumn(), QHeaderView::ResizeToContents);
     connect(m_view, &QAbstractItemView::doubleClicked, this, &SearchScreen::requestEdit);
     m_view->installEventFilter(this);
     layout->addWidget(m_view, 1);
+    // Said in the middle of the empty table, where the rows would be.
+    m_noMatches = new QLabel(tr("No matches"));
+    m_noMatches->setObjectName(QStringLiteral("noMatchesLabel"));
+    m_noMatches->setAlignment(Qt::AlignCenter);
+    m_noMatches->hide();
+    auto* empty = new QVBoxLayout(m_view->viewport());
+    empty->addWidget(m_noMatches);
 }
 
 bool SearchScreen::eventFilter(QObject* watched, QEvent* event)
@@ -150,12 +161,15 @@ void SearchScreen::refreshFilters()
         const QSignalBlocker accountsQuiet(m_accounts);
         const QSignalBlocker categoriesQuiet(m_categories);
         QHash<QString, Currency> currencies;
+        QHash<QString, QString> names;
         m_accounts->clear();
         m_accounts->addItem(tr("All Accounts"), QString());
         for (const Account& a : m_state->accounts()->findAll()) {
             m_accounts->addItem(a.name, a.id);
             currencies.insert(a.id, a.currency);
+            names.insert(a.id, a.name);
         }
+        m_results->setAccountNames(std::move(names));
         m_categories->clear();
         m_categories->addItem(tr("All Categories"), QString());
         for (const Category& c : m_state->categories()->findAll())
@@ -189,4 +203,5 @@ SearchFilter SearchScreen::currentFilter() const
 void SearchScreen::performSearch()
 {
     m_model->setRows(m_state->transactions()->search(m_search->text().trimmed(), currentFilter()));
+    m_noMatches->setVisible(m_model->rowCount() == 0);
 }

@@ -9,12 +9,15 @@ class AppState;
 class QCheckBox;
 class QComboBox;
 class QDateEdit;
+class QLabel;
 class QLineEdit;
 class QTableView;
 class RegisterModel;
+class SearchResultsModel;
 
 // Finds transactions of every account by a word of their payee, memo or
-// check number, narrowed by account, category, dates and the cleared mark.
+// check number, or by their amount, narrowed by account, category, dates and
+// the cleared mark.
 class SearchScreen : public QWidget {
     Q_OBJECT
 
@@ -30,6 +33,8 @@ public:
     QLineEdit* searchLine() const { return m_search; }
     QTableView* view() const { return m_view; }
     RegisterModel* model() const { return m_model; }
+    // What the table shows: the model's rows with their account's name.
+    SearchResultsModel* results() const { return m_results; }
 
 Q_SIGNALS:
     void editTransactionRequested(const QString& transactionId);
@@ -46,6 +51,8 @@ private:
 
     AppState* m_state;
     RegisterModel* m_model = nullptr;
+    SearchResultsModel* m_results = nullptr;
+    QLabel* m_noMatches = nullptr;
     QLineEdit* m_search = nullptr;
     QComboBox* m_accounts = nullptr;
     QComboBox* m_categories = nullptr;

@@ -1,7 +1,9 @@
 #include "MessageBoxes.h"
 
+#include <QGridLayout>
 #include <QList>
 #include <QPushButton>
+#include <QSpacerItem>
 #include <cstdio>
 
 namespace {
@@ -49,6 +51,13 @@ QMessageBox::StandardButton MessageBoxes::ask(QMessageBox::Icon icon, QWidget* p
         box.setDefaultButton(defaultButton);
     if (!okText.isEmpty() && box.button(QMessageBox::Ok))
         box.button(QMessageBox::Ok)->setText(okText);
+    // A box sized to a short text leaves the window manager too little room
+    // for the title, which it then cuts ("Rename...mplete").
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        const int titleWidth = box.fontMetrics().horizontalAdvance(title) + kTitleBarRoom;
+        grid->addItem(new QSpacerItem(titleWidth, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+            grid->rowCount(), 0, 1, grid->columnCount());
+    }
     return QMessageBox::StandardButton(box.exec());
 }
 

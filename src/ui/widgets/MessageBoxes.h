@@ -15,6 +15,10 @@ class QWidget;
 // executable rely on it.
 class MessageBoxes {
 public:
+    // Room beside the title for the title bar's icon and buttons, and for a
+    // title font wider than the box's.
+    static constexpr int kTitleBarRoom = 160;
+
     struct Shown {
         QMessageBox::Icon icon = QMessageBox::NoIcon;
         QString title;

@@ -11,6 +11,7 @@
 #include "data/TransactionRepository.h"
 #include "ui/dialogs/AccountFormDialog.h"
 #include "ui/mainwindow/AccountSidebar.h"
+#include "ui/mainwindow/MainMenus.h"
 #include "ui/mainwindow/MainWindow.h"
 #include "ui/mainwindow/StatusBar.h"
 #include "ui/mainwindow/StoreBanner.h"
@@ -467,6 +468,26 @@ void TestMainWindow::actionsOnTheCurrentAccountNeedOne()
     view->setCurrentIndex(QModelIndex());
     QTest::keyClick(window, Qt::Key_N, Qt::ControlModifier);
     QVERIFY(view->currentIndex().isValid());
+    // The register's menu offers that key for it, and the shortcuts help lists
+    // the register's other keys.
+    QKeySequence insertKeys;
+    QTimer menuWatch;
+    connect(&menuWatch, &QTimer::timeout, this, [&] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            menuWatch.stop();
+            insertKeys = menu->actions().value(0)->shortcut();
+            menu->close();
+        }
+    });
+    menuWatch.start(10);
+    window->registerScreen()->onContextMenu(QPoint(4, 4));
+    QCOMPARE(insertKeys, QKeySequence(Qt::CTRL | Qt::Key_N));
+    const QString help = MainMenus::shortcutsHelpText();
+    for (const QKeySequence keys :
+        { QKeySequence(Qt::CTRL | Qt::Key_M), QKeySequence(Qt::ALT | Qt::Key_Return),
+            QKeySequence(Qt::Key_F2), QKeySequence(Qt::Key_F4) })
+        QVERIFY2(
+            help.contains(keys.toString(QKeySequence::NativeText)), qPrintable(keys.toString()));
 
     // Leave the register for the welcome page: nothing is current any more.
     m_app->state()->setCurrentAccountId(QString());

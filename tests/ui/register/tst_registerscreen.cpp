@@ -1,5 +1,7 @@
 #include "RegisterTestHelpers.h"
+#include "ScopedLanguage.h"
 #include "app/LanguageSetup.h"
+#include "app/ThemeManager.h"
 #include "data/AccountRepository.h"
 #include "data/CategoryRepository.h"
 #include "data/Clock.h"
@@ -53,6 +55,7 @@ private Q_SLOTS:
     void columnLayoutSurvivesANewScreen();
     void twoLineModeRoutesPayeeMemoCategory();
     void namesShowAsTyped();
+    void defaultLayoutFitsTheWindow_data();
     void defaultLayoutFitsTheWindow();
     void leavingAnEntryAsksFirst();
     void datesAndMarksInTheLanguage();
@@ -559,13 +562,13 @@ void TestRegisterScreen::splitOpeningAndReconciledRowsGuardEdits()
 
 void TestRegisterScreen::columnLayoutSurvivesANewScreen()
 {
-    m_reg->show()->view()->horizontalHeader()->resizeSection(Col::PayeeColumn, 321);
+    m_reg->show()->view()->horizontalHeader()->resizeSection(Col::PayeeColumn, 301);
     m_reg->view()->setColumnHidden(Col::CheckNumberColumn, true);
     for (int column : { Col::CheckNumberColumn, Col::DateColumn, Col::BalanceColumn })
         QSettings().setValue(u"register/colHidden/%1"_s.arg(column), true);
 
     RegisterTableView* view = m_reg->show()->view();
-    QCOMPARE(view->columnWidth(Col::PayeeColumn), 321);
+    QCOMPARE(view->columnWidth(Col::PayeeColumn), 301);
     QCOMPARE(QList<bool>({ view->isColumnHidden(Col::CheckNumberColumn),
                  view->isColumnHidden(Col::DateColumn), view->isColumnHidden(Col::BalanceColumn) }),
         QList<bool>({ true, false, false }));
@@ -614,19 +617,71 @@ void TestRegisterScreen::namesShowAsTyped()
     QVERIFY(MessageBoxes::lastShown()->text.contains(u"&lt;i&gt;Shop&lt;/i&gt;"_s));
 }
 
+void TestRegisterScreen::defaultLayoutFitsTheWindow_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("fontScale");
+    QTest::addColumn<QString>("language");
+    // The size a first start takes on a screen with room for it.
+    QTest::newRow("1280") << 1280 << 100 << u"en"_s;
+    QTest::newRow("900") << 900 << 100 << u"en"_s;
+    QTest::newRow("900, extra large") << 900 << 150 << u"en"_s;
+    QTest::newRow("900, extra large, German") << 900 << 150 << u"de"_s;
+    QTest::newRow("1280, extra large, German") << 1280 << 150 << u"de"_s;
+    QTest::newRow("narrowest, large") << 0 << 130 << u"en"_s;
+}
+
 void TestRegisterScreen::defaultLayoutFitsTheWindow()
 {
+    QFETCH(int, width);
+    QFETCH(int, fontScale);
+    QFETCH(QString, language);
+    const ScopedLanguage speaking(language);
+    const auto restore = qScopeGuard([this] { m_reg->app->themeManager()->setFontScale(100); });
+    m_reg->app->themeManager()->setFontScale(fontScale);
     m_reg->add(u"Paycheck"_s, 312'500);
+    m_reg->add(u"Rent"_s, -1'234'567);
     const auto window = openWindow();
-    // The size a first start takes on a screen with room for it.
-    window->resize(1280, 900);
+    window->resize(width, 900);
     RegisterTableView* view = window->registerScreen()->view();
     const auto right = [view](int column) {
         return view->columnViewportPosition(column) + view->columnWidth(column);
     };
-    // Balance ends at the register's right edge, with no sideways scrolling.
+    // Balance ends within the register with no sideways scrolling; dates and
+    // amounts read in full; rows are tall enough for the font and for the
+    // editors typed into them.
     QTRY_VERIFY(right(Col::BalanceColumn) <= view->viewport()->width());
+    const int textMargins = 2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+    for (int row = 0; row < 2; ++row) {
+        for (int c : { Col::DateColumn, Col::PaymentColumn, Col::DepositColumn,
+                 Col::BalanceColumn }) {
+            const QString shown = view->model()->index(row, c).data().toString();
+            const QFontMetrics metrics(
+                c == Col::DateColumn ? view->font() : ThemeManager::monospaceFont());
+            QVERIFY2(view->columnWidth(c) >= metrics.horizontalAdvance(shown) + textMargins,
+                qPrintable(shown));
+        }
+    }
+    QLineEdit field;
+    field.setFont(view->font());
+    QVERIFY(view->rowHeight(0) >= field.sizeHint().height() + 4);
+    QVERIFY(view->rowHeight(0) >= QFontMetrics(ThemeManager::monospaceFont()).height() + 8);
+    if (width != 1280)
+        return;
+    // With room enough, every header reads whole (the sorted one with its
+    // arrow) and Balance ends at the edge.
+    QHeaderView* header = view->horizontalHeader();
+    const int margins = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin);
+    for (int c = 0; c < RegisterModel::ColumnCount; ++c) {
+        const QString title = view->model()->headerData(c, Qt::Horizontal).toString();
+        const int needed = c == header->sortIndicatorSection()
+            ? header->sectionSizeHint(c)
+            : header->fontMetrics().horizontalAdvance(title) + margins;
+        QVERIFY2(view->isColumnHidden(c) || view->columnWidth(c) >= needed, qPrintable(title));
+    }
     QVERIFY(right(Col::BalanceColumn) > view->viewport()->width() - 4);
+    if (fontScale != 100)
+        return;
 
     // A narrower window takes the room from the text columns.
     QList<int> widths;

@@ -97,6 +97,15 @@ void TestCategoriesScreen::treeFilterAndExpansion()
     QVERIFY(shown(screen, bonus.id).isValid());
     QVERIFY(!screen.view()->isExpanded(shown(screen, meals.id)));
 
+    // Closed with a search and opened again, the window shows the whole tree.
+    QTest::keyClicks(screen.searchLine(), u"foo"_s);
+    screen.close();
+    screen.reload();
+    screen.show();
+    QVERIFY(screen.searchLine()->text().isEmpty());
+    QVERIFY(shown(screen, bonus.id).isValid());
+    QVERIFY(screen.proxy()->rowCount() > 3);
+
     // An opened row stays open over a reload that brings a new category.
     QModelIndex utilities;
     for (int row = 0; row < screen.proxy()->rowCount(); ++row) {

@@ -1,3 +1,4 @@
+#include "DialogTestHelpers.h"
 #include "TestAppState.h"
 #include "TestDatabase.h"
 #include "data/Clock.h"
@@ -7,6 +8,7 @@
 #include "ui/widgets/MessageBoxes.h"
 
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QSqlQuery>
@@ -88,8 +90,14 @@ void TestPayeeScreen::renameAndMergeCountLiveRows()
 
     Clock::setFixedUtc(QDateTime(QDate(2025, 6, 19), QTime(7, 5, 9), Qt::UTC));
     screen.renameLine()->setText(u"  Robert "_s);
-    MessageBoxes::setNextAnswer(QMessageBox::Ok);
+    // The box, shown for real, leaves its title room to be read whole.
+    int titleRoom = -1;
+    DialogTest::whenOpen<QMessageBox>([&titleRoom](QMessageBox& box) {
+        titleRoom = box.width() - box.fontMetrics().horizontalAdvance(box.windowTitle());
+        box.button(QMessageBox::Ok)->click();
+    });
     screen.onRename();
+    QVERIFY(titleRoom >= MessageBoxes::kTitleBarRoom);
     QCOMPARE(MessageBoxes::lastShown()->title, u"Rename Complete"_s);
     QCOMPARE(MessageBoxes::lastShown()->text, u"Renamed 2 transaction(s)."_s);
     QCOMPARE(changed.count(), 1);

@@ -19,27 +19,36 @@ void TestReportPeriods::presets_data()
     QTest::addColumn<Preset>("preset");
     QTest::addColumn<QDate>("start");
     QTest::addColumn<QDate>("end");
+    // The first and last transaction, for All Time; invalid when there are none.
+    QTest::addColumn<QDate>("first");
+    QTest::addColumn<QDate>("last");
 
     const QDate march31(2025, 3, 31);
     const QDate jan15(2025, 1, 15);
-    QTest::newRow("last month on 31 March")
-        << march31 << Preset::LastMonth << QDate(2025, 2, 1) << QDate(2025, 2, 28);
-    QTest::newRow("last month on 31 March, leap year")
-        << QDate(2024, 3, 31) << Preset::LastMonth << QDate(2024, 2, 1) << QDate(2024, 2, 29);
-    QTest::newRow("this quarter on 31 March")
-        << march31 << Preset::ThisQuarter << QDate(2025, 1, 1) << march31;
-    QTest::newRow("last quarter on 15 January")
-        << jan15 << Preset::LastQuarter << QDate(2024, 10, 1) << QDate(2024, 12, 31);
-    QTest::newRow("last quarter in November")
-        << QDate(2025, 11, 3) << Preset::LastQuarter << QDate(2025, 7, 1) << QDate(2025, 9, 30);
-    QTest::newRow("last month on 15 January")
-        << jan15 << Preset::LastMonth << QDate(2024, 12, 1) << QDate(2024, 12, 31);
-    QTest::newRow("last year") << jan15 << Preset::LastYear << QDate(2024, 1, 1)
-                               << QDate(2024, 12, 31);
-    QTest::newRow("last 30 days") << march31 << Preset::Last30Days << QDate(2025, 3, 1) << march31;
-    QTest::newRow("last 12 months on 29 February")
-        << QDate(2024, 2, 29) << Preset::Last12Months << QDate(2023, 2, 28) << QDate(2024, 2, 29);
-    QTest::newRow("all time") << jan15 << Preset::AllTime << QDate(2000, 1, 1) << jan15;
+    const auto row = [](const char* name, const QDate& today, Preset preset, const QDate& start,
+                         const QDate& end, const QDate& first = {}, const QDate& last = {}) {
+        QTest::newRow(name) << today << preset << start << end << first << last;
+    };
+    row("last month on 31 March", march31, Preset::LastMonth, QDate(2025, 2, 1),
+        QDate(2025, 2, 28));
+    row("last month on 31 March, leap year", QDate(2024, 3, 31), Preset::LastMonth,
+        QDate(2024, 2, 1), QDate(2024, 2, 29));
+    row("this quarter on 31 March", march31, Preset::ThisQuarter, QDate(2025, 1, 1), march31);
+    row("last quarter on 15 January", jan15, Preset::LastQuarter, QDate(2024, 10, 1),
+        QDate(2024, 12, 31));
+    row("last quarter in November", QDate(2025, 11, 3), Preset::LastQuarter, QDate(2025, 7, 1),
+        QDate(2025, 9, 30));
+    row("last month on 15 January", jan15, Preset::LastMonth, QDate(2024, 12, 1),
+        QDate(2024, 12, 31));
+    row("last year", jan15, Preset::LastYear, QDate(2024, 1, 1), QDate(2024, 12, 31));
+    row("last 30 days", march31, Preset::Last30Days, QDate(2025, 3, 1), march31);
+    row("last 12 months on 29 February", QDate(2024, 2, 29), Preset::Last12Months,
+        QDate(2023, 2, 28), QDate(2024, 2, 29));
+    row("all time, nothing recorded", jan15, Preset::AllTime, jan15, jan15);
+    row("all time from year 1", jan15, Preset::AllTime, QDate(1, 1, 1), jan15, QDate(1, 1, 1),
+        QDate(2024, 12, 31));
+    row("all time into next year", jan15, Preset::AllTime, QDate(2020, 3, 1), QDate(2026, 2, 1),
+        QDate(2020, 3, 1), QDate(2026, 2, 1));
 }
 
 void TestReportPeriods::presets()
@@ -48,7 +57,11 @@ void TestReportPeriods::presets()
     QFETCH(Preset, preset);
     QFETCH(QDate, start);
     QFETCH(QDate, end);
-    const ReportPeriod period = ReportPeriods::range(preset, today);
+    QFETCH(QDate, first);
+    QFETCH(QDate, last);
+    const std::optional<ReportPeriod> recorded
+        = first.isValid() ? std::optional(ReportPeriod { first, last }) : std::nullopt;
+    const ReportPeriod period = ReportPeriods::range(preset, today, recorded);
     QCOMPARE(period.start, start);
     QCOMPARE(period.end, end);
 }

@@ -1,4 +1,5 @@
 #include "Records.h"
+#include "ScopedLanguage.h"
 #include "TestAppState.h"
 #include "data/AccountRepository.h"
 #include "data/CategoryRepository.h"
@@ -30,6 +31,7 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 
@@ -71,6 +73,8 @@ private Q_SLOTS:
     void chartsDrawWhatTheTablesList();
     void transactionListComesInPagesAndExportsWhole();
     void runnerDeliversOnlyTheNewestRequest();
+    void everyTabInSightOfANarrowWindow_data();
+    void everyTabInSightOfANarrowWindow();
 };
 
 void TestReportsScreen::initTestCase()
@@ -134,9 +138,17 @@ void TestReportsScreen::filtersRunOnlyTheTabOnScreen()
 void TestReportsScreen::periodsFollowPresetsAndTypedDates()
 {
     TestAppState app;
-    app.addAccount(QStringLiteral("Checking"));
+    const Account checking = app.addAccount(QStringLiteral("Checking"));
+    app.addTransaction(checking.id, QDate(1987, 4, 2), "Bank", 5'000);
+    app.addTransaction(checking.id, QDate(2026, 1, 5), "Rent", -70'000);
     ReportsScreen screen(app.state());
     QCOMPARE(screen.accountBox()->itemText(0), QStringLiteral("All Accounts"));
+
+    // All Time runs from the first transaction to the last.
+    combo(screen.periodBox(), QStringLiteral("All Time"));
+    QCOMPARE(screen.startEdit()->date(), QDate(1987, 4, 2));
+    QCOMPARE(screen.endEdit()->date(), QDate(2026, 1, 5));
+    combo(screen.periodBox(), QStringLiteral("This Month"));
     QCOMPARE(screen.periodBox()->currentText(), QStringLiteral("This Month"));
     QCOMPARE(screen.startEdit()->date(), QDate(2025, 3, 1));
 
@@ -363,6 +375,36 @@ void TestReportsScreen::runnerDeliversOnlyTheNewestRequest()
     resume.release();
     QTRY_COMPARE(delivered.count(), 4);
     QCOMPARE(interrupted, QList<bool>({ true, false }));
+}
+
+void TestReportsScreen::everyTabInSightOfANarrowWindow_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("English") << "en";
+    QTest::newRow("German") << "de";
+    QTest::newRow("Spanish") << "es";
+}
+
+void TestReportsScreen::everyTabInSightOfANarrowWindow()
+{
+    QFETCH(QString, language);
+    const ScopedLanguage speaking(language);
+    TestAppState app;
+    ReportsScreen screen(app.state());
+    screen.resize(800, 600);
+    screen.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&screen));
+    // Each tab within the bar, no scrolling; the short names whole, only the
+    // long ones shortened.
+    QTabBar* bar = screen.tabs()->tabBar();
+    QTRY_VERIFY(bar->tabRect(ReportsScreen::TabCount - 1).right() <= bar->width());
+    for (int tab = 0; tab < ReportsScreen::TabCount; ++tab)
+        QVERIFY(bar->rect().contains(bar->tabRect(tab)));
+    const QString cashFlow = bar->tabText(ReportsScreen::CashFlowTab);
+    QVERIFY(bar->tabRect(ReportsScreen::CashFlowTab).width()
+        > bar->fontMetrics().horizontalAdvance(cashFlow));
+    QCOMPARE(bar->tabToolTip(ReportsScreen::CategorySpendingTab),
+        bar->tabText(ReportsScreen::CategorySpendingTab));
 }
 
 QTEST_MAIN(TestReportsScreen)

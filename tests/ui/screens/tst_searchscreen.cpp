@@ -7,11 +7,14 @@
 #include "ui/register/RegisterModel.h"
 #include "ui/register/RegisterScreen.h"
 #include "ui/register/RegisterTableView.h"
+#include "ui/screens/SearchResultsModel.h"
 #include "ui/screens/SearchScreen.h"
 
+#include <QAbstractItemModelTester>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -70,6 +73,7 @@ void TestSearchScreen::typingFiltersAndPunctuation()
     addWithMemo(app, visa.id, 1, u"Hilltop Gas"_s, u"Fill up"_s);
 
     SearchScreen screen(app.state());
+    QAbstractItemModelTester checked(screen.results());
     screen.show();
     screen.refreshFilters();
     // An empty line lists the newest of every account first.
@@ -136,6 +140,21 @@ void TestSearchScreen::typingFiltersAndPunctuation()
     };
     QCOMPARE(payment(ramen), u"1,000"_s);
     QCOMPARE(payment(corner), u"10.00"_s);
+
+    // Each row names its account; an amount finds the rows of that amount,
+    // and finding nothing says so.
+    SearchResultsModel* results = screen.results();
+    QCOMPARE(
+        results->headerData(results->accountColumn(), Qt::Horizontal).toString(), u"Account"_s);
+    QCOMPARE(results->index(ramen, results->accountColumn()).data().toString(), u"Yen"_s);
+    QCOMPARE(results->index(corner, results->accountColumn()).data().toString(), u"Visa"_s);
+    auto* noMatches = screen.findChild<QLabel*>(u"noMatchesLabel"_s);
+    QVERIFY(!noMatches->isVisible());
+    screen.searchLine()->setText(u"1,000"_s);
+    QTRY_COMPARE(payees(screen), QStringList({ u"Ramen Stand"_s }));
+    screen.searchLine()->setText(u"94.75"_s);
+    QTRY_VERIFY(noMatches->isVisible());
+    QCOMPARE(noMatches->text(), u"No matches"_s);
 }
 
 void TestSearchScreen::enterOnAResultLandsOnItInTheRegister()
@@ -163,7 +182,7 @@ void TestSearchScreen::enterOnAResultLandsOnItInTheRegister()
     QTest::keyClicks(screen->searchLine(), u"quarter"_s);
     QTRY_COMPARE(screen->model()->rowCount(), 1);
     screen->view()->setFocus();
-    screen->view()->setCurrentIndex(screen->model()->index(0, RegisterModel::MemoColumn));
+    screen->view()->setCurrentIndex(screen->results()->index(0, RegisterModel::MemoColumn));
     QTest::keyClick(screen->view(), Qt::Key_Return);
 
     RegisterScreen* reg = window.registerScreen();
