@@ -65,11 +65,14 @@ void TestServerSignIn::signsInOnTheServersPage()
     // The tokens are the server's: it knows who this is.
     User user;
     bool answered = false;
-    client.authClient()->fetchCurrentUser([&](const User& fetched) {
+    bool fetchedOk = false;
+    client.authClient()->fetchCurrentUser([&](bool ok, const User& fetched) {
+        fetchedOk = ok;
         user = fetched;
         answered = true;
     });
     QTRY_VERIFY_WITH_TIMEOUT(answered, 30000);
+    QVERIFY(fetchedOk);
     QCOMPARE(user.email, QStringLiteral("ann@example.org"));
     QCOMPARE(user.displayName, QStringLiteral("Ann"));
 }

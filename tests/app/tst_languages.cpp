@@ -12,15 +12,17 @@
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTest>
+#include <QTextDocumentFragment>
 #include <QTranslator>
 
 namespace {
 
+// As read on screen: a link's markup is not part of its text.
 QStringList labelTexts(const QWidget& widget)
 {
     QStringList texts;
     for (const QLabel* label : widget.findChildren<QLabel*>())
-        texts << label->text();
+        texts << QTextDocumentFragment::fromHtml(label->text()).toPlainText();
     return texts;
 }
 

@@ -64,17 +64,21 @@ void TestReconciliationRepository::insertFillsInvalidTimesAndUpdateMayMove()
     QCOMPARE(stored->statementDate, QDate(2026, 2, 28));
     QCOMPARE(stored->statementBalance, 123'45);
 
-    // An update may move it to another account; created_at is never rewritten.
+    // An update may move it to another account; created_at and the sync
+    // columns are never written from the record.
     stored->accountId = s.b.id;
     stored->reconciledBalance = -9'999'999'999LL;
     stored->createdAt = kNow.addYears(-1);
     stored->syncStatus = SyncStatus::Conflict;
+    const int version = stored->version;
+    stored->version += 5;
     QVERIFY(s.repo.update(*stored));
     QCOMPARE(s.changed.count(), 3);
     stored = s.repo.findById(noCreated.id);
     QCOMPARE(stored->reconciledBalance, -9'999'999'999LL);
     QCOMPARE(stored->createdAt, kNow);
-    QCOMPARE(stored->syncStatus, SyncStatus::Conflict);
+    QCOMPARE(stored->syncStatus, SyncStatus::Pending);
+    QCOMPARE(stored->version, version);
     QVERIFY(s.repo.findByAccount(s.a.id).isEmpty());
     QCOMPARE(s.repo.findByAccount(s.b.id).size(), 2);
 }

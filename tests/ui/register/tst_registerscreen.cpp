@@ -291,6 +291,7 @@ void TestRegisterScreen::categoryTakesTheBestMatch()
     // Typing on the cell opens its editor with what was typed. With nothing
     // highlighted, Tab takes the entry whose name the text is, not the first
     // one containing it ("Insurance > Home/Renters", "Rental Income").
+    m_reg->view()->setColumnWidth(Col::CategoryColumn, 80);
     m_reg->goTo(entry, Col::CategoryColumn);
     type(u"rent"_s);
     QTRY_VERIFY(QApplication::activePopupWidget());

@@ -72,7 +72,7 @@ void TestSyncServerSection::checkUsesAndForgetsAServer()
     QVERIFY(tokens);
     cloud->tokenManager()->setTokens(tokens->access, tokens->refresh);
     cloud->authClient()->initialize();
-    QVERIFY(cloud->isAuthenticated());
+    QTRY_VERIFY(cloud->isAuthenticated());
     QVERIFY(!section.addressField()->isEnabled() && !section.checkButton()->isEnabled());
     QVERIFY(section.resultLabel()->text().endsWith(
         QStringLiteral("Sign out to change the sync server.")));
