@@ -159,16 +159,11 @@ void ImportScreen::clearFiles()
 
 void ImportScreen::selectFile()
 {
-    if (isOfx()) {
-        const QString path = QFileDialog::getOpenFileName(
-            this, tr("Select OFX File"), QString(), tr("OFX Files (*.ofx *.qfx);;All Files (*)"));
-        if (!path.isEmpty())
-            setFiles({ path });
-        return;
-    }
-    if (isCsv()) {
-        const QString path = QFileDialog::getOpenFileName(
-            this, tr("Select File"), QString(), tr("CSV Files (*.csv);;All Files (*)"));
+    if (isCsv() || isOfx()) {
+        const QString path = QFileDialog::getOpenFileName(this,
+            isOfx() ? tr("Select OFX File") : tr("Select File"), QString(),
+            isOfx() ? tr("OFX Files (*.ofx *.qfx);;All Files (*)")
+                    : tr("CSV Files (*.csv);;All Files (*)"));
         if (!path.isEmpty())
             setFiles({ path });
         return;
