@@ -746,6 +746,86 @@ Datenverzeichnis: %1</translation>
         <source>Choose a date format or type one, such as dd.MM.yyyy</source>
         <translation>Wählen Sie ein Datumsformat oder geben Sie eines ein, etwa dd.MM.yyyy</translation>
     </message>
+    <message>
+        <source>One signed amount column</source>
+        <translation>Eine Betragsspalte mit Vorzeichen</translation>
+    </message>
+    <message>
+        <source>Paid-out and paid-in columns</source>
+        <translation>Spalten für Ausgang und Eingang</translation>
+    </message>
+    <message>
+        <source>Amount and direction column</source>
+        <translation>Betrag und Richtungsspalte</translation>
+    </message>
+    <message>
+        <source>Amounts:</source>
+        <translation>Beträge:</translation>
+    </message>
+    <message>
+        <source>Paid-out column:</source>
+        <translation>Spalte Ausgang:</translation>
+    </message>
+    <message>
+        <source>Paid-in column:</source>
+        <translation>Spalte Eingang:</translation>
+    </message>
+    <message>
+        <source>Direction column:</source>
+        <translation>Richtungsspalte:</translation>
+    </message>
+    <message>
+        <source>such as Af or debit</source>
+        <translation>etwa Af oder debit</translation>
+    </message>
+    <message>
+        <source>Paid out when it says:</source>
+        <translation>Ausgang, wenn dort steht:</translation>
+    </message>
+    <message>
+        <source>such as Bij or credit</source>
+        <translation>etwa Bij oder credit</translation>
+    </message>
+    <message>
+        <source>Paid in when it says:</source>
+        <translation>Eingang, wenn dort steht:</translation>
+    </message>
+    <message>
+        <source>Decimal comma (1.234,56)</source>
+        <translation>Dezimalkomma (1.234,56)</translation>
+    </message>
+    <message>
+        <source>Invert signs</source>
+        <translation>Vorzeichen umkehren</translation>
+    </message>
+    <message>
+        <source>For card statements that list purchases as positive</source>
+        <translation>Für Kartenauszüge, die Käufe positiv aufführen</translation>
+    </message>
+    <message>
+        <source>Detect</source>
+        <translation>Erkennen</translation>
+    </message>
+    <message>
+        <source>Comma</source>
+        <translation>Komma</translation>
+    </message>
+    <message>
+        <source>Semicolon</source>
+        <translation>Semikolon</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tabulator</translation>
+    </message>
+    <message>
+        <source>Lines to skip:</source>
+        <translation>Zu überspringende Zeilen:</translation>
+    </message>
+    <message>
+        <source>Delimiter:</source>
+        <translation>Trennzeichen:</translation>
+    </message>
 </context>
 <context>
     <name>DataSettingsPage</name>
@@ -845,10 +925,6 @@ Melden Sie sich über Datei › Mellowind-Konto an, um die Synchronisierung zu a
         <translation>Mellowind Ledgerine, ein Kontobuch für die Haushaltsfinanzen. Mit --import werden Buchungen aus CSV- und QIF-Dateien importiert, ohne dass ein Fenster geöffnet wird.</translation>
     </message>
     <message>
-        <source>Import FILE: a QIF file (.qif) or a comma-separated file. Repeat for several files; QIF files are imported together, so transfers between them are linked.</source>
-        <translation>DATEI importieren: eine QIF-Datei (.qif) oder eine Datei mit kommagetrennten Werten. Für mehrere Dateien wiederholen; QIF-Dateien werden gemeinsam importiert, sodass Umbuchungen zwischen ihnen verknüpft werden.</translation>
-    </message>
-    <message>
         <source>FILE</source>
         <translation>DATEI</translation>
     </message>
@@ -926,6 +1002,62 @@ Melden Sie sich über Datei › Mellowind-Konto an, um die Synchronisierung zu a
 </source>
         <translation>Das Kassenbuch in %1 ist schreibgeschützt: Es wurde nichts importiert.
 </translation>
+    </message>
+    <message>
+        <source>Import FILE: an OFX or QFX statement, a QIF file (.qif) or a comma-separated file. Repeat for several files; QIF files are imported together, so transfers between them are linked.</source>
+        <translation>DATEI importieren: einen OFX- oder QFX-Auszug, eine QIF-Datei (.qif) oder eine CSV-Datei. Für mehrere Dateien wiederholen; QIF-Dateien werden zusammen importiert, sodass Umbuchungen zwischen ihnen verknüpft werden.</translation>
+    </message>
+    <message>
+        <source>The CSV delimiter: comma, semicolon, tab or | (default: recognised from the first lines).</source>
+        <translation>Das CSV-Trennzeichen: comma, semicolon, tab oder | (Standard: aus den ersten Zeilen erkannt).</translation>
+    </message>
+    <message>
+        <source>DELIMITER</source>
+        <translation>TRENNZEICHEN</translation>
+    </message>
+    <message>
+        <source>CSV amounts are written 1.234,56.</source>
+        <translation>CSV-Beträge sind als 1.234,56 geschrieben.</translation>
+    </message>
+    <message>
+        <source>The column of amounts paid out, counted from 1 (with --credit-column instead of an amount column).</source>
+        <translation>Die Spalte der Ausgänge, ab 1 gezählt (mit --credit-column statt einer Betragsspalte).</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>The column of amounts paid in, counted from 1.</source>
+        <translation>Die Spalte der Eingänge, ab 1 gezählt.</translation>
+    </message>
+    <message>
+        <source>The column that says whether the amount is paid out or in, counted from 1 (with --out-value and --in-value).</source>
+        <translation>Die Spalte, die sagt, ob der Betrag aus- oder eingeht, ab 1 gezählt (mit --out-value und --in-value).</translation>
+    </message>
+    <message>
+        <source>The direction column&apos;s value for money paid out, such as Af or debit.</source>
+        <translation>Der Wert der Richtungsspalte für Ausgänge, etwa Af oder debit.</translation>
+    </message>
+    <message>
+        <source>TEXT</source>
+        <translation>TEXT</translation>
+    </message>
+    <message>
+        <source>The direction column&apos;s value for money paid in, such as Bij or credit.</source>
+        <translation>Der Wert der Richtungsspalte für Eingänge, etwa Bij oder credit.</translation>
+    </message>
+    <message>
+        <source>Turn the signs of CSV amounts round (card statements that list purchases as positive).</source>
+        <translation>Die Vorzeichen der CSV-Beträge umkehren (Kartenauszüge, die Käufe positiv aufführen).</translation>
+    </message>
+    <message>
+        <source>Lines to skip at the start of CSV files, before the table.</source>
+        <translation>Zeilen, die am Anfang von CSV-Dateien vor der Tabelle übersprungen werden.</translation>
+    </message>
+    <message>
+        <source>Columns are counted from 1; --direction-column needs --out-value and --in-value; --delimiter is comma, semicolon, tab or |.</source>
+        <translation>Spalten werden ab 1 gezählt; --direction-column braucht --out-value und --in-value; --delimiter ist comma, semicolon, tab oder |.</translation>
     </message>
 </context>
 <context>
@@ -1100,6 +1232,26 @@ Melden Sie sich über Datei › Mellowind-Konto an, um die Synchronisierung zu a
             <numerusform>%n Splitbuchungen angepasst: Ihre Zeilen ergaben nicht den Betrag, daher enthält eine Zeile „Nicht kategorisiert“ die Differenz</numerusform>
         </translation>
     </message>
+    <message>
+        <source>OFX/QFX</source>
+        <translation>OFX/QFX</translation>
+    </message>
+    <message>
+        <source>Select OFX File</source>
+        <translation>OFX-Datei auswählen</translation>
+    </message>
+    <message>
+        <source>OFX Files (*.ofx *.qfx);;All Files (*)</source>
+        <translation>OFX-Dateien (*.ofx *.qfx);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>%1: the bank&apos;s balance on %2 is %3; the register&apos;s is %4.</source>
+        <translation>%1: Der Saldo der Bank am %2 ist %3; der des Registers ist %4.</translation>
+    </message>
+    <message>
+        <source>Reconcile...</source>
+        <translation>Abgleichen...</translation>
+    </message>
 </context>
 <context>
     <name>ImportService</name>
@@ -1145,6 +1297,34 @@ Melden Sie sich über Datei › Mellowind-Konto an, um die Synchronisierung zu a
     <message>
         <source>%1, line %2</source>
         <translation>%1, Zeile %2</translation>
+    </message>
+    <message>
+        <source>Credit Card</source>
+        <translation>Kreditkarte</translation>
+    </message>
+    <message>
+        <source>Savings</source>
+        <translation>Sparkonto</translation>
+    </message>
+    <message>
+        <source>Checking</source>
+        <translation>Girokonto</translation>
+    </message>
+    <message>
+        <source>%1 is not a complete OFX file (%2): nothing was imported.</source>
+        <translation>%1 ist keine vollständige OFX-Datei (%2): Es wurde nichts importiert.</translation>
+    </message>
+    <message>
+        <source>%1, account %2</source>
+        <translation>%1, Konto %2</translation>
+    </message>
+    <message>
+        <source>The statement of account %1 is in %2, but %3 is kept in %4: nothing of it was imported.</source>
+        <translation>Der Auszug des Kontos %1 ist in %2, %3 wird aber in %4 geführt: Nichts davon wurde importiert.</translation>
+    </message>
+    <message>
+        <source>The statement of account %1 is in %2, a currency this program does not keep: nothing of it was imported.</source>
+        <translation>Der Auszug des Kontos %1 ist in %2, einer Währung, die dieses Programm nicht führt: Nichts davon wurde importiert.</translation>
     </message>
 </context>
 <context>
@@ -2393,6 +2573,14 @@ Geben Sie zur Bestätigung DELETE ein:</translation>
     <message>
         <source>— Skip these transactions —</source>
         <translation>— Diese Buchungen überspringen —</translation>
+    </message>
+    <message>
+        <source>Statements:</source>
+        <translation>Kontoauszüge:</translation>
+    </message>
+    <message>
+        <source>Choose the account each statement goes to. The next statement of the same bank account goes there by itself.</source>
+        <translation>Wählen Sie für jeden Auszug das Konto. Der nächste Auszug desselben Bankkontos geht von selbst dorthin.</translation>
     </message>
 </context>
 <context>

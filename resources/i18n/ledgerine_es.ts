@@ -746,6 +746,86 @@ Directorio de datos: %1</translation>
         <source>Choose a date format or type one, such as dd.MM.yyyy</source>
         <translation>Elija un formato de fecha o escriba uno, como dd.MM.yyyy</translation>
     </message>
+    <message>
+        <source>One signed amount column</source>
+        <translation>Una columna de importe con signo</translation>
+    </message>
+    <message>
+        <source>Paid-out and paid-in columns</source>
+        <translation>Columnas de cargos y abonos</translation>
+    </message>
+    <message>
+        <source>Amount and direction column</source>
+        <translation>Importe y columna de sentido</translation>
+    </message>
+    <message>
+        <source>Amounts:</source>
+        <translation>Importes:</translation>
+    </message>
+    <message>
+        <source>Paid-out column:</source>
+        <translation>Columna de cargos:</translation>
+    </message>
+    <message>
+        <source>Paid-in column:</source>
+        <translation>Columna de abonos:</translation>
+    </message>
+    <message>
+        <source>Direction column:</source>
+        <translation>Columna de sentido:</translation>
+    </message>
+    <message>
+        <source>such as Af or debit</source>
+        <translation>p. ej. Af o debit</translation>
+    </message>
+    <message>
+        <source>Paid out when it says:</source>
+        <translation>Cargo cuando dice:</translation>
+    </message>
+    <message>
+        <source>such as Bij or credit</source>
+        <translation>p. ej. Bij o credit</translation>
+    </message>
+    <message>
+        <source>Paid in when it says:</source>
+        <translation>Abono cuando dice:</translation>
+    </message>
+    <message>
+        <source>Decimal comma (1.234,56)</source>
+        <translation>Coma decimal (1.234,56)</translation>
+    </message>
+    <message>
+        <source>Invert signs</source>
+        <translation>Invertir signos</translation>
+    </message>
+    <message>
+        <source>For card statements that list purchases as positive</source>
+        <translation>Para extractos de tarjeta que listan las compras en positivo</translation>
+    </message>
+    <message>
+        <source>Detect</source>
+        <translation>Detectar</translation>
+    </message>
+    <message>
+        <source>Comma</source>
+        <translation>Coma</translation>
+    </message>
+    <message>
+        <source>Semicolon</source>
+        <translation>Punto y coma</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tabulador</translation>
+    </message>
+    <message>
+        <source>Lines to skip:</source>
+        <translation>Líneas que omitir:</translation>
+    </message>
+    <message>
+        <source>Delimiter:</source>
+        <translation>Delimitador:</translation>
+    </message>
 </context>
 <context>
     <name>DataSettingsPage</name>
@@ -845,10 +925,6 @@ Inicie sesión en Archivo › Cuenta Mellowind para activar la sincronización.<
         <translation>Mellowind Ledgerine, un registro de cheques para las finanzas domésticas. Con --import importa transacciones de archivos CSV y QIF y termina sin abrir ninguna ventana.</translation>
     </message>
     <message>
-        <source>Import FILE: a QIF file (.qif) or a comma-separated file. Repeat for several files; QIF files are imported together, so transfers between them are linked.</source>
-        <translation>Importar ARCHIVO: un archivo QIF (.qif) o un archivo separado por comas. Repítalo para varios archivos; los archivos QIF se importan juntos, de modo que las transferencias entre ellos quedan enlazadas.</translation>
-    </message>
-    <message>
         <source>FILE</source>
         <translation>ARCHIVO</translation>
     </message>
@@ -926,6 +1002,62 @@ Inicie sesión en Archivo › Cuenta Mellowind para activar la sincronización.<
 </source>
         <translation>El libro contable de %1 es de solo lectura: no se importó nada.
 </translation>
+    </message>
+    <message>
+        <source>Import FILE: an OFX or QFX statement, a QIF file (.qif) or a comma-separated file. Repeat for several files; QIF files are imported together, so transfers between them are linked.</source>
+        <translation>Importar ARCHIVO: un extracto OFX o QFX, un archivo QIF (.qif) o un archivo separado por comas. Repita para varios archivos; los archivos QIF se importan juntos, de modo que las transferencias entre ellos quedan enlazadas.</translation>
+    </message>
+    <message>
+        <source>The CSV delimiter: comma, semicolon, tab or | (default: recognised from the first lines).</source>
+        <translation>El delimitador CSV: comma, semicolon, tab o | (por defecto: se reconoce en las primeras líneas).</translation>
+    </message>
+    <message>
+        <source>DELIMITER</source>
+        <translation>DELIMITADOR</translation>
+    </message>
+    <message>
+        <source>CSV amounts are written 1.234,56.</source>
+        <translation>Los importes CSV se escriben 1.234,56.</translation>
+    </message>
+    <message>
+        <source>The column of amounts paid out, counted from 1 (with --credit-column instead of an amount column).</source>
+        <translation>La columna de cargos, contando desde 1 (con --credit-column en lugar de una columna de importe).</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>The column of amounts paid in, counted from 1.</source>
+        <translation>La columna de abonos, contando desde 1.</translation>
+    </message>
+    <message>
+        <source>The column that says whether the amount is paid out or in, counted from 1 (with --out-value and --in-value).</source>
+        <translation>La columna que indica si el importe es un cargo o un abono, contando desde 1 (con --out-value e --in-value).</translation>
+    </message>
+    <message>
+        <source>The direction column&apos;s value for money paid out, such as Af or debit.</source>
+        <translation>El valor de la columna de sentido para los cargos, p. ej. Af o debit.</translation>
+    </message>
+    <message>
+        <source>TEXT</source>
+        <translation>TEXTO</translation>
+    </message>
+    <message>
+        <source>The direction column&apos;s value for money paid in, such as Bij or credit.</source>
+        <translation>El valor de la columna de sentido para los abonos, p. ej. Bij o credit.</translation>
+    </message>
+    <message>
+        <source>Turn the signs of CSV amounts round (card statements that list purchases as positive).</source>
+        <translation>Invertir los signos de los importes CSV (extractos de tarjeta que listan las compras en positivo).</translation>
+    </message>
+    <message>
+        <source>Lines to skip at the start of CSV files, before the table.</source>
+        <translation>Líneas que omitir al principio de los archivos CSV, antes de la tabla.</translation>
+    </message>
+    <message>
+        <source>Columns are counted from 1; --direction-column needs --out-value and --in-value; --delimiter is comma, semicolon, tab or |.</source>
+        <translation>Las columnas se cuentan desde 1; --direction-column necesita --out-value e --in-value; --delimiter es comma, semicolon, tab o |.</translation>
     </message>
 </context>
 <context>
@@ -1100,6 +1232,26 @@ Inicie sesión en Archivo › Cuenta Mellowind para activar la sincronización.<
             <numerusform>%n divisiones ajustadas: sus líneas no sumaban el importe, así que una línea «Sin categoría» recoge la diferencia</numerusform>
         </translation>
     </message>
+    <message>
+        <source>OFX/QFX</source>
+        <translation>OFX/QFX</translation>
+    </message>
+    <message>
+        <source>Select OFX File</source>
+        <translation>Seleccionar archivo OFX</translation>
+    </message>
+    <message>
+        <source>OFX Files (*.ofx *.qfx);;All Files (*)</source>
+        <translation>Archivos OFX (*.ofx *.qfx);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>%1: the bank&apos;s balance on %2 is %3; the register&apos;s is %4.</source>
+        <translation>%1: el saldo del banco el %2 es %3; el del registro es %4.</translation>
+    </message>
+    <message>
+        <source>Reconcile...</source>
+        <translation>Conciliar...</translation>
+    </message>
 </context>
 <context>
     <name>ImportService</name>
@@ -1145,6 +1297,34 @@ Inicie sesión en Archivo › Cuenta Mellowind para activar la sincronización.<
     <message>
         <source>%1, line %2</source>
         <translation>%1, línea %2</translation>
+    </message>
+    <message>
+        <source>Credit Card</source>
+        <translation>Tarjeta de crédito</translation>
+    </message>
+    <message>
+        <source>Savings</source>
+        <translation>Ahorro</translation>
+    </message>
+    <message>
+        <source>Checking</source>
+        <translation>Corriente</translation>
+    </message>
+    <message>
+        <source>%1 is not a complete OFX file (%2): nothing was imported.</source>
+        <translation>%1 no es un archivo OFX completo (%2): no se importó nada.</translation>
+    </message>
+    <message>
+        <source>%1, account %2</source>
+        <translation>%1, cuenta %2</translation>
+    </message>
+    <message>
+        <source>The statement of account %1 is in %2, but %3 is kept in %4: nothing of it was imported.</source>
+        <translation>El extracto de la cuenta %1 está en %2, pero %3 se lleva en %4: no se importó nada de él.</translation>
+    </message>
+    <message>
+        <source>The statement of account %1 is in %2, a currency this program does not keep: nothing of it was imported.</source>
+        <translation>El extracto de la cuenta %1 está en %2, una moneda que este programa no lleva: no se importó nada de él.</translation>
     </message>
 </context>
 <context>
@@ -2393,6 +2573,14 @@ Escriba DELETE para confirmar:</translation>
     <message>
         <source>— Skip these transactions —</source>
         <translation>— Omitir estas transacciones —</translation>
+    </message>
+    <message>
+        <source>Statements:</source>
+        <translation>Extractos:</translation>
+    </message>
+    <message>
+        <source>Choose the account each statement goes to. The next statement of the same bank account goes there by itself.</source>
+        <translation>Elija la cuenta de cada extracto. El siguiente extracto de la misma cuenta bancaria irá allí por sí solo.</translation>
     </message>
 </context>
 <context>

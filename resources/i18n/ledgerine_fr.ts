@@ -746,6 +746,86 @@ Dossier de données&#xa0;: %1</translation>
         <source>Choose a date format or type one, such as dd.MM.yyyy</source>
         <translation>Choisissez un format de date ou saisissez-en un, par exemple dd.MM.yyyy</translation>
     </message>
+    <message>
+        <source>One signed amount column</source>
+        <translation>Une colonne de montant signé</translation>
+    </message>
+    <message>
+        <source>Paid-out and paid-in columns</source>
+        <translation>Colonnes débit et crédit</translation>
+    </message>
+    <message>
+        <source>Amount and direction column</source>
+        <translation>Montant et colonne de sens</translation>
+    </message>
+    <message>
+        <source>Amounts:</source>
+        <translation>Montants :</translation>
+    </message>
+    <message>
+        <source>Paid-out column:</source>
+        <translation>Colonne débit :</translation>
+    </message>
+    <message>
+        <source>Paid-in column:</source>
+        <translation>Colonne crédit :</translation>
+    </message>
+    <message>
+        <source>Direction column:</source>
+        <translation>Colonne de sens :</translation>
+    </message>
+    <message>
+        <source>such as Af or debit</source>
+        <translation>par ex. Af ou debit</translation>
+    </message>
+    <message>
+        <source>Paid out when it says:</source>
+        <translation>Débit quand elle indique :</translation>
+    </message>
+    <message>
+        <source>such as Bij or credit</source>
+        <translation>par ex. Bij ou credit</translation>
+    </message>
+    <message>
+        <source>Paid in when it says:</source>
+        <translation>Crédit quand elle indique :</translation>
+    </message>
+    <message>
+        <source>Decimal comma (1.234,56)</source>
+        <translation>Virgule décimale (1.234,56)</translation>
+    </message>
+    <message>
+        <source>Invert signs</source>
+        <translation>Inverser les signes</translation>
+    </message>
+    <message>
+        <source>For card statements that list purchases as positive</source>
+        <translation>Pour les relevés de carte qui listent les achats en positif</translation>
+    </message>
+    <message>
+        <source>Detect</source>
+        <translation>Détecter</translation>
+    </message>
+    <message>
+        <source>Comma</source>
+        <translation>Virgule</translation>
+    </message>
+    <message>
+        <source>Semicolon</source>
+        <translation>Point-virgule</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tabulation</translation>
+    </message>
+    <message>
+        <source>Lines to skip:</source>
+        <translation>Lignes à ignorer :</translation>
+    </message>
+    <message>
+        <source>Delimiter:</source>
+        <translation>Séparateur :</translation>
+    </message>
 </context>
 <context>
     <name>DataSettingsPage</name>
@@ -845,10 +925,6 @@ Connectez-vous via Fichier › Compte Mellowind pour activer la synchronisation.
         <translation>Mellowind Ledgerine, un carnet de comptes pour les finances du foyer. Avec --import, il importe des opérations depuis des fichiers CSV et QIF et se termine sans ouvrir de fenêtre.</translation>
     </message>
     <message>
-        <source>Import FILE: a QIF file (.qif) or a comma-separated file. Repeat for several files; QIF files are imported together, so transfers between them are linked.</source>
-        <translation>Importer FICHIER&#xa0;: un fichier QIF (.qif) ou un fichier à valeurs séparées par des virgules. Répétez l&apos;option pour plusieurs fichiers&#xa0;; les fichiers QIF sont importés ensemble, de sorte que les virements entre eux sont liés.</translation>
-    </message>
-    <message>
         <source>FILE</source>
         <translation>FICHIER</translation>
     </message>
@@ -926,6 +1002,62 @@ Connectez-vous via Fichier › Compte Mellowind pour activer la synchronisation.
 </source>
         <translation>Le registre de %1 est en lecture seule&#xa0;: rien n&apos;a été importé.
 </translation>
+    </message>
+    <message>
+        <source>Import FILE: an OFX or QFX statement, a QIF file (.qif) or a comma-separated file. Repeat for several files; QIF files are imported together, so transfers between them are linked.</source>
+        <translation>Importer FICHIER : un relevé OFX ou QFX, un fichier QIF (.qif) ou un fichier CSV. Répétez pour plusieurs fichiers ; les fichiers QIF sont importés ensemble, de sorte que les virements entre eux sont liés.</translation>
+    </message>
+    <message>
+        <source>The CSV delimiter: comma, semicolon, tab or | (default: recognised from the first lines).</source>
+        <translation>Le séparateur CSV : comma, semicolon, tab ou | (par défaut : reconnu d’après les premières lignes).</translation>
+    </message>
+    <message>
+        <source>DELIMITER</source>
+        <translation>SÉPARATEUR</translation>
+    </message>
+    <message>
+        <source>CSV amounts are written 1.234,56.</source>
+        <translation>Les montants CSV s’écrivent 1.234,56.</translation>
+    </message>
+    <message>
+        <source>The column of amounts paid out, counted from 1 (with --credit-column instead of an amount column).</source>
+        <translation>La colonne des débits, comptée à partir de 1 (avec --credit-column au lieu d’une colonne de montant).</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>The column of amounts paid in, counted from 1.</source>
+        <translation>La colonne des crédits, comptée à partir de 1.</translation>
+    </message>
+    <message>
+        <source>The column that says whether the amount is paid out or in, counted from 1 (with --out-value and --in-value).</source>
+        <translation>La colonne qui indique si le montant est un débit ou un crédit, comptée à partir de 1 (avec --out-value et --in-value).</translation>
+    </message>
+    <message>
+        <source>The direction column&apos;s value for money paid out, such as Af or debit.</source>
+        <translation>La valeur de la colonne de sens pour les débits, par ex. Af ou debit.</translation>
+    </message>
+    <message>
+        <source>TEXT</source>
+        <translation>TEXTE</translation>
+    </message>
+    <message>
+        <source>The direction column&apos;s value for money paid in, such as Bij or credit.</source>
+        <translation>La valeur de la colonne de sens pour les crédits, par ex. Bij ou credit.</translation>
+    </message>
+    <message>
+        <source>Turn the signs of CSV amounts round (card statements that list purchases as positive).</source>
+        <translation>Inverser le signe des montants CSV (relevés de carte qui listent les achats en positif).</translation>
+    </message>
+    <message>
+        <source>Lines to skip at the start of CSV files, before the table.</source>
+        <translation>Lignes à ignorer au début des fichiers CSV, avant le tableau.</translation>
+    </message>
+    <message>
+        <source>Columns are counted from 1; --direction-column needs --out-value and --in-value; --delimiter is comma, semicolon, tab or |.</source>
+        <translation>Les colonnes se comptent à partir de 1 ; --direction-column demande --out-value et --in-value ; --delimiter vaut comma, semicolon, tab ou |.</translation>
     </message>
 </context>
 <context>
@@ -1100,6 +1232,26 @@ Connectez-vous via Fichier › Compte Mellowind pour activer la synchronisation.
             <numerusform>%n ventilations ajustées : leurs lignes n’atteignaient pas le montant, une ligne « Sans catégorie » porte donc la différence</numerusform>
         </translation>
     </message>
+    <message>
+        <source>OFX/QFX</source>
+        <translation>OFX/QFX</translation>
+    </message>
+    <message>
+        <source>Select OFX File</source>
+        <translation>Choisir un fichier OFX</translation>
+    </message>
+    <message>
+        <source>OFX Files (*.ofx *.qfx);;All Files (*)</source>
+        <translation>Fichiers OFX (*.ofx *.qfx);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>%1: the bank&apos;s balance on %2 is %3; the register&apos;s is %4.</source>
+        <translation>%1 : le solde de la banque au %2 est de %3 ; celui du registre est de %4.</translation>
+    </message>
+    <message>
+        <source>Reconcile...</source>
+        <translation>Rapprocher...</translation>
+    </message>
 </context>
 <context>
     <name>ImportService</name>
@@ -1145,6 +1297,34 @@ Connectez-vous via Fichier › Compte Mellowind pour activer la synchronisation.
     <message>
         <source>%1, line %2</source>
         <translation>%1, ligne %2</translation>
+    </message>
+    <message>
+        <source>Credit Card</source>
+        <translation>Carte de crédit</translation>
+    </message>
+    <message>
+        <source>Savings</source>
+        <translation>Épargne</translation>
+    </message>
+    <message>
+        <source>Checking</source>
+        <translation>Compte courant</translation>
+    </message>
+    <message>
+        <source>%1 is not a complete OFX file (%2): nothing was imported.</source>
+        <translation>%1 n’est pas un fichier OFX complet (%2) : rien n’a été importé.</translation>
+    </message>
+    <message>
+        <source>%1, account %2</source>
+        <translation>%1, compte %2</translation>
+    </message>
+    <message>
+        <source>The statement of account %1 is in %2, but %3 is kept in %4: nothing of it was imported.</source>
+        <translation>Le relevé du compte %1 est en %2, mais %3 est tenu en %4 : rien n’en a été importé.</translation>
+    </message>
+    <message>
+        <source>The statement of account %1 is in %2, a currency this program does not keep: nothing of it was imported.</source>
+        <translation>Le relevé du compte %1 est en %2, une devise que ce programme ne tient pas : rien n’en a été importé.</translation>
     </message>
 </context>
 <context>
@@ -2393,6 +2573,14 @@ Saisissez DELETE pour confirmer&#xa0;:</translation>
     <message>
         <source>— Skip these transactions —</source>
         <translation>— Ignorer ces opérations —</translation>
+    </message>
+    <message>
+        <source>Statements:</source>
+        <translation>Relevés :</translation>
+    </message>
+    <message>
+        <source>Choose the account each statement goes to. The next statement of the same bank account goes there by itself.</source>
+        <translation>Choisissez le compte de chaque relevé. Le prochain relevé du même compte bancaire y ira de lui-même.</translation>
     </message>
 </context>
 <context>

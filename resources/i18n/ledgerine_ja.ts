@@ -745,6 +745,86 @@ Data directory: %1</source>
         <source>Choose a date format or type one, such as dd.MM.yyyy</source>
         <translation>日付形式を選ぶか、dd.MM.yyyy のように入力してください</translation>
     </message>
+    <message>
+        <source>One signed amount column</source>
+        <translation>符号付きの金額列 1 つ</translation>
+    </message>
+    <message>
+        <source>Paid-out and paid-in columns</source>
+        <translation>出金列と入金列</translation>
+    </message>
+    <message>
+        <source>Amount and direction column</source>
+        <translation>金額と入出金区分の列</translation>
+    </message>
+    <message>
+        <source>Amounts:</source>
+        <translation>金額:</translation>
+    </message>
+    <message>
+        <source>Paid-out column:</source>
+        <translation>出金列:</translation>
+    </message>
+    <message>
+        <source>Paid-in column:</source>
+        <translation>入金列:</translation>
+    </message>
+    <message>
+        <source>Direction column:</source>
+        <translation>区分列:</translation>
+    </message>
+    <message>
+        <source>such as Af or debit</source>
+        <translation>例: Af、debit</translation>
+    </message>
+    <message>
+        <source>Paid out when it says:</source>
+        <translation>出金を表す値:</translation>
+    </message>
+    <message>
+        <source>such as Bij or credit</source>
+        <translation>例: Bij、credit</translation>
+    </message>
+    <message>
+        <source>Paid in when it says:</source>
+        <translation>入金を表す値:</translation>
+    </message>
+    <message>
+        <source>Decimal comma (1.234,56)</source>
+        <translation>小数点にカンマ (1.234,56)</translation>
+    </message>
+    <message>
+        <source>Invert signs</source>
+        <translation>符号を反転</translation>
+    </message>
+    <message>
+        <source>For card statements that list purchases as positive</source>
+        <translation>購入を正の値で記載するカード明細向け</translation>
+    </message>
+    <message>
+        <source>Detect</source>
+        <translation>自動検出</translation>
+    </message>
+    <message>
+        <source>Comma</source>
+        <translation>カンマ</translation>
+    </message>
+    <message>
+        <source>Semicolon</source>
+        <translation>セミコロン</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>タブ</translation>
+    </message>
+    <message>
+        <source>Lines to skip:</source>
+        <translation>読み飛ばす行数:</translation>
+    </message>
+    <message>
+        <source>Delimiter:</source>
+        <translation>区切り文字:</translation>
+    </message>
 </context>
 <context>
     <name>DataSettingsPage</name>
@@ -844,10 +924,6 @@ Sign in via File › Mellowind Account to enable sync.</source>
         <translation>Mellowind Ledgerine は家計用の小切手出納帳です。--import を指定すると、CSV および QIF ファイルから取引をインポートし、ウィンドウを開かずに終了します。</translation>
     </message>
     <message>
-        <source>Import FILE: a QIF file (.qif) or a comma-separated file. Repeat for several files; QIF files are imported together, so transfers between them are linked.</source>
-        <translation>FILE をインポートします: QIF ファイル (.qif) またはカンマ区切りのファイル。複数のファイルは繰り返して指定します。QIF ファイルはまとめてインポートされるため、ファイル間の振替はリンクされます。</translation>
-    </message>
-    <message>
         <source>FILE</source>
         <translation>FILE</translation>
     </message>
@@ -924,6 +1000,62 @@ Sign in via File › Mellowind Account to enable sync.</source>
 </source>
         <translation>%1 の台帳は読み取り専用のため、何もインポートしませんでした。
 </translation>
+    </message>
+    <message>
+        <source>Import FILE: an OFX or QFX statement, a QIF file (.qif) or a comma-separated file. Repeat for several files; QIF files are imported together, so transfers between them are linked.</source>
+        <translation>FILE をインポートします: OFX/QFX 明細、QIF ファイル (.qif)、またはカンマ区切りファイル。複数のファイルには繰り返し指定します。QIF ファイルはまとめてインポートされ、相互の振替がリンクされます。</translation>
+    </message>
+    <message>
+        <source>The CSV delimiter: comma, semicolon, tab or | (default: recognised from the first lines).</source>
+        <translation>CSV の区切り文字: comma、semicolon、tab、| (既定: 先頭の行から判別)。</translation>
+    </message>
+    <message>
+        <source>DELIMITER</source>
+        <translation>区切り文字</translation>
+    </message>
+    <message>
+        <source>CSV amounts are written 1.234,56.</source>
+        <translation>CSV の金額は 1.234,56 の形式です。</translation>
+    </message>
+    <message>
+        <source>The column of amounts paid out, counted from 1 (with --credit-column instead of an amount column).</source>
+        <translation>出金額の列 (1 から数える。金額列の代わりに --credit-column と共に)。</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>The column of amounts paid in, counted from 1.</source>
+        <translation>入金額の列 (1 から数える)。</translation>
+    </message>
+    <message>
+        <source>The column that says whether the amount is paid out or in, counted from 1 (with --out-value and --in-value).</source>
+        <translation>金額が出金か入金かを示す列 (1 から数える。--out-value と --in-value と共に)。</translation>
+    </message>
+    <message>
+        <source>The direction column&apos;s value for money paid out, such as Af or debit.</source>
+        <translation>出金を表す区分列の値 (例: Af、debit)。</translation>
+    </message>
+    <message>
+        <source>TEXT</source>
+        <translation>テキスト</translation>
+    </message>
+    <message>
+        <source>The direction column&apos;s value for money paid in, such as Bij or credit.</source>
+        <translation>入金を表す区分列の値 (例: Bij、credit)。</translation>
+    </message>
+    <message>
+        <source>Turn the signs of CSV amounts round (card statements that list purchases as positive).</source>
+        <translation>CSV の金額の符号を反転します (購入を正の値で記載するカード明細)。</translation>
+    </message>
+    <message>
+        <source>Lines to skip at the start of CSV files, before the table.</source>
+        <translation>CSV ファイルの先頭で表の前に読み飛ばす行数。</translation>
+    </message>
+    <message>
+        <source>Columns are counted from 1; --direction-column needs --out-value and --in-value; --delimiter is comma, semicolon, tab or |.</source>
+        <translation>列は 1 から数えます。--direction-column には --out-value と --in-value が必要です。--delimiter は comma、semicolon、tab、| のいずれかです。</translation>
     </message>
 </context>
 <context>
@@ -1088,6 +1220,26 @@ Sign in via File › Mellowind Account to enable sync.</source>
             <numerusform>%n 件の分割を調整しました: 明細の合計が金額と合わないため、差額を「未分類」の明細にしました</numerusform>
         </translation>
     </message>
+    <message>
+        <source>OFX/QFX</source>
+        <translation>OFX/QFX</translation>
+    </message>
+    <message>
+        <source>Select OFX File</source>
+        <translation>OFX ファイルを選択</translation>
+    </message>
+    <message>
+        <source>OFX Files (*.ofx *.qfx);;All Files (*)</source>
+        <translation>OFX ファイル (*.ofx *.qfx);;すべてのファイル (*)</translation>
+    </message>
+    <message>
+        <source>%1: the bank&apos;s balance on %2 is %3; the register&apos;s is %4.</source>
+        <translation>%1: %2 時点の銀行の残高は %3、台帳の残高は %4 です。</translation>
+    </message>
+    <message>
+        <source>Reconcile...</source>
+        <translation>照合...</translation>
+    </message>
 </context>
 <context>
     <name>ImportService</name>
@@ -1132,6 +1284,34 @@ Sign in via File › Mellowind Account to enable sync.</source>
     <message>
         <source>%1, line %2</source>
         <translation>%1、%2 行目</translation>
+    </message>
+    <message>
+        <source>Credit Card</source>
+        <translation>クレジットカード</translation>
+    </message>
+    <message>
+        <source>Savings</source>
+        <translation>貯蓄預金</translation>
+    </message>
+    <message>
+        <source>Checking</source>
+        <translation>当座預金</translation>
+    </message>
+    <message>
+        <source>%1 is not a complete OFX file (%2): nothing was imported.</source>
+        <translation>%1 は完全な OFX ファイルではありません（%2）。何もインポートされませんでした。</translation>
+    </message>
+    <message>
+        <source>%1, account %2</source>
+        <translation>%1、口座 %2</translation>
+    </message>
+    <message>
+        <source>The statement of account %1 is in %2, but %3 is kept in %4: nothing of it was imported.</source>
+        <translation>口座 %1 の明細は %2 ですが、%3 は %4 で管理されています。何もインポートされませんでした。</translation>
+    </message>
+    <message>
+        <source>The statement of account %1 is in %2, a currency this program does not keep: nothing of it was imported.</source>
+        <translation>口座 %1 の明細は %2 で、このプログラムでは扱えない通貨です。何もインポートされませんでした。</translation>
     </message>
 </context>
 <context>
@@ -2377,6 +2557,14 @@ Type DELETE to confirm:</source>
     <message>
         <source>— Skip these transactions —</source>
         <translation>— これらの取引をスキップ —</translation>
+    </message>
+    <message>
+        <source>Statements:</source>
+        <translation>明細:</translation>
+    </message>
+    <message>
+        <source>Choose the account each statement goes to. The next statement of the same bank account goes there by itself.</source>
+        <translation>各明細の取り込み先の口座を選んでください。同じ銀行口座の次の明細は自動的にそこへ取り込まれます。</translation>
     </message>
 </context>
 <context>

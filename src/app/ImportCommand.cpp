@@ -57,7 +57,7 @@ public:
     {
     }
 
-    QString idFor(const QString& name, AccountType type)
+    QString idFor(const QString& name, AccountType type, Currency currency = Currency::USD)
     {
         if (name.isEmpty())
             return {};
@@ -76,6 +76,7 @@ public:
         account.id = Ids::newId();
         account.name = name;
         account.type = type;
+        account.currency = currency;
         account.createdAt = account.updatedAt = Clock::nowUtc();
         m_new.append(account);
         return account.id;
@@ -154,6 +155,7 @@ bool ImportCommand::parseColumns(const QString& list, CsvMapping& mapping)
 {
     mapping.dateColumn = mapping.payeeColumn = mapping.amountColumn = -1;
     mapping.memoColumn = mapping.categoryColumn = -1;
+    mapping.debitColumn = mapping.creditColumn = -1;
     const QStringList names = list.split(QLatin1Char(','));
     for (int column = 0; column < names.size(); ++column) {
         const QString name = names.at(column).trimmed().toLower();
@@ -168,6 +170,10 @@ bool ImportCommand::parseColumns(const QString& list, CsvMapping& mapping)
             slot = &mapping.memoColumn;
         else if (name == QLatin1String("category"))
             slot = &mapping.categoryColumn;
+        else if (name == QLatin1String("debit"))
+            slot = &mapping.debitColumn;
+        else if (name == QLatin1String("credit"))
+            slot = &mapping.creditColumn;
         else if (name != QLatin1String("-"))
             return false;
         if (slot && *slot >= 0)
@@ -175,7 +181,57 @@ bool ImportCommand::parseColumns(const QString& list, CsvMapping& mapping)
         if (slot)
             *slot = column;
     }
-    return mapping.dateColumn >= 0 && mapping.payeeColumn >= 0 && mapping.amountColumn >= 0;
+    return mapping.dateColumn >= 0 && mapping.payeeColumn >= 0
+        && (mapping.amountColumn >= 0 || mapping.debitColumn >= 0 || mapping.creditColumn >= 0);
+}
+
+bool ImportCommand::parseDelimiter(const QString& text, QChar& delimiter)
+{
+    const QString name = text.toLower();
+    if (name == QLatin1String("comma") || name == QLatin1String(","))
+        delimiter = u',';
+    else if (name == QLatin1String("semicolon") || name == QLatin1String(";"))
+        delimiter = u';';
+    else if (name == QLatin1String("tab") || name == QLatin1String("\t"))
+        delimiter = u'\t';
+    else if (name == QLatin1String("|") || name == QLatin1String("pipe"))
+        delimiter = u'|';
+    else
+        return false;
+    return true;
+}
+
+bool ImportCommand::applyCsvOptions(const QCommandLineParser& parser, CsvMapping& mapping)
+{
+    const auto column = [&parser](const QString& option, int& slot) {
+        if (!parser.isSet(option))
+            return true;
+        bool ok = false;
+        slot = parser.value(option).toInt(&ok) - 1;
+        return ok && slot >= 0;
+    };
+    bool ok = column(QStringLiteral("debit-column"), mapping.debitColumn)
+        && column(QStringLiteral("credit-column"), mapping.creditColumn)
+        && column(QStringLiteral("direction-column"), mapping.directionColumn);
+    if (mapping.debitColumn >= 0 || mapping.creditColumn >= 0) {
+        // Paid-out and paid-in columns take the place of the amount column.
+        if (!parser.isSet(QStringLiteral("csv-columns")))
+            mapping.amountColumn = -1;
+    }
+    mapping.outValue = parser.value(QStringLiteral("out-value"));
+    mapping.inValue = parser.value(QStringLiteral("in-value"));
+    if (mapping.directionColumn >= 0 && (mapping.outValue.isEmpty() || mapping.inValue.isEmpty()))
+        ok = false;
+    if (parser.isSet(QStringLiteral("delimiter")))
+        ok = ok && parseDelimiter(parser.value(QStringLiteral("delimiter")), mapping.delimiter);
+    if (parser.isSet(QStringLiteral("skip-lines"))) {
+        bool number = false;
+        mapping.skipLines = parser.value(QStringLiteral("skip-lines")).toInt(&number);
+        ok = ok && number && mapping.skipLines >= 0;
+    }
+    mapping.decimalComma = parser.isSet(QStringLiteral("decimal-comma"));
+    mapping.invert = parser.isSet(QStringLiteral("invert"));
+    return ok;
 }
 
 int ImportCommand::run(const QStringList& arguments)
@@ -185,8 +241,9 @@ int ImportCommand::run(const QStringList& arguments)
         tr("Mellowind Ledgerine, a check register for household finances. With --import it "
            "imports transactions from CSV and QIF files and ends without opening a window."));
     const QCommandLineOption importFile(QStringLiteral("import"),
-        tr("Import FILE: a QIF file (.qif) or a comma-separated file. Repeat for several files; "
-           "QIF files are imported together, so transfers between them are linked."),
+        tr("Import FILE: an OFX or QFX statement, a QIF file (.qif) or a comma-separated file. "
+           "Repeat for several files; QIF files are imported together, so transfers between "
+           "them are linked."),
         tr("FILE"));
     const QCommandLineOption account(QStringLiteral("account"),
         tr("The account for CSV files and for QIF files without account blocks. QIF accounts go "
@@ -203,7 +260,34 @@ int ImportCommand::run(const QStringList& arguments)
     const QCommandLineOption dateFormat(QStringLiteral("date-format"),
         tr("The pattern of CSV dates, such as dd/MM/yyyy (default: recognised by itself)."),
         tr("FORMAT"));
-    parser.addOptions({ importFile, account, createAccounts, columns, header, dateFormat });
+    const QCommandLineOption delimiter(QStringLiteral("delimiter"),
+        tr("The CSV delimiter: comma, semicolon, tab or | (default: recognised from the first "
+           "lines)."),
+        tr("DELIMITER"));
+    const QCommandLineOption decimalComma(
+        QStringLiteral("decimal-comma"), tr("CSV amounts are written 1.234,56."));
+    const QCommandLineOption debitColumn(QStringLiteral("debit-column"),
+        tr("The column of amounts paid out, counted from 1 (with --credit-column instead of an "
+           "amount column)."),
+        tr("N"));
+    const QCommandLineOption creditColumn(QStringLiteral("credit-column"),
+        tr("The column of amounts paid in, counted from 1."), tr("N"));
+    const QCommandLineOption directionColumn(QStringLiteral("direction-column"),
+        tr("The column that says whether the amount is paid out or in, counted from 1 (with "
+           "--out-value and --in-value)."),
+        tr("N"));
+    const QCommandLineOption outValue(QStringLiteral("out-value"),
+        tr("The direction column's value for money paid out, such as Af or debit."), tr("TEXT"));
+    const QCommandLineOption inValue(QStringLiteral("in-value"),
+        tr("The direction column's value for money paid in, such as Bij or credit."), tr("TEXT"));
+    const QCommandLineOption invert(QStringLiteral("invert"),
+        tr("Turn the signs of CSV amounts round (card statements that list purchases as "
+           "positive)."));
+    const QCommandLineOption skipLines(QStringLiteral("skip-lines"),
+        tr("Lines to skip at the start of CSV files, before the table."), tr("N"));
+    parser.addOptions(
+        { importFile, account, createAccounts, columns, header, dateFormat, delimiter, decimalComma,
+            debitColumn, creditColumn, directionColumn, outValue, inValue, invert, skipLines });
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
 
@@ -236,24 +320,26 @@ int ImportCommand::run(const QStringList& arguments)
             mapping))
         return usageError(tr("--csv-columns names date, payee, amount, memo, category or - in "
                              "order, each once; date, payee and amount are needed."));
+    // Every file is readable text before anything is stored.
+    if (!applyCsvOptions(parser, mapping))
+        return usageError(tr("Columns are counted from 1; --direction-column needs --out-value "
+                             "and --in-value; --delimiter is comma, semicolon, tab or |."));
     QStringList csvFiles;
     QStringList qifFiles;
+    QStringList ofxFiles;
     for (const QString& file : files) {
+        const ImportText::FileText text = ImportText::readFile(file);
+        if (!text.error.isEmpty()) {
+            print(stderr, text.error + QLatin1Char('\n'));
+            return 1;
+        }
         const bool qif
             = QFileInfo(file).suffix().compare(QLatin1String("qif"), Qt::CaseInsensitive) == 0;
-        (qif ? qifFiles : csvFiles).append(file);
+        (ImportService::isOfx(text.text) ? ofxFiles : qif ? qifFiles : csvFiles).append(file);
     }
     const QString accountName = parser.value(account);
     if (!csvFiles.isEmpty() && accountName.isEmpty())
         return usageError(tr("CSV files need --account NAME."));
-    // Every file is readable text before anything is stored.
-    for (const QString& file : files) {
-        const QString error = ImportText::readFile(file).error;
-        if (!error.isEmpty()) {
-            print(stderr, error + QLatin1Char('\n'));
-            return 1;
-        }
-    }
 
     AppState state;
     if (!state.initialize()) {
@@ -279,6 +365,15 @@ int ImportCommand::run(const QStringList& arguments)
     }
     ImportService* service = state.importService();
     Targets targets(state.accounts()->findAll(), parser.isSet(createAccounts));
+    // A cut-off statement stops the run before any file is stored.
+    QList<OfxScan> ofxScans;
+    for (const QString& file : std::as_const(ofxFiles)) {
+        ofxScans.append(service->scanOfx(file));
+        if (!ofxScans.last().error.isEmpty()) {
+            print(stderr, ofxScans.last().error + QLatin1Char('\n'));
+            return 1;
+        }
+    }
     ImportResult total;
     const auto finished = [&total](const ImportResult& result) {
         total += result;
@@ -304,6 +399,21 @@ int ImportCommand::run(const QStringList& arguments)
                 qifMapping.insert(entry.key, id);
         }
         if (!finished(service->importQif(qifFiles, qifMapping, targets.newAccounts())))
+            return 1;
+    }
+    for (qsizetype i = 0; i < ofxFiles.size(); ++i) {
+        const QString& file = ofxFiles.at(i);
+        const OfxScan& scan = ofxScans.at(i);
+        // A bank account goes where it went before, else to the account named after it.
+        QHash<QString, QString> ofxMapping;
+        for (const QifAccountEntry& entry : scan.statements) {
+            const QString id = entry.preferredAccountId.isEmpty()
+                ? targets.idFor(entry.newAccountName, entry.suggestedType, entry.currency)
+                : entry.preferredAccountId;
+            if (!id.isEmpty())
+                ofxMapping.insert(entry.key, id);
+        }
+        if (!finished(service->importOfx(file, ofxMapping, targets.newAccounts())))
             return 1;
     }
     print(stdout, summary(total));

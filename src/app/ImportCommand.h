@@ -4,6 +4,7 @@
 #include <QStringList>
 
 class AppState;
+class QCommandLineParser;
 struct CsvMapping;
 struct ImportResult;
 
@@ -28,10 +29,15 @@ public:
     static int run(const QStringList& arguments);
 
     // "date,payee,amount" style column names into a mapping; false when the
-    // list names an unknown column, one twice, or lacks date, payee or amount.
+    // list names an unknown column, one twice, or lacks date, payee or an
+    // amount (amount, or debit and credit).
     static bool parseColumns(const QString& list, CsvMapping& mapping);
+    // "comma", "semicolon", "tab", "|" (or the character itself).
+    static bool parseDelimiter(const QString& text, QChar& delimiter);
 
 private:
+    // The CSV options beyond the columns; false for a value that makes no sense.
+    static bool applyCsvOptions(const QCommandLineParser& parser, CsvMapping& mapping);
     // Says on standard error what was not stored and why; the exit code.
     static int reportUnstored(const ImportResult& total, const QStringList& missingAccounts);
 };

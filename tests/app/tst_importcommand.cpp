@@ -9,6 +9,7 @@
 #include <QLockFile>
 #include <QProcess>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
@@ -22,6 +23,7 @@ private Q_SLOTS:
     void badArgumentsShowTheUsage();
     void importsWithoutADisplayAndCountsAgain();
     void unreadableFileStoresNothing();
+    void ofxStatementsGoToTheirAccounts();
     void refusedWhileTheProgramHasTheData();
     void damagedLedgerTakesNothing();
 
@@ -167,6 +169,55 @@ void TestImportCommand::unreadableFileStoresNothing()
     // Nothing was stored: the readable file alone imports in full.
     QCOMPARE(run({ "--import", importFixture("checking.qif"), "--create-accounts" }).out,
         line(5, 0, 2, 1, 0, 0, 0));
+}
+
+void TestImportCommand::ofxStatementsGoToTheirAccounts()
+{
+    m_data = QStringLiteral("ofx");
+    const QString ofx = importFixture("two-statements.qfx");
+    Outcome outcome = run({ "--import", ofx });
+    QCOMPARE(outcome.code, 1);
+    QCOMPARE(outcome.out, line(0, 0, 0, 0, 3, 0, 0));
+    QVERIFY2(
+        outcome.err.contains("No account is named \"Checking 6789\""), qPrintable(outcome.err));
+
+    // A statement cut short stores nothing, not even the files before it.
+    QTemporaryDir dir;
+    QFile cut(dir.filePath("cut.txt"));
+    QFile whole(ofx);
+    QVERIFY(whole.open(QIODevice::ReadOnly) && cut.open(QIODevice::WriteOnly));
+    cut.write(whole.readAll().left(900));
+    cut.close();
+    outcome = run({ "--import", importFixture("checking.qif"), "--import", cut.fileName(),
+        "--create-accounts" });
+    QCOMPARE(outcome.code, 1);
+    QVERIFY2(outcome.err.contains("not a complete OFX file"), qPrintable(outcome.err));
+
+    outcome = run({ "--import", ofx, "--create-accounts" });
+    QCOMPARE(outcome.code, 0);
+    QCOMPARE(outcome.out, line(3, 0, 0, 0, 0, 0, 0));
+    QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "ofx");
+    db.setDatabaseName(m_dir.filePath("ofx/ledgerine.db"));
+    QVERIFY(db.open());
+    QSqlQuery query(db);
+    QVERIFY2(query.exec("SELECT name, account_type, currency, statement_account_id FROM accounts "
+                        "ORDER BY name"),
+        qPrintable(query.lastError().text()));
+    QStringList accounts;
+    while (query.next())
+        accounts << QStringList { query.value(0).toString(), query.value(1).toString(),
+            query.value(2).toString(), query.value(3).toString() }
+                        .join('/');
+    QCOMPARE(accounts,
+        QStringList({ "Checking 6789/checking/USD/000123456789",
+            "Credit Card 4444/credit_card/USD/4111222233334444" }));
+    query.finish();
+    db.close();
+
+    // The next download goes where the last one went, under any account name.
+    outcome = run({ "--import", ofx });
+    QCOMPARE(outcome.code, 0);
+    QCOMPARE(outcome.out, line(0, 3, 0, 0, 0, 0, 0));
 }
 
 void TestImportCommand::refusedWhileTheProgramHasTheData()

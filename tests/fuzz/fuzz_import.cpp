@@ -1,5 +1,6 @@
-// libFuzzer driver: file bytes through the decoder, the CSV reader, the QIF
-// parser, the amount and date readers and the record rules. Beyond crashes it
+// libFuzzer driver: file bytes through the decoder, the CSV reader (with the
+// delimiter it detects), the QIF and OFX parsers, the amount and date readers
+// and the record rules. Beyond crashes it
 // checks what the importer relies on: valid UTF-8 decodes losslessly, no
 // amount beyond the limit and no invalid date comes out, every record knows
 // its line, and what the rules let through is within their limits.
@@ -11,6 +12,7 @@
 #include "services/import/CsvReader.h"
 #include "services/import/ImportFields.h"
 #include "services/import/ImportText.h"
+#include "services/import/OfxParser.h"
 #include "services/import/QifParser.h"
 
 #include <cstdint>
@@ -37,7 +39,8 @@ void readAmount(const QString& text)
 
 void readDate(const QString& text)
 {
-    for (const DateOrder order : { DateOrder::Unknown, DateOrder::MonthFirst, DateOrder::DayFirst }) {
+    for (const DateOrder order :
+        { DateOrder::Unknown, DateOrder::MonthFirst, DateOrder::DayFirst }) {
         const QDate csv = ImportFields::csvDate(text, {}, order);
         check(csv.isNull() || csv.isValid());
         const QDate qif = ImportFields::qifDate(text, order);
@@ -92,7 +95,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         checkRules(t);
     }
 
-    const QList<QStringList> rows = CsvReader::read(text);
+    for (const OfxStatement& statement : OfxParser::parse(text).statements) {
+        for (const OfxTransaction& t : statement.transactions) {
+            check(t.date.isNull() || t.date.isValid());
+            for (const Currency currency : { Currency::USD, Currency::JPY }) {
+                const auto amount = OfxParser::amount(t.amount, currency);
+                check(!amount || Money::isWithinLimit(*amount));
+            }
+        }
+    }
+
+    const QList<QStringList> rows = CsvReader::read(text, CsvReader::detectDelimiter(text));
     CsvReader::tableStart(rows, 3);
     int cells = 0;
     for (const QStringList& row : rows) {

@@ -5,6 +5,7 @@
 #include "ImportService.h"
 #include "ImportText.h"
 #include "data/Ids.h"
+#include "data/Money.h"
 #include "data/SingleLine.h"
 
 #include <QCoreApplication>
@@ -36,6 +37,17 @@ QString cell(const QStringList& row, int column)
     return column >= 0 && column < row.size() ? row.at(column) : QString();
 }
 
+// "1.234,56" and "12,50-" as the amount reader takes them.
+QString amountText(QString text, bool decimalComma)
+{
+    text = text.trimmed();
+    if (text.endsWith(QLatin1Char('-')))
+        text = QLatin1Char('-') + text.chopped(1).trimmed();
+    if (decimalComma)
+        text.remove(QLatin1Char('.')).replace(QLatin1Char(','), QLatin1Char('.'));
+    return text;
+}
+
 } // namespace
 
 CsvImport::CsvImport(ImportService& service, const QString& accountId, const CsvMapping& mapping)
@@ -53,9 +65,14 @@ ImportResult CsvImport::run(const QString& path, const QList<Account>& newAccoun
         m_result.fileErrors << file.error;
         return m_result;
     }
-    const QList<QStringList> rows = CsvReader::read(file.text);
     const CsvMapping& m = m_mapping;
-    const int needed = std::max({ m.dateColumn, m.payeeColumn, m.amountColumn }) + 1;
+    const QString text = CsvReader::skipLines(file.text, m.skipLines);
+    const QList<QStringList> rows = CsvReader::read(
+        text, m.delimiter.isNull() ? CsvReader::detectDelimiter(text) : m.delimiter);
+    // Paid-out and paid-in cells at the end of a line may be left out.
+    const int needed
+        = std::max({ m.dateColumn, m.payeeColumn, m.amountColumn, m.directionColumn }) + 1;
+    m_needed = needed;
     // Lines about the account before the table are no rows; when no line is
     // wide enough, every one of them is a row that does not fit.
     const qsizetype start = CsvReader::tableStart(rows, needed);
@@ -69,7 +86,8 @@ ImportResult CsvImport::run(const QString& path, const QList<Account>& newAccoun
     run.setTotal(total);
     Q_EMIT m_service.importStarted(total);
     const auto account = run.account(m_accountId);
-    const bool columnsValid = m.dateColumn >= 0 && m.payeeColumn >= 0 && m.amountColumn >= 0;
+    const bool columnsValid = m.dateColumn >= 0 && m.payeeColumn >= 0
+        && (m.amountColumn >= 0 || m.debitColumn >= 0 || m.creditColumn >= 0);
     if (!account || !columnsValid) {
         (columnsValid ? m_result.withoutAccount : m_result.invalid) = total;
         run.finish();
@@ -83,20 +101,58 @@ ImportResult CsvImport::run(const QString& path, const QList<Account>& newAccoun
     m_order = m.dateFormat.isEmpty() ? csvDateOrder(rows, first, m.dateColumn) : DateOrder::Unknown;
     for (qsizetype i = first; i < rows.size() && run.step(); ++i)
         importRow(run, rows.at(i), tr("Row %1").arg(i + 1));
+    // Lines without a date after the last row that reads (totals, a closing
+    // note) are no rows; in a file where nothing reads they tell what is wrong.
+    if (m_anyRead)
+        m_result.invalid -= m_trailingUnread;
     run.finish();
     return m_result;
+}
+
+std::optional<qint64> CsvImport::rowAmount(const QStringList& row) const
+{
+    const CsvMapping& m = m_mapping;
+    const auto read = [this](const QString& text) {
+        return ImportFields::amount(amountText(text, m_mapping.decimalComma), m_currency);
+    };
+    std::optional<qint64> amount;
+    if (m.debitColumn >= 0 || m.creditColumn >= 0) {
+        const QString out = cell(row, m.debitColumn);
+        const QString in = cell(row, m.creditColumn);
+        const auto paid = out.isEmpty() ? std::optional<qint64>(0) : read(out);
+        const auto got = in.isEmpty() ? std::optional<qint64>(0) : read(in);
+        if ((out.isEmpty() && in.isEmpty()) || !paid || !got)
+            return std::nullopt;
+        amount = qAbs(*got) - qAbs(*paid);
+    } else {
+        amount = read(cell(row, m.amountColumn));
+        if (amount && m.directionColumn >= 0) {
+            const QString way = cell(row, m.directionColumn);
+            if (way.compare(m.outValue, Qt::CaseInsensitive) == 0)
+                amount = -qAbs(*amount);
+            else if (way.compare(m.inValue, Qt::CaseInsensitive) == 0)
+                amount = qAbs(*amount);
+            else
+                return std::nullopt;
+        }
+    }
+    if (!amount || !Money::isWithinLimit(*amount))
+        return std::nullopt;
+    return m.invert ? -*amount : *amount;
 }
 
 void CsvImport::importRow(ImportRun& run, const QStringList& row, const QString& where)
 {
     const CsvMapping& m = m_mapping;
     const QDate date = ImportFields::csvDate(cell(row, m.dateColumn), m.dateFormat, m_order);
-    const auto amount = ImportFields::amount(cell(row, m.amountColumn), m_currency);
-    if (row.size() <= std::max({ m.dateColumn, m.payeeColumn, m.amountColumn }) || !date.isValid()
-        || !amount) {
+    const auto amount = rowAmount(row);
+    if (row.size() < m_needed || !date.isValid() || !amount) {
         ++m_result.invalid;
+        m_trailingUnread = date.isValid() ? 0 : m_trailingUnread + 1;
         return;
     }
+    m_trailingUnread = 0;
+    m_anyRead = true;
     Transaction t;
     t.id = Ids::newId();
     t.accountId = m_accountId;

@@ -19,11 +19,17 @@ public:
 
 private:
     void importRow(ImportRun& run, const QStringList& row, const QString& where);
+    // The row's amount by the mapping's amount mode; nothing when it does not read.
+    std::optional<qint64> rowAmount(const QStringList& row) const;
 
     ImportService& m_service;
     QString m_accountId;
     CsvMapping m_mapping;
     Currency m_currency = Currency::USD;
     ImportFields::DateOrder m_order = ImportFields::DateOrder::Unknown;
+    int m_needed = 0;
+    // Rows without a date since the last row that read.
+    int m_trailingUnread = 0;
+    bool m_anyRead = false;
     ImportResult m_result;
 };

@@ -1,8 +1,10 @@
 #include "CsvReader.h"
 
+#include <QHash>
+
 namespace CsvReader {
 
-QList<QStringList> read(const QString& text)
+QList<QStringList> read(const QString& text, QChar delimiter)
 {
     QList<QStringList> rows;
     QStringList row;
@@ -37,7 +39,7 @@ QList<QStringList> read(const QString& text)
             }
         } else if (quoted) {
             cell += c;
-        } else if (c == QLatin1Char(',')) {
+        } else if (c == delimiter) {
             endCell();
         } else if (c == QLatin1Char('\n')) {
             endRow();
@@ -51,6 +53,44 @@ QList<QStringList> read(const QString& text)
     }
     endRow();
     return rows;
+}
+
+QChar detectDelimiter(const QString& text)
+{
+    // Enough lines to see the table under a few lines about the account.
+    constexpr qsizetype kSample = 16 * 1024;
+    const QString head = text.left(kSample);
+    QChar best = u',';
+    qsizetype bestScore = 0;
+    for (const QChar candidate : { u',', u';', u'\t', u'|' }) {
+        QList<QStringList> rows = read(head, candidate);
+        if (head.size() == kSample && rows.size() > 1)
+            rows.removeLast(); // cut off by the sample
+        QHash<qsizetype, qsizetype> widths;
+        for (const QStringList& row : std::as_const(rows)) {
+            if (row.size() > 1)
+                ++widths[row.size()];
+        }
+        // Rows of the commonest width, wider tables winning a tie.
+        for (auto it = widths.cbegin(); it != widths.cend(); ++it) {
+            const qsizetype score = it.value() * 1000 + it.key();
+            if (score > bestScore) {
+                bestScore = score;
+                best = candidate;
+            }
+        }
+    }
+    return best;
+}
+
+QString skipLines(const QString& text, int lines)
+{
+    qsizetype from = 0;
+    for (int i = 0; i < lines && from < text.size(); ++i) {
+        const qsizetype end = text.indexOf(QLatin1Char('\n'), from);
+        from = end < 0 ? text.size() : end + 1;
+    }
+    return text.mid(from);
 }
 
 qsizetype tableStart(const QList<QStringList>& rows, qsizetype minCells)

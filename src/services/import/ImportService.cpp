@@ -3,9 +3,11 @@
 #include "CsvImport.h"
 #include "ImportLogging.h"
 #include "ImportText.h"
+#include "OfxImport.h"
 #include "QifImport.h"
 #include "QifParser.h"
 #include "data/AccountRepository.h"
+#include "data/StatementIdRepository.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -49,6 +51,7 @@ ImportResult& ImportResult::operator+=(const ImportResult& other)
         failure = other.failure;
     fileErrors += other.fileErrors;
     problems += other.problems;
+    balances += other.balances;
     return *this;
 }
 
@@ -62,6 +65,7 @@ ImportService::ImportService(Database* db, AccountRepository* accounts,
     , m_transactions(transactions)
     , m_categories(categories)
     , m_writer(writer)
+    , m_statementIds(new StatementIdRepository(db, this))
 {
 }
 
@@ -99,6 +103,23 @@ ImportResult ImportService::importQif(const QStringList& paths,
     return QifImport(*this, mapping).run(paths, newAccounts);
 }
 
+ImportResult ImportService::importOfx(
+    const QString& path, const QHash<QString, QString>& mapping, const QList<Account>& newAccounts)
+{
+    m_cancelRequested = false;
+    return OfxImport(*this, *m_statementIds, mapping).run(path, newAccounts);
+}
+
+OfxScan ImportService::scanOfx(const QString& path) const
+{
+    return OfxImport::scan(path, *m_statementIds);
+}
+
+bool ImportService::isOfx(const QString& text)
+{
+    return OfxParser::looksLikeOfx(text);
+}
+
 QifScan ImportService::scanQifAccounts(const QStringList& paths)
 {
     QifScan scan;
@@ -115,14 +136,15 @@ QifScan ImportService::scanQifAccounts(const QStringList& paths)
             if (listed.contains(account.name.toLower()))
                 continue;
             listed.insert(account.name.toLower());
-            scan.accounts.append({ account.name, account.name, false, suggestedType(account) });
+            scan.accounts.append(
+                { account.name, account.name, false, suggestedType(account), {}, {}, {} });
         }
         const bool headerless = std::any_of(qif.transactions.cbegin(), qif.transactions.cend(),
             [](const QifTransaction& t) { return t.account.isEmpty(); });
         if (headerless) {
             scan.accounts.append(
                 { path, tr("%1 (no account header)").arg(QFileInfo(path).fileName()), true,
-                    AccountType::Checking });
+                    AccountType::Checking, {}, {}, {} });
         }
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     }

@@ -11,6 +11,7 @@ class AccountService;
 class CategoryRepository;
 class Database;
 class SplitLineRepository;
+class StatementIdRepository;
 class TransactionRepository;
 class TransactionService;
 
@@ -39,6 +40,14 @@ public:
         const QList<Account>& newAccounts = {});
     QifScan scanQifAccounts(const QStringList& paths);
 
+    // `mapping`: the bank's account number of each statement to an account
+    // id. Statements without one are counted, not stored.
+    ImportResult importOfx(const QString& path, const QHash<QString, QString>& mapping,
+        const QList<Account>& newAccounts = {});
+    OfxScan scanOfx(const QString& path) const;
+    // Whether the file's text is an OFX (or QFX) statement, whatever its name.
+    static bool isOfx(const QString& text);
+
     // "[→ Savings]": the memo mark of a transfer whose other side is not stored yet.
     static QString transferHint(const QString& accountName);
 
@@ -53,6 +62,7 @@ Q_SIGNALS:
 private:
     friend class CsvImport;
     friend class QifImport;
+    friend class OfxImport;
 
     ImportRun::Services runServices() const;
     ImportRun::Progress progressReporter();
@@ -63,5 +73,6 @@ private:
     TransactionRepository* m_transactions;
     CategoryRepository* m_categories;
     TransactionService* m_writer;
+    StatementIdRepository* m_statementIds;
     bool m_cancelRequested = false;
 };

@@ -2,6 +2,7 @@
 
 #include "data/Account.h"
 
+#include <QDate>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -15,6 +16,26 @@ struct CsvMapping {
     int categoryColumn = -1;
     bool hasHeaderRow = false;
     QString dateFormat; // a Qt date pattern; empty for automatic
+    QChar delimiter; // none: detected from the first lines
+    bool decimalComma = false; // "1.234,56"; otherwise the separators are recognised
+    // Paid-out and paid-in columns instead of one signed amount; either cell
+    // may be empty, and values may be written positive.
+    int debitColumn = -1;
+    int creditColumn = -1;
+    // A column saying which way a positive amount goes ("Af"/"Bij").
+    int directionColumn = -1;
+    QString outValue;
+    QString inValue;
+    bool invert = false; // card statements listing purchases as positive
+    int skipLines = 0; // lines before the table that are no rows at all
+};
+
+// The bank's closing balance of one imported statement, to set beside the
+// register's balance on that date.
+struct StatementBalance {
+    QString accountId;
+    qint64 balance = 0;
+    QDate date;
 };
 
 struct ImportResult {
@@ -42,6 +63,7 @@ struct ImportResult {
     // longer than 10000 characters."), the first few of them; and what kept a
     // whole file from fitting the mapping.
     QStringList problems;
+    QList<StatementBalance> balances;
 
     ImportResult& operator+=(const ImportResult& other);
 };
@@ -52,10 +74,22 @@ struct QifAccountEntry {
     QString displayName;
     bool withoutHeader = false;
     AccountType suggestedType = AccountType::Checking;
+    // For a statement of an OFX file: the name and currency of an account made
+    // for it, and the account its bank account went to before.
+    QString newAccountName;
+    Currency currency = Currency::USD;
+    QString preferredAccountId;
 };
 
 struct QifScan {
     QList<QifAccountEntry> accounts;
     int transactions = 0;
     QStringList fileErrors;
+};
+
+// The statements of an OFX file, each as an account to map: the key is the
+// bank's account number.
+struct OfxScan {
+    QList<QifAccountEntry> statements;
+    QString error; // a sentence naming the file; then there are no statements
 };

@@ -705,6 +705,16 @@ void MainWindow::showImportWindow()
             if (m_state->currentAccountId().isEmpty() && !accounts.isEmpty())
                 selectAccount(accounts.first().id);
         });
+        connect(m_importScreen, &ImportScreen::reconcileRequested, this,
+            [this](const QString& accountId, const QDate& date, qint64 balance) {
+                selectAccount(accountId);
+                showReconciliationWindow();
+                for (auto* screen :
+                    findChildren<ReconciliationScreen*>(Qt::FindDirectChildrenOnly)) {
+                    if (screen->accountId() == accountId)
+                        screen->setStatement(date, balance);
+                }
+            });
     }
     m_importScreen->reload();
     showToolWindow(m_importScreen, tr("Import Transactions"), QSize(650, 600));

@@ -6,6 +6,11 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QSpinBox>
 
 namespace {
 
@@ -59,6 +64,24 @@ int amountColumn(const QList<QStringList>& rows, int columns, int skip)
     return -1;
 }
 
+// Whether the amounts of these columns are written with a decimal comma
+// ("12,50", "1.234,56") more often than with a point.
+bool usesDecimalComma(const QList<QStringList>& rows, std::initializer_list<int> columns)
+{
+    static const QRegularExpression comma(QStringLiteral("\\d,\\d{1,2}\\)?-?$"));
+    static const QRegularExpression point(QStringLiteral("\\d\\.\\d{1,2}\\)?-?$"));
+    int commas = 0;
+    int points = 0;
+    for (const QStringList& row : rows) {
+        for (const int column : columns) {
+            const QString cell = row.value(column).trimmed();
+            commas += comma.match(cell).hasMatch() ? 1 : 0;
+            points += point.match(cell).hasMatch() ? 1 : 0;
+        }
+    }
+    return commas > points;
+}
+
 void select(QComboBox* combo, int column)
 {
     const int index = combo->findData(column);
@@ -78,6 +101,49 @@ CsvMappingPanel::CsvMappingPanel(QWidget* parent)
     m_memo = addColumnCombo(tr("Memo column:"), "memoColumnCombo", true);
     m_category = addColumnCombo(tr("Category column:"), "categoryColumnCombo", true);
 
+    m_amountMode = new QComboBox;
+    m_amountMode->setObjectName(QStringLiteral("amountModeCombo"));
+    m_amountMode->addItem(tr("One signed amount column"));
+    m_amountMode->addItem(tr("Paid-out and paid-in columns"));
+    m_amountMode->addItem(tr("Amount and direction column"));
+    form->insertRow(2, tr("Amounts:"), m_amountMode);
+    m_debit = addColumnCombo(tr("Paid-out column:"), "debitColumnCombo", true);
+    m_credit = addColumnCombo(tr("Paid-in column:"), "creditColumnCombo", true);
+    m_direction = addColumnCombo(tr("Direction column:"), "directionColumnCombo", true);
+    m_outValue = new QLineEdit;
+    m_outValue->setObjectName(QStringLiteral("outValueEdit"));
+    m_outValue->setPlaceholderText(tr("such as Af or debit"));
+    form->addRow(tr("Paid out when it says:"), m_outValue);
+    m_inValue = new QLineEdit;
+    m_inValue->setObjectName(QStringLiteral("inValueEdit"));
+    m_inValue->setPlaceholderText(tr("such as Bij or credit"));
+    form->addRow(tr("Paid in when it says:"), m_inValue);
+    m_decimalComma = new QCheckBox(tr("Decimal comma (1.234,56)"));
+    m_decimalComma->setObjectName(QStringLiteral("decimalCommaCheck"));
+    m_invert = new QCheckBox(tr("Invert signs"));
+    m_invert->setObjectName(QStringLiteral("invertCheck"));
+    m_invert->setToolTip(tr("For card statements that list purchases as positive"));
+
+    m_delimiter = new QComboBox;
+    m_delimiter->setObjectName(QStringLiteral("delimiterCombo"));
+    m_delimiter->addItem(tr("Detect"), QString());
+    m_delimiter->addItem(tr("Comma"), QStringLiteral(","));
+    m_delimiter->addItem(tr("Semicolon"), QStringLiteral(";"));
+    m_delimiter->addItem(tr("Tab"), QStringLiteral("\t"));
+    m_delimiter->addItem(QStringLiteral("|"), QStringLiteral("|"));
+    m_skipLines = new QSpinBox;
+    m_skipLines->setObjectName(QStringLiteral("skipLinesSpin"));
+    m_skipLines->setRange(0, 100);
+    auto* reading = new QHBoxLayout;
+    reading->addWidget(m_delimiter);
+    reading->addWidget(new QLabel(tr("Lines to skip:")));
+    reading->addWidget(m_skipLines);
+    reading->addStretch();
+    form->addRow(tr("Delimiter:"), reading);
+    connect(m_amountMode, &QComboBox::currentIndexChanged, this, &CsvMappingPanel::showAmountMode);
+    connect(m_delimiter, &QComboBox::currentIndexChanged, this, &CsvMappingPanel::readingChanged);
+    connect(m_skipLines, &QSpinBox::valueChanged, this, &CsvMappingPanel::readingChanged);
+
     m_dateFormat = new QComboBox;
     m_dateFormat->setObjectName(QStringLiteral("dateFormatCombo"));
     // Any pattern can be typed, as the command line takes one.
@@ -93,9 +159,38 @@ CsvMappingPanel::CsvMappingPanel(QWidget* parent)
 
     m_hasHeader = new QCheckBox(tr("First row is header"));
     m_hasHeader->setObjectName(QStringLiteral("headerCheck"));
-    form->addRow(QString(), m_hasHeader);
+    auto* checks = new QHBoxLayout;
+    checks->addWidget(m_hasHeader);
+    checks->addWidget(m_decimalComma);
+    checks->addWidget(m_invert);
+    checks->addStretch();
+    form->addRow(QString(), checks);
     connect(m_hasHeader, &QCheckBox::toggled, this, &CsvMappingPanel::fillColumns);
     fillColumns();
+    showAmountMode();
+}
+
+void CsvMappingPanel::showAmountMode()
+{
+    auto* form = static_cast<QFormLayout*>(layout());
+    const int mode = m_amountMode->currentIndex();
+    form->setRowVisible(m_amount, mode != 1);
+    form->setRowVisible(m_debit, mode == 1);
+    form->setRowVisible(m_credit, mode == 1);
+    for (QWidget* field : { static_cast<QWidget*>(m_direction), static_cast<QWidget*>(m_outValue),
+             static_cast<QWidget*>(m_inValue) })
+        form->setRowVisible(field, mode == 2);
+}
+
+QChar CsvMappingPanel::delimiter() const
+{
+    const QString chosen = m_delimiter->currentData().toString();
+    return chosen.isEmpty() ? QChar() : chosen.front();
+}
+
+int CsvMappingPanel::skipLines() const
+{
+    return m_skipLines->value();
 }
 
 QComboBox* CsvMappingPanel::addColumnCombo(const QString& label, const char* name, bool optional)
@@ -143,6 +238,16 @@ void CsvMappingPanel::setPreview(const QList<QStringList>& rows)
     if (amount < 0)
         amount = amountColumn(data, int(m_columnCount), m_date->currentData().toInt());
     select(m_amount, amount >= 0 ? amount : (2 < m_columnCount ? 2 : -1));
+    guess(m_debit, { "debit", "paid out", "withdrawal", "money out" }, -1);
+    guess(m_credit, { "credit", "paid in", "deposit", "money in" }, -1);
+    // A file with paid-out and paid-in columns and no amount column of its own.
+    const bool split = columnNamed(names, { "debit", "paid out", "withdrawal", "money out" }) >= 0
+        && columnNamed(names, { "credit", "paid in", "deposit", "money in" }) >= 0
+        && columnHeaded(names, QStringLiteral("Amount")) < 0;
+    m_amountMode->setCurrentIndex(split ? 1 : 0);
+    m_decimalComma->setChecked(usesDecimalComma(data,
+        { m_amount->currentData().toInt(), m_debit->currentData().toInt(),
+            m_credit->currentData().toInt() }));
     guess(m_memo, { "memo", "note" }, -1);
     guess(m_category, { "category" }, -1);
 }
@@ -155,7 +260,8 @@ void CsvMappingPanel::clear()
 void CsvMappingPanel::fillColumns()
 {
     const bool named = m_hasHeader->isChecked();
-    for (QComboBox* combo : { m_date, m_payee, m_amount, m_memo, m_category }) {
+    for (QComboBox* combo :
+        { m_date, m_payee, m_amount, m_memo, m_category, m_debit, m_credit, m_direction }) {
         const QVariant chosen = combo->currentData();
         combo->clear();
         if (combo->property("optionalColumn").toBool())
@@ -182,6 +288,20 @@ CsvMapping CsvMappingPanel::mapping() const
     mapping.amountColumn = column(m_amount);
     mapping.memoColumn = column(m_memo);
     mapping.categoryColumn = column(m_category);
+    const int mode = m_amountMode->currentIndex();
+    if (mode == 1) {
+        mapping.amountColumn = -1;
+        mapping.debitColumn = column(m_debit);
+        mapping.creditColumn = column(m_credit);
+    } else if (mode == 2) {
+        mapping.directionColumn = column(m_direction);
+        mapping.outValue = m_outValue->text().trimmed();
+        mapping.inValue = m_inValue->text().trimmed();
+    }
+    mapping.decimalComma = m_decimalComma->isChecked();
+    mapping.invert = m_invert->isChecked();
+    mapping.delimiter = delimiter();
+    mapping.skipLines = skipLines();
     mapping.hasHeaderRow = m_hasHeader->isChecked();
     // A chosen entry stands for its pattern; any other text is a pattern itself.
     const int chosen = m_dateFormat->findText(m_dateFormat->currentText());

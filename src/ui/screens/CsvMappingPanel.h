@@ -8,6 +8,8 @@
 
 class QCheckBox;
 class QComboBox;
+class QLineEdit;
+class QSpinBox;
 
 // Which column of a comma-separated file holds what, chosen from the file's
 // first rows; fills the mapping of a CSV import.
@@ -23,8 +25,18 @@ public:
     void clear();
     CsvMapping mapping() const;
 
+    // How the file is to be split: the chosen delimiter (none: detect) and the
+    // lines before the table.
+    QChar delimiter() const;
+    int skipLines() const;
+
+Q_SIGNALS:
+    // The delimiter or the lines to skip changed: the rows must be read again.
+    void readingChanged();
+
 private:
     void fillColumns();
+    void showAmountMode();
     QComboBox* addColumnCombo(const QString& label, const char* name, bool optional);
 
     QList<QStringList> m_rows;
@@ -35,6 +47,16 @@ private:
     QComboBox* m_amount = nullptr;
     QComboBox* m_memo = nullptr;
     QComboBox* m_category = nullptr;
+    QComboBox* m_amountMode = nullptr;
+    QComboBox* m_debit = nullptr;
+    QComboBox* m_credit = nullptr;
+    QComboBox* m_direction = nullptr;
+    QLineEdit* m_outValue = nullptr;
+    QLineEdit* m_inValue = nullptr;
+    QCheckBox* m_decimalComma = nullptr;
+    QCheckBox* m_invert = nullptr;
+    QComboBox* m_delimiter = nullptr;
+    QSpinBox* m_skipLines = nullptr;
     QComboBox* m_dateFormat = nullptr;
     QCheckBox* m_hasHeader = nullptr;
 };

@@ -5,6 +5,9 @@
 #include "app/AppState.h"
 #include "app/ThemeManager.h"
 #include "data/AccountRepository.h"
+#include "data/DateText.h"
+#include "data/Money.h"
+#include "data/TransactionRepository.h"
 #include "services/AccountService.h"
 #include "services/import/CsvReader.h"
 #include "services/import/ImportService.h"
@@ -23,6 +26,7 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace {
@@ -47,6 +51,7 @@ ImportScreen::ImportScreen(AppState* state, QWidget* parent)
     m_format->setObjectName(QStringLiteral("formatCombo"));
     m_format->addItem(tr("CSV"));
     m_format->addItem(tr("QIF"));
+    m_format->addItem(tr("OFX/QFX"));
     form->addRow(tr("&Format:"), m_format);
     m_account = new QComboBox;
     m_account->setObjectName(QStringLiteral("accountCombo"));
@@ -84,9 +89,18 @@ ImportScreen::ImportScreen(AppState* state, QWidget* parent)
     m_result->setReadOnly(true);
     m_result->setMaximumHeight(170);
     layout->addWidget(m_result);
+    m_balances = new QWidget;
+    m_balances->setObjectName(QStringLiteral("statementBalances"));
+    new QVBoxLayout(m_balances);
+    m_balances->layout()->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_balances);
 
     connect(m_format, &QComboBox::currentIndexChanged, this, &ImportScreen::onFormatChanged);
     connect(m_browse, &QPushButton::clicked, this, &ImportScreen::selectFile);
+    connect(m_csv, &CsvMappingPanel::readingChanged, this, [this] {
+        if (isCsv() && !m_files.isEmpty())
+            showCsvPreview();
+    });
     connect(m_import, &QPushButton::clicked, this, &ImportScreen::runImport);
     connect(done, &QPushButton::clicked, this, &QWidget::close);
     reload();
@@ -96,6 +110,11 @@ ImportScreen::ImportScreen(AppState* state, QWidget* parent)
 bool ImportScreen::isCsv() const
 {
     return m_format->currentIndex() == 0;
+}
+
+bool ImportScreen::isOfx() const
+{
+    return m_format->currentIndex() == 2;
 }
 
 void ImportScreen::reload()
@@ -114,11 +133,17 @@ void ImportScreen::reload()
 
 void ImportScreen::onFormatChanged()
 {
+    showFormatParts();
+    clearFiles();
+    m_result->clear();
+}
+
+void ImportScreen::showFormatParts()
+{
     m_form->setRowVisible(m_account, isCsv());
     m_csv->setVisible(isCsv());
     m_qifScroll->setVisible(!isCsv());
-    clearFiles();
-    m_result->clear();
+    m_qif->setForStatements(isOfx());
 }
 
 void ImportScreen::clearFiles()
@@ -128,14 +153,17 @@ void ImportScreen::clearFiles()
     m_fileLabel->setText(tr("No file selected"));
     m_csv->clear();
     m_qif->setEntries({}, {});
+    showBalances({});
     m_import->setEnabled(false);
 }
 
 void ImportScreen::selectFile()
 {
-    if (isCsv()) {
-        const QString path = QFileDialog::getOpenFileName(
-            this, tr("Select File"), QString(), tr("CSV Files (*.csv);;All Files (*)"));
+    if (isCsv() || isOfx()) {
+        const QString path = QFileDialog::getOpenFileName(this,
+            isOfx() ? tr("Select OFX File") : tr("Select File"), QString(),
+            isOfx() ? tr("OFX Files (*.ofx *.qfx);;All Files (*)")
+                    : tr("CSV Files (*.csv);;All Files (*)"));
         if (!path.isEmpty())
             setFiles({ path });
         return;
@@ -148,10 +176,19 @@ void ImportScreen::selectFile()
 
 void ImportScreen::setFiles(const QStringList& paths)
 {
+    // A bank's download is a statement whatever it is called.
+    if (!isOfx() && paths.size() == 1
+        && ImportService::isOfx(ImportText::readFile(paths.first()).text.left(kPreviewChars))) {
+        const QSignalBlocker blocker(m_format);
+        m_format->setCurrentIndex(2);
+        showFormatParts();
+    }
     clearFiles();
     m_result->clear();
     m_files = paths;
-    if (isCsv())
+    if (isOfx())
+        scanOfxFile();
+    else if (isCsv())
         showCsvPreview();
     else
         scanQifFiles();
@@ -167,7 +204,10 @@ void ImportScreen::showCsvPreview()
         return;
     }
     m_fileLabel->setText(QFileInfo(m_files.first()).fileName());
-    m_csv->setPreview(CsvReader::read(file.text.left(kPreviewChars)));
+    const QString text = CsvReader::skipLines(file.text, m_csv->skipLines()).left(kPreviewChars);
+    const QChar delimiter = m_csv->delimiter();
+    m_csv->setPreview(
+        CsvReader::read(text, delimiter.isNull() ? CsvReader::detectDelimiter(text) : delimiter));
 }
 
 void ImportScreen::scanQifFiles()
@@ -185,6 +225,52 @@ void ImportScreen::scanQifFiles()
         m_files.clear();
     } else if (!scan.fileErrors.isEmpty()) {
         m_result->setPlainText(scan.fileErrors.join(QLatin1Char('\n')));
+    }
+}
+
+void ImportScreen::scanOfxFile()
+{
+    const OfxScan scan = m_state->importService()->scanOfx(m_files.first());
+    m_fileLabel->setText(QFileInfo(m_files.first()).fileName());
+    m_qifEntries = scan.statements;
+    m_qif->setEntries(m_qifEntries, m_state->accounts()->findAll());
+    if (!scan.error.isEmpty() || m_qifEntries.isEmpty()) {
+        m_result->setPlainText(scan.error.isEmpty()
+                ? tr("The selected file(s) hold no transactions to import.")
+                : scan.error);
+        m_files.clear();
+    }
+}
+
+void ImportScreen::showBalances(const QList<StatementBalance>& balances)
+{
+    for (QWidget* row : m_balances->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        delete row;
+    for (const StatementBalance& statement : balances) {
+        const auto account = m_state->accounts()->findById(statement.accountId);
+        if (!account)
+            continue;
+        qint64 registerBalance = account->startingBalance;
+        for (const Transaction& t : m_state->transactions()->findByAccount(account->id)) {
+            if (t.date <= statement.date)
+                registerBalance += t.amount;
+        }
+        auto* row = new QWidget;
+        auto* rowLayout = new QHBoxLayout(row);
+        rowLayout->setContentsMargins(0, 0, 0, 0);
+        auto* label = new QLabel(tr("%1: the bank's balance on %2 is %3; the register's is %4.")
+                                     .arg(account->name, DateText::format(statement.date),
+                                         Money::formatMoney(statement.balance, account->currency),
+                                         Money::formatMoney(registerBalance, account->currency)));
+        label->setWordWrap(true);
+        auto* reconcile = new QPushButton(tr("Reconcile..."));
+        reconcile->setObjectName(QStringLiteral("reconcileButton"));
+        connect(reconcile, &QPushButton::clicked, this, [this, statement] {
+            Q_EMIT reconcileRequested(statement.accountId, statement.date, statement.balance);
+        });
+        rowLayout->addWidget(label, 1);
+        rowLayout->addWidget(reconcile);
+        m_balances->layout()->addWidget(row);
     }
 }
 
@@ -248,6 +334,11 @@ void ImportScreen::runImport()
         const CsvMapping mapping = m_csv->mapping();
         const QString path = m_files.first();
         result = runWithProgress([&] { return service->importCsv(path, target, mapping); });
+    } else if (isOfx()) {
+        const QifMappingPanel::Choice choice = m_qif->choice();
+        const QString path = m_files.first();
+        result = runWithProgress(
+            [&] { return service->importOfx(path, choice.mapping, choice.newAccounts); });
     } else {
         const QifMappingPanel::Choice choice = m_qif->choice();
         const QStringList paths = m_files;
@@ -255,6 +346,7 @@ void ImportScreen::runImport()
             [&] { return service->importQif(paths, choice.mapping, choice.newAccounts); });
     }
     m_result->setPlainText(summaryText(result));
+    showBalances(result.balances);
     // Accounts the import created are now there to map to by name.
     reload();
     Q_EMIT importCompleted();

@@ -2,6 +2,7 @@
 
 #include "services/import/ImportTypes.h"
 
+#include <QDate>
 #include <QStringList>
 #include <QWidget>
 #include <functional>
@@ -39,10 +40,16 @@ public Q_SLOTS:
 
 Q_SIGNALS:
     void importCompleted();
+    // The user wants to reconcile the account against a statement's closing balance.
+    void reconcileRequested(const QString& accountId, const QDate& date, qint64 balance);
 
 private:
     bool isCsv() const;
+    bool isOfx() const;
     void onFormatChanged();
+    void showFormatParts();
+    void scanOfxFile();
+    void showBalances(const QList<StatementBalance>& balances);
     void clearFiles();
     void showCsvPreview();
     void scanQifFiles();
@@ -62,6 +69,7 @@ private:
     CsvMappingPanel* m_csv = nullptr;
     QifMappingPanel* m_qif = nullptr;
     QScrollArea* m_qifScroll = nullptr;
+    QWidget* m_balances = nullptr;
     QPushButton* m_import = nullptr;
     QPlainTextEdit* m_result = nullptr;
 };

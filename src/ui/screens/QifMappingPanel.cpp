@@ -17,23 +17,34 @@ const QString kSkip = QStringLiteral("__skip__");
 } // namespace
 
 QifMappingPanel::QifMappingPanel(QWidget* parent)
-    : QGroupBox(tr("QIF source accounts:"), parent)
+    : QGroupBox(parent)
 {
     setObjectName(QStringLiteral("qifMappingPanel"));
     auto* layout = new QVBoxLayout(this);
-    auto* note = new QLabel(tr("Choose where each Quicken account should be imported. Accounts "
-                               "mapped across the selected files will have their transfers linked "
-                               "automatically."));
-    note->setWordWrap(true);
-    layout->addWidget(note);
+    m_note = new QLabel;
+    m_note->setWordWrap(true);
+    layout->addWidget(m_note);
+    setForStatements(false);
     m_rowsLayout = new QFormLayout;
     m_rowsLayout->setObjectName(QStringLiteral("qifMapRowsLayout"));
     layout->addLayout(m_rowsLayout);
     layout->addStretch();
 }
 
+void QifMappingPanel::setForStatements(bool statements)
+{
+    setTitle(statements ? tr("Statements:") : tr("QIF source accounts:"));
+    m_note->setText(statements
+            ? tr("Choose the account each statement goes to. The next statement of the same bank "
+                 "account goes there by itself.")
+            : tr("Choose where each Quicken account should be imported. Accounts mapped across "
+                 "the selected files will have their transfers linked automatically."));
+}
+
 QString QifMappingPanel::accountName(const QifAccountEntry& entry)
 {
+    if (!entry.newAccountName.isEmpty())
+        return entry.newAccountName;
     return entry.withoutHeader ? QFileInfo(entry.key).fileName().section(QLatin1Char('.'), 0, 0)
                                : entry.key;
 }
@@ -56,6 +67,9 @@ void QifMappingPanel::setEntries(
             if (initial == 0 && account.name.compare(name, Qt::CaseInsensitive) == 0)
                 initial = combo->count() - 1;
         }
+        if (const int preferred = combo->findData(entry.preferredAccountId);
+            !entry.preferredAccountId.isEmpty() && preferred >= 0)
+            initial = preferred;
         combo->setCurrentIndex(initial);
         auto* label = new QLabel(entry.displayName);
         label->setToolTip(entry.key);
@@ -79,6 +93,7 @@ QifMappingPanel::Choice QifMappingPanel::choice() const
         account.id = Ids::newId();
         account.name = accountName(row.entry);
         account.type = row.entry.suggestedType;
+        account.currency = row.entry.currency;
         account.createdAt = account.updatedAt = Clock::nowUtc();
         choice.newAccounts.append(account);
         choice.mapping.insert(row.entry.key, account.id);

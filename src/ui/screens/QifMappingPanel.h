@@ -9,6 +9,7 @@
 
 class QComboBox;
 class QFormLayout;
+class QLabel;
 
 // One row per account found in the chosen QIF files, each mapped to an
 // existing account, to a new one, or skipped.
@@ -22,6 +23,8 @@ public:
     // name (without case), else on creating one.
     void setEntries(const QList<QifAccountEntry>& entries, const QList<Account>& accounts);
     bool isEmpty() const { return m_rows.isEmpty(); }
+    // Rows of bank statements (OFX) instead of QIF accounts.
+    void setForStatements(bool statements);
 
     // What the rows ask for: the mapping from QIF key to account id, and the
     // accounts to create for it (stored by the import itself).
@@ -32,7 +35,7 @@ public:
     Choice choice() const;
 
     // The name an entry has as an account: a file without account blocks is
-    // named after the file up to its first dot.
+    // named after the file up to its first dot; a statement as the entry says.
     static QString accountName(const QifAccountEntry& entry);
 
 private:
@@ -41,6 +44,7 @@ private:
         QComboBox* combo;
     };
 
+    QLabel* m_note = nullptr;
     QFormLayout* m_rowsLayout = nullptr;
     QList<Row> m_rows;
 };

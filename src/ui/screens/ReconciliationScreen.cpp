@@ -263,6 +263,13 @@ void ReconciliationScreen::addShortcuts()
         &ReconciliationScreen::deleteSelectedTransaction);
 }
 
+void ReconciliationScreen::setStatement(const QDate& date, qint64 balance)
+{
+    m_statementDate->setDate(date);
+    m_statementBalance->setAmount(balance);
+    updateDifference();
+}
+
 void ReconciliationScreen::setAccount(const QString& accountId)
 {
     m_accountId = accountId;

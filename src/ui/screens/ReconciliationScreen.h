@@ -3,6 +3,7 @@
 #include "data/Currency.h"
 #include "ui/dialogs/TransactionFormFlow.h"
 
+#include <QDate>
 #include <QWidget>
 
 class AppState;
@@ -26,6 +27,8 @@ public:
 
     void setAccount(const QString& accountId);
     QString accountId() const { return m_accountId; }
+    // Fills in a statement the program already has, such as an imported one.
+    void setStatement(const QDate& date, qint64 balance);
     // Rebuilds the list, keeping the ticks of the rows still listed.
     void loadTransactions();
 

@@ -177,11 +177,14 @@ void TestImportService::csvEncodingsOrdersAndLimits()
             "Row 6: The date 2101-01-01 is not between the years 1900 and 2100." }));
     QVERIFY(!app->categories()->findByName(QString(201, 'c')));
 
-    // Read with the wrong delimiter no row fits the mapping: each counts, and the file says why.
+    // Read with the wrong delimiter chosen no row fits the mapping: each
+    // counts, and the file says why.
     const QString semicolons
         = writeFile(dir, "semicolons.csv", "Date;Payee;Amount\n2024-01-01;A;1\n2024-01-02;B;2\n");
-    const ImportResult unfit
-        = service->importCsv(semicolons, euro.id, { 0, 1, 2, -1, -1, true, {} });
+    CsvMapping commas = plain;
+    commas.hasHeaderRow = true;
+    commas.delimiter = u',';
+    const ImportResult unfit = service->importCsv(semicolons, euro.id, commas);
     QCOMPARE(unfit.imported, 0);
     QCOMPARE(unfit.invalid, 2);
     QCOMPARE(unfit.problems,

@@ -7,13 +7,17 @@
 #include "ui/mainwindow/MainWindow.h"
 #include "ui/register/RegisterScreen.h"
 #include "ui/screens/ImportScreen.h"
+#include "ui/screens/ReconciliationScreen.h"
 #include "ui/widgets/MessageBoxes.h"
 
 #include <QCheckBox>
+#include <QDoubleSpinBox>
 #include <QFile>
 #include <QFormLayout>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QProgressDialog>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
@@ -30,6 +34,7 @@ private Q_SLOTS:
     void qifRowsPreselectCreateAndSkip();
     void cancelStoresNothing();
     void openedFromTheMainWindow();
+    void ofxStatementsShowBalancesAndOfferReconciling();
 };
 
 namespace {
@@ -229,6 +234,51 @@ void TestImportScreen::openedFromTheMainWindow()
     QCOMPARE(window.registerScreen()->accountId(), accounts.first().id);
     QTest::keyClick(&window, Qt::Key_I, Qt::ControlModifier);
     QCOMPARE(window.findChildren<ImportScreen*>().size(), 1);
+}
+
+void TestImportScreen::ofxStatementsShowBalancesAndOfferReconciling()
+{
+    TestAppState app;
+    MainWindow window(app.state());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTest::keyClick(&window, Qt::Key_I, Qt::ControlModifier);
+    auto* screen = window.findChild<ImportScreen*>();
+    QVERIFY(screen);
+
+    // Chosen as a CSV file, recognised as a statement by what it holds.
+    screen->setFiles({ importFixture("two-statements.qfx") });
+    QCOMPARE(field<QComboBox>(*screen, "formatCombo")->currentText(), "OFX/QFX");
+    QCOMPARE(qifRows(*screen).size(), 2);
+    QCOMPARE(qifRows(*screen).at(1)->currentText(), "— Create new account \"Credit Card 4444\" —");
+    press(*screen, "importButton");
+    QVERIFY2(resultText(*screen).startsWith("Import complete!\n\n3 transaction(s) imported"),
+        qPrintable(resultText(*screen)));
+    const QList<Account> accounts = app->accounts()->findAll();
+    QCOMPARE(accounts.size(), 2);
+    QCOMPARE(accounts.at(1).type, AccountType::CreditCard);
+    const auto balances = screen->findChild<QWidget*>("statementBalances")->findChildren<QLabel*>();
+    QCOMPARE(balances.size(), 2);
+    QCOMPARE(balances.at(0)->text(),
+        "Checking 6789: the bank's balance on 3/31/2024 is $1,876.50; the register's is "
+        "-$123.50.");
+
+    const auto reconcile = screen->findChildren<QPushButton*>("reconcileButton");
+    QCOMPARE(reconcile.size(), 2);
+    reconcile.at(0)->click();
+    auto* reconciliation = window.findChild<ReconciliationScreen*>();
+    QVERIFY(reconciliation && reconciliation->isVisible());
+    QCOMPARE(reconciliation->accountId(), accounts.at(0).id);
+    QCOMPARE(field<QDoubleSpinBox>(*reconciliation, "statementBalanceField")->value(), 1876.50);
+    reconciliation->close();
+
+    // The next download goes to the same accounts and brings nothing twice.
+    screen->setFiles({ importFixture("two-statements.qfx") });
+    QCOMPARE(qifRows(*screen).at(0)->currentData().toString(), accounts.at(0).id);
+    QCOMPARE(qifRows(*screen).at(1)->currentData().toString(), accounts.at(1).id);
+    press(*screen, "importButton");
+    QVERIFY2(
+        resultText(*screen).contains("3 duplicate(s) skipped"), qPrintable(resultText(*screen)));
 }
 
 QTEST_MAIN(TestImportScreen)
