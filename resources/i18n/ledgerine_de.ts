@@ -1656,13 +1656,6 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichverlauf dieses Kontos 
         <source>Reconciliation History</source>
         <translation>Abgleichverlauf</translation>
     </message>
-    <message numerus="yes">
-        <source>Auto-posted %n recurring transaction(s)</source>
-        <translation>
-            <numerusform>%n wiederkehrende Buchung automatisch gebucht</numerusform>
-            <numerusform>%n wiederkehrende Buchungen automatisch gebucht</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Recurring Transactions</source>
         <translation>Wiederkehrende Buchungen</translation>
@@ -2757,6 +2750,16 @@ Geben Sie zur Bestätigung DELETE ein:</translation>
     <message>
         <source>The split has %1 lines; a transaction has at most %2.</source>
         <translation>Die Splitbuchung hat %1 Zeilen; eine Buchung hat höchstens %2.</translation>
+    </message>
+</context>
+<context>
+    <name>RecurringAutoPoster</name>
+    <message numerus="yes">
+        <source>Auto-posted %n recurring transaction(s)</source>
+        <translation>
+            <numerusform>%n wiederkehrende Buchung automatisch gebucht</numerusform>
+            <numerusform>%n wiederkehrende Buchungen automatisch gebucht</numerusform>
+        </translation>
     </message>
 </context>
 <context>

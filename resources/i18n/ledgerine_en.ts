@@ -105,16 +105,6 @@
     </message>
 </context>
 <context>
-    <name>MainWindow</name>
-    <message numerus="yes">
-        <source>Auto-posted %n recurring transaction(s)</source>
-        <translation>
-            <numerusform>Auto-posted %n recurring transaction</numerusform>
-            <numerusform>Auto-posted %n recurring transactions</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
     <name>PayeeScreen</name>
     <message numerus="yes">
         <source>Merged %n transaction(s).</source>
@@ -128,6 +118,16 @@
         <translation>
             <numerusform>Renamed %n transaction.</numerusform>
             <numerusform>Renamed %n transactions.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RecurringAutoPoster</name>
+    <message numerus="yes">
+        <source>Auto-posted %n recurring transaction(s)</source>
+        <translation>
+            <numerusform>Auto-posted %n recurring transaction</numerusform>
+            <numerusform>Auto-posted %n recurring transactions</numerusform>
         </translation>
     </message>
 </context>

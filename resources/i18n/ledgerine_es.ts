@@ -1656,13 +1656,6 @@ Se eliminarán todas las transacciones, las transacciones periódicas y el histo
         <source>Reconciliation History</source>
         <translation>Historial de conciliaciones</translation>
     </message>
-    <message numerus="yes">
-        <source>Auto-posted %n recurring transaction(s)</source>
-        <translation>
-            <numerusform>Se registró automáticamente %n transacción periódica</numerusform>
-            <numerusform>Se registraron automáticamente %n transacciones periódicas</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Recurring Transactions</source>
         <translation>Transacciones periódicas</translation>
@@ -2757,6 +2750,16 @@ Escriba DELETE para confirmar:</translation>
     <message>
         <source>The split has %1 lines; a transaction has at most %2.</source>
         <translation>La división tiene %1 líneas; una transacción tiene como máximo %2.</translation>
+    </message>
+</context>
+<context>
+    <name>RecurringAutoPoster</name>
+    <message numerus="yes">
+        <source>Auto-posted %n recurring transaction(s)</source>
+        <translation>
+            <numerusform>Se registró automáticamente %n transacción periódica</numerusform>
+            <numerusform>Se registraron automáticamente %n transacciones periódicas</numerusform>
+        </translation>
     </message>
 </context>
 <context>

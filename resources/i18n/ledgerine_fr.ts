@@ -1656,13 +1656,6 @@ Toutes les opérations, opérations récurrentes et l&apos;historique des rappro
         <source>Reconciliation History</source>
         <translation>Historique des rapprochements</translation>
     </message>
-    <message numerus="yes">
-        <source>Auto-posted %n recurring transaction(s)</source>
-        <translation>
-            <numerusform>%n opération récurrente passée automatiquement</numerusform>
-            <numerusform>%n opérations récurrentes passées automatiquement</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Recurring Transactions</source>
         <translation>Opérations récurrentes</translation>
@@ -2757,6 +2750,16 @@ Saisissez DELETE pour confirmer&#xa0;:</translation>
     <message>
         <source>The split has %1 lines; a transaction has at most %2.</source>
         <translation>La ventilation a %1 lignes ; une opération en a au plus %2.</translation>
+    </message>
+</context>
+<context>
+    <name>RecurringAutoPoster</name>
+    <message numerus="yes">
+        <source>Auto-posted %n recurring transaction(s)</source>
+        <translation>
+            <numerusform>%n opération récurrente passée automatiquement</numerusform>
+            <numerusform>%n opérations récurrentes passées automatiquement</numerusform>
+        </translation>
     </message>
 </context>
 <context>

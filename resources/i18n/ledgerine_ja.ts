@@ -1643,12 +1643,6 @@ All transactions, recurring entries, and reconciliation history for this account
         <source>Reconciliation History</source>
         <translation>照合の履歴</translation>
     </message>
-    <message numerus="yes">
-        <source>Auto-posted %n recurring transaction(s)</source>
-        <translation>
-            <numerusform>%n 件の定期取引を自動で記帳しました</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Recurring Transactions</source>
         <translation>定期取引</translation>
@@ -2741,6 +2735,15 @@ Type DELETE to confirm:</source>
     <message>
         <source>The split has %1 lines; a transaction has at most %2.</source>
         <translation>分割の明細が %1 行あります。1 件の取引の明細は最大 %2 行です。</translation>
+    </message>
+</context>
+<context>
+    <name>RecurringAutoPoster</name>
+    <message numerus="yes">
+        <source>Auto-posted %n recurring transaction(s)</source>
+        <translation>
+            <numerusform>%n 件の定期取引を自動で記帳しました</numerusform>
+        </translation>
     </message>
 </context>
 <context>

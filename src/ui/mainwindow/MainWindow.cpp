@@ -3,6 +3,7 @@
 #include "AccountSidebar.h"
 #include "MainMenus.h"
 #include "NoAccountsPage.h"
+#include "RecurringAutoPoster.h"
 #include "SignInActions.h"
 #include "StatusBar.h"
 #include "StoreBanner.h"
@@ -20,7 +21,6 @@
 #include "data/RecurringRepository.h"
 #include "data/TransactionRepository.h"
 #include "services/AccountService.h"
-#include "services/RecurringService.h"
 #include "services/SampleDataService.h"
 #include "ui/dialogs/AccountFormDialog.h"
 #include "ui/dialogs/ShareMembersDialog.h"
@@ -60,7 +60,6 @@ const QString kGeometryKey = QStringLiteral("mainwindow/geometry");
 const QString kSplitterKey = QStringLiteral("mainwindow/splitter");
 constexpr int kShortMessageMs = 3000;
 constexpr int kLongMessageMs = 5000;
-constexpr int kAutoPostIntervalMs = 3600000;
 
 bool isLive(const std::optional<Account>& account)
 {
@@ -134,8 +133,8 @@ void MainWindow::applyStoreAccess()
         m_banner->showDamaged(Application::damagedLedgerText(db->damageReason()));
         // What a damaged file yields may be wrong: nothing of it stays on show.
         m_splitter->hide();
-        if (m_autoPostTimer)
-            m_autoPostTimer->stop();
+        if (m_autoPoster)
+            m_autoPoster->stop();
         for (QWidget* window : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
             if (window->isWindow())
                 window->hide();
@@ -386,11 +385,10 @@ bool MainWindow::requireCurrentAccount()
 void MainWindow::newTransaction()
 {
     // Without a register on show, a new entry would go to an account out of sight.
-    if (currentPage() != Page::Register) {
+    if (currentPage() == Page::Register)
+        m_register->goToNewEntry();
+    else
         m_statusBar->showTransientMessage(tr("Select an account first"), kShortMessageMs);
-        return;
-    }
-    m_register->goToNewEntry();
 }
 
 void MainWindow::showNewAccountDialog()
@@ -573,50 +571,17 @@ void MainWindow::writeSortOrders(const QStringList& accountIds)
 
 void MainWindow::startRecurringPosting()
 {
-    RecurringService* recurring = m_state->recurringService();
-    m_statusBar->setRecurringDue(recurring->pendingCount());
-    connect(recurring, &RecurringService::pendingCountChanged, m_statusBar,
-        &StatusBar::setRecurringDue);
-    connect(m_state->recurring(), &RecurringRepository::recurringChanged, this,
-        [this] { m_statusBar->setRecurringDue(m_state->recurringService()->pendingCount()); });
-
-    // The message waits until the window is on screen: a status line that is
-    // not shown yet cannot make room for it beside its labels.
-    if (const int posted = postDueRecurring();
-        posted > 0 || !m_state->recurringService()->lastRunProblem().isEmpty())
-        QTimer::singleShot(0, this, [this, posted] { announceAutoPosted(posted); });
-    m_autoPostTimer = new QTimer(this);
-    m_autoPostTimer->setInterval(kAutoPostIntervalMs);
-    connect(m_autoPostTimer, &QTimer::timeout, this, &MainWindow::autoPostDue);
-    m_autoPostTimer->start();
+    m_autoPoster = new RecurringAutoPoster(m_state, m_statusBar, this);
+    connect(m_autoPoster, &RecurringAutoPoster::posted, this, [this] {
+        onAccountsChanged();
+        m_register->reload();
+    });
+    m_autoPoster->start();
 }
 
 void MainWindow::autoPostDue()
 {
-    announceAutoPosted(postDueRecurring());
-}
-
-int MainWindow::postDueRecurring()
-{
-    if (!m_state->database()->isWritable())
-        return 0;
-    const int posted = m_state->recurringService()->autoPostDue();
-    // A new day can make schedules due without anything being posted.
-    m_statusBar->setRecurringDue(m_state->recurringService()->pendingCount());
-    if (posted > 0) {
-        onAccountsChanged();
-        m_register->reload();
-    }
-    return posted;
-}
-
-void MainWindow::announceAutoPosted(int posted)
-{
-    if (const QString problem = m_state->recurringService()->lastRunProblem(); !problem.isEmpty())
-        m_statusBar->showTransientMessage(problem, kLongMessageMs);
-    else if (posted > 0)
-        m_statusBar->showTransientMessage(
-            tr("Auto-posted %n recurring transaction(s)", nullptr, posted), kLongMessageMs);
+    m_autoPoster->postDueAndAnnounce();
 }
 
 void MainWindow::showRecurringWindow()
@@ -812,7 +777,7 @@ void MainWindow::afterBulkChange()
     m_balances.forget(QString());
     onAccountsChanged();
     m_register->reload();
-    m_statusBar->setRecurringDue(m_state->recurringService()->pendingCount());
+    m_autoPoster->showDue();
     if (m_state->currentAccountId().isEmpty()) {
         const QList<Account> accounts = m_state->accounts()->findAll();
         if (!accounts.isEmpty())

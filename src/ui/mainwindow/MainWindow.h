@@ -15,7 +15,7 @@ class NoAccountsPage;
 class QSplitter;
 class ReconciliationHistoryScreen;
 class QStackedWidget;
-class QTimer;
+class RecurringAutoPoster;
 class RecurringScreen;
 class ReportsScreen;
 class RegisterScreen;
@@ -112,9 +112,6 @@ private:
     void writeSortOrders(const QStringList& accountIds);
     void onFontScaleChanged();
     void startRecurringPosting();
-    // How many were posted; the account list and register show them.
-    int postDueRecurring();
-    void announceAutoPosted(int posted);
     void afterBulkChange();
     // Read-only and damaged ledgers: the title, the banner, what can be done.
     void applyStoreAccess();
@@ -137,7 +134,7 @@ private:
     SignInActions* m_signIn = nullptr;
     RecurringScreen* m_recurringScreen = nullptr;
     ReportsScreen* m_reportsScreen = nullptr;
-    QTimer* m_autoPostTimer = nullptr;
+    RecurringAutoPoster* m_autoPoster = nullptr;
     ImportScreen* m_importScreen = nullptr;
     SettingsScreen* m_settingsScreen = nullptr;
     SearchScreen* m_searchScreen = nullptr;

@@ -5,6 +5,28 @@
 #include "RegisterTableView.h"
 
 #include <QKeyEvent>
+#include <QKeySequence>
+
+namespace {
+
+QString keyText(QKeyCombination keys)
+{
+    return QKeySequence(keys).toString(QKeySequence::NativeText);
+}
+
+} // namespace
+
+QString RegisterKeys::hint(bool withMemorize)
+{
+    const QString save = keyText(Qt::CTRL | Qt::Key_Return);
+    const QString remove = keyText(Qt::CTRL | Qt::Key_D);
+    if (!withMemorize)
+        return RegisterScreen::tr("%1: save  |  Enter: next  |  %2: delete  |  ': copy above")
+            .arg(save, remove);
+    return RegisterScreen::tr(
+        "%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  ': copy above")
+        .arg(save, remove, keyText(Qt::CTRL | Qt::Key_M));
+}
 
 RegisterKeys::RegisterKeys(RegisterScreen* screen)
     : QObject(screen)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 
 class QKeyEvent;
 class RegisterScreen;
@@ -13,6 +14,10 @@ class RegisterKeys : public QObject {
 
 public:
     explicit RegisterKeys(RegisterScreen* screen);
+
+    // The footer's reminder of the keys that save, move on, delete, copy
+    // and (when it can) memorize, as this system writes them.
+    static QString hint(bool withMemorize);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,6 +1,7 @@
 #include "RegisterScreen.h"
 
 #include "RegisterColumnLayout.h"
+#include "RegisterContextMenu.h"
 #include "RegisterDelegate.h"
 #include "RegisterKeys.h"
 #include "RegisterMemorize.h"
@@ -28,7 +29,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMetaMethod>
 #include <QPushButton>
 #include <QScopedValueRollback>
@@ -39,23 +39,6 @@ namespace {
 constexpr int kMessageMs = 3000;
 // Ctrl+M is advertised once it memorizes something.
 constexpr bool kCanMemorize = true;
-
-QString keyText(QKeyCombination keys)
-{
-    return QKeySequence(keys).toString(QKeySequence::NativeText);
-}
-
-QString keyHint(bool withMemorize)
-{
-    const QString save = keyText(Qt::CTRL | Qt::Key_Return);
-    const QString remove = keyText(Qt::CTRL | Qt::Key_D);
-    if (!withMemorize)
-        return RegisterScreen::tr("%1: save  |  Enter: next  |  %2: delete  |  ': copy above")
-            .arg(save, remove);
-    return RegisterScreen::tr(
-        "%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  ': copy above")
-        .arg(save, remove, keyText(Qt::CTRL | Qt::Key_M));
-}
 
 QWidget* payeeMemoEditor(QWidget* editor)
 {
@@ -138,7 +121,7 @@ void RegisterScreen::buildLayout()
     ThemeManager::setFontRole(m_message, ThemeManager::Body);
     m_message->setStyleSheet(QStringLiteral("color: %1; padding: 2px 4px;").arg("#6E8A7E"));
     // The keys give way before the register does in a narrow window.
-    auto* hint = new ElidedLabel(keyHint(kCanMemorize), this);
+    auto* hint = new ElidedLabel(RegisterKeys::hint(kCanMemorize), this);
     hint->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     hint->setObjectName(QStringLiteral("keyHint"));
     ThemeManager::setFontRole(hint, ThemeManager::Body);
@@ -726,45 +709,8 @@ void RegisterScreen::toggleCleared(int row)
 
 void RegisterScreen::onContextMenu(const QPoint& pos)
 {
-    if (m_readOnly)
-        return;
-    const QModelIndex index = m_view->indexAt(pos);
-    QMenu menu(this);
-    QAction* insert = menu.addAction(tr("&Insert New"), this, &RegisterScreen::goToNewEntry);
-    // The window's File menu holds Ctrl+N for this; Ctrl+I there is Import.
-    insert->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    menu.addAction(tr("&New Transaction..."), this, &RegisterScreen::newTransactionDialog);
-    const TransactionRow* t = index.isValid() && !m_model->isOpeningRow(index.row())
-        ? m_model->transactionAt(index.row())
-        : nullptr;
-    if (t) {
-        // The rows may be reloaded while the menu is open: the actions find
-        // their transaction again rather than trust a row number.
-        const auto onRow = [this, id = t->id](auto action) {
-            return [this, id, action] {
-                if (const int row = m_model->rowOfTransaction(id); row >= 0)
-                    action(row);
-            };
-        };
-        menu.addSeparator();
-        if (t->syncStatus == SyncStatus::Conflict)
-            menu.addAction(tr("Resolve Sync &Conflict..."), this,
-                [this, id = t->id] { Q_EMIT syncConflictRequested(id); });
-        QAction* details = menu.addAction(
-            tr("Show &Details..."), this, onRow([this](int row) { showDetails(row); }));
-        details->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Return));
-        menu.addAction(t->isSplit ? tr("Edit &Splits...") : tr("&Edit in Dialog..."), this,
-            onRow([this](int row) { editTransactionInDialog(row); }));
-        menu.addAction(t->cleared ? tr("Mark &Uncleared") : tr("Mark &Cleared"), this,
-            onRow([this](int row) { toggleCleared(row); }));
-        const int column = index.column();
-        QAction* remove = menu.addAction(tr("&Delete"), this, onRow([this, column](int row) {
-            setCurrentCell(row, column);
-            deleteCurrentRow();
-        }));
-        remove->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
-    }
-    menu.exec(m_view->viewport()->mapToGlobal(pos));
+    if (!m_readOnly)
+        RegisterContextMenu::exec(this, pos);
 }
 
 void RegisterScreen::memorizeAsRecurring()

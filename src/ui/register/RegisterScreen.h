@@ -52,6 +52,8 @@ public:
     bool isSplitAmountCell(const QModelIndex& index) const;
     void editTransactionInDialog(int row);
     void showDetails(int row);
+    void toggleCleared(int row);
+    void setCurrentCell(int row, int column);
 
     RegisterTableView* view() const { return m_view; }
     RegisterModel* model() const { return m_model; }
@@ -99,8 +101,6 @@ private:
     int neighbourField(int column, bool forward) const;
     void tabToField(bool forward);
     void moveToField(int row, int column, bool quietly, bool backward);
-    void toggleCleared(int row);
-    void setCurrentCell(int row, int column);
 
     AppState* m_state;
     QString m_accountId;
