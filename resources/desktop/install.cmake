@@ -7,6 +7,12 @@ set(desktop_dir ${CMAKE_CURRENT_LIST_DIR})
 set(icons_dest ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
 
 install(TARGETS ledgerine RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+if(LEDGERINE_SHARED_CORE)
+  set(core_dir ${CMAKE_INSTALL_LIBDIR}/ledgerine)
+  install(TARGETS ledgerine_core LIBRARY DESTINATION ${core_dir})
+  file(RELATIVE_PATH core_rel /${CMAKE_INSTALL_BINDIR} /${core_dir})
+  set_target_properties(ledgerine PROPERTIES INSTALL_RPATH "$ORIGIN/${core_rel}")
+endif()
 install(FILES ${desktop_dir}/${LEDGERINE_APP_ID}.desktop
   DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${desktop_dir}/${LEDGERINE_APP_ID}.metainfo.xml

@@ -12,6 +12,10 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Mellowind <support@mellowind.app>")
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+if(LEDGERINE_SHARED_CORE)
+  # The program's own core library, from the build folder.
+  set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ${PROJECT_BINARY_DIR})
+endif()
 # Plugins loaded at run time, which dpkg-shlibdeps cannot see: the SQLite
 # driver and the X11/Wayland platform plugins (only recommended by Qt's GUI
 # library, yet the program cannot open a window without them).
