@@ -2,9 +2,10 @@
 BUILD_DIR ?= build
 TEST_BUILD_DIR ?= build-test
 BENCH_BUILD_DIR ?= build-bench
+COVERAGE_BUILD_DIR ?= build-coverage
 JOBS ?= $(shell nproc)
 
-.PHONY: deps run build server test bench deb clean
+.PHONY: deps run build server test coverage bench deb clean
 
 deps:
 	@./scripts/install-deps.sh
@@ -31,6 +32,20 @@ test: deps
 	@cmake --build $(TEST_BUILD_DIR)
 	cd $(TEST_BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
+# Line and branch coverage of the program and the server by the whole suite;
+# kept out of `test` so CI stays quick.
+coverage: deps
+	@cmake -S . -B $(COVERAGE_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+	  -DLEDGERINE_SHARED_CORE=ON -DLEDGERINE_BUILD_BENCH=OFF \
+	  -DCMAKE_CXX_FLAGS_DEBUG="-O0 -g1 --coverage" -DCMAKE_EXE_LINKER_FLAGS=--coverage \
+	  -DCMAKE_SHARED_LINKER_FLAGS=--coverage >/dev/null
+	@cmake --build $(COVERAGE_BUILD_DIR)
+	@find $(COVERAGE_BUILD_DIR) -name '*.gcda' -delete
+	-cd $(COVERAGE_BUILD_DIR) && ctest -j $(JOBS) >/dev/null
+	gcovr -r . --object-directory $(COVERAGE_BUILD_DIR) -f 'src/' -f 'server/src/' \
+	  -e '.*_autogen/.*' --exclude-unreachable-branches --exclude-throw-branches -j $(JOBS) \
+	  --print-summary -o $(COVERAGE_BUILD_DIR)/coverage.txt
+
 bench: deps
 	@cmake -S . -B $(BENCH_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release \
 	  -DLEDGERINE_BUILD_TESTS=OFF >/dev/null
@@ -42,4 +57,4 @@ deb: build
 	cd $(BUILD_DIR) && cpack -G DEB
 
 clean:
-	rm -rf $(BUILD_DIR) $(TEST_BUILD_DIR) $(BENCH_BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(TEST_BUILD_DIR) $(BENCH_BUILD_DIR) $(COVERAGE_BUILD_DIR)
