@@ -287,13 +287,15 @@ void TestSharing::sharedAccountReachesTheMemberAndLeavesAgain()
     m_cloud->account().createGroup("user-1");
     std::optional<QString> code;
     ownerClient->accountClient()->generateInviteCode(
-        [&](const MellAccount::GroupInvitation& invitation) { code = invitation.inviteCode; });
+        [&](const MellAccount::GroupInvitation& invitation, const QString&) {
+            code = invitation.inviteCode;
+        });
     QTRY_VERIFY(code.has_value());
     std::optional<bool> joined;
     std::optional<bool> left;
-    memberClient->accountClient()->joinGroup(*code, [&](bool ok) { joined = ok; });
+    memberClient->accountClient()->joinGroup(*code, [&](bool ok, const QString&) { joined = ok; });
     QTRY_VERIFY(joined.value_or(false));
-    memberClient->accountClient()->leaveGroup([&](bool ok) { left = ok; });
+    memberClient->accountClient()->leaveGroup([&](bool ok, const QString&) { left = ok; });
     QTRY_VERIFY(left.value_or(false));
     QVERIFY(member.sync());
     QVERIFY(member->accounts()->findById(joint.id)->deletedAt.has_value());
