@@ -24,6 +24,10 @@ expected=(./usr/bin/ledgerine ./usr/share/applications/$id.desktop
 for size in 16 22 24 32 48 64 128 256 512; do
   expected+=(./usr/share/icons/hicolor/${size}x${size}/apps/$id.png)
 done
+# Builds with a shared core (the tests') ship it beside the program.
+if grep -q '^LEDGERINE_SHARED_CORE:BOOL=ON' "$build_dir/CMakeCache.txt"; then
+  expected+=(./usr/lib/ledgerine/libledgerine_core.so)
+fi
 diff <(printf '%s\n' "${expected[@]}" | sort) <(echo "$files") \
   || fail "the package's files differ from the expected ones (< missing, > extra)"
 
