@@ -1,6 +1,8 @@
 # What `cmake --install` puts under the prefix: the program, its menu entry,
 # its icon in the sizes icon themes look for, and its AppStream record.
 include(GNUInstallDirs)
+# The desktop package's component; the server's files name their own.
+set(CMAKE_INSTALL_DEFAULT_COMPONENT_NAME desktop)
 
 set(LEDGERINE_APP_ID com.mellowindvantor.ledgerine)
 set(desktop_dir ${CMAKE_CURRENT_LIST_DIR})

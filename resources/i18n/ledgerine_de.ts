@@ -141,6 +141,14 @@
         <source>Other</source>
         <translation>Sonstiges</translation>
     </message>
+    <message>
+        <source>Shared with you</source>
+        <translation>Mit Ihnen geteilt</translation>
+    </message>
+    <message>
+        <source>Shared with you by %1</source>
+        <translation>Von %1 mit Ihnen geteilt</translation>
+    </message>
 </context>
 <context>
     <name>AccountSidebar</name>
@@ -902,6 +910,18 @@ Melden Sie sich über Datei › Mellowind-Konto an, um die Synchronisierung zu a
 %1</source>
         <translation>Schreiben nicht möglich:
 %1</translation>
+    </message>
+    <message>
+        <source>Restore Account</source>
+        <translation>Konto wiederherstellen</translation>
+    </message>
+    <message>
+        <source>This account was shared with you, and its owner no longer shares it. Only the owner can bring it back.</source>
+        <translation>Dieses Konto wurde mit Ihnen geteilt, und sein Eigentümer teilt es nicht mehr. Nur der Eigentümer kann es wiederherstellen.</translation>
+    </message>
+    <message>
+        <source>The account could not be restored.</source>
+        <translation>Das Konto konnte nicht wiederhergestellt werden.</translation>
     </message>
 </context>
 <context>
@@ -1984,6 +2004,14 @@ Geben Sie zur Bestätigung DELETE ein:</translation>
     <message>
         <source>Your group could not be loaded.</source>
         <translation>Ihre Gruppe konnte nicht geladen werden.</translation>
+    </message>
+    <message>
+        <source>Start a Household</source>
+        <translation>Haushalt gründen</translation>
+    </message>
+    <message>
+        <source>Share accounts with the people you live with. Your household is created with the first invitation, and you are its owner.</source>
+        <translation>Teilen Sie Konten mit den Menschen, mit denen Sie zusammenleben. Ihr Haushalt entsteht mit der ersten Einladung, und Sie sind sein Eigentümer.</translation>
     </message>
 </context>
 <context>

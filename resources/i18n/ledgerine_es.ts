@@ -141,6 +141,14 @@
         <source>Other</source>
         <translation>Otra</translation>
     </message>
+    <message>
+        <source>Shared with you</source>
+        <translation>Compartida contigo</translation>
+    </message>
+    <message>
+        <source>Shared with you by %1</source>
+        <translation>Compartida contigo por %1</translation>
+    </message>
 </context>
 <context>
     <name>AccountSidebar</name>
@@ -902,6 +910,18 @@ Inicie sesión en Archivo › Cuenta Mellowind para activar la sincronización.<
 %1</source>
         <translation>No se pudo escribir en:
 %1</translation>
+    </message>
+    <message>
+        <source>Restore Account</source>
+        <translation>Restaurar cuenta</translation>
+    </message>
+    <message>
+        <source>This account was shared with you, and its owner no longer shares it. Only the owner can bring it back.</source>
+        <translation>Esta cuenta se compartió contigo y su propietario ya no la comparte. Solo el propietario puede recuperarla.</translation>
+    </message>
+    <message>
+        <source>The account could not be restored.</source>
+        <translation>No se pudo restaurar la cuenta.</translation>
     </message>
 </context>
 <context>
@@ -1984,6 +2004,14 @@ Escriba DELETE para confirmar:</translation>
     <message>
         <source>Your group could not be loaded.</source>
         <translation>No se pudo cargar su grupo.</translation>
+    </message>
+    <message>
+        <source>Start a Household</source>
+        <translation>Crear un hogar</translation>
+    </message>
+    <message>
+        <source>Share accounts with the people you live with. Your household is created with the first invitation, and you are its owner.</source>
+        <translation>Comparte cuentas con las personas con las que vives. Tu hogar se crea con la primera invitación y tú eres su propietario.</translation>
     </message>
 </context>
 <context>

@@ -141,6 +141,14 @@
         <source>Other</source>
         <translation>Autre</translation>
     </message>
+    <message>
+        <source>Shared with you</source>
+        <translation>Partagé avec vous</translation>
+    </message>
+    <message>
+        <source>Shared with you by %1</source>
+        <translation>Partagé avec vous par %1</translation>
+    </message>
 </context>
 <context>
     <name>AccountSidebar</name>
@@ -902,6 +910,18 @@ Connectez-vous via Fichier › Compte Mellowind pour activer la synchronisation.
 %1</source>
         <translation>Impossible d&apos;écrire dans&#xa0;:
 %1</translation>
+    </message>
+    <message>
+        <source>Restore Account</source>
+        <translation>Restaurer le compte</translation>
+    </message>
+    <message>
+        <source>This account was shared with you, and its owner no longer shares it. Only the owner can bring it back.</source>
+        <translation>Ce compte était partagé avec vous et son propriétaire ne le partage plus. Seul le propriétaire peut le rétablir.</translation>
+    </message>
+    <message>
+        <source>The account could not be restored.</source>
+        <translation>Le compte n’a pas pu être restauré.</translation>
     </message>
 </context>
 <context>
@@ -1984,6 +2004,14 @@ Saisissez DELETE pour confirmer&#xa0;:</translation>
     <message>
         <source>Your group could not be loaded.</source>
         <translation>Votre groupe n&apos;a pas pu être chargé.</translation>
+    </message>
+    <message>
+        <source>Start a Household</source>
+        <translation>Créer un foyer</translation>
+    </message>
+    <message>
+        <source>Share accounts with the people you live with. Your household is created with the first invitation, and you are its owner.</source>
+        <translation>Partagez des comptes avec les personnes qui vivent avec vous. Votre foyer est créé avec la première invitation, et vous en êtes le propriétaire.</translation>
     </message>
 </context>
 <context>

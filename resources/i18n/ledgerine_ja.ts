@@ -141,6 +141,14 @@
         <source>Other</source>
         <translation>その他</translation>
     </message>
+    <message>
+        <source>Shared with you</source>
+        <translation>あなたと共有されています</translation>
+    </message>
+    <message>
+        <source>Shared with you by %1</source>
+        <translation>%1 さんがあなたと共有しています</translation>
+    </message>
 </context>
 <context>
     <name>AccountSidebar</name>
@@ -901,6 +909,18 @@ Sign in via File › Mellowind Account to enable sync.</source>
 %1</source>
         <translation>書き込めませんでした:
 %1</translation>
+    </message>
+    <message>
+        <source>Restore Account</source>
+        <translation>口座の復元</translation>
+    </message>
+    <message>
+        <source>This account was shared with you, and its owner no longer shares it. Only the owner can bring it back.</source>
+        <translation>この口座はあなたと共有されていましたが、所有者が共有を終了しました。復元できるのは所有者だけです。</translation>
+    </message>
+    <message>
+        <source>The account could not be restored.</source>
+        <translation>口座を復元できませんでした。</translation>
     </message>
 </context>
 <context>
@@ -1971,6 +1991,14 @@ Type DELETE to confirm:</source>
     <message>
         <source>Your group could not be loaded.</source>
         <translation>グループを読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>Start a Household</source>
+        <translation>世帯を作成</translation>
+    </message>
+    <message>
+        <source>Share accounts with the people you live with. Your household is created with the first invitation, and you are its owner.</source>
+        <translation>一緒に暮らす人と口座を共有できます。最初の招待で世帯が作成され、あなたがその所有者になります。</translation>
     </message>
 </context>
 <context>

@@ -16,9 +16,9 @@ namespace {
 
 ApiCallback passResult(AccountClient::ResultCallback callback)
 {
-    return [callback = std::move(callback)](bool ok, int, const QJsonObject&) {
+    return [callback = std::move(callback)](bool ok, int, const QJsonObject& body) {
         if (callback)
-            callback(ok);
+            callback(ok, ok ? QString() : AccountClient::reasonOf(body));
     };
 }
 
@@ -48,6 +48,11 @@ bool AccountClient::isValidInviteCode(const QString& code)
     });
 }
 
+QString AccountClient::reasonOf(const QJsonObject& body)
+{
+    return body.value(QLatin1String("message")).toString().trimmed();
+}
+
 void AccountClient::failLater(ApiCallback callback)
 {
     QTimer::singleShot(0, this, [callback = std::move(callback)] { callback(false, 0, {}); });
@@ -69,20 +74,31 @@ void AccountClient::getGroup(std::function<void(bool ok, const Group&)> callback
         });
 }
 
-ApiCallback AccountClient::invitationReply(std::function<void(const GroupInvitation&)> callback)
+ApiCallback AccountClient::invitationReply(InvitationCallback callback)
 {
-    return [callback = std::move(callback)](bool ok, int, const QJsonObject& body) {
-        callback(ok ? GroupInvitation::fromJson(body) : GroupInvitation());
+    QPointer<AccountClient> self(this);
+    return [self, callback = std::move(callback)](bool ok, int, const QJsonObject& body) {
+        if (!ok || !self) {
+            callback(ok ? GroupInvitation::fromJson(body) : GroupInvitation(),
+                ok ? QString() : reasonOf(body));
+            return;
+        }
+        // The first invitation makes the group, which the token's claims carry.
+        const GroupInvitation invitation = GroupInvitation::fromJson(body);
+        self->m_auth->refreshToken([self, callback, invitation](bool) {
+            if (self)
+                Q_EMIT self->groupChanged();
+            callback(invitation, {});
+        });
     };
 }
 
-void AccountClient::generateInviteCode(std::function<void(const GroupInvitation&)> callback)
+void AccountClient::generateInviteCode(InvitationCallback callback)
 {
     m_api->post(QStringLiteral("/group/invite"), {}, invitationReply(std::move(callback)));
 }
 
-void AccountClient::inviteByEmail(
-    const QString& email, std::function<void(const GroupInvitation&)> callback)
+void AccountClient::inviteByEmail(const QString& email, InvitationCallback callback)
 {
     m_api->post(QStringLiteral("/group/invite"), { { QStringLiteral("email"), email } },
         invitationReply(std::move(callback)));
@@ -109,17 +125,17 @@ void AccountClient::revokeInvitation(const QString& invitationId, ApiCallback ca
 ApiCallback AccountClient::membershipReply(ResultCallback callback)
 {
     QPointer<AccountClient> self(this);
-    return [self, callback = std::move(callback)](bool ok, int, const QJsonObject&) {
+    return [self, callback = std::move(callback)](bool ok, int, const QJsonObject& body) {
         if (!ok || !self) {
             if (callback)
-                callback(ok);
+                callback(ok, ok ? QString() : reasonOf(body));
             return;
         }
         self->m_auth->refreshToken([self, callback](bool) {
             if (self)
                 Q_EMIT self->groupChanged();
             if (callback)
-                callback(true);
+                callback(true, {});
         });
     };
 }
@@ -143,12 +159,13 @@ void AccountClient::leaveGroup(ResultCallback callback)
 void AccountClient::removeMember(const QString& userId, ResultCallback callback)
 {
     QPointer<AccountClient> self(this);
-    ApiCallback reply = [self, callback = std::move(callback)](bool ok, int, const QJsonObject&) {
-        if (ok && self)
-            Q_EMIT self->groupChanged();
-        if (callback)
-            callback(ok);
-    };
+    ApiCallback reply
+        = [self, callback = std::move(callback)](bool ok, int, const QJsonObject& body) {
+              if (ok && self)
+                  Q_EMIT self->groupChanged();
+              if (callback)
+                  callback(ok, ok ? QString() : reasonOf(body));
+          };
     removeAt(QStringLiteral("/group/members/%1"), userId, std::move(reply));
 }
 
@@ -167,11 +184,11 @@ void AccountClient::registerDevice(ResultCallback callback)
         { QStringLiteral("app_id"), m_appId }, { QStringLiteral("app_version"), m_appVersion },
         { QStringLiteral("device_fingerprint"), m_fingerprint } };
     m_api->post(QStringLiteral("/devices/register"), body,
-        [callback = std::move(callback)](bool ok, int status, const QJsonObject&) {
+        [callback = std::move(callback)](bool ok, int status, const QJsonObject& body) {
             if (!ok)
                 qCWarning(lcAccount) << "Device registration failed, status" << status;
             if (callback)
-                callback(ok);
+                callback(ok, ok ? QString() : reasonOf(body));
         });
 }
 

@@ -19,7 +19,10 @@ class AccountClient : public QObject {
     Q_OBJECT
 
 public:
-    using ResultCallback = std::function<void(bool ok)>;
+    // `reason` is the server's own account of a failure, empty when it gave none.
+    using ResultCallback = std::function<void(bool ok, const QString& reason)>;
+    using InvitationCallback
+        = std::function<void(const GroupInvitation& invitation, const QString& reason)>;
     static constexpr int kMaxInviteCodeLength = 64;
 
     AccountClient(ApiClient* accountApi, AuthClient* auth, const ClientConfig& config,
@@ -28,8 +31,10 @@ public:
     // Each read says whether it succeeded: a failed one is not an empty answer.
     void getProfile(std::function<void(bool ok, const Profile&)> callback);
     void getGroup(std::function<void(bool ok, const Group&)> callback);
-    void generateInviteCode(std::function<void(const GroupInvitation&)> callback);
-    void inviteByEmail(const QString& email, std::function<void(const GroupInvitation&)> callback);
+    // Without a group the server makes one, with the caller as its owner; on
+    // success the token is refreshed and the group counts as changed.
+    void generateInviteCode(InvitationCallback callback);
+    void inviteByEmail(const QString& email, InvitationCallback callback);
     void revokeInvitation(const QString& invitationId, ApiCallback callback);
     // A code holding anything but what codes are made of is refused without a request.
     void joinGroup(const QString& code, ResultCallback callback);
@@ -46,6 +51,8 @@ public:
 
     // Letters, digits, '-' and '_', at most kMaxInviteCodeLength of them.
     static bool isValidInviteCode(const QString& code);
+    // The "message" of a failed reply: the server's words for the user.
+    static QString reasonOf(const QJsonObject& body);
 
 Q_SIGNALS:
     void groupChanged();
@@ -58,7 +65,7 @@ private:
     // On success the token is refreshed (its claims carry the group) before
     // the group counts as changed.
     ApiCallback membershipReply(ResultCallback callback);
-    static ApiCallback invitationReply(std::function<void(const GroupInvitation&)> callback);
+    ApiCallback invitationReply(InvitationCallback callback);
 
     ApiClient* m_api;
     AuthClient* m_auth;

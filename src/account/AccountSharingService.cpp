@@ -1,5 +1,6 @@
 #include "AccountSharingService.h"
 
+#include "AccountClient.h"
 #include "AccountLogging.h"
 #include "ApiClient.h"
 #include "PathSegment.h"
@@ -58,7 +59,10 @@ void AccountSharingService::shareWith(
                 callback(true, QString());
                 return;
             }
-            QString error = reply.value(QLatin1String("error")).toString();
+            // Servers that pair a code with a sentence put the sentence in "message".
+            QString error = AccountClient::reasonOf(reply);
+            if (error.isEmpty())
+                error = reply.value(QLatin1String("error")).toString();
             if (error.isEmpty())
                 error = tr("Failed to share account (HTTP %1)").arg(status);
             callback(false, error);

@@ -4,6 +4,7 @@
 #include "SyncFields.h"
 
 #include <QString>
+#include <optional>
 
 enum class AccountType { Checking, Savings, CreditCard, Cash, Investment, Other };
 
@@ -20,4 +21,7 @@ struct Account : SyncFields {
     qint64 startingBalance = 0;
     int sortOrder = 0;
     bool isShared = false;
+    // Set when someone else shares this account with this user: the owner's
+    // name or address, empty when the server did not say. Not a column.
+    std::optional<QString> sharedBy;
 };

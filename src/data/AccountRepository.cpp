@@ -10,7 +10,8 @@ namespace {
 
 const QString kColumns = QStringLiteral(
     "id, name, account_type, currency, institution, account_number_last4, starting_balance, "
-    "sort_order, is_shared, version, sync_status, server_id, created_at, updated_at, deleted_at");
+    "sort_order, is_shared, version, sync_status, server_id, created_at, updated_at, deleted_at, "
+    "(SELECT owner FROM sync_shared_from WHERE account_id = accounts.id)");
 
 Account mapRow(const SqlRow& row)
 {
@@ -25,6 +26,8 @@ Account mapRow(const SqlRow& row)
     a.sortOrder = row.integer(7);
     a.isShared = row.flag(8);
     SyncColumns::read(row, 9, a);
+    if (!row.isNull(15))
+        a.sharedBy = row.text(15);
     return a;
 }
 
@@ -59,6 +62,13 @@ QList<Account> AccountRepository::findDeleted() const
     return select(QStringLiteral("WHERE deleted_at IS NOT NULL AND id NOT IN (SELECT account_id "
                                  "FROM sync_access_ended) ORDER BY name"),
         {});
+}
+
+bool AccountRepository::isAccessEnded(const QString& id) const
+{
+    return selectOne<bool>(QStringLiteral("SELECT 1 FROM sync_access_ended WHERE account_id = ?"),
+        { id }, [](const SqlRow&) { return true; })
+        .value_or(false);
 }
 
 QList<Account> AccountRepository::findPending() const

@@ -17,6 +17,8 @@ public:
     QList<Account> findAll() const;
     std::optional<Account> findById(const QString& id) const;
     QList<Account> findDeleted() const;
+    // Whether someone who shared `id` with this user ended the share.
+    bool isAccessEnded(const QString& id) const;
     QList<Account> findPending() const;
     // Live account id -> starting balance plus the sum of its live transactions,
     // the running balance its register ends on, in one query; only the

@@ -113,11 +113,13 @@ AccountService::Removal AccountService::remove(const QString& accountId)
     return result;
 }
 
-bool AccountService::restore(const QString& accountId)
+AccountService::RestoreResult AccountService::restore(const QString& accountId)
 {
     const auto account = m_accounts->findById(accountId);
     if (!account || !account->deletedAt || !account->deletedAt->isValid())
-        return false;
+        return RestoreResult::Failed;
+    if (m_accounts->isAccessEnded(accountId))
+        return RestoreResult::AccessEnded;
     // A cascade stamps its rows one by one; ten seconds covers a slow one.
     const QString since = account->deletedAt->toUTC().addSecs(-10).toString(Qt::ISODate);
     TransactionScope scope(m_db);
@@ -125,7 +127,7 @@ bool AccountService::restore(const QString& accountId)
     m_recurring->restoreByAccount(accountId, since);
     m_reconciliations->restoreByAccount(accountId, since);
     if (!m_accounts->restore(accountId) || !scope.commit())
-        return false;
+        return RestoreResult::Failed;
     qCInfo(lcAccounts).noquote() << "Restored account" << accountId;
-    return true;
+    return RestoreResult::Restored;
 }

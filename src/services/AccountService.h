@@ -43,8 +43,10 @@ public:
     Removal remove(const QString& accountId);
     // Brings a deleted account back with what was deleted along with it: the
     // rows deleted from ten seconds before the account on. Rows the user had
-    // deleted earlier stay deleted.
-    bool restore(const QString& accountId);
+    // deleted earlier stay deleted. An account someone stopped sharing with
+    // this user was never theirs to bring back.
+    enum class RestoreResult { Restored, Failed, AccessEnded };
+    RestoreResult restore(const QString& accountId);
 
 private:
     Database* m_db;

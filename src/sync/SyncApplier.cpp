@@ -252,8 +252,9 @@ SyncApplier::Outcome SyncApplier::applyAccount(const QJsonObject& record, const 
     if (!m_repos.accounts->storeReceived(account))
         return stored(false);
     if (!SyncWire::accessEnded(record))
-        return stored(m_ledger->restoreAccess(localId));
-    if (!m_ledger->endAccess(localId))
+        return stored(m_ledger->restoreAccess(localId)
+            && m_ledger->noteSharedBy(localId, SyncWire::sharedBy(record)));
+    if (!m_ledger->endAccess(localId) || !m_ledger->noteSharedBy(localId, std::nullopt))
         return stored(false);
     for (const QString& dropped : m_ledger->dropChangesWithoutAccess())
         m_droppedAccounts.insert(dropped);

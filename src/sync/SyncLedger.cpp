@@ -253,6 +253,16 @@ bool SyncLedger::restoreAccess(const QString& accountId)
         { accountId }, "restoreAccess");
 }
 
+bool SyncLedger::noteSharedBy(const QString& accountId, const std::optional<QString>& owner)
+{
+    if (!owner)
+        return execWrite(QStringLiteral("DELETE FROM sync_shared_from WHERE account_id = ?"),
+            { accountId }, "noteSharedBy");
+    return execWrite(QStringLiteral("INSERT OR REPLACE INTO sync_shared_from (account_id, owner) "
+                                    "VALUES (?, ?)"),
+        { accountId, *owner }, "noteSharedBy");
+}
+
 QStringList SyncLedger::dropChangesWithoutAccess()
 {
     QStringList parts;

@@ -74,6 +74,8 @@ public:
     // The owner stopped sharing the account with this user, or shares it again.
     bool endAccess(const QString& accountId);
     bool restoreAccess(const QString& accountId);
+    // Who shares the account with this user; nothing: nobody, it is the user's.
+    bool noteSharedBy(const QString& accountId, const std::optional<QString>& owner);
     // Rows of accounts whose sharing ended that still wait to be pushed are
     // dropped (deleted, never sent). The accounts they were in.
     QStringList dropChangesWithoutAccess();

@@ -96,7 +96,7 @@ bool sameContent(const QJsonObject& local, const QJsonObject& received)
     static const QSet<QString> bookkeeping { QStringLiteral("id"), QStringLiteral("client_id"),
         QStringLiteral("server_id"), QStringLiteral("version"), QStringLiteral("created_at"),
         QStringLiteral("updated_at"), QStringLiteral("deleted_at"),
-        QStringLiteral("access_ended") };
+        QStringLiteral("access_revoked"), QStringLiteral("shared_by") };
     const bool localDeleted = !local.value("deleted_at").toString().isEmpty();
     if (localDeleted != !received.value("deleted_at").toString().isEmpty())
         return false;
@@ -121,7 +121,17 @@ bool sameContent(const QJsonObject& local, const QJsonObject& received)
 
 bool accessEnded(const QJsonObject& record)
 {
-    return readBool(record.value("access_ended"));
+    return readBool(record.value("access_revoked"));
+}
+
+std::optional<QString> sharedBy(const QJsonObject& record)
+{
+    const QJsonValue value = record.value("shared_by");
+    if (!value.isObject())
+        return std::nullopt;
+    const QJsonObject owner = value.toObject();
+    const QString name = owner.value("display_name").toString();
+    return name.isEmpty() ? owner.value("email").toString() : name;
 }
 
 bool readBool(const QJsonValue& value)
@@ -212,8 +222,8 @@ QJsonObject payload(const Transaction& t, const QList<SplitLine>& lines)
     if (t.isSplit) {
         QJsonArray array;
         for (const SplitLine& line : lines)
-            array.append(QJsonObject {
-                { "category_id", line.categoryId }, { "amount", line.amount }, { "memo", line.memo } });
+            array.append(QJsonObject { { "category_id", line.categoryId },
+                { "amount", line.amount }, { "memo", line.memo } });
         p.insert("split_lines", array);
     }
     return p;

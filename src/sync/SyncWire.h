@@ -10,6 +10,7 @@
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QList>
+#include <optional>
 
 // Records as the sync API carries them: money in cents, flags as booleans,
 // dates "yyyy-MM-dd", date-times ISO 8601 ("" when unset).
@@ -45,6 +46,9 @@ bool sameContent(const QJsonObject& local, const QJsonObject& received);
 // A record the server hands out because the user's access to its account
 // ended, not because anyone deleted it.
 bool accessEnded(const QJsonObject& record);
+// Who shares a received account with this user ("shared_by": the owner's
+// "display_name", else "email"); nothing for the user's own accounts.
+std::optional<QString> sharedBy(const QJsonObject& record);
 
 // A JSON boolean, or a number (non-zero is true).
 bool readBool(const QJsonValue& value);

@@ -74,7 +74,7 @@ GroupInvitation TestAccountClient::invite(const QString& ownerId)
 {
     std::optional<GroupInvitation> result;
     client(ownerId)->accountClient()->generateInviteCode(
-        [&](const GroupInvitation& invitation) { result = invitation; });
+        [&](const GroupInvitation& invitation, const QString&) { result = invitation; });
     [&] { QTRY_VERIFY(result); }();
     return result.value_or(GroupInvitation());
 }
@@ -82,7 +82,7 @@ GroupInvitation TestAccountClient::invite(const QString& ownerId)
 bool TestAccountClient::join(const QString& userId, const QString& code)
 {
     std::optional<bool> result;
-    client(userId)->accountClient()->joinGroup(code, [&](bool ok) { result = ok; });
+    client(userId)->accountClient()->joinGroup(code, [&](bool ok, const QString&) { result = ok; });
     [&] { QTRY_VERIFY(result); }();
     return result.value_or(false);
 }
@@ -124,7 +124,7 @@ void TestAccountClient::ownerInvitesMemberJoinsUntilSeatsRunOut()
     QCOMPARE(m_fake->account().members(joined.id), QStringList({ "user-1", "user-2" }));
 
     std::optional<bool> left;
-    client("user-2")->accountClient()->leaveGroup([&](bool ok) { left = ok; });
+    client("user-2")->accountClient()->leaveGroup([&](bool ok, const QString&) { left = ok; });
     QTRY_VERIFY(left);
     QVERIFY(*left);
     QCOMPARE(changed.size(), 2);
@@ -133,34 +133,63 @@ void TestAccountClient::ownerInvitesMemberJoinsUntilSeatsRunOut()
 
 void TestAccountClient::ownerOnlyActionsAnswer403WithText()
 {
-    m_fake->account().createGroup("user-1");
+    // The first invitation makes the household, its sender the owner.
+    QVERIFY(group("user-1").id.isEmpty());
     const GroupInvitation pending = invite("user-1");
+    QVERIFY(!pending.id.isEmpty());
+    const Group made = group("user-1");
+    QCOMPARE(made.maxSeats, 5);
+    QVERIFY(made.members.size() == 1 && made.members.at(0).isOwner());
+
+    // An e-mail invitation admits only that address.
+    std::optional<GroupInvitation> forSam;
+    client("user-1")->accountClient()->inviteByEmail("sam@example.com",
+        [&](const GroupInvitation& invitation, const QString&) { forSam = invitation; });
+    QTRY_VERIFY(forSam);
+    std::optional<QString> refused;
+    client("user-2")->accountClient()->joinGroup(
+        forSam->inviteCode, [&](bool, const QString& reason) { refused = reason; });
+    QTRY_COMPARE(refused.value_or(QString()), "This invitation is for another address");
+
     QVERIFY(join("user-2", invite("user-1").inviteCode));
     AccountClient* member = client("user-2")->accountClient();
 
     std::optional<std::pair<int, QString>> revoked;
     member->revokeInvitation(pending.id, [&](bool ok, int status, const QJsonObject& body) {
         QVERIFY(!ok);
-        revoked = { status, body.value("error").toString() };
+        revoked = { status, AccountClient::reasonOf(body) };
     });
     QTRY_VERIFY(revoked);
     QCOMPARE(revoked->first, 403);
     QCOMPARE(revoked->second, "Only the group owner can revoke invitations");
 
     QSignalSpy changed(member, &AccountClient::groupChanged);
-    std::optional<bool> removed;
-    member->removeMember("user-1", [&](bool ok) { removed = ok; });
+    std::optional<std::pair<bool, QString>> removed;
+    member->removeMember("user-1", [&](bool ok, const QString& reason) {
+        removed = { ok, reason };
+    });
     QTRY_VERIFY(removed);
-    QVERIFY(!*removed);
+    QCOMPARE(*removed, std::pair(false, QStringLiteral("Only the group owner can remove members")));
     QCOMPARE(changed.size(), 0);
 
-    // An owner with members cannot delete the account; the member can.
-    std::optional<bool> deleted;
-    client("user-1")->accountClient()->deleteAccount([&](bool ok) { deleted = ok; });
+    // An owner with members can neither leave nor delete the account, and is told why.
+    std::optional<QString> left;
+    client("user-1")->accountClient()->leaveGroup(
+        [&](bool, const QString& reason) { left = reason; });
+    QTRY_COMPARE(left.value_or(QString()), "The owner cannot leave while the group has members");
+    std::optional<std::pair<bool, QString>> deleted;
+    client("user-1")->accountClient()->deleteAccount([&](bool ok, const QString& reason) {
+        deleted = { ok, reason };
+    });
     QTRY_VERIFY(deleted);
-    QVERIFY(!*deleted);
-    client("user-1")->accountClient()->removeMember("user-2", [&](bool ok) { removed = ok; });
-    QTRY_VERIFY(*removed);
+    QCOMPARE(*deleted,
+        std::pair(
+            false, QStringLiteral("Transfer ownership or remove all members before deleting")));
+    removed.reset();
+    client("user-1")->accountClient()->removeMember("user-2", [&](bool ok, const QString& reason) {
+        removed = { ok, reason };
+    });
+    QTRY_COMPARE(removed.value_or(std::pair(false, QString())), std::pair(true, QString()));
     QCOMPARE(group("user-1").members.size(), 1);
 }
 
@@ -200,7 +229,7 @@ void TestAccountClient::deviceRegistersOnceByFingerprint()
     };
     for (int i = 0; i < 2; ++i) {
         std::optional<bool> registered;
-        account->registerDevice([&](bool ok) { registered = ok; });
+        account->registerDevice([&](bool ok, const QString&) { registered = ok; });
         QTRY_VERIFY(registered);
         QVERIFY(*registered);
     }

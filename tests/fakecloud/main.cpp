@@ -2,11 +2,11 @@
 // sign-in (and everything behind it) with a real browser:
 //
 //   build-test/tests/ledgerine_fake_cloud [--port 8790] [--fragment] [--no-state]
-//       [--refuse] [--user ID]... [--access-lifetime SECONDS]
+//       [--refuse] [--user ID]... [--access-lifetime SECONDS] [--no-group]
 //
 // With several --user options the sign-ins are these users in turn, so two
 // copies of the program can be two people: the first user owns a household
-// group with five seats.
+// group with five seats, unless --no-group leaves it to be started.
 //
 // It prints the environment that points the program at it.
 #include "FakeCloud.h"
@@ -37,7 +37,9 @@ int main(int argc, char** argv)
     const QCommandLineOption lifetime(QStringLiteral("access-lifetime"),
         QStringLiteral("Seconds an access token lasts (default 900)."), QStringLiteral("seconds"),
         QStringLiteral("900"));
-    options.addOptions({ port, fragment, noState, refuse, user, lifetime });
+    const QCommandLineOption noGroup(QStringLiteral("no-group"),
+        QStringLiteral("Nobody is in a household group yet."));
+    options.addOptions({ port, fragment, noState, refuse, user, lifetime, noGroup });
     options.process(app);
 
     FakeCloud cloud(quint16(options.value(port).toUInt()));
@@ -59,7 +61,8 @@ int main(int argc, char** argv)
     // Something for the group and devices pages to show before anyone joins.
     for (int i = 0; i < users.size(); ++i)
         cloud.setDisplayName(users.at(i), QStringLiteral("Test User %1").arg(i + 1));
-    cloud.account().createGroup(page.userId, QStringLiteral("Household"), 5);
+    if (!options.isSet(noGroup))
+        cloud.account().createGroup(page.userId, QStringLiteral("Household"), 5);
     cloud.account().registerDevice(page.userId,
         { { "device_name", "OFFICE-PC" }, { "platform", "Windows" },
             { "app_id", cloud.config().appId }, { "app_version", "1.0.0" },

@@ -9,9 +9,15 @@ namespace {
 
 const QString kBase = QStringLiteral("/account/v1");
 
+// As the real server answers: a code for programs and a message for people.
 TestHttpResponse error(int status, const QString& text)
 {
-    return TestHttpResponse::json(status, { { QStringLiteral("error"), text } });
+    static const QHash<int, QString> codes { { 400, QStringLiteral("invalid_request") },
+        { 401, QStringLiteral("invalid_token") }, { 403, QStringLiteral("forbidden") },
+        { 404, QStringLiteral("not_found") }, { 409, QStringLiteral("conflict") } };
+    return TestHttpResponse::json(status,
+        { { QStringLiteral("error"), codes.value(status, QStringLiteral("error")) },
+            { QStringLiteral("message"), text } });
 }
 
 TestHttpResponse noContent()
@@ -175,13 +181,19 @@ QJsonObject FakeAccountService::registerDevice(const QString& userId, const QJso
 TestHttpResponse FakeAccountService::invite(const QString& userId, const TestHttpRequest& request)
 {
     Group* group = groupOfUser(userId);
-    if (!group)
-        return error(404, QStringLiteral("You are not in a group"));
-    if (memberOf(*group, userId)->role != QLatin1String("owner"))
+    if (group && memberOf(*group, userId)->role != QLatin1String("owner"))
         return error(403, QStringLiteral("Only the group owner can invite members"));
     const QString email = request.json().value("email").toString();
     if (request.json().contains("email") && !email.contains(QLatin1Char('@')))
         return error(400, QStringLiteral("Not an email address"));
+    // The first invitation makes the household.
+    if (!group) {
+        const QString name = m_userInfo(userId).value("display_name").toString();
+        createGroup(userId,
+            name.isEmpty() ? QStringLiteral("Household")
+                           : QStringLiteral("%1's household").arg(name));
+        group = groupOfUser(userId);
+    }
     const Invitation invitation { QStringLiteral("invitation-%1").arg(++m_serial), email,
         inviteCode(), QStringLiteral("pending"), Clock::nowUtc().addDays(7).toString(Qt::ISODate) };
     group->invitations.append(invitation);
@@ -195,6 +207,10 @@ TestHttpResponse FakeAccountService::join(const QString& userId, const QString& 
             if (invitation.code != code || invitation.status != QLatin1String("pending")
                 || QDateTime::fromString(invitation.expiresAt, Qt::ISODate) <= Clock::nowUtc())
                 continue;
+            if (!invitation.email.isEmpty()
+                && invitation.email.compare(
+                    m_userInfo(userId).value("email").toString(), Qt::CaseInsensitive))
+                return error(403, QStringLiteral("This invitation is for another address"));
             if (groupOf(userId))
                 return error(409, QStringLiteral("You are already in a group"));
             if (group.members.size() >= group.maxSeats)

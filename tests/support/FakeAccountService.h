@@ -10,10 +10,12 @@
 #include <optional>
 
 // The account API of the fake cloud under "/account/v1": profiles, household
-// groups with seats, invitations by code or e-mail, owner-only actions answered
-// 403 with an "error" text for anyone else, devices registered as an upsert by
-// fingerprint, and account deletion. Users are whoever the bearer token names;
-// their names and e-mail addresses come from the authentication side.
+// groups with seats made by their owner's first invitation, invitations by code
+// or e-mail (an e-mail one admits only that address), owner-only actions
+// answered 403 for anyone else, failures as {"error": code, "message": text},
+// devices registered as an upsert by fingerprint, and account deletion. Users
+// are whoever the bearer token names; their names and e-mail addresses come
+// from the authentication side.
 class FakeAccountService {
 public:
     using UserOf = std::function<std::optional<QString>(const TestHttpRequest&)>;
@@ -35,7 +37,10 @@ public:
     QJsonObject registerDevice(const QString& userId, const QJsonObject& body);
     bool isScheduledForDeletion(const QString& userId) const { return m_deleted.contains(userId); }
     // Told of everyone who leaves a group or is removed from one.
-    void setMemberLeft(std::function<void(const QString& userId)> left) { m_memberLeft = std::move(left); }
+    void setMemberLeft(std::function<void(const QString& userId)> left)
+    {
+        m_memberLeft = std::move(left);
+    }
 
 private:
     void memberLeft(const QString& userId) const

@@ -234,13 +234,18 @@ TestHttpResponse FakeSyncService::pull(const TestHttpRequest& request)
             && record.payload.value("deleted_at").toString().isEmpty())
             ++liveCategories;
     }
+    // A shared account tells its member whose it is.
+    QHash<const Record*, QString> sharedBy;
     for (const Share& share : std::as_const(m_shares)) {
         if (!share.members.contains(*user))
             continue;
         for (const Record& record :
             std::as_const(owners.emplace_back(m_users.value(share.owner)).records)) {
-            if (record.sequence > *from && inShare(share, record))
+            if (record.sequence > *from && inShare(share, record)) {
                 changed.append(&record);
+                if (record.entityType == QLatin1String("account"))
+                    sharedBy.insert(&record, share.owner);
+            }
         }
     }
     for (const Record& record : tombstones) {
@@ -253,8 +258,16 @@ TestHttpResponse FakeSyncService::pull(const TestHttpRequest& request)
     changed = changed.mid(0, limit);
 
     QHash<QString, QJsonArray> arrays;
-    for (const Record* record : std::as_const(changed))
-        arrays[record->entityType].append(wireRecord(*record));
+    for (const Record* record : std::as_const(changed)) {
+        QJsonObject wire = wireRecord(*record);
+        if (const QString owner = sharedBy.value(record); !owner.isEmpty()) {
+            const QJsonObject who = person(owner);
+            wire.insert("shared_by",
+                QJsonObject { { "user_id", owner }, { "email", who.value("email") },
+                    { "display_name", who.value("display_name") } });
+        }
+        arrays[record->entityType].append(wire);
+    }
     QJsonObject body;
     for (const auto& [type, array] : kEntities)
         body.insert(array, arrays.value(type));
@@ -353,7 +366,7 @@ void FakeSyncService::endShare(Share& share, const QString& member)
         Record tombstone = record;
         if (tombstone.payload.value("deleted_at").toString().isEmpty())
             tombstone.payload.insert("deleted_at", now);
-        tombstone.payload.insert("access_ended", true);
+        tombstone.payload.insert("access_revoked", true);
         tombstone.sequence = ++m_sequence;
         tombstones.insert(
             record.entityType + '/' + record.payload.value("client_id").toString(), tombstone);

@@ -33,9 +33,10 @@
 //
 // The owner of an account may share it ("/accounts/{server id}/share"): the
 // account and its transactions and reconciliations then appear in the
-// member's pulls, and the member's changes to them are stored with the
-// owner's. When a share ends, the former member's next pull hands out every
-// record of the account once more with "deleted_at" set and "access_ended":
+// member's pulls (the account with "shared_by": the owner's "user_id",
+// "email" and "display_name"), and the member's changes to them are stored with
+// the owner's. When a share ends, the former member's next pull hands out every
+// record of the account once more with "deleted_at" set and "access_revoked":
 // true: the member's copy goes, but it was not the member's deletion. Pushes
 // of a former member to that account answer "forbidden".
 class FakeSyncService {

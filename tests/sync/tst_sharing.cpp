@@ -12,6 +12,7 @@
 #include "data/Ids.h"
 #include "data/SplitLineRepository.h"
 #include "data/TransactionRepository.h"
+#include "services/AccountService.h"
 #include "services/TransactionService.h"
 #include "sync/SyncEngine.h"
 
@@ -194,9 +195,14 @@ void TestSharing::sharedAccountReachesTheMemberAndLeavesAgain()
     QVERIFY(!member->accounts()->findById(joint.id));
 
     const QString serverId = owner->accounts()->findById(joint.id)->serverId;
+    m_cloud->setDisplayName("user-1", "Ann");
     QVERIFY(shareWith(owner, serverId, "user-2").ok);
     QVERIFY(member.sync());
     QCOMPARE(member->accounts()->findById(joint.id)->name, QString("Joint"));
+    // The member's copy names whose it is; the owner's names nobody.
+    QCOMPARE(member->accounts()->findById(joint.id)->sharedBy, std::optional<QString>("Ann"));
+    QVERIFY(!member->accounts()->findById(wallet.id)->sharedBy);
+    QVERIFY(!owner->accounts()->findById(joint.id)->sharedBy);
     QVERIFY(!member->accounts()->findById(savings.id));
     // Every row arrives whole, the owner's category held by a stand-in that
     // reads "Shared category" and is offered nowhere.
@@ -258,6 +264,8 @@ void TestSharing::sharedAccountReachesTheMemberAndLeavesAgain()
     // owner keeps everything.
     QCOMPARE(scalar(member, "SELECT COUNT(*) FROM accounts WHERE sync_status != 'synced'"), 0);
     QCOMPARE(scalar(member, "SELECT COUNT(*) FROM transactions WHERE sync_status != 'synced'"), 0);
+    QCOMPARE(
+        member->accountService()->restore(joint.id), AccountService::RestoreResult::AccessEnded);
     QVERIFY(member->accounts()->restore(joint.id));
     m_cloud->server().clearRequests();
     QVERIFY(member.sync() && owner.sync());
@@ -287,13 +295,15 @@ void TestSharing::sharedAccountReachesTheMemberAndLeavesAgain()
     m_cloud->account().createGroup("user-1");
     std::optional<QString> code;
     ownerClient->accountClient()->generateInviteCode(
-        [&](const MellAccount::GroupInvitation& invitation) { code = invitation.inviteCode; });
+        [&](const MellAccount::GroupInvitation& invitation, const QString&) {
+            code = invitation.inviteCode;
+        });
     QTRY_VERIFY(code.has_value());
     std::optional<bool> joined;
     std::optional<bool> left;
-    memberClient->accountClient()->joinGroup(*code, [&](bool ok) { joined = ok; });
+    memberClient->accountClient()->joinGroup(*code, [&](bool ok, const QString&) { joined = ok; });
     QTRY_VERIFY(joined.value_or(false));
-    memberClient->accountClient()->leaveGroup([&](bool ok) { left = ok; });
+    memberClient->accountClient()->leaveGroup([&](bool ok, const QString&) { left = ok; });
     QTRY_VERIFY(left.value_or(false));
     QVERIFY(member.sync());
     QVERIFY(member->accounts()->findById(joint.id)->deletedAt.has_value());

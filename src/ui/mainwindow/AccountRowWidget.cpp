@@ -18,6 +18,7 @@ const char* const kPositiveColor = "#66BB6A";
 const char* const kNegativeColor = "#FF8A80";
 const char* const kDetailColor = "#8FAF9F";
 constexpr char32_t kErrorGlyph = 0xE000;
+constexpr char32_t kSharedGlyph = 0xE7FB;
 
 void setColor(QWidget* widget, const char* color)
 {
@@ -54,6 +55,17 @@ AccountRowWidget::AccountRowWidget(
     name->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     name->setToolTip(PlainText::forAutoText(account.name));
     upper->addWidget(name, 1);
+
+    if (account.sharedBy) {
+        auto* shared = new QLabel;
+        shared->setObjectName(QStringLiteral("sharedMarker"));
+        IconFont::setGlyph(shared, kSharedGlyph, 16, QLatin1String(kDetailColor));
+        shared->setToolTip(PlainText::forAutoText(account.sharedBy->isEmpty()
+                ? tr("Shared with you")
+                : tr("Shared with you by %1").arg(*account.sharedBy)));
+        shared->setAccessibleName(shared->toolTip());
+        upper->addWidget(shared);
+    }
 
     auto* amount = new QLabel;
     amount->setObjectName(QStringLiteral("balanceLabel"));

@@ -75,12 +75,13 @@ void AccountDataPage::deleteAccount()
         return;
     m_delete->setEnabled(false);
     QPointer<AccountDataPage> self(this);
-    m_account->deleteAccount([self](bool ok) {
+    m_account->deleteAccount([self](bool ok, const QString& reason) {
         if (!self)
             return;
         if (!ok) {
             self->m_delete->setEnabled(true);
-            AccountPageParts::showStatus(self->m_status, tr("Failed to delete account."), false);
+            AccountPageParts::showStatus(self->m_status,
+                AccountPageParts::failureText(reason, tr("Failed to delete account.")), false);
             return;
         }
         MessageBoxes::information(self, tr("Account Scheduled for Deletion"),

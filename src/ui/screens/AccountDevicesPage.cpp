@@ -86,11 +86,14 @@ void AccountDevicesPage::remove(const Device& device)
         != QMessageBox::Yes)
         return;
     QPointer<AccountDevicesPage> self(this);
-    m_account->removeDevice(device.id, [self](bool ok, int, const QJsonObject&) {
+    m_account->removeDevice(device.id, [self](bool ok, int, const QJsonObject& body) {
         if (!self)
             return;
-        AccountPageParts::showStatus(
-            self->m_status, ok ? tr("Device removed.") : tr("Failed to remove device."), ok);
+        AccountPageParts::showStatus(self->m_status,
+            ok ? tr("Device removed.")
+               : AccountPageParts::failureText(
+                   AccountClient::reasonOf(body), tr("Failed to remove device.")),
+            ok);
         if (ok)
             self->refresh();
     });

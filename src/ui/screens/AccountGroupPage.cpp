@@ -37,6 +37,12 @@ void AccountGroupPage::showStatus(const QString& text, bool success)
     AccountPageParts::showStatus(m_status, text, success);
 }
 
+void AccountGroupPage::showOutcome(
+    bool ok, const QString& done, const QString& reason, const QString& failed)
+{
+    showStatus(ok ? done : AccountPageParts::failureText(reason, failed), ok);
+}
+
 QPushButton* AccountGroupPage::button(const QString& text, const char* objectName)
 {
     auto* button = new QPushButton(text);
@@ -88,6 +94,38 @@ void AccountGroupPage::showNoGroup()
     QPushButton* join = button(tr("Join with Invite Code"), "joinGroupButton");
     connect(join, &QPushButton::clicked, this, &AccountGroupPage::joinWithCode);
     m_content->addWidget(join, 0, Qt::AlignLeft);
+
+    // The server makes the household with its first invitation, so starting
+    // one is inviting someone.
+    m_content->addSpacing(12);
+    m_content->addWidget(AccountPageParts::note(
+        tr("Share accounts with the people you live with. Your household is created with "
+           "the first invitation, and you are its owner.")));
+    QPushButton* start = button(tr("Start a Household"), "startHouseholdButton");
+    auto* invite = new QWidget;
+    invite->setObjectName(QStringLiteral("startHouseholdActions"));
+    invite->setLayout(inviteActions());
+    invite->layout()->setContentsMargins(0, 0, 0, 0);
+    invite->hide();
+    connect(start, &QPushButton::clicked, this, [start, invite] {
+        start->hide();
+        invite->show();
+    });
+    m_content->addWidget(start, 0, Qt::AlignLeft);
+    m_content->addWidget(invite);
+}
+
+QHBoxLayout* AccountGroupPage::inviteActions()
+{
+    auto* actions = new QHBoxLayout;
+    QPushButton* byEmail = button(tr("Invite by Email"), "inviteByEmailButton");
+    connect(byEmail, &QPushButton::clicked, this, &AccountGroupPage::inviteByEmail);
+    QPushButton* code = button(tr("Generate Invite Code"), "generateCodeButton");
+    connect(code, &QPushButton::clicked, this, &AccountGroupPage::generateInviteCode);
+    actions->addWidget(byEmail);
+    actions->addWidget(code);
+    actions->addStretch(1);
+    return actions;
 }
 
 void AccountGroupPage::showGroup(const Group& group, const Profile& profile)
@@ -122,15 +160,7 @@ void AccountGroupPage::showGroup(const Group& group, const Profile& profile)
 
         m_content->addSpacing(12);
         m_content->addWidget(AccountPageParts::sectionTitle(tr("Invite Members")));
-        auto* actions = new QHBoxLayout;
-        QPushButton* byEmail = button(tr("Invite by Email"), "inviteByEmailButton");
-        connect(byEmail, &QPushButton::clicked, this, &AccountGroupPage::inviteByEmail);
-        QPushButton* code = button(tr("Generate Invite Code"), "generateCodeButton");
-        connect(code, &QPushButton::clicked, this, &AccountGroupPage::generateInviteCode);
-        actions->addWidget(byEmail);
-        actions->addWidget(code);
-        actions->addStretch(1);
-        m_content->addLayout(actions);
+        m_content->addLayout(inviteActions());
     }
 
     m_content->addSpacing(16);
@@ -180,9 +210,10 @@ void AccountGroupPage::joinWithCode()
     if (code.isEmpty())
         return;
     QPointer<AccountGroupPage> self(this);
-    m_account->joinGroup(code, [self](bool ok) {
+    m_account->joinGroup(code, [self](bool ok, const QString& reason) {
         if (self)
-            self->showStatus(ok ? tr("Joined group.") : tr("Invalid or expired invite code."), ok);
+            self->showOutcome(
+                ok, tr("Joined group."), reason, tr("Invalid or expired invite code."));
     });
 }
 
@@ -194,20 +225,21 @@ void AccountGroupPage::removeMember(const GroupMember& member)
         != QMessageBox::Yes)
         return;
     QPointer<AccountGroupPage> self(this);
-    m_account->removeMember(member.authUserId, [self, name](bool ok) {
+    m_account->removeMember(member.authUserId, [self, name](bool ok, const QString& reason) {
         if (self)
-            self->showStatus(
-                ok ? tr("%1 removed.").arg(name) : tr("Failed to remove %1.").arg(name), ok);
+            self->showOutcome(
+                ok, tr("%1 removed.").arg(name), reason, tr("Failed to remove %1.").arg(name));
     });
 }
 
 void AccountGroupPage::revokeInvitation(const QString& invitationId)
 {
     QPointer<AccountGroupPage> self(this);
-    m_account->revokeInvitation(invitationId, [self](bool ok, int, const QJsonObject&) {
+    m_account->revokeInvitation(invitationId, [self](bool ok, int, const QJsonObject& body) {
         if (!self)
             return;
-        self->showStatus(ok ? tr("Invitation revoked.") : tr("Failed to revoke invitation."), ok);
+        self->showOutcome(ok, tr("Invitation revoked."), AccountClient::reasonOf(body),
+            tr("Failed to revoke invitation."));
         self->refresh();
     });
 }
@@ -220,24 +252,25 @@ void AccountGroupPage::inviteByEmail()
     if (email.isEmpty())
         return;
     QPointer<AccountGroupPage> self(this);
-    m_account->inviteByEmail(email, [self](const GroupInvitation& invitation) {
-        if (!self)
-            return;
-        const bool ok = !invitation.id.isEmpty();
-        self->showStatus(ok ? tr("Invitation sent.") : tr("Failed to send invitation."), ok);
-        if (ok)
-            self->refresh();
-    });
+    m_account->inviteByEmail(
+        email, [self](const GroupInvitation& invitation, const QString& reason) {
+            if (!self)
+                return;
+            const bool ok = !invitation.id.isEmpty();
+            self->showOutcome(ok, tr("Invitation sent."), reason, tr("Failed to send invitation."));
+            if (ok)
+                self->refresh();
+        });
 }
 
 void AccountGroupPage::generateInviteCode()
 {
     QPointer<AccountGroupPage> self(this);
-    m_account->generateInviteCode([self](const GroupInvitation& invitation) {
+    m_account->generateInviteCode([self](const GroupInvitation& invitation, const QString& reason) {
         if (!self)
             return;
         if (invitation.inviteCode.isEmpty()) {
-            self->showStatus(tr("Failed to generate code."), false);
+            self->showOutcome(false, {}, reason, tr("Failed to generate code."));
             return;
         }
         self->refresh();
@@ -255,9 +288,9 @@ void AccountGroupPage::leaveGroup()
         != QMessageBox::Yes)
         return;
     QPointer<AccountGroupPage> self(this);
-    m_account->leaveGroup([self](bool ok) {
+    m_account->leaveGroup([self](bool ok, const QString& reason) {
         if (self)
-            self->showStatus(ok ? tr("Left group.") : tr("Failed to leave group."), ok);
+            self->showOutcome(ok, tr("Left group."), reason, tr("Failed to leave group."));
     });
 }
 

@@ -5,6 +5,7 @@
 
 #include <QWidget>
 
+class QHBoxLayout;
 class QLabel;
 class QPushButton;
 class QVBoxLayout;
@@ -39,6 +40,9 @@ private:
     void revokeInvitation(const QString& invitationId);
     QPushButton* button(const QString& text, const char* objectName);
     void showStatus(const QString& text, bool success);
+    // A failure shows the server's reason when it gave one.
+    void showOutcome(bool ok, const QString& done, const QString& reason, const QString& failed);
+    QHBoxLayout* inviteActions();
 
     AccountClient* m_account;
     AuthClient* m_auth;

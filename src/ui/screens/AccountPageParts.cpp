@@ -87,6 +87,11 @@ QLabel* statusLine()
     return label;
 }
 
+QString failureText(const QString& reason, const QString& fallback)
+{
+    return reason.isEmpty() ? fallback : reason;
+}
+
 void showStatus(QLabel* line, const QString& text, bool success)
 {
     line->setProperty(kStatusProperty, success);

@@ -21,6 +21,8 @@ QLabel* note(const QString& text);
 // The line under an action that says how it went; hidden until then.
 QLabel* statusLine();
 void showStatus(QLabel* line, const QString& text, bool success);
+// What a failed action says: the server's reason, else `fallback`.
+QString failureText(const QString& reason, const QString& fallback);
 // Styled widgets under `root` take the colours of the current palette and
 // the font they inherit now.
 void followTheme(QWidget* root);

@@ -196,7 +196,15 @@ void DataSettingsPage::restoreSelectedAccount()
     const QString accountId = item ? item->data(Qt::UserRole).toString() : QString();
     if (accountId.isEmpty())
         return;
-    m_state->accountService()->restore(accountId);
+    const AccountService::RestoreResult result = m_state->accountService()->restore(accountId);
+    if (result == AccountService::RestoreResult::AccessEnded)
+        MessageBoxes::warning(this, tr("Restore Account"),
+            tr("This account was shared with you, and its owner no longer shares it. Only "
+               "the owner can bring it back."));
+    else if (result == AccountService::RestoreResult::Failed)
+        MessageBoxes::warning(
+            this, tr("Restore Account"), tr("The account could not be restored."));
     refresh();
-    Q_EMIT deletedAccountRestored();
+    if (result == AccountService::RestoreResult::Restored)
+        Q_EMIT deletedAccountRestored();
 }

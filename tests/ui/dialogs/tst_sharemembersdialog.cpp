@@ -83,11 +83,12 @@ bool TestShareMembersDialog::join(SyncSide& side)
 {
     QString code;
     (*m_owner)->cloudClient()->accountClient()->generateInviteCode(
-        [&](const GroupInvitation& invitation) { code = invitation.inviteCode; });
+        [&](const GroupInvitation& invitation, const QString&) { code = invitation.inviteCode; });
     if (!QTest::qWaitFor([&] { return !code.isEmpty(); }))
         return false;
     std::optional<bool> joined;
-    side->cloudClient()->accountClient()->joinGroup(code, [&](bool ok) { joined = ok; });
+    side->cloudClient()->accountClient()->joinGroup(
+        code, [&](bool ok, const QString&) { joined = ok; });
     return QTest::qWaitFor([&] { return joined.has_value(); }) && *joined;
 }
 

@@ -73,6 +73,8 @@ void TestAccountSidebar::detailLineAndTotal()
     yen.type = AccountType::Cash;
     Account euros = Records::account(QStringLiteral("Euros"), 200);
     euros.currency = Currency::EUR;
+    yen.sharedBy = QStringLiteral("Ann");
+    euros.sharedBy = QString();
     AccountSidebar sidebar;
     // Without a balance of its own an account counts its starting balance.
     sidebar.setAccounts({ dollars, yen, euros, Records::account(QStringLiteral("More"), 500) },
@@ -88,6 +90,14 @@ void TestAccountSidebar::detailLineAndTotal()
     };
     QCOMPARE(detail(0), QStringLiteral("River Bank  ·  *0042"));
     QCOMPARE(detail(1), QStringLiteral("Cash"));
+    // Accounts others share are marked, naming the owner when known.
+    const auto shared = [&sidebar](int row) {
+        const auto* marker = rowWidget(sidebar, row)->findChild<QLabel*>("sharedMarker");
+        return marker ? std::optional(marker->toolTip()) : std::nullopt;
+    };
+    QCOMPARE(shared(0), std::nullopt);
+    QCOMPARE(shared(1), std::optional<QString>("Shared with you by Ann"));
+    QCOMPARE(shared(2), std::optional<QString>("Shared with you"));
 
     // Dollars of different currencies say which they are.
     Account loonies = Records::account(QStringLiteral("Loonies"), 350);

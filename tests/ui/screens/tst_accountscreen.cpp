@@ -227,7 +227,7 @@ void TestAccountScreen::joinAndLeaveAsMember()
     m_fake->account().createGroup("user-2", "Robin's Home", 3);
     std::optional<GroupInvitation> invitation;
     other("user-2")->accountClient()->generateInviteCode(
-        [&](const GroupInvitation& made) { invitation = made; });
+        [&](const GroupInvitation& made, const QString&) { invitation = made; });
     m_screen->setTab(AccountScreen::Tab::Group);
     m_screen->refreshGroup();
     QTRY_VERIFY(child<QPushButton>("joinGroupButton"));
@@ -273,34 +273,48 @@ void TestAccountScreen::joinAndLeaveAsMember()
 
 void TestAccountScreen::ownerManagesMembersAndInvitations()
 {
-    const QString groupId = m_fake->account().createGroup("user-1", "Home", 5);
+    // Without a group, starting a household leads to inviting, which makes the group.
+    m_screen->setTab(AccountScreen::Tab::Group);
+    m_screen->refreshGroup();
+    QTRY_VERIFY(child<QPushButton>("startHouseholdButton"));
+    QVERIFY(child<QWidget>("startHouseholdActions")->isHidden());
+    click("startHouseholdButton");
+    QVERIFY(child<QWidget>("startHouseholdActions")->isVisible());
+    InputPrompts::setNextAnswer(QStringLiteral("robin@example.com"));
+    click("inviteByEmailButton");
+    QTRY_COMPARE(child<QLabel>("groupStatus")->text(), "Invitation sent.");
+    QTRY_COMPARE(titles("groupContent", "invitationRow"), QStringList({ "robin@example.com" }));
+    const QString groupId = m_fake->account().groupOf("user-1").value_or(QString());
+    QCOMPARE(child<QLabel>("groupSeats")->text(), "1 of 5 seats used");
+
     m_fake->setDisplayName("user-2", "Robin");
     std::optional<GroupInvitation> invitation;
     AccountClient* robin = other("user-2")->accountClient();
     m_client->accountClient()->generateInviteCode(
-        [&](const GroupInvitation& made) { invitation = made; });
+        [&](const GroupInvitation& made, const QString&) { invitation = made; });
     QTRY_VERIFY(invitation);
     std::optional<bool> joined;
-    robin->joinGroup(invitation->inviteCode, [&](bool ok) { joined = ok; });
+    robin->joinGroup(invitation->inviteCode, [&](bool ok, const QString&) { joined = ok; });
     QTRY_VERIFY(joined && *joined);
 
     m_screen->refresh();
     QTRY_COMPARE(titles("groupContent", "memberRow"), QStringList({ "Test User", "Robin" }));
+    // A refusal says the server's reason.
+    MessageBoxes::setNextAnswer(QMessageBox::Yes);
+    click("leaveGroupButton");
+    QTRY_COMPARE(
+        child<QLabel>("groupStatus")->text(), "The owner cannot leave while the group has members");
     // Only the other member can be removed.
     QCOMPARE(m_screen->findChildren<QPushButton*>("removeMemberButton").size(), 1);
     QVERIFY(rows("groupContent", "memberRow").at(1)->findChild<QPushButton*>());
 
-    InputPrompts::setNextAnswer(QStringLiteral("sam@example.com"));
-    click("inviteByEmailButton");
-    QTRY_COMPARE(child<QLabel>("groupStatus")->text(), "Invitation sent.");
-    QTRY_COMPARE(titles("groupContent", "invitationRow"), QStringList({ "sam@example.com" }));
     MessageBoxes::setNextAnswer(QMessageBox::Ok);
     click("generateCodeButton");
     QTRY_VERIFY(MessageBoxes::lastShown() && MessageBoxes::lastShown()->title == "Invite Code");
     const QString code = MessageBoxes::lastShown()->text.section('\n', -1);
     QVERIFY(AccountClient::isValidInviteCode(code));
     QTRY_COMPARE(titles("groupContent", "invitationRow"),
-        QStringList({ "sam@example.com", "Invite code: " + code }));
+        QStringList({ "robin@example.com", "Invite code: " + code }));
 
     click("revokeInvitationButton", rows("groupContent", "invitationRow").at(0));
     QTRY_COMPARE(child<QLabel>("groupStatus")->text(), "Invitation revoked.");

@@ -5,16 +5,17 @@
 #include "app/ThemeManager.h"
 #include "data/AccountRepository.h"
 #include "data/Clock.h"
+#include "data/Database.h"
 #include "data/DateText.h"
 #include "data/PreferencesRepository.h"
 #include "data/TransactionRepository.h"
 #include "services/AccountService.h"
+#include "ui/dialogs/RestoreModeDialog.h"
 #include "ui/mainwindow/AccountSidebar.h"
 #include "ui/mainwindow/MainWindow.h"
 #include "ui/register/RegisterModel.h"
 #include "ui/register/RegisterScreen.h"
 #include "ui/screens/DataSettingsPage.h"
-#include "ui/dialogs/RestoreModeDialog.h"
 #include "ui/screens/SettingsScreen.h"
 #include "ui/widgets/MessageBoxes.h"
 #include "ui/widgets/SyncControlsWidget.h"
@@ -29,6 +30,7 @@
 #include <QScrollBar>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QSqlQuery>
 #include <QTest>
 #include <QTimer>
 
@@ -181,7 +183,22 @@ void TestSettingsScreen::deletedAccountsComeBackWithTheirTransactions()
     payees.sort();
     QCOMPARE(payees, (QStringList { "Cascaded", "Late" }));
     QVERIFY(!page->deletedGroup()->isVisible());
-    QVERIFY(!app->accountService()->restore(kept.id));
+    QCOMPARE(app->accountService()->restore(kept.id), AccountService::RestoreResult::Failed);
+
+    // Its owner stops sharing it while the list still offers it: refused, and said why.
+    QVERIFY(app->accountService()->remove(account.id).removed);
+    screen.refresh();
+    page->deletedList()->setCurrentRow(0);
+    QSqlQuery ended(app->database()->database());
+    QVERIFY(ended.exec("INSERT INTO sync_access_ended VALUES ('" + account.id + "', 'now')"));
+    MessageBoxes::setNextAnswer(QMessageBox::Ok);
+    QTest::mouseClick(page->restoreButton(), Qt::LeftButton);
+    QCOMPARE(lastText(),
+        "Restore Account|This account was shared with you, and its owner no "
+        "longer shares it. Only the owner can bring it back.");
+    QVERIFY(app->accounts()->findById(account.id)->deletedAt);
+    QCOMPARE(restored.count(), 1);
+    QVERIFY(!page->deletedGroup()->isVisible());
 }
 
 void TestSettingsScreen::backupExportAndImportFlows()
