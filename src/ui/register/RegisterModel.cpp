@@ -450,6 +450,8 @@ void RegisterModel::setPages(std::unique_ptr<RegisterPages> pages)
     m_rows.clear();
     m_sequence.clear();
     followSortSource(false);
+    if (!paged())
+        sortRows();
     m_editingRow = -1;
     m_editingId.clear();
     resetBuffer();
