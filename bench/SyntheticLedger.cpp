@@ -91,7 +91,7 @@ Summary prepare(Database& db, const QString& path)
     return summary;
 }
 
-void addTransactions(Database& database, Summary& summary, int count)
+void addTransactions(Database& database, Summary& summary, int count, bool firstAccountOnly)
 {
     sqlite3* db = database.handle();
     Rng rng;
@@ -139,8 +139,8 @@ void addTransactions(Database& database, Summary& summary, int count)
 
         int p = 1;
         sqlite3_bind_text(insert, p++, id.c_str(), -1, SQLITE_TRANSIENT);
-        sqlite3_bind_text(
-            insert, p++, accountIds[i % accountIds.size()].c_str(), -1, SQLITE_STATIC);
+        sqlite3_bind_text(insert, p++,
+            accountIds[firstAccountOnly ? 0 : i % accountIds.size()].c_str(), -1, SQLITE_STATIC);
         sqlite3_bind_text(insert, p++, dateText.c_str(), -1, SQLITE_TRANSIENT);
         sqlite3_bind_text(insert, p++, payee.c_str(), -1, SQLITE_STATIC);
         if (rng.chance(45)) {

@@ -19,8 +19,9 @@ struct Summary {
 
 // Opens and migrates `path`, adds accounts and the default categories.
 Summary prepare(Database& db, const QString& path);
-// Appends `count` transactions spread evenly over the accounts in one transaction.
-void addTransactions(Database& db, Summary& summary, int count);
+// Appends `count` transactions spread evenly over the accounts (or all to the
+// first one) in one transaction.
+void addTransactions(Database& db, Summary& summary, int count, bool firstAccountOnly = false);
 
 // The i-th of a plain run of transactions over the ledger's accounts.
 Transaction sample(const Summary& summary, int i);

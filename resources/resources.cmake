@@ -22,6 +22,7 @@ function(ledgerine_add_resources target)
     ${LEDGERINE_RESOURCE_DIR}/sql/migrations/008_sync_conflicts.sql
     ${LEDGERINE_RESOURCE_DIR}/sql/migrations/009_statement_ids.sql
     ${LEDGERINE_RESOURCE_DIR}/sql/migrations/010_shared_accounts.sql
+    ${LEDGERINE_RESOURCE_DIR}/sql/migrations/011_register_order.sql
     ${LEDGERINE_RESOURCE_DIR}/icons/app_icon.png
     ${gen}/MaterialIcons-Regular.otf)
   set(aliases
@@ -35,6 +36,7 @@ function(ledgerine_add_resources target)
     sql/sql/migrations/008_sync_conflicts.sql
     sql/sql/migrations/009_statement_ids.sql
     sql/sql/migrations/010_shared_accounts.sql
+    sql/sql/migrations/011_register_order.sql
     icons/icons/app_icon.png
     fonts/fonts/MaterialIcons-Regular.otf)
   foreach(file alias IN ZIP_LISTS files aliases)

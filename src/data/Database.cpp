@@ -35,6 +35,7 @@ constexpr Migration kMigrations[] = {
     { 8, "sync_conflicts", ":/sql/sql/migrations/008_sync_conflicts.sql" },
     { 9, "statement_ids", ":/sql/sql/migrations/009_statement_ids.sql" },
     { 10, "shared_accounts", ":/sql/sql/migrations/010_shared_accounts.sql" },
+    { 11, "register_order", ":/sql/sql/migrations/011_register_order.sql" },
 };
 
 // Without any of these every save or every screen of some kind fails; the

@@ -10,6 +10,7 @@
 #include "TextPool.h"
 
 #include <QtNumeric>
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -185,6 +186,148 @@ QList<TransactionRow> TransactionRepository::findRegisterRows(
     if (ok)
         *ok = true;
     return rows;
+}
+
+namespace {
+
+const QString kLive
+    = QStringLiteral(" FROM transactions t WHERE t.account_id = ? AND t.deleted_at IS NULL");
+const QString kRegisterOrder
+    = QStringLiteral(" ORDER BY t.date ASC, t.created_at ASC, t.rowid ASC");
+const QString kRegisterOrderBack
+    = QStringLiteral(" ORDER BY t.date DESC, t.created_at DESC, t.rowid DESC");
+
+} // namespace
+
+std::optional<TransactionRepository::RegisterTotals> TransactionRepository::registerTotals(
+    const QString& accountId) const
+{
+    bool failed = false;
+    RegisterTotals totals;
+    totals.startingBalance = selectOne<qint64>(
+        QStringLiteral("SELECT starting_balance FROM accounts WHERE id = ?"), { accountId },
+        [](const SqlRow& row) { return row.int64(0); }, &failed)
+                                 .value_or(0);
+    if (failed)
+        return std::nullopt;
+    // SQLite's SUM fails on overflow rather than wrapping.
+    const auto counted = selectOne<std::pair<qint64, qint64>>(
+        QStringLiteral("SELECT COUNT(*), COALESCE(SUM(t.amount), 0)") + kLive, { accountId },
+        [](const SqlRow& row) { return std::pair(row.int64(0), row.int64(1)); }, &failed);
+    if (!counted)
+        return std::nullopt;
+    std::tie(totals.count, totals.sum) = *counted;
+    totals.firstDate = selectOne<QDate>(
+        QStringLiteral("SELECT t.date") + kLive + kRegisterOrder + QStringLiteral(" LIMIT 1"),
+        { accountId }, [](const SqlRow& row) { return row.date(0); }, &failed)
+                           .value_or(QDate());
+    if (failed)
+        return std::nullopt;
+    return totals;
+}
+
+std::optional<QList<TransactionRow>> TransactionRepository::registerStretch(
+    const QString& accountId, qint64 position, qint64 limit, const RegisterTotals& totals) const
+{
+    position = std::clamp<qint64>(position, 0, totals.count);
+    limit = std::clamp<qint64>(limit, 0, totals.count - position);
+    const auto categoryNames = categoryDisplayNames();
+    if (!categoryNames)
+        return std::nullopt;
+    // The index is walked from whichever end is nearer.
+    const qint64 after = totals.count - position - limit;
+    const bool fromEnd = after < position;
+    QList<TransactionRow> rows;
+    rows.reserve(limit);
+    if (!selectInto(rows,
+            QStringLiteral("SELECT %1").arg(kColumns) + kLive
+                + (fromEnd ? kRegisterOrderBack : kRegisterOrder)
+                + QStringLiteral(" LIMIT ? OFFSET ?"),
+            { accountId, limit, fromEnd ? after : position }, rowMapper(*categoryNames)))
+        return std::nullopt;
+    if (fromEnd)
+        std::reverse(rows.begin(), rows.end());
+    return rows;
+}
+
+std::optional<qint64> TransactionRepository::registerSumBefore(const QString& accountId,
+    qint64 position, const QDate& date, const RegisterTotals& totals) const
+{
+    if (position <= 0)
+        return 0;
+    if (position >= totals.count)
+        return totals.sum;
+    const auto countAndSum
+        = [](const SqlRow& row) { return std::pair(row.int64(0), row.int64(1)); };
+    const QString sumOf = QStringLiteral("SELECT COUNT(*), COALESCE(SUM(amount), 0) FROM (");
+    const QString amounts = QStringLiteral("SELECT t.amount") + kLive;
+    const QString day = SqlValue::date(date).toString();
+    if (date.isValid()) {
+        // Whole days come from the account's date index alone; only the rows
+        // of the row's own day are read one by one.
+        const bool fromStart = position <= totals.count / 2;
+        // Rows without a date come first; each part is a range of the index.
+        const QString days = fromStart ? amounts + QStringLiteral(" AND t.date < ? UNION ALL ")
+                + amounts + QStringLiteral(" AND t.date IS NULL")
+                                       : amounts + QStringLiteral(" AND t.date > ?");
+        const QVariantList values = fromStart ? QVariantList { accountId, day, accountId }
+                                              : QVariantList { accountId, day };
+        const auto whole = selectOne<std::pair<qint64, qint64>>(
+            sumOf + days + QStringLiteral(")"), values, countAndSum);
+        const qint64 sameDay = whole
+            ? (fromStart ? position - whole->first : totals.count - whole->first - position)
+            : -1;
+        if (!whole)
+            return std::nullopt;
+        if (sameDay >= 0) {
+            const auto part = selectOne<std::pair<qint64, qint64>>(sumOf + amounts
+                    + QStringLiteral(" AND t.date = ?")
+                    + (fromStart ? QStringLiteral(" ORDER BY t.created_at ASC, t.rowid ASC")
+                                 : QStringLiteral(" ORDER BY t.created_at DESC, t.rowid DESC"))
+                    + QStringLiteral(" LIMIT ?)"),
+                { accountId, day, sameDay }, countAndSum);
+            if (!part)
+                return std::nullopt;
+            if (part->first == sameDay)
+                return fromStart ? whole->second + part->second
+                                 : totals.sum - whole->second - part->second;
+        }
+    }
+    // Dates the index cannot place: the rows before it, one by one.
+    const auto all = selectOne<std::pair<qint64, qint64>>(
+        sumOf + amounts + kRegisterOrder + QStringLiteral(" LIMIT ?)"), { accountId, position },
+        countAndSum);
+    return all ? std::optional(all->second) : std::nullopt;
+}
+
+std::optional<qint64> TransactionRepository::registerPosition(
+    const QString& accountId, const QString& id) const
+{
+    const auto firstText = [](const SqlRow& row) { return row.text(0); };
+    const auto day = selectOne<QString>(
+        QStringLiteral("SELECT t.date") + kLive + QStringLiteral(" AND t.id = ?"),
+        { accountId, id }, firstText);
+    if (!day)
+        return std::nullopt;
+    qint64 before = 0;
+    QStringList ids;
+    if (!day->isEmpty()) {
+        const auto earlier = selectOne<qint64>(QStringLiteral("SELECT (SELECT COUNT(*)") + kLive
+                + QStringLiteral(" AND t.date < ?) + (SELECT COUNT(*)") + kLive
+                + QStringLiteral(" AND t.date IS NULL)"),
+            { accountId, *day, accountId }, [](const SqlRow& row) { return row.int64(0); });
+        if (!earlier)
+            return std::nullopt;
+        before = *earlier;
+        ids = selectList<QString>(QStringLiteral("SELECT t.id") + kLive
+                + QStringLiteral(" AND t.date = ? ORDER BY t.created_at ASC, t.rowid ASC"),
+            { accountId, *day }, firstText);
+    } else {
+        ids = selectList<QString>(
+            QStringLiteral("SELECT t.id") + kLive + kRegisterOrder, { accountId }, firstText);
+    }
+    const qsizetype at = ids.indexOf(id);
+    return at < 0 ? std::nullopt : std::optional<qint64>(before + at);
 }
 
 QList<Transaction> TransactionRepository::findUnreconciled(const QString& accountId) const

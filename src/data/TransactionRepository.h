@@ -22,6 +22,24 @@ public:
     // wrong balances.
     QList<TransactionRow> findRegisterRows(const QString& accountId, bool* ok = nullptr) const;
     QList<Transaction> findUnreconciled(const QString& accountId) const;
+    // A large register is read a stretch at a time, by position in the order
+    // findRegisterRows gives (oldest first), not counting the opening row.
+    struct RegisterTotals {
+        qint64 startingBalance = 0;
+        qint64 count = 0; // live transactions
+        qint64 sum = 0; // of their amounts
+        QDate firstDate; // of the first of them in register order
+    };
+    // Nothing when the store could not be read (or the sum overflows).
+    std::optional<RegisterTotals> registerTotals(const QString& accountId) const;
+    // The rows at [position, position + limit), running balances left 0.
+    std::optional<QList<TransactionRow>> registerStretch(const QString& accountId, qint64 position,
+        qint64 limit, const RegisterTotals& totals) const;
+    // The sum of the amounts before `position`, where a row dated `date` stands.
+    std::optional<qint64> registerSumBefore(const QString& accountId, qint64 position,
+        const QDate& date, const RegisterTotals& totals) const;
+    // Where a live transaction of the account stands; nothing when it is none.
+    std::optional<qint64> registerPosition(const QString& accountId, const QString& id) const;
     // The live reconciled transactions of an account: their sum and latest date.
     struct ReconciledTotals {
         qint64 sum = 0;

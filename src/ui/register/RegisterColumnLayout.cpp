@@ -73,7 +73,7 @@ QString RegisterColumnLayout::widestAmount(int column, bool roomy) const
 {
     qint64 widest = roomy ? kSampleAmount : 0;
     bool negative = false;
-    for (const TransactionRow& t : m_model->rows()) {
+    m_model->forEachLoadedRow([&](const TransactionRow& t) {
         qint64 value = 0;
         if (column == RegisterModel::BalanceColumn)
             value = t.runningBalance;
@@ -81,7 +81,7 @@ QString RegisterColumnLayout::widestAmount(int column, bool roomy) const
             value = t.amount;
         negative = negative || (column == RegisterModel::BalanceColumn && value < 0);
         widest = std::max(widest, value < 0 ? -value : value);
-    }
+    });
     return Money::formatAmount(negative ? -widest : widest, m_model->currency());
 }
 

@@ -94,7 +94,7 @@ QString RegisterModel::headerText(int column)
 
 int RegisterModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : int(m_rows.size()) + (m_entryRowShown ? 1 : 0);
+    return parent.isValid() ? 0 : int(transactionCount()) + (m_entryRowShown ? 1 : 0);
 }
 
 int RegisterModel::columnCount(const QModelIndex& parent) const
@@ -107,7 +107,12 @@ int RegisterModel::newEntryRow() const
     if (!m_entryRowShown)
         return -1;
     const bool newestFirst = m_sortColumn == DateColumn && m_sortOrder == Qt::DescendingOrder;
-    return newestFirst ? 0 : int(m_rows.size());
+    return newestFirst ? 0 : int(transactionCount());
+}
+
+qsizetype RegisterModel::transactionCount() const
+{
+    return paged() ? m_pages->size() : m_rows.size();
 }
 
 int RegisterModel::transactionIndex(int row) const
@@ -120,7 +125,11 @@ int RegisterModel::transactionIndex(int row) const
 const TransactionRow* RegisterModel::transactionAt(int row) const
 {
     const int i = transactionIndex(row);
-    return i < 0 ? nullptr : &m_rows[i];
+    if (i < 0)
+        return nullptr;
+    if (!paged())
+        return &m_rows[i];
+    return m_pages->at(m_sortOrder == Qt::AscendingOrder ? i : m_pages->size() - 1 - i);
 }
 
 bool RegisterModel::isOpeningRow(int row) const
@@ -133,6 +142,14 @@ int RegisterModel::rowOfTransaction(const QString& id) const
 {
     if (id.isEmpty())
         return -1;
+    if (paged()) {
+        const qsizetype position = m_pages->positionOf(id);
+        if (position < 0)
+            return -1;
+        const qsizetype i
+            = m_sortOrder == Qt::AscendingOrder ? position : m_pages->size() - 1 - position;
+        return int(newEntryRow() == 0 ? i + 1 : i);
+    }
     for (int i = 0; i < m_rows.size(); ++i) {
         if (m_rows[i].id == id)
             return newEntryRow() == 0 ? i + 1 : i;
@@ -227,6 +244,8 @@ QVariant RegisterModel::data(const QModelIndex& index, int role) const
         return entryData(row, column, role);
     }
     const TransactionRow* t = transactionAt(row);
+    if (!t)
+        return {};
     if (row == m_editingRow) {
         switch (role) {
         case Qt::DisplayRole:
@@ -351,14 +370,14 @@ void RegisterModel::setCurrency(Currency currency)
     if (currency == m_currency)
         return;
     m_currency = currency;
-    if (!m_rows.isEmpty())
+    if (transactionCount() > 0)
         Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1));
 }
 
 void RegisterModel::setAccountCurrencies(QHash<QString, Currency> currencies)
 {
     m_accountCurrencies = std::move(currencies);
-    if (!m_rows.isEmpty())
+    if (transactionCount() > 0)
         Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1));
 }
 
@@ -411,6 +430,8 @@ void RegisterModel::setStickyDate(const QString& date)
 void RegisterModel::setRows(QList<TransactionRow> rows)
 {
     beginResetModel();
+    m_pages.reset();
+    m_pagesHeld = false;
     m_rows = std::move(rows);
     m_sequence.resize(m_rows.size());
     std::iota(m_sequence.begin(), m_sequence.end(), 0);
@@ -421,15 +442,67 @@ void RegisterModel::setRows(QList<TransactionRow> rows)
     endResetModel();
 }
 
+void RegisterModel::setPages(std::unique_ptr<RegisterPages> pages)
+{
+    beginResetModel();
+    m_pages = std::move(pages);
+    m_pagesHeld = false;
+    m_rows.clear();
+    m_sequence.clear();
+    followSortSource(false);
+    if (!paged())
+        sortRows();
+    m_editingRow = -1;
+    m_editingId.clear();
+    resetBuffer();
+    endResetModel();
+}
+
+void RegisterModel::followSortSource(bool wasNewestFirst)
+{
+    if (!m_pages)
+        return;
+    if (paged()) {
+        m_rows.clear();
+        m_sequence.clear();
+        m_pagesHeld = false;
+        return;
+    }
+    if (!m_pagesHeld) {
+        m_rows = m_pages->all(nullptr);
+        m_sequence.resize(m_rows.size());
+        std::iota(m_sequence.begin(), m_sequence.end(), 0);
+        // Rows of equal keys keep the order they were shown in.
+        if (wasNewestFirst) {
+            std::reverse(m_rows.begin(), m_rows.end());
+            std::reverse(m_sequence.begin(), m_sequence.end());
+        }
+        m_pagesHeld = true;
+    }
+}
+
+void RegisterModel::forEachLoadedRow(const std::function<void(const TransactionRow&)>& visit) const
+{
+    if (paged()) {
+        m_pages->forEachLoaded(visit);
+        return;
+    }
+    for (const TransactionRow& row : m_rows)
+        visit(row);
+}
+
 void RegisterModel::sort(int column, Qt::SortOrder order)
 {
     if (column < 0 || column >= ColumnCount)
         return;
     // Views see the rows as they were until the reset begins.
     beginResetModel();
+    const bool wasNewestFirst = paged() && m_sortOrder == Qt::DescendingOrder;
     m_sortColumn = column;
     m_sortOrder = order;
-    sortRows();
+    followSortSource(wasNewestFirst);
+    if (!paged())
+        sortRows();
     // A row number from before the sort would point at another transaction.
     if (m_editingRow >= 0)
         m_editingRow = rowOfTransaction(m_editingId);

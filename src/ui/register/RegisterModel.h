@@ -1,5 +1,6 @@
 #pragma once
 
+#include "RegisterPages.h"
 #include "data/Currency.h"
 #include "data/Transaction.h"
 #include "services/TypedTransaction.h"
@@ -8,6 +9,8 @@
 #include <QFont>
 #include <QHash>
 #include <QList>
+#include <functional>
+#include <memory>
 #include <optional>
 
 // The register of one account: its transactions plus one new-entry row.
@@ -44,7 +47,11 @@ public:
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
     void setRows(QList<TransactionRow> rows);
-    const QList<TransactionRow>& rows() const { return m_rows; }
+    // An account's register, read page by page while sorted by date; sorted
+    // by another column it is read whole.
+    void setPages(std::unique_ptr<RegisterPages> pages);
+    // The rows read so far (all of them when every row is held).
+    void forEachLoadedRow(const std::function<void(const TransactionRow&)>& visit) const;
 
     // A list of found transactions has no row to type a new one into; the
     // new-entry row is then -1.
@@ -102,6 +109,10 @@ private:
     static bool isConflict(const TransactionRow& t);
     static QString conflictMark();
     int transactionIndex(int row) const;
+    bool paged() const { return m_pages && m_sortColumn == DateColumn; }
+    qsizetype transactionCount() const;
+    // Rows by date ascending is the order the pages have; others need them all.
+    void followSortSource(bool wasNewestFirst);
     QString bufferText(int column) const;
     QVariant entryData(int row, int column, int role) const;
     QVariant transactionData(const TransactionRow& t, int column, int role) const;
@@ -110,6 +121,9 @@ private:
     void sortRows();
 
     QList<TransactionRow> m_rows;
+    std::unique_ptr<RegisterPages> m_pages;
+    // m_rows holds the paged register whole, for a sort by another column.
+    bool m_pagesHeld = false;
     int m_sortColumn = DateColumn;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
     bool m_twoLine = false;

@@ -278,8 +278,8 @@ void RegisterScreen::reload()
         = m_model->editingRow() < 0 ? std::optional(m_model->buffer()) : m_newEntryDraft;
     m_newEntryDraft.reset();
 
-    bool readOk = false;
-    QList<TransactionRow> rows = m_state->transactions()->findRegisterRows(m_accountId, &readOk);
+    auto pages = std::make_unique<RegisterPages>(m_state->transactions(), m_accountId);
+    const bool readOk = pages->open();
     if (!readOk) {
         // Kept in the footer too: the empty register needs its reason for longer.
         const QString text = tr("The database could not be read; the register is left empty.");
@@ -287,13 +287,16 @@ void RegisterScreen::reload()
         Q_EMIT errorMessage(text);
     }
     const qint64 balance
-        = rows.isEmpty() ? (account ? account->startingBalance : 0) : rows.last().runningBalance;
+        = readOk ? pages->finalBalance() : (account ? account->startingBalance : 0);
     applyTwoLine(m_state->preferences()->boolValue(QStringLiteral("registerTwoLine"), false));
     m_model->setCurrency(account ? account->currency : Currency::USD);
     {
         // Restoring the current cell below must not start editing on the way.
         QSignalBlocker block(m_view->selectionModel());
-        m_model->setRows(std::move(rows));
+        if (readOk)
+            m_model->setPages(std::move(pages));
+        else
+            m_model->setRows({});
     }
     if (draft)
         m_model->setBuffer(*draft);

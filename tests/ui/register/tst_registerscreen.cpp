@@ -1,3 +1,4 @@
+#include "Records.h"
 #include "RegisterTestHelpers.h"
 #include "ScopedLanguage.h"
 #include "app/LanguageSetup.h"
@@ -8,6 +9,7 @@
 #include "data/Database.h"
 #include "data/DateText.h"
 #include "data/PreferencesRepository.h"
+#include "services/TransactionService.h"
 #include "ui/mainwindow/AccountSidebar.h"
 #include "ui/mainwindow/MainWindow.h"
 #include "ui/widgets/MessageBoxes.h"
@@ -41,6 +43,8 @@ private Q_SLOTS:
     void newTransactionFromTheKeyboard();
     void typingAfterACommitStartsANewEntry();
     void sortingWhileEditingKeepsTheTransaction();
+    void pagedRowsMatchTheWholeRegister_data();
+    void pagedRowsMatchTheWholeRegister();
     void amountsAndClearedMarks_data();
     void amountsAndClearedMarks();
     void amountsFollowTheAccountCurrency();
@@ -177,6 +181,82 @@ void TestRegisterScreen::sortingWhileEditingKeepsTheTransaction()
         QCOMPARE(QList<QVariant>({ now.payee, now.amount, now.memo }),
             QList<QVariant>(
                 { t.payee, t.amount, t.payee == u"Paycheck"_s ? u"December"_s : QString() }));
+    }
+}
+
+void TestRegisterScreen::pagedRowsMatchTheWholeRegister_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<Qt::SortOrder>("order");
+    QTest::newRow("as stored") << QString() << int(Col::DateColumn) << Qt::AscendingOrder;
+    QTest::newRow("newest first") << QString() << int(Col::DateColumn) << Qt::DescendingOrder;
+    QTest::newRow("edited") << u"edit"_s << int(Col::DateColumn) << Qt::AscendingOrder;
+    QTest::newRow("deleted") << u"delete"_s << int(Col::DateColumn) << Qt::DescendingOrder;
+    QTest::newRow("transfer") << u"transfer"_s << int(Col::DateColumn) << Qt::AscendingOrder;
+    QTest::newRow("edited, by balance")
+        << u"edit"_s << int(Col::BalanceColumn) << Qt::DescendingOrder;
+}
+
+void TestRegisterScreen::pagedRowsMatchTheWholeRegister()
+{
+    QFETCH(QString, change);
+    QFETCH(int, column);
+    QFETCH(Qt::SortOrder, order);
+    const Account account = m_reg->app.addAccount(u"Large"_s, 5000);
+    const Account savings = m_reg->app.addAccount(u"Savings"_s);
+    // Three days written out of order, many rows sharing an entry time, so
+    // pages end inside a day and ties fall to the order of writing.
+    for (int i = 0; i < 260; ++i) {
+        Transaction t = Records::transaction(account.id, QDate(2025, 6, 1 + i * 7 % 3),
+            u"P%1"_s.arg(i % 5), (i % 2 ? -1 : 1) * (100 + i));
+        t.createdAt = Clock::nowUtc().addSecs(i % 4);
+        t.updatedAt = t.createdAt;
+        QVERIFY(m_reg->app->transactions()->insert(t));
+    }
+    TransactionService* service = m_reg->app->transactionService();
+    const QList<TransactionRow> before = m_reg->app->transactions()->findRegisterRows(account.id);
+    RegisterScreen* screen = m_reg->show(account.id);
+    RegisterModel* model = screen->model();
+    model->sort(column, order);
+    if (change == u"edit"_s) {
+        Transaction moved = before.at(201);
+        moved.amount = -99999;
+        moved.date = QDate(2025, 6, 1);
+        QCOMPARE(service->save(moved, std::nullopt, false), TransactionService::Result::Saved);
+    } else if (change == u"delete"_s) {
+        QVERIFY(service->remove(before.at(129)));
+    } else if (change == u"transfer"_s) {
+        Transaction out = Records::transaction(
+            savings.id, QDate(2025, 6, 2), TransactionService::transferPayee(account.name), -777);
+        QCOMPARE(service->resolveTransferPayee(out), TransactionService::Result::Saved);
+        QCOMPARE(service->save(out, std::nullopt, true), TransactionService::Result::Saved);
+    }
+
+    // The whole register read and sorted at once is what the pages must show.
+    RegisterModel whole;
+    whole.setRows(m_reg->app->transactions()->findRegisterRows(account.id));
+    whole.sort(column, order);
+    const int rows = whole.rowCount();
+    // Rows looked up in an order that reaches each page first from the
+    // middle, from its neighbours above and below, and by id.
+    for (const int start : { rows / 2, rows - 1, 0 }) {
+        screen->reload();
+        QCOMPARE(model->rowCount(), rows);
+        for (const int r : { 3, rows / 2 + 1, rows - 3 }) {
+            const QString id = whole.transactionAt(r) ? whole.transactionAt(r)->id : QString();
+            QCOMPARE(model->rowOfTransaction(id), whole.rowOfTransaction(id));
+        }
+        for (int step = 0; step < rows; ++step) {
+            const int r
+                = start == 0 ? step : (start == rows - 1 ? rows - 1 - step : (start + step) % rows);
+            const TransactionRow* paged = model->transactionAt(r);
+            const TransactionRow* expected = whole.transactionAt(r);
+            QCOMPARE(bool(paged), bool(expected));
+            if (expected)
+                QCOMPARE(QList<QVariant>({ paged->id, paged->runningBalance, paged->date }),
+                    QList<QVariant>({ expected->id, expected->runningBalance, expected->date }));
+        }
     }
 }
 
@@ -654,8 +734,8 @@ void TestRegisterScreen::defaultLayoutFitsTheWindow()
     QTRY_VERIFY(right(Col::BalanceColumn) <= view->viewport()->width());
     const int textMargins = 2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
     for (int row = 0; row < 2; ++row) {
-        for (int c : { Col::DateColumn, Col::PaymentColumn, Col::DepositColumn,
-                 Col::BalanceColumn }) {
+        for (int c :
+            { Col::DateColumn, Col::PaymentColumn, Col::DepositColumn, Col::BalanceColumn }) {
             const QString shown = view->model()->index(row, c).data().toString();
             const QFontMetrics metrics(
                 c == Col::DateColumn ? view->font() : ThemeManager::monospaceFont());
