@@ -9,8 +9,8 @@
 // One push inside its transaction: the user's stored records it touches are
 // read in one statement, each change is decided in order against them (and
 // against the changes before it in the same push), and what changed is
-// written back in a few multi-row statements. Round trips, not rows, cost
-// most on PostgreSQL.
+// written back: on PostgreSQL in a few multi-row statements, since round
+// trips cost most there; on SQLite one prepared row statement, run per row.
 class SyncPush {
 public:
     SyncPush(QSqlDatabase& db, const QString& userId, qint64 now);

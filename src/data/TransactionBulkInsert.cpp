@@ -111,6 +111,28 @@ bool TransactionBulkInsert::begin()
     return true;
 }
 
+bool TransactionBulkInsert::deferIndexes()
+{
+    if (!m_active || !m_indexes.isEmpty())
+        return false;
+    QList<QPair<QString, QString>> indexes;
+    {
+        QSqlQuery query(m_db->database());
+        if (!query.exec(QStringLiteral(
+                "SELECT name, sql FROM sqlite_master WHERE type = 'index' AND tbl_name = "
+                "'transactions' AND sql IS NOT NULL AND sql NOT LIKE 'CREATE UNIQUE%'")))
+            return false;
+        while (query.next())
+            indexes.append({ query.value(0).toString(), query.value(1).toString() });
+    }
+    for (const auto& [name, sql] : std::as_const(indexes)) {
+        if (!run(QStringLiteral("DROP INDEX \"%1\"").arg(name), "deferIndexes"))
+            return false;
+        m_indexes.append({ name, sql });
+    }
+    return true;
+}
+
 bool TransactionBulkInsert::insert(const Transaction& t)
 {
     if (!m_active)
@@ -141,6 +163,7 @@ void TransactionBulkInsert::abandon()
         return;
     m_active = false;
     m_insert.reset();
+    m_indexes.clear();
     run(QStringLiteral("PRAGMA cache_size = %1").arg(m_cacheSize), "finish");
 }
 
@@ -156,6 +179,9 @@ bool TransactionBulkInsert::finish()
                               "rowid > %1")
                    .arg(m_lastRowidBefore),
             "finish");
+    for (const auto& [name, sql] : std::as_const(m_indexes))
+        done = done && run(sql, "finish");
+    m_indexes.clear();
     for (const auto& [name, sql] : std::as_const(m_triggers)) {
         done = done
             && (name == QLatin1String("transactions_ai")

@@ -35,6 +35,11 @@ public:
     TransactionBulkInsert& operator=(const TransactionBulkInsert&) = delete;
 
     bool isActive() const { return m_active; }
+    // For a writer of a large share of the table's rows: the secondary
+    // indexes go as well, and finish() builds each once from all rows rather
+    // than keeping it in order row by row. Unique ones stay, since they
+    // refuse rows.
+    bool deferIndexes();
     // TransactionRepository::insert for many rows: the same columns, the same
     // amount limit, the same change signal after the commit.
     bool insert(const Transaction& transaction);
@@ -57,5 +62,7 @@ private:
     qint64 m_cacheSize = -2000; // SQLite's default, put back afterwards
     // The full-text triggers as stored (name, CREATE statement).
     QList<QPair<QString, QString>> m_triggers;
+    // The dropped indexes likewise.
+    QList<QPair<QString, QString>> m_indexes;
     bool m_active = false;
 };

@@ -12,6 +12,7 @@
 #include "data/Savepoint.h"
 #include "data/SingleLine.h"
 #include "data/StoreError.h"
+#include "data/TransactionBulkInsert.h"
 #include "data/TransactionRepository.h"
 #include "data/TransactionScope.h"
 
@@ -158,7 +159,10 @@ RecurringService::ConfirmResult RecurringService::post(RecurringTransaction& s)
         return storeFailed();
     // The id is the occurrence's: an insert refused because it exists means
     // this date was posted before, here or on another computer.
-    if (!m_transactions->insert(main))
+    const auto insert = [this](const Transaction& t) {
+        return m_bulk ? m_bulk->insert(t) : m_transactions->insert(t);
+    };
+    if (!insert(main))
         return StoreError::isRowFailure(m_db->lastFailure()) && m_transactions->findById(main.id)
             ? ConfirmResult::AlreadyPosted
             : storeFailed();
@@ -168,7 +172,7 @@ RecurringService::ConfirmResult RecurringService::post(RecurringTransaction& s)
         leg.memo = main.memo;
         leg.categoryId = main.categoryId;
         leg.recurringId = main.recurringId;
-        if (!m_transactions->insert(leg))
+        if (!insert(leg))
             return storeFailed();
     }
     if (!m_recurring->update(advanced) || !step.release())
@@ -223,12 +227,15 @@ RecurringService::ConfirmResult RecurringService::storeFailed()
     return ConfirmResult::StoreFailed;
 }
 
-int RecurringService::finishRun(TransactionScope& run, int posted)
+int RecurringService::finishRun(TransactionScope& run, TransactionBulkInsert& bulk, int posted)
 {
-    if (!m_runFailure && run.commit()) {
+    m_bulk = nullptr;
+    if (!m_runFailure && bulk.finish() && run.commit()) {
         m_runProblem.clear();
         return posted;
     }
+    // The rollback puts the search triggers back with everything else.
+    bulk.abandon();
     const int code = m_runFailure ? m_runFailure : m_db->lastFailure();
     m_runProblem = tr("No recurring transactions were posted: %1.").arg(StoreError::reason(code));
     qCWarning(lcRecurring).noquote()
@@ -243,6 +250,8 @@ int RecurringService::confirmAll()
     // stands or falls on its own, unless the store itself fails.
     m_runFailure = 0;
     TransactionScope run(m_db);
+    TransactionBulkInsert bulk(m_db, m_transactions);
+    m_bulk = &bulk;
     int confirmed = 0;
     for (RecurringTransaction s : m_recurring->findDue(Clock::today())) {
         if (post(s) == ConfirmResult::Confirmed)
@@ -250,7 +259,7 @@ int RecurringService::confirmAll()
         if (m_runFailure)
             break;
     }
-    confirmed = finishRun(run, confirmed);
+    confirmed = finishRun(run, bulk, confirmed);
     if (confirmed > 0)
         announcePendingCount();
     return confirmed;
@@ -261,6 +270,8 @@ int RecurringService::autoPostDue()
     const QDate today = Clock::today();
     m_runFailure = 0;
     TransactionScope run(m_db);
+    TransactionBulkInsert bulk(m_db, m_transactions);
+    m_bulk = &bulk;
     int posted = 0;
     for (RecurringTransaction s : m_recurring->findDue(today)) {
         if (!s.autoPost)
@@ -274,7 +285,7 @@ int RecurringService::autoPostDue()
         if (m_runFailure)
             break;
     }
-    posted = finishRun(run, posted);
+    posted = finishRun(run, bulk, posted);
     if (posted > 0) {
         qCInfo(lcRecurring).noquote() << "RecurringService: auto-posted" << posted;
         announcePendingCount();

@@ -9,6 +9,7 @@
 class AccountRepository;
 class Database;
 class RecurringRepository;
+class TransactionBulkInsert;
 class TransactionRepository;
 class TransactionScope;
 
@@ -89,7 +90,7 @@ private:
     // row, else the end of the whole run.
     ConfirmResult storeFailed();
     // Commits a run of posts, or says why it stored nothing; the posts kept.
-    int finishRun(TransactionScope& run, int posted);
+    int finishRun(TransactionScope& run, TransactionBulkInsert& bulk, int posted);
 
     Database* m_db;
     RecurringRepository* m_recurring;
@@ -98,4 +99,6 @@ private:
     // SQLite's code of the failure that ends the run in progress; 0 while none did.
     int m_runFailure = 0;
     QString m_runProblem;
+    // The run's inserts, indexed for search once at its end; null outside a run.
+    TransactionBulkInsert* m_bulk = nullptr;
 };

@@ -13,6 +13,7 @@
 #include "data/Savepoint.h"
 #include "data/SplitLineRepository.h"
 #include "data/TransactionRepository.h"
+#include "data/TransactionBulkInsert.h"
 #include "data/TransactionScope.h"
 
 #include <QJsonArray>
@@ -85,17 +86,54 @@ void SyncApplier::beginUnit()
 bool SyncApplier::applyPage(const QJsonObject& page, const std::function<bool()>& finish)
 {
     TransactionScope scope(m_db);
+    // A page's rows are indexed for search together, not a segment per row.
+    TransactionBulkInsert searchIndex(m_db, m_repos.transactions);
     beginUnit();
+    lookUpServerIds(page);
     const int before = m_applied;
     for (const SyncEntity entity : SyncEntities::kAll) {
         const QJsonArray records = recordsOf(page, entity);
         for (const QJsonValue& record : records)
             apply(entity, record.toObject());
     }
+    m_pageIds.clear();
+    m_pageWritten.clear();
     retryParked();
     qCInfo(lcSync).noquote() << "Pull page:" << m_applied - before << "records applied,"
                              << m_parked.size() << "parked";
-    return finish() && scope.commit();
+    if (finish() && searchIndex.finish() && scope.commit())
+        return true;
+    // The rollback puts the search triggers back with everything else.
+    searchIndex.abandon();
+    return false;
+}
+
+void SyncApplier::lookUpServerIds(const QJsonObject& page)
+{
+    m_pageIds.clear();
+    m_pageWritten.clear();
+    for (const SyncEntity entity : SyncEntities::kAll) {
+        QStringList serverIds;
+        for (const QJsonValue& record : recordsOf(page, entity)) {
+            const QString serverId = record.toObject().value("id").toString();
+            if (!serverId.isEmpty())
+                serverIds << serverId;
+        }
+        if (serverIds.isEmpty())
+            continue;
+        const QHash<QString, QString> found = m_ledger->idsForServerIds(entity, serverIds);
+        for (const QString& serverId : std::as_const(serverIds))
+            m_pageIds.insert(parkKey(entity, serverId), found.value(serverId));
+    }
+}
+
+QString SyncApplier::idForServerId(SyncEntity entity, const QString& serverId) const
+{
+    const auto known = m_pageIds.constFind(parkKey(entity, serverId));
+    if (known == m_pageIds.cend()
+        || (!known->isEmpty() && m_pageWritten.contains(parkKey(entity, *known))))
+        return m_ledger->idForServerId(entity, serverId);
+    return *known;
 }
 
 bool SyncApplier::applyChosen(SyncEntity entity, const QJsonObject& record)
@@ -129,7 +167,7 @@ SyncApplier::Outcome SyncApplier::apply(SyncEntity entity, const QJsonObject& re
     const QString serverId = record.value("id").toString();
     QString localId = record.value("client_id").toString();
     if ((localId.isEmpty() || !m_ledger->exists(entity, localId)) && !serverId.isEmpty()) {
-        const QString known = m_ledger->idForServerId(entity, serverId);
+        const QString known = idForServerId(entity, serverId);
         if (!known.isEmpty())
             localId = known;
     }
@@ -160,6 +198,12 @@ SyncApplier::Outcome SyncApplier::apply(SyncEntity entity, const QJsonObject& re
     }
 
     const QString key = parkKey(entity, serverId);
+    // Only storing a record moves server ids: later lookups of this one, or
+    // of one this row held, ask the store again.
+    if (outcome == Outcome::Applied && !m_pageIds.isEmpty()) {
+        m_pageIds.remove(key);
+        m_pageWritten.insert(parkKey(entity, localId));
+    }
     if (outcome == Outcome::Parked) {
         m_ledger->park(entity, record, m_reason);
         m_parked.insert(key);

@@ -3,6 +3,7 @@
 #include "SyncEntity.h"
 #include "data/SyncFields.h"
 
+#include <QHash>
 #include <QJsonObject>
 #include <QSet>
 #include <QString>
@@ -82,6 +83,10 @@ private:
     Outcome stored(bool ok);
     void retryParked();
 
+    // The local ids of the page's server ids, looked up for the page at once.
+    void lookUpServerIds(const QJsonObject& page);
+    QString idForServerId(SyncEntity entity, const QString& serverId) const;
+
     Database* m_db;
     Repositories m_repos;
     SyncLedger* m_ledger;
@@ -90,4 +95,8 @@ private:
     QSet<QString> m_parked;
     QString m_reason;
     QSet<QString> m_droppedAccounts;
+    // By parkKey: the page's server ids, each with its row here (empty when none).
+    QHash<QString, QString> m_pageIds;
+    // By parkKey of the local id: the rows the page has written so far.
+    QSet<QString> m_pageWritten;
 };

@@ -2,6 +2,7 @@
 
 #include "SyncLogging.h"
 #include "data/Clock.h"
+#include "data/SqlValue.h"
 #include "data/TransactionScope.h"
 
 #include <QJsonDocument>
@@ -183,6 +184,24 @@ QString SyncLedger::idForServerId(SyncEntity entity, const QString& serverId) co
     return selectOne<QString>(sql("SELECT id FROM %1 WHERE server_id = ?", entity), { serverId },
         [](const SqlRow& row) { return row.text(0); })
         .value_or(QString());
+}
+
+QHash<QString, QString> SyncLedger::idsForServerIds(
+    SyncEntity entity, const QStringList& serverIds) const
+{
+    QList<QPair<QString, QString>> rows;
+    selectInto(rows,
+        sql("SELECT server_id, id FROM %1 WHERE server_id IN (SELECT value FROM json_each(?)) "
+            "ORDER BY rowid DESC",
+            entity),
+        { SqlValue::textList(serverIds) },
+        [](const SqlRow& row) { return qMakePair(row.text(0), row.text(1)); });
+    QHash<QString, QString> ids;
+    ids.reserve(rows.size());
+    // Read last to first, so a server id on two rows names the first, as one lookup would.
+    for (const auto& [serverId, id] : std::as_const(rows))
+        ids.insert(serverId, id);
+    return ids;
 }
 
 bool SyncLedger::exists(SyncEntity entity, const QString& id) const

@@ -57,6 +57,9 @@ public:
     bool yieldUntouched(SyncEntity entity, const QString& id);
 
     QString idForServerId(SyncEntity entity, const QString& serverId) const;
+    // idForServerId for many at once, in one statement: only those found.
+    QHash<QString, QString> idsForServerIds(
+        SyncEntity entity, const QStringList& serverIds) const;
     // Whether a row of that id exists, deleted or not.
     bool exists(SyncEntity entity, const QString& id) const;
     // Never pushed, never changed since it was made here: a default or a

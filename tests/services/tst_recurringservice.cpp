@@ -144,6 +144,11 @@ void TestRecurringService::catchUpCapOnBothSides()
     QCOMPARE(datesOf(behind).last(), kToday.addDays(-1).toString(Qt::ISODate));
     QCOMPARE(stored(app, tooFarBehind).nextDueDate, kToday);
     QVERIFY(!stored(app, tooFarBehind).isActive);
+    // The run's rows are found by search, as rows written one by one are.
+    QSqlQuery found(app->database()->database());
+    QVERIFY(found.exec("SELECT COUNT(*) FROM transactions_fts WHERE transactions_fts MATCH 'rent'"));
+    QVERIFY(found.next());
+    QCOMPARE(found.value(0).toInt(), 366 + 366);
 }
 
 void TestRecurringService::transferLegsAndCurrencyRefusal()
@@ -241,7 +246,7 @@ void TestRecurringService::failuresLeaveTheScheduleAsItWas()
     RecurringTransaction broken = schedule(app, checking.id, QDate(1999, 12, 31));
 
     changed.clear();
-    expectWarning("TransactionRepository::insert failed:");
+    expectWarning("TransactionBulkInsert::insert failed:.*UNIQUE");
     expectWarning("Quarantining recurring .* Reason: broken next_due_date nextDueDate=1999-12-31");
     QCOMPARE(service->autoPostDue(), 1);
     QVERIFY(app->transactions()->findById(RecurringService::occurrenceId(daily.id, kToday)));
@@ -279,6 +284,9 @@ void TestRecurringService::fullDiskMidCatchUpPostsNothing()
 
     QCOMPARE(service->autoPostDue(), 2 * 301);
     QVERIFY(service->lastRunProblem().isEmpty());
+    // The search triggers are back for the rows written one by one after the run.
+    QVERIFY(app->transactions()->insert(Records::transaction(a.id, kToday, "Plumber", -500)));
+    QVERIFY(exec(app, "INSERT INTO transactions_fts(transactions_fts) VALUES('integrity-check')"));
 }
 
 QTEST_MAIN(TestRecurringService)

@@ -196,6 +196,15 @@ void TestSyncEngine::twoComputersKeepOneLedger()
     QCOMPARE(stored(b, coffee.id).payee, QString("Double espresso"));
     QCOMPARE(stored(a, split.id).payee, QString("Farmers market"));
     QCOMPARE(a.dump(), b.dump());
+    // Search finds what pulls brought, new rows and changed ones, by their latest text.
+    for (const SyncSide* side : { &a, &b }) {
+        QCOMPARE(scalar(*side, "SELECT COUNT(*) FROM transactions_fts WHERE transactions_fts "
+                               "MATCH 'farmers OR espresso OR savings'"),
+            3);
+        QCOMPARE(scalar(*side, "SELECT COUNT(*) FROM transactions_fts WHERE transactions_fts "
+                               "MATCH 'coffee'"),
+            0);
+    }
 }
 
 void TestSyncEngine::secondComputerTakesTheDefaultsAndAFormsLateEdit()

@@ -27,6 +27,9 @@ public:
         // Unpacked bytes per byte of the archive; the JSON of a real backup
         // packs a few dozen times smaller at best.
         double maxExpansion = 200;
+        // Rows from which a restore rebuilds the transactions' indexes once
+        // instead of keeping them row by row.
+        quint64 rebuildIndexesFrom = 10'000;
     };
 
     // Hears how far a restore got and may stop it; both are optional.

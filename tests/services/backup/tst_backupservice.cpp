@@ -188,7 +188,16 @@ void TestBackupService::roundTripKeepsEveryColumn()
     };
     QCOMPARE(found("grocer"), 1);
     QVERIFY(db.exec("UPDATE transactions SET payee = 'Baker' WHERE id = 't1'"));
+    // Large enough a restore to rebuild the indexes: the same ones come back.
+    const QString indexes = QStringLiteral(
+        "SELECT name || sql FROM sqlite_master WHERE type = 'index' ORDER BY name");
+    const QStringList indexesBefore = db.column(indexes);
+    BackupService::Limits limits;
+    limits.rebuildIndexesFrom = 1;
+    service.setLimits(limits);
     QVERIFY(service.importBackup(bytes, Policy::Replace).completed);
+    QCOMPARE(db.column(indexes), indexesBefore);
+    QCOMPARE(db.scalar("PRAGMA integrity_check").toString(), QStringLiteral("ok"));
     QCOMPARE(found("grocer"), 1);
     QCOMPARE(found("baker"), 0);
     QVERIFY(db.exec("INSERT INTO transactions_fts(transactions_fts) VALUES('integrity-check')"));
@@ -367,11 +376,16 @@ void TestBackupService::failedRunLeavesDataAsItWas()
     TestDatabase db(disk.path());
     TransactionRepository transactions(db.db());
     BackupService service(db.db(), &transactions);
+    // Large enough a restore to rebuild the indexes, which the rollback must bring back.
+    BackupService::Limits limits;
+    limits.rebuildIndexesFrom = 1000;
+    service.setLimits(limits);
     fill(db);
     QVERIFY(db.exec("UPDATE accounts SET name = 'Mine'"));
     const QStringList before = snapshot(db);
-    const QStringList triggers = db.column("SELECT name || sql FROM sqlite_master WHERE type = "
-                                           "'trigger'");
+    const QString schemaQuery = QStringLiteral(
+        "SELECT name || sql FROM sqlite_master WHERE type IN ('trigger', 'index') ORDER BY name");
+    const QStringList schema = db.column(schemaQuery);
 
     // Stopped on request halfway, the restore takes back what it wrote.
     std::atomic_bool cancel = false;
@@ -400,7 +414,7 @@ void TestBackupService::failedRunLeavesDataAsItWas()
     QCOMPARE(result.applied(), 0);
     QCOMPARE(result.errors, QStringList { "Nothing was restored: the disk is full." });
     QCOMPARE(snapshot(db), before);
-    QCOMPARE(db.column("SELECT name || sql FROM sqlite_master WHERE type = 'trigger'"), triggers);
+    QCOMPARE(db.column(schemaQuery), schema);
     QVERIFY(db.exec("INSERT INTO transactions_fts(transactions_fts) VALUES('integrity-check')"));
 }
 
