@@ -21,6 +21,7 @@ function(ledgerine_add_resources target)
     ${LEDGERINE_RESOURCE_DIR}/sql/migrations/007_report_walks.sql
     ${LEDGERINE_RESOURCE_DIR}/sql/migrations/008_sync_conflicts.sql
     ${LEDGERINE_RESOURCE_DIR}/sql/migrations/009_statement_ids.sql
+    ${LEDGERINE_RESOURCE_DIR}/sql/migrations/010_csv_profiles.sql
     ${LEDGERINE_RESOURCE_DIR}/icons/app_icon.png
     ${gen}/MaterialIcons-Regular.otf)
   set(aliases
@@ -33,6 +34,7 @@ function(ledgerine_add_resources target)
     sql/sql/migrations/007_report_walks.sql
     sql/sql/migrations/008_sync_conflicts.sql
     sql/sql/migrations/009_statement_ids.sql
+    sql/sql/migrations/010_csv_profiles.sql
     icons/icons/app_icon.png
     fonts/fonts/MaterialIcons-Regular.otf)
   foreach(file alias IN ZIP_LISTS files aliases)

@@ -34,6 +34,7 @@ constexpr Migration kMigrations[] = {
     { 7, "report_walks", ":/sql/sql/migrations/007_report_walks.sql" },
     { 8, "sync_conflicts", ":/sql/sql/migrations/008_sync_conflicts.sql" },
     { 9, "statement_ids", ":/sql/sql/migrations/009_statement_ids.sql" },
+    { 10, "csv_profiles", ":/sql/sql/migrations/010_csv_profiles.sql" },
 };
 
 // Without any of these every save or every screen of some kind fails; the

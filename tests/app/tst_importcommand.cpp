@@ -1,7 +1,11 @@
 #include "DamagedFiles.h"
 #include "ImportFixtures.h"
+#include "TestAppState.h"
 #include "app/ImportCommand.h"
 #include "app/SingleInstance.h"
+#include "data/AccountRepository.h"
+#include "services/import/CsvProfileService.h"
+#include "services/import/ImportService.h"
 #include "services/import/ImportTypes.h"
 
 #include <QDir>
@@ -154,6 +158,39 @@ void TestImportCommand::importsWithoutADisplayAndCountsAgain()
     QCOMPARE(outcome.out, line(9, 0, 2, 1, 0, 1, 0));
     outcome = run(qif);
     QCOMPARE(outcome.out, line(0, 9, 2, 1, 0, 0, 0));
+
+    // The layout kept by the window reads the next file of the bank, or any
+    // file with --profile.
+    QTemporaryDir dir;
+    const auto file = [&dir](const QString& name, const QByteArray& text) {
+        QFile f(dir.filePath(name));
+        if (!f.open(QIODevice::WriteOnly) || f.write(text) != text.size())
+            qFatal("cannot write %s", qPrintable(name));
+        return f.fileName();
+    };
+    const QByteArray bank("Datum;Naam;Bedrag;Af Bij\n05.03.2024;Bakker;3,50;Af\n");
+    {
+        TestAppState app(m_dir.filePath(m_data));
+        CsvMapping m;
+        m.directionColumn = 3;
+        m.outValue = "Af";
+        m.inValue = "Bij";
+        m.decimalComma = true;
+        m.hasHeaderRow = true;
+        QString everyday;
+        for (const Account& account : app->accounts()->findAll())
+            everyday = account.name == "Everyday" ? account.id : everyday;
+        QVERIFY(app->importService()->profiles()->remember(everyday, bank, m, "ING"));
+    }
+    outcome = run({ "--import", file("maart.csv", bank), "--account", "Everyday" });
+    QCOMPARE(outcome.out, line(1, 0, 0, 0, 0, 0, 0));
+    const QString other
+        = file("other.csv", "Datum;Naam;Bedrag;Af Bij;Saldo\n06.03.2024;Werk;100,00;Bij;1\n");
+    outcome = run({ "--import", other, "--account", "Everyday", "--profile", "ing" });
+    QCOMPARE(outcome.out, line(1, 0, 0, 0, 0, 0, 0));
+    outcome = run({ "--import", other, "--account", "Everyday", "--profile", "Bank" });
+    QCOMPARE(outcome.code, 2);
+    QCOMPARE(outcome.err, "The account \"Everyday\" has no CSV profile named \"Bank\".\n");
 }
 
 void TestImportCommand::unreadableFileStoresNothing()
