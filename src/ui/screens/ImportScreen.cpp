@@ -71,7 +71,12 @@ ImportScreen::ImportScreen(AppState* state, QWidget* parent)
     m_profileBar = new CsvProfileBar(state->importService()->profiles());
     layout->addWidget(m_profileBar);
     m_csv = new CsvMappingPanel;
-    layout->addWidget(m_csv);
+    // The mapping and the preview share the window's height.
+    m_csvScroll = new QScrollArea;
+    m_csvScroll->setWidgetResizable(true);
+    m_csvScroll->setFrameShape(QFrame::NoFrame);
+    m_csvScroll->setWidget(m_csv);
+    layout->addWidget(m_csvScroll, 2);
     m_csvPreview = new CsvPreviewTable;
     layout->addWidget(m_csvPreview, 1);
     // One preview for the many changes a reading of the file makes at once.
@@ -165,7 +170,7 @@ void ImportScreen::onFormatChanged()
 void ImportScreen::showFormatParts()
 {
     m_form->setRowVisible(m_account, isCsv());
-    m_csv->setVisible(isCsv());
+    m_csvScroll->setVisible(isCsv());
     m_profileBar->setVisible(isCsv());
     m_csvPreview->setVisible(isCsv());
     m_qifScroll->setVisible(!isCsv());

@@ -77,6 +77,7 @@ private:
     QLabel* m_fileLabel = nullptr;
     QPushButton* m_browse = nullptr;
     CsvMappingPanel* m_csv = nullptr;
+    QScrollArea* m_csvScroll = nullptr;
     CsvProfileBar* m_profileBar = nullptr;
     CsvPreviewTable* m_csvPreview = nullptr;
     QTimer* m_previewTimer = nullptr;
