@@ -428,6 +428,8 @@ void ImportScreen::runImport()
     }
     m_result->setPlainText(summaryText(result));
     showBalances(result.balances);
+    // The rows just stored are duplicates now.
+    m_previewTimer->start();
     // Accounts the import created are now there to map to by name.
     reload();
     Q_EMIT importCompleted();

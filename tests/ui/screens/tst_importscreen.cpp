@@ -207,6 +207,7 @@ void TestImportScreen::csvPreviewAndProfileForTheNextFile()
         qPrintable(resultText(screen)));
     QCOMPARE(labelText(screen, "profileLabel"),
         "The mapping is kept as profile \"Checking CSV\" for the next file of this layout.");
+    QTRY_COMPARE(shown(1), "3/13/2024|Werk|$100.00|Duplicate");
 
     // Next month's file reads with the kept mapping, without any choice made.
     screen.setFiles({ file("april.csv",
