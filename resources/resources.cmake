@@ -23,6 +23,7 @@ function(ledgerine_add_resources target)
     ${LEDGERINE_RESOURCE_DIR}/sql/migrations/009_statement_ids.sql
     ${LEDGERINE_RESOURCE_DIR}/sql/migrations/010_shared_accounts.sql
     ${LEDGERINE_RESOURCE_DIR}/sql/migrations/011_register_order.sql
+    ${LEDGERINE_RESOURCE_DIR}/sql/migrations/012_csv_profiles.sql
     ${LEDGERINE_RESOURCE_DIR}/icons/app_icon.png
     ${gen}/MaterialIcons-Regular.otf)
   set(aliases
@@ -37,6 +38,7 @@ function(ledgerine_add_resources target)
     sql/sql/migrations/009_statement_ids.sql
     sql/sql/migrations/010_shared_accounts.sql
     sql/sql/migrations/011_register_order.sql
+    sql/sql/migrations/012_csv_profiles.sql
     icons/icons/app_icon.png
     fonts/fonts/MaterialIcons-Regular.otf)
   foreach(file alias IN ZIP_LISTS files aliases)

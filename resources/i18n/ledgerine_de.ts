@@ -836,6 +836,84 @@ Datenverzeichnis: %1</translation>
     </message>
 </context>
 <context>
+    <name>CsvPreviewTable</name>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Zahlungsempfänger</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplikat</translation>
+    </message>
+    <message>
+        <source>Invalid: %1</source>
+        <translation>Ungültig: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CsvProfileBar</name>
+    <message>
+        <source>Rename...</source>
+        <translation>Umbenennen...</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Profile:</source>
+        <translation>Profil:</translation>
+    </message>
+    <message>
+        <source>Profile &quot;%1&quot; applied: the file has its columns.</source>
+        <translation>Profil „%1“ angewendet: Die Datei hat seine Spalten.</translation>
+    </message>
+    <message>
+        <source>The mapping is kept as profile &quot;%1&quot; for the next file of this layout.</source>
+        <translation>Die Zuordnung ist als Profil „%1“ für die nächste Datei dieses Aufbaus gespeichert.</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(keine)</translation>
+    </message>
+    <message>
+        <source>Rename Profile</source>
+        <translation>Profil umbenennen</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>The name is empty or another profile of this account has it.</source>
+        <translation>Der Name ist leer oder ein anderes Profil dieses Kontos trägt ihn.</translation>
+    </message>
+    <message>
+        <source>Delete Profile</source>
+        <translation>Profil löschen</translation>
+    </message>
+    <message>
+        <source>Delete the profile &quot;%1&quot;? Files of its layout will need mapping again.</source>
+        <translation>Das Profil „%1“ löschen? Dateien dieses Aufbaus müssen dann wieder zugeordnet werden.</translation>
+    </message>
+</context>
+<context>
     <name>DataSettingsPage</name>
     <message>
         <source>Sync</source>
@@ -1079,6 +1157,14 @@ Melden Sie sich über Datei › Mellowind-Konto an, um die Synchronisierung zu a
         <source>Columns are counted from 1; --direction-column needs --out-value and --in-value; --delimiter is comma, semicolon, tab or |.</source>
         <translation>Spalten werden ab 1 gezählt; --direction-column braucht --out-value und --in-value; --delimiter ist comma, semicolon, tab oder |.</translation>
     </message>
+    <message>
+        <source>Read CSV files by the account&apos;s profile of this name, as kept by the import window. Without it and without CSV options, the profile that fits the file is used.</source>
+        <translation>CSV-Dateien nach dem Profil dieses Namens des Kontos lesen, wie es das Importfenster gespeichert hat. Ohne diese Option und ohne CSV-Optionen wird das Profil verwendet, das zur Datei passt.</translation>
+    </message>
+    <message>
+        <source>The account &quot;%1&quot; has no CSV profile named &quot;%2&quot;.</source>
+        <translation>Das Konto „%1“ hat kein CSV-Profil namens „%2“.</translation>
+    </message>
 </context>
 <context>
     <name>ImportScreen</name>
@@ -1272,6 +1358,10 @@ Melden Sie sich über Datei › Mellowind-Konto an, um die Synchronisierung zu a
         <source>Reconcile...</source>
         <translation>Abgleichen...</translation>
     </message>
+    <message>
+        <source>%1 CSV</source>
+        <translation>%1 CSV</translation>
+    </message>
 </context>
 <context>
     <name>ImportService</name>
@@ -1345,6 +1435,21 @@ Melden Sie sich über Datei › Mellowind-Konto an, um die Synchronisierung zu a
     <message>
         <source>The statement of account %1 is in %2, a currency this program does not keep: nothing of it was imported.</source>
         <translation>Der Auszug des Kontos %1 ist in %2, einer Währung, die dieses Programm nicht führt: Nichts davon wurde importiert.</translation>
+    </message>
+    <message numerus="yes">
+        <source>the row has %n column(s), the mapping needs %1</source>
+        <translation>
+            <numerusform>die Zeile hat %n Spalte, die Zuordnung braucht %1</numerusform>
+            <numerusform>die Zeile hat %n Spalten, die Zuordnung braucht %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the date does not read</source>
+        <translation>das Datum ist nicht lesbar</translation>
+    </message>
+    <message>
+        <source>the amount does not read</source>
+        <translation>der Betrag ist nicht lesbar</translation>
     </message>
 </context>
 <context>

@@ -103,6 +103,13 @@
             <numerusform>No row has the %n columns the mapping needs; is the delimiter right?</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>the row has %n column(s), the mapping needs %1</source>
+        <translation>
+            <numerusform>the row has %n column, the mapping needs %1</numerusform>
+            <numerusform>the row has %n columns, the mapping needs %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>PayeeScreen</name>

@@ -836,6 +836,84 @@ Directorio de datos: %1</translation>
     </message>
 </context>
 <context>
+    <name>CsvPreviewTable</name>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Beneficiario</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Importe</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Correcta</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplicada</translation>
+    </message>
+    <message>
+        <source>Invalid: %1</source>
+        <translation>No válida: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CsvProfileBar</name>
+    <message>
+        <source>Rename...</source>
+        <translation>Renombrar...</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Profile:</source>
+        <translation>Perfil:</translation>
+    </message>
+    <message>
+        <source>Profile &quot;%1&quot; applied: the file has its columns.</source>
+        <translation>Perfil «%1» aplicado: el archivo tiene sus columnas.</translation>
+    </message>
+    <message>
+        <source>The mapping is kept as profile &quot;%1&quot; for the next file of this layout.</source>
+        <translation>La asignación se guarda como perfil «%1» para el próximo archivo con este formato.</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(ninguno)</translation>
+    </message>
+    <message>
+        <source>Rename Profile</source>
+        <translation>Renombrar perfil</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nombre:</translation>
+    </message>
+    <message>
+        <source>The name is empty or another profile of this account has it.</source>
+        <translation>El nombre está vacío o lo tiene otro perfil de esta cuenta.</translation>
+    </message>
+    <message>
+        <source>Delete Profile</source>
+        <translation>Eliminar perfil</translation>
+    </message>
+    <message>
+        <source>Delete the profile &quot;%1&quot;? Files of its layout will need mapping again.</source>
+        <translation>¿Eliminar el perfil «%1»? Los archivos con este formato habrá que asignarlos de nuevo.</translation>
+    </message>
+</context>
+<context>
     <name>DataSettingsPage</name>
     <message>
         <source>Sync</source>
@@ -1079,6 +1157,14 @@ Inicie sesión en Archivo › Cuenta Mellowind para activar la sincronización.<
         <source>Columns are counted from 1; --direction-column needs --out-value and --in-value; --delimiter is comma, semicolon, tab or |.</source>
         <translation>Las columnas se cuentan desde 1; --direction-column necesita --out-value e --in-value; --delimiter es comma, semicolon, tab o |.</translation>
     </message>
+    <message>
+        <source>Read CSV files by the account&apos;s profile of this name, as kept by the import window. Without it and without CSV options, the profile that fits the file is used.</source>
+        <translation>Leer los archivos CSV con el perfil de este nombre de la cuenta, guardado por la ventana de importación. Sin esta opción ni opciones CSV se usa el perfil que encaja con el archivo.</translation>
+    </message>
+    <message>
+        <source>The account &quot;%1&quot; has no CSV profile named &quot;%2&quot;.</source>
+        <translation>La cuenta «%1» no tiene ningún perfil CSV llamado «%2».</translation>
+    </message>
 </context>
 <context>
     <name>ImportScreen</name>
@@ -1272,6 +1358,10 @@ Inicie sesión en Archivo › Cuenta Mellowind para activar la sincronización.<
         <source>Reconcile...</source>
         <translation>Conciliar...</translation>
     </message>
+    <message>
+        <source>%1 CSV</source>
+        <translation>%1 CSV</translation>
+    </message>
 </context>
 <context>
     <name>ImportService</name>
@@ -1345,6 +1435,21 @@ Inicie sesión en Archivo › Cuenta Mellowind para activar la sincronización.<
     <message>
         <source>The statement of account %1 is in %2, a currency this program does not keep: nothing of it was imported.</source>
         <translation>El extracto de la cuenta %1 está en %2, una moneda que este programa no lleva: no se importó nada de él.</translation>
+    </message>
+    <message numerus="yes">
+        <source>the row has %n column(s), the mapping needs %1</source>
+        <translation>
+            <numerusform>la fila tiene %n columna, la asignación necesita %1</numerusform>
+            <numerusform>la fila tiene %n columnas, la asignación necesita %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the date does not read</source>
+        <translation>la fecha no se puede leer</translation>
+    </message>
+    <message>
+        <source>the amount does not read</source>
+        <translation>el importe no se puede leer</translation>
     </message>
 </context>
 <context>

@@ -836,6 +836,84 @@ Dossier de données&#xa0;: %1</translation>
     </message>
 </context>
 <context>
+    <name>CsvPreviewTable</name>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Bénéficiaire</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Montant</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Doublon</translation>
+    </message>
+    <message>
+        <source>Invalid: %1</source>
+        <translation>Non valide : %1</translation>
+    </message>
+</context>
+<context>
+    <name>CsvProfileBar</name>
+    <message>
+        <source>Rename...</source>
+        <translation>Renommer...</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Profile:</source>
+        <translation>Profil :</translation>
+    </message>
+    <message>
+        <source>Profile &quot;%1&quot; applied: the file has its columns.</source>
+        <translation>Profil « %1 » appliqué : le fichier a ses colonnes.</translation>
+    </message>
+    <message>
+        <source>The mapping is kept as profile &quot;%1&quot; for the next file of this layout.</source>
+        <translation>La correspondance est gardée comme profil « %1 » pour le prochain fichier de cette disposition.</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(aucun)</translation>
+    </message>
+    <message>
+        <source>Rename Profile</source>
+        <translation>Renommer le profil</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nom :</translation>
+    </message>
+    <message>
+        <source>The name is empty or another profile of this account has it.</source>
+        <translation>Le nom est vide ou un autre profil de ce compte le porte.</translation>
+    </message>
+    <message>
+        <source>Delete Profile</source>
+        <translation>Supprimer le profil</translation>
+    </message>
+    <message>
+        <source>Delete the profile &quot;%1&quot;? Files of its layout will need mapping again.</source>
+        <translation>Supprimer le profil « %1 » ? Les fichiers de cette disposition devront être à nouveau mis en correspondance.</translation>
+    </message>
+</context>
+<context>
     <name>DataSettingsPage</name>
     <message>
         <source>Sync</source>
@@ -1079,6 +1157,14 @@ Connectez-vous via Fichier › Compte Mellowind pour activer la synchronisation.
         <source>Columns are counted from 1; --direction-column needs --out-value and --in-value; --delimiter is comma, semicolon, tab or |.</source>
         <translation>Les colonnes se comptent à partir de 1 ; --direction-column demande --out-value et --in-value ; --delimiter vaut comma, semicolon, tab ou |.</translation>
     </message>
+    <message>
+        <source>Read CSV files by the account&apos;s profile of this name, as kept by the import window. Without it and without CSV options, the profile that fits the file is used.</source>
+        <translation>Lire les fichiers CSV selon le profil de ce nom du compte, gardé par la fenêtre d’importation. Sans cette option ni options CSV, le profil qui correspond au fichier est utilisé.</translation>
+    </message>
+    <message>
+        <source>The account &quot;%1&quot; has no CSV profile named &quot;%2&quot;.</source>
+        <translation>Le compte « %1 » n’a pas de profil CSV nommé « %2 ».</translation>
+    </message>
 </context>
 <context>
     <name>ImportScreen</name>
@@ -1272,6 +1358,10 @@ Connectez-vous via Fichier › Compte Mellowind pour activer la synchronisation.
         <source>Reconcile...</source>
         <translation>Rapprocher...</translation>
     </message>
+    <message>
+        <source>%1 CSV</source>
+        <translation>%1 CSV</translation>
+    </message>
 </context>
 <context>
     <name>ImportService</name>
@@ -1345,6 +1435,21 @@ Connectez-vous via Fichier › Compte Mellowind pour activer la synchronisation.
     <message>
         <source>The statement of account %1 is in %2, a currency this program does not keep: nothing of it was imported.</source>
         <translation>Le relevé du compte %1 est en %2, une devise que ce programme ne tient pas : rien n’en a été importé.</translation>
+    </message>
+    <message numerus="yes">
+        <source>the row has %n column(s), the mapping needs %1</source>
+        <translation>
+            <numerusform>la ligne a %n colonne, la correspondance en demande %1</numerusform>
+            <numerusform>la ligne a %n colonnes, la correspondance en demande %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the date does not read</source>
+        <translation>la date est illisible</translation>
+    </message>
+    <message>
+        <source>the amount does not read</source>
+        <translation>le montant est illisible</translation>
     </message>
 </context>
 <context>

@@ -835,6 +835,84 @@ Data directory: %1</source>
     </message>
 </context>
 <context>
+    <name>CsvPreviewTable</name>
+    <message>
+        <source>Date</source>
+        <translation>日付</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>取引先</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>金額</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>状態</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>重複</translation>
+    </message>
+    <message>
+        <source>Invalid: %1</source>
+        <translation>無効: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CsvProfileBar</name>
+    <message>
+        <source>Rename...</source>
+        <translation>名前を変更...</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Profile:</source>
+        <translation>プロファイル:</translation>
+    </message>
+    <message>
+        <source>Profile &quot;%1&quot; applied: the file has its columns.</source>
+        <translation>プロファイル「%1」を適用しました: ファイルの列が一致します。</translation>
+    </message>
+    <message>
+        <source>The mapping is kept as profile &quot;%1&quot; for the next file of this layout.</source>
+        <translation>この割り当てをプロファイル「%1」として保存しました。同じ形式の次のファイルに使われます。</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(なし)</translation>
+    </message>
+    <message>
+        <source>Rename Profile</source>
+        <translation>プロファイル名の変更</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>名前:</translation>
+    </message>
+    <message>
+        <source>The name is empty or another profile of this account has it.</source>
+        <translation>名前が空か、この口座の別のプロファイルで使われています。</translation>
+    </message>
+    <message>
+        <source>Delete Profile</source>
+        <translation>プロファイルの削除</translation>
+    </message>
+    <message>
+        <source>Delete the profile &quot;%1&quot;? Files of its layout will need mapping again.</source>
+        <translation>プロファイル「%1」を削除しますか? この形式のファイルは再び割り当てが必要になります。</translation>
+    </message>
+</context>
+<context>
     <name>DataSettingsPage</name>
     <message>
         <source>Sync</source>
@@ -1077,6 +1155,14 @@ Sign in via File › Mellowind Account to enable sync.</source>
         <source>Columns are counted from 1; --direction-column needs --out-value and --in-value; --delimiter is comma, semicolon, tab or |.</source>
         <translation>列は 1 から数えます。--direction-column には --out-value と --in-value が必要です。--delimiter は comma、semicolon、tab、| のいずれかです。</translation>
     </message>
+    <message>
+        <source>Read CSV files by the account&apos;s profile of this name, as kept by the import window. Without it and without CSV options, the profile that fits the file is used.</source>
+        <translation>インポート画面で保存した、口座のこの名前のプロファイルで CSV ファイルを読み込みます。このオプションも CSV オプションもない場合は、ファイルに合うプロファイルを使います。</translation>
+    </message>
+    <message>
+        <source>The account &quot;%1&quot; has no CSV profile named &quot;%2&quot;.</source>
+        <translation>口座「%1」に「%2」という名前の CSV プロファイルはありません。</translation>
+    </message>
 </context>
 <context>
     <name>ImportScreen</name>
@@ -1260,6 +1346,10 @@ Sign in via File › Mellowind Account to enable sync.</source>
         <source>Reconcile...</source>
         <translation>照合...</translation>
     </message>
+    <message>
+        <source>%1 CSV</source>
+        <translation>%1 CSV</translation>
+    </message>
 </context>
 <context>
     <name>ImportService</name>
@@ -1332,6 +1422,20 @@ Sign in via File › Mellowind Account to enable sync.</source>
     <message>
         <source>The statement of account %1 is in %2, a currency this program does not keep: nothing of it was imported.</source>
         <translation>口座 %1 の明細は %2 で、このプログラムでは扱えない通貨です。何もインポートされませんでした。</translation>
+    </message>
+    <message numerus="yes">
+        <source>the row has %n column(s), the mapping needs %1</source>
+        <translation>
+            <numerusform>行の列数は %n ですが、割り当てには %1 列必要です</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the date does not read</source>
+        <translation>日付を読み取れません</translation>
+    </message>
+    <message>
+        <source>the amount does not read</source>
+        <translation>金額を読み取れません</translation>
     </message>
 </context>
 <context>

@@ -8,6 +8,7 @@
 #include "data/Database.h"
 #include "data/Ids.h"
 #include "data/StoreCheck.h"
+#include "services/import/CsvProfileService.h"
 #include "services/import/ImportService.h"
 #include "services/import/ImportText.h"
 
@@ -285,9 +286,15 @@ int ImportCommand::run(const QStringList& arguments)
            "positive)."));
     const QCommandLineOption skipLines(QStringLiteral("skip-lines"),
         tr("Lines to skip at the start of CSV files, before the table."), tr("N"));
-    parser.addOptions(
-        { importFile, account, createAccounts, columns, header, dateFormat, delimiter, decimalComma,
-            debitColumn, creditColumn, directionColumn, outValue, inValue, invert, skipLines });
+    const QCommandLineOption profile(QStringLiteral("profile"),
+        tr("Read CSV files by the account's profile of this name, as kept by the import window. "
+           "Without it and without CSV options, the profile that fits the file is used."),
+        tr("NAME"));
+    const QList<QCommandLineOption> csvOptions { columns, header, dateFormat, delimiter,
+        decimalComma, debitColumn, creditColumn, directionColumn, outValue, inValue, invert,
+        skipLines };
+    parser.addOptions({ importFile, account, createAccounts, profile });
+    parser.addOptions(csvOptions);
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
 
@@ -386,8 +393,28 @@ int ImportCommand::run(const QStringList& arguments)
 
     const QString csvAccount
         = csvFiles.isEmpty() ? QString() : targets.idFor(accountName, AccountType::Checking);
+    const bool mappingGiven = std::any_of(csvOptions.cbegin(), csvOptions.cend(),
+        [&parser](const QCommandLineOption& option) { return parser.isSet(option); });
+    if (parser.isSet(profile) && !csvFiles.isEmpty()) {
+        const auto named = service->profiles()->named(csvAccount, parser.value(profile));
+        if (!named) {
+            print(stderr,
+                tr("The account \"%1\" has no CSV profile named \"%2\".")
+                        .arg(accountName, parser.value(profile))
+                    + QLatin1Char('\n'));
+            return 2;
+        }
+        mapping = named->mapping;
+    }
     for (const QString& file : std::as_const(csvFiles)) {
-        if (!finished(service->importCsv(file, csvAccount, mapping, targets.newAccounts())))
+        CsvMapping fileMapping = mapping;
+        // The next file of a bank reads as the window read the last one.
+        if (!mappingGiven && !parser.isSet(profile)) {
+            if (const auto fits
+                = service->profiles()->matching(csvAccount, ImportText::readFile(file).text))
+                fileMapping = fits->mapping;
+        }
+        if (!finished(service->importCsv(file, csvAccount, fileMapping, targets.newAccounts())))
             return 1;
     }
     if (!qifFiles.isEmpty()) {

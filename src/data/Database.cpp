@@ -36,6 +36,7 @@ constexpr Migration kMigrations[] = {
     { 9, "statement_ids", ":/sql/sql/migrations/009_statement_ids.sql" },
     { 10, "shared_accounts", ":/sql/sql/migrations/010_shared_accounts.sql" },
     { 11, "register_order", ":/sql/sql/migrations/011_register_order.sql" },
+    { 12, "csv_profiles", ":/sql/sql/migrations/012_csv_profiles.sql" },
 };
 
 // Without any of these every save or every screen of some kind fails; the

@@ -2,6 +2,10 @@
 #include "ImportFixtures.h"
 #include "app/ImportCommand.h"
 #include "app/SingleInstance.h"
+#include "data/AccountRepository.h"
+#include "data/CsvProfileRepository.h"
+#include "data/Database.h"
+#include "services/import/CsvProfileService.h"
 #include "services/import/ImportTypes.h"
 
 #include <QDir>
@@ -154,6 +158,42 @@ void TestImportCommand::importsWithoutADisplayAndCountsAgain()
     QCOMPARE(outcome.out, line(9, 0, 2, 1, 0, 1, 0));
     outcome = run(qif);
     QCOMPARE(outcome.out, line(0, 9, 2, 1, 0, 0, 0));
+
+    // The layout kept by the window reads the next file of the bank, or any
+    // file with --profile.
+    QTemporaryDir dir;
+    const auto file = [&dir](const QString& name, const QByteArray& text) {
+        QFile f(dir.filePath(name));
+        if (!f.open(QIODevice::WriteOnly) || f.write(text) != text.size())
+            qFatal("cannot write %s", qPrintable(name));
+        return f.fileName();
+    };
+    const QByteArray bank("Datum;Naam;Bedrag;Af Bij\n05.03.2024;Bakker;3,50;Af\n");
+    {
+        Database db;
+        QVERIFY(db.open(m_dir.filePath(m_data + "/ledgerine.db")) && db.runMigrations());
+        CsvMapping m;
+        m.directionColumn = 3;
+        m.outValue = "Af";
+        m.inValue = "Bij";
+        m.decimalComma = true;
+        m.hasHeaderRow = true;
+        QString everyday;
+        for (const Account& account : AccountRepository(&db).findAll())
+            everyday = account.name == "Everyday" ? account.id : everyday;
+        CsvProfileService profiles(new CsvProfileRepository(&db));
+        QVERIFY(profiles.remember(everyday, bank, m, "ING"));
+    }
+    outcome = run({ "--import", file("maart.csv", bank), "--account", "Everyday" });
+    QCOMPARE(outcome.out, line(1, 0, 0, 0, 0, 0, 0));
+    const QString other
+        = file("other.csv", "Datum;Naam;Bedrag;Af Bij;Saldo\n06.03.2024;Werk;100,00;Bij;1\n");
+    outcome = run({ "--import", other, "--account", "Everyday", "--profile", "ing" });
+    QCOMPARE(outcome.out, line(1, 0, 0, 0, 0, 0, 0));
+    outcome = run({ "--import", other, "--account", "Everyday", "--profile", "Bank" });
+    QCOMPARE(outcome.code, 2);
+    QVERIFY2(outcome.err.contains("The account \"Everyday\" has no CSV profile named \"Bank\".\n"),
+        qPrintable(outcome.err));
 }
 
 void TestImportCommand::unreadableFileStoresNothing()

@@ -63,7 +63,7 @@ void TestDatabaseMigrations::freshFileReachesLatestVersion()
     QCOMPARE(test.column("SELECT version || ':' || name FROM schema_version"),
         QStringList({ "1:initial", "2:recon_sync", "3:payee_index", "4:balance_index",
             "5:report_index", "6:sync_state", "7:report_walks", "8:sync_conflicts",
-            "9:statement_ids", "10:shared_accounts", "11:register_order" }));
+            "9:statement_ids", "10:shared_accounts", "11:register_order", "12:csv_profiles" }));
     QCOMPARE(test.column("PRAGMA journal_mode") + test.column("PRAGMA foreign_keys"),
         QStringList({ "wal", "1" }));
     // Payee completion and account balances read their indexes, never the table.

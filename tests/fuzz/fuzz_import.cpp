@@ -1,6 +1,7 @@
 // libFuzzer driver: file bytes through the decoder, the CSV reader (with the
 // delimiter it detects), the QIF and OFX parsers, the amount and date readers
-// and the record rules. Beyond crashes it
+// (month names and typed patterns too), the reader of kept CSV profiles and
+// the record rules. Beyond crashes it
 // checks what the importer relies on: valid UTF-8 decodes losslessly, no
 // amount beyond the limit and no invalid date comes out, every record knows
 // its line, and what the rules let through is within their limits.
@@ -9,6 +10,7 @@
 
 #include "data/Money.h"
 #include "data/RecordRules.h"
+#include "services/import/CsvProfileText.h"
 #include "services/import/CsvReader.h"
 #include "services/import/ImportFields.h"
 #include "services/import/ImportText.h"
@@ -47,6 +49,9 @@ void readDate(const QString& text)
         check(qif.isNull() || qif.isValid());
     }
     ImportFields::csvDate(text, QStringLiteral("dd.MM.yy"), DateOrder::Unknown);
+    const QDate named
+        = ImportFields::csvDate(text, QStringLiteral("d MMM yyyy"), DateOrder::Unknown);
+    check(named.isNull() || named.isValid());
     ImportFields::csvDateOrderHint(text);
     ImportFields::qifDateOrderHint(text);
 }
@@ -72,6 +77,19 @@ void checkRules(const QifTransaction& source)
     check(lines.size() <= RecordRules::kMaxSplitLines);
 }
 
+// A stored profile that reads as a mapping writes back to the same mapping,
+// and the shape of any text under it is found without a crash.
+void readProfile(const QString& text)
+{
+    const auto mapping = CsvProfileText::fromJson(text);
+    if (!mapping)
+        return;
+    const QString json = CsvProfileText::toJson(*mapping);
+    const auto again = CsvProfileText::fromJson(json);
+    check(again && CsvProfileText::toJson(*again) == json);
+    CsvProfileText::headerShape(text, *mapping);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -83,6 +101,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         && !bytes.startsWith("\xFF\xFE") && !bytes.startsWith("\xFE\xFF"))
         check(text.toUtf8() == bytes);
     ImportText::looksLikeText(text);
+    readProfile(text);
 
     const QifFile qif = QifParser::parse(text);
     for (const QifTransaction& t : qif.transactions) {

@@ -4,11 +4,15 @@
 #include "ImportLogging.h"
 #include "ImportService.h"
 #include "ImportText.h"
+#include "data/AccountRepository.h"
 #include "data/Ids.h"
 #include "data/Money.h"
 #include "data/SingleLine.h"
+#include "data/TransactionRepository.h"
+#include "services/TransactionService.h"
 
 #include <QCoreApplication>
+#include <QSet>
 
 namespace {
 
@@ -66,18 +70,9 @@ ImportResult CsvImport::run(const QString& path, const QList<Account>& newAccoun
         return m_result;
     }
     const CsvMapping& m = m_mapping;
-    const QString text = CsvReader::skipLines(file.text, m.skipLines);
-    const QList<QStringList> rows = CsvReader::read(
-        text, m.delimiter.isNull() ? CsvReader::detectDelimiter(text) : m.delimiter);
-    // Paid-out and paid-in cells at the end of a line may be left out.
-    const int needed
-        = std::max({ m.dateColumn, m.payeeColumn, m.amountColumn, m.directionColumn }) + 1;
-    m_needed = needed;
-    // Lines about the account before the table are no rows; when no line is
-    // wide enough, every one of them is a row that does not fit.
-    const qsizetype start = CsvReader::tableStart(rows, needed);
-    const bool fits = start < rows.size();
-    const qsizetype first = std::min((fits ? start : 0) + (m.hasHeaderRow ? 1 : 0), rows.size());
+    const Table t = table(file.text);
+    const QList<QStringList>& rows = t.rows;
+    const qsizetype first = t.first;
     const int total = int(rows.size() - first);
 
     ImportRun run(m_service.runServices(), "CSV", m_service.progressReporter(),
@@ -93,12 +88,11 @@ ImportResult CsvImport::run(const QString& path, const QList<Account>& newAccoun
         run.finish();
         return m_result;
     }
-    if (!fits && total > 0)
+    if (!t.fits && total > 0)
         m_result.problems << tr(
             "No row has the %n columns the mapping needs; is the delimiter right?", nullptr,
-            needed);
+            m_needed);
     m_currency = account->currency;
-    m_order = m.dateFormat.isEmpty() ? csvDateOrder(rows, first, m.dateColumn) : DateOrder::Unknown;
     for (qsizetype i = first; i < rows.size() && run.step(); ++i)
         importRow(run, rows.at(i), tr("Row %1").arg(i + 1));
     // Lines without a date after the last row that reads (totals, a closing
@@ -141,32 +135,64 @@ std::optional<qint64> CsvImport::rowAmount(const QStringList& row) const
     return m.invert ? -*amount : *amount;
 }
 
-void CsvImport::importRow(ImportRun& run, const QStringList& row, const QString& where)
+CsvImport::Table CsvImport::table(const QString& fileText)
 {
     const CsvMapping& m = m_mapping;
-    const QDate date = ImportFields::csvDate(cell(row, m.dateColumn), m.dateFormat, m_order);
+    const QString text = CsvReader::skipLines(fileText, m.skipLines);
+    Table t;
+    t.rows = CsvReader::read(
+        text, m.delimiter.isNull() ? CsvReader::detectDelimiter(text) : m.delimiter);
+    // Paid-out and paid-in cells at the end of a line may be left out.
+    m_needed = std::max({ m.dateColumn, m.payeeColumn, m.amountColumn, m.directionColumn }) + 1;
+    // Lines about the account before the table are no rows; when no line is
+    // wide enough, every one of them is a row that does not fit.
+    const qsizetype start = CsvReader::tableStart(t.rows, m_needed);
+    t.fits = start < t.rows.size();
+    t.first = std::min((t.fits ? start : 0) + (m.hasHeaderRow ? 1 : 0), t.rows.size());
+    m_order
+        = m.dateFormat.isEmpty() ? csvDateOrder(t.rows, t.first, m.dateColumn) : DateOrder::Unknown;
+    return t;
+}
+
+CsvImport::Reading CsvImport::read(const QStringList& row) const
+{
+    const CsvMapping& m = m_mapping;
+    Reading r;
+    r.t.accountId = m_accountId;
+    r.t.date = ImportFields::csvDate(cell(row, m.dateColumn), m.dateFormat, m_order);
+    r.t.payee = SingleLine::clean(cell(row, m.payeeColumn));
+    r.t.memo = SingleLine::clean(cell(row, m.memoColumn));
     const auto amount = rowAmount(row);
-    if (row.size() < m_needed || !date.isValid() || !amount) {
+    r.t.amount = amount.value_or(0);
+    if (row.size() < m_needed)
+        r.reason = tr("the row has %n column(s), the mapping needs %1", nullptr, int(row.size()))
+                       .arg(m_needed);
+    else if (!r.t.date.isValid())
+        r.reason = tr("the date does not read");
+    else if (!amount)
+        r.reason = tr("the amount does not read");
+    return r;
+}
+
+void CsvImport::importRow(ImportRun& run, const QStringList& row, const QString& where)
+{
+    Reading r = read(row);
+    if (!r.reason.isEmpty()) {
         ++m_result.invalid;
-        m_trailingUnread = date.isValid() ? 0 : m_trailingUnread + 1;
+        m_trailingUnread = r.t.date.isValid() ? 0 : m_trailingUnread + 1;
         return;
     }
     m_trailingUnread = 0;
     m_anyRead = true;
-    Transaction t;
+    Transaction& t = r.t;
     t.id = Ids::newId();
-    t.accountId = m_accountId;
-    t.date = date;
-    t.payee = SingleLine::clean(row.at(m.payeeColumn));
-    t.amount = *amount;
-    t.memo = SingleLine::clean(cell(row, m.memoColumn));
     t.createdAt = t.updatedAt = run.now();
     const QString key = ImportRun::duplicateKey(t.date, t.amount, t.payee);
     if (run.isDuplicate(m_accountId, key)) {
         ++m_result.duplicates;
         return;
     }
-    const QString category = cell(row, m.categoryColumn);
+    const QString category = cell(row, m_mapping.categoryColumn);
     if (const QString problem = run.problem(t, {}, { category }); !problem.isEmpty()) {
         run.refuse(where, problem);
         return;
@@ -179,4 +205,46 @@ void CsvImport::importRow(ImportRun& run, const QStringList& row, const QString&
         return;
     ++m_result.imported;
     run.remember(m_accountId, key);
+}
+
+QList<CsvPreviewRow> CsvImport::preview(const QString& text, int limit)
+{
+    if (const auto account = m_service.m_accounts->findById(m_accountId))
+        m_currency = account->currency;
+    const Table t = table(text);
+    QList<CsvPreviewRow> shown;
+    QList<Reading> readings;
+    // Lines without a date after the last row that reads are a footer, no rows.
+    qsizetype lastRead = -1;
+    for (qsizetype i = t.first; i < t.rows.size(); ++i) {
+        if (i - t.first < limit)
+            readings.append(read(t.rows.at(i)));
+        const Reading& r = i - t.first < limit ? readings.last() : read(t.rows.at(i));
+        if (r.reason.isEmpty())
+            lastRead = i;
+    }
+    QSet<QString> keys;
+    for (const Transaction& stored : m_service.m_transactions->findByAccount(m_accountId))
+        keys.insert(ImportRun::duplicateKey(stored.date, stored.amount, stored.payee));
+    for (qsizetype n = 0; n < readings.size(); ++n) {
+        const Reading& r = readings.at(n);
+        const qsizetype i = t.first + n;
+        if (lastRead >= 0 && i > lastRead && !r.t.date.isValid())
+            break;
+        CsvPreviewRow row;
+        row.line = int(i + 1);
+        row.date = r.t.date;
+        row.payee = r.t.payee;
+        if (r.reason.isEmpty() || r.t.amount != 0)
+            row.amount = r.t.amount;
+        row.reason = r.reason.isEmpty() ? TransactionService::refusal(r.t, {}) : r.reason;
+        const QString key = ImportRun::duplicateKey(r.t.date, r.t.amount, r.t.payee);
+        if (!row.reason.isEmpty())
+            row.status = CsvPreviewRow::Status::Invalid;
+        else if (keys.contains(key))
+            row.status = CsvPreviewRow::Status::Duplicate;
+        keys.insert(key);
+        shown.append(row);
+    }
+    return shown;
 }

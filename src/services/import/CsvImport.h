@@ -16,8 +16,25 @@ public:
     CsvImport(ImportService& service, const QString& accountId, const CsvMapping& mapping);
 
     ImportResult run(const QString& path, const QList<Account>& newAccounts);
+    // The first `limit` rows of `text` (the start of a file) as the import
+    // would store them, checked against the account's stored rows.
+    QList<CsvPreviewRow> preview(const QString& text, int limit);
 
 private:
+    // The rows of the text by the mapping, and where the data rows start.
+    struct Table {
+        QList<QStringList> rows;
+        qsizetype first = 0;
+        bool fits = false;
+    };
+    // A row read into a transaction (id and times aside); `reason` says why it cannot be.
+    struct Reading {
+        Transaction t;
+        QString reason;
+    };
+
+    Table table(const QString& text);
+    Reading read(const QStringList& row) const;
     void importRow(ImportRun& run, const QStringList& row, const QString& where);
     // The row's amount by the mapping's amount mode; nothing when it does not read.
     std::optional<qint64> rowAmount(const QStringList& row) const;

@@ -2,6 +2,7 @@
 
 #include "data/Money.h"
 
+#include <QHash>
 #include <QLocale>
 #include <QRegularExpression>
 #include <QVarLengthArray>
@@ -79,27 +80,86 @@ QDate dayMonth(int first, int second, int year, DateOrder order)
     return QDate(year, second, first);
 }
 
-// "May 14, 2026", "Sep. 3 2025": English month names, full or short.
+// The languages of the interface, whose month names bank exports use.
+const QList<QLocale>& monthLocales()
+{
+    static const QList<QLocale> locales { QLocale::c(), QLocale(QLocale::German),
+        QLocale(QLocale::Spanish), QLocale(QLocale::French), QLocale(QLocale::Japanese) };
+    return locales;
+}
+
+// Lower case without accents or dots: "Déc." and "dec" are one word.
+QString foldedWord(const QString& word)
+{
+    QString folded;
+    for (const QChar c : word.normalized(QString::NormalizationForm_D)) {
+        if (c.category() != QChar::Mark_NonSpacing && c != QLatin1Char('.'))
+            folded += c.toLower();
+    }
+    return folded;
+}
+
+// Month names, full and short, as English, German, Spanish and French banks
+// write them; the few short forms the locale data lacks are added.
+int monthNamed(const QString& word)
+{
+    static const QHash<QString, int> months = [] {
+        QHash<QString, int> names;
+        for (const QLocale& locale : monthLocales()) {
+            if (locale.language() == QLocale::Japanese)
+                continue;
+            for (int m = 1; m <= 12; ++m) {
+                for (const auto format : { QLocale::LongFormat, QLocale::ShortFormat }) {
+                    names.insert(foldedWord(locale.monthName(m, format)), m);
+                    names.insert(foldedWord(locale.standaloneMonthName(m, format)), m);
+                }
+            }
+        }
+        for (const auto& [name, month] : { std::pair("sept", 9), std::pair("mrz", 3),
+                 std::pair("sep", 9), std::pair("juil", 7), std::pair("juin", 6) })
+            names.insert(QLatin1String(name), month);
+        return names;
+    }();
+    return months.value(foldedWord(word));
+}
+
+// "May 14, 2026", "07 Nov 2013", "7. Dez. 2023", "7 déc. 2023", "07-dic-23",
+// "2013 Nov 07", "2023年12月7日".
 QDate namedMonthDate(const QString& text)
 {
-    const QStringList words = text.simplified().remove(QLatin1Char(',')).split(QLatin1Char(' '));
+    static const QRegularExpression japanese(
+        QStringLiteral("^(\\d{4})\\s*年\\s*(\\d{1,2})\\s*月\\s*(\\d{1,2})\\s*日$"));
+    if (const QRegularExpressionMatch match = japanese.match(text); match.hasMatch())
+        return QDate(
+            match.captured(1).toInt(), match.captured(2).toInt(), match.captured(3).toInt());
+    static const QRegularExpression separators(QStringLiteral("[\\s,/-]+"));
+    QStringList words = text.split(separators, Qt::SkipEmptyParts);
+    // "7 de dic. de 2023"
+    words.removeAll(QStringLiteral("de"));
     if (words.size() != 3)
         return {};
-    QString month = words.at(0);
-    if (month.endsWith(QLatin1Char('.')))
-        month.chop(1);
-    const QLocale c = QLocale::c();
-    for (int m = 1; m <= 12; ++m) {
-        if (month.compare(c.monthName(m, QLocale::LongFormat), Qt::CaseInsensitive) != 0
-            && month.compare(c.monthName(m, QLocale::ShortFormat), Qt::CaseInsensitive) != 0)
-            continue;
-        bool dayOk = false;
-        bool yearOk = false;
-        const int day = words.at(1).toInt(&dayOk);
-        const int year = words.at(2).toInt(&yearOk);
-        if (!dayOk || !yearOk || words.at(2).size() != 4)
-            return {};
-        return QDate(year, m, day);
+    const auto number = [](QString word, qsizetype maxDigits) {
+        // "7." in German, "1er" in French
+        if (word.endsWith(QLatin1Char('.')))
+            word.chop(1);
+        else if (word.endsWith(QLatin1String("er")))
+            word.chop(2);
+        bool ok = false;
+        const int value = word.toInt(&ok);
+        return ok && word.size() <= maxDigits && word.at(0).isDigit() ? value : -1;
+    };
+    const auto build = [](int year, qsizetype yearDigits, int month, int day) {
+        if (year < 0 || day < 0 || month == 0 || (yearDigits != 2 && yearDigits != 4))
+            return QDate();
+        return QDate(fullYear(year, yearDigits), month, day);
+    };
+    const QString& last = words.at(2);
+    if (const int month = monthNamed(words.at(0)); month > 0)
+        return build(number(last, 4), last.size(), month, number(words.at(1), 2));
+    if (const int month = monthNamed(words.at(1)); month > 0) {
+        if (words.at(0).size() == 4)
+            return build(number(words.at(0), 4), 4, month, number(last, 2));
+        return build(number(last, 4), last.size(), month, number(words.at(0), 2));
     }
     return {};
 }
@@ -155,6 +215,11 @@ QDate csvDate(const QString& text, const QString& format, DateOrder order)
     const QString trimmed = text.trimmed();
     if (!format.isEmpty()) {
         QDate date = QDate::fromString(trimmed, format);
+        // A pattern with month names reads them in any of the interface's languages.
+        for (qsizetype i = 1;
+             i < monthLocales().size() && !date.isValid() && format.contains(QLatin1String("MMM"));
+             ++i)
+            date = monthLocales().at(i).toDate(trimmed, format);
         // Qt reads a two-digit year as 19xx; bank exports of this century mean 20xx.
         if (date.isValid() && !format.contains(QLatin1String("yyyy")) && date.year() < 1970)
             date = date.addYears(100);

@@ -1,12 +1,14 @@
 #include "ImportService.h"
 
 #include "CsvImport.h"
+#include "CsvProfileService.h"
 #include "ImportLogging.h"
 #include "ImportText.h"
 #include "OfxImport.h"
 #include "QifImport.h"
 #include "QifParser.h"
 #include "data/AccountRepository.h"
+#include "data/CsvProfileRepository.h"
 #include "data/StatementIdRepository.h"
 
 #include <QCoreApplication>
@@ -66,6 +68,7 @@ ImportService::ImportService(Database* db, AccountRepository* accounts,
     , m_categories(categories)
     , m_writer(writer)
     , m_statementIds(new StatementIdRepository(db, this))
+    , m_profiles(new CsvProfileService(new CsvProfileRepository(db, this), this))
 {
 }
 
@@ -94,6 +97,12 @@ ImportResult ImportService::importCsv(const QString& path, const QString& accoun
 {
     m_cancelRequested = false;
     return CsvImport(*this, accountId, mapping).run(path, newAccounts);
+}
+
+QList<CsvPreviewRow> ImportService::previewCsv(
+    const QString& text, const QString& accountId, const CsvMapping& mapping, int limit)
+{
+    return CsvImport(*this, accountId, mapping).preview(text, limit);
 }
 
 ImportResult ImportService::importQif(const QStringList& paths,

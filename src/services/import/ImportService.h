@@ -9,6 +9,7 @@
 class AccountRepository;
 class AccountService;
 class CategoryRepository;
+class CsvProfileService;
 class Database;
 class SplitLineRepository;
 class StatementIdRepository;
@@ -33,6 +34,12 @@ public:
     // the first row that goes to it, inside the run; the mapping may name them.
     ImportResult importCsv(const QString& path, const QString& accountId, const CsvMapping& mapping,
         const QList<Account>& newAccounts = {});
+    // The first `limit` rows of `text` (the start of a file) as importCsv
+    // would store them into `accountId`: read, a duplicate, or invalid and why.
+    QList<CsvPreviewRow> previewCsv(
+        const QString& text, const QString& accountId, const CsvMapping& mapping, int limit = 20);
+    // The mappings of comma-separated files kept per account.
+    CsvProfileService* profiles() const { return m_profiles; }
     // `mapping`: QIF account name, or file path for a file without account
     // blocks, to account id; compared without case. Unmapped records are
     // counted, not stored.
@@ -74,5 +81,6 @@ private:
     CategoryRepository* m_categories;
     TransactionService* m_writer;
     StatementIdRepository* m_statementIds;
+    CsvProfileService* m_profiles;
     bool m_cancelRequested = false;
 };

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 // Which columns of a comma-separated file hold what (zero-based; -1 none).
 struct CsvMapping {
@@ -28,6 +29,17 @@ struct CsvMapping {
     QString inValue;
     bool invert = false; // card statements listing purchases as positive
     int skipLines = 0; // lines before the table that are no rows at all
+};
+
+// One row of a comma-separated file as the import would store it.
+struct CsvPreviewRow {
+    enum class Status { Ok, Duplicate, Invalid };
+    int line = 0; // the row's number in the file, from 1
+    QDate date;
+    QString payee;
+    std::optional<qint64> amount;
+    Status status = Status::Ok;
+    QString reason; // why an invalid row is
 };
 
 // The bank's closing balance of one imported statement, to set beside the

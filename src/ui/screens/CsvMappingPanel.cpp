@@ -16,6 +16,8 @@ namespace {
 
 // Rows the column choices are taken from.
 constexpr qsizetype kPreviewRows = 50;
+// The column the user picked, kept while a reading of the file lacks it.
+constexpr const char* kChosenColumn = "chosenColumn";
 
 // The column whose header names one of `words`, or -1.
 int columnNamed(const QStringList& header, std::initializer_list<const char*> words)
@@ -166,8 +168,67 @@ CsvMappingPanel::CsvMappingPanel(QWidget* parent)
     checks->addStretch();
     form->addRow(QString(), checks);
     connect(m_hasHeader, &QCheckBox::toggled, this, &CsvMappingPanel::fillColumns);
+    // What the user set stays when the file is read again; only the rest is guessed.
+    for (QComboBox* combo :
+        { m_date, m_payee, m_amount, m_memo, m_category, m_debit, m_credit, m_direction }) {
+        connect(combo, &QComboBox::activated, this, [this, combo] {
+            m_chosen.insert(combo);
+            combo->setProperty(kChosenColumn, combo->currentData());
+        });
+    }
+    connect(m_amountMode, &QComboBox::activated, this, [this] { m_chosen.insert(m_amountMode); });
+    for (QCheckBox* check : { m_hasHeader, m_decimalComma, m_invert })
+        connect(check, &QCheckBox::clicked, this, [this, check] { m_chosen.insert(check); });
+    for (QComboBox* combo : findChildren<QComboBox*>())
+        connect(combo, &QComboBox::currentIndexChanged, this, &CsvMappingPanel::mappingChanged);
+    connect(m_dateFormat, &QComboBox::currentTextChanged, this, &CsvMappingPanel::mappingChanged);
+    for (QCheckBox* check : findChildren<QCheckBox*>())
+        connect(check, &QCheckBox::toggled, this, &CsvMappingPanel::mappingChanged);
+    for (QLineEdit* edit : { m_outValue, m_inValue })
+        connect(edit, &QLineEdit::textChanged, this, &CsvMappingPanel::mappingChanged);
     fillColumns();
     showAmountMode();
+}
+
+void CsvMappingPanel::applyMapping(const CsvMapping& m)
+{
+    {
+        const QSignalBlocker delimiterBlocker(m_delimiter);
+        const QSignalBlocker skipBlocker(m_skipLines);
+        const int delimiter
+            = m_delimiter->findData(m.delimiter.isNull() ? QString() : QString(m.delimiter));
+        m_delimiter->setCurrentIndex(std::max(delimiter, 0));
+        m_skipLines->setValue(m.skipLines);
+    }
+    const QList<std::pair<QComboBox*, int>> columns { { m_date, m.dateColumn },
+        { m_payee, m.payeeColumn }, { m_amount, std::max(m.amountColumn, 0) },
+        { m_memo, m.memoColumn }, { m_category, m.categoryColumn }, { m_debit, m.debitColumn },
+        { m_credit, m.creditColumn }, { m_direction, m.directionColumn } };
+    for (const auto& [combo, column] : columns) {
+        combo->setProperty(kChosenColumn, column);
+        select(combo, column);
+        m_chosen.insert(combo);
+    }
+    const bool split = m.debitColumn >= 0 || m.creditColumn >= 0;
+    m_amountMode->setCurrentIndex(split ? 1 : m.directionColumn >= 0 ? 2 : 0);
+    m_outValue->setText(m.outValue);
+    m_inValue->setText(m.inValue);
+    m_hasHeader->setChecked(m.hasHeaderRow);
+    m_decimalComma->setChecked(m.decimalComma);
+    m_invert->setChecked(m.invert);
+    const int format = m_dateFormat->findData(m.dateFormat);
+    if (format >= 0)
+        m_dateFormat->setCurrentIndex(format);
+    else
+        m_dateFormat->setEditText(m.dateFormat);
+    for (QObject* control :
+        std::initializer_list<QObject*> { m_amountMode, m_hasHeader, m_decimalComma, m_invert })
+        m_chosen.insert(control);
+}
+
+bool CsvMappingPanel::isChosen(const QObject* control) const
+{
+    return m_chosen.contains(control);
 }
 
 void CsvMappingPanel::showAmountMode()
@@ -217,43 +278,53 @@ void CsvMappingPanel::setPreview(const QList<QStringList>& rows)
         && std::none_of(m_header.cbegin(), m_header.cend(), [](const QString& cell) {
                return ImportFields::csvDate(cell, {}, ImportFields::DateOrder::Unknown).isValid();
            });
-    {
+    if (!isChosen(m_hasHeader)) {
         const QSignalBlocker blocker(m_hasHeader);
         m_hasHeader->setChecked(namesColumns);
     }
     fillColumns();
 
-    const QStringList names = namesColumns ? m_header : QStringList();
+    const QStringList names = m_hasHeader->isChecked() ? m_header : QStringList();
+    const auto guessColumn = [this](QComboBox* combo, int column) {
+        if (!isChosen(combo))
+            select(combo, column);
+    };
     const auto guess
         = [&](QComboBox* combo, std::initializer_list<const char*> words, int fallback) {
               const int named = columnNamed(names, words);
-              select(combo, named >= 0 ? named : (fallback < m_columnCount ? fallback : -1));
+              guessColumn(combo, named >= 0 ? named : (fallback < m_columnCount ? fallback : -1));
           };
     guess(m_date, { "date" }, 0);
     guess(m_payee, { "payee", "description", "name", "merchant" }, 1);
     // "Amount" itself, else the column that holds nothing but amounts:
     // "Shipping and Handling Amount" is rarely the one wanted.
-    const QList<QStringList> data = m_rows.mid(start + (namesColumns ? 1 : 0));
+    const QList<QStringList> data = m_rows.mid(start + (names.isEmpty() ? 0 : 1));
     int amount = columnHeaded(names, QStringLiteral("Amount"));
     if (amount < 0)
         amount = amountColumn(data, int(m_columnCount), m_date->currentData().toInt());
-    select(m_amount, amount >= 0 ? amount : (2 < m_columnCount ? 2 : -1));
+    guessColumn(m_amount, amount >= 0 ? amount : (2 < m_columnCount ? 2 : -1));
     guess(m_debit, { "debit", "paid out", "withdrawal", "money out" }, -1);
     guess(m_credit, { "credit", "paid in", "deposit", "money in" }, -1);
     // A file with paid-out and paid-in columns and no amount column of its own.
     const bool split = columnNamed(names, { "debit", "paid out", "withdrawal", "money out" }) >= 0
         && columnNamed(names, { "credit", "paid in", "deposit", "money in" }) >= 0
         && columnHeaded(names, QStringLiteral("Amount")) < 0;
-    m_amountMode->setCurrentIndex(split ? 1 : 0);
-    m_decimalComma->setChecked(usesDecimalComma(data,
-        { m_amount->currentData().toInt(), m_debit->currentData().toInt(),
-            m_credit->currentData().toInt() }));
+    if (!isChosen(m_amountMode))
+        m_amountMode->setCurrentIndex(split ? 1 : 0);
+    if (!isChosen(m_decimalComma))
+        m_decimalComma->setChecked(usesDecimalComma(data,
+            { m_amount->currentData().toInt(), m_debit->currentData().toInt(),
+                m_credit->currentData().toInt() }));
     guess(m_memo, { "memo", "note" }, -1);
     guess(m_category, { "category" }, -1);
 }
 
 void CsvMappingPanel::clear()
 {
+    m_chosen.clear();
+    for (QComboBox* combo :
+        { m_date, m_payee, m_amount, m_memo, m_category, m_debit, m_credit, m_direction })
+        combo->setProperty(kChosenColumn, QVariant());
     setPreview({});
 }
 
@@ -262,7 +333,8 @@ void CsvMappingPanel::fillColumns()
     const bool named = m_hasHeader->isChecked();
     for (QComboBox* combo :
         { m_date, m_payee, m_amount, m_memo, m_category, m_debit, m_credit, m_direction }) {
-        const QVariant chosen = combo->currentData();
+        const QVariant picked = combo->property(kChosenColumn);
+        const QVariant chosen = picked.isValid() ? picked : combo->currentData();
         combo->clear();
         if (combo->property("optionalColumn").toBool())
             combo->addItem(tr("(none)"), -1);

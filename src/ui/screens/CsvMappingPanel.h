@@ -4,6 +4,7 @@
 
 #include <QGroupBox>
 #include <QList>
+#include <QSet>
 #include <QStringList>
 
 class QCheckBox;
@@ -24,6 +25,9 @@ public:
     void setPreview(const QList<QStringList>& rows);
     void clear();
     CsvMapping mapping() const;
+    // Sets every choice from a kept mapping, as if the user had made them;
+    // the file must then be read again.
+    void applyMapping(const CsvMapping& mapping);
 
     // How the file is to be split: the chosen delimiter (none: detect) and the
     // lines before the table.
@@ -33,12 +37,17 @@ public:
 Q_SIGNALS:
     // The delimiter or the lines to skip changed: the rows must be read again.
     void readingChanged();
+    // Any choice changed: what the rows turn into may differ.
+    void mappingChanged();
 
 private:
     void fillColumns();
+    // Whether the user set this control, so that no guess replaces it.
+    bool isChosen(const QObject* control) const;
     void showAmountMode();
     QComboBox* addColumnCombo(const QString& label, const char* name, bool optional);
 
+    QSet<const QObject*> m_chosen;
     QList<QStringList> m_rows;
     QStringList m_header; // cells of the row that names the columns, if any
     qsizetype m_columnCount = 0;

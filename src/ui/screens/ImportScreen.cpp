@@ -1,6 +1,8 @@
 #include "ImportScreen.h"
 
 #include "CsvMappingPanel.h"
+#include "CsvPreviewTable.h"
+#include "CsvProfileBar.h"
 #include "QifMappingPanel.h"
 #include "app/AppState.h"
 #include "app/ThemeManager.h"
@@ -27,6 +29,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -65,8 +68,21 @@ ImportScreen::ImportScreen(AppState* state, QWidget* parent)
     form->addRow(tr("File:"), fileRow);
     layout->addLayout(form);
 
+    m_profileBar = new CsvProfileBar(state->importService()->profiles());
+    layout->addWidget(m_profileBar);
     m_csv = new CsvMappingPanel;
-    layout->addWidget(m_csv);
+    // The mapping and the preview share the window's height.
+    m_csvScroll = new QScrollArea;
+    m_csvScroll->setWidgetResizable(true);
+    m_csvScroll->setFrameShape(QFrame::NoFrame);
+    m_csvScroll->setWidget(m_csv);
+    layout->addWidget(m_csvScroll, 2);
+    m_csvPreview = new CsvPreviewTable;
+    layout->addWidget(m_csvPreview, 1);
+    // One preview for the many changes a reading of the file makes at once.
+    m_previewTimer = new QTimer(this);
+    m_previewTimer->setSingleShot(true);
+    m_previewTimer->setInterval(0);
     m_qif = new QifMappingPanel;
     m_qifScroll = new QScrollArea;
     m_qifScroll->setWidgetResizable(true);
@@ -99,6 +115,14 @@ ImportScreen::ImportScreen(AppState* state, QWidget* parent)
     connect(m_browse, &QPushButton::clicked, this, &ImportScreen::selectFile);
     connect(m_csv, &CsvMappingPanel::readingChanged, this, [this] {
         if (isCsv() && !m_files.isEmpty())
+            readCsvRows();
+    });
+    connect(m_csv, &CsvMappingPanel::mappingChanged, m_previewTimer,
+        static_cast<void (QTimer::*)()>(&QTimer::start));
+    connect(m_previewTimer, &QTimer::timeout, this, &ImportScreen::refreshCsvPreview);
+    connect(m_profileBar, &CsvProfileBar::chosen, this, &ImportScreen::applyProfile);
+    connect(m_account, &QComboBox::currentIndexChanged, this, [this] {
+        if (isCsv() && !m_files.isEmpty())
             showCsvPreview();
     });
     connect(m_import, &QPushButton::clicked, this, &ImportScreen::runImport);
@@ -122,11 +146,16 @@ void ImportScreen::reload()
     const QString chosen = m_account->currentIndex() >= 0 ? m_account->currentData().toString()
                                                           : m_state->currentAccountId();
     const QList<Account> accounts = m_state->accounts()->findAll();
-    m_account->clear();
-    for (const Account& account : accounts)
-        m_account->addItem(account.name, account.id);
-    const int index = m_account->findData(chosen);
-    m_account->setCurrentIndex(index >= 0 ? index : 0);
+    {
+        const QSignalBlocker blocker(m_account);
+        m_account->clear();
+        for (const Account& account : accounts)
+            m_account->addItem(account.name, account.id);
+        const int index = m_account->findData(chosen);
+        m_account->setCurrentIndex(index >= 0 ? index : 0);
+    }
+    if (csvAccount() != chosen && isCsv() && !m_files.isEmpty())
+        showCsvPreview();
     if (!m_qifEntries.isEmpty())
         m_qif->setEntries(m_qifEntries, accounts);
 }
@@ -141,7 +170,9 @@ void ImportScreen::onFormatChanged()
 void ImportScreen::showFormatParts()
 {
     m_form->setRowVisible(m_account, isCsv());
-    m_csv->setVisible(isCsv());
+    m_csvScroll->setVisible(isCsv());
+    m_profileBar->setVisible(isCsv());
+    m_csvPreview->setVisible(isCsv());
     m_qifScroll->setVisible(!isCsv());
     m_qif->setForStatements(isOfx());
 }
@@ -151,7 +182,10 @@ void ImportScreen::clearFiles()
     m_files.clear();
     m_qifEntries.clear();
     m_fileLabel->setText(tr("No file selected"));
+    m_csvText.clear();
     m_csv->clear();
+    m_profileBar->setAccount(csvAccount());
+    m_csvPreview->showRows({}, Currency::USD);
     m_qif->setEntries({}, {});
     showBalances({});
     m_import->setEnabled(false);
@@ -204,10 +238,48 @@ void ImportScreen::showCsvPreview()
         return;
     }
     m_fileLabel->setText(QFileInfo(m_files.first()).fileName());
-    const QString text = CsvReader::skipLines(file.text, m_csv->skipLines()).left(kPreviewChars);
+    m_csvText = file.text.left(kPreviewChars);
+    m_profileBar->setAccount(csvAccount());
+    // The next file of a bank reads as the last one did.
+    if (const auto profile
+        = m_state->importService()->profiles()->matching(csvAccount(), m_csvText))
+        applyProfile(*profile);
+    else
+        readCsvRows();
+}
+
+void ImportScreen::applyProfile(const CsvProfile& profile)
+{
+    m_csv->applyMapping(profile.mapping);
+    m_profileBar->showApplied(profile);
+    readCsvRows();
+}
+
+void ImportScreen::readCsvRows()
+{
+    const QString text = CsvReader::skipLines(m_csvText, m_csv->skipLines());
     const QChar delimiter = m_csv->delimiter();
     m_csv->setPreview(
         CsvReader::read(text, delimiter.isNull() ? CsvReader::detectDelimiter(text) : delimiter));
+    m_previewTimer->start();
+}
+
+void ImportScreen::refreshCsvPreview()
+{
+    const QString account = csvAccount();
+    if (!isCsv() || m_csvText.isEmpty()) {
+        m_csvPreview->showRows({}, Currency::USD);
+        return;
+    }
+    const auto target = m_state->accounts()->findById(account);
+    m_csvPreview->showRows(
+        m_state->importService()->previewCsv(m_csvText, account, m_csv->mapping()),
+        target ? target->currency : Currency::USD);
+}
+
+QString ImportScreen::csvAccount() const
+{
+    return m_account->currentIndex() >= 0 ? m_account->currentData().toString() : QString();
 }
 
 void ImportScreen::scanQifFiles()
@@ -334,6 +406,15 @@ void ImportScreen::runImport()
         const CsvMapping mapping = m_csv->mapping();
         const QString path = m_files.first();
         result = runWithProgress([&] { return service->importCsv(path, target, mapping); });
+        if (!result.aborted && result.imported + result.duplicates > 0) {
+            const auto account = m_state->accounts()->findById(target);
+            const auto kept = service->profiles()->remember(target, m_csvText, mapping,
+                tr("%1 CSV").arg(account ? account->name : QString()).trimmed());
+            if (kept) {
+                m_profileBar->setAccount(target);
+                m_profileBar->showKept(*kept);
+            }
+        }
     } else if (isOfx()) {
         const QifMappingPanel::Choice choice = m_qif->choice();
         const QString path = m_files.first();
@@ -347,6 +428,8 @@ void ImportScreen::runImport()
     }
     m_result->setPlainText(summaryText(result));
     showBalances(result.balances);
+    // The rows just stored are duplicates now.
+    m_previewTimer->start();
     // Accounts the import created are now there to map to by name.
     reload();
     Q_EMIT importCompleted();

@@ -9,12 +9,16 @@
 
 class AppState;
 class CsvMappingPanel;
+class CsvPreviewTable;
+class CsvProfileBar;
+struct CsvProfile;
 class QComboBox;
 class QFormLayout;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class QScrollArea;
+class QTimer;
 class QifMappingPanel;
 
 // Brings transactions in from a CSV file or from QIF files: the file, the
@@ -52,6 +56,12 @@ private:
     void showBalances(const QList<StatementBalance>& balances);
     void clearFiles();
     void showCsvPreview();
+    // Splits the file's start into rows by the panel's delimiter and lines to skip.
+    void readCsvRows();
+    void refreshCsvPreview();
+    void applyProfile(const CsvProfile& profile);
+    // The account a CSV file goes to; empty when there is none.
+    QString csvAccount() const;
     void scanQifFiles();
     // The account a CSV file goes to; asks to create one when none is chosen.
     // Empty when the user declines.
@@ -67,6 +77,11 @@ private:
     QLabel* m_fileLabel = nullptr;
     QPushButton* m_browse = nullptr;
     CsvMappingPanel* m_csv = nullptr;
+    QScrollArea* m_csvScroll = nullptr;
+    CsvProfileBar* m_profileBar = nullptr;
+    CsvPreviewTable* m_csvPreview = nullptr;
+    QTimer* m_previewTimer = nullptr;
+    QString m_csvText; // the start of the CSV file
     QifMappingPanel* m_qif = nullptr;
     QScrollArea* m_qifScroll = nullptr;
     QWidget* m_balances = nullptr;

@@ -1,5 +1,7 @@
 #include "TestAppState.h"
 #include "data/TransactionRepository.h"
+#include "services/import/CsvProfileService.h"
+#include "services/import/CsvProfileText.h"
 #include "services/import/CsvReader.h"
 #include "services/import/ImportService.h"
 
@@ -17,6 +19,7 @@ class TestCsvModes : public QObject {
 private Q_SLOTS:
     void amountModes_data();
     void amountModes();
+    void previewAndProfiles();
 };
 
 namespace {
@@ -100,6 +103,67 @@ void TestCsvModes::amountModes()
     QCOMPARE(std::accumulate(stored.cbegin(), stored.cend(), qint64(0),
                  [](qint64 total, const Transaction& t) { return total + t.amount; }),
         sum);
+}
+
+void TestCsvModes::previewAndProfiles()
+{
+    TestAppState app;
+    const Account account = app.addAccount("Everyday");
+    app.addTransaction(account.id, QDate(2024, 3, 6), "Werk", 10000);
+    CsvMapping m = columns(0, 1, 2);
+    m.directionColumn = 3;
+    m.outValue = "Af";
+    m.inValue = "Bij";
+    m.decimalComma = true;
+    const QString file = "Rekening 123\nDatum;Naam;Bedrag;Af Bij\n05.03.2024;Bakker;3,50;Af\n"
+                         "06.03.2024;Werk;100,00;Bij\n07.03.2024;Raar;1,00;Over\n"
+                         "32.03.2024;Kapot;1,00;Af\n05.03.2024;Bakker;3,50;Af\nTotaal;;;\n";
+    using Status = CsvPreviewRow::Status;
+    const QList<CsvPreviewRow> rows = app->importService()->previewCsv(file, account.id, m);
+    // The footer is no row; the last shown is the second of two equal rows.
+    QCOMPARE(rows.size(), 5);
+    QCOMPARE(rows.at(0).line, 3);
+    QCOMPARE(rows.at(0).date, QDate(2024, 3, 5));
+    QCOMPARE(rows.at(0).amount, qint64(-350));
+    QCOMPARE(rows.at(0).status, Status::Ok);
+    QCOMPARE(rows.at(1).status, Status::Duplicate);
+    QCOMPARE(rows.at(2).status, Status::Invalid);
+    QCOMPARE(rows.at(2).reason, "the amount does not read");
+    QCOMPARE(rows.at(3).reason, "the date does not read");
+    QCOMPARE(rows.at(4).status, Status::Duplicate);
+    QCOMPARE(app->importService()->previewCsv(file, account.id, m, 2).size(), 2);
+
+    CsvProfileService* profiles = app->importService()->profiles();
+    QVERIFY(!profiles->matching(account.id, file));
+    const auto kept = profiles->remember(account.id, file, m, "Bank");
+    QVERIFY(kept);
+    // The next month's file of the bank, whatever its rows and the lines above.
+    const QString next = "Rekening 123\nDATUM;Naam;Bedrag;Af Bij\n01.04.2024;Bakker;1,00;Af\n";
+    const auto found = profiles->matching(account.id, next);
+    QVERIFY(found);
+    QCOMPARE(found->name, "Bank");
+    QCOMPARE(CsvProfileText::toJson(found->mapping), CsvProfileText::toJson(m));
+    QVERIFY(!profiles->matching(account.id, "Rekening\nDatum;Naam;Bedrag;Saldo\n"));
+    QVERIFY(!profiles->matching(app.addAccount("Other").id, next));
+    // Keeping it again updates the profile under its name; a new shape is a new one.
+    QCOMPARE(profiles->remember(account.id, next, m, "Bank")->id, kept->id);
+    CsvMapping plain = columns(0, 1, 2);
+    QCOMPARE(
+        profiles->remember(account.id, "Date,Payee,Amount\n", plain, "bank")->name, "bank (2)");
+    QVERIFY(!profiles->rename(kept->id, "BANK (2)"));
+    QVERIFY(!profiles->rename(kept->id, "  "));
+    QVERIFY(profiles->rename(kept->id, "ING"));
+    QVERIFY(profiles->named(account.id, "ing"));
+    QVERIFY(profiles->remove(kept->id));
+    QVERIFY(!profiles->matching(account.id, next));
+    QCOMPARE(profiles->profiles(account.id).size(), 1);
+
+    // Stored text that is no mapping reads as none.
+    for (const char* bad :
+        { "", "[]", "{\"date\":0}", "{\"date\":0,\"payee\":1,\"amount\":2.5,\"skipLines\":0}",
+            "{\"date\":0,\"payee\":1,\"amount\":2,\"skipLines\":0,\"delimiter\":\"x\"}",
+            "{\"date\":0,\"payee\":1,\"amount\":2,\"skipLines\":0,\"direction\":3}" })
+        QVERIFY2(!CsvProfileText::fromJson(bad), bad);
 }
 
 QTEST_MAIN(TestCsvModes)

@@ -21,6 +21,7 @@ private Q_SLOTS:
     void amounts();
     void qifDates_data();
     void qifDates();
+    void csvDates_data();
     void csvDates();
     void qifSectionsRecordsAndSplits();
 };
@@ -162,31 +163,62 @@ void TestImportParsers::qifDates()
     QCOMPARE(ImportFields::qifDate(text, DateOrder(order)), expected);
 }
 
+void TestImportParsers::csvDates_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<int>("order");
+    QTest::addColumn<QDate>("expected");
+    const int unknown = int(DateOrder::Unknown);
+    const auto row = [](const char* text, const char* format, int order, const QDate& date) {
+        QTest::newRow(text) << QString::fromUtf8(text) << QString::fromUtf8(format) << order
+                            << date;
+    };
+    row("2024-03-05", "", unknown, QDate(2024, 3, 5));
+    row("20240305", "", unknown, QDate(2024, 3, 5));
+    row("2024/3/5", "", unknown, QDate(2024, 3, 5));
+    row("03/05/2024", "", unknown, QDate(2024, 3, 5));
+    row("03/05/2024", "", int(DateOrder::DayFirst), QDate(2024, 5, 3));
+    row("13/05/2024", "", unknown, QDate(2024, 5, 13));
+    row("3/5/24", "", unknown, QDate(2024, 3, 5));
+    row("3/5/85", "", unknown, QDate(1985, 3, 5));
+    // Timestamps of bank exports, read by their leading yyyyMMdd.
+    row("20091224120000[0:GMT]", "", unknown, QDate(2009, 12, 24));
+    row("20091224120000.000[-5:EST]", "", unknown, QDate(2009, 12, 24));
+    row("200912241200", "", unknown, QDate(2009, 12, 24));
+    // Month names of the interface's languages, any case, with or without the dot.
+    row("May 14, 2026", "", unknown, QDate(2026, 5, 14));
+    row("sep. 3 2025", "", unknown, QDate(2025, 9, 3));
+    row("07 Nov 2013", "", unknown, QDate(2013, 11, 7));
+    row("07-NOV-13", "", unknown, QDate(2013, 11, 7));
+    row("7. Dez. 2023", "", unknown, QDate(2023, 12, 7));
+    row("3. März 2024", "", unknown, QDate(2024, 3, 3));
+    row("3 Mrz 2024", "", unknown, QDate(2024, 3, 3));
+    row("7 déc. 2023", "", unknown, QDate(2023, 12, 7));
+    row("1er févr. 2024", "", unknown, QDate(2024, 2, 1));
+    row("15 aout 2024", "", unknown, QDate(2024, 8, 15));
+    row("7 dic 2023", "", unknown, QDate(2023, 12, 7));
+    row("7 de septiembre de 2023", "", unknown, QDate(2023, 9, 7));
+    row("2013 Nov 07", "", unknown, QDate(2013, 11, 7));
+    row("2023年12月7日", "", unknown, QDate(2023, 12, 7));
+    // A typed pattern, month names in any of the languages too.
+    row("05.03.24", "dd.MM.yy", unknown, QDate(2024, 3, 5));
+    row("07/Dez/2023", "dd/MMM/yyyy", unknown, QDate(2023, 12, 7));
+    // A format that does not fit falls back to the usual shapes.
+    row("2024-03-05", "MM/dd/yyyy", unknown, QDate(2024, 3, 5));
+    for (const char* bad : { "", "not a date", "2024-13-01", "1/2", "123/4/2024", "Smarch 1, 2024",
+             "20091224120000[0:GMT", "2009122412", "31 Nov 2023", "7 Dez 123", "Dez 2023",
+             "7 Dez Dez", "+7 Dez 2023", "2023年13月7日" })
+        row(bad, "", unknown, QDate());
+}
+
 void TestImportParsers::csvDates()
 {
-    using ImportFields::csvDate;
-    const auto unknown = DateOrder::Unknown;
-    QCOMPARE(csvDate("2024-03-05", {}, unknown), QDate(2024, 3, 5));
-    QCOMPARE(csvDate("20240305", {}, unknown), QDate(2024, 3, 5));
-    QCOMPARE(csvDate("2024/3/5", {}, unknown), QDate(2024, 3, 5));
-    QCOMPARE(csvDate("03/05/2024", {}, unknown), QDate(2024, 3, 5));
-    QCOMPARE(csvDate("03/05/2024", {}, DateOrder::DayFirst), QDate(2024, 5, 3));
-    QCOMPARE(csvDate("13/05/2024", {}, unknown), QDate(2024, 5, 13));
-    QCOMPARE(csvDate("3/5/24", {}, unknown), QDate(2024, 3, 5));
-    QCOMPARE(csvDate("3/5/85", {}, unknown), QDate(1985, 3, 5));
-    QCOMPARE(csvDate("May 14, 2026", {}, unknown), QDate(2026, 5, 14));
-    // Timestamps of bank exports, read by their leading yyyyMMdd.
-    QCOMPARE(csvDate("20091224120000[0:GMT]", {}, unknown), QDate(2009, 12, 24));
-    QCOMPARE(csvDate("20091224120000.000[-5:EST]", {}, unknown), QDate(2009, 12, 24));
-    QCOMPARE(csvDate("200912241200", {}, unknown), QDate(2009, 12, 24));
-    QCOMPARE(csvDate("sep. 3 2025", {}, unknown), QDate(2025, 9, 3));
-    QCOMPARE(csvDate("05.03.24", "dd.MM.yy", unknown), QDate(2024, 3, 5));
-    // A format that does not fit falls back to the usual shapes.
-    QCOMPARE(csvDate("2024-03-05", "MM/dd/yyyy", unknown), QDate(2024, 3, 5));
-    for (const char* bad : { "", "not a date", "2024-13-01", "1/2", "123/4/2024", "Smarch 1, 2024",
-             "20091224120000[0:GMT", "2009122412" })
-        QVERIFY2(!csvDate(bad, {}, unknown).isValid(), bad);
-
+    QFETCH(QString, text);
+    QFETCH(QString, format);
+    QFETCH(int, order);
+    QFETCH(QDate, expected);
+    QCOMPARE(ImportFields::csvDate(text, format, DateOrder(order)), expected);
     QCOMPARE(ImportFields::csvDateOrderHint("13/05/2024"), DateOrder::DayFirst);
     QCOMPARE(ImportFields::csvDateOrderHint("05/13/2024"), DateOrder::MonthFirst);
     QCOMPARE(ImportFields::csvDateOrderHint("05/06/2024"), DateOrder::Unknown);

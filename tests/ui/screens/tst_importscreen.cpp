@@ -3,6 +3,7 @@
 #include "TestAppState.h"
 #include "data/AccountRepository.h"
 #include "data/TransactionRepository.h"
+#include "services/import/CsvProfileService.h"
 #include "services/import/ImportService.h"
 #include "ui/mainwindow/MainWindow.h"
 #include "ui/register/RegisterScreen.h"
@@ -14,11 +15,14 @@
 #include <QDoubleSpinBox>
 #include <QFile>
 #include <QFormLayout>
+#include <QInputDialog>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSpinBox>
+#include <QTableWidget>
 #include <QTemporaryDir>
 
 using namespace DialogTest;
@@ -30,6 +34,7 @@ private Q_SLOTS:
     void cleanup() { MessageBoxes::clearAnswers(); }
     void csvColumnsFromTheFileAndImport();
     void csvAmountColumnAndTypedDateFormat();
+    void csvPreviewAndProfileForTheNextFile();
     void noTargetAccountAnsweredNo();
     void qifRowsPreselectCreateAndSkip();
     void cancelStoresNothing();
@@ -129,6 +134,108 @@ void TestImportScreen::csvAmountColumnAndTypedDateFormat()
     const QList<Transaction> stored = app->transactions()->findByAccount(checking.id);
     QCOMPARE(stored.size(), 1);
     QCOMPARE(stored.first().date, QDate(2024, 3, 5));
+
+    // Reading the file again with another delimiter or lines skipped keeps
+    // what the user chose and guesses only the rest.
+    screen.setFiles({ file("semi.csv",
+        "Bank report\nDatum;Naam;Mededeling;Bedrag;Af Bij\n05.03.2024;Bakker;Brood;3.50;Af\n") });
+    auto* payee = field<QComboBox>(screen, "payeeColumnCombo");
+    auto* mode = field<QComboBox>(screen, "amountModeCombo");
+    auto* comma = field<QCheckBox>(screen, "decimalCommaCheck");
+    QCOMPARE(payee->currentText(), "Col 2: Naam");
+    payee->setFocus();
+    QTest::keyClick(payee, Qt::Key_Down);
+    mode->setFocus();
+    QTest::keyClick(mode, Qt::Key_End);
+    DialogTest::click(comma);
+    QVERIFY(comma->isChecked());
+    retype(field<QSpinBox>(screen, "skipLinesSpin"), "1");
+    QVERIFY(field<QCheckBox>(screen, "headerCheck")->isChecked());
+    QCOMPARE(payee->currentText(), "Col 3: Mededeling");
+    QCOMPARE(mode->currentIndex(), 2);
+    QVERIFY(comma->isChecked());
+    QCOMPARE(amount->currentText(), "Col 4: Bedrag");
+    auto* delimiter = field<QComboBox>(screen, "delimiterCombo");
+    delimiter->setFocus();
+    // Through a wrong delimiter that splits nothing to the right one.
+    QTest::keyClick(delimiter, Qt::Key_Down);
+    QTest::keyClick(delimiter, Qt::Key_Down);
+    QCOMPARE(delimiter->currentText(), "Semicolon");
+    QCOMPARE(payee->currentText(), "Col 3: Mededeling");
+    QVERIFY(comma->isChecked());
+}
+
+void TestImportScreen::csvPreviewAndProfileForTheNextFile()
+{
+    TestAppState app;
+    const Account checking = app.addAccount("Checking");
+    ImportScreen screen(app.state());
+    screen.show();
+    QTemporaryDir dir;
+    const auto file = [&dir](const QString& name, const QByteArray& text) {
+        QFile f(dir.filePath(name));
+        if (!f.open(QIODevice::WriteOnly) || f.write(text) != text.size())
+            qFatal("cannot write %s", qPrintable(name));
+        return f.fileName();
+    };
+    auto* table = field<QTableWidget>(screen, "csvPreviewTable");
+    const auto shown = [table](int row) {
+        QStringList cells;
+        for (int column = 0; column < table->columnCount(); ++column)
+            cells << (table->item(row, column) ? table->item(row, column)->text() : QString());
+        return cells.join('|');
+    };
+    screen.setFiles({ file("maart.csv",
+        "Datum;Naam;Bedrag;Af Bij\n05.03.2024;Bakker;1.234,50;Af\n13.03.2024;Werk;100,00;Bij\n"
+        "14.03.2024;Raar;1,00;Over\n") });
+    QTRY_COMPARE(table->rowCount(), 3);
+    // Before the direction is mapped the amounts are taken as signed.
+    QCOMPARE(shown(0), "3/5/2024|Bakker|$1,234.50|OK");
+    auto* mode = field<QComboBox>(screen, "amountModeCombo");
+    mode->setFocus();
+    QTest::keyClick(mode, Qt::Key_End);
+    auto* direction = field<QComboBox>(screen, "directionColumnCombo");
+    direction->setFocus();
+    QTest::keyClick(direction, Qt::Key_End);
+    retype(field<QLineEdit>(screen, "outValueEdit"), "af");
+    retype(field<QLineEdit>(screen, "inValueEdit"), "bij");
+    QTRY_COMPARE(shown(0), "3/5/2024|Bakker|-$1,234.50|OK");
+    QCOMPARE(shown(1), "3/13/2024|Werk|$100.00|OK");
+    QCOMPARE(shown(2), "3/14/2024|Raar||Invalid: the amount does not read");
+    press(screen, "importButton");
+    QVERIFY2(resultText(screen).startsWith("Import complete!\n\n2 transaction(s) imported"),
+        qPrintable(resultText(screen)));
+    QCOMPARE(labelText(screen, "profileLabel"),
+        "The mapping is kept as profile \"Checking CSV\" for the next file of this layout.");
+    QTRY_COMPARE(shown(1), "3/13/2024|Werk|$100.00|Duplicate");
+
+    // Next month's file reads with the kept mapping, without any choice made.
+    screen.setFiles({ file("april.csv",
+        "Datum;Naam;Bedrag;Af Bij\n13.03.2024;Werk;100,00;Bij\n02.04.2024;Bakker;7,25;Af\n") });
+    QCOMPARE(labelText(screen, "profileLabel"),
+        "Profile \"Checking CSV\" applied: the file has its columns.");
+    QTRY_COMPARE(shown(0), "3/13/2024|Werk|$100.00|Duplicate");
+    QCOMPARE(shown(1), "4/2/2024|Bakker|-$7.25|OK");
+    press(screen, "importButton");
+    QVERIFY2(resultText(screen).startsWith("Import complete!\n\n1 transaction(s) imported\n"
+                                           "1 duplicate(s) skipped"),
+        qPrintable(resultText(screen)));
+    QCOMPARE(app->transactions()->findByAccount(checking.id).size(), 3);
+
+    // Renamed and deleted from the window.
+    whenOpen<QInputDialog>([](QInputDialog& dialog) {
+        dialog.setTextValue("ING");
+        dialog.accept();
+    });
+    press(screen, "renameProfileButton");
+    QCOMPARE(field<QComboBox>(screen, "csvProfileCombo")->currentText(), "ING");
+    MessageBoxes::setNextAnswer(QMessageBox::Yes);
+    press(screen, "deleteProfileButton");
+    QCOMPARE(MessageBoxes::lastShown()->title, "Delete Profile");
+    QVERIFY(app->importService()->profiles()->profiles(checking.id).isEmpty());
+    screen.setFiles({ dir.filePath("april.csv") });
+    QVERIFY(labelText(screen, "profileLabel").isEmpty());
+    QCOMPARE(mode->currentIndex(), 0);
 }
 
 void TestImportScreen::noTargetAccountAnsweredNo()
