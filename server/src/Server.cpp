@@ -6,6 +6,7 @@
 #include "ServerContext.h"
 #include "ServerLogging.h"
 #include "ServerWire.h"
+#include "ShareApi.h"
 #include "SignInPages.h"
 #include "SyncApi.h"
 
@@ -63,6 +64,7 @@ bool Server::open(QString* error)
     SignInPages::addRoutes(m_router, *m_context);
     AccountApi::addRoutes(m_router, *m_context);
     SyncApi::addRoutes(m_router, *m_context);
+    ShareApi::addRoutes(m_router, *m_context);
     return true;
 }
 
@@ -129,9 +131,11 @@ void Server::maintainIfDue()
     const qint64 now = ServerClock::now();
     qint64 last = m_lastMaintenance.load();
     // One request an hour does the housekeeping; the others go on.
-    if (now - last < kMaintenanceInterval || !m_lastMaintenance.compare_exchange_strong(last, now))
+    // A shortened deletion period is looked after as often as it lasts.
+    const qint64 interval = std::min(kMaintenanceInterval, m_config.deletionDelay);
+    if (now - last < interval || !m_lastMaintenance.compare_exchange_strong(last, now))
         return;
     m_context->sessions.purgeExpired();
     m_context->guard.purgeOld();
-    m_context->users.purgeDeletedBefore(now - UserStore::kDeletionDelay);
+    m_context->users.purgeDeletedBefore(now - m_config.deletionDelay);
 }
