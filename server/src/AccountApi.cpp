@@ -161,9 +161,8 @@ void AccountApi::addRoutes(Router& router, ServerContext& context)
                                   const QStringList&) { return deleteAccount(context, bearer); }));
     Households& households = context.households;
     router.add("GET", kBase + "/group",
-        context.authenticated(
-            [&households](const HttpRequest&, const SessionStore::Bearer& bearer,
-                const QStringList&) { return households.group(bearer.userId); }));
+        context.authenticated([&households](const HttpRequest&, const SessionStore::Bearer& bearer,
+                                  const QStringList&) { return households.group(bearer.userId); }));
     router.add("POST", kBase + "/group/invite",
         context.authenticated([&households](const HttpRequest& request,
                                   const SessionStore::Bearer& bearer, const QStringList&) {
@@ -184,9 +183,8 @@ void AccountApi::addRoutes(Router& router, ServerContext& context)
             return households.join(bearer.userId, captured.at(0));
         }));
     router.add("POST", kBase + "/group/leave",
-        context.authenticated(
-            [&households](const HttpRequest&, const SessionStore::Bearer& bearer,
-                const QStringList&) { return households.leave(bearer.userId); }));
+        context.authenticated([&households](const HttpRequest&, const SessionStore::Bearer& bearer,
+                                  const QStringList&) { return households.leave(bearer.userId); }));
     router.add("DELETE", kBase + "/group/members/*",
         context.authenticated([&households](const HttpRequest&, const SessionStore::Bearer& bearer,
                                   const QStringList& captured) {

@@ -2,9 +2,9 @@
 
 #include "Access.h"
 #include "Passwords.h"
-#include "Store.h"
 #include "ServerContext.h"
 #include "ServerLogging.h"
+#include "Store.h"
 
 #include <QJsonArray>
 

@@ -37,7 +37,8 @@ bool ServerOptions::parse(
     parser.setApplicationDescription(QStringLiteral(
         "The Mellowind Ledgerine sync server: sign-in, accounts and sync for the desktop program.\n"
         "Administration: user add EMAIL [--name NAME] | user list | user disable EMAIL |\n"
-        "                user enable EMAIL | user reset-password EMAIL"));
+        "                user enable EMAIL | user reset-password EMAIL |\n"
+        "                backup FILE (a consistent copy of the SQLite database)"));
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption dataDir(QStringLiteral("data-dir"),

@@ -218,8 +218,8 @@ QJsonObject SyncPush::decide(const QJsonValue& sent, const Change& change, qint6
         m_order.append(state.serverId);
     m_rows.insert(state.serverId,
         { state.serverId, change.type, change.clientId, change.accountId(), state.version,
-            ++*sequence, change.remove,
-            change.body(state.serverId, state.version, m_now), change.hash });
+            ++*sequence, change.remove, change.body(state.serverId, state.version, m_now),
+            change.hash });
     m_known.insert(key, state);
     result.insert("server_id", state.serverId);
     result.insert("version", state.version);
@@ -246,7 +246,8 @@ bool SyncPush::write()
                     "seq = excluded.seq, deleted = excluded.deleted, body = excluded.body, "
                     "change_hash = excluded.change_hash, updated_at = excluded.updated_at, "
                     "account_id = excluded.account_id")
-                    .arg(QStringList(chunk.size(), QStringLiteral("(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"))
+                    .arg(QStringList(
+                        chunk.size(), QStringLiteral("(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"))
                              .join(QLatin1Char(','))),
                 values))
             return false;

@@ -4,11 +4,11 @@
 #include "Crypto.h"
 #include "ServerClock.h"
 #include "ServerLogging.h"
+#include "SharedFeed.h"
 #include "Sql.h"
 #include "Store.h"
 #include "SyncEntityTypes.h"
 #include "SyncPush.h"
-#include "SharedFeed.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>

@@ -1,7 +1,7 @@
 #include "UserStore.h"
 
-#include "Households.h"
 #include "Crypto.h"
+#include "Households.h"
 #include "ServerClock.h"
 #include "ServerLogging.h"
 #include "Sql.h"
