@@ -1,5 +1,6 @@
 #include "AccountApi.h"
 
+#include "Access.h"
 #include "Crypto.h"
 #include "ServerClock.h"
 #include "ServerContext.h"
@@ -16,12 +17,16 @@ constexpr int kMaxDeviceText = 200;
 
 const QString kBase = QStringLiteral("/account/v1");
 
-QJsonObject profileOf(const UserRecord& user)
+QJsonObject profileOf(ServerContext& context, const UserRecord& user)
 {
-    return { { "id", user.id }, { "email", user.email }, { "display_name", user.displayName },
-        { "avatar_url", "" }, { "language", "" }, { "timezone", "" },
+    QJsonObject profile { { "id", user.id }, { "email", user.email },
+        { "display_name", user.displayName }, { "avatar_url", "" }, { "language", "" },
+        { "timezone", "" },
         { "status", user.deletionRequestedAt > 0 ? "pending_deletion" : "active" },
         { "created_at", ServerClock::iso(user.createdAt) } };
+    if (const auto group = context.households.profileGroup(user.id))
+        profile.insert("group", *group);
+    return profile;
 }
 
 QJsonObject deviceOf(const QSqlQuery& query)
@@ -102,30 +107,43 @@ HttpResponse registerDevice(
 
 HttpResponse removeDevice(ServerContext& context, const QString& userId, const QString& id)
 {
-    bool found = false;
+    std::optional<Access::Verdict> refused;
     const bool ok = context.store.write([&](QSqlDatabase& db) {
-        QSqlQuery query(db);
-        if (!Sql::exec(query, QStringLiteral("DELETE FROM devices WHERE id = ? AND user_id = ?"),
-                { id, userId }))
+        Access access(db);
+        if (Access::Verdict verdict = access.mayRemoveDevice(userId, id); !verdict.allowed()) {
+            if (access.ok())
+                refused = verdict;
             return false;
-        found = query.numRowsAffected() > 0;
-        return true;
+        }
+        QSqlQuery query(db);
+        return Sql::exec(query, QStringLiteral("DELETE FROM devices WHERE id = ?"), { id });
     });
-    if (!ok)
-        return unavailable();
-    return found ? HttpResponse::noContent()
-                 : HttpResponse::error(404, QStringLiteral("not_found"));
+    if (refused)
+        return refused->response();
+    return ok ? HttpResponse::noContent() : unavailable();
 }
 
 HttpResponse deleteAccount(ServerContext& context, const SessionStore::Bearer& bearer)
 {
     const auto user = context.users.byId(bearer.userId);
-    if (!user || !context.users.requestDeletion(user->id, ServerClock::now()))
+    if (!user)
+        return unavailable();
+    std::optional<Access::Verdict> refused;
+    const bool ok = context.store.read([&](QSqlDatabase& db) {
+        Access access(db);
+        const Access::Verdict verdict = access.mayDeleteAccount(user->id);
+        if (!verdict.allowed())
+            refused = verdict;
+        return access.ok();
+    });
+    if (refused)
+        return refused->response();
+    if (!ok || !context.users.requestDeletion(user->id, ServerClock::now()))
         return unavailable();
     qCInfo(lcAuth).noquote() << "User" << user->id << "asked for the account to be deleted";
     UserRecord scheduled = *user;
     scheduled.deletionRequestedAt = ServerClock::now();
-    return HttpResponse::json(200, profileOf(scheduled));
+    return HttpResponse::json(200, profileOf(context, scheduled));
 }
 
 } // namespace
@@ -136,17 +154,42 @@ void AccountApi::addRoutes(Router& router, ServerContext& context)
         context.authenticated(
             [&context](const HttpRequest&, const SessionStore::Bearer& bearer, const QStringList&) {
                 const auto user = context.users.byId(bearer.userId);
-                return user ? HttpResponse::json(200, profileOf(*user)) : unavailable();
+                return user ? HttpResponse::json(200, profileOf(context, *user)) : unavailable();
             }));
     router.add("DELETE", kBase + "/profile",
         context.authenticated([&context](const HttpRequest&, const SessionStore::Bearer& bearer,
                                   const QStringList&) { return deleteAccount(context, bearer); }));
+    Households& households = context.households;
     router.add("GET", kBase + "/group",
-        context.authenticated(
-            [](const HttpRequest&, const SessionStore::Bearer&, const QStringList&) {
-                return HttpResponse::error(
-                    404, QStringLiteral("not_in_group"), QStringLiteral("You are not in a group"));
-            }));
+        context.authenticated([&households](const HttpRequest&, const SessionStore::Bearer& bearer,
+                                  const QStringList&) { return households.group(bearer.userId); }));
+    router.add("POST", kBase + "/group/invite",
+        context.authenticated([&households](const HttpRequest& request,
+                                  const SessionStore::Bearer& bearer, const QStringList&) {
+            // An empty body asks for a code anyone may use.
+            const auto body = request.body.trimmed().isEmpty() ? QJsonObject() : request.jsonBody();
+            if (!body)
+                return HttpResponse::error(400, QStringLiteral("invalid_json"));
+            return households.invite(bearer.userId, body->value("email").toString());
+        }));
+    router.add("DELETE", kBase + "/group/invitations/*",
+        context.authenticated([&households](const HttpRequest&, const SessionStore::Bearer& bearer,
+                                  const QStringList& captured) {
+            return households.revokeInvitation(bearer.userId, captured.at(0));
+        }));
+    router.add("POST", kBase + "/group/join/*",
+        context.authenticated([&households](const HttpRequest&, const SessionStore::Bearer& bearer,
+                                  const QStringList& captured) {
+            return households.join(bearer.userId, captured.at(0));
+        }));
+    router.add("POST", kBase + "/group/leave",
+        context.authenticated([&households](const HttpRequest&, const SessionStore::Bearer& bearer,
+                                  const QStringList&) { return households.leave(bearer.userId); }));
+    router.add("DELETE", kBase + "/group/members/*",
+        context.authenticated([&households](const HttpRequest&, const SessionStore::Bearer& bearer,
+                                  const QStringList& captured) {
+            return households.removeMember(bearer.userId, captured.at(0));
+        }));
     router.add("GET", kBase + "/devices",
         context.authenticated(
             [&context](const HttpRequest&, const SessionStore::Bearer& bearer, const QStringList&) {

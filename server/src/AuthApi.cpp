@@ -1,8 +1,10 @@
 #include "AuthApi.h"
 
+#include "Access.h"
 #include "Passwords.h"
 #include "ServerContext.h"
 #include "ServerLogging.h"
+#include "Store.h"
 
 #include <QJsonArray>
 
@@ -125,8 +127,16 @@ void AuthApi::addRoutes(Router& router, ServerContext& context)
     router.add("DELETE", base + "/users/me/sessions/*",
         context.authenticated([&context](const HttpRequest&, const SessionStore::Bearer& bearer,
                                   const QStringList& captured) {
-            return context.sessions.end(bearer.userId, captured.at(0))
+            Access::Verdict verdict;
+            const bool ok = context.store.read([&](QSqlDatabase& db) {
+                Access access(db);
+                verdict = access.mayRevokeSession(bearer.userId, captured.at(0));
+                return access.ok();
+            });
+            if (ok && !verdict.allowed())
+                return verdict.response();
+            return ok && context.sessions.end(bearer.userId, captured.at(0))
                 ? HttpResponse::noContent()
-                : HttpResponse::error(404, QStringLiteral("not_found"));
+                : HttpResponse::error(503, QStringLiteral("unavailable"));
         }));
 }

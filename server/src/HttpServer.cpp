@@ -2,6 +2,7 @@
 
 #include "ServerLogging.h"
 
+#include <atomic>
 #include <boost/asio/signal_set.hpp>
 #include <boost/asio/ssl.hpp>
 #include <boost/asio/steady_timer.hpp>
@@ -24,6 +25,10 @@ namespace {
 struct Shared {
     HttpServer::Handler handler;
     HttpLimits limits;
+    // Stopping: answers go out with "Connection: close" and no more requests are read.
+    std::atomic<bool> draining { false };
+    // Requests read whole whose answers are not yet written.
+    std::atomic<int> inFlight { 0 };
 };
 
 HttpRequest toRequest(
@@ -78,14 +83,19 @@ private:
     {
         if (error)
             return onReadFailed(error);
+        // From its head on, a request is in flight: a stop waits for its answer.
+        ++m_shared->inFlight;
+        m_counted = true;
         if (beast::iequals(m_parser->get()[http::field::expect], "100-continue")) {
             auto interim = std::make_shared<http::response<http::empty_body>>(
                 http::status::continue_, m_parser->get().version());
             http::async_write(derived().stream(), *interim,
                 [self = derived().shared_from_this(), interim](
                     beast::error_code error, std::size_t) {
-                    if (error)
+                    if (error) {
+                        self->answered();
                         return self->derived().close();
+                    }
                     self->readBody();
                 });
             return;
@@ -109,6 +119,7 @@ private:
             && error != http::error::end_of_stream && error != http::error::partial_message)
             return answerAndClose(400, "bad_request");
         // The client went away, stalled past the deadline or sent nothing more.
+        answered();
         derived().close();
     }
 
@@ -125,7 +136,7 @@ private:
             qCCritical(lcHttp) << "Request handler failed:" << exception.what();
             response = HttpResponse::error(500, QStringLiteral("internal_error"));
         }
-        send(response, message.version(), !message.keep_alive());
+        send(response, message.version(), !message.keep_alive() || m_shared->draining);
     }
 
     void answerAndClose(int status, const char* code)
@@ -149,15 +160,24 @@ private:
         http::async_write(derived().stream(), *response,
             [self = derived().shared_from_this(), response, close](
                 beast::error_code error, std::size_t) {
-                if (error || close)
+                self->answered();
+                if (error || close || self->m_shared->draining)
                     return self->close();
                 self->readNext();
             });
     }
 
+    void answered()
+    {
+        if (m_counted)
+            --m_shared->inFlight;
+        m_counted = false;
+    }
+
     std::shared_ptr<Shared> m_shared;
     QString m_peer;
     std::optional<http::request_parser<http::string_body>> m_parser;
+    bool m_counted = false;
 };
 
 class PlainSession : public Session<PlainSession>,
@@ -244,6 +264,20 @@ struct HttpServer::Private {
     std::vector<std::thread> threads;
     std::optional<net::signal_set> stopSignals;
     net::steady_timer retry { io };
+    net::steady_timer drain { io };
+    std::chrono::steady_clock::time_point finishing;
+
+    // Idle kept-alive connections end with the I/O threads.
+    void waitForRequests()
+    {
+        if (shared->inFlight == 0 || std::chrono::steady_clock::now() > finishing)
+            return io.stop();
+        drain.expires_after(std::chrono::milliseconds(20));
+        drain.async_wait([this](beast::error_code error) {
+            if (!error)
+                waitForRequests();
+        });
+    }
 
     void accept()
     {
@@ -276,7 +310,9 @@ struct HttpServer::Private {
 HttpServer::HttpServer(Handler handler, const HttpLimits& limits)
     : d(std::make_unique<Private>())
 {
-    d->shared = std::make_shared<Shared>(Shared { std::move(handler), limits });
+    d->shared = std::make_shared<Shared>();
+    d->shared->handler = std::move(handler);
+    d->shared->limits = limits;
 }
 
 HttpServer::~HttpServer()
@@ -357,10 +393,26 @@ void HttpServer::stopOnSignals()
     d->stopSignals.emplace(d->io, SIGINT, SIGTERM);
     d->stopSignals->async_wait([this](beast::error_code error, int) {
         if (!error) {
-            qCInfo(lcHttp) << "Stopping";
-            stop();
+            qCInfo(lcHttp) << "Stopping: no new connections, finishing the requests in flight";
+            stopGracefully();
         }
     });
+}
+
+void HttpServer::stopGracefully(int maxSeconds)
+{
+    d->shared->draining = true;
+    net::post(d->io, [this, maxSeconds] {
+        beast::error_code ignored;
+        d->acceptor.close(ignored);
+        d->finishing = std::chrono::steady_clock::now() + std::chrono::seconds(maxSeconds);
+        d->waitForRequests();
+    });
+}
+
+bool HttpServer::isStopping() const
+{
+    return d->shared->draining;
 }
 
 void HttpServer::stop()

@@ -37,8 +37,12 @@ public:
 
     // Runs the I/O threads; `threadEnding` runs on each as it ends.
     void start(int threads, std::function<void()> threadEnding = {});
-    // SIGINT and SIGTERM stop the server.
+    // SIGINT and SIGTERM stop the server gracefully.
     void stopOnSignals();
+    // Refuses new connections, answers the requests already read (with
+    // "Connection: close"), then stops; at most `maxSeconds` later in any case.
+    void stopGracefully(int maxSeconds = 30);
+    bool isStopping() const;
     void stop();
     // Blocks until the server stops and its threads have ended.
     void wait();

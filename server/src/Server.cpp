@@ -6,10 +6,13 @@
 #include "ServerContext.h"
 #include "ServerLogging.h"
 #include "ServerWire.h"
+#include "ShareApi.h"
 #include "SignInPages.h"
 #include "SyncApi.h"
 
+#include <QElapsedTimer>
 #include <QHostAddress>
+#include <QSqlQuery>
 
 namespace {
 
@@ -59,10 +62,13 @@ bool Server::open(QString* error)
         [this](const HttpRequest& request, const QStringList&) {
             return discovery(*m_context, request);
         });
+    m_router.add("GET", QStringLiteral("/healthz"),
+        [this](const HttpRequest&, const QStringList&) { return health(); });
     AuthApi::addRoutes(m_router, *m_context);
     SignInPages::addRoutes(m_router, *m_context);
     AccountApi::addRoutes(m_router, *m_context);
     SyncApi::addRoutes(m_router, *m_context);
+    ShareApi::addRoutes(m_router, *m_context);
     return true;
 }
 
@@ -95,6 +101,11 @@ void Server::stopOnSignals()
     m_http->stopOnSignals();
 }
 
+void Server::stopGracefully()
+{
+    m_http->stopGracefully();
+}
+
 void Server::stop()
 {
     m_http->stop();
@@ -114,14 +125,38 @@ HttpResponse Server::handle(HttpRequest& request)
         if (!forwarded.isEmpty())
             request.peer = QString::fromLatin1(forwarded.split(',').constLast().trimmed());
     }
+    QElapsedTimer timer;
+    timer.start();
     maintainIfDue();
     HttpResponse response = m_router.dispatch(request);
-    const QString path = QLatin1Char('/') + request.segments.join(QLatin1Char('/'));
+    // The path without its query (cursors, sign-in state) and without an
+    // invitation code, which admits whoever holds it.
+    QStringList segments = request.segments;
+    const qsizetype join = segments.indexOf(QStringLiteral("join"));
+    if (join > 0 && segments.at(join - 1) == QLatin1String("group") && join + 1 < segments.size())
+        segments[join + 1] = QStringLiteral("…");
+    const QString line = QStringLiteral("%1 %2 /%3 %4 %5 ms")
+                             .arg(request.peer, QString::fromLatin1(request.method),
+                                 segments.join(QLatin1Char('/')))
+                             .arg(response.status)
+                             .arg(double(timer.nsecsElapsed()) / 1e6, 0, 'f', 1);
     if (response.status >= 500)
-        qCWarning(lcHttp).noquote() << request.method << path << response.status;
+        qCWarning(lcHttp).noquote() << line;
     else
-        qCDebug(lcHttp).noquote() << request.peer << request.method << path << response.status;
+        qCInfo(lcHttp).noquote() << line;
     return response;
+}
+
+HttpResponse Server::health()
+{
+    // A stopping server asks the load balancer to send its requests elsewhere.
+    if (m_http && m_http->isStopping())
+        return HttpResponse::json(503, { { "status", "stopping" } });
+    const bool ok = m_store.read([](QSqlDatabase& db) {
+        QSqlQuery query(db);
+        return query.exec(QStringLiteral("SELECT 1")) && query.next();
+    });
+    return HttpResponse::json(ok ? 200 : 503, { { "status", ok ? "ok" : "database_unavailable" } });
 }
 
 void Server::maintainIfDue()
@@ -129,9 +164,11 @@ void Server::maintainIfDue()
     const qint64 now = ServerClock::now();
     qint64 last = m_lastMaintenance.load();
     // One request an hour does the housekeeping; the others go on.
-    if (now - last < kMaintenanceInterval || !m_lastMaintenance.compare_exchange_strong(last, now))
+    // A shortened deletion period is looked after as often as it lasts.
+    const qint64 interval = std::min(kMaintenanceInterval, m_config.deletionDelay);
+    if (now - last < interval || !m_lastMaintenance.compare_exchange_strong(last, now))
         return;
     m_context->sessions.purgeExpired();
     m_context->guard.purgeOld();
-    m_context->users.purgeDeletedBefore(now - UserStore::kDeletionDelay);
+    m_context->users.purgeDeletedBefore(now - m_config.deletionDelay);
 }

@@ -26,6 +26,8 @@ public:
     bool isTls() const;
     void start(int threads);
     void stopOnSignals();
+    // Finishes the requests in flight and refuses new ones.
+    void stopGracefully();
     void stop();
     void wait();
 
@@ -35,6 +37,7 @@ public:
 
 private:
     void maintainIfDue();
+    HttpResponse health();
 
     Store m_store;
     ServerConfig m_config;

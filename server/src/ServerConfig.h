@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QtGlobal>
 
 // What the server tells clients about itself and whom it lets in.
 struct ServerConfig {
@@ -17,4 +18,8 @@ struct ServerConfig {
     // Behind a reverse proxy on this machine: the client's address is the last
     // one the proxy adds to X-Forwarded-For.
     bool trustForwardedFor = false;
+    // Seats of a group its owner starts by inviting.
+    int groupSeats = 5;
+    // How long a deleted account can still be recovered by signing in.
+    qint64 deletionDelay = 30 * 24 * 3600;
 };

@@ -10,6 +10,7 @@ ServerContext::ServerContext(Store& store, const ServerKeys& keys, const ServerC
     , sessions(store, keys)
     , guard(store)
     , sync(store, keys)
+    , households(store, this->config)
 {
 }
 

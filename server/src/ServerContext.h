@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Households.h"
 #include "LoginGuard.h"
 #include "Router.h"
 #include "ServerConfig.h"
@@ -29,4 +30,5 @@ struct ServerContext {
     SessionStore sessions;
     LoginGuard guard;
     SyncStore sync;
+    Households households;
 };

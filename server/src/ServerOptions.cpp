@@ -37,7 +37,8 @@ bool ServerOptions::parse(
     parser.setApplicationDescription(QStringLiteral(
         "The Mellowind Ledgerine sync server: sign-in, accounts and sync for the desktop program.\n"
         "Administration: user add EMAIL [--name NAME] | user list | user disable EMAIL |\n"
-        "                user enable EMAIL | user reset-password EMAIL"));
+        "                user enable EMAIL | user reset-password EMAIL |\n"
+        "                backup FILE (a consistent copy of the SQLite database)"));
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption dataDir(QStringLiteral("data-dir"),
@@ -74,8 +75,15 @@ bool ServerOptions::parse(
         QStringLiteral("Threads serving requests (default 8)."), QStringLiteral("n"));
     const QCommandLineOption name(QStringLiteral("name"),
         QStringLiteral("Display name of the user made by \"user add\"."), QStringLiteral("name"));
+    const QCommandLineOption seats(QStringLiteral("group-seats"),
+        QStringLiteral("Seats of a new group, its owner included (default 5)."),
+        QStringLiteral("n"));
+    const QCommandLineOption deletionDelay(QStringLiteral("deletion-delay"),
+        QStringLiteral("Seconds a deleted account can be recovered by signing in (default 30 "
+                       "days)."),
+        QStringLiteral("seconds"));
     parser.addOptions({ dataDir, database, listen, certificate, key, insecure, registration,
-        publicUrl, realm, clientId, forwarded, threads, name });
+        publicUrl, realm, clientId, forwarded, threads, name, seats, deletionDelay });
     parser.addPositionalArgument(QStringLiteral("command"),
         QStringLiteral("Nothing to serve, or an administration command."),
         QStringLiteral("[user ...]"));
@@ -129,6 +137,21 @@ bool ServerOptions::parse(
         options->threads = parser.value(threads).toInt();
         if (options->threads < 1 || options->threads > 256) {
             *message = QStringLiteral("--threads takes a number from 1 to 256");
+            return false;
+        }
+    }
+    if (parser.isSet(seats)) {
+        options->config.groupSeats = parser.value(seats).toInt();
+        if (options->config.groupSeats < 1 || options->config.groupSeats > 1000) {
+            *message = QStringLiteral("--group-seats takes a number from 1 to 1000");
+            return false;
+        }
+    }
+    if (parser.isSet(deletionDelay)) {
+        bool ok = false;
+        options->config.deletionDelay = parser.value(deletionDelay).toLongLong(&ok);
+        if (!ok || options->config.deletionDelay < 1) {
+            *message = QStringLiteral("--deletion-delay takes a number of seconds");
             return false;
         }
     }

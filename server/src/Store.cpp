@@ -5,6 +5,7 @@
 
 #include <QAtomicInt>
 #include <QDir>
+#include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QThread>
@@ -208,4 +209,31 @@ bool Store::run(const std::function<bool(QSqlDatabase&)>& work, const char* begi
     if (!done)
         execute(connection, QStringLiteral("ROLLBACK"));
     return done;
+}
+
+bool Store::backupTo(const QString& file, QString* error)
+{
+    if (m_location.dialect == Dialect::Postgres) {
+        *error = QStringLiteral("the data is in PostgreSQL: copy it with pg_dump (for example "
+                                "pg_dump -Fc -f FILE %1)")
+                     .arg(m_location.database);
+        return false;
+    }
+    if (QFileInfo::exists(file)) {
+        *error = QStringLiteral("%1 exists already").arg(file);
+        return false;
+    }
+    // VACUUM INTO reads one snapshot and writes a compact, complete file.
+    QSqlDatabase connection = db();
+    QSqlQuery query(connection);
+    if (!query.prepare(QStringLiteral("VACUUM INTO ?"))) {
+        *error = query.lastError().text();
+        return false;
+    }
+    query.addBindValue(QFileInfo(file).absoluteFilePath());
+    if (!query.exec()) {
+        *error = query.lastError().text();
+        return false;
+    }
+    return true;
 }

@@ -54,6 +54,10 @@ public:
     bool write(const std::function<bool(QSqlDatabase&)>& work);
     // A read-only transaction: every statement sees one snapshot.
     bool read(const std::function<bool(QSqlDatabase&)>& work);
+    // A consistent copy of the SQLite database in `file` (which must not
+    // exist yet), taken while the server may be writing; PostgreSQL is copied
+    // with its own tools. False with the reason.
+    bool backupTo(const QString& file, QString* error);
     // Appended to a SELECT in a write: on PostgreSQL it locks the rows read
     // (of the table `alias` names in a join) until the commit, so others
     // wait; SQLite has only one writer at a time anyway.

@@ -14,7 +14,7 @@
 namespace {
 
 constexpr int kMaxIdLength = 200;
-// Rows a statement writes: ten values each, well within both databases' limits.
+// Rows a statement writes: eleven values each, well within both databases' limits.
 constexpr int kRowsPerStatement = 100;
 
 QString keyOf(const QString& type, const QString& clientId)
@@ -100,6 +100,14 @@ struct SyncPush::Change {
         object.remove("version");
         object.insert("payload", payload);
         return Crypto::sha256Hex(QJsonDocument(object).toJson(QJsonDocument::Compact));
+    }
+
+    // What a share of an account takes along: the account and what names it.
+    QString accountId() const
+    {
+        if (type == QLatin1String("account"))
+            return clientId;
+        return payload.value("account_id").toString();
     }
 
     // The record as pulls hand it out.
@@ -209,8 +217,9 @@ QJsonObject SyncPush::decide(const QJsonValue& sent, const Change& change, qint6
     if (!m_rows.contains(state.serverId))
         m_order.append(state.serverId);
     m_rows.insert(state.serverId,
-        { state.serverId, change.type, change.clientId, state.version, ++*sequence, change.remove,
-            change.body(state.serverId, state.version, m_now), change.hash });
+        { state.serverId, change.type, change.clientId, change.accountId(), state.version,
+            ++*sequence, change.remove, change.body(state.serverId, state.version, m_now),
+            change.hash });
     m_known.insert(key, state);
     result.insert("server_id", state.serverId);
     result.insert("version", state.version);
@@ -233,11 +242,13 @@ bool SyncPush::write()
             && !Sql::prepare(query,
                 QStringLiteral(
                     "INSERT INTO records (server_id, owner_id, entity_type, client_id, "
-                    "version, seq, deleted, body, change_hash, updated_at) VALUES %1 "
+                    "version, seq, deleted, body, change_hash, updated_at, account_id) VALUES %1 "
                     "ON CONFLICT (server_id) DO UPDATE SET version = excluded.version, "
                     "seq = excluded.seq, deleted = excluded.deleted, body = excluded.body, "
-                    "change_hash = excluded.change_hash, updated_at = excluded.updated_at")
-                    .arg(QStringList(chunk.size(), QStringLiteral("(?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"))
+                    "change_hash = excluded.change_hash, updated_at = excluded.updated_at, "
+                    "account_id = excluded.account_id")
+                    .arg(QStringList(
+                        chunk.size(), QStringLiteral("(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"))
                              .join(QLatin1Char(',')))))
             return false;
         prepared = chunk.size();
@@ -246,10 +257,20 @@ bool SyncPush::write()
             const Row& row = m_rows[serverId];
             values << row.serverId << m_userId << row.type << row.clientId << row.version
                    << row.sequence << (row.deleted ? 1 : 0) << QString::fromUtf8(row.body)
-                   << row.hash << m_now;
+                   << row.hash << m_now << row.accountId;
         }
         if (!Sql::run(query, values))
             return false;
     }
     return true;
+}
+
+QList<SharedFeed::Changed> SyncPush::changed() const
+{
+    QList<SharedFeed::Changed> changed;
+    for (const QString& serverId : m_order) {
+        const Row& row = m_rows[serverId];
+        changed.append({ row.serverId, row.type, row.accountId, row.deleted, row.body });
+    }
+    return changed;
 }

@@ -6,6 +6,8 @@
 #include <QSqlDatabase>
 #include <QString>
 
+#include "SharedFeed.h"
+
 // One push inside its transaction: the user's stored records it touches are
 // read in one statement, each change is decided in order against them (and
 // against the changes before it in the same push), and what changed is
@@ -18,6 +20,8 @@ public:
     // One result per change; `sequence` is the user's last change number
     // and comes back advanced. False when a statement failed.
     bool run(const QJsonArray& changes, qint64* sequence, QJsonArray* results);
+    // The records the push stored, for the members who see them.
+    QList<SharedFeed::Changed> changed() const;
 
 private:
     struct Change;
@@ -31,6 +35,7 @@ private:
         QString serverId;
         QString type;
         QString clientId;
+        QString accountId;
         qint64 version = 0;
         qint64 sequence = 0;
         bool deleted = false;

@@ -1,8 +1,10 @@
 #include "SyncStore.h"
 
+#include "Access.h"
 #include "Crypto.h"
 #include "ServerClock.h"
 #include "ServerLogging.h"
+#include "SharedFeed.h"
 #include "Sql.h"
 #include "Store.h"
 #include "SyncEntityTypes.h"
@@ -25,21 +27,52 @@ std::optional<QJsonArray> SyncStore::push(const QString& userId, const QJsonArra
     const qint64 now = ServerClock::now();
     const bool ok = m_store.write([&](QSqlDatabase& db) {
         results = QJsonArray();
-        QSqlQuery user(db);
-        if (!Sql::exec(user,
-                QStringLiteral("SELECT change_seq FROM users WHERE id = ?") + m_store.lockRow(),
-                { userId })
-            || !user.next())
+        Access access(db);
+        SharedFeed feed(m_store, db);
+        const auto membership = access.membership(userId);
+        if (!access.ok() || !feed.lockGroup(membership ? membership->groupId : QString()))
             return false;
-        const qint64 first = user.value(0).toLongLong();
-        user.finish();
-        qint64 sequence = first;
-        SyncPush push(db, userId, now);
-        if (!push.run(changes, &sequence, &results))
+        Access::PushPlan plan;
+        if (!access.planPush(userId, changes, &plan))
             return false;
-        return sequence == first
-            || Sql::exec(user, QStringLiteral("UPDATE users SET change_seq = ? WHERE id = ?"),
-                { sequence, userId });
+        // Whose sequences move: the owners written to and their shares' members.
+        QStringList owners;
+        for (const QString& owner : std::as_const(plan.ownerOf)) {
+            if (!owners.contains(owner))
+                owners.append(owner);
+        }
+        QStringList users = owners;
+        for (const QString& owner : std::as_const(owners)) {
+            if (!feed.readersOf(owner, &users))
+                return false;
+        }
+        if (!feed.lockUsers(users) || !feed.isLocked(userId))
+            return false;
+        QList<QJsonValue> answers(changes.size());
+        for (auto answered = plan.answered.cbegin(); answered != plan.answered.cend(); ++answered)
+            answers[answered.key()] = answered.value();
+        for (const QString& owner : std::as_const(owners)) {
+            QJsonArray mine;
+            QList<int> places;
+            for (int i = 0; i < changes.size(); ++i) {
+                if (plan.ownerOf.at(i) == owner && !plan.answered.contains(i)) {
+                    mine.append(changes.at(i));
+                    places.append(i);
+                }
+            }
+            if (mine.isEmpty())
+                continue;
+            QJsonArray ownerResults;
+            SyncPush push(db, owner, now);
+            if (!push.run(mine, &feed.sequence(owner), &ownerResults)
+                || !feed.publish(owner, push.changed()))
+                return false;
+            for (int i = 0; i < places.size(); ++i)
+                answers[places.at(i)] = ownerResults.at(i);
+        }
+        for (const QJsonValue& answer : std::as_const(answers))
+            results.append(answer);
+        return feed.save();
     });
     if (!ok)
         return std::nullopt;
@@ -67,10 +100,14 @@ std::optional<SyncStore::Page> SyncStore::pull(
         // A cursor beyond the sequence comes from before the database was
         // restored from a backup: start over rather than wait for the numbers.
         last = *from > query.value(0).toLongLong() ? 0 : *from;
+        // Shared records come through the user's feed, numbered in the same sequence.
         if (!Sql::exec(query,
-                QStringLiteral("SELECT seq, entity_type, body FROM records WHERE owner_id = ? "
-                               "AND seq > ? ORDER BY seq LIMIT ?"),
-                { userId, last, limit + 1 }))
+                QStringLiteral(
+                    "SELECT seq, entity_type, body FROM records WHERE owner_id = ? AND seq > ? "
+                    "UNION ALL SELECT f.seq, f.entity_type, COALESCE(f.body, r.body) "
+                    "FROM shared_feed f LEFT JOIN records r ON r.server_id = f.server_id "
+                    "WHERE f.reader_id = ? AND f.seq > ? ORDER BY 1 LIMIT ?"),
+                { userId, last, userId, last, limit + 1 }))
             return false;
         int rows = 0;
         while (query.next()) {
@@ -80,7 +117,7 @@ std::optional<SyncStore::Page> SyncStore::pull(
             }
             last = query.value(0).toLongLong();
             const int index = syncEntityIndex(query.value(1).toString());
-            if (index >= 0)
+            if (index >= 0 && !query.isNull(2))
                 arrays[std::size_t(index)].append(query.value(2).toString().toUtf8());
         }
         query.finish();
@@ -89,9 +126,12 @@ std::optional<SyncStore::Page> SyncStore::pull(
         for (const SyncEntityType& entity : kSyncEntityTypes)
             integrity.insert(entity.count, 0);
         if (!Sql::exec(query,
-                QStringLiteral("SELECT entity_type, COUNT(*) FROM records WHERE owner_id = ? "
-                               "AND deleted = 0 GROUP BY entity_type"),
-                { userId }))
+                QStringLiteral("SELECT entity_type, COUNT(*) FROM (SELECT entity_type FROM "
+                               "records WHERE owner_id = ? AND deleted = 0 UNION ALL SELECT "
+                               "r.entity_type FROM shared_feed f JOIN records r ON r.server_id = "
+                               "f.server_id WHERE f.reader_id = ? AND f.revoked = 0 AND "
+                               "r.deleted = 0) live GROUP BY entity_type"),
+                { userId, userId }))
             return false;
         while (query.next()) {
             const int index = syncEntityIndex(query.value(0).toString());

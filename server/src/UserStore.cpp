@@ -1,6 +1,7 @@
 #include "UserStore.h"
 
 #include "Crypto.h"
+#include "Households.h"
 #include "ServerClock.h"
 #include "ServerLogging.h"
 #include "Sql.h"
@@ -168,17 +169,31 @@ bool UserStore::cancelDeletion(const QString& id)
 
 int UserStore::purgeDeletedBefore(qint64 cutoff)
 {
-    int removed = 0;
-    m_store.write([&](QSqlDatabase& db) {
+    QStringList due;
+    m_store.read([&](QSqlDatabase& db) {
         QSqlQuery query(db);
         if (!Sql::exec(query,
-                QStringLiteral("DELETE FROM users WHERE deletion_requested_at IS NOT NULL "
+                QStringLiteral("SELECT id FROM users WHERE deletion_requested_at IS NOT NULL "
                                "AND deletion_requested_at < ?"),
                 { cutoff }))
             return false;
-        removed = query.numRowsAffected();
+        while (query.next())
+            due.append(query.value(0).toString());
         return true;
     });
+    int removed = 0;
+    for (const QString& id : std::as_const(due)) {
+        // Members lose the user's shares as tombstones before the records go.
+        const bool ok = m_store.write([&](QSqlDatabase& db) {
+            QSqlQuery query(db);
+            return Households::withdraw(m_store, db, id)
+                && Sql::exec(query,
+                    QStringLiteral("DELETE FROM users WHERE id = ? AND deletion_requested_at "
+                                   "IS NOT NULL AND deletion_requested_at < ?"),
+                    { id, cutoff });
+        });
+        removed += ok ? 1 : 0;
+    }
     if (removed > 0)
         qCInfo(lcAuth) << "Removed" << removed << "accounts whose deletion was due";
     return removed;

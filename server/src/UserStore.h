@@ -26,8 +26,6 @@ struct UserRecord {
 class UserStore {
 public:
     enum class AddResult { Added, Exists, Failed };
-    // A deleted account can be recovered by signing in for this long.
-    static constexpr qint64 kDeletionDelay = 30 * 24 * 3600;
 
     explicit UserStore(Store& store);
 

@@ -53,6 +53,17 @@ int main(int argc, char** argv)
         err << "ledgerine-server: " << message << Qt::endl;
         return 1;
     }
+    if (options.command.value(0) == QLatin1String("backup")) {
+        if (options.command.size() != 2) {
+            err << "ledgerine-server: backup takes one FILE" << Qt::endl;
+            return 2;
+        }
+        if (!server.context().store.backupTo(options.command.at(1), &message)) {
+            err << "ledgerine-server: " << message << Qt::endl;
+            return 1;
+        }
+        return 0;
+    }
     if (!options.command.isEmpty())
         return AdminCommands::run(options.command, options.displayName, server.context().users);
 

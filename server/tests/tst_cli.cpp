@@ -1,7 +1,9 @@
 #include "ServerTest.h"
 
+#include <QHostAddress>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -80,10 +82,33 @@ void TestCli::servesFromAFreshStoreAndStopsOnSignal()
     const quint16 port = quint16(match.captured(1).toUInt());
     QVERIFY(port > 0);
     QCOMPARE(request(port, "GET", "/.well-known/ledgerine.json").status, 200);
+    QCOMPARE(request(port, "GET", "/healthz").json().value("status").toString(), "ok");
+
+    // A request under way when the stop comes is answered; new ones are refused.
+    QTcpSocket slow;
+    slow.connectToHost(QHostAddress::LocalHost, port);
+    QVERIFY(slow.waitForConnected(5000));
+    slow.write("POST /healthz HTTP/1.1\r\nHost: x\r\nContent-Length: 4\r\n\r\nab");
+    QVERIFY(slow.waitForBytesWritten(5000));
+    QTest::qWait(300);
     server.terminate();
+    QTest::qWait(300);
+    QTcpSocket late;
+    late.connectToHost(QHostAddress::LocalHost, port);
+    QVERIFY(!late.waitForConnected(2000));
+    slow.write("cd");
+    QVERIFY(slow.waitForReadyRead(10000));
+    const QByteArray answer = slow.readAll();
+    QVERIFY2(answer.startsWith("HTTP/1.1 405") && answer.contains("Connection: close"),
+        answer.constData());
     QVERIFY(server.waitForFinished(20000));
     QCOMPARE(server.exitStatus(), QProcess::NormalExit);
     QCOMPARE(server.exitCode(), 0);
+    // One line a request, with its status and time, and nothing of what it carried.
+    const QString log = QString::fromUtf8(server.readAllStandardError());
+    QVERIFY2(log.contains(QRegularExpression("127\\.0\\.0\\.1 GET /healthz 200 [0-9.]+ ms")),
+        qPrintable(log));
+    QVERIFY2(log.contains(QRegularExpression("POST /healthz 405 [0-9.]+ ms")), qPrintable(log));
     if (m_backend == TestServer::Backend::Sqlite)
         QVERIFY(QFile::exists(empty.filePath("not/there/yet/ledgerine-server.db")));
 }
@@ -109,6 +134,20 @@ void TestCli::userCommands()
     QCOMPARE(run({ "user", "disable", "nobody@example.org" }).exitCode, 1);
     QCOMPARE(run({ "user", "remove", "gus@example.org" }).exitCode, 2);
     QVERIFY(!run({ "user", "list" }).out.contains("hal@example.org"));
+
+    QTemporaryDir folder;
+    const Run backup = run({ "backup", folder.filePath("copy.db") });
+    if (m_backend == TestServer::Backend::Postgres) {
+        QCOMPARE(backup.exitCode, 1);
+        QVERIFY2(backup.err.contains("pg_dump"), qPrintable(backup.err));
+        return;
+    }
+    QVERIFY2(backup.exitCode == 0, qPrintable(backup.err));
+    // The copy is a database of its own, users and all.
+    QVERIFY(QFile::rename(folder.filePath("copy.db"), folder.filePath("ledgerine-server.db")));
+    QVERIFY(
+        runServer({ "--data-dir", folder.path(), "user", "list" }).out.contains("gus@example.org"));
+    QCOMPARE(run({ "backup", folder.filePath("ledgerine-server.db") }).exitCode, 1);
 }
 
 void TestCli::refusedOptions_data()

@@ -1,0 +1,467 @@
+#include "ServerClock.h"
+#include "ServerContext.h"
+#include "ServerTest.h"
+
+#include <QDateTime>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QRegularExpression>
+#include <QTest>
+#include <QUrl>
+
+namespace {
+
+const QByteArray kAccountApi = "/account/v1";
+const QByteArray kSyncApi = "/ledgerine/v1";
+const QStringList kArrays
+    = { "accounts", "categories", "recurring_transactions", "transactions", "reconciliations" };
+
+QJsonObject change(const QString& type, const QString& id, QJsonObject payload,
+    const QString& action = "upsert", int version = 1)
+{
+    payload.insert("client_id", id);
+    return { { "entity_type", type }, { "entity_id", id }, { "action", action },
+        { "version", version }, { "payload", payload } };
+}
+
+} // namespace
+
+// Groups, invitations, shared accounts and who may touch what.
+class TestHouseholds : public QObject {
+    Q_OBJECT
+
+public:
+    explicit TestHouseholds(TestServer::Backend backend)
+        : m_backend(backend)
+    {
+    }
+
+private Q_SLOTS:
+    void initTestCase();
+    void cleanup();
+    void invitationsAndSeats();
+    void sharesFollowMembership();
+    void othersIdsGiveNothing_data();
+    void othersIdsGiveNothing();
+
+private:
+    struct Person {
+        QString id;
+        QByteArray bearer;
+    };
+    Person person(const QString& email);
+    HttpReply call(const QByteArray& method, const QByteArray& path, const Person& who,
+        const QJsonObject& body = {});
+    QJsonObject invite(const Person& owner, const QString& email = {});
+    QJsonArray push(const Person& who, const QJsonArray& changes);
+    // Everything past the cursor (which moves on), by client id.
+    QHash<QString, QJsonObject> pull(const Person& who, QString* cursor);
+
+    TestServer::Backend m_backend;
+    std::unique_ptr<TestServer> m_server;
+};
+
+void TestHouseholds::initTestCase()
+{
+    qInfo("Backend: %s", qPrintable(TestServer::backendName(m_backend)));
+    ServerConfig config;
+    config.groupSeats = 3;
+    m_server = std::make_unique<TestServer>(m_backend, config);
+    QVERIFY(m_server->start());
+}
+
+void TestHouseholds::cleanup()
+{
+    ServerClock::setOffset(0);
+}
+
+TestHouseholds::Person TestHouseholds::person(const QString& email)
+{
+    const QString id = m_server->addUser(email);
+    return { id, m_server->bearer(id) };
+}
+
+HttpReply TestHouseholds::call(
+    const QByteArray& method, const QByteArray& path, const Person& who, const QJsonObject& body)
+{
+    return method == "GET" ? m_server->get(path, who.bearer)
+                           : m_server->send(method, path, body, who.bearer);
+}
+
+QJsonObject TestHouseholds::invite(const Person& owner, const QString& email)
+{
+    QJsonObject body;
+    if (!email.isEmpty())
+        body.insert("email", email);
+    const HttpReply reply = call("POST", kAccountApi + "/group/invite", owner, body);
+    if (reply.status != 201)
+        qWarning("invite answered %d: %s", reply.status, reply.body.constData());
+    return reply.json();
+}
+
+QJsonArray TestHouseholds::push(const Person& who, const QJsonArray& changes)
+{
+    return call("POST", kSyncApi + "/sync/push", who, { { "changes", changes } })
+        .json()
+        .value("results")
+        .toArray();
+}
+
+QHash<QString, QJsonObject> TestHouseholds::pull(const Person& who, QString* cursor)
+{
+    QHash<QString, QJsonObject> found;
+    for (bool more = true; more;) {
+        const QJsonObject page
+            = m_server
+                  ->get(kSyncApi + "/sync/pull?limit=3&cursor=" + QUrl::toPercentEncoding(*cursor),
+                      who.bearer)
+                  .json();
+        for (const QString& array : kArrays) {
+            for (const QJsonValue& record : page.value(array).toArray())
+                found.insert(record.toObject().value("client_id").toString(), record.toObject());
+        }
+        *cursor = page.value("cursor").toString();
+        more = page.value("has_more").toBool();
+    }
+    return found;
+}
+
+void TestHouseholds::invitationsAndSeats()
+{
+    Person owner = person("owner@example.org");
+    Person ann = person("ann@example.org");
+    Person bob = person("bob@example.org");
+    Person cat = person("cat@example.org");
+    QCOMPARE(call("GET", kAccountApi + "/group", owner).status, 404);
+
+    // The first invitation starts the owner's group.
+    const QJsonObject code = invite(owner);
+    QVERIFY2(QRegularExpression("^[2-9A-HJ-NP-Z]{8}$")
+                 .match(code.value("invite_code").toString())
+                 .hasMatch(),
+        qPrintable(code.value("invite_code").toString()));
+    const QJsonObject group = call("GET", kAccountApi + "/group", owner).json();
+    QCOMPARE(group.value("max_seats").toInt(), 3);
+    QCOMPARE(group.value("members").toArray().at(0).toObject().value("role").toString(), "owner");
+    QCOMPARE(group.value("pending_invitations").toArray().size(), 1);
+
+    const QJsonObject revoked = invite(owner);
+    QCOMPARE(
+        call("DELETE",
+            kAccountApi + "/group/invitations/" + revoked.value("id").toString().toLatin1(), owner)
+            .status,
+        204);
+    const QJsonObject expired = invite(owner);
+    const auto join = [&](const Person& who, const QJsonObject& invitation) {
+        return call("POST",
+            kAccountApi + "/group/join/" + invitation.value("invite_code").toString().toLatin1(),
+            who);
+    };
+    // Ann joins with the open code (written in lower case); the code is then used.
+    QJsonObject lower = code;
+    lower.insert("invite_code", code.value("invite_code").toString().toLower());
+    QCOMPARE(join(ann, lower).status, 200);
+    QCOMPARE(call("GET", kAccountApi + "/profile", ann)
+                 .json()
+                 .value("group")
+                 .toObject()
+                 .value("role")
+                 .toString(),
+        "member");
+    QCOMPARE(call("GET", kAccountApi + "/group", ann)
+                 .json()
+                 .value("pending_invitations")
+                 .toArray()
+                 .size(),
+        0);
+    QCOMPARE(call("POST", kAccountApi + "/group/invite", ann).status, 403);
+    ServerClock::setOffset(8 * 24 * 3600);
+    for (Person* who : { &owner, &ann, &bob, &cat })
+        who->bearer = m_server->bearer(who->id);
+    const QJsonObject late = invite(owner);
+    const QJsonObject forCat = invite(owner, "Cat@Example.org");
+    struct Attempt {
+        const char* what;
+        Person who;
+        QJsonObject invitation;
+        int status;
+    };
+    const QList<Attempt> attempts {
+        { "unknown code", bob, QJsonObject { { "invite_code", "ZZZZZZZZ" } }, 404 },
+        { "used code", bob, code, 404 },
+        { "revoked code", bob, revoked, 404 },
+        { "expired code", bob, expired, 404 },
+        { "already in a group", ann, late, 409 },
+        { "another address", bob, forCat, 403 },
+        { "its address", cat, forCat, 200 },
+        { "no free seat", bob, late, 403 },
+    };
+    for (const Attempt& attempt : attempts) {
+        const HttpReply reply = join(attempt.who, attempt.invitation);
+        QVERIFY2(reply.status == attempt.status,
+            qPrintable(QStringLiteral("%1: %2 %3")
+                           .arg(attempt.what)
+                           .arg(reply.status)
+                           .arg(QString::fromUtf8(reply.body))));
+    }
+    QVERIFY(!call("POST", kAccountApi + "/group/join/ZZZZZZZZ", bob)
+                 .json()
+                 .value("message")
+                 .toString()
+                 .isEmpty());
+
+    // The owner goes last; removing is the owner's.
+    const HttpReply ownerLeaves = call("POST", kAccountApi + "/group/leave", owner);
+    QCOMPARE(ownerLeaves.status, 403);
+    QVERIFY(!ownerLeaves.json().value("message").toString().isEmpty());
+    QCOMPARE(call("DELETE", kAccountApi + "/profile", owner).status, 403);
+    QCOMPARE(call("DELETE", kAccountApi + "/group/members/" + cat.id.toLatin1(), ann).status, 403);
+    QCOMPARE(
+        call("DELETE", kAccountApi + "/group/members/" + cat.id.toLatin1(), owner).status, 204);
+    QCOMPARE(call("POST", kAccountApi + "/group/leave", ann).status, 204);
+    QCOMPARE(call("POST", kAccountApi + "/group/leave", owner).status, 204);
+    QCOMPARE(call("GET", kAccountApi + "/group", owner).status, 404);
+    QCOMPARE(join(bob, late).status, 404);
+}
+
+void TestHouseholds::sharesFollowMembership()
+{
+    const Person owner = person("sharer@example.org");
+    const Person ann = person("sharee@example.org");
+    const Person stranger = person("stranger@example.org");
+    QCOMPARE(
+        call("POST",
+            kAccountApi + "/group/join/" + invite(owner).value("invite_code").toString().toLatin1(),
+            ann)
+            .status,
+        200);
+    const QJsonArray stored = push(owner,
+        { change("account", "acc", { { "name", "Joint" } }),
+            change("account", "private", { { "name", "Mine" } }),
+            change("category", "cat", { { "name", "Food" } }),
+            change("transaction", "t1",
+                { { "account_id", "acc" }, { "amount", -500 }, { "is_split", true },
+                    { "split_lines", QJsonArray { QJsonObject { { "amount", -500 } } } } }),
+            change("transaction", "t2", { { "account_id", "private" }, { "amount", -7 } }),
+            change("recurring", "r1", { { "account_id", "acc" } }),
+            change("reconciliation", "rec1", { { "account_id", "acc" } }) });
+    const QByteArray shares = kSyncApi + "/accounts/"
+        + stored.at(0).toObject().value("server_id").toString().toLatin1();
+    QCOMPARE(call("POST", shares + "/share", owner, { { "user_id", stranger.id } }).status, 404);
+    QCOMPARE(call("POST", shares + "/share", owner, { { "user_id", owner.id } }).status, 400);
+    QCOMPARE(call("POST", shares + "/share", owner,
+                 { { "email", "SHAREE@example.org" }, { "user_id", "SHAREE@example.org" } })
+                 .status,
+        201);
+    QCOMPARE(call("POST", shares + "/share", ann, { { "user_id", ann.id } }).status, 403);
+    const QJsonArray members
+        = call("GET", shares + "/members", ann).json().value("members").toArray();
+    QCOMPARE(members.size(), 2);
+    QCOMPARE(members.at(0).toObject().value("role").toString(), "owner");
+    QCOMPARE(members.at(1).toObject().value("user_id").toString(), ann.id);
+
+    // The member sees the account and what belongs to it, nothing else of the owner's.
+    QString cursor;
+    auto seen = pull(ann, &cursor);
+    QCOMPARE(QSet<QString>(seen.keyBegin(), seen.keyEnd()),
+        QSet<QString>({ "acc", "t1", "r1", "rec1" }));
+    QCOMPARE(seen.value("t1").value("split_lines").toArray().size(), 1);
+
+    // What the member writes there is the owner's.
+    const QJsonArray memberPush = push(ann,
+        { change("transaction", "t3", { { "account_id", "acc" }, { "amount", -90 } }),
+            change("transaction", "t1", { { "account_id", "acc" }, { "amount", -600 } }, "upsert",
+                seen.value("t1").value("version").toInt()),
+            change("account", "acc", {}, "delete", 9) });
+    QCOMPARE(memberPush.at(0).toObject().value("status").toString(), "ok");
+    QCOMPARE(memberPush.at(1).toObject().value("status").toString(), "ok");
+    QCOMPARE(memberPush.at(2).toObject().value("status").toString(), "forbidden");
+    QString ownerCursor;
+    const auto ownerSees = pull(owner, &ownerCursor);
+    QCOMPARE(ownerSees.value("t3").value("amount").toInt(), -90);
+    QCOMPARE(ownerSees.value("t1").value("amount").toInt(), -600);
+    QVERIFY(ownerSees.value("acc").value("deleted_at").toString().isEmpty());
+    seen = pull(ann, &cursor);
+    QCOMPARE(QSet<QString>(seen.keyBegin(), seen.keyEnd()), QSet<QString>({ "t1", "t3" }));
+
+    // Every way a share ends leaves the member tombstones marked as such, and
+    // their deletes for what they no longer see are answered and dropped.
+    struct End {
+        const char* what;
+        std::function<int()> act;
+    };
+    const QList<End> ends {
+        { "unshare",
+            [&] { return call("DELETE", shares + "/share/" + ann.id.toLatin1(), owner).status; } },
+        { "leaving", [&] { return call("POST", kAccountApi + "/group/leave", ann).status; } },
+        { "removal",
+            [&] {
+                return call("DELETE", kAccountApi + "/group/members/" + ann.id.toLatin1(), owner)
+                    .status;
+            } },
+        { "account deleted",
+            [&] {
+                const QJsonArray deleted
+                    = push(owner, { change("account", "acc", {}, "delete", 50) });
+                return deleted.at(0).toObject().value("status").toString() == "ok" ? 204 : 500;
+            } },
+    };
+    for (const End& end : ends) {
+        const QString what = QString::fromLatin1(end.what);
+        if (call("GET", kAccountApi + "/group", ann).status == 404)
+            QCOMPARE(call("POST",
+                         kAccountApi + "/group/join/"
+                             + invite(owner).value("invite_code").toString().toLatin1(),
+                         ann)
+                         .status,
+                200);
+        QVERIFY2(call("POST", shares + "/share", owner, { { "user_id", ann.id } }).status == 201,
+            qPrintable(what));
+        QVERIFY2(pull(ann, &cursor).contains("acc"), qPrintable(what));
+        QVERIFY2(end.act() == 204, qPrintable(what));
+        seen = pull(ann, &cursor);
+        QVERIFY2(QSet<QString>(seen.keyBegin(), seen.keyEnd())
+                     .contains({ "acc", "t1", "t3", "r1", "rec1" }),
+            qPrintable(what));
+        for (const QJsonObject& record : std::as_const(seen)) {
+            QVERIFY2(record.value("access_revoked").toBool()
+                    && record.value("access_ended").toBool()
+                    && !record.value("deleted_at").toString().isEmpty(),
+                qPrintable(what + QJsonDocument(record).toJson()));
+        }
+        QCOMPARE(call("GET", shares + "/members", ann).status, 404);
+        pull(owner, &ownerCursor);
+        const QJsonArray late = push(ann,
+            { change("transaction", "t1", { { "account_id", "acc" } }, "delete", 99),
+                change("transaction", "t9", { { "account_id", "acc" } }) });
+        QVERIFY2(late.at(0).toObject().value("status").toString() == "ok", qPrintable(what));
+        QVERIFY2(late.at(1).toObject().value("status").toString() == "forbidden", qPrintable(what));
+        QVERIFY2(pull(owner, &ownerCursor).isEmpty(), qPrintable(what));
+        if (what == "account deleted")
+            QCOMPARE(call("GET", shares + "/members", owner).status, 404);
+    }
+
+    // When the owner of a shared account is purged, the member keeps tombstones.
+    const QJsonArray hers = push(ann, { change("account", "hers", { { "name", "Hers" } }) });
+    QCOMPARE(call("POST",
+                 kSyncApi + "/accounts/"
+                     + hers.at(0).toObject().value("server_id").toString().toLatin1() + "/share",
+                 ann, { { "user_id", owner.id } })
+                 .status,
+        201);
+    QVERIFY(pull(owner, &ownerCursor).contains("hers"));
+    QCOMPARE(call("DELETE", kAccountApi + "/profile", ann).status, 200);
+    ServerClock::setOffset(31 * 24 * 3600);
+    const Person later { owner.id, m_server->bearer(owner.id) };
+    m_server->get("/.well-known/ledgerine.json");
+    QVERIFY(!m_server->context().users.byId(ann.id));
+    const QJsonObject gone = pull(later, &ownerCursor).value("hers");
+    QVERIFY2(gone.value("access_revoked").toBool(), QJsonDocument(gone).toJson().constData());
+    QCOMPARE(
+        call("GET", kAccountApi + "/group", later).json().value("members").toArray().size(), 1);
+}
+
+void TestHouseholds::othersIdsGiveNothing_data()
+{
+    QTest::addColumn<QByteArray>("method");
+    QTest::addColumn<QByteArray>("path");
+    QTest::addColumn<QJsonObject>("body");
+    // %1: the other household's shared account, %2: its invitation, %3: its
+    // member, %4: its session, %5: its device.
+    QTest::newRow("account members")
+        << QByteArray("GET") << QByteArray("/ledgerine/v1/accounts/%1/members") << QJsonObject();
+    QTest::newRow("share account")
+        << QByteArray("POST") << QByteArray("/ledgerine/v1/accounts/%1/share")
+        << QJsonObject { { "user_id", "%3" } };
+    QTest::newRow("unshare account")
+        << QByteArray("DELETE") << QByteArray("/ledgerine/v1/accounts/%1/share/%3")
+        << QJsonObject();
+    QTest::newRow("revoke invitation")
+        << QByteArray("DELETE") << QByteArray("/account/v1/group/invitations/%2") << QJsonObject();
+    QTest::newRow("remove member")
+        << QByteArray("DELETE") << QByteArray("/account/v1/group/members/%3") << QJsonObject();
+    QTest::newRow("revoke session")
+        << QByteArray("DELETE") << QByteArray("/api/v1/realms/mellowind/users/me/sessions/%4")
+        << QJsonObject();
+    QTest::newRow("remove device")
+        << QByteArray("DELETE") << QByteArray("/account/v1/devices/%5") << QJsonObject();
+}
+
+void TestHouseholds::othersIdsGiveNothing()
+{
+    QFETCH(QByteArray, method);
+    QFETCH(QByteArray, path);
+    QFETCH(QJsonObject, body);
+    const QString tag = QString::fromLatin1(QTest::currentDataTag()).replace(' ', '-');
+    const Person owner = person(tag + "-owner@example.org");
+    const Person member = person(tag + "-member@example.org");
+    const Person intruder = person(tag + "-intruder@example.org");
+    QVERIFY(invite(intruder).contains("invite_code"));
+    const QJsonObject invitation = invite(owner);
+    const QJsonObject code = invite(owner);
+    QCOMPARE(
+        call("POST", kAccountApi + "/group/join/" + code.value("invite_code").toString().toLatin1(),
+            member)
+            .status,
+        200);
+    const QString account = push(owner, { change("account", "acc", {}) })
+                                .at(0)
+                                .toObject()
+                                .value("server_id")
+                                .toString();
+    const QByteArray shares = kSyncApi + "/accounts/" + account.toLatin1();
+    QCOMPARE(call("POST", shares + "/share", owner, { { "user_id", member.id } }).status, 201);
+    const QString device = call(
+        "POST", kAccountApi + "/devices/register", member, { { "device_fingerprint", "fp" } })
+                               .json()
+                               .value("id")
+                               .toString();
+    const QJsonArray sessions = call("GET", "/api/v1/realms/mellowind/users/me/sessions", member)
+                                    .json()
+                                    .value("sessions")
+                                    .toArray();
+    const auto fill = [&](QString text) {
+        return text.replace("%1", account)
+            .replace("%2", invitation.value("id").toString())
+            .replace("%3", member.id)
+            .replace("%4", sessions.at(0).toObject().value("id").toString())
+            .replace("%5", device);
+    };
+    QJsonObject filled;
+    for (auto it = body.begin(); it != body.end(); ++it)
+        filled.insert(it.key(), fill(it.value().toString()));
+    const HttpReply reply
+        = call(method, fill(QString::fromLatin1(path)).toLatin1(), intruder, filled);
+    QVERIFY2(reply.status == 403 || reply.status == 404, reply.body.constData());
+    const QJsonObject answer = reply.json();
+    // An error and its reason, never a record.
+    QStringList keys = answer.keys();
+    keys.removeAll("error");
+    keys.removeAll("message");
+    QVERIFY2(keys.isEmpty(), reply.body.constData());
+    // Nothing changed for the household.
+    QCOMPARE(call("GET", shares + "/members", member).json().value("members").toArray().size(), 2);
+    QCOMPARE(call("GET", kAccountApi + "/group", owner)
+                 .json()
+                 .value("pending_invitations")
+                 .toArray()
+                 .size(),
+        1);
+    QCOMPARE(
+        call("GET", kAccountApi + "/devices", member).json().value("devices").toArray().size(), 1);
+    QCOMPARE(call("GET", kAccountApi + "/profile", member).status, 200);
+    // Nor does the intruder's push reach the owner's account.
+    const QJsonArray forged
+        = push(intruder, { change("transaction", "t1", { { "account_id", "acc" } }) });
+    QCOMPARE(forged.at(0).toObject().value("status").toString(), "ok");
+    QString cursor;
+    QVERIFY(!pull(owner, &cursor).contains("t1"));
+}
+
+int main(int argc, char** argv)
+{
+    return runOnBothBackends(
+        argc, argv, [](TestServer::Backend backend) { return new TestHouseholds(backend); });
+}
+
+#include "tst_households.moc"
