@@ -11,6 +11,7 @@
 
 #include <QtNumeric>
 #include <algorithm>
+#include <array>
 #include <memory>
 
 namespace {
@@ -211,12 +212,21 @@ std::optional<TransactionRepository::RegisterTotals> TransactionRepository::regi
     if (failed)
         return std::nullopt;
     // SQLite's SUM fails on overflow rather than wrapping.
-    const auto counted = selectOne<std::pair<qint64, qint64>>(
-        QStringLiteral("SELECT COUNT(*), COALESCE(SUM(t.amount), 0)") + kLive, { accountId },
-        [](const SqlRow& row) { return std::pair(row.int64(0), row.int64(1)); }, &failed);
+    const auto counted = selectOne<std::array<qint64, 4>>(
+        QStringLiteral("SELECT COUNT(*), COALESCE(SUM(t.amount), 0), COALESCE(MIN(t.amount), 0), "
+                       "COALESCE(MAX(t.amount), 0)")
+            + kLive,
+        { accountId },
+        [](const SqlRow& row) {
+            return std::array { row.int64(0), row.int64(1), row.int64(2), row.int64(3) };
+        },
+        &failed);
     if (!counted)
         return std::nullopt;
-    std::tie(totals.count, totals.sum) = *counted;
+    totals.count = (*counted)[0];
+    totals.sum = (*counted)[1];
+    totals.lowestAmount = (*counted)[2];
+    totals.highestAmount = (*counted)[3];
     totals.firstDate = selectOne<QDate>(
         QStringLiteral("SELECT t.date") + kLive + kRegisterOrder + QStringLiteral(" LIMIT 1"),
         { accountId }, [](const SqlRow& row) { return row.date(0); }, &failed)

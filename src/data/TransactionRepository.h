@@ -29,6 +29,8 @@ public:
         qint64 count = 0; // live transactions
         qint64 sum = 0; // of their amounts
         QDate firstDate; // of the first of them in register order
+        qint64 lowestAmount = 0; // the largest payment, and deposit: columns fit them
+        qint64 highestAmount = 0;
     };
     // Nothing when the store could not be read (or the sum overflows).
     std::optional<RegisterTotals> registerTotals(const QString& accountId) const;

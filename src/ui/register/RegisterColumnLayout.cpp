@@ -82,6 +82,13 @@ QString RegisterColumnLayout::widestAmount(int column, bool roomy) const
         negative = negative || (column == RegisterModel::BalanceColumn && value < 0);
         widest = std::max(widest, value < 0 ? -value : value);
     });
+    // Pages not read yet may hold wider amounts than those on screen.
+    const auto [payment, deposit, balance] = m_model->unreadExtremes();
+    const qint64 unread = column == RegisterModel::BalanceColumn ? balance
+        : column == RegisterModel::PaymentColumn                 ? payment
+                                                                 : deposit;
+    negative = negative || (column == RegisterModel::BalanceColumn && unread < 0);
+    widest = std::max(widest, unread < 0 ? -unread : unread);
     return Money::formatAmount(negative ? -widest : widest, m_model->currency());
 }
 

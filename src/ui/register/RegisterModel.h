@@ -1,6 +1,8 @@
 #pragma once
 
 #include "RegisterPages.h"
+
+#include <array>
 #include "data/Currency.h"
 #include "data/Transaction.h"
 #include "services/TypedTransaction.h"
@@ -52,6 +54,15 @@ public:
     void setPages(std::unique_ptr<RegisterPages> pages);
     // The rows read so far (all of them when every row is held).
     void forEachLoadedRow(const std::function<void(const TransactionRow&)>& visit) const;
+    // Amounts of rows not read yet that columns must fit: the largest payment,
+    // deposit and the final balance; zeros when the rows are held whole.
+    std::array<qint64, 3> unreadExtremes() const
+    {
+        if (!paged())
+            return {};
+        const auto& t = m_pages->totals();
+        return { t.lowestAmount, t.highestAmount, m_pages->finalBalance() };
+    }
 
     // A list of found transactions has no row to type a new one into; the
     // new-entry row is then -1.

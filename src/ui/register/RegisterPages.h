@@ -18,6 +18,7 @@ public:
     bool open();
     qsizetype size() const { return m_totals.count + (m_hasOpening ? 1 : 0); }
     qint64 finalBalance() const { return m_totals.startingBalance + m_totals.sum; }
+    const TransactionRepository::RegisterTotals& totals() const { return m_totals; }
     // Null when the page could not be read. Stays valid while the caller
     // looks at a few other rows: only pages long unused are dropped.
     const TransactionRow* at(qsizetype position);

@@ -703,13 +703,16 @@ void TestRegisterScreen::defaultLayoutFitsTheWindow_data()
     QTest::addColumn<int>("width");
     QTest::addColumn<int>("fontScale");
     QTest::addColumn<QString>("language");
+    QTest::addColumn<int>("paychecks");
     // The size a first start takes on a screen with room for it.
-    QTest::newRow("1280") << 1280 << 100 << u"en"_s;
-    QTest::newRow("900") << 900 << 100 << u"en"_s;
-    QTest::newRow("900, extra large") << 900 << 150 << u"en"_s;
-    QTest::newRow("900, extra large, German") << 900 << 150 << u"de"_s;
-    QTest::newRow("1280, extra large, German") << 1280 << 150 << u"de"_s;
-    QTest::newRow("narrowest, large") << 0 << 130 << u"en"_s;
+    QTest::newRow("1280") << 1280 << 100 << u"en"_s << 0;
+    QTest::newRow("900") << 900 << 100 << u"en"_s << 0;
+    QTest::newRow("900, extra large") << 900 << 150 << u"en"_s << 0;
+    QTest::newRow("900, extra large, German") << 900 << 150 << u"de"_s << 0;
+    QTest::newRow("1280, extra large, German") << 1280 << 150 << u"de"_s << 0;
+    QTest::newRow("narrowest, large") << 0 << 130 << u"en"_s << 0;
+    // Balances widest in rows not read when the columns were fitted.
+    QTest::newRow("longer than a page") << 900 << 100 << u"en"_s << 300;
 }
 
 void TestRegisterScreen::defaultLayoutFitsTheWindow()
@@ -717,11 +720,14 @@ void TestRegisterScreen::defaultLayoutFitsTheWindow()
     QFETCH(int, width);
     QFETCH(int, fontScale);
     QFETCH(QString, language);
+    QFETCH(int, paychecks);
     const ScopedLanguage speaking(language);
     const auto restore = qScopeGuard([this] { m_reg->app->themeManager()->setFontScale(100); });
     m_reg->app->themeManager()->setFontScale(fontScale);
     m_reg->add(u"Paycheck"_s, 312'500);
     m_reg->add(u"Rent"_s, -1'234'567);
+    for (int i = 0; i < paychecks; ++i)
+        m_reg->add(u"Bonus"_s, 999'999'999, 2);
     const auto window = openWindow();
     window->resize(width, 900);
     RegisterTableView* view = window->registerScreen()->view();
@@ -733,7 +739,8 @@ void TestRegisterScreen::defaultLayoutFitsTheWindow()
     // editors typed into them.
     QTRY_VERIFY(right(Col::BalanceColumn) <= view->viewport()->width());
     const int textMargins = 2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
-    for (int row = 0; row < 2; ++row) {
+    const int last = view->model()->rowCount() - 2;
+    for (int row : { 0, 1, last }) {
         for (int c :
             { Col::DateColumn, Col::PaymentColumn, Col::DepositColumn, Col::BalanceColumn }) {
             const QString shown = view->model()->index(row, c).data().toString();
