@@ -99,7 +99,10 @@ KeyringWorker* KeyringThread::worker()
 
 KeyringThread::~KeyringThread()
 {
-    m_thread->quit();
+    // Quitting behind the queued writes: tokens set just before the program
+    // ends would otherwise be dropped with the thread's unhandled events.
+    if (m_thread->isRunning())
+        QMetaObject::invokeMethod(m_worker, [thread = m_thread] { thread->quit(); });
     if (!m_thread->wait(QDeadlineTimer(2000))) {
         // A call the service never answers: the thread ends when it does, or
         // with the process; destroying it now would end the program.
