@@ -1,19 +1,18 @@
 #include "DamagedFiles.h"
 #include "ImportFixtures.h"
+#include "TestDatabase.h"
 #include "app/ImportCommand.h"
 #include "app/SingleInstance.h"
 #include "data/AccountRepository.h"
 #include "data/CsvProfileRepository.h"
 #include "data/Database.h"
 #include "services/import/CsvProfileService.h"
-#include "services/import/ImportTypes.h"
 
 #include <QDir>
 #include <QFile>
 #include <QLockFile>
 #include <QProcess>
 #include <QSqlDatabase>
-#include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
@@ -36,6 +35,8 @@ private:
         int code = -1;
         QString out;
         QString err;
+        // Ended with `c`, saying `text` on the error output.
+        bool failed(int c, const QString& text) const { return code == c && err.contains(text); }
     };
     Outcome run(const QStringList& arguments);
 
@@ -48,16 +49,10 @@ namespace {
 QString line(int imported, int duplicates, int invalid, int unsupported, int withoutAccount,
     int linked, int retroactive)
 {
-    return QStringLiteral("imported %1, duplicates %2, invalid %3, unsupported %4, without account "
-                          "%5, transfers linked %6, retroactive links %7, insert failures 0, "
-                          "adjusted 0\n")
-        .arg(imported)
-        .arg(duplicates)
-        .arg(invalid)
-        .arg(unsupported)
-        .arg(withoutAccount)
-        .arg(linked)
-        .arg(retroactive);
+    return QString::asprintf("imported %d, duplicates %d, invalid %d, unsupported %d, without "
+                             "account %d, transfers linked %d, retroactive links %d, insert "
+                             "failures 0, adjusted 0\n",
+        imported, duplicates, invalid, unsupported, withoutAccount, linked, retroactive);
 }
 
 } // namespace
@@ -85,11 +80,9 @@ void TestImportCommand::columnLists()
 {
     CsvMapping mapping;
     QVERIFY(ImportCommand::parseColumns("Payee, -, date,amount,category", mapping));
-    QCOMPARE(mapping.payeeColumn, 0);
-    QCOMPARE(mapping.dateColumn, 2);
-    QCOMPARE(mapping.amountColumn, 3);
-    QCOMPARE(mapping.memoColumn, -1);
-    QCOMPARE(mapping.categoryColumn, 4);
+    QCOMPARE((QList<int> { mapping.payeeColumn, mapping.dateColumn, mapping.amountColumn,
+                 mapping.memoColumn, mapping.categoryColumn }),
+        (QList<int> { 0, 2, 3, -1, 4 }));
     QVERIFY(!ImportCommand::parseColumns("date,payee", mapping));
     QVERIFY(!ImportCommand::parseColumns("date,payee,amount,date", mapping));
     QVERIFY(!ImportCommand::parseColumns("date,payee,amount,balance", mapping));
@@ -142,9 +135,8 @@ void TestImportCommand::importsWithoutADisplayAndCountsAgain()
         "--csv-header", "--csv-columns", "date,payee,amount,memo,category" };
     // Without --create-accounts a missing account takes nothing, and a script hears why.
     Outcome outcome = run(csv);
-    QCOMPARE(outcome.code, 1);
     QCOMPARE(outcome.out, line(0, 0, 0, 0, 8, 0, 0));
-    QVERIFY2(outcome.err.contains("No account is named \"Everyday\""), qPrintable(outcome.err));
+    QVERIFY2(outcome.failed(1, "No account is named \"Everyday\""), qPrintable(outcome.err));
     outcome = run(csv + QStringList { "--create-accounts" });
     QCOMPARE(outcome.code, 0);
     QCOMPARE(outcome.out, line(4, 1, 3, 0, 0, 0, 0));
@@ -162,12 +154,6 @@ void TestImportCommand::importsWithoutADisplayAndCountsAgain()
     // The layout kept by the window reads the next file of the bank, or any
     // file with --profile.
     QTemporaryDir dir;
-    const auto file = [&dir](const QString& name, const QByteArray& text) {
-        QFile f(dir.filePath(name));
-        if (!f.open(QIODevice::WriteOnly) || f.write(text) != text.size())
-            qFatal("cannot write %s", qPrintable(name));
-        return f.fileName();
-    };
     const QByteArray bank("Datum;Naam;Bedrag;Af Bij\n05.03.2024;Bakker;3,50;Af\n");
     {
         Database db;
@@ -184,15 +170,14 @@ void TestImportCommand::importsWithoutADisplayAndCountsAgain()
         CsvProfileService profiles(new CsvProfileRepository(&db));
         QVERIFY(profiles.remember(everyday, bank, m, "ING"));
     }
-    outcome = run({ "--import", file("maart.csv", bank), "--account", "Everyday" });
+    outcome = run({ "--import", writeFile(dir, "maart.csv", bank), "--account", "Everyday" });
     QCOMPARE(outcome.out, line(1, 0, 0, 0, 0, 0, 0));
-    const QString other
-        = file("other.csv", "Datum;Naam;Bedrag;Af Bij;Saldo\n06.03.2024;Werk;100,00;Bij;1\n");
+    const QString other = writeFile(
+        dir, "other.csv", "Datum;Naam;Bedrag;Af Bij;Saldo\n06.03.2024;Werk;100,00;Bij;1\n");
     outcome = run({ "--import", other, "--account", "Everyday", "--profile", "ing" });
     QCOMPARE(outcome.out, line(1, 0, 0, 0, 0, 0, 0));
     outcome = run({ "--import", other, "--account", "Everyday", "--profile", "Bank" });
-    QCOMPARE(outcome.code, 2);
-    QVERIFY2(outcome.err.contains("The account \"Everyday\" has no CSV profile named \"Bank\".\n"),
+    QVERIFY2(outcome.failed(2, "The account \"Everyday\" has no CSV profile named \"Bank\".\n"),
         qPrintable(outcome.err));
 }
 
@@ -203,8 +188,7 @@ void TestImportCommand::unreadableFileStoresNothing()
     const QString missing = dir.filePath("missing.qif");
     const Outcome outcome = run(
         { "--import", importFixture("checking.qif"), "--import", missing, "--create-accounts" });
-    QCOMPARE(outcome.code, 1);
-    QVERIFY2(outcome.err.contains("Could not open " + missing), qPrintable(outcome.err));
+    QVERIFY2(outcome.failed(1, "Could not open " + missing), qPrintable(outcome.err));
     QVERIFY(outcome.out.isEmpty());
     // Nothing was stored: the readable file alone imports in full.
     QCOMPARE(run({ "--import", importFixture("checking.qif"), "--create-accounts" }).out,
@@ -216,22 +200,15 @@ void TestImportCommand::ofxStatementsGoToTheirAccounts()
     m_data = QStringLiteral("ofx");
     const QString ofx = importFixture("two-statements.qfx");
     Outcome outcome = run({ "--import", ofx });
-    QCOMPARE(outcome.code, 1);
     QCOMPARE(outcome.out, line(0, 0, 0, 0, 3, 0, 0));
-    QVERIFY2(
-        outcome.err.contains("No account is named \"Checking 6789\""), qPrintable(outcome.err));
+    QVERIFY2(outcome.failed(1, "No account is named \"Checking 6789\""), qPrintable(outcome.err));
 
     // A statement cut short stores nothing, not even the files before it.
     QTemporaryDir dir;
-    QFile cut(dir.filePath("cut.txt"));
-    QFile whole(ofx);
-    QVERIFY(whole.open(QIODevice::ReadOnly) && cut.open(QIODevice::WriteOnly));
-    cut.write(whole.readAll().left(900));
-    cut.close();
-    outcome = run({ "--import", importFixture("checking.qif"), "--import", cut.fileName(),
-        "--create-accounts" });
-    QCOMPARE(outcome.code, 1);
-    QVERIFY2(outcome.err.contains("not a complete OFX file"), qPrintable(outcome.err));
+    const QString cut = writeFile(dir, "cut.txt", DamagedFiles::bytes(ofx).left(900));
+    outcome
+        = run({ "--import", importFixture("checking.qif"), "--import", cut, "--create-accounts" });
+    QVERIFY2(outcome.failed(1, "not a complete OFX file"), qPrintable(outcome.err));
 
     outcome = run({ "--import", ofx, "--create-accounts" });
     QCOMPARE(outcome.code, 0);
@@ -239,19 +216,11 @@ void TestImportCommand::ofxStatementsGoToTheirAccounts()
     QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "ofx");
     db.setDatabaseName(m_dir.filePath("ofx/ledgerine.db"));
     QVERIFY(db.open());
-    QSqlQuery query(db);
-    QVERIFY2(query.exec("SELECT name, account_type, currency, statement_account_id FROM accounts "
-                        "ORDER BY name"),
-        qPrintable(query.lastError().text()));
-    QStringList accounts;
-    while (query.next())
-        accounts << QStringList { query.value(0).toString(), query.value(1).toString(),
-            query.value(2).toString(), query.value(3).toString() }
-                        .join('/');
-    QCOMPARE(accounts,
+    QCOMPARE(queryColumn(db,
+                 "SELECT name || '/' || account_type || '/' || currency || '/' || "
+                 "statement_account_id FROM accounts ORDER BY name"),
         QStringList({ "Checking 6789/checking/USD/000123456789",
             "Credit Card 4444/credit_card/USD/4111222233334444" }));
-    query.finish();
     db.close();
 
     // The next download goes where the last one went, under any account name.
@@ -269,18 +238,15 @@ void TestImportCommand::refusedWhileTheProgramHasTheData()
     QVERIFY(lock.tryLock(0));
     const QStringList args { "--import", importFixture("checking.qif"), "--create-accounts" };
     const Outcome refused = run(args);
-    QCOMPARE(refused.code, 1);
-    QVERIFY2(refused.err.contains("close it before importing"), qPrintable(refused.err));
+    QVERIFY2(refused.failed(1, "close it before importing"), qPrintable(refused.err));
     lock.unlock();
     QCOMPARE(run(args).out, line(5, 0, 2, 1, 0, 0, 0));
 
     // Another program writing to the file: nothing stored, and the reason.
     QTemporaryDir dir;
-    QFile csv(dir.filePath("more.csv"));
-    QVERIFY(csv.open(QIODevice::WriteOnly));
-    csv.write("2024-05-01,Locked out,-1.00\n2024-05-02,Still locked,-2.00\n");
-    csv.close();
-    const QStringList more { "--import", csv.fileName(), "--account", "Checking" };
+    const QStringList more { "--import",
+        writeFile(dir, "more.csv", "2024-05-01,Locked out,-1.00\n2024-05-02,Still locked,-2.00\n"),
+        "--account", "Checking" };
     {
         QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "other-writer");
         other.setDatabaseName(m_dir.filePath(m_data + "/ledgerine.db"));
@@ -289,9 +255,8 @@ void TestImportCommand::refusedWhileTheProgramHasTheData()
         const Outcome locked = run(more);
         QVERIFY(QSqlQuery(other).exec("ROLLBACK"));
         other.close();
-        QCOMPARE(locked.code, 1);
-        QVERIFY2(locked.err.contains(
-                     "Nothing was imported: another program is writing to the ledger file."),
+        QVERIFY2(locked.failed(
+                     1, "Nothing was imported: another program is writing to the ledger file."),
             qPrintable(locked.err));
     }
     QSqlDatabase::removeDatabase("other-writer");
@@ -308,8 +273,7 @@ void TestImportCommand::damagedLedgerTakesNothing()
     QVERIFY(DamagedFiles::overwriteLeafPage(path, "idx_transactions_sync_status"));
     const QByteArray before = DamagedFiles::bytes(path);
     const Outcome outcome = run({ "--import", importFixture("savings.qif"), "--create-accounts" });
-    QCOMPARE(outcome.code, 1);
-    QVERIFY2(outcome.err.contains("The ledger file is damaged (")
+    QVERIFY2(outcome.failed(1, "The ledger file is damaged (")
             && outcome.err.contains("Restore a backup from File › Import Backup"),
         qPrintable(outcome.err));
     QVERIFY(outcome.out.isEmpty());

@@ -1,10 +1,13 @@
 #include "TestAppState.h"
 
 #include "Records.h"
+#include "TestDatabase.h"
 #include "data/AccountRepository.h"
 #include "data/Clock.h"
+#include "data/Database.h"
 #include "data/TransactionRepository.h"
 
+#include <QSqlQuery>
 #include <QStandardPaths>
 
 TestAppState::TestAppState(const QString& dataDir)
@@ -33,9 +36,10 @@ TestAppState::~TestAppState()
     qunsetenv("LEDGERINE_DATA_DIR");
 }
 
-Account TestAppState::addAccount(const QString& name, qint64 startingBalance)
+Account TestAppState::addAccount(const QString& name, qint64 startingBalance, Currency currency)
 {
     Account a = Records::account(name, startingBalance);
+    a.currency = currency;
     a.sortOrder = m_sortOrder++;
     if (!m_state->accounts()->insert(a))
         qFatal("account could not be stored");
@@ -53,4 +57,19 @@ Transaction TestAppState::addTransaction(const QString& accountId, const QDate& 
     if (!m_state->transactions()->insert(t))
         qFatal("transaction could not be stored");
     return t;
+}
+
+QStringList TestAppState::column(const QString& sql) const
+{
+    return queryColumn(m_state->database()->database(), sql);
+}
+
+bool TestAppState::exec(const QString& sql) const
+{
+    return QSqlQuery(m_state->database()->database()).exec(sql);
+}
+
+bool TestAppState::searchIndexIsSound() const
+{
+    return exec("INSERT INTO transactions_fts(transactions_fts) VALUES('integrity-check')");
 }

@@ -22,9 +22,16 @@ public:
     bool open();
     AppState* operator->() const { return m_state.get(); }
 
-    Account addAccount(const QString& name, qint64 startingBalance = 0);
+    Account addAccount(
+        const QString& name, qint64 startingBalance = 0, Currency currency = Currency::USD);
     Transaction addTransaction(const QString& accountId, const QDate& date, const QString& payee,
         qint64 amount, const QString& categoryId = QString());
+
+    // The first column of every row of a query on the ledger, as text.
+    QStringList column(const QString& sql) const;
+    bool exec(const QString& sql) const;
+    // The full-text index agrees with the rows it indexes.
+    bool searchIndexIsSound() const;
 
 private:
     QTemporaryDir m_dir;

@@ -4,6 +4,7 @@
 #include "data/AccountRepository.h"
 #include "data/Database.h"
 
+#include <QFile>
 #include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -77,6 +78,14 @@ QStringList queryColumn(const QSqlDatabase& db, const QString& sql)
     while (query.next())
         values << query.value(0).toString();
     return values;
+}
+
+QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes)
+{
+    QFile file(dir.filePath(name));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(name));
+    return file.fileName();
 }
 
 void expectWarning(const QString& pattern)

@@ -37,5 +37,8 @@ private:
 
 // The first column of every row of a query on any connection, as text.
 QStringList queryColumn(const QSqlDatabase& db, const QString& sql);
+// Writes `bytes` to `name` in `dir` and gives its path; the test run stops when it cannot.
+QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes);
+
 // Expects one warning matching the regular expression.
 void expectWarning(const QString& pattern);

@@ -56,40 +56,28 @@ QStringList snapshot(const TestDatabase& db)
 // One row in every table, the sync columns set as a synchronised store has them.
 void fill(const TestDatabase& db)
 {
-    const QString t = QStringLiteral("'2025-01-02T03:04:05Z'");
-    QVERIFY(db.exec(QStringLiteral(
-        "INSERT INTO accounts (id, name, account_type, currency, institution, starting_balance, "
-        "sort_order, version, sync_status, server_id, created_at, updated_at) VALUES "
-        "('a1', 'Checking \"main\"', 'checking', 'EUR', NULL, 1250, 2, 4, 'synced', 's-a1', %1, "
-        "%1)")
-                        .arg(t)));
-    QVERIFY(db.exec(QStringLiteral(
-        "INSERT INTO categories (id, name, category_type, parent_id, is_tax_relevant, created_at, "
-        "updated_at) VALUES ('c0', 'Food', 'expense', NULL, 1, %1, %1), "
-        "('c1', 'Café «\"x\"»', 'expense', 'c0', 0, %1, %1)")
-                        .arg(t)));
-    QVERIFY(db.exec(QStringLiteral(
-        "INSERT INTO transactions (id, account_id, date, payee, memo, amount, category_id, "
-        "check_number, cleared, is_split, version, sync_status, server_id, created_at, updated_at, "
-        "deleted_at) VALUES ('t1', 'a1', '2025-01-02', 'Grocer', 'two  spaces', -4599, 'c1', "
-        "'101', "
-        "1, 1, 3, 'synced', 's-t1', %1, %1, NULL), ('t2', 'a1', '2025-01-03', 'Gone', NULL, 700, "
-        "NULL, NULL, 0, 0, 2, 'synced', 's-t2', %1, %1, %1)")
-                        .arg(t)));
-    QVERIFY(db.exec(QStringLiteral(
-        "INSERT INTO split_lines (id, transaction_id, category_id, amount, memo, created_at, "
-        "updated_at) VALUES ('l1', 't1', 'c0', -4599, NULL, %1, %1)")
-                        .arg(t)));
-    QVERIFY(db.exec(QStringLiteral(
-        "INSERT INTO recurring_transactions (id, account_id, payee, amount, frequency, start_date, "
-        "next_due_date, created_at, updated_at) VALUES ('r1', 'a1', 'Rent', -90000, 'monthly', "
-        "'2025-01-01', '2025-02-01', %1, %1)")
-                        .arg(t)));
-    QVERIFY(db.exec(QStringLiteral(
-        "INSERT INTO reconciliations (id, account_id, statement_date, statement_balance, "
-        "reconciled_balance, completed_at, created_at, updated_at) VALUES ('k1', 'a1', "
-        "'2025-01-31', 1000, 1000, %1, %1, %1)")
-                        .arg(t)));
+    for (const char* sql :
+        { "INSERT INTO accounts (id, name, account_type, currency, institution, "
+          "starting_balance, sort_order, version, sync_status, server_id, created_at, "
+          "updated_at) VALUES ('a1', 'Checking \"main\"', 'checking', 'EUR', NULL, 1250, 2, 4, "
+          "'synced', 's-a1', %1, %1)",
+            "INSERT INTO categories (id, name, category_type, parent_id, is_tax_relevant, "
+            "created_at, updated_at) VALUES ('c0', 'Food', 'expense', NULL, 1, %1, %1), ('c1', "
+            "'Café «\"x\"»', 'expense', 'c0', 0, %1, %1)",
+            "INSERT INTO transactions (id, account_id, date, payee, memo, amount, category_id, "
+            "check_number, cleared, is_split, version, sync_status, server_id, created_at, "
+            "updated_at, deleted_at) VALUES ('t1', 'a1', '2025-01-02', 'Grocer', 'two  spaces', "
+            "-4599, 'c1', '101', 1, 1, 3, 'synced', 's-t1', %1, %1, NULL), ('t2', 'a1', "
+            "'2025-01-03', 'Gone', NULL, 700, NULL, NULL, 0, 0, 2, 'synced', 's-t2', %1, %1, %1)",
+            "INSERT INTO split_lines (id, transaction_id, category_id, amount, memo, created_at, "
+            "updated_at) VALUES ('l1', 't1', 'c0', -4599, NULL, %1, %1)",
+            "INSERT INTO recurring_transactions (id, account_id, payee, amount, frequency, "
+            "start_date, next_due_date, created_at, updated_at) VALUES ('r1', 'a1', 'Rent', "
+            "-90000, 'monthly', '2025-01-01', '2025-02-01', %1, %1)",
+            "INSERT INTO reconciliations (id, account_id, statement_date, statement_balance, "
+            "reconciled_balance, completed_at, created_at, updated_at) VALUES ('k1', 'a1', "
+            "'2025-01-31', 1000, 1000, %1, %1, %1)" })
+        QVERIFY(db.exec(QString::fromUtf8(sql).arg("'2025-01-02T03:04:05Z'")));
 }
 
 void wipe(const TestDatabase& db)
@@ -122,6 +110,24 @@ QByteArray accountDocument(const QString& id, const QString& name, const QString
         .toJson();
 }
 
+// A ledger with its backup service.
+struct Store {
+    explicit Store(const QString& dir = {})
+        : db(dir)
+    {
+    }
+    TestDatabase db;
+    TransactionRepository transactions { db.db() };
+    BackupService service { db.db(), &transactions };
+};
+
+QByteArray exportOf(void (*prepare)(const TestDatabase&))
+{
+    Store source;
+    prepare(source.db);
+    return source.service.exportBackup();
+}
+
 } // namespace
 
 class TestBackupService : public QObject {
@@ -144,9 +150,8 @@ private Q_SLOTS:
 
 void TestBackupService::roundTripKeepsEveryColumn()
 {
-    TestDatabase db;
-    TransactionRepository transactions(db.db());
-    BackupService service(db.db(), &transactions);
+    Store store;
+    auto& [db, transactions, service] = store;
     const QByteArray empty = service.exportBackup();
     fill(db);
     QStringList before = snapshot(db);
@@ -192,9 +197,7 @@ void TestBackupService::roundTripKeepsEveryColumn()
     const QString indexes = QStringLiteral(
         "SELECT name || sql FROM sqlite_master WHERE type = 'index' ORDER BY name");
     const QStringList indexesBefore = db.column(indexes);
-    BackupService::Limits limits;
-    limits.rebuildIndexesFrom = 1;
-    service.setLimits(limits);
+    service.setLimits({ .rebuildIndexesFrom = 1 });
     QVERIFY(service.importBackup(bytes, Policy::Replace).completed);
     QCOMPARE(db.column(indexes), indexesBefore);
     QCOMPARE(db.scalar("PRAGMA integrity_check").toString(), QStringLiteral("ok"));
@@ -227,9 +230,8 @@ void TestBackupService::policiesOnOverlappingData()
         { Policy::SkipExisting, { "Store 1", "Store 2", "Store 3", "Backup 4" }, 1 },
     };
     for (const Case& c : cases) {
-        TestDatabase db;
-        TransactionRepository transactions(db.db());
-        BackupService service(db.db(), &transactions);
+        Store store;
+        auto& [db, transactions, service] = store;
         QVERIFY(db.exec(QStringLiteral(
             "INSERT INTO accounts (id, name, created_at, updated_at) VALUES ('a1', 'Store 1', "
             "'%1', '%1'), ('a2', 'Store 2', '%2', '%2'), ('a3', 'Store 3', '%1', '%1')")
@@ -252,9 +254,8 @@ void TestBackupService::policiesOnOverlappingData()
 
 void TestBackupService::refusedArchivesChangeNothing()
 {
-    TestDatabase db;
-    TransactionRepository transactions(db.db());
-    BackupService service(db.db(), &transactions);
+    Store store;
+    auto& [db, transactions, service] = store;
     fill(db);
     const QStringList before = snapshot(db);
 
@@ -287,9 +288,8 @@ void TestBackupService::refusedArchivesChangeNothing()
 
 void TestBackupService::craftedArchivesCannotRunSql()
 {
-    TestDatabase db;
-    TransactionRepository transactions(db.db());
-    BackupService service(db.db(), &transactions);
+    Store store;
+    auto& [db, transactions, service] = store;
     fill(db);
 
     const QString hostile = QStringLiteral("id\") VALUES ('x'); DROP TABLE accounts; --");
@@ -318,34 +318,22 @@ void TestBackupService::craftedArchivesCannotRunSql()
             "split_lines: members that are not columns were ignored: deleted_at" }));
 
     // Unpacked sizes and entry counts beyond the limits end the run before any change.
-    BackupService::Limits limits;
-    limits.maxEntryBytes = 200;
-    service.setLimits(limits);
-    const QByteArray big = archive({ { "manifest.json", manifest() },
-        { "accounts/z.json", accountDocument("z", QString(5000, 'z'), "t") } });
-    result = service.importBackup(big, Policy::Replace);
-    QVERIFY(!result.completed);
-    QVERIFY2(result.errors.value(0).contains("larger than the limit of 200 bytes"),
-        qPrintable(result.errors.join('\n')));
-    limits = {};
-    limits.maxTotalBytes = 1000;
-    service.setLimits(limits);
-    QVERIFY(service.importBackup(big, Policy::Replace)
-                .errors.value(0)
-                .contains("unpacks to more than 1000 bytes"));
-    limits = {};
-    limits.maxEntries = 1;
-    service.setLimits(limits);
-    QCOMPARE(service.importBackup(big, Policy::Replace).errors,
-        QStringList { "The backup holds more than 1 entries." });
+    const auto refusal = [&](const BackupService::Limits& limits, const QByteArray& bytes) {
+        service.setLimits(limits);
+        const auto refused = service.importBackup(bytes, Policy::Replace);
+        return refused.completed ? QStringLiteral("completed") : refused.errors.join('\n');
+    };
+    const auto single = [](int bytes) {
+        return archive({ { "manifest.json", manifest() },
+            { "accounts/z.json", accountDocument("z", QString(bytes, 'z'), "t") } });
+    };
+    const QByteArray big = single(5000);
+    QVERIFY(refusal({ .maxEntryBytes = 200 }, big).contains("larger than the limit of 200 bytes"));
+    QVERIFY(refusal({ .maxTotalBytes = 1000 }, big).contains("unpacks to more than 1000 bytes"));
+    QCOMPARE(refusal({ .maxEntries = 1 }, big), "The backup holds more than 1 entries.");
     // Unpacked to far more than its size, it is no backup of this program.
-    limits = {};
-    limits.maxExpansion = 100;
-    service.setLimits(limits);
-    const QByteArray bomb = archive({ { "manifest.json", manifest() },
-        { "accounts/z.json", accountDocument("z", QString(500000, 'z'), "t") } });
-    QVERIFY(service.importBackup(bomb, Policy::Replace)
-                .errors.value(0)
+    const QByteArray bomb = single(500000);
+    QVERIFY(refusal({ .maxExpansion = 100 }, bomb)
                 .contains(QString("more than 100 times the %1 bytes").arg(bomb.size())));
     QCOMPARE(db.scalar(QStringLiteral("SELECT COUNT(*) FROM accounts WHERE id = 'z'")).toInt(), 0);
     // Nor is one that unpacks to more than the disk has free.
@@ -356,30 +344,23 @@ void TestBackupService::craftedArchivesCannotRunSql()
 
 void TestBackupService::failedRunLeavesDataAsItWas()
 {
-    QByteArray bytes;
-    {
-        TestDatabase source;
+    const QByteArray bytes = exportOf([](const TestDatabase& source) {
         fill(source);
         QVERIFY(source.exec(
             "WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n WHERE i < 2999) "
             "INSERT INTO transactions (id, account_id, date, payee, memo, amount, created_at, "
             "updated_at) SELECT 'n' || i, 'a1', '2025-02-01', 'Payee ' || i, printf('%.200c', "
             "'m'), i, 't', 't' FROM n"));
-        TransactionRepository sourceTransactions(source.db());
-        bytes = BackupService(source.db(), &sourceTransactions).exportBackup();
-    }
+    });
 
     // On a real small disk that fills halfway through the transactions and
     // has room again right after the store says so.
     SmallDisk disk(8 << 20);
     QVERIFY2(disk.isMounted(), "mounting a small tmpfs needs root, as the test command has");
-    TestDatabase db(disk.path());
-    TransactionRepository transactions(db.db());
-    BackupService service(db.db(), &transactions);
+    Store store(disk.path());
+    auto& [db, transactions, service] = store;
     // Large enough a restore to rebuild the indexes, which the rollback must bring back.
-    BackupService::Limits limits;
-    limits.rebuildIndexesFrom = 1000;
-    service.setLimits(limits);
+    service.setLimits({ .rebuildIndexesFrom = 1000 });
     fill(db);
     QVERIFY(db.exec("UPDATE accounts SET name = 'Mine'"));
     const QStringList before = snapshot(db);
@@ -424,62 +405,49 @@ void TestBackupService::rowsNoWritePathStoresAreRefused_data()
     QTest::addColumn<QJsonObject>("row");
     QTest::addColumn<QString>("reason");
 
-    const QJsonObject transaction { { "id", "t9" }, { "account_id", "a1" },
-        { "date", "2025-01-02" }, { "payee", "Grocer" }, { "amount", -100 }, { "created_at", "t" },
-        { "updated_at", "t" } };
-    const auto with = [](QJsonObject row, const QString& key, const QJsonValue& value) {
-        row.insert(key, value);
-        return row;
+    const auto row = [](const char* name, const char* folder, const QJsonObject& changes,
+                         const QString& reason) {
+        // A transaction unless the folder says otherwise; the changes make it one to refuse.
+        QJsonObject row { { "id", "x9" }, { "created_at", "t" }, { "updated_at", "t" } };
+        if (QByteArray(folder) == "transactions") {
+            row = { { "id", "t9" }, { "account_id", "a1" }, { "date", "2025-01-02" },
+                { "payee", "Grocer" }, { "amount", -100 }, { "created_at", "t" },
+                { "updated_at", "t" } };
+        }
+        for (auto it = changes.begin(); it != changes.end(); ++it)
+            row.insert(it.key(), it.value());
+        QTest::newRow(name) << QString(folder) << row << reason;
     };
     const QString range = QStringLiteral("The date %1 is not between the years 1900 and 2100.");
-    QTest::newRow("not a date") << "transactions" << with(transaction, "date", "not-a-date")
-                                << "The date is not a valid date.";
-    QTest::newRow("a number for a date")
-        << "transactions" << with(transaction, "date", 20240101) << "The date is not a valid date.";
-    QTest::newRow("before 1900") << "transactions" << with(transaction, "date", "1899-12-31")
-                                 << range.arg("1899-12-31");
-    QTest::newRow("after 2100") << "transactions" << with(transaction, "date", "2101-01-01")
-                                << range.arg("2101-01-01");
-    QTest::newRow("control character") << "transactions"
-                                       << with(transaction, "payee",
-                                              "Gro\x07"
-                                              "cer")
-                                       << "The member payee holds control characters.";
-    QTest::newRow("payee too long")
-        << "transactions" << with(transaction, "payee", QString(201, 'p'))
-        << "The payee is longer than 200 characters.";
-    QTest::newRow("memo too long")
-        << "transactions" << with(transaction, "memo", QString(10001, 'm'))
-        << "The memo is longer than 10000 characters.";
-    QTest::newRow("check number too long")
-        << "transactions" << with(transaction, "check_number", QString(21, '1'))
-        << "The check number is longer than 20 characters.";
-    QTest::newRow("its own transfer")
-        << "transactions" << with(transaction, "transfer_link_id", "t9")
-        << "The transaction is linked to itself as a transfer.";
-    QTest::newRow("split without lines") << "transactions" << with(transaction, "is_split", true)
-                                         << "The transaction is split but has no split lines.";
-    QTest::newRow("its own parent")
-        << "categories"
-        << QJsonObject { { "id", "c9" }, { "name", "Loop" }, { "parent_id", "c9" },
-               { "created_at", "t" }, { "updated_at", "t" } }
-        << "The category is its own parent.";
-    QTest::newRow("category name too long")
-        << "categories"
-        << QJsonObject { { "id", "c9" }, { "name", QString(201, 'c') }, { "created_at", "t" },
-               { "updated_at", "t" } }
-        << "The category name is longer than 200 characters.";
-    QTest::newRow("schedule without a due date")
-        << "recurring"
-        << QJsonObject { { "id", "r9" }, { "account_id", "a1" }, { "payee", "Rent" },
-               { "amount", -100 }, { "start_date", "2025-01-01" }, { "next_due_date", "soon" },
-               { "created_at", "t" }, { "updated_at", "t" } }
-        << "The date is not a valid date.";
-    QTest::newRow("statement in 2101")
-        << "reconciliations"
-        << QJsonObject { { "id", "k9" }, { "account_id", "a1" }, { "statement_date", "2101-01-31" },
-               { "statement_balance", 0 }, { "reconciled_balance", 0 }, { "completed_at", "t" } }
-        << range.arg("2101-01-31");
+    const QString invalid = QStringLiteral("The date is not a valid date.");
+    row("not a date", "transactions", { { "date", "not-a-date" } }, invalid);
+    row("a number for a date", "transactions", { { "date", 20240101 } }, invalid);
+    row("before 1900", "transactions", { { "date", "1899-12-31" } }, range.arg("1899-12-31"));
+    row("after 2100", "transactions", { { "date", "2101-01-01" } }, range.arg("2101-01-01"));
+    row("control character", "transactions", { { "payee", "Gro\acer" } },
+        "The member payee holds control characters.");
+    row("payee too long", "transactions", { { "payee", QString(201, 'p') } },
+        "The payee is longer than 200 characters.");
+    row("memo too long", "transactions", { { "memo", QString(10001, 'm') } },
+        "The memo is longer than 10000 characters.");
+    row("check number too long", "transactions", { { "check_number", QString(21, '1') } },
+        "The check number is longer than 20 characters.");
+    row("its own transfer", "transactions", { { "transfer_link_id", "t9" } },
+        "The transaction is linked to itself as a transfer.");
+    row("split without lines", "transactions", { { "is_split", true } },
+        "The transaction is split but has no split lines.");
+    row("its own parent", "categories", { { "name", "Loop" }, { "parent_id", "x9" } },
+        "The category is its own parent.");
+    row("category name too long", "categories", { { "name", QString(201, 'c') } },
+        "The category name is longer than 200 characters.");
+    row("schedule without a due date", "recurring",
+        { { "account_id", "a1" }, { "payee", "Rent" }, { "amount", -100 },
+            { "start_date", "2025-01-01" }, { "next_due_date", "soon" } },
+        invalid);
+    row("statement in 2101", "reconciliations",
+        { { "account_id", "a1" }, { "statement_date", "2101-01-31" }, { "statement_balance", 0 },
+            { "reconciled_balance", 0 }, { "completed_at", "t" } },
+        range.arg("2101-01-31"));
 }
 
 void TestBackupService::rowsNoWritePathStoresAreRefused()
@@ -488,15 +456,13 @@ void TestBackupService::rowsNoWritePathStoresAreRefused()
     QFETCH(QJsonObject, row);
     QFETCH(QString, reason);
 
-    TestDatabase db;
-    TransactionRepository transactions(db.db());
-    BackupService service(db.db(), &transactions);
+    Store store;
     const QString entry = folder + "/" + row.value("id").toString() + ".json";
-    const auto result
-        = service.importBackup(archive({ { "manifest.json", manifest() },
-                                   { "accounts/a1.json", accountDocument("a1", "Checking", "t") },
-                                   { entry.toUtf8(), QJsonDocument(row).toJson() } }),
-            Policy::Replace);
+    const auto result = store.service.importBackup(
+        archive({ { "manifest.json", manifest() },
+            { "accounts/a1.json", accountDocument("a1", "Checking", "t") },
+            { entry.toUtf8(), QJsonDocument(row).toJson() } }),
+        Policy::Replace);
     QVERIFY(result.completed);
     QCOMPARE(result.errors, QStringList { entry + ": refused: " + reason });
     QCOMPARE(result.applied(), 1);
@@ -504,14 +470,13 @@ void TestBackupService::rowsNoWritePathStoresAreRefused()
     const int table
         = int(kTables.indexOf(folder == "recurring" ? "recurring_transactions" : folder));
     QCOMPARE(result.tables[table].refused, 1);
-    QCOMPARE(db.scalar("SELECT COUNT(*) FROM " + kTables.at(table)).toInt(), 0);
+    QCOMPARE(store.db.scalar("SELECT COUNT(*) FROM " + kTables.at(table)).toInt(), 0);
 }
 
 void TestBackupService::safetyBackupsAndFailedExport()
 {
-    TestDatabase db;
-    TransactionRepository transactions(db.db());
-    BackupService service(db.db(), &transactions);
+    Store store;
+    auto& [db, transactions, service] = store;
     fill(db);
     const QString dir = db.dir() + "/safety";
     service.setSafetyDirectory(dir);
@@ -553,11 +518,7 @@ void TestBackupService::safetyBackupsAndFailedExport()
 
     const QString target = db.dir() + "/backup.zip";
     QVERIFY(service.exportToFile(target));
-    const QByteArray good = [&] {
-        QFile f(target);
-        f.open(QIODevice::ReadOnly);
-        return f.readAll();
-    }();
+    const QByteArray good = DamagedFiles::bytes(target);
 
     // A table that cannot be read fails the export and leaves the earlier file whole.
     QVERIFY(db.exec("ALTER TABLE reconciliations RENAME TO reconciliations_gone"));
@@ -565,9 +526,7 @@ void TestBackupService::safetyBackupsAndFailedExport()
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("BackupService export query failed:"));
     QVERIFY(!service.exportToFile(target, &error));
     QVERIFY(error.contains("no such table"));
-    QFile f(target);
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    QCOMPARE(f.readAll(), good);
+    QCOMPARE(DamagedFiles::bytes(target), good);
     QCOMPARE(QDir(db.dir()).entryList({ "backup.zip*" }), QStringList { "backup.zip" });
 }
 
@@ -603,23 +562,12 @@ void TestBackupService::damagedLedgerIsReplacedFromABackup()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("ledgerine.db");
-    const QString zip = dir.filePath("backup.zip");
-    {
-        TestDatabase source;
-        fill(source);
-        TransactionRepository transactions(source.db());
-        QVERIFY(BackupService(source.db(), &transactions).exportToFile(zip));
-    }
-    QFile damaged(path);
-    QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write(QByteArray(8192, 'x')) == 8192);
-    damaged.close();
+    const QString zip = writeFile(dir, "backup.zip", exportOf(fill));
+    writeFile(dir, "ledgerine.db", QByteArray(8192, 'x'));
 
     // A backup that cannot be restored leaves the damaged file where it was.
-    QFile refused(dir.filePath("refused.zip"));
-    QVERIFY(refused.open(QIODevice::WriteOnly)
-        && refused.write(archive({ { "manifest.json", manifest(2) } })) > 0);
-    refused.close();
-    auto result = LedgerReplacement::fromBackup(path, refused.fileName());
+    auto result = LedgerReplacement::fromBackup(
+        path, writeFile(dir, "refused.zip", archive({ { "manifest.json", manifest(2) } })));
     QVERIFY(!result.replaced);
     QCOMPARE(result.error, "Unsupported backup version: 2");
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
