@@ -1,3 +1,5 @@
+#include "DamagedFiles.h"
+#include "TestDatabase.h"
 #include "app/AppState.h"
 #include "app/SingleInstance.h"
 #include "data/AccountRepository.h"
@@ -90,11 +92,12 @@ void TestStartup::createsMissingDataDirectoryAndOwnsTheStore()
         QCOMPARE(ready.count(), 1);
         QVERIFY(QFile::exists(dir + "/ledgerine.db"));
         // Household finances are the owner's alone (Qt's permission bits in hex).
-        QCOMPARE(QString::number(QFileInfo(dir).permissions() & 0x0777, 16), "700");
-        for (const char* suffix : { "", "-wal", "-shm" })
-            QCOMPARE(QString::number(
-                         QFileInfo(dir + "/ledgerine.db" + suffix).permissions() & 0x0777, 16),
-                "600");
+        const auto mode = [&](const QString& name) {
+            return QString::number(QFileInfo(dir + name).permissions() & 0x0777, 16);
+        };
+        QCOMPARE(QStringList({ mode(""), mode("/ledgerine.db"), mode("/ledgerine.db-wal"),
+                     mode("/ledgerine.db-shm") }),
+            QStringList({ "700", "600", "600", "600" }));
         // Everything is created after the database and owned by the state.
         const qsizetype database = state.children().indexOf(state.database());
         for (QObject* object : QList<QObject*> { state.accounts(), state.transactions(),
@@ -147,35 +150,29 @@ void TestStartup::unusableDataDirectoryEndsWithExitCodeOne_data()
                        "Backup, or open it with an SQLite tool.")
             .arg(why);
     };
-    QTest::newRow("data directory is a file") << "blocker"
-                                              << "blocker" << QStringList() << text << permissions;
-    QTest::newRow("parent is a file") << "blocker/inside"
-                                      << "blocker" << QStringList() << text << permissions;
-    QTest::newRow("database is not sqlite")
-        << "data"
-        << "data/ledgerine.db" << QStringList() << text << damaged("file is not a database");
-    QTest::newRow("database of zero bytes")
-        << "data"
-        << "data/ledgerine.db" << QStringList() << QByteArray() << damaged("the file is empty");
-    QTest::newRow("no schema_version")
-        << "data"
-        << "data/ledgerine.db"
-        << QStringList { "PRAGMA journal_mode=DELETE", "DROP TABLE schema_version" } << QByteArray()
-        << "Required tables are missing: schema_version.";
-    QTest::newRow("newer schema")
-        << "data"
-        << "data/ledgerine.db"
-        << QStringList { QString("INSERT INTO schema_version (version, name) VALUES (%1, 'next')")
-                             .arg(Database::latestVersion() + 1) }
-        << QByteArray()
-        << QString("This data was made by a newer version of Mellowind Ledgerine (data version "
-                   "%1). This version understands data up to version %2.")
-               .arg(Database::latestVersion() + 1)
-               .arg(Database::latestVersion());
-    QTest::newRow("missing table")
-        << "data"
-        << "data/ledgerine.db" << QStringList { "DROP TABLE reconciliations" } << QByteArray()
-        << "Required tables are missing: reconciliations.";
+    const auto row
+        = [](const char* name, const char* dataDir, const char* blocker,
+              const QStringList& statements, const QByteArray& text, const QString& reason) {
+              QTest::newRow(name) << dataDir << blocker << statements << text << reason;
+          };
+    row("data directory is a file", "blocker", "blocker", {}, text, permissions);
+    row("parent is a file", "blocker/inside", "blocker", {}, text, permissions);
+    const char* db = "data/ledgerine.db";
+    row("database is not sqlite", "data", db, {}, text, damaged("file is not a database"));
+    row("database of zero bytes", "data", db, {}, {}, damaged("the file is empty"));
+    row("no schema_version", "data", db,
+        { "PRAGMA journal_mode=DELETE", "DROP TABLE schema_version" }, {},
+        "Required tables are missing: schema_version.");
+    const int newer = Database::latestVersion() + 1;
+    row("newer schema", "data", db,
+        { QString("INSERT INTO schema_version (version, name) VALUES (%1, 'next')").arg(newer) },
+        {},
+        QString("This data was made by a newer version of Mellowind Ledgerine (data version %1). "
+                "This version understands data up to version %2.")
+            .arg(newer)
+            .arg(newer - 1));
+    row("missing table", "data", db, { "DROP TABLE reconciliations" }, {},
+        "Required tables are missing: reconciliations.");
 }
 
 void TestStartup::unusableDataDirectoryEndsWithExitCodeOne()
@@ -189,19 +186,15 @@ void TestStartup::unusableDataDirectoryEndsWithExitCodeOne()
     dataDir = tmp.filePath(dataDir);
     blocker = tmp.filePath(blocker);
     QVERIFY(QDir().mkpath(QFileInfo(blocker).path()));
-    QFile file(blocker);
     if (statements.isEmpty()) {
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
-        file.close();
+        writeFile(tmp, blocker, text);
     } else {
         Database db;
         QVERIFY(db.open(blocker) && db.runMigrations());
         for (const QString& sql : statements)
             QVERIFY(QSqlQuery(db.database()).exec(sql));
     }
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray original = file.readAll();
-    file.close();
+    const QByteArray original = DamagedFiles::bytes(blocker);
 
     QProcess process;
     startProgram(process, dataDir, tmp);
@@ -215,8 +208,7 @@ void TestStartup::unusableDataDirectoryEndsWithExitCodeOne()
                     .arg(dataDir, reason)),
         qPrintable(errors));
 
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), original);
+    QCOMPARE(DamagedFiles::bytes(blocker), original);
     // Nothing is left beside a file that is not a database.
     QCOMPARE(QDir(QFileInfo(blocker).path()).entryList(QDir::Files),
         QStringList { QFileInfo(blocker).fileName() });
@@ -253,14 +245,9 @@ void TestStartup::oneProgramPerDataDirectory()
     const QString otherDir = tmp.filePath("other");
     startProgram(other, otherDir, tmp);
     QVERIFY(listening(otherDir));
-    QFile lock(lockPath);
-    QVERIFY(lock.open(QIODevice::ReadOnly));
-    QByteArray held = lock.readAll();
-    lock.close();
+    QByteArray held = DamagedFiles::bytes(lockPath);
     held.replace(0, held.indexOf('\n'), QByteArray::number(other.processId()));
-    QVERIFY(
-        lock.open(QIODevice::WriteOnly | QIODevice::Truncate) && lock.write(held) == held.size());
-    lock.close();
+    writeFile(tmp, lockPath, held);
     QProcess third;
     startProgram(third, dataDir, tmp);
     QVERIFY(listening(dataDir));

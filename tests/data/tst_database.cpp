@@ -1,3 +1,4 @@
+#include "DamagedFiles.h"
 #include "ReadOnlyFolder.h"
 #include "Records.h"
 #include "TestDatabase.h"
@@ -15,17 +16,7 @@
 
 namespace {
 
-QString resourceText(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
-
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+using DamagedFiles::bytes;
 
 // A migrated database at `path`, changed by `statements` and closed again.
 bool prepare(const QString& path, const QStringList& statements)
@@ -134,8 +125,8 @@ void TestDatabaseMigrations::versionOneFileGetsTheLaterMigrations()
         QVERIFY(q.exec(
             "CREATE TABLE IF NOT EXISTS schema_version (  version INTEGER PRIMARY KEY,  name    "
             "TEXT NOT NULL,  applied_at TEXT NOT NULL DEFAULT (datetime('now')))"));
-        QVERIFY(
-            old.applyMigration(1, "initial", resourceText(":/sql/sql/migrations/001_initial.sql")));
+        QVERIFY(old.applyMigration(
+            1, "initial", QString::fromUtf8(bytes(":/sql/sql/migrations/001_initial.sql"))));
         QVERIFY(q.exec(
             "INSERT INTO accounts (id, name, created_at, updated_at) VALUES ('a', 'A', '', '')"));
         QVERIFY(q.exec(
@@ -210,13 +201,11 @@ void TestDatabaseMigrations::damagedFilesAreRefusedAndUntouched()
     QFETCH(QString, detail);
     QTemporaryDir dir;
     const QString path = dir.filePath("ledgerine.db");
-    if (statements.isEmpty()) {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
-    } else {
+    if (statements.isEmpty())
+        writeFile(dir, "ledgerine.db", content);
+    else
         QVERIFY(prepare(path, statements));
-    }
-    const QByteArray before = fileBytes(path);
+    const QByteArray before = bytes(path);
     {
         Database db;
         QTest::ignoreMessage(QtCriticalMsg,
@@ -225,7 +214,7 @@ void TestDatabaseMigrations::damagedFilesAreRefusedAndUntouched()
         QCOMPARE(db.failure().kind, kind);
         QCOMPARE(db.failure().detail, detail);
     }
-    QCOMPARE(fileBytes(path), before);
+    QCOMPARE(bytes(path), before);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList { "ledgerine.db" });
 }
 
@@ -266,7 +255,7 @@ void TestDatabaseMigrations::readOnlyFileIsOpenedForReading()
     QVERIFY(prepare(outdated,
         { QString("DELETE FROM schema_version WHERE version = %1")
                 .arg(Database::latestVersion()) }));
-    const QByteArray before = fileBytes(path);
+    const QByteArray before = bytes(path);
     {
         ReadOnlyFolder readOnly(folder);
         QVERIFY(readOnly.isReadOnly());
@@ -283,7 +272,7 @@ void TestDatabaseMigrations::readOnlyFileIsOpenedForReading()
         QVERIFY(old.open(outdated) && !old.runMigrations());
         QCOMPARE(old.failure().kind, StoreFailure::Kind::ReadOnlyOutdated);
     }
-    QCOMPARE(fileBytes(path), before);
+    QCOMPARE(bytes(path), before);
 }
 
 void TestDatabaseMigrations::schemaThisBuildDoesNotKnowIsRefused()
@@ -297,7 +286,7 @@ void TestDatabaseMigrations::schemaThisBuildDoesNotKnowIsRefused()
         { "PRAGMA journal_mode=DELETE",
             QString("INSERT INTO schema_version (version, name) VALUES (%1, 'future')")
                 .arg(newer) }));
-    const QByteArray before = fileBytes(path);
+    const QByteArray before = bytes(path);
     {
         Database db;
         QTest::ignoreMessage(QtCriticalMsg,
@@ -307,7 +296,7 @@ void TestDatabaseMigrations::schemaThisBuildDoesNotKnowIsRefused()
         QCOMPARE(db.failure().kind, StoreFailure::Kind::NewerSchema);
         QCOMPARE(db.failure().version, newer);
     }
-    QCOMPARE(fileBytes(path), before);
+    QCOMPARE(bytes(path), before);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList { "newer.db" });
 
     // Columns a later version added to a known table are left alone.
