@@ -13,26 +13,32 @@ using namespace MellUpdate;
 
 namespace {
 
-const QString kSha = QString(64, QLatin1Char('a'));
-
-QJsonObject artifact(const QString& version)
+// `object` with members of `changes` replaced and those of `removed` left out.
+QJsonObject changed(QJsonObject object, const QJsonObject& changes, const QStringList& removed)
 {
-    return { { "version", version }, { "released_at", "2024-05-01T10:00:00Z" },
-        { "url", "https://downloads.example.com/ledgerine-" + version + ".tar.gz" },
-        { "size", 1234 }, { "sha256", kSha } };
+    for (auto it = changes.begin(); it != changes.end(); ++it)
+        object.insert(it.key(), it.value());
+    for (const QString& key : removed)
+        object.remove(key);
+    return object;
 }
 
-// A manifest of `artifacts` with members of `changes` replaced and those of `removed` left out.
+QJsonObject artifact(
+    const QString& version, const QJsonObject& changes = {}, const QStringList& removed = {})
+{
+    return changed({ { "version", version }, { "released_at", "2024-05-01T10:00:00Z" },
+                       { "url", "https://downloads.example.com/ledgerine-" + version + ".tar.gz" },
+                       { "size", 1234 }, { "sha256", QString(64, QLatin1Char('a')) } },
+        changes, removed);
+}
+
 QByteArray manifest(
     const QJsonObject& artifacts, const QJsonObject& changes = {}, const QStringList& removed = {})
 {
-    QJsonObject root { { "schema", 1 }, { "app", "ledgerine" }, { "channel", "stable" },
-        { "artifacts", artifacts } };
-    for (auto it = changes.begin(); it != changes.end(); ++it)
-        root.insert(it.key(), it.value());
-    for (const QString& key : removed)
-        root.remove(key);
-    return QJsonDocument(root).toJson();
+    return QJsonDocument(changed({ { "schema", 1 }, { "app", "ledgerine" }, { "channel", "stable" },
+                                     { "artifacts", artifacts } },
+                             changes, removed))
+        .toJson();
 }
 
 QByteArray forThisPlatform(
@@ -109,70 +115,53 @@ void TestUpdateClient::manifestVerdicts_data()
 
     const QString key = Manifest::platformKey();
     const QString invalid = QStringLiteral("failed: manifest invalid: ");
-    QJsonObject noSha = artifact("1.3.0");
-    noSha.remove("sha256");
-    QJsonObject shortSha = artifact("1.3.0");
-    shortSha["sha256"] = QString(63, QLatin1Char('a'));
-    QJsonObject badUrl = artifact("1.3.0");
-    badUrl["url"] = "not a url";
-    QJsonObject fileUrl = artifact("1.3.0");
-    fileUrl["url"] = "file:///usr/bin/xterm";
-    QJsonObject minimum = artifact("1.3.0");
-    minimum["min_upgradable_from"] = "1.2.5";
+    const QJsonObject minimum = artifact("1.3.0", { { "min_upgradable_from", "1.2.5" } });
 
-    QTest::newRow("404 is up to date") << "1.2.0" << 404 << QByteArray() << "up to date";
-    QTest::newRow("server error") << "1.2.0" << 500 << QByteArray()
-                                  << "failed: network error: HTTP 500";
-    QTest::newRow("newer") << "1.2.0" << 200 << forThisPlatform(artifact("1.3.0"))
-                           << "available 1.3.0";
-    QTest::newRow("1.2 is 1.2.0") << "1.2" << 200 << forThisPlatform(artifact("1.2.0"))
-                                  << "up to date";
-    QTest::newRow("four parts are 0.0.0")
-        << "1.2.0" << 200 << forThisPlatform(artifact("1.2.3.4")) << "up to date";
-    QTest::newRow("only another platform")
-        << "1.2.0" << 200 << manifest({ { "windows-x64", artifact("9.0.0") } }) << "up to date";
-    QTest::newRow("can upgrade from here")
-        << "1.2.5" << 200 << forThisPlatform(minimum) << "available 1.3.0";
-    QTest::newRow("too old to upgrade") << "1.2.4" << 200 << forThisPlatform(minimum)
-                                        << "failed: current version 1.2.4 is older than "
-                                           "min_upgradable_from 1.2.5; please upgrade to an "
-                                           "intermediate release first";
+    const auto row = [](const char* name, const QByteArray& body, const QString& verdict,
+                         const char* current = "1.2.0", int status = 200) {
+        QTest::newRow(name) << QString(current) << status << body << verdict;
+    };
+    const auto newer = [](const QJsonObject& changes, const QStringList& removed = {}) {
+        return forThisPlatform(artifact("1.3.0"), changes, removed);
+    };
+    row("404 is up to date", {}, "up to date", "1.2.0", 404);
+    row("server error", {}, "failed: network error: HTTP 500", "1.2.0", 500);
+    row("newer", newer({}), "available 1.3.0");
+    row("1.2 is 1.2.0", forThisPlatform(artifact("1.2.0")), "up to date", "1.2");
+    row("four parts are 0.0.0", forThisPlatform(artifact("1.2.3.4")), "up to date");
+    row("only another platform", manifest({ { "windows-x64", artifact("9.0.0") } }), "up to date");
+    row("can upgrade from here", forThisPlatform(minimum), "available 1.3.0", "1.2.5");
+    row("too old to upgrade", forThisPlatform(minimum),
+        "failed: current version 1.2.4 is older than min_upgradable_from 1.2.5; please upgrade "
+        "to an intermediate release first",
+        "1.2.4");
 
-    QTest::newRow("not JSON") << "1.2.0" << 200 << QByteArray("{ nope")
-                              << invalid + "JSON parse error: unterminated object";
-    QTest::newRow("array root") << "1.2.0" << 200 << QByteArray("[]")
-                                << invalid + "manifest root is not a JSON object";
-    QTest::newRow("no schema") << "1.2.0" << 200
-                               << forThisPlatform(artifact("1.3.0"), {}, { "schema" })
-                               << invalid + "missing or non-integer field: schema";
-    QTest::newRow("fractional schema")
-        << "1.2.0" << 200 << forThisPlatform(artifact("1.3.0"), { { "schema", 1.5 } })
-        << invalid + "missing or non-integer field: schema";
-    QTest::newRow("schema 2") << "1.2.0" << 200
-                              << forThisPlatform(artifact("1.3.0"), { { "schema", 2 } })
-                              << invalid + "unsupported manifest schema: 2 (expected 1)";
-    QTest::newRow("no app") << "1.2.0" << 200 << forThisPlatform(artifact("1.3.0"), {}, { "app" })
-                            << invalid + "missing or non-string field: app";
-    QTest::newRow("numeric channel")
-        << "1.2.0" << 200 << forThisPlatform(artifact("1.3.0"), { { "channel", 3 } })
-        << invalid + "missing or non-string field: channel";
-    QTest::newRow("no artifacts") << "1.2.0" << 200 << manifest({}, { { "artifacts", "none" } })
-                                  << invalid + "missing or non-object field: artifacts";
-    QTest::newRow("artifact not an object") << "1.2.0" << 200 << manifest({ { key, 5 } })
-                                            << invalid + "artifact " + key + " is not an object";
-    QTest::newRow("no sha256") << "1.2.0" << 200 << forThisPlatform(noSha)
-                               << invalid + "missing or non-string field: sha256";
+    row("not JSON", "{ nope", invalid + "JSON parse error: unterminated object");
+    row("array root", "[]", invalid + "manifest root is not a JSON object");
+    row("no schema", newer({}, { "schema" }), invalid + "missing or non-integer field: schema");
+    row("fractional schema", newer({ { "schema", 1.5 } }),
+        invalid + "missing or non-integer field: schema");
+    row("schema 2", newer({ { "schema", 2 } }),
+        invalid + "unsupported manifest schema: 2 (expected 1)");
+    row("no app", newer({}, { "app" }), invalid + "missing or non-string field: app");
+    row("numeric channel", newer({ { "channel", 3 } }),
+        invalid + "missing or non-string field: channel");
+    row("no artifacts", manifest({}, { { "artifacts", "none" } }),
+        invalid + "missing or non-object field: artifacts");
+    row("artifact not an object", manifest({ { key, 5 } }),
+        invalid + "artifact " + key + " is not an object");
+    row("no sha256", forThisPlatform(artifact("1.3.0", {}, { "sha256" })),
+        invalid + "missing or non-string field: sha256");
     // One broken artifact spoils the whole manifest, whatever platform it is for.
-    QTest::newRow("63-character sha256")
-        << "1.2.0" << 200 << manifest({ { key, artifact("1.3.0") }, { "zz-other", shortSha } })
-        << invalid + "artifact zz-other failed validation";
-    QTest::newRow("bad URL") << "1.2.0" << 200 << forThisPlatform(badUrl)
-                             << invalid + "artifact " + key + " failed validation";
-    QTest::newRow("file URL") << "1.2.0" << 200 << forThisPlatform(fileUrl)
-                              << invalid + "artifact " + key + " failed validation";
-    QTest::newRow("empty channel")
-        << "1.2.0" << 200 << forThisPlatform(artifact("1.3.0"), { { "channel", "" } })
-        << invalid + "manifest failed validation";
+    row("63-character sha256",
+        manifest({ { key, artifact("1.3.0") },
+            { "zz-other", artifact("1.3.0", { { "sha256", QString(63, 'a') } }) } }),
+        invalid + "artifact zz-other failed validation");
+    row("bad URL", forThisPlatform(artifact("1.3.0", { { "url", "not a url" } })),
+        invalid + "artifact " + key + " failed validation");
+    row("file URL", forThisPlatform(artifact("1.3.0", { { "url", "file:///usr/bin/xterm" } })),
+        invalid + "artifact " + key + " failed validation");
+    row("empty channel", newer({ { "channel", "" } }), invalid + "manifest failed validation");
 }
 
 void TestUpdateClient::manifestVerdicts()
