@@ -6,6 +6,9 @@
 #include "data/SplitLine.h"
 #include "data/Transaction.h"
 
+#include <QStringList>
+#include <QVariant>
+
 // Records with fresh ids and the pinned clock's timestamps, for tests.
 namespace Records {
 
@@ -25,6 +28,19 @@ template <class List, class Member> QStringList texts(const List& records, Membe
     QStringList out;
     for (const auto& record : records)
         out << record.*member;
+    return out;
+}
+
+// Members of each record joined by spaces, so that one comparison checks a
+// whole report: rows(totals, &CategoryTotal::category, &CategoryTotal::total).
+template <class List, class... Members> QStringList rows(const List& records, Members... members)
+{
+    QStringList out;
+    for (const auto& record : records) {
+        QStringList cells;
+        ((cells << QVariant::fromValue(record.*members).toString()), ...);
+        out << cells.join(QLatin1Char(' '));
+    }
     return out;
 }
 
