@@ -2,15 +2,12 @@
 #include "SmallDisk.h"
 #include "TestAppState.h"
 #include "TestDatabase.h"
-#include "data/AccountRepository.h"
 #include "data/Clock.h"
-#include "data/Database.h"
 #include "data/RecurringRepository.h"
 #include "data/TransactionRepository.h"
 #include "services/RecurringService.h"
 
 #include <QSignalSpy>
-#include <QSqlQuery>
 #include <QTest>
 
 using Result = RecurringService::ConfirmResult;
@@ -49,18 +46,18 @@ RecurringTransaction stored(TestAppState& app, const RecurringTransaction& r)
     return *app->recurring()->findById(r.id);
 }
 
-QStringList datesOf(const QList<Transaction>& transactions)
+// The schedule's next due date as stored, marked when it no longer runs.
+QString due(TestAppState& app, const RecurringTransaction& r)
 {
-    QStringList dates;
-    for (const Transaction& t : transactions)
-        dates << t.date.toString(Qt::ISODate);
-    dates.sort();
-    return dates;
+    const RecurringTransaction s = stored(app, r);
+    return s.nextDueDate.toString(Qt::ISODate) + (s.isActive ? "" : " inactive");
 }
 
-bool exec(TestAppState& app, const QString& sql)
+QStringList datesOf(const QList<Transaction>& transactions)
 {
-    return QSqlQuery(app->database()->database()).exec(sql);
+    QStringList dates = Records::rows(transactions, &Transaction::date);
+    dates.sort();
+    return dates;
 }
 
 } // namespace
@@ -78,12 +75,12 @@ void TestRecurringService::monthEndsStepsAndCatchUp()
 
     const auto monthly = schedule(app, checking.id, QDate(2025, 1, 31), Frequency::Monthly, false);
     QVERIFY(service->confirm(monthly));
-    QCOMPARE(stored(app, monthly).nextDueDate, QDate(2025, 2, 28));
+    QCOMPARE(due(app, monthly), "2025-02-28");
     QVERIFY(service->confirm(monthly));
-    QCOMPARE(stored(app, monthly).nextDueDate, QDate(2025, 3, 28));
+    QCOMPARE(due(app, monthly), "2025-03-28");
     const auto leap = schedule(app, checking.id, QDate(2024, 1, 31), Frequency::Monthly, false);
     QVERIFY(service->skip(leap.id));
-    QCOMPARE(stored(app, leap).nextDueDate, QDate(2024, 2, 29));
+    QCOMPARE(due(app, leap), "2024-02-29");
     QCOMPARE(RecurringService::nextDate(QDate(2024, 2, 29), Frequency::Annual), QDate(2025, 2, 28));
     QCOMPARE(
         RecurringService::nextDate(QDate(2025, 1, 1), Frequency::Biweekly), QDate(2025, 1, 15));
@@ -101,23 +98,19 @@ void TestRecurringService::monthEndsStepsAndCatchUp()
     QSignalSpy pending(service, &RecurringService::pendingCountChanged);
     QCOMPARE(service->autoPostDue(), 12);
     // One announcement for the account and one count, not one per row.
-    QCOMPARE(changed.count(), 1);
-    QCOMPARE(changed.first().first().toString(), savings.id);
-    QCOMPARE(pending.count(), 1);
-    QCOMPARE(pending.first().first().toInt(), 1);
+    QCOMPARE(changed, QList<QVariantList> { { savings.id } });
+    QCOMPARE(pending, QList<QVariantList> { { 1 } });
 
     const QList<Transaction> posted = app->transactions()->findByAccount(savings.id);
     QCOMPARE(posted.size(), 12);
     QCOMPARE(datesOf(posted).first(), "2025-03-05");
-    QCOMPARE(stored(app, daily).nextDueDate, kToday.addDays(1));
-    QVERIFY(stored(app, daily).isActive);
-    QCOMPARE(stored(app, ending).nextDueDate, QDate(2025, 4, 15));
-    QVERIFY(!stored(app, ending).isActive);
-    const auto first = app->transactions()->findById(
-        RecurringService::occurrenceId(daily.id, QDate(2025, 3, 5)));
-    QVERIFY(first);
-    QCOMPARE(first->recurringId, daily.id);
-    QCOMPARE(first->amount, -1000);
+    QCOMPARE(due(app, daily), "2025-03-16");
+    QCOMPARE(due(app, ending), "2025-04-15 inactive");
+    const Transaction first
+        = app->transactions()
+              ->findById(RecurringService::occurrenceId(daily.id, QDate(2025, 3, 5)))
+              .value_or(Transaction {});
+    QCOMPARE(first.recurringId + " " + QString::number(first.amount), daily.id + " -1000");
 
     // The same day again: nothing more.
     QCOMPARE(service->autoPostDue(), 0);
@@ -137,18 +130,15 @@ void TestRecurringService::catchUpCapOnBothSides()
     expectWarning("Quarantining recurring .* Reason: hit catchup cap in single tick");
     QCOMPARE(app->recurringService()->autoPostDue(), 366 + 366);
     QCOMPARE(app->transactions()->findByAccount(a.id).size(), 366);
-    QCOMPARE(stored(app, justCaughtUp).nextDueDate, kToday.addDays(1));
-    QVERIFY(stored(app, justCaughtUp).isActive);
+    QCOMPARE(due(app, justCaughtUp), "2025-03-16");
     const QList<Transaction> behind = app->transactions()->findByAccount(b.id);
     QCOMPARE(behind.size(), 366);
-    QCOMPARE(datesOf(behind).last(), kToday.addDays(-1).toString(Qt::ISODate));
-    QCOMPARE(stored(app, tooFarBehind).nextDueDate, kToday);
-    QVERIFY(!stored(app, tooFarBehind).isActive);
+    QCOMPARE(datesOf(behind).last(), "2025-03-14");
+    QCOMPARE(due(app, tooFarBehind), "2025-03-15 inactive");
     // The run's rows are found by search, as rows written one by one are.
-    QSqlQuery found(app->database()->database());
-    QVERIFY(found.exec("SELECT COUNT(*) FROM transactions_fts WHERE transactions_fts MATCH 'rent'"));
-    QVERIFY(found.next());
-    QCOMPARE(found.value(0).toInt(), 366 + 366);
+    QCOMPARE(
+        app.column("SELECT COUNT(*) FROM transactions_fts WHERE transactions_fts MATCH 'rent'"),
+        QStringList { "732" });
 }
 
 void TestRecurringService::transferLegsAndCurrencyRefusal()
@@ -167,17 +157,16 @@ void TestRecurringService::transferLegsAndCurrencyRefusal()
     const auto main = app->transactions()->findById("8557f9ce-0630-526f-9ed9-f70b0a869973");
     const auto leg = app->transactions()->findById("3fb4c078-1fa6-5798-8d37-4ea13a681763");
     QVERIFY(main && leg);
-    QCOMPARE(main->accountId, checking.id);
-    QCOMPARE(main->amount, -25000);
-    QCOMPARE(main->transferLinkId, leg->id);
-    QCOMPARE(main->transferDestAccountId, savings.id);
-    QCOMPARE(leg->accountId, savings.id);
-    QCOMPARE(leg->amount, 25000);
-    QCOMPARE(leg->transferLinkId, main->id);
-    QCOMPARE(leg->transferDestAccountId, checking.id);
-    QCOMPARE(leg->payee, "To savings");
-    QCOMPARE(leg->memo, "monthly");
-    QCOMPARE(leg->recurringId, r.id);
+    QCOMPARE(
+        Records::rows(QList<Transaction> { *main, *leg }, &Transaction::accountId,
+            &Transaction::amount, &Transaction::transferLinkId, &Transaction::transferDestAccountId,
+            &Transaction::payee, &Transaction::memo, &Transaction::recurringId),
+        QStringList({ QStringList { checking.id, "-25000", leg->id, savings.id, "To savings",
+                          "monthly", r.id }
+                          .join(' '),
+            QStringList {
+                savings.id, "25000", main->id, checking.id, "To savings", "monthly", r.id }
+                .join(' ') }));
 
     // One memorized from the register names the other side as the register does.
     RecurringTransaction memorized = Records::recurring(checking.id, "Transfer to Savings", kToday);
@@ -190,9 +179,7 @@ void TestRecurringService::transferLegsAndCurrencyRefusal()
         "Transfer from Checking");
 
     // Across currencies nothing is written and the schedule stays due.
-    Account euro = Records::account("Euro");
-    euro.currency = Currency::EUR;
-    QVERIFY(app->accounts()->insert(euro));
+    const Account euro = app.addAccount("Euro", 0, Currency::EUR);
     RecurringTransaction abroad = Records::recurring(checking.id, "Abroad", kToday);
     abroad.transferDestAccountId = euro.id;
     QVERIFY(app->recurring()->insert(abroad));
@@ -200,7 +187,7 @@ void TestRecurringService::transferLegsAndCurrencyRefusal()
     QCOMPARE(app->recurringService()->confirmWithResult(abroad), Result::CurrencyMismatch);
     QVERIFY(!app->transactions()->findById(RecurringService::occurrenceId(abroad.id, kToday)));
     QCOMPARE(app->transactions()->findByAccount(euro.id).size(), 0);
-    QCOMPARE(stored(app, abroad).nextDueDate, kToday);
+    QCOMPARE(due(app, abroad), "2025-03-15");
 }
 
 void TestRecurringService::failuresLeaveTheScheduleAsItWas()
@@ -217,21 +204,20 @@ void TestRecurringService::failuresLeaveTheScheduleAsItWas()
     QVERIFY(app->transactions()->insert(t));
     expectWarning("TransactionRepository::insert failed:.*UNIQUE");
     QCOMPARE(service->confirmWithResult(synced), Result::AlreadyPosted);
-    QCOMPARE(stored(app, synced).nextDueDate, kToday);
     QCOMPARE(stored(app, synced).updatedAt, synced.updatedAt);
+    QCOMPARE(due(app, synced), "2025-03-15");
 
     // The advance fails after the insert: neither is kept.
-    QVERIFY(exec(app,
-        "CREATE TRIGGER frozen BEFORE UPDATE ON recurring_transactions BEGIN "
-        "SELECT RAISE(ABORT, 'frozen'); END"));
+    QVERIFY(app.exec("CREATE TRIGGER frozen BEFORE UPDATE ON recurring_transactions BEGIN "
+                     "SELECT RAISE(ABORT, 'frozen'); END"));
     const auto rent = schedule(app, checking.id, kToday, Frequency::Monthly, false);
     QSignalSpy changed(app->transactions(), &TransactionRepository::transactionsChanged);
     expectWarning("RecurringRepository::update failed:.*frozen");
     QVERIFY(!service->confirm(rent));
     QVERIFY(!app->transactions()->findById(RecurringService::occurrenceId(rent.id, kToday)));
-    QCOMPARE(stored(app, rent).nextDueDate, kToday);
+    QCOMPARE(due(app, rent), "2025-03-15");
     QCOMPARE(changed.count(), 0);
-    QVERIFY(exec(app, "DROP TRIGGER frozen"));
+    QVERIFY(app.exec("DROP TRIGGER frozen"));
     QVERIFY(service->removeSchedule(rent.id));
 
     // Inside a run a failing step undoes only itself: the transfer's second
@@ -251,10 +237,9 @@ void TestRecurringService::failuresLeaveTheScheduleAsItWas()
     QCOMPARE(service->autoPostDue(), 1);
     QVERIFY(app->transactions()->findById(RecurringService::occurrenceId(daily.id, kToday)));
     QVERIFY(!app->transactions()->findById(RecurringService::occurrenceId(transfer.id, kToday)));
-    QCOMPARE(stored(app, transfer).nextDueDate, kToday);
-    QCOMPARE(changed.count(), 1);
-    QCOMPARE(changed.first().first().toString(), checking.id);
-    QVERIFY(!stored(app, broken).isActive);
+    QCOMPARE(due(app, transfer), "2025-03-15");
+    QCOMPARE(changed, QList<QVariantList> { { checking.id } });
+    QCOMPARE(due(app, broken), "1999-12-31 inactive");
     QVERIFY(!app->transactions()->findById(
         RecurringService::occurrenceId(broken.id, broken.nextDueDate)));
 }
@@ -276,17 +261,15 @@ void TestRecurringService::fullDiskMidCatchUpPostsNothing()
     disk.releaseWhenFull();
     QCOMPARE(service->autoPostDue(), 0);
     QCOMPARE(service->lastRunProblem(), "No recurring transactions were posted: the disk is full.");
-    QCOMPARE(app->transactions()->findByAccount(a.id).size(), 0);
-    QCOMPARE(app->transactions()->findByAccount(b.id).size(), 0);
-    QCOMPARE(stored(app, first).nextDueDate, first.nextDueDate);
-    QCOMPARE(stored(app, second).nextDueDate, second.nextDueDate);
-    QVERIFY(exec(app, "INSERT INTO transactions_fts(transactions_fts) VALUES('integrity-check')"));
+    QCOMPARE(app.column("SELECT COUNT(*) FROM transactions"), QStringList { "0" });
+    QCOMPARE(due(app, first) + " " + due(app, second), "2024-05-19 2024-05-19");
+    QVERIFY(app.searchIndexIsSound());
 
     QCOMPARE(service->autoPostDue(), 2 * 301);
     QVERIFY(service->lastRunProblem().isEmpty());
     // The search triggers are back for the rows written one by one after the run.
     QVERIFY(app->transactions()->insert(Records::transaction(a.id, kToday, "Plumber", -500)));
-    QVERIFY(exec(app, "INSERT INTO transactions_fts(transactions_fts) VALUES('integrity-check')"));
+    QVERIFY(app.searchIndexIsSound());
 }
 
 QTEST_MAIN(TestRecurringService)
