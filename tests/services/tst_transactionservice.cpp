@@ -44,10 +44,9 @@ void TestTransactionService::transferLegsSplitsAndSignals()
     QVERIFY(first);
     const auto leg = app->transactions()->findById(first->transferLinkId);
     QVERIFY(leg);
-    QCOMPARE(leg->accountId, savings.id);
-    QCOMPARE(leg->amount, 5000);
-    QCOMPARE(leg->payee, "Transfer from Checking");
-    QCOMPARE(leg->transferLinkId, t.id);
+    QCOMPARE(Records::rows(QList { *leg }, &Transaction::accountId, &Transaction::amount,
+                 &Transaction::payee, &Transaction::transferLinkId),
+        QStringList { savings.id + " 5000 Transfer from Checking " + t.id });
     QCOMPARE(first->memo, "rent for march");
 
     // The other leg follows a changed amount and date; split lines are replaced.
@@ -61,8 +60,9 @@ void TestTransactionService::transferLegsSplitsAndSignals()
             QList { Records::splitLine(groceries, -3000), Records::splitLine(groceries, -4000) },
             false),
         TransactionService::Result::Saved);
-    QCOMPARE(app->transactions()->findById(leg->id)->amount, 7000);
-    QCOMPARE(app->transactions()->findById(leg->id)->date, QDate(2026, 3, 2));
+    QCOMPARE(Records::rows(QList { *app->transactions()->findById(leg->id) }, &Transaction::amount,
+                 &Transaction::date),
+        QStringList { "7000 2026-03-02" });
     QCOMPARE(app->splitLines()->findByTransaction(t.id).size(), 2);
     QCOMPARE(service->save(edited, QList { Records::splitLine(groceries, -7000) }, false),
         TransactionService::Result::Saved);
@@ -110,42 +110,37 @@ void TestTransactionService::recordRulesRefuseWithAReason_data()
     QTest::addColumn<QString>("lineMemo");
     QTest::addColumn<QString>("reason"); // empty: stored
 
-    const QDate day(2026, 3, 1);
-    const QString payee = QStringLiteral("Grocer");
-    QTest::newRow("longest payee") << QString(200, 'p') << ""
-                                   << "" << day << 0 << ""
-                                   << "";
-    QTest::newRow("payee too long") << QString(201, 'p') << ""
-                                    << "" << day << 0 << ""
-                                    << "The payee is longer than 200 characters.";
+    struct Row {
+        QString payee = QStringLiteral("Grocer");
+        QString memo = {};
+        QString checkNumber = {};
+        QDate date = QDate(2026, 3, 1);
+        int lines = 0;
+        QString lineMemo = {};
+    };
+    const auto row = [](const char* name, const Row& r, const QString& reason = {}) {
+        QTest::newRow(name) << r.payee << r.memo << r.checkNumber << r.date << r.lines << r.lineMemo
+                            << reason;
+    };
+    row("longest payee", { .payee = QString(200, 'p') });
+    row("payee too long", { .payee = QString(201, 'p') },
+        "The payee is longer than 200 characters.");
     // Characters as users count them, not UTF-16 units.
-    QTest::newRow("longest payee of emoji")
-        << QString::fromUtf8("\xF0\x9F\x92\xB0").repeated(200) << ""
-        << "" << day << 0 << ""
-        << "";
-    QTest::newRow("memo too long") << payee << QString(10001, 'm') << "" << day << 0 << ""
-                                   << "The memo is longer than 10000 characters.";
-    QTest::newRow("check number too long") << payee << "" << QString(21, '1') << day << 0 << ""
-                                           << "The check number is longer than 20 characters.";
-    QTest::newRow("before 1900") << payee << ""
-                                 << "" << QDate(1899, 12, 31) << 0 << ""
-                                 << "The date 1899-12-31 is not between the years 1900 and 2100.";
-    QTest::newRow("first day") << payee << ""
-                               << "" << QDate(1900, 1, 1) << 0 << ""
-                               << "";
-    QTest::newRow("after 2100") << payee << ""
-                                << "" << QDate(2101, 1, 1) << 0 << ""
-                                << "The date 2101-01-01 is not between the years 1900 and 2100.";
-    QTest::newRow("most split lines") << payee << ""
-                                      << "" << day << 250 << ""
-                                      << "";
-    QTest::newRow("too many split lines")
-        << payee << ""
-        << "" << day << 251 << ""
-        << "The split has 251 lines; a transaction has at most 250.";
-    QTest::newRow("split memo too long")
-        << payee << ""
-        << "" << day << 2 << QString(10001, 'm') << "The memo is longer than 10000 characters.";
+    row("longest payee of emoji", { .payee = QString::fromUtf8("\xF0\x9F\x92\xB0").repeated(200) });
+    row("memo too long", { .memo = QString(10001, 'm') },
+        "The memo is longer than 10000 characters.");
+    row("check number too long", { .checkNumber = QString(21, '1') },
+        "The check number is longer than 20 characters.");
+    row("before 1900", { .date = QDate(1899, 12, 31) },
+        "The date 1899-12-31 is not between the years 1900 and 2100.");
+    row("first day", { .date = QDate(1900, 1, 1) });
+    row("after 2100", { .date = QDate(2101, 1, 1) },
+        "The date 2101-01-01 is not between the years 1900 and 2100.");
+    row("most split lines", { .lines = 250 });
+    row("too many split lines", { .lines = 251 },
+        "The split has 251 lines; a transaction has at most 250.");
+    row("split memo too long", { .lines = 2, .lineMemo = QString(10001, 'm') },
+        "The memo is longer than 10000 characters.");
 }
 
 void TestTransactionService::recordRulesRefuseWithAReason()
@@ -199,9 +194,7 @@ void TestTransactionService::transferPayees()
 {
     TestAppState app;
     const Account checking = app.addAccount("Checking");
-    Account euro = Records::account("Euro");
-    euro.currency = Currency::EUR;
-    QVERIFY(app->accounts()->insert(euro));
+    app.addAccount("Euro", 0, Currency::EUR);
     TransactionService* service = app->transactionService();
 
     QCOMPARE(service->transferPayees(checking.id), QStringList { "[Transfer] Euro" });
