@@ -31,6 +31,15 @@ template <class List, class Member> QStringList texts(const List& records, Membe
     return out;
 }
 
+// A member as text; the run stops on a type with no text, so that no
+// comparison of rows can pass on empty cells.
+inline QString cell(const QVariant& value)
+{
+    if (!value.canConvert<QString>())
+        qFatal("Records::rows: no text for a %s", value.typeName());
+    return value.toString();
+}
+
 // Members of each record joined by spaces, so that one comparison checks a
 // whole report: rows(totals, &CategoryTotal::category, &CategoryTotal::total).
 template <class List, class... Members> QStringList rows(const List& records, Members... members)
@@ -38,7 +47,7 @@ template <class List, class... Members> QStringList rows(const List& records, Me
     QStringList out;
     for (const auto& record : records) {
         QStringList cells;
-        ((cells << QVariant::fromValue(record.*members).toString()), ...);
+        ((cells << cell(QVariant::fromValue(record.*members))), ...);
         out << cells.join(QLatin1Char(' '));
     }
     return out;
