@@ -187,7 +187,7 @@ void TestStartup::unusableDataDirectoryEndsWithExitCodeOne()
     blocker = tmp.filePath(blocker);
     QVERIFY(QDir().mkpath(QFileInfo(blocker).path()));
     if (statements.isEmpty()) {
-        writeFile(tmp, blocker, text);
+        writeFile(blocker, text);
     } else {
         Database db;
         QVERIFY(db.open(blocker) && db.runMigrations());
@@ -247,7 +247,7 @@ void TestStartup::oneProgramPerDataDirectory()
     QVERIFY(listening(otherDir));
     QByteArray held = DamagedFiles::bytes(lockPath);
     held.replace(0, held.indexOf('\n'), QByteArray::number(other.processId()));
-    writeFile(tmp, lockPath, held);
+    writeFile(lockPath, held);
     QProcess third;
     startProgram(third, dataDir, tmp);
     QVERIFY(listening(dataDir));

@@ -12,6 +12,22 @@
 #include <QSignalSpy>
 #include <QTest>
 
+namespace {
+
+// A transaction for the record rules, with so many split lines.
+struct Row {
+    QString payee = QStringLiteral("Grocer");
+    QString memo = {};
+    QString checkNumber = {};
+    QDate date = QDate(2026, 3, 1);
+    int lines = 0;
+    QString lineMemo = {};
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(Row)
+
 class TestTransactionService : public QObject {
     Q_OBJECT
 
@@ -102,25 +118,10 @@ void TestTransactionService::failedWritesLeaveNothing()
 
 void TestTransactionService::recordRulesRefuseWithAReason_data()
 {
-    QTest::addColumn<QString>("payee");
-    QTest::addColumn<QString>("memo");
-    QTest::addColumn<QString>("checkNumber");
-    QTest::addColumn<QDate>("date");
-    QTest::addColumn<int>("lines");
-    QTest::addColumn<QString>("lineMemo");
+    QTest::addColumn<Row>("r");
     QTest::addColumn<QString>("reason"); // empty: stored
-
-    struct Row {
-        QString payee = QStringLiteral("Grocer");
-        QString memo = {};
-        QString checkNumber = {};
-        QDate date = QDate(2026, 3, 1);
-        int lines = 0;
-        QString lineMemo = {};
-    };
     const auto row = [](const char* name, const Row& r, const QString& reason = {}) {
-        QTest::newRow(name) << r.payee << r.memo << r.checkNumber << r.date << r.lines << r.lineMemo
-                            << reason;
+        QTest::newRow(name) << r << reason;
     };
     row("longest payee", { .payee = QString(200, 'p') });
     row("payee too long", { .payee = QString(201, 'p') },
@@ -145,43 +146,38 @@ void TestTransactionService::recordRulesRefuseWithAReason_data()
 
 void TestTransactionService::recordRulesRefuseWithAReason()
 {
-    QFETCH(QString, payee);
-    QFETCH(QString, memo);
-    QFETCH(QString, checkNumber);
-    QFETCH(QDate, date);
-    QFETCH(int, lines);
-    QFETCH(QString, lineMemo);
+    QFETCH(Row, r);
     QFETCH(QString, reason);
 
     TestAppState app;
     const Account checking = app.addAccount("Checking");
     TransactionService* service = app->transactionService();
-    Transaction t = Records::transaction(checking.id, date, payee, -lines * 100 - 100);
-    t.memo = memo;
-    t.checkNumber = checkNumber;
+    Transaction t = Records::transaction(checking.id, r.date, r.payee, -r.lines * 100 - 100);
+    t.memo = r.memo;
+    t.checkNumber = r.checkNumber;
     QList<SplitLine> split;
     const QString groceries = app->categories()->findByName("Groceries")->id;
-    for (int i = 0; i < lines; ++i) {
+    for (int i = 0; i < r.lines; ++i) {
         split << Records::splitLine(groceries, -100);
-        split.last().memo = lineMemo;
+        split.last().memo = r.lineMemo;
     }
-    if (lines > 0)
+    if (r.lines > 0)
         split.last().amount -= 100;
-    t.isSplit = lines > 0;
+    t.isSplit = r.lines > 0;
     QCOMPARE(TransactionService::refusal(t, split), reason);
     QCOMPARE(service->save(t, split, true),
         reason.isEmpty() ? TransactionService::Result::Saved : TransactionService::Result::Refused);
     QCOMPARE(app->transactions()->findById(t.id).has_value(), reason.isEmpty());
-    if (lines > 0)
+    if (r.lines > 0)
         return;
 
     // Typed into the register, the same row is refused with the same reason.
     TypedTransactionWriter writer(app->accounts(), app->categories(), service);
     TypedTransaction typed;
-    typed.date = date.toString("M/d/yyyy");
-    typed.payee = payee;
-    typed.memo = memo;
-    typed.checkNumber = checkNumber;
+    typed.date = r.date.toString("M/d/yyyy");
+    typed.payee = r.payee;
+    typed.memo = r.memo;
+    typed.checkNumber = r.checkNumber;
     typed.payment = "1.00";
     const auto status = writer.commit(checking.id, typed, nullptr);
     QCOMPARE(status,

@@ -80,12 +80,17 @@ QStringList queryColumn(const QSqlDatabase& db, const QString& sql)
     return values;
 }
 
+QString writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
+}
+
 QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes)
 {
-    QFile file(dir.filePath(name));
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(name));
-    return file.fileName();
+    return writeFile(dir.filePath(name), bytes);
 }
 
 void expectWarning(const QString& pattern)

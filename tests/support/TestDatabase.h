@@ -37,7 +37,8 @@ private:
 
 // The first column of every row of a query on any connection, as text.
 QStringList queryColumn(const QSqlDatabase& db, const QString& sql);
-// Writes `bytes` to `name` in `dir` and gives its path; the test run stops when it cannot.
+// Writes `bytes` to the file and gives its path; the test run stops when it cannot.
+QString writeFile(const QString& path, const QByteArray& bytes);
 QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes);
 
 // Expects one warning matching the regular expression.

@@ -3,6 +3,7 @@
 #include "SmallDisk.h"
 #include "TestAppState.h"
 #include "TestDatabase.h"
+#include "data/AccountRepository.h"
 #include "data/CategoryRepository.h"
 #include "data/SplitLineRepository.h"
 #include "data/TransactionRepository.h"
@@ -315,7 +316,7 @@ void TestImportService::qifHintsLinkLaterImports()
 
     // The other side is missing: the stored side waits with a hint.
     const ImportResult alone = service->importQif({ importFixture("checking.qif") }, both);
-    QCOMPARE(counts(alone), "imported 5");
+    QCOMPARE(counts(alone), "imported 5 invalid 2 unsupported 1");
     const auto waiting
         = byPayee(app->transactions()->findByAccount(checking.id), "Transfer to savings");
     QCOMPARE(waiting->memo, "[→ Savings] Monthly saving");
@@ -325,7 +326,8 @@ void TestImportService::qifHintsLinkLaterImports()
     // savings side links to the stored one and takes its hint away.
     const ImportResult later
         = service->importQif({ importFixture("checking.qif"), importFixture("savings.qif") }, both);
-    QCOMPARE(counts(later), "imported 2 duplicates 5 linked 1 retroactive 1");
+    QCOMPARE(
+        counts(later), "imported 2 duplicates 5 invalid 2 unsupported 1 linked 1 retroactive 1");
     const auto linked = app->transactions()->findById(waiting->id);
     const auto in = byPayee(app->transactions()->findByAccount(savings.id), "From checking");
     QCOMPARE(linked->memo, "Monthly saving");
@@ -338,7 +340,7 @@ void TestImportService::qifHintsLinkLaterImports()
 
     QCOMPARE(counts(service->importQif(
                  { importFixture("checking.qif"), importFixture("savings.qif") }, both)),
-        "duplicates 7");
+        "duplicates 7 invalid 2 unsupported 1");
 
     // A side stored earlier in the same run takes the link, and its memo
     // changes while the run's rows are not yet in the search index: the
@@ -382,7 +384,7 @@ void TestImportService::qifScanUnmappedAndHeaderlessFiles()
     QCOMPARE(scan.fileErrors.size(), 1);
 
     const ImportResult result = service->importQif(files, { { headerless, cash.id } });
-    QCOMPARE(counts(result), "imported 2 unsupported 2 withoutAccount 7");
+    QCOMPARE(counts(result), "imported 2 invalid 2 unsupported 2 withoutAccount 7");
     QCOMPARE(result.fileErrors.size(), 1);
     const QList<Transaction> stored = app->transactions()->findByAccount(cash.id);
     // Day-first dates, grouped decimal commas and Windows-1252 text.
