@@ -49,13 +49,6 @@ struct Ledger {
     {
         return payees(repo.search(text, filter));
     }
-    // A filter with one condition: filter(&SearchFilter::cleared, true).
-    template <class M, class V> static SearchFilter filter(M SearchFilter::*member, const V& value)
-    {
-        SearchFilter f;
-        f.*member = value;
-        return f;
-    }
     // A row as another program might write it: NULL memo and check number, payee = id.
     bool insertRaw(const QString& accountId, const QString& id, const QString& date) const
     {
@@ -237,15 +230,12 @@ void TestTransactionRepository::searchColumnsAndFilters()
     QVERIFY(l.repo.update(byMemo));
     QCOMPARE(l.found("espr") + l.found("bean"), QStringList({ "Corner" }));
 
-    QCOMPARE(l.found("co", l.filter(&SearchFilter::accountId, l.a.id)),
-        QStringList({ "Coffeehouse", "Corner" }));
-    QCOMPARE(
-        l.found("co", l.filter(&SearchFilter::categoryId, food.id)), QStringList({ "Corner" }));
-    QCOMPARE(l.found("co", l.filter(&SearchFilter::cleared, true)), QStringList({ "Coffee Co" }));
+    QCOMPARE(l.found("co", { .accountId = l.a.id }), QStringList({ "Coffeehouse", "Corner" }));
+    QCOMPARE(l.found("co", { .categoryId = food.id }), QStringList({ "Corner" }));
+    QCOMPARE(l.found("co", { .cleared = true }), QStringList({ "Coffee Co" }));
     // Dates are inclusive; text without a letter or digit lists the latest rows.
-    SearchFilter range = l.filter(&SearchFilter::from, QDate(2026, 1, 3));
-    range.to = QDate(2026, 1, 5);
-    QCOMPARE(l.found("!!", range), QStringList({ "Coffee Co", "Coffeehouse" }));
+    QCOMPARE(l.found("!!", { .from = QDate(2026, 1, 3), .to = QDate(2026, 1, 5) }),
+        QStringList({ "Coffee Co", "Coffeehouse" }));
 
     // Text that reads as an amount finds it paid or received: hundredths of
     // the number in most currencies, whole yen in a yen account.
@@ -260,7 +250,7 @@ void TestTransactionRepository::searchColumnsAndFilters()
     QCOMPARE(l.found("$94.75"), l.found("-94.75"));
     QCOMPARE(l.found("9,475"), QStringList({ "Ramen" }));
     QCOMPARE(l.found("94"), QStringList({ "Sushi" }));
-    QCOMPARE(l.found("94.75", l.filter(&SearchFilter::accountId, b.id)), QStringList({ "Refund" }));
+    QCOMPARE(l.found("94.75", { .accountId = b.id }), QStringList({ "Refund" }));
     // A number is still a word of the check number.
     QCOMPARE(l.found("1234"), QStringList({ "Coffee Co" }));
 

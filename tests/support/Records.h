@@ -22,6 +22,15 @@ SplitLine splitLine(const QString& categoryId, qint64 amount);
 RecurringTransaction recurring(
     const QString& accountId, const QString& payee, const QDate& nextDueDate);
 
+// The amounts of the transactions added up.
+inline qint64 sum(const QList<Transaction>& transactions)
+{
+    qint64 total = 0;
+    for (const Transaction& t : transactions)
+        total += t.amount;
+    return total;
+}
+
 // One text member of each record, in order: texts(rows, &Transaction::payee).
 template <class List, class Member> QStringList texts(const List& records, Member member)
 {

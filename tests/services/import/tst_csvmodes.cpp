@@ -1,4 +1,5 @@
 #include "ImportFixtures.h"
+#include "Records.h"
 #include "TestAppState.h"
 #include "TestDatabase.h"
 #include "data/TransactionRepository.h"
@@ -9,8 +10,6 @@
 
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <numeric>
 
 Q_DECLARE_METATYPE(CsvMapping)
 
@@ -99,9 +98,7 @@ void TestCsvModes::amountModes()
                  writeFile(dir, "statement.csv", file), account.id, mapping)),
         counts);
     const QList<Transaction> stored = app->transactions()->findByAccount(account.id);
-    QCOMPARE(std::accumulate(stored.cbegin(), stored.cend(), qint64(0),
-                 [](qint64 total, const Transaction& t) { return total + t.amount; }),
-        sum);
+    QCOMPARE(Records::sum(stored), sum);
 }
 
 void TestCsvModes::previewAndProfiles()

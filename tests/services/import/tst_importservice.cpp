@@ -28,14 +28,6 @@ private Q_SLOTS:
 
 namespace {
 
-qint64 sum(const QList<Transaction>& list)
-{
-    qint64 total = 0;
-    for (const Transaction& t : list)
-        total += t.amount;
-    return total;
-}
-
 std::optional<Transaction> byPayee(const QList<Transaction>& list, const QString& payee)
 {
     for (const Transaction& t : list) {
@@ -72,7 +64,7 @@ void TestImportService::csvCountsSumsAndDuplicates()
 
     const QList<Transaction> stored = app->transactions()->findByAccount(checking.id);
     QCOMPARE(stored.size(), 4);
-    QCOMPARE(sum(stored), -350 + 12500 - 123456 - 2000);
+    QCOMPARE(Records::sum(stored), -350 + 12500 - 123456 - 2000);
     const auto smith = byPayee(stored, "Smith, John");
     QCOMPARE(smith->date, QDate(2024, 1, 6));
     QCOMPARE(smith->memo, "Rent share, January");
@@ -252,8 +244,8 @@ void TestImportService::qifFilesLinkTransfersAndStoreSplits()
 
     const QList<Transaction> inChecking = app->transactions()->findByAccount(checking.id);
     const QList<Transaction> inSavings = app->transactions()->findByAccount(savings.id);
-    QCOMPARE(sum(inChecking), -4520 + 250000 - 50000 - 12000 - 1200);
-    QCOMPARE(sum(inSavings), 50000 + 125);
+    QCOMPARE(Records::sum(inChecking), -4520 + 250000 - 50000 - 12000 - 1200);
+    QCOMPARE(Records::sum(inSavings), 50000 + 125);
     const auto out = byPayee(inChecking, "Transfer to savings");
     const auto in = byPayee(inSavings, "From checking");
     QVERIFY(out && in);

@@ -10,7 +10,6 @@
 #include <QTest>
 
 #include <algorithm>
-#include <numeric>
 
 class TestOfxImport : public QObject {
     Q_OBJECT
@@ -140,9 +139,7 @@ void TestOfxImport::statementForms()
     QList<Transaction> stored = app->transactions()->findByAccount(bank.id);
     QCOMPARE(earliest(stored), first);
     stored += app->transactions()->findByAccount(card.id);
-    QCOMPARE(std::accumulate(stored.cbegin(), stored.cend(), qint64(0),
-                 [](qint64 total, const Transaction& t) { return total + t.amount; }),
-        sum);
+    QCOMPARE(Records::sum(stored), sum);
 }
 
 void TestOfxImport::bankAccountRememberedAndRowsKnownAgain()
