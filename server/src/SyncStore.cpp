@@ -103,9 +103,13 @@ std::optional<SyncStore::Page> SyncStore::pull(
         // Shared records come through the user's feed, numbered in the same sequence.
         if (!Sql::exec(query,
                 QStringLiteral(
-                    "SELECT seq, entity_type, body FROM records WHERE owner_id = ? AND seq > ? "
-                    "UNION ALL SELECT f.seq, f.entity_type, COALESCE(f.body, r.body) "
-                    "FROM shared_feed f LEFT JOIN records r ON r.server_id = f.server_id "
+                    "SELECT seq, entity_type, body, NULL, NULL, NULL FROM records "
+                    "WHERE owner_id = ? AND seq > ? "
+                    "UNION ALL SELECT f.seq, f.entity_type, COALESCE(f.body, r.body), "
+                    "u.id, u.display_name, u.email FROM shared_feed f "
+                    "LEFT JOIN records r ON r.server_id = f.server_id "
+                    "LEFT JOIN users u ON u.id = r.owner_id AND f.body IS NULL "
+                    "AND f.entity_type = 'account' "
                     "WHERE f.reader_id = ? AND f.seq > ? ORDER BY 1 LIMIT ?"),
                 { userId, last, userId, last, limit + 1 }))
             return false;
@@ -117,8 +121,19 @@ std::optional<SyncStore::Page> SyncStore::pull(
             }
             last = query.value(0).toLongLong();
             const int index = syncEntityIndex(query.value(1).toString());
-            if (index >= 0 && !query.isNull(2))
-                arrays[std::size_t(index)].append(query.value(2).toString().toUtf8());
+            if (index < 0 || query.isNull(2))
+                continue;
+            QByteArray body = query.value(2).toString().toUtf8();
+            // A member's sidebar names whose account it is.
+            if (!query.isNull(3)) {
+                QJsonObject record = QJsonDocument::fromJson(body).object();
+                record.insert("shared_by",
+                    QJsonObject { { "user_id", query.value(3).toString() },
+                        { "display_name", query.value(4).toString() },
+                        { "email", query.value(5).toString() } });
+                body = QJsonDocument(record).toJson(QJsonDocument::Compact);
+            }
+            arrays[std::size_t(index)].append(body);
         }
         query.finish();
         if (more)

@@ -328,11 +328,25 @@ SyncApplier::Outcome SyncApplier::applyRecurring(const QJsonObject& record, cons
         return Outcome::Skipped;
     if (const auto blocked = blocker<RecurringTransaction>(SyncEntity::Recurring,
             m_repos.recurring->findById(localId), record,
-            { { SyncEntity::Account, recurring.accountId },
-                { SyncEntity::Category, recurring.categoryId } },
+            { { SyncEntity::Account, recurring.accountId } },
             SyncWire::payloadOf<RecurringTransaction>))
         return *blocked;
+    if (!standInMissingCategories({ recurring.categoryId }))
+        return stored(false);
     return stored(m_repos.recurring->storeReceived(recurring));
+}
+
+// Categories belong to one person: a shared account's rows and schedules may
+// name the owner's, which never come here. Those rows are kept whole, the
+// category held by a stand-in until (if ever) a category of that id arrives.
+bool SyncApplier::standInMissingCategories(const QStringList& categoryIds)
+{
+    for (const QString& id : categoryIds) {
+        if (!id.isEmpty() && !m_ledger->exists(SyncEntity::Category, id)
+            && !m_repos.categories->storeStandIn(id))
+            return false;
+    }
+    return true;
 }
 
 SyncApplier::Outcome SyncApplier::applyTransactionChange(
@@ -362,17 +376,11 @@ SyncApplier::Outcome SyncApplier::applyTransactionChange(
                 : RecordRules::transactionProblem(transaction),
             "transaction", record))
         return Outcome::Skipped;
-    // Categories belong to one person: a shared account's rows may name the
-    // owner's, which never come here. Those rows are kept whole, the category
-    // held by a stand-in until (if ever) a category of that id arrives.
     QStringList categories { transaction.categoryId };
     for (const SplitLine& line : lines)
         categories << line.categoryId;
-    for (const QString& id : std::as_const(categories)) {
-        if (!id.isEmpty() && !m_ledger->exists(SyncEntity::Category, id)
-            && !m_repos.categories->storeStandIn(id))
-            return stored(false);
-    }
+    if (!standInMissingCategories(categories))
+        return stored(false);
     if (!m_repos.transactions->storeReceived(transaction))
         return stored(false);
     if (!linesValue.isArray())

@@ -62,6 +62,7 @@ private:
     Outcome apply(SyncEntity entity, const QJsonObject& record);
     Outcome applyAccount(const QJsonObject& record, const QString& localId);
     Outcome applyCategory(const QJsonObject& record, const QString& localId);
+    bool standInMissingCategories(const QStringList& categoryIds);
     Outcome applyRecurring(const QJsonObject& record, const QString& localId);
     Outcome applyTransactionChange(const QJsonObject& record, const QString& localId);
     Outcome applyReconciliation(const QJsonObject& record, const QString& localId);

@@ -12,13 +12,16 @@ struct Table {
     const char* manifestCount;
 };
 
-inline constexpr std::array<Table, 6> kTables { {
+inline constexpr std::array<Table, 7> kTables { {
     { "accounts", "accounts", "accountCount" },
     { "categories", "categories", "categoryCount" },
     { "transactions", "transactions", "transactionCount" },
     { "split_lines", "split_lines", "splitLineCount" },
     { "recurring_transactions", "recurring", "recurringCount" },
     { "reconciliations", "reconciliations", "reconciliationCount" },
+    // Last, so that archives written before the banks' layouts were kept still
+    // restore as they did.
+    { "csv_profiles", "csv_profiles", "csvProfileCount" },
 } };
 
 inline constexpr int kManifestVersion = 1;
