@@ -75,6 +75,10 @@ void TestServerSignIn::signsInOnTheServersPage()
     QVERIFY(fetchedOk);
     QCOMPARE(user.email, QStringLiteral("ann@example.org"));
     QCOMPARE(user.displayName, QStringLiteral("Ann"));
+    // What the server issued is what the store holds.
+    FileTokenStore stored(dir.filePath("tokens.json"));
+    QCOMPARE(subject(stored.read(TokenStore::kAccessTokenKey).value_or(QString())), user.id);
+    QCOMPARE(stored.read(TokenStore::kRefreshTokenKey), client.tokenManager()->refreshToken());
 }
 
 QTEST_MAIN(TestServerSignIn)
