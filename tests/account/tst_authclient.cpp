@@ -1,3 +1,4 @@
+#include "Awaited.h"
 #include "FakeCloud.h"
 #include "TestBrowser.h"
 #include "account/ApiClient.h"
@@ -307,14 +308,13 @@ void TestAuthClient::startUpRestoresTheSession()
     // one still answers, with the user known from before.
     m_fake->server().clearFaults();
     m_fake->setAccessLifetime(900);
-    User user;
-    auth()->fetchCurrentUser([&user](bool, const User& answer) { user = answer; });
-    QTRY_COMPARE(user.email, "user-1@example.com");
+    const auto currentUser = [this] {
+        return std::get<1>(awaited<bool, User>([&](auto done) { auth()->fetchCurrentUser(done); }));
+    };
+    QCOMPARE(currentUser().email, "user-1@example.com");
     QVERIFY(!tokens()->accessToken().isEmpty());
     m_fake->server().setFault(FakeCloud::authPath("/users/me"), { .status = 500, .times = 1 });
-    user = User();
-    auth()->fetchCurrentUser([&user](bool, const User& answer) { user = answer; });
-    QTRY_COMPARE(user.email, "user-1@example.com");
+    QCOMPARE(currentUser().email, "user-1@example.com");
 
     // The session ended elsewhere: the next refresh is refused and signs out here.
     m_fake->revokeRefreshTokens();

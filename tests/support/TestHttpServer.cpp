@@ -216,8 +216,7 @@ TestHttpResponse TestHttpServer::respond(const TestHttpRequest& request) const
         if (route.method == request.method && matches(route.path, request.path))
             return route.handler(request);
     }
-    return TestHttpResponse::json(
-        404, { { QStringLiteral("error"), QStringLiteral("not_found") } });
+    return TestHttpResponse::error(404, QStringLiteral("not_found"));
 }
 
 void TestHttpServer::answer(QTcpSocket* socket, const TestHttpRequest& request)

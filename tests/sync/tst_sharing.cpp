@@ -269,18 +269,12 @@ void TestSharing::sharedAccountReachesTheMemberAndLeavesAgain()
     const auto ownerClient = signedIn("user-1");
     const auto memberClient = signedIn("user-2");
     m_cloud->account().createGroup("user-1");
-    std::optional<QString> code;
-    ownerClient->accountClient()->generateInviteCode(
-        [&](const MellAccount::GroupInvitation& invitation, const QString&) {
-            code = invitation.inviteCode;
-        });
-    QTRY_VERIFY(code.has_value());
-    std::optional<bool> joined;
-    std::optional<bool> left;
-    memberClient->accountClient()->joinGroup(*code, [&](bool ok, const QString&) { joined = ok; });
-    QTRY_VERIFY(joined.value_or(false));
-    memberClient->accountClient()->leaveGroup([&](bool ok, const QString&) { left = ok; });
-    QTRY_VERIFY(left.value_or(false));
+    const auto [invitation, unused] = awaited<MellAccount::GroupInvitation, QString>(
+        [&](auto done) { ownerClient->accountClient()->generateInviteCode(done); });
+    MellAccount::AccountClient* joining = memberClient->accountClient();
+    QVERIFY(std::get<0>(awaited<bool, QString>(
+        [&](auto done) { joining->joinGroup(invitation.inviteCode, done); })));
+    QVERIFY(std::get<0>(awaited<bool, QString>([&](auto done) { joining->leaveGroup(done); })));
     QVERIFY(member.sync());
     QVERIFY(member->accounts()->findById(joint.id)->deletedAt.has_value());
     QVERIFY(member->transactions()->findByAccount(joint.id).isEmpty());

@@ -1,3 +1,4 @@
+#include "DialogTestHelpers.h"
 #include "FakeCloud.h"
 #include "Records.h"
 #include "SyncSide.h"
@@ -266,7 +267,6 @@ void TestSyncEngine::conflictIsSettledEitherWay()
                 .contains("1 sync conflict(s)</a>"));
     QStringList shown;
     QTimer menuAnswer;
-    QTimer dialogAnswer;
     connect(&menuAnswer, &QTimer::timeout, [&menuAnswer] {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         for (QAction* action : menu ? menu->actions() : QList<QAction*>()) {
@@ -277,21 +277,16 @@ void TestSyncEngine::conflictIsSettledEitherWay()
             }
         }
     });
-    connect(&dialogAnswer, &QTimer::timeout, [&] {
-        auto* dialog = qobject_cast<SyncConflictsDialog*>(QApplication::activeModalWidget());
-        if (!dialog)
-            return;
-        dialogAnswer.stop();
-        const auto* values = dialog->findChild<QTableWidget*>("conflictValues");
+    DialogTest::whenOpen<SyncConflictsDialog>([&shown](SyncConflictsDialog& dialog) {
+        const auto* values = dialog.findChild<QTableWidget*>("conflictValues");
         for (int row = 0; row < values->rowCount(); ++row) {
             for (int column = 0; column < 3; ++column)
                 shown << values->item(row, column)->text();
         }
-        QTest::mouseClick(dialog->findChild<QPushButton*>("useTheirsButton"), Qt::LeftButton);
-        dialog->reject();
+        QTest::mouseClick(dialog.findChild<QPushButton*>("useTheirsButton"), Qt::LeftButton);
+        dialog.reject();
     });
     menuAnswer.start(10);
-    dialogAnswer.start(10);
     RegisterScreen* register_ = window.registerScreen();
     const int row = register_->model()->rowOfTransaction(rent.id);
     register_->onContextMenu(

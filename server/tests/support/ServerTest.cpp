@@ -251,6 +251,14 @@ QJsonObject syncChange(const QString& type, const QString& id, QJsonObject paylo
         { "version", version }, { "payload", payload } };
 }
 
+QStringList pushStatuses(const QJsonArray& results)
+{
+    QStringList statuses;
+    for (const QJsonValue& result : results)
+        statuses << result.toObject().value("status").toString();
+    return statuses;
+}
+
 const QStringList kSyncArrays
     = { "accounts", "categories", "recurring_transactions", "transactions", "reconciliations" };
 

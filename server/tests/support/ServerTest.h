@@ -89,6 +89,8 @@ private:
 // One change of a sync push; its payload names the record's client id.
 QJsonObject syncChange(const QString& type, const QString& id, QJsonObject payload = {},
     const QString& action = QStringLiteral("upsert"), const QJsonValue& version = 1);
+// The "status" of each result of a push.
+QStringList pushStatuses(const QJsonArray& results);
 // The record lists every pull page holds.
 extern const QStringList kSyncArrays;
 // Every record of a pull page, by client id.
