@@ -11,7 +11,6 @@
 
 namespace {
 
-const QByteArray kPush = "/ledgerine/v1/sync/push";
 const QByteArray kPull = "/ledgerine/v1/sync/pull";
 
 QJsonObject account(
@@ -225,11 +224,6 @@ void TestSync::concurrentPushesNeverHideFromAPull()
     std::atomic<int> writing { kWriters };
     std::atomic<int> failures { 0 };
     const quint16 port = m_server->port();
-    const auto post = [port, bearer](const QJsonArray& changes) {
-        return request(port, "POST", kPush,
-            QJsonDocument(QJsonObject { { "changes", changes } }).toJson(),
-            { { "Authorization", bearer } });
-    };
 
     std::vector<std::thread> writers;
     for (int writer = 0; writer < kWriters; ++writer) {
@@ -239,7 +233,7 @@ void TestSync::concurrentPushesNeverHideFromAPull()
                 for (int i = 0; i < kPerPush; ++i)
                     changes.append(syncChange(
                         "transaction", QStringLiteral("w%1-%2-%3").arg(writer).arg(push).arg(i)));
-                if (post(changes).status != 200)
+                if (m_server->push(bearer, changes).size() != kPerPush)
                     ++failures;
             }
             --writing;

@@ -165,13 +165,11 @@ void TestSyncEngine::twoComputersKeepOneLedger()
     QCOMPARE(a.transaction(split.id).payee, QString("Farmers market"));
     QCOMPARE(a.dump(), b.dump());
     // Search finds what pulls brought, new rows and changed ones, by their latest text.
+    const QString matching
+        = QStringLiteral("SELECT COUNT(*) FROM transactions_fts WHERE transactions_fts MATCH '%1'");
     for (const SyncSide* side : { &a, &b }) {
-        QCOMPARE(side->scalar("SELECT COUNT(*) FROM transactions_fts WHERE transactions_fts "
-                              "MATCH 'farmers OR espresso OR savings'"),
-            3);
-        QCOMPARE(side->scalar("SELECT COUNT(*) FROM transactions_fts WHERE transactions_fts "
-                              "MATCH 'coffee'"),
-            0);
+        QCOMPARE(side->scalar(matching.arg("farmers OR espresso OR savings")), 3);
+        QCOMPARE(side->scalar(matching.arg("coffee")), 0);
     }
 }
 
