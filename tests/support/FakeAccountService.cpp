@@ -77,11 +77,8 @@ FakeAccountService::Group* FakeAccountService::groupOfUser(const QString& userId
 
 std::optional<QString> FakeAccountService::groupOf(const QString& userId) const
 {
-    for (const Group& group : m_groups) {
-        if (memberOf(group, userId))
-            return group.id;
-    }
-    return std::nullopt;
+    const Group* group = const_cast<FakeAccountService*>(this)->groupOfUser(userId);
+    return group ? std::optional(group->id) : std::nullopt;
 }
 
 QStringList FakeAccountService::members(const QString& groupId) const
