@@ -14,6 +14,13 @@ namespace {
 const QByteArray kAccountApi = "/account/v1";
 const QByteArray kSyncApi = "/ledgerine/v1";
 
+// The sharing routes of the account a push stored first.
+QByteArray sharesOf(const QJsonArray& pushed)
+{
+    return kSyncApi + "/accounts/"
+        + pushed.at(0).toObject().value("server_id").toString().toLatin1();
+}
+
 } // namespace
 
 // Groups, invitations, shared accounts and who may touch what.
@@ -195,8 +202,7 @@ void TestHouseholds::sharesFollowMembership()
             syncChange("transaction", "t2", { { "account_id", "private" }, { "amount", -7 } }),
             syncChange("recurring", "r1", { { "account_id", "acc" } }),
             syncChange("reconciliation", "rec1", { { "account_id", "acc" } }) });
-    const QByteArray shares = kSyncApi + "/accounts/"
-        + stored.at(0).toObject().value("server_id").toString().toLatin1();
+    const QByteArray shares = sharesOf(stored);
     QCOMPARE(call("POST", shares + "/share", owner, { { "user_id", stranger.id } }).status, 404);
     QCOMPARE(call("POST", shares + "/share", owner, { { "user_id", owner.id } }).status, 400);
     QCOMPARE(call("POST", shares + "/share", owner,
@@ -284,12 +290,7 @@ void TestHouseholds::sharesFollowMembership()
 
     // When the owner of a shared account is purged, the member keeps tombstones.
     const QJsonArray hers = push(ann, { syncChange("account", "hers", { { "name", "Hers" } }) });
-    QCOMPARE(call("POST",
-                 kSyncApi + "/accounts/"
-                     + hers.at(0).toObject().value("server_id").toString().toLatin1() + "/share",
-                 ann, { { "user_id", owner.id } })
-                 .status,
-        201);
+    QCOMPARE(call("POST", sharesOf(hers) + "/share", ann, { { "user_id", owner.id } }).status, 201);
     QVERIFY(pull(owner, &ownerCursor).contains("hers"));
     QCOMPARE(call("DELETE", kAccountApi + "/profile", ann).status, 200);
     ServerClock::setOffset(31 * 24 * 3600);
@@ -340,12 +341,8 @@ void TestHouseholds::othersIdsGiveNothing()
     const QJsonObject invitation = invite(owner);
     const QJsonObject code = invite(owner);
     QCOMPARE(join(member, code), 200);
-    const QString account = push(owner, { syncChange("account", "acc", {}) })
-                                .at(0)
-                                .toObject()
-                                .value("server_id")
-                                .toString();
-    const QByteArray shares = kSyncApi + "/accounts/" + account.toLatin1();
+    const QByteArray shares = sharesOf(push(owner, { syncChange("account", "acc") }));
+    const QString account = QString::fromLatin1(shares).section('/', -1);
     QCOMPARE(call("POST", shares + "/share", owner, { { "user_id", member.id } }).status, 201);
     const QString device = call(
         "POST", kAccountApi + "/devices/register", member, { { "device_fingerprint", "fp" } })
