@@ -313,12 +313,9 @@ void TestAuth::userSessionsAndPassword()
     }
     QCOMPARE(current, 1);
     // Nobody ends another user's session.
-    QCOMPARE(m_server->call("DELETE", kRealm + "/users/me/sessions/" + otherId.toLatin1(), stranger)
-                 .status,
-        404);
-    QCOMPARE(
-        m_server->call("DELETE", kRealm + "/users/me/sessions/" + otherId.toLatin1(), here).status,
-        204);
+    const QByteArray otherPath = kRealm + "/users/me/sessions/" + otherId.toLatin1();
+    QCOMPARE(m_server->call("DELETE", otherPath, stranger).status, 404);
+    QCOMPARE(m_server->call("DELETE", otherPath, here).status, 204);
     QCOMPARE(m_server->list(kRealm + "/users/me/sessions", here, "sessions").size(), 2);
 
     const auto change = [&](const QString& current, const QString& wanted) {
@@ -372,11 +369,8 @@ void TestAuth::profileDevicesAndDeletion()
     QCOMPARE(m_server->get("/account/v1/profile", bearer).status, 401);
     const auto back = signIn("dora@example.org", "correct horse");
     QVERIFY(back);
-    QCOMPARE(m_server->get("/account/v1/profile", "Bearer " + back->access.toLatin1())
-                 .json()
-                 .value("status")
-                 .toString(),
-        "active");
+    const QByteArray signedInAgain = "Bearer " + back->access.toLatin1();
+    QCOMPARE(m_server->get("/account/v1/profile", signedInAgain).json().value("status"), "active");
     // Otherwise the account and its records go once the 30 days are over.
     const QString ed = m_server->addUser(QStringLiteral("ed@example.org"));
     QCOMPARE(m_server->call("DELETE", "/account/v1/profile", m_server->bearer(ed)).status, 200);
