@@ -31,14 +31,11 @@ struct Tokens {
 } // namespace
 
 // Signing in through the page, tokens, sessions, the user's own account.
-class TestAuth : public QObject {
+class TestAuth : public ServerTestCase {
     Q_OBJECT
 
 public:
-    explicit TestAuth(TestServer::Backend backend)
-        : m_backend(backend)
-    {
-    }
+    using ServerTestCase::ServerTestCase;
 
 private Q_SLOTS:
     void initTestCase();
@@ -62,19 +59,18 @@ private:
         const QByteArray& page = "login", const QByteArray& address = "203.0.113.1");
     std::optional<Tokens> signIn(const QString& email, const QString& password);
     HttpReply refresh(const QString& token);
+    // users/me for a bearer header or a bare access token.
+    HttpReply me(const QByteArray& bearer) { return m_server->get(kRealm + "/users/me", bearer); }
+    HttpReply me(const QString& access) { return me("Bearer " + access.toLatin1()); }
 
-    TestServer::Backend m_backend;
-    std::unique_ptr<TestServer> m_server;
     QString m_ann;
 };
 
 void TestAuth::initTestCase()
 {
-    qInfo("Backend: %s", qPrintable(TestServer::backendName(m_backend)));
     ServerConfig config;
     config.trustForwardedFor = true;
-    m_server = std::make_unique<TestServer>(m_backend, config);
-    QVERIFY(m_server->start());
+    QVERIFY(startServer(config));
     m_ann = m_server->addUser(QStringLiteral("ann@example.org"));
 }
 
@@ -141,35 +137,27 @@ void TestAuth::pageServesOnlyTheDesktopsSignIn_data()
     QTest::addColumn<QByteArray>("clientId");
     QTest::addColumn<QString>("redirect");
     QTest::addColumn<QByteArray>("language");
-    QTest::addColumn<int>("status");
+    // The page's title when it is served; the refusal's text otherwise.
     QTest::addColumn<QString>("text");
 
     const QString title = QStringLiteral("Sign in to Mellowind Ledgerine");
     const QString bad = QStringLiteral("This sign-in link is not valid.");
-    QTest::newRow("desktop") << kClient << kRedirect << QByteArray() << 200 << title;
-    QTest::newRow("127.0.0.1, any port")
-        << kClient << "http://127.0.0.1:5/cb" << QByteArray() << 200 << title;
-    QTest::newRow("[::1]") << kClient << "http://[::1]:4242/callback" << QByteArray() << 200
-                           << title;
-    QTest::newRow("German") << kClient << kRedirect << QByteArray("de-CH, en;q=0.5") << 200
+    const QByteArray none;
+    QTest::newRow("desktop") << kClient << kRedirect << none << title;
+    QTest::newRow("127.0.0.1, any port") << kClient << "http://127.0.0.1:5/cb" << none << title;
+    QTest::newRow("[::1]") << kClient << "http://[::1]:4242/callback" << none << title;
+    QTest::newRow("German") << kClient << kRedirect << QByteArray("de-CH, en;q=0.5")
                             << "Bei Mellowind Ledgerine anmelden";
-    QTest::newRow("Japanese by weight") << kClient << kRedirect << QByteArray("en;q=0.2, ja") << 200
+    QTest::newRow("Japanese by weight") << kClient << kRedirect << QByteArray("en;q=0.2, ja")
                                         << QString::fromUtf8("Mellowind Ledgerine にサインイン");
-    QTest::newRow("unknown client")
-        << QByteArray("someone-else") << kRedirect << QByteArray() << 400 << bad;
-    QTest::newRow("https redirect")
-        << kClient << "https://localhost/callback" << QByteArray() << 400 << bad;
-    QTest::newRow("another host") << kClient << "http://example.org/callback" << QByteArray() << 400
-                                  << bad;
-    QTest::newRow("lookalike host")
-        << kClient << "http://localhost.example.org/" << QByteArray() << 400 << bad;
-    QTest::newRow("other loopback address")
-        << kClient << "http://127.0.0.2/" << QByteArray() << 400 << bad;
-    QTest::newRow("user info") << kClient << "http://x@localhost:1/callback" << QByteArray() << 400
-                               << bad;
-    QTest::newRow("fragment") << kClient << "http://localhost:1/callback#x" << QByteArray() << 400
-                              << bad;
-    QTest::newRow("no redirect") << kClient << QString() << QByteArray() << 400 << bad;
+    QTest::newRow("unknown client") << QByteArray("someone-else") << kRedirect << none << bad;
+    QTest::newRow("https redirect") << kClient << "https://localhost/callback" << none << bad;
+    QTest::newRow("another host") << kClient << "http://example.org/callback" << none << bad;
+    QTest::newRow("lookalike host") << kClient << "http://localhost.example.org/" << none << bad;
+    QTest::newRow("other loopback address") << kClient << "http://127.0.0.2/" << none << bad;
+    QTest::newRow("user info") << kClient << "http://x@localhost:1/callback" << none << bad;
+    QTest::newRow("fragment") << kClient << "http://localhost:1/callback#x" << none << bad;
+    QTest::newRow("no redirect") << kClient << QString() << none << bad;
 }
 
 void TestAuth::pageServesOnlyTheDesktopsSignIn()
@@ -177,8 +165,8 @@ void TestAuth::pageServesOnlyTheDesktopsSignIn()
     QFETCH(QByteArray, clientId);
     QFETCH(QString, redirect);
     QFETCH(QByteArray, language);
-    QFETCH(int, status);
     QFETCH(QString, text);
+    const int status = text == "This sign-in link is not valid." ? 400 : 200;
     QList<QPair<QByteArray, QByteArray>> headers;
     if (!language.isEmpty())
         headers.append({ "Accept-Language", language });
@@ -213,11 +201,10 @@ void TestAuth::signInRedirectsWithTokensInTheFragment()
     QVERIFY(claims);
     QCOMPARE(claims->value("sub").toString(), m_ann);
     QCOMPARE(claims->value("exp").toInteger() - claims->value("iat").toInteger(), 900);
-    const HttpReply me = m_server->get(kRealm + "/users/me", "Bearer " + access.toLatin1());
-    QCOMPARE(me.json().value("email").toString(), "ann@example.org");
+    QCOMPARE(me(access).json().value("email").toString(), "ann@example.org");
     // The token ends when it expires.
     ServerClock::setOffset(claims->value("exp").toInteger() - QDateTime::currentSecsSinceEpoch());
-    QCOMPARE(m_server->get(kRealm + "/users/me", "Bearer " + access.toLatin1()).status, 401);
+    QCOMPARE(me(access).status, 401);
 }
 
 void TestAuth::refusalsReadAlikeAndAreLimited()
@@ -288,23 +275,16 @@ void TestAuth::refreshRotatesWithAGracePeriod()
     // The answer was lost and the old token comes again: the same pair.
     QCOMPARE(refresh(first->refresh).json(), rotated.json());
     const HttpReply third = refresh(second.refresh);
+    const QString thirdAccess = third.json().value("access_token").toString();
     QCOMPARE(third.status, 200);
-    QCOMPARE(m_server
-                 ->get(kRealm + "/users/me",
-                     "Bearer " + third.json().value("access_token").toString().toLatin1())
-                 .status,
-        200);
+    QCOMPARE(me(thirdAccess).status, 200);
 
     // After the grace period the old token is someone's copy: the session ends.
     ServerClock::setOffset(ServerClock::now() - QDateTime::currentSecsSinceEpoch() + 61);
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("came back after the grace period"));
     QCOMPARE(refresh(first->refresh).status, 401);
     QCOMPARE(refresh(third.json().value("refresh_token").toString()).status, 401);
-    QCOMPARE(m_server
-                 ->get(kRealm + "/users/me",
-                     "Bearer " + third.json().value("access_token").toString().toLatin1())
-                 .status,
-        401);
+    QCOMPARE(me(thirdAccess).status, 401);
     QCOMPARE(refresh(QStringLiteral("made-up")).json().value("error").toString(), "invalid_grant");
 }
 
@@ -320,11 +300,9 @@ void TestAuth::userSessionsAndPassword()
     const HttpReply renamed
         = m_server->send("PATCH", kRealm + "/users/me", { { "display_name", " Carl " } }, here);
     QCOMPARE(renamed.json().value("display_name").toString(), "Carl");
-    QCOMPARE(
-        m_server->get(kRealm + "/users/me", here).json().value("display_name").toString(), "Carl");
+    QCOMPARE(me(here).json().value("display_name").toString(), "Carl");
 
-    const QJsonArray sessions
-        = m_server->get(kRealm + "/users/me/sessions", here).json().value("sessions").toArray();
+    const QJsonArray sessions = m_server->list(kRealm + "/users/me/sessions", here, "sessions");
     QCOMPARE(sessions.size(), 3);
     QString otherId;
     int current = 0;
@@ -335,22 +313,10 @@ void TestAuth::userSessionsAndPassword()
     }
     QCOMPARE(current, 1);
     // Nobody ends another user's session.
-    QCOMPARE(
-        request(m_server->port(), "DELETE", kRealm + "/users/me/sessions/" + otherId.toLatin1(), {},
-            { { "Authorization", stranger } })
-            .status,
-        404);
-    QCOMPARE(
-        request(m_server->port(), "DELETE", kRealm + "/users/me/sessions/" + otherId.toLatin1(), {},
-            { { "Authorization", here } })
-            .status,
-        204);
-    QCOMPARE(m_server->get(kRealm + "/users/me/sessions", here)
-                 .json()
-                 .value("sessions")
-                 .toArray()
-                 .size(),
-        2);
+    const QByteArray otherPath = kRealm + "/users/me/sessions/" + otherId.toLatin1();
+    QCOMPARE(m_server->call("DELETE", otherPath, stranger).status, 404);
+    QCOMPARE(m_server->call("DELETE", otherPath, here).status, 204);
+    QCOMPARE(m_server->list(kRealm + "/users/me/sessions", here, "sessions").size(), 2);
 
     const auto change = [&](const QString& current, const QString& wanted) {
         return m_server
@@ -362,14 +328,12 @@ void TestAuth::userSessionsAndPassword()
     QCOMPARE(change("first password", "short"), 400);
     QCOMPARE(change("first password", "second password"), 204);
     // The other sessions end with the old password; this one goes on.
-    QCOMPARE(m_server->get(kRealm + "/users/me", third).status
-            + m_server->get(kRealm + "/users/me", other).status,
-        802);
-    QCOMPARE(m_server->get(kRealm + "/users/me", here).status, 200);
+    QCOMPARE(me(third).status + me(other).status, 802);
+    QCOMPARE(me(here).status, 200);
     QVERIFY(signIn("carl@example.org", "second password"));
 
     QCOMPARE(m_server->send("POST", kRealm + "/auth/logout", {}, here).status, 204);
-    QCOMPARE(m_server->get(kRealm + "/users/me", here).status, 401);
+    QCOMPARE(me(here).status, 401);
 }
 
 void TestAuth::profileDevicesAndDeletion()
@@ -392,36 +356,24 @@ void TestAuth::profileDevicesAndDeletion()
     const QJsonObject first = registerAs("PC");
     const QJsonObject again = registerAs("Office PC");
     QCOMPARE(again.value("id"), first.value("id"));
-    const QJsonArray devices
-        = m_server->get("/account/v1/devices", bearer).json().value("devices").toArray();
+    const QJsonArray devices = m_server->list("/account/v1/devices", bearer, "devices");
     QCOMPARE(devices.size(), 1);
     QCOMPARE(devices.at(0).toObject().value("device_name").toString(), "Office PC");
     const QByteArray path = "/account/v1/devices/" + first.value("id").toString().toLatin1();
-    QCOMPARE(request(m_server->port(), "DELETE", path, {},
-                 { { "Authorization", m_server->bearer(m_ann) } })
-                 .status,
-        404);
-    QCOMPARE(
-        request(m_server->port(), "DELETE", path, {}, { { "Authorization", bearer } }).status, 204);
+    QCOMPARE(m_server->call("DELETE", path, m_server->bearer(m_ann)).status, 404);
+    QCOMPARE(m_server->call("DELETE", path, bearer).status, 204);
 
     // Deleting signs out everywhere; signing in within 30 days keeps the account.
-    const HttpReply deleted = request(
-        m_server->port(), "DELETE", "/account/v1/profile", {}, { { "Authorization", bearer } });
+    const HttpReply deleted = m_server->call("DELETE", "/account/v1/profile", bearer);
     QCOMPARE(deleted.json().value("status").toString(), "pending_deletion");
     QCOMPARE(m_server->get("/account/v1/profile", bearer).status, 401);
     const auto back = signIn("dora@example.org", "correct horse");
     QVERIFY(back);
-    QCOMPARE(m_server->get("/account/v1/profile", "Bearer " + back->access.toLatin1())
-                 .json()
-                 .value("status")
-                 .toString(),
-        "active");
+    const QByteArray signedInAgain = "Bearer " + back->access.toLatin1();
+    QCOMPARE(m_server->get("/account/v1/profile", signedInAgain).json().value("status"), "active");
     // Otherwise the account and its records go once the 30 days are over.
     const QString ed = m_server->addUser(QStringLiteral("ed@example.org"));
-    QCOMPARE(request(m_server->port(), "DELETE", "/account/v1/profile", {},
-                 { { "Authorization", m_server->bearer(ed) } })
-                 .status,
-        200);
+    QCOMPARE(m_server->call("DELETE", "/account/v1/profile", m_server->bearer(ed)).status, 200);
     ServerClock::setOffset(
         ServerClock::now() - QDateTime::currentSecsSinceEpoch() + 31 * 24 * 3600);
     m_server->get("/.well-known/ledgerine.json");
@@ -456,10 +408,6 @@ void TestAuth::registrationWhenOpen()
     QCOMPARE(attempt("FAY@example.org", "long enough", "long enough"), 409);
 }
 
-int main(int argc, char** argv)
-{
-    return runOnBothBackends(
-        argc, argv, [](TestServer::Backend backend) { return new TestAuth(backend); });
-}
+SERVER_TEST_MAIN(TestAuth)
 
 #include "tst_auth.moc"

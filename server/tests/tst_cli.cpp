@@ -32,14 +32,11 @@ Run runServer(const QStringList& arguments, const QByteArray& input = {})
 
 // The program itself: starting, its first line, stopping, the
 // administration commands and the options it refuses.
-class TestCli : public QObject {
+class TestCli : public ServerTestCase {
     Q_OBJECT
 
 public:
-    explicit TestCli(TestServer::Backend backend)
-        : m_backend(backend)
-    {
-    }
+    using ServerTestCase::ServerTestCase;
 
 private Q_SLOTS:
     void initTestCase();
@@ -49,17 +46,15 @@ private Q_SLOTS:
     void refusedOptions();
 
 private:
-    TestServer::Backend m_backend;
-    std::unique_ptr<TestServer> m_store;
     QStringList m_storeArguments;
 };
 
 void TestCli::initTestCase()
 {
     qInfo("Backend: %s", qPrintable(TestServer::backendName(m_backend)));
-    m_store = std::make_unique<TestServer>(m_backend);
-    QVERIFY(m_store->prepareStore());
-    m_storeArguments = m_store->storeArguments();
+    m_server = std::make_unique<TestServer>(m_backend);
+    QVERIFY(m_server->prepareStore());
+    m_storeArguments = m_server->storeArguments();
 }
 
 void TestCli::servesFromAFreshStoreAndStopsOnSignal()
@@ -179,10 +174,6 @@ void TestCli::refusedOptions()
     QVERIFY(run.out.isEmpty());
 }
 
-int main(int argc, char** argv)
-{
-    return runOnBothBackends(
-        argc, argv, [](TestServer::Backend backend) { return new TestCli(backend); });
-}
+SERVER_TEST_MAIN(TestCli)
 
 #include "tst_cli.moc"

@@ -13,32 +13,26 @@ namespace {
 
 const QByteArray kAccountApi = "/account/v1";
 const QByteArray kSyncApi = "/ledgerine/v1";
-const QStringList kArrays
-    = { "accounts", "categories", "recurring_transactions", "transactions", "reconciliations" };
 
-QJsonObject change(const QString& type, const QString& id, QJsonObject payload,
-    const QString& action = "upsert", int version = 1)
+// The sharing routes of the account a push stored first.
+QByteArray sharesOf(const QJsonArray& pushed)
 {
-    payload.insert("client_id", id);
-    return { { "entity_type", type }, { "entity_id", id }, { "action", action },
-        { "version", version }, { "payload", payload } };
+    return kSyncApi + "/accounts/"
+        + pushed.at(0).toObject().value("server_id").toString().toLatin1();
 }
 
 } // namespace
 
 // Groups, invitations, shared accounts and who may touch what.
-class TestHouseholds : public QObject {
+class TestHouseholds : public ServerTestCase {
     Q_OBJECT
 
 public:
-    explicit TestHouseholds(TestServer::Backend backend)
-        : m_backend(backend)
-    {
-    }
+    using ServerTestCase::ServerTestCase;
 
 private Q_SLOTS:
     void initTestCase();
-    void cleanup();
+    void cleanup() { ServerClock::setOffset(0); }
     void invitationsAndSeats();
     void sharesFollowMembership();
     void othersIdsGiveNothing_data();
@@ -51,41 +45,38 @@ private:
     };
     Person person(const QString& email);
     HttpReply call(const QByteArray& method, const QByteArray& path, const Person& who,
-        const QJsonObject& body = {});
+        const QJsonObject& body = {})
+    {
+        return m_server->call(method, path, who.bearer, body);
+    }
     QJsonObject invite(const Person& owner, const QString& email = {});
-    QJsonArray push(const Person& who, const QJsonArray& changes);
+    // Joins with the invitation's code.
+    int join(const Person& who, const QJsonObject& invitation)
+    {
+        return call("POST",
+            kAccountApi + "/group/join/" + invitation.value("invite_code").toString().toLatin1(),
+            who)
+            .status;
+    }
+    QJsonArray push(const Person& who, const QJsonArray& changes)
+    {
+        return m_server->push(who.bearer, changes);
+    }
     // Everything past the cursor (which moves on), by client id.
     QHash<QString, QJsonObject> pull(const Person& who, QString* cursor);
-
-    TestServer::Backend m_backend;
-    std::unique_ptr<TestServer> m_server;
 };
 
 void TestHouseholds::initTestCase()
 {
-    qInfo("Backend: %s", qPrintable(TestServer::backendName(m_backend)));
     ServerConfig config;
     config.groupSeats = 3;
-    m_server = std::make_unique<TestServer>(m_backend, config);
-    QVERIFY(m_server->start());
-}
-
-void TestHouseholds::cleanup()
-{
-    ServerClock::setOffset(0);
+    QVERIFY(startServer(config));
 }
 
 TestHouseholds::Person TestHouseholds::person(const QString& email)
 {
     const QString id = m_server->addUser(email);
     return { id, m_server->bearer(id) };
-}
-
-HttpReply TestHouseholds::call(
-    const QByteArray& method, const QByteArray& path, const Person& who, const QJsonObject& body)
-{
-    return method == "GET" ? m_server->get(path, who.bearer)
-                           : m_server->send(method, path, body, who.bearer);
 }
 
 QJsonObject TestHouseholds::invite(const Person& owner, const QString& email)
@@ -99,27 +90,12 @@ QJsonObject TestHouseholds::invite(const Person& owner, const QString& email)
     return reply.json();
 }
 
-QJsonArray TestHouseholds::push(const Person& who, const QJsonArray& changes)
-{
-    return call("POST", kSyncApi + "/sync/push", who, { { "changes", changes } })
-        .json()
-        .value("results")
-        .toArray();
-}
-
 QHash<QString, QJsonObject> TestHouseholds::pull(const Person& who, QString* cursor)
 {
     QHash<QString, QJsonObject> found;
     for (bool more = true; more;) {
-        const QJsonObject page
-            = m_server
-                  ->get(kSyncApi + "/sync/pull?limit=3&cursor=" + QUrl::toPercentEncoding(*cursor),
-                      who.bearer)
-                  .json();
-        for (const QString& array : kArrays) {
-            for (const QJsonValue& record : page.value(array).toArray())
-                found.insert(record.toObject().value("client_id").toString(), record.toObject());
-        }
+        const QJsonObject page = m_server->pull(who.bearer, *cursor, 3);
+        found.insert(pulledRecords(page));
         *cursor = page.value("cursor").toString();
         more = page.value("has_more").toBool();
     }
@@ -152,15 +128,10 @@ void TestHouseholds::invitationsAndSeats()
             .status,
         204);
     const QJsonObject expired = invite(owner);
-    const auto join = [&](const Person& who, const QJsonObject& invitation) {
-        return call("POST",
-            kAccountApi + "/group/join/" + invitation.value("invite_code").toString().toLatin1(),
-            who);
-    };
     // Ann joins with the open code (written in lower case); the code is then used.
     QJsonObject lower = code;
     lower.insert("invite_code", code.value("invite_code").toString().toLower());
-    QCOMPARE(join(ann, lower).status, 200);
+    QCOMPARE(join(ann, lower), 200);
     QCOMPARE(call("GET", kAccountApi + "/profile", ann)
                  .json()
                  .value("group")
@@ -168,12 +139,7 @@ void TestHouseholds::invitationsAndSeats()
                  .value("role")
                  .toString(),
         "member");
-    QCOMPARE(call("GET", kAccountApi + "/group", ann)
-                 .json()
-                 .value("pending_invitations")
-                 .toArray()
-                 .size(),
-        0);
+    QCOMPARE(m_server->list(kAccountApi + "/group", ann.bearer, "pending_invitations").size(), 0);
     QCOMPARE(call("POST", kAccountApi + "/group/invite", ann).status, 403);
     ServerClock::setOffset(8 * 24 * 3600);
     for (Person* who : { &owner, &ann, &bob, &cat })
@@ -197,12 +163,8 @@ void TestHouseholds::invitationsAndSeats()
         { "no free seat", bob, late, 403 },
     };
     for (const Attempt& attempt : attempts) {
-        const HttpReply reply = join(attempt.who, attempt.invitation);
-        QVERIFY2(reply.status == attempt.status,
-            qPrintable(QStringLiteral("%1: %2 %3")
-                           .arg(attempt.what)
-                           .arg(reply.status)
-                           .arg(QString::fromUtf8(reply.body))));
+        const int status = join(attempt.who, attempt.invitation);
+        QVERIFY2(status == attempt.status, qPrintable(attempt.what + QString::number(status)));
     }
     QVERIFY(!call("POST", kAccountApi + "/group/join/ZZZZZZZZ", bob)
                  .json()
@@ -221,7 +183,7 @@ void TestHouseholds::invitationsAndSeats()
     QCOMPARE(call("POST", kAccountApi + "/group/leave", ann).status, 204);
     QCOMPARE(call("POST", kAccountApi + "/group/leave", owner).status, 204);
     QCOMPARE(call("GET", kAccountApi + "/group", owner).status, 404);
-    QCOMPARE(join(bob, late).status, 404);
+    QCOMPARE(join(bob, late), 404);
 }
 
 void TestHouseholds::sharesFollowMembership()
@@ -229,24 +191,18 @@ void TestHouseholds::sharesFollowMembership()
     const Person owner = person("sharer@example.org");
     const Person ann = person("sharee@example.org");
     const Person stranger = person("stranger@example.org");
-    QCOMPARE(
-        call("POST",
-            kAccountApi + "/group/join/" + invite(owner).value("invite_code").toString().toLatin1(),
-            ann)
-            .status,
-        200);
+    QCOMPARE(join(ann, invite(owner)), 200);
     const QJsonArray stored = push(owner,
-        { change("account", "acc", { { "name", "Joint" } }),
-            change("account", "private", { { "name", "Mine" } }),
-            change("category", "cat", { { "name", "Food" } }),
-            change("transaction", "t1",
+        { syncChange("account", "acc", { { "name", "Joint" } }),
+            syncChange("account", "private", { { "name", "Mine" } }),
+            syncChange("category", "cat", { { "name", "Food" } }),
+            syncChange("transaction", "t1",
                 { { "account_id", "acc" }, { "amount", -500 }, { "is_split", true },
                     { "split_lines", QJsonArray { QJsonObject { { "amount", -500 } } } } }),
-            change("transaction", "t2", { { "account_id", "private" }, { "amount", -7 } }),
-            change("recurring", "r1", { { "account_id", "acc" } }),
-            change("reconciliation", "rec1", { { "account_id", "acc" } }) });
-    const QByteArray shares = kSyncApi + "/accounts/"
-        + stored.at(0).toObject().value("server_id").toString().toLatin1();
+            syncChange("transaction", "t2", { { "account_id", "private" }, { "amount", -7 } }),
+            syncChange("recurring", "r1", { { "account_id", "acc" } }),
+            syncChange("reconciliation", "rec1", { { "account_id", "acc" } }) });
+    const QByteArray shares = sharesOf(stored);
     QCOMPARE(call("POST", shares + "/share", owner, { { "user_id", stranger.id } }).status, 404);
     QCOMPARE(call("POST", shares + "/share", owner, { { "user_id", owner.id } }).status, 400);
     QCOMPARE(call("POST", shares + "/share", owner,
@@ -254,8 +210,7 @@ void TestHouseholds::sharesFollowMembership()
                  .status,
         201);
     QCOMPARE(call("POST", shares + "/share", ann, { { "user_id", ann.id } }).status, 403);
-    const QJsonArray members
-        = call("GET", shares + "/members", ann).json().value("members").toArray();
+    const QJsonArray members = m_server->list(shares + "/members", ann.bearer, "members");
     QCOMPARE(members.size(), 2);
     QCOMPARE(members.at(0).toObject().value("role").toString(), "owner");
     QCOMPARE(members.at(1).toObject().value("user_id").toString(), ann.id);
@@ -269,13 +224,11 @@ void TestHouseholds::sharesFollowMembership()
 
     // What the member writes there is the owner's.
     const QJsonArray memberPush = push(ann,
-        { change("transaction", "t3", { { "account_id", "acc" }, { "amount", -90 } }),
-            change("transaction", "t1", { { "account_id", "acc" }, { "amount", -600 } }, "upsert",
-                seen.value("t1").value("version").toInt()),
-            change("account", "acc", {}, "delete", 9) });
-    QCOMPARE(memberPush.at(0).toObject().value("status").toString(), "ok");
-    QCOMPARE(memberPush.at(1).toObject().value("status").toString(), "ok");
-    QCOMPARE(memberPush.at(2).toObject().value("status").toString(), "forbidden");
+        { syncChange("transaction", "t3", { { "account_id", "acc" }, { "amount", -90 } }),
+            syncChange("transaction", "t1", { { "account_id", "acc" }, { "amount", -600 } },
+                "upsert", seen.value("t1").value("version").toInt()),
+            syncChange("account", "acc", {}, "delete", 9) });
+    QCOMPARE(pushStatuses(memberPush), QStringList({ "ok", "ok", "forbidden" }));
     QString ownerCursor;
     const auto ownerSees = pull(owner, &ownerCursor);
     QCOMPARE(ownerSees.value("t3").value("amount").toInt(), -90);
@@ -302,19 +255,14 @@ void TestHouseholds::sharesFollowMembership()
         { "account deleted",
             [&] {
                 const QJsonArray deleted
-                    = push(owner, { change("account", "acc", {}, "delete", 50) });
-                return deleted.at(0).toObject().value("status").toString() == "ok" ? 204 : 500;
+                    = push(owner, { syncChange("account", "acc", {}, "delete", 50) });
+                return pushStatuses(deleted) == QStringList { "ok" } ? 204 : 500;
             } },
     };
     for (const End& end : ends) {
         const QString what = QString::fromLatin1(end.what);
         if (call("GET", kAccountApi + "/group", ann).status == 404)
-            QCOMPARE(call("POST",
-                         kAccountApi + "/group/join/"
-                             + invite(owner).value("invite_code").toString().toLatin1(),
-                         ann)
-                         .status,
-                200);
+            QCOMPARE(join(ann, invite(owner)), 200);
         QVERIFY2(call("POST", shares + "/share", owner, { { "user_id", ann.id } }).status == 201,
             qPrintable(what));
         QVERIFY2(pull(ann, &cursor).contains("acc"), qPrintable(what));
@@ -332,23 +280,17 @@ void TestHouseholds::sharesFollowMembership()
         QCOMPARE(call("GET", shares + "/members", ann).status, 404);
         pull(owner, &ownerCursor);
         const QJsonArray late = push(ann,
-            { change("transaction", "t1", { { "account_id", "acc" } }, "delete", 99),
-                change("transaction", "t9", { { "account_id", "acc" } }) });
-        QVERIFY2(late.at(0).toObject().value("status").toString() == "ok", qPrintable(what));
-        QVERIFY2(late.at(1).toObject().value("status").toString() == "forbidden", qPrintable(what));
+            { syncChange("transaction", "t1", { { "account_id", "acc" } }, "delete", 99),
+                syncChange("transaction", "t9", { { "account_id", "acc" } }) });
+        QVERIFY2(pushStatuses(late) == QStringList({ "ok", "forbidden" }), qPrintable(what));
         QVERIFY2(pull(owner, &ownerCursor).isEmpty(), qPrintable(what));
         if (what == "account deleted")
             QCOMPARE(call("GET", shares + "/members", owner).status, 404);
     }
 
     // When the owner of a shared account is purged, the member keeps tombstones.
-    const QJsonArray hers = push(ann, { change("account", "hers", { { "name", "Hers" } }) });
-    QCOMPARE(call("POST",
-                 kSyncApi + "/accounts/"
-                     + hers.at(0).toObject().value("server_id").toString().toLatin1() + "/share",
-                 ann, { { "user_id", owner.id } })
-                 .status,
-        201);
+    const QJsonArray hers = push(ann, { syncChange("account", "hers", { { "name", "Hers" } }) });
+    QCOMPARE(call("POST", sharesOf(hers) + "/share", ann, { { "user_id", owner.id } }).status, 201);
     QVERIFY(pull(owner, &ownerCursor).contains("hers"));
     QCOMPARE(call("DELETE", kAccountApi + "/profile", ann).status, 200);
     ServerClock::setOffset(31 * 24 * 3600);
@@ -357,8 +299,7 @@ void TestHouseholds::sharesFollowMembership()
     QVERIFY(!m_server->context().users.byId(ann.id));
     const QJsonObject gone = pull(later, &ownerCursor).value("hers");
     QVERIFY2(gone.value("access_revoked").toBool(), QJsonDocument(gone).toJson().constData());
-    QCOMPARE(
-        call("GET", kAccountApi + "/group", later).json().value("members").toArray().size(), 1);
+    QCOMPARE(m_server->list(kAccountApi + "/group", later.bearer, "members").size(), 1);
 }
 
 void TestHouseholds::othersIdsGiveNothing_data()
@@ -399,27 +340,17 @@ void TestHouseholds::othersIdsGiveNothing()
     QVERIFY(invite(intruder).contains("invite_code"));
     const QJsonObject invitation = invite(owner);
     const QJsonObject code = invite(owner);
-    QCOMPARE(
-        call("POST", kAccountApi + "/group/join/" + code.value("invite_code").toString().toLatin1(),
-            member)
-            .status,
-        200);
-    const QString account = push(owner, { change("account", "acc", {}) })
-                                .at(0)
-                                .toObject()
-                                .value("server_id")
-                                .toString();
-    const QByteArray shares = kSyncApi + "/accounts/" + account.toLatin1();
+    QCOMPARE(join(member, code), 200);
+    const QByteArray shares = sharesOf(push(owner, { syncChange("account", "acc") }));
+    const QString account = QString::fromLatin1(shares).section('/', -1);
     QCOMPARE(call("POST", shares + "/share", owner, { { "user_id", member.id } }).status, 201);
     const QString device = call(
         "POST", kAccountApi + "/devices/register", member, { { "device_fingerprint", "fp" } })
                                .json()
                                .value("id")
                                .toString();
-    const QJsonArray sessions = call("GET", "/api/v1/realms/mellowind/users/me/sessions", member)
-                                    .json()
-                                    .value("sessions")
-                                    .toArray();
+    const QJsonArray sessions
+        = m_server->list("/api/v1/realms/mellowind/users/me/sessions", member.bearer, "sessions");
     const auto fill = [&](QString text) {
         return text.replace("%1", account)
             .replace("%2", invitation.value("id").toString())
@@ -440,28 +371,18 @@ void TestHouseholds::othersIdsGiveNothing()
     keys.removeAll("message");
     QVERIFY2(keys.isEmpty(), reply.body.constData());
     // Nothing changed for the household.
-    QCOMPARE(call("GET", shares + "/members", member).json().value("members").toArray().size(), 2);
-    QCOMPARE(call("GET", kAccountApi + "/group", owner)
-                 .json()
-                 .value("pending_invitations")
-                 .toArray()
-                 .size(),
-        1);
-    QCOMPARE(
-        call("GET", kAccountApi + "/devices", member).json().value("devices").toArray().size(), 1);
+    QCOMPARE(m_server->list(shares + "/members", member.bearer, "members").size(), 2);
+    QCOMPARE(m_server->list(kAccountApi + "/group", owner.bearer, "pending_invitations").size(), 1);
+    QCOMPARE(m_server->list(kAccountApi + "/devices", member.bearer, "devices").size(), 1);
     QCOMPARE(call("GET", kAccountApi + "/profile", member).status, 200);
     // Nor does the intruder's push reach the owner's account.
     const QJsonArray forged
-        = push(intruder, { change("transaction", "t1", { { "account_id", "acc" } }) });
+        = push(intruder, { syncChange("transaction", "t1", { { "account_id", "acc" } }) });
     QCOMPARE(forged.at(0).toObject().value("status").toString(), "ok");
     QString cursor;
     QVERIFY(!pull(owner, &cursor).contains("t1"));
 }
 
-int main(int argc, char** argv)
-{
-    return runOnBothBackends(
-        argc, argv, [](TestServer::Backend backend) { return new TestHouseholds(backend); });
-}
+SERVER_TEST_MAIN(TestHouseholds)
 
 #include "tst_households.moc"

@@ -14,14 +14,11 @@
 
 // The server as any HTTP client meets it: routing, bad input, limits, slow
 // clients, discovery and TLS.
-class TestHttp : public QObject {
+class TestHttp : public ServerTestCase {
     Q_OBJECT
 
 public:
-    explicit TestHttp(TestServer::Backend backend)
-        : m_backend(backend)
-    {
-    }
+    using ServerTestCase::ServerTestCase;
 
 private Q_SLOTS:
     void initTestCase();
@@ -33,16 +30,12 @@ private Q_SLOTS:
     void servesTlsWithACertificate();
 
 private:
-    TestServer::Backend m_backend;
-    std::unique_ptr<TestServer> m_server;
     QByteArray m_bearer;
 };
 
 void TestHttp::initTestCase()
 {
-    qInfo("Backend: %s", qPrintable(TestServer::backendName(m_backend)));
-    m_server = std::make_unique<TestServer>(m_backend);
-    QVERIFY(m_server->start());
+    QVERIFY(startServer());
     m_bearer = m_server->bearer(m_server->addUser(QStringLiteral("ann@example.org")));
     QVERIFY(!m_bearer.isEmpty());
 }
@@ -60,7 +53,8 @@ void TestHttp::badRequestsAreRefused_data()
     const QByteArray push = "/ledgerine/v1/sync/push";
     const QByteArray pull = "/ledgerine/v1/sync/pull";
     const QByteArray me = "/api/v1/realms/mellowind/users/me";
-    const QByteArray userRow = "user";
+    const QByteArray user = "user", none = "none", noBody;
+    const QByteArray get = "GET", post = "POST", patch = "PATCH", del = "DELETE";
     const qint64 soon = QDateTime::currentSecsSinceEpoch() + 600;
     const QByteArray foreignKey = "Bearer "
         + Jwt::sign({ { "sub", "x" }, { "sid", "y" }, { "exp", soon } }, Crypto::randomBytes(32))
@@ -70,72 +64,60 @@ void TestHttp::badRequestsAreRefused_data()
         + Crypto::base64Url(R"({"sub":"x","sid":"y","exp":9999999999})").toLatin1() + '.';
     QJsonArray tooMany;
     for (int i = 0; i < 501; ++i)
-        tooMany.append(
-            QJsonObject { { "entity_type", "account" }, { "entity_id", QString::number(i) },
-                { "action", "upsert" }, { "version", 1 }, { "payload", QJsonObject() } });
+        tooMany.append(syncChange("account", QString::number(i)));
     const QByteArray tooManyBody
         = QJsonDocument(QJsonObject { { "changes", tooMany } }).toJson(QJsonDocument::Compact);
 
-    QTest::newRow("unknown route") << QByteArray("GET") << QByteArray("/nothing/here")
-                                   << QByteArray() << QByteArray("none") << 404 << "not_found";
-    QTest::newRow("trailing slash")
-        << QByteArray("GET") << pull + '/' << QByteArray() << userRow << 404 << "not_found";
-    QTest::newRow("wrong method") << QByteArray("DELETE") << push << QByteArray() << userRow << 405
-                                  << "method_not_allowed";
+    QTest::newRow("unknown route")
+        << get << QByteArray("/nothing/here") << noBody << none << 404 << "not_found";
+    QTest::newRow("trailing slash") << get << pull + '/' << noBody << user << 404 << "not_found";
+    QTest::newRow("wrong method") << del << push << noBody << user << 405 << "method_not_allowed";
     QTest::newRow("encoded slash stays in its segment")
-        << QByteArray("GET") << QByteArray("/ledgerine%2Fv1/sync/pull") << QByteArray() << userRow
-        << 404 << "not_found";
+        << get << QByteArray("/ledgerine%2Fv1/sync/pull") << noBody << user << 404 << "not_found";
     QTest::newRow("decoded once, not twice")
-        << QByteArray("DELETE") << QByteArray("/account/v1/devices/%252e%252e%252fprofile")
-        << QByteArray() << userRow << 404 << "not_found";
+        << del << QByteArray("/account/v1/devices/%252e%252e%252fprofile") << noBody << user << 404
+        << "not_found";
     QTest::newRow("encoded letters are letters")
-        << QByteArray("GET") << QByteArray("/account/v1/%70rofile") << QByteArray() << userRow
-        << 200 << QString();
-    QTest::newRow("not UTF-8") << QByteArray("GET") << QByteArray("/account/v1/%FF") << QByteArray()
-                               << userRow << 400 << "bad_target";
-    QTest::newRow("not a path") << QByteArray("OPTIONS") << QByteArray("*") << QByteArray()
-                                << userRow << 400 << "bad_target";
-    QTest::newRow("no bearer") << QByteArray("GET") << pull << QByteArray() << QByteArray("none")
-                               << 401 << "invalid_token";
-    QTest::newRow("not a token") << QByteArray("GET") << pull << QByteArray()
-                                 << QByteArray("Bearer abc.def.ghi") << 401 << "invalid_token";
+        << get << QByteArray("/account/v1/%70rofile") << noBody << user << 200 << QString();
+    QTest::newRow("not UTF-8") << get << QByteArray("/account/v1/%FF") << noBody << user << 400
+                               << "bad_target";
+    QTest::newRow("not a path") << QByteArray("OPTIONS") << QByteArray("*") << noBody << user << 400
+                                << "bad_target";
+    QTest::newRow("no bearer") << get << pull << noBody << none << 401 << "invalid_token";
+    QTest::newRow("not a token") << get << pull << noBody << QByteArray("Bearer abc.def.ghi") << 401
+                                 << "invalid_token";
     QTest::newRow("another key's token")
-        << QByteArray("GET") << pull << QByteArray() << foreignKey << 401 << "invalid_token";
+        << get << pull << noBody << foreignKey << 401 << "invalid_token";
     QTest::newRow("unsigned token")
-        << QByteArray("GET") << me << QByteArray() << unsignedToken << 401 << "invalid_token";
-    QTest::newRow("basic credentials") << QByteArray("GET") << me << QByteArray()
-                                       << QByteArray("Basic YW5uOnB3") << 401 << "invalid_token";
-    QTest::newRow("broken JSON") << QByteArray("POST") << push << QByteArray("{\"changes\": [")
-                                 << userRow << 400 << "invalid_json";
+        << get << me << noBody << unsignedToken << 401 << "invalid_token";
+    QTest::newRow("basic credentials")
+        << get << me << noBody << QByteArray("Basic YW5uOnB3") << 401 << "invalid_token";
+    QTest::newRow("broken JSON") << post << push << QByteArray("{\"changes\": [") << user << 400
+                                 << "invalid_json";
     QTest::newRow("JSON array body")
-        << QByteArray("POST") << push << QByteArray("[]") << userRow << 400 << "invalid_json";
+        << post << push << QByteArray("[]") << user << 400 << "invalid_json";
     QTest::newRow("changes not a list")
-        << QByteArray("POST") << push << QByteArray(R"({"changes": {}})") << userRow << 400
-        << "invalid_request";
-    QTest::newRow("501 changes") << QByteArray("POST") << push << tooManyBody << userRow << 413
+        << post << push << QByteArray(R"({"changes": {}})") << user << 400 << "invalid_request";
+    QTest::newRow("501 changes") << post << push << tooManyBody << user << 413
                                  << "too_many_changes";
-    QTest::newRow("limit 0") << QByteArray("GET") << pull + "?limit=0" << QByteArray() << userRow
-                             << 400 << "invalid_limit";
-    QTest::newRow("limit 1001") << QByteArray("GET") << pull + "?limit=1001" << QByteArray()
-                                << userRow << 400 << "invalid_limit";
-    QTest::newRow("limit not a number") << QByteArray("GET") << pull + "?limit=ten" << QByteArray()
-                                        << userRow << 400 << "invalid_limit";
-    QTest::newRow("made-up cursor") << QByteArray("GET") << pull + "?cursor=AAAAAAAAAAA"
-                                    << QByteArray() << userRow << 400 << "invalid_cursor";
+    for (const char* limit : { "0", "1001", "ten" })
+        QTest::addRow("limit %s", limit)
+            << get << pull + "?limit=" + limit << noBody << user << 400 << "invalid_limit";
+    QTest::newRow("made-up cursor")
+        << get << pull + "?cursor=AAAAAAAAAAA" << noBody << user << 400 << "invalid_cursor";
     QTest::newRow("refresh without JSON")
-        << QByteArray("POST") << QByteArray("/api/v1/realms/mellowind/auth/token/refresh")
-        << QByteArray("refresh_token=x") << QByteArray("none") << 400 << "invalid_json";
-    QTest::newRow("other realm") << QByteArray("GET") << QByteArray("/api/v1/realms/other/users/me")
-                                 << QByteArray() << userRow << 404 << "not_found";
-    QTest::newRow("display name not text")
-        << QByteArray("PATCH") << me << QByteArray(R"({"display_name": 5})") << userRow << 400
-        << "invalid_display_name";
+        << post << QByteArray("/api/v1/realms/mellowind/auth/token/refresh")
+        << QByteArray("refresh_token=x") << none << 400 << "invalid_json";
+    QTest::newRow("other realm") << get << QByteArray("/api/v1/realms/other/users/me") << noBody
+                                 << user << 404 << "not_found";
+    QTest::newRow("display name not text") << patch << me << QByteArray(R"({"display_name": 5})")
+                                           << user << 400 << "invalid_display_name";
     QTest::newRow("device without fingerprint")
-        << QByteArray("POST") << QByteArray("/account/v1/devices/register")
-        << QByteArray(R"({"device_name": "PC"})") << userRow << 400 << "invalid_request";
+        << post << QByteArray("/account/v1/devices/register")
+        << QByteArray(R"({"device_name": "PC"})") << user << 400 << "invalid_request";
     QTest::newRow("someone else's session")
-        << QByteArray("DELETE") << me + "/sessions/00000000-0000-0000-0000-000000000000"
-        << QByteArray() << userRow << 404 << "not_found";
+        << del << me + "/sessions/00000000-0000-0000-0000-000000000000" << noBody << user << 404
+        << "not_found";
 }
 
 void TestHttp::badRequestsAreRefused()
@@ -225,10 +207,6 @@ void TestHttp::servesTlsWithACertificate()
     QCOMPARE(request(tls.port(), "GET", "/.well-known/ledgerine.json").status, 0);
 }
 
-int main(int argc, char** argv)
-{
-    return runOnBothBackends(
-        argc, argv, [](TestServer::Backend backend) { return new TestHttp(backend); });
-}
+SERVER_TEST_MAIN(TestHttp)
 
 #include "tst_http.moc"

@@ -11,88 +11,30 @@
 
 namespace {
 
-const QByteArray kPush = "/ledgerine/v1/sync/push";
 const QByteArray kPull = "/ledgerine/v1/sync/pull";
-const QStringList kArrays
-    = { "accounts", "categories", "recurring_transactions", "transactions", "reconciliations" };
-
-QJsonObject change(const QString& type, const QString& id, const QString& action,
-    const QJsonValue& version, QJsonObject payload = {})
-{
-    payload.insert("client_id", id);
-    return { { "entity_type", type }, { "entity_id", id }, { "action", action },
-        { "version", version }, { "payload", payload } };
-}
 
 QJsonObject account(
     const QString& id, qint64 version, const QString& name, const QString& action = "upsert")
 {
-    return change("account", id, action, version, { { "name", name } });
+    return syncChange("account", id, { { "name", name } }, action, version);
 }
 
 } // namespace
 
 // What the sync API keeps and hands back.
-class TestSync : public QObject {
+class TestSync : public ServerTestCase {
     Q_OBJECT
 
 public:
-    explicit TestSync(TestServer::Backend backend)
-        : m_backend(backend)
-    {
-    }
+    using ServerTestCase::ServerTestCase;
 
 private Q_SLOTS:
-    void initTestCase();
+    void initTestCase() { QVERIFY(startServer()); }
     void pushFollowsTheVersionRules();
     void pullPagesInChangeOrder();
     void usersSeeOnlyTheirOwn();
     void concurrentPushesNeverHideFromAPull();
-
-private:
-    QJsonArray push(const QByteArray& bearer, const QJsonArray& changes);
-    QJsonObject pull(const QByteArray& bearer, const QString& cursor, int limit = 200);
-    // Every record of a pull page, by client id.
-    static QHash<QString, QJsonObject> records(const QJsonObject& page);
-
-    TestServer::Backend m_backend;
-    std::unique_ptr<TestServer> m_server;
 };
-
-void TestSync::initTestCase()
-{
-    qInfo("Backend: %s", qPrintable(TestServer::backendName(m_backend)));
-    m_server = std::make_unique<TestServer>(m_backend);
-    QVERIFY(m_server->start());
-}
-
-QJsonArray TestSync::push(const QByteArray& bearer, const QJsonArray& changes)
-{
-    const HttpReply reply = m_server->send("POST", kPush, { { "changes", changes } }, bearer);
-    if (reply.status != 200)
-        qWarning("push answered %d: %s", reply.status, reply.body.constData());
-    return reply.json().value("results").toArray();
-}
-
-QJsonObject TestSync::pull(const QByteArray& bearer, const QString& cursor, int limit)
-{
-    const HttpReply reply = m_server->get(kPull + "?limit=" + QByteArray::number(limit)
-            + "&cursor=" + QUrl::toPercentEncoding(cursor),
-        bearer);
-    if (reply.status != 200)
-        qWarning("pull answered %d: %s", reply.status, reply.body.constData());
-    return reply.json();
-}
-
-QHash<QString, QJsonObject> TestSync::records(const QJsonObject& page)
-{
-    QHash<QString, QJsonObject> found;
-    for (const QString& array : kArrays) {
-        for (const QJsonValue& record : page.value(array).toArray())
-            found.insert(record.toObject().value("client_id").toString(), record.toObject());
-    }
-    return found;
-}
 
 void TestSync::pushFollowsTheVersionRules()
 {
@@ -119,7 +61,7 @@ void TestSync::pushFollowsTheVersionRules()
     };
     QString serverId;
     for (const Step& step : steps) {
-        const QJsonObject result = push(bearer, { step.change }).at(0).toObject();
+        const QJsonObject result = m_server->push(bearer, { step.change }).at(0).toObject();
         const QString context = QString::fromLatin1(step.what) + ": "
             + QJsonDocument(result).toJson(QJsonDocument::Compact);
         QVERIFY2(result.value("status").toString() == step.status, qPrintable(context));
@@ -131,7 +73,7 @@ void TestSync::pushFollowsTheVersionRules()
         if (serverId.isEmpty())
             serverId = result.value("server_id").toString();
         QVERIFY2(result.value("server_id").toString() == serverId, qPrintable(context));
-        const QJsonObject stored = records(pull(bearer, {})).value("a1");
+        const QJsonObject stored = pulledRecords(m_server->pull(bearer)).value("a1");
         QVERIFY2(stored.value("name").toString() == step.storedName, qPrintable(context));
         QVERIFY2(stored.value("version").toInteger() == step.version, qPrintable(context));
         QVERIFY2(
@@ -140,13 +82,14 @@ void TestSync::pushFollowsTheVersionRules()
     }
 
     // A delete of something the server never had: nothing to keep.
-    QJsonObject unknown = push(bearer, { account("a9", 1, "X", "delete") }).at(0).toObject();
+    QJsonObject unknown
+        = m_server->push(bearer, { account("a9", 1, "X", "delete") }).at(0).toObject();
     QCOMPARE(unknown.value("status").toString(), "ok");
     QCOMPARE(unknown.value("server_id"), QJsonValue(QString()));
-    QVERIFY(!records(pull(bearer, {})).contains("a9"));
+    QVERIFY(!pulledRecords(m_server->pull(bearer)).contains("a9"));
 
     // Changes to one record within a push are decided against each other, in order.
-    const QJsonArray chained = push(bearer,
+    const QJsonArray chained = m_server->push(bearer,
         { account("a2", 1, "A"), account("a2", 2, "B"), account("a2", 1, "C"),
             account("a3", 1, "A"), account("a3", 2, "A", "delete") });
     QCOMPARE(chained.at(1).toObject().value("version").toInteger(), 3);
@@ -157,37 +100,33 @@ void TestSync::pushFollowsTheVersionRules()
     // Two computers that start with the same default record, made at other
     // times: the second is told it is already there, not that it conflicts.
     const auto category = [](const char* at) {
-        return change("category", "c1", "upsert", 1,
+        return syncChange("category", "c1",
             { { "name", "Groceries" }, { "created_at", at }, { "updated_at", at } });
     };
     const QJsonObject firstDefault
-        = push(bearer, { category("2026-01-01T08:00:00Z") }).at(0).toObject();
+        = m_server->push(bearer, { category("2026-01-01T08:00:00Z") }).at(0).toObject();
     const QJsonObject secondDefault
-        = push(bearer, { category("2026-02-02T09:00:00Z") }).at(0).toObject();
+        = m_server->push(bearer, { category("2026-02-02T09:00:00Z") }).at(0).toObject();
     QCOMPARE(secondDefault.value("status").toString(), "ok");
     QCOMPARE(secondDefault.value("version"), firstDefault.value("version"));
-    const auto afterChain = records(pull(bearer, {}));
+    const auto afterChain = pulledRecords(m_server->pull(bearer));
     QCOMPARE(afterChain.value("a2").value("name").toString(), "B");
     QVERIFY(!afterChain.value("a3").value("deleted_at").toString().isEmpty());
 
     // Broken changes are refused one by one; the rest of the push is kept.
-    QJsonObject mismatch = change("account", "m1", "upsert", 1);
+    QJsonObject mismatch = syncChange("account", "m1");
     mismatch.insert("payload", QJsonObject { { "client_id", "other" } });
-    const QJsonArray results = push(bearer,
-        { change("budget", "x1", "upsert", 1), change("account", "x2", "upsert", -1),
-            change("account", "x3", "upsert", 1.5), change("account", "", "upsert", 1),
-            change("account", "x5", "merge", 1), mismatch, QJsonValue(7),
-            change("transaction", "t1", "upsert", 1,
+    const QJsonArray results = m_server->push(bearer,
+        { syncChange("budget", "x1"), syncChange("account", "x2", {}, "upsert", -1),
+            syncChange("account", "x3", {}, "upsert", 1.5), syncChange("account", ""),
+            syncChange("account", "x5", {}, "merge"), mismatch, QJsonValue(7),
+            syncChange("transaction", "t1",
                 { { "amount", -1250 }, { "memo", "Café ☕" }, { "is_split", true },
                     { "split_lines", QJsonArray { QJsonObject { { "amount", -1250 } } } },
                     { "server_id", "forged" } }) });
-    QCOMPARE(results.size(), 8);
-    for (int i = 0; i < 7; ++i)
-        QVERIFY2(results.at(i).toObject().value("status").toString() == "error",
-            qPrintable(QJsonDocument(results.at(i).toObject()).toJson()));
-    QCOMPARE(results.at(7).toObject().value("status").toString(), "ok");
+    QCOMPARE(pushStatuses(results), QStringList(7, "error") << "ok");
     // What was pushed comes back as it was, under the server's id and version.
-    const QJsonObject transaction = records(pull(bearer, {})).value("t1");
+    const QJsonObject transaction = pulledRecords(m_server->pull(bearer)).value("t1");
     QCOMPARE(transaction.value("memo").toString(), QString::fromUtf8("Café ☕"));
     QCOMPARE(
         transaction.value("split_lines").toArray().at(0).toObject().value("amount").toInt(), -1250);
@@ -202,22 +141,22 @@ void TestSync::pullPagesInChangeOrder()
     for (int batch = 0; batch < 3; ++batch) {
         QJsonArray changes;
         for (int i = batch * 10; i < std::min(25, batch * 10 + 10); ++i)
-            changes.append(change(
-                "transaction", QStringLiteral("t%1").arg(i, 2, 10, QLatin1Char('0')), "upsert", 1));
-        QCOMPARE(push(bearer, changes).size(), changes.size());
+            changes.append(
+                syncChange("transaction", QStringLiteral("t%1").arg(i, 2, 10, QLatin1Char('0'))));
+        QCOMPARE(m_server->push(bearer, changes).size(), changes.size());
     }
-    push(bearer,
-        { change("transaction", "t03", "upsert", 2, { { "memo", "changed" } }),
-            change("category", "c1", "upsert", 1), change("category", "c2", "delete", 1),
-            change("category", "c3", "upsert", 1) });
-    push(bearer, { change("category", "c3", "delete", 2) });
+    m_server->push(bearer,
+        { syncChange("transaction", "t03", { { "memo", "changed" } }, "upsert", 2),
+            syncChange("category", "c1"), syncChange("category", "c2", {}, "delete"),
+            syncChange("category", "c3") });
+    m_server->push(bearer, { syncChange("category", "c3", {}, "delete", 2) });
 
     QStringList order;
     QString cursor;
     QList<bool> more;
     for (int page = 0; page < 10; ++page) {
-        const QJsonObject body = pull(bearer, cursor, 10);
-        for (const QString& array : kArrays)
+        const QJsonObject body = m_server->pull(bearer, cursor, 10);
+        for (const QString& array : kSyncArrays)
             QVERIFY2(body.value(array).isArray(), qPrintable(array));
         for (const QJsonValue& record : body.value("transactions").toArray())
             order << record.toObject().value("client_id").toString();
@@ -240,8 +179,8 @@ void TestSync::pullPagesInChangeOrder()
     QCOMPARE(order.mid(24), QStringList({ "t03", "c1", "c3" }));
     QCOMPARE(QSet<QString>(order.begin(), order.end()).size(), 27);
     // Nothing new: an empty page that keeps the cursor.
-    const QJsonObject after = pull(bearer, cursor, 10);
-    QVERIFY(records(after).isEmpty());
+    const QJsonObject after = m_server->pull(bearer, cursor, 10);
+    QVERIFY(pulledRecords(after).isEmpty());
     QCOMPARE(after.value("cursor").toString(), cursor);
     QCOMPARE(after.value("has_more").toBool(), false);
 }
@@ -250,24 +189,26 @@ void TestSync::usersSeeOnlyTheirOwn()
 {
     const QByteArray ann = m_server->bearer(m_server->addUser("own-ann@example.org"));
     const QByteArray ben = m_server->bearer(m_server->addUser("own-ben@example.org"));
-    const QString annId = push(ann, { account("shared-id", 1, "Ann's") })
+    const QString annId = m_server->push(ann, { account("shared-id", 1, "Ann's") })
                               .at(0)
                               .toObject()
                               .value("server_id")
                               .toString();
-    const QJsonObject bens = push(ben, { account("shared-id", 1, "Ben's") }).at(0).toObject();
+    const QJsonObject bens
+        = m_server->push(ben, { account("shared-id", 1, "Ben's") }).at(0).toObject();
     QCOMPARE(bens.value("status").toString(), "ok");
     QVERIFY(bens.value("server_id").toString() != annId);
     // Naming another user's server id changes nothing of theirs.
     QJsonObject forged = account("shared-id", 5, "Taken");
     forged.insert("payload",
         QJsonObject { { "client_id", "shared-id" }, { "server_id", annId }, { "name", "Taken" } });
-    push(ben, { forged });
+    m_server->push(ben, { forged });
 
-    const QJsonObject annPage = pull(ann, {});
-    QCOMPARE(records(annPage).size(), 1);
-    QCOMPARE(records(annPage).value("shared-id").value("name").toString(), "Ann's");
-    QCOMPARE(records(pull(ben, {})).value("shared-id").value("name").toString(), "Taken");
+    const QJsonObject annPage = m_server->pull(ann);
+    QCOMPARE(pulledRecords(annPage).size(), 1);
+    QCOMPARE(pulledRecords(annPage).value("shared-id").value("name").toString(), "Ann's");
+    QCOMPARE(
+        pulledRecords(m_server->pull(ben)).value("shared-id").value("name").toString(), "Taken");
     // A cursor is good only for the user it was given to.
     const HttpReply stolen = m_server->get(
         kPull + "?cursor=" + QUrl::toPercentEncoding(annPage.value("cursor").toString()), ben);
@@ -283,11 +224,6 @@ void TestSync::concurrentPushesNeverHideFromAPull()
     std::atomic<int> writing { kWriters };
     std::atomic<int> failures { 0 };
     const quint16 port = m_server->port();
-    const auto post = [port, bearer](const QJsonArray& changes) {
-        return request(port, "POST", kPush,
-            QJsonDocument(QJsonObject { { "changes", changes } }).toJson(),
-            { { "Authorization", bearer } });
-    };
 
     std::vector<std::thread> writers;
     for (int writer = 0; writer < kWriters; ++writer) {
@@ -295,9 +231,9 @@ void TestSync::concurrentPushesNeverHideFromAPull()
             for (int push = 0; push < kPushes; ++push) {
                 QJsonArray changes;
                 for (int i = 0; i < kPerPush; ++i)
-                    changes.append(change("transaction",
-                        QStringLiteral("w%1-%2-%3").arg(writer).arg(push).arg(i), "upsert", 1));
-                if (post(changes).status != 200)
+                    changes.append(syncChange(
+                        "transaction", QStringLiteral("w%1-%2-%3").arg(writer).arg(push).arg(i)));
+                if (m_server->push(bearer, changes).size() != kPerPush)
                     ++failures;
             }
             --writing;
@@ -334,10 +270,6 @@ void TestSync::concurrentPushesNeverHideFromAPull()
     QCOMPARE(seen.size(), kWriters * kPushes * kPerPush);
 }
 
-int main(int argc, char** argv)
-{
-    return runOnBothBackends(
-        argc, argv, [](TestServer::Backend backend) { return new TestSync(backend); });
-}
+SERVER_TEST_MAIN(TestSync)
 
 #include "tst_sync.moc"

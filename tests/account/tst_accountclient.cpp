@@ -1,3 +1,4 @@
+#include "Awaited.h"
 #include "FakeCloud.h"
 #include "account/AccountClient.h"
 #include "account/AuthClient.h"
@@ -64,27 +65,20 @@ Client* TestAccountClient::client(const QString& userId)
 
 Group TestAccountClient::group(const QString& userId)
 {
-    std::optional<Group> result;
-    client(userId)->accountClient()->getGroup([&](bool, const Group& group) { result = group; });
-    [&] { QTRY_VERIFY(result); }();
-    return result.value_or(Group());
+    return std::get<1>(
+        awaited<bool, Group>([&](auto done) { client(userId)->accountClient()->getGroup(done); }));
 }
 
 GroupInvitation TestAccountClient::invite(const QString& ownerId)
 {
-    std::optional<GroupInvitation> result;
-    client(ownerId)->accountClient()->generateInviteCode(
-        [&](const GroupInvitation& invitation, const QString&) { result = invitation; });
-    [&] { QTRY_VERIFY(result); }();
-    return result.value_or(GroupInvitation());
+    return std::get<0>(awaited<GroupInvitation, QString>(
+        [&](auto done) { client(ownerId)->accountClient()->generateInviteCode(done); }));
 }
 
 bool TestAccountClient::join(const QString& userId, const QString& code)
 {
-    std::optional<bool> result;
-    client(userId)->accountClient()->joinGroup(code, [&](bool ok, const QString&) { result = ok; });
-    [&] { QTRY_VERIFY(result); }();
-    return result.value_or(false);
+    return std::get<0>(awaited<bool, QString>(
+        [&](auto done) { client(userId)->accountClient()->joinGroup(code, done); }));
 }
 
 void TestAccountClient::ownerInvitesMemberJoinsUntilSeatsRunOut()
@@ -112,21 +106,18 @@ void TestAccountClient::ownerInvitesMemberJoinsUntilSeatsRunOut()
     QCOMPARE(joined.members.at(1).displayName, "Robin");
     QVERIFY(joined.pendingInvitations.isEmpty());
 
-    std::optional<Profile> profile;
-    client("user-2")->accountClient()->getProfile([&](bool, const Profile& p) { profile = p; });
-    QTRY_VERIFY(profile);
-    QCOMPARE(profile->group.role, "member");
-    QCOMPARE(profile->group.memberCount, 2);
+    const Profile profile = std::get<1>(awaited<bool, Profile>(
+        [&](auto done) { client("user-2")->accountClient()->getProfile(done); }));
+    QCOMPARE(profile.group.role, "member");
+    QCOMPARE(profile.group.memberCount, 2);
 
     // Both seats taken: a valid code no longer gets anyone in, nor does a used one.
     QVERIFY(!join("user-3", invite("user-1").inviteCode));
     QVERIFY(!join("user-3", invitation.inviteCode));
     QCOMPARE(m_fake->account().members(joined.id), QStringList({ "user-1", "user-2" }));
 
-    std::optional<bool> left;
-    client("user-2")->accountClient()->leaveGroup([&](bool ok, const QString&) { left = ok; });
-    QTRY_VERIFY(left);
-    QVERIFY(*left);
+    QVERIFY(std::get<0>(awaited<bool, QString>(
+        [&](auto done) { client("user-2")->accountClient()->leaveGroup(done); })));
     QCOMPARE(changed.size(), 2);
     QVERIFY(group("user-2").id.isEmpty());
 }
@@ -142,54 +133,36 @@ void TestAccountClient::ownerOnlyActionsAnswer403WithText()
     QVERIFY(made.members.size() == 1 && made.members.at(0).isOwner());
 
     // An e-mail invitation admits only that address.
-    std::optional<GroupInvitation> forSam;
-    client("user-1")->accountClient()->inviteByEmail("sam@example.com",
-        [&](const GroupInvitation& invitation, const QString&) { forSam = invitation; });
-    QTRY_VERIFY(forSam);
-    std::optional<QString> refused;
-    client("user-2")->accountClient()->joinGroup(
-        forSam->inviteCode, [&](bool, const QString& reason) { refused = reason; });
-    QTRY_COMPARE(refused.value_or(QString()), "This invitation is for another address");
+    const auto [forSam, unused] = awaited<GroupInvitation, QString>([&](auto done) {
+        client("user-1")->accountClient()->inviteByEmail("sam@example.com", done);
+    });
+    QCOMPARE((awaited<bool, QString>([&](auto done) {
+        client("user-2")->accountClient()->joinGroup(forSam.inviteCode, done);
+    })),
+        std::tuple(false, QStringLiteral("This invitation is for another address")));
 
     QVERIFY(join("user-2", invite("user-1").inviteCode));
     AccountClient* member = client("user-2")->accountClient();
 
-    std::optional<std::pair<int, QString>> revoked;
-    member->revokeInvitation(pending.id, [&](bool ok, int status, const QJsonObject& body) {
-        QVERIFY(!ok);
-        revoked = { status, AccountClient::reasonOf(body) };
-    });
-    QTRY_VERIFY(revoked);
-    QCOMPARE(revoked->first, 403);
-    QCOMPARE(revoked->second, "Only the group owner can revoke invitations");
+    const auto [revoked, status, body] = awaited<bool, int, QJsonObject>(
+        [&](auto done) { member->revokeInvitation(pending.id, done); });
+    QCOMPARE(std::tuple(revoked, status, AccountClient::reasonOf(body)),
+        std::tuple(false, 403, QStringLiteral("Only the group owner can revoke invitations")));
 
     QSignalSpy changed(member, &AccountClient::groupChanged);
-    std::optional<std::pair<bool, QString>> removed;
-    member->removeMember("user-1", [&](bool ok, const QString& reason) {
-        removed = { ok, reason };
-    });
-    QTRY_VERIFY(removed);
-    QCOMPARE(*removed, std::pair(false, QStringLiteral("Only the group owner can remove members")));
+    QCOMPARE((awaited<bool, QString>([&](auto done) { member->removeMember("user-1", done); })),
+        std::tuple(false, QStringLiteral("Only the group owner can remove members")));
     QCOMPARE(changed.size(), 0);
 
     // An owner with members can neither leave nor delete the account, and is told why.
-    std::optional<QString> left;
-    client("user-1")->accountClient()->leaveGroup(
-        [&](bool, const QString& reason) { left = reason; });
-    QTRY_COMPARE(left.value_or(QString()), "The owner cannot leave while the group has members");
-    std::optional<std::pair<bool, QString>> deleted;
-    client("user-1")->accountClient()->deleteAccount([&](bool ok, const QString& reason) {
-        deleted = { ok, reason };
-    });
-    QTRY_VERIFY(deleted);
-    QCOMPARE(*deleted,
-        std::pair(
+    AccountClient* owner = client("user-1")->accountClient();
+    QCOMPARE((awaited<bool, QString>([&](auto done) { owner->leaveGroup(done); })),
+        std::tuple(false, QStringLiteral("The owner cannot leave while the group has members")));
+    QCOMPARE((awaited<bool, QString>([&](auto done) { owner->deleteAccount(done); })),
+        std::tuple(
             false, QStringLiteral("Transfer ownership or remove all members before deleting")));
-    removed.reset();
-    client("user-1")->accountClient()->removeMember("user-2", [&](bool ok, const QString& reason) {
-        removed = { ok, reason };
-    });
-    QTRY_COMPARE(removed.value_or(std::pair(false, QString())), std::pair(true, QString()));
+    QCOMPARE((awaited<bool, QString>([&](auto done) { owner->removeMember("user-2", done); })),
+        std::tuple(true, QString()));
     QCOMPARE(group("user-1").members.size(), 1);
 }
 
@@ -204,16 +177,13 @@ void TestAccountClient::codesAndIdsNeverLeaveTheirSegment()
     QVERIFY(AccountClient::isValidInviteCode("Xk7-Q_2"));
     QVERIFY(!AccountClient::isValidInviteCode(QString(65, QLatin1Char('A'))));
 
-    std::optional<int> status;
-    account->removeDevice("..", [&](bool, int s, const QJsonObject&) { status = s; });
-    QTRY_VERIFY(status);
-    QCOMPARE(*status, 0);
+    const auto removeDevice = [account](const QString& id) {
+        return std::get<1>(
+            awaited<bool, int, QJsonObject>([&](auto done) { account->removeDevice(id, done); }));
+    };
+    QCOMPARE(removeDevice(".."), 0);
     QVERIFY(m_fake->server().requests().isEmpty());
-
-    status.reset();
-    account->removeDevice("a/../b", [&](bool, int s, const QJsonObject&) { status = s; });
-    QTRY_VERIFY(status);
-    QCOMPARE(*status, 404);
+    QCOMPARE(removeDevice("a/../b"), 404);
     QCOMPARE(m_fake->server().requests().size(), 1);
     QCOMPARE(m_fake->server().requests().at(0).rawPath, "/account/v1/devices/a%2F..%2Fb");
 }
@@ -221,18 +191,13 @@ void TestAccountClient::codesAndIdsNeverLeaveTheirSegment()
 void TestAccountClient::deviceRegistersOnceByFingerprint()
 {
     AccountClient* account = client("user-1")->accountClient();
-    const auto devices = [&] {
-        std::optional<QList<Device>> result;
-        account->getDevices([&](bool, const QList<Device>& list) { result = list; });
-        [&] { QTRY_VERIFY(result); }();
-        return result.value_or(QList<Device>());
+    const auto devices = [account] {
+        return std::get<1>(
+            awaited<bool, QList<Device>>([&](auto done) { account->getDevices(done); }));
     };
-    for (int i = 0; i < 2; ++i) {
-        std::optional<bool> registered;
-        account->registerDevice([&](bool ok, const QString&) { registered = ok; });
-        QTRY_VERIFY(registered);
-        QVERIFY(*registered);
-    }
+    for (int i = 0; i < 2; ++i)
+        QVERIFY(
+            std::get<0>(awaited<bool, QString>([&](auto done) { account->registerDevice(done); })));
     const QList<Device> listed = devices();
     QCOMPARE(listed.size(), 1);
     QCOMPARE(listed.at(0).deviceFingerprint, account->deviceFingerprint());
@@ -243,10 +208,8 @@ void TestAccountClient::deviceRegistersOnceByFingerprint()
     client("user-2")->accountClient()->registerDevice();
     QTRY_COMPARE(m_fake->account().devices("user-2").size(), 1);
 
-    std::optional<bool> removed;
-    account->removeDevice(listed.at(0).id, [&](bool ok, int, const QJsonObject&) { removed = ok; });
-    QTRY_VERIFY(removed);
-    QVERIFY(*removed);
+    QVERIFY(std::get<0>(awaited<bool, int, QJsonObject>(
+        [&](auto done) { account->removeDevice(listed.at(0).id, done); })));
     QVERIFY(devices().isEmpty());
 }
 

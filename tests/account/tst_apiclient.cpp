@@ -53,10 +53,10 @@ private:
     // Starts a call; its answer lands in the returned record.
     std::shared_ptr<Answer> start(const std::function<void(ApiCallback)>& call);
     Answer wait(const std::shared_ptr<Answer>& answer);
-    Answer echo()
-    {
-        return wait(start([this](ApiCallback done) { accountApi()->get("/echo", done); }));
-    }
+    // One call of `api` ("GET", "POST", "PATCH", "DELETE" or "PUBLIC" for a public POST).
+    Answer ask(ApiClient* api, const QByteArray& method, const QString& path,
+        const QJsonObject& body = {}, const QUrlQuery& query = {});
+    Answer echo() { return ask(accountApi(), "GET", "/echo"); }
     void signIn(int lifetime = 900);
     QList<TestHttpRequest> echoes() const { return m_fake->server().requestsTo(kEcho); }
     TokenManager* tokens() const { return m_client->tokenManager(); }
@@ -110,6 +110,23 @@ Answer TestApiClient::wait(const std::shared_ptr<Answer>& answer)
     return *answer;
 }
 
+Answer TestApiClient::ask(ApiClient* api, const QByteArray& method, const QString& path,
+    const QJsonObject& body, const QUrlQuery& query)
+{
+    return wait(start([&](ApiCallback done) {
+        if (method == "GET")
+            api->get(path, done, query);
+        else if (method == "POST")
+            api->post(path, body, done);
+        else if (method == "PATCH")
+            api->patch(path, body, done);
+        else if (method == "DELETE")
+            api->remove(path, done);
+        else
+            api->postPublic(path, body, done);
+    }));
+}
+
 void TestApiClient::signIn(int lifetime)
 {
     m_fake->setAccessLifetime(lifetime);
@@ -127,18 +144,13 @@ void TestApiClient::headersPathsAndBodies()
     QCOMPARE(Client::derivePlatform("kiosk", "Linux"), "kiosk");
 
     signIn();
-    QVERIFY(
-        wait(start([this](ApiCallback done) { m_client->authApi()->get("/users/me", done); })).ok);
-    QVERIFY(wait(start([this](ApiCallback done) { m_client->syncApi()->get("/echo", done); })).ok);
-    QVERIFY(wait(start([this](ApiCallback done) {
-        accountApi()->get("/echo", done, QUrlQuery("since=2024-01-01"));
-    })).ok);
-    QVERIFY(wait(start([this](ApiCallback done) { accountApi()->post("/echo", {}, done); })).ok);
-    const Answer patched = wait(start([this](ApiCallback done) {
-        accountApi()->patch("/echo", { { "name", "Joint" } }, done);
-    }));
+    QVERIFY(ask(m_client->authApi(), "GET", "/users/me").ok);
+    QVERIFY(ask(m_client->syncApi(), "GET", "/echo").ok);
+    QVERIFY(ask(accountApi(), "GET", "/echo", {}, QUrlQuery("since=2024-01-01")).ok);
+    QVERIFY(ask(accountApi(), "POST", "/echo").ok);
+    const Answer patched = ask(accountApi(), "PATCH", "/echo", { { "name", "Joint" } });
     QCOMPARE(patched.body.value("method").toString(), "PATCH");
-    QVERIFY(wait(start([this](ApiCallback done) { accountApi()->remove("/echo", done); })).ok);
+    QVERIFY(ask(accountApi(), "DELETE", "/echo").ok);
 
     const QList<TestHttpRequest> requests = m_fake->server().requests();
     QCOMPARE(requests.size(), 6);
@@ -161,9 +173,7 @@ void TestApiClient::headersPathsAndBodies()
     m_fake->server().route("POST", "/account/v1/broken", [](const TestHttpRequest&) {
         return TestHttpResponse::json(500, { { "error", "database unavailable" } });
     });
-    const Answer broken = wait(start([this](ApiCallback done) {
-        accountApi()->postPublic("/broken", { { "x", 1 } }, done);
-    }));
+    const Answer broken = ask(accountApi(), "PUBLIC", "/broken", { { "x", 1 } });
     QCOMPARE(broken.ok, false);
     QCOMPARE(broken.status, 500);
     QCOMPARE(broken.body.value("error").toString(), "database unavailable");
@@ -320,12 +330,8 @@ void TestApiClient::redirectsTimeoutsAndCaps()
         m_fake->server().route(method, "/account/v1/moved", [&elsewhere](const TestHttpRequest&) {
             return TestHttpResponse::redirect(307, elsewhere.url("/collect"));
         });
-    QCOMPARE(
-        wait(start([this](ApiCallback done) { accountApi()->get("/moved", done); })).status, 307);
-    QCOMPARE(wait(start([this](ApiCallback done) {
-        accountApi()->post("/moved", { { "secret", "x" } }, done);
-    })).status,
-        307);
+    QCOMPARE(ask(accountApi(), "GET", "/moved").status, 307);
+    QCOMPARE(ask(accountApi(), "POST", "/moved", { { "secret", "x" } }).status, 307);
     QCOMPARE(elsewhere.connectionCount(), 0);
 
     QSignalSpy networkErrors(accountApi(), &ApiClient::networkError);
@@ -341,8 +347,7 @@ void TestApiClient::redirectsTimeoutsAndCaps()
     QCOMPARE(echo().status, 0);
     QCOMPARE(networkErrors.takeFirst().first().toString(), "reply larger than 65536 bytes");
     m_fake->server().serve("/account/v1/large", { 200, QByteArray(70 * 1024, ' ') + "{}", {} });
-    QCOMPARE(
-        wait(start([this](ApiCallback done) { accountApi()->get("/large", done); })).status, 0);
+    QCOMPARE(ask(accountApi(), "GET", "/large").status, 0);
 
     m_fake->server().setFault(kEcho, { .drop = true });
     QCOMPARE(echo().status, 0);
@@ -355,9 +360,7 @@ void TestApiClient::redirectsTimeoutsAndCaps()
     QCOMPARE(echo().status, 0);
     Client unconfigured(ClientConfig {}, std::make_unique<FileTokenStore>(m_dir->filePath("none")));
     QVERIFY(!unconfigured.isConfigured());
-    const Answer nothing = wait(start(
-        [&unconfigured](ApiCallback done) { unconfigured.authApi()->get("/users/me", done); }));
-    QCOMPARE(nothing.status, 0);
+    QCOMPARE(ask(unconfigured.authApi(), "GET", "/users/me").status, 0);
     QCOMPARE(m_fake->server().requests().size(), asked);
 }
 
@@ -365,39 +368,27 @@ void TestApiClient::authenticationRoutes()
 {
     signIn();
     ApiClient* auth = m_client->authApi();
-    QCOMPARE(wait(start([auth](ApiCallback done) {
-        auth->patch("/users/me", { { "display_name", "Robin" } }, done);
-    })).body.value("display_name"),
-        "Robin");
     QCOMPARE(
-        wait(start([auth](ApiCallback done) { auth->get("/users/me", done); })).body.value("email"),
-        "user-1@example.com");
-    QCOMPARE(wait(start([auth](ApiCallback done) {
-        auth->post("/users/me/password",
-            { { "current_password", "wrong" }, { "new_password", "x" } }, done);
-    })).status,
+        ask(auth, "PATCH", "/users/me", { { "display_name", "Robin" } }).body.value("display_name"),
+        "Robin");
+    QCOMPARE(ask(auth, "GET", "/users/me").body.value("email"), "user-1@example.com");
+    QCOMPARE(ask(auth, "POST", "/users/me/password",
+                 { { "current_password", "wrong" }, { "new_password", "x" } })
+                 .status,
         403);
-    QVERIFY(wait(start([auth](ApiCallback done) {
-        auth->post("/users/me/password",
-            { { "current_password", "correct horse" }, { "new_password", "battery" } }, done);
-    })).ok);
+    QVERIFY(ask(auth, "POST", "/users/me/password",
+        { { "current_password", "correct horse" }, { "new_password", "battery" } })
+                .ok);
 
     m_fake->signIn();
     const QJsonArray sessions
-        = wait(start([auth](ApiCallback done) { auth->get("/users/me/sessions", done); }))
-              .body.value("sessions")
-              .toArray();
+        = ask(auth, "GET", "/users/me/sessions").body.value("sessions").toArray();
     QCOMPARE(sessions.size(), 2);
-    QVERIFY(wait(start([auth](ApiCallback done) {
-        auth->remove("/users/me/sessions/session-1", done);
-    })).ok);
-    QCOMPARE(wait(start([auth](ApiCallback done) {
-        auth->remove("/users/me/sessions/session-1", done);
-    })).status,
-        404);
+    QVERIFY(ask(auth, "DELETE", "/users/me/sessions/session-1").ok);
+    QCOMPARE(ask(auth, "DELETE", "/users/me/sessions/session-1").status, 404);
 
     // Logging out revokes the refresh token: the next refresh signs out here too.
-    QVERIFY(wait(start([auth](ApiCallback done) { auth->post("/auth/logout", {}, done); })).ok);
+    QVERIFY(ask(auth, "POST", "/auth/logout").ok);
     m_fake->revokeAccessTokens();
     QCOMPARE(echo().status, 401);
     QVERIFY(tokens()->refreshToken().isEmpty());
@@ -439,7 +430,7 @@ void TestApiClient::startUpResolvesTheServices()
     cloud->initialize();
     // Read on the keyring's thread, which finds no Secret Service here.
     QTRY_COMPARE(cloud->tokenManager()->accessToken(), m_signedIn.access);
-    QVERIFY(wait(start([cloud](ApiCallback done) { cloud->syncApi()->get("/echo", done); })).ok);
+    QVERIFY(ask(cloud->syncApi(), "GET", "/echo").ok);
 }
 
 QTEST_MAIN(TestApiClient)

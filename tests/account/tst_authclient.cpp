@@ -1,3 +1,4 @@
+#include "Awaited.h"
 #include "FakeCloud.h"
 #include "TestBrowser.h"
 #include "account/ApiClient.h"
@@ -75,8 +76,12 @@ private:
     QUrl startSignIn();
     QString expectedState() const { return QUrlQuery(m_opened).queryItemValue("state"); }
     quint16 listenerPort() const { return auth()->listener()->port(); }
-    void storeTokens(const FakeCloud::Tokens& tokens);
-    void newClient();
+    // A client over the token file, which holds `tokens` first when given.
+    void newClient(const std::optional<FakeCloud::Tokens>& tokens = {});
+    std::optional<QString> stored(const QString& key) const
+    {
+        return FileTokenStore(m_dir->filePath("tokens.json")).read(key);
+    }
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<FakeCloud> m_fake;
@@ -112,18 +117,16 @@ void TestAuthClient::cleanup()
     Clock::clearFixed();
 }
 
-void TestAuthClient::newClient()
+void TestAuthClient::newClient(const std::optional<FakeCloud::Tokens>& tokens)
 {
     m_client.reset();
+    if (tokens) {
+        FileTokenStore store(m_dir->filePath("tokens.json"));
+        store.write(TokenStore::kAccessTokenKey, tokens->access);
+        store.write(TokenStore::kRefreshTokenKey, tokens->refresh);
+    }
     m_client = std::make_unique<Client>(
         m_fake->config(), std::make_unique<FileTokenStore>(m_dir->filePath("tokens.json")));
-}
-
-void TestAuthClient::storeTokens(const FakeCloud::Tokens& signedIn)
-{
-    FileTokenStore store(m_dir->filePath("tokens.json"));
-    store.write(TokenStore::kAccessTokenKey, signedIn.access);
-    store.write(TokenStore::kRefreshTokenKey, signedIn.refresh);
 }
 
 QUrl TestAuthClient::startSignIn()
@@ -165,8 +168,7 @@ void TestAuthClient::signsInThroughTheBrowser()
     // The pair the service issued is kept, in the store as well.
     const QString refresh = tokens()->refreshToken();
     QVERIFY(refresh.startsWith("refresh-session-"));
-    QCOMPARE(
-        FileTokenStore(m_dir->filePath("tokens.json")).read(TokenStore::kRefreshTokenKey), refresh);
+    QCOMPARE(stored(TokenStore::kRefreshTokenKey), refresh);
 
     // The browser ends on a page without tokens that says how it went; no
     // listener page is cached or passes a referrer on.
@@ -245,7 +247,7 @@ void TestAuthClient::refusesResultsItDidNotAskFor()
         QCOMPARE(failed.takeFirst().first().toString(), refused);
         QCOMPARE(auth()->state(), AuthState::SignedOut);
         QVERIFY(tokens()->refreshToken().isEmpty());
-        QVERIFY(!FileTokenStore(m_dir->filePath("tokens.json")).read(TokenStore::kRefreshTokenKey));
+        QVERIFY(!stored(TokenStore::kRefreshTokenKey));
     }
     // A service whose page does not echo the state is refused the same way.
     m_fake->setLoginPage({ .echoState = false });
@@ -287,16 +289,14 @@ void TestAuthClient::startUpRestoresTheSession()
 {
     const QString refreshPath = FakeCloud::authPath("/auth/token/refresh");
     // A valid access token: signed in at once.
-    storeTokens(m_fake->signIn());
-    newClient();
+    newClient(m_fake->signIn());
     m_client->initialize();
     QCOMPARE(auth()->state(), AuthState::SignedIn);
 
     // An expired one and the server unreachable: still signed in, once the
     // refresh has failed, and announced then.
     m_fake->setAccessLifetime(0);
-    storeTokens(m_fake->signIn());
-    newClient();
+    newClient(m_fake->signIn());
     m_fake->server().setFault(refreshPath, { .drop = true });
     QSignalSpy signedIn(auth(), &AuthClient::signedInChanged);
     m_client->initialize();
@@ -308,14 +308,13 @@ void TestAuthClient::startUpRestoresTheSession()
     // one still answers, with the user known from before.
     m_fake->server().clearFaults();
     m_fake->setAccessLifetime(900);
-    User user;
-    auth()->fetchCurrentUser([&user](bool, const User& answer) { user = answer; });
-    QTRY_COMPARE(user.email, "user-1@example.com");
+    const auto currentUser = [this] {
+        return std::get<1>(awaited<bool, User>([&](auto done) { auth()->fetchCurrentUser(done); }));
+    };
+    QCOMPARE(currentUser().email, "user-1@example.com");
     QVERIFY(!tokens()->accessToken().isEmpty());
     m_fake->server().setFault(FakeCloud::authPath("/users/me"), { .status = 500, .times = 1 });
-    user = User();
-    auth()->fetchCurrentUser([&user](bool, const User& answer) { user = answer; });
-    QTRY_COMPARE(user.email, "user-1@example.com");
+    QCOMPARE(currentUser().email, "user-1@example.com");
 
     // The session ended elsewhere: the next refresh is refused and signs out here.
     m_fake->revokeRefreshTokens();
@@ -327,26 +326,24 @@ void TestAuthClient::startUpRestoresTheSession()
 
     // An expired one with the server reachable: signed in when the refresh ends.
     m_fake->setAccessLifetime(0);
-    storeTokens(m_fake->signIn());
-    newClient();
+    newClient(m_fake->signIn());
     QSignalSpy restored(auth(), &AuthClient::signedInChanged);
     m_client->initialize();
     QTRY_COMPARE(restored.size(), 1);
     QCOMPARE(auth()->state(), AuthState::SignedIn);
 
     // A refresh token the server no longer knows: signed out, nothing kept.
-    storeTokens(m_fake->signIn());
+    const FakeCloud::Tokens forgotten = m_fake->signIn();
     m_fake->revokeRefreshTokens();
-    newClient();
+    newClient(forgotten);
     m_client->initialize();
     QTRY_COMPARE(auth()->state(), AuthState::SignedOut);
-    QVERIFY(!FileTokenStore(m_dir->filePath("tokens.json")).read(TokenStore::kRefreshTokenKey));
+    QVERIFY(!stored(TokenStore::kRefreshTokenKey));
 }
 
 void TestAuthClient::signOutEndsTheSessionOnTheServer()
 {
-    storeTokens(m_fake->signIn());
-    newClient();
+    newClient(m_fake->signIn());
     m_client->initialize();
     QCOMPARE(auth()->state(), AuthState::SignedIn);
 
@@ -366,15 +363,15 @@ void TestAuthClient::signOutEndsTheSessionOnTheServer()
     QTRY_COMPARE(m_fake->server().requestsTo(FakeCloud::authPath("/auth/logout")).size(), 1);
     QCOMPARE(m_fake->liveRefreshTokens(), 0);
     QVERIFY(tokens()->refreshToken().isEmpty());
-    QVERIFY(!FileTokenStore(m_dir->filePath("tokens.json")).read(TokenStore::kAccessTokenKey));
+    QVERIFY(!stored(TokenStore::kAccessTokenKey));
     m_fake->server().clearFaults();
 
     // A fresh access token signs out with itself; a stale one after one last refresh.
     for (const int lifetime : { 900, 0 }) {
         m_fake->setAccessLifetime(lifetime);
-        storeTokens(m_fake->signIn());
+        const FakeCloud::Tokens issued = m_fake->signIn();
         m_fake->setAccessLifetime(900);
-        newClient();
+        newClient(issued);
         m_client->initialize();
         QTRY_COMPARE(auth()->state(), AuthState::SignedIn);
         QTRY_VERIFY(!tokens()->isRefreshing());

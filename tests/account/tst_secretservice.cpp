@@ -1,3 +1,4 @@
+#include "Awaited.h"
 #include "account/FileTokenStore.h"
 #include "account/SecretServiceTokenStore.h"
 #include "account/SystemTokenStore.h"
@@ -59,10 +60,7 @@ qint64 keyringProcess()
 std::unique_ptr<TokenManager> loaded(std::unique_ptr<SystemTokenStore> store)
 {
     auto tokens = std::make_unique<TokenManager>(std::move(store));
-    bool done = false;
-    tokens->load([&done] { done = true; });
-    if (!QTest::qWaitFor([&done] { return done; }, 10000))
-        qWarning("the tokens never came");
+    awaited<>([&](auto done) { tokens->load(done); });
     return tokens;
 }
 

@@ -1,3 +1,4 @@
+#include "Awaited.h"
 #include "HeadlessChromium.h"
 #include "RealServer.h"
 #include "account/ApiClient.h"
@@ -63,18 +64,15 @@ void TestServerSignIn::signsInOnTheServersPage()
         browser.waitFor("document.body !== null && document.body.innerText.includes('signed in')"));
 
     // The tokens are the server's: it knows who this is.
-    User user;
-    bool answered = false;
-    bool fetchedOk = false;
-    client.authClient()->fetchCurrentUser([&](bool ok, const User& fetched) {
-        fetchedOk = ok;
-        user = fetched;
-        answered = true;
-    });
-    QTRY_VERIFY_WITH_TIMEOUT(answered, 30000);
-    QVERIFY(fetchedOk);
+    const auto [fetched, user] = awaited<bool, User>(
+        [&](auto done) { client.authClient()->fetchCurrentUser(done); }, 30000);
+    QVERIFY(fetched);
     QCOMPARE(user.email, QStringLiteral("ann@example.org"));
     QCOMPARE(user.displayName, QStringLiteral("Ann"));
+    // What the server issued is what the store holds.
+    FileTokenStore stored(dir.filePath("tokens.json"));
+    QCOMPARE(subject(stored.read(TokenStore::kAccessTokenKey).value_or(QString())), user.id);
+    QCOMPARE(stored.read(TokenStore::kRefreshTokenKey), client.tokenManager()->refreshToken());
 }
 
 QTEST_MAIN(TestServerSignIn)

@@ -1,3 +1,4 @@
+#include "Awaited.h"
 #include "FakeCloud.h"
 #include "account/FileTokenStore.h"
 #include "account/SystemTokenStore.h"
@@ -88,9 +89,7 @@ void TestTokenStores::withoutSecretServiceTokensGoToTheFile()
         QCOMPARE(ownerAndOthers(path), kOwnerReadWrite);
     }
     TokenManager restored(std::make_unique<SystemTokenStore>("test.ledgerine", dir.path()));
-    bool loaded = false;
-    restored.load([&loaded] { loaded = true; });
-    QTRY_VERIFY(loaded);
+    awaited<>([&](auto done) { restored.load(done); });
     QCOMPARE(restored.accessToken(), access);
     QCOMPARE(restored.refreshToken(), "refresh-1");
     restored.clear();

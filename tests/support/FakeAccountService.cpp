@@ -15,14 +15,7 @@ TestHttpResponse error(int status, const QString& text)
     static const QHash<int, QString> codes { { 400, QStringLiteral("invalid_request") },
         { 401, QStringLiteral("invalid_token") }, { 403, QStringLiteral("forbidden") },
         { 404, QStringLiteral("not_found") }, { 409, QStringLiteral("conflict") } };
-    return TestHttpResponse::json(status,
-        { { QStringLiteral("error"), codes.value(status, QStringLiteral("error")) },
-            { QStringLiteral("message"), text } });
-}
-
-TestHttpResponse noContent()
-{
-    return TestHttpResponse { 204, {}, {} };
+    return TestHttpResponse::error(status, codes.value(status, QStringLiteral("error")), text);
 }
 
 // The one segment after `prefix`, decoded; nothing when the path has more.
@@ -62,10 +55,7 @@ FakeAccountService::FakeAccountService(TestHttpServer& server, UserOf userOf, Us
 void FakeAccountService::route(const QByteArray& method, const QString& route,
     std::function<TestHttpResponse(const QString& userId, const TestHttpRequest&)> handler)
 {
-    m_server.route(method, path(route), [this, handler](const TestHttpRequest& request) {
-        const std::optional<QString> user = m_userOf(request);
-        return user ? handler(*user, request) : error(401, QStringLiteral("invalid_token"));
-    });
+    m_server.userRoute(method, path(route), m_userOf, std::move(handler));
 }
 
 QString FakeAccountService::createGroup(const QString& ownerId, const QString& name, int maxSeats)
@@ -87,11 +77,8 @@ FakeAccountService::Group* FakeAccountService::groupOfUser(const QString& userId
 
 std::optional<QString> FakeAccountService::groupOf(const QString& userId) const
 {
-    for (const Group& group : m_groups) {
-        if (memberOf(group, userId))
-            return group.id;
-    }
-    return std::nullopt;
+    const Group* group = const_cast<FakeAccountService*>(this)->groupOfUser(userId);
+    return group ? std::optional(group->id) : std::nullopt;
 }
 
 QStringList FakeAccountService::members(const QString& groupId) const
@@ -233,7 +220,7 @@ TestHttpResponse FakeAccountService::leave(const QString& userId)
     group->members.removeIf([&](const Member& member) { return member.userId == userId; });
     dissolveIfEmpty(group->id);
     memberLeft(userId);
-    return noContent();
+    return TestHttpResponse::noContent();
 }
 
 TestHttpResponse FakeAccountService::removeMember(const QString& userId, const QString& memberId)
@@ -249,7 +236,7 @@ TestHttpResponse FakeAccountService::removeMember(const QString& userId, const Q
         return error(404, QStringLiteral("No such member"));
     group->members.removeIf([&](const Member& member) { return member.userId == memberId; });
     memberLeft(memberId);
-    return noContent();
+    return TestHttpResponse::noContent();
 }
 
 TestHttpResponse FakeAccountService::deleteProfile(const QString& userId)
@@ -295,7 +282,7 @@ void FakeAccountService::addRoutes()
             for (Invitation& invitation : group->invitations) {
                 if (id && invitation.id == *id && invitation.status == QLatin1String("pending")) {
                     invitation.status = QStringLiteral("revoked");
-                    return noContent();
+                    return TestHttpResponse::noContent();
                 }
             }
             return error(404, QStringLiteral("No such invitation"));
@@ -327,6 +314,7 @@ void FakeAccountService::addRoutes()
         const auto id = lastSegment(request, path("/devices/"));
         const qsizetype removed = m_devices[userId].removeIf(
             [&](const QJsonObject& device) { return id && device.value("id").toString() == *id; });
-        return removed ? noContent() : error(404, QStringLiteral("No such device"));
+        return removed ? TestHttpResponse::noContent()
+                       : error(404, QStringLiteral("No such device"));
     });
 }

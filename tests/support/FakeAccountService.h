@@ -18,7 +18,7 @@
 // from the authentication side.
 class FakeAccountService {
 public:
-    using UserOf = std::function<std::optional<QString>(const TestHttpRequest&)>;
+    using UserOf = TestHttpServer::UserOf;
     // The authentication server's record of a user ("email", "display_name", ...).
     using UserInfo = std::function<QJsonObject(const QString& userId)>;
 
@@ -70,8 +70,7 @@ private:
     };
 
     void addRoutes();
-    void route(const QByteArray& method, const QString& route,
-        std::function<TestHttpResponse(const QString& userId, const TestHttpRequest&)> handler);
+    void route(const QByteArray& method, const QString& route, TestHttpServer::UserHandler handler);
     Group* groupOfUser(const QString& userId);
     const Member* memberOf(const Group& group, const QString& userId) const;
     QJsonObject profile(const QString& userId) const;

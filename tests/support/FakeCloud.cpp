@@ -13,12 +13,7 @@ const QString kRealmPath = QStringLiteral("/api/v1/realms/test");
 
 TestHttpResponse error(int status, const char* code)
 {
-    return TestHttpResponse::json(status, { { QStringLiteral("error"), QLatin1String(code) } });
-}
-
-TestHttpResponse noContent()
-{
-    return TestHttpResponse { 204, {}, {} };
+    return TestHttpResponse::error(status, QLatin1String(code));
 }
 
 QJsonObject claimsOf(const QString& token)
@@ -39,10 +34,9 @@ QString bearerToken(const TestHttpRequest& request)
 
 FakeCloud::FakeCloud(quint16 port)
     : m_server(TestHttpServer::Scheme::Http, nullptr, port)
-    , m_sync(m_server, [this](const TestHttpRequest& request) { return bearerUser(request); })
-    , m_account(
-          m_server, [this](const TestHttpRequest& request) { return bearerUser(request); },
-          [this](const QString& userId) { return user(userId); })
+    , m_userOf([this](const TestHttpRequest& request) { return bearerUser(request); })
+    , m_sync(m_server, m_userOf)
+    , m_account(m_server, m_userOf, [this](const QString& userId) { return user(userId); })
 {
     addAuthRoutes();
     addLoginPage();
@@ -159,9 +153,8 @@ QString FakeCloud::bearerSession(const TestHttpRequest& request) const
 void FakeCloud::protectedRoute(
     const QByteArray& method, const QString& path, TestHttpServer::Handler handler)
 {
-    m_server.route(method, path, [this, handler](const TestHttpRequest& request) {
-        return bearerUser(request) ? handler(request) : error(401, "invalid_token");
-    });
+    m_server.userRoute(method, path, m_userOf,
+        [handler](const QString&, const TestHttpRequest& request) { return handler(request); });
 }
 
 QJsonObject FakeCloud::user(const QString& userId) const
@@ -225,7 +218,7 @@ void FakeCloud::addAuthRoutes()
     });
     protectedRoute("POST", authPath("/auth/logout"), [this](const TestHttpRequest& request) {
         endSession(bearerSession(request));
-        return noContent();
+        return TestHttpResponse::noContent();
     });
     protectedRoute("GET", authPath("/users/me"), [this](const TestHttpRequest& request) {
         return TestHttpResponse::json(200, user(*bearerUser(request)));
@@ -240,7 +233,7 @@ void FakeCloud::addAuthRoutes()
         if (body.value("current_password").toString() != m_password)
             return error(403, "invalid_password");
         m_password = body.value("new_password").toString();
-        return noContent();
+        return TestHttpResponse::noContent();
     });
     protectedRoute("GET", authPath("/users/me/sessions"), [this](const TestHttpRequest& request) {
         const QString userId = *bearerUser(request);
@@ -263,6 +256,6 @@ void FakeCloud::addAuthRoutes()
             if (!known || m_sessionUsers.value(id) != *bearerUser(request))
                 return error(404, "not_found");
             endSession(id);
-            return noContent();
+            return TestHttpResponse::noContent();
         });
 }

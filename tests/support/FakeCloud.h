@@ -81,6 +81,7 @@ private:
     void endSession(const QString& sessionId);
 
     TestHttpServer m_server;
+    TestHttpServer::UserOf m_userOf;
     FakeSyncService m_sync;
     FakeAccountService m_account;
     LoginPage m_loginPage;

@@ -30,7 +30,7 @@ int rankOf(const QString& entityType)
 
 TestHttpResponse error(int status, const char* code)
 {
-    return TestHttpResponse::json(status, { { QStringLiteral("error"), QLatin1String(code) } });
+    return TestHttpResponse::error(status, QLatin1String(code));
 }
 
 // What a record says: every member but those the server assigns.
@@ -57,19 +57,21 @@ FakeSyncService::FakeSyncService(TestHttpServer& server, UserOf userOf)
     : m_server(server)
     , m_userOf(std::move(userOf))
 {
-    m_server.route("POST", pushPath(), [this](const TestHttpRequest& r) { return push(r); });
-    m_server.route("GET", pullPath(), [this](const TestHttpRequest& r) { return pull(r); });
+    const auto bind = [this](auto member) {
+        return [this, member](const QString& user, const TestHttpRequest& request) {
+            return (this->*member)(user, request);
+        };
+    };
+    m_server.userRoute("POST", pushPath(), m_userOf, bind(&FakeSyncService::push));
+    m_server.userRoute("GET", pullPath(), m_userOf, bind(&FakeSyncService::pull));
     for (const char* method : { "GET", "POST", "DELETE" })
-        m_server.route(method, kBase + QStringLiteral("/accounts/*"),
-            [this](const TestHttpRequest& r) { return shares(r); });
+        m_server.userRoute(method, kBase + QStringLiteral("/accounts/*"), m_userOf,
+            bind(&FakeSyncService::shares));
 }
 
 void FakeSyncService::dropAfterCommit(int times)
 {
-    TestHttpFault fault;
-    fault.dropAfterAnswer = true;
-    fault.times = times;
-    m_server.setFault(pushPath(), fault);
+    m_server.setFault(pushPath(), { .dropAfterAnswer = true, .times = times });
 }
 
 QJsonObject FakeSyncService::apply(UserData& data, const QJsonObject& change)
@@ -142,11 +144,8 @@ QJsonObject FakeSyncService::apply(UserData& data, const QJsonObject& change)
     return result;
 }
 
-TestHttpResponse FakeSyncService::push(const TestHttpRequest& request)
+TestHttpResponse FakeSyncService::push(const QString& user, const TestHttpRequest& request)
 {
-    const auto user = m_userOf(request);
-    if (!user)
-        return error(401, "invalid_token");
     const QJsonValue changesValue = request.json().value("changes");
     if (!changesValue.isArray())
         return error(400, "invalid_request");
@@ -162,7 +161,7 @@ TestHttpResponse FakeSyncService::push(const TestHttpRequest& request)
     }
     QJsonArray results;
     for (const QJsonObject& change : std::as_const(ordered)) {
-        const auto owner = ownerFor(*user, change);
+        const auto owner = ownerFor(user, change);
         if (owner) {
             results.append(apply(m_users[*owner], change));
             continue;
@@ -205,13 +204,10 @@ std::optional<qint64> FakeSyncService::sequenceOf(
     return sequence;
 }
 
-TestHttpResponse FakeSyncService::pull(const TestHttpRequest& request)
+TestHttpResponse FakeSyncService::pull(const QString& user, const TestHttpRequest& request)
 {
-    const auto user = m_userOf(request);
-    if (!user)
-        return error(401, "invalid_token");
     const QString cursor = request.query.queryItemValue("cursor", QUrl::FullyDecoded);
-    const auto from = sequenceOf(cursor, *user);
+    const auto from = sequenceOf(cursor, user);
     if (!from)
         return error(400, "invalid_cursor");
     int limit = request.query.queryItemValue("limit").toInt();
@@ -222,9 +218,9 @@ TestHttpResponse FakeSyncService::pull(const TestHttpRequest& request)
 
     // Copies share their records with the stored ones, so the pointers below
     // stay good while nothing is stored.
-    const UserData data = m_users.value(*user);
+    const UserData data = m_users.value(user);
     std::list<UserData> owners;
-    const QHash<QString, Record> tombstones = m_tombstones.value(*user);
+    const QHash<QString, Record> tombstones = m_tombstones.value(user);
     QList<const Record*> changed;
     int liveCategories = 0;
     for (const Record& record : data.records) {
@@ -237,7 +233,7 @@ TestHttpResponse FakeSyncService::pull(const TestHttpRequest& request)
     // A shared account tells its member whose it is.
     QHash<const Record*, QString> sharedBy;
     for (const Share& share : std::as_const(m_shares)) {
-        if (!share.members.contains(*user))
+        if (!share.members.contains(user))
             continue;
         for (const Record& record :
             std::as_const(owners.emplace_back(m_users.value(share.owner)).records)) {
@@ -278,7 +274,7 @@ TestHttpResponse FakeSyncService::pull(const TestHttpRequest& request)
         body.insert("has_more", true);
         return TestHttpResponse::json(200, body);
     }
-    body.insert("cursor", cursorFor(*user, changed.isEmpty() ? *from : changed.last()->sequence));
+    body.insert("cursor", cursorFor(user, changed.isEmpty() ? *from : changed.last()->sequence));
     body.insert("has_more", hasMore);
     return TestHttpResponse::json(200, body);
 }
@@ -384,11 +380,8 @@ void FakeSyncService::endSharesOf(const QString& userId)
     }
 }
 
-TestHttpResponse FakeSyncService::shares(const TestHttpRequest& request)
+TestHttpResponse FakeSyncService::shares(const QString& user, const TestHttpRequest& request)
 {
-    const auto user = m_userOf(request);
-    if (!user)
-        return error(401, "invalid_token");
     // The path arrives decoded: the user id is whatever follows "share/".
     const QString rest = request.path.mid(kBase.size() + int(qstrlen("/accounts/")));
     const QString accountId = rest.section('/', 0, 0);
@@ -411,7 +404,7 @@ TestHttpResponse FakeSyncService::shares(const TestHttpRequest& request)
     share.accountClientId = accountKey.mid(int(qstrlen("account/")));
 
     if (request.method == "GET" && tail == QLatin1String("members")) {
-        if (*user != owner && !share.members.contains(*user))
+        if (user != owner && !share.members.contains(user))
             return error(403, "You do not have access to this account");
         // The owner first, then the others in the order they were given access.
         QList<std::pair<QString, QString>> people { { owner, QString() } };
@@ -429,7 +422,7 @@ TestHttpResponse FakeSyncService::shares(const TestHttpRequest& request)
         }
         return TestHttpResponse::json(200, { { "members", members } });
     }
-    if (*user != owner)
+    if (user != owner)
         return error(403, "Only the owner of this account can change who sees it");
 
     if (request.method == "POST" && tail == QLatin1String("share")) {
@@ -456,7 +449,7 @@ TestHttpResponse FakeSyncService::shares(const TestHttpRequest& request)
         if (!share.members.contains(member))
             return error(404, "This account is not shared with that user");
         endShare(share, member);
-        return TestHttpResponse { 204, {}, {} };
+        return TestHttpResponse::noContent();
     }
     return error(404, "not_found");
 }

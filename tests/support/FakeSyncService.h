@@ -41,7 +41,7 @@
 // of a former member to that account answer "forbidden".
 class FakeSyncService {
 public:
-    using UserOf = std::function<std::optional<QString>(const TestHttpRequest&)>;
+    using UserOf = TestHttpServer::UserOf;
     // A person by user id or e-mail address: "id", "email", "display_name".
     using Directory = std::function<std::optional<QJsonObject>(const QString& idOrEmail)>;
 
@@ -91,10 +91,10 @@ private:
         QSet<QString> formerMembers;
     };
 
-    TestHttpResponse push(const TestHttpRequest& request);
-    TestHttpResponse pull(const TestHttpRequest& request);
+    TestHttpResponse push(const QString& user, const TestHttpRequest& request);
+    TestHttpResponse pull(const QString& user, const TestHttpRequest& request);
     QJsonObject apply(UserData& data, const QJsonObject& change);
-    TestHttpResponse shares(const TestHttpRequest& request);
+    TestHttpResponse shares(const QString& user, const TestHttpRequest& request);
     // Whose records a change of `user` belongs to; nothing when `user` lost
     // access to them.
     std::optional<QString> ownerFor(const QString& user, const QJsonObject& change) const;

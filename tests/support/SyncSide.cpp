@@ -109,6 +109,20 @@ bool SyncSide::settle(int timeoutMs)
     return waitFor([this] { return !engine()->isRunning(); }, timeoutMs);
 }
 
+bool SyncSide::holdCycles()
+{
+    engine()->stopAutoSync();
+    engine()->setRequestDelay(3600000);
+    return settle();
+}
+
+int SyncSide::scalar(const QString& sql) const
+{
+    QSqlQuery query(m_state->database()->database());
+    query.exec(sql);
+    return query.next() ? query.value(0).toInt() : -1;
+}
+
 bool SyncSide::sync(int timeoutMs)
 {
     if (!settle(timeoutMs))

@@ -34,6 +34,11 @@ public:
     bool editPayee(const QString& id, const QString& payee);
     // Waits until no cycle runs.
     bool settle(int timeoutMs = 60000);
+    // From now on cycles run when the test says so, not when a timer fires;
+    // true once the cycle in flight ended.
+    bool holdCycles();
+    // The first column of the first row `sql` gives, or -1.
+    int scalar(const QString& sql) const;
     // Every synchronised row, one text per row in id order, and the split
     // lines by content: what two computers in step hold alike.
     QStringList dump() const;

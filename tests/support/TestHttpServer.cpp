@@ -64,6 +64,14 @@ TestHttpResponse TestHttpResponse::redirect(int status, const QUrl& location)
     return { status, {}, { { "Location", location.toEncoded() } } };
 }
 
+TestHttpResponse TestHttpResponse::error(int status, const QString& code, const QString& message)
+{
+    QJsonObject body { { QStringLiteral("error"), code } };
+    if (!message.isEmpty())
+        body.insert(QStringLiteral("message"), message);
+    return json(status, body);
+}
+
 TestHttpServer::TestHttpServer(Scheme scheme, QObject* parent, quint16 port)
     : QTcpServer(parent)
     , m_scheme(scheme)
@@ -95,6 +103,16 @@ void TestHttpServer::route(const QByteArray& method, const QString& path, Handle
 {
     // Later routes win, so a test can replace one a fixture set up.
     m_routes.prepend({ method, path, std::move(handler) });
+}
+
+void TestHttpServer::userRoute(
+    const QByteArray& method, const QString& path, UserOf userOf, UserHandler handler)
+{
+    route(method, path, [userOf, handler](const TestHttpRequest& request) {
+        const std::optional<QString> user = userOf(request);
+        return user ? handler(*user, request)
+                    : TestHttpResponse::error(401, QStringLiteral("invalid_token"));
+    });
 }
 
 void TestHttpServer::serve(const QString& path, const TestHttpResponse& response)
@@ -198,8 +216,7 @@ TestHttpResponse TestHttpServer::respond(const TestHttpRequest& request) const
         if (route.method == request.method && matches(route.path, request.path))
             return route.handler(request);
     }
-    return TestHttpResponse::json(
-        404, { { QStringLiteral("error"), QStringLiteral("not_found") } });
+    return TestHttpResponse::error(404, QStringLiteral("not_found"));
 }
 
 void TestHttpServer::answer(QTcpSocket* socket, const TestHttpRequest& request)

@@ -34,6 +34,9 @@ struct TestHttpResponse {
 
     static TestHttpResponse json(int status, const QJsonObject& body = {});
     static TestHttpResponse redirect(int status, const QUrl& location);
+    // {"error": code}, with "message" when there is one, as the services answer.
+    static TestHttpResponse error(int status, const QString& code, const QString& message = {});
+    static TestHttpResponse noContent() { return { 204, {}, {} }; }
 };
 
 // What goes wrong with the answers to one path.
@@ -57,6 +60,10 @@ class TestHttpServer : public QTcpServer {
 
 public:
     using Handler = std::function<TestHttpResponse(const TestHttpRequest&)>;
+    // The user a request's credentials stand for, if any.
+    using UserOf = std::function<std::optional<QString>(const TestHttpRequest&)>;
+    using UserHandler
+        = std::function<TestHttpResponse(const QString& userId, const TestHttpRequest&)>;
     enum class Scheme { Http, Https };
 
     explicit TestHttpServer(
@@ -67,6 +74,9 @@ public:
 
     // A path ending in "/*" matches every path below it. Unknown paths get 404.
     void route(const QByteArray& method, const QString& path, Handler handler);
+    // Answers `handler` for requests `userOf` names a user for, 401 for any other.
+    void userRoute(
+        const QByteArray& method, const QString& path, UserOf userOf, UserHandler handler);
     void serve(const QString& path, const TestHttpResponse& response);
     void setFault(const QString& path, const TestHttpFault& fault);
     void clearFaults() { m_faults.clear(); }

@@ -1,3 +1,4 @@
+#include "Awaited.h"
 #include "FakeCloud.h"
 #include "Records.h"
 #include "SyncSide.h"
@@ -28,15 +29,7 @@ namespace {
 const QDate kDay(2025, 3, 14);
 const QString kSharePrefix = QStringLiteral("/ledgerine/v1/accounts/");
 
-int scalar(const SyncSide& side, const QString& sql)
-{
-    QSqlQuery query(side->database()->database());
-    query.exec(sql);
-    return query.next() ? query.value(0).toInt() : -1;
-}
-
 struct ShareResult {
-    bool done = false;
     bool ok = false;
     QString error;
 };
@@ -44,31 +37,21 @@ struct ShareResult {
 ShareResult shareWith(
     SyncSide& side, const QString& account, const QString& target, const QString& role = QString())
 {
-    ShareResult result;
-    side->sharing()->shareWith(account, target, role, [&](bool ok, const QString& error) {
-        result = { true, ok, error };
-    });
-    if (!QTest::qWaitFor([&] { return result.done; }))
-        qWarning("shareWith never answered");
-    return result;
+    const auto [ok, error] = awaited<bool, QString>(
+        [&](auto done) { side->sharing()->shareWith(account, target, role, done); });
+    return { ok, error };
 }
 
 std::optional<bool> removeShare(SyncSide& side, const QString& account, const QString& user)
 {
-    std::optional<bool> result;
-    side->sharing()->removeShare(account, user, [&](bool ok) { result = ok; });
-    if (!QTest::qWaitFor([&] { return result.has_value(); }))
-        qWarning("removeShare never answered");
-    return result;
+    return awaited<std::optional<bool>>(
+        [&](auto done) { side->sharing()->removeShare(account, user, done); });
 }
 
 QList<ShareMember> members(SyncSide& side, const QString& account)
 {
-    std::optional<QList<ShareMember>> result;
-    side->sharing()->listMembers(account, [&](const QList<ShareMember>& found) { result = found; });
-    if (!QTest::qWaitFor([&] { return result.has_value(); }))
-        qWarning("listMembers never answered");
-    return result.value_or(QList<ShareMember> {});
+    return awaited<QList<ShareMember>>(
+        [&](auto done) { side->sharing()->listMembers(account, done); });
 }
 
 } // namespace
@@ -96,11 +79,7 @@ void TestSharing::init()
     m_cloud = std::make_unique<FakeCloud>();
     m_owner = std::make_unique<SyncSide>(*m_cloud, "user-1");
     m_member = std::make_unique<SyncSide>(*m_cloud, "user-2");
-    for (SyncSide* side : { m_owner.get(), m_member.get() }) {
-        side->engine()->stopAutoSync();
-        side->engine()->setRequestDelay(3600000);
-        QVERIFY(side->settle());
-    }
+    QVERIFY(m_owner->holdCycles() && m_member->holdCycles());
 }
 
 void TestSharing::cleanup()
@@ -147,10 +126,7 @@ void TestSharing::requestsAndRefusals()
     const ShareResult refused = shareWith(*m_member, account, "user-3");
     QVERIFY(!refused.ok);
     QCOMPARE(refused.error, QString("Only the owner of this account can change who sees it"));
-    TestHttpFault bare;
-    bare.status = 403;
-    bare.times = 1;
-    server.setFault(kSharePrefix + account + "/share", bare);
+    server.setFault(kSharePrefix + account + "/share", { .status = 403, .times = 1 });
     QCOMPARE(
         shareWith(owner, account, "user-2").error, QString("Failed to share account (HTTP 403)"));
 
@@ -206,7 +182,7 @@ void TestSharing::sharedAccountReachesTheMemberAndLeavesAgain()
     QVERIFY(!member->accounts()->findById(savings.id));
     // Every row arrives whole, the owner's category held by a stand-in that
     // reads "Shared category" and is offered nowhere.
-    QCOMPARE(scalar(member, "SELECT COUNT(*) FROM sync_parked"), 0);
+    QCOMPARE(member.scalar("SELECT COUNT(*) FROM sync_parked"), 0);
     QList<SplitLine> lines = member->splitLines()->findByTransaction(split.id);
     QCOMPARE(lines.size(), 2);
     QVERIFY(std::any_of(lines.cbegin(), lines.cend(),
@@ -236,7 +212,7 @@ void TestSharing::sharedAccountReachesTheMemberAndLeavesAgain()
         QCOMPARE(line.amount, line.categoryId == hobby.id ? qint64(-3500) : qint64(-1500));
     QCOMPARE(owner->categories()->findById(hobby.id)->name, QString("Hobby"));
     QVERIFY(!m_cloud->sync().record("user-2", "category", hobby.id));
-    QCOMPARE(scalar(member, "SELECT COUNT(*) FROM transactions WHERE sync_status != 'synced'"), 0);
+    QCOMPARE(member.scalar("SELECT COUNT(*) FROM transactions WHERE sync_status != 'synced'"), 0);
     QVERIFY(!owner->accounts()->findById(wallet.id));
     QCOMPARE(member.engine()->statusText(), QString("Synced"));
     // The owner's account is not the member's to delete: the refusal shows.
@@ -262,8 +238,8 @@ void TestSharing::sharedAccountReachesTheMemberAndLeavesAgain()
     QVERIFY(member->accounts()->findDeleted().isEmpty());
     // Nothing of it goes back up, not even brought back by hand, and the
     // owner keeps everything.
-    QCOMPARE(scalar(member, "SELECT COUNT(*) FROM accounts WHERE sync_status != 'synced'"), 0);
-    QCOMPARE(scalar(member, "SELECT COUNT(*) FROM transactions WHERE sync_status != 'synced'"), 0);
+    QCOMPARE(member.scalar("SELECT COUNT(*) FROM accounts WHERE sync_status != 'synced'"), 0);
+    QCOMPARE(member.scalar("SELECT COUNT(*) FROM transactions WHERE sync_status != 'synced'"), 0);
     QCOMPARE(
         member->accountService()->restore(joint.id), AccountService::RestoreResult::AccessEnded);
     QVERIFY(member->accounts()->restore(joint.id));
@@ -293,18 +269,12 @@ void TestSharing::sharedAccountReachesTheMemberAndLeavesAgain()
     const auto ownerClient = signedIn("user-1");
     const auto memberClient = signedIn("user-2");
     m_cloud->account().createGroup("user-1");
-    std::optional<QString> code;
-    ownerClient->accountClient()->generateInviteCode(
-        [&](const MellAccount::GroupInvitation& invitation, const QString&) {
-            code = invitation.inviteCode;
-        });
-    QTRY_VERIFY(code.has_value());
-    std::optional<bool> joined;
-    std::optional<bool> left;
-    memberClient->accountClient()->joinGroup(*code, [&](bool ok, const QString&) { joined = ok; });
-    QTRY_VERIFY(joined.value_or(false));
-    memberClient->accountClient()->leaveGroup([&](bool ok, const QString&) { left = ok; });
-    QTRY_VERIFY(left.value_or(false));
+    const auto [invitation, unused] = awaited<MellAccount::GroupInvitation, QString>(
+        [&](auto done) { ownerClient->accountClient()->generateInviteCode(done); });
+    MellAccount::AccountClient* joining = memberClient->accountClient();
+    QVERIFY(std::get<0>(awaited<bool, QString>(
+        [&](auto done) { joining->joinGroup(invitation.inviteCode, done); })));
+    QVERIFY(std::get<0>(awaited<bool, QString>([&](auto done) { joining->leaveGroup(done); })));
     QVERIFY(member.sync());
     QVERIFY(member->accounts()->findById(joint.id)->deletedAt.has_value());
     QVERIFY(member->transactions()->findByAccount(joint.id).isEmpty());

@@ -1,3 +1,4 @@
+#include "DialogTestHelpers.h"
 #include "FakeCloud.h"
 #include "Records.h"
 #include "SyncSide.h"
@@ -38,13 +39,9 @@
 namespace {
 
 const QDate kDay(2025, 3, 14);
-
-int scalar(const SyncSide& side, const QString& sql)
-{
-    QSqlQuery query(side->database()->database());
-    query.exec(sql);
-    return query.next() ? query.value(0).toInt() : -1;
-}
+const QString kSyncedRows
+    = QStringLiteral("SELECT (SELECT COUNT(*) FROM accounts) + "
+                     "(SELECT COUNT(*) FROM categories) + (SELECT COUNT(*) FROM transactions)");
 
 QList<TestHttpRequest> syncRequests(FakeCloud& cloud)
 {
@@ -55,30 +52,6 @@ QList<TestHttpRequest> syncRequests(FakeCloud& cloud)
             found << request;
     }
     return found;
-}
-
-Transaction stored(const SyncSide& side, const QString& id)
-{
-    return side->transactions()->findById(id).value_or(Transaction {});
-}
-
-// The next answer comes `ms` later than the server's work.
-TestHttpFault late(int ms)
-{
-    TestHttpFault fault;
-    fault.delayMs = ms;
-    fault.times = 1;
-    return fault;
-}
-
-// A local edit as the register makes it.
-void editPayee(SyncSide& side, const QString& id, const QString& payee)
-{
-    Transaction t = stored(side, id);
-    t.payee = payee;
-    t.updatedAt = Clock::nowUtc();
-    t.syncStatus = SyncStatus::Pending;
-    QVERIFY(side->transactions()->update(t));
 }
 
 } // namespace
@@ -111,12 +84,7 @@ void TestSyncEngine::init()
     m_cloud = std::make_unique<FakeCloud>();
     m_a = std::make_unique<SyncSide>(*m_cloud);
     m_b = std::make_unique<SyncSide>(*m_cloud);
-    // Cycles run when a test says so, not when a timer happens to fire.
-    for (SyncSide* side : { m_a.get(), m_b.get() }) {
-        side->engine()->stopAutoSync();
-        side->engine()->setRequestDelay(3600000);
-        QVERIFY(side->settle());
-    }
+    QVERIFY(m_a->holdCycles() && m_b->holdCycles());
 }
 
 void TestSyncEngine::cleanup()
@@ -168,23 +136,23 @@ void TestSyncEngine::twoComputersKeepOneLedger()
     QCOMPARE(window.sidebar()->totalLabel()->text(), QStringLiteral("Total: $46.50"));
     QCOMPARE(a.dump(), b.dump());
     QCOMPARE(b->splitLines()->findByTransaction(split.id).size(), 2);
-    QCOMPARE(scalar(b, "SELECT COUNT(*) FROM transactions WHERE transfer_link_id != ''"), 2);
-    QCOMPARE(scalar(b, "SELECT COUNT(*) FROM transactions WHERE sync_status != 'synced'"), 0);
+    QCOMPARE(b.scalar("SELECT COUNT(*) FROM transactions WHERE transfer_link_id != ''"), 2);
+    QCOMPARE(b.scalar("SELECT COUNT(*) FROM transactions WHERE sync_status != 'synced'"), 0);
     QVERIFY(!b->preferences()->value(SyncEngine::kLastSyncKey).isEmpty());
 
     // Different rows edited on each side, one of them while its push is in
     // flight: the later edit must not be taken for synced.
-    editPayee(b, split.id, "Farmers market");
-    editPayee(a, coffee.id, "Espresso");
+    QVERIFY(b.editPayee(split.id, "Farmers market"));
+    QVERIFY(a.editPayee(coffee.id, "Espresso"));
     const int pushes = m_cloud->server().requestsTo(FakeSyncService::pushPath()).size();
-    m_cloud->server().setFault(FakeSyncService::pushPath(), late(400));
+    m_cloud->server().setFault(FakeSyncService::pushPath(), { .delayMs = 400, .times = 1 });
     a.engine()->syncNow();
     QVERIFY(QTest::qWaitFor(
         [&] { return m_cloud->server().requestsTo(FakeSyncService::pushPath()).size() > pushes; }));
-    editPayee(a, coffee.id, "Double espresso");
+    QVERIFY(a.editPayee(coffee.id, "Double espresso"));
     QVERIFY(a.settle());
-    QCOMPARE(stored(a, coffee.id).syncStatus, SyncStatus::Pending);
-    Transaction dearer = stored(a, coffee.id);
+    QCOMPARE(a.transaction(coffee.id).syncStatus, SyncStatus::Pending);
+    Transaction dearer = a.transaction(coffee.id);
     dearer.amount = -450;
     dearer.syncStatus = SyncStatus::Pending;
     QVERIFY(a->transactions()->update(dearer));
@@ -193,17 +161,15 @@ void TestSyncEngine::twoComputersKeepOneLedger()
     // One announcement per cycle that brought anything, not one per row.
     QCOMPARE(merged.count(), 1);
     QCOMPARE(window.sidebar()->totalLabel()->text(), QStringLiteral("Total: $45.50"));
-    QCOMPARE(stored(b, coffee.id).payee, QString("Double espresso"));
-    QCOMPARE(stored(a, split.id).payee, QString("Farmers market"));
+    QCOMPARE(b.transaction(coffee.id).payee, QString("Double espresso"));
+    QCOMPARE(a.transaction(split.id).payee, QString("Farmers market"));
     QCOMPARE(a.dump(), b.dump());
     // Search finds what pulls brought, new rows and changed ones, by their latest text.
+    const QString matching
+        = QStringLiteral("SELECT COUNT(*) FROM transactions_fts WHERE transactions_fts MATCH '%1'");
     for (const SyncSide* side : { &a, &b }) {
-        QCOMPARE(scalar(*side, "SELECT COUNT(*) FROM transactions_fts WHERE transactions_fts "
-                               "MATCH 'farmers OR espresso OR savings'"),
-            3);
-        QCOMPARE(scalar(*side, "SELECT COUNT(*) FROM transactions_fts WHERE transactions_fts "
-                               "MATCH 'coffee'"),
-            0);
+        QCOMPARE(side->scalar(matching.arg("farmers OR espresso OR savings")), 3);
+        QCOMPARE(side->scalar(matching.arg("coffee")), 0);
     }
 }
 
@@ -223,7 +189,7 @@ void TestSyncEngine::secondComputerTakesTheDefaultsAndAFormsLateEdit()
     c.engine()->stopAutoSync();
     QVERIFY(c.settle() && c.sync());
     QCOMPARE(c.engine()->conflictCount(), 0);
-    QCOMPARE(scalar(c, "SELECT COUNT(*) FROM categories WHERE sync_status != 'synced'"), 0);
+    QCOMPARE(c.scalar("SELECT COUNT(*) FROM categories WHERE sync_status != 'synced'"), 0);
     QCOMPARE(c->categories()->findById(groceries.id)->name, QString("Food"));
     QCOMPARE(b->categories()->findById(groceries.id)->name, QString("Food"));
     QCOMPARE(a.dump(), c.dump());
@@ -235,8 +201,8 @@ void TestSyncEngine::secondComputerTakesTheDefaultsAndAFormsLateEdit()
     const Transaction rent = Records::transaction(checking.id, kDay, "Rent", -90000);
     QVERIFY(a->transactions()->insert(rent));
     QVERIFY(exchange());
-    Transaction form = stored(b, rent.id);
-    editPayee(a, rent.id, "Rent (March)");
+    Transaction form = b.transaction(rent.id);
+    QVERIFY(a.editPayee(rent.id, "Rent (March)"));
     QVERIFY(a.sync() && b.sync());
     form.payee = "Rent (March)";
     form.memo = "paid by card";
@@ -245,7 +211,7 @@ void TestSyncEngine::secondComputerTakesTheDefaultsAndAFormsLateEdit()
     QCOMPARE(b->transactionService()->save(form, std::nullopt, false),
         TransactionService::Result::Saved);
     QVERIFY(b.sync() && a.sync());
-    QCOMPARE(stored(a, rent.id).memo, QString("paid by card"));
+    QCOMPARE(a.transaction(rent.id).memo, QString("paid by card"));
     QCOMPARE(b.engine()->conflictCount(), 0);
     QCOMPARE(a.dump(), b.dump());
 }
@@ -260,18 +226,18 @@ void TestSyncEngine::conflictIsSettledEitherWay()
     QVERIFY(a->transactions()->insert(rent));
     QVERIFY(exchange());
 
-    editPayee(a, rent.id, "Rent (March)");
-    editPayee(b, rent.id, "Landlord");
+    QVERIFY(a.editPayee(rent.id, "Rent (March)"));
+    QVERIFY(b.editPayee(rent.id, "Landlord"));
     QVERIFY(a.sync());
     QSignalSpy conflicts(b.engine(), &SyncEngine::conflictCountChanged);
     // Refused, the edit is neither pushed again nor overwritten: it waits for
     // the user, and an edit of it stays this computer's side.
     QVERIFY(b.sync());
-    QCOMPARE(stored(b, rent.id).syncStatus, SyncStatus::Conflict);
+    QCOMPARE(b.transaction(rent.id).syncStatus, SyncStatus::Conflict);
     QCOMPARE(conflicts.last().at(0).toInt(), 1);
-    editPayee(b, rent.id, "Landlord (March)");
+    QVERIFY(b.editPayee(rent.id, "Landlord (March)"));
     QVERIFY(b.sync());
-    QCOMPARE(stored(b, rent.id).syncStatus, SyncStatus::Conflict);
+    QCOMPARE(b.transaction(rent.id).syncStatus, SyncStatus::Conflict);
     const QList<SyncConflict> listed = b.engine()->conflicts();
     QCOMPARE(listed.size(), 1);
     QCOMPARE(listed.first().mine.value("payee").toString(), QString("Landlord (March)"));
@@ -280,15 +246,15 @@ void TestSyncEngine::conflictIsSettledEitherWay()
     // Keep mine: it goes up over the server's version and wins everywhere.
     b.engine()->keepMine(SyncEntity::Transaction, rent.id);
     QVERIFY(b.settle() && b.sync() && a.sync());
-    QCOMPARE(stored(a, rent.id).payee, QString("Landlord (March)"));
+    QCOMPARE(a.transaction(rent.id).payee, QString("Landlord (March)"));
     QCOMPARE(b.engine()->conflictCount(), 0);
     QCOMPARE(a.dump(), b.dump());
 
     // The other computer's, chosen in the conflicts window that the row's
     // menu in the register opens (as does the count in the status line),
     // with both sides' values next to each other.
-    editPayee(a, rent.id, "Rent (April)");
-    editPayee(b, rent.id, "Landlord (April)");
+    QVERIFY(a.editPayee(rent.id, "Rent (April)"));
+    QVERIFY(b.editPayee(rent.id, "Landlord (April)"));
     QVERIFY(a.sync() && b.sync());
     MainWindow window(b.state());
     window.show();
@@ -299,7 +265,6 @@ void TestSyncEngine::conflictIsSettledEitherWay()
                 .contains("1 sync conflict(s)</a>"));
     QStringList shown;
     QTimer menuAnswer;
-    QTimer dialogAnswer;
     connect(&menuAnswer, &QTimer::timeout, [&menuAnswer] {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         for (QAction* action : menu ? menu->actions() : QList<QAction*>()) {
@@ -310,40 +275,35 @@ void TestSyncEngine::conflictIsSettledEitherWay()
             }
         }
     });
-    connect(&dialogAnswer, &QTimer::timeout, [&] {
-        auto* dialog = qobject_cast<SyncConflictsDialog*>(QApplication::activeModalWidget());
-        if (!dialog)
-            return;
-        dialogAnswer.stop();
-        const auto* values = dialog->findChild<QTableWidget*>("conflictValues");
+    DialogTest::whenOpen<SyncConflictsDialog>([&shown](SyncConflictsDialog& dialog) {
+        const auto* values = dialog.findChild<QTableWidget*>("conflictValues");
         for (int row = 0; row < values->rowCount(); ++row) {
             for (int column = 0; column < 3; ++column)
                 shown << values->item(row, column)->text();
         }
-        QTest::mouseClick(dialog->findChild<QPushButton*>("useTheirsButton"), Qt::LeftButton);
-        dialog->reject();
+        QTest::mouseClick(dialog.findChild<QPushButton*>("useTheirsButton"), Qt::LeftButton);
+        dialog.reject();
     });
     menuAnswer.start(10);
-    dialogAnswer.start(10);
     RegisterScreen* register_ = window.registerScreen();
     const int row = register_->model()->rowOfTransaction(rent.id);
     register_->onContextMenu(
         register_->view()->visualRect(register_->model()->index(row, 2)).center());
     QCOMPARE(shown, QStringList({ "Payee", "Landlord (April)", "Rent (April)" }));
-    QCOMPARE(stored(b, rent.id).payee, QString("Rent (April)"));
+    QCOMPARE(b.transaction(rent.id).payee, QString("Rent (April)"));
     QVERIFY(b.settle() && b.sync() && a.sync());
     QCOMPARE(b.engine()->conflictCount(), 0);
     QCOMPARE(a.dump(), b.dump());
 
     // A conflict whose other side never arrived here (a store from before
     // they were kept) fetches it from the server.
-    editPayee(a, rent.id, "Rent (May)");
-    editPayee(b, rent.id, "Landlord (May)");
+    QVERIFY(a.editPayee(rent.id, "Rent (May)"));
+    QVERIFY(b.editPayee(rent.id, "Landlord (May)"));
     QVERIFY(a.sync() && b.sync());
     QSqlQuery(b->database()->database()).exec("DELETE FROM sync_server_copies");
     b.engine()->useTheirs(SyncEntity::Transaction, rent.id);
     QVERIFY(b.settle() && b.sync());
-    QCOMPARE(stored(b, rent.id).payee, QString("Rent (May)"));
+    QCOMPARE(b.transaction(rent.id).payee, QString("Rent (May)"));
     QCOMPARE(a.dump(), b.dump());
 }
 
@@ -360,9 +320,9 @@ void TestSyncEngine::deletionsAndRestorationsTravelBothWays()
     QVERIFY(a->accountService()->remove(checking.id).removed);
     QVERIFY(exchange());
     QVERIFY(b->accounts()->findById(checking.id)->deletedAt.has_value());
-    QCOMPARE(scalar(b, "SELECT COUNT(*) FROM transactions WHERE deleted_at IS NULL"), 0);
+    QCOMPARE(b.scalar("SELECT COUNT(*) FROM transactions WHERE deleted_at IS NULL"), 0);
     // A received deletion is not sent back.
-    QCOMPARE(scalar(b, "SELECT COUNT(*) FROM accounts WHERE sync_status = 'pending'"), 0);
+    QCOMPARE(b.scalar("SELECT COUNT(*) FROM accounts WHERE sync_status = 'pending'"), 0);
     QCOMPARE(a.dump(), b.dump());
 
     QVERIFY(b->accounts()->restore(checking.id));
@@ -405,10 +365,7 @@ void TestSyncEngine::pushesInBatchesAndSurvivesAFaultyServer()
     // is sent again and taken as the same changes.
     QVERIFY(sizes.size() >= 4);
     QCOMPARE(sizes.mid(sizes.size() - 4), (QList<int> { 500, 500, 500, 201 }));
-    QCOMPARE(m_cloud->sync().recordCount("user-1"),
-        scalar(a,
-            "SELECT (SELECT COUNT(*) FROM accounts) + (SELECT COUNT(*) FROM categories) "
-            "+ (SELECT COUNT(*) FROM transactions)"));
+    QCOMPARE(m_cloud->sync().recordCount("user-1"), a.scalar(kSyncedRows));
 
     // A server stuck at one position ends the cycle instead of asking 50 times.
     m_cloud->server().clearRequests();
@@ -439,8 +396,8 @@ void TestSyncEngine::recordBeforeItsParentIsParkedThenApplied()
     m_cloud->server().clearRequests();
     QVERIFY(b.sync());
     QVERIFY(m_cloud->server().requestsTo(FakeSyncService::pullPath()).size() >= 3);
-    QCOMPARE(stored(b, t.id).payee, QString("Paint"));
-    QCOMPARE(scalar(b, "SELECT COUNT(*) FROM sync_parked"), 0);
+    QCOMPARE(b.transaction(t.id).payee, QString("Paint"));
+    QCOMPARE(b.scalar("SELECT COUNT(*) FROM sync_parked"), 0);
     QCOMPARE(a.dump(), b.dump());
 
     // Rows no write path here would store, as an older program may send them,
@@ -470,7 +427,7 @@ void TestSyncEngine::forceFullSyncMidCycleAndAnotherUser()
     // Asked for while a pull is on its way: the answer must not store its
     // cursor, and the next cycle starts the stream over.
     m_cloud->server().clearRequests();
-    m_cloud->server().setFault(FakeSyncService::pullPath(), late(300));
+    m_cloud->server().setFault(FakeSyncService::pullPath(), { .delayMs = 300, .times = 1 });
     QSignalSpy completed(b.engine(), &SyncEngine::syncCompleted);
     b.engine()->syncNow();
     QVERIFY(QTest::qWaitFor(
@@ -506,17 +463,14 @@ void TestSyncEngine::forceFullSyncMidCycleAndAnotherUser()
     a.engine()->adoptAccount();
     QVERIFY(a.settle());
     QVERIFY(a.sync());
-    QCOMPARE(m_cloud->sync().recordCount("user-2"),
-        scalar(a,
-            "SELECT (SELECT COUNT(*) FROM accounts) + (SELECT COUNT(*) FROM categories) "
-            "+ (SELECT COUNT(*) FROM transactions)"));
-    QCOMPARE(scalar(a, "SELECT COUNT(*) FROM transactions WHERE sync_status != 'synced'"), 0);
+    QCOMPARE(m_cloud->sync().recordCount("user-2"), a.scalar(kSyncedRows));
+    QCOMPARE(a.scalar("SELECT COUNT(*) FROM transactions WHERE sync_status != 'synced'"), 0);
 
     // Back to the first account, which moved on meanwhile: what went on
     // there is pulled before anything goes up, and a row changed on both
     // sides waits for the user instead of overwriting the other's change.
-    editPayee(b, pay.id, "Salary");
-    editPayee(a, pay.id, "Wages");
+    QVERIFY(b.editPayee(pay.id, "Salary"));
+    QVERIFY(a.editPayee(pay.id, "Wages"));
     QVERIFY(a.sync() && b.sync());
     asked.clear();
     a.signInAs("user-1");
@@ -527,10 +481,10 @@ void TestSyncEngine::forceFullSyncMidCycleAndAnotherUser()
     QVERIFY(a.sync() && b.sync());
     QCOMPARE(m_cloud->sync().record("user-1", "transaction", pay.id)->value("payee").toString(),
         QString("Salary"));
-    QCOMPARE(stored(b, pay.id).payee, QString("Salary"));
-    QCOMPARE(stored(a, pay.id).syncStatus, SyncStatus::Conflict);
-    QCOMPARE(stored(a, pay.id).payee, QString("Wages"));
-    QCOMPARE(scalar(a, "SELECT COUNT(*) FROM categories WHERE sync_status != 'synced'"), 0);
+    QCOMPARE(b.transaction(pay.id).payee, QString("Salary"));
+    QCOMPARE(a.transaction(pay.id).syncStatus, SyncStatus::Conflict);
+    QCOMPARE(a.transaction(pay.id).payee, QString("Wages"));
+    QCOMPARE(a.scalar("SELECT COUNT(*) FROM categories WHERE sync_status != 'synced'"), 0);
 }
 
 QTEST_MAIN(TestSyncEngine)

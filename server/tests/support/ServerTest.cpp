@@ -213,6 +213,72 @@ HttpReply TestServer::send(const QByteArray& method, const QByteArray& target,
         port(), method, target, QJsonDocument(body).toJson(QJsonDocument::Compact), headers);
 }
 
+HttpReply TestServer::call(const QByteArray& method, const QByteArray& target,
+    const QByteArray& bearer, const QJsonObject& body)
+{
+    return method == "GET" ? get(target, bearer) : send(method, target, body, bearer);
+}
+
+QJsonArray TestServer::list(const QByteArray& target, const QByteArray& bearer, const char* key)
+{
+    return get(target, bearer).json().value(QLatin1String(key)).toArray();
+}
+
+QJsonArray TestServer::push(const QByteArray& bearer, const QJsonArray& changes)
+{
+    const HttpReply reply
+        = send("POST", "/ledgerine/v1/sync/push", { { "changes", changes } }, bearer);
+    if (reply.status != 200)
+        qWarning("push answered %d: %s", reply.status, reply.body.constData());
+    return reply.json().value("results").toArray();
+}
+
+QJsonObject TestServer::pull(const QByteArray& bearer, const QString& cursor, int limit)
+{
+    const HttpReply reply = get("/ledgerine/v1/sync/pull?limit=" + QByteArray::number(limit)
+            + "&cursor=" + QUrl::toPercentEncoding(cursor),
+        bearer);
+    if (reply.status != 200)
+        qWarning("pull answered %d: %s", reply.status, reply.body.constData());
+    return reply.json();
+}
+
+QJsonObject syncChange(const QString& type, const QString& id, QJsonObject payload,
+    const QString& action, const QJsonValue& version)
+{
+    payload.insert("client_id", id);
+    return { { "entity_type", type }, { "entity_id", id }, { "action", action },
+        { "version", version }, { "payload", payload } };
+}
+
+QStringList pushStatuses(const QJsonArray& results)
+{
+    QStringList statuses;
+    for (const QJsonValue& result : results)
+        statuses << result.toObject().value("status").toString();
+    return statuses;
+}
+
+const QStringList kSyncArrays
+    = { "accounts", "categories", "recurring_transactions", "transactions", "reconciliations" };
+
+QHash<QString, QJsonObject> pulledRecords(const QJsonObject& page)
+{
+    QHash<QString, QJsonObject> found;
+    for (const QString& array : kSyncArrays) {
+        for (const QJsonValue& record : page.value(array).toArray())
+            found.insert(record.toObject().value("client_id").toString(), record.toObject());
+    }
+    return found;
+}
+
+bool ServerTestCase::startServer(const ServerConfig& config)
+{
+    qInfo("Backend: %s", qPrintable(TestServer::backendName(m_backend)));
+    m_server = std::make_unique<TestServer>(m_backend, config);
+    return m_server->start();
+}
+
 int runOnBothBackends(
     int argc, char** argv, const std::function<QObject*(TestServer::Backend)>& make)
 {

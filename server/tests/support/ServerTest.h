@@ -4,6 +4,8 @@
 #include "ServerConfig.h"
 
 #include <QByteArray>
+#include <QHash>
+#include <QJsonArray>
 #include <QJsonObject>
 #include <QList>
 #include <QPair>
@@ -60,6 +62,15 @@ public:
     HttpReply get(const QByteArray& target, const QByteArray& bearer = {});
     HttpReply send(const QByteArray& method, const QByteArray& target, const QJsonObject& body,
         const QByteArray& bearer = {});
+    // A GET, or any other method with `body` as JSON.
+    HttpReply call(const QByteArray& method, const QByteArray& target, const QByteArray& bearer,
+        const QJsonObject& body = {});
+    // The array `key` of a GET's answer.
+    QJsonArray list(const QByteArray& target, const QByteArray& bearer, const char* key);
+    // The results of a sync push.
+    QJsonArray push(const QByteArray& bearer, const QJsonArray& changes);
+    // One page of a sync pull.
+    QJsonObject pull(const QByteArray& bearer, const QString& cursor = {}, int limit = 200);
 
     static QString backendName(Backend backend);
 
@@ -75,10 +86,43 @@ private:
     std::unique_ptr<Server> m_server;
 };
 
+// One change of a sync push; its payload names the record's client id.
+QJsonObject syncChange(const QString& type, const QString& id, QJsonObject payload = {},
+    const QString& action = QStringLiteral("upsert"), const QJsonValue& version = 1);
+// The "status" of each result of a push.
+QStringList pushStatuses(const QJsonArray& results);
+// The record lists every pull page holds.
+extern const QStringList kSyncArrays;
+// Every record of a pull page, by client id.
+QHash<QString, QJsonObject> pulledRecords(const QJsonObject& page);
+
+// A test object of the server's: one backend, and its server once started.
+class ServerTestCase : public QObject {
+public:
+    explicit ServerTestCase(TestServer::Backend backend)
+        : m_backend(backend)
+    {
+    }
+
+protected:
+    // Names the backend in the output and starts m_server over a fresh database.
+    bool startServer(const ServerConfig& config = {});
+
+    TestServer::Backend m_backend;
+    std::unique_ptr<TestServer> m_server;
+};
+
 // Runs the test object once per backend (SQLite, then PostgreSQL), each run
 // with a fresh object from `make`; non-zero when either run failed.
 int runOnBothBackends(
     int argc, char** argv, const std::function<QObject*(TestServer::Backend)>& make);
+
+#define SERVER_TEST_MAIN(TestObject)                                                               \
+    int main(int argc, char** argv)                                                                \
+    {                                                                                              \
+        return runOnBothBackends(                                                                  \
+            argc, argv, [](TestServer::Backend backend) { return new TestObject(backend); });      \
+    }
 
 // The URL of the test cluster's admin database, or empty (the test then fails).
 QString postgresAdminUrl();
