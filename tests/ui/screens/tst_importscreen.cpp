@@ -12,17 +12,13 @@
 #include "ui/widgets/MessageBoxes.h"
 
 #include <QCheckBox>
-#include <QDoubleSpinBox>
 #include <QFile>
 #include <QFormLayout>
 #include <QInputDialog>
-#include <QLabel>
 #include <QPlainTextEdit>
 #include <QProgressDialog>
-#include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
-#include <QTableWidget>
 #include <QTemporaryDir>
 
 using namespace DialogTest;
@@ -31,6 +27,7 @@ class TestImportScreen : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void init() { m_dir.emplace(); }
     void cleanup() { MessageBoxes::clearAnswers(); }
     void csvColumnsFromTheFileAndImport();
     void csvAmountColumnAndTypedDateFormat();
@@ -40,6 +37,16 @@ private Q_SLOTS:
     void cancelStoresNothing();
     void openedFromTheMainWindow();
     void ofxStatementsShowBalancesAndOfferReconciling();
+
+private:
+    QString file(const QString& name, const QByteArray& text) const
+    {
+        QFile f(m_dir->filePath(name));
+        if (!f.open(QIODevice::WriteOnly) || f.write(text) != text.size())
+            qFatal("cannot write %s", qPrintable(name));
+        return f.fileName();
+    }
+    std::optional<QTemporaryDir> m_dir;
 };
 
 namespace {
@@ -58,6 +65,16 @@ void setFormat(ImportScreen& screen, const QString& format)
 QList<QComboBox*> qifRows(const ImportScreen& screen)
 {
     return screen.findChildren<QComboBox*>(QStringLiteral("qifMapCombo"));
+}
+
+// Ctrl+I in a shown main window, and the import window it opens.
+ImportScreen* openFrom(MainWindow& window)
+{
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        qWarning("main window not shown");
+    QTest::keyClick(&window, Qt::Key_I, Qt::ControlModifier);
+    return window.findChild<ImportScreen*>();
 }
 
 } // namespace
@@ -91,13 +108,9 @@ void TestImportScreen::csvColumnsFromTheFileAndImport()
     QCOMPARE(field<QComboBox>(screen, "payeeColumnCombo")->currentText(), "Column 2");
 
     // A file that is not text says so and cannot be imported.
-    QTemporaryDir dir;
-    QFile zip(dir.filePath("statement.csv"));
-    QVERIFY(zip.open(QIODevice::WriteOnly));
-    zip.write(QByteArray("PK\x03\x04\x14\x00\x00\x00", 8));
-    zip.close();
-    screen.setFiles({ zip.fileName() });
-    QCOMPARE(resultText(screen), zip.fileName() + " is not a text file.");
+    const QString zip = file("statement.csv", QByteArray("PK\x03\x04\x14\x00\x00\x00", 8));
+    screen.setFiles({ zip });
+    QCOMPARE(resultText(screen), zip + " is not a text file.");
     QVERIFY(!field<QPushButton>(screen, "importButton")->isEnabled());
 }
 
@@ -106,13 +119,6 @@ void TestImportScreen::csvAmountColumnAndTypedDateFormat()
     TestAppState app;
     const Account checking = app.addAccount("Checking");
     ImportScreen screen(app.state());
-    QTemporaryDir dir;
-    const auto file = [&dir](const QString& name, const QByteArray& text) {
-        QFile f(dir.filePath(name));
-        if (!f.open(QIODevice::WriteOnly) || f.write(text) != text.size())
-            qFatal("cannot write %s", qPrintable(name));
-        return f.fileName();
-    };
     auto* amount = field<QComboBox>(screen, "amountColumnCombo");
 
     // "Amount" itself rather than the first header that holds the word.
@@ -171,13 +177,6 @@ void TestImportScreen::csvPreviewAndProfileForTheNextFile()
     const Account checking = app.addAccount("Checking");
     ImportScreen screen(app.state());
     screen.show();
-    QTemporaryDir dir;
-    const auto file = [&dir](const QString& name, const QByteArray& text) {
-        QFile f(dir.filePath(name));
-        if (!f.open(QIODevice::WriteOnly) || f.write(text) != text.size())
-            qFatal("cannot write %s", qPrintable(name));
-        return f.fileName();
-    };
     auto* table = field<QTableWidget>(screen, "csvPreviewTable");
     const auto shown = [table](int row) {
         QStringList cells;
@@ -233,7 +232,7 @@ void TestImportScreen::csvPreviewAndProfileForTheNextFile()
     press(screen, "deleteProfileButton");
     QCOMPARE(MessageBoxes::lastShown()->title, "Delete Profile");
     QVERIFY(app->importService()->profiles()->profiles(checking.id).isEmpty());
-    screen.setFiles({ dir.filePath("april.csv") });
+    screen.setFiles({ m_dir->filePath("april.csv") });
     QVERIFY(labelText(screen, "profileLabel").isEmpty());
     QCOMPARE(mode->currentIndex(), 0);
 }
@@ -292,19 +291,16 @@ void TestImportScreen::cancelStoresNothing()
 {
     TestAppState app;
     const Account checking = app.addAccount("Checking");
-    QTemporaryDir dir;
-    QFile file(dir.filePath("long.csv"));
-    QVERIFY(file.open(QIODevice::WriteOnly));
+    QByteArray lines;
     for (int i = 0; i < 1000; ++i)
-        file.write(QStringLiteral("2024-01-%1,Shop %2,-1.%3\n")
-                       .arg(1 + i % 28)
-                       .arg(i)
-                       .arg(i % 100, 2, 10, QChar('0'))
-                       .toUtf8());
-    file.close();
+        lines += QStringLiteral("2024-01-%1,Shop %2,-1.%3\n")
+                     .arg(1 + i % 28)
+                     .arg(i)
+                     .arg(i % 100, 2, 10, QChar('0'))
+                     .toUtf8();
     ImportScreen screen(app.state());
     screen.show();
-    screen.setFiles({ file.fileName() });
+    screen.setFiles({ file("long.csv", lines) });
     // The user presses Cancel while the progress dialog shows 300 of 1000.
     connect(app->importService(), &ImportService::importProgress, &screen, [&screen](int current) {
         auto* progress = screen.findChild<QProgressDialog*>();
@@ -323,10 +319,7 @@ void TestImportScreen::openedFromTheMainWindow()
 {
     TestAppState app;
     MainWindow window(app.state());
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QTest::keyClick(&window, Qt::Key_I, Qt::ControlModifier);
-    auto* screen = window.findChild<ImportScreen*>();
+    ImportScreen* screen = openFrom(window);
     QVERIFY(screen && screen->isVisible() && screen->isWindow());
     QCOMPARE(screen->windowTitle(), "Import Transactions");
     QCOMPARE(screen->size(), QSize(650, 600));
@@ -347,10 +340,7 @@ void TestImportScreen::ofxStatementsShowBalancesAndOfferReconciling()
 {
     TestAppState app;
     MainWindow window(app.state());
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QTest::keyClick(&window, Qt::Key_I, Qt::ControlModifier);
-    auto* screen = window.findChild<ImportScreen*>();
+    ImportScreen* screen = openFrom(window);
     QVERIFY(screen);
 
     // Chosen as a CSV file, recognised as a statement by what it holds.
