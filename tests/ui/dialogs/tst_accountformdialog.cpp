@@ -2,10 +2,7 @@
 #include "data/Clock.h"
 #include "ui/dialogs/AccountFormDialog.h"
 
-#include <QApplication>
-#include <QComboBox>
 #include <QDateEdit>
-#include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QTimeZone>
 

@@ -3,8 +3,6 @@
 #include "ui/dialogs/CategoryFormDialog.h"
 
 #include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
 #include <QTimeZone>
 
 namespace {

@@ -9,9 +9,6 @@
 #include "ui/dialogs/SplitEditorDialog.h"
 #include "ui/widgets/MessageBoxes.h"
 
-#include <QAbstractItemView>
-#include <QApplication>
-#include <QTableWidget>
 #include <QTimeZone>
 
 using namespace DialogTest;

@@ -14,11 +14,8 @@
 #include "ui/widgets/MessageBoxes.h"
 #include "ui/widgets/SmartAmountField.h"
 
-#include <QApplication>
 #include <QStringListModel>
 #include <QTimeZone>
-#include <QTimer>
-#include <functional>
 
 namespace {
 

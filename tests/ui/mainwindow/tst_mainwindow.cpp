@@ -22,12 +22,8 @@
 #include "ui/widgets/ElidedLabel.h"
 #include "ui/widgets/MessageBoxes.h"
 
-#include <QApplication>
-#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDateEdit>
-#include <QDoubleSpinBox>
-#include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
@@ -38,9 +34,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
-#include <QTest>
 #include <QTextDocument>
-#include <QTimer>
 
 namespace {
 

@@ -8,13 +8,8 @@
 #include "ui/dialogs/TransactionDetailsDialog.h"
 #include "ui/dialogs/TransactionFormDialog.h"
 
-#include <QComboBox>
-#include <QDoubleSpinBox>
 #include <QStandardPaths>
-#include <QTableWidget>
-#include <QTimer>
 
-#include <functional>
 
 using namespace RegisterTest;
 using namespace Qt::StringLiterals;

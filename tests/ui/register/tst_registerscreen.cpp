@@ -1,7 +1,6 @@
 #include "Records.h"
 #include "RegisterTestHelpers.h"
 #include "ScopedLanguage.h"
-#include "app/LanguageSetup.h"
 #include "app/ThemeManager.h"
 #include "data/AccountRepository.h"
 #include "data/CategoryRepository.h"
@@ -882,16 +881,9 @@ void TestRegisterScreen::leavingAnEntryAsksFirst()
 void TestRegisterScreen::datesAndMarksInTheLanguage()
 {
     // German, with the date format the language writes.
-    LanguageSetup::Translators german = LanguageSetup::install(u"de"_s, nullptr);
+    const auto restore = qScopeGuard([] { DateText::setDisplayFormat(QString()); });
+    const ScopedLanguage german(u"de"_s);
     DateText::setDisplayFormat(QString());
-    const auto restore = qScopeGuard([&german] {
-        for (QTranslator* translator : { german.qtBase, german.app }) {
-            QCoreApplication::removeTranslator(translator);
-            delete translator;
-        }
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        DateText::setDisplayFormat(QString());
-    });
     Transaction bakery = m_reg->add(u"Bakery"_s, -350, 3);
     bakery.cleared = true;
     QVERIFY(m_reg->app->transactions()->update(bakery));

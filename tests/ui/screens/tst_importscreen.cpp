@@ -19,7 +19,6 @@
 #include <QProgressDialog>
 #include <QSignalSpy>
 #include <QSpinBox>
-#include <QTemporaryDir>
 
 using namespace DialogTest;
 

@@ -7,13 +7,10 @@
 #include "ui/screens/PayeeScreen.h"
 #include "ui/widgets/MessageBoxes.h"
 
-#include <QLineEdit>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QSqlQuery>
 #include <QStandardPaths>
-#include <QTest>
 #include <QTreeWidget>
 
 using namespace Qt::StringLiterals;

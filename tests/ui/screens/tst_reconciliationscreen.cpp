@@ -21,7 +21,6 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTableView>
-#include <QTableWidget>
 
 using namespace Qt::StringLiterals;
 using DialogTest::field;

@@ -23,7 +23,6 @@
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTableView>
-#include <QTimer>
 #include <QTranslator>
 
 using namespace DialogTest;
