@@ -23,6 +23,13 @@
 // name, text typed over what a field holds, buttons clicked.
 namespace DialogTest {
 
+// Shows a window and tells whether it took the keyboard, as one a user just opened does.
+inline bool showActive(QWidget& window)
+{
+    window.show();
+    return QTest::qWaitForWindowActive(&window);
+}
+
 template <class T> T* field(const QWidget& dialog, const char* name)
 {
     T* found = dialog.findChild<T*>(QLatin1String(name));

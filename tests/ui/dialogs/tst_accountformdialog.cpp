@@ -186,8 +186,7 @@ void TestAccountFormDialog::editShowsAStartingBalanceOnlyWhereOneIsStored()
 void TestAccountFormDialog::tabFollowsTheFieldsOnScreen()
 {
     AccountFormDialog dialog;
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    QVERIFY(showActive(dialog));
     // Name, type, currency, balance, as of, institution, number; the date's
     // separators move through the date, not on to the next field.
     const QStringList typed { "Everyday", "", "E", "800,50", "5/1/2026", "River Bank", "0042" };

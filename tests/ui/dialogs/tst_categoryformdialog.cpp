@@ -46,13 +46,16 @@ void TestCategoryFormDialog::taxCodeFollowsTheCheckBox()
     CategoryFormDialog d(QStringLiteral("p-1"), QStringLiteral("Housing"));
     d.show();
     // Pasted text keeps no control characters.
-    field<QLineEdit>(d, "nameEdit")->setText(QStringLiteral("  Gar\x07" "den\n "));
+    field<QLineEdit>(d, "nameEdit")
+        ->setText(QStringLiteral("  Gar\x07"
+                                 "den\n "));
     auto* tax = field<QCheckBox>(d, "taxRelevantCheck");
     auto* code = field<QLineEdit>(d, "taxCodeEdit");
     QVERIFY(!code->isEnabled());
     click(tax);
     QVERIFY(code->isEnabled());
-    code->setText(QStringLiteral(" medical_\x1b" "expenses\x7f "));
+    code->setText(QStringLiteral(" medical_\x1b"
+                                 "expenses\x7f "));
     Category c = d.category();
     QCOMPARE(c.name, QStringLiteral("Garden"));
     QCOMPARE(c.parentId, QStringLiteral("p-1"));

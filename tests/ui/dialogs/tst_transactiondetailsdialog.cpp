@@ -191,8 +191,7 @@ void TestTransactionDetailsDialog::editAndClose()
 
     // Close is the default: Return closes without asking for anything.
     TransactionDetailsDialog close(state(), t);
-    close.show();
-    QVERIFY(QTest::qWaitForWindowActive(&close));
+    QVERIFY(showActive(close));
     QTest::keyClick(&close, Qt::Key_Return);
     QCOMPARE(close.result(), QDialog::Rejected);
     QVERIFY(!close.editRequested() && !close.deleted());

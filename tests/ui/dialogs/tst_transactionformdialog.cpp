@@ -28,13 +28,6 @@ CategoryComboBox* categoryCombo(QWidget& d)
     return field<CategoryComboBox>(d, "categoryCombo");
 }
 
-void showActive(QDialog& d)
-{
-    d.show();
-    if (!QTest::qWaitForWindowActive(&d))
-        qWarning("the form did not become active");
-}
-
 // Picks the only entry the completion popup of `edit` offers for `typed`.
 void complete(QLineEdit* edit, QCompleter* completer, const QString& typed)
 {
@@ -139,7 +132,7 @@ void TestTransactionFormDialog::emptyPayeeIsRefusedAndTheLastDateCarriesOver()
     {
         TransactionFormDialog d(state(), m_checking.id);
         QCOMPARE(field<DateField>(d, "dateField")->date(), kNow.date());
-        showActive(d);
+        QVERIFY(showActive(d));
         retype(field<DateField>(d, "dateField"), QStringLiteral("3/14/2025"));
         auto* payee = field<QLineEdit>(d, "payeeEdit");
         retype(payee, QStringLiteral("   "));
@@ -197,7 +190,7 @@ void TestTransactionFormDialog::amountSignFollowsType()
 void TestTransactionFormDialog::categoryNeedsTheExactText()
 {
     TransactionFormDialog d(state(), m_checking.id);
-    showActive(d);
+    QVERIFY(showActive(d));
     for (const char* typed : { "Tools", "garden > tools", "Garden>Tools", "Garden > To" }) {
         retypeCombo(categoryCombo(d), QLatin1String(typed));
         QCOMPARE(d.transaction().categoryId, QString());
@@ -214,7 +207,7 @@ void TestTransactionFormDialog::categoryNeedsTheExactText()
 void TestTransactionFormDialog::splitWithoutAmountOnlyFocusesTheAmount()
 {
     TransactionFormDialog d(state(), m_checking.id);
-    showActive(d);
+    QVERIFY(showActive(d));
     // Should the editor open after all, it is closed again and noted.
     bool opened = false;
     QTimer::singleShot(0, &d, [&] {
@@ -242,7 +235,7 @@ void TestTransactionFormDialog::choosingAPayeeFillsTheForm()
     m_app->addTransaction(m_savings.id, QDate(2025, 7, 1), QStringLiteral("Savings Only"), 5000);
 
     TransactionFormDialog d(state(), m_checking.id);
-    showActive(d);
+    QVERIFY(showActive(d));
     press(d, "depositRadio");
     auto* payee = field<QLineEdit>(d, "payeeEdit");
     complete(payee, payee->completer(), QStringLiteral("BAKE"));
@@ -260,7 +253,7 @@ void TestTransactionFormDialog::choosingAPayeeFillsTheForm()
 void TestTransactionFormDialog::splitKeepsNoHiddenCategoryAndFollowsTheType()
 {
     TransactionFormDialog d(state(), m_checking.id);
-    showActive(d);
+    QVERIFY(showActive(d));
     retype(field<QLineEdit>(d, "payeeEdit"), QStringLiteral("City Utilities"));
     retype(field<SmartAmountField>(d, "amountField"), QStringLiteral("100"));
     retypeCombo(categoryCombo(d), QStringLiteral("Water Bill"));
@@ -367,7 +360,7 @@ void TestTransactionFormDialog::amountsInTheAccountsCurrency()
 {
     const Account yen = addAccount(QStringLiteral("Tokyo"), Currency::JPY);
     TransactionFormDialog d(state(), yen.id);
-    showActive(d);
+    QVERIFY(showActive(d));
     retype(field<QLineEdit>(d, "payeeEdit"), QStringLiteral("Sushi Bar"));
     auto* amount = field<SmartAmountField>(d, "amountField");
     retype(amount, QStringLiteral("10000"));
@@ -404,7 +397,7 @@ void TestTransactionFormDialog::transferPayeeMakesBothLegs()
 {
     addAccount(QStringLiteral("Paris"), Currency::EUR);
     TransactionFormDialog d(state(), m_checking.id);
-    showActive(d);
+    QVERIFY(showActive(d));
     auto* payee = field<QLineEdit>(d, "payeeEdit");
     const QStringList offered
         = qobject_cast<QStringListModel*>(payee->completer()->model())->stringList();

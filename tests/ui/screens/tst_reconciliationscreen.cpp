@@ -338,8 +338,7 @@ void TestReconciliationScreen::yenAccountEndToEnd()
 void TestReconciliationScreen::openedFromTheMainWindow()
 {
     MainWindow window(m_f->app.state());
-    window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QVERIFY(DialogTest::showActive(window));
     m_f->app->setCurrentAccountId(QString());
     window.showReconciliationWindow();
     QCOMPARE(window.statusLine()->currentMessage(), u"Select an account first"_s);
