@@ -86,6 +86,15 @@ inline QString labelText(const QWidget& dialog, const char* name)
     return field<QLabel>(dialog, name)->text();
 }
 
+// The texts of every label inside `widget`, in the order findChildren gives.
+inline QStringList labelTexts(const QWidget& widget)
+{
+    QStringList texts;
+    for (const QLabel* label : widget.findChildren<QLabel*>())
+        texts << label->text();
+    return texts;
+}
+
 // The split editor's category and amount cells of `row`.
 inline CategoryComboBox* splitCombo(QWidget& editor, int row)
 {

@@ -1,3 +1,4 @@
+#include "DialogTestHelpers.h"
 #include "FakeCloud.h"
 #include "account/AccountClient.h"
 #include "account/AuthClient.h"
@@ -56,14 +57,7 @@ private:
         return texts;
     }
     QString text(const char* name) const { return child<QLabel>(name)->text(); }
-    // The texts of every label inside `widget`.
-    static QStringList texts(const QWidget* widget)
-    {
-        QStringList texts;
-        for (const QLabel* label : widget->findChildren<QLabel*>())
-            texts << label->text();
-        return texts;
-    }
+    static QStringList texts(const QWidget* widget) { return DialogTest::labelTexts(*widget); }
     // The requests that reached the fake and `matches`.
     template <typename Match> qsizetype requests(Match matches) const
     {
