@@ -234,8 +234,8 @@ void TestMainWindow::sidebarShowsBalancesAndFollowsTheStore()
     m_app->addTransaction(negative.id, QDate(2025, 6, 2), QStringLiteral("Store"), -7'525);
 
     MainWindow* window = openWindow();
-    QCOMPARE(balance(window, 0)->text(), QStringLiteral("$300.00"));
-    QCOMPARE(balance(window, 2)->text(), QStringLiteral("-$75.25"));
+    QCOMPARE(QStringList({ balance(window, 0)->text(), balance(window, 2)->text() }),
+        QStringList({ "$300.00", "-$75.25" }));
     // Zero takes the colour of a credit, not of a debt.
     QCOMPARE(balance(window, 1)->styleSheet(), balance(window, 0)->styleSheet());
     QVERIFY(balance(window, 2)->styleSheet() != balance(window, 0)->styleSheet());
@@ -285,10 +285,9 @@ void TestMainWindow::newAccountWithAndWithoutOpeningAmount()
     QCOMPARE(everyday.startingBalance, 0);
     const QList<Transaction> opening = m_app->state()->transactions()->findByAccount(everyday.id);
     QCOMPARE(opening.size(), 1);
-    QCOMPARE(opening.first().payee, QStringLiteral("Opening Balance"));
-    QCOMPARE(opening.first().amount, 123'456);
-    QCOMPARE(opening.first().date, QDate(2025, 5, 1));
-    QVERIFY(opening.first().cleared && opening.first().reconciled);
+    const Transaction& t = opening.first();
+    QCOMPARE(std::tie(t.payee, t.amount, t.date, t.cleared, t.reconciled),
+        std::tuple(QString("Opening Balance"), qint64(123'456), QDate(2025, 5, 1), true, true));
     QCOMPARE(window->registerScreen()->accountId(), everyday.id);
 
     // From the keyboard, without one: no transaction, and placed after the first.
@@ -383,15 +382,15 @@ void TestMainWindow::cascadeDeleteAndThePageThatFollows()
     MessageBoxes::setNextAnswer(QMessageBox::Yes);
     remove->trigger();
     QVERIFY(state->accounts()->findById(current.id)->deletedAt);
-    QVERIFY(state->transactions()->findByAccount(current.id).isEmpty());
-    QVERIFY(state->recurring()->findAll().isEmpty());
-    QVERIFY(state->reconciliations()->findByAccount(current.id).isEmpty());
+    QVERIFY(state->transactions()->findByAccount(current.id).isEmpty()
+        && state->recurring()->findAll().isEmpty()
+        && state->reconciliations()->findByAccount(current.id).isEmpty());
     QCOMPARE(state->transactions()->findByAccount(other.id).size(), 1);
 
     // The next account in the list takes the deleted one's place.
-    QCOMPARE(window->currentPage(), MainWindow::Page::Register);
-    QCOMPARE(window->registerScreen()->accountId(), other.id);
-    QCOMPARE(window->sidebar()->list()->currentRow(), 0);
+    QCOMPARE(std::tuple(window->currentPage(), window->registerScreen()->accountId(),
+                 window->sidebar()->list()->currentRow()),
+        std::tuple(MainWindow::Page::Register, other.id, 0));
 
     // Deleting an account that is not the current one leaves the page as it was.
     window->selectAccount(fourth.id);
@@ -438,8 +437,8 @@ void TestMainWindow::geometryAndSplitterComeBack()
     window->close();
 
     MainWindow* again = openWindow();
-    QCOMPARE(again->size(), QSize(1100, 760));
-    QCOMPARE(again->splitter()->sizes(), sizes);
+    QCOMPARE(
+        std::tuple(again->size(), again->splitter()->sizes()), std::tuple(QSize(1100, 760), sizes));
 
     // Damaged values fall back to the defaults.
     again->close();
