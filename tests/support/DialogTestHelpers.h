@@ -114,20 +114,35 @@ inline void setSplitLine(QWidget& editor, int row, const QString& categoryId, co
     retype(splitSpin(editor, row), amount);
 }
 
-// Runs `act` on the next modal dialog of type T once it is open (screens open
-// their dialogs with exec(), so the test acts from inside that loop).
-template <class T> void whenOpen(std::function<void(T&)> act)
+// Runs `act` on the next widget of type T that `current` names, polling until
+// it shows; an `owner` ends the wait with it, so a widget that never came
+// cannot reach a later test.
+template <class T>
+void whenShown(QWidget* (*current)(), std::function<void(T&)> act, QObject* owner)
 {
-    auto* timer = new QTimer;
+    auto* timer = new QTimer(owner);
     timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, act] {
-        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
+    QObject::connect(timer, &QTimer::timeout, [timer, act, current] {
+        if (auto* widget = qobject_cast<T*>(current())) {
             timer->stop();
             timer->deleteLater();
-            act(*dialog);
+            act(*widget);
         }
     });
     timer->start();
+}
+
+// The next modal dialog of type T (screens open their dialogs with exec(), so
+// the test acts from inside that loop).
+template <class T> void whenOpen(std::function<void(T&)> act, QObject* owner = nullptr)
+{
+    whenShown<T>(&QApplication::activeModalWidget, std::move(act), owner);
+}
+
+// The next popup of type T, such as a context menu.
+template <class T> void whenPopup(std::function<void(T&)> act, QObject* owner = nullptr)
+{
+    whenShown<T>(&QApplication::activePopupWidget, std::move(act), owner);
 }
 
 } // namespace DialogTest

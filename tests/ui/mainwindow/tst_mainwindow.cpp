@@ -51,31 +51,27 @@ struct Form {
 std::shared_ptr<bool> answerAccountForm(QObject* owner, const Form& form)
 {
     auto handled = std::make_shared<bool>(false);
-    auto* timer = new QTimer(owner);
-    QObject::connect(timer, &QTimer::timeout, [timer, handled, form] {
-        auto* dialog = qobject_cast<AccountFormDialog*>(QApplication::activeModalWidget());
-        if (!dialog)
-            return;
-        timer->stop();
-        *handled = true;
-        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("nameEdit"));
-        name->selectAll();
-        QTest::keyClick(name, Qt::Key_Delete);
-        QTest::keyClicks(name, form.name);
-        if (!form.currency.isEmpty()) {
-            auto* currencies = dialog->findChild<QComboBox*>(QStringLiteral("currencyCombo"));
-            currencies->setCurrentIndex(currencies->findData(form.currency));
-        }
-        if (!form.amount.isEmpty())
-            DialogTest::retype(
-                dialog->findChild<QDoubleSpinBox*>(QStringLiteral("startingBalanceSpin")),
-                form.amount);
-        if (form.asOf.isValid())
-            dialog->findChild<QDateEdit*>(QStringLiteral("asOfEdit"))->setDate(form.asOf);
-        DialogTest::clickButton(
-            *dialog, form.accept ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel);
-    });
-    timer->start(10);
+    DialogTest::whenOpen<AccountFormDialog>(
+        [handled, form](AccountFormDialog& dialog) {
+            *handled = true;
+            auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("nameEdit"));
+            name->selectAll();
+            QTest::keyClick(name, Qt::Key_Delete);
+            QTest::keyClicks(name, form.name);
+            if (!form.currency.isEmpty()) {
+                auto* currencies = dialog.findChild<QComboBox*>(QStringLiteral("currencyCombo"));
+                currencies->setCurrentIndex(currencies->findData(form.currency));
+            }
+            if (!form.amount.isEmpty())
+                DialogTest::retype(
+                    dialog.findChild<QDoubleSpinBox*>(QStringLiteral("startingBalanceSpin")),
+                    form.amount);
+            if (form.asOf.isValid())
+                dialog.findChild<QDateEdit*>(QStringLiteral("asOfEdit"))->setDate(form.asOf);
+            DialogTest::clickButton(
+                dialog, form.accept ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel);
+        },
+        owner);
     return handled;
 }
 
@@ -197,23 +193,20 @@ QStringList TestMainWindow::runContextMenu(int row, const QString& trigger)
     QListWidget* list = m_window->sidebar()->list();
     const QPoint pos = list->visualItemRect(list->item(row)).center();
     QStringList texts;
-    QTimer timer;
-    connect(&timer, &QTimer::timeout, this, [&] {
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        if (!menu)
-            return;
-        timer.stop();
-        QAction* chosen = nullptr;
-        for (QAction* action : menu->actions()) {
-            texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
-            if (action->text() == trigger)
-                chosen = action;
-        }
-        menu->close();
-        if (chosen)
-            chosen->trigger();
-    });
-    timer.start(10);
+    QObject scope;
+    DialogTest::whenPopup<QMenu>(
+        [&](QMenu& menu) {
+            QAction* chosen = nullptr;
+            for (QAction* action : menu.actions()) {
+                texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
+                if (action->text() == trigger)
+                    chosen = action;
+            }
+            menu.close();
+            if (chosen)
+                chosen->trigger();
+        },
+        &scope);
     QContextMenuEvent event(QContextMenuEvent::Mouse, pos, list->viewport()->mapToGlobal(pos));
     QApplication::sendEvent(list->viewport(), &event);
     return texts;
@@ -464,15 +457,13 @@ void TestMainWindow::actionsOnTheCurrentAccountNeedOne()
     // The register's menu offers that key for it, and the shortcuts help lists
     // the register's other keys.
     QKeySequence insertKeys;
-    QTimer menuWatch;
-    connect(&menuWatch, &QTimer::timeout, this, [&] {
-        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
-            menuWatch.stop();
-            insertKeys = menu->actions().value(0)->shortcut();
-            menu->close();
-        }
-    });
-    menuWatch.start(10);
+    QObject scope;
+    DialogTest::whenPopup<QMenu>(
+        [&](QMenu& menu) {
+            insertKeys = menu.actions().value(0)->shortcut();
+            menu.close();
+        },
+        &scope);
     window->registerScreen()->onContextMenu(QPoint(4, 4));
     QCOMPARE(insertKeys, QKeySequence(Qt::CTRL | Qt::Key_N));
     const QString help = MainMenus::shortcutsHelpText();

@@ -47,19 +47,16 @@ RecurringTransaction addSchedule(TestAppState& app, const QString& accountId, co
 QStringList contextMenu(RecurringScreen& screen, int row)
 {
     QStringList entries;
-    QTimer timer;
-    QObject::connect(&timer, &QTimer::timeout, [&] {
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        if (!menu)
-            return;
-        timer.stop();
-        for (QAction* action : menu->actions()) {
-            if (!action->isSeparator())
-                entries << action->text() + (action->isEnabled() ? u""_s : u" (disabled)"_s);
-        }
-        menu->close();
-    });
-    timer.start(10);
+    QObject scope;
+    whenPopup<QMenu>(
+        [&](QMenu& menu) {
+            for (QAction* action : menu.actions()) {
+                if (!action->isSeparator())
+                    entries << action->text() + (action->isEnabled() ? u""_s : u" (disabled)"_s);
+            }
+            menu.close();
+        },
+        &scope);
     QTableView* view = screen.view();
     screen.onContextMenu(view->visualRect(screen.model()->index(row, 1)).center());
     return entries;
@@ -206,15 +203,14 @@ void TestRecurringScreen::memorizeFromARegisterRow()
     reg.goTo(reg.model()->rowOfTransaction(shop.id), RegisterModel::PayeeColumn);
 
     QStringList seen;
-    whenOpen<RecurringFormDialog>([&](RecurringFormDialog& form) {
-        RecurringFormDialog* f = &form;
-        seen << f->windowTitle() << field<QLineEdit>(*f, "payeeEdit")->text()
-             << field<SmartAmountField>(*f, "amountField")->text()
-             << field<QComboBox>(*f, "categoryCombo")->currentText()
-             << field<QComboBox>(*f, "frequencyCombo")->currentText()
-             << field<QDateEdit>(*f, "startDateEdit")->date().toString(Qt::ISODate)
-             << (field<QRadioButton>(*f, "paymentRadio")->isChecked() ? u"payment"_s : u""_s);
-        clickOk(*f);
+    whenOpen<RecurringFormDialog>([&](RecurringFormDialog& f) {
+        seen << f.windowTitle() << field<QLineEdit>(f, "payeeEdit")->text()
+             << field<SmartAmountField>(f, "amountField")->text()
+             << field<QComboBox>(f, "categoryCombo")->currentText()
+             << field<QComboBox>(f, "frequencyCombo")->currentText()
+             << field<QDateEdit>(f, "startDateEdit")->date().toString(Qt::ISODate)
+             << (field<QRadioButton>(f, "paymentRadio")->isChecked() ? u"payment"_s : u""_s);
+        clickOk(f);
     });
     RegisterTest::press(Qt::Key_M, Qt::ControlModifier);
     QTRY_VERIFY(!seen.isEmpty());
