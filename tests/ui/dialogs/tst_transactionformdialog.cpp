@@ -318,28 +318,27 @@ void TestTransactionFormDialog::existingSplitAndStoredFieldsAreKept()
 
     // A new amount the lines no longer add up to is never taken as it is: the
     // difference goes on an "Uncategorized" line, or the form stays open.
+    const auto offer = [&](TransactionFormDialog& form, const QString& amount) {
+        form.show();
+        retype(field<SmartAmountField>(form, "amountField"), amount);
+        MessageBoxes::setNextAnswer(amount == u"90" ? QMessageBox::No : QMessageBox::Ok);
+        clickOk(form);
+        return form.isVisible();
+    };
     TransactionFormDialog changed(state(), stored);
-    changed.show();
-    retype(field<SmartAmountField>(changed, "amountField"), QStringLiteral("90"));
-    MessageBoxes::setNextAnswer(QMessageBox::No);
-    clickOk(changed);
-    QVERIFY(changed.isVisible());
+    QVERIFY(offer(changed, QStringLiteral("90")));
     QVERIFY(MessageBoxes::lastShown()->text.startsWith(QStringLiteral(
         "The split lines add up to $80.00, not to the amount of $90.00: a difference of $10.00.")));
     MessageBoxes::setNextAnswer(QMessageBox::Yes);
     clickOk(changed);
     QCOMPARE(changed.result(), QDialog::Accepted);
-    QCOMPARE(changed.splitLines().size(), 3);
-    QCOMPARE(changed.splitLines()[2].amount, 1000);
+    QCOMPARE(std::tuple(changed.splitLines().size(), changed.splitLines()[2].amount),
+        std::tuple(3, 1000));
     QCOMPARE(state()->categories()->findById(changed.splitLines()[2].categoryId)->name,
         QStringLiteral("Uncategorized"));
     // More than the amount can only be corrected.
     TransactionFormDialog less(state(), stored);
-    less.show();
-    retype(field<SmartAmountField>(less, "amountField"), QStringLiteral("70"));
-    MessageBoxes::setNextAnswer(QMessageBox::Ok);
-    clickOk(less);
-    QVERIFY(less.isVisible());
+    QVERIFY(offer(less, QStringLiteral("70")));
     QVERIFY(MessageBoxes::lastShown()->text.endsWith(QStringLiteral("a difference of $10.00.")));
     less.reject();
 
