@@ -89,11 +89,12 @@ void TestImportScreen::csvColumnsFromTheFileAndImport()
 
     // The header after two lines about the account names the columns.
     screen.setFiles({ importFixture("bank-export.csv") });
-    QCOMPARE(labelText(screen, "fileLabel"), "bank-export.csv");
     QVERIFY(field<QCheckBox>(screen, "headerCheck")->isChecked());
-    QCOMPARE(field<QComboBox>(screen, "payeeColumnCombo")->currentText(), "Col 2: Description");
-    QCOMPARE(field<QComboBox>(screen, "categoryColumnCombo")->currentText(), "Col 5: Category");
-    QCOMPARE(field<QComboBox>(screen, "accountCombo")->currentData().toString(), checking.id);
+    QCOMPARE(QStringList({ labelText(screen, "fileLabel"),
+                 field<QComboBox>(screen, "payeeColumnCombo")->currentText(),
+                 field<QComboBox>(screen, "categoryColumnCombo")->currentText(),
+                 field<QComboBox>(screen, "accountCombo")->currentData().toString() }),
+        QStringList({ "bank-export.csv", "Col 2: Description", "Col 5: Category", checking.id }));
 
     press(screen, "importButton");
     QCOMPARE(resultText(screen),
@@ -244,8 +245,8 @@ void TestImportScreen::noTargetAccountAnsweredNo()
     screen.setFiles({ importFixture("bank-export.csv") });
     MessageBoxes::setNextAnswer(QMessageBox::No);
     press(screen, "importButton");
-    QCOMPARE(MessageBoxes::lastShown()->title, "No target account");
-    QCOMPARE(MessageBoxes::lastShown()->text, "Pick an account to import into, or create one now.");
+    QCOMPARE(QStringList({ MessageBoxes::lastShown()->title, MessageBoxes::lastShown()->text }),
+        QStringList({ "No target account", "Pick an account to import into, or create one now." }));
     QVERIFY(resultText(screen).isEmpty());
     QCOMPARE(completed.count(), 0);
     QVERIFY(app->accounts()->findAll().isEmpty());
@@ -259,9 +260,9 @@ void TestImportScreen::qifRowsPreselectCreateAndSkip()
     setFormat(screen, "QIF");
     screen.setFiles({ importFixture("checking.qif"), importFixture("savings.qif") });
     QCOMPARE(labelText(screen, "fileLabel"), "2 file(s) selected");
-    QCOMPARE(qifRows(screen).size(), 2);
-    QCOMPARE(qifRows(screen).at(0)->currentData().toString(), checking.id);
-    QCOMPARE(qifRows(screen).at(1)->currentText(), "— Create new account \"Savings\" —");
+    QCOMPARE(QStringList({ qifRows(screen).at(0)->currentData().toString(),
+                 qifRows(screen).at(1)->currentText() }),
+        QStringList({ checking.id, "— Create new account \"Savings\" —" }));
     QVERIFY(screen.findChild<QFormLayout*>("qifMapRowsLayout"));
 
     for (QComboBox* row : qifRows(screen))
@@ -273,15 +274,16 @@ void TestImportScreen::qifRowsPreselectCreateAndSkip()
     QCOMPARE(app->accounts()->findAll().size(), 1);
 
     // After a run the rows start over from the accounts there are.
-    QCOMPARE(qifRows(screen).at(0)->currentData().toString(), checking.id);
-    QCOMPARE(qifRows(screen).at(1)->currentData().toString(), "__create__");
+    QCOMPARE(QStringList({ qifRows(screen).at(0)->currentData().toString(),
+                 qifRows(screen).at(1)->currentData().toString() }),
+        QStringList({ checking.id, "__create__" }));
     press(screen, "importButton");
     QVERIFY(resultText(screen).startsWith(
         "Import complete!\n\n7 transaction(s) imported\n1 transfer(s) linked across accounts\n"));
     const QList<Account> accounts = app->accounts()->findAll();
     QCOMPARE(accounts.size(), 2);
-    QCOMPARE(accounts.at(1).name, "Savings");
-    QCOMPARE(accounts.at(1).type, AccountType::Savings);
+    QCOMPARE(std::tuple(accounts.at(1).name, accounts.at(1).type),
+        std::tuple(QString("Savings"), AccountType::Savings));
     // The new account is now there to choose, so a second run does not make another.
     QCOMPARE(qifRows(screen).at(1)->currentData().toString(), accounts.at(1).id);
 }
@@ -320,8 +322,8 @@ void TestImportScreen::openedFromTheMainWindow()
     MainWindow window(app.state());
     ImportScreen* screen = openFrom(window);
     QVERIFY(screen && screen->isVisible() && screen->isWindow());
-    QCOMPARE(screen->windowTitle(), "Import Transactions");
-    QCOMPARE(screen->size(), QSize(650, 600));
+    QCOMPARE(std::tuple(screen->windowTitle(), screen->size()),
+        std::tuple(QString("Import Transactions"), QSize(650, 600)));
 
     // Importing into a new account shows that account's register.
     setFormat(*screen, "QIF");
@@ -329,8 +331,8 @@ void TestImportScreen::openedFromTheMainWindow()
     press(*screen, "importButton");
     const QList<Account> accounts = app->accounts()->findAll();
     QCOMPARE(accounts.size(), 1);
-    QCOMPARE(window.currentPage(), MainWindow::Page::Register);
-    QCOMPARE(window.registerScreen()->accountId(), accounts.first().id);
+    QCOMPARE(std::tuple(window.currentPage(), window.registerScreen()->accountId()),
+        std::tuple(MainWindow::Page::Register, accounts.first().id));
     QTest::keyClick(&window, Qt::Key_I, Qt::ControlModifier);
     QCOMPARE(window.findChildren<ImportScreen*>().size(), 1);
 }
@@ -370,8 +372,9 @@ void TestImportScreen::ofxStatementsShowBalancesAndOfferReconciling()
 
     // The next download goes to the same accounts and brings nothing twice.
     screen->setFiles({ importFixture("two-statements.qfx") });
-    QCOMPARE(qifRows(*screen).at(0)->currentData().toString(), accounts.at(0).id);
-    QCOMPARE(qifRows(*screen).at(1)->currentData().toString(), accounts.at(1).id);
+    QCOMPARE(QStringList({ qifRows(*screen).at(0)->currentData().toString(),
+                 qifRows(*screen).at(1)->currentData().toString() }),
+        QStringList({ accounts.at(0).id, accounts.at(1).id }));
     press(*screen, "importButton");
     QVERIFY2(
         resultText(*screen).contains("3 duplicate(s) skipped"), qPrintable(resultText(*screen)));
