@@ -31,9 +31,8 @@ private Q_SLOTS:
     void cleanup();
 
     void plainTransferAndSplitValues();
-    void togglingCleared();
+    void clearedEditAndClose();
     void deletingATransferRemovesBothLegsAndCloses();
-    void editAndClose();
 
 private:
     AppState* state() const { return m_app->state(); }
@@ -130,7 +129,7 @@ void TestTransactionDetailsDialog::plainTransferAndSplitValues()
     QCOMPARE(shown.findChild<QGridLayout*>(u"splitGrid"_s)->count(), 250 * 2 + 4);
 }
 
-void TestTransactionDetailsDialog::togglingCleared()
+void TestTransactionDetailsDialog::clearedEditAndClose()
 {
     Clock::setFixedUtc(kNow.addDays(-3));
     const Transaction t
@@ -146,6 +145,23 @@ void TestTransactionDetailsDialog::togglingCleared()
     QCOMPARE(labelText(d, "statusValue"), QStringLiteral("Cleared"));
     press(d, "clearedButton");
     QVERIFY(!state()->transactions()->findById(t.id)->cleared);
+
+    press(d, "editButton");
+    QVERIFY(d.editRequested());
+    QCOMPARE(d.result(), QDialog::Accepted);
+
+    // Close is the default: Return closes without asking for anything.
+    TransactionDetailsDialog close(state(), t);
+    QVERIFY(showActive(close));
+    QTest::keyClick(&close, Qt::Key_Return);
+    QCOMPARE(close.result(), QDialog::Rejected);
+    QVERIFY(!close.editRequested() && !close.deleted());
+
+    // Fitted to its contents once only: a size the user chose survives hiding.
+    close.resize(close.width() + 120, close.height() + 40);
+    const QSize chosen = close.size();
+    close.show();
+    QCOMPARE(close.size(), chosen);
 }
 
 void TestTransactionDetailsDialog::deletingATransferRemovesBothLegsAndCloses()
@@ -174,30 +190,6 @@ void TestTransactionDetailsDialog::deletingATransferRemovesBothLegsAndCloses()
     QVERIFY(d.deleted() && !d.editRequested());
     QVERIFY(!d.isVisible());
     QVERIFY(deleted(out) && deleted(in));
-}
-
-void TestTransactionDetailsDialog::editAndClose()
-{
-    const Transaction t = m_app->addTransaction(
-        m_checking.id, QDate(2025, 9, 20), QStringLiteral("Hardware"), -3000);
-    TransactionDetailsDialog edit(state(), t);
-    edit.show();
-    press(edit, "editButton");
-    QVERIFY(edit.editRequested());
-    QCOMPARE(edit.result(), QDialog::Accepted);
-
-    // Close is the default: Return closes without asking for anything.
-    TransactionDetailsDialog close(state(), t);
-    QVERIFY(showActive(close));
-    QTest::keyClick(&close, Qt::Key_Return);
-    QCOMPARE(close.result(), QDialog::Rejected);
-    QVERIFY(!close.editRequested() && !close.deleted());
-
-    // Fitted to its contents once only: a size the user chose survives hiding.
-    close.resize(close.width() + 120, close.height() + 40);
-    const QSize chosen = close.size();
-    close.show();
-    QCOMPARE(close.size(), chosen);
 }
 
 QTEST_MAIN(TestTransactionDetailsDialog)
