@@ -32,7 +32,6 @@ private Q_SLOTS:
     void profileShowsAndRenames();
     void passwordRules();
     void sessionsListAndRevoke();
-    void relativeTimes();
     void joinAndLeaveAsMember();
     void ownerManagesMembersAndInvitations();
     void devicesListMarksThisComputer();
@@ -201,10 +200,8 @@ void TestAccountScreen::sessionsListAndRevoke()
     QTRY_COMPARE(rows("sessionList", "sessionRow").size(), 1);
     QCOMPARE(
         m_fake->server().requestsTo(FakeCloud::authPath("/users/me/sessions/session-2")).size(), 1);
-}
 
-void TestAccountScreen::relativeTimes()
-{
+    // How long ago, at each unit's edge.
     const QDateTime now(QDate(2025, 3, 10), QTime(9, 0), Qt::UTC);
     QStringList shown;
     for (const QDateTime& then : { QDateTime(), now.addSecs(-59), now.addSecs(-3599),
