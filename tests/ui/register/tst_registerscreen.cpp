@@ -47,9 +47,8 @@ private Q_SLOTS:
     void amountsAndClearedMarks_data();
     void amountsAndClearedMarks();
     void amountsFollowTheAccountCurrency();
-    void invalidDatesStopTheCommit();
+    void invalidDatesAndFailedWritesStopTheCommit();
     void categoryTakesTheBestMatch();
-    void failedWriteKeepsTheEntry();
     void payeeCompletion();
     void transfersAndDeleting();
     void editingRowsKeepsTheHalfTypedEntry();
@@ -341,7 +340,7 @@ void TestRegisterScreen::amountsFollowTheAccountCurrency()
     QCOMPARE(m_reg->stored(euro.id)[0].amount, qint64(-200000));
 }
 
-void TestRegisterScreen::invalidDatesStopTheCommit()
+void TestRegisterScreen::invalidDatesAndFailedWritesStopTheCommit()
 {
     m_reg->show();
     const int entry = m_reg->model()->newEntryRow();
@@ -361,6 +360,14 @@ void TestRegisterScreen::invalidDatesStopTheCommit()
     m_reg->enter(u"Florist"_s, u"30"_s);
     QCOMPARE(m_reg->stored().value(0).date, QDate(2025, 2, 28));
     QVERIFY(!m_reg->footerShows(u"Enter a valid date"_s));
+
+    // A write the store refuses keeps the entry, with the reason.
+    QSqlQuery sql(m_reg->app->database()->database());
+    QVERIFY(sql.exec(u"CREATE TRIGGER refuse BEFORE INSERT ON transactions "
+                     "BEGIN SELECT RAISE(ABORT, 'refused'); END"_s));
+    m_reg->enter(u"Dentist"_s, u"95"_s);
+    QVERIFY(m_reg->footerShows(u"The transaction could not be saved"_s));
+    QCOMPARE(m_reg->model()->buffer().payment, u"95"_s);
 }
 
 void TestRegisterScreen::categoryTakesTheBestMatch()
@@ -403,17 +410,6 @@ void TestRegisterScreen::categoryTakesTheBestMatch()
     QVERIFY(m_reg->footerShows(u"No category named \"Zzyzx\""_s));
     QVERIFY(m_reg->stored().isEmpty());
     QCOMPARE(model->buffer().category, u"Zzyzx"_s);
-}
-
-void TestRegisterScreen::failedWriteKeepsTheEntry()
-{
-    QSqlQuery sql(m_reg->app->database()->database());
-    QVERIFY(sql.exec(u"CREATE TRIGGER refuse BEFORE INSERT ON transactions "
-                     "BEGIN SELECT RAISE(ABORT, 'refused'); END"_s));
-    m_reg->show();
-    m_reg->enter(u"Dentist"_s, u"95"_s);
-    QVERIFY(m_reg->footerShows(u"The transaction could not be saved"_s));
-    QCOMPARE(m_reg->model()->buffer().payment, u"95"_s);
 }
 
 void TestRegisterScreen::payeeCompletion()
