@@ -23,6 +23,13 @@
 // name, text typed over what a field holds, buttons clicked.
 namespace DialogTest {
 
+// Shows a window and tells whether it took the keyboard, as one a user just opened does.
+inline bool showActive(QWidget& window)
+{
+    window.show();
+    return QTest::qWaitForWindowActive(&window);
+}
+
 template <class T> T* field(const QWidget& dialog, const char* name)
 {
     T* found = dialog.findChild<T*>(QLatin1String(name));
@@ -79,6 +86,15 @@ inline QString labelText(const QWidget& dialog, const char* name)
     return field<QLabel>(dialog, name)->text();
 }
 
+// The texts of every label inside `widget`, in the order findChildren gives.
+inline QStringList labelTexts(const QWidget& widget)
+{
+    QStringList texts;
+    for (const QLabel* label : widget.findChildren<QLabel*>())
+        texts << label->text();
+    return texts;
+}
+
 // The split editor's category and amount cells of `row`.
 inline CategoryComboBox* splitCombo(QWidget& editor, int row)
 {
@@ -98,20 +114,35 @@ inline void setSplitLine(QWidget& editor, int row, const QString& categoryId, co
     retype(splitSpin(editor, row), amount);
 }
 
-// Runs `act` on the next modal dialog of type T once it is open (screens open
-// their dialogs with exec(), so the test acts from inside that loop).
-template <class T> void whenOpen(std::function<void(T&)> act)
+// Runs `act` on the next widget of type T that `current` names, polling until
+// it shows; an `owner` ends the wait with it, so a widget that never came
+// cannot reach a later test.
+template <class T>
+void whenShown(QWidget* (*current)(), std::function<void(T&)> act, QObject* owner)
 {
-    auto* timer = new QTimer;
+    auto* timer = new QTimer(owner);
     timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, act] {
-        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
+    QObject::connect(timer, &QTimer::timeout, [timer, act, current] {
+        if (auto* widget = qobject_cast<T*>(current())) {
             timer->stop();
             timer->deleteLater();
-            act(*dialog);
+            act(*widget);
         }
     });
     timer->start();
+}
+
+// The next modal dialog of type T (screens open their dialogs with exec(), so
+// the test acts from inside that loop).
+template <class T> void whenOpen(std::function<void(T&)> act, QObject* owner = nullptr)
+{
+    whenShown<T>(&QApplication::activeModalWidget, std::move(act), owner);
+}
+
+// The next popup of type T, such as a context menu.
+template <class T> void whenPopup(std::function<void(T&)> act, QObject* owner = nullptr)
+{
+    whenShown<T>(&QApplication::activePopupWidget, std::move(act), owner);
 }
 
 } // namespace DialogTest

@@ -2,10 +2,7 @@
 #include "data/Clock.h"
 #include "ui/dialogs/AccountFormDialog.h"
 
-#include <QApplication>
-#include <QComboBox>
 #include <QDateEdit>
-#include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QTimeZone>
 
@@ -68,12 +65,10 @@ void TestAccountFormDialog::newAccountRecord()
 
     const Account a = dialog.account();
     QCOMPARE(dialog.account().id, a.id); // one id for the dialog's account
-    QCOMPARE(a.name, QStringLiteral("House Checking"));
-    QCOMPARE(a.type, AccountType::Savings);
-    QCOMPARE(a.currency, Currency::JPY);
-    QCOMPARE(a.institution, QStringLiteral("First Local"));
-    QCOMPARE(a.accountNumberLast4, QStringLiteral("1234"));
-    QCOMPARE(a.syncStatus, SyncStatus::Pending);
+    QCOMPARE(
+        std::tie(a.name, a.type, a.currency, a.institution, a.accountNumberLast4, a.syncStatus),
+        std::tuple(QString("House Checking"), AccountType::Savings, Currency::JPY,
+            QString("First Local"), QString("1234"), SyncStatus::Pending));
     QCOMPARE(dialog.asOfDate(), QDate(2026, 1, 31));
 
     // An empty name is handed back as such; the caller stores nothing.
@@ -88,48 +83,26 @@ void TestAccountFormDialog::typedBalanceToCents_data()
     QTest::addColumn<QString>("shown");
     QTest::addColumn<qint64>("amount");
 
+    const auto row = [](const char* name, const char* currency, const char* typed,
+                         const char* shown, qint64 amount) {
+        QTest::newRow(name) << QString(currency) << QString(typed) << QString(shown) << amount;
+    };
     // Values whose product with 100 falls just below the whole cent.
-    QTest::newRow("0.29") << "USD"
-                          << "0.29"
-                          << "$ 0.29" << qint64(29);
-    QTest::newRow("4.35") << "USD"
-                          << "4.35"
-                          << "$ 4.35" << qint64(435);
-    QTest::newRow("-1.15") << "USD"
-                           << "-1.15"
-                           << "$ -1.15" << qint64(-115);
-    QTest::newRow("third decimal refused") << "USD"
-                                           << "0.285"
-                                           << "$ 0.28" << qint64(28);
-    QTest::newRow("minus one cent") << "USD"
-                                    << "-0.01"
-                                    << "$ -0.01" << qint64(-1);
-    QTest::newRow("largest") << "USD"
-                             << "99999999.99"
-                             << "$ 99999999.99" << qint64(9999999999);
-    QTest::newRow("smallest") << "USD"
-                              << "-99999999.99"
-                              << "$ -99999999.99" << qint64(-9999999999);
-    QTest::newRow("beyond the limit") << "USD"
-                                      << "100000000"
-                                      << "$ 10000000" << qint64(1000000000);
-    QTest::newRow("euro") << "EUR"
-                          << "12.35"
-                          << "€ 12.35" << qint64(1235);
+    row("0.29", "USD", "0.29", "$ 0.29", 29);
+    row("4.35", "USD", "4.35", "$ 4.35", 435);
+    row("-1.15", "USD", "-1.15", "$ -1.15", -115);
+    row("third decimal refused", "USD", "0.285", "$ 0.28", 28);
+    row("minus one cent", "USD", "-0.01", "$ -0.01", -1);
+    row("largest", "USD", "99999999.99", "$ 99999999.99", 9999999999);
+    row("smallest", "USD", "-99999999.99", "$ -99999999.99", -9999999999);
+    row("beyond the limit", "USD", "100000000", "$ 10000000", 1000000000);
+    row("euro", "EUR", "12.35", "€ 12.35", 1235);
     // The register's reading: a decimal comma, and a full stop before three
     // digits groups thousands.
-    QTest::newRow("euro decimal comma") << "EUR"
-                                        << "800,50"
-                                        << "€ 800,50" << qint64(80050);
-    QTest::newRow("euro thousands") << "EUR"
-                                    << "2.000"
-                                    << "€ 2.000" << qint64(200000);
-    QTest::newRow("yen") << "JPY"
-                         << "10000"
-                         << "¥ 10000" << qint64(10000);
-    QTest::newRow("yen largest") << "JPY"
-                                 << "99999999999"
-                                 << "¥ 9999999999" << qint64(9999999999);
+    row("euro decimal comma", "EUR", "800,50", "€ 800,50", 80050);
+    row("euro thousands", "EUR", "2.000", "€ 2.000", 200000);
+    row("yen", "JPY", "10000", "¥ 10000", 10000);
+    row("yen largest", "JPY", "99999999999", "¥ 9999999999", 9999999999);
 }
 
 void TestAccountFormDialog::typedBalanceToCents()
@@ -172,18 +145,12 @@ void TestAccountFormDialog::editKeepsSyncFields()
     dialog.show();
     retype(field<QLineEdit>(dialog, "nameEdit"), QStringLiteral("Holiday Card"));
     const Account a = dialog.account();
-    QCOMPARE(a.id, stored.id);
     QCOMPARE(a.name, QStringLiteral("Holiday Card"));
-    QCOMPARE(a.type, stored.type);
-    QCOMPARE(a.currency, stored.currency);
-    QCOMPARE(a.startingBalance, stored.startingBalance);
-    QCOMPARE(a.version, 7);
-    QCOMPARE(a.serverId, stored.serverId);
-    QCOMPARE(a.sortOrder, 4);
-    QVERIFY(a.isShared);
-    QCOMPARE(a.createdAt, stored.createdAt);
-    QCOMPARE(a.updatedAt, kNow);
-    QCOMPARE(a.syncStatus, SyncStatus::Pending);
+    QCOMPARE(std::tie(a.id, a.type, a.currency, a.startingBalance, a.version, a.serverId,
+                 a.sortOrder, a.isShared, a.createdAt),
+        std::tie(stored.id, stored.type, stored.currency, stored.startingBalance, stored.version,
+            stored.serverId, stored.sortOrder, stored.isShared, stored.createdAt));
+    QCOMPARE(std::tie(a.updatedAt, a.syncStatus), std::tuple(kNow, SyncStatus::Pending));
 }
 
 void TestAccountFormDialog::editShowsAStartingBalanceOnlyWhereOneIsStored()
@@ -219,8 +186,7 @@ void TestAccountFormDialog::editShowsAStartingBalanceOnlyWhereOneIsStored()
 void TestAccountFormDialog::tabFollowsTheFieldsOnScreen()
 {
     AccountFormDialog dialog;
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    QVERIFY(showActive(dialog));
     // Name, type, currency, balance, as of, institution, number; the date's
     // separators move through the date, not on to the next field.
     const QStringList typed { "Everyday", "", "E", "800,50", "5/1/2026", "River Bank", "0042" };
@@ -229,11 +195,9 @@ void TestAccountFormDialog::tabFollowsTheFieldsOnScreen()
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
     const Account a = dialog.account();
-    QCOMPARE(a.name, QStringLiteral("Everyday"));
-    QCOMPARE(a.currency, Currency::EUR);
-    QCOMPARE(a.startingBalance, 80050);
-    QCOMPARE(a.institution, QStringLiteral("River Bank"));
-    QCOMPARE(a.accountNumberLast4, QStringLiteral("0042"));
+    QCOMPARE(std::tie(a.name, a.currency, a.startingBalance, a.institution, a.accountNumberLast4),
+        std::tuple(QString("Everyday"), Currency::EUR, qint64(80050), QString("River Bank"),
+            QString("0042")));
     QCOMPARE(dialog.asOfDate(), QDate(2026, 5, 1));
 }
 

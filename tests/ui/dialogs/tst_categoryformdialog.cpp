@@ -3,8 +3,6 @@
 #include "ui/dialogs/CategoryFormDialog.h"
 
 #include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
 #include <QTimeZone>
 
 namespace {
@@ -48,18 +46,19 @@ void TestCategoryFormDialog::taxCodeFollowsTheCheckBox()
     CategoryFormDialog d(QStringLiteral("p-1"), QStringLiteral("Housing"));
     d.show();
     // Pasted text keeps no control characters.
-    field<QLineEdit>(d, "nameEdit")->setText(QStringLiteral("  Gar\x07" "den\n "));
+    field<QLineEdit>(d, "nameEdit")
+        ->setText(QStringLiteral("  Gar\x07"
+                                 "den\n "));
     auto* tax = field<QCheckBox>(d, "taxRelevantCheck");
     auto* code = field<QLineEdit>(d, "taxCodeEdit");
     QVERIFY(!code->isEnabled());
     click(tax);
     QVERIFY(code->isEnabled());
-    code->setText(QStringLiteral(" medical_\x1b" "expenses\x7f "));
+    code->setText(QStringLiteral(" medical_\x1b"
+                                 "expenses\x7f "));
     Category c = d.category();
-    QCOMPARE(c.name, QStringLiteral("Garden"));
-    QCOMPARE(c.parentId, QStringLiteral("p-1"));
-    QVERIFY(c.isTaxRelevant);
-    QCOMPARE(c.taxCategory, QStringLiteral("medical_expenses"));
+    QCOMPARE(std::tie(c.name, c.parentId, c.isTaxRelevant, c.taxCategory),
+        std::tuple(QString("Garden"), QString("p-1"), true, QString("medical_expenses")));
 
     // Unticking drops the code; ticking again does not bring it back.
     click(tax);
@@ -77,29 +76,25 @@ void TestCategoryFormDialog::editKeepsTheRestOfTheRecord()
     d.show();
     retype(field<QLineEdit>(d, "nameEdit"), QStringLiteral("Gifts"));
     const Category c = d.category();
-    QCOMPARE(c.id, stored.id);
-    QCOMPARE(c.name, QStringLiteral("Gifts"));
-    QCOMPARE(c.type, CategoryType::Income);
-    QCOMPARE(c.parentId, stored.parentId);
-    QCOMPARE(c.taxCategory, stored.taxCategory);
-    QCOMPARE(c.color, stored.color);
-    QVERIFY(c.isDefault);
-    QCOMPARE(c.version, 3);
-    QCOMPARE(c.serverId, stored.serverId);
-    QCOMPARE(c.createdAt, stored.createdAt);
-    QCOMPARE(c.updatedAt, kNow);
+    QCOMPARE(std::tie(c.name, c.updatedAt), std::tuple(QString("Gifts"), kNow));
+    QCOMPARE(std::tie(c.id, c.type, c.parentId, c.taxCategory, c.color, c.isDefault, c.version,
+                 c.serverId, c.createdAt),
+        std::tie(stored.id, stored.type, stored.parentId, stored.taxCategory, stored.color,
+            stored.isDefault, stored.version, stored.serverId, stored.createdAt));
 
     // Transfer is not offered: such a category comes back as an expense.
     CategoryFormDialog transfer(storedCategory(CategoryType::Transfer), QString());
-    QCOMPARE(field<QComboBox>(transfer, "typeCombo")->currentText(), QStringLiteral("Expense"));
-    QCOMPARE(transfer.category().type, CategoryType::Expense);
+    QCOMPARE(std::tuple(
+                 field<QComboBox>(transfer, "typeCombo")->currentText(), transfer.category().type),
+        std::tuple(QString("Expense"), CategoryType::Expense));
 
     // A code stored on a category that is not tax-relevant is neither shown nor kept.
     Category untaxed = stored;
     untaxed.isTaxRelevant = false;
     CategoryFormDialog plain(untaxed, QString());
-    QCOMPARE(field<QLineEdit>(plain, "taxCodeEdit")->text(), QString());
-    QCOMPARE(plain.category().taxCategory, QString());
+    QCOMPARE(QStringList(
+                 { field<QLineEdit>(plain, "taxCodeEdit")->text(), plain.category().taxCategory }),
+        QStringList({ "", "" }));
 }
 
 QTEST_MAIN(TestCategoryFormDialog)

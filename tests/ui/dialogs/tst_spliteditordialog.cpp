@@ -9,12 +9,10 @@
 #include "ui/dialogs/SplitEditorDialog.h"
 #include "ui/widgets/MessageBoxes.h"
 
-#include <QAbstractItemView>
-#include <QApplication>
-#include <QTableWidget>
 #include <QTimeZone>
 
 using namespace DialogTest;
+using namespace Qt::StringLiterals;
 
 class TestSplitEditorDialog : public QObject {
     Q_OBJECT
@@ -66,15 +64,12 @@ void TestSplitEditorDialog::remainingFigure_data()
     const QString green
         = QStringLiteral("color: %1;").arg(ThemeColors::pickName(ThemeColors::kGreen));
     const QString red = QStringLiteral("color: %1;").arg(ThemeColors::pickName(ThemeColors::kRed));
-    QTest::newRow("exact") << qint64(10000) << "99.99"
-                           << "0.01"
-                           << "Remaining: $0.00" << green;
-    QTest::newRow("one cent over") << qint64(-10000) << "60"
-                                   << "40.01"
-                                   << "Remaining: -$0.01" << red;
-    QTest::newRow("one cent short") << qint64(-10000) << "60"
-                                    << "39.99"
-                                    << "Remaining: $0.01" << QString();
+    QTest::newRow("exact") << qint64(10000) << u"99.99"_s << u"0.01"_s << u"Remaining: $0.00"_s
+                           << green;
+    QTest::newRow("one cent over")
+        << qint64(-10000) << u"60"_s << u"40.01"_s << u"Remaining: -$0.01"_s << red;
+    QTest::newRow("one cent short")
+        << qint64(-10000) << u"60"_s << u"39.99"_s << u"Remaining: $0.01"_s << QString();
 }
 
 void TestSplitEditorDialog::remainingFigure()
@@ -93,8 +88,7 @@ void TestSplitEditorDialog::remainingFigure()
 void TestSplitEditorDialog::linesCarryTheTotalsSign()
 {
     SplitEditorDialog d(state(), -10000, Currency::USD, {});
-    d.show();
-    QVERIFY(QTest::qWaitForWindowActive(&d));
+    QVERIFY(showActive(d));
     // As in the register, typing replaces "(none)", and Tab takes the entry
     // the text names best, not the first one containing it ("Home/Renters",
     // "Rental Income").
@@ -122,11 +116,9 @@ void TestSplitEditorDialog::linesCarryTheTotalsSign()
     clickOk(d);
     const QList<SplitLine> lines = d.lines();
     QCOMPARE(lines.size(), 2);
-    QCOMPARE(lines[0].amount, -6000);
-    QCOMPARE(lines[1].amount, -4000);
-    QCOMPARE(lines[0].categoryId,
-        state()->categories()->findByName(QStringLiteral("Rent/Mortgage Payment"))->id);
-    QCOMPARE(lines[0].memo, QStringLiteral("seeds"));
+    QCOMPARE(std::tie(lines[0].amount, lines[1].amount, lines[0].categoryId, lines[0].memo),
+        std::tuple(qint64(-6000), qint64(-4000),
+            state()->categories()->findByName(u"Rent/Mortgage Payment"_s)->id, u"seeds"_s));
     QVERIFY(lines[0].id != lines[1].id);
     QCOMPARE(d.lines()[0].id, lines[0].id); // ids are made once
 
@@ -140,8 +132,7 @@ void TestSplitEditorDialog::linesCarryTheTotalsSign()
 void TestSplitEditorDialog::unbalancedIsAcceptedButEveryLineNeedsACategory()
 {
     SplitEditorDialog d(state(), -10000, Currency::USD, {});
-    d.show();
-    QVERIFY(QTest::qWaitForWindowActive(&d));
+    QVERIFY(showActive(d));
     setSplitLine(d, 0, m_garden.id, QStringLiteral("12.34"));
     retype(splitSpin(d, 1), QStringLiteral("0.5"));
 
@@ -157,8 +148,7 @@ void TestSplitEditorDialog::unbalancedIsAcceptedButEveryLineNeedsACategory()
     clickOk(d);
     QCOMPARE(d.result(), QDialog::Accepted);
     QCOMPARE(d.lines().size(), 2);
-    QCOMPARE(d.lines()[1].amount, -50);
-    QCOMPARE(d.lines()[1].categoryId, m_pets.id);
+    QCOMPARE(std::tie(d.lines()[1].amount, d.lines()[1].categoryId), std::tuple(-50, m_pets.id));
 }
 
 void TestSplitEditorDialog::existingLinesOpenAsStored()
@@ -177,13 +167,11 @@ void TestSplitEditorDialog::existingLinesOpenAsStored()
     QCOMPARE(splitCombo(d, 0)->findText(QStringLiteral("Old Hobby")), -1);
 
     // The user removes the line being typed in.
-    d.show();
-    QVERIFY(QTest::qWaitForWindowActive(&d));
+    QVERIFY(showActive(d));
     splitSpin(d, 0)->setFocus();
     press(d, "removeLineButton");
     clickOk(d);
-    QCOMPARE(d.lines().size(), 1);
-    QCOMPARE(d.lines()[0].categoryId, old.id);
+    QCOMPARE(Records::texts(d.lines(), &SplitLine::categoryId), QStringList({ old.id }));
 
     // No more lines than a transaction may hold.
     const QList<SplitLine> most(249, stored.first());
@@ -198,8 +186,7 @@ void TestSplitEditorDialog::existingLinesOpenAsStored()
 void TestSplitEditorDialog::yenLinesAndATotalBeyondTheLimit()
 {
     SplitEditorDialog d(state(), -10000, Currency::JPY, {});
-    d.show();
-    QVERIFY(QTest::qWaitForWindowActive(&d));
+    QVERIFY(showActive(d));
     QCOMPARE(labelText(d, "totalLabel"), QStringLiteral("Total: ¥10,000"));
     setSplitLine(d, 0, m_garden.id, QStringLiteral("6000"));
     QCOMPARE(splitSpin(d, 0)->text(), QStringLiteral("¥ 6000"));

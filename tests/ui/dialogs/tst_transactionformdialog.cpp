@@ -14,11 +14,8 @@
 #include "ui/widgets/MessageBoxes.h"
 #include "ui/widgets/SmartAmountField.h"
 
-#include <QApplication>
 #include <QStringListModel>
 #include <QTimeZone>
-#include <QTimer>
-#include <functional>
 
 namespace {
 
@@ -135,8 +132,7 @@ void TestTransactionFormDialog::emptyPayeeIsRefusedAndTheLastDateCarriesOver()
     {
         TransactionFormDialog d(state(), m_checking.id);
         QCOMPARE(field<DateField>(d, "dateField")->date(), kNow.date());
-        d.show();
-        QVERIFY(QTest::qWaitForWindowActive(&d));
+        QVERIFY(showActive(d));
         retype(field<DateField>(d, "dateField"), QStringLiteral("3/14/2025"));
         auto* payee = field<QLineEdit>(d, "payeeEdit");
         retype(payee, QStringLiteral("   "));
@@ -194,8 +190,7 @@ void TestTransactionFormDialog::amountSignFollowsType()
 void TestTransactionFormDialog::categoryNeedsTheExactText()
 {
     TransactionFormDialog d(state(), m_checking.id);
-    d.show();
-    QVERIFY(QTest::qWaitForWindowActive(&d));
+    QVERIFY(showActive(d));
     for (const char* typed : { "Tools", "garden > tools", "Garden>Tools", "Garden > To" }) {
         retypeCombo(categoryCombo(d), QLatin1String(typed));
         QCOMPARE(d.transaction().categoryId, QString());
@@ -212,8 +207,7 @@ void TestTransactionFormDialog::categoryNeedsTheExactText()
 void TestTransactionFormDialog::splitWithoutAmountOnlyFocusesTheAmount()
 {
     TransactionFormDialog d(state(), m_checking.id);
-    d.show();
-    QVERIFY(QTest::qWaitForWindowActive(&d));
+    QVERIFY(showActive(d));
     // Should the editor open after all, it is closed again and noted.
     bool opened = false;
     QTimer::singleShot(0, &d, [&] {
@@ -241,16 +235,14 @@ void TestTransactionFormDialog::choosingAPayeeFillsTheForm()
     m_app->addTransaction(m_savings.id, QDate(2025, 7, 1), QStringLiteral("Savings Only"), 5000);
 
     TransactionFormDialog d(state(), m_checking.id);
-    d.show();
-    QVERIFY(QTest::qWaitForWindowActive(&d));
+    QVERIFY(showActive(d));
     press(d, "depositRadio");
     auto* payee = field<QLineEdit>(d, "payeeEdit");
     complete(payee, payee->completer(), QStringLiteral("BAKE"));
     QVERIFY(d.isVisible()); // Return chose the payee, it did not also press OK
     const Transaction t = d.transaction();
-    QCOMPARE(t.amount, -1899);
-    QCOMPARE(t.categoryId, m_shopTools.id);
-    QCOMPARE(t.memo, latest.memo);
+    QCOMPARE(std::tie(t.amount, t.categoryId, t.memo),
+        std::tie(latest.amount, m_shopTools.id, latest.memo));
 
     // A payee without an entry in this account fills nothing.
     TransactionFormDialog none(state(), m_checking.id);
@@ -261,8 +253,7 @@ void TestTransactionFormDialog::choosingAPayeeFillsTheForm()
 void TestTransactionFormDialog::splitKeepsNoHiddenCategoryAndFollowsTheType()
 {
     TransactionFormDialog d(state(), m_checking.id);
-    d.show();
-    QVERIFY(QTest::qWaitForWindowActive(&d));
+    QVERIFY(showActive(d));
     retype(field<QLineEdit>(d, "payeeEdit"), QStringLiteral("City Utilities"));
     retype(field<SmartAmountField>(d, "amountField"), QStringLiteral("100"));
     retypeCombo(categoryCombo(d), QStringLiteral("Water Bill"));
@@ -274,10 +265,9 @@ void TestTransactionFormDialog::splitKeepsNoHiddenCategoryAndFollowsTheType()
     press(d, "paymentRadio");
     clickOk(d);
     const Transaction t = d.transaction();
-    QVERIFY(t.isSplit);
-    QCOMPARE(t.amount, -10000);
-    QCOMPARE(t.categoryId, QString()); // the category hidden behind the split is not stored
-    QCOMPARE(d.splitLines().size(), 2);
+    // The category hidden behind the split is not stored.
+    QCOMPARE(std::tuple(t.isSplit, t.amount, t.categoryId, d.splitLines().size()),
+        std::tuple(true, qint64(-10000), QString(), qsizetype(2)));
     QCOMPARE(d.splitLines()[1].amount, -4000);
 
     // Clearing the split brings the category back.
@@ -316,8 +306,7 @@ void TestTransactionFormDialog::existingSplitAndStoredFieldsAreKept()
     clickOk(d);
     // Untouched, the lines go back as they came.
     QCOMPARE(d.splitLines().size(), 2);
-    QCOMPARE(d.splitLines()[0].id, a.id);
-    QCOMPARE(d.splitLines()[0].memo, a.memo);
+    QCOMPARE(std::tie(d.splitLines()[0].id, d.splitLines()[0].memo), std::tie(a.id, a.memo));
     const Transaction t = d.transaction();
     QCOMPARE(t.checkNumber, QStringLiteral("77"));
     // A category stored beside the lines (as an import may leave it) is not kept hidden.
@@ -329,28 +318,28 @@ void TestTransactionFormDialog::existingSplitAndStoredFieldsAreKept()
 
     // A new amount the lines no longer add up to is never taken as it is: the
     // difference goes on an "Uncategorized" line, or the form stays open.
+    const auto offer = [&](TransactionFormDialog& form, const QString& amount,
+                           QMessageBox::StandardButton answer) {
+        form.show();
+        retype(field<SmartAmountField>(form, "amountField"), amount);
+        MessageBoxes::setNextAnswer(answer);
+        clickOk(form);
+        return form.isVisible();
+    };
     TransactionFormDialog changed(state(), stored);
-    changed.show();
-    retype(field<SmartAmountField>(changed, "amountField"), QStringLiteral("90"));
-    MessageBoxes::setNextAnswer(QMessageBox::No);
-    clickOk(changed);
-    QVERIFY(changed.isVisible());
+    QVERIFY(offer(changed, QStringLiteral("90"), QMessageBox::No));
     QVERIFY(MessageBoxes::lastShown()->text.startsWith(QStringLiteral(
         "The split lines add up to $80.00, not to the amount of $90.00: a difference of $10.00.")));
     MessageBoxes::setNextAnswer(QMessageBox::Yes);
     clickOk(changed);
     QCOMPARE(changed.result(), QDialog::Accepted);
-    QCOMPARE(changed.splitLines().size(), 3);
-    QCOMPARE(changed.splitLines()[2].amount, 1000);
+    QCOMPARE(std::tuple(changed.splitLines().size(), changed.splitLines()[2].amount),
+        std::tuple(3, 1000));
     QCOMPARE(state()->categories()->findById(changed.splitLines()[2].categoryId)->name,
         QStringLiteral("Uncategorized"));
     // More than the amount can only be corrected.
     TransactionFormDialog less(state(), stored);
-    less.show();
-    retype(field<SmartAmountField>(less, "amountField"), QStringLiteral("70"));
-    MessageBoxes::setNextAnswer(QMessageBox::Ok);
-    clickOk(less);
-    QVERIFY(less.isVisible());
+    QVERIFY(offer(less, QStringLiteral("70"), QMessageBox::Ok));
     QVERIFY(MessageBoxes::lastShown()->text.endsWith(QStringLiteral("a difference of $10.00.")));
     less.reject();
 
@@ -371,8 +360,7 @@ void TestTransactionFormDialog::amountsInTheAccountsCurrency()
 {
     const Account yen = addAccount(QStringLiteral("Tokyo"), Currency::JPY);
     TransactionFormDialog d(state(), yen.id);
-    d.show();
-    QVERIFY(QTest::qWaitForWindowActive(&d));
+    QVERIFY(showActive(d));
     retype(field<QLineEdit>(d, "payeeEdit"), QStringLiteral("Sushi Bar"));
     auto* amount = field<SmartAmountField>(d, "amountField");
     retype(amount, QStringLiteral("10000"));
@@ -389,8 +377,7 @@ void TestTransactionFormDialog::amountsInTheAccountsCurrency()
     press(d, "splitButton");
     clickOk(d);
     const Transaction t = d.transaction();
-    QCOMPARE(t.amount, -10000);
-    QCOMPARE(t.memo, QStringLiteral("lunch for two"));
+    QCOMPARE(std::tuple(t.amount, t.memo), std::tuple(qint64(-10000), QString("lunch for two")));
 
     // A stored yen amount opens as it is and goes back unchanged.
     Transaction stored = t;
@@ -410,8 +397,7 @@ void TestTransactionFormDialog::transferPayeeMakesBothLegs()
 {
     addAccount(QStringLiteral("Paris"), Currency::EUR);
     TransactionFormDialog d(state(), m_checking.id);
-    d.show();
-    QVERIFY(QTest::qWaitForWindowActive(&d));
+    QVERIFY(showActive(d));
     auto* payee = field<QLineEdit>(d, "payeeEdit");
     const QStringList offered
         = qobject_cast<QStringListModel*>(payee->completer()->model())->stringList();
@@ -436,14 +422,14 @@ void TestTransactionFormDialog::transferPayeeMakesBothLegs()
     clickOk(d);
     QCOMPARE(d.result(), QDialog::Accepted);
     const Transaction t = d.transaction();
-    QCOMPARE(t.payee, QStringLiteral("Transfer to Savings"));
-    QCOMPARE(t.transferDestAccountId, m_savings.id);
+    QCOMPARE(std::tie(t.payee, t.transferDestAccountId),
+        std::tuple(QString("Transfer to Savings"), m_savings.id));
     QCOMPARE(state()->transactionService()->save(t, d.splitLines(), true),
         TransactionService::Result::Saved);
     const QList<Transaction> other = state()->transactions()->findByAccount(m_savings.id);
     QCOMPARE(other.size(), 1);
-    QCOMPARE(other.first().amount, 2500);
-    QCOMPARE(other.first().transferLinkId, t.id);
+    QCOMPARE(std::tie(other.first().amount, other.first().transferLinkId),
+        std::tuple(qint64(2500), t.id));
 }
 
 QTEST_MAIN(TestTransactionFormDialog)

@@ -22,12 +22,8 @@
 #include "ui/widgets/ElidedLabel.h"
 #include "ui/widgets/MessageBoxes.h"
 
-#include <QApplication>
-#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDateEdit>
-#include <QDoubleSpinBox>
-#include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
@@ -38,9 +34,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
-#include <QTest>
 #include <QTextDocument>
-#include <QTimer>
 
 namespace {
 
@@ -57,31 +51,27 @@ struct Form {
 std::shared_ptr<bool> answerAccountForm(QObject* owner, const Form& form)
 {
     auto handled = std::make_shared<bool>(false);
-    auto* timer = new QTimer(owner);
-    QObject::connect(timer, &QTimer::timeout, [timer, handled, form] {
-        auto* dialog = qobject_cast<AccountFormDialog*>(QApplication::activeModalWidget());
-        if (!dialog)
-            return;
-        timer->stop();
-        *handled = true;
-        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("nameEdit"));
-        name->selectAll();
-        QTest::keyClick(name, Qt::Key_Delete);
-        QTest::keyClicks(name, form.name);
-        if (!form.currency.isEmpty()) {
-            auto* currencies = dialog->findChild<QComboBox*>(QStringLiteral("currencyCombo"));
-            currencies->setCurrentIndex(currencies->findData(form.currency));
-        }
-        if (!form.amount.isEmpty())
-            DialogTest::retype(
-                dialog->findChild<QDoubleSpinBox*>(QStringLiteral("startingBalanceSpin")),
-                form.amount);
-        if (form.asOf.isValid())
-            dialog->findChild<QDateEdit*>(QStringLiteral("asOfEdit"))->setDate(form.asOf);
-        DialogTest::clickButton(
-            *dialog, form.accept ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel);
-    });
-    timer->start(10);
+    DialogTest::whenOpen<AccountFormDialog>(
+        [handled, form](AccountFormDialog& dialog) {
+            *handled = true;
+            auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("nameEdit"));
+            name->selectAll();
+            QTest::keyClick(name, Qt::Key_Delete);
+            QTest::keyClicks(name, form.name);
+            if (!form.currency.isEmpty()) {
+                auto* currencies = dialog.findChild<QComboBox*>(QStringLiteral("currencyCombo"));
+                currencies->setCurrentIndex(currencies->findData(form.currency));
+            }
+            if (!form.amount.isEmpty())
+                DialogTest::retype(
+                    dialog.findChild<QDoubleSpinBox*>(QStringLiteral("startingBalanceSpin")),
+                    form.amount);
+            if (form.asOf.isValid())
+                dialog.findChild<QDateEdit*>(QStringLiteral("asOfEdit"))->setDate(form.asOf);
+            DialogTest::clickButton(
+                dialog, form.accept ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel);
+        },
+        owner);
     return handled;
 }
 
@@ -203,23 +193,20 @@ QStringList TestMainWindow::runContextMenu(int row, const QString& trigger)
     QListWidget* list = m_window->sidebar()->list();
     const QPoint pos = list->visualItemRect(list->item(row)).center();
     QStringList texts;
-    QTimer timer;
-    connect(&timer, &QTimer::timeout, this, [&] {
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        if (!menu)
-            return;
-        timer.stop();
-        QAction* chosen = nullptr;
-        for (QAction* action : menu->actions()) {
-            texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
-            if (action->text() == trigger)
-                chosen = action;
-        }
-        menu->close();
-        if (chosen)
-            chosen->trigger();
-    });
-    timer.start(10);
+    QObject scope;
+    DialogTest::whenPopup<QMenu>(
+        [&](QMenu& menu) {
+            QAction* chosen = nullptr;
+            for (QAction* action : menu.actions()) {
+                texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
+                if (action->text() == trigger)
+                    chosen = action;
+            }
+            menu.close();
+            if (chosen)
+                chosen->trigger();
+        },
+        &scope);
     QContextMenuEvent event(QContextMenuEvent::Mouse, pos, list->viewport()->mapToGlobal(pos));
     QApplication::sendEvent(list->viewport(), &event);
     return texts;
@@ -240,8 +227,8 @@ void TestMainWindow::sidebarShowsBalancesAndFollowsTheStore()
     m_app->addTransaction(negative.id, QDate(2025, 6, 2), QStringLiteral("Store"), -7'525);
 
     MainWindow* window = openWindow();
-    QCOMPARE(balance(window, 0)->text(), QStringLiteral("$300.00"));
-    QCOMPARE(balance(window, 2)->text(), QStringLiteral("-$75.25"));
+    QCOMPARE(QStringList({ balance(window, 0)->text(), balance(window, 2)->text() }),
+        QStringList({ "$300.00", "-$75.25" }));
     // Zero takes the colour of a credit, not of a debt.
     QCOMPARE(balance(window, 1)->styleSheet(), balance(window, 0)->styleSheet());
     QVERIFY(balance(window, 2)->styleSheet() != balance(window, 0)->styleSheet());
@@ -291,10 +278,9 @@ void TestMainWindow::newAccountWithAndWithoutOpeningAmount()
     QCOMPARE(everyday.startingBalance, 0);
     const QList<Transaction> opening = m_app->state()->transactions()->findByAccount(everyday.id);
     QCOMPARE(opening.size(), 1);
-    QCOMPARE(opening.first().payee, QStringLiteral("Opening Balance"));
-    QCOMPARE(opening.first().amount, 123'456);
-    QCOMPARE(opening.first().date, QDate(2025, 5, 1));
-    QVERIFY(opening.first().cleared && opening.first().reconciled);
+    const Transaction& t = opening.first();
+    QCOMPARE(std::tie(t.payee, t.amount, t.date, t.cleared, t.reconciled),
+        std::tuple(QString("Opening Balance"), qint64(123'456), QDate(2025, 5, 1), true, true));
     QCOMPARE(window->registerScreen()->accountId(), everyday.id);
 
     // From the keyboard, without one: no transaction, and placed after the first.
@@ -389,15 +375,15 @@ void TestMainWindow::cascadeDeleteAndThePageThatFollows()
     MessageBoxes::setNextAnswer(QMessageBox::Yes);
     remove->trigger();
     QVERIFY(state->accounts()->findById(current.id)->deletedAt);
-    QVERIFY(state->transactions()->findByAccount(current.id).isEmpty());
-    QVERIFY(state->recurring()->findAll().isEmpty());
-    QVERIFY(state->reconciliations()->findByAccount(current.id).isEmpty());
+    QVERIFY(state->transactions()->findByAccount(current.id).isEmpty()
+        && state->recurring()->findAll().isEmpty()
+        && state->reconciliations()->findByAccount(current.id).isEmpty());
     QCOMPARE(state->transactions()->findByAccount(other.id).size(), 1);
 
     // The next account in the list takes the deleted one's place.
-    QCOMPARE(window->currentPage(), MainWindow::Page::Register);
-    QCOMPARE(window->registerScreen()->accountId(), other.id);
-    QCOMPARE(window->sidebar()->list()->currentRow(), 0);
+    QCOMPARE(std::tuple(window->currentPage(), window->registerScreen()->accountId(),
+                 window->sidebar()->list()->currentRow()),
+        std::tuple(MainWindow::Page::Register, other.id, 0));
 
     // Deleting an account that is not the current one leaves the page as it was.
     window->selectAccount(fourth.id);
@@ -444,8 +430,8 @@ void TestMainWindow::geometryAndSplitterComeBack()
     window->close();
 
     MainWindow* again = openWindow();
-    QCOMPARE(again->size(), QSize(1100, 760));
-    QCOMPARE(again->splitter()->sizes(), sizes);
+    QCOMPARE(
+        std::tuple(again->size(), again->splitter()->sizes()), std::tuple(QSize(1100, 760), sizes));
 
     // Damaged values fall back to the defaults.
     again->close();
@@ -471,15 +457,13 @@ void TestMainWindow::actionsOnTheCurrentAccountNeedOne()
     // The register's menu offers that key for it, and the shortcuts help lists
     // the register's other keys.
     QKeySequence insertKeys;
-    QTimer menuWatch;
-    connect(&menuWatch, &QTimer::timeout, this, [&] {
-        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
-            menuWatch.stop();
-            insertKeys = menu->actions().value(0)->shortcut();
-            menu->close();
-        }
-    });
-    menuWatch.start(10);
+    QObject scope;
+    DialogTest::whenPopup<QMenu>(
+        [&](QMenu& menu) {
+            insertKeys = menu.actions().value(0)->shortcut();
+            menu.close();
+        },
+        &scope);
     window->registerScreen()->onContextMenu(QPoint(4, 4));
     QCOMPARE(insertKeys, QKeySequence(Qt::CTRL | Qt::Key_N));
     const QString help = MainMenus::shortcutsHelpText();

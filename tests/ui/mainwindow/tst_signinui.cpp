@@ -19,7 +19,6 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -127,8 +126,8 @@ void TestSignInUi::withoutAServiceNothingIsSent()
 
     MessageBoxes::setNextAnswer(QMessageBox::Ok);
     clickSignIn();
-    QCOMPARE(MessageBoxes::lastShown()->title, "Sign In");
-    QCOMPARE(MessageBoxes::lastShown()->text, MellAccount::Client::notConfiguredMessage());
+    QCOMPARE(QStringList({ MessageBoxes::lastShown()->title, MessageBoxes::lastShown()->text }),
+        QStringList({ "Sign In", MellAccount::Client::notConfiguredMessage() }));
     MessageBoxes::clearAnswers();
     MessageBoxes::setNextAnswer(QMessageBox::Ok);
     fileEntry(m_window.get(), "&Mellowind Account...")->trigger();
@@ -142,8 +141,8 @@ void TestSignInUi::signInAndOutThroughTheWindow()
     openWindow(true);
     QAction* signOut = fileEntry(m_window.get(), "Sign &Out");
     QAction* account = fileEntry(m_window.get(), "&Mellowind Account...");
-    QCOMPARE(welcomeTitle(), "Welcome to\nMellowind Ledgerine");
-    QCOMPARE(account->statusTip(), "Sign in or sign up");
+    QCOMPARE(QStringList({ welcomeTitle(), account->statusTip() }),
+        QStringList({ "Welcome to\nMellowind Ledgerine", "Sign in or sign up" }));
 
     clickSignIn();
     QVERIFY(m_opened.isValid());
@@ -171,12 +170,11 @@ void TestSignInUi::signInAndOutThroughTheWindow()
 
     // Signing out ends the session on the server and greets a returning user.
     signOut->trigger();
-    QCOMPARE(auth()->state(), MellAccount::AuthState::SignedOut);
-    QCOMPARE(m_window->currentPage(), MainWindow::Page::Welcome);
-    QCOMPARE(welcomeTitle(), "Welcome back");
-    QCOMPARE(syncText(), "Not signed in");
-    QVERIFY(!signOut->isVisible());
-    QVERIFY(!screen->isVisible());
+    QCOMPARE(std::tuple(auth()->state(), m_window->currentPage()),
+        std::tuple(MellAccount::AuthState::SignedOut, MainWindow::Page::Welcome));
+    QCOMPARE(QStringList({ welcomeTitle(), syncText() }),
+        QStringList({ "Welcome back", "Not signed in" }));
+    QVERIFY(!signOut->isVisible() && !screen->isVisible());
     QTRY_COMPARE(m_fake->liveRefreshTokens(), 0);
 }
 

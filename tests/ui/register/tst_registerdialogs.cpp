@@ -1,37 +1,19 @@
 #include "DialogTestHelpers.h"
+#include "Records.h"
 #include "RegisterTestHelpers.h"
 #include "data/CategoryRepository.h"
 #include "data/Clock.h"
-#include "data/Ids.h"
 #include "data/SplitLineRepository.h"
 #include "ui/dialogs/SplitEditorDialog.h"
 #include "ui/dialogs/TransactionDetailsDialog.h"
 #include "ui/dialogs/TransactionFormDialog.h"
 
-#include <QComboBox>
-#include <QDoubleSpinBox>
 #include <QStandardPaths>
-#include <QTableWidget>
-#include <QTimer>
-
-#include <functional>
 
 using namespace RegisterTest;
 using namespace Qt::StringLiterals;
 using Col = RegisterModel::Column;
 using DialogTest::whenOpen;
-
-namespace {
-
-void setLine(QDialog& editor, int row, const QString& category, const QString& amount)
-{
-    auto* table = editor.findChild<QTableWidget*>(u"splitTable"_s);
-    auto* combo = qobject_cast<QComboBox*>(table->cellWidget(row, 0));
-    combo->setCurrentIndex(combo->findText(category));
-    DialogTest::retype(qobject_cast<QDoubleSpinBox*>(table->cellWidget(row, 1)), amount);
-}
-
-} // namespace
 
 class TestRegisterDialogs : public QObject {
     Q_OBJECT
@@ -66,12 +48,8 @@ void TestRegisterDialogs::splitTransactionEditedEndToEnd()
     receipt.isSplit = true;
     QVERIFY(m_reg->app->transactions()->update(receipt));
     for (const auto& [name, cents] : { std::pair { "Groceries", -6000 }, { "Household", -4000 } }) {
-        SplitLine line;
-        line.id = Ids::newId();
+        SplitLine line = Records::splitLine(categoryId(QLatin1String(name)), cents);
         line.transactionId = receipt.id;
-        line.categoryId = categoryId(QLatin1String(name));
-        line.amount = cents;
-        line.createdAt = line.updatedAt = Clock::nowUtc();
         QVERIFY(m_reg->app->splitLines()->insert(line));
     }
     m_reg->show();
@@ -90,12 +68,12 @@ void TestRegisterDialogs::splitTransactionEditedEndToEnd()
     QVERIFY(!view->currentEditor());
 
     // Enter on the split's amount opens the form; its splits go over three categories.
-    whenOpen<TransactionFormDialog>([](TransactionFormDialog& form) {
-        whenOpen<SplitEditorDialog>([](SplitEditorDialog& editor) {
-            QTest::mouseClick(editor.findChild<QPushButton*>(u"addLineButton"_s), Qt::LeftButton);
-            setLine(editor, 0, u"Groceries"_s, u"50.00"_s);
-            setLine(editor, 1, u"Household"_s, u"30.00"_s);
-            setLine(editor, 2, u"Pets"_s, u"20.00"_s);
+    whenOpen<TransactionFormDialog>([this](TransactionFormDialog& form) {
+        whenOpen<SplitEditorDialog>([this](SplitEditorDialog& editor) {
+            DialogTest::press(editor, "addLineButton");
+            DialogTest::setSplitLine(editor, 0, categoryId(u"Groceries"_s), u"50.00"_s);
+            DialogTest::setSplitLine(editor, 1, categoryId(u"Household"_s), u"30.00"_s);
+            DialogTest::setSplitLine(editor, 2, categoryId(u"Pets"_s), u"20.00"_s);
             DialogTest::clickOk(editor);
         });
         QTest::mouseClick(form.findChild<QPushButton*>(u"splitButton"_s), Qt::LeftButton);
@@ -106,13 +84,11 @@ void TestRegisterDialogs::splitTransactionEditedEndToEnd()
 
     const QList<SplitLine> lines = m_reg->app->splitLines()->findByTransaction(receipt.id);
     QCOMPARE(lines.size(), 3); // replaced, not added to the two before
-    QCOMPARE(lines[0].categoryId, categoryId(u"Groceries"_s));
-    QCOMPARE(lines[0].amount, qint64(-5000));
-    QCOMPARE(lines[2].categoryId, categoryId(u"Pets"_s));
-    QCOMPARE(lines[2].amount, qint64(-2000));
+    QCOMPARE(std::tie(lines[0].categoryId, lines[0].amount, lines[2].categoryId, lines[2].amount),
+        std::tuple(
+            categoryId(u"Groceries"_s), qint64(-5000), categoryId(u"Pets"_s), qint64(-2000)));
     const auto stored = m_reg->app->transactions()->findById(receipt.id);
-    QVERIFY(stored->isSplit);
-    QCOMPARE(stored->amount, qint64(-10000));
+    QCOMPARE(std::tie(stored->isSplit, stored->amount), std::tuple(true, qint64(-10000)));
     QVERIFY(!view->currentEditor());
 }
 
@@ -154,8 +130,8 @@ void TestRegisterDialogs::newTransactionDialogFromCtrlN()
 
     const QList<Transaction> stored = m_reg->stored();
     QCOMPARE(stored.size(), 1);
-    QCOMPARE(stored.first().payee, u"Florist"_s);
-    QCOMPARE(stored.first().amount, qint64(-4200));
+    QCOMPARE(std::tie(stored.first().payee, stored.first().amount),
+        std::tuple(u"Florist"_s, qint64(-4200)));
     QCOMPARE(
         m_reg->view()->currentIndex(), m_reg->cell(m_reg->model()->newEntryRow(), Col::DateColumn));
 }

@@ -1,3 +1,4 @@
+#include "DialogTestHelpers.h"
 #include "FakeCloud.h"
 #include "account/AccountClient.h"
 #include "account/AuthClient.h"
@@ -31,7 +32,6 @@ private Q_SLOTS:
     void profileShowsAndRenames();
     void passwordRules();
     void sessionsListAndRevoke();
-    void relativeTimes();
     void joinAndLeaveAsMember();
     void ownerManagesMembersAndInvitations();
     void devicesListMarksThisComputer();
@@ -44,11 +44,6 @@ private:
     {
         return m_screen->findChild<T*>(QLatin1String(name));
     }
-    QList<QWidget*> sessionRows() const
-    {
-        return child<QWidget>("sessionList")->findChildren<QWidget*>(QStringLiteral("sessionRow"));
-    }
-
     QList<QWidget*> rows(const char* list, const char* name) const
     {
         return child<QWidget>(list)->findChildren<QWidget*>(QLatin1String(name));
@@ -59,6 +54,14 @@ private:
         for (QWidget* row : rows(list, name))
             texts << row->findChild<ElidedLabel*>()->fullText();
         return texts;
+    }
+    QString text(const char* name) const { return child<QLabel>(name)->text(); }
+    static QStringList texts(const QWidget* widget) { return DialogTest::labelTexts(*widget); }
+    // The requests that reached the fake and `matches`.
+    template <typename Match> qsizetype requests(Match matches) const
+    {
+        const auto& all = m_fake->server().requests();
+        return std::count_if(all.cbegin(), all.cend(), matches);
     }
     void click(const char* name, QWidget* within = nullptr)
     {
@@ -118,8 +121,8 @@ void TestAccountScreen::profileShowsAndRenames()
     QCOMPARE(m_screen->currentTab(), AccountScreen::Tab::Profile);
     m_fake->setDisplayName("user-1", "");
     m_screen->refresh();
-    QTRY_COMPARE(child<QLabel>("emailLabel")->text(), "user-1@example.com");
-    QCOMPARE(child<QLabel>("displayNameLabel")->text(), "(not set)");
+    QTRY_COMPARE(text("emailLabel"), "user-1@example.com");
+    QCOMPARE(text("displayNameLabel"), "(not set)");
 
     // Cancelled, or nothing typed: no request.
     const int asked = int(m_fake->server().requests().size());
@@ -131,16 +134,16 @@ void TestAccountScreen::profileShowsAndRenames()
 
     InputPrompts::setNextAnswer(QStringLiteral("<b>Robin</b>"));
     QTest::mouseClick(child<QPushButton>("editDisplayNameButton"), Qt::LeftButton);
-    QTRY_COMPARE(child<QLabel>("profileStatus")->text(), "Display name updated.");
-    QCOMPARE(child<QLabel>("displayNameLabel")->text(), "<b>Robin</b>");
+    QTRY_COMPARE(text("profileStatus"), "Display name updated.");
+    QCOMPARE(text("displayNameLabel"), "<b>Robin</b>");
     QCOMPARE(child<QLabel>("displayNameLabel")->textFormat(), Qt::PlainText);
     QCOMPARE(m_client->authClient()->currentUser().displayName, "<b>Robin</b>");
 
     m_fake->server().setFault(FakeCloud::authPath("/users/me"), { .status = 500 });
     InputPrompts::setNextAnswer(QStringLiteral("Sam"));
     QTest::mouseClick(child<QPushButton>("editDisplayNameButton"), Qt::LeftButton);
-    QTRY_COMPARE(child<QLabel>("profileStatus")->text(), "Failed to update profile.");
-    QCOMPARE(child<QLabel>("displayNameLabel")->text(), "<b>Robin</b>");
+    QTRY_COMPARE(text("profileStatus"), "Failed to update profile.");
+    QCOMPARE(text("displayNameLabel"), "<b>Robin</b>");
 
     QSignalSpy logout(m_screen.get(), &AccountScreen::logoutRequested);
     QTest::mouseClick(child<QPushButton>("signOutButton"), Qt::LeftButton);
@@ -183,36 +186,29 @@ void TestAccountScreen::sessionsListAndRevoke()
     Clock::setFixedUtc(Clock::nowUtc().addSecs(2 * 3600 + 5));
     m_screen->setTab(AccountScreen::Tab::Security);
     m_screen->refreshSessions();
-    QTRY_COMPARE(sessionRows().size(), 2);
+    QTRY_COMPARE(rows("sessionList", "sessionRow").size(), 2);
 
-    QWidget* current = sessionRows().at(0);
+    QWidget* current = rows("sessionList", "sessionRow").at(0);
     QVERIFY(!current->findChild<QPushButton*>());
-    QStringList texts;
-    for (QLabel* label : current->findChildren<QLabel*>())
-        texts << label->text();
-    QVERIFY(texts.contains("This session") && texts.contains("Current"));
-    QWidget* other = sessionRows().at(1);
+    QVERIFY(texts(current).contains("This session") && texts(current).contains("Current"));
+    QWidget* other = rows("sessionList", "sessionRow").at(1);
     QCOMPARE(other->findChild<ElidedLabel*>()->fullText(), "Ledgerine on the laptop");
-    const QList<QLabel*> labels = other->findChildren<QLabel*>();
-    QVERIFY(std::any_of(
-        labels.cbegin(), labels.cend(), [](QLabel* label) { return label->text() == "2h ago"; }));
+    QVERIFY(texts(other).contains("2h ago"));
 
     QTest::mouseClick(other->findChild<QPushButton*>("revokeButton"), Qt::LeftButton);
-    QTRY_COMPARE(child<QLabel>("sessionStatus")->text(), "Session revoked.");
-    QTRY_COMPARE(sessionRows().size(), 1);
+    QTRY_COMPARE(text("sessionStatus"), "Session revoked.");
+    QTRY_COMPARE(rows("sessionList", "sessionRow").size(), 1);
     QCOMPARE(
         m_fake->server().requestsTo(FakeCloud::authPath("/users/me/sessions/session-2")).size(), 1);
-}
 
-void TestAccountScreen::relativeTimes()
-{
+    // How long ago, at each unit's edge.
     const QDateTime now(QDate(2025, 3, 10), QTime(9, 0), Qt::UTC);
-    QCOMPARE(AccountScreen::relativeTime(QDateTime(), now), "Unknown");
-    QCOMPARE(AccountScreen::relativeTime(now.addSecs(-59), now), "Active now");
-    QCOMPARE(AccountScreen::relativeTime(now.addSecs(-3599), now), "59m ago");
-    QCOMPARE(AccountScreen::relativeTime(now.addSecs(-86399), now), "23h ago");
-    QCOMPARE(AccountScreen::relativeTime(now.addSecs(-604799), now), "6d ago");
-    QCOMPARE(AccountScreen::relativeTime(now.addDays(-7), now), "Mar 3, 2025");
+    QStringList shown;
+    for (const QDateTime& then : { QDateTime(), now.addSecs(-59), now.addSecs(-3599),
+             now.addSecs(-86399), now.addSecs(-604799), now.addDays(-7) })
+        shown << AccountScreen::relativeTime(then, now);
+    QCOMPARE(shown,
+        QStringList({ "Unknown", "Active now", "59m ago", "23h ago", "6d ago", "Mar 3, 2025" }));
 }
 
 void TestAccountScreen::joinAndLeaveAsMember()
@@ -237,28 +233,20 @@ void TestAccountScreen::joinAndLeaveAsMember()
     const QString joinPath = "/account/v1/group/join/";
     InputPrompts::setNextAnswer(QStringLiteral("../../profile"));
     click("joinGroupButton");
-    QTRY_COMPARE(child<QLabel>("groupStatus")->text(), "Invalid or expired invite code.");
-    const auto joins = [&] {
-        return std::count_if(m_fake->server().requests().cbegin(),
-            m_fake->server().requests().cend(),
-            [&](const TestHttpRequest& request) { return request.path.startsWith(joinPath); });
-    };
-    QCOMPARE(joins(), 0);
+    QTRY_COMPARE(text("groupStatus"), "Invalid or expired invite code.");
+    QCOMPARE(requests([&](const TestHttpRequest& r) { return r.path.startsWith(joinPath); }), 0);
 
     InputPrompts::setNextAnswer(" " + invitation->inviteCode + " ");
     click("joinGroupButton");
-    QTRY_COMPARE(child<QLabel>("groupStatus")->text(), "Joined group.");
+    QTRY_COMPARE(text("groupStatus"), "Joined group.");
     QTRY_VERIFY(child<QLabel>("groupName"));
-    QCOMPARE(child<QLabel>("groupName")->text(), "Robin's Home");
-    QCOMPARE(child<QLabel>("groupSeats")->text(), "2 of 3 seats used");
+    QCOMPARE(text("groupName"), "Robin's Home");
+    QCOMPARE(text("groupSeats"), "2 of 3 seats used");
     QCOMPARE(titles("groupContent", "memberRow"), QStringList({ "Robin", "Test User" }));
     // Not the owner: nobody to remove, no invitations to manage.
     QVERIFY(!child<QPushButton>("removeMemberButton"));
     QVERIFY(!child<QPushButton>("generateCodeButton"));
-    const QList<QLabel*> ownerRow
-        = rows("groupContent", "memberRow").at(0)->findChildren<QLabel*>();
-    QVERIFY(std::any_of(ownerRow.cbegin(), ownerRow.cend(),
-        [](QLabel* label) { return label->text() == "Owner"; }));
+    QVERIFY(texts(rows("groupContent", "memberRow").at(0)).contains("Owner"));
 
     MessageBoxes::setNextAnswer(QMessageBox::No);
     click("leaveGroupButton");
@@ -266,7 +254,7 @@ void TestAccountScreen::joinAndLeaveAsMember()
         MessageBoxes::lastShown()->text, "Leave this group? You will lose access to shared data.");
     MessageBoxes::setNextAnswer(QMessageBox::Yes);
     click("leaveGroupButton");
-    QTRY_COMPARE(child<QLabel>("groupStatus")->text(), "Left group.");
+    QTRY_COMPARE(text("groupStatus"), "Left group.");
     QTRY_VERIFY(child<QPushButton>("joinGroupButton"));
     QCOMPARE(m_fake->server().requestsTo("/account/v1/group/leave").size(), 1);
 }
@@ -282,10 +270,10 @@ void TestAccountScreen::ownerManagesMembersAndInvitations()
     QVERIFY(child<QWidget>("startHouseholdActions")->isVisible());
     InputPrompts::setNextAnswer(QStringLiteral("robin@example.com"));
     click("inviteByEmailButton");
-    QTRY_COMPARE(child<QLabel>("groupStatus")->text(), "Invitation sent.");
+    QTRY_COMPARE(text("groupStatus"), "Invitation sent.");
     QTRY_COMPARE(titles("groupContent", "invitationRow"), QStringList({ "robin@example.com" }));
     const QString groupId = m_fake->account().groupOf("user-1").value_or(QString());
-    QCOMPARE(child<QLabel>("groupSeats")->text(), "1 of 5 seats used");
+    QCOMPARE(text("groupSeats"), "1 of 5 seats used");
 
     m_fake->setDisplayName("user-2", "Robin");
     std::optional<GroupInvitation> invitation;
@@ -302,8 +290,7 @@ void TestAccountScreen::ownerManagesMembersAndInvitations()
     // A refusal says the server's reason.
     MessageBoxes::setNextAnswer(QMessageBox::Yes);
     click("leaveGroupButton");
-    QTRY_COMPARE(
-        child<QLabel>("groupStatus")->text(), "The owner cannot leave while the group has members");
+    QTRY_COMPARE(text("groupStatus"), "The owner cannot leave while the group has members");
     // Only the other member can be removed.
     QCOMPARE(m_screen->findChildren<QPushButton*>("removeMemberButton").size(), 1);
     QVERIFY(rows("groupContent", "memberRow").at(1)->findChild<QPushButton*>());
@@ -317,7 +304,7 @@ void TestAccountScreen::ownerManagesMembersAndInvitations()
         QStringList({ "robin@example.com", "Invite code: " + code }));
 
     click("revokeInvitationButton", rows("groupContent", "invitationRow").at(0));
-    QTRY_COMPARE(child<QLabel>("groupStatus")->text(), "Invitation revoked.");
+    QTRY_COMPARE(text("groupStatus"), "Invitation revoked.");
     QTRY_COMPARE(titles("groupContent", "invitationRow"), QStringList({ "Invite code: " + code }));
 
     // The owner cannot delete the account while owning the group.
@@ -329,7 +316,7 @@ void TestAccountScreen::ownerManagesMembersAndInvitations()
     QCOMPARE(MessageBoxes::lastShown()->text, "Remove Robin from the group?");
     MessageBoxes::setNextAnswer(QMessageBox::Yes);
     click("removeMemberButton");
-    QTRY_COMPARE(child<QLabel>("groupStatus")->text(), "Robin removed.");
+    QTRY_COMPARE(text("groupStatus"), "Robin removed.");
     QTRY_COMPARE(titles("groupContent", "memberRow"), QStringList({ "Test User" }));
     QCOMPARE(m_fake->account().members(groupId), QStringList({ "user-1" }));
     QCOMPARE(m_fake->server().requestsTo("/account/v1/group/members/user-2").size(), 1);
@@ -352,16 +339,13 @@ void TestAccountScreen::devicesListMarksThisComputer()
     const QList<QWidget*> devices = rows("deviceList", "deviceRow");
     QVERIFY(devices.at(0)->findChild<QLabel*>("thisDeviceBadge"));
     QVERIFY(!devices.at(1)->findChild<QLabel*>("thisDeviceBadge"));
-    QStringList details;
-    for (QLabel* label : devices.at(0)->findChildren<QLabel*>())
-        details << label->text();
-    QVERIFY2(details.contains(QString::fromUtf8("Linux · v1.1.0 · 3d ago")),
-        qPrintable(details.join('|')));
+    QVERIFY2(texts(devices.at(0)).contains(QString::fromUtf8("Linux · v1.1.0 · 3d ago")),
+        qPrintable(texts(devices.at(0)).join('|')));
 
     MessageBoxes::setNextAnswer(QMessageBox::Yes);
     click("removeDeviceButton", devices.at(1));
     QCOMPARE(MessageBoxes::lastShown()->text, "Remove Unknown Device?");
-    QTRY_COMPARE(child<QLabel>("deviceStatus")->text(), "Device removed.");
+    QTRY_COMPARE(text("deviceStatus"), "Device removed.");
     QTRY_COMPARE(titles("deviceList", "deviceRow"), QStringList({ "Desk" }));
 }
 
@@ -374,10 +358,9 @@ void TestAccountScreen::deletionNeedsTypedConfirmation()
     QVERIFY(child<QLabel>("ownerNote")->isHidden());
     QSignalSpy logout(m_screen.get(), &AccountScreen::logoutRequested);
     const auto deletions = [&] {
-        return std::count_if(m_fake->server().requests().cbegin(),
-            m_fake->server().requests().cend(), [](const TestHttpRequest& request) {
-                return request.method == "DELETE" && request.path == "/account/v1/profile";
-            });
+        return requests([](const TestHttpRequest& r) {
+            return r.method == "DELETE" && r.path == "/account/v1/profile";
+        });
     };
     for (const std::optional<QString>& typed : { std::optional<QString>("delete"),
              std::optional<QString>(" DELETE"), std::optional<QString>() }) {
@@ -390,7 +373,7 @@ void TestAccountScreen::deletionNeedsTypedConfirmation()
     m_fake->server().setFault("/account/v1/profile", { .status = 500, .times = 1 });
     InputPrompts::setNextAnswer(QStringLiteral("DELETE"));
     QTest::mouseClick(remove, Qt::LeftButton);
-    QTRY_COMPARE(child<QLabel>("deleteStatus")->text(), "Failed to delete account.");
+    QTRY_COMPARE(text("deleteStatus"), "Failed to delete account.");
     QVERIFY(!m_fake->account().isScheduledForDeletion("user-1"));
 
     MessageBoxes::setNextAnswer(QMessageBox::Ok);
@@ -411,30 +394,28 @@ void TestAccountScreen::failedLoadsOfferRetry()
     m_screen->refresh();
     // Every page says it could not load, and shows nothing that looks like an answer.
     const auto failures = [this] {
-        QStringList texts;
+        QStringList failed;
         for (QLabel* label : m_screen->findChildren<QLabel*>("loadFailureText"))
-            texts << label->text();
-        texts.sort();
-        return texts;
+            failed << label->text();
+        failed.sort();
+        return failed;
     };
     QTRY_COMPARE(failures(),
         QStringList({ "Your account details could not be loaded.",
             "Your devices could not be loaded.", "Your group could not be loaded.",
             "Your profile could not be loaded.", "Your sessions could not be loaded." }));
-    QCOMPARE(child<QLabel>("displayNameLabel")->text(), QString());
+    QCOMPARE(text("displayNameLabel"), QString());
     QVERIFY(!child<QPushButton>("deleteAccountButton")->isEnabled());
-    for (const QLabel* label : m_screen->findChildren<QLabel*>()) {
-        for (const char* answer : { "No devices registered.", "No active sessions.", "(not set)" })
-            QVERIFY(label->text() != QLatin1String(answer));
-    }
+    for (const char* answer : { "No devices registered.", "No active sessions.", "(not set)" })
+        QVERIFY(!texts(m_screen.get()).contains(QLatin1String(answer)));
 
     m_fake->server().clearFaults();
     for (QPushButton* retry : m_screen->findChildren<QPushButton*>("retryButton"))
         retry->click();
     QTRY_VERIFY(failures().isEmpty());
-    QCOMPARE(child<QLabel>("emailLabel")->text(), "user-1@example.com");
+    QCOMPARE(text("emailLabel"), "user-1@example.com");
     QTRY_VERIFY(child<QPushButton>("deleteAccountButton")->isEnabled());
-    QTRY_COMPARE(sessionRows().size(), 1);
+    QTRY_COMPARE(rows("sessionList", "sessionRow").size(), 1);
     QTRY_COMPARE(rows("deviceList", "deviceRow").size(), 0);
 }
 
@@ -454,11 +435,10 @@ void TestAccountScreen::coloursAndSizeFollowTheTheme()
                     ->styleSheet()
                     .contains(QLatin1String(Styles::navigationColors(true).panel)));
     QVERIFY(status->styleSheet().contains(QLatin1String(ThemeColors::kRed.dark)));
-    const QList<QLabel*> labels = m_screen->findChildren<QLabel*>();
-    const auto note = std::find_if(labels.cbegin(), labels.cend(),
-        [](QLabel* label) { return label->text() == "Change your account password."; });
-    QVERIFY(note != labels.cend());
-    QVERIFY((*note)->styleSheet().contains(QLatin1String(ThemeColors::kSecondary.dark)));
+    QLabel* note = m_screen->findChildren<QLabel*>().value(
+        texts(m_screen.get()).indexOf("Change your account password."));
+    QVERIFY(note);
+    QVERIFY(note->styleSheet().contains(QLatin1String(ThemeColors::kSecondary.dark)));
     QApplication::setPalette(ThemeManager::palette(false));
 
     // A larger font size reaches the styled navigation too; the theme is set
@@ -469,7 +449,7 @@ void TestAccountScreen::coloursAndSizeFollowTheTheme()
     QApplication::setPalette(ThemeManager::palette(true));
     QApplication::setFont(larger);
     QTRY_COMPARE(child<QListWidget>("accountNavigation")->font().pointSize(), larger.pointSize());
-    QCOMPARE((*note)->font().pointSize(), larger.pointSize());
+    QCOMPARE(note->font().pointSize(), larger.pointSize());
     QCOMPARE(child<QPushButton>("deleteAccountButton")->font().pointSize(), larger.pointSize());
     QApplication::setFont(before);
 }

@@ -76,8 +76,7 @@ void TestCategoriesScreen::treeFilterAndExpansion()
     CategoryTreeModel* model = screen.model();
 
     // A sub-category whose parent was deleted stands at the top level.
-    QVERIFY(model->indexOf(orphan.id).isValid());
-    QVERIFY(!model->indexOf(orphan.id).parent().isValid());
+    QVERIFY(model->indexOf(orphan.id).isValid() && !model->indexOf(orphan.id).parent().isValid());
     QVERIFY(!model->indexOf(gone.id).isValid());
     const QModelIndex mealsRow = model->indexOf(meals.id);
     QCOMPARE(model->indexOf(food.id).parent(), mealsRow);
@@ -89,8 +88,7 @@ void TestCategoriesScreen::treeFilterAndExpansion()
 
     // Searching keeps the parents of what matches, opened; clearing closes them.
     QTest::keyClicks(screen.searchLine(), u"foo"_s);
-    QVERIFY(shown(screen, food.id).isValid());
-    QVERIFY(shown(screen, meals.id).isValid());
+    QVERIFY(shown(screen, food.id).isValid() && shown(screen, meals.id).isValid());
     QVERIFY(!shown(screen, bonus.id).isValid());
     QVERIFY(screen.view()->isExpanded(shown(screen, meals.id)));
     screen.searchLine()->clear();
@@ -107,16 +105,11 @@ void TestCategoriesScreen::treeFilterAndExpansion()
     QVERIFY(screen.proxy()->rowCount() > 3);
 
     // An opened row stays open over a reload that brings a new category.
-    QModelIndex utilities;
-    for (int row = 0; row < screen.proxy()->rowCount(); ++row) {
-        if (screen.proxy()->index(row, 0).data().toString() == u"Utilities"_s)
-            utilities = screen.proxy()->index(row, 0);
-    }
-    QVERIFY(utilities.isValid());
-    screen.view()->expand(utilities);
+    const QString utilitiesId = app->categories()->findByName(u"Utilities"_s)->id;
+    QCOMPARE(shown(screen, utilitiesId).data().toString(), u"Utilities"_s);
+    screen.view()->expand(shown(screen, utilitiesId));
     addCategory(app, u"Aardvark Care"_s);
     screen.reload();
-    const QString utilitiesId = app->categories()->findByName(u"Utilities"_s)->id;
     QVERIFY(screen.view()->isExpanded(shown(screen, utilitiesId)));
     QVERIFY(!screen.view()->isExpanded(shown(screen, meals.id)));
 }
@@ -137,12 +130,8 @@ void TestCategoriesScreen::deletingClearsTransactionsInOneUnit()
     const Transaction deleted
         = app.addTransaction(checking.id, QDate(2025, 6, 4), u"D"_s, -400, fuel.id);
     QVERIFY(app->transactions()->softDelete(deleted.id));
-    SplitLine line;
-    line.id = u"line-1"_s;
+    SplitLine line = Records::splitLine(fuel.id, -300);
     line.transactionId = onOther.id;
-    line.categoryId = fuel.id;
-    line.amount = -300;
-    line.createdAt = line.updatedAt = Clock::nowUtc();
     QVERIFY(app->splitLines()->insert(line));
     QVERIFY(app->transactions()->markSynced(onOther.id, u"srv-1"_s));
     RecurringTransaction monthly
@@ -157,8 +146,8 @@ void TestCategoriesScreen::deletingClearsTransactionsInOneUnit()
             u"CREATE TRIGGER stop BEFORE UPDATE ON transactions BEGIN SELECT RAISE(ABORT, 'stop'); END"_s);
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"clearCategories failed"_s));
     QVERIFY(!app->categoryService()->remove(car.id).removed);
-    QVERIFY(!app->categories()->findById(car.id)->deletedAt);
-    QVERIFY(!app->categories()->findById(fuel.id)->deletedAt);
+    QVERIFY(!app->categories()->findById(car.id)->deletedAt
+        && !app->categories()->findById(fuel.id)->deletedAt);
     QCOMPARE(app->transactions()->findById(onFuel.id)->categoryId, fuel.id);
     QSqlQuery(app->database()->database()).exec(u"DROP TRIGGER stop"_s);
 
@@ -168,16 +157,15 @@ void TestCategoriesScreen::deletingClearsTransactionsInOneUnit()
     screen.view()->setCurrentIndex(shown(screen, car.id));
     MessageBoxes::setNextAnswer(QMessageBox::Yes);
     screen.onDeleteCategory();
-    QCOMPARE(MessageBoxes::lastShown()->title, u"Delete Category"_s);
-    QVERIFY(MessageBoxes::lastShown()->text.contains(u"\"Car\" and its 1 sub-categories"_s));
+    QVERIFY(MessageBoxes::lastShown()->title == u"Delete Category"_s
+        && MessageBoxes::lastShown()->text.contains(u"\"Car\" and its 1 sub-categories"_s));
 
-    QVERIFY(app->categories()->findById(car.id)->deletedAt);
-    QVERIFY(app->categories()->findById(fuel.id)->deletedAt);
+    QVERIFY(app->categories()->findById(car.id)->deletedAt
+        && app->categories()->findById(fuel.id)->deletedAt);
     QVERIFY(!screen.model()->indexOf(fuel.id).isValid());
     for (const QString& id : { onCar.id, onFuel.id }) {
         const Transaction t = *app->transactions()->findById(id);
-        QVERIFY(t.categoryId.isEmpty());
-        QCOMPARE(t.syncStatus, SyncStatus::Pending);
+        QCOMPARE(std::tie(t.categoryId, t.syncStatus), std::tuple(QString(), SyncStatus::Pending));
         QCOMPARE(queryColumn(app->database()->database(),
                      u"SELECT updated_at FROM transactions WHERE id = '%1'"_s.arg(id)),
             QStringList { u"2025-06-19T08:00:00Z"_s });
@@ -192,8 +180,8 @@ void TestCategoriesScreen::deletingClearsTransactionsInOneUnit()
         app->splitLines()->findByTransaction(onOther.id).first().categoryId, uncategorized->id);
     QCOMPARE(app->transactions()->findById(onOther.id)->syncStatus, SyncStatus::Pending);
     const auto schedule = app->recurring()->findById(monthly.id);
-    QVERIFY(schedule->categoryId.isEmpty());
-    QCOMPARE(schedule->syncStatus, SyncStatus::Pending);
+    QCOMPARE(std::tie(schedule->categoryId, schedule->syncStatus),
+        std::tuple(QString(), SyncStatus::Pending));
 
     // A category without sub-categories is asked about alone.
     screen.view()->setCurrentIndex(shown(screen, other.id));

@@ -12,18 +12,13 @@
 #include "ui/widgets/MessageBoxes.h"
 
 #include <QCheckBox>
-#include <QDoubleSpinBox>
 #include <QFile>
 #include <QFormLayout>
 #include <QInputDialog>
-#include <QLabel>
 #include <QPlainTextEdit>
 #include <QProgressDialog>
-#include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
-#include <QTableWidget>
-#include <QTemporaryDir>
 
 using namespace DialogTest;
 
@@ -31,15 +26,25 @@ class TestImportScreen : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void init() { m_dir.emplace(); }
     void cleanup() { MessageBoxes::clearAnswers(); }
     void csvColumnsFromTheFileAndImport();
     void csvAmountColumnAndTypedDateFormat();
     void csvPreviewAndProfileForTheNextFile();
-    void noTargetAccountAnsweredNo();
     void qifRowsPreselectCreateAndSkip();
     void cancelStoresNothing();
     void openedFromTheMainWindow();
     void ofxStatementsShowBalancesAndOfferReconciling();
+
+private:
+    QString file(const QString& name, const QByteArray& text) const
+    {
+        QFile f(m_dir->filePath(name));
+        if (!f.open(QIODevice::WriteOnly) || f.write(text) != text.size())
+            qFatal("cannot write %s", qPrintable(name));
+        return f.fileName();
+    }
+    std::optional<QTemporaryDir> m_dir;
 };
 
 namespace {
@@ -60,6 +65,16 @@ QList<QComboBox*> qifRows(const ImportScreen& screen)
     return screen.findChildren<QComboBox*>(QStringLiteral("qifMapCombo"));
 }
 
+// Ctrl+I in a shown main window, and the import window it opens.
+ImportScreen* openFrom(MainWindow& window)
+{
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        qWarning("main window not shown");
+    QTest::keyClick(&window, Qt::Key_I, Qt::ControlModifier);
+    return window.findChild<ImportScreen*>();
+}
+
 } // namespace
 
 void TestImportScreen::csvColumnsFromTheFileAndImport()
@@ -73,11 +88,12 @@ void TestImportScreen::csvColumnsFromTheFileAndImport()
 
     // The header after two lines about the account names the columns.
     screen.setFiles({ importFixture("bank-export.csv") });
-    QCOMPARE(labelText(screen, "fileLabel"), "bank-export.csv");
     QVERIFY(field<QCheckBox>(screen, "headerCheck")->isChecked());
-    QCOMPARE(field<QComboBox>(screen, "payeeColumnCombo")->currentText(), "Col 2: Description");
-    QCOMPARE(field<QComboBox>(screen, "categoryColumnCombo")->currentText(), "Col 5: Category");
-    QCOMPARE(field<QComboBox>(screen, "accountCombo")->currentData().toString(), checking.id);
+    QCOMPARE(QStringList({ labelText(screen, "fileLabel"),
+                 field<QComboBox>(screen, "payeeColumnCombo")->currentText(),
+                 field<QComboBox>(screen, "categoryColumnCombo")->currentText(),
+                 field<QComboBox>(screen, "accountCombo")->currentData().toString() }),
+        QStringList({ "bank-export.csv", "Col 2: Description", "Col 5: Category", checking.id }));
 
     press(screen, "importButton");
     QCOMPARE(resultText(screen),
@@ -91,13 +107,9 @@ void TestImportScreen::csvColumnsFromTheFileAndImport()
     QCOMPARE(field<QComboBox>(screen, "payeeColumnCombo")->currentText(), "Column 2");
 
     // A file that is not text says so and cannot be imported.
-    QTemporaryDir dir;
-    QFile zip(dir.filePath("statement.csv"));
-    QVERIFY(zip.open(QIODevice::WriteOnly));
-    zip.write(QByteArray("PK\x03\x04\x14\x00\x00\x00", 8));
-    zip.close();
-    screen.setFiles({ zip.fileName() });
-    QCOMPARE(resultText(screen), zip.fileName() + " is not a text file.");
+    const QString zip = file("statement.csv", QByteArray("PK\x03\x04\x14\x00\x00\x00", 8));
+    screen.setFiles({ zip });
+    QCOMPARE(resultText(screen), zip + " is not a text file.");
     QVERIFY(!field<QPushButton>(screen, "importButton")->isEnabled());
 }
 
@@ -106,13 +118,6 @@ void TestImportScreen::csvAmountColumnAndTypedDateFormat()
     TestAppState app;
     const Account checking = app.addAccount("Checking");
     ImportScreen screen(app.state());
-    QTemporaryDir dir;
-    const auto file = [&dir](const QString& name, const QByteArray& text) {
-        QFile f(dir.filePath(name));
-        if (!f.open(QIODevice::WriteOnly) || f.write(text) != text.size())
-            qFatal("cannot write %s", qPrintable(name));
-        return f.fileName();
-    };
     auto* amount = field<QComboBox>(screen, "amountColumnCombo");
 
     // "Amount" itself rather than the first header that holds the word.
@@ -171,13 +176,6 @@ void TestImportScreen::csvPreviewAndProfileForTheNextFile()
     const Account checking = app.addAccount("Checking");
     ImportScreen screen(app.state());
     screen.show();
-    QTemporaryDir dir;
-    const auto file = [&dir](const QString& name, const QByteArray& text) {
-        QFile f(dir.filePath(name));
-        if (!f.open(QIODevice::WriteOnly) || f.write(text) != text.size())
-            qFatal("cannot write %s", qPrintable(name));
-        return f.fileName();
-    };
     auto* table = field<QTableWidget>(screen, "csvPreviewTable");
     const auto shown = [table](int row) {
         QStringList cells;
@@ -233,24 +231,9 @@ void TestImportScreen::csvPreviewAndProfileForTheNextFile()
     press(screen, "deleteProfileButton");
     QCOMPARE(MessageBoxes::lastShown()->title, "Delete Profile");
     QVERIFY(app->importService()->profiles()->profiles(checking.id).isEmpty());
-    screen.setFiles({ dir.filePath("april.csv") });
+    screen.setFiles({ m_dir->filePath("april.csv") });
     QVERIFY(labelText(screen, "profileLabel").isEmpty());
     QCOMPARE(mode->currentIndex(), 0);
-}
-
-void TestImportScreen::noTargetAccountAnsweredNo()
-{
-    TestAppState app;
-    ImportScreen screen(app.state());
-    QSignalSpy completed(&screen, &ImportScreen::importCompleted);
-    screen.setFiles({ importFixture("bank-export.csv") });
-    MessageBoxes::setNextAnswer(QMessageBox::No);
-    press(screen, "importButton");
-    QCOMPARE(MessageBoxes::lastShown()->title, "No target account");
-    QCOMPARE(MessageBoxes::lastShown()->text, "Pick an account to import into, or create one now.");
-    QVERIFY(resultText(screen).isEmpty());
-    QCOMPARE(completed.count(), 0);
-    QVERIFY(app->accounts()->findAll().isEmpty());
 }
 
 void TestImportScreen::qifRowsPreselectCreateAndSkip()
@@ -261,9 +244,9 @@ void TestImportScreen::qifRowsPreselectCreateAndSkip()
     setFormat(screen, "QIF");
     screen.setFiles({ importFixture("checking.qif"), importFixture("savings.qif") });
     QCOMPARE(labelText(screen, "fileLabel"), "2 file(s) selected");
-    QCOMPARE(qifRows(screen).size(), 2);
-    QCOMPARE(qifRows(screen).at(0)->currentData().toString(), checking.id);
-    QCOMPARE(qifRows(screen).at(1)->currentText(), "— Create new account \"Savings\" —");
+    QCOMPARE(QStringList({ qifRows(screen).at(0)->currentData().toString(),
+                 qifRows(screen).at(1)->currentText() }),
+        QStringList({ checking.id, "— Create new account \"Savings\" —" }));
     QVERIFY(screen.findChild<QFormLayout*>("qifMapRowsLayout"));
 
     for (QComboBox* row : qifRows(screen))
@@ -275,15 +258,16 @@ void TestImportScreen::qifRowsPreselectCreateAndSkip()
     QCOMPARE(app->accounts()->findAll().size(), 1);
 
     // After a run the rows start over from the accounts there are.
-    QCOMPARE(qifRows(screen).at(0)->currentData().toString(), checking.id);
-    QCOMPARE(qifRows(screen).at(1)->currentData().toString(), "__create__");
+    QCOMPARE(QStringList({ qifRows(screen).at(0)->currentData().toString(),
+                 qifRows(screen).at(1)->currentData().toString() }),
+        QStringList({ checking.id, "__create__" }));
     press(screen, "importButton");
     QVERIFY(resultText(screen).startsWith(
         "Import complete!\n\n7 transaction(s) imported\n1 transfer(s) linked across accounts\n"));
     const QList<Account> accounts = app->accounts()->findAll();
     QCOMPARE(accounts.size(), 2);
-    QCOMPARE(accounts.at(1).name, "Savings");
-    QCOMPARE(accounts.at(1).type, AccountType::Savings);
+    QCOMPARE(std::tuple(accounts.at(1).name, accounts.at(1).type),
+        std::tuple(QString("Savings"), AccountType::Savings));
     // The new account is now there to choose, so a second run does not make another.
     QCOMPARE(qifRows(screen).at(1)->currentData().toString(), accounts.at(1).id);
 }
@@ -292,19 +276,16 @@ void TestImportScreen::cancelStoresNothing()
 {
     TestAppState app;
     const Account checking = app.addAccount("Checking");
-    QTemporaryDir dir;
-    QFile file(dir.filePath("long.csv"));
-    QVERIFY(file.open(QIODevice::WriteOnly));
+    QByteArray lines;
     for (int i = 0; i < 1000; ++i)
-        file.write(QStringLiteral("2024-01-%1,Shop %2,-1.%3\n")
-                       .arg(1 + i % 28)
-                       .arg(i)
-                       .arg(i % 100, 2, 10, QChar('0'))
-                       .toUtf8());
-    file.close();
+        lines += QStringLiteral("2024-01-%1,Shop %2,-1.%3\n")
+                     .arg(1 + i % 28)
+                     .arg(i)
+                     .arg(i % 100, 2, 10, QChar('0'))
+                     .toUtf8();
     ImportScreen screen(app.state());
     screen.show();
-    screen.setFiles({ file.fileName() });
+    screen.setFiles({ file("long.csv", lines) });
     // The user presses Cancel while the progress dialog shows 300 of 1000.
     connect(app->importService(), &ImportService::importProgress, &screen, [&screen](int current) {
         auto* progress = screen.findChild<QProgressDialog*>();
@@ -323,13 +304,21 @@ void TestImportScreen::openedFromTheMainWindow()
 {
     TestAppState app;
     MainWindow window(app.state());
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QTest::keyClick(&window, Qt::Key_I, Qt::ControlModifier);
-    auto* screen = window.findChild<ImportScreen*>();
+    ImportScreen* screen = openFrom(window);
     QVERIFY(screen && screen->isVisible() && screen->isWindow());
-    QCOMPARE(screen->windowTitle(), "Import Transactions");
-    QCOMPARE(screen->size(), QSize(650, 600));
+    QCOMPARE(std::tuple(screen->windowTitle(), screen->size()),
+        std::tuple(QString("Import Transactions"), QSize(650, 600)));
+
+    // Without an account to import into, "No" stores nothing.
+    QSignalSpy completed(screen, &ImportScreen::importCompleted);
+    screen->setFiles({ importFixture("bank-export.csv") });
+    MessageBoxes::setNextAnswer(QMessageBox::No);
+    press(*screen, "importButton");
+    QCOMPARE(QStringList({ MessageBoxes::lastShown()->title, MessageBoxes::lastShown()->text }),
+        QStringList({ "No target account", "Pick an account to import into, or create one now." }));
+    QVERIFY(resultText(*screen).isEmpty());
+    QCOMPARE(completed.count(), 0);
+    QVERIFY(app->accounts()->findAll().isEmpty());
 
     // Importing into a new account shows that account's register.
     setFormat(*screen, "QIF");
@@ -337,8 +326,8 @@ void TestImportScreen::openedFromTheMainWindow()
     press(*screen, "importButton");
     const QList<Account> accounts = app->accounts()->findAll();
     QCOMPARE(accounts.size(), 1);
-    QCOMPARE(window.currentPage(), MainWindow::Page::Register);
-    QCOMPARE(window.registerScreen()->accountId(), accounts.first().id);
+    QCOMPARE(std::tuple(window.currentPage(), window.registerScreen()->accountId()),
+        std::tuple(MainWindow::Page::Register, accounts.first().id));
     QTest::keyClick(&window, Qt::Key_I, Qt::ControlModifier);
     QCOMPARE(window.findChildren<ImportScreen*>().size(), 1);
 }
@@ -347,10 +336,7 @@ void TestImportScreen::ofxStatementsShowBalancesAndOfferReconciling()
 {
     TestAppState app;
     MainWindow window(app.state());
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QTest::keyClick(&window, Qt::Key_I, Qt::ControlModifier);
-    auto* screen = window.findChild<ImportScreen*>();
+    ImportScreen* screen = openFrom(window);
     QVERIFY(screen);
 
     // Chosen as a CSV file, recognised as a statement by what it holds.
@@ -381,8 +367,9 @@ void TestImportScreen::ofxStatementsShowBalancesAndOfferReconciling()
 
     // The next download goes to the same accounts and brings nothing twice.
     screen->setFiles({ importFixture("two-statements.qfx") });
-    QCOMPARE(qifRows(*screen).at(0)->currentData().toString(), accounts.at(0).id);
-    QCOMPARE(qifRows(*screen).at(1)->currentData().toString(), accounts.at(1).id);
+    QCOMPARE(QStringList({ qifRows(*screen).at(0)->currentData().toString(),
+                 qifRows(*screen).at(1)->currentData().toString() }),
+        QStringList({ accounts.at(0).id, accounts.at(1).id }));
     press(*screen, "importButton");
     QVERIFY2(
         resultText(*screen).contains("3 duplicate(s) skipped"), qPrintable(resultText(*screen)));

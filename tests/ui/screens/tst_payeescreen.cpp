@@ -7,13 +7,10 @@
 #include "ui/screens/PayeeScreen.h"
 #include "ui/widgets/MessageBoxes.h"
 
-#include <QLineEdit>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QSqlQuery>
 #include <QStandardPaths>
-#include <QTest>
 #include <QTreeWidget>
 
 using namespace Qt::StringLiterals;
@@ -98,8 +95,8 @@ void TestPayeeScreen::renameAndMergeCountLiveRows()
     });
     screen.onRename();
     QVERIFY(titleRoom >= MessageBoxes::kTitleBarRoom);
-    QCOMPARE(MessageBoxes::lastShown()->title, u"Rename Complete"_s);
-    QCOMPARE(MessageBoxes::lastShown()->text, u"Renamed 2 transaction(s)."_s);
+    QCOMPARE(std::tie(MessageBoxes::lastShown()->title, MessageBoxes::lastShown()->text),
+        std::tuple(u"Rename Complete"_s, u"Renamed 2 transaction(s)."_s));
     QCOMPARE(changed.count(), 1);
     QCOMPARE(
         column(app,

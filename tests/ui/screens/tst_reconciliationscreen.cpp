@@ -21,7 +21,6 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTableView>
-#include <QTableWidget>
 
 using namespace Qt::StringLiterals;
 using DialogTest::field;
@@ -200,8 +199,9 @@ void TestReconciliationScreen::ticksSurviveAddAndDelete()
     m_f->add(u"Salary"_s, 5'000, false, 4);
     m_f->show();
     m_f->toggle(2);
-    QCOMPARE(m_f->value("clearedDepositsValue"), u"$50.00"_s);
-    QCOMPARE(m_f->value("clearedWithdrawalsValue"), u"-$10.00"_s);
+    QCOMPARE(
+        QStringList({ m_f->value("clearedDepositsValue"), m_f->value("clearedWithdrawalsValue") }),
+        QStringList({ u"$50.00"_s, u"-$10.00"_s }));
 
     // A new row starts ticked only when it was entered as cleared.
     answerForm(u"Fee"_s, u"3"_s, false, false);
@@ -216,8 +216,9 @@ void TestReconciliationScreen::ticksSurviveAddAndDelete()
         QCOMPARE(m_f->model()->isTicked(row),
             payee == u"Power"_s || payee == u"Salary"_s || payee == u"Refund"_s);
     }
-    QCOMPARE(m_f->value("clearedDepositsValue"), u"$57.00"_s);
-    QCOMPARE(m_f->value("clearedWithdrawalsValue"), u"-$10.00"_s);
+    QCOMPARE(
+        QStringList({ m_f->value("clearedDepositsValue"), m_f->value("clearedWithdrawalsValue") }),
+        QStringList({ u"$57.00"_s, u"-$10.00"_s }));
 
     // Deleting the ticked salary takes it out of the list and the sums.
     m_f->table()->setCurrentIndex(
@@ -273,9 +274,9 @@ void TestReconciliationScreen::finishStoresExactlyTheTickedRows()
     QVERIFY(!stored(water).cleared && !stored(water).reconciled);
     const auto history = m_f->app->reconciliations()->findByAccount(m_f->checking.id);
     QCOMPARE(history.size(), 1);
-    QCOMPARE(history.first().statementDate, Clock::today());
-    QCOMPARE(history.first().statementBalance, 4'000);
-    QCOMPARE(history.first().reconciledBalance, 4'000);
+    QCOMPARE(std::tuple(history.first().statementDate, history.first().statementBalance,
+                 history.first().reconciledBalance),
+        std::tuple(Clock::today(), 4'000, 4'000));
 }
 
 void TestReconciliationScreen::failedFinishKeepsEverything()
@@ -289,8 +290,8 @@ void TestReconciliationScreen::failedFinishKeepsEverything()
     MessageBoxes::setNextAnswer(QMessageBox::Ok);
     QTest::mouseClick(m_f->finishButton(), Qt::LeftButton);
 
-    QCOMPARE(MessageBoxes::lastShown()->text, u"The reconciliation could not be saved."_s);
-    QCOMPARE(completed.size(), 0);
+    QCOMPARE(std::tuple(MessageBoxes::lastShown()->text, completed.size()),
+        std::tuple(u"The reconciliation could not be saved."_s, 0));
     QVERIFY(!m_f->app->transactions()->findByAccount(m_f->checking.id).first().reconciled);
     QVERIFY(m_f->app->reconciliations()->findByAccount(m_f->checking.id).isEmpty());
     QCOMPARE(m_f->model()->tickedIds().size(), 1);
@@ -320,8 +321,7 @@ void TestReconciliationScreen::yenAccountEndToEnd()
     QCOMPARE(
         m_f->model()->index(0, ReconciliationModel::AmountColumn).data().toString(), u"-¥1,200"_s);
     auto* balance = field<SmartAmountField>(*m_f->screen, "statementBalanceField");
-    QCOMPARE(balance->decimals(), 0);
-    QCOMPARE(balance->prefix(), u"¥ "_s);
+    QCOMPARE(std::tuple(balance->decimals(), balance->prefix()), std::tuple(0, u"¥ "_s));
     QCOMPARE(m_f->value("previousBalanceValue"), u"¥10,000"_s);
     m_f->toggle(0);
     m_f->typeStatement(u"8800"_s);
@@ -331,16 +331,16 @@ void TestReconciliationScreen::yenAccountEndToEnd()
 
     QCOMPARE(history.table()->rowCount(), 1);
     QVERIFY(history.table()->isVisibleTo(&history));
-    QCOMPARE(history.table()->item(0, 1)->text(), u"¥8,800"_s);
-    QCOMPARE(history.table()->item(0, 2)->text(), u"¥8,800"_s);
+    QCOMPARE(
+        QStringList({ history.table()->item(0, 1)->text(), history.table()->item(0, 2)->text() }),
+        QStringList({ u"¥8,800"_s, u"¥8,800"_s }));
     QCOMPARE(labelText(history, "historyTitle"), u"Reconciliation History — Tokyo Wallet"_s);
 }
 
 void TestReconciliationScreen::openedFromTheMainWindow()
 {
     MainWindow window(m_f->app.state());
-    window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QVERIFY(DialogTest::showActive(window));
     m_f->app->setCurrentAccountId(QString());
     window.showReconciliationWindow();
     QCOMPARE(window.statusLine()->currentMessage(), u"Select an account first"_s);

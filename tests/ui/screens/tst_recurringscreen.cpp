@@ -23,7 +23,6 @@
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTableView>
-#include <QTimer>
 #include <QTranslator>
 
 using namespace DialogTest;
@@ -32,23 +31,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QDate kToday(2025, 6, 18);
-
-// Runs `handle` on the dialog of type T once it is the modal widget; the
-// owner ends the wait, so a dialog that never came cannot reach a later test.
-template <class T> std::shared_ptr<bool> whenModal(QObject* owner, std::function<void(T*)> handle)
-{
-    auto handled = std::make_shared<bool>(false);
-    auto* timer = new QTimer(owner);
-    QObject::connect(timer, &QTimer::timeout, [timer, handled, handle] {
-        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
-            timer->stop();
-            *handled = true;
-            handle(dialog);
-        }
-    });
-    timer->start(10);
-    return handled;
-}
 
 RecurringTransaction addSchedule(TestAppState& app, const QString& accountId, const QString& payee,
     const QDate& due, bool autoPost = false)
@@ -65,19 +47,16 @@ RecurringTransaction addSchedule(TestAppState& app, const QString& accountId, co
 QStringList contextMenu(RecurringScreen& screen, int row)
 {
     QStringList entries;
-    QTimer timer;
-    QObject::connect(&timer, &QTimer::timeout, [&] {
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        if (!menu)
-            return;
-        timer.stop();
-        for (QAction* action : menu->actions()) {
-            if (!action->isSeparator())
-                entries << action->text() + (action->isEnabled() ? u""_s : u" (disabled)"_s);
-        }
-        menu->close();
-    });
-    timer.start(10);
+    QObject scope;
+    whenPopup<QMenu>(
+        [&](QMenu& menu) {
+            for (QAction* action : menu.actions()) {
+                if (!action->isSeparator())
+                    entries << action->text() + (action->isEnabled() ? u""_s : u" (disabled)"_s);
+            }
+            menu.close();
+        },
+        &scope);
     QTableView* view = screen.view();
     screen.onContextMenu(view->visualRect(screen.model()->index(row, 1)).center());
     return entries;
@@ -90,20 +69,12 @@ class TestRecurringScreen : public QObject {
 
 private Q_SLOTS:
     void initTestCase();
-    void init()
-    {
-        MessageBoxes::clearAnswers();
-        m_owner = std::make_unique<QObject>();
-    }
-    void cleanup() { m_owner.reset(); }
+    void init() { MessageBoxes::clearAnswers(); }
 
     void formModesBuildTheSchedule();
     void screenConfirmsSkipsAndExplains();
     void memorizeFromARegisterRow();
     void mainWindowPostsAtStartAndCountsWhatIsDue();
-
-private:
-    std::unique_ptr<QObject> m_owner;
 };
 
 void TestRecurringScreen::initTestCase()
@@ -129,9 +100,7 @@ void TestRecurringScreen::formModesBuildTheSchedule()
     retype(field<QLineEdit>(form, "payeeEdit"), u"Gym"_s);
     retype(field<SmartAmountField>(form, "amountField"), u"12.34"_s);
     RecurringTransaction r = form.recurring();
-    QCOMPARE(r.amount, -1234);
-    QCOMPARE(r.nextDueDate, kToday);
-    QCOMPARE(r.id.size(), 36);
+    QCOMPARE(std::tuple(r.amount, r.nextDueDate, r.id.size()), std::tuple(-1234, kToday, 36));
     click(field<QRadioButton>(form, "depositRadio"));
     QCOMPARE(form.recurring().amount, 1234);
     // Yen are whole.
@@ -139,8 +108,8 @@ void TestRecurringScreen::formModesBuildTheSchedule()
     accounts->setCurrentIndex(accounts->findData(yen.id));
     QCOMPARE(field<SmartAmountField>(form, "amountField")->decimals(), 0);
     retype(field<SmartAmountField>(form, "amountField"), u"1500"_s);
-    QCOMPARE(form.recurring().amount, 1500);
-    QCOMPARE(form.recurring().accountId, yen.id);
+    QCOMPARE(
+        std::tuple(form.recurring().amount, form.recurring().accountId), std::tuple(1500, yen.id));
 
     // Editing another field of a schedule that is behind keeps its due date.
     RecurringTransaction behind = Records::recurring(yen.id, u"Rent"_s, kToday.addMonths(-3));
@@ -151,10 +120,8 @@ void TestRecurringScreen::formModesBuildTheSchedule()
     QVERIFY(!field<QComboBox>(edit, "accountCombo")->isEnabled());
     retype(field<QLineEdit>(edit, "payeeEdit"), u"Rent (flat)"_s);
     r = edit.recurring();
-    QCOMPARE(r.id, behind.id);
-    QCOMPARE(r.payee, u"Rent (flat)"_s);
-    QCOMPARE(r.nextDueDate, behind.nextDueDate);
-    QCOMPARE(r.version, 5);
+    QCOMPARE(std::tie(r.id, r.payee, r.nextDueDate, r.version),
+        std::tuple(behind.id, u"Rent (flat)"_s, behind.nextDueDate, 5));
     // A new start date is where it goes on, even in the past.
     field<QDateEdit>(edit, "startDateEdit")->setDate(kToday.addDays(-2));
     QCOMPARE(edit.recurring().nextDueDate, kToday.addDays(-2));
@@ -232,39 +199,37 @@ void TestRecurringScreen::memorizeFromARegisterRow()
     Transaction old = reg.add(u"Old"_s, -100);
     old.date = QDate(1999, 5, 1);
     QVERIFY(reg.app->transactions()->update(old));
-    RegisterScreen* screen = reg.show();
+    reg.show();
     reg.goTo(reg.model()->rowOfTransaction(shop.id), RegisterModel::PayeeColumn);
 
     QStringList seen;
-    const auto handled = whenModal<RecurringFormDialog>(m_owner.get(), [&](RecurringFormDialog* f) {
-        seen << f->windowTitle() << field<QLineEdit>(*f, "payeeEdit")->text()
-             << field<SmartAmountField>(*f, "amountField")->text()
-             << field<QComboBox>(*f, "categoryCombo")->currentText()
-             << field<QComboBox>(*f, "frequencyCombo")->currentText()
-             << field<QDateEdit>(*f, "startDateEdit")->date().toString(Qt::ISODate)
-             << (field<QRadioButton>(*f, "paymentRadio")->isChecked() ? u"payment"_s : u""_s);
-        clickOk(*f);
+    whenOpen<RecurringFormDialog>([&](RecurringFormDialog& f) {
+        seen << f.windowTitle() << field<QLineEdit>(f, "payeeEdit")->text()
+             << field<SmartAmountField>(f, "amountField")->text()
+             << field<QComboBox>(f, "categoryCombo")->currentText()
+             << field<QComboBox>(f, "frequencyCombo")->currentText()
+             << field<QDateEdit>(f, "startDateEdit")->date().toString(Qt::ISODate)
+             << (field<QRadioButton>(f, "paymentRadio")->isChecked() ? u"payment"_s : u""_s);
+        clickOk(f);
     });
     RegisterTest::press(Qt::Key_M, Qt::ControlModifier);
-    QTRY_VERIFY(*handled);
+    QTRY_VERIFY(!seen.isEmpty());
     QCOMPARE(seen,
         (QStringList { u"Memorize Transaction"_s, u"Corner Market"_s, u"$ 82.17"_s, u"Groceries"_s,
             u"Monthly"_s, u"2025-06-03"_s, u"payment"_s }));
     const QList<RecurringTransaction> schedules = reg.app->recurring()->findAll();
     QCOMPARE(schedules.size(), 1);
-    QCOMPARE(schedules.first().amount, -8217);
-    QCOMPARE(schedules.first().categoryId, groceries->id);
-    QCOMPARE(schedules.first().startDate, QDate(2025, 6, 3));
+    const RecurringTransaction& made = schedules.first();
     // The memorized transaction is the June occurrence already.
-    QCOMPARE(schedules.first().nextDueDate, QDate(2025, 7, 3));
-    QCOMPARE(schedules.first().updatedAt, schedules.first().createdAt);
+    QCOMPARE(
+        std::tie(made.amount, made.categoryId, made.startDate, made.nextDueDate, made.updatedAt),
+        std::tuple(-8217, groceries->id, QDate(2025, 6, 3), QDate(2025, 7, 3), made.createdAt));
     QVERIFY(reg.footerShows(u"Transaction memorized as recurring"_s));
 
     reg.goTo(reg.model()->rowOfTransaction(old.id), RegisterModel::PayeeColumn);
     RegisterTest::press(Qt::Key_M, Qt::ControlModifier);
     QVERIFY(reg.footerShows(u"Cannot memorize: source transaction has an invalid date"_s));
     QCOMPARE(reg.app->recurring()->findAll().size(), 1);
-    Q_UNUSED(screen);
 }
 
 void TestRecurringScreen::mainWindowPostsAtStartAndCountsWhatIsDue()

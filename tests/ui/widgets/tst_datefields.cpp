@@ -40,6 +40,15 @@ struct Window {
     }
 };
 
+// Weeks from `day` until the guard goes.
+auto weeksFrom(Qt::DayOfWeek day)
+{
+    auto restore = qScopeGuard(
+        [was = DisplaySettings::weekStartDay()] { DisplaySettings::setWeekStartDay(was); });
+    DisplaySettings::setWeekStartDay(day);
+    return restore;
+}
+
 QCalendarWidget* openPopup(QLineEdit* field)
 {
     auto* popup = field->findChild<QCalendarWidget*>();
@@ -116,12 +125,9 @@ void TestDateFields::dateKeys_data()
     QTest::newRow("k over the year end") << QDate(2026, 12, 29) << 'k' << QDate(2027, 1, 2) << 7;
     QTest::newRow("+ from no date") << QDate() << '+' << kToday.addDays(1) << 7;
     // Weeks start on the day chosen in Preferences.
-    QTest::newRow("w on a Sunday, weeks from Monday")
-        << QDate(2026, 3, 8) << 'w' << QDate(2026, 3, 2) << 1;
-    QTest::newRow("k on a Monday, weeks from Monday")
-        << QDate(2026, 3, 9) << 'k' << QDate(2026, 3, 15) << 1;
-    QTest::newRow("k on a Friday, weeks from Saturday")
-        << QDate(2026, 3, 13) << 'k' << QDate(2026, 3, 13) << 6;
+    QTest::newRow("w, weeks from Monday") << QDate(2026, 3, 8) << 'w' << QDate(2026, 3, 2) << 1;
+    QTest::newRow("k, weeks from Monday") << QDate(2026, 3, 9) << 'k' << QDate(2026, 3, 15) << 1;
+    QTest::newRow("k, weeks from Saturday") << QDate(2026, 3, 13) << 'k' << QDate(2026, 3, 13) << 6;
 }
 
 void TestDateFields::dateKeys()
@@ -130,9 +136,7 @@ void TestDateFields::dateKeys()
     QFETCH(char, key);
     QFETCH(QDate, expected);
     QFETCH(int, weekStart);
-    const auto restore = qScopeGuard(
-        [was = DisplaySettings::weekStartDay()] { DisplaySettings::setWeekStartDay(was); });
-    DisplaySettings::setWeekStartDay(Qt::DayOfWeek(weekStart));
+    const auto restore = weeksFrom(Qt::DayOfWeek(weekStart));
     SmartDateEdit edit;
     edit.setDate(start);
     DateField form;
@@ -188,9 +192,7 @@ void TestDateFields::calendarOpensAndPicks_data()
 void TestDateFields::calendarOpensAndPicks()
 {
     QFETCH(bool, altDown);
-    const auto restore = qScopeGuard(
-        [was = DisplaySettings::weekStartDay()] { DisplaySettings::setWeekStartDay(was); });
-    DisplaySettings::setWeekStartDay(Qt::Wednesday);
+    const auto restore = weeksFrom(Qt::Wednesday);
     Window w;
     w.field->setDate(QDate(2026, 1, 1));
     QSignalSpy changed(w.field, &DateField::dateChanged);
@@ -220,15 +222,15 @@ void TestDateFields::datesInThePreferredFormat_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QDate>("expected");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("English") << u"M/d/yyyy"_s << u"5/1/2026"_s << QDate(2026, 5, 1)
-                             << u"5/1/2026"_s;
+    const auto row = [](const char* name, const char* pattern, const char* typed, const QDate& date,
+                         const char* shown) {
+        QTest::newRow(name) << QString(pattern) << QString(typed) << date << QString(shown);
+    };
+    row("English", "M/d/yyyy", "5/1/2026", QDate(2026, 5, 1), "5/1/2026");
     // "12" fills the month and moves on; the "/" after it must not skip the day.
-    QTest::newRow("two-digit month")
-        << u"M/d/yyyy"_s << u"12/3/2026"_s << QDate(2026, 12, 3) << u"12/3/2026"_s;
-    QTest::newRow("German") << u"dd.MM.yyyy"_s << u"5.1.2026"_s << QDate(2026, 1, 5)
-                            << u"05.01.2026"_s;
-    QTest::newRow("Japanese") << u"yyyy/MM/dd"_s << u"2026/5/1"_s << QDate(2026, 5, 1)
-                              << u"2026/05/01"_s;
+    row("two-digit month", "M/d/yyyy", "12/3/2026", QDate(2026, 12, 3), "12/3/2026");
+    row("German", "dd.MM.yyyy", "5.1.2026", QDate(2026, 1, 5), "05.01.2026");
+    row("Japanese", "yyyy/MM/dd", "2026/5/1", QDate(2026, 5, 1), "2026/05/01");
 }
 
 void TestDateFields::datesInThePreferredFormat()
