@@ -234,6 +234,10 @@ void TestHouseholds::sharesFollowMembership()
     QCOMPARE(ownerSees.value("t3").value("amount").toInt(), -90);
     QCOMPARE(ownerSees.value("t1").value("amount").toInt(), -600);
     QVERIFY(ownerSees.value("acc").value("deleted_at").toString().isEmpty());
+    // The member's copy names whose it is; the owner's names nobody.
+    QCOMPARE(seen.value("acc").value("shared_by").toObject().value("email").toString(),
+        "sharer@example.org");
+    QVERIFY(!ownerSees.value("acc").contains("shared_by"));
     seen = pull(ann, &cursor);
     QCOMPARE(QSet<QString>(seen.keyBegin(), seen.keyEnd()), QSet<QString>({ "t1", "t3" }));
 
