@@ -22,6 +22,8 @@ using tcp = boost::asio::ip::tcp;
 
 namespace {
 
+constexpr std::uint64_t kBodyReadChunk = 256 * 1024;
+
 struct Shared {
     HttpServer::Handler handler;
     HttpLimits limits;
@@ -105,6 +107,10 @@ private:
 
     void readBody()
     {
+        // Beast reads as much as the buffer holds free, at least 512 bytes:
+        // a large body read through the header's small buffer takes thousands of reads.
+        if (const auto length = m_parser->content_length())
+            m_buffer.reserve(std::size_t(std::min<std::uint64_t>(*length, kBodyReadChunk)));
         http::async_read(derived().stream(), m_buffer, *m_parser,
             beast::bind_front_handler(&Session::onRead, derived().shared_from_this()));
     }
@@ -296,6 +302,9 @@ struct HttpServer::Private {
                     return;
                 }
                 beast::error_code ignored;
+                // Answers go out in pieces (head, body); Nagle's wait for the
+                // client's delayed acknowledgement would add tens of ms to each.
+                socket.set_option(tcp::no_delay(true), ignored);
                 const QString peer
                     = QString::fromStdString(socket.remote_endpoint(ignored).address().to_string());
                 if (tls)
