@@ -15,7 +15,9 @@
 #include "services/CategoryService.h"
 #include "services/TransactionService.h"
 #include "services/import/ImportService.h"
+#include "services/import/CsvReader.h"
 #include "services/import/ImportText.h"
+#include "services/import/OfxParser.h"
 #include "services/import/QifParser.h"
 
 #include <QElapsedTimer>
@@ -38,6 +40,8 @@ const char* const kPayees[] = { "Harbor Grocers", "Maple Coffee", "Summit Fuel",
 struct Generated {
     QByteArray qif;
     QByteArray csv;
+    QByteArray ofx;
+    QByteArray bankCsv;
     int pairs = 0;
     int splits = 0;
 };
@@ -112,6 +116,44 @@ Generated generate(int count)
                        QLatin1String(kCategories[n % 16]));
     }
     out.csv = csv.toUtf8();
+
+    // A bank's download: OFX 1.x without closing tags, one statement.
+    QString ofx = QStringLiteral("OFXHEADER:100\nDATA:OFXSGML\nVERSION:102\nENCODING:USASCII\n"
+                                 "CHARSET:1252\n\n<OFX><BANKMSGSRSV1><STMTTRNRS><STMTRS>"
+                                 "<CURDEF>USD<BANKACCTFROM><BANKID>1<ACCTID>000123456789"
+                                 "<ACCTTYPE>CHECKING</BANKACCTFROM><BANKTRANLIST>\n");
+    // Semicolons, decimal commas, paid-out and paid-in columns, a balance to ignore.
+    QString bank = QStringLiteral("Datum;Omschrijving;Af;Bij;Saldo\n");
+    for (int n = 0; n < count; ++n) {
+        const QDate date = first.addDays(qint64(n) * 3650 / count);
+        const qint64 cents = 100 + (n * 7919) % 250'000;
+        const bool in = n % 10 == 0;
+        const QString amount = Money::formatAmount(cents);
+        ofx += QStringLiteral("<STMTTRN><TRNTYPE>%1<DTPOSTED>%2[-5:EST]<TRNAMT>%3%4"
+                              "<FITID>F%5<NAME>%6%7\n</STMTTRN>\n")
+                   .arg(in ? QStringLiteral("CREDIT") : QStringLiteral("DEBIT"),
+                       date.toString(QStringLiteral("yyyyMMdd")) + QStringLiteral("120000"),
+                       in ? QString() : QStringLiteral("-"),
+                       QString::number(double(cents) / 100, 'f', 2))
+                   .arg(n)
+                   .arg(QLatin1String(kPayees[n % 16]),
+                       n % 2 ? QStringLiteral("<MEMO>note %1").arg(n) : QString());
+        // "1,234.56" written the continental way: "1.234,56".
+        QString comma = amount;
+        for (QChar& c : comma) {
+            if (c == QLatin1Char('.'))
+                c = QLatin1Char(',');
+            else if (c == QLatin1Char(','))
+                c = QLatin1Char('.');
+        }
+        bank += QStringLiteral("%1;%2;%3;%4;%5\n")
+                    .arg(date.toString(QStringLiteral("dd.MM.yyyy")),
+                        QLatin1String(kPayees[n % 16]), in ? QString() : comma,
+                        in ? comma : QString(), QStringLiteral("1.234,56"));
+    }
+    ofx += QStringLiteral("</BANKTRANLIST></STMTRS></STMTTRNRS></BANKMSGSRSV1></OFX>\n");
+    out.ofx = ofx.toUtf8();
+    out.bankCsv = bank.toUtf8();
     return out;
 }
 
@@ -213,26 +255,63 @@ void run(Bench::Context& context)
         = Bench::medianMs(3, [&] { QifParser::parse(ImportText::readFile(qifPath).text); });
     Bench::report(QStringLiteral("read and parse the QIF file"), parseMs);
 
+    const QString ofxPath = context.workDir + QStringLiteral("/import.ofx");
+    const QString bankPath = context.workDir + QStringLiteral("/bank.csv");
+    writeFile(ofxPath, files.ofx);
+    writeFile(bankPath, files.bankCsv);
+    Bench::report(QStringLiteral("read and parse the OFX file (%1 MB)")
+                      .arg(files.ofx.size() / 1e6, 0, 'f', 1),
+        Bench::medianMs(3, [&] { OfxParser::parse(ImportText::readFile(ofxPath).text); }), std::nullopt,
+        QStringLiteral("< 500 ms"));
+    Bench::report(QStringLiteral("read and split the semicolon CSV file (%1 MB)")
+                      .arg(files.bankCsv.size() / 1e6, 0, 'f', 1),
+        Bench::medianMs(3, [&] { CsvReader::read(ImportText::readFile(bankPath).text, u';'); }),
+        std::nullopt, QStringLiteral("< 500 ms"));
+
     const QString dbPath = context.workDir + QStringLiteral("/import.db");
     const double floorMs = rawBulkInsertMs(dbPath, count);
     removeDatabase(dbPath);
 
-    for (const bool qif : { true, false }) {
+    CsvMapping csvMapping;
+    csvMapping.memoColumn = 3;
+    csvMapping.categoryColumn = 4;
+    csvMapping.hasHeaderRow = true;
+    CsvMapping bankMapping;
+    bankMapping.dateColumn = 0;
+    bankMapping.payeeColumn = 1;
+    bankMapping.amountColumn = -1;
+    bankMapping.debitColumn = 2;
+    bankMapping.creditColumn = 3;
+    bankMapping.hasHeaderRow = true;
+    bankMapping.delimiter = u';';
+    bankMapping.decimalComma = true;
+    enum class Kind { Qif, Csv, Ofx, BankCsv };
+    const QString names[] = { QStringLiteral("QIF transactions"), QStringLiteral("CSV rows"),
+        QStringLiteral("OFX transactions"), QStringLiteral("semicolon debit/credit CSV rows") };
+    for (const Kind kind : { Kind::Qif, Kind::Csv, Kind::Ofx, Kind::BankCsv }) {
         Store store(dbPath);
         Bench::resetPeakMemory();
         ImportResult result;
         QElapsedTimer timer;
         timer.start();
         const std::clock_t cpu = std::clock();
-        result = qif ? store.service.importQif({ qifPath }, store.mapping)
-                     : store.service.importCsv(csvPath, store.mapping.value(kAccounts.first()),
-                         { 0, 1, 2, 3, 4, true, {} });
+        const QString checking = store.mapping.value(kAccounts.first());
+        switch (kind) {
+        case Kind::Qif: result = store.service.importQif({ qifPath }, store.mapping); break;
+        case Kind::Csv:
+            result = store.service.importCsv(csvPath, checking, csvMapping);
+            break;
+        case Kind::Ofx:
+            result = store.service.importOfx(
+                ofxPath, { { QStringLiteral("000123456789"), checking } });
+            break;
+        case Kind::BankCsv: result = store.service.importCsv(bankPath, checking, bankMapping); break;
+        }
         const double ms = timer.nsecsElapsed() / 1e6;
-        Bench::report(
-            QStringLiteral("import %1 %2 into an empty database")
-                .arg(count)
-                .arg(qif ? QStringLiteral("QIF transactions") : QStringLiteral("CSV rows")),
-            ms, floorMs, QStringLiteral("< 5 s"));
+        Bench::report(QStringLiteral("import %1 %2 into an empty database")
+                          .arg(count)
+                          .arg(names[int(kind)]),
+            ms, floorMs, kind >= Kind::Ofx ? QStringLiteral("within 1.3x") : QStringLiteral("< 5 s"));
         Bench::note(QStringLiteral("%1; CPU time %2 ms; peak memory %3 MB")
                         .arg(counts(result))
                         .arg(cpuMsSince(cpu), 0, 'f', 0)

@@ -220,6 +220,8 @@ void insertRaw(Database& db, const Summary& ledger, int count, bool indexAfterwa
     sqlite3_exec(raw, "BEGIN", nullptr, nullptr, nullptr);
     std::string insertTrigger;
     if (indexAfterwards) {
+        // The page cache the application's bulk path takes, so only the work differs.
+        sqlite3_exec(raw, "PRAGMA cache_size=-65536", nullptr, nullptr, nullptr);
         sqlite3_stmt* read = nullptr;
         sqlite3_prepare_v2(raw,
             "SELECT sql FROM sqlite_master WHERE type = 'trigger' AND name = 'transactions_ai'", -1,
@@ -283,6 +285,8 @@ void insertRaw(Database& db, const Summary& ledger, int count, bool indexAfterwa
         sqlite3_exec(raw, insertTrigger.c_str(), nullptr, nullptr, nullptr);
     }
     sqlite3_exec(raw, "COMMIT", nullptr, nullptr, nullptr);
+    if (indexAfterwards)
+        sqlite3_exec(raw, "PRAGMA cache_size=-2000", nullptr, nullptr, nullptr);
 }
 
 } // namespace SyntheticLedger
