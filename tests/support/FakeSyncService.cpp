@@ -338,6 +338,7 @@ bool FakeSyncService::inShare(const Share& share, const Record& record) const
     if (record.entityType == QLatin1String("account"))
         return record.payload.value("client_id").toString() == share.accountClientId;
     return (record.entityType == QLatin1String("transaction")
+               || record.entityType == QLatin1String("recurring")
                || record.entityType == QLatin1String("reconciliation"))
         && record.payload.value("account_id").toString() == share.accountClientId;
 }

@@ -11,6 +11,7 @@
 #include "data/Clock.h"
 #include "data/Database.h"
 #include "data/Ids.h"
+#include "data/RecurringRepository.h"
 #include "data/SplitLineRepository.h"
 #include "data/TransactionRepository.h"
 #include "services/AccountService.h"
@@ -167,6 +168,12 @@ void TestSharing::sharedAccountReachesTheMemberAndLeavesAgain()
     transfer.transferDestAccountId = savings.id;
     QCOMPARE(owner->transactionService()->save(transfer, std::nullopt, true),
         TransactionService::Result::Saved);
+    // A category only a schedule names: nothing else brings its stand-in.
+    const Category music = Records::category("Music");
+    QVERIFY(owner->categories()->insert(music));
+    RecurringTransaction lessons = Records::recurring(joint.id, "Lessons", kDay.addDays(7));
+    lessons.categoryId = music.id;
+    QVERIFY(owner->recurring()->insert(lessons));
     QVERIFY(owner.sync() && member.sync());
     QVERIFY(!member->accounts()->findById(joint.id));
 
@@ -183,6 +190,9 @@ void TestSharing::sharedAccountReachesTheMemberAndLeavesAgain()
     // Every row arrives whole, the owner's category held by a stand-in that
     // reads "Shared category" and is offered nowhere.
     QCOMPARE(member.scalar("SELECT COUNT(*) FROM sync_parked"), 0);
+    const auto sharedSchedule = member->recurring()->findById(lessons.id);
+    QVERIFY(sharedSchedule);
+    QCOMPARE(sharedSchedule->categoryId, music.id);
     QList<SplitLine> lines = member->splitLines()->findByTransaction(split.id);
     QCOMPARE(lines.size(), 2);
     QVERIFY(std::any_of(lines.cbegin(), lines.cend(),
