@@ -1,4 +1,4 @@
--- Migration 010: the register's order
+-- Migration 011: the register's order
 --
 -- The register reads one screenful at a time, by position in the order it
 -- shows (date, then entry time, then the order rows were written). This

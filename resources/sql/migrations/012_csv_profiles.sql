@@ -1,4 +1,4 @@
--- Migration 010: how each bank's comma-separated files are read
+-- Migration 012: how each bank's comma-separated files are read
 --
 -- A bank keeps the layout of its exports from month to month: the columns,
 -- delimiter and number style chosen once are kept for the account and used

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "BackupTables.h"
+
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -46,9 +48,8 @@ public:
     };
 
     struct RestoreResult {
-        // In the order of the six tables: accounts, categories, transactions,
-        // split lines, recurring transactions, reconciliations.
-        std::array<TableCounts, 6> tables {};
+        // In the order of BackupTables::kTables.
+        std::array<TableCounts, BackupTables::kTables.size()> tables {};
         QStringList errors;
         // False when the run as a whole failed and nothing was changed.
         bool completed = false;

@@ -29,7 +29,8 @@ namespace {
 
 const QStringList kTables { QStringLiteral("accounts"), QStringLiteral("categories"),
     QStringLiteral("transactions"), QStringLiteral("split_lines"),
-    QStringLiteral("recurring_transactions"), QStringLiteral("reconciliations") };
+    QStringLiteral("recurring_transactions"), QStringLiteral("reconciliations"),
+    QStringLiteral("csv_profiles") };
 
 // Every column of every row, typed, in id order; sync columns as given.
 QStringList snapshot(const TestDatabase& db)
@@ -76,7 +77,9 @@ void fill(const TestDatabase& db)
             "-90000, 'monthly', '2025-01-01', '2025-02-01', %1, %1)",
             "INSERT INTO reconciliations (id, account_id, statement_date, statement_balance, "
             "reconciled_balance, completed_at, created_at, updated_at) VALUES ('k1', 'a1', "
-            "'2025-01-31', 1000, 1000, %1, %1, %1)" })
+            "'2025-01-31', 1000, 1000, %1, %1, %1)",
+            "INSERT INTO csv_profiles (id, account_id, name, header_shape, mapping, updated_at) "
+            "VALUES ('p1', 'a1', 'Bank ;', 'Datum;Bedrag', '{\"delimiter\":\";\"}', %1)" })
         QVERIFY(db.exec(QString::fromUtf8(sql).arg("'2025-01-02T03:04:05Z'")));
 }
 
@@ -168,7 +171,7 @@ void TestBackupService::roundTripKeepsEveryColumn()
     const BackupService::RestoreResult result = service.importBackup(bytes, Policy::SkipExisting);
     QVERIFY2(result.completed, qPrintable(result.errors.join('\n')));
     QVERIFY2(result.errors.isEmpty(), qPrintable(result.errors.join('\n')));
-    QCOMPARE(result.applied(), 8);
+    QCOMPARE(result.applied(), 9);
     QCOMPARE(result.tables[2].applied, 2);
 
     // Restored rows go out again at the next synchronisation; all else is as it was.
@@ -382,7 +385,7 @@ void TestBackupService::failedRunLeavesDataAsItWas()
     QVERIFY(result.cancelled && !result.completed);
     QCOMPARE(result.applied(), 0);
     QCOMPARE(seen, quint64(1500));
-    QCOMPARE(total, quint64(3008)); // the rows of fill() and the 3000 transactions
+    QCOMPARE(total, quint64(3009)); // the rows of fill() and the 3000 transactions
     QCOMPARE(snapshot(db), before);
     service.setObserver({});
 
