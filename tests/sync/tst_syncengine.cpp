@@ -307,6 +307,22 @@ void TestSyncEngine::conflictIsSettledEitherWay()
     QVERIFY(b.settle() && b.sync());
     QCOMPARE(b.transaction(rent.id).payee, QString("Rent (May)"));
     QCOMPARE(a.dump(), b.dump());
+
+    // An import profile renamed on both computers is settled the same way.
+    CsvMapping mapping;
+    mapping.hasHeaderRow = true;
+    const auto profile = a->importService()->profiles()->remember(
+        checking.id, "Date,Payee,Amount\n", mapping, "Bank");
+    QVERIFY(profile && exchange());
+    QVERIFY(a->importService()->profiles()->rename(profile->id, "ING"));
+    QVERIFY(b->importService()->profiles()->rename(profile->id, "ING Direct"));
+    QVERIFY(a.sync() && b.sync());
+    QCOMPARE(b.engine()->conflicts().size(), 1);
+    QCOMPARE(b.engine()->conflicts().first().theirs->value("name").toString(), QString("ING"));
+    b.engine()->useTheirs(SyncEntity::CsvProfile, profile->id);
+    QVERIFY(b.settle() && b.sync());
+    QVERIFY(b->importService()->profiles()->named(checking.id, "ING"));
+    QCOMPARE(a.dump(), b.dump());
 }
 
 void TestSyncEngine::deletionsAndRestorationsTravelBothWays()
