@@ -4376,6 +4376,10 @@ Wählen Sie für jede Zeile mit einem Betrag eine Kategorie aus der Liste.</tran
         <source>(not received yet)</source>
         <translation>(noch nicht empfangen)</translation>
     </message>
+    <message>
+        <source>Import profile: %1</source>
+        <translation>Importprofil: %1</translation>
+    </message>
 </context>
 <context>
     <name>SyncControlsWidget</name>

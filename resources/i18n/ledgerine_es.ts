@@ -4376,6 +4376,10 @@ Elija una categoría de la lista para cada línea con importe.</translation>
         <source>(not received yet)</source>
         <translation>(aún no recibida)</translation>
     </message>
+    <message>
+        <source>Import profile: %1</source>
+        <translation>Perfil de importación: %1</translation>
+    </message>
 </context>
 <context>
     <name>SyncControlsWidget</name>

@@ -4376,6 +4376,10 @@ Choisissez une catégorie dans la liste pour chaque ligne ayant un montant.</tra
         <source>(not received yet)</source>
         <translation>(pas encore reçue)</translation>
     </message>
+    <message>
+        <source>Import profile: %1</source>
+        <translation>Profil d&apos;importation : %1</translation>
+    </message>
 </context>
 <context>
     <name>SyncControlsWidget</name>

@@ -4353,6 +4353,10 @@ Choose a category from the list for every line with an amount.</source>
         <source>(not received yet)</source>
         <translation>(未受信)</translation>
     </message>
+    <message>
+        <source>Import profile: %1</source>
+        <translation>インポートプロファイル: %1</translation>
+    </message>
 </context>
 <context>
     <name>SyncControlsWidget</name>

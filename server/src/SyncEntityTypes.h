@@ -12,7 +12,7 @@ struct SyncEntityType {
     QLatin1String count;
 };
 
-inline const std::array<SyncEntityType, 5> kSyncEntityTypes { {
+inline const std::array<SyncEntityType, 6> kSyncEntityTypes { {
     { QLatin1String("account"), QLatin1String("accounts"), QLatin1String("account_count") },
     { QLatin1String("category"), QLatin1String("categories"), QLatin1String("category_count") },
     { QLatin1String("recurring"), QLatin1String("recurring_transactions"),
@@ -21,6 +21,8 @@ inline const std::array<SyncEntityType, 5> kSyncEntityTypes { {
         QLatin1String("transaction_count") },
     { QLatin1String("reconciliation"), QLatin1String("reconciliations"),
         QLatin1String("reconciliation_count") },
+    { QLatin1String("csv_profile"), QLatin1String("csv_profiles"),
+        QLatin1String("csv_profile_count") },
 } };
 
 // The index in kSyncEntityTypes, or -1 for anything else.

@@ -201,7 +201,8 @@ void TestHouseholds::sharesFollowMembership()
                     { "split_lines", QJsonArray { QJsonObject { { "amount", -500 } } } } }),
             syncChange("transaction", "t2", { { "account_id", "private" }, { "amount", -7 } }),
             syncChange("recurring", "r1", { { "account_id", "acc" } }),
-            syncChange("reconciliation", "rec1", { { "account_id", "acc" } }) });
+            syncChange("reconciliation", "rec1", { { "account_id", "acc" } }),
+            syncChange("csv_profile", "p1", { { "account_id", "acc" } }) });
     const QByteArray shares = sharesOf(stored);
     QCOMPARE(call("POST", shares + "/share", owner, { { "user_id", stranger.id } }).status, 404);
     QCOMPARE(call("POST", shares + "/share", owner, { { "user_id", owner.id } }).status, 400);
@@ -219,7 +220,7 @@ void TestHouseholds::sharesFollowMembership()
     QString cursor;
     auto seen = pull(ann, &cursor);
     QCOMPARE(QSet<QString>(seen.keyBegin(), seen.keyEnd()),
-        QSet<QString>({ "acc", "t1", "r1", "rec1" }));
+        QSet<QString>({ "acc", "t1", "r1", "rec1", "p1" }));
     QCOMPARE(seen.value("t1").value("split_lines").toArray().size(), 1);
 
     // What the member writes there is the owner's.
@@ -227,19 +228,22 @@ void TestHouseholds::sharesFollowMembership()
         { syncChange("transaction", "t3", { { "account_id", "acc" }, { "amount", -90 } }),
             syncChange("transaction", "t1", { { "account_id", "acc" }, { "amount", -600 } },
                 "upsert", seen.value("t1").value("version").toInt()),
-            syncChange("account", "acc", {}, "delete", 9) });
-    QCOMPARE(pushStatuses(memberPush), QStringList({ "ok", "ok", "forbidden" }));
+            syncChange("account", "acc", {}, "delete", 9),
+            syncChange("csv_profile", "p2", { { "account_id", "private" } }) });
+    QCOMPARE(pushStatuses(memberPush), QStringList({ "ok", "ok", "forbidden", "ok" }));
     QString ownerCursor;
     const auto ownerSees = pull(owner, &ownerCursor);
     QCOMPARE(ownerSees.value("t3").value("amount").toInt(), -90);
     QCOMPARE(ownerSees.value("t1").value("amount").toInt(), -600);
     QVERIFY(ownerSees.value("acc").value("deleted_at").toString().isEmpty());
+    // Into an account not shared with her, a member writes only her own records.
+    QVERIFY(!ownerSees.contains("p2"));
     // The member's copy names whose it is; the owner's names nobody.
     QCOMPARE(seen.value("acc").value("shared_by").toObject().value("email").toString(),
         "sharer@example.org");
     QVERIFY(!ownerSees.value("acc").contains("shared_by"));
     seen = pull(ann, &cursor);
-    QCOMPARE(QSet<QString>(seen.keyBegin(), seen.keyEnd()), QSet<QString>({ "t1", "t3" }));
+    QCOMPARE(QSet<QString>(seen.keyBegin(), seen.keyEnd()), QSet<QString>({ "t1", "t3", "p2" }));
 
     // Every way a share ends leaves the member tombstones marked as such, and
     // their deletes for what they no longer see are answered and dropped.
@@ -273,7 +277,7 @@ void TestHouseholds::sharesFollowMembership()
         QVERIFY2(end.act() == 204, qPrintable(what));
         seen = pull(ann, &cursor);
         QVERIFY2(QSet<QString>(seen.keyBegin(), seen.keyEnd())
-                     .contains({ "acc", "t1", "t3", "r1", "rec1" }),
+                     .contains({ "acc", "t1", "t3", "r1", "rec1", "p1" }),
             qPrintable(what));
         for (const QJsonObject& record : std::as_const(seen)) {
             QVERIFY2(record.value("access_revoked").toBool()
@@ -380,11 +384,13 @@ void TestHouseholds::othersIdsGiveNothing()
     QCOMPARE(m_server->list(kAccountApi + "/devices", member.bearer, "devices").size(), 1);
     QCOMPARE(call("GET", kAccountApi + "/profile", member).status, 200);
     // Nor does the intruder's push reach the owner's account.
-    const QJsonArray forged
-        = push(intruder, { syncChange("transaction", "t1", { { "account_id", "acc" } }) });
-    QCOMPARE(forged.at(0).toObject().value("status").toString(), "ok");
+    const QJsonArray forged = push(intruder,
+        { syncChange("transaction", "t1", { { "account_id", "acc" } }),
+            syncChange("csv_profile", "p1", { { "account_id", "acc" } }) });
+    QCOMPARE(pushStatuses(forged), QStringList({ "ok", "ok" }));
     QString cursor;
-    QVERIFY(!pull(owner, &cursor).contains("t1"));
+    const auto ownerSees = pull(owner, &cursor);
+    QVERIFY(!ownerSees.contains("t1") && !ownerSees.contains("p1"));
 }
 
 SERVER_TEST_MAIN(TestHouseholds)

@@ -148,7 +148,7 @@ void TestSync::pullPagesInChangeOrder()
     m_server->push(bearer,
         { syncChange("transaction", "t03", { { "memo", "changed" } }, "upsert", 2),
             syncChange("category", "c1"), syncChange("category", "c2", {}, "delete"),
-            syncChange("category", "c3") });
+            syncChange("csv_profile", "p1"), syncChange("category", "c3") });
     m_server->push(bearer, { syncChange("category", "c3", {}, "delete", 2) });
 
     QStringList order;
@@ -162,12 +162,15 @@ void TestSync::pullPagesInChangeOrder()
             order << record.toObject().value("client_id").toString();
         for (const QJsonValue& record : body.value("categories").toArray())
             order << record.toObject().value("client_id").toString();
+        for (const QJsonValue& record : body.value("csv_profiles").toArray())
+            order << record.toObject().value("client_id").toString();
         more << body.value("has_more").toBool();
         // The counts come with the last page only: live records only.
         QCOMPARE(body.contains("integrity"), !more.last());
         if (!more.last()) {
             QCOMPARE(body.value("integrity").toObject().value("transaction_count").toInt(), 25);
             QCOMPARE(body.value("integrity").toObject().value("category_count").toInt(), 1);
+            QCOMPARE(body.value("integrity").toObject().value("csv_profile_count").toInt(), 1);
         }
         cursor = body.value("cursor").toString();
         if (!more.last())
@@ -175,9 +178,9 @@ void TestSync::pullPagesInChangeOrder()
     }
     QCOMPARE(more, QList<bool>({ true, true, false }));
     // Each record once, in the order of its last change.
-    QCOMPARE(order.size(), 27);
-    QCOMPARE(order.mid(24), QStringList({ "t03", "c1", "c3" }));
-    QCOMPARE(QSet<QString>(order.begin(), order.end()).size(), 27);
+    QCOMPARE(order.size(), 28);
+    QCOMPARE(order.mid(24), QStringList({ "t03", "c1", "c3", "p1" }));
+    QCOMPARE(QSet<QString>(order.begin(), order.end()).size(), 28);
     // Nothing new: an empty page that keeps the cursor.
     const QJsonObject after = m_server->pull(bearer, cursor, 10);
     QVERIFY(pulledRecords(after).isEmpty());

@@ -10,6 +10,7 @@
 #include "account/Client.h"
 #include "data/AccountRepository.h"
 #include "data/CategoryRepository.h"
+#include "data/CsvProfileRepository.h"
 #include "data/Database.h"
 #include "data/DateText.h"
 #include "data/FilePrivacy.h"
@@ -28,6 +29,7 @@
 #include "services/SampleDataService.h"
 #include "services/TransactionService.h"
 #include "services/backup/BackupService.h"
+#include "services/import/CsvProfileService.h"
 #include "services/import/ImportService.h"
 #include "sync/SyncEngine.h"
 
@@ -122,8 +124,10 @@ void AppState::connectSignIn()
 
 void AppState::createSyncEngine()
 {
-    m_syncEngine = new SyncEngine(m_cloud->syncApi(), m_database, m_accounts, m_transactions,
-        m_categories, m_recurring, m_reconciliations, m_splitLines, m_preferences, this);
+    CsvProfileRepository* csvProfiles = m_importService->profiles()->repository();
+    m_syncEngine
+        = new SyncEngine(m_cloud->syncApi(), m_database, m_accounts, m_transactions, m_categories,
+            m_recurring, m_reconciliations, m_splitLines, m_preferences, csvProfiles, this);
     // A store that cannot be written cannot take in what the server sends.
     m_syncEngine->setCanSync(
         [this] { return m_cloud->isAuthenticated() && m_database->isWritable(); });
@@ -133,6 +137,8 @@ void AppState::createSyncEngine()
     connect(m_transactions, &TransactionRepository::transactionsChanged, m_syncEngine,
         &SyncEngine::requestSync);
     connect(m_categories, &CategoryRepository::categoriesChanged, m_syncEngine,
+        &SyncEngine::requestSync);
+    connect(csvProfiles, &CsvProfileRepository::csvProfilesChanged, m_syncEngine,
         &SyncEngine::requestSync);
     connect(m_syncEngine, &SyncEngine::dataChanged, this, &AppState::announceDataChanged);
     connect(m_cloud->authClient(), &MellAccount::AuthClient::signedInChanged, m_syncEngine,

@@ -37,6 +37,7 @@ constexpr Migration kMigrations[] = {
     { 10, "shared_accounts", ":/sql/sql/migrations/010_shared_accounts.sql" },
     { 11, "register_order", ":/sql/sql/migrations/011_register_order.sql" },
     { 12, "csv_profiles", ":/sql/sql/migrations/012_csv_profiles.sql" },
+    { 13, "csv_profile_sync", ":/sql/sql/migrations/013_csv_profile_sync.sql" },
 };
 
 // Without any of these every save or every screen of some kind fails; the

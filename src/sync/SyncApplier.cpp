@@ -5,6 +5,7 @@
 #include "SyncWire.h"
 #include "data/AccountRepository.h"
 #include "data/CategoryRepository.h"
+#include "data/CsvProfileRepository.h"
 #include "data/Database.h"
 #include "data/Ids.h"
 #include "data/ReconciliationRepository.h"
@@ -12,8 +13,8 @@
 #include "data/RecurringRepository.h"
 #include "data/Savepoint.h"
 #include "data/SplitLineRepository.h"
-#include "data/TransactionRepository.h"
 #include "data/TransactionBulkInsert.h"
+#include "data/TransactionRepository.h"
 #include "data/TransactionScope.h"
 
 #include <QJsonArray>
@@ -33,6 +34,7 @@ QJsonArray recordsOf(const QJsonObject& page, SyncEntity entity)
             : page.value("recurring").toArray();
     case SyncEntity::Transaction: return page.value("transactions").toArray();
     case SyncEntity::Reconciliation: return page.value("reconciliations").toArray();
+    case SyncEntity::CsvProfile: return page.value("csv_profiles").toArray();
     }
     return {};
 }
@@ -186,6 +188,7 @@ SyncApplier::Outcome SyncApplier::apply(SyncEntity entity, const QJsonObject& re
             case SyncEntity::Recurring: outcome = applyRecurring(record, localId); break;
             case SyncEntity::Transaction: outcome = applyTransactionChange(record, localId); break;
             case SyncEntity::Reconciliation: outcome = applyReconciliation(record, localId); break;
+            case SyncEntity::CsvProfile: outcome = applyCsvProfile(record, localId); break;
             }
         } else {
             m_reason = QStringLiteral("the store refused to begin");
@@ -408,4 +411,21 @@ SyncApplier::Outcome SyncApplier::applyReconciliation(
             SyncWire::payloadOf<Reconciliation>))
         return *blocked;
     return stored(m_repos.reconciliations->storeReceived(reconciliation));
+}
+
+SyncApplier::Outcome SyncApplier::applyCsvProfile(const QJsonObject& record, const QString& localId)
+{
+    const CsvProfileRecord profile = SyncWire::csvProfile(record, localId);
+    // A live profile the import could not read would only stand in the way.
+    if (!profile.deletedAt
+        && skipsRefused(profile.name.trimmed().isEmpty() || profile.mapping.isEmpty()
+                ? QStringLiteral("no name or no mapping")
+                : QString(),
+            "import profile", record))
+        return Outcome::Skipped;
+    if (const auto blocked = blocker<CsvProfileRecord>(SyncEntity::CsvProfile,
+            m_repos.csvProfiles->findById(localId), record,
+            { { SyncEntity::Account, profile.accountId } }, SyncWire::payloadOf<CsvProfileRecord>))
+        return *blocked;
+    return stored(m_repos.csvProfiles->storeReceived(profile));
 }

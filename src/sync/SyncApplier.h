@@ -18,6 +18,7 @@ class CategoryRepository;
 class RecurringRepository;
 class TransactionRepository;
 class ReconciliationRepository;
+class CsvProfileRepository;
 class SplitLineRepository;
 class SyncLedger;
 
@@ -40,6 +41,7 @@ public:
         TransactionRepository* transactions;
         ReconciliationRepository* reconciliations;
         SplitLineRepository* splitLines;
+        CsvProfileRepository* csvProfiles;
     };
 
     SyncApplier(Database* db, const Repositories& repositories, SyncLedger* ledger);
@@ -66,6 +68,7 @@ private:
     Outcome applyRecurring(const QJsonObject& record, const QString& localId);
     Outcome applyTransactionChange(const QJsonObject& record, const QString& localId);
     Outcome applyReconciliation(const QJsonObject& record, const QString& localId);
+    Outcome applyCsvProfile(const QJsonObject& record, const QString& localId);
     using References = std::initializer_list<std::pair<SyncEntity, QString>>;
     // Why the local row may not take a received record of `version` yet, if
     // it may not: skipped, or parked for a parent that is not here.

@@ -6,6 +6,7 @@
 #include "SyncWire.h"
 #include "data/AccountRepository.h"
 #include "data/CategoryRepository.h"
+#include "data/CsvProfileRepository.h"
 #include "data/ReconciliationRepository.h"
 #include "data/RecurringRepository.h"
 #include "data/SplitLineRepository.h"
@@ -33,6 +34,7 @@ std::optional<QJsonObject> SyncConflicts::payloadOf(SyncEntity entity, const QSt
     case SyncEntity::Category: return wrap(m_repos.categories->findById(id));
     case SyncEntity::Recurring: return wrap(m_repos.recurring->findById(id));
     case SyncEntity::Reconciliation: return wrap(m_repos.reconciliations->findById(id));
+    case SyncEntity::CsvProfile: return wrap(m_repos.csvProfiles->findById(id));
     case SyncEntity::Transaction: {
         const auto t = m_repos.transactions->findById(id);
         if (!t)

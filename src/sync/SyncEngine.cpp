@@ -8,6 +8,7 @@
 #include "data/AccountRepository.h"
 #include "data/CategoryRepository.h"
 #include "data/Clock.h"
+#include "data/CsvProfileRepository.h"
 #include "data/PreferencesRepository.h"
 #include "data/ReconciliationRepository.h"
 #include "data/RecurringRepository.h"
@@ -38,7 +39,8 @@ std::optional<int> intOf(const QJsonObject& result, const char* member)
 SyncEngine::SyncEngine(MellAccount::ApiClient* syncApi, Database* db, AccountRepository* accounts,
     TransactionRepository* transactions, CategoryRepository* categories,
     RecurringRepository* recurring, ReconciliationRepository* reconciliations,
-    SplitLineRepository* splitLines, PreferencesRepository* preferences, QObject* parent)
+    SplitLineRepository* splitLines, PreferencesRepository* preferences,
+    CsvProfileRepository* csvProfiles, QObject* parent)
     : QObject(parent)
     , m_api(syncApi)
     , m_db(db)
@@ -49,12 +51,16 @@ SyncEngine::SyncEngine(MellAccount::ApiClient* syncApi, Database* db, AccountRep
     , m_reconciliations(reconciliations)
     , m_splitLines(splitLines)
     , m_preferences(preferences)
+    , m_csvProfiles(csvProfiles)
     , m_ledger(new SyncLedger(db, this))
     , m_applier(new SyncApplier(db,
-          { accounts, categories, recurring, transactions, reconciliations, splitLines }, m_ledger))
+          { accounts, categories, recurring, transactions, reconciliations, splitLines,
+              csvProfiles },
+          m_ledger))
     , m_conflictList(new SyncConflicts(db,
-          { accounts, categories, recurring, transactions, reconciliations, splitLines }, m_ledger,
-          m_applier))
+          { accounts, categories, recurring, transactions, reconciliations, splitLines,
+              csvProfiles },
+          m_ledger, m_applier))
 {
     m_autoTimer.setSingleShot(false);
     m_debounce.setSingleShot(true);
@@ -233,10 +239,11 @@ void SyncEngine::runFullResync()
     const int transactions = m_transactions->markAllPendingForResync();
     const int recurrings = m_recurring->markAllPendingForResync();
     const int reconciliations = m_reconciliations->markAllPendingForResync();
+    const int profiles = m_csvProfiles->markAllPendingForResync();
     qCInfo(lcSync) << "Force Full Sync: marked pending —"
                    << "accounts:" << accounts << "categories:" << categories
                    << "transactions:" << transactions << "recurrings:" << recurrings
-                   << "reconciliations:" << reconciliations;
+                   << "reconciliations:" << reconciliations << "import profiles:" << profiles;
     m_preferences->remove(kCursorKey);
     m_preferences->remove(kLastSyncKey);
 }
@@ -302,6 +309,8 @@ void SyncEngine::gatherChanges()
     }
     for (const Reconciliation& r : m_reconciliations->findPending())
         m_queue.append(change(SyncEntity::Reconciliation, r.id, r, SyncWire::payload(r)));
+    for (const CsvProfileRecord& p : m_csvProfiles->findPending())
+        m_queue.append(change(SyncEntity::CsvProfile, p.id, p, SyncWire::payload(p)));
 
     if (m_queue.isEmpty()) {
         startPull();
@@ -361,7 +370,10 @@ void SyncEngine::onPushReply(bool ok, int status, const QJsonObject& body)
             << "Push result not ok — leaving record pending:" << entityType << entityId
             << "status=" << resultStatus << "message=" << result.value("message").toString();
         if (resultStatus != QLatin1String("conflict")) {
-            if (entity)
+            // A server from before import profiles refuses them: they wait
+            // here for one that takes them, and the ledger's own records do
+            // not look refused because of them.
+            if (entity && *entity != SyncEntity::CsvProfile)
                 m_notAccepted.append({ *entity, entityId });
             continue;
         }

@@ -19,6 +19,7 @@ class TransactionRepository;
 class CategoryRepository;
 class RecurringRepository;
 class ReconciliationRepository;
+class CsvProfileRepository;
 class SplitLineRepository;
 class PreferencesRepository;
 class SyncApplier;
@@ -56,7 +57,7 @@ public:
         TransactionRepository* transactions, CategoryRepository* categories,
         RecurringRepository* recurring, ReconciliationRepository* reconciliations,
         SplitLineRepository* splitLines, PreferencesRepository* preferences,
-        QObject* parent = nullptr);
+        CsvProfileRepository* csvProfiles, QObject* parent = nullptr);
     ~SyncEngine() override;
 
     void setCanSync(std::function<bool()> canSync) { m_canSync = std::move(canSync); }
@@ -138,6 +139,7 @@ private:
     ReconciliationRepository* m_reconciliations;
     SplitLineRepository* m_splitLines;
     PreferencesRepository* m_preferences;
+    CsvProfileRepository* m_csvProfiles;
     SyncLedger* m_ledger;
     SyncApplier* m_applier;
     SyncConflicts* m_conflictList;

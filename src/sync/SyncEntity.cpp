@@ -10,6 +10,7 @@ const char* table(SyncEntity entity)
     case SyncEntity::Recurring: return "recurring_transactions";
     case SyncEntity::Transaction: return "transactions";
     case SyncEntity::Reconciliation: return "reconciliations";
+    case SyncEntity::CsvProfile: return "csv_profiles";
     }
     return "accounts";
 }
@@ -22,6 +23,7 @@ QString wireType(SyncEntity entity)
     case SyncEntity::Recurring: return QStringLiteral("recurring");
     case SyncEntity::Transaction: return QStringLiteral("transaction");
     case SyncEntity::Reconciliation: return QStringLiteral("reconciliation");
+    case SyncEntity::CsvProfile: return QStringLiteral("csv_profile");
     }
     return {};
 }

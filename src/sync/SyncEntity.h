@@ -4,14 +4,15 @@
 #include <array>
 #include <optional>
 
-// The five kinds of synchronised rows, in the order they are pushed and applied
+// The kinds of synchronised rows, in the order they are pushed and applied
 // (parents before children).
-enum class SyncEntity { Account, Category, Recurring, Transaction, Reconciliation };
+enum class SyncEntity { Account, Category, Recurring, Transaction, Reconciliation, CsvProfile };
 
 namespace SyncEntities {
 
-inline constexpr std::array<SyncEntity, 5> kAll = { SyncEntity::Account, SyncEntity::Category,
-    SyncEntity::Recurring, SyncEntity::Transaction, SyncEntity::Reconciliation };
+inline constexpr std::array<SyncEntity, 6> kAll
+    = { SyncEntity::Account, SyncEntity::Category, SyncEntity::Recurring, SyncEntity::Transaction,
+          SyncEntity::Reconciliation, SyncEntity::CsvProfile };
 
 // The local table; always one of our own names, safe to put into SQL.
 const char* table(SyncEntity entity);

@@ -22,7 +22,7 @@ QString json(const QJsonObject& object)
 // The tables whose rows belong to one account, with the column naming it.
 constexpr std::pair<const char*, const char*> kAccountRows[]
     = { { "accounts", "id" }, { "transactions", "account_id" }, { "reconciliations", "account_id" },
-          { "recurring_transactions", "account_id" } };
+          { "recurring_transactions", "account_id" }, { "csv_profiles", "account_id" } };
 
 } // namespace
 

@@ -241,6 +241,17 @@ QJsonObject payload(const Reconciliation& r)
     return p;
 }
 
+QJsonObject payload(const CsvProfileRecord& profile)
+{
+    QJsonObject p = head(profile.id, profile);
+    p.insert("account_id", profile.accountId);
+    p.insert("name", profile.name);
+    p.insert("header_shape", profile.headerShape);
+    p.insert("mapping", QJsonDocument::fromJson(profile.mapping.toUtf8()).object());
+    tail(p, profile);
+    return p;
+}
+
 Account account(const QJsonObject& record, const QString& localId)
 {
     Account a;
@@ -328,6 +339,21 @@ Reconciliation reconciliation(const QJsonObject& record, const QString& localId)
     r.completedAt = readDateTime(record.value("completed_at"));
     readSyncFields(record, r);
     return r;
+}
+
+CsvProfileRecord csvProfile(const QJsonObject& record, const QString& localId)
+{
+    CsvProfileRecord p;
+    p.id = localId;
+    p.accountId = text(record, "account_id");
+    p.name = text(record, "name");
+    p.headerShape = text(record, "header_shape");
+    const QJsonValue mapping = record.value("mapping");
+    if (mapping.isObject())
+        p.mapping
+            = QString::fromUtf8(QJsonDocument(mapping.toObject()).toJson(QJsonDocument::Compact));
+    readSyncFields(record, p);
+    return p;
 }
 
 QList<SplitLine> splitLines(const QJsonArray& lines, const Transaction& t)

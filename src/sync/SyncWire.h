@@ -2,6 +2,7 @@
 
 #include "data/Account.h"
 #include "data/Category.h"
+#include "data/CsvProfileRepository.h"
 #include "data/Reconciliation.h"
 #include "data/RecurringTransaction.h"
 #include "data/SplitLine.h"
@@ -22,6 +23,8 @@ QJsonObject payload(const RecurringTransaction& recurring);
 // "split_lines" is added only for a split transaction.
 QJsonObject payload(const Transaction& transaction, const QList<SplitLine>& lines);
 QJsonObject payload(const Reconciliation& reconciliation);
+// The mapping goes as a JSON object.
+QJsonObject payload(const CsvProfileRecord& profile);
 
 // The payload of a record that has no rows of its own beside it.
 template <typename Record> QJsonObject payloadOf(const Record& record)
@@ -36,6 +39,8 @@ Category category(const QJsonObject& record, const QString& localId);
 RecurringTransaction recurring(const QJsonObject& record, const QString& localId);
 Transaction transaction(const QJsonObject& record, const QString& localId);
 Reconciliation reconciliation(const QJsonObject& record, const QString& localId);
+// The mapping is kept as compact JSON text; empty when the record has none.
+CsvProfileRecord csvProfile(const QJsonObject& record, const QString& localId);
 // The received split lines of a transaction, each with a new id.
 QList<SplitLine> splitLines(const QJsonArray& lines, const Transaction& transaction);
 

@@ -54,7 +54,8 @@ void TestDatabaseMigrations::freshFileReachesLatestVersion()
     QCOMPARE(test.column("SELECT version || ':' || name FROM schema_version"),
         QStringList({ "1:initial", "2:recon_sync", "3:payee_index", "4:balance_index",
             "5:report_index", "6:sync_state", "7:report_walks", "8:sync_conflicts",
-            "9:statement_ids", "10:shared_accounts", "11:register_order", "12:csv_profiles" }));
+            "9:statement_ids", "10:shared_accounts", "11:register_order", "12:csv_profiles",
+            "13:csv_profile_sync" }));
     QCOMPARE(test.column("PRAGMA journal_mode") + test.column("PRAGMA foreign_keys"),
         QStringList({ "wal", "1" }));
     // Payee completion and account balances read their indexes, never the table.
@@ -133,6 +134,12 @@ void TestDatabaseMigrations::versionOneFileGetsTheLaterMigrations()
             "INSERT INTO reconciliations (id, account_id, statement_date, statement_balance, "
             "reconciled_balance, completed_at) VALUES ('r', 'a', '2024-05-31', 1000, 1000, "
             "'2024-06-02T10:00:00Z')"));
+        // A bank's layout as builds before their synchronisation kept it.
+        QVERIFY(q.exec("CREATE TABLE csv_profiles (id TEXT PRIMARY KEY, account_id TEXT NOT NULL, "
+                       "name TEXT NOT NULL, header_shape TEXT NOT NULL, mapping TEXT NOT NULL, "
+                       "updated_at TEXT NOT NULL)"));
+        QVERIFY(q.exec("INSERT INTO csv_profiles VALUES ('p', 'a', 'Bank', 'shape', '{}', "
+                       "'2024-07-01T09:00:00Z')"));
     }
 
     {
@@ -145,6 +152,10 @@ void TestDatabaseMigrations::versionOneFileGetsTheLaterMigrations()
                      "SELECT created_at || '|' || updated_at || '|' || version || '|' "
                      "|| sync_status FROM reconciliations"),
             QStringList { "2024-06-02T10:00:00Z|2024-06-02T10:00:00Z|1|pending" });
+        // Kept before they travelled: sent with the next synchronisation.
+        QCOMPARE(queryColumn(db.database(),
+                     "SELECT created_at || '|' || version || '|' || sync_status FROM csv_profiles"),
+            QStringList { "2024-07-01T09:00:00Z|1|pending" });
     }
     // Opened again, an up-to-date file runs nothing.
     Database again;

@@ -17,6 +17,7 @@ const QList<QPair<QString, QString>> kEntities = {
     { QStringLiteral("recurring"), QStringLiteral("recurring_transactions") },
     { QStringLiteral("transaction"), QStringLiteral("transactions") },
     { QStringLiteral("reconciliation"), QStringLiteral("reconciliations") },
+    { QStringLiteral("csv_profile"), QStringLiteral("csv_profiles") },
 };
 
 int rankOf(const QString& entityType)
@@ -82,7 +83,8 @@ QJsonObject FakeSyncService::apply(UserData& data, const QJsonObject& change)
     QJsonObject result { { "entity_type", type }, { "entity_id", entityId } };
     const QString clientId = payload.value("client_id").toString(entityId);
     const QString sentServerId = payload.value("server_id").toString();
-    if (rankOf(type) < 0 || (clientId.isEmpty() && sentServerId.isEmpty())) {
+    if (rankOf(type) < 0 || m_unknownTypes.contains(type)
+        || (clientId.isEmpty() && sentServerId.isEmpty())) {
         result.insert("status", "error");
         result.insert("message", "unknown entity type or no id");
         return result;
@@ -265,8 +267,10 @@ TestHttpResponse FakeSyncService::pull(const QString& user, const TestHttpReques
         arrays[record->entityType].append(wire);
     }
     QJsonObject body;
-    for (const auto& [type, array] : kEntities)
-        body.insert(array, arrays.value(type));
+    for (const auto& [type, array] : kEntities) {
+        if (!m_unknownTypes.contains(type))
+            body.insert(array, arrays.value(type));
+    }
     body.insert("integrity", QJsonObject { { "category_count", liveCategories } });
     if (m_stalled) {
         if (!cursor.isEmpty())
@@ -339,7 +343,8 @@ bool FakeSyncService::inShare(const Share& share, const Record& record) const
         return record.payload.value("client_id").toString() == share.accountClientId;
     return (record.entityType == QLatin1String("transaction")
                || record.entityType == QLatin1String("recurring")
-               || record.entityType == QLatin1String("reconciliation"))
+               || record.entityType == QLatin1String("reconciliation")
+               || record.entityType == QLatin1String("csv_profile"))
         && record.payload.value("account_id").toString() == share.accountClientId;
 }
 

@@ -32,9 +32,9 @@
 //   empty "server_id" and stores nothing.
 //
 // The owner of an account may share it ("/accounts/{server id}/share"): the
-// account and its transactions and reconciliations then appear in the
-// member's pulls (the account with "shared_by": the owner's "user_id",
-// "email" and "display_name"), and the member's changes to them are stored with
+// account and its transactions, reconciliations and import profiles then
+// appear in the member's pulls (the account with "shared_by": the owner's
+// "user_id", "email" and "display_name"), and the member's changes to them are stored with
 // the owner's. When a share ends, the former member's next pull hands out every
 // record of the account once more with "deleted_at" set and "access_revoked":
 // true: the member's copy goes, but it was not the member's deletion. Pushes
@@ -62,6 +62,9 @@ public:
     void setChildBeforeParent(bool childFirst) { m_childFirst = childFirst; }
     // At most this many records a page, whatever the client asks (0: no cap).
     void setPageCap(int records) { m_pageCap = records; }
+    // A server from before these entity types: their changes answer "error",
+    // and pulls carry no array for them.
+    void setUnknownTypes(const QStringList& types) { m_unknownTypes = types; }
     // The next `times` pushes are stored, then the connection closes unanswered.
     void dropAfterCommit(int times = 1);
 
@@ -117,4 +120,5 @@ private:
     bool m_stalled = false;
     bool m_childFirst = false;
     int m_pageCap = 0;
+    QStringList m_unknownTypes;
 };

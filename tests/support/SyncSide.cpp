@@ -141,8 +141,8 @@ QStringList SyncSide::dump() const
 {
     QStringList rows;
     const QSqlDatabase db = m_state->database()->database();
-    for (const char* table :
-        { "accounts", "categories", "recurring_transactions", "transactions", "reconciliations" }) {
+    for (const char* table : { "accounts", "categories", "recurring_transactions", "transactions",
+             "reconciliations", "csv_profiles" }) {
         QSqlQuery query(db);
         query.exec(QStringLiteral("SELECT * FROM %1 ORDER BY id").arg(QLatin1String(table)));
         while (query.next()) {

@@ -9,6 +9,8 @@
 #include "data/TransactionRepository.h"
 #include "services/AccountService.h"
 #include "services/TransactionService.h"
+#include "services/import/CsvProfileService.h"
+#include "services/import/ImportService.h"
 #include "sync/SyncEngine.h"
 
 #include <QTest>
@@ -82,23 +84,34 @@ void TestRealServer::twoComputersKeepOneLedger()
     QVERIFY(b->accounts()->insert(wallet));
     const Transaction coffee = Records::transaction(wallet.id, kDay, "Coffee", -350);
     QVERIFY(b->transactions()->insert(coffee));
+    // A bank's layout kept for an account travels with it.
+    CsvMapping mapping;
+    mapping.hasHeaderRow = true;
+    const auto profile = a->importService()->profiles()->remember(
+        checking.id, "Date,Payee,Amount\n", mapping, "Bank");
+    QVERIFY(profile);
 
     QVERIFY(exchange());
     QCOMPARE(a.dump(), b.dump());
     QCOMPARE(b->splitLines()->findByTransaction(split.id).size(), 2);
+    QVERIFY(b->importService()->profiles()->matching(checking.id, "Date,Payee,Amount\n1,2,3\n"));
 
     // Edits and deletions travel back the other way.
     QVERIFY(b.editPayee(split.id, "Farmers market"));
     QVERIFY(a->accountService()->remove(wallet.id).removed);
+    QVERIFY(a->importService()->profiles()->rename(profile->id, "My bank"));
     QVERIFY(exchange());
     QCOMPARE(a.transaction(split.id).payee, QString("Farmers market"));
+    QVERIFY(b->importService()->profiles()->named(checking.id, "My bank"));
     QVERIFY(b->accounts()->findById(wallet.id)->deletedAt.has_value());
     QCOMPARE(a.dump(), b.dump());
 
     // A restored account comes back on the other computer.
     QVERIFY(b->accounts()->restore(wallet.id));
+    QVERIFY(b->importService()->profiles()->remove(profile->id));
     QVERIFY(b.sync() && a.sync());
     QVERIFY(!a->accounts()->findById(wallet.id)->deletedAt.has_value());
+    QVERIFY(a->importService()->profiles()->profiles(checking.id).isEmpty());
     QCOMPARE(a.dump(), b.dump());
 
     // The same row edited on both sides.

@@ -16,6 +16,8 @@
 #include "data/TransactionScope.h"
 #include "services/AccountService.h"
 #include "services/TransactionService.h"
+#include "services/import/CsvProfileService.h"
+#include "services/import/ImportService.h"
 #include "sync/SyncEngine.h"
 #include "ui/dialogs/SyncConflictsDialog.h"
 #include "ui/mainwindow/AccountSidebar.h"
@@ -305,6 +307,22 @@ void TestSyncEngine::conflictIsSettledEitherWay()
     QVERIFY(b.settle() && b.sync());
     QCOMPARE(b.transaction(rent.id).payee, QString("Rent (May)"));
     QCOMPARE(a.dump(), b.dump());
+
+    // An import profile renamed on both computers is settled the same way.
+    CsvMapping mapping;
+    mapping.hasHeaderRow = true;
+    const auto profile = a->importService()->profiles()->remember(
+        checking.id, "Date,Payee,Amount\n", mapping, "Bank");
+    QVERIFY(profile && exchange());
+    QVERIFY(a->importService()->profiles()->rename(profile->id, "ING"));
+    QVERIFY(b->importService()->profiles()->rename(profile->id, "ING Direct"));
+    QVERIFY(a.sync() && b.sync());
+    QCOMPARE(b.engine()->conflicts().size(), 1);
+    QCOMPARE(b.engine()->conflicts().first().theirs->value("name").toString(), QString("ING"));
+    b.engine()->useTheirs(SyncEntity::CsvProfile, profile->id);
+    QVERIFY(b.settle() && b.sync());
+    QVERIFY(b->importService()->profiles()->named(checking.id, "ING"));
+    QCOMPARE(a.dump(), b.dump());
 }
 
 void TestSyncEngine::deletionsAndRestorationsTravelBothWays()
@@ -375,6 +393,26 @@ void TestSyncEngine::pushesInBatchesAndSurvivesAFaultyServer()
     m_cloud->sync().setStalledCursor(false);
     QVERIFY(b.sync());
     QCOMPARE(a.dump(), b.dump());
+
+    // A server from before import profiles refuses them: the rest goes up in
+    // one cycle, and the profile waits without counting as a refused record
+    // until a server takes it.
+    m_cloud->sync().setUnknownTypes({ "csv_profile" });
+    CsvMapping mapping;
+    mapping.hasHeaderRow = true;
+    const auto profile = a->importService()->profiles()->remember(
+        checking.id, "Date,Payee,Amount\n", mapping, "Bank");
+    const Transaction late = Records::transaction(checking.id, kDay, "Late", -1);
+    QVERIFY(profile && a->transactions()->insert(late));
+    m_cloud->server().clearRequests();
+    QVERIFY(a.sync());
+    QCOMPARE(syncRequests(*m_cloud).size(), 2);
+    QVERIFY(m_cloud->sync().record("user-1", "transaction", late.id));
+    QCOMPARE(a.engine()->statusText(), SyncEngine::stateText(SyncEngine::Idle));
+    QCOMPARE(a.scalar("SELECT COUNT(*) FROM csv_profiles WHERE sync_status = 'pending'"), 1);
+    m_cloud->sync().setUnknownTypes({});
+    QVERIFY(a.sync() && b.sync());
+    QVERIFY(b->importService()->profiles()->named(checking.id, "Bank"));
 }
 
 void TestSyncEngine::recordBeforeItsParentIsParkedThenApplied()

@@ -259,8 +259,8 @@ QStringList pushStatuses(const QJsonArray& results)
     return statuses;
 }
 
-const QStringList kSyncArrays
-    = { "accounts", "categories", "recurring_transactions", "transactions", "reconciliations" };
+const QStringList kSyncArrays = { "accounts", "categories", "recurring_transactions",
+    "transactions", "reconciliations", "csv_profiles" };
 
 QHash<QString, QJsonObject> pulledRecords(const QJsonObject& page)
 {

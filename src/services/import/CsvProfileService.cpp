@@ -73,8 +73,14 @@ std::optional<CsvProfile> CsvProfileService::remember(
         for (int n = 2; named(accountId, profile.name); ++n)
             profile.name = QStringLiteral("%1 (%2)").arg(base).arg(n);
     }
-    if (!m_repository->save({ profile.id, accountId, profile.name, shape,
-            CsvProfileText::toJson(mapping), Clock::nowUtc() }))
+    CsvProfileRecord record;
+    record.id = profile.id;
+    record.accountId = accountId;
+    record.name = profile.name;
+    record.headerShape = shape;
+    record.mapping = CsvProfileText::toJson(mapping);
+    record.updatedAt = Clock::nowUtc();
+    if (!m_repository->save(record))
         return std::nullopt;
     Q_EMIT profilesChanged(accountId);
     return profile;
@@ -84,7 +90,7 @@ bool CsvProfileService::rename(const QString& id, const QString& name)
 {
     const QString clean = SingleLine::clean(name);
     const auto record = m_repository->findById(id);
-    if (clean.isEmpty() || !record)
+    if (clean.isEmpty() || !record || record->deletedAt)
         return false;
     if (const auto other = named(record->accountId, clean); other && other->id != id)
         return false;
@@ -97,7 +103,7 @@ bool CsvProfileService::rename(const QString& id, const QString& name)
 bool CsvProfileService::remove(const QString& id)
 {
     const auto record = m_repository->findById(id);
-    if (!record || !m_repository->remove(id))
+    if (!record || record->deletedAt || !m_repository->remove(id))
         return false;
     Q_EMIT profilesChanged(record->accountId);
     return true;

@@ -38,6 +38,8 @@ public:
     // False for an empty name or one another profile of the account has.
     bool rename(const QString& id, const QString& name);
     bool remove(const QString& id);
+    // Where they are stored, for the sync engine.
+    CsvProfileRepository* repository() const { return m_repository; }
 
 Q_SIGNALS:
     void profilesChanged(const QString& accountId);

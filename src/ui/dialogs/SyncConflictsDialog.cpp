@@ -153,6 +153,7 @@ QString SyncConflictsDialog::title(const SyncConflict& conflict) const
     case SyncEntity::Reconciliation:
         return tr("Reconciliation of %1")
             .arg(DateText::format(SyncWire::readDate(mine.value("statement_date"))));
+    case SyncEntity::CsvProfile: return tr("Import profile: %1").arg(mine.value("name").toString());
     }
     return {};
 }
