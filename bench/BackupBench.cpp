@@ -105,6 +105,8 @@ void measure(
                         .arg(Bench::peakMemoryMb(), 0, 'f', 0)
                         .arg(residentBefore, 0, 'f', 0)
                         .arg(cpuSince(cpu)));
+        // The restore runs with the map the store opens with, as it does into an empty one.
+        QSqlQuery(db.database()).exec(QStringLiteral("PRAGMA mmap_size = 1073741824"));
 
         QList<Transaction> rows;
         for (const QString& account : std::as_const(ledger.accountIds))
@@ -120,6 +122,14 @@ void measure(
         Bench::report(QStringLiteral("restore (replace) into the same database"),
             timer.nsecsElapsed() / 1e6, baselineMs, restoreTarget);
         Bench::note(restoreCounts(same) + QStringLiteral("; ") + cpuSince(cpu));
+
+        // Its rows now stand as the backup has them: nothing needs writing.
+        timer.start();
+        cpu = std::clock();
+        const auto again = service.importFile(zipPath, BackupService::RestorePolicy::Replace);
+        Bench::report(QStringLiteral("the same restore again: every row already as in the backup"),
+            timer.nsecsElapsed() / 1e6, baselineMs, restoreTarget);
+        Bench::note(restoreCounts(again) + QStringLiteral("; ") + cpuSince(cpu));
     }
     removeFiles(dbPath);
     {

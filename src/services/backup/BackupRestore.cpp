@@ -84,7 +84,7 @@ struct BackupRestore::Table {
     QHash<QString, Column> columns; // every column, by name
     QSet<QString> unknown;
     bool moreUnknown = false;
-    std::unique_ptr<SqlStatement> lookup;
+    Statements lookups;
     Statements inserts;
     Statements updates;
 
@@ -218,9 +218,6 @@ BackupRestore::Result BackupRestore::run(
                 ok = false;
                 break;
             }
-            table.lookup = std::make_unique<SqlStatement>(m_db,
-                QStringLiteral("SELECT updated_at FROM %1 WHERE id = ?")
-                    .arg(quoted(QLatin1String(table.definition->name))));
             ok = restoreTable(zip, table, policy, result, &failure);
         }
         m_rules = nullptr;
@@ -354,7 +351,8 @@ bool BackupRestore::restoreTable(
             }
         };
         force(QStringLiteral("sync_status"), QStringLiteral("pending"));
-        force(QStringLiteral("server_id"), QVariant());
+        // No server id is stored as the empty text, as for any new row.
+        force(QStringLiteral("server_id"), QString(QLatin1String("")));
         force(QStringLiteral("version"), qint64(1));
 
         const qsizetype idAt = names.indexOf(QStringLiteral("id"));
@@ -366,16 +364,26 @@ bool BackupRestore::restoreTable(
             return;
         }
 
-        table.lookup->bind({ id });
-        const bool found = table.lookup->next();
-        const QString storedUpdated = found ? table.lookup->row().text(0) : QString();
-        if (table.lookup->failed()) {
-            *failure = StoreError::reason(table.lookup->errorCode());
+        // Whether the stored row already holds every value: a backup restored
+        // over the ledger it came from rewrites nothing that is unchanged.
+        SqlStatement* lookup = table.statement(m_db, table.lookups, shape, [&] {
+            QStringList same;
+            for (const QString& name : names)
+                same << quoted(name) + QStringLiteral(" IS ?");
+            return QStringLiteral("SELECT rowid, updated_at, %1 FROM %2 WHERE id = ?")
+                .arg(same.join(QStringLiteral(" AND ")), tableName);
+        });
+        lookup->bind(values + QVariantList { id });
+        const bool found = lookup->next();
+        const qint64 rowid = found ? lookup->row().int64(0) : 0;
+        const QString storedUpdated = found ? lookup->row().text(1) : QString();
+        const bool unchanged = found && lookup->row().int64(2) == 1;
+        if (lookup->failed()) {
+            *failure = StoreError::reason(lookup->errorCode());
             runOk = false;
             return;
         }
-        table.lookup->reset();
-
+        lookup->reset();
         // Rows of one shape list their members in the same order (the
         // document's sorted keys, then the sync columns it lacked).
         SqlStatement* statement = nullptr;
@@ -401,15 +409,19 @@ bool BackupRestore::restoreTable(
                     return;
                 }
             }
+            if (unchanged) {
+                ++counts.applied;
+                return;
+            }
             values.removeAt(idAt);
-            values << id;
+            values << rowid;
             statement = table.statement(m_db, table.updates, shape, [&] {
                 QStringList assignments;
                 for (qsizetype i = 0; i < names.size(); ++i) {
                     if (i != idAt)
                         assignments << quoted(names[i]) + QStringLiteral(" = ?");
                 }
-                return QStringLiteral("UPDATE %1 SET %2 WHERE id = ?")
+                return QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
                     .arg(tableName, assignments.join(QStringLiteral(", ")));
             });
         }
