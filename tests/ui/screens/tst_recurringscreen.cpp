@@ -93,10 +93,6 @@ void TestRecurringScreen::formModesBuildTheSchedule()
     QVERIFY(app->accounts()->insert(yen));
 
     RecurringFormDialog form(app.state());
-    QCOMPARE(form.windowTitle(), u"New Recurring Transaction"_s);
-    QCOMPARE(field<QComboBox>(form, "frequencyCombo")->currentText(), u"Monthly"_s);
-    QVERIFY(field<QCheckBox>(form, "activeCheck")->isChecked());
-    QVERIFY(!field<QDateEdit>(form, "endDateEdit")->isEnabled());
     retype(field<QLineEdit>(form, "payeeEdit"), u"Gym"_s);
     retype(field<SmartAmountField>(form, "amountField"), u"12.34"_s);
     RecurringTransaction r = form.recurring();
@@ -116,7 +112,6 @@ void TestRecurringScreen::formModesBuildTheSchedule()
     behind.startDate = kToday.addMonths(-5);
     behind.version = 4;
     RecurringFormDialog edit(app.state(), behind, RecurringFormDialog::Mode::Edit);
-    QCOMPARE(edit.windowTitle(), u"Edit Recurring Transaction"_s);
     QVERIFY(!field<QComboBox>(edit, "accountCombo")->isEnabled());
     retype(field<QLineEdit>(edit, "payeeEdit"), u"Rent (flat)"_s);
     r = edit.recurring();
