@@ -71,8 +71,7 @@ private Q_SLOTS:
     void initTestCase();
     void init() { MessageBoxes::clearAnswers(); }
 
-    void formModesBuildTheSchedule();
-    void screenConfirmsSkipsAndExplains();
+    void formModesAndTheScreensConfirmSkipAndRefusal();
     void memorizeFromARegisterRow();
     void mainWindowPostsAtStartAndCountsWhatIsDue();
 };
@@ -84,10 +83,10 @@ void TestRecurringScreen::initTestCase()
     Clock::setFixedUtc(QDateTime(kToday, QTime(15, 0), Qt::UTC));
 }
 
-void TestRecurringScreen::formModesBuildTheSchedule()
+void TestRecurringScreen::formModesAndTheScreensConfirmSkipAndRefusal()
 {
     TestAppState app;
-    app.addAccount(u"Checking"_s);
+    const Account checking = app.addAccount(u"Checking"_s);
     Account yen = Records::account(u"Tokyo"_s);
     yen.currency = Currency::JPY;
     QVERIFY(app->accounts()->insert(yen));
@@ -120,12 +119,7 @@ void TestRecurringScreen::formModesBuildTheSchedule()
     // A new start date is where it goes on, even in the past.
     field<QDateEdit>(edit, "startDateEdit")->setDate(kToday.addDays(-2));
     QCOMPARE(edit.recurring().nextDueDate, kToday.addDays(-2));
-}
 
-void TestRecurringScreen::screenConfirmsSkipsAndExplains()
-{
-    TestAppState app;
-    const Account checking = app.addAccount(u"Checking"_s);
     Account euro = Records::account(u"Euro"_s);
     euro.currency = Currency::EUR;
     QVERIFY(app->accounts()->insert(euro));
