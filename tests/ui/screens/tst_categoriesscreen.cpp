@@ -169,7 +169,6 @@ void TestCategoriesScreen::treeFilterAndExpansion()
     screen.show();
     QVERIFY(screen.searchLine()->text().isEmpty());
     QVERIFY(shown(screen, bonus.id).isValid());
-    QVERIFY(screen.proxy()->rowCount() > 3);
 
     // An opened row stays open over a reload that brings a new category.
     const QString utilitiesId = app->categories()->findByName(u"Utilities"_s)->id;
@@ -372,7 +371,6 @@ void TestCategoriesScreen::searchTypingAndFilters()
     QCOMPARE(payees(screen),
         QStringList(
             { u"Hilltop Gas"_s, u"Greenleaf Market"_s, u"Corner Shop"_s, u"Greenleaf Market"_s }));
-    QCOMPARE(screen.model()->rowCount(), 4); // no row to type into
 
     // Quick typing searches once, for the whole word, after the pause.
     QSignalSpy resets(screen.model(), &QAbstractItemModel::modelReset);
