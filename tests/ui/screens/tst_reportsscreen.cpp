@@ -96,22 +96,13 @@ void TestReportsScreen::presets_data()
                          const QDate& end, const QDate& first = {}, const QDate& last = {}) {
         QTest::newRow(name) << today << preset << start << end << first << last;
     };
-    row("last month on 31 March", march31, Preset::LastMonth, QDate(2025, 2, 1),
-        QDate(2025, 2, 28));
-    row("this quarter on 31 March", march31, Preset::ThisQuarter, QDate(2025, 1, 1), march31);
-    row("last quarter on 15 January", jan15, Preset::LastQuarter, QDate(2024, 10, 1),
-        QDate(2024, 12, 31));
-    row("last month on 15 January", jan15, Preset::LastMonth, QDate(2024, 12, 1),
-        QDate(2024, 12, 31));
-    row("last year", jan15, Preset::LastYear, QDate(2024, 1, 1), QDate(2024, 12, 31));
+    // The other presets are driven through the window and the comparisons.
     row("last 30 days", march31, Preset::Last30Days, QDate(2025, 3, 1), march31);
     row("last 12 months on 29 February", QDate(2024, 2, 29), Preset::Last12Months,
         QDate(2023, 2, 28), QDate(2024, 2, 29));
     row("all time, nothing recorded", jan15, Preset::AllTime, jan15, jan15);
     row("all time from year 1", jan15, Preset::AllTime, QDate(1, 1, 1), jan15, QDate(1, 1, 1),
         QDate(2024, 12, 31));
-    row("all time into next year", jan15, Preset::AllTime, QDate(2020, 3, 1), QDate(2026, 2, 1),
-        QDate(2020, 3, 1), QDate(2026, 2, 1));
 }
 
 void TestReportsScreen::presets()
