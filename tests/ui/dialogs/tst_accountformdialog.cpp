@@ -60,8 +60,7 @@ private Q_SLOTS:
     void typedBalanceToCents();
     void editKeepsTheRecordAndShowsAStoredBalance();
     void tabFollowsTheFieldsOnScreen();
-    void categoryTaxCodeFollowsTheCheckBox();
-    void categoryEditKeepsTheRestOfTheRecord();
+    void categoryTaxCodeAndTheKeptRecord();
 };
 
 void TestAccountFormDialog::typedBalanceToCents_data()
@@ -75,14 +74,12 @@ void TestAccountFormDialog::typedBalanceToCents_data()
                          const char* shown, qint64 amount) {
         QTest::newRow(name) << QString(currency) << QString(typed) << QString(shown) << amount;
     };
-    // Values whose product with 100 falls just below the whole cent.
+    // Values whose product with 100 falls just below the whole cent; the
+    // field's own tests read decimals, commas and yen.
     row("0.29", "USD", "0.29", "$ 0.29", 29);
-    row("third decimal refused", "USD", "0.285", "$ 0.28", 28);
     row("minus one cent", "USD", "-0.01", "$ -0.01", -1);
     row("largest", "USD", "99999999.99", "$ 99999999.99", 9999999999);
     row("beyond the limit", "USD", "100000000", "$ 10000000", 1000000000);
-    row("euro decimal comma", "EUR", "800,50", "€ 800,50", 80050);
-    row("yen", "JPY", "10000", "¥ 10000", 10000);
     row("yen largest", "JPY", "99999999999", "¥ 9999999999", 9999999999);
 }
 
@@ -174,7 +171,7 @@ void TestAccountFormDialog::tabFollowsTheFieldsOnScreen()
     QCOMPARE(dialog.account().name, QString());
 }
 
-void TestAccountFormDialog::categoryTaxCodeFollowsTheCheckBox()
+void TestAccountFormDialog::categoryTaxCodeAndTheKeptRecord()
 {
     CategoryFormDialog d(QStringLiteral("p-1"), QStringLiteral("Housing"));
     d.show();
@@ -199,16 +196,14 @@ void TestAccountFormDialog::categoryTaxCodeFollowsTheCheckBox()
     QCOMPARE(d.category().taxCategory, QString());
     click(tax);
     QCOMPARE(d.category().taxCategory, QString());
-}
 
-void TestAccountFormDialog::categoryEditKeepsTheRestOfTheRecord()
-{
+    // An edit keeps the rest of the record.
     const Category stored = storedCategory(CategoryType::Income);
-    CategoryFormDialog d(stored, QStringLiteral("Giving"));
-    QVERIFY(field<QLineEdit>(d, "taxCodeEdit")->isEnabled());
-    d.show();
-    retype(field<QLineEdit>(d, "nameEdit"), QStringLiteral("Gifts"));
-    const Category c = d.category();
+    CategoryFormDialog edit(stored, QStringLiteral("Giving"));
+    QVERIFY(field<QLineEdit>(edit, "taxCodeEdit")->isEnabled());
+    edit.show();
+    retype(field<QLineEdit>(edit, "nameEdit"), QStringLiteral("Gifts"));
+    c = edit.category();
     QCOMPARE(std::tie(c.name, c.updatedAt), std::tuple(QString("Gifts"), kNow));
     QCOMPARE(std::tie(c.id, c.type, c.parentId, c.taxCategory, c.color, c.isDefault, c.version,
                  c.serverId, c.createdAt),
