@@ -5,7 +5,6 @@
 #include "data/AccountRepository.h"
 #include "data/CategoryRepository.h"
 #include "data/Clock.h"
-#include "data/Database.h"
 #include "data/Ids.h"
 #include "data/Money.h"
 #include "data/SplitLineRepository.h"
@@ -18,7 +17,6 @@
 #include "ui/widgets/SmartAmountField.h"
 
 #include <QGridLayout>
-#include <QSqlQuery>
 #include <QStringListModel>
 #include <QTimeZone>
 
@@ -90,7 +88,6 @@ private Q_SLOTS:
 private:
     AppState* state() const { return m_app->state(); }
     Category addCategory(const QString& name, const QString& parentId = QString());
-    Account addAccount(const QString& name, Currency currency);
 
     std::unique_ptr<TestAppState> m_app;
     Account m_checking;
@@ -106,15 +103,6 @@ Category TestTransactionFormDialog::addCategory(const QString& name, const QStri
     if (!state()->categories()->insert(c))
         qFatal("category could not be stored");
     return c;
-}
-
-Account TestTransactionFormDialog::addAccount(const QString& name, Currency currency)
-{
-    Account a = Records::account(name);
-    a.currency = currency;
-    if (!state()->accounts()->insert(a))
-        qFatal("account could not be stored");
-    return a;
 }
 
 void TestTransactionFormDialog::init()
@@ -319,7 +307,7 @@ void TestTransactionFormDialog::existingSplitAndStoredFieldsAreKept()
 
 void TestTransactionFormDialog::amountsInTheAccountsCurrency()
 {
-    const Account yen = addAccount(QStringLiteral("Tokyo"), Currency::JPY);
+    const Account yen = m_app->addAccount(QStringLiteral("Tokyo"), 0, Currency::JPY);
     TransactionFormDialog d(state(), yen.id);
     QVERIFY(showActive(d));
     retype(field<QLineEdit>(d, "payeeEdit"), QStringLiteral("Sushi Bar"));
@@ -340,7 +328,7 @@ void TestTransactionFormDialog::amountsInTheAccountsCurrency()
 
 void TestTransactionFormDialog::transferPayeeNamesTheOtherAccount()
 {
-    addAccount(QStringLiteral("Paris"), Currency::EUR);
+    m_app->addAccount(QStringLiteral("Paris"), 0, Currency::EUR);
     TransactionFormDialog d(state(), m_checking.id);
     QVERIFY(showActive(d));
     auto* payee = field<QLineEdit>(d, "payeeEdit");
@@ -525,11 +513,10 @@ void TestTransactionFormDialog::detailsOfPlainTransferAndSplitRows()
     QVERIFY(state()->splitLines()->insert(
         { Ids::newId(), t.id, water->id, -5000, QStringLiteral("water bill"), kNow, kNow }));
     // A line whose category row is missing, as an older or foreign file could hold it.
-    QSqlQuery pragma(state()->database()->database());
-    QVERIFY(pragma.exec(QStringLiteral("PRAGMA foreign_keys = OFF")));
+    QVERIFY(m_app->exec(QStringLiteral("PRAGMA foreign_keys = OFF")));
     QVERIFY(state()->splitLines()->insert(
         { Ids::newId(), t.id, QStringLiteral("missing"), -3000, {}, kNow, kNow }));
-    QVERIFY(pragma.exec(QStringLiteral("PRAGMA foreign_keys = ON")));
+    QVERIFY(m_app->exec(QStringLiteral("PRAGMA foreign_keys = ON")));
 
     TransactionDetailsDialog d(state(), t);
     for (const char* shown : { "Water", "$50.00", "water bill", "(uncategorized)" })

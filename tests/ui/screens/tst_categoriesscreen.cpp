@@ -5,7 +5,6 @@
 #include "data/AccountRepository.h"
 #include "data/CategoryRepository.h"
 #include "data/Clock.h"
-#include "data/Database.h"
 #include "data/RecurringRepository.h"
 #include "data/SplitLineRepository.h"
 #include "data/TransactionRepository.h"
@@ -30,7 +29,6 @@
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QSortFilterProxyModel>
-#include <QSqlQuery>
 #include <QStandardPaths>
 #include <QTableView>
 #include <QTreeView>
@@ -97,11 +95,6 @@ void select(PayeeScreen& screen, const QStringList& payees)
         QTreeWidgetItem* item = screen.list()->topLevelItem(i);
         item->setSelected(payees.contains(item->text(PayeeScreen::PayeeColumn)));
     }
-}
-
-QStringList column(TestAppState& app, const QString& sql)
-{
-    return queryColumn(app->database()->database(), sql);
 }
 
 } // namespace
@@ -206,15 +199,14 @@ void TestCategoriesScreen::deletingClearsTransactionsInOneUnit()
     Clock::setFixedUtc(QDateTime(QDate(2025, 6, 19), QTime(8, 0), Qt::UTC));
 
     // A write that fails partway leaves categories and transactions as they were.
-    QSqlQuery(app->database()->database())
-        .exec(
-            u"CREATE TRIGGER stop BEFORE UPDATE ON transactions BEGIN SELECT RAISE(ABORT, 'stop'); END"_s);
+    QVERIFY(app.exec(
+        u"CREATE TRIGGER stop BEFORE UPDATE ON transactions BEGIN SELECT RAISE(ABORT, 'stop'); END"_s));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"clearCategories failed"_s));
     QVERIFY(!app->categoryService()->remove(car.id).removed);
     QVERIFY(!app->categories()->findById(car.id)->deletedAt
         && !app->categories()->findById(fuel.id)->deletedAt);
     QCOMPARE(app->transactions()->findById(onFuel.id)->categoryId, fuel.id);
-    QSqlQuery(app->database()->database()).exec(u"DROP TRIGGER stop"_s);
+    QVERIFY(app.exec(u"DROP TRIGGER stop"_s));
 
     CategoriesScreen screen(app.state());
     screen.show();
@@ -231,7 +223,7 @@ void TestCategoriesScreen::deletingClearsTransactionsInOneUnit()
     for (const QString& id : { onCar.id, onFuel.id }) {
         const Transaction t = *app->transactions()->findById(id);
         QCOMPARE(std::tie(t.categoryId, t.syncStatus), std::tuple(QString(), SyncStatus::Pending));
-        QCOMPARE(queryColumn(app->database()->database(),
+        QCOMPARE(app.column(
                      u"SELECT updated_at FROM transactions WHERE id = '%1'"_s.arg(id)),
             QStringList { u"2025-06-19T08:00:00Z"_s });
     }
@@ -293,11 +285,11 @@ void TestCategoriesScreen::payeeRenameAndMergeCountLiveRows()
         std::tuple(u"Rename Complete"_s, u"Renamed 2 transaction(s)."_s));
     QCOMPARE(changed.count(), 1);
     QCOMPARE(
-        column(app,
+        app.column(
             u"SELECT DISTINCT updated_at || ' ' || sync_status FROM transactions WHERE payee = 'Robert'"_s),
         QStringList({ u"2025-06-19T07:05:09Z pending"_s }));
     // The deleted row keeps its payee.
-    QCOMPARE(column(app, u"SELECT payee FROM transactions WHERE deleted_at IS NOT NULL"_s),
+    QCOMPARE(app.column(u"SELECT payee FROM transactions WHERE deleted_at IS NOT NULL"_s),
         QStringList({ u"Bob"_s }));
 
     // Merging into the first selected, tidied of its spaces.
@@ -326,15 +318,14 @@ void TestCategoriesScreen::payeeRenameAndMergeCountLiveRows()
     QCOMPARE(MessageBoxes::lastShown()->text, u"Select 2 or more payees to merge."_s);
 
     // A write that fails at the last row changes none and announces nothing.
-    QSqlQuery(app->database()->database())
-        .exec(u"CREATE TRIGGER stop BEFORE UPDATE ON transactions WHEN old.rowid = "
-              "(SELECT max(rowid) FROM transactions) BEGIN SELECT RAISE(ABORT, 'stop'); END"_s);
+    QVERIFY(app.exec(u"CREATE TRIGGER stop BEFORE UPDATE ON transactions WHEN old.rowid = "
+                     "(SELECT max(rowid) FROM transactions) BEGIN SELECT RAISE(ABORT, 'stop'); END"_s));
     screen.renameLine()->setText(u"Both"_s);
     MessageBoxes::setNextAnswer(QMessageBox::Ok);
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"renamePayees failed"_s));
     screen.onRename();
     QCOMPARE(MessageBoxes::lastShown()->title, u"Rename Failed"_s);
-    QCOMPARE(column(app, u"SELECT DISTINCT payee FROM transactions WHERE deleted_at IS NULL"_s),
+    QCOMPARE(app.column(u"SELECT DISTINCT payee FROM transactions WHERE deleted_at IS NULL"_s),
         QStringList({ u"Dora"_s }));
     QCOMPARE(changed.count(), 3);
 }
@@ -397,9 +388,7 @@ void TestCategoriesScreen::searchTypingAndFilters()
     QVERIFY(screen.currentFilter().cleared.value_or(false));
 
     // Rows of a yen account keep yen figures beside dollar ones.
-    Account yen = app.addAccount(u"Yen"_s);
-    yen.currency = Currency::JPY;
-    QVERIFY(app->accounts()->update(yen));
+    const Account yen = app.addAccount(u"Yen"_s, 0, Currency::JPY);
     addWithMemo(app, yen.id, 2, u"Ramen Stand"_s, u"Groceries in Osaka"_s, true);
     screen.refreshFilters();
     QTRY_VERIFY(payees(screen).contains(u"Ramen Stand"_s));

@@ -3,7 +3,6 @@
 #include "TestAppState.h"
 #include "data/AccountRepository.h"
 #include "data/Clock.h"
-#include "data/Database.h"
 #include "data/ReconciliationRepository.h"
 #include "data/TransactionRepository.h"
 #include "ui/dialogs/TransactionFormDialog.h"
@@ -18,8 +17,6 @@
 #include "ui/widgets/SmartAmountField.h"
 
 #include <QSignalSpy>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QTableView>
 
 using namespace Qt::StringLiterals;
@@ -79,11 +76,6 @@ struct Fixture {
         DialogTest::retype(field<SmartAmountField>(*screen, "statementBalanceField"), text);
     }
     QPushButton* finishButton() const { return field<QPushButton>(*screen, "finishButton"); }
-    void execSql(const QString& sql) const
-    {
-        QSqlQuery query(app->database()->database());
-        QVERIFY2(query.exec(sql), qPrintable(query.lastError().text()));
-    }
 };
 
 // Fills the transaction form about to open and presses OK.
@@ -147,8 +139,7 @@ void TestReconciliationScreen::defaultStatementDate()
     QFETCH(QDate, lastStatement);
     QFETCH(QDate, reconciledOn);
     QFETCH(QDate, expected);
-    Account savings = Records::account(u"Savings"_s, 12'345);
-    QVERIFY(m_f->app->accounts()->insert(savings));
+    const Account savings = m_f->app.addAccount(u"Savings"_s, 12'345);
     if (lastStatement.isValid()) {
         Reconciliation r;
         r.id = u"r-1"_s;
@@ -257,8 +248,8 @@ void TestReconciliationScreen::failedFinishKeepsEverything()
     m_f->show();
     m_f->typeStatement(u"-900"_s);
     QSignalSpy completed(m_f->screen.get(), &ReconciliationScreen::reconciliationCompleted);
-    m_f->execSql(u"CREATE TEMP TRIGGER refuse BEFORE INSERT ON reconciliations "
-                 "BEGIN SELECT RAISE(ABORT, 'disk full'); END"_s);
+    QVERIFY(m_f->app.exec(u"CREATE TEMP TRIGGER refuse BEFORE INSERT ON reconciliations "
+                         "BEGIN SELECT RAISE(ABORT, 'disk full'); END"_s));
     MessageBoxes::setNextAnswer(QMessageBox::Ok);
     QTest::mouseClick(m_f->finishButton(), Qt::LeftButton);
 
@@ -270,7 +261,7 @@ void TestReconciliationScreen::failedFinishKeepsEverything()
     QVERIFY(m_f->finishButton()->isEnabled());
 
     // Once the store takes writes again, the same statement finishes.
-    m_f->execSql(u"DROP TRIGGER refuse"_s);
+    QVERIFY(m_f->app.exec(u"DROP TRIGGER refuse"_s));
     MessageBoxes::setNextAnswer(QMessageBox::Ok);
     QTest::mouseClick(m_f->finishButton(), Qt::LeftButton);
     QCOMPARE(completed.size(), 1);

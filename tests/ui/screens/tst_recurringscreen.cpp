@@ -87,9 +87,7 @@ void TestRecurringScreen::formModesAndTheScreensConfirmSkipAndRefusal()
 {
     TestAppState app;
     const Account checking = app.addAccount(u"Checking"_s);
-    Account yen = Records::account(u"Tokyo"_s);
-    yen.currency = Currency::JPY;
-    QVERIFY(app->accounts()->insert(yen));
+    const Account yen = app.addAccount(u"Tokyo"_s, 0, Currency::JPY);
 
     RecurringFormDialog form(app.state());
     retype(field<QLineEdit>(form, "payeeEdit"), u"Gym"_s);
@@ -120,9 +118,7 @@ void TestRecurringScreen::formModesAndTheScreensConfirmSkipAndRefusal()
     field<QDateEdit>(edit, "startDateEdit")->setDate(kToday.addDays(-2));
     QCOMPARE(edit.recurring().nextDueDate, kToday.addDays(-2));
 
-    Account euro = Records::account(u"Euro"_s);
-    euro.currency = Currency::EUR;
-    QVERIFY(app->accounts()->insert(euro));
+    const Account euro = app.addAccount(u"Euro"_s, 0, Currency::EUR);
     const auto due = addSchedule(app, checking.id, u"Paper"_s, kToday.addDays(-1));
     RecurringTransaction asleep = addSchedule(app, checking.id, u"Asleep"_s, kToday.addDays(-9));
     asleep.isActive = false;

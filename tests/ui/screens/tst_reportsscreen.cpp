@@ -138,10 +138,7 @@ void TestReportsScreen::filtersRunOnlyTheTabOnScreen()
 {
     TestAppState app;
     const Account checking = app.addAccount(QStringLiteral("Checking"));
-    Account euro = Records::account(QStringLiteral("Girokonto"));
-    euro.currency = Currency::EUR;
-    euro.sortOrder = 9;
-    QVERIFY(app->accounts()->insert(euro));
+    const Account euro = app.addAccount(QStringLiteral("Girokonto"), 0, Currency::EUR);
     app.addTransaction(checking.id, QDate(2025, 3, 2), "Market", -123'456);
     app.addTransaction(euro.id, QDate(2025, 3, 3), "Bäckerei", -5'000);
     app.addTransaction(euro.id, QDate(2025, 3, 28), "Gehalt", 250'000);

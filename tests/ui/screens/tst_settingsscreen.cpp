@@ -13,7 +13,6 @@
 #include "app/ThemeManager.h"
 #include "data/AccountRepository.h"
 #include "data/Clock.h"
-#include "data/Database.h"
 #include "data/DateText.h"
 #include "data/PreferencesRepository.h"
 #include "data/TransactionRepository.h"
@@ -36,7 +35,6 @@
 #include <QScrollBar>
 #include <QSettings>
 #include <QSignalSpy>
-#include <QSqlQuery>
 
 using MellAccount::SyncServer;
 
@@ -187,8 +185,7 @@ void TestSettingsScreen::deletedAccountsComeBackWithTheirTransactions()
     QVERIFY(app->accountService()->remove(account.id).removed);
     screen.refresh();
     page->deletedList()->setCurrentRow(0);
-    QSqlQuery ended(app->database()->database());
-    QVERIFY(ended.exec("INSERT INTO sync_access_ended VALUES ('" + account.id + "', 'now')"));
+    QVERIFY(app.exec("INSERT INTO sync_access_ended VALUES ('" + account.id + "', 'now')"));
     MessageBoxes::setNextAnswer(QMessageBox::Ok);
     QTest::mouseClick(page->restoreButton(), Qt::LeftButton);
     QCOMPARE(lastText(),
