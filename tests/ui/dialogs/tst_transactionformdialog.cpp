@@ -82,8 +82,7 @@ private Q_SLOTS:
     void existingSplitLinesOpenAsStored();
     void yenSplitLinesEachWithACategoryWithinTheLimit();
     void detailsOfPlainTransferAndSplitRows();
-    void detailsClearAndClose();
-    void detailsDeleteBothLegsOfATransfer();
+    void detailsClearCloseAndDeleteBothLegs();
 
 private:
     AppState* state() const { return m_app->state(); }
@@ -539,39 +538,9 @@ void TestTransactionFormDialog::detailsOfPlainTransferAndSplitRows()
     QCOMPARE(shown.findChild<QGridLayout*>(u"splitGrid"_s)->count(), 250 * 2 + 4);
 }
 
-void TestTransactionFormDialog::detailsClearAndClose()
+void TestTransactionFormDialog::detailsClearCloseAndDeleteBothLegs()
 {
     Clock::setFixedUtc(kNow.addDays(-3));
-    const Transaction t
-        = m_app->addTransaction(m_checking.id, QDate(2025, 9, 20), QStringLiteral("Cafe"), -450);
-    Clock::setFixedUtc(kNow);
-
-    TransactionDetailsDialog d(state(), t);
-    d.show();
-    press(d, "clearedButton");
-    const auto stored = state()->transactions()->findById(t.id);
-    QCOMPARE(std::tie(stored->cleared, stored->updatedAt, stored->syncStatus),
-        std::tuple(true, kNow, SyncStatus::Pending));
-    QCOMPARE(labelText(d, "statusValue"), QStringLiteral("Cleared"));
-    press(d, "clearedButton");
-    QVERIFY(!state()->transactions()->findById(t.id)->cleared);
-
-    // Close is the default: Return closes without asking for anything.
-    TransactionDetailsDialog close(state(), t);
-    QVERIFY(showActive(close));
-    QTest::keyClick(&close, Qt::Key_Return);
-    QCOMPARE(close.result(), QDialog::Rejected);
-    QVERIFY(!close.editRequested() && !close.deleted());
-
-    // Fitted to its contents once only: a size the user chose survives hiding.
-    close.resize(close.width() + 120, close.height() + 40);
-    const QSize chosen = close.size();
-    close.show();
-    QCOMPARE(close.size(), chosen);
-}
-
-void TestTransactionFormDialog::detailsDeleteBothLegsOfATransfer()
-{
     Transaction out = m_app->addTransaction(
         m_checking.id, QDate(2025, 9, 5), QStringLiteral("Transfer to Rainy Day"), -20000);
     Transaction in = m_app->addTransaction(
@@ -581,16 +550,35 @@ void TestTransactionFormDialog::detailsDeleteBothLegsOfATransfer()
     in.transferLinkId = out.id;
     in.transferDestAccountId = m_checking.id;
     QVERIFY(state()->transactions()->update(out) && state()->transactions()->update(in));
+    Clock::setFixedUtc(kNow);
     const auto deleted = [this](const Transaction& t) {
         return bool(state()->transactions()->findById(t.id)->deletedAt);
     };
 
     TransactionDetailsDialog d(state(), out);
+    QVERIFY(showActive(d));
+    press(d, "clearedButton");
+    const auto stored = state()->transactions()->findById(out.id);
+    QCOMPARE(std::tie(stored->cleared, stored->updatedAt, stored->syncStatus),
+        std::tuple(true, kNow, SyncStatus::Pending));
+    QCOMPARE(labelText(d, "statusValue"), QStringLiteral("Cleared"));
+    press(d, "clearedButton");
+    QVERIFY(!state()->transactions()->findById(out.id)->cleared);
+
+    // Close is the default: Return closes without asking for anything.
+    QTest::keyClick(&d, Qt::Key_Return);
+    QCOMPARE(d.result(), QDialog::Rejected);
+    QVERIFY(!d.editRequested() && !d.deleted());
+
+    // Fitted to its contents once only: a size the user chose survives hiding.
+    d.resize(d.width() + 120, d.height() + 40);
+    const QSize chosen = d.size();
     d.show();
+    QCOMPARE(d.size(), chosen);
+
     MessageBoxes::setNextAnswer(QMessageBox::No);
     press(d, "deleteButton");
     QVERIFY(d.isVisible() && !deleted(out) && !deleted(in));
-
     MessageBoxes::setNextAnswer(QMessageBox::Yes);
     press(d, "deleteButton");
     QVERIFY(d.deleted() && !d.editRequested());

@@ -64,9 +64,8 @@ private Q_SLOTS:
     void presets();
     void comparisons();
     void filtersRunOnlyTheTabOnScreen();
-    void periodsFollowPresetsAndTypedDates();
     void exportWritesWhatIsShownOrSaysWhy();
-    void chartsDrawWhatTheTablesList();
+    void periodsAndChartsDrawWhatTheTablesList();
     void transactionListComesInPagesAndExportsWhole();
     void runnerTellsAnOvertakenJob();
     void everyTabInSightOfANarrowWindow_data();
@@ -184,42 +183,6 @@ void TestReportsScreen::filtersRunOnlyTheTabOnScreen()
     QTRY_COMPARE(flow->rowCount(), 0);
 }
 
-void TestReportsScreen::periodsFollowPresetsAndTypedDates()
-{
-    TestAppState app;
-    const Account checking = app.addAccount(QStringLiteral("Checking"));
-    app.addTransaction(checking.id, QDate(1987, 4, 2), "Bank", 5'000);
-    app.addTransaction(checking.id, QDate(2026, 1, 5), "Rent", -70'000);
-    ReportsScreen screen(app.state());
-    QCOMPARE(screen.accountBox()->itemText(0), QStringLiteral("All Accounts"));
-
-    // All Time runs from the first transaction to the last.
-    const auto range = [&screen] {
-        return QList<QDate>({ screen.startEdit()->date(), screen.endEdit()->date() });
-    };
-    combo(screen.periodBox(), QStringLiteral("All Time"));
-    QCOMPARE(range(), QList<QDate>({ QDate(1987, 4, 2), QDate(2026, 1, 5) }));
-    combo(screen.periodBox(), QStringLiteral("This Month"));
-    QCOMPARE(screen.periodBox()->currentText(), QStringLiteral("This Month"));
-    QCOMPARE(screen.startEdit()->date(), QDate(2025, 3, 1));
-
-    combo(screen.periodBox(), QStringLiteral("Last Month"));
-    QCOMPARE(range(), QList<QDate>({ QDate(2025, 2, 1), QDate(2025, 2, 28) }));
-    QCOMPARE(screen.rangeLabel()->text(),
-        QStringLiteral("%1 – %2").arg(
-            DateText::format(QDate(2025, 2, 1)), DateText::format(QDate(2025, 2, 28))));
-
-    // A date of the user's own makes the period custom and is kept; the
-    // report waits for the typing to settle and then runs once.
-    const int before = screen.runCount(ReportsScreen::CategorySpendingTab);
-    screen.startEdit()->setDate(QDate(2025, 1, 9));
-    screen.startEdit()->setDate(QDate(2025, 1, 10));
-    QCOMPARE(screen.periodBox()->currentText(), QStringLiteral("Custom"));
-    QCOMPARE(screen.runCount(ReportsScreen::CategorySpendingTab), before);
-    QCOMPARE(range(), QList<QDate>({ QDate(2025, 1, 10), QDate(2025, 2, 28) }));
-    QTRY_COMPARE(screen.runCount(ReportsScreen::CategorySpendingTab), before + 1);
-}
-
 void TestReportsScreen::exportWritesWhatIsShownOrSaysWhy()
 {
     TestAppState app;
@@ -254,7 +217,7 @@ void TestReportsScreen::exportWritesWhatIsShownOrSaysWhy()
         QStringList({ "Export Failed", "Could not write to:\n" + nowhere }));
 }
 
-void TestReportsScreen::chartsDrawWhatTheTablesList()
+void TestReportsScreen::periodsAndChartsDrawWhatTheTablesList()
 {
     TestAppState app;
     const Account checking = app.addAccount(QStringLiteral("Checking"));
@@ -265,7 +228,35 @@ void TestReportsScreen::chartsDrawWhatTheTablesList()
         app.addTransaction(checking.id, QDate(2025, 3, i), "Shop", -1'000 * i - 1, c.id);
     }
     app.addTransaction(checking.id, QDate(2025, 2, 1), "Pay", 700'000);
+    app.addTransaction(checking.id, QDate(1987, 4, 2), "Bank", 5'000);
+    app.addTransaction(checking.id, QDate(2026, 1, 5), "Rent", -70'000);
     ReportsScreen screen(app.state());
+    QCOMPARE(screen.accountBox()->itemText(0), QStringLiteral("All Accounts"));
+
+    // All Time runs from the first transaction to the last.
+    const auto range = [&screen] {
+        return QList<QDate>({ screen.startEdit()->date(), screen.endEdit()->date() });
+    };
+    combo(screen.periodBox(), QStringLiteral("All Time"));
+    QCOMPARE(range(), QList<QDate>({ QDate(1987, 4, 2), QDate(2026, 1, 5) }));
+    combo(screen.periodBox(), QStringLiteral("This Month"));
+    QCOMPARE(screen.startEdit()->date(), QDate(2025, 3, 1));
+    combo(screen.periodBox(), QStringLiteral("Last Month"));
+    QCOMPARE(range(), QList<QDate>({ QDate(2025, 2, 1), QDate(2025, 2, 28) }));
+    QCOMPARE(screen.rangeLabel()->text(),
+        QStringLiteral("%1 – %2").arg(
+            DateText::format(QDate(2025, 2, 1)), DateText::format(QDate(2025, 2, 28))));
+
+    // A date of the user's own makes the period custom and is kept; the
+    // report waits for the typing to settle and then runs once.
+    const int before = screen.runCount(ReportsScreen::CategorySpendingTab);
+    screen.startEdit()->setDate(QDate(2025, 1, 9));
+    screen.startEdit()->setDate(QDate(2025, 1, 10));
+    QCOMPARE(screen.periodBox()->currentText(), QStringLiteral("Custom"));
+    QCOMPARE(screen.runCount(ReportsScreen::CategorySpendingTab), before);
+    QCOMPARE(range(), QList<QDate>({ QDate(2025, 1, 10), QDate(2025, 2, 28) }));
+    QTRY_COMPARE(screen.runCount(ReportsScreen::CategorySpendingTab), before + 1);
+
     combo(screen.periodBox(), QStringLiteral("This Year"));
     QTRY_COMPARE(screen.model(ReportsScreen::CategorySpendingTab)->rowCount(), 9);
 
