@@ -110,16 +110,48 @@ private Q_SLOTS:
         MessageBoxes::clearAnswers();
     }
 
-    void treeFilterAndExpansion();
-    void deletingClearsTransactionsInOneUnit();
+    void treeFilterExpansionAndDeletion();
     void payeeRenameAndMergeCountLiveRows();
     void searchTypingAndFilters();
     void searchEnterOnAResultLandsOnItInTheRegister();
 };
 
-void TestCategoriesScreen::treeFilterAndExpansion()
+void TestCategoriesScreen::treeFilterExpansionAndDeletion()
 {
     TestAppState app;
+    const Account checking = app.addAccount(u"Checking"_s);
+    const Category car = addCategory(app, u"Car"_s);
+    const Category fuel = addCategory(app, u"Fuel"_s, car.id);
+    const Category other = addCategory(app, u"Other"_s);
+    const Transaction onCar
+        = app.addTransaction(checking.id, QDate(2025, 6, 1), u"A"_s, -100, car.id);
+    const Transaction onFuel
+        = app.addTransaction(checking.id, QDate(2025, 6, 2), u"B"_s, -200, fuel.id);
+    const Transaction onOther
+        = app.addTransaction(checking.id, QDate(2025, 6, 3), u"C"_s, -300, other.id);
+    const Transaction deleted
+        = app.addTransaction(checking.id, QDate(2025, 6, 4), u"D"_s, -400, fuel.id);
+    QVERIFY(app->transactions()->softDelete(deleted.id));
+    SplitLine line = Records::splitLine(fuel.id, -300);
+    line.transactionId = onOther.id;
+    QVERIFY(app->splitLines()->insert(line));
+    QVERIFY(app->transactions()->markSynced(onOther.id, u"srv-1"_s));
+    RecurringTransaction monthly
+        = Records::recurring(checking.id, u"Fuel card"_s, QDate(2025, 7, 1));
+    monthly.categoryId = fuel.id;
+    QVERIFY(app->recurring()->insert(monthly) && app->recurring()->markSynced(monthly.id, u"s"_s));
+    Clock::setFixedUtc(QDateTime(QDate(2025, 6, 19), QTime(8, 0), Qt::UTC));
+
+    // A write that fails partway leaves categories and transactions as they were.
+    QVERIFY(app.exec(
+        u"CREATE TRIGGER stop BEFORE UPDATE ON transactions BEGIN SELECT RAISE(ABORT, 'stop'); END"_s));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"clearCategories failed"_s));
+    QVERIFY(!app->categoryService()->remove(car.id).removed);
+    QVERIFY(!app->categories()->findById(car.id)->deletedAt
+        && !app->categories()->findById(fuel.id)->deletedAt);
+    QCOMPARE(app->transactions()->findById(onFuel.id)->categoryId, fuel.id);
+    QVERIFY(app.exec(u"DROP TRIGGER stop"_s));
+
     const Category meals = addCategory(app, u"Meals"_s);
     const Category food = addCategory(app, u"Food"_s, meals.id);
     const Category gone = addCategory(app, u"Old Parent"_s);
@@ -170,47 +202,7 @@ void TestCategoriesScreen::treeFilterAndExpansion()
     screen.reload();
     QVERIFY(screen.view()->isExpanded(shown(screen, utilitiesId)));
     QVERIFY(!screen.view()->isExpanded(shown(screen, meals.id)));
-}
 
-void TestCategoriesScreen::deletingClearsTransactionsInOneUnit()
-{
-    TestAppState app;
-    const Account checking = app.addAccount(u"Checking"_s);
-    const Category car = addCategory(app, u"Car"_s);
-    const Category fuel = addCategory(app, u"Fuel"_s, car.id);
-    const Category other = addCategory(app, u"Other"_s);
-    const Transaction onCar
-        = app.addTransaction(checking.id, QDate(2025, 6, 1), u"A"_s, -100, car.id);
-    const Transaction onFuel
-        = app.addTransaction(checking.id, QDate(2025, 6, 2), u"B"_s, -200, fuel.id);
-    const Transaction onOther
-        = app.addTransaction(checking.id, QDate(2025, 6, 3), u"C"_s, -300, other.id);
-    const Transaction deleted
-        = app.addTransaction(checking.id, QDate(2025, 6, 4), u"D"_s, -400, fuel.id);
-    QVERIFY(app->transactions()->softDelete(deleted.id));
-    SplitLine line = Records::splitLine(fuel.id, -300);
-    line.transactionId = onOther.id;
-    QVERIFY(app->splitLines()->insert(line));
-    QVERIFY(app->transactions()->markSynced(onOther.id, u"srv-1"_s));
-    RecurringTransaction monthly
-        = Records::recurring(checking.id, u"Fuel card"_s, QDate(2025, 7, 1));
-    monthly.categoryId = fuel.id;
-    QVERIFY(app->recurring()->insert(monthly) && app->recurring()->markSynced(monthly.id, u"s"_s));
-    Clock::setFixedUtc(QDateTime(QDate(2025, 6, 19), QTime(8, 0), Qt::UTC));
-
-    // A write that fails partway leaves categories and transactions as they were.
-    QVERIFY(app.exec(
-        u"CREATE TRIGGER stop BEFORE UPDATE ON transactions BEGIN SELECT RAISE(ABORT, 'stop'); END"_s));
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"clearCategories failed"_s));
-    QVERIFY(!app->categoryService()->remove(car.id).removed);
-    QVERIFY(!app->categories()->findById(car.id)->deletedAt
-        && !app->categories()->findById(fuel.id)->deletedAt);
-    QCOMPARE(app->transactions()->findById(onFuel.id)->categoryId, fuel.id);
-    QVERIFY(app.exec(u"DROP TRIGGER stop"_s));
-
-    CategoriesScreen screen(app.state());
-    screen.show();
-    screen.reload();
     screen.view()->setCurrentIndex(shown(screen, car.id));
     MessageBoxes::setNextAnswer(QMessageBox::Yes);
     screen.onDeleteCategory();
