@@ -49,12 +49,6 @@ QString resultText(const ImportScreen& screen)
     return field<QPlainTextEdit>(screen, "resultText")->toPlainText();
 }
 
-void setFormat(ImportScreen& screen, const QString& format)
-{
-    auto* combo = field<QComboBox>(screen, "formatCombo");
-    combo->setCurrentIndex(combo->findText(format));
-}
-
 QList<QComboBox*> qifRows(const ImportScreen& screen)
 {
     return screen.findChildren<QComboBox*>(QStringLiteral("qifMapCombo"));
@@ -231,7 +225,8 @@ void TestImportScreen::qifRowsPreselectCreateAndSkip()
     TestAppState app;
     const Account checking = app.addAccount("CHECKING");
     ImportScreen screen(app.state());
-    setFormat(screen, "QIF");
+    auto* format = field<QComboBox>(screen, "formatCombo");
+    format->setCurrentIndex(format->findText("QIF"));
     screen.setFiles({ importFixture("checking.qif"), importFixture("savings.qif") });
     QCOMPARE(QStringList({ labelText(screen, "fileLabel"),
                  qifRows(screen).at(0)->currentData().toString(),
