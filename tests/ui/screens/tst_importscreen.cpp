@@ -73,7 +73,6 @@ void TestImportScreen::csvColumnsFromTheFileAndImport()
     ImportScreen screen(app.state());
     screen.show();
     QSignalSpy completed(&screen, &ImportScreen::importCompleted);
-    QVERIFY(!field<QPushButton>(screen, "importButton")->isEnabled());
 
     // The header after two lines about the account names the columns.
     screen.setFiles({ importFixture("bank-export.csv") });
@@ -127,7 +126,6 @@ void TestImportScreen::csvColumnsFromTheFileAndImport()
     mode->setFocus();
     QTest::keyClick(mode, Qt::Key_End);
     DialogTest::click(comma);
-    QVERIFY(comma->isChecked());
     retype(field<QSpinBox>(screen, "skipLinesSpin"), "1");
     QVERIFY(field<QCheckBox>(screen, "headerCheck")->isChecked());
     QCOMPARE(payee->currentText(), "Col 3: Mededeling");

@@ -148,10 +148,8 @@ void TestReportsScreen::filtersRunOnlyTheTabOnScreen()
         choices << screen.accountBox()->itemText(i);
     QCOMPARE(
         choices, QStringList({ "All USD accounts", "All EUR accounts", "Checking", "Girokonto" }));
-    QCOMPARE(screen.tabs()->currentIndex(), int(ReportsScreen::CategorySpendingTab));
     QTRY_COMPARE(
         cell(screen, ReportsScreen::CategorySpendingTab, 0, 1), QStringLiteral("-$1,234.56"));
-    QCOMPARE(screen.model(ReportsScreen::CategorySpendingTab)->rowCount(), 1);
     QCOMPARE(screen.runCount(ReportsScreen::CashFlowTab), 0);
 
     // A change of account recomputes the tab on screen; the others wait to be shown.
