@@ -215,8 +215,7 @@ void TestCategoriesScreen::treeFilterExpansionAndDeletion()
     for (const QString& id : { onCar.id, onFuel.id }) {
         const Transaction t = *app->transactions()->findById(id);
         QCOMPARE(std::tie(t.categoryId, t.syncStatus), std::tuple(QString(), SyncStatus::Pending));
-        QCOMPARE(app.column(
-                     u"SELECT updated_at FROM transactions WHERE id = '%1'"_s.arg(id)),
+        QCOMPARE(app.column(u"SELECT updated_at FROM transactions WHERE id = '%1'"_s.arg(id)),
             QStringList { u"2025-06-19T08:00:00Z"_s });
     }
     QCOMPARE(app->transactions()->findById(onOther.id)->categoryId, other.id);
@@ -310,8 +309,9 @@ void TestCategoriesScreen::payeeRenameAndMergeCountLiveRows()
     QCOMPARE(MessageBoxes::lastShown()->text, u"Select 2 or more payees to merge."_s);
 
     // A write that fails at the last row changes none and announces nothing.
-    QVERIFY(app.exec(u"CREATE TRIGGER stop BEFORE UPDATE ON transactions WHEN old.rowid = "
-                     "(SELECT max(rowid) FROM transactions) BEGIN SELECT RAISE(ABORT, 'stop'); END"_s));
+    QVERIFY(
+        app.exec(u"CREATE TRIGGER stop BEFORE UPDATE ON transactions WHEN old.rowid = "
+                 "(SELECT max(rowid) FROM transactions) BEGIN SELECT RAISE(ABORT, 'stop'); END"_s));
     screen.renameLine()->setText(u"Both"_s);
     MessageBoxes::setNextAnswer(QMessageBox::Ok);
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"renamePayees failed"_s));

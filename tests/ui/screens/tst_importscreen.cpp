@@ -226,9 +226,9 @@ void TestImportScreen::qifRowsPreselectCreateAndSkip()
     auto* format = field<QComboBox>(screen, "formatCombo");
     format->setCurrentIndex(format->findText("QIF"));
     screen.setFiles({ importFixture("checking.qif"), importFixture("savings.qif") });
-    QCOMPARE(QStringList({ labelText(screen, "fileLabel"),
-                 qifRows(screen).at(0)->currentData().toString(),
-                 qifRows(screen).at(1)->currentText() }),
+    QCOMPARE(QStringList(
+                 { labelText(screen, "fileLabel"), qifRows(screen).at(0)->currentData().toString(),
+                     qifRows(screen).at(1)->currentText() }),
         QStringList({ "2 file(s) selected", checking.id, "— Create new account \"Savings\" —" }));
 
     for (QComboBox* row : qifRows(screen))
