@@ -3,7 +3,6 @@
 #include "TestAppState.h"
 #include "data/AccountRepository.h"
 #include "data/Clock.h"
-#include "data/Database.h"
 #include "data/ReconciliationRepository.h"
 #include "data/TransactionRepository.h"
 #include "ui/dialogs/TransactionFormDialog.h"
@@ -18,8 +17,6 @@
 #include "ui/widgets/SmartAmountField.h"
 
 #include <QSignalSpy>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QTableView>
 
 using namespace Qt::StringLiterals;
@@ -79,11 +76,6 @@ struct Fixture {
         DialogTest::retype(field<SmartAmountField>(*screen, "statementBalanceField"), text);
     }
     QPushButton* finishButton() const { return field<QPushButton>(*screen, "finishButton"); }
-    void execSql(const QString& sql) const
-    {
-        QSqlQuery query(app->database()->database());
-        QVERIFY2(query.exec(sql), qPrintable(query.lastError().text()));
-    }
 };
 
 // Fills the transaction form about to open and presses OK.
@@ -115,12 +107,8 @@ private Q_SLOTS:
     }
     void defaultStatementDate_data();
     void defaultStatementDate();
-    void statementBalanceRoundsHalfAwayFromZero_data();
-    void statementBalanceRoundsHalfAwayFromZero();
     void ticksSurviveAddAndDelete();
-    void finishStoresExactlyTheTickedRows();
-    void failedFinishKeepsEverything();
-    void yenAccountEndToEnd();
+    void finishStoresExactlyTheTickedRowsOrNothing();
     void openedFromTheMainWindow();
 
 private:
@@ -139,7 +127,6 @@ void TestReconciliationScreen::defaultStatementDate_data()
     QTest::addColumn<QDate>("expected");
     QTest::newRow("first reconciliation") << QDate() << QDate() << QDate(2025, 6, 18);
     QTest::newRow("31 January") << QDate(2025, 1, 31) << QDate() << QDate(2025, 2, 28);
-    QTest::newRow("31 January, leap year") << QDate(2024, 1, 31) << QDate() << QDate(2024, 2, 29);
     QTest::newRow("reconciled after the statement")
         << QDate(2025, 1, 31) << QDate(2025, 3, 10) << QDate(2025, 4, 10);
     QTest::newRow("reconciled before the statement")
@@ -151,8 +138,7 @@ void TestReconciliationScreen::defaultStatementDate()
     QFETCH(QDate, lastStatement);
     QFETCH(QDate, reconciledOn);
     QFETCH(QDate, expected);
-    Account savings = Records::account(u"Savings"_s, 12'345);
-    QVERIFY(m_f->app->accounts()->insert(savings));
+    const Account savings = m_f->app.addAccount(u"Savings"_s, 12'345);
     if (lastStatement.isValid()) {
         Reconciliation r;
         r.id = u"r-1"_s;
@@ -171,25 +157,6 @@ void TestReconciliationScreen::defaultStatementDate()
     QCOMPARE(
         m_f->value("previousBalanceValue"), reconciledOn.isValid() ? u"$173.45"_s : u"$123.45"_s);
     QCOMPARE(m_f->model()->rowCount(), 0);
-}
-
-void TestReconciliationScreen::statementBalanceRoundsHalfAwayFromZero_data()
-{
-    QTest::addColumn<double>("entered");
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("0.125") << 0.125 << u"$0.13"_s;
-    QTest::newRow("-0.125") << -0.125 << u"-$0.13"_s;
-    QTest::newRow("1234.5") << 1234.5 << u"$1,234.50"_s;
-}
-
-void TestReconciliationScreen::statementBalanceRoundsHalfAwayFromZero()
-{
-    QFETCH(double, entered);
-    QFETCH(QString, shown);
-    m_f->show();
-    field<SmartAmountField>(*m_f->screen, "statementBalanceField")->setValue(entered);
-    QCOMPARE(m_f->value("statementBalanceValue"), shown);
-    QCOMPARE(m_f->value("differenceValue"), shown);
 }
 
 void TestReconciliationScreen::ticksSurviveAddAndDelete()
@@ -211,11 +178,6 @@ void TestReconciliationScreen::ticksSurviveAddAndDelete()
     m_f->press(Qt::Key_N, Qt::ControlModifier);
     QCOMPARE(m_f->model()->rowCount(), 5);
     QCOMPARE(m_f->model()->tickedIds().size(), 3);
-    for (int row = 0; row < 5; ++row) {
-        const QString payee = m_f->payees().at(row);
-        QCOMPARE(m_f->model()->isTicked(row),
-            payee == u"Power"_s || payee == u"Salary"_s || payee == u"Refund"_s);
-    }
     QCOMPARE(
         QStringList({ m_f->value("clearedDepositsValue"), m_f->value("clearedWithdrawalsValue") }),
         QStringList({ u"$57.00"_s, u"-$10.00"_s }));
@@ -232,7 +194,7 @@ void TestReconciliationScreen::ticksSurviveAddAndDelete()
     QCOMPARE(m_f->app->transactions()->findByAccount(m_f->checking.id).size(), 4);
 }
 
-void TestReconciliationScreen::finishStoresExactlyTheTickedRows()
+void TestReconciliationScreen::finishStoresExactlyTheTickedRowsOrNothing()
 {
     const Transaction power = m_f->add(u"Power"_s, -1'000, true, 2);
     const Transaction water = m_f->add(u"Water"_s, -2'000, false, 3);
@@ -257,6 +219,19 @@ void TestReconciliationScreen::finishStoresExactlyTheTickedRows()
     QCOMPARE(m_f->value("clearedBalanceValue"), u"$40.00"_s);
     QVERIFY(m_f->finishButton()->isEnabled());
 
+    // A store that refuses the write keeps everything as it was.
+    QVERIFY(m_f->app.exec(u"CREATE TEMP TRIGGER refuse BEFORE INSERT ON reconciliations "
+                          "BEGIN SELECT RAISE(ABORT, 'disk full'); END"_s));
+    MessageBoxes::setNextAnswer(QMessageBox::Ok);
+    QTest::mouseClick(m_f->finishButton(), Qt::LeftButton);
+    QCOMPARE(std::tuple(MessageBoxes::lastShown()->text, completed.size()),
+        std::tuple(u"The reconciliation could not be saved."_s, 0));
+    QVERIFY(!m_f->app->transactions()->findById(power.id)->reconciled);
+    QVERIFY(m_f->app->reconciliations()->findByAccount(m_f->checking.id).isEmpty());
+    QCOMPARE(m_f->model()->tickedIds().size(), 2);
+    QVERIFY(m_f->finishButton()->isEnabled());
+    QVERIFY(m_f->app.exec(u"DROP TRIGGER refuse"_s));
+
     // A second click, and Return on the button, land while the first is done.
     MessageBoxes::setNextAnswer(QMessageBox::Ok);
     QTest::mouseClick(m_f->finishButton(), Qt::LeftButton);
@@ -266,75 +241,17 @@ void TestReconciliationScreen::finishStoresExactlyTheTickedRows()
     QCOMPARE(completed.size(), 1);
     QCOMPARE(MessageBoxes::lastShown()->title, u"Reconciliation Complete"_s);
 
-    const auto stored
-        = [&](const Transaction& t) { return *m_f->app->transactions()->findById(t.id); };
-    QVERIFY(stored(power).cleared && stored(power).reconciled);
-    QVERIFY(stored(salary).cleared && stored(salary).reconciled);
-    QVERIFY(stored(bonus).cleared && !stored(bonus).reconciled);
-    QVERIFY(!stored(water).cleared && !stored(water).reconciled);
+    QStringList marks;
+    for (const Transaction& t : { power, salary, bonus, water }) {
+        const auto stored = *m_f->app->transactions()->findById(t.id);
+        marks << QStringLiteral("%1%2").arg(int(stored.cleared)).arg(int(stored.reconciled));
+    }
+    QCOMPARE(marks, QStringList({ u"11"_s, u"11"_s, u"10"_s, u"00"_s }));
     const auto history = m_f->app->reconciliations()->findByAccount(m_f->checking.id);
     QCOMPARE(history.size(), 1);
     QCOMPARE(std::tuple(history.first().statementDate, history.first().statementBalance,
                  history.first().reconciledBalance),
         std::tuple(Clock::today(), 4'000, 4'000));
-}
-
-void TestReconciliationScreen::failedFinishKeepsEverything()
-{
-    m_f->add(u"Rent"_s, -90'000, true);
-    m_f->show();
-    m_f->typeStatement(u"-900"_s);
-    QSignalSpy completed(m_f->screen.get(), &ReconciliationScreen::reconciliationCompleted);
-    m_f->execSql(u"CREATE TEMP TRIGGER refuse BEFORE INSERT ON reconciliations "
-                 "BEGIN SELECT RAISE(ABORT, 'disk full'); END"_s);
-    MessageBoxes::setNextAnswer(QMessageBox::Ok);
-    QTest::mouseClick(m_f->finishButton(), Qt::LeftButton);
-
-    QCOMPARE(std::tuple(MessageBoxes::lastShown()->text, completed.size()),
-        std::tuple(u"The reconciliation could not be saved."_s, 0));
-    QVERIFY(!m_f->app->transactions()->findByAccount(m_f->checking.id).first().reconciled);
-    QVERIFY(m_f->app->reconciliations()->findByAccount(m_f->checking.id).isEmpty());
-    QCOMPARE(m_f->model()->tickedIds().size(), 1);
-    QVERIFY(m_f->finishButton()->isEnabled());
-
-    // Once the store takes writes again, the same statement finishes.
-    m_f->execSql(u"DROP TRIGGER refuse"_s);
-    MessageBoxes::setNextAnswer(QMessageBox::Ok);
-    QTest::mouseClick(m_f->finishButton(), Qt::LeftButton);
-    QCOMPARE(completed.size(), 1);
-    QVERIFY(m_f->app->transactions()->findByAccount(m_f->checking.id).first().reconciled);
-}
-
-void TestReconciliationScreen::yenAccountEndToEnd()
-{
-    Account wallet = Records::account(u"Tokyo Wallet"_s, 10'000);
-    wallet.currency = Currency::JPY;
-    QVERIFY(m_f->app->accounts()->insert(wallet));
-    m_f->app.addTransaction(wallet.id, QDate(2025, 6, 2), u"Ramen"_s, -1'200);
-    m_f->app.addTransaction(wallet.id, QDate(2025, 6, 3), u"Konbini"_s, -450);
-    ReconciliationHistoryScreen history(m_f->app.state());
-    history.setAccount(wallet.id);
-    QVERIFY(!labelText(history, "historyEmpty").isEmpty());
-    QVERIFY(history.table()->isHidden());
-
-    m_f->show(wallet.id);
-    QCOMPARE(
-        m_f->model()->index(0, ReconciliationModel::AmountColumn).data().toString(), u"-¥1,200"_s);
-    auto* balance = field<SmartAmountField>(*m_f->screen, "statementBalanceField");
-    QCOMPARE(std::tuple(balance->decimals(), balance->prefix()), std::tuple(0, u"¥ "_s));
-    QCOMPARE(m_f->value("previousBalanceValue"), u"¥10,000"_s);
-    m_f->toggle(0);
-    m_f->typeStatement(u"8800"_s);
-    QCOMPARE(m_f->value("differenceValue"), u"¥0"_s);
-    MessageBoxes::setNextAnswer(QMessageBox::Ok);
-    QTest::mouseClick(m_f->finishButton(), Qt::LeftButton);
-
-    QCOMPARE(history.table()->rowCount(), 1);
-    QVERIFY(history.table()->isVisibleTo(&history));
-    QCOMPARE(
-        QStringList({ history.table()->item(0, 1)->text(), history.table()->item(0, 2)->text() }),
-        QStringList({ u"¥8,800"_s, u"¥8,800"_s }));
-    QCOMPARE(labelText(history, "historyTitle"), u"Reconciliation History — Tokyo Wallet"_s);
 }
 
 void TestReconciliationScreen::openedFromTheMainWindow()
@@ -349,15 +266,15 @@ void TestReconciliationScreen::openedFromTheMainWindow()
 
     m_f->add(u"Power"_s, -1'000, true);
     window.selectAccount(m_f->checking.id);
-    QPushButton* reconcile = nullptr;
-    for (auto* button : window.registerScreen()->findChildren<QPushButton*>()) {
-        if (button->text() == u"Reconcile"_s)
-            reconcile = button;
-    }
-    QVERIFY(reconcile && reconcile->isVisible());
+    // A history opened before the first reconciliation fills in when it is done.
+    window.showReconciliationHistoryWindow();
+    auto* history = window.findChild<ReconciliationHistoryScreen*>();
+    QVERIFY(history && history->isVisible());
+    QVERIFY(!labelText(*history, "historyEmpty").isEmpty() && history->table()->isHidden());
+    QApplication::setActiveWindow(&window);
     QTest::keyClick(&window, Qt::Key_R, Qt::ControlModifier);
     // Asking again brings back the window already open.
-    QTest::mouseClick(reconcile, Qt::LeftButton);
+    window.showReconciliationWindow();
     const auto open = window.findChildren<ReconciliationScreen*>();
     QCOMPARE(open.size(), 1);
     ReconciliationScreen* screen = open.first();
@@ -371,10 +288,11 @@ void TestReconciliationScreen::openedFromTheMainWindow()
     QCOMPARE(
         window.registerScreen()->model()->index(0, RegisterModel::ClearedColumn).data(), u"R"_s);
 
-    window.showReconciliationHistoryWindow();
-    auto* history = window.findChild<ReconciliationHistoryScreen*>();
-    QVERIFY(history && history->isVisible());
-    QCOMPARE(history->windowTitle(), u"Reconciliation History"_s);
+    QVERIFY(history->table()->isVisibleTo(history));
+    QCOMPARE(QStringList({ history->windowTitle(), labelText(*history, "historyTitle"),
+                 history->table()->item(0, 1)->text(), history->table()->item(0, 2)->text() }),
+        QStringList({ u"Reconciliation History"_s, u"Reconciliation History — Checking"_s,
+            u"-$10.00"_s, u"-$10.00"_s }));
     QCOMPARE(history->table()->rowCount(), 1);
 }
 

@@ -10,6 +10,7 @@
 #include "data/TransactionScope.h"
 #include "services/ReportService.h"
 #include "ui/screens/ReportChart.h"
+#include "ui/screens/ReportPeriods.h"
 #include "ui/screens/ReportRunner.h"
 #include "ui/screens/ReportTableModel.h"
 #include "ui/screens/ReportsScreen.h"
@@ -35,19 +36,11 @@
 #include <QTabWidget>
 #include <QTest>
 
+using ReportPeriods::Preset;
+
 namespace {
 
 const QDate kToday(2025, 3, 31);
-
-Account addEuroAccount(TestAppState& app)
-{
-    Account a = Records::account(QStringLiteral("Girokonto"));
-    a.currency = Currency::EUR;
-    a.sortOrder = 9;
-    if (!app->accounts()->insert(a))
-        qFatal("account could not be stored");
-    return a;
-}
 
 QString cell(const ReportsScreen& screen, int tab, int row, int column)
 {
@@ -67,12 +60,13 @@ class TestReportsScreen : public QObject {
 
 private Q_SLOTS:
     void initTestCase();
-    void filtersRunOnlyTheTabOnScreen();
-    void periodsFollowPresetsAndTypedDates();
-    void exportWritesWhatIsShownOrSaysWhy();
-    void chartsDrawWhatTheTablesList();
+    void presets_data();
+    void presets();
+    void comparisons();
+    void filtersRunOnlyTheTabOnScreenAndExportIt();
+    void periodsAndChartsDrawWhatTheTablesList();
     void transactionListComesInPagesAndExportsWhole();
-    void runnerDeliversOnlyTheNewestRequest();
+    void runnerTellsAnOvertakenJob();
     void everyTabInSightOfANarrowWindow_data();
     void everyTabInSightOfANarrowWindow();
 };
@@ -84,12 +78,67 @@ void TestReportsScreen::initTestCase()
     Clock::setFixedUtc(QDateTime(kToday, QTime(10, 0), Qt::UTC));
 }
 
-void TestReportsScreen::filtersRunOnlyTheTabOnScreen()
+void TestReportsScreen::presets_data()
+{
+    QTest::addColumn<QDate>("today");
+    QTest::addColumn<Preset>("preset");
+    QTest::addColumn<QDate>("start");
+    QTest::addColumn<QDate>("end");
+    // The first and last transaction, for All Time; invalid when there are none.
+    QTest::addColumn<QDate>("first");
+    QTest::addColumn<QDate>("last");
+
+    const QDate march31(2025, 3, 31);
+    const QDate jan15(2025, 1, 15);
+    const auto row = [](const char* name, const QDate& today, Preset preset, const QDate& start,
+                         const QDate& end, const QDate& first = {}, const QDate& last = {}) {
+        QTest::newRow(name) << today << preset << start << end << first << last;
+    };
+    // The other presets are driven through the window and the comparisons.
+    row("last 30 days", march31, Preset::Last30Days, QDate(2025, 3, 1), march31);
+    row("last 12 months on 29 February", QDate(2024, 2, 29), Preset::Last12Months,
+        QDate(2023, 2, 28), QDate(2024, 2, 29));
+    row("all time, nothing recorded", jan15, Preset::AllTime, jan15, jan15);
+    row("all time from year 1", jan15, Preset::AllTime, QDate(1, 1, 1), jan15, QDate(1, 1, 1),
+        QDate(2024, 12, 31));
+}
+
+void TestReportsScreen::presets()
+{
+    QFETCH(QDate, today);
+    QFETCH(Preset, preset);
+    QFETCH(QDate, start);
+    QFETCH(QDate, end);
+    QFETCH(QDate, first);
+    QFETCH(QDate, last);
+    const std::optional<ReportPeriod> recorded
+        = first.isValid() ? std::optional(ReportPeriod { first, last }) : std::nullopt;
+    const ReportPeriod period = ReportPeriods::range(preset, today, recorded);
+    QCOMPARE(std::tie(period.start, period.end), std::tie(start, end));
+}
+
+void TestReportsScreen::comparisons()
+{
+    using ReportPeriods::Comparison;
+    const QDate jan15(2025, 1, 15);
+    const auto [lastQuarter, thisQuarter]
+        = ReportPeriods::comparison(Comparison::ThisQuarterVsLastQuarter, jan15);
+    QCOMPARE(
+        QList<QDate>({ lastQuarter.start, lastQuarter.end, thisQuarter.start, thisQuarter.end }),
+        QList<QDate>({ QDate(2024, 10, 1), QDate(2024, 12, 31), QDate(2025, 1, 1), jan15 }));
+    const auto [before, last] = ReportPeriods::comparison(Comparison::LastYearVsYearBefore, jan15);
+    QCOMPARE(QList<QDate>({ before.start, before.end, last.end }),
+        QList<QDate>({ QDate(2023, 1, 1), QDate(2023, 12, 31), QDate(2024, 12, 31) }));
+    QVERIFY(!ReportPeriods::comparison(Comparison::Custom, jan15).first.start.isValid());
+}
+
+void TestReportsScreen::filtersRunOnlyTheTabOnScreenAndExportIt()
 {
     TestAppState app;
     const Account checking = app.addAccount(QStringLiteral("Checking"));
-    const Account euro = addEuroAccount(app);
-    app.addTransaction(checking.id, QDate(2025, 3, 2), "Market", -123'456);
+    const Account euro = app.addAccount(QStringLiteral("Girokonto"), 0, Currency::EUR);
+    app.addTransaction(checking.id, QDate(2025, 3, 2), "=cmd|' /C calc'!A0", -123'456);
+    app.addTransaction(checking.id, QDate(2025, 3, 6), "Smith, \"Jo\"", 1'000'000);
     app.addTransaction(euro.id, QDate(2025, 3, 3), "Bäckerei", -5'000);
     app.addTransaction(euro.id, QDate(2025, 3, 28), "Gehalt", 250'000);
 
@@ -99,10 +148,8 @@ void TestReportsScreen::filtersRunOnlyTheTabOnScreen()
         choices << screen.accountBox()->itemText(i);
     QCOMPARE(
         choices, QStringList({ "All USD accounts", "All EUR accounts", "Checking", "Girokonto" }));
-    QCOMPARE(screen.tabs()->currentIndex(), int(ReportsScreen::CategorySpendingTab));
     QTRY_COMPARE(
         cell(screen, ReportsScreen::CategorySpendingTab, 0, 1), QStringLiteral("-$1,234.56"));
-    QCOMPARE(screen.model(ReportsScreen::CategorySpendingTab)->rowCount(), 1);
     QCOMPARE(screen.runCount(ReportsScreen::CashFlowTab), 0);
 
     // A change of account recomputes the tab on screen; the others wait to be shown.
@@ -128,19 +175,50 @@ void TestReportsScreen::filtersRunOnlyTheTabOnScreen()
                  cell(screen, ReportsScreen::AccountSummaryTab, 0, 4) }),
         QStringList({ "Checking", "€2,450.00" }));
 
+    // The file holds what the tab shows, replaces what was there, and starts no formula.
+    combo(screen.accountBox(), QStringLiteral("All USD accounts"));
+    screen.tabs()->setCurrentIndex(ReportsScreen::PayeeSummaryTab);
+    QTRY_COMPARE(screen.model(ReportsScreen::PayeeSummaryTab)->rowCount(), 2);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(ReportsScreen::csvFileName(ReportsScreen::PayeeSummaryTab));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("a much longer file that was here before and must not show through");
+    file.close();
+    MessageBoxes::clearAnswers();
+    screen.exportTo(path);
+    QVERIFY(!MessageBoxes::lastShown());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(file.readAll()),
+        QStringLiteral("\"Payee\",\"Total\",\"Count\"\n"
+                       "\"'=cmd|' /C calc'!A0\",\"-$1,234.56\",\"1\"\n"
+                       "\"Smith, \"\"Jo\"\"\",\"$10,000.00\",\"1\"\n"));
+
+    const QString nowhere = dir.filePath(QStringLiteral("missing/folder/payees.csv"));
+    MessageBoxes::setNextAnswer(QMessageBox::Ok);
+    screen.exportTo(nowhere);
+    const auto shown = MessageBoxes::lastShown();
+    QVERIFY(shown);
+    QCOMPARE(QStringList({ shown->title, shown->text }),
+        QStringList({ "Export Failed", "Could not write to:\n" + nowhere }));
+
     // A period with nothing in it: empty tables, no "Total" rows.
-    combo(screen.periodBox(), QStringLiteral("Last Month"));
-    screen.tabs()->setCurrentIndex(ReportsScreen::IncomeVsExpensesTab);
-    QTRY_VERIFY(!screen.isComputing(ReportsScreen::IncomeVsExpensesTab));
-    QCOMPARE(screen.model(ReportsScreen::IncomeVsExpensesTab)->rowCount(), 0);
     screen.tabs()->setCurrentIndex(ReportsScreen::CashFlowTab);
+    combo(screen.periodBox(), QStringLiteral("Last Month"));
     QTRY_COMPARE(flow->rowCount(), 0);
 }
 
-void TestReportsScreen::periodsFollowPresetsAndTypedDates()
+void TestReportsScreen::periodsAndChartsDrawWhatTheTablesList()
 {
     TestAppState app;
     const Account checking = app.addAccount(QStringLiteral("Checking"));
+    // Nine categories: seven get bars, the two smallest make "Other".
+    for (int i = 1; i <= 9; ++i) {
+        Category c = Records::category(QStringLiteral("Cat %1").arg(i));
+        QVERIFY(app->categories()->insert(c));
+        app.addTransaction(checking.id, QDate(2025, 3, i), "Shop", -1'000 * i - 1, c.id);
+    }
+    app.addTransaction(checking.id, QDate(2025, 2, 1), "Pay", 700'000);
     app.addTransaction(checking.id, QDate(1987, 4, 2), "Bank", 5'000);
     app.addTransaction(checking.id, QDate(2026, 1, 5), "Rent", -70'000);
     ReportsScreen screen(app.state());
@@ -153,9 +231,7 @@ void TestReportsScreen::periodsFollowPresetsAndTypedDates()
     combo(screen.periodBox(), QStringLiteral("All Time"));
     QCOMPARE(range(), QList<QDate>({ QDate(1987, 4, 2), QDate(2026, 1, 5) }));
     combo(screen.periodBox(), QStringLiteral("This Month"));
-    QCOMPARE(screen.periodBox()->currentText(), QStringLiteral("This Month"));
     QCOMPARE(screen.startEdit()->date(), QDate(2025, 3, 1));
-
     combo(screen.periodBox(), QStringLiteral("Last Month"));
     QCOMPARE(range(), QList<QDate>({ QDate(2025, 2, 1), QDate(2025, 2, 28) }));
     QCOMPARE(screen.rangeLabel()->text(),
@@ -171,54 +247,7 @@ void TestReportsScreen::periodsFollowPresetsAndTypedDates()
     QCOMPARE(screen.runCount(ReportsScreen::CategorySpendingTab), before);
     QCOMPARE(range(), QList<QDate>({ QDate(2025, 1, 10), QDate(2025, 2, 28) }));
     QTRY_COMPARE(screen.runCount(ReportsScreen::CategorySpendingTab), before + 1);
-}
 
-void TestReportsScreen::exportWritesWhatIsShownOrSaysWhy()
-{
-    TestAppState app;
-    const Account checking = app.addAccount(QStringLiteral("Checking"));
-    app.addTransaction(checking.id, QDate(2025, 3, 5), "=cmd|' /C calc'!A0", -2'500);
-    app.addTransaction(checking.id, QDate(2025, 3, 6), "Smith, \"Jo\"", 1'000'000);
-    ReportsScreen screen(app.state());
-    screen.tabs()->setCurrentIndex(ReportsScreen::PayeeSummaryTab);
-    QTRY_COMPARE(screen.model(ReportsScreen::PayeeSummaryTab)->rowCount(), 2);
-
-    QTemporaryDir dir;
-    const QString path = dir.filePath(ReportsScreen::csvFileName(ReportsScreen::PayeeSummaryTab));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("a much longer file that was here before and must not show through");
-    file.close();
-    MessageBoxes::clearAnswers();
-    screen.exportTo(path);
-    QVERIFY(!MessageBoxes::lastShown());
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(QString::fromUtf8(file.readAll()),
-        QStringLiteral("\"Payee\",\"Total\",\"Count\"\n"
-                       "\"'=cmd|' /C calc'!A0\",\"-$25.00\",\"1\"\n"
-                       "\"Smith, \"\"Jo\"\"\",\"$10,000.00\",\"1\"\n"));
-
-    const QString nowhere = dir.filePath(QStringLiteral("missing/folder/payees.csv"));
-    MessageBoxes::setNextAnswer(QMessageBox::Ok);
-    screen.exportTo(nowhere);
-    const auto shown = MessageBoxes::lastShown();
-    QVERIFY(shown);
-    QCOMPARE(QStringList({ shown->title, shown->text }),
-        QStringList({ "Export Failed", "Could not write to:\n" + nowhere }));
-}
-
-void TestReportsScreen::chartsDrawWhatTheTablesList()
-{
-    TestAppState app;
-    const Account checking = app.addAccount(QStringLiteral("Checking"));
-    // Nine categories: seven get bars, the two smallest make "Other".
-    for (int i = 1; i <= 9; ++i) {
-        Category c = Records::category(QStringLiteral("Cat %1").arg(i));
-        QVERIFY(app->categories()->insert(c));
-        app.addTransaction(checking.id, QDate(2025, 3, i), "Shop", -1'000 * i - 1, c.id);
-    }
-    app.addTransaction(checking.id, QDate(2025, 2, 1), "Pay", 700'000);
-    ReportsScreen screen(app.state());
     combo(screen.periodBox(), QStringLiteral("This Year"));
     QTRY_COMPARE(screen.model(ReportsScreen::CategorySpendingTab)->rowCount(), 9);
 
@@ -326,37 +355,11 @@ void TestReportsScreen::transactionListComesInPagesAndExportsWhole()
         written, ReportService::csvText(list->headers(), list->texts(), list->amountColumns()));
 }
 
-void TestReportsScreen::runnerDeliversOnlyTheNewestRequest()
+void TestReportsScreen::runnerTellsAnOvertakenJob()
 {
     TestAppState app;
-    const Account checking = app.addAccount(QStringLiteral("Checking"));
-    app.addTransaction(checking.id, QDate(2025, 3, 2), "Market", -700);
     ReportRunner runner(app->database());
-    QStringList shown;
-    const auto job = [&shown](const char* name) {
-        return [&shown, name](const ReportService& r) -> ReportRunner::Apply {
-            // Computed on the runner's thread, over its own connection.
-            const int rows
-                = int(r.payeeSummary({ QDate(2025, 1, 1), QDate(2025, 12, 31) }, {}).size());
-            return [&shown, name, rows] { shown << QStringLiteral("%1:%2").arg(name).arg(rows); };
-        };
-    };
     QSignalSpy delivered(&runner, &ReportRunner::delivered);
-    runner.post(1, job("old"));
-    runner.post(1, job("new"));
-    runner.post(2, job("other"));
-    QVERIFY(runner.isPending(1));
-    QTRY_COMPARE(delivered.count(), 2);
-    QCOMPARE(shown, QStringList({ "new:1", "other:1" }));
-    QVERIFY(!runner.isPending(1));
-
-    runner.post(3, job("dropped"));
-    runner.post(4, job("kept"));
-    runner.cancel(3);
-    QTRY_COMPARE(delivered.count(), 3);
-    QCOMPARE(std::tuple(shown.last(), delivered.last().first().toInt()),
-        std::tuple(QStringLiteral("kept:1"), 4));
-
     // A job that a newer request overtook while it ran learns so, and the newer one does not.
     QSemaphore started;
     QSemaphore resume;
@@ -373,7 +376,7 @@ void TestReportsScreen::runnerDeliversOnlyTheNewestRequest()
         return {};
     });
     resume.release();
-    QTRY_COMPARE(delivered.count(), 4);
+    QTRY_COMPARE(delivered.count(), 1);
     QCOMPARE(interrupted, QList<bool>({ true, false }));
 }
 
