@@ -40,8 +40,6 @@ private Q_SLOTS:
     void freshFileReachesLatestVersion();
     void versionOneFileGetsTheLaterMigrations();
     void failingStatementLeavesNothing();
-    void damagedFilesAreRefusedAndUntouched_data();
-    void damagedFilesAreRefusedAndUntouched();
     void newFilesAreTheOwnersOnly();
     void readOnlyFileIsOpenedForReading();
     void schemaThisBuildDoesNotKnowIsRefused();
@@ -100,19 +98,6 @@ void TestDatabaseMigrations::freshFileReachesLatestVersion()
         "SEARCH t USING COVERING INDEX idx_transactions_live_category "
         "(category_id=? AND date>? AND date<?)");
 
-    // The update trigger keeps the full-text index in step (both of its inserts ran).
-    QVERIFY(test.exec(
-        "INSERT INTO accounts (id, name, created_at, updated_at) VALUES ('a', 'A', '', '')"));
-    QVERIFY(test.exec(
-        "INSERT INTO transactions (id, account_id, date, payee, amount, created_at, updated_at) "
-        "VALUES ('t', 'a', '2025-01-01', 'Grocer', -100, '', '')"));
-    QVERIFY(test.exec("UPDATE transactions SET payee = 'Bakery' WHERE id = 't'"));
-    QCOMPARE(test.scalar("SELECT (SELECT COUNT(*) FROM transactions_fts WHERE "
-                         "transactions_fts MATCH 'Grocer') || (SELECT COUNT(*) "
-                         "FROM transactions_fts WHERE transactions_fts MATCH "
-                         "'Bakery')")
-                 .toString(),
-        "01");
 }
 
 void TestDatabaseMigrations::versionOneFileGetsTheLaterMigrations()
@@ -186,47 +171,6 @@ void TestDatabaseMigrations::failingStatementLeavesNothing()
     QVERIFY(test.db()->applyMigration(next, "fixed", "CREATE TABLE extra (id TEXT);"));
     QCOMPARE(test.column(QString("SELECT name FROM schema_version WHERE version = %1").arg(next)),
         QStringList { "fixed" });
-}
-
-void TestDatabaseMigrations::damagedFilesAreRefusedAndUntouched_data()
-{
-    QTest::addColumn<QByteArray>("content"); // empty: a migrated ledger changed by `statements`
-    QTest::addColumn<QStringList>("statements");
-    QTest::addColumn<StoreFailure::Kind>("kind");
-    QTest::addColumn<QString>("detail");
-    QTest::newRow("not a database") << QByteArray(4096, 'x') << QStringList()
-                                    << StoreFailure::Kind::Damaged << "file is not a database";
-    // Not a new ledger to be written over what may have been the user's data.
-    QTest::newRow("zero bytes") << QByteArray() << QStringList() << StoreFailure::Kind::Damaged
-                                << "the file is empty";
-    QTest::newRow("no schema_version")
-        << QByteArray() << QStringList { "PRAGMA journal_mode=DELETE", "DROP TABLE schema_version" }
-        << StoreFailure::Kind::MissingTables << "schema_version";
-}
-
-void TestDatabaseMigrations::damagedFilesAreRefusedAndUntouched()
-{
-    QFETCH(QByteArray, content);
-    QFETCH(QStringList, statements);
-    QFETCH(StoreFailure::Kind, kind);
-    QFETCH(QString, detail);
-    QTemporaryDir dir;
-    const QString path = dir.filePath("ledgerine.db");
-    if (statements.isEmpty())
-        writeFile(dir, "ledgerine.db", content);
-    else
-        QVERIFY(prepare(path, statements));
-    const QByteArray before = bytes(path);
-    {
-        Database db;
-        QTest::ignoreMessage(QtCriticalMsg,
-            QRegularExpression("^(Failed to open database|Required tables are missing)"));
-        QVERIFY(!db.open(path) || !db.runMigrations());
-        QCOMPARE(db.failure().kind, kind);
-        QCOMPARE(db.failure().detail, detail);
-    }
-    QCOMPARE(bytes(path), before);
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList { "ledgerine.db" });
 }
 
 void TestDatabaseMigrations::newFilesAreTheOwnersOnly()
@@ -319,16 +263,6 @@ void TestDatabaseMigrations::schemaThisBuildDoesNotKnowIsRefused()
         QVERIFY(AccountRepository(&db).insert(Records::account("A")));
         QCOMPARE(queryColumn(db.database(), "SELECT colour FROM accounts"), QStringList { "teal" });
     }
-
-    const QString dropped = dir.filePath("dropped.db");
-    QVERIFY(prepare(dropped, { "DROP TABLE split_lines" }));
-    Database db;
-    QTest::ignoreMessage(
-        QtCriticalMsg, QRegularExpression("^Required tables are missing: split_lines$"));
-    QVERIFY(db.open(dropped));
-    QVERIFY(!db.runMigrations());
-    QCOMPARE(db.failure().kind, StoreFailure::Kind::MissingTables);
-    QCOMPARE(db.failure().detail, "split_lines");
 }
 
 void TestDatabaseMigrations::splitStatements()
