@@ -3,6 +3,8 @@
 #include "data/AccountRepository.h"
 #include "data/CategoryRepository.h"
 #include "data/Clock.h"
+#include "data/Ids.h"
+#include "data/SplitLineRepository.h"
 #include "data/TransactionRepository.h"
 
 #include <QSignalSpy>
@@ -79,6 +81,7 @@ private Q_SLOTS:
     void payeesAndLastForPayee();
     void deleteAndRestoreByAccount();
     void failedWriteChangesNothing();
+    void splitLinesKeepInsertionOrderAndNeedTheirParents();
 };
 
 void TestTransactionRepository::roundTripAndLists()
@@ -347,6 +350,46 @@ void TestTransactionRepository::failedWriteChangesNothing()
     const auto stored = l.repo.findById(t.id);
     QCOMPARE(stored->payee, "kept");
     QCOMPARE(stored->syncStatus, SyncStatus::Synced);
+}
+
+void TestTransactionRepository::splitLinesKeepInsertionOrderAndNeedTheirParents()
+{
+    Ledger l;
+    SplitLineRepository repo(l.test.db());
+    const Category food = l.addCategory("Food");
+    const Transaction t1 = l.add(QDate(2026, 1, 1), "Shop");
+    const Transaction t2 = l.add(QDate(2026, 1, 2), "Shop");
+    const auto line = [&](const QString& transactionId, const QString& categoryId, qint64 amount,
+                          const QString& id = Ids::newId()) {
+        return SplitLine { id, transactionId, categoryId, amount, QString(), kNow, kNow };
+    };
+
+    QVERIFY(repo.deleteByTransaction(t1.id)); // no lines yet
+    // Ids in descending order, so an ordering by id would show.
+    SplitLine first = line(t1.id, food.id, -70, "zz");
+    first.memo = "tank";
+    SplitLine second = line(t1.id, food.id, -30, "aa");
+    second.updatedAt = kNow.addSecs(5);
+    QVERIFY(repo.insert(first) && repo.insert(second) && repo.insert(line(t2.id, food.id, -50)));
+    const QList<SplitLine> lines = repo.findByTransaction(t1.id);
+    QCOMPARE(Records::rows(lines, &SplitLine::id, &SplitLine::transactionId,
+                 &SplitLine::categoryId, &SplitLine::amount, &SplitLine::memo),
+        QStringList({ QStringList { "zz", t1.id, food.id, "-70", "tank" }.join(' '),
+            QStringList { "aa", t1.id, food.id, "-30", "" }.join(' ') }));
+    QCOMPARE(lines[0].createdAt, kNow);
+    QCOMPARE(lines[1].updatedAt, kNow.addSecs(5));
+
+    QVERIFY(repo.deleteByTransaction(t1.id));
+    QVERIFY(repo.findByTransaction(t1.id).isEmpty());
+    QCOMPARE(repo.findByTransaction(t2.id).size(), 1);
+
+    // The category is required, and both parents must exist.
+    for (int i = 0; i < 3; ++i)
+        expectWarning("^SplitLineRepository::insert failed: .*FOREIGN KEY");
+    QVERIFY(!repo.insert(line(t1.id, "no-category", -1)));
+    QVERIFY(!repo.insert(line(t1.id, QString(), -1)));
+    QVERIFY(!repo.insert(line("no-transaction", food.id, -1)));
+    QCOMPARE(l.test.scalar("SELECT COUNT(*) FROM split_lines").toInt(), 1);
 }
 
 QTEST_GUILESS_MAIN(TestTransactionRepository)
