@@ -1,0 +1,605 @@
+#include "Records.h"
+#include "TestDatabase.h"
+#include "data/AccountRepository.h"
+#include "data/CategoryRepository.h"
+#include "data/Clock.h"
+#include "data/Ids.h"
+#include "data/PreferencesRepository.h"
+#include "data/ReconciliationRepository.h"
+#include "data/RecurringRepository.h"
+#include "data/TransactionRepository.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+const QDateTime kNow(QDate(2026, 3, 14), QTime(9, 26, 53), Qt::UTC);
+
+struct Accounts {
+    TestDatabase test;
+    AccountRepository repo { test.db() };
+    QSignalSpy changed { &repo, &AccountRepository::accountsChanged };
+
+    Account add(const QString& name, int sortOrder = 0)
+    {
+        Account a = Records::account(name);
+        a.sortOrder = sortOrder;
+        if (!repo.insert(a))
+            qFatal("account insert failed");
+        return a;
+    }
+    QStringList names() const { return Records::texts(repo.findAll(), &Account::name); }
+};
+
+struct Categories {
+    TestDatabase test;
+    CategoryRepository repo { test.db() };
+    QSignalSpy changed { &repo, &CategoryRepository::categoriesChanged };
+
+    Category add(const QString& name, const QString& parentId = QString())
+    {
+        const Category c = Records::category(name, parentId);
+        if (!repo.insert(c))
+            qFatal("category insert failed");
+        return c;
+    }
+    QStringList names() const { return Records::texts(repo.findAll(), &Category::name); }
+};
+
+struct Schedules {
+    TestDatabase test;
+    RecurringRepository repo { test.db() };
+    Account account = test.addAccount("Checking");
+
+    RecurringTransaction insert(const QString& payee, const QDate& due, bool active = true)
+    {
+        RecurringTransaction r = Records::recurring(account.id, payee, due);
+        r.isActive = active;
+        if (!repo.insert(r))
+            qFatal("recurring insert failed");
+        return r;
+    }
+    QString scalar(const QString& sql) const { return test.scalar(sql).toString(); }
+};
+
+QStringList payees(const QList<RecurringTransaction>& list)
+{
+    return Records::texts(list, &RecurringTransaction::payee);
+}
+
+struct Reconciliations {
+    TestDatabase test;
+    ReconciliationRepository repo { test.db() };
+    QSignalSpy changed { &repo, &ReconciliationRepository::reconciliationsChanged };
+    Account a = test.addAccount("A");
+    Account b = test.addAccount("B");
+
+    Reconciliation add(const Account& account, const QDate& statementDate,
+        const QDateTime& completedAt = kNow, const QDateTime& createdAt = kNow,
+        const QDateTime& updatedAt = kNow)
+    {
+        Reconciliation r;
+        r.id = Ids::newId();
+        r.accountId = account.id;
+        r.statementDate = statementDate;
+        r.statementBalance = r.reconciledBalance = 123'45;
+        r.completedAt = completedAt;
+        r.createdAt = createdAt;
+        r.updatedAt = updatedAt;
+        if (!repo.insert(r))
+            qFatal("reconciliation insert failed");
+        return r;
+    }
+};
+
+} // namespace
+
+// The repositories of accounts, categories, schedules, reconciliations and
+// preferences; transactions and their split lines have their own.
+class TestRepositories : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { Clock::setFixedUtc(kNow); }
+    void cleanup() { Clock::clearFixed(); }
+
+    void accountsRoundTripAndOrder();
+    void accountDeleteRestoreAndResync();
+    void accountSortOrdersAreAllOrNothing();
+    void accountTextFallbacks();
+    void accountWritesThatFailEmitNothing();
+    void accountBalancesMatchTheEndOfEachRegister();
+    void categoriesRoundTripWithNullLinks();
+    void categoryTextsNamesAndCount();
+    void categoryDeleteTouchesItsOwnRow();
+    void schedulesRoundTrip();
+    void schedulesInOrderAndDue();
+    void scheduleWithBrokenDueDateWarnsAndSaves_data();
+    void scheduleWithBrokenDueDateWarnsAndSaves();
+    void reconciliationTimesFilledAndMoves();
+    void latestReconciliationIsByStatementDate();
+    void reconciliationsDeleteRestoreAndFail();
+    void preferencesSetReplaceAndRemove();
+    void preferenceBoolValue_data();
+    void preferenceBoolValue();
+    void preferenceWritesThatFailEmitNothing();
+};
+
+void TestRepositories::accountsRoundTripAndOrder()
+{
+    Accounts s;
+    Account savings = Records::account("Savings", -9'999'999'999LL);
+    savings.sortOrder = 1;
+    savings.type = AccountType::Savings;
+    savings.currency = Currency::JPY;
+    savings.institution = "Credit Union";
+    savings.accountNumberLast4 = "0042";
+    savings.syncStatus = SyncStatus::Conflict;
+    savings.serverId = "srv-1";
+    QVERIFY(s.repo.insert(savings));
+    s.add("Checking", 1);
+    s.add("Wallet", 0);
+    QCOMPARE(s.changed.count(), 3);
+    QCOMPARE(s.names(), QStringList({ "Wallet", "Checking", "Savings" })); // sort order, name
+
+    auto stored = s.repo.findById(savings.id);
+    QCOMPARE(stored->type, AccountType::Savings);
+    QCOMPARE(stored->currency, Currency::JPY);
+    QCOMPARE(QStringList({ stored->institution, stored->accountNumberLast4, stored->serverId }),
+        QStringList({ "Credit Union", "0042", "srv-1" }));
+    QCOMPARE(stored->startingBalance, -9'999'999'999LL);
+    QCOMPARE(stored->syncStatus, SyncStatus::Conflict);
+    QCOMPARE(s.test.scalar("SELECT created_at FROM accounts WHERE name = 'Savings'").toString(),
+        "2026-03-14T09:26:53Z");
+
+    stored->name = "Rainy Day";
+    stored->createdAt = kNow.addYears(-20);
+    QVERIFY(s.repo.update(*stored));
+    stored = s.repo.findById(savings.id);
+    QCOMPARE(stored->name, "Rainy Day");
+    QCOMPARE(stored->createdAt, kNow); // never rewritten
+}
+
+void TestRepositories::accountDeleteRestoreAndResync()
+{
+    Accounts s;
+    const Account a = s.add("Old");
+    const Account live = s.add("Live");
+    QCOMPARE(s.repo.markAllPendingForResync(), 0); // all pending already
+    QVERIFY(s.repo.markSynced(a.id, "s-a") && s.repo.markSynced(live.id, "s-l"));
+    QCOMPARE(s.changed.count(), 2);
+    QVERIFY(s.repo.findPending().isEmpty());
+
+    Clock::setFixedUtc(kNow.addDays(1));
+    QVERIFY(s.repo.softDelete(a.id));
+    QCOMPARE(s.changed.count(), 3);
+    QCOMPARE(s.names(), QStringList { "Live" });
+    const auto deleted = s.repo.findById(a.id);
+    QCOMPARE(*deleted->deletedAt, kNow.addDays(1));
+    QCOMPARE(deleted->updatedAt, kNow.addDays(1));
+    QCOMPARE(deleted->syncStatus, SyncStatus::Pending);
+    QCOMPARE(Records::texts(s.repo.findDeleted(), &Account::id), QStringList { a.id });
+    QCOMPARE(Records::texts(s.repo.findPending(), &Account::id), QStringList { a.id });
+
+    // Deleted rows are left out of a resync.
+    QVERIFY(s.repo.markSynced(a.id, "s-a"));
+    QCOMPARE(s.repo.markAllPendingForResync(), 1);
+    QCOMPARE(s.changed.count(), 4);
+    QCOMPARE(s.repo.findById(a.id)->syncStatus, SyncStatus::Synced);
+
+    QVERIFY(s.repo.restore(a.id));
+    QCOMPARE(s.changed.count(), 5);
+    QCOMPARE(s.repo.findById(a.id)->syncStatus, SyncStatus::Pending);
+    QCOMPARE(s.names(), QStringList({ "Live", "Old" }));
+}
+
+void TestRepositories::accountSortOrdersAreAllOrNothing()
+{
+    Accounts s;
+    const Account a = s.add("A", 0);
+    const Account b = s.add("B", 1);
+    QVERIFY(s.repo.updateSortOrders({ { b.id, 0 }, { "no-such-id", 5 }, { a.id, 1 } }));
+    QCOMPARE(s.changed.count(), 3);
+    QCOMPARE(s.names(), QStringList({ "B", "A" }));
+
+    // A failing entry rolls the earlier ones back.
+    QVERIFY(s.test.exec("CREATE TRIGGER refuse BEFORE UPDATE OF sort_order ON accounts WHEN "
+                        "new.sort_order = 99 BEGIN SELECT RAISE(ABORT, 'refused'); END"));
+    QVERIFY(!s.repo.updateSortOrders({ { a.id, 0 }, { b.id, 99 } }));
+    QCOMPARE(s.changed.count(), 3);
+    QCOMPARE(s.names(), QStringList({ "B", "A" }));
+}
+
+void TestRepositories::accountTextFallbacks()
+{
+    Accounts s;
+    QVERIFY(s.test.exec("INSERT INTO accounts (id, name, account_type, currency, sync_status, "
+                        "created_at, updated_at, institution) VALUES ('x', 'Odd', 'Brokerage', "
+                        "'usd', 'SYNCED', 'garbage', '', NULL)"));
+    const auto odd = s.repo.findById("x");
+    QCOMPARE(odd->type, AccountType::Other);
+    QCOMPARE(odd->currency, Currency::USD);
+    QCOMPARE(odd->syncStatus, SyncStatus::Pending);
+    QVERIFY(!odd->createdAt.isValid() && odd->institution.isEmpty());
+    QCOMPARE(accountTypeToText(AccountType(42)), "other");
+    QCOMPARE(currencyToText(Currency(42)), "USD");
+    QCOMPARE(syncStatusToText(SyncStatus(42)), "pending");
+}
+
+void TestRepositories::accountWritesThatFailEmitNothing()
+{
+    Accounts s;
+    const Account a = s.add("A");
+    expectWarning("^AccountRepository::insert failed: .*UNIQUE");
+    QVERIFY(!s.repo.insert(a));
+    QVERIFY(s.repo.markSynced(a.id, "s") && s.test.freeze("accounts"));
+    expectWarning("^AccountRepository::softDelete failed: .*frozen");
+    QVERIFY(!s.repo.softDelete(a.id));
+    expectWarning("^AccountRepository::markAllPendingForResync failed:");
+    QCOMPARE(s.repo.markAllPendingForResync(), 0);
+    QCOMPARE(s.changed.count(), 1);
+    QVERIFY(!s.repo.findById(a.id)->deletedAt);
+}
+
+void TestRepositories::accountBalancesMatchTheEndOfEachRegister()
+{
+    Accounts s;
+    TransactionRepository transactions(s.test.db());
+    const Account empty = s.test.addAccount("Empty");
+    const Account openingOnly = s.test.addAccount("Opening only", 5000);
+    const Account busy = s.test.addAccount("Busy", -12'345);
+    const Account large = s.test.addAccount("Large", 4'000'000'000LL);
+    const Account gone = s.test.addAccount("Gone", 700);
+    const auto add = [&](const Account& a, int day, qint64 amount) {
+        const Transaction t
+            = Records::transaction(a.id, QDate(2025, 3, 1).addDays(day), "P", amount);
+        return transactions.insert(t) ? t.id : QString();
+    };
+    // Deposits and payments of uneven sizes on dates out of order.
+    for (int i = 0; i < 40; ++i)
+        QVERIFY(!add(busy, (i * 7) % 31, (i % 3 == 0 ? 1 : -1) * (1000 + 37 * i)).isEmpty());
+    QVERIFY(transactions.softDelete(add(busy, 8, -99'999)));
+    QVERIFY(!add(large, 0, 5'000'000'000LL).isEmpty());
+    QVERIFY(!add(gone, 0, 50).isEmpty());
+    QVERIFY(s.repo.softDelete(gone.id));
+
+    const auto registerEnd = [&](const Account& a) {
+        const QList<TransactionRow> rows = transactions.findRegisterRows(a.id);
+        return rows.isEmpty() ? a.startingBalance : rows.last().runningBalance;
+    };
+    const QHash<QString, qint64> balances = s.repo.balances();
+    QCOMPARE(balances.size(), 4);
+    for (const Account& a : { empty, openingOnly, busy, large })
+        QCOMPARE(balances.value(a.id), registerEnd(a));
+    QCOMPARE(balances.value(openingOnly.id), 5000);
+    QCOMPARE(balances.value(large.id), 9'000'000'000LL);
+
+    // Only the accounts asked for; deleted and unknown ones are not there.
+    QCOMPARE(s.repo.balances({ busy.id, gone.id, "no-such-account" }),
+        (QHash<QString, qint64> { { busy.id, registerEnd(busy) } }));
+}
+
+void TestRepositories::categoriesRoundTripWithNullLinks()
+{
+    Categories s;
+    const Category top = s.add("Housing");
+    Category child = Records::category("Rent", top.id, CategoryType::Transfer);
+    child.isTaxRelevant = child.isDefault = true;
+    child.taxCategory = "rental";
+    child.color = "#112233";
+    child.accountId = "acct";
+    child.syncStatus = SyncStatus::Synced;
+    QVERIFY(s.repo.insert(child));
+    QCOMPARE(s.changed.count(), 2);
+
+    // Empty parent and account are stored as NULL, never as "".
+    const QString nullLinks = "SELECT (parent_id IS NULL) || (account_id IS NULL) FROM categories "
+                              "ORDER BY rowid";
+    QCOMPARE(s.test.column(nullLinks), QStringList({ "11", "00" }));
+    auto stored = s.repo.findById(child.id);
+    QCOMPARE(
+        QStringList({ stored->parentId, stored->taxCategory, stored->color, stored->accountId }),
+        QStringList({ top.id, "rental", "#112233", "acct" }));
+    QCOMPARE(stored->type, CategoryType::Transfer);
+    QVERIFY(stored->isTaxRelevant && stored->isDefault);
+    QCOMPARE(stored->syncStatus, SyncStatus::Synced);
+
+    // Moving to the top level clears parent_id; created_at is never rewritten.
+    stored->parentId.clear();
+    stored->accountId.clear();
+    stored->createdAt = kNow.addYears(-5);
+    QVERIFY(s.repo.update(*stored));
+    QCOMPARE(s.changed.count(), 3);
+    QCOMPARE(s.test.column(nullLinks), QStringList({ "11", "11" }));
+    QCOMPARE(s.repo.findById(child.id)->createdAt, kNow);
+}
+
+void TestRepositories::categoryTextsNamesAndCount()
+{
+    Categories s;
+    QCOMPARE(s.repo.count(), 0);
+    // Type texts are compared exactly; anything else is an expense.
+    QVERIFY(s.test.exec("INSERT INTO categories (id, name, category_type, created_at, "
+                        "updated_at) VALUES ('i', 'auto', 'income', '', ''), ('c', 'Zoo', "
+                        "'Income', '', '')"));
+    QCOMPARE(s.repo.findById("i")->type, CategoryType::Income);
+    QCOMPARE(s.repo.findById("c")->type, CategoryType::Expense);
+    QCOMPARE(categoryTypeToText(CategoryType(42)), "expense");
+
+    s.add("groceries");
+    s.add("Auto");
+    QVERIFY(s.repo.softDelete(s.add("Gone").id));
+    // Raw byte order: upper case before lower case.
+    QCOMPARE(s.names(), QStringList({ "Auto", "Zoo", "auto", "groceries" }));
+    QCOMPARE(s.repo.count(), 4);
+    QCOMPARE(s.repo.findByName("auto")->id, "i");
+    QVERIFY(!s.repo.findByName("AUTO"));
+    QVERIFY(!s.repo.findByName("Gone"));
+    QCOMPARE(s.repo.findPending().size(), 5); // the deleted one included
+}
+
+void TestRepositories::categoryDeleteTouchesItsOwnRow()
+{
+    // The shared sync statements are covered with accounts; here only what is
+    // particular to categories.
+    Categories s;
+    const Category parent = s.add("Parent");
+    const Category child = s.add("Child", parent.id);
+    QVERIFY(s.repo.markSynced(child.id, "sc"));
+    QVERIFY(s.repo.softDelete(parent.id));
+    QCOMPARE(s.changed.count(), 3);
+    // Deleting a parent touches only its own row.
+    QCOMPARE(s.names(), QStringList { "Child" });
+    QCOMPARE(s.repo.findById(child.id)->syncStatus, SyncStatus::Synced);
+    QCOMPARE(s.repo.markAllPendingForResync(), 1);
+    QVERIFY(s.repo.restore(parent.id));
+    QCOMPARE(s.changed.count(), 5);
+    QCOMPARE(s.repo.count(), 2);
+
+    expectWarning("^CategoryRepository::insert failed: .*FOREIGN KEY");
+    QVERIFY(!s.repo.insert(Records::category("Orphan", "nope")));
+    QCOMPARE(s.changed.count(), 5);
+    QCOMPARE(s.repo.count(), 2);
+}
+
+void TestRepositories::schedulesRoundTrip()
+{
+    Schedules s;
+    RecurringTransaction r = Records::recurring(s.account.id, "Landlord", QDate(2026, 4, 1));
+    r.frequency = Frequency::SemiAnnual;
+    r.endDate = QDate(2027, 12, 31);
+    QVERIFY(s.repo.insert(r));
+    auto stored = s.repo.findById(r.id);
+    QCOMPARE(stored->frequency, Frequency::SemiAnnual);
+    QCOMPARE(stored->endDate, std::optional<QDate>(QDate(2027, 12, 31)));
+
+    // A cleared end date goes back as NULL; the account and created_at stay.
+    stored->endDate.reset();
+    stored->accountId = s.test.addAccount("Savings").id;
+    stored->createdAt = kNow.addYears(-1);
+    QVERIFY(s.repo.update(*stored));
+    QCOMPARE(s.scalar("SELECT (end_date IS NULL) || (account_id = '" + s.account.id
+                 + "') || created_at FROM recurring_transactions"),
+        "11" + kNow.toString(Qt::ISODate));
+
+    // Frequency texts are compared exactly; anything else reads as monthly.
+    QVERIFY(s.test.exec("UPDATE recurring_transactions SET frequency = 'Weekly'"));
+    QCOMPARE(s.repo.findById(r.id)->frequency, Frequency::Monthly);
+}
+
+void TestRepositories::schedulesInOrderAndDue()
+{
+    Schedules s;
+    const QDate today = Clock::today();
+    s.insert("paused early", today.addDays(-30), false);
+    s.insert("Beta", today);
+    s.insert("alpha", today);
+    s.insert("overdue", today.addDays(-1));
+    s.insert("tomorrow", today.addDays(1));
+    s.insert("paused late", today.addDays(30), false);
+    QVERIFY(s.repo.softDelete(s.insert("gone", today.addDays(-99)).id));
+
+    // Active ones first by due date, then payee in any case; paused ones after.
+    QCOMPARE(payees(s.repo.findAll()),
+        QStringList({ "overdue", "alpha", "Beta", "tomorrow", "paused early", "paused late" }));
+    QStringList due = payees(s.repo.findDue(today));
+    due.sort();
+    QCOMPARE(due, QStringList({ "Beta", "alpha", "overdue" }));
+
+    // An account deleted and restored brings back its live schedules only.
+    Clock::setFixedUtc(kNow.addDays(1));
+    QCOMPARE(s.repo.softDeleteByAccount(s.account.id), 6);
+    QVERIFY(s.repo.findAll().isEmpty());
+    QCOMPARE(s.repo.restoreByAccount(s.account.id, Clock::nowIso()), 6);
+}
+
+void TestRepositories::scheduleWithBrokenDueDateWarnsAndSaves_data()
+{
+    QTest::addColumn<QDate>("nextDue");
+    QTest::addColumn<bool>("warns");
+    QTest::newRow("last day of 1999") << QDate(1999, 12, 31) << true;
+    QTest::newRow("invalid") << QDate() << true;
+    QTest::newRow("first day of 2000") << QDate(2000, 1, 1) << false;
+}
+
+void TestRepositories::scheduleWithBrokenDueDateWarnsAndSaves()
+{
+    QFETCH(QDate, nextDue);
+    QFETCH(bool, warns);
+    Schedules s;
+    RecurringTransaction r = Records::recurring(s.account.id, "Gym", nextDue);
+    r.id = "sched-1";
+    r.startDate = QDate(1999, 11, 30);
+    r.frequency = Frequency::Weekly;
+    const QString warning = QStringLiteral("RecurringRepository::insert saving recurring with "
+                                           "broken nextDueDate: id=sched-1 payee=Gym "
+                                           "nextDueDate=%1 startDate=1999-11-30 frequency=1")
+                                .arg(nextDue.toString(Qt::ISODate));
+    if (warns)
+        QTest::ignoreMessage(QtWarningMsg, qPrintable(warning));
+    else
+        QTest::failOnWarning(QRegularExpression("broken nextDueDate"));
+    QVERIFY(s.repo.insert(r));
+    // An invalid date is stored as "" (the column is NOT NULL).
+    QCOMPARE(s.scalar("SELECT next_due_date FROM recurring_transactions"),
+        nextDue.toString(Qt::ISODate));
+}
+
+void TestRepositories::reconciliationTimesFilledAndMoves()
+{
+    Reconciliations s;
+    const QDateTime earlier = kNow.addDays(-3);
+    const Reconciliation noCreated = s.add(s.a, QDate(2026, 2, 28), earlier, QDateTime(), earlier);
+    s.add(s.b, QDate(2026, 1, 31), earlier, earlier, QDateTime());
+    QCOMPARE(s.changed.count(), 2);
+    // Only the invalid time is filled.
+    QCOMPARE(s.test.column("SELECT created_at || ' ' || updated_at FROM reconciliations"),
+        QStringList({ "2026-03-14T09:26:53Z 2026-03-11T09:26:53Z",
+            "2026-03-11T09:26:53Z 2026-03-14T09:26:53Z" }));
+    auto stored = s.repo.findById(noCreated.id);
+    QCOMPARE(stored->completedAt, earlier);
+    QCOMPARE(stored->statementDate, QDate(2026, 2, 28));
+    QCOMPARE(stored->statementBalance, 123'45);
+
+    // An update may move it to another account; created_at and the sync
+    // columns are never written from the record.
+    stored->accountId = s.b.id;
+    stored->reconciledBalance = -9'999'999'999LL;
+    stored->createdAt = kNow.addYears(-1);
+    stored->syncStatus = SyncStatus::Conflict;
+    const int version = stored->version;
+    stored->version += 5;
+    QVERIFY(s.repo.update(*stored));
+    QCOMPARE(s.changed.count(), 3);
+    stored = s.repo.findById(noCreated.id);
+    QCOMPARE(stored->reconciledBalance, -9'999'999'999LL);
+    QCOMPARE(stored->createdAt, kNow);
+    QCOMPARE(stored->syncStatus, SyncStatus::Pending);
+    QCOMPARE(stored->version, version);
+    QVERIFY(s.repo.findByAccount(s.a.id).isEmpty());
+    QCOMPARE(s.repo.findByAccount(s.b.id).size(), 2);
+}
+
+void TestRepositories::latestReconciliationIsByStatementDate()
+{
+    Reconciliations s;
+    QVERIFY(!s.repo.findLatest(s.a.id));
+    // Completed last, but for the oldest statement.
+    s.add(s.a, QDate(2025, 12, 31), kNow);
+    const Reconciliation newest = s.add(s.a, QDate(2026, 2, 28), kNow.addDays(-10));
+    s.add(s.a, QDate(2026, 1, 31), kNow.addDays(-20));
+    s.add(s.b, QDate(2026, 3, 31), kNow);
+    QCOMPARE(s.repo.findLatest(s.a.id)->id, newest.id);
+    QList<QDate> dates;
+    for (const Reconciliation& r : s.repo.findByAccount(s.a.id))
+        dates << r.statementDate;
+    QCOMPARE(dates, QList<QDate>({ QDate(2026, 2, 28), QDate(2026, 1, 31), QDate(2025, 12, 31) }));
+}
+
+void TestRepositories::reconciliationsDeleteRestoreAndFail()
+{
+    Reconciliations s;
+    const Reconciliation r1 = s.add(s.a, QDate(2026, 1, 31));
+    const Reconciliation r2 = s.add(s.a, QDate(2026, 2, 28));
+    s.add(s.b, QDate(2026, 2, 28));
+    QCOMPARE(s.repo.softDeleteByAccount(s.a.id), 2);
+    QVERIFY(!s.repo.findLatest(s.a.id));
+    QVERIFY(s.repo.findById(r1.id)->deletedAt); // still found by id
+    QCOMPARE(s.repo.restoreByAccount(s.a.id, kNow.toString(Qt::ISODate)), 2);
+    QCOMPARE(s.repo.findLatest(s.a.id)->id, r2.id);
+    QVERIFY(s.repo.markSynced(r1.id, "s1"));
+    QCOMPARE(s.repo.findById(r1.id)->serverId, "s1");
+    QCOMPARE(s.repo.markAllPendingForResync(), 1);
+    QCOMPARE(s.changed.count(), 6);
+
+    // Failed writes log, return false or 0, emit nothing and change nothing.
+    expectWarning("^ReconciliationRepository::insert failed: .*UNIQUE");
+    QVERIFY(!s.repo.insert(r1));
+    QVERIFY(s.test.freeze("reconciliations"));
+    Reconciliation edited = r1;
+    edited.statementBalance = 1;
+    expectWarning("^ReconciliationRepository::update failed: .*frozen");
+    QVERIFY(!s.repo.update(edited));
+    QCOMPARE(s.changed.count(), 6);
+    QCOMPARE(s.repo.findById(r1.id)->statementBalance, 123'45);
+}
+
+void TestRepositories::preferencesSetReplaceAndRemove()
+{
+    TestDatabase test;
+    PreferencesRepository prefs(test.db());
+    QSignalSpy changed(&prefs, &PreferencesRepository::changed);
+    QCOMPARE(prefs.value("theme", "system"), "system");
+    QVERIFY(prefs.set("theme", "dark") && prefs.set("theme", "light"));
+    QCOMPARE(changed.count(), 2);
+    QCOMPARE(changed.last().first().toString(), "theme");
+    QCOMPARE(
+        test.column("SELECT key || '=' || value FROM preferences"), QStringList { "theme=light" });
+    QVERIFY(prefs.remove("theme") && prefs.remove("never-set"));
+    QCOMPARE(prefs.value("theme", "system"), "system");
+    QCOMPARE(changed.count(), 2);
+    prefs.setInt("offset", -15);
+    QCOMPARE(prefs.value("offset"), "-15");
+
+    // A NULL or empty value is present: it reads as empty text, not as the default.
+    QVERIFY(test.exec("INSERT INTO preferences (key, value) VALUES ('n', NULL)"));
+    QVERIFY(prefs.set("e", QString()));
+    QCOMPARE(prefs.value("n", "dflt"), QString());
+    QCOMPARE(prefs.value("e", "dflt"), QString());
+
+    // Keys and values are bound, never spliced into the SQL.
+    const QString key = "it's \"odd\"; DROP TABLE preferences; --";
+    const QString value = "x'); DELETE FROM preferences; -- ✓ 日本";
+    QVERIFY(prefs.set(key, value));
+    QCOMPARE(prefs.value(key), value);
+    QVERIFY(prefs.remove(key) && !prefs.get(key));
+    QCOMPARE(test.scalar("SELECT COUNT(*) FROM preferences").toInt(), 3);
+}
+
+void TestRepositories::preferenceBoolValue_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<bool>("defaultValue");
+    QTest::addColumn<bool>("expected");
+    QTest::newRow("one") << "1" << false << true;
+    QTest::newRow("true") << "true" << false << true;
+    QTest::newRow("capitals") << "TRUE" << true << false;
+    QTest::newRow("padded") << " 1" << true << false;
+    QTest::newRow("empty") << QString() << true << false;
+}
+
+void TestRepositories::preferenceBoolValue()
+{
+    QFETCH(QString, stored);
+    QFETCH(bool, defaultValue);
+    QFETCH(bool, expected);
+    TestDatabase test;
+    PreferencesRepository prefs(test.db());
+    QCOMPARE(prefs.boolValue("flag", defaultValue), defaultValue);
+    QVERIFY(prefs.set("flag", stored));
+    QCOMPARE(prefs.boolValue("flag", defaultValue), expected);
+}
+
+void TestRepositories::preferenceWritesThatFailEmitNothing()
+{
+    TestDatabase test;
+    PreferencesRepository prefs(test.db());
+    QVERIFY(prefs.set("theme", "dark"));
+    QVERIFY(test.freeze("preferences"));
+    QSignalSpy changed(&prefs, &PreferencesRepository::changed);
+    QVERIFY(!prefs.set("theme", "light"));
+    QCOMPARE(prefs.value("theme"), "dark");
+
+    // A statement that could not be compiled is tried afresh next time.
+    QVERIFY(test.exec("ALTER TABLE preferences RENAME TO kept"));
+    QVERIFY(!prefs.set("theme", "light") && !prefs.remove("theme"));
+    QVERIFY(test.exec("ALTER TABLE kept RENAME TO preferences") && test.thaw("preferences"));
+    QCOMPARE(changed.count(), 0);
+    QVERIFY(prefs.set("theme", "light") && prefs.remove("theme"));
+    QCOMPARE(changed.count(), 1);
+    QVERIFY(!prefs.get("theme"));
+}
+
+QTEST_GUILESS_MAIN(TestRepositories)
+#include "tst_repositories.moc"
