@@ -70,7 +70,6 @@ void TestThemeManager::roleSizes_data()
     QTest::newRow("display 10@100") << 10 << 100 << int(ThemeManager::Display) << 24 << 700;
     QTest::newRow("unknown role is body") << 10 << 100 << 42 << 10 << normal;
     QTest::newRow("small 9@85 floors at 7") << 9 << 85 << int(ThemeManager::Small) << 7 << normal;
-    QTest::newRow("title 9@85") << 9 << 85 << int(ThemeManager::Title) << 15 << 600;
     QTest::newRow("heading 11@130") << 11 << 130 << int(ThemeManager::Heading) << 18 << 600;
     // A base font sized in pixels counts as ten points.
     QTest::newRow("heading 20px@150") << -20 << 150 << int(ThemeManager::Heading) << 19 << 600;
@@ -124,7 +123,6 @@ void TestThemeManager::scaleAndThemeAreStored()
     };
     theme.setTheme("dark");
     QCOMPARE(window(), "#0F1E19");
-    QCOMPARE(ThemeColors::pickName(ThemeColors::kRed), "#FF8A80");
     theme.setTheme("light");
     QCOMPARE(window(), "#FAFBFA");
 
