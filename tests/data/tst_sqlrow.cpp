@@ -131,8 +131,7 @@ void TestSqlRow::bindsLikeQtsDriverAndFailsCleanly()
         QCOMPARE(statement.row().value(1), query.value(1));
     }
 
-    // Timestamps are written to the second; what the repositories store is
-    // checked with them.
+    // Timestamps are written to the second.
     QCOMPARE(SqlValue::dateTime(QDateTime(QDate(2026, 3, 14), QTime(9, 26, 53, 999), Qt::UTC))
                  .toString(),
         "2026-03-14T09:26:53Z");
