@@ -7,11 +7,18 @@
 #include "data/CategoryRepository.h"
 #include "data/SplitLineRepository.h"
 #include "data/TransactionRepository.h"
+#include "services/import/CsvProfileService.h"
+#include "services/import/CsvProfileText.h"
+#include "services/import/CsvReader.h"
 #include "services/import/ImportService.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <algorithm>
+
+Q_DECLARE_METATYPE(CsvMapping)
 
 class TestImportService : public QObject {
     Q_OBJECT
@@ -24,6 +31,12 @@ private Q_SLOTS:
     void qifFilesLinkTransfersAndStoreSplits();
     void qifHintsLinkLaterImports();
     void qifScanUnmappedAndHeaderlessFiles();
+    void csvAmountModes_data();
+    void csvAmountModes();
+    void csvPreviewAndProfiles();
+    void ofxStatementForms_data();
+    void ofxStatementForms();
+    void ofxRowsKnownAgainByTheirIds();
 };
 
 namespace {
@@ -38,6 +51,54 @@ std::optional<Transaction> byPayee(const QList<Transaction>& list, const QString
 }
 
 const CsvMapping kFiveColumns { 0, 1, 2, 3, 4, true, {} };
+
+CsvMapping columns(int date, int payee, int amount)
+{
+    CsvMapping m;
+    m.dateColumn = date;
+    m.payeeColumn = payee;
+    m.amountColumn = amount;
+    m.hasHeaderRow = true;
+    return m;
+}
+
+const QByteArray kHeader = "\r\n\r\nOFXHEADER:100\r\nDATA:OFXSGML\r\nVERSION:102\r\nENCODING:"
+                           "USASCII\r\nCHARSET:1252\r\n\r\n";
+
+// A bank statement of OFX 1.x without the elements' closing tags.
+QByteArray statement(const QByteArray& account, const QByteArray& rows,
+    const QByteArray& currency = "USD", bool card = false)
+{
+    const QByteArray from = card ? "CCACCTFROM" : "BANKACCTFROM";
+    const QByteArray tag = card ? "CCSTMTRS" : "STMTRS";
+    return "<" + tag + ">\n<CURDEF>" + currency + "\n<" + from + ">\n<ACCTID>" + account + "\n</"
+        + from + ">\n<BANKTRANLIST>\n" + rows + "</BANKTRANLIST>\n</" + tag + ">\n";
+}
+
+QByteArray row(const QByteArray& date, const QByteArray& amount, const QByteArray& name,
+    const QByteArray& fitId, const QByteArray& more = {})
+{
+    return "<STMTTRN>\n<TRNTYPE>OTHER\n<DTPOSTED>" + date + "\n<TRNAMT>" + amount
+        + (fitId.isEmpty() ? QByteArray() : "\n<FITID>" + fitId) + "\n<NAME>" + name + "\n" + more
+        + "</STMTTRN>\n";
+}
+
+QByteArray sgml(const QByteArray& statements)
+{
+    return kHeader + "<OFX>\n<BANKMSGSRSV1>\n<STMTTRNRS>\n" + statements
+        + "</STMTTRNRS>\n</BANKMSGSRSV1>\n</OFX>\n";
+}
+
+// "2024-03-05|Coffee|Card 1|101": what the earliest stored row says.
+QString earliest(QList<Transaction> rows)
+{
+    if (rows.isEmpty())
+        return {};
+    std::sort(rows.begin(), rows.end(),
+        [](const Transaction& a, const Transaction& b) { return a.date < b.date; });
+    const Transaction& t = rows.first();
+    return QStringList { t.date.toString(Qt::ISODate), t.payee, t.memo, t.checkNumber }.join('|');
+}
 
 } // namespace
 
@@ -381,6 +442,227 @@ void TestImportService::qifScanUnmappedAndHeaderlessFiles()
         2);
     QCOMPARE(app->accounts()->findById(brokerage.id)->type, AccountType::Investment);
     QVERIFY(byPayee(app->transactions()->findByAccount(brokerage.id), "Buy: Acme Corp"));
+}
+
+void TestImportService::csvAmountModes_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<CsvMapping>("mapping");
+    QTest::addColumn<QString>("delimiter"); // as detected
+    QTest::addColumn<QString>("counts");
+    QTest::addColumn<qint64>("sum");
+
+    CsvMapping signedAmount = columns(0, 1, 2);
+    signedAmount.decimalComma = true;
+    QTest::newRow("semicolons, decimal comma, trailing minus, footer")
+        << QByteArray("Datum;Omschrijving;Bedrag\n05.03.2024;Bakker;1.234,50-\n"
+                      "06.03.2024;\"Loon; maart\";2.000,00\nTotaal;;765,50\n")
+        << signedAmount << ";"
+        << "imported 2" << qint64(76550);
+    CsvMapping debitCredit = columns(0, 1, -1);
+    debitCredit.debitColumn = 2;
+    debitCredit.creditColumn = 3;
+    QTest::newRow("tabs, paid out and paid in")
+        << QByteArray("Date\tPayee\tOut\tIn\tBalance\n2024-03-05\tShop\t£12.00\t\t100\n"
+                      "2024-03-06\tSalary\t\t500.00\t600\n2024-03-07\tNothing\t\t\t600\n"
+                      "2024-03-08\tFee\t-1.50\t\t598.50\n")
+        << debitCredit << "\t"
+        << "imported 3 invalid 1" << qint64(-1200 + 50000 - 150);
+    CsvMapping direction = columns(0, 1, 2);
+    direction.directionColumn = 3;
+    direction.outValue = "Af";
+    direction.inValue = "Bij";
+    direction.decimalComma = true;
+    QTest::newRow("pipes, direction column")
+        << QByteArray("Datum|Naam|Bedrag|Af Bij\n20240305|Bakker|3,50|Af\n"
+                      "20240307|Raar|1,00|Over\n20240306|Werk|100,00|bij\n")
+        << direction << "|"
+        << "imported 2 invalid 1" << qint64(-350 + 10000);
+    CsvMapping inverted = columns(0, 1, 2);
+    inverted.invert = true;
+    inverted.skipLines = 2;
+    QTest::newRow("card: inverted, lines skipped")
+        << QByteArray("Card statement\n\"Period: March\"\nDate,Payee,Amount\n"
+                      "2024-03-05,Books,45.10\n2024-03-09,Refund,(5.00)\n")
+        << inverted << ","
+        << "imported 2" << qint64(-4510 + 500);
+}
+
+void TestImportService::csvAmountModes()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(CsvMapping, mapping);
+    QFETCH(QString, delimiter);
+    QFETCH(QString, counts);
+    QFETCH(qint64, sum);
+
+    QCOMPARE(QString(CsvReader::detectDelimiter(
+                 CsvReader::skipLines(QString::fromUtf8(file), mapping.skipLines))),
+        delimiter);
+    TestAppState app;
+    const Account account = app.addAccount("Everyday");
+    QTemporaryDir dir;
+    QCOMPARE(::counts(app->importService()->importCsv(
+                 writeFile(dir, "statement.csv", file), account.id, mapping)),
+        counts);
+    const QList<Transaction> stored = app->transactions()->findByAccount(account.id);
+    QCOMPARE(Records::sum(stored), sum);
+}
+
+void TestImportService::csvPreviewAndProfiles()
+{
+    TestAppState app;
+    const Account account = app.addAccount("Everyday");
+    app.addTransaction(account.id, QDate(2024, 3, 6), "Werk", 10000);
+    CsvMapping m = columns(0, 1, 2);
+    m.directionColumn = 3;
+    m.outValue = "Af";
+    m.inValue = "Bij";
+    m.decimalComma = true;
+    const QString file = "Rekening 123\nDatum;Naam;Bedrag;Af Bij\n05.03.2024;Bakker;3,50;Af\n"
+                         "06.03.2024;Werk;100,00;Bij\n07.03.2024;Raar;1,00;Over\n"
+                         "32.03.2024;Kapot;1,00;Af\n05.03.2024;Bakker;3,50;Af\nTotaal;;;\n";
+    const QList<CsvPreviewRow> rows = app->importService()->previewCsv(file, account.id, m);
+    // The footer is no row; the last shown is the second of two equal rows.
+    QStringList shown;
+    for (const CsvPreviewRow& r : rows) {
+        shown << QStringList { QString::number(r.line), r.date.toString(Qt::ISODate),
+            r.amount ? QString::number(*r.amount) : "-", QString::number(int(r.status)), r.reason }
+                     .join(' ');
+    }
+    QCOMPARE(shown,
+        QStringList({ "3 2024-03-05 -350 0 ", "4 2024-03-06 10000 1 ",
+            "5 2024-03-07 - 2 the amount does not read", "6  -100 2 the date does not read",
+            "7 2024-03-05 -350 1 " }));
+    QCOMPARE(app->importService()->previewCsv(file, account.id, m, 2).size(), 2);
+
+    CsvProfileService* profiles = app->importService()->profiles();
+    const auto kept = profiles->remember(account.id, file, m, "Bank");
+    QVERIFY(kept);
+    // The next month's file of the bank, whatever its rows and the lines above.
+    const QString next = "Rekening 123\nDATUM;Naam;Bedrag;Af Bij\n01.04.2024;Bakker;1,00;Af\n";
+    const auto found = profiles->matching(account.id, next);
+    QVERIFY(found);
+    QCOMPARE(found->name, "Bank");
+    QCOMPARE(CsvProfileText::toJson(found->mapping), CsvProfileText::toJson(m));
+    QVERIFY(!profiles->matching(account.id, "Rekening\nDatum;Naam;Bedrag;Saldo\n"));
+    QVERIFY(!profiles->matching(app.addAccount("Other").id, next));
+    // Keeping it again updates the profile under its name; a new shape is a new one.
+    QCOMPARE(profiles->remember(account.id, next, m, "Bank")->id, kept->id);
+    CsvMapping plain = columns(0, 1, 2);
+    QCOMPARE(
+        profiles->remember(account.id, "Date,Payee,Amount\n", plain, "bank")->name, "bank (2)");
+    QVERIFY(!profiles->rename(kept->id, "BANK (2)"));
+    QVERIFY(!profiles->rename(kept->id, "  "));
+
+    // Stored text that is no mapping reads as none.
+    for (const char* bad :
+        { "", "[]", "{\"date\":0}", "{\"date\":0,\"payee\":1,\"amount\":2.5,\"skipLines\":0}",
+            "{\"date\":0,\"payee\":1,\"amount\":2,\"skipLines\":0,\"delimiter\":\"x\"}",
+            "{\"date\":0,\"payee\":1,\"amount\":2,\"skipLines\":0,\"direction\":3}" })
+        QVERIFY2(!CsvProfileText::fromJson(bad), bad);
+}
+
+void TestImportService::ofxStatementForms_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("counts");
+    QTest::addColumn<qint64>("sum");
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("problem");
+    const auto add = [](const char* name, const QByteArray& file, const char* counts, qint64 sum,
+                         const QString& first, const char* problem = "") {
+        QTest::newRow(name) << file << QString(counts) << sum << first << QString(problem);
+    };
+
+    const QByteArray coffee = row(
+        "20240305235959.000[-3:GMT]", "-3.50", "Coffee", "F1", "<MEMO>Card 1\n<CHECKNUM>101\n");
+    const QByteArray pay = row("20240306", "+100.00", "Payroll", "F2");
+    const QString firstCoffee = "2024-03-05|Coffee|Card 1|101";
+    add("SGML, open elements", sgml(statement("1001", coffee + pay)), "imported 2", 9650,
+        firstCoffee);
+    QByteArray closed = sgml(statement("1001",
+        "<STMTTRN><DTPOSTED>20240305000000[+9:JST]</DTPOSTED><TRNAMT>-3.50</TRNAMT><FITID>F1"
+        "</FITID><NAME>Coffee</NAME><MEMO>Card 1</MEMO><CHECKNUM>101</CHECKNUM></STMTTRN>"));
+    add("SGML, closing tags, one line", closed.replace('\n', ""), "imported 1", -350, firstCoffee);
+    add("XML",
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<?OFX OFXHEADER=\"200\" VERSION=\"211\"?>\n"
+        "<OFX><BANKMSGSRSV1><STMTTRNRS><STMTRS><CURDEF>USD</CURDEF><BANKACCTFROM><ACCTID>1001"
+        "</ACCTID></BANKACCTFROM><BANKTRANLIST><STMTTRN><DTPOSTED>20240307</DTPOSTED><TRNAMT>-20.00"
+        "</TRNAMT><FITID>X1</FITID><PAYEE><NAME>Smith &amp; Co</NAME></PAYEE><MEMO>Café</MEMO>"
+        "</STMTTRN></BANKTRANLIST></STMTRS></STMTTRNRS></BANKMSGSRSV1></OFX>",
+        "imported 1", -2000, "2024-03-07|Smith & Co|Café|");
+    add("two statements, one a card",
+        sgml(statement("1001", coffee) + statement("2002", pay, "USD", true)), "imported 2", 9650,
+        firstCoffee);
+    add("decimal comma", sgml(statement("1001", row("20240308", "-12,5", "Bus", "F3"))),
+        "imported 1", -1250, "2024-03-08|Bus||");
+    add("alike rows: by FITID both, without one",
+        sgml(statement("1001",
+            row("20240309", "-2.00", "Tea", "T1") + row("20240309", "-2.00", "Tea", "T2")
+                + row("20240310", "-1.00", "Gum", "") + row("20240310", "-1.00", "Gum", ""))),
+        "imported 3 duplicates 1", -500, "2024-03-09|Tea||");
+    add("bad date and amount",
+        sgml(statement("1001",
+            row("2024-3-5", "-1.00", "A", "B1") + row("20241345", "-1.00", "B", "B2")
+                + row("20240311", "1.2.3", "C", "B3") + row("20240311", "-4.00", "D", "B4"))),
+        "imported 1 invalid 3", -400, "2024-03-11|D||");
+    add("another currency", sgml(statement("1001", coffee + pay, "EUR")), "invalid 2", 0, "",
+        "is in EUR");
+    add("a currency not kept", sgml(statement("1001", coffee, "CHF")), "invalid 1", 0, "", "CHF");
+    add("cut off", sgml(statement("1001", coffee + pay)).left(300), "", 0, "",
+        "not a complete OFX file");
+    add("Windows-1252 bytes", sgml(statement("1001", row("20240312", "-5.00", "Caf\xe9", "W1"))),
+        "imported 1", -500, "2024-03-12|Caf\u00e9||");
+    add("UTF-8 under a 1252 header",
+        sgml(statement("1001", row("20240312", "-5.00", "Caf\xc3\xa9", "W1"))), "imported 1", -500,
+        "2024-03-12|Caf\u00e9||");
+}
+
+void TestImportService::ofxStatementForms()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, counts);
+    QFETCH(qint64, sum);
+    QFETCH(QString, first);
+    QFETCH(QString, problem);
+
+    TestAppState app;
+    const Account bank = app.addAccount("Bank");
+    const Account card = app.addAccount("Card");
+    QTemporaryDir dir;
+    const ImportResult result = app->importService()->importOfx(
+        writeFile(dir, "statement.qfx", file), { { "1001", bank.id }, { "2002", card.id } });
+    QCOMPARE(::counts(result), counts);
+    QVERIFY(!result.aborted);
+    const QString told = (result.problems + result.fileErrors).join('\n');
+    QVERIFY2(problem.isEmpty() ? told.isEmpty() : told.contains(problem), qPrintable(told));
+    QList<Transaction> stored = app->transactions()->findByAccount(bank.id);
+    QCOMPARE(earliest(stored), first);
+    stored += app->transactions()->findByAccount(card.id);
+    QCOMPARE(Records::sum(stored), sum);
+}
+
+void TestImportService::ofxRowsKnownAgainByTheirIds()
+{
+    TestAppState app;
+    const Account bank = app.addAccount("Bank");
+    const Account card = app.addAccount("Card");
+    ImportService* service = app->importService();
+    const QString path = importFixture("two-statements.qfx");
+
+    const ImportResult first = service->importOfx(
+        path, { { "000123456789", bank.id }, { "4111222233334444", card.id } });
+    QCOMPARE(counts(first), "imported 3");
+
+    // The bank sends the same rows again: known by their FITIDs even where a
+    // payee was renamed in the register since.
+    Transaction coffee = app->transactions()->findByAccount(bank.id).last();
+    coffee.payee = "Corner Coffee";
+    QVERIFY(app->transactions()->update(coffee));
+    const ImportResult again = service->importOfx(
+        path, { { "000123456789", bank.id }, { "4111222233334444", card.id } });
+    QCOMPARE(counts(again), "duplicates 3");
 }
 
 QTEST_MAIN(TestImportService)
