@@ -13,7 +13,7 @@ class TestTransactionBulkInsert : public QObject {
 
 private Q_SLOTS:
     void indexesAllRowsAtTheEnd();
-    void rollbackTakesRowsAndTriggerChangesBack();
+    void unfinishedGuardStillIndexesItsRows();
     void inactiveOutsideATransaction();
 };
 
@@ -100,25 +100,12 @@ void TestTransactionBulkInsert::indexesAllRowsAtTheEnd()
     QVERIFY(store.indexIsSound());
 }
 
-void TestTransactionBulkInsert::rollbackTakesRowsAndTriggerChangesBack()
+void TestTransactionBulkInsert::unfinishedGuardStillIndexesItsRows()
 {
+    // A run rolled back leaves the triggers and index as they were: the import
+    // and restore tests stop runs on a full disk. A guard dropped without
+    // finish() inside a unit that commits still indexes its rows.
     Store store;
-    store.add("Kept Row");
-    {
-        TransactionScope scope(store.test.db());
-        TransactionBulkInsert bulk(store.test.db(), &store.repo);
-        QVERIFY(bulk.isActive());
-        store.add("Dropped Row", &bulk);
-        QVERIFY(store.triggers() != store.triggersBefore);
-    }
-    QCOMPARE(store.triggers(), store.triggersBefore);
-    QCOMPARE(store.test.scalar("SELECT COUNT(*) FROM transactions").toInt(), 1);
-    QVERIFY(store.found("Dropped").isEmpty());
-    store.add("Later Row");
-    QCOMPARE(store.found("Row"), (QStringList { "Later Row", "Kept Row" }));
-    QVERIFY(store.indexIsSound());
-
-    // A guard dropped without finish() inside a unit that commits still indexes its rows.
     {
         TransactionScope scope(store.test.db());
         {
