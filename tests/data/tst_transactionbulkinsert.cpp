@@ -102,9 +102,7 @@ void TestTransactionBulkInsert::indexesAllRowsAtTheEnd()
 
 void TestTransactionBulkInsert::unfinishedGuardStillIndexesItsRows()
 {
-    // A run rolled back leaves the triggers and index as they were: the import
-    // and restore tests stop runs on a full disk. A guard dropped without
-    // finish() inside a unit that commits still indexes its rows.
+    // A guard dropped without finish() inside a unit that commits still indexes its rows.
     Store store;
     {
         TransactionScope scope(store.test.db());
