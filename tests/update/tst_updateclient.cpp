@@ -313,14 +313,9 @@ void TestUpdateClient::transportFaults()
 
 void TestUpdateClient::releaseNotesFallBackToThePlainFile()
 {
-    QCOMPARE(
-        ReleaseNotesFetcher::notesUrl(QUrl("https://dl.example.com/ledgerine/stable/"), "1.1.0"),
-        QUrl("https://dl.example.com/ledgerine/1.1.0/release-notes.md"));
-    const QUrl notes("https://dl.example.com/ledgerine/1.1.0/release-notes.md");
-    QCOMPARE(ReleaseNotesFetcher::localizedUrl(notes, "de"),
-        QUrl("https://dl.example.com/ledgerine/1.1.0/release-notes.de.md"));
-    QCOMPARE(ReleaseNotesFetcher::localizedUrl(notes, "en"), QUrl());
-    QCOMPARE(ReleaseNotesFetcher::localizedUrl(notes, "C"), QUrl());
+    QCOMPARE(ReleaseNotesFetcher::localizedUrl(
+                 QUrl("https://dl.example.com/ledgerine/1.1.0/release-notes.md"), "C"),
+        QUrl());
 
     TestHttpServer server;
     server.serve("/ledgerine/1.2.0/release-notes.md", { 200, "# Plain notes\n", {} });
