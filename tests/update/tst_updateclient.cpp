@@ -465,6 +465,7 @@ void TestUpdateClient::offersAtStartupAndFromTheMenu()
     QCOMPARE(checked(configFor(*m_server, "1.4.0")),
         "Check for Updates: Mellowind Ledgerine is up to date (version 1.4.0)");
     QCOMPARE(status, QStringList({ "busy Checking for updates…", "idle" }));
+    QCOMPARE(MessageBoxes::lastShown()->icon, QMessageBox::Information);
     m_server->setFault("/ledgerine/stable/latest.json", { .status = 503 });
     QCOMPARE(checked(configFor(*m_server, "1.4.0")),
         "Check for Updates: The update server could not be reached. Check the connection to the "
