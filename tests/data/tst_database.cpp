@@ -56,48 +56,6 @@ void TestDatabaseMigrations::freshFileReachesLatestVersion()
             "13:csv_profile_sync" }));
     QCOMPARE(test.column("PRAGMA journal_mode") + test.column("PRAGMA foreign_keys"),
         QStringList({ "wal", "1" }));
-    // Payee completion and account balances read their indexes, never the table.
-    const auto plan = [&](const char* sql) {
-        QSqlQuery q(test.db()->database());
-        QStringList steps;
-        if (q.exec(QString("EXPLAIN QUERY PLAN ") + sql))
-            while (q.next())
-                steps << q.value(3).toString();
-        return steps;
-    };
-    QCOMPARE(plan("SELECT DISTINCT payee FROM transactions WHERE deleted_at IS NULL AND payee "
-                  "!= '' ORDER BY payee"),
-        QStringList { "SCAN transactions USING COVERING INDEX idx_transactions_live_payee_date" });
-    QCOMPARE(plan("SELECT SUM(t.amount) FROM transactions t WHERE t.account_id = 'x' AND "
-                  "t.deleted_at IS NULL"),
-        QStringList {
-            "SEARCH t USING COVERING INDEX idx_transactions_live_amount (account_id=?)" });
-    // A report's sums over a period walk the report index alone.
-    QCOMPARE(plan("SELECT substr(t.date, 1, 7) AS month, SUM(t.amount) FROM transactions t WHERE "
-                  "t.deleted_at IS NULL AND COALESCE(t.transfer_link_id, '') = '' AND t.date >= "
-                  "'2000-01-01' AND t.date <= '2025-12-31' GROUP BY month")
-                 .value(0),
-        "SEARCH t USING COVERING INDEX idx_transactions_live_report (date>? AND date<?)");
-    // Within one account, and by category, they walk an index in group order.
-    QCOMPARE(plan("SELECT t.date, SUM(t.amount) FROM transactions t WHERE t.deleted_at IS NULL "
-                  "AND t.account_id = 'x' AND t.date >= '2000-01-01' AND t.date <= '2025-12-31' "
-                  "AND t.is_split <> 1 GROUP BY t.date"),
-        QStringList { "SEARCH t USING COVERING INDEX idx_transactions_live_account_date "
-                      "(account_id=? AND date>? AND date<?)" });
-    QCOMPARE(plan("SELECT a.id, SUM(CASE WHEN t.cleared = 1 THEN t.amount ELSE 0 END) FROM "
-                  "accounts a LEFT JOIN transactions t ON t.account_id = a.id AND t.deleted_at "
-                  "IS NULL GROUP BY a.id")
-                 .value(1),
-        "SEARCH t USING COVERING INDEX idx_transactions_live_account_date (account_id=?) "
-        "LEFT-JOIN");
-    QCOMPARE(plan("SELECT c.id, SUM(t.amount) FROM categories c CROSS JOIN transactions t ON "
-                  "t.category_id = c.id WHERE t.deleted_at IS NULL AND t.date >= '2000-01-01' AND "
-                  "t.date <= '2025-12-31' AND COALESCE(t.transfer_link_id, '') = '' GROUP BY "
-                  "c.rowid")
-                 .value(1),
-        "SEARCH t USING COVERING INDEX idx_transactions_live_category "
-        "(category_id=? AND date>? AND date<?)");
-
 }
 
 void TestDatabaseMigrations::versionOneFileGetsTheLaterMigrations()
