@@ -84,13 +84,10 @@ void TestTransactionBulkInsert::indexesAllRowsAtTheEnd()
     // One announcement for the account, after the commit.
     QCOMPARE(changed.count(), 1);
     QCOMPARE(store.test.scalar("SELECT COUNT(*) FROM transactions").toInt(), 3);
-    QCOMPARE(store.found("Alpine"), QStringList { "Alpine Outfitters" });
-    QCOMPARE(store.found("Harbor"), QStringList { "Harbor Cafe" });
-    QCOMPARE(store.found("eight"), QStringList { "Harbor Cafe" });
-    QVERIFY(store.found("seven").isEmpty());
-    QCOMPARE(store.found("Bakery"), QStringList { "New Bakery" });
-    QVERIFY(store.found("Riverside").isEmpty());
-    QVERIFY(store.found("Old").isEmpty());
+    QCOMPARE(store.found("Alpine") + store.found("Harbor") + store.found("eight")
+            + store.found("Bakery") + store.found("seven") + store.found("Riverside")
+            + store.found("Old"),
+        QStringList({ "Alpine Outfitters", "Harbor Cafe", "Harbor Cafe", "New Bakery" }));
     QVERIFY(store.indexIsSound());
     QCOMPARE(store.triggers(), store.triggersBefore);
 
