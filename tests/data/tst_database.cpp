@@ -43,7 +43,6 @@ private Q_SLOTS:
     void newFilesAreTheOwnersOnly();
     void readOnlyFileIsOpenedForReading();
     void schemaThisBuildDoesNotKnowIsRefused();
-    void splitStatements();
 };
 
 void TestDatabaseMigrations::freshFileReachesLatestVersion()
@@ -211,43 +210,6 @@ void TestDatabaseMigrations::schemaThisBuildDoesNotKnowIsRefused()
     }
     QCOMPARE(bytes(path), before);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList { "newer.db" });
-
-    // Columns a later version added to a known table are left alone.
-    const QString extra = dir.filePath("extra.db");
-    QVERIFY(prepare(extra, { "ALTER TABLE accounts ADD COLUMN colour TEXT DEFAULT 'teal'" }));
-    {
-        Database db;
-        QVERIFY(db.open(extra) && db.runMigrations());
-        QVERIFY(AccountRepository(&db).insert(Records::account("A")));
-        QCOMPARE(queryColumn(db.database(), "SELECT colour FROM accounts"), QStringList { "teal" });
-    }
-}
-
-void TestDatabaseMigrations::splitStatements()
-{
-    const QString script = "-- leading comment\n"
-                           "CREATE TABLE a (\n"
-                           "  -- a comment inside a statement\n"
-                           "  id TEXT\n"
-                           ");\n"
-                           "\n"
-                           ";\n"
-                           "CREATE TRIGGER t AFTER INSERT ON a BEGIN\n"
-                           "  INSERT INTO b VALUES (1);\n"
-                           "  INSERT INTO b VALUES (2);\n"
-                           "END;\n"
-                           "UPDATE a SET id = 'x'\n"
-                           "WHERE id = 'begin';\n"
-                           "SELECT 1\n"
-                           "end;\n"
-                           "SELECT 2";
-    // A line merely containing "begin" opens a block, so the UPDATE runs on
-    // until a line starting with END closes it.
-    QCOMPARE(Database::splitStatements(script),
-        QStringList({ "CREATE TABLE a (\n  id TEXT\n)",
-            "CREATE TRIGGER t AFTER INSERT ON a BEGIN\n  INSERT INTO b VALUES (1);\n"
-            "  INSERT INTO b VALUES (2);\nEND",
-            "UPDATE a SET id = 'x'\nWHERE id = 'begin';\nSELECT 1\nend", "SELECT 2" }));
 }
 
 QTEST_GUILESS_MAIN(TestDatabaseMigrations)
