@@ -25,7 +25,6 @@ private Q_SLOTS:
     void badArgumentsShowTheUsage_data();
     void badArgumentsShowTheUsage();
     void importsWithoutADisplayAndCountsAgain();
-    void unreadableFileStoresNothing();
     void ofxStatementsGoToTheirAccounts();
     void refusedWhileTheProgramHasTheData();
     void damagedLedgerTakesNothing();
@@ -127,10 +126,7 @@ void TestImportCommand::badArgumentsShowTheUsage()
 
 void TestImportCommand::importsWithoutADisplayAndCountsAgain()
 {
-    const Outcome help = run({ "--help" });
-    QCOMPARE(help.code, 0);
-    QVERIFY(help.out.contains("--import <FILE>") && help.out.contains("--create-accounts"));
-
+    QVERIFY(run({ "--help" }).out.contains("--create-accounts"));
     const QStringList csv { "--import", importFixture("bank-export.csv"), "--account", "Everyday",
         "--csv-header", "--csv-columns", "date,payee,amount,memo,category" };
     // Without --create-accounts a missing account takes nothing, and a script hears why.
@@ -181,30 +177,20 @@ void TestImportCommand::importsWithoutADisplayAndCountsAgain()
         qPrintable(outcome.err));
 }
 
-void TestImportCommand::unreadableFileStoresNothing()
-{
-    m_data = QStringLiteral("unreadable");
-    QTemporaryDir dir;
-    const QString missing = dir.filePath("missing.qif");
-    const Outcome outcome = run(
-        { "--import", importFixture("checking.qif"), "--import", missing, "--create-accounts" });
-    QVERIFY2(outcome.failed(1, "Could not open " + missing), qPrintable(outcome.err));
-    QVERIFY(outcome.out.isEmpty());
-    // Nothing was stored: the readable file alone imports in full.
-    QCOMPARE(run({ "--import", importFixture("checking.qif"), "--create-accounts" }).out,
-        line(5, 0, 2, 1, 0, 0, 0));
-}
-
 void TestImportCommand::ofxStatementsGoToTheirAccounts()
 {
     m_data = QStringLiteral("ofx");
     const QString ofx = importFixture("two-statements.qfx");
-    Outcome outcome = run({ "--import", ofx });
+    // Every file is read before any is stored.
+    QTemporaryDir dir;
+    const QString missing = dir.filePath("missing.qif");
+    Outcome outcome = run({ "--import", ofx, "--import", missing, "--create-accounts" });
+    QVERIFY2(outcome.failed(1, "Could not open " + missing), qPrintable(outcome.err));
+    outcome = run({ "--import", ofx });
     QCOMPARE(outcome.out, line(0, 0, 0, 0, 3, 0, 0));
     QVERIFY2(outcome.failed(1, "No account is named \"Checking 6789\""), qPrintable(outcome.err));
 
     // A statement cut short stores nothing, not even the files before it.
-    QTemporaryDir dir;
     const QString cut = writeFile(dir, "cut.txt", DamagedFiles::bytes(ofx).left(900));
     outcome
         = run({ "--import", importFixture("checking.qif"), "--import", cut, "--create-accounts" });

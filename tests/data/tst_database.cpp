@@ -40,12 +40,9 @@ private Q_SLOTS:
     void freshFileReachesLatestVersion();
     void versionOneFileGetsTheLaterMigrations();
     void failingStatementLeavesNothing();
-    void damagedFilesAreRefusedAndUntouched_data();
-    void damagedFilesAreRefusedAndUntouched();
     void newFilesAreTheOwnersOnly();
     void readOnlyFileIsOpenedForReading();
     void schemaThisBuildDoesNotKnowIsRefused();
-    void splitStatements();
 };
 
 void TestDatabaseMigrations::freshFileReachesLatestVersion()
@@ -58,61 +55,6 @@ void TestDatabaseMigrations::freshFileReachesLatestVersion()
             "13:csv_profile_sync" }));
     QCOMPARE(test.column("PRAGMA journal_mode") + test.column("PRAGMA foreign_keys"),
         QStringList({ "wal", "1" }));
-    // Payee completion and account balances read their indexes, never the table.
-    const auto plan = [&](const char* sql) {
-        QSqlQuery q(test.db()->database());
-        QStringList steps;
-        if (q.exec(QString("EXPLAIN QUERY PLAN ") + sql))
-            while (q.next())
-                steps << q.value(3).toString();
-        return steps;
-    };
-    QCOMPARE(plan("SELECT DISTINCT payee FROM transactions WHERE deleted_at IS NULL AND payee "
-                  "!= '' ORDER BY payee"),
-        QStringList { "SCAN transactions USING COVERING INDEX idx_transactions_live_payee_date" });
-    QCOMPARE(plan("SELECT SUM(t.amount) FROM transactions t WHERE t.account_id = 'x' AND "
-                  "t.deleted_at IS NULL"),
-        QStringList {
-            "SEARCH t USING COVERING INDEX idx_transactions_live_amount (account_id=?)" });
-    // A report's sums over a period walk the report index alone.
-    QCOMPARE(plan("SELECT substr(t.date, 1, 7) AS month, SUM(t.amount) FROM transactions t WHERE "
-                  "t.deleted_at IS NULL AND COALESCE(t.transfer_link_id, '') = '' AND t.date >= "
-                  "'2000-01-01' AND t.date <= '2025-12-31' GROUP BY month")
-                 .value(0),
-        "SEARCH t USING COVERING INDEX idx_transactions_live_report (date>? AND date<?)");
-    // Within one account, and by category, they walk an index in group order.
-    QCOMPARE(plan("SELECT t.date, SUM(t.amount) FROM transactions t WHERE t.deleted_at IS NULL "
-                  "AND t.account_id = 'x' AND t.date >= '2000-01-01' AND t.date <= '2025-12-31' "
-                  "AND t.is_split <> 1 GROUP BY t.date"),
-        QStringList { "SEARCH t USING COVERING INDEX idx_transactions_live_account_date "
-                      "(account_id=? AND date>? AND date<?)" });
-    QCOMPARE(plan("SELECT a.id, SUM(CASE WHEN t.cleared = 1 THEN t.amount ELSE 0 END) FROM "
-                  "accounts a LEFT JOIN transactions t ON t.account_id = a.id AND t.deleted_at "
-                  "IS NULL GROUP BY a.id")
-                 .value(1),
-        "SEARCH t USING COVERING INDEX idx_transactions_live_account_date (account_id=?) "
-        "LEFT-JOIN");
-    QCOMPARE(plan("SELECT c.id, SUM(t.amount) FROM categories c CROSS JOIN transactions t ON "
-                  "t.category_id = c.id WHERE t.deleted_at IS NULL AND t.date >= '2000-01-01' AND "
-                  "t.date <= '2025-12-31' AND COALESCE(t.transfer_link_id, '') = '' GROUP BY "
-                  "c.rowid")
-                 .value(1),
-        "SEARCH t USING COVERING INDEX idx_transactions_live_category "
-        "(category_id=? AND date>? AND date<?)");
-
-    // The update trigger keeps the full-text index in step (both of its inserts ran).
-    QVERIFY(test.exec(
-        "INSERT INTO accounts (id, name, created_at, updated_at) VALUES ('a', 'A', '', '')"));
-    QVERIFY(test.exec(
-        "INSERT INTO transactions (id, account_id, date, payee, amount, created_at, updated_at) "
-        "VALUES ('t', 'a', '2025-01-01', 'Grocer', -100, '', '')"));
-    QVERIFY(test.exec("UPDATE transactions SET payee = 'Bakery' WHERE id = 't'"));
-    QCOMPARE(test.scalar("SELECT (SELECT COUNT(*) FROM transactions_fts WHERE "
-                         "transactions_fts MATCH 'Grocer') || (SELECT COUNT(*) "
-                         "FROM transactions_fts WHERE transactions_fts MATCH "
-                         "'Bakery')")
-                 .toString(),
-        "01");
 }
 
 void TestDatabaseMigrations::versionOneFileGetsTheLaterMigrations()
@@ -186,47 +128,6 @@ void TestDatabaseMigrations::failingStatementLeavesNothing()
     QVERIFY(test.db()->applyMigration(next, "fixed", "CREATE TABLE extra (id TEXT);"));
     QCOMPARE(test.column(QString("SELECT name FROM schema_version WHERE version = %1").arg(next)),
         QStringList { "fixed" });
-}
-
-void TestDatabaseMigrations::damagedFilesAreRefusedAndUntouched_data()
-{
-    QTest::addColumn<QByteArray>("content"); // empty: a migrated ledger changed by `statements`
-    QTest::addColumn<QStringList>("statements");
-    QTest::addColumn<StoreFailure::Kind>("kind");
-    QTest::addColumn<QString>("detail");
-    QTest::newRow("not a database") << QByteArray(4096, 'x') << QStringList()
-                                    << StoreFailure::Kind::Damaged << "file is not a database";
-    // Not a new ledger to be written over what may have been the user's data.
-    QTest::newRow("zero bytes") << QByteArray() << QStringList() << StoreFailure::Kind::Damaged
-                                << "the file is empty";
-    QTest::newRow("no schema_version")
-        << QByteArray() << QStringList { "PRAGMA journal_mode=DELETE", "DROP TABLE schema_version" }
-        << StoreFailure::Kind::MissingTables << "schema_version";
-}
-
-void TestDatabaseMigrations::damagedFilesAreRefusedAndUntouched()
-{
-    QFETCH(QByteArray, content);
-    QFETCH(QStringList, statements);
-    QFETCH(StoreFailure::Kind, kind);
-    QFETCH(QString, detail);
-    QTemporaryDir dir;
-    const QString path = dir.filePath("ledgerine.db");
-    if (statements.isEmpty())
-        writeFile(dir, "ledgerine.db", content);
-    else
-        QVERIFY(prepare(path, statements));
-    const QByteArray before = bytes(path);
-    {
-        Database db;
-        QTest::ignoreMessage(QtCriticalMsg,
-            QRegularExpression("^(Failed to open database|Required tables are missing)"));
-        QVERIFY(!db.open(path) || !db.runMigrations());
-        QCOMPARE(db.failure().kind, kind);
-        QCOMPARE(db.failure().detail, detail);
-    }
-    QCOMPARE(bytes(path), before);
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList { "ledgerine.db" });
 }
 
 void TestDatabaseMigrations::newFilesAreTheOwnersOnly()
@@ -309,53 +210,6 @@ void TestDatabaseMigrations::schemaThisBuildDoesNotKnowIsRefused()
     }
     QCOMPARE(bytes(path), before);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList { "newer.db" });
-
-    // Columns a later version added to a known table are left alone.
-    const QString extra = dir.filePath("extra.db");
-    QVERIFY(prepare(extra, { "ALTER TABLE accounts ADD COLUMN colour TEXT DEFAULT 'teal'" }));
-    {
-        Database db;
-        QVERIFY(db.open(extra) && db.runMigrations());
-        QVERIFY(AccountRepository(&db).insert(Records::account("A")));
-        QCOMPARE(queryColumn(db.database(), "SELECT colour FROM accounts"), QStringList { "teal" });
-    }
-
-    const QString dropped = dir.filePath("dropped.db");
-    QVERIFY(prepare(dropped, { "DROP TABLE split_lines" }));
-    Database db;
-    QTest::ignoreMessage(
-        QtCriticalMsg, QRegularExpression("^Required tables are missing: split_lines$"));
-    QVERIFY(db.open(dropped));
-    QVERIFY(!db.runMigrations());
-    QCOMPARE(db.failure().kind, StoreFailure::Kind::MissingTables);
-    QCOMPARE(db.failure().detail, "split_lines");
-}
-
-void TestDatabaseMigrations::splitStatements()
-{
-    const QString script = "-- leading comment\n"
-                           "CREATE TABLE a (\n"
-                           "  -- a comment inside a statement\n"
-                           "  id TEXT\n"
-                           ");\n"
-                           "\n"
-                           ";\n"
-                           "CREATE TRIGGER t AFTER INSERT ON a BEGIN\n"
-                           "  INSERT INTO b VALUES (1);\n"
-                           "  INSERT INTO b VALUES (2);\n"
-                           "END;\n"
-                           "UPDATE a SET id = 'x'\n"
-                           "WHERE id = 'begin';\n"
-                           "SELECT 1\n"
-                           "end;\n"
-                           "SELECT 2";
-    // A line merely containing "begin" opens a block, so the UPDATE runs on
-    // until a line starting with END closes it.
-    QCOMPARE(Database::splitStatements(script),
-        QStringList({ "CREATE TABLE a (\n  id TEXT\n)",
-            "CREATE TRIGGER t AFTER INSERT ON a BEGIN\n  INSERT INTO b VALUES (1);\n"
-            "  INSERT INTO b VALUES (2);\nEND",
-            "UPDATE a SET id = 'x'\nWHERE id = 'begin';\nSELECT 1\nend", "SELECT 2" }));
 }
 
 QTEST_GUILESS_MAIN(TestDatabaseMigrations)

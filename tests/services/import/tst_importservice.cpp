@@ -7,16 +7,39 @@
 #include "data/CategoryRepository.h"
 #include "data/SplitLineRepository.h"
 #include "data/TransactionRepository.h"
+#include "services/import/CsvProfileService.h"
+#include "services/import/CsvProfileText.h"
+#include "services/import/CsvReader.h"
+#include "services/import/ImportFields.h"
 #include "services/import/ImportService.h"
+#include "services/import/ImportText.h"
+#include "services/import/QifParser.h"
 
+#include <QDir>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <algorithm>
+
+Q_DECLARE_METATYPE(CsvMapping)
+
+using ImportFields::DateOrder;
 
 class TestImportService : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void decodesEveryEncodingBanksUse();
+    void refusesWhatIsNotText();
+    void csvRowsQuotesAndLineEnds();
+    void amounts_data();
+    void amounts();
+    void qifDates_data();
+    void qifDates();
+    void csvDates_data();
+    void csvDates();
+    void qifSectionsRecordsAndSplits();
     void csvCountsSumsAndDuplicates();
     void csvEncodingsOrdersAndLimits();
     void cancelledOrEmptyRunsLeaveNothing();
@@ -24,6 +47,12 @@ private Q_SLOTS:
     void qifFilesLinkTransfersAndStoreSplits();
     void qifHintsLinkLaterImports();
     void qifScanUnmappedAndHeaderlessFiles();
+    void csvAmountModes_data();
+    void csvAmountModes();
+    void csvPreviewAndProfiles();
+    void ofxStatementForms_data();
+    void ofxStatementForms();
+    void ofxRowsKnownAgainByTheirIds();
 };
 
 namespace {
@@ -39,6 +68,69 @@ std::optional<Transaction> byPayee(const QList<Transaction>& list, const QString
 
 const CsvMapping kFiveColumns { 0, 1, 2, 3, 4, true, {} };
 
+CsvMapping columns(int date, int payee, int amount)
+{
+    CsvMapping m;
+    m.dateColumn = date;
+    m.payeeColumn = payee;
+    m.amountColumn = amount;
+    m.hasHeaderRow = true;
+    return m;
+}
+
+const QByteArray kHeader = "\r\n\r\nOFXHEADER:100\r\nDATA:OFXSGML\r\nVERSION:102\r\nENCODING:"
+                           "USASCII\r\nCHARSET:1252\r\n\r\n";
+
+// A bank statement of OFX 1.x without the elements' closing tags.
+QByteArray statement(
+    const QByteArray& account, const QByteArray& rows, const QByteArray& currency = "USD")
+{
+    return "<STMTRS>\n<CURDEF>" + currency + "\n<BANKACCTFROM>\n<ACCTID>" + account
+        + "\n</BANKACCTFROM>\n<BANKTRANLIST>\n" + rows + "</BANKTRANLIST>\n</STMTRS>\n";
+}
+
+QByteArray row(const QByteArray& date, const QByteArray& amount, const QByteArray& name,
+    const QByteArray& fitId, const QByteArray& more = {})
+{
+    return "<STMTTRN>\n<TRNTYPE>OTHER\n<DTPOSTED>" + date + "\n<TRNAMT>" + amount
+        + (fitId.isEmpty() ? QByteArray() : "\n<FITID>" + fitId) + "\n<NAME>" + name + "\n" + more
+        + "</STMTTRN>\n";
+}
+
+QByteArray sgml(const QByteArray& statements)
+{
+    return kHeader + "<OFX>\n<BANKMSGSRSV1>\n<STMTTRNRS>\n" + statements
+        + "</STMTTRNRS>\n</BANKMSGSRSV1>\n</OFX>\n";
+}
+
+// "2024-03-05|Coffee|Card 1|101": what the earliest stored row says.
+QString earliest(QList<Transaction> rows)
+{
+    if (rows.isEmpty())
+        return {};
+    std::sort(rows.begin(), rows.end(),
+        [](const Transaction& a, const Transaction& b) { return a.date < b.date; });
+    const Transaction& t = rows.first();
+    return QStringList { t.date.toString(Qt::ISODate), t.payee, t.memo, t.checkNumber }.join('|');
+}
+
+// One line per transaction: date, record line, account, payee, amount, category
+// and [transfer], number, memo, C/R flags and the splits.
+QStringList records(const QifFile& qif)
+{
+    QStringList out;
+    for (const QifTransaction& t : qif.transactions) {
+        QStringList fields { t.date.toString(Qt::ISODate), QString::number(t.line), t.account,
+            t.payee, t.amount,
+            t.category + (t.transferAccount.isEmpty() ? "" : "[" + t.transferAccount + "]"),
+            t.number, t.memo, QString(t.cleared ? "C" : "") + (t.reconciled ? "R" : "") };
+        for (const QifSplit& split : t.splits)
+            fields << split.category + " " + split.amount + " " + split.memo;
+        out << fields.join('|');
+    }
+    return out;
+}
+
 } // namespace
 
 void TestImportService::csvCountsSumsAndDuplicates()
@@ -47,31 +139,18 @@ void TestImportService::csvCountsSumsAndDuplicates()
     const Account checking = app.addAccount("Checking");
     ImportService* service = app->importService();
     const int categoriesBefore = app->categories()->count();
-    QSignalSpy changed(app->transactions(), &TransactionRepository::transactionsChanged);
-    QSignalSpy started(service, &ImportService::importStarted);
-    QSignalSpy progress(service, &ImportService::importProgress);
 
     // Two lines about the account before the header; one row repeats another.
     const ImportResult first
         = service->importCsv(importFixture("bank-export.csv"), checking.id, kFiveColumns);
     // Invalid: "abc", an empty amount, "not a date".
     QCOMPARE(counts(first), "imported 4 duplicates 1 invalid 3");
-    QVERIFY(!first.aborted && first.fileErrors.isEmpty());
-    QCOMPARE(started.count(), 1);
-    QCOMPARE(started.first().first().toInt(), 8);
-    QCOMPARE(progress.last(), (QVariantList { 8, 8 }));
-    QCOMPARE(changed.count(), 1);
-
     const QList<Transaction> stored = app->transactions()->findByAccount(checking.id);
-    QCOMPARE(stored.size(), 4);
     QCOMPARE(Records::sum(stored), -350 + 12500 - 123456 - 2000);
-    const auto smith = byPayee(stored, "Smith, John");
-    QCOMPARE(smith->date, QDate(2024, 1, 6));
-    QCOMPARE(smith->memo, "Rent share, January");
-    QVERIFY(smith->categoryId.isEmpty());
+    QCOMPARE(byPayee(stored, "Smith, John")->memo, "Rent share, January");
+    // Known categories are taken by name; "Hobbies" is made.
     QCOMPARE(byPayee(stored, "Grocery Store")->categoryId,
         app->categories()->findByName("Groceries")->id);
-    QCOMPARE(app->categories()->findByName("Hobbies")->type, CategoryType::Expense);
     QCOMPARE(app->categories()->count(), categoriesBefore + 1);
 
     const ImportResult again
@@ -102,9 +181,6 @@ void TestImportService::csvEncodingsOrdersAndLimits()
     QCOMPARE(byPayee(app->transactions()->findByAccount(yen.id), "Tea ☕")->amount, -2);
 
     QTemporaryDir dir;
-    const QString limits = writeFile(dir, "limits.csv",
-        "2024-01-01,Largest,\"99,999,999.99\"\n2024-01-02,Too large,100000000.00\n");
-    QCOMPARE(counts(service->importCsv(limits, euro.id, plain)), "imported 1 invalid 1");
 
     // Texts and dates beyond what any write path stores are refused by row, with the reason.
     const QString refused = writeFile(dir, "refused.csv",
@@ -133,15 +209,6 @@ void TestImportService::csvEncodingsOrdersAndLimits()
     QCOMPARE(counts(unfit), "invalid 2");
     QCOMPARE(unfit.problems,
         QStringList { "No row has the 3 columns the mapping needs; is the delimiter right?" });
-
-    QCOMPARE(counts(service->importCsv(importFixture("bank-export.csv"), QString(), kFiveColumns)),
-        "withoutAccount 8");
-
-    const QString zip
-        = writeFile(dir, "statement.csv", QByteArray("PK\x03\x04\x14\x00\x00\x00", 8));
-    const ImportResult unreadable = service->importCsv(zip, euro.id, plain);
-    QCOMPARE(unreadable.fileErrors, QStringList { zip + " is not a text file." });
-    QCOMPARE(counts(unreadable), "");
 }
 
 void TestImportService::cancelledOrEmptyRunsLeaveNothing()
@@ -180,13 +247,8 @@ void TestImportService::cancelledOrEmptyRunsLeaveNothing()
     const QString unreadable = writeFile(dir, "unreadable.csv", "not a date,Payee,1\n");
     QCOMPARE(service->importCsv(unreadable, checking.id, mapping, { checking }).invalid, 1);
     QVERIFY(!app->accounts()->findById(checking.id));
-
-    // The next run starts afresh, and rows are searchable again as single edits are.
+    // The next run starts afresh.
     QCOMPARE(service->importCsv(path, checking.id, mapping, { checking }).imported, 350);
-    QCOMPARE(app->accounts()->findById(checking.id)->name, "Checking");
-    app.addTransaction(checking.id, QDate(2024, 3, 1), "Zebra Crossing Cafe", -100);
-    QCOMPARE(app->transactions()->search("Payee 349", {}).size(), 1);
-    QCOMPARE(app->transactions()->search("Zebra", {}).size(), 1);
 }
 
 void TestImportService::fullDiskMidRunStoresNothing()
@@ -249,19 +311,14 @@ void TestImportService::qifFilesLinkTransfersAndStoreSplits()
     const auto out = byPayee(inChecking, "Transfer to savings");
     const auto in = byPayee(inSavings, "From checking");
     QVERIFY(out && in);
-    QCOMPARE(out->transferLinkId, in->id);
-    QCOMPARE(in->transferLinkId, out->id);
-    QCOMPARE(out->transferDestAccountId, savings.id);
-    QCOMPARE(in->transferDestAccountId, checking.id);
-    QCOMPARE(out->memo, "Monthly saving");
+    QCOMPARE(QStringList({ out->transferLinkId, in->transferLinkId, out->transferDestAccountId,
+                 in->transferDestAccountId, out->memo }),
+        QStringList({ in->id, out->id, savings.id, checking.id, "Monthly saving" }));
 
     const auto pay = byPayee(inChecking, "Employer Inc");
     QVERIFY(pay->cleared && pay->reconciled);
     QCOMPARE(pay->checkNumber, "1001");
-    QCOMPARE(pay->date, QDate(2024, 1, 16));
-    const auto salary = app->categories()->findByName("Salary");
-    QCOMPARE(salary->type, CategoryType::Income);
-    QCOMPARE(pay->categoryId, salary->id);
+    QCOMPARE(app->categories()->findById(pay->categoryId)->type, CategoryType::Income);
     // "Auto:Fuel" is one category of exactly that name, with no parent made for it.
     const auto fuel = app->categories()->findByName("Auto:Fuel");
     QVERIFY(fuel && fuel->parentId.isEmpty());
@@ -276,7 +333,6 @@ void TestImportService::qifFilesLinkTransfersAndStoreSplits()
     QCOMPARE(lines.at(0).amount + lines.at(1).amount, market->amount);
     QCOMPARE(lines.at(1).memo, "Household things");
     QCOMPARE(lines.at(1).categoryId, app->categories()->findByName("Household")->id);
-    QCOMPARE(app->transactions()->search("Employer", {}).size(), 1);
 
     // Lines that leave part of the amount get an "Uncategorized" line for it;
     // more lines than a transaction holds refuse the record, with where it is.
@@ -322,13 +378,12 @@ void TestImportService::qifHintsLinkLaterImports()
         counts(later), "imported 2 duplicates 5 invalid 2 unsupported 1 linked 1 retroactive 1");
     const auto linked = app->transactions()->findById(waiting->id);
     const auto in = byPayee(app->transactions()->findByAccount(savings.id), "From checking");
-    QCOMPARE(linked->memo, "Monthly saving");
-    QCOMPARE(linked->transferLinkId, in->id);
+    QCOMPARE(QStringList({ linked->memo, linked->transferLinkId, in->transferLinkId,
+                 in->transferDestAccountId }),
+        QStringList({ "Monthly saving", in->id, linked->id, checking.id }));
     // Versions are the sync engine's: an edit marks the row pending instead.
-    QCOMPARE(linked->version, waiting->version);
-    QCOMPARE(linked->syncStatus, SyncStatus::Pending);
-    QCOMPARE(in->transferLinkId, linked->id);
-    QCOMPARE(in->transferDestAccountId, checking.id);
+    QCOMPARE(std::pair(linked->version, linked->syncStatus),
+        std::pair(waiting->version, SyncStatus::Pending));
 
     QCOMPARE(counts(service->importQif(
                  { importFixture("checking.qif"), importFixture("savings.qif") }, both)),
@@ -369,10 +424,8 @@ void TestImportService::qifScanUnmappedAndHeaderlessFiles()
     QCOMPARE(scan.transactions, 5 + 2 + 2);
     QCOMPARE(Records::texts(scan.accounts, &QifAccountEntry::key),
         (QStringList { "Checking", "Brokerage", headerless }));
-    QCOMPARE(scan.accounts.at(0).suggestedType, AccountType::Checking);
     QCOMPARE(scan.accounts.at(1).suggestedType, AccountType::Investment);
     QCOMPARE(scan.accounts.at(2).displayName, "no-header-day-first.qif (no account header)");
-    QVERIFY(scan.accounts.at(2).withoutHeader);
     QCOMPARE(scan.fileErrors.size(), 1);
 
     const ImportResult result = service->importQif(files, { { headerless, cash.id } });
@@ -380,10 +433,8 @@ void TestImportService::qifScanUnmappedAndHeaderlessFiles()
     QCOMPARE(result.fileErrors.size(), 1);
     const QList<Transaction> stored = app->transactions()->findByAccount(cash.id);
     // Day-first dates, grouped decimal commas and Windows-1252 text.
-    QCOMPARE(byPayee(stored, "Café Müller")->date, QDate(2023, 12, 25));
-    QCOMPARE(byPayee(stored, "Café Müller")->amount, -123456);
-    QCOMPARE(byPayee(stored, "Gehalt")->date, QDate(2024, 1, 3));
-    QCOMPARE(byPayee(stored, "Gehalt")->amount, 100000);
+    QCOMPARE(Records::rows(stored, &Transaction::payee, &Transaction::date, &Transaction::amount),
+        QStringList({ "Gehalt 2024-01-03 100000", "Café Müller 2023-12-25 -123456" }));
 
     Account brokerage = Records::account("Brokerage");
     brokerage.type = AccountType::Investment;
@@ -394,6 +445,409 @@ void TestImportService::qifScanUnmappedAndHeaderlessFiles()
         2);
     QCOMPARE(app->accounts()->findById(brokerage.id)->type, AccountType::Investment);
     QVERIFY(byPayee(app->transactions()->findByAccount(brokerage.id), "Buy: Acme Corp"));
+}
+
+void TestImportService::csvAmountModes_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<CsvMapping>("mapping");
+    QTest::addColumn<QString>("delimiter"); // as detected
+    QTest::addColumn<QString>("counts");
+    QTest::addColumn<qint64>("sum");
+
+    CsvMapping signedAmount = columns(0, 1, 2);
+    signedAmount.decimalComma = true;
+    QTest::newRow("semicolons, decimal comma, trailing minus, footer")
+        << QByteArray("Datum;Omschrijving;Bedrag\n05.03.2024;Bakker;1.234,50-\n"
+                      "06.03.2024;\"Loon; maart\";2.000,00\nTotaal;;765,50\n")
+        << signedAmount << ";"
+        << "imported 2" << qint64(76550);
+    CsvMapping debitCredit = columns(0, 1, -1);
+    debitCredit.debitColumn = 2;
+    debitCredit.creditColumn = 3;
+    QTest::newRow("tabs, paid out and paid in")
+        << QByteArray("Date\tPayee\tOut\tIn\tBalance\n2024-03-05\tShop\t£12.00\t\t100\n"
+                      "2024-03-06\tSalary\t\t500.00\t600\n2024-03-07\tNothing\t\t\t600\n"
+                      "2024-03-08\tFee\t-1.50\t\t598.50\n")
+        << debitCredit << "\t"
+        << "imported 3 invalid 1" << qint64(-1200 + 50000 - 150);
+    CsvMapping direction = columns(0, 1, 2);
+    direction.directionColumn = 3;
+    direction.outValue = "Af";
+    direction.inValue = "Bij";
+    direction.decimalComma = true;
+    QTest::newRow("pipes, direction column")
+        << QByteArray("Datum|Naam|Bedrag|Af Bij\n20240305|Bakker|3,50|Af\n"
+                      "20240307|Raar|1,00|Over\n20240306|Werk|100,00|bij\n")
+        << direction << "|"
+        << "imported 2 invalid 1" << qint64(-350 + 10000);
+    CsvMapping inverted = columns(0, 1, 2);
+    inverted.invert = true;
+    inverted.skipLines = 2;
+    QTest::newRow("card: inverted, lines skipped")
+        << QByteArray("Card statement\n\"Period: March\"\nDate,Payee,Amount\n"
+                      "2024-03-05,Books,45.10\n2024-03-09,Refund,(5.00)\n")
+        << inverted << ","
+        << "imported 2" << qint64(-4510 + 500);
+}
+
+void TestImportService::csvAmountModes()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(CsvMapping, mapping);
+    QFETCH(QString, delimiter);
+    QFETCH(QString, counts);
+    QFETCH(qint64, sum);
+
+    QCOMPARE(QString(CsvReader::detectDelimiter(
+                 CsvReader::skipLines(QString::fromUtf8(file), mapping.skipLines))),
+        delimiter);
+    TestAppState app;
+    const Account account = app.addAccount("Everyday");
+    QTemporaryDir dir;
+    QCOMPARE(::counts(app->importService()->importCsv(
+                 writeFile(dir, "statement.csv", file), account.id, mapping)),
+        counts);
+    const QList<Transaction> stored = app->transactions()->findByAccount(account.id);
+    QCOMPARE(Records::sum(stored), sum);
+}
+
+void TestImportService::csvPreviewAndProfiles()
+{
+    TestAppState app;
+    const Account account = app.addAccount("Everyday");
+    app.addTransaction(account.id, QDate(2024, 3, 6), "Werk", 10000);
+    CsvMapping m = columns(0, 1, 2);
+    m.directionColumn = 3;
+    m.outValue = "Af";
+    m.inValue = "Bij";
+    m.decimalComma = true;
+    const QString file = "Rekening 123\nDatum;Naam;Bedrag;Af Bij\n05.03.2024;Bakker;3,50;Af\n"
+                         "06.03.2024;Werk;100,00;Bij\n07.03.2024;Raar;1,00;Over\n"
+                         "32.03.2024;Kapot;1,00;Af\n05.03.2024;Bakker;3,50;Af\nTotaal;;;\n";
+    // The footer is no row; a date that does not read says so.
+    const QList<CsvPreviewRow> rows = app->importService()->previewCsv(file, account.id, m);
+    QCOMPARE(rows.size(), 5);
+    QCOMPARE(rows.at(3).reason, "the date does not read");
+    QCOMPARE(app->importService()->previewCsv(file, account.id, m, 2).size(), 2);
+
+    CsvProfileService* profiles = app->importService()->profiles();
+    const auto kept = profiles->remember(account.id, file, m, "Bank");
+    QVERIFY(kept);
+    // The next month's file of the bank, whatever its rows and the lines above.
+    const QString next = "Rekening 123\nDATUM;Naam;Bedrag;Af Bij\n01.04.2024;Bakker;1,00;Af\n";
+    QCOMPARE(CsvProfileText::toJson(profiles->matching(account.id, next)->mapping),
+        CsvProfileText::toJson(m));
+    QVERIFY(!profiles->matching(account.id, "Rekening\nDatum;Naam;Bedrag;Saldo\n"));
+    QVERIFY(!profiles->matching(app.addAccount("Other").id, next));
+    // Keeping it again updates the profile under its name; a new shape is a new one.
+    QCOMPARE(profiles->remember(account.id, next, m, "Bank")->id, kept->id);
+    CsvMapping plain = columns(0, 1, 2);
+    QCOMPARE(
+        profiles->remember(account.id, "Date,Payee,Amount\n", plain, "bank")->name, "bank (2)");
+    QVERIFY(!profiles->rename(kept->id, "BANK (2)"));
+    QVERIFY(!profiles->rename(kept->id, "  "));
+
+    // Stored text that is no mapping reads as none.
+    for (const char* bad :
+        { "", "[]", "{\"date\":0}", "{\"date\":0,\"payee\":1,\"amount\":2.5,\"skipLines\":0}",
+            "{\"date\":0,\"payee\":1,\"amount\":2,\"skipLines\":0,\"delimiter\":\"x\"}",
+            "{\"date\":0,\"payee\":1,\"amount\":2,\"skipLines\":0,\"direction\":3}" })
+        QVERIFY2(!CsvProfileText::fromJson(bad), bad);
+}
+
+void TestImportService::ofxStatementForms_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("counts");
+    QTest::addColumn<qint64>("sum");
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("problem");
+    const auto add = [](const char* name, const QByteArray& file, const char* counts, qint64 sum,
+                         const QString& first, const char* problem = "") {
+        QTest::newRow(name) << file << QString(counts) << sum << first << QString(problem);
+    };
+
+    const QByteArray coffee = row(
+        "20240305235959.000[-3:GMT]", "-3.50", "Coffee", "F1", "<MEMO>Card 1\n<CHECKNUM>101\n");
+    const QByteArray pay = row("20240306", "+100.00", "Payroll", "F2");
+    const QString firstCoffee = "2024-03-05|Coffee|Card 1|101";
+    add("SGML, open elements", sgml(statement("1001", coffee + pay)), "imported 2", 9650,
+        firstCoffee);
+    QByteArray closed = sgml(statement("1001",
+        "<STMTTRN><DTPOSTED>20240305000000[+9:JST]</DTPOSTED><TRNAMT>-3.50</TRNAMT><FITID>F1"
+        "</FITID><NAME>Coffee</NAME><MEMO>Card 1</MEMO><CHECKNUM>101</CHECKNUM></STMTTRN>"));
+    add("SGML, closing tags, one line", closed.replace('\n', ""), "imported 1", -350, firstCoffee);
+    add("XML",
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<?OFX OFXHEADER=\"200\" VERSION=\"211\"?>\n"
+        "<OFX><BANKMSGSRSV1><STMTTRNRS><STMTRS><CURDEF>USD</CURDEF><BANKACCTFROM><ACCTID>1001"
+        "</ACCTID></BANKACCTFROM><BANKTRANLIST><STMTTRN><DTPOSTED>20240307</DTPOSTED><TRNAMT>-20.00"
+        "</TRNAMT><FITID>X1</FITID><PAYEE><NAME>Smith &amp; Co</NAME></PAYEE><MEMO>Café</MEMO>"
+        "</STMTTRN></BANKTRANLIST></STMTRS></STMTTRNRS></BANKMSGSRSV1></OFX>",
+        "imported 1", -2000, "2024-03-07|Smith & Co|Café|");
+    add("decimal comma", sgml(statement("1001", row("20240308", "-12,5", "Bus", "F3"))),
+        "imported 1", -1250, "2024-03-08|Bus||");
+    add("alike rows: by FITID both, without one",
+        sgml(statement("1001",
+            row("20240309", "-2.00", "Tea", "T1") + row("20240309", "-2.00", "Tea", "T2")
+                + row("20240310", "-1.00", "Gum", "") + row("20240310", "-1.00", "Gum", ""))),
+        "imported 3 duplicates 1", -500, "2024-03-09|Tea||");
+    add("bad date and amount",
+        sgml(statement("1001",
+            row("2024-3-5", "-1.00", "A", "B1") + row("20241345", "-1.00", "B", "B2")
+                + row("20240311", "1.2.3", "C", "B3") + row("20240311", "-4.00", "D", "B4"))),
+        "imported 1 invalid 3", -400, "2024-03-11|D||");
+    add("another currency", sgml(statement("1001", coffee + pay, "EUR")), "invalid 2", 0, "",
+        "is in EUR");
+    add("a currency not kept", sgml(statement("1001", coffee, "CHF")), "invalid 1", 0, "", "CHF");
+    add("cut off", sgml(statement("1001", coffee + pay)).left(300), "", 0, "",
+        "not a complete OFX file");
+    add("UTF-8 under a 1252 header",
+        sgml(statement("1001", row("20240312", "-5.00", "Caf\xc3\xa9", "W1"))), "imported 1", -500,
+        "2024-03-12|Caf\u00e9||");
+}
+
+void TestImportService::ofxStatementForms()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, counts);
+    QFETCH(qint64, sum);
+    QFETCH(QString, first);
+    QFETCH(QString, problem);
+
+    TestAppState app;
+    const Account bank = app.addAccount("Bank");
+    QTemporaryDir dir;
+    const ImportResult result = app->importService()->importOfx(
+        writeFile(dir, "statement.qfx", file), { { "1001", bank.id } });
+    QCOMPARE(::counts(result), counts);
+    QVERIFY(!result.aborted);
+    const QString told = (result.problems + result.fileErrors).join('\n');
+    QVERIFY2(problem.isEmpty() ? told.isEmpty() : told.contains(problem), qPrintable(told));
+    const QList<Transaction> stored = app->transactions()->findByAccount(bank.id);
+    QCOMPARE(earliest(stored), first);
+    QCOMPARE(Records::sum(stored), sum);
+}
+
+void TestImportService::ofxRowsKnownAgainByTheirIds()
+{
+    TestAppState app;
+    const Account bank = app.addAccount("Bank");
+    const QHash<QString, QString> to { { "000123456789", bank.id },
+        { "4111222233334444", app.addAccount("Card").id } };
+    const QString path = importFixture("two-statements.qfx");
+    QCOMPARE(counts(app->importService()->importOfx(path, to)), "imported 3");
+
+    // Known by their FITIDs even where a payee was renamed in the register since.
+    Transaction coffee = app->transactions()->findByAccount(bank.id).last();
+    coffee.payee = "Corner Coffee";
+    QVERIFY(app->transactions()->update(coffee));
+    QCOMPARE(counts(app->importService()->importOfx(path, to)), "duplicates 3");
+}
+
+void TestImportService::decodesEveryEncodingBanksUse()
+{
+    using ImportText::decode;
+    // UTF-8 with a byte-order mark.
+    QCOMPARE(decode(QByteArray::fromHex("efbbbf436166c3a9")), u"Café");
+    QCOMPARE(decode("Caf\xC3\xA9 \xE2\x82\xAC"), u"Café €");
+    // Bytes that are not strict UTF-8 are Windows-1252, undefined ones kept.
+    QCOMPARE(decode("Caf\xE9 \x80 \x93q\x94 \x81"), u"Café € “q” \u0081");
+    for (const QByteArray& bad : { QByteArray("\xC0\x80"), QByteArray("\xED\xA0\x80"),
+             QByteArray("\xF4\x90\x80\x80"), QByteArray("ok \xE2\x82"), QByteArray("\xE0\x9F\xBF"),
+             QByteArray("\xF8\x88\x80\x80\x80") }) {
+        QVERIFY2(!ImportText::isStrictUtf8(bad), bad.toHex().constData());
+        QCOMPARE(decode(bad).size(), bad.size());
+    }
+    QVERIFY(ImportText::isStrictUtf8("\xF0\x9F\x92\xB0 \xF4\x8F\xBF\xBF"));
+}
+
+void TestImportService::refusesWhatIsNotText()
+{
+    QTemporaryDir dir;
+    writeFile(dir, "empty.csv", {});
+    writeFile(dir, "blank.qif", "\xEF\xBB\xBF \r\n\r\n");
+    writeFile(dir, "archive.csv", QByteArray("PK\x03\x04\x14\x00\x00\x00\x08\x00", 10) + "stuff");
+    writeFile(dir, "image.qif", QByteArray("\x89PNG\r\n\x1a\n", 8) + QByteArray(40, '\x07'));
+    writeFile(dir, "fine.csv", "2024-01-01,A,1\n");
+
+    const auto error
+        = [&dir](const QString& name) { return ImportText::readFile(dir.filePath(name)).error; };
+    const QString native = QDir::toNativeSeparators(dir.path()) + "/";
+    QCOMPARE(error("empty.csv") + error("blank.qif"),
+        native + "empty.csv is empty." + native + "blank.qif is empty.");
+    QCOMPARE(error("archive.csv") + error("image.qif"),
+        native + "archive.csv is not a text file." + native + "image.qif is not a text file.");
+    QVERIFY(error("missing.csv").startsWith("Could not open " + native + "missing.csv: "));
+    QCOMPARE(ImportText::readFile(dir.filePath("fine.csv")).text, "2024-01-01,A,1\n");
+    QVERIFY(error("fine.csv").isEmpty());
+}
+
+void TestImportService::csvRowsQuotesAndLineEnds()
+{
+    const QList<QStringList> rows
+        = CsvReader::read(" a , \"b, \"\"c\"\"\" ,\"multi\nline\"\r\n\r\nd,,\r"
+                          "e,\"\"\rf");
+    const QList<QStringList> expected { { "a", "b, \"c\"", "multi\nline" }, { "d", "", "" },
+        { "e", "" }, { "f" } };
+    QCOMPARE(rows, expected);
+    QCOMPARE(CsvReader::read("x,y\n\n").size(), 1);
+    QCOMPARE(CsvReader::read("x\n  \n").size(), 1);
+    QCOMPARE(CsvReader::read("\"\"\n").size(), 1);
+
+    const QList<QStringList> table { { "Account:", "1234" }, { "Date", "Payee", "Amount" },
+        { "1/1/2024", "A", "1" } };
+    QCOMPARE(CsvReader::tableStart(table, 3), 1);
+    QCOMPARE(CsvReader::tableStart(table, 2), 0);
+    QCOMPARE(CsvReader::tableStart(table, 4), 3);
+}
+
+void TestImportService::amounts_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("currency");
+    QTest::addColumn<qint64>("expected"); // -1 for no value
+    const int usd = int(Currency::USD);
+    QTest::newRow("grouped decimal comma") << "1.234,56" << usd << qint64(123456);
+    QTest::newRow("thousands comma") << "1,234" << usd << qint64(123400);
+    QTest::newRow("decimal comma") << "1,23" << usd << qint64(123);
+    QTest::newRow("parentheses") << "(12.00)" << usd << qint64(-1200);
+    QTest::newRow("symbol and sign") << "-$1,234.56" << usd << qint64(-123456);
+    QTest::newRow("plus and spaces") << " + 1 000.5 " << usd << qint64(100050);
+    QTest::newRow("other currency symbol") << "€12,50" << usd << qint64(1250);
+    QTest::newRow("negative in parentheses") << "(-5)" << usd << qint64(500);
+    QTest::newRow("yen are whole") << "1,234" << int(Currency::JPY) << qint64(1234);
+    QTest::newRow("yen have no decimals") << "12.5" << int(Currency::JPY) << qint64(-1);
+    QTest::newRow("at the limit") << "99,999,999.99" << usd << qint64(9'999'999'999);
+    QTest::newRow("beyond the limit") << "100,000,000.00" << usd << qint64(-1);
+    QTest::newRow("beyond the yen limit") << "10000000000" << int(Currency::JPY) << qint64(-1);
+    QTest::newRow("bad grouping") << "1,234,56" << usd << qint64(-1);
+    QTest::newRow("lone dot") << "." << usd << qint64(-1);
+    QTest::newRow("empty") << "" << usd << qint64(-1);
+    QTest::newRow("word") << "abc" << usd << qint64(-1);
+    QTest::newRow("two signs") << "--5" << usd << qint64(-1);
+    QTest::newRow("huge") << "123456789012345678901234" << usd << qint64(-1);
+}
+
+void TestImportService::amounts()
+{
+    QFETCH(QString, text);
+    QFETCH(int, currency);
+    QFETCH(qint64, expected);
+    const auto value = ImportFields::amount(text, Currency(currency));
+    QCOMPARE(value.value_or(-1), expected);
+    if (expected != -1 || text == "100,000,000.00")
+        QVERIFY(ImportFields::isAmount(text));
+}
+
+void TestImportService::qifDates_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("order");
+    QTest::addColumn<QDate>("expected");
+    const int month = int(DateOrder::MonthFirst);
+    const int day = int(DateOrder::DayFirst);
+    const int unknown = int(DateOrder::Unknown);
+    QTest::newRow("apostrophe year") << "1/15'05" << month << QDate(2005, 1, 15);
+    QTest::newRow("padded apostrophe") << " 1/ 5' 5" << month << QDate(2005, 1, 5);
+    QTest::newRow("short year of the last century") << "3/4/98" << month << QDate(1998, 3, 4);
+    QTest::newRow("day first") << "3/4/98" << day << QDate(1998, 4, 3);
+    QTest::newRow("dots, day first") << "25.12.2023" << day << QDate(2023, 12, 25);
+    QTest::newRow("unknown order, day above 12") << "25/12/2023" << unknown << QDate(2023, 12, 25);
+    QTest::newRow("year first") << "2024-03-05" << day << QDate(2024, 3, 5);
+    QTest::newRow("no such month") << "13/01/2024" << month << QDate();
+    QTest::newRow("two parts") << "1/2" << month << QDate();
+    QTest::newRow("letters") << "Jan 5 2024" << month << QDate();
+}
+
+void TestImportService::qifDates()
+{
+    QFETCH(QString, text);
+    QFETCH(int, order);
+    QFETCH(QDate, expected);
+    QCOMPARE(ImportFields::qifDate(text, DateOrder(order)), expected);
+}
+
+void TestImportService::csvDates_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<int>("order");
+    QTest::addColumn<QDate>("expected");
+    const int unknown = int(DateOrder::Unknown);
+    const auto row = [](const char* text, const char* format, int order, const QDate& date) {
+        QTest::newRow(text) << QString::fromUtf8(text) << QString::fromUtf8(format) << order
+                            << date;
+    };
+    row("2024-03-05", "", unknown, QDate(2024, 3, 5));
+    row("20240305", "", unknown, QDate(2024, 3, 5));
+    row("2024/3/5", "", unknown, QDate(2024, 3, 5));
+    row("03/05/2024", "", unknown, QDate(2024, 3, 5));
+    row("03/05/2024", "", int(DateOrder::DayFirst), QDate(2024, 5, 3));
+    row("13/05/2024", "", unknown, QDate(2024, 5, 13));
+    row("3/5/24", "", unknown, QDate(2024, 3, 5));
+    row("3/5/85", "", unknown, QDate(1985, 3, 5));
+    // Timestamps of bank exports, read by their leading yyyyMMdd.
+    row("20091224120000[0:GMT]", "", unknown, QDate(2009, 12, 24));
+    row("20091224120000.000[-5:EST]", "", unknown, QDate(2009, 12, 24));
+    row("200912241200", "", unknown, QDate(2009, 12, 24));
+    // Month names of the interface's languages, any case, with or without the dot.
+    row("May 14, 2026", "", unknown, QDate(2026, 5, 14));
+    row("sep. 3 2025", "", unknown, QDate(2025, 9, 3));
+    row("07 Nov 2013", "", unknown, QDate(2013, 11, 7));
+    row("07-NOV-13", "", unknown, QDate(2013, 11, 7));
+    row("7. Dez. 2023", "", unknown, QDate(2023, 12, 7));
+    row("3. März 2024", "", unknown, QDate(2024, 3, 3));
+    row("3 Mrz 2024", "", unknown, QDate(2024, 3, 3));
+    row("7 déc. 2023", "", unknown, QDate(2023, 12, 7));
+    row("1er févr. 2024", "", unknown, QDate(2024, 2, 1));
+    row("15 aout 2024", "", unknown, QDate(2024, 8, 15));
+    row("7 dic 2023", "", unknown, QDate(2023, 12, 7));
+    row("7 de septiembre de 2023", "", unknown, QDate(2023, 9, 7));
+    row("2013 Nov 07", "", unknown, QDate(2013, 11, 7));
+    row("2023年12月7日", "", unknown, QDate(2023, 12, 7));
+    // A typed pattern, month names in any of the languages too.
+    row("05.03.24", "dd.MM.yy", unknown, QDate(2024, 3, 5));
+    row("07/Dez/2023", "dd/MMM/yyyy", unknown, QDate(2023, 12, 7));
+    // A format that does not fit falls back to the usual shapes.
+    row("2024-03-05", "MM/dd/yyyy", unknown, QDate(2024, 3, 5));
+    for (const char* bad : { "", "not a date", "2024-13-01", "1/2", "123/4/2024", "Smarch 1, 2024",
+             "20091224120000[0:GMT", "2009122412", "31 Nov 2023", "7 Dez 123", "Dez 2023",
+             "7 Dez Dez", "+7 Dez 2023", "2023年13月7日" })
+        row(bad, "", unknown, QDate());
+}
+
+void TestImportService::csvDates()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, format);
+    QFETCH(int, order);
+    QFETCH(QDate, expected);
+    QCOMPARE(ImportFields::csvDate(text, format, DateOrder(order)), expected);
+    QCOMPARE(ImportFields::csvDateOrderHint("13/05/2024"), DateOrder::DayFirst);
+    QCOMPARE(ImportFields::csvDateOrderHint("05/13/2024"), DateOrder::MonthFirst);
+    QCOMPARE(ImportFields::csvDateOrderHint("05/06/2024"), DateOrder::Unknown);
+}
+
+void TestImportService::qifSectionsRecordsAndSplits()
+{
+    // Day first as soon as one date says so; transactions before any account
+    // block belong to no account; a split without a readable amount is invalid.
+    const QifFile loose
+        = QifParser::parse("\xEF\xBB\xBF!Type:CCard\rD05/01/2024\rT-1\rX?\r^\rD25/01/2024\rT-2\r"
+                           "S[Savings]/Class\r$oops\r^\r!Type:Class\rNBusiness\r^\rAjunk only\r^");
+    QCOMPARE(loose.dateOrder, DateOrder::DayFirst);
+    QCOMPARE(records(loose), QStringList { "2024-01-05|2|||-1||||" });
+    QVERIFY(loose.accounts.isEmpty());
+    QCOMPARE(loose.invalid, 1);
+    QCOMPARE(loose.unsupported, 2);
+
+    // A "D" inside a split is no date of the transaction; a record the file
+    // ends in before its "^" was cut off, its amount perhaps with it.
+    const QifFile cut = QifParser::parse("!Type:Bank\nD1/5'24\nT-20.00\nSFood\nD1/9'24\n"
+                                         "$-20.00\n^\nD1/6'24\nPCut short\nT-57.");
+    QCOMPARE(records(cut), QStringList { "2024-01-05|2|||-20.00|||||Food -20.00 " });
+    QCOMPARE(cut.invalid, 1);
 }
 
 QTEST_MAIN(TestImportService)
