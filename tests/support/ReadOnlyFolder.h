@@ -2,9 +2,9 @@
 
 #include <QString>
 
-// Makes a folder and the files in it read-only until the object goes, by
-// mounting it read-only over itself: permissions do not stop root, whom the
-// test command runs as.
+// Makes a folder and the files in it read-only for this process until the
+// object goes: for root, whom permissions do not stop, by mounting it
+// read-only over itself; for anyone else by taking the write permissions away.
 class ReadOnlyFolder {
 public:
     explicit ReadOnlyFolder(const QString& path);
