@@ -3,10 +3,13 @@
 #include "RegisterTestHelpers.h"
 #include "data/CategoryRepository.h"
 #include "data/Clock.h"
+#include "data/Ids.h"
 #include "data/SplitLineRepository.h"
+#include "services/TransactionService.h"
 #include "ui/dialogs/SplitEditorDialog.h"
 #include "ui/dialogs/TransactionDetailsDialog.h"
 #include "ui/dialogs/TransactionFormDialog.h"
+#include "ui/widgets/MessageBoxes.h"
 
 #include <QStandardPaths>
 
@@ -21,10 +24,14 @@ class TestRegisterDialogs : public QObject {
 private Q_SLOTS:
     void initTestCase();
     void init() { m_reg.emplace(); }
-    void cleanup() { m_reg.reset(); }
+    void cleanup()
+    {
+        MessageBoxes::clearAnswers();
+        m_reg.reset();
+    }
     void splitTransactionEditedEndToEnd();
-    void detailsLeadToTheFormAndTransfersFollow();
-    void newTransactionDialogFromCtrlN();
+    void formsFromTheKeyboardAndTransfersFollow();
+    void sharedRowsKeepWhatTheOwnerHas();
 
 private:
     QString categoryId(const QString& name) const
@@ -38,6 +45,7 @@ private:
 void TestRegisterDialogs::initTestCase()
 {
     QStandardPaths::setTestModeEnabled(true);
+    qputenv("LEDGERINE_TEST_DISMISS_BOXES", "1");
     Clock::setFixedUtc(QDateTime(QDate(2025, 6, 18), QTime(15, 0), Qt::UTC));
 }
 
@@ -92,7 +100,7 @@ void TestRegisterDialogs::splitTransactionEditedEndToEnd()
     QVERIFY(!view->currentEditor());
 }
 
-void TestRegisterDialogs::detailsLeadToTheFormAndTransfersFollow()
+void TestRegisterDialogs::formsFromTheKeyboardAndTransfersFollow()
 {
     const Account savings = m_reg->app.addAccount(u"Savings"_s);
     m_reg->show();
@@ -115,11 +123,8 @@ void TestRegisterDialogs::detailsLeadToTheFormAndTransfersFollow()
     QCOMPARE(m_reg->stored().first().amount, qint64(-12500));
     QCOMPARE(m_reg->stored(savings.id).first().amount, qint64(12500)); // the other leg follows
     QCOMPARE(m_reg->cell(0, Col::PaymentColumn).data().toString(), u"125.00"_s);
-}
 
-void TestRegisterDialogs::newTransactionDialogFromCtrlN()
-{
-    m_reg->show();
+    // Ctrl+N opens a new transaction's form.
     whenOpen<TransactionFormDialog>([](TransactionFormDialog& form) {
         QCOMPARE(form.windowTitle(), u"New Transaction"_s);
         DialogTest::retype(DialogTest::field<QWidget>(form, "payeeEdit"), u"Florist"_s);
@@ -129,11 +134,93 @@ void TestRegisterDialogs::newTransactionDialogFromCtrlN()
     QTest::keyClick(m_reg->view(), Qt::Key_N, Qt::ControlModifier);
 
     const QList<Transaction> stored = m_reg->stored();
-    QCOMPARE(stored.size(), 1);
+    QCOMPARE(stored.size(), 2);
     QCOMPARE(std::tie(stored.first().payee, stored.first().amount),
         std::tuple(u"Florist"_s, qint64(-4200)));
     QCOMPARE(
         m_reg->view()->currentIndex(), m_reg->cell(m_reg->model()->newEntryRow(), Col::DateColumn));
+}
+
+void TestRegisterDialogs::sharedRowsKeepWhatTheOwnerHas()
+{
+    // Rows of an account someone shares with us, as the sync leaves them:
+    // their category is the owner's, held here by a stand-in, and a transfer
+    // may have its other leg in an account of the owner's own.
+    const QString foreign = Ids::newId();
+    AppState* state = m_reg->app.state();
+    QVERIFY(state->categories()->storeStandIn(foreign));
+    const auto groceries = state->categories()->findByName(QStringLiteral("Groceries"));
+    QVERIFY(groceries);
+    Transaction plain = m_reg->app.addTransaction(
+        m_reg->checking.id, QDate(2025, 6, 1), QStringLiteral("Hardware"), -1500, foreign);
+    // The stand-in is offered nowhere.
+    QVERIFY(!state->categories()->findByName(QString()));
+    QVERIFY(!Records::texts(state->categories()->findAll(), &Category::id).contains(foreign));
+
+    // Register: the category cell opened and left as it is, the amount changed.
+    m_reg->show();
+    const QModelIndex category = m_reg->cell(0, Col::CategoryColumn);
+    QCOMPARE(category.data().toString(), QStringLiteral("Shared category"));
+    m_reg->goTo(0, Col::CategoryColumn);
+    QLineEdit* editor = m_reg->openEditor(Col::CategoryColumn);
+    QVERIFY(editor);
+    QCOMPARE(editor->text(), QStringLiteral("Shared category"));
+    press(Qt::Key_Tab);
+    QTRY_COMPARE(m_reg->column(), int(Col::MemoColumn));
+    m_reg->model()->setData(m_reg->cell(0, Col::PaymentColumn), QStringLiteral("16"));
+    press(Qt::Key_Return, Qt::ControlModifier);
+    QTRY_COMPARE(m_reg->stored().first().amount, qint64(-1600));
+    QCOMPARE(m_reg->stored().first().categoryId, foreign);
+
+    // Transaction form: shown by its stand-in name and kept.
+    plain = m_reg->stored().first();
+    {
+        TransactionFormDialog form(state, plain);
+        form.show();
+        QCOMPARE(DialogTest::field<CategoryComboBox>(form, "categoryCombo")->currentText(),
+            QStringLiteral("Shared category"));
+        DialogTest::retype(
+            DialogTest::field<QLineEdit>(form, "checkNumberEdit"), QStringLiteral("12"));
+        DialogTest::clickOk(form);
+        QCOMPARE(form.transaction().categoryId, foreign);
+        TransactionDetailsDialog details(state, plain);
+        QCOMPARE(
+            DialogTest::labelText(details, "categoryValue"), QStringLiteral("Shared category"));
+    }
+
+    // Split editor: the owner's line kept, the member's own choice taken.
+    const QList<SplitLine> lines { { Ids::newId(), {}, foreign, -1000, {}, {}, {} },
+        { Ids::newId(), {}, groceries->id, -600, {}, {}, {} } };
+    SplitEditorDialog split(state, -1600, Currency::USD, lines);
+    split.show();
+    QCOMPARE(DialogTest::splitCombo(split, 0)->currentText(), QStringLiteral("Shared category"));
+    DialogTest::retype(DialogTest::splitSpin(split, 0), QStringLiteral("9"));
+    DialogTest::retype(DialogTest::splitSpin(split, 1), QStringLiteral("7"));
+    DialogTest::clickOk(split);
+    QCOMPARE(Records::texts(split.lines(), &SplitLine::categoryId),
+        QStringList({ foreign, groceries->id }));
+    QCOMPARE(split.lines()[0].amount, qint64(-900));
+
+    // A transfer leg without its other leg is a plain transaction.
+    Transaction leg = m_reg->app.addTransaction(
+        m_reg->checking.id, QDate(2025, 6, 2), QStringLiteral("Transfer to Savings"), -5000);
+    leg.transferLinkId = Ids::newId();
+    leg.transferDestAccountId = Ids::newId();
+    QVERIFY(state->transactions()->update(leg));
+    QVERIFY(!state->transactionService()->hasVisibleOtherLeg(leg));
+    {
+        TransactionDetailsDialog details(state, leg);
+        QVERIFY(!details.findChild<QLabel*>(QStringLiteral("transferValue")));
+    }
+
+    // Deleting asks about this row alone, and deletes it.
+    m_reg->show();
+    m_reg->goTo(m_reg->model()->rowOfTransaction(leg.id), Col::PayeeColumn);
+    MessageBoxes::setNextAnswer(QMessageBox::Yes);
+    press(Qt::Key_D, Qt::ControlModifier);
+    QVERIFY(MessageBoxes::lastShown());
+    QVERIFY(!MessageBoxes::lastShown()->text.contains(QStringLiteral("Both sides")));
+    QCOMPARE(Records::texts(m_reg->stored(), &Transaction::payee), QStringList({ "Hardware" }));
 }
 
 QTEST_MAIN(TestRegisterDialogs)

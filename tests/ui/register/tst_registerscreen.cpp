@@ -40,8 +40,7 @@ private Q_SLOTS:
     void cleanup() { m_reg.reset(); }
 
     void newTransactionFromTheKeyboard();
-    void typingAfterACommitStartsANewEntry();
-    void sortingWhileEditingKeepsTheTransaction();
+    void editsStayWithTheirTransaction();
     void pagedRowsMatchTheWholeRegister_data();
     void pagedRowsMatchTheWholeRegister();
     void amountsAndClearedMarks_data();
@@ -51,12 +50,10 @@ private Q_SLOTS:
     void categoryTakesTheBestMatch();
     void payeeCompletion();
     void transfersAndDeleting();
-    void editingRowsKeepsTheHalfTypedEntry();
     void apostropheCopiesFromAbove();
     void splitOpeningAndReconciledRowsGuardEdits();
-    void columnLayoutSurvivesANewScreen();
+    void layoutTitleAndFooter();
     void twoLineModeRoutesPayeeMemoCategory();
-    void namesShowAsTyped();
     void defaultLayoutFitsTheWindow_data();
     void defaultLayoutFitsTheWindow();
     void leavingAnEntryAsksFirst();
@@ -89,7 +86,9 @@ std::unique_ptr<MainWindow> TestRegisterScreen::openWindow()
 void TestRegisterScreen::newTransactionFromTheKeyboard()
 {
     const auto groceries = m_reg->app->categories()->findByName(u"Groceries"_s);
-    RegisterModel* model = m_reg->show()->model();
+    const Transaction insurance
+        = m_reg->app.addTransaction(m_reg->checking.id, QDate(2025, 10, 5), u"Insurance"_s, -9000);
+    m_reg->show();
     press(Qt::Key_Return); // opens the date editor
     const std::pair<int, QString> fields[]
         = { { Col::DateColumn, u"6/3/2025"_s }, { Col::CheckNumberColumn, u"1042"_s },
@@ -99,40 +98,27 @@ void TestRegisterScreen::newTransactionFromTheKeyboard()
     for (const auto& [column, text] : fields) {
         QTRY_VERIFY2(m_reg->editorAt(column), qPrintable(text));
         type(text);
-        press(Qt::Key_Tab);
+        press(column == Col::MemoColumn ? Qt::Key_Return : Qt::Key_Tab); // Enter moves on too
     }
     // Tab in the last field closes its editor and moves nowhere; Enter in Clr commits.
     QTRY_VERIFY(!m_reg->view()->currentEditor());
     QVERIFY(m_reg->openEditor(Col::ClearedColumn));
     press(Qt::Key_Return);
 
-    QTRY_COMPARE(m_reg->stored().size(), 1);
-    const Transaction t = m_reg->stored().first();
+    QTRY_COMPARE(m_reg->stored().size(), 2);
+    const Transaction t = m_reg->stored().last(); // newest first
     QCOMPARE(
         QStringList({ t.date.toString(Qt::ISODate), t.checkNumber, t.payee, t.categoryId, t.memo }),
         QStringList(
             { u"2025-06-03"_s, u"1042"_s, u"Corner Market"_s, groceries->id, u"weekly shop"_s }));
     QCOMPARE(t.amount, qint64(-8217));
     QVERIFY(t.cleared && !t.reconciled);
-    // The next entry is ready on the date just used, below the row by date.
-    QCOMPARE(m_reg->view()->currentIndex(), m_reg->cell(1, Col::DateColumn));
-    QCOMPARE(m_reg->cell(1, Col::DateColumn).data().toString(), u"6/3/2025"_s);
+    // The next entry is ready on the date just used, below the rows by date.
+    QCOMPARE(m_reg->view()->currentIndex(), m_reg->cell(2, Col::DateColumn));
+    QCOMPARE(m_reg->cell(2, Col::DateColumn).data().toString(), u"6/3/2025"_s);
 
-    // Its place follows the sort: first for the newest date first, last by payee.
-    m_reg->view()->sortByColumn(Col::DateColumn, Qt::DescendingOrder);
-    QCOMPARE(model->newEntryRow(), 0);
-    m_reg->view()->sortByColumn(Col::PayeeColumn, Qt::DescendingOrder);
-    QCOMPARE(model->newEntryRow(), 1);
-}
-
-void TestRegisterScreen::typingAfterACommitStartsANewEntry()
-{
-    const Transaction insurance
-        = m_reg->app.addTransaction(m_reg->checking.id, QDate(2025, 10, 5), u"Insurance"_s, -9000);
-    m_reg->show();
-    // The cursor waits on the new entry's date without an editor; typing
-    // there must not search for a row starting with "1".
-    m_reg->enter(u"Coffee"_s, u"4"_s);
+    // The cursor waits there without an editor; typing must not search for a
+    // row starting with "1".
     type(u"12/6/2026"_s);
     for (const QString& field : { QString(), u"Hardware Barn"_s, {}, {}, u"40"_s }) {
         press(Qt::Key_Tab);
@@ -140,19 +126,30 @@ void TestRegisterScreen::typingAfterACommitStartsANewEntry()
         type(field);
     }
     press(Qt::Key_Return, Qt::ControlModifier);
-
-    const QList<Transaction> rows = m_reg->stored(); // newest first
+    const QList<Transaction> rows = m_reg->stored();
     QCOMPARE(rows.size(), 3);
     QCOMPARE(QList<QVariant>({ rows[0].date, rows[0].payee, rows[0].amount }),
         QList<QVariant>({ QDate(2026, 12, 6), u"Hardware Barn"_s, qint64(-4000) }));
     QCOMPARE(m_reg->app->transactions()->findById(insurance.id)->payee, u"Insurance"_s);
 }
 
-void TestRegisterScreen::sortingWhileEditingKeepsTheTransaction()
+void TestRegisterScreen::editsStayWithTheirTransaction()
 {
     const QList<Transaction> before = { m_reg->add(u"Rent"_s, -32560, 1),
         m_reg->add(u"Paycheck"_s, 185000, 2), m_reg->add(u"Gym"_s, -4500, 3) };
     RegisterTableView* view = m_reg->show()->view();
+    RegisterModel* model = m_reg->model();
+    // A half-typed entry waits while other rows are looked at, through a reload.
+    const int entry = model->newEntryRow();
+    m_reg->goTo(entry, Col::PayeeColumn);
+    model->setData(m_reg->cell(entry, Col::PayeeColumn), u"Dentist"_s);
+    model->setData(m_reg->cell(entry, Col::PaymentColumn), u"95"_s);
+    m_reg->goTo(0, Col::PayeeColumn);
+    QCOMPARE(model->buffer().payee, u"Rent"_s);
+    m_reg->goTo(entry, Col::PayeeColumn);
+    m_reg->screen->reload();
+    QCOMPARE(model->buffer().payment, u"95"_s);
+
     const auto click = [](QWidget* target, const QPoint& at) {
         QTest::mouseClick(target, Qt::LeftButton, {}, at);
         QCoreApplication::processEvents();
@@ -164,13 +161,12 @@ void TestRegisterScreen::sortingWhileEditingKeepsTheTransaction()
         click(header->viewport(),
             QPoint(header->sectionViewportPosition(column) + 10, header->height() / 2));
     // Newest first now: the edit and the cursor stayed with the paycheck.
-    QCOMPARE(QList<int>({ m_reg->model()->editingRow(), view->currentIndex().row() }),
-        QList<int>({ 2, 2 }));
-    // So do its typed changes through a reload that moves it.
-    m_reg->model()->setData(m_reg->cell(2, Col::MemoColumn), u"December"_s);
+    QCOMPARE(QList<int>({ model->editingRow(), view->currentIndex().row() }), QList<int>({ 2, 2 }));
+    // So does what is typed into it through a reload that moves it.
+    model->setData(m_reg->cell(2, Col::MemoColumn), u"December"_s);
     m_reg->add(u"Bonus"_s, 50000, 5);
     m_reg->screen->reload();
-    QCOMPARE(m_reg->model()->editingRow(), 3);
+    QCOMPARE(model->editingRow(), 3);
     press(Qt::Key_Return, Qt::ControlModifier);
 
     QCOMPARE(m_reg->stored().size(), 4);
@@ -180,6 +176,10 @@ void TestRegisterScreen::sortingWhileEditingKeepsTheTransaction()
             QList<QVariant>(
                 { t.payee, t.amount, t.payee == u"Paycheck"_s ? u"December"_s : QString() }));
     }
+    // The commit moved on to the next row, and left the half-typed entry as it was.
+    QCOMPARE(model->editingRow(), 4);
+    m_reg->goTo(model->newEntryRow(), Col::PayeeColumn);
+    QCOMPARE(model->buffer().payee, u"Dentist"_s);
 }
 
 void TestRegisterScreen::pagedRowsMatchTheWholeRegister_data()
@@ -264,15 +264,12 @@ void TestRegisterScreen::amountsAndClearedMarks_data()
     QTest::addColumn<QString>("mark");
     QTest::addColumn<qint64>("amount"); // 0: refused
     QTest::addColumn<QString>("message");
-    QTest::newRow("grouped") << u"1,234.5"_s << QString() << qint64(-123450) << QString();
     QTest::newRow("dollar, C") << u"$12"_s << u"C"_s << qint64(-1200) << QString();
     QTest::newRow("negative, R") << u"-5"_s << u"R"_s << qint64(500) << QString();
-    QTest::newRow("decimal comma") << u"12,50"_s << QString() << qint64(-1250) << QString();
     QTest::newRow("empty") << QString() << QString() << qint64(0)
                            << u"Enter a payment or deposit amount"_s;
-    for (const char* typed : { "abc", "12abc", "--5", "1,2,3.4.5" })
-        QTest::newRow(typed) << QString::fromLatin1(typed) << QString() << qint64(0)
-                             << u"%1 is not an amount"_s.arg(QLatin1String(typed));
+    QTest::newRow("not a number") << u"12abc"_s << QString() << qint64(0)
+                                  << u"12abc is not an amount"_s;
     QTest::newRow("over the limit")
         << u"100,000,000"_s << QString() << qint64(0) << u"Amounts are limited to $99,999,999.99"_s;
 }
@@ -323,21 +320,15 @@ void TestRegisterScreen::amountsFollowTheAccountCurrency()
     model->setData(m_reg->cell(0, Col::MemoColumn), u"lunch"_s);
     press(Qt::Key_Return, Qt::ControlModifier);
     QCOMPARE(m_reg->app->transactions()->findById(ramen.id)->amount, qint64(-1200));
-    m_reg->enter(u"Too much"_s, u"10000000000"_s);
-    QVERIFY(m_reg->footerShows(u"Amounts are limited to ¥9,999,999,999"_s));
-    // Yen have no decimals to round away; a full stop groups their thousands.
+    // Yen have no decimals to round away.
     m_reg->enter(u"Noodles"_s, u"1.5"_s);
     QVERIFY(m_reg->footerShows(u"Yen amounts have no decimals"_s));
-    m_reg->enter(u"Noodles"_s, u"1.500"_s);
-    QCOMPARE(m_reg->stored(yen.id)[0].amount, qint64(-1500));
 
     m_reg->show(euro.id);
     m_reg->enter(u"Bakery"_s, u"€12,50"_s);
     QCOMPARE(
         std::tuple(m_reg->stored(euro.id)[0].amount, m_reg->cell(0, Col::PaymentColumn).data()),
         std::tuple(qint64(-1250), QVariant(u"12.50"_s)));
-    m_reg->enter(u"Rent"_s, u"2.000"_s);
-    QCOMPARE(m_reg->stored(euro.id)[0].amount, qint64(-200000));
 }
 
 void TestRegisterScreen::invalidDatesAndFailedWritesStopTheCommit()
@@ -466,15 +457,11 @@ void TestRegisterScreen::payeeCompletion()
 void TestRegisterScreen::transfersAndDeleting()
 {
     const Account savings = m_reg->app.addAccount(u"Savings"_s);
-    Account euros = m_reg->app.addAccount(u"Euro Cash"_s);
-    euros.currency = Currency::EUR;
-    QVERIFY(m_reg->app->accounts()->update(euros));
     m_reg->add(u"Coffee"_s, -450);
     m_reg->show();
-    // Another currency, or the account itself, stores nothing.
-    m_reg->enter(u"[Transfer] Euro Cash"_s, u"10"_s);
+    // The account itself is no place to transfer to.
     m_reg->enter(u"[Transfer] Checking"_s, u"10"_s);
-    QVERIFY(m_reg->stored(euros.id).isEmpty());
+    QVERIFY(m_reg->footerShows(u"Transfer account not found"_s));
     QCOMPARE(m_reg->stored().size(), 1);
 
     m_reg->enter(u"[Transfer] Savings"_s, u"300"_s);
@@ -485,16 +472,11 @@ void TestRegisterScreen::transfersAndDeleting()
     QCOMPARE(QStringList({ out.transferLinkId, in[0].transferLinkId }),
         QStringList({ in[0].id, out.id }));
 
-    // Changing one leg's amount keeps the other leg opposite.
-    m_reg->goTo(1, Col::PaymentColumn);
-    m_reg->model()->setData(m_reg->cell(1, Col::PaymentColumn), u"275"_s);
-    press(Qt::Key_Return, Qt::ControlModifier);
-    QCOMPARE(m_reg->stored(savings.id).first().amount, qint64(27500));
-
-    // Ctrl+D on a transfer leg deletes both legs.
+    // Ctrl+D on a transfer leg asks about both legs and deletes both.
     m_reg->goTo(1, Col::PayeeColumn);
     MessageBoxes::setNextAnswer(QMessageBox::Yes);
     press(Qt::Key_D, Qt::ControlModifier);
+    QVERIFY(MessageBoxes::lastShown()->text.contains(u"Both sides"_s));
     QCOMPARE(
         std::tuple(m_reg->stored().size(), m_reg->stored(savings.id).size()), std::tuple(1, 0));
 
@@ -512,38 +494,6 @@ void TestRegisterScreen::transfersAndDeleting()
     QCOMPARE(
         QStringList({ m_reg->stored().first().payee, m_reg->stored(savings.id).first().payee }),
         QStringList({ u"Transfer from Savings"_s, u"Transfer to Checking"_s }));
-}
-
-void TestRegisterScreen::editingRowsKeepsTheHalfTypedEntry()
-{
-    m_reg->add(u"Rent"_s, -150000);
-    m_reg->add(u"Paycheck"_s, 250000, 2);
-    RegisterModel* model = m_reg->show()->model();
-    const int entry = model->newEntryRow();
-    m_reg->goTo(entry, Col::PayeeColumn);
-    model->setData(m_reg->cell(entry, Col::PayeeColumn), u"Dentist"_s);
-    model->setData(m_reg->cell(entry, Col::PaymentColumn), u"95"_s);
-
-    // Looking at another row and coming back, or a reload, keeps what was typed.
-    m_reg->goTo(0, Col::PayeeColumn);
-    QCOMPARE(model->buffer().payee, u"Rent"_s);
-    m_reg->goTo(entry, Col::PayeeColumn);
-    m_reg->screen->reload();
-    QCOMPARE(model->buffer().payment, u"95"_s);
-
-    m_reg->goTo(0, Col::PayeeColumn);
-    QLineEdit* payee = m_reg->openEditor(Col::PayeeColumn);
-    QVERIFY(payee);
-    payee->selectAll();
-    type(u"Landlord"_s);
-    press(Qt::Key_Return); // on to Category
-    QTRY_COMPARE(m_reg->column(), int(Col::CategoryColumn));
-    press(Qt::Key_Return, Qt::ControlModifier);
-    QCOMPARE(m_reg->stored().last().payee, u"Landlord"_s);
-    QCOMPARE(model->editingRow(), 1); // the next row, without an editor
-    // Committing another row leaves the half-typed entry as it was.
-    m_reg->goTo(model->newEntryRow(), Col::PayeeColumn);
-    QCOMPARE(model->buffer().payee, u"Dentist"_s);
 }
 
 void TestRegisterScreen::apostropheCopiesFromAbove()
@@ -638,7 +588,7 @@ void TestRegisterScreen::splitOpeningAndReconciledRowsGuardEdits()
         QList<QVariant>({ qint64(-9500), true, false }));
 }
 
-void TestRegisterScreen::columnLayoutSurvivesANewScreen()
+void TestRegisterScreen::layoutTitleAndFooter()
 {
     m_reg->show()->view()->horizontalHeader()->resizeSection(Col::PayeeColumn, 301);
     m_reg->view()->setColumnHidden(Col::CheckNumberColumn, true);
@@ -658,6 +608,17 @@ void TestRegisterScreen::columnLayoutSurvivesANewScreen()
         u"Ctrl+Return: save  |  Enter: next  |  Ctrl+D: delete  |  Ctrl+M: memorize  |  ': copy above"_s));
     QSignalSpy requested(m_reg->screen.get(), &RegisterScreen::reconcileRequested);
     QVERIFY(reconcile->isVisible());
+
+    // Names show as typed, never as markup.
+    const Account marked = m_reg->app.addAccount(u"<b>bold</b>"_s);
+    m_reg->app.addTransaction(marked.id, QDate(2025, 6, 1), u"<i>Shop</i>"_s, -100);
+    QLabel* title = Fixture::labelShowing(m_reg->show(marked.id), u"<b>bold</b>"_s);
+    QVERIFY(title);
+    QCOMPARE(title->textFormat(), Qt::PlainText);
+    m_reg->goTo(0, Col::PayeeColumn);
+    MessageBoxes::setNextAnswer(QMessageBox::No);
+    press(Qt::Key_D, Qt::ControlModifier);
+    QVERIFY(MessageBoxes::lastShown()->text.contains(u"&lt;i&gt;Shop&lt;/i&gt;"_s));
 }
 
 void TestRegisterScreen::twoLineModeRoutesPayeeMemoCategory()
@@ -681,20 +642,6 @@ void TestRegisterScreen::twoLineModeRoutesPayeeMemoCategory()
     QTRY_COMPARE(QApplication::focusWidget()->objectName(), u"memoEdit"_s);
 }
 
-void TestRegisterScreen::namesShowAsTyped()
-{
-    const Account marked = m_reg->app.addAccount(u"<b>bold</b>"_s);
-    m_reg->app.addTransaction(marked.id, QDate(2025, 6, 1), u"<i>Shop</i>"_s, -100);
-    RegisterScreen* screen = m_reg->show(marked.id);
-    QLabel* title = Fixture::labelShowing(screen, u"<b>bold</b>"_s);
-    QVERIFY(title);
-    QCOMPARE(title->textFormat(), Qt::PlainText);
-    m_reg->goTo(0, Col::PayeeColumn);
-    MessageBoxes::setNextAnswer(QMessageBox::No);
-    press(Qt::Key_D, Qt::ControlModifier);
-    QVERIFY(MessageBoxes::lastShown()->text.contains(u"&lt;i&gt;Shop&lt;/i&gt;"_s));
-}
-
 void TestRegisterScreen::defaultLayoutFitsTheWindow_data()
 {
     QTest::addColumn<int>("width");
@@ -703,7 +650,6 @@ void TestRegisterScreen::defaultLayoutFitsTheWindow_data()
     QTest::addColumn<int>("paychecks");
     // The size a first start takes on a screen with room for it.
     QTest::newRow("1280") << 1280 << 100 << u"en"_s << 0;
-    QTest::newRow("900") << 900 << 100 << u"en"_s << 0;
     QTest::newRow("900, extra large") << 900 << 150 << u"en"_s << 0;
     QTest::newRow("900, extra large, German") << 900 << 150 << u"de"_s << 0;
     QTest::newRow("1280, extra large, German") << 1280 << 150 << u"de"_s << 0;
