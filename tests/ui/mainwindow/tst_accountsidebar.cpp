@@ -1,11 +1,20 @@
 #include "Records.h"
+#include "TestAppState.h"
+#include "TestDatabase.h"
 #include "app/DisplaySettings.h"
+#include "data/AccountRepository.h"
+#include "data/Database.h"
+#include "data/TransactionRepository.h"
+#include "ui/mainwindow/AccountBalances.h"
 #include "ui/mainwindow/AccountSidebar.h"
+#include "ui/mainwindow/StatusBar.h"
 #include "ui/widgets/ElidedLabel.h"
 
 #include <QLabel>
 #include <QListWidget>
+#include <QSqlQuery>
 #include <QTest>
+#include <QTranslator>
 
 namespace {
 
@@ -19,6 +28,23 @@ QLabel* balanceLabel(const AccountSidebar& sidebar, int row)
     return rowWidget(sidebar, row)->findChild<QLabel*>(QStringLiteral("balanceLabel"));
 }
 
+qint64 registerEnd(AppState* state, const Account& account)
+{
+    const QList<TransactionRow> rows = state->transactions()->findRegisterRows(account.id);
+    return rows.isEmpty() ? account.startingBalance : rows.last().runningBalance;
+}
+
+// A change nobody announces: only a read of the store shows it.
+void addUnannounced(AppState* state, const QString& accountId, qint64 amount)
+{
+    QSqlQuery q(state->database()->database());
+    q.prepare(QStringLiteral("UPDATE transactions SET amount = amount + ? WHERE rowid = (SELECT "
+                             "rowid FROM transactions WHERE account_id = ? LIMIT 1)"));
+    q.addBindValue(amount);
+    q.addBindValue(accountId);
+    QVERIFY(q.exec() && q.numRowsAffected() == 1);
+}
+
 } // namespace
 
 class TestAccountSidebar : public QObject {
@@ -30,6 +56,9 @@ private Q_SLOTS:
     void detailLineAndTotal();
     void rowsFollowTheListWidth();
     void styleFollowsTheFontScale();
+    void onlyForgottenOrReturningAccountsAreRead();
+    void uncomputableBalanceIsMarkedAlone();
+    void statusBarStates();
 };
 
 void TestAccountSidebar::balanceTextAndColour_data()
@@ -41,7 +70,6 @@ void TestAccountSidebar::balanceTextAndColour_data()
     const QString green = QStringLiteral("#66BB6A");
     const QString red = QStringLiteral("#FF8A80");
     QTest::newRow("zero is green") << qint64(0) << int(Currency::USD) << "$0.00" << green;
-    QTest::newRow("positive") << qint64(150'075) << int(Currency::USD) << "$1,500.75" << green;
     QTest::newRow("one cent overdrawn") << qint64(-1) << int(Currency::USD) << "-$0.01" << red;
     QTest::newRow("yen") << qint64(-1500) << int(Currency::JPY) << "-¥1,500" << red;
 }
@@ -157,6 +185,108 @@ void TestAccountSidebar::styleFollowsTheFontScale()
     QVERIFY(sidebar.list()->styleSheet().contains(QLatin1String("font-size: 12pt;")));
     DisplaySettings::setBaseFont(savedBase);
     DisplaySettings::setFontScale(savedScale);
+}
+
+void TestAccountSidebar::onlyForgottenOrReturningAccountsAreRead()
+{
+    TestAppState app;
+    Account a = app.addAccount(QStringLiteral("A"), 1000);
+    const Account b = app.addAccount(QStringLiteral("B"));
+    app.addAccount(QStringLiteral("Empty"));
+    app.addTransaction(a.id, QDate(2025, 1, 1), QStringLiteral("X"), -100);
+    app.addTransaction(b.id, QDate(2025, 1, 1), QStringLiteral("Y"), 500);
+    AccountBalances balances(app->accounts());
+    const QList<Account> accounts = app->accounts()->findAll();
+    QHash<QString, qint64> values = balances.of(accounts);
+    for (const Account& account : accounts)
+        QCOMPARE(values.value(account.id), registerEnd(app.state(), account));
+
+    app.addTransaction(a.id, QDate(2025, 1, 2), QStringLiteral("Z"), -50);
+    addUnannounced(app.state(), b.id, 7);
+    balances.forget(a.id);
+    values = balances.of(accounts);
+    QCOMPARE(values.value(a.id), 850);
+    QCOMPARE(values.value(b.id), 500); // not read again
+
+    balances.forget(QString());
+    QCOMPARE(balances.of(accounts).value(b.id), 507);
+
+    // A new starting balance needs no read: it comes with the account.
+    a.startingBalance = 5000;
+    QVERIFY(app->accounts()->update(a));
+    QCOMPARE(balances.of(app->accounts()->findAll()).value(a.id), 4850);
+
+    // An account that leaves the list and comes back is read anew.
+    QVERIFY(app->accounts()->softDelete(b.id));
+    QVERIFY(!balances.of(app->accounts()->findAll()).contains(b.id));
+    addUnannounced(app.state(), b.id, 1);
+    QVERIFY(app->accounts()->restore(b.id));
+    QCOMPARE(balances.of(app->accounts()->findAll()).value(b.id), 508);
+}
+
+void TestAccountSidebar::uncomputableBalanceIsMarkedAlone()
+{
+    TestAppState app;
+    const Account brokenAccount = app.addAccount(QStringLiteral("Broken"));
+    const Account fine = app.addAccount(QStringLiteral("Fine"), 1000);
+    app.addTransaction(fine.id, QDate(2025, 1, 1), QStringLiteral("X"), -300);
+    // Two rows no path of ours writes: their sum overflows.
+    for (int i = 0; i < 2; ++i)
+        app.addTransaction(brokenAccount.id, QDate(2025, 1, 1), QStringLiteral("Y"), 1);
+    QVERIFY(QSqlQuery(app->database()->database())
+                .exec(QStringLiteral("UPDATE transactions SET amount = 9000000000000000000 WHERE "
+                                     "payee = 'Y'")));
+
+    AccountBalances balances(app->accounts());
+    const QList<Account> accounts = app->accounts()->findAll();
+    expectWarning(QStringLiteral("^AccountRepository read failed: integer overflow"));
+    expectWarning(QStringLiteral("^AccountRepository read failed: integer overflow"));
+    expectWarning(QStringLiteral("^AccountRepository::balances failed: no balance for account"));
+    const QHash<QString, qint64> values = balances.of(accounts);
+    QCOMPARE(values, (QHash<QString, qint64> { { fine.id, 700 } }));
+    QCOMPARE(balances.unavailable(), QSet<QString> { brokenAccount.id });
+
+    AccountSidebar sidebar;
+    sidebar.setAccounts(accounts, values, balances.unavailable());
+    QLabel* broken = balanceLabel(sidebar, 0);
+    QVERIFY(broken->text().isEmpty() && !broken->pixmap().isNull() && !broken->toolTip().isEmpty());
+    QCOMPARE(balanceLabel(sidebar, 1)->text(), QStringLiteral("$7.00"));
+}
+
+void TestAccountSidebar::statusBarStates()
+{
+    QTranslator english;
+    QVERIFY(english.load(QStringLiteral(":/i18n/ledgerine_en.qm")));
+    QVERIFY(QCoreApplication::installTranslator(&english));
+    StatusBar bar;
+    bar.show();
+    const auto label = [&bar](const char* name) { return bar.findChild<QLabel*>(name); };
+    const auto busy = [&bar, &label] {
+        return label("busyTextLabel")->isVisible()
+            && bar.findChild<QWidget*>(QStringLiteral("busyIndicator"))->isVisible();
+    };
+    bar.startBusy(QStringLiteral("Importing..."));
+    QVERIFY(busy());
+    QCOMPARE(label("busyTextLabel")->text(), QStringLiteral("Importing..."));
+    bar.stopBusy();
+    QVERIFY(!busy());
+
+    // A message ends the busy state it reports on, and goes in its time.
+    bar.startBusy(QStringLiteral("Restoring backup..."));
+    bar.showTransientMessage(QStringLiteral("Copied"), 50);
+    QVERIFY(!busy());
+    QCOMPARE(bar.currentMessage(), QStringLiteral("Copied"));
+    QTRY_VERIFY(bar.currentMessage().isEmpty());
+
+    bar.setAccountCount(1);
+    QCOMPARE(label("accountCountLabel")->text(), QStringLiteral("1 account"));
+    bar.setAccountCount(0);
+    QCOMPARE(label("accountCountLabel")->text(), QStringLiteral("0 accounts"));
+    bar.setRecurringDue(3);
+    QVERIFY(label("recurringDueLabel")->isVisible());
+    QCOMPARE(label("recurringDueLabel")->text(), QStringLiteral("  •  3 recurring due"));
+    bar.setRecurringDue(0);
+    QVERIFY(!label("recurringDueLabel")->isVisible());
 }
 
 QTEST_MAIN(TestAccountSidebar)
