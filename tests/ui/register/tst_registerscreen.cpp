@@ -52,7 +52,7 @@ private Q_SLOTS:
     void transfersAndDeleting();
     void apostropheCopiesFromAbove();
     void splitOpeningAndReconciledRowsGuardEdits();
-    void layoutTitleAndFooter();
+    void layoutButtonAndTitle();
     void twoLineModeRoutesPayeeMemoCategory();
     void defaultLayoutFitsTheWindow_data();
     void defaultLayoutFitsTheWindow();
@@ -264,7 +264,7 @@ void TestRegisterScreen::amountsAndClearedMarks_data()
     QTest::addColumn<QString>("mark");
     QTest::addColumn<qint64>("amount"); // 0: refused
     QTest::addColumn<QString>("message");
-    QTest::newRow("dollar, C") << u"$12"_s << u"C"_s << qint64(-1200) << QString();
+    QTest::newRow("decimal comma, C") << u"$12,50"_s << u"C"_s << qint64(-1250) << QString();
     QTest::newRow("negative, R") << u"-5"_s << u"R"_s << qint64(500) << QString();
     QTest::newRow("empty") << QString() << QString() << qint64(0)
                            << u"Enter a payment or deposit amount"_s;
@@ -299,9 +299,7 @@ void TestRegisterScreen::amountsFollowTheAccountCurrency()
 {
     Account yen = m_reg->app.addAccount(u"Yen Wallet"_s);
     yen.currency = Currency::JPY;
-    Account euro = m_reg->app.addAccount(u"Euro Cash"_s);
-    euro.currency = Currency::EUR;
-    QVERIFY(m_reg->app->accounts()->update(yen) && m_reg->app->accounts()->update(euro));
+    QVERIFY(m_reg->app->accounts()->update(yen));
     const Transaction ramen
         = m_reg->app.addTransaction(yen.id, QDate(2025, 6, 1), u"Ramen"_s, -1200);
 
@@ -323,12 +321,6 @@ void TestRegisterScreen::amountsFollowTheAccountCurrency()
     // Yen have no decimals to round away.
     m_reg->enter(u"Noodles"_s, u"1.5"_s);
     QVERIFY(m_reg->footerShows(u"Yen amounts have no decimals"_s));
-
-    m_reg->show(euro.id);
-    m_reg->enter(u"Bakery"_s, u"€12,50"_s);
-    QCOMPARE(
-        std::tuple(m_reg->stored(euro.id)[0].amount, m_reg->cell(0, Col::PaymentColumn).data()),
-        std::tuple(qint64(-1250), QVariant(u"12.50"_s)));
 }
 
 void TestRegisterScreen::invalidDatesAndFailedWritesStopTheCommit()
@@ -586,7 +578,7 @@ void TestRegisterScreen::splitOpeningAndReconciledRowsGuardEdits()
         QList<QVariant>({ qint64(-9500), true, false }));
 }
 
-void TestRegisterScreen::layoutTitleAndFooter()
+void TestRegisterScreen::layoutButtonAndTitle()
 {
     m_reg->show()->view()->horizontalHeader()->resizeSection(Col::PayeeColumn, 301);
     m_reg->view()->setColumnHidden(Col::CheckNumberColumn, true);
@@ -602,8 +594,6 @@ void TestRegisterScreen::layoutTitleAndFooter()
     // "Reconcile" appears only once something answers it.
     auto* reconcile = m_reg->screen->findChild<QPushButton*>();
     QVERIFY(!reconcile->isVisible());
-    QVERIFY(m_reg->footerShows(
-        u"Ctrl+Return: save  |  Enter: next  |  Ctrl+D: delete  |  Ctrl+M: memorize  |  ': copy above"_s));
     QSignalSpy requested(m_reg->screen.get(), &RegisterScreen::reconcileRequested);
     QVERIFY(reconcile->isVisible());
 
