@@ -116,23 +116,6 @@ QLabel* balanceLabel(const AccountSidebar& sidebar, int row)
     return rowWidget(sidebar, row)->findChild<QLabel*>(QStringLiteral("balanceLabel"));
 }
 
-qint64 registerEnd(AppState* state, const Account& account)
-{
-    const QList<TransactionRow> rows = state->transactions()->findRegisterRows(account.id);
-    return rows.isEmpty() ? account.startingBalance : rows.last().runningBalance;
-}
-
-// A change nobody announces: only a read of the store shows it.
-void addUnannounced(AppState* state, const QString& accountId, qint64 amount)
-{
-    QSqlQuery q(state->database()->database());
-    q.prepare(QStringLiteral("UPDATE transactions SET amount = amount + ? WHERE rowid = (SELECT "
-                             "rowid FROM transactions WHERE account_id = ? LIMIT 1)"));
-    q.addBindValue(amount);
-    q.addBindValue(accountId);
-    QVERIFY(q.exec() && q.numRowsAffected() == 1);
-}
-
 } // namespace
 
 class TestMainWindow : public QObject {
@@ -686,20 +669,27 @@ void TestMainWindow::styleFollowsTheFontScale()
 
 void TestMainWindow::onlyForgottenOrReturningAccountsAreRead()
 {
-    TestAppState app;
-    Account a = app.addAccount(QStringLiteral("A"), 1000);
-    const Account b = app.addAccount(QStringLiteral("B"));
-    app.addAccount(QStringLiteral("Empty"));
-    app.addTransaction(a.id, QDate(2025, 1, 1), QStringLiteral("X"), -100);
-    app.addTransaction(b.id, QDate(2025, 1, 1), QStringLiteral("Y"), 500);
-    AccountBalances balances(app->accounts());
-    const QList<Account> accounts = app->accounts()->findAll();
+    AccountRepository* repository = m_app->state()->accounts();
+    Account a = m_app->addAccount(QStringLiteral("A"), 1000);
+    const Account b = m_app->addAccount(QStringLiteral("B"));
+    const Account empty = m_app->addAccount(QStringLiteral("Empty"));
+    m_app->addTransaction(a.id, QDate(2025, 1, 1), QStringLiteral("X"), -100);
+    m_app->addTransaction(b.id, QDate(2025, 1, 1), QStringLiteral("Y"), 500);
+    // A change nobody announces: only a read of the store shows it.
+    const auto addUnannounced = [this, &b](qint64 amount) {
+        execSql(
+            QStringLiteral("UPDATE transactions SET amount = amount + %1 WHERE account_id = '%2'")
+                .arg(amount)
+                .arg(b.id));
+    };
+    AccountBalances balances(repository);
+    const QList<Account> accounts = repository->findAll();
     QHash<QString, qint64> values = balances.of(accounts);
-    for (const Account& account : accounts)
-        QCOMPARE(values.value(account.id), registerEnd(app.state(), account));
+    QCOMPARE(QList({ values.value(a.id), values.value(b.id), values.value(empty.id, -1) }),
+        QList<qint64>({ 900, 500, 0 }));
 
-    app.addTransaction(a.id, QDate(2025, 1, 2), QStringLiteral("Z"), -50);
-    addUnannounced(app.state(), b.id, 7);
+    m_app->addTransaction(a.id, QDate(2025, 1, 2), QStringLiteral("Z"), -50);
+    addUnannounced(7);
     balances.forget(a.id);
     values = balances.of(accounts);
     QCOMPARE(values.value(a.id), 850);
@@ -710,32 +700,30 @@ void TestMainWindow::onlyForgottenOrReturningAccountsAreRead()
 
     // A new starting balance needs no read: it comes with the account.
     a.startingBalance = 5000;
-    QVERIFY(app->accounts()->update(a));
-    QCOMPARE(balances.of(app->accounts()->findAll()).value(a.id), 4850);
+    QVERIFY(repository->update(a));
+    QCOMPARE(balances.of(repository->findAll()).value(a.id), 4850);
 
     // An account that leaves the list and comes back is read anew.
-    QVERIFY(app->accounts()->softDelete(b.id));
-    QVERIFY(!balances.of(app->accounts()->findAll()).contains(b.id));
-    addUnannounced(app.state(), b.id, 1);
-    QVERIFY(app->accounts()->restore(b.id));
-    QCOMPARE(balances.of(app->accounts()->findAll()).value(b.id), 508);
+    QVERIFY(repository->softDelete(b.id));
+    QVERIFY(!balances.of(repository->findAll()).contains(b.id));
+    addUnannounced(1);
+    QVERIFY(repository->restore(b.id));
+    QCOMPARE(balances.of(repository->findAll()).value(b.id), 508);
 }
 
 void TestMainWindow::uncomputableBalanceIsMarkedAlone()
 {
-    TestAppState app;
-    const Account brokenAccount = app.addAccount(QStringLiteral("Broken"));
-    const Account fine = app.addAccount(QStringLiteral("Fine"), 1000);
-    app.addTransaction(fine.id, QDate(2025, 1, 1), QStringLiteral("X"), -300);
+    const Account brokenAccount = m_app->addAccount(QStringLiteral("Broken"));
+    const Account fine = m_app->addAccount(QStringLiteral("Fine"), 1000);
+    m_app->addTransaction(fine.id, QDate(2025, 1, 1), QStringLiteral("X"), -300);
     // Two rows no path of ours writes: their sum overflows.
     for (int i = 0; i < 2; ++i)
-        app.addTransaction(brokenAccount.id, QDate(2025, 1, 1), QStringLiteral("Y"), 1);
-    QVERIFY(QSqlQuery(app->database()->database())
-                .exec(QStringLiteral("UPDATE transactions SET amount = 9000000000000000000 WHERE "
-                                     "payee = 'Y'")));
+        m_app->addTransaction(brokenAccount.id, QDate(2025, 1, 1), QStringLiteral("Y"), 1);
+    execSql(
+        QStringLiteral("UPDATE transactions SET amount = 9000000000000000000 WHERE payee = 'Y'"));
 
-    AccountBalances balances(app->accounts());
-    const QList<Account> accounts = app->accounts()->findAll();
+    AccountBalances balances(m_app->state()->accounts());
+    const QList<Account> accounts = m_app->state()->accounts()->findAll();
     expectWarning(QStringLiteral("^AccountRepository read failed: integer overflow"));
     expectWarning(QStringLiteral("^AccountRepository read failed: integer overflow"));
     expectWarning(QStringLiteral("^AccountRepository::balances failed: no balance for account"));
