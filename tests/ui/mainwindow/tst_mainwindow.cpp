@@ -131,7 +131,7 @@ private Q_SLOTS:
     void failedWritesAreReportedAndUndone();
     void cascadeDeleteAndThePageThatFollows();
     void orderGeometryAndSplitterComeBack();
-    void actionsOnTheCurrentAccountNeedOne();
+    void actionsNeedAnAccountAndTheStatusLineSaysSo();
     void initialPageNeverShowsADeletedAccount();
     void ledgerThatCannotBeWrittenSaysWhy();
     void detailLineAndTotal();
@@ -139,7 +139,6 @@ private Q_SLOTS:
     void styleFollowsTheFontScale();
     void onlyForgottenOrReturningAccountsAreRead();
     void uncomputableBalanceIsMarkedAlone();
-    void statusBarStates();
 
 private:
     MainWindow* openWindow();
@@ -452,7 +451,7 @@ void TestMainWindow::orderGeometryAndSplitterComeBack()
     QCOMPARE(fallback->width(), qMax(expected.width(), fallback->minimumSizeHint().width()));
 }
 
-void TestMainWindow::actionsOnTheCurrentAccountNeedOne()
+void TestMainWindow::actionsNeedAnAccountAndTheStatusLineSaysSo()
 {
     const Account account = m_app->addAccount(QStringLiteral("Untouched"));
     MainWindow* window = openWindow();
@@ -486,6 +485,20 @@ void TestMainWindow::actionsOnTheCurrentAccountNeedOne()
     }
     QVERIFY(!MessageBoxes::lastShown());
     QCOMPARE(storedNames(m_app->state()), QStringList({ account.name }));
+
+    // A message ends the busy state it reports on, and goes in its time.
+    StatusBar* bar = window->statusLine();
+    const auto shown
+        = [bar](const char* name) { return bar->findChild<QWidget*>(name)->isVisible(); };
+    bar->startBusy(QStringLiteral("Restoring backup..."));
+    QVERIFY(shown("busyTextLabel") && shown("busyIndicator"));
+    bar->showTransientMessage(QStringLiteral("Copied"), 50);
+    QVERIFY(!shown("busyTextLabel") && !shown("busyIndicator"));
+    QTRY_VERIFY(bar->currentMessage().isEmpty());
+    bar->setRecurringDue(3);
+    QVERIFY(shown("recurringDueLabel"));
+    bar->setRecurringDue(0);
+    QVERIFY(!shown("recurringDueLabel"));
 }
 
 void TestMainWindow::initialPageNeverShowsADeletedAccount()
@@ -736,34 +749,6 @@ void TestMainWindow::uncomputableBalanceIsMarkedAlone()
     QLabel* broken = balanceLabel(sidebar, 0);
     QVERIFY(broken->text().isEmpty() && !broken->pixmap().isNull() && !broken->toolTip().isEmpty());
     QCOMPARE(balanceLabel(sidebar, 1)->text(), QStringLiteral("$7.00"));
-}
-
-void TestMainWindow::statusBarStates()
-{
-    StatusBar bar;
-    bar.show();
-    const auto label = [&bar](const char* name) { return bar.findChild<QLabel*>(name); };
-    const auto busy = [&bar, &label] {
-        return label("busyTextLabel")->isVisible()
-            && bar.findChild<QWidget*>(QStringLiteral("busyIndicator"))->isVisible();
-    };
-    bar.startBusy(QStringLiteral("Importing..."));
-    QVERIFY(busy());
-    QCOMPARE(label("busyTextLabel")->text(), QStringLiteral("Importing..."));
-    bar.stopBusy();
-    QVERIFY(!busy());
-
-    // A message ends the busy state it reports on, and goes in its time.
-    bar.startBusy(QStringLiteral("Restoring backup..."));
-    bar.showTransientMessage(QStringLiteral("Copied"), 50);
-    QVERIFY(!busy());
-    QCOMPARE(bar.currentMessage(), QStringLiteral("Copied"));
-    QTRY_VERIFY(bar.currentMessage().isEmpty());
-
-    bar.setRecurringDue(3);
-    QVERIFY(label("recurringDueLabel")->isVisible());
-    bar.setRecurringDue(0);
-    QVERIFY(!label("recurringDueLabel")->isVisible());
 }
 
 QTEST_MAIN(TestMainWindow)
