@@ -25,20 +25,25 @@ namespace {
 const QDate kToday(2026, 3, 11);
 
 // A window holding the field and a second editor to move the focus to.
-struct Window {
+template <class Field> struct Window {
     QWidget window;
-    DateField* field = new DateField;
+    Field* field;
     QLineEdit* other = new QLineEdit;
 
-    Window()
+    explicit Window(Field* made = new Field)
+        : field(made)
     {
         auto* layout = new QVBoxLayout(&window);
         layout->addWidget(field);
         layout->addWidget(other);
+    }
+    // Active with the focus in the field, as a form a user just opened.
+    void show()
+    {
         window.show();
         window.activateWindow();
         if (!QTest::qWaitForWindowActive(&window))
-            qWarning("date window did not become active");
+            qWarning("field window did not become active");
         field->setFocus();
     }
 };
@@ -145,20 +150,13 @@ void TestEntryFields::typedAmountsInTheCurrency()
     QFETCH(QString, typed);
     QFETCH(qint64, amount);
     QFETCH(QString, refusal);
-    QWidget form;
-    form.setWindowTitle(u"Form"_s);
-    auto* field = new SmartAmountField;
+    Window<SmartAmountField> form;
+    SmartAmountField* field = form.field;
     field->setCurrency(currency);
-    auto* other = new QLineEdit;
-    auto* layout = new QVBoxLayout(&form);
-    layout->addWidget(field);
-    layout->addWidget(other);
     form.show();
-    QApplication::setActiveWindow(&form);
-    field->setFocus();
     field->selectAll();
     QTest::keyClicks(field, typed);
-    other->setFocus();
+    form.other->setFocus();
 
     // Read by the one amount reader; a refused text stays to be corrected
     // and the form's OK says why.
@@ -167,7 +165,7 @@ void TestEntryFields::typedAmountsInTheCurrency()
         QCOMPARE(field->amount(), amount);
     MessageBoxes::clearAnswers();
     MessageBoxes::setNextAnswer(QMessageBox::Ok);
-    QCOMPARE(SmartAmountField::confirmAll(&form), refusal.isEmpty());
+    QCOMPARE(SmartAmountField::confirmAll(&form.window), refusal.isEmpty());
     if (!refusal.isEmpty()) {
         QCOMPARE(field->findChild<QLineEdit*>()->text(), field->prefix() + typed);
         QCOMPARE(MessageBoxes::lastShown()->text, refusal);
@@ -242,7 +240,8 @@ void TestEntryFields::dateKeys()
 
 void TestEntryFields::typedDateConfirmedOnFocusOut()
 {
-    Window w;
+    Window<DateField> w;
+    w.show();
     QSignalSpy changed(w.field, &DateField::dateChanged);
     const auto retype = [&w](const QString& text) {
         w.field->setFocus();
@@ -282,7 +281,8 @@ void TestEntryFields::calendarOpensAndPicks()
 {
     QFETCH(bool, altDown);
     const auto restore = weeksFrom(Qt::Wednesday);
-    Window w;
+    Window<DateField> w;
+    w.show();
     w.field->setDate(QDate(2026, 1, 1));
     QSignalSpy changed(w.field, &DateField::dateChanged);
     QTest::keyClick(w.field, Qt::Key_Down); // without Alt it is not enough
@@ -336,12 +336,8 @@ void TestEntryFields::datesInThePreferredFormat()
     const auto restore = qScopeGuard([] { DateText::setDisplayFormat(QString()); });
 
     // A form's date box made before the format was chosen follows it when shown.
-    QWidget window;
-    auto* form = new FormDateEdit(QDate(2025, 6, 18));
-    auto* next = new QLineEdit;
-    auto* layout = new QVBoxLayout(&window);
-    layout->addWidget(form);
-    layout->addWidget(next);
+    Window<FormDateEdit> window(new FormDateEdit(QDate(2025, 6, 18)));
+    FormDateEdit* form = window.field;
     DateText::setDisplayFormat(pattern);
 
     // The line-edit fields read and write the pattern; what they cannot read
@@ -358,14 +354,13 @@ void TestEntryFields::datesInThePreferredFormat()
     // In the form's box each separator moves on to the next part of the date,
     // never to the next field.
     window.show();
-    QApplication::setActiveWindow(&window);
     // Typed over the whole date, as after a click and Ctrl+A.
     form->setFocus(Qt::MouseFocusReason);
     form->selectAll();
     QTest::keyClicks(form, typed);
     QCOMPARE(QApplication::focusWidget(), form);
-    QCOMPARE(next->text(), QString());
-    next->setFocus();
+    QCOMPARE(window.other->text(), QString());
+    window.other->setFocus();
     QCOMPARE(form->date(), expected);
     QCOMPARE(form->text(), shown);
 }
