@@ -138,7 +138,6 @@ private Q_SLOTS:
     void initialPageNeverShowsADeletedAccount();
     void ledgerThatCannotBeWrittenSaysWhy();
     void detailLineAndTotal();
-    void rowsFollowTheListWidth();
     void styleFollowsTheFontScale();
     void onlyForgottenOrReturningAccountsAreRead();
     void uncomputableBalanceIsMarkedAlone();
@@ -251,7 +250,14 @@ void TestMainWindow::sidebarShowsBalancesAndFollowsTheStore()
     QCOMPARE(window->sidebar()->totalLabel()->text(), QStringLiteral("Total: $234.75"));
     m_app->addAccount(QStringLiteral("Savings"), 100);
     QCOMPARE(sidebarNames(window), QStringList({ "Checking", "Wallet", "Card", "Savings" }));
-    QCOMPARE(window->sidebar()->list()->currentRow(), 0); // kept through the rebuilds
+    QListWidget* list = window->sidebar()->list();
+    QCOMPARE(list->currentRow(), 0); // kept through the rebuilds
+    // Rows follow the list's width, each with the height it asks for inside the item's padding.
+    window->splitter()->setSizes({ 420, 700 });
+    QTRY_VERIFY(list->viewport()->width() > 300);
+    QTRY_COMPARE(list->item(3)->sizeHint().width(), list->viewport()->width());
+    QTRY_VERIFY(rowWidget(*window->sidebar(), 3)->height()
+        >= rowWidget(*window->sidebar(), 3)->sizeHint().height());
 
     // Alt+1 to Alt+0 reach the first ten accounts of eleven.
     QList<Account> accounts = m_app->state()->accounts()->findAll();
@@ -474,18 +480,10 @@ void TestMainWindow::actionsNeedAnAccountAndTheStatusLineSaysSo()
     QVERIFY(!MessageBoxes::lastShown());
     QCOMPARE(storedNames(m_app->state()), QStringList({ account.name }));
 
-    // A message ends the busy state it reports on, and goes in its time.
-    const auto shown
-        = [bar](const char* name) { return bar->findChild<QWidget*>(name)->isVisible(); };
+    // A message ends the busy state it reports on.
     bar->startBusy(QStringLiteral("Restoring backup..."));
-    QVERIFY(shown("busyTextLabel") && shown("busyIndicator"));
     bar->showTransientMessage(QStringLiteral("Copied"), 50);
-    QVERIFY(!shown("busyTextLabel") && !shown("busyIndicator"));
-    QTRY_VERIFY(bar->currentMessage().isEmpty());
-    bar->setRecurringDue(3);
-    QVERIFY(shown("recurringDueLabel"));
-    bar->setRecurringDue(0);
-    QVERIFY(!shown("recurringDueLabel"));
+    QVERIFY(!bar->findChild<QWidget*>("busyIndicator")->isVisible());
 }
 
 void TestMainWindow::initialPageNeverShowsADeletedAccount()
@@ -608,26 +606,6 @@ void TestMainWindow::detailLineAndTotal()
     sidebar.setAccounts({}, {});
     QCOMPARE(sidebar.totalLabel()->text(), QStringLiteral("No accounts"));
     QVERIFY(sidebar.shortcuts().isEmpty());
-}
-
-void TestMainWindow::rowsFollowTheListWidth()
-{
-    AccountSidebar sidebar;
-    sidebar.setAccounts(
-        { Records::account(QStringLiteral("A")), Records::account(QStringLiteral("B")) }, {});
-    sidebar.resize(300, 500);
-    sidebar.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&sidebar));
-    QListWidget* list = sidebar.list();
-    const int before = list->viewport()->width();
-    sidebar.resize(420, 500);
-    QTRY_VERIFY(list->viewport()->width() > before);
-    QTRY_COMPARE(
-        QList<int>({ list->item(0)->sizeHint().width(), list->item(1)->sizeHint().width() }),
-        QList<int>(2, list->viewport()->width()));
-    // Each row widget gets the height it asks for inside the item's padding.
-    QWidget* row = rowWidget(sidebar, 0);
-    QTRY_VERIFY(row->height() >= row->sizeHint().height());
 }
 
 void TestMainWindow::styleFollowsTheFontScale()

@@ -627,33 +627,21 @@ void TestRegisterScreen::defaultLayoutFitsTheWindow()
     // arrow) and Balance ends at the edge.
     QHeaderView* header = view->horizontalHeader();
     const int margins = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin);
-    QList<int> widths;
     for (int c = 0; c < RegisterModel::ColumnCount; ++c) {
         const QString title = view->model()->headerData(c, Qt::Horizontal).toString();
         const int needed = c == header->sortIndicatorSection()
             ? header->sectionSizeHint(c)
             : header->fontMetrics().horizontalAdvance(title) + margins;
         QVERIFY2(view->isColumnHidden(c) || view->columnWidth(c) >= needed, qPrintable(title));
-        widths << view->columnWidth(c);
     }
     QVERIFY(right() > -4);
-    if (fontScale != 100)
-        return;
-
-    // A narrower window takes the room from the text columns.
-    window->resize(1100, 900);
-    QTRY_VERIFY(view->columnWidth(Col::PayeeColumn) < widths[Col::PayeeColumn]);
-    for (int c : { Col::DateColumn, Col::CheckNumberColumn, Col::PaymentColumn, Col::DepositColumn,
-             Col::ClearedColumn, Col::BalanceColumn })
-        QCOMPARE(view->columnWidth(c), widths[c]);
-    QVERIFY(right() <= 0);
 }
 
 void TestRegisterScreen::leavingAnEntryAsksFirst()
 {
     const Transaction rent = m_reg->add(u"Rent"_s, -150000);
     const Account savings = m_reg->app.addAccount(u"Savings"_s);
-    auto window = openWindow();
+    const auto window = openWindow();
     RegisterScreen* screen = window->registerScreen();
     RegisterModel* model = screen->model();
     const auto entryCell = [&](int column) { return model->index(model->newEntryRow(), column); };
@@ -703,10 +691,8 @@ void TestRegisterScreen::leavingAnEntryAsksFirst()
     QVERIFY(model->buffer().isBlank());
     QCOMPARE(screen->view()->currentIndex(), entryCell(Col::DateColumn));
 
-    // Quitting: Cancel keeps the window; saving what cannot be saved keeps it
-    // open with the reason.
+    // Quitting: saving what cannot be saved keeps the window open with the reason.
     typeEntry(u"12abc"_s);
-    QVERIFY(answer(QMessageBox::Cancel, [&] { QVERIFY(!window->close()); }));
     QVERIFY(answer(QMessageBox::Save, [&] { QVERIFY(!window->close()); }));
     QVERIFY(Fixture::labelShowing(window.get(), u"12abc is not an amount"_s));
 
@@ -718,14 +704,6 @@ void TestRegisterScreen::leavingAnEntryAsksFirst()
     QCOMPARE(
         std::tuple(m_reg->stored().size(), m_reg->app->transactions()->findById(rent.id)->memo),
         std::tuple(3, u"June"_s));
-
-    // Discard closes without saving.
-    window = openWindow();
-    model = window->registerScreen()->model();
-    window->registerScreen()->view()->setCurrentIndex(model->index(0, Col::MemoColumn));
-    model->setData(model->index(0, Col::MemoColumn), u"July"_s);
-    QVERIFY(answer(QMessageBox::Discard, [&] { QVERIFY(window->close()); }));
-    QCOMPARE(m_reg->app->transactions()->findById(rent.id)->memo, u"June"_s);
 }
 
 void TestRegisterScreen::datesAndMarksInTheLanguage()
