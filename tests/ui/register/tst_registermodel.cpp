@@ -42,9 +42,8 @@ class TestRegisterModel : public QObject {
 private Q_SLOTS:
     void initTestCase();
     void cleanupTestCase() { Clock::clearFixed(); }
-    void cellTextsAndPlaceholders();
+    void cellTextsAndEditing();
     void sortKeysAndTies();
-    void bufferEditingAndFlags();
 };
 
 void TestRegisterModel::initTestCase()
@@ -53,7 +52,7 @@ void TestRegisterModel::initTestCase()
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
 }
 
-void TestRegisterModel::cellTextsAndPlaceholders()
+void TestRegisterModel::cellTextsAndEditing()
 {
     RegisterModel model;
     QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
@@ -64,7 +63,7 @@ void TestRegisterModel::cellTextsAndPlaceholders()
         QStringList({ "Payee", "", "2/10/2026", "" }));
 
     TransactionRow pay = row("p", QDate(2025, 1, 5), "Grocer", -123456, -100);
-    pay.cleared = true;
+    std::tie(pay.cleared, pay.categoryId) = std::tuple(true, u"cat-1"_s);
     TransactionRow zero = row("z", QDate(2025, 1, 6), "Refund", 0, -100);
     zero.reconciled = zero.cleared = true;
     TransactionRow split = row("s", QDate(2025, 1, 7), "Big Store", 5000, 4900);
@@ -78,6 +77,28 @@ void TestRegisterModel::cellTextsAndPlaceholders()
     QCOMPARE(QStringList({ model.index(2, 3).data().toString(),
                  model.index(2, 3).data(Qt::EditRole).toString() }),
         QStringList({ u"—Split—"_s, "Household" }));
+
+    // setData on a row that is not being edited changes the buffer, not the row.
+    QVERIFY(model.setData(model.index(1, 2), u"Typed"_s));
+    QCOMPARE(column(model, 2), QStringList({ "Grocer", "Refund", "Big Store", "Typed" }));
+    QVERIFY(!model.flags(model.index(1, 2)).testFlag(Qt::ItemIsEditable));
+    // The row being edited shows its buffer; its balance is not edited.
+    model.loadBuffer(pay, u"Dining"_s);
+    model.setEditingRow(0);
+    QCOMPARE(QStringList({ model.index(0, 3).data().toString(), model.index(0, 5).data().toString(),
+                 model.index(0, 7).data().toString(), model.buffer().categoryId }),
+        QStringList({ "Dining", "1,234.56", "C", "cat-1" }));
+    QVERIFY(model.flags(model.index(0, 5)).testFlag(Qt::ItemIsEditable));
+    QVERIFY(!model.flags(model.index(0, 8)).testFlag(Qt::ItemIsEditable));
+    // While an existing row is edited, the new-entry row is blank, unhighlighted.
+    QCOMPARE(column(model, 2).last(), QString());
+    QVERIFY(!model.index(3, 2).data(Qt::BackgroundRole).isValid());
+    // A split being edited still shows as one, whatever its buffer holds.
+    model.loadBuffer(split, u"Food"_s);
+    model.setEditingRow(2);
+    QCOMPARE(
+        QStringList({ model.index(2, 3).data().toString(), model.index(2, 6).data().toString() }),
+        QStringList({ u"—Split—"_s, "50.00" }));
 }
 
 void TestRegisterModel::sortKeysAndTies()
@@ -113,40 +134,6 @@ void TestRegisterModel::sortKeysAndTies()
     QCOMPARE(sorted(0, Qt::DescendingOrder), u"<new> third second first"_s);
     QCOMPARE(model.index(1, 8).data().toString(), u"-6.00"_s);
     QCOMPARE(sorted(0, Qt::AscendingOrder), u"first second third <new>"_s);
-}
-
-void TestRegisterModel::bufferEditingAndFlags()
-{
-    RegisterModel model;
-    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
-    TransactionRow split = row("s", QDate(2025, 3, 1), "Store", -2500, 100);
-    split.isSplit = true;
-    TransactionRow plain = row("p", QDate(2025, 3, 2), "Cafe", 750, 850);
-    plain.categoryId = "cat-1";
-    plain.reconciled = true;
-    model.setRows({ split, plain });
-
-    // setData on a row that is not being edited changes the buffer, not the row.
-    QVERIFY(model.setData(model.index(1, 2), u"Typed"_s));
-    QCOMPARE(column(model, 2), QStringList({ "Store", "Cafe", "Typed" }));
-    QVERIFY(!model.flags(model.index(1, 2)).testFlag(Qt::ItemIsEditable));
-
-    model.loadBuffer(plain, u"Dining"_s);
-    model.setEditingRow(1);
-    QCOMPARE(QStringList({ model.index(1, 3).data().toString(), model.index(1, 6).data().toString(),
-                 model.index(1, 7).data().toString(), model.buffer().categoryId }),
-        QStringList({ "Dining", "7.50", "R", "cat-1" }));
-    QVERIFY(model.flags(model.index(1, 5)).testFlag(Qt::ItemIsEditable));
-    QVERIFY(!model.flags(model.index(1, 8)).testFlag(Qt::ItemIsEditable));
-    // While an existing row is edited, the new-entry row is blank, unhighlighted.
-    QCOMPARE(column(model, 2).last(), QString());
-    QVERIFY(!model.index(2, 2).data(Qt::BackgroundRole).isValid());
-    // A split being edited still shows as one, whatever its buffer holds.
-    model.loadBuffer(split, u"Food"_s);
-    model.setEditingRow(0);
-    QCOMPARE(
-        QStringList({ model.index(0, 3).data().toString(), model.index(0, 5).data().toString() }),
-        QStringList({ u"—Split—"_s, "25.00" }));
 }
 
 QTEST_MAIN(TestRegisterModel)
