@@ -2,7 +2,6 @@
 #include "data/Clock.h"
 #include "data/DateText.h"
 #include "ui/widgets/DateField.h"
-#include "ui/widgets/ElidedLabel.h"
 #include "ui/widgets/FormDateEdit.h"
 #include "ui/widgets/MessageBoxes.h"
 #include "ui/widgets/SmartAmountField.h"
@@ -81,7 +80,6 @@ private Q_SLOTS:
     void decimalKeyJumpsToCents();
     void typedAmountsInTheCurrency_data();
     void typedAmountsInTheCurrency();
-    void elides();
 };
 
 void TestEntryFields::decimalKeyJumpsToCents_data()
@@ -159,20 +157,6 @@ void TestEntryFields::typedAmountsInTheCurrency()
             std::tuple(field->prefix() + typed, refusal));
         QCOMPARE(QApplication::focusWidget(), field);
     }
-}
-
-void TestEntryFields::elides()
-{
-    const QString full = u"Everyday Checking at the Community Credit Union"_s;
-    ElidedLabel label(full);
-    // It gives way in a layout, and paints what a plain label shows for the elided text.
-    QCOMPARE(label.minimumSizeHint().width(), 0);
-    label.resize(90, label.fontMetrics().height());
-    const QString shown = label.displayedText();
-    QVERIFY2(shown.endsWith(QChar(0x2026)) && full.startsWith(shown.chopped(1)), qPrintable(shown));
-    QLabel plain(shown);
-    plain.resize(label.size());
-    QCOMPARE(label.grab().toImage(), plain.grab().toImage());
 }
 
 void TestEntryFields::dateKeys_data()
