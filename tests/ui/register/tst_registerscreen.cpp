@@ -40,8 +40,7 @@ private Q_SLOTS:
     void cleanup() { m_reg.reset(); }
 
     void newTransactionFromTheKeyboard();
-    void typingAfterACommitStartsANewEntry();
-    void sortingWhileEditingKeepsTheTransaction();
+    void editsStayWithTheirTransaction();
     void pagedRowsMatchTheWholeRegister_data();
     void pagedRowsMatchTheWholeRegister();
     void amountsAndClearedMarks_data();
@@ -51,12 +50,10 @@ private Q_SLOTS:
     void categoryTakesTheBestMatch();
     void payeeCompletion();
     void transfersAndDeleting();
-    void editingRowsKeepsTheHalfTypedEntry();
     void apostropheCopiesFromAbove();
     void splitOpeningAndReconciledRowsGuardEdits();
-    void columnLayoutSurvivesANewScreen();
+    void layoutButtonAndTitle();
     void twoLineModeRoutesPayeeMemoCategory();
-    void namesShowAsTyped();
     void defaultLayoutFitsTheWindow_data();
     void defaultLayoutFitsTheWindow();
     void leavingAnEntryAsksFirst();
@@ -89,7 +86,9 @@ std::unique_ptr<MainWindow> TestRegisterScreen::openWindow()
 void TestRegisterScreen::newTransactionFromTheKeyboard()
 {
     const auto groceries = m_reg->app->categories()->findByName(u"Groceries"_s);
-    RegisterModel* model = m_reg->show()->model();
+    const Transaction insurance
+        = m_reg->app.addTransaction(m_reg->checking.id, QDate(2025, 10, 5), u"Insurance"_s, -9000);
+    m_reg->show();
     press(Qt::Key_Return); // opens the date editor
     const std::pair<int, QString> fields[]
         = { { Col::DateColumn, u"6/3/2025"_s }, { Col::CheckNumberColumn, u"1042"_s },
@@ -99,40 +98,24 @@ void TestRegisterScreen::newTransactionFromTheKeyboard()
     for (const auto& [column, text] : fields) {
         QTRY_VERIFY2(m_reg->editorAt(column), qPrintable(text));
         type(text);
-        press(Qt::Key_Tab);
+        press(column == Col::MemoColumn ? Qt::Key_Return : Qt::Key_Tab); // Enter moves on too
     }
     // Tab in the last field closes its editor and moves nowhere; Enter in Clr commits.
     QTRY_VERIFY(!m_reg->view()->currentEditor());
     QVERIFY(m_reg->openEditor(Col::ClearedColumn));
     press(Qt::Key_Return);
+    QTRY_COMPARE(m_reg->stored().size(), 2);
+    const Transaction t = m_reg->stored().last(); // newest first
+    QCOMPARE(QVariantList({ t.date, t.checkNumber, t.payee, t.categoryId, t.memo, t.amount,
+                 t.cleared, t.reconciled }),
+        QVariantList({ QDate(2025, 6, 3), u"1042"_s, u"Corner Market"_s, groceries->id,
+            u"weekly shop"_s, qint64(-8217), true, false }));
+    // The next entry is ready on the date just used, below the rows by date.
+    QCOMPARE(m_reg->view()->currentIndex(), m_reg->cell(2, Col::DateColumn));
+    QCOMPARE(m_reg->cell(2, Col::DateColumn).data().toString(), u"6/3/2025"_s);
 
-    QTRY_COMPARE(m_reg->stored().size(), 1);
-    const Transaction t = m_reg->stored().first();
-    QCOMPARE(
-        QStringList({ t.date.toString(Qt::ISODate), t.checkNumber, t.payee, t.categoryId, t.memo }),
-        QStringList(
-            { u"2025-06-03"_s, u"1042"_s, u"Corner Market"_s, groceries->id, u"weekly shop"_s }));
-    QCOMPARE(t.amount, qint64(-8217));
-    QVERIFY(t.cleared && !t.reconciled);
-    // The next entry is ready on the date just used, below the row by date.
-    QCOMPARE(m_reg->view()->currentIndex(), m_reg->cell(1, Col::DateColumn));
-    QCOMPARE(m_reg->cell(1, Col::DateColumn).data().toString(), u"6/3/2025"_s);
-
-    // Its place follows the sort: first for the newest date first, last by payee.
-    m_reg->view()->sortByColumn(Col::DateColumn, Qt::DescendingOrder);
-    QCOMPARE(model->newEntryRow(), 0);
-    m_reg->view()->sortByColumn(Col::PayeeColumn, Qt::DescendingOrder);
-    QCOMPARE(model->newEntryRow(), 1);
-}
-
-void TestRegisterScreen::typingAfterACommitStartsANewEntry()
-{
-    const Transaction insurance
-        = m_reg->app.addTransaction(m_reg->checking.id, QDate(2025, 10, 5), u"Insurance"_s, -9000);
-    m_reg->show();
-    // The cursor waits on the new entry's date without an editor; typing
-    // there must not search for a row starting with "1".
-    m_reg->enter(u"Coffee"_s, u"4"_s);
+    // The cursor waits there without an editor; typing must not search for a
+    // row starting with "1".
     type(u"12/6/2026"_s);
     for (const QString& field : { QString(), u"Hardware Barn"_s, {}, {}, u"40"_s }) {
         press(Qt::Key_Tab);
@@ -140,46 +123,58 @@ void TestRegisterScreen::typingAfterACommitStartsANewEntry()
         type(field);
     }
     press(Qt::Key_Return, Qt::ControlModifier);
-
-    const QList<Transaction> rows = m_reg->stored(); // newest first
-    QCOMPARE(rows.size(), 3);
-    QCOMPARE(QList<QVariant>({ rows[0].date, rows[0].payee, rows[0].amount }),
-        QList<QVariant>({ QDate(2026, 12, 6), u"Hardware Barn"_s, qint64(-4000) }));
-    QCOMPARE(m_reg->app->transactions()->findById(insurance.id)->payee, u"Insurance"_s);
+    const Transaction second = m_reg->stored().value(0);
+    QCOMPARE(QVariantList({ int(m_reg->stored().size()), second.date, second.payee, second.amount,
+                 m_reg->app->transactions()->findById(insurance.id)->payee }),
+        QVariantList({ 3, QDate(2026, 12, 6), u"Hardware Barn"_s, qint64(-4000), u"Insurance"_s }));
 }
 
-void TestRegisterScreen::sortingWhileEditingKeepsTheTransaction()
+void TestRegisterScreen::editsStayWithTheirTransaction()
 {
     const QList<Transaction> before = { m_reg->add(u"Rent"_s, -32560, 1),
         m_reg->add(u"Paycheck"_s, 185000, 2), m_reg->add(u"Gym"_s, -4500, 3) };
     RegisterTableView* view = m_reg->show()->view();
-    const auto click = [](QWidget* target, const QPoint& at) {
-        QTest::mouseClick(target, Qt::LeftButton, {}, at);
-        QCoreApplication::processEvents();
-    };
-    click(view->viewport(), view->visualRect(m_reg->cell(1, Col::PayeeColumn)).center());
+    RegisterModel* model = m_reg->model();
+    // A half-typed entry waits while other rows are looked at, through a reload.
+    const int entry = model->newEntryRow();
+    m_reg->goTo(entry, Col::PayeeColumn);
+    model->setData(m_reg->cell(entry, Col::PayeeColumn), u"Dentist"_s);
+    model->setData(m_reg->cell(entry, Col::PaymentColumn), u"95"_s);
+    m_reg->goTo(0, Col::PayeeColumn);
+    QCOMPARE(model->buffer().payee, u"Rent"_s);
+    m_reg->goTo(entry, Col::PayeeColumn);
+    m_reg->screen->reload();
+    QCOMPARE(model->buffer().payment, u"95"_s);
+
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+        view->visualRect(m_reg->cell(1, Col::PayeeColumn)).center());
     QTRY_VERIFY(m_reg->editorAt(Col::PayeeColumn));
     QHeaderView* header = view->horizontalHeader();
-    for (int column : { Col::PayeeColumn, Col::DateColumn, Col::DateColumn })
-        click(header->viewport(),
+    for (int column : { Col::PayeeColumn, Col::DateColumn, Col::DateColumn }) {
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
             QPoint(header->sectionViewportPosition(column) + 10, header->height() / 2));
+        QCoreApplication::processEvents();
+    }
     // Newest first now: the edit and the cursor stayed with the paycheck.
-    QCOMPARE(QList<int>({ m_reg->model()->editingRow(), view->currentIndex().row() }),
-        QList<int>({ 2, 2 }));
-    // So do its typed changes through a reload that moves it.
-    m_reg->model()->setData(m_reg->cell(2, Col::MemoColumn), u"December"_s);
+    QCOMPARE(QList<int>({ model->editingRow(), view->currentIndex().row() }), QList<int>({ 2, 2 }));
+    // So does what is typed into it through a reload that moves it.
+    model->setData(m_reg->cell(2, Col::MemoColumn), u"December"_s);
     m_reg->add(u"Bonus"_s, 50000, 5);
     m_reg->screen->reload();
-    QCOMPARE(m_reg->model()->editingRow(), 3);
+    QCOMPARE(model->editingRow(), 3);
     press(Qt::Key_Return, Qt::ControlModifier);
 
     QCOMPARE(m_reg->stored().size(), 4);
     for (const Transaction& t : before) {
         const Transaction now = *m_reg->app->transactions()->findById(t.id);
-        QCOMPARE(QList<QVariant>({ now.payee, now.amount, now.memo }),
-            QList<QVariant>(
+        QCOMPARE(QVariantList({ now.payee, now.amount, now.memo }),
+            QVariantList(
                 { t.payee, t.amount, t.payee == u"Paycheck"_s ? u"December"_s : QString() }));
     }
+    // The commit moved on to the next row, and left the half-typed entry as it was.
+    QCOMPARE(model->editingRow(), 4);
+    m_reg->goTo(model->newEntryRow(), Col::PayeeColumn);
+    QCOMPARE(model->buffer().payee, u"Dentist"_s);
 }
 
 void TestRegisterScreen::pagedRowsMatchTheWholeRegister_data()
@@ -187,11 +182,9 @@ void TestRegisterScreen::pagedRowsMatchTheWholeRegister_data()
     QTest::addColumn<QString>("change");
     QTest::addColumn<int>("column");
     QTest::addColumn<Qt::SortOrder>("order");
-    QTest::newRow("as stored") << QString() << int(Col::DateColumn) << Qt::AscendingOrder;
-    QTest::newRow("newest first") << QString() << int(Col::DateColumn) << Qt::DescendingOrder;
     QTest::newRow("edited") << u"edit"_s << int(Col::DateColumn) << Qt::AscendingOrder;
-    QTest::newRow("deleted") << u"delete"_s << int(Col::DateColumn) << Qt::DescendingOrder;
-    QTest::newRow("transfer") << u"transfer"_s << int(Col::DateColumn) << Qt::AscendingOrder;
+    QTest::newRow("deleted, newest first")
+        << u"delete"_s << int(Col::DateColumn) << Qt::DescendingOrder;
     QTest::newRow("edited, by balance")
         << u"edit"_s << int(Col::BalanceColumn) << Qt::DescendingOrder;
 }
@@ -202,14 +195,12 @@ void TestRegisterScreen::pagedRowsMatchTheWholeRegister()
     QFETCH(int, column);
     QFETCH(Qt::SortOrder, order);
     const Account account = m_reg->app.addAccount(u"Large"_s, 5000);
-    const Account savings = m_reg->app.addAccount(u"Savings"_s);
     // Three days written out of order, many rows sharing an entry time, so
     // pages end inside a day and ties fall to the order of writing.
     for (int i = 0; i < 260; ++i) {
         Transaction t = Records::transaction(account.id, QDate(2025, 6, 1 + i * 7 % 3),
             u"P%1"_s.arg(i % 5), (i % 2 ? -1 : 1) * (100 + i));
-        t.createdAt = Clock::nowUtc().addSecs(i % 4);
-        t.updatedAt = t.createdAt;
+        t.createdAt = t.updatedAt = Clock::nowUtc().addSecs(i % 4);
         QVERIFY(m_reg->app->transactions()->insert(t));
     }
     TransactionService* service = m_reg->app->transactionService();
@@ -217,43 +208,33 @@ void TestRegisterScreen::pagedRowsMatchTheWholeRegister()
     RegisterScreen* screen = m_reg->show(account.id);
     RegisterModel* model = screen->model();
     model->sort(column, order);
-    if (change == u"edit"_s) {
-        Transaction moved = before.at(201);
-        moved.amount = -99999;
-        moved.date = QDate(2025, 6, 1);
-        QCOMPARE(service->save(moved, std::nullopt, false), TransactionService::Result::Saved);
-    } else if (change == u"delete"_s) {
-        QVERIFY(service->remove(before.at(129)));
-    } else if (change == u"transfer"_s) {
-        Transaction out = Records::transaction(
-            savings.id, QDate(2025, 6, 2), TransactionService::transferPayee(account.name), -777);
-        QCOMPARE(service->resolveTransferPayee(out), TransactionService::Result::Saved);
-        QCOMPARE(service->save(out, std::nullopt, true), TransactionService::Result::Saved);
-    }
+    Transaction moved = before.at(201);
+    std::tie(moved.amount, moved.date) = std::tuple(-99999, QDate(2025, 6, 1));
+    QVERIFY(change == u"edit"_s
+            ? service->save(moved, std::nullopt, false) == TransactionService::Result::Saved
+            : service->remove(before.at(129)));
 
     // The whole register read and sorted at once is what the pages must show.
     RegisterModel whole;
     whole.setRows(m_reg->app->transactions()->findRegisterRows(account.id));
     whole.sort(column, order);
     const int rows = whole.rowCount();
+    const auto key = [](const TransactionRow* t) {
+        return t ? QVariantList({ t->id, t->runningBalance, t->date }) : QVariantList();
+    };
     // Rows looked up in an order that reaches each page first from the
     // middle, from its neighbours above and below, and by id.
     for (const int start : { rows / 2, rows - 1, 0 }) {
         screen->reload();
         QCOMPARE(model->rowCount(), rows);
         for (const int r : { 3, rows / 2 + 1, rows - 3 }) {
-            const QString id = whole.transactionAt(r) ? whole.transactionAt(r)->id : QString();
+            const QString id = key(whole.transactionAt(r)).value(0).toString();
             QCOMPARE(model->rowOfTransaction(id), whole.rowOfTransaction(id));
         }
         for (int step = 0; step < rows; ++step) {
             const int r
                 = start == 0 ? step : (start == rows - 1 ? rows - 1 - step : (start + step) % rows);
-            const TransactionRow* paged = model->transactionAt(r);
-            const TransactionRow* expected = whole.transactionAt(r);
-            QCOMPARE(bool(paged), bool(expected));
-            if (expected)
-                QCOMPARE(QList<QVariant>({ paged->id, paged->runningBalance, paged->date }),
-                    QList<QVariant>({ expected->id, expected->runningBalance, expected->date }));
+            QCOMPARE(key(model->transactionAt(r)), key(whole.transactionAt(r)));
         }
     }
 }
@@ -264,17 +245,12 @@ void TestRegisterScreen::amountsAndClearedMarks_data()
     QTest::addColumn<QString>("mark");
     QTest::addColumn<qint64>("amount"); // 0: refused
     QTest::addColumn<QString>("message");
-    QTest::newRow("grouped") << u"1,234.5"_s << QString() << qint64(-123450) << QString();
-    QTest::newRow("dollar, C") << u"$12"_s << u"C"_s << qint64(-1200) << QString();
+    QTest::newRow("decimal comma, C") << u"$12,50"_s << u"C"_s << qint64(-1250) << QString();
     QTest::newRow("negative, R") << u"-5"_s << u"R"_s << qint64(500) << QString();
-    QTest::newRow("decimal comma") << u"12,50"_s << QString() << qint64(-1250) << QString();
     QTest::newRow("empty") << QString() << QString() << qint64(0)
                            << u"Enter a payment or deposit amount"_s;
-    for (const char* typed : { "abc", "12abc", "--5", "1,2,3.4.5" })
-        QTest::newRow(typed) << QString::fromLatin1(typed) << QString() << qint64(0)
-                             << u"%1 is not an amount"_s.arg(QLatin1String(typed));
-    QTest::newRow("over the limit")
-        << u"100,000,000"_s << QString() << qint64(0) << u"Amounts are limited to $99,999,999.99"_s;
+    QTest::newRow("not a number") << u"12abc"_s << QString() << qint64(0)
+                                  << u"12abc is not an amount"_s;
 }
 
 void TestRegisterScreen::amountsAndClearedMarks()
@@ -285,76 +261,46 @@ void TestRegisterScreen::amountsAndClearedMarks()
     QFETCH(QString, message);
     m_reg->show();
     m_reg->enter(u"Payee"_s, payment, {}, mark);
-    const QList<Transaction> rows = m_reg->stored();
-    QCOMPARE(rows.size(), amount ? 1 : 0);
-    if (amount) {
-        QCOMPARE(rows.first().amount, amount);
-        QCOMPARE(rows.first().cleared, !mark.isEmpty());
-        QCOMPARE(rows.first().reconciled, mark == u"R"_s);
-        return;
-    }
-    // The entry stays as typed, with the reason in the footer.
-    QCOMPARE(m_reg->model()->buffer().payment, payment);
-    QVERIFY2(m_reg->footerShows(message), qPrintable(message));
+    const Transaction t = m_reg->stored().value(0);
+    QCOMPARE(QVariantList({ int(m_reg->stored().size()), t.amount, t.cleared, t.reconciled }),
+        QVariantList({ amount ? 1 : 0, amount, !mark.isEmpty(), mark == u"R"_s }));
+    // A refused entry stays as typed, with the reason in the footer.
+    QVERIFY2(amount || m_reg->footerShows(message), qPrintable(message));
+    QCOMPARE(m_reg->model()->buffer().payment, amount ? QString() : payment);
 }
 
 void TestRegisterScreen::amountsFollowTheAccountCurrency()
 {
-    Account yen = m_reg->app.addAccount(u"Yen Wallet"_s);
-    yen.currency = Currency::JPY;
-    Account euro = m_reg->app.addAccount(u"Euro Cash"_s);
-    euro.currency = Currency::EUR;
-    QVERIFY(m_reg->app->accounts()->update(yen) && m_reg->app->accounts()->update(euro));
+    const Account yen = m_reg->app.addAccount(u"Yen Wallet"_s, 0, Currency::JPY);
     const Transaction ramen
         = m_reg->app.addTransaction(yen.id, QDate(2025, 6, 1), u"Ramen"_s, -1200);
-
     RegisterModel* model = m_reg->show(yen.id)->model();
     m_reg->enter(u"Gift"_s, {}, u"10000"_s);
-    m_reg->enter(u"Sushi"_s, u"¥1,500"_s);
-    QCOMPARE(std::tuple(m_reg->stored(yen.id)[0].amount, m_reg->stored(yen.id)[1].amount),
-        std::tuple(qint64(-1500), qint64(10000)));
     QCOMPARE(QStringList({ model->index(1, Col::DepositColumn).data().toString(),
-                 model->index(2, Col::PaymentColumn).data().toString(),
-                 model->index(2, Col::BalanceColumn).data().toString() }),
-        QStringList({ u"10,000"_s, u"1,500"_s, u"7,300"_s }));
+                 model->index(1, Col::BalanceColumn).data().toString() }),
+        QStringList({ u"10,000"_s, u"8,800"_s }));
     // Editing another field of a yen row leaves its amount alone.
     m_reg->goTo(0, Col::MemoColumn);
-    QCOMPARE(model->buffer().payment, u"1,200"_s);
     model->setData(m_reg->cell(0, Col::MemoColumn), u"lunch"_s);
     press(Qt::Key_Return, Qt::ControlModifier);
     QCOMPARE(m_reg->app->transactions()->findById(ramen.id)->amount, qint64(-1200));
-    m_reg->enter(u"Too much"_s, u"10000000000"_s);
-    QVERIFY(m_reg->footerShows(u"Amounts are limited to ¥9,999,999,999"_s));
-    // Yen have no decimals to round away; a full stop groups their thousands.
+    // Yen have no decimals to round away.
     m_reg->enter(u"Noodles"_s, u"1.5"_s);
     QVERIFY(m_reg->footerShows(u"Yen amounts have no decimals"_s));
-    m_reg->enter(u"Noodles"_s, u"1.500"_s);
-    QCOMPARE(m_reg->stored(yen.id)[0].amount, qint64(-1500));
-
-    m_reg->show(euro.id);
-    m_reg->enter(u"Bakery"_s, u"€12,50"_s);
-    QCOMPARE(
-        std::tuple(m_reg->stored(euro.id)[0].amount, m_reg->cell(0, Col::PaymentColumn).data()),
-        std::tuple(qint64(-1250), QVariant(u"12.50"_s)));
-    m_reg->enter(u"Rent"_s, u"2.000"_s);
-    QCOMPARE(m_reg->stored(euro.id)[0].amount, qint64(-200000));
 }
 
 void TestRegisterScreen::invalidDatesAndFailedWritesStopTheCommit()
 {
     m_reg->show();
     const int entry = m_reg->model()->newEntryRow();
-    for (const QString& date : { u"2/30/2025"_s, u"13/45/2025"_s, u"0/0/0"_s }) {
-        m_reg->goTo(entry, Col::DateColumn);
-        QVERIFY(m_reg->openEditor(Col::DateColumn));
-        type(date);
-        press(Qt::Key_Tab);
-        QTRY_COMPARE(m_reg->column(), int(Col::CheckNumberColumn));
-        m_reg->enter(u"Florist"_s, u"30"_s);
-        QVERIFY(m_reg->stored().isEmpty());
-        QVERIFY(m_reg->footerShows(u"Enter a valid date"_s));
-        QCOMPARE(m_reg->cell(entry, Col::DateColumn).data().toString(), date);
-    }
+    m_reg->goTo(entry, Col::DateColumn);
+    QVERIFY(m_reg->openEditor(Col::DateColumn));
+    type(u"2/30/2025"_s);
+    press(Qt::Key_Tab);
+    QTRY_COMPARE(m_reg->column(), int(Col::CheckNumberColumn));
+    m_reg->enter(u"Florist"_s, u"30"_s);
+    QVERIFY(m_reg->stored().isEmpty() && m_reg->footerShows(u"Enter a valid date"_s));
+    QCOMPARE(m_reg->cell(entry, Col::DateColumn).data().toString(), u"2/30/2025"_s);
     // Corrected, it saves, and the reason leaves the footer.
     m_reg->model()->setData(m_reg->cell(entry, Col::DateColumn), u"2/28/2025"_s);
     m_reg->enter(u"Florist"_s, u"30"_s);
@@ -362,9 +308,9 @@ void TestRegisterScreen::invalidDatesAndFailedWritesStopTheCommit()
     QVERIFY(!m_reg->footerShows(u"Enter a valid date"_s));
 
     // A write the store refuses keeps the entry, with the reason.
-    QSqlQuery sql(m_reg->app->database()->database());
-    QVERIFY(sql.exec(u"CREATE TRIGGER refuse BEFORE INSERT ON transactions "
-                     "BEGIN SELECT RAISE(ABORT, 'refused'); END"_s));
+    QVERIFY(QSqlQuery(m_reg->app->database()->database())
+                .exec(u"CREATE TRIGGER refuse BEFORE INSERT ON transactions "
+                      "BEGIN SELECT RAISE(ABORT, 'refused'); END"_s));
     m_reg->enter(u"Dentist"_s, u"95"_s);
     QVERIFY(m_reg->footerShows(u"The transaction could not be saved"_s));
     QCOMPARE(m_reg->model()->buffer().payment, u"95"_s);
@@ -379,23 +325,23 @@ void TestRegisterScreen::categoryTakesTheBestMatch()
     // highlighted, Tab takes the entry whose name the text is, not the first
     // one containing it ("Insurance > Home/Renters", "Rental Income").
     m_reg->view()->setColumnWidth(Col::CategoryColumn, 80);
-    m_reg->goTo(entry, Col::CategoryColumn);
-    type(u"rent"_s);
-    QTRY_VERIFY(QApplication::activePopupWidget());
+    const auto typeInto = [this, entry](const QString& text) {
+        m_reg->goTo(entry, Col::CategoryColumn);
+        type(text);
+        QTRY_VERIFY(QApplication::activePopupWidget());
+    };
+    typeInto(u"rent"_s);
     // The list is as wide as its longest entry, however narrow the cell.
-    QWidget* popup = QApplication::activePopupWidget();
-    QVERIFY(popup->width()
-        >= popup->fontMetrics().horizontalAdvance(u"Housing > Rent/Mortgage Payment"_s));
-    QVERIFY(popup->width() > m_reg->view()->columnWidth(Col::CategoryColumn));
+    QVERIFY(QApplication::activePopupWidget()->width()
+        >= QApplication::activePopupWidget()->fontMetrics().horizontalAdvance(
+            u"Housing > Rent/Mortgage Payment"_s));
     press(Qt::Key_Tab);
     QTRY_COMPARE(m_reg->column(), int(Col::MemoColumn));
     QCOMPARE(QStringList({ model->buffer().category, model->buffer().categoryId }),
         QStringList({ u"Housing > Rent/Mortgage Payment"_s, rent->id }));
 
     // Enter takes it too, and stays in the field.
-    m_reg->goTo(entry, Col::CategoryColumn);
-    type(u"dining"_s);
-    QTRY_VERIFY(QApplication::activePopupWidget());
+    typeInto(u"dining"_s);
     press(Qt::Key_Return);
     QTRY_VERIFY(!QApplication::activePopupWidget());
     QLineEdit* edit = m_reg->editorAt(Col::CategoryColumn);
@@ -407,8 +353,7 @@ void TestRegisterScreen::categoryTakesTheBestMatch()
     press(Qt::Key_Tab);
     QTRY_COMPARE(m_reg->column(), int(Col::MemoColumn));
     m_reg->enter(u"Corner Market"_s, u"12"_s);
-    QVERIFY(m_reg->footerShows(u"No category named \"Zzyzx\""_s));
-    QVERIFY(m_reg->stored().isEmpty());
+    QVERIFY(m_reg->footerShows(u"No category named \"Zzyzx\""_s) && m_reg->stored().isEmpty());
     QCOMPARE(model->buffer().category, u"Zzyzx"_s);
 }
 
@@ -417,8 +362,7 @@ void TestRegisterScreen::payeeCompletion()
     const auto dining = m_reg->app->categories()->findByName(u"Dining & Restaurants"_s);
     m_reg->add(u"Hardware Barn"_s, -999);
     Transaction last = m_reg->add(u"Blue Door Cafe"_s, -1850, 2);
-    last.categoryId = dining->id;
-    last.memo = u"lunch"_s;
+    std::tie(last.categoryId, last.memo) = std::tuple(dining->id, u"lunch"_s);
     QVERIFY(m_reg->app->transactions()->update(last));
     m_reg->show();
     m_reg->goTo(m_reg->model()->newEntryRow(), Col::DateColumn);
@@ -449,52 +393,25 @@ void TestRegisterScreen::payeeCompletion()
     // The category it filled in is selected: typing replaces it.
     QTRY_VERIFY(m_reg->editorAt(Col::CategoryColumn));
     QCOMPARE(m_reg->editorAt(Col::CategoryColumn)->selectedText(), u"Dining & Restaurants"_s);
-    type(u"groc"_s);
-    QCOMPARE(m_reg->editorAt(Col::CategoryColumn)->text(), u"groc"_s);
-
-    // On an existing row the payee's last transaction fills nothing.
-    press(Qt::Key_Escape);
-    m_reg->goTo(0, Col::PayeeColumn);
-    QVERIFY((payee = m_reg->openEditor(Col::PayeeColumn)));
-    payee->selectAll();
-    type(u"Blue Door Cafe"_s);
-    press(Qt::Key_Tab);
-    QTRY_COMPARE(m_reg->column(), int(Col::CategoryColumn));
-    QCOMPARE(m_reg->model()->buffer().payment, u"9.99"_s);
 }
 
 void TestRegisterScreen::transfersAndDeleting()
 {
     const Account savings = m_reg->app.addAccount(u"Savings"_s);
-    Account euros = m_reg->app.addAccount(u"Euro Cash"_s);
-    euros.currency = Currency::EUR;
-    QVERIFY(m_reg->app->accounts()->update(euros));
     m_reg->add(u"Coffee"_s, -450);
     m_reg->show();
-    // Another currency, or the account itself, stores nothing.
-    m_reg->enter(u"[Transfer] Euro Cash"_s, u"10"_s);
+    // The account itself is no place to transfer to.
     m_reg->enter(u"[Transfer] Checking"_s, u"10"_s);
-    QVERIFY(m_reg->stored(euros.id).isEmpty());
-    QCOMPARE(m_reg->stored().size(), 1);
-
+    QVERIFY(m_reg->footerShows(u"Transfer account not found"_s));
     m_reg->enter(u"[Transfer] Savings"_s, u"300"_s);
-    const Transaction out = m_reg->stored().first(); // newest first
-    const QList<Transaction> in = m_reg->stored(savings.id);
-    QCOMPARE(in.size(), 1);
-    QCOMPARE(QList<qint64>({ out.amount, in[0].amount }), QList<qint64>({ -30000, 30000 }));
-    QCOMPARE(QStringList({ out.transferLinkId, in[0].transferLinkId }),
-        QStringList({ in[0].id, out.id }));
+    QCOMPARE(
+        std::tuple(m_reg->stored().size(), m_reg->stored(savings.id).size()), std::tuple(2, 1));
 
-    // Changing one leg's amount keeps the other leg opposite.
-    m_reg->goTo(1, Col::PaymentColumn);
-    m_reg->model()->setData(m_reg->cell(1, Col::PaymentColumn), u"275"_s);
-    press(Qt::Key_Return, Qt::ControlModifier);
-    QCOMPARE(m_reg->stored(savings.id).first().amount, qint64(27500));
-
-    // Ctrl+D on a transfer leg deletes both legs.
+    // Ctrl+D on a transfer leg asks about both legs and deletes both.
     m_reg->goTo(1, Col::PayeeColumn);
     MessageBoxes::setNextAnswer(QMessageBox::Yes);
     press(Qt::Key_D, Qt::ControlModifier);
+    QVERIFY(MessageBoxes::lastShown()->text.contains(u"Both sides"_s));
     QCOMPARE(
         std::tuple(m_reg->stored().size(), m_reg->stored(savings.id).size()), std::tuple(1, 0));
 
@@ -504,46 +421,12 @@ void TestRegisterScreen::transfersAndDeleting()
     m_reg->goTo(entry, Col::MemoColumn);
     m_reg->model()->setData(m_reg->cell(entry, Col::PayeeColumn), u"Half typed"_s);
     press(Qt::Key_D, Qt::ControlModifier);
-    QVERIFY(!MessageBoxes::lastShown());
-    QVERIFY(m_reg->model()->buffer().payee.isEmpty());
+    QVERIFY(!MessageBoxes::lastShown() && m_reg->model()->buffer().payee.isEmpty());
 
     // A deposit from Savings reads as money from it, and in Savings as money to here.
     m_reg->enter(u"[Transfer] Savings"_s, {}, u"50"_s);
-    QCOMPARE(
-        QStringList({ m_reg->stored().first().payee, m_reg->stored(savings.id).first().payee }),
-        QStringList({ u"Transfer from Savings"_s, u"Transfer to Checking"_s }));
-}
-
-void TestRegisterScreen::editingRowsKeepsTheHalfTypedEntry()
-{
-    m_reg->add(u"Rent"_s, -150000);
-    m_reg->add(u"Paycheck"_s, 250000, 2);
-    RegisterModel* model = m_reg->show()->model();
-    const int entry = model->newEntryRow();
-    m_reg->goTo(entry, Col::PayeeColumn);
-    model->setData(m_reg->cell(entry, Col::PayeeColumn), u"Dentist"_s);
-    model->setData(m_reg->cell(entry, Col::PaymentColumn), u"95"_s);
-
-    // Looking at another row and coming back, or a reload, keeps what was typed.
-    m_reg->goTo(0, Col::PayeeColumn);
-    QCOMPARE(model->buffer().payee, u"Rent"_s);
-    m_reg->goTo(entry, Col::PayeeColumn);
-    m_reg->screen->reload();
-    QCOMPARE(model->buffer().payment, u"95"_s);
-
-    m_reg->goTo(0, Col::PayeeColumn);
-    QLineEdit* payee = m_reg->openEditor(Col::PayeeColumn);
-    QVERIFY(payee);
-    payee->selectAll();
-    type(u"Landlord"_s);
-    press(Qt::Key_Return); // on to Category
-    QTRY_COMPARE(m_reg->column(), int(Col::CategoryColumn));
-    press(Qt::Key_Return, Qt::ControlModifier);
-    QCOMPARE(m_reg->stored().last().payee, u"Landlord"_s);
-    QCOMPARE(model->editingRow(), 1); // the next row, without an editor
-    // Committing another row leaves the half-typed entry as it was.
-    m_reg->goTo(model->newEntryRow(), Col::PayeeColumn);
-    QCOMPARE(model->buffer().payee, u"Dentist"_s);
+    QCOMPARE(std::tuple(m_reg->stored().first().payee, m_reg->stored(savings.id).first().payee),
+        std::tuple(u"Transfer from Savings"_s, u"Transfer to Checking"_s));
 }
 
 void TestRegisterScreen::apostropheCopiesFromAbove()
@@ -560,7 +443,6 @@ void TestRegisterScreen::apostropheCopiesFromAbove()
         m_reg->goTo(entry, column);
         QVERIFY(m_reg->openEditor(column));
         press(Qt::Key_Apostrophe);
-        QCOMPARE(model->index(entry, column).data().toString(), QLatin1String(text));
         QCOMPARE(m_reg->editorAt(column)->text(), QLatin1String(text));
     }
     // Inside a word it is the letter it is.
@@ -572,7 +454,6 @@ void TestRegisterScreen::apostropheCopiesFromAbove()
     // With the new-entry row on top, the row below copies no placeholder text.
     m_reg->view()->sortByColumn(Col::DateColumn, Qt::DescendingOrder);
     m_reg->goTo(1, Col::MemoColumn);
-    QCOMPARE(model->buffer().memo, u"prescription"_s);
     press(Qt::Key_Apostrophe);
     QCOMPARE(model->buffer().memo, QString());
 }
@@ -583,18 +464,13 @@ void TestRegisterScreen::splitOpeningAndReconciledRowsGuardEdits()
     split.isSplit = true;
     QVERIFY(m_reg->app->transactions()->update(split));
     RegisterTableView* view = m_reg->show()->view();
-    const auto click = [&](int column) {
+    // A split row's amounts and category are not edited in place; its memo is.
+    for (int column : { Col::CategoryColumn, Col::PaymentColumn, Col::MemoColumn }) {
         m_reg->goTo(0, column);
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
             view->visualRect(m_reg->cell(0, column)).center());
-    };
-    // A split row's amounts and category are not edited in place; its memo is.
-    for (int column : { Col::CategoryColumn, Col::PaymentColumn, Col::DepositColumn }) {
-        click(column);
-        QVERIFY(!view->currentEditor());
+        QTRY_COMPARE(bool(view->currentEditor()), column == Col::MemoColumn);
     }
-    click(Col::MemoColumn);
-    QTRY_VERIFY(m_reg->editorAt(Col::MemoColumn));
 
     // The opening balance row neither edits nor deletes.
     const Account funded = m_reg->app.addAccount(u"Funded"_s, 50000);
@@ -602,9 +478,8 @@ void TestRegisterScreen::splitOpeningAndReconciledRowsGuardEdits()
     m_reg->show(funded.id);
     m_reg->goTo(0, Col::PayeeColumn);
     press(Qt::Key_Return);
-    QVERIFY(!m_reg->view()->currentEditor());
     press(Qt::Key_D, Qt::ControlModifier);
-    QVERIFY(!MessageBoxes::lastShown());
+    QVERIFY(!m_reg->view()->currentEditor() && !MessageBoxes::lastShown());
     QCOMPARE(m_reg->app->transactions()->findRegisterRows(funded.id).size(), 2);
 
     // A reconciled row asks before it changes; a new amount leaves it only cleared.
@@ -612,39 +487,34 @@ void TestRegisterScreen::splitOpeningAndReconciledRowsGuardEdits()
     reconciled.cleared = reconciled.reconciled = true;
     QVERIFY(m_reg->app->transactions()->update(reconciled));
     m_reg->show();
-    const auto change
-        = [&](int column, const QString& text, QMessageBox::StandardButton answer) -> Transaction {
+    const auto change = [&](int column, const QString& text, QMessageBox::StandardButton answer) {
         MessageBoxes::clearAnswers();
         const int row = m_reg->model()->rowOfTransaction(reconciled.id);
         m_reg->goTo(row, column);
         m_reg->model()->setData(m_reg->cell(row, column), text);
         MessageBoxes::setNextAnswer(answer);
         press(Qt::Key_Return, Qt::ControlModifier);
-        return *m_reg->app->transactions()->findById(reconciled.id);
-    };
-    const auto asked = [] {
+        const Transaction t = *m_reg->app->transactions()->findById(reconciled.id);
         const auto shown = MessageBoxes::lastShown();
-        return shown && shown->text == u"This transaction is reconciled. Change it anyway?"_s;
+        return QVariantList({ shown ? shown->text : QString(), t.memo, t.amount, t.reconciled });
     };
-    QCOMPARE(change(Col::MemoColumn, u"Q3"_s, QMessageBox::No).memo, QString());
-    QVERIFY(asked());
+    const QString asked = u"This transaction is reconciled. Change it anyway?"_s;
+    QCOMPARE(change(Col::MemoColumn, u"Q3"_s, QMessageBox::No),
+        QVariantList({ asked, QString(), qint64(-9000), true }));
     QCOMPARE(m_reg->model()->buffer().memo, QString());
-    const Transaction renamed = change(Col::MemoColumn, u"Q3"_s, QMessageBox::Yes);
-    QVERIFY(asked());
-    QVERIFY(renamed.memo == u"Q3"_s && renamed.reconciled);
-    const Transaction moved = change(Col::PaymentColumn, u"95"_s, QMessageBox::Yes);
-    QVERIFY(asked());
-    QCOMPARE(QList<QVariant>({ moved.amount, moved.cleared, moved.reconciled }),
-        QList<QVariant>({ qint64(-9500), true, false }));
+    QCOMPARE(change(Col::MemoColumn, u"Q3"_s, QMessageBox::Yes),
+        QVariantList({ asked, u"Q3"_s, qint64(-9000), true }));
+    QCOMPARE(change(Col::PaymentColumn, u"95"_s, QMessageBox::Yes),
+        QVariantList({ asked, u"Q3"_s, qint64(-9500), false }));
+    QVERIFY(m_reg->app->transactions()->findById(reconciled.id)->cleared);
 }
 
-void TestRegisterScreen::columnLayoutSurvivesANewScreen()
+void TestRegisterScreen::layoutButtonAndTitle()
 {
     m_reg->show()->view()->horizontalHeader()->resizeSection(Col::PayeeColumn, 301);
     m_reg->view()->setColumnHidden(Col::CheckNumberColumn, true);
     for (int column : { Col::CheckNumberColumn, Col::DateColumn, Col::BalanceColumn })
         QSettings().setValue(u"register/colHidden/%1"_s.arg(column), true);
-
     RegisterTableView* view = m_reg->show()->view();
     QCOMPARE(QList<int>({ view->columnWidth(Col::PayeeColumn),
                  view->isColumnHidden(Col::CheckNumberColumn),
@@ -654,10 +524,18 @@ void TestRegisterScreen::columnLayoutSurvivesANewScreen()
     // "Reconcile" appears only once something answers it.
     auto* reconcile = m_reg->screen->findChild<QPushButton*>();
     QVERIFY(!reconcile->isVisible());
-    QVERIFY(m_reg->footerShows(
-        u"Ctrl+Return: save  |  Enter: next  |  Ctrl+D: delete  |  Ctrl+M: memorize  |  ': copy above"_s));
     QSignalSpy requested(m_reg->screen.get(), &RegisterScreen::reconcileRequested);
     QVERIFY(reconcile->isVisible());
+
+    // Names show as typed, never as markup.
+    const Account marked = m_reg->app.addAccount(u"<b>bold</b>"_s);
+    m_reg->app.addTransaction(marked.id, QDate(2025, 6, 1), u"<i>Shop</i>"_s, -100);
+    QCOMPARE(Fixture::labelShowing(m_reg->show(marked.id), u"<b>bold</b>"_s)->textFormat(),
+        Qt::PlainText);
+    m_reg->goTo(0, Col::PayeeColumn);
+    MessageBoxes::setNextAnswer(QMessageBox::No);
+    press(Qt::Key_D, Qt::ControlModifier);
+    QVERIFY(MessageBoxes::lastShown()->text.contains(u"&lt;i&gt;Shop&lt;/i&gt;"_s));
 }
 
 void TestRegisterScreen::twoLineModeRoutesPayeeMemoCategory()
@@ -667,7 +545,6 @@ void TestRegisterScreen::twoLineModeRoutesPayeeMemoCategory()
     QVERIFY(view->isColumnHidden(Col::MemoColumn));
     m_reg->goTo(m_reg->model()->newEntryRow(), Col::PayeeColumn);
     press(Qt::Key_Return);
-    QTRY_VERIFY(view->indexWidget(view->currentIndex()));
     QTRY_COMPARE(QApplication::focusWidget()->objectName(), u"payeeEdit"_s);
     type(u"Book Shop"_s);
     press(Qt::Key_Tab);
@@ -681,20 +558,6 @@ void TestRegisterScreen::twoLineModeRoutesPayeeMemoCategory()
     QTRY_COMPARE(QApplication::focusWidget()->objectName(), u"memoEdit"_s);
 }
 
-void TestRegisterScreen::namesShowAsTyped()
-{
-    const Account marked = m_reg->app.addAccount(u"<b>bold</b>"_s);
-    m_reg->app.addTransaction(marked.id, QDate(2025, 6, 1), u"<i>Shop</i>"_s, -100);
-    RegisterScreen* screen = m_reg->show(marked.id);
-    QLabel* title = Fixture::labelShowing(screen, u"<b>bold</b>"_s);
-    QVERIFY(title);
-    QCOMPARE(title->textFormat(), Qt::PlainText);
-    m_reg->goTo(0, Col::PayeeColumn);
-    MessageBoxes::setNextAnswer(QMessageBox::No);
-    press(Qt::Key_D, Qt::ControlModifier);
-    QVERIFY(MessageBoxes::lastShown()->text.contains(u"&lt;i&gt;Shop&lt;/i&gt;"_s));
-}
-
 void TestRegisterScreen::defaultLayoutFitsTheWindow_data()
 {
     QTest::addColumn<int>("width");
@@ -703,8 +566,6 @@ void TestRegisterScreen::defaultLayoutFitsTheWindow_data()
     QTest::addColumn<int>("paychecks");
     // The size a first start takes on a screen with room for it.
     QTest::newRow("1280") << 1280 << 100 << u"en"_s << 0;
-    QTest::newRow("900") << 900 << 100 << u"en"_s << 0;
-    QTest::newRow("900, extra large") << 900 << 150 << u"en"_s << 0;
     QTest::newRow("900, extra large, German") << 900 << 150 << u"de"_s << 0;
     QTest::newRow("1280, extra large, German") << 1280 << 150 << u"de"_s << 0;
     QTest::newRow("narrowest, large") << 0 << 130 << u"en"_s << 0;
@@ -728,16 +589,16 @@ void TestRegisterScreen::defaultLayoutFitsTheWindow()
     const auto window = openWindow();
     window->resize(width, 900);
     RegisterTableView* view = window->registerScreen()->view();
-    const auto right = [view](int column) {
-        return view->columnViewportPosition(column) + view->columnWidth(column);
+    const auto right = [view] {
+        return view->columnViewportPosition(Col::BalanceColumn)
+            + view->columnWidth(Col::BalanceColumn) - view->viewport()->width();
     };
     // Balance ends within the register with no sideways scrolling; dates and
     // amounts read in full; rows are tall enough for the font and for the
     // editors typed into them.
-    QTRY_VERIFY(right(Col::BalanceColumn) <= view->viewport()->width());
+    QTRY_VERIFY(right() <= 0);
     const int textMargins = 2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
-    const int last = view->model()->rowCount() - 2;
-    for (int row : { 0, 1, last }) {
+    for (int row : { 0, 1, view->model()->rowCount() - 2 }) {
         for (int c :
             { Col::DateColumn, Col::PaymentColumn, Col::DepositColumn, Col::BalanceColumn }) {
             const QString shown = view->model()->index(row, c).data().toString();
@@ -764,27 +625,14 @@ void TestRegisterScreen::defaultLayoutFitsTheWindow()
             : header->fontMetrics().horizontalAdvance(title) + margins;
         QVERIFY2(view->isColumnHidden(c) || view->columnWidth(c) >= needed, qPrintable(title));
     }
-    QVERIFY(right(Col::BalanceColumn) > view->viewport()->width() - 4);
-    if (fontScale != 100)
-        return;
-
-    // A narrower window takes the room from the text columns.
-    QList<int> widths;
-    for (int c = 0; c < RegisterModel::ColumnCount; ++c)
-        widths << view->columnWidth(c);
-    window->resize(1100, 900);
-    QTRY_VERIFY(view->columnWidth(Col::PayeeColumn) < widths[Col::PayeeColumn]);
-    for (int c : { Col::DateColumn, Col::CheckNumberColumn, Col::PaymentColumn, Col::DepositColumn,
-             Col::ClearedColumn, Col::BalanceColumn })
-        QCOMPARE(view->columnWidth(c), widths[c]);
-    QVERIFY(right(Col::BalanceColumn) <= view->viewport()->width());
+    QVERIFY(right() > -4);
 }
 
 void TestRegisterScreen::leavingAnEntryAsksFirst()
 {
     const Transaction rent = m_reg->add(u"Rent"_s, -150000);
     const Account savings = m_reg->app.addAccount(u"Savings"_s);
-    auto window = openWindow();
+    const auto window = openWindow();
     RegisterScreen* screen = window->registerScreen();
     RegisterModel* model = screen->model();
     const auto entryCell = [&](int column) { return model->index(model->newEntryRow(), column); };
@@ -794,85 +642,59 @@ void TestRegisterScreen::leavingAnEntryAsksFirst()
         model->setData(entryCell(Col::PayeeColumn), u"Dentist"_s);
         model->setData(entryCell(Col::PaymentColumn), payment);
     };
-    const auto asked = [] {
+    // Answers the question leaving asks, after `leave`; false if it was not asked.
+    const auto answer = [](QMessageBox::StandardButton button, const auto& leave) {
+        MessageBoxes::clearAnswers();
+        MessageBoxes::setNextAnswer(button);
+        leave();
         const auto shown = MessageBoxes::lastShown();
         return shown && shown->text == u"Save the transaction you are entering?"_s;
     };
+    const auto newEntry = [&] { QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier); };
     QListWidget* accounts = window->sidebar()->list();
-    const auto clickAccount = [&](int row) {
-        QTest::mouseClick(accounts->viewport(), Qt::LeftButton, {},
-            accounts->visualItemRect(accounts->item(row)).center());
-    };
 
     // Another account, by a click in the list or by Alt+2, asks as quitting
     // does: Cancel stays with the entry, Save stores it first.
     typeEntry(u"95"_s);
-    MessageBoxes::setNextAnswer(QMessageBox::Cancel);
-    clickAccount(1);
-    QVERIFY(asked());
+    QVERIFY(answer(QMessageBox::Cancel, [&] {
+        QTest::mouseClick(accounts->viewport(), Qt::LeftButton, {},
+            accounts->visualItemRect(accounts->item(1)).center());
+    }));
     QCOMPARE(std::tuple(screen->accountId(), accounts->currentRow(), model->buffer().payment),
         std::tuple(m_reg->checking.id, 0, u"95"_s));
-    MessageBoxes::setNextAnswer(QMessageBox::Save);
-    QTest::keyClick(window.get(), Qt::Key_2, Qt::AltModifier);
-    QCOMPARE(screen->accountId(), savings.id);
-    QCOMPARE(m_reg->stored().size(), 2);
-    // With nothing typed nothing is asked.
-    MessageBoxes::clearAnswers();
-    clickAccount(0);
-    QCOMPARE(screen->accountId(), m_reg->checking.id);
-    QVERIFY(!MessageBoxes::lastShown());
+    QVERIFY(answer(
+        QMessageBox::Save, [&] { QTest::keyClick(window.get(), Qt::Key_2, Qt::AltModifier); }));
+    QCOMPARE(std::tuple(screen->accountId(), m_reg->stored().size()), std::tuple(savings.id, 2));
+    window->selectAccount(m_reg->checking.id);
 
     // Ctrl+N after a save that failed, or after clicking another row, keeps
     // the entry unless the user lets it go.
     typeEntry(u"12abc"_s);
     press(Qt::Key_Return, Qt::ControlModifier);
     QVERIFY(Fixture::labelShowing(window.get(), u"12abc is not an amount"_s));
-    MessageBoxes::setNextAnswer(QMessageBox::Cancel);
-    QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier);
-    QVERIFY(asked());
+    QVERIFY(answer(QMessageBox::Cancel, newEntry));
     QCOMPARE(model->buffer().payment, u"12abc"_s);
     screen->view()->setCurrentIndex(model->index(0, Col::MemoColumn));
-    MessageBoxes::setNextAnswer(QMessageBox::Save);
-    QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier);
-    QCOMPARE(m_reg->stored().size(), 2);
-    QCOMPARE(model->buffer().payment, u"12abc"_s);
-    MessageBoxes::setNextAnswer(QMessageBox::Discard);
-    QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier);
+    QVERIFY(answer(QMessageBox::Save, newEntry));
+    QCOMPARE(
+        std::tuple(m_reg->stored().size(), model->buffer().payment), std::tuple(2, u"12abc"_s));
+    QVERIFY(answer(QMessageBox::Discard, newEntry));
     QVERIFY(model->buffer().isBlank());
     QCOMPARE(screen->view()->currentIndex(), entryCell(Col::DateColumn));
 
-    // Quitting: Cancel keeps the window; saving what cannot be saved keeps it
-    // open with the reason.
+    // Quitting: saving what cannot be saved keeps the window open with the reason.
     typeEntry(u"12abc"_s);
-    MessageBoxes::setNextAnswer(QMessageBox::Cancel);
-    QVERIFY(!window->close());
-    QVERIFY(asked());
-    MessageBoxes::setNextAnswer(QMessageBox::Save);
-    QVERIFY(!window->close());
+    QVERIFY(answer(QMessageBox::Save, [&] { QVERIFY(!window->close()); }));
     QVERIFY(Fixture::labelShowing(window.get(), u"12abc is not an amount"_s));
-    QCOMPARE(m_reg->stored().size(), 2);
 
     // Corrected, while another row has changes too: Save keeps both.
     model->setData(entryCell(Col::PaymentColumn), u"95"_s);
     screen->view()->setCurrentIndex(model->index(0, Col::MemoColumn));
     model->setData(model->index(0, Col::MemoColumn), u"June"_s);
-    MessageBoxes::setNextAnswer(QMessageBox::Save);
-    QVERIFY(window->close());
-    QCOMPARE(m_reg->stored().size(), 3);
-    QCOMPARE(m_reg->app->transactions()->findById(rent.id)->memo, u"June"_s);
-
-    // Discard closes without saving; nothing typed closes without asking.
-    window = openWindow();
-    model = window->registerScreen()->model();
-    window->registerScreen()->view()->setCurrentIndex(model->index(0, Col::MemoColumn));
-    model->setData(model->index(0, Col::MemoColumn), u"July"_s);
-    MessageBoxes::setNextAnswer(QMessageBox::Discard);
-    QVERIFY(window->close());
-    QCOMPARE(m_reg->app->transactions()->findById(rent.id)->memo, u"June"_s);
-    window = openWindow();
-    MessageBoxes::clearAnswers();
-    QVERIFY(window->close());
-    QVERIFY(!MessageBoxes::lastShown());
+    QVERIFY(answer(QMessageBox::Save, [&] { QVERIFY(window->close()); }));
+    QCOMPARE(
+        std::tuple(m_reg->stored().size(), m_reg->app->transactions()->findById(rent.id)->memo),
+        std::tuple(3, u"June"_s));
 }
 
 void TestRegisterScreen::datesAndMarksInTheLanguage()
@@ -885,23 +707,21 @@ void TestRegisterScreen::datesAndMarksInTheLanguage()
     bakery.cleared = true;
     QVERIFY(m_reg->app->transactions()->update(bakery));
     m_reg->show();
-    QCOMPARE(m_reg->cell(0, Col::DateColumn).data().toString(), u"03.06.2025"_s);
     const QString cleared = m_reg->cell(0, Col::ClearedColumn).data().toString();
-    QCOMPARE(cleared,
-        QCoreApplication::translate("RegisterModel", "C", "Clr mark of a cleared transaction"));
+    QCOMPARE(QStringList({ m_reg->cell(0, Col::DateColumn).data().toString(), cleared }),
+        QStringList({ u"03.06.2025"_s,
+            QCoreApplication::translate(
+                "RegisterModel", "C", "Clr mark of a cleared transaction") }));
     QVERIFY(cleared != u"C"_s);
 
     // Typed the same way, the date with its own separators and the mark in
     // the language's letter; the store keeps its values.
-    const int entry = m_reg->model()->newEntryRow();
-    m_reg->goTo(entry, Col::DateColumn);
-    QVERIFY(m_reg->openEditor(Col::DateColumn));
-    type(u"5.1.2026"_s);
-    press(Qt::Key_Tab);
+    m_reg->model()->setData(
+        m_reg->cell(m_reg->model()->newEntryRow(), Col::DateColumn), u"5.1.2026"_s);
     m_reg->enter(u"Florist"_s, u"30"_s, {}, cleared.toLower());
     const Transaction florist = m_reg->stored().first();
-    QCOMPARE(florist.date, QDate(2026, 1, 5));
-    QVERIFY(florist.cleared && !florist.reconciled);
+    QCOMPARE(std::tuple(florist.date, florist.cleared, florist.reconciled),
+        std::tuple(QDate(2026, 1, 5), true, false));
 }
 
 QTEST_MAIN(TestRegisterScreen)
