@@ -52,10 +52,12 @@ FakeAccountService::FakeAccountService(TestHttpServer& server, UserOf userOf, Us
     addRoutes();
 }
 
-void FakeAccountService::route(const QByteArray& method, const QString& route,
-    std::function<TestHttpResponse(const QString& userId, const TestHttpRequest&)> handler)
+void FakeAccountService::route(const QByteArray& method, const QString& route, Handler handler)
 {
-    m_server.userRoute(method, path(route), m_userOf, std::move(handler));
+    m_server.route(method, path(route), [this, handler](const TestHttpRequest& request) {
+        const std::optional<QString> user = m_userOf(request);
+        return user ? handler(*user, request) : error(401, QStringLiteral("Not signed in"));
+    });
 }
 
 QString FakeAccountService::createGroup(const QString& ownerId, const QString& name, int maxSeats)
@@ -219,7 +221,6 @@ TestHttpResponse FakeAccountService::leave(const QString& userId)
         return error(403, QStringLiteral("The owner cannot leave while the group has members"));
     group->members.removeIf([&](const Member& member) { return member.userId == userId; });
     dissolveIfEmpty(group->id);
-    memberLeft(userId);
     return TestHttpResponse::noContent();
 }
 
@@ -235,7 +236,6 @@ TestHttpResponse FakeAccountService::removeMember(const QString& userId, const Q
     if (!memberOf(*group, memberId))
         return error(404, QStringLiteral("No such member"));
     group->members.removeIf([&](const Member& member) { return member.userId == memberId; });
-    memberLeft(memberId);
     return TestHttpResponse::noContent();
 }
 

@@ -18,7 +18,8 @@
 // from the authentication side.
 class FakeAccountService {
 public:
-    using UserOf = TestHttpServer::UserOf;
+    // The user a request's bearer token stands for, if any.
+    using UserOf = std::function<std::optional<QString>(const TestHttpRequest&)>;
     // The authentication server's record of a user ("email", "display_name", ...).
     using UserInfo = std::function<QJsonObject(const QString& userId)>;
 
@@ -36,18 +37,8 @@ public:
     // Stored like a registration of `userId`'s; the device as stored.
     QJsonObject registerDevice(const QString& userId, const QJsonObject& body);
     bool isScheduledForDeletion(const QString& userId) const { return m_deleted.contains(userId); }
-    // Told of everyone who leaves a group or is removed from one.
-    void setMemberLeft(std::function<void(const QString& userId)> left)
-    {
-        m_memberLeft = std::move(left);
-    }
 
 private:
-    void memberLeft(const QString& userId) const
-    {
-        if (m_memberLeft)
-            m_memberLeft(userId);
-    }
 
     struct Member {
         QString userId;
@@ -70,7 +61,8 @@ private:
     };
 
     void addRoutes();
-    void route(const QByteArray& method, const QString& route, TestHttpServer::UserHandler handler);
+    using Handler = std::function<TestHttpResponse(const QString& userId, const TestHttpRequest&)>;
+    void route(const QByteArray& method, const QString& route, Handler handler);
     Group* groupOfUser(const QString& userId);
     const Member* memberOf(const Group& group, const QString& userId) const;
     QJsonObject profile(const QString& userId) const;
@@ -91,5 +83,4 @@ private:
     QHash<QString, QList<QJsonObject>> m_devices;
     QSet<QString> m_deleted;
     int m_serial = 0;
-    std::function<void(const QString& userId)> m_memberLeft;
 };

@@ -32,26 +32,12 @@ QString bearerToken(const TestHttpRequest& request)
 
 } // namespace
 
-FakeCloud::FakeCloud(quint16 port)
-    : m_server(TestHttpServer::Scheme::Http, nullptr, port)
-    , m_userOf([this](const TestHttpRequest& request) { return bearerUser(request); })
-    , m_sync(m_server, m_userOf)
+FakeCloud::FakeCloud()
+    : m_userOf([this](const TestHttpRequest& request) { return bearerUser(request); })
     , m_account(m_server, m_userOf, [this](const QString& userId) { return user(userId); })
 {
     addAuthRoutes();
     addLoginPage();
-    // Leaving the household ends the shares to and from the one who left.
-    m_account.setMemberLeft([this](const QString& userId) { m_sync.endSharesOf(userId); });
-    // Anyone who ever signed in can be named in a share, by id or e-mail.
-    m_sync.setDirectory([this](const QString& who) -> std::optional<QJsonObject> {
-        for (const QString& userId : std::as_const(m_sessionUsers)) {
-            const QJsonObject known = user(userId);
-            if (userId == who
-                || known.value("email").toString().compare(who, Qt::CaseInsensitive) == 0)
-                return known;
-        }
-        return std::nullopt;
-    });
 }
 
 MellAccount::ClientConfig FakeCloud::config() const
@@ -153,8 +139,9 @@ QString FakeCloud::bearerSession(const TestHttpRequest& request) const
 void FakeCloud::protectedRoute(
     const QByteArray& method, const QString& path, TestHttpServer::Handler handler)
 {
-    m_server.userRoute(method, path, m_userOf,
-        [handler](const QString&, const TestHttpRequest& request) { return handler(request); });
+    m_server.route(method, path, [this, handler](const TestHttpRequest& request) {
+        return bearerUser(request) ? handler(request) : error(401, "invalid_token");
+    });
 }
 
 QJsonObject FakeCloud::user(const QString& userId) const
@@ -177,10 +164,8 @@ void FakeCloud::addLoginPage()
             result.addQueryItem("error", "access_denied");
             result.addQueryItem("error_description", "The user cancelled the sign-in");
         } else {
-            const QString userId = m_loginPage.users.isEmpty()
-                ? m_loginPage.userId
-                : m_loginPage.users.at(m_loginTurn++ % m_loginPage.users.size());
-            const Tokens tokens = signIn(userId, QString::fromUtf8(request.header("user-agent")));
+            const Tokens tokens
+                = signIn(QStringLiteral("user-1"), QString::fromUtf8(request.header("user-agent")));
             result.addQueryItem("access_token", tokens.access);
             result.addQueryItem("refresh_token", tokens.refresh);
             result.addQueryItem("token_type", "Bearer");

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "FakeAccountService.h"
-#include "FakeSyncService.h"
 #include "TestHttpServer.h"
 #include "account/ClientConfig.h"
 
@@ -9,11 +8,12 @@
 #include <QSet>
 #include <optional>
 
-// The three cloud services on one local test server: the authentication
-// routes (the hosted sign-in page, refresh with rotating refresh tokens,
-// logout, users/me, password, sessions) under the realm "test", the account
-// API under "/account/v1" and the sync API under "/ledgerine/v1" (push and
-// pull in sync(); tests add other routes with protectedRoute()). Every sign-in is a session; its
+// The sign-in and account services on one local test server, for what the
+// real server cannot be made to do (short token lifetimes, a clock of its own,
+// sign-in pages that answer otherwise): the authentication routes (the hosted
+// sign-in page, refresh with rotating refresh tokens, logout, users/me,
+// password, sessions) under the realm "test" and the account API under
+// "/account/v1"; tests add other routes with protectedRoute(). Every sign-in is a session; its
 // refresh tokens end with it (sign-out, revocation), while an access token,
 // an unsigned JWT, stays good until it expires or a test revokes it. The
 // server's clock is the program's Clock plus an offset a test sets.
@@ -30,18 +30,13 @@ public:
         bool fragment = false;
         bool echoState = true;
         bool refuse = false;
-        QString userId = QStringLiteral("user-1");
-        // When set, sign-ins are these users in turn instead of userId.
-        QStringList users = {};
     };
 
-    explicit FakeCloud(quint16 port = 0);
+    FakeCloud();
 
     TestHttpServer& server() { return m_server; }
-    FakeSyncService& sync() { return m_sync; }
     FakeAccountService& account() { return m_account; }
     MellAccount::ClientConfig config() const;
-    QUrl syncApiUrl() const { return m_server.url(QStringLiteral("/ledgerine/v1")); }
     static QString authPath(const QString& path);
     // The hosted sign-in page's path.
     static QString loginPath();
@@ -81,8 +76,7 @@ private:
     void endSession(const QString& sessionId);
 
     TestHttpServer m_server;
-    TestHttpServer::UserOf m_userOf;
-    FakeSyncService m_sync;
+    FakeAccountService::UserOf m_userOf;
     FakeAccountService m_account;
     LoginPage m_loginPage;
     int m_lifetime = 900;
@@ -90,7 +84,6 @@ private:
     bool m_rotate = true;
     int m_serial = 0;
     int m_sessionSerial = 0;
-    qsizetype m_loginTurn = 0;
     QSet<QString> m_accessTokens;
     // Refresh token -> session id.
     QHash<QString, QString> m_refreshSessions;

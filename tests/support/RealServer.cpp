@@ -1,5 +1,7 @@
 #include "RealServer.h"
 
+#include "account/TokenManager.h"
+
 #include <QNetworkAccessManager>
 #include <QNetworkCookieJar>
 #include <QNetworkReply>
@@ -59,11 +61,36 @@ bool RealServer::start(const QStringList& options)
 
 QString RealServer::origin() const
 {
-    return QStringLiteral("http://127.0.0.1:%1").arg(m_port);
+    return QStringLiteral("http://127.0.0.1:%1").arg(m_front ? m_front->serverPort() : m_port);
+}
+
+TestHttpServer& RealServer::front()
+{
+    if (!m_front) {
+        m_front = std::make_unique<TestHttpServer>();
+        m_front->forwardTo(QUrl(QStringLiteral("http://127.0.0.1:%1").arg(m_port)));
+    }
+    return *m_front;
+}
+
+QString RealServer::Tokens::userId() const
+{
+    return MellAccount::subject(access);
+}
+
+RealServer::Tokens RealServer::session(const QString& email)
+{
+    if (!m_users.contains(email)) {
+        if (!addUser(email, QLatin1String(kPassword)))
+            qWarning("ledgerine-server did not add %s", qPrintable(email));
+        m_users.insert(email);
+    }
+    return signIn(email, QLatin1String(kPassword)).value_or(Tokens {});
 }
 
 bool RealServer::addUser(const QString& email, const QString& password, const QString& name)
 {
+    m_users.insert(email);
     QProcess add;
     QStringList arguments
         = storeOptions() + QStringList { QStringLiteral("user"), QStringLiteral("add"), email };
