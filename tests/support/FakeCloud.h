@@ -37,6 +37,7 @@ public:
     TestHttpServer& server() { return m_server; }
     FakeAccountService& account() { return m_account; }
     MellAccount::ClientConfig config() const;
+    QUrl syncApiUrl() const { return m_server.url(QStringLiteral("/ledgerine/v1")); }
     static QString authPath(const QString& path);
     // The hosted sign-in page's path.
     static QString loginPath();

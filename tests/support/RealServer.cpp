@@ -121,17 +121,10 @@ QString RealServer::syncApiUrl() const
     return origin() + QStringLiteral("/ledgerine/v1");
 }
 
-std::optional<RealServer::Tokens> RealServer::signIn(const QString& email, const QString& password)
+QUrl RealServer::fillIn(const QUrl& page, const QString& email, const QString& password)
 {
     QNetworkAccessManager network;
     network.setRedirectPolicy(QNetworkRequest::ManualRedirectPolicy);
-    QUrl page(origin() + QStringLiteral("/mellowind/account/login"));
-    QUrlQuery query;
-    query.addQueryItem(QStringLiteral("client_id"), config().clientId);
-    query.addQueryItem(
-        QStringLiteral("redirect_uri"), QString::fromLatin1(QUrl::toPercentEncoding(kRedirect)));
-    query.addQueryItem(QStringLiteral("state"), QStringLiteral("tests"));
-    page.setQuery(query);
     QNetworkReply* form = finished(network.get(QNetworkRequest(page)));
     const QString token
         = QRegularExpression(QStringLiteral("name=\"form_token\" value=\"([^\"]+)\""))
@@ -139,20 +132,35 @@ std::optional<RealServer::Tokens> RealServer::signIn(const QString& email, const
               .captured(1);
     form->deleteLater();
 
+    const QUrlQuery asked(page);
     QUrlQuery fields;
-    for (const auto& [name, value] : { std::pair { "client_id", config().clientId },
-             { "redirect_uri", kRedirect }, { "state", QStringLiteral("tests") },
-             { "form_token", token }, { "email", email }, { "password", password } })
+    for (const auto& [name, value] : { std::pair { "form_token", token }, { "email", email },
+             { "password", password } })
         fields.addQueryItem(
             QLatin1String(name), QString::fromLatin1(QUrl::toPercentEncoding(value)));
+    for (const char* name : { "client_id", "redirect_uri", "state" })
+        fields.addQueryItem(QLatin1String(name),
+            QString::fromLatin1(QUrl::toPercentEncoding(
+                asked.queryItemValue(QLatin1String(name), QUrl::FullyDecoded))));
     QNetworkRequest post(page.adjusted(QUrl::RemoveQuery));
     post.setHeader(
         QNetworkRequest::ContentTypeHeader, QStringLiteral("application/x-www-form-urlencoded"));
     QNetworkReply* answer
         = finished(network.post(post, fields.toString(QUrl::FullyEncoded).toLatin1()));
-    const QUrl location = QUrl::fromEncoded(answer->rawHeader("Location"));
     answer->deleteLater();
-    const QUrlQuery result(location.fragment(QUrl::FullyEncoded));
+    return QUrl::fromEncoded(answer->rawHeader("Location"));
+}
+
+std::optional<RealServer::Tokens> RealServer::signIn(const QString& email, const QString& password)
+{
+    QUrl page(origin() + QStringLiteral("/mellowind/account/login"));
+    QUrlQuery query;
+    query.addQueryItem(QStringLiteral("client_id"), config().clientId);
+    query.addQueryItem(
+        QStringLiteral("redirect_uri"), QString::fromLatin1(QUrl::toPercentEncoding(kRedirect)));
+    query.addQueryItem(QStringLiteral("state"), QStringLiteral("tests"));
+    page.setQuery(query);
+    const QUrlQuery result(fillIn(page, email, password).fragment(QUrl::FullyEncoded));
     const Tokens tokens { result.queryItemValue(QStringLiteral("access_token"), QUrl::FullyDecoded),
         result.queryItemValue(QStringLiteral("refresh_token"), QUrl::FullyDecoded) };
     if (tokens.access.isEmpty() || tokens.refresh.isEmpty())

@@ -41,6 +41,8 @@ public:
     // Through the sign-in page as a browser would fill it in: the tokens of
     // the redirect, or nothing when the page refused.
     std::optional<Tokens> signIn(const QString& email, const QString& password);
+    // The sign-in page `page` filled in and sent: where it sends the browser.
+    static QUrl fillIn(const QUrl& page, const QString& email, const QString& password);
     // A new session of `email`, made a user with kPassword on first use.
     Tokens session(const QString& email);
 
