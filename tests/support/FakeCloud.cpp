@@ -33,8 +33,6 @@ QString bearerToken(const TestHttpRequest& request)
 } // namespace
 
 FakeCloud::FakeCloud()
-    : m_userOf([this](const TestHttpRequest& request) { return bearerUser(request); })
-    , m_account(m_server, m_userOf, [this](const QString& userId) { return user(userId); })
 {
     addAuthRoutes();
     addLoginPage();
@@ -107,11 +105,6 @@ FakeCloud::Tokens FakeCloud::signIn(const QString& userId, const QString& userAg
     m_sessions.append({ { "id", id }, { "user_agent", userAgent }, { "ip_address", "127.0.0.1" },
         { "created_at", stamp }, { "last_active_at", stamp } });
     return issue(id);
-}
-
-void FakeCloud::setDisplayName(const QString& userId, const QString& name)
-{
-    m_displayNames.insert(userId, name);
 }
 
 void FakeCloud::endSession(const QString& sessionId)

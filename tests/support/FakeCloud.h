@@ -1,6 +1,5 @@
 #pragma once
 
-#include "FakeAccountService.h"
 #include "TestHttpServer.h"
 #include "account/ClientConfig.h"
 
@@ -8,12 +7,11 @@
 #include <QSet>
 #include <optional>
 
-// The sign-in and account services on one local test server, for what the
-// real server cannot be made to do (short token lifetimes, a clock of its own,
-// sign-in pages that answer otherwise): the authentication routes (the hosted
-// sign-in page, refresh with rotating refresh tokens, logout, users/me,
-// password, sessions) under the realm "test" and the account API under
-// "/account/v1"; tests add other routes with protectedRoute(). Every sign-in is a session; its
+// The sign-in service on a local test server, for what the real server cannot
+// be made to do (short token lifetimes, a clock of its own, sign-in pages that
+// answer otherwise): the authentication routes (the hosted sign-in page,
+// refresh with rotating refresh tokens, logout, users/me, password, sessions)
+// under the realm "test"; tests add other routes with protectedRoute(). Every sign-in is a session; its
 // refresh tokens end with it (sign-out, revocation), while an access token,
 // an unsigned JWT, stays good until it expires or a test revokes it. The
 // server's clock is the program's Clock plus an offset a test sets.
@@ -35,7 +33,6 @@ public:
     FakeCloud();
 
     TestHttpServer& server() { return m_server; }
-    FakeAccountService& account() { return m_account; }
     MellAccount::ClientConfig config() const;
     QUrl syncApiUrl() const { return m_server.url(QStringLiteral("/ledgerine/v1")); }
     static QString authPath(const QString& path);
@@ -52,7 +49,6 @@ public:
     void setClockOffset(int seconds) { m_offset = seconds; }
     // Refresh answers carry no "refresh_token"; the old one stays valid.
     void setRotateRefreshTokens(bool rotate) { m_rotate = rotate; }
-    void setDisplayName(const QString& userId, const QString& name);
     void revokeAccessTokens() { m_accessTokens.clear(); }
     void revokeRefreshTokens() { m_refreshSessions.clear(); }
     // How many refresh tokens would still be honoured.
@@ -61,12 +57,12 @@ public:
     // Answers `handler` for a valid bearer token, 401 for anything else.
     void protectedRoute(
         const QByteArray& method, const QString& path, TestHttpServer::Handler handler);
-    // The user a request's bearer token stands for, if it is valid now.
-    std::optional<QString> bearerUser(const TestHttpRequest& request) const;
 
     static QString unsignedJwt(const QJsonObject& claims);
 
 private:
+    // The user a request's bearer token stands for, if it is valid now.
+    std::optional<QString> bearerUser(const TestHttpRequest& request) const;
     qint64 serverNow() const;
     Tokens issue(const QString& sessionId);
     void addAuthRoutes();
@@ -77,8 +73,6 @@ private:
     void endSession(const QString& sessionId);
 
     TestHttpServer m_server;
-    FakeAccountService::UserOf m_userOf;
-    FakeAccountService m_account;
     LoginPage m_loginPage;
     int m_lifetime = 900;
     int m_offset = 0;

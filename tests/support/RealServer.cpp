@@ -12,6 +12,8 @@
 namespace {
 
 const QString kRedirect = QStringLiteral("http://localhost:1/callback");
+// The sessions the tests open go by this name.
+const QString kUserAgent = QStringLiteral("Ledgerine tests");
 
 QNetworkReply* finished(QNetworkReply* reply)
 {
@@ -125,7 +127,9 @@ QUrl RealServer::fillIn(const QUrl& page, const QString& email, const QString& p
 {
     QNetworkAccessManager network;
     network.setRedirectPolicy(QNetworkRequest::ManualRedirectPolicy);
-    QNetworkReply* form = finished(network.get(QNetworkRequest(page)));
+    QNetworkRequest get(page);
+    get.setHeader(QNetworkRequest::UserAgentHeader, kUserAgent);
+    QNetworkReply* form = finished(network.get(get));
     const QString token
         = QRegularExpression(QStringLiteral("name=\"form_token\" value=\"([^\"]+)\""))
               .match(QString::fromUtf8(form->readAll()))
@@ -145,6 +149,7 @@ QUrl RealServer::fillIn(const QUrl& page, const QString& email, const QString& p
     QNetworkRequest post(page.adjusted(QUrl::RemoveQuery));
     post.setHeader(
         QNetworkRequest::ContentTypeHeader, QStringLiteral("application/x-www-form-urlencoded"));
+    post.setHeader(QNetworkRequest::UserAgentHeader, kUserAgent);
     QNetworkReply* answer
         = finished(network.post(post, fields.toString(QUrl::FullyEncoded).toLatin1()));
     answer->deleteLater();
