@@ -362,6 +362,8 @@ void TestAccountScreen::devicesListMarksThisComputer()
 {
     registerDevice({ { "device_name", "Desk" }, { "platform", "Linux" }, { "app_version", "1.1.0" },
         { "device_fingerprint", m_client->accountClient()->deviceFingerprint() } });
+    // Listed in the order they were registered, to the second.
+    QTest::qWait(1100);
     registerDevice(
         { { "platform", "Windows" }, { "app_version", "1.0.2" }, { "device_fingerprint", "f2" } });
     Clock::setFixedUtc(QDateTime::currentDateTimeUtc().addSecs(3 * 86400 + 5));
