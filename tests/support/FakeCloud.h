@@ -10,8 +10,8 @@
 // The sign-in service on a local test server, for what the real server cannot
 // be made to do (short token lifetimes, a clock of its own, sign-in pages that
 // answer otherwise): the authentication routes (the hosted sign-in page,
-// refresh with rotating refresh tokens, logout, users/me, password, sessions)
-// under the realm "test"; tests add other routes with protectedRoute(). Every sign-in is a session; its
+// refresh with rotating refresh tokens, logout, users/me) under the realm
+// "test"; tests add other routes with protectedRoute(). Every sign-in is a session; its
 // refresh tokens end with it (sign-out, revocation), while an access token,
 // an unsigned JWT, stays good until it expires or a test revokes it. The
 // server's clock is the program's Clock plus an offset a test sets.
@@ -41,8 +41,7 @@ public:
     QList<TestHttpRequest> refreshRequests() const;
 
     // A new session for `userId`, as the browser sign-in hands it over.
-    Tokens signIn(const QString& userId = QStringLiteral("user-1"),
-        const QString& userAgent = QStringLiteral("Mellowind Ledgerine tests"));
+    Tokens signIn(const QString& userId = QStringLiteral("user-1"));
     void setLoginPage(const LoginPage& page) { m_loginPage = page; }
     void setAccessLifetime(int seconds) { m_lifetime = seconds; }
     // The server's clock minus the program's.
@@ -68,9 +67,6 @@ private:
     void addAuthRoutes();
     void addLoginPage();
     QJsonObject user(const QString& userId) const;
-    // The session of a request's bearer token.
-    QString bearerSession(const TestHttpRequest& request) const;
-    void endSession(const QString& sessionId);
 
     TestHttpServer m_server;
     LoginPage m_loginPage;
@@ -84,7 +80,4 @@ private:
     QHash<QString, QString> m_refreshSessions;
     // Session id -> user id.
     QHash<QString, QString> m_sessionUsers;
-    QHash<QString, QString> m_displayNames;
-    QString m_password = QStringLiteral("correct horse");
-    QList<QJsonObject> m_sessions;
 };

@@ -98,7 +98,6 @@ private Q_SLOTS:
     void twoComputersKeepOneLedger();
     void secondComputerTakesTheDefaultsAndAFormsLateEdit();
     void conflictIsSettledEitherWay();
-    void deletionsAndRestorationsTravelBothWays();
     void pushesInBatchesAndSurvivesAFaultyServer();
     void recordBeforeItsParentIsParkedThenApplied();
     void forceFullSyncMidCycleAndAnotherUser();
@@ -356,32 +355,6 @@ void TestSyncEngine::conflictIsSettledEitherWay()
     b.engine()->useTheirs(SyncEntity::CsvProfile, profile->id);
     QVERIFY(b.settle() && b.sync());
     QVERIFY(b->importService()->profiles()->named(checking.id, "ING"));
-    QCOMPARE(a.dump(), b.dump());
-}
-
-void TestSyncEngine::deletionsAndRestorationsTravelBothWays()
-{
-    SyncSide& a = *m_a;
-    SyncSide& b = *m_b;
-    const Account checking = Records::account("Checking");
-    QVERIFY(a->accounts()->insert(checking));
-    QVERIFY(a->transactions()->insert(Records::transaction(checking.id, kDay, "Gas", -4000)));
-    QVERIFY(a->transactions()->insert(Records::transaction(checking.id, kDay, "Pay", 250000)));
-    QVERIFY(exchange());
-
-    QVERIFY(a->accountService()->remove(checking.id).removed);
-    QVERIFY(exchange());
-    QVERIFY(b->accounts()->findById(checking.id)->deletedAt.has_value());
-    QCOMPARE(b.scalar("SELECT COUNT(*) FROM transactions WHERE deleted_at IS NULL"), 0);
-    // A received deletion is not sent back.
-    QCOMPARE(b.scalar("SELECT COUNT(*) FROM accounts WHERE sync_status = 'pending'"), 0);
-    QCOMPARE(a.dump(), b.dump());
-
-    QVERIFY(b->accounts()->restore(checking.id));
-    QCOMPARE(b->transactions()->restoreByAccount(checking.id, "2000-01-01T00:00:00Z"), 2);
-    QVERIFY(b.sync() && a.sync());
-    QVERIFY(!a->accounts()->findById(checking.id)->deletedAt.has_value());
-    QCOMPARE(a->transactions()->findByAccount(checking.id).size(), 2);
     QCOMPARE(a.dump(), b.dump());
 }
 
