@@ -214,6 +214,9 @@ void TestAccountScreen::passwordRules()
 void TestAccountScreen::sessionsListAndRevoke()
 {
     m_server->session(kUser);
+    // Two hours on, this computer's token is refreshed, which makes its
+    // session the latest active one, to the second, and lists it first.
+    QTest::qWait(1100);
     Clock::setFixedUtc(QDateTime::currentDateTimeUtc().addSecs(2 * 3600 + 5));
     m_screen->setTab(AccountScreen::Tab::Security);
     m_screen->refreshSessions();
