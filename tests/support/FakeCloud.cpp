@@ -144,10 +144,7 @@ void FakeCloud::addLoginPage()
         if (m_loginPage.echoState && !state.isEmpty())
             result.addQueryItem("state", state);
         QUrl location = back;
-        if (m_loginPage.fragment)
-            location.setFragment(result.query(QUrl::FullyEncoded), QUrl::TolerantMode);
-        else
-            location.setQuery(result);
+        location.setQuery(result);
         return TestHttpResponse::redirect(302, location);
     });
 }

@@ -22,10 +22,9 @@ public:
         QString refresh;
     };
 
-    // How the sign-in page answers: with tokens or a refusal, in the query or
-    // in the fragment of the redirect, with or without the `state` echoed.
+    // How the sign-in page answers: with tokens or a refusal in the query of
+    // the redirect, with or without the `state` echoed.
     struct LoginPage {
-        bool fragment = false;
         bool echoState = true;
         bool refuse = false;
     };
