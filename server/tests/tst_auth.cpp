@@ -290,33 +290,24 @@ void TestAuth::refreshRotatesWithAGracePeriod()
 
 void TestAuth::userSessionsAndPassword()
 {
+    // The desktop's account screen lists, revokes, renames and changes the
+    // password against this server; here what it cannot see.
     const QString carl
         = m_server->addUser(QStringLiteral("carl@example.org"), QStringLiteral("first password"));
     const QByteArray here = m_server->bearer(carl);
     const QByteArray other = m_server->bearer(carl);
-    const QByteArray third = m_server->bearer(carl);
     const QByteArray stranger = m_server->bearer(m_ann);
 
     const HttpReply renamed
         = m_server->send("PATCH", kRealm + "/users/me", { { "display_name", " Carl " } }, here);
     QCOMPARE(renamed.json().value("display_name").toString(), "Carl");
-    QCOMPARE(me(here).json().value("display_name").toString(), "Carl");
-
-    const QJsonArray sessions = m_server->list(kRealm + "/users/me/sessions", here, "sessions");
-    QCOMPARE(sessions.size(), 3);
     QString otherId;
-    int current = 0;
-    for (const QJsonValue& session : sessions) {
-        current += session.toObject().value("is_current").toBool() ? 1 : 0;
+    for (const QJsonValue& session : m_server->list(kRealm + "/users/me/sessions", here, "sessions"))
         if (!session.toObject().value("is_current").toBool())
             otherId = session.toObject().value("id").toString();
-    }
-    QCOMPARE(current, 1);
     // Nobody ends another user's session.
     const QByteArray otherPath = kRealm + "/users/me/sessions/" + otherId.toLatin1();
     QCOMPARE(m_server->call("DELETE", otherPath, stranger).status, 404);
-    QCOMPARE(m_server->call("DELETE", otherPath, here).status, 204);
-    QCOMPARE(m_server->list(kRealm + "/users/me/sessions", here, "sessions").size(), 2);
 
     const auto change = [&](const QString& current, const QString& wanted) {
         return m_server
@@ -324,42 +315,25 @@ void TestAuth::userSessionsAndPassword()
                 { { "current_password", current }, { "new_password", wanted } }, here)
             .status;
     };
-    QCOMPARE(change("wrong", "second password"), 403);
     QCOMPARE(change("first password", "short"), 400);
     QCOMPARE(change("first password", "second password"), 204);
     // The other sessions end with the old password; this one goes on.
-    QCOMPARE(me(third).status + me(other).status, 802);
+    QCOMPARE(me(other).status, 401);
     QCOMPARE(me(here).status, 200);
     QVERIFY(signIn("carl@example.org", "second password"));
-
-    QCOMPARE(m_server->send("POST", kRealm + "/auth/logout", {}, here).status, 204);
-    QCOMPARE(me(here).status, 401);
 }
 
 void TestAuth::profileDevicesAndDeletion()
 {
+    // Registering and listing devices the desktop's account tests walk; here
+    // whose a device is.
     const QString dora = m_server->addUser(QStringLiteral("dora@example.org"));
     const QByteArray bearer = m_server->bearer(dora);
-    const QJsonObject profile = m_server->get("/account/v1/profile", bearer).json();
-    QCOMPARE(profile.value("email").toString(), "dora@example.org");
-    QCOMPARE(profile.value("status").toString(), "active");
-    QCOMPARE(m_server->get("/account/v1/group", bearer).status, 404);
-
-    const auto registerAs = [&](const QString& name) {
-        return m_server
-            ->send("POST", "/account/v1/devices/register",
-                { { "device_fingerprint", "f1" }, { "device_name", name }, { "platform", "linux" },
-                    { "app_version", "1.1.0" } },
-                bearer)
-            .json();
-    };
-    const QJsonObject first = registerAs("PC");
-    const QJsonObject again = registerAs("Office PC");
-    QCOMPARE(again.value("id"), first.value("id"));
-    const QJsonArray devices = m_server->list("/account/v1/devices", bearer, "devices");
-    QCOMPARE(devices.size(), 1);
-    QCOMPARE(devices.at(0).toObject().value("device_name").toString(), "Office PC");
-    const QByteArray path = "/account/v1/devices/" + first.value("id").toString().toLatin1();
+    const QJsonObject device = m_server
+                                   ->send("POST", "/account/v1/devices/register",
+                                       { { "device_fingerprint", "f1" } }, bearer)
+                                   .json();
+    const QByteArray path = "/account/v1/devices/" + device.value("id").toString().toLatin1();
     QCOMPARE(m_server->call("DELETE", path, m_server->bearer(m_ann)).status, 404);
     QCOMPARE(m_server->call("DELETE", path, bearer).status, 204);
 

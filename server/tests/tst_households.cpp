@@ -104,23 +104,18 @@ QHash<QString, QJsonObject> TestHouseholds::pull(const Person& who, QString* cur
 
 void TestHouseholds::invitationsAndSeats()
 {
+    // The desktop's account tests walk the owner's and the member's answers;
+    // here the codes a household can be joined with, and its end.
     Person owner = person("owner@example.org");
     Person ann = person("ann@example.org");
     Person bob = person("bob@example.org");
     Person cat = person("cat@example.org");
-    QCOMPARE(call("GET", kAccountApi + "/group", owner).status, 404);
-
-    // The first invitation starts the owner's group.
     const QJsonObject code = invite(owner);
     QVERIFY2(QRegularExpression("^[2-9A-HJ-NP-Z]{8}$")
                  .match(code.value("invite_code").toString())
                  .hasMatch(),
         qPrintable(code.value("invite_code").toString()));
-    const QJsonObject group = call("GET", kAccountApi + "/group", owner).json();
-    QCOMPARE(group.value("max_seats").toInt(), 3);
-    QCOMPARE(group.value("members").toArray().at(0).toObject().value("role").toString(), "owner");
-    QCOMPARE(group.value("pending_invitations").toArray().size(), 1);
-
+    QCOMPARE(m_server->list(kAccountApi + "/group", owner.bearer, "members").size(), 1);
     const QJsonObject revoked = invite(owner);
     QCOMPARE(
         call("DELETE",
@@ -132,14 +127,6 @@ void TestHouseholds::invitationsAndSeats()
     QJsonObject lower = code;
     lower.insert("invite_code", code.value("invite_code").toString().toLower());
     QCOMPARE(join(ann, lower), 200);
-    QCOMPARE(call("GET", kAccountApi + "/profile", ann)
-                 .json()
-                 .value("group")
-                 .toObject()
-                 .value("role")
-                 .toString(),
-        "member");
-    QCOMPARE(m_server->list(kAccountApi + "/group", ann.bearer, "pending_invitations").size(), 0);
     QCOMPARE(call("POST", kAccountApi + "/group/invite", ann).status, 403);
     ServerClock::setOffset(8 * 24 * 3600);
     for (Person* who : { &owner, &ann, &bob, &cat })
@@ -166,18 +153,8 @@ void TestHouseholds::invitationsAndSeats()
         const int status = join(attempt.who, attempt.invitation);
         QVERIFY2(status == attempt.status, qPrintable(attempt.what + QString::number(status)));
     }
-    QVERIFY(!call("POST", kAccountApi + "/group/join/ZZZZZZZZ", bob)
-                 .json()
-                 .value("message")
-                 .toString()
-                 .isEmpty());
 
-    // The owner goes last; removing is the owner's.
-    const HttpReply ownerLeaves = call("POST", kAccountApi + "/group/leave", owner);
-    QCOMPARE(ownerLeaves.status, 403);
-    QVERIFY(!ownerLeaves.json().value("message").toString().isEmpty());
-    QCOMPARE(call("DELETE", kAccountApi + "/profile", owner).status, 403);
-    QCOMPARE(call("DELETE", kAccountApi + "/group/members/" + cat.id.toLatin1(), ann).status, 403);
+    // The owner goes last, and the group with its codes goes then.
     QCOMPARE(
         call("DELETE", kAccountApi + "/group/members/" + cat.id.toLatin1(), owner).status, 204);
     QCOMPARE(call("POST", kAccountApi + "/group/leave", ann).status, 204);

@@ -1,5 +1,5 @@
 #include "Awaited.h"
-#include "FakeCloud.h"
+#include "RealServer.h"
 #include "account/AccountClient.h"
 #include "account/AuthClient.h"
 #include "account/Client.h"
@@ -16,6 +16,14 @@
 
 using namespace MellAccount;
 
+namespace {
+
+const QString kAnn = QStringLiteral("ann@example.org");
+const QString kBob = QStringLiteral("bob@example.org");
+const QString kSam = QStringLiteral("sam@example.org");
+
+} // namespace
+
 class TestAccountClient : public QObject {
     Q_OBJECT
 
@@ -29,36 +37,51 @@ private Q_SLOTS:
     void fingerprintHidesTheMachineId();
 
 private:
-    // A client signed in to the fake as `userId`.
-    Client* client(const QString& userId);
-    Group group(const QString& userId);
-    GroupInvitation invite(const QString& ownerId);
-    bool join(const QString& userId, const QString& code);
+    // A client signed in to the server as `email`.
+    Client* client(const QString& email);
+    Group group(const QString& email);
+    GroupInvitation invite(const QString& owner);
+    bool join(const QString& email, const QString& code);
+    bool start(const QStringList& options = {});
 
     QTemporaryDir m_dir;
-    std::unique_ptr<FakeCloud> m_fake;
+    std::unique_ptr<RealServer> m_server;
     std::map<QString, std::unique_ptr<Client>> m_clients;
+    // The server's user ids by e-mail address.
+    QHash<QString, QString> m_ids;
 };
 
 void TestAccountClient::init()
 {
-    m_fake = std::make_unique<FakeCloud>();
+    QVERIFY(start());
 }
 
 void TestAccountClient::cleanup()
 {
     m_clients.clear();
-    m_fake.reset();
+    m_server.reset();
 }
 
-Client* TestAccountClient::client(const QString& userId)
+bool TestAccountClient::start(const QStringList& options)
 {
-    std::unique_ptr<Client>& slot = m_clients[userId];
+    m_clients.clear();
+    m_server = std::make_unique<RealServer>();
+    if (!m_server->start(options))
+        return false;
+    m_server->front();
+    return m_server->addUser(kAnn, RealServer::kPassword, "Ann")
+        && m_server->addUser(kBob, RealServer::kPassword, "Robin");
+}
+
+Client* TestAccountClient::client(const QString& email)
+{
+    std::unique_ptr<Client>& slot = m_clients[email];
     if (!slot) {
         slot = std::make_unique<Client>(
-            m_fake->config(), std::make_unique<FileTokenStore>(m_dir.filePath(userId + ".json")));
-        const FakeCloud::Tokens tokens = m_fake->signIn(userId);
+            m_server->config(), std::make_unique<FileTokenStore>(m_dir.filePath(email + ".json")));
+        const RealServer::Tokens tokens = m_server->session(email);
         slot->tokenManager()->setTokens(tokens.access, tokens.refresh);
+        m_ids.insert(email, tokens.userId());
     }
     return slot.get();
 }
@@ -83,66 +106,66 @@ bool TestAccountClient::join(const QString& userId, const QString& code)
 
 void TestAccountClient::ownerInvitesMemberJoinsUntilSeatsRunOut()
 {
-    m_fake->setDisplayName("user-2", "Robin");
-    m_fake->account().createGroup("user-1", "Home", 2);
-    const GroupInvitation invitation = invite("user-1");
+    QVERIFY(start({ "--group-seats", "2" }));
+    const GroupInvitation invitation = invite(kAnn);
     QVERIFY(AccountClient::isValidInviteCode(invitation.inviteCode));
     QCOMPARE(invitation.status, "pending");
-    QCOMPARE(group("user-1").pendingInvitations.size(), 1);
+    QCOMPARE(group(kAnn).pendingInvitations.size(), 1);
 
-    QSignalSpy changed(client("user-2")->accountClient(), &AccountClient::groupChanged);
-    const qsizetype refreshes = m_fake->refreshRequests().size();
-    QVERIFY(join("user-2", invitation.inviteCode));
+    QSignalSpy changed(client(kBob)->accountClient(), &AccountClient::groupChanged);
+    const QString refreshPath = "/api/v1/realms/mellowind/auth/token/refresh";
+    const qsizetype refreshes = m_server->front().requestsTo(refreshPath).size();
+    QVERIFY(join(kBob, invitation.inviteCode));
     QCOMPARE(changed.size(), 1);
     // The token's claims carry the group, so it is renewed after joining.
-    QCOMPARE(m_fake->refreshRequests().size(), refreshes + 1);
+    QCOMPARE(m_server->front().requestsTo(refreshPath).size(), refreshes + 1);
 
-    const Group joined = group("user-2");
-    QCOMPARE(joined.name, "Home");
+    const Group joined = group(kBob);
+    QCOMPARE(joined.name, "Ann's household");
     QCOMPARE(joined.maxSeats, 2);
     QCOMPARE(joined.members.size(), 2);
     QVERIFY(joined.members.at(0).isOwner());
-    QCOMPARE(joined.members.at(1).authUserId, "user-2");
+    QCOMPARE(joined.members.at(1).authUserId, m_ids.value(kBob));
     QCOMPARE(joined.members.at(1).displayName, "Robin");
     QVERIFY(joined.pendingInvitations.isEmpty());
 
     const Profile profile = std::get<1>(awaited<bool, Profile>(
-        [&](auto done) { client("user-2")->accountClient()->getProfile(done); }));
+        [&](auto done) { client(kBob)->accountClient()->getProfile(done); }));
     QCOMPARE(profile.group.role, "member");
     QCOMPARE(profile.group.memberCount, 2);
 
     // Both seats taken: a valid code no longer gets anyone in, nor does a used one.
-    QVERIFY(!join("user-3", invite("user-1").inviteCode));
-    QVERIFY(!join("user-3", invitation.inviteCode));
-    QCOMPARE(m_fake->account().members(joined.id), QStringList({ "user-1", "user-2" }));
+    QVERIFY(!join(kSam, invite(kAnn).inviteCode));
+    QVERIFY(!join(kSam, invitation.inviteCode));
+    QCOMPARE(group(kAnn).members.size(), 2);
 
     QVERIFY(std::get<0>(awaited<bool, QString>(
-        [&](auto done) { client("user-2")->accountClient()->leaveGroup(done); })));
+        [&](auto done) { client(kBob)->accountClient()->leaveGroup(done); })));
     QCOMPARE(changed.size(), 2);
-    QVERIFY(group("user-2").id.isEmpty());
+    QVERIFY(group(kBob).id.isEmpty());
 }
 
 void TestAccountClient::ownerOnlyActionsAnswer403WithText()
 {
     // The first invitation makes the household, its sender the owner.
-    QVERIFY(group("user-1").id.isEmpty());
-    const GroupInvitation pending = invite("user-1");
+    QVERIFY(group(kAnn).id.isEmpty());
+    const GroupInvitation pending = invite(kAnn);
     QVERIFY(!pending.id.isEmpty());
-    const Group made = group("user-1");
+    const Group made = group(kAnn);
     QCOMPARE(made.maxSeats, 5);
     QVERIFY(made.members.size() == 1 && made.members.at(0).isOwner());
 
     // An e-mail invitation admits only that address.
     const auto [forSam, unused] = awaited<GroupInvitation, QString>([&](auto done) {
-        client("user-1")->accountClient()->inviteByEmail("sam@example.com", done);
+        client(kAnn)->accountClient()->inviteByEmail(kSam, done);
     });
     QCOMPARE((awaited<bool, QString>([&](auto done) {
-        client("user-2")->accountClient()->joinGroup(forSam.inviteCode, done);
+        client(kBob)->accountClient()->joinGroup(forSam.inviteCode, done);
     })),
-        std::tuple(false, QStringLiteral("This invitation is for another address")));
+        std::tuple(false, QStringLiteral("This invitation is for another e-mail address")));
 
-    QVERIFY(join("user-2", invite("user-1").inviteCode));
-    AccountClient* member = client("user-2")->accountClient();
+    QVERIFY(join(kBob, invite(kAnn).inviteCode));
+    AccountClient* member = client(kBob)->accountClient();
 
     const auto [revoked, status, body] = awaited<bool, int, QJsonObject>(
         [&](auto done) { member->revokeInvitation(pending.id, done); });
@@ -150,29 +173,34 @@ void TestAccountClient::ownerOnlyActionsAnswer403WithText()
         std::tuple(false, 403, QStringLiteral("Only the group owner can revoke invitations")));
 
     QSignalSpy changed(member, &AccountClient::groupChanged);
-    QCOMPARE((awaited<bool, QString>([&](auto done) { member->removeMember("user-1", done); })),
+    QCOMPARE((awaited<bool, QString>(
+                 [&](auto done) { member->removeMember(m_ids.value(kAnn), done); })),
         std::tuple(false, QStringLiteral("Only the group owner can remove members")));
     QCOMPARE(changed.size(), 0);
 
     // An owner with members can neither leave nor delete the account, and is told why.
-    AccountClient* owner = client("user-1")->accountClient();
+    AccountClient* owner = client(kAnn)->accountClient();
     QCOMPARE((awaited<bool, QString>([&](auto done) { owner->leaveGroup(done); })),
-        std::tuple(false, QStringLiteral("The owner cannot leave while the group has members")));
+        std::tuple(false,
+            QStringLiteral(
+                "The owner cannot leave while the group has members: remove them first")));
     QCOMPARE((awaited<bool, QString>([&](auto done) { owner->deleteAccount(done); })),
-        std::tuple(
-            false, QStringLiteral("Transfer ownership or remove all members before deleting")));
-    QCOMPARE((awaited<bool, QString>([&](auto done) { owner->removeMember("user-2", done); })),
+        std::tuple(false,
+            QStringLiteral(
+                "You are the group owner: remove all members before deleting your account")));
+    QCOMPARE((awaited<bool, QString>(
+                 [&](auto done) { owner->removeMember(m_ids.value(kBob), done); })),
         std::tuple(true, QString()));
-    QCOMPARE(group("user-1").members.size(), 1);
+    QCOMPARE(group(kAnn).members.size(), 1);
 }
 
 void TestAccountClient::codesAndIdsNeverLeaveTheirSegment()
 {
-    AccountClient* account = client("user-1")->accountClient();
-    m_fake->server().clearRequests();
+    AccountClient* account = client(kAnn)->accountClient();
+    m_server->front().clearRequests();
     for (const QString code : { "../../profile", "a/b", "..", "", "AB CD", "ab%2F", "ÄBC" }) {
         QVERIFY2(!AccountClient::isValidInviteCode(code), qPrintable(code));
-        QVERIFY2(!join("user-1", code), qPrintable(code));
+        QVERIFY2(!join(kAnn, code), qPrintable(code));
     }
     QVERIFY(AccountClient::isValidInviteCode("Xk7-Q_2"));
     QVERIFY(!AccountClient::isValidInviteCode(QString(65, QLatin1Char('A'))));
@@ -182,19 +210,20 @@ void TestAccountClient::codesAndIdsNeverLeaveTheirSegment()
             awaited<bool, int, QJsonObject>([&](auto done) { account->removeDevice(id, done); }));
     };
     QCOMPARE(removeDevice(".."), 0);
-    QVERIFY(m_fake->server().requests().isEmpty());
+    QVERIFY(m_server->front().requests().isEmpty());
     QCOMPARE(removeDevice("a/../b"), 404);
-    QCOMPARE(m_fake->server().requests().size(), 1);
-    QCOMPARE(m_fake->server().requests().at(0).rawPath, "/account/v1/devices/a%2F..%2Fb");
+    QCOMPARE(m_server->front().requests().size(), 1);
+    QCOMPARE(m_server->front().requests().at(0).rawPath, "/account/v1/devices/a%2F..%2Fb");
 }
 
 void TestAccountClient::deviceRegistersOnceByFingerprint()
 {
-    AccountClient* account = client("user-1")->accountClient();
-    const auto devices = [account] {
-        return std::get<1>(
-            awaited<bool, QList<Device>>([&](auto done) { account->getDevices(done); }));
+    const auto devicesOf = [this](const QString& email) {
+        return std::get<1>(awaited<bool, QList<Device>>(
+            [&](auto done) { client(email)->accountClient()->getDevices(done); }));
     };
+    const auto devices = [&] { return devicesOf(kAnn); };
+    AccountClient* account = client(kAnn)->accountClient();
     for (int i = 0; i < 2; ++i)
         QVERIFY(
             std::get<0>(awaited<bool, QString>([&](auto done) { account->registerDevice(done); })));
@@ -205,8 +234,8 @@ void TestAccountClient::deviceRegistersOnceByFingerprint()
     QCOMPARE(listed.at(0).appVersion, "1.1.0");
     QVERIFY(listed.at(0).lastSyncAt.isValid());
     // Another user's registration of the same computer is theirs alone.
-    client("user-2")->accountClient()->registerDevice();
-    QTRY_COMPARE(m_fake->account().devices("user-2").size(), 1);
+    client(kBob)->accountClient()->registerDevice();
+    QTRY_COMPARE(devicesOf(kBob).size(), 1);
 
     QVERIFY(std::get<0>(awaited<bool, int, QJsonObject>(
         [&](auto done) { account->removeDevice(listed.at(0).id, done); })));

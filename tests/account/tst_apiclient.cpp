@@ -46,7 +46,6 @@ private Q_SLOTS:
     void judgesExpiryOnTheServersClock();
     void lateRefreshAfterSignOutWritesNothing();
     void redirectsTimeoutsAndCaps();
-    void authenticationRoutes();
     void startUpResolvesTheServices();
 
 private:
@@ -362,36 +361,6 @@ void TestApiClient::redirectsTimeoutsAndCaps()
     QVERIFY(!unconfigured.isConfigured());
     QCOMPARE(ask(unconfigured.authApi(), "GET", "/users/me").status, 0);
     QCOMPARE(m_fake->server().requests().size(), asked);
-}
-
-void TestApiClient::authenticationRoutes()
-{
-    signIn();
-    ApiClient* auth = m_client->authApi();
-    QCOMPARE(
-        ask(auth, "PATCH", "/users/me", { { "display_name", "Robin" } }).body.value("display_name"),
-        "Robin");
-    QCOMPARE(ask(auth, "GET", "/users/me").body.value("email"), "user-1@example.com");
-    QCOMPARE(ask(auth, "POST", "/users/me/password",
-                 { { "current_password", "wrong" }, { "new_password", "x" } })
-                 .status,
-        403);
-    QVERIFY(ask(auth, "POST", "/users/me/password",
-        { { "current_password", "correct horse" }, { "new_password", "battery" } })
-                .ok);
-
-    m_fake->signIn();
-    const QJsonArray sessions
-        = ask(auth, "GET", "/users/me/sessions").body.value("sessions").toArray();
-    QCOMPARE(sessions.size(), 2);
-    QVERIFY(ask(auth, "DELETE", "/users/me/sessions/session-1").ok);
-    QCOMPARE(ask(auth, "DELETE", "/users/me/sessions/session-1").status, 404);
-
-    // Logging out revokes the refresh token: the next refresh signs out here too.
-    QVERIFY(ask(auth, "POST", "/auth/logout").ok);
-    m_fake->revokeAccessTokens();
-    QCOMPARE(echo().status, 401);
-    QVERIFY(tokens()->refreshToken().isEmpty());
 }
 
 void TestApiClient::startUpResolvesTheServices()

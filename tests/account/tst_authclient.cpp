@@ -61,7 +61,6 @@ private Q_SLOTS:
     void initTestCase();
     void init();
     void cleanup();
-    void signsInThroughTheBrowser_data();
     void signsInThroughTheBrowser();
     void listenerSurvivesWhatBrowsersSend();
     void refusesResultsItDidNotAskFor();
@@ -136,17 +135,10 @@ QUrl TestAuthClient::startSignIn()
     return m_opened;
 }
 
-void TestAuthClient::signsInThroughTheBrowser_data()
-{
-    QTest::addColumn<bool>("fragment");
-    QTest::newRow("tokens in the query") << false;
-    QTest::newRow("tokens in the fragment") << true;
-}
-
 void TestAuthClient::signsInThroughTheBrowser()
 {
-    QFETCH(bool, fragment);
-    m_fake->setLoginPage({ .fragment = fragment });
+    // Tokens in the query; the real server's page puts them in the fragment,
+    // which the sign-in window test walks through the listener's relay page.
     auth()->initialize();
     QSignalSpy succeeded(auth(), &AuthClient::loginSucceeded);
     QSignalSpy signedIn(auth(), &AuthClient::signedInChanged);
@@ -179,11 +171,6 @@ void TestAuthClient::signsInThroughTheBrowser()
     for (const TestBrowser::Page& visited : pages.mid(1)) {
         QCOMPARE(visited.header("cache-control"), "no-store");
         QCOMPARE(visited.header("referrer-policy"), "no-referrer");
-    }
-    if (fragment) {
-        // The relay page read the fragment that never reached the listener.
-        QVERIFY(!pages.at(1).url.hasQuery());
-        QVERIFY(pages.at(2).url.query().contains("access_token="));
     }
 }
 

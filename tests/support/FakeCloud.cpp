@@ -3,7 +3,6 @@
 #include "account/TokenManager.h"
 #include "data/Clock.h"
 
-#include <QJsonArray>
 #include <QJsonDocument>
 
 namespace {
@@ -32,26 +31,10 @@ QString bearerToken(const TestHttpRequest& request)
 
 } // namespace
 
-FakeCloud::FakeCloud(quint16 port)
-    : m_server(TestHttpServer::Scheme::Http, nullptr, port)
-    , m_userOf([this](const TestHttpRequest& request) { return bearerUser(request); })
-    , m_sync(m_server, m_userOf)
-    , m_account(m_server, m_userOf, [this](const QString& userId) { return user(userId); })
+FakeCloud::FakeCloud()
 {
     addAuthRoutes();
     addLoginPage();
-    // Leaving the household ends the shares to and from the one who left.
-    m_account.setMemberLeft([this](const QString& userId) { m_sync.endSharesOf(userId); });
-    // Anyone who ever signed in can be named in a share, by id or e-mail.
-    m_sync.setDirectory([this](const QString& who) -> std::optional<QJsonObject> {
-        for (const QString& userId : std::as_const(m_sessionUsers)) {
-            const QJsonObject known = user(userId);
-            if (userId == who
-                || known.value("email").toString().compare(who, Qt::CaseInsensitive) == 0)
-                return known;
-        }
-        return std::nullopt;
-    });
 }
 
 MellAccount::ClientConfig FakeCloud::config() const
@@ -106,35 +89,14 @@ FakeCloud::Tokens FakeCloud::issue(const QString& sessionId)
         QStringLiteral("refresh-%1-%2").arg(sessionId).arg(serial) };
     m_accessTokens.insert(tokens.access);
     m_refreshSessions.insert(tokens.refresh, sessionId);
-    for (QJsonObject& session : m_sessions) {
-        if (session.value("id").toString() == sessionId)
-            session["last_active_at"] = Clock::nowIso();
-    }
     return tokens;
 }
 
-FakeCloud::Tokens FakeCloud::signIn(const QString& userId, const QString& userAgent)
+FakeCloud::Tokens FakeCloud::signIn(const QString& userId)
 {
-    const QString stamp = Clock::nowIso();
     const QString id = QStringLiteral("session-%1").arg(++m_sessionSerial);
     m_sessionUsers.insert(id, userId);
-    m_sessions.append({ { "id", id }, { "user_agent", userAgent }, { "ip_address", "127.0.0.1" },
-        { "created_at", stamp }, { "last_active_at", stamp } });
     return issue(id);
-}
-
-void FakeCloud::setDisplayName(const QString& userId, const QString& name)
-{
-    m_displayNames.insert(userId, name);
-}
-
-void FakeCloud::endSession(const QString& sessionId)
-{
-    m_refreshSessions.removeIf(
-        [&sessionId](const auto& entry) { return entry.value() == sessionId; });
-    m_sessions.removeIf([&sessionId](const QJsonObject& session) {
-        return session.value("id").toString() == sessionId;
-    });
 }
 
 std::optional<QString> FakeCloud::bearerUser(const TestHttpRequest& request) const
@@ -145,22 +107,18 @@ std::optional<QString> FakeCloud::bearerUser(const TestHttpRequest& request) con
     return MellAccount::subject(token);
 }
 
-QString FakeCloud::bearerSession(const TestHttpRequest& request) const
-{
-    return claimsOf(bearerToken(request)).value("sid").toString();
-}
-
 void FakeCloud::protectedRoute(
     const QByteArray& method, const QString& path, TestHttpServer::Handler handler)
 {
-    m_server.userRoute(method, path, m_userOf,
-        [handler](const QString&, const TestHttpRequest& request) { return handler(request); });
+    m_server.route(method, path, [this, handler](const TestHttpRequest& request) {
+        return bearerUser(request) ? handler(request) : error(401, "invalid_token");
+    });
 }
 
 QJsonObject FakeCloud::user(const QString& userId) const
 {
     return { { "id", userId }, { "email", userId + "@example.com" },
-        { "display_name", m_displayNames.value(userId, QStringLiteral("Test User")) },
+        { "display_name", "Test User" },
         { "username", userId }, { "avatar_url", "" }, { "created_at", "2024-01-01T00:00:00Z" } };
 }
 
@@ -177,10 +135,7 @@ void FakeCloud::addLoginPage()
             result.addQueryItem("error", "access_denied");
             result.addQueryItem("error_description", "The user cancelled the sign-in");
         } else {
-            const QString userId = m_loginPage.users.isEmpty()
-                ? m_loginPage.userId
-                : m_loginPage.users.at(m_loginTurn++ % m_loginPage.users.size());
-            const Tokens tokens = signIn(userId, QString::fromUtf8(request.header("user-agent")));
+            const Tokens tokens = signIn();
             result.addQueryItem("access_token", tokens.access);
             result.addQueryItem("refresh_token", tokens.refresh);
             result.addQueryItem("token_type", "Bearer");
@@ -189,10 +144,7 @@ void FakeCloud::addLoginPage()
         if (m_loginPage.echoState && !state.isEmpty())
             result.addQueryItem("state", state);
         QUrl location = back;
-        if (m_loginPage.fragment)
-            location.setFragment(result.query(QUrl::FullyEncoded), QUrl::TolerantMode);
-        else
-            location.setQuery(result);
+        location.setQuery(result);
         return TestHttpResponse::redirect(302, location);
     });
 }
@@ -217,45 +169,13 @@ void FakeCloud::addAuthRoutes()
         return TestHttpResponse::json(200, answer);
     });
     protectedRoute("POST", authPath("/auth/logout"), [this](const TestHttpRequest& request) {
-        endSession(bearerSession(request));
+        // The session ends: its refresh tokens with it.
+        const QString sessionId = claimsOf(bearerToken(request)).value("sid").toString();
+        m_refreshSessions.removeIf(
+            [&sessionId](const auto& entry) { return entry.value() == sessionId; });
         return TestHttpResponse::noContent();
     });
     protectedRoute("GET", authPath("/users/me"), [this](const TestHttpRequest& request) {
         return TestHttpResponse::json(200, user(*bearerUser(request)));
     });
-    protectedRoute("PATCH", authPath("/users/me"), [this](const TestHttpRequest& request) {
-        const QString userId = *bearerUser(request);
-        m_displayNames.insert(userId, request.json().value("display_name").toString());
-        return TestHttpResponse::json(200, user(userId));
-    });
-    protectedRoute("POST", authPath("/users/me/password"), [this](const TestHttpRequest& request) {
-        const QJsonObject body = request.json();
-        if (body.value("current_password").toString() != m_password)
-            return error(403, "invalid_password");
-        m_password = body.value("new_password").toString();
-        return TestHttpResponse::noContent();
-    });
-    protectedRoute("GET", authPath("/users/me/sessions"), [this](const TestHttpRequest& request) {
-        const QString userId = *bearerUser(request);
-        const QString current = bearerSession(request);
-        QJsonArray sessions;
-        for (QJsonObject session : m_sessions) {
-            const QString id = session.value("id").toString();
-            if (m_sessionUsers.value(id) != userId)
-                continue;
-            session["is_current"] = id == current;
-            sessions.append(session);
-        }
-        return TestHttpResponse::json(200, { { "sessions", sessions } });
-    });
-    protectedRoute(
-        "DELETE", authPath("/users/me/sessions/*"), [this](const TestHttpRequest& request) {
-            const QString id = request.path.section(QLatin1Char('/'), -1);
-            const bool known = std::any_of(m_sessions.cbegin(), m_sessions.cend(),
-                [&id](const QJsonObject& session) { return session.value("id").toString() == id; });
-            if (!known || m_sessionUsers.value(id) != *bearerUser(request))
-                return error(404, "not_found");
-            endSession(id);
-            return TestHttpResponse::noContent();
-        });
 }

@@ -1,5 +1,7 @@
 #include "RealServer.h"
 
+#include "account/TokenManager.h"
+
 #include <QNetworkAccessManager>
 #include <QNetworkCookieJar>
 #include <QNetworkReply>
@@ -10,6 +12,8 @@
 namespace {
 
 const QString kRedirect = QStringLiteral("http://localhost:1/callback");
+// The sessions the tests open go by this name.
+const QString kUserAgent = QStringLiteral("Ledgerine tests");
 
 QNetworkReply* finished(QNetworkReply* reply)
 {
@@ -59,11 +63,36 @@ bool RealServer::start(const QStringList& options)
 
 QString RealServer::origin() const
 {
-    return QStringLiteral("http://127.0.0.1:%1").arg(m_port);
+    return QStringLiteral("http://127.0.0.1:%1").arg(m_front ? m_front->serverPort() : m_port);
+}
+
+TestHttpServer& RealServer::front()
+{
+    if (!m_front) {
+        m_front = std::make_unique<TestHttpServer>();
+        m_front->forwardTo(QUrl(QStringLiteral("http://127.0.0.1:%1").arg(m_port)));
+    }
+    return *m_front;
+}
+
+QString RealServer::Tokens::userId() const
+{
+    return MellAccount::subject(access);
+}
+
+RealServer::Tokens RealServer::session(const QString& email)
+{
+    if (!m_users.contains(email)) {
+        if (!addUser(email, QLatin1String(kPassword)))
+            qWarning("ledgerine-server did not add %s", qPrintable(email));
+        m_users.insert(email);
+    }
+    return signIn(email, QLatin1String(kPassword)).value_or(Tokens {});
 }
 
 bool RealServer::addUser(const QString& email, const QString& password, const QString& name)
 {
+    m_users.insert(email);
     QProcess add;
     QStringList arguments
         = storeOptions() + QStringList { QStringLiteral("user"), QStringLiteral("add"), email };
@@ -94,10 +123,41 @@ QString RealServer::syncApiUrl() const
     return origin() + QStringLiteral("/ledgerine/v1");
 }
 
-std::optional<RealServer::Tokens> RealServer::signIn(const QString& email, const QString& password)
+QUrl RealServer::fillIn(const QUrl& page, const QString& email, const QString& password)
 {
     QNetworkAccessManager network;
     network.setRedirectPolicy(QNetworkRequest::ManualRedirectPolicy);
+    QNetworkRequest get(page);
+    get.setHeader(QNetworkRequest::UserAgentHeader, kUserAgent);
+    QNetworkReply* form = finished(network.get(get));
+    const QString token
+        = QRegularExpression(QStringLiteral("name=\"form_token\" value=\"([^\"]+)\""))
+              .match(QString::fromUtf8(form->readAll()))
+              .captured(1);
+    form->deleteLater();
+
+    const QUrlQuery asked(page);
+    QUrlQuery fields;
+    for (const auto& [name, value] : { std::pair { "form_token", token }, { "email", email },
+             { "password", password } })
+        fields.addQueryItem(
+            QLatin1String(name), QString::fromLatin1(QUrl::toPercentEncoding(value)));
+    for (const char* name : { "client_id", "redirect_uri", "state" })
+        fields.addQueryItem(QLatin1String(name),
+            QString::fromLatin1(QUrl::toPercentEncoding(
+                asked.queryItemValue(QLatin1String(name), QUrl::FullyDecoded))));
+    QNetworkRequest post(page.adjusted(QUrl::RemoveQuery));
+    post.setHeader(
+        QNetworkRequest::ContentTypeHeader, QStringLiteral("application/x-www-form-urlencoded"));
+    post.setHeader(QNetworkRequest::UserAgentHeader, kUserAgent);
+    QNetworkReply* answer
+        = finished(network.post(post, fields.toString(QUrl::FullyEncoded).toLatin1()));
+    answer->deleteLater();
+    return QUrl::fromEncoded(answer->rawHeader("Location"));
+}
+
+std::optional<RealServer::Tokens> RealServer::signIn(const QString& email, const QString& password)
+{
     QUrl page(origin() + QStringLiteral("/mellowind/account/login"));
     QUrlQuery query;
     query.addQueryItem(QStringLiteral("client_id"), config().clientId);
@@ -105,27 +165,7 @@ std::optional<RealServer::Tokens> RealServer::signIn(const QString& email, const
         QStringLiteral("redirect_uri"), QString::fromLatin1(QUrl::toPercentEncoding(kRedirect)));
     query.addQueryItem(QStringLiteral("state"), QStringLiteral("tests"));
     page.setQuery(query);
-    QNetworkReply* form = finished(network.get(QNetworkRequest(page)));
-    const QString token
-        = QRegularExpression(QStringLiteral("name=\"form_token\" value=\"([^\"]+)\""))
-              .match(QString::fromUtf8(form->readAll()))
-              .captured(1);
-    form->deleteLater();
-
-    QUrlQuery fields;
-    for (const auto& [name, value] : { std::pair { "client_id", config().clientId },
-             { "redirect_uri", kRedirect }, { "state", QStringLiteral("tests") },
-             { "form_token", token }, { "email", email }, { "password", password } })
-        fields.addQueryItem(
-            QLatin1String(name), QString::fromLatin1(QUrl::toPercentEncoding(value)));
-    QNetworkRequest post(page.adjusted(QUrl::RemoveQuery));
-    post.setHeader(
-        QNetworkRequest::ContentTypeHeader, QStringLiteral("application/x-www-form-urlencoded"));
-    QNetworkReply* answer
-        = finished(network.post(post, fields.toString(QUrl::FullyEncoded).toLatin1()));
-    const QUrl location = QUrl::fromEncoded(answer->rawHeader("Location"));
-    answer->deleteLater();
-    const QUrlQuery result(location.fragment(QUrl::FullyEncoded));
+    const QUrlQuery result(fillIn(page, email, password).fragment(QUrl::FullyEncoded));
     const Tokens tokens { result.queryItemValue(QStringLiteral("access_token"), QUrl::FullyDecoded),
         result.queryItemValue(QStringLiteral("refresh_token"), QUrl::FullyDecoded) };
     if (tokens.access.isEmpty() || tokens.refresh.isEmpty())

@@ -1,5 +1,6 @@
 #include "SyncSide.h"
 
+#include "account/AccountClient.h"
 #include "account/Client.h"
 #include "account/FileTokenStore.h"
 #include "account/TokenManager.h"
@@ -35,15 +36,15 @@ bool waitFor(const std::function<bool()>& done, int timeoutMs)
 
 } // namespace
 
-SyncSide::SyncSide(FakeCloud& cloud, const QString& userId)
-    : SyncSide(cloud, cloud.signIn(userId))
+SyncSide::SyncSide(RealServer& server, const QString& email)
+    : SyncSide(server, server.session(email))
 {
 }
 
-SyncSide::SyncSide(FakeCloud& cloud, const FakeCloud::Tokens& tokens)
-    : SyncSide(cloud.config(), cloud.syncApiUrl().toString(), tokens.access, tokens.refresh)
+SyncSide::SyncSide(RealServer& server, const RealServer::Tokens& tokens)
+    : SyncSide(server.config(), server.syncApiUrl(), tokens.access, tokens.refresh)
 {
-    m_cloud = &cloud;
+    m_server = &server;
 }
 
 SyncSide::SyncSide(const MellAccount::ClientConfig& config, const QString& syncApiUrl,
@@ -83,11 +84,30 @@ SyncEngine* SyncSide::engine() const
     return m_state->syncEngine();
 }
 
-void SyncSide::signInAs(const QString& userId)
+void SyncSide::signInAs(const QString& email)
 {
-    Q_ASSERT(m_cloud);
-    const FakeCloud::Tokens tokens = m_cloud->signIn(userId);
+    Q_ASSERT(m_server);
+    const RealServer::Tokens tokens = m_server->session(email);
     m_state->cloudClient()->tokenManager()->setTokens(tokens.access, tokens.refresh);
+}
+
+QString SyncSide::userId() const
+{
+    return MellAccount::subject(m_state->cloudClient()->tokenManager()->accessToken());
+}
+
+bool SyncSide::join(SyncSide& owner)
+{
+    QString code;
+    owner->cloudClient()->accountClient()->generateInviteCode(
+        [&code](const MellAccount::GroupInvitation& invitation, const QString&) {
+            code = invitation.inviteCode;
+        });
+    std::optional<bool> joined;
+    if (waitFor([&code] { return !code.isEmpty(); }, 30000))
+        m_state->cloudClient()->accountClient()->joinGroup(
+            code, [&joined](bool ok, const QString&) { joined = ok; });
+    return waitFor([&joined] { return joined.has_value(); }, 30000) && *joined;
 }
 
 Transaction SyncSide::transaction(const QString& id) const

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FakeCloud.h"
+#include "RealServer.h"
 #include "app/AppState.h"
 #include "data/Transaction.h"
 
@@ -11,10 +11,11 @@
 class SyncEngine;
 
 // One computer of a sync scenario: a whole application state over a data
-// directory of its own, signed in to the fake cloud or to any other server.
+// directory of its own, signed in to the real server or to any other.
 class SyncSide {
 public:
-    explicit SyncSide(FakeCloud& cloud, const QString& userId = QStringLiteral("user-1"));
+    // Signed in as `email`, a user of `server` from then on.
+    SyncSide(RealServer& server, const QString& email);
     SyncSide(const MellAccount::ClientConfig& config, const QString& syncApiUrl,
         const QString& accessToken, const QString& refreshToken);
     ~SyncSide();
@@ -23,8 +24,12 @@ public:
     AppState* operator->() const { return m_state.get(); }
     SyncEngine* engine() const;
 
-    // Hands the client a new session of `userId` on the fake cloud, as a sign-in would.
-    void signInAs(const QString& userId);
+    // Hands the client a new session of `email`, as a sign-in would.
+    void signInAs(const QString& email);
+    // The server's id of the user signed in.
+    QString userId() const;
+    // Joins `owner`'s household with a code of theirs, as the Group page does.
+    bool join(SyncSide& owner);
     // Waits for the cycle in flight, runs one more and waits for it; true
     // when it completed rather than failed.
     bool sync(int timeoutMs = 60000);
@@ -44,9 +49,9 @@ public:
     QStringList dump() const;
 
 private:
-    SyncSide(FakeCloud& cloud, const FakeCloud::Tokens& tokens);
+    SyncSide(RealServer& server, const RealServer::Tokens& tokens);
 
-    FakeCloud* m_cloud = nullptr;
+    RealServer* m_server = nullptr;
     QTemporaryDir m_dir;
     std::unique_ptr<AppState> m_state;
 };

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QJsonDocument>
+#include <QNetworkReply>
 #include <QPointer>
 #include <QSslConfiguration>
 #include <QSslKey>
@@ -35,8 +36,18 @@ QByteArray reason(int status)
     case 401: return "Unauthorized";
     case 403: return "Forbidden";
     case 404: return "Not Found";
+    case 409: return "Conflict";
+    case 500: return "Internal Server Error";
     default: return "Status";
     }
+}
+
+// Headers each side of a forwarded exchange sets for itself.
+bool hopByHop(const QByteArray& name)
+{
+    static const QList<QByteArray> names { "host", "connection", "content-length",
+        "accept-encoding", "content-encoding", "transfer-encoding" };
+    return names.contains(name.toLower());
 }
 
 bool matches(const QString& pattern, const QString& path)
@@ -105,14 +116,12 @@ void TestHttpServer::route(const QByteArray& method, const QString& path, Handle
     m_routes.prepend({ method, path, std::move(handler) });
 }
 
-void TestHttpServer::userRoute(
-    const QByteArray& method, const QString& path, UserOf userOf, UserHandler handler)
+void TestHttpServer::setRewrite(const QString& path, const TestHttpRewrite& rewrite)
 {
-    route(method, path, [userOf, handler](const TestHttpRequest& request) {
-        const std::optional<QString> user = userOf(request);
-        return user ? handler(*user, request)
-                    : TestHttpResponse::error(401, QStringLiteral("invalid_token"));
-    });
+    if (rewrite.request || rewrite.answer)
+        m_rewrites.insert(path, rewrite);
+    else
+        m_rewrites.remove(path);
 }
 
 void TestHttpServer::serve(const QString& path, const TestHttpResponse& response)
@@ -210,13 +219,49 @@ std::optional<TestHttpFault> TestHttpServer::takeFault(const QString& path)
     return fault;
 }
 
-TestHttpResponse TestHttpServer::respond(const TestHttpRequest& request) const
+const TestHttpServer::Route* TestHttpServer::routeFor(const TestHttpRequest& request) const
 {
     for (const Route& route : m_routes) {
         if (route.method == request.method && matches(route.path, request.path))
-            return route.handler(request);
+            return &route;
     }
-    return TestHttpResponse::error(404, QStringLiteral("not_found"));
+    return nullptr;
+}
+
+void TestHttpServer::forward(
+    TestHttpRequest request, const std::function<void(const TestHttpResponse&)>& send)
+{
+    const TestHttpRequest original = request;
+    const TestHttpRewrite rewrite = m_rewrites.value(request.path);
+    if (rewrite.request)
+        rewrite.request(request);
+    QUrl url = m_upstream;
+    // Kept as it came: an encoded slash must reach the server encoded.
+    url.setPath(QString::fromLatin1(request.rawPath), QUrl::TolerantMode);
+    url.setQuery(request.query);
+    QNetworkRequest outgoing(url);
+    outgoing.setAttribute(
+        QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
+    for (auto header = request.headers.cbegin(); header != request.headers.cend(); ++header) {
+        if (!hopByHop(header.key()))
+            outgoing.setRawHeader(header.key(), header.value());
+    }
+    QNetworkReply* reply = m_network.sendCustomRequest(outgoing, request.method, request.body);
+    connect(reply, &QNetworkReply::finished, this, [reply, rewrite, original, send] {
+        reply->deleteLater();
+        TestHttpResponse response {
+            reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(), reply->readAll(), {}
+        };
+        if (response.status == 0)
+            response = TestHttpResponse::error(502, QStringLiteral("bad_gateway"));
+        for (const auto& [name, value] : reply->rawHeaderPairs()) {
+            if (!hopByHop(name))
+                response.headers.append({ name, value });
+        }
+        if (rewrite.answer)
+            rewrite.answer(original, response);
+        send(response);
+    });
 }
 
 void TestHttpServer::answer(QTcpSocket* socket, const TestHttpRequest& request)
@@ -228,31 +273,41 @@ void TestHttpServer::answer(QTcpSocket* socket, const TestHttpRequest& request)
         socket->abort();
         return;
     }
-    const TestHttpResponse response
-        = fault.status ? TestHttpResponse::json(fault.status) : respond(request);
-    if (fault.dropAfterAnswer) {
-        socket->abort();
-        return;
-    }
     QPointer<QTcpSocket> guarded(socket);
-    QTimer::singleShot(fault.delayMs, this, [guarded, response, endless = fault.endlessBody] {
+    const auto send = [this, guarded, fault](const TestHttpResponse& response) {
         if (!guarded)
             return;
-        QByteArray head = "HTTP/1.1 " + QByteArray::number(response.status) + ' '
-            + reason(response.status) + "\r\nConnection: close\r\n";
-        for (const auto& [name, value] : response.headers)
-            head += name + ": " + value + "\r\n";
-        if (!endless)
-            head += "Content-Length: " + QByteArray::number(response.body.size()) + "\r\n";
-        guarded->write(head + "\r\n");
-        if (!endless) {
-            guarded->write(response.body);
-            guarded->disconnectFromHost();
+        if (fault.dropAfterAnswer) {
+            guarded->abort();
             return;
         }
-        auto* feed = new QTimer(guarded);
-        QObject::connect(feed, &QTimer::timeout, guarded,
-            [socket = guarded.data()] { socket->write(QByteArray(16 * 1024, 'x')); });
-        feed->start(5);
-    });
+        QTimer::singleShot(fault.delayMs, this, [guarded, response, endless = fault.endlessBody] {
+            if (!guarded)
+                return;
+            QByteArray head = "HTTP/1.1 " + QByteArray::number(response.status) + ' '
+                + reason(response.status) + "\r\nConnection: close\r\n";
+            for (const auto& [name, value] : response.headers)
+                head += name + ": " + value + "\r\n";
+            if (!endless)
+                head += "Content-Length: " + QByteArray::number(response.body.size()) + "\r\n";
+            guarded->write(head + "\r\n");
+            if (!endless) {
+                guarded->write(response.body);
+                guarded->disconnectFromHost();
+                return;
+            }
+            auto* feed = new QTimer(guarded);
+            QObject::connect(feed, &QTimer::timeout, guarded,
+                [socket = guarded.data()] { socket->write(QByteArray(16 * 1024, 'x')); });
+            feed->start(5);
+        });
+    };
+    if (fault.status)
+        send(TestHttpResponse::json(fault.status));
+    else if (const Route* route = routeFor(request))
+        send(route->handler(request));
+    else if (m_upstream.isValid())
+        forward(request, send);
+    else
+        send(TestHttpResponse::error(404, QStringLiteral("not_found")));
 }

@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QJsonObject>
 #include <QList>
+#include <QNetworkAccessManager>
 #include <QTcpServer>
 #include <QUrl>
 #include <QUrlQuery>
@@ -50,20 +51,23 @@ struct TestHttpFault {
     int times = -1; // how many requests it spoils; -1 for every one
 };
 
+// Changes a forwarded request on its way and its answer (given the request as
+// it came) on the way back.
+struct TestHttpRewrite {
+    std::function<void(TestHttpRequest&)> request;
+    std::function<void(const TestHttpRequest&, TestHttpResponse&)> answer;
+};
+
 // A small HTTP/1.1 server on 127.0.0.1 at a port the system chooses (or the
-// one asked for), answering
-// the routes a test gives it, logging every request, and misbehaving on request.
-// With TLS it presents a certificate for 127.0.0.1 that trustCertificate() makes
-// this process's clients accept.
+// one asked for), answering the routes a test gives it or passing requests on
+// to a real server in front of which it stands, logging every request, and
+// misbehaving on request. With TLS it presents a certificate for 127.0.0.1
+// that trustCertificate() makes this process's clients accept.
 class TestHttpServer : public QTcpServer {
     Q_OBJECT
 
 public:
     using Handler = std::function<TestHttpResponse(const TestHttpRequest&)>;
-    // The user a request's credentials stand for, if any.
-    using UserOf = std::function<std::optional<QString>(const TestHttpRequest&)>;
-    using UserHandler
-        = std::function<TestHttpResponse(const QString& userId, const TestHttpRequest&)>;
     enum class Scheme { Http, Https };
 
     explicit TestHttpServer(
@@ -72,11 +76,12 @@ public:
 
     QUrl url(const QString& path = QStringLiteral("/")) const;
 
-    // A path ending in "/*" matches every path below it. Unknown paths get 404.
+    // A path ending in "/*" matches every path below it. Unknown paths get 404,
+    // or go to the server forwardTo() names.
     void route(const QByteArray& method, const QString& path, Handler handler);
-    // Answers `handler` for requests `userOf` names a user for, 401 for any other.
-    void userRoute(
-        const QByteArray& method, const QString& path, UserOf userOf, UserHandler handler);
+    void forwardTo(const QUrl& origin) { m_upstream = origin; }
+    // An empty rewrite takes the path's back.
+    void setRewrite(const QString& path, const TestHttpRewrite& rewrite);
     void serve(const QString& path, const TestHttpResponse& response);
     void setFault(const QString& path, const TestHttpFault& fault);
     void clearFaults() { m_faults.clear(); }
@@ -94,7 +99,7 @@ protected:
 private:
     void readFrom(QTcpSocket* socket);
     void answer(QTcpSocket* socket, const TestHttpRequest& request);
-    TestHttpResponse respond(const TestHttpRequest& request) const;
+    void forward(TestHttpRequest request, const std::function<void(const TestHttpResponse&)>& send);
     std::optional<TestHttpFault> takeFault(const QString& path);
 
     struct Route {
@@ -102,10 +107,14 @@ private:
         QString path;
         Handler handler;
     };
+    const Route* routeFor(const TestHttpRequest& request) const;
 
     Scheme m_scheme;
     QList<Route> m_routes;
     QHash<QString, TestHttpFault> m_faults;
+    QHash<QString, TestHttpRewrite> m_rewrites;
+    QUrl m_upstream;
+    QNetworkAccessManager m_network;
     QList<TestHttpRequest> m_requests;
     // What arrived on each connection before its request was complete.
     QHash<QTcpSocket*, QByteArray> m_incoming;

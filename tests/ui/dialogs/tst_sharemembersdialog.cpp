@@ -1,7 +1,5 @@
-#include "FakeCloud.h"
 #include "Records.h"
 #include "SyncSide.h"
-#include "account/AccountClient.h"
 #include "account/Client.h"
 #include "account/SharingBackend.h"
 #include "data/AccountRepository.h"
@@ -54,20 +52,18 @@ private Q_SLOTS:
     void unsyncedAccountAndNoGroup();
 
 private:
-    // `side` joins the owner's group through the account API, as the program does.
-    bool join(SyncSide& side);
-
-    std::unique_ptr<FakeCloud> m_cloud;
+    std::unique_ptr<RealServer> m_server;
     std::unique_ptr<SyncSide> m_owner;
 };
 
 void TestShareMembersDialog::init()
 {
-    m_cloud = std::make_unique<FakeCloud>();
-    m_cloud->setDisplayName("user-1", "Alex Owner");
-    m_cloud->setDisplayName("user-2", "robin fox");
-    m_cloud->setDisplayName("user-3", "");
-    m_owner = std::make_unique<SyncSide>(*m_cloud, "user-1");
+    m_server = std::make_unique<RealServer>();
+    QVERIFY(m_server->start());
+    m_server->front();
+    QVERIFY(m_server->addUser("user-1@example.com", RealServer::kPassword, "Alex Owner"));
+    QVERIFY(m_server->addUser("user-2@example.com", RealServer::kPassword, "robin fox"));
+    m_owner = std::make_unique<SyncSide>(*m_server, "user-1@example.com");
     (*m_owner)->syncEngine()->stopAutoSync();
     QVERIFY(m_owner->settle());
 }
@@ -76,31 +72,19 @@ void TestShareMembersDialog::cleanup()
 {
     MessageBoxes::clearAnswers();
     m_owner.reset();
-    m_cloud.reset();
-}
-
-bool TestShareMembersDialog::join(SyncSide& side)
-{
-    QString code;
-    (*m_owner)->cloudClient()->accountClient()->generateInviteCode(
-        [&](const GroupInvitation& invitation, const QString&) { code = invitation.inviteCode; });
-    if (!QTest::qWaitFor([&] { return !code.isEmpty(); }))
-        return false;
-    std::optional<bool> joined;
-    side->cloudClient()->accountClient()->joinGroup(
-        code, [&](bool ok, const QString&) { joined = ok; });
-    return QTest::qWaitFor([&] { return joined.has_value(); }) && *joined;
+    m_server.reset();
 }
 
 void TestShareMembersDialog::sharesWithGroupMembersAndRemovesAccess()
 {
-    m_cloud->account().createGroup("user-1");
-    SyncSide robin(*m_cloud, "user-2");
-    SyncSide nameless(*m_cloud, "user-3");
+    SyncSide robin(*m_server, "user-2@example.com");
+    SyncSide nameless(*m_server, "user-3@example.com");
     for (SyncSide* side : { &robin, &nameless }) {
         (*side)->syncEngine()->stopAutoSync();
         QVERIFY(side->settle());
-        QVERIFY(join(*side));
+        QVERIFY(side->join(*m_owner));
+        // Members are listed in the order they joined, to the second.
+        QTest::qWait(1100);
     }
     const Account joint = Records::account("Joint");
     QVERIFY((*m_owner)->accounts()->insert(joint) && m_owner->sync());
@@ -124,7 +108,7 @@ void TestShareMembersDialog::sharesWithGroupMembersAndRemovesAccess()
     refused.status = 403;
     refused.times = 1;
     const QString serverId = (*m_owner)->accounts()->findById(joint.id)->serverId;
-    m_cloud->server().setFault("/ledgerine/v1/accounts/" + serverId + "/share", refused);
+    m_server->front().setFault("/ledgerine/v1/accounts/" + serverId + "/share", refused);
     QTest::mouseClick(actionOf(dialog, "candidateRow", "robin fox"), Qt::LeftButton);
     const auto* error = dialog.findChild<QLabel*>(QStringLiteral("shareError"));
     QTRY_VERIFY(error->isVisible());
@@ -173,7 +157,7 @@ void TestShareMembersDialog::unsyncedAccountAndNoGroup()
     // Never synchronised: no server id, so nothing is asked of the service.
     const Account local = Records::account("Cash");
     QVERIFY((*m_owner)->accounts()->insert(local));
-    m_cloud->server().clearRequests();
+    m_server->front().clearRequests();
     {
         ShareMembersDialog dialog((*m_owner)->cloudClient(), (*m_owner)->sharing(), local);
         dialog.loadShares();
@@ -184,7 +168,7 @@ void TestShareMembersDialog::unsyncedAccountAndNoGroup()
                     .contains("not been synchronised"));
         QVERIFY(dialog.findChildren<QWidget*>(QStringLiteral("candidateRow")).isEmpty());
     }
-    QVERIFY(m_cloud->server().requests().isEmpty());
+    QVERIFY(m_server->front().requests().isEmpty());
 
     // Synchronised, but the user has no group yet.
     QVERIFY(m_owner->sync());

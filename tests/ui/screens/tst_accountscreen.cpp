@@ -1,9 +1,10 @@
 #include "DialogTestHelpers.h"
-#include "FakeCloud.h"
+#include "RealServer.h"
 #include "account/AccountClient.h"
 #include "account/AuthClient.h"
 #include "account/Client.h"
 #include "account/FileTokenStore.h"
+#include "account/TokenManager.h"
 #include "app/ThemeColors.h"
 #include "app/ThemeManager.h"
 #include "data/Clock.h"
@@ -14,6 +15,7 @@
 #include "ui/widgets/Styles.h"
 
 #include <QApplication>
+#include <QJsonDocument>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -22,6 +24,18 @@
 #include <QTest>
 
 using namespace MellAccount;
+
+namespace {
+
+const QString kUser = QStringLiteral("user-1@example.com");
+const QString kRobin = QStringLiteral("robin@example.com");
+
+QString authPath(const QString& path)
+{
+    return QStringLiteral("/api/v1/realms/mellowind") + path;
+}
+
+} // namespace
 
 class TestAccountScreen : public QObject {
     Q_OBJECT
@@ -57,10 +71,11 @@ private:
     }
     QString text(const char* name) const { return child<QLabel>(name)->text(); }
     static QStringList texts(const QWidget* widget) { return DialogTest::labelTexts(*widget); }
-    // The requests that reached the fake and `matches`.
+    TestHttpServer& front() const { return m_server->front(); }
+    // The requests that reached the server and `matches`.
     template <typename Match> qsizetype requests(Match matches) const
     {
-        const auto& all = m_fake->server().requests();
+        const auto& all = front().requests();
         return std::count_if(all.cbegin(), all.cend(), matches);
     }
     void click(const char* name, QWidget* within = nullptr)
@@ -68,11 +83,13 @@ private:
         QWidget* scope = within ? within : m_screen.get();
         QTest::mouseClick(scope->findChild<QPushButton*>(QLatin1String(name)), Qt::LeftButton);
     }
-    // Another user signed in to the fake, for the other end of an invitation.
-    Client* other(const QString& userId);
+    // Another user signed in, for the other end of an invitation.
+    Client* other(const QString& email);
+    // A device registered with the account as another program would.
+    void registerDevice(const QJsonObject& device);
 
     std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<FakeCloud> m_fake;
+    std::unique_ptr<RealServer> m_server;
     std::unique_ptr<Client> m_client;
     std::unique_ptr<Client> m_other;
     std::unique_ptr<AccountScreen> m_screen;
@@ -80,15 +97,17 @@ private:
 
 void TestAccountScreen::init()
 {
-    Clock::setFixedUtc(QDateTime(QDate(2025, 3, 10), QTime(9, 0), Qt::UTC));
     m_dir = std::make_unique<QTemporaryDir>();
-    m_fake = std::make_unique<FakeCloud>();
-    const FakeCloud::Tokens tokens = m_fake->signIn();
+    m_server = std::make_unique<RealServer>();
+    QVERIFY(m_server->start());
+    front();
+    QVERIFY(m_server->addUser(kRobin, RealServer::kPassword, "Robin"));
+    const RealServer::Tokens tokens = m_server->session(kUser);
     FileTokenStore store(m_dir->filePath("tokens.json"));
     store.write(TokenStore::kAccessTokenKey, tokens.access);
     store.write(TokenStore::kRefreshTokenKey, tokens.refresh);
     m_client = std::make_unique<Client>(
-        m_fake->config(), std::make_unique<FileTokenStore>(m_dir->filePath("tokens.json")));
+        m_server->config(), std::make_unique<FileTokenStore>(m_dir->filePath("tokens.json")));
     m_client->initialize();
     m_screen = std::make_unique<AccountScreen>(m_client.get());
     m_screen->resize(600, 550);
@@ -100,37 +119,49 @@ void TestAccountScreen::cleanup()
     m_screen.reset();
     m_other.reset();
     m_client.reset();
-    m_fake.reset();
+    m_server.reset();
     m_dir.reset();
     InputPrompts::clearAnswers();
     MessageBoxes::clearAnswers();
     Clock::clearFixed();
 }
 
-Client* TestAccountScreen::other(const QString& userId)
+Client* TestAccountScreen::other(const QString& email)
 {
     m_other = std::make_unique<Client>(
-        m_fake->config(), std::make_unique<FileTokenStore>(m_dir->filePath(userId + ".json")));
-    const FakeCloud::Tokens tokens = m_fake->signIn(userId);
+        m_server->config(), std::make_unique<FileTokenStore>(m_dir->filePath(email + ".json")));
+    const RealServer::Tokens tokens = m_server->session(email);
     m_other->tokenManager()->setTokens(tokens.access, tokens.refresh);
     return m_other.get();
+}
+
+void TestAccountScreen::registerDevice(const QJsonObject& device)
+{
+    QNetworkAccessManager network;
+    QNetworkRequest request(QUrl(m_server->origin() + "/account/v1/devices/register"));
+    request.setHeader(QNetworkRequest::ContentTypeHeader, "application/json");
+    request.setRawHeader(
+        "Authorization", "Bearer " + m_client->tokenManager()->accessToken().toLatin1());
+    const std::unique_ptr<QNetworkReply> reply(
+        network.post(request, QJsonDocument(device).toJson()));
+    QVERIFY(QTest::qWaitFor([&reply] { return reply->isFinished(); }));
+    QCOMPARE(reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(), 200);
 }
 
 void TestAccountScreen::profileShowsAndRenames()
 {
     QCOMPARE(m_screen->currentTab(), AccountScreen::Tab::Profile);
-    m_fake->setDisplayName("user-1", "");
     m_screen->refresh();
     QTRY_COMPARE(text("emailLabel"), "user-1@example.com");
     QCOMPARE(text("displayNameLabel"), "(not set)");
 
     // Cancelled, or nothing typed: no request.
-    const int asked = int(m_fake->server().requests().size());
+    const int asked = int(front().requests().size());
     InputPrompts::setNextAnswer(std::nullopt);
     InputPrompts::setNextAnswer(QStringLiteral("   "));
     for (int i = 0; i < 2; ++i)
         QTest::mouseClick(child<QPushButton>("editDisplayNameButton"), Qt::LeftButton);
-    QCOMPARE(m_fake->server().requests().size(), asked);
+    QCOMPARE(front().requests().size(), asked);
 
     InputPrompts::setNextAnswer(QStringLiteral("<b>Robin</b>"));
     QTest::mouseClick(child<QPushButton>("editDisplayNameButton"), Qt::LeftButton);
@@ -139,7 +170,7 @@ void TestAccountScreen::profileShowsAndRenames()
     QCOMPARE(child<QLabel>("displayNameLabel")->textFormat(), Qt::PlainText);
     QCOMPARE(m_client->authClient()->currentUser().displayName, "<b>Robin</b>");
 
-    m_fake->server().setFault(FakeCloud::authPath("/users/me"), { .status = 500 });
+    front().setFault(authPath("/users/me"), { .status = 500 });
     InputPrompts::setNextAnswer(QStringLiteral("Sam"));
     QTest::mouseClick(child<QPushButton>("editDisplayNameButton"), Qt::LeftButton);
     QTRY_COMPARE(text("profileStatus"), "Failed to update profile.");
@@ -161,7 +192,7 @@ void TestAccountScreen::passwordRules()
             InputPrompts::setNextAnswer(answer);
         QTest::mouseClick(change, Qt::LeftButton);
     };
-    const QString password = FakeCloud::authPath("/users/me/password");
+    const QString password = authPath("/users/me/password");
 
     attempt({ QStringLiteral("correct horse"), QStringLiteral("1234567") });
     QCOMPARE(status->text(), "Password must be at least 8 characters.");
@@ -170,20 +201,23 @@ void TestAccountScreen::passwordRules()
     QCOMPARE(status->text(), "Passwords do not match.");
     attempt({ QStringLiteral("correct horse"), std::nullopt });
     QCOMPARE(InputPrompts::asked().last(), "New password (min 8 characters):");
-    QVERIFY(m_fake->server().requestsTo(password).isEmpty());
+    QVERIFY(front().requestsTo(password).isEmpty());
 
     attempt({ QStringLiteral("wrong"), QStringLiteral("12345678"), QStringLiteral("12345678") });
     QTRY_COMPARE(status->text(), "Failed to change password.");
     attempt({ QStringLiteral("correct horse"), QStringLiteral("12345678"),
         QStringLiteral("12345678") });
     QTRY_COMPARE(status->text(), "Password changed.");
-    QCOMPARE(m_fake->server().requestsTo(password).size(), 2);
+    QCOMPARE(front().requestsTo(password).size(), 2);
 }
 
 void TestAccountScreen::sessionsListAndRevoke()
 {
-    m_fake->signIn("user-1", "Ledgerine on the laptop");
-    Clock::setFixedUtc(Clock::nowUtc().addSecs(2 * 3600 + 5));
+    m_server->session(kUser);
+    // Two hours on, this computer's token is refreshed, which makes its
+    // session the latest active one, to the second, and lists it first.
+    QTest::qWait(1100);
+    Clock::setFixedUtc(QDateTime::currentDateTimeUtc().addSecs(2 * 3600 + 5));
     m_screen->setTab(AccountScreen::Tab::Security);
     m_screen->refreshSessions();
     QTRY_COMPARE(rows("sessionList", "sessionRow").size(), 2);
@@ -192,14 +226,16 @@ void TestAccountScreen::sessionsListAndRevoke()
     QVERIFY(!current->findChild<QPushButton*>());
     QVERIFY(texts(current).contains("This session") && texts(current).contains("Current"));
     QWidget* other = rows("sessionList", "sessionRow").at(1);
-    QCOMPARE(other->findChild<ElidedLabel*>()->fullText(), "Ledgerine on the laptop");
+    QCOMPARE(other->findChild<ElidedLabel*>()->fullText(), "Ledgerine tests");
     QVERIFY(texts(other).contains("2h ago"));
 
     QTest::mouseClick(other->findChild<QPushButton*>("revokeButton"), Qt::LeftButton);
     QTRY_COMPARE(text("sessionStatus"), "Session revoked.");
     QTRY_COMPARE(rows("sessionList", "sessionRow").size(), 1);
-    QCOMPARE(
-        m_fake->server().requestsTo(FakeCloud::authPath("/users/me/sessions/session-2")).size(), 1);
+    QCOMPARE(requests([](const TestHttpRequest& r) {
+        return r.method == "DELETE" && r.path.startsWith(authPath("/users/me/sessions/"));
+    }),
+        1);
 
     // How long ago, at each unit's edge.
     const QDateTime now(QDate(2025, 3, 10), QTime(9, 0), Qt::UTC);
@@ -219,15 +255,15 @@ void TestAccountScreen::joinAndLeaveAsMember()
         pages << navigation->item(row)->text();
     QCOMPARE(pages, QStringList({ "Profile", "Group", "Devices", "Security", "Data & Privacy" }));
 
-    m_fake->setDisplayName("user-2", "Robin");
-    m_fake->account().createGroup("user-2", "Robin's Home", 3);
     std::optional<GroupInvitation> invitation;
-    other("user-2")->accountClient()->generateInviteCode(
+    other(kRobin)->accountClient()->generateInviteCode(
         [&](const GroupInvitation& made, const QString&) { invitation = made; });
     m_screen->setTab(AccountScreen::Tab::Group);
     m_screen->refreshGroup();
     QTRY_VERIFY(child<QPushButton>("joinGroupButton"));
     QTRY_VERIFY(invitation);
+    // Members are listed in the order they joined, to the second.
+    QTest::qWait(1100);
 
     // A typed path never becomes a request.
     const QString joinPath = "/account/v1/group/join/";
@@ -240,9 +276,9 @@ void TestAccountScreen::joinAndLeaveAsMember()
     click("joinGroupButton");
     QTRY_COMPARE(text("groupStatus"), "Joined group.");
     QTRY_VERIFY(child<QLabel>("groupName"));
-    QCOMPARE(text("groupName"), "Robin's Home");
-    QCOMPARE(text("groupSeats"), "2 of 3 seats used");
-    QCOMPARE(titles("groupContent", "memberRow"), QStringList({ "Robin", "Test User" }));
+    QCOMPARE(text("groupName"), "Robin's household");
+    QCOMPARE(text("groupSeats"), "2 of 5 seats used");
+    QCOMPARE(titles("groupContent", "memberRow"), QStringList({ "Robin", kUser }));
     // Not the owner: nobody to remove, no invitations to manage.
     QVERIFY(!child<QPushButton>("removeMemberButton"));
     QVERIFY(!child<QPushButton>("generateCodeButton"));
@@ -256,7 +292,7 @@ void TestAccountScreen::joinAndLeaveAsMember()
     click("leaveGroupButton");
     QTRY_COMPARE(text("groupStatus"), "Left group.");
     QTRY_VERIFY(child<QPushButton>("joinGroupButton"));
-    QCOMPARE(m_fake->server().requestsTo("/account/v1/group/leave").size(), 1);
+    QCOMPARE(front().requestsTo("/account/v1/group/leave").size(), 1);
 }
 
 void TestAccountScreen::ownerManagesMembersAndInvitations()
@@ -272,25 +308,25 @@ void TestAccountScreen::ownerManagesMembersAndInvitations()
     click("inviteByEmailButton");
     QTRY_COMPARE(text("groupStatus"), "Invitation sent.");
     QTRY_COMPARE(titles("groupContent", "invitationRow"), QStringList({ "robin@example.com" }));
-    const QString groupId = m_fake->account().groupOf("user-1").value_or(QString());
     QCOMPARE(text("groupSeats"), "1 of 5 seats used");
 
-    m_fake->setDisplayName("user-2", "Robin");
     std::optional<GroupInvitation> invitation;
-    AccountClient* robin = other("user-2")->accountClient();
+    AccountClient* robin = other(kRobin)->accountClient();
     m_client->accountClient()->generateInviteCode(
         [&](const GroupInvitation& made, const QString&) { invitation = made; });
     QTRY_VERIFY(invitation);
+    QTest::qWait(1100);
     std::optional<bool> joined;
     robin->joinGroup(invitation->inviteCode, [&](bool ok, const QString&) { joined = ok; });
     QTRY_VERIFY(joined && *joined);
 
     m_screen->refresh();
-    QTRY_COMPARE(titles("groupContent", "memberRow"), QStringList({ "Test User", "Robin" }));
+    QTRY_COMPARE(titles("groupContent", "memberRow"), QStringList({ kUser, "Robin" }));
     // A refusal says the server's reason.
     MessageBoxes::setNextAnswer(QMessageBox::Yes);
     click("leaveGroupButton");
-    QTRY_COMPARE(text("groupStatus"), "The owner cannot leave while the group has members");
+    QTRY_COMPARE(text("groupStatus"),
+        "The owner cannot leave while the group has members: remove them first");
     // Only the other member can be removed.
     QCOMPARE(m_screen->findChildren<QPushButton*>("removeMemberButton").size(), 1);
     QVERIFY(rows("groupContent", "memberRow").at(1)->findChild<QPushButton*>());
@@ -317,9 +353,9 @@ void TestAccountScreen::ownerManagesMembersAndInvitations()
     MessageBoxes::setNextAnswer(QMessageBox::Yes);
     click("removeMemberButton");
     QTRY_COMPARE(text("groupStatus"), "Robin removed.");
-    QTRY_COMPARE(titles("groupContent", "memberRow"), QStringList({ "Test User" }));
-    QCOMPARE(m_fake->account().members(groupId), QStringList({ "user-1" }));
-    QCOMPARE(m_fake->server().requestsTo("/account/v1/group/members/user-2").size(), 1);
+    QTRY_COMPARE(titles("groupContent", "memberRow"), QStringList({ kUser }));
+    const QString robinId = subject(m_other->tokenManager()->accessToken());
+    QCOMPARE(front().requestsTo("/account/v1/group/members/" + robinId).size(), 1);
     // Rebuilt many times over, the page holds one set of its buttons.
     QCOMPARE(m_screen->findChildren<QPushButton*>("generateCodeButton").size(), 1);
     QCOMPARE(m_screen->findChildren<QPushButton*>("inviteByEmailButton").size(), 1);
@@ -327,12 +363,13 @@ void TestAccountScreen::ownerManagesMembersAndInvitations()
 
 void TestAccountScreen::devicesListMarksThisComputer()
 {
-    m_fake->account().registerDevice("user-1",
-        { { "device_name", "Desk" }, { "platform", "Linux" }, { "app_version", "1.1.0" },
-            { "device_fingerprint", m_client->accountClient()->deviceFingerprint() } });
-    Clock::setFixedUtc(Clock::nowUtc().addSecs(3 * 86400));
-    m_fake->account().registerDevice("user-1",
+    registerDevice({ { "device_name", "Desk" }, { "platform", "Linux" }, { "app_version", "1.1.0" },
+        { "device_fingerprint", m_client->accountClient()->deviceFingerprint() } });
+    // Listed in the order they were registered, to the second.
+    QTest::qWait(1100);
+    registerDevice(
         { { "platform", "Windows" }, { "app_version", "1.0.2" }, { "device_fingerprint", "f2" } });
+    Clock::setFixedUtc(QDateTime::currentDateTimeUtc().addSecs(3 * 86400 + 5));
     m_screen->setTab(AccountScreen::Tab::Devices);
     m_screen->refreshDevices();
     QTRY_COMPARE(titles("deviceList", "deviceRow"), QStringList({ "Desk", "Unknown Device" }));
@@ -370,27 +407,25 @@ void TestAccountScreen::deletionNeedsTypedConfirmation()
     QCOMPARE(InputPrompts::asked().size(), 3);
     QCOMPARE(deletions(), 0);
 
-    m_fake->server().setFault("/account/v1/profile", { .status = 500, .times = 1 });
+    front().setFault("/account/v1/profile", { .status = 500, .times = 1 });
     InputPrompts::setNextAnswer(QStringLiteral("DELETE"));
     QTest::mouseClick(remove, Qt::LeftButton);
     QTRY_COMPARE(text("deleteStatus"), "Failed to delete account.");
-    QVERIFY(!m_fake->account().isScheduledForDeletion("user-1"));
 
     MessageBoxes::setNextAnswer(QMessageBox::Ok);
     InputPrompts::setNextAnswer(QStringLiteral("DELETE"));
     QTest::mouseClick(remove, Qt::LeftButton);
     QTRY_COMPARE(logout.size(), 1);
     QCOMPARE(MessageBoxes::lastShown()->title, "Account Scheduled for Deletion");
-    QVERIFY(m_fake->account().isScheduledForDeletion("user-1"));
     QCOMPARE(deletions(), 2);
 }
 
 void TestAccountScreen::failedLoadsOfferRetry()
 {
     for (const QString& path :
-        { FakeCloud::authPath("/users/me"), FakeCloud::authPath("/users/me/sessions"),
+        { authPath("/users/me"), authPath("/users/me/sessions"),
             QStringLiteral("/account/v1/profile"), QStringLiteral("/account/v1/devices") })
-        m_fake->server().setFault(path, { .status = 503 });
+        front().setFault(path, { .status = 503 });
     m_screen->refresh();
     // Every page says it could not load, and shows nothing that looks like an answer.
     const auto failures = [this] {
@@ -409,7 +444,7 @@ void TestAccountScreen::failedLoadsOfferRetry()
     for (const char* answer : { "No devices registered.", "No active sessions.", "(not set)" })
         QVERIFY(!texts(m_screen.get()).contains(QLatin1String(answer)));
 
-    m_fake->server().clearFaults();
+    front().clearFaults();
     for (QPushButton* retry : m_screen->findChildren<QPushButton*>("retryButton"))
         retry->click();
     QTRY_VERIFY(failures().isEmpty());

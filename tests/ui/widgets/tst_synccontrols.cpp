@@ -1,4 +1,3 @@
-#include "FakeCloud.h"
 #include "SyncSide.h"
 #include "sync/SyncEngine.h"
 #include "ui/widgets/MessageBoxes.h"
@@ -17,8 +16,10 @@ private Q_SLOTS:
 
 void TestSyncControls::buttonsFollowTheCycle()
 {
-    FakeCloud cloud;
-    SyncSide side(cloud);
+    RealServer server;
+    QVERIFY(server.start());
+    TestHttpServer& front = server.front();
+    SyncSide side(server, "ann@example.org");
     side.engine()->stopAutoSync();
     side.engine()->setRequestDelay(3600000);
     QVERIFY(side.settle());
@@ -35,23 +36,23 @@ void TestSyncControls::buttonsFollowTheCycle()
 
     // Declined, nothing happens; accepted, every row goes up again and the
     // stream comes down from its start.
-    cloud.server().clearRequests();
+    front.clearRequests();
     MessageBoxes::setNextAnswer(QMessageBox::No);
     QTest::mouseClick(fullSync, Qt::LeftButton);
     QCOMPARE(MessageBoxes::lastShown()->title, "Force Full Sync");
-    QVERIFY(cloud.server().requests().isEmpty());
+    QVERIFY(front.requests().isEmpty());
     MessageBoxes::setNextAnswer(QMessageBox::Yes);
     QTest::mouseClick(fullSync, Qt::LeftButton);
     QVERIFY(!fullSync->isEnabled());
     QTRY_VERIFY(fullSync->isEnabled());
-    const QList<TestHttpRequest> pulls = cloud.server().requestsTo(FakeSyncService::pullPath());
+    const QList<TestHttpRequest> pulls = front.requestsTo("/ledgerine/v1/sync/pull");
     QVERIFY(!pulls.isEmpty() && !pulls.first().query.hasQueryItem("cursor"));
-    QVERIFY(!cloud.server().requestsTo(FakeSyncService::pushPath()).isEmpty());
+    QVERIFY(!front.requestsTo("/ledgerine/v1/sync/push").isEmpty());
 
     TestHttpFault broken;
     broken.status = 500;
     broken.times = 1;
-    cloud.server().setFault(FakeSyncService::pullPath(), broken);
+    front.setFault("/ledgerine/v1/sync/pull", broken);
     QTest::mouseClick(syncNow, Qt::LeftButton);
     QTRY_VERIFY(syncNow->isEnabled());
     QVERIFY(controls.lastSyncLabel()->text().endsWith("\nError: Pull failed (HTTP 500)"));
