@@ -47,17 +47,21 @@ bool SyncLedger::accept(SyncEntity entity, const QString& id, const QString& ser
     std::optional<int> version, qint64 changeCount)
 {
     const QVariant versionValue = version ? QVariant(*version) : QVariant();
-    // The server holds this computer's side now.
+    // The server holds this computer's side now. A deletion it does not keep
+    // (of a record no longer shared) is answered without an id: the one known
+    // still names the record its revocation will come for.
     forgetServerCopy(entity, id);
     const int marked = execCount(
-        sql("UPDATE %1 SET sync_status = 'synced', server_id = ?, version = COALESCE(?, version) "
-            "WHERE id = ? AND change_count = ? AND sync_status = 'pending'",
+        sql("UPDATE %1 SET sync_status = 'synced', server_id = COALESCE(NULLIF(?, ''), "
+            "server_id), version = COALESCE(?, version) WHERE id = ? AND change_count = ? AND "
+            "sync_status = 'pending'",
             entity),
         { serverId, versionValue, id, changeCount }, "accept");
     if (marked > 0)
         return true;
-    execWrite(
-        sql("UPDATE %1 SET server_id = ?, version = COALESCE(?, version) WHERE id = ?", entity),
+    execWrite(sql("UPDATE %1 SET server_id = COALESCE(NULLIF(?, ''), server_id), version = "
+                  "COALESCE(?, version) WHERE id = ?",
+                  entity),
         { serverId, versionValue, id }, "accept");
     return false;
 }

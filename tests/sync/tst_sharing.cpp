@@ -238,14 +238,15 @@ void TestSharing::sharedAccountReachesTheMemberAndLeavesAgain()
     QVERIFY(member->accounts()->softDelete(joint.id));
     QVERIFY(member.sync());
     QCOMPARE(member.engine()->statusText(), QString("1 record(s) not accepted"));
-    QVERIFY(member->accounts()->restore(joint.id));
 
-    // The share ends while the member has an edit on its way: the edit is
-    // dropped, and what is gone is not the member's deletion to undo.
+    // The share ends while the member has an edit and the refused deletion on
+    // their way: both are dropped, and what is gone is not the member's
+    // deletion to undo.
     Transaction late = *member->transactions()->findById(bakery.id);
     late.payee = "Bakery (late)";
     late.syncStatus = SyncStatus::Pending;
     QVERIFY(member->transactions()->update(late));
+    QCOMPARE(member.scalar("SELECT COUNT(*) FROM accounts WHERE deleted_at IS NOT NULL"), 1);
     QCOMPARE(removeShare(owner, serverId, bob), std::optional<bool>(true));
     QSignalSpy ended(member.engine(), &SyncEngine::accessEnded);
     QVERIFY(member.sync());
