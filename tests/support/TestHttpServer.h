@@ -54,8 +54,8 @@ struct TestHttpFault {
 // Changes a forwarded request on its way and its answer (given the request as
 // it came) on the way back.
 struct TestHttpRewrite {
-    std::function<void(TestHttpRequest&)> request;
-    std::function<void(const TestHttpRequest&, TestHttpResponse&)> answer;
+    std::function<void(TestHttpRequest&)> request = {};
+    std::function<void(const TestHttpRequest&, TestHttpResponse&)> answer = {};
 };
 
 // A small HTTP/1.1 server on 127.0.0.1 at a port the system chooses (or the

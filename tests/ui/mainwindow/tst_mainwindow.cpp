@@ -457,7 +457,7 @@ void TestMainWindow::actionsNeedAnAccountAndTheStatusLineSaysSo()
     window->registerScreen()->onContextMenu(QPoint(4, 4));
     QCOMPARE(insertKeys, QKeySequence(Qt::CTRL | Qt::Key_N));
     const QString help = MainMenus::shortcutsHelpText();
-    for (const QKeySequence keys : { QKeySequence(Qt::CTRL | Qt::Key_M),
+    for (const QKeySequence& keys : { QKeySequence(Qt::CTRL | Qt::Key_M),
              QKeySequence(Qt::ALT | Qt::Key_Return), QKeySequence(Qt::Key_F4) })
         QVERIFY2(
             help.contains(keys.toString(QKeySequence::NativeText)), qPrintable(keys.toString()));

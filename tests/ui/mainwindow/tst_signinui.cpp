@@ -48,7 +48,8 @@ bool honoured(const RealServer& server, const QString& refreshToken)
     request.setHeader(QNetworkRequest::ContentTypeHeader, "application/json");
     const std::unique_ptr<QNetworkReply> reply(network.post(
         request, QJsonDocument(QJsonObject { { "refresh_token", refreshToken } }).toJson()));
-    QTest::qWaitFor([&reply] { return reply->isFinished(); }, 10000);
+    if (!QTest::qWaitFor([&reply] { return reply->isFinished(); }, 10000))
+        return false;
     return reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() == 200;
 }
 
