@@ -4,6 +4,7 @@
 #include "SyncLogging.h"
 #include "SyncWire.h"
 #include "data/AccountRepository.h"
+#include "data/BulkWriteSettings.h"
 #include "data/CategoryRepository.h"
 #include "data/CsvProfileRepository.h"
 #include "data/Database.h"
@@ -12,8 +13,9 @@
 #include "data/RecordRules.h"
 #include "data/RecurringRepository.h"
 #include "data/Savepoint.h"
+#include "data/SearchIndexPause.h"
 #include "data/SplitLineRepository.h"
-#include "data/TransactionBulkInsert.h"
+#include "data/StatementCache.h"
 #include "data/TransactionRepository.h"
 #include "data/TransactionScope.h"
 
@@ -87,9 +89,12 @@ void SyncApplier::beginUnit()
 
 bool SyncApplier::applyPage(const QJsonObject& page, const std::function<bool()>& finish)
 {
+    const BulkWriteSettings settings(m_db);
     TransactionScope scope(m_db);
+    // The same few lookups for every record of the page.
+    const StatementCache statements(m_db);
     // A page's rows are indexed for search together, not a segment per row.
-    TransactionBulkInsert searchIndex(m_db, m_repos.transactions);
+    SearchIndexPause searchIndex(m_db);
     beginUnit();
     lookUpServerIds(page);
     const int before = m_applied;
@@ -103,11 +108,8 @@ bool SyncApplier::applyPage(const QJsonObject& page, const std::function<bool()>
     retryParked();
     qCInfo(lcSync).noquote() << "Pull page:" << m_applied - before << "records applied,"
                              << m_parked.size() << "parked";
-    if (finish() && searchIndex.finish() && scope.commit())
-        return true;
-    // The rollback puts the search triggers back with everything else.
-    searchIndex.abandon();
-    return false;
+    // A rollback takes the pause of the search index with everything else.
+    return finish() && searchIndex.finish() && scope.commit();
 }
 
 void SyncApplier::lookUpServerIds(const QJsonObject& page)
