@@ -180,6 +180,8 @@ double writeBaselineMs(
         qFatal("sync baseline: cannot create %s", qPrintable(path));
     sqlite3* h = db.handle();
     rawExec(h, "DROP TRIGGER transactions_ai");
+    // The page cache the pull's pages get.
+    rawExec(h, "PRAGMA cache_size = -65536");
     RawInsert account(h,
         "INSERT INTO accounts (id, name, account_type, currency, institution, "
         "account_number_last4, starting_balance, sort_order, is_shared, version, sync_status, "

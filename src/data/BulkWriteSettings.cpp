@@ -45,7 +45,7 @@ BulkWriteSettings::BulkWriteSettings(Database* db)
 
 BulkWriteSettings::~BulkWriteSettings()
 {
-    sqlite3* handle = m_db->handle();
+    sqlite3* handle = m_db ? m_db->handle() : nullptr;
     if (!handle)
         return;
     if (m_cacheSize != 0)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QtGlobal>
 
 class Database;
@@ -22,7 +23,8 @@ public:
     BulkWriteSettings& operator=(const BulkWriteSettings&) = delete;
 
 private:
-    Database* m_db;
+    // The store may close first when its owner goes.
+    QPointer<Database> m_db;
     qint64 m_cacheSize = 0;
     int m_tempStore = -1;
 };

@@ -77,6 +77,13 @@ SyncApplier::SyncApplier(Database* db, const Repositories& repositories, SyncLed
 {
 }
 
+SyncApplier::~SyncApplier() = default;
+
+void SyncApplier::endPull()
+{
+    m_bulk.reset();
+}
+
 void SyncApplier::beginUnit()
 {
     // Rows of one page may name each other in any order; SQLite checks the
@@ -89,7 +96,10 @@ void SyncApplier::beginUnit()
 
 bool SyncApplier::applyPage(const QJsonObject& page, const std::function<bool()>& finish)
 {
-    const BulkWriteSettings settings(m_db);
+    // Kept for the whole pull: shrinking the cache between pages would throw
+    // away the index pages the next page writes again.
+    if (!m_bulk)
+        m_bulk = std::make_unique<BulkWriteSettings>(m_db);
     TransactionScope scope(m_db);
     // The same few lookups for every record of the page.
     const StatementCache statements(m_db);
