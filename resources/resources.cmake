@@ -25,6 +25,8 @@ function(ledgerine_add_resources target)
     ${LEDGERINE_RESOURCE_DIR}/sql/migrations/011_register_order.sql
     ${LEDGERINE_RESOURCE_DIR}/sql/migrations/012_csv_profiles.sql
     ${LEDGERINE_RESOURCE_DIR}/sql/migrations/013_csv_profile_sync.sql
+    ${LEDGERINE_RESOURCE_DIR}/sql/migrations/014_search_index_pause.sql
+    ${LEDGERINE_RESOURCE_DIR}/sql/migrations/015_server_id_index.sql
     ${LEDGERINE_RESOURCE_DIR}/icons/app_icon.png
     ${gen}/MaterialIcons-Regular.otf)
   set(aliases
@@ -41,6 +43,8 @@ function(ledgerine_add_resources target)
     sql/sql/migrations/011_register_order.sql
     sql/sql/migrations/012_csv_profiles.sql
     sql/sql/migrations/013_csv_profile_sync.sql
+    sql/sql/migrations/014_search_index_pause.sql
+    sql/sql/migrations/015_server_id_index.sql
     icons/icons/app_icon.png
     fonts/fonts/MaterialIcons-Regular.otf)
   foreach(file alias IN ZIP_LISTS files aliases)

@@ -38,6 +38,8 @@ constexpr Migration kMigrations[] = {
     { 11, "register_order", ":/sql/sql/migrations/011_register_order.sql" },
     { 12, "csv_profiles", ":/sql/sql/migrations/012_csv_profiles.sql" },
     { 13, "csv_profile_sync", ":/sql/sql/migrations/013_csv_profile_sync.sql" },
+    { 14, "search_index_pause", ":/sql/sql/migrations/014_search_index_pause.sql" },
+    { 15, "server_id_index", ":/sql/sql/migrations/015_server_id_index.sql" },
 };
 
 // Without any of these every save or every screen of some kind fails; the

@@ -7,6 +7,7 @@
 #include "SqlValue.h"
 #include "StoreHealth.h"
 
+#include <QHash>
 #include <QSqlError>
 
 Repository::Repository(Database* db, const char* className, QObject* parent)
@@ -202,20 +203,26 @@ int Repository::restoreByAccountIn(const char* table, const QString& accountId,
 bool Repository::upsertIn(
     const char* table, const QString& columns, const QVariantList& values) const
 {
-    QStringList names = columns.split(QLatin1Char(','));
-    QStringList marks;
-    QStringList assignments;
-    for (QString& name : names) {
-        name = name.trimmed();
-        marks << QStringLiteral("?");
-        if (name != QLatin1String("id"))
-            assignments << QStringLiteral("%1=excluded.%1").arg(name);
+    // Built once for each table: a pull writes thousands of rows with it.
+    thread_local QHash<QString, QString> statements;
+    const QString key = QLatin1String(table) + QLatin1Char(':') + columns;
+    auto sql = statements.constFind(key);
+    if (sql == statements.cend()) {
+        QStringList names = columns.split(QLatin1Char(','));
+        QStringList marks;
+        QStringList assignments;
+        for (QString& name : names) {
+            name = name.trimmed();
+            marks << QStringLiteral("?");
+            if (name != QLatin1String("id"))
+                assignments << QStringLiteral("%1=excluded.%1").arg(name);
+        }
+        sql = statements.insert(key,
+            QStringLiteral("INSERT INTO %1 (%2) VALUES (%3) ON CONFLICT(id) DO UPDATE SET %4")
+                .arg(QLatin1String(table), names.join(QStringLiteral(", ")),
+                    marks.join(QStringLiteral(", ")), assignments.join(QStringLiteral(", "))));
     }
-    return execWrite(
-        QStringLiteral("INSERT INTO %1 (%2) VALUES (%3) ON CONFLICT(id) DO UPDATE SET %4")
-            .arg(QLatin1String(table), names.join(QStringLiteral(", ")),
-                marks.join(QStringLiteral(", ")), assignments.join(QStringLiteral(", "))),
-        values, "storeReceived");
+    return execWrite(*sql, values, "storeReceived");
 }
 
 std::function<void()> Repository::deferred(const QString& key, std::function<void()> announce) const

@@ -1,6 +1,7 @@
 #include "SqlStatement.h"
 
 #include "Database.h"
+#include "StatementCache.h"
 #include "StoreHealth.h"
 
 #include <sqlite3.h>
@@ -27,7 +28,8 @@ bool boundAsNull(const QVariant& value)
 SqlStatement::SqlStatement(const Database* db, const QString& sql, const QVariantList& values)
 {
     if (prepare(db, sql) && !bind(values)) {
-        sqlite3_finalize(m_statement);
+        if (!StatementCache::giveBack(m_db, m_statement))
+            sqlite3_finalize(m_statement);
         m_statement = nullptr;
         m_failed = true;
     }
@@ -48,6 +50,9 @@ bool SqlStatement::prepare(const Database* db, const QString& sql)
         m_error = QStringLiteral("database not open");
         return false;
     }
+    m_statement = StatementCache::take(db, utf8);
+    if (m_statement)
+        return true;
     const int rc
         = sqlite3_prepare_v2(handle, utf8.constData(), int(utf8.size()), &m_statement, nullptr);
     if (rc != SQLITE_OK) {
@@ -127,7 +132,8 @@ void SqlStatement::reset()
 
 SqlStatement::~SqlStatement()
 {
-    sqlite3_finalize(m_statement);
+    if (!StatementCache::giveBack(m_db, m_statement))
+        sqlite3_finalize(m_statement);
 }
 
 bool SqlStatement::next()

@@ -1,5 +1,6 @@
 #include "TransactionBulkInsert.h"
 
+#include "BulkWriteSettings.h"
 #include "DataLogging.h"
 #include "Database.h"
 #include "Money.h"
@@ -12,9 +13,6 @@
 #include <sqlite3.h>
 
 namespace {
-
-// Negative: in KiB rather than pages.
-constexpr qint64 kBulkCacheKiB = -64 * 1024;
 
 const char* const kTriggers[] = { "transactions_ai", "transactions_au", "transactions_ad" };
 
@@ -107,7 +105,7 @@ bool TransactionBulkInsert::begin()
         return false;
     // Rows with random ids land all over the indexes: a larger page cache
     // keeps them from being written out and read back again and again.
-    run(QStringLiteral("PRAGMA cache_size = %1").arg(kBulkCacheKiB), "begin");
+    run(QStringLiteral("PRAGMA cache_size = %1").arg(BulkWriteSettings::kCacheKiB), "begin");
     return true;
 }
 

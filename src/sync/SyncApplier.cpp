@@ -4,6 +4,7 @@
 #include "SyncLogging.h"
 #include "SyncWire.h"
 #include "data/AccountRepository.h"
+#include "data/BulkWriteSettings.h"
 #include "data/CategoryRepository.h"
 #include "data/CsvProfileRepository.h"
 #include "data/Database.h"
@@ -12,8 +13,9 @@
 #include "data/RecordRules.h"
 #include "data/RecurringRepository.h"
 #include "data/Savepoint.h"
+#include "data/SearchIndexPause.h"
 #include "data/SplitLineRepository.h"
-#include "data/TransactionBulkInsert.h"
+#include "data/StatementCache.h"
 #include "data/TransactionRepository.h"
 #include "data/TransactionScope.h"
 
@@ -75,6 +77,13 @@ SyncApplier::SyncApplier(Database* db, const Repositories& repositories, SyncLed
 {
 }
 
+SyncApplier::~SyncApplier() = default;
+
+void SyncApplier::endPull()
+{
+    m_bulk.reset();
+}
+
 void SyncApplier::beginUnit()
 {
     // Rows of one page may name each other in any order; SQLite checks the
@@ -87,9 +96,15 @@ void SyncApplier::beginUnit()
 
 bool SyncApplier::applyPage(const QJsonObject& page, const std::function<bool()>& finish)
 {
+    // Kept for the whole pull: shrinking the cache between pages would throw
+    // away the index pages the next page writes again.
+    if (!m_bulk)
+        m_bulk = std::make_unique<BulkWriteSettings>(m_db);
     TransactionScope scope(m_db);
+    // The same few lookups for every record of the page.
+    const StatementCache statements(m_db);
     // A page's rows are indexed for search together, not a segment per row.
-    TransactionBulkInsert searchIndex(m_db, m_repos.transactions);
+    SearchIndexPause searchIndex(m_db);
     beginUnit();
     lookUpServerIds(page);
     const int before = m_applied;
@@ -103,11 +118,8 @@ bool SyncApplier::applyPage(const QJsonObject& page, const std::function<bool()>
     retryParked();
     qCInfo(lcSync).noquote() << "Pull page:" << m_applied - before << "records applied,"
                              << m_parked.size() << "parked";
-    if (finish() && searchIndex.finish() && scope.commit())
-        return true;
-    // The rollback puts the search triggers back with everything else.
-    searchIndex.abandon();
-    return false;
+    // A rollback takes the pause of the search index with everything else.
+    return finish() && searchIndex.finish() && scope.commit();
 }
 
 void SyncApplier::lookUpServerIds(const QJsonObject& page)

@@ -9,10 +9,12 @@
 #include <QString>
 #include <functional>
 #include <initializer_list>
+#include <memory>
 #include <optional>
 #include <utility>
 
 class Database;
+class BulkWriteSettings;
 class AccountRepository;
 class CategoryRepository;
 class RecurringRepository;
@@ -45,11 +47,14 @@ public:
     };
 
     SyncApplier(Database* db, const Repositories& repositories, SyncLedger* ledger);
+    ~SyncApplier();
 
     // The page's records, the parked ones that now fit, and `finish` (which
     // stores the cursor), all in one unit of work. False when it could not be
     // committed: then nothing of the page was kept.
     bool applyPage(const QJsonObject& page, const std::function<bool()>& finish);
+    // The pull is over: the connection's settings for its pages are put back.
+    void endPull();
     // The server's side of a conflict, which the user chose, in one unit of work.
     bool applyChosen(SyncEntity entity, const QJsonObject& record);
     // Records written since construction.
@@ -92,6 +97,8 @@ private:
     QString idForServerId(SyncEntity entity, const QString& serverId) const;
 
     Database* m_db;
+    // From the pull's first page to its end.
+    std::unique_ptr<BulkWriteSettings> m_bulk;
     Repositories m_repos;
     SyncLedger* m_ledger;
     int m_applied = 0;

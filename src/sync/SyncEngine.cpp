@@ -510,6 +510,7 @@ void SyncEngine::finishCycle(bool completed)
 
 void SyncEngine::announceEnd()
 {
+    m_applier->endPull();
     for (const QString& account : m_applier->takeDroppedAccounts())
         m_droppedAccounts.insert(account);
     // Once per cycle, however many rows it wrote: listeners read everything again.

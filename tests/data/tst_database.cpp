@@ -52,7 +52,7 @@ void TestDatabaseMigrations::freshFileReachesLatestVersion()
         QStringList({ "1:initial", "2:recon_sync", "3:payee_index", "4:balance_index",
             "5:report_index", "6:sync_state", "7:report_walks", "8:sync_conflicts",
             "9:statement_ids", "10:shared_accounts", "11:register_order", "12:csv_profiles",
-            "13:csv_profile_sync" }));
+            "13:csv_profile_sync", "14:search_index_pause", "15:server_id_index" }));
     QCOMPARE(test.column("PRAGMA journal_mode") + test.column("PRAGMA foreign_keys"),
         QStringList({ "wal", "1" }));
 }

@@ -4,6 +4,7 @@
 #include "app/AppState.h"
 #include "data/AccountRepository.h"
 #include "data/CategoryRepository.h"
+#include "data/Database.h"
 #include "data/Ids.h"
 #include "data/SplitLineRepository.h"
 #include "data/TransactionRepository.h"
@@ -13,6 +14,7 @@
 #include "services/import/ImportService.h"
 #include "sync/SyncEngine.h"
 
+#include <QSqlQuery>
 #include <QTest>
 
 namespace {
@@ -91,9 +93,20 @@ void TestRealServer::twoComputersKeepOneLedger()
         checking.id, "Date,Payee,Amount\n", mapping, "Bank");
     QVERIFY(profile);
 
+    // A page the store cannot keep goes whole, and search works after it as before.
+    QSqlQuery refuse(b->database()->database());
+    QVERIFY(refuse.exec("CREATE TRIGGER refuse_cursor BEFORE INSERT ON preferences WHEN new.key "
+                        "= 'syncCursor' BEGIN SELECT RAISE(ABORT, 'disk full'); END"));
+    QVERIFY(a.sync() && !b.sync());
+    QCOMPARE(b.scalar("SELECT COUNT(*) FROM transactions"), 1);
+    QVERIFY(refuse.exec("DROP TRIGGER refuse_cursor"));
     QVERIFY(exchange());
     QCOMPARE(a.dump(), b.dump());
     QCOMPARE(b->splitLines()->findByTransaction(split.id).size(), 2);
+    QVERIFY(b->transactions()->insert(Records::transaction(wallet.id, kDay, "Bakery", -200)));
+    QCOMPARE(b.scalar("SELECT COUNT(*) FROM transactions_fts WHERE transactions_fts MATCH "
+                      "'market OR coffee OR bakery'"),
+        3);
     QVERIFY(b->importService()->profiles()->matching(checking.id, "Date,Payee,Amount\n1,2,3\n"));
 
     // Edits and deletions travel back the other way.
