@@ -59,9 +59,10 @@ std::optional<QJsonObject> Households::groupJson(
         { "max_seats", query.value(1).toInt() } };
     query.finish();
     if (!Sql::exec(query,
-            QStringLiteral("SELECT u.id, u.display_name, u.email, m.role, m.joined_at "
-                           "FROM group_members m JOIN users u ON u.id = m.user_id "
-                           "WHERE m.group_id = ? ORDER BY m.joined_at, u.id"),
+            QStringLiteral(
+                "SELECT u.id, u.display_name, u.email, m.role, m.joined_at "
+                "FROM group_members m JOIN users u ON u.id = m.user_id "
+                "WHERE m.group_id = ? ORDER BY m.role = 'owner' DESC, m.joined_at, u.id"),
             { groupId }))
         return std::nullopt;
     QJsonArray members;
