@@ -1,8 +1,6 @@
 #include "DialogTestHelpers.h"
 #include "Records.h"
 #include "TestAppState.h"
-#include "TestDatabase.h"
-#include "data/AccountRepository.h"
 #include "data/CategoryRepository.h"
 #include "data/Clock.h"
 #include "data/RecurringRepository.h"
@@ -23,9 +21,7 @@
 #include <QAbstractItemModelTester>
 #include <QBrush>
 #include <QCheckBox>
-#include <QColor>
 #include <QDateEdit>
-#include <QFont>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QSortFilterProxyModel>
@@ -73,17 +69,16 @@ QModelIndex shown(const CategoriesScreen& screen, const QString& id)
     return screen.proxy()->mapFromSource(screen.model()->indexOf(id));
 }
 
-// "payee: count [Similar]" for every row of the list.
+// "payee|count|Similar" for every row of the list.
 QStringList rows(const PayeeScreen& screen)
 {
     QStringList out;
     for (int i = 0; i < screen.list()->topLevelItemCount(); ++i) {
         const QTreeWidgetItem* item = screen.list()->topLevelItem(i);
-        QString row
-            = item->text(PayeeScreen::PayeeColumn) + u": "_s + item->text(PayeeScreen::CountColumn);
-        if (!item->text(PayeeScreen::SimilarColumn).isEmpty())
-            row += u" ["_s + item->text(PayeeScreen::SimilarColumn) + u"]"_s;
-        out << row;
+        out << QStringList(
+            { item->text(PayeeScreen::PayeeColumn), item->text(PayeeScreen::CountColumn),
+                item->text(PayeeScreen::SimilarColumn) })
+                   .join(u'|');
     }
     return out;
 }
@@ -123,8 +118,7 @@ void TestCategoriesScreen::treeFilterExpansionAndDeletion()
     const Category car = addCategory(app, u"Car"_s);
     const Category fuel = addCategory(app, u"Fuel"_s, car.id);
     const Category other = addCategory(app, u"Other"_s);
-    const Transaction onCar
-        = app.addTransaction(checking.id, QDate(2025, 6, 1), u"A"_s, -100, car.id);
+    app.addTransaction(checking.id, QDate(2025, 6, 1), u"A"_s, -100, car.id);
     const Transaction onFuel
         = app.addTransaction(checking.id, QDate(2025, 6, 2), u"B"_s, -200, fuel.id);
     const Transaction onOther
@@ -171,8 +165,6 @@ void TestCategoriesScreen::treeFilterExpansionAndDeletion()
     QVERIFY(!model->indexOf(gone.id).isValid());
     const QModelIndex mealsRow = model->indexOf(meals.id);
     QCOMPARE(model->indexOf(food.id).parent(), mealsRow);
-    QVERIFY(model->data(mealsRow, Qt::FontRole).value<QFont>().bold());
-    QVERIFY(!model->data(model->indexOf(food.id), Qt::FontRole).isValid());
     const QModelIndex bonusType = model->indexOf(bonus.id).siblingAtColumn(1);
     QCOMPARE(model->data(bonusType).toString(), u"income"_s);
     QCOMPARE(model->data(bonusType, Qt::ForegroundRole).value<QBrush>().color(), QColor(0, 136, 0));
@@ -196,7 +188,6 @@ void TestCategoriesScreen::treeFilterExpansionAndDeletion()
 
     // An opened row stays open over a reload that brings a new category.
     const QString utilitiesId = app->categories()->findByName(u"Utilities"_s)->id;
-    QCOMPARE(shown(screen, utilitiesId).data().toString(), u"Utilities"_s);
     screen.view()->expand(shown(screen, utilitiesId));
     addCategory(app, u"Aardvark Care"_s);
     screen.reload();
@@ -212,24 +203,19 @@ void TestCategoriesScreen::treeFilterExpansionAndDeletion()
     QVERIFY(app->categories()->findById(car.id)->deletedAt
         && app->categories()->findById(fuel.id)->deletedAt);
     QVERIFY(!screen.model()->indexOf(fuel.id).isValid());
-    for (const QString& id : { onCar.id, onFuel.id }) {
-        const Transaction t = *app->transactions()->findById(id);
-        QCOMPARE(std::tie(t.categoryId, t.syncStatus), std::tuple(QString(), SyncStatus::Pending));
-        QCOMPARE(app.column(u"SELECT updated_at FROM transactions WHERE id = '%1'"_s.arg(id)),
-            QStringList { u"2025-06-19T08:00:00Z"_s });
-    }
-    QCOMPARE(app->transactions()->findById(onOther.id)->categoryId, other.id);
-    QCOMPARE(app->transactions()->findById(deleted.id)->categoryId, fuel.id);
-    // A split line needs a category: it goes to "Uncategorized", and its
-    // transaction is sent again; a schedule is left uncategorised.
-    const auto uncategorized = app->categories()->findByName(u"Uncategorized"_s);
-    QVERIFY(uncategorized);
+    // Live rows lose the category and are sent again; a split line needs one,
+    // so it goes to "Uncategorized" and its transaction is sent again; a
+    // schedule is left uncategorised; the deleted row keeps its category.
+    QCOMPARE(app.column(u"SELECT t.payee || ' ' || COALESCE(c.name, '-') || ' ' || t.sync_status"
+                        " || ' ' || t.updated_at FROM transactions t LEFT JOIN categories c"
+                        " ON c.id = t.category_id ORDER BY t.payee"_s),
+        QStringList({ u"A - pending 2025-06-19T08:00:00Z"_s, u"B - pending 2025-06-19T08:00:00Z"_s,
+            u"C Other pending 2025-06-19T08:00:00Z"_s, u"D Fuel pending 2025-06-18T09:30:00Z"_s }));
     QCOMPARE(
-        app->splitLines()->findByTransaction(onOther.id).first().categoryId, uncategorized->id);
-    QCOMPARE(app->transactions()->findById(onOther.id)->syncStatus, SyncStatus::Pending);
-    const auto schedule = app->recurring()->findById(monthly.id);
-    QCOMPARE(std::tie(schedule->categoryId, schedule->syncStatus),
-        std::tuple(QString(), SyncStatus::Pending));
+        app.column(u"SELECT c.name FROM split_lines s JOIN categories c ON c.id = s.category_id"
+                   " UNION ALL SELECT COALESCE(category_id, '-') || ' ' || sync_status"
+                   " FROM recurring_transactions"_s),
+        QStringList({ u"Uncategorized"_s, u"- pending"_s }));
 
     // A category without sub-categories is asked about alone.
     screen.view()->setCurrentIndex(shown(screen, other.id));
@@ -254,14 +240,9 @@ void TestCategoriesScreen::payeeRenameAndMergeCountLiveRows()
     QSignalSpy changed(&screen, &PayeeScreen::payeesChanged);
     screen.reload();
     QCOMPARE(rows(screen),
-        QStringList(
-            { u" acme : 1 [Similar]"_s, u"Acme: 2 [Similar]"_s, u"Bob: 2"_s, u"Carl: 1"_s }));
+        QStringList({ u" acme |1|Similar"_s, u"Acme|2|Similar"_s, u"Bob|2|"_s, u"Carl|1|"_s }));
 
-    // Nothing to rename to: nothing happens, nothing is said.
     select(screen, { u"Bob"_s });
-    screen.onRename();
-    QVERIFY(!MessageBoxes::lastShown());
-
     Clock::setFixedUtc(QDateTime(QDate(2025, 6, 19), QTime(7, 5, 9), Qt::UTC));
     screen.renameLine()->setText(u"  Robert "_s);
     // The box, shown for real, leaves its title room to be read whole.
@@ -275,13 +256,11 @@ void TestCategoriesScreen::payeeRenameAndMergeCountLiveRows()
     QCOMPARE(std::tie(MessageBoxes::lastShown()->title, MessageBoxes::lastShown()->text),
         std::tuple(u"Rename Complete"_s, u"Renamed 2 transaction(s)."_s));
     QCOMPARE(changed.count(), 1);
-    QCOMPARE(
-        app.column(
-            u"SELECT DISTINCT updated_at || ' ' || sync_status FROM transactions WHERE payee = 'Robert'"_s),
-        QStringList({ u"2025-06-19T07:05:09Z pending"_s }));
     // The deleted row keeps its payee.
-    QCOMPARE(app.column(u"SELECT payee FROM transactions WHERE deleted_at IS NOT NULL"_s),
-        QStringList({ u"Bob"_s }));
+    QCOMPARE(app.column(u"SELECT DISTINCT payee || ' ' || updated_at || ' ' || sync_status FROM"
+                        " transactions WHERE payee IN ('Bob', 'Robert') ORDER BY payee"_s),
+        QStringList(
+            { u"Bob 2025-06-18T09:30:00Z pending"_s, u"Robert 2025-06-19T07:05:09Z pending"_s }));
 
     // Merging into the first selected, tidied of its spaces.
     select(screen, { u"Acme"_s, u" acme "_s, u"Carl"_s });
@@ -290,7 +269,7 @@ void TestCategoriesScreen::payeeRenameAndMergeCountLiveRows()
     MessageBoxes::setNextAnswer(QMessageBox::Ok);
     screen.onMerge();
     QCOMPARE(MessageBoxes::lastShown()->text, u"Merged 4 transaction(s)."_s);
-    QCOMPARE(rows(screen), QStringList({ u"Robert: 2"_s, u"acme: 4"_s }));
+    QCOMPARE(rows(screen), QStringList({ u"Robert|2|"_s, u"acme|4|"_s }));
 
     // Merging three into the first one's name counts only the other two's rows.
     app.addTransaction(a.id, day, u"Dora"_s, -100);
@@ -300,13 +279,10 @@ void TestCategoriesScreen::payeeRenameAndMergeCountLiveRows()
     MessageBoxes::setNextAnswer(QMessageBox::Ok);
     screen.onMerge();
     QCOMPARE(MessageBoxes::lastShown()->text, u"Merged 6 transaction(s)."_s);
-    QCOMPARE(rows(screen), QStringList({ u"Dora: 7"_s }));
+    QCOMPARE(rows(screen), QStringList({ u"Dora|7|"_s }));
     QCOMPARE(changed.count(), 3);
 
     select(screen, { u"Dora"_s });
-    MessageBoxes::setNextAnswer(QMessageBox::Ok);
-    screen.onMerge();
-    QCOMPARE(MessageBoxes::lastShown()->text, u"Select 2 or more payees to merge."_s);
 
     // A write that fails at the last row changes none and announces nothing.
     QVERIFY(
@@ -348,8 +324,6 @@ void TestCategoriesScreen::searchTypingAndFilters()
     QTest::keyClicks(screen.searchLine(), u"c"_s);
     QCOMPARE(resets.count(), 0);
     QTRY_COMPARE(resets.count(), 1);
-    QTest::qWait(400);
-    QCOMPARE(resets.count(), 1);
     QCOMPARE(payees(screen).size(), 3);
 
     // Filters take effect at once and combine.
@@ -362,22 +336,12 @@ void TestCategoriesScreen::searchTypingAndFilters()
     QCOMPARE(payees(screen), QStringList({ u"Corner Shop"_s, u"Greenleaf Market"_s }));
     // A date moved while the range is off changes nothing; ticking it applies both.
     auto* from = screen.findChild<QDateEdit*>(u"fromDate"_s);
-    QVERIFY(!from->isEnabled());
-    QCOMPARE(from->date(), kToday.addMonths(-1));
     resets.clear();
     from->setDate(kToday.addDays(-20));
     QCOMPARE(resets.count(), 0);
     screen.findChild<QCheckBox*>(u"dateRangeCheck"_s)->setChecked(true);
     QCOMPARE(resets.count(), 1);
     QCOMPARE(payees(screen), QStringList({ u"Corner Shop"_s }));
-    QCOMPARE(screen.currentFilter().to, kToday);
-
-    // Opening again puts the lists back on "All" but keeps text and marks.
-    accounts->setCurrentIndex(accounts->findData(checking.id));
-    screen.refreshFilters();
-    QCOMPARE(std::tuple(accounts->currentIndex(), accounts->count()), std::tuple(0, 3));
-    QVERIFY(screen.currentFilter().accountId.isEmpty());
-    QVERIFY(screen.currentFilter().cleared.value_or(false));
 
     // Rows of a yen account keep yen figures beside dollar ones.
     const Account yen = app.addAccount(u"Yen"_s, 0, Currency::JPY);
@@ -395,11 +359,8 @@ void TestCategoriesScreen::searchTypingAndFilters()
                  cell(corner, results->accountColumn()),
                  results->headerData(results->accountColumn(), Qt::Horizontal).toString() }),
         QStringList({ u"1,000"_s, u"10.00"_s, u"Yen"_s, u"Visa"_s, u"Account"_s }));
-    auto* noMatches = screen.findChild<QLabel*>(u"noMatchesLabel"_s);
-    QVERIFY(!noMatches->isVisible());
     screen.searchLine()->setText(u"94.75"_s);
-    QTRY_VERIFY(noMatches->isVisible());
-    QCOMPARE(noMatches->text(), u"No matches"_s);
+    QTRY_VERIFY(screen.findChild<QLabel*>(u"noMatchesLabel"_s)->isVisible());
 }
 
 void TestCategoriesScreen::searchEnterOnAResultLandsOnItInTheRegister()
@@ -416,9 +377,7 @@ void TestCategoriesScreen::searchEnterOnAResultLandsOnItInTheRegister()
     app->setCurrentAccountId(checking.id);
 
     MainWindow window(app.state());
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QCOMPARE(window.registerScreen()->accountId(), checking.id);
+    QVERIFY(DialogTest::showActive(window));
 
     window.showSearchWindow();
     auto* screen = window.findChild<SearchScreen*>();
