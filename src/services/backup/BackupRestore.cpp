@@ -82,6 +82,7 @@ struct BackupRestore::Table {
     int index = 0;
     const BackupTables::Table* definition = nullptr;
     QHash<QString, Column> columns; // every column, by name
+    QStringList columnNames; // by index
     QSet<QString> unknown;
     bool moreUnknown = false;
     Statements lookups;
@@ -181,7 +182,7 @@ BackupRestore::Result BackupRestore::run(
         // Rows come in by the thousand: index them for search in one go.
         TransactionBulkInsert searchIndex(m_db, m_transactions);
         // After the safety copy, which reads through the indexes.
-        if (rewritesMostTransactions()) {
+        if (insertsMostTransactions()) {
             m_beforeChange = [once = m_beforeChange, &searchIndex](QString* failure) {
                 if (once && !once(failure))
                     return false;
@@ -206,6 +207,7 @@ BackupRestore::Result BackupRestore::run(
                 {});
             while (columns.next()) {
                 const int index = int(table.columns.size());
+                table.columnNames << columns.row().text(1);
                 table.columns.insert(columns.row().text(1),
                     { index,
                         columns.row().text(2).contains(
@@ -251,14 +253,19 @@ BackupRestore::Result BackupRestore::run(
     return result;
 }
 
-bool BackupRestore::rewritesMostTransactions() const
+bool BackupRestore::insertsMostTransactions() const
 {
     // Building an index once costs about what keeping it costs for a tenth
-    // of its rows, and small restores are quick either way.
+    // of its rows, and small restores are quick either way. Rows already
+    // stored are rewritten only in the columns that differ, which seldom
+    // touches an index, so only the rows the store lacks count.
     if (m_rowsTotal < m_limits.rebuildIndexesFrom)
         return false;
     SqlStatement stored(m_db, QStringLiteral("SELECT COUNT(*) FROM transactions"), {});
-    return stored.next() && m_rowsTotal >= quint64(stored.row().int64(0) / 4);
+    if (!stored.next())
+        return false;
+    const quint64 count = quint64(stored.row().int64(0));
+    return m_rowsTotal > count && m_rowsTotal - count >= count / 4;
 }
 
 bool BackupRestore::checkExpansion(const ZipReader& zip, quint64 unpacked, Result& result) const
@@ -309,8 +316,7 @@ bool BackupRestore::restoreTable(
             error(BackupService::tr("%1: refused: %2").arg(entryName, problem));
             return;
         }
-        QStringList names;
-        QVariantList values;
+        QVariant byColumn[64];
         quint64 shape = 0;
         for (auto it = object.begin(); it != object.end(); ++it) {
             const auto column = table.columns.constFind(it.key());
@@ -332,8 +338,7 @@ bool BackupRestore::restoreTable(
                 ++counts.skipped;
                 return;
             }
-            names << it.key();
-            values << value;
+            byColumn[column->index] = value;
             shape |= quint64(1) << column->index;
         }
         // Restored rows are sent again at the next synchronisation.
@@ -341,20 +346,24 @@ bool BackupRestore::restoreTable(
             const auto column = table.columns.constFind(name);
             if (column == table.columns.cend())
                 return;
-            const qsizetype at = names.indexOf(name);
-            if (at >= 0) {
-                values[at] = value;
-            } else {
-                names << name;
-                values << value;
-                shape |= quint64(1) << column->index;
-            }
+            byColumn[column->index] = value;
+            shape |= quint64(1) << column->index;
         };
         force(QStringLiteral("sync_status"), QStringLiteral("pending"));
         // No server id is stored as the empty text, as for any new row.
         force(QStringLiteral("server_id"), QString(QLatin1String("")));
         force(QStringLiteral("version"), qint64(1));
 
+        // In the table's column order, so that rows of one shape bind alike
+        // whatever order their documents list the members in.
+        QStringList names;
+        QVariantList values;
+        for (int i = 0; i < table.columnNames.size(); ++i) {
+            if (shape & (quint64(1) << i)) {
+                names << table.columnNames[i];
+                values << byColumn[i];
+            }
+        }
         const qsizetype idAt = names.indexOf(QStringLiteral("id"));
         const QString id = idAt >= 0 && values[idAt].typeId() == QMetaType::QString
             ? values[idAt].toString()
@@ -364,28 +373,31 @@ bool BackupRestore::restoreTable(
             return;
         }
 
-        // Whether the stored row already holds every value: a backup restored
-        // over the ledger it came from rewrites nothing that is unchanged.
+        // Which stored values already match the backup's: a backup restored
+        // over the ledger it came from rewrites only what differs, so the
+        // indexes of unchanged columns are left alone.
         SqlStatement* lookup = table.statement(m_db, table.lookups, shape, [&] {
             QStringList same;
             for (const QString& name : names)
                 same << quoted(name) + QStringLiteral(" IS ?");
             return QStringLiteral("SELECT rowid, updated_at, %1 FROM %2 WHERE id = ?")
-                .arg(same.join(QStringLiteral(" AND ")), tableName);
+                .arg(same.join(QStringLiteral(", ")), tableName);
         });
         lookup->bind(values + QVariantList { id });
         const bool found = lookup->next();
         const qint64 rowid = found ? lookup->row().int64(0) : 0;
         const QString storedUpdated = found ? lookup->row().text(1) : QString();
-        const bool unchanged = found && lookup->row().int64(2) == 1;
+        QList<qsizetype> differing;
+        for (qsizetype i = 0; found && i < names.size(); ++i) {
+            if (lookup->row().int64(int(i) + 2) != 1)
+                differing << i;
+        }
         if (lookup->failed()) {
             *failure = StoreError::reason(lookup->errorCode());
             runOk = false;
             return;
         }
         lookup->reset();
-        // Rows of one shape list their members in the same order (the
-        // document's sorted keys, then the sync columns it lacked).
         SqlStatement* statement = nullptr;
         if (!found) {
             statement = table.statement(m_db, table.inserts, shape, [&] {
@@ -409,18 +421,21 @@ bool BackupRestore::restoreTable(
                     return;
                 }
             }
-            if (unchanged) {
+            if (differing.isEmpty()) {
                 ++counts.applied;
                 return;
             }
-            values.removeAt(idAt);
-            values << rowid;
-            statement = table.statement(m_db, table.updates, shape, [&] {
+            quint64 changed = 0;
+            QVariantList changedValues;
+            for (const qsizetype i : std::as_const(differing)) {
+                changed |= quint64(1) << table.columns.value(names[i]).index;
+                changedValues << values[i];
+            }
+            values = changedValues << rowid;
+            statement = table.statement(m_db, table.updates, changed, [&] {
                 QStringList assignments;
-                for (qsizetype i = 0; i < names.size(); ++i) {
-                    if (i != idAt)
-                        assignments << quoted(names[i]) + QStringLiteral(" = ?");
-                }
+                for (const qsizetype i : std::as_const(differing))
+                    assignments << quoted(names[i]) + QStringLiteral(" = ?");
                 return QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
                     .arg(tableName, assignments.join(QStringLiteral(", ")));
             });

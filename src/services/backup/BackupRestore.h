@@ -32,7 +32,7 @@ private:
     // False (with the reason) when the archive must not be unpacked here.
     bool checkExpansion(const ZipReader& zip, quint64 unpacked, Result& result) const;
     // Whether the archive holds enough rows to rebuild the transactions' indexes.
-    bool rewritesMostTransactions() const;
+    bool insertsMostTransactions() const;
     // Before a row is written: the safety copy the first time. False stops the run.
     bool beforeWrite(QString* failure);
     // Counts one row handled; false when the run is to stop on request.

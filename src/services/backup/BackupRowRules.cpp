@@ -4,6 +4,7 @@
 #include "BackupTables.h"
 #include "ZipReader.h"
 #include "data/RecordRules.h"
+#include "data/SqlValue.h"
 #include "data/SqlStatement.h"
 
 #include <QDate>
@@ -31,8 +32,7 @@ QString dateProblem(const QJsonObject& row, const char* column, bool optional = 
     if (optional && (value.isNull() || value.isUndefined()))
         return {};
     const QString text = value.toString();
-    const QDate date
-        = text.size() == 10 ? QDate::fromString(text, QStringLiteral("yyyy-MM-dd")) : QDate();
+    const QDate date = text.size() == 10 ? SqlValue::parseDate(text) : QDate();
     return RecordRules::dateProblem(date);
 }
 

@@ -68,7 +68,7 @@ ZipReader::~ZipReader() = default;
 
 bool ZipReader::readAt(quint64 offset, qint64 length, QByteArray* out) const
 {
-    if (length < 0 || offset + quint64(length) > quint64(m_device->size())
+    if (length < 0 || offset + quint64(length) > quint64(m_size)
         || !m_device->seek(qint64(offset)))
         return false;
     *out = m_device->read(length);
@@ -79,7 +79,10 @@ bool ZipReader::open()
 {
     if (!m_device || !m_device->isOpen() || m_device->isSequential() || !m_inflater->ready)
         return false;
-    const qint64 fileSize = m_device->size();
+    // Asking the file for its size costs a system call; a file cut short
+    // later still shows as a short read.
+    m_size = m_device->size();
+    const qint64 fileSize = m_size;
     if (fileSize < kEndOfDirectorySize)
         return false;
     const qint64 tailLength = qMin<qint64>(fileSize, kEndOfDirectorySize + 0xffff);
@@ -166,7 +169,7 @@ bool ZipReader::forEach(const std::function<bool(const Entry&)>& visit) const
 
 qint64 ZipReader::archiveSize() const
 {
-    return m_device->size();
+    return m_size;
 }
 
 ZipReader::Read ZipReader::read(const Entry& entry, qint64 maxSize, QByteArray* out) const
@@ -174,31 +177,40 @@ ZipReader::Read ZipReader::read(const Entry& entry, qint64 maxSize, QByteArray* 
     out->clear();
     if (entry.size > quint64(maxSize))
         return Read::TooLarge;
-    QByteArray local;
-    if (!readAt(entry.localOffset, kLocalHeaderSize, &local)
-        || get32(local.constData()) != kLocalHeader)
-        return Read::Damaged;
-    const quint64 dataOffset = entry.localOffset + kLocalHeaderSize + get16(local.constData() + 26)
-        + get16(local.constData() + 28);
     // Deflate shrinks at most about a thousandfold, and never grows much.
     if (entry.compressedSize > entry.size + 1024 + entry.size / 8)
         return Read::Damaged;
+    // The local header, its name and the data in one read: the local extra
+    // field is most often empty or short, and is read again when it is not.
+    constexpr qint64 kExtraRoom = 64;
+    const qint64 guess = qMin(qint64(kLocalHeaderSize + entry.name.size() + kExtraRoom)
+            + qint64(entry.compressedSize),
+        m_size - qint64(qMin(entry.localOffset, quint64(m_size))));
     QByteArray packed;
-    if (!readAt(dataOffset, qint64(entry.compressedSize), &packed))
+    if (guess < kLocalHeaderSize || !readAt(entry.localOffset, guess, &packed)
+        || get32(packed.constData()) != kLocalHeader)
         return Read::Damaged;
+    const quint64 dataStart
+        = kLocalHeaderSize + get16(packed.constData() + 26) + get16(packed.constData() + 28);
+    qsizetype at = qsizetype(dataStart);
+    if (dataStart + entry.compressedSize > quint64(packed.size())) {
+        if (!readAt(entry.localOffset + dataStart, qint64(entry.compressedSize), &packed))
+            return Read::Damaged;
+        at = 0;
+    }
 
     if (entry.method == kStored) {
         if (entry.compressedSize != entry.size)
             return Read::Damaged;
-        *out = std::move(packed);
+        *out = packed.sliced(at, qsizetype(entry.compressedSize));
     } else if (entry.method == kDeflated) {
         z_stream& stream = m_inflater->stream;
         if (inflateReset(&stream) != Z_OK)
             return Read::Damaged;
         // One byte of room beyond the declared size tells a lying header.
         out->resize(qsizetype(entry.size) + 1);
-        stream.next_in = reinterpret_cast<Bytef*>(packed.data());
-        stream.avail_in = uInt(packed.size());
+        stream.next_in = reinterpret_cast<Bytef*>(packed.data() + at);
+        stream.avail_in = uInt(entry.compressedSize);
         stream.next_out = reinterpret_cast<Bytef*>(out->data());
         stream.avail_out = uInt(out->size());
         const int rc = inflate(&stream, Z_FINISH);

@@ -48,6 +48,7 @@ private:
     struct Inflater;
     QIODevice* m_device;
     std::unique_ptr<Inflater> m_inflater;
+    qint64 m_size = 0;
     quint64 m_entryCount = 0;
     quint64 m_directoryOffset = 0;
     quint64 m_directorySize = 0;

@@ -212,7 +212,11 @@ void TestBackupService::policiesOnOverlappingData()
         { "accounts/a1.json", accountDocument("a1", "Backup 1", newer) },
         { "accounts/a2.json", accountDocument("a2", "Backup 2", older) },
         { "accounts/a3.json", accountDocument("a3", "Backup 3", older) },
-        { "accounts/a4.json", accountDocument("a4", "Backup 4", older) } });
+        { "accounts/a4.json", accountDocument("a4", "Backup 4", older) },
+        // The same members as a4's in another order: each binds to its own column.
+        { "accounts/a5.json",
+            R"({"sync_status": "synced", "id": "a5", "name": "Backup 5", "created_at": ")"
+                + older.toUtf8() + R"(", "updated_at": ")" + older.toUtf8() + "\"}" } });
 
     struct Case {
         Policy policy;
@@ -220,9 +224,9 @@ void TestBackupService::policiesOnOverlappingData()
         int applied;
     };
     const QList<Case> cases {
-        { Policy::Replace, { "Backup 1", "Backup 2", "Backup 3", "Backup 4" }, 4 },
-        { Policy::KeepNewer, { "Backup 1", "Store 2", "Store 3", "Backup 4" }, 2 },
-        { Policy::SkipExisting, { "Store 1", "Store 2", "Store 3", "Backup 4" }, 1 },
+        { Policy::Replace, { "Backup 1", "Backup 2", "Backup 3", "Backup 4", "Backup 5" }, 5 },
+        { Policy::KeepNewer, { "Backup 1", "Store 2", "Store 3", "Backup 4", "Backup 5" }, 3 },
+        { Policy::SkipExisting, { "Store 1", "Store 2", "Store 3", "Backup 4", "Backup 5" }, 2 },
     };
     for (const Case& c : cases) {
         Store store;
@@ -236,12 +240,15 @@ void TestBackupService::policiesOnOverlappingData()
         QVERIFY(result.completed);
         QCOMPARE(db.column(QStringLiteral("SELECT name FROM accounts ORDER BY id")), c.names);
         QCOMPARE(result.tables[0].applied, c.applied);
-        QCOMPARE(result.tables[0].skipped, 4 - c.applied);
+        QCOMPARE(result.tables[0].skipped, 5 - c.applied);
+        QCOMPARE(db.column("SELECT updated_at || ' ' || sync_status FROM accounts WHERE id "
+                           "IN ('a4', 'a5')"),
+            QStringList(2, older + " pending"));
 
         // Into the store it was taken from, keep newer finds nothing newer.
         const auto again = service.importBackup(service.exportBackup(), Policy::KeepNewer);
         QCOMPARE(again.applied(), 0);
-        QCOMPARE(again.skipped(), 4);
+        QCOMPARE(again.skipped(), 5);
         // One announcement for the restore that changed rows, none for the other.
         QCOMPARE(restored.count(), 1);
     }
