@@ -30,9 +30,7 @@ class TestImportService : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void decodesEveryEncodingBanksUse();
-    void refusesWhatIsNotText();
-    void csvRowsQuotesAndLineEnds();
+    void textOfEveryEncodingAndItsCsvRows();
     void amounts_data();
     void amounts();
     void qifDates_data();
@@ -606,7 +604,7 @@ void TestImportService::ofxStatementForms()
     QCOMPARE(Records::sum(stored), sum);
 }
 
-void TestImportService::decodesEveryEncodingBanksUse()
+void TestImportService::textOfEveryEncodingAndItsCsvRows()
 {
     using ImportText::decode;
     // UTF-8 with a byte-order mark.
@@ -621,10 +619,8 @@ void TestImportService::decodesEveryEncodingBanksUse()
         QCOMPARE(decode(bad).size(), bad.size());
     }
     QVERIFY(ImportText::isStrictUtf8("\xF0\x9F\x92\xB0 \xF4\x8F\xBF\xBF"));
-}
 
-void TestImportService::refusesWhatIsNotText()
-{
+    // Files that are no text are refused with the reason.
     QTemporaryDir dir;
     writeFile(dir, "empty.csv", {});
     writeFile(dir, "blank.qif", "\xEF\xBB\xBF \r\n\r\n");
@@ -642,10 +638,8 @@ void TestImportService::refusesWhatIsNotText()
     QVERIFY(error("missing.csv").startsWith("Could not open " + native + "missing.csv: "));
     QCOMPARE(ImportText::readFile(dir.filePath("fine.csv")).text, "2024-01-01,A,1\n");
     QVERIFY(error("fine.csv").isEmpty());
-}
 
-void TestImportService::csvRowsQuotesAndLineEnds()
-{
+    // Quoted fields, empty lines and every kind of line end.
     const QList<QStringList> rows
         = CsvReader::read(" a , \"b, \"\"c\"\"\" ,\"multi\nline\"\r\n\r\nd,,\r"
                           "e,\"\"\rf");
