@@ -156,8 +156,7 @@ private Q_SLOTS:
     void init() { Clock::setFixedUtc(QDateTime(kToday, QTime(12, 0), Qt::UTC)); }
     void cleanupTestCase() { Clock::clearFixed(); }
 
-    void monthEndsStepsAndCatchUp();
-    void transferLegs();
+    void monthEndsCatchUpAndTransferLegs();
     void failuresLeaveTheScheduleAsItWas();
     void fullDiskMidCatchUpPostsNothing();
     // Reports over the same months, which the schedules post into.
@@ -165,7 +164,7 @@ private Q_SLOTS:
     void csvQuotesAndDisarmsFormulas();
 };
 
-void TestRecurringService::monthEndsStepsAndCatchUp()
+void TestRecurringService::monthEndsCatchUpAndTransferLegs()
 {
     TestAppState app;
     const Account checking = app.addAccount("Checking");
@@ -212,13 +211,8 @@ void TestRecurringService::monthEndsStepsAndCatchUp()
     // The same day again: nothing more.
     QCOMPARE(service->autoPostDue(), 0);
     QCOMPARE(app->transactions()->findByAccount(savings.id).size(), 12);
-}
 
-void TestRecurringService::transferLegs()
-{
-    TestAppState app;
-    const Account checking = app.addAccount("Checking");
-    const Account savings = app.addAccount("Savings");
+    // A transfer posts both legs, with ids every computer derives alike.
     RecurringTransaction r = Records::recurring(checking.id, "To savings", kToday);
     r.id = "3f6c2a9e-8b1d-4e7a-9c5f-2d4b6a8e0f13";
     r.memo = "monthly";
