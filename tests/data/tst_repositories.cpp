@@ -137,8 +137,6 @@ private Q_SLOTS:
 
     void accountsRoundTripAndOrder();
     void accountDeleteRestoreAndResync();
-    void accountSortOrdersAreAllOrNothing();
-    void accountTextFallbacks();
     void categoriesRoundTripWithNullLinks();
     void categoryTextsNamesAndCount();
     void schedulesRoundTrip();
@@ -165,7 +163,7 @@ void TestRepositories::accountsRoundTripAndOrder()
     savings.serverId = "srv-1";
     QVERIFY(s.repo.insert(savings));
     s.add("Checking", 1);
-    s.add("Wallet", 0);
+    const Account wallet = s.add("Wallet", 0);
     QCOMPARE(s.changed.count(), 3);
     QCOMPARE(s.names(), QStringList({ "Wallet", "Checking", "Savings" })); // sort order, name
 
@@ -181,6 +179,17 @@ void TestRepositories::accountsRoundTripAndOrder()
     stored = s.repo.findById(savings.id);
     QCOMPARE(stored->name, "Rainy Day");
     QCOMPARE(stored->createdAt, kNow); // never rewritten
+
+    // Sort orders are written together or not at all: a failing entry rolls
+    // the earlier ones back.
+    QVERIFY(s.repo.updateSortOrders({ { savings.id, 0 }, { "no-such-id", 5 }, { wallet.id, 2 } }));
+    QCOMPARE(s.changed.count(), 5);
+    QCOMPARE(s.names(), QStringList({ "Rainy Day", "Checking", "Wallet" }));
+    QVERIFY(s.test.exec("CREATE TRIGGER refuse BEFORE UPDATE OF sort_order ON accounts WHEN "
+                        "new.sort_order = 99 BEGIN SELECT RAISE(ABORT, 'refused'); END"));
+    QVERIFY(!s.repo.updateSortOrders({ { wallet.id, 0 }, { savings.id, 99 } }));
+    QCOMPARE(s.changed.count(), 5);
+    QCOMPARE(s.names(), QStringList({ "Rainy Day", "Checking", "Wallet" }));
 }
 
 void TestRepositories::accountDeleteRestoreAndResync()
@@ -221,28 +230,8 @@ void TestRepositories::accountDeleteRestoreAndResync()
     QCOMPARE(s.repo.markAllPendingForResync(), 0);
     QCOMPARE(s.changed.count(), 5);
     QVERIFY(!s.repo.findById(a.id)->deletedAt);
-}
 
-void TestRepositories::accountSortOrdersAreAllOrNothing()
-{
-    Accounts s;
-    const Account a = s.add("A", 0);
-    const Account b = s.add("B", 1);
-    QVERIFY(s.repo.updateSortOrders({ { b.id, 0 }, { "no-such-id", 5 }, { a.id, 1 } }));
-    QCOMPARE(s.changed.count(), 3);
-    QCOMPARE(s.names(), QStringList({ "B", "A" }));
-
-    // A failing entry rolls the earlier ones back.
-    QVERIFY(s.test.exec("CREATE TRIGGER refuse BEFORE UPDATE OF sort_order ON accounts WHEN "
-                        "new.sort_order = 99 BEGIN SELECT RAISE(ABORT, 'refused'); END"));
-    QVERIFY(!s.repo.updateSortOrders({ { a.id, 0 }, { b.id, 99 } }));
-    QCOMPARE(s.changed.count(), 3);
-    QCOMPARE(s.names(), QStringList({ "B", "A" }));
-}
-
-void TestRepositories::accountTextFallbacks()
-{
-    Accounts s;
+    // Texts another program may have stored read as the nearest known value.
     QVERIFY(s.test.exec("INSERT INTO accounts (id, name, account_type, currency, sync_status, "
                         "created_at, updated_at, institution) VALUES ('x', 'Odd', 'Brokerage', "
                         "'usd', 'SYNCED', 'garbage', '', NULL)"));
