@@ -43,7 +43,6 @@ private Q_SLOTS:
     void fullDiskMidRunStoresNothing();
     void qifFilesLinkTransfersAndStoreSplits();
     void qifHintsLinkLaterImports();
-    void qifScanUnmappedAndHeaderlessFiles();
     void csvAmountModes_data();
     void csvAmountModes();
     void csvPreviewAndProfiles();
@@ -327,6 +326,38 @@ void TestImportService::qifFilesLinkTransfersAndStoreSplits()
     QCOMPARE(adjustedLines.size(), 2);
     QCOMPARE(adjustedLines.at(1).amount, -4000);
     QCOMPARE(adjustedLines.at(1).categoryId, app->categories()->findByName("Uncategorized")->id);
+
+    // Files without an account block, unmapped ones and missing ones.
+    const Account cash = app.addAccount("Cash");
+    const QString headerless = importFixture("no-header-day-first.qif");
+    const QStringList files { importFixture("checking.qif"), importFixture("investment.qif"),
+        headerless, importFixture("missing.qif") };
+
+    const QifScan scan = service->scanQifAccounts(files);
+    QCOMPARE(scan.transactions, 5 + 2 + 2);
+    QCOMPARE(Records::texts(scan.accounts, &QifAccountEntry::key),
+        (QStringList { "Checking", "Brokerage", headerless }));
+    QCOMPARE(scan.accounts.at(1).suggestedType, AccountType::Investment);
+    QCOMPARE(scan.accounts.at(2).displayName, "no-header-day-first.qif (no account header)");
+    QCOMPARE(scan.fileErrors.size(), 1);
+
+    const ImportResult unmapped = service->importQif(files, { { headerless, cash.id } });
+    QCOMPARE(counts(unmapped), "imported 2 invalid 2 unsupported 2 withoutAccount 7");
+    QCOMPARE(unmapped.fileErrors.size(), 1);
+    const QList<Transaction> stored = app->transactions()->findByAccount(cash.id);
+    // Day-first dates, grouped decimal commas and Windows-1252 text.
+    QCOMPARE(Records::rows(stored, &Transaction::payee, &Transaction::date, &Transaction::amount),
+        QStringList({ "Gehalt 2024-01-03 100000", "Café Müller 2023-12-25 -123456" }));
+
+    Account brokerage = Records::account("Brokerage");
+    brokerage.type = AccountType::Investment;
+    QCOMPARE(service
+                 ->importQif({ importFixture("investment.qif") }, { { "brokerage", brokerage.id } },
+                     { brokerage })
+                 .imported,
+        2);
+    QCOMPARE(app->accounts()->findById(brokerage.id)->type, AccountType::Investment);
+    QVERIFY(byPayee(app->transactions()->findByAccount(brokerage.id), "Buy: Acme Corp"));
 }
 
 void TestImportService::qifHintsLinkLaterImports()
@@ -384,42 +415,6 @@ void TestImportService::qifHintsLinkLaterImports()
     QCOMPARE(app->transactions()->findById(card->transferLinkId)->payee, "Second side");
     QCOMPARE(app->transactions()->search("Rent share", {}).size(), 1);
     QVERIFY(app.searchIndexIsSound());
-}
-
-void TestImportService::qifScanUnmappedAndHeaderlessFiles()
-{
-    TestAppState app;
-    const Account cash = app.addAccount("Cash");
-    ImportService* service = app->importService();
-    const QString headerless = importFixture("no-header-day-first.qif");
-    const QStringList files { importFixture("checking.qif"), importFixture("investment.qif"),
-        headerless, importFixture("missing.qif") };
-
-    const QifScan scan = service->scanQifAccounts(files);
-    QCOMPARE(scan.transactions, 5 + 2 + 2);
-    QCOMPARE(Records::texts(scan.accounts, &QifAccountEntry::key),
-        (QStringList { "Checking", "Brokerage", headerless }));
-    QCOMPARE(scan.accounts.at(1).suggestedType, AccountType::Investment);
-    QCOMPARE(scan.accounts.at(2).displayName, "no-header-day-first.qif (no account header)");
-    QCOMPARE(scan.fileErrors.size(), 1);
-
-    const ImportResult result = service->importQif(files, { { headerless, cash.id } });
-    QCOMPARE(counts(result), "imported 2 invalid 2 unsupported 2 withoutAccount 7");
-    QCOMPARE(result.fileErrors.size(), 1);
-    const QList<Transaction> stored = app->transactions()->findByAccount(cash.id);
-    // Day-first dates, grouped decimal commas and Windows-1252 text.
-    QCOMPARE(Records::rows(stored, &Transaction::payee, &Transaction::date, &Transaction::amount),
-        QStringList({ "Gehalt 2024-01-03 100000", "Café Müller 2023-12-25 -123456" }));
-
-    Account brokerage = Records::account("Brokerage");
-    brokerage.type = AccountType::Investment;
-    QCOMPARE(service
-                 ->importQif({ importFixture("investment.qif") }, { { "brokerage", brokerage.id } },
-                     { brokerage })
-                 .imported,
-        2);
-    QCOMPARE(app->accounts()->findById(brokerage.id)->type, AccountType::Investment);
-    QVERIFY(byPayee(app->transactions()->findByAccount(brokerage.id), "Buy: Acme Corp"));
 }
 
 void TestImportService::csvAmountModes_data()
