@@ -1,10 +1,12 @@
 #include "DamagedFiles.h"
+#include "ReadOnlyFolder.h"
 #include "Records.h"
 #include "TestDatabase.h"
 #include "data/AccountRepository.h"
 #include "data/CategoryRepository.h"
 #include "data/Clock.h"
 #include "data/Database.h"
+#include "data/FilePrivacy.h"
 #include "data/Ids.h"
 #include "data/Money.h"
 #include "data/PreferencesRepository.h"
@@ -14,12 +16,16 @@
 #include "data/TransactionRepository.h"
 #include "data/TransactionScope.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <functional>
+#include <sys/stat.h>
 
 namespace {
 
@@ -102,10 +108,26 @@ struct Reconciliations {
     }
 };
 
+using DamagedFiles::bytes;
+
+// A migrated database at `path`, changed by `statements` and closed again.
+bool prepare(const QString& path, const QStringList& statements)
+{
+    Database db;
+    if (!db.open(path) || !db.runMigrations())
+        return false;
+    for (const QString& sql : statements) {
+        if (!QSqlQuery(db.database()).exec(sql))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
-// The repositories of accounts, categories, schedules, reconciliations and
-// preferences; transactions and their split lines have their own.
+// The database file and its migrations; the repositories of accounts,
+// categories, schedules, reconciliations and preferences. Transactions and
+// their split lines have their own.
 class TestRepositories : public QObject {
     Q_OBJECT
 
@@ -115,25 +137,21 @@ private Q_SLOTS:
 
     void accountsRoundTripAndOrder();
     void accountDeleteRestoreAndResync();
-    void accountSortOrdersAreAllOrNothing();
-    void accountTextFallbacks();
-    void accountWritesThatFailEmitNothing();
     void categoriesRoundTripWithNullLinks();
     void categoryTextsNamesAndCount();
-    void categoryDeleteTouchesItsOwnRow();
     void schedulesRoundTrip();
-    void schedulesInOrderAndDue();
-    void scheduleWithBrokenDueDateWarnsAndSaves();
-    void reconciliationTimesFilledAndMoves();
-    void latestReconciliationIsByStatementDate();
     void reconciliationsDeleteRestoreAndFail();
     void preferencesSetReplaceAndRemove();
-    void preferenceWritesThatFailEmitNothing();
     // Stores no path of the program writes: damaged pages, amounts whose sums
     // overflow, and amounts beyond the limit offered to the repositories.
     void damagedPageStopsAllWriting();
     void overflowingBalanceHidesNoOther();
     void repositoriesRefuseAmountsBeyondTheLimit();
+    void freshFileReachesLatestVersion();
+    void versionOneFileGetsTheLaterMigrations();
+    void failingStatementLeavesNothing();
+    void newFilesAreTheOwnersOnly();
+    void readOnlyFileIsOpenedForReading();
 };
 
 void TestRepositories::accountsRoundTripAndOrder()
@@ -145,7 +163,7 @@ void TestRepositories::accountsRoundTripAndOrder()
     savings.serverId = "srv-1";
     QVERIFY(s.repo.insert(savings));
     s.add("Checking", 1);
-    s.add("Wallet", 0);
+    const Account wallet = s.add("Wallet", 0);
     QCOMPARE(s.changed.count(), 3);
     QCOMPARE(s.names(), QStringList({ "Wallet", "Checking", "Savings" })); // sort order, name
 
@@ -161,6 +179,17 @@ void TestRepositories::accountsRoundTripAndOrder()
     stored = s.repo.findById(savings.id);
     QCOMPARE(stored->name, "Rainy Day");
     QCOMPARE(stored->createdAt, kNow); // never rewritten
+
+    // Sort orders are written together or not at all: a failing entry rolls
+    // the earlier ones back.
+    QVERIFY(s.repo.updateSortOrders({ { savings.id, 0 }, { "no-such-id", 5 }, { wallet.id, 2 } }));
+    QCOMPARE(s.changed.count(), 5);
+    QCOMPARE(s.names(), QStringList({ "Rainy Day", "Checking", "Wallet" }));
+    QVERIFY(s.test.exec("CREATE TRIGGER refuse BEFORE UPDATE OF sort_order ON accounts WHEN "
+                        "new.sort_order = 99 BEGIN SELECT RAISE(ABORT, 'refused'); END"));
+    QVERIFY(!s.repo.updateSortOrders({ { wallet.id, 0 }, { savings.id, 99 } }));
+    QCOMPARE(s.changed.count(), 5);
+    QCOMPARE(s.names(), QStringList({ "Rainy Day", "Checking", "Wallet" }));
 }
 
 void TestRepositories::accountDeleteRestoreAndResync()
@@ -190,28 +219,19 @@ void TestRepositories::accountDeleteRestoreAndResync()
     QCOMPARE(s.changed.count(), 5);
     QCOMPARE(s.repo.findById(a.id)->syncStatus, SyncStatus::Pending);
     QCOMPARE(s.names(), QStringList({ "Live", "Old" }));
-}
 
-void TestRepositories::accountSortOrdersAreAllOrNothing()
-{
-    Accounts s;
-    const Account a = s.add("A", 0);
-    const Account b = s.add("B", 1);
-    QVERIFY(s.repo.updateSortOrders({ { b.id, 0 }, { "no-such-id", 5 }, { a.id, 1 } }));
-    QCOMPARE(s.changed.count(), 3);
-    QCOMPARE(s.names(), QStringList({ "B", "A" }));
+    // Writes that fail log and announce nothing.
+    expectWarning("^AccountRepository::insert failed: .*UNIQUE");
+    QVERIFY(!s.repo.insert(a));
+    QVERIFY(s.repo.markSynced(a.id, "s") && s.test.freeze("accounts"));
+    expectWarning("^AccountRepository::softDelete failed: .*frozen");
+    QVERIFY(!s.repo.softDelete(a.id));
+    expectWarning("^AccountRepository::markAllPendingForResync failed:");
+    QCOMPARE(s.repo.markAllPendingForResync(), 0);
+    QCOMPARE(s.changed.count(), 5);
+    QVERIFY(!s.repo.findById(a.id)->deletedAt);
 
-    // A failing entry rolls the earlier ones back.
-    QVERIFY(s.test.exec("CREATE TRIGGER refuse BEFORE UPDATE OF sort_order ON accounts WHEN "
-                        "new.sort_order = 99 BEGIN SELECT RAISE(ABORT, 'refused'); END"));
-    QVERIFY(!s.repo.updateSortOrders({ { a.id, 0 }, { b.id, 99 } }));
-    QCOMPARE(s.changed.count(), 3);
-    QCOMPARE(s.names(), QStringList({ "B", "A" }));
-}
-
-void TestRepositories::accountTextFallbacks()
-{
-    Accounts s;
+    // Texts another program may have stored read as the nearest known value.
     QVERIFY(s.test.exec("INSERT INTO accounts (id, name, account_type, currency, sync_status, "
                         "created_at, updated_at, institution) VALUES ('x', 'Odd', 'Brokerage', "
                         "'usd', 'SYNCED', 'garbage', '', NULL)"));
@@ -223,21 +243,6 @@ void TestRepositories::accountTextFallbacks()
     QCOMPARE(accountTypeToText(AccountType(42)), "other");
     QCOMPARE(currencyToText(Currency(42)), "USD");
     QCOMPARE(syncStatusToText(SyncStatus(42)), "pending");
-}
-
-void TestRepositories::accountWritesThatFailEmitNothing()
-{
-    Accounts s;
-    const Account a = s.add("A");
-    expectWarning("^AccountRepository::insert failed: .*UNIQUE");
-    QVERIFY(!s.repo.insert(a));
-    QVERIFY(s.repo.markSynced(a.id, "s") && s.test.freeze("accounts"));
-    expectWarning("^AccountRepository::softDelete failed: .*frozen");
-    QVERIFY(!s.repo.softDelete(a.id));
-    expectWarning("^AccountRepository::markAllPendingForResync failed:");
-    QCOMPARE(s.repo.markAllPendingForResync(), 0);
-    QCOMPARE(s.changed.count(), 1);
-    QVERIFY(!s.repo.findById(a.id)->deletedAt);
 }
 
 void TestRepositories::categoriesRoundTripWithNullLinks()
@@ -292,45 +297,44 @@ void TestRepositories::categoryTextsNamesAndCount()
     QVERIFY(!s.repo.findByName("AUTO"));
     QVERIFY(!s.repo.findByName("Gone"));
     QCOMPARE(s.repo.findPending().size(), 4); // the deleted one included
-}
 
-void TestRepositories::categoryDeleteTouchesItsOwnRow()
-{
-    // The shared sync statements are covered with accounts; here only what is
-    // particular to categories.
-    Categories s;
+    // Deleting a parent touches only its own row.
     const Category parent = s.add("Parent");
     const Category child = s.add("Child", parent.id);
-    QVERIFY(s.repo.markSynced(child.id, "sc"));
-    QVERIFY(s.repo.softDelete(parent.id));
-    QCOMPARE(s.changed.count(), 3);
-    // Deleting a parent touches only its own row.
-    QCOMPARE(s.names(), QStringList { "Child" });
+    QVERIFY(s.repo.markSynced(child.id, "sc") && s.repo.softDelete(parent.id));
     QCOMPARE(s.repo.findById(child.id)->syncStatus, SyncStatus::Synced);
+    QVERIFY(!s.repo.findByName("Parent"));
     QCOMPARE(s.repo.markAllPendingForResync(), 1);
     QVERIFY(s.repo.restore(parent.id));
-    QCOMPARE(s.changed.count(), 5);
-    QCOMPARE(s.repo.count(), 2);
+    QCOMPARE(s.changed.count(), 8);
+    QCOMPARE(s.repo.count(), 5);
 
     expectWarning("^CategoryRepository::insert failed: .*FOREIGN KEY");
     QVERIFY(!s.repo.insert(Records::category("Orphan", "nope")));
-    QCOMPARE(s.changed.count(), 5);
-    QCOMPARE(s.repo.count(), 2);
+    QCOMPARE(s.changed.count(), 8);
 }
 
 void TestRepositories::schedulesRoundTrip()
 {
     Schedules s;
-    RecurringTransaction r = Records::recurring(s.account.id, "Landlord", QDate(2026, 4, 1));
+    // A due date its start and frequency cannot reach is saved as given, with a warning.
+    RecurringTransaction r = Records::recurring(s.account.id, "Gym", QDate(1999, 12, 31));
+    r.id = "sched-1";
+    r.startDate = QDate(1999, 11, 30);
     r.frequency = Frequency::SemiAnnual;
     r.endDate = QDate(2027, 12, 31);
+    QTest::ignoreMessage(QtWarningMsg,
+        "RecurringRepository::insert saving recurring with broken nextDueDate: id=sched-1 "
+        "payee=Gym nextDueDate=1999-12-31 startDate=1999-11-30 frequency=5");
     QVERIFY(s.repo.insert(r));
     auto stored = s.repo.findById(r.id);
     QCOMPARE(stored->frequency, Frequency::SemiAnnual);
+    QCOMPARE(stored->nextDueDate, QDate(1999, 12, 31));
     QCOMPARE(stored->endDate, std::optional<QDate>(QDate(2027, 12, 31)));
 
     // A cleared end date goes back as NULL; the account and created_at stay.
     stored->endDate.reset();
+    stored->nextDueDate = QDate(2026, 4, 1);
     stored->accountId = s.test.addAccount("Savings").id;
     stored->createdAt = kNow.addYears(-1);
     QVERIFY(s.repo.update(*stored));
@@ -341,11 +345,7 @@ void TestRepositories::schedulesRoundTrip()
     // Frequency texts are compared exactly; anything else reads as monthly.
     QVERIFY(s.test.exec("UPDATE recurring_transactions SET frequency = 'Weekly'"));
     QCOMPARE(s.repo.findById(r.id)->frequency, Frequency::Monthly);
-}
 
-void TestRepositories::schedulesInOrderAndDue()
-{
-    Schedules s;
     const QDate today = Clock::today();
     s.insert("paused", today.addDays(-30), false);
     s.insert("Beta", today);
@@ -354,77 +354,32 @@ void TestRepositories::schedulesInOrderAndDue()
     QVERIFY(s.repo.softDelete(s.insert("gone", today.addDays(-99)).id));
 
     // Active ones first by due date, then payee in any case; paused ones after.
-    QCOMPARE(payees(s.repo.findAll()), QStringList({ "alpha", "Beta", "tomorrow", "paused" }));
+    QCOMPARE(
+        payees(s.repo.findAll()), QStringList({ "alpha", "Beta", "tomorrow", "Gym", "paused" }));
     QCOMPARE(payees(s.repo.findDue(today)).size(), 2);
 
     // An account deleted and restored brings back its live schedules only.
     Clock::setFixedUtc(kNow.addDays(1));
-    QCOMPARE(s.repo.softDeleteByAccount(s.account.id), 4);
+    QCOMPARE(s.repo.softDeleteByAccount(s.account.id), 5);
     QVERIFY(s.repo.findAll().isEmpty());
-    QCOMPARE(s.repo.restoreByAccount(s.account.id, Clock::nowIso()), 4);
-}
-
-void TestRepositories::scheduleWithBrokenDueDateWarnsAndSaves()
-{
-    Schedules s;
-    RecurringTransaction r = Records::recurring(s.account.id, "Gym", QDate(1999, 12, 31));
-    r.id = "sched-1";
-    r.startDate = QDate(1999, 11, 30);
-    r.frequency = Frequency::Weekly;
-    QTest::ignoreMessage(QtWarningMsg,
-        "RecurringRepository::insert saving recurring with broken nextDueDate: id=sched-1 "
-        "payee=Gym nextDueDate=1999-12-31 startDate=1999-11-30 frequency=1");
-    QVERIFY(s.repo.insert(r));
-    QCOMPARE(s.scalar("SELECT next_due_date FROM recurring_transactions"), "1999-12-31");
-}
-
-void TestRepositories::reconciliationTimesFilledAndMoves()
-{
-    Reconciliations s;
-    const QDateTime earlier = kNow.addDays(-3);
-    const Reconciliation noCreated = s.add(s.a, QDate(2026, 2, 28), earlier, QDateTime(), earlier);
-    s.add(s.b, QDate(2026, 1, 31), earlier, earlier, QDateTime());
-    QCOMPARE(s.changed.count(), 2);
-    // Only the invalid time is filled.
-    QCOMPARE(s.test.column("SELECT created_at || ' ' || updated_at FROM reconciliations"),
-        QStringList({ "2026-03-14T09:26:53Z 2026-03-11T09:26:53Z",
-            "2026-03-11T09:26:53Z 2026-03-14T09:26:53Z" }));
-    auto stored = s.repo.findById(noCreated.id);
-
-    // An update may move it to another account; created_at and the sync
-    // columns are never written from the record.
-    stored->accountId = s.b.id;
-    stored->reconciledBalance = -9'999'999'999LL;
-    stored->createdAt = kNow.addYears(-1);
-    stored->syncStatus = SyncStatus::Conflict;
-    const int version = stored->version;
-    stored->version += 5;
-    QVERIFY(s.repo.update(*stored));
-    QCOMPARE(s.changed.count(), 3);
-    stored = s.repo.findById(noCreated.id);
-    QCOMPARE(std::tuple(stored->accountId, stored->reconciledBalance, stored->createdAt,
-                 stored->syncStatus, stored->version),
-        std::tuple(s.b.id, -9'999'999'999LL, kNow, SyncStatus::Pending, version));
-}
-
-void TestRepositories::latestReconciliationIsByStatementDate()
-{
-    Reconciliations s;
-    QVERIFY(!s.repo.findLatest(s.a.id));
-    // Completed last, but for the oldest statement.
-    s.add(s.a, QDate(2025, 12, 31), kNow);
-    const Reconciliation newest = s.add(s.a, QDate(2026, 2, 28), kNow.addDays(-10));
-    s.add(s.a, QDate(2026, 1, 31), kNow.addDays(-20));
-    s.add(s.b, QDate(2026, 3, 31), kNow);
-    QCOMPARE(s.repo.findLatest(s.a.id)->id, newest.id);
+    QCOMPARE(s.repo.restoreByAccount(s.account.id, Clock::nowIso()), 5);
 }
 
 void TestRepositories::reconciliationsDeleteRestoreAndFail()
 {
     Reconciliations s;
-    const Reconciliation r1 = s.add(s.a, QDate(2026, 1, 31));
-    const Reconciliation r2 = s.add(s.a, QDate(2026, 2, 28));
-    s.add(s.b, QDate(2026, 2, 28));
+    QVERIFY(!s.repo.findLatest(s.a.id));
+    // Only an invalid time is filled. The latest is by statement date, not by
+    // when it was completed.
+    const QDateTime earlier = kNow.addDays(-3);
+    const Reconciliation r1 = s.add(s.a, QDate(2026, 1, 31), kNow, QDateTime(), earlier);
+    const Reconciliation r2 = s.add(s.a, QDate(2026, 2, 28), kNow.addDays(-10));
+    const Reconciliation other = s.add(s.b, QDate(2026, 3, 31), kNow, earlier, QDateTime());
+    QCOMPARE(s.test.column("SELECT created_at || ' ' || updated_at FROM reconciliations"),
+        QStringList({ "2026-03-14T09:26:53Z 2026-03-11T09:26:53Z",
+            "2026-03-14T09:26:53Z 2026-03-14T09:26:53Z",
+            "2026-03-11T09:26:53Z 2026-03-14T09:26:53Z" }));
+    QCOMPARE(s.repo.findLatest(s.a.id)->id, r2.id);
     QCOMPARE(s.repo.softDeleteByAccount(s.a.id), 2);
     QVERIFY(!s.repo.findLatest(s.a.id));
     QVERIFY(s.repo.findById(r1.id)->deletedAt); // still found by id
@@ -435,6 +390,21 @@ void TestRepositories::reconciliationsDeleteRestoreAndFail()
     QCOMPARE(s.repo.markAllPendingForResync(), 1);
     QCOMPARE(s.changed.count(), 6);
 
+    // An update may move it to another account; created_at and the sync
+    // columns are never written from the record.
+    auto stored = s.repo.findById(other.id);
+    stored->accountId = s.a.id;
+    stored->reconciledBalance = -9'999'999'999LL;
+    stored->createdAt = kNow.addYears(-1);
+    stored->syncStatus = SyncStatus::Conflict;
+    const int version = stored->version;
+    stored->version += 5;
+    QVERIFY(s.repo.update(*stored));
+    stored = s.repo.findById(other.id);
+    QCOMPARE(std::tuple(stored->accountId, stored->reconciledBalance, stored->createdAt,
+                 stored->syncStatus, stored->version),
+        std::tuple(s.a.id, -9'999'999'999LL, earlier, SyncStatus::Pending, version));
+
     // Failed writes log, return false or 0, emit nothing and change nothing.
     expectWarning("^ReconciliationRepository::insert failed: .*UNIQUE");
     QVERIFY(!s.repo.insert(r1));
@@ -443,7 +413,7 @@ void TestRepositories::reconciliationsDeleteRestoreAndFail()
     edited.statementBalance = 1;
     expectWarning("^ReconciliationRepository::update failed: .*frozen");
     QVERIFY(!s.repo.update(edited));
-    QCOMPARE(s.changed.count(), 6);
+    QCOMPARE(s.changed.count(), 7);
     QCOMPARE(s.repo.findById(r1.id)->statementBalance, 123'45);
 }
 
@@ -481,25 +451,18 @@ void TestRepositories::preferencesSetReplaceAndRemove()
     QCOMPARE(prefs.value(key), value);
     QVERIFY(prefs.remove(key) && !prefs.get(key));
     QCOMPARE(test.scalar("SELECT COUNT(*) FROM preferences").toInt(), 4);
-}
 
-void TestRepositories::preferenceWritesThatFailEmitNothing()
-{
-    TestDatabase test;
-    PreferencesRepository prefs(test.db());
-    QVERIFY(prefs.set("theme", "dark"));
-    QVERIFY(test.freeze("preferences"));
-    QSignalSpy changed(&prefs, &PreferencesRepository::changed);
+    // Failed writes announce nothing; a statement that could not be compiled
+    // is tried afresh next time.
+    QVERIFY(prefs.set("theme", "dark") && test.freeze("preferences"));
     QVERIFY(!prefs.set("theme", "light"));
     QCOMPARE(prefs.value("theme"), "dark");
-
-    // A statement that could not be compiled is tried afresh next time.
     QVERIFY(test.exec("ALTER TABLE preferences RENAME TO kept"));
-    QVERIFY(!prefs.set("theme", "light") && !prefs.remove("theme"));
+    QVERIFY(!prefs.set("theme", "light") && !prefs.remove("flag"));
     QVERIFY(test.exec("ALTER TABLE kept RENAME TO preferences") && test.thaw("preferences"));
-    QCOMPARE(changed.count(), 0);
+    QCOMPARE(changed.count(), 8);
     QVERIFY(prefs.set("theme", "light") && prefs.remove("theme"));
-    QCOMPARE(changed.count(), 1);
+    QCOMPARE(changed.count(), 9);
     QVERIFY(!prefs.get("theme"));
 }
 
@@ -660,6 +623,148 @@ void TestRepositories::repositoriesRefuseAmountsBeyondTheLimit()
                          "ALL SELECT reconciled_balance FROM reconciliations UNION ALL SELECT "
                          "COUNT(*) FROM split_lines"),
         QStringList({ "-9999999999", "9999999999", "-9999999999", "9999999999", "0" }));
+}
+
+void TestRepositories::freshFileReachesLatestVersion()
+{
+    TestDatabase test;
+    QCOMPARE(test.column("SELECT version || ':' || name FROM schema_version"),
+        QStringList({ "1:initial", "2:recon_sync", "3:payee_index", "4:balance_index",
+            "5:report_index", "6:sync_state", "7:report_walks", "8:sync_conflicts",
+            "9:statement_ids", "10:shared_accounts", "11:register_order", "12:csv_profiles",
+            "13:csv_profile_sync", "14:search_index_pause", "15:server_id_index" }));
+    QCOMPARE(test.column("PRAGMA journal_mode") + test.column("PRAGMA foreign_keys"),
+        QStringList({ "wal", "1" }));
+}
+
+void TestRepositories::versionOneFileGetsTheLaterMigrations()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("old.db");
+    {
+        Database old;
+        QVERIFY(old.open(path));
+        QSqlQuery q(old.database());
+        QVERIFY(q.exec(
+            "CREATE TABLE IF NOT EXISTS schema_version (  version INTEGER PRIMARY KEY,  name    "
+            "TEXT NOT NULL,  applied_at TEXT NOT NULL DEFAULT (datetime('now')))"));
+        QVERIFY(old.applyMigration(
+            1, "initial", QString::fromUtf8(bytes(":/sql/sql/migrations/001_initial.sql"))));
+        QVERIFY(q.exec(
+            "INSERT INTO accounts (id, name, created_at, updated_at) VALUES ('a', 'A', '', '')"));
+        QVERIFY(q.exec(
+            "INSERT INTO reconciliations (id, account_id, statement_date, statement_balance, "
+            "reconciled_balance, completed_at) VALUES ('r', 'a', '2024-05-31', 1000, 1000, "
+            "'2024-06-02T10:00:00Z')"));
+        // A bank's layout as builds before their synchronisation kept it.
+        QVERIFY(q.exec("CREATE TABLE csv_profiles (id TEXT PRIMARY KEY, account_id TEXT NOT NULL, "
+                       "name TEXT NOT NULL, header_shape TEXT NOT NULL, mapping TEXT NOT NULL, "
+                       "updated_at TEXT NOT NULL)"));
+        QVERIFY(q.exec("INSERT INTO csv_profiles VALUES ('p', 'a', 'Bank', 'shape', '{}', "
+                       "'2024-07-01T09:00:00Z')"));
+    }
+
+    {
+        Database db;
+        QSignalSpy applied(&db, &Database::migrationApplied);
+        QVERIFY(db.open(path) && db.runMigrations());
+        QCOMPARE(applied.count(), Database::latestVersion() - 1);
+        QCOMPARE(applied.first(), QVariantList({ 2, "recon_sync" }));
+        QCOMPARE(queryColumn(db.database(),
+                     "SELECT created_at || '|' || updated_at || '|' || version || '|' "
+                     "|| sync_status FROM reconciliations"),
+            QStringList { "2024-06-02T10:00:00Z|2024-06-02T10:00:00Z|1|pending" });
+        // Kept before they travelled: sent with the next synchronisation.
+        QCOMPARE(queryColumn(db.database(),
+                     "SELECT created_at || '|' || version || '|' || sync_status FROM csv_profiles"),
+            QStringList { "2024-07-01T09:00:00Z|1|pending" });
+    }
+    // Opened again, an up-to-date file runs nothing.
+    Database again;
+    QSignalSpy applied(&again, &Database::migrationApplied);
+    QVERIFY(again.open(path) && again.runMigrations());
+    QCOMPARE(applied.count(), 0);
+}
+
+void TestRepositories::failingStatementLeavesNothing()
+{
+    TestDatabase test;
+    QSignalSpy errors(test.db(), &Database::migrationError);
+    const QString script = "CREATE TABLE extra (id TEXT);\n"
+                           "ALTER TABLE extra ADD COLUMN note TEXT;\n"
+                           "INSERT INTO no_such_table VALUES (1);\n";
+    const int next = Database::latestVersion() + 1;
+    QTest::ignoreMessage(
+        QtCriticalMsg, QRegularExpression(QString("^Migration %1 failed:").arg(next)));
+    QVERIFY(!test.db()->applyMigration(next, "broken", script));
+    QCOMPARE(errors.count(), 1);
+    QCOMPARE(test.scalar(QString("SELECT (SELECT COUNT(*) FROM schema_version WHERE "
+                                 "version = %1) + (SELECT COUNT(*) FROM sqlite_master "
+                                 "WHERE name = 'extra')")
+                             .arg(next))
+                 .toInt(),
+        0);
+    // Nothing is left half-open: the next migration can run and commit.
+    QVERIFY(test.db()->applyMigration(next, "fixed", "CREATE TABLE extra (id TEXT);"));
+    QCOMPARE(test.column(QString("SELECT name FROM schema_version WHERE version = %1").arg(next)),
+        QStringList { "fixed" });
+}
+
+void TestRepositories::newFilesAreTheOwnersOnly()
+{
+    QTemporaryDir dir;
+    const auto mode = [](const QString& path) {
+        return QString::number(QFileInfo(path).permissions() & 0x0777, 16);
+    };
+    for (const mode_t mask : { 022, 077 }) {
+        const mode_t previous = umask(mask);
+        const QString folder = dir.filePath(QString("data-%1/inner").arg(mask, 0, 8));
+        QVERIFY(FilePrivacy::makePrivateDirectory(folder));
+        const QString path = folder + "/ledgerine.db";
+        Database db;
+        QVERIFY(db.open(path) && db.runMigrations());
+        umask(previous);
+        // Qt's permission bits in hex: 0x600 is rw for the owner alone.
+        QCOMPARE(mode(folder), "700");
+        QCOMPARE(mode(path), "600");
+        QCOMPARE(mode(path + "-wal"), "600");
+        QCOMPARE(mode(path + "-shm"), "600");
+        // A folder that is there already is left as the user made it.
+        QVERIFY(FilePrivacy::makePrivateDirectory(QFileInfo(folder).path()));
+    }
+}
+
+void TestRepositories::readOnlyFileIsOpenedForReading()
+{
+    QTemporaryDir dir;
+    const QString folder = dir.filePath("data");
+    QVERIFY(QDir().mkpath(folder));
+    const QString path = folder + "/ledgerine.db";
+    const QString outdated = folder + "/old.db";
+    QVERIFY(prepare(path,
+        { "INSERT INTO accounts (id, name, created_at, updated_at) VALUES "
+          "('a', 'Kept', '', '')" }));
+    QVERIFY(prepare(outdated,
+        { QString("DELETE FROM schema_version WHERE version = %1")
+                .arg(Database::latestVersion()) }));
+    const QByteArray before = bytes(path);
+    {
+        ReadOnlyFolder readOnly(folder);
+        QVERIFY(readOnly.isReadOnly());
+        Database db;
+        QVERIFY(db.open(path) && db.runMigrations());
+        QVERIFY(db.isReadOnly() && !db.isWritable());
+        QCOMPARE(queryColumn(db.database(), "SELECT name FROM accounts"), QStringList { "Kept" });
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^AccountRepository::insert failed"));
+        QVERIFY(!AccountRepository(&db).insert(Records::account("New")));
+
+        // A file this build would have to migrate cannot be read as it is.
+        Database old;
+        QTest::ignoreMessage(QtCriticalMsg, QRegularExpression("needs migrating"));
+        QVERIFY(old.open(outdated) && !old.runMigrations());
+        QCOMPARE(old.failure().kind, StoreFailure::Kind::ReadOnlyOutdated);
+    }
+    QCOMPARE(bytes(path), before);
 }
 
 QTEST_GUILESS_MAIN(TestRepositories)

@@ -30,9 +30,7 @@ class TestImportService : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void decodesEveryEncodingBanksUse();
-    void refusesWhatIsNotText();
-    void csvRowsQuotesAndLineEnds();
+    void textOfEveryEncodingAndItsCsvRows();
     void amounts_data();
     void amounts();
     void qifDates_data();
@@ -40,19 +38,16 @@ private Q_SLOTS:
     void csvDates_data();
     void csvDates();
     void qifSectionsRecordsAndSplits();
-    void csvCountsSumsAndDuplicates();
     void csvEncodingsOrdersAndLimits();
     void cancelledOrEmptyRunsLeaveNothing();
     void fullDiskMidRunStoresNothing();
     void qifFilesLinkTransfersAndStoreSplits();
     void qifHintsLinkLaterImports();
-    void qifScanUnmappedAndHeaderlessFiles();
     void csvAmountModes_data();
     void csvAmountModes();
     void csvPreviewAndProfiles();
     void ofxStatementForms_data();
     void ofxStatementForms();
-    void ofxRowsKnownAgainByTheirIds();
 };
 
 namespace {
@@ -133,32 +128,6 @@ QStringList records(const QifFile& qif)
 
 } // namespace
 
-void TestImportService::csvCountsSumsAndDuplicates()
-{
-    TestAppState app;
-    const Account checking = app.addAccount("Checking");
-    ImportService* service = app->importService();
-    const int categoriesBefore = app->categories()->count();
-
-    // Two lines about the account before the header; one row repeats another.
-    const ImportResult first
-        = service->importCsv(importFixture("bank-export.csv"), checking.id, kFiveColumns);
-    // Invalid: "abc", an empty amount, "not a date".
-    QCOMPARE(counts(first), "imported 4 duplicates 1 invalid 3");
-    const QList<Transaction> stored = app->transactions()->findByAccount(checking.id);
-    QCOMPARE(Records::sum(stored), -350 + 12500 - 123456 - 2000);
-    QCOMPARE(byPayee(stored, "Smith, John")->memo, "Rent share, January");
-    // Known categories are taken by name; "Hobbies" is made.
-    QCOMPARE(byPayee(stored, "Grocery Store")->categoryId,
-        app->categories()->findByName("Groceries")->id);
-    QCOMPARE(app->categories()->count(), categoriesBefore + 1);
-
-    const ImportResult again
-        = service->importCsv(importFixture("bank-export.csv"), checking.id, kFiveColumns);
-    QCOMPARE(counts(again), "duplicates 5 invalid 3");
-    QCOMPARE(app->transactions()->findByAccount(checking.id).size(), 4);
-}
-
 void TestImportService::csvEncodingsOrdersAndLimits()
 {
     TestAppState app;
@@ -181,13 +150,16 @@ void TestImportService::csvEncodingsOrdersAndLimits()
     QCOMPARE(byPayee(app->transactions()->findByAccount(yen.id), "Tea ☕")->amount, -2);
 
     QTemporaryDir dir;
+    const int categoriesBefore = app->categories()->count();
 
-    // Texts and dates beyond what any write path stores are refused by row, with the reason.
+    // Texts and dates beyond what any write path stores are refused by row, with the
+    // reason. Known categories are taken by name; "Hobbies" is made.
     const QString refused = writeFile(dir, "refused.csv",
-        "2024-01-03," + QByteArray(200, 'p') + ",-1\n2024-01-04," + QByteArray(201, 'p')
+        "2024-01-03," + QByteArray(200, 'p') + ",-1,,Hobbies\n2024-01-04," + QByteArray(201, 'p')
             + ",-1\n2024-01-05,Memo,-1," + QByteArray(10001, 'm') + "\n2024-01-06,Category,-1,,"
             + QByteArray(201, 'c')
-            + "\n1899-12-31,Too early,-1\n2101-01-01,Too late,-1\n1900-01-01,Earliest,-1\n");
+            + "\n1899-12-31,Too early,-1\n2101-01-01,Too late,-1\n1900-01-01,Earliest,-1,,"
+              "Groceries\n");
     const ImportResult capped = service->importCsv(refused, euro.id, { 0, 1, 2, 3, 4, false, {} });
     QCOMPARE(counts(capped), "imported 2 invalid 5");
     QCOMPARE(capped.problems,
@@ -196,7 +168,9 @@ void TestImportService::csvEncodingsOrdersAndLimits()
             "Row 4: The category name is longer than 200 characters.",
             "Row 5: The date 1899-12-31 is not between the years 1900 and 2100.",
             "Row 6: The date 2101-01-01 is not between the years 1900 and 2100." }));
-    QVERIFY(!app->categories()->findByName(QString(201, 'c')));
+    QCOMPARE(app->categories()->count(), categoriesBefore + 1);
+    QCOMPARE(byPayee(app->transactions()->findByAccount(euro.id), "Earliest")->categoryId,
+        app->categories()->findByName("Groceries")->id);
 
     // Read with the wrong delimiter chosen no row fits the mapping: each
     // counts, and the file says why.
@@ -352,6 +326,38 @@ void TestImportService::qifFilesLinkTransfersAndStoreSplits()
     QCOMPARE(adjustedLines.size(), 2);
     QCOMPARE(adjustedLines.at(1).amount, -4000);
     QCOMPARE(adjustedLines.at(1).categoryId, app->categories()->findByName("Uncategorized")->id);
+
+    // Files without an account block, unmapped ones and missing ones.
+    const Account cash = app.addAccount("Cash");
+    const QString headerless = importFixture("no-header-day-first.qif");
+    const QStringList files { importFixture("checking.qif"), importFixture("investment.qif"),
+        headerless, importFixture("missing.qif") };
+
+    const QifScan scan = service->scanQifAccounts(files);
+    QCOMPARE(scan.transactions, 5 + 2 + 2);
+    QCOMPARE(Records::texts(scan.accounts, &QifAccountEntry::key),
+        (QStringList { "Checking", "Brokerage", headerless }));
+    QCOMPARE(scan.accounts.at(1).suggestedType, AccountType::Investment);
+    QCOMPARE(scan.accounts.at(2).displayName, "no-header-day-first.qif (no account header)");
+    QCOMPARE(scan.fileErrors.size(), 1);
+
+    const ImportResult unmapped = service->importQif(files, { { headerless, cash.id } });
+    QCOMPARE(counts(unmapped), "imported 2 invalid 2 unsupported 2 withoutAccount 7");
+    QCOMPARE(unmapped.fileErrors.size(), 1);
+    const QList<Transaction> stored = app->transactions()->findByAccount(cash.id);
+    // Day-first dates, grouped decimal commas and Windows-1252 text.
+    QCOMPARE(Records::rows(stored, &Transaction::payee, &Transaction::date, &Transaction::amount),
+        QStringList({ "Gehalt 2024-01-03 100000", "Café Müller 2023-12-25 -123456" }));
+
+    Account brokerage = Records::account("Brokerage");
+    brokerage.type = AccountType::Investment;
+    QCOMPARE(service
+                 ->importQif({ importFixture("investment.qif") }, { { "brokerage", brokerage.id } },
+                     { brokerage })
+                 .imported,
+        2);
+    QCOMPARE(app->accounts()->findById(brokerage.id)->type, AccountType::Investment);
+    QVERIFY(byPayee(app->transactions()->findByAccount(brokerage.id), "Buy: Acme Corp"));
 }
 
 void TestImportService::qifHintsLinkLaterImports()
@@ -409,42 +415,6 @@ void TestImportService::qifHintsLinkLaterImports()
     QCOMPARE(app->transactions()->findById(card->transferLinkId)->payee, "Second side");
     QCOMPARE(app->transactions()->search("Rent share", {}).size(), 1);
     QVERIFY(app.searchIndexIsSound());
-}
-
-void TestImportService::qifScanUnmappedAndHeaderlessFiles()
-{
-    TestAppState app;
-    const Account cash = app.addAccount("Cash");
-    ImportService* service = app->importService();
-    const QString headerless = importFixture("no-header-day-first.qif");
-    const QStringList files { importFixture("checking.qif"), importFixture("investment.qif"),
-        headerless, importFixture("missing.qif") };
-
-    const QifScan scan = service->scanQifAccounts(files);
-    QCOMPARE(scan.transactions, 5 + 2 + 2);
-    QCOMPARE(Records::texts(scan.accounts, &QifAccountEntry::key),
-        (QStringList { "Checking", "Brokerage", headerless }));
-    QCOMPARE(scan.accounts.at(1).suggestedType, AccountType::Investment);
-    QCOMPARE(scan.accounts.at(2).displayName, "no-header-day-first.qif (no account header)");
-    QCOMPARE(scan.fileErrors.size(), 1);
-
-    const ImportResult result = service->importQif(files, { { headerless, cash.id } });
-    QCOMPARE(counts(result), "imported 2 invalid 2 unsupported 2 withoutAccount 7");
-    QCOMPARE(result.fileErrors.size(), 1);
-    const QList<Transaction> stored = app->transactions()->findByAccount(cash.id);
-    // Day-first dates, grouped decimal commas and Windows-1252 text.
-    QCOMPARE(Records::rows(stored, &Transaction::payee, &Transaction::date, &Transaction::amount),
-        QStringList({ "Gehalt 2024-01-03 100000", "Café Müller 2023-12-25 -123456" }));
-
-    Account brokerage = Records::account("Brokerage");
-    brokerage.type = AccountType::Investment;
-    QCOMPARE(service
-                 ->importQif({ importFixture("investment.qif") }, { { "brokerage", brokerage.id } },
-                     { brokerage })
-                 .imported,
-        2);
-    QCOMPARE(app->accounts()->findById(brokerage.id)->type, AccountType::Investment);
-    QVERIFY(byPayee(app->transactions()->findByAccount(brokerage.id), "Buy: Acme Corp"));
 }
 
 void TestImportService::csvAmountModes_data()
@@ -629,23 +599,7 @@ void TestImportService::ofxStatementForms()
     QCOMPARE(Records::sum(stored), sum);
 }
 
-void TestImportService::ofxRowsKnownAgainByTheirIds()
-{
-    TestAppState app;
-    const Account bank = app.addAccount("Bank");
-    const QHash<QString, QString> to { { "000123456789", bank.id },
-        { "4111222233334444", app.addAccount("Card").id } };
-    const QString path = importFixture("two-statements.qfx");
-    QCOMPARE(counts(app->importService()->importOfx(path, to)), "imported 3");
-
-    // Known by their FITIDs even where a payee was renamed in the register since.
-    Transaction coffee = app->transactions()->findByAccount(bank.id).last();
-    coffee.payee = "Corner Coffee";
-    QVERIFY(app->transactions()->update(coffee));
-    QCOMPARE(counts(app->importService()->importOfx(path, to)), "duplicates 3");
-}
-
-void TestImportService::decodesEveryEncodingBanksUse()
+void TestImportService::textOfEveryEncodingAndItsCsvRows()
 {
     using ImportText::decode;
     // UTF-8 with a byte-order mark.
@@ -660,10 +614,8 @@ void TestImportService::decodesEveryEncodingBanksUse()
         QCOMPARE(decode(bad).size(), bad.size());
     }
     QVERIFY(ImportText::isStrictUtf8("\xF0\x9F\x92\xB0 \xF4\x8F\xBF\xBF"));
-}
 
-void TestImportService::refusesWhatIsNotText()
-{
+    // Files that are no text are refused with the reason.
     QTemporaryDir dir;
     writeFile(dir, "empty.csv", {});
     writeFile(dir, "blank.qif", "\xEF\xBB\xBF \r\n\r\n");
@@ -681,10 +633,8 @@ void TestImportService::refusesWhatIsNotText()
     QVERIFY(error("missing.csv").startsWith("Could not open " + native + "missing.csv: "));
     QCOMPARE(ImportText::readFile(dir.filePath("fine.csv")).text, "2024-01-01,A,1\n");
     QVERIFY(error("fine.csv").isEmpty());
-}
 
-void TestImportService::csvRowsQuotesAndLineEnds()
-{
+    // Quoted fields, empty lines and every kind of line end.
     const QList<QStringList> rows
         = CsvReader::read(" a , \"b, \"\"c\"\"\" ,\"multi\nline\"\r\n\r\nd,,\r"
                           "e,\"\"\rf");
@@ -709,24 +659,16 @@ void TestImportService::amounts_data()
     QTest::addColumn<qint64>("expected"); // -1 for no value
     const int usd = int(Currency::USD);
     QTest::newRow("grouped decimal comma") << "1.234,56" << usd << qint64(123456);
-    QTest::newRow("thousands comma") << "1,234" << usd << qint64(123400);
-    QTest::newRow("decimal comma") << "1,23" << usd << qint64(123);
     QTest::newRow("parentheses") << "(12.00)" << usd << qint64(-1200);
     QTest::newRow("symbol and sign") << "-$1,234.56" << usd << qint64(-123456);
     QTest::newRow("plus and spaces") << " + 1 000.5 " << usd << qint64(100050);
     QTest::newRow("other currency symbol") << "€12,50" << usd << qint64(1250);
     QTest::newRow("negative in parentheses") << "(-5)" << usd << qint64(500);
-    QTest::newRow("yen are whole") << "1,234" << int(Currency::JPY) << qint64(1234);
     QTest::newRow("yen have no decimals") << "12.5" << int(Currency::JPY) << qint64(-1);
     QTest::newRow("at the limit") << "99,999,999.99" << usd << qint64(9'999'999'999);
     QTest::newRow("beyond the limit") << "100,000,000.00" << usd << qint64(-1);
-    QTest::newRow("beyond the yen limit") << "10000000000" << int(Currency::JPY) << qint64(-1);
-    QTest::newRow("bad grouping") << "1,234,56" << usd << qint64(-1);
-    QTest::newRow("lone dot") << "." << usd << qint64(-1);
     QTest::newRow("empty") << "" << usd << qint64(-1);
-    QTest::newRow("word") << "abc" << usd << qint64(-1);
     QTest::newRow("two signs") << "--5" << usd << qint64(-1);
-    QTest::newRow("huge") << "123456789012345678901234" << usd << qint64(-1);
 }
 
 void TestImportService::amounts()
@@ -752,12 +694,10 @@ void TestImportService::qifDates_data()
     QTest::newRow("padded apostrophe") << " 1/ 5' 5" << month << QDate(2005, 1, 5);
     QTest::newRow("short year of the last century") << "3/4/98" << month << QDate(1998, 3, 4);
     QTest::newRow("day first") << "3/4/98" << day << QDate(1998, 4, 3);
-    QTest::newRow("dots, day first") << "25.12.2023" << day << QDate(2023, 12, 25);
     QTest::newRow("unknown order, day above 12") << "25/12/2023" << unknown << QDate(2023, 12, 25);
     QTest::newRow("year first") << "2024-03-05" << day << QDate(2024, 3, 5);
     QTest::newRow("no such month") << "13/01/2024" << month << QDate();
     QTest::newRow("two parts") << "1/2" << month << QDate();
-    QTest::newRow("letters") << "Jan 5 2024" << month << QDate();
 }
 
 void TestImportService::qifDates()
@@ -780,7 +720,6 @@ void TestImportService::csvDates_data()
                             << date;
     };
     row("2024-03-05", "", unknown, QDate(2024, 3, 5));
-    row("20240305", "", unknown, QDate(2024, 3, 5));
     row("2024/3/5", "", unknown, QDate(2024, 3, 5));
     row("03/05/2024", "", unknown, QDate(2024, 3, 5));
     row("03/05/2024", "", int(DateOrder::DayFirst), QDate(2024, 5, 3));
@@ -790,19 +729,14 @@ void TestImportService::csvDates_data()
     // Timestamps of bank exports, read by their leading yyyyMMdd.
     row("20091224120000[0:GMT]", "", unknown, QDate(2009, 12, 24));
     row("20091224120000.000[-5:EST]", "", unknown, QDate(2009, 12, 24));
-    row("200912241200", "", unknown, QDate(2009, 12, 24));
     // Month names of the interface's languages, any case, with or without the dot.
     row("May 14, 2026", "", unknown, QDate(2026, 5, 14));
-    row("sep. 3 2025", "", unknown, QDate(2025, 9, 3));
     row("07 Nov 2013", "", unknown, QDate(2013, 11, 7));
     row("07-NOV-13", "", unknown, QDate(2013, 11, 7));
     row("7. Dez. 2023", "", unknown, QDate(2023, 12, 7));
-    row("3. März 2024", "", unknown, QDate(2024, 3, 3));
     row("3 Mrz 2024", "", unknown, QDate(2024, 3, 3));
     row("7 déc. 2023", "", unknown, QDate(2023, 12, 7));
     row("1er févr. 2024", "", unknown, QDate(2024, 2, 1));
-    row("15 aout 2024", "", unknown, QDate(2024, 8, 15));
-    row("7 dic 2023", "", unknown, QDate(2023, 12, 7));
     row("7 de septiembre de 2023", "", unknown, QDate(2023, 9, 7));
     row("2013 Nov 07", "", unknown, QDate(2013, 11, 7));
     row("2023年12月7日", "", unknown, QDate(2023, 12, 7));
