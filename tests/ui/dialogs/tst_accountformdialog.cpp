@@ -1,4 +1,5 @@
 #include "DialogTestHelpers.h"
+#include "Records.h"
 #include "data/Clock.h"
 #include "ui/dialogs/AccountFormDialog.h"
 #include "ui/dialogs/CategoryFormDialog.h"
@@ -14,37 +15,24 @@ using namespace DialogTest;
 
 const QDateTime kNow(QDate(2026, 3, 11), QTime(12, 30, 5), QTimeZone::utc());
 
+// Records as the store gives them back, every kept field set.
 Account storedAccount()
 {
-    Account a;
-    a.id = QStringLiteral("2f1c9a7e-5b3d-4e8a-9c61-0d7f3b2a1e45");
-    a.name = QStringLiteral("Travel Card");
-    a.type = AccountType::CreditCard;
-    a.currency = Currency::GBP;
-    a.startingBalance = -123456;
-    a.sortOrder = 4;
-    a.isShared = true;
-    a.version = 7;
-    a.syncStatus = SyncStatus::Synced;
-    a.serverId = QStringLiteral("srv-88");
-    a.createdAt = QDateTime(QDate(2024, 5, 1), QTime(8, 0), QTimeZone::utc());
+    Account a = Records::account(QStringLiteral("Travel Card"), -123456);
+    std::tie(a.type, a.currency, a.sortOrder, a.isShared, a.version, a.syncStatus, a.serverId)
+        = std::tuple(AccountType::CreditCard, Currency::GBP, 4, true, 7, SyncStatus::Synced,
+            QStringLiteral("srv-88"));
+    a.createdAt = kNow.addYears(-2);
     return a;
 }
 
 Category storedCategory(CategoryType type)
 {
-    Category c;
-    c.id = QStringLiteral("0b9f3c1e-7a42-4d8e-b1f0-5c6d7e8f9a01");
-    c.name = QStringLiteral("Donations");
-    c.type = type;
-    c.parentId = QStringLiteral("5a1e2b3c-4d5e-4f60-8172-93a4b5c6d7e8");
-    c.isTaxRelevant = true;
-    c.taxCategory = QStringLiteral("charitable_contributions");
-    c.color = QStringLiteral("#AA3366");
-    c.isDefault = true;
-    c.version = 3;
-    c.serverId = QStringLiteral("srv-7");
-    c.createdAt = QDateTime(QDate(2025, 3, 1), QTime(8, 0), QTimeZone::utc());
+    Category c = Records::category(QStringLiteral("Donations"), QStringLiteral("p-9"), type);
+    std::tie(c.isTaxRelevant, c.taxCategory, c.color, c.isDefault, c.version, c.serverId)
+        = std::tuple(true, QStringLiteral("charitable_contributions"), QStringLiteral("#AA3366"),
+            true, 3, QStringLiteral("srv-7"));
+    c.createdAt = kNow.addYears(-1);
     return c;
 }
 
