@@ -120,7 +120,6 @@ private Q_SLOTS:
     void ofxStatementsGoToTheirAccounts();
     void refusedWhileTheProgramHasTheData();
     void damagedLedgerTakesNothing();
-    void roleSizes();
     void scaleAndThemeAreStored();
     void startupRestoresStoredChoices();
     void paletteContrast_data();
@@ -541,7 +540,7 @@ void TestStartup::init()
     DisplaySettings::setFontScale(100);
 }
 
-void TestStartup::roleSizes()
+void TestStartup::scaleAndThemeAreStored()
 {
     // Points and weight of a role over a base font and scale.
     const auto font = [this](int basePoints, int scale, int role) {
@@ -560,10 +559,8 @@ void TestStartup::roleSizes()
     QCOMPARE(font(9, 85, ThemeManager::Small), QList<int>({ 7, QFont::Normal }));
     // A base font sized in pixels counts as ten points.
     QCOMPARE(font(-20, 150, ThemeManager::Heading), QList<int>({ 19, 600 }));
-}
 
-void TestStartup::scaleAndThemeAreStored()
-{
+    init(); // 10 points at 100% again
     TestDatabase test;
     PreferencesRepository prefs(test.db());
     ThemeManager theme(&prefs);
@@ -591,11 +588,7 @@ void TestStartup::scaleAndThemeAreStored()
     };
     theme.setTheme("dark");
     QCOMPARE(window(), "#0F1E19");
-    theme.setTheme("light");
-    QCOMPARE(window(), "#FAFBFA");
-
     // Names are compared exactly; the offscreen platform reports no scheme, so light.
-    theme.setTheme("dark");
     theme.setTheme("Dark");
     QCOMPARE(theme.theme(), ThemeManager::System);
     QCOMPARE(prefs.value("theme"), "system");
@@ -612,19 +605,19 @@ void TestStartup::startupRestoresStoredChoices()
         return state.initialize()
             && state.preferences()->set(QLatin1String(key), QLatin1String(value));
     };
+    // Values that make no sense leave the defaults.
     QVERIFY(store("theme", "dark") && store("weekStartDay", "9") && store("fontScale", "200"));
     {
         AppState state;
-        QVERIFY(state.initialize());
-        QCOMPARE(DisplaySettings::fontScale(), 160);
-        QVERIFY(ThemeColors::isDark());
-        QCOMPARE(DisplaySettings::weekStartDay(), localeStart);
+        QVERIFY(state.initialize() && ThemeColors::isDark());
+        QCOMPARE(std::tuple(DisplaySettings::fontScale(), DisplaySettings::weekStartDay()),
+            std::tuple(160, localeStart));
     }
     QVERIFY(store("fontScale", "abc") && store("weekStartDay", "3"));
     AppState last;
     QVERIFY(last.initialize());
-    QCOMPARE(DisplaySettings::fontScale(), 100);
-    QCOMPARE(DisplaySettings::weekStartDay(), Qt::Wednesday);
+    QCOMPARE(std::tuple(DisplaySettings::fontScale(), DisplaySettings::weekStartDay()),
+        std::tuple(100, Qt::Wednesday));
 }
 
 void TestStartup::paletteContrast_data()
@@ -638,8 +631,6 @@ void TestStartup::paletteContrast_data()
         { "window text", R::WindowText, R::Window },
         { "text", R::Text, R::Base },
         { "text, alternate rows", R::Text, R::AlternateBase },
-        { "button text", R::ButtonText, R::Button },
-        { "tool tip", R::ToolTipText, R::ToolTipBase },
         { "link in a field", R::Link, R::Base },
         { "link on the window", R::Link, R::Window },
         { "visited link", R::LinkVisited, R::Base },

@@ -267,10 +267,8 @@ void TestTransactionFormDialog::existingSplitAndStoredFieldsAreKept()
     Transaction stored = m_app->addTransaction(
         m_checking.id, QDate(2025, 4, 2), QStringLiteral("Utility Co"), 8000, m_water.id);
     stored.isSplit = stored.cleared = stored.reconciled = true;
-    stored.transferLinkId = Ids::newId();
-    stored.transferDestAccountId = m_savings.id;
-    stored.version = 5;
-    stored.serverId = QStringLiteral("srv-1");
+    std::tie(stored.transferLinkId, stored.transferDestAccountId, stored.version, stored.serverId)
+        = std::tuple(Ids::newId(), m_savings.id, 5, u"srv-1"_s);
     QVERIFY(state()->transactions()->update(stored));
     const SplitLine a { Ids::newId(), stored.id, m_water.id, 5000, QStringLiteral("water"), kNow,
         kNow };
@@ -553,10 +551,8 @@ void TestTransactionFormDialog::detailsClearCloseAndDeleteBothLegs()
         m_checking.id, QDate(2025, 9, 5), QStringLiteral("Transfer to Rainy Day"), -20000);
     Transaction in = m_app->addTransaction(
         m_savings.id, QDate(2025, 9, 5), QStringLiteral("Transfer from Checking"), 20000);
-    out.transferLinkId = in.id;
-    out.transferDestAccountId = m_savings.id;
-    in.transferLinkId = out.id;
-    in.transferDestAccountId = m_checking.id;
+    std::tie(out.transferLinkId, out.transferDestAccountId) = std::tie(in.id, m_savings.id);
+    std::tie(in.transferLinkId, in.transferDestAccountId) = std::tie(out.id, m_checking.id);
     QVERIFY(state()->transactions()->update(out) && state()->transactions()->update(in));
     Clock::setFixedUtc(kNow);
     const auto deleted = [this](const Transaction& t) {

@@ -367,12 +367,11 @@ void TestMainWindow::cascadeDeleteAndThePageThatFollows()
     m_app->addTransaction(other, QDate(2025, 2, 1), QStringLiteral("Stays"), 500);
     QVERIFY(state->recurring()->insert(
         Records::recurring(current, QStringLiteral("Rent"), QDate(2025, 7, 1))));
-    Reconciliation reconciliation;
-    reconciliation.id = QStringLiteral("11111111-2222-3333-4444-555555555555");
-    reconciliation.accountId = current;
-    reconciliation.statementDate = QDate(2025, 5, 31);
-    reconciliation.completedAt = Clock::nowUtc();
-    QVERIFY(state->reconciliations()->insert(reconciliation));
+    Reconciliation done;
+    std::tie(done.id, done.accountId, done.statementDate, done.completedAt)
+        = std::tuple(u"11111111-2222-3333-4444-555555555555"_s, current, QDate(2025, 5, 31),
+            Clock::nowUtc());
+    QVERIFY(state->reconciliations()->insert(done));
 
     MainWindow* window = openWindow();
     MessageBoxes::setNextAnswer(QMessageBox::Yes);
