@@ -18,8 +18,6 @@
 #include "data/TransactionRepository.h"
 #include "services/CategoryService.h"
 #include "services/import/CsvProfileService.h"
-#include "tst_startup.moc"
-#include "tst_thememanager.moc"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -566,7 +566,6 @@ void TestRegisterScreen::defaultLayoutFitsTheWindow_data()
     QTest::addColumn<int>("paychecks");
     // The size a first start takes on a screen with room for it.
     QTest::newRow("1280") << 1280 << 100 << u"en"_s << 0;
-    QTest::newRow("900, extra large, German") << 900 << 150 << u"de"_s << 0;
     QTest::newRow("1280, extra large, German") << 1280 << 150 << u"de"_s << 0;
     QTest::newRow("narrowest, large") << 0 << 130 << u"en"_s << 0;
     // Balances widest in rows not read when the columns were fitted.
