@@ -182,7 +182,8 @@ void TestStartup::createsMissingDataDirectoryAndOwnsTheStore()
     QSignalSpy changed(&again, &AppState::currentAccountChanged);
     QVERIFY(again.initialize());
     QCOMPARE(again.categories()->count(), 56);
-    QCOMPARE(std::tuple(again.currentAccountId(), changed.count()), std::tuple(QString("acct-1"), qsizetype(0)));
+    QCOMPARE(std::tuple(again.currentAccountId(), changed.count()),
+        std::tuple(QString("acct-1"), qsizetype(0)));
 }
 
 void TestStartup::unusableDataDirectoryEndsWithExitCodeOne_data()

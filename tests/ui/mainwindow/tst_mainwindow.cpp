@@ -36,8 +36,6 @@
 #include <QScreen>
 #include <QSettings>
 #include <QSplitter>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTextDocument>
@@ -141,7 +139,6 @@ private:
     MainWindow* openWindow();
     void activate();
     QStringList runContextMenu(int row, const QString& trigger);
-    void execSql(const QString& sql);
 
     std::unique_ptr<QObject> m_pending;
     std::unique_ptr<TestAppState> m_app;
@@ -213,12 +210,6 @@ QStringList TestMainWindow::runContextMenu(int row, const QString& trigger)
     QContextMenuEvent event(QContextMenuEvent::Mouse, pos, list->viewport()->mapToGlobal(pos));
     QApplication::sendEvent(list->viewport(), &event);
     return texts;
-}
-
-void TestMainWindow::execSql(const QString& sql)
-{
-    QSqlQuery query(m_app->state()->database()->database());
-    QVERIFY2(query.exec(sql), qPrintable(query.lastError().text()));
 }
 
 void TestMainWindow::sidebarShowsBalancesAndFollowsTheStore()
@@ -334,20 +325,20 @@ void TestMainWindow::failedWritesAreReportedAndUndone()
 {
     MainWindow* window = openWindow();
     // The opening transaction cannot be written: the account goes with it.
-    execSql(QStringLiteral("CREATE TEMP TRIGGER refuse BEFORE INSERT ON transactions "
-                           "BEGIN SELECT RAISE(ABORT, 'disk full'); END"));
+    QVERIFY(m_app->exec("CREATE TEMP TRIGGER refuse BEFORE INSERT ON transactions "
+                        "BEGIN SELECT RAISE(ABORT, 'disk full'); END"));
     auto handled = answerAccountForm(m_pending.get(), { "Everyday", "10" });
     window->showNewAccountDialog();
     QVERIFY(*handled && m_app->state()->accounts()->findAll().isEmpty());
     QCOMPARE(
         window->statusLine()->currentMessage(), QStringLiteral("The account could not be saved"));
-    execSql(QStringLiteral("DROP TRIGGER refuse"));
+    QVERIFY(m_app->exec("DROP TRIGGER refuse"));
 
     // The account row cannot be marked deleted: its transactions stay too.
     const Account kept = m_app->addAccount(QStringLiteral("Kept"));
     m_app->addTransaction(kept.id, QDate(2025, 6, 1), QStringLiteral("Stays"), -100);
-    execSql(QStringLiteral("CREATE TEMP TRIGGER refuse BEFORE UPDATE OF deleted_at ON accounts "
-                           "BEGIN SELECT RAISE(ABORT, 'locked'); END"));
+    QVERIFY(m_app->exec("CREATE TEMP TRIGGER refuse BEFORE UPDATE OF deleted_at ON accounts "
+                        "BEGIN SELECT RAISE(ABORT, 'locked'); END"));
     MessageBoxes::setNextAnswer(QMessageBox::Yes);
     window->deleteAccount(kept.id);
     QCOMPARE(
@@ -368,9 +359,8 @@ void TestMainWindow::cascadeDeleteAndThePageThatFollows()
     QVERIFY(state->recurring()->insert(
         Records::recurring(current, QStringLiteral("Rent"), QDate(2025, 7, 1))));
     Reconciliation done;
-    std::tie(done.id, done.accountId, done.statementDate, done.completedAt)
-        = std::tuple(u"11111111-2222-3333-4444-555555555555"_s, current, QDate(2025, 5, 31),
-            Clock::nowUtc());
+    std::tie(done.id, done.accountId, done.statementDate, done.completedAt) = std::tuple(
+        u"11111111-2222-3333-4444-555555555555"_s, current, QDate(2025, 5, 31), Clock::nowUtc());
     QVERIFY(state->reconciliations()->insert(done));
 
     MainWindow* window = openWindow();
@@ -617,9 +607,8 @@ void TestMainWindow::balancesReadOnlyWhenForgottenOrUncomputable()
     m_app->addTransaction(b.id, QDate(2025, 1, 1), QStringLiteral("Y"), 500);
     // A change nobody announces: only a read of the store shows it.
     const auto addUnannounced = [this, &b](qint64 amount) {
-        execSql(
-            QStringLiteral("UPDATE transactions SET amount = amount + %1 WHERE account_id = '%2'")
-                .arg(amount)
+        return m_app->exec(
+            u"UPDATE transactions SET amount = amount + %1 WHERE account_id = '%2'"_s.arg(amount)
                 .arg(b.id));
     };
     AccountBalances balances(repository);
@@ -630,7 +619,7 @@ void TestMainWindow::balancesReadOnlyWhenForgottenOrUncomputable()
     QCOMPARE(read(), QList<qint64>({ 900, 500 }));
     QCOMPARE(balances.of(repository->findAll()).value(empty.id, -1), 0);
     m_app->addTransaction(a.id, QDate(2025, 1, 2), QStringLiteral("Z"), -50);
-    addUnannounced(7);
+    QVERIFY(addUnannounced(7));
     balances.forget(a.id);
     QCOMPARE(read(), QList<qint64>({ 850, 500 })); // B not read again
     balances.forget(QString());
@@ -644,15 +633,14 @@ void TestMainWindow::balancesReadOnlyWhenForgottenOrUncomputable()
     // An account that leaves the list and comes back is read anew.
     QVERIFY(repository->softDelete(b.id));
     QCOMPARE(read(), QList<qint64>({ 4850, -1 }));
-    addUnannounced(1);
+    QVERIFY(addUnannounced(1));
     QVERIFY(repository->restore(b.id));
     QCOMPARE(read(), QList<qint64>({ 4850, 508 }));
 
     // Two rows no path of ours writes: their sum overflows, and that account
     // alone goes without a balance, marked in the sidebar.
     m_app->addTransaction(b.id, QDate(2025, 1, 3), QStringLiteral("Y"), 1);
-    execSql(
-        QStringLiteral("UPDATE transactions SET amount = 9000000000000000000 WHERE payee = 'Y'"));
+    QVERIFY(m_app->exec("UPDATE transactions SET amount = 9000000000000000000 WHERE payee = 'Y'"));
     balances.forget(b.id);
     for (int i = 0; i < 2; ++i)
         expectWarning(QStringLiteral("^AccountRepository read failed: integer overflow"));
