@@ -110,7 +110,6 @@ private Q_SLOTS:
     void unusableDataDirectoryEndsWithExitCodeOne_data();
     void unusableDataDirectoryEndsWithExitCodeOne();
     void oneProgramPerDataDirectory();
-    void heldLockWithoutAnswerEndsWithExitCodeOne();
     void columnLists();
     void badArgumentsShowTheUsage_data();
     void badArgumentsShowTheUsage();
@@ -311,27 +310,6 @@ void TestStartup::oneProgramPerDataDirectory()
     QVERIFY(other.waitForFinished(10000));
 }
 
-void TestStartup::heldLockWithoutAnswerEndsWithExitCodeOne()
-{
-    QTemporaryDir tmp;
-    const QString dataDir = tmp.filePath("data");
-    QVERIFY(QDir().mkpath(dataDir));
-    // Held by a live process that never answers: this test.
-    QLockFile lock(SingleInstance::lockFilePath(dataDir));
-    QVERIFY(lock.tryLock(0));
-
-    QProcess process;
-    startProgram(process, dataDir, tmp);
-    QVERIFY(process.waitForFinished(60000));
-    QCOMPARE(process.exitCode(), 1);
-    const QString errors = QString::fromLocal8Bit(process.readAllStandardError());
-    QVERIFY2(
-        errors.contains(
-            QString("Mellowind Ledgerine is already running with this data (%1).").arg(dataDir)),
-        qPrintable(errors));
-    QVERIFY(!QFile::exists(dataDir + "/ledgerine.db"));
-}
-
 TestStartup::Outcome TestStartup::run(const QStringList& arguments)
 {
     QProcess process;
@@ -483,13 +461,25 @@ void TestStartup::ofxStatementsGoToTheirAccounts()
 void TestStartup::refusedWhileTheProgramHasTheData()
 {
     m_data = QStringLiteral("held");
-    QVERIFY(QDir().mkpath(m_tmp.filePath(m_data)));
-    // This process stands in for a running window on the same data.
-    QLockFile lock(SingleInstance::lockFilePath(m_tmp.filePath(m_data)));
+    const QString dataDir = m_tmp.filePath(m_data);
+    QVERIFY(QDir().mkpath(dataDir));
+    // This process stands in for a running program on the same data that
+    // never answers: a window ends with code 1, an import is refused.
+    QLockFile lock(SingleInstance::lockFilePath(dataDir));
     QVERIFY(lock.tryLock(0));
+    QProcess window;
+    startProgram(window, dataDir, m_tmp);
+    QVERIFY(window.waitForFinished(60000));
+    const QString errors = QString::fromLocal8Bit(window.readAllStandardError());
+    QVERIFY2(window.exitCode() == 1
+            && errors.contains(
+                QString("Mellowind Ledgerine is already running with this data (%1).")
+                    .arg(dataDir)),
+        qPrintable(errors));
     const QStringList args { "--import", importFixture("checking.qif"), "--create-accounts" };
     const Outcome refused = run(args);
     QVERIFY2(refused.failed(1, "close it before importing"), qPrintable(refused.err));
+    QVERIFY(!QFile::exists(dataDir + "/ledgerine.db"));
     lock.unlock();
     QCOMPARE(run(args).out, line(5, 0, 2, 1, 0, 0, 0));
 
@@ -500,7 +490,7 @@ void TestStartup::refusedWhileTheProgramHasTheData()
         "--account", "Checking" };
     {
         QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "other-writer");
-        other.setDatabaseName(m_tmp.filePath(m_data + "/ledgerine.db"));
+        other.setDatabaseName(dataDir + "/ledgerine.db");
         QVERIFY(other.open());
         QVERIFY(QSqlQuery(other).exec("BEGIN IMMEDIATE"));
         const Outcome locked = run(more);
