@@ -102,13 +102,11 @@ private Q_SLOTS:
     void choosingAPayeeFillsTheForm();
     void splitKeepsNoHiddenCategoryAndFollowsTheType();
     void existingSplitAndStoredFieldsAreKept();
-    void amountsInTheAccountsCurrency();
     void transferPayeeNamesTheOtherAccount();
     void splitLinesCarryTheTotalsSign();
     void existingSplitLinesOpenAsStored();
     void yenSplitLinesEachWithACategoryWithinTheLimit();
     void detailsOfPlainTransferAndSplitRows();
-    void detailsClearCloseAndDeleteBothLegs();
     void typedBalanceToCents_data();
     void typedBalanceToCents();
     void editKeepsTheRecordAndShowsAStoredBalance();
@@ -333,17 +331,6 @@ void TestTransactionFormDialog::existingSplitAndStoredFieldsAreKept()
     QCOMPARE(categoryCombo(fresh)->findText(m_water.name), -1);
 }
 
-void TestTransactionFormDialog::amountsInTheAccountsCurrency()
-{
-    const Account yen = m_app->addAccount(QStringLiteral("Tokyo"), 0, Currency::JPY);
-    // A stored yen amount opens as it is and goes back unchanged.
-    const Transaction stored
-        = m_app->addTransaction(yen.id, QDate(2025, 7, 1), QStringLiteral("Sushi Bar"), 123456);
-    TransactionFormDialog edit(state(), stored);
-    QCOMPARE(field<SmartAmountField>(edit, "amountField")->text(), QStringLiteral("¥ 123456"));
-    QCOMPARE(edit.transaction().amount, 123456);
-}
-
 void TestTransactionFormDialog::transferPayeeNamesTheOtherAccount()
 {
     m_app->addAccount(QStringLiteral("Paris"), 0, Currency::EUR);
@@ -490,6 +477,14 @@ void TestTransactionFormDialog::yenSplitLinesEachWithACategoryWithinTheLimit()
     clickOk(d);
     QCOMPARE(d.result(), QDialog::Accepted);
     QCOMPARE(d.lines().value(0).amount, -9999999999);
+
+    // A stored yen amount opens in the form as it is and goes back unchanged.
+    const Account yen = m_app->addAccount(QStringLiteral("Tokyo"), 0, Currency::JPY);
+    const Transaction stored
+        = m_app->addTransaction(yen.id, QDate(2025, 7, 1), QStringLiteral("Sushi Bar"), 123456);
+    TransactionFormDialog edit(state(), stored);
+    QCOMPARE(field<SmartAmountField>(edit, "amountField")->text(), QStringLiteral("¥ 123456"));
+    QCOMPARE(edit.transaction().amount, 123456);
 }
 
 void TestTransactionFormDialog::detailsOfPlainTransferAndSplitRows()
@@ -542,10 +537,8 @@ void TestTransactionFormDialog::detailsOfPlainTransferAndSplitRows()
         QStringList({ "… and 2 more line(s)", "$330.00" }));
     // Two cells a line, one more for the memo, four for the heading and total.
     QCOMPARE(shown.findChild<QGridLayout*>(u"splitGrid"_s)->count(), 250 * 2 + 1 + 4);
-}
 
-void TestTransactionFormDialog::detailsClearCloseAndDeleteBothLegs()
-{
+    // Both legs of a transfer: cleared from the details, closed, deleted.
     Clock::setFixedUtc(kNow.addDays(-3));
     Transaction out = m_app->addTransaction(
         m_checking.id, QDate(2025, 9, 5), QStringLiteral("Transfer to Rainy Day"), -20000);
@@ -559,34 +552,34 @@ void TestTransactionFormDialog::detailsClearCloseAndDeleteBothLegs()
         return bool(state()->transactions()->findById(t.id)->deletedAt);
     };
 
-    TransactionDetailsDialog d(state(), out);
-    QVERIFY(showActive(d));
-    press(d, "clearedButton");
+    TransactionDetailsDialog legs(state(), out);
+    QVERIFY(showActive(legs));
+    press(legs, "clearedButton");
     const auto stored = state()->transactions()->findById(out.id);
     QCOMPARE(std::tie(stored->cleared, stored->updatedAt, stored->syncStatus),
         std::tuple(true, kNow, SyncStatus::Pending));
-    QCOMPARE(labelText(d, "statusValue"), QStringLiteral("Cleared"));
-    press(d, "clearedButton");
+    QCOMPARE(labelText(legs, "statusValue"), QStringLiteral("Cleared"));
+    press(legs, "clearedButton");
     QVERIFY(!state()->transactions()->findById(out.id)->cleared);
 
     // Close is the default: Return closes without asking for anything.
-    QTest::keyClick(&d, Qt::Key_Return);
-    QCOMPARE(d.result(), QDialog::Rejected);
-    QVERIFY(!d.editRequested() && !d.deleted());
+    QTest::keyClick(&legs, Qt::Key_Return);
+    QCOMPARE(legs.result(), QDialog::Rejected);
+    QVERIFY(!legs.editRequested() && !legs.deleted());
 
     // Fitted to its contents once only: a size the user chose survives hiding.
-    d.resize(d.width() + 120, d.height() + 40);
-    const QSize chosen = d.size();
-    d.show();
-    QCOMPARE(d.size(), chosen);
+    legs.resize(legs.width() + 120, legs.height() + 40);
+    const QSize chosen = legs.size();
+    legs.show();
+    QCOMPARE(legs.size(), chosen);
 
     MessageBoxes::setNextAnswer(QMessageBox::No);
-    press(d, "deleteButton");
-    QVERIFY(d.isVisible() && !deleted(out) && !deleted(in));
+    press(legs, "deleteButton");
+    QVERIFY(legs.isVisible() && !deleted(out) && !deleted(in));
     MessageBoxes::setNextAnswer(QMessageBox::Yes);
-    press(d, "deleteButton");
-    QVERIFY(d.deleted() && !d.editRequested());
-    QVERIFY(!d.isVisible());
+    press(legs, "deleteButton");
+    QVERIFY(legs.deleted() && !legs.editRequested());
+    QVERIFY(!legs.isVisible());
     QVERIFY(deleted(out) && deleted(in));
 }
 
