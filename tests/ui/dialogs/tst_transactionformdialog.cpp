@@ -99,10 +99,9 @@ private Q_SLOTS:
 
     void emptyPayeeIsRefusedAndTheLastDateCarriesOver();
     void categoryNeedsTheExactText();
-    void choosingAPayeeFillsTheForm();
+    void payeeFillsTheFormOrNamesATransfer();
     void splitKeepsNoHiddenCategoryAndFollowsTheType();
     void existingSplitAndStoredFieldsAreKept();
-    void transferPayeeNamesTheOtherAccount();
     void splitLinesCarryTheTotalsSign();
     void existingSplitLinesOpenAsStored();
     void yenSplitLinesEachWithACategoryWithinTheLimit();
@@ -200,7 +199,7 @@ void TestTransactionFormDialog::categoryNeedsTheExactText()
     QCOMPARE(d.transaction().categoryId, m_gardenTools.id);
 }
 
-void TestTransactionFormDialog::choosingAPayeeFillsTheForm()
+void TestTransactionFormDialog::payeeFillsTheFormOrNamesATransfer()
 {
     Transaction latest = m_app->addTransaction(
         m_checking.id, QDate(2025, 6, 1), QStringLiteral("Corner Bakery"), -1899, m_shopTools.id);
@@ -210,6 +209,7 @@ void TestTransactionFormDialog::choosingAPayeeFillsTheForm()
     // Another account's newer entry for the payee is not the one used.
     m_app->addTransaction(m_savings.id, QDate(2025, 7, 1), QStringLiteral("Corner Bakery"), 777);
     m_app->addTransaction(m_savings.id, QDate(2025, 7, 1), QStringLiteral("Savings Only"), 5000);
+    m_app->addAccount(QStringLiteral("Paris"), 0, Currency::EUR);
 
     TransactionFormDialog d(state(), m_checking.id);
     QVERIFY(showActive(d));
@@ -220,6 +220,31 @@ void TestTransactionFormDialog::choosingAPayeeFillsTheForm()
     const Transaction t = d.transaction();
     QCOMPARE(std::tie(t.amount, t.categoryId, t.memo),
         std::tie(latest.amount, m_shopTools.id, latest.memo));
+
+    // Transfers are offered to the other accounts; what cannot be one keeps
+    // the form open with the reason.
+    const QStringList offered
+        = qobject_cast<QStringListModel*>(payee->completer()->model())->stringList();
+    QVERIFY(offered.contains(QStringLiteral("[Transfer] Savings")));
+    QVERIFY(!offered.contains(QStringLiteral("[Transfer] Checking")));
+    retype(field<SmartAmountField>(d, "amountField"), QStringLiteral("25"));
+    for (const auto& [typed, reason] :
+        { std::pair { "[Transfer] Nowhere", "Transfer account not found" },
+            std::pair { "[Transfer] Paris",
+                "Transfers require both accounts to use the same currency" } }) {
+        retype(payee, QLatin1String(typed));
+        MessageBoxes::setNextAnswer(QMessageBox::Ok);
+        clickOk(d);
+        QVERIFY(d.isVisible());
+        QCOMPARE(MessageBoxes::lastShown()->text, QLatin1String(reason));
+    }
+    MessageBoxes::clearAnswers();
+    complete(payee, payee->completer(), QStringLiteral("[Transfer] Sav"));
+    clickOk(d);
+    QCOMPARE(d.result(), QDialog::Accepted);
+    const Transaction transfer = d.transaction();
+    QCOMPARE(std::tie(transfer.payee, transfer.transferDestAccountId, transfer.amount),
+        std::tuple(QString("Transfer to Savings"), m_savings.id, qint64(-2500)));
 
     // A payee without an entry in this account fills nothing.
     TransactionFormDialog none(state(), m_checking.id);
@@ -329,39 +354,6 @@ void TestTransactionFormDialog::existingSplitAndStoredFieldsAreKept()
     QCOMPARE(TransactionFormDialog(state(), bare).transaction().categoryId, m_water.id);
     TransactionFormDialog fresh(state(), m_checking.id);
     QCOMPARE(categoryCombo(fresh)->findText(m_water.name), -1);
-}
-
-void TestTransactionFormDialog::transferPayeeNamesTheOtherAccount()
-{
-    m_app->addAccount(QStringLiteral("Paris"), 0, Currency::EUR);
-    TransactionFormDialog d(state(), m_checking.id);
-    QVERIFY(showActive(d));
-    auto* payee = field<QLineEdit>(d, "payeeEdit");
-    const QStringList offered
-        = qobject_cast<QStringListModel*>(payee->completer()->model())->stringList();
-    QVERIFY(offered.contains(QStringLiteral("[Transfer] Savings")));
-    QVERIFY(!offered.contains(QStringLiteral("[Transfer] Checking")));
-    retype(field<SmartAmountField>(d, "amountField"), QStringLiteral("25"));
-
-    // What cannot be a transfer keeps the form open with the reason.
-    for (const auto& [typed, reason] :
-        { std::pair { "[Transfer] Nowhere", "Transfer account not found" },
-            std::pair { "[Transfer] Paris",
-                "Transfers require both accounts to use the same currency" } }) {
-        retype(payee, QLatin1String(typed));
-        MessageBoxes::setNextAnswer(QMessageBox::Ok);
-        clickOk(d);
-        QVERIFY(d.isVisible());
-        QCOMPARE(MessageBoxes::lastShown()->text, QLatin1String(reason));
-    }
-
-    MessageBoxes::clearAnswers();
-    complete(payee, payee->completer(), QStringLiteral("[Transfer] Sav"));
-    clickOk(d);
-    QCOMPARE(d.result(), QDialog::Accepted);
-    const Transaction t = d.transaction();
-    QCOMPARE(std::tie(t.payee, t.transferDestAccountId, t.amount),
-        std::tuple(QString("Transfer to Savings"), m_savings.id, qint64(-2500)));
 }
 
 void TestTransactionFormDialog::splitLinesCarryTheTotalsSign()
