@@ -58,8 +58,7 @@ private Q_SLOTS:
         MessageBoxes::clearAnswers();
         m_reg.reset();
     }
-    void splitTransactionEditedEndToEnd();
-    void formsFromTheKeyboardAndTransfersFollow();
+    void formsFromTheKeyboardSplitsAndTransfers();
     void sharedRowsKeepWhatTheOwnerHas();
     void sortKeysAndTies();
 
@@ -80,8 +79,45 @@ void TestRegisterDialogs::initTestCase()
     Clock::setFixedUtc(QDateTime(QDate(2025, 6, 18), QTime(15, 0), Qt::UTC));
 }
 
-void TestRegisterDialogs::splitTransactionEditedEndToEnd()
+void TestRegisterDialogs::formsFromTheKeyboardSplitsAndTransfers()
 {
+    const Account savings = m_reg->app.addAccount(u"Savings"_s);
+    m_reg->show();
+    m_reg->enter(u"[Transfer] Savings"_s, u"100"_s);
+
+    // Alt+Return shows the details; "Edit..." leads to the form on the same transaction.
+    bool sawDetails = false;
+    whenOpen<TransactionDetailsDialog>([&](TransactionDetailsDialog& details) {
+        sawDetails = true;
+        whenOpen<TransactionFormDialog>([](TransactionFormDialog& form) {
+            DialogTest::retype(DialogTest::field<QWidget>(form, "amountField"), u"125.00"_s);
+            DialogTest::clickOk(form);
+        });
+        QTest::mouseClick(DialogTest::field<QPushButton>(details, "editButton"), Qt::LeftButton);
+    });
+    m_reg->goTo(0, Col::PayeeColumn);
+    QTest::keyClick(m_reg->view(), Qt::Key_Return, Qt::AltModifier);
+    QVERIFY(sawDetails);
+    // The other leg follows.
+    QCOMPARE(std::tuple(m_reg->stored().first().amount, m_reg->stored(savings.id).first().amount,
+                 m_reg->cell(0, Col::PaymentColumn).data().toString()),
+        std::tuple(qint64(-12500), qint64(12500), u"125.00"_s));
+
+    // Ctrl+N opens a new transaction's form.
+    whenOpen<TransactionFormDialog>([](TransactionFormDialog& form) {
+        QCOMPARE(form.windowTitle(), u"New Transaction"_s);
+        DialogTest::retype(DialogTest::field<QWidget>(form, "payeeEdit"), u"Florist"_s);
+        DialogTest::retype(DialogTest::field<QWidget>(form, "amountField"), u"42.00"_s);
+        DialogTest::clickOk(form);
+    });
+    QTest::keyClick(m_reg->view(), Qt::Key_N, Qt::ControlModifier);
+    const QList<Transaction> stored = m_reg->stored();
+    QCOMPARE(std::tuple(stored.size(), stored.first().payee, stored.first().amount),
+        std::tuple(qsizetype(2), u"Florist"_s, qint64(-4200)));
+    QCOMPARE(
+        m_reg->view()->currentIndex(), m_reg->cell(m_reg->model()->newEntryRow(), Col::DateColumn));
+
+    // A split, the earliest row, is edited through the form and its split editor.
     Transaction receipt
         = m_reg->app.addTransaction(m_reg->checking.id, QDate(2025, 6, 10), "Big Box", -10000);
     receipt.isSplit = true;
@@ -121,51 +157,12 @@ void TestRegisterDialogs::splitTransactionEditedEndToEnd()
 
     // Replaced, not added to the two before.
     const QList<SplitLine> lines = m_reg->app->splitLines()->findByTransaction(receipt.id);
-    const auto stored = m_reg->app->transactions()->findById(receipt.id);
+    const auto split = m_reg->app->transactions()->findById(receipt.id);
     QCOMPARE(std::tuple(lines.size(), lines.value(0).categoryId, lines.value(0).amount,
-                 lines.value(2).categoryId, lines.value(2).amount, stored->isSplit, stored->amount),
+                 lines.value(2).categoryId, lines.value(2).amount, split->isSplit, split->amount),
         std::tuple(qsizetype(3), categoryId(u"Groceries"_s), qint64(-5000), categoryId(u"Pets"_s),
             qint64(-2000), true, qint64(-10000)));
     QVERIFY(!view->currentEditor());
-}
-
-void TestRegisterDialogs::formsFromTheKeyboardAndTransfersFollow()
-{
-    const Account savings = m_reg->app.addAccount(u"Savings"_s);
-    m_reg->show();
-    m_reg->enter(u"[Transfer] Savings"_s, u"100"_s);
-
-    // Alt+Return shows the details; "Edit..." leads to the form on the same transaction.
-    bool sawDetails = false;
-    whenOpen<TransactionDetailsDialog>([&](TransactionDetailsDialog& details) {
-        sawDetails = true;
-        whenOpen<TransactionFormDialog>([](TransactionFormDialog& form) {
-            DialogTest::retype(DialogTest::field<QWidget>(form, "amountField"), u"125.00"_s);
-            DialogTest::clickOk(form);
-        });
-        QTest::mouseClick(DialogTest::field<QPushButton>(details, "editButton"), Qt::LeftButton);
-    });
-    m_reg->goTo(0, Col::PayeeColumn);
-    QTest::keyClick(m_reg->view(), Qt::Key_Return, Qt::AltModifier);
-    QVERIFY(sawDetails);
-    // The other leg follows.
-    QCOMPARE(std::tuple(m_reg->stored().first().amount, m_reg->stored(savings.id).first().amount,
-                 m_reg->cell(0, Col::PaymentColumn).data().toString()),
-        std::tuple(qint64(-12500), qint64(12500), u"125.00"_s));
-
-    // Ctrl+N opens a new transaction's form.
-    whenOpen<TransactionFormDialog>([](TransactionFormDialog& form) {
-        QCOMPARE(form.windowTitle(), u"New Transaction"_s);
-        DialogTest::retype(DialogTest::field<QWidget>(form, "payeeEdit"), u"Florist"_s);
-        DialogTest::retype(DialogTest::field<QWidget>(form, "amountField"), u"42.00"_s);
-        DialogTest::clickOk(form);
-    });
-    QTest::keyClick(m_reg->view(), Qt::Key_N, Qt::ControlModifier);
-    const QList<Transaction> stored = m_reg->stored();
-    QCOMPARE(std::tuple(stored.size(), stored.first().payee, stored.first().amount),
-        std::tuple(qsizetype(2), u"Florist"_s, qint64(-4200)));
-    QCOMPARE(
-        m_reg->view()->currentIndex(), m_reg->cell(m_reg->model()->newEntryRow(), Col::DateColumn));
 }
 
 void TestRegisterDialogs::sharedRowsKeepWhatTheOwnerHas()
