@@ -130,8 +130,7 @@ private Q_SLOTS:
     void orderGeometryAndSplitterComeBack();
     void actionsNeedAnAccountAndTheStatusLineSaysSo();
     void ledgerThatCannotBeWrittenSaysWhy();
-    void detailLineAndTotal();
-    void balancesReadOnlyWhenForgottenOrUncomputable();
+    void sidebarDetailsTotalsAndBalances();
 
 private:
     MainWindow* openWindow();
@@ -519,7 +518,7 @@ void TestMainWindow::ledgerThatCannotBeWrittenSaysWhy()
     QCOMPARE(offered(), QList<bool>({ false, true, false, false }));
 }
 
-void TestMainWindow::detailLineAndTotal()
+void TestMainWindow::sidebarDetailsTotalsAndBalances()
 {
     Account dollars = Records::account(QStringLiteral("Dollars"), 700);
     std::tie(dollars.institution, dollars.accountNumberLast4)
@@ -578,10 +577,8 @@ void TestMainWindow::detailLineAndTotal()
         QVERIFY2(sidebar.list()->styleSheet().contains(QStringLiteral("font-size: %1;").arg(size)),
             size);
     }
-}
 
-void TestMainWindow::balancesReadOnlyWhenForgottenOrUncomputable()
-{
+    // Balances are read once per account until told otherwise.
     AccountRepository* repository = m_app->state()->accounts();
     Account a = m_app->addAccount(QStringLiteral("A"), 1000);
     const Account b = m_app->addAccount(QStringLiteral("B"));
@@ -632,7 +629,6 @@ void TestMainWindow::balancesReadOnlyWhenForgottenOrUncomputable()
     const QHash<QString, qint64> values = balances.of(accounts);
     QCOMPARE(std::tuple(values.value(a.id), values.contains(b.id), balances.unavailable()),
         std::tuple(qint64(4850), false, QSet<QString> { b.id }));
-    AccountSidebar sidebar;
     sidebar.setAccounts(accounts, values, balances.unavailable());
     QLabel* broken = balanceLabel(sidebar, 1);
     QVERIFY(broken->text().isEmpty() && !broken->pixmap().isNull() && !broken->toolTip().isEmpty());
