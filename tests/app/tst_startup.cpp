@@ -117,7 +117,6 @@ private Q_SLOTS:
     void ofxStatementsGoToTheirAccounts();
     void refusedWhileTheProgramHasTheData();
     void scaleAndThemeAreStored();
-    void startupRestoresStoredChoices();
     void paletteContrast_data();
     void paletteContrast();
     void uncheckedIndicatorsStandOut_data();
@@ -182,6 +181,27 @@ void TestStartup::createsMissingDataDirectoryAndOwnsTheStore()
     QCOMPARE(again.categories()->count(), 56);
     QCOMPARE(std::tuple(again.currentAccountId(), changed.count()),
         std::tuple(QString("acct-1"), qsizetype(0)));
+
+    // Display choices come back at the next start.
+    const Qt::DayOfWeek localeStart = DisplaySettings::weekStartDay();
+    const auto store = [](const char* key, const char* value) {
+        AppState state;
+        return state.initialize()
+            && state.preferences()->set(QLatin1String(key), QLatin1String(value));
+    };
+    // Values that make no sense leave the defaults.
+    QVERIFY(store("theme", "dark") && store("weekStartDay", "9") && store("fontScale", "200"));
+    {
+        AppState state;
+        QVERIFY(state.initialize() && ThemeColors::isDark());
+        QCOMPARE(std::tuple(DisplaySettings::fontScale(), DisplaySettings::weekStartDay()),
+            std::tuple(160, localeStart));
+    }
+    QVERIFY(store("fontScale", "abc") && store("weekStartDay", "3"));
+    AppState last;
+    QVERIFY(last.initialize());
+    QCOMPARE(std::tuple(DisplaySettings::fontScale(), DisplaySettings::weekStartDay()),
+        std::tuple(100, Qt::Wednesday));
 }
 
 void TestStartup::unusableDataDirectoryEndsWithExitCodeOne_data()
@@ -576,31 +596,6 @@ void TestStartup::scaleAndThemeAreStored()
     QCOMPARE(theme.theme(), ThemeManager::System);
     QCOMPARE(prefs.value("theme"), "system");
     QCOMPARE(window(), "#FAFBFA");
-}
-
-void TestStartup::startupRestoresStoredChoices()
-{
-    QTemporaryDir dir;
-    qputenv("LEDGERINE_DATA_DIR", dir.path().toUtf8());
-    const Qt::DayOfWeek localeStart = DisplaySettings::weekStartDay();
-    const auto store = [](const char* key, const char* value) {
-        AppState state;
-        return state.initialize()
-            && state.preferences()->set(QLatin1String(key), QLatin1String(value));
-    };
-    // Values that make no sense leave the defaults.
-    QVERIFY(store("theme", "dark") && store("weekStartDay", "9") && store("fontScale", "200"));
-    {
-        AppState state;
-        QVERIFY(state.initialize() && ThemeColors::isDark());
-        QCOMPARE(std::tuple(DisplaySettings::fontScale(), DisplaySettings::weekStartDay()),
-            std::tuple(160, localeStart));
-    }
-    QVERIFY(store("fontScale", "abc") && store("weekStartDay", "3"));
-    AppState last;
-    QVERIFY(last.initialize());
-    QCOMPARE(std::tuple(DisplaySettings::fontScale(), DisplaySettings::weekStartDay()),
-        std::tuple(100, Qt::Wednesday));
 }
 
 void TestStartup::paletteContrast_data()
