@@ -102,7 +102,6 @@ private Q_SLOTS:
     void splitKeepsNoHiddenCategoryAndFollowsTheType();
     void existingSplitAndStoredFieldsAreKept();
     void splitLinesCarryTheTotalsSign();
-    void existingSplitLinesOpenAsStored();
     void yenSplitLinesEachWithACategoryWithinTheLimit();
     void detailsOfPlainTransferAndSplitRows();
     void typedBalanceToCents_data();
@@ -395,10 +394,8 @@ void TestTransactionFormDialog::splitLinesCarryTheTotalsSign()
     setSplitLine(deposit, 0, m_gardenTools.id, QStringLiteral("25"));
     clickOk(deposit);
     QCOMPARE(deposit.lines().value(0).amount, 2500);
-}
 
-void TestTransactionFormDialog::existingSplitLinesOpenAsStored()
-{
+    // Lines on record open as they were stored.
     Category old = Records::category(QStringLiteral("Old Hobby"));
     QVERIFY(state()->categories()->insert(old) && state()->categories()->softDelete(old.id));
     const QList<SplitLine> stored {
@@ -406,18 +403,18 @@ void TestTransactionFormDialog::existingSplitLinesOpenAsStored()
         { Ids::newId(), {}, old.id, -99999999, {}, {}, {} },
     };
 
-    SplitEditorDialog d(state(), -100004320, Currency::USD, stored);
-    QCOMPARE(labelText(d, "remainingLabel"), QStringLiteral("Remaining: $0.00"));
+    SplitEditorDialog asStored(state(), -100004320, Currency::USD, stored);
+    QCOMPARE(labelText(asStored, "remainingLabel"), QStringLiteral("Remaining: $0.00"));
     // A category deleted since is shown and kept, on its own line only.
-    QCOMPARE(splitCombo(d, 1)->currentText(), QStringLiteral("Old Hobby"));
-    QCOMPARE(splitCombo(d, 0)->findText(QStringLiteral("Old Hobby")), -1);
+    QCOMPARE(splitCombo(asStored, 1)->currentText(), QStringLiteral("Old Hobby"));
+    QCOMPARE(splitCombo(asStored, 0)->findText(QStringLiteral("Old Hobby")), -1);
 
     // The user removes the line being typed in.
-    QVERIFY(showActive(d));
-    splitSpin(d, 0)->setFocus();
-    press(d, "removeLineButton");
-    clickOk(d);
-    QCOMPARE(Records::texts(d.lines(), &SplitLine::categoryId), QStringList({ old.id }));
+    QVERIFY(showActive(asStored));
+    splitSpin(asStored, 0)->setFocus();
+    press(asStored, "removeLineButton");
+    clickOk(asStored);
+    QCOMPARE(Records::texts(asStored.lines(), &SplitLine::categoryId), QStringList({ old.id }));
 
     // No more lines than a transaction may hold.
     const QList<SplitLine> most(249, stored.first());
