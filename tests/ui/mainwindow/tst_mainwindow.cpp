@@ -128,7 +128,6 @@ private Q_SLOTS:
     void newAccountWithAndWithoutOpeningAmount();
     void cascadeDeleteAndThePageThatFollows();
     void orderGeometryAndSplitterComeBack();
-    void actionsNeedAnAccountAndTheStatusLineSaysSo();
     void ledgerThatCannotBeWrittenSaysWhy();
     void sidebarDetailsTotalsAndBalances();
 
@@ -255,6 +254,31 @@ void TestMainWindow::sidebarShowsBalancesAndFollowsTheStore()
     activate();
     QTest::keyClick(window, Qt::Key_0, Qt::AltModifier);
     QCOMPARE(sidebarNames(window).value(window->sidebar()->list()->currentRow()), "Account 10");
+
+    // The shortcuts help lists the register's keys.
+    const QString help = MainMenus::shortcutsHelpText();
+    for (const QKeySequence& keys : { QKeySequence(Qt::CTRL | Qt::Key_M),
+             QKeySequence(Qt::ALT | Qt::Key_Return), QKeySequence(Qt::Key_F4) })
+        QVERIFY2(
+            help.contains(keys.toString(QKeySequence::NativeText)), qPrintable(keys.toString()));
+
+    // Leave the register for the welcome page: nothing is current any more.
+    m_app->state()->setCurrentAccountId(QString());
+    window->updateAuthUI();
+    StatusBar* bar = window->statusLine();
+    for (const auto& [menu, entry] :
+        { std::pair { "&Account", "&Delete" }, std::pair { "&File", "&New Transaction" } }) {
+        bar->clearMessage();
+        menuAction(window, QLatin1String(menu), QLatin1String(entry))->trigger();
+        QCOMPARE(bar->currentMessage(), QStringLiteral("Select an account first"));
+    }
+    QVERIFY(!MessageBoxes::lastShown());
+    QCOMPARE(storedNames(m_app->state()).size(), 11);
+
+    // A message ends the busy state it reports on.
+    bar->startBusy(QStringLiteral("Restoring backup..."));
+    bar->showTransientMessage(QStringLiteral("Copied"), 50);
+    QVERIFY(!bar->findChild<QWidget*>("busyIndicator")->isVisible());
 }
 
 void TestMainWindow::newAccountWithAndWithoutOpeningAmount()
@@ -426,36 +450,6 @@ void TestMainWindow::orderGeometryAndSplitterComeBack()
     QVERIFY(again->registerScreen()->accountId().isEmpty());
     again->selectAccount(accounts[1].id);
     QCOMPARE(again->currentPage(), MainWindow::Page::Welcome);
-}
-
-void TestMainWindow::actionsNeedAnAccountAndTheStatusLineSaysSo()
-{
-    const Account account = m_app->addAccount(QStringLiteral("Untouched"));
-    MainWindow* window = openWindow();
-    // The shortcuts help lists the register's keys.
-    const QString help = MainMenus::shortcutsHelpText();
-    for (const QKeySequence& keys : { QKeySequence(Qt::CTRL | Qt::Key_M),
-             QKeySequence(Qt::ALT | Qt::Key_Return), QKeySequence(Qt::Key_F4) })
-        QVERIFY2(
-            help.contains(keys.toString(QKeySequence::NativeText)), qPrintable(keys.toString()));
-
-    // Leave the register for the welcome page: nothing is current any more.
-    m_app->state()->setCurrentAccountId(QString());
-    window->updateAuthUI();
-    StatusBar* bar = window->statusLine();
-    for (const auto& [menu, entry] :
-        { std::pair { "&Account", "&Delete" }, std::pair { "&File", "&New Transaction" } }) {
-        bar->clearMessage();
-        menuAction(window, QLatin1String(menu), QLatin1String(entry))->trigger();
-        QCOMPARE(bar->currentMessage(), QStringLiteral("Select an account first"));
-    }
-    QVERIFY(!MessageBoxes::lastShown());
-    QCOMPARE(storedNames(m_app->state()), QStringList({ account.name }));
-
-    // A message ends the busy state it reports on.
-    bar->startBusy(QStringLiteral("Restoring backup..."));
-    bar->showTransientMessage(QStringLiteral("Copied"), 50);
-    QVERIFY(!bar->findChild<QWidget*>("busyIndicator")->isVisible());
 }
 
 void TestMainWindow::ledgerThatCannotBeWrittenSaysWhy()
