@@ -110,7 +110,6 @@ private Q_SLOTS:
     void unusableDataDirectoryEndsWithExitCodeOne_data();
     void unusableDataDirectoryEndsWithExitCodeOne();
     void oneProgramPerDataDirectory();
-    void columnLists();
     void badArgumentsShowTheUsage_data();
     void badArgumentsShowTheUsage();
     void importsWithoutADisplayAndCountsAgain();
@@ -340,28 +339,6 @@ TestStartup::Outcome TestStartup::run(const QStringList& arguments)
         QString::fromLocal8Bit(process.readAllStandardError()) };
 }
 
-void TestStartup::columnLists()
-{
-    CsvMapping mapping;
-    QVERIFY(ImportCommand::parseColumns("Payee, -, date,amount,category", mapping));
-    QCOMPARE((QList<int> { mapping.payeeColumn, mapping.dateColumn, mapping.amountColumn,
-                 mapping.memoColumn, mapping.categoryColumn }),
-        (QList<int> { 0, 2, 3, -1, 4 }));
-    QVERIFY(!ImportCommand::parseColumns("date,payee", mapping));
-    QVERIFY(!ImportCommand::parseColumns("date,payee,amount,date", mapping));
-    QVERIFY(!ImportCommand::parseColumns("date,payee,amount,balance", mapping));
-
-    // Qt's own options, with their values, are no command.
-    const auto requested = [](QByteArrayList arguments) {
-        QList<char*> argv;
-        for (QByteArray& argument : arguments)
-            argv << argument.data();
-        return ImportCommand::isRequested(int(argv.size()), argv.data());
-    };
-    QVERIFY(!requested({ "ledgerine", "-style", "fusion", "--style=fusion" }));
-    QVERIFY(requested({ "ledgerine", "-style", "fusion", "--import=a.csv" }));
-}
-
 void TestStartup::badArgumentsShowTheUsage_data()
 {
     QTest::addColumn<QStringList>("arguments");
@@ -391,6 +368,26 @@ void TestStartup::badArgumentsShowTheUsage()
 
 void TestStartup::importsWithoutADisplayAndCountsAgain()
 {
+    // Column lists name each column once, date, payee and an amount among them.
+    CsvMapping mapping;
+    QVERIFY(ImportCommand::parseColumns("Payee, -, date,amount,category", mapping));
+    QCOMPARE((QList<int> { mapping.payeeColumn, mapping.dateColumn, mapping.amountColumn,
+                 mapping.memoColumn, mapping.categoryColumn }),
+        (QList<int> { 0, 2, 3, -1, 4 }));
+    QVERIFY(!ImportCommand::parseColumns("date,payee", mapping));
+    QVERIFY(!ImportCommand::parseColumns("date,payee,amount,date", mapping));
+    QVERIFY(!ImportCommand::parseColumns("date,payee,amount,balance", mapping));
+
+    // Qt's own options, with their values, are no command.
+    const auto requested = [](QByteArrayList arguments) {
+        QList<char*> argv;
+        for (QByteArray& argument : arguments)
+            argv << argument.data();
+        return ImportCommand::isRequested(int(argv.size()), argv.data());
+    };
+    QVERIFY(!requested({ "ledgerine", "-style", "fusion", "--style=fusion" }));
+    QVERIFY(requested({ "ledgerine", "-style", "fusion", "--import=a.csv" }));
+
     QVERIFY(run({ "--help" }).out.contains("--create-accounts"));
     const QStringList csv { "--import", importFixture("bank-export.csv"), "--account", "Everyday",
         "--csv-header", "--csv-columns", "date,payee,amount,memo,category" };
