@@ -106,8 +106,7 @@ private Q_SLOTS:
     void detailsOfPlainTransferAndSplitRows();
     void typedBalanceToCents_data();
     void typedBalanceToCents();
-    void editKeepsTheRecordAndShowsAStoredBalance();
-    void tabFollowsTheFieldsOnScreen();
+    void accountFormKeepsTheRecordAndTabOrder();
     void categoryTaxCodeAndTheKeptRecord();
 
 private:
@@ -603,12 +602,12 @@ void TestTransactionFormDialog::typedBalanceToCents()
     QCOMPARE(dialog.account().startingBalance, amount);
 }
 
-void TestTransactionFormDialog::editKeepsTheRecordAndShowsAStoredBalance()
+void TestTransactionFormDialog::accountFormKeepsTheRecordAndTabOrder()
 {
     const auto rowShown = [](AccountFormDialog& dialog, const char* name) {
         return dialog.findChild<QFormLayout*>()->isRowVisible(field<QWidget>(dialog, name));
     };
-    // A new account's rows are walked through in the tab-order test.
+    // A new account's rows are walked through below, by Tab.
     // Nothing stored on the account: its opening balance is a register row.
     Account plain = storedAccount();
     plain.startingBalance = 0;
@@ -634,10 +633,8 @@ void TestTransactionFormDialog::editKeepsTheRecordAndShowsAStoredBalance()
     QCOMPARE(balance->text(), QStringLiteral("£ -1234.56"));
     retype(balance, QStringLiteral("250.5"));
     QCOMPARE(stored.account().startingBalance, 25050);
-}
 
-void TestTransactionFormDialog::tabFollowsTheFieldsOnScreen()
-{
+    // A new account: Tab follows the fields on screen.
     AccountFormDialog dialog;
     QCOMPARE(dialog.asOfDate(), kNow.date());
     QVERIFY(showActive(dialog));
@@ -648,12 +645,14 @@ void TestTransactionFormDialog::tabFollowsTheFieldsOnScreen()
         QTest::keyClicks(QApplication::focusWidget(), text);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
-    const Account a = dialog.account();
-    QCOMPARE(std::tie(a.name, a.currency, a.startingBalance, a.institution, a.accountNumberLast4),
+    const Account entered = dialog.account();
+    QCOMPARE(std::tie(entered.name, entered.currency, entered.startingBalance, entered.institution,
+                 entered.accountNumberLast4),
         std::tuple(QString("Everyday"), Currency::EUR, qint64(80050), QString("River Bank"),
             QString("0042")));
     QCOMPARE(dialog.asOfDate(), QDate(2025, 5, 1));
-    QCOMPARE(std::tuple(dialog.account().id, a.syncStatus), std::tuple(a.id, SyncStatus::Pending));
+    QCOMPARE(std::tuple(dialog.account().id, entered.syncStatus),
+        std::tuple(entered.id, SyncStatus::Pending));
 
     // Pasted text keeps no control characters; the number keeps four characters at most.
     auto* name = field<QLineEdit>(dialog, "nameEdit");
