@@ -97,9 +97,8 @@ private Q_SLOTS:
     void init();
     void cleanup();
 
-    void emptyPayeeIsRefusedAndTheLastDateCarriesOver();
+    void payeeDateCategoryAndSplit();
     void payeeFillsTheFormOrNamesATransfer();
-    void splitKeepsNoHiddenCategoryAndFollowsTheType();
     void existingSplitAndStoredFieldsAreKept();
     void splitLinesCarryTheTotalsSign();
     void yenSplitLinesEachWithACategoryWithinTheLimit();
@@ -148,7 +147,7 @@ void TestTransactionFormDialog::cleanup()
     Clock::clearFixed();
 }
 
-void TestTransactionFormDialog::emptyPayeeIsRefusedAndTheLastDateCarriesOver()
+void TestTransactionFormDialog::payeeDateCategoryAndSplit()
 {
     {
         TransactionFormDialog d(state(), m_checking.id);
@@ -177,6 +176,47 @@ void TestTransactionFormDialog::emptyPayeeIsRefusedAndTheLastDateCarriesOver()
     clickButton(second, QDialogButtonBox::Cancel);
     TransactionFormDialog third(state(), m_checking.id);
     QCOMPARE(field<DateField>(third, "dateField")->date(), QDate(2025, 3, 14));
+
+    TransactionFormDialog d(state(), m_checking.id);
+    QVERIFY(showActive(d));
+    // A category needs its exact text, or the entry chosen from the list.
+    for (const char* typed : { "Tools", "garden > tools", "Garden>Tools", "Garden > To" }) {
+        retypeCombo(categoryCombo(d), QLatin1String(typed));
+        QCOMPARE(d.transaction().categoryId, QString());
+    }
+    retypeCombo(categoryCombo(d), QStringLiteral("Workshop > Tools"));
+    QCOMPARE(d.transaction().categoryId, m_shopTools.id);
+    complete(
+        categoryCombo(d)->lineEdit(), categoryCombo(d)->completer(), QStringLiteral("garden > to"));
+    QCOMPARE(d.transaction().categoryId, m_gardenTools.id);
+
+    retype(field<QLineEdit>(d, "payeeEdit"), QStringLiteral("  City Utilities  "));
+    retype(field<SmartAmountField>(d, "amountField"), QStringLiteral("100"));
+    retypeCombo(categoryCombo(d), QStringLiteral("Water Bill"));
+    split(d, m_water.id, QStringLiteral("60"), m_gardenTools.id, QStringLiteral("40"));
+
+    // Turned into a deposit afterwards: the lines turn with it.
+    press(d, "depositRadio");
+    QCOMPARE(std::tuple(d.transaction().amount, d.splitLines()[0].amount), std::tuple(10000, 6000));
+    press(d, "paymentRadio");
+    clickOk(d);
+    const Transaction t = d.transaction();
+    // The category hidden behind the split is not stored.
+    QCOMPARE(std::tuple(t.isSplit, t.amount, t.categoryId, d.splitLines().size(), t.payee),
+        std::tuple(true, qint64(-10000), QString(), qsizetype(2), QString("City Utilities")));
+    QCOMPARE(d.splitLines()[1].amount, -4000);
+
+    // Clearing the split brings the category back.
+    press(d, "clearSplitButton");
+    QVERIFY(!d.transaction().isSplit);
+    QCOMPARE(d.transaction().categoryId, m_water.id);
+
+    // At 0.00 a payment's lines stay negative although the total carries no sign.
+    split(d, m_water.id, QStringLiteral("30"));
+    retype(field<SmartAmountField>(d, "amountField"), QStringLiteral("0"));
+    split(d, m_water.id, QStringLiteral("12.50"));
+    QCOMPARE(d.splitLines().size(), 1);
+    QCOMPARE(d.splitLines()[0].amount, -1250);
 }
 
 void TestTransactionFormDialog::payeeFillsTheFormOrNamesATransfer()
@@ -230,50 +270,6 @@ void TestTransactionFormDialog::payeeFillsTheFormOrNamesATransfer()
     TransactionFormDialog none(state(), m_checking.id);
     none.onPayeeSelected(QStringLiteral("Savings Only"));
     QCOMPARE(none.transaction().amount, 0);
-}
-
-void TestTransactionFormDialog::splitKeepsNoHiddenCategoryAndFollowsTheType()
-{
-    TransactionFormDialog d(state(), m_checking.id);
-    QVERIFY(showActive(d));
-    // A category needs its exact text, or the entry chosen from the list.
-    for (const char* typed : { "Tools", "garden > tools", "Garden>Tools", "Garden > To" }) {
-        retypeCombo(categoryCombo(d), QLatin1String(typed));
-        QCOMPARE(d.transaction().categoryId, QString());
-    }
-    retypeCombo(categoryCombo(d), QStringLiteral("Workshop > Tools"));
-    QCOMPARE(d.transaction().categoryId, m_shopTools.id);
-    complete(
-        categoryCombo(d)->lineEdit(), categoryCombo(d)->completer(), QStringLiteral("garden > to"));
-    QCOMPARE(d.transaction().categoryId, m_gardenTools.id);
-
-    retype(field<QLineEdit>(d, "payeeEdit"), QStringLiteral("  City Utilities  "));
-    retype(field<SmartAmountField>(d, "amountField"), QStringLiteral("100"));
-    retypeCombo(categoryCombo(d), QStringLiteral("Water Bill"));
-    split(d, m_water.id, QStringLiteral("60"), m_gardenTools.id, QStringLiteral("40"));
-
-    // Turned into a deposit afterwards: the lines turn with it.
-    press(d, "depositRadio");
-    QCOMPARE(std::tuple(d.transaction().amount, d.splitLines()[0].amount), std::tuple(10000, 6000));
-    press(d, "paymentRadio");
-    clickOk(d);
-    const Transaction t = d.transaction();
-    // The category hidden behind the split is not stored.
-    QCOMPARE(std::tuple(t.isSplit, t.amount, t.categoryId, d.splitLines().size(), t.payee),
-        std::tuple(true, qint64(-10000), QString(), qsizetype(2), QString("City Utilities")));
-    QCOMPARE(d.splitLines()[1].amount, -4000);
-
-    // Clearing the split brings the category back.
-    press(d, "clearSplitButton");
-    QVERIFY(!d.transaction().isSplit);
-    QCOMPARE(d.transaction().categoryId, m_water.id);
-
-    // At 0.00 a payment's lines stay negative although the total carries no sign.
-    split(d, m_water.id, QStringLiteral("30"));
-    retype(field<SmartAmountField>(d, "amountField"), QStringLiteral("0"));
-    split(d, m_water.id, QStringLiteral("12.50"));
-    QCOMPARE(d.splitLines().size(), 1);
-    QCOMPARE(d.splitLines()[0].amount, -1250);
 }
 
 void TestTransactionFormDialog::existingSplitAndStoredFieldsAreKept()
