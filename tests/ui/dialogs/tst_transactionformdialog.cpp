@@ -9,6 +9,8 @@
 #include "data/Money.h"
 #include "data/SplitLineRepository.h"
 #include "data/TransactionRepository.h"
+#include "ui/dialogs/AccountFormDialog.h"
+#include "ui/dialogs/CategoryFormDialog.h"
 #include "ui/dialogs/SplitEditorDialog.h"
 #include "ui/dialogs/TransactionDetailsDialog.h"
 #include "ui/dialogs/TransactionFormDialog.h"
@@ -16,6 +18,9 @@
 #include "ui/widgets/MessageBoxes.h"
 #include "ui/widgets/SmartAmountField.h"
 
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QFormLayout>
 #include <QGridLayout>
 #include <QStringListModel>
 #include <QTimeZone>
@@ -61,6 +66,27 @@ void split(QDialog& form, const QString& categoryId, const QString& amount,
     press(form, "splitButton");
 }
 
+// Records as the store gives them back, every kept field set.
+Account storedAccount()
+{
+    Account a = Records::account(QStringLiteral("Travel Card"), -123456);
+    std::tie(a.type, a.currency, a.sortOrder, a.isShared, a.version, a.syncStatus, a.serverId)
+        = std::tuple(AccountType::CreditCard, Currency::GBP, 4, true, 7, SyncStatus::Synced,
+            QStringLiteral("srv-88"));
+    a.createdAt = kNow.addYears(-2);
+    return a;
+}
+
+Category storedCategory(CategoryType type)
+{
+    Category c = Records::category(QStringLiteral("Donations"), QStringLiteral("p-9"), type);
+    std::tie(c.isTaxRelevant, c.taxCategory, c.color, c.isDefault, c.version, c.serverId)
+        = std::tuple(true, QStringLiteral("charitable_contributions"), QStringLiteral("#AA3366"),
+            true, 3, QStringLiteral("srv-7"));
+    c.createdAt = kNow.addYears(-1);
+    return c;
+}
+
 } // namespace
 
 class TestTransactionFormDialog : public QObject {
@@ -71,18 +97,16 @@ private Q_SLOTS:
     void init();
     void cleanup();
 
-    void emptyPayeeIsRefusedAndTheLastDateCarriesOver();
-    void categoryNeedsTheExactText();
-    void choosingAPayeeFillsTheForm();
-    void splitKeepsNoHiddenCategoryAndFollowsTheType();
+    void payeeDateCategoryAndSplit();
+    void payeeFillsTheFormOrNamesATransfer();
     void existingSplitAndStoredFieldsAreKept();
-    void amountsInTheAccountsCurrency();
-    void transferPayeeNamesTheOtherAccount();
     void splitLinesCarryTheTotalsSign();
-    void existingSplitLinesOpenAsStored();
     void yenSplitLinesEachWithACategoryWithinTheLimit();
     void detailsOfPlainTransferAndSplitRows();
-    void detailsClearCloseAndDeleteBothLegs();
+    void typedBalanceToCents_data();
+    void typedBalanceToCents();
+    void accountFormKeepsTheRecordAndTabOrder();
+    void categoryTaxCodeAndTheKeptRecord();
 
 private:
     AppState* state() const { return m_app->state(); }
@@ -123,7 +147,7 @@ void TestTransactionFormDialog::cleanup()
     Clock::clearFixed();
 }
 
-void TestTransactionFormDialog::emptyPayeeIsRefusedAndTheLastDateCarriesOver()
+void TestTransactionFormDialog::payeeDateCategoryAndSplit()
 {
     {
         TransactionFormDialog d(state(), m_checking.id);
@@ -152,56 +176,20 @@ void TestTransactionFormDialog::emptyPayeeIsRefusedAndTheLastDateCarriesOver()
     clickButton(second, QDialogButtonBox::Cancel);
     TransactionFormDialog third(state(), m_checking.id);
     QCOMPARE(field<DateField>(third, "dateField")->date(), QDate(2025, 3, 14));
-}
 
-void TestTransactionFormDialog::categoryNeedsTheExactText()
-{
     TransactionFormDialog d(state(), m_checking.id);
     QVERIFY(showActive(d));
+    // A category needs its exact text, or the entry chosen from the list.
     for (const char* typed : { "Tools", "garden > tools", "Garden>Tools", "Garden > To" }) {
         retypeCombo(categoryCombo(d), QLatin1String(typed));
         QCOMPARE(d.transaction().categoryId, QString());
     }
     retypeCombo(categoryCombo(d), QStringLiteral("Workshop > Tools"));
     QCOMPARE(d.transaction().categoryId, m_shopTools.id);
-
-    // Choosing from the completion list selects exactly that entry.
     complete(
         categoryCombo(d)->lineEdit(), categoryCombo(d)->completer(), QStringLiteral("garden > to"));
     QCOMPARE(d.transaction().categoryId, m_gardenTools.id);
-}
 
-void TestTransactionFormDialog::choosingAPayeeFillsTheForm()
-{
-    Transaction latest = m_app->addTransaction(
-        m_checking.id, QDate(2025, 6, 1), QStringLiteral("Corner Bakery"), -1899, m_shopTools.id);
-    latest.memo = QStringLiteral("bread and rolls");
-    QVERIFY(state()->transactions()->update(latest));
-    m_app->addTransaction(m_checking.id, QDate(2025, 5, 1), QStringLiteral("Corner Bakery"), 2500);
-    // Another account's newer entry for the payee is not the one used.
-    m_app->addTransaction(m_savings.id, QDate(2025, 7, 1), QStringLiteral("Corner Bakery"), 777);
-    m_app->addTransaction(m_savings.id, QDate(2025, 7, 1), QStringLiteral("Savings Only"), 5000);
-
-    TransactionFormDialog d(state(), m_checking.id);
-    QVERIFY(showActive(d));
-    press(d, "depositRadio");
-    auto* payee = field<QLineEdit>(d, "payeeEdit");
-    complete(payee, payee->completer(), QStringLiteral("BAKE"));
-    QVERIFY(d.isVisible()); // Return chose the payee, it did not also press OK
-    const Transaction t = d.transaction();
-    QCOMPARE(std::tie(t.amount, t.categoryId, t.memo),
-        std::tie(latest.amount, m_shopTools.id, latest.memo));
-
-    // A payee without an entry in this account fills nothing.
-    TransactionFormDialog none(state(), m_checking.id);
-    none.onPayeeSelected(QStringLiteral("Savings Only"));
-    QCOMPARE(none.transaction().amount, 0);
-}
-
-void TestTransactionFormDialog::splitKeepsNoHiddenCategoryAndFollowsTheType()
-{
-    TransactionFormDialog d(state(), m_checking.id);
-    QVERIFY(showActive(d));
     retype(field<QLineEdit>(d, "payeeEdit"), QStringLiteral("  City Utilities  "));
     retype(field<SmartAmountField>(d, "amountField"), QStringLiteral("100"));
     retypeCombo(categoryCombo(d), QStringLiteral("Water Bill"));
@@ -231,15 +219,66 @@ void TestTransactionFormDialog::splitKeepsNoHiddenCategoryAndFollowsTheType()
     QCOMPARE(d.splitLines()[0].amount, -1250);
 }
 
+void TestTransactionFormDialog::payeeFillsTheFormOrNamesATransfer()
+{
+    Transaction latest = m_app->addTransaction(
+        m_checking.id, QDate(2025, 6, 1), QStringLiteral("Corner Bakery"), -1899, m_shopTools.id);
+    latest.memo = QStringLiteral("bread and rolls");
+    QVERIFY(state()->transactions()->update(latest));
+    m_app->addTransaction(m_checking.id, QDate(2025, 5, 1), QStringLiteral("Corner Bakery"), 2500);
+    // Another account's newer entry for the payee is not the one used.
+    m_app->addTransaction(m_savings.id, QDate(2025, 7, 1), QStringLiteral("Corner Bakery"), 777);
+    m_app->addTransaction(m_savings.id, QDate(2025, 7, 1), QStringLiteral("Savings Only"), 5000);
+    m_app->addAccount(QStringLiteral("Paris"), 0, Currency::EUR);
+
+    TransactionFormDialog d(state(), m_checking.id);
+    QVERIFY(showActive(d));
+    press(d, "depositRadio");
+    auto* payee = field<QLineEdit>(d, "payeeEdit");
+    complete(payee, payee->completer(), QStringLiteral("BAKE"));
+    QVERIFY(d.isVisible()); // Return chose the payee, it did not also press OK
+    const Transaction t = d.transaction();
+    QCOMPARE(std::tie(t.amount, t.categoryId, t.memo),
+        std::tie(latest.amount, m_shopTools.id, latest.memo));
+
+    // Transfers are offered to the other accounts; what cannot be one keeps
+    // the form open with the reason.
+    const QStringList offered
+        = qobject_cast<QStringListModel*>(payee->completer()->model())->stringList();
+    QVERIFY(offered.contains(QStringLiteral("[Transfer] Savings")));
+    QVERIFY(!offered.contains(QStringLiteral("[Transfer] Checking")));
+    retype(field<SmartAmountField>(d, "amountField"), QStringLiteral("25"));
+    for (const auto& [typed, reason] :
+        { std::pair { "[Transfer] Nowhere", "Transfer account not found" },
+            std::pair { "[Transfer] Paris",
+                "Transfers require both accounts to use the same currency" } }) {
+        retype(payee, QLatin1String(typed));
+        MessageBoxes::setNextAnswer(QMessageBox::Ok);
+        clickOk(d);
+        QVERIFY(d.isVisible());
+        QCOMPARE(MessageBoxes::lastShown()->text, QLatin1String(reason));
+    }
+    MessageBoxes::clearAnswers();
+    complete(payee, payee->completer(), QStringLiteral("[Transfer] Sav"));
+    clickOk(d);
+    QCOMPARE(d.result(), QDialog::Accepted);
+    const Transaction transfer = d.transaction();
+    QCOMPARE(std::tie(transfer.payee, transfer.transferDestAccountId, transfer.amount),
+        std::tuple(QString("Transfer to Savings"), m_savings.id, qint64(-2500)));
+
+    // A payee without an entry in this account fills nothing.
+    TransactionFormDialog none(state(), m_checking.id);
+    none.onPayeeSelected(QStringLiteral("Savings Only"));
+    QCOMPARE(none.transaction().amount, 0);
+}
+
 void TestTransactionFormDialog::existingSplitAndStoredFieldsAreKept()
 {
     Transaction stored = m_app->addTransaction(
         m_checking.id, QDate(2025, 4, 2), QStringLiteral("Utility Co"), 8000, m_water.id);
     stored.isSplit = stored.cleared = stored.reconciled = true;
-    stored.transferLinkId = Ids::newId();
-    stored.transferDestAccountId = m_savings.id;
-    stored.version = 5;
-    stored.serverId = QStringLiteral("srv-1");
+    std::tie(stored.transferLinkId, stored.transferDestAccountId, stored.version, stored.serverId)
+        = std::tuple(Ids::newId(), m_savings.id, 5, u"srv-1"_s);
     QVERIFY(state()->transactions()->update(stored));
     const SplitLine a { Ids::newId(), stored.id, m_water.id, 5000, QStringLiteral("water"), kNow,
         kNow };
@@ -304,79 +343,17 @@ void TestTransactionFormDialog::existingSplitAndStoredFieldsAreKept()
     QCOMPARE(categoryCombo(fresh)->findText(m_water.name), -1);
 }
 
-void TestTransactionFormDialog::amountsInTheAccountsCurrency()
-{
-    const Account yen = m_app->addAccount(QStringLiteral("Tokyo"), 0, Currency::JPY);
-    TransactionFormDialog d(state(), yen.id);
-    QVERIFY(showActive(d));
-    retype(field<QLineEdit>(d, "payeeEdit"), QStringLiteral("Sushi Bar"));
-    auto* amount = field<SmartAmountField>(d, "amountField");
-    retype(amount, QStringLiteral("10000"));
-    QCOMPARE(amount->text(), QStringLiteral("¥ 10000"));
-    clickOk(d);
-    const Transaction t = d.transaction();
-    QCOMPARE(t.amount, -10000);
-
-    // A stored yen amount opens as it is and goes back unchanged.
-    Transaction stored = t;
-    stored.amount = 123456;
-    TransactionFormDialog edit(state(), stored);
-    QCOMPARE(field<SmartAmountField>(edit, "amountField")->text(), QStringLiteral("¥ 123456"));
-    QCOMPARE(edit.transaction().amount, 123456);
-}
-
-void TestTransactionFormDialog::transferPayeeNamesTheOtherAccount()
-{
-    m_app->addAccount(QStringLiteral("Paris"), 0, Currency::EUR);
-    TransactionFormDialog d(state(), m_checking.id);
-    QVERIFY(showActive(d));
-    auto* payee = field<QLineEdit>(d, "payeeEdit");
-    const QStringList offered
-        = qobject_cast<QStringListModel*>(payee->completer()->model())->stringList();
-    QVERIFY(offered.contains(QStringLiteral("[Transfer] Savings")));
-    QVERIFY(!offered.contains(QStringLiteral("[Transfer] Checking")));
-    retype(field<SmartAmountField>(d, "amountField"), QStringLiteral("25"));
-
-    // What cannot be a transfer keeps the form open with the reason.
-    for (const auto& [typed, reason] :
-        { std::pair { "[Transfer] Nowhere", "Transfer account not found" },
-            std::pair { "[Transfer] Paris",
-                "Transfers require both accounts to use the same currency" } }) {
-        retype(payee, QLatin1String(typed));
-        MessageBoxes::setNextAnswer(QMessageBox::Ok);
-        clickOk(d);
-        QVERIFY(d.isVisible());
-        QCOMPARE(MessageBoxes::lastShown()->text, QLatin1String(reason));
-    }
-
-    MessageBoxes::clearAnswers();
-    complete(payee, payee->completer(), QStringLiteral("[Transfer] Sav"));
-    clickOk(d);
-    QCOMPARE(d.result(), QDialog::Accepted);
-    const Transaction t = d.transaction();
-    QCOMPARE(std::tie(t.payee, t.transferDestAccountId, t.amount),
-        std::tuple(QString("Transfer to Savings"), m_savings.id, qint64(-2500)));
-}
-
 void TestTransactionFormDialog::splitLinesCarryTheTotalsSign()
 {
     SplitEditorDialog d(state(), -10000, Currency::USD, {});
     QVERIFY(showActive(d));
     // As in the register, typing replaces "(none)", and Tab takes the entry
     // the text names best, not the first one containing it ("Home/Renters",
-    // "Rental Income").
+    // "Rental Income"), then leaves the field.
     CategoryComboBox* first = splitCombo(d, 0);
-    first->setFixedWidth(80);
     first->setFocus(Qt::OtherFocusReason);
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("rent"));
     QTRY_VERIFY(first->completer()->popup()->isVisible());
-    // The list is read whole, however narrow the column.
-    QAbstractItemView* popup = first->completer()->popup();
-    int widest = 0;
-    for (int i = 0; i < first->count(); ++i)
-        widest = std::max(widest, popup->fontMetrics().horizontalAdvance(first->itemText(i)));
-    QVERIFY(first->width() < widest);
-    QVERIFY(popup->width() >= widest);
     QTest::keyClick(first->completer()->popup(), Qt::Key_Tab);
     QCOMPARE(first->currentText(), QStringLiteral("Rent/Mortgage Payment"));
     QVERIFY(!first->lineEdit()->hasFocus());
@@ -412,10 +389,8 @@ void TestTransactionFormDialog::splitLinesCarryTheTotalsSign()
     setSplitLine(deposit, 0, m_gardenTools.id, QStringLiteral("25"));
     clickOk(deposit);
     QCOMPARE(deposit.lines().value(0).amount, 2500);
-}
 
-void TestTransactionFormDialog::existingSplitLinesOpenAsStored()
-{
+    // Lines on record open as they were stored.
     Category old = Records::category(QStringLiteral("Old Hobby"));
     QVERIFY(state()->categories()->insert(old) && state()->categories()->softDelete(old.id));
     const QList<SplitLine> stored {
@@ -423,18 +398,18 @@ void TestTransactionFormDialog::existingSplitLinesOpenAsStored()
         { Ids::newId(), {}, old.id, -99999999, {}, {}, {} },
     };
 
-    SplitEditorDialog d(state(), -100004320, Currency::USD, stored);
-    QCOMPARE(labelText(d, "remainingLabel"), QStringLiteral("Remaining: $0.00"));
+    SplitEditorDialog asStored(state(), -100004320, Currency::USD, stored);
+    QCOMPARE(labelText(asStored, "remainingLabel"), QStringLiteral("Remaining: $0.00"));
     // A category deleted since is shown and kept, on its own line only.
-    QCOMPARE(splitCombo(d, 1)->currentText(), QStringLiteral("Old Hobby"));
-    QCOMPARE(splitCombo(d, 0)->findText(QStringLiteral("Old Hobby")), -1);
+    QCOMPARE(splitCombo(asStored, 1)->currentText(), QStringLiteral("Old Hobby"));
+    QCOMPARE(splitCombo(asStored, 0)->findText(QStringLiteral("Old Hobby")), -1);
 
     // The user removes the line being typed in.
-    QVERIFY(showActive(d));
-    splitSpin(d, 0)->setFocus();
-    press(d, "removeLineButton");
-    clickOk(d);
-    QCOMPARE(Records::texts(d.lines(), &SplitLine::categoryId), QStringList({ old.id }));
+    QVERIFY(showActive(asStored));
+    splitSpin(asStored, 0)->setFocus();
+    press(asStored, "removeLineButton");
+    clickOk(asStored);
+    QCOMPARE(Records::texts(asStored.lines(), &SplitLine::categoryId), QStringList({ old.id }));
 
     // No more lines than a transaction may hold.
     const QList<SplitLine> most(249, stored.first());
@@ -479,6 +454,14 @@ void TestTransactionFormDialog::yenSplitLinesEachWithACategoryWithinTheLimit()
     clickOk(d);
     QCOMPARE(d.result(), QDialog::Accepted);
     QCOMPARE(d.lines().value(0).amount, -9999999999);
+
+    // A stored yen amount opens in the form as it is and goes back unchanged.
+    const Account yen = m_app->addAccount(QStringLiteral("Tokyo"), 0, Currency::JPY);
+    const Transaction stored
+        = m_app->addTransaction(yen.id, QDate(2025, 7, 1), QStringLiteral("Sushi Bar"), 123456);
+    TransactionFormDialog edit(state(), stored);
+    QCOMPARE(field<SmartAmountField>(edit, "amountField")->text(), QStringLiteral("¥ 123456"));
+    QCOMPARE(edit.transaction().amount, 123456);
 }
 
 void TestTransactionFormDialog::detailsOfPlainTransferAndSplitRows()
@@ -531,54 +514,205 @@ void TestTransactionFormDialog::detailsOfPlainTransferAndSplitRows()
         QStringList({ "… and 2 more line(s)", "$330.00" }));
     // Two cells a line, one more for the memo, four for the heading and total.
     QCOMPARE(shown.findChild<QGridLayout*>(u"splitGrid"_s)->count(), 250 * 2 + 1 + 4);
-}
 
-void TestTransactionFormDialog::detailsClearCloseAndDeleteBothLegs()
-{
+    // Both legs of a transfer: cleared from the details, closed, deleted.
     Clock::setFixedUtc(kNow.addDays(-3));
     Transaction out = m_app->addTransaction(
         m_checking.id, QDate(2025, 9, 5), QStringLiteral("Transfer to Rainy Day"), -20000);
     Transaction in = m_app->addTransaction(
         m_savings.id, QDate(2025, 9, 5), QStringLiteral("Transfer from Checking"), 20000);
-    out.transferLinkId = in.id;
-    out.transferDestAccountId = m_savings.id;
-    in.transferLinkId = out.id;
-    in.transferDestAccountId = m_checking.id;
+    std::tie(out.transferLinkId, out.transferDestAccountId) = std::tie(in.id, m_savings.id);
+    std::tie(in.transferLinkId, in.transferDestAccountId) = std::tie(out.id, m_checking.id);
     QVERIFY(state()->transactions()->update(out) && state()->transactions()->update(in));
     Clock::setFixedUtc(kNow);
     const auto deleted = [this](const Transaction& t) {
         return bool(state()->transactions()->findById(t.id)->deletedAt);
     };
 
-    TransactionDetailsDialog d(state(), out);
-    QVERIFY(showActive(d));
-    press(d, "clearedButton");
+    TransactionDetailsDialog legs(state(), out);
+    QVERIFY(showActive(legs));
+    press(legs, "clearedButton");
     const auto stored = state()->transactions()->findById(out.id);
     QCOMPARE(std::tie(stored->cleared, stored->updatedAt, stored->syncStatus),
         std::tuple(true, kNow, SyncStatus::Pending));
-    QCOMPARE(labelText(d, "statusValue"), QStringLiteral("Cleared"));
-    press(d, "clearedButton");
+    QCOMPARE(labelText(legs, "statusValue"), QStringLiteral("Cleared"));
+    press(legs, "clearedButton");
     QVERIFY(!state()->transactions()->findById(out.id)->cleared);
 
     // Close is the default: Return closes without asking for anything.
-    QTest::keyClick(&d, Qt::Key_Return);
-    QCOMPARE(d.result(), QDialog::Rejected);
-    QVERIFY(!d.editRequested() && !d.deleted());
+    QTest::keyClick(&legs, Qt::Key_Return);
+    QCOMPARE(legs.result(), QDialog::Rejected);
+    QVERIFY(!legs.editRequested() && !legs.deleted());
 
     // Fitted to its contents once only: a size the user chose survives hiding.
-    d.resize(d.width() + 120, d.height() + 40);
-    const QSize chosen = d.size();
-    d.show();
-    QCOMPARE(d.size(), chosen);
+    legs.resize(legs.width() + 120, legs.height() + 40);
+    const QSize chosen = legs.size();
+    legs.show();
+    QCOMPARE(legs.size(), chosen);
 
     MessageBoxes::setNextAnswer(QMessageBox::No);
-    press(d, "deleteButton");
-    QVERIFY(d.isVisible() && !deleted(out) && !deleted(in));
+    press(legs, "deleteButton");
+    QVERIFY(legs.isVisible() && !deleted(out) && !deleted(in));
     MessageBoxes::setNextAnswer(QMessageBox::Yes);
-    press(d, "deleteButton");
-    QVERIFY(d.deleted() && !d.editRequested());
-    QVERIFY(!d.isVisible());
+    press(legs, "deleteButton");
+    QVERIFY(legs.deleted() && !legs.editRequested());
+    QVERIFY(!legs.isVisible());
     QVERIFY(deleted(out) && deleted(in));
+}
+
+void TestTransactionFormDialog::typedBalanceToCents_data()
+{
+    QTest::addColumn<QString>("currency");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<qint64>("amount");
+
+    const auto row = [](const char* name, const char* currency, const char* typed,
+                         const char* shown, qint64 amount) {
+        QTest::newRow(name) << QString(currency) << QString(typed) << QString(shown) << amount;
+    };
+    // Values whose product with 100 falls just below the whole cent; the
+    // field's own tests read decimals, commas and yen.
+    row("0.29", "USD", "0.29", "$ 0.29", 29);
+    row("minus one cent", "USD", "-0.01", "$ -0.01", -1);
+    row("largest", "USD", "99999999.99", "$ 99999999.99", 9999999999);
+    row("beyond the limit", "USD", "100000000", "$ 10000000", 1000000000);
+    row("yen largest", "JPY", "99999999999", "¥ 9999999999", 9999999999);
+}
+
+void TestTransactionFormDialog::typedBalanceToCents()
+{
+    QFETCH(QString, currency);
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    QFETCH(qint64, amount);
+
+    AccountFormDialog dialog;
+    dialog.show();
+    auto* currencies = field<QComboBox>(dialog, "currencyCombo");
+    currencies->setCurrentIndex(currencies->findData(currency));
+    auto* balance = field<QDoubleSpinBox>(dialog, "startingBalanceSpin");
+    retype(balance, typed);
+    // What is stored is what the field shows, in the currency chosen.
+    QCOMPARE(balance->text(), shown);
+    QCOMPARE(dialog.account().startingBalance, amount);
+}
+
+void TestTransactionFormDialog::accountFormKeepsTheRecordAndTabOrder()
+{
+    const auto rowShown = [](AccountFormDialog& dialog, const char* name) {
+        return dialog.findChild<QFormLayout*>()->isRowVisible(field<QWidget>(dialog, name));
+    };
+    // A new account's rows are walked through below, by Tab.
+    // Nothing stored on the account: its opening balance is a register row.
+    Account plain = storedAccount();
+    plain.startingBalance = 0;
+    AccountFormDialog none(plain);
+    QVERIFY(!rowShown(none, "startingBalanceSpin") && !rowShown(none, "asOfEdit"));
+    QCOMPARE(none.account().startingBalance, 0);
+
+    // A stored one is shown in the account's currency and can be changed;
+    // the rest of the record is kept.
+    const Account record = storedAccount();
+    AccountFormDialog stored(record);
+    stored.show();
+    retype(field<QLineEdit>(stored, "nameEdit"), QStringLiteral("Holiday Card"));
+    const Account a = stored.account();
+    QCOMPARE(std::tie(a.name, a.updatedAt, a.syncStatus),
+        std::tuple(QString("Holiday Card"), kNow, SyncStatus::Pending));
+    QCOMPARE(std::tie(a.id, a.type, a.currency, a.startingBalance, a.version, a.serverId,
+                 a.sortOrder, a.isShared, a.createdAt),
+        std::tie(record.id, record.type, record.currency, record.startingBalance, record.version,
+            record.serverId, record.sortOrder, record.isShared, record.createdAt));
+    QVERIFY(rowShown(stored, "startingBalanceSpin") && !rowShown(stored, "asOfEdit"));
+    auto* balance = field<QDoubleSpinBox>(stored, "startingBalanceSpin");
+    QCOMPARE(balance->text(), QStringLiteral("£ -1234.56"));
+    retype(balance, QStringLiteral("250.5"));
+    QCOMPARE(stored.account().startingBalance, 25050);
+
+    // A new account: Tab follows the fields on screen.
+    AccountFormDialog dialog;
+    QCOMPARE(dialog.asOfDate(), kNow.date());
+    QVERIFY(showActive(dialog));
+    // Name, type, currency, balance, as of, institution, number; the date's
+    // separators move through the date, not on to the next field.
+    const QStringList typed { "Everyday", "", "E", "800,50", "5/1/2025", "River Bank", "0042" };
+    for (const QString& text : typed) {
+        QTest::keyClicks(QApplication::focusWidget(), text);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    const Account entered = dialog.account();
+    QCOMPARE(std::tie(entered.name, entered.currency, entered.startingBalance, entered.institution,
+                 entered.accountNumberLast4),
+        std::tuple(QString("Everyday"), Currency::EUR, qint64(80050), QString("River Bank"),
+            QString("0042")));
+    QCOMPARE(dialog.asOfDate(), QDate(2025, 5, 1));
+    QCOMPARE(std::tuple(dialog.account().id, entered.syncStatus),
+        std::tuple(entered.id, SyncStatus::Pending));
+
+    // Pasted text keeps no control characters; the number keeps four characters at most.
+    auto* name = field<QLineEdit>(dialog, "nameEdit");
+    name->setText(QStringLiteral("  House\x07 Checking\n "));
+    retype(field<QLineEdit>(dialog, "accountNumberEdit"), QStringLiteral("123456"));
+    QCOMPARE(std::tuple(dialog.account().name, dialog.account().accountNumberLast4),
+        std::tuple(QString("House Checking"), QString("1234")));
+    // An empty name is handed back as such; the caller stores nothing.
+    retype(name, QStringLiteral("   "));
+    QCOMPARE(dialog.account().name, QString());
+}
+
+void TestTransactionFormDialog::categoryTaxCodeAndTheKeptRecord()
+{
+    CategoryFormDialog d(QStringLiteral("p-1"), QStringLiteral("Housing"));
+    d.show();
+    // Pasted text keeps no control characters.
+    field<QLineEdit>(d, "nameEdit")
+        ->setText(QStringLiteral("  Gar\x07"
+                                 "den\n "));
+    auto* tax = field<QCheckBox>(d, "taxRelevantCheck");
+    auto* code = field<QLineEdit>(d, "taxCodeEdit");
+    QVERIFY(!code->isEnabled());
+    click(tax);
+    QVERIFY(code->isEnabled());
+    code->setText(QStringLiteral(" medical_\x1b"
+                                 "expenses\x7f "));
+    Category c = d.category();
+    QCOMPARE(std::tie(c.name, c.parentId, c.isTaxRelevant, c.taxCategory),
+        std::tuple(QString("Garden"), QString("p-1"), true, QString("medical_expenses")));
+
+    // Unticking drops the code; ticking again does not bring it back.
+    click(tax);
+    QVERIFY(!code->isEnabled());
+    QCOMPARE(d.category().taxCategory, QString());
+    click(tax);
+    QCOMPARE(d.category().taxCategory, QString());
+
+    // An edit keeps the rest of the record.
+    const Category stored = storedCategory(CategoryType::Income);
+    CategoryFormDialog edit(stored, QStringLiteral("Giving"));
+    QVERIFY(field<QLineEdit>(edit, "taxCodeEdit")->isEnabled());
+    edit.show();
+    retype(field<QLineEdit>(edit, "nameEdit"), QStringLiteral("Gifts"));
+    c = edit.category();
+    QCOMPARE(std::tie(c.name, c.updatedAt), std::tuple(QString("Gifts"), kNow));
+    QCOMPARE(std::tie(c.id, c.type, c.parentId, c.taxCategory, c.color, c.isDefault, c.version,
+                 c.serverId, c.createdAt),
+        std::tie(stored.id, stored.type, stored.parentId, stored.taxCategory, stored.color,
+            stored.isDefault, stored.version, stored.serverId, stored.createdAt));
+
+    // Transfer is not offered: such a category comes back as an expense.
+    CategoryFormDialog transfer(storedCategory(CategoryType::Transfer), QString());
+    QCOMPARE(std::tuple(
+                 field<QComboBox>(transfer, "typeCombo")->currentText(), transfer.category().type),
+        std::tuple(QString("Expense"), CategoryType::Expense));
+
+    // A code stored on a category that is not tax-relevant is neither shown nor kept.
+    Category untaxed = stored;
+    untaxed.isTaxRelevant = false;
+    CategoryFormDialog plain(untaxed, QString());
+    QCOMPARE(QStringList(
+                 { field<QLineEdit>(plain, "taxCodeEdit")->text(), plain.category().taxCategory }),
+        QStringList({ "", "" }));
 }
 
 QTEST_MAIN(TestTransactionFormDialog)
