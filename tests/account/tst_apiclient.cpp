@@ -1,13 +1,10 @@
 #include "FakeCloud.h"
-#include "TestAppState.h"
 #include "account/ApiClient.h"
 #include "account/Client.h"
 #include "account/FileTokenStore.h"
 #include "account/TokenManager.h"
-#include "app/AppPaths.h"
 #include "data/Clock.h"
 
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QNetworkAccessManager>
 #include <QSignalSpy>
@@ -46,7 +43,6 @@ private Q_SLOTS:
     void judgesExpiryOnTheServersClock();
     void lateRefreshAfterSignOutWritesNothing();
     void redirectsTimeoutsAndCaps();
-    void startUpResolvesTheServices();
 
 private:
     // Starts a call; its answer lands in the returned record.
@@ -181,16 +177,6 @@ void TestApiClient::headersPathsAndBodies()
 
 void TestApiClient::refreshesOnceBeforeAnExpiringToken()
 {
-    // A token that lives 20 s is used for its first 15, not refreshed for
-    // every call.
-    signIn(20);
-    QVERIFY(echo().ok);
-    QCOMPARE(echoes().last().header("authorization"), "Bearer " + m_signedIn.access.toUtf8());
-    advanceClock(16);
-    QVERIFY(echo().ok);
-    QCOMPARE(m_fake->refreshRequests().size(), 1);
-    m_fake->server().clearRequests();
-
     signIn(0);
     QVERIFY(tokens()->accessToken().isEmpty());
     QVERIFY(tokens()->needsRefresh());
@@ -361,45 +347,6 @@ void TestApiClient::redirectsTimeoutsAndCaps()
     QVERIFY(!unconfigured.isConfigured());
     QCOMPARE(ask(unconfigured.authApi(), "GET", "/users/me").status, 0);
     QCOMPARE(m_fake->server().requests().size(), asked);
-}
-
-void TestApiClient::startUpResolvesTheServices()
-{
-    QTemporaryDir noBus;
-    qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=" + QFile::encodeName(noBus.filePath("bus")));
-    {
-        TestAppState app;
-        Client* cloud = app->cloudClient();
-        QVERIFY(cloud && cloud->parent() == app.state());
-        QVERIFY(!cloud->isConfigured());
-        QVERIFY(cloud->authApi()->baseUrl().isEmpty() && cloud->syncApi()->baseUrl().isEmpty());
-        QVERIFY(!QFileInfo::exists(AppPaths::dataDirectory() + "/secrets"));
-    }
-
-    const ClientConfig fake = m_fake->config();
-    qputenv("AUTH_BASE_URL", fake.authBaseUrl.toUtf8());
-    qputenv("AUTH_REALM_SLUG", "test");
-    qputenv("ACCOUNT_API_URL", fake.accountApiUrl.toUtf8());
-    qputenv("SYNC_API_URL", m_fake->syncApiUrl().toEncoded());
-    TestAppState app;
-    Client* cloud = app->cloudClient();
-    QVERIFY(cloud->isConfigured());
-    QCOMPARE(cloud->config().clientId, "7d2e94b0c1f35a86e0b4d2c9f817a3e5");
-    QCOMPARE(cloud->authApi()->baseUrl(), QUrl(fake.authBaseUrl + "/api/v1/realms/test"));
-    QCOMPARE(cloud->accountApi()->baseUrl(), QUrl(fake.accountApiUrl));
-    QCOMPARE(cloud->syncApi()->baseUrl(), m_fake->syncApiUrl());
-    for (const char* variable :
-        { "AUTH_BASE_URL", "AUTH_REALM_SLUG", "ACCOUNT_API_URL", "SYNC_API_URL" })
-        qunsetenv(variable);
-
-    // Tokens of an earlier session are back, and the sync API is reached with them.
-    signIn();
-    FileTokenStore(AppPaths::dataDirectory() + "/secrets/tokens.json")
-        .write(TokenStore::kAccessTokenKey, m_signedIn.access);
-    cloud->initialize();
-    // Read on the keyring's thread, which finds no Secret Service here.
-    QTRY_COMPARE(cloud->tokenManager()->accessToken(), m_signedIn.access);
-    QVERIFY(ask(cloud->syncApi(), "GET", "/echo").ok);
 }
 
 QTEST_MAIN(TestApiClient)

@@ -1,7 +1,5 @@
-#include "Awaited.h"
 #include "FakeCloud.h"
 #include "account/FileTokenStore.h"
-#include "account/SystemTokenStore.h"
 #include "account/TokenManager.h"
 #include "data/Clock.h"
 
@@ -42,7 +40,6 @@ private Q_SLOTS:
     void init() { Clock::setFixedUtc(QDateTime(QDate(2024, 5, 1), QTime(12, 0), Qt::UTC)); }
     void cleanup() { Clock::clearFixed(); }
     void fileStoreIsOwnerOnly();
-    void withoutSecretServiceTokensGoToTheFile();
     void readsTokensAndJudgesExpiry();
 };
 
@@ -70,30 +67,6 @@ void TestTokenStores::fileStoreIsOwnerOnly()
     again.clear();
     QVERIFY(!QFileInfo::exists(path));
     QVERIFY(!QFileInfo::exists(path + ".new"));
-}
-
-void TestTokenStores::withoutSecretServiceTokensGoToTheFile()
-{
-    // A session bus nobody listens on: no Secret Service can answer.
-    QTemporaryDir dir;
-    qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=" + QFile::encodeName(dir.filePath("no-bus")));
-    const QString path = dir.filePath("secrets/tokens.json");
-    const QString access = token(900);
-    {
-        TokenManager tokens(std::make_unique<SystemTokenStore>("test.ledgerine", dir.path()));
-        QVERIFY(!QFileInfo::exists(path));
-        tokens.setTokens(access, "refresh-1");
-        QCOMPARE(
-            static_cast<SystemTokenStore*>(tokens.store())->kind(), SystemTokenStore::Kind::File);
-        QCOMPARE(ownerAndOthers(path), kOwnerReadWrite);
-    }
-    TokenManager restored(std::make_unique<SystemTokenStore>("test.ledgerine", dir.path()));
-    awaited<>([&](auto done) { restored.load(done); });
-    QCOMPARE(restored.accessToken(), access);
-    QCOMPARE(restored.refreshToken(), "refresh-1");
-    restored.clear();
-    QVERIFY(!restored.store()->read(TokenStore::kAccessTokenKey));
-    QVERIFY(!QFileInfo::exists(path));
 }
 
 void TestTokenStores::readsTokensAndJudgesExpiry()
