@@ -57,12 +57,9 @@ TestHttpResponse TestHttpResponse::redirect(int status, const QUrl& location)
     return { status, {}, { { "Location", location.toEncoded() } } };
 }
 
-TestHttpResponse TestHttpResponse::error(int status, const QString& code, const QString& message)
+TestHttpResponse TestHttpResponse::error(int status, const QString& code)
 {
-    QJsonObject body { { QStringLiteral("error"), code } };
-    if (!message.isEmpty())
-        body.insert(QStringLiteral("message"), message);
-    return json(status, body);
+    return json(status, { { QStringLiteral("error"), code } });
 }
 
 TestHttpServer::TestHttpServer(Scheme scheme, QObject* parent, quint16 port)

@@ -35,8 +35,8 @@ struct TestHttpResponse {
 
     static TestHttpResponse json(int status, const QJsonObject& body = {});
     static TestHttpResponse redirect(int status, const QUrl& location);
-    // {"error": code}, with "message" when there is one, as the services answer.
-    static TestHttpResponse error(int status, const QString& code, const QString& message = {});
+    // {"error": code}, as the services answer.
+    static TestHttpResponse error(int status, const QString& code);
     static TestHttpResponse noContent() { return { 204, {}, {} }; }
 };
 
