@@ -10,11 +10,6 @@ namespace {
 const QString kRealm = QStringLiteral("test");
 const QString kRealmPath = QStringLiteral("/api/v1/realms/test");
 
-TestHttpResponse error(int status, const char* code)
-{
-    return TestHttpResponse::error(status, QLatin1String(code));
-}
-
 QJsonObject claimsOf(const QString& token)
 {
     const auto payload
@@ -106,7 +101,8 @@ void FakeCloud::protectedRoute(
     const QByteArray& method, const QString& path, TestHttpServer::Handler handler)
 {
     m_server.route(method, path, [this, handler](const TestHttpRequest& request) {
-        return bearerUser(request) ? handler(request) : error(401, "invalid_token");
+        return bearerUser(request) ? handler(request)
+                                   : TestHttpResponse::error(401, "invalid_token");
     });
 }
 
@@ -145,7 +141,7 @@ void FakeCloud::addAuthRoutes()
         const QString presented = request.json().value("refresh_token").toString();
         const auto session = m_refreshSessions.constFind(presented);
         if (session == m_refreshSessions.constEnd())
-            return error(401, "invalid_grant");
+            return TestHttpResponse::error(401, "invalid_grant");
         const QString sessionId = *session;
         const Tokens tokens = issue(sessionId);
         QJsonObject answer { { "access_token", tokens.access }, { "token_type", "Bearer" },
