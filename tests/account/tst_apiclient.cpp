@@ -1,10 +1,8 @@
 #include "FakeCloud.h"
-#include "TestAppState.h"
 #include "account/ApiClient.h"
 #include "account/Client.h"
 #include "account/FileTokenStore.h"
 #include "account/TokenManager.h"
-#include "app/AppPaths.h"
 #include "data/Clock.h"
 
 #include <QFileInfo>
@@ -29,6 +27,25 @@ struct Answer {
 
 const QString kEcho = QStringLiteral("/account/v1/echo");
 
+constexpr QFileDevice::Permissions kOwnerReadWrite
+    = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+
+QString token(qint64 expiresIn, bool stamped = true)
+{
+    const qint64 now = Clock::nowUtc().toSecsSinceEpoch();
+    QJsonObject claims { { "sub", "user-7" }, { "exp", now + expiresIn } };
+    if (stamped)
+        claims.insert("iat", now);
+    return FakeCloud::unsignedJwt(claims);
+}
+
+// Permission bits as the file system reports them, without Qt's user/owner doubling.
+QFileDevice::Permissions ownerAndOthers(const QString& path)
+{
+    return QFileInfo(path).permissions()
+        & ~(QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser);
+}
+
 } // namespace
 
 class TestApiClient : public QObject {
@@ -46,7 +63,8 @@ private Q_SLOTS:
     void judgesExpiryOnTheServersClock();
     void lateRefreshAfterSignOutWritesNothing();
     void redirectsTimeoutsAndCaps();
-    void startUpResolvesTheServices();
+    void fileStoreIsOwnerOnly();
+    void readsTokensAndJudgesExpiry();
 
 private:
     // Starts a call; its answer lands in the returned record.
@@ -181,16 +199,6 @@ void TestApiClient::headersPathsAndBodies()
 
 void TestApiClient::refreshesOnceBeforeAnExpiringToken()
 {
-    // A token that lives 20 s is used for its first 15, not refreshed for
-    // every call.
-    signIn(20);
-    QVERIFY(echo().ok);
-    QCOMPARE(echoes().last().header("authorization"), "Bearer " + m_signedIn.access.toUtf8());
-    advanceClock(16);
-    QVERIFY(echo().ok);
-    QCOMPARE(m_fake->refreshRequests().size(), 1);
-    m_fake->server().clearRequests();
-
     signIn(0);
     QVERIFY(tokens()->accessToken().isEmpty());
     QVERIFY(tokens()->needsRefresh());
@@ -363,43 +371,72 @@ void TestApiClient::redirectsTimeoutsAndCaps()
     QCOMPARE(m_fake->server().requests().size(), asked);
 }
 
-void TestApiClient::startUpResolvesTheServices()
+void TestApiClient::fileStoreIsOwnerOnly()
 {
-    QTemporaryDir noBus;
-    qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=" + QFile::encodeName(noBus.filePath("bus")));
-    {
-        TestAppState app;
-        Client* cloud = app->cloudClient();
-        QVERIFY(cloud && cloud->parent() == app.state());
-        QVERIFY(!cloud->isConfigured());
-        QVERIFY(cloud->authApi()->baseUrl().isEmpty() && cloud->syncApi()->baseUrl().isEmpty());
-        QVERIFY(!QFileInfo::exists(AppPaths::dataDirectory() + "/secrets"));
+    QTemporaryDir dir;
+    const QString path = dir.filePath("data/secrets/tokens.json");
+    FileTokenStore store(path);
+    QVERIFY(!store.read(TokenStore::kAccessTokenKey));
+    QVERIFY(store.write(TokenStore::kAccessTokenKey, "access-1"));
+    QVERIFY(store.write(TokenStore::kRefreshTokenKey, "refresh-1"));
+    QCOMPARE(ownerAndOthers(path), kOwnerReadWrite);
+    QCOMPARE(ownerAndOthers(dir.filePath("data/secrets")), kOwnerReadWrite | QFileDevice::ExeOwner);
+
+    // A file someone opened up is closed again by the next write.
+    QFile::setPermissions(path, kOwnerReadWrite | QFileDevice::ReadOther);
+    QVERIFY(store.write(TokenStore::kAccessTokenKey, "access-2"));
+    QCOMPARE(ownerAndOthers(path), kOwnerReadWrite);
+
+    FileTokenStore again(path);
+    QCOMPARE(again.read(TokenStore::kAccessTokenKey), "access-2");
+    QCOMPARE(again.read(TokenStore::kRefreshTokenKey), "refresh-1");
+    QVERIFY(again.removeKey(TokenStore::kAccessTokenKey));
+    QVERIFY(!store.read(TokenStore::kAccessTokenKey));
+    again.clear();
+    QVERIFY(!QFileInfo::exists(path));
+    QVERIFY(!QFileInfo::exists(path + ".new"));
+}
+
+void TestApiClient::readsTokensAndJudgesExpiry()
+{
+    QCOMPARE(subject(token(900)), "user-7");
+    QCOMPARE(expiry(token(900)), Clock::nowUtc().toSecsSinceEpoch() + 900);
+    for (const QString& garbage : { QString(), QStringLiteral("abc"), QStringLiteral("a.!!!.c"),
+             FakeCloud::unsignedJwt({ { "sub", "x" } }) })
+        QCOMPARE(expiry(garbage), 0);
+
+    TokenManager tokens(std::make_unique<FileTokenStore>(QTemporaryDir().filePath("t.json")));
+    const QDateTime start = Clock::nowUtc();
+    const auto after = [&start](int seconds) { Clock::setFixedUtc(start.addSecs(seconds)); };
+    // A quarter of an hour's token counts as expired for its last 30 s.
+    tokens.setTokens(token(900), "refresh-1");
+    after(869);
+    QVERIFY(!tokens.accessToken().isEmpty());
+    QVERIFY(!tokens.needsRefresh());
+    after(880);
+    QVERIFY(tokens.accessToken().isEmpty());
+    QVERIFY(tokens.needsRefresh());
+    // One that lives 20 s in all is good for its first three quarters, also
+    // when it does not say when it was issued.
+    for (const bool stamped : { true, false }) {
+        after(0);
+        tokens.setTokens(token(20, stamped), "refresh-1");
+        QVERIFY(!tokens.accessToken().isEmpty());
+        after(14);
+        QVERIFY(!tokens.accessToken().isEmpty());
+        after(16);
+        QVERIFY(tokens.accessToken().isEmpty());
+        QVERIFY(tokens.needsRefresh());
     }
-
-    const ClientConfig fake = m_fake->config();
-    qputenv("AUTH_BASE_URL", fake.authBaseUrl.toUtf8());
-    qputenv("AUTH_REALM_SLUG", "test");
-    qputenv("ACCOUNT_API_URL", fake.accountApiUrl.toUtf8());
-    qputenv("SYNC_API_URL", m_fake->syncApiUrl().toEncoded());
-    TestAppState app;
-    Client* cloud = app->cloudClient();
-    QVERIFY(cloud->isConfigured());
-    QCOMPARE(cloud->config().clientId, "7d2e94b0c1f35a86e0b4d2c9f817a3e5");
-    QCOMPARE(cloud->authApi()->baseUrl(), QUrl(fake.authBaseUrl + "/api/v1/realms/test"));
-    QCOMPARE(cloud->accountApi()->baseUrl(), QUrl(fake.accountApiUrl));
-    QCOMPARE(cloud->syncApi()->baseUrl(), m_fake->syncApiUrl());
-    for (const char* variable :
-        { "AUTH_BASE_URL", "AUTH_REALM_SLUG", "ACCOUNT_API_URL", "SYNC_API_URL" })
-        qunsetenv(variable);
-
-    // Tokens of an earlier session are back, and the sync API is reached with them.
-    signIn();
-    FileTokenStore(AppPaths::dataDirectory() + "/secrets/tokens.json")
-        .write(TokenStore::kAccessTokenKey, m_signedIn.access);
-    cloud->initialize();
-    // Read on the keyring's thread, which finds no Secret Service here.
-    QTRY_COMPARE(cloud->tokenManager()->accessToken(), m_signedIn.access);
-    QVERIFY(ask(cloud->syncApi(), "GET", "/echo").ok);
+    // Without a refresh token nothing can be refreshed, and a caller hears so
+    // at once. Many callers sharing one refresh and its outcomes are the API
+    // client's tests.
+    tokens.setTokens("not-a-jwt", QString());
+    QVERIFY(tokens.accessToken().isEmpty());
+    QVERIFY(!tokens.needsRefresh());
+    std::optional<RefreshResult> result;
+    tokens.refresh([&result](RefreshResult given) { result = given; });
+    QVERIFY(result == RefreshResult::Rejected);
 }
 
 QTEST_MAIN(TestApiClient)

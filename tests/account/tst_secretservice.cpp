@@ -26,11 +26,6 @@ QString lookUp(const QStringList& attributes)
     return QString::fromUtf8(tool.readAllStandardOutput());
 }
 
-QString lookUp(const QString& service, const QString& key)
-{
-    return lookUp({ "service", service, "key", key });
-}
-
 // An item as a version of the program stored it before directories had their own.
 bool storeUnkeyed(const QString& service, const QString& key, const QByteArray& value)
 {
@@ -87,7 +82,8 @@ void TestSecretService::tokensLiveInTheKeyring()
     QVERIFY(store.write(TokenStore::kAccessTokenKey, "eyJ.access-1"));
     QVERIFY(store.write(TokenStore::kRefreshTokenKey, "refresh-1"));
     QVERIFY(store.write(TokenStore::kRefreshTokenKey, "refresh-2 ünïcode"));
-    QCOMPARE(lookUp("test.ledgerine", TokenStore::kAccessTokenKey), "eyJ.access-1");
+    QCOMPARE(lookUp({ "service", "test.ledgerine", "key", TokenStore::kAccessTokenKey }),
+        "eyJ.access-1");
     QCOMPARE(SecretServiceTokenStore("test.ledgerine", "dir-1").read(TokenStore::kRefreshTokenKey),
         "refresh-2 ünïcode");
     QVERIFY(!other.read(TokenStore::kAccessTokenKey));
@@ -96,7 +92,8 @@ void TestSecretService::tokensLiveInTheKeyring()
     store.clear();
     QVERIFY(!store.read(TokenStore::kAccessTokenKey));
     QVERIFY(!store.read(TokenStore::kRefreshTokenKey));
-    QCOMPARE(lookUp("test.ledgerine", TokenStore::kAccessTokenKey), QString());
+    QCOMPARE(
+        lookUp({ "service", "test.ledgerine", "key", TokenStore::kAccessTokenKey }), QString());
     QCOMPARE(other.read(TokenStore::kAccessTokenKey), "theirs");
     QVERIFY(store.removeKey(TokenStore::kAccessTokenKey));
 }
@@ -139,7 +136,8 @@ void TestSecretService::leftoverFileMovesIntoTheKeyring()
     QCOMPARE(system.kind(), SystemTokenStore::Kind::SecretService);
     QVERIFY(!file.exists());
     QCOMPARE(system.read(TokenStore::kAccessTokenKey), "from-the-file");
-    QCOMPARE(lookUp("test.moved", TokenStore::kRefreshTokenKey), "refresh-from-the-file");
+    QCOMPARE(lookUp({ "service", "test.moved", "key", TokenStore::kRefreshTokenKey }),
+        "refresh-from-the-file");
     QVERIFY(system.write(TokenStore::kAccessTokenKey, "new"));
     QCOMPARE(system.read(TokenStore::kAccessTokenKey), "new");
     QVERIFY(!file.exists());

@@ -10,11 +10,6 @@ namespace {
 const QString kRealm = QStringLiteral("test");
 const QString kRealmPath = QStringLiteral("/api/v1/realms/test");
 
-TestHttpResponse error(int status, const char* code)
-{
-    return TestHttpResponse::error(status, QLatin1String(code));
-}
-
 QJsonObject claimsOf(const QString& token)
 {
     const auto payload
@@ -53,11 +48,6 @@ MellAccount::ClientConfig FakeCloud::config() const
 QString FakeCloud::authPath(const QString& path)
 {
     return kRealmPath + path;
-}
-
-QString FakeCloud::loginPath()
-{
-    return QStringLiteral("/%1/account/login").arg(kRealm);
 }
 
 QList<TestHttpRequest> FakeCloud::refreshRequests() const
@@ -111,42 +101,38 @@ void FakeCloud::protectedRoute(
     const QByteArray& method, const QString& path, TestHttpServer::Handler handler)
 {
     m_server.route(method, path, [this, handler](const TestHttpRequest& request) {
-        return bearerUser(request) ? handler(request) : error(401, "invalid_token");
+        return bearerUser(request) ? handler(request)
+                                   : TestHttpResponse::error(401, "invalid_token");
     });
 }
 
 QJsonObject FakeCloud::user(const QString& userId) const
 {
     return { { "id", userId }, { "email", userId + "@example.com" },
-        { "display_name", "Test User" },
-        { "username", userId }, { "avatar_url", "" }, { "created_at", "2024-01-01T00:00:00Z" } };
+        { "display_name", "Test User" }, { "username", userId }, { "avatar_url", "" },
+        { "created_at", "2024-01-01T00:00:00Z" } };
 }
 
 void FakeCloud::addLoginPage()
 {
-    m_server.route("GET", loginPath(), [this](const TestHttpRequest& request) {
-        const QUrl back(request.query.queryItemValue("redirect_uri", QUrl::FullyDecoded));
-        const bool loopback = back.host() == "localhost" || back.host() == "127.0.0.1";
-        if (request.query.queryItemValue("client_id").isEmpty() || back.scheme() != "http"
-            || !loopback || back.path() != "/callback")
-            return error(400, "invalid_request");
-        QUrlQuery result;
-        if (m_loginPage.refuse) {
-            result.addQueryItem("error", "access_denied");
-            result.addQueryItem("error_description", "The user cancelled the sign-in");
-        } else {
-            const Tokens tokens = signIn();
-            result.addQueryItem("access_token", tokens.access);
-            result.addQueryItem("refresh_token", tokens.refresh);
-            result.addQueryItem("token_type", "Bearer");
-        }
-        const QString state = request.query.queryItemValue("state", QUrl::FullyDecoded);
-        if (m_loginPage.echoState && !state.isEmpty())
-            result.addQueryItem("state", state);
-        QUrl location = back;
-        location.setQuery(result);
-        return TestHttpResponse::redirect(302, location);
-    });
+    m_server.route("GET", QStringLiteral("/%1/account/login").arg(kRealm),
+        [this](const TestHttpRequest& request) {
+            QUrlQuery result;
+            if (m_loginPage.refuse) {
+                result.addQueryItem("error", "access_denied");
+                result.addQueryItem("error_description", "The user cancelled the sign-in");
+            } else {
+                const Tokens tokens = signIn();
+                result.addQueryItem("access_token", tokens.access);
+                result.addQueryItem("refresh_token", tokens.refresh);
+            }
+            const QString state = request.query.queryItemValue("state", QUrl::FullyDecoded);
+            if (m_loginPage.echoState && !state.isEmpty())
+                result.addQueryItem("state", state);
+            QUrl location(request.query.queryItemValue("redirect_uri", QUrl::FullyDecoded));
+            location.setQuery(result);
+            return TestHttpResponse::redirect(302, location);
+        });
 }
 
 void FakeCloud::addAuthRoutes()
@@ -155,7 +141,7 @@ void FakeCloud::addAuthRoutes()
         const QString presented = request.json().value("refresh_token").toString();
         const auto session = m_refreshSessions.constFind(presented);
         if (session == m_refreshSessions.constEnd())
-            return error(401, "invalid_grant");
+            return TestHttpResponse::error(401, "invalid_grant");
         const QString sessionId = *session;
         const Tokens tokens = issue(sessionId);
         QJsonObject answer { { "access_token", tokens.access }, { "token_type", "Bearer" },

@@ -35,8 +35,6 @@ public:
     MellAccount::ClientConfig config() const;
     QUrl syncApiUrl() const { return m_server.url(QStringLiteral("/ledgerine/v1")); }
     static QString authPath(const QString& path);
-    // The hosted sign-in page's path.
-    static QString loginPath();
     QList<TestHttpRequest> refreshRequests() const;
 
     // A new session for `userId`, as the browser sign-in hands it over.

@@ -90,6 +90,12 @@ RealServer::Tokens RealServer::session(const QString& email)
     return signIn(email, QLatin1String(kPassword)).value_or(Tokens {});
 }
 
+QString RealServer::email(const QString& name)
+{
+    return QStringLiteral("%1.%2@example.org")
+        .arg(name, QString::fromLatin1(QTest::currentTestFunction()).toLower());
+}
+
 bool RealServer::addUser(const QString& email, const QString& password, const QString& name)
 {
     m_users.insert(email);
@@ -138,8 +144,8 @@ QUrl RealServer::fillIn(const QUrl& page, const QString& email, const QString& p
 
     const QUrlQuery asked(page);
     QUrlQuery fields;
-    for (const auto& [name, value] : { std::pair { "form_token", token }, { "email", email },
-             { "password", password } })
+    for (const auto& [name, value] :
+        { std::pair { "form_token", token }, { "email", email }, { "password", password } })
         fields.addQueryItem(
             QLatin1String(name), QString::fromLatin1(QUrl::toPercentEncoding(value)));
     for (const char* name : { "client_id", "redirect_uri", "state" })

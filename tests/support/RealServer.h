@@ -4,8 +4,8 @@
 #include "account/ClientConfig.h"
 
 #include <QProcess>
-#include <QStringList>
 #include <QSet>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <memory>
 #include <optional>
@@ -45,6 +45,9 @@ public:
     static QUrl fillIn(const QUrl& page, const QString& email, const QString& password);
     // A new session of `email`, made a user with kPassword on first use.
     Tokens session(const QString& email);
+    // `name`'s address in the test function now running: tests sharing one
+    // server never meet each other's users.
+    static QString email(const QString& name);
 
 private:
     QStringList storeOptions() const;

@@ -33,23 +33,9 @@ QList<TestBrowser::Page> TestBrowser::open(const QUrl& start)
     for (int step = 0; step < 10; ++step) {
         const Page page = fetch(url);
         pages.append(page);
-        if (page.status >= 300 && page.status < 400) {
-            QUrl next = url.resolved(QUrl::fromEncoded(page.header("location")));
-            // A redirect without a fragment of its own keeps the one the browser has.
-            if (!next.hasFragment() && url.hasFragment())
-                next.setFragment(url.fragment(QUrl::FullyEncoded), QUrl::TolerantMode);
-            url = next;
-            continue;
-        }
-        if (page.status == 200 && page.body.contains("location.replace('/callback?'")) {
-            // What the relay's script does with the fragment.
-            const QString fragment = url.fragment(QUrl::FullyEncoded);
-            url = url.adjusted(QUrl::RemoveFragment | QUrl::RemoveQuery);
-            url.setQuery(
-                fragment.isEmpty() ? QStringLiteral("relay=empty") : fragment, QUrl::TolerantMode);
-            continue;
-        }
-        break;
+        if (page.status < 300 || page.status >= 400)
+            break;
+        url = url.resolved(QUrl::fromEncoded(page.header("location")));
     }
     return pages;
 }

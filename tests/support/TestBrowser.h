@@ -6,9 +6,7 @@
 #include <QNetworkReply>
 #include <QUrl>
 
-// Follows a sign-in page as a browser would: redirects one after the other, a
-// fragment staying in the browser instead of going to the server, and the
-// listener's relay page run as its script would run.
+// Follows a sign-in page's redirects one after the other, as a browser would.
 class TestBrowser {
 public:
     struct Page {

@@ -35,8 +35,8 @@ struct TestHttpResponse {
 
     static TestHttpResponse json(int status, const QJsonObject& body = {});
     static TestHttpResponse redirect(int status, const QUrl& location);
-    // {"error": code}, with "message" when there is one, as the services answer.
-    static TestHttpResponse error(int status, const QString& code, const QString& message = {});
+    // {"error": code}, as the services answer.
+    static TestHttpResponse error(int status, const QString& code);
     static TestHttpResponse noContent() { return { 204, {}, {} }; }
 };
 
@@ -85,6 +85,13 @@ public:
     void serve(const QString& path, const TestHttpResponse& response);
     void setFault(const QString& path, const TestHttpFault& fault);
     void clearFaults() { m_faults.clear(); }
+    // Faults, rewrites and the log gone: as new for the next test that shares it.
+    void reset()
+    {
+        m_faults.clear();
+        m_rewrites.clear();
+        m_requests.clear();
+    }
 
     const QList<TestHttpRequest>& requests() const { return m_requests; }
     QList<TestHttpRequest> requestsTo(const QString& path) const;

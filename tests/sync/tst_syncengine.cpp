@@ -44,8 +44,6 @@ namespace {
 const QDate kDay(2025, 3, 14);
 const QString kPush = QStringLiteral("/ledgerine/v1/sync/push");
 const QString kPull = QStringLiteral("/ledgerine/v1/sync/pull");
-const QString kAnn = QStringLiteral("ann@example.org");
-const QString kBob = QStringLiteral("bob@example.org");
 
 QList<TestHttpRequest> syncRequests(const TestHttpServer& front)
 {
@@ -93,6 +91,7 @@ class TestSyncEngine : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase() { QVERIFY(m_server.start()); }
     void init();
     void cleanup();
     void twoComputersKeepOneLedger();
@@ -106,20 +105,18 @@ private:
     // Both computers exchange everything; true when every cycle completed.
     bool exchange() { return m_a->sync() && m_b->sync() && m_a->sync(); }
 
-    TestHttpServer& front() { return m_server->front(); }
+    TestHttpServer& front() { return m_server.front(); }
 
-    std::unique_ptr<RealServer> m_server;
+    RealServer m_server;
     std::unique_ptr<SyncSide> m_a;
     std::unique_ptr<SyncSide> m_b;
 };
 
 void TestSyncEngine::init()
 {
-    m_server = std::make_unique<RealServer>();
-    QVERIFY(m_server->start());
-    front();
-    m_a = std::make_unique<SyncSide>(*m_server, kAnn);
-    m_b = std::make_unique<SyncSide>(*m_server, kAnn);
+    front().reset();
+    m_a = std::make_unique<SyncSide>(m_server, RealServer::email("ann"));
+    m_b = std::make_unique<SyncSide>(m_server, RealServer::email("ann"));
     QVERIFY(m_a->holdCycles() && m_b->holdCycles());
 }
 
@@ -127,7 +124,6 @@ void TestSyncEngine::cleanup()
 {
     m_a.reset();
     m_b.reset();
-    m_server.reset();
 }
 
 void TestSyncEngine::twoComputersKeepOneLedger()
@@ -163,6 +159,13 @@ void TestSyncEngine::twoComputersKeepOneLedger()
     QVERIFY(b->accounts()->insert(wallet));
     const Transaction coffee = Records::transaction(wallet.id, kDay, "Coffee", -350);
     QVERIFY(b->transactions()->insert(coffee));
+    // A page the store cannot keep goes whole.
+    QSqlQuery refuse(b->database()->database());
+    QVERIFY(refuse.exec("CREATE TRIGGER refuse_cursor BEFORE INSERT ON preferences WHEN new.key "
+                        "= 'syncCursor' BEGIN SELECT RAISE(ABORT, 'disk full'); END"));
+    QVERIFY(a.sync() && !b.sync());
+    QCOMPARE(b.scalar("SELECT COUNT(*) FROM transactions"), 1);
+    QVERIFY(refuse.exec("DROP TRIGGER refuse_cursor"));
 
     // The sidebar follows what a sync brings, without a restart.
     MainWindow window(b.state());
@@ -199,13 +202,26 @@ void TestSyncEngine::twoComputersKeepOneLedger()
     QCOMPARE(b.transaction(coffee.id).payee, QString("Double espresso"));
     QCOMPARE(a.transaction(split.id).payee, QString("Farmers market"));
     QCOMPARE(a.dump(), b.dump());
-    // Search finds what pulls brought, new rows and changed ones, by their latest text.
+    // Search finds what pulls brought, new rows and changed ones, by their
+    // latest text, and rows added after them.
     const QString matching
         = QStringLiteral("SELECT COUNT(*) FROM transactions_fts WHERE transactions_fts MATCH '%1'");
-    for (const SyncSide* side : { &a, &b }) {
-        QCOMPARE(side->scalar(matching.arg("farmers OR espresso OR savings")), 3);
+    for (SyncSide* side : { &a, &b }) {
+        QVERIFY((*side)->transactions()->insert(
+            Records::transaction(checking.id, kDay, "Bakery", -200)));
+        QCOMPARE(side->scalar(matching.arg("farmers OR espresso OR savings OR bakery")), 4);
         QCOMPARE(side->scalar(matching.arg("coffee")), 0);
     }
+
+    // A deleted account goes away on the other computer, and comes back
+    // there when restored here.
+    QVERIFY(a->accountService()->remove(wallet.id).removed);
+    QVERIFY(exchange());
+    QVERIFY(b->accounts()->findById(wallet.id)->deletedAt.has_value());
+    QVERIFY(b->accounts()->restore(wallet.id));
+    QVERIFY(b.sync() && a.sync());
+    QVERIFY(!a->accounts()->findById(wallet.id)->deletedAt.has_value());
+    QCOMPARE(a.dump(), b.dump());
 }
 
 void TestSyncEngine::secondComputerTakesTheDefaultsAndAFormsLateEdit()
@@ -220,7 +236,7 @@ void TestSyncEngine::secondComputerTakesTheDefaultsAndAFormsLateEdit()
     groceries.syncStatus = SyncStatus::Pending;
     QVERIFY(a->categories()->update(groceries));
     QVERIFY(exchange());
-    SyncSide c(*m_server, kAnn);
+    SyncSide c(m_server, RealServer::email("ann"));
     c.engine()->stopAutoSync();
     QVERIFY(c.settle() && c.sync());
     QCOMPARE(c.engine()->conflictCount(), 0);
@@ -356,6 +372,9 @@ void TestSyncEngine::conflictIsSettledEitherWay()
     QVERIFY(b.settle() && b.sync());
     QVERIFY(b->importService()->profiles()->named(checking.id, "ING"));
     QCOMPARE(a.dump(), b.dump());
+    QVERIFY(b->importService()->profiles()->remove(profile->id));
+    QVERIFY(b.sync() && a.sync());
+    QVERIFY(a->importService()->profiles()->profiles(checking.id).isEmpty());
 }
 
 void TestSyncEngine::pushesInBatchesAndSurvivesAFaultyServer()
@@ -393,13 +412,13 @@ void TestSyncEngine::pushesInBatchesAndSurvivesAFaultyServer()
 
     // A server stuck at one position ends the cycle instead of asking 50 times.
     front().clearRequests();
-    front().setRewrite(kPull,
-        { .answer = [](const TestHttpRequest& request, TestHttpResponse& answer) {
-             editJson(answer.body, [&](QJsonObject& page) {
-                 page["has_more"] = true;
-                 page["cursor"] = request.query.queryItemValue("cursor", QUrl::FullyDecoded);
-             });
-         } });
+    front().setRewrite(
+        kPull, { .answer = [](const TestHttpRequest& request, TestHttpResponse& answer) {
+            editJson(answer.body, [&](QJsonObject& page) {
+                page["has_more"] = true;
+                page["cursor"] = request.query.queryItemValue("cursor", QUrl::FullyDecoded);
+            });
+        } });
     QVERIFY(!b.sync());
     QCOMPARE(front().requestsTo(kPull).size(), 1);
     front().setRewrite(kPull, {});
@@ -430,9 +449,6 @@ void TestSyncEngine::pushesInBatchesAndSurvivesAFaultyServer()
                         body["results"] = results;
                     });
                 } });
-    front().setRewrite(kPull, { .answer = [](const TestHttpRequest&, TestHttpResponse& answer) {
-        editJson(answer.body, [](QJsonObject& page) { page.remove("csv_profiles"); });
-    } });
     CsvMapping mapping;
     mapping.hasHeaderRow = true;
     const auto profile = a->importService()->profiles()->remember(
@@ -447,7 +463,6 @@ void TestSyncEngine::pushesInBatchesAndSurvivesAFaultyServer()
     QVERIFY(b.sync() && b->transactions()->findById(late.id));
     QVERIFY(!b->importService()->profiles()->named(checking.id, "Bank"));
     front().setRewrite(kPush, {});
-    front().setRewrite(kPull, {});
     QVERIFY(a.sync() && b.sync());
     QVERIFY(b->importService()->profiles()->named(checking.id, "Bank"));
 }
@@ -532,7 +547,7 @@ void TestSyncEngine::forceFullSyncMidCycleAndAnotherUser()
     QVERIFY(a->transactions()->insert(pay));
     QVERIFY(a.sync() && b.sync());
     QSignalSpy asked(a.engine(), &SyncEngine::accountChangeDetected);
-    a.signInAs(kBob);
+    a.signInAs(RealServer::email("bob"));
     front().clearRequests();
     a.engine()->syncNow();
     a.engine()->syncNow();
@@ -550,7 +565,7 @@ void TestSyncEngine::forceFullSyncMidCycleAndAnotherUser()
     QCOMPARE(a.scalar("SELECT COUNT(*) FROM transactions WHERE sync_status != 'synced'"), 0);
     {
         // Everything went up to the other account.
-        SyncSide bobs(*m_server, kBob);
+        SyncSide bobs(m_server, RealServer::email("bob"));
         QVERIFY(bobs.holdCycles() && bobs.sync());
         QCOMPARE(bobs.dump(), a.dump());
     }
@@ -562,7 +577,7 @@ void TestSyncEngine::forceFullSyncMidCycleAndAnotherUser()
     QVERIFY(a.editPayee(pay.id, "Wages"));
     QVERIFY(a.sync() && b.sync());
     asked.clear();
-    a.signInAs(kAnn);
+    a.signInAs(RealServer::email("ann"));
     a.engine()->syncNow();
     QCOMPARE(asked.count(), 1);
     a.engine()->adoptAccount();

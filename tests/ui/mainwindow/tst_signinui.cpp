@@ -1,12 +1,12 @@
 #include "Awaited.h"
 #include "RealServer.h"
 #include "TestAppState.h"
-#include "TestBrowser.h"
 #include "account/AccountClient.h"
 #include "account/AuthClient.h"
 #include "account/Client.h"
 #include "account/SystemBrowser.h"
 #include "account/TokenManager.h"
+#include "app/AppPaths.h"
 #include "ui/mainwindow/MainWindow.h"
 #include "ui/mainwindow/SignInActions.h"
 #include "ui/mainwindow/StatusBar.h"
@@ -15,12 +15,16 @@
 #include "ui/widgets/MessageBoxes.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -43,8 +47,7 @@ const QString kAnn = QStringLiteral("ann@example.org");
 bool honoured(const RealServer& server, const QString& refreshToken)
 {
     QNetworkAccessManager network;
-    QNetworkRequest request(
-        QUrl(server.origin() + "/api/v1/realms/mellowind/auth/token/refresh"));
+    QNetworkRequest request(QUrl(server.origin() + "/api/v1/realms/mellowind/auth/token/refresh"));
     request.setHeader(QNetworkRequest::ContentTypeHeader, "application/json");
     const std::unique_ptr<QNetworkReply> reply(network.post(
         request, QJsonDocument(QJsonObject { { "refresh_token", refreshToken } }).toJson()));
@@ -86,7 +89,7 @@ private:
     MellAccount::AuthClient* auth() const { return m_app->state()->cloudClient()->authClient(); }
 
     QTemporaryDir m_noBus;
-    std::unique_ptr<RealServer> m_server;
+    RealServer m_server;
     std::unique_ptr<TestAppState> m_app;
     std::unique_ptr<MainWindow> m_window;
     QUrl m_opened;
@@ -97,13 +100,12 @@ void TestSignInUi::initTestCase()
     QStandardPaths::setTestModeEnabled(true);
     // Tokens go to the owner-only file: no keyring in this test.
     qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=" + QFile::encodeName(m_noBus.filePath("bus")));
+    QVERIFY(m_server.start() && m_server.addUser(kAnn, RealServer::kPassword));
 }
 
 void TestSignInUi::init()
 {
     QSettings().remove(QStringLiteral("auth"));
-    m_server = std::make_unique<RealServer>();
-    QVERIFY(m_server->start() && m_server->addUser(kAnn, RealServer::kPassword));
     m_opened = QUrl();
     SystemBrowser::setOpener([this](const QUrl& url) {
         m_opened = url;
@@ -115,7 +117,6 @@ void TestSignInUi::cleanup()
 {
     m_window.reset();
     m_app.reset();
-    m_server.reset();
     for (const char* variable : kCloudVariables)
         qunsetenv(variable);
     SystemBrowser::setOpener({});
@@ -125,11 +126,11 @@ void TestSignInUi::cleanup()
 void TestSignInUi::openWindow(bool configured)
 {
     if (configured) {
-        const MellAccount::ClientConfig server = m_server->config();
+        const MellAccount::ClientConfig server = m_server.config();
         qputenv("AUTH_BASE_URL", server.authBaseUrl.toUtf8());
         qputenv("AUTH_REALM_SLUG", server.realmSlug.toUtf8());
         qputenv("ACCOUNT_API_URL", server.accountApiUrl.toUtf8());
-        qputenv("SYNC_API_URL", m_server->syncApiUrl().toUtf8());
+        qputenv("SYNC_API_URL", m_server.syncApiUrl().toUtf8());
     }
     m_app = std::make_unique<TestAppState>();
     m_window = std::make_unique<MainWindow>(m_app->state());
@@ -153,6 +154,7 @@ void TestSignInUi::withoutAServiceNothingIsSent()
     QCOMPARE(MessageBoxes::lastShown()->text, MellAccount::Client::notConfiguredMessage());
     QVERIFY(!m_opened.isValid());
     QVERIFY(!auth()->isSignInPending());
+    QVERIFY(!QFileInfo::exists(AppPaths::dataDirectory() + "/secrets"));
 }
 
 void TestSignInUi::signInAndOutThroughTheWindow()
@@ -164,12 +166,31 @@ void TestSignInUi::signInAndOutThroughTheWindow()
         QStringList({ "Welcome to\nMellowind Ledgerine", "Sign in or sign up" }));
 
     clickSignIn();
-    QVERIFY(m_opened.isValid());
     QVERIFY(
         m_window->statusLine()->findChild<QWidget*>(QStringLiteral("busyIndicator"))->isVisible());
-    TestBrowser().open(RealServer::fillIn(m_opened, kAnn, RealServer::kPassword));
+    const QUrlQuery asked(m_opened);
+    QCOMPARE(asked.queryItemValue("client_id"), m_server.config().clientId);
+    QVERIFY(QRegularExpression("^http://localhost:\\d+/callback$")
+                .match(asked.queryItemValue("redirect_uri", QUrl::FullyDecoded))
+                .hasMatch());
+    QVERIFY(asked.queryItemValue("state").size() >= 32);
+    QVERIFY(m_opened.toEncoded().contains("redirect_uri=http%3A%2F%2Flocalhost%3A"));
+    // A real (headless) Chromium follows where the server's page sends it:
+    // the tokens ride in the fragment, which only the browser's run of the
+    // listener's relay page brings back.
+    const QUrl back = RealServer::fillIn(m_opened, kAnn, RealServer::kPassword);
+    QVERIFY(back.hasFragment());
+    QSignalSpy messages(m_window->statusLine(), &QStatusBar::messageChanged);
+    QProcess chromium;
+    chromium.start(QStringLiteral("chromium"),
+        { "--headless=new", "--no-sandbox", "--disable-gpu", "--no-first-run",
+            "--user-data-dir=" + m_noBus.filePath("chromium"), "--dump-dom",
+            QString::fromLatin1(back.toEncoded()) });
+    QVERIFY2(chromium.waitForStarted(10000), "chromium is missing (scripts/install-deps.sh)");
+    QTRY_VERIFY_WITH_TIMEOUT(chromium.state() == QProcess::NotRunning, 60000);
+    QVERIFY(chromium.readAllStandardOutput().contains("You're signed in"));
     QTRY_VERIFY(auth()->isAuthenticated());
-    QCOMPARE(m_window->statusLine()->currentMessage(), "Signed in successfully");
+    QVERIFY(messages.contains(QVariantList { QStringLiteral("Signed in successfully") }));
     // The sign-in registers this computer, once.
     MellAccount::AccountClient* accountClient = m_app->state()->cloudClient()->accountClient();
     const auto devices = [accountClient] {
@@ -189,7 +210,6 @@ void TestSignInUi::signInAndOutThroughTheWindow()
     account->trigger();
     MellAccount::AccountScreen* screen = m_window->signInActions()->accountScreen();
     QVERIFY(screen && screen->isVisible());
-    QCOMPARE(screen->windowTitle(), "Mellowind Account");
 
     // Signing out ends the session on the server and greets a returning user.
     const QString refreshToken = m_app->state()->cloudClient()->tokenManager()->refreshToken();
@@ -199,7 +219,7 @@ void TestSignInUi::signInAndOutThroughTheWindow()
     QCOMPARE(QStringList({ welcomeTitle(), syncText() }),
         QStringList({ "Welcome back", "Not signed in" }));
     QVERIFY(!signOut->isVisible() && !screen->isVisible());
-    QTRY_VERIFY(!honoured(*m_server, refreshToken));
+    QTRY_VERIFY(!honoured(m_server, refreshToken));
 }
 
 QTEST_MAIN(TestSignInUi)
