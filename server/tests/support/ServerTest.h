@@ -50,6 +50,7 @@ public:
     bool prepareStore();
     // The command-line options naming that database.
     QStringList storeArguments() const;
+    const Store::Location& location() const { return m_location; }
     quint16 port() const { return m_server->port(); }
     QString origin() const;
     ServerContext& context() { return m_server->context(); }
