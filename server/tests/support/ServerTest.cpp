@@ -33,29 +33,39 @@ HttpReply exchange(quint16 port, const QByteArray& rawRequest, int timeoutMs)
 {
     QTcpSocket socket;
     socket.connectToHost(QStringLiteral("127.0.0.1"), port);
-    HttpReply reply;
-    if (!socket.waitForConnected(timeoutMs))
-        return reply;
+    return socket.waitForConnected(timeoutMs) ? exchange(socket, rawRequest, timeoutMs)
+                                              : HttpReply();
+}
+
+HttpReply exchange(QTcpSocket& socket, const QByteArray& rawRequest, int timeoutMs)
+{
     socket.write(rawRequest);
     QByteArray received;
+    HttpReply reply;
     QDeadlineTimer deadline(timeoutMs);
-    // The server closes the connection after its answer (Connection: close).
-    while (!deadline.hasExpired() && socket.state() == QAbstractSocket::ConnectedState) {
-        if (socket.waitForReadyRead(int(std::max<qint64>(1, deadline.remainingTime()))))
-            received += socket.readAll();
+    // Until the whole body is in, or the server closes the connection.
+    for (qsizetype headEnd = -1; !deadline.hasExpired();) {
+        if (socket.bytesAvailable() == 0 && socket.state() != QAbstractSocket::ConnectedState)
+            break;
+        if (socket.bytesAvailable() == 0
+            && !socket.waitForReadyRead(int(std::max<qint64>(1, deadline.remainingTime()))))
+            continue;
+        received += socket.readAll();
+        headEnd = received.indexOf("\r\n\r\n");
+        if (headEnd < 0)
+            continue;
+        const QList<QByteArray> lines = received.left(headEnd).split('\n');
+        reply.status = lines.value(0).split(' ').value(1).toInt();
+        reply.headers.clear();
+        for (const QByteArray& line : lines.mid(1)) {
+            const qsizetype colon = line.indexOf(':');
+            if (colon > 0)
+                reply.headers.append({ line.left(colon).trimmed(), line.mid(colon + 1).trimmed() });
+        }
+        reply.body = received.mid(headEnd + 4);
+        if (reply.body.size() >= reply.header("Content-Length").toLongLong())
+            return reply;
     }
-    received += socket.readAll();
-    const qsizetype headEnd = received.indexOf("\r\n\r\n");
-    if (headEnd < 0)
-        return reply;
-    const QList<QByteArray> lines = received.left(headEnd).split('\n');
-    reply.status = lines.value(0).split(' ').value(1).toInt();
-    for (const QByteArray& line : lines.mid(1)) {
-        const qsizetype colon = line.indexOf(':');
-        if (colon > 0)
-            reply.headers.append({ line.left(colon).trimmed(), line.mid(colon + 1).trimmed() });
-    }
-    reply.body = received.mid(headEnd + 4);
     return reply;
 }
 

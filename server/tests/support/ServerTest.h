@@ -14,6 +14,7 @@
 #include <memory>
 
 struct ServerContext;
+class QTcpSocket;
 
 // What came back from one HTTP exchange.
 struct HttpReply {
@@ -29,6 +30,8 @@ struct HttpReply {
 // socket: the test says exactly what goes on the wire (odd targets, broken
 // JSON, a lying Content-Length), whatever a client library would tidy up.
 HttpReply exchange(quint16 port, const QByteArray& rawRequest, int timeoutMs = 30000);
+// The same over a connected socket (TLS too); the answer ends with its body.
+HttpReply exchange(QTcpSocket& socket, const QByteArray& rawRequest, int timeoutMs = 30000);
 HttpReply request(quint16 port, const QByteArray& method, const QByteArray& target,
     const QByteArray& body = {}, const QList<QPair<QByteArray, QByteArray>>& headers = {});
 
