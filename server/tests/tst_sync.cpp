@@ -42,43 +42,41 @@ void TestSync::pushFollowsTheVersionRules()
     struct Step {
         const char* what;
         QJsonObject change;
-        QString status;
-        // The stored version the answer names ("version", or "server_version" for a conflict).
-        qint64 version;
-        QString storedName;
-        bool deleted;
+        // The answer's status and version ("server_version" for a conflict),
+        // then the stored record's version, name and whether it is deleted.
+        const char* outcome;
     };
     const QList<Step> steps {
-        { "new record", account("a1", 1, "A"), "ok", 2, "A", false },
-        { "the same push again", account("a1", 1, "A"), "ok", 2, "A", false },
-        { "older version, other content", account("a1", 1, "B"), "conflict", 2, "A", false },
-        { "current version", account("a1", 2, "B"), "ok", 3, "B", false },
-        { "newer version than stored", account("a1", 7, "C"), "ok", 8, "C", false },
-        { "delete", account("a1", 8, "C", "delete"), "ok", 9, "C", true },
-        { "stale delete of a deleted record", account("a1", 3, "C", "delete"), "ok", 9, "C", true },
-        { "stale upsert of a deleted record", account("a1", 3, "D"), "conflict", 9, "C", true },
-        { "upsert restores", account("a1", 9, "E"), "ok", 10, "E", false },
+        { "new record", account("a1", 1, "A"), "ok 2 2 A" },
+        { "the same push again", account("a1", 1, "A"), "ok 2 2 A" },
+        { "older version, other content", account("a1", 1, "B"), "conflict 2 2 A" },
+        { "current version", account("a1", 2, "B"), "ok 3 3 B" },
+        { "newer version than stored", account("a1", 7, "C"), "ok 8 8 C" },
+        { "delete", account("a1", 8, "C", "delete"), "ok 9 9 C deleted" },
+        { "stale delete of a deleted record", account("a1", 3, "C", "delete"), "ok 9 9 C deleted" },
+        { "stale upsert of a deleted record", account("a1", 3, "D"), "conflict 9 9 C deleted" },
+        { "upsert restores", account("a1", 9, "E"), "ok 10 10 E" },
     };
     QString serverId;
     for (const Step& step : steps) {
         const QJsonObject result = m_server->push(bearer, { step.change }).at(0).toObject();
+        const QJsonObject stored = pulledRecords(m_server->pull(bearer)).value("a1");
+        const bool conflict = result.value("status").toString() == "conflict";
+        const QString outcome = QStringList { result.value("status").toString(),
+            QString::number(result.value(conflict ? "server_version" : "version").toInteger()),
+            QString::number(stored.value("version").toInteger()), stored.value("name").toString() }
+                                    .join(' ')
+            + (stored.value("deleted_at").toString().isEmpty() ? "" : " deleted");
         const QString context = QString::fromLatin1(step.what) + ": "
             + QJsonDocument(result).toJson(QJsonDocument::Compact);
-        QVERIFY2(result.value("status").toString() == step.status, qPrintable(context));
-        const bool conflict = step.status == QLatin1String("conflict");
-        QVERIFY2(result.value(conflict ? "server_version" : "version").toInteger() == step.version,
-            qPrintable(context));
+        QVERIFY2(outcome == step.outcome, qPrintable(context + ' ' + outcome));
         QVERIFY2(!conflict || !result.contains("version"), qPrintable(context));
         QVERIFY2(result.value("entity_id").toString() == "a1", qPrintable(context));
         if (serverId.isEmpty())
             serverId = result.value("server_id").toString();
-        QVERIFY2(result.value("server_id").toString() == serverId, qPrintable(context));
-        const QJsonObject stored = pulledRecords(m_server->pull(bearer)).value("a1");
-        QVERIFY2(stored.value("name").toString() == step.storedName, qPrintable(context));
-        QVERIFY2(stored.value("version").toInteger() == step.version, qPrintable(context));
-        QVERIFY2(
-            stored.value("deleted_at").toString().isEmpty() != step.deleted, qPrintable(context));
-        QVERIFY2(stored.value("id").toString() == serverId, qPrintable(context));
+        QVERIFY2(result.value("server_id").toString() == serverId
+                && stored.value("id").toString() == serverId,
+            qPrintable(context));
     }
 
     // A delete of something the server never had: nothing to keep.
@@ -158,12 +156,10 @@ void TestSync::pullPagesInChangeOrder()
         const QJsonObject body = m_server->pull(bearer, cursor, 10);
         for (const QString& array : kSyncArrays)
             QVERIFY2(body.value(array).isArray(), qPrintable(array));
-        for (const QJsonValue& record : body.value("transactions").toArray())
-            order << record.toObject().value("client_id").toString();
-        for (const QJsonValue& record : body.value("categories").toArray())
-            order << record.toObject().value("client_id").toString();
-        for (const QJsonValue& record : body.value("csv_profiles").toArray())
-            order << record.toObject().value("client_id").toString();
+        for (const char* array : { "transactions", "categories", "csv_profiles" }) {
+            for (const QJsonValue& record : body.value(array).toArray())
+                order << record.toObject().value("client_id").toString();
+        }
         more << body.value("has_more").toBool();
         // The counts come with the last page only: live records only.
         QCOMPARE(body.contains("integrity"), !more.last());
