@@ -60,7 +60,7 @@ private:
     std::optional<Tokens> signIn(const QString& email, const QString& password);
     HttpReply refresh(const QString& token);
     // users/me for a bearer header or a bare access token.
-    HttpReply me(const QByteArray& bearer) { return m_server->get(kRealm + "/users/me", bearer); }
+    HttpReply me(const QByteArray& bearer) { return m_server->call("GET", kRealm + "/users/me", bearer); }
     HttpReply me(const QString& access) { return me("Bearer " + access.toLatin1()); }
 
     QString m_ann;
@@ -129,7 +129,7 @@ std::optional<Tokens> TestAuth::signIn(const QString& email, const QString& pass
 
 HttpReply TestAuth::refresh(const QString& token)
 {
-    return m_server->send("POST", kRealm + "/auth/token/refresh", { { "refresh_token", token } });
+    return m_server->call("POST", kRealm + "/auth/token/refresh", {}, { { "refresh_token", token } });
 }
 
 void TestAuth::pageServesOnlyTheDesktopsSignIn_data()
@@ -291,8 +291,8 @@ void TestAuth::userSessionsAndPassword()
     const QByteArray other = m_server->bearer(carl);
     const auto change = [&](const QString& current, const QString& wanted) {
         return m_server
-            ->send("POST", kRealm + "/users/me/password",
-                { { "current_password", current }, { "new_password", wanted } }, here)
+            ->call("POST", kRealm + "/users/me/password", here,
+                { { "current_password", current }, { "new_password", wanted } })
             .status;
     };
     QCOMPARE(change("first password", "short"), 400);
@@ -310,8 +310,8 @@ void TestAuth::profileDevicesAndDeletion()
     const QString dora = m_server->addUser(QStringLiteral("dora@example.org"));
     const QByteArray bearer = m_server->bearer(dora);
     const QJsonObject device = m_server
-                                   ->send("POST", "/account/v1/devices/register",
-                                       { { "device_fingerprint", "f1" } }, bearer)
+                                   ->call("POST", "/account/v1/devices/register", bearer,
+                                       { { "device_fingerprint", "f1" } })
                                    .json();
     const QByteArray path = "/account/v1/devices/" + device.value("id").toString().toLatin1();
     QCOMPARE(m_server->call("DELETE", path, bearer).status, 204);
@@ -319,17 +319,17 @@ void TestAuth::profileDevicesAndDeletion()
     // Deleting signs out everywhere; signing in within 30 days keeps the account.
     const HttpReply deleted = m_server->call("DELETE", "/account/v1/profile", bearer);
     QCOMPARE(deleted.json().value("status").toString(), "pending_deletion");
-    QCOMPARE(m_server->get("/account/v1/profile", bearer).status, 401);
+    QCOMPARE(m_server->call("GET", "/account/v1/profile", bearer).status, 401);
     const auto back = signIn("dora@example.org", "correct horse");
     QVERIFY(back);
     const QByteArray signedInAgain = "Bearer " + back->access.toLatin1();
-    QCOMPARE(m_server->get("/account/v1/profile", signedInAgain).json().value("status"), "active");
+    QCOMPARE(m_server->call("GET", "/account/v1/profile", signedInAgain).json().value("status"), "active");
     // Otherwise the account and its records go once the 30 days are over.
     const QString ed = m_server->addUser(QStringLiteral("ed@example.org"));
     QCOMPARE(m_server->call("DELETE", "/account/v1/profile", m_server->bearer(ed)).status, 200);
     ServerClock::setOffset(
         ServerClock::now() - QDateTime::currentSecsSinceEpoch() + 31 * 24 * 3600);
-    m_server->get("/.well-known/ledgerine.json");
+    m_server->call("GET", "/.well-known/ledgerine.json");
     QVERIFY(!m_server->context().users.byEmail("ed@example.org"));
     QVERIFY(m_server->context().users.byEmail("dora@example.org"));
 }

@@ -279,7 +279,7 @@ void TestHouseholds::sharesFollowMembership()
     QCOMPARE(call("DELETE", kAccountApi + "/profile", ann).status, 200);
     ServerClock::setOffset(31 * 24 * 3600);
     const Person later { owner.id, m_server->bearer(owner.id) };
-    m_server->get("/.well-known/ledgerine.json");
+    m_server->call("GET", "/.well-known/ledgerine.json");
     QVERIFY(!m_server->context().users.byId(ann.id));
     const QJsonObject gone = pull(later, &ownerCursor).value("hers");
     QVERIFY2(gone.value("access_revoked").toBool(), QJsonDocument(gone).toJson().constData());

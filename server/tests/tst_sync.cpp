@@ -209,7 +209,7 @@ void TestSync::usersSeeOnlyTheirOwn()
     QCOMPARE(
         pulledRecords(m_server->pull(ben)).value("shared-id").value("name").toString(), "Taken");
     // A cursor is good only for the user it was given to.
-    const HttpReply stolen = m_server->get(
+    const HttpReply stolen = m_server->call("GET",
         kPull + "?cursor=" + QUrl::toPercentEncoding(annPage.value("cursor").toString()), ben);
     QCOMPARE(stolen.status, 400);
 }

@@ -209,39 +209,28 @@ QByteArray TestServer::bearer(const QString& userId)
     return tokens ? "Bearer " + tokens->access.toLatin1() : QByteArray();
 }
 
-HttpReply TestServer::get(const QByteArray& target, const QByteArray& bearer)
+HttpReply TestServer::call(const QByteArray& method, const QByteArray& target,
+    const QByteArray& bearer, const QJsonObject& body)
 {
     QList<QPair<QByteArray, QByteArray>> headers;
     if (!bearer.isEmpty())
         headers.append({ "Authorization", bearer });
-    return request(port(), "GET", target, {}, headers);
-}
-
-HttpReply TestServer::send(const QByteArray& method, const QByteArray& target,
-    const QJsonObject& body, const QByteArray& bearer)
-{
-    QList<QPair<QByteArray, QByteArray>> headers { { "Content-Type", "application/json" } };
-    if (!bearer.isEmpty())
-        headers.append({ "Authorization", bearer });
+    if (method == "GET")
+        return request(port(), method, target, {}, headers);
+    headers.append({ QByteArray("Content-Type"), QByteArray("application/json") });
     return request(
         port(), method, target, QJsonDocument(body).toJson(QJsonDocument::Compact), headers);
 }
 
-HttpReply TestServer::call(const QByteArray& method, const QByteArray& target,
-    const QByteArray& bearer, const QJsonObject& body)
-{
-    return method == "GET" ? get(target, bearer) : send(method, target, body, bearer);
-}
-
 QJsonArray TestServer::list(const QByteArray& target, const QByteArray& bearer, const char* key)
 {
-    return get(target, bearer).json().value(QLatin1String(key)).toArray();
+    return call("GET", target, bearer).json().value(QLatin1String(key)).toArray();
 }
 
 QJsonArray TestServer::push(const QByteArray& bearer, const QJsonArray& changes)
 {
     const HttpReply reply
-        = send("POST", "/ledgerine/v1/sync/push", { { "changes", changes } }, bearer);
+        = call("POST", "/ledgerine/v1/sync/push", bearer, { { "changes", changes } });
     if (reply.status != 200)
         qWarning("push answered %d: %s", reply.status, reply.body.constData());
     return reply.json().value("results").toArray();
@@ -249,7 +238,7 @@ QJsonArray TestServer::push(const QByteArray& bearer, const QJsonArray& changes)
 
 QJsonObject TestServer::pull(const QByteArray& bearer, const QString& cursor, int limit)
 {
-    const HttpReply reply = get("/ledgerine/v1/sync/pull?limit=" + QByteArray::number(limit)
+    const HttpReply reply = call("GET", "/ledgerine/v1/sync/pull?limit=" + QByteArray::number(limit)
             + "&cursor=" + QUrl::toPercentEncoding(cursor),
         bearer);
     if (reply.status != 200)

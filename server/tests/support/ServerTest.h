@@ -63,12 +63,9 @@ public:
         const QString& email, const QString& password = QStringLiteral("correct horse"));
     // A session's bearer header value for a user, as a sign-in would open.
     QByteArray bearer(const QString& userId);
-    HttpReply get(const QByteArray& target, const QByteArray& bearer = {});
-    HttpReply send(const QByteArray& method, const QByteArray& target, const QJsonObject& body,
-        const QByteArray& bearer = {});
     // A GET, or any other method with `body` as JSON.
-    HttpReply call(const QByteArray& method, const QByteArray& target, const QByteArray& bearer,
-        const QJsonObject& body = {});
+    HttpReply call(const QByteArray& method, const QByteArray& target,
+        const QByteArray& bearer = {}, const QJsonObject& body = {});
     // The array `key` of a GET's answer.
     QJsonArray list(const QByteArray& target, const QByteArray& bearer, const char* key);
     // The results of a sync push.
