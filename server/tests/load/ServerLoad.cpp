@@ -10,16 +10,15 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QLoggingCategory>
 #include <QProcess>
 #include <QRandomGenerator>
-#include <QRegularExpression>
 #include <QUrl>
 #include <atomic>
 #include <mutex>
+#include <vector>
 #include <thread>
 
 namespace {
@@ -45,15 +44,6 @@ HttpReply call(const QByteArray& method, const QByteArray& target, const QByteAr
     if (reply.status == 0 || reply.status >= 500)
         ++g_failures;
     return reply;
-}
-
-qint64 rssKb(qint64 pid)
-{
-    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
-    const auto match = QRegularExpression("VmRSS:\\s+(\\d+)")
-                           .match(QString::fromLatin1(
-                               status.open(QIODevice::ReadOnly) ? status.readAll() : QByteArray()));
-    return match.hasMatch() ? match.captured(1).toLongLong() : -1;
 }
 
 struct User {
@@ -187,15 +177,11 @@ int main(int argc, char** argv)
     const quint16 port = g_port;
     if (port == 0)
         return 1;
-    const qint64 rssStart = rssKb(server->processId());
 
     // The users, and sessions for them, straight in the store the server uses.
     Server admin(store.location(), ServerConfig());
-    QString error;
-    if (!admin.open(&error)) {
-        qCritical("%s", qPrintable(error));
-        return 1;
-    }
+    if (QString error; !admin.open(&error))
+        qFatal("%s", qPrintable(error));
     QList<User> users;
     for (int i = 0; i < kHouseholds * kMembers; ++i) {
         UserRecord added;
@@ -205,11 +191,11 @@ int main(int argc, char** argv)
         User user { added.id, "Bearer " + tokens->access.toLatin1(),
             QStringLiteral("acct-%1").arg(i), {} };
         const QJsonArray account { syncChange("account", user.account, { { "name", "A" } }) };
-        const QJsonValue results
+        user.accountServerId
             = call("POST", "/ledgerine/v1/sync/push", user.bearer, { { "changes", account } })
                   .json()
-                  .value("results");
-        user.accountServerId = results[0]["server_id"].toString();
+                  .value("results")[0]["server_id"]
+                  .toString();
         // The first of three invites the others.
         if (i % kMembers != 0) {
             const QString code
@@ -225,9 +211,12 @@ int main(int argc, char** argv)
     QList<Device> devices;
     for (const User& user : users)
         devices.append(QList<Device>(kDevices, Device(&user)));
-    // Whose account is shared with whom, as the owners' threads change it.
-    std::mutex sharesLock;
-    QHash<QString, QString> sharedWith;
+    // Each user's account goes to the next member of the household and back
+    // again, as the user's first computer decides.
+    std::vector<std::atomic<bool>> shared(users.size());
+    const auto neighbour = [](int user, int step) {
+        return user - user % kMembers + (user % kMembers + step + kMembers) % kMembers;
+    };
     std::atomic<bool> running { true };
     QElapsedTimer clock;
     clock.start();
@@ -236,32 +225,26 @@ int main(int argc, char** argv)
         threads.emplace_back([&, i] {
             QRandomGenerator random(quint32(i + 1));
             Device& device = devices[i];
-            const User& me = *device.user;
+            const int me = i / kDevices;
+            const User& user = users.at(me);
             while (running) {
                 std::this_thread::sleep_for(std::chrono::milliseconds(1000 + random.bounded(3000)));
-                const QString shared = [&] {
-                    const std::lock_guard guard(sharesLock);
-                    return sharedWith.key(me.id);
-                }();
+                const int from = neighbour(me, -1);
                 for (int e = 0; e < 1 + random.bounded(5); ++e)
-                    device.edit(random, shared);
+                    device.edit(random, shared[from] ? users.at(from).account : QString());
                 device.sync();
-                // Now and then the first computer of a user shares or unshares its account.
-                const User& member = users.at(i / kDevices / kMembers * kMembers
-                    + random.bounded(kMembers));
-                if (i % kDevices != 0 || random.bounded(6) != 0 || member.id == me.id)
+                if (i % kDevices != 0 || random.bounded(6) != 0)
                     continue;
-                const std::lock_guard guard(sharesLock);
-                const QByteArray path = "/ledgerine/v1/accounts/" + me.accountServerId.toLatin1();
-                if (sharedWith.contains(me.account)) {
-                    const QByteArray with = sharedWith.value(me.account).toLatin1();
-                    if (call("DELETE", path + "/share/" + with, me.bearer).status == 204)
-                        sharedWith.remove(me.account);
-                } else if (call("POST", path + "/share", me.bearer, { { "user_id", member.id } })
-                               .status
-                    == 201) {
-                    sharedWith.insert(me.account, member.id);
-                }
+                const QByteArray path = "/ledgerine/v1/accounts/" + user.accountServerId.toLatin1();
+                const QString with = users.at(neighbour(me, 1)).id;
+                if (shared[me])
+                    shared[me] = call("DELETE", path + "/share/" + with.toLatin1(), user.bearer)
+                                     .status
+                        != 204;
+                else
+                    shared[me] = call("POST", path + "/share", user.bearer, { { "user_id", with } })
+                                     .status
+                        == 201;
             }
         });
     }
@@ -313,11 +296,10 @@ int main(int argc, char** argv)
             lost += view.versions.value(it.key(), -1) < it.value() ? 1 : 0;
     }
     printf("%s: %d s, %d requests, %.0f requests/s, %d failed (refused while down, or 5xx)\n"
-           "server RSS: %lld kB at start, %lld kB at end (after the restart)\n"
            "copies differing from the server: %d, duplicated records: %d, acknowledged but "
            "lost: %d, never acknowledged: %d\n",
         qPrintable(TestServer::backendName(backend)), seconds, requests, requests / elapsed,
-        g_failures.load(), rssStart, rssKb(server->processId()), mismatches, repeats, lost, unsent);
+        g_failures.load(), mismatches, repeats, lost, unsent);
     server->terminate();
     server->waitForFinished();
     return mismatches == 0 && repeats == 0 && lost == 0 && unsent == 0 ? 0 : 1;
