@@ -8,9 +8,7 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QLoggingCategory>
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
+#include <QProcess>
 #include <QTcpSocket>
 #include <QTest>
 #include <QUrl>
@@ -93,26 +91,16 @@ namespace {
 bool onAdminDatabase(const QString& statement)
 {
     QString error;
-    const auto location = Store::postgresLocation(postgresAdminUrl(), &error);
-    if (!location)
+    const auto admin = Store::postgresLocation(postgresAdminUrl(), &error);
+    if (!admin)
         return false;
-    bool ok = false;
-    {
-        QSqlDatabase db
-            = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QStringLiteral("admin"));
-        db.setHostName(location->host);
-        db.setPort(location->port);
-        db.setUserName(location->user);
-        db.setDatabaseName(location->database);
-        ok = db.open();
-        QSqlQuery query(db);
-        ok = ok && query.exec(statement);
-        if (!ok)
-            qWarning("%s: %s", qPrintable(statement),
-                qPrintable(query.lastError().text() + db.lastError().text()));
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("admin"));
-    return ok;
+    QProcess psql;
+    psql.setProcessChannelMode(QProcess::ForwardedChannels);
+    psql.start(QStringLiteral("psql"),
+        { "-qX", "-h", admin->host, "-p", QString::number(admin->port), "-U", admin->user, "-d",
+            admin->database, "-c", statement });
+    return psql.waitForFinished(60000) && psql.exitStatus() == QProcess::NormalExit
+        && psql.exitCode() == 0;
 }
 
 } // namespace
