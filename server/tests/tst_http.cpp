@@ -162,9 +162,6 @@ void TestHttp::badRequestsAreRefused_data()
     QTest::newRow("device without fingerprint")
         << post << QByteArray("/account/v1/devices/register")
         << QByteArray(R"({"device_name": "PC"})") << user << 400 << "invalid_request";
-    QTest::newRow("someone else's session")
-        << del << me + "/sessions/00000000-0000-0000-0000-000000000000" << noBody << user << 404
-        << "not_found";
 }
 
 void TestHttp::badRequestsAreRefused()
