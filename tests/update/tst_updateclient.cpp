@@ -173,9 +173,8 @@ void TestUpdateClient::serveRelease(const QString& version)
     m_server->serve("/ledgerine/stable/latest.json",
         { 200,
             forThisPlatform(artifact(version,
-                { { "sha256", QString(64, QLatin1Char('0')) },
-                    { "release_notes_url",
-                        m_server->url("/ledgerine/" + version + "/release-notes.md").toString() } })),
+                { { "release_notes_url",
+                    m_server->url("/ledgerine/" + version + "/release-notes.md").toString() } })),
             {} });
 }
 
