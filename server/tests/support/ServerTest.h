@@ -14,6 +14,7 @@
 #include <memory>
 
 struct ServerContext;
+class QTcpSocket;
 
 // What came back from one HTTP exchange.
 struct HttpReply {
@@ -29,6 +30,8 @@ struct HttpReply {
 // socket: the test says exactly what goes on the wire (odd targets, broken
 // JSON, a lying Content-Length), whatever a client library would tidy up.
 HttpReply exchange(quint16 port, const QByteArray& rawRequest, int timeoutMs = 30000);
+// The same over a connected socket (TLS too); the answer ends with its body.
+HttpReply exchange(QTcpSocket& socket, const QByteArray& rawRequest, int timeoutMs = 30000);
 HttpReply request(quint16 port, const QByteArray& method, const QByteArray& target,
     const QByteArray& body = {}, const QList<QPair<QByteArray, QByteArray>>& headers = {});
 
@@ -50,6 +53,7 @@ public:
     bool prepareStore();
     // The command-line options naming that database.
     QStringList storeArguments() const;
+    const Store::Location& location() const { return m_location; }
     quint16 port() const { return m_server->port(); }
     QString origin() const;
     ServerContext& context() { return m_server->context(); }
@@ -59,12 +63,9 @@ public:
         const QString& email, const QString& password = QStringLiteral("correct horse"));
     // A session's bearer header value for a user, as a sign-in would open.
     QByteArray bearer(const QString& userId);
-    HttpReply get(const QByteArray& target, const QByteArray& bearer = {});
-    HttpReply send(const QByteArray& method, const QByteArray& target, const QJsonObject& body,
-        const QByteArray& bearer = {});
     // A GET, or any other method with `body` as JSON.
-    HttpReply call(const QByteArray& method, const QByteArray& target, const QByteArray& bearer,
-        const QJsonObject& body = {});
+    HttpReply call(const QByteArray& method, const QByteArray& target,
+        const QByteArray& bearer = {}, const QJsonObject& body = {});
     // The array `key` of a GET's answer.
     QJsonArray list(const QByteArray& target, const QByteArray& bearer, const char* key);
     // The results of a sync push.
