@@ -120,8 +120,6 @@ private Q_SLOTS:
     void recordRulesRefuseWithAReason_data();
     void recordRulesRefuseWithAReason();
     void seedsTheDefaultSetWithNameBasedIds();
-    void allDeletedCategoriesComeBack();
-    void namesAndIdsFollowTheLanguage();
     void interruptedSeedingLeavesNoneAndIsRedone();
     void sampleDataLoadsOnceAndClearsExactlyItsOwn();
 };
@@ -376,24 +374,16 @@ void TestAccountService::seedsTheDefaultSetWithNameBasedIds()
     const auto other = s.repo.findById(kTransportMaintenance);
     QCOMPARE(other->name, "Maintenance");
     QCOMPARE(s.repo.findById(other->parentId)->name, "Transportation");
-}
 
-void TestAccountService::allDeletedCategoriesComeBack()
-{
-    // Seeded only when no category is live.
-    Seeded s;
+    // Seeded only when no category is live; the defaults' ids already exist
+    // (deleted), so they are brought back, not inserted twice.
+    for (const Category& c : s.repo.findAll())
+        QVERIFY(s.repo.markSynced(c.id, "s") && s.repo.softDelete(c.id));
     const Category mine = Records::category("Mine");
     QVERIFY(s.repo.insert(mine));
     s.service.ensureDefaults();
-    QCOMPARE(s.count("1"), 1);
+    QCOMPARE(s.repo.count(), 1);
     QVERIFY(s.repo.softDelete(mine.id));
-    s.service.ensureDefaults();
-    QCOMPARE(s.repo.count(), 56);
-    for (const Category& c : s.repo.findAll())
-        QVERIFY(s.repo.markSynced(c.id, "s") && s.repo.softDelete(c.id));
-    QCOMPARE(s.repo.count(), 0);
-
-    // The defaults' ids already exist (deleted): they are brought back, not inserted twice.
     Clock::setFixedUtc(kNow.addDays(30));
     QTest::failOnWarning(QRegularExpression("."));
     s.service.ensureDefaults();
@@ -404,25 +394,6 @@ void TestAccountService::allDeletedCategoriesComeBack()
         56);
     QVERIFY(s.repo.findById(mine.id)->deletedAt);
     QCOMPARE(s.repo.findById(kHousingMaintenance)->parentId, kHousing);
-}
-
-void TestAccountService::namesAndIdsFollowTheLanguage()
-{
-    MarkingTranslator translator;
-    QCoreApplication::installTranslator(&translator);
-    Seeded s;
-    s.service.ensureDefaults();
-    QCoreApplication::removeTranslator(&translator);
-
-    QCOMPARE(s.count("name LIKE 'T-%' AND (parent_id IS NULL OR parent_id IN (SELECT id FROM "
-                     "categories))"),
-        56);
-    // Sub-categories find their parent by its translated name.
-    const QString housing = Ids::nameBased(Ids::kDnsNamespace, "expense::T-Housing");
-    const auto maintenance
-        = s.repo.findById(Ids::nameBased(Ids::kDnsNamespace, "expense:T-Housing:T-Maintenance"));
-    QCOMPARE(maintenance->parentId, housing);
-    QCOMPARE(s.repo.findById(housing)->name, "T-Housing");
 }
 
 void TestAccountService::interruptedSeedingLeavesNoneAndIsRedone()
@@ -438,10 +409,19 @@ void TestAccountService::interruptedSeedingLeavesNoneAndIsRedone()
     QCOMPARE(s.count("1"), 0);
     QCOMPARE(changed.count(), 0);
 
+    // Redone in another language: names, and so ids, are the translated ones,
+    // and sub-categories find their parent by its translated name.
     QVERIFY(s.test.exec("DROP TRIGGER no_housing"));
+    MarkingTranslator translator;
+    QCoreApplication::installTranslator(&translator);
     s.service.ensureDefaults();
-    QCOMPARE(s.count("1"), 56);
-    QCOMPARE(s.repo.findById(kHousingMaintenance)->parentId, kHousing);
+    QCoreApplication::removeTranslator(&translator);
+    QCOMPARE(s.count("name LIKE 'T-%'"), 56);
+    const QString housing = Ids::nameBased(Ids::kDnsNamespace, "expense::T-Housing");
+    const auto maintenance
+        = s.repo.findById(Ids::nameBased(Ids::kDnsNamespace, "expense:T-Housing:T-Maintenance"));
+    QCOMPARE(maintenance->parentId, housing);
+    QCOMPARE(s.repo.findById(housing)->name, "T-Housing");
 }
 
 // The sample ledger, loaded and cleared from the developers' menu entries.
