@@ -728,13 +728,11 @@ void TestImportService::csvDates_data()
     row("3/5/85", "", unknown, QDate(1985, 3, 5));
     // Timestamps of bank exports, read by their leading yyyyMMdd.
     row("20091224120000[0:GMT]", "", unknown, QDate(2009, 12, 24));
-    row("20091224120000.000[-5:EST]", "", unknown, QDate(2009, 12, 24));
     // Month names of the interface's languages, any case, with or without the dot.
     row("May 14, 2026", "", unknown, QDate(2026, 5, 14));
     row("07 Nov 2013", "", unknown, QDate(2013, 11, 7));
     row("07-NOV-13", "", unknown, QDate(2013, 11, 7));
     row("7. Dez. 2023", "", unknown, QDate(2023, 12, 7));
-    row("3 Mrz 2024", "", unknown, QDate(2024, 3, 3));
     row("7 déc. 2023", "", unknown, QDate(2023, 12, 7));
     row("1er févr. 2024", "", unknown, QDate(2024, 2, 1));
     row("7 de septiembre de 2023", "", unknown, QDate(2023, 9, 7));
