@@ -470,18 +470,14 @@ void TestTransactionRepository::convertsLikeQtsDriver()
     QVERIFY(statement.next());
     const SqlRow row = statement.row();
     using namespace SqlValue;
-    QCOMPARE(row.isNull(0), qt.isNull());
-    QCOMPARE(row.text(0), readText(qt));
-    QCOMPARE(row.text(0).isNull(), readText(qt).isNull());
-    QCOMPARE(row.int64(0), qt.toLongLong());
-    QCOMPARE(row.integer(0), qt.toInt());
-    QCOMPARE(row.flag(0), qt.toInt() != 0);
-    QCOMPARE(row.date(0), readDate(qt));
+    QCOMPARE(std::tuple(row.isNull(0), row.text(0), row.text(0).isNull(), row.int64(0),
+                 row.integer(0), row.flag(0), row.value(0)),
+        std::tuple(qt.isNull(), readText(qt), readText(qt).isNull(), qt.toLongLong(), qt.toInt(),
+            qt.toInt() != 0, qt));
+    QCOMPARE(std::tuple(row.date(0), row.dateTime(0), row.dateTime(0).timeSpec()),
+        std::tuple(readDate(qt), readDateTime(qt), readDateTime(qt).timeSpec()));
     QCOMPARE(row.optionalDate(0), readOptionalDate(qt));
-    QCOMPARE(row.dateTime(0), readDateTime(qt));
-    QCOMPARE(row.dateTime(0).timeSpec(), readDateTime(qt).timeSpec());
     QCOMPARE(row.optionalDateTime(0), readOptionalDateTime(qt));
-    QCOMPARE(row.value(0), qt);
     QVERIFY(!statement.next() && !statement.failed());
 }
 
