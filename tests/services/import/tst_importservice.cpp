@@ -33,10 +33,8 @@ private Q_SLOTS:
     void textOfEveryEncodingAndItsCsvRows();
     void amounts_data();
     void amounts();
-    void qifDates_data();
-    void qifDates();
-    void csvDates_data();
-    void csvDates();
+    void dates_data();
+    void dates();
     void qifSectionsRecordsAndSplits();
     void csvEncodingsOrdersAndLimits();
     void cancelledOrEmptyRunsLeaveNothing();
@@ -60,8 +58,6 @@ std::optional<Transaction> byPayee(const QList<Transaction>& list, const QString
     }
     return std::nullopt;
 }
-
-const CsvMapping kFiveColumns { 0, 1, 2, 3, 4, true, {} };
 
 CsvMapping columns(int date, int payee, int amount)
 {
@@ -107,23 +103,6 @@ QString earliest(QList<Transaction> rows)
         [](const Transaction& a, const Transaction& b) { return a.date < b.date; });
     const Transaction& t = rows.first();
     return QStringList { t.date.toString(Qt::ISODate), t.payee, t.memo, t.checkNumber }.join('|');
-}
-
-// One line per transaction: date, record line, account, payee, amount, category
-// and [transfer], number, memo, C/R flags and the splits.
-QStringList records(const QifFile& qif)
-{
-    QStringList out;
-    for (const QifTransaction& t : qif.transactions) {
-        QStringList fields { t.date.toString(Qt::ISODate), QString::number(t.line), t.account,
-            t.payee, t.amount,
-            t.category + (t.transferAccount.isEmpty() ? "" : "[" + t.transferAccount + "]"),
-            t.number, t.memo, QString(t.cleared ? "C" : "") + (t.reconciled ? "R" : "") };
-        for (const QifSplit& split : t.splits)
-            fields << split.category + " " + split.amount + " " + split.memo;
-        out << fields.join('|');
-    }
-    return out;
 }
 
 } // namespace
@@ -300,13 +279,11 @@ void TestImportService::qifFilesLinkTransfersAndStoreSplits()
     QVERIFY(byPayee(inChecking, "Shell")->cleared);
 
     const auto market = byPayee(inChecking, "Mega Market");
-    QVERIFY(market->isSplit);
-    QVERIFY(market->categoryId.isEmpty());
-    const QList<SplitLine> lines = app->splitLines()->findByTransaction(market->id);
-    QCOMPARE(lines.size(), 2);
-    QCOMPARE(lines.at(0).amount + lines.at(1).amount, market->amount);
-    QCOMPARE(lines.at(1).memo, "Household things");
-    QCOMPARE(lines.at(1).categoryId, app->categories()->findByName("Household")->id);
+    QVERIFY(market->isSplit && market->categoryId.isEmpty());
+    QCOMPARE(Records::rows(app->splitLines()->findByTransaction(market->id), &SplitLine::amount,
+                 &SplitLine::categoryId, &SplitLine::memo),
+        QStringList({ "-8000 " + app->categories()->findByName("Groceries")->id + " Food",
+            "-4000 " + app->categories()->findByName("Household")->id + " Household things" }));
 
     // Lines that leave part of the amount get an "Uncategorized" line for it;
     // more lines than a transaction holds refuse the record, with where it is.
@@ -322,10 +299,10 @@ void TestImportService::qifFilesLinkTransfersAndStoreSplits()
         QStringList {
             "extra.qif, line 2: The split has 251 lines; a transaction has at most 250." });
     const auto adjusted = byPayee(app->transactions()->findByAccount(checking.id), "Short Split");
-    const QList<SplitLine> adjustedLines = app->splitLines()->findByTransaction(adjusted->id);
-    QCOMPARE(adjustedLines.size(), 2);
-    QCOMPARE(adjustedLines.at(1).amount, -4000);
-    QCOMPARE(adjustedLines.at(1).categoryId, app->categories()->findByName("Uncategorized")->id);
+    QCOMPARE(Records::rows(app->splitLines()->findByTransaction(adjusted->id), &SplitLine::amount,
+                 &SplitLine::categoryId),
+        QStringList({ "-6000 " + app->categories()->findByName("Groceries")->id,
+            "-4000 " + app->categories()->findByName("Uncategorized")->id }));
 
     // Files without an account block, unmapped ones and missing ones.
     const Account cash = app.addAccount("Cash");
@@ -441,16 +418,6 @@ void TestImportService::csvAmountModes_data()
                       "2024-03-08\tFee\t-1.50\t\t598.50\n")
         << debitCredit << "\t"
         << "imported 3 invalid 1" << qint64(-1200 + 50000 - 150);
-    CsvMapping direction = columns(0, 1, 2);
-    direction.directionColumn = 3;
-    direction.outValue = "Af";
-    direction.inValue = "Bij";
-    direction.decimalComma = true;
-    QTest::newRow("pipes, direction column")
-        << QByteArray("Datum|Naam|Bedrag|Af Bij\n20240305|Bakker|3,50|Af\n"
-                      "20240307|Raar|1,00|Over\n20240306|Werk|100,00|bij\n")
-        << direction << "|"
-        << "imported 2 invalid 1" << qint64(-350 + 10000);
     CsvMapping inverted = columns(0, 1, 2);
     inverted.invert = true;
     inverted.skipLines = 2;
@@ -617,22 +584,13 @@ void TestImportService::textOfEveryEncodingAndItsCsvRows()
 
     // Files that are no text are refused with the reason.
     QTemporaryDir dir;
-    writeFile(dir, "empty.csv", {});
     writeFile(dir, "blank.qif", "\xEF\xBB\xBF \r\n\r\n");
-    writeFile(dir, "archive.csv", QByteArray("PK\x03\x04\x14\x00\x00\x00\x08\x00", 10) + "stuff");
     writeFile(dir, "image.qif", QByteArray("\x89PNG\r\n\x1a\n", 8) + QByteArray(40, '\x07'));
-    writeFile(dir, "fine.csv", "2024-01-01,A,1\n");
-
     const auto error
         = [&dir](const QString& name) { return ImportText::readFile(dir.filePath(name)).error; };
     const QString native = QDir::toNativeSeparators(dir.path()) + "/";
-    QCOMPARE(error("empty.csv") + error("blank.qif"),
-        native + "empty.csv is empty." + native + "blank.qif is empty.");
-    QCOMPARE(error("archive.csv") + error("image.qif"),
-        native + "archive.csv is not a text file." + native + "image.qif is not a text file.");
-    QVERIFY(error("missing.csv").startsWith("Could not open " + native + "missing.csv: "));
-    QCOMPARE(ImportText::readFile(dir.filePath("fine.csv")).text, "2024-01-01,A,1\n");
-    QVERIFY(error("fine.csv").isEmpty());
+    QCOMPARE(error("blank.qif") + error("image.qif"),
+        native + "blank.qif is empty." + native + "image.qif is not a text file.");
 
     // Quoted fields, empty lines and every kind of line end.
     const QList<QStringList> rows
@@ -682,43 +640,26 @@ void TestImportService::amounts()
         QVERIFY(ImportFields::isAmount(text));
 }
 
-void TestImportService::qifDates_data()
+void TestImportService::dates_data()
 {
     QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("format"); // "QIF" for a QIF file's date
     QTest::addColumn<int>("order");
     QTest::addColumn<QDate>("expected");
+    const int unknown = int(DateOrder::Unknown);
     const int month = int(DateOrder::MonthFirst);
-    const int day = int(DateOrder::DayFirst);
-    const int unknown = int(DateOrder::Unknown);
-    QTest::newRow("apostrophe year") << "1/15'05" << month << QDate(2005, 1, 15);
-    QTest::newRow("padded apostrophe") << " 1/ 5' 5" << month << QDate(2005, 1, 5);
-    QTest::newRow("short year of the last century") << "3/4/98" << month << QDate(1998, 3, 4);
-    QTest::newRow("day first") << "3/4/98" << day << QDate(1998, 4, 3);
-    QTest::newRow("unknown order, day above 12") << "25/12/2023" << unknown << QDate(2023, 12, 25);
-    QTest::newRow("year first") << "2024-03-05" << day << QDate(2024, 3, 5);
-    QTest::newRow("no such month") << "13/01/2024" << month << QDate();
-    QTest::newRow("two parts") << "1/2" << month << QDate();
-}
-
-void TestImportService::qifDates()
-{
-    QFETCH(QString, text);
-    QFETCH(int, order);
-    QFETCH(QDate, expected);
-    QCOMPARE(ImportFields::qifDate(text, DateOrder(order)), expected);
-}
-
-void TestImportService::csvDates_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("format");
-    QTest::addColumn<int>("order");
-    QTest::addColumn<QDate>("expected");
-    const int unknown = int(DateOrder::Unknown);
     const auto row = [](const char* text, const char* format, int order, const QDate& date) {
-        QTest::newRow(text) << QString::fromUtf8(text) << QString::fromUtf8(format) << order
-                            << date;
+        QTest::addRow("%s %s %d", format, text, order)
+            << QString::fromUtf8(text) << QString::fromUtf8(format) << order << date;
     };
+    row("1/15'05", "QIF", month, QDate(2005, 1, 15));
+    row(" 1/ 5' 5", "QIF", month, QDate(2005, 1, 5));
+    row("3/4/98", "QIF", month, QDate(1998, 3, 4));
+    row("3/4/98", "QIF", int(DateOrder::DayFirst), QDate(1998, 4, 3));
+    row("25/12/2023", "QIF", unknown, QDate(2023, 12, 25));
+    row("2024-03-05", "QIF", int(DateOrder::DayFirst), QDate(2024, 3, 5));
+    row("13/01/2024", "QIF", month, QDate());
+    row("1/2", "QIF", month, QDate());
     row("2024-03-05", "", unknown, QDate(2024, 3, 5));
     row("2024/3/5", "", unknown, QDate(2024, 3, 5));
     row("03/05/2024", "", unknown, QDate(2024, 3, 5));
@@ -749,13 +690,15 @@ void TestImportService::csvDates_data()
         row(bad, "", unknown, QDate());
 }
 
-void TestImportService::csvDates()
+void TestImportService::dates()
 {
     QFETCH(QString, text);
     QFETCH(QString, format);
     QFETCH(int, order);
     QFETCH(QDate, expected);
-    QCOMPARE(ImportFields::csvDate(text, format, DateOrder(order)), expected);
+    QCOMPARE(format == "QIF" ? ImportFields::qifDate(text, DateOrder(order))
+                             : ImportFields::csvDate(text, format, DateOrder(order)),
+        expected);
     QCOMPARE(ImportFields::csvDateOrderHint("13/05/2024"), DateOrder::DayFirst);
     QCOMPARE(ImportFields::csvDateOrderHint("05/13/2024"), DateOrder::MonthFirst);
     QCOMPARE(ImportFields::csvDateOrderHint("05/06/2024"), DateOrder::Unknown);
@@ -769,7 +712,9 @@ void TestImportService::qifSectionsRecordsAndSplits()
         = QifParser::parse("\xEF\xBB\xBF!Type:CCard\rD05/01/2024\rT-1\rX?\r^\rD25/01/2024\rT-2\r"
                            "S[Savings]/Class\r$oops\r^\r!Type:Class\rNBusiness\r^\rAjunk only\r^");
     QCOMPARE(loose.dateOrder, DateOrder::DayFirst);
-    QCOMPARE(records(loose), QStringList { "2024-01-05|2|||-1||||" });
+    QCOMPARE(Records::rows(loose.transactions, &QifTransaction::date, &QifTransaction::line,
+                 &QifTransaction::amount, &QifTransaction::account),
+        QStringList { "2024-01-05 2 -1 " });
     QVERIFY(loose.accounts.isEmpty());
     QCOMPARE(loose.invalid, 1);
     QCOMPARE(loose.unsupported, 2);
@@ -778,7 +723,11 @@ void TestImportService::qifSectionsRecordsAndSplits()
     // ends in before its "^" was cut off, its amount perhaps with it.
     const QifFile cut = QifParser::parse("!Type:Bank\nD1/5'24\nT-20.00\nSFood\nD1/9'24\n"
                                          "$-20.00\n^\nD1/6'24\nPCut short\nT-57.");
-    QCOMPARE(records(cut), QStringList { "2024-01-05|2|||-20.00|||||Food -20.00 " });
+    QCOMPARE(Records::rows(cut.transactions, &QifTransaction::date, &QifTransaction::line,
+                 &QifTransaction::amount),
+        QStringList { "2024-01-05 2 -20.00" });
+    QCOMPARE(Records::rows(cut.transactions.value(0).splits, &QifSplit::category, &QifSplit::amount),
+        QStringList { "Food -20.00" });
     QCOMPARE(cut.invalid, 1);
 }
 
