@@ -123,15 +123,10 @@ RecurringTransaction schedule(TestAppState& app, const QString& accountId, const
     return r;
 }
 
-RecurringTransaction stored(TestAppState& app, const RecurringTransaction& r)
-{
-    return *app->recurring()->findById(r.id);
-}
-
 // The schedule's next due date as stored, marked when it no longer runs.
 QString due(TestAppState& app, const RecurringTransaction& r)
 {
-    const RecurringTransaction s = stored(app, r);
+    const RecurringTransaction s = *app->recurring()->findById(r.id);
     return s.nextDueDate.toString(Qt::ISODate) + (s.isActive ? "" : " inactive");
 }
 
@@ -253,7 +248,7 @@ void TestRecurringService::failuresLeaveTheScheduleAsItWas()
     QVERIFY(app->transactions()->insert(t));
     expectWarning("TransactionRepository::insert failed:.*UNIQUE");
     QCOMPARE(service->confirmWithResult(synced), Result::AlreadyPosted);
-    QCOMPARE(stored(app, synced).updatedAt, synced.updatedAt);
+    QCOMPARE(app->recurring()->findById(synced.id)->updatedAt, synced.updatedAt);
     QCOMPARE(due(app, synced), "2025-03-15");
 
     // The advance fails after the insert: neither is kept.
