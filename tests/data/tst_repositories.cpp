@@ -12,6 +12,7 @@
 #include "data/PreferencesRepository.h"
 #include "data/ReconciliationRepository.h"
 #include "data/RecurringRepository.h"
+#include "data/SplitLineRepository.h"
 #include "data/TransactionRepository.h"
 #include "data/TransactionScope.h"
 
@@ -567,6 +568,11 @@ void TestRepositories::repositoriesRefuseAmountsBeyondTheLimit()
     QVERIFY(transactions.insert(t));
     t.amount = -limit - 1;
     QVERIFY(refuses("TransactionRepository::update", [&] { return transactions.update(t); }));
+    const Category category = Records::category("C");
+    QVERIFY(CategoryRepository(test.db()).insert(category));
+    const SplitLine line { Ids::newId(), t.id, category.id, limit + 1, {}, kNow, kNow };
+    QVERIFY(refuses("SplitLineRepository::insert",
+        [&] { return SplitLineRepository(test.db()).insert(line); }));
     RecurringTransaction r = Records::recurring(account.id, "R", QDate(2025, 2, 1));
     r.amount = -limit;
     QVERIFY(recurring.insert(r));
@@ -586,8 +592,9 @@ void TestRepositories::repositoriesRefuseAmountsBeyondTheLimit()
     // Only the values within the limit are there.
     QCOMPARE(test.column("SELECT starting_balance FROM accounts UNION ALL SELECT amount FROM "
                          "transactions UNION ALL SELECT amount FROM recurring_transactions UNION "
-                         "ALL SELECT COUNT(*) FROM reconciliations"),
-        QStringList({ "-9999999999", "9999999999", "-9999999999", "0" }));
+                         "ALL SELECT COUNT(*) FROM reconciliations UNION ALL SELECT COUNT(*) FROM "
+                         "split_lines"),
+        QStringList({ "-9999999999", "9999999999", "-9999999999", "0", "0" }));
 }
 
 void TestRepositories::freshFileReachesLatestVersion()

@@ -163,6 +163,9 @@ void TestAccountService::amountsBeyondTheLimitPastedNamesAndCurrency()
     used.currency = Currency::JPY;
     QVERIFY(!service->update(used));
     QCOMPARE(app->accounts()->findById(used.id)->currency, Currency::USD);
+    used.currency = Currency::USD;
+    used.name = QStringLiteral("Renamed");
+    QVERIFY(service->update(used));
 }
 
 void TestAccountService::finishMarksTheTickedRowsOnceAndRefusesWhatNoLongerAdds()

@@ -336,6 +336,8 @@ void TestRecurringService::reportsFollowSplitsAndTellTransfersApart()
     QCOMPARE(months(l.reports()->cashFlow(kQuarter, { l.savings.id, {} })),
         QStringList({ "2025-01 50000 0 50000" }));
     QVERIFY(l.reports()->incomeVsExpenses(kQuarter, { l.savings.id, {} }).isEmpty());
+    QCOMPARE(months(l.reports()->cashFlow(kQuarter, { l.euro.id, {} })),
+        QStringList({ "2025-02 0 -5000 -5000" }));
     // Without transactions there is no span for "All Time".
     QVERIFY(!TestAppState()->reportService()->recordedSpan());
 
@@ -357,6 +359,8 @@ void TestRecurringService::reportsFollowSplitsAndTellTransfersApart()
         QStringList(
             { "Checking 400000 -74250 325750", "Savings 80000 50000 130000", "Idle 7000 0 7000" }));
     QCOMPARE(l.reports()->accountSummary({}).size(), 4);
+    // The list shows opening balances as they are.
+    QCOMPARE(l.reports()->transactionList(kQuarter, kDollars, {}).first().payee, "Opening Balance");
 
     // Filtered by a category, a split purchase shows only its line in it.
     QCOMPARE(Records::rows(l.reports()->transactionList(kQuarter, kDollars, l.groceries.id),

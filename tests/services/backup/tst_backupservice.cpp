@@ -418,6 +418,10 @@ void TestBackupService::rowsNoWritePathStoresAreRefused_data()
     row("after 2100", "transactions", { { "date", "2101-01-01" } }, range.arg("2101-01-01"));
     row("control character", "transactions", { { "payee", "Gro\acer" } },
         "The member payee holds control characters.");
+    row("payee too long", "transactions", { { "payee", QString(201, 'p') } },
+        "The payee is longer than 200 characters.");
+    row("memo too long", "transactions", { { "memo", QString(10001, 'm') } },
+        "The memo is longer than 10000 characters.");
     row("check number too long", "transactions", { { "check_number", QString(21, '1') } },
         "The check number is longer than 20 characters.");
     row("its own transfer", "transactions", { { "transfer_link_id", "t9" } },
@@ -426,6 +430,8 @@ void TestBackupService::rowsNoWritePathStoresAreRefused_data()
         "The transaction is split but has no split lines.");
     row("its own parent", "categories", { { "name", "Loop" }, { "parent_id", "x9" } },
         "The category is its own parent.");
+    row("category name too long", "categories", { { "name", QString(201, 'c') } },
+        "The category name is longer than 200 characters.");
     row("schedule without a due date", "recurring",
         { { "account_id", "a1" }, { "payee", "Rent" }, { "amount", -100 },
             { "start_date", "2025-01-01" }, { "next_due_date", "soon" } },

@@ -659,6 +659,7 @@ void TestImportService::dates_data()
     row("3/5/85", "", unknown, QDate(1985, 3, 5));
     // Timestamps of bank exports, read by their leading yyyyMMdd.
     row("20091224120000[0:GMT]", "", unknown, QDate(2009, 12, 24));
+    row("20091224120000.000[-5:EST]", "", unknown, QDate(2009, 12, 24));
     // Month names of the interface's languages, any case, with or without the dot.
     row("May 14, 2026", "", unknown, QDate(2026, 5, 14));
     row("07 Nov 2013", "", unknown, QDate(2013, 11, 7));
