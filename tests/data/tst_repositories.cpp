@@ -332,10 +332,9 @@ void TestRepositories::schedulesRoundTrip()
     stored->accountId = s.test.addAccount("Savings").id;
     stored->createdAt = kNow.addYears(-1);
     QVERIFY(s.repo.update(*stored));
-    QCOMPARE(s.test.scalar("SELECT (end_date IS NULL) || (account_id = '" + s.account.id
-                 + "') || created_at FROM recurring_transactions")
-                 .toString(),
-        "11" + kNow.toString(Qt::ISODate));
+    QCOMPARE(s.test.column("SELECT (end_date IS NULL) || (account_id = '" + s.account.id
+                 + "') || created_at FROM recurring_transactions"),
+        QStringList { "11" + kNow.toString(Qt::ISODate) });
 
     // Frequency texts are compared exactly; anything else reads as monthly.
     QVERIFY(s.test.exec("UPDATE recurring_transactions SET frequency = 'Weekly'"));

@@ -181,7 +181,7 @@ void TestAccountService::finishMarksTheTickedRowsOnceAndRefusesWhatNoLongerAdds(
     QCOMPARE(
         service->finish(r, { rent.id, pay.id, rent.id }), ReconciliationService::Result::Finished);
     QCOMPARE(app.column("SELECT payee || cleared || reconciled || sync_status || (updated_at = '"
-                        + Clock::nowIso() + "') FROM transactions ORDER BY date"),
+                 + Clock::nowIso() + "') FROM transactions ORDER BY date"),
         QStringList({ "Rent11pending1", "Pay11pending1", "Cafe00pending0" }));
     QCOMPARE(app->reconciliations()->findByAccount(checking.id).value(0).reconciledBalance, 23'000);
 

@@ -407,8 +407,8 @@ void TestRecurringService::reportsFollowSplitsAndTellTransfersApart()
     l.app.addTransaction(l.checking.id, QDate(2025, 1, 8), "Bank", 9'000, loans.id);
     QCOMPARE(changes().at(2), "Loans 0 0 0");
     QCOMPARE(changes().size(), 5);
-    QCOMPARE(Records::texts(
-                 l.reports()->categorySpending(kJanuary, kDollars), &CategoryTotal::category),
+    QCOMPARE(
+        Records::texts(l.reports()->categorySpending(kJanuary, kDollars), &CategoryTotal::category),
         QStringList({ "Groceries", "Loans" }));
 
     // Money filed under a category the file no longer holds is uncategorised, not lost.

@@ -57,15 +57,8 @@ std::optional<Transaction> byPayee(const QList<Transaction>& list, const QString
     return std::nullopt;
 }
 
-CsvMapping columns(int date, int payee, int amount)
-{
-    CsvMapping m;
-    m.dateColumn = date;
-    m.payeeColumn = payee;
-    m.amountColumn = amount;
-    m.hasHeaderRow = true;
-    return m;
-}
+// Date, payee and amount in the first three columns, under a header row.
+const CsvMapping kWithHeader { 0, 1, 2, -1, -1, true, {} };
 
 const QByteArray kHeader = "\r\n\r\nOFXHEADER:100\r\nDATA:OFXSGML\r\nVERSION:102\r\nENCODING:"
                            "USASCII\r\nCHARSET:1252\r\n\r\n";
@@ -389,14 +382,15 @@ void TestImportService::csvAmountModes_data()
     QTest::addColumn<QString>("counts");
     QTest::addColumn<qint64>("sum");
 
-    CsvMapping signedAmount = columns(0, 1, 2);
+    CsvMapping signedAmount = kWithHeader;
     signedAmount.decimalComma = true;
     QTest::newRow("semicolons, decimal comma, trailing minus, footer")
         << QByteArray("Datum;Omschrijving;Bedrag\n05.03.2024;Bakker;1.234,50-\n"
                       "06.03.2024;\"Loon; maart\";2.000,00\nTotaal;;765,50\n")
         << signedAmount << ";"
         << "imported 2" << qint64(76550);
-    CsvMapping debitCredit = columns(0, 1, -1);
+    CsvMapping debitCredit = kWithHeader;
+    debitCredit.amountColumn = -1;
     debitCredit.debitColumn = 2;
     debitCredit.creditColumn = 3;
     QTest::newRow("tabs, paid out and paid in")
@@ -405,7 +399,7 @@ void TestImportService::csvAmountModes_data()
                       "2024-03-08\tFee\t-1.50\t\t598.50\n")
         << debitCredit << "\t"
         << "imported 3 invalid 1" << qint64(-1200 + 50000 - 150);
-    CsvMapping inverted = columns(0, 1, 2);
+    CsvMapping inverted = kWithHeader;
     inverted.invert = true;
     inverted.skipLines = 2;
     QTest::newRow("card: inverted, lines skipped")
@@ -441,7 +435,7 @@ void TestImportService::csvPreviewAndProfiles()
     TestAppState app;
     const Account account = app.addAccount("Everyday");
     app.addTransaction(account.id, QDate(2024, 3, 6), "Werk", 10000);
-    CsvMapping m = columns(0, 1, 2);
+    CsvMapping m = kWithHeader;
     m.directionColumn = 3;
     m.outValue = "Af";
     m.inValue = "Bij";
@@ -466,9 +460,8 @@ void TestImportService::csvPreviewAndProfiles()
     QVERIFY(!profiles->matching(app.addAccount("Other").id, next));
     // Keeping it again updates the profile under its name; a new shape is a new one.
     QCOMPARE(profiles->remember(account.id, next, m, "Bank")->id, kept->id);
-    CsvMapping plain = columns(0, 1, 2);
-    QCOMPARE(
-        profiles->remember(account.id, "Date,Payee,Amount\n", plain, "bank")->name, "bank (2)");
+    QCOMPARE(profiles->remember(account.id, "Date,Payee,Amount\n", kWithHeader, "bank")->name,
+        "bank (2)");
     QVERIFY(!profiles->rename(kept->id, "BANK (2)"));
     QVERIFY(!profiles->rename(kept->id, "  "));
 
@@ -717,7 +710,8 @@ void TestImportService::qifSectionsRecordsAndSplits()
     QCOMPARE(Records::rows(cut.transactions, &QifTransaction::date, &QifTransaction::line,
                  &QifTransaction::amount),
         QStringList { "2024-01-05 2 -20.00" });
-    QCOMPARE(Records::rows(cut.transactions.value(0).splits, &QifSplit::category, &QifSplit::amount),
+    QCOMPARE(
+        Records::rows(cut.transactions.value(0).splits, &QifSplit::category, &QifSplit::amount),
         QStringList { "Food -20.00" });
     QCOMPARE(cut.invalid, 1);
 }
