@@ -238,9 +238,6 @@ void TestRepositories::accountDeleteRestoreAndResync()
     QCOMPARE(odd->currency, Currency::USD);
     QCOMPARE(odd->syncStatus, SyncStatus::Pending);
     QVERIFY(!odd->createdAt.isValid() && odd->institution.isEmpty());
-    QCOMPARE(accountTypeToText(AccountType(42)), "other");
-    QCOMPARE(currencyToText(Currency(42)), "USD");
-    QCOMPARE(syncStatusToText(SyncStatus(42)), "pending");
 }
 
 void TestRepositories::categoriesTextsNamesCountAndNullLinks()
@@ -253,7 +250,6 @@ void TestRepositories::categoriesTextsNamesCountAndNullLinks()
                         "'Income', '', '')"));
     QCOMPARE(s.repo.findById("i")->type, CategoryType::Income);
     QCOMPARE(s.repo.findById("c")->type, CategoryType::Expense);
-    QCOMPARE(categoryTypeToText(CategoryType(42)), "expense");
 
     s.add("Auto");
     QVERIFY(s.repo.softDelete(s.add("Gone").id));

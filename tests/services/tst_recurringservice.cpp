@@ -200,7 +200,6 @@ void TestRecurringService::monthEndsCatchUpAndTransferLegs()
 
     // The same day again: nothing more.
     QCOMPARE(service->autoPostDue(), 0);
-    QCOMPARE(app->transactions()->findByAccount(savings.id).size(), 12);
 
     // A transfer posts both legs, with ids every computer derives alike.
     RecurringTransaction r = Records::recurring(checking.id, "To savings", kToday);

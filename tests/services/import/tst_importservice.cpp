@@ -554,7 +554,6 @@ void TestImportService::textOfEveryEncodingAndItsCsvRows()
     using ImportText::decode;
     // UTF-8 with a byte-order mark.
     QCOMPARE(decode(QByteArray::fromHex("efbbbf436166c3a9")), u"Café");
-    QCOMPARE(decode("Caf\xC3\xA9 \xE2\x82\xAC"), u"Café €");
     // Bytes that are not strict UTF-8 are Windows-1252, undefined ones kept.
     QCOMPARE(decode("Caf\xE9 \x80 \x93q\x94 \x81"), u"Café € “q” \u0081");
     for (const QByteArray& bad : { QByteArray("\xC0\x80"), QByteArray("\xED\xA0\x80"),
