@@ -16,7 +16,6 @@
 #include "ui/mainwindow/StatusBar.h"
 #include "ui/register/RegisterModel.h"
 #include "ui/register/RegisterScreen.h"
-#include "ui/register/RegisterTableView.h"
 #include "ui/screens/CategoriesScreen.h"
 #include "ui/screens/CategoryTreeModel.h"
 #include "ui/screens/PayeeScreen.h"
@@ -33,7 +32,6 @@
 #include "ui/widgets/SmartAmountField.h"
 
 #include <QAbstractItemModelTester>
-#include <QBrush>
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QMenu>
@@ -42,9 +40,7 @@
 #include <QSignalSpy>
 #include <QSortFilterProxyModel>
 #include <QStandardPaths>
-#include <QTableView>
 #include <QTranslator>
-#include <QTreeView>
 #include <QTreeWidget>
 
 using namespace Qt::StringLiterals;

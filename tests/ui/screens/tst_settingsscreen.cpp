@@ -7,7 +7,6 @@
 #include "app/Application.h"
 #include "app/DisplaySettings.h"
 #include "app/ThemeColors.h"
-#include "app/ThemeManager.h"
 #include "data/AccountRepository.h"
 #include "data/Clock.h"
 #include "data/DateText.h"
@@ -100,8 +99,6 @@ private:
 void TestSettingsScreen::choicesTakeEffectWithoutRestart()
 {
     TestAppState app;
-    app->preferences()->set(QStringLiteral("fontScale"), QStringLiteral("120"));
-    app->themeManager()->setFontScale(120);
     MainWindow window(app.state());
     const Account account = app.addAccount(QStringLiteral("Checking"));
     window.selectAccount(account.id);
@@ -111,8 +108,6 @@ void TestSettingsScreen::choicesTakeEffectWithoutRestart()
     // The two sections' fields line up however long their labels are.
     QCOMPARE(screen.themeCombo()->mapTo(&screen, QPoint()).x(),
         screen.weekStartCombo()->mapTo(&screen, QPoint()).x());
-    // A scale no item offers shows as the default size.
-    QCOMPARE(screen.fontSizeCombo()->currentData().toInt(), 100);
 
     // What the theme manager does with a theme or scale is its own tests' matter.
     screen.themeCombo()->setCurrentIndex(screen.themeCombo()->findData("dark"));

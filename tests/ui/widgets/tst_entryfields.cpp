@@ -191,8 +191,6 @@ void TestEntryFields::typedDatesAndTheCalendar()
     QCOMPARE(std::tuple(w.field->text(), int(changed.count())), std::tuple(u"4/1/20"_s, 1));
 
     // The calendar.
-    QTest::keyClick(w.field, Qt::Key_Down); // without Alt it is not enough
-    QVERIFY(!w.field->findChild<QCalendarWidget*>());
     // F4 or Alt+Down opens it on the typed date; Return picks the day the
     // arrow keys moved to.
     for (const auto& [key, modifiers] :
@@ -229,7 +227,6 @@ void TestEntryFields::datesInThePreferredFormat_data()
     row("padded", "", " 01/02/2025 ", QDate(2025, 1, 2), "");
     row("no leap day in 2023", "", "2/29/2023", QDate(), "");
     row("German", "dd.MM.yyyy", "5.1.2026", QDate(2026, 1, 5), "05.01.2026");
-    row("Japanese", "yyyy/MM/dd", "2026/5/1", QDate(2026, 5, 1), "2026/05/01");
 }
 
 void TestEntryFields::datesInThePreferredFormat()
