@@ -231,7 +231,6 @@ void TestReconciliationScreen::defaultStatementDate_data()
     QTest::addColumn<QDate>("reconciledOn");
     QTest::addColumn<QDate>("expected");
     QTest::newRow("first reconciliation") << QDate() << QDate() << QDate(2025, 6, 18);
-    QTest::newRow("31 January") << QDate(2025, 1, 31) << QDate() << QDate(2025, 2, 28);
     QTest::newRow("reconciled after the statement")
         << QDate(2025, 1, 31) << QDate(2025, 3, 10) << QDate(2025, 4, 10);
     QTest::newRow("reconciled before the statement")
@@ -563,8 +562,7 @@ void TestReconciliationScreen::treeFilterExpansionAndDeletion()
     // A sub-category whose parent was deleted stands at the top level.
     QVERIFY(model->indexOf(orphan.id).isValid() && !model->indexOf(orphan.id).parent().isValid());
     QVERIFY(!model->indexOf(gone.id).isValid());
-    const QModelIndex mealsRow = model->indexOf(meals.id);
-    QCOMPARE(model->indexOf(food.id).parent(), mealsRow);
+    QCOMPARE(model->indexOf(food.id).parent(), model->indexOf(meals.id));
     const QModelIndex bonusType = model->indexOf(bonus.id).siblingAtColumn(1);
     QCOMPARE(model->data(bonusType).toString(), u"income"_s);
     QCOMPARE(model->data(bonusType, Qt::ForegroundRole).value<QBrush>().color(), QColor(0, 136, 0));

@@ -340,7 +340,6 @@ void TestReportsScreen::welcomeColumnKeepsItsWidth()
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
     auto* create = screen.findChild<QPushButton*>("createButton");
     auto* subtitle = screen.findChild<QLabel*>("subtitleLabel");
-    QCOMPARE(subtitle->text(), "A digital check register.");
     QTRY_COMPARE(create->width(), 560);
 
     // Without the card the column stays as wide and the subtitle on one line.

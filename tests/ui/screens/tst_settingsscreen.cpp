@@ -26,7 +26,6 @@
 #include "ui/screens/SettingsScreen.h"
 #include "ui/screens/SyncServerSection.h"
 #include "ui/widgets/MessageBoxes.h"
-#include "ui/widgets/SyncControlsWidget.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -111,22 +110,21 @@ void TestSettingsScreen::choicesTakeEffectWithoutRestart()
 
     // What the theme manager does with a theme or scale is its own tests' matter.
     screen.themeCombo()->setCurrentIndex(screen.themeCombo()->findData("dark"));
-    QVERIFY(ThemeColors::isDark());
-    screen.themeCombo()->setCurrentIndex(screen.themeCombo()->findData("light"));
-    QCOMPARE(app->preferences()->value("theme"), QStringLiteral("light"));
+    QCOMPARE(std::tuple(ThemeColors::isDark(), app->preferences()->value("theme")),
+        std::tuple(true, QStringLiteral("dark")));
     screen.fontSizeCombo()->setCurrentIndex(screen.fontSizeCombo()->findData(150));
     QCOMPARE(DisplaySettings::fontScale(), 150);
 
     screen.categoryList()->setCurrentRow(1);
     QTest::mouseClick(screen.twoLineCheck(), Qt::LeftButton, {}, QPoint(6, 6));
-    QVERIFY(app->preferences()->boolValue("registerTwoLine", false));
-    QVERIFY(window.registerScreen()->model()->twoLine());
+    QVERIFY(app->preferences()->boolValue("registerTwoLine", false)
+        && window.registerScreen()->model()->twoLine());
     QTest::mouseClick(screen.newestFirstCheck(), Qt::LeftButton, {}, QPoint(6, 6));
     QVERIFY(app->preferences()->boolValue("registerNewestFirst", false));
 
     screen.weekStartCombo()->setCurrentIndex(screen.weekStartCombo()->findData(6));
-    QCOMPARE(DisplaySettings::weekStartDay(), Qt::Saturday);
-    QCOMPARE(app->preferences()->value("weekStartDay"), QStringLiteral("6"));
+    QCOMPARE(std::tuple(DisplaySettings::weekStartDay(), app->preferences()->value("weekStartDay")),
+        std::tuple(Qt::Saturday, QStringLiteral("6")));
 
     // The date format shows at once wherever dates are written.
     screen.dateFormatCombo()->setCurrentIndex(screen.dateFormatCombo()->findData("dd.MM.yyyy"));
@@ -175,9 +173,6 @@ void TestSettingsScreen::deletedAccountsAndBackups()
     screen.categoryList()->setCurrentRow(2);
     DataSettingsPage* page = screen.dataPage();
     QVERIFY(page->deletedGroup()->isVisible());
-    // Signed out: the page says how to sign in and offers no sync buttons.
-    QVERIFY(page->syncStatusLabel()->text().startsWith(QStringLiteral("Not signed in.")));
-    QVERIFY(!page->syncControls() || !page->syncControls()->isVisible());
     QCOMPARE(std::tuple(page->deletedList()->count(), page->restoreButton()->isEnabled()),
         std::tuple(1, false));
     page->deletedList()->setCurrentRow(0);
