@@ -79,8 +79,7 @@ private Q_SLOTS:
         QSettings().remove(QStringLiteral("ui/language"));
     }
     void choicesTakeEffectWithoutRestart();
-    void deletedAccountsAndBackups();
-    void syncServerCheckUsesAndForgetsAServer();
+    void deletedAccountsBackupsAndTheSyncServer();
     void csvColumnsFromTheFileAndImport();
     void ofxFromTheMainWindowShowsBalancesAndOffersReconciling();
 
@@ -150,7 +149,7 @@ void TestSettingsScreen::choicesTakeEffectWithoutRestart()
     }
 }
 
-void TestSettingsScreen::deletedAccountsAndBackups()
+void TestSettingsScreen::deletedAccountsBackupsAndTheSyncServer()
 {
     TestAppState app;
     const Account kept = app.addAccount(QStringLiteral("Savings"));
@@ -229,18 +228,12 @@ void TestSettingsScreen::deletedAccountsAndBackups()
     QCOMPARE(effects.filter("Items deleted here stay deleted.", Qt::CaseInsensitive).size(), 2);
     QTest::mouseClick(modes.last(), Qt::LeftButton, {}, QPoint(8, modes.last()->height() / 2));
     QCOMPARE(chooser.policy(), BackupService::RestorePolicy::SkipExisting);
-}
 
-void TestSettingsScreen::syncServerCheckUsesAndForgetsAServer()
-{
-    // Preferences › Data & Sync › Sync server against the real server.
+    // The sync server section against the real server.
     RealServer server;
     QVERIFY(server.start());
-    TestAppState app;
     MellAccount::Client* cloud = app->cloudClient();
-    SyncServerSection section(app.state());
-    section.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&section));
+    SyncServerSection& section = *page->serverSection();
     const auto checkAddress = [&section](const QString& address) {
         section.addressField()->setText(address);
         QTest::mouseClick(section.checkButton(), Qt::LeftButton);
