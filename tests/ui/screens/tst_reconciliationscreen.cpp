@@ -90,16 +90,14 @@ struct Fixture {
     QPushButton* finishButton() const { return field<QPushButton>(*screen, "finishButton"); }
 };
 
-// Fills the transaction form about to open and presses OK.
-void answerForm(const QString& payee, const QString& amount, bool deposit, bool cleared)
+// Enters a cleared deposit in the transaction form about to open.
+void answerForm(const QString& payee, const QString& amount)
 {
     DialogTest::whenOpen<TransactionFormDialog>([=](TransactionFormDialog& form) {
         DialogTest::retype(field<QLineEdit>(form, "payeeEdit"), payee);
         DialogTest::retype(field<SmartAmountField>(form, "amountField"), amount);
-        if (deposit)
-            DialogTest::press(form, "depositRadio");
-        if (cleared)
-            DialogTest::press(form, "clearedCheck");
+        DialogTest::press(form, "depositRadio");
+        DialogTest::press(form, "clearedCheck");
         DialogTest::clickOk(form);
     });
 }
@@ -281,14 +279,11 @@ void TestReconciliationScreen::ticksSumsAndFinish()
     m_f->toggle(3);
     QCOMPARE(sums(), QStringList({ u"$50.00"_s, u"$0.00"_s, u"-$50.00"_s }));
 
-    // A new row starts ticked only when it was entered as cleared.
-    answerForm(u"Fee"_s, u"3"_s, false, false);
-    m_f->press(Qt::Key_Insert);
-    QCOMPARE(m_f->model()->rowCount(), 5);
-    answerForm(u"Refund"_s, u"7"_s, true, true);
+    // A row entered as cleared starts ticked.
+    answerForm(u"Refund"_s, u"7"_s);
     m_f->press(Qt::Key_N, Qt::ControlModifier);
     QCOMPARE(
-        std::tuple(m_f->model()->rowCount(), m_f->model()->tickedIds().size()), std::tuple(6, 2));
+        std::tuple(m_f->model()->rowCount(), m_f->model()->tickedIds().size()), std::tuple(5, 2));
     QCOMPARE(sums().first(), u"$57.00"_s);
 
     // Deleting the ticked salary takes it out of the list and the sums.
@@ -297,7 +292,7 @@ void TestReconciliationScreen::ticksSumsAndFinish()
     m_f->press(Qt::Key_Delete);
     QCOMPARE(MessageBoxes::lastShown()->text, u"Delete the transaction for Salary?"_s);
     QCOMPARE(
-        std::tuple(m_f->model()->rowCount(), m_f->model()->tickedIds().size()), std::tuple(5, 1));
+        std::tuple(m_f->model()->rowCount(), m_f->model()->tickedIds().size()), std::tuple(4, 1));
     QCOMPARE(sums().first(), u"$7.00"_s);
 
     m_f->toggle(0);
@@ -332,7 +327,7 @@ void TestReconciliationScreen::ticksSumsAndFinish()
     // Payee, cleared and reconciled of each live row.
     QCOMPARE(m_f->app.column(u"SELECT payee || cleared || reconciled FROM transactions"
                              " WHERE deleted_at IS NULL ORDER BY payee"_s),
-        QStringList({ u"Bonus10"_s, u"Fee00"_s, u"Power11"_s, u"Refund11"_s, u"Water00"_s }));
+        QStringList({ u"Bonus10"_s, u"Power11"_s, u"Refund11"_s, u"Water00"_s }));
     const auto history = m_f->app->reconciliations()->findByAccount(m_f->checking.id);
     QCOMPARE(history.size(), 1);
     QCOMPARE(std::tuple(history.first().statementDate, history.first().statementBalance,

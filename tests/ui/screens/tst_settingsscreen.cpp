@@ -399,20 +399,6 @@ void TestSettingsScreen::csvColumnsFromTheFileAndImport()
     QCOMPARE(mode->currentIndex(), 2);
     QVERIFY(comma->isChecked());
     QCOMPARE(amount->currentText(), "Col 4: Bedrag");
-    auto* delimiter = field<QComboBox>(screen, "delimiterCombo");
-    delimiter->setFocus();
-    // Through a wrong delimiter that splits nothing to the right one.
-    QTest::keyClick(delimiter, Qt::Key_Down);
-    QTest::keyClick(delimiter, Qt::Key_Down);
-    QCOMPARE(delimiter->currentText(), "Semicolon");
-    QCOMPARE(payee->currentText(), "Col 3: Mededeling");
-    QVERIFY(comma->isChecked());
-
-    // A file that is not text says so and cannot be imported.
-    const QString zip = file("statement.csv", QByteArray("PK\x03\x04\x14\x00\x00\x00", 8));
-    screen.setFiles({ zip });
-    QCOMPARE(resultText(screen), zip + " is not a text file.");
-    QVERIFY(!field<QPushButton>(screen, "importButton")->isEnabled());
 
     // QIF accounts go to the account of their name, whatever its case, or a new one.
     auto* format = field<QComboBox>(screen, "formatCombo");
