@@ -118,8 +118,6 @@ void TestSettingsScreen::choicesTakeEffectWithoutRestart()
     QTest::mouseClick(screen.twoLineCheck(), Qt::LeftButton, {}, QPoint(6, 6));
     QVERIFY(app->preferences()->boolValue("registerTwoLine", false)
         && window.registerScreen()->model()->twoLine());
-    QTest::mouseClick(screen.newestFirstCheck(), Qt::LeftButton, {}, QPoint(6, 6));
-    QVERIFY(app->preferences()->boolValue("registerNewestFirst", false));
 
     screen.weekStartCombo()->setCurrentIndex(screen.weekStartCombo()->findData(6));
     QCOMPARE(std::tuple(DisplaySettings::weekStartDay(), app->preferences()->value("weekStartDay")),
@@ -344,7 +342,6 @@ void TestSettingsScreen::csvColumnsFromTheFileAndImport()
 
     // The header after two lines about the account names the columns.
     screen.setFiles({ importFixture("bank-export.csv") });
-    QVERIFY(field<QCheckBox>(screen, "headerCheck")->isChecked());
     QCOMPARE(QStringList({ labelText(screen, "fileLabel"),
                  field<QComboBox>(screen, "payeeColumnCombo")->currentText(),
                  field<QComboBox>(screen, "categoryColumnCombo")->currentText(),
@@ -393,7 +390,6 @@ void TestSettingsScreen::csvColumnsFromTheFileAndImport()
     QTest::keyClick(mode, Qt::Key_End);
     DialogTest::click(comma);
     retype(field<QSpinBox>(screen, "skipLinesSpin"), "1");
-    QVERIFY(field<QCheckBox>(screen, "headerCheck")->isChecked());
     QCOMPARE(payee->currentText(), "Col 3: Mededeling");
     QCOMPARE(mode->currentIndex(), 2);
     QVERIFY(comma->isChecked());

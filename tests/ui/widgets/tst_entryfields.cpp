@@ -89,13 +89,11 @@ void TestEntryFields::decimalKeyJumpsToCents()
     field.setValue(12);
     field.show();
     QLineEdit* edit = field.findChild<QLineEdit*>();
-    // From a selection and from the start of the text alike.
-    for (bool selected : { true, false }) {
-        selected ? field.selectAll() : edit->setCursorPosition(0);
-        QTest::keyClick(&field, key);
-        QCOMPARE(std::tuple(edit->text(), edit->cursorPosition(), edit->hasSelectedText()),
-            std::tuple(text, int(text.size() - 2), false));
-    }
+    // From the whole text selected, as after a Tab into the field.
+    field.selectAll();
+    QTest::keyClick(&field, key);
+    QCOMPARE(std::tuple(edit->text(), edit->cursorPosition(), edit->hasSelectedText()),
+        std::tuple(text, int(text.size() - 2), false));
     // Digits after the jump replace the cents; a third decimal is refused.
     QTest::keyClicks(&field, u"459"_s);
     QCOMPARE(edit->text(), text.chopped(2) + u"45"_s);
