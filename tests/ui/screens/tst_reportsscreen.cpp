@@ -349,6 +349,10 @@ void TestReportsScreen::welcomeColumnKeepsItsWidth()
         QCoreApplication::processEvents();
     QCOMPARE(std::tuple(create->width(), subtitle->width()), std::tuple(560, 560));
     QVERIFY(subtitle->height() < 2 * subtitle->fontMetrics().lineSpacing());
+
+    // A narrow window: the column narrows with it.
+    screen.resize(400, 800);
+    QTRY_COMPARE(create->width(), 400 - 80);
 }
 
 QTEST_MAIN(TestReportsScreen)

@@ -277,7 +277,6 @@ void TestSettingsScreen::csvColumnsFromTheFileAndImport()
     const Account checking = app.addAccount("CHECKING");
     ImportScreen screen(app.state());
     screen.show();
-    QSignalSpy completed(&screen, &ImportScreen::importCompleted);
     auto* mode = field<QComboBox>(screen, "amountModeCombo");
 
     // The preview reads the rows as they will be stored; the mapping is kept
@@ -352,7 +351,6 @@ void TestSettingsScreen::csvColumnsFromTheFileAndImport()
     QCOMPARE(resultText(screen),
         "Import complete!\n\n4 transaction(s) imported\n1 duplicate(s) skipped\n"
         "3 record(s) skipped (unparseable)");
-    QCOMPARE(completed.count(), 3);
     QCOMPARE(app->transactions()->findByAccount(checking.id).size(), 7);
 
     auto* amount = field<QComboBox>(screen, "amountColumnCombo");
