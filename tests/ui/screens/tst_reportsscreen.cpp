@@ -59,11 +59,8 @@ class TestReportsScreen : public QObject {
 
 private Q_SLOTS:
     void initTestCase();
-    void periodArithmetic();
     void filtersRunOnlyTheTabOnScreenAndExportIt();
     void periodsAndChartsDrawWhatTheTablesList();
-    void transactionListComesInPagesAndExportsWhole();
-    void runnerTellsAnOvertakenJob();
     void everyTabInSightOfANarrowWindow_data();
     void everyTabInSightOfANarrowWindow();
     void welcomeColumnKeepsItsWidth();
@@ -74,33 +71,6 @@ void TestReportsScreen::initTestCase()
     QStandardPaths::setTestModeEnabled(true);
     QSettings().clear();
     Clock::setFixedUtc(QDateTime(kToday, QTime(10, 0), Qt::UTC));
-}
-
-void TestReportsScreen::periodArithmetic()
-{
-    using ReportPeriods::Comparison;
-    using ReportPeriods::range;
-    const auto dates = [](const ReportPeriod& a, const ReportPeriod& b = {}) {
-        return QList<QDate>({ a.start, a.end, b.start, b.end });
-    };
-    const QDate jan15(2025, 1, 15);
-    // The other presets are driven through the window. All Time runs from the
-    // first and last transaction through today; with none, today only.
-    QCOMPARE(dates(range(Preset::Last30Days, kToday), range(Preset::AllTime, jan15)),
-        QList<QDate>({ QDate(2025, 3, 1), kToday, jan15, jan15 }));
-    QCOMPARE(
-        dates(range(Preset::Last12Months, QDate(2024, 2, 29)),
-            range(Preset::AllTime, jan15, ReportPeriod { QDate(1, 1, 1), QDate(2024, 12, 31) })),
-        QList<QDate>({ QDate(2023, 2, 28), QDate(2024, 2, 29), QDate(1, 1, 1), jan15 }));
-    const auto [lastQuarter, thisQuarter]
-        = ReportPeriods::comparison(Comparison::ThisQuarterVsLastQuarter, jan15);
-    QCOMPARE(dates(lastQuarter, thisQuarter),
-        QList<QDate>({ QDate(2024, 10, 1), QDate(2024, 12, 31), QDate(2025, 1, 1), jan15 }));
-    const auto [before, last] = ReportPeriods::comparison(Comparison::LastYearVsYearBefore, jan15);
-    QCOMPARE(dates(before, last),
-        QList<QDate>(
-            { QDate(2023, 1, 1), QDate(2023, 12, 31), QDate(2024, 1, 1), QDate(2024, 12, 31) }));
-    QVERIFY(!ReportPeriods::comparison(Comparison::Custom, jan15).first.start.isValid());
 }
 
 void TestReportsScreen::filtersRunOnlyTheTabOnScreenAndExportIt()
@@ -164,20 +134,95 @@ void TestReportsScreen::filtersRunOnlyTheTabOnScreenAndExportIt()
                        "\"'=cmd|' /C calc'!A0\",\"-$1,234.56\",\"1\"\n"
                        "\"Smith, \"\"Jo\"\"\",\"$10,000.00\",\"1\"\n"));
 
-    const QString nowhere = dir.filePath(QStringLiteral("missing/folder/payees.csv"));
-    MessageBoxes::setNextAnswer(QMessageBox::Ok);
-    screen.exportTo(nowhere);
-    QCOMPARE(QStringList({ MessageBoxes::lastShown()->title, MessageBoxes::lastShown()->text }),
-        QStringList({ "Export Failed", "Could not write to:\n" + nowhere }));
+    // The transaction list comes in pages, and its file holds the whole list.
+    const int count = ReportsScreen::kPageSize + 5;
+    {
+        TransactionScope unit(app->database());
+        // Few dates and payees: the pages must still neither repeat nor skip a row.
+        for (int i = 0; i < count; ++i) {
+            QVERIFY(app->transactions()->insert(Records::transaction(checking.id,
+                QDate(2025, 3, 1 + i % 3), QStringLiteral("Shop %1").arg(i % 2), -100 - i)));
+        }
+        QVERIFY(unit.commit());
+    }
+    screen.resize(900, 700);
+    screen.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&screen));
+    screen.tabs()->setCurrentIndex(ReportsScreen::TransactionsTab);
+    ReportTableModel* list = screen.model(ReportsScreen::TransactionsTab);
+    QTRY_COMPARE(list->rowCount(), ReportsScreen::kPageSize);
+    const QString total
+        = Money::formatMoney(-100LL * count - count * (count - 1LL) / 2 - 123'456 + 1'000'000);
+    QCOMPARE(screen.listSizeLabel()->text(),
+        QStringLiteral("Rows: %1 of %2 · Total: %3")
+            .arg(QLocale().toString(ReportsScreen::kPageSize), QLocale().toString(count + 2),
+                total));
+    const QString whole = dir.filePath(ReportsScreen::csvFileName(ReportsScreen::TransactionsTab));
+    QTRY_VERIFY(screen.exportButton()->isEnabled());
+    QSignalSpy exported(&screen, &ReportsScreen::exported);
+    screen.exportTo(whole);
+    QTRY_COMPARE(exported.count(), 1);
+    QCOMPARE(exported.first(), QVariantList({ whole, true }));
+    QFile listFile(whole);
+    QVERIFY(listFile.open(QIODevice::ReadOnly));
+    const QString written = QString::fromUtf8(listFile.readAll());
+    QTest::mouseClick(screen.showMoreButton(), Qt::LeftButton);
+    QTRY_COMPARE(list->rowCount(), count + 2);
+    QVERIFY(!screen.showMoreButton()->isVisible());
+    QCOMPARE(screen.listSizeLabel()->text(),
+        QStringLiteral("Rows: %1 · Total: %2").arg(QLocale().toString(count + 2), total));
+    QCOMPARE(
+        written, ReportService::csvText(list->headers(), list->texts(), list->amountColumns()));
 
-    // A period with nothing in it: empty tables, no "Total" rows.
-    screen.tabs()->setCurrentIndex(ReportsScreen::CashFlowTab);
-    combo(screen.periodBox(), QStringLiteral("Last Month"));
-    QTRY_COMPARE(flow->rowCount(), 0);
+    ReportRunner runner(app->database());
+    QSignalSpy delivered(&runner, &ReportRunner::delivered);
+    // A job that a newer request overtook while it ran learns so, and the newer one does not.
+    QSemaphore started;
+    QSemaphore resume;
+    QList<bool> interrupted;
+    runner.post(5, [&](const ReportService&) -> ReportRunner::Apply {
+        started.release();
+        resume.acquire();
+        interrupted << runner.interrupted();
+        return {};
+    });
+    started.acquire();
+    runner.post(5, [&](const ReportService&) -> ReportRunner::Apply {
+        interrupted << runner.interrupted();
+        return {};
+    });
+    resume.release();
+    QTRY_COMPARE(delivered.count(), 1);
+    QCOMPARE(interrupted, QList<bool>({ true, false }));
 }
 
 void TestReportsScreen::periodsAndChartsDrawWhatTheTablesList()
 {
+    using ReportPeriods::Comparison;
+    using ReportPeriods::range;
+    const auto dates = [](const ReportPeriod& a, const ReportPeriod& b = {}) {
+        return QList<QDate>({ a.start, a.end, b.start, b.end });
+    };
+    const QDate jan15(2025, 1, 15);
+    // The other presets are driven through the window. All Time runs from the
+    // first and last transaction through today; with none, today only.
+    QCOMPARE(dates(range(Preset::Last30Days, kToday), range(Preset::AllTime, jan15)),
+        QList<QDate>({ QDate(2025, 3, 1), kToday, jan15, jan15 }));
+    QCOMPARE(
+        dates(range(Preset::Last12Months, QDate(2024, 2, 29)),
+            range(Preset::AllTime, jan15, ReportPeriod { QDate(1, 1, 1), QDate(2024, 12, 31) })),
+        QList<QDate>({ QDate(2023, 2, 28), QDate(2024, 2, 29), QDate(1, 1, 1), jan15 }));
+    const auto [lastQuarter, thisQuarter]
+        = ReportPeriods::comparison(Comparison::ThisQuarterVsLastQuarter, jan15);
+    QCOMPARE(dates(lastQuarter, thisQuarter),
+        QList<QDate>({ QDate(2024, 10, 1), QDate(2024, 12, 31), QDate(2025, 1, 1), jan15 }));
+    const auto [yearBefore, lastYear]
+        = ReportPeriods::comparison(Comparison::LastYearVsYearBefore, jan15);
+    QCOMPARE(dates(yearBefore, lastYear),
+        QList<QDate>(
+            { QDate(2023, 1, 1), QDate(2023, 12, 31), QDate(2024, 1, 1), QDate(2024, 12, 31) }));
+    QVERIFY(!ReportPeriods::comparison(Comparison::Custom, jan15).first.start.isValid());
+
     TestAppState app;
     const Account checking = app.addAccount(QStringLiteral("Checking"));
     // Nine categories: seven get bars, the two smallest make "Other".
@@ -190,16 +235,15 @@ void TestReportsScreen::periodsAndChartsDrawWhatTheTablesList()
     app.addTransaction(checking.id, QDate(1987, 4, 2), "Bank", 5'000);
     app.addTransaction(checking.id, QDate(2026, 1, 5), "Rent", -70'000);
     ReportsScreen screen(app.state());
-    QCOMPARE(screen.accountBox()->itemText(0), QStringLiteral("All Accounts"));
 
     // All Time runs from the first transaction to the last.
-    const auto range = [&screen] {
+    const auto shownRange = [&screen] {
         return QList<QDate>({ screen.startEdit()->date(), screen.endEdit()->date() });
     };
     combo(screen.periodBox(), QStringLiteral("All Time"));
-    QCOMPARE(range(), QList<QDate>({ QDate(1987, 4, 2), QDate(2026, 1, 5) }));
+    QCOMPARE(shownRange(), QList<QDate>({ QDate(1987, 4, 2), QDate(2026, 1, 5) }));
     combo(screen.periodBox(), QStringLiteral("Last Month"));
-    QCOMPARE(range(), QList<QDate>({ QDate(2025, 2, 1), QDate(2025, 2, 28) }));
+    QCOMPARE(shownRange(), QList<QDate>({ QDate(2025, 2, 1), QDate(2025, 2, 28) }));
 
     // A date of the user's own makes the period custom and is kept; the
     // report waits for the typing to settle and then runs once.
@@ -208,7 +252,7 @@ void TestReportsScreen::periodsAndChartsDrawWhatTheTablesList()
     screen.startEdit()->setDate(QDate(2025, 1, 10));
     QCOMPARE(screen.periodBox()->currentText(), QStringLiteral("Custom"));
     QCOMPARE(screen.runCount(ReportsScreen::CategorySpendingTab), before);
-    QCOMPARE(range(), QList<QDate>({ QDate(2025, 1, 10), QDate(2025, 2, 28) }));
+    QCOMPARE(shownRange(), QList<QDate>({ QDate(2025, 1, 10), QDate(2025, 2, 28) }));
     QTRY_COMPARE(screen.runCount(ReportsScreen::CategorySpendingTab), before + 1);
 
     combo(screen.periodBox(), QStringLiteral("This Year"));
@@ -260,78 +304,6 @@ void TestReportsScreen::periodsAndChartsDrawWhatTheTablesList()
     QVERIFY(ReportsScreen(app.state()).chart(ReportsScreen::CategorySpendingTab)->isHidden());
 }
 
-void TestReportsScreen::transactionListComesInPagesAndExportsWhole()
-{
-    TestAppState app;
-    const Account checking = app.addAccount(QStringLiteral("Checking"));
-    const int count = ReportsScreen::kPageSize + 5;
-    {
-        TransactionScope unit(app->database());
-        // Few dates and payees: the pages must still neither repeat nor skip a row.
-        for (int i = 0; i < count; ++i) {
-            QVERIFY(app->transactions()->insert(Records::transaction(checking.id,
-                QDate(2025, 3, 1 + i % 3), QStringLiteral("Shop %1").arg(i % 2), -100 - i)));
-        }
-        QVERIFY(unit.commit());
-    }
-    ReportsScreen screen(app.state());
-    screen.resize(900, 700);
-    screen.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&screen));
-    screen.tabs()->setCurrentIndex(ReportsScreen::TransactionsTab);
-    ReportTableModel* list = screen.model(ReportsScreen::TransactionsTab);
-    QTRY_COMPARE(list->rowCount(), ReportsScreen::kPageSize);
-    const QString total = Money::formatMoney(-100LL * count - count * (count - 1LL) / 2);
-    QCOMPARE(screen.listSizeLabel()->text(),
-        QStringLiteral("Rows: %1 of %2 · Total: %3")
-            .arg(QLocale().toString(ReportsScreen::kPageSize), QLocale().toString(count), total));
-
-    // The file holds the whole list, not the page on screen.
-    QTemporaryDir dir;
-    const QString path = dir.filePath(ReportsScreen::csvFileName(ReportsScreen::TransactionsTab));
-    QTRY_VERIFY(screen.exportButton()->isEnabled());
-    QSignalSpy exported(&screen, &ReportsScreen::exported);
-    screen.exportTo(path);
-    QTRY_COMPARE(exported.count(), 1);
-    QCOMPARE(exported.first(), QVariantList({ path, true }));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QString written = QString::fromUtf8(file.readAll());
-
-    QTest::mouseClick(screen.showMoreButton(), Qt::LeftButton);
-    QTRY_COMPARE(list->rowCount(), count);
-    QVERIFY(!screen.showMoreButton()->isVisible());
-    QCOMPARE(screen.listSizeLabel()->text(),
-        QStringLiteral("Rows: %1 · Total: %2").arg(QLocale().toString(count), total));
-    QCOMPARE(
-        written, ReportService::csvText(list->headers(), list->texts(), list->amountColumns()));
-}
-
-void TestReportsScreen::runnerTellsAnOvertakenJob()
-{
-    TestAppState app;
-    ReportRunner runner(app->database());
-    QSignalSpy delivered(&runner, &ReportRunner::delivered);
-    // A job that a newer request overtook while it ran learns so, and the newer one does not.
-    QSemaphore started;
-    QSemaphore resume;
-    QList<bool> interrupted;
-    runner.post(5, [&](const ReportService&) -> ReportRunner::Apply {
-        started.release();
-        resume.acquire();
-        interrupted << runner.interrupted();
-        return {};
-    });
-    started.acquire();
-    runner.post(5, [&](const ReportService&) -> ReportRunner::Apply {
-        interrupted << runner.interrupted();
-        return {};
-    });
-    resume.release();
-    QTRY_COMPARE(delivered.count(), 1);
-    QCOMPARE(interrupted, QList<bool>({ true, false }));
-}
-
 void TestReportsScreen::everyTabInSightOfANarrowWindow_data()
 {
     QTest::addColumn<QString>("language");
@@ -367,7 +339,6 @@ void TestReportsScreen::welcomeColumnKeepsItsWidth()
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
     auto* create = screen.findChild<QPushButton*>("createButton");
     auto* subtitle = screen.findChild<QLabel*>("subtitleLabel");
-    QCOMPARE(subtitle->text(), "A digital check register.");
     QTRY_COMPARE(create->width(), 560);
 
     // Without the card the column stays as wide and the subtitle on one line.

