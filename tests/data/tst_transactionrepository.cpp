@@ -251,7 +251,7 @@ void TestTransactionRepository::searchColumnsAndFilters()
     QVERIFY(l.repo.update(byMemo));
     QCOMPARE(l.found("espr") + l.found("bean"), QStringList({ "Corner" }));
 
-    QCOMPARE(l.found("co", { .categoryId = food.id }), QStringList({ "Corner" }));
+    QCOMPARE(l.found("co", { {}, food.id, {}, {}, {} }), QStringList({ "Corner" }));
     // Words that are search operators are searched for as words.
     l.add(QDate(2026, 1, 6), "AT AND T Wireless");
     l.add(QDate(2026, 1, 7), "Not Near Market");

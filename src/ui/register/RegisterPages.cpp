@@ -25,13 +25,16 @@ bool RegisterPages::open()
         return false;
     m_totals = *totals;
     m_hasOpening = m_totals.startingBalance != 0;
-    m_opening = TransactionRow();
-    m_opening.payee = QStringLiteral("Opening Balance");
-    m_opening.amount = m_totals.startingBalance;
-    m_opening.cleared = true;
-    m_opening.reconciled = true;
-    m_opening.runningBalance = m_totals.startingBalance;
-    m_opening.date = m_totals.count > 0 ? m_totals.firstDate : Clock::today();
+    TransactionRow opening;
+    opening.payee = QStringLiteral("Opening Balance");
+    opening.amount = m_totals.startingBalance;
+    opening.cleared = true;
+    opening.reconciled = true;
+    opening.runningBalance = m_totals.startingBalance;
+    opening.date = m_totals.count > 0 ? m_totals.firstDate : Clock::today();
+    // Copied, not moved: GCC 12 takes the move of an empty QDateTime for a
+    // read of uninitialised memory.
+    m_opening = opening;
     return true;
 }
 

@@ -57,8 +57,17 @@ std::optional<Transaction> byPayee(const QList<Transaction>& list, const QString
     return std::nullopt;
 }
 
-// Date, payee and amount in the first three columns, under a header row.
-const CsvMapping kWithHeader { 0, 1, 2, -1, -1, true, {} };
+// Date, payee and amount in the first three columns.
+CsvMapping columns(int memo, int category, bool header)
+{
+    CsvMapping mapping;
+    mapping.memoColumn = memo;
+    mapping.categoryColumn = category;
+    mapping.hasHeaderRow = header;
+    return mapping;
+}
+
+const CsvMapping kWithHeader = columns(-1, -1, true);
 
 const QByteArray kHeader = "\r\n\r\nOFXHEADER:100\r\nDATA:OFXSGML\r\nVERSION:102\r\nENCODING:"
                            "USASCII\r\nCHARSET:1252\r\n\r\n";
@@ -93,7 +102,7 @@ void TestImportService::csvEncodingsOrdersAndLimits()
     ImportService* service = app->importService();
     const Account euro = app.addAccount("Girokonto", 0, Currency::EUR);
     const Account yen = app.addAccount("Yen", 0, Currency::JPY);
-    const CsvMapping plain { 0, 1, 2, -1, -1, false, {} };
+    const CsvMapping plain = columns(-1, -1, false);
 
     // Windows-1252 with old Mac line ends; 13/05 makes the whole file day first.
     QCOMPARE(service->importCsv(importFixture("day-first-1252.csv"), euro.id, plain).imported, 2);
@@ -119,7 +128,7 @@ void TestImportService::csvEncodingsOrdersAndLimits()
             + QByteArray(201, 'c')
             + "\n1899-12-31,Too early,-1\n2101-01-01,Too late,-1\n1900-01-01,Earliest,-1,,"
               "Groceries\n");
-    const ImportResult capped = service->importCsv(refused, euro.id, { 0, 1, 2, 3, 4, false, {} });
+    const ImportResult capped = service->importCsv(refused, euro.id, columns(3, 4, false));
     QCOMPARE(counts(capped), "imported 2 invalid 5");
     QCOMPARE(capped.problems,
         (QStringList { "Row 2: The payee is longer than 200 characters.",
@@ -166,7 +175,7 @@ void TestImportService::cancelledOrEmptyRunsLeaveNothing()
                 service->cancel();
         });
 
-    const CsvMapping mapping { 0, 1, 2, 3, 4, false, {} };
+    const CsvMapping mapping = columns(3, 4, false);
     const ImportResult result = service->importCsv(path, checking.id, mapping, { checking });
     QVERIFY(result.aborted && result.cancelled);
     QCOMPARE(counts(result), "");
@@ -202,7 +211,7 @@ void TestImportService::fullDiskMidRunStoresNothing()
                     .arg(QString(60, 'm'))
                     .toUtf8();
     const QString path = writeFile(dir, "large.csv", rows);
-    const CsvMapping mapping { 0, 1, 2, 3, -1, false, {} };
+    const CsvMapping mapping = columns(3, -1, false);
 
     // The disk fills at the 500th row, and has room again right after the
     // store says so: nothing of the run may be kept all the same.
