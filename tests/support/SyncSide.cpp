@@ -1,5 +1,6 @@
 #include "SyncSide.h"
 
+#include "EventWait.h"
 #include "account/AccountClient.h"
 #include "account/Client.h"
 #include "account/FileTokenStore.h"
@@ -104,7 +105,7 @@ bool SyncSide::editPayee(const QString& id, const QString& payee)
 
 bool SyncSide::settle(int timeoutMs)
 {
-    return QTest::qWaitFor([this] { return !engine()->isRunning(); }, timeoutMs);
+    return waitUntil([this] { return !engine()->isRunning(); }, timeoutMs);
 }
 
 bool SyncSide::holdCycles()
@@ -132,8 +133,7 @@ bool SyncSide::sync(int timeoutMs)
     QObject::connect(engine(), &SyncEngine::syncFailed, &guard, [&] { ++failed; });
     engine()->syncNow();
     // Ended or not, what it brought decides.
-    (void)QTest::qWaitFor(
-        [&] { return completed + failed > 0 && !engine()->isRunning(); }, timeoutMs);
+    (void)waitUntil([&] { return completed + failed > 0 && !engine()->isRunning(); }, timeoutMs);
     return completed > 0 && failed == 0;
 }
 
