@@ -201,11 +201,11 @@ int Repository::restoreByAccountIn(const char* table, const QString& accountId,
 }
 
 bool Repository::upsertIn(
-    const char* table, const QString& columns, const QVariantList& values) const
+    const char* table, const QString& columns, const QVariantList& values, bool isNew) const
 {
     // Built once for each table: a pull writes thousands of rows with it.
     thread_local QHash<QString, QString> statements;
-    const QString key = QLatin1String(table) + QLatin1Char(':') + columns;
+    const QString key = QLatin1String(table) + QLatin1Char(isNew ? '+' : ':') + columns;
     auto sql = statements.constFind(key);
     if (sql == statements.cend()) {
         QStringList names = columns.split(QLatin1Char(','));
@@ -217,10 +217,13 @@ bool Repository::upsertIn(
             if (name != QLatin1String("id"))
                 assignments << QStringLiteral("%1=excluded.%1").arg(name);
         }
-        sql = statements.insert(key,
-            QStringLiteral("INSERT INTO %1 (%2) VALUES (%3) ON CONFLICT(id) DO UPDATE SET %4")
-                .arg(QLatin1String(table), names.join(QStringLiteral(", ")),
-                    marks.join(QStringLiteral(", ")), assignments.join(QStringLiteral(", "))));
+        QString insert = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                             .arg(QLatin1String(table), names.join(QStringLiteral(", ")),
+                                 marks.join(QStringLiteral(", ")));
+        if (!isNew)
+            insert += QStringLiteral(" ON CONFLICT(id) DO UPDATE SET ")
+                + assignments.join(QStringLiteral(", "));
+        sql = statements.insert(key, insert);
     }
     return execWrite(*sql, values, "storeReceived");
 }

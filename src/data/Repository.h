@@ -123,7 +123,10 @@ protected:
     // Writes a row as the sync server sent it, every column named in
     // `columns` (the first being id), over the stored row of that id or as a
     // new one. No change signal: the sync announces what it merged at its end.
-    bool upsertIn(const char* table, const QString& columns, const QVariantList& values) const;
+    // `isNew` (no row of that id here) makes it a plain insert, which inside a
+    // savepoint skips the copy of every page the statement touches.
+    bool upsertIn(const char* table, const QString& columns, const QVariantList& values,
+        bool isNew = false) const;
 
     Database* database() const { return m_db; }
 

@@ -570,14 +570,15 @@ int TransactionRepository::restoreByAccount(const QString& accountId, const QStr
         deferred(accountId, [this, accountId] { Q_EMIT transactionsChanged(accountId); }));
 }
 
-bool TransactionRepository::storeReceived(const Transaction& t)
+bool TransactionRepository::storeReceived(const Transaction& t, bool isNew)
 {
     using namespace SqlValue;
     if (!amountsWithinLimit("storeReceived", { t.amount }))
         return false;
     return upsertIn("transactions",
         QStringLiteral("id, account_id, date, payee, memo, amount, category_id, check_number, cleared, reconciled, transfer_link_id, transfer_dest_account_id, is_split, recurring_id, ") + SyncColumns::kUpsertNames,
-        QVariantList { text(t.id), text(t.accountId) } + recordValues(t) + SyncColumns::upsertValues(t));
+        QVariantList { text(t.id), text(t.accountId) } + recordValues(t) + SyncColumns::upsertValues(t),
+        isNew);
 }
 
 bool TransactionRepository::markSynced(const QString& id, const QString& serverId)

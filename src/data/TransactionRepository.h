@@ -74,7 +74,8 @@ public:
     int softDeleteByAccount(const QString& accountId);
     int restoreByAccount(const QString& accountId, const QString& since);
     // A row as the sync server sent it, deleted_at included; no signal.
-    bool storeReceived(const Transaction& record);
+    // `isNew` when no row of its id is here.
+    bool storeReceived(const Transaction& record, bool isNew = false);
     bool markSynced(const QString& id, const QString& serverId);
     int markAllPendingForResync();
     // Marks the account's live, unreconciled transactions among `ids` cleared

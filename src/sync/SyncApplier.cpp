@@ -13,9 +13,9 @@
 #include "data/RecordRules.h"
 #include "data/RecurringRepository.h"
 #include "data/Savepoint.h"
-#include "data/SearchIndexPause.h"
 #include "data/SplitLineRepository.h"
 #include "data/StatementCache.h"
+#include "data/TransactionBulkInsert.h"
 #include "data/TransactionRepository.h"
 #include "data/TransactionScope.h"
 
@@ -23,23 +23,6 @@
 #include <QSqlQuery>
 
 namespace {
-
-// The array of a pull page that holds each entity's records.
-QJsonArray recordsOf(const QJsonObject& page, SyncEntity entity)
-{
-    switch (entity) {
-    case SyncEntity::Account: return page.value("accounts").toArray();
-    case SyncEntity::Category: return page.value("categories").toArray();
-    case SyncEntity::Recurring:
-        return page.contains("recurring_transactions")
-            ? page.value("recurring_transactions").toArray()
-            : page.value("recurring").toArray();
-    case SyncEntity::Transaction: return page.value("transactions").toArray();
-    case SyncEntity::Reconciliation: return page.value("reconciliations").toArray();
-    case SyncEntity::CsvProfile: return page.value("csv_profiles").toArray();
-    }
-    return {};
-}
 
 QString parkKey(SyncEntity entity, const QString& serverId)
 {
@@ -94,32 +77,75 @@ void SyncApplier::beginUnit()
         m_parked.insert(parkKey(parked.entity, parked.record.value("id").toString()));
 }
 
-bool SyncApplier::applyPage(const QJsonObject& page, const std::function<bool()>& finish)
+qsizetype SyncApplier::applyPages(
+    const QList<QJsonObject>& pages, const std::function<bool(qsizetype)>& finish)
 {
     // Kept for the whole pull: shrinking the cache between pages would throw
     // away the index pages the next page writes again.
     if (!m_bulk)
         m_bulk = std::make_unique<BulkWriteSettings>(m_db);
+    // One commit for several pages: each commit writes every index page the
+    // rows touched to the journal again, and most of them are the same pages.
     TransactionScope scope(m_db);
-    // The same few lookups for every record of the page.
+    // The same few lookups for every record.
     const StatementCache statements(m_db);
-    // A page's rows are indexed for search together, not a segment per row.
-    SearchIndexPause searchIndex(m_db);
+    // New rows are indexed for search together at the end. Without the
+    // per-row trigger an insert needs no copy of the pages it touches.
+    TransactionBulkInsert searchIndex(m_db, m_repos.transactions);
+    qsizetype kept = 0;
+    for (const QJsonObject& page : pages) {
+        if (!applyPageWhole(page, [&] { return finish(kept); }))
+            break;
+        ++kept;
+    }
+    return searchIndex.finish() && scope.commit() ? kept : 0;
+}
+
+bool SyncApplier::applyPageWhole(const QJsonObject& page, const std::function<bool()>& finish)
+{
+    // A savepoint per record copies every page the record touches, which
+    // costs more than the writes: a page goes without them first, and only
+    // when the store refuses one of its records again with them, so that the
+    // refused one alone is parked.
+    for (const bool careful : { false, true }) {
+        const int applied = m_applied;
+        const QSet<QString> dropped = m_droppedAccounts;
+        m_careful = careful;
+        m_refused = false;
+        Savepoint step(m_db);
+        const bool ok = step.isOpen() && applyPage(page, finish) && step.release();
+        m_careful = true;
+        if (ok)
+            return true;
+        m_applied = applied;
+        m_droppedAccounts = dropped;
+        if (!std::exchange(m_refused, false) || careful)
+            return false;
+    }
+    return false;
+}
+
+bool SyncApplier::applyPage(const QJsonObject& page, const std::function<bool()>& finish)
+{
     beginUnit();
     lookUpServerIds(page);
     const int before = m_applied;
     for (const SyncEntity entity : SyncEntities::kAll) {
-        const QJsonArray records = recordsOf(page, entity);
-        for (const QJsonValue& record : records)
+        const QJsonArray records = SyncWire::records(page, entity);
+        for (const QJsonValue& record : records) {
             apply(entity, record.toObject());
+            if (m_refused)
+                return false;
+        }
     }
     m_pageIds.clear();
     m_pageWritten.clear();
     retryParked();
+    if (m_refused)
+        return false;
     qCInfo(lcSync).noquote() << "Pull page:" << m_applied - before << "records applied,"
                              << m_parked.size() << "parked";
-    // A rollback takes the pause of the search index with everything else.
-    return finish() && searchIndex.finish() && scope.commit();
+    return finish();
 }
 
 void SyncApplier::lookUpServerIds(const QJsonObject& page)
@@ -128,7 +154,7 @@ void SyncApplier::lookUpServerIds(const QJsonObject& page)
     m_pageWritten.clear();
     for (const SyncEntity entity : SyncEntities::kAll) {
         QStringList serverIds;
-        for (const QJsonValue& record : recordsOf(page, entity)) {
+        for (const QJsonValue& record : SyncWire::records(page, entity)) {
             const QString serverId = record.toObject().value("id").toString();
             if (!serverId.isEmpty())
                 serverIds << serverId;
@@ -167,11 +193,13 @@ QStringList SyncApplier::takeDroppedAccounts()
 void SyncApplier::retryParked()
 {
     bool progress = !m_parked.isEmpty();
-    while (progress) {
+    while (progress && !m_refused) {
         progress = false;
         for (const SyncLedger::Parked& parked : m_ledger->parked()) {
             if (apply(parked.entity, parked.record) == Outcome::Applied)
                 progress = true;
+            if (m_refused)
+                return;
         }
     }
 }
@@ -191,9 +219,11 @@ SyncApplier::Outcome SyncApplier::apply(SyncEntity entity, const QJsonObject& re
     Outcome outcome = Outcome::Parked;
     {
         // One record stands or falls alone: its row and its split lines.
-        Savepoint step(m_db);
+        std::optional<Savepoint> step;
+        if (m_careful)
+            step.emplace(m_db);
         m_reason.clear();
-        if (step.isOpen()) {
+        if (!step || step->isOpen()) {
             switch (entity) {
             case SyncEntity::Account: outcome = applyAccount(record, localId); break;
             case SyncEntity::Category: outcome = applyCategory(record, localId); break;
@@ -206,11 +236,14 @@ SyncApplier::Outcome SyncApplier::apply(SyncEntity entity, const QJsonObject& re
             m_reason = QStringLiteral("the store refused to begin");
         }
         // A skipped record may have kept the server's side of a conflict.
-        if (outcome != Outcome::Parked && !step.release()) {
+        if (outcome != Outcome::Parked && step && !step->release()) {
             outcome = Outcome::Parked;
             m_reason = QStringLiteral("the store refused the record");
         }
     }
+    // Without its savepoint the record may be half written: the page goes again.
+    if (m_refused)
+        return Outcome::Parked;
 
     const QString key = parkKey(entity, serverId);
     // Only storing a record moves server ids: later lookups of this one, or
@@ -298,6 +331,7 @@ SyncApplier::Outcome SyncApplier::stored(bool ok)
 {
     if (ok)
         return Outcome::Applied;
+    m_refused = !m_careful;
     m_reason = QStringLiteral("the store refused the record");
     return Outcome::Parked;
 }
@@ -376,9 +410,9 @@ SyncApplier::Outcome SyncApplier::applyTransactionChange(
         return SyncWire::payload(
             t, t.isSplit ? m_repos.splitLines->findByTransaction(t.id) : QList<SplitLine>());
     };
-    if (const auto blocked
-        = blocker<Transaction>(SyncEntity::Transaction, m_repos.transactions->findById(localId),
-            record, { { SyncEntity::Account, transaction.accountId } }, payloadOf))
+    const std::optional<Transaction> local = m_repos.transactions->findById(localId);
+    if (const auto blocked = blocker<Transaction>(SyncEntity::Transaction, local, record,
+            { { SyncEntity::Account, transaction.accountId } }, payloadOf))
         return *blocked;
 
     // Lines are replaced only when the record brings them.
@@ -396,11 +430,11 @@ SyncApplier::Outcome SyncApplier::applyTransactionChange(
         categories << line.categoryId;
     if (!standInMissingCategories(categories))
         return stored(false);
-    if (!m_repos.transactions->storeReceived(transaction))
+    if (!m_repos.transactions->storeReceived(transaction, !local))
         return stored(false);
     if (!linesValue.isArray())
         return Outcome::Applied;
-    if (!m_repos.splitLines->deleteByTransaction(localId))
+    if (local && !m_repos.splitLines->deleteByTransaction(localId))
         return stored(false);
     for (const SplitLine& line : lines) {
         if (!m_repos.splitLines->insert(line))

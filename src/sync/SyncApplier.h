@@ -49,10 +49,12 @@ public:
     SyncApplier(Database* db, const Repositories& repositories, SyncLedger* ledger);
     ~SyncApplier();
 
-    // The page's records, the parked ones that now fit, and `finish` (which
-    // stores the cursor), all in one unit of work. False when it could not be
-    // committed: then nothing of the page was kept.
-    bool applyPage(const QJsonObject& page, const std::function<bool()>& finish);
+    // Pulled pages in one unit of work: each page's records, the parked ones
+    // that now fit, and `finish(page)` (which stores its cursor). A page that
+    // cannot be kept goes whole, and the pages after it with it; those before
+    // it stay. Returns how many pages were kept.
+    qsizetype applyPages(
+        const QList<QJsonObject>& pages, const std::function<bool(qsizetype)>& finish);
     // The pull is over: the connection's settings for its pages are put back.
     void endPull();
     // The server's side of a conflict, which the user chose, in one unit of work.
@@ -65,6 +67,9 @@ public:
 
 private:
     enum class Outcome { Applied, Skipped, Parked };
+    // One page under its own savepoint; false when nothing of it was kept.
+    bool applyPageWhole(const QJsonObject& page, const std::function<bool()>& finish);
+    bool applyPage(const QJsonObject& page, const std::function<bool()>& finish);
 
     Outcome apply(SyncEntity entity, const QJsonObject& record);
     Outcome applyAccount(const QJsonObject& record, const QString& localId);
@@ -102,6 +107,10 @@ private:
     Repositories m_repos;
     SyncLedger* m_ledger;
     int m_applied = 0;
+    // Whether each record gets a savepoint of its own; without, a record the
+    // store refused (m_refused) ends the page's attempt.
+    bool m_careful = true;
+    bool m_refused = false;
     // Parked records by entity type and server id, and why the last one parked.
     QSet<QString> m_parked;
     QString m_reason;

@@ -408,6 +408,8 @@ void SyncEngine::startPull()
         m_preferences->remove(kCursorKey);
     }
     m_pages = 0;
+    m_held.clear();
+    m_heldRecords = 0;
     pullChanges(m_preferences->value(kCursorKey));
 }
 
@@ -428,31 +430,35 @@ void SyncEngine::pullChanges(const QString& cursor)
 void SyncEngine::onPullReply(const QString& cursor, bool ok, int status, const QJsonObject& body)
 {
     if (!ok) {
-        fail(tr("Pull failed (HTTP %1)").arg(status));
+        // The pages that did arrive are kept.
+        if (applyHeldPages())
+            fail(tr("Pull failed (HTTP %1)").arg(status));
         return;
     }
     if (m_fullSyncRequested) {
         // The stream starts over with the next cycle; this cursor is stale.
+        m_held.clear();
         finishCycle(false);
         return;
     }
     const QString next = body.value("cursor").toString();
     const bool hasMore = body.value("has_more").toBool();
     const bool stalled = hasMore && (next.isEmpty() || next == cursor);
-    const bool applied = m_applier->applyPage(
-        body, [&] { return next.isEmpty() || stalled || m_preferences->set(kCursorKey, next); });
-    if (!applied) {
-        fail(tr("Could not store the pulled changes"));
+    m_held.append({ body, stalled ? QString() : next });
+    m_heldRecords += SyncWire::recordCount(body);
+    ++m_pages;
+    const bool goOn = hasMore && !stalled && m_pages < kMaxPagesPerCycle;
+    if (goOn && m_heldRecords < kPullRecordsPerWrite) {
+        pullChanges(next);
         return;
     }
-    if (body.value("integrity").isObject())
-        checkIntegrity(body.value("integrity").toObject());
+    if (!applyHeldPages())
+        return;
     if (stalled) {
         fail(tr("The server did not move on from its position in the change stream"));
         return;
     }
-    ++m_pages;
-    if (hasMore && m_pages < kMaxPagesPerCycle) {
+    if (goOn) {
         pullChanges(next);
         return;
     }
@@ -467,6 +473,29 @@ void SyncEngine::onPullReply(const QString& cursor, bool ok, int status, const Q
         return;
     }
     finishCycle(true);
+}
+
+bool SyncEngine::applyHeldPages()
+{
+    if (m_held.isEmpty())
+        return true;
+    const QList<HeldPage> held = std::exchange(m_held, {});
+    m_heldRecords = 0;
+    QList<QJsonObject> pages;
+    for (const HeldPage& page : held)
+        pages << page.body;
+    const qsizetype kept = m_applier->applyPages(pages, [&](qsizetype page) {
+        const QString& next = held.at(page).cursor;
+        return next.isEmpty() || m_preferences->set(kCursorKey, next);
+    });
+    for (qsizetype page = 0; page < kept; ++page) {
+        if (pages.at(page).value("integrity").isObject())
+            checkIntegrity(pages.at(page).value("integrity").toObject());
+    }
+    if (kept == pages.size())
+        return true;
+    fail(tr("Could not store the pulled changes"));
+    return false;
 }
 
 void SyncEngine::checkIntegrity(const QJsonObject& integrity)

@@ -29,10 +29,11 @@ class ApiClient;
 
 // Keeps the local store and the cloud copy in step. One cycle pushes every
 // pending row in batches, then pulls the server's changes after the saved
-// cursor page by page, each page merged in one unit of work. The first cycle
-// with a cloud account pulls the whole stream before it pushes anything, so
-// that what the account already holds is compared, not overwritten. One cycle
-// runs at a time; a request during a cycle runs one more after it.
+// cursor page by page, several pages merged in one unit of work, each page
+// kept whole or not at all. The first cycle with a cloud account pulls the
+// whole stream before it pushes anything, so that what the account already
+// holds is compared, not overwritten. One cycle runs at a time; a request
+// during a cycle runs one more after it.
 class SyncEngine : public QObject {
     Q_OBJECT
     Q_PROPERTY(SyncState state READ state NOTIFY stateChanged)
@@ -44,6 +45,9 @@ public:
     static constexpr int kPushBatch = 500;
     static constexpr int kPullPage = 200;
     static constexpr int kMaxPagesPerCycle = 50;
+    // Pulled records written in one unit of work: fewer commits, while the
+    // window stays responsive between them.
+    static constexpr int kPullRecordsPerWrite = 1000;
     static constexpr int kDebounceMs = 2000;
     static constexpr int kAutoSyncMs = 300000;
     static inline const QString kCursorKey = QStringLiteral("syncCursor");
@@ -123,6 +127,9 @@ private:
     void startPull();
     void pullChanges(const QString& cursor);
     void onPullReply(const QString& cursor, bool ok, int status, const QJsonObject& body);
+    // The pages fetched and not written yet; false (the cycle failed) when
+    // one of them could not be kept.
+    bool applyHeldPages();
     void checkIntegrity(const QJsonObject& integrity);
     void fail(const QString& error);
     void finishCycle(bool completed);
@@ -165,6 +172,13 @@ private:
     int m_rejected = 0;
     QSet<QString> m_droppedAccounts;
     int m_pages = 0;
+    // A page with the cursor to store with it (none for a stalled page).
+    struct HeldPage {
+        QJsonObject body;
+        QString cursor;
+    };
+    QList<HeldPage> m_held;
+    int m_heldRecords = 0;
     int m_appliedAtStart = 0;
     int m_conflicts = -1;
     QJsonArray m_queue;

@@ -368,4 +368,28 @@ QList<SplitLine> splitLines(const QJsonArray& lines, const Transaction& t)
     return out;
 }
 
+QJsonArray records(const QJsonObject& page, SyncEntity entity)
+{
+    switch (entity) {
+    case SyncEntity::Account: return page.value("accounts").toArray();
+    case SyncEntity::Category: return page.value("categories").toArray();
+    case SyncEntity::Recurring:
+        return page.contains("recurring_transactions")
+            ? page.value("recurring_transactions").toArray()
+            : page.value("recurring").toArray();
+    case SyncEntity::Transaction: return page.value("transactions").toArray();
+    case SyncEntity::Reconciliation: return page.value("reconciliations").toArray();
+    case SyncEntity::CsvProfile: return page.value("csv_profiles").toArray();
+    }
+    return {};
+}
+
+qsizetype recordCount(const QJsonObject& page)
+{
+    qsizetype count = 0;
+    for (const SyncEntity entity : SyncEntities::kAll)
+        count += records(page, entity).size();
+    return count;
+}
+
 } // namespace SyncWire

@@ -7,6 +7,7 @@
 #include "data/RecurringTransaction.h"
 #include "data/SplitLine.h"
 #include "data/Transaction.h"
+#include "SyncEntity.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
@@ -54,6 +55,11 @@ bool accessEnded(const QJsonObject& record);
 // Who shares a received account with this user ("shared_by": the owner's
 // "display_name", else "email"); nothing for the user's own accounts.
 std::optional<QString> sharedBy(const QJsonObject& record);
+
+// The records of one entity a pull page brings.
+QJsonArray records(const QJsonObject& page, SyncEntity entity);
+// All the records a pull page brings.
+qsizetype recordCount(const QJsonObject& page);
 
 // A JSON boolean, or a number (non-zero is true).
 bool readBool(const QJsonValue& value);

@@ -422,6 +422,22 @@ void TestSyncEngine::pushesInBatchesAndSurvivesAFaultyServer()
     QVERIFY(!b.sync());
     QCOMPARE(front().requestsTo(kPull).size(), 1);
     front().setRewrite(kPull, {});
+    // Pages are written several to a unit of work. One the store cannot keep
+    // goes whole, with those after it; the pages before it stay, with their
+    // cursor.
+    QSqlQuery refuse(b->database()->database());
+    for (const char* event : { "INSERT", "UPDATE" })
+        QVERIFY(refuse.exec(QString("CREATE TRIGGER refuse_%1 BEFORE %1 ON preferences WHEN "
+                                    "new.key = 'syncCursor' AND (SELECT COUNT(*) FROM "
+                                    "transactions) > 400 BEGIN SELECT RAISE(ABORT, 'disk full'); END")
+                                .arg(event)));
+    const int before = b.scalar("SELECT COUNT(*) FROM transactions");
+    const QString cursor = b->preferences()->value(SyncEngine::kCursorKey);
+    QVERIFY(!b.sync());
+    const int kept = b.scalar("SELECT COUNT(*) FROM transactions");
+    QVERIFY2(kept > before && kept <= 400, qPrintable(QString("%1 %2").arg(before).arg(kept)));
+    QVERIFY(b->preferences()->value(SyncEngine::kCursorKey) != cursor);
+    QVERIFY(refuse.exec("DROP TRIGGER refuse_INSERT") && refuse.exec("DROP TRIGGER refuse_UPDATE"));
     QVERIFY(b.sync());
     QCOMPARE(a.dump(), b.dump());
 
@@ -513,6 +529,24 @@ void TestSyncEngine::recordBeforeItsParentIsParkedThenApplied()
     QVERIFY(b.sync());
     QVERIFY(!b->transactions()->findById(longPayee.id));
     QVERIFY(!b->transactions()->findById(later.id));
+
+    // A row the store refuses waits alone: the rest of its page is kept, and
+    // the row comes in once the store takes it.
+    front().setRewrite(kPull, {});
+    QSqlQuery refuse(b->database()->database());
+    QVERIFY(refuse.exec("CREATE TRIGGER refuse_row BEFORE INSERT ON transactions WHEN new.payee "
+                        "= 'Refused' BEGIN SELECT RAISE(ABORT, 'refused'); END"));
+    const Transaction refused = Records::transaction(checking.id, kDay, "Refused", -2);
+    const Transaction kept = Records::transaction(checking.id, kDay, "Kept", -3);
+    QVERIFY(a->transactions()->insert(refused) && a->transactions()->insert(kept));
+    QVERIFY(a.sync() && b.sync());
+    QVERIFY(b->transactions()->findById(kept.id));
+    QVERIFY(!b->transactions()->findById(refused.id));
+    QCOMPARE(b.scalar("SELECT COUNT(*) FROM sync_parked"), 1);
+    QVERIFY(refuse.exec("DROP TRIGGER refuse_row"));
+    QVERIFY(b.sync());
+    QCOMPARE(b.transaction(refused.id).payee, QString("Refused"));
+    QCOMPARE(b.scalar("SELECT COUNT(*) FROM sync_parked"), 0);
 }
 
 void TestSyncEngine::forceFullSyncMidCycleAndAnotherUser()
