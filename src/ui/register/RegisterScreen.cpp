@@ -268,6 +268,9 @@ void RegisterScreen::reload()
         = editedRowChanged() ? std::optional(m_model->buffer()) : std::nullopt;
     const QString editedId = edited ? edited->id : QString();
     const int currentRowNumber = current.isValid() ? current.row() : -1;
+    // Rows a sync or another window added would otherwise push the entry row
+    // away from under the cursor, and the next keys would go to a stored row.
+    const bool onNewEntry = current.isValid() && !edited && m_model->isNewEntryRow(current.row());
     const int currentColumn = current.isValid() ? current.column() : 0;
     const int topRowNumber = m_view->rowAt(0);
     const TransactionRow* topRow = m_model->transactionAt(topRowNumber);
@@ -309,7 +312,8 @@ void RegisterScreen::reload()
     const int lastRow = m_model->rowCount() - 1;
     int row = m_model->rowOfTransaction(currentId);
     if (row < 0)
-        row = currentRowNumber < 0 ? m_model->newEntryRow() : std::min(currentRowNumber, lastRow);
+        row = currentRowNumber < 0 || onNewEntry ? m_model->newEntryRow()
+                                                 : std::min(currentRowNumber, lastRow);
     int top = m_model->rowOfTransaction(topId);
     if (top < 0)
         top = std::clamp(topRowNumber, 0, lastRow);

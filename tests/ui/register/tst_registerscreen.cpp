@@ -174,6 +174,15 @@ void TestRegisterScreen::editsStayWithTheirTransaction()
     QCOMPARE(model->editingRow(), 4);
     m_reg->goTo(model->newEntryRow(), Col::PayeeColumn);
     QCOMPARE(model->buffer().payee, u"Dentist"_s);
+
+    // Rows a sync brings land above the entry at the bottom: the cursor stays
+    // on the entry, where the next keys are meant to go.
+    model->sort(Col::DateColumn, Qt::AscendingOrder);
+    m_reg->goTo(model->newEntryRow(), Col::PayeeColumn);
+    m_reg->add(u"From the other computer"_s, -100, 6);
+    m_reg->screen->reload();
+    QCOMPARE(view->currentIndex(), m_reg->cell(model->newEntryRow(), Col::PayeeColumn));
+    QCOMPARE(model->buffer().payee, u"Dentist"_s);
 }
 
 void TestRegisterScreen::pagedRowsMatchTheWholeRegister_data()
