@@ -19,10 +19,10 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QUrl>
 #include <QLoggingCategory>
-#include <QTimer>
 #include <QSqlQuery>
+#include <QTimer>
+#include <QUrl>
 
 #include <sqlite3.h>
 
@@ -67,9 +67,9 @@ void fill(SyncSide& side, int transactions)
         if (!t.isSplit)
             continue;
         for (int part = 0; part < 2; ++part)
-            side->splitLines()->insert({ Ids::newId(), t.id,
-                categories.at((i + part) % categories.size()).id, t.amount / 2, QString(),
-                t.createdAt, t.updatedAt });
+            side->splitLines()->insert(
+                { Ids::newId(), t.id, categories.at((i + part) % categories.size()).id,
+                    t.amount / 2, QString(), t.createdAt, t.updatedAt });
     }
     scope.commit();
 }
@@ -397,8 +397,8 @@ void run(Bench::Context& context)
                     .arg(writeMs, 0, 'f', 2)
                     .arg(written)
                     .arg(SyncEngine::kPullRecordsPerWrite));
-    Bench::note(QStringLiteral("longest wait of the event loop during the pull: %1 ms")
-                    .arg(longestWaitMs));
+    Bench::note(
+        QStringLiteral("longest wait of the event loop during the pull: %1 ms").arg(longestWaitMs));
     Bench::note(QStringLiteral("processor time of this process: pull %1 ms, write baseline %2 ms")
                     .arg(pullCpuMs, 0, 'f', 0)
                     .arg(writeCpuMs, 0, 'f', 0));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "SyncEntity.h"
 #include "data/Account.h"
 #include "data/Category.h"
 #include "data/CsvProfileRepository.h"
@@ -7,7 +8,6 @@
 #include "data/RecurringTransaction.h"
 #include "data/SplitLine.h"
 #include "data/Transaction.h"
-#include "SyncEntity.h"
 
 #include <QJsonArray>
 #include <QJsonObject>

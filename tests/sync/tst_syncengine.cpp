@@ -427,10 +427,11 @@ void TestSyncEngine::pushesInBatchesAndSurvivesAFaultyServer()
     // cursor.
     QSqlQuery refuse(b->database()->database());
     for (const char* event : { "INSERT", "UPDATE" })
-        QVERIFY(refuse.exec(QString("CREATE TRIGGER refuse_%1 BEFORE %1 ON preferences WHEN "
-                                    "new.key = 'syncCursor' AND (SELECT COUNT(*) FROM "
-                                    "transactions) > 400 BEGIN SELECT RAISE(ABORT, 'disk full'); END")
-                                .arg(event)));
+        QVERIFY(
+            refuse.exec(QString("CREATE TRIGGER refuse_%1 BEFORE %1 ON preferences WHEN "
+                                "new.key = 'syncCursor' AND (SELECT COUNT(*) FROM "
+                                "transactions) > 400 BEGIN SELECT RAISE(ABORT, 'disk full'); END")
+                            .arg(event)));
     const int before = b.scalar("SELECT COUNT(*) FROM transactions");
     const QString cursor = b->preferences()->value(SyncEngine::kCursorKey);
     QVERIFY(!b.sync());
