@@ -22,6 +22,8 @@
 #include <QJsonArray>
 #include <QSqlQuery>
 
+#include <algorithm>
+
 namespace {
 
 QString parkKey(SyncEntity entity, const QString& serverId)
@@ -90,15 +92,20 @@ qsizetype SyncApplier::applyPages(
     // The same few lookups for every record.
     const StatementCache statements(m_db);
     // New rows are indexed for search together at the end. Without the
-    // per-row trigger an insert needs no copy of the pages it touches.
-    TransactionBulkInsert searchIndex(m_db, m_repos.transactions);
+    // per-row trigger an insert needs no copy of the pages it touches. Pages
+    // without transactions (most cycles) skip the trigger changes.
+    std::optional<TransactionBulkInsert> searchIndex;
+    if (std::any_of(pages.cbegin(), pages.cend(), [](const QJsonObject& page) {
+            return !SyncWire::records(page, SyncEntity::Transaction).isEmpty();
+        }))
+        searchIndex.emplace(m_db, m_repos.transactions);
     qsizetype kept = 0;
     for (const QJsonObject& page : pages) {
         if (!applyPageWhole(page, [&] { return finish(kept); }))
             break;
         ++kept;
     }
-    return searchIndex.finish() && scope.commit() ? kept : 0;
+    return (!searchIndex || searchIndex->finish()) && scope.commit() ? kept : 0;
 }
 
 bool SyncApplier::applyPageWhole(const QJsonObject& page, const std::function<bool()>& finish)
