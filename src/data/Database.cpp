@@ -184,8 +184,12 @@ bool Database::open(const QString& path)
         return false;
     }
     QSqlQuery pragma(m_db);
-    if (!m_readOnly)
+    if (!m_readOnly) {
         pragma.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
+        // SQLite reuses the log file at the size the largest unit of work
+        // (an import, a pull) left it; past this it is cut back.
+        pragma.exec(QStringLiteral("PRAGMA journal_size_limit=8388608"));
+    }
     pragma.exec(QStringLiteral("PRAGMA foreign_keys=ON"));
     // Reading pages through a memory map instead of a read call each: the
     // register and the search visit rows scattered over the whole table.
