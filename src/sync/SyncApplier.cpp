@@ -421,6 +421,11 @@ SyncApplier::Outcome SyncApplier::applyTransactionChange(
     if (const auto blocked = blocker<Transaction>(SyncEntity::Transaction, local, record,
             { { SyncEntity::Account, transaction.accountId } }, payloadOf))
         return *blocked;
+    // The echo of this computer's own push: the row holds it already.
+    if (local && local->syncStatus == SyncStatus::Synced && local->version == transaction.version
+        && local->serverId == transaction.serverId
+        && SyncWire::sameContent(payloadOf(*local), record))
+        return Outcome::Skipped;
 
     // Lines are replaced only when the record brings them.
     const QJsonValue linesValue = record.value("split_lines");
