@@ -4,6 +4,7 @@
 #include "DataLogging.h"
 #include "Database.h"
 #include "Money.h"
+#include "SqlStatement.h"
 #include "SqlValue.h"
 #include "StoreHealth.h"
 
@@ -225,7 +226,14 @@ bool Repository::upsertIn(
                 + assignments.join(QStringLiteral(", "));
         sql = statements.insert(key, insert);
     }
-    return execWrite(*sql, values, "storeReceived");
+    // Bound straight through SQLite: Qt's binding names every placeholder
+    // anew for each value, a fifth of a pulled row's cost outside SQLite.
+    // A pull keeps the compiled statement in its cache.
+    SqlStatement statement(m_db, *sql);
+    if (statement.bind(values) && statement.execute())
+        return true;
+    logFailure("storeReceived", statement.errorText());
+    return false;
 }
 
 std::function<void()> Repository::deferred(const QString& key, std::function<void()> announce) const
