@@ -226,9 +226,9 @@ bool Repository::upsertIn(
                 + assignments.join(QStringLiteral(", "));
         sql = statements.insert(key, insert);
     }
-    // Bound straight through SQLite: Qt's binding names every placeholder
-    // anew for each value, a fifth of a pulled row's cost outside SQLite.
-    // A pull keeps the compiled statement in its cache.
+    // Bound straight through SQLite: Qt's binding formats a placeholder name
+    // for every value it binds, twenty for each pulled row. A pull keeps the
+    // compiled statement in its cache.
     SqlStatement statement(m_db, *sql);
     if (statement.bind(values) && statement.execute())
         return true;

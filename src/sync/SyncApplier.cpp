@@ -423,7 +423,7 @@ SyncApplier::Outcome SyncApplier::applyTransactionChange(
         return *blocked;
     // The echo of this computer's own push: the row holds it already.
     if (local && local->syncStatus == SyncStatus::Synced && local->version == transaction.version
-        && local->serverId == transaction.serverId
+        && local->serverId == transaction.serverId && !SyncWire::accessEnded(record)
         && SyncWire::sameContent(payloadOf(*local), record))
         return Outcome::Skipped;
 
