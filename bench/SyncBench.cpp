@@ -183,9 +183,8 @@ double writeBaselineMs(
         qFatal("sync baseline: cannot create %s", qPrintable(path));
     sqlite3* h = db.handle();
     rawExec(h, "DROP TRIGGER transactions_ai");
-    // The page cache the pull's pages get, and its checkpoint once at the end.
+    // The page cache the pull's pages get.
     rawExec(h, "PRAGMA cache_size = -65536");
-    rawExec(h, "PRAGMA wal_autocheckpoint = 0");
     RawInsert account(h,
         "INSERT INTO accounts (id, name, account_type, currency, institution, "
         "account_number_last4, starting_balance, sort_order, is_shared, version, sync_status, "
@@ -310,7 +309,6 @@ double writeBaselineMs(
         rawExec(h, "COMMIT");
         inUnit = 0;
     }
-    rawExec(h, "PRAGMA wal_checkpoint(PASSIVE)");
     *cpuMs = cpuMsSince(cpuStart);
     return timer.nsecsElapsed() / 1e6;
 }

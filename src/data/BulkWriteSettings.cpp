@@ -35,9 +35,6 @@ BulkWriteSettings::BulkWriteSettings(Database* db)
     m_cacheSize = pragma(handle, "PRAGMA cache_size", 0);
     if (m_cacheSize != 0)
         set(handle, "cache_size", kCacheKiB);
-    m_autoCheckpoint = pragma(handle, "PRAGMA wal_autocheckpoint", -1);
-    if (m_autoCheckpoint > 0)
-        set(handle, "wal_autocheckpoint", 0);
     // SQLite refuses to move temporary storage inside a transaction.
     if (sqlite3_get_autocommit(handle)) {
         m_tempStore = int(pragma(handle, "PRAGMA temp_store", -1));
@@ -55,10 +52,4 @@ BulkWriteSettings::~BulkWriteSettings()
         set(handle, "cache_size", m_cacheSize);
     if (m_tempStore >= 0 && sqlite3_get_autocommit(handle))
         set(handle, "temp_store", m_tempStore);
-    if (m_autoCheckpoint > 0) {
-        set(handle, "wal_autocheckpoint", m_autoCheckpoint);
-        // Readers still on older pages keep them; the next commit goes on.
-        if (sqlite3_get_autocommit(handle))
-            sqlite3_wal_checkpoint_v2(handle, nullptr, SQLITE_CHECKPOINT_PASSIVE, nullptr, nullptr);
-    }
 }

@@ -11,9 +11,6 @@ class Database;
 // unit that gives each record a savepoint of its own would otherwise write
 // every page a record touches to a temporary file). Made before the unit
 // begins, since SQLite places the journal when the unit starts writing.
-// Several units in a row also hold back the log's checkpoints: each one
-// copies every page the units rewrote into the file and syncs it, and they
-// rewrite mostly the same pages. One checkpoint follows when it goes.
 class BulkWriteSettings {
 public:
     // Negative: in KiB rather than pages.
@@ -30,5 +27,4 @@ private:
     QPointer<Database> m_db;
     qint64 m_cacheSize = 0;
     int m_tempStore = -1;
-    qint64 m_autoCheckpoint = -1;
 };

@@ -186,8 +186,8 @@ bool Database::open(const QString& path)
     QSqlQuery pragma(m_db);
     if (!m_readOnly) {
         pragma.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
-        // SQLite reuses the log file at the size the largest unit of work
-        // (an import, a pull) left it; past this it is cut back.
+        // SQLite keeps the log file at the size the largest unit of work (an
+        // import of years of statements) left it; past this it is cut back.
         pragma.exec(QStringLiteral("PRAGMA journal_size_limit=8388608"));
     }
     pragma.exec(QStringLiteral("PRAGMA foreign_keys=ON"));
